@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+class Clock;
+
+// errorlog.txt in the program folder: one line per trapped failure or rejected input,
+// only ever appended to.
+class ErrorLog
+{
+public:
+    ErrorLog(QString programFolder, const Clock &clock);
+
+    // The entry: date, time, context, the failure's description, and the text received last.
+    static QString entry(const QString &dateStamp, const QString &time, const QString &context,
+                         const QString &description, const QString &receivedText);
+
+    // Appends one entry; returns the reason when the file could not be written, else empty.
+    QString append(const QString &context, const QString &description,
+                   const QString &receivedText) const;
+
+    static QString fileName() { return QStringLiteral("errorlog.txt"); }
+
+private:
+    QString m_path;
+    const Clock &m_clock;
+};

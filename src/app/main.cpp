@@ -1,0 +1,34 @@
+#include "app/mainwindow.h"
+#include "app/mainwindowmodel.h"
+#include "app/widgetprompts.h"
+#include "platform/clock.h"
+#include "platform/qserialportlink.h"
+#include "platform/terminationsignals.h"
+
+#include <QApplication>
+#include <QTimer>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    // Everything the program reads and writes lives beside the executable.
+    const QString programFolder = QCoreApplication::applicationDirPath();
+
+    MainWindow window;
+    QSerialPortLink link(programFolder);
+    SystemClock clock;
+    WidgetPrompts prompts(programFolder, window);
+    MainWindowModel model(programFolder, window, link, clock, prompts);
+    window.attach(model);
+
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &application, [&] {
+        model.end();
+        // Leaves every event loop, a modal dialog's included.
+        QCoreApplication::exit(0);
+    });
+
+    window.show();
+    QTimer::singleShot(0, &model, &MainWindowModel::startUp);
+    return application.exec();
+}

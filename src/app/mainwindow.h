@@ -1,0 +1,61 @@
+#pragma once
+
+#include "app/mainwindowview.h"
+
+#include <QWidget>
+
+class MainWindowModel;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTreeWidget;
+
+// The main window's widgets, laid out as designed. Shows what the model asks and forwards the
+// user's clicks to it; computes nothing itself.
+class MainWindow final : public QWidget, public MainWindowView
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+
+    void attach(MainWindowModel &model);
+
+    void showCaption(const QString &text) override;
+    void showStatus(const QString &text) override;
+    void showError(const QString &text, ErrorTone tone) override;
+    void showError(const QString &text) override;
+    void setLoggingControls(bool logging) override;
+    void setIntervalEditable(bool editable) override;
+    void showInterval(const QString &seconds) override;
+    QString interval() const override;
+    void buildLiveList(const LiveListLayout &layout) override;
+    void setMessageLinesVisible(bool visible) override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QLabel *label(const char *name, const QString &text, const QRect &geometry);
+    QPushButton *button(const char *name, const QString &caption, const QRect &geometry);
+    QPushButton *lamp(const char *name, const QRect &geometry);
+    void styleErrorLine(ErrorTone tone);
+
+    MainWindowModel *m_model = nullptr;
+    QTreeWidget *m_liveList = nullptr;
+    QLabel *m_mode = nullptr;
+    QPushButton *m_dataLamp = nullptr;
+    QPushButton *m_logLamp = nullptr;
+    QPushButton *m_start = nullptr;
+    QPushButton *m_stop = nullptr;
+    QLineEdit *m_interval = nullptr;
+    QPushButton *m_showLogs = nullptr;
+    QPushButton *m_setup = nullptr;
+    QPushButton *m_calibrate = nullptr;
+    QCheckBox *m_messagesShown = nullptr;
+    QPushButton *m_exit = nullptr;
+    QLabel *m_status = nullptr;
+    QLabel *m_error = nullptr;
+};

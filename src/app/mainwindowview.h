@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+struct LiveListLayout;
+
+// How the error line is coloured: a notice (blue) at start-up, an error (red), or cleared (green).
+enum class ErrorTone { Notice, Error, Cleared };
+
+// What the main window's model asks of its screen. Intentions only: the widget decides how.
+class MainWindowView
+{
+public:
+    virtual ~MainWindowView() = default;
+
+    virtual void showCaption(const QString &text) = 0;
+    // The first message line: received text and serial status.
+    virtual void showStatus(const QString &text) = 0;
+    // The second message line: the last trapped error.
+    virtual void showError(const QString &text, ErrorTone tone) = 0;
+    virtual void showError(const QString &text) = 0; // keeps the colour
+    virtual void setLoggingControls(bool logging) = 0;
+    virtual void setIntervalEditable(bool editable) = 0;
+    virtual void showInterval(const QString &seconds) = 0;
+    virtual QString interval() const = 0;
+    // Empties the live list and lays out its rows, each showing "0.0".
+    virtual void buildLiveList(const LiveListLayout &layout) = 0;
+    virtual void setMessageLinesVisible(bool visible) = 0;
+};

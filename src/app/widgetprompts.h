@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/prompts.h"
+
+#include <QString>
+
+class QWidget;
+
+// Prompts shown as real message boxes and dialogs, owned by the main window.
+class WidgetPrompts final : public Prompts
+{
+public:
+    WidgetPrompts(QString programFolder, QWidget &owner);
+
+    void message(const QString &text) override;
+    void runProgramSetup() override;
+
+private:
+    QString m_programFolder;
+    QWidget &m_owner;
+};

@@ -1,0 +1,12 @@
+#include "config/configreading.h"
+
+#include "platform/textfile.h"
+
+namespace {
+constexpr qint64 kLargestConfigFile = 1024 * 1024;
+}
+
+QString readConfigFile(const QString &path)
+{
+    return TextFile::read(path, kLargestConfigFile);
+}

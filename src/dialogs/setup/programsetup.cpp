@@ -1,0 +1,239 @@
+#include "dialogs/setup/programsetup.h"
+
+#include "platform/portlocator.h"
+#include "text/numerictext.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <iterator>
+
+namespace {
+enum Column { kQuestion, kControl, kRemark };
+constexpr int kNarrowEditChars = 6;
+constexpr int kWideEditChars = 12;
+
+void setCheckState(QCheckBox *box, int value)
+{
+    // 2 is a greyed box: kept as 2 until the user clicks it.
+    box->setTristate(value == 2);
+    box->setCheckState(value == 2 ? Qt::PartiallyChecked : value == 1 ? Qt::Checked : Qt::Unchecked);
+}
+
+int checkValue(const QCheckBox *box)
+{
+    switch (box->checkState()) {
+    case Qt::Checked:
+        return 1;
+    case Qt::PartiallyChecked:
+        return 2;
+    case Qt::Unchecked:
+        break;
+    }
+    return 0;
+}
+
+QLineEdit *edit(const char *name, const QString &description, int widthChars, QWidget *parent)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setAccessibleName(QLatin1String(name));
+    edit->setAccessibleDescription(description);
+    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * widthChars + 12);
+    return edit;
+}
+} // namespace
+
+ProgramSetup::ProgramSetup(const QString &programFolder, Messages &messages, QWidget *parent)
+    : QDialog(parent), m_programFolder(programFolder), m_model(programFolder, messages)
+{
+    setObjectName(QStringLiteral("ProgramSetup"));
+    setWindowTitle(QStringLiteral("Brolant Setup"));
+    auto *grid = new QGridLayout(this);
+
+    m_problem = new QLabel(this);
+    m_problem->setObjectName(QStringLiteral("LoadProblem"));
+    m_problem->setWordWrap(true);
+    m_problem->setStyleSheet(QStringLiteral("color: #a00000;"));
+    grid->addWidget(m_problem, 0, 0, 1, 3);
+
+    int row = 1;
+    auto addRow = [&](const QString &question, QWidget *control, const QString &remark = {}) {
+        auto *label = new QLabel(question, this);
+        label->setBuddy(control);
+        grid->addWidget(label, row, kQuestion);
+        grid->addWidget(control, row, kControl, Qt::AlignLeft);
+        if (!remark.isEmpty())
+            grid->addWidget(new QLabel(remark, this), row, kRemark);
+        ++row;
+    };
+
+    m_port = edit("PortNumber", QStringLiteral("serial port number, 0 for none"), kNarrowEditChars, this);
+    addRow(QStringLiteral("Com port"), m_port);
+    m_portDevice = new QLabel(this);
+    m_portDevice->setObjectName(QStringLiteral("PortDevice"));
+    m_portDevice->setWordWrap(true);
+    grid->addWidget(m_portDevice, row - 1, kRemark);
+    const QStringList systemPorts = PortLocator::systemPorts();
+    auto *ports = new QLabel(systemPorts.isEmpty()
+                                 ? QStringLiteral("No serial ports found on this computer.")
+                                 : QStringLiteral("Serial ports on this computer: %1")
+                                       .arg(systemPorts.join(QStringLiteral(", "))),
+                             this);
+    ports->setObjectName(QStringLiteral("SystemPorts"));
+    ports->setWordWrap(true);
+    grid->addWidget(ports, row++, 0, 1, 3);
+
+    m_savehtml = checkBox("Savehtml", QStringLiteral("save HTML page"));
+    addRow(QStringLiteral("Save HTML page?"), m_savehtml, QStringLiteral("Saved to /html folder"));
+    m_saveExcel = checkBox("SaveExcel", QStringLiteral("save Excel file"));
+    addRow(QStringLiteral("Save Excel File?"), m_saveExcel, QStringLiteral("Saved to /Excel folder"));
+    m_logDelay = edit("LogDelay", QStringLiteral("default logging interval in seconds"),
+                      kNarrowEditChars, this);
+    addRow(QStringLiteral("Default Logging Interval"), m_logDelay,
+           QStringLiteral("Seconds ( 1 - 600 )"));
+    m_logOn = checkBox("LogOn", QStringLiteral("start logging automatically"));
+    addRow(QStringLiteral("Start Logger Automatically?"), m_logOn);
+    m_displayRpm = checkBox("DisplayRPM", QStringLiteral("display RPM"));
+    addRow(QStringLiteral("Display RPM?"), m_displayRpm);
+    m_displayMessages = checkBox("DisplayMessages", QStringLiteral("display messages"));
+    addRow(QStringLiteral("Display messages"), m_displayMessages);
+    m_displayWs = checkBox("DisplayWS", QStringLiteral("display wind speed"));
+    addRow(QStringLiteral("Display Wind Speed?"), m_displayWs);
+    m_wsUnits = edit("WSUnits", QStringLiteral("wind speed units"), kWideEditChars, this);
+    addRow(QStringLiteral("Wind Speed Units"), m_wsUnits);
+
+    m_systemVolts = optionGroup("Frame2", QStringLiteral("System Voltage"), 1,
+                                SetupForm::kSystemVolts, int(std::size(SetupForm::kSystemVolts)), row++);
+    m_maxAmps = optionGroup("Frame1", QStringLiteral("Max System Amps"), 4, SetupForm::kMaxAmps,
+                            int(std::size(SetupForm::kMaxAmps)), row++);
+    m_baudRate = optionGroup("Frame3", QStringLiteral("Baud rate"), 7, SetupForm::kBaudRates,
+                             int(std::size(SetupForm::kBaudRates)), row++);
+
+    auto *abort = new QPushButton(QStringLiteral("Abort"), this);
+    abort->setObjectName(QStringLiteral("Command2"));
+    abort->setAccessibleName(QStringLiteral("Abort"));
+    abort->setAccessibleDescription(QStringLiteral("save with no serial port and close"));
+    abort->setAutoDefault(false);
+    auto *save = new QPushButton(QStringLiteral("Save Setings"), this);
+    save->setObjectName(QStringLiteral("Command1"));
+    save->setAccessibleName(QStringLiteral("Save Setings"));
+    save->setDefault(true);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(abort);
+    buttons->addStretch();
+    buttons->addWidget(save);
+    grid->addLayout(buttons, row, 0, 1, 3);
+    grid->setColumnStretch(kRemark, 1);
+
+    connect(save, &QPushButton::clicked, this, &ProgramSetup::saveClicked);
+    connect(abort, &QPushButton::clicked, this, &ProgramSetup::abortClicked);
+    connect(m_port, &QLineEdit::textChanged, this, &ProgramSetup::describePort);
+
+    showForm(m_model.load());
+    m_problem->setText(m_model.loadProblem());
+    m_problem->setVisible(!m_model.loadProblem().isEmpty());
+}
+
+QCheckBox *ProgramSetup::checkBox(const char *name, const QString &description)
+{
+    auto *box = new QCheckBox(this);
+    box->setObjectName(QLatin1String(name));
+    box->setAccessibleName(QLatin1String(name));
+    box->setAccessibleDescription(description);
+    // A click leaves the greyed state for good: from then on the box is ticked or clear.
+    connect(box, &QCheckBox::clicked, box, [box] { box->setTristate(false); });
+    return box;
+}
+
+QButtonGroup *ProgramSetup::optionGroup(const char *frameName, const QString &caption,
+                                        int firstOption, const int *values, int count, int row)
+{
+    auto *frame = new QGroupBox(caption, this);
+    frame->setObjectName(QLatin1String(frameName));
+    frame->setAccessibleName(caption);
+    auto *layout = new QHBoxLayout(frame);
+    auto *group = new QButtonGroup(frame);
+    for (int i = 0; i < count; ++i) {
+        const QString text = QString::number(values[i]);
+        auto *option = new QRadioButton(text, frame);
+        option->setObjectName(QStringLiteral("Option%1").arg(firstOption + i));
+        option->setAccessibleName(text);
+        layout->addWidget(option);
+        group->addButton(option, values[i]);
+    }
+    layout->addStretch();
+    static_cast<QGridLayout *>(this->layout())->addWidget(frame, row, 0, 1, 3);
+    return group;
+}
+
+void ProgramSetup::showForm(const SetupForm &form)
+{
+    m_port->setText(form.port);
+    setCheckState(m_savehtml, form.savehtml);
+    setCheckState(m_saveExcel, form.saveExcel);
+    m_logDelay->setText(form.logDelay);
+    setCheckState(m_logOn, form.logOn);
+    setCheckState(m_displayRpm, form.displayRpm);
+    setCheckState(m_displayWs, form.displayWs);
+    m_wsUnits->setText(form.wsUnits);
+    m_systemVolts->button(form.sv)->setChecked(true);
+    m_maxAmps->button(form.ma)->setChecked(true);
+    m_baudRate->button(form.br)->setChecked(true);
+    setCheckState(m_displayMessages, form.dispMessages);
+    describePort();
+}
+
+SetupForm ProgramSetup::form() const
+{
+    SetupForm form;
+    form.port = m_port->text();
+    form.savehtml = checkValue(m_savehtml);
+    form.saveExcel = checkValue(m_saveExcel);
+    form.logDelay = m_logDelay->text();
+    form.logOn = checkValue(m_logOn);
+    form.displayRpm = checkValue(m_displayRpm);
+    form.displayWs = checkValue(m_displayWs);
+    form.wsUnits = m_wsUnits->text();
+    form.sv = m_systemVolts->checkedId();
+    form.ma = m_maxAmps->checkedId();
+    form.br = m_baudRate->checkedId();
+    form.dispMessages = checkValue(m_displayMessages);
+    return form;
+}
+
+void ProgramSetup::saveClicked()
+{
+    if (m_model.save(form()))
+        accept();
+}
+
+void ProgramSetup::abortClicked()
+{
+    m_port->setText(QStringLiteral("0"));
+    saveClicked();
+}
+
+void ProgramSetup::describePort()
+{
+    const QString text = m_port->text();
+    const auto number = NumericText::toInt16(text);
+    QString description;
+    if (text == QStringLiteral("0"))
+        description = QStringLiteral("0: no serial port");
+    else if (!number || *number < 1)
+        description = QStringLiteral("not a port number");
+    else {
+        const QString device = PortLocator(m_programFolder).devicePath(*number);
+        description = device.isEmpty() ? QStringLiteral("port %1: no such device").arg(*number)
+                                       : QStringLiteral("port %1 opens %2").arg(*number).arg(device);
+    }
+    m_portDevice->setText(description);
+}

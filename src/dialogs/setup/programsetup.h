@@ -1,0 +1,48 @@
+#pragma once
+
+#include "dialogs/setup/programsetupmodel.h"
+
+#include <QDialog>
+
+class QButtonGroup;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+
+// The "Brolant Setup" dialog: edits prog.cfg. Saves on "Save Setings", saves with port 0 on
+// "Abort", and closes without writing when closed by its frame.
+class ProgramSetup final : public QDialog
+{
+    Q_OBJECT
+
+public:
+    ProgramSetup(const QString &programFolder, Messages &messages, QWidget *parent = nullptr);
+
+private:
+    void showForm(const SetupForm &form);
+    SetupForm form() const;
+    void saveClicked();
+    void abortClicked();
+    void describePort();
+
+    QCheckBox *checkBox(const char *name, const QString &question);
+    QButtonGroup *optionGroup(const char *frameName, const QString &caption, int firstOption,
+                              const int *values, int count, int row);
+
+    QString m_programFolder;
+    ProgramSetupModel m_model;
+    QLabel *m_problem = nullptr;
+    QLineEdit *m_port = nullptr;
+    QLabel *m_portDevice = nullptr;
+    QCheckBox *m_savehtml = nullptr;
+    QCheckBox *m_saveExcel = nullptr;
+    QLineEdit *m_logDelay = nullptr;
+    QCheckBox *m_logOn = nullptr;
+    QCheckBox *m_displayRpm = nullptr;
+    QCheckBox *m_displayMessages = nullptr;
+    QCheckBox *m_displayWs = nullptr;
+    QLineEdit *m_wsUnits = nullptr;
+    QButtonGroup *m_systemVolts = nullptr;
+    QButtonGroup *m_maxAmps = nullptr;
+    QButtonGroup *m_baudRate = nullptr;
+};

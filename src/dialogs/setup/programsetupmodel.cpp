@@ -1,0 +1,58 @@
+#include "dialogs/setup/programsetupmodel.h"
+
+#include "config/configreading.h"
+#include "platform/messages.h"
+#include "platform/textfile.h"
+#include "text/failure.h"
+
+#include <QFileInfo>
+
+ProgramSetupModel::ProgramSetupModel(QString programFolder, Messages &messages)
+    : m_programFolder(std::move(programFolder)), m_messages(messages)
+{
+}
+
+QString ProgramSetupModel::configPath() const
+{
+    return m_programFolder + u'/' + ProgramConfig::fileName();
+}
+
+SetupForm ProgramSetupModel::load()
+{
+    SetupForm form;
+    m_loadProblem.clear();
+    if (!QFileInfo::exists(configPath())) {
+        m_loadProblem = QStringLiteral("%1 does not exist yet: these are the starting values, and "
+                                       "saving creates the file.")
+                            .arg(ProgramConfig::fileName());
+        return form;
+    }
+    try {
+        const QString stopped = form.readFrom(readConfigFile(configPath()));
+        if (!stopped.isEmpty())
+            m_loadProblem = QStringLiteral("%1 could not be read completely (%2). Settings after "
+                                           "that point show their starting values.")
+                                .arg(ProgramConfig::fileName(), stopped);
+    } catch (const Failure &failure) {
+        m_loadProblem = QStringLiteral("%1 could not be read (%2): these are the starting values.")
+                            .arg(ProgramConfig::fileName(), failure.description);
+    }
+    return form;
+}
+
+bool ProgramSetupModel::save(const SetupForm &form)
+{
+    if (!form.hasValidPort()) {
+        m_messages.message(QStringLiteral(
+            "There is a bad number for Port Number. Must be between 1 and 8 ( 1 or 2 most common )"));
+        return false;
+    }
+    try {
+        TextFile::replace(configPath(), form.toConfig().toFileText());
+    } catch (const Failure &failure) {
+        m_messages.message(QStringLiteral("The settings could not be saved, and %1 is unchanged.\n\n%2")
+                               .arg(ProgramConfig::fileName(), failure.description));
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,76 @@
+#include "dialogs/setup/setupform.h"
+
+#include "config/tagreader.h"
+#include "text/failure.h"
+#include "text/numerictext.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+constexpr int kGreyed = 2;
+
+int checkState(const TagReader &reader, const QString &key)
+{
+    const int value = reader.int16(key);
+    if (value < 0 || value > kGreyed)
+        throw Failure{QStringLiteral("%1 must be 0, 1 or 2, not %2").arg(key).arg(value)};
+    return value;
+}
+
+// Selects the option equal to `value`; compared as numbers, so "012" selects 12.
+template<std::size_t N>
+void selectOption(int &selected, double value, const int (&options)[N])
+{
+    if (std::find(std::begin(options), std::end(options), value) != std::end(options))
+        selected = int(value);
+}
+} // namespace
+
+QString SetupForm::readFrom(const QString &content)
+{
+    const TagReader reader(content, ProgramConfig::fileName());
+    try {
+        port = reader.text(QStringLiteral("Port"));
+        savehtml = checkState(reader, QStringLiteral("Savehtml"));
+        saveExcel = checkState(reader, QStringLiteral("SaveExcel"));
+        logDelay = reader.text(QStringLiteral("LogDelay"));
+        logOn = checkState(reader, QStringLiteral("LogOn"));
+        displayRpm = checkState(reader, QStringLiteral("DisplayRPM"));
+        displayWs = checkState(reader, QStringLiteral("DisplayWS"));
+        wsUnits = reader.text(QStringLiteral("WSUnits"));
+        const double systemVolts = reader.number(QStringLiteral("SV"));
+        const double maxAmps = reader.number(QStringLiteral("MA"));
+        const double baud = reader.number(QStringLiteral("BR"));
+        selectOption(sv, systemVolts, kSystemVolts);
+        selectOption(ma, maxAmps, kMaxAmps);
+        selectOption(br, baud, kBaudRates);
+        dispMessages = checkState(reader, QStringLiteral("dispMessages"));
+    } catch (const Failure &failure) {
+        return failure.description;
+    }
+    return {};
+}
+
+bool SetupForm::hasValidPort() const
+{
+    return NumericText::isNumber(port);
+}
+
+ProgramConfig SetupForm::toConfig() const
+{
+    ProgramConfig config;
+    config.port = port;
+    config.savehtml = QString::number(savehtml);
+    config.saveExcel = QString::number(saveExcel);
+    config.logDelay = logDelay;
+    config.logOn = QString::number(logOn);
+    config.displayRpm = QString::number(displayRpm);
+    config.displayWs = QString::number(displayWs);
+    config.wsUnits = wsUnits;
+    config.sv = QString::number(sv);
+    config.ma = QString::number(ma);
+    config.br = QString::number(br);
+    config.dispMessages = QString::number(dispMessages);
+    return config;
+}

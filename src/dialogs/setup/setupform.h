@@ -1,0 +1,38 @@
+#pragma once
+
+#include "config/programconfig.h"
+
+#include <QString>
+
+// The values the setup dialog edits, starting from the dialog's own design values: port empty,
+// interval 60, 24 V, 20 A, 4800 baud, every check box clear.
+struct SetupForm
+{
+    QString port;
+    int savehtml = 0;
+    int saveExcel = 0;
+    QString logDelay = QStringLiteral("60");
+    int logOn = 0;
+    int displayRpm = 0;
+    int displayWs = 0;
+    QString wsUnits;
+    int sv = 24;
+    int ma = 20;
+    int br = 4800;
+    int dispMessages = 0;
+
+    // The choices of the three option groups; a file value that matches none keeps the design one.
+    static constexpr int kSystemVolts[] = {12, 24, 48};
+    static constexpr int kMaxAmps[] = {10, 20, 50};
+    static constexpr int kBaudRates[] = {2400, 4800, 9600, 57600};
+
+    // Fills from prog.cfg's text in the file's key order, stopping at the first key that is
+    // missing or does not convert; what follows keeps its design value. Returns the reason it
+    // stopped, or an empty text when every key was read.
+    QString readFrom(const QString &content);
+
+    // The port test before saving: the port text must be a number.
+    bool hasValidPort() const;
+
+    ProgramConfig toConfig() const;
+};

@@ -1,0 +1,53 @@
+#include "platform/portlocator.h"
+
+#include <QFileInfo>
+#include <QSerialPortInfo>
+
+PortLocator::PortLocator(QString programFolder) : m_programFolder(std::move(programFolder)) {}
+
+QStringList PortLocator::candidates(int portNumber) const
+{
+    if (portNumber < 1)
+        return {};
+    QStringList paths{m_programFolder + QStringLiteral("/COM%1").arg(portNumber)};
+#ifdef Q_OS_WIN
+    paths << QStringLiteral("COM%1").arg(portNumber);
+#else
+    for (const char *family : {"ttyUSB", "ttyACM", "ttyS"})
+        paths << QStringLiteral("/dev/%1%2").arg(QLatin1String(family)).arg(portNumber - 1);
+#endif
+    return paths;
+}
+
+QString PortLocator::devicePath(int portNumber) const
+{
+    const QStringList paths = candidates(portNumber);
+    for (const QString &path : paths) {
+#ifdef Q_OS_WIN
+        if (!path.contains(u'/') && !path.contains(u'\\'))
+            return path; // a bare COM name: only opening it can tell whether it exists
+#endif
+        const QFileInfo info(path);
+        if (info.exists()) {
+            // Resolving the link lets the port lock name the real device, so two numbers pinned
+            // to one adapter cannot both open it.
+            const QString target = info.canonicalFilePath();
+            return target.isEmpty() ? path : target;
+        }
+    }
+    return {};
+}
+
+QStringList PortLocator::systemPorts()
+{
+    QStringList ports;
+    const auto infos = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo &info : infos) {
+        const QString description = info.description().isEmpty() ? info.manufacturer()
+                                                                  : info.description();
+        ports << (description.isEmpty() ? info.systemLocation()
+                                        : QStringLiteral("%1 (%2)").arg(info.systemLocation(),
+                                                                        description));
+    }
+    return ports;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Maps the configured port number to a serial device. Port N is the first that exists of: an
+// entry "COM<N>" in the program folder (a link the user makes to pin a number to a device), then
+// the system's own devices for that number.
+class PortLocator
+{
+public:
+    explicit PortLocator(QString programFolder);
+
+    // The device path for `portNumber`, or an empty text when there is none.
+    QString devicePath(int portNumber) const;
+    // Every place that was tried for `portNumber`, in order, for messages that say where we looked.
+    QStringList candidates(int portNumber) const;
+    // The serial ports the system reports, as "device (description)".
+    static QStringList systemPorts();
+
+private:
+    QString m_programFolder;
+};

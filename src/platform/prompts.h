@@ -1,0 +1,11 @@
+#pragma once
+
+#include "platform/messages.h"
+
+// What the main window asks of the user: OK-only messages and its modal dialogs. Each call
+// returns when the user has closed what it showed.
+class Prompts : public Messages
+{
+public:
+    virtual void runProgramSetup() = 0;
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/portlocator.h"
+#include "platform/seriallink.h"
+
+#include <QSerialPort>
+
+// The real serial line: QSerialPort on the device that the port number maps to.
+class QSerialPortLink final : public SerialLink
+{
+    Q_OBJECT
+
+public:
+    explicit QSerialPortLink(const QString &programFolder, QObject *parent = nullptr);
+
+    bool open(int portNumber, int baudRate, QString *error) override;
+    void close() override;
+    bool isOpen() const override;
+    QByteArray readAll() override;
+    void discardInput() override;
+
+private:
+    void onError(QSerialPort::SerialPortError error);
+
+    PortLocator m_locator;
+    QSerialPort m_port;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QObject>
+
+class QSocketNotifier;
+
+// Turns SIGINT and SIGTERM into a Qt signal on the event loop, so the program can end in order
+// (write what exit writes, close the port) instead of dying mid-way.
+class TerminationSignals : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TerminationSignals(QObject *parent = nullptr);
+    ~TerminationSignals() override;
+
+signals:
+    void terminationRequested();
+
+private:
+    void onNotified();
+
+    QSocketNotifier *m_notifier = nullptr;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+// The program's files are 8-bit text (one byte per character), each opened, read or written and
+// closed within one call. Every failure throws Failure with the path and the reason.
+namespace TextFile {
+
+// The whole file. Refuses files larger than `largest` bytes.
+QString read(const QString &path, qint64 largest);
+
+// Replaces the file atomically: readers see the old file or the new one, never half of one.
+// The old file is intact when this throws.
+void replace(const QString &path, const QString &text);
+
+// Appends `text`, creating the file when missing. A write that stops part-way (a full disk) is
+// taken back, so the file never ends in half a line.
+void append(const QString &path, const QString &text);
+
+} // namespace TextFile

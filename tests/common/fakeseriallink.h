@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/seriallink.h"
+
+#include <QList>
+#include <QSet>
+
+// A serial link whose ports the test declares and whose input the test pushes in exact chunks.
+class FakeSerialLink final : public SerialLink
+{
+    Q_OBJECT
+
+public:
+    using SerialLink::SerialLink;
+
+    QSet<int> existingPorts{1};
+    struct Opening
+    {
+        int port;
+        int baud;
+    };
+    QList<Opening> openings;
+
+    bool open(int portNumber, int baudRate, QString *error) override;
+    void close() override { m_open = false; }
+    bool isOpen() const override { return m_open; }
+    QByteArray readAll() override;
+    void discardInput() override { m_pending.clear(); }
+
+    // Makes `bytes` waiting and raises the arrival signal, as the port does.
+    void push(const QByteArray &bytes);
+
+private:
+    bool m_open = false;
+    QByteArray m_pending;
+};

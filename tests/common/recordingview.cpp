@@ -1,0 +1,56 @@
+#include "recordingview.h"
+
+void RecordingView::showCaption(const QString &text)
+{
+    caption = text;
+    journal << QStringLiteral("caption: ") + text;
+}
+
+void RecordingView::showStatus(const QString &text)
+{
+    status = text;
+    journal << QStringLiteral("status: ") + text;
+}
+
+void RecordingView::showError(const QString &text, ErrorTone tone)
+{
+    error = text;
+    errorTone = tone;
+    journal << QStringLiteral("error: ") + text;
+}
+
+void RecordingView::showError(const QString &text)
+{
+    error = text;
+    journal << QStringLiteral("error: ") + text;
+}
+
+void RecordingView::setLoggingControls(bool on)
+{
+    logging = on;
+    loggingControlsSet = true;
+    journal << (on ? QStringLiteral("controls: logging") : QStringLiteral("controls: idle"));
+}
+
+void RecordingView::setIntervalEditable(bool editable)
+{
+    intervalEditable = editable;
+}
+
+void RecordingView::showInterval(const QString &seconds)
+{
+    intervalText = seconds;
+    journal << QStringLiteral("interval: ") + seconds;
+}
+
+void RecordingView::buildLiveList(const LiveListLayout &layout)
+{
+    liveList = layout;
+    liveListBuilt = true;
+    journal << QStringLiteral("list: ") + layout.labels.join(u',');
+}
+
+void RecordingView::setMessageLinesVisible(bool visible)
+{
+    messageLinesVisible = visible;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "app/livelist.h"
+#include "app/mainwindowview.h"
+
+#include <QStringList>
+
+// Keeps what the model last showed, and a journal of every call in order.
+class RecordingView final : public MainWindowView
+{
+public:
+    QString caption;
+    QString status;
+    QString error;
+    ErrorTone errorTone = ErrorTone::Notice;
+    bool logging = false;
+    bool loggingControlsSet = false;
+    bool intervalEditable = true;
+    QString intervalText = QStringLiteral("60");
+    LiveListLayout liveList;
+    bool liveListBuilt = false;
+    bool messageLinesVisible = true;
+    QStringList journal;
+
+    void showCaption(const QString &text) override;
+    void showStatus(const QString &text) override;
+    void showError(const QString &text, ErrorTone tone) override;
+    void showError(const QString &text) override;
+    void setLoggingControls(bool on) override;
+    void setIntervalEditable(bool editable) override;
+    void showInterval(const QString &seconds) override;
+    QString interval() const override { return intervalText; }
+    void buildLiveList(const LiveListLayout &layout) override;
+    void setMessageLinesVisible(bool visible) override;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/prompts.h"
+
+#include <QStringList>
+
+#include <functional>
+
+// Records every message and plays the setup dialog's outcome as the test scripts it.
+class ScriptedPrompts final : public Prompts
+{
+public:
+    QStringList messages;
+    int setupRuns = 0;
+    // What "the user" does in the setup dialog; by default closes it by its frame.
+    std::function<void(int run)> onSetup = [](int) {};
+
+    void message(const QString &text) override { messages << text; }
+    void runProgramSetup() override { onSetup(++setupRuns); }
+};

@@ -1,0 +1,251 @@
+// brolant-board: a simulated sensor board on a pseudo-terminal, for the demo and the tests.
+
+#include "framesource.h"
+#include "pseudoterminal.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTextStream>
+
+#include <chrono>
+#include <csignal>
+#include <thread>
+
+namespace {
+volatile std::sig_atomic_t g_stop = 0;
+void requestStop(int) { g_stop = 1; }
+
+constexpr std::chrono::milliseconds kSleepSlice{20};
+constexpr double kBitsPerCharacter = 10.0; // start bit, 8 data bits, stop bit
+
+// Sleeps until `deadlineMs` on `clock`, waking early when asked to stop.
+void sleepUntil(const QElapsedTimer &clock, double deadlineMs)
+{
+    while (!g_stop && clock.elapsed() < deadlineMs) {
+        const auto left = std::chrono::milliseconds(qint64(deadlineMs) - clock.elapsed());
+        std::this_thread::sleep_for(std::min(left, kSleepSlice));
+    }
+}
+
+// "\r", "\n", "\t", "\\" and "\xHH" in script chunks, so tests can send exact bytes.
+QByteArray unescape(const QByteArray &text)
+{
+    QByteArray bytes;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
+            bytes += text[i];
+            continue;
+        }
+        const char c = text[++i];
+        if (c == 'r')
+            bytes += '\r';
+        else if (c == 'n')
+            bytes += '\n';
+        else if (c == 't')
+            bytes += '\t';
+        else if (c == 'x' && i + 2 < text.size()) {
+            bytes += char(text.mid(i + 1, 2).toInt(nullptr, 16));
+            i += 2;
+        } else
+            bytes += c;
+    }
+    return bytes;
+}
+
+struct Options
+{
+    double framesPerSecond = 1.0;
+    long count = 0; // 0: endless
+    int baud = 0;   // 0: no pacing
+    QByteArray fixedFrame;
+    QString script;
+    double badChecksums = 0.0;
+    double noise = 0.0;
+    double splits = 0.0;
+    double pairs = 0.0;
+    double missingFields = 0.0;
+    bool exitWhenDone = false;
+};
+
+class Board
+{
+public:
+    Board(PseudoTerminal &line, const Options &options, quint32 seed)
+        : m_line(line), m_options(options), m_source(seed), m_random(seed ^ 0x5eed)
+    {
+        m_clock.start();
+    }
+
+    void runFrames()
+    {
+        const double period = m_options.framesPerSecond > 0 ? 1000.0 / m_options.framesPerSecond : 0.0;
+        for (long n = 0; !g_stop && (m_options.count == 0 || n < m_options.count); ++n) {
+            QByteArray chunk = nextFrame();
+            if (chance(m_options.pairs) && (m_options.count == 0 || n + 1 < m_options.count)) {
+                chunk += nextFrame();
+                ++n;
+            }
+            if (chance(m_options.noise))
+                chunk.prepend(noiseBytes());
+            if (chance(m_options.splits) && chunk.size() > 1) {
+                const qsizetype cut = 1 + m_random.bounded(int(chunk.size() - 1));
+                send(chunk.left(cut), period / 2);
+                send(chunk.mid(cut), period / 2);
+            } else {
+                send(chunk, period);
+            }
+        }
+    }
+
+    void runScript(QFile &script)
+    {
+        // Each line: a delay in milliseconds, one blank, then the chunk to send.
+        while (!g_stop && !script.atEnd()) {
+            QByteArray line = script.readLine();
+            while (line.endsWith('\n') || line.endsWith('\r'))
+                line.chop(1);
+            const qsizetype blank = line.indexOf(' ');
+            const double delay = line.left(blank < 0 ? line.size() : blank).toDouble();
+            sleepUntil(m_clock, m_next + delay);
+            m_next = m_clock.elapsed();
+            if (blank >= 0)
+                send(unescape(line.mid(blank + 1)), 0);
+        }
+    }
+
+    void report() const
+    {
+        QTextStream(stdout) << "brolant-board: sent " << m_frames << " frames (" << m_bytes
+                            << " bytes), dropped " << m_dropped << " writes\n";
+    }
+
+private:
+    bool chance(double share) { return share > 0 && m_random.generateDouble() < share; }
+
+    QByteArray nextFrame()
+    {
+        ++m_frames;
+        if (!m_options.fixedFrame.isEmpty())
+            return m_options.fixedFrame;
+        const FrameSource::Raw raw = m_source.next();
+        const long checksumError = chance(m_options.badChecksums) ? 1 + m_random.bounded(50) : 0;
+        static const char *const fields[] = {"V", "I", "R", "S", "M", "C"};
+        const char *missing = chance(m_options.missingFields) ? fields[m_random.bounded(6)] : nullptr;
+        return FrameSource::frame(raw, checksumError, missing);
+    }
+
+    QByteArray noiseBytes()
+    {
+        QByteArray noise;
+        const int length = 1 + m_random.bounded(12);
+        for (int i = 0; i < length; ++i) {
+            char c = char(m_random.bounded(256));
+            if (c == '[' || c == ']')
+                c = '#'; // noise between frames, never a bracket that would frame it
+            noise += c;
+        }
+        return noise;
+    }
+
+    // Sends a chunk, then waits for the period or for the serial line to carry it, whichever is
+    // longer.
+    void send(const QByteArray &bytes, double periodMs)
+    {
+        if (m_line.write(bytes))
+            m_bytes += bytes.size();
+        else
+            ++m_dropped;
+        const double lineTime = m_options.baud > 0 ? bytes.size() * kBitsPerCharacter * 1000.0 / m_options.baud : 0.0;
+        m_next += std::max(periodMs, lineTime);
+        sleepUntil(m_clock, m_next);
+    }
+
+    PseudoTerminal &m_line;
+    const Options &m_options;
+    FrameSource m_source;
+    QRandomGenerator m_random;
+    QElapsedTimer m_clock;
+    double m_next = 0.0;
+    long m_frames = 0;
+    qint64 m_bytes = 0;
+    long m_dropped = 0;
+};
+
+double share(const QCommandLineParser &parser, const char *name)
+{
+    return parser.value(QLatin1String(name)).toDouble();
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("brolant-board"));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Simulated Brolant sensor board: sends frames on a pseudo-terminal reached through LINK."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("LINK"), QStringLiteral("path of the link to create, for example demo/COM1"));
+    parser.addOptions({
+        {QStringLiteral("rate"), QStringLiteral("frames per second (0: as fast as the baud rate allows)"), QStringLiteral("fps"), QStringLiteral("1")},
+        {QStringLiteral("count"), QStringLiteral("frames to send (0: endless)"), QStringLiteral("n"), QStringLiteral("0")},
+        {QStringLiteral("baud"), QStringLiteral("pace the bytes as a serial line at this baud rate"), QStringLiteral("baud"), QStringLiteral("0")},
+        {QStringLiteral("frame"), QStringLiteral("send this fixed frame text"), QStringLiteral("text")},
+        {QStringLiteral("script"), QStringLiteral("send the chunks of FILE: lines of 'delay-ms chunk' (\\r \\n \\t \\xHH escapes)"), QStringLiteral("file")},
+        {QStringLiteral("bad-checksums"), QStringLiteral("share of frames with a wrong checksum"), QStringLiteral("share"), QStringLiteral("0")},
+        {QStringLiteral("noise"), QStringLiteral("share of frames with noise before them"), QStringLiteral("share"), QStringLiteral("0")},
+        {QStringLiteral("splits"), QStringLiteral("share of frames split across two writes"), QStringLiteral("share"), QStringLiteral("0")},
+        {QStringLiteral("pairs"), QStringLiteral("share of writes carrying two frames"), QStringLiteral("share"), QStringLiteral("0")},
+        {QStringLiteral("missing"), QStringLiteral("share of frames with one field left out"), QStringLiteral("share"), QStringLiteral("0")},
+        {QStringLiteral("seed"), QStringLiteral("random seed"), QStringLiteral("n"), QStringLiteral("1")},
+        {QStringLiteral("exit"), QStringLiteral("exit when the frames or the script are done (else wait for a signal)")},
+    });
+    parser.process(application);
+    if (parser.positionalArguments().size() != 1)
+        parser.showHelp(2);
+
+    Options options;
+    options.framesPerSecond = parser.value(QStringLiteral("rate")).toDouble();
+    options.count = parser.value(QStringLiteral("count")).toLong();
+    options.baud = parser.value(QStringLiteral("baud")).toInt();
+    options.fixedFrame = parser.value(QStringLiteral("frame")).toLatin1();
+    options.script = parser.value(QStringLiteral("script"));
+    options.badChecksums = share(parser, "bad-checksums");
+    options.noise = share(parser, "noise");
+    options.splits = share(parser, "splits");
+    options.pairs = share(parser, "pairs");
+    options.missingFields = share(parser, "missing");
+    options.exitWhenDone = parser.isSet(QStringLiteral("exit"));
+
+    std::signal(SIGINT, requestStop);
+    std::signal(SIGTERM, requestStop);
+    std::signal(SIGPIPE, SIG_IGN);
+
+    PseudoTerminal line;
+    QString error;
+    if (!line.open(parser.positionalArguments().constFirst(), &error)) {
+        QTextStream(stderr) << "brolant-board: " << error << '\n';
+        return 1;
+    }
+    QTextStream(stdout) << "brolant-board: " << line.slavePath() << " linked at "
+                        << parser.positionalArguments().constFirst() << Qt::endl;
+
+    Board board(line, options, parser.value(QStringLiteral("seed")).toUInt());
+    if (!options.script.isEmpty()) {
+        QFile script(options.script);
+        if (!script.open(QIODevice::ReadOnly)) {
+            QTextStream(stderr) << "brolant-board: cannot read " << options.script << '\n';
+            return 1;
+        }
+        board.runScript(script);
+    } else {
+        board.runFrames();
+    }
+    board.report();
+    while (!options.exitWhenDone && !g_stop)
+        std::this_thread::sleep_for(kSleepSlice);
+    return 0;
+}
