@@ -20,6 +20,8 @@ constexpr int kHeightWithMessages = 5580;
 constexpr int kHeightWithoutMessages = 4530;
 constexpr int kValueColumnWidth = 1500;
 constexpr int kLabelColumnWidth = 2600;
+constexpr int kTitlePoints = 20;
+constexpr int kControlPoints = 9;
 
 const QColor kBackground(0, 48, 96);
 const QColor kStatusBackground(192, 255, 192);
@@ -51,10 +53,13 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kBackground);
     setPalette(palette);
+    QFont controls = font();
+    controls.setPointSize(kControlPoints);
+    setFont(controls);
     const Twips twips(*this);
 
     QLabel *title = label("Label11", QStringLiteral("Brolant"), twips.rect(90, 0, 1305, 555));
-    QFont titleFont(QStringLiteral("Palatino Linotype"), 20, QFont::Bold);
+    QFont titleFont(QStringLiteral("Palatino Linotype"), kTitlePoints, QFont::Bold);
     titleFont.setStyleHint(QFont::Serif);
     title->setFont(titleFont);
     m_mode = label("txtMode", QString(), twips.rect(2205, 0, 1410, 375));

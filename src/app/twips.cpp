@@ -6,9 +6,15 @@
 
 namespace {
 constexpr double kTwipsPerInch = 1440.0;
-}
+// The layout was drawn for smaller system fonts than today's desktops use; scaling the whole
+// arrangement keeps every caption whole without moving anything relative to anything else.
+constexpr double kDesignScale = 1.35;
+} // namespace
 
-Twips::Twips(const QWidget &widget) : m_pixelsPerTwip(widget.logicalDpiY() / kTwipsPerInch) {}
+Twips::Twips(const QWidget &widget)
+    : m_pixelsPerTwip(widget.logicalDpiY() * kDesignScale / kTwipsPerInch)
+{
+}
 
 int Twips::operator()(int twips) const
 {
