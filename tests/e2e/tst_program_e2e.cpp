@@ -1,0 +1,47 @@
+#include "boardprocess.h"
+#include "programfolder.h"
+#include "programprocess.h"
+
+#include <QTest>
+
+#include <csignal>
+
+// The real program, started from its own folder, offscreen.
+class ProgramEndToEndTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void endsInOrderOnSignal_data();
+    void endsInOrderOnSignal();
+};
+
+void ProgramEndToEndTest::endsInOrderOnSignal_data()
+{
+    QTest::addColumn<QString>("port");
+    QTest::addColumn<QString>("logOn");
+    QTest::addColumn<int>("signal");
+    QTest::newRow("no port, SIGTERM") << "0" << "0" << SIGTERM;
+    QTest::newRow("board on COM1, SIGINT") << "1" << "0" << SIGINT;
+    QTest::newRow("board on COM1 logging, SIGTERM") << "1" << "1" << SIGTERM;
+}
+
+void ProgramEndToEndTest::endsInOrderOnSignal()
+{
+    QFETCH(QString, port);
+    QFETCH(QString, logOn);
+    QFETCH(int, signal);
+    ProgramFolder folder;
+    folder.writeProgramConfig(port, logOn);
+    folder.writeCalibration();
+    BoardProcess board;
+    QVERIFY(board.start(folder.file("COM1"), {"--rate", "10"}));
+    ProgramProcess program(folder.path());
+    QVERIFY(program.start());
+    QTest::qWait(300);
+    QVERIFY(program.endWith(signal));
+    QVERIFY(folder.read("errorlog.txt").isEmpty());
+}
+
+QTEST_GUILESS_MAIN(ProgramEndToEndTest)
+#include "tst_program_e2e.moc"
