@@ -1,6 +1,6 @@
 #include "app/mainwindow.h"
 
-#include "app/livelist.h"
+#include "acquisition/livelist.h"
 #include "app/mainwindowmodel.h"
 #include "app/twips.h"
 
@@ -217,10 +217,38 @@ void MainWindow::buildLiveList(const LiveListLayout &layout)
     m_liveList->setColumnWidth(0, 1);
     m_liveList->setColumnWidth(1, twips(kValueColumnWidth));
     m_liveList->setColumnWidth(2, twips(kLabelColumnWidth));
-    for (const QString &label : layout.labels) {
-        auto *row = new QTreeWidgetItem(m_liveList, {QString(), QStringLiteral("0.0"), label});
-        row->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
-    }
+    for (const QString &label : layout.labels)
+        addLiveRow(QStringLiteral("0.0"), label);
+}
+
+void MainWindow::addLiveRow(const QString &value, const QString &label)
+{
+    auto *row = new QTreeWidgetItem(m_liveList, {QString(), value, label});
+    row->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void MainWindow::showLiveRows(const QStringList &values, const QStringList &labels)
+{
+    m_liveList->clear();
+    for (qsizetype row = 0; row < values.size() && row < labels.size(); ++row)
+        addLiveRow(values[row], labels[row]);
+}
+
+void MainWindow::showMode(const QString &text)
+{
+    m_mode->setText(text);
+}
+
+void MainWindow::flashDataLamp()
+{
+    m_dataLamp->setPalette(QPalette(QColor(255, 0, 0)));
+}
+
+void MainWindow::resetLamps()
+{
+    // Back to the button face, as every other button.
+    m_dataLamp->setPalette(QPalette(palette().color(QPalette::Button)));
+    m_logLamp->setPalette(QPalette(palette().color(QPalette::Button)));
 }
 
 void MainWindow::setMessageLinesVisible(bool visible)

@@ -32,6 +32,10 @@ public:
     QString interval() const override;
     void buildLiveList(const LiveListLayout &layout) override;
     void setMessageLinesVisible(bool visible) override;
+    void showLiveRows(const QStringList &values, const QStringList &labels) override;
+    void showMode(const QString &text) override;
+    void flashDataLamp() override;
+    void resetLamps() override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -42,6 +46,7 @@ private:
     QPushButton *button(const char *name, const QString &caption, const QRect &geometry);
     QPushButton *lamp(const char *name, const QRect &geometry);
     void styleErrorLine(ErrorTone tone);
+    void addLiveRow(const QString &value, const QString &label);
 
     MainWindowModel *m_model = nullptr;
     QTreeWidget *m_liveList = nullptr;

@@ -1,7 +1,9 @@
 #include "app/mainwindowmodel.h"
 
+#include "acquisition/frameparser.h"
+#include "acquisition/livelist.h"
+#include "acquisition/scaling.h"
 #include "app/errorlog.h"
-#include "app/livelist.h"
 #include "app/mainwindowview.h"
 #include "config/configreading.h"
 #include "config/tagreader.h"
@@ -26,6 +28,8 @@ bool isNoPort(const QString &port)
 constexpr double kLongestInterval = 600.0;
 constexpr double kShortestInterval = 1.0;
 constexpr double kMillisecondsPerSecond = 1000.0;
+constexpr std::chrono::milliseconds kLampFlash{250};
+const QString kCorruptData = QStringLiteral("possible corrupt COMMS data\r\n");
 } // namespace
 
 MainWindowModel::MainWindowModel(QString programFolder, MainWindowView &view, SerialLink &link,
@@ -38,6 +42,10 @@ MainWindowModel::MainWindowModel(QString programFolder, MainWindowView &view, Se
       m_prompts(prompts)
 {
     m_loggingTimer.setObjectName(QStringLiteral("Timer1"));
+    m_lampTimer.setObjectName(QStringLiteral("Timer2"));
+    m_lampTimer.setInterval(kLampFlash);
+    connect(&m_lampTimer, &QTimer::timeout, this, &MainWindowModel::resetLamps);
+    connect(&m_link, &SerialLink::dataArrived, this, &MainWindowModel::receive);
 }
 
 void MainWindowModel::startUp()
@@ -197,11 +205,101 @@ void MainWindowModel::handlePortProblem()
     m_prompts.runProgramSetup();
 }
 
+void MainWindowModel::receive()
+{
+    // Whatever arrives after this read stays in the port for the next one: discarding "the
+    // rest" here would throw away the start of the next frame on a busy line.
+    m_assembler.append(QString::fromLatin1(m_link.readAll()));
+    m_view.showStatus(m_assembler.buffer());
+    m_receivedText = m_assembler.buffer();
+    if (m_assembler.lacksOpening()) {
+        reject(QStringLiteral(" [ missing "), m_assembler.buffer());
+        m_assembler.clear();
+        return;
+    }
+    // Every complete frame of this read is handled, in order: nothing that arrived is lost.
+    for (;;) {
+        FrameAssembler::Piece piece = m_assembler.next();
+        switch (piece.kind) {
+        case FrameAssembler::Piece::Incomplete:
+            return;
+        case FrameAssembler::Piece::ClosingFirst:
+            reject(QStringLiteral(" braces in wrong positions  corrupt COMMS"), piece.text);
+            break;
+        case FrameAssembler::Piece::Overflow:
+            reject(QStringLiteral(" receive buffer overflow, no ] within %1 characters")
+                       .arg(FrameAssembler::kCapacity),
+                   piece.text);
+            break;
+        case FrameAssembler::Piece::Frame:
+            handleFrame(piece.text);
+            break;
+        }
+    }
+}
+
+void MainWindowModel::reject(const QString &context, const QString &text)
+{
+    m_errorContext = context;
+    logError(QString());
+    m_view.showStatus(kCorruptData + text);
+}
+
+void MainWindowModel::handleFrame(const QString &frame)
+{
+    if (!m_lampTimer.isActive())
+        m_lampTimer.start();
+    m_view.flashDataLamp();
+    m_loadFlag = 0;
+    m_view.showStatus(m_receivedText);
+
+    const ParsedFrame parsed = FrameParser::parse(frame);
+    for (const FrameFinding &finding : parsed.findings) {
+        m_errorContext = finding.context;
+        logError(finding.description);
+    }
+    if (!parsed.usable()) {
+        endTrappedFrame();
+        return;
+    }
+    try {
+        m_errorContext = QStringLiteral("calculations error");
+        ++m_sums.count;
+        Scaling::apply(parsed.values, m_calibration, m_reading);
+        if (isLogging())
+            m_sums.add(m_reading);
+
+        m_errorContext = QStringLiteral("display list error");
+        const LiveListLayout layout =
+            LiveListLayout::forSettings(m_config.displayRpm, m_config.displayWs, m_config.wsUnits);
+        m_view.showLiveRows(layout.values(m_reading, m_energyCounter), layout.labels);
+        m_errorContext.clear();
+        m_view.showCaption(liveCaption(m_reading));
+        m_view.showMode(QString());
+    } catch (const Failure &failure) {
+        logError(failure.description);
+        endTrappedFrame();
+    }
+}
+
+void MainWindowModel::endTrappedFrame()
+{
+    // What this frame had done stays done; the frames behind it are still handled.
+    m_view.showStatus(kCorruptData);
+}
+
+void MainWindowModel::resetLamps()
+{
+    m_view.resetLamps();
+    m_lampTimer.stop();
+}
+
 void MainWindowModel::end()
 {
     if (m_ending)
         return;
     m_ending = true;
     m_loggingTimer.stop();
+    m_lampTimer.stop();
     m_link.close();
 }

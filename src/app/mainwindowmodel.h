@@ -1,5 +1,7 @@
 #pragma once
 
+#include "acquisition/frameassembler.h"
+#include "acquisition/reading.h"
 #include "config/calibrationsettings.h"
 #include "config/programconfig.h"
 
@@ -13,17 +15,6 @@ class Clock;
 class MainWindowView;
 class Prompts;
 class SerialLink;
-
-// The latest scaled values from the board.
-struct Reading
-{
-    double volts = 0.0;
-    double amps = 0.0;
-    double watts = 0.0;
-    double rpm = 0.0;
-    double windSpeed = 0.0;
-    double modeVolts = 0.0;
-};
 
 // The main window's state and handlers: start-up, configuration, the error log, the port and the
 // dialogs it opens. It shows everything through MainWindowView and never draws.
@@ -47,6 +38,9 @@ public:
     const ProgramConfig &config() const { return m_config; }
     const CalibrationSettings &calibration() const { return m_calibration; }
     std::chrono::milliseconds loggingInterval() const { return m_loggingTimer.intervalAsDuration(); }
+    const Reading &reading() const { return m_reading; }
+    const IntervalSums &intervalSums() const { return m_sums; }
+    double energyCounter() const { return m_energyCounter; }
 
 private:
     // One pass of start-up; false when it ended on the port's failure path.
@@ -58,6 +52,11 @@ private:
     void logError(const QString &description);
     void handlePortProblem();
     void portProblemLoop();
+    void receive();
+    void reject(const QString &context, const QString &text);
+    void handleFrame(const QString &frame);
+    void endTrappedFrame();
+    void resetLamps();
 
     QString m_programFolder;
     MainWindowView &m_view;
@@ -73,7 +72,10 @@ private:
     qint16 m_dispMessages = 0;
     QString m_errorContext;
     QString m_receivedText;
+    FrameAssembler m_assembler;
+    IntervalSums m_sums;
     bool m_ending = false;
 
     QTimer m_loggingTimer; // Timer1
+    QTimer m_lampTimer;    // Timer2
 };

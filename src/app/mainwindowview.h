@@ -26,5 +26,10 @@ public:
     virtual QString interval() const = 0;
     // Empties the live list and lays out its rows, each showing "0.0".
     virtual void buildLiveList(const LiveListLayout &layout) = 0;
+    // Rebuilds the live list's rows with these values and labels.
+    virtual void showLiveRows(const QStringList &values, const QStringList &labels) = 0;
+    virtual void showMode(const QString &text) = 0;
+    virtual void flashDataLamp() = 0;
+    virtual void resetLamps() = 0;
     virtual void setMessageLinesVisible(bool visible) = 0;
 };

@@ -47,11 +47,6 @@ QByteArray QSerialPortLink::readAll()
     return m_port.readAll();
 }
 
-void QSerialPortLink::discardInput()
-{
-    m_port.clear(QSerialPort::Input);
-}
-
 void QSerialPortLink::onError(QSerialPort::SerialPortError error)
 {
     // Only a failure of an open port is news here; open() reports its own failures.

@@ -17,7 +17,6 @@ public:
     void close() override;
     bool isOpen() const override;
     QByteArray readAll() override;
-    void discardInput() override;
 
 private:
     void onError(QSerialPort::SerialPortError error);

@@ -20,7 +20,6 @@ public:
     virtual bool isOpen() const = 0;
     // Everything waiting, removed from the port's buffer.
     virtual QByteArray readAll() = 0;
-    virtual void discardInput() = 0;
 
 signals:
     void dataArrived();

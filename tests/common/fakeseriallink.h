@@ -25,7 +25,6 @@ public:
     void close() override { m_open = false; }
     bool isOpen() const override { return m_open; }
     QByteArray readAll() override;
-    void discardInput() override { m_pending.clear(); }
 
     // Makes `bytes` waiting and raises the arrival signal, as the port does.
     void push(const QByteArray &bytes);

@@ -54,3 +54,26 @@ void RecordingView::setMessageLinesVisible(bool visible)
 {
     messageLinesVisible = visible;
 }
+
+void RecordingView::showLiveRows(const QStringList &values, const QStringList &labels)
+{
+    liveValues = values;
+    liveLabels = labels;
+    journal << QStringLiteral("rows: ") + values.join(u',');
+}
+
+void RecordingView::showMode(const QString &text)
+{
+    mode = text;
+}
+
+void RecordingView::flashDataLamp()
+{
+    ++dataLampFlashes;
+    dataLampLit = true;
+}
+
+void RecordingView::resetLamps()
+{
+    dataLampLit = false;
+}

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/livelist.h"
+#include "acquisition/livelist.h"
 #include "app/mainwindowview.h"
 
 #include <QStringList>
@@ -20,6 +20,11 @@ public:
     LiveListLayout liveList;
     bool liveListBuilt = false;
     bool messageLinesVisible = true;
+    QStringList liveValues;
+    QStringList liveLabels;
+    QString mode = QStringLiteral("unset");
+    int dataLampFlashes = 0;
+    bool dataLampLit = false;
     QStringList journal;
 
     void showCaption(const QString &text) override;
@@ -32,4 +37,8 @@ public:
     QString interval() const override { return intervalText; }
     void buildLiveList(const LiveListLayout &layout) override;
     void setMessageLinesVisible(bool visible) override;
+    void showLiveRows(const QStringList &values, const QStringList &labels) override;
+    void showMode(const QString &text) override;
+    void flashDataLamp() override;
+    void resetLamps() override;
 };

@@ -1,6 +1,10 @@
+#include "app/mainwindowmodel.h"
 #include "boardprocess.h"
+#include "fakeclock.h"
 #include "platform/qserialportlink.h"
 #include "programfolder.h"
+#include "recordingview.h"
+#include "scriptedprompts.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -14,6 +18,7 @@ class SerialEndToEndTest : public QObject
 private slots:
     void opensTheBoardByPortNumber();
     void missingPortIsExplained();
+    void everyBoardFrameIsCounted();
 };
 
 void SerialEndToEndTest::opensTheBoardByPortNumber()
@@ -47,6 +52,30 @@ void SerialEndToEndTest::missingPortIsExplained()
     QVERIFY2(error.startsWith("No serial device for port 2 (looked for " + folder.file("COM2")),
              qPrintable(error));
     QVERIFY(!link.isOpen());
+}
+
+void SerialEndToEndTest::everyBoardFrameIsCounted()
+{
+    ProgramFolder folder;
+    folder.writeProgramConfig("1", "1", "600", "1", "1", "1", "57600");
+    folder.writeCalibration();
+    BoardProcess board;
+    constexpr int kFrames = 300;
+    QVERIFY(board.start(folder.file("COM1"), {"--delay", "1000", "--count", QString::number(kFrames), "--rate", "300",
+                                              "--baud", "57600", "--pairs", "0.2", "--splits", "0.2"}));
+    RecordingView view;
+    QSerialPortLink link(folder.path());
+    FakeClock clock;
+    ScriptedPrompts prompts;
+    MainWindowModel model(folder.path(), view, link, clock, prompts);
+    model.startUp();
+    QVERIFY(link.isOpen());
+    QVERIFY(model.isLogging());
+    QTRY_COMPARE_WITH_TIMEOUT(model.intervalSums().count, kFrames, 20000);
+    QVERIFY(board.stop().contains(QStringLiteral("sent %1 frames").arg(kFrames)));
+    QCOMPARE(folder.read("errorlog.txt"), QByteArray());
+    QVERIFY(view.caption.startsWith("Brolant  1"));
+    QVERIFY(model.intervalSums().volts > 12.0 * kFrames);
 }
 
 QTEST_GUILESS_MAIN(SerialEndToEndTest)

@@ -68,6 +68,7 @@ struct Options
     double pairs = 0.0;
     double missingFields = 0.0;
     bool exitWhenDone = false;
+    int startDelayMs = 0;
 };
 
 class Board
@@ -77,6 +78,8 @@ public:
         : m_line(line), m_options(options), m_source(seed), m_random(seed ^ 0x5eed)
     {
         m_clock.start();
+        m_next = options.startDelayMs;
+        sleepUntil(m_clock, m_next);
     }
 
     void runFrames()
@@ -201,6 +204,7 @@ int main(int argc, char *argv[])
         {QStringLiteral("pairs"), QStringLiteral("share of writes carrying two frames"), QStringLiteral("share"), QStringLiteral("0")},
         {QStringLiteral("missing"), QStringLiteral("share of frames with one field left out"), QStringLiteral("share"), QStringLiteral("0")},
         {QStringLiteral("seed"), QStringLiteral("random seed"), QStringLiteral("n"), QStringLiteral("1")},
+        {QStringLiteral("delay"), QStringLiteral("wait this long before sending, so a reader can open the port"), QStringLiteral("ms"), QStringLiteral("0")},
         {QStringLiteral("exit"), QStringLiteral("exit when the frames or the script are done (else wait for a signal)")},
     });
     parser.process(application);
@@ -219,6 +223,7 @@ int main(int argc, char *argv[])
     options.pairs = share(parser, "pairs");
     options.missingFields = share(parser, "missing");
     options.exitWhenDone = parser.isSet(QStringLiteral("exit"));
+    options.startDelayMs = parser.value(QStringLiteral("delay")).toInt();
 
     std::signal(SIGINT, requestStop);
     std::signal(SIGTERM, requestStop);

@@ -1,0 +1,33 @@
+#include "acquisition/frameassembler.h"
+
+void FrameAssembler::append(QStringView characters)
+{
+    m_buffer.append(characters);
+}
+
+FrameAssembler::Piece FrameAssembler::next()
+{
+    const qsizetype opening = m_buffer.indexOf(QLatin1Char('['));
+    if (opening < 0) {
+        m_buffer.clear();
+        return {};
+    }
+    const qsizetype closing = m_buffer.indexOf(QLatin1Char(']'));
+    if (closing < 0) {
+        if (m_buffer.size() <= kCapacity)
+            return {};
+        return {Piece::Overflow, std::exchange(m_buffer, {})};
+    }
+    if (closing < opening) {
+        Piece rejected{Piece::ClosingFirst, m_buffer.left(closing + 1)};
+        m_buffer.remove(0, closing + 1);
+        return rejected;
+    }
+    Piece frame{Piece::Frame, m_buffer.mid(opening, closing - opening + 1)};
+    const qsizetype following = m_buffer.indexOf(QLatin1Char('['), closing + 1);
+    if (following < 0)
+        m_buffer.clear();
+    else
+        m_buffer.remove(0, following);
+    return frame;
+}

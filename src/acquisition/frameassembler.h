@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+// Collects received characters and cuts frames "[...]" out of them. Several frames in one read
+// are all found, a new frame right behind the tail of a broken one is kept, and the buffer never
+// grows past a cap however long a broken board streams.
+class FrameAssembler
+{
+public:
+    // Far beyond any real frame (about 60 characters).
+    static constexpr qsizetype kCapacity = 4096;
+
+    struct Piece
+    {
+        enum Kind {
+            Incomplete,    // nothing more to take until more characters arrive
+            ClosingFirst,  // a "]" before any "[": the text through that "]" is rejected
+            Overflow,      // a "[" and no "]" within the capacity: the buffer is rejected
+            Frame,         // a frame, from "[" through "]"
+        };
+        Kind kind = Incomplete;
+        QString text;
+    };
+
+    void append(QStringView characters);
+    // The buffer as it stands, for display.
+    const QString &buffer() const { return m_buffer; }
+    // True when the buffer holds no "[" at all: how a read that brings no frame is told apart.
+    bool lacksOpening() const { return !m_buffer.contains(QLatin1Char('[')); }
+
+    // Takes the next piece off the front of the buffer. After a frame, whatever stands before
+    // the next "[" is dropped, and a remainder without "[" is dropped silently.
+    Piece next();
+    void clear() { m_buffer.clear(); }
+
+private:
+    QString m_buffer;
+};

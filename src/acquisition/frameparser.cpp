@@ -1,0 +1,92 @@
+#include "acquisition/frameparser.h"
+
+#include "text/numerictext.h"
+
+namespace FrameParser {
+namespace {
+
+struct Field
+{
+    bool present = false; // both tags occur
+    QStringView text;
+};
+
+// The text between the first opening tag and the first closing tag; empty when either is
+// missing. A closing tag before the opening one is a failure of the whole frame.
+std::optional<Field> extract(QStringView frame, QChar tag)
+{
+    const QString opening = QStringLiteral("<%1>").arg(tag);
+    const QString closing = QStringLiteral("</%1>").arg(tag);
+    const qsizetype open = frame.indexOf(opening);
+    const qsizetype close = frame.indexOf(closing);
+    if (open < 0 || close < 0)
+        return Field{};
+    const qsizetype start = open + opening.size();
+    if (close < start)
+        return std::nullopt;
+    return Field{true, frame.mid(start, close - start)};
+}
+
+class Reader
+{
+public:
+    explicit Reader(QStringView frame) : m_frame(frame) {}
+
+    // Takes a field's value (0 unless it is a number); false when the frame must stop.
+    bool take(QChar tag, const QString &context, double &value, Field *field = nullptr)
+    {
+        const auto found = extract(m_frame, tag);
+        if (!found) {
+            m_parsed.findings.append(
+                {context, QStringLiteral("closing tag </%1> before its opening tag").arg(tag), true});
+            return false;
+        }
+        value = NumericText::valueOrZero(found->text);
+        if (field)
+            *field = *found;
+        return true;
+    }
+
+    // V and I must carry a reading: an empty field, a missing one or exactly "0" is suspicious.
+    bool takeReading(QChar tag, const QString &context, double &value)
+    {
+        Field field;
+        if (!take(tag, context, value, &field))
+            return false;
+        if (field.text.isEmpty() || field.text == QLatin1String("0"))
+            m_parsed.findings.append({context, QString(), false});
+        return true;
+    }
+
+    void note(const QString &context) { m_parsed.findings.append({context, QString(), false}); }
+
+    ParsedFrame &parsed() { return m_parsed; }
+
+private:
+    QStringView m_frame;
+    ParsedFrame m_parsed;
+};
+
+} // namespace
+
+ParsedFrame parse(QStringView frame)
+{
+    Reader reader(frame);
+    FrameValues &values = reader.parsed().values;
+    if (!reader.takeReading(u'V', kVoltsContext, values.v)
+        || !reader.takeReading(u'I', kAmpsContext, values.i)
+        || !reader.take(u'R', kRevsContext, values.r) || !reader.take(u'M', kRevsContext, values.m)
+        || !reader.take(u'S', kRevsContext, values.s))
+        return reader.parsed();
+
+    Field checksum;
+    if (!reader.take(u'C', kChecksumContext, values.c, &checksum))
+        return reader.parsed();
+    // Only a numeric checksum that was sent is checked; a frame without one is taken as it is.
+    if (checksum.present && NumericText::isNumber(checksum.text)
+        && values.c != values.v + values.i + values.r + values.s)
+        reader.note(kChecksumContext);
+    return reader.parsed();
+}
+
+} // namespace FrameParser

@@ -1,0 +1,49 @@
+#include "acquisition/livelist.h"
+
+#include "acquisition/reading.h"
+#include "text/numbermask.h"
+#include "text/numerictext.h"
+
+namespace {
+constexpr int kPointsFourRows = 24;
+constexpr int kPointsOneExtraRow = 20;
+constexpr int kPointsTwoExtraRows = 18;
+} // namespace
+
+LiveListLayout LiveListLayout::forSettings(const QString &displayRpm, const QString &displayWs,
+                                           const QString &wsUnits)
+{
+    LiveListLayout layout;
+    layout.showsRpm = NumericText::equals(displayRpm, 1);
+    layout.showsWindSpeed = NumericText::equals(displayWs, 1);
+    layout.fontPoints = layout.showsRpm && layout.showsWindSpeed ? kPointsTwoExtraRows
+                        : layout.showsRpm || layout.showsWindSpeed ? kPointsOneExtraRow
+                                                                   : kPointsFourRows;
+    layout.labels = QStringList{QStringLiteral("Volts"), QStringLiteral("Amps"),
+                                QStringLiteral("Watts"), QStringLiteral("WattHours")};
+    if (layout.showsRpm)
+        layout.labels << QStringLiteral("RPM");
+    if (layout.showsWindSpeed)
+        layout.labels << wsUnits;
+    return layout;
+}
+
+QStringList LiveListLayout::values(const Reading &reading, double energyCounter) const
+{
+    QStringList values{NumberMask::format(reading.volts, u"##.00"),
+                       NumberMask::format(reading.amps, u"##0.0"),
+                       NumberMask::format(reading.watts, u"####0.0"),
+                       NumberMask::format(energyCounter, u"#####0.0")};
+    if (showsRpm)
+        values << NumberMask::format(reading.rpm, u"##0");
+    if (showsWindSpeed)
+        values << NumberMask::format(reading.windSpeed, u"##0");
+    return values;
+}
+
+QString liveCaption(const Reading &reading)
+{
+    return QStringLiteral("Brolant  %1V %2A %3W")
+        .arg(NumberMask::format(reading.volts, u"#0.00"), NumberMask::format(reading.amps, u"#0.0"),
+             NumberMask::format(reading.watts, u"###0"));
+}

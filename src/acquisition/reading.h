@@ -1,0 +1,35 @@
+#pragma once
+
+// The latest scaled values from the board.
+struct Reading
+{
+    double volts = 0.0;
+    double amps = 0.0;
+    double watts = 0.0;
+    double rpm = 0.0;
+    double windSpeed = 0.0;
+    double modeVolts = 0.0;
+};
+
+// The running sums of the current logging interval.
+struct IntervalSums
+{
+    long long count = 0;
+    double volts = 0.0;
+    double amps = 0.0;
+    double watts = 0.0;
+    double rpm = 0.0;
+    double windSpeed = 0.0;
+    double modeVolts = 0.0;
+
+    void add(const Reading &reading)
+    {
+        volts += reading.volts;
+        amps += reading.amps;
+        rpm += reading.rpm;
+        windSpeed += reading.windSpeed;
+        watts += reading.watts;
+        modeVolts += reading.modeVolts;
+    }
+    void clear() { *this = IntervalSums(); }
+};

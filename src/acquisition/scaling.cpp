@@ -1,0 +1,54 @@
+#include "acquisition/scaling.h"
+
+#include "acquisition/frameparser.h"
+#include "acquisition/reading.h"
+#include "config/calibrationsettings.h"
+#include "text/failure.h"
+#include "text/numerictext.h"
+#include "text/rounding.h"
+
+#include <cmath>
+
+namespace Scaling {
+namespace {
+constexpr double kHighestRpm = 500.0; // faster is a miscount, shown as 0
+constexpr double kSecondsPerMinute = 60.0;
+
+double number(const QString &setting)
+{
+    const auto value = NumericText::parse(setting);
+    if (!value)
+        throw Failure{QStringLiteral("Type mismatch")};
+    return *value;
+}
+
+double divide(double dividend, const QString &divisorSetting)
+{
+    const double divisor = number(divisorSetting);
+    if (divisor == 0.0)
+        throw Failure{QStringLiteral("Division by zero")};
+    const double quotient = dividend / divisor;
+    if (!std::isfinite(quotient))
+        throw Failure{QStringLiteral("Overflow")};
+    return quotient;
+}
+} // namespace
+
+void apply(const FrameValues &raw, const CalibrationSettings &settings, Reading &reading)
+{
+    reading.volts = Rounding::halfEven(divide(raw.v, settings.voltDivider), 2);
+    reading.modeVolts = Rounding::halfEven(divide(raw.m, settings.voltDivider), 2);
+    reading.amps = Rounding::halfEven(
+        divide(raw.i - number(settings.voltOffset), settings.ampDivider), 2);
+    if (reading.amps < 0)
+        reading.amps = 0.0;
+    reading.rpm = Rounding::halfEven(divide(raw.r, settings.rpmDivider) * kSecondsPerMinute, 1);
+    if (reading.rpm > kHighestRpm)
+        reading.rpm = 0.0;
+    reading.windSpeed = Rounding::halfEven(divide(raw.s, settings.wsDivider), 1);
+    reading.watts = Rounding::halfEven(reading.amps * reading.volts, 2);
+    if (!std::isfinite(reading.watts))
+        throw Failure{QStringLiteral("Overflow")};
+}
+
+} // namespace Scaling
