@@ -11,12 +11,25 @@ struct Field
     QStringView text;
 };
 
+struct Tag
+{
+    char name;
+    QLatin1StringView opening;
+    QLatin1StringView closing;
+};
+constexpr Tag kV{'V', QLatin1StringView("<V>"), QLatin1StringView("</V>")};
+constexpr Tag kI{'I', QLatin1StringView("<I>"), QLatin1StringView("</I>")};
+constexpr Tag kR{'R', QLatin1StringView("<R>"), QLatin1StringView("</R>")};
+constexpr Tag kM{'M', QLatin1StringView("<M>"), QLatin1StringView("</M>")};
+constexpr Tag kS{'S', QLatin1StringView("<S>"), QLatin1StringView("</S>")};
+constexpr Tag kC{'C', QLatin1StringView("<C>"), QLatin1StringView("</C>")};
+
 // The text between the first opening tag and the first closing tag; empty when either is
 // missing. A closing tag before the opening one is a failure of the whole frame.
-std::optional<Field> extract(QStringView frame, QChar tag)
+std::optional<Field> extract(QStringView frame, const Tag &tag)
 {
-    const QString opening = QStringLiteral("<%1>").arg(tag);
-    const QString closing = QStringLiteral("</%1>").arg(tag);
+    const QLatin1StringView opening = tag.opening;
+    const QLatin1StringView closing = tag.closing;
     const qsizetype open = frame.indexOf(opening);
     const qsizetype close = frame.indexOf(closing);
     if (open < 0 || close < 0)
@@ -33,12 +46,14 @@ public:
     explicit Reader(QStringView frame) : m_frame(frame) {}
 
     // Takes a field's value (0 unless it is a number); false when the frame must stop.
-    bool take(QChar tag, const QString &context, double &value, Field *field = nullptr)
+    bool take(const Tag &tag, const QString &context, double &value, Field *field = nullptr)
     {
         const auto found = extract(m_frame, tag);
         if (!found) {
             m_parsed.findings.append(
-                {context, QStringLiteral("closing tag </%1> before its opening tag").arg(tag), true});
+                {context,
+                 QStringLiteral("closing tag </%1> before its opening tag").arg(QLatin1Char(tag.name)),
+                 true});
             return false;
         }
         value = NumericText::valueOrZero(found->text);
@@ -48,7 +63,7 @@ public:
     }
 
     // V and I must carry a reading: an empty field, a missing one or exactly "0" is suspicious.
-    bool takeReading(QChar tag, const QString &context, double &value)
+    bool takeReading(const Tag &tag, const QString &context, double &value)
     {
         Field field;
         if (!take(tag, context, value, &field))
@@ -73,14 +88,14 @@ ParsedFrame parse(QStringView frame)
 {
     Reader reader(frame);
     FrameValues &values = reader.parsed().values;
-    if (!reader.takeReading(u'V', kVoltsContext, values.v)
-        || !reader.takeReading(u'I', kAmpsContext, values.i)
-        || !reader.take(u'R', kRevsContext, values.r) || !reader.take(u'M', kRevsContext, values.m)
-        || !reader.take(u'S', kRevsContext, values.s))
+    if (!reader.takeReading(kV, kVoltsContext, values.v)
+        || !reader.takeReading(kI, kAmpsContext, values.i)
+        || !reader.take(kR, kRevsContext, values.r) || !reader.take(kM, kRevsContext, values.m)
+        || !reader.take(kS, kRevsContext, values.s))
         return reader.parsed();
 
     Field checksum;
-    if (!reader.take(u'C', kChecksumContext, values.c, &checksum))
+    if (!reader.take(kC, kChecksumContext, values.c, &checksum))
         return reader.parsed();
     // Only a numeric checksum that was sent is checked; a frame without one is taken as it is.
     if (checksum.present && NumericText::isNumber(checksum.text)

@@ -1,0 +1,79 @@
+#include "receivebench.h"
+
+#include "acquisition/frameassembler.h"
+#include "acquisition/frameparser.h"
+#include "acquisition/reading.h"
+#include "acquisition/scaling.h"
+#include "app/mainwindow.h"
+#include "app/mainwindowmodel.h"
+#include "benchmark.h"
+#include "config/calibrationsettings.h"
+#include "fakeclock.h"
+#include "fakeseriallink.h"
+#include "framesource.h"
+#include "nullview.h"
+#include "programfolder.h"
+#include "scriptedprompts.h"
+
+#include <QList>
+
+namespace {
+constexpr long kFrames = 1 << 12;
+
+QList<QByteArray> boardFrames()
+{
+    FrameSource board(3);
+    QList<QByteArray> frames;
+    for (long i = 0; i < kFrames; ++i)
+        frames << FrameSource::frame(board.next());
+    return frames;
+}
+
+void benchCore(const QList<QByteArray> &frames)
+{
+    const CalibrationSettings settings{"50", "512", "20", "4", "2"};
+    FrameAssembler assembler;
+    Reading reading;
+    IntervalSums sums;
+    QList<QString> texts;
+    for (const QByteArray &frame : frames)
+        texts << QString::fromLatin1(frame);
+    const double ns = nanosecondsPerRound(1'000'000, [&](long i) {
+        assembler.append(texts[i % kFrames]);
+        for (auto piece = assembler.next(); piece.kind == FrameAssembler::Piece::Frame;
+             piece = assembler.next()) {
+            const ParsedFrame parsed = FrameParser::parse(piece.text);
+            ++sums.count;
+            Scaling::apply(parsed.values, settings, reading);
+            sums.add(reading);
+        }
+    });
+    report("core frame path", 1e9 / ns, "frames/s");
+    report("core frame path per frame", ns / 1000.0, "us");
+}
+
+template<typename View> void benchModel(const QList<QByteArray> &frames, View &view, const char *name)
+{
+    ProgramFolder folder;
+    folder.writeProgramConfig("1", "1", "600", "1", "1");
+    folder.writeCalibration();
+    FakeSerialLink link;
+    FakeClock clock;
+    ScriptedPrompts prompts;
+    MainWindowModel model(folder.path(), view, link, clock, prompts);
+    model.startUp();
+    const double ns = nanosecondsPerRound(100'000, [&](long i) { link.push(frames[i % kFrames]); });
+    report(name, ns / 1000.0, "us/frame");
+}
+} // namespace
+
+void benchReceivePath()
+{
+    const QList<QByteArray> frames = boardFrames();
+    benchCore(frames);
+    NullView nullView;
+    benchModel(frames, nullView, "receive path without widgets");
+    MainWindow window;
+    window.show();
+    benchModel(frames, window, "receive path with widgets");
+}

@@ -1,0 +1,123 @@
+#include "app/mainwindow.h"
+#include "app/mainwindowmodel.h"
+#include "fakeclock.h"
+#include "fakeseriallink.h"
+#include "programfolder.h"
+#include "scriptedprompts.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+// The real main window, offscreen, driven by its model.
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void controlsHaveTheirNames_data();
+    void controlsHaveTheirNames();
+    void loggingStateShowsInTheControls();
+    void frameFillsTheListAndCaption();
+    void setupButtonRunsTheDialog();
+
+private:
+    struct Rig
+    {
+        ProgramFolder folder;
+        MainWindow window;
+        FakeSerialLink link;
+        FakeClock clock;
+        ScriptedPrompts prompts;
+        MainWindowModel model{folder.path(), window, link, clock, prompts};
+        explicit Rig(const QString &logOn)
+        {
+            folder.writeProgramConfig("1", logOn, "60", "1", "0");
+            folder.writeCalibration();
+            window.attach(model);
+            window.show();
+            model.startUp();
+        }
+        template<typename T> T *find(const char *name) const
+        {
+            return window.findChild<T *>(QLatin1String(name));
+        }
+    };
+};
+
+void MainWindowTest::controlsHaveTheirNames_data()
+{
+    QTest::addColumn<QString>("objectName");
+    QTest::addColumn<QString>("accessibleName");
+    const QList<QPair<QString, QString>> controls{
+        {"Label11", "Brolant"},         {"txtMode", "txtMode"},     {"ListView1", "ListView1"},
+        {"BlinkData", "BlinkData"},     {"Label14", "Logging"},     {"StartLogging", "Start"},
+        {"StopLogging", "Stop"},        {"BlinkLog", "BlinkLog"},   {"Label9", "Interval"},
+        {"delay", "delay"},             {"Label10", "Seconds"},     {"ShowLogs", "Show Logs"},
+        {"Setup", "Program Setup"},     {"CalibrateButton", "Calibrate"}, {"Check1", "COMMs"},
+        {"Exit", "Exit"},               {"Label2", "Label2"},       {"ErrorString", "ErrorString"}};
+    for (const auto &[name, accessible] : controls)
+        QTest::newRow(qPrintable(name)) << name << accessible;
+}
+
+void MainWindowTest::controlsHaveTheirNames()
+{
+    QFETCH(QString, objectName);
+    Rig rig("0");
+    auto *widget = rig.window.findChild<QWidget *>(objectName);
+    QVERIFY(widget);
+    QTEST(widget->accessibleName(), "accessibleName");
+    QVERIFY(widget->isVisible());
+}
+
+void MainWindowTest::loggingStateShowsInTheControls()
+{
+    Rig logging("1");
+    QVERIFY(!logging.find<QPushButton>("StartLogging")->isEnabled());
+    QVERIFY(logging.find<QPushButton>("StopLogging")->isEnabled());
+    QVERIFY(!logging.find<QPushButton>("Setup")->isEnabled());
+    QVERIFY(!logging.find<QPushButton>("CalibrateButton")->isEnabled());
+    QVERIFY(!logging.find<QLineEdit>("delay")->isEnabled());
+    QVERIFY(logging.find<QPushButton>("ShowLogs")->isEnabled());
+    QVERIFY(logging.find<QCheckBox>("Check1")->isChecked());
+
+    Rig idle("0");
+    QVERIFY(idle.find<QPushButton>("StartLogging")->isEnabled());
+    QVERIFY(!idle.find<QPushButton>("StopLogging")->isEnabled());
+    QVERIFY(idle.find<QPushButton>("Setup")->isEnabled());
+    QCOMPARE(idle.window.windowTitle(), QStringLiteral("Brolant - Waiting for Signal"));
+    QCOMPARE(idle.find<QLabel>("Label2")->text(), QStringLiteral(" Waiting for COMM data"));
+    QCOMPARE(idle.find<QLabel>("ErrorString")->text(), QStringLiteral(" Error trap message  -     "));
+}
+
+void MainWindowTest::frameFillsTheListAndCaption()
+{
+    Rig rig("0");
+    auto *list = rig.find<QTreeWidget>("ListView1");
+    QCOMPARE(list->topLevelItemCount(), 5);
+    QCOMPARE(list->topLevelItem(4)->text(1), QStringLiteral("0.0"));
+    rig.link.push("[<V>650</V><I>577</I><R>20</R><S>9</S><M>0</M><C>1256</C>]");
+    QCOMPARE(rig.window.windowTitle(), QStringLiteral("Brolant  13.00V 3.3A 42W"));
+    QStringList rows;
+    for (int row = 0; row < list->topLevelItemCount(); ++row)
+        rows << list->topLevelItem(row)->text(1) + u' ' + list->topLevelItem(row)->text(2);
+    QCOMPARE(rows, (QStringList{"13.00 Volts", "3.3 Amps", "42.3 Watts", "0.0 WattHours", "300 RPM"}));
+    QCOMPARE(list->font().pointSize(), 20);
+    auto *lamp = rig.find<QPushButton>("BlinkData");
+    QCOMPARE(lamp->palette().color(QPalette::Button), QColor(255, 0, 0));
+    QTRY_VERIFY_WITH_TIMEOUT(lamp->palette().color(QPalette::Button) != QColor(255, 0, 0), 2000);
+}
+
+void MainWindowTest::setupButtonRunsTheDialog()
+{
+    Rig rig("0");
+    QTest::mouseClick(rig.find<QPushButton>("Setup"), Qt::LeftButton);
+    QCOMPARE(rig.prompts.setupRuns, 1);
+    QVERIFY(rig.link.isOpen());
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"
