@@ -19,6 +19,7 @@ public:
     void showLiveRows(const QStringList &, const QStringList &) override {}
     void showMode(const QString &) override {}
     void flashDataLamp() override {}
+    void flashLogLamp() override {}
     void resetLamps() override {}
 
 private:

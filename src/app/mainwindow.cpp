@@ -120,7 +120,11 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
 void MainWindow::attach(MainWindowModel &model)
 {
     m_model = &model;
+    connect(m_start, &QPushButton::clicked, &model, &MainWindowModel::startLoggingClicked);
+    connect(m_stop, &QPushButton::clicked, &model, &MainWindowModel::stopLoggingClicked);
     connect(m_setup, &QPushButton::clicked, &model, &MainWindowModel::setupClicked);
+    connect(m_messagesShown, &QCheckBox::clicked, &model, &MainWindowModel::messageLinesToggled);
+    // Every way out runs the same orderly end (closeEvent), the button included.
     connect(m_exit, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -242,6 +246,11 @@ void MainWindow::showMode(const QString &text)
 void MainWindow::flashDataLamp()
 {
     m_dataLamp->setPalette(QPalette(QColor(255, 0, 0)));
+}
+
+void MainWindow::flashLogLamp()
+{
+    m_logLamp->setPalette(QPalette(QColor(255, 0, 0)));
 }
 
 void MainWindow::resetLamps()

@@ -35,6 +35,7 @@ public:
     void showLiveRows(const QStringList &values, const QStringList &labels) override;
     void showMode(const QString &text) override;
     void flashDataLamp() override;
+    void flashLogLamp() override;
     void resetLamps() override;
 
 protected:

@@ -1,23 +1,26 @@
 #pragma once
 
-#include "acquisition/frameassembler.h"
-#include "acquisition/reading.h"
-#include "config/calibrationsettings.h"
-#include "config/programconfig.h"
+#include "app/errorreporter.h"
+#include "app/framereceiver.h"
+#include "app/lamps.h"
+#include "app/loggingcycle.h"
+#include "app/mainwindowstate.h"
 
 #include <QObject>
 #include <QString>
 #include <QTimer>
 
 #include <chrono>
+#include <optional>
 
 class Clock;
 class MainWindowView;
 class Prompts;
 class SerialLink;
 
-// The main window's state and handlers: start-up, configuration, the error log, the port and the
-// dialogs it opens. It shows everything through MainWindowView and never draws.
+// The main window's state and handlers: start-up, configuration, the port, the logging controls,
+// the energy timer, the dialogs it opens and the end. It shows everything through
+// MainWindowView and never draws.
 class MainWindowModel : public QObject
 {
     Q_OBJECT
@@ -29,18 +32,20 @@ public:
     // Runs start-up; when the port cannot be opened, leads the user through the port-problem
     // loop until it opens, the port is switched off ("0"), or the program is ending.
     void startUp();
+    void startLoggingClicked();
+    void stopLoggingClicked();
     void setupClicked();
-    // Ends in order: closes the port. Safe to call more than once.
+    void messageLinesToggled(bool shown);
+    // Ends in order, however the end came: writes the energy exit line and closes the port.
+    // Safe to call more than once; only the first call does anything.
     void end();
 
-    bool isLogging() const { return m_loggingTimer.isActive(); }
+    bool isLogging() const { return m_logging.isRunning(); }
     bool isEnding() const { return m_ending; }
-    const ProgramConfig &config() const { return m_config; }
-    const CalibrationSettings &calibration() const { return m_calibration; }
-    std::chrono::milliseconds loggingInterval() const { return m_loggingTimer.intervalAsDuration(); }
-    const Reading &reading() const { return m_reading; }
-    const IntervalSums &intervalSums() const { return m_sums; }
-    double energyCounter() const { return m_energyCounter; }
+    const MainWindowState &state() const { return m_state; }
+    std::chrono::milliseconds loggingInterval() const { return m_logging.interval(); }
+    LoggingCycle &loggingCycle() { return m_logging; }
+    void energyTick();
 
 private:
     // One pass of start-up; false when it ended on the port's failure path.
@@ -48,15 +53,13 @@ private:
     void createDataFolders();
     void loadConfiguration();
     void openConfiguredPort();
-    bool startLogging();
-    void logError(const QString &description);
+    // The interval in the view, limited to 1 to 600 seconds (the box shows the limit);
+    // nothing when the text is no number.
+    std::optional<std::chrono::milliseconds> intervalFromView();
+    void startLogging(std::chrono::milliseconds interval);
     void handlePortProblem();
     void portProblemLoop();
-    void receive();
-    void reject(const QString &context, const QString &text);
-    void handleFrame(const QString &frame);
-    void endTrappedFrame();
-    void resetLamps();
+    void appendToEnergyArchive(const QString &line);
 
     QString m_programFolder;
     MainWindowView &m_view;
@@ -64,18 +67,11 @@ private:
     const Clock &m_clock;
     Prompts &m_prompts;
 
-    ProgramConfig m_config;
-    CalibrationSettings m_calibration;
-    Reading m_reading;
-    double m_energyCounter = 0.0;
-    int m_loadFlag = 0;
-    qint16 m_dispMessages = 0;
-    QString m_errorContext;
-    QString m_receivedText;
-    FrameAssembler m_assembler;
-    IntervalSums m_sums;
+    MainWindowState m_state;
+    ErrorReporter m_errors;
+    Lamps m_lamps;
+    LoggingCycle m_logging;
+    FrameReceiver m_receiver;
+    QTimer m_energyTimer; // Timer3
     bool m_ending = false;
-
-    QTimer m_loggingTimer; // Timer1
-    QTimer m_lampTimer;    // Timer2
 };

@@ -30,6 +30,7 @@ public:
     virtual void showLiveRows(const QStringList &values, const QStringList &labels) = 0;
     virtual void showMode(const QString &text) = 0;
     virtual void flashDataLamp() = 0;
+    virtual void flashLogLamp() = 0;
     virtual void resetLamps() = 0;
     virtual void setMessageLinesVisible(bool visible) = 0;
 };

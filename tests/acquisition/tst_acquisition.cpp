@@ -125,8 +125,8 @@ void AcquisitionTest::frameRules()
     receiver.push(chunks);
     QTEST(receiver.errorLog(), "errorLog");
     QTEST(receiver.view.status, "status");
-    QTEST(int(receiver.model.intervalSums().count), "counted");
-    QTEST(receiver.model.reading().volts, "volts");
+    QTEST(int(receiver.model.state().sums.count), "counted");
+    QTEST(receiver.model.state().reading.volts, "volts");
 }
 
 void AcquisitionTest::trappedFailures_data()
@@ -152,8 +152,8 @@ void AcquisitionTest::trappedFailures()
     Receiver receiver;
     receiver.push({read});
     QTEST(receiver.errorLog(), "errorLog");
-    QTEST(int(receiver.model.intervalSums().count), "counted");
-    if (receiver.model.intervalSums().count == 0) {
+    QTEST(int(receiver.model.state().sums.count), "counted");
+    if (receiver.model.state().sums.count == 0) {
         QCOMPARE(receiver.view.status, QString(kCorrupt));
         QCOMPARE(receiver.view.caption, QStringLiteral("Brolant - Waiting for Signal"));
     }
@@ -211,7 +211,7 @@ void AcquisitionTest::acceptedFrameIsShown()
     QCOMPARE(receiver.view.mode, QString());
     QVERIFY(receiver.view.dataLampLit);
     QTRY_VERIFY_WITH_TIMEOUT(!receiver.view.dataLampLit, 2000); // the lamp only flashes
-    const Reading &reading = receiver.model.reading();
+    const Reading &reading = receiver.model.state().reading;
     QCOMPARE(reading.amps, 3.25);
     QCOMPARE(reading.rpm, 300.0);
     QCOMPARE(reading.windSpeed, 4.5);
@@ -221,13 +221,13 @@ void AcquisitionTest::sumsGrowOnlyWhileLogging()
 {
     Receiver idle;
     idle.push({kExample, kExample});
-    QCOMPARE(idle.model.intervalSums().count, 2);
-    QCOMPARE(idle.model.intervalSums().volts, 0.0);
+    QCOMPARE(idle.model.state().sums.count, 2);
+    QCOMPARE(idle.model.state().sums.volts, 0.0);
 
     Receiver logging(QStringLiteral("1"));
     QVERIFY(logging.model.isLogging());
     logging.push({kExample, "[<V>650</V><I>577</I><R>20</R><S>9</S><M>25</M><C>1256</C>]"});
-    const IntervalSums &sums = logging.model.intervalSums();
+    const IntervalSums &sums = logging.model.state().sums;
     QCOMPARE(sums.count, 2);
     QCOMPARE(sums.volts, 26.0);
     QCOMPARE(sums.amps, 6.5);
@@ -248,8 +248,8 @@ void AcquisitionTest::badCalibrationKeepsThePreviousDisplay()
     receiver.push({frame});
     QCOMPARE(receiver.errorLog(), entry("calculations error", "Division by zero", frame));
     QCOMPARE(receiver.view.caption, QStringLiteral("Brolant  13.00V 3.3A 42W"));
-    QCOMPARE(receiver.model.intervalSums().count, 2);
-    QCOMPARE(receiver.model.reading().volts, 14.0); // computed before the failing division
+    QCOMPARE(receiver.model.state().sums.count, 2);
+    QCOMPARE(receiver.model.state().reading.volts, 14.0); // computed before the failing division
     QCOMPARE(receiver.view.status, QString(kCorrupt));
 }
 
@@ -263,7 +263,7 @@ void AcquisitionTest::overflowingBufferIsRejected()
     QCOMPARE(log.count("\r\n"), 2); // past 4,096 characters at 5,000 and again at 10,000
     QVERIFY(log.contains("   receive buffer overflow, no ] within 4096 characters   <RB>"));
     receiver.push({kExample});
-    QCOMPARE(receiver.model.intervalSums().count, 1);
+    QCOMPARE(receiver.model.state().sums.count, 1);
 }
 
 void AcquisitionTest::randomChunkingLosesNoFrame()
@@ -279,7 +279,7 @@ void AcquisitionTest::randomChunkingLosesNoFrame()
         receiver.link.push(stream.mid(at, length));
         at += length;
     }
-    QCOMPARE(receiver.model.intervalSums().count, 1000);
+    QCOMPARE(receiver.model.state().sums.count, 1000);
     QCOMPARE(receiver.errorLog(), QByteArray());
 }
 
@@ -299,7 +299,7 @@ void AcquisitionTest::untrustedValuesNeverCrash()
     QFETCH(QByteArray, read);
     Receiver receiver;
     receiver.push({read, kExample});
-    QCOMPARE(receiver.model.intervalSums().count, 2);
+    QCOMPARE(receiver.model.state().sums.count, 2);
     QCOMPARE(receiver.view.caption, QStringLiteral("Brolant  13.00V 3.3A 42W"));
     for (const QString &value : receiver.view.liveValues)
         QVERIFY2(value.size() < 12, qPrintable(value));

@@ -184,7 +184,7 @@ void StartupTest::missingProgramConfigLeadsToSetup()
     QCOMPARE(rig.prompts.setupRuns, 1);
     QVERIFY(rig.errorLog().contains("  port not available  "));
     QVERIFY(rig.link.isOpen());
-    QCOMPARE(rig.model.config().port, QStringLiteral("1"));
+    QCOMPARE(rig.model.state().config.port, QStringLiteral("1"));
 }
 
 void StartupTest::brokenCalibrationStopsAtFirstFailure()
@@ -197,9 +197,9 @@ void StartupTest::brokenCalibrationStopsAtFirstFailure()
     rig.model.startUp();
 
     QVERIFY(rig.link.isOpen());
-    QCOMPARE(rig.model.calibration().ampDivider, QStringLiteral("20"));
-    QCOMPARE(rig.model.calibration().rpmDivider, QString());
-    QCOMPARE(rig.model.calibration().wsDivider, QString());
+    QCOMPARE(rig.model.state().calibration.ampDivider, QStringLiteral("20"));
+    QCOMPARE(rig.model.state().calibration.rpmDivider, QString());
+    QCOMPARE(rig.model.state().calibration.wsDivider, QString());
     QVERIFY(rig.errorLog().isEmpty());
 }
 
@@ -217,7 +217,7 @@ void StartupTest::setupAfterAbortLeavesPortClosed()
     QVERIFY(!rig.link.isOpen());
     QVERIFY(rig.prompts.messages.isEmpty());
     QVERIFY(rig.errorLog().isEmpty());
-    QCOMPARE(rig.model.config().port, QStringLiteral("0"));
+    QCOMPARE(rig.model.state().config.port, QStringLiteral("0"));
     QVERIFY(!rig.view.intervalEditable);
 }
 

@@ -73,6 +73,11 @@ void RecordingView::flashDataLamp()
     dataLampLit = true;
 }
 
+void RecordingView::flashLogLamp()
+{
+    ++logLampFlashes;
+}
+
 void RecordingView::resetLamps()
 {
     dataLampLit = false;

@@ -25,6 +25,7 @@ public:
     QString mode = QStringLiteral("unset");
     int dataLampFlashes = 0;
     bool dataLampLit = false;
+    int logLampFlashes = 0;
     QStringList journal;
 
     void showCaption(const QString &text) override;
@@ -40,5 +41,6 @@ public:
     void showLiveRows(const QStringList &values, const QStringList &labels) override;
     void showMode(const QString &text) override;
     void flashDataLamp() override;
+    void flashLogLamp() override;
     void resetLamps() override;
 };

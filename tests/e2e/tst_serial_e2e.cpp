@@ -71,11 +71,11 @@ void SerialEndToEndTest::everyBoardFrameIsCounted()
     model.startUp();
     QVERIFY(link.isOpen());
     QVERIFY(model.isLogging());
-    QTRY_COMPARE_WITH_TIMEOUT(model.intervalSums().count, kFrames, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(model.state().sums.count, kFrames, 20000);
     QVERIFY(board.stop().contains(QStringLiteral("sent %1 frames").arg(kFrames)));
     QCOMPARE(folder.read("errorlog.txt"), QByteArray());
     QVERIFY(view.caption.startsWith("Brolant  1"));
-    QVERIFY(model.intervalSums().volts > 12.0 * kFrames);
+    QVERIFY(model.state().sums.volts > 12.0 * kFrames);
 }
 
 QTEST_GUILESS_MAIN(SerialEndToEndTest)

@@ -1,0 +1,21 @@
+#include "app/errorreporter.h"
+
+#include "app/mainwindowview.h"
+#include "platform/clock.h"
+#include "text/datetext.h"
+
+ErrorReporter::ErrorReporter(const QString &programFolder, const Clock &clock, MainWindowView &view)
+    : m_log(programFolder, clock), m_clock(clock), m_view(view)
+{
+}
+
+void ErrorReporter::log(const QString &description)
+{
+    const QString writeFailure = m_log.append(context, description, receivedText);
+    QString caption = QStringLiteral("  Last Error trapped  %1  ---  %2  %3")
+                          .arg(DateText::hourMinute(m_clock.now().time()), context, description);
+    // A log that cannot be written must not hide the error it was to record.
+    if (!writeFailure.isEmpty())
+        caption += QStringLiteral("  (not written to %1: %2)").arg(ErrorLog::fileName(), writeFailure);
+    m_view.showError(caption, ErrorTone::Error);
+}

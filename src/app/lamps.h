@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+class MainWindowView;
+
+// The two indicator lamps: lit red by a frame or a log record, put back together a moment later.
+class Lamps : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Lamps(MainWindowView &view, QObject *parent = nullptr);
+
+    void flashData();
+    void flashLog();
+    void stop() { m_timer.stop(); }
+
+private:
+    void armTimer();
+    void reset();
+
+    MainWindowView &m_view;
+    QTimer m_timer; // Timer2
+};

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "logging/dailylog.h"
+#include "logging/intervalmeans.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <chrono>
+
+class Clock;
+class ErrorReporter;
+class Lamps;
+class MainWindowView;
+struct MainWindowState;
+
+// Logging: every interval the sums become one averaged record in the day's log, and, where
+// switched on, a history line, a web page and a spreadsheet row. Logging is on exactly while
+// its timer runs.
+class LoggingCycle : public QObject
+{
+    Q_OBJECT
+
+public:
+    LoggingCycle(const QString &programFolder, MainWindowState &state, MainWindowView &view,
+                 ErrorReporter &errors, Lamps &lamps, const Clock &clock, QObject *parent = nullptr);
+
+    // Starts a fresh interval: the sums are cleared, the first tick comes one interval later.
+    void start(std::chrono::milliseconds interval);
+    void stop() { m_timer.stop(); }
+    bool isRunning() const { return m_timer.isActive(); }
+    const QTimer &timer() const { return m_timer; }
+    std::chrono::milliseconds interval() const { return m_timer.intervalAsDuration(); }
+
+    // The end of an interval.
+    void tick();
+
+private:
+    void writeDailyRecord(const QString &dateStamp, const IntervalMeans &means);
+
+    QString m_programFolder;
+    MainWindowState &m_state;
+    MainWindowView &m_view;
+    ErrorReporter &m_errors;
+    Lamps &m_lamps;
+    const Clock &m_clock;
+    QTimer m_timer; // Timer1
+    IntervalMeans m_lastMeans;
+    DailyLog m_dailyLog;
+    bool m_dailyLogFailing = false;
+};

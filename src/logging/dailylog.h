@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// The daily logs logs/P_yyyy_mm_dd.txt, only ever appended to. A record that cannot be written
+// (the folder removed, a full disk, a locked file) is kept and written first at the next try, so
+// no record is lost while the program runs.
+class DailyLog
+{
+public:
+    explicit DailyLog(QString programFolder);
+
+    static QString fileName(const QString &dateStamp);
+
+    // Appends `line` to the file of `dateStamp`, after any records kept from earlier failures.
+    // Throws Failure when it could not; the records not written are kept, in order.
+    void append(const QString &dateStamp, const QString &line);
+    qsizetype keptRecords() const { return m_kept.size(); }
+
+private:
+    struct Record
+    {
+        QString path;
+        QString line;
+    };
+    QString m_programFolder;
+    QList<Record> m_kept;
+};

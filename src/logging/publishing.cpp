@@ -1,0 +1,101 @@
+#include "logging/publishing.h"
+
+#include "logging/intervalmeans.h"
+#include "platform/clock.h"
+#include "platform/textfile.h"
+#include "text/failure.h"
+
+#include <QDate>
+#include <QFileInfo>
+#include <QTime>
+
+namespace Publishing {
+namespace {
+const QString kLineEnd = QStringLiteral("\r\n");
+// A page template is a web page; anything larger is not one.
+constexpr qint64 kLargestTemplate = 16 * 1024 * 1024;
+
+QString longTime(const QTime &time)
+{
+    return time.toString(QStringLiteral("HH:mm:ss"));
+}
+
+// The slot for a mode: no value of the system belongs there, and empty keeps every output whole.
+const QString kMode;
+} // namespace
+
+QString historyFileName(const QDate &date)
+{
+    return QStringLiteral("history%1.txt").arg(date.toString(QStringLiteral("d/MM/yyyy")).replace(u'/', u'_'));
+}
+
+QString historyLine(const IntervalMeans &means, const QString &units, const QTime &time)
+{
+    return QStringLiteral("%1V\t\t%2A\t\t%3W\t\t%4RPM\t\t%5%6\t\t%7\t\t%8\r\n")
+        .arg(means.volts, means.amps, means.watts, means.rpm, means.windSpeed, units, kMode,
+             longTime(time));
+}
+
+QString page(QString templateText, const IntervalMeans &means, double energy, const QTime &time)
+{
+    constexpr int kSignificantDigits = 15;
+    return templateText.replace(QStringLiteral("<VV>"), means.volts)
+        .replace(QStringLiteral("<II>"), means.amps)
+        .replace(QStringLiteral("<WW>"), means.watts)
+        .replace(QStringLiteral("<WH>"), QString::number(energy, 'g', kSignificantDigits))
+        .replace(QStringLiteral("<RR>"), means.rpm)
+        .replace(QStringLiteral("<SS>"), means.windSpeed)
+        .replace(QStringLiteral("<TT>"), longTime(time))
+        .replace(QStringLiteral("<MM>"), kMode);
+}
+
+QString spreadsheetHeader(const QString &units)
+{
+    return QStringLiteral("<html><body><table><tr><td><b>Volts</b></td><td><b>Amps</b></td><td>"
+                          "<b>Watts</b></td><td><b>RPM</b></td><td><b>%1</b></td><td><b>Mode</b>"
+                          "</td><td><b>Time</b></td></tr>\r\n\r\n")
+        .arg(units);
+}
+
+QString spreadsheetRow(const IntervalMeans &means, const QTime &time)
+{
+    return QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td><td>%6</td>"
+                          "<td>%7</td></tr>\r\n\r\n")
+        .arg(means.volts, means.amps, means.watts, means.rpm, means.windSpeed, kMode,
+             longTime(time));
+}
+
+void writeHtml(const QString &programFolder, const IntervalMeans &means, double energy,
+               const QString &units, const Clock &clock)
+{
+    const QString html = programFolder + QStringLiteral("/html/");
+    try {
+        const QDateTime now = clock.now();
+        TextFile::append(html + historyFileName(now.date()), historyLine(means, units, now.time()));
+    } catch (const Failure &) {
+        // Each output stands alone: the page is still attempted.
+    }
+    QString templateText;
+    try {
+        templateText = TextFile::read(html + QStringLiteral("template.asp"), kLargestTemplate);
+    } catch (const Failure &) {
+        // No template: the page is written empty, as a sign that it is missing.
+    }
+    try {
+        TextFile::replace(html + QStringLiteral("log.asp"),
+                          page(templateText, means, energy, clock.now().time()) + kLineEnd);
+    } catch (const Failure &) {
+        // Nothing reads the page back; the next interval writes it again.
+    }
+}
+
+void writeSpreadsheetRow(const QString &programFolder, const QString &dateStamp,
+                         const IntervalMeans &means, const QString &units, const Clock &clock)
+{
+    const QString path = programFolder + QStringLiteral("/excel/") + dateStamp + QStringLiteral(".xls");
+    if (!QFileInfo::exists(path))
+        TextFile::append(path, spreadsheetHeader(units));
+    TextFile::append(path, spreadsheetRow(means, clock.now().time()));
+}
+
+} // namespace Publishing

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+class Clock;
+class QDate;
+class QTime;
+struct IntervalMeans;
+
+// The optional outputs of each logging interval: a history line and a web page in html/, and a
+// row of the day's spreadsheet in excel/. Nothing reads them back.
+namespace Publishing {
+
+// "history7_03_2010.txt": the date as d/MM/yyyy with every "/" made "_".
+QString historyFileName(const QDate &date);
+QString historyLine(const IntervalMeans &means, const QString &units, const QTime &time);
+// The template with its eight placeholders replaced, in order, case-sensitively.
+QString page(QString templateText, const IntervalMeans &means, double energy, const QTime &time);
+QString spreadsheetHeader(const QString &units);
+QString spreadsheetRow(const IntervalMeans &means, const QTime &time);
+
+// The history line, then log.asp rebuilt from template.asp. Each step on its own: a step that
+// fails is skipped and the next still runs (a missing template gives a page of one line end).
+void writeHtml(const QString &programFolder, const IntervalMeans &means, double energy,
+               const QString &units, const Clock &clock);
+// The day's spreadsheet row, the file made with its header first when missing.
+// Throws Failure when the row could not be written.
+void writeSpreadsheetRow(const QString &programFolder, const QString &dateStamp,
+                         const IntervalMeans &means, const QString &units, const Clock &clock);
+
+} // namespace Publishing
