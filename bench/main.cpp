@@ -1,5 +1,6 @@
 // brolant-bench: prints one line per figure, "name: value unit".
 
+#include "loggingbench.h"
 #include "receivebench.h"
 
 #include <QApplication>
@@ -8,5 +9,6 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     benchReceivePath();
+    benchLogging();
     return 0;
 }

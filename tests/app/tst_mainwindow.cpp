@@ -23,6 +23,8 @@ private slots:
     void loggingStateShowsInTheControls();
     void frameFillsTheListAndCaption();
     void setupButtonRunsTheDialog();
+    void closingByTheFrameEndsInOrder();
+    void logLampAndStartStopButtons();
 
 private:
     struct Rig
@@ -117,6 +119,33 @@ void MainWindowTest::setupButtonRunsTheDialog()
     QTest::mouseClick(rig.find<QPushButton>("Setup"), Qt::LeftButton);
     QCOMPARE(rig.prompts.setupRuns, 1);
     QVERIFY(rig.link.isOpen());
+}
+
+void MainWindowTest::closingByTheFrameEndsInOrder()
+{
+    Rig rig("1");
+    rig.window.close();
+    QVERIFY(!rig.link.isOpen());
+    QCOMPARE(rig.folder.read("logs/Whours.txt"), QByteArray("2010_03_07 14:05  .0 Wh\r\n"));
+}
+
+void MainWindowTest::logLampAndStartStopButtons()
+{
+    Rig rig("1");
+    QTest::mouseClick(rig.find<QPushButton>("StopLogging"), Qt::LeftButton);
+    QVERIFY(!rig.model.isLogging());
+    QVERIFY(rig.find<QLineEdit>("delay")->isEnabled());
+    rig.find<QLineEdit>("delay")->setText("5");
+    QTest::mouseClick(rig.find<QPushButton>("StartLogging"), Qt::LeftButton);
+    QVERIFY(rig.model.isLogging());
+    QCOMPARE(int(rig.model.loggingInterval().count()), 5000);
+    rig.model.loggingCycle().tick();
+    QCOMPARE(rig.find<QPushButton>("BlinkLog")->palette().color(QPalette::Button), QColor(255, 0, 0));
+    QCOMPARE(rig.find<QLabel>("ErrorString")->text(),
+             QStringLiteral("Caution Logging interval 2 short, Data Overflow may occur"));
+    QTest::mouseClick(rig.find<QCheckBox>("Check1"), Qt::LeftButton);
+    QCOMPARE(rig.find<QLabel>("ErrorString")->text(), QString());
+    QVERIFY(rig.window.height() < rig.find<QLabel>("ErrorString")->geometry().bottom());
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -2,6 +2,7 @@
 #include "programfolder.h"
 #include "programprocess.h"
 
+#include <QDate>
 #include <QTest>
 
 #include <csignal>
@@ -41,6 +42,9 @@ void ProgramEndToEndTest::endsInOrderOnSignal()
     QTest::qWait(300);
     QVERIFY(program.endWith(signal));
     QVERIFY(folder.read("errorlog.txt").isEmpty());
+    const QByteArray archive = folder.read("logs/Whours.txt");
+    QCOMPARE(archive.count("\r\n"), 1);
+    QVERIFY2(archive.contains(QDate::currentDate().toString("yyyy_MM_dd ").toLatin1()), archive.constData());
 }
 
 QTEST_GUILESS_MAIN(ProgramEndToEndTest)

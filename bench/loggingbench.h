@@ -1,0 +1,4 @@
+#pragma once
+
+// A logging tick with every output switched on, and the program's memory over many ticks.
+void benchLogging();

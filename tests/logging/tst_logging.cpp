@@ -1,0 +1,384 @@
+#include "app/errorlog.h"
+#include "app/mainwindowmodel.h"
+#include "fakeclock.h"
+#include "fakeseriallink.h"
+#include "programfolder.h"
+#include "recordingview.h"
+#include "scriptedprompts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+namespace {
+const QDate kDay(2010, 3, 7);
+const QByteArray kEmptyRecord("<T>14:05</T><V>.00</V><I>.00</I><W>.00</W><R></R><S>.0</S><M>0</M>   .0Wh\r\n");
+
+QByteArray frame(int v, double i, double r = 0, int s = 0)
+{
+    return QStringLiteral("[<V>%1</V><I>%2</I><R>%3</R><S>%4</S>]").arg(v).arg(i).arg(r).arg(s).toLatin1();
+}
+
+// The main window's model, logging, with a clock the test moves.
+struct Logger
+{
+    ProgramFolder folder;
+    RecordingView view;
+    FakeSerialLink link;
+    FakeClock clock{QDateTime(kDay, QTime(14, 5, 10))};
+    ScriptedPrompts prompts;
+    MainWindowModel model{folder.path(), view, link, clock, prompts};
+
+    explicit Logger(const QString &savehtml = "0", const QString &saveExcel = "0",
+                    const QString &logDelay = "60")
+    {
+        folder.writeProgramConfig("1", "1", logDelay, "1", "1");
+        QByteArray config = folder.read("prog.cfg");
+        config.replace("<Savehtml>0<", "<Savehtml>" + savehtml.toLatin1() + "<");
+        config.replace("<SaveExcel>0<", "<SaveExcel>" + saveExcel.toLatin1() + "<");
+        folder.write("prog.cfg", config);
+        folder.writeCalibration();
+        model.startUp();
+    }
+    void push(const QList<QByteArray> &frames)
+    {
+        for (const QByteArray &f : frames)
+            link.push(f);
+    }
+    void tick() { model.loggingCycle().tick(); }
+    QByteArray day(const char *stamp = "2010_03_07") const
+    {
+        return folder.read(QStringLiteral("logs/P_%1.txt").arg(QLatin1String(stamp)));
+    }
+    QByteArray errorLog() const { return folder.read(ErrorLog::fileName()); }
+    QByteArray energyArchive() const { return folder.read("logs/Whours.txt"); }
+};
+} // namespace
+
+class LoggingTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void records_data();
+    void records();
+    void emptyIntervalRepeatsTheLastMeans();
+    void firstIntervalWithoutFramesWritesZeros();
+    void startStopStartClearsTheSums();
+    void startButton_data();
+    void startButton();
+    void shortIntervalCaution_data();
+    void shortIntervalCaution();
+    void controlsFollowTheLoggingState();
+    void messageLinesToggle();
+    void energyIntegratesEveryFiveSeconds();
+    void midnightWritesExactlyOneLine_data();
+    void midnightWritesExactlyOneLine();
+    void exitWritesTheExitLineOnce();
+    void recordsAreKeptUntilTheLogsCanBeWritten();
+    void historyPageAndSpreadsheet();
+    void templatePlaceholders_data();
+    void templatePlaceholders();
+    void missingHtmlFolderSkipsOnlyItsStep();
+    void onlyDailyLogWhenOutputsAreOff();
+};
+
+void LoggingTest::records_data()
+{
+    QTest::addColumn<QList<QByteArray>>("frames");
+    QTest::addColumn<QByteArray>("record");
+
+    QTest::newRow("volts mean 12.13")
+        << QList<QByteArray>{frame(600, 612), frame(605, 612), frame(615, 612)}
+        << QByteArray("<T>14:05</T><V>12.13</V><I>5.00</I><W>61.00</W><R></R><S>.0</S><M>0</M>   .0Wh\r\n");
+    QTest::newRow("amps 4.96 becomes 5.0 then 5.00")
+        << QList<QByteArray>{frame(650, 611.2)}
+        << QByteArray("<T>14:05</T><V>13.00</V><I>5.00</I><W>64.00</W><R></R><S>.0</S><M>0</M>   .0Wh\r\n");
+    QTest::newRow("amps 5.25 becomes 5.3 then 5.30")
+        << QList<QByteArray>{frame(650, 617)}
+        << QByteArray("<T>14:05</T><V>13.00</V><I>5.30</I><W>68.00</W><R></R><S>.0</S><M>0</M>   .0Wh\r\n");
+    QTest::newRow("half a volt is .50, rpm and wind written")
+        << QList<QByteArray>{frame(25, 512, 16.4, 25)}
+        << QByteArray("<T>14:05</T><V>.50</V><I>.00</I><W>.00</W><R>246</R><S>13.0</S><M>0</M>   .0Wh\r\n");
+    QTest::newRow("means of mixed frames")
+        << QList<QByteArray>{frame(650, 577, 20, 9), frame(700, 612, 10, 3)}
+        << QByteArray("<T>14:05</T><V>13.50</V><I>4.10</I><W>56.00</W><R>225</R><S>3.0</S><M>0</M>   .0Wh\r\n");
+}
+
+void LoggingTest::records()
+{
+    QFETCH(QList<QByteArray>, frames);
+    Logger logger;
+    logger.push(frames);
+    logger.tick();
+    QTEST(logger.day(), "record");
+    QCOMPARE(logger.model.state().sums.count, 0);
+    QCOMPARE(logger.view.status, QStringLiteral("COMMS data buffer cleared"));
+    QCOMPARE(logger.view.logLampFlashes, 1);
+    QCOMPARE(logger.errorLog(), QByteArray());
+}
+
+void LoggingTest::emptyIntervalRepeatsTheLastMeans()
+{
+    Logger logger;
+    logger.push({frame(650, 577, 20, 9)});
+    logger.model.energyTick();
+    logger.tick();
+    logger.clock.set(QDateTime(kDay, QTime(14, 6, 10)));
+    logger.model.energyTick();
+    logger.tick();
+    const QList<QByteArray> lines = logger.day().split('\n');
+    QCOMPARE(lines.size(), 3);
+    QCOMPARE(lines[0], QByteArray("<T>14:05</T><V>13.00</V><I>3.30</I><W>42.00</W><R>300</R><S>5.0</S><M>0</M>   .1Wh\r"));
+    QCOMPARE(lines[1], QByteArray("<T>14:06</T><V>13.00</V><I>3.30</I><W>42.00</W><R>300</R><S>5.0</S><M>0</M>   .1Wh\r"));
+    QCOMPARE(logger.errorLog(), QByteArray("2010_03_07  14:06   No valid data recieved during logging interval   <RB>  <IM> "
+                                           "[<V>650</V><I>577</I><R>20</R><S>9</S>]\r\n"));
+}
+
+void LoggingTest::firstIntervalWithoutFramesWritesZeros()
+{
+    Logger logger;
+    logger.tick();
+    QCOMPARE(logger.day(), kEmptyRecord);
+    QVERIFY(logger.errorLog().contains(" No valid data recieved during logging interval"));
+}
+
+void LoggingTest::startStopStartClearsTheSums()
+{
+    Logger logger;
+    logger.push({frame(700, 612)});
+    logger.model.stopLoggingClicked();
+    logger.push({frame(700, 612)});
+    logger.model.startLoggingClicked();
+    QCOMPARE(logger.model.state().sums.count, 0);
+    logger.push({frame(600, 612)});
+    logger.tick();
+    QVERIFY(logger.day().startsWith("<T>14:05</T><V>12.00</V>"));
+}
+
+void LoggingTest::startButton_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("logging");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("milliseconds");
+
+    QTest::newRow("abc: message, nothing changes") << "abc" << false << "abc" << 0;
+    QTest::newRow("700 becomes 600") << "700" << true << "600" << 600000;
+    QTest::newRow("0.5 becomes 1") << "0.5" << true << "1" << 1000;
+    QTest::newRow("2.5 s is 2500 ms") << "2.5" << true << "2.5" << 2500;
+    QTest::newRow("blanks and exponent") << " 3e1 " << true << " 3e1 " << 30000;
+}
+
+void LoggingTest::startButton()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, logging);
+    Logger logger;
+    logger.model.stopLoggingClicked();
+    logger.view.intervalText = typed;
+    logger.model.startLoggingClicked();
+    QCOMPARE(logger.model.isLogging(), logging);
+    QTEST(logger.view.intervalText, "shown");
+    QCOMPARE(logger.prompts.messages,
+             logging ? QStringList() : QStringList{"Invalid delay period, needs to be a number between 1 and 600"});
+    if (logging)
+        QTEST(int(logger.model.loggingInterval().count()), "milliseconds");
+    QCOMPARE(logger.view.intervalEditable, !logging);
+}
+
+void LoggingTest::shortIntervalCaution_data()
+{
+    QTest::addColumn<QString>("interval");
+    QTest::addColumn<bool>("caution");
+    QTest::newRow("5 seconds") << "5" << true;
+    QTest::newRow("9.9 seconds") << "9.9" << true;
+    QTest::newRow("10 seconds") << "10" << false;
+    QTest::newRow("60 seconds") << "60" << false;
+}
+
+void LoggingTest::shortIntervalCaution()
+{
+    QFETCH(QString, interval);
+    QFETCH(bool, caution);
+    Logger logger("0", "0", interval);
+    logger.push({frame(650, 577)});
+    logger.view.error = QStringLiteral("earlier text");
+    logger.tick();
+    QCOMPARE(logger.view.error, caution ? QStringLiteral("Caution Logging interval 2 short, Data Overflow may occur")
+                                        : QStringLiteral("earlier text"));
+}
+
+void LoggingTest::controlsFollowTheLoggingState()
+{
+    Logger logger;
+    QVERIFY(logger.view.logging);
+    QVERIFY(!logger.view.intervalEditable);
+    logger.model.stopLoggingClicked();
+    QVERIFY(!logger.view.logging);
+    QVERIFY(logger.view.intervalEditable);
+    QVERIFY(!logger.model.isLogging());
+}
+
+void LoggingTest::messageLinesToggle()
+{
+    Logger logger;
+    logger.view.error = QStringLiteral("something");
+    logger.model.messageLinesToggled(false);
+    QVERIFY(!logger.view.messageLinesVisible);
+    QCOMPARE(logger.view.error, QString());
+    logger.model.messageLinesToggled(true);
+    QVERIFY(logger.view.messageLinesVisible);
+}
+
+void LoggingTest::energyIntegratesEveryFiveSeconds()
+{
+    Logger logger;
+    logger.push({frame(1200, 1112)}); // 24 V, 30 A: 720 W
+    QCOMPARE(logger.model.state().reading.watts, 720.0);
+    for (int tick = 0; tick < 720; ++tick) {
+        logger.model.energyTick();
+        logger.clock.advance(5000);
+    }
+    QCOMPARE(logger.model.state().energy.total(), 720.0);
+    logger.tick();
+    QVERIFY(logger.day().endsWith("</M>   720.0Wh\r\n"));
+    QCOMPARE(logger.energyArchive(), QByteArray()); // no midnight within the hour
+}
+
+void LoggingTest::midnightWritesExactlyOneLine_data()
+{
+    QTest::addColumn<QList<QTime>>("ticks"); // first on 7 March, the rest on 8 March
+    QTest::addColumn<QByteArray>("archive");
+    QTest::addColumn<double>("total");
+
+    QTest::newRow("ticks at 23:59:58, 00:00:03, 00:00:08, 00:00:13")
+        << QList<QTime>{QTime(23, 59, 58), QTime(0, 0, 3), QTime(0, 0, 8), QTime(0, 0, 13)}
+        << QByteArray("2010_03_08,00:00  .1 Wh\r\n") << 3 * 100.0 / 720.0;
+    QTest::newRow("suspended over midnight")
+        << QList<QTime>{QTime(23, 59, 50), QTime(7, 12, 0)} << QByteArray("2010_03_08,07:12  .1 Wh\r\n")
+        << 100.0 / 720.0;
+}
+
+void LoggingTest::midnightWritesExactlyOneLine()
+{
+    QFETCH(QList<QTime>, ticks);
+    Logger logger;
+    logger.push({frame(500, 612)}); // 10 V, 5 A: 50 W; twice the energy below comes from 100 W
+    logger.push({frame(1000, 612)});
+    for (int i = 0; i < ticks.size(); ++i) {
+        logger.clock.set(QDateTime(i == 0 ? kDay : kDay.addDays(1), ticks[i]));
+        logger.model.energyTick();
+    }
+    QTEST(logger.energyArchive(), "archive");
+    QFETCH(double, total);
+    QCOMPARE(logger.model.state().energy.total(), total);
+}
+
+void LoggingTest::exitWritesTheExitLineOnce()
+{
+    Logger logger;
+    logger.push({frame(1200, 1112)}); // 720 W: 1 Wh a tick
+    for (int tick = 0; tick < 845; ++tick)
+        logger.model.energyTick();
+    logger.clock.set(QDateTime(kDay, QTime(17, 42, 30)));
+    logger.model.end();
+    logger.model.end();
+    QCOMPARE(logger.energyArchive(), QByteArray("2010_03_07 17:42  845.0 Wh\r\n"));
+    QVERIFY(!logger.link.isOpen());
+    QVERIFY(!logger.model.isLogging());
+}
+
+void LoggingTest::recordsAreKeptUntilTheLogsCanBeWritten()
+{
+    Logger logger;
+    // A file where the logs folder should be: neither the folder nor the record can be made.
+    QVERIFY(QDir(logger.folder.file("logs")).removeRecursively());
+    logger.folder.write("logs", "in the way");
+    logger.push({frame(600, 612)});
+    logger.tick();
+    logger.clock.set(QDateTime(kDay, QTime(14, 6, 10)));
+    logger.push({frame(650, 612)});
+    logger.tick();
+    const QByteArray errors = logger.errorLog();
+    QCOMPARE(errors.count("daily log not written"), 1);
+    QVERIFY(errors.contains("records are kept until it can be written"));
+
+    QVERIFY(QFile::remove(logger.folder.file("logs")));
+    logger.clock.set(QDateTime(kDay, QTime(14, 7, 10)));
+    logger.push({frame(700, 612)});
+    logger.tick();
+    const QList<QByteArray> lines = logger.day().split('\n');
+    QCOMPARE(lines.size(), 4);
+    QVERIFY(lines[0].startsWith("<T>14:05</T><V>12.00</V>"));
+    QVERIFY(lines[1].startsWith("<T>14:06</T><V>13.00</V>"));
+    QVERIFY(lines[2].startsWith("<T>14:07</T><V>14.00</V>"));
+}
+
+void LoggingTest::historyPageAndSpreadsheet()
+{
+    Logger logger("1", "1");
+    logger.folder.write("html/template.asp", "V=<VV> I=<II> W=<WW> E=<WH> R=<RR> S=<SS> T=<TT> M=<MM>.");
+    logger.push({frame(25, 617, 20, 9)}); // 0.5 V keeps its leading zero here
+    logger.model.energyTick();
+    logger.tick();
+    logger.clock.set(QDateTime(kDay, QTime(14, 6, 10)));
+    logger.tick();
+
+    QCOMPARE(logger.folder.read("html/history7_03_2010.txt"),
+             QByteArray("0.50V\t\t5.3A\t\t3W\t\t300RPM\t\t5m/s\t\t\t\t14:05:10\r\n"
+                        "0.50V\t\t5.3A\t\t3W\t\t300RPM\t\t5m/s\t\t\t\t14:06:10\r\n"));
+    QCOMPARE(logger.folder.read("html/log.asp"),
+             QByteArray("V=0.50 I=5.3 W=3 E=0.00363888888888889 R=300 S=5 T=14:06:10 M=.\r\n"));
+    QCOMPARE(logger.folder.read("excel/2010_03_07.xls"),
+             QByteArray("<html><body><table><tr><td><b>Volts</b></td><td><b>Amps</b></td><td><b>Watts</b></td>"
+                        "<td><b>RPM</b></td><td><b>m/s</b></td><td><b>Mode</b></td><td><b>Time</b></td></tr>\r\n\r\n"
+                        "<tr><td>0.50</td><td>5.3</td><td>3</td><td>300</td><td>5</td><td></td><td>14:05:10</td></tr>\r\n\r\n"
+                        "<tr><td>0.50</td><td>5.3</td><td>3</td><td>300</td><td>5</td><td></td><td>14:06:10</td></tr>\r\n\r\n"));
+}
+
+void LoggingTest::templatePlaceholders_data()
+{
+    QTest::addColumn<QByteArray>("templateText"); // empty: no template file
+    QTest::addColumn<QByteArray>("page");
+    QTest::newRow("repeated and lower case") << QByteArray("<VV>|<VV>|<vv>") << QByteArray("13.00|13.00|<vv>\r\n");
+    QTest::newRow("no placeholders copied") << QByteArray("<html>plain</html>") << QByteArray("<html>plain</html>\r\n");
+    QTest::newRow("missing template") << QByteArray() << QByteArray("\r\n");
+}
+
+void LoggingTest::templatePlaceholders()
+{
+    QFETCH(QByteArray, templateText);
+    Logger logger("1");
+    if (!templateText.isEmpty())
+        logger.folder.write("html/template.asp", templateText);
+    logger.push({frame(650, 577)});
+    logger.tick();
+    QTEST(logger.folder.read("html/log.asp"), "page");
+}
+
+void LoggingTest::missingHtmlFolderSkipsOnlyItsStep()
+{
+    Logger logger("1", "1");
+    QVERIFY(QDir(logger.folder.file("html")).removeRecursively());
+    logger.push({frame(650, 577)});
+    logger.tick();
+    QVERIFY(!QDir(logger.folder.file("html")).exists());
+    QVERIFY(logger.folder.read("excel/2010_03_07.xls").contains("<td>13.00</td>"));
+    QVERIFY(logger.day().startsWith("<T>14:05</T><V>13.00</V>"));
+    QCOMPARE(logger.model.state().sums.count, 0);
+    QCOMPARE(logger.errorLog(), QByteArray());
+}
+
+void LoggingTest::onlyDailyLogWhenOutputsAreOff()
+{
+    Logger logger("0", "0");
+    logger.push({frame(650, 577)});
+    logger.tick();
+    QCOMPARE(QDir(logger.folder.file("html")).entryList(QDir::Files), QStringList());
+    QCOMPARE(QDir(logger.folder.file("excel")).entryList(QDir::Files), QStringList());
+    QCOMPARE(QDir(logger.folder.file("logs")).entryList(QDir::Files), QStringList{"P_2010_03_07.txt"});
+}
+
+QTEST_GUILESS_MAIN(LoggingTest)
+#include "tst_logging.moc"
