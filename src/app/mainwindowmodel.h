@@ -13,9 +13,10 @@
 #include <chrono>
 #include <optional>
 
+#include "platform/prompts.h"
+
 class Clock;
 class MainWindowView;
-class Prompts;
 class SerialLink;
 
 // The main window's state and handlers: start-up, configuration, the port, the logging controls,
@@ -35,6 +36,8 @@ public:
     void startLoggingClicked();
     void stopLoggingClicked();
     void setupClicked();
+    // The viewer is modal, but timers and serial input go on: logging continues while it is open.
+    void showLogsClicked() { m_prompts.runLogViewer(); }
     void messageLinesToggled(bool shown);
     // Ends in order, however the end came: writes the energy exit line and closes the port.
     // Safe to call more than once; only the first call does anything.

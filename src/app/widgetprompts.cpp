@@ -1,6 +1,7 @@
 #include "app/widgetprompts.h"
 
 #include "dialogs/setup/programsetup.h"
+#include "viewer/graph.h"
 
 #include <QMessageBox>
 
@@ -13,6 +14,12 @@ void WidgetPrompts::message(const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Brolant"), text, QMessageBox::Ok, &m_owner);
     box.exec();
+}
+
+void WidgetPrompts::runLogViewer()
+{
+    Graph viewer(m_programFolder, m_viewerSession, *this, &m_owner);
+    viewer.exec();
 }
 
 void WidgetPrompts::runProgramSetup()

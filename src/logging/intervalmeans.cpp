@@ -1,6 +1,7 @@
 #include "logging/intervalmeans.h"
 
 #include "acquisition/reading.h"
+#include "logging/recordmasks.h"
 #include "text/datetext.h"
 #include "text/numbermask.h"
 #include "text/numerictext.h"
@@ -48,10 +49,10 @@ IntervalMeans IntervalMeans::reformatted() const
 QString logRecordLine(const QTime &time, const IntervalMeans &means, int loadFlag, double energy)
 {
     return QStringLiteral("<T>%1</T><V>%2</V><I>%3</I><W>%4</W><R>%5</R><S>%6</S><M>%7</M>   %8Wh\r\n")
-        .arg(DateText::hourMinute(time), NumberMask::format(value(means.volts), u"##.00"),
-             NumberMask::format(value(means.amps), u"###.00"),
-             NumberMask::format(value(means.watts), u"####.00"),
-             NumberMask::format(value(means.rpm), u"####"),
-             NumberMask::format(value(means.windSpeed), u"###.0"), QString::number(loadFlag),
+        .arg(DateText::hourMinute(time), NumberMask::format(value(means.volts), RecordMasks::kVolts),
+             NumberMask::format(value(means.amps), RecordMasks::kAmps),
+             NumberMask::format(value(means.watts), RecordMasks::kWatts),
+             NumberMask::format(value(means.rpm), RecordMasks::kRpm),
+             NumberMask::format(value(means.windSpeed), RecordMasks::kWindSpeed), QString::number(loadFlag),
              NumberMask::format(energy, u"######.0"));
 }

@@ -8,4 +8,5 @@ class Prompts : public Messages
 {
 public:
     virtual void runProgramSetup() = 0;
+    virtual void runLogViewer() = 0;
 };

@@ -119,6 +119,8 @@ void MainWindowTest::setupButtonRunsTheDialog()
     QTest::mouseClick(rig.find<QPushButton>("Setup"), Qt::LeftButton);
     QCOMPARE(rig.prompts.setupRuns, 1);
     QVERIFY(rig.link.isOpen());
+    QTest::mouseClick(rig.find<QPushButton>("ShowLogs"), Qt::LeftButton);
+    QCOMPARE(rig.prompts.viewerRuns, 1);
 }
 
 void MainWindowTest::closingByTheFrameEndsInOrder()

@@ -17,4 +17,6 @@ public:
 
     void message(const QString &text) override { messages << text; }
     void runProgramSetup() override { onSetup(++setupRuns); }
+    int viewerRuns = 0;
+    void runLogViewer() override { ++viewerRuns; }
 };

@@ -1,0 +1,4 @@
+#pragma once
+
+// The log viewer: a full day loaded and drawn, and a pointer move over it.
+void benchViewer();

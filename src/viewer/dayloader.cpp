@@ -1,0 +1,98 @@
+#include "viewer/dayloader.h"
+
+#include "text/numerictext.h"
+#include "viewer/dayrecords.h"
+
+#include <QByteArray>
+#include <QList>
+
+namespace DayLoader {
+namespace {
+constexpr double kHighestRpm = 500.0;
+constexpr int kSecondsPerHour = 3600;
+constexpr int kSecondsPerMinute = 60;
+
+// The text between the first opening and the first closing tag; nothing when either is missing
+// or they stand the wrong way round (treated as a missing field).
+std::optional<QByteArrayView> field(QByteArrayView line, const char *opening, const char *closing)
+{
+    const qsizetype open = line.indexOf(opening);
+    if (open < 0)
+        return std::nullopt;
+    const qsizetype close = line.indexOf(closing);
+    const qsizetype start = open + qsizetype(qstrlen(opening));
+    if (close < start)
+        return std::nullopt;
+    return line.sliced(start, close - start);
+}
+
+double number(QByteArrayView line, const char *opening, const char *closing)
+{
+    const auto text = field(line, opening, closing);
+    return text ? NumericText::valueOrZero(QString::fromLatin1(*text)) : 0.0;
+}
+
+bool twoDigitsOrOne(QStringView text, int highest, int &value)
+{
+    if (text.isEmpty() || text.size() > 2)
+        return false;
+    value = 0;
+    for (const QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return false;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    return value <= highest;
+}
+} // namespace
+
+QString tooManyMessage()
+{
+    return QStringLiteral("Over 10,000 records, too many to display. Please use a smaller time "
+                          "range. If you set you logging interval to 10 seconds or more, you wont "
+                          "have this problem in the future. ");
+}
+
+std::optional<int> parseTime(QStringView text)
+{
+    const auto parts = text.split(u':');
+    if (parts.size() < 2 || parts.size() > 3)
+        return std::nullopt;
+    int hours = 0;
+    int minutes = 0;
+    int seconds = 0;
+    if (!twoDigitsOrOne(parts[0], 23, hours) || parts[1].size() != 2
+        || !twoDigitsOrOne(parts[1], 59, minutes)
+        || (parts.size() == 3 && (parts[2].size() != 2 || !twoDigitsOrOne(parts[2], 59, seconds))))
+        return std::nullopt;
+    return hours * kSecondsPerHour + minutes * kSecondsPerMinute + seconds;
+}
+
+Outcome load(const QByteArray &content, int start, int finish, DayRecords &records)
+{
+    records.count = 0;
+    qsizetype from = 0;
+    while (from <= content.size()) {
+        qsizetype end = content.indexOf("\r\n", from);
+        if (end < 0)
+            end = content.size();
+        const QByteArrayView line = QByteArrayView(content).sliced(from, end - from);
+        from = end + 2;
+
+        const auto timeText = field(line, "<T>", "</T>");
+        const auto time = parseTime(timeText ? QString::fromLatin1(*timeText) : QStringLiteral("00:00"));
+        if (!time || *time <= start || *time >= finish)
+            continue;
+        if (++records.count > DayRecords::kMostRecords)
+            return Outcome::TooMany;
+        double rpm = number(line, "<R>", "</R>");
+        if (rpm > kHighestRpm)
+            rpm = 0.0;
+        records.set(records.count, *time,
+                    {number(line, "<V>", "</V>"), number(line, "<I>", "</I>"),
+                     number(line, "<W>", "</W>"), rpm, number(line, "<S>", "</S>")});
+    }
+    return records.count == 0 ? Outcome::NoData : Outcome::Loaded;
+}
+
+} // namespace DayLoader

@@ -1,0 +1,31 @@
+#include "viewer/dayrecords.h"
+
+#include <QTime>
+
+DayRecords::DayRecords() : m_times(kCapacity + 1, 0)
+{
+    for (auto &series : m_values)
+        series.assign(kCapacity + 1, 0.0);
+}
+
+int DayRecords::time(long position) const
+{
+    return position >= 0 && position <= kCapacity ? m_times[size_t(position)] : 0;
+}
+
+double DayRecords::value(Series series, long position) const
+{
+    return position >= 0 && position <= kCapacity ? m_values[series][size_t(position)] : 0.0;
+}
+
+void DayRecords::set(int position, int time, const std::array<double, SeriesCount> &values)
+{
+    m_times[size_t(position)] = time;
+    for (int series = 0; series < SeriesCount; ++series)
+        m_values[size_t(series)][size_t(position)] = values[size_t(series)];
+}
+
+QString DayRecords::timeText(long position) const
+{
+    return QTime::fromMSecsSinceStartOfDay(time(position) * 1000).toString(QStringLiteral("HH:mm"));
+}

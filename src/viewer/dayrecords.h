@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <vector>
+
+// One day's records as the viewer loaded them. Records stand at positions 1 to count in file
+// order; position 0 is never filled. Positions up to kCapacity keep what an earlier load left
+// there, as the readouts may still reach them; anything further reads as 0.
+class DayRecords
+{
+public:
+    static constexpr int kCapacity = 10000;
+    static constexpr int kMostRecords = 9999;
+
+    enum Series { Volts, Amps, Watts, Rpm, WindSpeed, SeriesCount };
+
+    DayRecords();
+
+    int count = 0;
+
+    // Time of day in seconds since midnight.
+    int time(long position) const;
+    double value(Series series, long position) const;
+    void set(int position, int time, const std::array<double, SeriesCount> &values);
+
+    // hh:mm of a record's time.
+    QString timeText(long position) const;
+
+private:
+    std::vector<int> m_times;
+    std::array<std::vector<double>, SeriesCount> m_values;
+};

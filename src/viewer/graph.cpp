@@ -1,0 +1,280 @@
+#include "viewer/graph.h"
+
+#include "platform/messages.h"
+#include "viewer/plotwidget.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+const QColor kBackground(0, 192, 192);
+constexpr QSize kPlotSize(741, 389);
+constexpr int kPanelWidth = 240;
+constexpr int kTimeBoxChars = 3;
+
+const char *const kSwitchNames[] = {"Check1", "Check2", "Check3", "Check4", "Check5", "Check6"};
+const char *const kSwitchCaptions[] = {"Volts", "Amps", "Watts", "RPM", "WS", "Scaled"};
+// The check boxes double as the legend.
+const char *const kSwitchStyles[] = {
+    "background-color: rgb(255, 0, 0);",     "background-color: rgb(0, 255, 0);",
+    "background-color: rgb(128, 128, 255);", "background-color: rgb(255, 255, 0);",
+    "",                                      "background-color: rgb(128, 128, 128); color: white;"};
+const char *const kTopNames[] = {"VMax1", "AMax1", "WMax1", "RMax1", "SMax1"};
+const char *const kBottomNames[] = {"VMin1", "AMin1", "WMin1", "RMin1", "SMin1"};
+const char *const kReadoutNames[] = {"vt", "vv", "av", "wv", "rv", "sv"};
+} // namespace
+
+Graph::Graph(const QString &programFolder, ViewerSession &session, Messages &messages,
+             QWidget *parent)
+    : QDialog(parent), m_messages(messages), m_model(programFolder, session, *this)
+{
+    setObjectName(QStringLiteral("Graph"));
+    setWindowTitle(QStringLiteral("Graph"));
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, kBackground);
+    setPalette(palette);
+
+    m_plot = new PlotWidget(this);
+    m_plot->setFixedSize(kPlotSize);
+    m_start = label("stime", QStringLiteral("Start"));
+    m_finish = label("ftime", QStringLiteral("Finish"));
+    m_energy = label("watts", QStringLiteral("Wh"));
+    m_energy->setAccessibleDescription(QStringLiteral("watt-hours of the plotted range"));
+
+    auto *times = new QHBoxLayout;
+    times->addWidget(m_start);
+    times->addStretch();
+    times->addWidget(m_energy);
+    times->addStretch();
+    times->addWidget(m_finish);
+
+    auto *right = new QVBoxLayout;
+    right->addWidget(m_plot);
+    right->addLayout(times);
+    right->addWidget(buildLegend());
+
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(buildFilePanel());
+    layout->addLayout(right);
+
+    connect(m_plot, &PlotWidget::pointerMoved, this, [this](double x) { m_model.pointerMoved(x); });
+    connect(m_plot, &PlotWidget::pressed, this, [this](double x) { m_model.pressed(x); });
+    connect(m_plot, &PlotWidget::released, this, [this](double x) { m_model.released(x); });
+    m_model.open();
+}
+
+QLabel *Graph::label(const char *name, const QString &text)
+{
+    auto *label = new QLabel(text, this);
+    label->setObjectName(QLatin1String(name));
+    label->setAccessibleName(QLatin1String(name));
+    return label;
+}
+
+QLineEdit *Graph::timeBox(const char *name, const QString &text, const QString &description)
+{
+    auto *box = new QLineEdit(text, this);
+    box->setObjectName(QLatin1String(name));
+    box->setAccessibleName(QLatin1String(name));
+    box->setAccessibleDescription(description);
+    box->setMaxLength(2);
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * kTimeBoxChars + 12);
+    return box;
+}
+
+QWidget *Graph::buildFilePanel()
+{
+    auto *panel = new QWidget(this);
+    panel->setFixedWidth(kPanelWidth);
+    auto *column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+
+    QLabel *title = label("Label15", QStringLiteral("Log History"));
+    QFont titleFont = title->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
+    title->setFont(titleFont);
+    column->addWidget(title);
+
+    auto *fileRow = new QHBoxLayout;
+    fileRow->addWidget(new QLabel(QStringLiteral("File"), panel));
+    m_fileName = label("text1", QString());
+    m_fileName->setAccessibleDescription(QStringLiteral("the day being viewed"));
+    fileRow->addWidget(m_fileName, 1);
+    column->addLayout(fileRow);
+
+    m_folders = new QListWidget(panel);
+    m_folders->setObjectName(QStringLiteral("Dir1"));
+    m_folders->setAccessibleName(QStringLiteral("Dir1"));
+    m_folders->setAccessibleDescription(QStringLiteral("folders"));
+    m_folders->setMaximumHeight(80);
+    m_files = new QListWidget(panel);
+    m_files->setObjectName(QStringLiteral("File1"));
+    m_files->setAccessibleName(QStringLiteral("File1"));
+    m_files->setAccessibleDescription(QStringLiteral("log files; click one to load that day"));
+    column->addWidget(m_folders);
+    column->addWidget(m_files, 1);
+    connect(m_folders, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) {
+        m_model.folderChosen(QDir(m_folder).filePath(item->text()));
+    });
+    connect(m_files, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem *item) { m_model.fileClicked(item->text()); });
+    connect(m_files, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem *item) { m_model.fileClicked(item->text()); });
+
+    auto *range = new QGridLayout;
+    m_times = {timeBox("Time1h", QStringLiteral("00"), QStringLiteral("start hour")),
+               timeBox("Time1m", QStringLiteral("00"), QStringLiteral("start minute")),
+               timeBox("Time2h", QStringLiteral("23"), QStringLiteral("finish hour")),
+               timeBox("Time2m", QStringLiteral("59"), QStringLiteral("finish minute"))};
+    const char *separators[] = {"Label4", "Label5"};
+    range->addWidget(label("Label2", QStringLiteral("From")), 0, 0);
+    range->addWidget(m_times[0], 0, 1);
+    range->addWidget(label(separators[0], QStringLiteral(":")), 0, 2);
+    range->addWidget(m_times[1], 0, 3);
+    range->addWidget(label("Label3", QStringLiteral("To")), 1, 0);
+    range->addWidget(m_times[2], 1, 1);
+    range->addWidget(label(separators[1], QStringLiteral(":")), 1, 2);
+    range->addWidget(m_times[3], 1, 3);
+    range->setColumnStretch(4, 1);
+    column->addLayout(range);
+
+    auto *buttons = new QHBoxLayout;
+    auto button = [&](const char *name, const QString &caption, auto handler) {
+        auto *button = new QPushButton(caption, panel);
+        button->setObjectName(QLatin1String(name));
+        button->setAccessibleName(caption);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, handler);
+        buttons->addWidget(button);
+        return button;
+    };
+    button("Command1", QStringLiteral("DISPLAY"), [this] { m_model.display(); })->setDefault(true);
+    button("CSV", QStringLiteral(".CSV"), [this] { m_model.exportCsv(); });
+    button("Command2", QStringLiteral("Exit"), [this] { close(); });
+    column->addLayout(buttons);
+
+    auto *readouts = new QGridLayout;
+    readouts->addWidget(label("Label7", QStringLiteral("Time")), 0, 0);
+    for (int which = 0; which < 6; ++which) {
+        m_readouts[size_t(which)] = label(kReadoutNames[which], which == 0 ? QString() : QStringLiteral("0"));
+        readouts->addWidget(m_readouts[size_t(which)], which, 1);
+    }
+    readouts->setColumnStretch(1, 1);
+    column->addLayout(readouts);
+    return panel;
+}
+
+QWidget *Graph::buildLegend()
+{
+    auto *legend = new QWidget(this);
+    auto *grid = new QGridLayout(legend);
+    grid->setContentsMargins(0, 0, 0, 0);
+    for (int which = 0; which < 6; ++which) {
+        auto *box = new QCheckBox(QLatin1String(kSwitchCaptions[which]), legend);
+        box->setObjectName(QLatin1String(kSwitchNames[which]));
+        box->setAccessibleName(QLatin1String(kSwitchCaptions[which]));
+        box->setStyleSheet(QLatin1String(kSwitchStyles[which]));
+        grid->addWidget(box, 0, which);
+        m_switches[size_t(which)] = box;
+        connect(box, &QCheckBox::clicked, this, [this, which](bool ticked) {
+            m_model.switchClicked(GraphModel::Switch(which), ticked);
+        });
+        if (which < 5) {
+            m_tops[size_t(which)] = label(kTopNames[which], QStringLiteral("0"));
+            m_bottoms[size_t(which)] = label(kBottomNames[which], QStringLiteral("0"));
+            grid->addWidget(m_tops[size_t(which)], 1, which);
+            grid->addWidget(m_bottoms[size_t(which)], 2, which);
+        }
+    }
+    return legend;
+}
+
+void Graph::showFolder(const QString &path, const QStringList &subfolders, const QStringList &files)
+{
+    m_folder = path;
+    m_folders->clear();
+    m_folders->addItems(subfolders);
+    m_files->clear();
+    m_files->addItems(files);
+}
+
+void Graph::showFileName(const QString &name)
+{
+    m_fileName->setText(name);
+}
+
+QString Graph::fileName() const
+{
+    return m_fileName->text();
+}
+
+void Graph::showStartTime(const QString &hour, const QString &minute)
+{
+    m_times[0]->setText(hour);
+    m_times[1]->setText(minute);
+}
+
+void Graph::showFinishTime(const QString &hour, const QString &minute)
+{
+    m_times[2]->setText(hour);
+    m_times[3]->setText(minute);
+}
+
+QStringList Graph::times() const
+{
+    return {m_times[0]->text(), m_times[1]->text(), m_times[2]->text(), m_times[3]->text()};
+}
+
+void Graph::setPlotOptionsShown(const PlotOptions &options)
+{
+    const bool ticked[] = {options.volts, options.amps, options.watts, options.rpm,
+                           options.windSpeed, options.scaled};
+    for (size_t which = 0; which < m_switches.size(); ++which)
+        m_switches[which]->setChecked(ticked[which]);
+}
+
+void Graph::showScaledCaption(const QString &caption)
+{
+    m_switches[GraphModel::ScaledBox]->setText(caption);
+}
+
+void Graph::clearPlot()
+{
+    m_plot->clear();
+}
+
+void Graph::showPlot(const PlotPicture &picture, const PlotTexts &texts)
+{
+    m_plot->show(picture);
+    for (size_t series = 0; series < m_tops.size(); ++series) {
+        m_tops[series]->setText(texts.tops[series]);
+        m_bottoms[series]->setText(texts.bottoms[series]);
+    }
+    m_start->setText(texts.start);
+    m_finish->setText(texts.finish);
+    m_energy->setText(texts.energy);
+}
+
+void Graph::showReadout(int which, const QString &text)
+{
+    m_readouts[size_t(which)]->setText(text);
+}
+
+void Graph::markDrag(double fromX, double toX)
+{
+    m_plot->markDrag(fromX, toX);
+}
+
+void Graph::message(const QString &text)
+{
+    m_messages.message(text);
+}

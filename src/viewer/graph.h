@@ -1,0 +1,63 @@
+#pragma once
+
+#include "viewer/graphmodel.h"
+#include "viewer/graphview.h"
+
+#include <QDialog>
+
+#include <array>
+
+class Messages;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class PlotWidget;
+
+// The "Graph" window: a day's log plotted, read off, zoomed and exported.
+class Graph final : public QDialog, public GraphView
+{
+    Q_OBJECT
+
+public:
+    Graph(const QString &programFolder, ViewerSession &session, Messages &messages,
+          QWidget *parent = nullptr);
+
+    GraphModel &model() { return m_model; }
+
+    void showFolder(const QString &path, const QStringList &subfolders, const QStringList &files) override;
+    void showFileName(const QString &name) override;
+    QString fileName() const override;
+    void showStartTime(const QString &hour, const QString &minute) override;
+    void showFinishTime(const QString &hour, const QString &minute) override;
+    QStringList times() const override;
+    void setPlotOptionsShown(const PlotOptions &options) override;
+    void showScaledCaption(const QString &caption) override;
+    void clearPlot() override;
+    void showPlot(const PlotPicture &picture, const PlotTexts &texts) override;
+    void showReadout(int which, const QString &text) override;
+    void markDrag(double fromX, double toX) override;
+    void message(const QString &text) override;
+
+private:
+    QLabel *label(const char *name, const QString &text);
+    QLineEdit *timeBox(const char *name, const QString &text, const QString &description);
+    QWidget *buildFilePanel();
+    QWidget *buildLegend();
+
+    Messages &m_messages;
+    GraphModel m_model;
+    QString m_folder;
+    QLabel *m_fileName = nullptr;
+    QListWidget *m_folders = nullptr;
+    QListWidget *m_files = nullptr;
+    std::array<QLineEdit *, 4> m_times{};
+    std::array<QCheckBox *, 6> m_switches{};
+    std::array<QLabel *, 5> m_tops{};
+    std::array<QLabel *, 5> m_bottoms{};
+    std::array<QLabel *, 6> m_readouts{};
+    QLabel *m_start = nullptr;
+    QLabel *m_finish = nullptr;
+    QLabel *m_energy = nullptr;
+    PlotWidget *m_plot = nullptr;
+};

@@ -1,0 +1,200 @@
+#include "viewer/graphmodel.h"
+
+#include "platform/textfile.h"
+#include "text/failure.h"
+#include "text/rounding.h"
+#include "viewer/csvexport.h"
+#include "viewer/dayloader.h"
+#include "viewer/graphview.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cmath>
+
+namespace {
+const QString kNoData = QStringLiteral("No data for that date");
+// A day logged every second for 24 hours is about 7 MB; far larger is not a day's log.
+constexpr qint64 kLargestDayFile = 512LL * 1024 * 1024;
+
+// The shortest decimal form of a value rounded to two decimals: 13.456 gives 13.46, 13 gives 13.
+QString readoutValue(double value)
+{
+    constexpr int kSignificantDigits = 15;
+    return QString::number(Rounding::halfEven(value, 2), 'g', kSignificantDigits);
+}
+} // namespace
+
+GraphModel::GraphModel(QString programFolder, ViewerSession &session, GraphView &view)
+    : m_programFolder(std::move(programFolder)), m_session(session), m_view(view)
+{
+}
+
+QString GraphModel::logsFolder() const
+{
+    return m_programFolder + QStringLiteral("/logs");
+}
+
+void GraphModel::open()
+{
+    folderChosen(logsFolder());
+    m_dragActive = false;
+    m_range = ViewRange();
+    m_settings = ViewerSettings::read(m_programFolder);
+    m_options = PlotOptions();
+    m_view.setPlotOptionsShown(m_options);
+    m_view.showScaledCaption(QStringLiteral("Scaled"));
+    // Records kept from an earlier opening: the plot is cleared, as the range is empty.
+    if (m_session.records.count > 1)
+        redraw();
+}
+
+void GraphModel::folderChosen(const QString &path)
+{
+    const QDir folder(path);
+    m_view.showFolder(folder.absolutePath(),
+                      folder.entryList(QDir::Dirs | QDir::NoDot, QDir::Name),
+                      folder.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name));
+}
+
+void GraphModel::fileClicked(const QString &name)
+{
+    m_view.showFileName(name);
+    m_view.showStartTime(QStringLiteral("00"), QStringLiteral("00"));
+    m_view.showFinishTime(QStringLiteral("23"), QStringLiteral("59"));
+    display();
+}
+
+void GraphModel::display()
+{
+    if (!m_settings.problem.isEmpty()) {
+        m_view.message(m_settings.problem);
+        return;
+    }
+    const QStringList boxes = m_view.times();
+    const auto start = DayLoader::parseTime(boxes[0] + u':' + boxes[1]);
+    const auto finish = DayLoader::parseTime(boxes[2] + u':' + boxes[3]);
+    if (!start || !finish) {
+        m_view.message(QStringLiteral("\"%1:%2\" to \"%3:%4\" is not a range of times of day. "
+                                      "Use hours 00 to 23 and minutes 00 to 59.")
+                           .arg(boxes[0], boxes[1], boxes[2], boxes[3]));
+        return;
+    }
+    // The viewer only reads: a day that does not exist is no data, and no file is made for it.
+    const QFileInfo file(logsFolder() + u'/' + m_view.fileName());
+    if (m_view.fileName().isEmpty() || !file.isFile()) {
+        m_view.message(kNoData);
+        return;
+    }
+    QByteArray content;
+    try {
+        content = TextFile::read(file.filePath(), kLargestDayFile).toLatin1();
+    } catch (const Failure &failure) {
+        m_view.message(QStringLiteral("The day could not be read: %1").arg(failure.description));
+        return;
+    }
+    m_session.zoomApplying = false;
+    switch (DayLoader::load(content, *start, *finish, m_session.records)) {
+    case DayLoader::Outcome::TooMany:
+        m_session.records.count = DayRecords::kCapacity;
+        m_view.message(DayLoader::tooManyMessage());
+        return;
+    case DayLoader::Outcome::NoData:
+        m_view.message(kNoData);
+        return;
+    case DayLoader::Outcome::Loaded:
+        break;
+    }
+    m_range = {1.0, double(m_session.records.count)};
+    redraw();
+}
+
+void GraphModel::redraw()
+{
+    const auto picture = m_session.plot.redraw(m_session.records, m_range, m_options, m_settings);
+    if (!picture) {
+        m_view.clearPlot();
+        return;
+    }
+    const PlotTexts &texts = m_session.plot.texts();
+    m_view.showPlot(*picture, texts);
+    m_view.showStartTime(texts.start.left(2), texts.start.right(2));
+    m_view.showFinishTime(texts.finish.left(2), texts.finish.right(2));
+}
+
+void GraphModel::switchClicked(Switch which, bool ticked)
+{
+    bool *flags[] = {&m_options.volts, &m_options.amps, &m_options.watts, &m_options.rpm,
+                     &m_options.windSpeed, &m_options.scaled};
+    *flags[which] = ticked;
+    if (which == ScaledBox)
+        m_view.showScaledCaption(ticked ? QStringLiteral("Scaled") : QStringLiteral("Unscaled"));
+    if (m_session.records.count > 1)
+        redraw();
+}
+
+void GraphModel::pointerMoved(double x)
+{
+    const DayRecords &records = m_session.records;
+    if (records.count <= 1)
+        return;
+    const double under = std::floor(x + m_range.first);
+    if (under < 0 || under > DayRecords::kCapacity)
+        return; // beyond every record there is nothing to read off
+    m_timeUnderPointer = records.timeText(long(under));
+    m_view.showReadout(TimeReadout, m_timeUnderPointer);
+    const long m = long(Rounding::halfEven(std::floor(x) + m_range.first, 0));
+    const QString units[] = {QStringLiteral(" V"), QStringLiteral(" A"), QStringLiteral(" W"),
+                             QStringLiteral(" RPM"), u' ' + m_settings.wsUnits};
+    for (int series = 0; series < DayRecords::SeriesCount; ++series)
+        m_view.showReadout(VoltsReadout + series,
+                           readoutValue(records.value(DayRecords::Series(series), m)) + units[series]);
+    if (!m_session.zoomApplying && m_dragActive)
+        m_view.markDrag(m_range.first, x);
+}
+
+void GraphModel::pressed(double x)
+{
+    m_dragActive = true;
+    if (!m_session.zoomApplying && m_session.records.count > 1) {
+        m_range.first = x;
+        m_view.showStartTime(m_timeUnderPointer.left(2), m_timeUnderPointer.right(2));
+    }
+}
+
+void GraphModel::released(double x)
+{
+    m_dragActive = false;
+    if (m_session.records.count > 1 && float(m_range.first) < x && !m_session.zoomApplying) {
+        m_range.last = x;
+        m_view.showFinishTime(m_timeUnderPointer.left(2), m_timeUnderPointer.right(2));
+        m_session.zoomApplying = true;
+        redraw();
+        display();
+    }
+    m_session.zoomApplying = false;
+}
+
+void GraphModel::exportCsv()
+{
+    const QStringList boxes = m_view.times();
+    const auto name = CsvExport::fileName(m_view.fileName(), boxes[0], boxes[1], boxes[2], boxes[3]);
+    if (!name) {
+        m_view.message(QStringLiteral("Choose a day's log file and a time range of digits before "
+                                      "exporting."));
+        return;
+    }
+    // Exporting nothing leaves an earlier export of the same name as it was.
+    if (m_session.records.count == 0) {
+        m_view.message(kNoData);
+        return;
+    }
+    try {
+        TextFile::replace(m_programFolder + QStringLiteral("/excel/") + *name,
+                          CsvExport::text(m_session.records, m_range));
+    } catch (const Failure &failure) {
+        m_view.message(QStringLiteral("The export could not be written: %1").arg(failure.description));
+        return;
+    }
+    m_view.message(QStringLiteral("Done"));
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "viewer/plotmodel.h"
+
+#include <QString>
+#include <QStringList>
+
+// What the log viewer's model asks of its window.
+class GraphView
+{
+public:
+    virtual ~GraphView() = default;
+
+    // The folder the file list shows, and its "*.txt" files.
+    virtual void showFolder(const QString &path, const QStringList &subfolders, const QStringList &files) = 0;
+    virtual void showFileName(const QString &name) = 0;
+    virtual QString fileName() const = 0;
+    // The four time boxes: start hour and minute, finish hour and minute.
+    virtual void showStartTime(const QString &hour, const QString &minute) = 0;
+    virtual void showFinishTime(const QString &hour, const QString &minute) = 0;
+    virtual QStringList times() const = 0;
+    virtual void setPlotOptionsShown(const PlotOptions &options) = 0;
+    virtual void showScaledCaption(const QString &caption) = 0;
+    virtual void clearPlot() = 0;
+    virtual void showPlot(const PlotPicture &picture, const PlotTexts &texts) = 0;
+    // The values under the pointer: time, then volts, amps, watts, rpm and wind speed.
+    virtual void showReadout(int which, const QString &text) = 0;
+    // A red mark along the top edge between two x positions in plot coordinates.
+    virtual void markDrag(double fromX, double toX) = 0;
+    virtual void message(const QString &text) = 0;
+};

@@ -1,0 +1,102 @@
+#include "viewer/plotmodel.h"
+
+#include "text/numbermask.h"
+#include "text/rounding.h"
+#include "viewer/viewersettings.h"
+
+namespace {
+constexpr double kWattsCeiling = 1000.0;
+constexpr double kRpmCeiling = 400.0;
+constexpr double kWindSpeedCeiling = 100.0;
+constexpr double kFlatHeight = 2.0;
+constexpr double kSecondsPerHour = 3600.0;
+
+long position(double at)
+{
+    return long(Rounding::halfEven(at, 0));
+}
+
+std::array<double, DayRecords::SeriesCount> ceilings(const ViewerSettings &settings)
+{
+    return {settings.voltScaleMax, double(settings.maxAmps), kWattsCeiling, kRpmCeiling,
+            kWindSpeedCeiling};
+}
+} // namespace
+
+double PlotModel::y(const SeriesScale &scale, double value)
+{
+    const double range = scale.top - scale.bottom;
+    return (scale.top - value) + range / 40.0;
+}
+
+std::optional<PlotPicture> PlotModel::redraw(const DayRecords &records, const ViewRange &range,
+                                             const PlotOptions &options,
+                                             const ViewerSettings &settings)
+{
+    const double first = range.first;
+    const double last = range.last;
+    if (first >= last)
+        return std::nullopt;
+    m_energy = 0.0;
+
+    const auto ceiling = ceilings(settings);
+    for (int series = 0; series < DayRecords::SeriesCount; ++series) {
+        SeriesScale &scale = m_scales[size_t(series)];
+        if (options.scaled) {
+            scale.bottom = 0.0;
+            scale.top = ceiling[size_t(series)];
+        } else {
+            // Fitted, but never above 0 at the top or below the fixed ceiling at the bottom.
+            scale.top = 0.0;
+            scale.bottom = ceiling[size_t(series)];
+            for (double at = first; at <= last; at += 1.0) {
+                const double value = records.value(DayRecords::Series(series), position(at));
+                scale.top = std::max(scale.top, value);
+                scale.bottom = std::min(scale.bottom, value);
+            }
+        }
+        const double extent = scale.top - scale.bottom;
+        scale.height = extent > 0 ? extent + extent / 20.0 : kFlatHeight;
+    }
+
+    m_texts.start = records.timeText(position(first));
+    m_texts.finish = records.timeText(position(last));
+    const QString units[] = {QStringLiteral(" V"), QStringLiteral(" A"), QStringLiteral(" W"),
+                             QStringLiteral(" RPM"), u' ' + settings.wsUnits};
+    const char16_t *masks[] = {u"#0.00", u"##0.0", u"###0", u"##0", u"##0"};
+    for (size_t series = 0; series < size_t(DayRecords::SeriesCount); ++series) {
+        m_texts.tops[series] = NumberMask::format(m_scales[series].top, masks[series]) + units[series];
+        m_texts.bottoms[series] =
+            NumberMask::format(m_scales[series].bottom, masks[series]) + units[series];
+    }
+
+    PlotPicture picture;
+    picture.width = last - first;
+    auto zeroLine = [this](int series) -> std::optional<PlotPicture::ZeroLine> {
+        const SeriesScale &scale = m_scales[size_t(series)];
+        if (scale.top > 0 && scale.bottom < 0)
+            return PlotPicture::ZeroLine{y(scale, 0.0), scale.height};
+        return std::nullopt;
+    };
+    picture.ampsZero = zeroLine(DayRecords::Amps);
+    picture.wattsZero = zeroLine(DayRecords::Watts);
+
+    for (int series = 0; series < DayRecords::SeriesCount; ++series) {
+        if (!options.shows(series))
+            continue;
+        const SeriesScale &scale = m_scales[size_t(series)];
+        PlotPicture::Line line{series, scale.height, {}};
+        const bool flat = scale.top - scale.bottom <= 0;
+        for (double at = first, x = 0.0; at <= last; at += 1.0, x += 1.0) {
+            const double value = records.value(DayRecords::Series(series), position(at));
+            line.points.append(QPointF(x, flat ? 1.0 : y(scale, value)));
+        }
+        picture.lines.append(line);
+    }
+
+    const double seconds = settings.logDelaySeconds();
+    for (double at = first + 1.0; at <= last; at += 1.0)
+        m_energy += records.value(DayRecords::Watts, position(at)) / kSecondsPerHour * seconds;
+    m_texts.energy = NumberMask::format(m_energy, u"###0") + QStringLiteral(" Wh");
+    return picture;
+}

@@ -1,0 +1,138 @@
+#include "viewer/plotwidget.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+const QColor kBackground(64, 64, 64);
+const QColor kSeriesColours[] = {QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 0, 255),
+                                 QColor(255, 255, 0), QColor(255, 255, 255)};
+// Apart from all five series.
+const QColor kZeroLine(255, 0, 255);
+const QColor kDragMark(255, 0, 0);
+
+// A one-pixel cosmetic pen takes Qt's fast antialiased line path; a wider pen builds and fills
+// the outline of the whole polyline, a hundred times slower for a full day.
+QPen linePen(const QColor &colour)
+{
+    QPen pen(colour, 1.0);
+    pen.setCosmetic(true);
+    return pen;
+}
+
+// The polyline in pixels, with each pixel column reduced to its first, lowest, highest and last
+// point: the same picture, but a day of 9,999 records costs as little as a few hundred.
+QPolygonF toPixels(const QList<QPointF> &points, double xScale, double yScale)
+{
+    QPolygonF pixels;
+    pixels.reserve(points.size());
+    qsizetype columnStart = 0;
+    for (const QPointF &point : points) {
+        const QPointF pixel(point.x() * xScale, point.y() * yScale);
+        if (pixels.size() - columnStart >= 4 && int(pixels[columnStart].x()) == int(pixel.x())) {
+            // Keep the column's first point, its extremes and the newest point.
+            QPointF &low = pixels[columnStart + 1];
+            QPointF &high = pixels[columnStart + 2];
+            const QPointF last = pixels[columnStart + 3];
+            if (last.y() < low.y())
+                low = last;
+            if (last.y() > high.y())
+                high = last;
+            pixels[columnStart + 3] = pixel;
+            continue;
+        }
+        if (pixels.isEmpty() || int(pixels[columnStart].x()) != int(pixel.x()))
+            columnStart = pixels.size();
+        pixels.append(pixel);
+    }
+    return pixels;
+}
+} // namespace
+
+PlotWidget::PlotWidget(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Plot"));
+    setAccessibleName(QStringLiteral("Plot"));
+    setAccessibleDescription(QStringLiteral("the day's readings; drag from left to right to zoom"));
+    setMouseTracking(true);
+    setCursor(Qt::CrossCursor);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PlotWidget::clear()
+{
+    m_picture.reset();
+    render();
+}
+
+void PlotWidget::show(const PlotPicture &picture)
+{
+    m_picture = picture;
+    m_width = picture.width;
+    render();
+}
+
+void PlotWidget::render()
+{
+    m_pixmap = QPixmap(size() * devicePixelRatioF());
+    m_pixmap.setDevicePixelRatio(devicePixelRatioF());
+    m_pixmap.fill(kBackground);
+    if (m_picture && m_picture->width > 0) {
+        QPainter painter(&m_pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const double xScale = width() / m_picture->width;
+        for (const auto &zero : {m_picture->ampsZero, m_picture->wattsZero}) {
+            if (!zero)
+                continue;
+            const double y = zero->y * height() / zero->height;
+            painter.setPen(linePen(kZeroLine));
+            painter.drawLine(QPointF(0, y), QPointF(width(), y));
+        }
+        for (const PlotPicture::Line &line : m_picture->lines) {
+            painter.setPen(linePen(kSeriesColours[line.series]));
+            painter.drawPolyline(toPixels(line.points, xScale, height() / line.height));
+        }
+    }
+    update();
+}
+
+void PlotWidget::markDrag(double fromX, double toX)
+{
+    QPainter painter(&m_pixmap);
+    painter.setPen(QPen(kDragMark, 2));
+    const double xScale = width() / m_width;
+    // Along the top edge, inside the surface.
+    painter.drawLine(QPointF(fromX * xScale, 1), QPointF(toX * xScale, 1));
+    update();
+}
+
+void PlotWidget::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_pixmap);
+}
+
+void PlotWidget::resizeEvent(QResizeEvent *)
+{
+    render();
+}
+
+double PlotWidget::plotX(const QMouseEvent *event) const
+{
+    return event->position().x() / width() * m_width;
+}
+
+void PlotWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    emit pointerMoved(plotX(event));
+}
+
+void PlotWidget::mousePressEvent(QMouseEvent *event)
+{
+    emit pressed(plotX(event));
+}
+
+void PlotWidget::mouseReleaseEvent(QMouseEvent *event)
+{
+    emit released(plotX(event));
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "viewer/plotmodel.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <optional>
+
+// The plot surface: draws a PlotPicture once into a cached pixmap (covering and uncovering the
+// window costs nothing) and reports the pointer in plot coordinates.
+class PlotWidget final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit PlotWidget(QWidget *parent = nullptr);
+
+    void clear();
+    void show(const PlotPicture &picture);
+    void markDrag(double fromX, double toX);
+
+signals:
+    void pointerMoved(double x);
+    void pressed(double x);
+    void released(double x);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void render();
+    double plotX(const QMouseEvent *event) const;
+
+    std::optional<PlotPicture> m_picture;
+    double m_width = 1.0; // the horizontal extent last set by a drawn picture
+    QPixmap m_pixmap;
+};

@@ -1,0 +1,56 @@
+#include "viewer/viewersettings.h"
+
+#include "config/configreading.h"
+#include "config/programconfig.h"
+#include "config/tagreader.h"
+#include "text/failure.h"
+#include "text/numerictext.h"
+#include "viewer/dayrecords.h"
+
+namespace {
+constexpr double kVoltScalePerSystemVolt = 70.0 / 48.0;
+}
+
+ViewerSettings ViewerSettings::read(const QString &programFolder)
+{
+    ViewerSettings settings;
+    try {
+        const TagReader reader(readConfigFile(programFolder + u'/' + ProgramConfig::fileName()),
+                               ProgramConfig::fileName());
+        settings.logDelay = reader.text(QStringLiteral("LogDelay"));
+        settings.voltScaleMax = reader.number(QStringLiteral("SV")) * kVoltScalePerSystemVolt;
+        settings.maxAmps = reader.int16(QStringLiteral("MA"));
+        settings.wsUnits = reader.text(QStringLiteral("WSUnits"));
+        if (!NumericText::isNumber(settings.logDelay))
+            throw Failure{QStringLiteral("the logging interval is not a number: \"%1\"").arg(settings.logDelay)};
+    } catch (const Failure &failure) {
+        settings.problem = QStringLiteral("The viewer needs the logging interval, system voltage "
+                                          "and maximum current from prog.cfg, and could not use "
+                                          "them (%1). Correct them in Program Setup.")
+                               .arg(failure.description);
+    }
+    return settings;
+}
+
+double ViewerSettings::logDelaySeconds() const
+{
+    return NumericText::valueOrZero(logDelay);
+}
+
+bool PlotOptions::shows(int series) const
+{
+    switch (series) {
+    case DayRecords::Volts:
+        return volts;
+    case DayRecords::Amps:
+        return amps;
+    case DayRecords::Watts:
+        return watts;
+    case DayRecords::Rpm:
+        return rpm;
+    case DayRecords::WindSpeed:
+        return windSpeed;
+    default:
+        return false;
+    }
+}

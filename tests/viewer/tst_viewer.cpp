@@ -1,0 +1,318 @@
+#include "programfolder.h"
+#include "scriptedprompts.h"
+#include "viewer/csvexport.h"
+#include "viewer/dayloader.h"
+#include "viewer/graph.h"
+#include "viewer/plotmodel.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+QByteArray record(const char *time, const char *volts = "13.00", const char *amps = "2.00",
+                  const char *watts = "26.00", const char *rpm = "245", const char *wind = "12.0")
+{
+    return QByteArray("<T>") + time + "</T><V>" + volts + "</V><I>" + amps + "</I><W>" + watts
+           + "</W><R>" + rpm + "</R><S>" + wind + "</S><M>0</M>   1.0Wh\r\n";
+}
+
+QByteArray minutes(int count, int fromMinute = 1, const char *watts = "100.00")
+{
+    QByteArray day;
+    for (int m = fromMinute; m < fromMinute + count; ++m)
+        day += record(QTime(0, 0).addSecs(m * 60).toString("HH:mm").toLatin1(), "13.00", "2.00", watts);
+    return day;
+}
+
+// A log viewer over a temporary program folder, its window real but its messages recorded.
+struct Viewer
+{
+    ProgramFolder folder;
+    ScriptedPrompts messages;
+    ViewerSession session;
+    std::unique_ptr<Graph> graph;
+
+    explicit Viewer(const QByteArray &day = minutes(100))
+    {
+        folder.writeProgramConfig("0", "0", "60");
+        QDir(folder.path()).mkpath("logs");
+        QDir(folder.path()).mkpath("excel");
+        folder.write("logs/P_2010_03_07.txt", day);
+        open();
+    }
+    void open()
+    {
+        graph = std::make_unique<Graph>(folder.path(), session, messages);
+        graph->show();
+    }
+    GraphModel &model() { return graph->model(); }
+    QString text(const char *name) const { return graph->findChild<QWidget *>(name)->property("text").toString(); }
+};
+} // namespace
+
+class ViewerTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void loading_data();
+    void loading();
+    void recordLimit();
+    void viewerOnlyReads();
+    void badInputGivesAMessage_data();
+    void badInputGivesAMessage();
+    void plotNumbers();
+    void fittedScales();
+    void readoutAndZoom();
+    void releaseLeftOfPressMovesFirst();
+    void csvExport();
+    void exportOfNothingKeepsAnEarlierFile();
+    void clickDragExportThroughTheWidgets();
+};
+
+void ViewerTest::loading_data()
+{
+    QTest::addColumn<QByteArray>("day");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<double>("firstVolts");
+    QTest::addColumn<double>("firstRpm");
+
+    QTest::newRow("00:00 and 23:59 left out") << record("00:00") + record("12:00") + record("23:59") << 1 << 13.0 << 245.0;
+    QTest::newRow("empty and abc fields are 0") << record("12:00", "", "abc") << 1 << 0.0 << 245.0;
+    QTest::newRow("rpm 600 loads as 0, 500 stays") << record("12:00", "13", "2", "26", "600") + record("12:01", "13", "2", "26", "500") << 2 << 13.0 << 0.0;
+    QTest::newRow("lines without a valid time skipped") << QByteArray("junk\r\n\r\n<T>25:00</T><V>9</V>\r\n") + record("12:00") << 1 << 13.0 << 245.0;
+    QTest::newRow("closing tag first is a missing field") << QByteArray("<T>12:00</T></V>14<V>\r\n") << 1 << 0.0 << 0.0;
+}
+
+void ViewerTest::loading()
+{
+    QFETCH(QByteArray, day);
+    DayRecords records;
+    const auto outcome = DayLoader::load(day, 0, 23 * 3600 + 59 * 60, records);
+    QCOMPARE(outcome, DayLoader::Outcome::Loaded);
+    QTEST(records.count, "count");
+    QTEST(records.value(DayRecords::Volts, 1), "firstVolts");
+    QTEST(records.value(DayRecords::Rpm, 1), "firstRpm");
+}
+
+void ViewerTest::recordLimit()
+{
+    QByteArray day;
+    for (int s = 1; s <= 10000; ++s)
+        day += record(QTime(0, 0).addSecs(s).toString("HH:mm:ss").toLatin1());
+    DayRecords records;
+    QCOMPARE(DayLoader::load(day, 0, 86399, records), DayLoader::Outcome::TooMany);
+    QCOMPARE(DayLoader::load(day, 1, 86399, records), DayLoader::Outcome::Loaded);
+    QCOMPARE(records.count, 9999);
+
+    Viewer viewer(day);
+    viewer.model().fileClicked("P_2010_03_07.txt");
+    QCOMPARE(viewer.messages.messages, QStringList{DayLoader::tooManyMessage()});
+    QVERIFY(viewer.messages.messages.first().endsWith("in the future. "));
+    QCOMPARE(viewer.model().range().last, 0.0);
+}
+
+void ViewerTest::viewerOnlyReads()
+{
+    Viewer viewer;
+    viewer.folder.write("logs/Whours.txt", "2010_03_07 17:42  845.2 Wh\r\n");
+    viewer.model().fileClicked("Whours.txt");
+    viewer.model().fileClicked("P_2010_03_06.txt");
+    viewer.model().fileClicked("P_2010_03_07.txt");
+    QCOMPARE(viewer.messages.messages, QStringList(2, "No data for that date"));
+    QCOMPARE(viewer.folder.read("logs/Whours.txt"), QByteArray("2010_03_07 17:42  845.2 Wh\r\n"));
+    QCOMPARE(viewer.folder.read("logs/P_2010_03_07.txt"), minutes(100));
+    QVERIFY(!QFile::exists(viewer.folder.file("logs/P_2010_03_06.txt")));
+}
+
+void ViewerTest::badInputGivesAMessage_data()
+{
+    QTest::addColumn<QByteArray>("config"); // empty: keep the good one
+    QTest::addColumn<QString>("hour");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("hour ab") << QByteArray() << "ab" << "is not a range of times of day";
+    QTest::newRow("hour 25") << QByteArray() << "25" << "is not a range of times of day";
+    QTest::newRow("no prog.cfg") << QByteArray("gone") << "00" << "could not use them";
+    QTest::newRow("LogDelay abc") << QByteArray("<LogDelay>abc</LogDelay><SV>12</SV><MA>20</MA><WSUnits></WSUnits>") << "00" << "not a number";
+    QTest::newRow("SV abc") << QByteArray("<LogDelay>60</LogDelay><SV>abc</SV><MA>20</MA><WSUnits></WSUnits>") << "00" << "SV is not a number";
+}
+
+void ViewerTest::badInputGivesAMessage()
+{
+    QFETCH(QByteArray, config);
+    QFETCH(QString, hour);
+    Viewer viewer;
+    if (config == "gone")
+        QFile::remove(viewer.folder.file("prog.cfg"));
+    else if (!config.isEmpty())
+        viewer.folder.write("prog.cfg", config);
+    viewer.open();
+    viewer.graph->showFileName("P_2010_03_07.txt");
+    viewer.graph->showStartTime(hour, "00");
+    viewer.model().display();
+    QFETCH(QString, expected);
+    QCOMPARE(viewer.messages.messages.size(), 1);
+    QVERIFY2(viewer.messages.messages.first().contains(expected),
+             qPrintable(viewer.messages.messages.first()));
+    QCOMPARE(viewer.model().range().last, 0.0);
+}
+
+void ViewerTest::plotNumbers()
+{
+    DayRecords records;
+    QCOMPARE(DayLoader::load(minutes(10), 0, 86000, records), DayLoader::Outcome::Loaded);
+    ViewerSettings settings;
+    settings.logDelay = QStringLiteral("60");
+    settings.voltScaleMax = 12 * 70.0 / 48.0;
+    settings.maxAmps = 20;
+    settings.wsUnits = QStringLiteral("m/s");
+    PlotModel plot;
+    const auto picture = plot.redraw(records, {1, 10}, PlotOptions(), settings);
+    QVERIFY(picture);
+    QCOMPARE(picture->width, 9.0);
+    QCOMPARE(plot.energy(), 15.0); // 9 records x 100 W x 60 s: the first is left out
+    const PlotTexts &texts = plot.texts();
+    QCOMPARE(texts.energy, QStringLiteral("15 Wh"));
+    QCOMPARE(QList<QString>(texts.tops.begin(), texts.tops.end()),
+             (QList<QString>{"17.50 V", "20.0 A", "1000 W", "400 RPM", "100 m/s"}));
+    QCOMPARE(QList<QString>(texts.bottoms.begin(), texts.bottoms.end()),
+             (QList<QString>{"0.00 V", "0.0 A", "0 W", "0 RPM", "0 m/s"}));
+    QCOMPARE(texts.start, QStringLiteral("00:01"));
+    QCOMPARE(texts.finish, QStringLiteral("00:10"));
+    QCOMPARE(picture->lines.size(), 4); // wind speed is off at first
+    QCOMPARE(picture->lines[0].points.size(), 10);
+
+    const SeriesScale twelveToFourteen{12.0, 14.0, 2.1};
+    QCOMPARE(PlotModel::y(twelveToFourteen, 14.0), 0.05);
+    QCOMPARE(PlotModel::y(twelveToFourteen, 13.0), 1.05);
+    QCOMPARE(PlotModel::y(twelveToFourteen, 12.0), 2.05);
+
+    QVERIFY(!plot.redraw(records, {1, 1}, PlotOptions(), settings)); // one record: nothing drawn
+}
+
+void ViewerTest::fittedScales()
+{
+    const QByteArray day = record("01:00", "12.1", "-2", "-30") + record("01:01", "14.2", "3", "40")
+                           + record("01:02", "40", "3", "40");
+    DayRecords records;
+    DayLoader::load(day, 0, 86000, records);
+    ViewerSettings settings;
+    settings.logDelay = QStringLiteral("60");
+    settings.voltScaleMax = 35.0;
+    settings.maxAmps = 20;
+    PlotOptions options;
+    options.scaled = false;
+    PlotModel plot;
+    auto picture = plot.redraw(records, {1, 2}, options, settings);
+    QCOMPARE(plot.scales()[DayRecords::Volts].bottom, 12.1);
+    QCOMPARE(plot.scales()[DayRecords::Volts].top, 14.2);
+    QVERIFY(qAbs(plot.scales()[DayRecords::Volts].height - 2.1 * 1.05) < 1e-9);
+    QVERIFY(picture->ampsZero);
+    QVERIFY(picture->wattsZero);
+    picture = plot.redraw(records, {2, 3}, options, settings);
+    QCOMPARE(plot.scales()[DayRecords::Volts].bottom, 14.2);
+    picture = plot.redraw(records, {2.6, 3.4}, options, settings);
+    QCOMPARE(plot.scales()[DayRecords::Volts].bottom, 35.0); // above the ceiling, bottom stays at it
+    QCOMPARE(plot.texts().tops[DayRecords::Volts], QStringLiteral("40.00 V"));
+    QCOMPARE(picture->lines[0].points[0].y(), 0.125); // (40 - 40) + 5 / 40
+    QCOMPARE(picture->lines[1].points[0].y(), 1.0);   // amps 3 to 3: a flat line at mid-height
+}
+
+void ViewerTest::readoutAndZoom()
+{
+    Viewer viewer;
+    viewer.model().fileClicked("P_2010_03_07.txt");
+    QCOMPARE(viewer.model().range().last, 100.0);
+    viewer.model().pointerMoved(4.7);
+    QCOMPARE(viewer.text("vt"), QStringLiteral("00:05"));
+    QCOMPARE(viewer.text("vv"), QStringLiteral("13 V"));
+    QCOMPARE(viewer.text("wv"), QStringLiteral("100 W"));
+
+    viewer.model().pointerMoved(10.3 - 1.0);
+    viewer.model().pressed(10.3);
+    QVERIFY(viewer.model().dragActive());
+    viewer.model().pointerMoved(20.6 - 10.3);
+    viewer.model().released(20.6);
+    // Strictly between the times of records 10 and 21: records 11 to 20.
+    QCOMPARE(viewer.model().range().last, 10.0);
+    QCOMPARE(viewer.text("stime"), QStringLiteral("00:11"));
+    QCOMPARE(viewer.text("ftime"), QStringLiteral("00:20"));
+    QVERIFY(!viewer.model().dragActive());
+}
+
+void ViewerTest::releaseLeftOfPressMovesFirst()
+{
+    Viewer viewer;
+    viewer.model().fileClicked("P_2010_03_07.txt");
+    viewer.model().pressed(30.0);
+    viewer.model().released(20.0);
+    QCOMPARE(viewer.model().range().first, 30.0);
+    QCOMPARE(viewer.model().range().last, 100.0);
+    QVERIFY(viewer.messages.messages.isEmpty());
+}
+
+void ViewerTest::csvExport()
+{
+    DayRecords records;
+    DayLoader::load(record("06:15", "13.456", "2.1", "28.25", "0", "12.34") + record("06:16", "0.5", "0", "0", "0", "0"),
+                    0, 86000, records);
+    QCOMPARE(CsvExport::text(records, {1, 2}),
+             QStringLiteral("TIME,VOLTS,AMPS,WATTS,RPM,SPEED\r\n06:15,13.46,2.10,28.25,,12.3\r\n06:16,.50,.00,.00,,.0\r\n"));
+    QCOMPARE(CsvExport::fileName("P_2010_03_07.txt", "06", "15", "18", "40"),
+             QStringLiteral("P_2010_03_07_0615_1840.csv"));
+    QVERIFY(!CsvExport::fileName("", "06", "15", "18", "40"));
+    QVERIFY(!CsvExport::fileName("P_2010_03_07.txt", "../", "15", "18", "40"));
+}
+
+void ViewerTest::exportOfNothingKeepsAnEarlierFile()
+{
+    Viewer viewer(QByteArray("nothing here\r\n"));
+    viewer.folder.write("excel/P_2010_03_07_0000_2359.csv", "earlier export");
+    viewer.graph->showFileName("P_2010_03_07.txt");
+    viewer.model().exportCsv();
+    QCOMPARE(viewer.messages.messages, QStringList{"No data for that date"});
+    QCOMPARE(viewer.folder.read("excel/P_2010_03_07_0000_2359.csv"), QByteArray("earlier export"));
+}
+
+void ViewerTest::clickDragExportThroughTheWidgets()
+{
+    Viewer viewer;
+    auto *files = viewer.graph->findChild<QListWidget *>("File1");
+    QCOMPARE(files->count(), 1);
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(files->item(0)).center());
+    QCOMPARE(viewer.text("text1"), QStringLiteral("P_2010_03_07.txt"));
+    QCOMPARE(viewer.text("stime"), QStringLiteral("00:01"));
+    QCOMPARE(viewer.text("watts"), QStringLiteral("165 Wh"));
+
+    QWidget *plot = viewer.graph->findChild<QWidget *>("Plot");
+    const int w = plot->width();
+    QTest::mouseMove(plot, QPoint(w / 4, 50));
+    QTest::mousePress(plot, Qt::LeftButton, {}, QPoint(w / 4, 50));
+    QTest::mouseMove(plot, QPoint(w / 2, 50));
+    QTest::mouseRelease(plot, Qt::LeftButton, {}, QPoint(w / 2, 50));
+    const double shown = viewer.model().range().last;
+    QVERIFY2(shown > 20 && shown < 30, qPrintable(QString::number(shown)));
+
+    auto *scaled = viewer.graph->findChild<QCheckBox *>("Check6");
+    QTest::mouseClick(scaled, Qt::LeftButton);
+    QCOMPARE(scaled->text(), QStringLiteral("Unscaled"));
+    QCOMPARE(viewer.text("VMax1"), QStringLiteral("13.00 V"));
+
+    QTest::mouseClick(viewer.graph->findChild<QPushButton *>("CSV"), Qt::LeftButton);
+    QCOMPARE(viewer.messages.messages, QStringList{"Done"});
+    const QStringList boxes = viewer.graph->times();
+    const QByteArray csv = viewer.folder.read("excel/P_2010_03_07_" + boxes[0] + boxes[1] + "_" + boxes[2] + boxes[3] + ".csv");
+    QCOMPARE(csv.count("\r\n"), int(shown) + 1);
+
+    // Closing and opening again keeps the day loaded.
+    viewer.open();
+    QCOMPARE(viewer.session.records.count, int(shown));
+}
+
+QTEST_MAIN(ViewerTest)
+#include "tst_viewer.moc"
