@@ -124,6 +124,7 @@ void MainWindow::attach(MainWindowModel &model)
     connect(m_stop, &QPushButton::clicked, &model, &MainWindowModel::stopLoggingClicked);
     connect(m_setup, &QPushButton::clicked, &model, &MainWindowModel::setupClicked);
     connect(m_showLogs, &QPushButton::clicked, &model, &MainWindowModel::showLogsClicked);
+    connect(m_calibrate, &QPushButton::clicked, &model, &MainWindowModel::calibrateClicked);
     connect(m_messagesShown, &QCheckBox::clicked, &model, &MainWindowModel::messageLinesToggled);
     // Every way out runs the same orderly end (closeEvent), the button included.
     connect(m_exit, &QPushButton::clicked, this, &QWidget::close);

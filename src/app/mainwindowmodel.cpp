@@ -149,9 +149,15 @@ void MainWindowModel::openConfiguredPort()
     const auto baud = NumericText::parse(config.br);
     if (!baud || *baud < 1 || *baud != std::floor(*baud) || *baud > INT32_MAX)
         throw Failure{QStringLiteral("BR is not a baud rate: \"%1\"").arg(config.br)};
+    openPort({*port, int(*baud)});
+}
+
+void MainWindowModel::openPort(OpenedPort port)
+{
     QString error;
-    if (!m_link.open(*port, int(*baud), &error))
+    if (!m_link.open(port.number, port.baud, &error))
         throw Failure{error};
+    m_openedPort = port;
 }
 
 std::optional<std::chrono::milliseconds> MainWindowModel::intervalFromView()
@@ -210,6 +216,29 @@ void MainWindowModel::setupClicked()
         if (!isNoPort(m_state.config.port))
             openConfiguredPort();
         m_errors.context.clear();
+    } catch (const Failure &failure) {
+        m_errors.log(failure.description);
+        portProblemLoop();
+    }
+}
+
+void MainWindowModel::calibrateClicked()
+{
+    try {
+        m_errors.context = kPortNotAvailable;
+        m_link.close();
+        m_prompts.runCalibration();
+        if (m_ending)
+            return;
+        loadConfiguration();
+        m_view.showError(QString(), ErrorTone::Cleared);
+        m_view.showStatus(QString());
+        // Port "0" is no port: it stays closed, as at start-up.
+        if (!isNoPort(m_state.config.port)) {
+            if (!m_openedPort)
+                throw Failure{QStringLiteral("No port was open before calibrating")};
+            openPort(*m_openedPort);
+        }
     } catch (const Failure &failure) {
         m_errors.log(failure.description);
         portProblemLoop();

@@ -5,6 +5,7 @@
 #include "app/lamps.h"
 #include "app/loggingcycle.h"
 #include "app/mainwindowstate.h"
+#include "platform/prompts.h"
 
 #include <QObject>
 #include <QString>
@@ -12,8 +13,6 @@
 
 #include <chrono>
 #include <optional>
-
-#include "platform/prompts.h"
 
 class Clock;
 class MainWindowView;
@@ -36,6 +35,7 @@ public:
     void startLoggingClicked();
     void stopLoggingClicked();
     void setupClicked();
+    void calibrateClicked();
     // The viewer is modal, but timers and serial input go on: logging continues while it is open.
     void showLogsClicked() { m_prompts.runLogViewer(); }
     void messageLinesToggled(bool shown);
@@ -55,7 +55,14 @@ private:
     bool runStartUpOnce();
     void createDataFolders();
     void loadConfiguration();
+    // The port and speed last opened: the Calibrate button reopens exactly these.
+    struct OpenedPort
+    {
+        int number = 0;
+        int baud = 0;
+    };
     void openConfiguredPort();
+    void openPort(OpenedPort port);
     // The interval in the view, limited to 1 to 600 seconds (the box shows the limit);
     // nothing when the text is no number.
     std::optional<std::chrono::milliseconds> intervalFromView();
@@ -77,4 +84,5 @@ private:
     FrameReceiver m_receiver;
     QTimer m_energyTimer; // Timer3
     bool m_ending = false;
+    std::optional<OpenedPort> m_openedPort;
 };

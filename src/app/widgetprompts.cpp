@@ -1,6 +1,8 @@
 #include "app/widgetprompts.h"
 
+#include "dialogs/calibration/calibrate.h"
 #include "dialogs/setup/programsetup.h"
+#include "platform/qserialportlink.h"
 #include "viewer/graph.h"
 
 #include <QMessageBox>
@@ -20,6 +22,15 @@ void WidgetPrompts::runLogViewer()
 {
     Graph viewer(m_programFolder, m_viewerSession, *this, &m_owner);
     viewer.exec();
+}
+
+void WidgetPrompts::runCalibration()
+{
+    // The dialog reads the board through a port of its own while the main window's is closed.
+    QSerialPortLink link(m_programFolder);
+    Calibrate dialog(m_programFolder, link, m_calibrationSession, *this, &m_owner);
+    dialog.openPort();
+    dialog.exec();
 }
 
 void WidgetPrompts::runProgramSetup()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/prompts.h"
+#include "dialogs/calibration/calibrationmodel.h"
 #include "viewer/graphmodel.h"
 
 #include <QString>
@@ -16,10 +17,12 @@ public:
     void message(const QString &text) override;
     void runProgramSetup() override;
     void runLogViewer() override;
+    void runCalibration() override;
 
 private:
     QString m_programFolder;
     QWidget &m_owner;
     // The viewer's day and scales outlive each opening of the window, for the whole run.
     ViewerSession m_viewerSession;
+    CalibrationSession m_calibrationSession;
 };

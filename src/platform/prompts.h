@@ -9,4 +9,6 @@ class Prompts : public Messages
 public:
     virtual void runProgramSetup() = 0;
     virtual void runLogViewer() = 0;
+    // Throws Failure when the dialog cannot open (its files, or the port).
+    virtual void runCalibration() = 0;
 };

@@ -19,4 +19,8 @@ public:
     void runProgramSetup() override { onSetup(++setupRuns); }
     int viewerRuns = 0;
     void runLogViewer() override { ++viewerRuns; }
+    int calibrationRuns = 0;
+    // What "the user" does in the calibration dialog; may throw Failure as a failed opening does.
+    std::function<void(int run)> onCalibration = [](int) {};
+    void runCalibration() override { onCalibration(++calibrationRuns); }
 };

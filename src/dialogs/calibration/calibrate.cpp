@@ -1,0 +1,194 @@
+#include "dialogs/calibration/calibrate.h"
+
+#include "platform/messages.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+const char *const kDisplayNames[] = {"txtBattV",  "txtShuntV",        "txtPulsess",
+                                     "txtWindmillRPM", "txtPulsess2", "txtWindSpeed",
+                                     "txtBattVadjusted", "txtBattAadjusted", "OffsetV", "Label23"};
+const char *const kDivisorNames[] = {"BatteryVolts", "BatteryCurrent", "PulseDivider", "Pulse2Divider"};
+const char *const kDivisorDescriptions[] = {"voltage divisor", "current divisor",
+                                            "generator pulses per revolution",
+                                            "wind sensor pulses per unit"};
+constexpr int kDivisorChars = 8;
+
+// The division sign between a raw reading and its divisor.
+class DivisionSign final : public QWidget
+{
+public:
+    DivisionSign(const char *name, QWidget *parent) : QWidget(parent)
+    {
+        setObjectName(QLatin1String(name));
+        setAccessibleName(QStringLiteral("divided by"));
+        setFixedSize(12, 14);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(palette().color(QPalette::WindowText));
+        painter.drawEllipse(QPointF(6, 3), 1.5, 1.5);
+        painter.drawRect(QRectF(1, 6, 10, 2));
+        painter.drawEllipse(QPointF(6, 11), 1.5, 1.5);
+    }
+};
+
+QFrame *line(QWidget *parent)
+{
+    auto *rule = new QFrame(parent);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    return rule;
+}
+} // namespace
+
+Calibrate::Calibrate(const QString &programFolder, SerialLink &link, CalibrationSession &session,
+                     Messages &messages, QWidget *parent)
+    : QDialog(parent), m_messages(messages), m_model(programFolder, link, session, *this)
+{
+    setObjectName(QStringLiteral("Calibrate"));
+    setWindowTitle(QStringLiteral("Calibration"));
+    for (size_t which = 0; which < m_displays.size(); ++which)
+        m_displays[which] = label(kDisplayNames[which], QString());
+    for (size_t which = 0; which < m_divisors.size(); ++which) {
+        auto *edit = new QLineEdit(this);
+        edit->setObjectName(QLatin1String(kDivisorNames[which]));
+        edit->setAccessibleName(QLatin1String(kDivisorNames[which]));
+        edit->setAccessibleDescription(QLatin1String(kDivisorDescriptions[which]));
+        edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * kDivisorChars + 12);
+        m_divisors[which] = edit;
+    }
+    for (Display raw : {RawVolts, RawCurrent, RawPulses, RawWindPulses, Offset})
+        m_displays[raw]->setText(QStringLiteral("0"));
+    m_displays[WindQuestion]->setText(QStringLiteral("How many pulses per revolution?"));
+    m_divisors[VoltDivisor]->setText(QStringLiteral("0"));
+    m_divisors[AmpDivisor]->setText(QStringLiteral("0"));
+    m_divisors[RpmDivisor]->setText(QStringLiteral("1"));
+    m_divisors[WindDivisor]->setText(QStringLiteral("1"));
+
+    auto *grid = new QGridLayout(this);
+    grid->setColumnStretch(0, 1);
+    int row = 0;
+    addStep(grid, row, "Label8", QStringLiteral("Step 1. Set Voltage"),
+            {label("Label2", QStringLiteral("Measure your battery voltage, and then adjust")),
+             label("Label9", QStringLiteral("this value until the correct battery voltage")),
+             label("Label10", QStringLiteral("is displayed"))},
+            RawVolts, VoltDivisor, "Picture1", "Label6", Volts);
+    grid->addWidget(line(this), row++, 0, 1, 5);
+
+    auto *zero = new QPushButton(QStringLiteral("Zero"), this);
+    zero->setObjectName(QStringLiteral("Command2"));
+    zero->setAccessibleName(QStringLiteral("Zero"));
+    zero->setAccessibleDescription(QStringLiteral("take the current reading as zero amps"));
+    zero->setAutoDefault(false);
+    connect(zero, &QPushButton::clicked, this, [this] { m_model.zeroClicked(); });
+    addStep(grid, row, "Label11", QStringLiteral("Step 2. Set Current"),
+            {label("Label7", QStringLiteral("With no current flowing, press the Zero button..")),
+             label("Label12", QStringLiteral("Apply a charging current, and adjust this")),
+             label("Label13", QStringLiteral("value until the correct amps is displayed."))},
+            RawCurrent, AmpDivisor, "Picture2", "Label20", Amps);
+    auto *offsetRow = new QHBoxLayout;
+    offsetRow->addWidget(zero);
+    offsetRow->addWidget(new QLabel(QStringLiteral("Offset"), this));
+    offsetRow->addWidget(m_displays[Offset]);
+    offsetRow->addStretch();
+    grid->addLayout(offsetRow, row++, 0);
+    grid->addWidget(line(this), row++, 0, 1, 5);
+
+    addStep(grid, row, "Label14", QStringLiteral("Step 3. Set RPM"),
+            {label("Label3", QStringLiteral("How many pulses per revolution?")),
+             label("Label15", QStringLiteral("ie, for a 14 pulse generator, type in 14."))},
+            RawPulses, RpmDivisor, "Picture3", "Label16", Rpm);
+    grid->addWidget(line(this), row++, 0, 1, 5);
+    addStep(grid, row, "Label21", QStringLiteral("Step 4. Set Wind Speed"),
+            {m_displays[WindQuestion]}, RawWindPulses, WindDivisor, "Picture4", "Label4", WindSpeed);
+    grid->addWidget(line(this), row++, 0, 1, 5);
+
+    auto *exit = new QPushButton(QStringLiteral("Exit ( dont save )"), this);
+    exit->setObjectName(QStringLiteral("Command6"));
+    exit->setAccessibleName(exit->text());
+    exit->setAutoDefault(false);
+    auto *save = new QPushButton(QStringLiteral("Save Calibration"), this);
+    save->setObjectName(QStringLiteral("Command1"));
+    save->setAccessibleName(save->text());
+    save->setAutoDefault(false);
+    connect(exit, &QPushButton::clicked, this, &QDialog::reject);
+    connect(save, &QPushButton::clicked, this, [this] { m_model.saveClicked(); });
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(exit);
+    buttons->addStretch();
+    buttons->addWidget(save);
+    grid->addLayout(buttons, row, 0, 1, 5);
+}
+
+QLabel *Calibrate::label(const char *name, const QString &text)
+{
+    auto *label = new QLabel(text, this);
+    label->setObjectName(QLatin1String(name));
+    label->setAccessibleName(QLatin1String(name));
+    return label;
+}
+
+void Calibrate::addStep(QGridLayout *grid, int &row, const char *heading, const QString &headingText,
+                        const QList<QWidget *> &instructions, Display raw, Divisor divisor,
+                        const char *sign, const char *equals, Display result)
+{
+    QLabel *title = label(heading, headingText);
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    grid->addWidget(title, row, 0);
+    const int readingRow = row + 1;
+    grid->addWidget(m_displays[raw], readingRow, 1, Qt::AlignRight);
+    grid->addWidget(new DivisionSign(sign, this), readingRow, 2);
+    grid->addWidget(m_divisors[divisor], readingRow, 3);
+    grid->addWidget(label(equals, QStringLiteral("=")), readingRow + 1, 2);
+    grid->addWidget(m_displays[result], readingRow + 1, 3, 1, 2);
+    m_displays[result]->setMinimumWidth(m_displays[result]->fontMetrics().horizontalAdvance(QStringLiteral("0000.00 Volts")));
+    ++row;
+    for (QWidget *instruction : instructions)
+        grid->addWidget(instruction, row++, 0);
+    row = std::max(row, readingRow + 2);
+}
+
+void Calibrate::setText(Display display, const QString &text)
+{
+    m_displays[display]->setText(text);
+}
+
+QString Calibrate::text(Display display) const
+{
+    return m_displays[display]->text();
+}
+
+void Calibrate::setDivisor(Divisor divisor, const QString &text)
+{
+    m_divisors[divisor]->setText(text);
+}
+
+QString Calibrate::divisor(Divisor divisor) const
+{
+    return m_divisors[divisor]->text();
+}
+
+void Calibrate::message(const QString &text)
+{
+    m_messages.message(text);
+}
+
+void Calibrate::done(int result)
+{
+    m_model.closed();
+    QDialog::done(result);
+}

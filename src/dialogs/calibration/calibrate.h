@@ -1,0 +1,48 @@
+#pragma once
+
+#include "dialogs/calibration/calibrationmodel.h"
+#include "dialogs/calibration/calibrationview.h"
+
+#include <QDialog>
+
+#include <array>
+
+class Messages;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+
+// The "Calibration" dialog: four steps, each raw reading ÷ divisor = scaled value.
+class Calibrate final : public QDialog, public CalibrationView
+{
+    Q_OBJECT
+
+public:
+    Calibrate(const QString &programFolder, SerialLink &link, CalibrationSession &session,
+              Messages &messages, QWidget *parent = nullptr);
+
+    // Reads the files and opens the port; throws Failure when that fails (the dialog is not shown).
+    void openPort() { m_model.open(); }
+    CalibrationModel &model() { return m_model; }
+
+    void setText(Display display, const QString &text) override;
+    QString text(Display display) const override;
+    void setDivisor(Divisor divisor, const QString &text) override;
+    QString divisor(Divisor divisor) const override;
+    void message(const QString &text) override;
+    void close() override { accept(); }
+
+protected:
+    void done(int result) override;
+
+private:
+    QLabel *label(const char *name, const QString &text);
+    void addStep(QGridLayout *grid, int &row, const char *heading, const QString &headingText,
+                 const QList<QWidget *> &instructions, Display raw, Divisor divisor, const char *sign,
+                 const char *equals, Display result);
+
+    Messages &m_messages;
+    CalibrationModel m_model;
+    std::array<QLabel *, 10> m_displays{};
+    std::array<QLineEdit *, 4> m_divisors{};
+};

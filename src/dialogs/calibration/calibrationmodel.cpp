@@ -1,0 +1,135 @@
+#include "dialogs/calibration/calibrationmodel.h"
+
+#include "config/calibrationsettings.h"
+#include "config/configreading.h"
+#include "config/programconfig.h"
+#include "config/tagreader.h"
+#include "dialogs/calibration/calibrationview.h"
+#include "platform/seriallink.h"
+#include "platform/textfile.h"
+#include "text/failure.h"
+#include "text/numerictext.h"
+#include "text/rounding.h"
+
+namespace {
+constexpr double kSecondsPerMinute = 60.0;
+
+// Numbers are shown in their shortest form: 12.5, not 12.50; 0 for zero.
+QString shortest(double value)
+{
+    constexpr int kSignificantDigits = 15;
+    return QString::number(value, 'g', kSignificantDigits);
+}
+
+QString rounded(double value, int decimals)
+{
+    return shortest(Rounding::halfEven(value, decimals));
+}
+
+std::optional<double> positive(const QString &text)
+{
+    const auto value = NumericText::parse(text);
+    return value && *value > 0 ? value : std::nullopt;
+}
+} // namespace
+
+CalibrationModel::CalibrationModel(QString programFolder, SerialLink &link,
+                                   CalibrationSession &session, CalibrationView &view,
+                                   QObject *parent)
+    : QObject(parent),
+      m_programFolder(std::move(programFolder)),
+      m_link(link),
+      m_session(session),
+      m_view(view)
+{
+    connect(&m_link, &SerialLink::dataArrived, this, &CalibrationModel::receive);
+}
+
+void CalibrationModel::open()
+{
+    const TagReader program(readConfigFile(m_programFolder + u'/' + ProgramConfig::fileName()),
+                            ProgramConfig::fileName());
+    const int port = program.int16(QStringLiteral("Port"));
+    const double baud = program.number(QStringLiteral("BR"));
+    m_wsUnits = program.text(QStringLiteral("WSUnits"));
+
+    const TagReader settings(
+        readConfigFile(m_programFolder + u'/' + CalibrationSettings::fileName()),
+        CalibrationSettings::fileName());
+    const QString voltDivider = settings.text(QStringLiteral("VoltDivider"));
+    m_workingOffset = settings.text(QStringLiteral("VoltOffset"));
+    const double ampDivider = settings.number(QStringLiteral("AmpDivider"));
+    const QString rpmDivider = settings.text(QStringLiteral("RPMDivider"));
+    const QString wsDivider = settings.text(QStringLiteral("WSDivider"));
+
+    m_view.setText(CalibrationView::WindQuestion, QStringLiteral("How many pulses per %1?").arg(m_wsUnits));
+    QString error;
+    if (baud < 1 || baud > INT32_MAX || !m_link.open(port, int(baud), &error))
+        throw Failure{error.isEmpty() ? QStringLiteral("BR is not a baud rate") : error};
+
+    m_view.setDivisor(CalibrationView::VoltDivisor, voltDivider);
+    m_view.setDivisor(CalibrationView::AmpDivisor, shortest(ampDivider));
+    m_view.setText(CalibrationView::Offset, m_workingOffset);
+    m_view.setDivisor(CalibrationView::RpmDivisor, rpmDivider);
+    m_view.setDivisor(CalibrationView::WindDivisor, wsDivider);
+}
+
+void CalibrationModel::receive()
+{
+    if (const auto frame = m_reader.append(QString::fromLatin1(m_link.readAll())))
+        showFrame(*frame);
+}
+
+void CalibrationModel::showFrame(const QString &frame)
+{
+    const CalibrationReader::Fields raw = CalibrationReader::fields(frame);
+    double rpm = 1.0;
+    if (const auto divisor = positive(m_view.divisor(CalibrationView::RpmDivisor)))
+        rpm = raw.r.value_or(0.0) / *divisor * kSecondsPerMinute;
+    if (const auto divisor = positive(m_view.divisor(CalibrationView::WindDivisor)))
+        m_session.windSpeed = raw.s.value_or(0.0) / *divisor;
+
+    m_view.setText(CalibrationView::RawVolts, rounded(raw.v, 2));
+    m_view.setText(CalibrationView::RawCurrent, rounded(raw.i, 2));
+    m_view.setText(CalibrationView::RawPulses, raw.r ? shortest(*raw.r) : QString());
+    m_view.setText(CalibrationView::Rpm, rounded(rpm, 1) + QStringLiteral(" RPM"));
+    m_view.setText(CalibrationView::RawWindPulses, raw.s ? shortest(*raw.s) : QString());
+    m_view.setText(CalibrationView::WindSpeed, rounded(m_session.windSpeed, 1) + u' ' + m_wsUnits);
+
+    // An unusable divisor leaves the result as it was, so the user sees the last good value.
+    if (const auto divisor = positive(m_view.divisor(CalibrationView::VoltDivisor)))
+        m_view.setText(CalibrationView::Volts, rounded(raw.v / *divisor, 2) + QStringLiteral(" Volts"));
+    const auto ampDivisor = NumericText::parse(m_view.divisor(CalibrationView::AmpDivisor));
+    const auto offset = NumericText::parse(m_workingOffset);
+    if (ampDivisor && *ampDivisor != 0 && offset)
+        m_view.setText(CalibrationView::Amps, rounded((raw.i - *offset) / *ampDivisor, 2) + QStringLiteral(" Amps"));
+}
+
+void CalibrationModel::zeroClicked()
+{
+    m_workingOffset = m_view.text(CalibrationView::RawCurrent);
+    m_view.setText(CalibrationView::Offset, m_workingOffset);
+}
+
+void CalibrationModel::saveClicked()
+{
+    const CalibrationSettings settings{m_view.divisor(CalibrationView::VoltDivisor), m_workingOffset,
+                                       m_view.divisor(CalibrationView::AmpDivisor),
+                                       m_view.divisor(CalibrationView::RpmDivisor),
+                                       m_view.divisor(CalibrationView::WindDivisor)};
+    try {
+        TextFile::replace(m_programFolder + u'/' + CalibrationSettings::fileName(), settings.toFileText());
+    } catch (const Failure &failure) {
+        m_view.message(QStringLiteral("The calibration could not be saved, and %1 is unchanged.\n\n%2")
+                           .arg(CalibrationSettings::fileName(), failure.description));
+        return;
+    }
+    m_link.close();
+    m_view.close();
+}
+
+void CalibrationModel::closed()
+{
+    // However the dialog closes, the port is free again for the main window.
+    m_link.close();
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "dialogs/calibration/calibrationreader.h"
+
+#include <QObject>
+#include <QString>
+
+class CalibrationView;
+class SerialLink;
+
+// What the calibration dialog keeps for the whole run: the last wind speed it computed.
+struct CalibrationSession
+{
+    double windSpeed = 0.0;
+};
+
+// The calibration dialog's logic: raw readings from its own port beside the values scaled by
+// the divisors being typed, "Zero" for the current offset, and saving settings.cfg.
+class CalibrationModel : public QObject
+{
+    Q_OBJECT
+
+public:
+    CalibrationModel(QString programFolder, SerialLink &link, CalibrationSession &session,
+                     CalibrationView &view, QObject *parent = nullptr);
+
+    // Reads both files and opens the port; throws Failure when any of it fails (the dialog is
+    // then not shown).
+    void open();
+    void receive();
+    void zeroClicked();
+    void saveClicked();
+    void closed();
+
+private:
+    void showFrame(const QString &frame);
+
+    QString m_programFolder;
+    SerialLink &m_link;
+    CalibrationSession &m_session;
+    CalibrationView &m_view;
+    CalibrationReader m_reader;
+    QString m_wsUnits;
+    QString m_workingOffset;
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+// What the calibration dialog's model asks of its window.
+class CalibrationView
+{
+public:
+    enum Display {
+        RawVolts,     // txtBattV
+        RawCurrent,   // txtShuntV
+        RawPulses,    // txtPulsess
+        Rpm,          // txtWindmillRPM
+        RawWindPulses,// txtPulsess2
+        WindSpeed,    // txtWindSpeed
+        Volts,        // txtBattVadjusted
+        Amps,         // txtBattAadjusted
+        Offset,       // OffsetV
+        WindQuestion, // Label23
+    };
+    enum Divisor { VoltDivisor, AmpDivisor, RpmDivisor, WindDivisor };
+
+    virtual ~CalibrationView() = default;
+    virtual void setText(Display display, const QString &text) = 0;
+    virtual QString text(Display display) const = 0;
+    virtual void setDivisor(Divisor divisor, const QString &text) = 0;
+    virtual QString divisor(Divisor divisor) const = 0;
+    virtual void message(const QString &text) = 0;
+    virtual void close() = 0;
+};
