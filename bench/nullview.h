@@ -21,6 +21,7 @@ public:
     void flashDataLamp() override {}
     void flashLogLamp() override {}
     void resetLamps() override {}
+    void showFrameHealth(const QString &) override {}
 
 private:
     QString m_interval;

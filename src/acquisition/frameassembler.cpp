@@ -9,6 +9,7 @@ FrameAssembler::Piece FrameAssembler::next()
 {
     const qsizetype opening = m_buffer.indexOf(QLatin1Char('['));
     if (opening < 0) {
+        m_dropped += m_buffer.size();
         m_buffer.clear();
         return {};
     }
@@ -24,10 +25,14 @@ FrameAssembler::Piece FrameAssembler::next()
         return rejected;
     }
     Piece frame{Piece::Frame, m_buffer.mid(opening, closing - opening + 1)};
+    m_dropped += opening;
     const qsizetype following = m_buffer.indexOf(QLatin1Char('['), closing + 1);
-    if (following < 0)
+    if (following < 0) {
+        m_dropped += m_buffer.size() - closing - 1;
         m_buffer.clear();
-    else
+    } else {
+        m_dropped += following - closing - 1;
         m_buffer.remove(0, following);
+    }
     return frame;
 }

@@ -34,6 +34,11 @@ public:
     Piece next();
     void clear() { m_buffer.clear(); }
 
+    // The characters dropped without a rejection since the last call: noise before a frame and
+    // remainders that hold no "[".
+    qsizetype takeDroppedCharacters() { return std::exchange(m_dropped, 0); }
+
 private:
     QString m_buffer;
+    qsizetype m_dropped = 0;
 };

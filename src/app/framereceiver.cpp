@@ -7,6 +7,7 @@
 #include "app/lamps.h"
 #include "app/mainwindowstate.h"
 #include "app/mainwindowview.h"
+#include "platform/clock.h"
 #include "platform/seriallink.h"
 #include "text/failure.h"
 
@@ -18,14 +19,15 @@ const QString kCorruptData = QStringLiteral("possible corrupt COMMS data\r\n");
 
 FrameReceiver::FrameReceiver(SerialLink &link, MainWindowState &state, MainWindowView &view,
                              ErrorReporter &errors, Lamps &lamps, const QTimer &loggingTimer,
-                             QObject *parent)
+                             const Clock &clock, QObject *parent)
     : QObject(parent),
       m_link(link),
       m_state(state),
       m_view(view),
       m_errors(errors),
       m_lamps(lamps),
-      m_loggingTimer(loggingTimer)
+      m_loggingTimer(loggingTimer),
+      m_clock(clock)
 {
     connect(&m_link, &SerialLink::dataArrived, this, &FrameReceiver::receive);
 }
@@ -40,6 +42,7 @@ void FrameReceiver::receive()
     if (m_assembler.lacksOpening()) {
         reject(QStringLiteral(" [ missing "), m_assembler.buffer());
         m_assembler.clear();
+        m_view.showFrameHealth(m_state.health.summary());
         return;
     }
     // Every complete frame of this read is handled, in order: nothing that arrived is lost.
@@ -47,6 +50,8 @@ void FrameReceiver::receive()
         const FrameAssembler::Piece piece = m_assembler.next();
         switch (piece.kind) {
         case FrameAssembler::Piece::Incomplete:
+            m_state.health.dropped(m_assembler.takeDroppedCharacters());
+            m_view.showFrameHealth(m_state.health.summary());
             return;
         case FrameAssembler::Piece::ClosingFirst:
             reject(QStringLiteral(" braces in wrong positions  corrupt COMMS"), piece.text);
@@ -65,6 +70,8 @@ void FrameReceiver::receive()
 
 void FrameReceiver::reject(const QString &context, const QString &text)
 {
+    m_state.health.rejected();
+    m_state.health.dropped(text.size());
     m_errors.log(context, QString());
     m_view.showStatus(kCorruptData + text);
 }
@@ -76,16 +83,22 @@ void FrameReceiver::handleFrame(const QString &frame)
     m_view.showStatus(m_errors.receivedText);
 
     const ParsedFrame parsed = FrameParser::parse(frame);
-    for (const FrameFinding &finding : parsed.findings)
+    for (const FrameFinding &finding : parsed.findings) {
         m_errors.log(finding.context, finding.description);
+        if (finding.context == FrameParser::kChecksumContext && !finding.trapped)
+            m_state.health.checksumError();
+    }
     if (!parsed.usable()) {
+        m_state.health.rejected();
         endTrappedFrame();
         return;
     }
     try {
         m_errors.context = QStringLiteral("calculations error");
         ++m_state.sums.count;
+        m_state.health.accepted();
         Scaling::apply(parsed.values, m_state.calibration, m_state.reading);
+        m_state.lastReadingTime = m_clock.now();
         if (m_loggingTimer.isActive())
             m_state.sums.add(m_state.reading);
 

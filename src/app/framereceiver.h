@@ -4,6 +4,7 @@
 
 #include <QObject>
 
+class Clock;
 class ErrorReporter;
 class Lamps;
 class MainWindowView;
@@ -20,7 +21,7 @@ class FrameReceiver : public QObject
 public:
     FrameReceiver(SerialLink &link, MainWindowState &state, MainWindowView &view,
                   ErrorReporter &errors, Lamps &lamps, const QTimer &loggingTimer,
-                  QObject *parent = nullptr);
+                  const Clock &clock, QObject *parent = nullptr);
 
     void receive();
 
@@ -35,5 +36,6 @@ private:
     ErrorReporter &m_errors;
     Lamps &m_lamps;
     const QTimer &m_loggingTimer;
+    const Clock &m_clock;
     FrameAssembler m_assembler;
 };

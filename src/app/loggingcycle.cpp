@@ -36,6 +36,7 @@ void LoggingCycle::start(std::chrono::milliseconds interval)
     m_timer.setInterval(interval);
     m_timer.start();
     m_state.sums.clear();
+    m_state.health.thisInterval = FrameCounts();
 }
 
 void LoggingCycle::tick()
@@ -64,6 +65,9 @@ void LoggingCycle::tick()
     }
     m_lastMeans = means;
     m_state.sums.clear();
+    emit intervalLogged(m_state.health);
+    m_state.health.thisInterval = FrameCounts();
+    m_view.showFrameHealth(m_state.health.summary());
     m_view.showStatus(QStringLiteral("COMMS data buffer cleared"));
     if (NumericText::leadingNumber(m_view.interval()) < kShortestSafeInterval)
         m_view.showError(QStringLiteral("Caution Logging interval 2 short, Data Overflow may occur"));

@@ -12,6 +12,7 @@ class Clock;
 class ErrorReporter;
 class Lamps;
 class MainWindowView;
+struct FrameHealth;
 struct MainWindowState;
 
 // Logging: every interval the sums become one averaged record in the day's log, and, where
@@ -34,6 +35,10 @@ public:
 
     // The end of an interval.
     void tick();
+
+signals:
+    // After each interval's record: how many frames it stood on, and the totals since start-up.
+    void intervalLogged(const FrameHealth &health);
 
 private:
     void writeDailyRecord(const QString &dateStamp, const IntervalMeans &means);

@@ -255,6 +255,12 @@ void MainWindow::flashLogLamp()
     m_logLamp->setPalette(QPalette(QColor(255, 0, 0)));
 }
 
+void MainWindow::showFrameHealth(const QString &summary)
+{
+    m_liveList->setToolTip(summary);
+    m_dataLamp->setToolTip(summary);
+}
+
 void MainWindow::resetLamps()
 {
     // Back to the button face, as every other button.

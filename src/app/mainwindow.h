@@ -37,6 +37,7 @@ public:
     void flashDataLamp() override;
     void flashLogLamp() override;
     void resetLamps() override;
+    void showFrameHealth(const QString &summary) override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -12,6 +12,7 @@
 #include "text/numerictext.h"
 
 #include <QDir>
+#include <QLoggingCategory>
 
 #include <cmath>
 
@@ -26,6 +27,9 @@ constexpr double kLongestInterval = 600.0;
 constexpr double kShortestInterval = 1.0;
 constexpr double kMillisecondsPerSecond = 1000.0;
 constexpr std::chrono::seconds kEnergyTick{5};
+constexpr std::chrono::seconds kReopenEvery{5};
+// The per-interval frame counts, for soak runs and support: QT_LOGGING_RULES="brolant.frames.info=true"
+Q_LOGGING_CATEGORY(lcFrames, "brolant.frames", QtWarningMsg)
 } // namespace
 
 MainWindowModel::MainWindowModel(QString programFolder, MainWindowView &view, SerialLink &link,
@@ -39,12 +43,19 @@ MainWindowModel::MainWindowModel(QString programFolder, MainWindowView &view, Se
       m_errors(m_programFolder, clock, view),
       m_lamps(view),
       m_logging(m_programFolder, m_state, view, m_errors, m_lamps, clock),
-      m_receiver(link, m_state, view, m_errors, m_lamps, m_logging.timer())
+      m_receiver(link, m_state, view, m_errors, m_lamps, m_logging.timer(), clock)
 {
     m_energyTimer.setObjectName(QStringLiteral("Timer3"));
     m_energyTimer.setInterval(kEnergyTick);
     connect(&m_energyTimer, &QTimer::timeout, this, &MainWindowModel::energyTick);
     m_energyTimer.start();
+    m_reopenTimer.setInterval(kReopenEvery);
+    connect(&m_reopenTimer, &QTimer::timeout, this, &MainWindowModel::tryToReopen);
+    connect(&m_link, &SerialLink::failed, this, &MainWindowModel::portFailed);
+    connect(&m_logging, &LoggingCycle::intervalLogged, this, [](const FrameHealth &health) {
+        qCInfo(lcFrames, "interval: %s; since start-up: %s",
+               qPrintable(health.thisInterval.summary()), qPrintable(health.sinceStart.summary()));
+    });
 }
 
 void MainWindowModel::startUp()
@@ -207,7 +218,7 @@ void MainWindowModel::setupClicked()
 {
     try {
         m_errors.context = kPortNotAvailable;
-        m_link.close();
+        closePort();
         m_prompts.runProgramSetup();
         if (m_ending)
             return;
@@ -226,7 +237,7 @@ void MainWindowModel::calibrateClicked()
 {
     try {
         m_errors.context = kPortNotAvailable;
-        m_link.close();
+        closePort();
         m_prompts.runCalibration();
         if (m_ending)
             return;
@@ -256,7 +267,8 @@ void MainWindowModel::handlePortProblem()
 
 void MainWindowModel::energyTick()
 {
-    if (const auto midnightLine = m_state.energy.tick(m_clock.now(), m_state.reading.watts))
+    if (const auto midnightLine =
+            m_state.energy.tick(m_clock.now(), m_state.reading.watts, m_state.lastReadingTime))
         appendToEnergyArchive(*midnightLine);
 }
 
@@ -271,6 +283,29 @@ void MainWindowModel::appendToEnergyArchive(const QString &line)
     }
 }
 
+void MainWindowModel::portFailed(const QString &description)
+{
+    // One entry for the break, then quiet retries: no dialog waits for a user at 3 a.m.
+    m_errors.log(kPortNotAvailable, description);
+    m_view.showStatus(QStringLiteral("     possible COMMS problem"));
+    m_reopenTimer.start();
+}
+
+void MainWindowModel::tryToReopen()
+{
+    QString error;
+    if (!m_openedPort || m_link.reopen(&error)) {
+        m_reopenTimer.stop();
+        m_view.showStatus(QStringLiteral("COMMS port back after a break: reading again"));
+    }
+}
+
+void MainWindowModel::closePort()
+{
+    m_reopenTimer.stop();
+    m_link.close();
+}
+
 void MainWindowModel::end()
 {
     if (m_ending)
@@ -280,5 +315,6 @@ void MainWindowModel::end()
     m_logging.stop();
     m_lamps.stop();
     m_energyTimer.stop();
-    m_link.close();
+    closePort();
+    qCInfo(lcFrames, "at the end: since start-up: %s", qPrintable(m_state.health.sinceStart.summary()));
 }

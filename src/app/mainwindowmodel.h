@@ -70,6 +70,9 @@ private:
     void handlePortProblem();
     void portProblemLoop();
     void appendToEnergyArchive(const QString &line);
+    void portFailed(const QString &description);
+    void tryToReopen();
+    void closePort();
 
     QString m_programFolder;
     MainWindowView &m_view;
@@ -83,6 +86,7 @@ private:
     LoggingCycle m_logging;
     FrameReceiver m_receiver;
     QTimer m_energyTimer; // Timer3
+    QTimer m_reopenTimer; // brings back a port that vanished (a USB adapter pulled out)
     bool m_ending = false;
     std::optional<OpenedPort> m_openedPort;
 };

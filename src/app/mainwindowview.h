@@ -32,5 +32,7 @@ public:
     virtual void flashDataLamp() = 0;
     virtual void flashLogLamp() = 0;
     virtual void resetLamps() = 0;
+    // How the frames have been arriving, where the user can look it up without being bothered.
+    virtual void showFrameHealth(const QString &summary) = 0;
     virtual void setMessageLinesVisible(bool visible) = 0;
 };

@@ -10,7 +10,8 @@ namespace {
 constexpr double kTicksPerHour = 720.0;
 } // namespace
 
-std::optional<QString> EnergyCounter::tick(const QDateTime &now, double watts)
+std::optional<QString> EnergyCounter::tick(const QDateTime &now, double watts,
+                                           const QDateTime &readingTime)
 {
     std::optional<QString> archived;
     // Once per change of day, however late the tick (a machine suspended over midnight
@@ -20,7 +21,8 @@ std::optional<QString> EnergyCounter::tick(const QDateTime &now, double watts)
         m_total = 0.0;
     }
     m_lastTickDate = now.date();
-    m_total += watts / kTicksPerHour;
+    if (readingTime.isValid() && readingTime.secsTo(now) <= kStalePowerSeconds)
+        m_total += watts / kTicksPerHour;
     return archived;
 }
 

@@ -13,10 +13,13 @@ public:
     double total() const { return m_total; }
     void reset() { m_total = 0.0; }
 
-    // One 5-second tick at `now` with the latest power. On the first tick of a new day the
-    // finished day's total is returned as its archive line and the count starts again; then the
-    // tick's own energy is added.
-    std::optional<QString> tick(const QDateTime &now, double watts);
+    // A power older than this is not integrated: a board that died at 500 W adds nothing all night.
+    static constexpr int kStalePowerSeconds = 60;
+
+    // One 5-second tick at `now` with the latest power, read from a frame at `readingTime`.
+    // On the first tick of a new day the finished day's total is returned as its archive line and
+    // the count starts again; then the tick's own energy is added while the power is fresh.
+    std::optional<QString> tick(const QDateTime &now, double watts, const QDateTime &readingTime);
 
     // The line written when the program ends: the date, a blank, the time and the total.
     QString exitLine(const QDateTime &now) const;

@@ -19,23 +19,25 @@ QStringList PortLocator::candidates(int portNumber) const
     return paths;
 }
 
-QString PortLocator::devicePath(int portNumber) const
+QString PortLocator::source(int portNumber) const
 {
     const QStringList paths = candidates(portNumber);
     for (const QString &path : paths) {
-#ifdef Q_OS_WIN
-        if (!path.contains(u'/') && !path.contains(u'\\'))
-            return path; // a bare COM name: only opening it can tell whether it exists
-#endif
-        const QFileInfo info(path);
-        if (info.exists()) {
-            // Resolving the link lets the port lock name the real device, so two numbers pinned
-            // to one adapter cannot both open it.
-            const QString target = info.canonicalFilePath();
-            return target.isEmpty() ? path : target;
-        }
+        if (!device(path).isEmpty())
+            return path;
     }
     return {};
+}
+
+QString PortLocator::device(const QString &source)
+{
+#ifdef Q_OS_WIN
+    if (!source.contains(u'/') && !source.contains(u'\\'))
+        return source; // a bare COM name: only opening it can tell whether it exists
+#endif
+    // Resolving the link lets the port lock name the real device, so two numbers pinned to one
+    // adapter cannot both open it.
+    return QFileInfo(source).canonicalFilePath();
 }
 
 QStringList PortLocator::systemPorts()

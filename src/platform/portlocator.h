@@ -11,8 +11,12 @@ class PortLocator
 public:
     explicit PortLocator(QString programFolder);
 
+    // Where port `portNumber` is found (the link or device path), or an empty text.
+    QString source(int portNumber) const;
     // The device path for `portNumber`, or an empty text when there is none.
-    QString devicePath(int portNumber) const;
+    QString devicePath(int portNumber) const { return device(source(portNumber)); }
+    // The device a source path leads to now, or an empty text when it is gone.
+    static QString device(const QString &source);
     // Every place that was tried for `portNumber`, in order, for messages that say where we looked.
     QStringList candidates(int portNumber) const;
     // The serial ports the system reports, as "device (description)".

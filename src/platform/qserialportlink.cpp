@@ -10,13 +10,26 @@ QSerialPortLink::QSerialPortLink(const QString &programFolder, QObject *parent)
 bool QSerialPortLink::open(int portNumber, int baudRate, QString *error)
 {
     close();
-    const QString device = m_locator.devicePath(portNumber);
-    if (device.isEmpty()) {
+    m_source = m_locator.source(portNumber);
+    if (m_source.isEmpty()) {
         *error = QStringLiteral("No serial device for port %1 (looked for %2)")
                      .arg(portNumber)
                      .arg(m_locator.candidates(portNumber).join(QStringLiteral(", ")));
         return false;
     }
+    m_baudRate = baudRate;
+    return reopen(error);
+}
+
+bool QSerialPortLink::reopen(QString *error)
+{
+    close();
+    const QString device = PortLocator::device(m_source);
+    if (device.isEmpty()) {
+        *error = QStringLiteral("%1 is not there").arg(m_source);
+        return false;
+    }
+    const int baudRate = m_baudRate;
     m_port.setPortName(device);
     if (!m_port.setBaudRate(baudRate) || !m_port.setParity(QSerialPort::NoParity)
         || !m_port.setDataBits(QSerialPort::Data8) || !m_port.setStopBits(QSerialPort::OneStop)
@@ -49,8 +62,11 @@ QByteArray QSerialPortLink::readAll()
 
 void QSerialPortLink::onError(QSerialPort::SerialPortError error)
 {
-    // Only a failure of an open port is news here; open() reports its own failures.
-    if (error == QSerialPort::ResourceError && m_port.isOpen()) {
+    // Only a failure of an open port is news here; open() reports its own failures. A pulled
+    // USB adapter is a resource error; a vanished pseudo-terminal keeps failing every read,
+    // so either means the device is gone, and closing stops the storm of errors.
+    const bool deviceGone = error == QSerialPort::ResourceError || error == QSerialPort::ReadError;
+    if (deviceGone && m_port.isOpen()) {
         const QString description = QStringLiteral("%1: %2").arg(m_port.portName(),
                                                                  m_port.errorString());
         m_port.close();

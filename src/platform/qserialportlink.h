@@ -14,6 +14,7 @@ public:
     explicit QSerialPortLink(const QString &programFolder, QObject *parent = nullptr);
 
     bool open(int portNumber, int baudRate, QString *error) override;
+    bool reopen(QString *error) override;
     void close() override;
     bool isOpen() const override;
     QByteArray readAll() override;
@@ -23,4 +24,6 @@ private:
 
     PortLocator m_locator;
     QSerialPort m_port;
+    QString m_source; // where the last open() found its device: a COM link or a device path
+    int m_baudRate = 0;
 };

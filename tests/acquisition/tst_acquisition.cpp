@@ -69,6 +69,7 @@ private slots:
     void badCalibrationKeepsThePreviousDisplay();
     void overflowingBufferIsRejected();
     void randomChunkingLosesNoFrame();
+    void frameHealthIsCounted();
     void untrustedValuesNeverCrash_data();
     void untrustedValuesNeverCrash();
 };
@@ -281,6 +282,20 @@ void AcquisitionTest::randomChunkingLosesNoFrame()
     }
     QCOMPARE(receiver.model.state().sums.count, 1000);
     QCOMPARE(receiver.errorLog(), QByteArray());
+}
+
+void AcquisitionTest::frameHealthIsCounted()
+{
+    Receiver receiver;
+    receiver.push({"\r\n", "</C>]xx" + kExample, "[<V>650</V><I>577</I><C>1</C>]"});
+    const FrameCounts &counts = receiver.model.state().health.sinceStart;
+    QCOMPARE(counts.accepted, 2);
+    QCOMPARE(counts.rejected, 2);
+    QCOMPARE(counts.checksumErrors, 1);
+    QCOMPARE(counts.droppedCharacters, 2 + 5 + 2);
+    QCOMPARE(receiver.view.frameHealth,
+             QStringLiteral("This interval: 2 frames, 2 rejected, 1 checksum errors, 9 characters dropped\n"
+                            "Since start-up: 2 frames, 2 rejected, 1 checksum errors, 9 characters dropped"));
 }
 
 void AcquisitionTest::untrustedValuesNeverCrash_data()

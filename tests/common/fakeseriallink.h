@@ -22,6 +22,7 @@ public:
     QList<Opening> openings;
 
     bool open(int portNumber, int baudRate, QString *error) override;
+    bool reopen(QString *error) override { return open(openings.last().port, openings.last().baud, error); }
     void close() override { m_open = false; }
     bool isOpen() const override { return m_open; }
     QByteArray readAll() override;

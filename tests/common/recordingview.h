@@ -43,4 +43,6 @@ public:
     void flashDataLamp() override;
     void flashLogLamp() override;
     void resetLamps() override;
+    void showFrameHealth(const QString &summary) override { frameHealth = summary; }
+    QString frameHealth;
 };

@@ -19,6 +19,7 @@ private slots:
     void opensTheBoardByPortNumber();
     void missingPortIsExplained();
     void everyBoardFrameIsCounted();
+    void vanishedPortIsReopened();
 };
 
 void SerialEndToEndTest::opensTheBoardByPortNumber()
@@ -76,6 +77,40 @@ void SerialEndToEndTest::everyBoardFrameIsCounted()
     QCOMPARE(folder.read("errorlog.txt"), QByteArray());
     QVERIFY(view.caption.startsWith("Brolant  1"));
     QVERIFY(model.state().sums.volts > 12.0 * kFrames);
+}
+
+void SerialEndToEndTest::vanishedPortIsReopened()
+{
+    ProgramFolder folder;
+    folder.writeProgramConfig("1", "1", "600");
+    folder.writeCalibration();
+    auto board = std::make_unique<BoardProcess>();
+    QVERIFY(board->start(folder.file("COM1"), {"--rate", "20"}));
+    RecordingView view;
+    QSerialPortLink link(folder.path());
+    FakeClock clock;
+    ScriptedPrompts prompts;
+    MainWindowModel model(folder.path(), view, link, clock, prompts);
+    model.startUp();
+    QTRY_VERIFY_WITH_TIMEOUT(model.state().sums.count > 0, 5000);
+
+    board.reset(); // the adapter is pulled out
+    QTRY_COMPARE_WITH_TIMEOUT(view.status, QStringLiteral("     possible COMMS problem"), 5000);
+    QVERIFY(!link.isOpen());
+    QTest::qWait(6000); // a failed retry or two: no more entries, no dialog
+    const QByteArray errors = folder.read("errorlog.txt");
+    QCOMPARE(errors.count("\r\n"), 1);
+    QVERIFY(errors.contains("  port not available  "));
+    QCOMPARE(prompts.setupRuns, 0);
+
+    board = std::make_unique<BoardProcess>(); // and plugged in again
+    QVERIFY(board->start(folder.file("COM1"), {"--rate", "20"}));
+    QTRY_VERIFY_WITH_TIMEOUT(link.isOpen(), 8000);
+    QVERIFY(view.journal.contains(QStringLiteral("status: COMMS port back after a break: reading again")));
+    const long long before = model.state().sums.count;
+    QTRY_VERIFY_WITH_TIMEOUT(model.state().sums.count > before + 5, 5000);
+    QVERIFY(model.isLogging());
+    QCOMPARE(folder.read("errorlog.txt").count("\r\n"), 1);
 }
 
 QTEST_GUILESS_MAIN(SerialEndToEndTest)

@@ -74,6 +74,7 @@ private slots:
     void energyIntegratesEveryFiveSeconds();
     void midnightWritesExactlyOneLine_data();
     void midnightWritesExactlyOneLine();
+    void stalePowerIsNotCounted();
     void exitWritesTheExitLineOnce();
     void recordsAreKeptUntilTheLogsCanBeWritten();
     void historyPageAndSpreadsheet();
@@ -234,12 +235,12 @@ void LoggingTest::messageLinesToggle()
 void LoggingTest::energyIntegratesEveryFiveSeconds()
 {
     Logger logger;
-    logger.push({frame(1200, 1112)}); // 24 V, 30 A: 720 W
-    QCOMPARE(logger.model.state().reading.watts, 720.0);
     for (int tick = 0; tick < 720; ++tick) {
+        logger.push({frame(1200, 1112)}); // 24 V, 30 A: 720 W
         logger.model.energyTick();
         logger.clock.advance(5000);
     }
+    QCOMPARE(logger.model.state().reading.watts, 720.0);
     QCOMPARE(logger.model.state().energy.total(), 720.0);
     logger.tick();
     QVERIFY(logger.day().endsWith("</M>   720.0Wh\r\n"));
@@ -264,10 +265,9 @@ void LoggingTest::midnightWritesExactlyOneLine()
 {
     QFETCH(QList<QTime>, ticks);
     Logger logger;
-    logger.push({frame(500, 612)}); // 10 V, 5 A: 50 W; twice the energy below comes from 100 W
-    logger.push({frame(1000, 612)});
     for (int i = 0; i < ticks.size(); ++i) {
         logger.clock.set(QDateTime(i == 0 ? kDay : kDay.addDays(1), ticks[i]));
+        logger.push({frame(1000, 612)}); // 20 V, 5 A: 100 W
         logger.model.energyTick();
     }
     QTEST(logger.energyArchive(), "archive");
@@ -275,12 +275,27 @@ void LoggingTest::midnightWritesExactlyOneLine()
     QCOMPARE(logger.model.state().energy.total(), total);
 }
 
+void LoggingTest::stalePowerIsNotCounted()
+{
+    Logger logger;
+    logger.push({frame(1200, 1112)}); // 720 W: 1 Wh a tick, then the board falls silent
+    for (int tick = 0; tick <= 24; ++tick) {
+        logger.model.energyTick();
+        logger.clock.advance(5000);
+    }
+    QCOMPARE(logger.model.state().energy.total(), 13.0); // the ticks up to a minute after the frame
+    logger.push({frame(1200, 1112)});
+    logger.model.energyTick();
+    QCOMPARE(logger.model.state().energy.total(), 14.0);
+}
+
 void LoggingTest::exitWritesTheExitLineOnce()
 {
     Logger logger;
-    logger.push({frame(1200, 1112)}); // 720 W: 1 Wh a tick
-    for (int tick = 0; tick < 845; ++tick)
+    for (int tick = 0; tick < 845; ++tick) {
+        logger.push({frame(1200, 1112)}); // 720 W: 1 Wh a tick
         logger.model.energyTick();
+    }
     logger.clock.set(QDateTime(kDay, QTime(17, 42, 30)));
     logger.model.end();
     logger.model.end();

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+// How the board's data has been arriving: whether a mean stands on 60 frames or on 2.
+struct FrameCounts
+{
+    long long accepted = 0;
+    long long rejected = 0;
+    long long checksumErrors = 0;
+    long long droppedCharacters = 0;
+
+    // "58 frames, 1 rejected, 0 checksum errors, 12 characters dropped"
+    QString summary() const;
+};
+
+struct FrameHealth
+{
+    FrameCounts sinceStart;
+    FrameCounts thisInterval;
+
+    void accepted() { ++sinceStart.accepted, ++thisInterval.accepted; }
+    void rejected() { ++sinceStart.rejected, ++thisInterval.rejected; }
+    void checksumError() { ++sinceStart.checksumErrors, ++thisInterval.checksumErrors; }
+    void dropped(qsizetype characters)
+    {
+        sinceStart.droppedCharacters += characters;
+        thisInterval.droppedCharacters += characters;
+    }
+    QString summary() const;
+};
