@@ -34,6 +34,8 @@ TerminationSignals::TerminationSignals(QObject *parent) : QObject(parent)
     action.sa_flags = SA_RESTART;
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
+    // A file-size limit must make a write fail (and the record be kept), not end the program.
+    signal(SIGXFSZ, SIG_IGN);
 }
 
 TerminationSignals::~TerminationSignals()

@@ -16,7 +16,7 @@ namespace {
 }
 } // namespace
 
-QString read(const QString &path, qint64 largest)
+QByteArray readBytes(const QString &path, qint64 largest)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -26,7 +26,7 @@ QString read(const QString &path, qint64 largest)
     const QByteArray bytes = file.read(largest + 1);
     if (file.error() != QFileDevice::NoError)
         fail(file, path);
-    return QString::fromLatin1(bytes);
+    return bytes;
 }
 
 void replace(const QString &path, const QString &text)

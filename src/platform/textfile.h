@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // The program's files are 8-bit text (one byte per character), each opened, read or written and
@@ -7,7 +8,11 @@
 namespace TextFile {
 
 // The whole file. Refuses files larger than `largest` bytes.
-QString read(const QString &path, qint64 largest);
+QByteArray readBytes(const QString &path, qint64 largest);
+inline QString read(const QString &path, qint64 largest)
+{
+    return QString::fromLatin1(readBytes(path, largest));
+}
 
 // Replaces the file atomically: readers see the old file or the new one, never half of one.
 // The old file is intact when this throws.

@@ -88,7 +88,7 @@ void GraphModel::display()
     }
     QByteArray content;
     try {
-        content = TextFile::read(file.filePath(), kLargestDayFile).toLatin1();
+        content = TextFile::readBytes(file.filePath(), kLargestDayFile);
     } catch (const Failure &failure) {
         m_view.message(QStringLiteral("The day could not be read: %1").arg(failure.description));
         return;

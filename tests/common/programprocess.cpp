@@ -17,26 +17,36 @@ ProgramProcess::~ProgramProcess()
     }
 }
 
-bool ProgramProcess::start()
+bool ProgramProcess::start(const QStringList &wrapper)
 {
     const QString executable = m_folder + QStringLiteral("/brolant");
-    QFile::remove(executable);
-    if (!QFile::copy(qEnvironmentVariable("BROLANT_BUILD_DIR") + QStringLiteral("/brolant"), executable))
+    if (!QFile::exists(executable) && !install())
         return false;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     m_process.setProcessEnvironment(environment);
     m_process.setProcessChannelMode(QProcess::ForwardedChannels);
-    m_process.start(executable, {});
+    if (wrapper.isEmpty())
+        m_process.start(executable, {});
+    else
+        m_process.start(wrapper.first(), wrapper.mid(1) + QStringList{executable});
     if (!m_process.waitForStarted())
         return false;
-    QDeadlineTimer deadline(20000);
+    QDeadlineTimer deadline(wrapper.isEmpty() ? 20000 : 1500);
     while (!QDir(m_folder + QStringLiteral("/html")).exists()) {
-        if (deadline.hasExpired() || m_process.state() == QProcess::NotRunning)
+        if (m_process.state() == QProcess::NotRunning)
             return false;
+        if (deadline.hasExpired())
+            return !wrapper.isEmpty();
         QThread::msleep(20);
     }
     return true;
+}
+
+bool ProgramProcess::install()
+{
+    return QFile::copy(qEnvironmentVariable("BROLANT_BUILD_DIR") + QStringLiteral("/brolant"),
+                       m_folder + QStringLiteral("/brolant"));
 }
 
 bool ProgramProcess::endWith(int signal)

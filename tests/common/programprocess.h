@@ -11,8 +11,12 @@ public:
     explicit ProgramProcess(QString programFolder);
     ~ProgramProcess();
 
-    // Starts the program and waits until its start-up has made the data folders.
-    bool start();
+    // Starts the program, through `wrapper` when given (for example prlimit or setpriv), and
+    // waits until it has started up (its data folders exist, or a moment when it cannot make them).
+    bool start(const QStringList &wrapper = {});
+    // Copies the program into its folder; start() does it when it has not been done.
+    bool install();
+    bool isRunning() const { return m_process.state() == QProcess::Running; }
     // Sends `signal` and waits for the end; true when the program ended by itself with code 0.
     bool endWith(int signal);
     QProcess &process() { return m_process; }

@@ -64,6 +64,7 @@ private slots:
     void loading();
     void recordLimit();
     void viewerOnlyReads();
+    void fiftyMegabyteDayFile();
     void badInputGivesAMessage_data();
     void badInputGivesAMessage();
     void plotNumbers();
@@ -128,6 +129,21 @@ void ViewerTest::viewerOnlyReads()
     QCOMPARE(viewer.folder.read("logs/Whours.txt"), QByteArray("2010_03_07 17:42  845.2 Wh\r\n"));
     QCOMPARE(viewer.folder.read("logs/P_2010_03_07.txt"), minutes(100));
     QVERIFY(!QFile::exists(viewer.folder.file("logs/P_2010_03_06.txt")));
+}
+
+void ViewerTest::fiftyMegabyteDayFile()
+{
+    QByteArray day;
+    const QByteArray line = record("12:00");
+    day.reserve(50 * 1024 * 1024 + line.size());
+    while (day.size() < 50 * 1024 * 1024)
+        day += line;
+    Viewer viewer(day);
+    viewer.model().fileClicked("P_2010_03_07.txt");
+    QCOMPARE(viewer.messages.messages, QStringList{DayLoader::tooManyMessage()});
+    viewer.graph->showStartTime("12", "30"); // nothing after 12:00: a range the user can use
+    viewer.model().display();
+    QCOMPARE(viewer.messages.messages.last(), QStringLiteral("No data for that date"));
 }
 
 void ViewerTest::badInputGivesAMessage_data()

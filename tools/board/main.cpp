@@ -86,19 +86,28 @@ public:
     {
         const double period = m_options.framesPerSecond > 0 ? 1000.0 / m_options.framesPerSecond : 0.0;
         for (long n = 0; !g_stop && (m_options.count == 0 || n < m_options.count); ++n) {
-            QByteArray chunk = nextFrame();
+            Chunk chunk = nextFrame();
             if (chance(m_options.pairs) && (m_options.count == 0 || n + 1 < m_options.count)) {
-                chunk += nextFrame();
+                const Chunk second = nextFrame();
+                chunk.bytes += second.bytes;
+                chunk.frames += second.frames;
+                chunk.badChecksums += second.badChecksums;
                 ++n;
             }
             if (chance(m_options.noise))
-                chunk.prepend(noiseBytes());
-            if (chance(m_options.splits) && chunk.size() > 1) {
-                const qsizetype cut = 1 + m_random.bounded(int(chunk.size() - 1));
-                send(chunk.left(cut), period / 2);
-                send(chunk.mid(cut), period / 2);
+                chunk.bytes.prepend(noiseBytes());
+            bool sent = true;
+            if (chance(m_options.splits) && chunk.bytes.size() > 1) {
+                const qsizetype cut = 1 + m_random.bounded(int(chunk.bytes.size() - 1));
+                sent = send(chunk.bytes.left(cut), period / 2);
+                sent = send(chunk.bytes.mid(cut), period / 2) && sent;
             } else {
-                send(chunk, period);
+                sent = send(chunk.bytes, period);
+            }
+            // Only frames that went out whole count as sent.
+            if (sent) {
+                m_frames += chunk.frames;
+                m_badChecksums += chunk.badChecksums;
             }
         }
     }
@@ -121,23 +130,32 @@ public:
 
     void report() const
     {
-        QTextStream(stdout) << "brolant-board: sent " << m_frames << " frames (" << m_bytes
-                            << " bytes), dropped " << m_dropped << " writes\n";
+        QTextStream(stdout) << "brolant-board: sent " << m_frames << " frames (" << m_badChecksums
+                            << " with a bad checksum, " << m_bytes << " bytes), dropped "
+                            << m_dropped << " writes" << Qt::endl;
     }
 
 private:
     bool chance(double share) { return share > 0 && m_random.generateDouble() < share; }
 
-    QByteArray nextFrame()
+    struct Chunk
     {
-        ++m_frames;
+        QByteArray bytes;
+        long frames = 1;
+        long badChecksums = 0;
+    };
+
+    Chunk nextFrame()
+    {
         if (!m_options.fixedFrame.isEmpty())
-            return m_options.fixedFrame;
+            return {m_options.fixedFrame};
         const FrameSource::Raw raw = m_source.next();
         const long checksumError = chance(m_options.badChecksums) ? 1 + m_random.bounded(50) : 0;
         static const char *const fields[] = {"V", "I", "R", "S", "M", "C"};
         const char *missing = chance(m_options.missingFields) ? fields[m_random.bounded(6)] : nullptr;
-        return FrameSource::frame(raw, checksumError, missing);
+        // A missing C leaves nothing to check, so that frame's error does not count as one.
+        const bool checked = checksumError != 0 && (missing == nullptr || qstrcmp(missing, "C") != 0);
+        return {FrameSource::frame(raw, checksumError, missing), 1, checked ? 1 : 0};
     }
 
     QByteArray noiseBytes()
@@ -155,15 +173,17 @@ private:
 
     // Sends a chunk, then waits for the period or for the serial line to carry it, whichever is
     // longer.
-    void send(const QByteArray &bytes, double periodMs)
+    bool send(const QByteArray &bytes, double periodMs)
     {
-        if (m_line.write(bytes))
+        const bool written = m_line.write(bytes);
+        if (written)
             m_bytes += bytes.size();
         else
             ++m_dropped;
         const double lineTime = m_options.baud > 0 ? bytes.size() * kBitsPerCharacter * 1000.0 / m_options.baud : 0.0;
         m_next += std::max(periodMs, lineTime);
         sleepUntil(m_clock, m_next);
+        return written;
     }
 
     PseudoTerminal &m_line;
@@ -173,6 +193,7 @@ private:
     QElapsedTimer m_clock;
     double m_next = 0.0;
     long m_frames = 0;
+    long m_badChecksums = 0;
     qint64 m_bytes = 0;
     long m_dropped = 0;
 };

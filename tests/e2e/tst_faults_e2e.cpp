@@ -1,0 +1,108 @@
+#include "boardprocess.h"
+#include "programfolder.h"
+#include "programprocess.h"
+#include "text/datetext.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+
+#include <csignal>
+#include <unistd.h>
+
+// The real program meeting trouble: it keeps running, says what is wrong, loses nothing it could
+// keep, writes no half file, and still ends in order.
+class FaultsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void brokenConfiguration_data();
+    void brokenConfiguration();
+    void fullDiskKeepsWholeLines();
+    void readOnlyProgramFolder();
+};
+
+void FaultsTest::brokenConfiguration_data()
+{
+    QTest::addColumn<QByteArray>("progCfg");
+    QTest::addColumn<QByteArray>("settingsCfg");
+    const QByteArray good = "<Port>0</Port><BR>4800</BR><Savehtml>0</Savehtml><SaveExcel>0</SaveExcel>"
+                            "<LogDelay>60</LogDelay><LogOn>0</LogOn><DisplayRPM>1</DisplayRPM>"
+                            "<DisplayWS>1</DisplayWS><WSUnits>m/s</WSUnits><dispMessages>1</dispMessages>";
+    // A broken prog.cfg leads into the port-problem message: a modal dialog is open at SIGTERM.
+    QTest::newRow("prog.cfg empty") << QByteArray() << QByteArray("<VoltDivider>50</VoltDivider>");
+    QTest::newRow("prog.cfg binary") << QByteArray("\x00\xff\x01<Port>\x00", 7) << QByteArray();
+    QTest::newRow("prog.cfg huge") << QByteArray(3 * 1024 * 1024, '<') << QByteArray();
+    QTest::newRow("settings.cfg binary") << good << QByteArray("\xff\xfe\x00<VoltDivider>", 16);
+    QTest::newRow("settings.cfg huge") << good << QByteArray(3 * 1024 * 1024, 'x');
+}
+
+void FaultsTest::brokenConfiguration()
+{
+    QFETCH(QByteArray, progCfg);
+    QFETCH(QByteArray, settingsCfg);
+    ProgramFolder folder;
+    folder.write("prog.cfg", progCfg);
+    folder.write("settings.cfg", settingsCfg);
+    ProgramProcess program(folder.path());
+    QVERIFY(program.start());
+    QTest::qWait(500);
+    QVERIFY(program.isRunning());
+    QVERIFY(program.endWith(SIGTERM));
+    QCOMPARE(folder.read("logs/Whours.txt").count("\r\n"), 1);
+    QCOMPARE(folder.read("prog.cfg"), progCfg); // nothing repaired behind the user's back
+}
+
+void FaultsTest::fullDiskKeepsWholeLines()
+{
+    ProgramFolder folder;
+    folder.writeProgramConfig("1", "1", "1");
+    folder.writeCalibration();
+    // Today's log already close to the limit the disk allows.
+    const QString day = "logs/P_" + DateText::dateStamp(QDate::currentDate()) + ".txt";
+    const QByteArray record = "<T>00:01</T><V>13.00</V><I>3.30</I><W>42.00</W><R>300</R><S>5.0</S><M>0</M>   .0Wh\r\n";
+    folder.write(day, record.repeated(18));
+    BoardProcess board;
+    QVERIFY(board.start(folder.file("COM1"), {"--rate", "5"}));
+    ProgramProcess program(folder.path());
+    QVERIFY(program.start({"prlimit", "--fsize=1600", "--"}));
+    QTest::qWait(3500);
+    QVERIFY(program.isRunning());
+    const QByteArray log = folder.read(day);
+    QVERIFY(log.endsWith("\r\n"));
+    QCOMPARE(log.size() % record.size(), 0); // whole records only, never half of one
+    QVERIFY(folder.read("errorlog.txt").contains("daily log not written"));
+    QCOMPARE(folder.read("errorlog.txt").count("daily log not written"), 1);
+    QVERIFY(program.endWith(SIGTERM));
+}
+
+void FaultsTest::readOnlyProgramFolder()
+{
+    ProgramFolder folder;
+    folder.writeProgramConfig("1", "1", "1");
+    folder.writeCalibration();
+    BoardProcess board;
+    QVERIFY(board.start(folder.file("COM1"), {"--rate", "5"}));
+    QFile::setPermissions(QFileInfo(folder.file("COM1")).canonicalFilePath(),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::WriteOther);
+    ProgramProcess program(folder.path());
+    QVERIFY(program.install());
+    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther
+                                             | QFile::ExeOther);
+    // Root writes anywhere, so as root the program runs as nobody to meet the read-only folder.
+    const QStringList wrapper = geteuid() == 0
+        ? QStringList{"setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"}
+        : QStringList{"env"};
+    QVERIFY(program.start(wrapper));
+    QTest::qWait(3000);
+    QVERIFY(program.isRunning());
+    QVERIFY(program.endWith(SIGTERM));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System, QDir::Name),
+             (QStringList{"COM1", "brolant", "prog.cfg", "settings.cfg"}));
+}
+
+QTEST_GUILESS_MAIN(FaultsTest)
+#include "tst_faults_e2e.moc"
