@@ -2,6 +2,7 @@
 
 #include "loggingbench.h"
 #include "receivebench.h"
+#include "startupbench.h"
 #include "viewerbench.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    benchStartUp();
     benchReceivePath();
     benchViewer();
     benchLogging();

@@ -1,11 +1,12 @@
 #pragma once
 
 #include <QFile>
+#include <QString>
 
-// The process's resident memory, from the kernel's own count.
-inline double residentMebibytes()
+// A process's resident memory (this one by default), from the kernel's own count.
+inline double residentMebibytes(const QString &pid = QStringLiteral("self"))
 {
-    QFile status(QStringLiteral("/proc/self/status"));
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
     if (!status.open(QIODevice::ReadOnly))
         return -1.0;
     for (const QByteArray &line : status.readAll().split('\n')) {

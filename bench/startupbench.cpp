@@ -1,0 +1,59 @@
+#include "startupbench.h"
+
+#include "app/mainwindow.h"
+#include "app/mainwindowmodel.h"
+#include "benchmark.h"
+#include "fakeclock.h"
+#include "fakeseriallink.h"
+#include "memory.h"
+#include "programfolder.h"
+#include "scriptedprompts.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <QThread>
+
+namespace {
+// The real program, run from a folder of its own with no port, measured by the kernel.
+double programMebibytesAfterStartUp()
+{
+    ProgramFolder folder;
+    folder.writeProgramConfig("0");
+    folder.writeCalibration();
+    const QString executable = folder.file("brolant");
+    QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/../brolant"), executable);
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    program.setProcessEnvironment(environment);
+    program.start(executable, {});
+    if (!program.waitForStarted())
+        return -1.0;
+    QThread::sleep(2);
+    const double mebibytes = residentMebibytes(QString::number(program.processId()));
+    program.terminate();
+    program.waitForFinished();
+    return mebibytes;
+}
+} // namespace
+
+void benchStartUp()
+{
+    ProgramFolder folder;
+    folder.writeProgramConfig("1", "1", "60", "1", "1");
+    folder.writeCalibration();
+    const double ns = nanosecondsPerRound(20, [&](long) {
+        MainWindow window;
+        FakeSerialLink link;
+        FakeClock clock;
+        ScriptedPrompts prompts;
+        MainWindowModel model(folder.path(), window, link, clock, prompts);
+        window.attach(model);
+        window.show();
+        model.startUp();
+        QCoreApplication::processEvents();
+    });
+    report("start-up to window shown", ns / 1e6, "ms");
+    report("resident memory after start-up", programMebibytesAfterStartUp(), "MiB");
+}

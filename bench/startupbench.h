@@ -1,0 +1,4 @@
+#pragma once
+
+// The program starting: its window shown, and the real program's memory once it runs.
+void benchStartUp();
