@@ -65,7 +65,7 @@ void LoggingCycle::tick()
     }
     m_lastMeans = means;
     m_state.sums.clear();
-    emit intervalLogged(m_state.health);
+    emit intervalLogged(means, m_state.health);
     m_state.health.thisInterval = FrameCounts();
     m_view.showFrameHealth(m_state.health.summary());
     m_view.showStatus(QStringLiteral("COMMS data buffer cleared"));

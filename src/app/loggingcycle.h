@@ -38,7 +38,7 @@ public:
 
 signals:
     // After each interval's record: how many frames it stood on, and the totals since start-up.
-    void intervalLogged(const FrameHealth &health);
+    void intervalLogged(const IntervalMeans &means, const FrameHealth &health);
 
 private:
     void writeDailyRecord(const QString &dateStamp, const IntervalMeans &means);

@@ -2,6 +2,7 @@
 #include "app/mainwindowmodel.h"
 #include "app/widgetprompts.h"
 #include "platform/clock.h"
+#include "platform/programlocation.h"
 #include "platform/qserialportlink.h"
 #include "platform/terminationsignals.h"
 
@@ -11,8 +12,7 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    // Everything the program reads and writes lives beside the executable.
-    const QString programFolder = QCoreApplication::applicationDirPath();
+    const QString programFolder = ProgramLocation::folder(QCoreApplication::applicationDirPath());
 
     MainWindow window;
     QSerialPortLink link(programFolder);

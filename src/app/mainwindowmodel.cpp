@@ -33,7 +33,8 @@ Q_LOGGING_CATEGORY(lcFrames, "brolant.frames", QtWarningMsg)
 } // namespace
 
 MainWindowModel::MainWindowModel(QString programFolder, MainWindowView &view, SerialLink &link,
-                                 const Clock &clock, Prompts &prompts, QObject *parent)
+                                 const Clock &clock, Prompts &prompts, Attendance attendance,
+                                 QObject *parent)
     : QObject(parent),
       m_programFolder(std::move(programFolder)),
       m_view(view),
@@ -43,7 +44,8 @@ MainWindowModel::MainWindowModel(QString programFolder, MainWindowView &view, Se
       m_errors(m_programFolder, clock, view),
       m_lamps(view),
       m_logging(m_programFolder, m_state, view, m_errors, m_lamps, clock),
-      m_receiver(link, m_state, view, m_errors, m_lamps, m_logging.timer(), clock)
+      m_receiver(link, m_state, view, m_errors, m_lamps, m_logging.timer(), clock),
+      m_attendance(attendance)
 {
     m_energyTimer.setObjectName(QStringLiteral("Timer3"));
     m_energyTimer.setInterval(kEnergyTick);
@@ -52,7 +54,9 @@ MainWindowModel::MainWindowModel(QString programFolder, MainWindowView &view, Se
     m_reopenTimer.setInterval(kReopenEvery);
     connect(&m_reopenTimer, &QTimer::timeout, this, &MainWindowModel::tryToReopen);
     connect(&m_link, &SerialLink::failed, this, &MainWindowModel::portFailed);
-    connect(&m_logging, &LoggingCycle::intervalLogged, this, [](const FrameHealth &health) {
+    m_startUpRetryTimer.setInterval(kReopenEvery);
+    connect(&m_startUpRetryTimer, &QTimer::timeout, this, &MainWindowModel::retryStartUp);
+    connect(&m_logging, &LoggingCycle::intervalLogged, this, [](const IntervalMeans &, const FrameHealth &health) {
         qCInfo(lcFrames, "interval: %s; since start-up: %s",
                qPrintable(health.thisInterval.summary()), qPrintable(health.sinceStart.summary()));
     });
@@ -60,19 +64,44 @@ MainWindowModel::MainWindowModel(QString programFolder, MainWindowView &view, Se
 
 void MainWindowModel::startUp()
 {
-    if (!runStartUpOnce())
+    QString failure;
+    if (runStartUpOnce(&failure))
+        return;
+    m_errors.log(failure);
+    if (m_attendance == Attendance::Attended) {
         portProblemLoop();
+    } else {
+        m_lastStartUpFailure = failure;
+        m_startUpRetryTimer.start();
+    }
+}
+
+void MainWindowModel::retryStartUp()
+{
+    QString failure;
+    if (runStartUpOnce(&failure)) {
+        m_startUpRetryTimer.stop();
+        return;
+    }
+    // The same trouble again is no news: one entry, then quiet retries.
+    if (failure != m_lastStartUpFailure)
+        m_errors.log(failure);
+    m_lastStartUpFailure = failure;
 }
 
 void MainWindowModel::portProblemLoop()
 {
     // Every turn waits for the user (a message, then the setup dialog), so this never spins.
-    do {
+    QString failure;
+    for (;;) {
         handlePortProblem();
-    } while (!m_ending && !runStartUpOnce());
+        if (m_ending || runStartUpOnce(&failure))
+            return;
+        m_errors.log(failure);
+    }
 }
 
-bool MainWindowModel::runStartUpOnce()
+bool MainWindowModel::runStartUpOnce(QString *failure)
 {
     m_view.showCaption(QStringLiteral("Brolant - Waiting for Signal"));
     m_view.showStatus(QStringLiteral(" Waiting for COMM data"));
@@ -95,15 +124,15 @@ bool MainWindowModel::runStartUpOnce()
         openConfiguredPort();
         m_errors.context.clear();
         const auto logOn = NumericText::parse(m_state.config.logOn);
-        if (!logOn)
+        if (!logOn && m_attendance == Attendance::Attended)
             throw Failure{QStringLiteral("LogOn is not a number: \"%1\"").arg(m_state.config.logOn)};
-        if (*logOn == 1.0) {
+        if (m_attendance == Attendance::Unattended || *logOn == 1.0) {
             // Unlike the Start button: no message for a bad interval, and the sums are still empty.
             if (const auto interval = intervalFromView())
                 startLogging(*interval);
         }
-    } catch (const Failure &failure) {
-        m_errors.log(failure.description);
+    } catch (const Failure &caught) {
+        *failure = caught.description;
         return false;
     }
     return true;
@@ -315,6 +344,7 @@ void MainWindowModel::end()
     m_logging.stop();
     m_lamps.stop();
     m_energyTimer.stop();
+    m_startUpRetryTimer.stop();
     closePort();
     qCInfo(lcFrames, "at the end: since start-up: %s", qPrintable(m_state.health.sinceStart.summary()));
 }

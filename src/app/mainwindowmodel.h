@@ -18,6 +18,11 @@ class Clock;
 class MainWindowView;
 class SerialLink;
 
+// Whether somebody is at the screen. Unattended (the headless logger), logging starts at once
+// whatever LogOn says, and a port that will not open is retried every 5 seconds instead of
+// leading anyone through messages and the setup dialog.
+enum class Attendance { Attended, Unattended };
+
 // The main window's state and handlers: start-up, configuration, the port, the logging controls,
 // the energy timer, the dialogs it opens and the end. It shows everything through
 // MainWindowView and never draws.
@@ -27,7 +32,8 @@ class MainWindowModel : public QObject
 
 public:
     MainWindowModel(QString programFolder, MainWindowView &view, SerialLink &link,
-                    const Clock &clock, Prompts &prompts, QObject *parent = nullptr);
+                    const Clock &clock, Prompts &prompts,
+                    Attendance attendance = Attendance::Attended, QObject *parent = nullptr);
 
     // Runs start-up; when the port cannot be opened, leads the user through the port-problem
     // loop until it opens, the port is switched off ("0"), or the program is ending.
@@ -51,8 +57,10 @@ public:
     void energyTick();
 
 private:
-    // One pass of start-up; false when it ended on the port's failure path.
-    bool runStartUpOnce();
+    // One pass of start-up; false when it ended on the port's failure path (the error context
+    // is set and the failure's description returned in `failure`, not yet logged).
+    bool runStartUpOnce(QString *failure);
+    void retryStartUp();
     void createDataFolders();
     void loadConfiguration();
     // The port and speed last opened: the Calibrate button reopens exactly these.
@@ -87,6 +95,9 @@ private:
     FrameReceiver m_receiver;
     QTimer m_energyTimer; // Timer3
     QTimer m_reopenTimer; // brings back a port that vanished (a USB adapter pulled out)
+    QTimer m_startUpRetryTimer; // unattended: start-up again until the port opens
+    Attendance m_attendance;
+    QString m_lastStartUpFailure;
     bool m_ending = false;
     std::optional<OpenedPort> m_openedPort;
 };

@@ -1,0 +1,31 @@
+#include "app/consoleview.h"
+
+#include "acquisition/framehealth.h"
+#include "logging/intervalmeans.h"
+#include "text/numbermask.h"
+
+#include <QTextStream>
+#include <QTime>
+
+ConsoleView::ConsoleView(QTextStream &out, QTextStream &errors) : m_out(out), m_errors(errors) {}
+
+QString ConsoleView::statusLine(const QTime &time, const IntervalMeans &means, double energy,
+                                const FrameHealth &health)
+{
+    return QStringLiteral("%1  %2 V  %3 A  %4 W  %5 rpm  %6 wind  %7 Wh  (%8)")
+        .arg(time.toString(QStringLiteral("HH:mm:ss")), means.volts, means.amps, means.watts,
+             means.rpm, means.windSpeed, NumberMask::format(energy, u"0.0"),
+             health.thisInterval.summary());
+}
+
+void ConsoleView::showInterval(const QTime &time, const IntervalMeans &means, double energy,
+                               const FrameHealth &health)
+{
+    m_out << statusLine(time, means, energy, health) << Qt::endl;
+}
+
+void ConsoleView::showError(const QString &text, ErrorTone tone)
+{
+    if (tone == ErrorTone::Error)
+        m_errors << text.trimmed() << Qt::endl;
+}

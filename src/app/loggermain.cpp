@@ -1,0 +1,45 @@
+// brolant-logger: the same logger as brolant, without a window, for an always-on machine.
+
+#include "app/consoleview.h"
+#include "app/headlessprompts.h"
+#include "app/mainwindowmodel.h"
+#include "platform/clock.h"
+#include "platform/programlocation.h"
+#include "platform/qserialportlink.h"
+#include "platform/terminationsignals.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+#include <QTimer>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    const QString programFolder = ProgramLocation::folder(QCoreApplication::applicationDirPath());
+    QTextStream out(stdout);
+    QTextStream errors(stderr);
+    out << "brolant-logger: program folder " << programFolder << Qt::endl;
+
+    ConsoleView view(out, errors);
+    QSerialPortLink link(programFolder);
+    SystemClock clock;
+    HeadlessPrompts prompts(errors);
+    MainWindowModel model(programFolder, view, link, clock, prompts, Attendance::Unattended);
+    QObject::connect(&model.loggingCycle(), &LoggingCycle::intervalLogged, &application,
+                     [&](const IntervalMeans &means, const FrameHealth &health) {
+                         view.showInterval(clock.now().time(), means, model.state().energy.total(),
+                                           health);
+                     });
+
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &application, [&] {
+        model.end();
+        out << "brolant-logger: ended in order" << Qt::endl;
+        QCoreApplication::exit(0);
+    });
+
+    QTimer::singleShot(0, &model, &MainWindowModel::startUp);
+    return application.exec();
+}

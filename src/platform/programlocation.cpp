@@ -1,0 +1,40 @@
+#include "platform/programlocation.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace ProgramLocation {
+namespace {
+// Copies the defaults into a new program folder; never over a file that is already there.
+void seed(const QString &defaults, const QString &folder)
+{
+    QDirIterator files(defaults, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString source = files.next();
+        const QString target = folder + u'/' + QDir(defaults).relativeFilePath(source);
+        QDir().mkpath(QFileInfo(target).path());
+        if (!QFileInfo::exists(target))
+            QFile::copy(source, target);
+    }
+}
+} // namespace
+
+QString folder(const QString &executableFolder)
+{
+    const QString defaults = QDir::cleanPath(executableFolder + QStringLiteral("/../share/brolant"));
+    const bool installed = QFileInfo::exists(defaults + QStringLiteral("/prog.cfg"));
+    if (!installed && QFileInfo(executableFolder).isWritable())
+        return executableFolder;
+    const QString user = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                         + QStringLiteral("/brolant");
+    if (!QFileInfo::exists(user)) {
+        QDir().mkpath(user);
+        seed(defaults, user);
+    }
+    return user;
+}
+
+} // namespace ProgramLocation

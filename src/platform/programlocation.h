@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// Where the program keeps its files. Beside the executable when that folder is writable and the
+// program is not installed system-wide; otherwise ~/.local/share/brolant, made on the first start
+// with the default files installed in <prefix>/share/brolant.
+namespace ProgramLocation {
+
+QString folder(const QString &executableFolder);
+
+} // namespace ProgramLocation

@@ -1,0 +1,113 @@
+#include "app/mainwindowmodel.h"
+#include "boardprocess.h"
+#include "fakeclock.h"
+#include "fakeseriallink.h"
+#include "programfolder.h"
+#include "recordingview.h"
+#include "scriptedprompts.h"
+
+#include <QDate>
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <csignal>
+
+namespace {
+const QByteArray kFrame("[<V>650</V><I>577</I><R>20</R><S>9</S><M>0</M><C>1256</C>]");
+
+// A record without its time and its energy: what two loggers fed the same frames must share.
+QList<QByteArray> recordValues(const QByteArray &day)
+{
+    static const QRegularExpression timeAndEnergy(QStringLiteral("^<T>..:..</T>|</M>.*$"));
+    QList<QByteArray> values;
+    for (const QByteArray &line : day.split('\n')) {
+        if (line.startsWith("<T>"))
+            values << QString::fromLatin1(line).remove(timeAndEnergy).toLatin1();
+    }
+    return values;
+}
+
+QString today()
+{
+    return QDate::currentDate().toString(QStringLiteral("yyyy_MM_dd"));
+}
+} // namespace
+
+// brolant-logger, the headless program, against the simulated board.
+class LoggerEndToEndTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void logsLikeTheMainWindow();
+    void waitsForItsPortWithoutAsking();
+};
+
+void LoggerEndToEndTest::logsLikeTheMainWindow()
+{
+    ProgramFolder folder;
+    folder.writeProgramConfig("1", "0", "1"); // LogOn 0: the logger logs all the same
+    folder.writeCalibration();
+    BoardProcess board;
+    QVERIFY(board.start(folder.file("COM1"), {"--frame", QString(kFrame), "--rate", "10"}));
+    QVERIFY(QFile::copy(qEnvironmentVariable("BROLANT_BUILD_DIR") + "/brolant-logger", folder.file("brolant-logger")));
+    QProcess logger;
+    logger.start(folder.file("brolant-logger"), {});
+    QVERIFY(logger.waitForStarted());
+    QTest::qWait(3600);
+    ::kill(pid_t(logger.processId()), SIGTERM);
+    QVERIFY(logger.waitForFinished(10000));
+    QCOMPARE(logger.exitCode(), 0);
+    const QString out = QString::fromLocal8Bit(logger.readAllStandardOutput());
+    QVERIFY2(out.count(QStringLiteral(" Wh  (")) >= 2, qPrintable(out));
+    QVERIFY(out.contains(QStringLiteral("13.00 V  3.3 A  42 W  300 rpm  5 wind")));
+    QVERIFY(out.endsWith(QStringLiteral("brolant-logger: ended in order\n")));
+
+    const QByteArray day = folder.read("logs/P_" + today() + ".txt");
+    const QList<QByteArray> logged = recordValues(day);
+    QVERIFY(logged.size() >= 2);
+
+    // The main window's model, fed the same frames, writes the same records.
+    ProgramFolder reference;
+    reference.writeProgramConfig("1", "1", "1");
+    reference.writeCalibration();
+    RecordingView view;
+    FakeSerialLink link;
+    FakeClock clock(QDateTime::currentDateTime());
+    ScriptedPrompts prompts;
+    MainWindowModel model(reference.path(), view, link, clock, prompts);
+    model.startUp();
+    for (qsizetype record = 0; record < logged.size(); ++record) {
+        for (int frame = 0; frame < 10; ++frame)
+            link.push(kFrame);
+        model.loggingCycle().tick();
+    }
+    QCOMPARE(logged.mid(1), recordValues(reference.read("logs/P_" + today() + ".txt")).mid(1));
+    QVERIFY(QRegularExpression("^\\d{4}_\\d\\d_\\d\\d \\d\\d:\\d\\d  [0-9.]+ Wh\r\n$")
+                .match(QString::fromLatin1(folder.read("logs/Whours.txt"))).hasMatch());
+}
+
+void LoggerEndToEndTest::waitsForItsPortWithoutAsking()
+{
+    ProgramFolder folder;
+    folder.writeProgramConfig("99", "0", "1"); // a number no device of this machine has
+    folder.writeCalibration();
+    QVERIFY(QFile::copy(qEnvironmentVariable("BROLANT_BUILD_DIR") + "/brolant-logger", folder.file("brolant-logger")));
+    QProcess logger;
+    logger.start(folder.file("brolant-logger"), {});
+    QVERIFY(logger.waitForStarted());
+    QTest::qWait(1000); // no board: one entry, then quiet retries every 5 seconds
+    QCOMPARE(folder.read("errorlog.txt").count("port not available"), 1);
+    BoardProcess board;
+    QVERIFY(board.start(folder.file("COM99"), {"--frame", QString(kFrame), "--rate", "10"}));
+    QTRY_VERIFY_WITH_TIMEOUT(folder.read("logs/P_" + today() + ".txt").contains("<V>13.00</V>"), 9000);
+    QCOMPARE(folder.read("errorlog.txt").count("port not available"), 1);
+    ::kill(pid_t(logger.processId()), SIGTERM);
+    QVERIFY(logger.waitForFinished(10000));
+    QCOMPARE(logger.exitCode(), 0);
+}
+
+QTEST_GUILESS_MAIN(LoggerEndToEndTest)
+#include "tst_logger_e2e.moc"
