@@ -79,7 +79,6 @@ ProgramSetup::ProgramSetup(const QString &programFolder, Messages &messages, QWi
     addRow(QStringLiteral("Com port"), m_port);
     m_portDevice = new QLabel(this);
     m_portDevice->setObjectName(QStringLiteral("PortDevice"));
-    m_portDevice->setWordWrap(true);
     grid->addWidget(m_portDevice, row - 1, kRemark);
     const QStringList systemPorts = PortLocator::systemPorts();
     auto *ports = new QLabel(systemPorts.isEmpty()
