@@ -5,7 +5,7 @@
 #include "fakeclock.h"
 #include "fakeseriallink.h"
 #include "memory.h"
-#include "nullview.h"
+#include "quietview.h"
 #include "programfolder.h"
 #include "scriptedprompts.h"
 
@@ -19,7 +19,7 @@ void benchLogging()
     folder.writeCalibration();
     folder.write("html/template.asp", QByteArray("<html><body>V <VV> I <II> W <WW> E <WH> R <RR> S <SS> T <TT> M <MM></body></html>"));
 
-    NullView view;
+    QuietView view;
     FakeSerialLink link;
     FakeClock clock;
     ScriptedPrompts prompts;

@@ -11,7 +11,7 @@
 #include "fakeclock.h"
 #include "fakeseriallink.h"
 #include "framesource.h"
-#include "nullview.h"
+#include "quietview.h"
 #include "programfolder.h"
 #include "scriptedprompts.h"
 
@@ -71,7 +71,7 @@ void benchReceivePath()
 {
     const QList<QByteArray> frames = boardFrames();
     benchCore(frames);
-    NullView nullView;
+    QuietView nullView;
     benchModel(frames, nullView, "receive path without widgets");
     MainWindow window;
     window.show();

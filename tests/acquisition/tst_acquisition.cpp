@@ -2,15 +2,9 @@
 #include "acquisition/livelist.h"
 #include "acquisition/reading.h"
 #include "acquisition/scaling.h"
-#include "app/errorlog.h"
-#include "app/mainwindowmodel.h"
 #include "config/calibrationsettings.h"
-#include "fakeclock.h"
-#include "fakeseriallink.h"
 #include "framesource.h"
-#include "programfolder.h"
-#include "recordingview.h"
-#include "scriptedprompts.h"
+#include "modelrig.h"
 #include "text/failure.h"
 
 #include <QRandomGenerator>
@@ -28,27 +22,14 @@ QByteArray entry(const char *context, const char *description, const QByteArray 
 }
 
 // The main window's model on a fake port, started with the worked example's calibration.
-struct Receiver
+struct Receiver : ModelRig
 {
-    ProgramFolder folder;
-    RecordingView view;
-    FakeSerialLink link;
-    FakeClock clock;
-    ScriptedPrompts prompts;
-    MainWindowModel model{folder.path(), view, link, clock, prompts};
-
     explicit Receiver(const QString &logOn = QStringLiteral("0"))
     {
         folder.writeProgramConfig("1", logOn, "60", "1", "1");
         folder.writeCalibration();
         model.startUp();
     }
-    void push(const QList<QByteArray> &chunks)
-    {
-        for (const QByteArray &chunk : chunks)
-            link.push(chunk);
-    }
-    QByteArray errorLog() const { return folder.read(ErrorLog::fileName()); }
 };
 } // namespace
 

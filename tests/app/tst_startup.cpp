@@ -1,10 +1,4 @@
-#include "app/errorlog.h"
-#include "app/mainwindowmodel.h"
-#include "fakeclock.h"
-#include "fakeseriallink.h"
-#include "programfolder.h"
-#include "recordingview.h"
-#include "scriptedprompts.h"
+#include "modelrig.h"
 
 #include <QDir>
 #include <QTest>
@@ -14,17 +8,9 @@ const QString kPortProblemMessage =
     QStringLiteral("There is a possible Port Number problem. Check available PORTS");
 
 // One start-up's world: a program folder, the model and its fakes.
-struct Rig
+struct Rig : ModelRig
 {
-    ProgramFolder folder;
-    RecordingView view;
-    FakeSerialLink link;
-    FakeClock clock;
-    ScriptedPrompts prompts;
-    MainWindowModel model{folder.path(), view, link, clock, prompts};
-
     Rig() { folder.writeCalibration(); }
-    QByteArray errorLog() const { return folder.read(ErrorLog::fileName()); }
     // The setup dialog's "Abort": prog.cfg with port 0.
     void abortInSetup() { prompts.onSetup = [this](int) { folder.writeProgramConfig("0"); }; }
 };

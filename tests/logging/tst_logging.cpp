@@ -1,10 +1,4 @@
-#include "app/errorlog.h"
-#include "app/mainwindowmodel.h"
-#include "fakeclock.h"
-#include "fakeseriallink.h"
-#include "programfolder.h"
-#include "recordingview.h"
-#include "scriptedprompts.h"
+#include "modelrig.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,18 +14,12 @@ QByteArray frame(int v, double i, double r = 0, int s = 0)
 }
 
 // The main window's model, logging, with a clock the test moves.
-struct Logger
+struct Logger : ModelRig
 {
-    ProgramFolder folder;
-    RecordingView view;
-    FakeSerialLink link;
-    FakeClock clock{QDateTime(kDay, QTime(14, 5, 10))};
-    ScriptedPrompts prompts;
-    MainWindowModel model{folder.path(), view, link, clock, prompts};
-
     explicit Logger(const QString &savehtml = "0", const QString &saveExcel = "0",
                     const QString &logDelay = "60")
     {
+        clock.set(QDateTime(kDay, QTime(14, 5, 10)));
         folder.writeProgramConfig("1", "1", logDelay, "1", "1");
         QByteArray config = folder.read("prog.cfg");
         config.replace("<Savehtml>0<", "<Savehtml>" + savehtml.toLatin1() + "<");
@@ -40,17 +28,11 @@ struct Logger
         folder.writeCalibration();
         model.startUp();
     }
-    void push(const QList<QByteArray> &frames)
-    {
-        for (const QByteArray &f : frames)
-            link.push(f);
-    }
     void tick() { model.loggingCycle().tick(); }
     QByteArray day(const char *stamp = "2010_03_07") const
     {
         return folder.read(QStringLiteral("logs/P_%1.txt").arg(QLatin1String(stamp)));
     }
-    QByteArray errorLog() const { return folder.read(ErrorLog::fileName()); }
     QByteArray energyArchive() const { return folder.read("logs/Whours.txt"); }
 };
 } // namespace

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/errorlog.h"
+#include "app/mainwindowmodel.h"
+#include "fakeclock.h"
+#include "fakeseriallink.h"
+#include "programfolder.h"
+#include "recordingview.h"
+#include "scriptedprompts.h"
+
+#include <QList>
+
+// The main window's model over a temporary program folder, with a recording view, a port the test
+// feeds, a clock the test sets and prompts the test scripts.
+struct ModelRig
+{
+    ProgramFolder folder;
+    RecordingView view;
+    FakeSerialLink link;
+    FakeClock clock;
+    ScriptedPrompts prompts;
+    MainWindowModel model{folder.path(), view, link, clock, prompts};
+
+    void push(const QList<QByteArray> &chunks)
+    {
+        for (const QByteArray &chunk : chunks)
+            link.push(chunk);
+    }
+    QByteArray errorLog() const { return folder.read(ErrorLog::fileName()); }
+};
