@@ -245,32 +245,17 @@ void MainWindowModel::messageLinesToggled(bool shown)
 
 void MainWindowModel::setupClicked()
 {
-    try {
-        m_errors.context = kPortNotAvailable;
-        closePort();
-        m_prompts.runProgramSetup();
-        if (m_ending)
-            return;
-        loadConfiguration();
+    runDialogWithPortClosed(&Prompts::runProgramSetup, [this] {
         // "0" means no port, as at start-up: the user's own choice is not a port problem.
         if (!isNoPort(m_state.config.port))
             openConfiguredPort();
         m_errors.context.clear();
-    } catch (const Failure &failure) {
-        m_errors.log(failure.description);
-        portProblemLoop();
-    }
+    });
 }
 
 void MainWindowModel::calibrateClicked()
 {
-    try {
-        m_errors.context = kPortNotAvailable;
-        closePort();
-        m_prompts.runCalibration();
-        if (m_ending)
-            return;
-        loadConfiguration();
+    runDialogWithPortClosed(&Prompts::runCalibration, [this] {
         m_view.showError(QString(), ErrorTone::Cleared);
         m_view.showStatus(QString());
         // Port "0" is no port: it stays closed, as at start-up.
@@ -279,6 +264,22 @@ void MainWindowModel::calibrateClicked()
                 throw Failure{QStringLiteral("No port was open before calibrating")};
             openPort(*m_openedPort);
         }
+    });
+}
+
+void MainWindowModel::runDialogWithPortClosed(void (Prompts::*dialog)(),
+                                              const std::function<void()> &reopen)
+{
+    // The dialogs use the port or change what it is, so it is closed while they are open, and
+    // the files they write are read again afterwards.
+    try {
+        m_errors.context = kPortNotAvailable;
+        closePort();
+        (m_prompts.*dialog)();
+        if (m_ending)
+            return;
+        loadConfiguration();
+        reopen();
     } catch (const Failure &failure) {
         m_errors.log(failure.description);
         portProblemLoop();

@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include <chrono>
+#include <functional>
 #include <optional>
 
 class Clock;
@@ -78,6 +79,7 @@ private:
     void handlePortProblem();
     void portProblemLoop();
     void appendToEnergyArchive(const QString &line);
+    void runDialogWithPortClosed(void (Prompts::*dialog)(), const std::function<void()> &reopen);
     void portFailed(const QString &description);
     void tryToReopen();
     void closePort();
