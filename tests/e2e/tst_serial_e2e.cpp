@@ -9,6 +9,19 @@
 #include <QSignalSpy>
 #include <QTest>
 
+namespace {
+// The main window's model reading the real serial port of a temporary program folder.
+struct RealPortModel
+{
+    ProgramFolder folder;
+    RecordingView view;
+    QSerialPortLink link{folder.path()};
+    FakeClock clock;
+    ScriptedPrompts prompts;
+    MainWindowModel model{folder.path(), view, link, clock, prompts};
+};
+} // namespace
+
 // The real serial port, opened by port number through a COM link to brolant-board's
 // pseudo-terminal.
 class SerialEndToEndTest : public QObject
@@ -57,18 +70,14 @@ void SerialEndToEndTest::missingPortIsExplained()
 
 void SerialEndToEndTest::everyBoardFrameIsCounted()
 {
-    ProgramFolder folder;
+    RealPortModel rig;
+    auto &[folder, view, link, clock, prompts, model] = rig;
     folder.writeProgramConfig("1", "1", "600", "1", "1", "1", "57600");
     folder.writeCalibration();
     BoardProcess board;
     constexpr int kFrames = 300;
     QVERIFY(board.start(folder.file("COM1"), {"--delay", "1000", "--count", QString::number(kFrames), "--rate", "300",
                                               "--baud", "57600", "--pairs", "0.2", "--splits", "0.2"}));
-    RecordingView view;
-    QSerialPortLink link(folder.path());
-    FakeClock clock;
-    ScriptedPrompts prompts;
-    MainWindowModel model(folder.path(), view, link, clock, prompts);
     model.startUp();
     QVERIFY(link.isOpen());
     QVERIFY(model.isLogging());
@@ -81,16 +90,12 @@ void SerialEndToEndTest::everyBoardFrameIsCounted()
 
 void SerialEndToEndTest::vanishedPortIsReopened()
 {
-    ProgramFolder folder;
+    RealPortModel rig;
+    auto &[folder, view, link, clock, prompts, model] = rig;
     folder.writeProgramConfig("1", "1", "600");
     folder.writeCalibration();
     auto board = std::make_unique<BoardProcess>();
     QVERIFY(board->start(folder.file("COM1"), {"--rate", "20"}));
-    RecordingView view;
-    QSerialPortLink link(folder.path());
-    FakeClock clock;
-    ScriptedPrompts prompts;
-    MainWindowModel model(folder.path(), view, link, clock, prompts);
     model.startUp();
     QTRY_VERIFY_WITH_TIMEOUT(model.state().sums.count > 0, 5000);
 
