@@ -17,7 +17,14 @@ FrameAssembler::Piece FrameAssembler::next()
     if (closing < 0) {
         if (m_buffer.size() <= kCapacity)
             return {};
-        return {Piece::Overflow, std::exchange(m_buffer, {})};
+        // Only the text before the newest "[" is given up: a good frame arriving behind a broken
+        // one still has its chance. With no newer "[", all of it goes.
+        const qsizetype newest = m_buffer.lastIndexOf(QLatin1Char('['));
+        if (newest <= 0)
+            return {Piece::Overflow, std::exchange(m_buffer, {})};
+        Piece rejected{Piece::Overflow, m_buffer.left(newest)};
+        m_buffer.remove(0, newest);
+        return rejected;
     }
     if (closing < opening) {
         Piece rejected{Piece::ClosingFirst, m_buffer.left(closing + 1)};

@@ -22,15 +22,21 @@ double number(const QString &setting)
     return *value;
 }
 
+// Every value passes here before it is stored: an infinity in the reading would be integrated
+// into the day's energy.
+double finite(double value)
+{
+    if (!std::isfinite(value))
+        throw Failure{QStringLiteral("Overflow")};
+    return value;
+}
+
 double divide(double dividend, const QString &divisorSetting)
 {
     const double divisor = number(divisorSetting);
     if (divisor == 0.0)
         throw Failure{QStringLiteral("Division by zero")};
-    const double quotient = dividend / divisor;
-    if (!std::isfinite(quotient))
-        throw Failure{QStringLiteral("Overflow")};
-    return quotient;
+    return finite(dividend / divisor);
 }
 } // namespace
 
@@ -42,13 +48,11 @@ void apply(const FrameValues &raw, const CalibrationSettings &settings, Reading 
         divide(raw.i - number(settings.voltOffset), settings.ampDivider), 2);
     if (reading.amps < 0)
         reading.amps = 0.0;
-    reading.rpm = Rounding::halfEven(divide(raw.r, settings.rpmDivider) * kSecondsPerMinute, 1);
+    reading.rpm = Rounding::halfEven(finite(divide(raw.r, settings.rpmDivider) * kSecondsPerMinute), 1);
     if (reading.rpm > kHighestRpm)
         reading.rpm = 0.0;
     reading.windSpeed = Rounding::halfEven(divide(raw.s, settings.wsDivider), 1);
-    reading.watts = Rounding::halfEven(reading.amps * reading.volts, 2);
-    if (!std::isfinite(reading.watts))
-        throw Failure{QStringLiteral("Overflow")};
+    reading.watts = Rounding::halfEven(finite(reading.amps * reading.volts), 2);
 }
 
 } // namespace Scaling

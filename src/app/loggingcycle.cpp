@@ -10,9 +10,12 @@
 #include "text/failure.h"
 #include "text/numerictext.h"
 
+#include <QDateTime>
+
 namespace {
 // Below this many seconds a slow PC may not keep up with the board.
 constexpr double kShortestSafeInterval = 10.0;
+const QString kDailyLogNotWritten = QStringLiteral("daily log not written");
 } // namespace
 
 LoggingCycle::LoggingCycle(const QString &programFolder, MainWindowState &state,
@@ -42,7 +45,9 @@ void LoggingCycle::start(std::chrono::milliseconds interval)
 void LoggingCycle::tick()
 {
     m_lamps.flashLog();
-    const QString dateStamp = DateText::dateStamp(m_clock.now().date());
+    const QDateTime now = m_clock.now();
+    m_state.energy.settleDay(now);
+    const QString dateStamp = DateText::dateStamp(now.date());
     IntervalMeans means;
     if (m_state.sums.count == 0) {
         means = m_lastMeans.reformatted();
@@ -50,18 +55,20 @@ void LoggingCycle::tick()
     } else {
         means = IntervalMeans::of(m_state.sums);
     }
-    writeDailyRecord(dateStamp, means);
+    writeDailyRecord(now, means);
 
     const ProgramConfig &config = m_state.config;
-    if (NumericText::equals(config.savehtml, 1))
-        Publishing::writeHtml(m_programFolder, means, m_state.energy.total(), config.wsUnits, m_clock);
+    if (NumericText::equals(config.savehtml, 1)) {
+        attempt(m_webPageFailing, QStringLiteral("web page not written"), [&] {
+            Publishing::writeHtml(m_programFolder, means, m_state.energy.total(), config.wsUnits,
+                                  m_clock);
+        });
+    }
     if (NumericText::equals(config.saveExcel, 1)) {
-        try {
+        attempt(m_spreadsheetFailing, QStringLiteral("spreadsheet not written"), [&] {
             Publishing::writeSpreadsheetRow(m_programFolder, dateStamp, means, config.wsUnits,
                                             m_clock);
-        } catch (const Failure &) {
-            // Skipped like every optional output; the next interval tries again.
-        }
+        });
     }
     m_lastMeans = means;
     m_state.sums.clear();
@@ -73,19 +80,38 @@ void LoggingCycle::tick()
         m_view.showError(QStringLiteral("Caution Logging interval 2 short, Data Overflow may occur"));
 }
 
-void LoggingCycle::writeDailyRecord(const QString &dateStamp, const IntervalMeans &means)
+void LoggingCycle::writeDailyRecord(const QDateTime &now, const IntervalMeans &means)
 {
-    const QString line = logRecordLine(m_clock.now().time(), means, m_state.loadFlag,
-                                       m_state.energy.total());
+    const QString line = logRecordLine(now.time(), means, m_state.loadFlag, m_state.energy.total());
+    const QString dateStamp = DateText::dateStamp(now.date());
+    attempt(m_dailyLogFailing, kDailyLogNotWritten, [&] { m_dailyLog.append(dateStamp, line); },
+            QStringLiteral("records are kept until it can be written"));
+}
+
+void LoggingCycle::attempt(FailureEpisode &episode, const QString &context,
+                           const std::function<void()> &write, const QString &note)
+{
     try {
-        m_dailyLog.append(dateStamp, line);
-        m_dailyLogFailing = false;
+        write();
+        episode.succeeded();
     } catch (const Failure &failure) {
-        // One entry when the trouble starts, not one per interval; the records wait in memory.
-        if (!m_dailyLogFailing)
-            m_errors.log(QStringLiteral("daily log not written"),
-                         QStringLiteral("%1; records are kept until it can be written")
-                             .arg(failure.description));
-        m_dailyLogFailing = true;
+        // The next interval tries again; one entry when the trouble starts, not one per interval.
+        if (episode.failed())
+            m_errors.log(context, note.isEmpty() ? failure.description
+                                                 : QStringLiteral("%1; %2").arg(failure.description, note));
+    }
+}
+
+void LoggingCycle::end()
+{
+    stop();
+    try {
+        m_dailyLog.flush();
+    } catch (const Failure &failure) {
+        // The last place left: each record whole in the error log, so none is gone without a trace.
+        for (const DailyLog::Record &record : m_dailyLog.takeKept())
+            m_errors.log(kDailyLogNotWritten,
+                         QStringLiteral("%1; the record for %2 was: %3")
+                             .arg(failure.description, record.fileName, record.line.trimmed()));
     }
 }

@@ -1,14 +1,17 @@
 #pragma once
 
 #include "logging/dailylog.h"
+#include "logging/failureepisode.h"
 #include "logging/intervalmeans.h"
 
 #include <QObject>
 #include <QTimer>
 
 #include <chrono>
+#include <functional>
 
 class Clock;
+class QDateTime;
 class ErrorReporter;
 class Lamps;
 class MainWindowView;
@@ -29,6 +32,9 @@ public:
     // Starts a fresh interval: the sums are cleared, the first tick comes one interval later.
     void start(std::chrono::milliseconds interval);
     void stop() { m_timer.stop(); }
+    // Stops, and makes a last try at the records the daily log could not take; what still cannot
+    // be written goes into the error log, one entry a record.
+    void end();
     bool isRunning() const { return m_timer.isActive(); }
     const QTimer &timer() const { return m_timer; }
     std::chrono::milliseconds interval() const { return m_timer.intervalAsDuration(); }
@@ -41,7 +47,10 @@ signals:
     void intervalLogged(const IntervalMeans &means, const FrameHealth &health);
 
 private:
-    void writeDailyRecord(const QString &dateStamp, const IntervalMeans &means);
+    void writeDailyRecord(const QDateTime &now, const IntervalMeans &means);
+    // Runs one write; a failure is logged under `context` when it starts an episode.
+    void attempt(FailureEpisode &episode, const QString &context, const std::function<void()> &write,
+                 const QString &note = QString());
 
     QString m_programFolder;
     MainWindowState &m_state;
@@ -52,5 +61,7 @@ private:
     QTimer m_timer; // Timer1
     IntervalMeans m_lastMeans;
     DailyLog m_dailyLog;
-    bool m_dailyLogFailing = false;
+    FailureEpisode m_dailyLogFailing;
+    FailureEpisode m_webPageFailing;
+    FailureEpisode m_spreadsheetFailing;
 };

@@ -54,6 +54,7 @@ MainWindowModel::MainWindowModel(QString programFolder, MainWindowView &view, Se
     m_reopenTimer.setInterval(kReopenEvery);
     connect(&m_reopenTimer, &QTimer::timeout, this, &MainWindowModel::tryToReopen);
     connect(&m_link, &SerialLink::failed, this, &MainWindowModel::portFailed);
+    connect(&m_state.energy, &EnergyCounter::dayClosed, this, &MainWindowModel::appendToEnergyArchive);
     m_startUpRetryTimer.setInterval(kReopenEvery);
     connect(&m_startUpRetryTimer, &QTimer::timeout, this, &MainWindowModel::retryStartUp);
     connect(&m_logging, &LoggingCycle::intervalLogged, this, [](const IntervalMeans &, const FrameHealth &health) {
@@ -110,7 +111,8 @@ bool MainWindowModel::runStartUpOnce(QString *failure)
     m_state.loadFlag = 0;
     Reading &reading = m_state.reading;
     reading.watts = reading.rpm = reading.volts = reading.amps = 0.0;
-    m_state.energy.reset();
+    // The energy counter starts at 0 once per run: a start-up repeated by the port-problem loop
+    // must not throw away the day's watt-hours.
     createDataFolders();
     try {
         loadConfiguration();
@@ -297,9 +299,7 @@ void MainWindowModel::handlePortProblem()
 
 void MainWindowModel::energyTick()
 {
-    if (const auto midnightLine =
-            m_state.energy.tick(m_clock.now(), m_state.reading.watts, m_state.lastReadingTime))
-        appendToEnergyArchive(*midnightLine);
+    m_state.energy.tick(m_clock.now(), m_state.reading.watts, m_state.lastReadingTime);
 }
 
 void MainWindowModel::appendToEnergyArchive(const QString &line)
@@ -341,8 +341,8 @@ void MainWindowModel::end()
     if (m_ending)
         return;
     m_ending = true;
+    m_logging.end(); // the held records are older than the exit line
     appendToEnergyArchive(m_state.energy.exitLine(m_clock.now()));
-    m_logging.stop();
     m_lamps.stop();
     m_energyTimer.stop();
     m_startUpRetryTimer.stop();

@@ -13,11 +13,18 @@ QString DailyLog::fileName(const QString &dateStamp)
 
 void DailyLog::append(const QString &dateStamp, const QString &line)
 {
-    m_kept.append({m_programFolder + QStringLiteral("/logs/") + fileName(dateStamp), line});
+    m_kept.append({fileName(dateStamp), line});
+    flush();
+}
+
+void DailyLog::flush()
+{
     // A logs folder removed while running is made again rather than losing records.
-    QDir(m_programFolder).mkdir(QStringLiteral("logs"));
+    if (!m_kept.isEmpty())
+        QDir(m_programFolder).mkdir(QStringLiteral("logs"));
     while (!m_kept.isEmpty()) {
-        TextFile::append(m_kept.constFirst().path, m_kept.constFirst().line);
+        const Record &record = m_kept.constFirst();
+        TextFile::append(m_programFolder + QStringLiteral("/logs/") + record.fileName, record.line);
         m_kept.removeFirst();
     }
 }

@@ -9,6 +9,12 @@
 class DailyLog
 {
 public:
+    struct Record
+    {
+        QString fileName;
+        QString line;
+    };
+
     explicit DailyLog(QString programFolder);
 
     static QString fileName(const QString &dateStamp);
@@ -16,14 +22,12 @@ public:
     // Appends `line` to the file of `dateStamp`, after any records kept from earlier failures.
     // Throws Failure when it could not; the records not written are kept, in order.
     void append(const QString &dateStamp, const QString &line);
-    qsizetype keptRecords() const { return m_kept.size(); }
+    // Writes the kept records; throws Failure, keeping those not written, when it could not.
+    void flush();
+    // Hands over the records still kept, for the program's end, when they have nowhere else to go.
+    QList<Record> takeKept() { return std::exchange(m_kept, {}); }
 
 private:
-    struct Record
-    {
-        QString path;
-        QString line;
-    };
     QString m_programFolder;
     QList<Record> m_kept;
 };

@@ -5,25 +5,33 @@
 
 #include <QDateTime>
 
+#include <cmath>
+
 namespace {
 // A tick is 5 seconds: P watts for one tick is P / 720 watt-hours.
 constexpr double kTicksPerHour = 720.0;
 } // namespace
 
-std::optional<QString> EnergyCounter::tick(const QDateTime &now, double watts,
-                                           const QDateTime &readingTime)
+void EnergyCounter::settleDay(const QDateTime &now)
 {
-    std::optional<QString> archived;
-    // Once per change of day, however late the tick (a machine suspended over midnight
+    // Once per change of day, however late the look (a machine suspended over midnight
     // included), and never twice: the new day keeps all of its energy.
-    if (m_lastTickDate.isValid() && now.date() != m_lastTickDate) {
-        archived = line(now, u',');
-        m_total = 0.0;
-    }
-    m_lastTickDate = now.date();
-    if (readingTime.isValid() && readingTime.secsTo(now) <= kStalePowerSeconds)
+    const bool newDay = m_lastSeenDate.isValid() && now.date() != m_lastSeenDate;
+    m_lastSeenDate = now.date();
+    if (!newDay)
+        return;
+    const QString archiveLine = line(now, u',');
+    m_total = 0.0;
+    emit dayClosed(archiveLine);
+}
+
+void EnergyCounter::tick(const QDateTime &now, double watts, const QDateTime &readingTime)
+{
+    settleDay(now);
+    const bool fresh = readingTime.isValid() && readingTime.secsTo(now) <= kStalePowerSeconds;
+    // The counter guards itself: one infinity would hold the total at infinity until midnight.
+    if (fresh && std::isfinite(watts) && watts > 0.0)
         m_total += watts / kTicksPerHour;
-    return archived;
 }
 
 QString EnergyCounter::exitLine(const QDateTime &now) const

@@ -7,6 +7,7 @@
 
 #include <QDate>
 #include <QFileInfo>
+#include <QStringList>
 #include <QTime>
 
 namespace Publishing {
@@ -69,11 +70,13 @@ void writeHtml(const QString &programFolder, const IntervalMeans &means, double 
                const QString &units, const Clock &clock)
 {
     const QString html = programFolder + QStringLiteral("/html/");
+    QStringList failures;
     try {
         const QDateTime now = clock.now();
         TextFile::append(html + historyFileName(now.date()), historyLine(means, units, now.time()));
-    } catch (const Failure &) {
+    } catch (const Failure &failure) {
         // Each output stands alone: the page is still attempted.
+        failures.append(failure.description);
     }
     QString templateText;
     try {
@@ -84,9 +87,11 @@ void writeHtml(const QString &programFolder, const IntervalMeans &means, double 
     try {
         TextFile::replace(html + QStringLiteral("log.asp"),
                           page(templateText, means, energy, clock.now().time()) + kLineEnd);
-    } catch (const Failure &) {
-        // Nothing reads the page back; the next interval writes it again.
+    } catch (const Failure &failure) {
+        failures.append(failure.description);
     }
+    if (!failures.isEmpty())
+        throw Failure{failures.join(QStringLiteral("; "))};
 }
 
 void writeSpreadsheetRow(const QString &programFolder, const QString &dateStamp,

@@ -21,6 +21,7 @@ QString spreadsheetRow(const IntervalMeans &means, const QTime &time);
 
 // The history line, then log.asp rebuilt from template.asp. Each step on its own: a step that
 // fails is skipped and the next still runs (a missing template gives a page of one line end).
+// Throws Failure naming what could not be written, once both were tried.
 void writeHtml(const QString &programFolder, const IntervalMeans &means, double energy,
                const QString &units, const Clock &clock);
 // The day's spreadsheet row, the file made with its header first when missing.

@@ -8,6 +8,8 @@
 #include "text/failure.h"
 
 #include <QRandomGenerator>
+
+#include <cmath>
 #include <QTest>
 
 namespace {
@@ -49,6 +51,8 @@ private slots:
     void sumsGrowOnlyWhileLogging();
     void badCalibrationKeepsThePreviousDisplay();
     void overflowingBufferIsRejected();
+    void overflowKeepsTheNewestFrame();
+    void overflowingValuesNeverReachTheEnergy();
     void randomChunkingLosesNoFrame();
     void frameHealthIsCounted();
     void untrustedValuesNeverCrash_data();
@@ -246,6 +250,36 @@ void AcquisitionTest::overflowingBufferIsRejected()
     QVERIFY(log.contains("   receive buffer overflow, no ] within 4096 characters   <RB>"));
     receiver.push({kExample});
     QCOMPARE(receiver.model.state().sums.count, 1);
+}
+
+void AcquisitionTest::overflowKeepsTheNewestFrame()
+{
+    Receiver receiver;
+    const QByteArray broken = "[" + QByteArray(4080, 'x');
+    receiver.push({broken, kExample.left(40)}); // together past the cap, the good frame unfinished
+    receiver.push({kExample.mid(40)});
+    QCOMPARE(receiver.errorLog().count("receive buffer overflow"), 1);
+    QCOMPARE(receiver.model.state().health.sinceStart.accepted, 1);
+}
+
+void AcquisitionTest::overflowingValuesNeverReachTheEnergy()
+{
+    Receiver receiver;
+    receiver.push({kExample}); // 42.25 W
+    const QByteArray overflowing("[<V>1e200</V><I>1e200</I><R>1e306</R><S>9</S><M>0</M><C>0</C>]");
+    for (const char *rpmDivider : {"4", "0.01"}) {
+        receiver.folder.write("settings.cfg", "<VoltDivider>50</VoltDivider><VoltOffset>512</VoltOffset><AmpDivider>20</AmpDivider>"
+                                              "<RPMDivider>" + QByteArray(rpmDivider) + "</RPMDivider><WSDivider>2</WSDivider>");
+        receiver.model.setupClicked(); // reloads both files
+        receiver.push({overflowing});
+        QVERIFY(receiver.errorLog().contains("calculations error  Overflow <RB>"));
+        receiver.model.energyTick();
+        const Reading &reading = receiver.model.state().reading;
+        for (double value : {reading.volts, reading.amps, reading.watts, reading.rpm, reading.windSpeed})
+            QVERIFY(std::isfinite(value));
+    }
+    QCOMPARE(receiver.model.state().reading.watts, 42.25);
+    QCOMPARE(receiver.model.state().energy.total(), 2 * 42.25 / 720);
 }
 
 void AcquisitionTest::randomChunkingLosesNoFrame()

@@ -62,7 +62,13 @@ private slots:
     void historyPageAndSpreadsheet();
     void templatePlaceholders_data();
     void templatePlaceholders();
-    void missingHtmlFolderSkipsOnlyItsStep();
+    void outputFailuresAreReportedOncePerEpisode_data();
+    void outputFailuresAreReportedOncePerEpisode();
+    void heldRecordsAreNotLostAtTheEnd_data();
+    void heldRecordsAreNotLostAtTheEnd();
+    void firstTickOfTheDayClosesYesterday_data();
+    void firstTickOfTheDayClosesYesterday();
+    void repeatedStartUpKeepsTheEnergy();
     void onlyDailyLogWhenOutputsAreOff();
 };
 
@@ -354,17 +360,112 @@ void LoggingTest::templatePlaceholders()
     QTEST(logger.folder.read("html/log.asp"), "page");
 }
 
-void LoggingTest::missingHtmlFolderSkipsOnlyItsStep()
+void LoggingTest::outputFailuresAreReportedOncePerEpisode_data()
 {
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QByteArray>("context");
+    QTest::addColumn<QString>("otherOutput"); // still written while this one fails
+    QTest::newRow("web page") << "html" << QByteArray("web page not written") << "excel/2010_03_07.xls";
+    QTest::newRow("spreadsheet") << "excel" << QByteArray("spreadsheet not written") << "html/history7_03_2010.txt";
+}
+
+void LoggingTest::outputFailuresAreReportedOncePerEpisode()
+{
+    QFETCH(QString, folder);
+    QFETCH(QByteArray, context);
+    QFETCH(QString, otherOutput);
     Logger logger("1", "1");
-    QVERIFY(QDir(logger.folder.file("html")).removeRecursively());
-    logger.push({frame(650, 577)});
+    const auto breakFolder = [&] {
+        QVERIFY(QDir(logger.folder.file(folder)).removeRecursively());
+        logger.folder.write(folder, "in the way"); // a file where the folder should be
+    };
+    breakFolder();
+    for (int interval = 0; interval < 3; ++interval) {
+        logger.push({frame(650, 577)});
+        logger.tick();
+    }
+    QCOMPARE(logger.errorLog().count(context), 1);
+    QVERIFY(logger.folder.read(otherOutput).contains("13.00"));
+    QCOMPARE(logger.day().count("\n"), 3); // the daily log never waits for the outputs
+
+    QVERIFY(QFile::remove(logger.folder.file(folder)));
+    QVERIFY(QDir(logger.folder.path()).mkdir(folder));
+    logger.tick(); // written again: the episode is over
+    breakFolder();
     logger.tick();
-    QVERIFY(!QDir(logger.folder.file("html")).exists());
-    QVERIFY(logger.folder.read("excel/2010_03_07.xls").contains("<td>13.00</td>"));
-    QVERIFY(logger.day().startsWith("<T>14:05</T><V>13.00</V>"));
-    QCOMPARE(logger.model.state().sums.count, 0);
-    QCOMPARE(logger.errorLog(), QByteArray());
+    QCOMPARE(logger.errorLog().count(context), 2);
+}
+
+void LoggingTest::heldRecordsAreNotLostAtTheEnd_data()
+{
+    QTest::addColumn<bool>("writableAtTheEnd");
+    QTest::newRow("written at the end") << true;
+    QTest::newRow("still blocked: one error entry a record") << false;
+}
+
+void LoggingTest::heldRecordsAreNotLostAtTheEnd()
+{
+    QFETCH(bool, writableAtTheEnd);
+    Logger logger;
+    QVERIFY(QDir(logger.folder.file("logs")).removeRecursively());
+    logger.folder.write("logs", "in the way");
+    logger.push({frame(600, 612)});
+    logger.tick();
+    logger.clock.set(QDateTime(kDay, QTime(14, 6, 10)));
+    logger.push({frame(650, 612)});
+    logger.tick();
+    if (writableAtTheEnd)
+        QVERIFY(QFile::remove(logger.folder.file("logs")));
+    logger.model.end();
+
+    const QByteArray first("<T>14:05</T><V>12.00</V><I>5.00</I><W>60.00</W><R></R><S>.0</S><M>0</M>   .0Wh");
+    const QByteArray second("<T>14:06</T><V>13.00</V><I>5.00</I><W>65.00</W><R></R><S>.0</S><M>0</M>   .0Wh");
+    const QByteArray errors = logger.errorLog();
+    if (writableAtTheEnd) {
+        QCOMPARE(logger.day(), first + "\r\n" + second + "\r\n");
+        QCOMPARE(errors.count("daily log not written"), 1);
+        return;
+    }
+    const QList<QByteArray> entries = errors.split('\n');
+    QCOMPARE(entries.size(), 5); // the episode's entry, one for each record, the exit line, the end
+    QVERIFY(entries[1].startsWith("2010_03_07  14:06  daily log not written  "));
+    QVERIFY(entries[1].contains("; the record for P_2010_03_07.txt was: " + first + " <RB> "));
+    QVERIFY(entries[2].contains("; the record for P_2010_03_07.txt was: " + second + " <RB> "));
+}
+
+void LoggingTest::firstTickOfTheDayClosesYesterday_data()
+{
+    QTest::addColumn<bool>("energyTickFirst");
+    QTest::newRow("logging tick first") << false;
+    QTest::newRow("energy tick first") << true;
+}
+
+void LoggingTest::firstTickOfTheDayClosesYesterday()
+{
+    QFETCH(bool, energyTickFirst);
+    Logger logger;
+    logger.clock.set(QDateTime(kDay, QTime(23, 59, 58)));
+    logger.push({frame(1000, 612)}); // 100 W
+    logger.model.energyTick();
+    logger.clock.set(QDateTime(kDay.addDays(1), QTime(0, 0, 2)));
+    logger.push({frame(1000, 612)});
+    if (energyTickFirst)
+        logger.model.energyTick();
+    logger.tick();
+    if (!energyTickFirst)
+        logger.model.energyTick();
+    QCOMPARE(logger.energyArchive(), QByteArray("2010_03_08,00:00  .1 Wh\r\n"));
+    QVERIFY2(logger.day("2010_03_08").endsWith(energyTickFirst ? "   .1Wh\r\n" : "   .0Wh\r\n"),
+             logger.day("2010_03_08").constData());
+}
+
+void LoggingTest::repeatedStartUpKeepsTheEnergy()
+{
+    Logger logger;
+    logger.push({frame(1200, 1112)}); // 720 W: 1 Wh a tick
+    logger.model.energyTick();
+    logger.model.startUp(); // what the port-problem loop runs again
+    QCOMPARE(logger.model.state().energy.total(), 1.0);
 }
 
 void LoggingTest::onlyDailyLogWhenOutputsAreOff()
