@@ -1,4 +1,5 @@
 #include "dialogs/setup/programsetup.h"
+#include "dialogs/setup/setupform.h"
 #include "filesizelimit.h"
 #include "programfolder.h"
 #include "scriptedprompts.h"
@@ -67,6 +68,8 @@ private slots:
     void frameCloseWritesNothing();
     void unknownOptionsFallBackToDesign();
     void greyedBoxWrittenBackAsTwo();
+    void brokenFieldKeepsEveryValueBeforeIt_data();
+    void brokenFieldKeepsEveryValueBeforeIt();
     void missingFileOpensWithDesignValues();
     void failedWriteKeepsTheOldFile();
     void portDeviceIsNamed();
@@ -214,6 +217,34 @@ void ProgramSetupTest::greyedBoxWrittenBackAsTwo()
     d.click("SaveExcel"); // the user touches one of the two
     d.click("Command1");
     QCOMPARE(d.file(), QByteArray(kSaved).replace("<LogOn>0<", "<LogOn>2<").replace("<SaveExcel>0<", "<SaveExcel>1<"));
+}
+
+void ProgramSetupTest::brokenFieldKeepsEveryValueBeforeIt_data()
+{
+    QTest::addColumn<QString>("brokenTag"); // the field whose value is no number
+    for (const char *tag : {"Savehtml", "SaveExcel", "LogOn", "DisplayRPM", "DisplayWS", "SV", "MA", "BR", "dispMessages"})
+        QTest::newRow(tag) << QString(tag);
+}
+
+void ProgramSetupTest::brokenFieldKeepsEveryValueBeforeIt()
+{
+    QFETCH(QString, brokenTag);
+    // No value equals the dialog's design value, so each line tells whether it was read.
+    struct Field { QString tag, inFile, design; };
+    const QList<Field> fields{{"Port", "3", ""}, {"Savehtml", "1", "0"}, {"SaveExcel", "1", "0"},
+                              {"LogDelay", "30", "60"}, {"LogOn", "1", "0"}, {"DisplayRPM", "1", "0"},
+                              {"DisplayWS", "1", "0"}, {"WSUnits", "km/h", ""}, {"SV", "12", "24"},
+                              {"MA", "50", "20"}, {"BR", "9600", "4800"}, {"dispMessages", "1", "0"}};
+    QString file = "Program Config File\r\n\r\n", expected = file;
+    bool readSoFar = true;
+    for (const Field &field : fields) {
+        readSoFar = readSoFar && field.tag != brokenTag;
+        file += QStringLiteral("<%1>%2</%1>\r\n").arg(field.tag, field.tag == brokenTag ? "x" : field.inFile);
+        expected += QStringLiteral("<%1>%2</%1>\r\n").arg(field.tag, readSoFar ? field.inFile : field.design);
+    }
+    SetupForm form;
+    QVERIFY(!form.readFrom(file).isEmpty());
+    QCOMPARE(form.toConfig().toFileText(), expected + "\r\n");
 }
 
 void ProgramSetupTest::missingFileOpensWithDesignValues()

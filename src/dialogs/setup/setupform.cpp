@@ -39,12 +39,10 @@ QString SetupForm::readFrom(const QString &content)
         displayRpm = checkState(reader, QStringLiteral("DisplayRPM"));
         displayWs = checkState(reader, QStringLiteral("DisplayWS"));
         wsUnits = reader.text(QStringLiteral("WSUnits"));
-        const double systemVolts = reader.number(QStringLiteral("SV"));
-        const double maxAmps = reader.number(QStringLiteral("MA"));
-        const double baud = reader.number(QStringLiteral("BR"));
-        selectOption(sv, systemVolts, kSystemVolts);
-        selectOption(ma, maxAmps, kMaxAmps);
-        selectOption(br, baud, kBaudRates);
+        // Each applied as soon as it is read: a broken BR must not throw away good SV and MA.
+        selectOption(sv, reader.number(QStringLiteral("SV")), kSystemVolts);
+        selectOption(ma, reader.number(QStringLiteral("MA")), kMaxAmps);
+        selectOption(br, reader.number(QStringLiteral("BR")), kBaudRates);
         dispMessages = checkState(reader, QStringLiteral("dispMessages"));
     } catch (const Failure &failure) {
         return failure.description;
