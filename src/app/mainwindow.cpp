@@ -3,6 +3,7 @@
 #include "acquisition/livelist.h"
 #include "app/mainwindowmodel.h"
 #include "app/twips.h"
+#include "widgets/widgethelpers.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -64,6 +65,7 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     title->setFont(titleFont);
     m_mode = label("txtMode", QString(), twips.rect(2205, 0, 1410, 375));
     m_mode->setStyleSheet(QStringLiteral("color: red;"));
+    m_mode->setAccessibleDescription(QStringLiteral("mode"));
 
     m_liveList = new QTreeWidget(this);
     m_liveList->setObjectName(QStringLiteral("ListView1"));
@@ -76,12 +78,12 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     m_liveList->setSelectionMode(QAbstractItemView::NoSelection);
     m_liveList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    m_dataLamp = lamp("BlinkData", twips.rect(4320, 600, 150, 150));
+    m_dataLamp = lamp("BlinkData", twips.rect(4320, 600, 150, 150), Qt::white);
     m_dataLamp->setAccessibleDescription(QStringLiteral("flashes on each reading received"));
     label("Label14", QStringLiteral("Logging"), twips.rect(90, 3390, 1230, 285));
     m_start = button("StartLogging", QStringLiteral("Start"), twips.rect(2820, 3390, 675, 315));
     m_stop = button("StopLogging", QStringLiteral("Stop"), twips.rect(3540, 3390, 675, 315));
-    m_logLamp = lamp("BlinkLog", twips.rect(4305, 3390, 150, 150));
+    m_logLamp = lamp("BlinkLog", twips.rect(4305, 3390, 150, 150), palette.color(QPalette::Button));
     m_logLamp->setAccessibleDescription(QStringLiteral("flashes on each log record"));
     label("Label9", QStringLiteral("Interval"), twips.rect(480, 3795, 555, 255));
     m_interval = new QLineEdit(QStringLiteral("60"), this);
@@ -132,9 +134,7 @@ void MainWindow::attach(MainWindowModel &model)
 
 QLabel *MainWindow::label(const char *name, const QString &text, const QRect &geometry)
 {
-    auto *label = new QLabel(text, this);
-    label->setObjectName(QLatin1String(name));
-    label->setAccessibleName(text.isEmpty() ? QLatin1String(name) : text);
+    QLabel *label = WidgetHelpers::label(this, name, text);
     label->setGeometry(geometry);
     label->setStyleSheet(QStringLiteral("color: white;"));
     return label;
@@ -149,7 +149,7 @@ QPushButton *MainWindow::button(const char *name, const QString &caption, const 
     return button;
 }
 
-QPushButton *MainWindow::lamp(const char *name, const QRect &geometry)
+QPushButton *MainWindow::lamp(const char *name, const QRect &geometry, const QColor &colour)
 {
     auto *lamp = new QPushButton(this);
     lamp->setObjectName(QLatin1String(name));
@@ -158,7 +158,7 @@ QPushButton *MainWindow::lamp(const char *name, const QRect &geometry)
     lamp->setFlat(true);
     lamp->setAutoFillBackground(true);
     lamp->setFocusPolicy(Qt::NoFocus);
-    lamp->setPalette(QPalette(QColor(Qt::white)));
+    lamp->setPalette(QPalette(colour));
     return lamp;
 }
 

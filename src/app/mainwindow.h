@@ -46,7 +46,7 @@ protected:
 private:
     QLabel *label(const char *name, const QString &text, const QRect &geometry);
     QPushButton *button(const char *name, const QString &caption, const QRect &geometry);
-    QPushButton *lamp(const char *name, const QRect &geometry);
+    QPushButton *lamp(const char *name, const QRect &geometry, const QColor &colour);
     void styleErrorLine(ErrorTone tone);
     void addLiveRow(const QString &value, const QString &label);
 

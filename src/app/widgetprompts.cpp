@@ -5,6 +5,7 @@
 #include "platform/qserialportlink.h"
 #include "viewer/graph.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 WidgetPrompts::WidgetPrompts(QString programFolder, QWidget &owner)
@@ -14,7 +15,10 @@ WidgetPrompts::WidgetPrompts(QString programFolder, QWidget &owner)
 
 void WidgetPrompts::message(const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Brolant"), text, QMessageBox::Ok, &m_owner);
+    // Centred on the window that raised it: an open dialog, else the main window.
+    QWidget *raiser = QApplication::activeModalWidget();
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Brolant"), text, QMessageBox::Ok,
+                    raiser ? raiser : &m_owner);
     box.exec();
 }
 

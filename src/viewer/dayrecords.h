@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 // One day's records as the viewer loaded them. Records stand at positions 1 to count in file
@@ -27,6 +28,10 @@ public:
 
     // hh:mm of a record's time.
     QString timeText(long position) const;
+
+    // The seconds between records as the day was logged, read from the records' own times;
+    // nothing when they cannot tell (fewer than two records, or all within one minute).
+    std::optional<double> loggingInterval() const;
 
 private:
     std::vector<int> m_times;

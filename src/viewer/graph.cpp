@@ -2,6 +2,7 @@
 
 #include "platform/messages.h"
 #include "viewer/plotwidget.h"
+#include "widgets/widgethelpers.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -11,7 +12,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
+
+using WidgetHelpers::label;
 
 namespace {
 const QColor kBackground(0, 192, 192);
@@ -28,7 +32,17 @@ const char *const kSwitchStyles[] = {
     "",                                      "background-color: rgb(128, 128, 128); color: white;"};
 const char *const kTopNames[] = {"VMax1", "AMax1", "WMax1", "RMax1", "SMax1"};
 const char *const kBottomNames[] = {"VMin1", "AMin1", "WMin1", "RMin1", "SMin1"};
+const char *const kSeriesNames[] = {"volts", "amps", "watts", "rpm", "wind speed"};
 const char *const kReadoutNames[] = {"vt", "vv", "av", "wv", "rv", "sv"};
+const char *const kReadoutDescriptions[] = {"time under the pointer", "volts under the pointer",
+                                            "amps under the pointer", "watts under the pointer",
+                                            "rpm under the pointer", "wind speed under the pointer"};
+// What the labels show before a day is loaded, and again after a load that found nothing.
+const QString kScaleStartText = QStringLiteral("0");
+const QString kReadoutStartTexts[] = {QString(), kScaleStartText, kScaleStartText, kScaleStartText, kScaleStartText, kScaleStartText};
+const QString kStartText = QStringLiteral("Start");
+const QString kFinishText = QStringLiteral("Finish");
+const QString kEnergyText = QStringLiteral("Wh");
 } // namespace
 
 Graph::Graph(const QString &programFolder, ViewerSession &session, Messages &messages,
@@ -44,10 +58,9 @@ Graph::Graph(const QString &programFolder, ViewerSession &session, Messages &mes
 
     m_plot = new PlotWidget(this);
     m_plot->setFixedSize(kPlotSize);
-    m_start = label("stime", QStringLiteral("Start"));
-    m_finish = label("ftime", QStringLiteral("Finish"));
-    m_energy = label("watts", QStringLiteral("Wh"));
-    m_energy->setAccessibleDescription(QStringLiteral("watt-hours of the plotted range"));
+    m_start = label(this, "stime", kStartText, QStringLiteral("time of the first plotted record"));
+    m_finish = label(this, "ftime", kFinishText, QStringLiteral("time of the last plotted record"));
+    m_energy = label(this, "watts", kEnergyText, QStringLiteral("watt-hours of the plotted range"));
 
     auto *times = new QHBoxLayout;
     times->addWidget(m_start);
@@ -71,22 +84,11 @@ Graph::Graph(const QString &programFolder, ViewerSession &session, Messages &mes
     m_model.open();
 }
 
-QLabel *Graph::label(const char *name, const QString &text)
-{
-    auto *label = new QLabel(text, this);
-    label->setObjectName(QLatin1String(name));
-    label->setAccessibleName(QLatin1String(name));
-    return label;
-}
-
 QLineEdit *Graph::timeBox(const char *name, const QString &text, const QString &description)
 {
-    auto *box = new QLineEdit(text, this);
-    box->setObjectName(QLatin1String(name));
-    box->setAccessibleName(QLatin1String(name));
-    box->setAccessibleDescription(description);
+    QLineEdit *box = WidgetHelpers::fixedWidthEdit(this, name, description, kTimeBoxChars);
+    box->setText(text);
     box->setMaxLength(2);
-    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * kTimeBoxChars + 12);
     return box;
 }
 
@@ -97,7 +99,7 @@ QWidget *Graph::buildFilePanel()
     auto *column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
 
-    QLabel *title = label("Label15", QStringLiteral("Log History"));
+    QLabel *title = label(this, "Label15", QStringLiteral("Log History"));
     QFont titleFont = title->font();
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
@@ -106,15 +108,15 @@ QWidget *Graph::buildFilePanel()
 
     auto *fileRow = new QHBoxLayout;
     fileRow->addWidget(new QLabel(QStringLiteral("File"), panel));
-    m_fileName = label("text1", QString());
-    m_fileName->setAccessibleDescription(QStringLiteral("the day being viewed"));
+    m_fileName = label(this, "text1", QString(), QStringLiteral("the day being viewed"));
     fileRow->addWidget(m_fileName, 1);
     column->addLayout(fileRow);
 
     m_folders = new QListWidget(panel);
     m_folders->setObjectName(QStringLiteral("Dir1"));
     m_folders->setAccessibleName(QStringLiteral("Dir1"));
-    m_folders->setAccessibleDescription(QStringLiteral("folders"));
+    m_folders->setAccessibleDescription(
+        QStringLiteral("the folder whose files are listed, first, then the folders in it"));
     m_folders->setMaximumHeight(80);
     m_files = new QListWidget(panel);
     m_files->setObjectName(QStringLiteral("File1"));
@@ -123,7 +125,7 @@ QWidget *Graph::buildFilePanel()
     column->addWidget(m_folders);
     column->addWidget(m_files, 1);
     connect(m_folders, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) {
-        m_model.folderChosen(QDir(m_folder).filePath(item->text()));
+        m_model.folderChosen(item->data(Qt::UserRole).toString());
     });
     connect(m_files, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { m_model.fileClicked(item->text()); });
@@ -135,15 +137,18 @@ QWidget *Graph::buildFilePanel()
                timeBox("Time1m", QStringLiteral("00"), QStringLiteral("start minute")),
                timeBox("Time2h", QStringLiteral("23"), QStringLiteral("finish hour")),
                timeBox("Time2m", QStringLiteral("59"), QStringLiteral("finish minute"))};
-    const char *separators[] = {"Label4", "Label5"};
-    range->addWidget(label("Label2", QStringLiteral("From")), 0, 0);
+    range->addWidget(label(this, "Label2", QStringLiteral("From")), 0, 0);
     range->addWidget(m_times[0], 0, 1);
-    range->addWidget(label(separators[0], QStringLiteral(":")), 0, 2);
     range->addWidget(m_times[1], 0, 3);
-    range->addWidget(label("Label3", QStringLiteral("To")), 1, 0);
+    range->addWidget(label(this, "Label3", QStringLiteral("To")), 1, 0);
     range->addWidget(m_times[2], 1, 1);
-    range->addWidget(label(separators[1], QStringLiteral(":")), 1, 2);
     range->addWidget(m_times[3], 1, 3);
+    // Two separators stand on each other between each hour and minute box, as they always have.
+    const char *separators[][2] = {{"Label4", "Label6"}, {"Label5", "Label8"}};
+    for (int row = 0; row < 2; ++row) {
+        for (const char *name : separators[row])
+            range->addWidget(label(this, name, QStringLiteral(":")), row, 2);
+    }
     range->setColumnStretch(4, 1);
     column->addLayout(range);
 
@@ -163,10 +168,11 @@ QWidget *Graph::buildFilePanel()
     column->addLayout(buttons);
 
     auto *readouts = new QGridLayout;
-    readouts->addWidget(label("Label7", QStringLiteral("Time")), 0, 0);
-    for (int which = 0; which < 6; ++which) {
-        m_readouts[size_t(which)] = label(kReadoutNames[which], which == 0 ? QString() : QStringLiteral("0"));
-        readouts->addWidget(m_readouts[size_t(which)], which, 1);
+    readouts->addWidget(label(this, "Label7", QStringLiteral("Time")), 0, 0);
+    for (size_t which = 0; which < m_readouts.size(); ++which) {
+        m_readouts[which] = label(this, kReadoutNames[which], kReadoutStartTexts[which],
+                                  QLatin1String(kReadoutDescriptions[which]));
+        readouts->addWidget(m_readouts[which], int(which), 1);
     }
     readouts->setColumnStretch(1, 1);
     column->addLayout(readouts);
@@ -189,8 +195,11 @@ QWidget *Graph::buildLegend()
             m_model.switchClicked(GraphModel::Switch(which), ticked);
         });
         if (which < 5) {
-            m_tops[size_t(which)] = label(kTopNames[which], QStringLiteral("0"));
-            m_bottoms[size_t(which)] = label(kBottomNames[which], QStringLiteral("0"));
+            const QString series = QLatin1String(kSeriesNames[which]);
+            m_tops[size_t(which)] = label(this, kTopNames[which], kScaleStartText,
+                                          QStringLiteral("top of the %1 scale").arg(series));
+            m_bottoms[size_t(which)] = label(this, kBottomNames[which], kScaleStartText,
+                                             QStringLiteral("bottom of the %1 scale").arg(series));
             grid->addWidget(m_tops[size_t(which)], 1, which);
             grid->addWidget(m_bottoms[size_t(which)], 2, which);
         }
@@ -200,9 +209,16 @@ QWidget *Graph::buildLegend()
 
 void Graph::showFolder(const QString &path, const QStringList &subfolders, const QStringList &files)
 {
-    m_folder = path;
     m_folders->clear();
-    m_folders->addItems(subfolders);
+    // The folder itself first and chosen, so the list says where it is.
+    auto *current = new QListWidgetItem(style()->standardIcon(QStyle::SP_DirOpenIcon),
+                                        QDir::toNativeSeparators(path), m_folders);
+    current->setData(Qt::UserRole, path);
+    for (const QString &subfolder : subfolders) {
+        auto *item = new QListWidgetItem(style()->standardIcon(QStyle::SP_DirIcon), subfolder, m_folders);
+        item->setData(Qt::UserRole, QDir(path).filePath(subfolder));
+    }
+    m_folders->setCurrentItem(current);
     m_files->clear();
     m_files->addItems(files);
 }
@@ -252,9 +268,23 @@ void Graph::clearPlot()
     m_plot->clear();
 }
 
+void Graph::clearDay()
+{
+    m_plot->clear();
+    for (size_t series = 0; series < m_tops.size(); ++series) {
+        m_tops[series]->setText(kScaleStartText);
+        m_bottoms[series]->setText(kScaleStartText);
+    }
+    for (size_t which = 0; which < m_readouts.size(); ++which)
+        m_readouts[which]->setText(kReadoutStartTexts[which]);
+    m_start->setText(kStartText);
+    m_finish->setText(kFinishText);
+    m_energy->setText(kEnergyText);
+}
+
 void Graph::showPlot(const PlotPicture &picture, const PlotTexts &texts)
 {
-    m_plot->show(picture);
+    m_plot->showPicture(picture);
     for (size_t series = 0; series < m_tops.size(); ++series) {
         m_tops[series]->setText(texts.tops[series]);
         m_bottoms[series]->setText(texts.bottoms[series]);

@@ -34,20 +34,19 @@ public:
     void setPlotOptionsShown(const PlotOptions &options) override;
     void showScaledCaption(const QString &caption) override;
     void clearPlot() override;
+    void clearDay() override;
     void showPlot(const PlotPicture &picture, const PlotTexts &texts) override;
     void showReadout(int which, const QString &text) override;
     void markDrag(double fromX, double toX) override;
     void message(const QString &text) override;
 
 private:
-    QLabel *label(const char *name, const QString &text);
     QLineEdit *timeBox(const char *name, const QString &text, const QString &description);
     QWidget *buildFilePanel();
     QWidget *buildLegend();
 
     Messages &m_messages;
     GraphModel m_model;
-    QString m_folder;
     QLabel *m_fileName = nullptr;
     QListWidget *m_folders = nullptr;
     QListWidget *m_files = nullptr;

@@ -68,7 +68,7 @@ void GraphModel::fileClicked(const QString &name)
 void GraphModel::display()
 {
     if (!m_settings.problem.isEmpty()) {
-        m_view.message(m_settings.problem);
+        loadFailed(m_settings.problem);
         return;
     }
     const QStringList boxes = m_view.times();
@@ -83,30 +83,38 @@ void GraphModel::display()
     // The viewer only reads: a day that does not exist is no data, and no file is made for it.
     const QFileInfo file(logsFolder() + u'/' + m_view.fileName());
     if (m_view.fileName().isEmpty() || !file.isFile()) {
-        m_view.message(kNoData);
+        loadFailed(kNoData);
         return;
     }
     QByteArray content;
     try {
         content = TextFile::readBytes(file.filePath(), kLargestDayFile);
     } catch (const Failure &failure) {
-        m_view.message(QStringLiteral("The day could not be read: %1").arg(failure.description));
+        loadFailed(QStringLiteral("The day could not be read: %1").arg(failure.description));
         return;
     }
     m_session.zoomApplying = false;
     switch (DayLoader::load(content, *start, *finish, m_session.records)) {
     case DayLoader::Outcome::TooMany:
-        m_session.records.count = DayRecords::kCapacity;
-        m_view.message(DayLoader::tooManyMessage());
+        loadFailed(DayLoader::tooManyMessage());
         return;
     case DayLoader::Outcome::NoData:
-        m_view.message(kNoData);
+        loadFailed(kNoData);
         return;
     case DayLoader::Outcome::Loaded:
         break;
     }
     m_range = {1.0, double(m_session.records.count)};
     redraw();
+}
+
+void GraphModel::loadFailed(const QString &message)
+{
+    // Nothing of an earlier day may stay beside the file name now shown, or be exported as it.
+    m_session.records.count = 0;
+    m_range = ViewRange();
+    m_view.clearDay();
+    m_view.message(message);
 }
 
 void GraphModel::redraw()

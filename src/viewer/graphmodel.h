@@ -43,6 +43,7 @@ public:
 
 private:
     void redraw();
+    void loadFailed(const QString &message);
     QString logsFolder() const;
 
     QString m_programFolder;

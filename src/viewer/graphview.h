@@ -22,6 +22,8 @@ public:
     virtual void setPlotOptionsShown(const PlotOptions &options) = 0;
     virtual void showScaledCaption(const QString &caption) = 0;
     virtual void clearPlot() = 0;
+    // The plot cleared and every label around it back to its start text: nothing is loaded.
+    virtual void clearDay() = 0;
     virtual void showPlot(const PlotPicture &picture, const PlotTexts &texts) = 0;
     // The values under the pointer: time, then volts, amps, watts, rpm and wind speed.
     virtual void showReadout(int which, const QString &text) = 0;

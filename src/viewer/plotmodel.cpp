@@ -94,7 +94,9 @@ std::optional<PlotPicture> PlotModel::redraw(const DayRecords &records, const Vi
         picture.lines.append(line);
     }
 
-    const double seconds = settings.logDelaySeconds();
+    // The day's own interval, whatever the setting is today; the setting only when the records
+    // cannot tell.
+    const double seconds = records.loggingInterval().value_or(settings.logDelaySeconds());
     for (double at = first + 1.0; at <= last; at += 1.0)
         m_energy += records.value(DayRecords::Watts, position(at)) / kSecondsPerHour * seconds;
     m_texts.energy = NumberMask::format(m_energy, u"###0") + QStringLiteral(" Wh");

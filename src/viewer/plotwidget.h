@@ -17,7 +17,7 @@ public:
     explicit PlotWidget(QWidget *parent = nullptr);
 
     void clear();
-    void show(const PlotPicture &picture);
+    void showPicture(const PlotPicture &picture);
     void markDrag(double fromX, double toX);
 
 signals:

@@ -7,6 +7,7 @@
 #include "platform/qserialportlink.h"
 #include "programfolder.h"
 #include "recordingview.h"
+#include "screenreader.h"
 #include "scriptedprompts.h"
 #include "text/failure.h"
 
@@ -56,6 +57,7 @@ private slots:
     void calibrateButton_data();
     void calibrateButton();
     void boardValuesShowInTheDialog();
+    void screenReaderHearsWhatIsShown();
 };
 
 void CalibrationTest::opensThePortAndFillsTheBoxes()
@@ -238,6 +240,14 @@ void CalibrationTest::boardValuesShowInTheDialog()
     QCOMPARE(dialog.findChild<QLabel *>("txtBattAadjusted")->text(), QStringLiteral("3.25 Amps"));
     QCOMPARE(dialog.findChild<QLabel *>("txtWindmillRPM")->text(), QStringLiteral("300 RPM"));
     QCOMPARE(dialog.findChild<QLabel *>("txtWindSpeed")->text(), QStringLiteral("4.5 m/s"));
+}
+
+void CalibrationTest::screenReaderHearsWhatIsShown()
+{
+    Dialog d;
+    d.link.push("[<V>650</V><I>577</I><R>20</R><S>9</S><M>0</M><C>1256</C>]");
+    QCOMPARE(d.text("txtBattVadjusted"), QStringLiteral("13 Volts"));
+    QCOMPARE(labelsHeardWrong(*d.dialog), QStringList());
 }
 
 QTEST_MAIN(CalibrationTest)

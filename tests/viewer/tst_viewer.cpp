@@ -1,9 +1,11 @@
 #include "programfolder.h"
+#include "screenreader.h"
 #include "scriptedprompts.h"
 #include "viewer/csvexport.h"
 #include "viewer/dayloader.h"
 #include "viewer/graph.h"
 #include "viewer/plotmodel.h"
+#include "viewer/plotwidget.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -11,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QTest>
 
 namespace {
@@ -74,6 +77,12 @@ private slots:
     void csvExport();
     void exportOfNothingKeepsAnEarlierFile();
     void clickDragExportThroughTheWidgets();
+    void energyUsesTheDaysOwnInterval_data();
+    void energyUsesTheDaysOwnInterval();
+    void failedLoadLeavesNothingOfTheEarlierDay_data();
+    void failedLoadLeavesNothingOfTheEarlierDay();
+    void everySpikeIsDrawn();
+    void screenReaderHearsWhatIsShown();
 };
 
 void ViewerTest::loading_data()
@@ -328,6 +337,118 @@ void ViewerTest::clickDragExportThroughTheWidgets()
     // Closing and opening again keeps the day loaded.
     viewer.open();
     QCOMPARE(viewer.session.records.count, int(shown));
+}
+
+void ViewerTest::energyUsesTheDaysOwnInterval_data()
+{
+    QTest::addColumn<int>("seconds");   // the interval the day was logged at
+    QTest::addColumn<int>("pauseAfter"); // records before a three-hour pause; 0 for none
+    QTest::addColumn<QString>("energy"); // 100 W throughout; prog.cfg says 60 s today
+    // 1,439 steps of 5 s from 08:00:05 to 10:00:00: 199.9 Wh, the minutes of the times give 200.
+    QTest::newRow("logged every 5 s") << 5 << 0 << "200 Wh";
+    QTest::newRow("logged every 600 s") << 600 << 0 << "983 Wh"; // 59 steps of 10 minutes
+    QTest::newRow("600 s with a pause") << 600 << 30 << "983 Wh";
+}
+
+void ViewerTest::energyUsesTheDaysOwnInterval()
+{
+    QFETCH(int, seconds);
+    QFETCH(int, pauseAfter);
+    const int records = seconds == 5 ? 1440 : 60;
+    QByteArray day;
+    QTime at(8, 0);
+    for (int n = 1; n <= records; ++n) {
+        at = at.addSecs(pauseAfter > 0 && n == pauseAfter + 1 ? 3 * 3600 : seconds);
+        day += record(at.toString("HH:mm").toLatin1(), "20.00", "5.00", "100.00");
+    }
+    Viewer viewer(day);
+    viewer.model().fileClicked("P_2010_03_07.txt");
+    QTEST(viewer.text("watts"), "energy");
+}
+
+void ViewerTest::failedLoadLeavesNothingOfTheEarlierDay_data()
+{
+    QTest::addColumn<QByteArray>("refusedDay"); // empty: no file at all
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing day") << QByteArray() << "No data for that date";
+    QByteArray tooMany;
+    for (int s = 1; s <= 10000; ++s)
+        tooMany += record(QTime(0, 0).addSecs(s).toString("HH:mm:ss").toLatin1());
+    QTest::newRow("too many records") << tooMany << DayLoader::tooManyMessage();
+}
+
+void ViewerTest::failedLoadLeavesNothingOfTheEarlierDay()
+{
+    QFETCH(QByteArray, refusedDay);
+    Viewer viewer;
+    viewer.model().fileClicked("P_2010_03_07.txt");
+    viewer.model().pointerMoved(4.7);
+    QCOMPARE(viewer.text("vv"), QStringLiteral("13 V"));
+    if (!refusedDay.isEmpty())
+        viewer.folder.write("logs/P_2010_03_08.txt", refusedDay);
+    viewer.model().fileClicked("P_2010_03_08.txt");
+    QTEST(viewer.messages.messages.value(0), "message");
+    for (const char *name : {"VMax1", "WMin1", "vv", "sv"})
+        QCOMPARE(viewer.text(name), QStringLiteral("0"));
+    QCOMPARE(viewer.text("vt"), QString());
+    QCOMPARE(viewer.text("stime"), QStringLiteral("Start"));
+    QCOMPARE(viewer.text("watts"), QStringLiteral("Wh"));
+    viewer.model().pointerMoved(4.7);
+    QCOMPARE(viewer.text("vv"), QStringLiteral("0"));
+
+    viewer.model().exportCsv();
+    QCOMPARE(viewer.messages.messages.last(), QStringLiteral("No data for that date"));
+    QCOMPARE(QDir(viewer.folder.file("excel")).entryList(QDir::Files), QStringList());
+}
+
+void ViewerTest::everySpikeIsDrawn()
+{
+    // 9,999 records on a 741-pixel plot: 13 or 14 records a pixel column, with single-record
+    // spikes up and down at random places.
+    constexpr int kRecords = 9999;
+    constexpr double kHeight = 100.0;
+    QList<QPointF> points;
+    QList<int> spikes;
+    QRandomGenerator random(11);
+    for (int x = 0; x < kRecords; ++x) {
+        const bool spike = x % 97 == 0 && x > 0;
+        points.append(QPointF(x, spike ? (spikes.size() % 2 ? 90.0 : 10.0) + random.bounded(5.0) : 50.0));
+        if (spike)
+            spikes.append(x);
+    }
+    PlotPicture picture;
+    picture.width = kRecords - 1;
+    picture.lines.append({DayRecords::Volts, kHeight, points});
+    PlotWidget plot;
+    plot.resize(741, 389);
+    plot.showPicture(picture);
+    const QImage image = plot.grab().toImage();
+    const double xScale = plot.width() / picture.width;
+    const double yScale = plot.height() / kHeight;
+    QStringList missed;
+    for (int x : spikes) {
+        const int column = int(x * xScale);
+        const int row = int(points[x].y() * yScale);
+        bool reached = false;
+        for (int dx = -1; dx <= 1 && !reached; ++dx)
+            for (int dy = -1; dy <= 1 && !reached; ++dy)
+                reached = qRed(image.pixel(qBound(0, column + dx, image.width() - 1), qBound(0, row + dy, image.height() - 1))) > 128;
+        if (!reached)
+            missed << QString::number(x);
+    }
+    QVERIFY2(missed.isEmpty(), qPrintable("spikes not drawn at records " + missed.join(", ")));
+}
+
+void ViewerTest::screenReaderHearsWhatIsShown()
+{
+    Viewer viewer;
+    viewer.model().fileClicked("P_2010_03_07.txt");
+    viewer.model().pointerMoved(4.7);
+    QCOMPARE(labelsHeardWrong(*viewer.graph), QStringList());
+    for (const char *separator : {"Label4", "Label5", "Label6", "Label8"})
+        QCOMPARE(viewer.text(separator), QStringLiteral(":"));
+    auto *folders = viewer.graph->findChild<QListWidget *>("Dir1");
+    QCOMPARE(folders->currentItem()->text(), QDir::toNativeSeparators(viewer.folder.file("logs")));
 }
 
 QTEST_MAIN(ViewerTest)

@@ -1,6 +1,7 @@
 #include "dialogs/calibration/calibrate.h"
 
 #include "platform/messages.h"
+#include "widgets/widgethelpers.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -10,10 +11,16 @@
 #include <QPainter>
 #include <QPushButton>
 
+using WidgetHelpers::label;
+
 namespace {
 const char *const kDisplayNames[] = {"txtBattV",  "txtShuntV",        "txtPulsess",
                                      "txtWindmillRPM", "txtPulsess2", "txtWindSpeed",
                                      "txtBattVadjusted", "txtBattAadjusted", "OffsetV", "Label23"};
+const char *const kDisplayDescriptions[] = {
+    "battery reading from the board", "current reading from the board",
+    "generator pulses from the board", "generator rpm", "wind sensor pulses from the board",
+    "wind speed", "battery volts", "battery amps", "current offset", ""};
 const char *const kDivisorNames[] = {"BatteryVolts", "BatteryCurrent", "PulseDivider", "Pulse2Divider"};
 const char *const kDivisorDescriptions[] = {"voltage divisor", "current divisor",
                                             "generator pulses per revolution",
@@ -60,15 +67,11 @@ Calibrate::Calibrate(const QString &programFolder, SerialLink &link, Calibration
     setObjectName(QStringLiteral("Calibrate"));
     setWindowTitle(QStringLiteral("Calibration"));
     for (size_t which = 0; which < m_displays.size(); ++which)
-        m_displays[which] = label(kDisplayNames[which], QString());
-    for (size_t which = 0; which < m_divisors.size(); ++which) {
-        auto *edit = new QLineEdit(this);
-        edit->setObjectName(QLatin1String(kDivisorNames[which]));
-        edit->setAccessibleName(QLatin1String(kDivisorNames[which]));
-        edit->setAccessibleDescription(QLatin1String(kDivisorDescriptions[which]));
-        edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * kDivisorChars + 12);
-        m_divisors[which] = edit;
-    }
+        m_displays[which] = label(this, kDisplayNames[which], QString(),
+                                  QLatin1String(kDisplayDescriptions[which]));
+    for (size_t which = 0; which < m_divisors.size(); ++which)
+        m_divisors[which] = WidgetHelpers::fixedWidthEdit(
+            this, kDivisorNames[which], QLatin1String(kDivisorDescriptions[which]), kDivisorChars);
     for (Display raw : {RawVolts, RawCurrent, RawPulses, RawWindPulses, Offset})
         m_displays[raw]->setText(QStringLiteral("0"));
     m_displays[WindQuestion]->setText(QStringLiteral("How many pulses per revolution?"));
@@ -81,9 +84,9 @@ Calibrate::Calibrate(const QString &programFolder, SerialLink &link, Calibration
     grid->setColumnStretch(0, 1);
     int row = 0;
     addStep(grid, row, "Label8", QStringLiteral("Step 1. Set Voltage"),
-            {label("Label2", QStringLiteral("Measure your battery voltage, and then adjust")),
-             label("Label9", QStringLiteral("this value until the correct battery voltage")),
-             label("Label10", QStringLiteral("is displayed"))},
+            {label(this, "Label2", QStringLiteral("Measure your battery voltage, and then adjust")),
+             label(this, "Label9", QStringLiteral("this value until the correct battery voltage")),
+             label(this, "Label10", QStringLiteral("is displayed"))},
             RawVolts, VoltDivisor, "Picture1", "Label6", Volts);
     grid->addWidget(line(this), row++, 0, 1, 5);
 
@@ -94,9 +97,9 @@ Calibrate::Calibrate(const QString &programFolder, SerialLink &link, Calibration
     zero->setAutoDefault(false);
     connect(zero, &QPushButton::clicked, this, [this] { m_model.zeroClicked(); });
     addStep(grid, row, "Label11", QStringLiteral("Step 2. Set Current"),
-            {label("Label7", QStringLiteral("With no current flowing, press the Zero button..")),
-             label("Label12", QStringLiteral("Apply a charging current, and adjust this")),
-             label("Label13", QStringLiteral("value until the correct amps is displayed."))},
+            {label(this, "Label7", QStringLiteral("With no current flowing, press the Zero button..")),
+             label(this, "Label12", QStringLiteral("Apply a charging current, and adjust this")),
+             label(this, "Label13", QStringLiteral("value until the correct amps is displayed."))},
             RawCurrent, AmpDivisor, "Picture2", "Label20", Amps);
     auto *offsetRow = new QHBoxLayout;
     offsetRow->addWidget(zero);
@@ -107,8 +110,8 @@ Calibrate::Calibrate(const QString &programFolder, SerialLink &link, Calibration
     grid->addWidget(line(this), row++, 0, 1, 5);
 
     addStep(grid, row, "Label14", QStringLiteral("Step 3. Set RPM"),
-            {label("Label3", QStringLiteral("How many pulses per revolution?")),
-             label("Label15", QStringLiteral("ie, for a 14 pulse generator, type in 14."))},
+            {label(this, "Label3", QStringLiteral("How many pulses per revolution?")),
+             label(this, "Label15", QStringLiteral("ie, for a 14 pulse generator, type in 14."))},
             RawPulses, RpmDivisor, "Picture3", "Label16", Rpm);
     grid->addWidget(line(this), row++, 0, 1, 5);
     addStep(grid, row, "Label21", QStringLiteral("Step 4. Set Wind Speed"),
@@ -132,19 +135,11 @@ Calibrate::Calibrate(const QString &programFolder, SerialLink &link, Calibration
     grid->addLayout(buttons, row, 0, 1, 5);
 }
 
-QLabel *Calibrate::label(const char *name, const QString &text)
-{
-    auto *label = new QLabel(text, this);
-    label->setObjectName(QLatin1String(name));
-    label->setAccessibleName(QLatin1String(name));
-    return label;
-}
-
 void Calibrate::addStep(QGridLayout *grid, int &row, const char *heading, const QString &headingText,
                         const QList<QWidget *> &instructions, Display raw, Divisor divisor,
                         const char *sign, const char *equals, Display result)
 {
-    QLabel *title = label(heading, headingText);
+    QLabel *title = label(this, heading, headingText);
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
@@ -153,7 +148,7 @@ void Calibrate::addStep(QGridLayout *grid, int &row, const char *heading, const 
     grid->addWidget(m_displays[raw], readingRow, 1, Qt::AlignRight);
     grid->addWidget(new DivisionSign(sign, this), readingRow, 2);
     grid->addWidget(m_divisors[divisor], readingRow, 3);
-    grid->addWidget(label(equals, QStringLiteral("=")), readingRow + 1, 2);
+    grid->addWidget(label(this, equals, QStringLiteral("=")), readingRow + 1, 2);
     grid->addWidget(m_displays[result], readingRow + 1, 3, 1, 2);
     m_displays[result]->setMinimumWidth(m_displays[result]->fontMetrics().horizontalAdvance(QStringLiteral("0000.00 Volts")));
     ++row;

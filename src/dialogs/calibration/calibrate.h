@@ -36,7 +36,6 @@ protected:
     void done(int result) override;
 
 private:
-    QLabel *label(const char *name, const QString &text);
     void addStep(QGridLayout *grid, int &row, const char *heading, const QString &headingText,
                  const QList<QWidget *> &instructions, Display raw, Divisor divisor, const char *sign,
                  const char *equals, Display result);

@@ -2,6 +2,7 @@
 
 #include "platform/portlocator.h"
 #include "text/numerictext.h"
+#include "widgets/widgethelpers.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -40,15 +41,6 @@ int checkValue(const QCheckBox *box)
     return 0;
 }
 
-QLineEdit *edit(const char *name, const QString &description, int widthChars, QWidget *parent)
-{
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setAccessibleName(QLatin1String(name));
-    edit->setAccessibleDescription(description);
-    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * widthChars + 12);
-    return edit;
-}
 } // namespace
 
 ProgramSetup::ProgramSetup(const QString &programFolder, Messages &messages, QWidget *parent)
@@ -75,7 +67,7 @@ ProgramSetup::ProgramSetup(const QString &programFolder, Messages &messages, QWi
         ++row;
     };
 
-    m_port = edit("PortNumber", QStringLiteral("serial port number, 0 for none"), kNarrowEditChars, this);
+    m_port = WidgetHelpers::fixedWidthEdit(this, "PortNumber", QStringLiteral("serial port number, 0 for none"), kNarrowEditChars);
     addRow(QStringLiteral("Com port"), m_port);
     m_portDevice = new QLabel(this);
     m_portDevice->setObjectName(QStringLiteral("PortDevice"));
@@ -94,8 +86,7 @@ ProgramSetup::ProgramSetup(const QString &programFolder, Messages &messages, QWi
     addRow(QStringLiteral("Save HTML page?"), m_savehtml, QStringLiteral("Saved to /html folder"));
     m_saveExcel = checkBox("SaveExcel", QStringLiteral("save Excel file"));
     addRow(QStringLiteral("Save Excel File?"), m_saveExcel, QStringLiteral("Saved to /Excel folder"));
-    m_logDelay = edit("LogDelay", QStringLiteral("default logging interval in seconds"),
-                      kNarrowEditChars, this);
+    m_logDelay = WidgetHelpers::fixedWidthEdit(this, "LogDelay", QStringLiteral("default logging interval in seconds"), kNarrowEditChars);
     addRow(QStringLiteral("Default Logging Interval"), m_logDelay,
            QStringLiteral("Seconds ( 1 - 600 )"));
     m_logOn = checkBox("LogOn", QStringLiteral("start logging automatically"));
@@ -106,7 +97,7 @@ ProgramSetup::ProgramSetup(const QString &programFolder, Messages &messages, QWi
     addRow(QStringLiteral("Display messages"), m_displayMessages);
     m_displayWs = checkBox("DisplayWS", QStringLiteral("display wind speed"));
     addRow(QStringLiteral("Display Wind Speed?"), m_displayWs);
-    m_wsUnits = edit("WSUnits", QStringLiteral("wind speed units"), kWideEditChars, this);
+    m_wsUnits = WidgetHelpers::fixedWidthEdit(this, "WSUnits", QStringLiteral("wind speed units"), kWideEditChars);
     addRow(QStringLiteral("Wind Speed Units"), m_wsUnits);
 
     m_systemVolts = optionGroup("Frame2", QStringLiteral("System Voltage"), 1,
