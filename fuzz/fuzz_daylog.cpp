@@ -1,4 +1,5 @@
-// The log viewer fed random day files and time ranges: loading, plotting and exporting.
+// The log viewer fed random day files and time ranges: loading, plotting and exporting, checking
+// that every loaded value and the view's energy are finite numbers.
 
 #include "viewer/csvexport.h"
 #include "viewer/dayloader.h"
@@ -7,6 +8,20 @@
 #include "viewer/viewersettings.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+void check(bool holds, const char *what)
+{
+    if (!holds) {
+        fprintf(stderr, "broken: %s\n", what);
+        std::abort();
+    }
+}
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -23,6 +38,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     static DayRecords records; // as in the viewer: positions keep what earlier loads left
     DayLoader::load(QByteArray(rest.data(), qsizetype(rest.size())), start, finish, records);
+    for (int position = 1; position <= std::min(records.count, DayRecords::kMostRecords); ++position) {
+        for (int series = 0; series < DayRecords::SeriesCount; ++series)
+            check(std::isfinite(records.value(DayRecords::Series(series), position)), "a loaded value is finite");
+    }
     DayLoader::parseTime(QString::fromLatin1(rest.data(), qsizetype(std::min<size_t>(rest.size(), 12))));
 
     ViewerSettings settings;
@@ -30,7 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     settings.voltScaleMax = 17.5;
     settings.maxAmps = 20;
     PlotModel plot;
-    plot.redraw(records, {first, last}, options, settings);
+    if (plot.redraw(records, {first, last}, options, settings))
+        check(std::isfinite(plot.energy()), "the view's energy is finite");
     CsvExport::text(records, {first, last});
     return 0;
 }

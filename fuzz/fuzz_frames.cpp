@@ -1,46 +1,113 @@
-// The main window's frame path fed random bytes in random chunks: cut, check, scale.
+// The main window's receive path and energy tick fed random bytes in random chunks, checking
+// after every chunk what must always hold: the reading and the energy finite, amps and energy
+// never negative, the buffer within its cap, and no more frames counted than were fed.
 
 #include "acquisition/frameassembler.h"
-#include "acquisition/frameparser.h"
-#include "acquisition/reading.h"
-#include "acquisition/scaling.h"
-#include "config/calibrationsettings.h"
-#include "text/failure.h"
+#include "app/consoleview.h"
+#include "app/headlessprompts.h"
+#include "app/mainwindowmodel.h"
+#include "fakeclock.h"
+#include "fakeseriallink.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTextStream>
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <cmath>
 #include <cstdlib>
+
+namespace {
+void check(bool holds, const char *what)
+{
+    if (!holds) {
+        fprintf(stderr, "broken: %s\n", what);
+        std::abort();
+    }
+}
+
+// One model for the whole run, as in the program: what it holds carries from input to input.
+struct Rig
+{
+    int argc = 1;
+    char name[6] = "fuzz";
+    char *argv[2] = {name, nullptr};
+    QCoreApplication app{argc, argv};
+    QTemporaryDir folder;
+    QFile nowhere{QStringLiteral("/dev/null")};
+    QTextStream out{&nowhere};
+    ConsoleView view{out, out};
+    FakeSerialLink link;
+    FakeClock clock;
+    HeadlessPrompts prompts{out};
+    std::unique_ptr<MainWindowModel> model;
+    long long openings = 0;
+    long long closings = 0;
+    long long reads = 0;
+    long long characters = 0;
+    long long inputs = 0;
+
+    Rig()
+    {
+        nowhere.open(QIODevice::WriteOnly);
+        writeFile("prog.cfg", "<Port>1</Port><Savehtml>0</Savehtml><SaveExcel>0</SaveExcel>"
+                              "<LogDelay>60</LogDelay><LogOn>1</LogOn><DisplayRPM>1</DisplayRPM>"
+                              "<DisplayWS>1</DisplayWS><WSUnits>m/s</WSUnits><SV>12</SV><MA>20</MA>"
+                              "<BR>4800</BR><dispMessages>1</dispMessages>");
+        writeFile("settings.cfg", "<VoltDivider>50</VoltDivider><VoltOffset>512</VoltOffset>"
+                                  "<AmpDivider>20</AmpDivider><RPMDivider>4</RPMDivider><WSDivider>2</WSDivider>");
+        model = std::make_unique<MainWindowModel>(folder.path(), view, link, clock, prompts);
+        model->startUp();
+    }
+    void writeFile(const char *name, const QByteArray &bytes)
+    {
+        QFile file(folder.filePath(QLatin1String(name)));
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+    }
+};
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
+    static Rig rig;
     FuzzedDataProvider input(data, size);
-    const CalibrationSettings settings{QStringLiteral("50"), QStringLiteral("512"),
-                                       QStringLiteral("20"), QStringLiteral("4"), QStringLiteral("2")};
-    FrameAssembler assembler;
-    Reading reading;
-    IntervalSums sums;
     while (input.remaining_bytes() > 0) {
         const size_t chunk = input.ConsumeIntegralInRange<size_t>(1, 200);
         const std::string bytes = input.ConsumeBytesAsString(chunk);
-        assembler.append(QString::fromLatin1(bytes.data(), qsizetype(bytes.size())));
-        for (;;) {
-            const FrameAssembler::Piece piece = assembler.next();
-            if (piece.kind == FrameAssembler::Piece::Incomplete)
-                break;
-            if (piece.kind != FrameAssembler::Piece::Frame)
-                continue;
-            const ParsedFrame parsed = FrameParser::parse(piece.text);
-            if (!parsed.usable())
-                continue;
-            try {
-                Scaling::apply(parsed.values, settings, reading);
-                sums.add(reading);
-            } catch (const Failure &) {
-            }
-        }
-        // The buffer never holds more than its capacity and one chunk.
-        if (assembler.buffer().size() > FrameAssembler::kCapacity + 200)
-            std::abort();
+        const QByteArray read(bytes.data(), qsizetype(bytes.size()));
+        rig.openings += read.count('[');
+        rig.closings += read.count(']');
+        rig.characters += read.size();
+        ++rig.reads;
+        rig.link.push(read);
+        rig.clock.advance(5000);
+        rig.model->energyTick();
+
+        const MainWindowState &state = rig.model->state();
+        const Reading &r = state.reading;
+        for (double value : {r.volts, r.amps, r.watts, r.rpm, r.windSpeed, r.modeVolts})
+            check(std::isfinite(value), "a reading is finite");
+        check(r.amps >= 0.0, "amps are never negative");
+        check(std::isfinite(state.energy.total()) && state.energy.total() >= 0.0,
+              "the energy is finite and never negative");
+        check(rig.model->receiver().bufferedCharacters() <= FrameAssembler::kCapacity,
+              "the buffer stays within its cap");
+        const FrameCounts &counts = state.health.sinceStart;
+        check(counts.accepted <= rig.openings && counts.accepted <= rig.closings,
+              "every accepted frame had its brackets");
+        // A frame, good or trapped, takes a "]"; a read without "[" is one rejection; an overflow
+        // gives up at least one "[" or a whole buffer.
+        check(counts.accepted + counts.rejected
+                  <= rig.closings + rig.reads + rig.openings + rig.characters / FrameAssembler::kCapacity,
+              "frames are counted once");
     }
+    // Every rejection is an error-log entry: keep the folder small over millions of inputs.
+    if (++rig.inputs % 1000 == 0)
+        QFile::remove(rig.folder.filePath(QStringLiteral("errorlog.txt")));
     return 0;
 }

@@ -24,6 +24,8 @@ public:
                   const Clock &clock, QObject *parent = nullptr);
 
     void receive();
+    // The characters waiting for the rest of their frame; never more than FrameAssembler::kCapacity.
+    qsizetype bufferedCharacters() const { return m_assembler.buffer().size(); }
 
 private:
     void reject(const QString &context, const QString &text);

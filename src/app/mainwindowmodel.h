@@ -55,6 +55,7 @@ public:
     const MainWindowState &state() const { return m_state; }
     std::chrono::milliseconds loggingInterval() const { return m_logging.interval(); }
     LoggingCycle &loggingCycle() { return m_logging; }
+    const FrameReceiver &receiver() const { return m_receiver; }
     void energyTick();
 
 private:

@@ -6,9 +6,14 @@
 #include <QByteArray>
 #include <QList>
 
+#include <cmath>
+
 namespace DayLoader {
 namespace {
 constexpr double kHighestRpm = 500.0;
+// Far beyond anything a battery, a shunt or a turbine reads: such a field is a damaged record,
+// and left in it would make the scales and the watt-hours infinite.
+constexpr double kLargestValue = 1e9;
 constexpr int kSecondsPerHour = 3600;
 constexpr int kSecondsPerMinute = 60;
 
@@ -29,7 +34,8 @@ std::optional<QByteArrayView> field(QByteArrayView line, const char *opening, co
 double number(QByteArrayView line, const char *opening, const char *closing)
 {
     const auto text = field(line, opening, closing);
-    return text ? NumericText::valueOrZero(QString::fromLatin1(*text)) : 0.0;
+    const double value = text ? NumericText::valueOrZero(QString::fromLatin1(*text)) : 0.0;
+    return std::fabs(value) <= kLargestValue ? value : 0.0;
 }
 
 bool twoDigitsOrOne(QStringView text, int highest, int &value)

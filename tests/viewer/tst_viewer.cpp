@@ -96,6 +96,7 @@ void ViewerTest::loading_data()
     QTest::newRow("empty and abc fields are 0") << record("12:00", "", "abc") << 1 << 0.0 << 245.0;
     QTest::newRow("rpm 600 loads as 0, 500 stays") << record("12:00", "13", "2", "26", "600") + record("12:01", "13", "2", "26", "500") << 2 << 13.0 << 0.0;
     QTest::newRow("lines without a valid time skipped") << QByteArray("junk\r\n\r\n<T>25:00</T><V>9</V>\r\n") + record("12:00") << 1 << 13.0 << 245.0;
+    QTest::newRow("a value beyond any measurement is 0") << record("12:00", "1e300", "2", "-1e300") << 1 << 0.0 << 245.0;
     QTest::newRow("closing tag first is a missing field") << QByteArray("<T>12:00</T></V>14<V>\r\n") << 1 << 0.0 << 0.0;
 }
 
