@@ -1,12 +1,17 @@
 #include "app/mainwindow.h"
 #include "app/mainwindowmodel.h"
+#include "app/widgetprompts.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"
 #include "programfolder.h"
 #include "screenreader.h"
 #include "scriptedprompts.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
+#include <QMessageBox>
+#include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,6 +26,7 @@ class MainWindowTest : public QObject
 private slots:
     void screenReaderHearsWhatIsShown();
     void lampsStartInTheirOwnColours();
+    void messageBoxBelongsToTheWindowThatRaisedIt();
     void loggingStateShowsInTheControls();
     void frameFillsTheListAndCaption();
     void setupButtonRunsTheDialog();
@@ -71,6 +77,24 @@ void MainWindowTest::lampsStartInTheirOwnColours()
     QCOMPARE(rig.find<QPushButton>("BlinkData")->palette().color(QPalette::Button), QColor(Qt::white));
     QCOMPARE(rig.find<QPushButton>("BlinkLog")->palette().color(QPalette::Button),
              rig.window.palette().color(QPalette::Button));
+}
+
+void MainWindowTest::messageBoxBelongsToTheWindowThatRaisedIt()
+{
+    Rig rig("0");
+    WidgetPrompts prompts(rig.folder.path(), rig.window);
+    QDialog dialog(&rig.window);
+    dialog.setModal(true);
+    dialog.show();
+    QWidget *owner = nullptr;
+    QTimer::singleShot(0, &dialog, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        owner = box->parentWidget();
+        box->accept();
+    });
+    prompts.message(QStringLiteral("Done"));
+    QCOMPARE(owner, &dialog);
 }
 
 void MainWindowTest::loggingStateShowsInTheControls()
