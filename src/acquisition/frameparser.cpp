@@ -1,6 +1,7 @@
 #include "acquisition/frameparser.h"
 
 #include "text/numerictext.h"
+#include "text/taglookup.h"
 
 namespace FrameParser {
 namespace {
@@ -28,16 +29,16 @@ constexpr Tag kC{'C', QLatin1StringView("<C>"), QLatin1StringView("</C>")};
 // missing. A closing tag before the opening one is a failure of the whole frame.
 std::optional<Field> extract(QStringView frame, const Tag &tag)
 {
-    const QLatin1StringView opening = tag.opening;
-    const QLatin1StringView closing = tag.closing;
-    const qsizetype open = frame.indexOf(opening);
-    const qsizetype close = frame.indexOf(closing);
-    if (open < 0 || close < 0)
+    const auto found = TagLookup::between(frame, tag.opening, tag.closing);
+    switch (found.outcome) {
+    case TagLookup::Outcome::Missing:
         return Field{};
-    const qsizetype start = open + opening.size();
-    if (close < start)
+    case TagLookup::Outcome::Reversed:
         return std::nullopt;
-    return Field{true, frame.mid(start, close - start)};
+    case TagLookup::Outcome::Found:
+        break;
+    }
+    return Field{true, found.value};
 }
 
 class Reader

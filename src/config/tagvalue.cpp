@@ -1,17 +1,14 @@
 #include "config/tagvalue.h"
 
+#include "text/taglookup.h"
+
 std::optional<QString> tagValue(QStringView content, QStringView key)
 {
-    const QString opening = QStringLiteral("<%1>").arg(key);
-    const QString closing = QStringLiteral("</%1>").arg(key);
-    const qsizetype open = content.indexOf(opening);
-    const qsizetype close = content.indexOf(closing);
-    if (open < 0 || close < 0)
+    const auto found = TagLookup::between(content, QStringLiteral("<%1>").arg(key),
+                                           QStringLiteral("</%1>").arg(key));
+    if (!found.found())
         return std::nullopt;
-    const qsizetype start = open + opening.size();
-    if (close < start)
-        return std::nullopt;
-    return content.mid(start, close - start).toString();
+    return found.value.toString();
 }
 
 QString tagged(QStringView key, QStringView value)

@@ -1,6 +1,7 @@
 #include "viewer/dayloader.h"
 
 #include "text/numerictext.h"
+#include "text/taglookup.h"
 #include "viewer/dayrecords.h"
 
 #include <QByteArray>
@@ -21,14 +22,10 @@ constexpr int kSecondsPerMinute = 60;
 // or they stand the wrong way round (treated as a missing field).
 std::optional<QByteArrayView> field(QByteArrayView line, const char *opening, const char *closing)
 {
-    const qsizetype open = line.indexOf(opening);
-    if (open < 0)
+    const auto found = TagLookup::between(line, QByteArrayView(opening), QByteArrayView(closing));
+    if (!found.found())
         return std::nullopt;
-    const qsizetype close = line.indexOf(closing);
-    const qsizetype start = open + qsizetype(qstrlen(opening));
-    if (close < start)
-        return std::nullopt;
-    return line.sliced(start, close - start);
+    return found.value;
 }
 
 double number(QByteArrayView line, const char *opening, const char *closing)

@@ -1,18 +1,16 @@
 #include "dialogs/calibration/calibrationreader.h"
 
 #include "text/numerictext.h"
+#include "text/taglookup.h"
 
 namespace {
 std::optional<double> field(QStringView frame, QChar tag)
 {
-    const QString opening = QStringLiteral("<%1>").arg(tag);
-    const QString closing = QStringLiteral("</%1>").arg(tag);
-    const qsizetype open = frame.indexOf(opening);
-    const qsizetype close = frame.indexOf(closing);
-    const qsizetype start = open + opening.size();
-    if (open < 0 || close < 0 || close < start)
+    const auto found = TagLookup::between(frame, QStringLiteral("<%1>").arg(tag),
+                                           QStringLiteral("</%1>").arg(tag));
+    if (!found.found())
         return std::nullopt;
-    return NumericText::valueOrZero(frame.mid(start, close - start));
+    return NumericText::valueOrZero(found.value);
 }
 } // namespace
 
