@@ -34,8 +34,8 @@ void benchLogging()
         model.loggingCycle().tick();
         clock.advance(1000);
     };
-    const double ns = nanosecondsPerRound(2000, oneInterval);
-    report("logging tick with all outputs", ns / 1e6, "ms");
+    const Timing ns = nanosecondsPerRound(2000, oneInterval);
+    report("logging tick with all outputs", ns, 1e6, "ms");
 
     constexpr long kWarmTicks = 1000;
     constexpr long kLongRun = 100000;

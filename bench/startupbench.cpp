@@ -43,7 +43,7 @@ void benchStartUp()
     ProgramFolder folder;
     folder.writeProgramConfig("1", "1", "60", "1", "1");
     folder.writeCalibration();
-    const double ns = nanosecondsPerRound(20, [&](long) {
+    const Timing ns = nanosecondsPerRound(20, [&](long) {
         MainWindow window;
         FakeSerialLink link;
         FakeClock clock;
@@ -54,6 +54,6 @@ void benchStartUp()
         model.startUp();
         QCoreApplication::processEvents();
     });
-    report("start-up to window shown", ns / 1e6, "ms");
+    report("start-up to window shown", ns, 1e6, "ms");
     report("resident memory after start-up", programMebibytesAfterStartUp(), "MiB");
 }

@@ -27,12 +27,12 @@ void benchViewer()
     Graph graph(folder.path(), session, messages);
     graph.show();
     graph.model().switchClicked(GraphModel::WindSpeedBox, true); // all five series
-    const double load = nanosecondsPerRound(50, [&](long) { graph.model().fileClicked("P_2010_03_07.txt"); });
-    report("viewer load and draw of 9,999 records", load / 1e6, "ms");
-    const double redraw = nanosecondsPerRound(50, [&](long i) {
+    const Timing load = nanosecondsPerRound(50, [&](long) { graph.model().fileClicked("P_2010_03_07.txt"); });
+    report("viewer load and draw of 9,999 records", load, 1e6, "ms");
+    const Timing redraw = nanosecondsPerRound(50, [&](long i) {
         graph.model().switchClicked(GraphModel::ScaledBox, i % 2 == 0);
     });
-    report("viewer redraw", redraw / 1e6, "ms");
-    const double move = nanosecondsPerRound(20000, [&](long i) { graph.model().pointerMoved(double(i % 9000)); });
-    report("viewer pointer move", move / 1000.0, "us");
+    report("viewer redraw", redraw, 1e6, "ms");
+    const Timing move = nanosecondsPerRound(20000, [&](long i) { graph.model().pointerMoved(double(i % 9000)); });
+    report("viewer pointer move", move, 1000.0, "us");
 }

@@ -18,8 +18,8 @@ QString ConsoleView::statusLine(const QTime &time, const IntervalMeans &means, d
              health.thisInterval.summary());
 }
 
-void ConsoleView::showInterval(const QTime &time, const IntervalMeans &means, double energy,
-                               const FrameHealth &health)
+void ConsoleView::printIntervalLine(const QTime &time, const IntervalMeans &means, double energy,
+                                     const FrameHealth &health)
 {
     m_out << statusLine(time, means, energy, health) << Qt::endl;
 }

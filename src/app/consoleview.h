@@ -19,8 +19,8 @@ public:
     // "14:05:10  13.00 V  3.3 A  42 W  300 rpm  5 m/s  1234.6 Wh  (58 frames, 0 rejected, ...)"
     static QString statusLine(const QTime &time, const IntervalMeans &means, double energy,
                               const FrameHealth &health);
-    void showInterval(const QTime &time, const IntervalMeans &means, double energy,
-                      const FrameHealth &health);
+    void printIntervalLine(const QTime &time, const IntervalMeans &means, double energy,
+                           const FrameHealth &health);
 
     void showCaption(const QString &) override {}
     void showStatus(const QString &) override {}

@@ -29,7 +29,7 @@ int main(int argc, char *argv[])
     MainWindowModel model(programFolder, view, link, clock, prompts, Attendance::Unattended);
     QObject::connect(&model.loggingCycle(), &LoggingCycle::intervalLogged, &application,
                      [&](const IntervalMeans &means, const FrameHealth &health) {
-                         view.showInterval(clock.now().time(), means, model.state().energy.total(),
+                         view.printIntervalLine(clock.now().time(), means, model.state().energy.total(),
                                            health);
                      });
 

@@ -30,7 +30,7 @@ public:
     void setDivisor(Divisor divisor, const QString &text) override;
     QString divisor(Divisor divisor) const override;
     void message(const QString &text) override;
-    void close() override { accept(); }
+    void closeSaved() override { accept(); }
 
 protected:
     void done(int result) override;

@@ -125,7 +125,7 @@ void CalibrationModel::saveClicked()
         return;
     }
     m_link.close();
-    m_view.close();
+    m_view.closeSaved();
 }
 
 void CalibrationModel::closed()

@@ -26,5 +26,6 @@ public:
     virtual void setDivisor(Divisor divisor, const QString &text) = 0;
     virtual QString divisor(Divisor divisor) const = 0;
     virtual void message(const QString &text) = 0;
-    virtual void close() = 0;
+    // Closes the dialog after a successful save.
+    virtual void closeSaved() = 0;
 };
