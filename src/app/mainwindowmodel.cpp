@@ -27,7 +27,6 @@ constexpr double kLongestInterval = 600.0;
 constexpr double kShortestInterval = 1.0;
 constexpr double kMillisecondsPerSecond = 1000.0;
 constexpr std::chrono::seconds kEnergyTick{5};
-constexpr std::chrono::seconds kReopenEvery{5};
 // The per-interval frame counts, for soak runs and support: QT_LOGGING_RULES="brolant.frames.info=true"
 Q_LOGGING_CATEGORY(lcFrames, "brolant.frames", QtWarningMsg)
 } // namespace
@@ -51,11 +50,12 @@ MainWindowModel::MainWindowModel(QString programFolder, MainWindowView &view, Se
     m_energyTimer.setInterval(kEnergyTick);
     connect(&m_energyTimer, &QTimer::timeout, this, &MainWindowModel::energyTick);
     m_energyTimer.start();
-    m_reopenTimer.setInterval(kReopenEvery);
-    connect(&m_reopenTimer, &QTimer::timeout, this, &MainWindowModel::tryToReopen);
-    connect(&m_link, &SerialLink::failed, this, &MainWindowModel::portFailed);
+    connect(&m_link, &SerialLink::lost, this, &MainWindowModel::portLost);
+    connect(&m_link, &SerialLink::restored, this, [this] {
+        m_view.showStatus(QStringLiteral("COMMS port back after a break: reading again"));
+    });
     connect(&m_state.energy, &EnergyCounter::dayClosed, this, &MainWindowModel::appendToEnergyArchive);
-    m_startUpRetryTimer.setInterval(kReopenEvery);
+    m_startUpRetryTimer.setInterval(SerialLink::kRetryEvery); // the same patience as a lost port
     connect(&m_startUpRetryTimer, &QTimer::timeout, this, &MainWindowModel::retryStartUp);
     connect(&m_logging, &LoggingCycle::intervalLogged, this, [](const IntervalMeans &, const FrameHealth &health) {
         qCInfo(lcFrames, "interval: %s; since start-up: %s",
@@ -276,7 +276,7 @@ void MainWindowModel::runDialogWithPortClosed(void (Prompts::*dialog)(),
     // the files they write are read again afterwards.
     try {
         m_errors.context = kPortNotAvailable;
-        closePort();
+        m_link.close();
         (m_prompts.*dialog)();
         if (m_ending)
             return;
@@ -313,27 +313,11 @@ void MainWindowModel::appendToEnergyArchive(const QString &line)
     }
 }
 
-void MainWindowModel::portFailed(const QString &description)
+void MainWindowModel::portLost(const QString &description)
 {
-    // One entry for the break, then quiet retries: no dialog waits for a user at 3 a.m.
+    // One entry for the break; the link retries quietly: no dialog waits for a user at 3 a.m.
     m_errors.log(kPortNotAvailable, description);
     m_view.showStatus(QStringLiteral("     possible COMMS problem"));
-    m_reopenTimer.start();
-}
-
-void MainWindowModel::tryToReopen()
-{
-    QString error;
-    if (!m_openedPort || m_link.reopen(&error)) {
-        m_reopenTimer.stop();
-        m_view.showStatus(QStringLiteral("COMMS port back after a break: reading again"));
-    }
-}
-
-void MainWindowModel::closePort()
-{
-    m_reopenTimer.stop();
-    m_link.close();
 }
 
 void MainWindowModel::end()
@@ -346,6 +330,6 @@ void MainWindowModel::end()
     m_lamps.stop();
     m_energyTimer.stop();
     m_startUpRetryTimer.stop();
-    closePort();
+    m_link.close();
     qCInfo(lcFrames, "at the end: since start-up: %s", qPrintable(m_state.health.sinceStart.summary()));
 }

@@ -81,9 +81,7 @@ private:
     void portProblemLoop();
     void appendToEnergyArchive(const QString &line);
     void runDialogWithPortClosed(void (Prompts::*dialog)(), const std::function<void()> &reopen);
-    void portFailed(const QString &description);
-    void tryToReopen();
-    void closePort();
+    void portLost(const QString &description);
 
     QString m_programFolder;
     MainWindowView &m_view;
@@ -97,7 +95,6 @@ private:
     LoggingCycle m_logging;
     FrameReceiver m_receiver;
     QTimer m_energyTimer; // Timer3
-    QTimer m_reopenTimer; // brings back a port that vanished (a USB adapter pulled out)
     QTimer m_startUpRetryTimer; // unattended: start-up again until the port opens
     Attendance m_attendance;
     QString m_lastStartUpFailure;

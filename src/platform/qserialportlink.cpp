@@ -9,7 +9,7 @@ QSerialPortLink::QSerialPortLink(const QString &programFolder, QObject *parent)
 
 bool QSerialPortLink::open(int portNumber, int baudRate, QString *error)
 {
-    close();
+    close(); // whatever was open or being retried makes way for the port asked for
     m_source = m_locator.source(portNumber);
     if (m_source.isEmpty()) {
         *error = QStringLiteral("No serial device for port %1 (looked for %2)")
@@ -23,7 +23,7 @@ bool QSerialPortLink::open(int portNumber, int baudRate, QString *error)
 
 bool QSerialPortLink::reopen(QString *error)
 {
-    close();
+    closeDevice();
     const QString device = PortLocator::device(m_source);
     if (device.isEmpty()) {
         *error = QStringLiteral("%1 is not there").arg(m_source);
@@ -44,7 +44,7 @@ bool QSerialPortLink::reopen(QString *error)
     return true;
 }
 
-void QSerialPortLink::close()
+void QSerialPortLink::closeDevice()
 {
     if (m_port.isOpen())
         m_port.close();
@@ -70,6 +70,6 @@ void QSerialPortLink::onError(QSerialPort::SerialPortError error)
         const QString description = QStringLiteral("%1: %2").arg(m_port.portName(),
                                                                  m_port.errorString());
         m_port.close();
-        emit failed(description);
+        reportLost(description);
     }
 }

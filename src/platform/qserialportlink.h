@@ -15,9 +15,11 @@ public:
 
     bool open(int portNumber, int baudRate, QString *error) override;
     bool reopen(QString *error) override;
-    void close() override;
     bool isOpen() const override;
     QByteArray readAll() override;
+
+protected:
+    void closeDevice() override;
 
 private:
     void onError(QSerialPort::SerialPortError error);

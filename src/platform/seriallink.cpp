@@ -1,1 +1,28 @@
 #include "platform/seriallink.h"
+
+SerialLink::SerialLink(QObject *parent) : QObject(parent)
+{
+    m_retryTimer.setInterval(kRetryEvery);
+    connect(&m_retryTimer, &QTimer::timeout, this, &SerialLink::retry);
+}
+
+void SerialLink::close()
+{
+    m_retryTimer.stop();
+    closeDevice();
+}
+
+void SerialLink::reportLost(const QString &description)
+{
+    emit lost(description);
+    m_retryTimer.start();
+}
+
+void SerialLink::retry()
+{
+    QString error;
+    if (!reopen(&error))
+        return; // still away: quietly again in 5 seconds
+    m_retryTimer.stop();
+    emit restored();
+}

@@ -23,12 +23,14 @@ public:
 
     bool open(int portNumber, int baudRate, QString *error) override;
     bool reopen(QString *error) override { return open(openings.last().port, openings.last().baud, error); }
-    void close() override { m_open = false; }
     bool isOpen() const override { return m_open; }
     QByteArray readAll() override;
 
     // Makes `bytes` waiting and raises the arrival signal, as the port does.
     void push(const QByteArray &bytes);
+
+protected:
+    void closeDevice() override { m_open = false; }
 
 private:
     bool m_open = false;
