@@ -1,6 +1,7 @@
 #include "loggingbench.h"
 
 #include "app/mainwindowmodel.h"
+#include "logging/loggercore.h"
 #include "benchmark.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"
@@ -23,15 +24,16 @@ void benchLogging()
     FakeSerialLink link;
     FakeClock clock;
     ScriptedPrompts prompts;
-    MainWindowModel model(folder.path(), view, link, clock, prompts);
+    LoggerCore core(folder.path(), link, clock);
+    MainWindowModel model(folder.path(), core, view, prompts);
     model.startUp();
     const QByteArray frame("[<V>650</V><I>577</I><R>20</R><S>9</S><M>0</M><C>1256</C>]");
 
     auto oneInterval = [&](long) {
         for (int i = 0; i < 10; ++i)
             link.push(frame);
-        model.energyTick();
-        model.loggingCycle().tick();
+        core.energy.tick();
+        core.logging.tick();
         clock.advance(1000);
     };
     const Timing ns = nanosecondsPerRound(2000, oneInterval);

@@ -6,6 +6,7 @@
 #include "acquisition/scaling.h"
 #include "app/mainwindow.h"
 #include "app/mainwindowmodel.h"
+#include "logging/loggercore.h"
 #include "benchmark.h"
 #include "config/calibrationsettings.h"
 #include "fakeclock.h"
@@ -68,7 +69,8 @@ template<typename View> void benchModel(const QList<QByteArray> &frames, View &v
     FakeSerialLink link;
     FakeClock clock;
     ScriptedPrompts prompts;
-    MainWindowModel model(folder.path(), view, link, clock, prompts);
+    LoggerCore core(folder.path(), link, clock);
+    MainWindowModel model(folder.path(), core, view, prompts);
     model.startUp();
     const Timing ns = nanosecondsPerRound(100'000, [&](long i) { link.push(frames[i % kFrames]); });
     report(name, ns, 1000.0, "us/frame");

@@ -2,6 +2,7 @@
 
 #include "app/mainwindow.h"
 #include "app/mainwindowmodel.h"
+#include "logging/loggercore.h"
 #include "benchmark.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"
@@ -48,7 +49,8 @@ void benchStartUp()
         FakeSerialLink link;
         FakeClock clock;
         ScriptedPrompts prompts;
-        MainWindowModel model(folder.path(), window, link, clock, prompts);
+        LoggerCore core(folder.path(), link, clock);
+        MainWindowModel model(folder.path(), core, window, prompts);
         window.attach(model);
         window.show();
         model.startUp();

@@ -6,6 +6,8 @@
 #include "app/consoleview.h"
 #include "app/headlessprompts.h"
 #include "app/mainwindowmodel.h"
+#include "logging/loggercore.h"
+#include "logging/loggercore.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"
 
@@ -44,6 +46,7 @@ struct Rig
     FakeSerialLink link;
     FakeClock clock;
     HeadlessPrompts prompts{out};
+    std::unique_ptr<LoggerCore> core;
     std::unique_ptr<MainWindowModel> model;
     long long openings = 0;
     long long closings = 0;
@@ -60,7 +63,8 @@ struct Rig
                               "<BR>4800</BR><dispMessages>1</dispMessages>");
         writeFile("settings.cfg", "<VoltDivider>50</VoltDivider><VoltOffset>512</VoltOffset>"
                                   "<AmpDivider>20</AmpDivider><RPMDivider>4</RPMDivider><WSDivider>2</WSDivider>");
-        model = std::make_unique<MainWindowModel>(folder.path(), view, link, clock, prompts);
+        core = std::make_unique<LoggerCore>(folder.path(), link, clock);
+        model = std::make_unique<MainWindowModel>(folder.path(), *core, view, prompts);
         model->startUp();
     }
     void writeFile(const char *name, const QByteArray &bytes)
@@ -86,18 +90,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         ++rig.reads;
         rig.link.push(read);
         rig.clock.advance(5000);
-        rig.model->energyTick();
+        rig.core->energy.tick();
 
-        const MainWindowState &state = rig.model->state();
-        const Reading &r = state.reading;
+        const LoggerCore &core = *rig.core;
+        const Reading &r = core.receiver.reading();
         for (double value : {r.volts, r.amps, r.watts, r.rpm, r.windSpeed, r.modeVolts})
             check(std::isfinite(value), "a reading is finite");
         check(r.amps >= 0.0, "amps are never negative");
-        check(std::isfinite(state.energy.total()) && state.energy.total() >= 0.0,
+        check(std::isfinite(core.energy.total()) && core.energy.total() >= 0.0,
               "the energy is finite and never negative");
-        check(rig.model->receiver().bufferedCharacters() <= FrameAssembler::kCapacity,
+        check(core.receiver.bufferedCharacters() <= FrameAssembler::kCapacity,
               "the buffer stays within its cap");
-        const FrameCounts &counts = state.health.sinceStart;
+        const FrameCounts &counts = core.receiver.health().sinceStart;
         check(counts.accepted <= rig.openings && counts.accepted <= rig.closings,
               "every accepted frame had its brackets");
         // A frame, good or trapped, takes a "]"; a read without "[" is one rejection; an overflow

@@ -9,19 +9,18 @@
 
 ConsoleView::ConsoleView(QTextStream &out, QTextStream &errors) : m_out(out), m_errors(errors) {}
 
-QString ConsoleView::statusLine(const QTime &time, const IntervalMeans &means, double energy,
-                                const FrameHealth &health)
+QString ConsoleView::statusLine(const Record &record)
 {
+    const IntervalMeans::Texts means = record.means.texts();
     return QStringLiteral("%1  %2 V  %3 A  %4 W  %5 rpm  %6 wind  %7 Wh  (%8)")
-        .arg(time.toString(QStringLiteral("HH:mm:ss")), means.volts, means.amps, means.watts,
-             means.rpm, means.windSpeed, NumberMask::format(energy, u"0.0"),
-             health.thisInterval.summary());
+        .arg(record.time.toString(QStringLiteral("HH:mm:ss")), means.volts, means.amps, means.watts,
+             means.rpm, means.windSpeed, NumberMask::format(record.energy, u"0.0"),
+             record.health.thisInterval.summary());
 }
 
-void ConsoleView::printIntervalLine(const QTime &time, const IntervalMeans &means, double energy,
-                                     const FrameHealth &health)
+void ConsoleView::printIntervalLine(const Record &record)
 {
-    m_out << statusLine(time, means, energy, health) << Qt::endl;
+    m_out << statusLine(record) << Qt::endl;
 }
 
 void ConsoleView::showError(const QString &text, ErrorTone tone)

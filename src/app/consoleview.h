@@ -5,9 +5,7 @@
 #include <QString>
 
 class QTextStream;
-class QTime;
-struct FrameHealth;
-struct IntervalMeans;
+struct Record;
 
 // The main window's view for a machine without a screen: errors go to standard error, and each
 // logging interval gives one status line on standard output; the rest has nowhere to show.
@@ -17,10 +15,8 @@ public:
     ConsoleView(QTextStream &out, QTextStream &errors);
 
     // "14:05:10  13.00 V  3.3 A  42 W  300 rpm  5 m/s  1234.6 Wh  (58 frames, 0 rejected, ...)"
-    static QString statusLine(const QTime &time, const IntervalMeans &means, double energy,
-                              const FrameHealth &health);
-    void printIntervalLine(const QTime &time, const IntervalMeans &means, double energy,
-                           const FrameHealth &health);
+    static QString statusLine(const Record &record);
+    void printIntervalLine(const Record &record);
 
     void showCaption(const QString &) override {}
     void showStatus(const QString &) override {}
@@ -28,8 +24,7 @@ public:
     void showError(const QString &) override {}
     void setLoggingControls(bool) override {}
     void setIntervalEditable(bool) override {}
-    void showInterval(const QString &seconds) override { m_interval = seconds; }
-    QString interval() const override { return m_interval; }
+    void showInterval(const QString &) override {}
     void buildLiveList(const LiveListLayout &) override {}
     void setMessageLinesVisible(bool) override {}
     void showLiveRows(const QStringList &, const QStringList &) override {}
@@ -42,5 +37,4 @@ public:
 private:
     QTextStream &m_out;
     QTextStream &m_errors;
-    QString m_interval;
 };

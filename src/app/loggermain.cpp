@@ -3,6 +3,7 @@
 #include "app/consoleview.h"
 #include "app/headlessprompts.h"
 #include "app/mainwindowmodel.h"
+#include "logging/loggercore.h"
 #include "platform/clock.h"
 #include "platform/programlocation.h"
 #include "platform/qserialportlink.h"
@@ -26,12 +27,10 @@ int main(int argc, char *argv[])
     QSerialPortLink link(programFolder);
     SystemClock clock;
     HeadlessPrompts prompts(errors);
-    MainWindowModel model(programFolder, view, link, clock, prompts, Attendance::Unattended);
-    QObject::connect(&model.loggingCycle(), &LoggingCycle::intervalLogged, &application,
-                     [&](const IntervalMeans &means, const FrameHealth &health) {
-                         view.printIntervalLine(clock.now().time(), means, model.state().energy.total(),
-                                           health);
-                     });
+    LoggerCore core(programFolder, link, clock);
+    MainWindowModel model(programFolder, core, view, prompts, Attendance::Unattended);
+    QObject::connect(&core.logging, &LoggingCycle::intervalLogged, &application,
+                     [&view](const Record &record) { view.printIntervalLine(record); });
 
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &application, [&] {

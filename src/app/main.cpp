@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 #include "app/mainwindowmodel.h"
 #include "app/widgetprompts.h"
+#include "logging/loggercore.h"
 #include "platform/clock.h"
 #include "platform/programlocation.h"
 #include "platform/qserialportlink.h"
@@ -18,7 +19,8 @@ int main(int argc, char *argv[])
     QSerialPortLink link(programFolder);
     SystemClock clock;
     WidgetPrompts prompts(programFolder, window);
-    MainWindowModel model(programFolder, window, link, clock, prompts);
+    LoggerCore core(programFolder, link, clock);
+    MainWindowModel model(programFolder, core, window, prompts);
     window.attach(model);
 
     TerminationSignals termination;

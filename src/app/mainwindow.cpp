@@ -122,7 +122,8 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
 void MainWindow::attach(MainWindowModel &model)
 {
     m_model = &model;
-    connect(m_start, &QPushButton::clicked, &model, &MainWindowModel::startLoggingClicked);
+    connect(m_start, &QPushButton::clicked, &model,
+            [this, &model] { model.startLoggingClicked(m_interval->text()); });
     connect(m_stop, &QPushButton::clicked, &model, &MainWindowModel::stopLoggingClicked);
     connect(m_setup, &QPushButton::clicked, &model, &MainWindowModel::setupClicked);
     connect(m_showLogs, &QPushButton::clicked, &model, &MainWindowModel::showLogsClicked);
@@ -204,11 +205,6 @@ void MainWindow::setIntervalEditable(bool editable)
 void MainWindow::showInterval(const QString &seconds)
 {
     m_interval->setText(seconds);
-}
-
-QString MainWindow::interval() const
-{
-    return m_interval->text();
 }
 
 void MainWindow::buildLiveList(const LiveListLayout &layout)

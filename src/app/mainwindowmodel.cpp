@@ -4,6 +4,7 @@
 #include "app/mainwindowview.h"
 #include "config/configreading.h"
 #include "config/tagreader.h"
+#include "logging/loggercore.h"
 #include "platform/clock.h"
 #include "platform/prompts.h"
 #include "platform/seriallink.h"
@@ -13,6 +14,7 @@
 
 #include <QDir>
 #include <QLoggingCategory>
+#include <QScopeGuard>
 
 #include <cmath>
 
@@ -25,42 +27,80 @@ bool isNoPort(const QString &port)
 }
 constexpr double kLongestInterval = 600.0;
 constexpr double kShortestInterval = 1.0;
-constexpr double kMillisecondsPerSecond = 1000.0;
-constexpr std::chrono::seconds kEnergyTick{5};
+// Below this many seconds a slow PC may not keep up with the board.
+constexpr double kShortestSafeInterval = 10.0;
+const QString kCorruptData = QStringLiteral("possible corrupt COMMS data\r\n");
 // The per-interval frame counts, for soak runs and support: QT_LOGGING_RULES="brolant.frames.info=true"
 Q_LOGGING_CATEGORY(lcFrames, "brolant.frames", QtWarningMsg)
 } // namespace
 
-MainWindowModel::MainWindowModel(QString programFolder, MainWindowView &view, SerialLink &link,
-                                 const Clock &clock, Prompts &prompts, Attendance attendance,
-                                 QObject *parent)
+MainWindowModel::MainWindowModel(QString programFolder, LoggerCore &core, MainWindowView &view,
+                                 Prompts &prompts, Attendance attendance, QObject *parent)
     : QObject(parent),
       m_programFolder(std::move(programFolder)),
+      m_core(core),
       m_view(view),
-      m_link(link),
-      m_clock(clock),
       m_prompts(prompts),
-      m_errors(m_programFolder, clock, view),
+      m_errors(m_programFolder, core.clock, view),
       m_lamps(view),
-      m_logging(m_programFolder, m_state, view, m_errors, m_lamps, clock),
-      m_receiver(link, m_state, view, m_errors, m_lamps, m_logging.timer(), clock),
       m_attendance(attendance)
 {
-    m_energyTimer.setObjectName(QStringLiteral("Timer3"));
-    m_energyTimer.setInterval(kEnergyTick);
-    connect(&m_energyTimer, &QTimer::timeout, this, &MainWindowModel::energyTick);
-    m_energyTimer.start();
-    connect(&m_link, &SerialLink::lost, this, &MainWindowModel::portLost);
-    connect(&m_link, &SerialLink::restored, this, [this] {
-        m_view.showStatus(QStringLiteral("COMMS port back after a break: reading again"));
-    });
-    connect(&m_state.energy, &EnergyCounter::dayClosed, this, &MainWindowModel::appendToEnergyArchive);
     m_startUpRetryTimer.setInterval(SerialLink::kRetryEvery); // the same patience as a lost port
     connect(&m_startUpRetryTimer, &QTimer::timeout, this, &MainWindowModel::retryStartUp);
-    connect(&m_logging, &LoggingCycle::intervalLogged, this, [](const IntervalMeans &, const FrameHealth &health) {
-        qCInfo(lcFrames, "interval: %s; since start-up: %s",
-               qPrintable(health.thisInterval.summary()), qPrintable(health.sinceStart.summary()));
+    wireCore();
+}
+
+void MainWindowModel::wireCore()
+{
+    const FrameReceiver &receiver = m_core.receiver;
+    connect(&receiver, &FrameReceiver::textReceived, this, [this](const QString &buffered) {
+        m_view.showStatus(buffered);
+        m_errors.receivedText = buffered;
     });
+    connect(&receiver, &FrameReceiver::frameArrived, this, [this] {
+        m_lamps.flashData();
+        m_view.showStatus(m_errors.receivedText);
+    });
+    connect(&receiver, &FrameReceiver::problemFound, this,
+            [this](const QString &context, const QString &description) { m_errors.log(context, description); });
+    connect(&receiver, &FrameReceiver::frameRejected, this,
+            [this](const QString &text) { m_view.showStatus(kCorruptData + text); });
+    connect(&receiver, &FrameReceiver::frameAccepted, this, &MainWindowModel::showReading);
+    connect(&receiver, &FrameReceiver::healthChanged, this,
+            [this](const FrameHealth &health) { m_view.showFrameHealth(health.summary()); });
+    connect(&m_core.logging, &LoggingCycle::problemFound, this,
+            [this](const QString &context, const QString &description) { m_errors.log(context, description); });
+    connect(&m_core.logging, &LoggingCycle::intervalLogged, this, &MainWindowModel::showLogged);
+    connect(&m_core.energy, &EnergyCounter::dayClosed, this, &MainWindowModel::appendToEnergyArchive);
+    connect(&m_core.link, &SerialLink::lost, this, &MainWindowModel::portLost);
+    connect(&m_core.link, &SerialLink::restored, this, [this] {
+        m_view.showStatus(QStringLiteral("COMMS port back after a break: reading again"));
+    });
+}
+
+void MainWindowModel::showReading(const Reading &reading)
+{
+    const LiveListLayout layout =
+        LiveListLayout::forSettings(m_config.displayRpm, m_config.displayWs, m_config.wsUnits);
+    m_view.showLiveRows(layout.values(reading, m_core.energy.total()), layout.labels);
+    m_errors.context.clear();
+    m_view.showCaption(liveCaption(reading));
+    m_view.showMode(QString());
+}
+
+void MainWindowModel::showLogged(const Record &record)
+{
+    m_lamps.flashLog();
+    qCInfo(lcFrames, "interval: %s; since start-up: %s",
+           qPrintable(record.health.thisInterval.summary()), qPrintable(record.health.sinceStart.summary()));
+    m_view.showStatus(QStringLiteral("COMMS data buffer cleared"));
+    if (m_core.logging.intervalSeconds() < kShortestSafeInterval)
+        m_view.showError(QStringLiteral("Caution Logging interval 2 short, Data Overflow may occur"));
+}
+
+bool MainWindowModel::isLogging() const
+{
+    return m_core.logging.isRunning();
 }
 
 void MainWindowModel::startUp()
@@ -108,30 +148,28 @@ bool MainWindowModel::runStartUpOnce(QString *failure)
     m_view.showStatus(QStringLiteral(" Waiting for COMM data"));
     m_view.showError(QStringLiteral(" Error trap message  -     "), ErrorTone::Notice);
     m_view.setLoggingControls(false);
-    m_state.loadFlag = 0;
-    Reading &reading = m_state.reading;
-    reading.watts = reading.rpm = reading.volts = reading.amps = 0.0;
-    // The energy counter starts at 0 once per run: a start-up repeated by the port-problem loop
-    // must not throw away the day's watt-hours.
+    // The energy counter is not reset: it starts at 0 once per run, and a start-up repeated by
+    // the port-problem loop must not throw away the day's watt-hours.
+    m_core.resetReading();
     createDataFolders();
     try {
         loadConfiguration();
     } catch (const Failure &) {
         // A broken file shows up below as a port that cannot be opened.
     }
-    if (isNoPort(m_state.config.port))
+    if (isNoPort(m_config.port))
         return true;
     try {
         m_errors.context = kPortNotAvailable;
         openConfiguredPort();
         m_errors.context.clear();
-        const auto logOn = NumericText::parse(m_state.config.logOn);
+        const auto logOn = NumericText::parse(m_config.logOn);
         if (!logOn && m_attendance == Attendance::Attended)
-            throw Failure{QStringLiteral("LogOn is not a number: \"%1\"").arg(m_state.config.logOn)};
+            throw Failure{QStringLiteral("LogOn is not a number: \"%1\"").arg(m_config.logOn)};
         if (m_attendance == Attendance::Unattended || *logOn == 1.0) {
-            // Unlike the Start button: no message for a bad interval, and the sums are still empty.
-            if (const auto interval = intervalFromView())
-                startLogging(*interval);
+            // Unlike the Start button: no message for a bad interval.
+            if (const auto seconds = intervalSeconds())
+                startLogging(*seconds);
         }
     } catch (const Failure &caught) {
         *failure = caught.description;
@@ -149,7 +187,12 @@ void MainWindowModel::createDataFolders()
 
 void MainWindowModel::loadConfiguration()
 {
-    ProgramConfig &config = m_state.config;
+    // Read in file order; what was read before a failure takes effect, the rest keeps its value.
+    ProgramConfig &config = m_config;
+    const auto applyOutputs = qScopeGuard([&] {
+        m_core.logging.setOutputs(NumericText::equals(config.savehtml, 1),
+                                  NumericText::equals(config.saveExcel, 1), config.wsUnits);
+    });
     const TagReader program(readConfigFile(m_programFolder + u'/' + ProgramConfig::fileName()),
                             ProgramConfig::fileName());
     m_view.setIntervalEditable(true);
@@ -158,7 +201,7 @@ void MainWindowModel::loadConfiguration()
     config.savehtml = program.text(QStringLiteral("Savehtml"));
     config.saveExcel = program.text(QStringLiteral("SaveExcel"));
     config.logDelay = program.text(QStringLiteral("LogDelay"));
-    m_view.showInterval(config.logDelay);
+    showIntervalText(config.logDelay);
     config.logOn = program.text(QStringLiteral("LogOn"));
     config.displayRpm = program.text(QStringLiteral("DisplayRPM"));
     config.displayWs = program.text(QStringLiteral("DisplayWS"));
@@ -171,7 +214,8 @@ void MainWindowModel::loadConfiguration()
         LiveListLayout::forSettings(config.displayRpm, config.displayWs, config.wsUnits));
     m_view.setMessageLinesVisible(messageLinesShown);
 
-    CalibrationSettings &calibration = m_state.calibration;
+    CalibrationSettings calibration = m_core.receiver.calibration();
+    const auto applyCalibration = qScopeGuard([&] { m_core.receiver.setCalibration(calibration); });
     const TagReader settings(
         readConfigFile(m_programFolder + u'/' + CalibrationSettings::fileName()),
         CalibrationSettings::fileName());
@@ -184,7 +228,7 @@ void MainWindowModel::loadConfiguration()
 
 void MainWindowModel::openConfiguredPort()
 {
-    const ProgramConfig &config = m_state.config;
+    const ProgramConfig &config = m_config;
     const auto port = NumericText::toInt16(config.port);
     if (!port)
         throw Failure{QStringLiteral("Port is not a port number: \"%1\"").arg(config.port)};
@@ -197,46 +241,52 @@ void MainWindowModel::openConfiguredPort()
 void MainWindowModel::openPort(OpenedPort port)
 {
     QString error;
-    if (!m_link.open(port.number, port.baud, &error))
+    if (!m_core.link.open(port.number, port.baud, &error))
         throw Failure{error};
     m_openedPort = port;
 }
 
-std::optional<std::chrono::milliseconds> MainWindowModel::intervalFromView()
+void MainWindowModel::showIntervalText(const QString &text)
 {
-    const auto seconds = NumericText::parse(m_view.interval());
+    m_intervalText = text;
+    m_view.showInterval(text);
+}
+
+std::optional<double> MainWindowModel::intervalSeconds()
+{
+    const auto seconds = NumericText::parse(m_intervalText);
     if (!seconds)
         return std::nullopt;
     if (*seconds > kLongestInterval)
-        m_view.showInterval(QStringLiteral("600"));
-    if (NumericText::valueOrZero(m_view.interval()) < kShortestInterval)
-        m_view.showInterval(QStringLiteral("1"));
-    return std::chrono::milliseconds(std::llround(NumericText::valueOrZero(m_view.interval())
-                                                  * kMillisecondsPerSecond));
+        showIntervalText(QStringLiteral("600"));
+    if (NumericText::valueOrZero(m_intervalText) < kShortestInterval)
+        showIntervalText(QStringLiteral("1"));
+    return NumericText::valueOrZero(m_intervalText);
 }
 
-void MainWindowModel::startLogging(std::chrono::milliseconds interval)
+void MainWindowModel::startLogging(double seconds)
 {
     m_view.setIntervalEditable(false);
     m_view.setLoggingControls(true);
-    m_logging.start(interval);
+    m_core.logging.start(seconds);
 }
 
-void MainWindowModel::startLoggingClicked()
+void MainWindowModel::startLoggingClicked(const QString &typedInterval)
 {
-    const auto interval = intervalFromView();
-    if (!interval) {
+    m_intervalText = typedInterval;
+    const auto seconds = intervalSeconds();
+    if (!seconds) {
         m_prompts.message(QStringLiteral("Invalid delay period, needs to be a number between 1 and 600"));
         return;
     }
-    startLogging(*interval);
+    startLogging(*seconds);
 }
 
 void MainWindowModel::stopLoggingClicked()
 {
     m_view.setLoggingControls(false);
     m_view.setIntervalEditable(true);
-    m_logging.stop();
+    m_core.logging.stop();
 }
 
 void MainWindowModel::messageLinesToggled(bool shown)
@@ -249,7 +299,7 @@ void MainWindowModel::setupClicked()
 {
     runDialogWithPortClosed(&Prompts::runProgramSetup, [this] {
         // "0" means no port, as at start-up: the user's own choice is not a port problem.
-        if (!isNoPort(m_state.config.port))
+        if (!isNoPort(m_config.port))
             openConfiguredPort();
         m_errors.context.clear();
     });
@@ -261,7 +311,7 @@ void MainWindowModel::calibrateClicked()
         m_view.showError(QString(), ErrorTone::Cleared);
         m_view.showStatus(QString());
         // Port "0" is no port: it stays closed, as at start-up.
-        if (!isNoPort(m_state.config.port)) {
+        if (!isNoPort(m_config.port)) {
             if (!m_openedPort)
                 throw Failure{QStringLiteral("No port was open before calibrating")};
             openPort(*m_openedPort);
@@ -276,7 +326,7 @@ void MainWindowModel::runDialogWithPortClosed(void (Prompts::*dialog)(),
     // the files they write are read again afterwards.
     try {
         m_errors.context = kPortNotAvailable;
-        m_link.close();
+        m_core.link.close();
         (m_prompts.*dialog)();
         if (m_ending)
             return;
@@ -295,11 +345,6 @@ void MainWindowModel::handlePortProblem()
     if (m_ending)
         return;
     m_prompts.runProgramSetup();
-}
-
-void MainWindowModel::energyTick()
-{
-    m_state.energy.tick(m_clock.now(), m_state.reading.watts, m_state.lastReadingTime);
 }
 
 void MainWindowModel::appendToEnergyArchive(const QString &line)
@@ -325,11 +370,12 @@ void MainWindowModel::end()
     if (m_ending)
         return;
     m_ending = true;
-    m_logging.end(); // the held records are older than the exit line
-    appendToEnergyArchive(m_state.energy.exitLine(m_clock.now()));
+    m_core.logging.end(); // the held records are older than the exit line
+    appendToEnergyArchive(m_core.energy.exitLine());
     m_lamps.stop();
-    m_energyTimer.stop();
+    m_core.energy.stop();
     m_startUpRetryTimer.stop();
-    m_link.close();
-    qCInfo(lcFrames, "at the end: since start-up: %s", qPrintable(m_state.health.sinceStart.summary()));
+    m_core.link.close();
+    qCInfo(lcFrames, "at the end: since start-up: %s",
+           qPrintable(m_core.receiver.health().sinceStart.summary()));
 }

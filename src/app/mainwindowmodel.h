@@ -1,45 +1,44 @@
 #pragma once
 
 #include "app/errorreporter.h"
-#include "app/framereceiver.h"
 #include "app/lamps.h"
-#include "app/loggingcycle.h"
-#include "app/mainwindowstate.h"
+#include "config/programconfig.h"
 #include "platform/prompts.h"
 
 #include <QObject>
 #include <QString>
 #include <QTimer>
 
-#include <chrono>
 #include <functional>
 #include <optional>
 
-class Clock;
 class MainWindowView;
-class SerialLink;
+struct LoggerCore;
+struct Reading;
+struct Record;
 
 // Whether somebody is at the screen. Unattended (the headless logger), logging starts at once
 // whatever LogOn says, and a port that will not open is retried every 5 seconds instead of
 // leading anyone through messages and the setup dialog.
 enum class Attendance { Attended, Unattended };
 
-// The main window's state and handlers: start-up, configuration, the port, the logging controls,
-// the energy timer, the dialogs it opens and the end. It shows everything through
-// MainWindowView and never draws.
+// The main window's handlers: start-up, configuration, the port, the logging controls, the
+// dialogs it opens and the end. The logger's parts do the work; this wires what they say to the
+// view, the error log and the lamps, and never draws.
 class MainWindowModel : public QObject
 {
     Q_OBJECT
 
 public:
-    MainWindowModel(QString programFolder, MainWindowView &view, SerialLink &link,
-                    const Clock &clock, Prompts &prompts,
-                    Attendance attendance = Attendance::Attended, QObject *parent = nullptr);
+    MainWindowModel(QString programFolder, LoggerCore &core, MainWindowView &view,
+                    Prompts &prompts, Attendance attendance = Attendance::Attended,
+                    QObject *parent = nullptr);
 
     // Runs start-up; when the port cannot be opened, leads the user through the port-problem
     // loop until it opens, the port is switched off ("0"), or the program is ending.
     void startUp();
-    void startLoggingClicked();
+    // `typedInterval` is the text of the interval box.
+    void startLoggingClicked(const QString &typedInterval);
     void stopLoggingClicked();
     void setupClicked();
     void calibrateClicked();
@@ -50,13 +49,9 @@ public:
     // Safe to call more than once; only the first call does anything.
     void end();
 
-    bool isLogging() const { return m_logging.isRunning(); }
+    bool isLogging() const;
     bool isEnding() const { return m_ending; }
-    const MainWindowState &state() const { return m_state; }
-    std::chrono::milliseconds loggingInterval() const { return m_logging.interval(); }
-    LoggingCycle &loggingCycle() { return m_logging; }
-    const FrameReceiver &receiver() const { return m_receiver; }
-    void energyTick();
+    const ProgramConfig &config() const { return m_config; }
 
 private:
     // One pass of start-up; false when it ended on the port's failure path (the error context
@@ -65,6 +60,9 @@ private:
     void retryStartUp();
     void createDataFolders();
     void loadConfiguration();
+    void wireCore();
+    void showReading(const Reading &reading);
+    void showLogged(const Record &record);
     // The port and speed last opened: the Calibrate button reopens exactly these.
     struct OpenedPort
     {
@@ -73,10 +71,11 @@ private:
     };
     void openConfiguredPort();
     void openPort(OpenedPort port);
-    // The interval in the view, limited to 1 to 600 seconds (the box shows the limit);
-    // nothing when the text is no number.
-    std::optional<std::chrono::milliseconds> intervalFromView();
-    void startLogging(std::chrono::milliseconds interval);
+    // The interval text limited to 1 to 600 seconds (the box shows the limit); nothing when
+    // the text is no number.
+    std::optional<double> intervalSeconds();
+    void showIntervalText(const QString &text);
+    void startLogging(double seconds);
     void handlePortProblem();
     void portProblemLoop();
     void appendToEnergyArchive(const QString &line);
@@ -84,17 +83,14 @@ private:
     void portLost(const QString &description);
 
     QString m_programFolder;
+    LoggerCore &m_core;
     MainWindowView &m_view;
-    SerialLink &m_link;
-    const Clock &m_clock;
     Prompts &m_prompts;
 
-    MainWindowState m_state;
+    ProgramConfig m_config;
+    QString m_intervalText = QStringLiteral("60"); // the interval box's text, as the model set it
     ErrorReporter m_errors;
     Lamps m_lamps;
-    LoggingCycle m_logging;
-    FrameReceiver m_receiver;
-    QTimer m_energyTimer; // Timer3
     QTimer m_startUpRetryTimer; // unattended: start-up again until the port opens
     Attendance m_attendance;
     QString m_lastStartUpFailure;

@@ -23,7 +23,6 @@ public:
     virtual void setLoggingControls(bool logging) = 0;
     virtual void setIntervalEditable(bool editable) = 0;
     virtual void showInterval(const QString &seconds) = 0;
-    virtual QString interval() const = 0;
     // Empties the live list and lays out its rows, each showing "0.0".
     virtual void buildLiveList(const LiveListLayout &layout) = 0;
     // Rebuilds the live list's rows with these values and labels.

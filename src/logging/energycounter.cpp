@@ -1,21 +1,33 @@
 #include "logging/energycounter.h"
 
+#include "platform/clock.h"
 #include "text/datetext.h"
 #include "text/numbermask.h"
-
-#include <QDateTime>
 
 #include <cmath>
 
 namespace {
-// A tick is 5 seconds: P watts for one tick is P / 720 watt-hours.
-constexpr double kTicksPerHour = 720.0;
+constexpr double kTicksPerHour = 3600.0 / double(EnergyCounter::kTick.count());
 } // namespace
 
-void EnergyCounter::settleDay(const QDateTime &now)
+EnergyCounter::EnergyCounter(const Clock &clock, QObject *parent) : QObject(parent), m_clock(clock)
+{
+    m_timer.setObjectName(QStringLiteral("Timer3"));
+    m_timer.setInterval(kTick);
+    connect(&m_timer, &QTimer::timeout, this, &EnergyCounter::tick);
+}
+
+void EnergyCounter::powerMeasured(double watts)
+{
+    m_watts = watts;
+    m_powerTime = m_clock.now();
+}
+
+void EnergyCounter::settleDay()
 {
     // Once per change of day, however late the look (a machine suspended over midnight
     // included), and never twice: the new day keeps all of its energy.
+    const QDateTime now = m_clock.now();
     const bool newDay = m_lastSeenDate.isValid() && now.date() != m_lastSeenDate;
     m_lastSeenDate = now.date();
     if (!newDay)
@@ -25,18 +37,18 @@ void EnergyCounter::settleDay(const QDateTime &now)
     emit dayClosed(archiveLine);
 }
 
-void EnergyCounter::tick(const QDateTime &now, double watts, const QDateTime &readingTime)
+void EnergyCounter::tick()
 {
-    settleDay(now);
-    const bool fresh = readingTime.isValid() && readingTime.secsTo(now) <= kStalePowerSeconds;
+    settleDay();
+    const bool fresh = m_powerTime.isValid() && m_powerTime.secsTo(m_clock.now()) <= kStalePowerSeconds;
     // The counter guards itself: one infinity would hold the total at infinity until midnight.
-    if (fresh && std::isfinite(watts) && watts > 0.0)
-        m_total += watts / kTicksPerHour;
+    if (fresh && std::isfinite(m_watts) && m_watts > 0.0)
+        m_total += m_watts / kTicksPerHour;
 }
 
-QString EnergyCounter::exitLine(const QDateTime &now) const
+QString EnergyCounter::exitLine() const
 {
-    return line(now, u' ');
+    return line(m_clock.now(), u' ');
 }
 
 QString EnergyCounter::line(const QDateTime &now, QChar separator) const

@@ -1,37 +1,51 @@
 #pragma once
 
 #include <QDate>
+#include <QDateTime>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
-class QDateTime;
+#include <chrono>
+
+class Clock;
 
 // The watt-hours delivered since start-up or since the last midnight, integrated from the latest
-// power every 5 seconds, with the lines it leaves in logs/Whours.txt.
+// power every 5 seconds, with the lines it leaves in logs/Whours.txt (written by whoever listens
+// to dayClosed). It starts at 0 once, when it is made: every run of the program is a new total.
 class EnergyCounter : public QObject
 {
     Q_OBJECT
 
 public:
-    using QObject::QObject;
-
-    double total() const { return m_total; }
-
+    // The energy tick: P watts for one tick is P / 720 watt-hours.
+    static constexpr std::chrono::seconds kTick{5};
     // A power older than this is not integrated: a board that died at 500 W adds nothing all night.
     static constexpr int kStalePowerSeconds = 60;
+
+    explicit EnergyCounter(const Clock &clock, QObject *parent = nullptr);
+
+    double total() const { return m_total; }
+    // Runs the 5-second tick (Timer3) until stop().
+    void start() { m_timer.start(); }
+    void stop() { m_timer.stop(); }
+
+    // The latest power, from an accepted frame now.
+    void powerMeasured(double watts);
+    // No power is known until the next frame.
+    void forgetPower() { m_powerTime = QDateTime(); }
 
     // The first look at the clock on a new date closes the finished day: dayClosed carries its
     // archive line and the count starts again. Every user of the total calls this first, so no
     // record of the new day carries yesterday's energy, whichever timer comes first.
-    void settleDay(const QDateTime &now);
+    void settleDay();
 
-    // One 5-second tick at `now` with the latest power, read from a frame at `readingTime`: the
-    // day is settled, then the tick's own energy is added while the power is fresh. A power that
-    // is not a finite positive number adds nothing.
-    void tick(const QDateTime &now, double watts, const QDateTime &readingTime);
+    // One 5-second tick: the day is settled, then the tick's energy is added while the power is
+    // fresh. A power that is not a finite positive number adds nothing.
+    void tick();
 
     // The line written when the program ends: the date, a blank, the time and the total.
-    QString exitLine(const QDateTime &now) const;
+    QString exitLine() const;
 
     static QString archivePath(const QString &programFolder);
 
@@ -41,6 +55,10 @@ signals:
 private:
     QString line(const QDateTime &now, QChar separator) const;
 
+    const Clock &m_clock;
+    QTimer m_timer;
     double m_total = 0.0;
+    double m_watts = 0.0;
+    QDateTime m_powerTime;
     QDate m_lastSeenDate;
 };

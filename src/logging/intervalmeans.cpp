@@ -4,55 +4,49 @@
 #include "logging/recordmasks.h"
 #include "text/datetext.h"
 #include "text/numbermask.h"
-#include "text/numerictext.h"
-
-#include <QTime>
+#include "text/rounding.h"
 
 namespace {
 constexpr auto kVoltsMask = u"##0.00";
 constexpr auto kAmpsMask = u"##0.0";
 constexpr auto kWholeMask = u"###0";
 constexpr auto kWattsMask = u"####0";
-
-IntervalMeans masked(double volts, double amps, double rpm, double windSpeed, double watts,
-                     double modeVolts)
-{
-    IntervalMeans means;
-    means.volts = NumberMask::format(volts, kVoltsMask);
-    means.amps = NumberMask::format(amps, kAmpsMask);
-    means.rpm = NumberMask::format(rpm, kWholeMask);
-    means.windSpeed = NumberMask::format(windSpeed, kWholeMask);
-    means.watts = NumberMask::format(watts, kWattsMask);
-    means.modeVolts = modeVolts;
-    return means;
-}
-
-double value(const QString &text)
-{
-    return NumericText::valueOrZero(text);
-}
+// The decimals of those masks.
+constexpr int kVoltsDecimals = 2;
+constexpr int kAmpsDecimals = 1;
+// The mode slot of a record: nothing of the system sets it but to 0.
+constexpr int kMode = 0;
 } // namespace
 
 IntervalMeans IntervalMeans::of(const IntervalSums &sums)
 {
     const auto count = double(sums.count);
-    return masked(sums.volts / count, sums.amps / count, sums.rpm / count,
-                  sums.windSpeed / count, sums.watts / count,
-                  value(NumberMask::format(sums.modeVolts / count, kWholeMask)));
+    IntervalMeans means;
+    means.volts = Rounding::halfAway(sums.volts / count, kVoltsDecimals);
+    means.amps = Rounding::halfAway(sums.amps / count, kAmpsDecimals);
+    means.watts = Rounding::halfAway(sums.watts / count, 0);
+    means.rpm = Rounding::halfAway(sums.rpm / count, 0);
+    means.windSpeed = Rounding::halfAway(sums.windSpeed / count, 0);
+    means.modeVolts = Rounding::halfAway(sums.modeVolts / count, 0);
+    return means;
 }
 
-IntervalMeans IntervalMeans::reformatted() const
+IntervalMeans::Texts IntervalMeans::texts() const
 {
-    return masked(value(volts), value(amps), value(rpm), value(windSpeed), value(watts), modeVolts);
+    return {NumberMask::format(volts, kVoltsMask), NumberMask::format(amps, kAmpsMask),
+            NumberMask::format(watts, kWattsMask), NumberMask::format(rpm, kWholeMask),
+            NumberMask::format(windSpeed, kWholeMask)};
 }
 
-QString logRecordLine(const QTime &time, const IntervalMeans &means, int loadFlag, double energy)
+QString logRecordLine(const Record &record)
 {
+    const IntervalMeans &means = record.means;
     return QStringLiteral("<T>%1</T><V>%2</V><I>%3</I><W>%4</W><R>%5</R><S>%6</S><M>%7</M>   %8Wh\r\n")
-        .arg(DateText::hourMinute(time), NumberMask::format(value(means.volts), RecordMasks::kVolts),
-             NumberMask::format(value(means.amps), RecordMasks::kAmps),
-             NumberMask::format(value(means.watts), RecordMasks::kWatts),
-             NumberMask::format(value(means.rpm), RecordMasks::kRpm),
-             NumberMask::format(value(means.windSpeed), RecordMasks::kWindSpeed), QString::number(loadFlag),
-             NumberMask::format(energy, u"######.0"));
+        .arg(DateText::hourMinute(record.time.time()),
+             NumberMask::format(means.volts, RecordMasks::kVolts),
+             NumberMask::format(means.amps, RecordMasks::kAmps),
+             NumberMask::format(means.watts, RecordMasks::kWatts),
+             NumberMask::format(means.rpm, RecordMasks::kRpm),
+             NumberMask::format(means.windSpeed, RecordMasks::kWindSpeed), QString::number(kMode),
+             NumberMask::format(record.energy, u"######.0"));
 }

@@ -1,27 +1,49 @@
 #pragma once
 
+#include "acquisition/framehealth.h"
+
+#include <QDateTime>
 #include <QString>
 
 struct IntervalSums;
-class QTime;
 
-// The means of one logging interval as formatted texts (they are written as such), and the
-// mode-volts mean kept as a number.
+// The means of one logging interval, each rounded as the outputs show it (volts to 2 decimals,
+// amps to 1, the rest to whole numbers, halves away from zero). They travel as numbers and become
+// text only where a file or a screen is written.
 struct IntervalMeans
 {
-    QString volts = QStringLiteral("0.00");
-    QString amps = QStringLiteral("0.0");
-    QString rpm = QStringLiteral("0");
-    QString windSpeed = QStringLiteral("0");
-    QString watts = QStringLiteral("0");
+    double volts = 0.0;
+    double amps = 0.0;
+    double watts = 0.0;
+    double rpm = 0.0;
+    double windSpeed = 0.0;
     double modeVolts = 0.0;
 
-    // Each sum divided by the count, then masked. The count must not be 0.
+    // Each sum divided by the count, then rounded. The count must not be 0.
     static IntervalMeans of(const IntervalSums &sums);
-    // The same means formatted again with their own masks: what an interval without frames repeats.
-    IntervalMeans reformatted() const;
+
+    // The means as the web page, history file, spreadsheet and status line write them.
+    struct Texts
+    {
+        QString volts;
+        QString amps;
+        QString watts;
+        QString rpm;
+        QString windSpeed;
+    };
+    Texts texts() const;
+};
+
+// One logged interval: what the daily log, the outputs and every listener get.
+struct Record
+{
+    QDateTime time;
+    IntervalMeans means;
+    bool repeated = false; // no frame came: the previous interval's means again
+    double energy = 0.0;   // the day's watt-hours when it was logged
+    FrameHealth health;    // the frames of this interval and since start-up
 };
 
 // One line of a daily log:
 // <T>14:05</T><V>12.53</V><I>5.30</I><W>66.00</W><R>245</R><S>12.0</S><M>0</M>   1234.6Wh
-QString logRecordLine(const QTime &time, const IntervalMeans &means, int loadFlag, double energy);
+QString logRecordLine(const Record &record);

@@ -1,8 +1,8 @@
 #include "logging/publishing.h"
 
 #include "logging/intervalmeans.h"
-#include "platform/clock.h"
 #include "platform/textfile.h"
+#include "text/datetext.h"
 #include "text/failure.h"
 
 #include <QDate>
@@ -30,23 +30,25 @@ QString historyFileName(const QDate &date)
     return QStringLiteral("history%1.txt").arg(date.toString(QStringLiteral("d/MM/yyyy")).replace(u'/', u'_'));
 }
 
-QString historyLine(const IntervalMeans &means, const QString &units, const QTime &time)
+QString historyLine(const Record &record, const QString &units)
 {
+    const IntervalMeans::Texts means = record.means.texts();
     return QStringLiteral("%1V\t\t%2A\t\t%3W\t\t%4RPM\t\t%5%6\t\t%7\t\t%8\r\n")
         .arg(means.volts, means.amps, means.watts, means.rpm, means.windSpeed, units, kMode,
-             longTime(time));
+             longTime(record.time.time()));
 }
 
-QString page(QString templateText, const IntervalMeans &means, double energy, const QTime &time)
+QString page(QString templateText, const Record &record)
 {
     constexpr int kSignificantDigits = 15;
+    const IntervalMeans::Texts means = record.means.texts();
     return templateText.replace(QStringLiteral("<VV>"), means.volts)
         .replace(QStringLiteral("<II>"), means.amps)
         .replace(QStringLiteral("<WW>"), means.watts)
-        .replace(QStringLiteral("<WH>"), QString::number(energy, 'g', kSignificantDigits))
+        .replace(QStringLiteral("<WH>"), QString::number(record.energy, 'g', kSignificantDigits))
         .replace(QStringLiteral("<RR>"), means.rpm)
         .replace(QStringLiteral("<SS>"), means.windSpeed)
-        .replace(QStringLiteral("<TT>"), longTime(time))
+        .replace(QStringLiteral("<TT>"), longTime(record.time.time()))
         .replace(QStringLiteral("<MM>"), kMode);
 }
 
@@ -58,22 +60,21 @@ QString spreadsheetHeader(const QString &units)
         .arg(units);
 }
 
-QString spreadsheetRow(const IntervalMeans &means, const QTime &time)
+QString spreadsheetRow(const Record &record)
 {
+    const IntervalMeans::Texts means = record.means.texts();
     return QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td><td>%6</td>"
                           "<td>%7</td></tr>\r\n\r\n")
         .arg(means.volts, means.amps, means.watts, means.rpm, means.windSpeed, kMode,
-             longTime(time));
+             longTime(record.time.time()));
 }
 
-void writeHtml(const QString &programFolder, const IntervalMeans &means, double energy,
-               const QString &units, const Clock &clock)
+void writeHtml(const QString &programFolder, const Record &record, const QString &units)
 {
     const QString html = programFolder + QStringLiteral("/html/");
     QStringList failures;
     try {
-        const QDateTime now = clock.now();
-        TextFile::append(html + historyFileName(now.date()), historyLine(means, units, now.time()));
+        TextFile::append(html + historyFileName(record.time.date()), historyLine(record, units));
     } catch (const Failure &failure) {
         // Each output stands alone: the page is still attempted.
         failures.append(failure.description);
@@ -86,7 +87,7 @@ void writeHtml(const QString &programFolder, const IntervalMeans &means, double 
     }
     try {
         TextFile::replace(html + QStringLiteral("log.asp"),
-                          page(templateText, means, energy, clock.now().time()) + kLineEnd);
+                          page(templateText, record) + kLineEnd);
     } catch (const Failure &failure) {
         failures.append(failure.description);
     }
@@ -94,13 +95,13 @@ void writeHtml(const QString &programFolder, const IntervalMeans &means, double 
         throw Failure{failures.join(QStringLiteral("; "))};
 }
 
-void writeSpreadsheetRow(const QString &programFolder, const QString &dateStamp,
-                         const IntervalMeans &means, const QString &units, const Clock &clock)
+void writeSpreadsheetRow(const QString &programFolder, const Record &record, const QString &units)
 {
-    const QString path = programFolder + QStringLiteral("/excel/") + dateStamp + QStringLiteral(".xls");
+    const QString path = programFolder + QStringLiteral("/excel/")
+                         + DateText::dateStamp(record.time.date()) + QStringLiteral(".xls");
     if (!QFileInfo::exists(path))
         TextFile::append(path, spreadsheetHeader(units));
-    TextFile::append(path, spreadsheetRow(means, clock.now().time()));
+    TextFile::append(path, spreadsheetRow(record));
 }
 
 } // namespace Publishing

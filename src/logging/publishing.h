@@ -2,10 +2,8 @@
 
 #include <QString>
 
-class Clock;
 class QDate;
-class QTime;
-struct IntervalMeans;
+struct Record;
 
 // The optional outputs of each logging interval: a history line and a web page in html/, and a
 // row of the day's spreadsheet in excel/. Nothing reads them back.
@@ -13,20 +11,18 @@ namespace Publishing {
 
 // "history7_03_2010.txt": the date as d/MM/yyyy with every "/" made "_".
 QString historyFileName(const QDate &date);
-QString historyLine(const IntervalMeans &means, const QString &units, const QTime &time);
+QString historyLine(const Record &record, const QString &units);
 // The template with its eight placeholders replaced, in order, case-sensitively.
-QString page(QString templateText, const IntervalMeans &means, double energy, const QTime &time);
+QString page(QString templateText, const Record &record);
 QString spreadsheetHeader(const QString &units);
-QString spreadsheetRow(const IntervalMeans &means, const QTime &time);
+QString spreadsheetRow(const Record &record);
 
 // The history line, then log.asp rebuilt from template.asp. Each step on its own: a step that
 // fails is skipped and the next still runs (a missing template gives a page of one line end).
 // Throws Failure naming what could not be written, once both were tried.
-void writeHtml(const QString &programFolder, const IntervalMeans &means, double energy,
-               const QString &units, const Clock &clock);
+void writeHtml(const QString &programFolder, const Record &record, const QString &units);
 // The day's spreadsheet row, the file made with its header first when missing.
 // Throws Failure when the row could not be written.
-void writeSpreadsheetRow(const QString &programFolder, const QString &dateStamp,
-                         const IntervalMeans &means, const QString &units, const Clock &clock);
+void writeSpreadsheetRow(const QString &programFolder, const Record &record, const QString &units);
 
 } // namespace Publishing

@@ -1,5 +1,7 @@
 #include "text/numbermask.h"
 
+#include "text/rounding.h"
+
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -36,21 +38,6 @@ MaskShape shapeOf(QStringView mask)
     return shape;
 }
 
-// Rounds to `decimals` with halves away from zero. Values too large to carry a fraction at that
-// scale are already as exact as a double can be.
-double roundHalfAway(double value, int decimals)
-{
-    constexpr double kNoFractionAbove = 4503599627370496.0; // 2^52
-    constexpr int kLargestExactScale = 22;                 // 10^22 is the last exact power
-    if (decimals > kLargestExactScale)
-        return value;
-    const double scale = std::pow(10.0, decimals);
-    const double scaled = value * scale;
-    if (!std::isfinite(scaled) || std::fabs(scaled) >= kNoFractionAbove)
-        return value;
-    return std::round(scaled) / scale;
-}
-
 std::string fixedDigits(double magnitude, int decimals)
 {
     // 309 integer digits at most, the point, the decimals.
@@ -68,7 +55,7 @@ QString format(double value, QStringView mask)
     const MaskShape shape = shapeOf(mask);
     if (!std::isfinite(value))
         value = 0.0;
-    const double rounded = roundHalfAway(value, shape.decimals);
+    const double rounded = Rounding::halfAway(value, shape.decimals);
     const std::string digits = fixedDigits(std::fabs(rounded), shape.decimals);
 
     const auto point = digits.find('.');

@@ -143,7 +143,7 @@ QWidget *Graph::buildFilePanel()
     range->addWidget(label(this, "Label3", QStringLiteral("To")), 1, 0);
     range->addWidget(m_times[2], 1, 1);
     range->addWidget(m_times[3], 1, 3);
-    // Two separators stand on each other between each hour and minute box, as they always have.
+    // The window has four separators for two places: each pair shares the cell between hour and minute.
     const char *separators[][2] = {{"Label4", "Label6"}, {"Label5", "Label8"}};
     for (int row = 0; row < 2; ++row) {
         for (const char *name : separators[row])

@@ -111,8 +111,8 @@ void AcquisitionTest::frameRules()
     receiver.push(chunks);
     QTEST(receiver.errorLog(), "errorLog");
     QTEST(receiver.view.status, "status");
-    QTEST(int(receiver.model.state().sums.count), "counted");
-    QTEST(receiver.model.state().reading.volts, "volts");
+    QTEST(int(receiver.core.logging.sums().count), "counted");
+    QTEST(receiver.core.receiver.reading().volts, "volts");
 }
 
 void AcquisitionTest::trappedFailures_data()
@@ -138,8 +138,8 @@ void AcquisitionTest::trappedFailures()
     Receiver receiver;
     receiver.push({read});
     QTEST(receiver.errorLog(), "errorLog");
-    QTEST(int(receiver.model.state().sums.count), "counted");
-    if (receiver.model.state().sums.count == 0) {
+    QTEST(int(receiver.core.logging.sums().count), "counted");
+    if (receiver.core.logging.sums().count == 0) {
         QCOMPARE(receiver.view.status, QString(kCorrupt));
         QCOMPARE(receiver.view.caption, QStringLiteral("Brolant - Waiting for Signal"));
     }
@@ -197,7 +197,7 @@ void AcquisitionTest::acceptedFrameIsShown()
     QCOMPARE(receiver.view.mode, QString());
     QVERIFY(receiver.view.dataLampLit);
     QTRY_VERIFY_WITH_TIMEOUT(!receiver.view.dataLampLit, 2000); // the lamp only flashes
-    const Reading &reading = receiver.model.state().reading;
+    const Reading &reading = receiver.core.receiver.reading();
     QCOMPARE(reading.amps, 3.25);
     QCOMPARE(reading.rpm, 300.0);
     QCOMPARE(reading.windSpeed, 4.5);
@@ -207,13 +207,13 @@ void AcquisitionTest::sumsGrowOnlyWhileLogging()
 {
     Receiver idle;
     idle.push({kExample, kExample});
-    QCOMPARE(idle.model.state().sums.count, 2);
-    QCOMPARE(idle.model.state().sums.volts, 0.0);
+    QCOMPARE(idle.core.logging.sums().count, 2);
+    QCOMPARE(idle.core.logging.sums().volts, 0.0);
 
     Receiver logging(QStringLiteral("1"));
     QVERIFY(logging.model.isLogging());
     logging.push({kExample, "[<V>650</V><I>577</I><R>20</R><S>9</S><M>25</M><C>1256</C>]"});
-    const IntervalSums &sums = logging.model.state().sums;
+    const IntervalSums &sums = logging.core.logging.sums();
     QCOMPARE(sums.count, 2);
     QCOMPARE(sums.volts, 26.0);
     QCOMPARE(sums.amps, 6.5);
@@ -234,8 +234,8 @@ void AcquisitionTest::badCalibrationKeepsThePreviousDisplay()
     receiver.push({frame});
     QCOMPARE(receiver.errorLog(), entry("calculations error", "Division by zero", frame));
     QCOMPARE(receiver.view.caption, QStringLiteral("Brolant  13.00V 3.3A 42W"));
-    QCOMPARE(receiver.model.state().sums.count, 2);
-    QCOMPARE(receiver.model.state().reading.volts, 14.0); // computed before the failing division
+    QCOMPARE(receiver.core.logging.sums().count, 2);
+    QCOMPARE(receiver.core.receiver.reading().volts, 14.0); // computed before the failing division
     QCOMPARE(receiver.view.status, QString(kCorrupt));
 }
 
@@ -249,7 +249,7 @@ void AcquisitionTest::overflowingBufferIsRejected()
     QCOMPARE(log.count("\r\n"), 2); // past 4,096 characters at 5,000 and again at 10,000
     QVERIFY(log.contains("   receive buffer overflow, no ] within 4096 characters   <RB>"));
     receiver.push({kExample});
-    QCOMPARE(receiver.model.state().sums.count, 1);
+    QCOMPARE(receiver.core.logging.sums().count, 1);
 }
 
 void AcquisitionTest::overflowKeepsTheNewestFrame()
@@ -259,7 +259,7 @@ void AcquisitionTest::overflowKeepsTheNewestFrame()
     receiver.push({broken, kExample.left(40)}); // together past the cap, the good frame unfinished
     receiver.push({kExample.mid(40)});
     QCOMPARE(receiver.errorLog().count("receive buffer overflow"), 1);
-    QCOMPARE(receiver.model.state().health.sinceStart.accepted, 1);
+    QCOMPARE(receiver.core.receiver.health().sinceStart.accepted, 1);
 }
 
 void AcquisitionTest::overflowingValuesNeverReachTheEnergy()
@@ -273,13 +273,13 @@ void AcquisitionTest::overflowingValuesNeverReachTheEnergy()
         receiver.model.setupClicked(); // reloads both files
         receiver.push({overflowing});
         QVERIFY(receiver.errorLog().contains("calculations error  Overflow <RB>"));
-        receiver.model.energyTick();
-        const Reading &reading = receiver.model.state().reading;
+        receiver.core.energy.tick();
+        const Reading &reading = receiver.core.receiver.reading();
         for (double value : {reading.volts, reading.amps, reading.watts, reading.rpm, reading.windSpeed})
             QVERIFY(std::isfinite(value));
     }
-    QCOMPARE(receiver.model.state().reading.watts, 42.25);
-    QCOMPARE(receiver.model.state().energy.total(), 2 * 42.25 / 720);
+    QCOMPARE(receiver.core.receiver.reading().watts, 42.25);
+    QCOMPARE(receiver.core.energy.total(), 2 * 42.25 / 720);
 }
 
 void AcquisitionTest::randomChunkingLosesNoFrame()
@@ -295,7 +295,7 @@ void AcquisitionTest::randomChunkingLosesNoFrame()
         receiver.link.push(stream.mid(at, length));
         at += length;
     }
-    QCOMPARE(receiver.model.state().sums.count, 1000);
+    QCOMPARE(receiver.core.logging.sums().count, 1000);
     QCOMPARE(receiver.errorLog(), QByteArray());
 }
 
@@ -303,7 +303,7 @@ void AcquisitionTest::frameHealthIsCounted()
 {
     Receiver receiver;
     receiver.push({"\r\n", "</C>]xx" + kExample, "[<V>650</V><I>577</I><C>1</C>]"});
-    const FrameCounts &counts = receiver.model.state().health.sinceStart;
+    const FrameCounts &counts = receiver.core.receiver.health().sinceStart;
     QCOMPARE(counts.accepted, 2);
     QCOMPARE(counts.rejected, 2);
     QCOMPARE(counts.checksumErrors, 1);
@@ -329,7 +329,7 @@ void AcquisitionTest::untrustedValuesNeverCrash()
     QFETCH(QByteArray, read);
     Receiver receiver;
     receiver.push({read, kExample});
-    QCOMPARE(receiver.model.state().sums.count, 2);
+    QCOMPARE(receiver.core.logging.sums().count, 2);
     QCOMPARE(receiver.view.caption, QStringLiteral("Brolant  13.00V 3.3A 42W"));
     for (const QString &value : receiver.view.liveValues)
         QVERIFY2(value.size() < 12, qPrintable(value));

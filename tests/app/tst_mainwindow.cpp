@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 #include "app/mainwindowmodel.h"
+#include "logging/loggercore.h"
 #include "app/widgetprompts.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"
@@ -41,7 +42,8 @@ private:
         FakeSerialLink link;
         FakeClock clock;
         ScriptedPrompts prompts;
-        MainWindowModel model{folder.path(), window, link, clock, prompts};
+        LoggerCore core{folder.path(), link, clock};
+    MainWindowModel model{folder.path(), core, window, prompts};
         explicit Rig(const QString &logOn)
         {
             folder.writeProgramConfig("1", logOn, "60", "1", "0");
@@ -162,8 +164,8 @@ void MainWindowTest::logLampAndStartStopButtons()
     rig.find<QLineEdit>("delay")->setText("5");
     QTest::mouseClick(rig.find<QPushButton>("StartLogging"), Qt::LeftButton);
     QVERIFY(rig.model.isLogging());
-    QCOMPARE(int(rig.model.loggingInterval().count()), 5000);
-    rig.model.loggingCycle().tick();
+    QCOMPARE(int(rig.core.logging.interval().count()), 5000);
+    rig.core.logging.tick();
     QCOMPARE(rig.find<QPushButton>("BlinkLog")->palette().color(QPalette::Button), QColor(255, 0, 0));
     QCOMPARE(rig.find<QLabel>("ErrorString")->text(),
              QStringLiteral("Caution Logging interval 2 short, Data Overflow may occur"));

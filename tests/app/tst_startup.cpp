@@ -109,7 +109,7 @@ void StartupTest::loggingInterval()
     QVERIFY(rig.prompts.messages.isEmpty());
     QVERIFY(rig.errorLog().isEmpty());
     if (logging)
-        QTEST(int(rig.model.loggingInterval().count()), "milliseconds");
+        QTEST(int(rig.core.logging.interval().count()), "milliseconds");
 }
 
 void StartupTest::liveList_data()
@@ -170,7 +170,7 @@ void StartupTest::missingProgramConfigLeadsToSetup()
     QCOMPARE(rig.prompts.setupRuns, 1);
     QVERIFY(rig.errorLog().contains("  port not available  "));
     QVERIFY(rig.link.isOpen());
-    QCOMPARE(rig.model.state().config.port, QStringLiteral("1"));
+    QCOMPARE(rig.model.config().port, QStringLiteral("1"));
 }
 
 void StartupTest::brokenCalibrationStopsAtFirstFailure()
@@ -183,9 +183,9 @@ void StartupTest::brokenCalibrationStopsAtFirstFailure()
     rig.model.startUp();
 
     QVERIFY(rig.link.isOpen());
-    QCOMPARE(rig.model.state().calibration.ampDivider, QStringLiteral("20"));
-    QCOMPARE(rig.model.state().calibration.rpmDivider, QString());
-    QCOMPARE(rig.model.state().calibration.wsDivider, QString());
+    QCOMPARE(rig.core.receiver.calibration().ampDivider, QStringLiteral("20"));
+    QCOMPARE(rig.core.receiver.calibration().rpmDivider, QString());
+    QCOMPARE(rig.core.receiver.calibration().wsDivider, QString());
     QVERIFY(rig.errorLog().isEmpty());
 }
 
@@ -203,7 +203,7 @@ void StartupTest::setupAfterAbortLeavesPortClosed()
     QVERIFY(!rig.link.isOpen());
     QVERIFY(rig.prompts.messages.isEmpty());
     QVERIFY(rig.errorLog().isEmpty());
-    QCOMPARE(rig.model.state().config.port, QStringLiteral("0"));
+    QCOMPARE(rig.model.config().port, QStringLiteral("0"));
     QVERIFY(!rig.view.intervalEditable);
 }
 

@@ -4,6 +4,7 @@
 #include "app/mainwindowmodel.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"
+#include "logging/loggercore.h"
 #include "programfolder.h"
 #include "recordingview.h"
 #include "scriptedprompts.h"
@@ -19,7 +20,8 @@ struct ModelRig
     FakeSerialLink link;
     FakeClock clock;
     ScriptedPrompts prompts;
-    MainWindowModel model{folder.path(), view, link, clock, prompts};
+    LoggerCore core{folder.path(), link, clock};
+    MainWindowModel model{folder.path(), core, view, prompts};
 
     void push(const QList<QByteArray> &chunks)
     {

@@ -35,7 +35,6 @@ public:
     void setLoggingControls(bool on) override;
     void setIntervalEditable(bool editable) override;
     void showInterval(const QString &seconds) override;
-    QString interval() const override { return intervalText; }
     void buildLiveList(const LiveListLayout &layout) override;
     void setMessageLinesVisible(bool visible) override;
     void showLiveRows(const QStringList &values, const QStringList &labels) override;

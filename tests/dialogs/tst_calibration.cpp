@@ -1,4 +1,5 @@
 #include "app/mainwindowmodel.h"
+#include "logging/loggercore.h"
 #include "boardprocess.h"
 #include "dialogs/calibration/calibrate.h"
 #include "fakeclock.h"
@@ -197,7 +198,8 @@ void CalibrationTest::calibrateButton()
     FakeSerialLink link;
     FakeClock clock;
     ScriptedPrompts prompts;
-    MainWindowModel model(folder.path(), view, link, clock, prompts);
+    LoggerCore core(folder.path(), link, clock);
+    MainWindowModel model(folder.path(), core, view, prompts);
     model.startUp();
     prompts.onCalibration = [&](int run) {
         QVERIFY(!link.isOpen());
@@ -212,7 +214,7 @@ void CalibrationTest::calibrateButton()
     QTEST(prompts.setupRuns, "setupRuns");
     QCOMPARE(folder.read("errorlog.txt").contains("port not available  settings.cfg: no value"), dialogFails);
     if (!dialogFails) {
-        QCOMPARE(model.state().calibration.voltDivider, QStringLiteral("25"));
+        QCOMPARE(core.receiver.calibration().voltDivider, QStringLiteral("25"));
         QCOMPARE(view.error, QString());
         QCOMPARE(view.errorTone, ErrorTone::Cleared);
         QCOMPARE(view.status, QString());

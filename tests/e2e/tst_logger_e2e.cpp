@@ -1,4 +1,5 @@
 #include "app/mainwindowmodel.h"
+#include "logging/loggercore.h"
 #include "boardprocess.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"
@@ -77,12 +78,13 @@ void LoggerEndToEndTest::logsLikeTheMainWindow()
     FakeSerialLink link;
     FakeClock clock(QDateTime::currentDateTime());
     ScriptedPrompts prompts;
-    MainWindowModel model(reference.path(), view, link, clock, prompts);
+    LoggerCore core(reference.path(), link, clock);
+    MainWindowModel model(reference.path(), core, view, prompts);
     model.startUp();
     for (qsizetype record = 0; record < logged.size(); ++record) {
         for (int frame = 0; frame < 10; ++frame)
             link.push(kFrame);
-        model.loggingCycle().tick();
+        core.logging.tick();
     }
     QCOMPARE(logged.mid(1), recordValues(reference.read("logs/P_" + today() + ".txt")).mid(1));
     QVERIFY(QRegularExpression("^\\d{4}_\\d\\d_\\d\\d \\d\\d:\\d\\d  [0-9.]+ Wh\r\n$")

@@ -1,4 +1,5 @@
 #include "app/mainwindowmodel.h"
+#include "logging/loggercore.h"
 #include "boardprocess.h"
 #include "fakeclock.h"
 #include "platform/qserialportlink.h"
@@ -18,7 +19,8 @@ struct RealPortModel
     QSerialPortLink link{folder.path()};
     FakeClock clock;
     ScriptedPrompts prompts;
-    MainWindowModel model{folder.path(), view, link, clock, prompts};
+    LoggerCore core{folder.path(), link, clock};
+    MainWindowModel model{folder.path(), core, view, prompts};
 };
 } // namespace
 
@@ -71,7 +73,7 @@ void SerialEndToEndTest::missingPortIsExplained()
 void SerialEndToEndTest::everyBoardFrameIsCounted()
 {
     RealPortModel rig;
-    auto &[folder, view, link, clock, prompts, model] = rig;
+    auto &[folder, view, link, clock, prompts, core, model] = rig;
     folder.writeProgramConfig("1", "1", "600", "1", "1", "1", "57600");
     folder.writeCalibration();
     BoardProcess board;
@@ -81,23 +83,23 @@ void SerialEndToEndTest::everyBoardFrameIsCounted()
     model.startUp();
     QVERIFY(link.isOpen());
     QVERIFY(model.isLogging());
-    QTRY_COMPARE_WITH_TIMEOUT(model.state().sums.count, kFrames, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(core.logging.sums().count, kFrames, 20000);
     QVERIFY(board.stop().contains(QStringLiteral("sent %1 frames").arg(kFrames)));
     QCOMPARE(folder.read("errorlog.txt"), QByteArray());
     QVERIFY(view.caption.startsWith("Brolant  1"));
-    QVERIFY(model.state().sums.volts > 12.0 * kFrames);
+    QVERIFY(core.logging.sums().volts > 12.0 * kFrames);
 }
 
 void SerialEndToEndTest::vanishedPortIsReopened()
 {
     RealPortModel rig;
-    auto &[folder, view, link, clock, prompts, model] = rig;
+    auto &[folder, view, link, clock, prompts, core, model] = rig;
     folder.writeProgramConfig("1", "1", "600");
     folder.writeCalibration();
     auto board = std::make_unique<BoardProcess>();
     QVERIFY(board->start(folder.file("COM1"), {"--rate", "20"}));
     model.startUp();
-    QTRY_VERIFY_WITH_TIMEOUT(model.state().sums.count > 0, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(core.logging.sums().count > 0, 5000);
 
     board.reset(); // the adapter is pulled out
     QTRY_COMPARE_WITH_TIMEOUT(view.status, QStringLiteral("     possible COMMS problem"), 5000);
@@ -112,8 +114,8 @@ void SerialEndToEndTest::vanishedPortIsReopened()
     QVERIFY(board->start(folder.file("COM1"), {"--rate", "20"}));
     QTRY_VERIFY_WITH_TIMEOUT(link.isOpen(), 8000);
     QVERIFY(view.journal.contains(QStringLiteral("status: COMMS port back after a break: reading again")));
-    const long long before = model.state().sums.count;
-    QTRY_VERIFY_WITH_TIMEOUT(model.state().sums.count > before + 5, 5000);
+    const long long before = core.logging.sums().count;
+    QTRY_VERIFY_WITH_TIMEOUT(core.logging.sums().count > before + 5, 5000);
     QVERIFY(model.isLogging());
     QCOMPARE(folder.read("errorlog.txt").count("\r\n"), 1);
 }

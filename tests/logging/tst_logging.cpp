@@ -28,7 +28,7 @@ struct Logger : ModelRig
         folder.writeCalibration();
         model.startUp();
     }
-    void tick() { model.loggingCycle().tick(); }
+    void tick() { core.logging.tick(); }
     QByteArray day(const char *stamp = "2010_03_07") const
     {
         return folder.read(QStringLiteral("logs/P_%1.txt").arg(QLatin1String(stamp)));
@@ -101,7 +101,7 @@ void LoggingTest::records()
     logger.push(frames);
     logger.tick();
     QTEST(logger.day(), "record");
-    QCOMPARE(logger.model.state().sums.count, 0);
+    QCOMPARE(logger.core.logging.sums().count, 0);
     QCOMPARE(logger.view.status, QStringLiteral("COMMS data buffer cleared"));
     QCOMPARE(logger.view.logLampFlashes, 1);
     QCOMPARE(logger.errorLog(), QByteArray());
@@ -111,10 +111,10 @@ void LoggingTest::emptyIntervalRepeatsTheLastMeans()
 {
     Logger logger;
     logger.push({frame(650, 577, 20, 9)});
-    logger.model.energyTick();
+    logger.core.energy.tick();
     logger.tick();
     logger.clock.set(QDateTime(kDay, QTime(14, 6, 10)));
-    logger.model.energyTick();
+    logger.core.energy.tick();
     logger.tick();
     const QList<QByteArray> lines = logger.day().split('\n');
     QCOMPARE(lines.size(), 3);
@@ -138,8 +138,8 @@ void LoggingTest::startStopStartClearsTheSums()
     logger.push({frame(700, 612)});
     logger.model.stopLoggingClicked();
     logger.push({frame(700, 612)});
-    logger.model.startLoggingClicked();
-    QCOMPARE(logger.model.state().sums.count, 0);
+    logger.model.startLoggingClicked(QStringLiteral("60"));
+    QCOMPARE(logger.core.logging.sums().count, 0);
     logger.push({frame(600, 612)});
     logger.tick();
     QVERIFY(logger.day().startsWith("<T>14:05</T><V>12.00</V>"));
@@ -165,14 +165,14 @@ void LoggingTest::startButton()
     QFETCH(bool, logging);
     Logger logger;
     logger.model.stopLoggingClicked();
-    logger.view.intervalText = typed;
-    logger.model.startLoggingClicked();
+    logger.view.intervalText = typed; // what the user typed, unless the model corrects it
+    logger.model.startLoggingClicked(typed);
     QCOMPARE(logger.model.isLogging(), logging);
     QTEST(logger.view.intervalText, "shown");
     QCOMPARE(logger.prompts.messages,
              logging ? QStringList() : QStringList{"Invalid delay period, needs to be a number between 1 and 600"});
     if (logging)
-        QTEST(int(logger.model.loggingInterval().count()), "milliseconds");
+        QTEST(int(logger.core.logging.interval().count()), "milliseconds");
     QCOMPARE(logger.view.intervalEditable, !logging);
 }
 
@@ -225,11 +225,11 @@ void LoggingTest::energyIntegratesEveryFiveSeconds()
     Logger logger;
     for (int tick = 0; tick < 720; ++tick) {
         logger.push({frame(1200, 1112)}); // 24 V, 30 A: 720 W
-        logger.model.energyTick();
+        logger.core.energy.tick();
         logger.clock.advance(5000);
     }
-    QCOMPARE(logger.model.state().reading.watts, 720.0);
-    QCOMPARE(logger.model.state().energy.total(), 720.0);
+    QCOMPARE(logger.core.receiver.reading().watts, 720.0);
+    QCOMPARE(logger.core.energy.total(), 720.0);
     logger.tick();
     QVERIFY(logger.day().endsWith("</M>   720.0Wh\r\n"));
     QCOMPARE(logger.energyArchive(), QByteArray()); // no midnight within the hour
@@ -256,11 +256,11 @@ void LoggingTest::midnightWritesExactlyOneLine()
     for (int i = 0; i < ticks.size(); ++i) {
         logger.clock.set(QDateTime(i == 0 ? kDay : kDay.addDays(1), ticks[i]));
         logger.push({frame(1000, 612)}); // 20 V, 5 A: 100 W
-        logger.model.energyTick();
+        logger.core.energy.tick();
     }
     QTEST(logger.energyArchive(), "archive");
     QFETCH(double, total);
-    QCOMPARE(logger.model.state().energy.total(), total);
+    QCOMPARE(logger.core.energy.total(), total);
 }
 
 void LoggingTest::stalePowerIsNotCounted()
@@ -268,13 +268,13 @@ void LoggingTest::stalePowerIsNotCounted()
     Logger logger;
     logger.push({frame(1200, 1112)}); // 720 W: 1 Wh a tick, then the board falls silent
     for (int tick = 0; tick <= 24; ++tick) {
-        logger.model.energyTick();
+        logger.core.energy.tick();
         logger.clock.advance(5000);
     }
-    QCOMPARE(logger.model.state().energy.total(), 13.0); // the ticks up to a minute after the frame
+    QCOMPARE(logger.core.energy.total(), 13.0); // the ticks up to a minute after the frame
     logger.push({frame(1200, 1112)});
-    logger.model.energyTick();
-    QCOMPARE(logger.model.state().energy.total(), 14.0);
+    logger.core.energy.tick();
+    QCOMPARE(logger.core.energy.total(), 14.0);
 }
 
 void LoggingTest::exitWritesTheExitLineOnce()
@@ -282,7 +282,7 @@ void LoggingTest::exitWritesTheExitLineOnce()
     Logger logger;
     for (int tick = 0; tick < 845; ++tick) {
         logger.push({frame(1200, 1112)}); // 720 W: 1 Wh a tick
-        logger.model.energyTick();
+        logger.core.energy.tick();
     }
     logger.clock.set(QDateTime(kDay, QTime(17, 42, 30)));
     logger.model.end();
@@ -323,7 +323,7 @@ void LoggingTest::historyPageAndSpreadsheet()
     Logger logger("1", "1");
     logger.folder.write("html/template.asp", "V=<VV> I=<II> W=<WW> E=<WH> R=<RR> S=<SS> T=<TT> M=<MM>.");
     logger.push({frame(25, 617, 20, 9)}); // 0.5 V keeps its leading zero here
-    logger.model.energyTick();
+    logger.core.energy.tick();
     logger.tick();
     logger.clock.set(QDateTime(kDay, QTime(14, 6, 10)));
     logger.tick();
@@ -446,14 +446,14 @@ void LoggingTest::firstTickOfTheDayClosesYesterday()
     Logger logger;
     logger.clock.set(QDateTime(kDay, QTime(23, 59, 58)));
     logger.push({frame(1000, 612)}); // 100 W
-    logger.model.energyTick();
+    logger.core.energy.tick();
     logger.clock.set(QDateTime(kDay.addDays(1), QTime(0, 0, 2)));
     logger.push({frame(1000, 612)});
     if (energyTickFirst)
-        logger.model.energyTick();
+        logger.core.energy.tick();
     logger.tick();
     if (!energyTickFirst)
-        logger.model.energyTick();
+        logger.core.energy.tick();
     QCOMPARE(logger.energyArchive(), QByteArray("2010_03_08,00:00  .1 Wh\r\n"));
     QVERIFY2(logger.day("2010_03_08").endsWith(energyTickFirst ? "   .1Wh\r\n" : "   .0Wh\r\n"),
              logger.day("2010_03_08").constData());
@@ -463,9 +463,9 @@ void LoggingTest::repeatedStartUpKeepsTheEnergy()
 {
     Logger logger;
     logger.push({frame(1200, 1112)}); // 720 W: 1 Wh a tick
-    logger.model.energyTick();
+    logger.core.energy.tick();
     logger.model.startUp(); // what the port-problem loop runs again
-    QCOMPARE(logger.model.state().energy.total(), 1.0);
+    QCOMPARE(logger.core.energy.total(), 1.0);
 }
 
 void LoggingTest::onlyDailyLogWhenOutputsAreOff()

@@ -1,0 +1,92 @@
+#include "acquisition/framereceiver.h"
+
+#include "acquisition/frameparser.h"
+#include "acquisition/scaling.h"
+#include "platform/seriallink.h"
+#include "text/failure.h"
+
+FrameReceiver::FrameReceiver(SerialLink &link, QObject *parent) : QObject(parent), m_link(link)
+{
+    connect(&m_link, &SerialLink::dataArrived, this, &FrameReceiver::receive);
+}
+
+void FrameReceiver::resetReading()
+{
+    m_reading.watts = m_reading.rpm = m_reading.volts = m_reading.amps = 0.0;
+}
+
+void FrameReceiver::startInterval()
+{
+    m_health.thisInterval = FrameCounts();
+    emit healthChanged(m_health);
+}
+
+void FrameReceiver::receive()
+{
+    // Whatever arrives after this read stays in the port for the next one: discarding "the
+    // rest" here would throw away the start of the next frame on a busy line.
+    m_assembler.append(QString::fromLatin1(m_link.readAll()));
+    emit textReceived(m_assembler.buffer());
+    if (m_assembler.lacksOpening()) {
+        reject(QStringLiteral(" [ missing "), m_assembler.buffer());
+        m_assembler.clear();
+        emit healthChanged(m_health);
+        return;
+    }
+    // Every complete frame of this read is handled, in order: nothing that arrived is lost.
+    for (;;) {
+        const FrameAssembler::Piece piece = m_assembler.next();
+        switch (piece.kind) {
+        case FrameAssembler::Piece::Incomplete:
+            m_health.dropped(m_assembler.takeDroppedCharacters());
+            emit healthChanged(m_health);
+            return;
+        case FrameAssembler::Piece::ClosingFirst:
+            reject(QStringLiteral(" braces in wrong positions  corrupt COMMS"), piece.text);
+            break;
+        case FrameAssembler::Piece::Overflow:
+            reject(QStringLiteral(" receive buffer overflow, no ] within %1 characters")
+                       .arg(FrameAssembler::kCapacity),
+                   piece.text);
+            break;
+        case FrameAssembler::Piece::Frame:
+            handleFrame(piece.text);
+            break;
+        }
+    }
+}
+
+void FrameReceiver::reject(const QString &context, const QString &text)
+{
+    m_health.rejected();
+    m_health.dropped(text.size());
+    emit problemFound(context, QString());
+    emit frameRejected(text);
+}
+
+void FrameReceiver::handleFrame(const QString &frame)
+{
+    emit frameArrived();
+    const ParsedFrame parsed = FrameParser::parse(frame);
+    for (const FrameFinding &finding : parsed.findings) {
+        emit problemFound(finding.context, finding.description);
+        if (finding.context == FrameParser::kChecksumContext && !finding.trapped)
+            m_health.checksumError();
+    }
+    if (!parsed.usable()) {
+        m_health.rejected();
+        emit frameRejected(QString());
+        return;
+    }
+    m_health.accepted();
+    emit frameCounted();
+    try {
+        Scaling::apply(parsed.values, m_calibration, m_reading);
+    } catch (const Failure &failure) {
+        // What this frame had done stays done; the frames behind it are still handled.
+        emit problemFound(QStringLiteral("calculations error"), failure.description);
+        emit frameRejected(QString());
+        return;
+    }
+    emit frameAccepted(m_reading);
+}

@@ -1,0 +1,19 @@
+#include "logging/loggercore.h"
+
+LoggerCore::LoggerCore(const QString &programFolder, SerialLink &link, const Clock &clock)
+    : link(link), clock(clock), receiver(link), energy(clock), logging(programFolder, energy, clock)
+{
+    QObject::connect(&receiver, &FrameReceiver::frameCounted, &logging, &LoggingCycle::countFrame);
+    QObject::connect(&receiver, &FrameReceiver::frameAccepted, &logging, &LoggingCycle::addReading);
+    QObject::connect(&receiver, &FrameReceiver::healthChanged, &logging, &LoggingCycle::noteHealth);
+    QObject::connect(&receiver, &FrameReceiver::frameAccepted, &energy,
+                     [this](const Reading &reading) { energy.powerMeasured(reading.watts); });
+    QObject::connect(&logging, &LoggingCycle::intervalStarted, &receiver, &FrameReceiver::startInterval);
+    energy.start();
+}
+
+void LoggerCore::resetReading()
+{
+    receiver.resetReading();
+    energy.forgetPower();
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "acquisition/framehealth.h"
+#include "acquisition/reading.h"
+#include "logging/dailylog.h"
+#include "logging/failureepisode.h"
+#include "logging/intervalmeans.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <functional>
+
+class Clock;
+class EnergyCounter;
+
+// Logging: every interval the sums become one averaged record in the day's log, and, where
+// switched on, a history line, a web page and a spreadsheet row. It owns the interval's sums,
+// the daily log and the records it could not write yet; logging is on exactly while its timer
+// runs.
+class LoggingCycle : public QObject
+{
+    Q_OBJECT
+
+public:
+    LoggingCycle(const QString &programFolder, EnergyCounter &energy, const Clock &clock,
+                 QObject *parent = nullptr);
+
+    // Which optional outputs each interval writes, and the wind-speed unit they name.
+    void setOutputs(bool saveHtml, bool saveExcel, const QString &windSpeedUnits);
+
+    // Starts a fresh interval of `seconds`: the sums are cleared, the first tick comes one
+    // interval later.
+    void start(double seconds);
+    void stop() { m_timer.stop(); }
+    bool isRunning() const { return m_timer.isActive(); }
+    double intervalSeconds() const { return m_seconds; }
+    std::chrono::milliseconds interval() const { return m_timer.intervalAsDuration(); }
+    const IntervalSums &sums() const { return m_sums; }
+
+    // The end of an interval.
+    void tick();
+    // Stops, and makes a last try at the records the daily log could not take; what still cannot
+    // be written is reported, one entry a record.
+    void end();
+
+    // What the receive path tells: a frame that passed the checks, its reading, the frame counts.
+    void countFrame() { ++m_sums.count; }
+    void addReading(const Reading &reading);
+    void noteHealth(const FrameHealth &health) { m_health = health; }
+
+signals:
+    void intervalStarted();
+    void intervalLogged(const Record &record);
+    // One entry for the error log: the stage and the failure's description.
+    void problemFound(const QString &context, const QString &description);
+
+private:
+    void writeDailyRecord(const Record &record);
+    // Runs one write; a failure is reported under `context` when it starts an episode.
+    void attempt(FailureEpisode &episode, const QString &context, const std::function<void()> &write,
+                 const QString &note = QString());
+
+    QString m_programFolder;
+    EnergyCounter &m_energy; // settles the day before a record, and gives its total
+    const Clock &m_clock;
+    QTimer m_timer; // Timer1
+    double m_seconds = 0.0;
+    IntervalSums m_sums;
+    FrameHealth m_health;
+    IntervalMeans m_lastMeans;
+    DailyLog m_dailyLog;
+    bool m_saveHtml = false;
+    bool m_saveExcel = false;
+    QString m_windSpeedUnits;
+    FailureEpisode m_dailyLogFailing;
+    FailureEpisode m_webPageFailing;
+    FailureEpisode m_spreadsheetFailing;
+};
