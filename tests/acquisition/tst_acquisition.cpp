@@ -1,4 +1,5 @@
 #include "acquisition/frameparser.h"
+#include "acquisition/framereceiver.h"
 #include "acquisition/livelist.h"
 #include "acquisition/reading.h"
 #include "acquisition/scaling.h"
@@ -45,6 +46,7 @@ private slots:
     void trappedFailures_data();
     void trappedFailures();
     void splitFrameShowsTheGrowingText();
+    void splitFrameSignalsInOrder();
     void scaling_data();
     void scaling();
     void acceptedFrameIsShown();
@@ -155,6 +157,24 @@ void AcquisitionTest::splitFrameShowsTheGrowingText()
     QCOMPARE(receiver.view.dataLampFlashes, 0);
     receiver.push({"<I>300</I>]"});
     QCOMPARE(receiver.view.dataLampFlashes, 1);
+}
+
+void AcquisitionTest::splitFrameSignalsInOrder()
+{
+    FakeSerialLink link;
+    FrameReceiver receiver(link);
+    receiver.setCalibration({"50", "512", "20", "4", "2"});
+    QStringList heard;
+    connect(&receiver, &FrameReceiver::textReceived, this, [&](const QString &text) { heard << "text " + text; });
+    connect(&receiver, &FrameReceiver::frameArrived, this, [&] { heard << "arrived"; });
+    connect(&receiver, &FrameReceiver::problemFound, this, [&](const QString &context, const QString &) { heard << "problem" + context; });
+    connect(&receiver, &FrameReceiver::frameCounted, this, [&] { heard << "counted"; });
+    connect(&receiver, &FrameReceiver::frameAccepted, this,
+            [&](const Reading &reading) { heard << QStringLiteral("accepted %1 V %2 A").arg(reading.volts).arg(reading.amps); });
+    link.push("[<V>650</V><I>5");
+    link.push("77</I><C>1</C>]");
+    QCOMPARE(heard, (QStringList{"text [<V>650</V><I>5", "text [<V>650</V><I>577</I><C>1</C>]", "arrived",
+                                 "problemchecksum error", "counted", "accepted 13 V 3.25 A"}));
 }
 
 void AcquisitionTest::scaling_data()

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -44,6 +45,7 @@ class LoggingTest : public QObject
 private slots:
     void records_data();
     void records();
+    void intervalLoggedCarriesTheNumbers();
     void emptyIntervalRepeatsTheLastMeans();
     void firstIntervalWithoutFramesWritesZeros();
     void startStopStartClearsTheSums();
@@ -105,6 +107,25 @@ void LoggingTest::records()
     QCOMPARE(logger.view.status, QStringLiteral("COMMS data buffer cleared"));
     QCOMPARE(logger.view.logLampFlashes, 1);
     QCOMPARE(logger.errorLog(), QByteArray());
+}
+
+void LoggingTest::intervalLoggedCarriesTheNumbers()
+{
+    Logger logger;
+    QSignalSpy logged(&logger.core.logging, &LoggingCycle::intervalLogged);
+    logger.push({frame(650, 611.2), frame(650, 611.2, 20, 9)}); // amps 4.96 each, rpm 0 and 300
+    logger.core.energy.tick();
+    logger.tick();
+    QCOMPARE(logged.size(), 1);
+    const auto record = logged[0][0].value<Record>();
+    QCOMPARE(record.time, QDateTime(kDay, QTime(14, 5, 10)));
+    QCOMPARE(record.means.volts, 13.0);
+    QCOMPARE(record.means.amps, 5.0); // 4.96 to one decimal, as every output shows it
+    QCOMPARE(record.means.rpm, 150.0);
+    QCOMPARE(record.means.windSpeed, 2.0); // 2.25 to a whole number
+    QCOMPARE(record.energy, 64.5 / 720);
+    QCOMPARE(record.health.thisInterval.accepted, 2);
+    QVERIFY(!record.repeated);
 }
 
 void LoggingTest::emptyIntervalRepeatsTheLastMeans()
