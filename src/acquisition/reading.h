@@ -1,5 +1,8 @@
 #pragma once
 
+// Faster than this is a miscount, read as 0: by the live readings and by the log viewer alike.
+inline constexpr double kHighestRpm = 500.0;
+
 // The latest scaled values from the board.
 struct Reading
 {

@@ -11,7 +11,6 @@
 
 namespace Scaling {
 namespace {
-constexpr double kHighestRpm = 500.0; // faster is a miscount, shown as 0
 constexpr double kSecondsPerMinute = 60.0;
 
 double number(const QString &setting)

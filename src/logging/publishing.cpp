@@ -4,6 +4,7 @@
 #include "platform/textfile.h"
 #include "text/datetext.h"
 #include "text/failure.h"
+#include "text/numerictext.h"
 
 #include <QDate>
 #include <QFileInfo>
@@ -40,12 +41,11 @@ QString historyLine(const Record &record, const QString &units)
 
 QString page(QString templateText, const Record &record)
 {
-    constexpr int kSignificantDigits = 15;
     const IntervalMeans::Texts means = record.means.texts();
     return templateText.replace(QStringLiteral("<VV>"), means.volts)
         .replace(QStringLiteral("<II>"), means.amps)
         .replace(QStringLiteral("<WW>"), means.watts)
-        .replace(QStringLiteral("<WH>"), QString::number(record.energy, 'g', kSignificantDigits))
+        .replace(QStringLiteral("<WH>"), NumericText::shortest(record.energy))
         .replace(QStringLiteral("<RR>"), means.rpm)
         .replace(QStringLiteral("<SS>"), means.windSpeed)
         .replace(QStringLiteral("<TT>"), longTime(record.time.time()))

@@ -147,4 +147,10 @@ double leadingNumber(QStringView text)
     return convert(scan).value_or(0.0);
 }
 
+QString shortest(double value)
+{
+    constexpr int kSignificantDigits = 15;
+    return QString::number(value, 'g', kSignificantDigits);
+}
+
 } // namespace NumericText

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QStringView>
 
 #include <cstdint>
@@ -29,5 +30,8 @@ std::optional<std::int16_t> toInt16(QStringView text);
 // The number that the text starts with (after leading blanks), 0 when it starts with none:
 // "2.5 s" gives 2.5, "abc" gives 0.
 double leadingNumber(QStringView text);
+
+// A number in its shortest form, as the program shows it: 12.5, not 12.50; 0 for zero.
+QString shortest(double value);
 
 } // namespace NumericText

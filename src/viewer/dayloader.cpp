@@ -1,5 +1,6 @@
 #include "viewer/dayloader.h"
 
+#include "acquisition/reading.h"
 #include "text/numerictext.h"
 #include "text/taglookup.h"
 #include "viewer/dayrecords.h"
@@ -11,7 +12,6 @@
 
 namespace DayLoader {
 namespace {
-constexpr double kHighestRpm = 500.0;
 // Far beyond anything a battery, a shunt or a turbine reads: such a field is a damaged record,
 // and left in it would make the scales and the watt-hours infinite.
 constexpr double kLargestValue = 1e9;

@@ -2,6 +2,7 @@
 
 #include "platform/textfile.h"
 #include "text/failure.h"
+#include "text/numerictext.h"
 #include "text/rounding.h"
 #include "viewer/csvexport.h"
 #include "viewer/dayloader.h"
@@ -20,8 +21,7 @@ constexpr qint64 kLargestDayFile = 512LL * 1024 * 1024;
 // The shortest decimal form of a value rounded to two decimals: 13.456 gives 13.46, 13 gives 13.
 QString readoutValue(double value)
 {
-    constexpr int kSignificantDigits = 15;
-    return QString::number(Rounding::halfEven(value, 2), 'g', kSignificantDigits);
+    return NumericText::shortest(Rounding::halfEven(value, 2));
 }
 } // namespace
 
@@ -152,11 +152,10 @@ void GraphModel::pointerMoved(double x)
     m_timeUnderPointer = records.timeText(long(under));
     m_view.showReadout(TimeReadout, m_timeUnderPointer);
     const long m = long(Rounding::halfEven(std::floor(x) + m_range.first, 0));
-    const QString units[] = {QStringLiteral(" V"), QStringLiteral(" A"), QStringLiteral(" W"),
-                             QStringLiteral(" RPM"), u' ' + m_settings.wsUnits};
+    const auto units = m_settings.seriesUnits();
     for (int series = 0; series < DayRecords::SeriesCount; ++series)
         m_view.showReadout(VoltsReadout + series,
-                           readoutValue(records.value(DayRecords::Series(series), m)) + units[series]);
+                           readoutValue(records.value(DayRecords::Series(series), m)) + units[size_t(series)]);
     if (!m_session.zoomApplying && m_dragActive)
         m_view.markDrag(m_range.first, x);
 }

@@ -61,8 +61,7 @@ std::optional<PlotPicture> PlotModel::redraw(const DayRecords &records, const Vi
 
     m_texts.start = records.timeText(position(first));
     m_texts.finish = records.timeText(position(last));
-    const QString units[] = {QStringLiteral(" V"), QStringLiteral(" A"), QStringLiteral(" W"),
-                             QStringLiteral(" RPM"), u' ' + settings.wsUnits};
+    const auto units = settings.seriesUnits();
     const char16_t *masks[] = {u"#0.00", u"##0.0", u"###0", u"##0", u"##0"};
     for (size_t series = 0; series < size_t(DayRecords::SeriesCount); ++series) {
         m_texts.tops[series] = NumberMask::format(m_scales[series].top, masks[series]) + units[series];

@@ -54,3 +54,9 @@ bool PlotOptions::shows(int series) const
         return false;
     }
 }
+
+std::array<QString, 5> ViewerSettings::seriesUnits() const
+{
+    return {QStringLiteral(" V"), QStringLiteral(" A"), QStringLiteral(" W"), QStringLiteral(" RPM"),
+            u' ' + wsUnits};
+}

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <array>
+
 // What the viewer needs of prog.cfg, read once when it opens.
 struct ViewerSettings
 {
@@ -14,6 +16,8 @@ struct ViewerSettings
 
     static ViewerSettings read(const QString &programFolder);
     double logDelaySeconds() const;
+    // What follows each series' numbers: " V", " A", " W", " RPM" and a blank and the units.
+    std::array<QString, 5> seriesUnits() const;
 };
 
 // Which series are drawn, and whether on fixed or fitted scales.

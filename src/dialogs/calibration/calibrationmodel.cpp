@@ -14,12 +14,7 @@
 namespace {
 constexpr double kSecondsPerMinute = 60.0;
 
-// Numbers are shown in their shortest form: 12.5, not 12.50; 0 for zero.
-QString shortest(double value)
-{
-    constexpr int kSignificantDigits = 15;
-    return QString::number(value, 'g', kSignificantDigits);
-}
+using NumericText::shortest;
 
 QString rounded(double value, int decimals)
 {
