@@ -3,7 +3,8 @@
 // Faster than this is a miscount, read as 0: by the live readings and by the log viewer alike.
 inline constexpr double kHighestRpm = 500.0;
 
-// The latest scaled values from the board.
+// The scaled values of a frame: the latest reading, and the six values that an interval's sums
+// and means hold too.
 struct Reading
 {
     double volts = 0.0;
@@ -14,16 +15,10 @@ struct Reading
     double modeVolts = 0.0;
 };
 
-// The running sums of the current logging interval.
-struct IntervalSums
+// The running sums of the current logging interval, and how many frames it counted.
+struct IntervalSums : Reading
 {
     long long count = 0;
-    double volts = 0.0;
-    double amps = 0.0;
-    double watts = 0.0;
-    double rpm = 0.0;
-    double windSpeed = 0.0;
-    double modeVolts = 0.0;
 
     void add(const Reading &reading)
     {

@@ -1,24 +1,17 @@
 #pragma once
 
 #include "acquisition/framehealth.h"
+#include "acquisition/reading.h"
 
 #include <QDateTime>
 #include <QString>
 
-struct IntervalSums;
 
 // The means of one logging interval, each rounded as the outputs show it (volts to 2 decimals,
 // amps to 1, the rest to whole numbers, halves away from zero). They travel as numbers and become
 // text only where a file or a screen is written.
-struct IntervalMeans
+struct IntervalMeans : Reading
 {
-    double volts = 0.0;
-    double amps = 0.0;
-    double watts = 0.0;
-    double rpm = 0.0;
-    double windSpeed = 0.0;
-    double modeVolts = 0.0;
-
     // Each sum divided by the count, then rounded. The count must not be 0.
     static IntervalMeans of(const IntervalSums &sums);
 

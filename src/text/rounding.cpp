@@ -8,34 +8,30 @@ namespace {
 constexpr double kNoFractionAbove = 4503599627370496.0;
 constexpr int kLargestExactScale = 22; // 10^22 is the last exact power of ten
 
-// `value` scaled to `decimals`, or nothing when there is no fraction left to round at that scale.
-bool scaledForRounding(double value, int decimals, double &scale, double &scaled)
+// Rounds to `decimals` with `nearest`, which settles the halves. A value with no fraction left at
+// that scale is already as exact as a double can be.
+template<typename Nearest>
+double roundWith(double value, int decimals, Nearest nearest)
 {
     if (decimals > kLargestExactScale)
-        return false;
-    scale = std::pow(10.0, decimals);
-    scaled = value * scale;
-    return std::isfinite(scaled) && std::fabs(scaled) < kNoFractionAbove;
+        return value;
+    const double scale = std::pow(10.0, decimals);
+    const double scaled = value * scale;
+    if (!std::isfinite(scaled) || std::fabs(scaled) >= kNoFractionAbove)
+        return value;
+    return nearest(scaled) / scale;
 }
 } // namespace
 
 double halfEven(double value, int decimals)
 {
-    double scale = 1.0;
-    double scaled = value;
-    if (!scaledForRounding(value, decimals, scale, scaled))
-        return value;
     // The default floating-point environment rounds to nearest, ties to even.
-    return std::nearbyint(scaled) / scale;
+    return roundWith(value, decimals, [](double scaled) { return std::nearbyint(scaled); });
 }
 
 double halfAway(double value, int decimals)
 {
-    double scale = 1.0;
-    double scaled = value;
-    if (!scaledForRounding(value, decimals, scale, scaled))
-        return value;
-    return std::round(scaled) / scale;
+    return roundWith(value, decimals, [](double scaled) { return std::round(scaled); });
 }
 
 } // namespace Rounding
