@@ -9,11 +9,11 @@ ErrorReporter::ErrorReporter(const QString &programFolder, const Clock &clock, M
 {
 }
 
-void ErrorReporter::log(const QString &description)
+void ErrorReporter::log(const QString &stage, const QString &description)
 {
-    const QString writeFailure = m_log.append(context, description, receivedText);
+    const QString writeFailure = m_log.append(stage, description, receivedText);
     QString caption = QStringLiteral("  Last Error trapped  %1  ---  %2  %3")
-                          .arg(DateText::hourMinute(m_clock.now().time()), context, description);
+                          .arg(DateText::hourMinute(m_clock.now().time()), stage, description);
     // A log that cannot be written must not hide the error it was to record.
     if (!writeFailure.isEmpty())
         caption += QStringLiteral("  (not written to %1: %2)").arg(ErrorLog::fileName(), writeFailure);

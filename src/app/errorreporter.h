@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/errorlog.h"
+#include "text/failure.h"
 
 #include <QString>
 
@@ -14,17 +15,12 @@ class ErrorReporter
 public:
     ErrorReporter(const QString &programFolder, const Clock &clock, MainWindowView &view);
 
-    // The stage under way, named before each step that may fail.
-    QString context;
     // The characters received at the last read.
     QString receivedText;
 
-    void log(const QString &description = QString());
-    void log(const QString &stage, const QString &description)
-    {
-        context = stage;
-        log(description);
-    }
+    // One entry: the stage under way and the failure's description (empty for a check).
+    void log(const QString &stage, const QString &description);
+    void log(const Failure &failure) { log(failure.stage, failure.description); }
 
 private:
     ErrorLog m_log;

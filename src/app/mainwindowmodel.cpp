@@ -83,7 +83,6 @@ void MainWindowModel::showReading(const Reading &reading)
     const LiveListLayout layout =
         LiveListLayout::forSettings(m_config.displayRpm, m_config.displayWs, m_config.wsUnits);
     m_view.showLiveRows(layout.values(reading, m_core.energy.total()), layout.labels);
-    m_errors.context.clear();
     m_view.showCaption(liveCaption(reading));
     m_view.showMode(QString());
 }
@@ -105,44 +104,46 @@ bool MainWindowModel::isLogging() const
 
 void MainWindowModel::startUp()
 {
-    QString failure;
-    if (runStartUpOnce(&failure))
+    const MaybeFailure failure = runStartUpOnce();
+    if (!failure)
         return;
-    m_errors.log(failure);
+    m_errors.log(*failure);
     if (m_attendance == Attendance::Attended) {
         portProblemLoop();
     } else {
-        m_lastStartUpFailure = failure;
+        m_lastStartUpFailure = failure->description;
         m_startUpRetryTimer.start();
     }
 }
 
 void MainWindowModel::retryStartUp()
 {
-    QString failure;
-    if (runStartUpOnce(&failure)) {
+    const MaybeFailure failure = runStartUpOnce();
+    if (!failure) {
         m_startUpRetryTimer.stop();
         return;
     }
     // The same trouble again is no news: one entry, then quiet retries.
-    if (failure != m_lastStartUpFailure)
-        m_errors.log(failure);
-    m_lastStartUpFailure = failure;
+    if (failure->description != m_lastStartUpFailure)
+        m_errors.log(*failure);
+    m_lastStartUpFailure = failure->description;
 }
 
 void MainWindowModel::portProblemLoop()
 {
     // Every turn waits for the user (a message, then the setup dialog), so this never spins.
-    QString failure;
     for (;;) {
         handlePortProblem();
-        if (m_ending || runStartUpOnce(&failure))
+        if (m_ending)
             return;
-        m_errors.log(failure);
+        const MaybeFailure failure = runStartUpOnce();
+        if (!failure)
+            return;
+        m_errors.log(*failure);
     }
 }
 
-bool MainWindowModel::runStartUpOnce(QString *failure)
+MaybeFailure MainWindowModel::runStartUpOnce()
 {
     m_view.showCaption(QStringLiteral("Brolant - Waiting for Signal"));
     m_view.showStatus(QStringLiteral(" Waiting for COMM data"));
@@ -158,24 +159,22 @@ bool MainWindowModel::runStartUpOnce(QString *failure)
         // A broken file shows up below as a port that cannot be opened.
     }
     if (isNoPort(m_config.port))
-        return true;
+        return std::nullopt;
     try {
-        m_errors.context = kPortNotAvailable;
         openConfiguredPort();
-        m_errors.context.clear();
-        const auto logOn = NumericText::parse(m_config.logOn);
-        if (!logOn && m_attendance == Attendance::Attended)
-            throw Failure{QStringLiteral("LogOn is not a number: \"%1\"").arg(m_config.logOn)};
-        if (m_attendance == Attendance::Unattended || *logOn == 1.0) {
-            // Unlike the Start button: no message for a bad interval.
-            if (const auto seconds = intervalSeconds())
-                startLogging(*seconds);
-        }
-    } catch (const Failure &caught) {
-        *failure = caught.description;
-        return false;
+    } catch (const Failure &failure) {
+        return Failure{failure.description, kPortNotAvailable};
     }
-    return true;
+    // The port is open: a failure from here on is logged without a stage.
+    const auto logOn = NumericText::parse(m_config.logOn);
+    if (!logOn && m_attendance == Attendance::Attended)
+        return Failure{QStringLiteral("LogOn is not a number: \"%1\"").arg(m_config.logOn)};
+    if (m_attendance == Attendance::Unattended || *logOn == 1.0) {
+        // Unlike the Start button: no message for a bad interval.
+        if (const auto seconds = intervalSeconds())
+            startLogging(*seconds);
+    }
+    return std::nullopt;
 }
 
 void MainWindowModel::createDataFolders()
@@ -240,9 +239,8 @@ void MainWindowModel::openConfiguredPort()
 
 void MainWindowModel::openPort(OpenedPort port)
 {
-    QString error;
-    if (!m_core.link.open(port.number, port.baud, &error))
-        throw Failure{error};
+    if (const MaybeFailure failure = m_core.link.open(port.number, port.baud))
+        throw *failure;
     m_openedPort = port;
 }
 
@@ -301,7 +299,6 @@ void MainWindowModel::setupClicked()
         // "0" means no port, as at start-up: the user's own choice is not a port problem.
         if (!isNoPort(m_config.port))
             openConfiguredPort();
-        m_errors.context.clear();
     });
 }
 
@@ -325,7 +322,6 @@ void MainWindowModel::runDialogWithPortClosed(void (Prompts::*dialog)(),
     // The dialogs use the port or change what it is, so it is closed while they are open, and
     // the files they write are read again afterwards.
     try {
-        m_errors.context = kPortNotAvailable;
         m_core.link.close();
         (m_prompts.*dialog)();
         if (m_ending)
@@ -333,7 +329,7 @@ void MainWindowModel::runDialogWithPortClosed(void (Prompts::*dialog)(),
         loadConfiguration();
         reopen();
     } catch (const Failure &failure) {
-        m_errors.log(failure.description);
+        m_errors.log(kPortNotAvailable, failure.description);
         portProblemLoop();
     }
 }

@@ -4,6 +4,7 @@
 #include "app/lamps.h"
 #include "config/programconfig.h"
 #include "platform/prompts.h"
+#include "text/failure.h"
 
 #include <QObject>
 #include <QString>
@@ -54,9 +55,9 @@ public:
     const ProgramConfig &config() const { return m_config; }
 
 private:
-    // One pass of start-up; false when it ended on the port's failure path (the error context
-    // is set and the failure's description returned in `failure`, not yet logged).
-    bool runStartUpOnce(QString *failure);
+    // One pass of start-up; the failure when it ended on the port's failure path (the error
+    // context is set; the failure is not logged yet).
+    MaybeFailure runStartUpOnce();
     void retryStartUp();
     void createDataFolders();
     void loadConfiguration();

@@ -7,41 +7,32 @@ QSerialPortLink::QSerialPortLink(const QString &programFolder, QObject *parent)
     connect(&m_port, &QSerialPort::errorOccurred, this, &QSerialPortLink::onError);
 }
 
-bool QSerialPortLink::open(int portNumber, int baudRate, QString *error)
+MaybeFailure QSerialPortLink::open(int portNumber, int baudRate)
 {
     close(); // whatever was open or being retried makes way for the port asked for
     m_source = m_locator.source(portNumber);
     if (m_source.isEmpty()) {
-        *error = QStringLiteral("No serial device for port %1 (looked for %2)")
-                     .arg(portNumber)
-                     .arg(m_locator.candidates(portNumber).join(QStringLiteral(", ")));
-        return false;
+        return Failure{QStringLiteral("No serial device for port %1 (looked for %2)")
+                           .arg(portNumber)
+                           .arg(m_locator.candidates(portNumber).join(QStringLiteral(", ")))};
     }
     m_baudRate = baudRate;
-    return reopen(error);
+    return reopen();
 }
 
-bool QSerialPortLink::reopen(QString *error)
+MaybeFailure QSerialPortLink::reopen()
 {
     closeDevice();
     const QString device = PortLocator::device(m_source);
-    if (device.isEmpty()) {
-        *error = QStringLiteral("%1 is not there").arg(m_source);
-        return false;
-    }
+    if (device.isEmpty())
+        return Failure{QStringLiteral("%1 is not there").arg(m_source)};
     const int baudRate = m_baudRate;
     m_port.setPortName(device);
     if (!m_port.setBaudRate(baudRate) || !m_port.setParity(QSerialPort::NoParity)
         || !m_port.setDataBits(QSerialPort::Data8) || !m_port.setStopBits(QSerialPort::OneStop)
-        || !m_port.setFlowControl(QSerialPort::NoFlowControl)) {
-        *error = QStringLiteral("%1: %2").arg(device, m_port.errorString());
-        return false;
-    }
-    if (!m_port.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("%1: %2").arg(device, m_port.errorString());
-        return false;
-    }
-    return true;
+        || !m_port.setFlowControl(QSerialPort::NoFlowControl) || !m_port.open(QIODevice::ReadOnly))
+        return Failure{QStringLiteral("%1: %2").arg(device, m_port.errorString())};
+    return std::nullopt;
 }
 
 void QSerialPortLink::closeDevice()

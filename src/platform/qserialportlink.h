@@ -13,8 +13,8 @@ class QSerialPortLink final : public SerialLink
 public:
     explicit QSerialPortLink(const QString &programFolder, QObject *parent = nullptr);
 
-    bool open(int portNumber, int baudRate, QString *error) override;
-    bool reopen(QString *error) override;
+    MaybeFailure open(int portNumber, int baudRate) override;
+    MaybeFailure reopen() override;
     bool isOpen() const override;
     QByteArray readAll() override;
 

@@ -20,8 +20,7 @@ void SerialLink::reportLost(const QString &description)
 
 void SerialLink::retry()
 {
-    QString error;
-    if (!reopen(&error))
+    if (reopen())
         return; // still away: quietly again in 5 seconds
     m_retryTimer.stop();
     emit restored();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/failure.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -19,12 +21,12 @@ public:
 
     explicit SerialLink(QObject *parent = nullptr);
 
-    // Opens port `portNumber` at `baudRate` with no parity, 8 data bits and 1 stop bit.
-    // On failure returns false and a description of why in `error`.
-    virtual bool open(int portNumber, int baudRate, QString *error) = 0;
+    // Opens port `portNumber` at `baudRate` with no parity, 8 data bits and 1 stop bit; on
+    // failure, says why.
+    virtual MaybeFailure open(int portNumber, int baudRate) = 0;
     // Opens again, at the same speed, the very device the last open() found (following a link
     // afresh), never another device that happens to have the same number.
-    virtual bool reopen(QString *error) = 0;
+    virtual MaybeFailure reopen() = 0;
     // Closes the port and stops any retrying: a closed port is the user's choice.
     void close();
     virtual bool isOpen() const = 0;

@@ -1,14 +1,12 @@
 #include "fakeseriallink.h"
 
-bool FakeSerialLink::open(int portNumber, int baudRate, QString *error)
+MaybeFailure FakeSerialLink::open(int portNumber, int baudRate)
 {
     openings.append({portNumber, baudRate});
-    if (!existingPorts.contains(portNumber)) {
-        *error = QStringLiteral("No serial device for port %1").arg(portNumber);
-        return false;
-    }
+    if (!existingPorts.contains(portNumber))
+        return Failure{QStringLiteral("No serial device for port %1").arg(portNumber)};
     m_open = true;
-    return true;
+    return std::nullopt;
 }
 
 QByteArray FakeSerialLink::readAll()

@@ -21,8 +21,8 @@ public:
     };
     QList<Opening> openings;
 
-    bool open(int portNumber, int baudRate, QString *error) override;
-    bool reopen(QString *error) override { return open(openings.last().port, openings.last().baud, error); }
+    MaybeFailure open(int portNumber, int baudRate) override;
+    MaybeFailure reopen() override { return open(openings.last().port, openings.last().baud); }
     bool isOpen() const override { return m_open; }
     QByteArray readAll() override;
 

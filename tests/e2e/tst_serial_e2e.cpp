@@ -45,8 +45,8 @@ void SerialEndToEndTest::opensTheBoardByPortNumber()
                         {"--frame", "[<V>650</V><I>577</I><R>20</R><S>9</S><M>0</M><C>1256</C>]",
                          "--rate", "20"}));
     QSerialPortLink link(folder.path());
-    QString error;
-    QVERIFY2(link.open(1, 4800, &error), qPrintable(error));
+    const MaybeFailure failure = link.open(1, 4800);
+    QVERIFY2(!failure, qPrintable(failure->description));
     QVERIFY(link.isOpen());
 
     QByteArray received;
@@ -63,10 +63,10 @@ void SerialEndToEndTest::missingPortIsExplained()
 {
     ProgramFolder folder;
     QSerialPortLink link(folder.path());
-    QString error;
-    QVERIFY(!link.open(2, 4800, &error));
-    QVERIFY2(error.startsWith("No serial device for port 2 (looked for " + folder.file("COM2")),
-             qPrintable(error));
+    const MaybeFailure failure = link.open(2, 4800);
+    QVERIFY(failure);
+    QVERIFY2(failure->description.startsWith("No serial device for port 2 (looked for " + folder.file("COM2")),
+             qPrintable(failure->description));
     QVERIFY(!link.isOpen());
 }
 

@@ -58,9 +58,10 @@ void CalibrationModel::open()
     const QString wsDivider = settings.text(QStringLiteral("WSDivider"));
 
     m_view.setText(CalibrationView::WindQuestion, QStringLiteral("How many pulses per %1?").arg(m_wsUnits));
-    QString error;
-    if (baud < 1 || baud > INT32_MAX || !m_link.open(port, int(baud), &error))
-        throw Failure{error.isEmpty() ? QStringLiteral("BR is not a baud rate") : error};
+    if (baud < 1 || baud > INT32_MAX)
+        throw Failure{QStringLiteral("BR is not a baud rate")};
+    if (const MaybeFailure failure = m_link.open(port, int(baud)))
+        throw *failure;
 
     m_view.setDivisor(CalibrationView::VoltDivisor, voltDivider);
     m_view.setDivisor(CalibrationView::AmpDivisor, shortest(ampDivider));
