@@ -10,6 +10,8 @@
 #include "programfolder.h"
 #include "scriptedprompts.h"
 
+using namespace Brolant;
+
 
 void benchLogging()
 {

@@ -5,6 +5,8 @@
 #include <QBuffer>
 #include <QTextStream>
 
+namespace Brolant {
+
 // The headless logger's view with its output thrown away: measures the model without a screen.
 class QuietView
 {
@@ -17,3 +19,5 @@ private:
     QTextStream m_stream{&m_sink};
     ConsoleView m_view{m_stream, m_stream};
 };
+
+} // namespace Brolant

@@ -18,6 +18,8 @@
 
 #include <QList>
 
+using namespace Brolant;
+
 namespace {
 constexpr long kFrames = 1 << 12;
 

@@ -15,6 +15,8 @@
 #include <QProcess>
 #include <QThread>
 
+using namespace Brolant;
+
 namespace {
 // The real program, run from a folder of its own with no port, measured by the kernel.
 double programMebibytesAfterStartUp()

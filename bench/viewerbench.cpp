@@ -7,6 +7,8 @@
 
 #include <QTime>
 
+using namespace Brolant;
+
 void benchViewer()
 {
     ProgramFolder folder;

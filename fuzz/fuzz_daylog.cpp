@@ -13,6 +13,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+using namespace Brolant;
+
 namespace {
 void check(bool holds, const char *what)
 {

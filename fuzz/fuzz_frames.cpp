@@ -23,6 +23,8 @@
 #include <cmath>
 #include <cstdlib>
 
+using namespace Brolant;
+
 namespace {
 void check(bool holds, const char *what)
 {

@@ -7,6 +7,8 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+using namespace Brolant;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     FuzzedDataProvider input(data, size);

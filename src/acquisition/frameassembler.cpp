@@ -1,5 +1,7 @@
 #include "acquisition/frameassembler.h"
 
+namespace Brolant {
+
 void FrameAssembler::append(QStringView characters)
 {
     m_buffer.append(characters);
@@ -43,3 +45,5 @@ FrameAssembler::Piece FrameAssembler::next()
     }
     return frame;
 }
+
+} // namespace Brolant

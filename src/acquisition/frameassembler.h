@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace Brolant {
+
 // Collects received characters and cuts frames "[...]" out of them. Several frames in one read
 // are all found, a new frame right behind the tail of a broken one is kept, and the buffer never
 // grows past a cap however long a broken board streams.
@@ -42,3 +44,5 @@ private:
     QString m_buffer;
     qsizetype m_dropped = 0;
 };
+
+} // namespace Brolant

@@ -1,5 +1,7 @@
 #include "acquisition/framehealth.h"
 
+namespace Brolant {
+
 QString FrameCounts::summary() const
 {
     return QStringLiteral("%1 frames, %2 rejected, %3 checksum errors, %4 characters dropped")
@@ -14,3 +16,5 @@ QString FrameHealth::summary() const
     return QStringLiteral("This interval: %1\nSince start-up: %2")
         .arg(thisInterval.summary(), sinceStart.summary());
 }
+
+} // namespace Brolant

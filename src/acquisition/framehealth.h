@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace Brolant {
+
 // How the board's data has been arriving: whether a mean stands on 60 frames or on 2.
 struct FrameCounts
 {
@@ -29,3 +31,5 @@ struct FrameHealth
     }
     QString summary() const;
 };
+
+} // namespace Brolant

@@ -3,6 +3,8 @@
 #include "text/numerictext.h"
 #include "text/taglookup.h"
 
+namespace Brolant {
+
 namespace FrameParser {
 namespace {
 
@@ -106,3 +108,5 @@ ParsedFrame parse(QStringView frame)
 }
 
 } // namespace FrameParser
+
+} // namespace Brolant

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringView>
 
+namespace Brolant {
+
 // The six numbers of a frame such as [<V>650</V><I>577</I><R>20</R><S>9</S><M>0</M><C>1256</C>].
 struct FrameValues
 {
@@ -45,3 +47,5 @@ inline const QString kChecksumContext = QStringLiteral("checksum error");
 ParsedFrame parse(QStringView frame);
 
 } // namespace FrameParser
+
+} // namespace Brolant

@@ -5,6 +5,8 @@
 #include "platform/seriallink.h"
 #include "text/failure.h"
 
+namespace Brolant {
+
 FrameReceiver::FrameReceiver(SerialLink &link, QObject *parent) : QObject(parent), m_link(link)
 {
     connect(&m_link, &SerialLink::dataArrived, this, &FrameReceiver::receive);
@@ -90,3 +92,5 @@ void FrameReceiver::handleFrame(const QString &frame)
     }
     emit frameAccepted(m_reading);
 }
+
+} // namespace Brolant

@@ -7,6 +7,8 @@
 
 #include <QObject>
 
+namespace Brolant {
+
 class SerialLink;
 
 // The receive path: reads the port, cuts and checks frames, scales them into the reading with the
@@ -56,3 +58,5 @@ private:
     Reading m_reading;
     CalibrationSettings m_calibration;
 };
+
+} // namespace Brolant

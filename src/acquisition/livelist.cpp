@@ -4,6 +4,8 @@
 #include "text/numbermask.h"
 #include "text/numerictext.h"
 
+namespace Brolant {
+
 namespace {
 constexpr int kPointsFourRows = 24;
 constexpr int kPointsOneExtraRow = 20;
@@ -47,3 +49,5 @@ QString liveCaption(const Reading &reading)
         .arg(NumberMask::format(reading.volts, u"#0.00"), NumberMask::format(reading.amps, u"#0.0"),
              NumberMask::format(reading.watts, u"###0"));
 }
+
+} // namespace Brolant

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace Brolant {
+
 struct Reading;
 
 // The rows of the live readings list: which rows there are, in which order, at which font size.
@@ -22,3 +24,5 @@ struct LiveListLayout
 
 // The window caption for a reading: "Brolant  13.00V 3.3A 42W".
 QString liveCaption(const Reading &reading);
+
+} // namespace Brolant

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace Brolant {
+
 // Faster than this is a miscount, read as 0: by the live readings and by the log viewer alike.
 inline constexpr double kHighestRpm = 500.0;
 
@@ -31,3 +33,5 @@ struct IntervalSums : Reading
     }
     void clear() { *this = IntervalSums(); }
 };
+
+} // namespace Brolant

@@ -9,6 +9,8 @@
 
 #include <cmath>
 
+namespace Brolant {
+
 namespace Scaling {
 namespace {
 constexpr double kSecondsPerMinute = 60.0;
@@ -55,3 +57,5 @@ void apply(const FrameValues &raw, const CalibrationSettings &settings, Reading 
 }
 
 } // namespace Scaling
+
+} // namespace Brolant

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace Brolant {
+
 struct CalibrationSettings;
 struct FrameValues;
 struct Reading;
@@ -12,3 +14,5 @@ namespace Scaling {
 void apply(const FrameValues &raw, const CalibrationSettings &settings, Reading &reading);
 
 } // namespace Scaling
+
+} // namespace Brolant

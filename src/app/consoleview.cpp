@@ -7,6 +7,8 @@
 #include <QTextStream>
 #include <QTime>
 
+namespace Brolant {
+
 ConsoleView::ConsoleView(QTextStream &out, QTextStream &errors) : m_out(out), m_errors(errors) {}
 
 QString ConsoleView::statusLine(const Record &record)
@@ -28,3 +30,5 @@ void ConsoleView::showError(const QString &text, ErrorTone tone)
     if (tone == ErrorTone::Error)
         m_errors << text.trimmed() << Qt::endl;
 }
+
+} // namespace Brolant

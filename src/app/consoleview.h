@@ -5,6 +5,9 @@
 #include <QString>
 
 class QTextStream;
+
+namespace Brolant {
+
 struct Record;
 
 // The main window's view for a machine without a screen: errors go to standard error, and each
@@ -38,3 +41,5 @@ private:
     QTextStream &m_out;
     QTextStream &m_errors;
 };
+
+} // namespace Brolant

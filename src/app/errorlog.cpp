@@ -5,6 +5,7 @@
 #include "text/datetext.h"
 #include "text/failure.h"
 
+namespace Brolant {
 
 ErrorLog::ErrorLog(QString programFolder, const Clock &clock)
     : m_path(programFolder + u'/' + fileName()), m_clock(clock)
@@ -32,3 +33,5 @@ QString ErrorLog::append(const QString &context, const QString &description,
     }
     return {};
 }
+
+} // namespace Brolant

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace Brolant {
+
 class Clock;
 
 // errorlog.txt in the program folder: one line per trapped failure or rejected input,
@@ -25,3 +27,5 @@ private:
     QString m_path;
     const Clock &m_clock;
 };
+
+} // namespace Brolant

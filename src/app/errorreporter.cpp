@@ -4,6 +4,8 @@
 #include "platform/clock.h"
 #include "text/datetext.h"
 
+namespace Brolant {
+
 ErrorReporter::ErrorReporter(const QString &programFolder, const Clock &clock, MainWindowView &view)
     : m_log(programFolder, clock), m_clock(clock), m_view(view)
 {
@@ -19,3 +21,5 @@ void ErrorReporter::log(const QString &stage, const QString &description)
         caption += QStringLiteral("  (not written to %1: %2)").arg(ErrorLog::fileName(), writeFailure);
     m_view.showError(caption, ErrorTone::Error);
 }
+
+} // namespace Brolant

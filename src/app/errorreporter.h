@@ -5,6 +5,8 @@
 
 #include <QString>
 
+namespace Brolant {
+
 class Clock;
 class MainWindowView;
 
@@ -27,3 +29,5 @@ private:
     const Clock &m_clock;
     MainWindowView &m_view;
 };
+
+} // namespace Brolant

@@ -4,6 +4,8 @@
 
 #include <QTextStream>
 
+namespace Brolant {
+
 void HeadlessPrompts::message(const QString &text)
 {
     m_errors << text << Qt::endl;
@@ -23,3 +25,5 @@ void HeadlessPrompts::runCalibration()
 {
     throw Failure{QStringLiteral("Calibration needs a screen: run brolant.")};
 }
+
+} // namespace Brolant

@@ -4,6 +4,8 @@
 
 class QTextStream;
 
+namespace Brolant {
+
 // Without a screen nobody answers: messages go to standard error, and the dialogs, which an
 // unattended model never asks for, are not there.
 class HeadlessPrompts final : public Prompts
@@ -19,3 +21,5 @@ public:
 private:
     QTextStream &m_errors;
 };
+
+} // namespace Brolant

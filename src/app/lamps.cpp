@@ -4,6 +4,8 @@
 
 #include <chrono>
 
+namespace Brolant {
+
 namespace {
 constexpr std::chrono::milliseconds kLampFlash{250};
 }
@@ -39,3 +41,5 @@ void Lamps::reset()
     m_view.resetLamps();
     m_timer.stop();
 }
+
+} // namespace Brolant

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QTimer>
 
+namespace Brolant {
+
 class MainWindowView;
 
 // The two indicator lamps: lit red by a frame or a log record, put back together a moment later.
@@ -24,3 +26,5 @@ private:
     MainWindowView &m_view;
     QTimer m_timer; // Timer2
 };
+
+} // namespace Brolant

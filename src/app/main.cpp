@@ -10,6 +10,8 @@
 #include <QApplication>
 #include <QTimer>
 
+using namespace Brolant;
+
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);

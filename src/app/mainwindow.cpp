@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+namespace Brolant {
+
 namespace {
 // Design sizes in twips.
 constexpr int kClientWidth = 4560;
@@ -286,3 +288,5 @@ void MainWindow::closeEvent(QCloseEvent *event)
         m_model->end();
     event->accept();
 }
+
+} // namespace Brolant

@@ -4,12 +4,15 @@
 
 #include <QWidget>
 
-class MainWindowModel;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
+
+namespace Brolant {
+
+class MainWindowModel;
 
 // The main window's widgets, laid out as designed. Shows what the model asks and forwards the
 // user's clicks to it; computes nothing itself.
@@ -65,3 +68,5 @@ private:
     QLabel *m_status = nullptr;
     QLabel *m_error = nullptr;
 };
+
+} // namespace Brolant

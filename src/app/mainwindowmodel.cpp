@@ -18,6 +18,8 @@
 
 #include <cmath>
 
+namespace Brolant {
+
 namespace {
 const QString kPortNotAvailable = QStringLiteral("port not available");
 // Port "0" is the user's way of saying "no port": nothing is opened and nothing is reported.
@@ -375,3 +377,5 @@ void MainWindowModel::end()
     qCInfo(lcFrames, "at the end: since start-up: %s",
            qPrintable(m_core.receiver.health().sinceStart.summary()));
 }
+
+} // namespace Brolant

@@ -13,6 +13,8 @@
 #include <functional>
 #include <optional>
 
+namespace Brolant {
+
 class MainWindowView;
 struct LoggerCore;
 struct Reading;
@@ -98,3 +100,5 @@ private:
     bool m_ending = false;
     std::optional<OpenedPort> m_openedPort;
 };
+
+} // namespace Brolant

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace Brolant {
+
 struct LiveListLayout;
 
 // How the error line is coloured: a notice (blue) at start-up, an error (red), or cleared (green).
@@ -35,3 +37,5 @@ public:
     virtual void showFrameHealth(const QString &summary) = 0;
     virtual void setMessageLinesVisible(bool visible) = 0;
 };
+
+} // namespace Brolant

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+namespace Brolant {
+
 namespace {
 constexpr double kTwipsPerInch = 1440.0;
 // The layout was drawn for smaller system fonts than today's desktops use; scaling the whole
@@ -25,3 +27,5 @@ QRect Twips::rect(int left, int top, int width, int height) const
 {
     return {(*this)(left), (*this)(top), (*this)(width), (*this)(height)};
 }
+
+} // namespace Brolant

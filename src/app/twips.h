@@ -4,6 +4,8 @@
 
 class QWidget;
 
+namespace Brolant {
+
 // The windows are laid out in twips (1/1440 inch), as designed; this turns them into pixels for
 // the screen the widget is on.
 class Twips
@@ -17,3 +19,5 @@ public:
 private:
     double m_pixelsPerTwip;
 };
+
+} // namespace Brolant

@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+namespace Brolant {
+
 WidgetPrompts::WidgetPrompts(QString programFolder, QWidget &owner)
     : m_programFolder(std::move(programFolder)), m_owner(owner)
 {
@@ -42,3 +44,5 @@ void WidgetPrompts::runProgramSetup()
     ProgramSetup dialog(m_programFolder, *this, &m_owner);
     dialog.exec();
 }
+
+} // namespace Brolant

@@ -8,6 +8,8 @@
 
 class QWidget;
 
+namespace Brolant {
+
 // Prompts shown as real message boxes and dialogs, owned by the main window.
 class WidgetPrompts final : public Prompts
 {
@@ -26,3 +28,5 @@ private:
     ViewerSession m_viewerSession;
     CalibrationSession m_calibrationSession;
 };
+
+} // namespace Brolant

@@ -2,6 +2,8 @@
 
 #include "config/tagvalue.h"
 
+namespace Brolant {
+
 QString CalibrationSettings::toFileText() const
 {
     const QString lineEnd = QStringLiteral("\r\n");
@@ -11,3 +13,5 @@ QString CalibrationSettings::toFileText() const
            + tagged(QStringLiteral("RPMDivider"), rpmDivider) + lineEnd + tagged(QStringLiteral("WSDivider"), wsDivider)
            + lineEnd;
 }
+
+} // namespace Brolant

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace Brolant {
+
 // The five scaling values of settings.cfg, held as the texts found in the file and converted
 // where they are used.
 struct CalibrationSettings
@@ -17,3 +19,5 @@ struct CalibrationSettings
 
     static QString fileName() { return QStringLiteral("settings.cfg"); }
 };
+
+} // namespace Brolant

@@ -2,6 +2,8 @@
 
 #include "platform/textfile.h"
 
+namespace Brolant {
+
 namespace {
 constexpr qint64 kLargestConfigFile = 1024 * 1024;
 }
@@ -10,3 +12,5 @@ QString readConfigFile(const QString &path)
 {
     return TextFile::read(path, kLargestConfigFile);
 }
+
+} // namespace Brolant

@@ -2,6 +2,10 @@
 
 #include <QString>
 
+namespace Brolant {
+
 // The whole text of a configuration file. Throws Failure when it is missing, unreadable, or far
 // larger than a configuration file can be (a few hundred bytes; 1 MiB is refused).
 QString readConfigFile(const QString &path);
+
+} // namespace Brolant

@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+namespace Brolant {
+
 QString ProgramConfig::toFileText() const
 {
     const QStringList lines{
@@ -25,3 +27,5 @@ QString ProgramConfig::toFileText() const
     };
     return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }
+
+} // namespace Brolant

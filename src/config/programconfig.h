@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace Brolant {
+
 // The values of prog.cfg, held as the texts found in the file.
 struct ProgramConfig
 {
@@ -23,3 +25,5 @@ struct ProgramConfig
 
     static QString fileName() { return QStringLiteral("prog.cfg"); }
 };
+
+} // namespace Brolant

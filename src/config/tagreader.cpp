@@ -4,6 +4,8 @@
 #include "text/failure.h"
 #include "text/numerictext.h"
 
+namespace Brolant {
+
 TagReader::TagReader(QString content, QString fileName)
     : m_content(std::move(content)), m_fileName(std::move(fileName))
 {
@@ -34,3 +36,5 @@ double TagReader::number(const QString &key) const
         throw Failure{QStringLiteral("%1: %2 is not a number: %3").arg(m_fileName, key, value)};
     return *number;
 }
+
+} // namespace Brolant

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace Brolant {
+
 // Reads keys from one configuration text in the caller's order. Each take throws Failure on a
 // missing key or a value that does not convert, so a reader stops at its first failure and keeps
 // whatever it had not come to yet.
@@ -20,3 +22,5 @@ private:
     QString m_content;
     QString m_fileName;
 };
+
+} // namespace Brolant

@@ -2,6 +2,8 @@
 
 #include "text/taglookup.h"
 
+namespace Brolant {
+
 std::optional<QString> tagValue(QStringView content, QStringView key)
 {
     const auto found = TagLookup::between(content, QStringLiteral("<%1>").arg(key),
@@ -15,3 +17,5 @@ QString tagged(QStringView key, QStringView value)
 {
     return QStringLiteral("<%1>%2</%1>").arg(key, value);
 }
+
+} // namespace Brolant

@@ -5,6 +5,8 @@
 
 #include <optional>
 
+namespace Brolant {
+
 // The lookup of <Key>value</Key> in a configuration text: exactly the text between the first
 // opening tag and the first closing tag, untrimmed. Nothing when either tag is missing or the
 // closing tag comes first.
@@ -12,3 +14,5 @@ std::optional<QString> tagValue(QStringView content, QStringView key);
 
 // The stored form of one value: <Key>value</Key>.
 QString tagged(QStringView key, QStringView value);
+
+} // namespace Brolant

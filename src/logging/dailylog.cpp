@@ -4,6 +4,8 @@
 
 #include <QDir>
 
+namespace Brolant {
+
 DailyLog::DailyLog(QString programFolder) : m_programFolder(std::move(programFolder)) {}
 
 QString DailyLog::fileName(const QString &dateStamp)
@@ -28,3 +30,5 @@ void DailyLog::flush()
         m_kept.removeFirst();
     }
 }
+
+} // namespace Brolant

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+namespace Brolant {
+
 // The daily logs logs/P_yyyy_mm_dd.txt, only ever appended to. A record that cannot be written
 // (the folder removed, a full disk, a locked file) is kept and written first at the next try, so
 // no record is lost while the program runs.
@@ -31,3 +33,5 @@ private:
     QString m_programFolder;
     QList<Record> m_kept;
 };
+
+} // namespace Brolant

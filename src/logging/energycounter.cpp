@@ -6,6 +6,8 @@
 
 #include <cmath>
 
+namespace Brolant {
+
 namespace {
 constexpr double kTicksPerHour = 3600.0 / double(EnergyCounter::kTick.count());
 } // namespace
@@ -62,3 +64,5 @@ QString EnergyCounter::archivePath(const QString &programFolder)
 {
     return programFolder + QStringLiteral("/logs/Whours.txt");
 }
+
+} // namespace Brolant

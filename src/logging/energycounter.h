@@ -8,6 +8,8 @@
 
 #include <chrono>
 
+namespace Brolant {
+
 class Clock;
 
 // The watt-hours delivered since start-up or since the last midnight, integrated from the latest
@@ -62,3 +64,5 @@ private:
     QDateTime m_powerTime;
     QDate m_lastSeenDate;
 };
+
+} // namespace Brolant

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+namespace Brolant {
+
 // Trouble that lasts (a full disk, a folder gone) is reported once when it starts, not at every
 // try; the first success ends it, so the next trouble is reported again.
 class FailureEpisode
@@ -14,3 +16,5 @@ public:
 private:
     bool m_failing = false;
 };
+
+} // namespace Brolant

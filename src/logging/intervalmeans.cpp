@@ -6,6 +6,8 @@
 #include "text/numbermask.h"
 #include "text/rounding.h"
 
+namespace Brolant {
+
 namespace {
 constexpr auto kVoltsMask = u"##0.00";
 constexpr auto kAmpsMask = u"##0.0";
@@ -50,3 +52,5 @@ QString logRecordLine(const Record &record)
              NumberMask::format(means.windSpeed, RecordMasks::kWindSpeed), QString::number(kMode),
              NumberMask::format(record.energy, u"######.0"));
 }
+
+} // namespace Brolant

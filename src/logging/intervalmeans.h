@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QString>
 
+namespace Brolant {
 
 // The means of one logging interval, each rounded as the outputs show it (volts to 2 decimals,
 // amps to 1, the rest to whole numbers, halves away from zero). They travel as numbers and become
@@ -40,3 +41,5 @@ struct Record
 // One line of a daily log:
 // <T>14:05</T><V>12.53</V><I>5.30</I><W>66.00</W><R>245</R><S>12.0</S><M>0</M>   1234.6Wh
 QString logRecordLine(const Record &record);
+
+} // namespace Brolant

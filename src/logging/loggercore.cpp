@@ -1,5 +1,7 @@
 #include "logging/loggercore.h"
 
+namespace Brolant {
+
 LoggerCore::LoggerCore(const QString &programFolder, SerialLink &link, const Clock &clock)
     : link(link), clock(clock), receiver(link), energy(clock), logging(programFolder, energy, clock)
 {
@@ -17,3 +19,5 @@ void LoggerCore::resetReading()
     receiver.resetReading();
     energy.forgetPower();
 }
+
+} // namespace Brolant

@@ -4,6 +4,8 @@
 #include "logging/energycounter.h"
 #include "logging/loggingcycle.h"
 
+namespace Brolant {
+
 class Clock;
 class SerialLink;
 
@@ -23,3 +25,5 @@ struct LoggerCore
     EnergyCounter energy;
     LoggingCycle logging;
 };
+
+} // namespace Brolant

@@ -8,6 +8,8 @@
 
 #include <cmath>
 
+namespace Brolant {
+
 namespace {
 constexpr double kMillisecondsPerSecond = 1000.0;
 const QString kDailyLogNotWritten = QStringLiteral("daily log not written");
@@ -108,3 +110,5 @@ void LoggingCycle::end()
                                   .arg(failure.description, record.fileName, record.line.trimmed()));
     }
 }
+
+} // namespace Brolant

@@ -11,6 +11,8 @@
 
 #include <functional>
 
+namespace Brolant {
+
 class Clock;
 class EnergyCounter;
 
@@ -77,3 +79,5 @@ private:
     FailureEpisode m_webPageFailing;
     FailureEpisode m_spreadsheetFailing;
 };
+
+} // namespace Brolant

@@ -11,6 +11,8 @@
 #include <QStringList>
 #include <QTime>
 
+namespace Brolant {
+
 namespace Publishing {
 namespace {
 const QString kLineEnd = QStringLiteral("\r\n");
@@ -105,3 +107,5 @@ void writeSpreadsheetRow(const QString &programFolder, const Record &record, con
 }
 
 } // namespace Publishing
+
+} // namespace Brolant

@@ -3,6 +3,9 @@
 #include <QString>
 
 class QDate;
+
+namespace Brolant {
+
 struct Record;
 
 // The optional outputs of each logging interval: a history line and a web page in html/, and a
@@ -26,3 +29,5 @@ void writeHtml(const QString &programFolder, const Record &record, const QString
 void writeSpreadsheetRow(const QString &programFolder, const Record &record, const QString &units);
 
 } // namespace Publishing
+
+} // namespace Brolant

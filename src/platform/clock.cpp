@@ -1,6 +1,10 @@
 #include "platform/clock.h"
 
+namespace Brolant {
+
 QDateTime SystemClock::now() const
 {
     return QDateTime::currentDateTime();
 }
+
+} // namespace Brolant

@@ -2,6 +2,8 @@
 
 #include <QDateTime>
 
+namespace Brolant {
+
 // Where the program reads the date and time; tests set it.
 class Clock
 {
@@ -16,3 +18,5 @@ class SystemClock final : public Clock
 public:
     QDateTime now() const override;
 };
+
+} // namespace Brolant

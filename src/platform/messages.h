@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace Brolant {
+
 // An OK-only message box; tests record the texts instead.
 class Messages
 {
@@ -9,3 +11,5 @@ public:
     virtual ~Messages() = default;
     virtual void message(const QString &text) = 0;
 };
+
+} // namespace Brolant

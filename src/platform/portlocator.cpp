@@ -3,6 +3,8 @@
 #include <QFileInfo>
 #include <QSerialPortInfo>
 
+namespace Brolant {
+
 PortLocator::PortLocator(QString programFolder) : m_programFolder(std::move(programFolder)) {}
 
 QStringList PortLocator::candidates(int portNumber) const
@@ -53,3 +55,5 @@ QStringList PortLocator::systemPorts()
     }
     return ports;
 }
+
+} // namespace Brolant

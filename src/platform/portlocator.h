@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace Brolant {
+
 // Maps the configured port number to a serial device. Port N is the first that exists of: an
 // entry "COM<N>" in the program folder (a link the user makes to pin a number to a device), then
 // the system's own devices for that number.
@@ -25,3 +27,5 @@ public:
 private:
     QString m_programFolder;
 };
+
+} // namespace Brolant

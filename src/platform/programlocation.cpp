@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+namespace Brolant {
+
 namespace ProgramLocation {
 namespace {
 // Copies the defaults into a new program folder; never over a file that is already there.
@@ -38,3 +40,5 @@ QString folder(const QString &executableFolder)
 }
 
 } // namespace ProgramLocation
+
+} // namespace Brolant

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace Brolant {
+
 // Where the program keeps its files. Beside the executable when that folder is writable and the
 // program is not installed system-wide; otherwise ~/.local/share/brolant, made on the first start
 // with the default files installed in <prefix>/share/brolant.
@@ -10,3 +12,5 @@ namespace ProgramLocation {
 QString folder(const QString &executableFolder);
 
 } // namespace ProgramLocation
+
+} // namespace Brolant

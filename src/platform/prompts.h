@@ -2,6 +2,8 @@
 
 #include "platform/messages.h"
 
+namespace Brolant {
+
 // What the main window asks of the user: OK-only messages and its modal dialogs. Each call
 // returns when the user has closed what it showed.
 class Prompts : public Messages
@@ -12,3 +14,5 @@ public:
     // Throws Failure when the dialog cannot open (its files, or the port).
     virtual void runCalibration() = 0;
 };
+
+} // namespace Brolant

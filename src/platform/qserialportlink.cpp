@@ -1,5 +1,7 @@
 #include "platform/qserialportlink.h"
 
+namespace Brolant {
+
 QSerialPortLink::QSerialPortLink(const QString &programFolder, QObject *parent)
     : SerialLink(parent), m_locator(programFolder)
 {
@@ -64,3 +66,5 @@ void QSerialPortLink::onError(QSerialPort::SerialPortError error)
         reportLost(description);
     }
 }
+
+} // namespace Brolant

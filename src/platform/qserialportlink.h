@@ -5,6 +5,8 @@
 
 #include <QSerialPort>
 
+namespace Brolant {
+
 // The real serial line: QSerialPort on the device that the port number maps to.
 class QSerialPortLink final : public SerialLink
 {
@@ -29,3 +31,5 @@ private:
     QString m_source; // where the last open() found its device: a COM link or a device path
     int m_baudRate = 0;
 };
+
+} // namespace Brolant

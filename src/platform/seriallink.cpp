@@ -1,5 +1,7 @@
 #include "platform/seriallink.h"
 
+namespace Brolant {
+
 SerialLink::SerialLink(QObject *parent) : QObject(parent)
 {
     m_retryTimer.setInterval(kRetryEvery);
@@ -25,3 +27,5 @@ void SerialLink::retry()
     m_retryTimer.stop();
     emit restored();
 }
+
+} // namespace Brolant

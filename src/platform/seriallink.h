@@ -9,6 +9,8 @@
 
 #include <chrono>
 
+namespace Brolant {
+
 // The board's serial line as the program uses it: opened by port number, read whole, never
 // written to. A port that stops working is retried by the link itself every 5 seconds, so no
 // listener keeps a reconnect timer of its own.
@@ -50,3 +52,5 @@ private:
 
     QTimer m_retryTimer;
 };
+
+} // namespace Brolant

@@ -8,6 +8,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+namespace Brolant {
+
 namespace {
 int g_signalPipe[2] = {-1, -1};
 
@@ -56,3 +58,5 @@ TerminationSignals::TerminationSignals(QObject *parent) : QObject(parent) {}
 TerminationSignals::~TerminationSignals() = default;
 void TerminationSignals::onNotified() {}
 #endif
+
+} // namespace Brolant

@@ -4,6 +4,8 @@
 
 class QSocketNotifier;
 
+namespace Brolant {
+
 // Turns SIGINT and SIGTERM into a Qt signal on the event loop, so the program can end in order
 // (write what exit writes, close the port) instead of dying mid-way; and keeps a file-size limit
 // from killing the program.
@@ -23,3 +25,5 @@ private:
 
     QSocketNotifier *m_notifier = nullptr;
 };
+
+} // namespace Brolant

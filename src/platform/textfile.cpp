@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QSaveFile>
 
+namespace Brolant {
+
 namespace TextFile {
 namespace {
 [[noreturn]] void fail(const QFileDevice &file, const QString &path)
@@ -54,3 +56,5 @@ void append(const QString &path, const QString &text)
 }
 
 } // namespace TextFile
+
+} // namespace Brolant

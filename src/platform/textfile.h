@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace Brolant {
+
 // The program's files are 8-bit text (one byte per character), each opened, read or written and
 // closed within one call. Every failure throws Failure with the path and the reason.
 namespace TextFile {
@@ -23,3 +25,5 @@ void replace(const QString &path, const QString &text);
 void append(const QString &path, const QString &text);
 
 } // namespace TextFile
+
+} // namespace Brolant

@@ -3,6 +3,8 @@
 #include <QDate>
 #include <QTime>
 
+namespace Brolant {
+
 namespace DateText {
 
 QString dateStamp(const QDate &date)
@@ -19,3 +21,5 @@ QString hourMinute(const QTime &time)
 }
 
 } // namespace DateText
+
+} // namespace Brolant

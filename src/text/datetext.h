@@ -5,6 +5,8 @@
 class QDate;
 class QTime;
 
+namespace Brolant {
+
 // How dates and times are written into file names and lines.
 namespace DateText {
 
@@ -15,3 +17,5 @@ QString dateStamp(const QDate &date);
 QString hourMinute(const QTime &time);
 
 } // namespace DateText
+
+} // namespace Brolant

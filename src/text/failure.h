@@ -4,6 +4,8 @@
 
 #include <optional>
 
+namespace Brolant {
+
 // A stage that fails throws this; the handler that owns the stage catches it, logs the
 // description with the stage it was in and carries on.
 struct Failure
@@ -14,3 +16,5 @@ struct Failure
 
 // What a step that may fail returns where nobody traps: nothing, or the failure with its reason.
 using MaybeFailure = std::optional<Failure>;
+
+} // namespace Brolant

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <string>
 
+namespace Brolant {
+
 namespace NumberMask {
 namespace {
 
@@ -83,3 +85,5 @@ QString format(double value, QStringView mask)
 }
 
 } // namespace NumberMask
+
+} // namespace Brolant

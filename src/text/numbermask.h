@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringView>
 
+namespace Brolant {
+
 // Number masks such as "##0.0", used by every display and file writer:
 // "#" a digit shown only when significant, "0" a digit always shown, "." the decimal point.
 // The value is rounded to the mask's decimals with halves away from zero; the integer part is
@@ -13,3 +15,5 @@ namespace NumberMask {
 QString format(double value, QStringView mask);
 
 } // namespace NumberMask
+
+} // namespace Brolant

@@ -7,6 +7,8 @@
 #include <limits>
 #include <string>
 
+namespace Brolant {
+
 namespace NumericText {
 namespace {
 
@@ -154,3 +156,5 @@ QString shortest(double value)
 }
 
 } // namespace NumericText
+
+} // namespace Brolant

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <optional>
 
+namespace Brolant {
+
 // The one rule for what counts as a number in text from the board, the files and the user:
 // blanks around it, an optional sign, digits with an optional "." and fraction, and an optional
 // exponent. "." is always the decimal point, whatever the system locale says.
@@ -35,3 +37,5 @@ double leadingNumber(QStringView text);
 QString shortest(double value);
 
 } // namespace NumericText
+
+} // namespace Brolant

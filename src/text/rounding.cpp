@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace Brolant {
+
 namespace Rounding {
 namespace {
 // Beyond 2^52 a double has no fraction left to round.
@@ -35,3 +37,5 @@ double halfAway(double value, int decimals)
 }
 
 } // namespace Rounding
+
+} // namespace Brolant

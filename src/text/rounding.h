@@ -1,5 +1,7 @@
 #pragma once
 
+namespace Brolant {
+
 // The two rounding rules. Computed values round halves to the even neighbour (2.125 to 2
 // decimals is 2.12); number masks round halves away from zero (2.125 is 2.13).
 namespace Rounding {
@@ -8,3 +10,5 @@ double halfEven(double value, int decimals);
 double halfAway(double value, int decimals);
 
 } // namespace Rounding
+
+} // namespace Brolant

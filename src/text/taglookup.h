@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+namespace Brolant {
+
 // The one rule for <X>value</X> in configuration files, frames and log records: the value is the
 // text between the first opening tag and the first closing tag. Works on any text view
 // (QStringView, QByteArrayView) with tags of a matching kind.
@@ -36,3 +38,5 @@ Result<View> between(View text, const Tag &opening, const Tag &closing)
 }
 
 } // namespace TagLookup
+
+} // namespace Brolant

@@ -11,6 +11,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+namespace Brolant {
+
 namespace CsvExport {
 
 std::optional<QString> fileName(const QString &dayFile, const QString &startHour,
@@ -46,3 +48,5 @@ QString text(const DayRecords &records, const ViewRange &range)
 }
 
 } // namespace CsvExport
+
+} // namespace Brolant

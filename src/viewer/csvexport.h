@@ -4,6 +4,8 @@
 
 #include <optional>
 
+namespace Brolant {
+
 class DayRecords;
 struct ViewRange;
 
@@ -20,3 +22,5 @@ std::optional<QString> fileName(const QString &dayFile, const QString &startHour
 QString text(const DayRecords &records, const ViewRange &range);
 
 } // namespace CsvExport
+
+} // namespace Brolant

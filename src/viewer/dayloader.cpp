@@ -10,6 +10,8 @@
 
 #include <cmath>
 
+namespace Brolant {
+
 namespace DayLoader {
 namespace {
 // Far beyond anything a battery, a shunt or a turbine reads: such a field is a damaged record,
@@ -99,3 +101,5 @@ Outcome load(const QByteArray &content, int start, int finish, DayRecords &recor
 }
 
 } // namespace DayLoader
+
+} // namespace Brolant

@@ -5,6 +5,8 @@
 
 #include <optional>
 
+namespace Brolant {
+
 class DayRecords;
 
 // Reads a day's log back: the records strictly between two times of day, at most 9,999 of them.
@@ -25,3 +27,5 @@ std::optional<int> parseTime(QStringView text);
 Outcome load(const QByteArray &content, int start, int finish, DayRecords &records);
 
 } // namespace DayLoader
+
+} // namespace Brolant

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+namespace Brolant {
+
 DayRecords::DayRecords() : m_times(kCapacity + 1, 0)
 {
     for (auto &series : m_values)
@@ -58,3 +60,5 @@ std::optional<double> DayRecords::loggingInterval() const
     }
     return double(span) / double(steps);
 }
+
+} // namespace Brolant

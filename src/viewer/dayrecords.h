@@ -6,6 +6,8 @@
 #include <optional>
 #include <vector>
 
+namespace Brolant {
+
 // One day's records as the viewer loaded them. Records stand at positions 1 to count in file
 // order; position 0 is never filled. Positions up to kCapacity keep what an earlier load left
 // there, as the readouts may still reach them; anything further reads as 0.
@@ -37,3 +39,5 @@ private:
     std::vector<int> m_times;
     std::array<std::vector<double>, SeriesCount> m_values;
 };
+
+} // namespace Brolant

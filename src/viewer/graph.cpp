@@ -15,6 +15,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+namespace Brolant {
+
 using WidgetHelpers::label;
 
 namespace {
@@ -308,3 +310,5 @@ void Graph::message(const QString &text)
 {
     m_messages.message(text);
 }
+
+} // namespace Brolant

@@ -7,11 +7,14 @@
 
 #include <array>
 
-class Messages;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+
+namespace Brolant {
+
+class Messages;
 class PlotWidget;
 
 // The "Graph" window: a day's log plotted, read off, zoomed and exported.
@@ -60,3 +63,5 @@ private:
     QLabel *m_energy = nullptr;
     PlotWidget *m_plot = nullptr;
 };
+
+} // namespace Brolant

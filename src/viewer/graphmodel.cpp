@@ -13,6 +13,8 @@
 
 #include <cmath>
 
+namespace Brolant {
+
 namespace {
 const QString kNoData = QStringLiteral("No data for that date");
 // A day logged every second for 24 hours is about 7 MB; far larger is not a day's log.
@@ -205,3 +207,5 @@ void GraphModel::exportCsv()
     }
     m_view.message(QStringLiteral("Done"));
 }
+
+} // namespace Brolant

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+namespace Brolant {
+
 class GraphView;
 
 // What the log viewer keeps from one opening to the next within a run: the loaded day, the
@@ -55,3 +57,5 @@ private:
     bool m_dragActive = false;
     QString m_timeUnderPointer;
 };
+
+} // namespace Brolant

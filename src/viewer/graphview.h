@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace Brolant {
+
 // What the log viewer's model asks of its window.
 class GraphView
 {
@@ -31,3 +33,5 @@ public:
     virtual void markDrag(double fromX, double toX) = 0;
     virtual void message(const QString &text) = 0;
 };
+
+} // namespace Brolant

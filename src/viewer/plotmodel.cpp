@@ -4,6 +4,8 @@
 #include "text/rounding.h"
 #include "viewer/viewersettings.h"
 
+namespace Brolant {
+
 namespace {
 constexpr double kWattsCeiling = 1000.0;
 constexpr double kRpmCeiling = 400.0;
@@ -101,3 +103,5 @@ std::optional<PlotPicture> PlotModel::redraw(const DayRecords &records, const Vi
     m_texts.energy = NumberMask::format(m_energy, u"###0") + QStringLiteral(" Wh");
     return picture;
 }
+
+} // namespace Brolant

@@ -9,6 +9,8 @@
 #include <array>
 #include <optional>
 
+namespace Brolant {
+
 struct PlotOptions;
 struct ViewRange;
 struct ViewerSettings;
@@ -74,3 +76,5 @@ private:
     PlotTexts m_texts;
     double m_energy = 0.0;
 };
+
+} // namespace Brolant

@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace Brolant {
+
 namespace {
 const QColor kBackground(64, 64, 64);
 const QColor kSeriesColours[] = {QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 0, 255),
@@ -146,3 +148,5 @@ void PlotWidget::mouseReleaseEvent(QMouseEvent *event)
 {
     emit released(plotX(event));
 }
+
+} // namespace Brolant

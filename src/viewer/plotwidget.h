@@ -7,6 +7,8 @@
 
 #include <optional>
 
+namespace Brolant {
+
 // The plot surface: draws a PlotPicture once into a cached pixmap (covering and uncovering the
 // window costs nothing) and reports the pointer in plot coordinates.
 class PlotWidget final : public QWidget
@@ -40,3 +42,5 @@ private:
     double m_width = 1.0; // the horizontal extent last set by a drawn picture
     QPixmap m_pixmap;
 };
+
+} // namespace Brolant

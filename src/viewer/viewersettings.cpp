@@ -7,6 +7,8 @@
 #include "text/numerictext.h"
 #include "viewer/dayrecords.h"
 
+namespace Brolant {
+
 namespace {
 constexpr double kVoltScalePerSystemVolt = 70.0 / 48.0;
 }
@@ -60,3 +62,5 @@ std::array<QString, 5> ViewerSettings::seriesUnits() const
     return {QStringLiteral(" V"), QStringLiteral(" A"), QStringLiteral(" W"), QStringLiteral(" RPM"),
             u' ' + wsUnits};
 }
+
+} // namespace Brolant

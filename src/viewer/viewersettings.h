@@ -4,6 +4,8 @@
 
 #include <array>
 
+namespace Brolant {
+
 // What the viewer needs of prog.cfg, read once when it opens.
 struct ViewerSettings
 {
@@ -39,3 +41,5 @@ struct ViewRange
     double first = 0.0;
     double last = 0.0;
 };
+
+} // namespace Brolant

@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+namespace Brolant {
+
 namespace WidgetHelpers {
 namespace {
 constexpr int kEditFramePixels = 12;
@@ -29,3 +31,5 @@ QLineEdit *fixedWidthEdit(QWidget *parent, const char *name, const QString &desc
 }
 
 } // namespace WidgetHelpers
+
+} // namespace Brolant

@@ -6,6 +6,8 @@ class QLabel;
 class QLineEdit;
 class QWidget;
 
+namespace Brolant {
+
 // How every window makes its labels and short edit boxes, so a screen reader hears the same as a
 // sighted user sees: the design name is the objectName, a label's accessible name is left to Qt
 // (its text), and a box without text is named by its design name.
@@ -19,3 +21,5 @@ QLineEdit *fixedWidthEdit(QWidget *parent, const char *name, const QString &desc
                           int widthChars);
 
 } // namespace WidgetHelpers
+
+} // namespace Brolant

@@ -13,6 +13,8 @@
 #include <cmath>
 #include <QTest>
 
+using namespace Brolant;
+
 namespace {
 const QByteArray kExample("[<V>650</V><I>577</I><R>20</R><S>9</S><M>0</M><C>1256</C>]");
 const QByteArray kSmall("[<V>512</V><I>300</I><R>20</R><S>5</S><M>0</M><C>837</C>]");

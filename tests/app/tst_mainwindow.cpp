@@ -19,6 +19,8 @@
 #include <QTest>
 #include <QTreeWidget>
 
+using namespace Brolant;
+
 // The real main window, offscreen, driven by its model.
 class MainWindowTest : public QObject
 {

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QTest>
 
+using namespace Brolant;
+
 namespace {
 const QString kPortProblemMessage =
     QStringLiteral("There is a possible Port Number problem. Check available PORTS");

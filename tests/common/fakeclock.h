@@ -2,6 +2,8 @@
 
 #include "platform/clock.h"
 
+namespace Brolant {
+
 // A clock the test sets.
 class FakeClock final : public Clock
 {
@@ -17,3 +19,5 @@ public:
 private:
     QDateTime m_now;
 };
+
+} // namespace Brolant

@@ -1,5 +1,7 @@
 #include "fakeseriallink.h"
 
+namespace Brolant {
+
 MaybeFailure FakeSerialLink::open(int portNumber, int baudRate)
 {
     openings.append({portNumber, baudRate});
@@ -19,3 +21,5 @@ void FakeSerialLink::push(const QByteArray &bytes)
     m_pending += bytes;
     emit dataArrived();
 }
+
+} // namespace Brolant

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QSet>
 
+namespace Brolant {
+
 // A serial link whose ports the test declares and whose input the test pushes in exact chunks.
 class FakeSerialLink final : public SerialLink
 {
@@ -36,3 +38,5 @@ private:
     bool m_open = false;
     QByteArray m_pending;
 };
+
+} // namespace Brolant

@@ -11,6 +11,8 @@
 
 #include <QList>
 
+namespace Brolant {
+
 // The main window's model over a temporary program folder, with a recording view, a port the test
 // feeds, a clock the test sets and prompts the test scripts.
 struct ModelRig
@@ -30,3 +32,5 @@ struct ModelRig
     }
     QByteArray errorLog() const { return folder.read(ErrorLog::fileName()); }
 };
+
+} // namespace Brolant

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+using namespace Brolant;
+
 ProgramFolder::ProgramFolder() = default;
 
 void ProgramFolder::write(const QString &name, const QByteArray &bytes) const

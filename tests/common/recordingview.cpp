@@ -1,5 +1,7 @@
 #include "recordingview.h"
 
+namespace Brolant {
+
 void RecordingView::showCaption(const QString &text)
 {
     caption = text;
@@ -82,3 +84,5 @@ void RecordingView::resetLamps()
 {
     dataLampLit = false;
 }
+
+} // namespace Brolant

@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+namespace Brolant {
+
 // Keeps what the model last showed, and a journal of every call in order.
 class RecordingView final : public MainWindowView
 {
@@ -45,3 +47,5 @@ public:
     void showFrameHealth(const QString &summary) override { frameHealth = summary; }
     QString frameHealth;
 };
+
+} // namespace Brolant

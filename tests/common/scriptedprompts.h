@@ -6,6 +6,8 @@
 
 #include <functional>
 
+namespace Brolant {
+
 // Records every message and plays the setup dialog's outcome as the test scripts it.
 class ScriptedPrompts final : public Prompts
 {
@@ -24,3 +26,5 @@ public:
     std::function<void(int run)> onCalibration = [](int) {};
     void runCalibration() override { onCalibration(++calibrationRuns); }
 };
+
+} // namespace Brolant

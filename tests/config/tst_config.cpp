@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QTest>
 
+using namespace Brolant;
+
 class ConfigTest : public QObject
 {
     Q_OBJECT

@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QTest>
 
+using namespace Brolant;
+
 namespace {
 // The dialog over a temporary program folder, on a fake port the test feeds.
 struct Dialog

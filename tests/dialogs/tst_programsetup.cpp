@@ -12,6 +12,8 @@
 #include <QRadioButton>
 #include <QTest>
 
+using namespace Brolant;
+
 namespace {
 const QString kBadPort = QStringLiteral(
     "There is a bad number for Port Number. Must be between 1 and 8 ( 1 or 2 most common )");

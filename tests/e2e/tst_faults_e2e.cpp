@@ -12,6 +12,8 @@
 #include <csignal>
 #include <unistd.h>
 
+using namespace Brolant;
+
 // The real program meeting trouble: it keeps running, says what is wrong, loses nothing it could
 // keep, writes no half file, and still ends in order.
 class FaultsTest : public QObject

@@ -15,6 +15,8 @@
 
 #include <csignal>
 
+using namespace Brolant;
+
 namespace {
 const QByteArray kFrame("[<V>650</V><I>577</I><R>20</R><S>9</S><M>0</M><C>1256</C>]");
 

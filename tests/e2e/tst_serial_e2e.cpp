@@ -10,6 +10,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace Brolant;
+
 namespace {
 // The main window's model reading the real serial port of a temporary program folder.
 struct RealPortModel

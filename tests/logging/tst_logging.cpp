@@ -5,6 +5,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace Brolant;
+
 namespace {
 const QDate kDay(2010, 3, 7);
 const QByteArray kEmptyRecord("<T>14:05</T><V>.00</V><I>.00</I><W>.00</W><R></R><S>.0</S><M>0</M>   .0Wh\r\n");

@@ -9,6 +9,8 @@
 #include <cmath>
 #include <limits>
 
+using namespace Brolant;
+
 class TextTest : public QObject
 {
     Q_OBJECT

@@ -16,6 +16,8 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+using namespace Brolant;
+
 namespace {
 QByteArray record(const char *time, const char *volts = "13.00", const char *amps = "2.00",
                   const char *watts = "26.00", const char *rpm = "245", const char *wind = "12.0")

@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QPushButton>
 
+namespace Brolant {
+
 using WidgetHelpers::label;
 
 namespace {
@@ -187,3 +189,5 @@ void Calibrate::done(int result)
     m_model.closed();
     QDialog::done(result);
 }
+
+} // namespace Brolant

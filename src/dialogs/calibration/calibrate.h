@@ -7,10 +7,13 @@
 
 #include <array>
 
-class Messages;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
+
+namespace Brolant {
+
+class Messages;
 
 // The "Calibration" dialog: four steps, each raw reading ÷ divisor = scaled value.
 class Calibrate final : public QDialog, public CalibrationView
@@ -45,3 +48,5 @@ private:
     std::array<QLabel *, 10> m_displays{};
     std::array<QLineEdit *, 4> m_divisors{};
 };
+
+} // namespace Brolant

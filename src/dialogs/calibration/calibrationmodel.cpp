@@ -11,6 +11,8 @@
 #include "text/numerictext.h"
 #include "text/rounding.h"
 
+namespace Brolant {
+
 namespace {
 constexpr double kSecondsPerMinute = 60.0;
 
@@ -129,3 +131,5 @@ void CalibrationModel::closed()
     // However the dialog closes, the port is free again for the main window.
     m_link.close();
 }
+
+} // namespace Brolant

@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+namespace Brolant {
+
 class CalibrationView;
 class SerialLink;
 
@@ -43,3 +45,5 @@ private:
     QString m_wsUnits;
     QString m_workingOffset;
 };
+
+} // namespace Brolant

@@ -3,6 +3,8 @@
 #include "text/numerictext.h"
 #include "text/taglookup.h"
 
+namespace Brolant {
+
 namespace {
 std::optional<double> field(QStringView frame, QChar tag)
 {
@@ -29,3 +31,5 @@ CalibrationReader::Fields CalibrationReader::fields(QStringView frame)
     return {field(frame, u'V').value_or(0.0), field(frame, u'I').value_or(0.0), field(frame, u'R'),
             field(frame, u'S')};
 }
+
+} // namespace Brolant

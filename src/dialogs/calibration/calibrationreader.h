@@ -5,6 +5,8 @@
 
 #include <optional>
 
+namespace Brolant {
+
 // The calibration dialog's forgiving frame reader: as soon as a "[" and a "]" have both arrived,
 // in any order, everything collected is one frame. It never rejects anything.
 class CalibrationReader
@@ -31,3 +33,5 @@ public:
 private:
     QString m_buffer;
 };
+
+} // namespace Brolant

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace Brolant {
+
 // What the calibration dialog's model asks of its window.
 class CalibrationView
 {
@@ -29,3 +31,5 @@ public:
     // Closes the dialog after a successful save.
     virtual void closeSaved() = 0;
 };
+
+} // namespace Brolant

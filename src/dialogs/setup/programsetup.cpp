@@ -16,6 +16,8 @@
 
 #include <iterator>
 
+namespace Brolant {
+
 namespace {
 enum Column { kQuestion, kControl, kRemark };
 constexpr int kNarrowEditChars = 6;
@@ -227,3 +229,5 @@ void ProgramSetup::describePort()
     }
     m_portDevice->setText(description);
 }
+
+} // namespace Brolant

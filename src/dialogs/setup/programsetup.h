@@ -9,6 +9,8 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 
+namespace Brolant {
+
 // The "Brolant Setup" dialog: edits prog.cfg. Saves on "Save Setings", saves with port 0 on
 // "Abort", and closes without writing when closed by its frame.
 class ProgramSetup final : public QDialog
@@ -46,3 +48,5 @@ private:
     QButtonGroup *m_maxAmps = nullptr;
     QButtonGroup *m_baudRate = nullptr;
 };
+
+} // namespace Brolant

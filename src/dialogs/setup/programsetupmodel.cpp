@@ -7,6 +7,8 @@
 
 #include <QFileInfo>
 
+namespace Brolant {
+
 ProgramSetupModel::ProgramSetupModel(QString programFolder, Messages &messages)
     : m_programFolder(std::move(programFolder)), m_messages(messages)
 {
@@ -56,3 +58,5 @@ bool ProgramSetupModel::save(const SetupForm &form)
     }
     return true;
 }
+
+} // namespace Brolant

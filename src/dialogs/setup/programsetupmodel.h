@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace Brolant {
+
 class Messages;
 
 // The setup dialog's logic: what it opens with, and whether and how it saves.
@@ -29,3 +31,5 @@ private:
     Messages &m_messages;
     QString m_loadProblem;
 };
+
+} // namespace Brolant

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <iterator>
 
+namespace Brolant {
+
 namespace {
 constexpr int kGreyed = 2;
 
@@ -72,3 +74,5 @@ ProgramConfig SetupForm::toConfig() const
     config.dispMessages = QString::number(dispMessages);
     return config;
 }
+
+} // namespace Brolant

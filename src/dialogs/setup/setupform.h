@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace Brolant {
+
 // The values the setup dialog edits, starting from the dialog's own design values: port empty,
 // interval 60, 24 V, 20 A, 4800 baud, every check box clear.
 struct SetupForm
@@ -36,3 +38,5 @@ struct SetupForm
 
     ProgramConfig toConfig() const;
 };
+
+} // namespace Brolant
