@@ -197,18 +197,18 @@ void MainWindowModel::loadConfiguration()
     const TagReader program(readConfigFile(m_programFolder + u'/' + ProgramConfig::fileName()),
                             ProgramConfig::fileName());
     m_view.setIntervalEditable(true);
-    config.port = program.text(QStringLiteral("Port"));
-    config.br = program.text(QStringLiteral("BR"));
-    config.savehtml = program.text(QStringLiteral("Savehtml"));
-    config.saveExcel = program.text(QStringLiteral("SaveExcel"));
-    config.logDelay = program.text(QStringLiteral("LogDelay"));
+    config.port = program.text(ProgramTag::kPort);
+    config.br = program.text(ProgramTag::kBaudRate);
+    config.savehtml = program.text(ProgramTag::kSaveHtml);
+    config.saveExcel = program.text(ProgramTag::kSaveExcel);
+    config.logDelay = program.text(ProgramTag::kLogDelay);
     showIntervalText(config.logDelay);
-    config.logOn = program.text(QStringLiteral("LogOn"));
-    config.displayRpm = program.text(QStringLiteral("DisplayRPM"));
-    config.displayWs = program.text(QStringLiteral("DisplayWS"));
-    config.wsUnits = program.text(QStringLiteral("WSUnits"));
-    const bool messageLinesShown = program.int16(QStringLiteral("dispMessages")) == 1;
-    config.dispMessages = program.text(QStringLiteral("dispMessages"));
+    config.logOn = program.text(ProgramTag::kLogOn);
+    config.displayRpm = program.text(ProgramTag::kDisplayRpm);
+    config.displayWs = program.text(ProgramTag::kDisplayWs);
+    config.wsUnits = program.text(ProgramTag::kWsUnits);
+    const bool messageLinesShown = program.int16(ProgramTag::kDispMessages) == 1;
+    config.dispMessages = program.text(ProgramTag::kDispMessages);
     m_view.setIntervalEditable(false);
 
     m_view.buildLiveList(
@@ -217,14 +217,8 @@ void MainWindowModel::loadConfiguration()
 
     CalibrationSettings calibration = m_core.receiver.calibration();
     const auto applyCalibration = qScopeGuard([&] { m_core.receiver.setCalibration(calibration); });
-    const TagReader settings(
-        readConfigFile(m_programFolder + u'/' + CalibrationSettings::fileName()),
-        CalibrationSettings::fileName());
-    calibration.voltDivider = settings.text(QStringLiteral("VoltDivider"));
-    calibration.voltOffset = settings.text(QStringLiteral("VoltOffset"));
-    calibration.ampDivider = settings.text(QStringLiteral("AmpDivider"));
-    calibration.rpmDivider = settings.text(QStringLiteral("RPMDivider"));
-    calibration.wsDivider = settings.text(QStringLiteral("WSDivider"));
+    CalibrationSettings::readInto(
+        calibration, readConfigFile(m_programFolder + u'/' + CalibrationSettings::fileName()));
 }
 
 void MainWindowModel::openConfiguredPort()

@@ -19,10 +19,10 @@ ViewerSettings ViewerSettings::read(const QString &programFolder)
     try {
         const TagReader reader(readConfigFile(programFolder + u'/' + ProgramConfig::fileName()),
                                ProgramConfig::fileName());
-        settings.logDelay = reader.text(QStringLiteral("LogDelay"));
-        settings.voltScaleMax = reader.number(QStringLiteral("SV")) * kVoltScalePerSystemVolt;
-        settings.maxAmps = reader.int16(QStringLiteral("MA"));
-        settings.wsUnits = reader.text(QStringLiteral("WSUnits"));
+        settings.logDelay = reader.text(ProgramTag::kLogDelay);
+        settings.voltScaleMax = reader.number(ProgramTag::kSystemVolts) * kVoltScalePerSystemVolt;
+        settings.maxAmps = reader.int16(ProgramTag::kMaxAmps);
+        settings.wsUnits = reader.text(ProgramTag::kWsUnits);
         if (!NumericText::isNumber(settings.logDelay))
             throw Failure{QStringLiteral("the logging interval is not a number: \"%1\"").arg(settings.logDelay)};
     } catch (const Failure &failure) {

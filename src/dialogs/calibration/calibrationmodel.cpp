@@ -46,18 +46,16 @@ void CalibrationModel::open()
 {
     const TagReader program(readConfigFile(m_programFolder + u'/' + ProgramConfig::fileName()),
                             ProgramConfig::fileName());
-    const int port = program.int16(QStringLiteral("Port"));
-    const double baud = program.number(QStringLiteral("BR"));
-    m_wsUnits = program.text(QStringLiteral("WSUnits"));
+    const int port = program.int16(ProgramTag::kPort);
+    const double baud = program.number(ProgramTag::kBaudRate);
+    m_wsUnits = program.text(ProgramTag::kWsUnits);
 
-    const TagReader settings(
-        readConfigFile(m_programFolder + u'/' + CalibrationSettings::fileName()),
-        CalibrationSettings::fileName());
-    const QString voltDivider = settings.text(QStringLiteral("VoltDivider"));
-    m_workingOffset = settings.text(QStringLiteral("VoltOffset"));
-    const double ampDivider = settings.number(QStringLiteral("AmpDivider"));
-    const QString rpmDivider = settings.text(QStringLiteral("RPMDivider"));
-    const QString wsDivider = settings.text(QStringLiteral("WSDivider"));
+    const QString content = readConfigFile(m_programFolder + u'/' + CalibrationSettings::fileName());
+    CalibrationSettings settings;
+    CalibrationSettings::readInto(settings, content);
+    m_workingOffset = settings.voltOffset;
+    // The box shows the divisor in its shortest form, so it must be a number.
+    const double ampDivider = TagReader(content, CalibrationSettings::fileName()).number(CalibrationTag::kAmpDivider);
 
     m_view.setText(CalibrationView::WindQuestion, QStringLiteral("How many pulses per %1?").arg(m_wsUnits));
     if (baud < 1 || baud > INT32_MAX)
@@ -65,11 +63,11 @@ void CalibrationModel::open()
     if (const MaybeFailure failure = m_link.open(port, int(baud)))
         throw *failure;
 
-    m_view.setDivisor(CalibrationView::VoltDivisor, voltDivider);
+    m_view.setDivisor(CalibrationView::VoltDivisor, settings.voltDivider);
     m_view.setDivisor(CalibrationView::AmpDivisor, shortest(ampDivider));
     m_view.setText(CalibrationView::Offset, m_workingOffset);
-    m_view.setDivisor(CalibrationView::RpmDivisor, rpmDivider);
-    m_view.setDivisor(CalibrationView::WindDivisor, wsDivider);
+    m_view.setDivisor(CalibrationView::RpmDivisor, settings.rpmDivider);
+    m_view.setDivisor(CalibrationView::WindDivisor, settings.wsDivider);
 }
 
 void CalibrationModel::receive()

@@ -33,19 +33,19 @@ QString SetupForm::readFrom(const QString &content)
 {
     const TagReader reader(content, ProgramConfig::fileName());
     try {
-        port = reader.text(QStringLiteral("Port"));
-        savehtml = checkState(reader, QStringLiteral("Savehtml"));
-        saveExcel = checkState(reader, QStringLiteral("SaveExcel"));
-        logDelay = reader.text(QStringLiteral("LogDelay"));
-        logOn = checkState(reader, QStringLiteral("LogOn"));
-        displayRpm = checkState(reader, QStringLiteral("DisplayRPM"));
-        displayWs = checkState(reader, QStringLiteral("DisplayWS"));
-        wsUnits = reader.text(QStringLiteral("WSUnits"));
+        port = reader.text(ProgramTag::kPort);
+        savehtml = checkState(reader, ProgramTag::kSaveHtml);
+        saveExcel = checkState(reader, ProgramTag::kSaveExcel);
+        logDelay = reader.text(ProgramTag::kLogDelay);
+        logOn = checkState(reader, ProgramTag::kLogOn);
+        displayRpm = checkState(reader, ProgramTag::kDisplayRpm);
+        displayWs = checkState(reader, ProgramTag::kDisplayWs);
+        wsUnits = reader.text(ProgramTag::kWsUnits);
         // Each applied as soon as it is read: a broken BR must not throw away good SV and MA.
-        selectOption(sv, reader.number(QStringLiteral("SV")), kSystemVolts);
-        selectOption(ma, reader.number(QStringLiteral("MA")), kMaxAmps);
-        selectOption(br, reader.number(QStringLiteral("BR")), kBaudRates);
-        dispMessages = checkState(reader, QStringLiteral("dispMessages"));
+        selectOption(sv, reader.number(ProgramTag::kSystemVolts), kSystemVolts);
+        selectOption(ma, reader.number(ProgramTag::kMaxAmps), kMaxAmps);
+        selectOption(br, reader.number(ProgramTag::kBaudRate), kBaudRates);
+        dispMessages = checkState(reader, ProgramTag::kDispMessages);
     } catch (const Failure &failure) {
         return failure.description;
     }
