@@ -164,8 +164,8 @@ QWidget *Graph::buildFilePanel()
         buttons->addWidget(button);
         return button;
     };
-    button("Command1", QStringLiteral("DISPLAY"), [this] { m_model.display(); })->setDefault(true);
-    button("CSV", QStringLiteral(".CSV"), [this] { m_model.exportCsv(); });
+    button("Command1", QStringLiteral("DISPLAY"), [this] { m_model.displayClicked(times()); })->setDefault(true);
+    button("CSV", QStringLiteral(".CSV"), [this] { m_model.exportClicked(times()); });
     button("Command2", QStringLiteral("Exit"), [this] { close(); });
     column->addLayout(buttons);
 
@@ -228,11 +228,6 @@ void Graph::showFolder(const QString &path, const QStringList &subfolders, const
 void Graph::showFileName(const QString &name)
 {
     m_fileName->setText(name);
-}
-
-QString Graph::fileName() const
-{
-    return m_fileName->text();
 }
 
 void Graph::showStartTime(const QString &hour, const QString &minute)

@@ -30,10 +30,10 @@ public:
 
     void showFolder(const QString &path, const QStringList &subfolders, const QStringList &files) override;
     void showFileName(const QString &name) override;
-    QString fileName() const override;
     void showStartTime(const QString &hour, const QString &minute) override;
     void showFinishTime(const QString &hour, const QString &minute) override;
-    QStringList times() const override;
+    // The four time boxes' texts, handed to the model with a click.
+    QStringList times() const;
     void setPlotOptionsShown(const PlotOptions &options) override;
     void showScaledCaption(const QString &caption) override;
     void clearPlot() override;

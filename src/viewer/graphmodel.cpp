@@ -61,10 +61,37 @@ void GraphModel::folderChosen(const QString &path)
 
 void GraphModel::fileClicked(const QString &name)
 {
+    m_fileName = name;
     m_view.showFileName(name);
-    m_view.showStartTime(QStringLiteral("00"), QStringLiteral("00"));
-    m_view.showFinishTime(QStringLiteral("23"), QStringLiteral("59"));
+    showStartTime(QStringLiteral("00"), QStringLiteral("00"));
+    showFinishTime(QStringLiteral("23"), QStringLiteral("59"));
     display();
+}
+
+void GraphModel::displayClicked(const QStringList &typedTimes)
+{
+    m_times = typedTimes;
+    display();
+}
+
+void GraphModel::exportClicked(const QStringList &typedTimes)
+{
+    m_times = typedTimes;
+    exportCsv();
+}
+
+void GraphModel::showStartTime(const QString &hour, const QString &minute)
+{
+    m_times[0] = hour;
+    m_times[1] = minute;
+    m_view.showStartTime(hour, minute);
+}
+
+void GraphModel::showFinishTime(const QString &hour, const QString &minute)
+{
+    m_times[2] = hour;
+    m_times[3] = minute;
+    m_view.showFinishTime(hour, minute);
 }
 
 void GraphModel::display()
@@ -73,7 +100,7 @@ void GraphModel::display()
         loadFailed(m_settings.problem);
         return;
     }
-    const QStringList boxes = m_view.times();
+    const QStringList &boxes = m_times;
     const auto start = DayLoader::parseTime(boxes[0] + u':' + boxes[1]);
     const auto finish = DayLoader::parseTime(boxes[2] + u':' + boxes[3]);
     if (!start || !finish) {
@@ -83,8 +110,8 @@ void GraphModel::display()
         return;
     }
     // The viewer only reads: a day that does not exist is no data, and no file is made for it.
-    const QFileInfo file(logsFolder() + u'/' + m_view.fileName());
-    if (m_view.fileName().isEmpty() || !file.isFile()) {
+    const QFileInfo file(logsFolder() + u'/' + m_fileName);
+    if (m_fileName.isEmpty() || !file.isFile()) {
         loadFailed(kNoData);
         return;
     }
@@ -128,8 +155,8 @@ void GraphModel::redraw()
     }
     const PlotTexts &texts = m_session.plot.texts();
     m_view.showPlot(*picture, texts);
-    m_view.showStartTime(texts.start.left(2), texts.start.right(2));
-    m_view.showFinishTime(texts.finish.left(2), texts.finish.right(2));
+    showStartTime(texts.start.left(2), texts.start.right(2));
+    showFinishTime(texts.finish.left(2), texts.finish.right(2));
 }
 
 void GraphModel::switchClicked(Switch which, bool ticked)
@@ -167,7 +194,7 @@ void GraphModel::pressed(double x)
     m_dragActive = true;
     if (!m_session.zoomApplying && m_session.records.count > 1) {
         m_range.first = x;
-        m_view.showStartTime(m_timeUnderPointer.left(2), m_timeUnderPointer.right(2));
+        showStartTime(m_timeUnderPointer.left(2), m_timeUnderPointer.right(2));
     }
 }
 
@@ -176,7 +203,7 @@ void GraphModel::released(double x)
     m_dragActive = false;
     if (m_session.records.count > 1 && float(m_range.first) < x && !m_session.zoomApplying) {
         m_range.last = x;
-        m_view.showFinishTime(m_timeUnderPointer.left(2), m_timeUnderPointer.right(2));
+        showFinishTime(m_timeUnderPointer.left(2), m_timeUnderPointer.right(2));
         m_session.zoomApplying = true;
         redraw();
         display();
@@ -186,8 +213,8 @@ void GraphModel::released(double x)
 
 void GraphModel::exportCsv()
 {
-    const QStringList boxes = m_view.times();
-    const auto name = CsvExport::fileName(m_view.fileName(), boxes[0], boxes[1], boxes[2], boxes[3]);
+    const QStringList &boxes = m_times;
+    const auto name = CsvExport::fileName(m_fileName, boxes[0], boxes[1], boxes[2], boxes[3]);
     if (!name) {
         m_view.message(QStringLiteral("Choose a day's log file and a time range of digits before "
                                       "exporting."));

@@ -5,6 +5,7 @@
 #include "viewer/viewersettings.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace Brolant {
 
@@ -32,18 +33,23 @@ public:
     void open();
     void folderChosen(const QString &path);
     void fileClicked(const QString &name);
-    void display();
+    // DISPLAY and .CSV, with the texts of the four time boxes as the user left them.
+    void displayClicked(const QStringList &typedTimes);
+    void exportClicked(const QStringList &typedTimes);
     void switchClicked(Switch which, bool ticked);
     void pointerMoved(double x);
     void pressed(double x);
     void released(double x);
-    void exportCsv();
 
     const ViewRange &range() const { return m_range; }
     const PlotOptions &options() const { return m_options; }
     bool dragActive() const { return m_dragActive; }
 
 private:
+    void display();
+    void exportCsv();
+    void showStartTime(const QString &hour, const QString &minute);
+    void showFinishTime(const QString &hour, const QString &minute);
     void redraw();
     void loadFailed(const QString &message);
     QString logsFolder() const;
@@ -56,6 +62,10 @@ private:
     ViewRange m_range;
     bool m_dragActive = false;
     QString m_timeUnderPointer;
+    QString m_fileName; // the day in text1
+    // The time boxes: start hour and minute, finish hour and minute.
+    QStringList m_times{QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("23"),
+                        QStringLiteral("59")};
 };
 
 } // namespace Brolant

@@ -16,11 +16,9 @@ public:
     // The folder the file list shows, and its "*.txt" files.
     virtual void showFolder(const QString &path, const QStringList &subfolders, const QStringList &files) = 0;
     virtual void showFileName(const QString &name) = 0;
-    virtual QString fileName() const = 0;
     // The four time boxes: start hour and minute, finish hour and minute.
     virtual void showStartTime(const QString &hour, const QString &minute) = 0;
     virtual void showFinishTime(const QString &hour, const QString &minute) = 0;
-    virtual QStringList times() const = 0;
     virtual void setPlotOptionsShown(const PlotOptions &options) = 0;
     virtual void showScaledCaption(const QString &caption) = 0;
     virtual void clearPlot() = 0;

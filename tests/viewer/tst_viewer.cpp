@@ -153,8 +153,7 @@ void ViewerTest::fiftyMegabyteDayFile()
     Viewer viewer(day);
     viewer.model().fileClicked("P_2010_03_07.txt");
     QCOMPARE(viewer.messages.messages, QStringList{DayLoader::tooManyMessage()});
-    viewer.graph->showStartTime("12", "30"); // nothing after 12:00: a range the user can use
-    viewer.model().display();
+    viewer.model().displayClicked({"12", "30", "23", "59"}); // nothing after 12:00: a range the user can use
     QCOMPARE(viewer.messages.messages.last(), QStringLiteral("No data for that date"));
 }
 
@@ -180,9 +179,7 @@ void ViewerTest::badInputGivesAMessage()
     else if (!config.isEmpty())
         viewer.folder.write("prog.cfg", config);
     viewer.open();
-    viewer.graph->showFileName("P_2010_03_07.txt");
-    viewer.graph->showStartTime(hour, "00");
-    viewer.model().display();
+    viewer.model().displayClicked({hour, "00", "23", "59"});
     QFETCH(QString, expected);
     QCOMPARE(viewer.messages.messages.size(), 1);
     QVERIFY2(viewer.messages.messages.first().contains(expected),
@@ -301,9 +298,9 @@ void ViewerTest::exportOfNothingKeepsAnEarlierFile()
 {
     Viewer viewer(QByteArray("nothing here\r\n"));
     viewer.folder.write("excel/P_2010_03_07_0000_2359.csv", "earlier export");
-    viewer.graph->showFileName("P_2010_03_07.txt");
-    viewer.model().exportCsv();
-    QCOMPARE(viewer.messages.messages, QStringList{"No data for that date"});
+    viewer.model().fileClicked("P_2010_03_07.txt");
+    viewer.model().exportClicked({"00", "00", "23", "59"});
+    QCOMPARE(viewer.messages.messages, (QStringList{"No data for that date", "No data for that date"}));
     QCOMPARE(viewer.folder.read("excel/P_2010_03_07_0000_2359.csv"), QByteArray("earlier export"));
 }
 
@@ -399,7 +396,7 @@ void ViewerTest::failedLoadLeavesNothingOfTheEarlierDay()
     viewer.model().pointerMoved(4.7);
     QCOMPARE(viewer.text("vv"), QStringLiteral("0"));
 
-    viewer.model().exportCsv();
+    viewer.model().exportClicked({"00", "00", "23", "59"});
     QCOMPARE(viewer.messages.messages.last(), QStringLiteral("No data for that date"));
     QCOMPARE(QDir(viewer.folder.file("excel")).entryList(QDir::Files), QStringList());
 }

@@ -71,9 +71,12 @@ Calibrate::Calibrate(const QString &programFolder, SerialLink &link, Calibration
     for (size_t which = 0; which < m_displays.size(); ++which)
         m_displays[which] = label(this, kDisplayNames[which], QString(),
                                   QLatin1String(kDisplayDescriptions[which]));
-    for (size_t which = 0; which < m_divisors.size(); ++which)
+    for (size_t which = 0; which < m_divisors.size(); ++which) {
         m_divisors[which] = WidgetHelpers::fixedWidthEdit(
             this, kDivisorNames[which], QLatin1String(kDivisorDescriptions[which]), kDivisorChars);
+        connect(m_divisors[which], &QLineEdit::textChanged, this,
+                [this, which](const QString &text) { m_model.divisorEdited(int(which), text); });
+    }
     for (Display raw : {RawVolts, RawCurrent, RawPulses, RawWindPulses, Offset})
         m_displays[raw]->setText(QStringLiteral("0"));
     m_displays[WindQuestion]->setText(QStringLiteral("How many pulses per revolution?"));
@@ -164,19 +167,9 @@ void Calibrate::setText(Display display, const QString &text)
     m_displays[display]->setText(text);
 }
 
-QString Calibrate::text(Display display) const
-{
-    return m_displays[display]->text();
-}
-
 void Calibrate::setDivisor(Divisor divisor, const QString &text)
 {
     m_divisors[divisor]->setText(text);
-}
-
-QString Calibrate::divisor(Divisor divisor) const
-{
-    return m_divisors[divisor]->text();
 }
 
 void Calibrate::message(const QString &text)

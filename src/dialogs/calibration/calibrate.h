@@ -29,9 +29,7 @@ public:
     CalibrationModel &model() { return m_model; }
 
     void setText(Display display, const QString &text) override;
-    QString text(Display display) const override;
     void setDivisor(Divisor divisor, const QString &text) override;
-    QString divisor(Divisor divisor) const override;
     void message(const QString &text) override;
     void closeSaved() override { accept(); }
 

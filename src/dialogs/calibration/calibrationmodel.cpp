@@ -80,22 +80,23 @@ void CalibrationModel::showFrame(const QString &frame)
 {
     const CalibrationReader::Fields raw = CalibrationReader::fields(frame);
     double rpm = 1.0;
-    if (const auto divisor = positive(m_view.divisor(CalibrationView::RpmDivisor)))
+    if (const auto divisor = positive(m_divisors[CalibrationView::RpmDivisor]))
         rpm = raw.r.value_or(0.0) / *divisor * kSecondsPerMinute;
-    if (const auto divisor = positive(m_view.divisor(CalibrationView::WindDivisor)))
+    if (const auto divisor = positive(m_divisors[CalibrationView::WindDivisor]))
         m_session.windSpeed = raw.s.value_or(0.0) / *divisor;
 
     m_view.setText(CalibrationView::RawVolts, rounded(raw.v, 2));
-    m_view.setText(CalibrationView::RawCurrent, rounded(raw.i, 2));
+    m_rawCurrentShown = rounded(raw.i, 2);
+    m_view.setText(CalibrationView::RawCurrent, m_rawCurrentShown);
     m_view.setText(CalibrationView::RawPulses, raw.r ? shortest(*raw.r) : QString());
     m_view.setText(CalibrationView::Rpm, rounded(rpm, 1) + QStringLiteral(" RPM"));
     m_view.setText(CalibrationView::RawWindPulses, raw.s ? shortest(*raw.s) : QString());
     m_view.setText(CalibrationView::WindSpeed, rounded(m_session.windSpeed, 1) + u' ' + m_wsUnits);
 
     // An unusable divisor leaves the result as it was, so the user sees the last good value.
-    if (const auto divisor = positive(m_view.divisor(CalibrationView::VoltDivisor)))
+    if (const auto divisor = positive(m_divisors[CalibrationView::VoltDivisor]))
         m_view.setText(CalibrationView::Volts, rounded(raw.v / *divisor, 2) + QStringLiteral(" Volts"));
-    const auto ampDivisor = NumericText::parse(m_view.divisor(CalibrationView::AmpDivisor));
+    const auto ampDivisor = NumericText::parse(m_divisors[CalibrationView::AmpDivisor]);
     const auto offset = NumericText::parse(m_workingOffset);
     if (ampDivisor && *ampDivisor != 0 && offset)
         m_view.setText(CalibrationView::Amps, rounded((raw.i - *offset) / *ampDivisor, 2) + QStringLiteral(" Amps"));
@@ -103,16 +104,16 @@ void CalibrationModel::showFrame(const QString &frame)
 
 void CalibrationModel::zeroClicked()
 {
-    m_workingOffset = m_view.text(CalibrationView::RawCurrent);
+    m_workingOffset = m_rawCurrentShown;
     m_view.setText(CalibrationView::Offset, m_workingOffset);
 }
 
 void CalibrationModel::saveClicked()
 {
-    const CalibrationSettings settings{m_view.divisor(CalibrationView::VoltDivisor), m_workingOffset,
-                                       m_view.divisor(CalibrationView::AmpDivisor),
-                                       m_view.divisor(CalibrationView::RpmDivisor),
-                                       m_view.divisor(CalibrationView::WindDivisor)};
+    const CalibrationSettings settings{m_divisors[CalibrationView::VoltDivisor], m_workingOffset,
+                                       m_divisors[CalibrationView::AmpDivisor],
+                                       m_divisors[CalibrationView::RpmDivisor],
+                                       m_divisors[CalibrationView::WindDivisor]};
     try {
         TextFile::replace(m_programFolder + u'/' + CalibrationSettings::fileName(), settings.toFileText());
     } catch (const Failure &failure) {

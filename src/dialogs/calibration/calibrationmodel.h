@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+#include <array>
+
 namespace Brolant {
 
 class CalibrationView;
@@ -30,6 +32,8 @@ public:
     // then not shown).
     void open();
     void receive();
+    // The user typed into a divisor box (or the model filled it).
+    void divisorEdited(int divisor, const QString &text) { m_divisors[size_t(divisor)] = text; }
     void zeroClicked();
     void saveClicked();
     void closed();
@@ -44,6 +48,8 @@ private:
     CalibrationReader m_reader;
     QString m_wsUnits;
     QString m_workingOffset;
+    std::array<QString, 4> m_divisors; // the texts of the divisor boxes: volts, amps, rpm, wind
+    QString m_rawCurrentShown = QStringLiteral("0"); // what "Zero" takes as the offset
 };
 
 } // namespace Brolant

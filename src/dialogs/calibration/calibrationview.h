@@ -24,9 +24,7 @@ public:
 
     virtual ~CalibrationView() = default;
     virtual void setText(Display display, const QString &text) = 0;
-    virtual QString text(Display display) const = 0;
     virtual void setDivisor(Divisor divisor, const QString &text) = 0;
-    virtual QString divisor(Divisor divisor) const = 0;
     virtual void message(const QString &text) = 0;
     // Closes the dialog after a successful save.
     virtual void closeSaved() = 0;
