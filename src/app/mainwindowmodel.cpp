@@ -63,21 +63,24 @@ void MainWindowModel::wireCore()
         m_lamps.flashData();
         m_view.showStatus(m_errors.receivedText);
     });
-    connect(&receiver, &FrameReceiver::problemFound, this,
-            [this](const QString &context, const QString &description) { m_errors.log(context, description); });
+    connect(&receiver, &FrameReceiver::problemFound, this, &MainWindowModel::logProblem);
     connect(&receiver, &FrameReceiver::frameRejected, this,
             [this](const QString &text) { m_view.showStatus(kCorruptData + text); });
     connect(&receiver, &FrameReceiver::frameAccepted, this, &MainWindowModel::showReading);
     connect(&receiver, &FrameReceiver::healthChanged, this,
             [this](const FrameHealth &health) { m_view.showFrameHealth(health.summary()); });
-    connect(&m_core.logging, &LoggingCycle::problemFound, this,
-            [this](const QString &context, const QString &description) { m_errors.log(context, description); });
+    connect(&m_core.logging, &LoggingCycle::problemFound, this, &MainWindowModel::logProblem);
     connect(&m_core.logging, &LoggingCycle::intervalLogged, this, &MainWindowModel::showLogged);
     connect(&m_core.energy, &EnergyCounter::dayClosed, this, &MainWindowModel::appendToEnergyArchive);
     connect(&m_core.link, &SerialLink::lost, this, &MainWindowModel::portLost);
     connect(&m_core.link, &SerialLink::restored, this, [this] {
         m_view.showStatus(QStringLiteral("COMMS port back after a break: reading again"));
     });
+}
+
+void MainWindowModel::logProblem(const QString &stage, const QString &description)
+{
+    m_errors.log(stage, description);
 }
 
 void MainWindowModel::showReading(const Reading &reading)

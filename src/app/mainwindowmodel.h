@@ -64,6 +64,7 @@ private:
     void createDataFolders();
     void loadConfiguration();
     void wireCore();
+    void logProblem(const QString &stage, const QString &description);
     void showReading(const Reading &reading);
     void showLogged(const Record &record);
     // The port and speed last opened: the Calibrate button reopens exactly these.
