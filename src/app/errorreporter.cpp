@@ -6,7 +6,7 @@
 
 namespace Brolant {
 
-ErrorReporter::ErrorReporter(const QString &programFolder, const Clock &clock, MainWindowView &view)
+ErrorReporter::ErrorReporter(const QString &programFolder, const Clock &clock, ErrorLine &view)
     : m_log(programFolder, clock), m_clock(clock), m_view(view)
 {
 }

@@ -8,14 +8,14 @@
 namespace Brolant {
 
 class Clock;
-class MainWindowView;
+class ErrorLine;
 
 // The main window's one way of recording trouble: an entry in errorlog.txt with the stage under
 // way and the text received last, and the error shown in red.
 class ErrorReporter
 {
 public:
-    ErrorReporter(const QString &programFolder, const Clock &clock, MainWindowView &view);
+    ErrorReporter(const QString &programFolder, const Clock &clock, ErrorLine &view);
 
     // The characters received at the last read.
     QString receivedText;
@@ -27,7 +27,7 @@ public:
 private:
     ErrorLog m_log;
     const Clock &m_clock;
-    MainWindowView &m_view;
+    ErrorLine &m_view;
 };
 
 } // namespace Brolant

@@ -10,7 +10,7 @@ namespace {
 constexpr std::chrono::milliseconds kLampFlash{250};
 }
 
-Lamps::Lamps(MainWindowView &view, QObject *parent) : QObject(parent), m_view(view)
+Lamps::Lamps(IndicatorLamps &view, QObject *parent) : QObject(parent), m_view(view)
 {
     m_timer.setObjectName(QStringLiteral("Timer2"));
     m_timer.setInterval(kLampFlash);

@@ -5,7 +5,7 @@
 
 namespace Brolant {
 
-class MainWindowView;
+class IndicatorLamps;
 
 // The two indicator lamps: lit red by a frame or a log record, put back together a moment later.
 class Lamps : public QObject
@@ -13,7 +13,7 @@ class Lamps : public QObject
     Q_OBJECT
 
 public:
-    explicit Lamps(MainWindowView &view, QObject *parent = nullptr);
+    explicit Lamps(IndicatorLamps &view, QObject *parent = nullptr);
 
     void flashData();
     void flashLog();
@@ -23,7 +23,7 @@ private:
     void armTimer();
     void reset();
 
-    MainWindowView &m_view;
+    IndicatorLamps &m_view;
     QTimer m_timer; // Timer2
 };
 
