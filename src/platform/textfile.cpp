@@ -31,14 +31,19 @@ QByteArray readBytes(const QString &path, qint64 largest)
     return bytes;
 }
 
-void replace(const QString &path, const QString &text)
+void replace(const QString &path, const QString &text, Access access)
 {
     // Unbuffered, so a short write shows at once; a buffered QSaveFile can commit a truncated
     // file when the disk fills during its final flush.
     QSaveFile file(path);
     const QByteArray bytes = text.toLatin1();
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
-        || file.write(bytes) != bytes.size() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        fail(file, path);
+    // Set on the new file before a byte is written: a secret is never readable by others.
+    if (access == Access::OwnerOnly
+        && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+        fail(file, path);
+    if (file.write(bytes) != bytes.size() || !file.commit())
         fail(file, path); // without commit, QSaveFile drops its temporary file
 }
 

@@ -18,7 +18,9 @@ inline QString read(const QString &path, qint64 largest)
 
 // Replaces the file atomically: readers see the old file or the new one, never half of one.
 // The old file is intact when this throws.
-void replace(const QString &path, const QString &text);
+// Who may read the file: the usual, or only its owner (a file that holds a password).
+enum class Access { Usual, OwnerOnly };
+void replace(const QString &path, const QString &text, Access access = Access::Usual);
 
 // Appends `text`, creating the file when missing. A write that stops part-way (a full disk) is
 // taken back, so the file never ends in half a line.

@@ -1,0 +1,166 @@
+#include "publishing/mqttsettings.h"
+
+#include "config/configreading.h"
+#include "config/tagvalue.h"
+#include "platform/textfile.h"
+#include "text/numerictext.h"
+
+#include <QFileInfo>
+#include <QStringList>
+#include <QSysInfo>
+
+namespace Brolant {
+
+namespace {
+constexpr int kHighestPort = 65535;
+constexpr qsizetype kLongestText = 255;
+
+// A text a broker connection can carry: not too long, no control characters or binary bytes.
+bool isPlainText(const QString &text)
+{
+    if (text.size() > kLongestText)
+        return false;
+    for (const QChar c : text) {
+        if (c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() < 0xa0))
+            return false;
+    }
+    return true;
+}
+
+bool isSwitch(const QString &text)
+{
+    return NumericText::equals(text, 0) || NumericText::equals(text, 1);
+}
+
+QString plain(const QString &name, const QString &value)
+{
+    if (!isPlainText(value))
+        throw Failure{QStringLiteral("%1 holds control characters or is longer than %2 characters")
+                          .arg(name)
+                          .arg(kLongestText)};
+    return value;
+}
+} // namespace
+
+QString MqttSettings::reducedSite(const QString &text)
+{
+    QString site;
+    for (const QChar c : text.toLower()) {
+        if ((c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') || c == u'_' || c == u'-')
+            site.append(c);
+    }
+    return site;
+}
+
+QString MqttSettings::defaultSite()
+{
+    const QString site = reducedSite(QSysInfo::machineHostName());
+    return site.isEmpty() ? QStringLiteral("brolant") : site;
+}
+
+MqttSettings MqttSettings::fromText(const QString &content)
+{
+    MqttSettings settings;
+    const auto value = [&](const QString &tag) { return tagValue(content, tag); };
+    if (const auto enabled = value(MqttTag::kEnabled)) {
+        if (!isSwitch(*enabled))
+            throw Failure{QStringLiteral("Enabled must be 0 or 1, not \"%1\"").arg(enabled->left(20))};
+        settings.enabled = NumericText::equals(*enabled, 1);
+    }
+    if (const auto host = value(MqttTag::kHost))
+        settings.host = plain(MqttTag::kHost, host->trimmed());
+    if (const auto port = value(MqttTag::kPort)) {
+        const auto number = NumericText::parse(*port);
+        if (!number || *number != int(*number) || *number < 1 || *number > kHighestPort)
+            throw Failure{QStringLiteral("Port must be a whole number from 1 to %1, not \"%2\"")
+                              .arg(kHighestPort)
+                              .arg(port->left(20))};
+        settings.port = int(*number);
+    }
+    if (const auto user = value(MqttTag::kUser))
+        settings.user = plain(MqttTag::kUser, *user);
+    if (const auto password = value(MqttTag::kPassword))
+        settings.password = plain(MqttTag::kPassword, *password);
+    if (const auto tls = value(MqttTag::kTls)) {
+        if (!isSwitch(*tls))
+            throw Failure{QStringLiteral("TLS must be 0 or 1, not \"%1\"").arg(tls->left(20))};
+        settings.tls = NumericText::equals(*tls, 1);
+    }
+    if (const auto caFile = value(MqttTag::kCaFile))
+        settings.caFile = plain(MqttTag::kCaFile, caFile->trimmed());
+    if (const auto topic = value(MqttTag::kTopic))
+        settings.topic = plain(MqttTag::kTopic, topic->trimmed());
+    if (const auto site = value(MqttTag::kSite))
+        settings.site = reducedSite(*site);
+    if (const auto discovery = value(MqttTag::kDiscovery))
+        settings.discovery = plain(MqttTag::kDiscovery, discovery->trimmed());
+    if (const MaybeFailure failure = settings.problem())
+        throw *failure;
+    return settings;
+}
+
+MaybeFailure MqttSettings::problem() const
+{
+    // The topics are built from these: a wildcard or an empty level would publish elsewhere.
+    const auto topicProblem = [](const QString &name, const QString &text, bool emptyAllowed) -> MaybeFailure {
+        if (text.isEmpty() && !emptyAllowed)
+            return Failure{QStringLiteral("%1 must not be empty").arg(name)};
+        if (text.contains(u'#') || text.contains(u'+'))
+            return Failure{QStringLiteral("%1 must not contain # or +").arg(name)};
+        if (text.startsWith(u'/') || text.endsWith(u'/') || text.contains(QStringLiteral("//")))
+            return Failure{QStringLiteral("%1 must not start or end with / or hold an empty level").arg(name)};
+        return std::nullopt;
+    };
+    if (enabled && host.isEmpty())
+        return Failure{QStringLiteral("Host must name the broker (a host name or an address)")};
+    if (host.contains(u' '))
+        return Failure{QStringLiteral("Host must not contain blanks")};
+    if (const MaybeFailure failure = topicProblem(MqttTag::kTopic, topic, false))
+        return failure;
+    if (site.isEmpty())
+        return Failure{QStringLiteral("Site must hold at least one of a-z, 0-9, _ and -")};
+    if (const MaybeFailure failure = topicProblem(MqttTag::kDiscovery, discovery, true))
+        return failure;
+    if (tls && !caFile.isEmpty() && !QFileInfo(caFile).isFile())
+        return Failure{QStringLiteral("CAFile %1 is not a file").arg(caFile)};
+    return std::nullopt;
+}
+
+QString MqttSettings::toFileText() const
+{
+    const QStringList lines{
+        QStringLiteral("MQTT Config File"),
+        QString(),
+        tagged(MqttTag::kEnabled, QString::number(enabled ? 1 : 0)),
+        tagged(MqttTag::kHost, host),
+        tagged(MqttTag::kPort, QString::number(port)),
+        tagged(MqttTag::kUser, user),
+        tagged(MqttTag::kPassword, password),
+        tagged(MqttTag::kTls, QString::number(tls ? 1 : 0)),
+        tagged(MqttTag::kCaFile, caFile),
+        tagged(MqttTag::kTopic, topic),
+        tagged(MqttTag::kSite, site),
+        tagged(MqttTag::kDiscovery, discovery),
+        QString(),
+    };
+    return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+}
+
+std::optional<MqttSettings> MqttSettings::load(const QString &programFolder)
+{
+    const QString path = programFolder + u'/' + fileName();
+    if (!QFileInfo::exists(path))
+        return std::nullopt;
+    const QString content = readConfigFile(path);
+    // Switched off is not an error, whatever else the file holds.
+    if (const auto enabled = tagValue(content, MqttTag::kEnabled); !enabled || !NumericText::equals(*enabled, 1))
+        return std::nullopt;
+    return fromText(content);
+}
+
+void MqttSettings::save(const QString &programFolder) const
+{
+    TextFile::replace(programFolder + u'/' + fileName(), toFileText(), TextFile::Access::OwnerOnly);
+}
+
+} // namespace Brolant

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "text/failure.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace Brolant {
+
+// The tag names of mqtt.cfg, each written once.
+namespace MqttTag {
+inline const QString kEnabled = QStringLiteral("Enabled");
+inline const QString kHost = QStringLiteral("Host");
+inline const QString kPort = QStringLiteral("Port");
+inline const QString kUser = QStringLiteral("User");
+inline const QString kPassword = QStringLiteral("Password");
+inline const QString kTls = QStringLiteral("TLS");
+inline const QString kCaFile = QStringLiteral("CAFile");
+inline const QString kTopic = QStringLiteral("Topic");
+inline const QString kSite = QStringLiteral("Site");
+inline const QString kDiscovery = QStringLiteral("Discovery");
+} // namespace MqttTag
+
+// Where and how readings are published to an MQTT broker: mqtt.cfg in the program folder, in the
+// layout of prog.cfg. A missing value takes its default; an empty Discovery turns discovery off.
+struct MqttSettings
+{
+    static constexpr int kDefaultPort = 1883;
+
+    bool enabled = false;
+    QString host;
+    int port = kDefaultPort;
+    QString user;
+    QString password;
+    bool tls = false;
+    QString caFile; // empty: the system's certificates
+    QString topic = QStringLiteral("brolant");
+    QString site = defaultSite();
+    QString discovery = QStringLiteral("homeassistant");
+
+    static QString fileName() { return QStringLiteral("mqtt.cfg"); }
+    // This computer's name reduced to [a-z0-9_-]: one site per logger by default.
+    static QString defaultSite();
+    // Any text reduced to what a site may hold: lower case letters, digits, "_" and "-".
+    static QString reducedSite(const QString &text);
+
+    // Reads mqtt.cfg's text; throws Failure naming the first value that cannot be used.
+    static MqttSettings fromText(const QString &content);
+    // What is wrong with these values for a connection, in words for the user; nothing when a
+    // connection may be tried.
+    MaybeFailure problem() const;
+    QString toFileText() const;
+
+    // The program folder's settings when publishing is switched on; nothing when there is no
+    // mqtt.cfg or Enabled is not 1. Throws Failure when the file or a value cannot be used.
+    static std::optional<MqttSettings> load(const QString &programFolder);
+    // Writes mqtt.cfg atomically, readable by its owner only (it holds a password).
+    void save(const QString &programFolder) const;
+};
+
+} // namespace Brolant

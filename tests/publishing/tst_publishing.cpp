@@ -1,0 +1,95 @@
+#include "programfolder.h"
+#include "publishing/mqttsettings.h"
+
+#include <QFile>
+#include <QTest>
+
+using namespace Brolant;
+
+class PublishingTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void settingsFromFile_data();
+    void settingsFromFile();
+    void switchedOffOrAbsentPublishesNothing();
+    void savedOwnerOnlyAndReadBack();
+    void hugeFileIsRefused();
+};
+
+void PublishingTest::settingsFromFile_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("problem"); // empty: usable
+    QTest::addColumn<QString>("summary"); // host:port topic/site discovery
+
+    const QByteArray on("<Enabled>1</Enabled><Host>broker.local</Host>");
+    QTest::newRow("defaults") << on + "<Site>Shed PC #2</Site>" << "" << "broker.local:1883 brolant/shedpc2 homeassistant";
+    QTest::newRow("every value") << QByteArray("<Enabled>1</Enabled><Host> 10.0.0.5 </Host><Port>8883</Port><Topic>farm/wind</Topic>"
+                                               "<Site>north</Site><Discovery></Discovery>")
+                                 << "" << "10.0.0.5:8883 farm/wind/north ";
+    QTest::newRow("port 70000") << on + "<Port>70000</Port>" << "Port must be a whole number from 1 to 65535, not \"70000\"" << "";
+    QTest::newRow("port 18.5") << on + "<Port>18.5</Port>" << "Port must be a whole number from 1 to 65535, not \"18.5\"" << "";
+    QTest::newRow("topic with #") << on + "<Topic>a/#</Topic>" << "Topic must not contain # or +" << "";
+    QTest::newRow("topic with +") << on + "<Topic>+/x</Topic>" << "Topic must not contain # or +" << "";
+    QTest::newRow("topic with an empty level") << on + "<Topic>a//b</Topic>" << "Topic must not start or end with / or hold an empty level" << "";
+    QTest::newRow("binary bytes in the host") << QByteArray("<Enabled>1</Enabled><Host>br\x01oker\xff</Host>")
+                                             << "Host holds control characters or is longer than 255 characters" << "";
+    QTest::newRow("no host") << QByteArray("<Enabled>1</Enabled>") << "Host must name the broker (a host name or an address)" << "";
+    QTest::newRow("site of nothing usable") << on + "<Site>!!!</Site>" << "Site must hold at least one of a-z, 0-9, _ and -" << "";
+    QTest::newRow("TLS 2") << on + "<TLS>2</TLS>" << "TLS must be 0 or 1, not \"2\"" << "";
+}
+
+void PublishingTest::settingsFromFile()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, problem);
+    try {
+        const MqttSettings settings = MqttSettings::fromText(QString::fromLatin1(content));
+        QCOMPARE(QString(), problem);
+        QTEST(QStringLiteral("%1:%2 %3/%4 %5").arg(settings.host).arg(settings.port).arg(settings.topic, settings.site, settings.discovery), "summary");
+    } catch (const Failure &failure) {
+        QCOMPARE(failure.description, problem);
+    }
+}
+
+void PublishingTest::switchedOffOrAbsentPublishesNothing()
+{
+    ProgramFolder folder;
+    QVERIFY(!MqttSettings::load(folder.path()));
+    folder.write("mqtt.cfg", "<Enabled>0</Enabled><Port>70000</Port>"); // off: nothing else matters
+    QVERIFY(!MqttSettings::load(folder.path()));
+}
+
+void PublishingTest::savedOwnerOnlyAndReadBack()
+{
+    ProgramFolder folder;
+    MqttSettings settings;
+    settings.enabled = true;
+    settings.host = QStringLiteral("localhost");
+    settings.user = QStringLiteral("logger");
+    settings.password = QStringLiteral("s3cret");
+    settings.site = QStringLiteral("shed");
+    settings.save(folder.path());
+    QCOMPARE(folder.read("mqtt.cfg"),
+             QByteArray("MQTT Config File\r\n\r\n<Enabled>1</Enabled>\r\n<Host>localhost</Host>\r\n<Port>1883</Port>\r\n"
+                        "<User>logger</User>\r\n<Password>s3cret</Password>\r\n<TLS>0</TLS>\r\n<CAFile></CAFile>\r\n"
+                        "<Topic>brolant</Topic>\r\n<Site>shed</Site>\r\n<Discovery>homeassistant</Discovery>\r\n\r\n"));
+    const QFileDevice::Permissions permissions = QFile::permissions(folder.file("mqtt.cfg"));
+    QVERIFY(permissions.testFlags(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QVERIFY(!(permissions & (QFileDevice::ReadGroup | QFileDevice::ReadOther))); // it holds a password
+    const auto back = MqttSettings::load(folder.path());
+    QVERIFY(back);
+    QCOMPARE(back->toFileText(), settings.toFileText());
+}
+
+void PublishingTest::hugeFileIsRefused()
+{
+    ProgramFolder folder;
+    folder.write("mqtt.cfg", "<Enabled>1</Enabled><Host>localhost</Host>" + QByteArray(2 * 1024 * 1024, 'x'));
+    QVERIFY_THROWS_EXCEPTION(Failure, MqttSettings::load(folder.path()));
+}
+
+QTEST_GUILESS_MAIN(PublishingTest)
+#include "tst_publishing.moc"
