@@ -18,8 +18,9 @@ public:
     ConsoleView(QTextStream &out, QTextStream &errors);
 
     // "14:05:10  13.00 V  3.3 A  42 W  300 rpm  5 m/s  1234.6 Wh  (58 frames, 0 rejected, ...)"
-    static QString statusLine(const Record &record);
-    void printIntervalLine(const Record &record);
+    // With `brokerState` appended when readings are published.
+    static QString statusLine(const Record &record, const QString &brokerState = QString());
+    void printIntervalLine(const Record &record, const QString &brokerState = QString());
 
     void showCaption(const QString &) override {}
     void showStatus(const QString &) override {}

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/errorlog.h"
+#include "logging/errorlog.h"
 #include "text/failure.h"
 
 #include <QString>

@@ -4,6 +4,7 @@
 #include "app/headlessprompts.h"
 #include "app/mainwindowmodel.h"
 #include "logging/loggercore.h"
+#include "publishing/mqttpublisher.h"
 #include "platform/clock.h"
 #include "platform/programlocation.h"
 #include "platform/qserialportlink.h"
@@ -31,12 +32,16 @@ int main(int argc, char *argv[])
     HeadlessPrompts prompts(errors);
     LoggerCore core(programFolder, link, clock);
     MainWindowModel model(programFolder, core, view, prompts, Attendance::Unattended);
-    QObject::connect(&core.logging, &LoggingCycle::intervalLogged, &application,
-                     [&view](const Record &record) { view.printIntervalLine(record); });
+    const auto publisher = MqttPublisher::startIfConfigured(programFolder, core);
+    QObject::connect(&core.logging, &LoggingCycle::intervalLogged, &application, [&](const Record &record) {
+        view.printIntervalLine(record, publisher ? publisher->state() : QString());
+    });
 
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &application, [&] {
         model.end();
+        if (publisher)
+            publisher->end();
         out << "brolant-logger: ended in order" << Qt::endl;
         QCoreApplication::exit(0);
     });

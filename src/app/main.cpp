@@ -2,6 +2,7 @@
 #include "app/mainwindowmodel.h"
 #include "app/widgetprompts.h"
 #include "logging/loggercore.h"
+#include "publishing/mqttpublisher.h"
 #include "platform/clock.h"
 #include "platform/programlocation.h"
 #include "platform/qserialportlink.h"
@@ -24,6 +25,9 @@ int main(int argc, char *argv[])
     LoggerCore core(programFolder, link, clock);
     MainWindowModel model(programFolder, core, window, prompts);
     window.attach(model);
+    const auto publisher = MqttPublisher::startIfConfigured(programFolder, core);
+    if (publisher)
+        QObject::connect(publisher.get(), &MqttPublisher::stateChanged, &window, &MainWindow::showBrokerState);
 
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &application, [&] {
@@ -34,5 +38,8 @@ int main(int argc, char *argv[])
 
     window.show();
     QTimer::singleShot(0, &model, &MainWindowModel::startUp);
-    return application.exec();
+    const int exitCode = application.exec();
+    if (publisher)
+        publisher->end();
+    return exitCode;
 }

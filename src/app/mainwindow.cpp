@@ -62,6 +62,7 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     const Twips twips(*this);
 
     QLabel *title = label("Label11", QStringLiteral("Brolant"), twips.rect(90, 0, 1305, 555));
+    m_title = title;
     QFont titleFont(QStringLiteral("Palatino Linotype"), kTitlePoints, QFont::Bold);
     titleFont.setStyleHint(QFont::Serif);
     title->setFont(titleFont);
@@ -119,6 +120,13 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     }
 
     setFixedSize(twips(kClientWidth), twips(kHeightWithMessages));
+}
+
+void MainWindow::showBrokerState(const QString &state)
+{
+    const QString text = QStringLiteral("MQTT: ") + state;
+    m_title->setToolTip(text);
+    m_title->setAccessibleDescription(text);
 }
 
 void MainWindow::attach(MainWindowModel &model)

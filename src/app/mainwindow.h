@@ -24,6 +24,8 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
 
     void attach(MainWindowModel &model);
+    // Where readings are published to, out of the way: the title's tooltip.
+    void showBrokerState(const QString &state);
 
     void showCaption(const QString &text) override;
     void showStatus(const QString &text) override;
@@ -54,6 +56,7 @@ private:
 
     MainWindowModel *m_model = nullptr;
     QTreeWidget *m_liveList = nullptr;
+    QLabel *m_title = nullptr;
     QLabel *m_mode = nullptr;
     QPushButton *m_dataLamp = nullptr;
     QPushButton *m_logLamp = nullptr;

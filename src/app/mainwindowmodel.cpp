@@ -71,7 +71,8 @@ void MainWindowModel::wireCore()
             [this](const FrameHealth &health) { m_view.showFrameHealth(health.summary()); });
     connect(&m_core.logging, &LoggingCycle::problemFound, this, &MainWindowModel::logProblem);
     connect(&m_core.logging, &LoggingCycle::intervalLogged, this, &MainWindowModel::showLogged);
-    connect(&m_core.energy, &EnergyCounter::dayClosed, this, &MainWindowModel::appendToEnergyArchive);
+    connect(&m_core.energy, &EnergyCounter::dayClosed, this,
+            [this](const QDate &, double, const QString &line) { appendToEnergyArchive(line); });
     connect(&m_core.link, &SerialLink::lost, this, &MainWindowModel::portLost);
     connect(&m_core.link, &SerialLink::restored, this, [this] {
         m_view.showStatus(QStringLiteral("COMMS port back after a break: reading again"));

@@ -30,13 +30,13 @@ void EnergyCounter::settleDay()
     // Once per change of day, however late the look (a machine suspended over midnight
     // included), and never twice: the new day keeps all of its energy.
     const QDateTime now = m_clock.now();
-    const bool newDay = m_lastSeenDate.isValid() && now.date() != m_lastSeenDate;
+    const QDate finishedDay = m_lastSeenDate;
     m_lastSeenDate = now.date();
-    if (!newDay)
+    if (!finishedDay.isValid() || finishedDay == now.date())
         return;
     const QString archiveLine = line(now, u',');
-    m_total = 0.0;
-    emit dayClosed(archiveLine);
+    const double finishedTotal = std::exchange(m_total, 0.0);
+    emit dayClosed(finishedDay, finishedTotal, archiveLine);
 }
 
 void EnergyCounter::tick()

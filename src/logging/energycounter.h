@@ -52,7 +52,8 @@ public:
     static QString archivePath(const QString &programFolder);
 
 signals:
-    void dayClosed(const QString &archiveLine);
+    // The finished day, its watt-hours, and the line it leaves in Whours.txt.
+    void dayClosed(const QDate &day, double wattHours, const QString &archiveLine);
 
 private:
     QString line(const QDateTime &now, QChar separator) const;

@@ -39,6 +39,7 @@ public:
     double intervalSeconds() const { return m_seconds; }
     std::chrono::milliseconds interval() const { return m_timer.intervalAsDuration(); }
     const IntervalSums &sums() const { return m_sums; }
+    const QString &windSpeedUnits() const { return m_windSpeedUnits; }
 
     // The end of an interval.
     void tick();

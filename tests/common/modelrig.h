@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/errorlog.h"
+#include "logging/errorlog.h"
 #include "app/mainwindowmodel.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"

@@ -1,4 +1,4 @@
-#include "app/errorlog.h"
+#include "logging/errorlog.h"
 
 #include "platform/clock.h"
 #include "platform/textfile.h"

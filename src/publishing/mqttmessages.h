@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+class QDate;
+class QDateTime;
+
+namespace Brolant {
+
+struct MqttSettings;
+struct Reading;
+struct Record;
+
+// One message for the broker: where it goes, what it says, and how it is kept.
+struct MqttMessage
+{
+    QString topic;
+    QByteArray payload;
+    int qos = 0;
+    bool retained = false;
+};
+
+// The topics and payloads Brolant publishes, built from numbers; T is the Topic and S the Site:
+// T/S/status, T/S/live, T/S/record, T/S/energy, and Home Assistant's discovery configs.
+class MqttMessages
+{
+public:
+    explicit MqttMessages(const MqttSettings &settings);
+
+    QString statusTopic() const;
+    // "online" when connected; the broker's last will says "offline".
+    MqttMessage status(bool online) const;
+    // The latest reading, at most one a second: not kept, lost when nobody listens.
+    MqttMessage live(const Reading &reading, double energy, const QDateTime &time) const;
+    // One logged interval, as the daily log rounds it; each must arrive, in order.
+    MqttMessage record(const Record &record) const;
+    // A record's payload as it waited in the queue.
+    MqttMessage queuedRecord(const QByteArray &payload) const;
+    // A finished day's watt-hours, kept by the broker for whoever asks later.
+    MqttMessage dayEnergy(const QDate &day, double wattHours) const;
+    // One retained config per sensor, so Home Assistant finds them by itself; none when
+    // discovery is off.
+    QList<MqttMessage> discovery(const QString &windSpeedUnits) const;
+
+private:
+    QString topic(const QString &leaf) const;
+
+    QString m_base; // T/S
+    QString m_site;
+    QString m_discoveryPrefix;
+};
+
+} // namespace Brolant

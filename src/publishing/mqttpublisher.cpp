@@ -1,0 +1,153 @@
+#include "publishing/mqttpublisher.h"
+
+#include "logging/loggercore.h"
+#include "platform/clock.h"
+#include "text/failure.h"
+
+namespace Brolant {
+
+namespace {
+constexpr qint64 kLiveEveryMilliseconds = 1000;
+const QString kBrokerNotAvailable = QStringLiteral("broker not available");
+
+QString clientIdFor(const MqttSettings &settings)
+{
+    return QStringLiteral("brolant-") + settings.site;
+}
+} // namespace
+
+std::unique_ptr<MqttPublisher> MqttPublisher::startIfConfigured(const QString &programFolder,
+                                                                LoggerCore &core)
+{
+    std::optional<MqttSettings> settings;
+    try {
+        settings = MqttSettings::load(programFolder);
+    } catch (const Failure &failure) {
+        ErrorLog(programFolder, core.clock)
+            .append(QStringLiteral("MQTT publishing not started"),
+                    QStringLiteral("%1 cannot be used: %2").arg(MqttSettings::fileName(), failure.description),
+                    QString());
+        return nullptr;
+    }
+    if (!settings)
+        return nullptr;
+    return std::make_unique<MqttPublisher>(programFolder, *settings, core);
+}
+
+MqttPublisher::MqttPublisher(const QString &programFolder, const MqttSettings &settings,
+                             LoggerCore &core)
+    : m_core(core),
+      m_settings(settings),
+      m_messages(settings),
+      m_queue(programFolder),
+      m_errorLog(programFolder, core.clock),
+      m_client(settings, clientIdFor(settings), m_messages.status(false))
+{
+    connect(&m_client, &MqttClient::connected, this, &MqttPublisher::connectedToBroker);
+    connect(&m_client, &MqttClient::disconnected, this, &MqttPublisher::brokerLost);
+    connect(&m_client, &MqttClient::delivered, this, &MqttPublisher::recordDelivered);
+    connect(&core.receiver, &FrameReceiver::frameAccepted, this, &MqttPublisher::publishLive);
+    connect(&core.logging, &LoggingCycle::intervalLogged, this, &MqttPublisher::queueRecord);
+    connect(&core.energy, &EnergyCounter::dayClosed, this,
+            [this](const QDate &day, double wattHours, const QString &) { publishDayEnergy(day, wattHours); });
+    setState(QStringLiteral("connecting to %1:%2").arg(settings.host).arg(settings.port));
+    m_client.start();
+}
+
+void MqttPublisher::setState(const QString &state)
+{
+    m_state = state;
+    emit stateChanged(state);
+}
+
+void MqttPublisher::logProblem(const QString &stage, const QString &description)
+{
+    m_errorLog.append(stage, description, QString());
+}
+
+void MqttPublisher::connectedToBroker()
+{
+    if (m_outage)
+        logProblem(QStringLiteral("broker available again"),
+                   QStringLiteral("%1:%2").arg(m_settings.host).arg(m_settings.port));
+    m_outage = false;
+    setState(QStringLiteral("connected to %1:%2").arg(m_settings.host).arg(m_settings.port));
+    m_client.publish(m_messages.status(true));
+    for (const MqttMessage &config : m_messages.discovery(m_core.logging.windSpeedUnits()))
+        m_client.publish(config);
+    if (m_dayEnergyWaiting && m_client.publish(*m_dayEnergyWaiting))
+        m_dayEnergyWaiting.reset();
+    m_recordInFlight.reset();
+    sendWaitingRecords();
+}
+
+void MqttPublisher::brokerLost(const QString &reason)
+{
+    // One entry an outage, however often the retries fail; logging goes on regardless.
+    if (!m_outage)
+        logProblem(kBrokerNotAvailable, reason);
+    m_outage = true;
+    m_recordInFlight.reset();
+    setState(kBrokerNotAvailable + QStringLiteral(": ") + reason);
+}
+
+void MqttPublisher::publishLive(const Reading &reading)
+{
+    const QDateTime now = m_core.clock.now();
+    if (!m_client.isConnected()
+        || (m_lastLive.isValid() && m_lastLive.msecsTo(now) < kLiveEveryMilliseconds))
+        return;
+    m_lastLive = now;
+    m_client.publish(m_messages.live(reading, m_core.energy.total(), now));
+}
+
+void MqttPublisher::queueRecord(const Record &record)
+{
+    try {
+        if (const qsizetype dropped = m_queue.push(m_messages.record(record).payload))
+            logProblem(QStringLiteral("MQTT queue full"),
+                       QStringLiteral("the oldest %1 record(s) waiting for the broker were dropped").arg(dropped));
+        m_queueFailing = false;
+    } catch (const Failure &failure) {
+        // Still queued in memory; said once until the file can be written again.
+        if (!std::exchange(m_queueFailing, true))
+            logProblem(QStringLiteral("MQTT queue not written"), failure.description);
+    }
+    sendWaitingRecords();
+}
+
+void MqttPublisher::sendWaitingRecords()
+{
+    // One at a time, so they arrive in order whatever happens to the connection.
+    if (m_recordInFlight || m_queue.isEmpty())
+        return;
+    m_recordInFlight = m_client.publish(m_messages.queuedRecord(m_queue.front()));
+}
+
+void MqttPublisher::recordDelivered(int messageId)
+{
+    if (!m_recordInFlight || *m_recordInFlight != messageId)
+        return;
+    m_recordInFlight.reset();
+    m_queue.pop();
+    sendWaitingRecords();
+}
+
+void MqttPublisher::publishDayEnergy(const QDate &day, double wattHours)
+{
+    const MqttMessage message = m_messages.dayEnergy(day, wattHours);
+    if (!m_client.publish(message))
+        m_dayEnergyWaiting = message; // retained when it goes, so the latest is all that matters
+}
+
+void MqttPublisher::end()
+{
+    try {
+        m_queue.save();
+    } catch (const Failure &failure) {
+        logProblem(QStringLiteral("MQTT queue not written"), failure.description);
+    }
+    m_client.stop(m_messages.status(false));
+}
+
+} // namespace Brolant

@@ -1,0 +1,228 @@
+#include "boardprocess.h"
+#include "brokerprocess.h"
+#include "modelrig.h"
+#include "publishing/mqttpublisher.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTest>
+
+using namespace Brolant;
+
+namespace {
+constexpr int kBrokerWait = 20000;
+
+QByteArray frame(int volts)
+{
+    return QStringLiteral("[<V>%1</V><I>577</I><R>20</R><S>9</S><M>0</M><C>0</C>]").arg(volts).toLatin1();
+}
+
+// The main window's model and a publisher, against a real broker of the test's own.
+struct Publishing : ModelRig
+{
+    BrokerProcess broker;
+    std::unique_ptr<MqttPublisher> publisher;
+
+    explicit Publishing(const QByteArray &extraSettings = QByteArray())
+    {
+        folder.writeProgramConfig("1", "1", "60");
+        folder.writeCalibration();
+        model.startUp();
+        clock.set(QDateTime(QDate(2026, 12, 7), QTime(14, 5, 10)));
+        // The first of two values wins: the row's own come first.
+        mqttSettings = "MQTT Config File\r\n\r\n" + extraSettings
+                       + "<Enabled>1</Enabled><Host>127.0.0.1</Host><User>logger</User><Password>s3cret</Password><Site>shed</Site>";
+    }
+    void startPublishing()
+    {
+        folder.write("mqtt.cfg", mqttSettings.replace("PORT", QByteArray::number(broker.port())));
+        publisher = MqttPublisher::startIfConfigured(folder.path(), core);
+    }
+    bool connected() const { return publisher && publisher->state().startsWith("connected"); }
+    // A logging interval of one frame at volts/50, a minute after the last.
+    void logInterval(int volts)
+    {
+        push({frame(volts)});
+        core.logging.tick();
+        clock.advance(60000);
+    }
+    QStringList records()
+    {
+        return broker.heard().filter(" brolant/shed/record ");
+    }
+
+    QByteArray mqttSettings;
+};
+
+QJsonObject payload(const QString &heardLine)
+{
+    return QJsonDocument::fromJson(heardLine.section(u' ', 2).toUtf8()).object();
+}
+} // namespace
+
+// Publishing to a real Mosquitto broker started by the test on a loopback port.
+class MqttEndToEndTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void statusAndDiscoveryAreRetained();
+    void recordCarriesWhatTheDailyLogHolds();
+    void gapArrivesInOrderWhenTheBrokerIsBack();
+    void queueSurvivesARestart();
+    void wrongPasswordIsReportedOnceAndLoggingGoesOn();
+    void tlsWithTheTestsOwnAuthority_data();
+    void tlsWithTheTestsOwnAuthority();
+    void lastWillWhenTheLoggerIsKilled();
+};
+
+void MqttEndToEndTest::statusAndDiscoveryAreRetained()
+{
+    Publishing rig("<Port>PORT</Port>");
+    QVERIFY(rig.broker.start());
+    rig.startPublishing();
+    QTRY_VERIFY_WITH_TIMEOUT(rig.connected(), kBrokerWait);
+    QVERIFY(rig.broker.subscribe("#")); // after the fact: only what the broker kept
+    QTRY_COMPARE_WITH_TIMEOUT(rig.broker.heard().filter(QRegularExpression("^1 ")).size(), 7, kBrokerWait);
+    const QStringList heard = rig.broker.heard();
+    QVERIFY(heard.contains("1 brolant/shed/status online"));
+    const QStringList volts = heard.filter("1 homeassistant/sensor/brolant_shed/volts/config ");
+    QCOMPARE(volts.size(), 1);
+    const QJsonObject config = payload(volts.first());
+    QCOMPARE(config["unique_id"].toString(), QStringLiteral("brolant_shed_volts"));
+    QCOMPARE(config["state_topic"].toString(), QStringLiteral("brolant/shed/live"));
+    QCOMPARE(config["availability_topic"].toString(), QStringLiteral("brolant/shed/status"));
+    QCOMPARE(config["device_class"].toString(), QStringLiteral("voltage"));
+    QCOMPARE(config["device"].toObject()["name"].toString(), QStringLiteral("Brolant shed"));
+    const QJsonObject energy = payload(heard.filter("1 homeassistant/sensor/brolant_shed/wh/config ").value(0));
+    QCOMPARE(energy["state_class"].toString(), QStringLiteral("total_increasing"));
+    QCOMPARE(energy["unit_of_measurement"].toString(), QStringLiteral("Wh"));
+}
+
+void MqttEndToEndTest::recordCarriesWhatTheDailyLogHolds()
+{
+    Publishing rig("<Port>PORT</Port>");
+    QVERIFY(rig.broker.start());
+    QVERIFY(rig.broker.subscribe("brolant/#"));
+    rig.startPublishing();
+    QTRY_VERIFY_WITH_TIMEOUT(rig.connected(), kBrokerWait);
+    rig.push({frame(626), frame(627)}); // 12.52 and 12.54 V
+    rig.core.energy.tick();
+    rig.core.logging.tick();
+    QTRY_COMPARE_WITH_TIMEOUT(rig.records().size(), 1, kBrokerWait);
+    const QJsonObject record = payload(rig.records().first());
+    const QByteArray line = rig.folder.read("logs/P_2026_12_07.txt");
+    QCOMPARE(line, QByteArray("<T>14:05</T><V>12.53</V><I>3.30</I><W>41.00</W><R>300</R><S>5.0</S><M>0</M>   .1Wh\r\n"));
+    QCOMPARE(record["volts"].toDouble(), 12.53);
+    QCOMPARE(record["amps"].toDouble(), 3.3);
+    QCOMPARE(record["watts"].toDouble(), 41.0);
+    QCOMPARE(record["rpm"].toDouble(), 300.0);
+    QCOMPARE(record["wind"].toDouble(), 5.0);
+    QCOMPARE(record["wh"].toDouble(), 0.1);
+    QCOMPARE(record["frames"].toInt(), 2);
+    QVERIFY(record["time"].toString().startsWith("2026-12-07T14:05:10"));
+    const QJsonObject live = payload(rig.broker.heard().filter(" brolant/shed/live ").value(0));
+    QCOMPARE(live["volts"].toDouble(), 12.52); // the first frame; the second came within the second
+}
+
+void MqttEndToEndTest::gapArrivesInOrderWhenTheBrokerIsBack()
+{
+    Publishing rig("<Port>PORT</Port>");
+    QVERIFY(rig.broker.start());
+    rig.startPublishing();
+    QTRY_VERIFY_WITH_TIMEOUT(rig.connected(), kBrokerWait);
+    rig.broker.stop();
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.connected(), kBrokerWait);
+    for (int volts : {600, 650, 700})
+        rig.logInterval(volts);
+    QTest::qWait(1500); // retries fail meanwhile
+    QCOMPARE(rig.errorLog().count("broker not available"), 1);
+    QVERIFY(rig.broker.start());
+    QVERIFY(rig.broker.subscribe("brolant/shed/record"));
+    QTRY_COMPARE_WITH_TIMEOUT(rig.records().size(), 3, kBrokerWait);
+    const QStringList records = rig.records();
+    QCOMPARE(payload(records[0])["volts"].toDouble(), 12.0);
+    QCOMPARE(payload(records[1])["volts"].toDouble(), 13.0);
+    QCOMPARE(payload(records[2])["volts"].toDouble(), 14.0);
+    QVERIFY(rig.errorLog().contains("broker available again"));
+}
+
+void MqttEndToEndTest::queueSurvivesARestart()
+{
+    Publishing rig("<Port>PORT</Port>");
+    QVERIFY(rig.broker.start());
+    rig.broker.stop(); // the port is chosen, nobody listens
+    rig.startPublishing();
+    rig.logInterval(600);
+    rig.logInterval(650);
+    rig.publisher->end();
+    rig.publisher.reset();
+    QCOMPARE(rig.folder.read("mqtt-queue.txt").count("\r\n"), 2);
+
+    QVERIFY(rig.broker.start());
+    QVERIFY(rig.broker.subscribe("brolant/shed/record"));
+    rig.startPublishing(); // the next run
+    QTRY_COMPARE_WITH_TIMEOUT(rig.records().size(), 2, kBrokerWait);
+    QCOMPARE(payload(rig.records()[1])["volts"].toDouble(), 13.0);
+    QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(rig.folder.file("mqtt-queue.txt")), kBrokerWait);
+}
+
+void MqttEndToEndTest::wrongPasswordIsReportedOnceAndLoggingGoesOn()
+{
+    Publishing rig("<Port>PORT</Port><Password>wrong</Password>");
+    QVERIFY(rig.broker.start());
+    rig.startPublishing();
+    QTRY_VERIFY2_WITH_TIMEOUT(rig.errorLog().contains("broker not available  wrong user name or password"),
+                              rig.errorLog().constData(), kBrokerWait);
+    QTest::qWait(3500); // at least two more refusals
+    QCOMPARE(rig.errorLog().count("wrong user name or password"), 1);
+    rig.logInterval(650);
+    QVERIFY(rig.folder.read("logs/P_2026_12_07.txt").startsWith("<T>14:05</T><V>13.00</V>"));
+}
+
+void MqttEndToEndTest::tlsWithTheTestsOwnAuthority_data()
+{
+    QTest::addColumn<bool>("trusted");
+    QTest::newRow("CAFile names the authority") << true;
+    QTest::newRow("the system's certificates do not know it") << false;
+}
+
+void MqttEndToEndTest::tlsWithTheTestsOwnAuthority()
+{
+    QFETCH(bool, trusted);
+    Publishing rig("<Port>PORT</Port><TLS>1</TLS><CAFile>@CA@</CAFile>");
+    QVERIFY(rig.broker.start(true));
+    rig.mqttSettings.replace("@CA@", trusted ? rig.broker.caFile().toUtf8() : QByteArray());
+    rig.startPublishing();
+    if (trusted) {
+        QTRY_VERIFY_WITH_TIMEOUT(rig.connected(), kBrokerWait);
+    } else {
+        QTRY_VERIFY_WITH_TIMEOUT(rig.errorLog().contains("certificate not trusted"), kBrokerWait);
+        QVERIFY(!rig.connected());
+    }
+}
+
+void MqttEndToEndTest::lastWillWhenTheLoggerIsKilled()
+{
+    ProgramFolder folder;
+    folder.writeProgramConfig("1", "1", "60");
+    folder.writeCalibration();
+    BrokerProcess broker;
+    QVERIFY(broker.start());
+    folder.write("mqtt.cfg", "<Enabled>1</Enabled><Host>127.0.0.1</Host><Port>" + QByteArray::number(broker.port())
+                                 + "</Port><User>logger</User><Password>s3cret</Password><Site>killed</Site>");
+    BoardProcess board;
+    QVERIFY(board.start(folder.file("COM1"), {"--rate", "5"}));
+    QVERIFY(QFile::copy(qEnvironmentVariable("BROLANT_BUILD_DIR") + "/brolant-logger", folder.file("brolant-logger")));
+    QVERIFY(broker.subscribe("brolant/killed/status"));
+    QProcess logger;
+    logger.start(folder.file("brolant-logger"), {});
+    QTRY_VERIFY_WITH_TIMEOUT(broker.heard().contains("0 brolant/killed/status online"), kBrokerWait);
+    logger.kill();
+    logger.waitForFinished();
+    QTRY_VERIFY_WITH_TIMEOUT(broker.heard().contains("0 brolant/killed/status offline"), kBrokerWait);
+}
+
+QTEST_GUILESS_MAIN(MqttEndToEndTest)
+#include "tst_mqtt_e2e.moc"
