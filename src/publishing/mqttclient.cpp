@@ -27,7 +27,7 @@ void initialiseLibraryOnce()
 } // namespace
 
 MqttClient::MqttClient(const MqttSettings &settings, const QString &clientId,
-                       const MqttMessage &lastWill, QObject *parent)
+                       const std::optional<MqttMessage> &lastWill, QObject *parent)
     : QObject(parent), m_settings(settings)
 {
     initialiseLibraryOnce();
@@ -42,8 +42,9 @@ MqttClient::MqttClient(const MqttSettings &settings, const QString &clientId,
             mosquitto_tls_set(m_client, settings.caFile.toLocal8Bit().constData(), nullptr, nullptr,
                               nullptr, nullptr);
     }
-    mosquitto_will_set(m_client, lastWill.topic.toUtf8().constData(), int(lastWill.payload.size()),
-                       lastWill.payload.constData(), lastWill.qos, lastWill.retained);
+    if (lastWill)
+        mosquitto_will_set(m_client, lastWill->topic.toUtf8().constData(), int(lastWill->payload.size()),
+                           lastWill->payload.constData(), lastWill->qos, lastWill->retained);
     mosquitto_connect_callback_set(m_client, &MqttClient::onConnect);
     mosquitto_publish_callback_set(m_client, &MqttClient::onPublish);
 
@@ -136,6 +137,8 @@ void MqttClient::failed(int errorCode)
     if (m_stopping)
         return;
     emit disconnected(reason);
+    if (m_stopping)
+        return; // a listener stopped it
     m_retryTimer.start(m_nextRetry);
     m_nextRetry = std::min(m_nextRetry * 2, kLongestRetry);
 }
@@ -197,12 +200,13 @@ std::optional<int> MqttClient::publish(const MqttMessage &message)
     return messageId;
 }
 
-void MqttClient::stop(const MqttMessage &lastWords)
+void MqttClient::stop(const std::optional<MqttMessage> &lastWords)
 {
     m_stopping = true;
     m_retryTimer.stop();
     if (m_connected) {
-        publish(lastWords);
+        if (lastWords)
+            publish(*lastWords);
         mosquitto_disconnect(m_client);
         // The words and the disconnect are small: give them a moment to leave, never longer.
         for (int waited = 0; waited < kLastWordsMilliseconds && mosquitto_want_write(m_client);

@@ -28,13 +28,13 @@ public:
     static constexpr std::chrono::seconds kLongestRetry{60};
 
     // `lastWill` is what the broker says for this client when it vanishes without a word.
-    MqttClient(const MqttSettings &settings, const QString &clientId, const MqttMessage &lastWill,
-               QObject *parent = nullptr);
+    MqttClient(const MqttSettings &settings, const QString &clientId,
+               const std::optional<MqttMessage> &lastWill, QObject *parent = nullptr);
     ~MqttClient() override;
 
     void start();
     // Says `lastWords`, waits briefly for them to go out, and disconnects for good.
-    void stop(const MqttMessage &lastWords);
+    void stop(const std::optional<MqttMessage> &lastWords = std::nullopt);
     bool isConnected() const { return m_connected; }
     // Sends now when connected; the message id to expect in delivered() (QoS 1), or nothing
     // when it could not be sent.

@@ -1,9 +1,15 @@
 #include "boardprocess.h"
 #include "brokerprocess.h"
 #include "modelrig.h"
+#include "dialogs/publishing/mqttdialog.h"
 #include "publishing/mqttpublisher.h"
+#include "scriptedprompts.h"
 
+#include <QCheckBox>
 #include <QJsonDocument>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTest>
@@ -75,6 +81,9 @@ private slots:
     void tlsWithTheTestsOwnAuthority_data();
     void tlsWithTheTestsOwnAuthority();
     void lastWillWhenTheLoggerIsKilled();
+    void dialogTestsTheValuesAsTyped_data();
+    void dialogTestsTheValuesAsTyped();
+    void dialogSavesOrRefuses();
 };
 
 void MqttEndToEndTest::statusAndDiscoveryAreRetained()
@@ -224,5 +233,58 @@ void MqttEndToEndTest::lastWillWhenTheLoggerIsKilled()
     QTRY_VERIFY_WITH_TIMEOUT(broker.heard().contains("0 brolant/killed/status offline"), kBrokerWait);
 }
 
-QTEST_GUILESS_MAIN(MqttEndToEndTest)
+void MqttEndToEndTest::dialogTestsTheValuesAsTyped_data()
+{
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<bool>("brokerUp");
+    QTest::addColumn<QString>("outcome"); // PORT stands for the broker's port
+    QTest::newRow("right password") << "s3cret" << true << "connected";
+    QTest::newRow("wrong password") << "wrong" << true << "wrong user name or password";
+    QTest::newRow("no broker") << "s3cret" << false << "no broker at 127.0.0.1:PORT";
+}
+
+void MqttEndToEndTest::dialogTestsTheValuesAsTyped()
+{
+    QFETCH(QString, password);
+    QFETCH(bool, brokerUp);
+    ProgramFolder folder;
+    ScriptedPrompts messages;
+    BrokerProcess broker;
+    QVERIFY(broker.start());
+    if (!brokerUp)
+        broker.stop();
+    MqttDialog dialog(folder.path(), messages);
+    dialog.show();
+    const auto type = [&](const char *name, const QString &text) { dialog.findChild<QLineEdit *>(name)->setText(text); };
+    type("Host", "127.0.0.1");
+    type("Port", QString::number(broker.port()));
+    type("User", "logger");
+    type("Password", password);
+    QTest::mouseClick(dialog.findChild<QPushButton *>("Test"), Qt::LeftButton);
+    auto *said = dialog.findChild<QLabel *>("Outcome");
+    QFETCH(QString, outcome);
+    QTRY_COMPARE_WITH_TIMEOUT(said->text(), outcome.replace("PORT", QString::number(broker.port())), kBrokerWait);
+    QVERIFY(!QFile::exists(folder.file("mqtt.cfg"))); // testing saves nothing
+}
+
+void MqttEndToEndTest::dialogSavesOrRefuses()
+{
+    ProgramFolder folder;
+    ScriptedPrompts messages;
+    MqttDialog dialog(folder.path(), messages);
+    dialog.show();
+    dialog.findChild<QCheckBox *>("Enabled")->setChecked(true);
+    dialog.findChild<QLineEdit *>("Host")->setText("broker.local");
+    dialog.findChild<QLineEdit *>("Port")->setText("70000");
+    QTest::mouseClick(dialog.findChild<QPushButton *>("Save"), Qt::LeftButton);
+    QCOMPARE(messages.messages.size(), 1);
+    QVERIFY(messages.messages[0].contains("Port must be a whole number from 1 to 65535"));
+    QVERIFY(!QFile::exists(folder.file("mqtt.cfg")));
+    dialog.findChild<QLineEdit *>("Port")->setText("1884");
+    QTest::mouseClick(dialog.findChild<QPushButton *>("Save"), Qt::LeftButton);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QVERIFY(folder.read("mqtt.cfg").contains("<Host>broker.local</Host>\r\n<Port>1884</Port>"));
+}
+
+QTEST_MAIN(MqttEndToEndTest)
 #include "tst_mqtt_e2e.moc"

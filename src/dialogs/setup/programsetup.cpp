@@ -1,5 +1,6 @@
 #include "dialogs/setup/programsetup.h"
 
+#include "dialogs/publishing/mqttdialog.h"
 #include "platform/portlocator.h"
 #include "text/numerictext.h"
 #include "widgets/widgethelpers.h"
@@ -46,7 +47,7 @@ int checkValue(const QCheckBox *box)
 } // namespace
 
 ProgramSetup::ProgramSetup(const QString &programFolder, Messages &messages, QWidget *parent)
-    : QDialog(parent), m_programFolder(programFolder), m_model(programFolder, messages)
+    : QDialog(parent), m_programFolder(programFolder), m_messages(messages), m_model(programFolder, messages)
 {
     setObjectName(QStringLiteral("ProgramSetup"));
     setWindowTitle(QStringLiteral("Brolant Setup"));
@@ -118,6 +119,16 @@ ProgramSetup::ProgramSetup(const QString &programFolder, Messages &messages, QWi
     save->setObjectName(QStringLiteral("Command1"));
     save->setAccessibleName(QStringLiteral("Save Setings"));
     save->setDefault(true);
+    auto *publishing = new QPushButton(QStringLiteral("Publishing..."), this);
+    publishing->setObjectName(QStringLiteral("Publishing"));
+    publishing->setAccessibleDescription(QStringLiteral("where readings are published: MQTT"));
+    publishing->setAutoDefault(false);
+    connect(publishing, &QPushButton::clicked, this, [this] {
+        MqttDialog dialog(m_programFolder, m_messages, this);
+        dialog.exec();
+    });
+    grid->addWidget(publishing, row++, 0, Qt::AlignLeft);
+
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(abort);
     buttons->addStretch();

@@ -32,6 +32,7 @@ private:
                               const int *values, int count, int row);
 
     QString m_programFolder;
+    Messages &m_messages;
     ProgramSetupModel m_model;
     QLabel *m_problem = nullptr;
     QLineEdit *m_port = nullptr;

@@ -1,0 +1,156 @@
+#include "dialogs/publishing/mqttdialog.h"
+
+#include "config/configreading.h"
+#include "config/tagvalue.h"
+#include "platform/messages.h"
+#include "widgets/widgethelpers.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace Brolant {
+
+namespace {
+constexpr int kNarrowChars = 6;
+constexpr int kWideChars = 28;
+
+QCheckBox *checkBox(QWidget *parent, const char *name, const QString &caption)
+{
+    auto *box = new QCheckBox(caption, parent);
+    box->setObjectName(QLatin1String(name));
+    return box;
+}
+} // namespace
+
+MqttDialog::MqttDialog(const QString &programFolder, Messages &messages, QWidget *parent)
+    : QDialog(parent), m_programFolder(programFolder), m_messages(messages)
+{
+    setObjectName(QStringLiteral("MqttPublishing"));
+    setWindowTitle(QStringLiteral("MQTT Publishing"));
+    auto *column = new QVBoxLayout(this);
+    m_problem = WidgetHelpers::label(this, "LoadProblem", QString());
+    m_problem->setWordWrap(true);
+    m_problem->setStyleSheet(QStringLiteral("color: #a00000;"));
+    column->addWidget(m_problem);
+
+    auto *form = new QFormLayout;
+    const auto edit = [&](const char *name, const QString &question, const QString &description, int chars) {
+        QLineEdit *box = WidgetHelpers::fixedWidthEdit(this, name, description, chars);
+        form->addRow(question, box);
+        return box;
+    };
+    m_enabled = checkBox(this, "Enabled", QStringLiteral("Publish readings to a broker"));
+    form->addRow(m_enabled);
+    m_host = edit("Host", QStringLiteral("Broker"), QStringLiteral("host name or address of the broker"), kWideChars);
+    m_port = edit("Port", QStringLiteral("Port"), QStringLiteral("broker port, usually 1883, or 8883 with TLS"), kNarrowChars);
+    m_user = edit("User", QStringLiteral("User name"), QStringLiteral("user name at the broker, empty for none"), kWideChars);
+    m_password = edit("Password", QStringLiteral("Password"), QStringLiteral("password at the broker"), kWideChars);
+    m_password->setEchoMode(QLineEdit::Password);
+    m_tls = checkBox(this, "TLS", QStringLiteral("Encrypt the connection (TLS)"));
+    form->addRow(m_tls);
+    m_caFile = edit("CAFile", QStringLiteral("Certificate authority file"),
+                    QStringLiteral("certificate authority file; empty uses the system's certificates"), kWideChars);
+    m_topic = edit("Topic", QStringLiteral("Topic"), QStringLiteral("first level of every topic"), kWideChars);
+    m_site = edit("Site", QStringLiteral("Site"), QStringLiteral("this logger's name, a-z, 0-9, _ and -"), kWideChars);
+    m_discovery = edit("Discovery", QStringLiteral("Discovery prefix"),
+                       QStringLiteral("Home Assistant discovery prefix; empty turns discovery off"), kWideChars);
+    column->addLayout(form);
+
+    auto *testRow = new QHBoxLayout;
+    auto *test = new QPushButton(QStringLiteral("Test"), this);
+    test->setObjectName(QStringLiteral("Test"));
+    test->setAccessibleDescription(QStringLiteral("try to connect with the values as typed"));
+    test->setAutoDefault(false);
+    m_outcome = WidgetHelpers::label(this, "Outcome", QString(), QStringLiteral("what the test found"));
+    testRow->addWidget(test);
+    testRow->addWidget(m_outcome, 1);
+    column->addLayout(testRow);
+
+    auto *buttons = new QHBoxLayout;
+    auto *abort = new QPushButton(QStringLiteral("Abort"), this);
+    abort->setObjectName(QStringLiteral("Abort"));
+    abort->setAccessibleDescription(QStringLiteral("close without saving"));
+    abort->setAutoDefault(false);
+    auto *save = new QPushButton(QStringLiteral("Save"), this);
+    save->setObjectName(QStringLiteral("Save"));
+    save->setDefault(true);
+    buttons->addWidget(abort);
+    buttons->addStretch();
+    buttons->addWidget(save);
+    column->addLayout(buttons);
+
+    connect(test, &QPushButton::clicked, this, &MqttDialog::testClicked);
+    connect(&m_test, &ConnectionTest::finished, m_outcome, &QLabel::setText);
+    connect(abort, &QPushButton::clicked, this, &QDialog::reject);
+    connect(save, &QPushButton::clicked, this, &MqttDialog::saveClicked);
+
+    MqttSettings settings;
+    const QString path = programFolder + u'/' + MqttSettings::fileName();
+    try {
+        if (QFileInfo::exists(path))
+            settings = MqttSettings::fromText(readConfigFile(path));
+    } catch (const Failure &failure) {
+        m_problem->setText(QStringLiteral("%1 could not be used (%2): these are the starting values.")
+                               .arg(MqttSettings::fileName(), failure.description));
+    }
+    m_problem->setVisible(!m_problem->text().isEmpty());
+    showSettings(settings);
+}
+
+void MqttDialog::showSettings(const MqttSettings &settings)
+{
+    m_enabled->setChecked(settings.enabled);
+    m_host->setText(settings.host);
+    m_port->setText(QString::number(settings.port));
+    m_user->setText(settings.user);
+    m_password->setText(settings.password);
+    m_tls->setChecked(settings.tls);
+    m_caFile->setText(settings.caFile);
+    m_topic->setText(settings.topic);
+    m_site->setText(settings.site);
+    m_discovery->setText(settings.discovery);
+}
+
+MqttSettings MqttDialog::typed() const
+{
+    // Through the file's own rules, so the dialog accepts exactly what the file would.
+    const auto on = [](const QCheckBox *box) { return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0"); };
+    return MqttSettings::fromText(
+        tagged(MqttTag::kEnabled, on(m_enabled)) + tagged(MqttTag::kHost, m_host->text())
+        + tagged(MqttTag::kPort, m_port->text()) + tagged(MqttTag::kUser, m_user->text())
+        + tagged(MqttTag::kPassword, m_password->text()) + tagged(MqttTag::kTls, on(m_tls))
+        + tagged(MqttTag::kCaFile, m_caFile->text()) + tagged(MqttTag::kTopic, m_topic->text())
+        + tagged(MqttTag::kSite, m_site->text()) + tagged(MqttTag::kDiscovery, m_discovery->text()));
+}
+
+void MqttDialog::testClicked()
+{
+    m_outcome->setText(QStringLiteral("testing..."));
+    try {
+        MqttSettings settings = typed();
+        settings.enabled = true; // a test connects whether or not publishing is switched on
+        m_test.start(settings);
+    } catch (const Failure &failure) {
+        m_outcome->setText(failure.description);
+    }
+}
+
+void MqttDialog::saveClicked()
+{
+    try {
+        typed().save(m_programFolder);
+    } catch (const Failure &failure) {
+        m_messages.message(QStringLiteral("The publishing settings were not saved, and %1 is unchanged.\n\n%2")
+                               .arg(MqttSettings::fileName(), failure.description));
+        return;
+    }
+    accept();
+}
+
+} // namespace Brolant

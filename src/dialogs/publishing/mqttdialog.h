@@ -1,0 +1,48 @@
+#pragma once
+
+#include "publishing/connectiontest.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+
+namespace Brolant {
+
+class Messages;
+
+// The "MQTT Publishing" dialog: edits mqtt.cfg, tries a connection with the values as typed, and
+// saves them (atomically, readable by their owner only) or leaves the file as it was.
+class MqttDialog final : public QDialog
+{
+    Q_OBJECT
+
+public:
+    MqttDialog(const QString &programFolder, Messages &messages, QWidget *parent = nullptr);
+
+private:
+    void showSettings(const MqttSettings &settings);
+    // The values as typed; throws Failure naming the first that cannot be used.
+    MqttSettings typed() const;
+    void testClicked();
+    void saveClicked();
+
+    QString m_programFolder;
+    Messages &m_messages;
+    ConnectionTest m_test;
+    QLabel *m_problem = nullptr;
+    QCheckBox *m_enabled = nullptr;
+    QLineEdit *m_host = nullptr;
+    QLineEdit *m_port = nullptr;
+    QLineEdit *m_user = nullptr;
+    QLineEdit *m_password = nullptr;
+    QCheckBox *m_tls = nullptr;
+    QLineEdit *m_caFile = nullptr;
+    QLineEdit *m_topic = nullptr;
+    QLineEdit *m_site = nullptr;
+    QLineEdit *m_discovery = nullptr;
+    QLabel *m_outcome = nullptr;
+};
+
+} // namespace Brolant

@@ -1,0 +1,51 @@
+#include "publishing/connectiontest.h"
+
+namespace Brolant {
+
+ConnectionTest::ConnectionTest(QObject *parent) : QObject(parent)
+{
+    m_patience.setSingleShot(true);
+    m_patience.setInterval(kPatience);
+}
+
+ConnectionTest::~ConnectionTest() = default;
+
+void ConnectionTest::start(const MqttSettings &settings)
+{
+    m_client.reset();
+    if (const MaybeFailure problem = settings.problem()) {
+        emit finished(problem->description);
+        return;
+    }
+    // A client id of its own, so the test never pushes the running logger off the broker, and
+    // no last will: a test says nothing about the site.
+    m_client = std::make_unique<MqttClient>(settings, QStringLiteral("brolant-test-") + settings.site,
+                                            std::nullopt);
+    // Queued: the client says these from inside libmosquitto, which must be left before stopping it.
+    connect(m_client.get(), &MqttClient::connected, this, [this] { finish(QStringLiteral("connected")); },
+            Qt::QueuedConnection);
+    connect(m_client.get(), &MqttClient::disconnected, this, &ConnectionTest::finish, Qt::QueuedConnection);
+    disconnect(&m_patience, nullptr, this, nullptr);
+    connect(&m_patience, &QTimer::timeout, this, [this, settings] {
+        finish(QStringLiteral("no answer from %1:%2 within %3 seconds")
+                   .arg(settings.host)
+                   .arg(settings.port)
+                   .arg(kPatience.count()));
+    });
+    m_patience.start();
+    m_client->start();
+}
+
+void ConnectionTest::finish(const QString &outcome)
+{
+    if (!m_client)
+        return; // already said: what the finished client says later is no news
+    m_patience.stop();
+    // Done with it: no retries.
+    m_client->disconnect(this);
+    m_client->stop();
+    m_client.release()->deleteLater();
+    emit finished(outcome);
+}
+
+} // namespace Brolant
