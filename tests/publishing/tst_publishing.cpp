@@ -1,4 +1,8 @@
 #include "programfolder.h"
+#include "fakeclock.h"
+#include "fakeseriallink.h"
+#include "logging/loggercore.h"
+#include "publishing/mqttpublisher.h"
 #include "publishing/mqttsettings.h"
 
 #include <QFile>
@@ -16,6 +20,7 @@ private slots:
     void switchedOffOrAbsentPublishesNothing();
     void savedOwnerOnlyAndReadBack();
     void hugeFileIsRefused();
+    void hostileFileStartsNothingAndSaysWhy();
 };
 
 void PublishingTest::settingsFromFile_data()
@@ -89,6 +94,19 @@ void PublishingTest::hugeFileIsRefused()
     ProgramFolder folder;
     folder.write("mqtt.cfg", "<Enabled>1</Enabled><Host>localhost</Host>" + QByteArray(2 * 1024 * 1024, 'x'));
     QVERIFY_THROWS_EXCEPTION(Failure, MqttSettings::load(folder.path()));
+}
+
+void PublishingTest::hostileFileStartsNothingAndSaysWhy()
+{
+    ProgramFolder folder;
+    FakeSerialLink link;
+    FakeClock clock;
+    LoggerCore core(folder.path(), link, clock);
+    folder.write("mqtt.cfg", "<Enabled>1</Enabled><Host>localhost</Host><Topic>a/#</Topic>");
+    QVERIFY(!MqttPublisher::startIfConfigured(folder.path(), core)); // so no connection is tried
+    QCOMPARE(folder.read("errorlog.txt"),
+             QByteArray("2010_03_07  14:05  MQTT publishing not started  mqtt.cfg cannot be used: "
+                        "Topic must not contain # or + <RB>  <IM> \r\n"));
 }
 
 QTEST_GUILESS_MAIN(PublishingTest)
