@@ -24,10 +24,10 @@ QByteArray json(const QJsonObject &object)
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
-// ISO 8601 with the offset from UTC, as the time was on this computer.
+// ISO 8601 with milliseconds and the offset from UTC, as the time was on this computer.
 QString isoTime(const QDateTime &time)
 {
-    return time.toOffsetFromUtc(time.offsetFromUtc()).toString(Qt::ISODate);
+    return time.toOffsetFromUtc(time.offsetFromUtc()).toString(Qt::ISODateWithMs);
 }
 
 // Wind-speed units Home Assistant knows as a wind speed.
