@@ -133,6 +133,14 @@ void MqttEndToEndTest::recordCarriesWhatTheDailyLogHolds()
     QVERIFY(record["time"].toString().startsWith("2026-12-07T14:05:10"));
     const QJsonObject live = payload(rig.broker.heard().filter(" brolant/shed/live ").value(0));
     QCOMPARE(live["volts"].toDouble(), 12.52); // the first frame; the second came within the second
+
+    rig.clock.set(QDateTime(QDate(2026, 12, 8), QTime(0, 0, 3)));
+    rig.core.energy.tick(); // the day closes
+    QTRY_COMPARE_WITH_TIMEOUT(rig.broker.heard().filter(" brolant/shed/energy ").size(), 1, kBrokerWait);
+    const QJsonObject day = payload(rig.broker.heard().filter(" brolant/shed/energy ").first());
+    QCOMPARE(day["date"].toString(), QStringLiteral("2026-12-07"));
+    QCOMPARE(day["wh"].toDouble(), 0.1);
+    QCOMPARE(rig.folder.read("logs/Whours.txt"), QByteArray("2026_12_08,00:00  .1 Wh\r\n"));
 }
 
 void MqttEndToEndTest::gapArrivesInOrderWhenTheBrokerIsBack()

@@ -4,6 +4,7 @@
 #include "logging/loggercore.h"
 #include "publishing/mqttpublisher.h"
 #include "publishing/mqttsettings.h"
+#include "publishing/recordqueue.h"
 
 #include <QFile>
 #include <QTest>
@@ -21,6 +22,7 @@ private slots:
     void savedOwnerOnlyAndReadBack();
     void hugeFileIsRefused();
     void hostileFileStartsNothingAndSaysWhy();
+    void queueKeepsTheNewestWhenFull();
 };
 
 void PublishingTest::settingsFromFile_data()
@@ -107,6 +109,23 @@ void PublishingTest::hostileFileStartsNothingAndSaysWhy()
     QCOMPARE(folder.read("errorlog.txt"),
              QByteArray("2010_03_07  14:05  MQTT publishing not started  mqtt.cfg cannot be used: "
                         "Topic must not contain # or + <RB>  <IM> \r\n"));
+}
+
+void PublishingTest::queueKeepsTheNewestWhenFull()
+{
+    ProgramFolder folder;
+    {
+        RecordQueue queue(folder.path());
+        for (qsizetype n = 0; n < RecordQueue::kCapacity; ++n)
+            QCOMPARE(queue.push(QByteArray::number(n)), 0);
+        QCOMPARE(queue.push("newest"), 1);
+        QCOMPARE(queue.front(), QByteArray("1"));
+        queue.pop(); // delivered
+        queue.save(); // an orderly end
+    }
+    RecordQueue restarted(folder.path()); // what the next run finds
+    QCOMPARE(restarted.size(), RecordQueue::kCapacity - 1);
+    QCOMPARE(restarted.front(), QByteArray("2"));
 }
 
 QTEST_GUILESS_MAIN(PublishingTest)
