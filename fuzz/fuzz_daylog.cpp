@@ -7,23 +7,13 @@
 #include "viewer/plotmodel.h"
 #include "viewer/viewersettings.h"
 
+#include "invariant.h"
+
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 using namespace Brolant;
-
-namespace {
-void check(bool holds, const char *what)
-{
-    if (!holds) {
-        fprintf(stderr, "broken: %s\n", what);
-        std::abort();
-    }
-}
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

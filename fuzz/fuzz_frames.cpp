@@ -18,6 +18,8 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include "invariant.h"
+
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cmath>
@@ -26,13 +28,6 @@
 using namespace Brolant;
 
 namespace {
-void check(bool holds, const char *what)
-{
-    if (!holds) {
-        fprintf(stderr, "broken: %s\n", what);
-        std::abort();
-    }
-}
 
 // One model for the whole run, as in the program: what it holds carries from input to input.
 struct Rig

@@ -102,25 +102,21 @@ void MqttClient::updateWriteWatch()
 
 void MqttClient::readable()
 {
-    const int result = mosquitto_loop_read(m_client, 1);
-    if (result != MOSQ_ERR_SUCCESS)
-        failed(result);
-    else
-        updateWriteWatch();
+    afterLoop(mosquitto_loop_read(m_client, 1));
 }
 
 void MqttClient::writable()
 {
-    const int result = mosquitto_loop_write(m_client, 1);
-    if (result != MOSQ_ERR_SUCCESS)
-        failed(result);
-    else
-        updateWriteWatch();
+    afterLoop(mosquitto_loop_write(m_client, 1));
 }
 
 void MqttClient::keepAlive()
 {
-    const int result = mosquitto_loop_misc(m_client);
+    afterLoop(mosquitto_loop_misc(m_client));
+}
+
+void MqttClient::afterLoop(int result)
+{
     if (result != MOSQ_ERR_SUCCESS)
         failed(result);
     else

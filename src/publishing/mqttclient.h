@@ -53,6 +53,8 @@ private:
     void readable();
     void writable();
     void keepAlive();
+    // After one turn of libmosquitto's loop: a failure, or the write watch as it now needs.
+    void afterLoop(int result);
     void failed(int errorCode);
     void updateWriteWatch();
     QString reasonFor(int errorCode) const;

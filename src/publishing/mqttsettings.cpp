@@ -27,9 +27,12 @@ bool isPlainText(const QString &text)
     return true;
 }
 
-bool isSwitch(const QString &text)
+// A switch: 0 or 1, nothing else.
+bool switchValue(const QString &name, const QString &text)
 {
-    return NumericText::equals(text, 0) || NumericText::equals(text, 1);
+    if (!NumericText::equals(text, 0) && !NumericText::equals(text, 1))
+        throw Failure{QStringLiteral("%1 must be 0 or 1, not \"%2\"").arg(name, text.left(20))};
+    return NumericText::equals(text, 1);
 }
 
 QString plain(const QString &name, const QString &value)
@@ -62,11 +65,8 @@ MqttSettings MqttSettings::fromText(const QString &content)
 {
     MqttSettings settings;
     const auto value = [&](const QString &tag) { return tagValue(content, tag); };
-    if (const auto enabled = value(MqttTag::kEnabled)) {
-        if (!isSwitch(*enabled))
-            throw Failure{QStringLiteral("Enabled must be 0 or 1, not \"%1\"").arg(enabled->left(20))};
-        settings.enabled = NumericText::equals(*enabled, 1);
-    }
+    if (const auto enabled = value(MqttTag::kEnabled))
+        settings.enabled = switchValue(MqttTag::kEnabled, *enabled);
     if (const auto host = value(MqttTag::kHost))
         settings.host = plain(MqttTag::kHost, host->trimmed());
     if (const auto port = value(MqttTag::kPort)) {
@@ -81,11 +81,8 @@ MqttSettings MqttSettings::fromText(const QString &content)
         settings.user = plain(MqttTag::kUser, *user);
     if (const auto password = value(MqttTag::kPassword))
         settings.password = plain(MqttTag::kPassword, *password);
-    if (const auto tls = value(MqttTag::kTls)) {
-        if (!isSwitch(*tls))
-            throw Failure{QStringLiteral("TLS must be 0 or 1, not \"%1\"").arg(tls->left(20))};
-        settings.tls = NumericText::equals(*tls, 1);
-    }
+    if (const auto tls = value(MqttTag::kTls))
+        settings.tls = switchValue(MqttTag::kTls, *tls);
     if (const auto caFile = value(MqttTag::kCaFile))
         settings.caFile = plain(MqttTag::kCaFile, caFile->trimmed());
     if (const auto topic = value(MqttTag::kTopic))
