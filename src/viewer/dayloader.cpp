@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QList>
 
+#include <charconv>
 #include <cmath>
 
 namespace Brolant {
@@ -30,11 +31,49 @@ std::optional<QByteArrayView> field(QByteArrayView line, const char *opening, co
     return found.value;
 }
 
+// A field as the logging cycle writes it ("-12.53") is read straight from the bytes; anything
+// else goes through the general number rule. Both give the same value for the plain form, but
+// a year of records must not build a string per field.
+double fieldValue(QByteArrayView text)
+{
+    const char *begin = text.data();
+    const char *end = begin + text.size();
+    const char *at = begin + (begin != end && *begin == '-');
+    const char *digits = at;
+    while (at != end && *at >= '0' && *at <= '9')
+        ++at;
+    bool plain = at != digits;
+    if (plain && at != end && *at == '.') {
+        const char *fraction = ++at;
+        while (at != end && *at >= '0' && *at <= '9')
+            ++at;
+        plain = at != fraction;
+    }
+    double value = 0.0;
+    if (!plain || at != end || std::from_chars(begin, end, value).ec != std::errc())
+        value = NumericText::valueOrZero(QString::fromLatin1(text));
+    return std::fabs(value) <= kLargestValue ? value : 0.0;
+}
+
 double number(QByteArrayView line, const char *opening, const char *closing)
 {
     const auto text = field(line, opening, closing);
-    const double value = text ? NumericText::valueOrZero(QString::fromLatin1(*text)) : 0.0;
-    return std::fabs(value) <= kLargestValue ? value : 0.0;
+    return text ? fieldValue(*text) : 0.0;
+}
+
+// hh:mm, as every record is written, without building a string.
+std::optional<int> timeOfDay(QByteArrayView text)
+{
+    const auto digit = [&](int at) { return text[at] >= '0' && text[at] <= '9' ? text[at] - '0' : -1; };
+    if (text.size() == 5 && text[2] == ':' && digit(0) >= 0 && digit(1) >= 0 && digit(3) >= 0
+        && digit(4) >= 0) {
+        const int hours = digit(0) * 10 + digit(1);
+        const int minutes = digit(3) * 10 + digit(4);
+        if (hours <= 23 && minutes <= 59)
+            return hours * kSecondsPerHour + minutes * kSecondsPerMinute;
+        return std::nullopt;
+    }
+    return parseTime(QString::fromLatin1(text));
 }
 
 bool twoDigitsOrOne(QStringView text, int highest, int &value)
@@ -73,6 +112,22 @@ std::optional<int> parseTime(QStringView text)
     return hours * kSecondsPerHour + minutes * kSecondsPerMinute + seconds;
 }
 
+std::optional<RecordLine> readRecord(QByteArrayView line)
+{
+    // A line without a time (the empty lines between loads) is no record; it would stand at
+    // 00:00, which no range of the viewer takes in.
+    const auto timeText = field(line, "<T>", "</T>");
+    const auto time = timeText ? timeOfDay(*timeText) : std::nullopt;
+    if (!time)
+        return std::nullopt;
+    double rpm = number(line, "<R>", "</R>");
+    if (rpm > kHighestRpm)
+        rpm = 0.0;
+    return RecordLine{*time,
+                      {number(line, "<V>", "</V>"), number(line, "<I>", "</I>"),
+                       number(line, "<W>", "</W>"), rpm, number(line, "<S>", "</S>")}};
+}
+
 Outcome load(const QByteArray &content, int start, int finish, DayRecords &records)
 {
     records.count = 0;
@@ -84,18 +139,12 @@ Outcome load(const QByteArray &content, int start, int finish, DayRecords &recor
         const QByteArrayView line = QByteArrayView(content).sliced(from, end - from);
         from = end + 2;
 
-        const auto timeText = field(line, "<T>", "</T>");
-        const auto time = parseTime(timeText ? QString::fromLatin1(*timeText) : QStringLiteral("00:00"));
-        if (!time || *time <= start || *time >= finish)
+        const auto record = readRecord(line);
+        if (!record || record->time <= start || record->time >= finish)
             continue;
         if (++records.count > DayRecords::kMostRecords)
             return Outcome::TooMany;
-        double rpm = number(line, "<R>", "</R>");
-        if (rpm > kHighestRpm)
-            rpm = 0.0;
-        records.set(records.count, *time,
-                    {number(line, "<V>", "</V>"), number(line, "<I>", "</I>"),
-                     number(line, "<W>", "</W>"), rpm, number(line, "<S>", "</S>")});
+        records.set(records.count, record->time, record->values);
     }
     return records.count == 0 ? Outcome::NoData : Outcome::Loaded;
 }

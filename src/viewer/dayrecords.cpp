@@ -1,5 +1,9 @@
 #include "viewer/dayrecords.h"
 
+#include "text/numerictext.h"
+#include "text/rounding.h"
+#include "viewer/logginginterval.h"
+
 #include <QTime>
 
 #include <algorithm>
@@ -29,6 +33,11 @@ void DayRecords::set(int position, int time, const std::array<double, SeriesCoun
         m_values[size_t(series)][size_t(position)] = values[size_t(series)];
 }
 
+QString DayRecords::readoutText(double value)
+{
+    return NumericText::shortest(Rounding::halfEven(value, 2));
+}
+
 QString DayRecords::timeText(long position) const
 {
     return QTime::fromMSecsSinceStartOfDay(time(position) * 1000).toString(QStringLiteral("HH:mm"));
@@ -36,29 +45,8 @@ QString DayRecords::timeText(long position) const
 
 std::optional<double> DayRecords::loggingInterval() const
 {
-    // Records carry whole minutes, so an interval below a minute shows as several records a
-    // minute: the interval is the time the records span over the steps between them. A gap much
-    // longer than the usual step is a pause (logging stopped, the PC off) and is left out.
-    constexpr int kMinute = 60;
-    std::vector<int> gaps;
-    for (int position = 2; position <= std::min(count, kCapacity); ++position)
-        gaps.push_back(m_times[size_t(position)] - m_times[size_t(position) - 1]);
-    std::vector<int> forward;
-    std::copy_if(gaps.begin(), gaps.end(), std::back_inserter(forward), [](int gap) { return gap > 0; });
-    if (forward.empty())
-        return std::nullopt;
-    const auto middle = forward.begin() + std::ptrdiff_t(forward.size() / 2);
-    std::nth_element(forward.begin(), middle, forward.end());
-    const int longestStep = std::max(2 * kMinute, 2 * *middle);
-    long long span = 0;
-    long long steps = 0;
-    for (const int gap : gaps) {
-        if (gap >= 0 && gap <= longestStep) {
-            span += gap;
-            ++steps;
-        }
-    }
-    return double(span) / double(steps);
+    return Brolant::loggingInterval(
+        std::span<const int>(m_times).subspan(1, size_t(std::min(count, kCapacity))));
 }
 
 } // namespace Brolant

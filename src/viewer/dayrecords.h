@@ -28,11 +28,14 @@ public:
     double value(Series series, long position) const;
     void set(int position, int time, const std::array<double, SeriesCount> &values);
 
+    // How the viewer reads a value out: the shortest decimal form rounded to two decimals,
+    // 13.456 gives 13.46, 13 gives 13.
+    static QString readoutText(double value);
+
     // hh:mm of a record's time.
     QString timeText(long position) const;
 
-    // The seconds between records as the day was logged, read from the records' own times;
-    // nothing when they cannot tell (fewer than two records, or all within one minute).
+    // The seconds between records as the day was logged (see loggingInterval).
     std::optional<double> loggingInterval() const;
 
 private:

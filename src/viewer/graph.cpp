@@ -1,5 +1,6 @@
 #include "viewer/graph.h"
 
+#include "history/historywindow.h"
 #include "platform/messages.h"
 #include "viewer/plotwidget.h"
 #include "widgets/widgethelpers.h"
@@ -49,7 +50,8 @@ const QString kEnergyText = QStringLiteral("Wh");
 
 Graph::Graph(const QString &programFolder, ViewerSession &session, Messages &messages,
              QWidget *parent)
-    : QDialog(parent), m_messages(messages), m_model(programFolder, session, *this)
+    : QDialog(parent), m_programFolder(programFolder), m_messages(messages),
+      m_model(programFolder, session, *this)
 {
     setObjectName(QStringLiteral("Graph"));
     setWindowTitle(QStringLiteral("Graph"));
@@ -84,6 +86,18 @@ Graph::Graph(const QString &programFolder, ViewerSession &session, Messages &mes
     connect(m_plot, &PlotWidget::pressed, this, [this](double x) { m_model.pressed(x); });
     connect(m_plot, &PlotWidget::released, this, [this](double x) { m_model.released(x); });
     m_model.open();
+}
+
+void Graph::historyClicked()
+{
+    // One window at a time, kept open beside the viewer; it closes with the viewer.
+    if (!m_history) {
+        m_history = new HistoryWindow(m_programFolder, QDate::currentDate(), m_messages, this);
+        m_history->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_history->show();
+    m_history->raise();
+    m_history->activateWindow();
 }
 
 QLineEdit *Graph::timeBox(const char *name, const QString &text, const QString &description)
@@ -168,6 +182,12 @@ QWidget *Graph::buildFilePanel()
     button("CSV", QStringLiteral(".CSV"), [this] { m_model.exportClicked(times()); });
     button("Command2", QStringLiteral("Exit"), [this] { close(); });
     column->addLayout(buttons);
+    auto *history = new QPushButton(QStringLiteral("History..."), panel);
+    history->setObjectName(QStringLiteral("History"));
+    history->setAccessibleDescription(QStringLiteral("energy per day, the power curve and the trend of many days"));
+    history->setAutoDefault(false);
+    connect(history, &QPushButton::clicked, this, &Graph::historyClicked);
+    column->addWidget(history);
 
     auto *readouts = new QGridLayout;
     readouts->addWidget(label(this, "Label7", QStringLiteral("Time")), 0, 0);

@@ -4,6 +4,7 @@
 #include "viewer/graphview.h"
 
 #include <QDialog>
+#include <QPointer>
 
 #include <array>
 
@@ -14,6 +15,7 @@ class QListWidget;
 
 namespace Brolant {
 
+class HistoryWindow;
 class Messages;
 class PlotWidget;
 
@@ -48,7 +50,11 @@ private:
     QWidget *buildFilePanel();
     QWidget *buildLegend();
 
+    void historyClicked();
+
+    QString m_programFolder;
     Messages &m_messages;
+    QPointer<HistoryWindow> m_history;
     GraphModel m_model;
     QLabel *m_fileName = nullptr;
     QListWidget *m_folders = nullptr;

@@ -17,14 +17,6 @@ namespace Brolant {
 
 namespace {
 const QString kNoData = QStringLiteral("No data for that date");
-// A day logged every second for 24 hours is about 7 MB; far larger is not a day's log.
-constexpr qint64 kLargestDayFile = 512LL * 1024 * 1024;
-
-// The shortest decimal form of a value rounded to two decimals: 13.456 gives 13.46, 13 gives 13.
-QString readoutValue(double value)
-{
-    return NumericText::shortest(Rounding::halfEven(value, 2));
-}
 } // namespace
 
 GraphModel::GraphModel(QString programFolder, ViewerSession &session, GraphView &view)
@@ -117,7 +109,7 @@ void GraphModel::display()
     }
     QByteArray content;
     try {
-        content = TextFile::readBytes(file.filePath(), kLargestDayFile);
+        content = TextFile::readBytes(file.filePath(), DayLoader::kLargestDayFile);
     } catch (const Failure &failure) {
         loadFailed(QStringLiteral("The day could not be read: %1").arg(failure.description));
         return;
@@ -184,7 +176,7 @@ void GraphModel::pointerMoved(double x)
     const auto units = m_settings.seriesUnits();
     for (int series = 0; series < DayRecords::SeriesCount; ++series)
         m_view.showReadout(VoltsReadout + series,
-                           readoutValue(records.value(DayRecords::Series(series), m)) + units[size_t(series)]);
+                           DayRecords::readoutText(records.value(DayRecords::Series(series), m)) + units[size_t(series)]);
     if (!m_session.zoomApplying && m_dragActive)
         m_view.markDrag(m_range.first, x);
 }

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "history/dayenergy.h"
+#include "history/powercurve.h"
+
+#include <QDate>
+#include <QString>
+
+#include <vector>
+
+namespace Brolant {
+
+// The Energy History's spreadsheets, written into excel/ beside the viewer's exports.
+namespace HistoryCsv {
+
+// "energy_2026_12.csv": "Date,Wh", then one line per day that has a value.
+QString energyFileName(const QDate &month);
+QString energyText(const std::vector<DayEnergy> &days);
+
+// "powercurve_2026_11_08_2026_12_07.csv": "Wind,Records,MeanWatts,MaxWatts", then one line per bin.
+QString powerCurveFileName(const QDate &from, const QDate &to);
+QString powerCurveText(const std::vector<PowerBin> &bins);
+
+// Writes `text` as excel/<name> in the program folder, atomically; the path written. Throws
+// Failure when it cannot.
+QString write(const QString &programFolder, const QString &name, const QString &text);
+
+} // namespace HistoryCsv
+
+} // namespace Brolant

@@ -1,0 +1,98 @@
+#include "history/historywidgets.h"
+
+#include <QChartView>
+#include <QDateEdit>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace Brolant {
+
+namespace HistoryWidgets {
+
+QTableWidget *table(QWidget *parent, const QString &name, const QStringList &headers)
+{
+    auto *table = new QTableWidget(0, int(headers.size()), parent);
+    table->setAccessibleName(name);
+    table->setHorizontalHeaderLabels(headers);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    return table;
+}
+
+void setRows(QTableWidget *table, const QList<QStringList> &rows)
+{
+    table->setRowCount(int(rows.size()));
+    for (int row = 0; row < rows.size(); ++row) {
+        for (int column = 0; column < rows[row].size(); ++column) {
+            auto *item = new QTableWidgetItem(rows[row][column]);
+            if (column > 0)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            table->setItem(row, column, item);
+        }
+    }
+}
+
+QChartView *chartView(QWidget *parent, const QString &name, const QString &description)
+{
+    auto *view = new QChartView(parent);
+    view->setAccessibleName(name);
+    view->setAccessibleDescription(description);
+    view->setRenderHint(QPainter::Antialiasing);
+    view->chart()->legend()->setAlignment(Qt::AlignBottom);
+    view->setMinimumSize(480, 260);
+    return view;
+}
+
+QChart *emptied(QChartView *view)
+{
+    QChart *chart = view->chart();
+    chart->removeAllSeries();
+    for (QAbstractAxis *axis : chart->axes()) {
+        chart->removeAxis(axis);
+        delete axis;
+    }
+    return chart;
+}
+
+} // namespace HistoryWidgets
+
+DayRangeBar::DayRangeBar(const QDate &from, const QDate &to, QWidget *parent)
+    : QWidget(parent), m_from(new QDateEdit(from, this)), m_to(new QDateEdit(to, this))
+{
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    const auto dateBox = [&](QDateEdit *box, const QString &caption) {
+        box->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+        box->setCalendarPopup(true);
+        box->setAccessibleName(caption);
+        auto *label = new QLabel(caption, this);
+        label->setBuddy(box);
+        row->addWidget(label);
+        row->addWidget(box);
+    };
+    dateBox(m_from, QStringLiteral("From"));
+    dateBox(m_to, QStringLiteral("To"));
+    auto *show = new QPushButton(QStringLiteral("Show"), this);
+    show->setAccessibleDescription(QStringLiteral("read the daily logs from the first date to the second"));
+    show->setAutoDefault(false);
+    row->addWidget(show);
+    row->addStretch(1);
+    connect(show, &QPushButton::clicked, this, &DayRangeBar::showClicked);
+}
+
+QDate DayRangeBar::from() const
+{
+    return m_from->date();
+}
+
+QDate DayRangeBar::to() const
+{
+    return m_to->date();
+}
+
+} // namespace Brolant

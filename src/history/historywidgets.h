@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDate>
+#include <QStringList>
+#include <QWidget>
+
+class QDateEdit;
+class QTableWidget;
+class QChart;
+class QChartView;
+
+namespace Brolant {
+
+// The pieces the Energy History's tabs share.
+namespace HistoryWidgets {
+
+// A read-only table a screen reader can walk cell by cell, named for what it lists.
+QTableWidget *table(QWidget *parent, const QString &name, const QStringList &headers);
+void setRows(QTableWidget *table, const QList<QStringList> &rows);
+
+// A chart view with its legend at the bottom and antialiasing, named and described.
+QChartView *chartView(QWidget *parent, const QString &name, const QString &description);
+
+// The view's chart without its series and axes, ready to be drawn anew.
+QChart *emptied(QChartView *view);
+
+} // namespace HistoryWidgets
+
+// "From" and "To" date boxes with a "Show" button: the days a tab reads.
+class DayRangeBar final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    DayRangeBar(const QDate &from, const QDate &to, QWidget *parent = nullptr);
+
+    QDate from() const;
+    QDate to() const;
+
+signals:
+    void showClicked();
+
+private:
+    QDateEdit *m_from = nullptr;
+    QDateEdit *m_to = nullptr;
+};
+
+} // namespace Brolant
