@@ -1,5 +1,6 @@
 // brolant-bench: prints one line per figure, "name: value unit".
 
+#include "historybench.h"
 #include "loggingbench.h"
 #include "receivebench.h"
 #include "startupbench.h"
@@ -10,6 +11,8 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    // First, so the month's memory is the history's own and not what earlier figures left.
+    benchHistory();
     benchStartUp();
     benchReceivePath();
     benchViewer();

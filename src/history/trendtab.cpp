@@ -19,8 +19,13 @@ std::array<QString, 5> seriesNames(const std::array<QString, 5> &units)
 {
     const char *const names[] = {"Volts", "Amps", "Watts", "RPM", "Wind"};
     std::array<QString, 5> named;
-    for (size_t series = 0; series < named.size(); ++series)
-        named[series] = QLatin1String(names[series]) + QStringLiteral(" (") + units[series].trimmed() + u')';
+    for (size_t series = 0; series < named.size(); ++series) {
+        const QString unit = units[series].trimmed();
+        named[series] = QLatin1String(names[series]);
+        // "RPM (RPM)" would say it twice.
+        if (!unit.isEmpty() && unit.compare(named[series], Qt::CaseInsensitive) != 0)
+            named[series] += QStringLiteral(" (") + unit + u')';
+    }
     return named;
 }
 } // namespace
@@ -42,6 +47,7 @@ TrendTab::TrendTab(const QString &programFolder, const std::array<QString, 5> &u
     m_plot = new TrendWidget(seriesNames(units), this);
     column->addWidget(m_plot, 1);
     m_readout = new QLabel(kNoReadout, this);
+    m_readout->setObjectName(QStringLiteral("Readout"));
     m_readout->setAccessibleDescription(QStringLiteral("the record nearest the pointer"));
     m_readout->setTextInteractionFlags(Qt::TextSelectableByMouse);
     column->addWidget(m_readout);

@@ -182,7 +182,7 @@ QWidget *Graph::buildFilePanel()
     button("CSV", QStringLiteral(".CSV"), [this] { m_model.exportClicked(times()); });
     button("Command2", QStringLiteral("Exit"), [this] { close(); });
     column->addLayout(buttons);
-    auto *history = new QPushButton(QStringLiteral("History..."), panel);
+    auto *history = new QPushButton(QStringLiteral("&History..."), panel);
     history->setObjectName(QStringLiteral("History"));
     history->setAccessibleDescription(QStringLiteral("energy per day, the power curve and the trend of many days"));
     history->setAutoDefault(false);
