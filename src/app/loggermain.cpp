@@ -4,6 +4,7 @@
 #include "app/headlessprompts.h"
 #include "app/mainwindowmodel.h"
 #include "logging/loggercore.h"
+#include "alarms/alarmservice.h"
 #include "publishing/mqttpublisher.h"
 #include "platform/clock.h"
 #include "platform/programlocation.h"
@@ -33,6 +34,11 @@ int main(int argc, char *argv[])
     LoggerCore core(programFolder, link, clock);
     MainWindowModel model(programFolder, core, view, prompts, Attendance::Unattended);
     const auto publisher = MqttPublisher::startIfConfigured(programFolder, core);
+    AlarmService alarms(programFolder, core);
+    if (publisher)
+        alarms.publishThrough(*publisher);
+    QObject::connect(&alarms, &AlarmService::changed, &application,
+                     [&](const AlarmChange &change) { out << "alarm: " << AlarmService::logLine(change) << Qt::endl; });
     QObject::connect(&core.logging, &LoggingCycle::intervalLogged, &application, [&](const Record &record) {
         view.printIntervalLine(record, publisher ? publisher->state() : QString());
     });

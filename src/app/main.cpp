@@ -1,3 +1,5 @@
+#include "alarms/alarmbanner.h"
+#include "alarms/alarmservice.h"
 #include "app/mainwindow.h"
 #include "app/mainwindowmodel.h"
 #include "app/widgetprompts.h"
@@ -28,6 +30,11 @@ int main(int argc, char *argv[])
     const auto publisher = MqttPublisher::startIfConfigured(programFolder, core);
     if (publisher)
         QObject::connect(publisher.get(), &MqttPublisher::stateChanged, &window, &MainWindow::showBrokerState);
+    AlarmService alarms(programFolder, core);
+    if (publisher)
+        alarms.publishThrough(*publisher);
+    AlarmBanner banner(alarms.board(), &window);
+    banner.setGeometry(window.alarmArea());
 
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &application, [&] {

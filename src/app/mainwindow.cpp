@@ -24,6 +24,7 @@ constexpr int kHeightWithoutMessages = 4530;
 constexpr int kValueColumnWidth = 1500;
 constexpr int kLabelColumnWidth = 2600;
 constexpr int kTitlePoints = 20;
+constexpr int kAlarmAreaHeight = 585;
 constexpr int kControlPoints = 9;
 
 const QColor kBackground(0, 48, 96);
@@ -120,6 +121,11 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     }
 
     setFixedSize(twips(kClientWidth), twips(kHeightWithMessages));
+}
+
+QRect MainWindow::alarmArea() const
+{
+    return Twips(*this).rect(0, 0, kClientWidth, kAlarmAreaHeight);
 }
 
 void MainWindow::showBrokerState(const QString &state)

@@ -26,6 +26,8 @@ public:
     void attach(MainWindowModel &model);
     // Where readings are published to, out of the way: the title's tooltip.
     void showBrokerState(const QString &state);
+    // Where alarms are shown: across the top, over the title, where the user looks first.
+    QRect alarmArea() const;
 
     void showCaption(const QString &text) override;
     void showStatus(const QString &text) override;

@@ -120,12 +120,8 @@ QList<MqttMessage> MqttMessages::discovery(const QString &windSpeedUnits) const
         {"rpm", "Turbine speed", "", "measurement", QStringLiteral("rpm")},
         {"wind", "Wind speed", isWindSpeedUnit(windSpeedUnits) ? "wind_speed" : "", "measurement", windSpeedUnits},
     };
-    const QString deviceId = QStringLiteral("brolant_") + m_site;
-    const QJsonObject device{{QStringLiteral("identifiers"), QJsonArray{deviceId}},
-                             {QStringLiteral("name"), QStringLiteral("Brolant ") + m_site},
-                             {QStringLiteral("manufacturer"), QStringLiteral("Brolant")},
-                             {QStringLiteral("model"), QStringLiteral("Wind and battery logger")},
-                             {QStringLiteral("sw_version"), QStringLiteral(BROLANT_VERSION)}};
+    const QString deviceId = this->deviceId();
+    const QJsonObject device = this->device();
     QList<MqttMessage> messages;
     for (const Sensor &sensor : sensors) {
         const QString key = QLatin1String(sensor.key);
@@ -141,6 +137,47 @@ QList<MqttMessage> MqttMessages::discovery(const QString &windSpeedUnits) const
         if (*sensor.deviceClass)
             config.insert(QStringLiteral("device_class"), QLatin1String(sensor.deviceClass));
         messages.append({QStringLiteral("%1/sensor/%2/%3/config").arg(m_discoveryPrefix, deviceId, key),
+                         json(config), kAtLeastOnce, true});
+    }
+    return messages;
+}
+
+QString MqttMessages::deviceId() const
+{
+    return QStringLiteral("brolant_") + m_site;
+}
+
+QJsonObject MqttMessages::device() const
+{
+    return {{QStringLiteral("identifiers"), QJsonArray{deviceId()}},
+            {QStringLiteral("name"), QStringLiteral("Brolant ") + m_site},
+            {QStringLiteral("manufacturer"), QStringLiteral("Brolant")},
+            {QStringLiteral("model"), QStringLiteral("Wind and battery logger")},
+            {QStringLiteral("sw_version"), QStringLiteral(BROLANT_VERSION)}};
+}
+
+MqttMessage MqttMessages::alarm(const QString &name, bool raised) const
+{
+    return {topic(QStringLiteral("alarm/") + name), raised ? QByteArray("raised") : QByteArray("cleared"),
+            kAtLeastOnce, true};
+}
+
+QList<MqttMessage> MqttMessages::alarmDiscovery(const QList<QPair<QString, bool>> &namesAndBattery) const
+{
+    if (m_discoveryPrefix.isEmpty())
+        return {};
+    QList<MqttMessage> messages;
+    for (const auto &[name, battery] : namesAndBattery) {
+        const QString key = QStringLiteral("alarm_") + name.toLower();
+        const QJsonObject config{{QStringLiteral("name"), QStringLiteral("Alarm ") + name},
+                                 {QStringLiteral("unique_id"), deviceId() + u'_' + key},
+                                 {QStringLiteral("state_topic"), topic(QStringLiteral("alarm/") + name)},
+                                 {QStringLiteral("payload_on"), QStringLiteral("raised")},
+                                 {QStringLiteral("payload_off"), QStringLiteral("cleared")},
+                                 {QStringLiteral("availability_topic"), statusTopic()},
+                                 {QStringLiteral("device_class"), battery ? QStringLiteral("battery") : QStringLiteral("problem")},
+                                 {QStringLiteral("device"), device()}};
+        messages.append({QStringLiteral("%1/binary_sensor/%2/%3/config").arg(m_discoveryPrefix, deviceId(), key),
                          json(config), kAtLeastOnce, true});
     }
     return messages;

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QJsonObject>
 #include <QList>
+#include <QPair>
 #include <QString>
 
 class QDate;
@@ -44,8 +46,16 @@ public:
     // discovery is off.
     QList<MqttMessage> discovery(const QString &windSpeedUnits) const;
 
+    // An alarm's state, "raised" or "cleared", kept by the broker: T/S/alarm/<name>.
+    MqttMessage alarm(const QString &name, bool raised) const;
+    // One retained binary_sensor config per alarm (battery alarms of class battery, the others
+    // of class problem); none when discovery is off.
+    QList<MqttMessage> alarmDiscovery(const QList<QPair<QString, bool>> &namesAndBattery) const;
+
 private:
     QString topic(const QString &leaf) const;
+    QJsonObject device() const;
+    QString deviceId() const;
 
     QString m_base; // T/S
     QString m_site;

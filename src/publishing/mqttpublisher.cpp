@@ -77,6 +77,10 @@ void MqttPublisher::connectedToBroker()
         m_client.publish(config);
     if (m_dayEnergyWaiting && m_client.publish(*m_dayEnergyWaiting))
         m_dayEnergyWaiting.reset();
+    for (const MqttMessage &config : m_messages.alarmDiscovery(m_alarms))
+        m_client.publish(config);
+    for (auto waiting = m_alarmsWaiting.begin(); waiting != m_alarmsWaiting.end();)
+        waiting = m_client.publish(*waiting) ? m_alarmsWaiting.erase(waiting) : std::next(waiting);
     m_recordInFlight.reset();
     sendWaitingRecords();
 }
@@ -138,6 +142,26 @@ void MqttPublisher::publishDayEnergy(const QDate &day, double wattHours)
     const MqttMessage message = m_messages.dayEnergy(day, wattHours);
     if (!m_client.publish(message))
         m_dayEnergyWaiting = message; // retained when it goes, so the latest is all that matters
+}
+
+void MqttPublisher::watchAlarms(const QList<QPair<QString, bool>> &alarms)
+{
+    m_alarms = alarms;
+    // Every watched alarm starts cleared, so a state kept from an earlier run does not linger.
+    for (const auto &[name, battery] : alarms)
+        alarmChanged(name, false);
+    if (m_client.isConnected())
+        for (const MqttMessage &config : m_messages.alarmDiscovery(m_alarms))
+            m_client.publish(config);
+}
+
+void MqttPublisher::alarmChanged(const QString &name, bool raised)
+{
+    const MqttMessage message = m_messages.alarm(name, raised);
+    if (m_client.publish(message))
+        m_alarmsWaiting.remove(name);
+    else
+        m_alarmsWaiting.insert(name, message);
 }
 
 void MqttPublisher::end()

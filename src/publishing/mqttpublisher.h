@@ -6,6 +6,7 @@
 #include "publishing/recordqueue.h"
 
 #include <QDateTime>
+#include <QMap>
 #include <QObject>
 
 #include <memory>
@@ -36,6 +37,11 @@ public:
     // The broker as a user should see it: "connected to host:port", "broker not available: ...".
     const QString &state() const { return m_state; }
     qsizetype waitingRecords() const { return m_queue.size(); }
+    // Publishes the state of these alarms (name, whether about the battery) from now on, with
+    // their discovery.
+    void watchAlarms(const QList<QPair<QString, bool>> &alarms);
+    // An alarm raised or cleared; kept until the broker has it, the latest state only.
+    void alarmChanged(const QString &name, bool raised);
     // Says "offline" and disconnects; the queue stays on disk for the next run.
     void end();
 
@@ -61,6 +67,8 @@ private:
     MqttClient m_client;
     std::optional<int> m_recordInFlight;
     std::optional<MqttMessage> m_dayEnergyWaiting;
+    QList<QPair<QString, bool>> m_alarms;
+    QMap<QString, MqttMessage> m_alarmsWaiting;
     QDateTime m_lastLive;
     bool m_outage = false;
     bool m_queueFailing = false;

@@ -1,6 +1,7 @@
 #include "boardprocess.h"
 #include "brokerprocess.h"
 #include "modelrig.h"
+#include "alarms/alarmservice.h"
 #include "dialogs/publishing/mqttdialog.h"
 #include "publishing/mqttpublisher.h"
 #include "scriptedprompts.h"
@@ -75,6 +76,7 @@ class MqttEndToEndTest : public QObject
 private slots:
     void statusAndDiscoveryAreRetained();
     void recordCarriesWhatTheDailyLogHolds();
+    void alarmsAreRetainedWithTheirDiscovery();
     void gapArrivesInOrderWhenTheBrokerIsBack();
     void queueSurvivesARestart();
     void wrongPasswordIsReportedOnceAndLoggingGoesOn();
@@ -107,6 +109,33 @@ void MqttEndToEndTest::statusAndDiscoveryAreRetained()
     const QJsonObject energy = payload(heard.filter("1 homeassistant/sensor/brolant_shed/wh/config ").value(0));
     QCOMPARE(energy["state_class"].toString(), QStringLiteral("total_increasing"));
     QCOMPARE(energy["unit_of_measurement"].toString(), QStringLiteral("Wh"));
+}
+
+void MqttEndToEndTest::alarmsAreRetainedWithTheirDiscovery()
+{
+    Publishing rig("<Port>PORT</Port>");
+    rig.folder.write("alarms.cfg", "<Delay>0</Delay>");
+    AlarmService alarms(rig.folder.path(), rig.core);
+    QVERIFY(rig.broker.start());
+    rig.startPublishing();
+    alarms.publishThrough(*rig.publisher);
+    QTRY_VERIFY_WITH_TIMEOUT(rig.connected(), kBrokerWait);
+    rig.push({"[</V>580<V><I>577</I>]"}); // tags the wrong way round: rejected, no reading
+    QVERIFY(!alarms.monitor().isRaised(AlarmKind::LowVolts));
+    rig.push({frame(580)}); // 11.6 V
+    QVERIFY(alarms.monitor().isRaised(AlarmKind::LowVolts));
+    QVERIFY(rig.broker.subscribe("#")); // after the fact: only what the broker kept
+    QTRY_VERIFY_WITH_TIMEOUT(rig.broker.heard().contains("1 brolant/shed/alarm/LowVolts raised"), kBrokerWait);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.broker.heard().filter(QRegularExpression("^1 .*/binary_sensor/")).size(), 4, kBrokerWait);
+    const QStringList heard = rig.broker.heard();
+    QVERIFY(heard.contains("1 brolant/shed/alarm/HighVolts cleared"));
+    QVERIFY(heard.filter("alarm/HighRPM").isEmpty()); // off by default
+    const QJsonObject low = payload(heard.filter("1 homeassistant/binary_sensor/brolant_shed/alarm_lowvolts/config ").value(0));
+    QCOMPARE(low["device_class"].toString(), QStringLiteral("battery"));
+    QCOMPARE(low["state_topic"].toString(), QStringLiteral("brolant/shed/alarm/LowVolts"));
+    QCOMPARE(low["payload_on"].toString(), QStringLiteral("raised"));
+    const QJsonObject silent = payload(heard.filter("1 homeassistant/binary_sensor/brolant_shed/alarm_nodata/config ").value(0));
+    QCOMPARE(silent["device_class"].toString(), QStringLiteral("problem"));
 }
 
 void MqttEndToEndTest::recordCarriesWhatTheDailyLogHolds()

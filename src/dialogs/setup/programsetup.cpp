@@ -1,5 +1,6 @@
 #include "dialogs/setup/programsetup.h"
 
+#include "dialogs/alarms/alarmsdialog.h"
 #include "dialogs/publishing/mqttdialog.h"
 #include "platform/portlocator.h"
 #include "text/numerictext.h"
@@ -127,7 +128,19 @@ ProgramSetup::ProgramSetup(const QString &programFolder, Messages &messages, QWi
         MqttDialog dialog(m_programFolder, m_messages, this);
         dialog.exec();
     });
-    grid->addWidget(publishing, row++, 0, Qt::AlignLeft);
+    auto *alarms = new QPushButton(QStringLiteral("Alarms..."), this);
+    alarms->setObjectName(QStringLiteral("AlarmsButton"));
+    alarms->setAccessibleDescription(QStringLiteral("when to warn of a low or high battery, a high current, an overspeeding turbine or a silent board"));
+    alarms->setAutoDefault(false);
+    connect(alarms, &QPushButton::clicked, this, [this] {
+        AlarmsDialog dialog(m_programFolder, m_messages, this);
+        dialog.exec();
+    });
+    auto *more = new QHBoxLayout;
+    more->addWidget(publishing);
+    more->addWidget(alarms);
+    more->addStretch();
+    grid->addLayout(more, row++, 0, 1, 3);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(abort);

@@ -1,0 +1,85 @@
+#include "alarms/alarmmonitor.h"
+
+#include "acquisition/reading.h"
+#include "platform/clock.h"
+#include "text/numerictext.h"
+#include "text/rounding.h"
+
+namespace Brolant {
+
+namespace {
+constexpr std::chrono::seconds kSilenceCheck{1};
+}
+
+QString AlarmChange::text() const
+{
+    return definition().name + QStringLiteral("  ") + (raised ? QStringLiteral("raised") : QStringLiteral("cleared"))
+           + QStringLiteral("  ") + NumericText::shortest(Rounding::halfAway(value, 2)) + u' ' + definition().unit;
+}
+
+AlarmMonitor::AlarmMonitor(const AlarmSettings &settings, const Clock &clock, QObject *parent)
+    : QObject(parent), m_settings(settings), m_clock(clock)
+{
+    m_silenceTimer.setInterval(kSilenceCheck);
+    connect(&m_silenceTimer, &QTimer::timeout, this, &AlarmMonitor::checkSilence);
+}
+
+void AlarmMonitor::watchPort()
+{
+    m_lastHeard = m_clock.now();
+    if (m_settings.isOn(AlarmKind::NoData))
+        m_silenceTimer.start();
+}
+
+void AlarmMonitor::readingAccepted(const Reading &reading)
+{
+    const QDateTime now = m_clock.now();
+    if (isRaised(AlarmKind::NoData) && m_lastHeard)
+        change(AlarmKind::NoData, false, double(m_lastHeard->secsTo(now)));
+    if (m_lastHeard)
+        m_lastHeard = now;
+    judge(AlarmKind::LowVolts, reading.volts);
+    judge(AlarmKind::HighVolts, reading.volts);
+    judge(AlarmKind::HighAmps, reading.amps);
+    judge(AlarmKind::HighRpm, reading.rpm);
+}
+
+void AlarmMonitor::checkSilence()
+{
+    if (!m_lastHeard || !m_settings.noDataSeconds || isRaised(AlarmKind::NoData))
+        return;
+    const qint64 silent = m_lastHeard->secsTo(m_clock.now());
+    if (double(silent) >= *m_settings.noDataSeconds)
+        change(AlarmKind::NoData, true, double(silent));
+}
+
+void AlarmMonitor::judge(AlarmKind kind, double value)
+{
+    const AlarmSettings::Levels &levels = m_settings.levels[size_t(kind)];
+    if (!levels.raise)
+        return;
+    State &state = m_states[size_t(kind)];
+    const bool low = alarmDefinition(kind).low;
+    // While raised, only the clear condition counts; while clear, only the raise condition.
+    const bool leaning = state.raised ? (low ? value >= levels.clearAt() : value <= levels.clearAt())
+                                      : (low ? value < *levels.raise : value > *levels.raise);
+    if (!leaning) {
+        state.heldSince.reset();
+        return;
+    }
+    const QDateTime now = m_clock.now();
+    if (!state.heldSince)
+        state.heldSince = now;
+    if (double(state.heldSince->msecsTo(now)) >= m_settings.delaySeconds * 1000.0)
+        change(kind, !state.raised, value);
+}
+
+void AlarmMonitor::change(AlarmKind kind, bool raised, double value)
+{
+    State &state = m_states[size_t(kind)];
+    state.raised = raised;
+    state.heldSince.reset();
+    emit changed({kind, raised, value, m_clock.now()});
+}
+
+} // namespace Brolant

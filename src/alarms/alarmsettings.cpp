@@ -1,0 +1,172 @@
+#include "alarms/alarmsettings.h"
+
+#include "config/configreading.h"
+#include "config/programconfig.h"
+#include "config/tagvalue.h"
+#include "platform/textfile.h"
+#include "text/numerictext.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
+#include <cmath>
+
+namespace Brolant {
+
+namespace {
+constexpr double kVoltsPerNominal12 = 12.0;
+constexpr double kAmpsClearShare = 0.9;
+constexpr double kLongestDelay = 86400.0;
+constexpr qsizetype kLongestCommand = 1000;
+const AlarmDefinition kDefinitions[kAlarmKinds] = {
+    {AlarmKind::LowVolts, QStringLiteral("LowVolts"), QStringLiteral("LowVoltsClear"), QStringLiteral("V"), true, true},
+    {AlarmKind::HighVolts, QStringLiteral("HighVolts"), QStringLiteral("HighVoltsClear"), QStringLiteral("V"), false, true},
+    {AlarmKind::HighAmps, QStringLiteral("HighAmps"), QStringLiteral("HighAmpsClear"), QStringLiteral("A"), false, true},
+    {AlarmKind::HighRpm, QStringLiteral("HighRPM"), QStringLiteral("HighRPMClear"), QStringLiteral("RPM"), false, false},
+    {AlarmKind::NoData, AlarmTag::kNoData, QString(), QStringLiteral("s"), false, false},
+};
+
+// An empty value switches off; anything else must be a finite number.
+std::optional<double> threshold(const QString &tag, const QString &text)
+{
+    if (text.trimmed().isEmpty())
+        return std::nullopt;
+    const auto value = NumericText::parse(text);
+    if (!value || !std::isfinite(*value))
+        throw Failure{QStringLiteral("%1 must be a number or empty, not \"%2\"").arg(tag, text.left(20))};
+    return value;
+}
+
+QString numberText(const std::optional<double> &value)
+{
+    return value ? NumericText::shortest(*value) : QString();
+}
+} // namespace
+
+const AlarmDefinition &alarmDefinition(AlarmKind kind)
+{
+    return kDefinitions[int(kind)];
+}
+
+bool AlarmSettings::isOn(AlarmKind kind) const
+{
+    return kind == AlarmKind::NoData ? noDataSeconds.has_value() : levels[size_t(kind)].raise.has_value();
+}
+
+AlarmSettings AlarmSettings::defaults(double systemVolts, double maxAmps)
+{
+    const double scale = systemVolts / kVoltsPerNominal12;
+    AlarmSettings settings;
+    settings.levels[size_t(AlarmKind::LowVolts)] = {11.8 * scale, 12.2 * scale};
+    settings.levels[size_t(AlarmKind::HighVolts)] = {14.8 * scale, 14.4 * scale};
+    if (maxAmps > 0)
+        settings.levels[size_t(AlarmKind::HighAmps)] = {maxAmps, maxAmps * kAmpsClearShare};
+    return settings;
+}
+
+AlarmSettings AlarmSettings::defaultsFor(const QString &programFolder)
+{
+    double systemVolts = kVoltsPerNominal12;
+    double maxAmps = 0.0;
+    try {
+        const QString content = readConfigFile(programFolder + u'/' + ProgramConfig::fileName());
+        const auto sv = NumericText::parse(tagValue(content, ProgramTag::kSystemVolts).value_or(QString()));
+        const auto ma = NumericText::parse(tagValue(content, ProgramTag::kMaxAmps).value_or(QString()));
+        // Only the systems the board is made for: anything else would set alarms nobody chose.
+        if (sv && (*sv == 12 || *sv == 24 || *sv == 48))
+            systemVolts = *sv;
+        if (ma && std::isfinite(*ma) && *ma > 0)
+            maxAmps = *ma;
+    } catch (const Failure &) {
+        // No usable prog.cfg: a 12 V bank is the most common, and its alarms are the safest.
+    }
+    return defaults(systemVolts, maxAmps);
+}
+
+AlarmSettings AlarmSettings::fromText(const QString &content, const AlarmSettings &defaults)
+{
+    AlarmSettings settings = defaults;
+    for (int kind = 0; kind < kLevelAlarms; ++kind) {
+        const AlarmDefinition &definition = kDefinitions[kind];
+        Levels &levels = settings.levels[size_t(kind)];
+        if (const auto raise = tagValue(content, definition.name)) {
+            levels.raise = threshold(definition.name, *raise);
+            levels.clear.reset();
+        }
+        if (const auto clear = tagValue(content, definition.clearTag))
+            levels.clear = threshold(definition.clearTag, *clear);
+    }
+    if (const auto noData = tagValue(content, AlarmTag::kNoData))
+        settings.noDataSeconds = threshold(AlarmTag::kNoData, *noData);
+    if (const auto delay = tagValue(content, AlarmTag::kDelay)) {
+        const auto seconds = threshold(AlarmTag::kDelay, *delay);
+        if (!seconds)
+            throw Failure{QStringLiteral("Delay must be a number of seconds, not empty")};
+        settings.delaySeconds = *seconds;
+    }
+    if (const auto command = tagValue(content, AlarmTag::kCommand))
+        settings.command = command->trimmed();
+    if (const MaybeFailure failure = settings.problem())
+        throw *failure;
+    return settings;
+}
+
+MaybeFailure AlarmSettings::problem() const
+{
+    for (int kind = 0; kind < kLevelAlarms; ++kind) {
+        const AlarmDefinition &definition = kDefinitions[kind];
+        const Levels &at = levels[size_t(kind)];
+        if (!at.raise) {
+            if (at.clear)
+                return Failure{QStringLiteral("%1 is set but %2 is empty: set both, or empty both to switch the alarm off")
+                                   .arg(definition.clearTag, definition.name)};
+            continue;
+        }
+        if (definition.low ? at.clearAt() < *at.raise : at.clearAt() > *at.raise)
+            return Failure{QStringLiteral("%1 (%2) must be %3 %4 (%5), or the alarm could never clear")
+                               .arg(definition.clearTag, NumericText::shortest(at.clearAt()),
+                                    definition.low ? QStringLiteral("at or above") : QStringLiteral("at or below"),
+                                    definition.name, NumericText::shortest(*at.raise))};
+    }
+    if (noDataSeconds && *noDataSeconds < 1)
+        return Failure{QStringLiteral("NoData must be at least 1 second, or empty to switch the alarm off")};
+    if (delaySeconds < 0 || delaySeconds > kLongestDelay)
+        return Failure{QStringLiteral("Delay must be from 0 to %1 seconds").arg(kLongestDelay)};
+    if (command.size() > kLongestCommand || command.contains(u'\n') || command.contains(u'\r'))
+        return Failure{QStringLiteral("Command must be one line of at most %1 characters").arg(kLongestCommand)};
+    return std::nullopt;
+}
+
+QString AlarmSettings::toFileText() const
+{
+    QStringList lines{QStringLiteral("Alarms Config File"), QString()};
+    for (int kind = 0; kind < kLevelAlarms; ++kind) {
+        const Levels &at = levels[size_t(kind)];
+        lines << tagged(kDefinitions[kind].name, numberText(at.raise))
+              << tagged(kDefinitions[kind].clearTag, numberText(at.raise ? std::optional(at.clearAt()) : std::nullopt));
+    }
+    lines << tagged(AlarmTag::kNoData, numberText(noDataSeconds))
+          << tagged(AlarmTag::kDelay, NumericText::shortest(delaySeconds))
+          << tagged(AlarmTag::kCommand, command) << QString();
+    return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+}
+
+AlarmSettings::Loaded AlarmSettings::load(const QString &programFolder)
+{
+    const AlarmSettings defaults = defaultsFor(programFolder);
+    const QString path = programFolder + u'/' + fileName();
+    if (!QFileInfo::exists(path))
+        return {defaults, std::nullopt};
+    try {
+        return {fromText(readConfigFile(path), defaults), std::nullopt};
+    } catch (const Failure &failure) {
+        return {defaults, failure};
+    }
+}
+
+void AlarmSettings::save(const QString &programFolder) const
+{
+    TextFile::replace(programFolder + u'/' + fileName(), toFileText());
+}
+
+} // namespace Brolant

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "text/failure.h"
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+namespace Brolant {
+
+// The alarms Brolant watches: four on the readings, one on the board falling silent.
+enum class AlarmKind { LowVolts, HighVolts, HighAmps, HighRpm, NoData };
+inline constexpr int kAlarmKinds = 5;
+inline constexpr int kLevelAlarms = 4; // the ones with a raise and a clear threshold
+
+struct AlarmDefinition
+{
+    AlarmKind kind;
+    QString name;      // as written in alarms.cfg, alarms.txt and the topic
+    QString clearTag;  // empty for NoData
+    QString unit;
+    bool low;          // raised below its threshold rather than above
+    bool battery;      // about the battery bank rather than the turbine or the board
+};
+const AlarmDefinition &alarmDefinition(AlarmKind kind);
+
+// The tag names of alarms.cfg, each written once.
+namespace AlarmTag {
+inline const QString kNoData = QStringLiteral("NoData");
+inline const QString kDelay = QStringLiteral("Delay");
+inline const QString kCommand = QStringLiteral("Command");
+} // namespace AlarmTag
+
+// When each alarm is raised and cleared: alarms.cfg in the program folder, in the layout of
+// prog.cfg. An empty threshold switches its alarm off; a missing tag takes its default.
+struct AlarmSettings
+{
+    struct Levels
+    {
+        std::optional<double> raise; // nothing: the alarm is off
+        std::optional<double> clear; // nothing: cleared where it is raised
+        double clearAt() const { return clear.value_or(raise.value_or(0.0)); }
+    };
+    std::array<Levels, kLevelAlarms> levels{};
+    std::optional<double> noDataSeconds = 120.0;
+    double delaySeconds = 10.0;
+    QString command;
+
+    static QString fileName() { return QStringLiteral("alarms.cfg"); }
+    bool isOn(AlarmKind kind) const;
+
+    // The defaults for a system of `systemVolts` (12, 24, 48) whose shunt reads up to `maxAmps`
+    // (0: no high-current alarm).
+    static AlarmSettings defaults(double systemVolts, double maxAmps);
+    // The defaults for the system that prog.cfg describes (12 V and no current alarm when it
+    // cannot tell).
+    static AlarmSettings defaultsFor(const QString &programFolder);
+
+    // Reads alarms.cfg's text over `defaults`; throws Failure naming the first value that
+    // cannot be used.
+    static AlarmSettings fromText(const QString &content, const AlarmSettings &defaults);
+    // What is wrong with these values, in words for the user; nothing when they can be used.
+    MaybeFailure problem() const;
+    QString toFileText() const;
+
+    struct Loaded;
+    // The program folder's alarms: the file's, or the defaults when there is none or it cannot
+    // be used. Never throws: a damaged file must not leave the battery unwatched.
+    static Loaded load(const QString &programFolder);
+    // Writes alarms.cfg atomically. Throws Failure when it cannot.
+    void save(const QString &programFolder) const;
+};
+
+struct AlarmSettings::Loaded
+{
+    AlarmSettings settings;
+    MaybeFailure problem; // why the file was not used (then the settings are the defaults)
+};
+
+} // namespace Brolant

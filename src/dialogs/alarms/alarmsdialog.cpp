@@ -1,0 +1,139 @@
+#include "dialogs/alarms/alarmsdialog.h"
+
+#include "config/configreading.h"
+#include "config/tagvalue.h"
+#include "platform/messages.h"
+#include "text/numerictext.h"
+#include "widgets/widgethelpers.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace Brolant {
+
+namespace {
+constexpr int kNumberChars = 7;
+const char *const kQuestions[kLevelAlarms] = {"Battery low: below", "Battery high: above",
+                                              "Current high: above", "Turbine speed high: above"};
+
+QString numberText(const std::optional<double> &value)
+{
+    return value ? NumericText::shortest(*value) : QString();
+}
+} // namespace
+
+AlarmsDialog::AlarmsDialog(const QString &programFolder, Messages &messages, QWidget *parent)
+    : QDialog(parent), m_programFolder(programFolder), m_messages(messages),
+      m_defaults(AlarmSettings::defaultsFor(programFolder))
+{
+    setObjectName(QStringLiteral("Alarms"));
+    setWindowTitle(QStringLiteral("Alarms"));
+    auto *column = new QVBoxLayout(this);
+    m_problem = WidgetHelpers::label(this, "LoadProblem", QString());
+    m_problem->setWordWrap(true);
+    m_problem->setStyleSheet(QStringLiteral("color: #a00000;"));
+    column->addWidget(m_problem);
+    column->addWidget(WidgetHelpers::label(this, "Hint", QStringLiteral("Leave a threshold empty to switch its alarm off.")));
+
+    auto *grid = new QGridLayout;
+    grid->addWidget(WidgetHelpers::label(this, "RaiseHeading", QStringLiteral("Raise")), 0, 1);
+    grid->addWidget(WidgetHelpers::label(this, "ClearHeading", QStringLiteral("Clear")), 0, 2);
+    for (int kind = 0; kind < kLevelAlarms; ++kind) {
+        const AlarmDefinition &definition = alarmDefinition(AlarmKind(kind));
+        const QString question = QLatin1String(kQuestions[kind]);
+        auto *caption = WidgetHelpers::label(this, "", question);
+        m_raise[size_t(kind)] = WidgetHelpers::fixedWidthEdit(
+            this, "", QStringLiteral("%1 raise threshold in %2").arg(definition.name, definition.unit), kNumberChars);
+        m_clear[size_t(kind)] = WidgetHelpers::fixedWidthEdit(
+            this, "", QStringLiteral("%1 clear threshold in %2").arg(definition.name, definition.unit), kNumberChars);
+        m_raise[size_t(kind)]->setObjectName(definition.name);
+        m_raise[size_t(kind)]->setAccessibleName(question);
+        m_clear[size_t(kind)]->setObjectName(definition.clearTag);
+        m_clear[size_t(kind)]->setAccessibleName(definition.low ? QStringLiteral("cleared at or above")
+                                                                : QStringLiteral("cleared at or below"));
+        caption->setBuddy(m_raise[size_t(kind)]);
+        grid->addWidget(caption, kind + 1, 0);
+        grid->addWidget(m_raise[size_t(kind)], kind + 1, 1);
+        grid->addWidget(m_clear[size_t(kind)], kind + 1, 2);
+        grid->addWidget(WidgetHelpers::label(this, "", definition.unit), kind + 1, 3);
+    }
+    const auto single = [&](int row, const QString &question, const char *name, const QString &unit, int chars) {
+        auto *caption = WidgetHelpers::label(this, "", question);
+        QLineEdit *box = WidgetHelpers::fixedWidthEdit(this, name, question, chars);
+        box->setAccessibleName(question);
+        caption->setBuddy(box);
+        grid->addWidget(caption, row, 0);
+        grid->addWidget(box, row, 1, 1, chars > kNumberChars ? 3 : 1);
+        if (!unit.isEmpty())
+            grid->addWidget(WidgetHelpers::label(this, "", unit), row, 2);
+        return box;
+    };
+    m_noData = single(kLevelAlarms + 1, QStringLiteral("No data from the board for"), "NoData", QStringLiteral("seconds"), kNumberChars);
+    m_delay = single(kLevelAlarms + 2, QStringLiteral("Raise and clear after"), "Delay", QStringLiteral("seconds"), kNumberChars);
+    m_command = single(kLevelAlarms + 3, QStringLiteral("Command to run on a change"), "Command", QString(), 30);
+    m_command->setPlaceholderText(QStringLiteral("none"));
+    column->addLayout(grid);
+
+    auto *buttons = new QHBoxLayout;
+    auto *abort = new QPushButton(QStringLiteral("Abort"), this);
+    abort->setObjectName(QStringLiteral("Abort"));
+    abort->setAccessibleDescription(QStringLiteral("close without saving"));
+    abort->setAutoDefault(false);
+    auto *save = new QPushButton(QStringLiteral("Save"), this);
+    save->setObjectName(QStringLiteral("Save"));
+    save->setDefault(true);
+    buttons->addWidget(abort);
+    buttons->addStretch();
+    buttons->addWidget(save);
+    column->addLayout(buttons);
+    connect(abort, &QPushButton::clicked, this, &QDialog::reject);
+    connect(save, &QPushButton::clicked, this, &AlarmsDialog::saveClicked);
+
+    const AlarmSettings::Loaded loaded = AlarmSettings::load(programFolder);
+    if (loaded.problem)
+        m_problem->setText(QStringLiteral("%1 could not be used (%2): these are the default values.")
+                               .arg(AlarmSettings::fileName(), loaded.problem->description));
+    m_problem->setVisible(!m_problem->text().isEmpty());
+    const AlarmSettings &settings = loaded.settings;
+    for (int kind = 0; kind < kLevelAlarms; ++kind) {
+        const auto &levels = settings.levels[size_t(kind)];
+        m_raise[size_t(kind)]->setText(numberText(levels.raise));
+        m_clear[size_t(kind)]->setText(levels.raise ? numberText(levels.clearAt()) : QString());
+    }
+    m_noData->setText(numberText(settings.noDataSeconds));
+    m_delay->setText(NumericText::shortest(settings.delaySeconds));
+    m_command->setText(settings.command);
+}
+
+AlarmSettings AlarmsDialog::typed() const
+{
+    // Through the file's own rules, so the dialog accepts exactly what the file would.
+    QString text;
+    for (int kind = 0; kind < kLevelAlarms; ++kind) {
+        const AlarmDefinition &definition = alarmDefinition(AlarmKind(kind));
+        text += tagged(definition.name, m_raise[size_t(kind)]->text())
+                + tagged(definition.clearTag, m_clear[size_t(kind)]->text());
+    }
+    return AlarmSettings::fromText(text + tagged(AlarmTag::kNoData, m_noData->text())
+                                       + tagged(AlarmTag::kDelay, m_delay->text())
+                                       + tagged(AlarmTag::kCommand, m_command->text()),
+                                   m_defaults);
+}
+
+void AlarmsDialog::saveClicked()
+{
+    try {
+        typed().save(m_programFolder);
+    } catch (const Failure &failure) {
+        m_messages.message(QStringLiteral("The alarms were not saved, and %1 is unchanged.\n\n%2")
+                               .arg(AlarmSettings::fileName(), failure.description));
+        return;
+    }
+    accept();
+}
+
+} // namespace Brolant

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "alarms/alarmsettings.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QLabel;
+class QLineEdit;
+
+namespace Brolant {
+
+class Messages;
+
+// The "Alarms" dialog: every threshold, the delay and the command of alarms.cfg, checked by the
+// file's own rules, saved atomically or left as they were.
+class AlarmsDialog final : public QDialog
+{
+    Q_OBJECT
+
+public:
+    AlarmsDialog(const QString &programFolder, Messages &messages, QWidget *parent = nullptr);
+
+    void saveClicked();
+
+private:
+    // The values as typed; throws Failure naming the first that cannot be used.
+    AlarmSettings typed() const;
+
+    QString m_programFolder;
+    Messages &m_messages;
+    AlarmSettings m_defaults;
+    QLabel *m_problem = nullptr;
+    std::array<QLineEdit *, kLevelAlarms> m_raise{};
+    std::array<QLineEdit *, kLevelAlarms> m_clear{};
+    QLineEdit *m_noData = nullptr;
+    QLineEdit *m_delay = nullptr;
+    QLineEdit *m_command = nullptr;
+};
+
+} // namespace Brolant

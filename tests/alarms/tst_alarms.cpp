@@ -1,0 +1,294 @@
+#include "acquisition/reading.h"
+#include "alarms/alarmbanner.h"
+#include "alarms/alarmservice.h"
+#include "dialogs/alarms/alarmsdialog.h"
+#include "fakeclock.h"
+#include "fakeseriallink.h"
+#include "logging/loggercore.h"
+#include "programfolder.h"
+#include "screenreader.h"
+#include "scriptedprompts.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Brolant;
+
+namespace {
+const QDateTime kStart(QDate(2026, 12, 7), QTime(13, 0, 0));
+
+AlarmSettings lowAndHighVolts(double delay = 10)
+{
+    AlarmSettings settings = AlarmSettings::defaults(12, 0);
+    settings.noDataSeconds.reset();
+    settings.delaySeconds = delay;
+    return settings;
+}
+
+// "second:volts" steps fed to a monitor, and what it said: "second:Name raised|cleared value".
+QString run(const AlarmSettings &settings, const QString &steps)
+{
+    FakeClock clock(kStart);
+    AlarmMonitor monitor(settings, clock);
+    QStringList said;
+    QObject::connect(&monitor, &AlarmMonitor::changed, [&](const AlarmChange &change) {
+        said << QString::number(kStart.secsTo(change.time)) + u':' + change.definition().name
+                    + (change.raised ? " raised " : " cleared ") + QString::number(change.value);
+    });
+    for (const QString &step : steps.split(u' ', Qt::SkipEmptyParts)) {
+        clock.set(kStart.addSecs(step.section(u':', 0, 0).toInt()));
+        Reading reading;
+        reading.volts = step.section(u':', 1).toDouble();
+        monitor.readingAccepted(reading);
+    }
+    return said.join(u' ');
+}
+
+// The program folder with the core, the service and what it wrote.
+struct AlarmRig
+{
+    ProgramFolder folder;
+    FakeSerialLink link;
+    FakeClock clock{kStart};
+    std::unique_ptr<LoggerCore> core;
+    std::unique_ptr<AlarmService> service;
+
+    explicit AlarmRig(const QByteArray &alarmsCfg = QByteArray(), const QString &port = "1")
+    {
+        folder.writeProgramConfig(port);
+        QDir(folder.path()).mkpath("logs");
+        if (!alarmsCfg.isNull())
+            folder.write("alarms.cfg", alarmsCfg);
+        core = std::make_unique<LoggerCore>(folder.path(), link, clock);
+        service = std::make_unique<AlarmService>(folder.path(), *core);
+    }
+    void reading(int second, double volts)
+    {
+        clock.set(kStart.addSecs(second));
+        Reading reading;
+        reading.volts = volts;
+        emit core->receiver.frameAccepted(reading);
+    }
+};
+} // namespace
+
+class AlarmsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void delayAndHysteresis_data()
+    {
+        QTest::addColumn<double>("delay");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("raised only after the delay") << 10.0 << "0:11.7 5:11.7 9:11.6 10:11.5" << "10:LowVolts raised 11.5";
+        QTest::newRow("condition breaks off before the delay") << 10.0 << "0:11.7 5:12 10:11.7 19:11.7" << "";
+        QTest::newRow("between the thresholds nothing flaps")
+            << 10.0 << "0:11.7 10:11.7 11:12.1 40:11.9 80:12.19 200:11.81" << "10:LowVolts raised 11.7";
+        QTest::newRow("cleared after the delay")
+            << 10.0 << "0:11.7 10:11.7 20:12.2 25:12.3 29:12.3 30:12.25" << "10:LowVolts raised 11.7 30:LowVolts cleared 12.25";
+        QTest::newRow("clearing breaks off and starts again")
+            << 10.0 << "0:11.7 10:11.7 20:12.3 25:12.1 30:12.3 39:12.3 40:12.4"
+            << "10:LowVolts raised 11.7 40:LowVolts cleared 12.4";
+        QTest::newRow("high volts, its own thresholds")
+            << 10.0 << "0:14.9 10:14.81 15:14.5 30:14.6 31:14.4 41:14.4" << "10:HighVolts raised 14.81 41:HighVolts cleared 14.4";
+        QTest::newRow("exactly at the raise threshold is no alarm") << 10.0 << "0:11.8 20:11.8 0:14.8" << "";
+        QTest::newRow("no delay: the first reading decides") << 0.0 << "0:11.7 1:12.2" << "0:LowVolts raised 11.7 1:LowVolts cleared 12.2";
+    }
+    void delayAndHysteresis()
+    {
+        QFETCH(double, delay);
+        QFETCH(QString, steps);
+        QFETCH(QString, said);
+        QCOMPARE(run(lowAndHighVolts(delay), steps), said);
+    }
+
+    void noDataOnASilentPortAndClearedByTheNextFrame()
+    {
+        FakeClock clock(kStart);
+        AlarmSettings settings = lowAndHighVolts();
+        settings.noDataSeconds = 120;
+        AlarmMonitor monitor(settings, clock);
+        QSignalSpy changes(&monitor, &AlarmMonitor::changed);
+        monitor.checkSilence();
+        clock.set(kStart.addSecs(500));
+        monitor.checkSilence();
+        QCOMPARE(changes.size(), 0); // the port was never meant to be open
+        monitor.watchPort();
+        clock.set(kStart.addSecs(619));
+        monitor.checkSilence();
+        QCOMPARE(changes.size(), 0);
+        clock.set(kStart.addSecs(620));
+        monitor.checkSilence();
+        monitor.checkSilence();
+        clock.set(kStart.addSecs(650));
+        monitor.readingAccepted(Reading{12.5, 0, 0, 0, 0, 0});
+        QCOMPARE(changes.size(), 2);
+        const auto first = changes.at(0).at(0).value<AlarmChange>();
+        const auto second = changes.at(1).at(0).value<AlarmChange>();
+        QCOMPARE(first.text(), QString("NoData  raised  120 s"));
+        QCOMPARE(second.text(), QString("NoData  cleared  150 s"));
+    }
+
+    void defaultsFollowTheSystem_data()
+    {
+        QTest::addColumn<QString>("sv");
+        QTest::addColumn<QString>("ma");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("12 V") << "12" << "50" << "11.8/12.2 14.8/14.4 50/45 / 120 10";
+        QTest::newRow("24 V") << "24" << "100" << "23.6/24.4 29.6/28.8 100/90 / 120 10";
+        QTest::newRow("48 V") << "48" << "0" << "47.2/48.8 59.2/57.6 / / 120 10";
+        QTest::newRow("no usable SV: 12 V") << "abc" << "" << "11.8/12.2 14.8/14.4 / / 120 10";
+    }
+    void defaultsFollowTheSystem()
+    {
+        QFETCH(QString, sv);
+        QFETCH(QString, ma);
+        QFETCH(QString, expected);
+        ProgramFolder folder;
+        folder.writeProgramConfig("1");
+        QString text = QString::fromLatin1(folder.read("prog.cfg"));
+        text.replace(QRegularExpression("<SV>[^<]*</SV>"), "<SV>" + sv + "</SV>");
+        text.replace(QRegularExpression("<MA>[^<]*</MA>"), "<MA>" + ma + "</MA>");
+        folder.write("prog.cfg", text.toLatin1());
+        const AlarmSettings settings = AlarmSettings::load(folder.path()).settings;
+        QStringList shown;
+        for (const auto &levels : settings.levels)
+            shown << (levels.raise ? QString::number(*levels.raise) + u'/' + QString::number(levels.clearAt()) : "/");
+        shown << QString::number(settings.noDataSeconds.value_or(-1)) << QString::number(settings.delaySeconds);
+        QCOMPARE(shown.join(u' '), expected);
+    }
+
+    void alarmsTxtLinesByteForByte()
+    {
+        AlarmRig rig("Alarms Config File\r\n\r\n<Delay>0</Delay><NoData></NoData>\r\n");
+        rig.reading(5, 11.74);
+        rig.reading(3605, 12.2);
+        rig.reading(3606, 15.123);
+        QCOMPARE(rig.folder.read("logs/alarms.txt"),
+                 QByteArray("2026_12_07  13:00:05  LowVolts  raised  11.74 V\r\n"
+                            "2026_12_07  14:00:05  LowVolts  cleared  12.2 V\r\n"
+                            "2026_12_07  14:00:06  HighVolts  raised  15.12 V\r\n"));
+        QVERIFY(!QFile::exists(rig.folder.file("errorlog.txt")));
+        QDir logs(rig.folder.file("logs"));
+        QCOMPARE(logs.entryList(QDir::Files), QStringList{"alarms.txt"}); // written nowhere else in the logs
+    }
+
+    void commandRunsWithTheChangeAsArguments_data()
+    {
+        QTest::addColumn<QByteArray>("script"); // empty: a program that does not exist
+        QTest::addColumn<QByteArray>("heard");
+        QTest::addColumn<QString>("logged");
+        QTest::newRow("runs in the program folder")
+            << QByteArray("#!/bin/sh\necho \"$(pwd) $*\" >> heard.txt\n") << QByteArray("FOLDER --relay 4 LowVolts raised 11.7 V\n")
+            << "";
+        QTest::newRow("fails: exit code") << QByteArray("#!/bin/sh\nexit 3\n") << QByteArray()
+                                          << "alarm command failed  COMMAND (for LowVolts raised): it ended with exit code 3";
+        QTest::newRow("cannot start") << QByteArray() << QByteArray() << "alarm command failed  COMMAND (for LowVolts raised): ";
+    }
+    void commandRunsWithTheChangeAsArguments()
+    {
+        QFETCH(QByteArray, script);
+        QFETCH(QByteArray, heard);
+        QFETCH(QString, logged);
+        ProgramFolder scripts;
+        const QString path = scripts.file("alarm command.sh");
+        if (!script.isEmpty()) {
+            scripts.write("alarm command.sh", script);
+            QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        const QString command = "\"" + path + "\" --relay 4";
+        AlarmRig rig("<Delay>0</Delay><NoData></NoData><Command>" + command.toUtf8() + "</Command>");
+        QSignalSpy finished(&rig.service->command(), &AlarmCommand::finished);
+        rig.reading(1, 11.7);
+        QVERIFY(finished.wait());
+        QCOMPARE(rig.folder.read("heard.txt"), QByteArray(heard).replace("FOLDER", rig.folder.path().toUtf8()));
+        const QString errors = QString::fromLatin1(rig.folder.read("errorlog.txt"));
+        QCOMPARE(errors.count("alarm command failed"), logged.isEmpty() ? 0 : 1);
+        QVERIFY2(errors.contains(QString(logged).replace("COMMAND", command)), qPrintable(errors));
+    }
+
+    void hostileFilesGiveAMessageAndTheDefaults_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("not a number") << QByteArray("<HighVolts>abc</HighVolts>") << "HighVolts must be a number or empty, not \"abc\"";
+        QTest::newRow("clear below a low raise") << QByteArray("<LowVolts>12</LowVolts><LowVoltsClear>11</LowVoltsClear>")
+                                                 << "LowVoltsClear (11) must be at or above LowVolts (12)";
+        QTest::newRow("clear above a high raise") << QByteArray("<HighRPM>400</HighRPM><HighRPMClear>450</HighRPMClear>")
+                                                  << "HighRPMClear (450) must be at or below HighRPM (400)";
+        QTest::newRow("clear without raise") << QByteArray("<HighAmps></HighAmps><HighAmpsClear>5</HighAmpsClear>")
+                                             << "HighAmpsClear is set but HighAmps is empty";
+        QTest::newRow("negative delay") << QByteArray("<Delay>-5</Delay>") << "Delay must be from 0 to 86400 seconds";
+        QTest::newRow("infinite") << QByteArray("<LowVolts>1e999</LowVolts>") << "LowVolts must be a number or empty";
+        QTest::newRow("binary") << QByteArray("<NoData>\x01\xff\x00</NoData>", 22) << "NoData must be a number or empty";
+    }
+    void hostileFilesGiveAMessageAndTheDefaults()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, message);
+        AlarmRig rig(content);
+        QVERIFY2(QString::fromLatin1(rig.folder.read("errorlog.txt")).contains("alarms.cfg not used  " + message),
+                 rig.folder.read("errorlog.txt"));
+        // Still watching with the defaults.
+        rig.reading(0, 11.0);
+        rig.reading(10, 11.0);
+        QVERIFY(rig.service->monitor().isRaised(AlarmKind::LowVolts));
+    }
+
+    void dialogRefusesAClearOnTheWrongSideAndSavesAtomically()
+    {
+        ProgramFolder folder;
+        folder.writeProgramConfig("1");
+        ScriptedPrompts messages;
+        AlarmsDialog dialog(folder.path(), messages);
+        auto *clear = dialog.findChild<QLineEdit *>("LowVoltsClear");
+        QCOMPARE(clear->text(), QString("12.2"));
+        clear->setText("11");
+        dialog.saveClicked();
+        QCOMPARE(messages.messages.size(), 1);
+        QVERIFY(messages.messages.first().contains("LowVoltsClear (11) must be at or above LowVolts (11.8)"));
+        QVERIFY(!QFile::exists(folder.file("alarms.cfg")));
+        clear->setText("12.4");
+        dialog.findChild<QLineEdit *>("HighRPM")->setText("450");
+        dialog.findChild<QLineEdit *>("Command")->setText("/usr/local/bin/dump-load on");
+        dialog.saveClicked();
+        QCOMPARE(folder.read("alarms.cfg"),
+                 QByteArray("Alarms Config File\r\n\r\n<LowVolts>11.8</LowVolts>\r\n<LowVoltsClear>12.4</LowVoltsClear>\r\n"
+                            "<HighVolts>14.8</HighVolts>\r\n<HighVoltsClear>14.4</HighVoltsClear>\r\n"
+                            "<HighAmps>20</HighAmps>\r\n<HighAmpsClear>18</HighAmpsClear>\r\n"
+                            "<HighRPM>450</HighRPM>\r\n<HighRPMClear>450</HighRPMClear>\r\n"
+                            "<NoData>120</NoData>\r\n<Delay>10</Delay>\r\n<Command>/usr/local/bin/dump-load on</Command>\r\n\r\n"));
+    }
+
+    void bannerShowsListsAndAcknowledges()
+    {
+        QWidget window;
+        window.resize(400, 300);
+        AlarmBoard board;
+        AlarmBanner banner(board, &window);
+        window.show();
+        QVERIFY(!banner.isVisible());
+        QSignalSpy notified(&board, &AlarmBoard::notify);
+        board.apply({AlarmKind::LowVolts, true, 11.74, kStart});
+        board.apply({AlarmKind::HighRpm, true, 480, kStart});
+        QVERIFY(banner.isVisible());
+        QCOMPARE(banner.text(), QString("ALARM: LowVolts 11.74 V, HighRPM 480 RPM"));
+        QCOMPARE(labelsHeardWrong(window), QStringList());
+        banner.findChild<QPushButton *>()->click();
+        QCOMPARE(banner.text(), QString("ALARM: LowVolts 11.74 V, HighRPM 480 RPM (acknowledged)"));
+        board.apply({AlarmKind::HighRpm, false, 300, kStart.addSecs(65)});
+        board.apply({AlarmKind::LowVolts, false, 12.3, kStart.addSecs(70)});
+        QCOMPARE(banner.text(), QString("Cleared at 13:01:10: LowVolts 12.3 V"));
+        QCOMPARE(notified.size(), 4);
+        banner.findChild<QPushButton *>()->click();
+        QVERIFY(!banner.isVisible());
+    }
+};
+
+QTEST_MAIN(AlarmsTest)
+#include "tst_alarms.moc"
