@@ -1,6 +1,9 @@
 #include "widgets/widgethelpers.h"
 
+#include <QDialog>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QLineEdit>
 
 namespace Brolant {
@@ -28,6 +31,32 @@ QLineEdit *fixedWidthEdit(QWidget *parent, const char *name, const QString &desc
     edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * widthChars
                         + kEditFramePixels);
     return edit;
+}
+
+QLabel *problemLine(QWidget *parent)
+{
+    QLabel *line = label(parent, "LoadProblem", QString());
+    line->setWordWrap(true);
+    line->setStyleSheet(QStringLiteral("color: #a00000;"));
+    return line;
+}
+
+QHBoxLayout *abortAndSave(QDialog *dialog, const std::function<void()> &save)
+{
+    auto *buttons = new QHBoxLayout;
+    auto *abort = new QPushButton(QStringLiteral("Abort"), dialog);
+    abort->setObjectName(QStringLiteral("Abort"));
+    abort->setAccessibleDescription(QStringLiteral("close without saving"));
+    abort->setAutoDefault(false);
+    auto *saveButton = new QPushButton(QStringLiteral("Save"), dialog);
+    saveButton->setObjectName(QStringLiteral("Save"));
+    saveButton->setDefault(true);
+    buttons->addWidget(abort);
+    buttons->addStretch();
+    buttons->addWidget(saveButton);
+    QObject::connect(abort, &QPushButton::clicked, dialog, &QDialog::reject);
+    QObject::connect(saveButton, &QPushButton::clicked, dialog, save);
+    return buttons;
 }
 
 } // namespace WidgetHelpers

@@ -2,6 +2,10 @@
 
 #include <QString>
 
+#include <functional>
+
+class QDialog;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QWidget;
@@ -19,6 +23,13 @@ QLabel *label(QWidget *parent, const char *name, const QString &text,
 // A box `widthChars` digits wide.
 QLineEdit *fixedWidthEdit(QWidget *parent, const char *name, const QString &description,
                           int widthChars);
+
+// A wrapping dark-red line that says why a settings file could not be used.
+QLabel *problemLine(QWidget *parent);
+
+// A settings dialog's last row: "Abort" (closes without saving) on the left, "Save" (the default
+// button) on the right, running `save`.
+QHBoxLayout *abortAndSave(QDialog *dialog, const std::function<void()> &save);
 
 } // namespace WidgetHelpers
 

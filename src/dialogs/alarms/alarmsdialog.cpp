@@ -33,9 +33,7 @@ AlarmsDialog::AlarmsDialog(const QString &programFolder, Messages &messages, QWi
     setObjectName(QStringLiteral("Alarms"));
     setWindowTitle(QStringLiteral("Alarms"));
     auto *column = new QVBoxLayout(this);
-    m_problem = WidgetHelpers::label(this, "LoadProblem", QString());
-    m_problem->setWordWrap(true);
-    m_problem->setStyleSheet(QStringLiteral("color: #a00000;"));
+    m_problem = WidgetHelpers::problemLine(this);
     column->addWidget(m_problem);
     column->addWidget(WidgetHelpers::label(this, "Hint", QStringLiteral("Leave a threshold empty to switch its alarm off.")));
 
@@ -78,20 +76,7 @@ AlarmsDialog::AlarmsDialog(const QString &programFolder, Messages &messages, QWi
     m_command->setPlaceholderText(QStringLiteral("none"));
     column->addLayout(grid);
 
-    auto *buttons = new QHBoxLayout;
-    auto *abort = new QPushButton(QStringLiteral("Abort"), this);
-    abort->setObjectName(QStringLiteral("Abort"));
-    abort->setAccessibleDescription(QStringLiteral("close without saving"));
-    abort->setAutoDefault(false);
-    auto *save = new QPushButton(QStringLiteral("Save"), this);
-    save->setObjectName(QStringLiteral("Save"));
-    save->setDefault(true);
-    buttons->addWidget(abort);
-    buttons->addStretch();
-    buttons->addWidget(save);
-    column->addLayout(buttons);
-    connect(abort, &QPushButton::clicked, this, &QDialog::reject);
-    connect(save, &QPushButton::clicked, this, &AlarmsDialog::saveClicked);
+    column->addLayout(WidgetHelpers::abortAndSave(this, [this] { saveClicked(); }));
 
     const AlarmSettings::Loaded loaded = AlarmSettings::load(programFolder);
     if (loaded.problem)

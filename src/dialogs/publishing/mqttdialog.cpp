@@ -34,9 +34,7 @@ MqttDialog::MqttDialog(const QString &programFolder, Messages &messages, QWidget
     setObjectName(QStringLiteral("MqttPublishing"));
     setWindowTitle(QStringLiteral("MQTT Publishing"));
     auto *column = new QVBoxLayout(this);
-    m_problem = WidgetHelpers::label(this, "LoadProblem", QString());
-    m_problem->setWordWrap(true);
-    m_problem->setStyleSheet(QStringLiteral("color: #a00000;"));
+    m_problem = WidgetHelpers::problemLine(this);
     column->addWidget(m_problem);
 
     auto *form = new QFormLayout;
@@ -72,23 +70,10 @@ MqttDialog::MqttDialog(const QString &programFolder, Messages &messages, QWidget
     testRow->addWidget(m_outcome, 1);
     column->addLayout(testRow);
 
-    auto *buttons = new QHBoxLayout;
-    auto *abort = new QPushButton(QStringLiteral("Abort"), this);
-    abort->setObjectName(QStringLiteral("Abort"));
-    abort->setAccessibleDescription(QStringLiteral("close without saving"));
-    abort->setAutoDefault(false);
-    auto *save = new QPushButton(QStringLiteral("Save"), this);
-    save->setObjectName(QStringLiteral("Save"));
-    save->setDefault(true);
-    buttons->addWidget(abort);
-    buttons->addStretch();
-    buttons->addWidget(save);
-    column->addLayout(buttons);
+    column->addLayout(WidgetHelpers::abortAndSave(this, [this] { saveClicked(); }));
 
     connect(test, &QPushButton::clicked, this, &MqttDialog::testClicked);
     connect(&m_test, &ConnectionTest::finished, m_outcome, &QLabel::setText);
-    connect(abort, &QPushButton::clicked, this, &QDialog::reject);
-    connect(save, &QPushButton::clicked, this, &MqttDialog::saveClicked);
 
     MqttSettings settings;
     const QString path = programFolder + u'/' + MqttSettings::fileName();

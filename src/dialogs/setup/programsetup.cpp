@@ -17,6 +17,7 @@
 #include <QRadioButton>
 
 #include <iterator>
+#include <type_traits>
 
 namespace Brolant {
 
@@ -120,25 +121,24 @@ ProgramSetup::ProgramSetup(const QString &programFolder, Messages &messages, QWi
     save->setObjectName(QStringLiteral("Command1"));
     save->setAccessibleName(QStringLiteral("Save Setings"));
     save->setDefault(true);
-    auto *publishing = new QPushButton(QStringLiteral("Publishing..."), this);
-    publishing->setObjectName(QStringLiteral("Publishing"));
-    publishing->setAccessibleDescription(QStringLiteral("where readings are published: MQTT"));
-    publishing->setAutoDefault(false);
-    connect(publishing, &QPushButton::clicked, this, [this] {
-        MqttDialog dialog(m_programFolder, m_messages, this);
-        dialog.exec();
-    });
-    auto *alarms = new QPushButton(QStringLiteral("Alarms..."), this);
-    alarms->setObjectName(QStringLiteral("AlarmsButton"));
-    alarms->setAccessibleDescription(QStringLiteral("when to warn of a low or high battery, a high current, an overspeeding turbine or a silent board"));
-    alarms->setAutoDefault(false);
-    connect(alarms, &QPushButton::clicked, this, [this] {
-        AlarmsDialog dialog(m_programFolder, m_messages, this);
-        dialog.exec();
-    });
+    // The settings beyond the program's own, each in a dialog of its own file.
     auto *more = new QHBoxLayout;
-    more->addWidget(publishing);
-    more->addWidget(alarms);
+    const auto opens = [&](const char *name, const QString &caption, const QString &description, auto dialogType) {
+        auto *button = new QPushButton(caption, this);
+        button->setObjectName(QLatin1String(name));
+        button->setAccessibleDescription(description);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, [this] {
+            typename decltype(dialogType)::type dialog(m_programFolder, m_messages, this);
+            dialog.exec();
+        });
+        more->addWidget(button);
+    };
+    opens("Publishing", QStringLiteral("Publishing..."), QStringLiteral("where readings are published: MQTT"),
+          std::type_identity<MqttDialog>());
+    opens("AlarmsButton", QStringLiteral("Alarms..."),
+          QStringLiteral("when to warn of a low or high battery, a high current, an overspeeding turbine or a silent board"),
+          std::type_identity<AlarmsDialog>());
     more->addStretch();
     grid->addLayout(more, row++, 0, 1, 3);
 
