@@ -1,11 +1,17 @@
-// The configuration readers fed random files: the lookup, typed reads and the setup form.
+// The configuration readers fed random files: the lookup, typed reads, the setup form, the
+// alarm settings and the energy archive.
 
+#include "alarms/alarmsettings.h"
 #include "config/tagreader.h"
 #include "config/tagvalue.h"
 #include "dialogs/setup/setupform.h"
+#include "history/dayenergy.h"
+#include "invariant.h"
 #include "text/failure.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
+
+#include <cmath>
 
 using namespace Brolant;
 
@@ -31,5 +37,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     SetupForm form;
     form.readFrom(content);
     form.toConfig().toFileText();
+
+    // Alarm settings that are accepted are usable, and read back as written.
+    try {
+        const AlarmSettings alarms = AlarmSettings::fromText(content, AlarmSettings::defaults(12, 50));
+        check(!alarms.problem(), "accepted alarm settings have no problem");
+        const AlarmSettings again = AlarmSettings::fromText(alarms.toFileText(), AlarmSettings::defaults(24, 0));
+        check(again.toFileText() == alarms.toFileText(), "alarm settings read back as written");
+    } catch (const Failure &) {
+    }
+    for (const auto &[day, wattHours] : EnergyArchive::parse(QByteArray(rest.data(), qsizetype(rest.size()))).dayTotals)
+        check(day.isValid() && std::isfinite(wattHours) && wattHours >= 0, "an archived day is a date with finite energy");
     return 0;
 }

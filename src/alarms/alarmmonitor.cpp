@@ -24,6 +24,20 @@ AlarmMonitor::AlarmMonitor(const AlarmSettings &settings, const Clock &clock, QO
     connect(&m_silenceTimer, &QTimer::timeout, this, &AlarmMonitor::checkSilence);
 }
 
+void AlarmMonitor::setSettings(const AlarmSettings &settings)
+{
+    m_settings = settings;
+    for (int kind = 0; kind < kAlarmKinds; ++kind) {
+        m_states[size_t(kind)].heldSince.reset();
+        if (isRaised(AlarmKind(kind)) && !m_settings.isOn(AlarmKind(kind)))
+            change(AlarmKind(kind), false, m_lastValues[size_t(kind)]);
+    }
+    if (m_lastHeard && m_settings.isOn(AlarmKind::NoData))
+        m_silenceTimer.start();
+    else
+        m_silenceTimer.stop();
+}
+
 void AlarmMonitor::watchPort()
 {
     m_lastHeard = m_clock.now();
@@ -49,6 +63,7 @@ void AlarmMonitor::checkSilence()
     if (!m_lastHeard || !m_settings.noDataSeconds || isRaised(AlarmKind::NoData))
         return;
     const qint64 silent = m_lastHeard->secsTo(m_clock.now());
+    m_lastValues[size_t(AlarmKind::NoData)] = double(silent);
     if (double(silent) >= *m_settings.noDataSeconds)
         change(AlarmKind::NoData, true, double(silent));
 }
@@ -56,6 +71,7 @@ void AlarmMonitor::checkSilence()
 void AlarmMonitor::judge(AlarmKind kind, double value)
 {
     const AlarmSettings::Levels &levels = m_settings.levels[size_t(kind)];
+    m_lastValues[size_t(kind)] = value;
     if (!levels.raise)
         return;
     State &state = m_states[size_t(kind)];

@@ -37,6 +37,9 @@ class AlarmMonitor final : public QObject
 public:
     AlarmMonitor(const AlarmSettings &settings, const Clock &clock, QObject *parent = nullptr);
 
+    // New thresholds: conditions under way start again, and an alarm switched off while raised
+    // is cleared.
+    void setSettings(const AlarmSettings &settings);
     // Starts counting silence: the port is meant to be open from now on.
     void watchPort();
     void readingAccepted(const Reading &reading);
@@ -60,6 +63,7 @@ private:
     AlarmSettings m_settings;
     const Clock &m_clock;
     std::array<State, kAlarmKinds> m_states{};
+    std::array<double, kAlarmKinds> m_lastValues{}; // what each alarm last judged
     std::optional<QDateTime> m_lastHeard; // while the port is watched: the last frame, or the start
     QTimer m_silenceTimer;
 };

@@ -11,6 +11,7 @@
 #include "text/numerictext.h"
 #include "text/rounding.h"
 
+#include <QFile>
 #include <QProcess>
 
 #include <chrono>
@@ -38,6 +39,11 @@ AlarmCommand::AlarmCommand(QString command, QString programFolder, ErrorLog &err
     : QObject(parent), m_command(std::move(command)), m_programFolder(std::move(programFolder)),
       m_errorLog(errorLog)
 {
+}
+
+void AlarmCommand::setCommand(const QString &command)
+{
+    m_command = command;
 }
 
 void AlarmCommand::run(const AlarmChange &change)
@@ -138,9 +144,13 @@ AlarmService::AlarmService(const QString &programFolder, LoggerCore &core,
       m_settings(loaded.settings), m_monitor(m_settings, core.clock),
       m_command(m_settings.command, programFolder, m_errorLog)
 {
-    if (const MaybeFailure &problem = loaded.problem)
-        m_errorLog.append(QStringLiteral("alarms.cfg not used"),
-                          problem->description + QStringLiteral("; the default alarms are on"), QString());
+    reportProblem(loaded.problem);
+    QFile file(programFolder + u'/' + AlarmSettings::fileName());
+    if (file.open(QIODevice::ReadOnly))
+        m_settingsText = file.readAll();
+    // The file is replaced whole (renamed into place), so the folder is what can be watched.
+    m_folderWatcher.addPath(programFolder);
+    connect(&m_folderWatcher, &QFileSystemWatcher::directoryChanged, this, &AlarmService::reloadIfChanged);
     connect(&core.receiver, &FrameReceiver::frameAccepted, &m_monitor, &AlarmMonitor::readingAccepted);
     connect(&m_monitor, &AlarmMonitor::changed, this, &AlarmService::record);
     if (portMeantOpen(programFolder))
@@ -149,13 +159,43 @@ AlarmService::AlarmService(const QString &programFolder, LoggerCore &core,
 
 void AlarmService::publishThrough(MqttPublisher &publisher)
 {
-    QList<QPair<QString, bool>> alarms;
-    for (int kind = 0; kind < kAlarmKinds; ++kind)
-        if (m_settings.isOn(AlarmKind(kind)))
-            alarms.append({alarmDefinition(AlarmKind(kind)).name, alarmDefinition(AlarmKind(kind)).battery});
-    publisher.watchAlarms(alarms);
+    const auto publishAll = [this, &publisher] {
+        QList<MqttAlarm> alarms;
+        for (int kind = 0; kind < kAlarmKinds; ++kind) {
+            const AlarmDefinition &definition = alarmDefinition(AlarmKind(kind));
+            alarms.append({definition.name, definition.battery, m_settings.isOn(AlarmKind(kind))});
+            // The state now, so a state the broker kept from an earlier run does not linger.
+            if (m_settings.isOn(AlarmKind(kind)))
+                publisher.alarmChanged(definition.name, m_monitor.isRaised(AlarmKind(kind)));
+        }
+        publisher.setAlarms(alarms);
+    };
+    publishAll();
+    connect(this, &AlarmService::settingsChanged, &publisher, publishAll);
     connect(this, &AlarmService::changed, &publisher,
             [&publisher](const AlarmChange &change) { publisher.alarmChanged(change.definition().name, change.raised); });
+}
+
+void AlarmService::reloadIfChanged()
+{
+    QFile file(m_programFolder + u'/' + AlarmSettings::fileName());
+    const QByteArray content = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (content == m_settingsText)
+        return;
+    m_settingsText = content;
+    const AlarmSettings::Loaded loaded = AlarmSettings::load(m_programFolder);
+    reportProblem(loaded.problem);
+    m_settings = loaded.settings;
+    m_monitor.setSettings(m_settings);
+    m_command.setCommand(m_settings.command);
+    emit settingsChanged();
+}
+
+void AlarmService::reportProblem(const MaybeFailure &problem)
+{
+    if (problem)
+        m_errorLog.append(QStringLiteral("alarms.cfg not used"),
+                          problem->description + QStringLiteral("; the default alarms are on"), QString());
 }
 
 QString AlarmService::logLine(const AlarmChange &change)

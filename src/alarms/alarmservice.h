@@ -4,6 +4,7 @@
 #include "alarms/alarmsettings.h"
 #include "logging/errorlog.h"
 
+#include <QFileSystemWatcher>
 #include <QList>
 #include <QObject>
 
@@ -25,6 +26,7 @@ class AlarmCommand final : public QObject
 
 public:
     AlarmCommand(QString command, QString programFolder, ErrorLog &errorLog, QObject *parent = nullptr);
+    void setCommand(const QString &command);
     void run(const AlarmChange &change);
 
 signals:
@@ -91,13 +93,19 @@ public:
     // "2026_12_07  13:02:05  LowVolts  raised  11.74 V": one line of alarms.txt, without its CR LF.
     static QString logLine(const AlarmChange &change);
 
+    // Reads alarms.cfg again when it has changed (the Alarms dialog saved it): the new
+    // thresholds apply from the next reading on.
+    void reloadIfChanged();
+
 signals:
     void changed(const AlarmChange &change);
+    void settingsChanged();
 
 private:
     AlarmService(const QString &programFolder, LoggerCore &core, const AlarmSettings::Loaded &loaded,
                  QObject *parent);
     void record(const AlarmChange &change);
+    void reportProblem(const MaybeFailure &problem);
 
     QString m_programFolder;
     ErrorLog m_errorLog;
@@ -105,6 +113,8 @@ private:
     AlarmMonitor m_monitor;
     AlarmCommand m_command;
     AlarmBoard m_board;
+    QByteArray m_settingsText; // alarms.cfg as last read
+    QFileSystemWatcher m_folderWatcher;
 };
 
 } // namespace Brolant

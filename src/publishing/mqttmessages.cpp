@@ -162,13 +162,18 @@ MqttMessage MqttMessages::alarm(const QString &name, bool raised) const
             kAtLeastOnce, true};
 }
 
-QList<MqttMessage> MqttMessages::alarmDiscovery(const QList<QPair<QString, bool>> &namesAndBattery) const
+QList<MqttMessage> MqttMessages::alarmDiscovery(const QList<MqttAlarm> &alarms) const
 {
     if (m_discoveryPrefix.isEmpty())
         return {};
     QList<MqttMessage> messages;
-    for (const auto &[name, battery] : namesAndBattery) {
+    for (const auto &[name, battery, on] : alarms) {
         const QString key = QStringLiteral("alarm_") + name.toLower();
+        const QString configTopic = QStringLiteral("%1/binary_sensor/%2/%3/config").arg(m_discoveryPrefix, deviceId(), key);
+        if (!on) {
+            messages.append({configTopic, QByteArray(), kAtLeastOnce, true});
+            continue;
+        }
         const QJsonObject config{{QStringLiteral("name"), QStringLiteral("Alarm ") + name},
                                  {QStringLiteral("unique_id"), deviceId() + u'_' + key},
                                  {QStringLiteral("state_topic"), topic(QStringLiteral("alarm/") + name)},
@@ -177,8 +182,7 @@ QList<MqttMessage> MqttMessages::alarmDiscovery(const QList<QPair<QString, bool>
                                  {QStringLiteral("availability_topic"), statusTopic()},
                                  {QStringLiteral("device_class"), battery ? QStringLiteral("battery") : QStringLiteral("problem")},
                                  {QStringLiteral("device"), device()}};
-        messages.append({QStringLiteral("%1/binary_sensor/%2/%3/config").arg(m_discoveryPrefix, deviceId(), key),
-                         json(config), kAtLeastOnce, true});
+        messages.append({configTopic, json(config), kAtLeastOnce, true});
     }
     return messages;
 }

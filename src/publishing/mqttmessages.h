@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QJsonObject>
 #include <QList>
-#include <QPair>
 #include <QString>
 
 class QDate;
@@ -22,6 +21,14 @@ struct MqttMessage
     QByteArray payload;
     int qos = 0;
     bool retained = false;
+};
+
+// An alarm as published: its name, whether it is about the battery, and whether it is on.
+struct MqttAlarm
+{
+    QString name;
+    bool battery = false;
+    bool on = false;
 };
 
 // The topics and payloads Brolant publishes, built from numbers; T is the Topic and S the Site:
@@ -48,9 +55,10 @@ public:
 
     // An alarm's state, "raised" or "cleared", kept by the broker: T/S/alarm/<name>.
     MqttMessage alarm(const QString &name, bool raised) const;
-    // One retained binary_sensor config per alarm (battery alarms of class battery, the others
-    // of class problem); none when discovery is off.
-    QList<MqttMessage> alarmDiscovery(const QList<QPair<QString, bool>> &namesAndBattery) const;
+    // One retained binary_sensor config per alarm that is on (battery alarms of class battery,
+    // the others of class problem), and an empty one for each alarm that is off, which removes
+    // it from Home Assistant; none when discovery is off.
+    QList<MqttMessage> alarmDiscovery(const QList<MqttAlarm> &alarms) const;
 
 private:
     QString topic(const QString &leaf) const;

@@ -144,12 +144,9 @@ void MqttPublisher::publishDayEnergy(const QDate &day, double wattHours)
         m_dayEnergyWaiting = message; // retained when it goes, so the latest is all that matters
 }
 
-void MqttPublisher::watchAlarms(const QList<QPair<QString, bool>> &alarms)
+void MqttPublisher::setAlarms(const QList<MqttAlarm> &alarms)
 {
     m_alarms = alarms;
-    // Every watched alarm starts cleared, so a state kept from an earlier run does not linger.
-    for (const auto &[name, battery] : alarms)
-        alarmChanged(name, false);
     if (m_client.isConnected())
         for (const MqttMessage &config : m_messages.alarmDiscovery(m_alarms))
             m_client.publish(config);

@@ -37,9 +37,8 @@ public:
     // The broker as a user should see it: "connected to host:port", "broker not available: ...".
     const QString &state() const { return m_state; }
     qsizetype waitingRecords() const { return m_queue.size(); }
-    // Publishes the state of these alarms (name, whether about the battery) from now on, with
-    // their discovery.
-    void watchAlarms(const QList<QPair<QString, bool>> &alarms);
+    // The alarms whose discovery is published from now on (again on every connection).
+    void setAlarms(const QList<MqttAlarm> &alarms);
     // An alarm raised or cleared; kept until the broker has it, the latest state only.
     void alarmChanged(const QString &name, bool raised);
     // Says "offline" and disconnects; the queue stays on disk for the next run.
@@ -67,7 +66,7 @@ private:
     MqttClient m_client;
     std::optional<int> m_recordInFlight;
     std::optional<MqttMessage> m_dayEnergyWaiting;
-    QList<QPair<QString, bool>> m_alarms;
+    QList<MqttAlarm> m_alarms;
     QMap<QString, MqttMessage> m_alarmsWaiting;
     QDateTime m_lastLive;
     bool m_outage = false;

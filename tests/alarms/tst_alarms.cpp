@@ -240,6 +240,24 @@ private slots:
         QVERIFY(rig.service->monitor().isRaised(AlarmKind::LowVolts));
     }
 
+    void savedSettingsApplyWhileRunning()
+    {
+        AlarmRig rig("<Delay>0</Delay><NoData></NoData>");
+        rig.reading(0, 11.5);
+        QVERIFY(rig.service->monitor().isRaised(AlarmKind::LowVolts));
+        QSignalSpy reloaded(rig.service.get(), &AlarmService::settingsChanged);
+        AlarmSettings settings = rig.service->settings();
+        settings.levels[size_t(AlarmKind::LowVolts)] = {};
+        settings.levels[size_t(AlarmKind::HighVolts)] = {13.0, 12.8};
+        settings.save(rig.folder.path());
+        QVERIFY(reloaded.wait()); // seen by the folder watcher, as when the Alarms dialog saves
+        rig.reading(5, 13.5);
+        QCOMPARE(rig.folder.read("logs/alarms.txt"),
+                 QByteArray("2026_12_07  13:00:00  LowVolts  raised  11.5 V\r\n"
+                            "2026_12_07  13:00:00  LowVolts  cleared  11.5 V\r\n"
+                            "2026_12_07  13:00:05  HighVolts  raised  13.5 V\r\n"));
+    }
+
     void dialogRefusesAClearOnTheWrongSideAndSavesAtomically()
     {
         ProgramFolder folder;
