@@ -53,6 +53,7 @@ void LoggerEndToEndTest::logsLikeTheMainWindow()
     ProgramFolder folder;
     folder.writeProgramConfig("1", "0", "1"); // LogOn 0: the logger logs all the same
     folder.writeCalibration();
+    folder.write("alarms.cfg", "<HighVolts>12.5</HighVolts><Delay>0</Delay>"); // the board's 13 V is too high
     BoardProcess board;
     QVERIFY(board.start(folder.file("COM1"), {"--frame", QString(kFrame), "--rate", "10"}));
     QVERIFY(QFile::copy(qEnvironmentVariable("BROLANT_BUILD_DIR") + "/brolant-logger", folder.file("brolant-logger")));
@@ -67,6 +68,7 @@ void LoggerEndToEndTest::logsLikeTheMainWindow()
     QVERIFY2(out.count(QStringLiteral(" Wh  (")) >= 2, qPrintable(out));
     QVERIFY(out.contains(QStringLiteral("13.00 V  3.3 A  42 W  300 rpm  5 wind")));
     QVERIFY(out.endsWith(QStringLiteral("brolant-logger: ended in order\n")));
+    QCOMPARE(out.count(QRegularExpression("\nalarm: \\d{4}_\\d\\d_\\d\\d  \\d\\d:\\d\\d:\\d\\d  HighVolts  raised  13 V\n")), 1);
 
     const QByteArray day = folder.read("logs/P_" + today() + ".txt");
     const QList<QByteArray> logged = recordValues(day);
