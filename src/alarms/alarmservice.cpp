@@ -145,9 +145,7 @@ AlarmService::AlarmService(const QString &programFolder, LoggerCore &core,
       m_command(m_settings.command, programFolder, m_errorLog)
 {
     reportProblem(loaded.problem);
-    QFile file(programFolder + u'/' + AlarmSettings::fileName());
-    if (file.open(QIODevice::ReadOnly))
-        m_settingsText = file.readAll();
+    m_settingsText = settingsText();
     // The file is replaced whole (renamed into place), so the folder is what can be watched.
     m_folderWatcher.addPath(programFolder);
     connect(&m_folderWatcher, &QFileSystemWatcher::directoryChanged, this, &AlarmService::reloadIfChanged);
@@ -178,8 +176,7 @@ void AlarmService::publishThrough(MqttPublisher &publisher)
 
 void AlarmService::reloadIfChanged()
 {
-    QFile file(m_programFolder + u'/' + AlarmSettings::fileName());
-    const QByteArray content = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    const QByteArray content = settingsText();
     if (content == m_settingsText)
         return;
     m_settingsText = content;
@@ -189,6 +186,16 @@ void AlarmService::reloadIfChanged()
     m_monitor.setSettings(m_settings);
     m_command.setCommand(m_settings.command);
     emit settingsChanged();
+}
+
+QByteArray AlarmService::settingsText() const
+{
+    // Only to tell whether the file changed: its start and its size are enough, however large.
+    constexpr qint64 kCompared = 64 * 1024;
+    QFile file(m_programFolder + u'/' + AlarmSettings::fileName());
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.read(kCompared) + QByteArray::number(file.size());
 }
 
 void AlarmService::reportProblem(const MaybeFailure &problem)

@@ -106,6 +106,7 @@ private:
                  QObject *parent);
     void record(const AlarmChange &change);
     void reportProblem(const MaybeFailure &problem);
+    QByteArray settingsText() const;
 
     QString m_programFolder;
     ErrorLog m_errorLog;

@@ -3,6 +3,7 @@
 #include "history/historyloader.h"
 #include "history/historyrecords.h"
 #include "text/numerictext.h"
+#include "viewer/dayloader.h"
 #include "viewer/logginginterval.h"
 
 #include <QFile>
@@ -65,7 +66,10 @@ EnergyArchive EnergyArchive::parse(const QByteArray &content)
 EnergyArchive EnergyArchive::read(const QString &programFolder)
 {
     QFile file(programFolder + QStringLiteral("/logs/Whours.txt"));
-    return file.open(QIODevice::ReadOnly) ? parse(file.readAll()) : EnergyArchive{};
+    // Two lines a day would take millennia to reach this: anything larger is not the archive.
+    if (file.size() > DayLoader::kLargestDayFile || !file.open(QIODevice::ReadOnly))
+        return {};
+    return parse(file.readAll());
 }
 
 namespace EnergyTable {

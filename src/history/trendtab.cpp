@@ -74,12 +74,16 @@ void TrendTab::loaded(std::shared_ptr<const HistoryRecords> records)
     m_status->finished();
     m_envelope = std::make_shared<const TrendEnvelope>(std::move(records));
     m_plot->setEnvelope(m_envelope);
-    m_readout->setText(m_envelope->records().size() == 0 ? QStringLiteral("No records in these days.") : kNoReadout);
+    pointed(std::nullopt);
 }
 
 void TrendTab::pointed(std::optional<size_t> record)
 {
-    m_readout->setText(record ? m_envelope->records().readout(*record, m_units) : kNoReadout);
+    if (record)
+        m_readout->setText(m_envelope->records().readout(*record, m_units));
+    else
+        m_readout->setText(m_envelope && m_envelope->records().size() == 0 ? QStringLiteral("No records in these days.")
+                                                                           : kNoReadout);
 }
 
 } // namespace Brolant
