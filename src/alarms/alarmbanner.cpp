@@ -53,7 +53,7 @@ void AlarmBanner::showBoard()
     QStringList raised;
     bool allAcknowledged = true;
     for (const AlarmBoard::Entry &entry : m_board.raised()) {
-        raised << entry.change.text().replace(QStringLiteral("  raised  "), QStringLiteral(" "));
+        raised << entry.change.definition().name + u' ' + entry.change.valueText();
         allAcknowledged = allAcknowledged && entry.acknowledged;
     }
     if (!raised.isEmpty()) {
@@ -63,7 +63,7 @@ void AlarmBanner::showBoard()
     } else if (const auto &cleared = m_board.lastCleared()) {
         m_text->setText(QStringLiteral("Cleared at %1: %2")
                             .arg(cleared->time.time().toString(QStringLiteral("HH:mm:ss")),
-                                 cleared->text().replace(QStringLiteral("  cleared  "), QStringLiteral(" "))));
+                                 cleared->definition().name + u' ' + cleared->valueText()));
         setStyleSheet(kClearedStyle);
     } else {
         m_text->clear();

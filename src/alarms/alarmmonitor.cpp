@@ -11,10 +11,20 @@ namespace {
 constexpr std::chrono::seconds kSilenceCheck{1};
 }
 
+QString AlarmChange::numberText() const
+{
+    return NumericText::shortest(Rounding::halfAway(value, 2));
+}
+
+QString AlarmChange::valueText() const
+{
+    return numberText() + u' ' + definition().unit;
+}
+
 QString AlarmChange::text() const
 {
     return definition().name + QStringLiteral("  ") + (raised ? QStringLiteral("raised") : QStringLiteral("cleared"))
-           + QStringLiteral("  ") + NumericText::shortest(Rounding::halfAway(value, 2)) + u' ' + definition().unit;
+           + QStringLiteral("  ") + valueText();
 }
 
 AlarmMonitor::AlarmMonitor(const AlarmSettings &settings, const Clock &clock, QObject *parent)

@@ -23,6 +23,10 @@ struct AlarmChange
     QDateTime time;
 
     const AlarmDefinition &definition() const { return alarmDefinition(kind); }
+    // "11.74": the value as every output writes it, rounded to two decimals.
+    QString numberText() const;
+    // "11.74 V".
+    QString valueText() const;
     // "LowVolts  raised  11.74 V": the words of alarms.txt after its date and time.
     QString text() const;
 };

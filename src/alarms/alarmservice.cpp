@@ -8,8 +8,6 @@
 #include "publishing/mqttpublisher.h"
 #include "text/datetext.h"
 #include "text/failure.h"
-#include "text/numerictext.h"
-#include "text/rounding.h"
 
 #include <QFile>
 #include <QProcess>
@@ -56,7 +54,7 @@ void AlarmCommand::run(const AlarmChange &change)
     process->setArguments(parts.mid(1)
                           << change.definition().name
                           << (change.raised ? QStringLiteral("raised") : QStringLiteral("cleared"))
-                          << NumericText::shortest(Rounding::halfAway(change.value, 2)) << change.definition().unit);
+                          << change.numberText() << change.definition().unit);
     process->setWorkingDirectory(m_programFolder);
     process->setStandardOutputFile(QProcess::nullDevice());
     process->setStandardErrorFile(QProcess::nullDevice());

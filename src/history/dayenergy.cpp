@@ -107,6 +107,14 @@ double total(const std::vector<DayEnergy> &days)
                            [](double sum, const DayEnergy &day) { return sum + day.wattHours; });
 }
 
+std::array<double, 12> monthTotals(const std::vector<DayEnergy> &days)
+{
+    std::array<double, 12> totals{};
+    for (const DayEnergy &day : days)
+        totals[size_t(day.day.month() - 1)] += day.wattHours;
+    return totals;
+}
+
 double mean(const std::vector<DayEnergy> &days)
 {
     const auto counted = std::count_if(days.begin(), days.end(), [](const DayEnergy &day) {

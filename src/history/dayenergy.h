@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QString>
 
+#include <array>
 #include <map>
 #include <vector>
 
@@ -44,6 +45,8 @@ std::vector<DayEnergy> days(const EnergyArchive &archive, const HistoryRecords &
 std::vector<QDate> daysToCompute(const EnergyArchive &archive, const QDate &from, const QDate &to);
 
 double total(const std::vector<DayEnergy> &days);
+// The totals of January to December of the days given (a year's).
+std::array<double, 12> monthTotals(const std::vector<DayEnergy> &days);
 // The mean of the days that have a value; 0 when none has.
 double mean(const std::vector<DayEnergy> &days);
 

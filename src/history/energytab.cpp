@@ -199,20 +199,16 @@ void EnergyTab::showMonths()
     totals->setColor(kArchiveColour);
     QStringList categories;
     QList<QStringList> rows;
-    double yearTotal = 0.0;
+    const std::array<double, 12> monthTotals = EnergyTable::monthTotals(m_days);
     for (int month = 1; month <= 12; ++month) {
-        std::vector<DayEnergy> ofMonth;
-        std::copy_if(m_days.begin(), m_days.end(), std::back_inserter(ofMonth),
-                     [&](const DayEnergy &day) { return day.day.month() == month; });
-        const double total = EnergyTable::total(ofMonth);
-        yearTotal += total;
+        const double total = monthTotals[size_t(month - 1)];
         const QString name = QLocale().standaloneMonthName(month, QLocale::ShortFormat);
         categories << name;
         *totals << total;
         rows << QStringList{name, wattHoursText(total), QString()};
     }
     HistoryWidgets::setRows(m_table, rows);
-    m_summary->setText(QStringLiteral("Year total %1 Wh").arg(wattHoursText(yearTotal)));
+    m_summary->setText(QStringLiteral("Year total %1 Wh").arg(wattHoursText(EnergyTable::total(m_days))));
     showBars({totals}, categories, QStringLiteral("Month"));
 }
 

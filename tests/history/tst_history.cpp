@@ -24,6 +24,8 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include <numeric>
+
 using namespace Brolant;
 
 namespace {
@@ -114,6 +116,12 @@ private slots:
         }
         QCOMPARE(EnergyTable::total(days), 370.9);
         QCOMPARE(EnergyTable::mean(days), 370.9 / 3);
+        const auto months = EnergyTable::monthTotals({{QDate(2026, 1, 31), 5.0, S::Archive},
+                                                      {QDate(2026, 12, 1), 2.5, S::Computed},
+                                                      {QDate(2026, 12, 31), 1.0, S::Archive}});
+        QCOMPARE(months[0], 5.0);
+        QCOMPARE(months[11], 3.5);
+        QCOMPARE(std::accumulate(months.begin() + 1, months.end() - 1, 0.0), 0.0);
     }
 
     void bins_data()
