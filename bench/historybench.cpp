@@ -5,7 +5,7 @@
 #include "history/historyloader.h"
 #include "history/powercurve.h"
 #include "history/trendenvelope.h"
-#include "history/trendwidget.h"
+#include "history/ui/trendwidget.h"
 #include "memory.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "loggingbench.h"
 
 #include "app/mainwindowmodel.h"
-#include "logging/loggercore.h"
+#include "session/loggercore.h"
 #include "benchmark.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"

@@ -1,8 +1,8 @@
 #include "startupbench.h"
 
-#include "app/mainwindow.h"
+#include "app/ui/mainwindow.h"
 #include "app/mainwindowmodel.h"
-#include "logging/loggercore.h"
+#include "session/loggercore.h"
 #include "benchmark.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"

@@ -3,7 +3,7 @@
 #include "benchmark.h"
 #include "programfolder.h"
 #include "scriptedprompts.h"
-#include "viewer/graph.h"
+#include "viewer/ui/graph.h"
 
 #include <QTime>
 

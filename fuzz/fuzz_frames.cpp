@@ -6,8 +6,8 @@
 #include "app/consoleview.h"
 #include "app/headlessprompts.h"
 #include "app/mainwindowmodel.h"
-#include "logging/loggercore.h"
-#include "logging/loggercore.h"
+#include "session/loggercore.h"
+#include "session/loggercore.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"
 

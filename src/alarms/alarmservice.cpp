@@ -3,9 +3,8 @@
 #include "config/configreading.h"
 #include "config/programconfig.h"
 #include "config/tagvalue.h"
-#include "logging/loggercore.h"
+#include "session/loggercore.h"
 #include "platform/textfile.h"
-#include "publishing/mqttpublisher.h"
 #include "text/datetext.h"
 #include "text/failure.h"
 
@@ -151,25 +150,6 @@ AlarmService::AlarmService(const QString &programFolder, LoggerCore &core,
     connect(&m_monitor, &AlarmMonitor::changed, this, &AlarmService::record);
     if (portMeantOpen(programFolder))
         m_monitor.watchPort();
-}
-
-void AlarmService::publishThrough(MqttPublisher &publisher)
-{
-    const auto publishAll = [this, &publisher] {
-        QList<MqttAlarm> alarms;
-        for (int kind = 0; kind < kAlarmKinds; ++kind) {
-            const AlarmDefinition &definition = alarmDefinition(AlarmKind(kind));
-            alarms.append({definition.name, definition.battery, m_settings.isOn(AlarmKind(kind))});
-            // The state now, so a state the broker kept from an earlier run does not linger.
-            if (m_settings.isOn(AlarmKind(kind)))
-                publisher.alarmChanged(definition.name, m_monitor.isRaised(AlarmKind(kind)));
-        }
-        publisher.setAlarms(alarms);
-    };
-    publishAll();
-    connect(this, &AlarmService::settingsChanged, &publisher, publishAll);
-    connect(this, &AlarmService::changed, &publisher,
-            [&publisher](const AlarmChange &change) { publisher.alarmChanged(change.definition().name, change.raised); });
 }
 
 void AlarmService::reloadIfChanged()

@@ -13,7 +13,6 @@
 
 namespace Brolant {
 
-class MqttPublisher;
 struct LoggerCore;
 
 // Runs the alarm command on every change, without a shell and never holding up logging: the
@@ -86,9 +85,6 @@ public:
     AlarmMonitor &monitor() { return m_monitor; }
     AlarmBoard &board() { return m_board; }
     AlarmCommand &command() { return m_command; }
-
-    // Publishes every alarm that is on as T/S/alarm/<name>, with its discovery.
-    void publishThrough(MqttPublisher &publisher);
 
     // "2026_12_07  13:02:05  LowVolts  raised  11.74 V": one line of alarms.txt, without its CR LF.
     static QString logLine(const AlarmChange &change);

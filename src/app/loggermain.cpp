@@ -3,8 +3,9 @@
 #include "app/consoleview.h"
 #include "app/headlessprompts.h"
 #include "app/mainwindowmodel.h"
-#include "logging/loggercore.h"
+#include "session/loggercore.h"
 #include "alarms/alarmservice.h"
+#include "app/alarmpublishing.h"
 #include "publishing/mqttpublisher.h"
 #include "platform/clock.h"
 #include "platform/programlocation.h"
@@ -36,7 +37,7 @@ int main(int argc, char *argv[])
     const auto publisher = MqttPublisher::startIfConfigured(programFolder, core);
     AlarmService alarms(programFolder, core);
     if (publisher)
-        alarms.publishThrough(*publisher);
+        publishAlarms(alarms, *publisher);
     QObject::connect(&alarms, &AlarmService::changed, &application,
                      [&](const AlarmChange &change) { out << "alarm: " << AlarmService::logLine(change) << Qt::endl; });
     QObject::connect(&core.logging, &LoggingCycle::intervalLogged, &application, [&](const Record &record) {

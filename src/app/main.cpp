@@ -1,9 +1,10 @@
-#include "alarms/alarmbanner.h"
+#include "alarms/ui/alarmbanner.h"
 #include "alarms/alarmservice.h"
-#include "app/mainwindow.h"
+#include "app/alarmpublishing.h"
+#include "app/ui/mainwindow.h"
 #include "app/mainwindowmodel.h"
-#include "app/widgetprompts.h"
-#include "logging/loggercore.h"
+#include "app/ui/widgetprompts.h"
+#include "session/loggercore.h"
 #include "publishing/mqttpublisher.h"
 #include "platform/clock.h"
 #include "platform/programlocation.h"
@@ -32,7 +33,7 @@ int main(int argc, char *argv[])
         QObject::connect(publisher.get(), &MqttPublisher::stateChanged, &window, &MainWindow::showBrokerState);
     AlarmService alarms(programFolder, core);
     if (publisher)
-        alarms.publishThrough(*publisher);
+        publishAlarms(alarms, *publisher);
     AlarmBanner banner(alarms.board(), &window);
     banner.setGeometry(window.alarmArea());
 

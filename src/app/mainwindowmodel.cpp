@@ -4,7 +4,7 @@
 #include "app/mainwindowview.h"
 #include "config/configreading.h"
 #include "config/tagreader.h"
-#include "logging/loggercore.h"
+#include "session/loggercore.h"
 #include "platform/clock.h"
 #include "platform/prompts.h"
 #include "platform/seriallink.h"

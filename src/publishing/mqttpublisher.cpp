@@ -1,6 +1,6 @@
 #include "publishing/mqttpublisher.h"
 
-#include "logging/loggercore.h"
+#include "session/loggercore.h"
 #include "platform/clock.h"
 #include "text/failure.h"
 

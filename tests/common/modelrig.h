@@ -4,7 +4,7 @@
 #include "app/mainwindowmodel.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"
-#include "logging/loggercore.h"
+#include "session/loggercore.h"
 #include "programfolder.h"
 #include "recordingview.h"
 #include "scriptedprompts.h"

@@ -1,4 +1,4 @@
-#include "dialogs/setup/programsetup.h"
+#include "dialogs/setup/ui/programsetup.h"
 #include "dialogs/setup/setupform.h"
 #include "filesizelimit.h"
 #include "programfolder.h"

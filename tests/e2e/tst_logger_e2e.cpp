@@ -1,5 +1,5 @@
 #include "app/mainwindowmodel.h"
-#include "logging/loggercore.h"
+#include "session/loggercore.h"
 #include "boardprocess.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"

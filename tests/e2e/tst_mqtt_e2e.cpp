@@ -2,6 +2,7 @@
 #include "brokerprocess.h"
 #include "modelrig.h"
 #include "alarms/alarmservice.h"
+#include "app/alarmpublishing.h"
 #include "dialogs/publishing/mqttdialog.h"
 #include "publishing/mqttpublisher.h"
 #include "scriptedprompts.h"
@@ -118,7 +119,7 @@ void MqttEndToEndTest::alarmsAreRetainedWithTheirDiscovery()
     AlarmService alarms(rig.folder.path(), rig.core);
     QVERIFY(rig.broker.start());
     rig.startPublishing();
-    alarms.publishThrough(*rig.publisher);
+    publishAlarms(alarms, *rig.publisher);
     QTRY_VERIFY_WITH_TIMEOUT(rig.connected(), kBrokerWait);
     rig.push({"[</V>580<V><I>577</I>]"}); // tags the wrong way round: rejected, no reading
     QVERIFY(!alarms.monitor().isRaised(AlarmKind::LowVolts));

@@ -1,17 +1,18 @@
 #include "history/dayenergy.h"
-#include "history/energytab.h"
+#include "history/ui/energytab.h"
 #include "history/historycsv.h"
 #include "history/historyloader.h"
-#include "history/historywindow.h"
+#include "history/ui/historywindow.h"
 #include "history/powercurve.h"
-#include "history/powercurvetab.h"
+#include "history/ui/powercurvetab.h"
 #include "history/trendenvelope.h"
-#include "history/trendtab.h"
-#include "history/trendwidget.h"
+#include "history/ui/trendtab.h"
+#include "history/ui/trendwidget.h"
 #include "programfolder.h"
 #include "screenreader.h"
 #include "scriptedprompts.h"
-#include "viewer/graph.h"
+#include "app/ui/widgetprompts.h"
+#include "viewer/ui/graph.h"
 
 #include <QAccessibleTableInterface>
 #include <QApplication>
@@ -236,12 +237,12 @@ private slots:
         const QDate today = QDate::currentDate();
         folder.write("logs/P_" + today.toString("yyyy_MM_dd") + ".txt", day(61, 60.0));
         folder.write("logs/Whours.txt", today.toString("yyyy_MM_dd").toLatin1() + " 07:00  12.0 Wh\r\n");
-        ScriptedPrompts messages;
-        ViewerSession session;
-        Graph graph(folder.path(), session, messages);
-        graph.show();
-        graph.findChild<QPushButton *>("History")->click();
-        auto *window = graph.findChild<HistoryWindow *>();
+        QWidget owner;
+        WidgetPrompts windows(folder.path(), owner);
+        const std::unique_ptr<Graph> graph = windows.makeLogViewer();
+        graph->show();
+        graph->findChild<QPushButton *>("History")->click();
+        auto *window = graph->findChild<HistoryWindow *>();
         QVERIFY(window && window->isVisible());
         QCOMPARE(window->windowTitle(), QString("Energy History"));
 

@@ -1,7 +1,7 @@
 #include "programfolder.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"
-#include "logging/loggercore.h"
+#include "session/loggercore.h"
 #include "publishing/mqttpublisher.h"
 #include "publishing/mqttsettings.h"
 #include "publishing/recordqueue.h"

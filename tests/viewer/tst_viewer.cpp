@@ -3,9 +3,9 @@
 #include "scriptedprompts.h"
 #include "viewer/csvexport.h"
 #include "viewer/dayloader.h"
-#include "viewer/graph.h"
+#include "viewer/ui/graph.h"
 #include "viewer/plotmodel.h"
-#include "viewer/plotwidget.h"
+#include "viewer/ui/plotwidget.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "viewer/plotwidget.h"
+#include "viewer/ui/plotwidget.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,7 +1,5 @@
-#include "dialogs/setup/programsetup.h"
+#include "dialogs/setup/ui/programsetup.h"
 
-#include "dialogs/alarms/alarmsdialog.h"
-#include "dialogs/publishing/mqttdialog.h"
 #include "platform/portlocator.h"
 #include "text/numerictext.h"
 #include "widgets/widgethelpers.h"
@@ -17,7 +15,6 @@
 #include <QRadioButton>
 
 #include <iterator>
-#include <type_traits>
 
 namespace Brolant {
 
@@ -121,24 +118,23 @@ ProgramSetup::ProgramSetup(const QString &programFolder, Messages &messages, QWi
     save->setObjectName(QStringLiteral("Command1"));
     save->setAccessibleName(QStringLiteral("Save Setings"));
     save->setDefault(true);
-    // The settings beyond the program's own, each in a dialog of its own file.
+    // The settings beyond the program's own, each in a dialog of its own file, which whoever
+    // composes the windows opens on request.
     auto *more = new QHBoxLayout;
-    const auto opens = [&](const char *name, const QString &caption, const QString &description, auto dialogType) {
+    const auto opens = [&](const char *name, const QString &caption, const QString &description,
+                           void (ProgramSetup::*request)()) {
         auto *button = new QPushButton(caption, this);
         button->setObjectName(QLatin1String(name));
         button->setAccessibleDescription(description);
         button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, [this] {
-            typename decltype(dialogType)::type dialog(m_programFolder, m_messages, this);
-            dialog.exec();
-        });
+        connect(button, &QPushButton::clicked, this, request);
         more->addWidget(button);
     };
     opens("Publishing", QStringLiteral("Publishing..."), QStringLiteral("where readings are published: MQTT"),
-          std::type_identity<MqttDialog>());
+          &ProgramSetup::publishingRequested);
     opens("AlarmsButton", QStringLiteral("Alarms..."),
           QStringLiteral("when to warn of a low or high battery, a high current, an overspeeding turbine or a silent board"),
-          std::type_identity<AlarmsDialog>());
+          &ProgramSetup::alarmsRequested);
     more->addStretch();
     grid->addLayout(more, row++, 0, 1, 3);
 

@@ -1,4 +1,4 @@
-#include "app/twips.h"
+#include "app/ui/twips.h"
 
 #include <QWidget>
 

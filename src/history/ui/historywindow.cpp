@@ -1,8 +1,8 @@
-#include "history/historywindow.h"
+#include "history/ui/historywindow.h"
 
-#include "history/energytab.h"
-#include "history/powercurvetab.h"
-#include "history/trendtab.h"
+#include "history/ui/energytab.h"
+#include "history/ui/powercurvetab.h"
+#include "history/ui/trendtab.h"
 #include "viewer/viewersettings.h"
 
 #include <QTabWidget>

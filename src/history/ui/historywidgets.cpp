@@ -1,4 +1,4 @@
-#include "history/historywidgets.h"
+#include "history/ui/historywidgets.h"
 
 #include <QChartView>
 #include <QDateEdit>

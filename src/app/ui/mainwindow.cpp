@@ -1,8 +1,8 @@
-#include "app/mainwindow.h"
+#include "app/ui/mainwindow.h"
 
 #include "acquisition/livelist.h"
 #include "app/mainwindowmodel.h"
-#include "app/twips.h"
+#include "app/ui/twips.h"
 #include "widgets/widgethelpers.h"
 
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "dialogs/calibration/calibrate.h"
+#include "dialogs/calibration/ui/calibrate.h"
 
 #include "platform/messages.h"
 #include "widgets/widgethelpers.h"

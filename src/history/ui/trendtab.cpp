@@ -1,8 +1,8 @@
-#include "history/trendtab.h"
+#include "history/ui/trendtab.h"
 
-#include "history/historywidgets.h"
-#include "history/loadstatus.h"
-#include "history/trendwidget.h"
+#include "history/ui/historywidgets.h"
+#include "history/ui/loadstatus.h"
+#include "history/ui/trendwidget.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

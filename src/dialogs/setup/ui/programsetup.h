@@ -20,6 +20,10 @@ class ProgramSetup final : public QDialog
 public:
     ProgramSetup(const QString &programFolder, Messages &messages, QWidget *parent = nullptr);
 
+signals:
+    void publishingRequested();
+    void alarmsRequested();
+
 private:
     void showForm(const SetupForm &form);
     SetupForm form() const;

@@ -4,7 +4,6 @@
 #include "viewer/graphview.h"
 
 #include <QDialog>
-#include <QPointer>
 
 #include <array>
 
@@ -15,7 +14,6 @@ class QListWidget;
 
 namespace Brolant {
 
-class HistoryWindow;
 class Messages;
 class PlotWidget;
 
@@ -45,16 +43,16 @@ public:
     void markDrag(double fromX, double toX) override;
     void message(const QString &text) override;
 
+signals:
+    // The user asked for the Energy History; whoever composes the windows opens it.
+    void historyRequested();
+
 private:
     QLineEdit *timeBox(const char *name, const QString &text, const QString &description);
     QWidget *buildFilePanel();
     QWidget *buildLegend();
 
-    void historyClicked();
-
-    QString m_programFolder;
     Messages &m_messages;
-    QPointer<HistoryWindow> m_history;
     GraphModel m_model;
     QLabel *m_fileName = nullptr;
     QListWidget *m_folders = nullptr;

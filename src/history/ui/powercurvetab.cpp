@@ -1,8 +1,8 @@
-#include "history/powercurvetab.h"
+#include "history/ui/powercurvetab.h"
 
 #include "history/historycsv.h"
-#include "history/historywidgets.h"
-#include "history/loadstatus.h"
+#include "history/ui/historywidgets.h"
+#include "history/ui/loadstatus.h"
 #include "platform/messages.h"
 #include "text/failure.h"
 

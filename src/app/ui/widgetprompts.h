@@ -6,9 +6,13 @@
 
 #include <QString>
 
+#include <memory>
+
 class QWidget;
 
 namespace Brolant {
+
+class Graph;
 
 // Prompts shown as real message boxes and dialogs, owned by the main window.
 class WidgetPrompts final : public Prompts
@@ -19,6 +23,8 @@ public:
     void message(const QString &text) override;
     void runProgramSetup() override;
     void runLogViewer() override;
+    // The viewer, with its History... button opening the Energy History beside it.
+    std::unique_ptr<Graph> makeLogViewer();
     void runCalibration() override;
 
 private:

@@ -1,4 +1,4 @@
-#include "history/trendwidget.h"
+#include "history/ui/trendwidget.h"
 
 #include <QMouseEvent>
 #include <QPainter>

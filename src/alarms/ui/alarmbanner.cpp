@@ -1,4 +1,4 @@
-#include "alarms/alarmbanner.h"
+#include "alarms/ui/alarmbanner.h"
 
 #include "alarms/alarmservice.h"
 

@@ -1,8 +1,7 @@
-#include "viewer/graph.h"
+#include "viewer/ui/graph.h"
 
-#include "history/historywindow.h"
 #include "platform/messages.h"
-#include "viewer/plotwidget.h"
+#include "viewer/ui/plotwidget.h"
 #include "widgets/widgethelpers.h"
 
 #include <QCheckBox>
@@ -50,7 +49,7 @@ const QString kEnergyText = QStringLiteral("Wh");
 
 Graph::Graph(const QString &programFolder, ViewerSession &session, Messages &messages,
              QWidget *parent)
-    : QDialog(parent), m_programFolder(programFolder), m_messages(messages),
+    : QDialog(parent), m_messages(messages),
       m_model(programFolder, session, *this)
 {
     setObjectName(QStringLiteral("Graph"));
@@ -86,18 +85,6 @@ Graph::Graph(const QString &programFolder, ViewerSession &session, Messages &mes
     connect(m_plot, &PlotWidget::pressed, this, [this](double x) { m_model.pressed(x); });
     connect(m_plot, &PlotWidget::released, this, [this](double x) { m_model.released(x); });
     m_model.open();
-}
-
-void Graph::historyClicked()
-{
-    // One window at a time, kept open beside the viewer; it closes with the viewer.
-    if (!m_history) {
-        m_history = new HistoryWindow(m_programFolder, QDate::currentDate(), m_messages, this);
-        m_history->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    m_history->show();
-    m_history->raise();
-    m_history->activateWindow();
 }
 
 QLineEdit *Graph::timeBox(const char *name, const QString &text, const QString &description)
@@ -186,7 +173,7 @@ QWidget *Graph::buildFilePanel()
     history->setObjectName(QStringLiteral("History"));
     history->setAccessibleDescription(QStringLiteral("energy per day, the power curve and the trend of many days"));
     history->setAutoDefault(false);
-    connect(history, &QPushButton::clicked, this, &Graph::historyClicked);
+    connect(history, &QPushButton::clicked, this, &Graph::historyRequested);
     column->addWidget(history);
 
     auto *readouts = new QGridLayout;

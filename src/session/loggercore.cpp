@@ -1,4 +1,4 @@
-#include "logging/loggercore.h"
+#include "session/loggercore.h"
 
 namespace Brolant {
 

@@ -1,4 +1,4 @@
-#include "history/loadstatus.h"
+#include "history/ui/loadstatus.h"
 
 #include "history/historyloader.h"
 

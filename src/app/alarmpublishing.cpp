@@ -1,0 +1,29 @@
+#include "app/alarmpublishing.h"
+
+#include "alarms/alarmservice.h"
+#include "publishing/mqttpublisher.h"
+
+namespace Brolant {
+
+void publishAlarms(AlarmService &alarms, MqttPublisher &publisher)
+{
+    const auto publishAll = [&alarms, &publisher] {
+        QList<MqttAlarm> published;
+        for (int kind = 0; kind < kAlarmKinds; ++kind) {
+            const AlarmDefinition &definition = alarmDefinition(AlarmKind(kind));
+            const bool on = alarms.settings().isOn(AlarmKind(kind));
+            published.append({definition.name, definition.battery, on});
+            // The state now, so a state the broker kept from an earlier run does not linger.
+            if (on)
+                publisher.alarmChanged(definition.name, alarms.monitor().isRaised(AlarmKind(kind)));
+        }
+        publisher.setAlarms(published);
+    };
+    publishAll();
+    QObject::connect(&alarms, &AlarmService::settingsChanged, &publisher, publishAll);
+    QObject::connect(&alarms, &AlarmService::changed, &publisher, [&publisher](const AlarmChange &change) {
+        publisher.alarmChanged(change.definition().name, change.raised);
+    });
+}
+
+} // namespace Brolant

@@ -1,0 +1,77 @@
+#include "app/ui/widgetprompts.h"
+
+#include "dialogs/alarms/alarmsdialog.h"
+#include "dialogs/calibration/ui/calibrate.h"
+#include "dialogs/publishing/mqttdialog.h"
+#include "dialogs/setup/ui/programsetup.h"
+#include "history/ui/historywindow.h"
+#include "platform/qserialportlink.h"
+#include "viewer/ui/graph.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QMessageBox>
+
+namespace Brolant {
+
+WidgetPrompts::WidgetPrompts(QString programFolder, QWidget &owner)
+    : m_programFolder(std::move(programFolder)), m_owner(owner)
+{
+}
+
+void WidgetPrompts::message(const QString &text)
+{
+    // Centred on the window that raised it: an open dialog, else the main window.
+    QWidget *raiser = QApplication::activeModalWidget();
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Brolant"), text, QMessageBox::Ok,
+                    raiser ? raiser : &m_owner);
+    box.exec();
+}
+
+std::unique_ptr<Graph> WidgetPrompts::makeLogViewer()
+{
+    auto viewer = std::make_unique<Graph>(m_programFolder, m_viewerSession, *this, &m_owner);
+    Graph *graph = viewer.get();
+    QObject::connect(graph, &Graph::historyRequested, graph, [this, graph] {
+        // One window at a time, kept open beside the viewer; it closes with the viewer.
+        auto *history = graph->findChild<HistoryWindow *>();
+        if (!history) {
+            history = new HistoryWindow(m_programFolder, QDate::currentDate(), *this, graph);
+            history->setAttribute(Qt::WA_DeleteOnClose);
+        }
+        history->show();
+        history->raise();
+        history->activateWindow();
+    });
+    return viewer;
+}
+
+void WidgetPrompts::runLogViewer()
+{
+    makeLogViewer()->exec();
+}
+
+void WidgetPrompts::runCalibration()
+{
+    // The dialog reads the board through a port of its own while the main window's is closed.
+    QSerialPortLink link(m_programFolder);
+    Calibrate dialog(m_programFolder, link, m_calibrationSession, *this, &m_owner);
+    dialog.openPort();
+    dialog.exec();
+}
+
+void WidgetPrompts::runProgramSetup()
+{
+    ProgramSetup dialog(m_programFolder, *this, &m_owner);
+    const auto opens = [this, &dialog](auto dialogType) {
+        return [this, &dialog] {
+            typename decltype(dialogType)::type settings(m_programFolder, *this, &dialog);
+            settings.exec();
+        };
+    };
+    QObject::connect(&dialog, &ProgramSetup::publishingRequested, &dialog, opens(std::type_identity<MqttDialog>()));
+    QObject::connect(&dialog, &ProgramSetup::alarmsRequested, &dialog, opens(std::type_identity<AlarmsDialog>()));
+    dialog.exec();
+}
+
+} // namespace Brolant
