@@ -6,6 +6,7 @@
 #include "history/powercurve.h"
 #include "history/trendenvelope.h"
 #include "history/ui/trendwidget.h"
+#include "logging/energyarchive.h"
 #include "memory.h"
 
 #include <QDir>

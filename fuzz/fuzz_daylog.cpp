@@ -1,13 +1,13 @@
 // The log viewer fed random day files and time ranges: loading, plotting and exporting, checking
 // that every loaded value and the view's energy are finite numbers.
 
+#include "invariant.h"
+#include "text/datetext.h"
 #include "viewer/csvexport.h"
 #include "viewer/dayloader.h"
 #include "viewer/dayrecords.h"
 #include "viewer/plotmodel.h"
 #include "viewer/viewersettings.h"
-
-#include "invariant.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         for (int series = 0; series < DayRecords::SeriesCount; ++series)
             check(std::isfinite(records.value(DayRecords::Series(series), position)), "a loaded value is finite");
     }
-    DayLoader::parseTime(QString::fromLatin1(rest.data(), qsizetype(std::min<size_t>(rest.size(), 12))));
+    DateText::secondsOfDay(QString::fromLatin1(rest.data(), qsizetype(std::min<size_t>(rest.size(), 12))));
 
     ViewerSettings settings;
     settings.logDelay = QStringLiteral("60");

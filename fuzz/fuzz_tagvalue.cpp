@@ -7,6 +7,7 @@
 #include "dialogs/setup/setupform.h"
 #include "history/dayenergy.h"
 #include "invariant.h"
+#include "logging/energyarchive.h"
 #include "text/failure.h"
 
 #include <fuzzer/FuzzedDataProvider.h>

@@ -3,8 +3,9 @@
 #include "config/configreading.h"
 #include "config/programconfig.h"
 #include "config/tagvalue.h"
-#include "session/loggercore.h"
+#include "platform/programpaths.h"
 #include "platform/textfile.h"
+#include "session/loggercore.h"
 #include "text/datetext.h"
 #include "text/failure.h"
 
@@ -24,7 +25,7 @@ const QString kCommandStage = QStringLiteral("alarm command failed");
 bool portMeantOpen(const QString &programFolder)
 {
     try {
-        const auto port = tagValue(readConfigFile(programFolder + u'/' + ProgramConfig::fileName()), ProgramTag::kPort);
+        const auto port = tagValue(readConfigFile(ProgramPaths(programFolder).programConfig()), ProgramTag::kPort);
         return port && !port->isEmpty() && *port != u"0";
     } catch (const Failure &) {
         return false;
@@ -170,7 +171,7 @@ QByteArray AlarmService::settingsText() const
 {
     // Only to tell whether the file changed: its start and its size are enough, however large.
     constexpr qint64 kCompared = 64 * 1024;
-    QFile file(m_programFolder + u'/' + AlarmSettings::fileName());
+    QFile file(ProgramPaths(m_programFolder).alarmSettings());
     if (!file.open(QIODevice::ReadOnly))
         return QByteArray();
     return file.read(kCompared) + QByteArray::number(file.size());
@@ -192,7 +193,7 @@ QString AlarmService::logLine(const AlarmChange &change)
 void AlarmService::record(const AlarmChange &change)
 {
     try {
-        TextFile::append(m_programFolder + QStringLiteral("/logs/alarms.txt"), logLine(change) + QStringLiteral("\r\n"));
+        TextFile::append(ProgramPaths(m_programFolder).alarmLog(), logLine(change) + QStringLiteral("\r\n"));
     } catch (const Failure &failure) {
         m_errorLog.append(QStringLiteral("alarm log not written"), failure.description, logLine(change));
     }

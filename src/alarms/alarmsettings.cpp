@@ -3,6 +3,7 @@
 #include "config/configreading.h"
 #include "config/programconfig.h"
 #include "config/tagvalue.h"
+#include "platform/programpaths.h"
 #include "platform/textfile.h"
 #include "text/numerictext.h"
 
@@ -69,7 +70,7 @@ AlarmSettings AlarmSettings::defaultsFor(const QString &programFolder)
     double systemVolts = kVoltsPerNominal12;
     double maxAmps = 0.0;
     try {
-        const QString content = readConfigFile(programFolder + u'/' + ProgramConfig::fileName());
+        const QString content = readConfigFile(ProgramPaths(programFolder).programConfig());
         const auto sv = NumericText::parse(tagValue(content, ProgramTag::kSystemVolts).value_or(QString()));
         const auto ma = NumericText::parse(tagValue(content, ProgramTag::kMaxAmps).value_or(QString()));
         // Only the systems the board is made for: anything else would set alarms nobody chose.
@@ -154,7 +155,7 @@ QString AlarmSettings::toFileText() const
 AlarmSettings::Loaded AlarmSettings::load(const QString &programFolder)
 {
     const AlarmSettings defaults = defaultsFor(programFolder);
-    const QString path = programFolder + u'/' + fileName();
+    const QString path = ProgramPaths(programFolder).alarmSettings();
     if (!QFileInfo::exists(path))
         return {defaults, std::nullopt};
     try {
@@ -166,7 +167,7 @@ AlarmSettings::Loaded AlarmSettings::load(const QString &programFolder)
 
 void AlarmSettings::save(const QString &programFolder) const
 {
-    TextFile::replace(programFolder + u'/' + fileName(), toFileText());
+    TextFile::replace(ProgramPaths(programFolder).alarmSettings(), toFileText());
 }
 
 } // namespace Brolant

@@ -47,7 +47,6 @@ struct AlarmSettings
     double delaySeconds = 10.0;
     QString command;
 
-    static QString fileName() { return QStringLiteral("alarms.cfg"); }
     bool isOn(AlarmKind kind) const;
 
     // The defaults for a system of `systemVolts` (12, 24, 48) whose shunt reads up to `maxAmps`

@@ -2,6 +2,7 @@
 
 #include "app/mainwindowview.h"
 #include "platform/clock.h"
+#include "platform/programpaths.h"
 #include "text/datetext.h"
 
 namespace Brolant {
@@ -18,7 +19,7 @@ void ErrorReporter::log(const QString &stage, const QString &description)
                           .arg(DateText::hourMinute(m_clock.now().time()), stage, description);
     // A log that cannot be written must not hide the error it was to record.
     if (!writeFailure.isEmpty())
-        caption += QStringLiteral("  (not written to %1: %2)").arg(ErrorLog::fileName(), writeFailure);
+        caption += QStringLiteral("  (not written to %1: %2)").arg(FileName::kErrorLog, writeFailure);
     m_view.showError(caption, ErrorTone::Error);
 }
 

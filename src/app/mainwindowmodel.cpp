@@ -4,11 +4,13 @@
 #include "app/mainwindowview.h"
 #include "config/configreading.h"
 #include "config/tagreader.h"
-#include "session/loggercore.h"
+#include "logging/energyarchive.h"
 #include "platform/clock.h"
+#include "platform/programpaths.h"
 #include "platform/prompts.h"
 #include "platform/seriallink.h"
 #include "platform/textfile.h"
+#include "session/loggercore.h"
 #include "text/failure.h"
 #include "text/numerictext.h"
 
@@ -158,7 +160,7 @@ MaybeFailure MainWindowModel::runStartUpOnce()
     // The energy counter is not reset: it starts at 0 once per run, and a start-up repeated by
     // the port-problem loop must not throw away the day's watt-hours.
     m_core.resetReading();
-    createDataFolders();
+    ProgramPaths(m_programFolder).makeDataFolders();
     try {
         loadConfiguration();
     } catch (const Failure &) {
@@ -183,13 +185,6 @@ MaybeFailure MainWindowModel::runStartUpOnce()
     return std::nullopt;
 }
 
-void MainWindowModel::createDataFolders()
-{
-    QDir folder(m_programFolder);
-    for (const char *name : {"logs", "excel", "html"})
-        folder.mkdir(QLatin1String(name));
-}
-
 void MainWindowModel::loadConfiguration()
 {
     // Read in file order; what was read before a failure takes effect, the rest keeps its value.
@@ -198,8 +193,8 @@ void MainWindowModel::loadConfiguration()
         m_core.logging.setOutputs(NumericText::equals(config.savehtml, 1),
                                   NumericText::equals(config.saveExcel, 1), config.wsUnits);
     });
-    const TagReader program(readConfigFile(m_programFolder + u'/' + ProgramConfig::fileName()),
-                            ProgramConfig::fileName());
+    const TagReader program(readConfigFile(ProgramPaths(m_programFolder).programConfig()),
+                            FileName::kProgramConfig);
     m_view.setIntervalEditable(true);
     config.port = program.text(ProgramTag::kPort);
     config.br = program.text(ProgramTag::kBaudRate);
@@ -222,7 +217,7 @@ void MainWindowModel::loadConfiguration()
     CalibrationSettings calibration = m_core.receiver.calibration();
     const auto applyCalibration = qScopeGuard([&] { m_core.receiver.setCalibration(calibration); });
     CalibrationSettings::readInto(
-        calibration, readConfigFile(m_programFolder + u'/' + CalibrationSettings::fileName()));
+        calibration, readConfigFile(ProgramPaths(m_programFolder).calibration()));
 }
 
 void MainWindowModel::openConfiguredPort()
@@ -346,7 +341,7 @@ void MainWindowModel::handlePortProblem()
 void MainWindowModel::appendToEnergyArchive(const QString &line)
 {
     try {
-        TextFile::append(EnergyCounter::archivePath(m_programFolder), line);
+        EnergyArchive::append(m_programFolder, line);
     } catch (const Failure &failure) {
         // The total is not lost while it stands in the error log.
         m_errors.log(QStringLiteral("energy archive not written"),

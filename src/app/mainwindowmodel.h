@@ -61,7 +61,6 @@ private:
     // context is set; the failure is not logged yet).
     MaybeFailure runStartUpOnce();
     void retryStartUp();
-    void createDataFolders();
     void loadConfiguration();
     void wireCore();
     void logProblem(const QString &stage, const QString &description);

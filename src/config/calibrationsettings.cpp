@@ -2,6 +2,7 @@
 
 #include "config/tagreader.h"
 #include "config/tagvalue.h"
+#include "platform/programpaths.h"
 
 namespace Brolant {
 
@@ -18,7 +19,7 @@ QString CalibrationSettings::toFileText() const
 
 void CalibrationSettings::readInto(CalibrationSettings &settings, const QString &content)
 {
-    const TagReader reader(content, fileName());
+    const TagReader reader(content, FileName::kCalibration);
     settings.voltDivider = reader.text(CalibrationTag::kVoltDivider);
     settings.voltOffset = reader.text(CalibrationTag::kVoltOffset);
     settings.ampDivider = reader.text(CalibrationTag::kAmpDivider);

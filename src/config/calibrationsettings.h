@@ -29,7 +29,6 @@ struct CalibrationSettings
     // the values before it are read, the rest keep what they had.
     static void readInto(CalibrationSettings &settings, const QString &content);
 
-    static QString fileName() { return QStringLiteral("settings.cfg"); }
 };
 
 } // namespace Brolant

@@ -39,7 +39,6 @@ struct ProgramConfig
     // The whole file text in its fixed layout, CR LF line ends, ending with an empty line.
     QString toFileText() const;
 
-    static QString fileName() { return QStringLiteral("prog.cfg"); }
 };
 
 } // namespace Brolant

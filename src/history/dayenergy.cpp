@@ -2,12 +2,8 @@
 
 #include "history/historyloader.h"
 #include "history/historyrecords.h"
-#include "text/numerictext.h"
-#include "viewer/dayloader.h"
+#include "logging/energyarchive.h"
 #include "viewer/logginginterval.h"
-
-#include <QFile>
-#include <QRegularExpression>
 
 #include <cmath>
 #include <numeric>
@@ -16,14 +12,6 @@ namespace Brolant {
 
 namespace {
 constexpr double kSecondsPerHour = 3600.0;
-
-// "2026_12_07 13:02  1234.6 Wh" at exit, "2026_12_08,00:00  1234.6 Wh" at midnight.
-const QRegularExpression &lineLayout()
-{
-    static const QRegularExpression layout(
-        QStringLiteral(R"(^(\d{4})_(\d\d)_(\d\d)([ ,])(\d\d):(\d\d)  +(\S+) Wh$)"));
-    return layout;
-}
 
 double computedWattHours(const HistoryRecords &records, const HistoryRecords::Day &day,
                          double logDelaySeconds)
@@ -39,38 +27,6 @@ double computedWattHours(const HistoryRecords &records, const HistoryRecords::Da
     return watts * interval / kSecondsPerHour;
 }
 } // namespace
-
-EnergyArchive EnergyArchive::parse(const QByteArray &content)
-{
-    EnergyArchive archive;
-    for (const QByteArray &raw : content.split('\n')) {
-        const QString line = QString::fromLatin1(raw).trimmed();
-        if (line.isEmpty())
-            continue;
-        const auto match = lineLayout().match(line);
-        const QDate dated(match.hasMatch() ? match.captured(1).toInt() : 0, match.captured(2).toInt(),
-                          match.captured(3).toInt());
-        const auto wattHours = NumericText::parse(match.captured(7));
-        if (!match.hasMatch() || !dated.isValid() || match.captured(5).toInt() > 23
-            || match.captured(6).toInt() > 59 || !wattHours || !std::isfinite(*wattHours)
-            || *wattHours < 0) {
-            ++archive.damagedLines;
-            continue;
-        }
-        const bool closesDay = match.captured(4) == u',';
-        archive.dayTotals[closesDay ? dated.addDays(-1) : dated] += *wattHours;
-    }
-    return archive;
-}
-
-EnergyArchive EnergyArchive::read(const QString &programFolder)
-{
-    QFile file(programFolder + QStringLiteral("/logs/Whours.txt"));
-    // Two lines a day would take millennia to reach this: anything larger is not the archive.
-    if (file.size() > DayLoader::kLargestDayFile || !file.open(QIODevice::ReadOnly))
-        return {};
-    return parse(file.readAll());
-}
 
 namespace EnergyTable {
 

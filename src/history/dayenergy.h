@@ -10,19 +10,8 @@
 
 namespace Brolant {
 
+struct EnergyArchive;
 struct HistoryRecords;
-
-// What logs/Whours.txt says each day made: the sum of the day's exit lines and of the midnight
-// line that closes it (which carries the next day's date).
-struct EnergyArchive
-{
-    std::map<QDate, double> dayTotals;
-    int damagedLines = 0; // lines that are neither layout, passed over
-
-    static EnergyArchive parse(const QByteArray &content);
-    // The program folder's archive; a missing file is an empty archive.
-    static EnergyArchive read(const QString &programFolder);
-};
 
 struct DayEnergy
 {

@@ -1,5 +1,6 @@
 #include "history/historycsv.h"
 
+#include "platform/programpaths.h"
 #include "platform/textfile.h"
 #include "text/datetext.h"
 
@@ -48,9 +49,9 @@ QString powerCurveText(const std::vector<PowerBin> &bins)
 
 QString write(const QString &programFolder, const QString &name, const QString &text)
 {
-    const QString folder = programFolder + QStringLiteral("/excel");
+    const QString folder = ProgramPaths(programFolder).excel();
     QDir().mkpath(folder);
-    const QString path = folder + u'/' + name;
+    const QString path = ProgramPaths(programFolder).inExcel(name);
     TextFile::replace(path, text);
     return path;
 }

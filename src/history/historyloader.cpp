@@ -1,5 +1,7 @@
 #include "history/historyloader.h"
 
+#include "logging/dailylogline.h"
+#include "platform/programpaths.h"
 #include "text/datetext.h"
 #include "viewer/dayloader.h"
 
@@ -43,7 +45,7 @@ HistoryRecords readDay(const QString &programFolder, const QDate &day)
     HistoryRecords records;
     QFile file(dayLogPath(programFolder, day));
     // A file far larger than a day's log is not one; reading it could exhaust memory.
-    if (file.size() <= DayLoader::kLargestDayFile && file.open(QIODevice::ReadOnly))
+    if (file.size() <= DailyLogLine::kLargestFile && file.open(QIODevice::ReadOnly))
         appendDay(file.readAll(), day, records);
     return records;
 }
@@ -69,7 +71,7 @@ void appendPart(const HistoryRecords &part, HistoryRecords &records)
 
 QString dayLogPath(const QString &programFolder, const QDate &day)
 {
-    return programFolder + QStringLiteral("/logs/P_") + DateText::dateStamp(day) + QStringLiteral(".txt");
+    return ProgramPaths(programFolder).dailyLog(day);
 }
 
 void appendDay(const QByteArray &content, const QDate &day, HistoryRecords &records)
@@ -83,7 +85,7 @@ void appendDay(const QByteArray &content, const QDate &day, HistoryRecords &reco
         qsizetype end = content.indexOf("\r\n", from);
         if (end < 0)
             end = content.size();
-        const auto record = DayLoader::readRecord(QByteArrayView(content).sliced(from, end - from));
+        const auto record = DailyLogLine::parse(QByteArrayView(content).sliced(from, end - from));
         from = end + 2;
         if (!record)
             continue;

@@ -1,5 +1,6 @@
 #include "logging/dailylog.h"
 
+#include "platform/programpaths.h"
 #include "platform/textfile.h"
 
 #include <QDir>
@@ -8,14 +9,9 @@ namespace Brolant {
 
 DailyLog::DailyLog(QString programFolder) : m_programFolder(std::move(programFolder)) {}
 
-QString DailyLog::fileName(const QString &dateStamp)
+void DailyLog::append(const QDate &day, const QString &line)
 {
-    return QStringLiteral("P_%1.txt").arg(dateStamp);
-}
-
-void DailyLog::append(const QString &dateStamp, const QString &line)
-{
-    m_kept.append({fileName(dateStamp), line});
+    m_kept.append({FileName::dailyLog(day), line});
     flush();
 }
 
@@ -23,10 +19,10 @@ void DailyLog::flush()
 {
     // A logs folder removed while running is made again rather than losing records.
     if (!m_kept.isEmpty())
-        QDir(m_programFolder).mkdir(QStringLiteral("logs"));
+        QDir().mkdir(ProgramPaths(m_programFolder).logs());
     while (!m_kept.isEmpty()) {
         const Record &record = m_kept.constFirst();
-        TextFile::append(m_programFolder + QStringLiteral("/logs/") + record.fileName, record.line);
+        TextFile::append(ProgramPaths(m_programFolder).inLogs(record.fileName), record.line);
         m_kept.removeFirst();
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QList>
 #include <QString>
 
@@ -19,11 +20,9 @@ public:
 
     explicit DailyLog(QString programFolder);
 
-    static QString fileName(const QString &dateStamp);
-
-    // Appends `line` to the file of `dateStamp`, after any records kept from earlier failures.
+    // Appends `line` to the file of `day`, after any records kept from earlier failures.
     // Throws Failure when it could not; the records not written are kept, in order.
-    void append(const QString &dateStamp, const QString &line);
+    void append(const QDate &day, const QString &line);
     // Writes the kept records; throws Failure, keeping those not written, when it could not.
     void flush();
     // Hands over the records still kept, for the program's end, when they have nowhere else to go.

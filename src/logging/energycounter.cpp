@@ -1,8 +1,7 @@
 #include "logging/energycounter.h"
 
+#include "logging/energyarchive.h"
 #include "platform/clock.h"
-#include "text/datetext.h"
-#include "text/numbermask.h"
 
 #include <cmath>
 
@@ -34,7 +33,7 @@ void EnergyCounter::settleDay()
     m_lastSeenDate = now.date();
     if (!finishedDay.isValid() || finishedDay == now.date())
         return;
-    const QString archiveLine = line(now, u',');
+    const QString archiveLine = EnergyArchive::line(EnergyArchive::LineKind::Midnight, now, m_total);
     const double finishedTotal = std::exchange(m_total, 0.0);
     emit dayClosed(finishedDay, finishedTotal, archiveLine);
 }
@@ -50,19 +49,7 @@ void EnergyCounter::tick()
 
 QString EnergyCounter::exitLine() const
 {
-    return line(m_clock.now(), u' ');
-}
-
-QString EnergyCounter::line(const QDateTime &now, QChar separator) const
-{
-    return DateText::dateStamp(now.date()) + separator + DateText::hourMinute(now.time())
-           + QStringLiteral("  ") + NumberMask::format(m_total, u"#####.0")
-           + QStringLiteral(" Wh\r\n");
-}
-
-QString EnergyCounter::archivePath(const QString &programFolder)
-{
-    return programFolder + QStringLiteral("/logs/Whours.txt");
+    return EnergyArchive::line(EnergyArchive::LineKind::Exit, m_clock.now(), m_total);
 }
 
 } // namespace Brolant

@@ -49,15 +49,11 @@ public:
     // The line written when the program ends: the date, a blank, the time and the total.
     QString exitLine() const;
 
-    static QString archivePath(const QString &programFolder);
-
 signals:
     // The finished day, its watt-hours, and the line it leaves in Whours.txt.
     void dayClosed(const QDate &day, double wattHours, const QString &archiveLine);
 
 private:
-    QString line(const QDateTime &now, QChar separator) const;
-
     const Clock &m_clock;
     QTimer m_timer;
     double m_total = 0.0;

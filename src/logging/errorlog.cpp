@@ -1,6 +1,7 @@
 #include "logging/errorlog.h"
 
 #include "platform/clock.h"
+#include "platform/programpaths.h"
 #include "platform/textfile.h"
 #include "text/datetext.h"
 #include "text/failure.h"
@@ -8,7 +9,7 @@
 namespace Brolant {
 
 ErrorLog::ErrorLog(QString programFolder, const Clock &clock)
-    : m_path(programFolder + u'/' + fileName()), m_clock(clock)
+    : m_path(ProgramPaths(programFolder).errorLog()), m_clock(clock)
 {
 }
 

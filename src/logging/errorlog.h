@@ -21,7 +21,6 @@ public:
     QString append(const QString &context, const QString &description,
                    const QString &receivedText) const;
 
-    static QString fileName() { return QStringLiteral("errorlog.txt"); }
 
 private:
     QString m_path;

@@ -38,8 +38,4 @@ struct Record
     FrameHealth health;    // the frames of this interval and since start-up
 };
 
-// One line of a daily log:
-// <T>14:05</T><V>12.53</V><I>5.30</I><W>66.00</W><R>245</R><S>12.0</S><M>0</M>   1234.6Wh
-QString logRecordLine(const Record &record);
-
 } // namespace Brolant

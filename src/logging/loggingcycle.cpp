@@ -1,5 +1,6 @@
 #include "logging/loggingcycle.h"
 
+#include "logging/dailylogline.h"
 #include "logging/energycounter.h"
 #include "logging/publishing.h"
 #include "platform/clock.h"
@@ -77,9 +78,8 @@ void LoggingCycle::tick()
 
 void LoggingCycle::writeDailyRecord(const Record &record)
 {
-    const QString line = logRecordLine(record);
-    const QString dateStamp = DateText::dateStamp(record.time.date());
-    attempt(m_dailyLogFailing, kDailyLogNotWritten, [&] { m_dailyLog.append(dateStamp, line); },
+    const QString line = DailyLogLine::format(record);
+    attempt(m_dailyLogFailing, kDailyLogNotWritten, [&] { m_dailyLog.append(record.time.date(), line); },
             QStringLiteral("records are kept until it can be written"));
 }
 

@@ -1,6 +1,7 @@
 #include "logging/publishing.h"
 
 #include "logging/intervalmeans.h"
+#include "platform/programpaths.h"
 #include "platform/textfile.h"
 #include "text/datetext.h"
 #include "text/failure.h"
@@ -73,22 +74,22 @@ QString spreadsheetRow(const Record &record)
 
 void writeHtml(const QString &programFolder, const Record &record, const QString &units)
 {
-    const QString html = programFolder + QStringLiteral("/html/");
+    const ProgramPaths paths(programFolder);
     QStringList failures;
     try {
-        TextFile::append(html + historyFileName(record.time.date()), historyLine(record, units));
+        TextFile::append(paths.inHtml(historyFileName(record.time.date())), historyLine(record, units));
     } catch (const Failure &failure) {
         // Each output stands alone: the page is still attempted.
         failures.append(failure.description);
     }
     QString templateText;
     try {
-        templateText = TextFile::read(html + QStringLiteral("template.asp"), kLargestTemplate);
+        templateText = TextFile::read(paths.inHtml(QStringLiteral("template.asp")), kLargestTemplate);
     } catch (const Failure &) {
         // No template: the page is written empty, as a sign that it is missing.
     }
     try {
-        TextFile::replace(html + QStringLiteral("log.asp"),
+        TextFile::replace(paths.inHtml(QStringLiteral("log.asp")),
                           page(templateText, record) + kLineEnd);
     } catch (const Failure &failure) {
         failures.append(failure.description);
@@ -99,8 +100,8 @@ void writeHtml(const QString &programFolder, const Record &record, const QString
 
 void writeSpreadsheetRow(const QString &programFolder, const Record &record, const QString &units)
 {
-    const QString path = programFolder + QStringLiteral("/excel/")
-                         + DateText::dateStamp(record.time.date()) + QStringLiteral(".xls");
+    const QString path = ProgramPaths(programFolder).inExcel(DateText::dateStamp(record.time.date())
+                                                             + QStringLiteral(".xls"));
     if (!QFileInfo::exists(path))
         TextFile::append(path, spreadsheetHeader(units));
     TextFile::append(path, spreadsheetRow(record));

@@ -1,5 +1,7 @@
 #include "platform/portlocator.h"
 
+#include "platform/programpaths.h"
+
 #include <QFileInfo>
 #include <QSerialPortInfo>
 
@@ -11,7 +13,7 @@ QStringList PortLocator::candidates(int portNumber) const
 {
     if (portNumber < 1)
         return {};
-    QStringList paths{m_programFolder + QStringLiteral("/COM%1").arg(portNumber)};
+    QStringList paths{ProgramPaths(m_programFolder).portLink(portNumber)};
 #ifdef Q_OS_WIN
     paths << QStringLiteral("COM%1").arg(portNumber);
 #else

@@ -1,7 +1,8 @@
 #include "publishing/mqttpublisher.h"
 
-#include "session/loggercore.h"
 #include "platform/clock.h"
+#include "platform/programpaths.h"
+#include "session/loggercore.h"
 #include "text/failure.h"
 
 namespace Brolant {
@@ -25,7 +26,7 @@ std::unique_ptr<MqttPublisher> MqttPublisher::startIfConfigured(const QString &p
     } catch (const Failure &failure) {
         ErrorLog(programFolder, core.clock)
             .append(QStringLiteral("MQTT publishing not started"),
-                    QStringLiteral("%1 cannot be used: %2").arg(MqttSettings::fileName(), failure.description),
+                    QStringLiteral("%1 cannot be used: %2").arg(FileName::kMqttSettings, failure.description),
                     QString());
         return nullptr;
     }

@@ -2,6 +2,7 @@
 
 #include "config/configreading.h"
 #include "config/tagvalue.h"
+#include "platform/programpaths.h"
 #include "platform/textfile.h"
 #include "text/numerictext.h"
 
@@ -145,7 +146,7 @@ QString MqttSettings::toFileText() const
 
 std::optional<MqttSettings> MqttSettings::load(const QString &programFolder)
 {
-    const QString path = programFolder + u'/' + fileName();
+    const QString path = ProgramPaths(programFolder).mqttSettings();
     if (!QFileInfo::exists(path))
         return std::nullopt;
     const QString content = readConfigFile(path);
@@ -157,7 +158,7 @@ std::optional<MqttSettings> MqttSettings::load(const QString &programFolder)
 
 void MqttSettings::save(const QString &programFolder) const
 {
-    TextFile::replace(programFolder + u'/' + fileName(), toFileText(), TextFile::Access::OwnerOnly);
+    TextFile::replace(ProgramPaths(programFolder).mqttSettings(), toFileText(), TextFile::Access::OwnerOnly);
 }
 
 } // namespace Brolant

@@ -39,7 +39,6 @@ struct MqttSettings
     QString site = defaultSite();
     QString discovery = QStringLiteral("homeassistant");
 
-    static QString fileName() { return QStringLiteral("mqtt.cfg"); }
     // This computer's name reduced to [a-z0-9_-]: one site per logger by default.
     static QString defaultSite();
     // Any text reduced to what a site may hold: lower case letters, digits, "_" and "-".

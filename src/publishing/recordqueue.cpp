@@ -1,5 +1,6 @@
 #include "publishing/recordqueue.h"
 
+#include "platform/programpaths.h"
 #include "platform/textfile.h"
 #include "text/failure.h"
 
@@ -32,7 +33,7 @@ RecordQueue::RecordQueue(QString programFolder) : m_programFolder(std::move(prog
 
 QString RecordQueue::path() const
 {
-    return m_programFolder + u'/' + fileName();
+    return ProgramPaths(m_programFolder).mqttQueue();
 }
 
 qsizetype RecordQueue::push(const QByteArray &payload)

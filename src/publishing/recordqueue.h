@@ -17,7 +17,6 @@ public:
     // Loads what an earlier run left waiting.
     explicit RecordQueue(QString programFolder);
 
-    static QString fileName() { return QStringLiteral("mqtt-queue.txt"); }
 
     // Adds a payload at the end; returns how many of the oldest had to go to make room.
     // Throws Failure when the file cannot be written (the payload is still queued in memory).

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
+
+#include <optional>
 
 class QDate;
 class QTime;
@@ -15,6 +18,10 @@ QString dateStamp(const QDate &date);
 
 // hh:mm on the 24-hour clock.
 QString hourMinute(const QTime &time);
+
+// A time of day as a user may type it: h:mm or hh:mm, optionally :ss, on the 24-hour clock.
+// Seconds since midnight, or nothing.
+std::optional<int> secondsOfDay(QStringView text);
 
 } // namespace DateText
 

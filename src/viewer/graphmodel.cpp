@@ -1,6 +1,9 @@
 #include "viewer/graphmodel.h"
 
+#include "logging/dailylogline.h"
+#include "platform/programpaths.h"
 #include "platform/textfile.h"
+#include "text/datetext.h"
 #include "text/failure.h"
 #include "text/numerictext.h"
 #include "text/rounding.h"
@@ -26,7 +29,7 @@ GraphModel::GraphModel(QString programFolder, ViewerSession &session, GraphView 
 
 QString GraphModel::logsFolder() const
 {
-    return m_programFolder + QStringLiteral("/logs");
+    return ProgramPaths(m_programFolder).logs();
 }
 
 void GraphModel::open()
@@ -93,8 +96,8 @@ void GraphModel::display()
         return;
     }
     const QStringList &boxes = m_times;
-    const auto start = DayLoader::parseTime(boxes[0] + u':' + boxes[1]);
-    const auto finish = DayLoader::parseTime(boxes[2] + u':' + boxes[3]);
+    const auto start = DateText::secondsOfDay(boxes[0] + u':' + boxes[1]);
+    const auto finish = DateText::secondsOfDay(boxes[2] + u':' + boxes[3]);
     if (!start || !finish) {
         m_view.message(QStringLiteral("\"%1:%2\" to \"%3:%4\" is not a range of times of day. "
                                       "Use hours 00 to 23 and minutes 00 to 59.")
@@ -109,7 +112,7 @@ void GraphModel::display()
     }
     QByteArray content;
     try {
-        content = TextFile::readBytes(file.filePath(), DayLoader::kLargestDayFile);
+        content = TextFile::readBytes(file.filePath(), DailyLogLine::kLargestFile);
     } catch (const Failure &failure) {
         loadFailed(QStringLiteral("The day could not be read: %1").arg(failure.description));
         return;
@@ -218,7 +221,7 @@ void GraphModel::exportCsv()
         return;
     }
     try {
-        TextFile::replace(m_programFolder + QStringLiteral("/excel/") + *name,
+        TextFile::replace(ProgramPaths(m_programFolder).inExcel(*name),
                           CsvExport::text(m_session.records, m_range));
     } catch (const Failure &failure) {
         m_view.message(QStringLiteral("The export could not be written: %1").arg(failure.description));

@@ -3,6 +3,7 @@
 #include "config/configreading.h"
 #include "config/programconfig.h"
 #include "config/tagreader.h"
+#include "platform/programpaths.h"
 #include "text/failure.h"
 #include "text/numerictext.h"
 #include "viewer/dayrecords.h"
@@ -17,8 +18,8 @@ ViewerSettings ViewerSettings::read(const QString &programFolder)
 {
     ViewerSettings settings;
     try {
-        const TagReader reader(readConfigFile(programFolder + u'/' + ProgramConfig::fileName()),
-                               ProgramConfig::fileName());
+        const TagReader reader(readConfigFile(ProgramPaths(programFolder).programConfig()),
+                               FileName::kProgramConfig);
         settings.logDelay = reader.text(ProgramTag::kLogDelay);
         settings.voltScaleMax = reader.number(ProgramTag::kSystemVolts) * kVoltScalePerSystemVolt;
         settings.maxAmps = reader.int16(ProgramTag::kMaxAmps);

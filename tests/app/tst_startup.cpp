@@ -256,7 +256,7 @@ void StartupTest::errorLogEntry()
     QVERIFY(log.append(context, description, received).isEmpty());
     QVERIFY(log.append(context, description, received).isEmpty());
     QFETCH(QByteArray, expected);
-    QCOMPARE(folder.read(ErrorLog::fileName()), expected + expected);
+    QCOMPARE(folder.read(FileName::kErrorLog), expected + expected);
 }
 
 void StartupTest::endClosesThePortOnce()

@@ -1,13 +1,14 @@
 #pragma once
 
-#include "logging/errorlog.h"
 #include "app/mainwindowmodel.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"
-#include "session/loggercore.h"
+#include "logging/errorlog.h"
+#include "platform/programpaths.h"
 #include "programfolder.h"
 #include "recordingview.h"
 #include "scriptedprompts.h"
+#include "session/loggercore.h"
 
 #include <QList>
 
@@ -30,7 +31,7 @@ struct ModelRig
         for (const QByteArray &chunk : chunks)
             link.push(chunk);
     }
-    QByteArray errorLog() const { return folder.read(ErrorLog::fileName()); }
+    QByteArray errorLog() const { return folder.read(FileName::kErrorLog); }
 };
 
 } // namespace Brolant

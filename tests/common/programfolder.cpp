@@ -2,6 +2,7 @@
 
 #include "config/calibrationsettings.h"
 #include "config/programconfig.h"
+#include "platform/programpaths.h"
 
 #include <QDir>
 #include <QFile>
@@ -42,12 +43,12 @@ void ProgramFolder::writeProgramConfig(const QString &port, const QString &logOn
     config.ma = QStringLiteral("20");
     config.br = baud;
     config.dispMessages = dispMessages;
-    write(ProgramConfig::fileName(), config.toFileText().toLatin1());
+    write(FileName::kProgramConfig, config.toFileText().toLatin1());
 }
 
 void ProgramFolder::writeCalibration() const
 {
     const CalibrationSettings settings{QStringLiteral("50"), QStringLiteral("512"),
                                        QStringLiteral("20"), QStringLiteral("4"), QStringLiteral("2")};
-    write(CalibrationSettings::fileName(), settings.toFileText().toLatin1());
+    write(FileName::kCalibration, settings.toFileText().toLatin1());
 }

@@ -1,4 +1,5 @@
 #include "history/dayenergy.h"
+#include "logging/energyarchive.h"
 #include "history/ui/energytab.h"
 #include "history/historycsv.h"
 #include "history/historyloader.h"

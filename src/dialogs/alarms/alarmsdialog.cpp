@@ -3,6 +3,7 @@
 #include "config/configreading.h"
 #include "config/tagvalue.h"
 #include "platform/messages.h"
+#include "platform/programpaths.h"
 #include "text/numerictext.h"
 #include "widgets/widgethelpers.h"
 
@@ -81,7 +82,7 @@ AlarmsDialog::AlarmsDialog(const QString &programFolder, Messages &messages, QWi
     const AlarmSettings::Loaded loaded = AlarmSettings::load(programFolder);
     if (loaded.problem)
         m_problem->setText(QStringLiteral("%1 could not be used (%2): these are the default values.")
-                               .arg(AlarmSettings::fileName(), loaded.problem->description));
+                               .arg(FileName::kAlarmSettings, loaded.problem->description));
     m_problem->setVisible(!m_problem->text().isEmpty());
     const AlarmSettings &settings = loaded.settings;
     for (int kind = 0; kind < kLevelAlarms; ++kind) {
@@ -115,7 +116,7 @@ void AlarmsDialog::saveClicked()
         typed().save(m_programFolder);
     } catch (const Failure &failure) {
         m_messages.message(QStringLiteral("The alarms were not saved, and %1 is unchanged.\n\n%2")
-                               .arg(AlarmSettings::fileName(), failure.description));
+                               .arg(FileName::kAlarmSettings, failure.description));
         return;
     }
     accept();

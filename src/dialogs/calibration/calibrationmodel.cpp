@@ -5,6 +5,7 @@
 #include "config/programconfig.h"
 #include "config/tagreader.h"
 #include "dialogs/calibration/calibrationview.h"
+#include "platform/programpaths.h"
 #include "platform/seriallink.h"
 #include "platform/textfile.h"
 #include "text/failure.h"
@@ -44,18 +45,18 @@ CalibrationModel::CalibrationModel(QString programFolder, SerialLink &link,
 
 void CalibrationModel::open()
 {
-    const TagReader program(readConfigFile(m_programFolder + u'/' + ProgramConfig::fileName()),
-                            ProgramConfig::fileName());
+    const TagReader program(readConfigFile(ProgramPaths(m_programFolder).programConfig()),
+                            FileName::kProgramConfig);
     const int port = program.int16(ProgramTag::kPort);
     const double baud = program.number(ProgramTag::kBaudRate);
     m_wsUnits = program.text(ProgramTag::kWsUnits);
 
-    const QString content = readConfigFile(m_programFolder + u'/' + CalibrationSettings::fileName());
+    const QString content = readConfigFile(ProgramPaths(m_programFolder).calibration());
     CalibrationSettings settings;
     CalibrationSettings::readInto(settings, content);
     m_workingOffset = settings.voltOffset;
     // The box shows the divisor in its shortest form, so it must be a number.
-    const double ampDivider = TagReader(content, CalibrationSettings::fileName()).number(CalibrationTag::kAmpDivider);
+    const double ampDivider = TagReader(content, FileName::kCalibration).number(CalibrationTag::kAmpDivider);
 
     m_view.setText(CalibrationView::WindQuestion, QStringLiteral("How many pulses per %1?").arg(m_wsUnits));
     if (baud < 1 || baud > INT32_MAX)
@@ -115,10 +116,10 @@ void CalibrationModel::saveClicked()
                                        m_divisors[CalibrationView::RpmDivisor],
                                        m_divisors[CalibrationView::WindDivisor]};
     try {
-        TextFile::replace(m_programFolder + u'/' + CalibrationSettings::fileName(), settings.toFileText());
+        TextFile::replace(ProgramPaths(m_programFolder).calibration(), settings.toFileText());
     } catch (const Failure &failure) {
         m_view.message(QStringLiteral("The calibration could not be saved, and %1 is unchanged.\n\n%2")
-                           .arg(CalibrationSettings::fileName(), failure.description));
+                           .arg(FileName::kCalibration, failure.description));
         return;
     }
     m_link.close();

@@ -3,6 +3,7 @@
 #include "config/configreading.h"
 #include "config/tagvalue.h"
 #include "platform/messages.h"
+#include "platform/programpaths.h"
 #include "widgets/widgethelpers.h"
 
 #include <QCheckBox>
@@ -76,13 +77,13 @@ MqttDialog::MqttDialog(const QString &programFolder, Messages &messages, QWidget
     connect(&m_test, &ConnectionTest::finished, m_outcome, &QLabel::setText);
 
     MqttSettings settings;
-    const QString path = programFolder + u'/' + MqttSettings::fileName();
+    const QString path = ProgramPaths(programFolder).mqttSettings();
     try {
         if (QFileInfo::exists(path))
             settings = MqttSettings::fromText(readConfigFile(path));
     } catch (const Failure &failure) {
         m_problem->setText(QStringLiteral("%1 could not be used (%2): these are the starting values.")
-                               .arg(MqttSettings::fileName(), failure.description));
+                               .arg(FileName::kMqttSettings, failure.description));
     }
     m_problem->setVisible(!m_problem->text().isEmpty());
     showSettings(settings);
@@ -132,7 +133,7 @@ void MqttDialog::saveClicked()
         typed().save(m_programFolder);
     } catch (const Failure &failure) {
         m_messages.message(QStringLiteral("The publishing settings were not saved, and %1 is unchanged.\n\n%2")
-                               .arg(MqttSettings::fileName(), failure.description));
+                               .arg(FileName::kMqttSettings, failure.description));
         return;
     }
     accept();

@@ -2,6 +2,7 @@
 
 #include "config/configreading.h"
 #include "platform/messages.h"
+#include "platform/programpaths.h"
 #include "platform/textfile.h"
 #include "text/failure.h"
 
@@ -16,7 +17,7 @@ ProgramSetupModel::ProgramSetupModel(QString programFolder, Messages &messages)
 
 QString ProgramSetupModel::configPath() const
 {
-    return m_programFolder + u'/' + ProgramConfig::fileName();
+    return ProgramPaths(m_programFolder).programConfig();
 }
 
 SetupForm ProgramSetupModel::load()
@@ -26,7 +27,7 @@ SetupForm ProgramSetupModel::load()
     if (!QFileInfo::exists(configPath())) {
         m_loadProblem = QStringLiteral("%1 does not exist yet: these are the starting values, and "
                                        "saving creates the file.")
-                            .arg(ProgramConfig::fileName());
+                            .arg(FileName::kProgramConfig);
         return form;
     }
     try {
@@ -34,10 +35,10 @@ SetupForm ProgramSetupModel::load()
         if (!stopped.isEmpty())
             m_loadProblem = QStringLiteral("%1 could not be read completely (%2). Settings after "
                                            "that point show their starting values.")
-                                .arg(ProgramConfig::fileName(), stopped);
+                                .arg(FileName::kProgramConfig, stopped);
     } catch (const Failure &failure) {
         m_loadProblem = QStringLiteral("%1 could not be read (%2): these are the starting values.")
-                            .arg(ProgramConfig::fileName(), failure.description);
+                            .arg(FileName::kProgramConfig, failure.description);
     }
     return form;
 }
@@ -53,7 +54,7 @@ bool ProgramSetupModel::save(const SetupForm &form)
         TextFile::replace(configPath(), form.toConfig().toFileText());
     } catch (const Failure &failure) {
         m_messages.message(QStringLiteral("The settings could not be saved, and %1 is unchanged.\n\n%2")
-                               .arg(ProgramConfig::fileName(), failure.description));
+                               .arg(FileName::kProgramConfig, failure.description));
         return false;
     }
     return true;

@@ -1,6 +1,7 @@
 #include "dialogs/setup/setupform.h"
 
 #include "config/tagreader.h"
+#include "platform/programpaths.h"
 #include "text/failure.h"
 #include "text/numerictext.h"
 
@@ -31,7 +32,7 @@ void selectOption(int &selected, double value, const int (&options)[N])
 
 QString SetupForm::readFrom(const QString &content)
 {
-    const TagReader reader(content, ProgramConfig::fileName());
+    const TagReader reader(content, FileName::kProgramConfig);
     try {
         port = reader.text(ProgramTag::kPort);
         savehtml = checkState(reader, ProgramTag::kSaveHtml);

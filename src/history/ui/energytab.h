@@ -2,6 +2,7 @@
 
 #include "history/dayenergy.h"
 #include "history/historyloader.h"
+#include "logging/energyarchive.h"
 
 #include <QDate>
 #include <QWidget>

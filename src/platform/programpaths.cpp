@@ -1,0 +1,21 @@
+#include "platform/programpaths.h"
+
+#include "text/datetext.h"
+
+#include <QDir>
+
+namespace Brolant {
+
+QString FileName::dailyLog(const QDate &day)
+{
+    return QStringLiteral("P_%1.txt").arg(DateText::dateStamp(day));
+}
+
+void ProgramPaths::makeDataFolders() const
+{
+    QDir folder(m_folder);
+    for (const QString &path : {logs(), excel(), html()})
+        folder.mkdir(path);
+}
+
+} // namespace Brolant
