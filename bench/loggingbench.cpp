@@ -1,14 +1,15 @@
 #include "loggingbench.h"
 
+#include "app/errorreporter.h"
 #include "app/mainwindowmodel.h"
-#include "session/loggercore.h"
 #include "benchmark.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"
 #include "memory.h"
-#include "quietview.h"
 #include "programfolder.h"
+#include "quietview.h"
 #include "scriptedprompts.h"
+#include "session/loggersession.h"
 
 using namespace Brolant;
 
@@ -26,8 +27,11 @@ void benchLogging()
     FakeSerialLink link;
     FakeClock clock;
     ScriptedPrompts prompts;
-    LoggerCore core(folder.path(), link, clock);
-    MainWindowModel model(folder.path(), core, view, prompts);
+    LoggerSession session(folder.path(), link, clock);
+    LoggerCore &core = session.core();
+    ErrorReporter errors(folder.path(), clock, view);
+    errors.listenTo(session);
+    MainWindowModel model(session, errors, view, prompts);
     model.startUp();
     const QByteArray frame("[<V>650</V><I>577</I><R>20</R><S>9</S><M>0</M><C>1256</C>]");
 

@@ -1,23 +1,28 @@
 #pragma once
 
-#include "app/consoleview.h"
-
-#include <QBuffer>
-#include <QTextStream>
+#include "app/mainwindowview.h"
 
 namespace Brolant {
 
-// The headless logger's view with its output thrown away: measures the model without a screen.
-class QuietView
+// A screen that shows nothing: measures the main window's model without drawing.
+class QuietView final : public MainWindowView
 {
 public:
-    QuietView() { m_sink.open(QIODevice::WriteOnly); }
-    operator MainWindowView &() { return m_view; }
-
-private:
-    QBuffer m_sink;
-    QTextStream m_stream{&m_sink};
-    ConsoleView m_view{m_stream, m_stream};
+    void showCaption(const QString &) override {}
+    void showStatus(const QString &) override {}
+    void showError(const QString &, ErrorTone) override {}
+    void showError(const QString &) override {}
+    void setLoggingControls(bool) override {}
+    void setIntervalEditable(bool) override {}
+    void showInterval(const QString &) override {}
+    void buildLiveList(const LiveListLayout &) override {}
+    void showLiveRows(const QStringList &, const QStringList &) override {}
+    void showMode(const QString &) override {}
+    void showFrameHealth(const QString &) override {}
+    void setMessageLinesVisible(bool) override {}
+    void flashDataLamp() override {}
+    void flashLogLamp() override {}
+    void resetLamps() override {}
 };
 
 } // namespace Brolant

@@ -4,17 +4,18 @@
 #include "acquisition/frameparser.h"
 #include "acquisition/reading.h"
 #include "acquisition/scaling.h"
-#include "app/ui/mainwindow.h"
+#include "app/errorreporter.h"
 #include "app/mainwindowmodel.h"
-#include "session/loggercore.h"
+#include "app/ui/mainwindow.h"
 #include "benchmark.h"
 #include "config/calibrationsettings.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"
 #include "framesource.h"
-#include "quietview.h"
 #include "programfolder.h"
+#include "quietview.h"
 #include "scriptedprompts.h"
+#include "session/loggersession.h"
 
 #include <QList>
 
@@ -34,7 +35,7 @@ QList<QByteArray> boardFrames()
 
 void benchCore(const QList<QByteArray> &frames)
 {
-    const CalibrationSettings settings{"50", "512", "20", "4", "2"};
+    const CalibrationSettings settings{QString("50"), QString("512"), QString("20"), QString("4"), QString("2")};
     FrameAssembler assembler;
     Reading reading;
     IntervalSums sums;
@@ -71,8 +72,10 @@ template<typename View> void benchModel(const QList<QByteArray> &frames, View &v
     FakeSerialLink link;
     FakeClock clock;
     ScriptedPrompts prompts;
-    LoggerCore core(folder.path(), link, clock);
-    MainWindowModel model(folder.path(), core, view, prompts);
+    LoggerSession session(folder.path(), link, clock);
+    ErrorReporter errors(folder.path(), clock, view);
+    errors.listenTo(session);
+    MainWindowModel model(session, errors, view, prompts);
     model.startUp();
     const Timing ns = nanosecondsPerRound(100'000, [&](long i) { link.push(frames[i % kFrames]); });
     report(name, ns, 1000.0, "us/frame");

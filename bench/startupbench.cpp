@@ -1,14 +1,15 @@
 #include "startupbench.h"
 
-#include "app/ui/mainwindow.h"
+#include "app/errorreporter.h"
 #include "app/mainwindowmodel.h"
-#include "session/loggercore.h"
+#include "app/ui/mainwindow.h"
 #include "benchmark.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"
 #include "memory.h"
 #include "programfolder.h"
 #include "scriptedprompts.h"
+#include "session/loggersession.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -51,8 +52,10 @@ void benchStartUp()
         FakeSerialLink link;
         FakeClock clock;
         ScriptedPrompts prompts;
-        LoggerCore core(folder.path(), link, clock);
-        MainWindowModel model(folder.path(), core, window, prompts);
+        LoggerSession session(folder.path(), link, clock);
+            ErrorReporter errors(folder.path(), clock, window);
+        errors.listenTo(session);
+        MainWindowModel model(session, errors, window, prompts);
         window.attach(model);
         window.show();
         model.startUp();

@@ -1,13 +1,11 @@
-// The main window's receive path and energy tick fed random bytes in random chunks, checking
+// The logger's receive path and energy tick fed random bytes in random chunks, checking
 // after every chunk what must always hold: the reading and the energy finite, amps and energy
 // never negative, the buffer within its cap, and no more frames counted than were fed.
 
 #include "acquisition/frameassembler.h"
-#include "app/consoleview.h"
-#include "app/headlessprompts.h"
-#include "app/mainwindowmodel.h"
-#include "session/loggercore.h"
-#include "session/loggercore.h"
+#include "app/consolestatus.h"
+#include "app/errorreporter.h"
+#include "session/loggersession.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"
 
@@ -29,7 +27,7 @@ using namespace Brolant;
 
 namespace {
 
-// One model for the whole run, as in the program: what it holds carries from input to input.
+// One session for the whole run, as in the program: what it holds carries from input to input.
 struct Rig
 {
     int argc = 1;
@@ -39,12 +37,11 @@ struct Rig
     QTemporaryDir folder;
     QFile nowhere{QStringLiteral("/dev/null")};
     QTextStream out{&nowhere};
-    ConsoleView view{out, out};
+    ConsoleStatus status{out, out};
     FakeSerialLink link;
     FakeClock clock;
-    HeadlessPrompts prompts{out};
-    std::unique_ptr<LoggerCore> core;
-    std::unique_ptr<MainWindowModel> model;
+    std::unique_ptr<LoggerSession> session;
+    std::unique_ptr<ErrorReporter> errors;
     long long openings = 0;
     long long closings = 0;
     long long reads = 0;
@@ -60,9 +57,10 @@ struct Rig
                               "<BR>4800</BR><dispMessages>1</dispMessages>");
         writeFile("settings.cfg", "<VoltDivider>50</VoltDivider><VoltOffset>512</VoltOffset>"
                                   "<AmpDivider>20</AmpDivider><RPMDivider>4</RPMDivider><WSDivider>2</WSDivider>");
-        core = std::make_unique<LoggerCore>(folder.path(), link, clock);
-        model = std::make_unique<MainWindowModel>(folder.path(), *core, view, prompts);
-        model->startUp();
+        session = std::make_unique<LoggerSession>(folder.path(), link, clock, Attendance::Unattended);
+        errors = std::make_unique<ErrorReporter>(folder.path(), clock, status);
+        errors->listenTo(*session);
+        session->startUp();
     }
     void writeFile(const char *name, const QByteArray &bytes)
     {
@@ -87,9 +85,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         ++rig.reads;
         rig.link.push(read);
         rig.clock.advance(5000);
-        rig.core->energy.tick();
+        rig.session->core().energy.tick();
 
-        const LoggerCore &core = *rig.core;
+        const LoggerCore &core = rig.session->core();
         const Reading &r = core.receiver.reading();
         for (double value : {r.volts, r.amps, r.watts, r.rpm, r.windSpeed, r.modeVolts})
             check(std::isfinite(value), "a reading is finite");

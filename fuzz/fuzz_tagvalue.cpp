@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     } catch (const Failure &) {
     }
     SetupForm form;
-    form.readFrom(content);
+    form.takeFrom(ProgramConfig::fromText(content));
     form.toConfig().toFileText();
 
     // Alarm settings that are accepted are usable, and read back as written.

@@ -1,8 +1,8 @@
 #include "acquisition/livelist.h"
 
 #include "acquisition/reading.h"
+#include "config/programconfig.h"
 #include "text/numbermask.h"
-#include "text/numerictext.h"
 
 namespace Brolant {
 
@@ -12,12 +12,11 @@ constexpr int kPointsOneExtraRow = 20;
 constexpr int kPointsTwoExtraRows = 18;
 } // namespace
 
-LiveListLayout LiveListLayout::forSettings(const QString &displayRpm, const QString &displayWs,
-                                           const QString &wsUnits)
+LiveListLayout LiveListLayout::forSettings(const ProgramConfig &program)
 {
     LiveListLayout layout;
-    layout.showsRpm = NumericText::equals(displayRpm, 1);
-    layout.showsWindSpeed = NumericText::equals(displayWs, 1);
+    layout.showsRpm = program.displayRpm.equals(1);
+    layout.showsWindSpeed = program.displayWs.equals(1);
     layout.fontPoints = layout.showsRpm && layout.showsWindSpeed ? kPointsTwoExtraRows
                         : layout.showsRpm || layout.showsWindSpeed ? kPointsOneExtraRow
                                                                    : kPointsFourRows;
@@ -26,7 +25,7 @@ LiveListLayout LiveListLayout::forSettings(const QString &displayRpm, const QStr
     if (layout.showsRpm)
         layout.labels << QStringLiteral("RPM");
     if (layout.showsWindSpeed)
-        layout.labels << wsUnits;
+        layout.labels << program.wsUnits.text();
     return layout;
 }
 

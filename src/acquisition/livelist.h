@@ -5,6 +5,7 @@
 
 namespace Brolant {
 
+struct ProgramConfig;
 struct Reading;
 
 // The rows of the live readings list: which rows there are, in which order, at which font size.
@@ -15,8 +16,7 @@ struct LiveListLayout
     bool showsRpm = false;
     bool showsWindSpeed = false;
 
-    static LiveListLayout forSettings(const QString &displayRpm, const QString &displayWs,
-                                      const QString &wsUnits);
+    static LiveListLayout forSettings(const ProgramConfig &program);
 
     // The value column of each row, formatted for display.
     QStringList values(const Reading &reading, double energyCounter) const;

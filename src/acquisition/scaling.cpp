@@ -4,7 +4,6 @@
 #include "acquisition/reading.h"
 #include "config/calibrationsettings.h"
 #include "text/failure.h"
-#include "text/numerictext.h"
 #include "text/rounding.h"
 
 #include <cmath>
@@ -15,12 +14,11 @@ namespace Scaling {
 namespace {
 constexpr double kSecondsPerMinute = 60.0;
 
-double number(const QString &setting)
+double number(const ConfigField &setting)
 {
-    const auto value = NumericText::parse(setting);
-    if (!value)
+    if (!setting.number())
         throw Failure{QStringLiteral("Type mismatch")};
-    return *value;
+    return *setting.number();
 }
 
 // Every value passes here before it is stored: an infinity in the reading would be integrated
@@ -32,7 +30,7 @@ double finite(double value)
     return value;
 }
 
-double divide(double dividend, const QString &divisorSetting)
+double divide(double dividend, const ConfigField &divisorSetting)
 {
     const double divisor = number(divisorSetting);
     if (divisor == 0.0)

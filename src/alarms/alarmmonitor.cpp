@@ -27,6 +27,14 @@ QString AlarmChange::text() const
            + QStringLiteral("  ") + valueText();
 }
 
+namespace {
+// Whole seconds, as the silence is written in alarms.txt.
+double secondsBetween(MonotonicTime from, MonotonicTime to)
+{
+    return double(std::chrono::duration_cast<std::chrono::seconds>(to - from).count());
+}
+} // namespace
+
 AlarmMonitor::AlarmMonitor(const AlarmSettings &settings, const Clock &clock, QObject *parent)
     : QObject(parent), m_settings(settings), m_clock(clock)
 {
@@ -50,16 +58,16 @@ void AlarmMonitor::setSettings(const AlarmSettings &settings)
 
 void AlarmMonitor::watchPort()
 {
-    m_lastHeard = m_clock.now();
+    m_lastHeard = m_clock.monotonic();
     if (m_settings.isOn(AlarmKind::NoData))
         m_silenceTimer.start();
 }
 
 void AlarmMonitor::readingAccepted(const Reading &reading)
 {
-    const QDateTime now = m_clock.now();
+    const MonotonicTime now = m_clock.monotonic();
     if (isRaised(AlarmKind::NoData) && m_lastHeard)
-        change(AlarmKind::NoData, false, double(m_lastHeard->secsTo(now)));
+        change(AlarmKind::NoData, false, secondsBetween(*m_lastHeard, now));
     if (m_lastHeard)
         m_lastHeard = now;
     judge(AlarmKind::LowVolts, reading.volts);
@@ -72,10 +80,10 @@ void AlarmMonitor::checkSilence()
 {
     if (!m_lastHeard || !m_settings.noDataSeconds || isRaised(AlarmKind::NoData))
         return;
-    const qint64 silent = m_lastHeard->secsTo(m_clock.now());
-    m_lastValues[size_t(AlarmKind::NoData)] = double(silent);
-    if (double(silent) >= *m_settings.noDataSeconds)
-        change(AlarmKind::NoData, true, double(silent));
+    const double silent = secondsBetween(*m_lastHeard, m_clock.monotonic());
+    m_lastValues[size_t(AlarmKind::NoData)] = silent;
+    if (silent >= *m_settings.noDataSeconds)
+        change(AlarmKind::NoData, true, silent);
 }
 
 void AlarmMonitor::judge(AlarmKind kind, double value)
@@ -93,10 +101,10 @@ void AlarmMonitor::judge(AlarmKind kind, double value)
         state.heldSince.reset();
         return;
     }
-    const QDateTime now = m_clock.now();
+    const MonotonicTime now = m_clock.monotonic();
     if (!state.heldSince)
         state.heldSince = now;
-    if (double(state.heldSince->msecsTo(now)) >= m_settings.delaySeconds * 1000.0)
+    if (std::chrono::duration<double>(now - *state.heldSince).count() >= m_settings.delaySeconds)
         change(kind, !state.raised, value);
 }
 

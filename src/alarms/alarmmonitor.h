@@ -1,6 +1,7 @@
 #pragma once
 
 #include "alarms/alarmsettings.h"
+#include "platform/clock.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -11,7 +12,6 @@
 
 namespace Brolant {
 
-class Clock;
 struct Reading;
 
 // One alarm raised or cleared, with the value that decided it.
@@ -59,7 +59,7 @@ private:
     struct State
     {
         bool raised = false;
-        std::optional<QDateTime> heldSince; // when the condition that would change it began
+        std::optional<MonotonicTime> heldSince; // when the condition that would change it began
     };
     void judge(AlarmKind kind, double value);
     void change(AlarmKind kind, bool raised, double value);
@@ -68,7 +68,7 @@ private:
     const Clock &m_clock;
     std::array<State, kAlarmKinds> m_states{};
     std::array<double, kAlarmKinds> m_lastValues{}; // what each alarm last judged
-    std::optional<QDateTime> m_lastHeard; // while the port is watched: the last frame, or the start
+    std::optional<MonotonicTime> m_lastHeard; // while the port is watched: the last frame, or the start
     QTimer m_silenceTimer;
 };
 

@@ -5,7 +5,7 @@
 #include "config/tagvalue.h"
 #include "platform/programpaths.h"
 #include "platform/textfile.h"
-#include "session/loggercore.h"
+#include "session/loggersession.h"
 #include "text/datetext.h"
 #include "text/failure.h"
 
@@ -33,9 +33,8 @@ bool portMeantOpen(const QString &programFolder)
 }
 } // namespace
 
-AlarmCommand::AlarmCommand(QString command, QString programFolder, ErrorLog &errorLog, QObject *parent)
-    : QObject(parent), m_command(std::move(command)), m_programFolder(std::move(programFolder)),
-      m_errorLog(errorLog)
+AlarmCommand::AlarmCommand(QString command, QString programFolder, QObject *parent)
+    : QObject(parent), m_command(std::move(command)), m_programFolder(std::move(programFolder))
 {
 }
 
@@ -63,7 +62,7 @@ void AlarmCommand::run(const AlarmChange &change)
     auto reported = std::make_shared<bool>(false);
     const auto report = [this, what, reported](const QString &why) {
         if (!std::exchange(*reported, true))
-            m_errorLog.append(kCommandStage, QStringLiteral("%1 (for %2): %3").arg(m_command, what, why), QString());
+            emit problemFound(kCommandStage, QStringLiteral("%1 (for %2): %3").arg(m_command, what, why));
     };
     auto *deadline = new QTimer(process);
     deadline->setSingleShot(true);
@@ -131,18 +130,21 @@ void AlarmBoard::remind()
         emit notify(QStringLiteral("Brolant alarm"), waiting.join(u'\n'));
 }
 
-AlarmService::AlarmService(const QString &programFolder, LoggerCore &core, QObject *parent)
-    : AlarmService(programFolder, core, AlarmSettings::load(programFolder), parent)
+AlarmService::AlarmService(LoggerSession &session, QObject *parent)
+    : AlarmService(session, AlarmSettings::load(session.programFolder()), parent)
 {
 }
 
-AlarmService::AlarmService(const QString &programFolder, LoggerCore &core,
-                           const AlarmSettings::Loaded &loaded, QObject *parent)
-    : QObject(parent), m_programFolder(programFolder), m_errorLog(programFolder, core.clock),
-      m_settings(loaded.settings), m_monitor(m_settings, core.clock),
-      m_command(m_settings.command, programFolder, m_errorLog)
+AlarmService::AlarmService(LoggerSession &session, const AlarmSettings::Loaded &loaded, QObject *parent)
+    : QObject(parent), m_programFolder(session.programFolder()),
+      m_settings(loaded.settings), m_monitor(m_settings, session.core().clock),
+      m_command(m_settings.command, m_programFolder)
 {
-    reportProblem(loaded.problem);
+    const LoggerCore &core = session.core();
+    const QString &programFolder = m_programFolder;
+    connect(&m_command, &AlarmCommand::problemFound, this, &AlarmService::problemFound);
+    // Said once whoever builds the alarms has connected to it.
+    QMetaObject::invokeMethod(this, [this, problem = loaded.problem] { reportProblem(problem); }, Qt::QueuedConnection);
     m_settingsText = settingsText();
     // The file is replaced whole (renamed into place), so the folder is what can be watched.
     m_folderWatcher.addPath(programFolder);
@@ -180,8 +182,8 @@ QByteArray AlarmService::settingsText() const
 void AlarmService::reportProblem(const MaybeFailure &problem)
 {
     if (problem)
-        m_errorLog.append(QStringLiteral("alarms.cfg not used"),
-                          problem->description + QStringLiteral("; the default alarms are on"), QString());
+        emit problemFound(QStringLiteral("alarms.cfg not used"),
+                          problem->description + QStringLiteral("; the default alarms are on"));
 }
 
 QString AlarmService::logLine(const AlarmChange &change)
@@ -195,7 +197,8 @@ void AlarmService::record(const AlarmChange &change)
     try {
         TextFile::append(ProgramPaths(m_programFolder).alarmLog(), logLine(change) + QStringLiteral("\r\n"));
     } catch (const Failure &failure) {
-        m_errorLog.append(QStringLiteral("alarm log not written"), failure.description, logLine(change));
+        emit problemFound(QStringLiteral("alarm log not written"),
+                          QStringLiteral("%1; the line was: %2").arg(failure.description, logLine(change)));
     }
     m_command.run(change);
     m_board.apply(change);

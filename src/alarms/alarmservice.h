@@ -2,7 +2,6 @@
 
 #include "alarms/alarmmonitor.h"
 #include "alarms/alarmsettings.h"
-#include "logging/errorlog.h"
 
 #include <QFileSystemWatcher>
 #include <QList>
@@ -13,7 +12,7 @@
 
 namespace Brolant {
 
-struct LoggerCore;
+class LoggerSession;
 
 // Runs the alarm command on every change, without a shell and never holding up logging: the
 // command gets the alarm's name, "raised" or "cleared", the value and its unit as arguments,
@@ -24,17 +23,18 @@ class AlarmCommand final : public QObject
     Q_OBJECT
 
 public:
-    AlarmCommand(QString command, QString programFolder, ErrorLog &errorLog, QObject *parent = nullptr);
+    AlarmCommand(QString command, QString programFolder, QObject *parent = nullptr);
     void setCommand(const QString &command);
     void run(const AlarmChange &change);
 
 signals:
     void finished(); // a run ended, however it went (for tests and an orderly end)
+    // One entry for the error log: the stage and the failure's description.
+    void problemFound(const QString &stage, const QString &description);
 
 private:
     QString m_command;
     QString m_programFolder;
-    ErrorLog &m_errorLog;
 };
 
 // The alarms raised now, as the user should see them, and whether they have been acknowledged:
@@ -79,7 +79,7 @@ class AlarmService final : public QObject
     Q_OBJECT
 
 public:
-    AlarmService(const QString &programFolder, LoggerCore &core, QObject *parent = nullptr);
+    explicit AlarmService(LoggerSession &session, QObject *parent = nullptr);
 
     const AlarmSettings &settings() const { return m_settings; }
     AlarmMonitor &monitor() { return m_monitor; }
@@ -96,16 +96,16 @@ public:
 signals:
     void changed(const AlarmChange &change);
     void settingsChanged();
+    // One entry for the error log: the stage and the failure's description.
+    void problemFound(const QString &stage, const QString &description);
 
 private:
-    AlarmService(const QString &programFolder, LoggerCore &core, const AlarmSettings::Loaded &loaded,
-                 QObject *parent);
+    AlarmService(LoggerSession &session, const AlarmSettings::Loaded &loaded, QObject *parent);
     void record(const AlarmChange &change);
     void reportProblem(const MaybeFailure &problem);
     QByteArray settingsText() const;
 
     QString m_programFolder;
-    ErrorLog m_errorLog;
     AlarmSettings m_settings;
     AlarmMonitor m_monitor;
     AlarmCommand m_command;

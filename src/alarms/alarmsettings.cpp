@@ -1,5 +1,6 @@
 #include "alarms/alarmsettings.h"
 
+#include "config/configfile.h"
 #include "config/configreading.h"
 #include "config/programconfig.h"
 #include "config/tagvalue.h"
@@ -28,13 +29,13 @@ const AlarmDefinition kDefinitions[kAlarmKinds] = {
 };
 
 // An empty value switches off; anything else must be a finite number.
-std::optional<double> threshold(const QString &tag, const QString &text)
+std::optional<double> threshold(const QString &tag, const ConfigField &field)
 {
-    if (text.trimmed().isEmpty())
+    if (field.text().trimmed().isEmpty())
         return std::nullopt;
-    const auto value = NumericText::parse(text);
+    const auto value = field.number();
     if (!value || !std::isfinite(*value))
-        throw Failure{QStringLiteral("%1 must be a number or empty, not \"%2\"").arg(tag, text.left(20))};
+        throw Failure{QStringLiteral("%1 must be a number or empty, not \"%2\"").arg(tag, field.text().left(20))};
     return value;
 }
 
@@ -84,31 +85,45 @@ AlarmSettings AlarmSettings::defaultsFor(const QString &programFolder)
     return defaults(systemVolts, maxAmps);
 }
 
+QStringList AlarmSettings::keys()
+{
+    QStringList keys;
+    for (int kind = 0; kind < kLevelAlarms; ++kind)
+        keys << kDefinitions[kind].name << kDefinitions[kind].clearTag;
+    return keys << AlarmTag::kNoData << AlarmTag::kDelay << AlarmTag::kCommand;
+}
+
 AlarmSettings AlarmSettings::fromText(const QString &content, const AlarmSettings &defaults)
 {
     AlarmSettings settings = defaults;
+    std::vector<FieldStep> steps;
     for (int kind = 0; kind < kLevelAlarms; ++kind) {
         const AlarmDefinition &definition = kDefinitions[kind];
         Levels &levels = settings.levels[size_t(kind)];
-        if (const auto raise = tagValue(content, definition.name)) {
-            levels.raise = threshold(definition.name, *raise);
+        steps.push_back(FieldStep::optional(definition.name, [&levels, &definition](const ConfigField &field) {
+            levels.raise = threshold(definition.name, field);
             levels.clear.reset();
-        }
-        if (const auto clear = tagValue(content, definition.clearTag))
-            levels.clear = threshold(definition.clearTag, *clear);
+        }));
+        steps.push_back(FieldStep::optional(definition.clearTag, [&levels, &definition](const ConfigField &field) {
+            levels.clear = threshold(definition.clearTag, field);
+        }));
     }
-    if (const auto noData = tagValue(content, AlarmTag::kNoData))
-        settings.noDataSeconds = threshold(AlarmTag::kNoData, *noData);
-    if (const auto delay = tagValue(content, AlarmTag::kDelay)) {
-        const auto seconds = threshold(AlarmTag::kDelay, *delay);
+    steps.push_back(FieldStep::optional(AlarmTag::kNoData, [&](const ConfigField &field) {
+        settings.noDataSeconds = threshold(AlarmTag::kNoData, field);
+    }));
+    steps.push_back(FieldStep::optional(AlarmTag::kDelay, [&](const ConfigField &field) {
+        const auto seconds = threshold(AlarmTag::kDelay, field);
         if (!seconds)
             throw Failure{QStringLiteral("Delay must be a number of seconds, not empty")};
         settings.delaySeconds = *seconds;
-    }
-    if (const auto command = tagValue(content, AlarmTag::kCommand))
-        settings.command = command->trimmed();
-    if (const MaybeFailure failure = settings.problem())
+    }));
+    steps.push_back(FieldStep::optional(AlarmTag::kCommand,
+                                        [&](const ConfigField &field) { settings.command = field.text().trimmed(); }));
+    const MaybeFailure failure = ConfigFile(FileName::kAlarmSettings, content, keys()).applyInOrder(steps);
+    if (failure)
         throw *failure;
+    if (const MaybeFailure problem = settings.problem())
+        throw *problem;
     return settings;
 }
 

@@ -3,6 +3,7 @@
 #include "text/failure.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <optional>
@@ -56,6 +57,8 @@ struct AlarmSettings
     // cannot tell).
     static AlarmSettings defaultsFor(const QString &programFolder);
 
+    // Every key of alarms.cfg, in the file's order.
+    static QStringList keys();
     // Reads alarms.cfg's text over `defaults`; throws Failure naming the first value that
     // cannot be used.
     static AlarmSettings fromText(const QString &content, const AlarmSettings &defaults);

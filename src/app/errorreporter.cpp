@@ -3,18 +3,29 @@
 #include "app/mainwindowview.h"
 #include "platform/clock.h"
 #include "platform/programpaths.h"
+#include "session/loggersession.h"
 #include "text/datetext.h"
 
 namespace Brolant {
 
-ErrorReporter::ErrorReporter(const QString &programFolder, const Clock &clock, ErrorLine &view)
-    : m_log(programFolder, clock), m_clock(clock), m_view(view)
+ErrorReporter::ErrorReporter(const QString &programFolder, const Clock &clock, ErrorLine &view, QObject *parent)
+    : QObject(parent), m_log(programFolder, clock), m_clock(clock), m_view(view)
 {
+}
+
+void ErrorReporter::listenTo(const LoggerSession &session)
+{
+    const auto logIt = [this](const QString &stage, const QString &description) { log(stage, description); };
+    connect(&session, &LoggerSession::problemFound, this, logIt);
+    connect(&session.core().receiver, &FrameReceiver::problemFound, this, logIt);
+    connect(&session.core().logging, &LoggingCycle::problemFound, this, logIt);
+    connect(&session.core().receiver, &FrameReceiver::textReceived, this,
+            [this](const QString &buffered) { m_receivedText = buffered; });
 }
 
 void ErrorReporter::log(const QString &stage, const QString &description)
 {
-    const QString writeFailure = m_log.append(stage, description, receivedText);
+    const QString writeFailure = m_log.append(stage, description, m_receivedText);
     QString caption = QStringLiteral("  Last Error trapped  %1  ---  %2  %3")
                           .arg(DateText::hourMinute(m_clock.now().time()), stage, description);
     // A log that cannot be written must not hide the error it was to record.

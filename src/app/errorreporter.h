@@ -3,22 +3,29 @@
 #include "logging/errorlog.h"
 #include "text/failure.h"
 
+#include <QObject>
 #include <QString>
 
 namespace Brolant {
 
 class Clock;
 class ErrorLine;
+class LoggerSession;
 
-// The main window's one way of recording trouble: an entry in errorlog.txt with the stage under
-// way and the text received last, and the error shown in red.
-class ErrorReporter
+// The program's one way of recording trouble: an entry in errorlog.txt with the stage under way
+// and the text received last, and the error shown on the error line. Every part says its trouble
+// by a signal; whoever builds the parts connects each of them here.
+class ErrorReporter : public QObject
 {
-public:
-    ErrorReporter(const QString &programFolder, const Clock &clock, ErrorLine &view);
+    Q_OBJECT
 
+public:
+    ErrorReporter(const QString &programFolder, const Clock &clock, ErrorLine &view, QObject *parent = nullptr);
+
+    // Hears the session's parts: their trouble, and the text the board sent last.
+    void listenTo(const LoggerSession &session);
     // The characters received at the last read.
-    QString receivedText;
+    const QString &receivedText() const { return m_receivedText; }
 
     // One entry: the stage under way and the failure's description (empty for a check).
     void log(const QString &stage, const QString &description);
@@ -28,6 +35,7 @@ private:
     ErrorLog m_log;
     const Clock &m_clock;
     ErrorLine &m_view;
+    QString m_receivedText;
 };
 
 } // namespace Brolant

@@ -1,12 +1,7 @@
 // brolant-logger: the same logger as brolant, without a window, for an always-on machine.
 
-#include "app/consoleview.h"
-#include "app/headlessprompts.h"
-#include "app/mainwindowmodel.h"
-#include "session/loggercore.h"
-#include "alarms/alarmservice.h"
-#include "app/alarmpublishing.h"
-#include "publishing/mqttpublisher.h"
+#include "app/consolestatus.h"
+#include "app/loggerparts.h"
 #include "platform/clock.h"
 #include "platform/programlocation.h"
 #include "platform/qserialportlink.h"
@@ -16,8 +11,6 @@
 #include <QTextStream>
 #include <QTimer>
 
-#include <cstdio>
-
 using namespace Brolant;
 
 int main(int argc, char *argv[])
@@ -26,33 +19,25 @@ int main(int argc, char *argv[])
     const QString programFolder = ProgramLocation::folder(QCoreApplication::applicationDirPath());
     QTextStream out(stdout);
     QTextStream errors(stderr);
-    out << "brolant-logger: program folder " << programFolder << Qt::endl;
+    ConsoleStatus status(out, errors);
+    status.printLine(QStringLiteral("brolant-logger: program folder ") + programFolder);
 
-    ConsoleView view(out, errors);
     QSerialPortLink link(programFolder);
     SystemClock clock;
-    HeadlessPrompts prompts(errors);
-    LoggerCore core(programFolder, link, clock);
-    MainWindowModel model(programFolder, core, view, prompts, Attendance::Unattended);
-    const auto publisher = MqttPublisher::startIfConfigured(programFolder, core);
-    AlarmService alarms(programFolder, core);
-    if (publisher)
-        publishAlarms(alarms, *publisher);
-    QObject::connect(&alarms, &AlarmService::changed, &application,
-                     [&](const AlarmChange &change) { out << "alarm: " << AlarmService::logLine(change) << Qt::endl; });
-    QObject::connect(&core.logging, &LoggingCycle::intervalLogged, &application, [&](const Record &record) {
-        view.printIntervalLine(record, publisher ? publisher->state() : QString());
-    });
+    LoggerParts logger(programFolder, link, clock, status, Attendance::Unattended);
+    QObject::connect(&logger.alarms, &AlarmService::changed, &status, &ConsoleStatus::printAlarm);
+    QObject::connect(&logger.session.core().logging, &LoggingCycle::intervalLogged, &status,
+                     &ConsoleStatus::printIntervalLine);
+    QObject::connect(&logger.publishing, &MqttPublishing::stateChanged, &status, &ConsoleStatus::setBrokerState);
+    logger.start();
 
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &application, [&] {
-        model.end();
-        if (publisher)
-            publisher->end();
-        out << "brolant-logger: ended in order" << Qt::endl;
+        logger.end();
+        status.printLine(QStringLiteral("brolant-logger: ended in order"));
         QCoreApplication::exit(0);
     });
 
-    QTimer::singleShot(0, &model, &MainWindowModel::startUp);
+    QTimer::singleShot(0, &logger.session, &LoggerSession::startUpAndRetry);
     return application.exec();
 }

@@ -1,11 +1,8 @@
 #include "alarms/ui/alarmbanner.h"
-#include "alarms/alarmservice.h"
-#include "app/alarmpublishing.h"
-#include "app/ui/mainwindow.h"
+#include "app/loggerparts.h"
 #include "app/mainwindowmodel.h"
+#include "app/ui/mainwindow.h"
 #include "app/ui/widgetprompts.h"
-#include "session/loggercore.h"
-#include "publishing/mqttpublisher.h"
 #include "platform/clock.h"
 #include "platform/programlocation.h"
 #include "platform/qserialportlink.h"
@@ -25,16 +22,12 @@ int main(int argc, char *argv[])
     QSerialPortLink link(programFolder);
     SystemClock clock;
     WidgetPrompts prompts(programFolder, window);
-    LoggerCore core(programFolder, link, clock);
-    MainWindowModel model(programFolder, core, window, prompts);
+    LoggerParts logger(programFolder, link, clock, window, Attendance::Attended);
+    MainWindowModel model(logger.session, logger.errors, window, prompts);
     window.attach(model);
-    const auto publisher = MqttPublisher::startIfConfigured(programFolder, core);
-    if (publisher)
-        QObject::connect(publisher.get(), &MqttPublisher::stateChanged, &window, &MainWindow::showBrokerState);
-    AlarmService alarms(programFolder, core);
-    if (publisher)
-        publishAlarms(alarms, *publisher);
-    AlarmBanner banner(alarms.board(), &window);
+    QObject::connect(&logger.publishing, &MqttPublishing::stateChanged, &window, &MainWindow::showBrokerState);
+    logger.start();
+    AlarmBanner banner(logger.alarms.board(), &window);
     banner.setGeometry(window.alarmArea());
 
     TerminationSignals termination;
@@ -47,7 +40,6 @@ int main(int argc, char *argv[])
     window.show();
     QTimer::singleShot(0, &model, &MainWindowModel::startUp);
     const int exitCode = application.exec();
-    if (publisher)
-        publisher->end();
+    logger.end();
     return exitCode;
 }

@@ -1,40 +1,32 @@
 #pragma once
 
-#include "app/errorreporter.h"
 #include "app/lamps.h"
-#include "config/programconfig.h"
 #include "platform/prompts.h"
 #include "text/failure.h"
 
 #include <QObject>
 #include <QString>
-#include <QTimer>
 
 #include <functional>
-#include <optional>
 
 namespace Brolant {
 
+class ErrorReporter;
+class LoggerSession;
 class MainWindowView;
-struct LoggerCore;
+struct ProgramSettings;
 struct Reading;
 struct Record;
 
-// Whether somebody is at the screen. Unattended (the headless logger), logging starts at once
-// whatever LogOn says, and a port that will not open is retried every 5 seconds instead of
-// leading anyone through messages and the setup dialog.
-enum class Attendance { Attended, Unattended };
-
-// The main window's handlers: start-up, configuration, the port, the logging controls, the
-// dialogs it opens and the end. The logger's parts do the work; this wires what they say to the
-// view, the error log and the lamps, and never draws.
+// The main window's handlers: its start-up texts, the logging controls, the dialogs it opens,
+// the port-problem loop's questions, the lamps and the labels. The logger itself is the session:
+// this shows what the session says and asks it for the rest, and never draws.
 class MainWindowModel : public QObject
 {
     Q_OBJECT
 
 public:
-    MainWindowModel(QString programFolder, LoggerCore &core, MainWindowView &view,
-                    Prompts &prompts, Attendance attendance = Attendance::Attended,
+    MainWindowModel(LoggerSession &session, ErrorReporter &errors, MainWindowView &view, Prompts &prompts,
                     QObject *parent = nullptr);
 
     // Runs start-up; when the port cannot be opened, leads the user through the port-problem
@@ -48,57 +40,33 @@ public:
     // The viewer is modal, but timers and serial input go on: logging continues while it is open.
     void showLogsClicked() { m_prompts.runLogViewer(); }
     void messageLinesToggled(bool shown);
-    // Ends in order, however the end came: writes the energy exit line and closes the port.
-    // Safe to call more than once; only the first call does anything.
+    // Ends in order, however the end came. Safe to call more than once.
     void end();
 
     bool isLogging() const;
-    bool isEnding() const { return m_ending; }
-    const ProgramConfig &config() const { return m_config; }
+    bool isEnding() const;
 
 private:
-    // One pass of start-up; the failure when it ended on the port's failure path (the error
-    // context is set; the failure is not logged yet).
-    MaybeFailure runStartUpOnce();
-    void retryStartUp();
-    void loadConfiguration();
-    void wireCore();
-    void logProblem(const QString &stage, const QString &description);
+    void wireSession();
+    void showStartUpTexts();
+    void showSettings(const ProgramSettings &settings);
+    void showLogging(bool on);
     void showReading(const Reading &reading);
     void showLogged(const Record &record);
-    // The port and speed last opened: the Calibrate button reopens exactly these.
-    struct OpenedPort
-    {
-        int number = 0;
-        int baud = 0;
-    };
-    void openConfiguredPort();
-    void openPort(OpenedPort port);
-    // The interval text limited to 1 to 600 seconds (the box shows the limit); nothing when
-    // the text is no number.
-    std::optional<double> intervalSeconds();
     void showIntervalText(const QString &text);
-    void startLogging(double seconds);
-    void handlePortProblem();
     void portProblemLoop();
-    void appendToEnergyArchive(const QString &line);
-    void runDialogWithPortClosed(void (Prompts::*dialog)(), const std::function<void()> &reopen);
-    void portLost(const QString &description);
+    void handlePortProblem();
+    // Closes the port while `dialog` runs, reads the settings it may have saved, and opens the
+    // port again with `reopen`; a port that will not open leads into the port-problem loop.
+    void runDialogWithPortClosed(const QString &name, void (Prompts::*dialog)(),
+                                 const std::function<MaybeFailure()> &reopen);
 
-    QString m_programFolder;
-    LoggerCore &m_core;
+    LoggerSession &m_session;
+    ErrorReporter &m_errors;
     MainWindowView &m_view;
     Prompts &m_prompts;
-
-    ProgramConfig m_config;
-    QString m_intervalText = QStringLiteral("60"); // the interval box's text, as the model set it
-    ErrorReporter m_errors;
     Lamps m_lamps;
-    QTimer m_startUpRetryTimer; // unattended: start-up again until the port opens
-    Attendance m_attendance;
-    QString m_lastStartUpFailure;
-    bool m_ending = false;
-    std::optional<OpenedPort> m_openedPort;
+    QString m_intervalText = QStringLiteral("60"); // the interval box's text, as the model set it
 };
 
 } // namespace Brolant

@@ -1,6 +1,5 @@
 #include "config/calibrationsettings.h"
 
-#include "config/tagreader.h"
 #include "config/tagvalue.h"
 #include "platform/programpaths.h"
 
@@ -10,21 +9,29 @@ QString CalibrationSettings::toFileText() const
 {
     const QString lineEnd = QStringLiteral("\r\n");
     return QStringLiteral("Calibration Settings\r\n\r\n\r\n")
-           + tagged(CalibrationTag::kVoltDivider, voltDivider) + lineEnd
-           + tagged(CalibrationTag::kVoltOffset, voltOffset) + lineEnd
-           + tagged(CalibrationTag::kAmpDivider, ampDivider) + lineEnd
-           + tagged(CalibrationTag::kRpmDivider, rpmDivider) + lineEnd
-           + tagged(CalibrationTag::kWsDivider, wsDivider) + lineEnd;
+           + tagged(CalibrationTag::kVoltDivider, voltDivider.text()) + lineEnd
+           + tagged(CalibrationTag::kVoltOffset, voltOffset.text()) + lineEnd
+           + tagged(CalibrationTag::kAmpDivider, ampDivider.text()) + lineEnd
+           + tagged(CalibrationTag::kRpmDivider, rpmDivider.text()) + lineEnd
+           + tagged(CalibrationTag::kWsDivider, wsDivider.text()) + lineEnd;
 }
 
-void CalibrationSettings::readInto(CalibrationSettings &settings, const QString &content)
+ConfigFile CalibrationSettings::read(const QString &programFolder)
 {
-    const TagReader reader(content, FileName::kCalibration);
-    settings.voltDivider = reader.text(CalibrationTag::kVoltDivider);
-    settings.voltOffset = reader.text(CalibrationTag::kVoltOffset);
-    settings.ampDivider = reader.text(CalibrationTag::kAmpDivider);
-    settings.rpmDivider = reader.text(CalibrationTag::kRpmDivider);
-    settings.wsDivider = reader.text(CalibrationTag::kWsDivider);
+    return ConfigFile::read(ProgramPaths(programFolder).calibration(), FileName::kCalibration,
+                            {CalibrationTag::kVoltDivider, CalibrationTag::kVoltOffset, CalibrationTag::kAmpDivider,
+                             CalibrationTag::kRpmDivider, CalibrationTag::kWsDivider});
+}
+
+MaybeFailure CalibrationSettings::takeFrom(const ConfigFile &file)
+{
+    return file.applyInOrder({
+        FieldStep::text(CalibrationTag::kVoltDivider, voltDivider),
+        FieldStep::text(CalibrationTag::kVoltOffset, voltOffset),
+        FieldStep::text(CalibrationTag::kAmpDivider, ampDivider),
+        FieldStep::text(CalibrationTag::kRpmDivider, rpmDivider),
+        FieldStep::text(CalibrationTag::kWsDivider, wsDivider),
+    });
 }
 
 } // namespace Brolant

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "config/configfield.h"
+#include "config/configfile.h"
+
 #include <QString>
 
 namespace Brolant {
@@ -13,22 +16,23 @@ inline const QString kRpmDivider = QStringLiteral("RPMDivider");
 inline const QString kWsDivider = QStringLiteral("WSDivider");
 } // namespace CalibrationTag
 
-// The five scaling values of settings.cfg, held as the texts found in the file and converted
-// where they are used.
+// The five scaling values of settings.cfg, each as written and as it reads.
 struct CalibrationSettings
 {
-    QString voltDivider;
-    QString voltOffset;
-    QString ampDivider;
-    QString rpmDivider;
-    QString wsDivider;
+    ConfigField voltDivider;
+    ConfigField voltOffset;
+    ConfigField ampDivider;
+    ConfigField rpmDivider;
+    ConfigField wsDivider;
 
     // The whole file text in its fixed layout: CR LF after every line, no empty line at the end.
     QString toFileText() const;
-    // Reads `content` into `settings` in file order. Throws Failure at the first missing value;
-    // the values before it are read, the rest keep what they had.
-    static void readInto(CalibrationSettings &settings, const QString &content);
 
+    // The program folder's settings.cfg, read once.
+    static ConfigFile read(const QString &programFolder);
+    // Takes the five values in file order and stops at the first missing one: the values before
+    // it are taken, the rest keep what they had. The failure it stopped at.
+    MaybeFailure takeFrom(const ConfigFile &file);
 };
 
 } // namespace Brolant

@@ -1,6 +1,7 @@
 #include "config/programconfig.h"
 
 #include "config/tagvalue.h"
+#include "platform/programpaths.h"
 
 #include <QStringList>
 
@@ -11,21 +12,39 @@ QString ProgramConfig::toFileText() const
     const QStringList lines{
         QStringLiteral("Program Config File"),
         QString(),
-        tagged(ProgramTag::kPort, port),
-        tagged(ProgramTag::kSaveHtml, savehtml),
-        tagged(ProgramTag::kSaveExcel, saveExcel),
-        tagged(ProgramTag::kLogDelay, logDelay),
-        tagged(ProgramTag::kLogOn, logOn),
-        tagged(ProgramTag::kDisplayRpm, displayRpm),
-        tagged(ProgramTag::kDisplayWs, displayWs),
-        tagged(ProgramTag::kWsUnits, wsUnits),
-        tagged(ProgramTag::kSystemVolts, sv),
-        tagged(ProgramTag::kMaxAmps, ma),
-        tagged(ProgramTag::kBaudRate, br),
-        tagged(ProgramTag::kDispMessages, dispMessages),
+        tagged(ProgramTag::kPort, port.text()),
+        tagged(ProgramTag::kSaveHtml, savehtml.text()),
+        tagged(ProgramTag::kSaveExcel, saveExcel.text()),
+        tagged(ProgramTag::kLogDelay, logDelay.text()),
+        tagged(ProgramTag::kLogOn, logOn.text()),
+        tagged(ProgramTag::kDisplayRpm, displayRpm.text()),
+        tagged(ProgramTag::kDisplayWs, displayWs.text()),
+        tagged(ProgramTag::kWsUnits, wsUnits.text()),
+        tagged(ProgramTag::kSystemVolts, sv.text()),
+        tagged(ProgramTag::kMaxAmps, ma.text()),
+        tagged(ProgramTag::kBaudRate, br.text()),
+        tagged(ProgramTag::kDispMessages, dispMessages.text()),
         QString(),
     };
     return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+}
+
+QStringList ProgramConfig::keys()
+{
+    return {ProgramTag::kPort,       ProgramTag::kSaveHtml,   ProgramTag::kSaveExcel,
+            ProgramTag::kLogDelay,   ProgramTag::kLogOn,      ProgramTag::kDisplayRpm,
+            ProgramTag::kDisplayWs,  ProgramTag::kWsUnits,    ProgramTag::kSystemVolts,
+            ProgramTag::kMaxAmps,    ProgramTag::kBaudRate,   ProgramTag::kDispMessages};
+}
+
+ConfigFile ProgramConfig::read(const QString &programFolder)
+{
+    return ConfigFile::read(ProgramPaths(programFolder).programConfig(), FileName::kProgramConfig, keys());
+}
+
+ConfigFile ProgramConfig::fromText(const QString &content)
+{
+    return ConfigFile(FileName::kProgramConfig, content, keys());
 }
 
 } // namespace Brolant

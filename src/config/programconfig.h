@@ -1,6 +1,10 @@
 #pragma once
 
+#include "config/configfield.h"
+#include "config/configfile.h"
+
 #include <QString>
+#include <QStringList>
 
 namespace Brolant {
 
@@ -20,25 +24,31 @@ inline const QString kBaudRate = QStringLiteral("BR");
 inline const QString kDispMessages = QStringLiteral("dispMessages");
 } // namespace ProgramTag
 
-// The values of prog.cfg, held as the texts found in the file.
+// The values of prog.cfg, each as written and as it reads.
 struct ProgramConfig
 {
-    QString port;
-    QString savehtml;
-    QString saveExcel;
-    QString logDelay;
-    QString logOn;
-    QString displayRpm;
-    QString displayWs;
-    QString wsUnits;
-    QString sv;
-    QString ma;
-    QString br;
-    QString dispMessages;
+    ConfigField port;
+    ConfigField savehtml;
+    ConfigField saveExcel;
+    ConfigField logDelay;
+    ConfigField logOn;
+    ConfigField displayRpm;
+    ConfigField displayWs;
+    ConfigField wsUnits;
+    ConfigField sv;
+    ConfigField ma;
+    ConfigField br;
+    ConfigField dispMessages;
 
     // The whole file text in its fixed layout, CR LF line ends, ending with an empty line.
     QString toFileText() const;
 
+    // Every key of prog.cfg, in the file's order.
+    static QStringList keys();
+    // The program folder's prog.cfg, read once, for the readers to take their values from.
+    static ConfigFile read(const QString &programFolder);
+    // prog.cfg's text, parsed once.
+    static ConfigFile fromText(const QString &content);
 };
 
 } // namespace Brolant

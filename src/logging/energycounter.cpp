@@ -21,7 +21,7 @@ EnergyCounter::EnergyCounter(const Clock &clock, QObject *parent) : QObject(pare
 void EnergyCounter::powerMeasured(double watts)
 {
     m_watts = watts;
-    m_powerTime = m_clock.now();
+    m_powerTime = m_clock.monotonic();
 }
 
 void EnergyCounter::settleDay()
@@ -41,7 +41,7 @@ void EnergyCounter::settleDay()
 void EnergyCounter::tick()
 {
     settleDay();
-    const bool fresh = m_powerTime.isValid() && m_powerTime.secsTo(m_clock.now()) <= kStalePowerSeconds;
+    const bool fresh = m_powerTime && m_clock.monotonic() - *m_powerTime <= kStalePower;
     // The counter guards itself: one infinity would hold the total at infinity until midnight.
     if (fresh && std::isfinite(m_watts) && m_watts > 0.0)
         m_total += m_watts / kTicksPerHour;

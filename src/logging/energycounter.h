@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/clock.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QObject>
@@ -7,10 +9,10 @@
 #include <QTimer>
 
 #include <chrono>
+#include <optional>
 
 namespace Brolant {
 
-class Clock;
 
 // The watt-hours delivered since start-up or since the last midnight, integrated from the latest
 // power every 5 seconds, with the lines it leaves in logs/Whours.txt (written by whoever listens
@@ -23,7 +25,7 @@ public:
     // The energy tick: P watts for one tick is P / 720 watt-hours.
     static constexpr std::chrono::seconds kTick{5};
     // A power older than this is not integrated: a board that died at 500 W adds nothing all night.
-    static constexpr int kStalePowerSeconds = 60;
+    static constexpr std::chrono::seconds kStalePower{60};
 
     explicit EnergyCounter(const Clock &clock, QObject *parent = nullptr);
 
@@ -35,7 +37,7 @@ public:
     // The latest power, from an accepted frame now.
     void powerMeasured(double watts);
     // No power is known until the next frame.
-    void forgetPower() { m_powerTime = QDateTime(); }
+    void forgetPower() { m_powerTime.reset(); }
 
     // The first look at the clock on a new date closes the finished day: dayClosed carries its
     // archive line and the count starts again. Every user of the total calls this first, so no
@@ -58,7 +60,7 @@ private:
     QTimer m_timer;
     double m_total = 0.0;
     double m_watts = 0.0;
-    QDateTime m_powerTime;
+    std::optional<MonotonicTime> m_powerTime;
     QDate m_lastSeenDate;
 };
 

@@ -13,12 +13,31 @@ ErrorLog::ErrorLog(QString programFolder, const Clock &clock)
 {
 }
 
+QString ErrorLog::visible(const QString &text)
+{
+    QString shown;
+    shown.reserve(text.size());
+    for (const QChar c : text) {
+        // Control bytes would break the entry into lines or hide what was received; Latin-1
+        // letters (degrees, micro) are text and stay.
+        const char16_t code = c.unicode();
+        if (code > 0xff)
+            shown += QStringLiteral("\\u%1").arg(int(code), 4, 16, QLatin1Char('0'));
+        else if (code < 0x20 || (code >= 0x7f && code < 0xa0))
+            shown += QStringLiteral("\\x%1").arg(int(code), 2, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown;
+}
+
 QString ErrorLog::entry(const QString &dateStamp, const QString &time, const QString &context,
                         const QString &description, const QString &receivedText)
 {
     // The slot between " <RB> " and " <IM> " has never held a value; readers expect it empty.
-    return dateStamp + QStringLiteral("  ") + time + QStringLiteral("  ") + context + QStringLiteral("  ") + description + QStringLiteral(" <RB> ")
-           + QStringLiteral(" <IM> ") + receivedText + QStringLiteral("\r\n");
+    return dateStamp + QStringLiteral("  ") + time + QStringLiteral("  ") + visible(context) + QStringLiteral("  ")
+           + visible(description) + QStringLiteral(" <RB> ") + QStringLiteral(" <IM> ") + visible(receivedText)
+           + QStringLiteral("\r\n");
 }
 
 QString ErrorLog::append(const QString &context, const QString &description,

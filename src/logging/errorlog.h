@@ -13,9 +13,13 @@ class ErrorLog
 public:
     ErrorLog(QString programFolder, const Clock &clock);
 
-    // The entry: date, time, context, the failure's description, and the text received last.
+    // The entry: date, time, context, the failure's description, and the text received last, on
+    // one line whatever they hold.
     static QString entry(const QString &dateStamp, const QString &time, const QString &context,
                          const QString &description, const QString &receivedText);
+
+    // `text` with every control or binary character written as \xNN (beyond Latin-1: \uNNNN).
+    static QString visible(const QString &text);
 
     // Appends one entry; returns the reason when the file could not be written, else empty.
     QString append(const QString &context, const QString &description,

@@ -7,4 +7,9 @@ QDateTime SystemClock::now() const
     return QDateTime::currentDateTime();
 }
 
+MonotonicTime SystemClock::monotonic() const
+{
+    return std::chrono::steady_clock::now();
+}
+
 } // namespace Brolant

@@ -8,7 +8,7 @@
 namespace Brolant {
 
 namespace {
-constexpr qint64 kLiveEveryMilliseconds = 1000;
+constexpr std::chrono::seconds kLiveEvery{1};
 const QString kBrokerNotAvailable = QStringLiteral("broker not available");
 
 QString clientIdFor(const MqttSettings &settings)
@@ -17,31 +17,12 @@ QString clientIdFor(const MqttSettings &settings)
 }
 } // namespace
 
-std::unique_ptr<MqttPublisher> MqttPublisher::startIfConfigured(const QString &programFolder,
-                                                                LoggerCore &core)
-{
-    std::optional<MqttSettings> settings;
-    try {
-        settings = MqttSettings::load(programFolder);
-    } catch (const Failure &failure) {
-        ErrorLog(programFolder, core.clock)
-            .append(QStringLiteral("MQTT publishing not started"),
-                    QStringLiteral("%1 cannot be used: %2").arg(FileName::kMqttSettings, failure.description),
-                    QString());
-        return nullptr;
-    }
-    if (!settings)
-        return nullptr;
-    return std::make_unique<MqttPublisher>(programFolder, *settings, core);
-}
-
 MqttPublisher::MqttPublisher(const QString &programFolder, const MqttSettings &settings,
                              LoggerCore &core)
     : m_core(core),
       m_settings(settings),
       m_messages(settings),
       m_queue(programFolder),
-      m_errorLog(programFolder, core.clock),
       m_client(settings, clientIdFor(settings), m_messages.status(false))
 {
     connect(&m_client, &MqttClient::connected, this, &MqttPublisher::connectedToBroker);
@@ -51,28 +32,28 @@ MqttPublisher::MqttPublisher(const QString &programFolder, const MqttSettings &s
     connect(&core.logging, &LoggingCycle::intervalLogged, this, &MqttPublisher::queueRecord);
     connect(&core.energy, &EnergyCounter::dayClosed, this,
             [this](const QDate &day, double wattHours, const QString &) { publishDayEnergy(day, wattHours); });
-    setState(QStringLiteral("connecting to %1:%2").arg(settings.host).arg(settings.port));
+    qRegisterMetaType<BrokerState>();
+}
+
+void MqttPublisher::start()
+{
+    setState(BrokerState::Kind::Connecting);
     m_client.start();
 }
 
-void MqttPublisher::setState(const QString &state)
+void MqttPublisher::setState(BrokerState::Kind kind, const QString &reason)
 {
-    m_state = state;
-    emit stateChanged(state);
-}
-
-void MqttPublisher::logProblem(const QString &stage, const QString &description)
-{
-    m_errorLog.append(stage, description, QString());
+    m_state = {kind, QStringLiteral("%1:%2").arg(m_settings.host).arg(m_settings.port), reason};
+    emit stateChanged(m_state);
 }
 
 void MqttPublisher::connectedToBroker()
 {
     if (m_outage)
-        logProblem(QStringLiteral("broker available again"),
-                   QStringLiteral("%1:%2").arg(m_settings.host).arg(m_settings.port));
+        emit problemFound(QStringLiteral("broker available again"),
+                          QStringLiteral("%1:%2").arg(m_settings.host).arg(m_settings.port));
     m_outage = false;
-    setState(QStringLiteral("connected to %1:%2").arg(m_settings.host).arg(m_settings.port));
+    setState(BrokerState::Kind::Connected);
     m_client.publish(m_messages.status(true));
     for (const MqttMessage &config : m_messages.discovery(m_core.logging.windSpeedUnits()))
         m_client.publish(config);
@@ -90,33 +71,32 @@ void MqttPublisher::brokerLost(const QString &reason)
 {
     // One entry an outage, however often the retries fail; logging goes on regardless.
     if (!m_outage)
-        logProblem(kBrokerNotAvailable, reason);
+        emit problemFound(kBrokerNotAvailable, reason);
     m_outage = true;
     m_recordInFlight.reset();
-    setState(kBrokerNotAvailable + QStringLiteral(": ") + reason);
+    setState(BrokerState::Kind::Unavailable, reason);
 }
 
 void MqttPublisher::publishLive(const Reading &reading)
 {
-    const QDateTime now = m_core.clock.now();
-    if (!m_client.isConnected()
-        || (m_lastLive.isValid() && m_lastLive.msecsTo(now) < kLiveEveryMilliseconds))
+    const MonotonicTime now = m_core.clock.monotonic();
+    if (!m_client.isConnected() || (m_lastLive && now - *m_lastLive < kLiveEvery))
         return;
     m_lastLive = now;
-    m_client.publish(m_messages.live(reading, m_core.energy.total(), now));
+    m_client.publish(m_messages.live(reading, m_core.energy.total(), m_core.clock.now()));
 }
 
 void MqttPublisher::queueRecord(const Record &record)
 {
     try {
         if (const qsizetype dropped = m_queue.push(m_messages.record(record).payload))
-            logProblem(QStringLiteral("MQTT queue full"),
+            emit problemFound(QStringLiteral("MQTT queue full"),
                        QStringLiteral("the oldest %1 record(s) waiting for the broker were dropped").arg(dropped));
         m_queueFailing = false;
     } catch (const Failure &failure) {
         // Still queued in memory; said once until the file can be written again.
         if (!std::exchange(m_queueFailing, true))
-            logProblem(QStringLiteral("MQTT queue not written"), failure.description);
+            emit problemFound(QStringLiteral("MQTT queue not written"), failure.description);
     }
     sendWaitingRecords();
 }
@@ -167,7 +147,7 @@ void MqttPublisher::end()
     try {
         m_queue.save();
     } catch (const Failure &failure) {
-        logProblem(QStringLiteral("MQTT queue not written"), failure.description);
+        emit problemFound(QStringLiteral("MQTT queue not written"), failure.description);
     }
     m_client.stop(m_messages.status(false));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "logging/errorlog.h"
+#include "platform/clock.h"
+#include "publishing/brokerstate.h"
 #include "publishing/mqttclient.h"
 #include "publishing/mqttmessages.h"
 #include "publishing/recordqueue.h"
@@ -27,15 +28,11 @@ class MqttPublisher : public QObject
     Q_OBJECT
 
 public:
-    // A publisher when mqtt.cfg switches publishing on; nothing when it does not, or when the
-    // file cannot be used (then one error-log entry says why, and nothing is tried).
-    static std::unique_ptr<MqttPublisher> startIfConfigured(const QString &programFolder,
-                                                            LoggerCore &core);
-
     MqttPublisher(const QString &programFolder, const MqttSettings &settings, LoggerCore &core);
 
-    // The broker as a user should see it: "connected to host:port", "broker not available: ...".
-    const QString &state() const { return m_state; }
+    // Starts connecting; what happens is said by the signals, so connect to them first.
+    void start();
+    const BrokerState &state() const { return m_state; }
     qsizetype waitingRecords() const { return m_queue.size(); }
     // The alarms whose discovery is published from now on (again on every connection).
     void setAlarms(const QList<MqttAlarm> &alarms);
@@ -45,7 +42,9 @@ public:
     void end();
 
 signals:
-    void stateChanged(const QString &state);
+    void stateChanged(const BrokerState &state);
+    // One entry for the error log: the stage and the failure's description.
+    void problemFound(const QString &stage, const QString &description);
 
 private:
     void connectedToBroker();
@@ -55,23 +54,21 @@ private:
     void sendWaitingRecords();
     void recordDelivered(int messageId);
     void publishDayEnergy(const QDate &day, double wattHours);
-    void setState(const QString &state);
-    void logProblem(const QString &stage, const QString &description);
+    void setState(BrokerState::Kind kind, const QString &reason = QString());
 
     LoggerCore &m_core;
     MqttSettings m_settings;
     MqttMessages m_messages;
     RecordQueue m_queue;
-    ErrorLog m_errorLog;
     MqttClient m_client;
     std::optional<int> m_recordInFlight;
     std::optional<MqttMessage> m_dayEnergyWaiting;
     QList<MqttAlarm> m_alarms;
     QMap<QString, MqttMessage> m_alarmsWaiting;
-    QDateTime m_lastLive;
+    std::optional<MonotonicTime> m_lastLive;
     bool m_outage = false;
     bool m_queueFailing = false;
-    QString m_state;
+    BrokerState m_state;
 };
 
 } // namespace Brolant

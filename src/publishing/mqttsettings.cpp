@@ -1,6 +1,6 @@
 #include "publishing/mqttsettings.h"
 
-#include "config/configreading.h"
+#include "config/configfile.h"
 #include "config/tagvalue.h"
 #include "platform/programpaths.h"
 #include "platform/textfile.h"
@@ -29,11 +29,11 @@ bool isPlainText(const QString &text)
 }
 
 // A switch: 0 or 1, nothing else.
-bool switchValue(const QString &name, const QString &text)
+bool switchValue(const QString &name, const ConfigField &field)
 {
-    if (!NumericText::equals(text, 0) && !NumericText::equals(text, 1))
-        throw Failure{QStringLiteral("%1 must be 0 or 1, not \"%2\"").arg(name, text.left(20))};
-    return NumericText::equals(text, 1);
+    if (!field.equals(0) && !field.equals(1))
+        throw Failure{QStringLiteral("%1 must be 0 or 1, not \"%2\"").arg(name, field.text().left(20))};
+    return field.equals(1);
 }
 
 QString plain(const QString &name, const QString &value)
@@ -62,38 +62,52 @@ QString MqttSettings::defaultSite()
     return site.isEmpty() ? QStringLiteral("brolant") : site;
 }
 
+QStringList MqttSettings::keys()
+{
+    return {MqttTag::kEnabled, MqttTag::kHost, MqttTag::kPort,  MqttTag::kUser, MqttTag::kPassword,
+            MqttTag::kTls,     MqttTag::kCaFile, MqttTag::kTopic, MqttTag::kSite, MqttTag::kDiscovery};
+}
+
 MqttSettings MqttSettings::fromText(const QString &content)
 {
+    return fromFile(ConfigFile(FileName::kMqttSettings, content, keys()));
+}
+
+MqttSettings MqttSettings::fromFile(const ConfigFile &file)
+{
     MqttSettings settings;
-    const auto value = [&](const QString &tag) { return tagValue(content, tag); };
-    if (const auto enabled = value(MqttTag::kEnabled))
-        settings.enabled = switchValue(MqttTag::kEnabled, *enabled);
-    if (const auto host = value(MqttTag::kHost))
-        settings.host = plain(MqttTag::kHost, host->trimmed());
-    if (const auto port = value(MqttTag::kPort)) {
-        const auto number = NumericText::parse(*port);
-        if (!number || *number != int(*number) || *number < 1 || *number > kHighestPort)
-            throw Failure{QStringLiteral("Port must be a whole number from 1 to %1, not \"%2\"")
-                              .arg(kHighestPort)
-                              .arg(port->left(20))};
-        settings.port = int(*number);
-    }
-    if (const auto user = value(MqttTag::kUser))
-        settings.user = plain(MqttTag::kUser, *user);
-    if (const auto password = value(MqttTag::kPassword))
-        settings.password = plain(MqttTag::kPassword, *password);
-    if (const auto tls = value(MqttTag::kTls))
-        settings.tls = switchValue(MqttTag::kTls, *tls);
-    if (const auto caFile = value(MqttTag::kCaFile))
-        settings.caFile = plain(MqttTag::kCaFile, caFile->trimmed());
-    if (const auto topic = value(MqttTag::kTopic))
-        settings.topic = plain(MqttTag::kTopic, topic->trimmed());
-    if (const auto site = value(MqttTag::kSite))
-        settings.site = reducedSite(*site);
-    if (const auto discovery = value(MqttTag::kDiscovery))
-        settings.discovery = plain(MqttTag::kDiscovery, discovery->trimmed());
-    if (const MaybeFailure failure = settings.problem())
+    const auto plainInto = [](const QString &tag, QString &into, bool trimmed) {
+        return FieldStep::optional(tag, [&into, tag, trimmed](const ConfigField &field) {
+            into = plain(tag, trimmed ? field.text().trimmed() : field.text());
+        });
+    };
+    const auto switchInto = [](const QString &tag, bool &into) {
+        return FieldStep::optional(tag, [&into, tag](const ConfigField &field) { into = switchValue(tag, field); });
+    };
+    const MaybeFailure failure = file.applyInOrder({
+        switchInto(MqttTag::kEnabled, settings.enabled),
+        plainInto(MqttTag::kHost, settings.host, true),
+        FieldStep::optional(MqttTag::kPort,
+                            [&](const ConfigField &field) {
+                                const auto number = field.number();
+                                if (!number || *number != int(*number) || *number < 1 || *number > kHighestPort)
+                                    throw Failure{QStringLiteral("Port must be a whole number from 1 to %1, not \"%2\"")
+                                                      .arg(kHighestPort)
+                                                      .arg(field.text().left(20))};
+                                settings.port = int(*number);
+                            }),
+        plainInto(MqttTag::kUser, settings.user, false),
+        plainInto(MqttTag::kPassword, settings.password, false),
+        switchInto(MqttTag::kTls, settings.tls),
+        plainInto(MqttTag::kCaFile, settings.caFile, true),
+        plainInto(MqttTag::kTopic, settings.topic, true),
+        FieldStep::optional(MqttTag::kSite, [&](const ConfigField &field) { settings.site = reducedSite(field.text()); }),
+        plainInto(MqttTag::kDiscovery, settings.discovery, true),
+    });
+    if (failure)
         throw *failure;
+    if (const MaybeFailure problem = settings.problem())
+        throw *problem;
     return settings;
 }
 
@@ -149,11 +163,13 @@ std::optional<MqttSettings> MqttSettings::load(const QString &programFolder)
     const QString path = ProgramPaths(programFolder).mqttSettings();
     if (!QFileInfo::exists(path))
         return std::nullopt;
-    const QString content = readConfigFile(path);
+    const ConfigFile file = ConfigFile::read(path, FileName::kMqttSettings, keys());
+    if (file.readFailure())
+        throw *file.readFailure();
     // Switched off is not an error, whatever else the file holds.
-    if (const auto enabled = tagValue(content, MqttTag::kEnabled); !enabled || !NumericText::equals(*enabled, 1))
+    if (!file[MqttTag::kEnabled].equals(1))
         return std::nullopt;
-    return fromText(content);
+    return fromFile(file);
 }
 
 void MqttSettings::save(const QString &programFolder) const

@@ -3,10 +3,13 @@
 #include "text/failure.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
 namespace Brolant {
+
+class ConfigFile;
 
 // The tag names of mqtt.cfg, each written once.
 namespace MqttTag {
@@ -44,8 +47,11 @@ struct MqttSettings
     // Any text reduced to what a site may hold: lower case letters, digits, "_" and "-".
     static QString reducedSite(const QString &text);
 
+    // Every key of mqtt.cfg, in the file's order.
+    static QStringList keys();
     // Reads mqtt.cfg's text; throws Failure naming the first value that cannot be used.
     static MqttSettings fromText(const QString &content);
+    static MqttSettings fromFile(const ConfigFile &file);
     // What is wrong with these values for a connection, in words for the user; nothing when a
     // connection may be tried.
     MaybeFailure problem() const;

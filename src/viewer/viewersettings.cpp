@@ -1,10 +1,6 @@
 #include "viewer/viewersettings.h"
 
-#include "config/configreading.h"
 #include "config/programconfig.h"
-#include "config/tagreader.h"
-#include "platform/programpaths.h"
-#include "text/failure.h"
 #include "text/numerictext.h"
 #include "viewer/dayrecords.h"
 
@@ -17,21 +13,21 @@ constexpr double kVoltScalePerSystemVolt = 70.0 / 48.0;
 ViewerSettings ViewerSettings::read(const QString &programFolder)
 {
     ViewerSettings settings;
-    try {
-        const TagReader reader(readConfigFile(ProgramPaths(programFolder).programConfig()),
-                               FileName::kProgramConfig);
-        settings.logDelay = reader.text(ProgramTag::kLogDelay);
-        settings.voltScaleMax = reader.number(ProgramTag::kSystemVolts) * kVoltScalePerSystemVolt;
-        settings.maxAmps = reader.int16(ProgramTag::kMaxAmps);
-        settings.wsUnits = reader.text(ProgramTag::kWsUnits);
-        if (!NumericText::isNumber(settings.logDelay))
-            throw Failure{QStringLiteral("the logging interval is not a number: \"%1\"").arg(settings.logDelay)};
-    } catch (const Failure &failure) {
+    using Need = FieldStep::Need;
+    MaybeFailure failure = ProgramConfig::read(programFolder).applyInOrder({
+        {ProgramTag::kLogDelay, Need::Text, [&](const ConfigField &field) { settings.logDelay = field.text(); }},
+        {ProgramTag::kSystemVolts, Need::Number,
+         [&](const ConfigField &field) { settings.voltScaleMax = *field.number() * kVoltScalePerSystemVolt; }},
+        {ProgramTag::kMaxAmps, Need::Int16, [&](const ConfigField &field) { settings.maxAmps = *field.int16(); }},
+        {ProgramTag::kWsUnits, Need::Text, [&](const ConfigField &field) { settings.wsUnits = field.text(); }},
+    });
+    if (!failure && !NumericText::isNumber(settings.logDelay))
+        failure = Failure{QStringLiteral("the logging interval is not a number: \"%1\"").arg(settings.logDelay)};
+    if (failure)
         settings.problem = QStringLiteral("The viewer needs the logging interval, system voltage "
                                           "and maximum current from prog.cfg, and could not use "
                                           "them (%1). Correct them in Program Setup.")
-                               .arg(failure.description);
-    }
+                               .arg(failure->description);
     return settings;
 }
 

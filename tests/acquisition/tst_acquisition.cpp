@@ -4,6 +4,7 @@
 #include "acquisition/reading.h"
 #include "acquisition/scaling.h"
 #include "config/calibrationsettings.h"
+#include "config/programconfig.h"
 #include "framesource.h"
 #include "modelrig.h"
 #include "text/failure.h"
@@ -76,7 +77,7 @@ void AcquisitionTest::frameRules_data()
     QTest::newRow("split frame") << QList<QByteArray>{"[<V>51", "2</V><I>300</I>", "<R>20</R><S>5</S><M>0</M><C>837</C>]"}
                                  << QByteArray() << "[<V>512</V><I>300</I><R>20</R><S>5</S><M>0</M><C>837</C>]" << 1 << 10.24;
     QTest::newRow("noise before [") << QList<QByteArray>{"xx" + kExample} << QByteArray() << "xx" + QString(kExample) << 1 << 13.0;
-    QTest::newRow("no [ at all") << QList<QByteArray>{"\r\n"} << entry(" [ missing ", "", "\r\n")
+    QTest::newRow("no [ at all") << QList<QByteArray>{"\r\n"} << entry(" [ missing ", "", "\\x0d\\x0a")
                                  << QString(kCorrupt + "\r\n") << 0 << 0.0;
     QTest::newRow("two frames in one read both counted") << QList<QByteArray>{twoFrames} << QByteArray() << QString(twoFrames) << 2 << 13.0;
     QTest::newRow("tail then new frame keeps the new frame")
@@ -165,7 +166,7 @@ void AcquisitionTest::splitFrameSignalsInOrder()
 {
     FakeSerialLink link;
     FrameReceiver receiver(link);
-    receiver.setCalibration({"50", "512", "20", "4", "2"});
+    receiver.setCalibration({QString("50"), QString("512"), QString("20"), QString("4"), QString("2")});
     QStringList heard;
     connect(&receiver, &FrameReceiver::textReceived, this, [&](const QString &text) { heard << "text " + text; });
     connect(&receiver, &FrameReceiver::frameArrived, this, [&] { heard << "arrived"; });
@@ -201,11 +202,15 @@ void AcquisitionTest::scaling()
     QFETCH(QString, frame);
     QFETCH(QString, rpmDivider);
     QFETCH(QStringList, shown);
-    const CalibrationSettings settings{"50", "512", "20", rpmDivider, "2"};
+    const CalibrationSettings settings{QString("50"), QString("512"), QString("20"), rpmDivider, QString("2")};
     Reading reading;
     Scaling::apply(FrameParser::parse(frame).values, settings, reading);
     QTEST(reading.watts, "watts");
-    const LiveListLayout layout = LiveListLayout::forSettings("1", "1", "m/s");
+    ProgramConfig program;
+    program.displayRpm = QString("1");
+    program.displayWs = QString("1");
+    program.wsUnits = QString("m/s");
+    const LiveListLayout layout = LiveListLayout::forSettings(program);
     QCOMPARE(layout.values(reading, 0.0), shown);
 }
 

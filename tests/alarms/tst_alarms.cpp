@@ -1,13 +1,15 @@
 #include "acquisition/reading.h"
-#include "alarms/ui/alarmbanner.h"
 #include "alarms/alarmservice.h"
+#include "alarms/ui/alarmbanner.h"
+#include "app/errorreporter.h"
 #include "dialogs/alarms/alarmsdialog.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"
-#include "session/loggercore.h"
 #include "programfolder.h"
+#include "recordingview.h"
 #include "screenreader.h"
 #include "scriptedprompts.h"
+#include "session/loggersession.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -53,7 +55,9 @@ struct AlarmRig
     ProgramFolder folder;
     FakeSerialLink link;
     FakeClock clock{kStart};
-    std::unique_ptr<LoggerCore> core;
+    RecordingView view;
+    std::unique_ptr<LoggerSession> session;
+    std::unique_ptr<ErrorReporter> errors;
     std::unique_ptr<AlarmService> service;
 
     explicit AlarmRig(const QByteArray &alarmsCfg = QByteArray(), const QString &port = "1")
@@ -62,15 +66,18 @@ struct AlarmRig
         QDir(folder.path()).mkpath("logs");
         if (!alarmsCfg.isNull())
             folder.write("alarms.cfg", alarmsCfg);
-        core = std::make_unique<LoggerCore>(folder.path(), link, clock);
-        service = std::make_unique<AlarmService>(folder.path(), *core);
+        session = std::make_unique<LoggerSession>(folder.path(), link, clock);
+        errors = std::make_unique<ErrorReporter>(folder.path(), clock, view);
+        service = std::make_unique<AlarmService>(*session);
+        QObject::connect(service.get(), &AlarmService::problemFound, errors.get(),
+                         [this](const QString &stage, const QString &description) { errors->log(stage, description); });
     }
     void reading(int second, double volts)
     {
         clock.set(kStart.addSecs(second));
         Reading reading;
         reading.volts = volts;
-        emit core->receiver.frameAccepted(reading);
+        emit session->core().receiver.frameAccepted(reading);
     }
 };
 } // namespace
@@ -232,8 +239,8 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(QString, message);
         AlarmRig rig(content);
-        QVERIFY2(QString::fromLatin1(rig.folder.read("errorlog.txt")).contains("alarms.cfg not used  " + message),
-                 rig.folder.read("errorlog.txt"));
+        QTRY_VERIFY2(QString::fromLatin1(rig.folder.read("errorlog.txt")).contains("alarms.cfg not used  " + message),
+                     rig.folder.read("errorlog.txt"));
         // Still watching with the defaults.
         rig.reading(0, 11.0);
         rig.reading(10, 11.0);

@@ -1,12 +1,13 @@
-#include "app/ui/mainwindow.h"
+#include "app/errorreporter.h"
 #include "app/mainwindowmodel.h"
-#include "session/loggercore.h"
+#include "app/ui/mainwindow.h"
 #include "app/ui/widgetprompts.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"
 #include "programfolder.h"
 #include "screenreader.h"
 #include "scriptedprompts.h"
+#include "session/loggersession.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -44,10 +45,13 @@ private:
         FakeSerialLink link;
         FakeClock clock;
         ScriptedPrompts prompts;
-        LoggerCore core{folder.path(), link, clock};
-    MainWindowModel model{folder.path(), core, window, prompts};
+        LoggerSession session{folder.path(), link, clock};
+        LoggerCore &core = session.core();
+        ErrorReporter errors{folder.path(), clock, window};
+        MainWindowModel model{session, errors, window, prompts};
         explicit Rig(const QString &logOn)
         {
+            errors.listenTo(session);
             folder.writeProgramConfig("1", logOn, "60", "1", "0");
             folder.writeCalibration();
             window.attach(model);

@@ -172,7 +172,7 @@ void StartupTest::missingProgramConfigLeadsToSetup()
     QCOMPARE(rig.prompts.setupRuns, 1);
     QVERIFY(rig.errorLog().contains("  port not available  "));
     QVERIFY(rig.link.isOpen());
-    QCOMPARE(rig.model.config().port, QStringLiteral("1"));
+    QCOMPARE(rig.session.settings().program.port.text(), QStringLiteral("1"));
 }
 
 void StartupTest::brokenCalibrationStopsAtFirstFailure()
@@ -185,9 +185,9 @@ void StartupTest::brokenCalibrationStopsAtFirstFailure()
     rig.model.startUp();
 
     QVERIFY(rig.link.isOpen());
-    QCOMPARE(rig.core.receiver.calibration().ampDivider, QStringLiteral("20"));
-    QCOMPARE(rig.core.receiver.calibration().rpmDivider, QString());
-    QCOMPARE(rig.core.receiver.calibration().wsDivider, QString());
+    QCOMPARE(rig.core.receiver.calibration().ampDivider.text(), QStringLiteral("20"));
+    QVERIFY(!rig.core.receiver.calibration().rpmDivider.isPresent());
+    QVERIFY(!rig.core.receiver.calibration().wsDivider.isPresent());
     QVERIFY(rig.errorLog().isEmpty());
 }
 
@@ -205,7 +205,7 @@ void StartupTest::setupAfterAbortLeavesPortClosed()
     QVERIFY(!rig.link.isOpen());
     QVERIFY(rig.prompts.messages.isEmpty());
     QVERIFY(rig.errorLog().isEmpty());
-    QCOMPARE(rig.model.config().port, QStringLiteral("0"));
+    QCOMPARE(rig.session.settings().program.port.text(), QStringLiteral("0"));
     QVERIFY(!rig.view.intervalEditable);
 }
 
@@ -236,9 +236,12 @@ void StartupTest::errorLogEntry_data()
     QTest::newRow("failure with a description")
         << "port not available" << "Permission denied" << ""
         << QByteArray("2010_03_07  09:05  port not available  Permission denied <RB>  <IM> \r\n");
-    QTest::newRow("rejected frame has no description")
+    QTest::newRow("rejected frame has no description; control bytes shown, the entry on one line")
         << " [ missing " << "" << "xx\r\n"
-        << QByteArray("2010_03_07  09:05   [ missing    <RB>  <IM> xx\r\n\r\n");
+        << QByteArray("2010_03_07  09:05   [ missing    <RB>  <IM> xx\\x0d\\x0a\r\n");
+    QTest::newRow("binary bytes in a description and beyond Latin-1")
+        << "alarm command failed" << QString("a\x01 \x7f\u00b0\u20ac") << ""
+        << QByteArray("2010_03_07  09:05  alarm command failed  a\\x01 \\x7f\xb0\\u20ac <RB>  <IM> \r\n");
     QTest::newRow("empty interval")
         << " No valid data recieved during logging interval" << "" << "[<V>1</V>]"
         << QByteArray("2010_03_07  09:05   No valid data recieved during logging interval   "

@@ -4,7 +4,8 @@
 
 namespace Brolant {
 
-// A clock the test sets.
+// A clock the test sets. Moving it forward lets time pass on both clocks; a wall clock changed
+// by the user or a time server moves only the wall clock.
 class FakeClock final : public Clock
 {
 public:
@@ -13,11 +14,25 @@ public:
     {
     }
     QDateTime now() const override { return m_now; }
-    void set(const QDateTime &now) { m_now = now; }
-    void advance(qint64 milliseconds) { m_now = m_now.addMSecs(milliseconds); }
+    MonotonicTime monotonic() const override { return MonotonicTime(m_elapsed); }
+
+    // Time passes up to `now` (a moment before the present is a wall clock set back).
+    void set(const QDateTime &now)
+    {
+        m_elapsed += std::chrono::milliseconds(std::max<qint64>(0, m_now.msecsTo(now)));
+        m_now = now;
+    }
+    void advance(qint64 milliseconds)
+    {
+        m_elapsed += std::chrono::milliseconds(milliseconds);
+        m_now = m_now.addMSecs(milliseconds);
+    }
+    // The wall clock is changed; no time passes.
+    void setWallClock(const QDateTime &now) { m_now = now; }
 
 private:
     QDateTime m_now;
+    std::chrono::milliseconds m_elapsed{0};
 };
 
 } // namespace Brolant

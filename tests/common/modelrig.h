@@ -8,7 +8,8 @@
 #include "programfolder.h"
 #include "recordingview.h"
 #include "scriptedprompts.h"
-#include "session/loggercore.h"
+#include "app/errorreporter.h"
+#include "session/loggersession.h"
 
 #include <QList>
 
@@ -23,8 +24,12 @@ struct ModelRig
     FakeSerialLink link;
     FakeClock clock;
     ScriptedPrompts prompts;
-    LoggerCore core{folder.path(), link, clock};
-    MainWindowModel model{folder.path(), core, view, prompts};
+    LoggerSession session{folder.path(), link, clock};
+    LoggerCore &core = session.core();
+    ErrorReporter errors{folder.path(), clock, view};
+    MainWindowModel model{session, errors, view, prompts};
+
+    ModelRig() { errors.listenTo(session); }
 
     void push(const QList<QByteArray> &chunks)
     {

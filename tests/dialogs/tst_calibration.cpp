@@ -1,5 +1,5 @@
+#include "app/errorreporter.h"
 #include "app/mainwindowmodel.h"
-#include "session/loggercore.h"
 #include "boardprocess.h"
 #include "dialogs/calibration/ui/calibrate.h"
 #include "fakeclock.h"
@@ -10,6 +10,7 @@
 #include "recordingview.h"
 #include "screenreader.h"
 #include "scriptedprompts.h"
+#include "session/loggersession.h"
 #include "text/failure.h"
 
 #include <QLabel>
@@ -200,8 +201,11 @@ void CalibrationTest::calibrateButton()
     FakeSerialLink link;
     FakeClock clock;
     ScriptedPrompts prompts;
-    LoggerCore core(folder.path(), link, clock);
-    MainWindowModel model(folder.path(), core, view, prompts);
+    LoggerSession session(folder.path(), link, clock);
+    const LoggerCore &core = session.core();
+    ErrorReporter errors(folder.path(), clock, view);
+    errors.listenTo(session);
+    MainWindowModel model(session, errors, view, prompts);
     model.startUp();
     prompts.onCalibration = [&](int run) {
         QVERIFY(!link.isOpen());

@@ -1,11 +1,8 @@
-#include "app/mainwindowmodel.h"
-#include "session/loggercore.h"
 #include "boardprocess.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"
 #include "programfolder.h"
-#include "recordingview.h"
-#include "scriptedprompts.h"
+#include "session/loggersession.h"
 
 #include <QDate>
 #include <QDir>
@@ -74,21 +71,18 @@ void LoggerEndToEndTest::logsLikeTheMainWindow()
     const QList<QByteArray> logged = recordValues(day);
     QVERIFY(logged.size() >= 2);
 
-    // The main window's model, fed the same frames, writes the same records.
+    // A session of the test's own, fed the same frames, writes the same records.
     ProgramFolder reference;
     reference.writeProgramConfig("1", "1", "1");
     reference.writeCalibration();
-    RecordingView view;
     FakeSerialLink link;
     FakeClock clock(QDateTime::currentDateTime());
-    ScriptedPrompts prompts;
-    LoggerCore core(reference.path(), link, clock);
-    MainWindowModel model(reference.path(), core, view, prompts);
-    model.startUp();
+    LoggerSession session(reference.path(), link, clock, Attendance::Unattended);
+    session.startUp();
     for (qsizetype record = 0; record < logged.size(); ++record) {
         for (int frame = 0; frame < 10; ++frame)
             link.push(kFrame);
-        core.logging.tick();
+        session.core().logging.tick();
     }
     QCOMPARE(logged.mid(1), recordValues(reference.read("logs/P_" + today() + ".txt")).mid(1));
     QVERIFY(QRegularExpression("^\\d{4}_\\d\\d_\\d\\d \\d\\d:\\d\\d  [0-9.]+ Wh\r\n$")

@@ -1,10 +1,10 @@
-#include "boardprocess.h"
-#include "brokerprocess.h"
-#include "modelrig.h"
 #include "alarms/alarmservice.h"
 #include "app/alarmpublishing.h"
+#include "boardprocess.h"
+#include "brokerprocess.h"
 #include "dialogs/publishing/mqttdialog.h"
-#include "publishing/mqttpublisher.h"
+#include "modelrig.h"
+#include "publishing/mqttpublishing.h"
 #include "scriptedprompts.h"
 
 #include <QCheckBox>
@@ -30,10 +30,13 @@ QByteArray frame(int volts)
 struct Publishing : ModelRig
 {
     BrokerProcess broker;
-    std::unique_ptr<MqttPublisher> publisher;
+    MqttPublishing publishing{session};
+    MqttPublisher *publisher = nullptr;
 
     explicit Publishing(const QByteArray &extraSettings = QByteArray())
     {
+        QObject::connect(&publishing, &MqttPublishing::problemFound, &errors,
+                         [this](const QString &stage, const QString &description) { errors.log(stage, description); });
         folder.writeProgramConfig("1", "1", "60");
         folder.writeCalibration();
         model.startUp();
@@ -45,9 +48,10 @@ struct Publishing : ModelRig
     void startPublishing()
     {
         folder.write("mqtt.cfg", mqttSettings.replace("PORT", QByteArray::number(broker.port())));
-        publisher = MqttPublisher::startIfConfigured(folder.path(), core);
+        publishing.start();
+        publisher = publishing.publisher();
     }
-    bool connected() const { return publisher && publisher->state().startsWith("connected"); }
+    bool connected() const { return publisher && publisher->state().kind == BrokerState::Kind::Connected; }
     // A logging interval of one frame at volts/50, a minute after the last.
     void logInterval(int volts)
     {
@@ -116,7 +120,7 @@ void MqttEndToEndTest::alarmsAreRetainedWithTheirDiscovery()
 {
     Publishing rig("<Port>PORT</Port>");
     rig.folder.write("alarms.cfg", "<Delay>0</Delay>");
-    AlarmService alarms(rig.folder.path(), rig.core);
+    AlarmService alarms(rig.session);
     QVERIFY(rig.broker.start());
     rig.startPublishing();
     publishAlarms(alarms, *rig.publisher);
@@ -203,8 +207,7 @@ void MqttEndToEndTest::queueSurvivesARestart()
     rig.startPublishing();
     rig.logInterval(600);
     rig.logInterval(650);
-    rig.publisher->end();
-    rig.publisher.reset();
+    rig.publishing.end(); // the end of this run
     QCOMPARE(rig.folder.read("mqtt-queue.txt").count("\r\n"), 2);
 
     QVERIFY(rig.broker.start());
@@ -245,7 +248,7 @@ void MqttEndToEndTest::tlsWithTheTestsOwnAuthority()
     if (trusted) {
         QTRY_VERIFY_WITH_TIMEOUT(rig.connected(), kBrokerWait);
     } else {
-        QTRY_VERIFY_WITH_TIMEOUT(rig.errorLog().contains("certificate not trusted"), kBrokerWait);
+        QTRY_VERIFY2_WITH_TIMEOUT(rig.errorLog().contains("certificate not trusted"), rig.errorLog().constData(), kBrokerWait);
         QVERIFY(!rig.connected());
     }
 }

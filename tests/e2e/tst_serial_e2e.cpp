@@ -1,11 +1,12 @@
+#include "app/errorreporter.h"
 #include "app/mainwindowmodel.h"
-#include "session/loggercore.h"
 #include "boardprocess.h"
 #include "fakeclock.h"
 #include "platform/qserialportlink.h"
 #include "programfolder.h"
 #include "recordingview.h"
 #include "scriptedprompts.h"
+#include "session/loggersession.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -21,8 +22,12 @@ struct RealPortModel
     QSerialPortLink link{folder.path()};
     FakeClock clock;
     ScriptedPrompts prompts;
-    LoggerCore core{folder.path(), link, clock};
-    MainWindowModel model{folder.path(), core, view, prompts};
+    LoggerSession session{folder.path(), link, clock};
+    LoggerCore &core = session.core();
+    ErrorReporter errors{folder.path(), clock, view};
+    MainWindowModel model{session, errors, view, prompts};
+
+    RealPortModel() { errors.listenTo(session); }
 };
 } // namespace
 
@@ -75,7 +80,7 @@ void SerialEndToEndTest::missingPortIsExplained()
 void SerialEndToEndTest::everyBoardFrameIsCounted()
 {
     RealPortModel rig;
-    auto &[folder, view, link, clock, prompts, core, model] = rig;
+    auto &[folder, view, link, clock, prompts, session, core, errors, model] = rig;
     folder.writeProgramConfig("1", "1", "600", "1", "1", "1", "57600");
     folder.writeCalibration();
     BoardProcess board;
@@ -95,7 +100,7 @@ void SerialEndToEndTest::everyBoardFrameIsCounted()
 void SerialEndToEndTest::vanishedPortIsReopened()
 {
     RealPortModel rig;
-    auto &[folder, view, link, clock, prompts, core, model] = rig;
+    auto &[folder, view, link, clock, prompts, session, core, errors, model] = rig;
     folder.writeProgramConfig("1", "1", "600");
     folder.writeCalibration();
     auto board = std::make_unique<BoardProcess>();
@@ -107,9 +112,9 @@ void SerialEndToEndTest::vanishedPortIsReopened()
     QTRY_COMPARE_WITH_TIMEOUT(view.status, QStringLiteral("     possible COMMS problem"), 5000);
     QVERIFY(!link.isOpen());
     QTest::qWait(6000); // a failed retry or two: no more entries, no dialog
-    const QByteArray errors = folder.read("errorlog.txt");
-    QCOMPARE(errors.count("\r\n"), 1);
-    QVERIFY(errors.contains("  port not available  "));
+    const QByteArray entries = folder.read("errorlog.txt");
+    QCOMPARE(entries.count("\r\n"), 1);
+    QVERIFY(entries.contains("  port not available  "));
     QCOMPARE(prompts.setupRuns, 0);
 
     board = std::make_unique<BoardProcess>(); // and plugged in again

@@ -1,12 +1,14 @@
-#include "programfolder.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"
-#include "session/loggercore.h"
+#include "programfolder.h"
 #include "publishing/mqttpublisher.h"
+#include "publishing/mqttpublishing.h"
 #include "publishing/mqttsettings.h"
 #include "publishing/recordqueue.h"
+#include "session/loggersession.h"
 
 #include <QFile>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace Brolant;
@@ -103,12 +105,15 @@ void PublishingTest::hostileFileStartsNothingAndSaysWhy()
     ProgramFolder folder;
     FakeSerialLink link;
     FakeClock clock;
-    LoggerCore core(folder.path(), link, clock);
+    LoggerSession session(folder.path(), link, clock);
+    MqttPublishing publishing(session);
+    QSignalSpy problems(&publishing, &MqttPublishing::problemFound);
     folder.write("mqtt.cfg", "<Enabled>1</Enabled><Host>localhost</Host><Topic>a/#</Topic>");
-    QVERIFY(!MqttPublisher::startIfConfigured(folder.path(), core)); // so no connection is tried
-    QCOMPARE(folder.read("errorlog.txt"),
-             QByteArray("2010_03_07  14:05  MQTT publishing not started  mqtt.cfg cannot be used: "
-                        "Topic must not contain # or + <RB>  <IM> \r\n"));
+    publishing.start();
+    QVERIFY(!publishing.publisher()); // so no connection is tried
+    QCOMPARE(problems.size(), 1);
+    QCOMPARE(problems.at(0).at(0).toString(), QString("MQTT publishing not started"));
+    QCOMPARE(problems.at(0).at(1).toString(), QString("mqtt.cfg cannot be used: Topic must not contain # or +"));
 }
 
 void PublishingTest::queueKeepsTheNewestWhenFull()

@@ -1,6 +1,7 @@
 #include "app/ui/mainwindow.h"
 
 #include "acquisition/livelist.h"
+#include "app/consolestatus.h"
 #include "app/mainwindowmodel.h"
 #include "app/ui/twips.h"
 #include "widgets/widgethelpers.h"
@@ -128,9 +129,9 @@ QRect MainWindow::alarmArea() const
     return Twips(*this).rect(0, 0, kClientWidth, kAlarmAreaHeight);
 }
 
-void MainWindow::showBrokerState(const QString &state)
+void MainWindow::showBrokerState(const BrokerState &state)
 {
-    const QString text = QStringLiteral("MQTT: ") + state;
+    const QString text = QStringLiteral("MQTT: ") + ConsoleStatus::brokerWords(state);
     m_title->setToolTip(text);
     m_title->setAccessibleDescription(text);
 }

@@ -13,6 +13,7 @@ class QTreeWidget;
 namespace Brolant {
 
 class MainWindowModel;
+struct BrokerState;
 
 // The main window's widgets, laid out as designed. Shows what the model asks and forwards the
 // user's clicks to it; computes nothing itself.
@@ -25,7 +26,7 @@ public:
 
     void attach(MainWindowModel &model);
     // Where readings are published to, out of the way: the title's tooltip.
-    void showBrokerState(const QString &state);
+    void showBrokerState(const BrokerState &state);
     // Where alarms are shown: across the top, over the title, where the user looks first.
     QRect alarmArea() const;
 

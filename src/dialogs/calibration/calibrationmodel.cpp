@@ -1,9 +1,7 @@
 #include "dialogs/calibration/calibrationmodel.h"
 
 #include "config/calibrationsettings.h"
-#include "config/configreading.h"
 #include "config/programconfig.h"
-#include "config/tagreader.h"
 #include "dialogs/calibration/calibrationview.h"
 #include "platform/programpaths.h"
 #include "platform/seriallink.h"
@@ -45,30 +43,39 @@ CalibrationModel::CalibrationModel(QString programFolder, SerialLink &link,
 
 void CalibrationModel::open()
 {
-    const TagReader program(readConfigFile(ProgramPaths(m_programFolder).programConfig()),
-                            FileName::kProgramConfig);
-    const int port = program.int16(ProgramTag::kPort);
-    const double baud = program.number(ProgramTag::kBaudRate);
-    m_wsUnits = program.text(ProgramTag::kWsUnits);
+    ConfigField port;
+    ConfigField baud;
+    ConfigField wsUnits;
+    const MaybeFailure programFailure = ProgramConfig::read(m_programFolder).applyInOrder({
+        FieldStep::int16(ProgramTag::kPort, port),
+        FieldStep::number(ProgramTag::kBaudRate, baud),
+        FieldStep::text(ProgramTag::kWsUnits, wsUnits),
+    });
+    if (programFailure)
+        throw *programFailure;
+    m_wsUnits = wsUnits.text();
 
-    const QString content = readConfigFile(ProgramPaths(m_programFolder).calibration());
+    const ConfigFile calibration = CalibrationSettings::read(m_programFolder);
     CalibrationSettings settings;
-    CalibrationSettings::readInto(settings, content);
-    m_workingOffset = settings.voltOffset;
-    // The box shows the divisor in its shortest form, so it must be a number.
-    const double ampDivider = TagReader(content, FileName::kCalibration).number(CalibrationTag::kAmpDivider);
+    ConfigField ampDivider;
+    // The box shows the current divisor in its shortest form, so it must be a number.
+    if (const MaybeFailure failure = settings.takeFrom(calibration))
+        throw *failure;
+    if (const MaybeFailure failure = calibration.applyInOrder({FieldStep::number(CalibrationTag::kAmpDivider, ampDivider)}))
+        throw *failure;
+    m_workingOffset = settings.voltOffset.text();
 
     m_view.setText(CalibrationView::WindQuestion, QStringLiteral("How many pulses per %1?").arg(m_wsUnits));
-    if (baud < 1 || baud > INT32_MAX)
+    if (*baud.number() < 1 || *baud.number() > INT32_MAX)
         throw Failure{QStringLiteral("BR is not a baud rate")};
-    if (const MaybeFailure failure = m_link.open(port, int(baud)))
+    if (const MaybeFailure failure = m_link.open(*port.int16(), int(*baud.number())))
         throw *failure;
 
-    m_view.setDivisor(CalibrationView::VoltDivisor, settings.voltDivider);
-    m_view.setDivisor(CalibrationView::AmpDivisor, shortest(ampDivider));
+    m_view.setDivisor(CalibrationView::VoltDivisor, settings.voltDivider.text());
+    m_view.setDivisor(CalibrationView::AmpDivisor, shortest(*ampDivider.number()));
     m_view.setText(CalibrationView::Offset, m_workingOffset);
-    m_view.setDivisor(CalibrationView::RpmDivisor, settings.rpmDivider);
-    m_view.setDivisor(CalibrationView::WindDivisor, settings.wsDivider);
+    m_view.setDivisor(CalibrationView::RpmDivisor, settings.rpmDivider.text());
+    m_view.setDivisor(CalibrationView::WindDivisor, settings.wsDivider.text());
 }
 
 void CalibrationModel::receive()
@@ -111,10 +118,11 @@ void CalibrationModel::zeroClicked()
 
 void CalibrationModel::saveClicked()
 {
-    const CalibrationSettings settings{m_divisors[CalibrationView::VoltDivisor], m_workingOffset,
-                                       m_divisors[CalibrationView::AmpDivisor],
-                                       m_divisors[CalibrationView::RpmDivisor],
-                                       m_divisors[CalibrationView::WindDivisor]};
+    const CalibrationSettings settings{ConfigField(m_divisors[CalibrationView::VoltDivisor]),
+                                       ConfigField(m_workingOffset),
+                                       ConfigField(m_divisors[CalibrationView::AmpDivisor]),
+                                       ConfigField(m_divisors[CalibrationView::RpmDivisor]),
+                                       ConfigField(m_divisors[CalibrationView::WindDivisor])};
     try {
         TextFile::replace(ProgramPaths(m_programFolder).calibration(), settings.toFileText());
     } catch (const Failure &failure) {

@@ -1,6 +1,5 @@
 #include "dialogs/setup/programsetupmodel.h"
 
-#include "config/configreading.h"
 #include "platform/messages.h"
 #include "platform/programpaths.h"
 #include "platform/textfile.h"
@@ -30,15 +29,14 @@ SetupForm ProgramSetupModel::load()
                             .arg(FileName::kProgramConfig);
         return form;
     }
-    try {
-        const QString stopped = form.readFrom(readConfigFile(configPath()));
-        if (!stopped.isEmpty())
-            m_loadProblem = QStringLiteral("%1 could not be read completely (%2). Settings after "
-                                           "that point show their starting values.")
-                                .arg(FileName::kProgramConfig, stopped);
-    } catch (const Failure &failure) {
+    const ConfigFile file = ProgramConfig::read(m_programFolder);
+    if (file.readFailure()) {
         m_loadProblem = QStringLiteral("%1 could not be read (%2): these are the starting values.")
-                            .arg(FileName::kProgramConfig, failure.description);
+                            .arg(FileName::kProgramConfig, file.readFailure()->description);
+    } else if (const MaybeFailure stopped = form.takeFrom(file)) {
+        m_loadProblem = QStringLiteral("%1 could not be read completely (%2). Settings after "
+                                       "that point show their starting values.")
+                            .arg(FileName::kProgramConfig, stopped->description);
     }
     return form;
 }

@@ -1,6 +1,5 @@
 #include "dialogs/setup/setupform.h"
 
-#include "config/tagreader.h"
 #include "platform/programpaths.h"
 #include "text/failure.h"
 #include "text/numerictext.h"
@@ -13,9 +12,9 @@ namespace Brolant {
 namespace {
 constexpr int kGreyed = 2;
 
-int checkState(const TagReader &reader, const QString &key)
+int checkState(const QString &key, const ConfigField &field)
 {
-    const int value = reader.int16(key);
+    const int value = *field.int16();
     if (value < 0 || value > kGreyed)
         throw Failure{QStringLiteral("%1 must be 0, 1 or 2, not %2").arg(key).arg(value)};
     return value;
@@ -30,27 +29,36 @@ void selectOption(int &selected, double value, const int (&options)[N])
 }
 } // namespace
 
-QString SetupForm::readFrom(const QString &content)
+MaybeFailure SetupForm::takeFrom(const ConfigFile &file)
 {
-    const TagReader reader(content, FileName::kProgramConfig);
-    try {
-        port = reader.text(ProgramTag::kPort);
-        savehtml = checkState(reader, ProgramTag::kSaveHtml);
-        saveExcel = checkState(reader, ProgramTag::kSaveExcel);
-        logDelay = reader.text(ProgramTag::kLogDelay);
-        logOn = checkState(reader, ProgramTag::kLogOn);
-        displayRpm = checkState(reader, ProgramTag::kDisplayRpm);
-        displayWs = checkState(reader, ProgramTag::kDisplayWs);
-        wsUnits = reader.text(ProgramTag::kWsUnits);
-        // Each applied as soon as it is read: a broken BR must not throw away good SV and MA.
-        selectOption(sv, reader.number(ProgramTag::kSystemVolts), kSystemVolts);
-        selectOption(ma, reader.number(ProgramTag::kMaxAmps), kMaxAmps);
-        selectOption(br, reader.number(ProgramTag::kBaudRate), kBaudRates);
-        dispMessages = checkState(reader, ProgramTag::kDispMessages);
-    } catch (const Failure &failure) {
-        return failure.description;
-    }
-    return {};
+    const auto checkBox = [](const QString &key, int &into) {
+        return FieldStep{key, FieldStep::Need::Int16, [&into, key](const ConfigField &field) {
+                             into = checkState(key, field);
+                         }};
+    };
+    // Each option applied as soon as it is read: a broken BR must not throw away good SV and MA.
+    const auto option = [](const QString &key, int &selected, const auto &options) {
+        return FieldStep{key, FieldStep::Need::Number, [&selected, &options](const ConfigField &field) {
+                             selectOption(selected, *field.number(), options);
+                         }};
+    };
+    const auto text = [](const QString &key, QString &into) {
+        return FieldStep{key, FieldStep::Need::Text, [&into](const ConfigField &field) { into = field.text(); }};
+    };
+    return file.applyInOrder({
+        text(ProgramTag::kPort, port),
+        checkBox(ProgramTag::kSaveHtml, savehtml),
+        checkBox(ProgramTag::kSaveExcel, saveExcel),
+        text(ProgramTag::kLogDelay, logDelay),
+        checkBox(ProgramTag::kLogOn, logOn),
+        checkBox(ProgramTag::kDisplayRpm, displayRpm),
+        checkBox(ProgramTag::kDisplayWs, displayWs),
+        text(ProgramTag::kWsUnits, wsUnits),
+        option(ProgramTag::kSystemVolts, sv, kSystemVolts),
+        option(ProgramTag::kMaxAmps, ma, kMaxAmps),
+        option(ProgramTag::kBaudRate, br, kBaudRates),
+        checkBox(ProgramTag::kDispMessages, dispMessages),
+    });
 }
 
 bool SetupForm::hasValidPort() const
@@ -61,18 +69,19 @@ bool SetupForm::hasValidPort() const
 ProgramConfig SetupForm::toConfig() const
 {
     ProgramConfig config;
-    config.port = port;
-    config.savehtml = QString::number(savehtml);
-    config.saveExcel = QString::number(saveExcel);
-    config.logDelay = logDelay;
-    config.logOn = QString::number(logOn);
-    config.displayRpm = QString::number(displayRpm);
-    config.displayWs = QString::number(displayWs);
-    config.wsUnits = wsUnits;
-    config.sv = QString::number(sv);
-    config.ma = QString::number(ma);
-    config.br = QString::number(br);
-    config.dispMessages = QString::number(dispMessages);
+    const auto number = [](int value) { return ConfigField(QString::number(value)); };
+    config.port = ConfigField(port);
+    config.savehtml = number(savehtml);
+    config.saveExcel = number(saveExcel);
+    config.logDelay = ConfigField(logDelay);
+    config.logOn = number(logOn);
+    config.displayRpm = number(displayRpm);
+    config.displayWs = number(displayWs);
+    config.wsUnits = ConfigField(wsUnits);
+    config.sv = number(sv);
+    config.ma = number(ma);
+    config.br = number(br);
+    config.dispMessages = number(dispMessages);
     return config;
 }
 

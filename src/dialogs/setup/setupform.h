@@ -28,10 +28,9 @@ struct SetupForm
     static constexpr int kMaxAmps[] = {10, 20, 50};
     static constexpr int kBaudRates[] = {2400, 4800, 9600, 57600};
 
-    // Fills from prog.cfg's text in the file's key order, stopping at the first key that is
-    // missing or does not convert; what follows keeps its design value. Returns the reason it
-    // stopped, or an empty text when every key was read.
-    QString readFrom(const QString &content);
+    // Fills from prog.cfg in the file's key order, stopping at the first key that is missing or
+    // does not convert; what follows keeps its design value. The reason it stopped.
+    MaybeFailure takeFrom(const ConfigFile &file);
 
     // The port test before saving: the port text must be a number.
     bool hasValidPort() const;

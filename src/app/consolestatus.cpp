@@ -1,0 +1,68 @@
+#include "app/consolestatus.h"
+
+#include "acquisition/framehealth.h"
+#include "alarms/alarmservice.h"
+#include "logging/intervalmeans.h"
+#include "publishing/brokerstate.h"
+#include "text/numbermask.h"
+
+#include <QTextStream>
+#include <QTime>
+
+namespace Brolant {
+
+ConsoleStatus::ConsoleStatus(QTextStream &out, QTextStream &errors, QObject *parent)
+    : QObject(parent), m_out(out), m_errors(errors)
+{
+}
+
+QString ConsoleStatus::statusLine(const Record &record, const QString &brokerState)
+{
+    const IntervalMeans::Texts means = record.means.texts();
+    return QStringLiteral("%1  %2 V  %3 A  %4 W  %5 rpm  %6 wind  %7 Wh  (%8)")
+        .arg(record.time.toString(QStringLiteral("HH:mm:ss")), means.volts, means.amps, means.watts,
+             means.rpm, means.windSpeed, NumberMask::format(record.energy, u"0.0"),
+             record.health.thisInterval.summary())
+           + (brokerState.isEmpty() ? QString() : QStringLiteral("  MQTT: ") + brokerState);
+}
+
+QString ConsoleStatus::brokerWords(const BrokerState &state)
+{
+    switch (state.kind) {
+    case BrokerState::Kind::Connecting:
+        return QStringLiteral("connecting to %1").arg(state.address);
+    case BrokerState::Kind::Connected:
+        return QStringLiteral("connected to %1").arg(state.address);
+    case BrokerState::Kind::Unavailable:
+        break;
+    }
+    return QStringLiteral("broker not available: %1").arg(state.reason);
+}
+
+void ConsoleStatus::printIntervalLine(const Record &record)
+{
+    printLine(statusLine(record, m_brokerState));
+}
+
+void ConsoleStatus::printAlarm(const AlarmChange &change)
+{
+    printLine(QStringLiteral("alarm: ") + AlarmService::logLine(change));
+}
+
+void ConsoleStatus::printLine(const QString &text)
+{
+    m_out << text << Qt::endl;
+}
+
+void ConsoleStatus::setBrokerState(const BrokerState &state)
+{
+    m_brokerState = brokerWords(state);
+}
+
+void ConsoleStatus::showError(const QString &text, ErrorTone tone)
+{
+    if (tone == ErrorTone::Error)
+        m_errors << text.trimmed() << Qt::endl;
+}
+
+} // namespace Brolant

@@ -1,0 +1,33 @@
+#include "app/loggerparts.h"
+
+#include "app/alarmpublishing.h"
+
+namespace Brolant {
+
+LoggerParts::LoggerParts(const QString &programFolder, SerialLink &link, const Clock &clock,
+                         ErrorLine &errorLine, Attendance attendance)
+    : session(programFolder, link, clock, attendance),
+      errors(programFolder, clock, errorLine),
+      publishing(session),
+      alarms(session)
+{
+    errors.listenTo(session);
+    const auto logIt = [this](const QString &stage, const QString &description) { errors.log(stage, description); };
+    QObject::connect(&publishing, &MqttPublishing::problemFound, &errors, logIt);
+    QObject::connect(&alarms, &AlarmService::problemFound, &errors, logIt);
+    QObject::connect(&publishing, &MqttPublishing::started, &alarms,
+                     [this](MqttPublisher &publisher) { publishAlarms(alarms, publisher); });
+}
+
+void LoggerParts::start()
+{
+    publishing.start();
+}
+
+void LoggerParts::end()
+{
+    session.end();
+    publishing.end();
+}
+
+} // namespace Brolant

@@ -1,0 +1,62 @@
+#include "config/configfile.h"
+
+#include "config/configreading.h"
+#include "config/tagvalue.h"
+
+namespace Brolant {
+
+ConfigFile ConfigFile::read(const QString &path, const QString &fileName, const QStringList &keys)
+{
+    try {
+        return ConfigFile(fileName, readConfigFile(path), keys);
+    } catch (const Failure &failure) {
+        return ConfigFile(fileName, failure);
+    }
+}
+
+ConfigFile::ConfigFile(const QString &fileName, const QString &content, const QStringList &keys)
+    : m_fileName(fileName)
+{
+    for (const QString &key : keys) {
+        if (const auto value = tagValue(content, key))
+            m_fields.insert(key, ConfigField(*value));
+    }
+}
+
+ConfigFile::ConfigFile(const QString &fileName, Failure readFailure)
+    : m_fileName(fileName), m_readFailure(std::move(readFailure))
+{
+}
+
+const ConfigField &ConfigFile::operator[](const QString &key) const
+{
+    static const ConfigField missing;
+    const auto found = m_fields.constFind(key);
+    return found == m_fields.constEnd() ? missing : *found;
+}
+
+MaybeFailure ConfigFile::applyInOrder(const std::vector<FieldStep> &steps) const
+{
+    if (m_readFailure)
+        return m_readFailure;
+    for (const FieldStep &step : steps) {
+        const ConfigField &field = (*this)[step.key];
+        if (!field.isPresent()) {
+            if (step.need == FieldStep::Need::Optional)
+                continue;
+            return Failure{QStringLiteral("%1: no value for %2").arg(m_fileName, step.key)};
+        }
+        if (step.need == FieldStep::Need::Number && !field.number())
+            return Failure{QStringLiteral("%1: %2 is not a number: %3").arg(m_fileName, step.key, field.text())};
+        if (step.need == FieldStep::Need::Int16 && !field.int16())
+            return Failure{QStringLiteral("%1: %2 is not a whole number: %3").arg(m_fileName, step.key, field.text())};
+        try {
+            step.apply(field);
+        } catch (const Failure &failure) {
+            return failure;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace Brolant

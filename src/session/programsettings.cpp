@@ -1,0 +1,45 @@
+#include "session/programsettings.h"
+
+namespace Brolant {
+
+ProgramSettings ProgramSettings::read(const QString &programFolder, const ProgramSettings &earlier)
+{
+    ProgramSettings settings = earlier;
+    settings.taken.clear();
+    const ConfigFile file = ProgramConfig::read(programFolder);
+    settings.programRead = !file.readFailure();
+    ProgramConfig &program = settings.program;
+    // The port first, so that a file broken further down still opens the board.
+    const auto take = [&settings](FieldStep step) {
+        FieldStep::Apply apply = std::move(step.apply);
+        step.apply = [&settings, apply, key = step.key](const ConfigField &field) {
+            apply(field);
+            settings.taken.append(key);
+        };
+        return step;
+    };
+    settings.problem = file.applyInOrder({
+        take(FieldStep::text(ProgramTag::kPort, program.port)),
+        take(FieldStep::text(ProgramTag::kBaudRate, program.br)),
+        take(FieldStep::text(ProgramTag::kSaveHtml, program.savehtml)),
+        take(FieldStep::text(ProgramTag::kSaveExcel, program.saveExcel)),
+        take(FieldStep::text(ProgramTag::kLogDelay, program.logDelay)),
+        take(FieldStep::text(ProgramTag::kLogOn, program.logOn)),
+        take(FieldStep::text(ProgramTag::kDisplayRpm, program.displayRpm)),
+        take(FieldStep::text(ProgramTag::kDisplayWs, program.displayWs)),
+        take(FieldStep::text(ProgramTag::kWsUnits, program.wsUnits)),
+        take(FieldStep::int16(ProgramTag::kDispMessages, program.dispMessages)),
+    });
+    program.sv = file[ProgramTag::kSystemVolts];
+    program.ma = file[ProgramTag::kMaxAmps];
+    if (!settings.problem)
+        settings.problem = settings.calibration.takeFrom(CalibrationSettings::read(programFolder));
+    return settings;
+}
+
+bool ProgramSettings::programComplete() const
+{
+    return took(ProgramTag::kDispMessages); // the last the logger takes
+}
+
+} // namespace Brolant
