@@ -1,32 +1,47 @@
 #!/usr/bin/env bash
-# Builds the Debian package, unpacks it into a temporary root, and starts the installed program
-# offscreen from there with a fresh home: it must make its program folder with the defaults,
-# run, and end in order on SIGTERM.
+# Packs the Debian package from the build the tests run in (no second build) into <build>/package,
+# unpacks it into a temporary root, and starts the installed program offscreen from there with a
+# fresh home: it must make its program folder with the defaults, run, and end in order on SIGTERM.
+# Usage: package_test.sh CPACK BUILD
 set -euo pipefail
-work=${1:?build folder for the package}
+cpack=${1:?the cpack command}
+build=${2:?the build folder to pack}
 source=$(cd "$(dirname "$0")/../.." && pwd)
-mkdir -p "$work"
-PACKAGE_BUILD_DIR="$work/build" "$source/scripts/package" >/dev/null
-deb=$(ls "$source"/brolant_*_amd64.deb | head -n 1)
+out="$build/package"
+rm -rf "$out"
+mkdir -p "$out"
+"$cpack" --config "$build/CPackConfig.cmake" -B "$out" > "$out/cpack.log" 2>&1 \
+    || { cat "$out/cpack.log"; exit 1; }
+deb=$(ls "$out"/brolant_*_amd64.deb)
+
 root=$(mktemp -d)
-trap 'rm -rf "$root"' EXIT
+program=""
+trap '[ -z "$program" ] || kill -KILL "$program" 2>/dev/null || true; rm -rf "$root"' EXIT
 dpkg -x "$deb" "$root"
 for f in usr/bin/brolant usr/bin/brolant-logger usr/bin/brolant-board usr/share/applications/brolant.desktop \
          usr/share/icons/hicolor/scalable/apps/brolant.svg usr/share/brolant/prog.cfg \
+         usr/share/brolant/settings.cfg usr/share/brolant/html/template.asp \
          usr/share/doc/brolant/examples/brolant-logger.service; do
     [ -e "$root/$f" ] || { echo "missing from the package: $f"; exit 1; }
 done
 
 export HOME="$root/home"
+unset XDG_DATA_HOME
+folder="$HOME/.local/share/brolant"
 mkdir -p "$HOME"
 QT_QPA_PLATFORM=offscreen "$root/usr/bin/brolant" 2>/dev/null &
 program=$!
-for _ in $(seq 100); do [ -d "$HOME/.local/share/brolant/logs" ] && break; sleep 0.1; done
-sleep 1
-kill -TERM $program
-wait $program
+# It catches SIGTERM (bit 15 of its caught signals) once its program folder is made and its parts
+# are up: only then is an orderly end to be expected.
+"$source/scripts/wait-until" 10 "the installed program to start" \
+    bash -c '(( (16#$(awk "/^SigCgt:/ { print \$2 }" "/proc/$1/status") >> 14) & 1 ))' _ "$program"
+kill -TERM "$program"
+status=0
+wait "$program" || status=$?
+program=""
+[ "$status" -eq 0 ] || { echo "the installed program ended with status $status on SIGTERM"; exit 1; }
 for f in prog.cfg settings.cfg html/template.asp logs/Whours.txt; do
-    [ -e "$HOME/.local/share/brolant/$f" ] || { echo "missing in the program folder: $f"; exit 1; }
+    [ -e "$folder/$f" ] || { echo "missing in the program folder: $f"; exit 1; }
 done
-cmp "$root/usr/share/brolant/prog.cfg" "$HOME/.local/share/brolant/prog.cfg"
+cmp "$root/usr/share/brolant/prog.cfg" "$folder/prog.cfg"
 echo "package: $(basename "$deb") installs and runs"
