@@ -76,6 +76,8 @@ private slots:
     void fittedScales();
     void readoutAndZoom();
     void releaseLeftOfPressMovesFirst();
+    void clickOnThePlotNeverZooms();
+    void everyStepOfAViewIsDrawn();
     void csvExport();
     void exportOfNothingKeepsAnEarlierFile();
     void clickDragExportThroughTheWidgets();
@@ -279,6 +281,43 @@ void ViewerTest::releaseLeftOfPressMovesFirst()
     QCOMPARE(viewer.model().range().first, 30.0);
     QCOMPARE(viewer.model().range().last, 100.0);
     QVERIFY(viewer.messages.messages.isEmpty());
+}
+
+void ViewerTest::clickOnThePlotNeverZooms()
+{
+    Viewer viewer;
+    viewer.model().fileClicked("P_2010_03_07.txt");
+    QWidget *plot = viewer.graph->findChild<QWidget *>("Plot");
+    QStringList zoomedAt;
+    for (int x = 0; x < plot->width(); ++x) {
+        const QPoint at(x, plot->height() / 2);
+        QTest::mouseMove(plot, at);
+        QTest::mousePress(plot, Qt::LeftButton, {}, at);
+        QTest::mouseRelease(plot, Qt::LeftButton, {}, at);
+        if (viewer.model().range().last != 100.0 || !viewer.messages.messages.isEmpty()) {
+            zoomedAt << QString::number(x);
+            viewer.messages.messages.clear();
+            viewer.model().fileClicked("P_2010_03_07.txt");
+        }
+    }
+    QVERIFY2(zoomedAt.isEmpty(), qPrintable("a click zoomed at pixels " + zoomedAt.join(", ")));
+}
+
+void ViewerTest::everyStepOfAViewIsDrawn()
+{
+    // A view starting where a press on pixel 3 of 741 put it, ten records wide: adding 1 ten
+    // times to its start falls short of its end.
+    DayRecords records;
+    DayLoader::load(minutes(100), 0, 86000, records);
+    ViewerSettings settings;
+    settings.logDelay = QStringLiteral("60");
+    const double first = 3.0 / 741.0 * 99.0;
+    PlotModel plot;
+    const auto picture = plot.redraw(records, {first, first + 10.0}, PlotOptions(), settings);
+    QVERIFY(picture);
+    QCOMPARE(picture->lines[0].points.size(), 11);
+    QCOMPARE(picture->lines[0].points.last().x(), 10.0);
+    QCOMPARE(plot.texts().energy, QStringLiteral("17 Wh")); // 10 records x 100 W x 60 s
 }
 
 void ViewerTest::csvExport()
