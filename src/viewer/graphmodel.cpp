@@ -154,7 +154,7 @@ void GraphModel::redraw()
     showFinishTime(texts.finish.left(2), texts.finish.right(2));
 }
 
-void GraphModel::switchClicked(Switch which, bool ticked)
+void GraphModel::switchToggled(Switch which, bool ticked)
 {
     bool *flags[] = {&m_options.volts, &m_options.amps, &m_options.watts, &m_options.rpm,
                      &m_options.windSpeed, &m_options.scaled};

@@ -28,6 +28,8 @@ class MainWindowTest : public QObject
 
 private slots:
     void screenReaderHearsWhatIsShown();
+    void messageLinesFollowTheBoxWhateverChangesIt_data();
+    void messageLinesFollowTheBoxWhateverChangesIt();
     void lampsStartInTheirOwnColours();
     void messageBoxBelongsToTheWindowThatRaisedIt();
     void loggingStateShowsInTheControls();
@@ -73,6 +75,28 @@ void MainWindowTest::screenReaderHearsWhatIsShown()
         {"delay", "delay"},         {"StartLogging", "Start"},  {"Check1", "COMMs"}};
     for (const auto &[objectName, heard] : named)
         QCOMPARE(QAccessible::queryAccessibleInterface(rig.find<QWidget>(objectName))->text(QAccessible::Name), QString(heard));
+}
+
+void MainWindowTest::messageLinesFollowTheBoxWhateverChangesIt_data()
+{
+    QTest::addColumn<QByteArray>("way");
+    QTest::newRow("mouse") << QByteArray("mouse");
+    QTest::newRow("space bar") << QByteArray("space bar");
+    QTest::newRow("screen reader's Toggle") << QByteArray("Toggle");
+}
+
+void MainWindowTest::messageLinesFollowTheBoxWhateverChangesIt()
+{
+    QFETCH(QByteArray, way);
+    Rig rig("0");
+    auto *box = rig.find<QCheckBox>("Check1");
+    auto *error = rig.find<QLabel>("ErrorString");
+    QVERIFY(changeBy(box, way));
+    QVERIFY(!box->isChecked());
+    QCOMPARE(error->text(), QString());
+    QVERIFY(rig.window.height() < error->geometry().bottom());
+    QVERIFY(changeBy(box, way));
+    QVERIFY(rig.window.height() > error->geometry().bottom());
 }
 
 void MainWindowTest::lampsStartInTheirOwnColours()

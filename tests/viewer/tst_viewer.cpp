@@ -78,6 +78,8 @@ private slots:
     void releaseLeftOfPressMovesFirst();
     void clickOnThePlotNeverZooms();
     void everyStepOfAViewIsDrawn();
+    void switchesRedrawWhateverChangesThem_data();
+    void switchesRedrawWhateverChangesThem();
     void csvExport();
     void exportOfNothingKeepsAnEarlierFile();
     void clickDragExportThroughTheWidgets();
@@ -318,6 +320,33 @@ void ViewerTest::everyStepOfAViewIsDrawn()
     QCOMPARE(picture->lines[0].points.size(), 11);
     QCOMPARE(picture->lines[0].points.last().x(), 10.0);
     QCOMPARE(plot.texts().energy, QStringLiteral("17 Wh")); // 10 records x 100 W x 60 s
+}
+
+void ViewerTest::switchesRedrawWhateverChangesThem_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QByteArray>("way");
+    for (const char *box : {"Check1", "Check2", "Check3", "Check4", "Check5", "Check6"})
+        QTest::addRow("%s by a screen reader's Toggle", box) << QString(box) << QByteArray("Toggle");
+    QTest::newRow("Check3 by the space bar") << "Check3" << QByteArray("space bar");
+    QTest::newRow("Check6 by the mouse") << "Check6" << QByteArray("mouse");
+}
+
+void ViewerTest::switchesRedrawWhateverChangesThem()
+{
+    QFETCH(QString, box);
+    QFETCH(QByteArray, way);
+    Viewer viewer;
+    viewer.model().fileClicked("P_2010_03_07.txt");
+    QWidget *plot = viewer.graph->findChild<QWidget *>("Plot");
+    auto *check = viewer.graph->findChild<QCheckBox *>(box);
+    const QImage before = plot->grab().toImage();
+    const bool ticked = check->isChecked();
+    QVERIFY(changeBy(check, way));
+    QCOMPARE(check->isChecked(), !ticked);
+    QVERIFY(plot->grab().toImage() != before);
+    QVERIFY(changeBy(check, way));
+    QCOMPARE(plot->grab().toImage(), before);
 }
 
 void ViewerTest::csvExport()

@@ -144,7 +144,8 @@ void MainWindow::attach(MainWindowModel &model)
     connect(m_setup, &QPushButton::clicked, &model, &MainWindowModel::setupClicked);
     connect(m_showLogs, &QPushButton::clicked, &model, &MainWindowModel::showLogsClicked);
     connect(m_calibrate, &QPushButton::clicked, &model, &MainWindowModel::calibrateClicked);
-    connect(m_messagesShown, &QCheckBox::clicked, &model, &MainWindowModel::messageLinesToggled);
+    // On the change itself, however it came: a click, the space bar, a screen reader's "Toggle".
+    connect(m_messagesShown, &QCheckBox::toggled, &model, &MainWindowModel::messageLinesToggled);
     // Every way out runs the same orderly end (closeEvent), the button included.
     connect(m_exit, &QPushButton::clicked, this, &QWidget::close);
 }

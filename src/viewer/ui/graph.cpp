@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -200,8 +201,10 @@ QWidget *Graph::buildLegend()
         box->setStyleSheet(QLatin1String(kSwitchStyles[which]));
         grid->addWidget(box, 0, which);
         m_switches[size_t(which)] = box;
-        connect(box, &QCheckBox::clicked, this, [this, which](bool ticked) {
-            m_model.switchClicked(GraphModel::Switch(which), ticked);
+        // On the change itself: the space bar and a screen reader's "Toggle" change a box
+        // without a click.
+        connect(box, &QCheckBox::toggled, this, [this, which](bool ticked) {
+            m_model.switchToggled(GraphModel::Switch(which), ticked);
         });
         if (which < 5) {
             const QString series = QLatin1String(kSeriesNames[which]);
@@ -258,8 +261,11 @@ void Graph::setPlotOptionsShown(const PlotOptions &options)
 {
     const bool ticked[] = {options.volts, options.amps, options.watts, options.rpm,
                            options.windSpeed, options.scaled};
-    for (size_t which = 0; which < m_switches.size(); ++which)
+    for (size_t which = 0; which < m_switches.size(); ++which) {
+        // The model set these itself: not a change for it to handle again.
+        const QSignalBlocker quiet(m_switches[which]);
         m_switches[which]->setChecked(ticked[which]);
+    }
 }
 
 void Graph::showScaledCaption(const QString &caption)

@@ -160,8 +160,12 @@ QCheckBox *ProgramSetup::checkBox(const char *name, const QString &description)
     box->setObjectName(QLatin1String(name));
     box->setAccessibleName(QLatin1String(name));
     box->setAccessibleDescription(description);
-    // A click leaves the greyed state for good: from then on the box is ticked or clear.
-    connect(box, &QCheckBox::clicked, box, [box] { box->setTristate(false); });
+    // Leaving the greyed state, by a click, a key or a screen reader, is for good: from then on
+    // the box is ticked or clear.
+    connect(box, &QCheckBox::stateChanged, box, [box](int state) {
+        if (state != Qt::PartiallyChecked)
+            box->setTristate(false);
+    });
     return box;
 }
 
