@@ -248,9 +248,12 @@ void CalibrationTest::boardValuesShowInTheDialog()
 
 void CalibrationTest::screenReaderHearsWhatIsShown()
 {
-    Dialog d;
+    // An offset in settings.cfg that reads as rich text is shown as it is in the file.
+    Dialog d("<VoltDivider>50</VoltDivider><VoltOffset><i>0</VoltOffset><AmpDivider>10</AmpDivider>"
+             "<RPMDivider>14</RPMDivider><WSDivider>4</WSDivider>");
     d.link.push("[<V>650</V><I>577</I><R>20</R><S>9</S><M>0</M><C>1256</C>]");
     QCOMPARE(d.text("txtBattVadjusted"), QStringLiteral("13 Volts"));
+    QCOMPARE(d.text("OffsetV"), QStringLiteral("<i>0"));
     QCOMPARE(labelsHeardWrong(*d.dialog), QStringList());
 }
 

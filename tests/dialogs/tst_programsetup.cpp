@@ -2,6 +2,7 @@
 #include "dialogs/setup/setupform.h"
 #include "filesizelimit.h"
 #include "programfolder.h"
+#include "screenreader.h"
 #include "scriptedprompts.h"
 
 #include <QCheckBox>
@@ -75,6 +76,7 @@ private slots:
     void missingFileOpensWithDesignValues();
     void failedWriteKeepsTheOldFile();
     void portDeviceIsNamed();
+    void screenReaderHearsWhatIsShown();
 };
 
 void ProgramSetupTest::opensWithTheFileValues()
@@ -302,6 +304,18 @@ void ProgramSetupTest::portDeviceIsNamed()
     QCOMPARE(device->text(), QStringLiteral("0: no serial port"));
     d.type("PortNumber", "x");
     QCOMPARE(device->text(), QStringLiteral("not a port number"));
+}
+
+void ProgramSetupTest::screenReaderHearsWhatIsShown()
+{
+    Dialog d;
+    d.folder.writeProgramConfig("3");
+    // A device whose name reads as rich text is named as it is.
+    d.folder.write("<i>board", "");
+    QVERIFY(QFile::link(d.folder.file("<i>board"), d.folder.file("COM3")));
+    d.open();
+    QVERIFY(d.find<QLabel>("PortDevice")->text().endsWith("/<i>board"));
+    QCOMPARE(labelsHeardWrong(*d.dialog), QStringList());
 }
 
 QTEST_MAIN(ProgramSetupTest)

@@ -52,10 +52,7 @@ ProgramSetup::ProgramSetup(const QString &programFolder, Messages &messages, QWi
     setWindowTitle(QStringLiteral("Brolant Setup"));
     auto *grid = new QGridLayout(this);
 
-    m_problem = new QLabel(this);
-    m_problem->setObjectName(QStringLiteral("LoadProblem"));
-    m_problem->setWordWrap(true);
-    m_problem->setStyleSheet(QStringLiteral("color: #a00000;"));
+    m_problem = WidgetHelpers::problemLine(this);
     grid->addWidget(m_problem, 0, 0, 1, 3);
 
     int row = 1;
@@ -71,16 +68,14 @@ ProgramSetup::ProgramSetup(const QString &programFolder, Messages &messages, QWi
 
     m_port = WidgetHelpers::fixedWidthEdit(this, "PortNumber", QStringLiteral("serial port number, 0 for none"), kNarrowEditChars);
     addRow(QStringLiteral("Com port"), m_port);
-    m_portDevice = new QLabel(this);
-    m_portDevice->setObjectName(QStringLiteral("PortDevice"));
+    m_portDevice = WidgetHelpers::label(this, "PortDevice", QString(), QStringLiteral("the device the port number opens"));
     grid->addWidget(m_portDevice, row - 1, kRemark);
     const QStringList systemPorts = PortLocator::systemPorts();
-    auto *ports = new QLabel(systemPorts.isEmpty()
-                                 ? QStringLiteral("No serial ports found on this computer.")
-                                 : QStringLiteral("Serial ports on this computer: %1")
-                                       .arg(systemPorts.join(QStringLiteral(", "))),
-                             this);
-    ports->setObjectName(QStringLiteral("SystemPorts"));
+    QLabel *ports = WidgetHelpers::label(this, "SystemPorts",
+                                         systemPorts.isEmpty()
+                                             ? QStringLiteral("No serial ports found on this computer.")
+                                             : QStringLiteral("Serial ports on this computer: %1")
+                                                   .arg(systemPorts.join(QStringLiteral(", "))));
     ports->setWordWrap(true);
     grid->addWidget(ports, row++, 0, 1, 3);
 
