@@ -5,6 +5,7 @@
 #include "app/alarmpublishing.h"
 #include "dialogs/publishing/mqttdialog.h"
 #include "publishing/mqttpublisher.h"
+#include "screenreader.h"
 #include "scriptedprompts.h"
 
 #include <QCheckBox>
@@ -311,6 +312,7 @@ void MqttEndToEndTest::dialogSavesOrRefuses()
     ScriptedPrompts messages;
     MqttDialog dialog(folder.path(), messages);
     dialog.show();
+    QCOMPARE(controlsHeardWrong(dialog).join("; "), QString());
     dialog.findChild<QCheckBox *>("Enabled")->setChecked(true);
     dialog.findChild<QLineEdit *>("Host")->setText("broker.local");
     dialog.findChild<QLineEdit *>("Port")->setText("70000");

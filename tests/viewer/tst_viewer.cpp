@@ -515,7 +515,11 @@ void ViewerTest::screenReaderHearsWhatIsShown()
     viewer.model().fileClicked("<b>day.txt");
     QCOMPARE(viewer.text("text1"), QStringLiteral("<b>day.txt"));
     viewer.model().pointerMoved(4.7);
-    QCOMPARE(labelsHeardWrong(*viewer.graph), QStringList());
+    QCOMPARE(controlsHeardWrong(*viewer.graph).join("; "), QString());
+    auto *scaled = viewer.graph->findChild<QCheckBox *>("Check6");
+    QVERIFY(changeBy(scaled, "Toggle"));
+    QCOMPARE(scaled->text(), QStringLiteral("Unscaled"));
+    QCOMPARE(controlsHeardWrong(*viewer.graph).join("; "), QString());
     for (const char *separator : {"Label4", "Label5", "Label6", "Label8"})
         QCOMPARE(viewer.text(separator), QStringLiteral(":"));
     auto *folders = viewer.graph->findChild<QListWidget *>("Dir1");

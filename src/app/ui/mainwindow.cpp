@@ -102,7 +102,6 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
         button("CalibrateButton", QStringLiteral("Calibrate"), twips.rect(1350, 4170, 1140, 285));
     m_messagesShown = new QCheckBox(QStringLiteral("COMMs"), this);
     m_messagesShown->setObjectName(QStringLiteral("Check1"));
-    m_messagesShown->setAccessibleName(QStringLiteral("COMMs"));
     m_messagesShown->setAccessibleDescription(QStringLiteral("show the message lines"));
     m_messagesShown->setChecked(true);
     m_messagesShown->setGeometry(twips.rect(2520, 4200, 975, 255));
@@ -162,7 +161,6 @@ QPushButton *MainWindow::button(const char *name, const QString &caption, const 
 {
     auto *button = new QPushButton(caption, this);
     button->setObjectName(QLatin1String(name));
-    button->setAccessibleName(caption);
     button->setGeometry(geometry);
     return button;
 }

@@ -160,7 +160,6 @@ QWidget *Graph::buildFilePanel()
     auto button = [&](const char *name, const QString &caption, auto handler) {
         auto *button = new QPushButton(caption, panel);
         button->setObjectName(QLatin1String(name));
-        button->setAccessibleName(caption);
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, handler);
         buttons->addWidget(button);
@@ -197,7 +196,6 @@ QWidget *Graph::buildLegend()
     for (int which = 0; which < 6; ++which) {
         auto *box = new QCheckBox(QLatin1String(kSwitchCaptions[which]), legend);
         box->setObjectName(QLatin1String(kSwitchNames[which]));
-        box->setAccessibleName(QLatin1String(kSwitchCaptions[which]));
         box->setStyleSheet(QLatin1String(kSwitchStyles[which]));
         grid->addWidget(box, 0, which);
         m_switches[size_t(which)] = box;

@@ -97,7 +97,6 @@ Calibrate::Calibrate(const QString &programFolder, SerialLink &link, Calibration
 
     auto *zero = new QPushButton(QStringLiteral("Zero"), this);
     zero->setObjectName(QStringLiteral("Command2"));
-    zero->setAccessibleName(QStringLiteral("Zero"));
     zero->setAccessibleDescription(QStringLiteral("take the current reading as zero amps"));
     zero->setAutoDefault(false);
     connect(zero, &QPushButton::clicked, this, [this] { m_model.zeroClicked(); });
@@ -125,11 +124,9 @@ Calibrate::Calibrate(const QString &programFolder, SerialLink &link, Calibration
 
     auto *exit = new QPushButton(QStringLiteral("Exit ( dont save )"), this);
     exit->setObjectName(QStringLiteral("Command6"));
-    exit->setAccessibleName(exit->text());
     exit->setAutoDefault(false);
     auto *save = new QPushButton(QStringLiteral("Save Calibration"), this);
     save->setObjectName(QStringLiteral("Command1"));
-    save->setAccessibleName(save->text());
     save->setAutoDefault(false);
     connect(exit, &QPushButton::clicked, this, &QDialog::reject);
     connect(save, &QPushButton::clicked, this, [this] { m_model.saveClicked(); });

@@ -106,12 +106,10 @@ ProgramSetup::ProgramSetup(const QString &programFolder, Messages &messages, QWi
 
     auto *abort = new QPushButton(QStringLiteral("Abort"), this);
     abort->setObjectName(QStringLiteral("Command2"));
-    abort->setAccessibleName(QStringLiteral("Abort"));
     abort->setAccessibleDescription(QStringLiteral("save with no serial port and close"));
     abort->setAutoDefault(false);
     auto *save = new QPushButton(QStringLiteral("Save Setings"), this);
     save->setObjectName(QStringLiteral("Command1"));
-    save->setAccessibleName(QStringLiteral("Save Setings"));
     save->setDefault(true);
     // The settings beyond the program's own, each in a dialog of its own file, which whoever
     // composes the windows opens on request.
@@ -169,14 +167,12 @@ QButtonGroup *ProgramSetup::optionGroup(const char *frameName, const QString &ca
 {
     auto *frame = new QGroupBox(caption, this);
     frame->setObjectName(QLatin1String(frameName));
-    frame->setAccessibleName(caption);
     auto *layout = new QHBoxLayout(frame);
     auto *group = new QButtonGroup(frame);
     for (int i = 0; i < count; ++i) {
         const QString text = QString::number(values[i]);
         auto *option = new QRadioButton(text, frame);
         option->setObjectName(QStringLiteral("Option%1").arg(firstOption + i));
-        option->setAccessibleName(text);
         layout->addWidget(option);
         group->addButton(option, values[i]);
     }
