@@ -13,6 +13,7 @@
 #include "text/failure.h"
 
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -61,6 +62,8 @@ private slots:
     void calibrateButton();
     void boardValuesShowInTheDialog();
     void screenReaderHearsWhatIsShown();
+    void valuesShownWhole_data();
+    void valuesShownWhole();
 };
 
 void CalibrationTest::opensThePortAndFillsTheBoxes()
@@ -255,6 +258,29 @@ void CalibrationTest::screenReaderHearsWhatIsShown()
     QCOMPARE(d.text("txtBattVadjusted"), QStringLiteral("13 Volts"));
     QCOMPARE(d.text("OffsetV"), QStringLiteral("<i>0"));
     QCOMPARE(controlsHeardWrong(*d.dialog).join("; "), QString());
+}
+
+void CalibrationTest::valuesShownWhole_data()
+{
+    QTest::addColumn<QByteArray>("frame");
+    QTest::newRow("large readings") << QByteArray("[<V>123456789</V><I>987654321.5</I><R>123456789</R><S>987654321</S>]");
+    QTest::newRow("negative fractions") << QByteArray("[<V>-1234567.891</V><I>-7654321.987</I><R>-12345.678</R><S>-98765.4321</S>]");
+}
+
+void CalibrationTest::valuesShownWhole()
+{
+    QFETCH(QByteArray, frame);
+    Dialog d;
+    d.link.push(frame);
+    QCOMPARE(d.text("txtBattVadjusted").right(6), QStringLiteral(" Volts"));
+    d.dialog->layout()->activate();
+    QStringList cut;
+    for (QLabel *label : d.dialog->findChildren<QLabel *>()) {
+        const int needed = label->fontMetrics().horizontalAdvance(label->text());
+        if (label->contentsRect().width() < needed)
+            cut << QStringLiteral("%1 \"%2\" (%3 of %4 pixels)").arg(label->objectName(), label->text()).arg(label->contentsRect().width()).arg(needed);
+    }
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(", ")));
 }
 
 QTEST_MAIN(CalibrationTest)

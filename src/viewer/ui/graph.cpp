@@ -122,6 +122,8 @@ QWidget *Graph::buildFilePanel()
     m_folders->setAccessibleDescription(
         QStringLiteral("the folder whose files are listed, first, then the folders in it"));
     m_folders->setMaximumHeight(80);
+    // A long path loses its middle, not the folder's own name at its end.
+    m_folders->setTextElideMode(Qt::ElideMiddle);
     m_files = new QListWidget(panel);
     m_files->setObjectName(QStringLiteral("File1"));
     m_files->setAccessibleName(QStringLiteral("File1"));
@@ -221,9 +223,12 @@ void Graph::showFolder(const QString &path, const QStringList &subfolders, const
 {
     m_folders->clear();
     // The folder itself first and chosen, so the list says where it is.
-    auto *current = new QListWidgetItem(style()->standardIcon(QStyle::SP_DirOpenIcon),
-                                        QDir::toNativeSeparators(path), m_folders);
+    const QString shown = QDir::toNativeSeparators(path);
+    auto *current = new QListWidgetItem(style()->standardIcon(QStyle::SP_DirOpenIcon), shown, m_folders);
     current->setData(Qt::UserRole, path);
+    // The whole path, however narrow the list draws it.
+    current->setToolTip(shown);
+    current->setData(Qt::AccessibleDescriptionRole, shown);
     for (const QString &subfolder : subfolders) {
         auto *item = new QListWidgetItem(style()->standardIcon(QStyle::SP_DirIcon), subfolder, m_folders);
         item->setData(Qt::UserRole, QDir(path).filePath(subfolder));

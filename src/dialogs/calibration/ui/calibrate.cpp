@@ -28,6 +28,8 @@ const char *const kDivisorDescriptions[] = {"voltage divisor", "current divisor"
                                             "generator pulses per revolution",
                                             "wind sensor pulses per unit"};
 constexpr int kDivisorChars = 8;
+constexpr int kBesideDivisors = 4; // the grid column right of the divisor boxes
+const QString kEverydayResult = QStringLiteral("0000.00 Volts");
 
 // The division sign between a raw reading and its divisor.
 class DivisionSign final : public QWidget
@@ -87,6 +89,11 @@ Calibrate::Calibrate(const QString &programFolder, SerialLink &link, Calibration
 
     auto *grid = new QGridLayout(this);
     grid->setColumnStretch(0, 1);
+    // Room beside the divisor boxes for an everyday result; a longer one widens the dialog
+    // rather than being cut, as a label's own minimum is its whole text.
+    grid->setColumnMinimumWidth(kBesideDivisors,
+                                std::max(0, fontMetrics().horizontalAdvance(kEverydayResult)
+                                                - m_divisors[VoltDivisor]->width()));
     int row = 0;
     addStep(grid, row, "Label8", QStringLiteral("Step 1. Set Voltage"),
             {label(this, "Label2", QStringLiteral("Measure your battery voltage, and then adjust")),
@@ -152,7 +159,6 @@ void Calibrate::addStep(QGridLayout *grid, int &row, const char *heading, const 
     grid->addWidget(m_divisors[divisor], readingRow, 3);
     grid->addWidget(label(this, equals, QStringLiteral("=")), readingRow + 1, 2);
     grid->addWidget(m_displays[result], readingRow + 1, 3, 1, 2);
-    m_displays[result]->setMinimumWidth(m_displays[result]->fontMetrics().horizontalAdvance(QStringLiteral("0000.00 Volts")));
     ++row;
     for (QWidget *instruction : instructions)
         grid->addWidget(instruction, row++, 0);
