@@ -28,11 +28,11 @@ void benchViewer()
     ViewerSession session;
     Graph graph(folder.path(), session, messages);
     graph.show();
-    graph.model().switchClicked(GraphModel::WindSpeedBox, true); // all five series
+    graph.model().switchToggled(GraphModel::WindSpeedBox, true); // all five series
     const Timing load = nanosecondsPerRound(50, [&](long) { graph.model().fileClicked("P_2010_03_07.txt"); });
     report("viewer load and draw of 9,999 records", load, 1e6, "ms");
     const Timing redraw = nanosecondsPerRound(50, [&](long i) {
-        graph.model().switchClicked(GraphModel::ScaledBox, i % 2 == 0);
+        graph.model().switchToggled(GraphModel::ScaledBox, i % 2 == 0);
     });
     report("viewer redraw", redraw, 1e6, "ms");
     const Timing move = nanosecondsPerRound(20000, [&](long i) { graph.model().pointerMoved(double(i % 9000)); });

@@ -23,6 +23,18 @@ QStringList PortLocator::candidates(int portNumber) const
     return paths;
 }
 
+QString PortLocator::whyNoDevice(int portNumber) const
+{
+    if (portNumber == 0)
+        return QStringLiteral("Port 0 means no serial port, so there is no device to open");
+    if (portNumber < 0)
+        return QStringLiteral("Port %1 is not a port number: they start at 1").arg(portNumber);
+    QStringList places = candidates(portNumber);
+    const QString last = places.takeLast();
+    return QStringLiteral("No serial device for port %1: looked for %2 and %3, and none is there")
+        .arg(QString::number(portNumber), places.join(QStringLiteral(", ")), last);
+}
+
 QString PortLocator::source(int portNumber) const
 {
     const QStringList paths = candidates(portNumber);

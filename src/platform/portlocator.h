@@ -21,6 +21,9 @@ public:
     static QString device(const QString &source);
     // Every place that was tried for `portNumber`, in order, for messages that say where we looked.
     QStringList candidates(int portNumber) const;
+    // Why `portNumber` opens no device, for the error log: where we looked, or that the number
+    // names no port at all.
+    QString whyNoDevice(int portNumber) const;
     // The serial ports the system reports, as "device (description)".
     static QStringList systemPorts();
 

@@ -13,11 +13,8 @@ MaybeFailure QSerialPortLink::open(int portNumber, int baudRate)
 {
     close(); // whatever was open or being retried makes way for the port asked for
     m_source = m_locator.source(portNumber);
-    if (m_source.isEmpty()) {
-        return Failure{QStringLiteral("No serial device for port %1 (looked for %2)")
-                           .arg(portNumber)
-                           .arg(m_locator.candidates(portNumber).join(QStringLiteral(", ")))};
-    }
+    if (m_source.isEmpty())
+        return Failure{m_locator.whyNoDevice(portNumber)};
     m_baudRate = baudRate;
     return reopen();
 }
@@ -25,16 +22,23 @@ MaybeFailure QSerialPortLink::open(int portNumber, int baudRate)
 MaybeFailure QSerialPortLink::reopen()
 {
     closeDevice();
-    const QString device = PortLocator::device(m_source);
-    if (device.isEmpty())
+    m_device = PortLocator::device(m_source);
+    if (m_device.isEmpty())
         return Failure{QStringLiteral("%1 is not there").arg(m_source)};
     const int baudRate = m_baudRate;
-    m_port.setPortName(device);
+    m_port.setPortName(m_device);
     if (!m_port.setBaudRate(baudRate) || !m_port.setParity(QSerialPort::NoParity)
         || !m_port.setDataBits(QSerialPort::Data8) || !m_port.setStopBits(QSerialPort::OneStop)
         || !m_port.setFlowControl(QSerialPort::NoFlowControl) || !m_port.open(QIODevice::ReadOnly))
-        return Failure{QStringLiteral("%1: %2").arg(device, m_port.errorString())};
+        return Failure{QStringLiteral("%1 could not be opened: %2").arg(deviceNamed(), m_port.errorString())};
     return std::nullopt;
+}
+
+QString QSerialPortLink::deviceNamed() const
+{
+    // The whole path (the port's own name drops "/dev/"), and the user's link when it led there.
+    const QString device = QStringLiteral("Serial device ") + m_device;
+    return m_source == m_device ? device : QStringLiteral("%1 (linked as %2)").arg(device, m_source);
 }
 
 void QSerialPortLink::closeDevice()
@@ -60,8 +64,8 @@ void QSerialPortLink::onError(QSerialPort::SerialPortError error)
     // so either means the device is gone, and closing stops the storm of errors.
     const bool deviceGone = error == QSerialPort::ResourceError || error == QSerialPort::ReadError;
     if (deviceGone && m_port.isOpen()) {
-        const QString description = QStringLiteral("%1: %2").arg(m_port.portName(),
-                                                                 m_port.errorString());
+        const QString description = QStringLiteral("%1 stopped working: %2").arg(deviceNamed(),
+                                                                                 m_port.errorString());
         m_port.close();
         reportLost(description);
     }

@@ -25,10 +25,12 @@ protected:
 
 private:
     void onError(QSerialPort::SerialPortError error);
+    QString deviceNamed() const;
 
     PortLocator m_locator;
     QSerialPort m_port;
     QString m_source; // where the last open() found its device: a COM link or a device path
+    QString m_device; // the device that link or path led to at the last opening
     int m_baudRate = 0;
 };
 

@@ -154,7 +154,7 @@ void GraphModel::redraw()
     showFinishTime(texts.finish.left(2), texts.finish.right(2));
 }
 
-void GraphModel::switchClicked(Switch which, bool ticked)
+void GraphModel::switchToggled(Switch which, bool ticked)
 {
     bool *flags[] = {&m_options.volts, &m_options.amps, &m_options.watts, &m_options.rpm,
                      &m_options.windSpeed, &m_options.scaled};
@@ -196,7 +196,9 @@ void GraphModel::pressed(double x)
 void GraphModel::released(double x)
 {
     m_dragActive = false;
-    if (m_session.records.count > 1 && float(m_range.first) < x && !m_session.zoomApplying) {
+    // Both ends as single-precision positions: a double release against a rounded press would
+    // count the very pixel pressed as to the right of it whenever the rounding went down.
+    if (m_session.records.count > 1 && float(m_range.first) < float(x) && !m_session.zoomApplying) {
         m_range.last = x;
         showFinishTime(m_timeUnderPointer.left(2), m_timeUnderPointer.right(2));
         m_session.zoomApplying = true;

@@ -36,7 +36,7 @@ public:
     // DISPLAY and .CSV, with the texts of the four time boxes as the user left them.
     void displayClicked(const QStringList &typedTimes);
     void exportClicked(const QStringList &typedTimes);
-    void switchClicked(Switch which, bool ticked);
+    void switchToggled(Switch which, bool ticked);
     void pointerMoved(double x);
     void pressed(double x);
     void released(double x);

@@ -18,6 +18,15 @@ long position(double at)
     return long(Rounding::halfEven(at, 0));
 }
 
+// Calls step(at, n) for the positions at = from + n, n = 0, 1, ... while at <= to. Each is worked
+// out afresh: adding 1 again and again drifts, and the last record of a view would drop out.
+template<typename Step>
+void forEachPosition(double from, double to, Step step)
+{
+    for (int n = 0; from + n <= to; ++n)
+        step(from + n, n);
+}
+
 std::array<double, DayRecords::SeriesCount> ceilings(const ViewerSettings &settings)
 {
     return {settings.voltScaleMax, double(settings.maxAmps), kWattsCeiling, kRpmCeiling,
@@ -51,11 +60,11 @@ std::optional<PlotPicture> PlotModel::redraw(const DayRecords &records, const Vi
             // Fitted, but never above 0 at the top or below the fixed ceiling at the bottom.
             scale.top = 0.0;
             scale.bottom = ceiling[size_t(series)];
-            for (double at = first; at <= last; at += 1.0) {
+            forEachPosition(first, last, [&](double at, int) {
                 const double value = records.value(DayRecords::Series(series), position(at));
                 scale.top = std::max(scale.top, value);
                 scale.bottom = std::min(scale.bottom, value);
-            }
+            });
         }
         const double extent = scale.top - scale.bottom;
         scale.height = extent > 0 ? extent + extent / 20.0 : kFlatHeight;
@@ -88,18 +97,20 @@ std::optional<PlotPicture> PlotModel::redraw(const DayRecords &records, const Vi
         const SeriesScale &scale = m_scales[size_t(series)];
         PlotPicture::Line line{series, scale.height, {}};
         const bool flat = scale.top - scale.bottom <= 0;
-        for (double at = first, x = 0.0; at <= last; at += 1.0, x += 1.0) {
+        forEachPosition(first, last, [&](double at, int x) {
             const double value = records.value(DayRecords::Series(series), position(at));
             line.points.append(QPointF(x, flat ? 1.0 : y(scale, value)));
-        }
+        });
         picture.lines.append(line);
     }
 
     // The day's own interval, whatever the setting is today; the setting only when the records
     // cannot tell.
     const double seconds = records.loggingInterval().value_or(settings.logDelaySeconds());
-    for (double at = first + 1.0; at <= last; at += 1.0)
-        m_energy += records.value(DayRecords::Watts, position(at)) / kSecondsPerHour * seconds;
+    forEachPosition(first, last, [&](double at, int n) {
+        if (n > 0) // the record at the left edge is not counted
+            m_energy += records.value(DayRecords::Watts, position(at)) / kSecondsPerHour * seconds;
+    });
     m_texts.energy = NumberMask::format(m_energy, u"###0") + QStringLiteral(" Wh");
     return picture;
 }

@@ -17,6 +17,8 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, const QStr
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
+    // Labels show received, file and typed text too: a frame starting "<I>" is not italics.
+    label->setTextFormat(Qt::PlainText);
     label->setAccessibleDescription(description);
     return label;
 }

@@ -14,7 +14,8 @@ namespace Brolant {
 
 // How every window makes its labels and short edit boxes, so a screen reader hears the same as a
 // sighted user sees: the design name is the objectName, a label's accessible name is left to Qt
-// (its text), and a box without text is named by its design name.
+// (its text), a label shows its text as plain text, and a box without text is named by its
+// design name.
 namespace WidgetHelpers {
 
 QLabel *label(QWidget *parent, const char *name, const QString &text,

@@ -271,6 +271,8 @@ private slots:
         folder.writeProgramConfig("1");
         ScriptedPrompts messages;
         AlarmsDialog dialog(folder.path(), messages);
+        dialog.show();
+        QCOMPARE(controlsHeardWrong(dialog).join("; "), QString());
         auto *clear = dialog.findChild<QLineEdit *>("LowVoltsClear");
         QCOMPARE(clear->text(), QString("12.2"));
         clear->setText("11");
@@ -303,7 +305,7 @@ private slots:
         board.apply({AlarmKind::HighRpm, true, 480, kStart});
         QVERIFY(banner.isVisible());
         QCOMPARE(banner.text(), QString("ALARM: LowVolts 11.74 V, HighRPM 480 RPM"));
-        QCOMPARE(labelsHeardWrong(window), QStringList());
+        QCOMPARE(controlsHeardWrong(window).join("; "), QString());
         banner.findChild<QPushButton *>()->click();
         QCOMPARE(banner.text(), QString("ALARM: LowVolts 11.74 V, HighRPM 480 RPM (acknowledged)"));
         board.apply({AlarmKind::HighRpm, false, 300, kStart.addSecs(65)});

@@ -29,6 +29,8 @@ class MainWindowTest : public QObject
 
 private slots:
     void screenReaderHearsWhatIsShown();
+    void messageLinesFollowTheBoxWhateverChangesIt_data();
+    void messageLinesFollowTheBoxWhateverChangesIt();
     void lampsStartInTheirOwnColours();
     void messageBoxBelongsToTheWindowThatRaisedIt();
     void loggingStateShowsInTheControls();
@@ -70,13 +72,40 @@ void MainWindowTest::screenReaderHearsWhatIsShown()
     Rig rig("0");
     rig.link.push("[<V>650</V><I>577</I><R>20</R><S>9</S><M>0</M><C>1256</C>]");
     rig.link.push("[<V>650</V><I>577</I><C>1</C>]"); // an error line to read too
-    QCOMPARE(labelsHeardWrong(rig.window), QStringList());
+    QCOMPARE(controlsHeardWrong(rig.window).join("; "), QString());
+    // A frame whose first tag is also a tag of rich text is shown as it came.
+    const QString italicFirst = QStringLiteral("[<I>577</I><V>650</V><R>20</R><S>9</S><M>0</M><C>1256</C>]");
+    rig.link.push(italicFirst.toLatin1());
+    QCOMPARE(rig.find<QLabel>("Label2")->text(), italicFirst);
+    QCOMPARE(controlsHeardWrong(rig.window).join("; "), QString());
     // Controls without text are named by their design name; buttons by their captions.
     const QList<QPair<const char *, const char *>> named{
         {"ListView1", "ListView1"}, {"BlinkData", "BlinkData"}, {"BlinkLog", "BlinkLog"},
         {"delay", "delay"},         {"StartLogging", "Start"},  {"Check1", "COMMs"}};
     for (const auto &[objectName, heard] : named)
         QCOMPARE(QAccessible::queryAccessibleInterface(rig.find<QWidget>(objectName))->text(QAccessible::Name), QString(heard));
+}
+
+void MainWindowTest::messageLinesFollowTheBoxWhateverChangesIt_data()
+{
+    QTest::addColumn<QByteArray>("way");
+    QTest::newRow("mouse") << QByteArray("mouse");
+    QTest::newRow("space bar") << QByteArray("space bar");
+    QTest::newRow("screen reader's Toggle") << QByteArray("Toggle");
+}
+
+void MainWindowTest::messageLinesFollowTheBoxWhateverChangesIt()
+{
+    QFETCH(QByteArray, way);
+    Rig rig("0");
+    auto *box = rig.find<QCheckBox>("Check1");
+    auto *error = rig.find<QLabel>("ErrorString");
+    QVERIFY(changeBy(box, way));
+    QVERIFY(!box->isChecked());
+    QCOMPARE(error->text(), QString());
+    QVERIFY(rig.window.height() < error->geometry().bottom());
+    QVERIFY(changeBy(box, way));
+    QVERIFY(rig.window.height() > error->geometry().bottom());
 }
 
 void MainWindowTest::lampsStartInTheirOwnColours()

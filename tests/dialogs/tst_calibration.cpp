@@ -14,6 +14,7 @@
 #include "text/failure.h"
 
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -62,6 +63,8 @@ private slots:
     void calibrateButton();
     void boardValuesShowInTheDialog();
     void screenReaderHearsWhatIsShown();
+    void valuesShownWhole_data();
+    void valuesShownWhole();
 };
 
 void CalibrationTest::opensThePortAndFillsTheBoxes()
@@ -252,10 +255,36 @@ void CalibrationTest::boardValuesShowInTheDialog()
 
 void CalibrationTest::screenReaderHearsWhatIsShown()
 {
-    Dialog d;
+    // An offset in settings.cfg that reads as rich text is shown as it is in the file.
+    Dialog d("<VoltDivider>50</VoltDivider><VoltOffset><i>0</VoltOffset><AmpDivider>10</AmpDivider>"
+             "<RPMDivider>14</RPMDivider><WSDivider>4</WSDivider>");
     d.link.push("[<V>650</V><I>577</I><R>20</R><S>9</S><M>0</M><C>1256</C>]");
     QCOMPARE(d.text("txtBattVadjusted"), QStringLiteral("13 Volts"));
-    QCOMPARE(labelsHeardWrong(*d.dialog), QStringList());
+    QCOMPARE(d.text("OffsetV"), QStringLiteral("<i>0"));
+    QCOMPARE(controlsHeardWrong(*d.dialog).join("; "), QString());
+}
+
+void CalibrationTest::valuesShownWhole_data()
+{
+    QTest::addColumn<QByteArray>("frame");
+    QTest::newRow("large readings") << QByteArray("[<V>123456789</V><I>987654321.5</I><R>123456789</R><S>987654321</S>]");
+    QTest::newRow("negative fractions") << QByteArray("[<V>-1234567.891</V><I>-7654321.987</I><R>-12345.678</R><S>-98765.4321</S>]");
+}
+
+void CalibrationTest::valuesShownWhole()
+{
+    QFETCH(QByteArray, frame);
+    Dialog d;
+    d.link.push(frame);
+    QCOMPARE(d.text("txtBattVadjusted").right(6), QStringLiteral(" Volts"));
+    d.dialog->layout()->activate();
+    QStringList cut;
+    for (QLabel *label : d.dialog->findChildren<QLabel *>()) {
+        const int needed = label->fontMetrics().horizontalAdvance(label->text());
+        if (label->contentsRect().width() < needed)
+            cut << QStringLiteral("%1 \"%2\" (%3 of %4 pixels)").arg(label->objectName(), label->text()).arg(label->contentsRect().width()).arg(needed);
+    }
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(", ")));
 }
 
 QTEST_MAIN(CalibrationTest)

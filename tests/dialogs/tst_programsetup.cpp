@@ -2,6 +2,7 @@
 #include "dialogs/setup/setupform.h"
 #include "filesizelimit.h"
 #include "programfolder.h"
+#include "screenreader.h"
 #include "scriptedprompts.h"
 
 #include <QCheckBox>
@@ -290,14 +291,16 @@ void ProgramSetupTest::portDeviceIsNamed()
 {
     Dialog d;
     d.folder.writeProgramConfig("1");
-    d.folder.write("device", "");
-    QVERIFY(QFile::link(d.folder.file("device"), d.folder.file("COM3")));
+    // A device whose name reads as rich text is named, and read out, as it is.
+    d.folder.write("<i>device", "");
+    QVERIFY(QFile::link(d.folder.file("<i>device"), d.folder.file("COM3")));
     d.open();
     auto *device = d.find<QLabel>("PortDevice");
     d.type("PortNumber", "99");
     QCOMPARE(device->text(), QStringLiteral("port 99: no such device"));
     d.type("PortNumber", "3");
-    QCOMPARE(device->text(), QStringLiteral("port 3 opens %1").arg(QFileInfo(d.folder.file("device")).canonicalFilePath()));
+    QCOMPARE(device->text(), QStringLiteral("port 3 opens %1").arg(QFileInfo(d.folder.file("<i>device")).canonicalFilePath()));
+    QCOMPARE(controlsHeardWrong(*d.dialog).join("; "), QString());
     d.type("PortNumber", "0");
     QCOMPARE(device->text(), QStringLiteral("0: no serial port"));
     d.type("PortNumber", "x");

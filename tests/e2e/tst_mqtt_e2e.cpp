@@ -5,6 +5,7 @@
 #include "dialogs/publishing/mqttdialog.h"
 #include "modelrig.h"
 #include "publishing/mqttpublishing.h"
+#include "screenreader.h"
 #include "scriptedprompts.h"
 
 #include <QCheckBox>
@@ -314,6 +315,7 @@ void MqttEndToEndTest::dialogSavesOrRefuses()
     ScriptedPrompts messages;
     MqttDialog dialog(folder.path(), messages);
     dialog.show();
+    QCOMPARE(controlsHeardWrong(dialog).join("; "), QString());
     dialog.findChild<QCheckBox *>("Enabled")->setChecked(true);
     dialog.findChild<QLineEdit *>("Host")->setText("broker.local");
     dialog.findChild<QLineEdit *>("Port")->setText("70000");

@@ -8,6 +8,7 @@
 #include "scriptedprompts.h"
 #include "session/loggersession.h"
 
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -39,6 +40,7 @@ class SerialEndToEndTest : public QObject
 
 private slots:
     void opensTheBoardByPortNumber();
+    void missingPortIsExplained_data();
     void missingPortIsExplained();
     void everyBoardFrameIsCounted();
     void vanishedPortIsReopened();
@@ -66,14 +68,25 @@ void SerialEndToEndTest::opensTheBoardByPortNumber()
     QVERIFY(!link.isOpen());
 }
 
+void SerialEndToEndTest::missingPortIsExplained_data()
+{
+    QTest::addColumn<int>("port");
+    QTest::addColumn<QString>("description"); // FOLDER: the program folder
+    QTest::newRow("port 2") << 2 << "No serial device for port 2: looked for FOLDER/COM2, /dev/ttyUSB1, "
+                                    "/dev/ttyACM1 and /dev/ttyS1, and none is there";
+    QTest::newRow("port 0") << 0 << "Port 0 means no serial port, so there is no device to open";
+    QTest::newRow("port -1") << -1 << "Port -1 is not a port number: they start at 1";
+}
+
 void SerialEndToEndTest::missingPortIsExplained()
 {
+    QFETCH(int, port);
+    QFETCH(QString, description);
     ProgramFolder folder;
     QSerialPortLink link(folder.path());
-    const MaybeFailure failure = link.open(2, 4800);
+    const MaybeFailure failure = link.open(port, 4800);
     QVERIFY(failure);
-    QVERIFY2(failure->description.startsWith("No serial device for port 2 (looked for " + folder.file("COM2")),
-             qPrintable(failure->description));
+    QCOMPARE(failure->description, description.replace("FOLDER", folder.path()));
     QVERIFY(!link.isOpen());
 }
 
@@ -107,6 +120,7 @@ void SerialEndToEndTest::vanishedPortIsReopened()
     QVERIFY(board->start(folder.file("COM1"), {"--rate", "20"}));
     model.startUp();
     QTRY_VERIFY_WITH_TIMEOUT(core.logging.sums().count > 0, 5000);
+    const QString device = QFileInfo(folder.file("COM1")).canonicalFilePath();
 
     board.reset(); // the adapter is pulled out
     QTRY_COMPARE_WITH_TIMEOUT(view.status, QStringLiteral("     possible COMMS problem"), 5000);
@@ -114,7 +128,9 @@ void SerialEndToEndTest::vanishedPortIsReopened()
     QTest::qWait(6000); // a failed retry or two: no more entries, no dialog
     const QByteArray entries = folder.read("errorlog.txt");
     QCOMPARE(entries.count("\r\n"), 1);
-    QVERIFY(entries.contains("  port not available  "));
+    const QString lost = QStringLiteral("  port not available  Serial device %1 (linked as %2) stopped working: ")
+                             .arg(device, folder.file("COM1"));
+    QVERIFY2(entries.contains(lost.toLatin1()), entries.constData());
     QCOMPARE(prompts.setupRuns, 0);
 
     board = std::make_unique<BoardProcess>(); // and plugged in again

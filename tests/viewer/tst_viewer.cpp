@@ -76,6 +76,10 @@ private slots:
     void fittedScales();
     void readoutAndZoom();
     void releaseLeftOfPressMovesFirst();
+    void clickOnThePlotNeverZooms();
+    void everyStepOfAViewIsDrawn();
+    void switchesRedrawWhateverChangesThem_data();
+    void switchesRedrawWhateverChangesThem();
     void csvExport();
     void exportOfNothingKeepsAnEarlierFile();
     void clickDragExportThroughTheWidgets();
@@ -281,6 +285,70 @@ void ViewerTest::releaseLeftOfPressMovesFirst()
     QVERIFY(viewer.messages.messages.isEmpty());
 }
 
+void ViewerTest::clickOnThePlotNeverZooms()
+{
+    Viewer viewer;
+    viewer.model().fileClicked("P_2010_03_07.txt");
+    QWidget *plot = viewer.graph->findChild<QWidget *>("Plot");
+    QStringList zoomedAt;
+    for (int x = 0; x < plot->width(); ++x) {
+        const QPoint at(x, plot->height() / 2);
+        QTest::mouseMove(plot, at);
+        QTest::mousePress(plot, Qt::LeftButton, {}, at);
+        QTest::mouseRelease(plot, Qt::LeftButton, {}, at);
+        if (viewer.model().range().last != 100.0 || !viewer.messages.messages.isEmpty()) {
+            zoomedAt << QString::number(x);
+            viewer.messages.messages.clear();
+            viewer.model().fileClicked("P_2010_03_07.txt");
+        }
+    }
+    QVERIFY2(zoomedAt.isEmpty(), qPrintable("a click zoomed at pixels " + zoomedAt.join(", ")));
+}
+
+void ViewerTest::everyStepOfAViewIsDrawn()
+{
+    // A view starting where a press on pixel 3 of 741 put it, ten records wide: adding 1 ten
+    // times to its start falls short of its end.
+    DayRecords records;
+    DayLoader::load(minutes(100), 0, 86000, records);
+    ViewerSettings settings;
+    settings.logDelay = QStringLiteral("60");
+    const double first = 3.0 / 741.0 * 99.0;
+    PlotModel plot;
+    const auto picture = plot.redraw(records, {first, first + 10.0}, PlotOptions(), settings);
+    QVERIFY(picture);
+    QCOMPARE(picture->lines[0].points.size(), 11);
+    QCOMPARE(picture->lines[0].points.last().x(), 10.0);
+    QCOMPARE(plot.texts().energy, QStringLiteral("17 Wh")); // 10 records x 100 W x 60 s
+}
+
+void ViewerTest::switchesRedrawWhateverChangesThem_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QByteArray>("way");
+    for (const char *box : {"Check1", "Check2", "Check3", "Check4", "Check5", "Check6"})
+        QTest::addRow("%s by a screen reader's Toggle", box) << QString(box) << QByteArray("Toggle");
+    QTest::newRow("Check3 by the space bar") << "Check3" << QByteArray("space bar");
+    QTest::newRow("Check6 by the mouse") << "Check6" << QByteArray("mouse");
+}
+
+void ViewerTest::switchesRedrawWhateverChangesThem()
+{
+    QFETCH(QString, box);
+    QFETCH(QByteArray, way);
+    Viewer viewer;
+    viewer.model().fileClicked("P_2010_03_07.txt");
+    QWidget *plot = viewer.graph->findChild<QWidget *>("Plot");
+    auto *check = viewer.graph->findChild<QCheckBox *>(box);
+    const QImage before = plot->grab().toImage();
+    const bool ticked = check->isChecked();
+    QVERIFY(changeBy(check, way));
+    QCOMPARE(check->isChecked(), !ticked);
+    QVERIFY(plot->grab().toImage() != before);
+    QVERIFY(changeBy(check, way));
+    QCOMPARE(plot->grab().toImage(), before);
+}
+
 void ViewerTest::csvExport()
 {
     DayRecords records;
@@ -442,13 +510,33 @@ void ViewerTest::everySpikeIsDrawn()
 void ViewerTest::screenReaderHearsWhatIsShown()
 {
     Viewer viewer;
-    viewer.model().fileClicked("P_2010_03_07.txt");
+    // A file name that reads as rich text is shown as it is.
+    viewer.folder.write("logs/<b>day.txt", minutes(10));
+    viewer.model().fileClicked("<b>day.txt");
+    QCOMPARE(viewer.text("text1"), QStringLiteral("<b>day.txt"));
     viewer.model().pointerMoved(4.7);
-    QCOMPARE(labelsHeardWrong(*viewer.graph), QStringList());
+    QCOMPARE(controlsHeardWrong(*viewer.graph).join("; "), QString());
+    auto *scaled = viewer.graph->findChild<QCheckBox *>("Check6");
+    QVERIFY(changeBy(scaled, "Toggle"));
+    QCOMPARE(scaled->text(), QStringLiteral("Unscaled"));
+    QCOMPARE(controlsHeardWrong(*viewer.graph).join("; "), QString());
     for (const char *separator : {"Label4", "Label5", "Label6", "Label8"})
         QCOMPARE(viewer.text(separator), QStringLiteral(":"));
     auto *folders = viewer.graph->findChild<QListWidget *>("Dir1");
-    QCOMPARE(folders->currentItem()->text(), QDir::toNativeSeparators(viewer.folder.file("logs")));
+    const QString logs = QDir::toNativeSeparators(viewer.folder.file("logs"));
+    QCOMPARE(folders->currentItem()->text(), logs);
+    // Drawn narrower than it is, the path keeps the folder's own name; the whole is a hover or a
+    // screen reader's description away.
+    QCOMPARE(folders->textElideMode(), Qt::ElideMiddle);
+    QCOMPARE(folders->currentItem()->toolTip(), logs);
+    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(folders);
+    QAccessibleInterface *path = nullptr;
+    for (int child = 0; child < list->childCount() && !path; ++child) {
+        if (list->child(child)->text(QAccessible::Name) == logs)
+            path = list->child(child);
+    }
+    QVERIFY(path);
+    QCOMPARE(path->text(QAccessible::Description), logs);
 }
 
 QTEST_MAIN(ViewerTest)

@@ -103,7 +103,6 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
         button("CalibrateButton", QStringLiteral("Calibrate"), twips.rect(1350, 4170, 1140, 285));
     m_messagesShown = new QCheckBox(QStringLiteral("COMMs"), this);
     m_messagesShown->setObjectName(QStringLiteral("Check1"));
-    m_messagesShown->setAccessibleName(QStringLiteral("COMMs"));
     m_messagesShown->setAccessibleDescription(QStringLiteral("show the message lines"));
     m_messagesShown->setChecked(true);
     m_messagesShown->setGeometry(twips.rect(2520, 4200, 975, 255));
@@ -145,7 +144,8 @@ void MainWindow::attach(MainWindowModel &model)
     connect(m_setup, &QPushButton::clicked, &model, &MainWindowModel::setupClicked);
     connect(m_showLogs, &QPushButton::clicked, &model, &MainWindowModel::showLogsClicked);
     connect(m_calibrate, &QPushButton::clicked, &model, &MainWindowModel::calibrateClicked);
-    connect(m_messagesShown, &QCheckBox::clicked, &model, &MainWindowModel::messageLinesToggled);
+    // On the change itself, however it came: a click, the space bar, a screen reader's "Toggle".
+    connect(m_messagesShown, &QCheckBox::toggled, &model, &MainWindowModel::messageLinesToggled);
     // Every way out runs the same orderly end (closeEvent), the button included.
     connect(m_exit, &QPushButton::clicked, this, &QWidget::close);
 }
@@ -162,7 +162,6 @@ QPushButton *MainWindow::button(const char *name, const QString &caption, const 
 {
     auto *button = new QPushButton(caption, this);
     button->setObjectName(QLatin1String(name));
-    button->setAccessibleName(caption);
     button->setGeometry(geometry);
     return button;
 }

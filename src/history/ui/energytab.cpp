@@ -72,6 +72,8 @@ EnergyTab::EnergyTab(const QString &programFolder, double logDelaySeconds, const
 
     m_summary = new QLabel(this);
     m_note = new QLabel(this);
+    // It names the folder written to: shown as it is.
+    m_note->setTextFormat(Qt::PlainText);
     column->addWidget(m_summary);
     m_chart = HistoryWidgets::chartView(this, QStringLiteral("Energy chart"),
                                         QStringLiteral("watt-hours per day as bars; the same values are in the table below"));

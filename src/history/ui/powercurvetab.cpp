@@ -49,6 +49,7 @@ PowerCurveTab::PowerCurveTab(const QString &programFolder, const QString &windUn
     controls->addWidget(m_export);
     column->addLayout(controls);
     m_summary = new QLabel(this);
+    m_summary->setTextFormat(Qt::PlainText); // it names the folder written to
     column->addWidget(m_summary);
     m_chart = HistoryWidgets::chartView(
         this, QStringLiteral("Power curve chart"),

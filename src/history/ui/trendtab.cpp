@@ -50,6 +50,7 @@ TrendTab::TrendTab(const QString &programFolder, const std::array<QString, 5> &u
     m_readout->setObjectName(QStringLiteral("Readout"));
     m_readout->setAccessibleDescription(QStringLiteral("the record nearest the pointer"));
     m_readout->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_readout->setTextFormat(Qt::PlainText); // the wind speed's unit is the user's text
     column->addWidget(m_readout);
     m_status = new LoadStatus(m_load, this);
     column->addWidget(m_status);

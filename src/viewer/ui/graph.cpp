@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -121,6 +122,8 @@ QWidget *Graph::buildFilePanel()
     m_folders->setAccessibleDescription(
         QStringLiteral("the folder whose files are listed, first, then the folders in it"));
     m_folders->setMaximumHeight(80);
+    // A long path loses its middle, not the folder's own name at its end.
+    m_folders->setTextElideMode(Qt::ElideMiddle);
     m_files = new QListWidget(panel);
     m_files->setObjectName(QStringLiteral("File1"));
     m_files->setAccessibleName(QStringLiteral("File1"));
@@ -159,7 +162,6 @@ QWidget *Graph::buildFilePanel()
     auto button = [&](const char *name, const QString &caption, auto handler) {
         auto *button = new QPushButton(caption, panel);
         button->setObjectName(QLatin1String(name));
-        button->setAccessibleName(caption);
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, handler);
         buttons->addWidget(button);
@@ -196,12 +198,13 @@ QWidget *Graph::buildLegend()
     for (int which = 0; which < 6; ++which) {
         auto *box = new QCheckBox(QLatin1String(kSwitchCaptions[which]), legend);
         box->setObjectName(QLatin1String(kSwitchNames[which]));
-        box->setAccessibleName(QLatin1String(kSwitchCaptions[which]));
         box->setStyleSheet(QLatin1String(kSwitchStyles[which]));
         grid->addWidget(box, 0, which);
         m_switches[size_t(which)] = box;
-        connect(box, &QCheckBox::clicked, this, [this, which](bool ticked) {
-            m_model.switchClicked(GraphModel::Switch(which), ticked);
+        // On the change itself: the space bar and a screen reader's "Toggle" change a box
+        // without a click.
+        connect(box, &QCheckBox::toggled, this, [this, which](bool ticked) {
+            m_model.switchToggled(GraphModel::Switch(which), ticked);
         });
         if (which < 5) {
             const QString series = QLatin1String(kSeriesNames[which]);
@@ -220,9 +223,12 @@ void Graph::showFolder(const QString &path, const QStringList &subfolders, const
 {
     m_folders->clear();
     // The folder itself first and chosen, so the list says where it is.
-    auto *current = new QListWidgetItem(style()->standardIcon(QStyle::SP_DirOpenIcon),
-                                        QDir::toNativeSeparators(path), m_folders);
+    const QString shown = QDir::toNativeSeparators(path);
+    auto *current = new QListWidgetItem(style()->standardIcon(QStyle::SP_DirOpenIcon), shown, m_folders);
     current->setData(Qt::UserRole, path);
+    // The whole path, however narrow the list draws it.
+    current->setToolTip(shown);
+    current->setData(Qt::AccessibleDescriptionRole, shown);
     for (const QString &subfolder : subfolders) {
         auto *item = new QListWidgetItem(style()->standardIcon(QStyle::SP_DirIcon), subfolder, m_folders);
         item->setData(Qt::UserRole, QDir(path).filePath(subfolder));
@@ -258,8 +264,11 @@ void Graph::setPlotOptionsShown(const PlotOptions &options)
 {
     const bool ticked[] = {options.volts, options.amps, options.watts, options.rpm,
                            options.windSpeed, options.scaled};
-    for (size_t which = 0; which < m_switches.size(); ++which)
+    for (size_t which = 0; which < m_switches.size(); ++which) {
+        // The model set these itself: not a change for it to handle again.
+        const QSignalBlocker quiet(m_switches[which]);
         m_switches[which]->setChecked(ticked[which]);
+    }
 }
 
 void Graph::showScaledCaption(const QString &caption)

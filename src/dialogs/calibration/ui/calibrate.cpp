@@ -28,6 +28,8 @@ const char *const kDivisorDescriptions[] = {"voltage divisor", "current divisor"
                                             "generator pulses per revolution",
                                             "wind sensor pulses per unit"};
 constexpr int kDivisorChars = 8;
+constexpr int kBesideDivisors = 4; // the grid column right of the divisor boxes
+const QString kEverydayResult = QStringLiteral("0000.00 Volts");
 
 // The division sign between a raw reading and its divisor.
 class DivisionSign final : public QWidget
@@ -87,6 +89,11 @@ Calibrate::Calibrate(const QString &programFolder, SerialLink &link, Calibration
 
     auto *grid = new QGridLayout(this);
     grid->setColumnStretch(0, 1);
+    // Room beside the divisor boxes for an everyday result; a longer one widens the dialog
+    // rather than being cut, as a label's own minimum is its whole text.
+    grid->setColumnMinimumWidth(kBesideDivisors,
+                                std::max(0, fontMetrics().horizontalAdvance(kEverydayResult)
+                                                - m_divisors[VoltDivisor]->width()));
     int row = 0;
     addStep(grid, row, "Label8", QStringLiteral("Step 1. Set Voltage"),
             {label(this, "Label2", QStringLiteral("Measure your battery voltage, and then adjust")),
@@ -97,7 +104,6 @@ Calibrate::Calibrate(const QString &programFolder, SerialLink &link, Calibration
 
     auto *zero = new QPushButton(QStringLiteral("Zero"), this);
     zero->setObjectName(QStringLiteral("Command2"));
-    zero->setAccessibleName(QStringLiteral("Zero"));
     zero->setAccessibleDescription(QStringLiteral("take the current reading as zero amps"));
     zero->setAutoDefault(false);
     connect(zero, &QPushButton::clicked, this, [this] { m_model.zeroClicked(); });
@@ -125,11 +131,9 @@ Calibrate::Calibrate(const QString &programFolder, SerialLink &link, Calibration
 
     auto *exit = new QPushButton(QStringLiteral("Exit ( dont save )"), this);
     exit->setObjectName(QStringLiteral("Command6"));
-    exit->setAccessibleName(exit->text());
     exit->setAutoDefault(false);
     auto *save = new QPushButton(QStringLiteral("Save Calibration"), this);
     save->setObjectName(QStringLiteral("Command1"));
-    save->setAccessibleName(save->text());
     save->setAutoDefault(false);
     connect(exit, &QPushButton::clicked, this, &QDialog::reject);
     connect(save, &QPushButton::clicked, this, [this] { m_model.saveClicked(); });
@@ -155,7 +159,6 @@ void Calibrate::addStep(QGridLayout *grid, int &row, const char *heading, const 
     grid->addWidget(m_divisors[divisor], readingRow, 3);
     grid->addWidget(label(this, equals, QStringLiteral("=")), readingRow + 1, 2);
     grid->addWidget(m_displays[result], readingRow + 1, 3, 1, 2);
-    m_displays[result]->setMinimumWidth(m_displays[result]->fontMetrics().horizontalAdvance(QStringLiteral("0000.00 Volts")));
     ++row;
     for (QWidget *instruction : instructions)
         grid->addWidget(instruction, row++, 0);

@@ -52,10 +52,7 @@ ProgramSetup::ProgramSetup(const QString &programFolder, Messages &messages, QWi
     setWindowTitle(QStringLiteral("Brolant Setup"));
     auto *grid = new QGridLayout(this);
 
-    m_problem = new QLabel(this);
-    m_problem->setObjectName(QStringLiteral("LoadProblem"));
-    m_problem->setWordWrap(true);
-    m_problem->setStyleSheet(QStringLiteral("color: #a00000;"));
+    m_problem = WidgetHelpers::problemLine(this);
     grid->addWidget(m_problem, 0, 0, 1, 3);
 
     int row = 1;
@@ -71,16 +68,14 @@ ProgramSetup::ProgramSetup(const QString &programFolder, Messages &messages, QWi
 
     m_port = WidgetHelpers::fixedWidthEdit(this, "PortNumber", QStringLiteral("serial port number, 0 for none"), kNarrowEditChars);
     addRow(QStringLiteral("Com port"), m_port);
-    m_portDevice = new QLabel(this);
-    m_portDevice->setObjectName(QStringLiteral("PortDevice"));
+    m_portDevice = WidgetHelpers::label(this, "PortDevice", QString(), QStringLiteral("the device the port number opens"));
     grid->addWidget(m_portDevice, row - 1, kRemark);
     const QStringList systemPorts = PortLocator::systemPorts();
-    auto *ports = new QLabel(systemPorts.isEmpty()
-                                 ? QStringLiteral("No serial ports found on this computer.")
-                                 : QStringLiteral("Serial ports on this computer: %1")
-                                       .arg(systemPorts.join(QStringLiteral(", "))),
-                             this);
-    ports->setObjectName(QStringLiteral("SystemPorts"));
+    QLabel *ports = WidgetHelpers::label(this, "SystemPorts",
+                                         systemPorts.isEmpty()
+                                             ? QStringLiteral("No serial ports found on this computer.")
+                                             : QStringLiteral("Serial ports on this computer: %1")
+                                                   .arg(systemPorts.join(QStringLiteral(", "))));
     ports->setWordWrap(true);
     grid->addWidget(ports, row++, 0, 1, 3);
 
@@ -111,12 +106,10 @@ ProgramSetup::ProgramSetup(const QString &programFolder, Messages &messages, QWi
 
     auto *abort = new QPushButton(QStringLiteral("Abort"), this);
     abort->setObjectName(QStringLiteral("Command2"));
-    abort->setAccessibleName(QStringLiteral("Abort"));
     abort->setAccessibleDescription(QStringLiteral("save with no serial port and close"));
     abort->setAutoDefault(false);
     auto *save = new QPushButton(QStringLiteral("Save Setings"), this);
     save->setObjectName(QStringLiteral("Command1"));
-    save->setAccessibleName(QStringLiteral("Save Setings"));
     save->setDefault(true);
     // The settings beyond the program's own, each in a dialog of its own file, which whoever
     // composes the windows opens on request.
@@ -160,8 +153,12 @@ QCheckBox *ProgramSetup::checkBox(const char *name, const QString &description)
     box->setObjectName(QLatin1String(name));
     box->setAccessibleName(QLatin1String(name));
     box->setAccessibleDescription(description);
-    // A click leaves the greyed state for good: from then on the box is ticked or clear.
-    connect(box, &QCheckBox::clicked, box, [box] { box->setTristate(false); });
+    // Leaving the greyed state, by a click, a key or a screen reader, is for good: from then on
+    // the box is ticked or clear.
+    connect(box, &QCheckBox::stateChanged, box, [box](int state) {
+        if (state != Qt::PartiallyChecked)
+            box->setTristate(false);
+    });
     return box;
 }
 
@@ -170,14 +167,12 @@ QButtonGroup *ProgramSetup::optionGroup(const char *frameName, const QString &ca
 {
     auto *frame = new QGroupBox(caption, this);
     frame->setObjectName(QLatin1String(frameName));
-    frame->setAccessibleName(caption);
     auto *layout = new QHBoxLayout(frame);
     auto *group = new QButtonGroup(frame);
     for (int i = 0; i < count; ++i) {
         const QString text = QString::number(values[i]);
         auto *option = new QRadioButton(text, frame);
         option->setObjectName(QStringLiteral("Option%1").arg(firstOption + i));
-        option->setAccessibleName(text);
         layout->addWidget(option);
         group->addButton(option, values[i]);
     }
