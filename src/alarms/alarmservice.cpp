@@ -9,7 +9,6 @@
 #include "text/datetext.h"
 #include "text/failure.h"
 
-#include <QFile>
 #include <QProcess>
 
 #include <chrono>
@@ -145,38 +144,24 @@ AlarmService::AlarmService(LoggerSession &session, const AlarmSettings::Loaded &
     connect(&m_command, &AlarmCommand::problemFound, this, &AlarmService::problemFound);
     // Said once whoever builds the alarms has connected to it.
     QMetaObject::invokeMethod(this, [this, problem = loaded.problem] { reportProblem(problem); }, Qt::QueuedConnection);
-    m_settingsText = settingsText();
-    // The file is replaced whole (renamed into place), so the folder is what can be watched.
-    m_folderWatcher.addPath(programFolder);
-    connect(&m_folderWatcher, &QFileSystemWatcher::directoryChanged, this, &AlarmService::reloadIfChanged);
+    connect(&session, &LoggerSession::settingsFileChanged, this, [this](const QString &fileName) {
+        if (fileName == FileName::kAlarmSettings)
+            reload();
+    });
     connect(&core.receiver, &FrameReceiver::frameAccepted, &m_monitor, &AlarmMonitor::readingAccepted);
     connect(&m_monitor, &AlarmMonitor::changed, this, &AlarmService::record);
     if (portMeantOpen(programFolder))
         m_monitor.watchPort();
 }
 
-void AlarmService::reloadIfChanged()
+void AlarmService::reload()
 {
-    const QByteArray content = settingsText();
-    if (content == m_settingsText)
-        return;
-    m_settingsText = content;
     const AlarmSettings::Loaded loaded = AlarmSettings::load(m_programFolder);
     reportProblem(loaded.problem);
     m_settings = loaded.settings;
     m_monitor.setSettings(m_settings);
     m_command.setCommand(m_settings.command);
     emit settingsChanged();
-}
-
-QByteArray AlarmService::settingsText() const
-{
-    // Only to tell whether the file changed: its start and its size are enough, however large.
-    constexpr qint64 kCompared = 64 * 1024;
-    QFile file(ProgramPaths(m_programFolder).alarmSettings());
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.read(kCompared) + QByteArray::number(file.size());
 }
 
 void AlarmService::reportProblem(const MaybeFailure &problem)

@@ -3,7 +3,6 @@
 #include "alarms/alarmmonitor.h"
 #include "alarms/alarmsettings.h"
 
-#include <QFileSystemWatcher>
 #include <QList>
 #include <QObject>
 
@@ -89,9 +88,9 @@ public:
     // "2026_12_07  13:02:05  LowVolts  raised  11.74 V": one line of alarms.txt, without its CR LF.
     static QString logLine(const AlarmChange &change);
 
-    // Reads alarms.cfg again when it has changed (the Alarms dialog saved it): the new
-    // thresholds apply from the next reading on.
-    void reloadIfChanged();
+    // Reads alarms.cfg again (the session says when it changed): the new thresholds apply from
+    // the next reading on.
+    void reload();
 
 signals:
     void changed(const AlarmChange &change);
@@ -103,15 +102,12 @@ private:
     AlarmService(LoggerSession &session, const AlarmSettings::Loaded &loaded, QObject *parent);
     void record(const AlarmChange &change);
     void reportProblem(const MaybeFailure &problem);
-    QByteArray settingsText() const;
 
     QString m_programFolder;
     AlarmSettings m_settings;
     AlarmMonitor m_monitor;
     AlarmCommand m_command;
     AlarmBoard m_board;
-    QByteArray m_settingsText; // alarms.cfg as last read
-    QFileSystemWatcher m_folderWatcher;
 };
 
 } // namespace Brolant

@@ -1,5 +1,6 @@
 #include "alarms/alarmservice.h"
 #include "modelrig.h"
+#include "platform/textfile.h"
 
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -95,6 +96,44 @@ private slots:
         QCOMPARE(heard.said.filter(QRegularExpression("^port ")), (QStringList{"port failed No serial device for port 5", "port held Program Setup",
                                                          "port no port"}));
         QCOMPARE(intents, QStringList{"held"});
+    }
+
+    void settingsFilesAreNoticedHoweverWritten_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("changes");
+        QTest::newRow("replaced whole, as a dialog saves") << "replaced" << 1;
+        QTest::newRow("edited in place, same size") << "in place" << 1;
+        QTest::newRow("removed") << "removed" << 1;
+        QTest::newRow("written again unchanged") << "unchanged" << 0;
+    }
+    void settingsFilesAreNoticedHoweverWritten()
+    {
+        QFETCH(QString, how);
+        ProgramFolder folder;
+        folder.write("alarms.cfg", "<Delay>10</Delay>");
+        FakeSerialLink link;
+        FakeClock clock;
+        LoggerSession session(folder.path(), link, clock);
+        QSignalSpy changed(&session, &LoggerSession::settingsFileChanged);
+        QTest::qWait(1100); // a new modification time, whatever the file system's resolution
+        if (how == "replaced") {
+            TextFile::replace(folder.file("alarms.cfg"), "<Delay>20</Delay>");
+        } else if (how == "in place") {
+            QFile file(folder.file("alarms.cfg"));
+            QVERIFY(file.open(QIODevice::ReadWrite)); // no truncation, no rename: an editor's save
+            file.write("<Delay>30</Delay>");
+        } else if (how == "removed") {
+            QVERIFY(QFile::remove(folder.file("alarms.cfg")));
+        } else {
+            folder.write("alarms.cfg", "<Delay>10</Delay>");
+        }
+        QFETCH(int, changes);
+        QTRY_COMPARE(changed.size(), changes);
+        QTest::qWait(200);
+        QCOMPARE(changed.size(), changes);
+        if (changes)
+            QCOMPARE(changed.at(0).at(0).toString(), QString("alarms.cfg"));
     }
 
     void wallClockJumpsNeitherRaiseNorHideAlarms_data()
