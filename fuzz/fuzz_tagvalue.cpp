@@ -2,7 +2,8 @@
 // alarm settings and the energy archive.
 
 #include "alarms/alarmsettings.h"
-#include "config/tagreader.h"
+#include "config/configfile.h"
+#include "config/programconfig.h"
 #include "config/tagvalue.h"
 #include "dialogs/setup/setupform.h"
 #include "history/dayenergy.h"
@@ -26,14 +27,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const auto value = tagValue(content, name);
     if (value && value->size() > content.size())
         __builtin_trap();
-    const TagReader reader(content, QStringLiteral("prog.cfg"));
-    try {
-        reader.int16(name);
-    } catch (const Failure &) {
-    }
-    try {
-        reader.number(name);
-    } catch (const Failure &) {
+    // Every kind of step takes the value as written, or stops with a reason.
+    const ConfigFile file(QStringLiteral("prog.cfg"), content, {name});
+    for (const auto need : {FieldStep::Need::Text, FieldStep::Need::Number, FieldStep::Need::Int16}) {
+        ConfigField taken;
+        const MaybeFailure failure = file.applyInOrder({{name, need, [&](const ConfigField &field) { taken = field; }}});
+        check(failure.has_value() != taken.isPresent(), "a step either takes the value or says why not");
+        check(!taken.isPresent() || taken.text() == value, "a value is taken as written");
     }
     SetupForm form;
     form.takeFrom(ProgramConfig::fromText(content));
