@@ -51,6 +51,14 @@ QString run(const AlarmSettings &settings, const QString &steps)
     return said.join(u' ');
 }
 
+// A script the test runs, in `folder`.
+QString writeScript(const ProgramFolder &folder, const QString &name, const QByteArray &text)
+{
+    folder.write(name, text);
+    QFile(folder.file(name)).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    return folder.file(name);
+}
+
 // The program folder with the core, the service and what it wrote.
 struct AlarmRig
 {
@@ -335,10 +343,8 @@ private slots:
         QFETCH(bool, notifySend);
         QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable()); // offscreen: no tray
         ProgramFolder bin;
-        if (notifySend) {
-            bin.write("notify-send", "#!/bin/sh\necho \"$@\" >> \"${0%/*}/heard.txt\"\n");
-            QFile(bin.file("notify-send")).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-        }
+        if (notifySend)
+            writeScript(bin, "notify-send", "#!/bin/sh\necho \"$@\" >> \"${0%/*}/heard.txt\"\n");
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", bin.path().toLocal8Bit());
         AlarmBoard board;
@@ -365,9 +371,8 @@ private slots:
     {
         QFETCH(bool, timesOut);
         ProgramFolder folder;
-        folder.write("alarm.sh", "#!/bin/sh\nsleep 300 &\necho $! > child.pid\nsleep 300\n");
-        QFile(folder.file("alarm.sh")).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-        auto command = std::make_unique<AlarmCommand>(folder.file("alarm.sh"), folder.path(),
+        const QString script = writeScript(folder, "alarm.sh", "#!/bin/sh\nsleep 300 &\necho $! > child.pid\nsleep 300\n");
+        auto command = std::make_unique<AlarmCommand>(script, folder.path(),
                                                       timesOut ? std::chrono::milliseconds(500) : AlarmCommand::kLongestRun);
         QSignalSpy finished(command.get(), &AlarmCommand::finished);
         command->run({AlarmKind::LowVolts, true, 11.5, kStart});
@@ -389,9 +394,8 @@ private slots:
     void flappingAlarmIsToldAtMostOncePerQuietPeriod()
     {
         ProgramFolder scripts;
-        scripts.write("alarm.sh", "#!/bin/sh\necho \"$1 $2\" >> runs.txt\n");
-        QFile(scripts.file("alarm.sh")).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-        AlarmRig rig("<Delay>0</Delay><NoData></NoData><Command>" + scripts.file("alarm.sh").toUtf8() + "</Command>");
+        const QString script = writeScript(scripts, "alarm.sh", "#!/bin/sh\necho \"$1 $2\" >> runs.txt\n");
+        AlarmRig rig("<Delay>0</Delay><NoData></NoData><Command>" + script.toUtf8() + "</Command>");
         QSignalSpy notified(&rig.service->board(), &AlarmBoard::notify);
         QSignalSpy finished(&rig.service->command(), &AlarmCommand::finished);
         constexpr int kFramesPerSecond = 19;
