@@ -7,6 +7,7 @@
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <pwd.h>
+#include <signal.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -60,36 +61,51 @@ BrokerProcess::~BrokerProcess()
     stop();
 }
 
-bool BrokerProcess::makeCertificates()
+bool BrokerProcess::makeCertificates(Listener listener)
 {
     const QString dir = m_dir.path() + u'/';
+    // A certificate in `name`.crt and its key, signed by the test's authority.
+    const auto signedCertificate = [&dir](const QString &name, const QString &subject, const QByteArray &extensions) {
+        return run("openssl", {"req", "-newkey", "rsa:2048", "-nodes", "-subj", subject, "-keyout", dir + name + ".key",
+                               "-out", dir + name + ".csr"})
+               && writeFile(dir + name + ".ext", extensions)
+               && run("openssl", {"x509", "-req", "-in", dir + name + ".csr", "-CA", dir + "ca.crt", "-CAkey",
+                                  dir + "ca.key", "-CAcreateserial", "-days", "2", "-extfile", dir + name + ".ext",
+                                  "-out", dir + name + ".crt"});
+    };
+    const bool elsewhere = listener == Listener::TlsForAnotherName;
     return run("openssl", {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj", "/CN=Brolant test CA",
                            "-keyout", dir + "ca.key", "-out", dir + "ca.crt"})
-           && run("openssl", {"req", "-newkey", "rsa:2048", "-nodes", "-subj", "/CN=localhost",
-                              "-keyout", dir + "server.key", "-out", dir + "server.csr"})
-           && writeFile(dir + "server.ext", "subjectAltName=IP:127.0.0.1,DNS:localhost\n")
-           && run("openssl", {"x509", "-req", "-in", dir + "server.csr", "-CA", dir + "ca.crt", "-CAkey",
-                              dir + "ca.key", "-CAcreateserial", "-days", "2", "-extfile", dir + "server.ext",
-                              "-out", dir + "server.crt"});
+           && signedCertificate("server", elsewhere ? "/CN=broker.elsewhere.invalid" : "/CN=localhost",
+                                elsewhere ? "subjectAltName=DNS:broker.elsewhere.invalid\n"
+                                          : "subjectAltName=IP:127.0.0.1,DNS:localhost\n")
+           && signedCertificate("client", "/CN=logger", "extendedKeyUsage=clientAuth\n");
 }
 
-bool BrokerProcess::start(bool tls)
+bool BrokerProcess::start(Listener listener, const QByteArray &acl)
 {
     const QString dir = m_dir.path() + u'/';
     if (m_port == 0) {
         m_port = freePort();
         if (!run("mosquitto_passwd", {"-b", "-c", dir + "passwords", kUser, kPassword}))
             return false;
-        if (tls && !makeCertificates())
+        if (listener != Listener::Plain && !makeCertificates(listener))
             return false;
         // Run as whoever runs the test: started as root, mosquitto would switch to its own user,
         // who cannot read the test's private folder.
         QString config = QStringLiteral("listener %1 127.0.0.1\nallow_anonymous false\npassword_file %2passwords\n"
-                                        "persistence false\nuser %3\n")
+                                        "persistence false\nuser %3\nlog_dest stderr\n")
                              .arg(m_port)
                              .arg(dir, QString::fromLocal8Bit(getpwuid(geteuid())->pw_name));
-        if (tls)
+        if (listener != Listener::Plain)
             config += QStringLiteral("cafile %1ca.crt\ncertfile %1server.crt\nkeyfile %1server.key\n").arg(dir);
+        if (listener == Listener::TlsWantingClientCertificate)
+            config += QStringLiteral("require_certificate true\n");
+        if (!acl.isEmpty()) {
+            if (!writeFile(dir + "acl", acl))
+                return false;
+            config += QStringLiteral("acl_file %1acl\n").arg(dir);
+        }
         if (!writeFile(dir + "mosquitto.conf", config.toUtf8()))
             return false;
     }
@@ -99,7 +115,7 @@ bool BrokerProcess::start(bool tls)
     const QDeadlineTimer deadline(kStartMilliseconds);
     while (!listens(m_port)) {
         if (deadline.hasExpired() || m_broker.state() == QProcess::NotRunning) {
-            qWarning("mosquitto did not come up on port %d", m_port);
+            qWarning("mosquitto did not come up on port %d: %s", m_port, log().constData());
             return false;
         }
         QThread::msleep(20);
@@ -107,14 +123,32 @@ bool BrokerProcess::start(bool tls)
     return true;
 }
 
+void BrokerProcess::pause()
+{
+    ::kill(pid_t(m_broker.processId()), SIGSTOP);
+}
+
+void BrokerProcess::resume()
+{
+    ::kill(pid_t(m_broker.processId()), SIGCONT);
+}
+
+QByteArray BrokerProcess::log()
+{
+    m_log += m_broker.readAllStandardError();
+    return m_log;
+}
+
 void BrokerProcess::stop()
 {
     if (m_broker.state() == QProcess::NotRunning)
         return;
+    resume(); // a frozen broker would not hear the request to end
     m_broker.terminate();
     if (!m_broker.waitForFinished(kStartMilliseconds))
         m_broker.kill();
     m_broker.waitForFinished();
+    log(); // kept across a restart
 }
 
 bool BrokerProcess::subscribe(const QString &filter)
