@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <QSysInfo>
 
+#include <type_traits>
+
 namespace Brolant {
 
 namespace {
@@ -64,8 +66,10 @@ QString MqttSettings::defaultSite()
 
 QStringList MqttSettings::keys()
 {
-    return {MqttTag::kEnabled, MqttTag::kHost, MqttTag::kPort,  MqttTag::kUser, MqttTag::kPassword,
-            MqttTag::kTls,     MqttTag::kCaFile, MqttTag::kTopic, MqttTag::kSite, MqttTag::kDiscovery};
+    return {MqttTag::kEnabled, MqttTag::kHost,     MqttTag::kPort,    MqttTag::kUser,
+            MqttTag::kPassword, MqttTag::kTls,     MqttTag::kCaFile,  MqttTag::kCertFile,
+            MqttTag::kKeyFile, MqttTag::kTopic,    MqttTag::kSite,    MqttTag::kDiscovery,
+            MqttTag::kLiveEvery};
 }
 
 MqttSettings MqttSettings::fromText(const QString &content)
@@ -84,25 +88,34 @@ MqttSettings MqttSettings::fromFile(const ConfigFile &file)
     const auto switchInto = [](const QString &tag, bool &into) {
         return FieldStep::optional(tag, [&into, tag](const ConfigField &field) { into = switchValue(tag, field); });
     };
+    const auto wholeInto = [](const QString &tag, int lowest, int highest, const QString &unit, auto &into) {
+        return FieldStep::optional(tag, [&into, tag, lowest, highest, unit](const ConfigField &field) {
+            const auto number = field.number();
+            // The range first: a number far out of it does not fit an int.
+            if (!number || *number < lowest || *number > highest || *number != int(*number))
+                throw Failure{QStringLiteral("%1 must be a whole number%2 from %3 to %4, not \"%5\"")
+                                  .arg(tag, unit)
+                                  .arg(lowest)
+                                  .arg(highest)
+                                  .arg(field.text().left(20))};
+            into = std::remove_reference_t<decltype(into)>(int(*number));
+        });
+    };
     const MaybeFailure failure = file.applyInOrder({
         switchInto(MqttTag::kEnabled, settings.enabled),
         plainInto(MqttTag::kHost, settings.host, true),
-        FieldStep::optional(MqttTag::kPort,
-                            [&](const ConfigField &field) {
-                                const auto number = field.number();
-                                if (!number || *number != int(*number) || *number < 1 || *number > kHighestPort)
-                                    throw Failure{QStringLiteral("Port must be a whole number from 1 to %1, not \"%2\"")
-                                                      .arg(kHighestPort)
-                                                      .arg(field.text().left(20))};
-                                settings.port = int(*number);
-                            }),
+        wholeInto(MqttTag::kPort, 1, kHighestPort, QString(), settings.port),
         plainInto(MqttTag::kUser, settings.user, false),
         plainInto(MqttTag::kPassword, settings.password, false),
         switchInto(MqttTag::kTls, settings.tls),
         plainInto(MqttTag::kCaFile, settings.caFile, true),
+        plainInto(MqttTag::kCertFile, settings.certFile, true),
+        plainInto(MqttTag::kKeyFile, settings.keyFile, true),
         plainInto(MqttTag::kTopic, settings.topic, true),
         FieldStep::optional(MqttTag::kSite, [&](const ConfigField &field) { settings.site = reducedSite(field.text()); }),
         plainInto(MqttTag::kDiscovery, settings.discovery, true),
+        wholeInto(MqttTag::kLiveEvery, 0, int(kLongestLiveEvery.count()), QStringLiteral(" of seconds"),
+                  settings.liveEvery),
     });
     if (failure)
         throw *failure;
@@ -119,6 +132,8 @@ MaybeFailure MqttSettings::problem() const
             return Failure{QStringLiteral("%1 must not be empty").arg(name)};
         if (text.contains(u'#') || text.contains(u'+'))
             return Failure{QStringLiteral("%1 must not contain # or +").arg(name)};
+        if (text.startsWith(u'$'))
+            return Failure{QStringLiteral("%1 must not start with $: the broker keeps those topics for itself").arg(name)};
         if (text.startsWith(u'/') || text.endsWith(u'/') || text.contains(QStringLiteral("//")))
             return Failure{QStringLiteral("%1 must not start or end with / or hold an empty level").arg(name)};
         return std::nullopt;
@@ -133,8 +148,13 @@ MaybeFailure MqttSettings::problem() const
         return Failure{QStringLiteral("Site must hold at least one of a-z, 0-9, _ and -")};
     if (const MaybeFailure failure = topicProblem(MqttTag::kDiscovery, discovery, true))
         return failure;
-    if (tls && !caFile.isEmpty() && !QFileInfo(caFile).isFile())
-        return Failure{QStringLiteral("CAFile %1 is not a file").arg(caFile)};
+    // Whether the files can be read is found at each connection attempt, so a file put right is
+    // used without a restart.
+    if (certFile.isEmpty() != keyFile.isEmpty())
+        return Failure{QStringLiteral("CertFile and KeyFile go together: give both or neither")};
+    if (!certFile.isEmpty() && (!tls || caFile.isEmpty()))
+        return Failure{QStringLiteral("a client certificate needs TLS 1 and a CAFile, the authority that signed "
+                                      "the broker's certificate")};
     return std::nullopt;
 }
 
@@ -150,9 +170,12 @@ QString MqttSettings::toFileText() const
         tagged(MqttTag::kPassword, password),
         tagged(MqttTag::kTls, QString::number(tls ? 1 : 0)),
         tagged(MqttTag::kCaFile, caFile),
+        tagged(MqttTag::kCertFile, certFile),
+        tagged(MqttTag::kKeyFile, keyFile),
         tagged(MqttTag::kTopic, topic),
         tagged(MqttTag::kSite, site),
         tagged(MqttTag::kDiscovery, discovery),
+        tagged(MqttTag::kLiveEvery, QString::number(liveEvery.count())),
         QString(),
     };
     return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");

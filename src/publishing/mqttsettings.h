@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
 #include <optional>
 
 namespace Brolant {
@@ -20,9 +21,12 @@ inline const QString kUser = QStringLiteral("User");
 inline const QString kPassword = QStringLiteral("Password");
 inline const QString kTls = QStringLiteral("TLS");
 inline const QString kCaFile = QStringLiteral("CAFile");
+inline const QString kCertFile = QStringLiteral("CertFile");
+inline const QString kKeyFile = QStringLiteral("KeyFile");
 inline const QString kTopic = QStringLiteral("Topic");
 inline const QString kSite = QStringLiteral("Site");
 inline const QString kDiscovery = QStringLiteral("Discovery");
+inline const QString kLiveEvery = QStringLiteral("LiveEvery");
 } // namespace MqttTag
 
 // Where and how readings are published to an MQTT broker: mqtt.cfg in the program folder, in the
@@ -30,6 +34,7 @@ inline const QString kDiscovery = QStringLiteral("Discovery");
 struct MqttSettings
 {
     static constexpr int kDefaultPort = 1883;
+    static constexpr std::chrono::seconds kLongestLiveEvery{3600};
 
     bool enabled = false;
     QString host;
@@ -38,9 +43,17 @@ struct MqttSettings
     QString password;
     bool tls = false;
     QString caFile; // empty: the system's certificates
+    // The client certificate and its key, for brokers that want one; both or neither.
+    QString certFile;
+    QString keyFile;
     QString topic = QStringLiteral("brolant");
     QString site = defaultSite();
     QString discovery = QStringLiteral("homeassistant");
+    // How often the live reading goes out at most; 0: never.
+    std::chrono::seconds liveEvery{1};
+    // Not in mqtt.cfg: how long the connection may stay silent before it counts as lost (the
+    // broker is asked for an answer after one keep-alive, and given one more). Tests shorten it.
+    std::chrono::seconds keepAlive{30};
 
     // This computer's name reduced to [a-z0-9_-]: one site per logger by default.
     static QString defaultSite();
@@ -62,6 +75,8 @@ struct MqttSettings
     static std::optional<MqttSettings> load(const QString &programFolder);
     // Writes mqtt.cfg atomically, readable by its owner only (it holds a password).
     void save(const QString &programFolder) const;
+
+    bool operator==(const MqttSettings &) const = default;
 };
 
 } // namespace Brolant

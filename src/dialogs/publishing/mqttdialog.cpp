@@ -55,10 +55,16 @@ MqttDialog::MqttDialog(const QString &programFolder, Messages &messages, QWidget
     form->addRow(m_tls);
     m_caFile = edit("CAFile", QStringLiteral("Certificate authority file"),
                     QStringLiteral("certificate authority file; empty uses the system's certificates"), kWideChars);
+    m_certFile = edit("CertFile", QStringLiteral("Client certificate file"),
+                      QStringLiteral("this logger's certificate, for a broker that wants one; empty for none"), kWideChars);
+    m_keyFile = edit("KeyFile", QStringLiteral("Client key file"),
+                     QStringLiteral("the private key of the client certificate, not protected by a password"), kWideChars);
     m_topic = edit("Topic", QStringLiteral("Topic"), QStringLiteral("first level of every topic"), kWideChars);
     m_site = edit("Site", QStringLiteral("Site"), QStringLiteral("this logger's name, a-z, 0-9, _ and -"), kWideChars);
     m_discovery = edit("Discovery", QStringLiteral("Discovery prefix"),
                        QStringLiteral("Home Assistant discovery prefix; empty turns discovery off"), kWideChars);
+    m_liveEvery = edit("LiveEvery", QStringLiteral("Live reading every (s)"),
+                       QStringLiteral("seconds between live readings at most; 0 for none"), kNarrowChars);
     column->addLayout(form);
 
     auto *testRow = new QHBoxLayout;
@@ -98,9 +104,12 @@ void MqttDialog::showSettings(const MqttSettings &settings)
     m_password->setText(settings.password);
     m_tls->setChecked(settings.tls);
     m_caFile->setText(settings.caFile);
+    m_certFile->setText(settings.certFile);
+    m_keyFile->setText(settings.keyFile);
     m_topic->setText(settings.topic);
     m_site->setText(settings.site);
     m_discovery->setText(settings.discovery);
+    m_liveEvery->setText(QString::number(settings.liveEvery.count()));
 }
 
 MqttSettings MqttDialog::typed() const
@@ -111,8 +120,10 @@ MqttSettings MqttDialog::typed() const
         tagged(MqttTag::kEnabled, on(m_enabled)) + tagged(MqttTag::kHost, m_host->text())
         + tagged(MqttTag::kPort, m_port->text()) + tagged(MqttTag::kUser, m_user->text())
         + tagged(MqttTag::kPassword, m_password->text()) + tagged(MqttTag::kTls, on(m_tls))
-        + tagged(MqttTag::kCaFile, m_caFile->text()) + tagged(MqttTag::kTopic, m_topic->text())
-        + tagged(MqttTag::kSite, m_site->text()) + tagged(MqttTag::kDiscovery, m_discovery->text()));
+        + tagged(MqttTag::kCaFile, m_caFile->text()) + tagged(MqttTag::kCertFile, m_certFile->text())
+        + tagged(MqttTag::kKeyFile, m_keyFile->text()) + tagged(MqttTag::kTopic, m_topic->text())
+        + tagged(MqttTag::kSite, m_site->text()) + tagged(MqttTag::kDiscovery, m_discovery->text())
+        + tagged(MqttTag::kLiveEvery, m_liveEvery->text()));
 }
 
 void MqttDialog::testClicked()

@@ -39,9 +39,12 @@ private:
     QLineEdit *m_password = nullptr;
     QCheckBox *m_tls = nullptr;
     QLineEdit *m_caFile = nullptr;
+    QLineEdit *m_certFile = nullptr;
+    QLineEdit *m_keyFile = nullptr;
     QLineEdit *m_topic = nullptr;
     QLineEdit *m_site = nullptr;
     QLineEdit *m_discovery = nullptr;
+    QLineEdit *m_liveEvery = nullptr;
     QLabel *m_outcome = nullptr;
 };
 
