@@ -1,6 +1,13 @@
 #include "publishing/connectiontest.h"
 
+#include <QRandomGenerator>
+
 namespace Brolant {
+
+namespace {
+constexpr int kIdDigits = 8;
+constexpr int kHex = 16;
+} // namespace
 
 ConnectionTest::ConnectionTest(QObject *parent) : QObject(parent)
 {
@@ -17,10 +24,11 @@ void ConnectionTest::start(const MqttSettings &settings)
         emit finished(problem->description);
         return;
     }
-    // A client id of its own, so the test never pushes the running logger off the broker, and
-    // no last will: a test says nothing about the site.
-    m_client = std::make_unique<MqttClient>(settings, QStringLiteral("brolant-test-") + settings.site,
-                                            std::nullopt);
+    // A client id of its own, so the test never pushes a running logger off the broker, and no
+    // last will: a test says nothing about the site.
+    m_client = std::make_unique<MqttClient>(
+        settings, QStringLiteral("brolant-test-%1").arg(QRandomGenerator::global()->generate(), kIdDigits, kHex, QChar(u'0')),
+        std::nullopt);
     // Queued: the client says these from inside libmosquitto, which must be left before stopping it.
     connect(m_client.get(), &MqttClient::connected, this, [this] { finish(QStringLiteral("connected")); },
             Qt::QueuedConnection);

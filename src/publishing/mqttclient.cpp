@@ -1,65 +1,37 @@
 #include "publishing/mqttclient.h"
 
+#include "publishing/connectionreasons.h"
+#include "text/failure.h"
+
 #include <QSocketNotifier>
 
 #include <mosquitto.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 
 namespace Brolant {
 
 namespace {
-constexpr int kKeepAliveSeconds = 30;
 constexpr std::chrono::seconds kKeepAliveCheck{1};
 constexpr int kLastWordsMilliseconds = 500;
 constexpr int kLastWordsStep = 10;
-constexpr int kBadUserNameOrPassword = 4;
-constexpr int kNotAuthorised = 5;
-
-// libmosquitto wants its initialisation once per process.
-void initialiseLibraryOnce()
-{
-    static const int initialised = mosquitto_lib_init();
-    Q_UNUSED(initialised);
-}
+constexpr int kSubscriptionQos = 1;
+// MQTT 5 reason codes from here on say no.
+constexpr int kFirstRefusal = 0x80;
 } // namespace
 
 MqttClient::MqttClient(const MqttSettings &settings, const QString &clientId,
                        const std::optional<MqttMessage> &lastWill, QObject *parent)
-    : QObject(parent), m_settings(settings)
+    : QObject(parent), m_settings(settings), m_clientId(clientId), m_lastWill(lastWill)
 {
-    initialiseLibraryOnce();
-    m_client = mosquitto_new(clientId.toUtf8().constData(), true, this);
-    if (!settings.user.isEmpty())
-        mosquitto_username_pw_set(m_client, settings.user.toUtf8().constData(),
-                                  settings.password.toUtf8().constData());
-    if (settings.tls) {
-        if (settings.caFile.isEmpty())
-            mosquitto_int_option(m_client, MOSQ_OPT_TLS_USE_OS_CERTS, 1);
-        else
-            mosquitto_tls_set(m_client, settings.caFile.toLocal8Bit().constData(), nullptr, nullptr,
-                              nullptr, nullptr);
-    }
-    if (lastWill)
-        mosquitto_will_set(m_client, lastWill->topic.toUtf8().constData(), int(lastWill->payload.size()),
-                           lastWill->payload.constData(), lastWill->qos, lastWill->retained);
-    mosquitto_connect_callback_set(m_client, &MqttClient::onConnect);
-    mosquitto_publish_callback_set(m_client, &MqttClient::onPublish);
-
     m_retryTimer.setSingleShot(true);
     connect(&m_retryTimer, &QTimer::timeout, this, &MqttClient::attempt);
     m_keepAliveTimer.setInterval(kKeepAliveCheck);
     connect(&m_keepAliveTimer, &QTimer::timeout, this, &MqttClient::keepAlive);
 }
 
-MqttClient::~MqttClient()
-{
-    m_readWatch.reset();
-    m_writeWatch.reset();
-    mosquitto_destroy(m_client);
-}
+MqttClient::~MqttClient() = default;
 
 void MqttClient::start()
 {
@@ -69,11 +41,26 @@ void MqttClient::start()
 
 void MqttClient::attempt()
 {
+    m_retired.reset();
+    m_client.reset();
     m_refusal.clear();
-    const int result = mosquitto_connect_async(m_client, m_settings.host.toUtf8().constData(),
-                                               m_settings.port, kKeepAliveSeconds);
+    m_libraryErrors.clear();
+    m_unanswered.clear();
+    try {
+        m_client = MosquittoSetup::make(m_settings, m_clientId, m_lastWill, this);
+    } catch (const Failure &failure) {
+        failed(failure.description); // nothing was sent: the settings could not all be applied
+        return;
+    }
+    mosquitto *client = m_client.get();
+    mosquitto_connect_v5_callback_set(client, &MqttClient::onConnect);
+    mosquitto_publish_v5_callback_set(client, &MqttClient::onPublish);
+    mosquitto_message_v5_callback_set(client, &MqttClient::onMessage);
+    mosquitto_log_callback_set(client, &MqttClient::onLog);
+    const int result = mosquitto_connect_async(client, m_settings.host.toUtf8().constData(), m_settings.port,
+                                               int(m_settings.keepAlive.count()));
     if (result != MOSQ_ERR_SUCCESS) {
-        failed(result);
+        failedWith(result);
         return;
     }
     watchSocket();
@@ -82,7 +69,7 @@ void MqttClient::attempt()
 
 void MqttClient::watchSocket()
 {
-    const int socket = mosquitto_socket(m_client);
+    const int socket = mosquitto_socket(m_client.get());
     m_readWatch.reset();
     m_writeWatch.reset();
     if (socket < 0)
@@ -97,39 +84,49 @@ void MqttClient::watchSocket()
 void MqttClient::updateWriteWatch()
 {
     if (m_writeWatch)
-        m_writeWatch->setEnabled(mosquitto_want_write(m_client));
+        m_writeWatch->setEnabled(mosquitto_want_write(m_client.get()));
 }
 
 void MqttClient::readable()
 {
-    afterLoop(mosquitto_loop_read(m_client, 1));
+    afterLoop(mosquitto_loop_read(m_client.get(), 1));
 }
 
 void MqttClient::writable()
 {
-    afterLoop(mosquitto_loop_write(m_client, 1));
+    afterLoop(mosquitto_loop_write(m_client.get(), 1));
 }
 
 void MqttClient::keepAlive()
 {
-    afterLoop(mosquitto_loop_misc(m_client));
+    afterLoop(mosquitto_loop_misc(m_client.get()));
 }
 
 void MqttClient::afterLoop(int result)
 {
+    if (!m_client)
+        return; // a listener's call inside the loop already found the connection gone
     if (result != MOSQ_ERR_SUCCESS)
-        failed(result);
+        failedWith(result);
     else
         updateWriteWatch();
 }
 
-void MqttClient::failed(int errorCode)
+void MqttClient::failedWith(int errorCode)
 {
-    const QString reason = reasonFor(errorCode);
+    const int savedErrno = errno;
+    failed(m_refusal.isEmpty()
+               ? ConnectionReasons::forFailure({errorCode, savedErrno, m_libraryErrors, m_connected}, m_settings)
+               : m_refusal);
+}
+
+void MqttClient::failed(const QString &reason)
+{
     m_readWatch.reset();
     m_writeWatch.reset();
     m_keepAliveTimer.stop();
     m_connected = false;
+    m_retired = std::move(m_client);
     if (m_stopping)
         return;
     emit disconnected(reason);
@@ -139,46 +136,40 @@ void MqttClient::failed(int errorCode)
     m_nextRetry = std::min(m_nextRetry * 2, kLongestRetry);
 }
 
-QString MqttClient::reasonFor(int errorCode) const
-{
-    if (!m_refusal.isEmpty())
-        return m_refusal;
-    const QString where = QStringLiteral("%1:%2").arg(m_settings.host).arg(m_settings.port);
-    switch (errorCode) {
-    case MOSQ_ERR_ERRNO:
-        if (errno == ECONNREFUSED)
-            return QStringLiteral("no broker at %1").arg(where);
-        return QStringLiteral("%1: %2").arg(where, QString::fromLocal8Bit(std::strerror(errno)));
-    case MOSQ_ERR_EAI:
-        return QStringLiteral("no host called %1").arg(m_settings.host);
-    case MOSQ_ERR_TLS:
-        return QStringLiteral("certificate not trusted, or no TLS at %1").arg(where);
-    case MOSQ_ERR_CONN_LOST:
-    case MOSQ_ERR_NO_CONN:
-        return QStringLiteral("the connection to %1 was lost").arg(where);
-    default:
-        return QStringLiteral("%1: %2").arg(where, QString::fromUtf8(mosquitto_strerror(errorCode)));
-    }
-}
-
-void MqttClient::onConnect(mosquitto *, void *self, int result)
+void MqttClient::onConnect(mosquitto *, void *self, int reasonCode, int, const mqtt5__property *)
 {
     auto *client = static_cast<MqttClient *>(self);
-    if (result == 0) {
+    if (reasonCode == 0) {
         client->m_connected = true;
         client->m_nextRetry = kFirstRetry;
         emit client->connected();
         return;
     }
-    // Mosquitto answers a wrong password with "not authorised"; to the user both mean the same.
-    client->m_refusal = result == kBadUserNameOrPassword || result == kNotAuthorised
-                            ? QStringLiteral("wrong user name or password")
-                            : QString::fromUtf8(mosquitto_connack_string(result));
+    client->m_refusal = ConnectionReasons::forConnectRefusal(reasonCode);
 }
 
-void MqttClient::onPublish(mosquitto *, void *self, int messageId)
+void MqttClient::onPublish(mosquitto *, void *self, int messageId, int reasonCode, const mqtt5__property *)
 {
-    emit static_cast<MqttClient *>(self)->delivered(messageId);
+    auto *client = static_cast<MqttClient *>(self);
+    const QString topic = client->m_unanswered.take(messageId);
+    if (reasonCode >= kFirstRefusal)
+        emit client->refused(messageId, topic, ConnectionReasons::forMessageRefusal(reasonCode));
+    else
+        emit client->delivered(messageId);
+}
+
+void MqttClient::onMessage(mosquitto *, void *self, const mosquitto_message *message, const mqtt5__property *properties)
+{
+    emit static_cast<MqttClient *>(self)->received(
+        {QString::fromUtf8(message->topic),
+         QByteArray(static_cast<const char *>(message->payload), message->payloadlen), message->qos, message->retain,
+         MqttProperties::userProperties(properties)});
+}
+
+void MqttClient::onLog(mosquitto *, void *self, int level, const char *text)
+{
+    if (level == MOSQ_LOG_ERR)
+        static_cast<MqttClient *>(self)->m_libraryErrors.append(QString::fromUtf8(text));
 }
 
 std::optional<int> MqttClient::publish(const MqttMessage &message)
@@ -186,14 +177,27 @@ std::optional<int> MqttClient::publish(const MqttMessage &message)
     if (!m_connected)
         return std::nullopt;
     int messageId = 0;
-    const int result = mosquitto_publish(m_client, &messageId, message.topic.toUtf8().constData(),
-                                         int(message.payload.size()), message.payload.constData(),
-                                         message.qos, message.retained);
+    const MqttProperties properties(message.userProperties);
+    const int result = mosquitto_publish_v5(m_client.get(), &messageId, message.topic.toUtf8().constData(),
+                                            int(message.payload.size()), message.payload.constData(), message.qos,
+                                            message.retained, properties.list());
     if (result != MOSQ_ERR_SUCCESS)
         return std::nullopt;
-    // Written out straight away where the socket takes it; the rest when it is writable.
-    writable();
+    if (message.qos > 0)
+        m_unanswered.insert(messageId, message.topic);
+    // libmosquitto writes at once what the socket takes, except inside its own callbacks, where
+    // running its loop would wait on itself: the rest goes when the socket is writable.
+    updateWriteWatch();
     return messageId;
+}
+
+void MqttClient::subscribe(const QString &topic)
+{
+    if (!m_connected)
+        return;
+    if (mosquitto_subscribe_v5(m_client.get(), nullptr, topic.toUtf8().constData(), kSubscriptionQos, 0, nullptr)
+        == MOSQ_ERR_SUCCESS)
+        updateWriteWatch();
 }
 
 void MqttClient::stop(const std::optional<MqttMessage> &lastWords)
@@ -203,11 +207,19 @@ void MqttClient::stop(const std::optional<MqttMessage> &lastWords)
     if (m_connected) {
         if (lastWords)
             publish(*lastWords);
-        mosquitto_disconnect(m_client);
-        // The words and the disconnect are small: give them a moment to leave, never longer.
-        for (int waited = 0; waited < kLastWordsMilliseconds && mosquitto_want_write(m_client);
-             waited += kLastWordsStep)
-            mosquitto_loop(m_client, kLastWordsStep, 1);
+        // The words, what is in flight and the disconnect are small: give them a moment to be
+        // taken, never longer.
+        const auto turnWhile = [this](const auto &waiting) {
+            for (int waited = 0; waited < kLastWordsMilliseconds && m_client && waiting(); waited += kLastWordsStep) {
+                if (mosquitto_loop(m_client.get(), kLastWordsStep, 1) != MOSQ_ERR_SUCCESS)
+                    return;
+            }
+        };
+        turnWhile([this] { return !m_unanswered.isEmpty() || mosquitto_want_write(m_client.get()); });
+        if (m_client) {
+            mosquitto_disconnect(m_client.get());
+            turnWhile([this] { return mosquitto_want_write(m_client.get()); });
+        }
     }
     m_connected = false;
     m_readWatch.reset();

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "publishing/mosquittohandle.h"
 #include "publishing/mqttmessages.h"
 #include "publishing/mqttsettings.h"
 
+#include <QHash>
 #include <QObject>
+#include <QStringList>
 #include <QTimer>
 
 #include <chrono>
@@ -12,13 +15,16 @@
 
 class QSocketNotifier;
 struct mosquitto;
+struct mosquitto_message;
 
 namespace Brolant {
 
 // A connection to an MQTT broker on libmosquitto, driven by Qt's event loop: the socket is
 // watched by notifiers and every callback runs in this thread, so nothing waits on the network
 // (only the name lookup of each attempt, instant for an address or a local name). A failed or
-// lost connection is tried again after 1 s, doubling to 60 s.
+// lost connection is tried again after 1 s, doubling to 60 s. Each attempt starts from a fresh
+// libmosquitto client: what was in flight on a lost connection is the caller's to send again, and
+// nothing else sends it.
 class MqttClient : public QObject
 {
     Q_OBJECT
@@ -33,19 +39,26 @@ public:
     ~MqttClient() override;
 
     void start();
-    // Says `lastWords`, waits briefly for them to go out, and disconnects for good.
+    // Says `lastWords`, waits briefly for them and for what is in flight to be taken, and
+    // disconnects for good.
     void stop(const std::optional<MqttMessage> &lastWords = std::nullopt);
     bool isConnected() const { return m_connected; }
-    // Sends now when connected; the message id to expect in delivered() (QoS 1), or nothing
-    // when it could not be sent.
+    // Sends now when connected; the message id to expect in delivered() or refused() (QoS 1 and
+    // 2), or nothing when it could not be sent.
     std::optional<int> publish(const MqttMessage &message);
+    // Asks for what is published on `topic`, the message the broker keeps included.
+    void subscribe(const QString &topic);
 
 signals:
     void connected();
     // An attempt failed or the connection broke, in plain words.
     void disconnected(const QString &reason);
-    // The broker has a QoS 1 message.
+    // The broker took a QoS 1 or 2 message.
     void delivered(int messageId);
+    // The broker said no to a QoS 1 or 2 message, in plain words.
+    void refused(int messageId, const QString &topic, const QString &reason);
+    // A message on a subscribed topic.
+    void received(const MqttMessage &message);
 
 private:
     void attempt();
@@ -55,21 +68,29 @@ private:
     void keepAlive();
     // After one turn of libmosquitto's loop: a failure, or the write watch as it now needs.
     void afterLoop(int result);
-    void failed(int errorCode);
+    void failed(const QString &reason);
+    void failedWith(int errorCode);
     void updateWriteWatch();
-    QString reasonFor(int errorCode) const;
 
-    static void onConnect(mosquitto *, void *self, int result);
-    static void onPublish(mosquitto *, void *self, int messageId);
+    static void onConnect(mosquitto *, void *self, int reasonCode, int flags, const struct mqtt5__property *);
+    static void onPublish(mosquitto *, void *self, int messageId, int reasonCode, const struct mqtt5__property *);
+    static void onMessage(mosquitto *, void *self, const mosquitto_message *message, const struct mqtt5__property *);
+    static void onLog(mosquitto *, void *self, int level, const char *text);
 
     MqttSettings m_settings;
-    mosquitto *m_client = nullptr;
+    QString m_clientId;
+    std::optional<MqttMessage> m_lastWill;
+    MosquittoHandle m_client;
+    // The client of a connection that failed while libmosquitto may still be on the stack.
+    MosquittoHandle m_retired;
     std::unique_ptr<QSocketNotifier> m_readWatch;
     std::unique_ptr<QSocketNotifier> m_writeWatch;
     QTimer m_retryTimer;
     QTimer m_keepAliveTimer;
     std::chrono::seconds m_nextRetry = kFirstRetry;
     QString m_refusal; // the broker's answer to the last attempt, when it said no
+    QStringList m_libraryErrors; // what libmosquitto logged as errors since the attempt began
+    QHash<int, QString> m_unanswered; // message id -> topic, until the broker answers
     bool m_connected = false;
     bool m_stopping = false;
 };
