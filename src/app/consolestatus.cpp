@@ -28,15 +28,26 @@ QString ConsoleStatus::statusLine(const Record &record, const QString &brokerSta
 
 QString ConsoleStatus::brokerWords(const BrokerState &state)
 {
+    QString words;
     switch (state.kind) {
+    case BrokerState::Kind::Off:
+        return words;
     case BrokerState::Kind::Connecting:
-        return QStringLiteral("connecting to %1").arg(state.address);
+        words = QStringLiteral("connecting to %1").arg(state.address);
+        break;
     case BrokerState::Kind::Connected:
-        return QStringLiteral("connected to %1").arg(state.address);
+        words = QStringLiteral("connected to %1").arg(state.address);
+        break;
+    case BrokerState::Kind::Refusing:
+        words = QStringLiteral("connected to %1, which refuses records: %2").arg(state.address, state.reason);
+        break;
     case BrokerState::Kind::Unavailable:
+        words = QStringLiteral("broker not available: %1").arg(state.reason);
         break;
     }
-    return QStringLiteral("broker not available: %1").arg(state.reason);
+    if (!state.sharedSite.isEmpty())
+        words += QStringLiteral("; another logger publishes as site ") + state.sharedSite;
+    return words;
 }
 
 void ConsoleStatus::printIntervalLine(const Record &record)

@@ -25,7 +25,8 @@ public:
     // "14:05:10  13.00 V  3.3 A  42 W  300 rpm  5 wind  1234.6 Wh  (58 frames, 0 rejected, ...)"
     // With the broker's state appended when readings are published.
     static QString statusLine(const Record &record, const QString &brokerState = QString());
-    // "connected to broker:1883", "broker not available: wrong user name or password".
+    // "connected to broker:1883", "broker not available: wrong user name or password"; with
+    // "; another logger publishes as site S" once one was seen. Empty while publishing is off.
     static QString brokerWords(const BrokerState &state);
 
     void printIntervalLine(const Record &record);

@@ -11,11 +11,15 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
+
 namespace Brolant {
 
 namespace {
 constexpr int kAtMostOnce = 0;
 constexpr int kAtLeastOnce = 1;
+// Records and days' energy: a record sent again after a lost connection is not delivered twice.
+constexpr int kExactlyOnce = 2;
 // Watt-hours carry one decimal, as the screen and the daily log show them.
 constexpr int kEnergyDecimals = 1;
 
@@ -30,6 +34,18 @@ QString isoTime(const QDateTime &time)
     return time.toOffsetFromUtc(time.offsetFromUtc()).toString(Qt::ISODateWithMs);
 }
 
+// The fields of a queued payload, in the order keys() gives them.
+const QStringList kRecordFields{QStringLiteral("amps"), QStringLiteral("frames"), QStringLiteral("rpm"),
+                                QStringLiteral("time"), QStringLiteral("volts"), QStringLiteral("watts"),
+                                QStringLiteral("wh"), QStringLiteral("wind")};
+const QStringList kEnergyFields{QStringLiteral("date"), QStringLiteral("wh")};
+
+bool allNumbers(const QJsonObject &object, const QStringList &fields, const QString &except)
+{
+    return std::all_of(fields.begin(), fields.end(),
+                       [&](const QString &field) { return field == except || object.value(field).isDouble(); });
+}
+
 // Wind-speed units Home Assistant knows as a wind speed.
 bool isWindSpeedUnit(const QString &units)
 {
@@ -39,10 +55,12 @@ bool isWindSpeedUnit(const QString &units)
 }
 } // namespace
 
-MqttMessages::MqttMessages(const MqttSettings &settings)
+MqttMessages::MqttMessages(const MqttSettings &settings, const QString &instance)
     : m_base(settings.topic + u'/' + settings.site),
       m_site(settings.site),
-      m_discoveryPrefix(settings.discovery)
+      m_discoveryPrefix(settings.discovery),
+      m_instance(instance),
+      m_liveEvery(settings.liveEvery)
 {
 }
 
@@ -56,10 +74,18 @@ QString MqttMessages::statusTopic() const
     return topic(QStringLiteral("status"));
 }
 
+QString MqttMessages::recordTopic() const
+{
+    return topic(QStringLiteral("record"));
+}
+
 MqttMessage MqttMessages::status(bool online) const
 {
-    return {statusTopic(), online ? QByteArrayLiteral("online") : QByteArrayLiteral("offline"),
-            kAtLeastOnce, true};
+    MqttMessage message{statusTopic(), online ? QByteArrayLiteral("online") : QByteArrayLiteral("offline"),
+                        kAtLeastOnce, true};
+    if (!m_instance.isEmpty())
+        message.userProperties.insert(kInstanceProperty, m_instance);
+    return message;
 }
 
 MqttMessage MqttMessages::live(const Reading &reading, double energy, const QDateTime &time) const
@@ -85,19 +111,38 @@ MqttMessage MqttMessages::record(const Record &record) const
                              {QStringLiteral("wind"), means.windSpeed},
                              {QStringLiteral("wh"), Rounding::halfAway(record.energy, kEnergyDecimals)},
                              {QStringLiteral("frames"), record.repeated ? 0 : double(record.health.thisInterval.accepted)}};
-    return queuedRecord(json(object));
-}
-
-MqttMessage MqttMessages::queuedRecord(const QByteArray &payload) const
-{
-    return {topic(QStringLiteral("record")), payload, kAtLeastOnce, false};
+    return {recordTopic(), json(object), kExactlyOnce, false};
 }
 
 MqttMessage MqttMessages::dayEnergy(const QDate &day, double wattHours) const
 {
     const QJsonObject object{{QStringLiteral("date"), day.toString(Qt::ISODate)},
                              {QStringLiteral("wh"), Rounding::halfAway(wattHours, kEnergyDecimals)}};
-    return {topic(QStringLiteral("energy")), json(object), kAtLeastOnce, true};
+    return {topic(QStringLiteral("energy")), json(object), kExactlyOnce, true};
+}
+
+MqttMessage MqttMessages::queued(const QByteArray &payload) const
+{
+    if (QJsonDocument::fromJson(payload).object().contains(QStringLiteral("date")))
+        return {topic(QStringLiteral("energy")), payload, kExactlyOnce, true};
+    return {recordTopic(), payload, kExactlyOnce, false};
+}
+
+bool MqttMessages::isQueuedPayload(const QByteArray &line)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(line, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return false;
+    const QJsonObject object = document.object();
+    const QStringList fields = object.keys();
+    if (fields == kRecordFields)
+        return allNumbers(object, fields, QStringLiteral("time"))
+               && QDateTime::fromString(object.value(QStringLiteral("time")).toString(), Qt::ISODateWithMs).isValid();
+    if (fields == kEnergyFields)
+        return allNumbers(object, fields, QStringLiteral("date"))
+               && QDate::fromString(object.value(QStringLiteral("date")).toString(), Qt::ISODate).isValid();
+    return false;
 }
 
 QList<MqttMessage> MqttMessages::discovery(const QString &windSpeedUnits) const
@@ -122,18 +167,22 @@ QList<MqttMessage> MqttMessages::discovery(const QString &windSpeedUnits) const
     };
     const QString deviceId = this->deviceId();
     const QJsonObject device = this->device();
+    const bool live = m_liveEvery.count() > 0;
     QList<MqttMessage> messages;
     for (const Sensor &sensor : sensors) {
         const QString key = QLatin1String(sensor.key);
         QJsonObject config{{QStringLiteral("name"), QLatin1String(sensor.name)},
                            {QStringLiteral("unique_id"), deviceId + u'_' + key},
-                           {QStringLiteral("state_topic"), topic(QStringLiteral("live"))},
+                           {QStringLiteral("state_topic"), live ? topic(QStringLiteral("live")) : recordTopic()},
                            {QStringLiteral("value_template"), QStringLiteral("{{ value_json.%1 }}").arg(key)},
                            {QStringLiteral("availability_topic"), statusTopic()},
                            {QStringLiteral("state_class"), QLatin1String(sensor.stateClass)},
                            {QStringLiteral("device"), device}};
         if (!sensor.unit.isEmpty())
             config.insert(QStringLiteral("unit_of_measurement"), sensor.unit);
+        // The status says whether the logger is there; this, whether the board still speaks.
+        if (live)
+            config.insert(QStringLiteral("expire_after"), qint64(kLiveIntervalsToExpiry * m_liveEvery.count()));
         if (*sensor.deviceClass)
             config.insert(QStringLiteral("device_class"), QLatin1String(sensor.deviceClass));
         messages.append({QStringLiteral("%1/sensor/%2/%3/config").arg(m_discoveryPrefix, deviceId, key),

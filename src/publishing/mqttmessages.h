@@ -3,7 +3,10 @@
 #include <QByteArray>
 #include <QJsonObject>
 #include <QList>
+#include <QMap>
 #include <QString>
+
+#include <chrono>
 
 class QDate;
 class QDateTime;
@@ -21,6 +24,8 @@ struct MqttMessage
     QByteArray payload;
     int qos = 0;
     bool retained = false;
+    // MQTT 5 user properties: name, value.
+    QMap<QString, QString> userProperties = {};
 };
 
 // An alarm as published: its name, whether raised means the battery is low, and whether it is on.
@@ -36,21 +41,34 @@ struct MqttAlarm
 class MqttMessages
 {
 public:
-    explicit MqttMessages(const MqttSettings &settings);
+    // The user property of the status that names the logger publishing it.
+    static inline const QString kInstanceProperty = QStringLiteral("instance");
+    // Home Assistant calls a sensor unavailable after this many live intervals without a reading.
+    static constexpr int kLiveIntervalsToExpiry = 5;
+
+    // `instance` names this logger in its status, so that another publishing as the same site is
+    // noticed.
+    explicit MqttMessages(const MqttSettings &settings, const QString &instance = QString());
 
     QString statusTopic() const;
-    // "online" when connected; the broker's last will says "offline".
+    QString recordTopic() const;
+    // "online" when connected; the broker's last will says "offline". Both carry the instance.
     MqttMessage status(bool online) const;
     // The latest reading, at most one a second: not kept, lost when nobody listens.
     MqttMessage live(const Reading &reading, double energy, const QDateTime &time) const;
-    // One logged interval, as the daily log rounds it; each must arrive, in order.
+    // One logged interval, as the daily log rounds it; each must arrive once, in order.
     MqttMessage record(const Record &record) const;
-    // A record's payload as it waited in the queue.
-    MqttMessage queuedRecord(const QByteArray &payload) const;
-    // A finished day's watt-hours, kept by the broker for whoever asks later.
+    // A finished day's watt-hours, kept by the broker for whoever asks later; it waits in the
+    // queue with the records.
     MqttMessage dayEnergy(const QDate &day, double wattHours) const;
+    // A record's or a day's energy payload as it waited in the queue, on its own topic.
+    MqttMessage queued(const QByteArray &payload) const;
+    // Whether a line of the queue file is a payload record() or dayEnergy() made: a JSON object
+    // with exactly their fields, a valid time or date and numbers.
+    static bool isQueuedPayload(const QByteArray &line);
     // One retained config per sensor, so Home Assistant finds them by itself; none when
-    // discovery is off.
+    // discovery is off. The sensors read the live messages and expire when those stop (the board
+    // went quiet), or, with no live messages, the records.
     QList<MqttMessage> discovery(const QString &windSpeedUnits) const;
 
     // An alarm's state, "raised" or "cleared", kept by the broker: T/S/alarm/<name>.
@@ -68,6 +86,8 @@ private:
     QString m_base; // T/S
     QString m_site;
     QString m_discoveryPrefix;
+    QString m_instance;
+    std::chrono::seconds m_liveEvery;
 };
 
 } // namespace Brolant

@@ -5,66 +5,109 @@
 #include "session/loggercore.h"
 #include "text/failure.h"
 
+#include <QCryptographicHash>
+#include <QFileInfo>
+#include <QSysInfo>
+
 namespace Brolant {
 
 namespace {
-constexpr std::chrono::seconds kLiveEvery{1};
 const QString kBrokerNotAvailable = QStringLiteral("broker not available");
-
-QString clientIdFor(const MqttSettings &settings)
-{
-    return QStringLiteral("brolant-") + settings.site;
-}
+const QString kQueueFull = QStringLiteral("MQTT queue full");
+const QString kQueueNotWritten = QStringLiteral("MQTT queue not written");
+const QByteArray kOnline = QByteArrayLiteral("online");
+const QByteArray kOffline = QByteArrayLiteral("offline");
+// Enough of the hash to tell a few loggers apart, short enough for any broker's client ids.
+constexpr qsizetype kInstanceHexDigits = 12;
 } // namespace
 
-MqttPublisher::MqttPublisher(const QString &programFolder, const MqttSettings &settings,
-                             LoggerCore &core)
+MqttPublisher::MqttPublisher(const QString &programFolder, const MqttSettings &settings, LoggerCore &core)
     : m_core(core),
       m_settings(settings),
-      m_messages(settings),
-      m_queue(programFolder),
-      m_client(settings, clientIdFor(settings), m_messages.status(false))
+      m_instance(instanceId(programFolder)),
+      m_messages(settings, m_instance),
+      m_queue(programFolder, &MqttMessages::isQueuedPayload),
+      m_client(settings, m_instance, m_messages.status(false))
 {
     connect(&m_client, &MqttClient::connected, this, &MqttPublisher::connectedToBroker);
     connect(&m_client, &MqttClient::disconnected, this, &MqttPublisher::brokerLost);
-    connect(&m_client, &MqttClient::delivered, this, &MqttPublisher::recordDelivered);
+    connect(&m_client, &MqttClient::delivered, this, &MqttPublisher::delivered);
+    connect(&m_client, &MqttClient::refused, this, &MqttPublisher::refused);
+    connect(&m_client, &MqttClient::received, this, &MqttPublisher::heard);
     connect(&core.receiver, &FrameReceiver::frameAccepted, this, &MqttPublisher::publishLive);
-    connect(&core.logging, &LoggingCycle::intervalLogged, this, &MqttPublisher::queueRecord);
-    connect(&core.energy, &EnergyCounter::dayClosed, this,
-            [this](const QDate &day, double wattHours, const QString &) { publishDayEnergy(day, wattHours); });
+    connect(&core.logging, &LoggingCycle::intervalLogged, this,
+            [this](const Record &record) { enqueue(m_messages.record(record).payload); });
+    connect(&core.energy, &EnergyCounter::dayClosed, this, [this](const QDate &day, double wattHours, const QString &) {
+        enqueue(m_messages.dayEnergy(day, wattHours).payload);
+    });
+    m_refusedRetry.setSingleShot(true);
+    m_refusedRetry.setInterval(kRefusedRetry);
+    connect(&m_refusedRetry, &QTimer::timeout, this, &MqttPublisher::sendWaiting);
     qRegisterMetaType<BrokerState>();
+}
+
+QString MqttPublisher::instanceId(const QString &programFolder)
+{
+    const QFileInfo folder(programFolder);
+    const QByteArray who = QSysInfo::machineUniqueId() + '\n' + QSysInfo::machineHostName().toUtf8() + '\n'
+                           + (folder.exists() ? folder.canonicalFilePath() : folder.absoluteFilePath()).toUtf8();
+    return QStringLiteral("brolant-")
+           + QString::fromLatin1(QCryptographicHash::hash(who, QCryptographicHash::Sha256).toHex().left(kInstanceHexDigits));
+}
+
+QString MqttPublisher::address() const
+{
+    return QStringLiteral("%1:%2").arg(m_settings.host).arg(m_settings.port);
 }
 
 void MqttPublisher::start()
 {
+    reportQueueLoaded();
     setState(BrokerState::Kind::Connecting);
     m_client.start();
 }
 
+void MqttPublisher::reportQueueLoaded()
+{
+    const RecordQueue::Loaded &loaded = m_queue.loaded();
+    if (loaded.damaged > 0)
+        emit problemFound(QStringLiteral("MQTT queue damaged"),
+                          QStringLiteral("%1 line(s) of %2 were no records and are not sent; they are set aside in %3")
+                              .arg(loaded.damaged)
+                              .arg(FileName::kMqttQueue, FileName::kMqttQueueDamaged));
+    if (loaded.dropped > 0)
+        emit problemFound(kQueueFull, QStringLiteral("%1 held more than %2 records: the oldest %3 were dropped")
+                                          .arg(FileName::kMqttQueue)
+                                          .arg(RecordQueue::kCapacity)
+                                          .arg(loaded.dropped));
+    if (loaded.problem)
+        emit problemFound(kQueueNotWritten, loaded.problem->description);
+}
+
 void MqttPublisher::setState(BrokerState::Kind kind, const QString &reason)
 {
-    m_state = {kind, QStringLiteral("%1:%2").arg(m_settings.host).arg(m_settings.port), reason};
+    m_state.kind = kind;
+    m_state.address = address();
+    m_state.reason = reason;
     emit stateChanged(m_state);
 }
 
 void MqttPublisher::connectedToBroker()
 {
     if (m_outage)
-        emit problemFound(QStringLiteral("broker available again"),
-                          QStringLiteral("%1:%2").arg(m_settings.host).arg(m_settings.port));
+        emit problemFound(QStringLiteral("broker available again"), address());
     m_outage = false;
     setState(BrokerState::Kind::Connected);
+    // Before this logger's own status replaces it: the status kept says who published last.
+    m_client.subscribe(m_messages.statusTopic());
     m_client.publish(m_messages.status(true));
     for (const MqttMessage &config : m_messages.discovery(m_core.logging.windSpeedUnits()))
         m_client.publish(config);
-    if (m_dayEnergyWaiting && m_client.publish(*m_dayEnergyWaiting))
-        m_dayEnergyWaiting.reset();
-    for (const MqttMessage &config : m_messages.alarmDiscovery(m_alarms))
-        m_client.publish(config);
-    for (auto waiting = m_alarmsWaiting.begin(); waiting != m_alarmsWaiting.end();)
-        waiting = m_client.publish(*waiting) ? m_alarmsWaiting.erase(waiting) : std::next(waiting);
-    m_recordInFlight.reset();
-    sendWaitingRecords();
+    publishAlarms();
+    // Whatever was in flight on the lost connection goes again; nothing else sends it.
+    m_inFlight.reset();
+    m_refusedRetry.stop();
+    sendWaiting();
 }
 
 void MqttPublisher::brokerLost(const QString &reason)
@@ -73,83 +116,135 @@ void MqttPublisher::brokerLost(const QString &reason)
     if (!m_outage)
         emit problemFound(kBrokerNotAvailable, reason);
     m_outage = true;
-    m_recordInFlight.reset();
+    m_inFlight.reset();
     setState(BrokerState::Kind::Unavailable, reason);
+}
+
+void MqttPublisher::heard(const MqttMessage &message)
+{
+    if (m_ending || message.topic != m_messages.statusTopic())
+        return;
+    const QString instance = message.userProperties.value(MqttMessages::kInstanceProperty);
+    if (instance == m_instance) {
+        // The last will of a connection of ours the broker held on to after it was lost: this
+        // connection is up, so the status must say so.
+        if (message.payload == kOffline)
+            m_client.publish(m_messages.status(true));
+        return;
+    }
+    if (instance.isEmpty() || message.payload != kOnline || !m_state.sharedSite.isEmpty())
+        return;
+    m_state.sharedSite = m_settings.site;
+    emit problemFound(QStringLiteral("another logger publishes as site %1").arg(m_settings.site),
+                      QStringLiteral("its records and these mix on %1: give each logger a Site of its own")
+                          .arg(m_messages.recordTopic()));
+    emit stateChanged(m_state);
 }
 
 void MqttPublisher::publishLive(const Reading &reading)
 {
     const MonotonicTime now = m_core.clock.monotonic();
-    if (!m_client.isConnected() || (m_lastLive && now - *m_lastLive < kLiveEvery))
+    if (m_settings.liveEvery.count() == 0 || !m_client.isConnected()
+        || (m_lastLive && now - *m_lastLive < m_settings.liveEvery))
         return;
     m_lastLive = now;
     m_client.publish(m_messages.live(reading, m_core.energy.total(), m_core.clock.now()));
 }
 
-void MqttPublisher::queueRecord(const Record &record)
+void MqttPublisher::enqueue(const QByteArray &payload)
 {
     try {
-        if (const qsizetype dropped = m_queue.push(m_messages.record(record).payload))
-            emit problemFound(QStringLiteral("MQTT queue full"),
-                       QStringLiteral("the oldest %1 record(s) waiting for the broker were dropped").arg(dropped));
+        // One entry an episode: from the first record dropped until the broker takes them again.
+        if (m_queue.push(payload) > 0 && !std::exchange(m_queueOverflowing, true))
+            emit problemFound(kQueueFull, QStringLiteral("%1 holds %2 records: until the broker takes them, the "
+                                                         "oldest is dropped for each new one")
+                                              .arg(FileName::kMqttQueue)
+                                              .arg(RecordQueue::kCapacity));
         m_queueFailing = false;
     } catch (const Failure &failure) {
         // Still queued in memory; said once until the file can be written again.
         if (!std::exchange(m_queueFailing, true))
-            emit problemFound(QStringLiteral("MQTT queue not written"), failure.description);
+            emit problemFound(kQueueNotWritten, failure.description);
     }
-    sendWaitingRecords();
+    sendWaiting();
 }
 
-void MqttPublisher::sendWaitingRecords()
+void MqttPublisher::sendWaiting()
 {
     // One at a time, so they arrive in order whatever happens to the connection.
-    if (m_recordInFlight || m_queue.isEmpty())
+    if (m_ending || m_inFlight || m_queue.isEmpty() || m_refusedRetry.isActive())
         return;
-    m_recordInFlight = m_client.publish(m_messages.queuedRecord(m_queue.front()));
+    m_inFlight = m_client.publish(m_messages.queued(m_queue.front()));
 }
 
-void MqttPublisher::recordDelivered(int messageId)
+void MqttPublisher::delivered(int messageId)
 {
-    if (!m_recordInFlight || *m_recordInFlight != messageId)
+    if (!m_inFlight || *m_inFlight != messageId)
         return;
-    m_recordInFlight.reset();
+    m_inFlight.reset();
     m_queue.pop();
-    sendWaitingRecords();
+    if (!m_queue.isFull())
+        m_queueOverflowing = false;
+    if (std::exchange(m_recordsRefused, false)) {
+        emit problemFound(QStringLiteral("broker takes records again"), address());
+        setState(BrokerState::Kind::Connected);
+    }
+    sendWaiting();
 }
 
-void MqttPublisher::publishDayEnergy(const QDate &day, double wattHours)
+void MqttPublisher::refused(int messageId, const QString &topic, const QString &reason)
 {
-    const MqttMessage message = m_messages.dayEnergy(day, wattHours);
-    if (!m_client.publish(message))
-        m_dayEnergyWaiting = message; // retained when it goes, so the latest is all that matters
+    const QString what = QStringLiteral("%1: %2").arg(topic, reason);
+    if (m_inFlight && *m_inFlight == messageId) {
+        // Only the broker's yes counts: the record stays first in the queue.
+        m_inFlight.reset();
+        m_refusedRetry.start();
+        if (!std::exchange(m_recordsRefused, true))
+            emit problemFound(QStringLiteral("broker refuses records"),
+                              QStringLiteral("%1; they wait in %2").arg(what, FileName::kMqttQueue));
+        setState(BrokerState::Kind::Refusing, what);
+        return;
+    }
+    if (m_refusedTopics.contains(topic))
+        return;
+    m_refusedTopics.insert(topic);
+    emit problemFound(QStringLiteral("broker refuses messages"), what);
 }
 
 void MqttPublisher::setAlarms(const QList<MqttAlarm> &alarms)
 {
     m_alarms = alarms;
-    if (m_client.isConnected())
-        for (const MqttMessage &config : m_messages.alarmDiscovery(m_alarms))
-            m_client.publish(config);
+    publishAlarms();
 }
 
 void MqttPublisher::alarmChanged(const QString &name, bool raised)
 {
-    const MqttMessage message = m_messages.alarm(name, raised);
-    if (m_client.publish(message))
-        m_alarmsWaiting.remove(name);
-    else
-        m_alarmsWaiting.insert(name, message);
+    m_alarmRaised.insert(name, raised);
+    m_client.publish(m_messages.alarm(name, raised));
+}
+
+void MqttPublisher::publishAlarms()
+{
+    if (!m_client.isConnected())
+        return;
+    for (const MqttMessage &config : m_messages.alarmDiscovery(m_alarms))
+        m_client.publish(config);
+    // Kept by the broker: said again on every connection, so none lost with a connection stays wrong.
+    for (const MqttAlarm &alarm : std::as_const(m_alarms)) {
+        if (alarm.on && m_alarmRaised.contains(alarm.name))
+            m_client.publish(m_messages.alarm(alarm.name, m_alarmRaised.value(alarm.name)));
+    }
 }
 
 void MqttPublisher::end()
 {
+    m_ending = true;
+    m_client.stop(m_messages.status(false));
     try {
         m_queue.save();
     } catch (const Failure &failure) {
-        emit problemFound(QStringLiteral("MQTT queue not written"), failure.description);
+        emit problemFound(kQueueNotWritten, failure.description);
     }
-    m_client.stop(m_messages.status(false));
 }
 
 } // namespace Brolant

@@ -9,8 +9,9 @@
 #include <QDateTime>
 #include <QMap>
 #include <QObject>
+#include <QSet>
+#include <QTimer>
 
-#include <memory>
 #include <optional>
 
 namespace Brolant {
@@ -19,16 +20,24 @@ struct LoggerCore;
 struct Reading;
 struct Record;
 
-// Publishes the logger's readings to an MQTT broker: the live reading at most once a second,
-// every logged record (queued on disk while the broker is away, sent in order when it is back),
-// the finished day's energy, the status with a last will, and Home Assistant discovery. It
-// listens to the core's signals only; the files of the logger do not change for it.
+// Publishes the logger's readings to an MQTT broker: the live reading at most once every
+// LiveEvery seconds, every logged record and every finished day's energy (queued on disk while
+// the broker is away or refuses them, sent once each and in order when it takes them), the status
+// with a last will, and Home Assistant discovery. It notices another logger publishing as the
+// same site. It listens to the core's signals only; the files of the logger do not change for it.
 class MqttPublisher : public QObject
 {
     Q_OBJECT
 
 public:
+    // A refused record is offered again after this, in case the broker's rights were put right.
+    static constexpr std::chrono::seconds kRefusedRetry{60};
+
     MqttPublisher(const QString &programFolder, const MqttSettings &settings, LoggerCore &core);
+
+    // Who this logger is at the broker (its client id and the instance in its status): the same
+    // for a program folder from run to run, another for every other folder or computer.
+    static QString instanceId(const QString &programFolder);
 
     // Starts connecting; what happens is said by the signals, so connect to them first.
     void start();
@@ -36,7 +45,7 @@ public:
     qsizetype waitingRecords() const { return m_queue.size(); }
     // The alarms whose discovery is published from now on (again on every connection).
     void setAlarms(const QList<MqttAlarm> &alarms);
-    // An alarm raised or cleared; kept until the broker has it, the latest state only.
+    // An alarm raised or cleared; the latest state of each alarm is said again on every connection.
     void alarmChanged(const QString &name, bool raised);
     // Says "offline" and disconnects; the queue stays on disk for the next run.
     void end();
@@ -47,27 +56,36 @@ signals:
     void problemFound(const QString &stage, const QString &description);
 
 private:
+    void reportQueueLoaded();
     void connectedToBroker();
     void brokerLost(const QString &reason);
+    void heard(const MqttMessage &message);
     void publishLive(const Reading &reading);
-    void queueRecord(const Record &record);
-    void sendWaitingRecords();
-    void recordDelivered(int messageId);
-    void publishDayEnergy(const QDate &day, double wattHours);
+    void enqueue(const QByteArray &payload);
+    void sendWaiting();
+    void delivered(int messageId);
+    void refused(int messageId, const QString &topic, const QString &reason);
+    void publishAlarms();
     void setState(BrokerState::Kind kind, const QString &reason = QString());
+    QString address() const;
 
     LoggerCore &m_core;
     MqttSettings m_settings;
+    QString m_instance;
     MqttMessages m_messages;
     RecordQueue m_queue;
     MqttClient m_client;
-    std::optional<int> m_recordInFlight;
-    std::optional<MqttMessage> m_dayEnergyWaiting;
+    std::optional<int> m_inFlight; // the queue's front, sent and not yet answered
+    QTimer m_refusedRetry;
     QList<MqttAlarm> m_alarms;
-    QMap<QString, MqttMessage> m_alarmsWaiting;
+    QMap<QString, bool> m_alarmRaised;
+    QSet<QString> m_refusedTopics;
     std::optional<MonotonicTime> m_lastLive;
     bool m_outage = false;
+    bool m_recordsRefused = false;
     bool m_queueFailing = false;
+    bool m_queueOverflowing = false;
+    bool m_ending = false;
     BrokerState m_state;
 };
 

@@ -6,22 +6,59 @@
 
 namespace Brolant {
 
-MqttPublishing::MqttPublishing(LoggerSession &session, QObject *parent) : QObject(parent), m_session(session) {}
+MqttPublishing::MqttPublishing(LoggerSession &session, QObject *parent) : QObject(parent), m_session(session)
+{
+    connect(&session, &LoggerSession::settingsFileChanged, this, &MqttPublishing::fileChanged);
+}
 
 void MqttPublishing::start()
 {
-    std::optional<MqttSettings> settings;
+    apply(read());
+}
+
+MqttPublishing::Wanted MqttPublishing::read() const
+{
     try {
-        settings = MqttSettings::load(m_session.programFolder());
+        return {MqttSettings::load(m_session.programFolder()), QString()};
     } catch (const Failure &failure) {
-        // Nothing is tried with a file that cannot be used.
+        return {std::nullopt, failure.description};
+    }
+}
+
+void MqttPublishing::fileChanged(const QString &fileName)
+{
+    if (fileName != FileName::kMqttSettings || !m_applied)
+        return;
+    const Wanted wanted = read();
+    if (wanted == *m_applied)
+        return; // written again, or changed where it does not matter
+    if (m_publisher) {
+        m_publisher->end();
+        m_publisher.reset();
+    }
+    const QString what = wanted.settings
+                             ? QStringLiteral("publishing to %1:%2 as site %3")
+                                   .arg(wanted.settings->host)
+                                   .arg(wanted.settings->port)
+                                   .arg(wanted.settings->site)
+                             : QStringLiteral("publishing off");
+    emit problemFound(QStringLiteral("MQTT settings changed"),
+                      QStringLiteral("the new settings in %1 apply: %2").arg(FileName::kMqttSettings, what));
+    apply(wanted);
+}
+
+void MqttPublishing::apply(const Wanted &wanted)
+{
+    m_applied = wanted;
+    // Nothing is tried with a file that cannot be used.
+    if (!wanted.problem.isEmpty())
         emit problemFound(QStringLiteral("MQTT publishing not started"),
-                          QStringLiteral("%1 cannot be used: %2").arg(FileName::kMqttSettings, failure.description));
+                          QStringLiteral("%1 cannot be used: %2").arg(FileName::kMqttSettings, wanted.problem));
+    if (!wanted.settings) {
+        emit stateChanged(BrokerState{});
         return;
     }
-    if (!settings)
-        return;
-    m_publisher = std::make_unique<MqttPublisher>(m_session.programFolder(), *settings, m_session.core());
+    m_publisher = std::make_unique<MqttPublisher>(m_session.programFolder(), *wanted.settings, m_session.core());
     connect(m_publisher.get(), &MqttPublisher::problemFound, this, &MqttPublishing::problemFound);
     connect(m_publisher.get(), &MqttPublisher::stateChanged, this, &MqttPublishing::stateChanged);
     emit started(*m_publisher);
@@ -30,6 +67,7 @@ void MqttPublishing::start()
 
 void MqttPublishing::end()
 {
+    m_applied.reset();
     if (m_publisher)
         m_publisher->end();
 }

@@ -6,13 +6,16 @@
 #include <QObject>
 
 #include <memory>
+#include <optional>
 
 namespace Brolant {
 
 class LoggerSession;
 
 // Publishing as mqtt.cfg says: a publisher while the file switches publishing on, nothing while
-// it does not; a file that cannot be used starts nothing and says why.
+// it does not; a file that cannot be used starts nothing and says why. A change of the file
+// applies at once: the publisher at work ends in order and one with the new settings (or none)
+// takes over.
 class MqttPublishing : public QObject
 {
     Q_OBJECT
@@ -28,14 +31,28 @@ public:
     void end();
 
 signals:
+    // A publisher starts: whoever publishes through it joins it now (again after each change).
     void started(MqttPublisher &publisher);
     void stateChanged(const BrokerState &state);
     // One entry for the error log: the stage and the failure's description.
     void problemFound(const QString &stage, const QString &description);
 
 private:
+    // What mqtt.cfg asks for: settings while it switches publishing on, else nothing, with the
+    // reason when the file cannot be used.
+    struct Wanted
+    {
+        std::optional<MqttSettings> settings;
+        QString problem;
+        bool operator==(const Wanted &) const = default;
+    };
+    Wanted read() const;
+    void apply(const Wanted &wanted);
+    void fileChanged(const QString &fileName);
+
     LoggerSession &m_session;
     std::unique_ptr<MqttPublisher> m_publisher;
+    std::optional<Wanted> m_applied; // nothing before start() and after end()
 };
 
 } // namespace Brolant

@@ -2,33 +2,76 @@
 
 #include "platform/programpaths.h"
 #include "platform/textfile.h"
-#include "text/failure.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 namespace Brolant {
 
 namespace {
 constexpr int kDeliveriesPerSave = 50;
-// Far beyond two weeks of records: anything larger is not this program's queue.
-constexpr qint64 kLargestFile = 64LL * 1024 * 1024;
+
+QString lines(const QList<QByteArray> &payloads)
+{
+    QByteArray text;
+    for (const QByteArray &payload : payloads)
+        text += payload + "\r\n";
+    return QString::fromLatin1(text);
+}
 } // namespace
 
-RecordQueue::RecordQueue(QString programFolder) : m_programFolder(std::move(programFolder))
+RecordQueue::RecordQueue(QString programFolder, const std::function<bool(const QByteArray &)> &isPayload)
+    : m_programFolder(std::move(programFolder))
 {
-    if (!QFileInfo::exists(path()))
+    if (!QFile::exists(path()))
         return;
+    QList<QByteArray> damaged;
+    bool rewrite = readLines(damaged);
+    const QList<QByteArray> read = std::exchange(m_waiting, {});
+    for (const QByteArray &line : read)
+        (isPayload(line) ? m_waiting : damaged).append(line);
+    m_loaded.damaged = damaged.size();
+    rewrite = rewrite || !damaged.isEmpty();
     try {
-        for (const QByteArray &line : TextFile::readBytes(path(), kLargestFile).split('\n')) {
-            if (!line.trimmed().isEmpty())
-                m_waiting.append(line.trimmed());
-        }
-    } catch (const Failure &) {
-        // An unreadable queue is started afresh rather than blocking publishing for good.
+        if (!damaged.isEmpty())
+            TextFile::append(ProgramPaths(m_programFolder).mqttQueueDamaged(), lines(damaged));
+        if (rewrite)
+            save();
+    } catch (const Failure &failure) {
+        m_loaded.problem = failure;
     }
-    while (m_waiting.size() > kCapacity)
-        m_waiting.removeFirst();
+}
+
+bool RecordQueue::readLines(QList<QByteArray> &damaged)
+{
+    QFile file(path());
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_loaded.problem = Failure{QStringLiteral("%1 cannot be read: %2").arg(path(), file.errorString())};
+        return false;
+    }
+    bool rewrite = false;
+    while (!file.atEnd()) {
+        // At most kLongestLine bytes (the size given counts a terminating zero).
+        QByteArray line = file.readLine(kLongestLine + 1);
+        if (!line.endsWith('\n') && !file.atEnd()) {
+            // Longer than any payload: its start is set aside, the rest skipped.
+            while (!file.atEnd() && !file.readLine(kLongestLine + 1).endsWith('\n')) {
+            }
+            damaged.append(line);
+            rewrite = true;
+            continue;
+        }
+        rewrite = rewrite || !line.endsWith('\n'); // the next payload must not join it
+        line = line.trimmed();
+        if (line.isEmpty())
+            continue;
+        m_waiting.append(line);
+        if (m_waiting.size() > kCapacity) {
+            m_waiting.removeFirst();
+            ++m_loaded.dropped;
+            rewrite = true;
+        }
+    }
+    return rewrite;
 }
 
 QString RecordQueue::path() const
@@ -47,7 +90,7 @@ qsizetype RecordQueue::push(const QByteArray &payload)
     if (dropped > 0)
         save();
     else
-        TextFile::append(path(), QString::fromLatin1(payload + "\r\n"));
+        TextFile::append(path(), lines({payload}));
     return dropped;
 }
 
@@ -70,10 +113,7 @@ void RecordQueue::save()
         QFile::remove(path());
         return;
     }
-    QByteArray text;
-    for (const QByteArray &payload : m_waiting)
-        text += payload + "\r\n";
-    TextFile::replace(path(), QString::fromLatin1(text));
+    TextFile::replace(path(), lines(m_waiting));
 }
 
 } // namespace Brolant

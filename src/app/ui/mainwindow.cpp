@@ -130,7 +130,8 @@ QRect MainWindow::alarmArea() const
 
 void MainWindow::showBrokerState(const BrokerState &state)
 {
-    const QString text = QStringLiteral("MQTT: ") + ConsoleStatus::brokerWords(state);
+    const QString words = ConsoleStatus::brokerWords(state);
+    const QString text = words.isEmpty() ? QString() : QStringLiteral("MQTT: ") + words;
     m_title->setToolTip(text);
     m_title->setAccessibleDescription(text);
 }
