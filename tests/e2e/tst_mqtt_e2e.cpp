@@ -1,10 +1,11 @@
 #include "alarms/alarmservice.h"
 #include "app/alarmpublishing.h"
+#include "app/consolestatus.h"
+#include "app/loggerparts.h"
 #include "boardprocess.h"
 #include "brokerprocess.h"
 #include "dialogs/publishing/mqttdialog.h"
-#include "modelrig.h"
-#include "publishing/mqttpublishing.h"
+#include "publishingrig.h"
 #include "screenreader.h"
 #include "scriptedprompts.h"
 
@@ -21,57 +22,6 @@ using namespace Brolant;
 
 namespace {
 constexpr int kBrokerWait = 20000;
-
-QByteArray frame(int volts)
-{
-    return QStringLiteral("[<V>%1</V><I>577</I><R>20</R><S>9</S><M>0</M><C>0</C>]").arg(volts).toLatin1();
-}
-
-// The main window's model and a publisher, against a real broker of the test's own.
-struct Publishing : ModelRig
-{
-    BrokerProcess broker;
-    MqttPublishing publishing{session};
-    MqttPublisher *publisher = nullptr;
-
-    explicit Publishing(const QByteArray &extraSettings = QByteArray())
-    {
-        QObject::connect(&publishing, &MqttPublishing::problemFound, &errors,
-                         [this](const QString &stage, const QString &description) { errors.log(stage, description); });
-        folder.writeProgramConfig("1", "1", "60");
-        folder.writeCalibration();
-        model.startUp();
-        clock.set(QDateTime(QDate(2026, 12, 7), QTime(14, 5, 10)));
-        // The first of two values wins: the row's own come first.
-        mqttSettings = "MQTT Config File\r\n\r\n" + extraSettings
-                       + "<Enabled>1</Enabled><Host>127.0.0.1</Host><User>logger</User><Password>s3cret</Password><Site>shed</Site>";
-    }
-    void startPublishing()
-    {
-        folder.write("mqtt.cfg", mqttSettings.replace("PORT", QByteArray::number(broker.port())));
-        publishing.start();
-        publisher = publishing.publisher();
-    }
-    bool connected() const { return publisher && publisher->state().kind == BrokerState::Kind::Connected; }
-    // A logging interval of one frame at volts/50, a minute after the last.
-    void logInterval(int volts)
-    {
-        push({frame(volts)});
-        core.logging.tick();
-        clock.advance(60000);
-    }
-    QStringList records()
-    {
-        return broker.heard().filter(" brolant/shed/record ");
-    }
-
-    QByteArray mqttSettings;
-};
-
-QJsonObject payload(const QString &heardLine)
-{
-    return QJsonDocument::fromJson(heardLine.section(u' ', 2).toUtf8()).object();
-}
 } // namespace
 
 // Publishing to a real Mosquitto broker started by the test on a loopback port.
@@ -86,8 +36,9 @@ private slots:
     void gapArrivesInOrderWhenTheBrokerIsBack();
     void queueSurvivesARestart();
     void wrongPasswordIsReportedOnceAndLoggingGoesOn();
-    void tlsWithTheTestsOwnAuthority_data();
-    void tlsWithTheTestsOwnAuthority();
+    void liveEvery_data();
+    void liveEvery();
+    void newSettingsApplyAtOnce();
     void lastWillWhenTheLoggerIsKilled();
     void dialogTestsTheValuesAsTyped_data();
     void dialogTestsTheValuesAsTyped();
@@ -96,7 +47,7 @@ private slots:
 
 void MqttEndToEndTest::statusAndDiscoveryAreRetained()
 {
-    Publishing rig("<Port>PORT</Port>");
+    PublishingRig rig("<Port>PORT</Port>");
     QVERIFY(rig.broker.start());
     rig.startPublishing();
     QTRY_VERIFY_WITH_TIMEOUT(rig.connected(), kBrokerWait);
@@ -112,6 +63,7 @@ void MqttEndToEndTest::statusAndDiscoveryAreRetained()
     QCOMPARE(config["availability_topic"].toString(), QStringLiteral("brolant/shed/status"));
     QCOMPARE(config["device_class"].toString(), QStringLiteral("voltage"));
     QCOMPARE(config["device"].toObject()["name"].toString(), QStringLiteral("Brolant shed"));
+    QCOMPARE(config["expire_after"].toInt(), 5); // a dead board shows as unavailable, not as its last reading
     const QJsonObject energy = payload(heard.filter("1 homeassistant/sensor/brolant_shed/wh/config ").value(0));
     QCOMPARE(energy["state_class"].toString(), QStringLiteral("total_increasing"));
     QCOMPARE(energy["unit_of_measurement"].toString(), QStringLiteral("Wh"));
@@ -119,7 +71,7 @@ void MqttEndToEndTest::statusAndDiscoveryAreRetained()
 
 void MqttEndToEndTest::alarmsAreRetainedWithTheirDiscovery()
 {
-    Publishing rig("<Port>PORT</Port>");
+    PublishingRig rig("<Port>PORT</Port>");
     rig.folder.write("alarms.cfg", "<Delay>0</Delay>");
     AlarmService alarms(rig.session);
     QVERIFY(rig.broker.start());
@@ -149,7 +101,7 @@ void MqttEndToEndTest::alarmsAreRetainedWithTheirDiscovery()
 
 void MqttEndToEndTest::recordCarriesWhatTheDailyLogHolds()
 {
-    Publishing rig("<Port>PORT</Port>");
+    PublishingRig rig("<Port>PORT</Port>");
     QVERIFY(rig.broker.start());
     QVERIFY(rig.broker.subscribe("brolant/#"));
     rig.startPublishing();
@@ -183,7 +135,7 @@ void MqttEndToEndTest::recordCarriesWhatTheDailyLogHolds()
 
 void MqttEndToEndTest::gapArrivesInOrderWhenTheBrokerIsBack()
 {
-    Publishing rig("<Port>PORT</Port>");
+    PublishingRig rig("<Port>PORT</Port>");
     QVERIFY(rig.broker.start());
     rig.startPublishing();
     QTRY_VERIFY_WITH_TIMEOUT(rig.connected(), kBrokerWait);
@@ -205,7 +157,7 @@ void MqttEndToEndTest::gapArrivesInOrderWhenTheBrokerIsBack()
 
 void MqttEndToEndTest::queueSurvivesARestart()
 {
-    Publishing rig("<Port>PORT</Port>");
+    PublishingRig rig("<Port>PORT</Port>");
     QVERIFY(rig.broker.start());
     rig.broker.stop(); // the port is chosen, nobody listens
     rig.startPublishing();
@@ -224,7 +176,7 @@ void MqttEndToEndTest::queueSurvivesARestart()
 
 void MqttEndToEndTest::wrongPasswordIsReportedOnceAndLoggingGoesOn()
 {
-    Publishing rig("<Port>PORT</Port><Password>wrong</Password>");
+    PublishingRig rig("<Port>PORT</Port><Password>wrong</Password>");
     QVERIFY(rig.broker.start());
     rig.startPublishing();
     QTRY_VERIFY2_WITH_TIMEOUT(rig.errorLog().contains("broker not available  wrong user name or password"),
@@ -235,26 +187,70 @@ void MqttEndToEndTest::wrongPasswordIsReportedOnceAndLoggingGoesOn()
     QVERIFY(rig.folder.read("logs/P_2026_12_07.txt").startsWith("<T>14:05</T><V>13.00</V>"));
 }
 
-void MqttEndToEndTest::tlsWithTheTestsOwnAuthority_data()
+void MqttEndToEndTest::liveEvery_data()
 {
-    QTest::addColumn<bool>("trusted");
-    QTest::newRow("CAFile names the authority") << true;
-    QTest::newRow("the system's certificates do not know it") << false;
+    QTest::addColumn<QByteArray>("setting");
+    QTest::addColumn<int>("live"); // live messages for a frame a second for 10 seconds
+    QTest::newRow("every second by default") << QByteArray() << 10;
+    QTest::newRow("every 5 seconds") << QByteArray("<LiveEvery>5</LiveEvery>") << 2;
+    QTest::newRow("none") << QByteArray("<LiveEvery>0</LiveEvery>") << 0;
 }
 
-void MqttEndToEndTest::tlsWithTheTestsOwnAuthority()
+void MqttEndToEndTest::liveEvery()
 {
-    QFETCH(bool, trusted);
-    Publishing rig("<Port>PORT</Port><TLS>1</TLS><CAFile>@CA@</CAFile>");
-    QVERIFY(rig.broker.start(true));
-    rig.mqttSettings.replace("@CA@", trusted ? rig.broker.caFile().toUtf8() : QByteArray());
+    QFETCH(QByteArray, setting);
+    PublishingRig rig(setting + "<Port>PORT</Port>");
+    QVERIFY(rig.broker.start());
+    QVERIFY(rig.broker.subscribe("brolant/shed/+"));
     rig.startPublishing();
-    if (trusted) {
-        QTRY_VERIFY_WITH_TIMEOUT(rig.connected(), kBrokerWait);
-    } else {
-        QTRY_VERIFY2_WITH_TIMEOUT(rig.errorLog().contains("certificate not trusted"), rig.errorLog().constData(), kBrokerWait);
-        QVERIFY(!rig.connected());
+    QTRY_VERIFY_WITH_TIMEOUT(rig.connected(), kBrokerWait);
+    for (int second = 0; second < 10; ++second) {
+        rig.push({frame(600)});
+        rig.clock.advance(1000);
     }
+    rig.core.logging.tick(); // the record arrives after every live message sent before it
+    QTRY_COMPARE_WITH_TIMEOUT(rig.records().size(), 1, kBrokerWait);
+    QTEST(int(rig.broker.heard().filter(" brolant/shed/live ").size()), "live");
+}
+
+void MqttEndToEndTest::newSettingsApplyAtOnce()
+{
+    ProgramFolder folder;
+    folder.write("alarms.cfg", "<Delay>0</Delay>");
+    BrokerProcess broker;
+    QVERIFY(broker.start());
+    QVERIFY(broker.subscribe("brolant/#"));
+    const auto settings = [&](const char *enabled, const char *site) {
+        return QByteArray("<Enabled>") + enabled + "</Enabled><Host>127.0.0.1</Host><Port>"
+               + QByteArray::number(broker.port()) + "</Port><User>logger</User><Password>s3cret</Password><Site>" + site
+               + "</Site>";
+    };
+    folder.write("mqtt.cfg", settings("1", "north"));
+    FakeSerialLink link;
+    FakeClock clock;
+    RecordingView view;
+    LoggerParts logger(folder.path(), link, clock, view, Attendance::Unattended);
+    QString shown; // the broker's state as the window and the headless logger say it
+    QObject::connect(&logger.publishing, &MqttPublishing::stateChanged, &logger.publishing,
+                     [&shown](const BrokerState &state) { shown = ConsoleStatus::brokerWords(state); });
+    logger.start();
+    QTRY_VERIFY_WITH_TIMEOUT(broker.heard().contains("0 brolant/north/alarm/HighVolts cleared"), kBrokerWait);
+
+    folder.write("mqtt.cfg", settings("1", "south")); // an edit in place
+    QTRY_VERIFY_WITH_TIMEOUT(broker.heard().contains("0 brolant/south/status online"), kBrokerWait);
+    QVERIFY(broker.heard().contains("0 brolant/north/status offline")); // the old one said goodbye first
+    QTRY_VERIFY_WITH_TIMEOUT(broker.heard().contains("0 brolant/south/alarm/HighVolts cleared"), kBrokerWait);
+    QCOMPARE(shown, QStringLiteral("connected to 127.0.0.1:%1").arg(broker.port()));
+    QVERIFY(folder.read("errorlog.txt")
+                .contains("MQTT settings changed  the new settings in mqtt.cfg apply: publishing to 127.0.0.1:"
+                          + QByteArray::number(broker.port()) + " as site south"));
+
+    folder.write("mqtt.cfg", settings("0", "south"));
+    QTRY_VERIFY_WITH_TIMEOUT(broker.heard().contains("0 brolant/south/status offline"), kBrokerWait);
+    QVERIFY(!logger.publishing.publisher());
+    QCOMPARE(shown, QString()); // nothing published, nothing shown
+    QVERIFY(folder.read("errorlog.txt").contains("the new settings in mqtt.cfg apply: publishing off"));
+    logger.end();
 }
 
 void MqttEndToEndTest::lastWillWhenTheLoggerIsKilled()
@@ -327,9 +323,17 @@ void MqttEndToEndTest::dialogSavesOrRefuses()
     QVERIFY(messages.messages[0].contains("Port must be a whole number from 1 to 65535"));
     QVERIFY(!QFile::exists(folder.file("mqtt.cfg")));
     dialog.findChild<QLineEdit *>("Port")->setText("1884");
+    dialog.findChild<QLineEdit *>("LiveEvery")->setText("10");
+    dialog.findChild<QCheckBox *>("TLS")->setChecked(true);
+    dialog.findChild<QLineEdit *>("CAFile")->setText("/etc/brolant/ca.crt");
+    dialog.findChild<QLineEdit *>("CertFile")->setText("/etc/brolant/logger.crt");
+    dialog.findChild<QLineEdit *>("KeyFile")->setText("/etc/brolant/logger.key");
     QTest::mouseClick(dialog.findChild<QPushButton *>("Save"), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QVERIFY(folder.read("mqtt.cfg").contains("<Host>broker.local</Host>\r\n<Port>1884</Port>"));
+    const QByteArray saved = folder.read("mqtt.cfg");
+    QVERIFY(saved.contains("<Host>broker.local</Host>\r\n<Port>1884</Port>"));
+    QVERIFY(saved.contains("<CertFile>/etc/brolant/logger.crt</CertFile>\r\n<KeyFile>/etc/brolant/logger.key</KeyFile>"));
+    QVERIFY(saved.contains("<LiveEvery>10</LiveEvery>"));
 }
 
 QTEST_MAIN(MqttEndToEndTest)

@@ -25,6 +25,7 @@ private slots:
     void hugeFileIsRefused();
     void hostileFileStartsNothingAndSaysWhy();
     void queueKeepsTheNewestWhenFull();
+    void instanceIsTheFolders();
 };
 
 void PublishingTest::settingsFromFile_data()
@@ -48,6 +49,18 @@ void PublishingTest::settingsFromFile_data()
     QTest::newRow("no host") << QByteArray("<Enabled>1</Enabled>") << "Host must name the broker (a host name or an address)" << "";
     QTest::newRow("site of nothing usable") << on + "<Site>!!!</Site>" << "Site must hold at least one of a-z, 0-9, _ and -" << "";
     QTest::newRow("TLS 2") << on + "<TLS>2</TLS>" << "TLS must be 0 or 1, not \"2\"" << "";
+    QTest::newRow("topic $SYS") << on + "<Topic>$SYS</Topic>"
+                                << "Topic must not start with $: the broker keeps those topics for itself" << "";
+    QTest::newRow("discovery under $") << on + "<Discovery>$share/ha</Discovery>"
+                                       << "Discovery must not start with $: the broker keeps those topics for itself" << "";
+    QTest::newRow("LiveEvery -1") << on + "<LiveEvery>-1</LiveEvery>"
+                                  << "LiveEvery must be a whole number of seconds from 0 to 3600, not \"-1\"" << "";
+    QTest::newRow("a certificate without its key")
+        << on + "<TLS>1</TLS><CAFile>ca.crt</CAFile><CertFile>me.crt</CertFile>"
+        << "CertFile and KeyFile go together: give both or neither" << "";
+    QTest::newRow("a client certificate without TLS")
+        << on + "<CAFile>ca.crt</CAFile><CertFile>me.crt</CertFile><KeyFile>me.key</KeyFile>"
+        << "a client certificate needs TLS 1 and a CAFile, the authority that signed the broker's certificate" << "";
 }
 
 void PublishingTest::settingsFromFile()
@@ -84,7 +97,8 @@ void PublishingTest::savedOwnerOnlyAndReadBack()
     QCOMPARE(folder.read("mqtt.cfg"),
              QByteArray("MQTT Config File\r\n\r\n<Enabled>1</Enabled>\r\n<Host>localhost</Host>\r\n<Port>1883</Port>\r\n"
                         "<User>logger</User>\r\n<Password>s3cret</Password>\r\n<TLS>0</TLS>\r\n<CAFile></CAFile>\r\n"
-                        "<Topic>brolant</Topic>\r\n<Site>shed</Site>\r\n<Discovery>homeassistant</Discovery>\r\n\r\n"));
+                        "<CertFile></CertFile>\r\n<KeyFile></KeyFile>\r\n<Topic>brolant</Topic>\r\n<Site>shed</Site>\r\n"
+                        "<Discovery>homeassistant</Discovery>\r\n<LiveEvery>1</LiveEvery>\r\n\r\n"));
     const QFileDevice::Permissions permissions = QFile::permissions(folder.file("mqtt.cfg"));
     QVERIFY(permissions.testFlags(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
     QVERIFY(!(permissions & (QFileDevice::ReadGroup | QFileDevice::ReadOther))); // it holds a password
@@ -120,7 +134,7 @@ void PublishingTest::queueKeepsTheNewestWhenFull()
 {
     ProgramFolder folder;
     {
-        RecordQueue queue(folder.path());
+        RecordQueue queue(folder.path(), [](const QByteArray &) { return true; });
         for (qsizetype n = 0; n < RecordQueue::kCapacity; ++n)
             QCOMPARE(queue.push(QByteArray::number(n)), 0);
         QCOMPARE(queue.push("newest"), 1);
@@ -128,9 +142,20 @@ void PublishingTest::queueKeepsTheNewestWhenFull()
         queue.pop(); // delivered
         queue.save(); // an orderly end
     }
-    RecordQueue restarted(folder.path()); // what the next run finds
+    RecordQueue restarted(folder.path(), [](const QByteArray &) { return true; }); // what the next run finds
     QCOMPARE(restarted.size(), RecordQueue::kCapacity - 1);
     QCOMPARE(restarted.front(), QByteArray("2"));
+}
+
+void PublishingTest::instanceIsTheFolders()
+{
+    ProgramFolder folder;
+    ProgramFolder other;
+    const QString id = MqttPublisher::instanceId(folder.path());
+    QVERIFY(QFile::link(folder.path(), other.file("link")));
+    QCOMPARE(MqttPublisher::instanceId(other.file("link")), id); // the same folder by another way
+    QVERIFY(MqttPublisher::instanceId(other.path()) != id);
+    QVERIFY(id.size() <= 23); // what every broker takes as a client id
 }
 
 QTEST_GUILESS_MAIN(PublishingTest)

@@ -1,0 +1,225 @@
+#include "app/consolestatus.h"
+#include "app/ui/mainwindow.h"
+#include "publishing/mqttsettings.h"
+#include "publishingrig.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QTest>
+
+using namespace Brolant;
+
+namespace {
+constexpr int kBrokerWait = 20000;
+// A broker frozen with a connection open: the keep-alive must notice, within twice its length.
+constexpr int kHalfOpenWait = 40000;
+
+// A record's payload as the publisher writes it, told apart by its frame count.
+QByteArray recordLine(int frames)
+{
+    return QByteArrayLiteral("{\"amps\":3.3,\"frames\":") + QByteArray::number(frames)
+           + ",\"rpm\":300,\"time\":\"2026-12-07T14:05:10.000+01:00\",\"volts\":12.53,\"watts\":41,\"wh\":0.1,\"wind\":5}";
+}
+
+QByteArray recordLines(int count)
+{
+    QByteArray lines;
+    for (int n = 0; n < count; ++n)
+        lines += recordLine(n) + "\r\n";
+    return lines;
+}
+
+QList<double> volts(const QStringList &records)
+{
+    QList<double> values;
+    for (const QString &record : records)
+        values << payload(record)["volts"].toDouble();
+    return values;
+}
+} // namespace
+
+// Each record reaches the broker once, in order, and nothing is dropped without a word: against a
+// real Mosquitto broker started by the test, frozen, refusing, or away.
+class MqttDeliveryTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void recordOnceAfterAHalfOpenConnection();
+    void refusedRecordsWaitInTheQueue();
+    void damagedOrHugeQueue_data();
+    void damagedOrHugeQueue();
+    void fullQueueIsSaidOncePerEpisode();
+    void dayEnergySurvivesARestart();
+    void twoLoggersOnOneSite();
+};
+
+void MqttDeliveryTest::recordOnceAfterAHalfOpenConnection()
+{
+    PublishingRig rig("<Port>PORT</Port>");
+    QVERIFY(rig.broker.start());
+    QVERIFY(rig.broker.subscribe("brolant/shed/record"));
+    MqttSettings settings = MqttSettings::fromText(QString::fromLatin1(rig.settingsText()));
+    settings.keepAlive = std::chrono::seconds(5); // the shortest libmosquitto takes
+    MqttPublisher publisher(rig.folder.path(), settings, rig.core);
+    QObject::connect(&publisher, &MqttPublisher::problemFound, &rig.errors,
+                     [&rig](const QString &stage, const QString &description) { rig.errors.log(stage, description); });
+    publisher.start();
+    QTRY_COMPARE_WITH_TIMEOUT(publisher.state().kind, BrokerState::Kind::Connected, kBrokerWait);
+    rig.logInterval(600);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.records().size(), 1, kBrokerWait);
+
+    rig.broker.pause();
+    rig.logInterval(650); // sent, never answered
+    QTRY_COMPARE_WITH_TIMEOUT(publisher.state().kind, BrokerState::Kind::Unavailable, kHalfOpenWait);
+    QVERIFY2(rig.errorLog().contains(QStringLiteral("broker not available  no answer from the broker at 127.0.0.1:%1 "
+                                                    "within the keep-alive of 5 seconds")
+                                         .arg(rig.broker.port())
+                                         .toLatin1()),
+             rig.errorLog().constData());
+    rig.logInterval(700);
+    rig.broker.resume();
+    QTRY_COMPARE_WITH_TIMEOUT(publisher.waitingRecords(), 0, kHalfOpenWait);
+    rig.logInterval(750);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.records().size(), 4, kBrokerWait);
+    QTest::qWait(1000); // time for a second copy to arrive
+    QCOMPARE(volts(rig.records()), (QList<double>{12.0, 13.0, 14.0, 15.0}));
+    publisher.end();
+}
+
+void MqttDeliveryTest::refusedRecordsWaitInTheQueue()
+{
+    PublishingRig rig("<Port>PORT</Port>");
+    // The logger may publish everything but records.
+    QVERIFY(rig.broker.start(BrokerProcess::Listener::Plain,
+                             "user logger\ntopic read brolant/shed/record\ntopic readwrite brolant/shed/status\n"
+                             "topic readwrite brolant/shed/live\ntopic readwrite homeassistant/#\n"));
+    QVERIFY(rig.broker.subscribe("brolant/shed/record"));
+    rig.startPublishing();
+    QTRY_VERIFY_WITH_TIMEOUT(rig.connected(), kBrokerWait);
+    rig.logInterval(600);
+    rig.logInterval(650);
+    QTRY_VERIFY2_WITH_TIMEOUT(rig.errorLog().contains("broker refuses records  brolant/shed/record: not authorised "
+                                                      "for this user; they wait in mqtt-queue.txt"),
+                              rig.errorLog().constData(), kBrokerWait);
+    QTest::qWait(500);
+    QCOMPARE(rig.publisher->waitingRecords(), 2);
+    QCOMPARE(rig.folder.read("mqtt-queue.txt").count("\r\n"), 2);
+    QCOMPARE(rig.errorLog().count("broker refuses records"), 1);
+    QCOMPARE(ConsoleStatus::brokerWords(rig.publisher->state()),
+             QStringLiteral("connected to 127.0.0.1:%1, which refuses records: brolant/shed/record: not authorised for "
+                            "this user")
+                 .arg(rig.broker.port()));
+    QVERIFY(rig.records().isEmpty());
+}
+
+void MqttDeliveryTest::damagedOrHugeQueue_data()
+{
+    QTest::addColumn<QByteArray>("queue");
+    QTest::addColumn<int>("waiting");
+    QTest::addColumn<QByteArray>("said"); // in the error log
+    QTest::addColumn<QByteArray>("setAside");
+    const QByteArray binary = QByteArrayLiteral("\x01\xfe\xff\x00\r\n");
+
+    QTest::newRow("a garbage line, binary bytes and a cut last line")
+        << recordLine(1) + "\r\ngarbage\r\n" + binary + recordLine(2) + "\r\n" + recordLine(3).left(40)
+        << 2 << QByteArray("MQTT queue damaged  3 line(s) of mqtt-queue.txt were no records and are not sent; they are "
+                           "set aside in mqtt-queue-damaged.txt")
+        << "garbage\r\n" + binary + recordLine(3).left(40) + "\r\n";
+    QTest::newRow("a line longer than any record")
+        << QByteArray(10000, 'x') + "\r\n" + recordLine(1) + "\r\n" << 1
+        << QByteArray("1 line(s) of mqtt-queue.txt were no records") << QByteArray(4096, 'x') + "\r\n";
+    QTest::newRow("25,000 records") << recordLines(25000) << 20160
+                                    << QByteArray("MQTT queue full  mqtt-queue.txt held more than 20160 records: the "
+                                                  "oldest 4840 were dropped")
+                                    << QByteArray();
+    const QByteArray huge = recordLines(500000); // some 70 MB
+    QTest::newRow("70 MB of records") << huge << 20160
+                                      << QByteArray("the oldest ") + QByteArray::number(500000 - 20160) + " were dropped"
+                                      << QByteArray();
+}
+
+void MqttDeliveryTest::damagedOrHugeQueue()
+{
+    QFETCH(QByteArray, queue);
+    QFETCH(int, waiting);
+    PublishingRig rig("<Port>PORT</Port>");
+    rig.folder.write("mqtt-queue.txt", queue);
+    queue.clear();
+    QVERIFY(rig.broker.start());
+    rig.broker.stop(); // the port is chosen, nobody listens
+    rig.startPublishing();
+    QCOMPARE(rig.publisher->waitingRecords(), waiting);
+    QFETCH(QByteArray, said);
+    QVERIFY2(rig.errorLog().contains(said), rig.errorLog().constData());
+    QCOMPARE(rig.errorLog().count(said), 1);
+    QTEST(rig.folder.read("mqtt-queue-damaged.txt"), "setAside");
+
+    rig.logInterval(600); // goes on a line of its own
+    rig.publishing.end();
+    const qsizetype damaged = rig.errorLog().count("were no records");
+    rig.startPublishing(); // the next run finds it sound
+    QCOMPARE(rig.publisher->waitingRecords(), std::min(waiting + 1, 20160));
+    QCOMPARE(rig.errorLog().count("were no records"), damaged);
+}
+
+void MqttDeliveryTest::fullQueueIsSaidOncePerEpisode()
+{
+    PublishingRig rig("<Port>PORT</Port>");
+    rig.folder.write("mqtt-queue.txt", recordLines(20160));
+    QVERIFY(rig.broker.start());
+    rig.broker.stop();
+    rig.startPublishing();
+    for (int volts : {600, 650, 700})
+        rig.logInterval(volts);
+    QCOMPARE(rig.errorLog().count("MQTT queue full"), 1);
+    QCOMPARE(rig.publisher->waitingRecords(), 20160);
+}
+
+void MqttDeliveryTest::dayEnergySurvivesARestart()
+{
+    PublishingRig rig("<Port>PORT</Port>");
+    QVERIFY(rig.broker.start());
+    rig.broker.stop();
+    rig.startPublishing();
+    rig.push({frame(626), frame(627)});
+    rig.core.energy.tick();
+    rig.clock.set(QDateTime(QDate(2026, 12, 8), QTime(0, 0, 3)));
+    rig.core.energy.tick(); // the day closes while the broker is away
+    rig.publishing.end();   // and Brolant ends before it is back
+
+    QVERIFY(rig.broker.start());
+    QVERIFY(rig.broker.subscribe("brolant/shed/energy"));
+    rig.startPublishing(); // the next run
+    QTRY_COMPARE_WITH_TIMEOUT(rig.broker.heard().filter(" brolant/shed/energy ").size(), 1, kBrokerWait);
+    const QJsonObject day = payload(rig.broker.heard().filter(" brolant/shed/energy ").first());
+    QCOMPARE(day["date"].toString(), QStringLiteral("2026-12-07"));
+    QCOMPARE(day["wh"].toDouble(), 0.1);
+}
+
+void MqttDeliveryTest::twoLoggersOnOneSite()
+{
+    PublishingRig first("<Port>PORT</Port>");
+    PublishingRig second("<Port>PORT</Port>");
+    QVERIFY(first.broker.start());
+    first.startPublishing();
+    second.startPublishing(first.broker.port());
+    QTRY_VERIFY_WITH_TIMEOUT(first.connected() && second.connected(), kBrokerWait);
+    QTest::qWait(3000); // long enough for either to take the other's connection, had they one name
+    MainWindow window;
+    for (PublishingRig *rig : {&first, &second}) {
+        QVERIFY(rig->connected());
+        QCOMPARE(rig->errorLog().count("broker not available"), 0);
+        QCOMPARE(rig->errorLog().count("another logger publishes as site shed  its records and these mix on "
+                                       "brolant/shed/record: give each logger a Site of its own"),
+                 1);
+        window.showBrokerState(rig->publisher->state());
+        QAccessibleInterface *title = QAccessible::queryAccessibleInterface(window.findChild<QLabel *>("Label11"));
+        QCOMPARE(title->text(QAccessible::Description),
+                 QStringLiteral("MQTT: connected to 127.0.0.1:%1; another logger publishes as site shed")
+                     .arg(first.broker.port()));
+    }
+}
+
+QTEST_MAIN(MqttDeliveryTest)
+#include "tst_mqtt_delivery_e2e.moc"
