@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <unistd.h>
@@ -44,6 +45,7 @@ private slots:
     void tlsOutcome_data();
     void tlsOutcome();
     void unreadableCaFileIsNoPlainConnection();
+    void systemCertificatesAfterABrokerRestart();
 };
 
 void MqttTlsTest::tlsOutcome_data()
@@ -143,6 +145,21 @@ void MqttTlsTest::unreadableCaFileIsNoPlainConnection()
     logger.waitForFinished();
     QVERIFY(broker.heard().filter("brolant/unread/status").isEmpty());
     QVERIFY2(!broker.log().contains("as brolant-"), broker.log().constData()); // not even a plain hello
+}
+
+void MqttTlsTest::systemCertificatesAfterABrokerRestart()
+{
+    PublishingRig rig("<Port>PORT</Port><TLS>1</TLS><CAFile></CAFile>");
+    QVERIFY(rig.broker.start(BrokerProcess::Listener::Tls));
+    // The system's certificates, as the TLS library finds them, are the test's authority here.
+    qputenv("SSL_CERT_FILE", rig.broker.caFile().toLocal8Bit());
+    const auto restore = qScopeGuard([] { qunsetenv("SSL_CERT_FILE"); });
+    rig.startPublishing();
+    QTRY_VERIFY_WITH_TIMEOUT(rig.connected(), kBrokerWait);
+    rig.broker.stop();
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.connected(), kBrokerWait);
+    QVERIFY(rig.broker.start());
+    QTRY_VERIFY2_WITH_TIMEOUT(rig.connected(), rig.errorLog().constData(), kBrokerWait);
 }
 
 QTEST_MAIN(MqttTlsTest)
