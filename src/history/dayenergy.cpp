@@ -3,7 +3,7 @@
 #include "history/historyloader.h"
 #include "history/historyrecords.h"
 #include "logging/energyarchive.h"
-#include "viewer/logginginterval.h"
+#include "logging/recordsteps.h"
 
 #include <cmath>
 #include <numeric>
@@ -11,20 +11,19 @@
 namespace Brolant {
 
 namespace {
-constexpr double kSecondsPerHour = 3600.0;
-
 double computedWattHours(const HistoryRecords &records, const HistoryRecords::Day &day,
                          double logDelaySeconds)
 {
-    // The viewer's rule for a range: each record's watts over one interval, the first record
+    // The viewer's rule for a range: each record's watts over its own step, the first record
     // left out (it closes the interval before the range).
-    std::vector<int> times(records.seconds.begin() + std::ptrdiff_t(day.begin),
-                           records.seconds.begin() + std::ptrdiff_t(day.end));
-    const double interval = loggingInterval(times).value_or(logDelaySeconds);
-    double watts = 0.0;
+    const std::vector<int> times(records.seconds.begin() + std::ptrdiff_t(day.begin),
+                                 records.seconds.begin() + std::ptrdiff_t(day.end));
+    const std::vector<float> steps = RecordSteps::of(times);
+    double wattHours = 0.0;
     for (size_t at = day.begin + 1; at < day.end; ++at)
-        watts += records.value(HistoryRecords::Series::Watts, at);
-    return watts * interval / kSecondsPerHour;
+        wattHours += RecordSteps::wattHours(records.value(HistoryRecords::Series::Watts, at),
+                                            steps.empty() ? logDelaySeconds : steps[at - day.begin]);
+    return wattHours;
 }
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "viewer/plotmodel.h"
 
+#include "logging/recordsteps.h"
 #include "text/numbermask.h"
 #include "text/rounding.h"
 #include "viewer/viewersettings.h"
@@ -11,7 +12,6 @@ constexpr double kWattsCeiling = 1000.0;
 constexpr double kRpmCeiling = 400.0;
 constexpr double kWindSpeedCeiling = 100.0;
 constexpr double kFlatHeight = 2.0;
-constexpr double kSecondsPerHour = 3600.0;
 
 long position(double at)
 {
@@ -95,11 +95,13 @@ std::optional<PlotPicture> PlotModel::redraw(const DayRecords &records, const Vi
         picture.lines.append(line);
     }
 
-    // The day's own interval, whatever the setting is today; the setting only when the records
-    // cannot tell.
-    const double seconds = records.loggingInterval().value_or(settings.logDelaySeconds());
-    for (double at = first + 1.0; at <= last; at += 1.0)
-        m_energy += records.value(DayRecords::Watts, position(at)) / kSecondsPerHour * seconds;
+    // Each record over its own step in the day, whatever the setting is today; the setting only
+    // when the day cannot tell.
+    for (double at = first + 1.0; at <= last; at += 1.0) {
+        const long record = position(at);
+        m_energy += RecordSteps::wattHours(records.value(DayRecords::Watts, record),
+                                           records.step(record).value_or(settings.logDelaySeconds()));
+    }
     m_texts.energy = NumberMask::format(m_energy, u"###0") + QStringLiteral(" Wh");
     return picture;
 }
