@@ -31,12 +31,24 @@ QString oneDecimal(double value)
 {
     return QString::number(value, 'f', 1);
 }
+
+HistoryLoad::Work curveWork(const std::vector<QDate> &days)
+{
+    return [days](HistoryReader &reader) -> std::any {
+        const auto readings = reader.days(days);
+        PowerCurveTab::Curve curve{PowerCurve::bins(readings),
+                                   PowerCurve::scatter(readings, kScatterColumns, kScatterRows), 0};
+        for (const PowerBin &bin : curve.bins)
+            curve.records += bin.records;
+        return curve;
+    };
+}
 } // namespace
 
-PowerCurveTab::PowerCurveTab(const QString &programFolder, const QString &windUnits,
+PowerCurveTab::PowerCurveTab(HistorySource &source, const QString &programFolder, const QString &windUnits,
                              const QDate &today, Messages &messages, QWidget *parent)
-    : QWidget(parent), m_programFolder(programFolder), m_windUnits(windUnits),
-      m_messages(messages), m_load(programFolder)
+    : QWidget(parent), m_programFolder(programFolder), m_windUnits(windUnits), m_messages(messages),
+      m_load(source, this)
 {
     auto *column = new QVBoxLayout(this);
     auto *controls = new QHBoxLayout;
@@ -49,6 +61,8 @@ PowerCurveTab::PowerCurveTab(const QString &programFolder, const QString &windUn
     controls->addWidget(m_export);
     column->addLayout(controls);
     m_summary = new QLabel(this);
+    m_summary->setWordWrap(true);
+    m_summary->setTextFormat(Qt::PlainText);
     column->addWidget(m_summary);
     m_chart = HistoryWidgets::chartView(
         this, QStringLiteral("Power curve chart"),
@@ -63,8 +77,9 @@ PowerCurveTab::PowerCurveTab(const QString &programFolder, const QString &windUn
 
     connect(m_range, &DayRangeBar::showClicked, this, &PowerCurveTab::showClicked);
     connect(m_export, &QPushButton::clicked, this, &PowerCurveTab::exportClicked);
-    connect(&m_load, &HistoryLoad::loaded, this,
-            [this](const std::shared_ptr<const HistoryRecords> &records) { loaded(*records); });
+    connect(&m_load, &HistoryLoad::reported, this,
+            [this](const LoadReport &report) { m_problems = HistoryWidgets::problemsText(report); });
+    connect(&m_load, &HistoryLoad::loaded, this, &PowerCurveTab::loaded);
     showClicked();
 }
 
@@ -73,27 +88,37 @@ void PowerCurveTab::showClicked()
     m_from = m_range->from();
     m_to = m_range->to();
     m_export->setEnabled(false);
+    m_written.clear();
     const auto days = HistoryFiles::daysBetween(m_from, m_to);
     m_status->started(int(days.size()));
-    m_load.request(days);
+    m_load.request(int(days.size()), curveWork(days));
 }
 
-void PowerCurveTab::loaded(const HistoryRecords &records)
+void PowerCurveTab::showSummary()
+{
+    QStringList lines{QStringLiteral("%1 records; bins with fewer than %2 are drawn faint.")
+                          .arg(m_curve.records)
+                          .arg(PowerBin::kFirmRecords)};
+    if (!m_problems.isEmpty())
+        lines << m_problems;
+    if (!m_written.isEmpty())
+        lines << m_written;
+    m_summary->setText(lines.join(u'\n'));
+}
+
+void PowerCurveTab::loaded()
 {
     m_status->finished();
-    m_bins = PowerCurve::bins(records);
+    m_curve = m_load.result<Curve>();
     m_export->setEnabled(true);
-    m_summary->setText(QStringLiteral("%1 records; bins with fewer than %2 are drawn faint.")
-                           .arg(records.size())
-                           .arg(PowerBin::kFirmRecords));
+    showSummary();
 
     auto *points = new QScatterSeries;
     points->setName(QStringLiteral("Records"));
     points->setColor(kRecordColour);
     points->setBorderColor(kRecordColour);
     points->setMarkerSize(4);
-    for (const QPointF &point : PowerCurve::scatter(records, kScatterColumns, kScatterRows))
-        points->append(point);
+    points->replace(QList<QPointF>(m_curve.points.begin(), m_curve.points.end()));
     auto *mean = new QLineSeries;
     mean->setName(QStringLiteral("Mean watts per bin"));
     mean->setPen(QPen(kMeanColour, 2));
@@ -104,9 +129,9 @@ void PowerCurveTab::loaded(const HistoryRecords &records)
     faint->setBorderColor(kFaintColour);
     faint->setMarkerSize(8);
     QList<QStringList> rows;
-    for (const PowerBin &bin : m_bins) {
-        // Drawn at the middle of its bin.
-        const QPointF at(bin.lowerEdge + 0.5, bin.meanWatts);
+    for (const PowerBin &bin : m_curve.bins) {
+        // At the bin's mean wind speed, among its own records.
+        const QPointF at(bin.meanWind, bin.meanWatts);
         if (bin.faint())
             faint->append(at);
         else
@@ -135,10 +160,13 @@ void PowerCurveTab::loaded(const HistoryRecords &records)
 void PowerCurveTab::exportClicked()
 {
     try {
-        const QString path = HistoryCsv::write(m_programFolder, HistoryCsv::powerCurveFileName(m_from, m_to),
-                                               HistoryCsv::powerCurveText(m_bins));
-        m_summary->setText(QStringLiteral("Written: ") + path);
+        m_written = QStringLiteral("Written: ")
+                    + HistoryCsv::write(m_programFolder, HistoryCsv::powerCurveFileName(m_from, m_to),
+                                        HistoryCsv::powerCurveText(m_curve.bins));
+        showSummary();
     } catch (const Failure &failure) {
+        m_written.clear();
+        showSummary();
         m_messages.message(QStringLiteral("The CSV file could not be written: ") + failure.description);
     }
 }
