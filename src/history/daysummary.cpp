@@ -5,12 +5,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <map>
 
 namespace Brolant {
 
 namespace {
 constexpr int kMinutesPerDay = 24 * 60;
+constexpr qsizetype kShortestLine = 60; // a record as written, for a first guess of the count
 constexpr int kSecondsPerMinute = 60;
 constexpr float kWindKeysPerUnit = 10.0F;
 constexpr double kLargestKey = 2e9;
@@ -84,13 +86,13 @@ struct MinuteSlots
         for (auto &series : extents)
             series.resize(kMinutesPerDay);
     }
-    void add(int minute, const std::array<double, DaySummary::kSeriesCount> &values, double energy)
+    void add(int minute, const std::array<float, DaySummary::kSeriesCount> &values, double energy)
     {
         const bool first = records[size_t(minute)]++ == 0;
         wattHours[size_t(minute)] += energy;
         for (size_t series = 0; series < values.size(); ++series) {
             Extent &extent = extents[series][size_t(minute)];
-            const auto value = float(values[series]);
+            const float value = values[series];
             if (first) {
                 extent = {value, value, value, value};
                 continue;
@@ -101,6 +103,26 @@ struct MinuteSlots
         }
     }
 };
+// Calls `take` with each line of `content` that ends in CR LF, and with what follows the last.
+template <typename Take>
+void forEachLine(QByteArrayView content, Take take)
+{
+    const char *begin = content.data();
+    const char *end = begin + content.size();
+    const char *from = begin;
+    for (const char *at = begin; at < end;) {
+        const auto *newline = static_cast<const char *>(std::memchr(at, '\n', size_t(end - at)));
+        if (!newline)
+            break;
+        at = newline + 1;
+        if (newline > from && newline[-1] == '\r') {
+            take(QByteArrayView(from, newline - 1 - from));
+            from = at;
+        }
+    }
+    if (from < end)
+        take(QByteArrayView(from, end - from));
+}
 } // namespace
 
 void BinSums::add(const BinSums &other)
@@ -125,19 +147,18 @@ std::pair<float, float> DaySummary::pointOf(std::uint64_t key)
 
 DaySummary DaySummary::fromLog(QByteArrayView content, const QDate &date)
 {
-    std::vector<DailyLogLine::Read> read;
+    // The day's records, in floats as they are kept: the steps need the whole day first.
+    std::vector<std::array<float, kSeriesCount>> read;
     std::vector<int> times;
-    qsizetype from = 0;
-    while (from < content.size()) {
-        qsizetype end = content.indexOf("\r\n", from);
-        if (end < 0)
-            end = content.size();
-        if (const auto record = DailyLogLine::parse(content.sliced(from, end - from))) {
-            read.push_back(*record);
+    read.reserve(size_t(content.size() / kShortestLine));
+    times.reserve(read.capacity());
+    forEachLine(content, [&](QByteArrayView line) {
+        if (const auto record = DailyLogLine::parse(line)) {
+            auto &values = read.emplace_back();
+            std::copy(record->values.begin(), record->values.end(), values.begin());
             times.push_back(record->time);
         }
-        from = end + 2;
-    }
+    });
     const std::vector<float> steps = RecordSteps::of(times);
 
     DaySummary day;
@@ -147,17 +168,21 @@ DaySummary DaySummary::fromLog(QByteArrayView content, const QDate &date)
     MinuteSlots byMinute;
     PointSet points;
     std::map<int, BinSums> bins;
+    BinSums *bin = nullptr;
     for (size_t at = 0; at < read.size(); ++at) {
-        const auto &values = read[at].values;
+        const auto &values = read[at];
         const double energy = RecordSteps::wattHours(values[Watts], day.paceKnown ? steps[at] : 1.0);
         if (at > 0)
             day.wattHours += energy;
-        byMinute.add(read[at].time / kSecondsPerMinute, values, energy);
-        points.insert(pointKey(float(values[WindSpeed]), float(values[Watts])));
-        const int edge = int(std::clamp(std::floor(values[WindSpeed]), -kLargestKey, kLargestKey));
-        BinSums &bin = bins[edge];
-        bin.lowerEdge = edge;
-        bin.add({edge, 1, values[Watts], values[WindSpeed], values[Watts]});
+        byMinute.add(times[at] / kSecondsPerMinute, values, energy);
+        points.insert(pointKey(values[WindSpeed], values[Watts]));
+        const int edge = int(std::clamp(std::floor(double(values[WindSpeed])), -kLargestKey, kLargestKey));
+        // The wind changes slowly: most records fall in the bin of the record before.
+        if (!bin || bin->lowerEdge != edge) {
+            bin = &bins[edge];
+            bin->lowerEdge = edge;
+        }
+        bin->add({edge, 1, values[Watts], values[WindSpeed], values[Watts]});
     }
     for (int minute = 0; minute < kMinutesPerDay; ++minute) {
         if (byMinute.records[size_t(minute)] == 0)

@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
+#include <cstdio>
 #include <cstring>
 #include <type_traits>
 
@@ -115,10 +115,17 @@ void write(const QString &path, const DaySummary &summary, const LogStamp &log)
         put(bytes, series);
     put(bytes, summary.bins);
     put(bytes, summary.points);
+    // Written beside and renamed into place, without waiting for the disk: a summary lost in a
+    // crash is only made again, and one cut short fails its size check.
     QDir().mkpath(QFileInfo(path).path());
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
-        file.commit();
+    const QString part = path + QStringLiteral(".part");
+    QFile file(part);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        file.remove();
+        return;
+    }
+    file.close();
+    std::rename(QFile::encodeName(part).constData(), QFile::encodeName(path).constData());
 }
 
 } // namespace SummaryFile
