@@ -67,9 +67,8 @@ std::vector<QDate> daysBetween(const QDate &from, const QDate &to)
 
 HistorySource::HistorySource(QString programFolder) : m_programFolder(std::move(programFolder))
 {
-    // The thread that asks reads too, so one reader fewer than cores keeps every core busy and
-    // no more; none of them is Qt's shared pool, which the painter draws with.
-    m_readers.setMaxThreadCount(std::max(1, QThread::idealThreadCount() - 1));
+    // One reader a core; none of them is Qt's shared pool, which the painter draws with.
+    m_readers.setMaxThreadCount(QThread::idealThreadCount());
     m_requests.setMaxThreadCount(1);
 }
 

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <cstring>
 #include <cmath>
 
 namespace Brolant {
@@ -34,32 +35,35 @@ std::optional<QByteArrayView> field(QByteArrayView line, const char *opening, co
     return found.value;
 }
 
-// A plain decimal of up to 15 digits ("-12.53"): its digits as a whole number, exact in a
-// double, over a power of ten, also exact: one correctly rounded division gives the very value
-// std::from_chars gives, in a fraction of the time. False for anything longer.
-bool shortDecimal(const char *begin, const char *end, double &value)
+// "-12.53", ".50", "245": a plain decimal of up to 15 digits. Its digits as a whole number are
+// exact in a double, and so is the power of ten: one correctly rounded division gives the very
+// value std::from_chars gives, in a fraction of the time. Nothing for any other text.
+std::optional<double> shortDecimal(QByteArrayView text)
 {
     static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8,
                                               1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     constexpr int kMostDigits = 15;
-    const bool negative = *begin == '-';
+    const char *at = text.data();
+    const char *end = at + text.size();
+    const bool negative = at != end && *at == '-';
+    at += negative;
     std::uint64_t digits = 0;
     int count = 0;
     int decimals = -1;
-    for (const char *at = begin + negative; at != end; ++at) {
-        if (*at == '.') {
+    for (; at != end; ++at) {
+        if (*at == '.' && decimals < 0) {
             decimals = 0;
             continue;
         }
+        if (*at < '0' || *at > '9' || ++count > kMostDigits)
+            return std::nullopt;
         digits = digits * 10 + std::uint64_t(*at - '0');
-        ++count;
-        decimals += decimals >= 0;
+        decimals += decimals >= 0 ? 1 : 0;
     }
-    if (count > kMostDigits)
-        return false;
-    value = double(digits) / kPowersOfTen[std::max(decimals, 0)];
-    value = negative ? -value : value;
-    return true;
+    if (count == 0 || decimals == 0)
+        return std::nullopt;
+    const double value = double(digits) / kPowersOfTen[std::max(decimals, 0)];
+    return negative ? -value : value;
 }
 
 // A field as the logging cycle writes it ("-12.53") is read straight from the bytes; anything
@@ -70,24 +74,26 @@ double fieldValue(QByteArrayView text)
     // An empty field (0 rpm is written so) is 0 by either rule.
     if (text.isEmpty())
         return 0.0;
-    const char *begin = text.data();
-    const char *end = begin + text.size();
-    const char *at = begin + (*begin == '-');
-    const char *digits = at;
-    while (at != end && *at >= '0' && *at <= '9')
-        ++at;
-    bool plain = at != digits;
-    // ".50" as a mask without a leading digit writes 0.5.
-    if (at != end && *at == '.') {
-        const char *fraction = ++at;
+    double value = 0.0;
+    if (const auto decimal = shortDecimal(text)) {
+        value = *decimal;
+    } else {
+        const char *begin = text.data();
+        const char *end = begin + text.size();
+        const char *at = begin + (*begin == '-');
+        const char *digits = at;
         while (at != end && *at >= '0' && *at <= '9')
             ++at;
-        plain = at != fraction;
+        bool plain = at != digits;
+        if (plain && at != end && *at == '.') {
+            const char *fraction = ++at;
+            while (at != end && *at >= '0' && *at <= '9')
+                ++at;
+            plain = at != fraction;
+        }
+        if (!plain || at != end || std::from_chars(begin, end, value).ec != std::errc())
+            value = NumericText::valueOrZero(QString::fromLatin1(text));
     }
-    double value = 0.0;
-    if (!plain || at != end
-        || (!shortDecimal(begin, end, value) && std::from_chars(begin, end, value).ec != std::errc()))
-        value = NumericText::valueOrZero(QString::fromLatin1(text));
     return std::fabs(value) <= kLargestValue ? value : 0.0;
 }
 
@@ -126,20 +132,20 @@ std::optional<DailyLogLine::Read> parseWritten(QByteArrayView line)
     if (!time)
         return std::nullopt;
     DailyLogLine::Read read{*time, {}};
-    qsizetype at = kTimeStart + kTimeLength;
+    const char *const end = line.data() + line.size();
+    const char *at = line.data() + kTimeStart + kTimeLength;
     for (size_t tag = 0; tag < std::size(kTags); ++tag) {
         const QByteArrayView expected = kTags[tag];
-        if (!line.sliced(at).startsWith(expected))
+        if (end - at < expected.size() || std::memcmp(at, expected.data(), size_t(expected.size())) != 0)
             return std::nullopt;
         if (tag + 1 == std::size(kTags))
             break;
         at += expected.size();
-        const qsizetype start = at;
-        while (at < line.size() && ((line[at] >= '0' && line[at] <= '9') || line[at] == '.' || line[at] == '-'))
-            ++at;
-        if (at == line.size() || line[at] != '<')
+        const auto *close = static_cast<const char *>(std::memchr(at, '<', size_t(end - at)));
+        if (!close)
             return std::nullopt;
-        read.values[tag] = fieldValue(line.sliced(start, at - start));
+        read.values[tag] = fieldValue(QByteArrayView(at, close - at));
+        at = close;
     }
     if (read.values[3] > kHighestRpm)
         read.values[3] = 0.0;

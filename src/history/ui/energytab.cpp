@@ -19,6 +19,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QValueAxis>
 #include <QVBoxLayout>
 
@@ -109,7 +110,7 @@ EnergyTab::EnergyTab(HistorySource &source, const QString &programFolder, double
     auto *previous = button(QStringLiteral("< Previous"), QStringLiteral("the week, month or year before"));
     m_periodName = new QLabel(this);
     m_periodName->setAlignment(Qt::AlignCenter);
-    m_periodName->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("2026-12-28 to 2027-01-03")));
+    m_periodName->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("2026_12_28 to 2027_01_03")));
     controls->addWidget(m_periodName);
     auto *next = button(QStringLiteral("Next >"), QStringLiteral("the week, month or year after"));
     auto *spans = new QButtonGroup(this);
@@ -118,20 +119,30 @@ EnergyTab::EnergyTab(HistorySource &source, const QString &programFolder, double
         std::pair{QStringLiteral("Month"), QStringLiteral("the days of a month")},
         std::pair{QStringLiteral("Year"), QStringLiteral("the months of a year")}};
     for (size_t at = 0; at < m_spans.size(); ++at) {
-        m_spans[at] = button(spanButtons[at].first, spanButtons[at].second);
+        // Tool buttons: three push buttons' widths would not leave the row room in a small window.
+        m_spans[at] = new QToolButton(this);
+        m_spans[at]->setText(spanButtons[at].first);
+        m_spans[at]->setAccessibleDescription(spanButtons[at].second);
         m_spans[at]->setCheckable(true);
+        controls->addWidget(m_spans[at]);
         spans->addButton(m_spans[at], int(at));
     }
     controls->addStretch(1);
-    m_export = button(QStringLiteral("Export CSV"), QStringLiteral("write the month's days to the excel folder"));
     column->addLayout(controls);
 
+    auto *summaryRow = new QHBoxLayout;
     m_summary = new QLabel(this);
+    m_summary->setWordWrap(true);
+    summaryRow->addWidget(m_summary, 1);
+    m_export = new QPushButton(QStringLiteral("Export CSV"), this);
+    m_export->setAccessibleDescription(QStringLiteral("write the month's days to the excel folder"));
+    m_export->setAutoDefault(false);
+    summaryRow->addWidget(m_export);
+    column->addLayout(summaryRow);
     m_note = new QLabel(this);
     m_note->setObjectName(QStringLiteral("Note"));
     m_note->setWordWrap(true);
     m_note->setTextFormat(Qt::PlainText);
-    column->addWidget(m_summary);
     m_chart = HistoryWidgets::chartView(
         this, QStringLiteral("Energy chart"),
         QStringLiteral("energy per day or month as bars, each beside the same period a year before; the same values are in the table below"));

@@ -11,6 +11,7 @@ class QChartView;
 class QLabel;
 class QPushButton;
 class QTableWidget;
+class QToolButton;
 
 namespace Brolant {
 
@@ -66,7 +67,7 @@ private:
     QString m_written;
 
     QLabel *m_periodName = nullptr;
-    std::array<QPushButton *, 3> m_spans{};
+    std::array<QToolButton *, 3> m_spans{};
     QPushButton *m_export = nullptr;
     QLabel *m_summary = nullptr;
     QLabel *m_note = nullptr;

@@ -48,7 +48,7 @@ QChartView *chartView(QWidget *parent, const QString &name, const QString &descr
     view->setAccessibleDescription(description);
     view->setRenderHint(QPainter::Antialiasing);
     view->chart()->legend()->setAlignment(Qt::AlignBottom);
-    view->setMinimumSize(480, 260);
+    view->setMinimumSize(320, 180);
     return view;
 }
 

@@ -143,7 +143,8 @@ void PowerCurveTab::loaded()
 
     QChart *chart = HistoryWidgets::emptied(m_chart);
     auto *wind = new QValueAxis;
-    wind->setTitleText(QStringLiteral("Wind speed (%1)").arg(m_windUnits));
+    wind->setTitleText(m_windUnits.trimmed().isEmpty() ? QStringLiteral("Wind speed")
+                                                       : QStringLiteral("Wind speed (%1)").arg(m_windUnits.trimmed()));
     auto *watts = new QValueAxis;
     watts->setTitleText(QStringLiteral("Watts (W)"));
     chart->addAxis(wind, Qt::AlignBottom);
