@@ -17,6 +17,10 @@
 namespace Brolant {
 
 namespace {
+// About the size of a day's summary: a log this large (a day logged every few seconds) is read
+// faster from its summary.
+constexpr qint64 kSummaryWorthFrom = 1024 * 1024;
+
 // What a load's future carries: the work's result and the report of the files it looked at.
 struct Outcome
 {
@@ -93,13 +97,16 @@ DayReading HistorySource::readDay(const QDate &day)
     if (stamp->size > DailyLogLine::kLargestFile)
         return {day, nullptr,
                 QStringLiteral("larger than %1 MB, too large to be a day's log").arg(DailyLogLine::kLargestFile / (1024 * 1024))};
-    auto summary = SummaryFile::read(paths.daySummary(day), *stamp);
+    // A small log reads as fast as its summary would: only large ones are summarised on disk.
+    const bool worthSummary = stamp->size >= kSummaryWorthFrom;
+    auto summary = worthSummary ? SummaryFile::read(paths.daySummary(day), *stamp) : std::nullopt;
     if (!summary) {
         QFile file(path);
         const bool read = withContent(file, [&](QByteArrayView content) { summary = DaySummary::fromLog(content, day); });
         if (!read)
             return {day, nullptr, file.errorString()};
-        SummaryFile::write(paths.daySummary(day), *summary, *stamp);
+        if (worthSummary)
+            SummaryFile::write(paths.daySummary(day), *summary, *stamp);
     }
     auto kept = std::make_shared<const DaySummary>(std::move(*summary));
     const QMutexLocker lock(&m_mutex);

@@ -306,7 +306,7 @@ private slots:
         QTest::addColumn<bool>("sameTime");      // its time set back to what it was
         QTest::addColumn<int>("records");
         QTest::newRow("unchanged: the summary") << QByteArray() << true << 10;
-        QTest::newRow("grown: read again") << logLine(9 * 3600, 100.0) << false << 11;
+        QTest::newRow("grown: read again") << "\r\n" + logLine(9 * 3600, 100.0) << false << 11;
         QTest::newRow("same size, new time: read again") << QByteArray() << false << 10;
     }
     void summaryFollowsItsLog()
@@ -315,7 +315,8 @@ private slots:
         QFETCH(bool, sameTime);
         HistoryRig rig;
         const QDate day(2026, 3, 7);
-        rig.folder.write(logName(day), logLines(8 * 3600, 8 * 3600 + 600, 60, 100.0));
+        // Large enough to be summarised: ten records, and a long line that is none.
+        rig.folder.write(logName(day), logLines(8 * 3600, 8 * 3600 + 600, 60, 100.0) + QByteArray(1024 * 1024, 'x'));
         QCOMPARE(readDays(rig.folder.path(), {day})[0].summary->records, 10);
         QVERIFY(QFile::exists(rig.folder.file("summaries/P_2026_03_07.sum")));
         QFile log(rig.folder.file(logName(day)));
