@@ -146,11 +146,11 @@ EnergyTab::EnergyTab(HistorySource &source, const QString &programFolder, double
     m_chart = HistoryWidgets::chartView(
         this, QStringLiteral("Energy chart"),
         QStringLiteral("energy per day or month as bars, each beside the same period a year before; the same values are in the table below"));
-    column->addWidget(m_chart, 3);
+    column->addWidget(m_chart, 4);
     m_table = HistoryWidgets::table(this, QStringLiteral("Energy per day"),
                                     {QStringLiteral("Date"), QStringLiteral("Energy"), QStringLiteral("A year before"),
                                      QStringLiteral("Source")});
-    column->addWidget(m_table, 2);
+    column->addWidget(m_table, 1);
     column->addWidget(m_note);
     m_status = new LoadStatus(m_load, this);
     column->addWidget(m_status);
@@ -158,8 +158,9 @@ EnergyTab::EnergyTab(HistorySource &source, const QString &programFolder, double
     connect(previous, &QPushButton::clicked, this, [this] { show(m_span, m_first.addDays(-1)); });
     connect(next, &QPushButton::clicked, this, [this] { show(m_span, last().addDays(1)); });
     connect(spans, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+        // The new span holds today when the old one did, else the old one's start.
         if (on && Span(id) != m_span)
-            show(Span(id), m_first);
+            show(Span(id), m_today >= m_first && m_today <= last() ? m_today : m_first);
     });
     connect(m_export, &QPushButton::clicked, this, &EnergyTab::exportClicked);
     connect(&m_load, &HistoryLoad::reported, this, [this](const LoadReport &report) {
