@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineSeries>
+#include <QLocale>
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QTableWidget>
@@ -67,11 +68,11 @@ PowerCurveTab::PowerCurveTab(HistorySource &source, const QString &programFolder
     m_chart = HistoryWidgets::chartView(
         this, QStringLiteral("Power curve chart"),
         QStringLiteral("watts against wind speed for every record, and the mean watts per bin; the bins are in the table below"));
-    column->addWidget(m_chart, 3);
+    column->addWidget(m_chart, 4);
     m_table = HistoryWidgets::table(this, QStringLiteral("Power curve bins"),
                                     {QStringLiteral("Wind from"), QStringLiteral("Records"),
                                      QStringLiteral("Mean watts"), QStringLiteral("Max watts")});
-    column->addWidget(m_table, 2);
+    column->addWidget(m_table, 1);
     m_status = new LoadStatus(m_load, this);
     column->addWidget(m_status);
 
@@ -97,7 +98,7 @@ void PowerCurveTab::showClicked()
 void PowerCurveTab::showSummary()
 {
     QStringList lines{QStringLiteral("%1 records; bins with fewer than %2 are drawn faint.")
-                          .arg(m_curve.records)
+                          .arg(QLocale().toString(m_curve.records))
                           .arg(PowerBin::kFirmRecords)};
     if (!m_problems.isEmpty())
         lines << m_problems;
