@@ -20,7 +20,6 @@ namespace {
 // About the size of a day's summary: a log this large (a day logged every few seconds) is read
 // faster from its summary.
 constexpr qint64 kSummaryWorthFrom = 1024 * 1024;
-constexpr qsizetype kReadPiece = 1024 * 1024;
 
 // What a load's future carries: the work's result and the report of the files it looked at.
 struct Outcome
@@ -37,27 +36,25 @@ std::optional<SummaryFile::LogStamp> stampOf(const QString &path)
     return SummaryFile::LogStamp{info.size(), info.lastModified().toMSecsSinceEpoch()};
 }
 
-// The log's bytes, read into a buffer each reading thread keeps: mapping the file instead, or a
-// new buffer a day, would change the process's memory map for every day, and such changes wait
-// for every page fault in flight, the window's own included.
+// The log's bytes: mapped where the system allows (no copy of a day of seconds), else read.
 template <typename Use>
 bool withContent(QFile &file, Use use)
 {
-    thread_local QByteArray buffer;
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    qsizetype length = 0;
-    for (;;) {
-        if (buffer.size() < length + kReadPiece)
-            buffer.resize(std::max(2 * buffer.size(), length + kReadPiece));
-        const qint64 read = file.read(buffer.data() + length, buffer.size() - length);
-        if (read < 0)
-            return false;
-        if (read == 0)
-            break;
-        length += read;
+    if (file.size() == 0) {
+        use(QByteArrayView());
+        return true;
     }
-    use(QByteArrayView(buffer.constData(), length));
+    if (uchar *mapped = file.map(0, file.size())) {
+        use(QByteArrayView(reinterpret_cast<const char *>(mapped), file.size()));
+        file.unmap(mapped);
+        return true;
+    }
+    const QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    use(QByteArrayView(content));
     return true;
 }
 } // namespace
