@@ -30,9 +30,6 @@ struct DayEnergy
 
 namespace EnergyTable {
 
-// Whether a day's archive lines count on `today`: a line dated later is a clock's mistake and
-// is left out of every total.
-bool counts(const EnergyArchive &archive, const QDate &day, const QDate &today);
 // The days whose logs must be read: those the archive has not closed with a midnight line.
 std::vector<QDate> daysToRead(const EnergyArchive &archive, const std::vector<QDate> &days, const QDate &today);
 

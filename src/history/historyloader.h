@@ -114,7 +114,6 @@ public:
     // `days`: how many days the work will read, for the progress bar.
     void request(int days, Work work);
     void cancel();
-    bool isRunning() const { return m_watcher.isRunning(); }
 
     // The last result, of the type the work returned.
     template <typename Result>
