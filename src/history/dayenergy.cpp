@@ -20,7 +20,8 @@ const EnergyArchive::Day *archived(const EnergyArchive &archive, const QDate &da
 DayEnergy dayEnergy(const EnergyArchive::Day *archive, const DayReading *reading, const QDate &day,
                     double logDelaySeconds)
 {
-    const DaySummary *records = reading ? reading->summary.get() : nullptr;
+    // A log without a single record says no more than a missing one.
+    const DaySummary *records = reading && reading->summary && reading->summary->records > 0 ? reading->summary.get() : nullptr;
     if (archive && (archive->closed() || !records))
         return {day, archive->wattHours, DayEnergy::Source::Archive};
     if (archive) {
