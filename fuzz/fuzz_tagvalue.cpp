@@ -47,7 +47,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         check(again.toFileText() == alarms.toFileText(), "alarm settings read back as written");
     } catch (const Failure &) {
     }
-    for (const auto &[day, wattHours] : EnergyArchive::parse(QByteArray(rest.data(), qsizetype(rest.size()))).dayTotals)
-        check(day.isValid() && std::isfinite(wattHours) && wattHours >= 0, "an archived day is a date with finite energy");
+    for (const auto &[day, archived] : EnergyArchive::parse(QByteArray(rest.data(), qsizetype(rest.size()))).days)
+        check(day.isValid() && std::isfinite(archived.wattHours) && archived.wattHours >= 0
+                  && archived.lastLine >= 0 && archived.lastLine <= EnergyArchive::kDayEnd,
+              "an archived day is a date with finite energy and a time of day");
     return 0;
 }

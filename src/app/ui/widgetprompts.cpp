@@ -1,6 +1,6 @@
 #include "app/ui/widgetprompts.h"
 
-#include "alarms/alarmservice.h"
+#include "app/loggerparts.h"
 #include "dialogs/alarms/alarmsdialog.h"
 #include "dialogs/calibration/ui/calibrate.h"
 #include "dialogs/publishing/mqttdialog.h"
@@ -15,8 +15,8 @@
 
 namespace Brolant {
 
-WidgetPrompts::WidgetPrompts(QString programFolder, QWidget &owner, const AlarmService &alarms)
-    : m_programFolder(std::move(programFolder)), m_owner(owner), m_alarms(alarms)
+WidgetPrompts::WidgetPrompts(QWidget &owner, LoggerParts &logger)
+    : m_programFolder(logger.session.programFolder()), m_owner(owner), m_logger(logger)
 {
 }
 
@@ -39,6 +39,10 @@ std::unique_ptr<Graph> WidgetPrompts::makeLogViewer()
         if (!history) {
             history = new HistoryWindow(m_programFolder, QDate::currentDate(), *this, graph);
             history->setAttribute(Qt::WA_DeleteOnClose);
+            QObject::connect(history, &HistoryWindow::problemFound, &m_logger.errors,
+                             [this](const QString &stage, const QString &description) {
+                                 m_logger.errors.log(stage, description);
+                             });
         }
         history->show();
         history->raise();
@@ -70,7 +74,7 @@ void WidgetPrompts::runProgramSetup()
     });
     QObject::connect(&dialog, &ProgramSetup::alarmsRequested, &dialog, [this, &dialog] {
         // The defaults the logger runs with, so the dialog shows what is watched.
-        AlarmsDialog settings(m_programFolder, m_alarms.defaults(), *this, &dialog);
+        AlarmsDialog settings(m_programFolder, m_logger.alarms.defaults(), *this, &dialog);
         settings.exec();
     });
     dialog.exec();
