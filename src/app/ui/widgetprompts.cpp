@@ -4,6 +4,7 @@
 #include "dialogs/calibration/ui/calibrate.h"
 #include "dialogs/publishing/mqttdialog.h"
 #include "dialogs/setup/ui/programsetup.h"
+#include "dialogs/web/webdialog.h"
 #include "history/ui/historywindow.h"
 #include "platform/qserialportlink.h"
 #include "viewer/ui/graph.h"
@@ -70,6 +71,7 @@ void WidgetPrompts::runProgramSetup()
         };
     };
     QObject::connect(&dialog, &ProgramSetup::publishingRequested, &dialog, opens(std::type_identity<MqttDialog>()));
+    QObject::connect(&dialog, &ProgramSetup::webRequested, &dialog, opens(std::type_identity<WebDialog>()));
     QObject::connect(&dialog, &ProgramSetup::alarmsRequested, &dialog, opens(std::type_identity<AlarmsDialog>()));
     dialog.exec();
 }
