@@ -32,8 +32,7 @@ WebDialog::WebDialog(const QString &programFolder, Messages &messages, QWidget *
 
     auto *form = new QFormLayout;
     const auto edit = [&](const char *name, const QString &question, const QString &description, int chars) {
-        QLineEdit *box = WidgetHelpers::fixedWidthEdit(this, name, description, chars);
-        form->addRow(question, box);
+        QLineEdit *box = WidgetHelpers::formEdit(form, this, name, question, description, chars);
         connect(box, &QLineEdit::textChanged, this, &WebDialog::showAddresses);
         return box;
     };
@@ -73,14 +72,14 @@ WebDialog::WebDialog(const QString &programFolder, Messages &messages, QWidget *
 
     WebSettings settings;
     const QString path = ProgramPaths(programFolder).webSettings();
+    QString unusable;
     try {
         if (QFileInfo::exists(path))
             settings = WebSettings::fromText(readConfigFile(path));
     } catch (const Failure &failure) {
-        m_problem->setText(QStringLiteral("%1 could not be used (%2): these are the starting values.")
-                               .arg(FileName::kWebSettings, failure.description));
+        unusable = failure.description;
     }
-    m_problem->setVisible(!m_problem->text().isEmpty());
+    WidgetHelpers::showUnusable(m_problem, FileName::kWebSettings, unusable);
     showSettings(settings);
     showAddresses();
 }
