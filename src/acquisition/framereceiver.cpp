@@ -14,7 +14,7 @@ FrameReceiver::FrameReceiver(SerialLink &link, QObject *parent) : QObject(parent
 
 void FrameReceiver::resetReading()
 {
-    m_reading.watts = m_reading.rpm = m_reading.volts = m_reading.amps = 0.0;
+    m_reading.watts = m_reading.rpm = m_reading.measuredRpm = m_reading.volts = m_reading.amps = 0.0;
 }
 
 void FrameReceiver::startInterval()

@@ -47,9 +47,8 @@ void apply(const FrameValues &raw, const CalibrationSettings &settings, Reading 
         divide(raw.i - number(settings.voltOffset), settings.ampDivider), 2);
     if (reading.amps < 0)
         reading.amps = 0.0;
-    reading.rpm = Rounding::halfEven(finite(divide(raw.r, settings.rpmDivider) * kSecondsPerMinute), 1);
-    if (reading.rpm > kHighestRpm)
-        reading.rpm = 0.0;
+    reading.measuredRpm = Rounding::halfEven(finite(divide(raw.r, settings.rpmDivider) * kSecondsPerMinute), 1);
+    reading.rpm = countedRpm(reading.measuredRpm);
     reading.windSpeed = Rounding::halfEven(divide(raw.s, settings.wsDivider), 1);
     reading.watts = Rounding::halfEven(finite(reading.amps * reading.volts), 2);
 }

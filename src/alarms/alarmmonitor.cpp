@@ -2,18 +2,23 @@
 
 #include "acquisition/reading.h"
 #include "platform/clock.h"
-#include "text/numerictext.h"
-#include "text/rounding.h"
+#include "text/numbermask.h"
 
 namespace Brolant {
 
 namespace {
 constexpr std::chrono::seconds kSilenceCheck{1};
+
+// Whole seconds, as the silence is written in alarms.txt.
+double secondsBetween(MonotonicTime from, MonotonicTime to)
+{
+    return double(std::chrono::duration_cast<std::chrono::seconds>(to - from).count());
 }
+} // namespace
 
 QString AlarmChange::numberText() const
 {
-    return NumericText::shortest(Rounding::halfAway(value, 2));
+    return NumberMask::format(value, definition().mask);
 }
 
 QString AlarmChange::valueText() const
@@ -21,19 +26,20 @@ QString AlarmChange::valueText() const
     return numberText() + u' ' + definition().unit;
 }
 
-QString AlarmChange::text() const
+QString AlarmChange::stateText() const
 {
-    return definition().name + QStringLiteral("  ") + (raised ? QStringLiteral("raised") : QStringLiteral("cleared"))
-           + QStringLiteral("  ") + valueText();
+    return switchedOff ? QStringLiteral("switched off") : stateWord();
 }
 
-namespace {
-// Whole seconds, as the silence is written in alarms.txt.
-double secondsBetween(MonotonicTime from, MonotonicTime to)
+QString AlarmChange::stateWord() const
 {
-    return double(std::chrono::duration_cast<std::chrono::seconds>(to - from).count());
+    return raised ? QStringLiteral("raised") : QStringLiteral("cleared");
 }
-} // namespace
+
+QString AlarmChange::text() const
+{
+    return definition().name + QStringLiteral("  ") + stateText() + QStringLiteral("  ") + valueText();
+}
 
 AlarmMonitor::AlarmMonitor(const AlarmSettings &settings, const Clock &clock, QObject *parent)
     : QObject(parent), m_settings(settings), m_clock(clock)
@@ -48,42 +54,61 @@ void AlarmMonitor::setSettings(const AlarmSettings &settings)
     for (int kind = 0; kind < kAlarmKinds; ++kind) {
         m_states[size_t(kind)].heldSince.reset();
         if (isRaised(AlarmKind(kind)) && !m_settings.isOn(AlarmKind(kind)))
-            change(AlarmKind(kind), false, m_lastValues[size_t(kind)]);
+            change({AlarmKind(kind), false, m_lastValues[size_t(kind)], m_clock.now(), true});
     }
-    if (m_lastHeard && m_settings.isOn(AlarmKind::NoData))
+    if (m_portMeantOpen && m_settings.isOn(AlarmKind::NoData))
         m_silenceTimer.start();
     else
         m_silenceTimer.stop();
 }
 
-void AlarmMonitor::watchPort()
+void AlarmMonitor::setPortMeantOpen(bool meantOpen)
 {
-    m_lastHeard = m_clock.monotonic();
+    if (meantOpen == m_portMeantOpen)
+        return;
+    m_portMeantOpen = meantOpen;
+    if (!meantOpen) {
+        m_silenceTimer.stop();
+        return;
+    }
+    // A raised NoData goes on counting from the last frame; otherwise the time the port was
+    // closed on purpose is no silence.
+    if (!isRaised(AlarmKind::NoData) || !m_lastHeard)
+        m_lastHeard = m_clock.monotonic();
     if (m_settings.isOn(AlarmKind::NoData))
         m_silenceTimer.start();
 }
 
+void AlarmMonitor::portRemoved()
+{
+    if (isRaised(AlarmKind::NoData))
+        change({AlarmKind::NoData, false, silentSeconds(), m_clock.now()});
+}
+
 void AlarmMonitor::readingAccepted(const Reading &reading)
 {
-    const MonotonicTime now = m_clock.monotonic();
-    if (isRaised(AlarmKind::NoData) && m_lastHeard)
-        change(AlarmKind::NoData, false, secondsBetween(*m_lastHeard, now));
-    if (m_lastHeard)
-        m_lastHeard = now;
+    if (isRaised(AlarmKind::NoData))
+        change({AlarmKind::NoData, false, silentSeconds(), m_clock.now()});
+    m_lastHeard = m_clock.monotonic();
     judge(AlarmKind::LowVolts, reading.volts);
     judge(AlarmKind::HighVolts, reading.volts);
     judge(AlarmKind::HighAmps, reading.amps);
-    judge(AlarmKind::HighRpm, reading.rpm);
+    judge(AlarmKind::HighRpm, reading.measuredRpm);
 }
 
 void AlarmMonitor::checkSilence()
 {
-    if (!m_lastHeard || !m_settings.noDataSeconds || isRaised(AlarmKind::NoData))
+    if (!m_portMeantOpen || !m_lastHeard || !m_settings.noDataSeconds || isRaised(AlarmKind::NoData))
         return;
-    const double silent = secondsBetween(*m_lastHeard, m_clock.monotonic());
+    const double silent = silentSeconds();
     m_lastValues[size_t(AlarmKind::NoData)] = silent;
     if (silent >= *m_settings.noDataSeconds)
-        change(AlarmKind::NoData, true, silent);
+        change({AlarmKind::NoData, true, silent, m_clock.now()});
+}
+
+double AlarmMonitor::silentSeconds() const
+{
+    return m_lastHeard ? secondsBetween(*m_lastHeard, m_clock.monotonic()) : 0.0;
 }
 
 void AlarmMonitor::judge(AlarmKind kind, double value)
@@ -105,15 +130,15 @@ void AlarmMonitor::judge(AlarmKind kind, double value)
     if (!state.heldSince)
         state.heldSince = now;
     if (std::chrono::duration<double>(now - *state.heldSince).count() >= m_settings.delaySeconds)
-        change(kind, !state.raised, value);
+        change({kind, !state.raised, value, m_clock.now()});
 }
 
-void AlarmMonitor::change(AlarmKind kind, bool raised, double value)
+void AlarmMonitor::change(AlarmChange change)
 {
-    State &state = m_states[size_t(kind)];
-    state.raised = raised;
+    State &state = m_states[size_t(change.kind)];
+    state.raised = change.raised;
     state.heldSince.reset();
-    emit changed({kind, raised, value, m_clock.now()});
+    emit changed(change);
 }
 
 } // namespace Brolant

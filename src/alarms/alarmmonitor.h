@@ -21,13 +21,18 @@ struct AlarmChange
     bool raised = false;
     double value = 0.0;
     QDateTime time;
+    bool switchedOff = false; // not raised any more because the user switched the alarm off
 
     const AlarmDefinition &definition() const { return alarmDefinition(kind); }
-    // "11.74": the value as every output writes it, rounded to two decimals.
+    // "11.70": the value as every output writes it, by the alarm's mask.
     QString numberText() const;
-    // "11.74 V".
+    // "11.70 V".
     QString valueText() const;
-    // "LowVolts  raised  11.74 V": the words of alarms.txt after its date and time.
+    // "raised", "cleared" or "switched off", as the log says it.
+    QString stateText() const;
+    // "raised" or "cleared": what the alarm is now, for a command or a broker that know only these.
+    QString stateWord() const;
+    // "LowVolts  raised  11.70 V": the words of alarms.txt after its date and time.
     QString text() const;
 };
 
@@ -44,10 +49,14 @@ public:
     // New thresholds: conditions under way start again, and an alarm switched off while raised
     // is cleared.
     void setSettings(const AlarmSettings &settings);
-    // Starts counting silence: the port is meant to be open from now on.
-    void watchPort();
+    // Whether frames are expected: silence is counted only while the port is meant open, from
+    // the moment it is. A pause (a dialog holding the port) keeps a raised NoData until a frame
+    // clears it.
+    void setPortMeantOpen(bool meantOpen);
+    // The user chose to have no port: a board nobody expects is no alarm, so NoData clears.
+    void portRemoved();
     void readingAccepted(const Reading &reading);
-    // Whether the board has been silent too long; run every second while the port is watched.
+    // Whether the board has been silent too long; run every second while the port is meant open.
     void checkSilence();
 
     bool isRaised(AlarmKind kind) const { return m_states[size_t(kind)].raised; }
@@ -62,13 +71,16 @@ private:
         std::optional<MonotonicTime> heldSince; // when the condition that would change it began
     };
     void judge(AlarmKind kind, double value);
-    void change(AlarmKind kind, bool raised, double value);
+    void change(AlarmChange change);
+    double silentSeconds() const;
 
     AlarmSettings m_settings;
     const Clock &m_clock;
     std::array<State, kAlarmKinds> m_states{};
     std::array<double, kAlarmKinds> m_lastValues{}; // what each alarm last judged
-    std::optional<MonotonicTime> m_lastHeard; // while the port is watched: the last frame, or the start
+    bool m_portMeantOpen = false;
+    // The last frame, or when the port came to be meant open (with no NoData raised).
+    std::optional<MonotonicTime> m_lastHeard;
     QTimer m_silenceTimer;
 };
 

@@ -1,40 +1,18 @@
 #pragma once
 
+#include "alarms/alarmcommand.h"
 #include "alarms/alarmmonitor.h"
 #include "alarms/alarmsettings.h"
+#include "alarms/alarmthrottle.h"
 
 #include <QList>
 #include <QObject>
 
-#include <memory>
-#include <optional>
-
 namespace Brolant {
 
 class LoggerSession;
-
-// Runs the alarm command on every change, without a shell and never holding up logging: the
-// command gets the alarm's name, "raised" or "cleared", the value and its unit as arguments,
-// runs in the program folder and is ended after 30 seconds. A command that cannot start, fails
-// or hangs is written to the error log once for that change.
-class AlarmCommand final : public QObject
-{
-    Q_OBJECT
-
-public:
-    AlarmCommand(QString command, QString programFolder, QObject *parent = nullptr);
-    void setCommand(const QString &command);
-    void run(const AlarmChange &change);
-
-signals:
-    void finished(); // a run ended, however it went (for tests and an orderly end)
-    // One entry for the error log: the stage and the failure's description.
-    void problemFound(const QString &stage, const QString &description);
-
-private:
-    QString m_command;
-    QString m_programFolder;
-};
+struct PortIntent;
+struct ProgramSettings;
 
 // The alarms raised now, as the user should see them, and whether they have been acknowledged:
 // acknowledging silences the notifications, but an alarm stays listed until it clears.
@@ -54,8 +32,9 @@ public:
     void apply(const AlarmChange &change);
     void acknowledge();
     const QList<Entry> &raised() const { return m_raised; }
-    // The last alarm cleared since the user last acknowledged, shown until then.
-    const std::optional<AlarmChange> &lastCleared() const { return m_lastCleared; }
+    // Every alarm cleared since the user last acknowledged (the latest clear of each), in the
+    // order they cleared, shown until then.
+    const QList<AlarmChange> &cleared() const { return m_cleared; }
 
 signals:
     void changed();
@@ -67,12 +46,13 @@ private:
     void remind();
 
     QList<Entry> m_raised;
-    std::optional<AlarmChange> m_lastCleared;
+    QList<AlarmChange> m_cleared;
     QTimer m_reminder;
 };
 
-// The alarms of one logger: settings from alarms.cfg, the monitor on the core's signals,
-// logs/alarms.txt, the command and the board. It listens to the core only.
+// The alarms of one logger: settings from alarms.cfg over defaults sized to the system the
+// logger runs with, the monitor on the core's signals, logs/alarms.txt, the command and the
+// board. It listens to the session only.
 class AlarmService final : public QObject
 {
     Q_OBJECT
@@ -81,6 +61,8 @@ public:
     explicit AlarmService(LoggerSession &session, QObject *parent = nullptr);
 
     const AlarmSettings &settings() const { return m_settings; }
+    // What applies where alarms.cfg says nothing: sized to the logger's SV and MA.
+    const AlarmSettings &defaults() const { return m_defaults; }
     AlarmMonitor &monitor() { return m_monitor; }
     AlarmBoard &board() { return m_board; }
     AlarmCommand &command() { return m_command; }
@@ -89,23 +71,32 @@ public:
     static QString logLine(const AlarmChange &change);
 
     // Reads alarms.cfg again (the session says when it changed): the new thresholds apply from
-    // the next reading on.
+    // the next reading on, and the error log says so.
     void reload();
 
 signals:
+    // Every change, as alarms.txt records it.
     void changed(const AlarmChange &change);
+    // The changes the command, the desktop and the broker are told of: at most one per alarm
+    // every few seconds (see AlarmThrottle).
+    void announced(const AlarmChange &change);
     void settingsChanged();
     // One entry for the error log: the stage and the failure's description.
     void problemFound(const QString &stage, const QString &description);
 
 private:
-    AlarmService(LoggerSession &session, const AlarmSettings::Loaded &loaded, QObject *parent);
+    void followProgram(const ProgramSettings &settings);
+    void followPort(const PortIntent &intent);
+    void apply(const AlarmSettings &settings);
     void record(const AlarmChange &change);
+    void announce(const AlarmChange &change);
     void reportProblem(const MaybeFailure &problem);
 
     QString m_programFolder;
+    AlarmSettings m_defaults;
     AlarmSettings m_settings;
     AlarmMonitor m_monitor;
+    AlarmThrottle m_throttle;
     AlarmCommand m_command;
     AlarmBoard m_board;
 };

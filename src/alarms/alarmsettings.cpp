@@ -4,6 +4,7 @@
 #include "config/configreading.h"
 #include "config/programconfig.h"
 #include "config/tagvalue.h"
+#include "logging/recordmasks.h"
 #include "platform/programpaths.h"
 #include "platform/textfile.h"
 #include "text/numerictext.h"
@@ -11,6 +12,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 
 namespace Brolant {
@@ -20,13 +22,16 @@ constexpr double kVoltsPerNominal12 = 12.0;
 constexpr double kAmpsClearShare = 0.9;
 constexpr double kLongestDelay = 86400.0;
 constexpr qsizetype kLongestCommand = 1000;
+// Whole numbers for speed and silence, zero included (the daily log's speed mask leaves a zero out).
+constexpr char16_t kWholeMask[] = u"###0";
 const AlarmDefinition kDefinitions[kAlarmKinds] = {
-    {AlarmKind::LowVolts, QStringLiteral("LowVolts"), QStringLiteral("LowVoltsClear"), QStringLiteral("V"), true, true},
-    {AlarmKind::HighVolts, QStringLiteral("HighVolts"), QStringLiteral("HighVoltsClear"), QStringLiteral("V"), false, true},
-    {AlarmKind::HighAmps, QStringLiteral("HighAmps"), QStringLiteral("HighAmpsClear"), QStringLiteral("A"), false, true},
-    {AlarmKind::HighRpm, QStringLiteral("HighRPM"), QStringLiteral("HighRPMClear"), QStringLiteral("RPM"), false, false},
-    {AlarmKind::NoData, AlarmTag::kNoData, QString(), QStringLiteral("s"), false, false},
+    {AlarmKind::LowVolts, QStringLiteral("LowVolts"), QStringLiteral("LowVoltsClear"), QStringLiteral("V"), RecordMasks::kVolts, true, true},
+    {AlarmKind::HighVolts, QStringLiteral("HighVolts"), QStringLiteral("HighVoltsClear"), QStringLiteral("V"), RecordMasks::kVolts, false, false},
+    {AlarmKind::HighAmps, QStringLiteral("HighAmps"), QStringLiteral("HighAmpsClear"), QStringLiteral("A"), RecordMasks::kAmps, false, false},
+    {AlarmKind::HighRpm, QStringLiteral("HighRPM"), QStringLiteral("HighRPMClear"), QStringLiteral("RPM"), kWholeMask, false, false},
+    {AlarmKind::NoData, AlarmTag::kNoData, QString(), QStringLiteral("s"), kWholeMask, false, false},
 };
+constexpr double kSystemVoltages[] = {12, 24, 48};
 
 // An empty value switches off; anything else must be a finite number.
 std::optional<double> threshold(const QString &tag, const ConfigField &field)
@@ -66,23 +71,16 @@ AlarmSettings AlarmSettings::defaults(double systemVolts, double maxAmps)
     return settings;
 }
 
-AlarmSettings AlarmSettings::defaultsFor(const QString &programFolder)
+AlarmSettings AlarmSettings::defaultsFor(const ProgramConfig &program)
 {
-    double systemVolts = kVoltsPerNominal12;
-    double maxAmps = 0.0;
-    try {
-        const QString content = readConfigFile(ProgramPaths(programFolder).programConfig());
-        const auto sv = NumericText::parse(tagValue(content, ProgramTag::kSystemVolts).value_or(QString()));
-        const auto ma = NumericText::parse(tagValue(content, ProgramTag::kMaxAmps).value_or(QString()));
-        // Only the systems the board is made for: anything else would set alarms nobody chose.
-        if (sv && (*sv == 12 || *sv == 24 || *sv == 48))
-            systemVolts = *sv;
-        if (ma && std::isfinite(*ma) && *ma > 0)
-            maxAmps = *ma;
-    } catch (const Failure &) {
-        // No usable prog.cfg: a 12 V bank is the most common, and its alarms are the safest.
-    }
-    return defaults(systemVolts, maxAmps);
+    // No usable SV: a 12 V bank is the most common, and its alarms are the safest. Only the
+    // systems the board is made for: anything else would set alarms nobody chose.
+    const auto &sv = program.sv.number();
+    const double systemVolts = sv && std::ranges::find(kSystemVoltages, *sv) != std::end(kSystemVoltages)
+                                   ? *sv
+                                   : kVoltsPerNominal12;
+    const auto &ma = program.ma.number();
+    return defaults(systemVolts, ma && std::isfinite(*ma) && *ma > 0 ? *ma : 0.0);
 }
 
 QStringList AlarmSettings::keys()
@@ -119,8 +117,11 @@ AlarmSettings AlarmSettings::fromText(const QString &content, const AlarmSetting
     }));
     steps.push_back(FieldStep::optional(AlarmTag::kCommand,
                                         [&](const ConfigField &field) { settings.command = field.text().trimmed(); }));
-    const MaybeFailure failure = ConfigFile(FileName::kAlarmSettings, content, keys()).applyInOrder(steps);
-    if (failure)
+    const ConfigFile file(FileName::kAlarmSettings, content, keys());
+    // A file of something else entirely (a binary, a wrong file copied over it) is no setting.
+    if (std::ranges::none_of(keys(), [&file](const QString &key) { return file[key].isPresent(); }))
+        throw Failure{QStringLiteral("the file holds no alarm settings (no tag such as <%1>)").arg(kDefinitions[0].name)};
+    if (const MaybeFailure failure = file.applyInOrder(steps))
         throw *failure;
     if (const MaybeFailure problem = settings.problem())
         throw *problem;
@@ -167,16 +168,15 @@ QString AlarmSettings::toFileText() const
     return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }
 
-AlarmSettings::Loaded AlarmSettings::load(const QString &programFolder)
+AlarmSettings::Loaded AlarmSettings::load(const QString &programFolder, const AlarmSettings &defaults)
 {
-    const AlarmSettings defaults = defaultsFor(programFolder);
     const QString path = ProgramPaths(programFolder).alarmSettings();
     if (!QFileInfo::exists(path))
-        return {defaults, std::nullopt};
+        return {defaults, false, std::nullopt};
     try {
-        return {fromText(readConfigFile(path), defaults), std::nullopt};
+        return {fromText(readConfigFile(path), defaults), true, std::nullopt};
     } catch (const Failure &failure) {
-        return {defaults, failure};
+        return {defaults, true, failure};
     }
 }
 

@@ -10,6 +10,8 @@
 
 namespace Brolant {
 
+struct ProgramConfig;
+
 // The alarms Brolant watches: four on the readings, one on the board falling silent.
 enum class AlarmKind { LowVolts, HighVolts, HighAmps, HighRpm, NoData };
 inline constexpr int kAlarmKinds = 5;
@@ -21,8 +23,9 @@ struct AlarmDefinition
     QString name;      // as written in alarms.cfg, alarms.txt and the topic
     QString clearTag;  // empty for NoData
     QString unit;
+    const char16_t *mask; // how its value is written: as the daily log writes volts and amps
     bool low;          // raised below its threshold rather than above
-    bool battery;      // about the battery bank rather than the turbine or the board
+    bool batteryLow;   // raised means the battery is low (and nothing else does)
 };
 const AlarmDefinition &alarmDefinition(AlarmKind kind);
 
@@ -42,6 +45,7 @@ struct AlarmSettings
         std::optional<double> raise; // nothing: the alarm is off
         std::optional<double> clear; // nothing: cleared where it is raised
         double clearAt() const { return clear.value_or(raise.value_or(0.0)); }
+        bool operator==(const Levels &) const = default;
     };
     std::array<Levels, kLevelAlarms> levels{};
     std::optional<double> noDataSeconds = 120.0;
@@ -49,27 +53,28 @@ struct AlarmSettings
     QString command;
 
     bool isOn(AlarmKind kind) const;
+    bool operator==(const AlarmSettings &) const = default;
 
     // The defaults for a system of `systemVolts` (12, 24, 48) whose shunt reads up to `maxAmps`
     // (0: no high-current alarm).
     static AlarmSettings defaults(double systemVolts, double maxAmps);
-    // The defaults for the system that prog.cfg describes (12 V and no current alarm when it
-    // cannot tell).
-    static AlarmSettings defaultsFor(const QString &programFolder);
+    // The defaults for the system the logger runs with, as its SV and MA say (12 V and no
+    // current alarm when they cannot tell).
+    static AlarmSettings defaultsFor(const ProgramConfig &program);
 
     // Every key of alarms.cfg, in the file's order.
     static QStringList keys();
     // Reads alarms.cfg's text over `defaults`; throws Failure naming the first value that
-    // cannot be used.
+    // cannot be used, or saying that the text holds no setting at all.
     static AlarmSettings fromText(const QString &content, const AlarmSettings &defaults);
     // What is wrong with these values, in words for the user; nothing when they can be used.
     MaybeFailure problem() const;
     QString toFileText() const;
 
     struct Loaded;
-    // The program folder's alarms: the file's, or the defaults when there is none or it cannot
-    // be used. Never throws: a damaged file must not leave the battery unwatched.
-    static Loaded load(const QString &programFolder);
+    // The program folder's alarms over `defaults`: the file's, or the defaults when there is none
+    // or it cannot be used. Never throws: a damaged file must not leave the battery unwatched.
+    static Loaded load(const QString &programFolder, const AlarmSettings &defaults);
     // Writes alarms.cfg atomically. Throws Failure when it cannot.
     void save(const QString &programFolder) const;
 };
@@ -77,7 +82,8 @@ struct AlarmSettings
 struct AlarmSettings::Loaded
 {
     AlarmSettings settings;
-    MaybeFailure problem; // why the file was not used (then the settings are the defaults)
+    bool fromFile = false; // false: there is no alarms.cfg
+    MaybeFailure problem;  // why the file was not used (then the settings are the defaults)
 };
 
 } // namespace Brolant

@@ -12,7 +12,7 @@ void publishAlarms(AlarmService &alarms, MqttPublisher &publisher)
         for (int kind = 0; kind < kAlarmKinds; ++kind) {
             const AlarmDefinition &definition = alarmDefinition(AlarmKind(kind));
             const bool on = alarms.settings().isOn(AlarmKind(kind));
-            published.append({definition.name, definition.battery, on});
+            published.append({definition.name, definition.batteryLow, on});
             // The state now, so a state the broker kept from an earlier run does not linger.
             if (on)
                 publisher.alarmChanged(definition.name, alarms.monitor().isRaised(AlarmKind(kind)));
@@ -21,7 +21,7 @@ void publishAlarms(AlarmService &alarms, MqttPublisher &publisher)
     };
     publishAll();
     QObject::connect(&alarms, &AlarmService::settingsChanged, &publisher, publishAll);
-    QObject::connect(&alarms, &AlarmService::changed, &publisher, [&publisher](const AlarmChange &change) {
+    QObject::connect(&alarms, &AlarmService::announced, &publisher, [&publisher](const AlarmChange &change) {
         publisher.alarmChanged(change.definition().name, change.raised);
     });
 }

@@ -21,14 +21,17 @@ int main(int argc, char *argv[])
     MainWindow window;
     QSerialPortLink link(programFolder);
     SystemClock clock;
-    WidgetPrompts prompts(programFolder, window);
     LoggerParts logger(programFolder, link, clock, window, Attendance::Attended);
+    WidgetPrompts prompts(programFolder, window, logger.alarms);
     MainWindowModel model(logger.session, logger.errors, window, prompts);
     window.attach(model);
     QObject::connect(&logger.publishing, &MqttPublishing::stateChanged, &window, &MainWindow::showBrokerState);
     logger.start();
     AlarmBanner banner(logger.alarms.board(), &window);
     banner.setGeometry(window.alarmArea());
+    banner.setMinimumHeight(window.alarmArea().height());
+    QObject::connect(&banner, &AlarmBanner::problemFound, &logger.errors,
+                     [&logger](const QString &stage, const QString &description) { logger.errors.log(stage, description); });
 
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &application, [&] {

@@ -100,12 +100,9 @@ std::optional<DailyLogLine::Read> DailyLogLine::parse(QByteArrayView line)
     const auto time = timeText ? timeOfDay(*timeText) : std::nullopt;
     if (!time)
         return std::nullopt;
-    double rpm = number(line, "<R>", "</R>");
-    if (rpm > kHighestRpm)
-        rpm = 0.0;
     return Read{*time,
-                      {number(line, "<V>", "</V>"), number(line, "<I>", "</I>"),
-                       number(line, "<W>", "</W>"), rpm, number(line, "<S>", "</S>")}};
+                {number(line, "<V>", "</V>"), number(line, "<I>", "</I>"), number(line, "<W>", "</W>"),
+                 countedRpm(number(line, "<R>", "</R>")), number(line, "<S>", "</S>")}};
 }
 
 } // namespace Brolant

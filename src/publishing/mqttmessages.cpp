@@ -141,7 +141,7 @@ QList<MqttMessage> MqttMessages::alarmDiscovery(const QList<MqttAlarm> &alarms) 
     if (m_discoveryPrefix.isEmpty())
         return {};
     QList<MqttMessage> messages;
-    for (const auto &[name, battery, on] : alarms) {
+    for (const auto &[name, batteryLow, on] : alarms) {
         const QString key = QStringLiteral("alarm_") + name.toLower();
         const QString configTopic = QStringLiteral("%1/binary_sensor/%2/%3/config").arg(m_discoveryPrefix, deviceId(), key);
         if (!on) {
@@ -154,7 +154,7 @@ QList<MqttMessage> MqttMessages::alarmDiscovery(const QList<MqttAlarm> &alarms) 
                                  {QStringLiteral("payload_on"), QStringLiteral("raised")},
                                  {QStringLiteral("payload_off"), QStringLiteral("cleared")},
                                  {QStringLiteral("availability_topic"), statusTopic()},
-                                 {QStringLiteral("device_class"), battery ? QStringLiteral("battery") : QStringLiteral("problem")},
+                                 {QStringLiteral("device_class"), batteryLow ? QStringLiteral("battery") : QStringLiteral("problem")},
                                  {QStringLiteral("device"), device()}};
         messages.append({configTopic, json(config), kAtLeastOnce, true});
     }

@@ -23,11 +23,11 @@ struct MqttMessage
     bool retained = false;
 };
 
-// An alarm as published: its name, whether it is about the battery, and whether it is on.
+// An alarm as published: its name, whether raised means the battery is low, and whether it is on.
 struct MqttAlarm
 {
     QString name;
-    bool battery = false;
+    bool batteryLow = false;
     bool on = false;
 };
 
@@ -55,8 +55,8 @@ public:
 
     // An alarm's state, "raised" or "cleared", kept by the broker: T/S/alarm/<name>.
     MqttMessage alarm(const QString &name, bool raised) const;
-    // One retained binary_sensor config per alarm that is on (battery alarms of class battery,
-    // the others of class problem), and an empty one for each alarm that is off, which removes
+    // One retained binary_sensor config per alarm that is on (of class battery, whose on is
+    // "low", only for the battery-low alarm; the others of class problem), and an empty one for each alarm that is off, which removes
     // it from Home Assistant; none when discovery is off.
     QList<MqttMessage> alarmDiscovery(const QList<MqttAlarm> &alarms) const;
 

@@ -56,7 +56,7 @@ LiveState::LiveState(LoggerSession &session, AlarmService &alarms, MqttPublishin
         m_broker = state;
         emit changed();
     });
-    connect(&alarms, &AlarmService::changed, this, &LiveState::changed);
+    connect(&alarms.board(), &AlarmBoard::changed, this, &LiveState::changed);
     connect(&session, &LoggerSession::portIntentChanged, this, &LiveState::changed);
     connect(&session, &LoggerSession::loggingChanged, this, &LiveState::changed);
 }

@@ -116,9 +116,10 @@ QJsonObject alarms(const AlarmBoard &board)
     QJsonArray raised;
     for (const AlarmBoard::Entry &entry : board.raised())
         raised.append(alarm(entry.change, entry.acknowledged));
-    const auto &cleared = board.lastCleared();
-    return {{QStringLiteral("raised"), raised},
-            {QStringLiteral("lastCleared"), cleared ? alarm(*cleared, false) : QJsonValue(QJsonValue::Null)}};
+    QJsonArray cleared;
+    for (const AlarmChange &change : board.cleared())
+        cleared.append(alarm(change, false));
+    return {{QStringLiteral("raised"), raised}, {QStringLiteral("cleared"), cleared}};
 }
 
 } // namespace WebJson

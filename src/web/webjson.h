@@ -33,7 +33,7 @@ QJsonObject energy(const HistorySource::MonthEnergy &energy);
 // {"from":...,"to":...,"records":N,"bins":[{"wind":3,"records":120,"meanWatts":45.2,"maxWatts":80,"faint":false},...]}
 QJsonObject powerCurve(const HistorySource::PowerCurveData &curve);
 // {"raised":[{"name":"LowVolts","value":11.74,"unit":"V","text":"11.74 V","time":...,"acknowledged":false}],
-//  "lastCleared":null or the same}
+//  "cleared":[the alarms cleared since they were last acknowledged, alike]}
 QJsonObject alarms(const AlarmBoard &board);
 
 } // namespace WebJson

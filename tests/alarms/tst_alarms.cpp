@@ -2,6 +2,7 @@
 #include "alarms/alarmservice.h"
 #include "alarms/ui/alarmbanner.h"
 #include "app/errorreporter.h"
+#include "config/programconfig.h"
 #include "dialogs/alarms/alarmsdialog.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSystemTrayIcon>
 #include <QTest>
 
 using namespace Brolant;
@@ -49,6 +51,14 @@ QString run(const AlarmSettings &settings, const QString &steps)
     return said.join(u' ');
 }
 
+// A script the test runs, in `folder`.
+QString writeScript(const ProgramFolder &folder, const QString &name, const QByteArray &text)
+{
+    folder.write(name, text);
+    QFile(folder.file(name)).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    return folder.file(name);
+}
+
 // The program folder with the core, the service and what it wrote.
 struct AlarmRig
 {
@@ -72,9 +82,10 @@ struct AlarmRig
         QObject::connect(service.get(), &AlarmService::problemFound, errors.get(),
                          [this](const QString &stage, const QString &description) { errors->log(stage, description); });
     }
-    void reading(int second, double volts)
+    void reading(int second, double volts) { readingAt(second * 1000, volts); }
+    void readingAt(qint64 milliseconds, double volts)
     {
-        clock.set(kStart.addSecs(second));
+        clock.set(kStart.addMSecs(milliseconds));
         Reading reading;
         reading.volts = volts;
         emit session->core().receiver.frameAccepted(reading);
@@ -125,7 +136,7 @@ private slots:
         clock.set(kStart.addSecs(500));
         monitor.checkSilence();
         QCOMPARE(changes.size(), 0); // the port was never meant to be open
-        monitor.watchPort();
+        monitor.setPortMeantOpen(true);
         clock.set(kStart.addSecs(619));
         monitor.checkSilence();
         QCOMPARE(changes.size(), 0);
@@ -156,13 +167,10 @@ private slots:
         QFETCH(QString, sv);
         QFETCH(QString, ma);
         QFETCH(QString, expected);
-        ProgramFolder folder;
-        folder.writeProgramConfig("1");
-        QString text = QString::fromLatin1(folder.read("prog.cfg"));
-        text.replace(QRegularExpression("<SV>[^<]*</SV>"), "<SV>" + sv + "</SV>");
-        text.replace(QRegularExpression("<MA>[^<]*</MA>"), "<MA>" + ma + "</MA>");
-        folder.write("prog.cfg", text.toLatin1());
-        const AlarmSettings settings = AlarmSettings::load(folder.path()).settings;
+        ProgramConfig program;
+        program.sv = sv;
+        program.ma = ma;
+        const AlarmSettings settings = AlarmSettings::defaultsFor(program);
         QStringList shown;
         for (const auto &levels : settings.levels)
             shown << (levels.raise ? QString::number(*levels.raise) + u'/' + QString::number(levels.clearAt()) : "/");
@@ -178,7 +186,7 @@ private slots:
         rig.reading(3606, 15.123);
         QCOMPARE(rig.folder.read("logs/alarms.txt"),
                  QByteArray("2026_12_07  13:00:05  LowVolts  raised  11.74 V\r\n"
-                            "2026_12_07  14:00:05  LowVolts  cleared  12.2 V\r\n"
+                            "2026_12_07  14:00:05  LowVolts  cleared  12.20 V\r\n"
                             "2026_12_07  14:00:06  HighVolts  raised  15.12 V\r\n"));
         QVERIFY(!QFile::exists(rig.folder.file("errorlog.txt")));
         QDir logs(rig.folder.file("logs"));
@@ -191,7 +199,7 @@ private slots:
         QTest::addColumn<QByteArray>("heard");
         QTest::addColumn<QString>("logged");
         QTest::newRow("runs in the program folder")
-            << QByteArray("#!/bin/sh\necho \"$(pwd) $*\" >> heard.txt\n") << QByteArray("FOLDER --relay 4 LowVolts raised 11.7 V\n")
+            << QByteArray("#!/bin/sh\necho \"$(pwd) $*\" >> heard.txt\n") << QByteArray("FOLDER --relay 4 LowVolts raised 11.70 V\n")
             << "";
         QTest::newRow("fails: exit code") << QByteArray("#!/bin/sh\nexit 3\n") << QByteArray()
                                           << "alarm command failed  COMMAND (for LowVolts raised): it ended with exit code 3";
@@ -233,6 +241,8 @@ private slots:
         QTest::newRow("negative delay") << QByteArray("<Delay>-5</Delay>") << "Delay must be from 0 to 86400 seconds";
         QTest::newRow("infinite") << QByteArray("<LowVolts>1e999</LowVolts>") << "LowVolts must be a number or empty";
         QTest::newRow("binary") << QByteArray("<NoData>\x01\xff\x00</NoData>", 22) << "NoData must be a number or empty";
+        QTest::newRow("binary without a tag") << QByteArray("\x7f" "ELF\x02\x01\x00<\xff>", 11)
+                                              << "the file holds no alarm settings (no tag such as <LowVolts>)";
     }
     void hostileFilesGiveAMessageAndTheDefaults()
     {
@@ -260,9 +270,9 @@ private slots:
         QVERIFY(reloaded.wait()); // seen by the folder watcher, as when the Alarms dialog saves
         rig.reading(5, 13.5);
         QCOMPARE(rig.folder.read("logs/alarms.txt"),
-                 QByteArray("2026_12_07  13:00:00  LowVolts  raised  11.5 V\r\n"
-                            "2026_12_07  13:00:00  LowVolts  cleared  11.5 V\r\n"
-                            "2026_12_07  13:00:05  HighVolts  raised  13.5 V\r\n"));
+                 QByteArray("2026_12_07  13:00:00  LowVolts  raised  11.50 V\r\n"
+                            "2026_12_07  13:00:00  LowVolts  switched off  11.50 V\r\n"
+                            "2026_12_07  13:00:05  HighVolts  raised  13.50 V\r\n"));
     }
 
     void dialogRefusesAClearOnTheWrongSideAndSavesAtomically()
@@ -270,7 +280,7 @@ private slots:
         ProgramFolder folder;
         folder.writeProgramConfig("1");
         ScriptedPrompts messages;
-        AlarmsDialog dialog(folder.path(), messages);
+        AlarmsDialog dialog(folder.path(), AlarmSettings::defaults(12, 20), messages);
         dialog.show();
         QCOMPARE(controlsHeardWrong(dialog).join("; "), QString());
         auto *clear = dialog.findChild<QLineEdit *>("LowVoltsClear");
@@ -292,7 +302,7 @@ private slots:
                             "<NoData>120</NoData>\r\n<Delay>10</Delay>\r\n<Command>/usr/local/bin/dump-load on</Command>\r\n\r\n"));
     }
 
-    void bannerShowsListsAndAcknowledges()
+    void bannerListsEveryAlarmAndEveryClearUntilAcknowledged()
     {
         QWidget window;
         window.resize(400, 300);
@@ -301,19 +311,102 @@ private slots:
         window.show();
         QVERIFY(!banner.isVisible());
         QSignalSpy notified(&board, &AlarmBoard::notify);
+        // "_" where a line may not break: inside one alarm.
+        const auto shown = [&banner] { return banner.text().replace(QChar::Nbsp, u'_'); };
         board.apply({AlarmKind::LowVolts, true, 11.74, kStart});
         board.apply({AlarmKind::HighRpm, true, 480, kStart});
+        board.apply({AlarmKind::HighAmps, true, 25, kStart});
         QVERIFY(banner.isVisible());
-        QCOMPARE(banner.text(), QString("ALARM: LowVolts 11.74 V, HighRPM 480 RPM"));
+        QCOMPARE(shown(), QString("ALARM: LowVolts_11.74_V, HighRPM_480_RPM, HighAmps_25.00_A"));
         QCOMPARE(controlsHeardWrong(window).join("; "), QString());
         banner.findChild<QPushButton *>()->click();
-        QCOMPARE(banner.text(), QString("ALARM: LowVolts 11.74 V, HighRPM 480 RPM (acknowledged)"));
+        QCOMPARE(shown(), QString("ALARM: LowVolts_11.74_V, HighRPM_480_RPM, HighAmps_25.00_A (acknowledged)"));
         board.apply({AlarmKind::HighRpm, false, 300, kStart.addSecs(65)});
+        QCOMPARE(shown(), QString("ALARM: LowVolts_11.74_V, HighAmps_25.00_A (acknowledged). Cleared: HighRPM_300_RPM_at_13:01:05"));
         board.apply({AlarmKind::LowVolts, false, 12.3, kStart.addSecs(70)});
-        QCOMPARE(banner.text(), QString("Cleared at 13:01:10: LowVolts 12.3 V"));
-        QCOMPARE(notified.size(), 4);
+        board.apply({AlarmKind::HighAmps, false, 25, kStart.addSecs(70), true});
+        QCOMPARE(shown(), QString("Cleared: HighRPM_300_RPM_at_13:01:05, LowVolts_12.30_V_at_13:01:10, "
+                                  "HighAmps_switched_off_at_13:01:10"));
+        QCOMPARE(notified.size(), 6);
         banner.findChild<QPushButton *>()->click();
         QVERIFY(!banner.isVisible());
+    }
+
+    void notificationsWithoutATray_data()
+    {
+        QTest::addColumn<bool>("notifySend");
+        QTest::newRow("told through notify-send") << true;
+        QTest::newRow("no notify-send: said once in the error log") << false;
+    }
+    void notificationsWithoutATray()
+    {
+        QFETCH(bool, notifySend);
+        QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable()); // offscreen: no tray
+        ProgramFolder bin;
+        if (notifySend)
+            writeScript(bin, "notify-send", "#!/bin/sh\necho \"$@\" >> \"${0%/*}/heard.txt\"\n");
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", bin.path().toLocal8Bit());
+        AlarmBoard board;
+        AlarmBanner banner(board);
+        QSignalSpy problems(&banner, &AlarmBanner::problemFound);
+        board.apply({AlarmKind::LowVolts, true, 11.74, kStart});
+        board.apply({AlarmKind::LowVolts, false, 12.3, kStart});
+        qputenv("PATH", path);
+        if (notifySend)
+            QTRY_COMPARE(bin.read("heard.txt"), QByteArray("Brolant alarm LowVolts  raised  11.74 V\n"
+                                                           "Brolant alarm cleared LowVolts  cleared  12.30 V\n"));
+        QCOMPARE(problems.size(), notifySend ? 0 : 1);
+        if (!notifySend)
+            QVERIFY(problems.at(0).at(1).toString().contains("there is no system tray and notify-send is not installed"));
+    }
+
+    void commandEndsWithEverythingItStarted_data()
+    {
+        QTest::addColumn<bool>("timesOut");
+        QTest::newRow("ran too long") << true;
+        QTest::newRow("still running at the program's end") << false;
+    }
+    void commandEndsWithEverythingItStarted()
+    {
+        QFETCH(bool, timesOut);
+        ProgramFolder folder;
+        const QString script = writeScript(folder, "alarm.sh", "#!/bin/sh\nsleep 300 &\necho $! > child.pid\nsleep 300\n");
+        auto command = std::make_unique<AlarmCommand>(script, folder.path(),
+                                                      timesOut ? std::chrono::milliseconds(500) : AlarmCommand::kLongestRun);
+        QSignalSpy finished(command.get(), &AlarmCommand::finished);
+        command->run({AlarmKind::LowVolts, true, 11.5, kStart});
+        QTRY_VERIFY(folder.read("child.pid").endsWith('\n'));
+        const QString child = QString::fromLatin1(folder.read("child.pid").trimmed());
+        if (timesOut)
+            QVERIFY(finished.wait());
+        else
+            command.reset();
+        // Gone, or a zombie nobody has reaped yet: either way it runs no more.
+        const auto running = [&child] {
+            QFile stat("/proc/" + child + "/stat");
+            const QByteArray fields = stat.open(QIODevice::ReadOnly) ? stat.readAll() : QByteArray();
+            return !fields.isEmpty() && fields.mid(fields.lastIndexOf(')') + 2, 1) != "Z";
+        };
+        QTRY_VERIFY(!running());
+    }
+
+    void flappingAlarmIsToldAtMostOncePerQuietPeriod()
+    {
+        ProgramFolder scripts;
+        const QString script = writeScript(scripts, "alarm.sh", "#!/bin/sh\necho \"$1 $2\" >> runs.txt\n");
+        AlarmRig rig("<Delay>0</Delay><NoData></NoData><Command>" + script.toUtf8() + "</Command>");
+        QSignalSpy notified(&rig.service->board(), &AlarmBoard::notify);
+        QSignalSpy finished(&rig.service->command(), &AlarmCommand::finished);
+        constexpr int kFramesPerSecond = 19;
+        constexpr int kFrames = 10 * kFramesPerSecond; // across LowVolts' thresholds at every frame
+        for (int frame = 0; frame < kFrames; ++frame)
+            rig.readingAt(frame * 1000 / kFramesPerSecond, frame % 2 ? 13.0 : 11.0);
+        QCOMPARE(rig.folder.read("logs/alarms.txt").count('\n'), kFrames); // every change recorded
+        rig.clock.set(kStart.addSecs(10));
+        QTRY_COMPARE(finished.size(), 2);
+        QCOMPARE(rig.folder.read("runs.txt"), QByteArray("LowVolts raised\nLowVolts cleared\n"));
+        QCOMPARE(notified.size(), 2); // raised at once, and where it stands after the quiet period
     }
 };
 

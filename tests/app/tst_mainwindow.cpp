@@ -1,3 +1,4 @@
+#include "alarms/alarmservice.h"
 #include "app/errorreporter.h"
 #include "app/mainwindowmodel.h"
 #include "app/ui/mainwindow.h"
@@ -119,7 +120,8 @@ void MainWindowTest::lampsStartInTheirOwnColours()
 void MainWindowTest::messageBoxBelongsToTheWindowThatRaisedIt()
 {
     Rig rig("0");
-    WidgetPrompts prompts(rig.folder.path(), rig.window);
+    AlarmService alarms(rig.session);
+    WidgetPrompts prompts(rig.folder.path(), rig.window, alarms);
     QDialog dialog(&rig.window);
     dialog.setModal(true);
     dialog.show();

@@ -65,7 +65,7 @@ void LoggerEndToEndTest::logsLikeTheMainWindow()
     QVERIFY2(out.count(QStringLiteral(" Wh  (")) >= 2, qPrintable(out));
     QVERIFY(out.contains(QStringLiteral("13.00 V  3.3 A  42 W  300 rpm  5 wind")));
     QVERIFY(out.endsWith(QStringLiteral("brolant-logger: ended in order\n")));
-    QCOMPARE(out.count(QRegularExpression("\nalarm: \\d{4}_\\d\\d_\\d\\d  \\d\\d:\\d\\d:\\d\\d  HighVolts  raised  13 V\n")), 1);
+    QCOMPARE(out.count(QRegularExpression("\nalarm: \\d{4}_\\d\\d_\\d\\d  \\d\\d:\\d\\d:\\d\\d  HighVolts  raised  13.00 V\n")), 1);
 
     const QByteArray day = folder.read("logs/P_" + today() + ".txt");
     const QList<QByteArray> logged = recordValues(day);

@@ -1,3 +1,4 @@
+#include "alarms/alarmservice.h"
 #include "app/ui/widgetprompts.h"
 #include "history/dayenergy.h"
 #include "history/historycsv.h"
@@ -10,9 +11,12 @@
 #include "history/ui/trendtab.h"
 #include "history/ui/trendwidget.h"
 #include "logging/energyarchive.h"
+#include "fakeclock.h"
+#include "fakeseriallink.h"
 #include "programfolder.h"
 #include "screenreader.h"
 #include "scriptedprompts.h"
+#include "session/loggersession.h"
 #include "viewer/ui/graph.h"
 
 #include <QAccessibleTableInterface>
@@ -239,7 +243,11 @@ private slots:
         folder.write("logs/P_" + today.toString("yyyy_MM_dd") + ".txt", day(61, 60.0));
         folder.write("logs/Whours.txt", today.toString("yyyy_MM_dd").toLatin1() + " 07:00  12.0 Wh\r\n");
         QWidget owner;
-        WidgetPrompts windows(folder.path(), owner);
+        FakeSerialLink link;
+        FakeClock clock;
+        LoggerSession session(folder.path(), link, clock);
+        AlarmService alarms(session);
+        WidgetPrompts windows(folder.path(), owner, alarms);
         const std::unique_ptr<Graph> graph = windows.makeLogViewer();
         graph->show();
         graph->findChild<QPushButton *>("History")->click();

@@ -14,6 +14,9 @@ mkdir -p "$out"
     || { cat "$out/cpack.log"; exit 1; }
 deb=$(ls "$out"/brolant_*_amd64.deb)
 
+dpkg-deb --field "$deb" Recommends | grep -qw libnotify-bin \
+    || { echo "the package does not recommend libnotify-bin (notify-send, for alarms without a tray)"; exit 1; }
+
 root=$(mktemp -d)
 program=""
 trap '[ -z "$program" ] || kill -KILL "$program" 2>/dev/null || true; rm -rf "$root"' EXIT

@@ -160,7 +160,7 @@ private slots:
         rig.clock.advance(10'000);
         rig.push({kLowFrame});
         QCOMPARE(changes.size(), 1); // held for its 10 seconds, whichever way the clock went
-        QCOMPARE(changes.at(0).at(0).value<AlarmChange>().text(), QString("LowVolts  raised  11.5 V"));
+        QCOMPARE(changes.at(0).at(0).value<AlarmChange>().text(), QString("LowVolts  raised  11.50 V"));
         const double before = rig.core.energy.total();
         rig.core.energy.tick();
         QVERIFY(rig.core.energy.total() > before); // the power is fresh: it was measured just now

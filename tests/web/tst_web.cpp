@@ -197,7 +197,7 @@ void WebTest::routes_data()
     QTest::newRow("the power curve as the window exports it")
         << get("/api/powercurve.csv?from=2026-12-07&to=2026-12-07") << 200
         << QByteArray("Wind,Records,MeanWatts,MaxWatts\r\n5,1,42.0,42.0\r\n6,1,52.0,52.0\r\n");
-    QTest::newRow("no alarm raised") << get("/api/alarms") << 200 << QByteArray(R"({"lastCleared":null,"raised":[]})");
+    QTest::newRow("no alarm raised") << get("/api/alarms") << 200 << QByteArray(R"({"cleared":[],"raised":[]})");
     QTest::newRow("the page itself") << get("/") << 200 << QByteArray();
     QTest::newRow("a day that does not exist")
         << get("/api/day/2026-02-30") << 400

@@ -11,11 +11,33 @@
 #include <QStyle>
 #include <QSystemTrayIcon>
 
+#include <algorithm>
+#include <utility>
+
 namespace Brolant {
 
 namespace {
 const QString kRaisedStyle = QStringLiteral("QFrame { background-color: #c00000; } QLabel { color: white; font-weight: bold; }");
 const QString kClearedStyle = QStringLiteral("QFrame { background-color: #d8f0d8; } QLabel { color: #004000; }");
+const QString kNotifySend = QStringLiteral("notify-send");
+
+// "LowVolts 11.70 V" held together: a line may break between alarms, never inside one.
+QString unbroken(const QString &text)
+{
+    return QString(text).replace(u' ', QChar::Nbsp);
+}
+
+QString shown(const AlarmChange &change)
+{
+    return unbroken(change.definition().name + u' ' + change.valueText());
+}
+
+QString shownCleared(const AlarmChange &change)
+{
+    const QString how = change.switchedOff ? QStringLiteral("switched off") : change.valueText();
+    return unbroken(change.definition().name + u' ' + how + QStringLiteral(" at ")
+                    + change.time.time().toString(QStringLiteral("HH:mm:ss")));
+}
 } // namespace
 
 AlarmBanner::AlarmBanner(AlarmBoard &board, QWidget *parent)
@@ -26,6 +48,7 @@ AlarmBanner::AlarmBanner(AlarmBoard &board, QWidget *parent)
     setAutoFillBackground(true);
     m_text->setObjectName(QStringLiteral("AlarmText"));
     m_text->setAccessibleDescription(QStringLiteral("alarms"));
+    m_text->setTextFormat(Qt::PlainText);
     m_text->setWordWrap(true);
     m_acknowledge->setAccessibleDescription(QStringLiteral("silence the alarm notifications; alarms stay listed until they clear"));
     m_acknowledge->setAutoDefault(false);
@@ -53,27 +76,35 @@ void AlarmBanner::showBoard()
     QStringList raised;
     bool allAcknowledged = true;
     for (const AlarmBoard::Entry &entry : m_board.raised()) {
-        raised << entry.change.definition().name + u' ' + entry.change.valueText();
+        raised << shown(entry.change);
         allAcknowledged = allAcknowledged && entry.acknowledged;
     }
-    if (!raised.isEmpty()) {
-        m_text->setText(QStringLiteral("ALARM: ") + raised.join(QStringLiteral(", "))
-                        + (allAcknowledged ? QStringLiteral(" (acknowledged)") : QString()));
-        setStyleSheet(kRaisedStyle);
-    } else if (const auto &cleared = m_board.lastCleared()) {
-        m_text->setText(QStringLiteral("Cleared at %1: %2")
-                            .arg(cleared->time.time().toString(QStringLiteral("HH:mm:ss")),
-                                 cleared->definition().name + u' ' + cleared->valueText()));
-        setStyleSheet(kClearedStyle);
-    } else {
-        m_text->clear();
-    }
-    m_acknowledge->setEnabled(!raised.isEmpty() ? !allAcknowledged : m_board.lastCleared().has_value());
-    setVisible(!m_text->text().isEmpty());
+    QStringList cleared;
+    for (const AlarmChange &change : m_board.cleared())
+        cleared << shownCleared(change);
+    QStringList parts;
+    if (!raised.isEmpty())
+        parts << QStringLiteral("ALARM: ") + raised.join(QStringLiteral(", "))
+                     + (allAcknowledged ? QStringLiteral(" (acknowledged)") : QString());
+    if (!cleared.isEmpty())
+        parts << QStringLiteral("Cleared: ") + cleared.join(QStringLiteral(", "));
+    m_text->setText(parts.join(QStringLiteral(". ")));
+    setStyleSheet(raised.isEmpty() ? kClearedStyle : kRaisedStyle);
+    m_acknowledge->setEnabled(!allAcknowledged || !cleared.isEmpty());
+    setVisible(!parts.isEmpty());
     if (m_tray)
         m_tray->setVisible(!raised.isEmpty());
-    if (isVisible())
+    if (isVisible()) {
+        fitHeight();
         raise();
+    }
+}
+
+void AlarmBanner::fitHeight()
+{
+    // Every alarm stays in sight: the strip grows down over the window rather than cutting one off.
+    const int needed = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width()) : sizeHint().height();
+    resize(width(), std::max(needed, minimumHeight()));
 }
 
 void AlarmBanner::notify(const QString &title, const QString &text)
@@ -83,9 +114,15 @@ void AlarmBanner::notify(const QString &title, const QString &text)
         m_tray->showMessage(title, text, QSystemTrayIcon::Warning);
         return;
     }
-    const QString notifySend = QStandardPaths::findExecutable(QStringLiteral("notify-send"));
-    if (!notifySend.isEmpty())
-        QProcess::startDetached(notifySend, {title, text});
+    const QString notifySend = QStandardPaths::findExecutable(kNotifySend);
+    if (!notifySend.isEmpty() && QProcess::startDetached(notifySend, {title, text}))
+        return;
+    if (!std::exchange(m_silenceReported, true))
+        emit problemFound(QStringLiteral("alarm notification not shown"),
+                          QStringLiteral("there is no system tray and %1 %2 (package libnotify-bin): alarms show only "
+                                         "in this window, alarms.txt and the alarm command")
+                              .arg(kNotifySend, notifySend.isEmpty() ? QStringLiteral("is not installed")
+                                                                     : QStringLiteral("would not start")));
 }
 
 } // namespace Brolant

@@ -8,11 +8,13 @@ class QSystemTrayIcon;
 
 namespace Brolant {
 
+struct AlarmChange;
 class AlarmBoard;
 
-// The alarms where the user looks first: each raised alarm's name and value in red, the last one
-// cleared until it is seen, and an Acknowledge button that silences the desktop notifications.
-// The desktop is told through the tray where there is one, else through notify-send.
+// The alarms where the user looks first: each raised alarm's name and value in red, every alarm
+// cleared since the last acknowledgement, and an Acknowledge button that silences the desktop
+// notifications. The desktop is told through the tray where there is one, else through
+// notify-send; where neither is, the error log says so once.
 class AlarmBanner final : public QFrame
 {
     Q_OBJECT
@@ -22,14 +24,20 @@ public:
 
     QString text() const;
 
+signals:
+    // One entry for the error log: the stage and the failure's description.
+    void problemFound(const QString &stage, const QString &description);
+
 private:
     void showBoard();
     void notify(const QString &title, const QString &text);
+    void fitHeight();
 
     AlarmBoard &m_board;
     QLabel *m_text = nullptr;
     QPushButton *m_acknowledge = nullptr;
     QSystemTrayIcon *m_tray = nullptr;
+    bool m_silenceReported = false;
 };
 
 } // namespace Brolant

@@ -1,5 +1,6 @@
 #include "app/ui/widgetprompts.h"
 
+#include "alarms/alarmservice.h"
 #include "dialogs/alarms/alarmsdialog.h"
 #include "dialogs/calibration/ui/calibrate.h"
 #include "dialogs/publishing/mqttdialog.h"
@@ -15,8 +16,8 @@
 
 namespace Brolant {
 
-WidgetPrompts::WidgetPrompts(QString programFolder, QWidget &owner)
-    : m_programFolder(std::move(programFolder)), m_owner(owner)
+WidgetPrompts::WidgetPrompts(QString programFolder, QWidget &owner, const AlarmService &alarms)
+    : m_programFolder(std::move(programFolder)), m_owner(owner), m_alarms(alarms)
 {
 }
 
@@ -64,15 +65,19 @@ void WidgetPrompts::runCalibration()
 void WidgetPrompts::runProgramSetup()
 {
     ProgramSetup dialog(m_programFolder, *this, &m_owner);
-    const auto opens = [this, &dialog](auto dialogType) {
-        return [this, &dialog] {
-            typename decltype(dialogType)::type settings(m_programFolder, *this, &dialog);
-            settings.exec();
-        };
-    };
-    QObject::connect(&dialog, &ProgramSetup::publishingRequested, &dialog, opens(std::type_identity<MqttDialog>()));
-    QObject::connect(&dialog, &ProgramSetup::webRequested, &dialog, opens(std::type_identity<WebDialog>()));
-    QObject::connect(&dialog, &ProgramSetup::alarmsRequested, &dialog, opens(std::type_identity<AlarmsDialog>()));
+    QObject::connect(&dialog, &ProgramSetup::publishingRequested, &dialog, [this, &dialog] {
+        MqttDialog settings(m_programFolder, *this, &dialog);
+        settings.exec();
+    });
+    QObject::connect(&dialog, &ProgramSetup::webRequested, &dialog, [this, &dialog] {
+        WebDialog settings(m_programFolder, *this, &dialog);
+        settings.exec();
+    });
+    QObject::connect(&dialog, &ProgramSetup::alarmsRequested, &dialog, [this, &dialog] {
+        // The defaults the logger runs with, so the dialog shows what is watched.
+        AlarmsDialog settings(m_programFolder, m_alarms.defaults(), *this, &dialog);
+        settings.exec();
+    });
     dialog.exec();
 }
 

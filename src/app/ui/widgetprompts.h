@@ -12,13 +12,14 @@ class QWidget;
 
 namespace Brolant {
 
+class AlarmService;
 class Graph;
 
 // Prompts shown as real message boxes and dialogs, owned by the main window.
 class WidgetPrompts final : public Prompts
 {
 public:
-    WidgetPrompts(QString programFolder, QWidget &owner);
+    WidgetPrompts(QString programFolder, QWidget &owner, const AlarmService &alarms);
 
     void message(const QString &text) override;
     void runProgramSetup() override;
@@ -30,6 +31,7 @@ public:
 private:
     QString m_programFolder;
     QWidget &m_owner;
+    const AlarmService &m_alarms;
     // The viewer's day and scales outlive each opening of the window, for the whole run.
     ViewerSession m_viewerSession;
     CalibrationSession m_calibrationSession;

@@ -27,9 +27,9 @@ QString numberText(const std::optional<double> &value)
 }
 } // namespace
 
-AlarmsDialog::AlarmsDialog(const QString &programFolder, Messages &messages, QWidget *parent)
-    : QDialog(parent), m_programFolder(programFolder), m_messages(messages),
-      m_defaults(AlarmSettings::defaultsFor(programFolder))
+AlarmsDialog::AlarmsDialog(const QString &programFolder, const AlarmSettings &defaults, Messages &messages,
+                           QWidget *parent)
+    : QDialog(parent), m_programFolder(programFolder), m_messages(messages), m_defaults(defaults)
 {
     setObjectName(QStringLiteral("Alarms"));
     setWindowTitle(QStringLiteral("Alarms"));
@@ -79,7 +79,7 @@ AlarmsDialog::AlarmsDialog(const QString &programFolder, Messages &messages, QWi
 
     column->addLayout(WidgetHelpers::abortAndSave(this, [this] { saveClicked(); }));
 
-    const AlarmSettings::Loaded loaded = AlarmSettings::load(programFolder);
+    const AlarmSettings::Loaded loaded = AlarmSettings::load(programFolder, m_defaults);
     if (loaded.problem)
         m_problem->setText(QStringLiteral("%1 could not be used (%2): these are the default values.")
                                .arg(FileName::kAlarmSettings, loaded.problem->description));

@@ -14,13 +14,15 @@ namespace Brolant {
 class Messages;
 
 // The "Alarms" dialog: every threshold, the delay and the command of alarms.cfg, checked by the
-// file's own rules, saved atomically or left as they were.
+// file's own rules, saved atomically or left as they were. Where the file says nothing it shows
+// `defaults`: those the logger uses.
 class AlarmsDialog final : public QDialog
 {
     Q_OBJECT
 
 public:
-    AlarmsDialog(const QString &programFolder, Messages &messages, QWidget *parent = nullptr);
+    AlarmsDialog(const QString &programFolder, const AlarmSettings &defaults, Messages &messages,
+                 QWidget *parent = nullptr);
 
     void saveClicked();
 

@@ -1,0 +1,109 @@
+#include "alarms/alarmcommand.h"
+
+#include "alarms/alarmmonitor.h"
+
+#include <QProcess>
+#include <QTimer>
+
+#include <memory>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <unistd.h>
+#endif
+
+namespace Brolant {
+
+namespace {
+const QString kCommandStage = QStringLiteral("alarm command failed");
+constexpr int kEndWait = 1000; // ms for a killed command to be reaped at the program's end
+
+// A script's own children (a sleep, a mail program) share its group, so ending the group ends
+// them all; ending only the script would leave them running.
+void startInItsOwnGroup(QProcess &process)
+{
+#ifdef Q_OS_UNIX
+    process.setChildProcessModifier([] { ::setpgid(0, 0); });
+#else
+    Q_UNUSED(process);
+#endif
+}
+
+void endWithItsGroup(QProcess &process)
+{
+#ifdef Q_OS_UNIX
+    // While the process runs it is not reaped, so its id still names its group.
+    if (process.state() == QProcess::Running)
+        ::kill(-pid_t(process.processId()), SIGKILL);
+#endif
+    process.kill();
+}
+} // namespace
+
+AlarmCommand::AlarmCommand(QString command, QString programFolder, std::chrono::milliseconds longestRun,
+                           QObject *parent)
+    : QObject(parent), m_command(std::move(command)), m_programFolder(std::move(programFolder)),
+      m_longestRun(longestRun)
+{
+}
+
+AlarmCommand::~AlarmCommand()
+{
+    for (QProcess *process : findChildren<QProcess *>()) {
+        endWithItsGroup(*process);
+        process->waitForFinished(kEndWait);
+    }
+}
+
+void AlarmCommand::setCommand(const QString &command)
+{
+    m_command = command;
+}
+
+void AlarmCommand::run(const AlarmChange &change)
+{
+    const QStringList parts = QProcess::splitCommand(m_command);
+    if (parts.isEmpty())
+        return;
+    auto *process = new QProcess(this);
+    process->setProgram(parts.first());
+    process->setArguments(parts.mid(1) << change.definition().name << change.stateWord() << change.numberText()
+                                       << change.definition().unit);
+    process->setWorkingDirectory(m_programFolder);
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    startInItsOwnGroup(*process);
+    const QString what = change.definition().name + u' ' + change.stateText();
+    // One entry per change, whichever way the run goes wrong first.
+    auto reported = std::make_shared<bool>(false);
+    const auto report = [this, what, reported](const QString &why) {
+        if (!std::exchange(*reported, true))
+            emit problemFound(kCommandStage, QStringLiteral("%1 (for %2): %3").arg(m_command, what, why));
+    };
+    auto *deadline = new QTimer(process);
+    deadline->setSingleShot(true);
+    connect(deadline, &QTimer::timeout, process, [this, process, report] {
+        report(QStringLiteral("still running after %1 seconds, ended")
+                   .arg(std::chrono::duration<double>(m_longestRun).count()));
+        endWithItsGroup(*process);
+    });
+    connect(process, &QProcess::errorOccurred, this, [this, process, report](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;
+        report(process->errorString());
+        process->deleteLater();
+        emit finished();
+    });
+    connect(process, &QProcess::finished, this, [this, process, report](int exitCode, QProcess::ExitStatus status) {
+        if (status == QProcess::CrashExit)
+            report(QStringLiteral("it ended abnormally"));
+        else if (exitCode != 0)
+            report(QStringLiteral("it ended with exit code %1").arg(exitCode));
+        process->deleteLater();
+        emit finished();
+    });
+    deadline->start(m_longestRun);
+    process->start();
+}
+
+} // namespace Brolant

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <chrono>
+
+namespace Brolant {
+
+struct AlarmChange;
+
+// Runs the alarm command on a change, without a shell and never holding up logging: the command
+// gets the alarm's name, "raised" or "cleared", the value and its unit as arguments, runs in the
+// program folder in a process group of its own, and is ended with everything it started after
+// `longestRun` or at the program's end. A command that cannot start, fails or hangs is written
+// to the error log once for that change.
+class AlarmCommand final : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr std::chrono::seconds kLongestRun{30};
+
+    AlarmCommand(QString command, QString programFolder, std::chrono::milliseconds longestRun = kLongestRun,
+                 QObject *parent = nullptr);
+    ~AlarmCommand() override;
+
+    void setCommand(const QString &command);
+    void run(const AlarmChange &change);
+
+signals:
+    void finished(); // a run ended, however it went (for tests and an orderly end)
+    // One entry for the error log: the stage and the failure's description.
+    void problemFound(const QString &stage, const QString &description);
+
+private:
+    QString m_command;
+    QString m_programFolder;
+    std::chrono::milliseconds m_longestRun;
+};
+
+} // namespace Brolant

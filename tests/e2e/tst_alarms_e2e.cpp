@@ -1,0 +1,315 @@
+#include "app/loggerparts.h"
+#include "app/mainwindowmodel.h"
+#include "app/ui/mainwindow.h"
+#include "app/ui/widgetprompts.h"
+#include "boardprocess.h"
+#include "dialogs/alarms/alarmsdialog.h"
+#include "dialogs/calibration/ui/calibrate.h"
+#include "dialogs/setup/ui/programsetup.h"
+#include "fakeclock.h"
+#include "platform/qserialportlink.h"
+#include "programfolder.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include <csignal>
+#include <functional>
+#include <optional>
+
+using namespace Brolant;
+
+namespace {
+const QDateTime kStart(QDate(2026, 12, 7), QTime(13, 0, 0));
+
+// A frame of the board at its default calibration: volts x 50, rpm / 60 x 4.
+QString frame(int rawVolts, int rawRpm = 20)
+{
+    return QStringLiteral("[<V>%1</V><I>577</I><R>%2</R><S>9</S><M>0</M><C>%3</C>]")
+        .arg(rawVolts)
+        .arg(rawRpm)
+        .arg(rawVolts + 577 + rawRpm + 9);
+}
+
+// alarms.txt without dates and times: "LowVolts  raised  22.00 V".
+QStringList changes(const QByteArray &alarmsTxt)
+{
+    constexpr int kStampLength = 22;
+    QStringList lines;
+    for (const QByteArray &line : alarmsTxt.split('\n'))
+        if (!line.trimmed().isEmpty())
+            lines << QString::fromLatin1(line.mid(kStampLength).trimmed());
+    return lines;
+}
+
+// Plays the user at the next modal window of type T: waits until it is shown, then acts.
+template<typename T> void whenShown(std::function<void(T &)> act)
+{
+    auto *poll = new QTimer;
+    poll->setInterval(20);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
+        auto *window = qobject_cast<T *>(QApplication::activeModalWidget());
+        if (!window)
+            return;
+        poll->stop();
+        act(*window);
+        poll->deleteLater();
+    });
+    poll->start();
+}
+
+// The window's program in this process as main() composes it, offscreen, with its real dialogs,
+// on the simulated board's pseudo-terminal; only the clock is the test's.
+struct Program
+{
+    ProgramFolder folder;
+    BoardProcess board;
+    FakeClock clock{kStart};
+    MainWindow window;
+    QSerialPortLink link{folder.path()};
+    std::optional<LoggerParts> logger;
+    std::optional<WidgetPrompts> prompts;
+    std::optional<MainWindowModel> model;
+
+    Program() { folder.writeCalibration(); }
+    ~Program()
+    {
+        if (model)
+            model->end();
+    }
+    // The board sends `frame` ten times a second; none: a board that says nothing.
+    bool startBoard(const QString &frame)
+    {
+        return board.start(folder.file("COM1"), frame.isEmpty() ? QStringList{"--delay", "3600000"}
+                                                                : QStringList{"--frame", frame, "--rate", "10"});
+    }
+    void start()
+    {
+        logger.emplace(folder.path(), link, clock, window, Attendance::Attended);
+        prompts.emplace(folder.path(), window, logger->alarms);
+        model.emplace(logger->session, logger->errors, window, *prompts);
+        window.attach(*model);
+        window.show();
+        model->startUp();
+    }
+    void click(const char *button) { QTest::mouseClick(window.findChild<QPushButton *>(button), Qt::LeftButton); }
+    // Lets time pass in steps the board's frames keep up with (the frames of now first), then
+    // gives the checks a turn.
+    void pass(int seconds)
+    {
+        constexpr int kStep = 5;
+        for (int done = 0; done < seconds; done += kStep) {
+            QTest::qWait(150);
+            clock.advance(std::min(kStep, seconds - done) * 1000);
+        }
+        QTest::qWait(1200);
+    }
+    QStringList alarms() const { return changes(folder.read("logs/alarms.txt")); }
+};
+
+// brolant-logger, copied into its program folder and run there.
+struct HeadlessLogger
+{
+    QProcess process;
+
+    bool start(const ProgramFolder &folder)
+    {
+        if (!QFile::copy(qEnvironmentVariable("BROLANT_BUILD_DIR") + "/brolant-logger", folder.file("brolant-logger")))
+            return false;
+        process.start(folder.file("brolant-logger"), {});
+        return process.waitForStarted();
+    }
+    ~HeadlessLogger()
+    {
+        if (process.state() == QProcess::NotRunning)
+            return;
+        ::kill(pid_t(process.processId()), SIGTERM);
+        process.waitForFinished(10000);
+    }
+};
+} // namespace
+
+// The alarms in the running program, with the board, the dialogs and the session's own signals.
+class AlarmsEndToEndTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void defaultsFollowProgramSetup_data();
+    void defaultsFollowProgramSetup();
+    void overspeedIsJudgedOnTheMeasuredSpeed();
+    void silenceCountsOnlyWhileThePortIsMeantOpen_data();
+    void silenceCountsOnlyWhileThePortIsMeantOpen();
+    void wallClockJumpsNeitherRaiseNorHide_data();
+    void wallClockJumpsNeitherRaiseNorHide();
+    void settingsEditedInPlaceApplyAndAreLogged();
+};
+
+void AlarmsEndToEndTest::defaultsFollowProgramSetup_data()
+{
+    QTest::addColumn<bool>("firstStart"); // no prog.cfg: Program Setup is the first thing the user sees
+    QTest::addColumn<int>("rawVolts");
+    QTest::addColumn<QStringList>("alarms");
+    QTest::newRow("26 V is normal once Setup says 24 V") << false << 1300 << QStringList();
+    QTest::newRow("22 V is low once Setup says 24 V") << false << 1100 << QStringList{"LowVolts  raised  22.00 V"};
+    QTest::newRow("first start without prog.cfg") << true << 1300 << QStringList();
+}
+
+void AlarmsEndToEndTest::defaultsFollowProgramSetup()
+{
+    QFETCH(bool, firstStart);
+    QFETCH(int, rawVolts);
+    QFETCH(QStringList, alarms);
+    Program program;
+    if (!firstStart)
+        program.folder.writeProgramConfig("1"); // a 12 V system
+    QVERIFY(program.board.start(program.folder.file("COM1"), {"--frame", frame(rawVolts), "--rate", "10"}));
+    const std::function<void(ProgramSetup &)> setUp24Volts = [](ProgramSetup &setup) {
+        setup.findChild<QLineEdit *>("PortNumber")->setText("1");
+        setup.findChild<QCheckBox *>("LogOn")->setChecked(false);
+        setup.findChild<QRadioButton *>("Option2")->setChecked(true);
+        setup.findChild<QPushButton *>("Command1")->click();
+    };
+    if (firstStart) {
+        whenShown<QMessageBox>([&](QMessageBox &box) {
+            whenShown(setUp24Volts);
+            box.accept();
+        });
+        program.start();
+    } else {
+        program.start();
+        whenShown(setUp24Volts);
+        program.click("Setup");
+    }
+    program.pass(11); // past the 10 s delay
+    QCOMPARE(program.alarms(), alarms);
+
+    // The Alarms dialog shows the thresholds the logger watches.
+    QString shown;
+    whenShown<ProgramSetup>([&](ProgramSetup &setup) {
+        whenShown<AlarmsDialog>([&](AlarmsDialog &dialog) {
+            shown = dialog.findChild<QLineEdit *>("LowVolts")->text() + u' ' + dialog.findChild<QLineEdit *>("HighVolts")->text();
+            dialog.reject();
+        });
+        setup.findChild<QPushButton *>("AlarmsButton")->click();
+        setup.reject();
+    });
+    program.click("Setup");
+    QCOMPARE(shown, QString("23.6 29.6"));
+}
+
+void AlarmsEndToEndTest::overspeedIsJudgedOnTheMeasuredSpeed()
+{
+    ProgramFolder folder;
+    folder.writeCalibration();
+    folder.writeProgramConfig("1");
+    folder.write("alarms.cfg", "<HighRPM>450</HighRPM><Delay>2</Delay><NoData></NoData>");
+    QStringList script;
+    for (int second = 0; second < 10; ++second)
+        script << "100 " + frame(650, 31); // 465 rpm for a second
+    for (int second = 0; second < 60; ++second)
+        script << "100 " + frame(650, 34); // then 510 rpm: more than the live reading counts
+    folder.write("board.txt", script.join(u'\n').toLatin1());
+    BoardProcess board;
+    QVERIFY(board.start(folder.file("COM1"), {"--script", folder.file("board.txt"), "--delay", "1500"}));
+    HeadlessLogger logger;
+    QVERIFY(logger.start(folder));
+    QTRY_VERIFY_WITH_TIMEOUT(folder.read("logs/alarms.txt").contains("HighRPM"), 10000);
+    QTest::qWait(2500); // still 510 rpm: still raised
+    QCOMPARE(changes(folder.read("logs/alarms.txt")), QStringList{"HighRPM  raised  510 RPM"});
+}
+
+void AlarmsEndToEndTest::silenceCountsOnlyWhileThePortIsMeantOpen_data()
+{
+    QTest::addColumn<QString>("port"); // at the start
+    QTest::addColumn<QString>("user");
+    QTest::addColumn<QStringList>("alarms");
+    QTest::newRow("calibration holds the port") << "1" << "calibrates" << QStringList();
+    QTest::newRow("Abort in Setup leaves no port") << "1" << "aborts Setup" << QStringList();
+    QTest::newRow("a port given in Setup, the board silent")
+        << "0" << "gives a port" << QStringList{"NoData  raised  60 s"};
+}
+
+void AlarmsEndToEndTest::silenceCountsOnlyWhileThePortIsMeantOpen()
+{
+    QFETCH(QString, port);
+    QFETCH(QString, user);
+    QFETCH(QStringList, alarms);
+    Program program;
+    program.folder.writeProgramConfig(port);
+    program.folder.write("alarms.cfg", "<NoData>60</NoData>");
+    QVERIFY(program.startBoard(user == "gives a port" ? QString() : frame(650)));
+    program.start();
+    if (user == "calibrates") {
+        whenShown<Calibrate>([&](Calibrate &dialog) {
+            program.pass(61);
+            dialog.reject();
+        });
+        program.click("CalibrateButton");
+    } else {
+        whenShown<ProgramSetup>([&](ProgramSetup &setup) {
+            setup.findChild<QLineEdit *>("PortNumber")->setText("1");
+            setup.findChild<QPushButton *>(user == "aborts Setup" ? "Command2" : "Command1")->click();
+        });
+        program.click("Setup");
+    }
+    program.pass(60);
+    QCOMPARE(program.alarms(), alarms);
+}
+
+void AlarmsEndToEndTest::wallClockJumpsNeitherRaiseNorHide_data()
+{
+    QTest::addColumn<int>("jump");
+    QTest::addColumn<int>("rawVolts"); // 0: a silent board
+    QTest::addColumn<int>("then");     // seconds that pass after the jump
+    QTest::addColumn<QStringList>("alarms");
+    QTest::newRow("silent board, clock set forward an hour") << 3600 << 0 << 60 << QStringList{"NoData  raised  60 s"};
+    QTest::newRow("low battery, clock set back an hour") << -3600 << 575 << 10 << QStringList{"LowVolts  raised  11.50 V"};
+}
+
+void AlarmsEndToEndTest::wallClockJumpsNeitherRaiseNorHide()
+{
+    QFETCH(int, jump);
+    QFETCH(int, rawVolts);
+    QFETCH(int, then);
+    QFETCH(QStringList, alarms);
+    Program program;
+    program.folder.writeProgramConfig("1");
+    program.folder.write("alarms.cfg", "<NoData>60</NoData><Delay>10</Delay>");
+    QVERIFY(program.startBoard(rawVolts ? frame(rawVolts) : QString()));
+    program.start();
+    program.clock.setWallClock(kStart.addSecs(jump));
+    QTest::qWait(1200);
+    QCOMPARE(program.alarms(), QStringList()); // no silence nor delay made up by the jump
+    program.pass(then);
+    QCOMPARE(program.alarms(), alarms); // nor any taken away
+}
+
+void AlarmsEndToEndTest::settingsEditedInPlaceApplyAndAreLogged()
+{
+    ProgramFolder folder;
+    folder.writeCalibration();
+    folder.writeProgramConfig("1");
+    folder.write("alarms.cfg", "<HighVolts>20</HighVolts><Delay>0</Delay><NoData></NoData>");
+    BoardProcess board;
+    QVERIFY(board.start(folder.file("COM1"), {"--frame", frame(650), "--rate", "10"})); // 13 V
+    HeadlessLogger logger;
+    QVERIFY(logger.start(folder));
+    QTest::qWait(1500); // running, and a new modification time whatever the file system's resolution
+    QFile file(folder.file("alarms.cfg"));
+    QVERIFY(file.open(QIODevice::WriteOnly)); // truncated and written, no rename: an editor's save
+    file.write("<HighVolts>12.5</HighVolts><Delay>0</Delay><NoData></NoData>");
+    file.close();
+    QTRY_VERIFY_WITH_TIMEOUT(folder.read("errorlog.txt").contains("alarms.cfg changed  the new alarm settings apply"), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(changes(folder.read("logs/alarms.txt")), QStringList{"HighVolts  raised  13.00 V"}, 5000);
+}
+
+QTEST_MAIN(AlarmsEndToEndTest)
+#include "tst_alarms_e2e.moc"
