@@ -5,6 +5,7 @@
 #include "receivebench.h"
 #include "startupbench.h"
 #include "viewerbench.h"
+#include "webbench.h"
 
 #include <QApplication>
 
@@ -17,5 +18,6 @@ int main(int argc, char *argv[])
     benchReceivePath();
     benchViewer();
     benchLogging();
+    benchWeb();
     return 0;
 }
