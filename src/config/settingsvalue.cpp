@@ -4,6 +4,7 @@
 #include "text/failure.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace Brolant {
 
@@ -35,7 +36,8 @@ bool SettingsValue::switchedOn(const QString &name, const ConfigField &field)
 int SettingsValue::port(const QString &name, const ConfigField &field)
 {
     const auto number = field.number();
-    if (!number || *number != int(*number) || *number < 1 || *number > kHighestPort)
+    // In range before it is made an int: a huge number is no int at all.
+    if (!number || *number < 1 || *number > kHighestPort || *number != std::floor(*number))
         throw Failure{QStringLiteral("%1 must be a whole number from 1 to %2, not \"%3\"")
                           .arg(name)
                           .arg(kHighestPort)

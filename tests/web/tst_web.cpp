@@ -137,6 +137,8 @@ void WebTest::settingsFile_data()
                                  << "1 8088 192.168.1.20 plain";
     QTest::newRow("port 0 refused") << "<Port>0</Port>" << "Port must be a whole number from 1 to 65535, not \"0\"";
     QTest::newRow("port beyond the range refused") << "<Port>70000</Port>" << "Port must be a whole number from 1 to 65535, not \"70000\"";
+    QTest::newRow("a port too large for any number type") << "<Port>1e300</Port>"
+                                                          << "Port must be a whole number from 1 to 65535, not \"1e300\"";
     QTest::newRow("enabled neither 0 nor 1") << "<Enabled>2</Enabled>" << "Enabled must be 0 or 1, not \"2\"";
     QTest::newRow("listen on a name refused")
         << "<Listen>shed.local</Listen>"
