@@ -1,7 +1,10 @@
 #include "config/settingsvalue.h"
 
 #include "config/configfield.h"
+#include "config/configfile.h"
 #include "text/failure.h"
+
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cmath>
@@ -43,6 +46,19 @@ int SettingsValue::port(const QString &name, const ConfigField &field)
                           .arg(kHighestPort)
                           .arg(field.text().left(kQuoted))};
     return int(*number);
+}
+
+std::optional<ConfigFile> SettingsValue::switchedOnFile(const QString &path, const QString &fileName,
+                                                       const QStringList &keys, const QString &enabledKey)
+{
+    if (!QFileInfo::exists(path))
+        return std::nullopt;
+    ConfigFile file = ConfigFile::read(path, fileName, keys);
+    if (file.readFailure())
+        throw *file.readFailure();
+    if (!file[enabledKey].equals(1))
+        return std::nullopt;
+    return file;
 }
 
 } // namespace Brolant

@@ -119,16 +119,8 @@ QString MqttSettings::toFileText() const
 
 std::optional<MqttSettings> MqttSettings::load(const QString &programFolder)
 {
-    const QString path = ProgramPaths(programFolder).mqttSettings();
-    if (!QFileInfo::exists(path))
-        return std::nullopt;
-    const ConfigFile file = ConfigFile::read(path, FileName::kMqttSettings, keys());
-    if (file.readFailure())
-        throw *file.readFailure();
-    // Switched off is not an error, whatever else the file holds.
-    if (!file[MqttTag::kEnabled].equals(1))
-        return std::nullopt;
-    return fromFile(file);
+    const auto file = SettingsValue::switchedOnFile(ProgramPaths(programFolder).mqttSettings(), FileName::kMqttSettings, keys(), MqttTag::kEnabled);
+    return file ? std::optional(fromFile(*file)) : std::nullopt;
 }
 
 void MqttSettings::save(const QString &programFolder) const

@@ -119,16 +119,8 @@ QString WebSettings::toFileText() const
 
 std::optional<WebSettings> WebSettings::load(const QString &programFolder)
 {
-    const QString path = ProgramPaths(programFolder).webSettings();
-    if (!QFileInfo::exists(path))
-        return std::nullopt;
-    const ConfigFile file = ConfigFile::read(path, FileName::kWebSettings, keys());
-    if (file.readFailure())
-        throw *file.readFailure();
-    // Switched off is not an error, whatever else the file holds.
-    if (!file[WebTag::kEnabled].equals(1))
-        return std::nullopt;
-    return fromFile(file);
+    const auto file = SettingsValue::switchedOnFile(ProgramPaths(programFolder).webSettings(), FileName::kWebSettings, keys(), WebTag::kEnabled);
+    return file ? std::optional(fromFile(*file)) : std::nullopt;
 }
 
 void WebSettings::save(const QString &programFolder) const
