@@ -13,6 +13,7 @@ inline const QString kErrorLog = QStringLiteral("errorlog.txt");
 inline const QString kAlarmSettings = QStringLiteral("alarms.cfg");
 inline const QString kMqttSettings = QStringLiteral("mqtt.cfg");
 inline const QString kMqttQueue = QStringLiteral("mqtt-queue.txt");
+inline const QString kWebSettings = QStringLiteral("web.cfg");
 inline const QString kEnergyArchive = QStringLiteral("Whours.txt");
 inline const QString kAlarmLog = QStringLiteral("alarms.txt");
 // "P_2010_03_07.txt": the daily log of a date.
@@ -48,6 +49,7 @@ public:
     QString alarmSettings() const { return file(FileName::kAlarmSettings); }
     QString mqttSettings() const { return file(FileName::kMqttSettings); }
     QString mqttQueue() const { return file(FileName::kMqttQueue); }
+    QString webSettings() const { return file(FileName::kWebSettings); }
     QString dailyLog(const QDate &day) const { return inLogs(FileName::dailyLog(day)); }
     QString energyArchive() const { return inLogs(FileName::kEnergyArchive); }
     QString alarmLog() const { return inLogs(FileName::kAlarmLog); }

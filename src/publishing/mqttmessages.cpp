@@ -1,9 +1,7 @@
 #include "publishing/mqttmessages.h"
 
-#include "acquisition/reading.h"
-#include "logging/intervalmeans.h"
+#include "logging/readingpayload.h"
 #include "publishing/mqttsettings.h"
-#include "text/rounding.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -16,18 +14,10 @@ namespace Brolant {
 namespace {
 constexpr int kAtMostOnce = 0;
 constexpr int kAtLeastOnce = 1;
-// Watt-hours carry one decimal, as the screen and the daily log show them.
-constexpr int kEnergyDecimals = 1;
 
 QByteArray json(const QJsonObject &object)
 {
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
-}
-
-// ISO 8601 with milliseconds and the offset from UTC, as the time was on this computer.
-QString isoTime(const QDateTime &time)
-{
-    return time.toOffsetFromUtc(time.offsetFromUtc()).toString(Qt::ISODateWithMs);
 }
 
 // Wind-speed units Home Assistant knows as a wind speed.
@@ -64,28 +54,12 @@ MqttMessage MqttMessages::status(bool online) const
 
 MqttMessage MqttMessages::live(const Reading &reading, double energy, const QDateTime &time) const
 {
-    const QJsonObject object{{QStringLiteral("time"), isoTime(time)},
-                             {QStringLiteral("volts"), reading.volts},
-                             {QStringLiteral("amps"), reading.amps},
-                             {QStringLiteral("watts"), reading.watts},
-                             {QStringLiteral("rpm"), reading.rpm},
-                             {QStringLiteral("wind"), reading.windSpeed},
-                             {QStringLiteral("wh"), Rounding::halfAway(energy, kEnergyDecimals)}};
-    return {topic(QStringLiteral("live")), json(object), kAtMostOnce, false};
+    return {topic(QStringLiteral("live")), json(ReadingPayload::live(reading, energy, time)), kAtMostOnce, false};
 }
 
 MqttMessage MqttMessages::record(const Record &record) const
 {
-    const IntervalMeans &means = record.means;
-    const QJsonObject object{{QStringLiteral("time"), isoTime(record.time)},
-                             {QStringLiteral("volts"), means.volts},
-                             {QStringLiteral("amps"), means.amps},
-                             {QStringLiteral("watts"), means.watts},
-                             {QStringLiteral("rpm"), means.rpm},
-                             {QStringLiteral("wind"), means.windSpeed},
-                             {QStringLiteral("wh"), Rounding::halfAway(record.energy, kEnergyDecimals)},
-                             {QStringLiteral("frames"), record.repeated ? 0 : double(record.health.thisInterval.accepted)}};
-    return queuedRecord(json(object));
+    return queuedRecord(json(ReadingPayload::record(record)));
 }
 
 MqttMessage MqttMessages::queuedRecord(const QByteArray &payload) const
@@ -96,7 +70,7 @@ MqttMessage MqttMessages::queuedRecord(const QByteArray &payload) const
 MqttMessage MqttMessages::dayEnergy(const QDate &day, double wattHours) const
 {
     const QJsonObject object{{QStringLiteral("date"), day.toString(Qt::ISODate)},
-                             {QStringLiteral("wh"), Rounding::halfAway(wattHours, kEnergyDecimals)}};
+                             {PayloadName::kWattHours, ReadingPayload::wattHours(wattHours)}};
     return {topic(QStringLiteral("energy")), json(object), kAtLeastOnce, true};
 }
 

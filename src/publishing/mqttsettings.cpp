@@ -1,50 +1,16 @@
 #include "publishing/mqttsettings.h"
 
 #include "config/configfile.h"
+#include "config/settingsvalue.h"
 #include "config/tagvalue.h"
 #include "platform/programpaths.h"
 #include "platform/textfile.h"
-#include "text/numerictext.h"
 
 #include <QFileInfo>
 #include <QStringList>
 #include <QSysInfo>
 
 namespace Brolant {
-
-namespace {
-constexpr int kHighestPort = 65535;
-constexpr qsizetype kLongestText = 255;
-
-// A text a broker connection can carry: not too long, no control characters or binary bytes.
-bool isPlainText(const QString &text)
-{
-    if (text.size() > kLongestText)
-        return false;
-    for (const QChar c : text) {
-        if (c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() < 0xa0))
-            return false;
-    }
-    return true;
-}
-
-// A switch: 0 or 1, nothing else.
-bool switchValue(const QString &name, const ConfigField &field)
-{
-    if (!field.equals(0) && !field.equals(1))
-        throw Failure{QStringLiteral("%1 must be 0 or 1, not \"%2\"").arg(name, field.text().left(20))};
-    return field.equals(1);
-}
-
-QString plain(const QString &name, const QString &value)
-{
-    if (!isPlainText(value))
-        throw Failure{QStringLiteral("%1 holds control characters or is longer than %2 characters")
-                          .arg(name)
-                          .arg(kLongestText)};
-    return value;
-}
-} // namespace
 
 QString MqttSettings::reducedSite(const QString &text)
 {
@@ -78,24 +44,17 @@ MqttSettings MqttSettings::fromFile(const ConfigFile &file)
     MqttSettings settings;
     const auto plainInto = [](const QString &tag, QString &into, bool trimmed) {
         return FieldStep::optional(tag, [&into, tag, trimmed](const ConfigField &field) {
-            into = plain(tag, trimmed ? field.text().trimmed() : field.text());
+            into = SettingsValue::plain(tag, trimmed ? field.text().trimmed() : field.text());
         });
     };
     const auto switchInto = [](const QString &tag, bool &into) {
-        return FieldStep::optional(tag, [&into, tag](const ConfigField &field) { into = switchValue(tag, field); });
+        return FieldStep::optional(tag, [&into, tag](const ConfigField &field) { into = SettingsValue::switchedOn(tag, field); });
     };
     const MaybeFailure failure = file.applyInOrder({
         switchInto(MqttTag::kEnabled, settings.enabled),
         plainInto(MqttTag::kHost, settings.host, true),
         FieldStep::optional(MqttTag::kPort,
-                            [&](const ConfigField &field) {
-                                const auto number = field.number();
-                                if (!number || *number != int(*number) || *number < 1 || *number > kHighestPort)
-                                    throw Failure{QStringLiteral("Port must be a whole number from 1 to %1, not \"%2\"")
-                                                      .arg(kHighestPort)
-                                                      .arg(field.text().left(20))};
-                                settings.port = int(*number);
-                            }),
+                            [&](const ConfigField &field) { settings.port = SettingsValue::port(MqttTag::kPort, field); }),
         plainInto(MqttTag::kUser, settings.user, false),
         plainInto(MqttTag::kPassword, settings.password, false),
         switchInto(MqttTag::kTls, settings.tls),
@@ -160,16 +119,8 @@ QString MqttSettings::toFileText() const
 
 std::optional<MqttSettings> MqttSettings::load(const QString &programFolder)
 {
-    const QString path = ProgramPaths(programFolder).mqttSettings();
-    if (!QFileInfo::exists(path))
-        return std::nullopt;
-    const ConfigFile file = ConfigFile::read(path, FileName::kMqttSettings, keys());
-    if (file.readFailure())
-        throw *file.readFailure();
-    // Switched off is not an error, whatever else the file holds.
-    if (!file[MqttTag::kEnabled].equals(1))
-        return std::nullopt;
-    return fromFile(file);
+    const auto file = SettingsValue::switchedOnFile(ProgramPaths(programFolder).mqttSettings(), FileName::kMqttSettings, keys(), MqttTag::kEnabled);
+    return file ? std::optional(fromFile(*file)) : std::nullopt;
 }
 
 void MqttSettings::save(const QString &programFolder) const

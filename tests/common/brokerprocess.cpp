@@ -1,55 +1,21 @@
 #include "brokerprocess.h"
 
+#include "loopback.h"
+
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QThread>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
 #include <pwd.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 namespace {
 constexpr int kStartMilliseconds = 10000;
 
-// A port nobody listens on now: the system's pick for a throwaway socket.
-int freePort()
-{
-    const int probe = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    ::bind(probe, reinterpret_cast<sockaddr *>(&address), sizeof address);
-    ::getsockname(probe, reinterpret_cast<sockaddr *>(&address), &length);
-    ::close(probe);
-    return ntohs(address.sin_port);
-}
-
-bool listens(int port)
-{
-    const int probe = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(quint16(port));
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    const bool connected = ::connect(probe, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
-    ::close(probe);
-    return connected;
-}
-
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-bool run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    return process.waitForFinished(kStartMilliseconds) && process.exitCode() == 0;
 }
 } // namespace
 
@@ -60,27 +26,14 @@ BrokerProcess::~BrokerProcess()
     stop();
 }
 
-bool BrokerProcess::makeCertificates()
-{
-    const QString dir = m_dir.path() + u'/';
-    return run("openssl", {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj", "/CN=Brolant test CA",
-                           "-keyout", dir + "ca.key", "-out", dir + "ca.crt"})
-           && run("openssl", {"req", "-newkey", "rsa:2048", "-nodes", "-subj", "/CN=localhost",
-                              "-keyout", dir + "server.key", "-out", dir + "server.csr"})
-           && writeFile(dir + "server.ext", "subjectAltName=IP:127.0.0.1,DNS:localhost\n")
-           && run("openssl", {"x509", "-req", "-in", dir + "server.csr", "-CA", dir + "ca.crt", "-CAkey",
-                              dir + "ca.key", "-CAcreateserial", "-days", "2", "-extfile", dir + "server.ext",
-                              "-out", dir + "server.crt"});
-}
-
 bool BrokerProcess::start(bool tls)
 {
     const QString dir = m_dir.path() + u'/';
     if (m_port == 0) {
-        m_port = freePort();
-        if (!run("mosquitto_passwd", {"-b", "-c", dir + "passwords", kUser, kPassword}))
+        m_port = Loopback::freePort();
+        if (!Loopback::run("mosquitto_passwd", {"-b", "-c", dir + "passwords", kUser, kPassword}))
             return false;
-        if (tls && !makeCertificates())
+        if (tls && !Loopback::makeCertificates(m_dir.path()))
             return false;
         // Run as whoever runs the test: started as root, mosquitto would switch to its own user,
         // who cannot read the test's private folder.
@@ -97,7 +50,7 @@ bool BrokerProcess::start(bool tls)
     if (!m_broker.waitForStarted())
         return false;
     const QDeadlineTimer deadline(kStartMilliseconds);
-    while (!listens(m_port)) {
+    while (!Loopback::listens(m_port)) {
         if (deadline.hasExpired() || m_broker.state() == QProcess::NotRunning) {
             qWarning("mosquitto did not come up on port %d", m_port);
             return false;

@@ -30,8 +30,6 @@ public:
     QStringList heard();
 
 private:
-    bool makeCertificates();
-
     QTemporaryDir m_dir;
     QProcess m_broker;
     QProcess m_subscriber;

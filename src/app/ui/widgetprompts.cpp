@@ -5,6 +5,7 @@
 #include "dialogs/calibration/ui/calibrate.h"
 #include "dialogs/publishing/mqttdialog.h"
 #include "dialogs/setup/ui/programsetup.h"
+#include "dialogs/web/webdialog.h"
 #include "history/ui/historywindow.h"
 #include "platform/qserialportlink.h"
 #include "viewer/ui/graph.h"
@@ -70,6 +71,10 @@ void WidgetPrompts::runProgramSetup()
     ProgramSetup dialog(m_programFolder, *this, &m_owner);
     QObject::connect(&dialog, &ProgramSetup::publishingRequested, &dialog, [this, &dialog] {
         MqttDialog settings(m_programFolder, *this, &dialog);
+        settings.exec();
+    });
+    QObject::connect(&dialog, &ProgramSetup::webRequested, &dialog, [this, &dialog] {
+        WebDialog settings(m_programFolder, *this, &dialog);
         settings.exec();
     });
     QObject::connect(&dialog, &ProgramSetup::alarmsRequested, &dialog, [this, &dialog] {

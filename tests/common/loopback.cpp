@@ -1,0 +1,64 @@
+#include "loopback.h"
+
+#include <QFile>
+#include <QProcess>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+constexpr int kToolMilliseconds = 10000;
+} // namespace
+
+namespace Loopback {
+
+int freePort()
+{
+    const int probe = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    ::bind(probe, reinterpret_cast<sockaddr *>(&address), sizeof address);
+    ::getsockname(probe, reinterpret_cast<sockaddr *>(&address), &length);
+    ::close(probe);
+    return ntohs(address.sin_port);
+}
+
+bool listens(int port)
+{
+    const int probe = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(quint16(port));
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    const bool connected = ::connect(probe, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
+    ::close(probe);
+    return connected;
+}
+
+bool run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    return process.waitForFinished(kToolMilliseconds) && process.exitCode() == 0;
+}
+
+bool makeCertificates(const QString &folder)
+{
+    const QString dir = folder + u'/';
+    QFile extensions(dir + "server.ext");
+    const bool written = extensions.open(QIODevice::WriteOnly) && extensions.write("subjectAltName=IP:127.0.0.1,DNS:localhost\n") > 0;
+    extensions.close();
+    return written && run("openssl", {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj", "/CN=Brolant test CA",
+                           "-keyout", dir + "ca.key", "-out", dir + "ca.crt"})
+           && run("openssl", {"req", "-newkey", "rsa:2048", "-nodes", "-subj", "/CN=localhost",
+                              "-keyout", dir + "server.key", "-out", dir + "server.csr"})
+           && run("openssl", {"x509", "-req", "-in", dir + "server.csr", "-CA", dir + "ca.crt", "-CAkey",
+                              dir + "ca.key", "-CAcreateserial", "-days", "2", "-extfile", dir + "server.ext",
+                              "-out", dir + "server.crt"});
+}
+
+} // namespace Loopback
