@@ -1,27 +1,45 @@
 #include "historybench.h"
 
 #include "benchmark.h"
-#include "history/dayenergy.h"
 #include "history/historyloader.h"
-#include "history/powercurve.h"
 #include "history/trendenvelope.h"
+#include "history/ui/energytab.h"
+#include "history/ui/historywidgets.h"
+#include "history/ui/historywindow.h"
+#include "history/ui/loadstatus.h"
+#include "history/ui/powercurvetab.h"
+#include "history/ui/trendtab.h"
 #include "history/ui/trendwidget.h"
-#include "logging/energyarchive.h"
 #include "memory.h"
+#include "platform/messages.h"
+#include "platform/programpaths.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QEvent>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
 
+#include <atomic>
+#include <chrono>
 #include <cmath>
+#include <thread>
 
 using namespace Brolant;
 
 namespace {
 const QSize kPlotSize(1200, 600);
+const QSize kWindowSize(1280, 800);
+const QDate kFirstDay(2026, 1, 1);
 const std::array<QString, 5> kNames = {"Volts (V)", "Amps (A)", "Watts (W)", "RPM (RPM)", "Wind (mph)"};
+
+struct QuietMessages final : Messages
+{
+    void message(const QString &) override {}
+};
 
 // Daily logs of `days` days from 1 January 2026, a record every `step` seconds of a gusty wind.
 void writeLogs(const QString &folder, int days, int step)
@@ -40,68 +58,156 @@ void writeLogs(const QString &folder, int days, int step)
                 minute / 60, minute % 60, 12.4 + amps * 0.05, amps, amps * 12.6, int(wind * 40), wind, second / 100.0);
             text.append(line, length);
         }
-        QFile file(HistoryFiles::dayLogPath(folder, QDate(2026, 1, 1).addDays(day)));
+        QFile file(ProgramPaths(folder).dailyLog(kFirstDay.addDays(day)));
         if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
             qFatal("cannot write the benchmark's logs");
     }
 }
 
-// What the window does with a range: read it, then the energy table, the curve and the picture.
-std::shared_ptr<const TrendEnvelope> everything(const QString &folder, int days)
+bool idle(const HistoryWindow &window)
 {
-    const QDate first(2026, 1, 1);
-    const QDate last = first.addDays(days - 1);
-    auto records = std::make_shared<const HistoryRecords>(
-        HistoryFiles::read(folder, HistoryFiles::daysBetween(first, last)));
-    const auto energy = EnergyTable::days(EnergyArchive{}, *records, first, last, 60.0);
-    const auto bins = PowerCurve::bins(*records);
-    const auto points = PowerCurve::scatter(*records, 480, 320);
-    auto envelope = std::make_shared<const TrendEnvelope>(records);
-    QImage image(kPlotSize, QImage::Format_RGB32);
-    QPainter painter(&image);
-    TrendPainter::paint(painter, kPlotSize, *records,
-                        envelope->picture(envelope->start(), envelope->finish(),
-                                          TrendPainter::plotArea(kPlotSize).width()),
-                        kNames);
-    if (energy.size() != size_t(days) || bins.empty() || points.empty())
-        qFatal("the history benchmark computed nothing");
-    return envelope;
+    for (auto *status : window.findChildren<LoadStatus *>())
+        if (!status->isHidden())
+            return false;
+    return true;
+}
+
+// The window as a user meets it, opened on the last of `days` days, then asked for all of them on
+// every tab: the energy of their year (or month), their power curve and their trend. Returns once
+// all three show.
+std::unique_ptr<HistoryWindow> openOnDays(const QString &folder, int days)
+{
+    static QuietMessages messages;
+    const QDate last = kFirstDay.addDays(days - 1);
+    auto window = std::make_unique<HistoryWindow>(folder, last, messages);
+    window->resize(kWindowSize);
+    window->show();
+    window->energy()->show(days > 31 ? EnergyTab::Span::Year : EnergyTab::Span::Month, kFirstDay);
+    window->powerCurve()->range()->setDates(kFirstDay, last);
+    window->powerCurve()->showClicked();
+    window->trend()->range()->setDates(kFirstDay, last);
+    window->trend()->showClicked();
+    while (!idle(*window))
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    if (window->energy()->days().empty() || window->powerCurve()->bins().empty()
+        || window->trend()->plot()->picture().columns[0].empty())
+        qFatal("the history benchmark showed nothing");
+    return window;
+}
+
+// An event that knows when it was posted.
+struct StampedEvent final : QEvent
+{
+    explicit StampedEvent(qint64 posted) : QEvent(QEvent::User), posted(posted) {}
+    qint64 posted;
+};
+
+// Times the delivery of events posted every few milliseconds from another thread: the longest
+// the window kept one waiting.
+class ResponseProbe final : public QObject
+{
+public:
+    ResponseProbe()
+    {
+        m_clock.start();
+        m_poster = std::thread([this] {
+            while (!m_stop) {
+                QCoreApplication::postEvent(this, new StampedEvent(m_clock.nsecsElapsed()));
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            }
+        });
+    }
+    ~ResponseProbe() override
+    {
+        m_stop = true;
+        m_poster.join();
+        QCoreApplication::removePostedEvents(this);
+    }
+    double longestMilliseconds() const { return m_longest; }
+
+protected:
+    bool event(QEvent *event) override
+    {
+        if (event->type() != QEvent::User)
+            return QObject::event(event);
+        const auto *stamped = static_cast<StampedEvent *>(event);
+        m_longest = std::max(m_longest, double(m_clock.nsecsElapsed() - stamped->posted) / 1e6);
+        return true;
+    }
+
+private:
+    QElapsedTimer m_clock;
+    std::atomic<bool> m_stop = false;
+    double m_longest = 0.0;
+    std::thread m_poster;
+};
+
+void forgetSummaries(const QString &folder)
+{
+    QDir(ProgramPaths(folder).summaries()).removeRecursively();
 }
 } // namespace
 
 void benchHistory()
 {
-    QTemporaryDir month;
-    writeLogs(month.path(), 30, 1);
-    std::shared_ptr<const TrendEnvelope> kept;
-    const Timing seconds = nanosecondsPerRound(1, [&](long) {
+    QTemporaryDir year;
+    writeLogs(year.path(), 365, 1);
+
+    std::unique_ptr<HistoryWindow> kept;
+    const Timing month = nanosecondsPerRound(1, [&](long) {
         kept.reset();
-        kept = everything(month.path(), 30);
+        forgetSummaries(year.path());
+        kept = openOnDays(year.path(), 30);
     });
-    report("history month of seconds", seconds, 1e6, "ms");
+    report("history month of seconds", month, 1e6, "ms");
     report("history month memory", residentMebibytes(), "MiB");
 
-    const QRect area = TrendPainter::plotArea(kPlotSize);
+    const auto envelope = std::make_shared<const TrendEnvelope>(
+        std::make_shared<const TrendMinutes>(TrendMinutes::of(HistorySource(year.path()).days(
+            HistoryFiles::daysBetween(kFirstDay, kFirstDay.addDays(29)), {}))));
     QImage image(kPlotSize, QImage::Format_RGB32);
+    const TrendPainter::Shown all{true, true, true, true, true};
     const Timing redraw = nanosecondsPerRound(20, [&](long i) {
         // A different span each time, as a zoom would ask.
-        const std::int64_t from = kept->start() + i * 3600;
+        const std::int64_t from = envelope->start() + i * 3600;
         QPainter painter(&image);
-        TrendPainter::paint(painter, kPlotSize, kept->records(),
-                            kept->picture(from, kept->finish(), area.width()), kNames);
+        TrendPainter::paint(painter, kPlotSize, envelope->minutes(),
+                            envelope->picture(from, envelope->finish(), TrendPainter::plotArea(kPlotSize).width()),
+                            kNames, all);
     });
     report("history redraw", redraw, 1e6, "ms");
     const std::array<QString, 5> units = {" V", " A", " W", " RPM", " mph"};
     const Timing move = nanosecondsPerRound(20000, [&](long i) {
-        const auto at = kept->nearest(double(kept->start() + (i * 7919) % (kept->finish() - kept->start())));
-        if (kept->records().readout(*at, units).isEmpty())
+        const auto at = envelope->nearest(double(envelope->start() + (i * 7919) % (envelope->finish() - envelope->start())));
+        if (envelope->readout(*at, units).isEmpty())
             qFatal("no readout");
     });
     report("history pointer move", move, 1e6, "ms");
+
+    double longest = 0.0;
+    const Timing seconds = nanosecondsPerRound(1, [&](long) {
+        kept.reset();
+        forgetSummaries(year.path());
+        ResponseProbe probe;
+        kept = openOnDays(year.path(), 365);
+        longest = std::max(longest, probe.longestMilliseconds());
+    });
+    report("history year of seconds", seconds, 1e6, "ms");
+    report("history year of seconds memory", residentMebibytes(), "MiB");
+    report("history responsiveness during load", longest, "ms");
+    const Timing reopen = nanosecondsPerRound(1, [&](long) {
+        kept.reset();
+        kept = openOnDays(year.path(), 365);
+    });
+    report("history reopen", reopen, 1e6, "ms");
     kept.reset();
 
-    QTemporaryDir year;
-    writeLogs(year.path(), 365, 60);
-    const Timing minutes = nanosecondsPerRound(1, [&](long) { everything(year.path(), 365); });
-    report("history year", minutes, 1e6, "ms");
+    QTemporaryDir minutes;
+    writeLogs(minutes.path(), 365, 60);
+    const Timing minuteYear = nanosecondsPerRound(1, [&](long) {
+        kept.reset();
+        forgetSummaries(minutes.path());
+        kept = openOnDays(minutes.path(), 365);
+    });
+    report("history year", minuteYear, 1e6, "ms");
 }

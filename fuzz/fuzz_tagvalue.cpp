@@ -1,5 +1,5 @@
 // The configuration readers fed random files: the lookup, typed reads, the setup form, the
-// alarm settings and the energy archive.
+// alarm and web page settings, the web page's addresses and the energy archive.
 
 #include "alarms/alarmsettings.h"
 #include "config/configfile.h"
@@ -10,8 +10,13 @@
 #include "invariant.h"
 #include "logging/energyarchive.h"
 #include "text/failure.h"
+#include "web/webroutes.h"
+#include "web/websettings.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
+
+#include <QUrl>
+#include <QUrlQuery>
 
 #include <cmath>
 
@@ -47,7 +52,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         check(again.toFileText() == alarms.toFileText(), "alarm settings read back as written");
     } catch (const Failure &) {
     }
-    for (const auto &[day, wattHours] : EnergyArchive::parse(QByteArray(rest.data(), qsizetype(rest.size()))).dayTotals)
-        check(day.isValid() && std::isfinite(wattHours) && wattHours >= 0, "an archived day is a date with finite energy");
+    try {
+        const WebSettings web = WebSettings::fromText(content);
+        check(WebSettings::fromText(web.toFileText()).toFileText() == web.toFileText(), "web settings read back as written");
+    } catch (const Failure &) {
+    }
+    // Whatever a request names, it is one of the page's own addresses, or refused.
+    const QUrl url(content);
+    const WebRoute route = WebRoute::of(url.path(), QUrlQuery(url), QDate(2026, 12, 7), 366);
+    check(route.kind != WebRoute::Kind::Asset || route.resource.startsWith(QStringLiteral(":/web/")),
+          "a page's file comes from the program's resources");
+    check(route.kind != WebRoute::Kind::PowerCurve || route.from.daysTo(route.to) < 366, "a range is bounded");
+    for (const auto &[day, archived] : EnergyArchive::parse(QByteArray(rest.data(), qsizetype(rest.size()))).days)
+        check(day.isValid() && std::isfinite(archived.wattHours) && archived.wattHours >= 0
+                  && archived.lastLine >= 0 && archived.lastLine <= EnergyArchive::kDayEnd,
+              "an archived day is a date with finite energy and a time of day");
     return 0;
 }

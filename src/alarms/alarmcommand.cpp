@@ -32,8 +32,9 @@ void startInItsOwnGroup(QProcess &process)
 void endWithItsGroup(QProcess &process)
 {
 #ifdef Q_OS_UNIX
-    // While the process runs it is not reaped, so its id still names its group.
-    if (process.state() == QProcess::Running)
+    // Until the process is reaped its id still names its group; it may still be "starting" to Qt
+    // while the script has long begun its children.
+    if (process.state() != QProcess::NotRunning && process.processId() > 0)
         ::kill(-pid_t(process.processId()), SIGKILL);
 #endif
     process.kill();

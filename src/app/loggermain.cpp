@@ -29,6 +29,9 @@ int main(int argc, char *argv[])
     QObject::connect(&logger.session.core().logging, &LoggingCycle::intervalLogged, &status,
                      &ConsoleStatus::printIntervalLine);
     QObject::connect(&logger.publishing, &MqttPublishing::stateChanged, &status, &ConsoleStatus::setBrokerState);
+    QObject::connect(&logger.web, &WebDashboard::serving, &status, [&status](const QStringList &addresses) {
+        status.printLine(QStringLiteral("brolant-logger: the live page is at ") + addresses.join(QStringLiteral(" and ")));
+    });
     logger.start();
 
     TerminationSignals termination;

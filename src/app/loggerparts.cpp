@@ -9,12 +9,14 @@ LoggerParts::LoggerParts(const QString &programFolder, SerialLink &link, const C
     : session(programFolder, link, clock, attendance),
       errors(programFolder, clock, errorLine),
       publishing(session),
-      alarms(session)
+      alarms(session),
+      web(session, alarms, publishing)
 {
     errors.listenTo(session);
     const auto logIt = [this](const QString &stage, const QString &description) { errors.log(stage, description); };
     QObject::connect(&publishing, &MqttPublishing::problemFound, &errors, logIt);
     QObject::connect(&alarms, &AlarmService::problemFound, &errors, logIt);
+    QObject::connect(&web, &WebDashboard::problemFound, &errors, logIt);
     QObject::connect(&publishing, &MqttPublishing::started, &alarms,
                      [this](MqttPublisher &publisher) { publishAlarms(alarms, publisher); });
 }
@@ -22,10 +24,12 @@ LoggerParts::LoggerParts(const QString &programFolder, SerialLink &link, const C
 void LoggerParts::start()
 {
     publishing.start();
+    web.start();
 }
 
 void LoggerParts::end()
 {
+    web.end();
     session.end();
     publishing.end();
 }

@@ -4,6 +4,7 @@
 #include "app/errorreporter.h"
 #include "publishing/mqttpublishing.h"
 #include "session/loggersession.h"
+#include "web/webdashboard.h"
 
 namespace Brolant {
 
@@ -12,23 +13,24 @@ class ErrorLine;
 class SerialLink;
 
 // A running logger apart from its screen: the session, the one error reporter every part reports
-// to, and the parts that listen beside the core (publishing and alarms), wired to each other once
-// here for both programs.
+// to, and the parts that listen beside the core (publishing, alarms and the web page), wired to
+// each other once here for both programs.
 class LoggerParts
 {
 public:
     LoggerParts(const QString &programFolder, SerialLink &link, const Clock &clock, ErrorLine &errorLine,
                 Attendance attendance);
 
-    // Starts publishing (the session is started by whoever shows it).
+    // Starts publishing and the web page (the session is started by whoever shows it).
     void start();
-    // Ends the session, then says goodbye to the broker.
+    // Closes the web page, ends the session, then says goodbye to the broker.
     void end();
 
     LoggerSession session;
     ErrorReporter errors;
     MqttPublishing publishing;
     AlarmService alarms;
+    WebDashboard web;
 };
 
 } // namespace Brolant

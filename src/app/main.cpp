@@ -22,7 +22,7 @@ int main(int argc, char *argv[])
     QSerialPortLink link(programFolder);
     SystemClock clock;
     LoggerParts logger(programFolder, link, clock, window, Attendance::Attended);
-    WidgetPrompts prompts(programFolder, window, logger.alarms);
+    WidgetPrompts prompts(window, logger);
     MainWindowModel model(logger.session, logger.errors, window, prompts);
     window.attach(model);
     QObject::connect(&logger.publishing, &MqttPublishing::stateChanged, &window, &MainWindow::showBrokerState);

@@ -1,82 +1,97 @@
 #include "history/dayenergy.h"
 
 #include "history/historyloader.h"
-#include "history/historyrecords.h"
 #include "logging/energyarchive.h"
-#include "viewer/logginginterval.h"
 
-#include <cmath>
-#include <numeric>
+#include <algorithm>
 
 namespace Brolant {
 
+namespace EnergyTable {
 namespace {
-constexpr double kSecondsPerHour = 3600.0;
-
-double computedWattHours(const HistoryRecords &records, const HistoryRecords::Day &day,
-                         double logDelaySeconds)
+// The archive's word on a day, unless a line of it is dated after today (a clock's mistake,
+// left out of every total).
+const EnergyArchive::Day *archived(const EnergyArchive &archive, const QDate &day, const QDate &today)
 {
-    // The viewer's rule for a range: each record's watts over one interval, the first record
-    // left out (it closes the interval before the range).
-    std::vector<int> times(records.seconds.begin() + std::ptrdiff_t(day.begin),
-                           records.seconds.begin() + std::ptrdiff_t(day.end));
-    const double interval = loggingInterval(times).value_or(logDelaySeconds);
-    double watts = 0.0;
-    for (size_t at = day.begin + 1; at < day.end; ++at)
-        watts += records.value(HistoryRecords::Series::Watts, at);
-    return watts * interval / kSecondsPerHour;
+    const auto found = archive.days.find(day);
+    return found != archive.days.end() && found->second.latestDated <= today ? &found->second : nullptr;
+}
+
+DayEnergy dayEnergy(const EnergyArchive::Day *archive, const DayReading *reading, const QDate &day,
+                    double logDelaySeconds)
+{
+    // A log without a single record says no more than a missing one.
+    const DaySummary *records = reading && reading->summary && reading->summary->records > 0 ? reading->summary.get() : nullptr;
+    if (archive && (archive->closed() || !records))
+        return {day, archive->wattHours, DayEnergy::Source::Archive};
+    if (archive) {
+        const double after = records->energyAfter(archive->lastLine, logDelaySeconds);
+        return {day, archive->wattHours + after,
+                after > 0 ? DayEnergy::Source::PartlyComputed : DayEnergy::Source::Archive};
+    }
+    if (records)
+        return {day, records->energy(logDelaySeconds), DayEnergy::Source::Computed};
+    if (reading && !reading->problem.isEmpty())
+        return {day, 0.0, DayEnergy::Source::Unreadable};
+    return {day, 0.0, DayEnergy::Source::None};
 }
 } // namespace
 
-namespace EnergyTable {
+std::vector<QDate> daysToRead(const EnergyArchive &archive, const std::vector<QDate> &days, const QDate &today)
+{
+    std::vector<QDate> open;
+    std::copy_if(days.begin(), days.end(), std::back_inserter(open), [&](const QDate &day) {
+        const EnergyArchive::Day *known = archived(archive, day, today);
+        return !known || !known->closed();
+    });
+    return open;
+}
 
-std::vector<DayEnergy> days(const EnergyArchive &archive, const HistoryRecords &records,
-                            const QDate &from, const QDate &to, double logDelaySeconds)
+std::vector<DayEnergy> days(const EnergyArchive &archive, const std::vector<DayReading> &readings,
+                            const std::vector<QDate> &days, double logDelaySeconds, const QDate &today)
 {
     std::vector<DayEnergy> table;
-    auto logged = records.days.begin();
-    for (const QDate &day : HistoryFiles::daysBetween(from, to)) {
-        while (logged != records.days.end() && logged->date < day)
-            ++logged;
-        DayEnergy entry{day, 0.0, DayEnergy::Source::None};
-        if (const auto archived = archive.dayTotals.find(day); archived != archive.dayTotals.end())
-            entry = {day, archived->second, DayEnergy::Source::Archive};
-        else if (logged != records.days.end() && logged->date == day)
-            entry = {day, computedWattHours(records, *logged, logDelaySeconds), DayEnergy::Source::Computed};
-        table.push_back(entry);
+    for (const QDate &day : days) {
+        const auto reading = std::find_if(readings.begin(), readings.end(),
+                                          [&](const DayReading &read) { return read.date == day; });
+        table.push_back(dayEnergy(archived(archive, day, today), reading == readings.end() ? nullptr : &*reading,
+                                  day, logDelaySeconds));
     }
     return table;
 }
 
-std::vector<QDate> daysToCompute(const EnergyArchive &archive, const QDate &from, const QDate &to)
+int linesAfter(const EnergyArchive &archive, const QDate &today)
 {
-    std::vector<QDate> missing;
-    for (const QDate &day : HistoryFiles::daysBetween(from, to))
-        if (!archive.dayTotals.contains(day))
-            missing.push_back(day);
-    return missing;
+    int lines = 0;
+    for (const auto &[day, known] : archive.days)
+        if (known.latestDated > today)
+            lines += known.lines;
+    return lines;
 }
 
-double total(const std::vector<DayEnergy> &days)
+std::optional<double> total(const std::vector<DayEnergy> &days)
 {
-    return std::accumulate(days.begin(), days.end(), 0.0,
-                           [](double sum, const DayEnergy &day) { return sum + day.wattHours; });
-}
-
-std::array<double, 12> monthTotals(const std::vector<DayEnergy> &days)
-{
-    std::array<double, 12> totals{};
+    std::optional<double> sum;
     for (const DayEnergy &day : days)
-        totals[size_t(day.day.month() - 1)] += day.wattHours;
+        if (day.hasValue())
+            sum = sum.value_or(0.0) + day.wattHours;
+    return sum;
+}
+
+std::array<std::optional<double>, 12> monthTotals(const std::vector<DayEnergy> &days)
+{
+    std::array<std::optional<double>, 12> totals{};
+    for (const DayEnergy &day : days)
+        if (day.hasValue())
+            totals[size_t(day.day.month() - 1)] = totals[size_t(day.day.month() - 1)].value_or(0.0) + day.wattHours;
     return totals;
 }
 
-double mean(const std::vector<DayEnergy> &days)
+std::optional<double> mean(const std::vector<DayEnergy> &days)
 {
-    const auto counted = std::count_if(days.begin(), days.end(), [](const DayEnergy &day) {
-        return day.source != DayEnergy::Source::None;
-    });
-    return counted == 0 ? 0.0 : total(days) / double(counted);
+    const auto counted = std::count_if(days.begin(), days.end(), [](const DayEnergy &day) { return day.hasValue(); });
+    const auto sum = total(days);
+    return sum ? std::optional<double>(*sum / double(counted)) : std::nullopt;
 }
 
 } // namespace EnergyTable

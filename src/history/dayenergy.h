@@ -1,43 +1,55 @@
 #pragma once
 
-#include <QByteArray>
 #include <QDate>
-#include <QString>
 
 #include <array>
-#include <map>
+#include <optional>
 #include <vector>
 
 namespace Brolant {
 
+struct DayReading;
 struct EnergyArchive;
-struct HistoryRecords;
 
 struct DayEnergy
 {
-    enum class Source { Archive, Computed, None };
+    enum class Source {
+        Archive,        // what Whours.txt says
+        PartlyComputed, // Whours.txt, and the records its last line for the day does not cover
+        Computed,       // the daily log alone
+        None,           // neither has the day
+        Unreadable      // no archive line, and the log could not be read
+    };
 
     QDate day;
     double wattHours = 0.0;
     Source source = Source::None;
+
+    bool hasValue() const { return source != Source::None && source != Source::Unreadable; }
 };
 
 namespace EnergyTable {
 
-// The days from `from` to `to`: from the archive where it has the day, else computed from the
-// day's records in `records` (the days the archive lacks), else none. `logDelaySeconds` is the
-// interval for a day whose records cannot tell their own.
-std::vector<DayEnergy> days(const EnergyArchive &archive, const HistoryRecords &records,
-                            const QDate &from, const QDate &to, double logDelaySeconds);
+// The days whose logs must be read: those the archive has not closed with a midnight line.
+std::vector<QDate> daysToRead(const EnergyArchive &archive, const std::vector<QDate> &days, const QDate &today);
 
-// The days of the range that the archive lacks: whose daily logs must be read.
-std::vector<QDate> daysToCompute(const EnergyArchive &archive, const QDate &from, const QDate &to);
+// One row per day of `days`: the archive's total where it closed the day; its total and the
+// energy of the records logged after its last line where it did not (a day's value is never
+// less than its records show); else computed from the day's log (`readings`, by date), else none.
+// `logDelaySeconds` stands for each record of a day whose records cannot tell their pace.
+std::vector<DayEnergy> days(const EnergyArchive &archive, const std::vector<DayReading> &readings,
+                            const std::vector<QDate> &days, double logDelaySeconds, const QDate &today);
 
-double total(const std::vector<DayEnergy> &days);
-// The totals of January to December of the days given (a year's).
-std::array<double, 12> monthTotals(const std::vector<DayEnergy> &days);
-// The mean of the days that have a value; 0 when none has.
-double mean(const std::vector<DayEnergy> &days);
+// The archive's lines dated after `today`, left out.
+int linesAfter(const EnergyArchive &archive, const QDate &today);
+
+// The total of the days with a value; nothing when none has one.
+std::optional<double> total(const std::vector<DayEnergy> &days);
+// The totals of January to December of the days given (a year's); nothing for a month without
+// any value.
+std::array<std::optional<double>, 12> monthTotals(const std::vector<DayEnergy> &days);
+// The mean of the days that have a value; nothing when none has.
+std::optional<double> mean(const std::vector<DayEnergy> &days);
 
 } // namespace EnergyTable
 

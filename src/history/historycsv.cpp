@@ -27,7 +27,7 @@ QString energyText(const std::vector<DayEnergy> &days)
 {
     QString text = QStringLiteral("Date,Wh") + kLineEnd;
     for (const DayEnergy &day : days)
-        if (day.source != DayEnergy::Source::None)
+        if (day.hasValue())
             text += DateText::dateStamp(day.day) + u',' + oneDecimal(day.wattHours) + kLineEnd;
     return text;
 }

@@ -1,130 +1,65 @@
 #include "history/historyloader.h"
 
 #include "logging/dailylogline.h"
+#include "logging/energyarchive.h"
 #include "platform/programpaths.h"
-#include "text/datetext.h"
-#include "viewer/dayloader.h"
 
 #include <QFile>
-#include <QPromise>
+#include <QFileInfo>
+#include <QMutexLocker>
 #include <QThread>
-#include <QThreadPool>
 #include <QtConcurrent/QtConcurrentMap>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
-#include <numeric>
+#include <atomic>
 
 namespace Brolant {
 
-namespace HistoryFiles {
 namespace {
+// About the size of a day's summary: a log this large (a day logged every few seconds) is read
+// faster from its summary.
+constexpr qint64 kSummaryWorthFrom = 1024 * 1024;
 
-// A clock set back during the day leaves records out of order; the trend and its pointer need
-// them in time order.
-void sortDay(HistoryRecords &records, size_t begin)
+// What a load's future carries: the work's result and the report of the files it looked at.
+struct Outcome
 {
-    const auto first = records.seconds.begin() + std::ptrdiff_t(begin);
-    if (std::is_sorted(first, records.seconds.end()))
-        return;
-    std::vector<size_t> order(records.size() - begin);
-    std::iota(order.begin(), order.end(), begin);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](size_t a, size_t b) { return records.seconds[a] < records.seconds[b]; });
-    const auto reorder = [&](auto &column) {
-        auto copy = column;
-        for (size_t at = 0; at < order.size(); ++at)
-            column[begin + at] = copy[order[at]];
-    };
-    reorder(records.seconds);
-    for (auto &column : records.values)
-        reorder(column);
-}
-HistoryRecords readDay(const QString &programFolder, const QDate &day)
+    std::any result;
+    LoadReport report;
+};
+
+std::optional<SummaryFile::LogStamp> stampOf(const QString &path)
 {
-    HistoryRecords records;
-    QFile file(dayLogPath(programFolder, day));
-    // A file far larger than a day's log is not one; reading it could exhaust memory.
-    if (file.size() <= DailyLogLine::kLargestFile && file.open(QIODevice::ReadOnly))
-        appendDay(file.readAll(), day, records);
-    return records;
+    const QFileInfo info(path);
+    if (!info.exists())
+        return std::nullopt;
+    return SummaryFile::LogStamp{info.size(), info.lastModified().toMSecsSinceEpoch()};
 }
 
-// Appends the records of a later day or days, read on their own.
-void appendPart(const HistoryRecords &part, HistoryRecords &records)
+// The log's bytes: mapped where the system allows (no copy of a day of seconds), else read.
+template <typename Use>
+bool withContent(QFile &file, Use use)
 {
-    if (part.size() == 0)
-        return;
-    if (!records.firstDay.isValid())
-        records.firstDay = part.firstDay;
-    const std::int64_t offset = records.dayStart(part.firstDay);
-    const size_t begin = records.size();
-    for (const std::int32_t second : part.seconds)
-        records.seconds.push_back(std::int32_t(offset + second));
-    for (size_t series = 0; series < records.values.size(); ++series)
-        records.values[series].insert(records.values[series].end(), part.values[series].begin(),
-                                      part.values[series].end());
-    for (const HistoryRecords::Day &day : part.days)
-        records.days.push_back({day.date, begin + day.begin, begin + day.end});
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    if (file.size() == 0) {
+        use(QByteArrayView());
+        return true;
+    }
+    if (uchar *mapped = file.map(0, file.size())) {
+        use(QByteArrayView(reinterpret_cast<const char *>(mapped), file.size()));
+        file.unmap(mapped);
+        return true;
+    }
+    const QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    use(QByteArrayView(content));
+    return true;
 }
 } // namespace
 
-QString dayLogPath(const QString &programFolder, const QDate &day)
-{
-    return ProgramPaths(programFolder).dailyLog(day);
-}
-
-void appendDay(const QByteArray &content, const QDate &day, HistoryRecords &records)
-{
-    if (!records.firstDay.isValid())
-        records.firstDay = day;
-    const std::int64_t dayStart = records.dayStart(day);
-    const size_t begin = records.size();
-    qsizetype from = 0;
-    while (from < content.size()) {
-        qsizetype end = content.indexOf("\r\n", from);
-        if (end < 0)
-            end = content.size();
-        const auto record = DailyLogLine::parse(QByteArrayView(content).sliced(from, end - from));
-        from = end + 2;
-        if (!record)
-            continue;
-        records.seconds.push_back(std::int32_t(dayStart + record->time));
-        for (int series = 0; series < HistoryRecords::kSeriesCount; ++series)
-            records.values[size_t(series)].push_back(float(record->values[size_t(series)]));
-    }
-    sortDay(records, begin);
-    if (records.size() > begin)
-        records.days.push_back({day, begin, records.size()});
-}
-
-HistoryRecords read(const QString &programFolder, const std::vector<QDate> &days,
-                    const std::function<bool(int)> &progress)
-{
-    // A few days at a time, one per core: a month of seconds reads in half the time, and only
-    // those few days stand beside the result in memory.
-    const size_t batch = size_t(std::max(1, QThread::idealThreadCount()));
-    // Threads of its own: the shared pool may be full of reads waiting on their own days.
-    QThreadPool parsers;
-    parsers.setMaxThreadCount(int(batch));
-    HistoryRecords records;
-    size_t done = 0;
-    while (done < days.size()) {
-        if (progress && !progress(int(done)))
-            break;
-        const std::vector<QDate> some(days.begin() + std::ptrdiff_t(done),
-                                      days.begin() + std::ptrdiff_t(std::min(days.size(), done + batch)));
-        const QList<HistoryRecords> parts = QtConcurrent::blockingMapped<QList<HistoryRecords>>(
-            &parsers, some, [&programFolder](const QDate &day) { return readDay(programFolder, day); });
-        for (const HistoryRecords &part : parts)
-            appendPart(part, records);
-        done += some.size();
-    }
-    if (progress)
-        progress(int(done));
-    return records;
-}
-
+namespace HistoryFiles {
 std::vector<QDate> daysBetween(const QDate &from, const QDate &to)
 {
     std::vector<QDate> days;
@@ -132,47 +67,150 @@ std::vector<QDate> daysBetween(const QDate &from, const QDate &to)
         days.push_back(day);
     return days;
 }
-
 } // namespace HistoryFiles
 
-HistoryLoad::HistoryLoad(QString programFolder, QObject *parent)
-    : QObject(parent), m_programFolder(std::move(programFolder))
+HistorySource::HistorySource(QString programFolder) : m_programFolder(std::move(programFolder))
+{
+    // One reader a core; none of them is Qt's shared pool, which the painter draws with.
+    m_readers.setMaxThreadCount(QThread::idealThreadCount());
+    m_requests.setMaxThreadCount(1);
+}
+
+HistorySource::~HistorySource()
+{
+    m_requests.waitForDone();
+    m_readers.waitForDone();
+}
+
+DayReading HistorySource::readDay(const QDate &day)
+{
+    const ProgramPaths paths(m_programFolder);
+    const QString path = paths.dailyLog(day);
+    const auto stamp = stampOf(path);
+    if (!stamp)
+        return {day, nullptr, QString()};
+    {
+        const QMutexLocker lock(&m_mutex);
+        if (const auto kept = m_days.find(day); kept != m_days.end() && kept->second.first == *stamp)
+            return {day, kept->second.second, QString()};
+    }
+    if (stamp->size > DailyLogLine::kLargestFile)
+        return {day, nullptr,
+                QStringLiteral("larger than %1 MB, too large to be a day's log").arg(DailyLogLine::kLargestFile / (1024 * 1024))};
+    // A small log reads as fast as its summary would: only large ones are summarised on disk.
+    const bool worthSummary = stamp->size >= kSummaryWorthFrom;
+    auto summary = worthSummary ? SummaryFile::read(paths.daySummary(day), *stamp) : std::nullopt;
+    if (!summary) {
+        QFile file(path);
+        const bool read = withContent(file, [&](QByteArrayView content) { summary = DaySummary::fromLog(content, day); });
+        if (!read)
+            return {day, nullptr, file.errorString()};
+        if (worthSummary)
+            SummaryFile::write(paths.daySummary(day), *summary, *stamp);
+    }
+    auto kept = std::make_shared<const DaySummary>(std::move(*summary));
+    const QMutexLocker lock(&m_mutex);
+    m_days[day] = {*stamp, kept};
+    return {day, kept, QString()};
+}
+
+std::vector<DayReading> HistorySource::days(const std::vector<QDate> &days, const std::function<bool(int)> &progress)
+{
+    std::atomic<int> done = 0;
+    std::atomic<bool> stopped = false;
+    const std::function<DayReading(const QDate &)> readOne = [&](const QDate &day) {
+        // A cancelled load leaves the days it has not begun.
+        if (stopped || (progress && !progress(done))) {
+            stopped = true;
+            return DayReading{day, nullptr, QString()};
+        }
+        DayReading reading = readDay(day);
+        if (progress && !progress(++done))
+            stopped = true;
+        return reading;
+    };
+    const QList<DayReading> read = QtConcurrent::blockingMapped<QList<DayReading>>(&m_readers, days, readOne);
+    return {read.begin(), read.end()};
+}
+
+std::shared_ptr<const EnergyArchive> HistorySource::archive()
+{
+    const auto stamp = stampOf(ProgramPaths(m_programFolder).energyArchive()).value_or(SummaryFile::LogStamp{-1, 0});
+    const QMutexLocker lock(&m_mutex);
+    if (!m_archive || stamp != m_archiveStamp) {
+        m_archive = std::make_shared<const EnergyArchive>(EnergyArchive::read(m_programFolder));
+        m_archiveStamp = stamp;
+    }
+    return m_archive;
+}
+
+std::vector<DayReading> HistoryReader::days(const std::vector<QDate> &days)
+{
+    const int before = m_daysDone;
+    auto readings = m_source.days(days, [this, before](int done) {
+        m_promise.setProgressValue(before + done);
+        return !m_promise.isCanceled();
+    });
+    m_daysDone += int(days.size());
+    for (const DayReading &reading : readings) {
+        const QString file = FileName::dailyLog(reading.date);
+        if (!reading.problem.isEmpty())
+            m_report.problems.push_back({file, reading.problem});
+        else if (reading.summary)
+            m_report.filesRead.push_back(file);
+    }
+    return readings;
+}
+
+std::shared_ptr<const EnergyArchive> HistoryReader::archive()
+{
+    auto archive = m_source.archive();
+    if (!archive->problem.isEmpty())
+        m_report.problems.push_back({FileName::kEnergyArchive, archive->problem});
+    else
+        m_report.filesRead.push_back(FileName::kEnergyArchive);
+    return archive;
+}
+
+HistoryLoad::HistoryLoad(HistorySource &source, QObject *parent) : QObject(parent), m_source(source)
 {
     connect(&m_watcher, &QFutureWatcherBase::progressValueChanged, this,
             [this](int done) { emit progressed(done, m_daysInAll); });
     connect(&m_watcher, &QFutureWatcherBase::finished, this, [this] {
-        if (!m_watcher.isCanceled() && m_watcher.future().resultCount() > 0)
-            emit loaded(m_watcher.result());
+        if (m_watcher.isCanceled() || m_watcher.future().resultCount() == 0)
+            return;
+        auto outcome = std::any_cast<Outcome>(m_watcher.result());
+        m_result = std::move(outcome.result);
+        emit reported(outcome.report);
+        emit loaded();
     });
 }
 
 HistoryLoad::~HistoryLoad()
 {
-    cancel();
+    m_watcher.cancel();
 }
 
-void HistoryLoad::request(const std::vector<QDate> &days)
+void HistoryLoad::request(int days, Work work)
 {
     cancel();
-    m_daysInAll = int(days.size());
-    const QString folder = m_programFolder;
-    m_watcher.setFuture(QtConcurrent::run([folder, days](QPromise<std::shared_ptr<const HistoryRecords>> &promise) {
-        promise.setProgressRange(0, int(days.size()));
-        auto records = HistoryFiles::read(folder, days, [&](int done) {
-            promise.setProgressValue(done);
-            return !promise.isCanceled();
-        });
+    m_daysInAll = days;
+    m_watcher.setFuture(QtConcurrent::run(&m_source.requests(),
+                                          [source = &m_source, days, work = std::move(work)](QPromise<std::any> &promise) {
+        if (promise.isCanceled())
+            return;
+        promise.setProgressRange(0, days);
+        HistoryReader reader(*source, promise);
+        std::any result = work(reader);
         if (!promise.isCanceled())
-            promise.addResult(std::make_shared<const HistoryRecords>(std::move(records)));
+            promise.addResult(std::any(Outcome{std::move(result), reader.report()}));
     }));
 }
 
 void HistoryLoad::cancel()
 {
-    if (!m_watcher.isRunning())
-        return;
+    // Not waited for: what it still reads ends soon, and its result is never reported.
     m_watcher.cancel();
-    m_watcher.waitForFinished();
 }
 
 } // namespace Brolant

@@ -1,60 +1,137 @@
 #pragma once
 
-#include "history/historyrecords.h"
+#include "history/daysummary.h"
+#include "history/summaryfile.h"
 
 #include <QDate>
 #include <QFutureWatcher>
+#include <QMutex>
 #include <QObject>
+#include <QPromise>
 #include <QString>
+#include <QThreadPool>
 
+#include <any>
 #include <functional>
+#include <map>
 #include <memory>
 #include <vector>
 
 namespace Brolant {
 
+struct EnergyArchive;
+
 namespace HistoryFiles {
-
-// logs/P_yyyy_mm_dd.txt of a day.
-QString dayLogPath(const QString &programFolder, const QDate &day);
-
-// Appends one day's log (its content) to `records`, in time order. Lines that are no record
-// are passed over, as the viewer passes them over.
-void appendDay(const QByteArray &content, const QDate &day, HistoryRecords &records);
-
-// The daily logs of `days` (ascending); a missing or unreadable file is a day without records.
-// `progress` is told how many days are done and answers false to stop: what was read by then
-// is returned.
-HistoryRecords read(const QString &programFolder, const std::vector<QDate> &days,
-                    const std::function<bool(int)> &progress = {});
-
 // Every day from `from` to `to`, both included.
 std::vector<QDate> daysBetween(const QDate &from, const QDate &to);
-
 } // namespace HistoryFiles
 
-// Reads daily logs on a worker thread, so the window never waits: progress and the result come
-// back as signals on the thread that asked. A new request, or cancel(), ends the one before; a
-// cancelled request never reports a result.
+// A file the Energy History could not read, and why ("Permission denied").
+struct FileProblem
+{
+    QString file;
+    QString reason;
+};
+
+// What a load found of the files it looked at: those it could not read, and those it read.
+struct LoadReport
+{
+    std::vector<FileProblem> problems;
+    std::vector<QString> filesRead;
+};
+
+// One day's log as the history knows it.
+struct DayReading
+{
+    QDate date;
+    std::shared_ptr<const DaySummary> summary; // none: no records (a missing or unreadable log)
+    QString problem; // why the log could not be read; empty when it was, or is missing
+};
+
+// The program folder's daily logs and energy archive, read on threads of their own and kept for
+// every tab: a day is read again only when its log changed, Whours.txt only when it changed.
+// What a log gave is also kept in the summaries folder, so the next opening reads little.
+class HistorySource
+{
+public:
+    explicit HistorySource(QString programFolder);
+    ~HistorySource();
+
+    // The days' readings in the order asked, a few days at once. `progress` (called from any of
+    // the reading threads) is told how many days are done and answers false to stop; the days
+    // not read by then have no summary.
+    std::vector<DayReading> days(const std::vector<QDate> &days, const std::function<bool(int)> &progress);
+    std::shared_ptr<const EnergyArchive> archive();
+
+    // Where the loads run, one after another, so a day asked by two tabs is read once.
+    QThreadPool &requests() { return m_requests; }
+
+private:
+    DayReading readDay(const QDate &day);
+
+    QString m_programFolder;
+    QThreadPool m_readers;
+    QThreadPool m_requests;
+    QMutex m_mutex;
+    std::map<QDate, std::pair<SummaryFile::LogStamp, std::shared_ptr<const DaySummary>>> m_days;
+    SummaryFile::LogStamp m_archiveStamp;
+    std::shared_ptr<const EnergyArchive> m_archive;
+};
+
+// What a load's work reads through: the source's days and archive, with the load's progress,
+// its cancel and the report of the files it looked at.
+class HistoryReader
+{
+public:
+    HistoryReader(HistorySource &source, QPromise<std::any> &promise) : m_source(source), m_promise(promise) {}
+
+    std::vector<DayReading> days(const std::vector<QDate> &days);
+    std::shared_ptr<const EnergyArchive> archive();
+    bool cancelled() const { return m_promise.isCanceled(); }
+    const LoadReport &report() const { return m_report; }
+
+private:
+    HistorySource &m_source;
+    QPromise<std::any> &m_promise;
+    int m_daysDone = 0; // by earlier calls of days()
+    LoadReport m_report;
+};
+
+// One tab's load: its work runs on the source's threads, so the window never waits; progress,
+// the report and the result come back as signals on the thread that asked. A new request, or
+// cancel(), ends the one before; a cancelled request reports nothing.
 class HistoryLoad final : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit HistoryLoad(QString programFolder, QObject *parent = nullptr);
+    using Work = std::function<std::any(HistoryReader &)>;
+
+    // `source` outlives the load's work (its owner waits for its requests to end).
+    explicit HistoryLoad(HistorySource &source, QObject *parent = nullptr);
     ~HistoryLoad() override;
 
-    void request(const std::vector<QDate> &days);
+    // `days`: how many days the work will read, for the progress bar.
+    void request(int days, Work work);
     void cancel();
-    bool isRunning() const { return m_watcher.isRunning(); }
+
+    // The last result, of the type the work returned.
+    template <typename Result>
+    const Result &result() const
+    {
+        return std::any_cast<const Result &>(m_result);
+    }
 
 signals:
     void progressed(int daysDone, int daysInAll);
-    void loaded(std::shared_ptr<const HistoryRecords> records);
+    void reported(const Brolant::LoadReport &report);
+    void loaded();
 
 private:
-    QString m_programFolder;
-    QFutureWatcher<std::shared_ptr<const HistoryRecords>> m_watcher;
+    HistorySource &m_source;
+    QFutureWatcher<std::any> m_watcher;
+    std::shared_ptr<LoadReport> m_report;
+    std::any m_result;
     int m_daysInAll = 0;
 };
 

@@ -1,60 +1,58 @@
 #include "history/powercurve.h"
 
-#include "history/historyrecords.h"
+#include "history/historyloader.h"
 
 #include <algorithm>
-#include <cmath>
 #include <map>
 
 namespace Brolant {
 
 namespace PowerCurve {
-namespace {
-using Series = HistoryRecords::Series;
-}
 
-std::vector<PowerBin> bins(const HistoryRecords &records)
+std::vector<PowerBin> bins(const std::vector<DayReading> &days)
 {
-    struct Sums
-    {
-        int count = 0;
-        double watts = 0.0;
-        double most = 0.0;
-    };
-    std::map<int, Sums> byEdge;
-    const auto &wind = records.values[Series::WindSpeed];
-    const auto &watts = records.values[Series::Watts];
-    for (size_t at = 0; at < records.size(); ++at) {
-        Sums &sums = byEdge[int(std::floor(wind[at]))];
-        sums.most = sums.count == 0 ? watts[at] : std::max(sums.most, double(watts[at]));
-        sums.watts += watts[at];
-        ++sums.count;
+    std::map<int, BinSums> byEdge;
+    for (const DayReading &day : days) {
+        if (!day.summary)
+            continue;
+        for (const BinSums &sums : day.summary->bins) {
+            BinSums &into = byEdge[sums.lowerEdge];
+            into.lowerEdge = sums.lowerEdge;
+            into.add(sums);
+        }
     }
     std::vector<PowerBin> result;
     for (const auto &[edge, sums] : byEdge)
-        result.push_back({edge, sums.count, sums.watts / sums.count, sums.most});
+        result.push_back({edge, sums.records, sums.watts / sums.records, sums.mostWatts, sums.wind / sums.records});
     return result;
 }
 
-std::vector<QPointF> scatter(const HistoryRecords &records, int columns, int rows)
+std::vector<QPointF> scatter(const std::vector<DayReading> &days, int columns, int rows)
 {
+    std::vector<std::uint64_t> keys;
+    for (const DayReading &day : days)
+        if (day.summary)
+            keys.insert(keys.end(), day.summary->points.begin(), day.summary->points.end());
+    std::sort(keys.begin(), keys.end());
+    keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
     std::vector<QPointF> points;
-    if (records.size() == 0 || columns <= 0 || rows <= 0)
+    if (keys.empty() || columns <= 0 || rows <= 0)
         return points;
-    const auto &wind = records.values[Series::WindSpeed];
-    const auto &watts = records.values[Series::Watts];
-    const auto [windLow, windHigh] = std::minmax_element(wind.begin(), wind.end());
-    const auto [wattsLow, wattsHigh] = std::minmax_element(watts.begin(), watts.end());
-    const double windStep = std::max(double(*windHigh - *windLow), 1e-9) / columns;
-    const double wattsStep = std::max(double(*wattsHigh - *wattsLow), 1e-9) / rows;
+    std::vector<std::pair<float, float>> all(keys.size());
+    std::transform(keys.begin(), keys.end(), all.begin(), DaySummary::pointOf);
+    const auto [windLow, windHigh] = std::minmax_element(all.begin(), all.end());
+    const auto [wattsLow, wattsHigh] = std::minmax_element(
+        all.begin(), all.end(), [](const auto &a, const auto &b) { return a.second < b.second; });
+    const double windStep = std::max(double(windHigh->first - windLow->first), 1e-9) / columns;
+    const double wattsStep = std::max(double(wattsHigh->second - wattsLow->second), 1e-9) / rows;
     std::vector<bool> taken(size_t(columns + 1) * size_t(rows + 1));
-    for (size_t at = 0; at < records.size(); ++at) {
-        const auto column = size_t((wind[at] - *windLow) / windStep);
-        const auto row = size_t((watts[at] - *wattsLow) / wattsStep);
+    for (const auto &[wind, watts] : all) {
+        const auto column = size_t((wind - windLow->first) / windStep);
+        const auto row = size_t((watts - wattsLow->second) / wattsStep);
         const size_t cell = row * size_t(columns + 1) + column;
         if (!taken[cell]) {
             taken[cell] = true;
-            points.emplace_back(wind[at], watts[at]);
+            points.emplace_back(wind, watts);
         }
     }
     return points;

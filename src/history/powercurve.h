@@ -6,7 +6,7 @@
 
 namespace Brolant {
 
-struct HistoryRecords;
+struct DayReading;
 
 // Watts against wind speed: how a healthy turbine's output grows with the wind.
 struct PowerBin
@@ -18,6 +18,7 @@ struct PowerBin
     int records = 0;
     double meanWatts = 0.0;
     double maxWatts = 0.0;
+    double meanWind = 0.0; // where the bin's mean is drawn: logged speeds often sit on the edge
 
     bool faint() const { return records < kFirmRecords; }
 };
@@ -25,12 +26,12 @@ struct PowerBin
 namespace PowerCurve {
 
 // The bins one unit of wind speed wide that hold records, lowest first; empty bins are left out.
-std::vector<PowerBin> bins(const HistoryRecords &records);
+std::vector<PowerBin> bins(const std::vector<DayReading> &days);
 
 // The records as points (wind speed, watts) thinned to one per cell of a `columns` x `rows`
-// grid over their extent: the same picture on a screen, but a month of seconds stays a few
+// grid over their extent: the same picture on a screen, but a year of seconds stays a few
 // thousand points for the chart.
-std::vector<QPointF> scatter(const HistoryRecords &records, int columns, int rows);
+std::vector<QPointF> scatter(const std::vector<DayReading> &days, int columns, int rows);
 
 } // namespace PowerCurve
 

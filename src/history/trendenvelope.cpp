@@ -1,52 +1,92 @@
 #include "history/trendenvelope.h"
 
+#include "history/historyloader.h"
+#include "text/datetext.h"
+#include "viewer/dayrecords.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace Brolant {
 
-TrendEnvelope::TrendEnvelope(std::shared_ptr<const HistoryRecords> records)
-    : m_records(std::move(records))
+namespace {
+constexpr std::int64_t kSecondsPerDay = 86400;
+constexpr int kSecondsPerMinute = 60;
+} // namespace
+
+TrendMinutes TrendMinutes::of(const std::vector<DayReading> &days)
 {
-    for (int series = 0; series < HistoryRecords::kSeriesCount; ++series) {
-        const auto &values = m_records->values[size_t(series)];
-        for (size_t begin = 0; begin < values.size(); begin += kBlock) {
-            const auto [low, high] = std::minmax_element(
-                values.begin() + std::ptrdiff_t(begin),
-                values.begin() + std::ptrdiff_t(std::min(values.size(), begin + kBlock)));
-            m_blocks[size_t(series)].push_back({*low, *high});
+    TrendMinutes minutes;
+    for (const DayReading &day : days) {
+        if (!day.summary || day.summary->minutes.empty())
+            continue;
+        if (!minutes.firstDay.isValid())
+            minutes.firstDay = day.date;
+        const std::int64_t dayStart = minutes.firstDay.daysTo(day.date) * kSecondsPerDay;
+        for (const std::int16_t minute : day.summary->minutes)
+            minutes.seconds.push_back(std::int32_t(dayStart + minute * kSecondsPerMinute));
+        for (size_t series = 0; series < minutes.extents.size(); ++series)
+            minutes.extents[series].insert(minutes.extents[series].end(), day.summary->extents[series].begin(),
+                                           day.summary->extents[series].end());
+    }
+    return minutes;
+}
+
+QDateTime TrendMinutes::time(size_t at) const
+{
+    const std::int64_t second = seconds[at];
+    return QDateTime(firstDay.addDays(second / kSecondsPerDay),
+                     QTime::fromMSecsSinceStartOfDay(int(second % kSecondsPerDay) * 1000));
+}
+
+size_t TrendMinutes::firstAtOrAfter(std::int64_t second) const
+{
+    return size_t(std::lower_bound(seconds.begin(), seconds.end(), second) - seconds.begin());
+}
+
+TrendEnvelope::TrendEnvelope(std::shared_ptr<const TrendMinutes> minutes) : m_minutes(std::move(minutes))
+{
+    for (size_t series = 0; series < m_blocks.size(); ++series) {
+        const auto &extents = m_minutes->extents[series];
+        for (size_t begin = 0; begin < extents.size(); begin += kBlock) {
+            Extremes block{extents[begin].low, extents[begin].high};
+            for (size_t at = begin; at < std::min(extents.size(), begin + kBlock); ++at) {
+                block.low = std::min(block.low, extents[at].low);
+                block.high = std::max(block.high, extents[at].high);
+            }
+            m_blocks[series].push_back(block);
         }
     }
 }
 
 std::int64_t TrendEnvelope::start() const
 {
-    return m_records->size() == 0 ? 0 : m_records->seconds.front();
+    return m_minutes->size() == 0 ? 0 : m_minutes->seconds.front();
 }
 
 std::int64_t TrendEnvelope::finish() const
 {
-    return m_records->size() == 0 ? 1 : m_records->seconds.back() + 1;
+    return m_minutes->size() == 0 ? 1 : m_minutes->seconds.back() + 1;
 }
 
 TrendEnvelope::Extremes TrendEnvelope::extremes(int series, size_t begin, size_t end) const
 {
-    const auto &values = m_records->values[size_t(series)];
-    Extremes result{values[begin], values[begin]};
+    const auto &extents = m_minutes->extents[size_t(series)];
+    Extremes result{extents[begin].low, extents[begin].high};
     const auto take = [&](float low, float high) {
         result.low = std::min(result.low, low);
         result.high = std::max(result.high, high);
     };
-    // Loose records up to a block edge, whole blocks, then loose records again.
+    // Loose minutes up to a block edge, whole blocks, then loose minutes again.
     size_t at = begin;
     for (; at < end && at % kBlock != 0; ++at)
-        take(values[at], values[at]);
+        take(extents[at].low, extents[at].high);
     for (; at + kBlock <= end; at += kBlock) {
         const Extremes &block = m_blocks[size_t(series)][at / kBlock];
         take(block.low, block.high);
     }
     for (; at < end; ++at)
-        take(values[at], values[at]);
+        take(extents[at].low, extents[at].high);
     return result;
 }
 
@@ -57,14 +97,11 @@ TrendPicture TrendEnvelope::picture(std::int64_t from, std::int64_t to, int widt
     picture.to = std::max(to, from + 1);
     width = std::max(width, 1);
     const double secondsPerColumn = double(picture.to - picture.from) / width;
-    const auto edge = [&](int column) {
-        return m_records->firstAtOrAfter(picture.from + std::int64_t(std::ceil(column * secondsPerColumn)));
-    };
     std::vector<size_t> edges(size_t(width) + 1);
     for (int column = 0; column <= width; ++column)
-        edges[size_t(column)] = edge(column);
-    for (int series = 0; series < HistoryRecords::kSeriesCount; ++series) {
-        const auto &values = m_records->values[size_t(series)];
+        edges[size_t(column)] = m_minutes->firstAtOrAfter(picture.from + std::int64_t(std::ceil(column * secondsPerColumn)));
+    for (int series = 0; series < TrendMinutes::kSeriesCount; ++series) {
+        const auto &extents = m_minutes->extents[size_t(series)];
         auto &columns = picture.columns[size_t(series)];
         columns.resize(size_t(width));
         bool any = false;
@@ -74,26 +111,43 @@ TrendPicture TrendEnvelope::picture(std::int64_t from, std::int64_t to, int widt
             if (begin >= end)
                 continue;
             const Extremes found = extremes(series, begin, end);
-            columns[column] = {values[begin], values[end - 1], found.low, found.high, true};
-            picture.lowest[size_t(series)] = any ? std::min(picture.lowest[size_t(series)], found.low) : found.low;
-            picture.highest[size_t(series)] = any ? std::max(picture.highest[size_t(series)], found.high) : found.high;
+            columns[column] = {extents[begin].first, extents[end - 1].last, found.low, found.high, true};
+            float &lowest = picture.lowest[size_t(series)];
+            float &highest = picture.highest[size_t(series)];
+            lowest = any ? std::min(lowest, found.low) : found.low;
+            highest = any ? std::max(highest, found.high) : found.high;
             any = true;
         }
     }
     return picture;
 }
 
-std::optional<size_t> TrendEnvelope::nearest(double second) const
+std::optional<TrendRecord> TrendEnvelope::nearest(double second) const
 {
-    const auto &seconds = m_records->seconds;
+    const auto &seconds = m_minutes->seconds;
     if (seconds.empty())
         return std::nullopt;
-    const size_t after = m_records->firstAtOrAfter(std::int64_t(std::ceil(second)));
+    const size_t after = m_minutes->firstAtOrAfter(std::int64_t(std::ceil(second)));
     if (after == 0)
-        return 0;
+        return TrendRecord{0, false};
     if (after == seconds.size())
-        return after - 1;
-    return second - seconds[after - 1] <= seconds[after] - second ? after - 1 : after;
+        return TrendRecord{after - 1, true};
+    // Nearer the minute before: its last record; else the next minute's first.
+    if (second - seconds[after - 1] <= seconds[after] - second)
+        return TrendRecord{after - 1, true};
+    return TrendRecord{after, false};
+}
+
+QString TrendEnvelope::readout(const TrendRecord &record, const std::array<QString, TrendMinutes::kSeriesCount> &units) const
+{
+    const QDateTime when = m_minutes->time(record.minute);
+    QString text = DateText::dateStamp(when.date()) + u' ' + DateText::hourMinute(when.time());
+    for (size_t series = 0; series < units.size(); ++series) {
+        const Extent &extent = m_minutes->extents[series][record.minute];
+        const double value = record.last ? extent.last : extent.first;
+        text += QStringLiteral("  ") + DayRecords::readoutText(value) + units[series];
+    }
+    return text;
 }
 
 } // namespace Brolant

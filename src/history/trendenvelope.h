@@ -1,6 +1,9 @@
 #pragma once
 
-#include "history/historyrecords.h"
+#include "history/daysummary.h"
+
+#include <QDateTime>
+#include <QString>
 
 #include <array>
 #include <cstdint>
@@ -9,6 +12,34 @@
 #include <vector>
 
 namespace Brolant {
+
+struct DayReading;
+
+// The minutes of many days that hold records, in time order: what the trend draws and reads.
+struct TrendMinutes
+{
+    static constexpr int kSeriesCount = DaySummary::kSeriesCount;
+
+    QDate firstDay;
+    std::vector<std::int32_t> seconds; // each minute's start, from midnight of firstDay
+    std::array<std::vector<Extent>, kSeriesCount> extents;
+
+    // `days` in ascending order; those without records are left out.
+    static TrendMinutes of(const std::vector<DayReading> &days);
+
+    size_t size() const { return seconds.size(); }
+    QDateTime time(size_t at) const;
+    // The first minute starting at or after `second` (size() when none).
+    size_t firstAtOrAfter(std::int64_t second) const;
+};
+
+// A record the pointer can read: a minute's first or last (the records in between share its
+// time stamp).
+struct TrendRecord
+{
+    size_t minute = 0;
+    bool last = false;
+};
 
 // One pixel column of a series: the first and last record in it, and its true extremes.
 struct TrendColumn
@@ -24,28 +55,31 @@ struct TrendColumn
 // extent of the values shown (the scale each series is drawn on).
 struct TrendPicture
 {
-    std::int64_t from = 0; // seconds from midnight of the records' first day
+    std::int64_t from = 0; // seconds from midnight of the first day
     std::int64_t to = 0;
-    std::array<std::vector<TrendColumn>, HistoryRecords::kSeriesCount> columns;
-    std::array<float, HistoryRecords::kSeriesCount> lowest{};
-    std::array<float, HistoryRecords::kSeriesCount> highest{};
+    std::array<std::vector<TrendColumn>, TrendMinutes::kSeriesCount> columns;
+    std::array<float, TrendMinutes::kSeriesCount> lowest{};
+    std::array<float, TrendMinutes::kSeriesCount> highest{};
 };
 
-// Any number of records drawn at screen speed: the extremes of blocks of records are kept once,
-// so a column spanning a hundred thousand records costs a few thousand comparisons.
+// Any number of days drawn at screen speed: the extremes of blocks of minutes are kept once, so
+// a column spanning a month costs a few thousand comparisons.
 class TrendEnvelope
 {
 public:
-    explicit TrendEnvelope(std::shared_ptr<const HistoryRecords> records);
+    explicit TrendEnvelope(std::shared_ptr<const TrendMinutes> minutes);
 
-    const HistoryRecords &records() const { return *m_records; }
-    // From the first record to one second past the last.
+    const TrendMinutes &minutes() const { return *m_minutes; }
+    // From the first minute to one second past the last.
     std::int64_t start() const;
     std::int64_t finish() const;
 
     TrendPicture picture(std::int64_t from, std::int64_t to, int width) const;
     // The record nearest in time to `second`; nothing when there are none.
-    std::optional<size_t> nearest(double second) const;
+    std::optional<TrendRecord> nearest(double second) const;
+    // "2026_12_01 14:05  12.53 V  5.3 A ...": a record read out, each value followed by its
+    // series' units (" V", " A", " W", " RPM", " mph").
+    QString readout(const TrendRecord &record, const std::array<QString, TrendMinutes::kSeriesCount> &units) const;
 
 private:
     static constexpr size_t kBlock = 64;
@@ -56,8 +90,8 @@ private:
     };
     Extremes extremes(int series, size_t begin, size_t end) const;
 
-    std::shared_ptr<const HistoryRecords> m_records;
-    std::array<std::vector<Extremes>, HistoryRecords::kSeriesCount> m_blocks;
+    std::shared_ptr<const TrendMinutes> m_minutes;
+    std::array<std::vector<Extremes>, TrendMinutes::kSeriesCount> m_blocks;
 };
 
 } // namespace Brolant

@@ -8,7 +8,10 @@
 #include "text/numerictext.h"
 #include "text/taglookup.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 #include <cmath>
 
 namespace Brolant {
@@ -32,27 +35,65 @@ std::optional<QByteArrayView> field(QByteArrayView line, const char *opening, co
     return found.value;
 }
 
+// "-12.53", ".50", "245": a plain decimal of up to 15 digits. Its digits as a whole number are
+// exact in a double, and so is the power of ten: one correctly rounded division gives the very
+// value std::from_chars gives, in a fraction of the time. Nothing for any other text.
+std::optional<double> shortDecimal(QByteArrayView text)
+{
+    static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8,
+                                              1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    constexpr int kMostDigits = 15;
+    const char *at = text.data();
+    const char *end = at + text.size();
+    const bool negative = at != end && *at == '-';
+    at += negative;
+    std::uint64_t digits = 0;
+    int count = 0;
+    int decimals = -1;
+    for (; at != end; ++at) {
+        if (*at == '.' && decimals < 0) {
+            decimals = 0;
+            continue;
+        }
+        if (*at < '0' || *at > '9' || ++count > kMostDigits)
+            return std::nullopt;
+        digits = digits * 10 + std::uint64_t(*at - '0');
+        decimals += decimals >= 0 ? 1 : 0;
+    }
+    if (count == 0 || decimals == 0)
+        return std::nullopt;
+    const double value = double(digits) / kPowersOfTen[std::max(decimals, 0)];
+    return negative ? -value : value;
+}
+
 // A field as the logging cycle writes it ("-12.53") is read straight from the bytes; anything
 // else goes through the general number rule. Both give the same value for the plain form, but
 // a year of records must not build a string per field.
 double fieldValue(QByteArrayView text)
 {
-    const char *begin = text.data();
-    const char *end = begin + text.size();
-    const char *at = begin + (begin != end && *begin == '-');
-    const char *digits = at;
-    while (at != end && *at >= '0' && *at <= '9')
-        ++at;
-    bool plain = at != digits;
-    if (plain && at != end && *at == '.') {
-        const char *fraction = ++at;
+    // An empty field (0 rpm is written so) is 0 by either rule.
+    if (text.isEmpty())
+        return 0.0;
+    double value = 0.0;
+    if (const auto decimal = shortDecimal(text)) {
+        value = *decimal;
+    } else {
+        const char *begin = text.data();
+        const char *end = begin + text.size();
+        const char *at = begin + (*begin == '-');
+        const char *digits = at;
         while (at != end && *at >= '0' && *at <= '9')
             ++at;
-        plain = at != fraction;
+        bool plain = at != digits;
+        if (plain && at != end && *at == '.') {
+            const char *fraction = ++at;
+            while (at != end && *at >= '0' && *at <= '9')
+                ++at;
+            plain = at != fraction;
+        }
+        if (!plain || at != end || std::from_chars(begin, end, value).ec != std::errc())
+            value = NumericText::valueOrZero(QString::fromLatin1(text));
     }
-    double value = 0.0;
-    if (!plain || at != end || std::from_chars(begin, end, value).ec != std::errc())
-        value = NumericText::valueOrZero(QString::fromLatin1(text));
     return std::fabs(value) <= kLargestValue ? value : 0.0;
 }
 
@@ -77,6 +118,40 @@ std::optional<int> timeOfDay(QByteArrayView text)
     return DateText::secondsOfDay(QString::fromLatin1(text));
 }
 
+// A line as the logging cycle writes it, read by position: the tags in their order, each once,
+// the values plain numbers. Any other line goes the general way, which gives the same values
+// for this one (every tag's first occurrence is where it stands here).
+std::optional<DailyLogLine::Read> parseWritten(QByteArrayView line)
+{
+    static constexpr QByteArrayView kTags[] = {"</T><V>", "</V><I>", "</I><W>", "</W><R>", "</R><S>", "</S><M>"};
+    constexpr qsizetype kTimeStart = 3;
+    constexpr qsizetype kTimeLength = 5;
+    if (!line.startsWith("<T>") || line.size() < kTimeStart + kTimeLength)
+        return std::nullopt;
+    const auto time = timeOfDay(line.sliced(kTimeStart, kTimeLength));
+    if (!time)
+        return std::nullopt;
+    DailyLogLine::Read read{*time, {}};
+    const char *const end = line.data() + line.size();
+    const char *at = line.data() + kTimeStart + kTimeLength;
+    for (size_t tag = 0; tag < std::size(kTags); ++tag) {
+        const QByteArrayView expected = kTags[tag];
+        if (end - at < expected.size() || std::memcmp(at, expected.data(), size_t(expected.size())) != 0)
+            return std::nullopt;
+        if (tag + 1 == std::size(kTags))
+            break;
+        at += expected.size();
+        const auto *close = static_cast<const char *>(std::memchr(at, '<', size_t(end - at)));
+        if (!close)
+            return std::nullopt;
+        read.values[tag] = fieldValue(QByteArrayView(at, close - at));
+        at = close;
+    }
+    if (read.values[3] > kHighestRpm)
+        read.values[3] = 0.0;
+    return read;
+}
+
 } // namespace
 
 QString DailyLogLine::format(const Record &record)
@@ -94,6 +169,8 @@ QString DailyLogLine::format(const Record &record)
 
 std::optional<DailyLogLine::Read> DailyLogLine::parse(QByteArrayView line)
 {
+    if (auto written = parseWritten(line))
+        return written;
     // A line without a time (the empty lines between loads) is no record; it would stand at
     // 00:00, which no range of the viewer takes in.
     const auto timeText = field(line, "<T>", "</T>");

@@ -7,6 +7,7 @@
 #include <map>
 
 class QDateTime;
+class QIODevice;
 
 namespace Brolant {
 
@@ -17,9 +18,24 @@ namespace Brolant {
 struct EnergyArchive
 {
     enum class LineKind { Exit, Midnight };
+    static constexpr int kDayEnd = 24 * 3600;
 
-    std::map<QDate, double> dayTotals;
+    // What the archive knows of one day.
+    struct Day
+    {
+        double wattHours = 0.0;
+        // Seconds of the day of its latest line; kDayEnd once a midnight line closed it. Energy
+        // logged after it is missing from wattHours (today, or a run that ended without a line).
+        int lastLine = 0;
+        QDate latestDated; // the latest date written on its lines
+        int lines = 0;
+        bool closed() const { return lastLine >= kDayEnd; }
+    };
+
+    std::map<QDate, Day> days;
     int damagedLines = 0; // lines that are neither layout, passed over
+    // Why the file could not be read ("Permission denied"); empty when it was, or is missing.
+    QString problem;
 
     // One line, CR LF included.
     static QString line(LineKind kind, const QDateTime &written, double wattHours);
@@ -27,8 +43,12 @@ struct EnergyArchive
     static void append(const QString &programFolder, const QString &line);
 
     static EnergyArchive parse(const QByteArray &content);
-    // The program folder's archive; a missing file is an empty archive.
+    // The program folder's archive, read a piece at a time so a huge file costs no memory; a
+    // missing file is an empty archive.
     static EnergyArchive read(const QString &programFolder);
+
+private:
+    void take(QByteArrayView line);
 };
 
 } // namespace Brolant

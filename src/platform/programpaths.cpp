@@ -11,6 +11,11 @@ QString FileName::dailyLog(const QDate &day)
     return QStringLiteral("P_%1.txt").arg(DateText::dateStamp(day));
 }
 
+QString FileName::daySummary(const QDate &day)
+{
+    return QStringLiteral("P_%1.sum").arg(DateText::dateStamp(day));
+}
+
 void ProgramPaths::makeDataFolders() const
 {
     QDir folder(m_folder);

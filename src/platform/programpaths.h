@@ -15,10 +15,13 @@ inline const QString kMqttSettings = QStringLiteral("mqtt.cfg");
 inline const QString kMqttQueue = QStringLiteral("mqtt-queue.txt");
 // Lines of mqtt-queue.txt that were no payload, set aside for whoever wants to look at them.
 inline const QString kMqttQueueDamaged = QStringLiteral("mqtt-queue-damaged.txt");
+inline const QString kWebSettings = QStringLiteral("web.cfg");
 inline const QString kEnergyArchive = QStringLiteral("Whours.txt");
 inline const QString kAlarmLog = QStringLiteral("alarms.txt");
 // "P_2010_03_07.txt": the daily log of a date.
 QString dailyLog(const QDate &day);
+// "P_2010_03_07.sum": what the Energy History keeps of a daily log, to read it again quickly.
+QString daySummary(const QDate &day);
 } // namespace FileName
 
 // Where every file of the program folder is: the settings beside the program, the logs, the web
@@ -35,6 +38,9 @@ public:
     QString logs() const { return file(QStringLiteral("logs")); }
     QString html() const { return file(QStringLiteral("html")); }
     QString excel() const { return file(QStringLiteral("excel")); }
+    // The Energy History's summaries of the daily logs: a folder of its own, as nothing but the
+    // logger writes in logs/.
+    QString summaries() const { return file(QStringLiteral("summaries")); }
     QString inLogs(const QString &name) const { return logs() + u'/' + name; }
     QString inHtml(const QString &name) const { return html() + u'/' + name; }
     QString inExcel(const QString &name) const { return excel() + u'/' + name; }
@@ -46,9 +52,11 @@ public:
     QString mqttSettings() const { return file(FileName::kMqttSettings); }
     QString mqttQueue() const { return file(FileName::kMqttQueue); }
     QString mqttQueueDamaged() const { return file(FileName::kMqttQueueDamaged); }
+    QString webSettings() const { return file(FileName::kWebSettings); }
     QString dailyLog(const QDate &day) const { return inLogs(FileName::dailyLog(day)); }
     QString energyArchive() const { return inLogs(FileName::kEnergyArchive); }
     QString alarmLog() const { return inLogs(FileName::kAlarmLog); }
+    QString daySummary(const QDate &day) const { return summaries() + u'/' + FileName::daySummary(day); }
     // "COM<N>": the user's link pinning port number N to a device.
     QString portLink(int portNumber) const { return file(QStringLiteral("COM%1").arg(portNumber)); }
 

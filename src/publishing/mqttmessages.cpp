@@ -1,9 +1,7 @@
 #include "publishing/mqttmessages.h"
 
-#include "acquisition/reading.h"
-#include "logging/intervalmeans.h"
+#include "logging/readingpayload.h"
 #include "publishing/mqttsettings.h"
-#include "text/rounding.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -20,25 +18,18 @@ constexpr int kAtMostOnce = 0;
 constexpr int kAtLeastOnce = 1;
 // Records and days' energy: a record sent again after a lost connection is not delivered twice.
 constexpr int kExactlyOnce = 2;
-// Watt-hours carry one decimal, as the screen and the daily log show them.
-constexpr int kEnergyDecimals = 1;
+const QString kDate = QStringLiteral("date");
 
 QByteArray json(const QJsonObject &object)
 {
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
-// ISO 8601 with milliseconds and the offset from UTC, as the time was on this computer.
-QString isoTime(const QDateTime &time)
-{
-    return time.toOffsetFromUtc(time.offsetFromUtc()).toString(Qt::ISODateWithMs);
-}
-
 // The fields of a queued payload, in the order keys() gives them.
-const QStringList kRecordFields{QStringLiteral("amps"), QStringLiteral("frames"), QStringLiteral("rpm"),
-                                QStringLiteral("time"), QStringLiteral("volts"), QStringLiteral("watts"),
-                                QStringLiteral("wh"), QStringLiteral("wind")};
-const QStringList kEnergyFields{QStringLiteral("date"), QStringLiteral("wh")};
+const QStringList kRecordFields{PayloadName::kAmps,  PayloadName::kFrames, PayloadName::kRpm,
+                                PayloadName::kTime,  PayloadName::kVolts,  PayloadName::kWatts,
+                                PayloadName::kWattHours, PayloadName::kWind};
+const QStringList kEnergyFields{kDate, PayloadName::kWattHours};
 
 bool allNumbers(const QJsonObject &object, const QStringList &fields, const QString &except)
 {
@@ -90,40 +81,24 @@ MqttMessage MqttMessages::status(bool online) const
 
 MqttMessage MqttMessages::live(const Reading &reading, double energy, const QDateTime &time) const
 {
-    const QJsonObject object{{QStringLiteral("time"), isoTime(time)},
-                             {QStringLiteral("volts"), reading.volts},
-                             {QStringLiteral("amps"), reading.amps},
-                             {QStringLiteral("watts"), reading.watts},
-                             {QStringLiteral("rpm"), reading.rpm},
-                             {QStringLiteral("wind"), reading.windSpeed},
-                             {QStringLiteral("wh"), Rounding::halfAway(energy, kEnergyDecimals)}};
-    return {topic(QStringLiteral("live")), json(object), kAtMostOnce, false};
+    return {topic(QStringLiteral("live")), json(ReadingPayload::live(reading, energy, time)), kAtMostOnce, false};
 }
 
 MqttMessage MqttMessages::record(const Record &record) const
 {
-    const IntervalMeans &means = record.means;
-    const QJsonObject object{{QStringLiteral("time"), isoTime(record.time)},
-                             {QStringLiteral("volts"), means.volts},
-                             {QStringLiteral("amps"), means.amps},
-                             {QStringLiteral("watts"), means.watts},
-                             {QStringLiteral("rpm"), means.rpm},
-                             {QStringLiteral("wind"), means.windSpeed},
-                             {QStringLiteral("wh"), Rounding::halfAway(record.energy, kEnergyDecimals)},
-                             {QStringLiteral("frames"), record.repeated ? 0 : double(record.health.thisInterval.accepted)}};
-    return {recordTopic(), json(object), kExactlyOnce, false};
+    return {recordTopic(), json(ReadingPayload::record(record)), kExactlyOnce, false};
 }
 
 MqttMessage MqttMessages::dayEnergy(const QDate &day, double wattHours) const
 {
-    const QJsonObject object{{QStringLiteral("date"), day.toString(Qt::ISODate)},
-                             {QStringLiteral("wh"), Rounding::halfAway(wattHours, kEnergyDecimals)}};
+    const QJsonObject object{{kDate, day.toString(Qt::ISODate)},
+                             {PayloadName::kWattHours, ReadingPayload::wattHours(wattHours)}};
     return {topic(QStringLiteral("energy")), json(object), kExactlyOnce, true};
 }
 
 MqttMessage MqttMessages::queued(const QByteArray &payload) const
 {
-    if (QJsonDocument::fromJson(payload).object().contains(QStringLiteral("date")))
+    if (QJsonDocument::fromJson(payload).object().contains(kDate))
         return {topic(QStringLiteral("energy")), payload, kExactlyOnce, true};
     return {recordTopic(), payload, kExactlyOnce, false};
 }
@@ -137,11 +112,11 @@ bool MqttMessages::isQueuedPayload(const QByteArray &line)
     const QJsonObject object = document.object();
     const QStringList fields = object.keys();
     if (fields == kRecordFields)
-        return allNumbers(object, fields, QStringLiteral("time"))
-               && QDateTime::fromString(object.value(QStringLiteral("time")).toString(), Qt::ISODateWithMs).isValid();
+        return allNumbers(object, fields, PayloadName::kTime)
+               && QDateTime::fromString(object.value(PayloadName::kTime).toString(), Qt::ISODateWithMs).isValid();
     if (fields == kEnergyFields)
-        return allNumbers(object, fields, QStringLiteral("date"))
-               && QDate::fromString(object.value(QStringLiteral("date")).toString(), Qt::ISODate).isValid();
+        return allNumbers(object, fields, kDate)
+               && QDate::fromString(object.value(kDate).toString(), Qt::ISODate).isValid();
     return false;
 }
 

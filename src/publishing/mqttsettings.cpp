@@ -1,52 +1,15 @@
 #include "publishing/mqttsettings.h"
 
 #include "config/configfile.h"
+#include "config/settingsvalue.h"
 #include "config/tagvalue.h"
 #include "platform/programpaths.h"
 #include "platform/textfile.h"
-#include "text/numerictext.h"
 
-#include <QFileInfo>
 #include <QStringList>
 #include <QSysInfo>
 
-#include <type_traits>
-
 namespace Brolant {
-
-namespace {
-constexpr int kHighestPort = 65535;
-constexpr qsizetype kLongestText = 255;
-
-// A text a broker connection can carry: not too long, no control characters or binary bytes.
-bool isPlainText(const QString &text)
-{
-    if (text.size() > kLongestText)
-        return false;
-    for (const QChar c : text) {
-        if (c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() < 0xa0))
-            return false;
-    }
-    return true;
-}
-
-// A switch: 0 or 1, nothing else.
-bool switchValue(const QString &name, const ConfigField &field)
-{
-    if (!field.equals(0) && !field.equals(1))
-        throw Failure{QStringLiteral("%1 must be 0 or 1, not \"%2\"").arg(name, field.text().left(20))};
-    return field.equals(1);
-}
-
-QString plain(const QString &name, const QString &value)
-{
-    if (!isPlainText(value))
-        throw Failure{QStringLiteral("%1 holds control characters or is longer than %2 characters")
-                          .arg(name)
-                          .arg(kLongestText)};
-    return value;
-}
-} // namespace
 
 QString MqttSettings::reducedSite(const QString &text)
 {
@@ -82,29 +45,17 @@ MqttSettings MqttSettings::fromFile(const ConfigFile &file)
     MqttSettings settings;
     const auto plainInto = [](const QString &tag, QString &into, bool trimmed) {
         return FieldStep::optional(tag, [&into, tag, trimmed](const ConfigField &field) {
-            into = plain(tag, trimmed ? field.text().trimmed() : field.text());
+            into = SettingsValue::plain(tag, trimmed ? field.text().trimmed() : field.text());
         });
     };
     const auto switchInto = [](const QString &tag, bool &into) {
-        return FieldStep::optional(tag, [&into, tag](const ConfigField &field) { into = switchValue(tag, field); });
-    };
-    const auto wholeInto = [](const QString &tag, int lowest, int highest, const QString &unit, auto &into) {
-        return FieldStep::optional(tag, [&into, tag, lowest, highest, unit](const ConfigField &field) {
-            const auto number = field.number();
-            // The range first: a number far out of it does not fit an int.
-            if (!number || *number < lowest || *number > highest || *number != int(*number))
-                throw Failure{QStringLiteral("%1 must be a whole number%2 from %3 to %4, not \"%5\"")
-                                  .arg(tag, unit)
-                                  .arg(lowest)
-                                  .arg(highest)
-                                  .arg(field.text().left(20))};
-            into = std::remove_reference_t<decltype(into)>(int(*number));
-        });
+        return FieldStep::optional(tag, [&into, tag](const ConfigField &field) { into = SettingsValue::switchedOn(tag, field); });
     };
     const MaybeFailure failure = file.applyInOrder({
         switchInto(MqttTag::kEnabled, settings.enabled),
         plainInto(MqttTag::kHost, settings.host, true),
-        wholeInto(MqttTag::kPort, 1, kHighestPort, QString(), settings.port),
+        FieldStep::optional(MqttTag::kPort,
+                            [&](const ConfigField &field) { settings.port = SettingsValue::port(MqttTag::kPort, field); }),
         plainInto(MqttTag::kUser, settings.user, false),
         plainInto(MqttTag::kPassword, settings.password, false),
         switchInto(MqttTag::kTls, settings.tls),
@@ -114,8 +65,12 @@ MqttSettings MqttSettings::fromFile(const ConfigFile &file)
         plainInto(MqttTag::kTopic, settings.topic, true),
         FieldStep::optional(MqttTag::kSite, [&](const ConfigField &field) { settings.site = reducedSite(field.text()); }),
         plainInto(MqttTag::kDiscovery, settings.discovery, true),
-        wholeInto(MqttTag::kLiveEvery, 0, int(kLongestLiveEvery.count()), QStringLiteral(" of seconds"),
-                  settings.liveEvery),
+        FieldStep::optional(MqttTag::kLiveEvery,
+                            [&](const ConfigField &field) {
+                                settings.liveEvery = std::chrono::seconds(SettingsValue::wholeNumber(
+                                    MqttTag::kLiveEvery, field, 0, int(kLongestLiveEvery.count()),
+                                    QStringLiteral("a whole number of seconds")));
+                            }),
     });
     if (failure)
         throw *failure;
@@ -183,16 +138,8 @@ QString MqttSettings::toFileText() const
 
 std::optional<MqttSettings> MqttSettings::load(const QString &programFolder)
 {
-    const QString path = ProgramPaths(programFolder).mqttSettings();
-    if (!QFileInfo::exists(path))
-        return std::nullopt;
-    const ConfigFile file = ConfigFile::read(path, FileName::kMqttSettings, keys());
-    if (file.readFailure())
-        throw *file.readFailure();
-    // Switched off is not an error, whatever else the file holds.
-    if (!file[MqttTag::kEnabled].equals(1))
-        return std::nullopt;
-    return fromFile(file);
+    const auto file = SettingsValue::switchedOnFile(ProgramPaths(programFolder).mqttSettings(), FileName::kMqttSettings, keys(), MqttTag::kEnabled);
+    return file ? std::optional(fromFile(*file)) : std::nullopt;
 }
 
 void MqttSettings::save(const QString &programFolder) const

@@ -22,7 +22,7 @@ LoggerSession::LoggerSession(const QString &programFolder, SerialLink &link, con
       m_link(link),
       m_attendance(attendance),
       m_core(programFolder, link, clock),
-      m_settingsFiles(programFolder, {FileName::kAlarmSettings, FileName::kMqttSettings})
+      m_settingsFiles(programFolder, {FileName::kAlarmSettings, FileName::kMqttSettings, FileName::kWebSettings})
 {
     connect(&m_settingsFiles, &SettingsFileWatcher::changed, this, &LoggerSession::settingsFileChanged);
     qRegisterMetaType<ProgramSettings>();

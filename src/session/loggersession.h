@@ -80,7 +80,7 @@ signals:
     void loggingChanged(bool on, double seconds);
     // One entry for the error log: the stage and the failure's description.
     void problemFound(const QString &stage, const QString &description);
-    // A settings file of a part beside the core (alarms.cfg, mqtt.cfg) was saved or edited: its
+    // A settings file of a part beside the core (alarms.cfg, mqtt.cfg, web.cfg) was saved or edited: its
     // part reads it again, so new settings apply at once.
     void settingsFileChanged(const QString &fileName);
 

@@ -1,11 +1,14 @@
 #include "viewer/dayloader.h"
 
 #include "logging/dailylogline.h"
+#include "logging/recordsteps.h"
 #include "viewer/dayrecords.h"
 
 #include <QByteArray>
 #include <QList>
 
+#include <algorithm>
+#include <vector>
 
 namespace Brolant {
 
@@ -20,21 +23,30 @@ QString tooManyMessage()
 
 Outcome load(const QByteArray &content, int start, int finish, DayRecords &records)
 {
-    records.count = 0;
+    // Every record of the day first: each one's step comes from the whole day, so a short view
+    // weighs its records as the day does.
+    std::vector<DailyLogLine::Read> day;
     qsizetype from = 0;
     while (from <= content.size()) {
         qsizetype end = content.indexOf("\r\n", from);
         if (end < 0)
             end = content.size();
-        const QByteArrayView line = QByteArrayView(content).sliced(from, end - from);
+        if (const auto record = DailyLogLine::parse(QByteArrayView(content).sliced(from, end - from)))
+            day.push_back(*record);
         from = end + 2;
+    }
+    std::vector<int> times(day.size());
+    std::transform(day.begin(), day.end(), times.begin(), [](const DailyLogLine::Read &read) { return read.time; });
+    const std::vector<float> steps = RecordSteps::of(times);
 
-        const auto record = DailyLogLine::parse(line);
-        if (!record || record->time <= start || record->time >= finish)
+    records.count = 0;
+    for (size_t at = 0; at < day.size(); ++at) {
+        if (day[at].time <= start || day[at].time >= finish)
             continue;
         if (++records.count > DayRecords::kMostRecords)
             return Outcome::TooMany;
-        records.set(records.count, record->time, record->values);
+        records.set(records.count, day[at].time, day[at].values,
+                    steps.empty() ? std::nullopt : std::optional<double>(steps[at]));
     }
     return records.count == 0 ? Outcome::NoData : Outcome::Loaded;
 }

@@ -2,7 +2,6 @@
 
 #include "text/numerictext.h"
 #include "text/rounding.h"
-#include "viewer/logginginterval.h"
 
 #include <QTime>
 
@@ -10,10 +9,15 @@
 
 namespace Brolant {
 
-DayRecords::DayRecords() : m_times(kCapacity + 1, 0)
+DayRecords::DayRecords() : m_times(kCapacity + 1, 0), m_steps(kCapacity + 1)
 {
     for (auto &series : m_values)
         series.assign(kCapacity + 1, 0.0);
+}
+
+std::optional<double> DayRecords::step(long position) const
+{
+    return position >= 0 && position <= kCapacity ? m_steps[size_t(position)] : std::nullopt;
 }
 
 int DayRecords::time(long position) const
@@ -26,9 +30,11 @@ double DayRecords::value(Series series, long position) const
     return position >= 0 && position <= kCapacity ? m_values[series][size_t(position)] : 0.0;
 }
 
-void DayRecords::set(int position, int time, const std::array<double, SeriesCount> &values)
+void DayRecords::set(int position, int time, const std::array<double, SeriesCount> &values,
+                     std::optional<double> step)
 {
     m_times[size_t(position)] = time;
+    m_steps[size_t(position)] = step;
     for (int series = 0; series < SeriesCount; ++series)
         m_values[size_t(series)][size_t(position)] = values[size_t(series)];
 }
@@ -41,12 +47,6 @@ QString DayRecords::readoutText(double value)
 QString DayRecords::timeText(long position) const
 {
     return QTime::fromMSecsSinceStartOfDay(time(position) * 1000).toString(QStringLiteral("HH:mm"));
-}
-
-std::optional<double> DayRecords::loggingInterval() const
-{
-    return Brolant::loggingInterval(
-        std::span<const int>(m_times).subspan(1, size_t(std::min(count, kCapacity))));
 }
 
 } // namespace Brolant

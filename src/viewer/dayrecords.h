@@ -26,7 +26,11 @@ public:
     // Time of day in seconds since midnight.
     int time(long position) const;
     double value(Series series, long position) const;
-    void set(int position, int time, const std::array<double, SeriesCount> &values);
+    // `step`: the seconds the record stands for, from its whole day (see RecordSteps); nothing
+    // when the day cannot tell.
+    void set(int position, int time, const std::array<double, SeriesCount> &values,
+             std::optional<double> step = std::nullopt);
+    std::optional<double> step(long position) const;
 
     // How the viewer reads a value out: the shortest decimal form rounded to two decimals,
     // 13.456 gives 13.46, 13 gives 13.
@@ -35,12 +39,10 @@ public:
     // hh:mm of a record's time.
     QString timeText(long position) const;
 
-    // The seconds between records as the day was logged (see loggingInterval).
-    std::optional<double> loggingInterval() const;
-
 private:
     std::vector<int> m_times;
     std::array<std::vector<double>, SeriesCount> m_values;
+    std::vector<std::optional<double>> m_steps;
 };
 
 } // namespace Brolant

@@ -1,5 +1,6 @@
 #include "viewer/plotmodel.h"
 
+#include "logging/recordsteps.h"
 #include "text/numbermask.h"
 #include "text/rounding.h"
 #include "viewer/viewersettings.h"
@@ -11,7 +12,6 @@ constexpr double kWattsCeiling = 1000.0;
 constexpr double kRpmCeiling = 400.0;
 constexpr double kWindSpeedCeiling = 100.0;
 constexpr double kFlatHeight = 2.0;
-constexpr double kSecondsPerHour = 3600.0;
 
 long position(double at)
 {
@@ -104,12 +104,14 @@ std::optional<PlotPicture> PlotModel::redraw(const DayRecords &records, const Vi
         picture.lines.append(line);
     }
 
-    // The day's own interval, whatever the setting is today; the setting only when the records
-    // cannot tell.
-    const double seconds = records.loggingInterval().value_or(settings.logDelaySeconds());
+    // Each record over its own step in the day, whatever the setting is today; the setting only
+    // when the day cannot tell.
     forEachPosition(first, last, [&](double at, int n) {
-        if (n > 0) // the record at the left edge is not counted
-            m_energy += records.value(DayRecords::Watts, position(at)) / kSecondsPerHour * seconds;
+        if (n == 0) // the record at the left edge is not counted
+            return;
+        const long record = position(at);
+        m_energy += RecordSteps::wattHours(records.value(DayRecords::Watts, record),
+                                           records.step(record).value_or(settings.logDelaySeconds()));
     });
     m_texts.energy = NumberMask::format(m_energy, u"###0") + QStringLiteral(" Wh");
     return picture;

@@ -1,6 +1,7 @@
 #include "widgets/widgethelpers.h"
 
 #include <QDialog>
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -33,6 +34,22 @@ QLineEdit *fixedWidthEdit(QWidget *parent, const char *name, const QString &desc
     edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * widthChars
                         + kEditFramePixels);
     return edit;
+}
+
+QLineEdit *formEdit(QFormLayout *form, QWidget *parent, const char *name, const QString &question,
+                    const QString &description, int widthChars)
+{
+    QLineEdit *box = fixedWidthEdit(parent, name, description, widthChars);
+    form->addRow(question, box);
+    return box;
+}
+
+void showUnusable(QLabel *problemLine, const QString &fileName, const QString &why)
+{
+    problemLine->setText(why.isEmpty() ? QString()
+                                       : QStringLiteral("%1 could not be used (%2): these are the starting values.")
+                                             .arg(fileName, why));
+    problemLine->setVisible(!why.isEmpty());
 }
 
 QLabel *problemLine(QWidget *parent)

@@ -5,6 +5,7 @@
 #include <functional>
 
 class QDialog;
+class QFormLayout;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
@@ -25,8 +26,15 @@ QLabel *label(QWidget *parent, const char *name, const QString &text,
 QLineEdit *fixedWidthEdit(QWidget *parent, const char *name, const QString &description,
                           int widthChars);
 
+// A box `widthChars` digits wide on a row of a settings dialog's form, after its question.
+QLineEdit *formEdit(QFormLayout *form, QWidget *parent, const char *name, const QString &question,
+                    const QString &description, int widthChars);
+
 // A wrapping dark-red line that says why a settings file could not be used.
 QLabel *problemLine(QWidget *parent);
+// Says on such a line that `fileName` could not be used and why, and that the dialog shows its
+// starting values instead; hides the line when `why` is empty.
+void showUnusable(QLabel *problemLine, const QString &fileName, const QString &why);
 
 // A settings dialog's last row: "Abort" (closes without saving) on the left, "Save" (the default
 // button) on the right, running `save`.

@@ -1,5 +1,6 @@
 #include "alarms/alarmservice.h"
 #include "app/errorreporter.h"
+#include "app/loggerparts.h"
 #include "app/mainwindowmodel.h"
 #include "app/ui/mainwindow.h"
 #include "app/ui/widgetprompts.h"
@@ -120,8 +121,8 @@ void MainWindowTest::lampsStartInTheirOwnColours()
 void MainWindowTest::messageBoxBelongsToTheWindowThatRaisedIt()
 {
     Rig rig("0");
-    AlarmService alarms(rig.session);
-    WidgetPrompts prompts(rig.folder.path(), rig.window, alarms);
+    LoggerParts logger(rig.folder.path(), rig.link, rig.clock, rig.window, Attendance::Attended);
+    WidgetPrompts prompts(rig.window, logger);
     QDialog dialog(&rig.window);
     dialog.setModal(true);
     dialog.show();

@@ -18,8 +18,8 @@ public:
     // authority that signed the broker's certificate (and the client's).
     enum class Listener {
         Plain,
-        Tls,                  // a certificate for 127.0.0.1 and localhost
-        TlsForAnotherName,    // a certificate for broker.elsewhere.invalid only
+        Tls,                         // a certificate for 127.0.0.1 and localhost
+        TlsForAnotherName,           // a certificate for broker.elsewhere.invalid only
         TlsWantingClientCertificate, // clientCertFile() and clientKeyFile() are welcome
     };
 
@@ -46,8 +46,6 @@ public:
     QStringList heard();
 
 private:
-    bool makeCertificates(Listener listener);
-
     QTemporaryDir m_dir;
     QProcess m_broker;
     QProcess m_subscriber;

@@ -93,7 +93,7 @@ struct Program
     void start()
     {
         logger.emplace(folder.path(), link, clock, window, Attendance::Attended);
-        prompts.emplace(folder.path(), window, logger->alarms);
+        prompts.emplace(window, *logger);
         model.emplace(logger->session, logger->errors, window, *prompts);
         window.attach(*model);
         window.show();

@@ -1,3 +1,4 @@
+#include "logging/dailylogline.h"
 #include "modelrig.h"
 
 #include <QDir>
@@ -45,6 +46,8 @@ class LoggingTest : public QObject
     Q_OBJECT
 
 private slots:
+    void dailyLogLineRead_data();
+    void dailyLogLineRead();
     void records_data();
     void records();
     void intervalLoggedCarriesTheNumbers();
@@ -75,6 +78,39 @@ private slots:
     void repeatedStartUpKeepsTheEnergy();
     void onlyDailyLogWhenOutputsAreOff();
 };
+
+void LoggingTest::dailyLogLineRead_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("read"); // the time in seconds, then the five values
+    const QString written = "50700 12.53 5.3 66 245 12";
+    QTest::newRow("as written")
+        << QByteArray("<T>14:05</T><V>12.53</V><I>5.30</I><W>66.00</W><R>245</R><S>12.0</S><M>0</M>   1234.6Wh") << written;
+    QTest::newRow("tags in another order: the same values")
+        << QByteArray("<T>14:05</T><I>5.30</I><V>12.53</V><W>66.00</W><S>12.0</S><R>245</R>") << written;
+    QTest::newRow("0 rpm empty, no leading digits")
+        << QByteArray("<T>00:01</T><V>.50</V><I>-2.00</I><W>-1.00</W><R></R><S>.0</S><M>0</M>   .0Wh") << "60 0.5 -2 -1 0 0";
+    QTest::newRow("rpm over the limit") << QByteArray("<T>00:01</T><V>1</V><I>1</I><W>1</W><R>9999</R><S>1</S><M>0</M>")
+                                        << "60 1 1 1 0 1";
+    QTest::newRow("sixteen digits") << QByteArray("<T>00:01</T><V>1234567.123456789</V><I>1</I><W>1</W><R>1</R><S>1</S><M>0</M>")
+                                    << "60 1234567.123456789 1 1 1 1";
+    QTest::newRow("seconds in the time") << QByteArray("<T>14:05:30</T><V>1</V><I>1</I><W>1</W><R>1</R><S>1</S><M>0</M>")
+                                         << "50730 1 1 1 1 1";
+    QTest::newRow("no time: no record") << QByteArray("<V>1</V><I>1</I><W>1</W><R>1</R><S>1</S><M>0</M>") << "";
+}
+
+void LoggingTest::dailyLogLineRead()
+{
+    QFETCH(QByteArray, line);
+    const auto read = DailyLogLine::parse(line);
+    QStringList values;
+    if (read) {
+        values << QString::number(read->time);
+        for (const double value : read->values)
+            values << QString::number(value, 'g', QLocale::FloatingPointShortest); // bit for bit
+    }
+    QTEST(values.join(' '), "read");
+}
 
 void LoggingTest::records_data()
 {

@@ -85,6 +85,8 @@ private slots:
     void clickDragExportThroughTheWidgets();
     void energyUsesTheDaysOwnInterval_data();
     void energyUsesTheDaysOwnInterval();
+    void shortViewWeighsRecordsAsItsDay_data();
+    void shortViewWeighsRecordsAsItsDay();
     void failedLoadLeavesNothingOfTheEarlierDay_data();
     void failedLoadLeavesNothingOfTheEarlierDay();
     void everySpikeIsDrawn();
@@ -431,6 +433,32 @@ void ViewerTest::energyUsesTheDaysOwnInterval()
     }
     Viewer viewer(day);
     viewer.model().fileClicked("P_2010_03_07.txt");
+    QTEST(viewer.text("watts"), "energy");
+}
+
+void ViewerTest::shortViewWeighsRecordsAsItsDay_data()
+{
+    QTest::addColumn<QString>("logDelay"); // prog.cfg today
+    QTest::addColumn<QStringList>("view");
+    QTest::addColumn<QString>("energy");
+    // A day logged every 5 s at 1000 W: every record but the view's first stands for 5 s.
+    QTest::newRow("24 records") << "60" << QStringList{"10", "10", "10", "13"} << "32 Wh";
+    QTest::newRow("36 records") << "60" << QStringList{"10", "10", "10", "14"} << "49 Wh";
+    QTest::newRow("24 records, LogDelay 5") << "5" << QStringList{"10", "10", "10", "13"} << "32 Wh";
+}
+
+void ViewerTest::shortViewWeighsRecordsAsItsDay()
+{
+    QFETCH(QString, logDelay);
+    QFETCH(QStringList, view);
+    QByteArray day;
+    for (int second = 8 * 3600; second < 12 * 3600; second += 5)
+        day += record(QTime(0, 0).addSecs(second).toString("HH:mm").toLatin1(), "20.00", "50.00", "1000.00");
+    Viewer viewer(day);
+    viewer.folder.writeProgramConfig("0", "0", logDelay);
+    viewer.open();
+    viewer.model().fileClicked("P_2010_03_07.txt");
+    viewer.model().displayClicked(view);
     QTEST(viewer.text("watts"), "energy");
 }
 

@@ -1,10 +1,11 @@
 #include "app/ui/widgetprompts.h"
 
-#include "alarms/alarmservice.h"
+#include "app/loggerparts.h"
 #include "dialogs/alarms/alarmsdialog.h"
 #include "dialogs/calibration/ui/calibrate.h"
 #include "dialogs/publishing/mqttdialog.h"
 #include "dialogs/setup/ui/programsetup.h"
+#include "dialogs/web/webdialog.h"
 #include "history/ui/historywindow.h"
 #include "platform/qserialportlink.h"
 #include "viewer/ui/graph.h"
@@ -15,8 +16,8 @@
 
 namespace Brolant {
 
-WidgetPrompts::WidgetPrompts(QString programFolder, QWidget &owner, const AlarmService &alarms)
-    : m_programFolder(std::move(programFolder)), m_owner(owner), m_alarms(alarms)
+WidgetPrompts::WidgetPrompts(QWidget &owner, LoggerParts &logger)
+    : m_programFolder(logger.session.programFolder()), m_owner(owner), m_logger(logger)
 {
 }
 
@@ -39,6 +40,10 @@ std::unique_ptr<Graph> WidgetPrompts::makeLogViewer()
         if (!history) {
             history = new HistoryWindow(m_programFolder, QDate::currentDate(), *this, graph);
             history->setAttribute(Qt::WA_DeleteOnClose);
+            QObject::connect(history, &HistoryWindow::problemFound, &m_logger.errors,
+                             [this](const QString &stage, const QString &description) {
+                                 m_logger.errors.log(stage, description);
+                             });
         }
         history->show();
         history->raise();
@@ -68,9 +73,13 @@ void WidgetPrompts::runProgramSetup()
         MqttDialog settings(m_programFolder, *this, &dialog);
         settings.exec();
     });
+    QObject::connect(&dialog, &ProgramSetup::webRequested, &dialog, [this, &dialog] {
+        WebDialog settings(m_programFolder, *this, &dialog);
+        settings.exec();
+    });
     QObject::connect(&dialog, &ProgramSetup::alarmsRequested, &dialog, [this, &dialog] {
         // The defaults the logger runs with, so the dialog shows what is watched.
-        AlarmsDialog settings(m_programFolder, m_alarms.defaults(), *this, &dialog);
+        AlarmsDialog settings(m_programFolder, m_logger.alarms.defaults(), *this, &dialog);
         settings.exec();
     });
     dialog.exec();

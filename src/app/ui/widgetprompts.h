@@ -12,14 +12,15 @@ class QWidget;
 
 namespace Brolant {
 
-class AlarmService;
+class LoggerParts;
 class Graph;
 
 // Prompts shown as real message boxes and dialogs, owned by the main window.
 class WidgetPrompts final : public Prompts
 {
 public:
-    WidgetPrompts(QString programFolder, QWidget &owner, const AlarmService &alarms);
+    // The windows of `logger`'s program folder; what they find wrong goes to its error reporter.
+    WidgetPrompts(QWidget &owner, LoggerParts &logger);
 
     void message(const QString &text) override;
     void runProgramSetup() override;
@@ -31,7 +32,7 @@ public:
 private:
     QString m_programFolder;
     QWidget &m_owner;
-    const AlarmService &m_alarms;
+    LoggerParts &m_logger;
     // The viewer's day and scales outlive each opening of the window, for the whole run.
     ViewerSession m_viewerSession;
     CalibrationSession m_calibrationSession;

@@ -40,9 +40,7 @@ MqttDialog::MqttDialog(const QString &programFolder, Messages &messages, QWidget
 
     auto *form = new QFormLayout;
     const auto edit = [&](const char *name, const QString &question, const QString &description, int chars) {
-        QLineEdit *box = WidgetHelpers::fixedWidthEdit(this, name, description, chars);
-        form->addRow(question, box);
-        return box;
+        return WidgetHelpers::formEdit(form, this, name, question, description, chars);
     };
     m_enabled = checkBox(this, "Enabled", QStringLiteral("Publish readings to a broker"));
     form->addRow(m_enabled);
@@ -84,14 +82,14 @@ MqttDialog::MqttDialog(const QString &programFolder, Messages &messages, QWidget
 
     MqttSettings settings;
     const QString path = ProgramPaths(programFolder).mqttSettings();
+    QString unusable;
     try {
         if (QFileInfo::exists(path))
             settings = MqttSettings::fromText(readConfigFile(path));
     } catch (const Failure &failure) {
-        m_problem->setText(QStringLiteral("%1 could not be used (%2): these are the starting values.")
-                               .arg(FileName::kMqttSettings, failure.description));
+        unusable = failure.description;
     }
-    m_problem->setVisible(!m_problem->text().isEmpty());
+    WidgetHelpers::showUnusable(m_problem, FileName::kMqttSettings, unusable);
     showSettings(settings);
 }
 

@@ -3,31 +3,51 @@
 #include "history/historycsv.h"
 #include "history/ui/historywidgets.h"
 #include "history/ui/loadstatus.h"
+#include "logging/energyarchive.h"
 #include "platform/messages.h"
 #include "text/datetext.h"
 #include "text/failure.h"
 
 #include <QBarCategoryAxis>
+#include <QBarSeries>
 #include <QBarSet>
+#include <QButtonGroup>
 #include <QChartView>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLegendMarker>
 #include <QLocale>
 #include <QPushButton>
-#include <QStackedBarSeries>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QValueAxis>
 #include <QVBoxLayout>
 
 namespace Brolant {
 
 namespace {
-const QColor kArchiveColour(33, 102, 172);
+const QColor kShownColour(33, 102, 172);
 const QColor kComputedColour(244, 165, 130);
+const QColor kYearBeforeColour(190, 190, 190);
+constexpr double kKilo = 1000.0;
+// From here on a total reads better in kWh.
+constexpr double kKiloFrom = 10000.0;
+constexpr int kDaysPerWeek = 7;
+constexpr int kMonths = 12;
 
-QString wattHoursText(double wattHours)
+// "842.5 Wh", "12.35 kWh", or "no data".
+QString energyText(std::optional<double> wattHours)
 {
-    return QString::number(wattHours, 'f', 1);
+    if (!wattHours)
+        return QStringLiteral("no data");
+    if (*wattHours >= kKiloFrom)
+        return QString::number(*wattHours / kKilo, 'f', 2) + QStringLiteral(" kWh");
+    return QString::number(*wattHours, 'f', 1) + QStringLiteral(" Wh");
+}
+
+std::optional<double> valueOf(const DayEnergy &day)
+{
+    return day.hasValue() ? std::optional<double>(day.wattHours) : std::nullopt;
 }
 
 QString sourceText(DayEnergy::Source source)
@@ -35,19 +55,48 @@ QString sourceText(DayEnergy::Source source)
     switch (source) {
     case DayEnergy::Source::Archive:
         return QStringLiteral("Whours.txt");
+    case DayEnergy::Source::PartlyComputed:
+        return QStringLiteral("Whours.txt and the daily log after its last line");
     case DayEnergy::Source::Computed:
         return QStringLiteral("computed from the daily log");
+    case DayEnergy::Source::Unreadable:
+        return QStringLiteral("the daily log could not be read");
     case DayEnergy::Source::None:
         break;
     }
     return QStringLiteral("no data");
 }
+
+std::vector<QDate> yearBefore(const std::vector<QDate> &days)
+{
+    std::vector<QDate> before;
+    for (const QDate &day : days)
+        if (before.empty() || before.back() != day.addYears(-1)) // 29 February and 1 March meet
+            before.push_back(day.addYears(-1));
+    return before;
+}
+
+// Reads the period and the year before on the source's threads.
+HistoryLoad::Work periodWork(const std::vector<QDate> &days, double logDelaySeconds, const QDate &today)
+{
+    return [days, logDelaySeconds, today](HistoryReader &reader) -> std::any {
+        const auto archive = reader.archive();
+        const std::vector<QDate> before = yearBefore(days);
+        std::vector<QDate> both = EnergyTable::daysToRead(*archive, before, today);
+        const std::vector<QDate> shown = EnergyTable::daysToRead(*archive, days, today);
+        both.insert(both.end(), shown.begin(), shown.end());
+        const auto readings = reader.days(both);
+        return EnergyTab::Period{EnergyTable::days(*archive, readings, days, logDelaySeconds, today),
+                                 EnergyTable::days(*archive, readings, before, logDelaySeconds, today),
+                                 archive->damagedLines, EnergyTable::linesAfter(*archive, today)};
+    };
+}
 } // namespace
 
-EnergyTab::EnergyTab(const QString &programFolder, double logDelaySeconds, const QDate &today,
-                     Messages &messages, QWidget *parent)
-    : QWidget(parent), m_programFolder(programFolder), m_logDelaySeconds(logDelaySeconds),
-      m_messages(messages), m_load(programFolder)
+EnergyTab::EnergyTab(HistorySource &source, const QString &programFolder, double logDelaySeconds,
+                     const QDate &today, Messages &messages, QWidget *parent)
+    : QWidget(parent), m_programFolder(programFolder), m_logDelaySeconds(logDelaySeconds), m_today(today),
+      m_messages(messages), m_load(source, this)
 {
     auto *column = new QVBoxLayout(this);
     auto *controls = new QHBoxLayout;
@@ -58,169 +107,238 @@ EnergyTab::EnergyTab(const QString &programFolder, double logDelaySeconds, const
         controls->addWidget(button);
         return button;
     };
-    auto *previous = button(QStringLiteral("< Previous"), QStringLiteral("the month or year before"));
-    m_period = new QLabel(this);
-    m_period->setAlignment(Qt::AlignCenter);
-    m_period->setMinimumWidth(140);
-    controls->addWidget(m_period);
-    auto *next = button(QStringLiteral("Next >"), QStringLiteral("the month or year after"));
-    m_yearSwitch = button(QStringLiteral("Year"), QStringLiteral("switch between the days of a month and the months of its year"));
-    m_yearSwitch->setCheckable(true);
+    auto *previous = button(QStringLiteral("< Previous"), QStringLiteral("the week, month or year before"));
+    m_periodName = new QLabel(this);
+    m_periodName->setAlignment(Qt::AlignCenter);
+    m_periodName->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("2026_12_28 to 2027_01_03")));
+    controls->addWidget(m_periodName);
+    auto *next = button(QStringLiteral("Next >"), QStringLiteral("the week, month or year after"));
+    auto *spans = new QButtonGroup(this);
+    const std::array<std::pair<QString, QString>, 3> spanButtons = {
+        std::pair{QStringLiteral("Week"), QStringLiteral("the days of a week, Monday to Sunday")},
+        std::pair{QStringLiteral("Month"), QStringLiteral("the days of a month")},
+        std::pair{QStringLiteral("Year"), QStringLiteral("the months of a year")}};
+    for (size_t at = 0; at < m_spans.size(); ++at) {
+        // Tool buttons: three push buttons' widths would not leave the row room in a small window.
+        m_spans[at] = new QToolButton(this);
+        m_spans[at]->setText(spanButtons[at].first);
+        m_spans[at]->setAccessibleDescription(spanButtons[at].second);
+        m_spans[at]->setCheckable(true);
+        controls->addWidget(m_spans[at]);
+        spans->addButton(m_spans[at], int(at));
+    }
     controls->addStretch(1);
-    m_export = button(QStringLiteral("Export CSV"), QStringLiteral("write the month's days to the excel folder"));
     column->addLayout(controls);
 
+    auto *summaryRow = new QHBoxLayout;
     m_summary = new QLabel(this);
+    m_summary->setWordWrap(true);
+    summaryRow->addWidget(m_summary, 1);
+    m_export = new QPushButton(QStringLiteral("Export CSV"), this);
+    m_export->setAccessibleDescription(QStringLiteral("write the month's days to the excel folder"));
+    m_export->setAutoDefault(false);
+    summaryRow->addWidget(m_export);
+    column->addLayout(summaryRow);
     m_note = new QLabel(this);
-    // It names the folder written to: shown as it is.
+    m_note->setObjectName(QStringLiteral("Note"));
+    m_note->setWordWrap(true);
     m_note->setTextFormat(Qt::PlainText);
-    column->addWidget(m_summary);
-    m_chart = HistoryWidgets::chartView(this, QStringLiteral("Energy chart"),
-                                        QStringLiteral("watt-hours per day as bars; the same values are in the table below"));
-    column->addWidget(m_chart, 3);
+    m_chart = HistoryWidgets::chartView(
+        this, QStringLiteral("Energy chart"),
+        QStringLiteral("energy per day or month as bars, each beside the same period a year before; the same values are in the table below"));
+    column->addWidget(m_chart, 4);
     m_table = HistoryWidgets::table(this, QStringLiteral("Energy per day"),
-                                    {QStringLiteral("Date"), QStringLiteral("Wh"), QStringLiteral("Source")});
-    column->addWidget(m_table, 2);
+                                    {QStringLiteral("Date"), QStringLiteral("Energy"), QStringLiteral("A year before"),
+                                     QStringLiteral("Source")});
+    column->addWidget(m_table, 1);
     column->addWidget(m_note);
     m_status = new LoadStatus(m_load, this);
     column->addWidget(m_status);
 
-    connect(previous, &QPushButton::clicked, this, [this] { stepClicked(-1); });
-    connect(next, &QPushButton::clicked, this, [this] { stepClicked(1); });
-    connect(m_yearSwitch, &QPushButton::toggled, this, [this](bool year) {
-        if (year)
-            showYear(m_month.year());
-        else
-            showMonth(m_month);
+    connect(previous, &QPushButton::clicked, this, [this] { show(m_span, m_first.addDays(-1)); });
+    connect(next, &QPushButton::clicked, this, [this] { show(m_span, last().addDays(1)); });
+    connect(spans, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+        // The new span holds today when the old one did, else the old one's start.
+        if (on && Span(id) != m_span)
+            show(Span(id), m_today >= m_first && m_today <= last() ? m_today : m_first);
     });
     connect(m_export, &QPushButton::clicked, this, &EnergyTab::exportClicked);
-    connect(&m_load, &HistoryLoad::loaded, this,
-            [this](const std::shared_ptr<const HistoryRecords> &records) { loaded(*records); });
-    showMonth(today);
+    connect(&m_load, &HistoryLoad::reported, this, [this](const LoadReport &report) {
+        m_problems = HistoryWidgets::problemsText(report);
+    });
+    connect(&m_load, &HistoryLoad::loaded, this, &EnergyTab::loaded);
+    show(Span::Month, today);
 }
 
-void EnergyTab::stepClicked(int direction)
+QDate EnergyTab::last() const
 {
-    if (m_yearView)
-        showYear(m_month.year() + direction);
-    else
-        showMonth(m_month.addMonths(direction));
+    switch (m_span) {
+    case Span::Week:
+        return m_first.addDays(kDaysPerWeek - 1);
+    case Span::Month:
+        return m_first.addMonths(1).addDays(-1);
+    case Span::Year:
+        break;
+    }
+    return m_first.addYears(1).addDays(-1);
 }
 
-void EnergyTab::showMonth(const QDate &month)
+void EnergyTab::show(Span span, const QDate &day)
 {
-    m_yearView = false;
-    m_month = QDate(month.year(), month.month(), 1);
-    const QSignalBlocker quiet(m_yearSwitch);
-    m_yearSwitch->setChecked(false);
-    m_period->setText(QLocale().standaloneMonthName(m_month.month()) + u' ' + QString::number(m_month.year()));
-    request(m_month, m_month.addMonths(1).addDays(-1));
+    m_span = span;
+    switch (span) {
+    case Span::Week:
+        m_first = day.addDays(1 - day.dayOfWeek());
+        m_periodName->setText(DateText::dateStamp(m_first) + QStringLiteral(" to ") + DateText::dateStamp(last()));
+        break;
+    case Span::Month:
+        m_first = QDate(day.year(), day.month(), 1);
+        m_periodName->setText(QLocale().standaloneMonthName(m_first.month()) + u' ' + QString::number(m_first.year()));
+        break;
+    case Span::Year:
+        m_first = QDate(day.year(), 1, 1);
+        m_periodName->setText(QString::number(m_first.year()));
+        break;
+    }
+    const QSignalBlocker quiet(m_spans[size_t(span)]->group());
+    m_spans[size_t(span)]->setChecked(true);
+    request();
 }
 
-void EnergyTab::showYear(int year)
-{
-    m_yearView = true;
-    m_month = QDate(year, 1, 1);
-    const QSignalBlocker quiet(m_yearSwitch);
-    m_yearSwitch->setChecked(true);
-    m_period->setText(QString::number(year));
-    request(m_month, QDate(year, 12, 31));
-}
-
-void EnergyTab::request(const QDate &from, const QDate &to)
+void EnergyTab::request()
 {
     m_export->setEnabled(false);
-    m_archive = EnergyArchive::read(m_programFolder);
-    m_note->setText(m_archive.damagedLines == 0
-                        ? QString()
-                        : QStringLiteral("%1 damaged line(s) in Whours.txt passed over.").arg(m_archive.damagedLines));
-    const auto missing = EnergyTable::daysToCompute(m_archive, from, to);
-    m_days.clear();
-    m_status->started(int(missing.size()));
-    m_load.request(missing);
+    m_written.clear();
+    const auto days = HistoryFiles::daysBetween(m_first, last());
+    m_status->started(int(2 * days.size()));
+    m_load.request(int(2 * days.size()), periodWork(days, m_logDelaySeconds, m_today));
 }
 
-void EnergyTab::loaded(const HistoryRecords &records)
+void EnergyTab::loaded()
 {
     m_status->finished();
-    const QDate to = m_yearView ? QDate(m_month.year(), 12, 31) : m_month.addMonths(1).addDays(-1);
-    m_days = EnergyTable::days(m_archive, records, m_month, to, m_logDelaySeconds);
-    if (m_yearView) {
+    m_period = m_load.result<Period>();
+    if (m_span == Span::Year) {
         showMonths();
     } else {
         showDays();
-        m_export->setEnabled(true);
+        m_export->setEnabled(m_span == Span::Month);
     }
+    showNote();
 }
 
-void EnergyTab::showBars(const QList<QBarSet *> &sets, const QStringList &categories,
-                         const QString &categoryTitle)
+void EnergyTab::showNote()
 {
-    auto *series = new QStackedBarSeries;
-    series->append(sets);
+    QStringList lines;
+    if (!m_problems.isEmpty())
+        lines << m_problems;
+    if (m_period.damagedLines > 0)
+        lines << QStringLiteral("%1 damaged line(s) in Whours.txt passed over.").arg(m_period.damagedLines);
+    if (m_period.linesAfterToday > 0)
+        lines << QStringLiteral("%1 line(s) in Whours.txt dated after today left out of every total.")
+                     .arg(m_period.linesAfterToday);
+    if (!m_written.isEmpty())
+        lines << m_written;
+    m_note->setText(lines.join(u'\n'));
+}
+
+void EnergyTab::showBars(QBarSet *shown, QBarSet *before, const QStringList &categories, const QString &categoryTitle)
+{
+    double highest = 0.0;
+    for (const QBarSet *set : {shown, before})
+        for (int at = 0; at < set->count(); ++at)
+            highest = std::max(highest, set->at(at));
+    const bool kilo = highest >= kKiloFrom;
+    if (kilo)
+        for (QBarSet *set : {shown, before})
+            for (int at = 0; at < set->count(); ++at)
+                set->replace(at, set->at(at) / kKilo);
+    auto *series = new QBarSeries;
+    series->append(before);
+    series->append(shown);
     QChart *chart = HistoryWidgets::emptied(m_chart);
     chart->addSeries(series);
     auto *bars = new QBarCategoryAxis;
     bars->append(categories);
     bars->setTitleText(categoryTitle);
-    auto *wattHours = new QValueAxis;
-    wattHours->setTitleText(QStringLiteral("Wh"));
-    wattHours->setLabelFormat(QStringLiteral("%.0f"));
+    auto *energy = new QValueAxis;
+    energy->setTitleText(kilo ? QStringLiteral("kWh") : QStringLiteral("Wh"));
+    energy->setLabelFormat(kilo ? QStringLiteral("%.1f") : QStringLiteral("%.0f"));
     chart->addAxis(bars, Qt::AlignBottom);
-    chart->addAxis(wattHours, Qt::AlignLeft);
+    chart->addAxis(energy, Qt::AlignLeft);
     series->attachAxis(bars);
-    series->attachAxis(wattHours);
-    wattHours->applyNiceNumbers();
+    series->attachAxis(energy);
+    energy->setMin(0.0);
+    energy->applyNiceNumbers();
 }
 
 void EnergyTab::showDays()
 {
-    auto *archived = new QBarSet(QStringLiteral("From Whours.txt"));
-    auto *computed = new QBarSet(QStringLiteral("Computed from the daily log"));
-    archived->setColor(kArchiveColour);
-    computed->setColor(kComputedColour);
+    auto *shown = new QBarSet(m_periodName->text());
+    auto *before = new QBarSet(QStringLiteral("A year before"));
+    shown->setColor(kShownColour);
+    // A day computed from its log, wholly or in part, stands out in a second colour.
+    shown->setSelectedColor(kComputedColour);
+    before->setColor(kYearBeforeColour);
     QStringList categories;
     QList<QStringList> rows;
-    for (const DayEnergy &day : m_days) {
-        categories << QString::number(day.day.day());
-        *archived << (day.source == DayEnergy::Source::Archive ? day.wattHours : 0.0);
-        *computed << (day.source == DayEnergy::Source::Computed ? day.wattHours : 0.0);
-        rows << QStringList{DateText::dateStamp(day.day),
-                            day.source == DayEnergy::Source::None ? QString() : wattHoursText(day.wattHours),
+    for (size_t at = 0; at < m_period.days.size(); ++at) {
+        const DayEnergy &day = m_period.days[at];
+        const DayEnergy earlier = at < m_period.yearBefore.size() ? m_period.yearBefore[at] : DayEnergy{};
+        categories << (m_span == Span::Week ? QLocale().dayName(day.day.dayOfWeek(), QLocale::ShortFormat)
+                                            : QString::number(day.day.day()));
+        *shown << valueOf(day).value_or(0.0);
+        *before << valueOf(earlier).value_or(0.0);
+        if (day.source == DayEnergy::Source::Computed || day.source == DayEnergy::Source::PartlyComputed)
+            shown->selectBar(int(at));
+        rows << QStringList{DateText::dateStamp(day.day), energyText(valueOf(day)), energyText(valueOf(earlier)),
                             sourceText(day.source)};
     }
     HistoryWidgets::setRows(m_table, rows);
-    m_summary->setText(QStringLiteral("Month total %1 Wh, mean %2 Wh a day")
-                           .arg(wattHoursText(EnergyTable::total(m_days)), wattHoursText(EnergyTable::mean(m_days))));
-    showBars({archived, computed}, categories, QStringLiteral("Day of the month"));
+    const QString name = m_span == Span::Week ? QStringLiteral("Week") : QStringLiteral("Month");
+    const auto total = EnergyTable::total(m_period.days);
+    m_summary->setText(total ? QStringLiteral("%1 total %2, mean %3 a day; a year before %4. Light bars are computed from the daily logs.")
+                                   .arg(name, energyText(total), energyText(EnergyTable::mean(m_period.days)),
+                                        energyText(EnergyTable::total(m_period.yearBefore)))
+                             : QStringLiteral("%1: no data.").arg(name));
+    showBars(shown, before, categories, m_span == Span::Week ? QStringLiteral("Day") : QStringLiteral("Day of the month"));
 }
 
 void EnergyTab::showMonths()
 {
-    auto *totals = new QBarSet(QStringLiteral("Month total"));
-    totals->setColor(kArchiveColour);
+    auto *shown = new QBarSet(m_periodName->text());
+    auto *before = new QBarSet(QString::number(m_first.year() - 1));
+    shown->setColor(kShownColour);
+    before->setColor(kYearBeforeColour);
     QStringList categories;
     QList<QStringList> rows;
-    const std::array<double, 12> monthTotals = EnergyTable::monthTotals(m_days);
-    for (int month = 1; month <= 12; ++month) {
-        const double total = monthTotals[size_t(month - 1)];
+    const auto totals = EnergyTable::monthTotals(m_period.days);
+    const auto earlier = EnergyTable::monthTotals(m_period.yearBefore);
+    for (int month = 1; month <= kMonths; ++month) {
         const QString name = QLocale().standaloneMonthName(month, QLocale::ShortFormat);
         categories << name;
-        *totals << total;
-        rows << QStringList{name, wattHoursText(total), QString()};
+        *shown << totals[size_t(month - 1)].value_or(0.0);
+        *before << earlier[size_t(month - 1)].value_or(0.0);
+        rows << QStringList{name, energyText(totals[size_t(month - 1)]), energyText(earlier[size_t(month - 1)]), QString()};
     }
     HistoryWidgets::setRows(m_table, rows);
-    m_summary->setText(QStringLiteral("Year total %1 Wh").arg(wattHoursText(EnergyTable::total(m_days))));
-    showBars({totals}, categories, QStringLiteral("Month"));
+    const auto total = EnergyTable::total(m_period.days);
+    m_summary->setText(total ? QStringLiteral("Year total %1; the year before %2.")
+                                   .arg(energyText(total), energyText(EnergyTable::total(m_period.yearBefore)))
+                             : QStringLiteral("Year: no data."));
+    showBars(shown, before, categories, QStringLiteral("Month"));
 }
 
 void EnergyTab::exportClicked()
 {
     try {
-        const QString path = HistoryCsv::write(m_programFolder, HistoryCsv::energyFileName(m_month),
-                                               HistoryCsv::energyText(m_days));
-        m_note->setText(QStringLiteral("Written: ") + path);
+        const QString path = HistoryCsv::write(m_programFolder, HistoryCsv::energyFileName(m_first),
+                                               HistoryCsv::energyText(m_period.days));
+        m_written = QStringLiteral("Written: ") + path;
+        showNote();
     } catch (const Failure &failure) {
+        m_written.clear();
+        showNote();
         m_messages.message(QStringLiteral("The CSV file could not be written: ") + failure.description);
     }
 }

@@ -2,7 +2,6 @@
 
 #include "history/dayenergy.h"
 #include "history/historyloader.h"
-#include "logging/energyarchive.h"
 
 #include <QDate>
 #include <QWidget>
@@ -12,46 +11,63 @@ class QChartView;
 class QLabel;
 class QPushButton;
 class QTableWidget;
+class QToolButton;
 
 namespace Brolant {
 
 class LoadStatus;
 class Messages;
 
-// Energy per day of a month as bars, or per month of a year; the total and the mean.
+// Energy per day of a week or a month as bars, or per month of a year, each beside the same
+// period a year before; the total and the mean.
 class EnergyTab final : public QWidget
 {
     Q_OBJECT
 
 public:
-    EnergyTab(const QString &programFolder, double logDelaySeconds, const QDate &today,
-              Messages &messages, QWidget *parent = nullptr);
+    enum class Span { Week, Month, Year };
 
-    void showMonth(const QDate &month);
-    void showYear(int year);
+    // What a load found for the period shown and the same period a year before.
+    struct Period
+    {
+        std::vector<DayEnergy> days;
+        std::vector<DayEnergy> yearBefore;
+        int damagedLines = 0;
+        int linesAfterToday = 0;
+    };
+
+    EnergyTab(HistorySource &source, const QString &programFolder, double logDelaySeconds,
+              const QDate &today, Messages &messages, QWidget *parent = nullptr);
+
+    // The week, month or year that holds `day`.
+    void show(Span span, const QDate &day);
     void exportClicked();
 
-    const std::vector<DayEnergy> &days() const { return m_days; }
+    const std::vector<DayEnergy> &days() const { return m_period.days; }
+    Span span() const { return m_span; }
 
 private:
-    void request(const QDate &from, const QDate &to);
-    void loaded(const HistoryRecords &records);
+    void request();
+    void loaded();
     void showDays();
     void showMonths();
-    void showBars(const QList<QBarSet *> &sets, const QStringList &categories, const QString &categoryTitle);
-    void stepClicked(int direction);
+    void showBars(QBarSet *shown, QBarSet *before, const QStringList &categories, const QString &categoryTitle);
+    void showNote();
+    QDate last() const;
 
     QString m_programFolder;
     double m_logDelaySeconds;
+    QDate m_today;
     Messages &m_messages;
     HistoryLoad m_load;
-    EnergyArchive m_archive;
-    QDate m_month; // the first of the month shown, or of the year in the year view
-    bool m_yearView = false;
-    std::vector<DayEnergy> m_days;
+    Span m_span = Span::Month;
+    QDate m_first; // the first day of the period shown
+    Period m_period;
+    QString m_problems;
+    QString m_written;
 
-    QLabel *m_period = nullptr;
-    QPushButton *m_yearSwitch = nullptr;
+    QLabel *m_periodName = nullptr;
+    std::array<QToolButton *, 3> m_spans{};
     QPushButton *m_export = nullptr;
     QLabel *m_summary = nullptr;
     QLabel *m_note = nullptr;

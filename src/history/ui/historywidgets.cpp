@@ -1,5 +1,8 @@
 #include "history/ui/historywidgets.h"
 
+#include "history/historyloader.h"
+#include "platform/programpaths.h"
+
 #include <QChartView>
 #include <QDateEdit>
 #include <QHBoxLayout>
@@ -18,6 +21,7 @@ QTableWidget *table(QWidget *parent, const QString &name, const QStringList &hea
     table->setAccessibleName(name);
     table->setHorizontalHeaderLabels(headers);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setTabKeyNavigation(false);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->verticalHeader()->hide();
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -44,7 +48,7 @@ QChartView *chartView(QWidget *parent, const QString &name, const QString &descr
     view->setAccessibleDescription(description);
     view->setRenderHint(QPainter::Antialiasing);
     view->chart()->legend()->setAlignment(Qt::AlignBottom);
-    view->setMinimumSize(480, 260);
+    view->setMinimumSize(320, 180);
     return view;
 }
 
@@ -57,6 +61,19 @@ QChart *emptied(QChartView *view)
         delete axis;
     }
     return chart;
+}
+
+QString problemsText(const LoadReport &report)
+{
+    QStringList lines;
+    for (const FileProblem &problem : report.problems) {
+        const bool archive = problem.file == FileName::kEnergyArchive;
+        lines << QStringLiteral("%1 could not be read (%2): %3.")
+                     .arg(problem.file, problem.reason,
+                          archive ? QStringLiteral("every day is computed from its daily log, and days known only from it are missing")
+                                  : QStringLiteral("its day has no records here"));
+    }
+    return lines.join(u'\n');
 }
 
 } // namespace HistoryWidgets
@@ -93,6 +110,12 @@ QDate DayRangeBar::from() const
 QDate DayRangeBar::to() const
 {
     return m_to->date();
+}
+
+void DayRangeBar::setDates(const QDate &from, const QDate &to)
+{
+    m_from->setDate(from);
+    m_to->setDate(to);
 }
 
 } // namespace Brolant

@@ -11,10 +11,13 @@ class QChartView;
 
 namespace Brolant {
 
+struct LoadReport;
+
 // The pieces the Energy History's tabs share.
 namespace HistoryWidgets {
 
-// A read-only table a screen reader can walk cell by cell, named for what it lists.
+// A read-only table a screen reader can walk cell by cell, named for what it lists; one Tab
+// stop (the arrow keys move between cells).
 QTableWidget *table(QWidget *parent, const QString &name, const QStringList &headers);
 void setRows(QTableWidget *table, const QList<QStringList> &rows);
 
@@ -23,6 +26,9 @@ QChartView *chartView(QWidget *parent, const QString &name, const QString &descr
 
 // The view's chart without its series and axes, ready to be drawn anew.
 QChart *emptied(QChartView *view);
+
+// One line per file a load could not read, with the reason and what it means for what is shown.
+QString problemsText(const LoadReport &report);
 
 } // namespace HistoryWidgets
 
@@ -36,6 +42,7 @@ public:
 
     QDate from() const;
     QDate to() const;
+    void setDates(const QDate &from, const QDate &to);
 
 signals:
     void showClicked();

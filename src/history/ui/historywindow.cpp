@@ -1,5 +1,6 @@
 #include "history/ui/historywindow.h"
 
+#include "history/historyloader.h"
 #include "history/ui/energytab.h"
 #include "history/ui/powercurvetab.h"
 #include "history/ui/trendtab.h"
@@ -10,23 +11,47 @@
 
 namespace Brolant {
 
+namespace {
+const QSize kOpeningSize(960, 680);
+const QString kStage = QStringLiteral("Energy History");
+} // namespace
+
 HistoryWindow::HistoryWindow(const QString &programFolder, const QDate &today, Messages &messages,
                              QWidget *parent)
-    : QDialog(parent)
+    : QDialog(parent), m_source(std::make_unique<HistorySource>(programFolder))
 {
     setObjectName(QStringLiteral("EnergyHistory"));
     setWindowTitle(QStringLiteral("Energy History"));
     const ViewerSettings settings = ViewerSettings::read(programFolder);
     m_tabs = new QTabWidget(this);
-    m_energy = new EnergyTab(programFolder, settings.logDelaySeconds(), today, messages, m_tabs);
-    m_powerCurve = new PowerCurveTab(programFolder, settings.wsUnits, today, messages, m_tabs);
-    m_trend = new TrendTab(programFolder, settings.seriesUnits(), today, m_tabs);
+    m_energy = new EnergyTab(*m_source, programFolder, settings.logDelaySeconds(), today, messages, m_tabs);
+    m_powerCurve = new PowerCurveTab(*m_source, programFolder, settings.wsUnits, today, messages, m_tabs);
+    m_trend = new TrendTab(*m_source, settings.seriesUnits(), today, m_tabs);
     m_tabs->addTab(m_energy, QStringLiteral("&Energy"));
     m_tabs->addTab(m_powerCurve, QStringLiteral("&Power curve"));
     m_tabs->addTab(m_trend, QStringLiteral("&Trend"));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
-    resize(960, 680);
+    for (HistoryLoad *load : findChildren<HistoryLoad *>())
+        connect(load, &HistoryLoad::reported, this, &HistoryWindow::noteReport);
+    resize(kOpeningSize);
+}
+
+HistoryWindow::~HistoryWindow()
+{
+    // The loads' work reads through the source: end it before the source goes.
+    for (HistoryLoad *load : findChildren<HistoryLoad *>())
+        load->cancel();
+    m_source->requests().waitForDone();
+}
+
+void HistoryWindow::noteReport(const LoadReport &report)
+{
+    for (const FileProblem &problem : report.problems)
+        if (m_troubles[problem.file].failed())
+            emit problemFound(kStage, problem.file + QStringLiteral(" could not be read: ") + problem.reason);
+    for (const QString &file : report.filesRead)
+        m_troubles[file].succeeded();
 }
 
 } // namespace Brolant

@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineSeries>
+#include <QLocale>
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QTableWidget>
@@ -31,12 +32,24 @@ QString oneDecimal(double value)
 {
     return QString::number(value, 'f', 1);
 }
+
+HistoryLoad::Work curveWork(const std::vector<QDate> &days)
+{
+    return [days](HistoryReader &reader) -> std::any {
+        const auto readings = reader.days(days);
+        PowerCurveTab::Curve curve{PowerCurve::bins(readings),
+                                   PowerCurve::scatter(readings, kScatterColumns, kScatterRows), 0};
+        for (const PowerBin &bin : curve.bins)
+            curve.records += bin.records;
+        return curve;
+    };
+}
 } // namespace
 
-PowerCurveTab::PowerCurveTab(const QString &programFolder, const QString &windUnits,
+PowerCurveTab::PowerCurveTab(HistorySource &source, const QString &programFolder, const QString &windUnits,
                              const QDate &today, Messages &messages, QWidget *parent)
-    : QWidget(parent), m_programFolder(programFolder), m_windUnits(windUnits),
-      m_messages(messages), m_load(programFolder)
+    : QWidget(parent), m_programFolder(programFolder), m_windUnits(windUnits), m_messages(messages),
+      m_load(source, this)
 {
     auto *column = new QVBoxLayout(this);
     auto *controls = new QHBoxLayout;
@@ -49,23 +62,25 @@ PowerCurveTab::PowerCurveTab(const QString &programFolder, const QString &windUn
     controls->addWidget(m_export);
     column->addLayout(controls);
     m_summary = new QLabel(this);
-    m_summary->setTextFormat(Qt::PlainText); // it names the folder written to
+    m_summary->setWordWrap(true);
+    m_summary->setTextFormat(Qt::PlainText);
     column->addWidget(m_summary);
     m_chart = HistoryWidgets::chartView(
         this, QStringLiteral("Power curve chart"),
         QStringLiteral("watts against wind speed for every record, and the mean watts per bin; the bins are in the table below"));
-    column->addWidget(m_chart, 3);
+    column->addWidget(m_chart, 4);
     m_table = HistoryWidgets::table(this, QStringLiteral("Power curve bins"),
                                     {QStringLiteral("Wind from"), QStringLiteral("Records"),
                                      QStringLiteral("Mean watts"), QStringLiteral("Max watts")});
-    column->addWidget(m_table, 2);
+    column->addWidget(m_table, 1);
     m_status = new LoadStatus(m_load, this);
     column->addWidget(m_status);
 
     connect(m_range, &DayRangeBar::showClicked, this, &PowerCurveTab::showClicked);
     connect(m_export, &QPushButton::clicked, this, &PowerCurveTab::exportClicked);
-    connect(&m_load, &HistoryLoad::loaded, this,
-            [this](const std::shared_ptr<const HistoryRecords> &records) { loaded(*records); });
+    connect(&m_load, &HistoryLoad::reported, this,
+            [this](const LoadReport &report) { m_problems = HistoryWidgets::problemsText(report); });
+    connect(&m_load, &HistoryLoad::loaded, this, &PowerCurveTab::loaded);
     showClicked();
 }
 
@@ -74,27 +89,37 @@ void PowerCurveTab::showClicked()
     m_from = m_range->from();
     m_to = m_range->to();
     m_export->setEnabled(false);
+    m_written.clear();
     const auto days = HistoryFiles::daysBetween(m_from, m_to);
     m_status->started(int(days.size()));
-    m_load.request(days);
+    m_load.request(int(days.size()), curveWork(days));
 }
 
-void PowerCurveTab::loaded(const HistoryRecords &records)
+void PowerCurveTab::showSummary()
+{
+    QStringList lines{QStringLiteral("%1 records; bins with fewer than %2 are drawn faint.")
+                          .arg(QLocale().toString(m_curve.records))
+                          .arg(PowerBin::kFirmRecords)};
+    if (!m_problems.isEmpty())
+        lines << m_problems;
+    if (!m_written.isEmpty())
+        lines << m_written;
+    m_summary->setText(lines.join(u'\n'));
+}
+
+void PowerCurveTab::loaded()
 {
     m_status->finished();
-    m_bins = PowerCurve::bins(records);
+    m_curve = m_load.result<Curve>();
     m_export->setEnabled(true);
-    m_summary->setText(QStringLiteral("%1 records; bins with fewer than %2 are drawn faint.")
-                           .arg(records.size())
-                           .arg(PowerBin::kFirmRecords));
+    showSummary();
 
     auto *points = new QScatterSeries;
     points->setName(QStringLiteral("Records"));
     points->setColor(kRecordColour);
     points->setBorderColor(kRecordColour);
     points->setMarkerSize(4);
-    for (const QPointF &point : PowerCurve::scatter(records, kScatterColumns, kScatterRows))
-        points->append(point);
+    points->replace(QList<QPointF>(m_curve.points.begin(), m_curve.points.end()));
     auto *mean = new QLineSeries;
     mean->setName(QStringLiteral("Mean watts per bin"));
     mean->setPen(QPen(kMeanColour, 2));
@@ -105,9 +130,9 @@ void PowerCurveTab::loaded(const HistoryRecords &records)
     faint->setBorderColor(kFaintColour);
     faint->setMarkerSize(8);
     QList<QStringList> rows;
-    for (const PowerBin &bin : m_bins) {
-        // Drawn at the middle of its bin.
-        const QPointF at(bin.lowerEdge + 0.5, bin.meanWatts);
+    for (const PowerBin &bin : m_curve.bins) {
+        // At the bin's mean wind speed, among its own records.
+        const QPointF at(bin.meanWind, bin.meanWatts);
         if (bin.faint())
             faint->append(at);
         else
@@ -119,7 +144,8 @@ void PowerCurveTab::loaded(const HistoryRecords &records)
 
     QChart *chart = HistoryWidgets::emptied(m_chart);
     auto *wind = new QValueAxis;
-    wind->setTitleText(QStringLiteral("Wind speed (%1)").arg(m_windUnits));
+    wind->setTitleText(m_windUnits.trimmed().isEmpty() ? QStringLiteral("Wind speed")
+                                                       : QStringLiteral("Wind speed (%1)").arg(m_windUnits.trimmed()));
     auto *watts = new QValueAxis;
     watts->setTitleText(QStringLiteral("Watts (W)"));
     chart->addAxis(wind, Qt::AlignBottom);
@@ -136,10 +162,13 @@ void PowerCurveTab::loaded(const HistoryRecords &records)
 void PowerCurveTab::exportClicked()
 {
     try {
-        const QString path = HistoryCsv::write(m_programFolder, HistoryCsv::powerCurveFileName(m_from, m_to),
-                                               HistoryCsv::powerCurveText(m_bins));
-        m_summary->setText(QStringLiteral("Written: ") + path);
+        m_written = QStringLiteral("Written: ")
+                    + HistoryCsv::write(m_programFolder, HistoryCsv::powerCurveFileName(m_from, m_to),
+                                        HistoryCsv::powerCurveText(m_curve.bins));
+        showSummary();
     } catch (const Failure &failure) {
+        m_written.clear();
+        showSummary();
         m_messages.message(QStringLiteral("The CSV file could not be written: ") + failure.description);
     }
 }

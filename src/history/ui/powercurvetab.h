@@ -22,16 +22,26 @@ class PowerCurveTab final : public QWidget
     Q_OBJECT
 
 public:
-    PowerCurveTab(const QString &programFolder, const QString &windUnits, const QDate &today,
-                  Messages &messages, QWidget *parent = nullptr);
+    // What a load found: the bins, the records as thinned points, and how many records.
+    struct Curve
+    {
+        std::vector<PowerBin> bins;
+        std::vector<QPointF> points;
+        long long records = 0;
+    };
+
+    PowerCurveTab(HistorySource &source, const QString &programFolder, const QString &windUnits,
+                  const QDate &today, Messages &messages, QWidget *parent = nullptr);
 
     void showClicked();
     void exportClicked();
+    DayRangeBar *range() const { return m_range; }
 
-    const std::vector<PowerBin> &bins() const { return m_bins; }
+    const std::vector<PowerBin> &bins() const { return m_curve.bins; }
 
 private:
-    void loaded(const HistoryRecords &records);
+    void loaded();
+    void showSummary();
 
     QString m_programFolder;
     QString m_windUnits;
@@ -39,7 +49,9 @@ private:
     HistoryLoad m_load;
     QDate m_from; // the days of the curve shown
     QDate m_to;
-    std::vector<PowerBin> m_bins;
+    Curve m_curve;
+    QString m_problems;
+    QString m_written;
 
     DayRangeBar *m_range = nullptr;
     QPushButton *m_export = nullptr;

@@ -4,6 +4,7 @@
 #include "history/ui/loadstatus.h"
 #include "history/ui/trendwidget.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -28,12 +29,19 @@ std::array<QString, 5> seriesNames(const std::array<QString, 5> &units)
     }
     return named;
 }
+
+HistoryLoad::Work trendWork(const std::vector<QDate> &days)
+{
+    return [days](HistoryReader &reader) -> std::any {
+        return std::make_shared<const TrendEnvelope>(std::make_shared<const TrendMinutes>(TrendMinutes::of(reader.days(days))));
+    };
+}
 } // namespace
 
-TrendTab::TrendTab(const QString &programFolder, const std::array<QString, 5> &units,
-                   const QDate &today, QWidget *parent)
-    : QWidget(parent), m_units(units), m_load(programFolder)
+TrendTab::TrendTab(HistorySource &source, const std::array<QString, 5> &units, const QDate &today, QWidget *parent)
+    : QWidget(parent), m_units(units), m_load(source, this)
 {
+    const auto names = seriesNames(units);
     auto *column = new QVBoxLayout(this);
     auto *controls = new QHBoxLayout;
     m_range = new DayRangeBar(today.addDays(-(kRecentDays - 1)), today, this);
@@ -44,7 +52,17 @@ TrendTab::TrendTab(const QString &programFolder, const std::array<QString, 5> &u
     m_zoomOut->setEnabled(false);
     controls->addWidget(m_zoomOut);
     column->addLayout(controls);
-    m_plot = new TrendWidget(seriesNames(units), this);
+    m_plot = new TrendWidget(names, this);
+    auto *series = new QHBoxLayout;
+    for (int at = 0; at < int(names.size()); ++at) {
+        auto *box = new QCheckBox(names[size_t(at)], this);
+        box->setChecked(true);
+        box->setAccessibleDescription(QStringLiteral("draw this series in a lane of its own"));
+        series->addWidget(box);
+        connect(box, &QCheckBox::toggled, m_plot, [this, at](bool on) { m_plot->setShown(at, on); });
+    }
+    series->addStretch(1);
+    column->addLayout(series);
     column->addWidget(m_plot, 1);
     m_readout = new QLabel(kNoReadout, this);
     m_readout->setObjectName(QStringLiteral("Readout"));
@@ -52,6 +70,10 @@ TrendTab::TrendTab(const QString &programFolder, const std::array<QString, 5> &u
     m_readout->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_readout->setTextFormat(Qt::PlainText); // the wind speed's unit is the user's text
     column->addWidget(m_readout);
+    m_note = new QLabel(this);
+    m_note->setWordWrap(true);
+    m_note->setTextFormat(Qt::PlainText);
+    column->addWidget(m_note);
     m_status = new LoadStatus(m_load, this);
     column->addWidget(m_status);
 
@@ -59,6 +81,8 @@ TrendTab::TrendTab(const QString &programFolder, const std::array<QString, 5> &u
     connect(m_zoomOut, &QPushButton::clicked, m_plot, &TrendWidget::zoomOut);
     connect(m_plot, &TrendWidget::zoomChanged, m_zoomOut, &QPushButton::setEnabled);
     connect(m_plot, &TrendWidget::pointed, this, &TrendTab::pointed);
+    connect(&m_load, &HistoryLoad::reported, this,
+            [this](const LoadReport &report) { m_note->setText(HistoryWidgets::problemsText(report)); });
     connect(&m_load, &HistoryLoad::loaded, this, &TrendTab::loaded);
     showClicked();
 }
@@ -67,23 +91,23 @@ void TrendTab::showClicked()
 {
     const auto days = HistoryFiles::daysBetween(m_range->from(), m_range->to());
     m_status->started(int(days.size()));
-    m_load.request(days);
+    m_load.request(int(days.size()), trendWork(days));
 }
 
-void TrendTab::loaded(std::shared_ptr<const HistoryRecords> records)
+void TrendTab::loaded()
 {
     m_status->finished();
-    m_envelope = std::make_shared<const TrendEnvelope>(std::move(records));
-    m_plot->setEnvelope(m_envelope);
+    m_envelope = m_load.result<std::shared_ptr<const TrendEnvelope>>();
     pointed(std::nullopt);
+    m_plot->setEnvelope(m_envelope); // reads out the record under the pointer, if any
 }
 
-void TrendTab::pointed(std::optional<size_t> record)
+void TrendTab::pointed(std::optional<TrendRecord> record)
 {
     if (record)
-        m_readout->setText(m_envelope->records().readout(*record, m_units));
+        m_readout->setText(m_envelope->readout(*record, m_units));
     else
-        m_readout->setText(m_envelope && m_envelope->records().size() == 0 ? QStringLiteral("No records in these days.")
+        m_readout->setText(m_envelope && m_envelope->minutes().size() == 0 ? QStringLiteral("No records in these days.")
                                                                            : kNoReadout);
 }
 

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "history/historyloader.h"
+#include "history/trendenvelope.h"
 
 #include <QWidget>
 
 #include <array>
 #include <memory>
 
+class QCheckBox;
 class QLabel;
 class QPushButton;
 
@@ -14,33 +16,36 @@ namespace Brolant {
 
 class DayRangeBar;
 class LoadStatus;
-class TrendEnvelope;
 class TrendWidget;
 
-// The five series over any range of days, every spike kept, zoomed by dragging.
+// The five series over any range of days, each in a lane of its own that a check box shows or
+// hides, every spike kept, zoomed by dragging.
 class TrendTab final : public QWidget
 {
     Q_OBJECT
 
 public:
-    TrendTab(const QString &programFolder, const std::array<QString, 5> &units, const QDate &today,
+    TrendTab(HistorySource &source, const std::array<QString, 5> &units, const QDate &today,
              QWidget *parent = nullptr);
 
     void showClicked();
     TrendWidget *plot() const { return m_plot; }
+    DayRangeBar *range() const { return m_range; }
 
 private:
-    void loaded(std::shared_ptr<const HistoryRecords> records);
-    void pointed(std::optional<size_t> record);
+    void loaded();
+    void pointed(std::optional<TrendRecord> record);
 
     std::array<QString, 5> m_units;
     HistoryLoad m_load;
     std::shared_ptr<const TrendEnvelope> m_envelope;
+    QString m_problems;
 
     DayRangeBar *m_range = nullptr;
     QPushButton *m_zoomOut = nullptr;
     TrendWidget *m_plot = nullptr;
     QLabel *m_readout = nullptr;
+    QLabel *m_note = nullptr;
     LoadStatus *m_status = nullptr;
 };
 

@@ -9,49 +9,138 @@ namespace Brolant {
 
 namespace {
 constexpr int kLeftMargin = 64;
-constexpr int kRightMargin = 64;
-constexpr int kTopMargin = 28;
-constexpr int kBottomMargin = 34;
-constexpr int kGridLines = 4;
-constexpr int kLeastTickSpacing = 110;
+constexpr int kRightMargin = 16;
+constexpr int kTopMargin = 4;
+constexpr int kBottomMargin = 30;
+constexpr int kLaneGap = 6;
+constexpr int kLeastTickSpacing = 28; // pixels between value ticks in a lane
+constexpr int kLabelGap = 16;         // pixels at least between two time labels
+constexpr int kTickLength = 4;
 constexpr int kLeastZoomPixels = 4;
+constexpr std::int64_t kSecondsPerHour = 3600;
 constexpr std::int64_t kSecondsPerDay = 86400;
+constexpr int kShortestMonthDays = 28;
 const QColor kSeriesColours[] = {QColor(200, 0, 0), QColor(0, 130, 0), QColor(0, 0, 220),
                                  QColor(190, 110, 0), QColor(140, 0, 160)};
-const QColor kGrid(220, 220, 220);
+const QColor kGrid(225, 225, 225);
 const QColor kDragBand(0, 120, 215, 50);
 
-// A series' extent with room above and below, never empty.
-std::pair<double, double> scale(const TrendPicture &picture, int series)
+// A step of the time axis: seconds, or whole months from the first of a month.
+struct TimeStep
 {
-    double low = picture.lowest[size_t(series)];
-    double high = picture.highest[size_t(series)];
-    if (high - low < 1e-6) {
-        low -= 1.0;
-        high += 1.0;
+    std::int64_t seconds = 0;
+    int months = 0;
+    const char *format = "";
+};
+
+const TimeStep kTimeSteps[] = {
+    {60, 0, "MM-dd HH:mm"},          {5 * 60, 0, "MM-dd HH:mm"},      {15 * 60, 0, "MM-dd HH:mm"},
+    {30 * 60, 0, "MM-dd HH:mm"},     {kSecondsPerHour, 0, "MM-dd HH:mm"}, {3 * kSecondsPerHour, 0, "MM-dd HH:mm"},
+    {6 * kSecondsPerHour, 0, "MM-dd HH:mm"}, {12 * kSecondsPerHour, 0, "MM-dd HH:mm"},
+    {kSecondsPerDay, 0, "yyyy-MM-dd"}, {2 * kSecondsPerDay, 0, "yyyy-MM-dd"}, {7 * kSecondsPerDay, 0, "yyyy-MM-dd"},
+    {14 * kSecondsPerDay, 0, "yyyy-MM-dd"}, {0, 1, "MMM yyyy"}, {0, 2, "MMM yyyy"}, {0, 3, "MMM yyyy"},
+    {0, 6, "MMM yyyy"},               {0, 12, "yyyy"}};
+
+double stepPixels(const TimeStep &step, double pixelsPerSecond)
+{
+    const std::int64_t seconds = step.months > 0 ? step.months * kShortestMonthDays * kSecondsPerDay : step.seconds;
+    return double(seconds) * pixelsPerSecond;
+}
+
+// The first step whose labels, at their widest, leave room between them.
+const TimeStep &timeStep(const QFontMetrics &metrics, double pixelsPerSecond)
+{
+    const QDateTime widest(QDate(2026, 12, 28), QTime(23, 58));
+    for (const TimeStep &step : kTimeSteps)
+        if (stepPixels(step, pixelsPerSecond) >= metrics.horizontalAdvance(widest.toString(step.format)) + kLabelGap)
+            return step;
+    return kTimeSteps[std::size(kTimeSteps) - 1];
+}
+
+// The ticks of the span as seconds from the first day's midnight.
+std::vector<std::int64_t> timeTicks(const TimeStep &step, const QDate &firstDay, std::int64_t from, std::int64_t to)
+{
+    std::vector<std::int64_t> ticks;
+    if (step.months == 0) {
+        for (std::int64_t tick = (from + step.seconds - 1) / step.seconds * step.seconds; tick < to; tick += step.seconds)
+            ticks.push_back(tick);
+        return ticks;
     }
-    const double margin = (high - low) / 40.0;
-    return {low - margin, high + margin};
+    const QDate start = firstDay.addDays(from / kSecondsPerDay);
+    for (QDate month(start.year(), 1, 1);; month = month.addMonths(step.months)) {
+        const std::int64_t tick = firstDay.daysTo(month) * kSecondsPerDay;
+        if (tick >= to)
+            break;
+        if (tick >= from)
+            ticks.push_back(tick);
+    }
+    return ticks;
 }
 
-double yOf(double value, const std::pair<double, double> &range, const QRect &area)
+void paintTimeAxis(QPainter &painter, const QSize &size, const QRect &area, const TrendMinutes &minutes,
+                   const TrendPicture &picture)
 {
-    return area.top() + (range.second - value) / (range.second - range.first) * area.height();
+    const double span = double(picture.to - picture.from);
+    const TimeStep &step = timeStep(painter.fontMetrics(), area.width() / span);
+    const QDate firstDay = minutes.firstDay.isValid() ? minutes.firstDay : QDate(2000, 1, 1);
+    const QDateTime origin(firstDay, QTime(0, 0));
+    double labelEnd = -1.0;
+    for (const std::int64_t tick : timeTicks(step, firstDay, picture.from, picture.to)) {
+        const double x = area.left() + double(tick - picture.from) / span * area.width();
+        painter.setPen(kGrid);
+        painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
+        painter.setPen(Qt::black);
+        painter.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() + kTickLength));
+        const QString text = origin.addSecs(tick).toString(step.format);
+        const double width = painter.fontMetrics().horizontalAdvance(text);
+        const double left = std::clamp(x - width / 2, 0.0, double(size.width()) - width);
+        // Never over the label before it, whatever the width.
+        if (left < labelEnd + kLabelGap / 2)
+            continue;
+        painter.drawText(QRectF(left, area.bottom() + kTickLength + 2, width, painter.fontMetrics().height()),
+                         Qt::AlignLeft | Qt::AlignTop, text);
+        labelEnd = left + width;
+    }
 }
 
-QString valueLabel(double value)
+QString tickText(double value, double step)
 {
-    return QString::number(value, 'f', std::fabs(value) < 100 ? 1 : 0);
+    const int decimals = std::clamp(int(std::ceil(-std::log10(step) - 1e-9)), 0, 3);
+    return QString::number(value, 'f', decimals);
 }
 
-void paintSeries(QPainter &painter, const QRect &area, const TrendPicture &picture, int series)
+void paintLane(QPainter &painter, const QRect &lane, const TrendPicture &picture, int series, const QString &name)
 {
-    const auto range = scale(picture, series);
-    QPen pen(kSeriesColours[series], 1.0);
+    const auto &columns = picture.columns[size_t(series)];
+    const std::vector<double> values =
+        TrendPainter::ticks(picture.lowest[size_t(series)], picture.highest[size_t(series)],
+                            std::max(2, lane.height() / kLeastTickSpacing));
+    const double low = values.front();
+    const double high = values.back();
+    const auto yOf = [&](double value) { return lane.bottom() - (value - low) / (high - low) * (lane.height() - 1); };
+    const QColor colour = TrendPainter::colour(series);
+    const double step = values.size() > 1 ? values[1] - values[0] : 1.0;
+    for (const double value : values) {
+        const double y = yOf(value);
+        painter.setPen(kGrid);
+        painter.drawLine(QPointF(lane.left(), y), QPointF(lane.right(), y));
+        painter.setPen(colour);
+        painter.drawText(QRectF(0, y - painter.fontMetrics().height() / 2.0, lane.left() - 6, painter.fontMetrics().height()),
+                         Qt::AlignRight | Qt::AlignVCenter, tickText(value, step));
+    }
+    painter.setPen(Qt::black);
+    painter.drawRect(lane.adjusted(0, 0, -1, -1));
+    painter.setPen(colour);
+    const int titleHeight = painter.fontMetrics().height();
+    painter.drawText(QRect(lane.left(), lane.top() - titleHeight, lane.width(), titleHeight),
+                     Qt::AlignLeft | Qt::AlignBottom, name);
+
+    painter.save();
+    painter.setClipRect(lane);
+    QPen pen(colour, 1.0);
     pen.setCosmetic(true);
     painter.setPen(pen);
     QPolygonF line;
-    const auto &columns = picture.columns[size_t(series)];
     for (size_t column = 0; column < columns.size(); ++column) {
         const TrendColumn &at = columns[column];
         if (!at.filled) {
@@ -60,78 +149,12 @@ void paintSeries(QPainter &painter, const QRect &area, const TrendPicture &pictu
             line.clear();
             continue;
         }
-        const double x = area.left() + double(column) + 0.5;
-        line << QPointF(x, yOf(at.first, range, area)) << QPointF(x, yOf(at.low, range, area))
-             << QPointF(x, yOf(at.high, range, area)) << QPointF(x, yOf(at.last, range, area));
+        const double x = lane.left() + double(column) + 0.5;
+        line << QPointF(x, yOf(at.first)) << QPointF(x, yOf(at.low)) << QPointF(x, yOf(at.high))
+             << QPointF(x, yOf(at.last));
     }
     painter.drawPolyline(line);
-}
-
-// Time ticks at a round step at least kLeastTickSpacing pixels apart.
-void paintTimeAxis(QPainter &painter, const QRect &area, const HistoryRecords &records,
-                   const TrendPicture &picture)
-{
-    static const std::int64_t kSteps[] = {60,    300,   900,   1800,  3600,   3 * 3600, 6 * 3600,
-                                          12 * 3600, kSecondsPerDay, 2 * kSecondsPerDay,
-                                          7 * kSecondsPerDay, 14 * kSecondsPerDay, 28 * kSecondsPerDay};
-    const double span = double(picture.to - picture.from);
-    std::int64_t step = kSteps[std::size(kSteps) - 1];
-    for (const std::int64_t candidate : kSteps) {
-        if (candidate / span * area.width() >= kLeastTickSpacing) {
-            step = candidate;
-            break;
-        }
-    }
-    const QString format = step >= kSecondsPerDay ? QStringLiteral("yyyy-MM-dd") : QStringLiteral("MM-dd HH:mm");
-    const QDateTime origin(records.firstDay.isValid() ? records.firstDay : QDate(2000, 1, 1), QTime(0, 0));
-    for (std::int64_t tick = (picture.from + step - 1) / step * step; tick < picture.to; tick += step) {
-        const double x = area.left() + double(tick - picture.from) / span * area.width();
-        painter.setPen(kGrid);
-        painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
-        painter.setPen(Qt::black);
-        painter.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() + 4));
-        const QString text = origin.addSecs(tick).toString(format);
-        painter.drawText(QRectF(x - 60, area.bottom() + 6, 120, 20), Qt::AlignHCenter | Qt::AlignTop, text);
-    }
-}
-
-void paintValueAxes(QPainter &painter, const QRect &area, const TrendPicture &picture,
-                    const std::array<QString, 5> &names)
-{
-    const std::pair<int, Qt::Alignment> sides[] = {{DayRecords::Volts, Qt::AlignRight},
-                                                   {DayRecords::Watts, Qt::AlignLeft}};
-    for (int line = 0; line <= kGridLines; ++line) {
-        const double y = area.top() + double(line) / kGridLines * area.height();
-        painter.setPen(kGrid);
-        painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
-        for (const auto &[series, alignment] : sides) {
-            const auto range = scale(picture, series);
-            const double value = range.second - double(line) / kGridLines * (range.second - range.first);
-            painter.setPen(kSeriesColours[series]);
-            const QRectF box = alignment == Qt::AlignRight
-                                   ? QRectF(0, y - 10, area.left() - 6, 20)
-                                   : QRectF(area.right() + 6, y - 10, kRightMargin - 6, 20);
-            painter.drawText(box, alignment | Qt::AlignVCenter, valueLabel(value));
-        }
-    }
-    painter.setPen(kSeriesColours[DayRecords::Volts]);
-    painter.drawText(QRectF(0, 0, kLeftMargin, kTopMargin), Qt::AlignCenter, names[DayRecords::Volts]);
-    painter.setPen(kSeriesColours[DayRecords::Watts]);
-    painter.drawText(QRectF(area.right(), 0, kRightMargin, kTopMargin), Qt::AlignCenter, names[DayRecords::Watts]);
-}
-
-void paintLegend(QPainter &painter, const QRect &area, const TrendPicture &picture,
-                 const std::array<QString, 5> &names)
-{
-    const double width = double(area.width()) / HistoryRecords::kSeriesCount;
-    for (int series = 0; series < HistoryRecords::kSeriesCount; ++series) {
-        const double x = area.left() + series * width;
-        painter.fillRect(QRectF(x, 9, 14, 10), kSeriesColours[series]);
-        painter.setPen(Qt::black);
-        const QString text = names[size_t(series)] + u' ' + valueLabel(picture.lowest[size_t(series)])
-                             + QStringLiteral(" to ") + valueLabel(picture.highest[size_t(series)]);
-        painter.drawText(QRectF(x + 18, 0, width - 20, kTopMargin), Qt::AlignLeft | Qt::AlignVCenter, text);
-    }
+    painter.restore();
 }
 } // namespace
 
@@ -143,24 +166,68 @@ QRect plotArea(const QSize &size)
                  std::max(1, size.height() - kTopMargin - kBottomMargin));
 }
 
+std::vector<std::pair<int, QRect>> lanes(const QSize &size, const Shown &shown, int titleHeight)
+{
+    const QRect area = plotArea(size);
+    const int count = int(std::count(shown.begin(), shown.end(), true));
+    std::vector<std::pair<int, QRect>> result;
+    if (count == 0)
+        return result;
+    const int each = (area.height() - (count - 1) * kLaneGap) / count;
+    int top = area.top();
+    for (int series = 0; series < int(shown.size()); ++series) {
+        if (!shown[size_t(series)])
+            continue;
+        result.emplace_back(series, QRect(area.left(), top + titleHeight, area.width(), std::max(1, each - titleHeight)));
+        top += each + kLaneGap;
+    }
+    return result;
+}
+
+std::vector<double> ticks(double low, double high, int most)
+{
+    if (!(high - low > 1e-9)) {
+        low -= 1.0;
+        high += 1.0;
+    }
+    const double rough = (high - low) / std::max(1, most);
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    double step = power;
+    for (const double multiple : {1.0, 2.0, 5.0, 10.0}) {
+        step = multiple * power;
+        if (step >= rough)
+            break;
+    }
+    std::vector<double> values;
+    for (double value = std::floor(low / step) * step; value < high + step * 0.999; value += step)
+        values.push_back(std::abs(value) < step * 1e-9 ? 0.0 : value);
+    return values;
+}
+
 QColor colour(int series)
 {
     return kSeriesColours[series];
 }
 
-void paint(QPainter &painter, const QSize &size, const HistoryRecords &records,
-           const TrendPicture &picture, const std::array<QString, 5> &names)
+void paint(QPainter &painter, const QSize &size, const TrendMinutes &minutes, const TrendPicture &picture,
+           const std::array<QString, 5> &names, const Shown &shown)
 {
     const QRect area = plotArea(size);
     painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
-    paintValueAxes(painter, area, picture, names);
-    paintTimeAxis(painter, area, records, picture);
-    painter.setPen(Qt::black);
-    painter.drawRect(area.adjusted(0, 0, -1, -1));
-    paintLegend(painter, area, picture, names);
-    painter.setClipRect(area);
-    for (int series = 0; series < HistoryRecords::kSeriesCount; ++series)
-        paintSeries(painter, area, picture, series);
+    const auto shownLanes = lanes(size, shown, painter.fontMetrics().height());
+    if (shownLanes.empty()) {
+        painter.setPen(Qt::black);
+        painter.drawText(area, Qt::AlignCenter, QStringLiteral("Tick a series to draw it."));
+        return;
+    }
+    paintTimeAxis(painter, size, QRect(area.left(), area.top(), area.width(), shownLanes.back().second.bottom() - area.top() + 1),
+                  minutes, picture);
+    for (const auto &[series, lane] : shownLanes) {
+        const QString range = QStringLiteral("  (%1 to %2)")
+                                  .arg(picture.lowest[size_t(series)], 0, 'f', 1)
+                                  .arg(picture.highest[size_t(series)], 0, 'f', 1);
+        paintLane(painter, lane, picture, series, names[size_t(series)] + range);
+    }
 }
 
 } // namespace TrendPainter
@@ -170,10 +237,10 @@ TrendWidget::TrendWidget(const std::array<QString, 5> &names, QWidget *parent)
 {
     setAccessibleName(QStringLiteral("Trend plot"));
     setAccessibleDescription(QStringLiteral(
-        "the five series over the chosen days; the readout below names the record under the pointer; drag from left to right to zoom"));
+        "each series ticked in a lane of its own over the chosen days; the readout below names the record under the pointer; drag from left to right to zoom"));
     setMouseTracking(true);
     setCursor(Qt::CrossCursor);
-    setMinimumSize(480, 260);
+    setMinimumSize(400, 240);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -184,11 +251,20 @@ void TrendWidget::setEnvelope(std::shared_ptr<const TrendEnvelope> envelope)
     zoomTo(m_envelope->start(), m_envelope->finish());
 }
 
+void TrendWidget::setShown(int series, bool shown)
+{
+    m_shown[size_t(series)] = shown;
+    render();
+}
+
 void TrendWidget::zoomTo(std::int64_t from, std::int64_t to)
 {
     m_picture = m_envelope->picture(from, to, TrendPainter::plotArea(size()).width());
     render();
     emit zoomChanged(canZoomOut());
+    // What is under the pointer changed with the span.
+    if (m_pointerX >= 0)
+        pointAt(m_pointerX);
 }
 
 void TrendWidget::zoomOut()
@@ -204,8 +280,9 @@ void TrendWidget::render()
 {
     m_image = QImage(size(), QImage::Format_RGB32);
     QPainter painter(&m_image);
+    painter.setFont(font());
     if (m_envelope)
-        TrendPainter::paint(painter, size(), m_envelope->records(), m_picture, m_names);
+        TrendPainter::paint(painter, size(), m_envelope->minutes(), m_picture, m_names, m_shown);
     else
         m_image.fill(Qt::white);
     update();
@@ -238,11 +315,16 @@ double TrendWidget::secondAt(double x) const
     return m_picture.from + (x - area.left()) / area.width() * double(m_picture.to - m_picture.from);
 }
 
+void TrendWidget::pointAt(double x)
+{
+    emit pointed(m_envelope ? m_envelope->nearest(secondAt(x)) : std::nullopt);
+}
+
 void TrendWidget::mouseMoveEvent(QMouseEvent *event)
 {
     m_pointerX = event->position().x();
     update();
-    emit pointed(m_envelope ? m_envelope->nearest(secondAt(m_pointerX)) : std::nullopt);
+    pointAt(m_pointerX);
 }
 
 void TrendWidget::mousePressEvent(QMouseEvent *event)

@@ -3,7 +3,6 @@
 #include "history/trendenvelope.h"
 
 #include <QImage>
-#include <QStringList>
 #include <QWidget>
 
 #include <array>
@@ -14,15 +13,22 @@
 
 namespace Brolant {
 
-// Draws a TrendPicture: five series each on its own fitted scale, volts labelled on the left and
-// watts on the right, time along the bottom, a legend along the top.
+// Draws a TrendPicture: each series shown in a lane of its own, with its own scale ticked at
+// round values and its name and units above it, over one time axis along the bottom whose date
+// labels are spaced so they never meet.
 namespace TrendPainter {
 
-// Where the series are drawn inside a widget of `size`: the margins hold the axes and legend.
+using Shown = std::array<bool, TrendMinutes::kSeriesCount>;
+
+// The span of the lanes inside a widget of `size`: the margins hold the scales and the times.
 QRect plotArea(const QSize &size);
+// Where each shown series' lane is, top to bottom.
+std::vector<std::pair<int, QRect>> lanes(const QSize &size, const Shown &shown, int titleHeight);
+// Round values from `low` to `high`, at most about `most` of them, covering both ends.
+std::vector<double> ticks(double low, double high, int most);
 // `names` are the five series' names with their units ("Volts (V)" ...).
-void paint(QPainter &painter, const QSize &size, const HistoryRecords &records,
-           const TrendPicture &picture, const std::array<QString, 5> &names);
+void paint(QPainter &painter, const QSize &size, const TrendMinutes &minutes, const TrendPicture &picture,
+           const std::array<QString, 5> &names, const Shown &shown);
 QColor colour(int series);
 
 } // namespace TrendPainter
@@ -38,14 +44,16 @@ public:
     explicit TrendWidget(const std::array<QString, 5> &names, QWidget *parent = nullptr);
 
     void setEnvelope(std::shared_ptr<const TrendEnvelope> envelope);
+    void setShown(int series, bool shown);
     void zoomTo(std::int64_t from, std::int64_t to);
     void zoomOut();
     bool canZoomOut() const { return !m_spans.empty(); }
     const TrendPicture &picture() const { return m_picture; }
+    const TrendPainter::Shown &shown() const { return m_shown; }
 
 signals:
-    // The record under the pointer (an index into the records), or a cleared readout.
-    void pointed(std::optional<size_t> record);
+    // The record under the pointer, or a cleared readout.
+    void pointed(std::optional<TrendRecord> record);
     void zoomChanged(bool canZoomOut);
 
 protected:
@@ -57,9 +65,11 @@ protected:
 
 private:
     void render();
+    void pointAt(double x);
     double secondAt(double x) const;
 
     std::array<QString, 5> m_names;
+    TrendPainter::Shown m_shown{true, true, true, true, true};
     std::shared_ptr<const TrendEnvelope> m_envelope;
     std::vector<std::pair<std::int64_t, std::int64_t>> m_spans; // the spans zoomed out of
     TrendPicture m_picture;

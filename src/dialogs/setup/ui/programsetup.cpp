@@ -125,6 +125,8 @@ ProgramSetup::ProgramSetup(const QString &programFolder, Messages &messages, QWi
     };
     opens("Publishing", QStringLiteral("Publishing..."), QStringLiteral("where readings are published: MQTT"),
           &ProgramSetup::publishingRequested);
+    opens("Web", QStringLiteral("Web..."), QStringLiteral("the live page for phones and computers on the network"),
+          &ProgramSetup::webRequested);
     opens("AlarmsButton", QStringLiteral("Alarms..."),
           QStringLiteral("when to warn of a low or high battery, a high current, an overspeeding turbine or a silent board"),
           &ProgramSetup::alarmsRequested);

@@ -22,6 +22,7 @@ public:
 
 signals:
     void publishingRequested();
+    void webRequested();
     void alarmsRequested();
 
 private:

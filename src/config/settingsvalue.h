@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace Brolant {
+
+class ConfigField;
+class ConfigFile;
+
+// The checks shared by the settings files of the parts beside the core (mqtt.cfg, web.cfg): each
+// returns the value as the file holds it, or throws Failure saying, with the tag's name, what is
+// wrong with it.
+namespace SettingsValue {
+
+// A text that goes into a connection or a header: at most 255 characters, no control characters
+// or binary bytes.
+QString plain(const QString &name, const QString &value);
+// A switch: 0 or 1, nothing else.
+bool switchedOn(const QString &name, const ConfigField &field);
+// A whole number from `lowest` to `highest`; `kind` says what it is in the message ("a whole
+// number of seconds").
+int wholeNumber(const QString &name, const ConfigField &field, int lowest, int highest,
+                const QString &kind = QStringLiteral("a whole number"));
+// A TCP port: a whole number from 1 to 65535.
+int port(const QString &name, const ConfigField &field);
+
+// The settings file at `path` (named `fileName`, with `keys`) when its switch `enabledKey` is 1;
+// nothing when there is no file or it is switched off, whatever else it holds. Throws Failure
+// when the file cannot be read.
+std::optional<ConfigFile> switchedOnFile(const QString &path, const QString &fileName, const QStringList &keys,
+                                         const QString &enabledKey);
+
+} // namespace SettingsValue
+
+} // namespace Brolant

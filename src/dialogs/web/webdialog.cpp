@@ -1,0 +1,138 @@
+#include "dialogs/web/webdialog.h"
+
+#include "config/configreading.h"
+#include "config/tagvalue.h"
+#include "platform/messages.h"
+#include "platform/programpaths.h"
+#include "web/websettings.h"
+#include "widgets/widgethelpers.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace Brolant {
+
+namespace {
+constexpr int kNarrowChars = 6;
+constexpr int kWideChars = 28;
+} // namespace
+
+WebDialog::WebDialog(const QString &programFolder, Messages &messages, QWidget *parent)
+    : QDialog(parent), m_programFolder(programFolder), m_messages(messages)
+{
+    setObjectName(QStringLiteral("WebDashboard"));
+    setWindowTitle(QStringLiteral("Web Dashboard"));
+    auto *column = new QVBoxLayout(this);
+    m_problem = WidgetHelpers::problemLine(this);
+    column->addWidget(m_problem);
+
+    auto *form = new QFormLayout;
+    const auto edit = [&](const char *name, const QString &question, const QString &description, int chars) {
+        QLineEdit *box = WidgetHelpers::formEdit(form, this, name, question, description, chars);
+        connect(box, &QLineEdit::textChanged, this, &WebDialog::showAddresses);
+        return box;
+    };
+    m_enabled = new QCheckBox(QStringLiteral("Serve the live page to phones and computers on the network"), this);
+    m_enabled->setObjectName(QStringLiteral("Enabled"));
+    form->addRow(m_enabled);
+    m_port = edit("Port", QStringLiteral("Port"), QStringLiteral("port the page is served on, usually 8080"), kNarrowChars);
+    m_listen = edit("Listen", QStringLiteral("Listen on"),
+                    QStringLiteral("address of this computer to serve on; empty for every network"), kWideChars);
+    m_password = edit("Password", QStringLiteral("Password"),
+                      QStringLiteral("password the page asks for, any user name; empty for none"), kWideChars);
+    m_password->setEchoMode(QLineEdit::Password);
+    m_certFile = edit("CertFile", QStringLiteral("Certificate file"),
+                      QStringLiteral("certificate for HTTPS, in PEM form; empty for plain HTTP"), kWideChars);
+    m_keyFile = edit("KeyFile", QStringLiteral("Key file"),
+                     QStringLiteral("private key of the certificate, in PEM form"), kWideChars);
+    column->addLayout(form);
+
+    column->addWidget(WidgetHelpers::label(this, "AddressCaption", QStringLiteral("Open the page at:")));
+    m_link = WidgetHelpers::label(this, "PageLink", QString(), QStringLiteral("the page's address, opens a browser"));
+    // A link the user can click: rich text made only of escaped addresses.
+    m_link->setTextFormat(Qt::RichText);
+    m_link->setOpenExternalLinks(true);
+    column->addWidget(m_link);
+    m_address = WidgetHelpers::label(this, "PageAddress", QString(), QStringLiteral("the page's address, to copy"));
+    m_address->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    column->addWidget(m_address);
+    QLabel *advice = WidgetHelpers::label(
+        this, "Advice",
+        QStringLiteral("With a password on a network you do not trust, use HTTPS: without it the password "
+                       "crosses the network readable."));
+    advice->setWordWrap(true);
+    column->addWidget(advice);
+
+    column->addLayout(WidgetHelpers::abortAndSave(this, [this] { saveClicked(); }));
+    connect(m_enabled, &QCheckBox::toggled, this, &WebDialog::showAddresses);
+
+    WebSettings settings;
+    const QString path = ProgramPaths(programFolder).webSettings();
+    QString unusable;
+    try {
+        if (QFileInfo::exists(path))
+            settings = WebSettings::fromText(readConfigFile(path));
+    } catch (const Failure &failure) {
+        unusable = failure.description;
+    }
+    WidgetHelpers::showUnusable(m_problem, FileName::kWebSettings, unusable);
+    showSettings(settings);
+    showAddresses();
+}
+
+void WebDialog::showSettings(const WebSettings &settings)
+{
+    m_enabled->setChecked(settings.enabled);
+    m_port->setText(QString::number(settings.port));
+    m_listen->setText(settings.listen);
+    m_password->setText(settings.password);
+    m_certFile->setText(settings.certFile);
+    m_keyFile->setText(settings.keyFile);
+}
+
+WebSettings WebDialog::typed() const
+{
+    // Through the file's own rules, so the dialog accepts exactly what the file would.
+    return WebSettings::fromText(tagged(WebTag::kEnabled, m_enabled->isChecked() ? u"1" : u"0")
+                                 + tagged(WebTag::kPort, m_port->text()) + tagged(WebTag::kListen, m_listen->text())
+                                 + tagged(WebTag::kPassword, m_password->text())
+                                 + tagged(WebTag::kCertFile, m_certFile->text())
+                                 + tagged(WebTag::kKeyFile, m_keyFile->text()));
+}
+
+void WebDialog::showAddresses()
+{
+    QStringList links;
+    QString text;
+    try {
+        const WebSettings settings = typed();
+        const QStringList addresses = settings.pageAddresses();
+        for (const QString &address : addresses)
+            links.append(QStringLiteral("<a href=\"%1\">%1</a>").arg(address.toHtmlEscaped()));
+        text = settings.enabled ? addresses.join(QStringLiteral("  "))
+                                : QStringLiteral("(not served until the box above is ticked and saved)");
+    } catch (const Failure &failure) {
+        text = failure.description;
+    }
+    m_link->setText(links.join(QStringLiteral("<br>")));
+    m_link->setVisible(!links.isEmpty() && m_enabled->isChecked());
+    m_address->setText(text);
+}
+
+void WebDialog::saveClicked()
+{
+    try {
+        typed().save(m_programFolder);
+    } catch (const Failure &failure) {
+        m_messages.message(QStringLiteral("The web page settings were not saved, and %1 is unchanged.\n\n%2")
+                               .arg(FileName::kWebSettings, failure.description));
+        return;
+    }
+    accept();
+}
+
+} // namespace Brolant

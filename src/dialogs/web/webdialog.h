@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+
+namespace Brolant {
+
+class Messages;
+struct WebSettings;
+
+// The "Web Dashboard" dialog: edits web.cfg, shows where the page will be opened from a phone (as
+// a link and as text to copy) as the values are typed, and saves them (atomically, readable by
+// their owner only) or leaves the file as it was. The logger applies saved settings at once.
+class WebDialog final : public QDialog
+{
+    Q_OBJECT
+
+public:
+    WebDialog(const QString &programFolder, Messages &messages, QWidget *parent = nullptr);
+
+private:
+    void showSettings(const WebSettings &settings);
+    // The values as typed; throws Failure naming the first that cannot be used.
+    WebSettings typed() const;
+    void showAddresses();
+    void saveClicked();
+
+    QString m_programFolder;
+    Messages &m_messages;
+    QLabel *m_problem = nullptr;
+    QCheckBox *m_enabled = nullptr;
+    QLineEdit *m_port = nullptr;
+    QLineEdit *m_listen = nullptr;
+    QLineEdit *m_password = nullptr;
+    QLineEdit *m_certFile = nullptr;
+    QLineEdit *m_keyFile = nullptr;
+    QLabel *m_link = nullptr;
+    QLabel *m_address = nullptr;
+};
+
+} // namespace Brolant

@@ -1,0 +1,133 @@
+#include "history/summaryfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <cstring>
+#include <type_traits>
+
+namespace Brolant {
+
+namespace SummaryFile {
+namespace {
+// Changes whenever the layout or the rules that make a summary change.
+constexpr std::uint64_t kMagic = 0x42524F4C53554D03ULL;
+constexpr int kMinutesPerDay = 24 * 60;
+
+struct Header
+{
+    std::uint64_t magic = kMagic;
+    qint64 logSize = 0;
+    qint64 logModified = 0;
+    qint64 julianDay = 0;
+    qint64 records = 0;
+    qint64 paceKnown = 0;
+    double wattHours = 0.0;
+    qint64 minutes = 0;
+    qint64 bins = 0;
+    qint64 points = 0;
+};
+
+template <typename T>
+void put(QByteArray &bytes, const std::vector<T> &values)
+{
+    static_assert(std::is_trivially_copyable_v<T>);
+    bytes.append(reinterpret_cast<const char *>(values.data()), qsizetype(values.size() * sizeof(T)));
+}
+
+// Reads values one after another, refusing to run past the end.
+class Reader
+{
+public:
+    explicit Reader(const QByteArray &bytes) : m_bytes(bytes) {}
+    template <typename T>
+    bool take(T *into, size_t count)
+    {
+        static_assert(std::is_trivially_copyable_v<T>);
+        const size_t size = count * sizeof(T);
+        if (size > size_t(m_bytes.size()) - m_at)
+            return false;
+        std::memcpy(into, m_bytes.constData() + m_at, size);
+        m_at += size;
+        return true;
+    }
+    template <typename T>
+    bool take(std::vector<T> &into, qint64 count, qint64 most)
+    {
+        if (count < 0 || count > most || size_t(count) * sizeof(T) > size_t(m_bytes.size()) - m_at)
+            return false;
+        into.resize(size_t(count));
+        return take(into.data(), into.size());
+    }
+    bool atEnd() const { return m_at == size_t(m_bytes.size()); }
+
+private:
+    const QByteArray &m_bytes;
+    size_t m_at = 0;
+};
+} // namespace
+
+std::optional<DaySummary> read(const QString &path, const LogStamp &log)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    Reader reader(bytes);
+    Header header;
+    if (!reader.take(&header, 1) || header.magic != kMagic || header.logSize != log.size
+        || header.logModified != log.modified)
+        return std::nullopt;
+    DaySummary day;
+    day.date = QDate::fromJulianDay(header.julianDay);
+    day.records = int(header.records);
+    day.paceKnown = header.paceKnown != 0;
+    day.wattHours = header.wattHours;
+    const qint64 most = qint64(bytes.size());
+    bool whole = reader.take(day.minutes, header.minutes, kMinutesPerDay)
+                 && reader.take(day.minuteWattHours, header.minutes, kMinutesPerDay);
+    for (auto &series : day.extents)
+        whole = whole && reader.take(series, header.minutes, kMinutesPerDay);
+    whole = whole && reader.take(day.bins, header.bins, most) && reader.take(day.points, header.points, most);
+    if (!whole || !reader.atEnd() || !day.date.isValid())
+        return std::nullopt;
+    return day;
+}
+
+void write(const QString &path, const DaySummary &summary, const LogStamp &log)
+{
+    Header header;
+    header.logSize = log.size;
+    header.logModified = log.modified;
+    header.julianDay = summary.date.toJulianDay();
+    header.records = summary.records;
+    header.paceKnown = summary.paceKnown ? 1 : 0;
+    header.wattHours = summary.wattHours;
+    header.minutes = qint64(summary.minutes.size());
+    header.bins = qint64(summary.bins.size());
+    header.points = qint64(summary.points.size());
+    QByteArray bytes(reinterpret_cast<const char *>(&header), sizeof header);
+    put(bytes, summary.minutes);
+    put(bytes, summary.minuteWattHours);
+    for (const auto &series : summary.extents)
+        put(bytes, series);
+    put(bytes, summary.bins);
+    put(bytes, summary.points);
+    // Written beside and renamed into place, without waiting for the disk: a summary lost in a
+    // crash is only made again, and one cut short fails its size check.
+    QDir().mkpath(QFileInfo(path).path());
+    const QString part = path + QStringLiteral(".part");
+    QFile file(part);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        file.remove();
+        return;
+    }
+    file.close();
+    std::rename(QFile::encodeName(part).constData(), QFile::encodeName(path).constData());
+}
+
+} // namespace SummaryFile
+
+} // namespace Brolant

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace Brolant {
+
+// How many seconds each record of a day's log stands for, and so its share of the day's energy:
+// the viewer's watt-hours, the Energy History's days and anything else that totals records
+// weigh them here, so a view and a day always agree.
+//
+// Records carry whole minutes, so a record's own step is read from the minute stamps: the records
+// sharing a stamp split the time since the stamp before. The last stamp of a run of logging
+// holds only the records up to its end, so it takes the step of the stamp before it. A gap much
+// longer than the usual step (over two minutes and twice the day's middle step) is a pause
+// (logging stopped, the PC off): the records after it take the step of the stamp that follows,
+// as logging went on at that pace.
+namespace RecordSteps {
+
+// `times`: the day's records' times of day in seconds, in file order. The step of each record,
+// in the same order; empty when the day cannot tell its pace (fewer than two minutes with
+// records), where the caller's logging interval stands for every record.
+std::vector<float> of(std::span<const int> times);
+
+// Watt-hours of `seconds` at `watts`.
+constexpr double wattHours(double watts, double seconds)
+{
+    constexpr double kSecondsPerHour = 3600.0;
+    return watts * seconds / kSecondsPerHour;
+}
+
+} // namespace RecordSteps
+
+} // namespace Brolant

@@ -1,0 +1,383 @@
+// The live page: "Now" pushed over a WebSocket (or asked for every few seconds when that fails),
+// today's records as a chart that grows as they are logged, and the energy of past days. Every
+// number shown is made by the logger as its windows show it; this only lays them out.
+"use strict";
+(() => {
+  const POLL_EVERY_MS = 3000;
+  const PUSH_RETRY_MS = 15000;
+  const DAY_RELOAD_MS = 60000; // while polling, today's records are fetched again this often
+  const STALE_AFTER_S = 60;
+  const CHART_HEIGHT = 260;
+  const SERIES = ["watts", "volts", "amps", "rpm", "wind"];
+  const UNITS = { watts: "W", volts: "V", amps: "A", rpm: "rpm", wind: "" };
+
+  const $ = (id) => document.getElementById(id);
+  const page = {
+    ticket: null, today: null, live: null, liveAt: 0, pushing: false, polling: null,
+    day: null, dayChart: null, month: null, energy: null, energyChart: null, curve: null, curveChart: null,
+  };
+
+  const css = (name) => getComputedStyle(document.documentElement).getPropertyValue(name).trim();
+
+  async function fetchJson(url) {
+    const response = await fetch(url, { cache: "no-store" });
+    if (!response.ok)
+      throw new Error((await response.text()).trim() || response.statusText);
+    const ticket = response.headers.get("X-Push-Ticket");
+    if (ticket)
+      page.ticket = ticket;
+    return response.json();
+  }
+
+  // Now
+
+  function showLive(live) {
+    page.live = live;
+    page.liveAt = performance.now();
+    for (const name of ["volts", "amps", "watts", "wh", "rpm", "wind"])
+      $(name).textContent = live.time === null ? "–" : live.texts[name];
+    $("wind-unit").textContent = live.windUnits;
+    UNITS.wind = live.windUnits;
+    const alarms = $("alarms");
+    alarms.replaceChildren(...live.alarms.map((alarm) => {
+      const item = document.createElement("li");
+      item.textContent = `ALARM: ${alarm.name} ${alarm.text}`;
+      return item;
+    }));
+    $("frames").textContent = `This interval: ${live.frames.interval}`;
+    $("port").textContent = portWords(live.port) + ".";
+    $("logging").textContent = live.logging ? `Logging every ${live.interval} s.` : "Not logging.";
+    $("broker").textContent = brokerWords(live.broker);
+    showAge();
+    if (live.today !== page.today) {
+      const first = page.today === null;
+      page.today = live.today;
+      loadDay();
+      if (first) {
+        page.month = live.today.slice(0, 7);
+        loadEnergy();
+        loadCurve();
+      }
+    }
+  }
+
+  function portWords(port) {
+    switch (port.state) {
+    case "open": return "Board port open";
+    case "failed":
+    case "retrying": return `Board port not working (${port.reason})`;
+    case "held": return `Board port held by ${port.reason}`;
+    case "ending": return "The logger is ending";
+    default: return "No board port set";
+    }
+  }
+
+  function brokerWords(broker) {
+    if (broker === null)
+      return "";
+    const shared = broker.sharedSite ? ` Another logger publishes as site ${broker.sharedSite}.` : "";
+    switch (broker.state) {
+    case "connected": return `Publishing to ${broker.address}.${shared}`;
+    case "connecting": return `Connecting to the broker at ${broker.address}.${shared}`;
+    case "refusing": return `The broker at ${broker.address} refuses the records: ${broker.reason}.${shared}`;
+    default: return `Broker not available: ${broker.reason}.${shared}`;
+    }
+  }
+
+  function showAge() {
+    const live = page.live;
+    const age = $("age");
+    if (live === null || live.age === null) {
+      age.textContent = "No reading yet.";
+      age.className = "";
+      return;
+    }
+    const seconds = live.age + (performance.now() - page.liveAt) / 1000;
+    age.textContent = seconds < 2 ? "Last reading just now." : `Last reading ${ageWords(seconds)} ago.`;
+    age.className = seconds > STALE_AFTER_S ? "stale" : "";
+  }
+
+  function ageWords(seconds) {
+    if (seconds < 120)
+      return `${Math.round(seconds)} s`;
+    if (seconds < 7200)
+      return `${Math.round(seconds / 60)} min`;
+    return `${Math.round(seconds / 3600)} h`;
+  }
+
+  // Push, and polling when there is none
+
+  function connectPush() {
+    const url = new URL("/api/push", location.href);
+    url.protocol = location.protocol === "https:" ? "wss:" : "ws:";
+    if (page.ticket)
+      url.searchParams.set("ticket", page.ticket);
+    let socket;
+    try {
+      socket = new WebSocket(url);
+    } catch (error) {
+      startPolling();
+      return;
+    }
+    socket.onopen = () => {
+      page.pushing = true;
+      stopPolling();
+      $("connection").textContent = "live";
+    };
+    socket.onmessage = (event) => {
+      const message = JSON.parse(event.data);
+      if (message.live)
+        showLive(message.live);
+      if (message.record)
+        addRecord(message.record);
+    };
+    socket.onclose = () => {
+      page.pushing = false;
+      startPolling();
+      setTimeout(connectPush, PUSH_RETRY_MS);
+    };
+  }
+
+  function startPolling() {
+    if (page.polling !== null)
+      return;
+    $("connection").textContent = "updated every few seconds";
+    let sinceDay = 0;
+    page.polling = setInterval(() => {
+      fetchJson("/api/live").then(showLive).catch(showOffline);
+      sinceDay += POLL_EVERY_MS;
+      if (sinceDay >= DAY_RELOAD_MS) {
+        sinceDay = 0;
+        loadDay();
+      }
+    }, POLL_EVERY_MS);
+  }
+
+  function stopPolling() {
+    clearInterval(page.polling);
+    page.polling = null;
+  }
+
+  function showOffline() {
+    $("connection").textContent = "the logger does not answer";
+  }
+
+  // Today
+
+  function seconds(time) {
+    const [hours, minutes] = time.split(":").map(Number);
+    return hours * 3600 + minutes * 60;
+  }
+
+  function loadDay() {
+    const date = page.today;
+    $("day-date").textContent = date;
+    $("day-download").href = `/api/day/${date}.txt`;
+    fetchJson(`/api/day/${date}`).then((day) => {
+      if (day.date !== page.today)
+        return;
+      page.day = day;
+      drawDay();
+    }).catch((error) => { $("day-note").textContent = error.message; });
+  }
+
+  function addRecord(record) {
+    if (page.day === null || record.date !== page.day.date) {
+      if (record.date !== page.today) {
+        page.today = record.date;
+        loadDay();
+      }
+      return;
+    }
+    page.day.time.push(record.time);
+    for (const name of SERIES)
+      page.day[name].push(record[name]);
+    drawDay();
+  }
+
+  // hh:mm of a chart time, as the log writes it.
+  function clockText(time) {
+    const minutes = Math.round((time % 86400) / 60);
+    return `${String(Math.floor(minutes / 60)).padStart(2, "0")}:${String(minutes % 60).padStart(2, "0")}`;
+  }
+
+  // The day's midnight as UTC, so the axis reads the log's own hh:mm.
+  function midnight(date) {
+    const [year, month, day] = date.split("-").map(Number);
+    return Date.UTC(year, month - 1, day) / 1000;
+  }
+
+  function dayData(day) {
+    // Records in time order.
+    const start = midnight(day.date);
+    const order = day.time.map((time, at) => [seconds(time), at]).sort((a, b) => a[0] - b[0] || a[1] - b[1]);
+    return [order.map(([second]) => start + second), ...SERIES.map((name) => order.map(([, at]) => day[name][at]))];
+  }
+
+  function drawDay() {
+    const day = page.day;
+    $("day-note").textContent = day.time.length === 0 ? "Nothing logged yet today." : `${day.time.length} records.`;
+    const data = dayData(day);
+    if (page.dayChart !== null && page.dayChart.series.length === SERIES.length + 1) {
+      page.dayChart.setData(data);
+      return;
+    }
+    const shown = (name) => document.querySelector(`[data-series="${name}"]`).checked;
+    const target = $("day-chart");
+    target.replaceChildren();
+    page.dayChart = new uPlot({
+      width: target.clientWidth,
+      height: CHART_HEIGHT,
+      tzDate: (ts) => uPlot.tzDate(new Date(ts * 1000), "Etc/UTC"),
+      scales: { x: { time: true, range: () => [midnight(page.day.date), midnight(page.day.date) + 86400] } },
+      series: [{}].concat(SERIES.map((name) => ({
+        label: name === "wind" ? `Wind ${UNITS.wind}` : `${name[0].toUpperCase()}${name.slice(1)}`,
+        scale: name,
+        stroke: css(`--${name}`),
+        width: 1.5,
+        show: shown(name),
+        value: (u, v) => (v === null || v === undefined ? "–" : `${v} ${UNITS[name]}`),
+      }))),
+      axes: [axis({ values: (u, ticks) => ticks.map(clockText) }), axis({ scale: "watts", label: "W" }), axis({ scale: "volts", side: 1, label: "V", grid: { show: false } })],
+      legend: { live: true },
+      hooks: { setSeries: [(u, at) => {
+        if (at !== null)
+          document.querySelector(`[data-series="${SERIES[at - 1]}"]`).checked = u.series[at].show;
+      }] },
+    }, data, target);
+  }
+
+  function axis(extra = {}) {
+    const line = css("--line");
+    return Object.assign({ stroke: css("--quiet"), grid: { stroke: line, width: 1 }, ticks: { stroke: line, width: 1 } }, extra);
+  }
+
+  // History
+
+  function monthName(month) {
+    const [year, number] = month.split("-").map(Number);
+    return new Date(Date.UTC(year, number - 1, 1)).toLocaleDateString(undefined, { month: "long", year: "numeric", timeZone: "UTC" });
+  }
+
+  function shiftMonth(month, by) {
+    const [year, number] = month.split("-").map(Number);
+    const date = new Date(Date.UTC(year, number - 1 + by, 1));
+    return `${date.getUTCFullYear()}-${String(date.getUTCMonth() + 1).padStart(2, "0")}`;
+  }
+
+  function loadEnergy() {
+    const month = page.month;
+    $("month-name").textContent = monthName(month);
+    $("next").disabled = month >= page.today.slice(0, 7);
+    $("energy-download").href = `/api/energy/${month}.csv`;
+    fetchJson(`/api/energy/${month}`).then((energy) => {
+      if (energy.month !== page.month)
+        return;
+      page.energy = energy;
+      drawEnergy();
+    }).catch((error) => { $("energy-summary").textContent = error.message; });
+  }
+
+  function drawEnergy() {
+    const energy = page.energy;
+    const counted = energy.days.filter((day) => day.wh !== null).length;
+    const computed = energy.days.some((day) => day.computed);
+    $("energy-summary").textContent = counted === 0 ? "Nothing logged this month."
+      : `Total ${energy.total.toFixed(1)} Wh, a mean of ${energy.mean.toFixed(1)} Wh a day`
+        + (computed ? "; the lighter bars are computed from the daily logs." : ".")
+        + (energy.damagedLines > 0 ? ` ${energy.damagedLines} damaged line(s) in Whours.txt passed over.` : "");
+    const days = energy.days.map((day) => Number(day.date.slice(8)));
+    const archived = energy.days.map((day) => (day.wh !== null && !day.computed ? day.wh : null));
+    const fromLogs = energy.days.map((day) => (day.computed ? day.wh : null));
+    page.energyChart = replaceChart(page.energyChart, $("energy-chart"), {
+      scales: { x: { time: false, range: [0.5, days.length + 0.5] }, y: { range: (u, low, high) => [0, Math.max(1, high * 1.1)] } },
+      series: [{ label: "Day" }, bars("Wh", css("--watts")), bars("Wh computed", css("--computed"))],
+      axes: [axis({ values: (u, ticks) => ticks.map((tick) => (Number.isInteger(tick) ? tick : "")) }), axis({ label: "Wh" })],
+    }, [days, archived, fromLogs]);
+  }
+
+  function bars(label, colour) {
+    return { label, stroke: colour, fill: colour, paths: uPlot.paths.bars({ size: [0.7, 40] }), points: { show: false },
+             value: (u, v) => (v === null || v === undefined ? "–" : `${v} Wh`) };
+  }
+
+  function loadCurve() {
+    fetchJson("/api/powercurve").then((curve) => {
+      page.curve = curve;
+      $("curve-download").href = `/api/powercurve.csv?from=${curve.from}&to=${curve.to}`;
+      drawCurve();
+    }).catch((error) => { $("curve-summary").textContent = error.message; });
+  }
+
+  function drawCurve() {
+    const curve = page.curve;
+    $("curve-summary").textContent = curve.bins.length === 0 ? `Nothing logged from ${curve.from} to ${curve.to}.`
+      : `${curve.records} records from ${curve.from} to ${curve.to}; hollow points stand on fewer than 10 records.`;
+    // Each bin's figures stand at its records' mean wind speed, as in the Energy History.
+    const wind = curve.bins.map((bin) => bin.meanWind);
+    const firm = curve.bins.map((bin) => (bin.faint ? null : bin.meanWatts));
+    const faint = curve.bins.map((bin) => (bin.faint ? bin.meanWatts : null));
+    const most = curve.bins.map((bin) => bin.maxWatts);
+    const colour = css("--watts");
+    page.curveChart = replaceChart(page.curveChart, $("curve-chart"), {
+      scales: { x: { time: false } },
+      series: [
+        { label: `Wind ${UNITS.wind}` },
+        { label: "Mean W", stroke: colour, width: 2, spanGaps: true, points: { show: true, size: 7, fill: colour } },
+        { label: "Mean W, few records", stroke: colour, paths: () => null, points: { show: true, size: 7, fill: css("--panel") } },
+        { label: "Max W", stroke: css("--volts"), paths: () => null, points: { show: true, size: 5 } },
+      ],
+      axes: [axis({ label: `wind ${UNITS.wind}` }), axis({ label: "W" })],
+    }, [wind, firm, faint, most]);
+  }
+
+  function replaceChart(chart, target, options, data) {
+    if (chart !== null)
+      chart.destroy();
+    target.replaceChildren();
+    return new uPlot(Object.assign({ width: target.clientWidth, height: CHART_HEIGHT }, options), data, target);
+  }
+
+  // Start
+
+  function redrawAll() {
+    if (page.dayChart !== null) {
+      page.dayChart.destroy();
+      page.dayChart = null;
+    }
+    if (page.day !== null)
+      drawDay();
+    if (page.energy !== null)
+      drawEnergy();
+    if (page.curve !== null)
+      drawCurve();
+  }
+
+  document.querySelectorAll("[data-series]").forEach((box) => {
+    box.addEventListener("change", () => {
+      if (page.dayChart !== null)
+        page.dayChart.setSeries(SERIES.indexOf(box.dataset.series) + 1, { show: box.checked });
+    });
+  });
+  $("previous").addEventListener("click", () => { page.month = shiftMonth(page.month, -1); loadEnergy(); });
+  $("next").addEventListener("click", () => { page.month = shiftMonth(page.month, 1); loadEnergy(); });
+  window.matchMedia("(prefers-color-scheme: dark)").addEventListener("change", redrawAll);
+  let resizing = null;
+  window.addEventListener("resize", () => {
+    clearTimeout(resizing);
+    resizing = setTimeout(() => {
+      for (const [chart, id] of [[page.dayChart, "day-chart"], [page.energyChart, "energy-chart"], [page.curveChart, "curve-chart"]])
+        if (chart !== null)
+          chart.setSize({ width: $(id).clientWidth, height: CHART_HEIGHT });
+    }, 150);
+  });
+  setInterval(showAge, 1000);
+
+  fetchJson("/api/live").then((live) => {
+    showLive(live);
+    connectPush();
+  }).catch(() => {
+    showOffline();
+    startPolling();
+  });
+})();

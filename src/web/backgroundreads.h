@@ -1,0 +1,36 @@
+#pragma once
+
+#include "web/httpreply.h"
+
+#include <QObject>
+#include <QThreadPool>
+
+#include <functional>
+
+class QTcpSocket;
+
+namespace Brolant {
+
+// The page's reads of logs, on threads of their own (never the shared pool, which the painter
+// uses), so the logger never waits on a file: each read makes its reply where it runs, and the
+// reply goes to its client when it is ready, if the client is still there. Only so many may wait.
+class BackgroundReads final : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit BackgroundReads(int mostPending, QObject *parent = nullptr);
+    ~BackgroundReads() override;
+
+    // Runs `read` and writes its reply to `client` (closing the connection after it when `close`);
+    // false when too many reads are waiting already.
+    bool start(QTcpSocket *client, bool withBody, bool close, std::function<HttpReply()> read);
+    int pending() const { return m_pending; }
+
+private:
+    QThreadPool m_threads;
+    int m_mostPending;
+    int m_pending = 0;
+};
+
+} // namespace Brolant

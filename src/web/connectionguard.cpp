@@ -1,0 +1,131 @@
+#include "web/connectionguard.h"
+
+#include <QTcpSocket>
+
+namespace Brolant {
+
+namespace {
+constexpr std::chrono::seconds kSweepEvery{1};
+const QByteArray kBlankLine = QByteArrayLiteral("\r\n\r\n");
+
+QString seconds(std::chrono::milliseconds duration)
+{
+    return QString::number(double(duration.count()) / 1000.0);
+}
+} // namespace
+
+ConnectionGuard::ConnectionGuard(const WebLimits &limits, const Clock &clock, std::function<int()> elsewhere,
+                                 QObject *parent)
+    : QObject(parent), m_limits(limits), m_clock(clock), m_elsewhere(std::move(elsewhere))
+{
+    m_sweep.setInterval(kSweepEvery);
+    connect(&m_sweep, &QTimer::timeout, this, &ConnectionGuard::sweep);
+    m_sweep.start();
+}
+
+bool ConnectionGuard::admits() const
+{
+    return watched() + m_elsewhere() < m_limits.connections;
+}
+
+void ConnectionGuard::turnAway(qintptr handle)
+{
+    QTcpSocket socket;
+    socket.setSocketDescriptor(handle);
+    const QString address = socket.peerAddress().toString();
+    socket.abort();
+    emit refused(address, QStringLiteral("more than %1 connections at once").arg(m_limits.connections));
+}
+
+void ConnectionGuard::watch(QTcpSocket *socket)
+{
+    m_watched.insert(socket, fresh());
+    // Before the server's own: the bytes are counted before they are read.
+    connect(socket, &QTcpSocket::readyRead, this, [this, socket] { received(socket); });
+    connect(socket, &QObject::destroyed, this, [this, socket] { m_watched.remove(socket); });
+}
+
+void ConnectionGuard::requestHandled(QTcpSocket *socket)
+{
+    if (const auto found = m_watched.find(socket); found != m_watched.end() && !found->closing)
+        *found = fresh();
+}
+
+void ConnectionGuard::release(QTcpSocket *socket)
+{
+    disconnect(socket, nullptr, this, nullptr);
+    m_watched.remove(socket);
+}
+
+ConnectionGuard::Watch ConnectionGuard::fresh() const
+{
+    Watch watch;
+    watch.since = m_clock.monotonic();
+    return watch;
+}
+
+void ConnectionGuard::received(QTcpSocket *socket)
+{
+    const auto found = m_watched.find(socket);
+    if (found == m_watched.end() || found->closing)
+        return;
+    Watch &watch = *found;
+    const QByteArray arrived = socket->peek(socket->bytesAvailable());
+    if (watch.headBytes == 0 && !watch.inBody)
+        watch.since = m_clock.monotonic(); // a request begins
+    if (watch.inBody) {
+        watch.bodyBytes += arrived.size();
+    } else {
+        const QByteArray seen = watch.headTail + arrived;
+        const qsizetype blank = seen.indexOf(kBlankLine);
+        if (blank < 0) {
+            watch.headBytes += arrived.size();
+            watch.headTail = seen.right(kBlankLine.size() - 1);
+        } else {
+            const qsizetype headPart = blank + kBlankLine.size() - watch.headTail.size();
+            watch.headBytes += headPart;
+            watch.bodyBytes = arrived.size() - headPart;
+            watch.inBody = true;
+        }
+    }
+    if (watch.headBytes > m_limits.largestHead)
+        refuse(socket, watch, HttpReply::Status::RequestHeaderFieldsTooLarge,
+               QStringLiteral("a request's headers were larger than %1 bytes").arg(m_limits.largestHead));
+    else if (watch.bodyBytes > m_limits.largestBody)
+        refuse(socket, watch, HttpReply::Status::PayloadTooLarge,
+               QStringLiteral("a request carried more than %1 bytes").arg(m_limits.largestBody));
+}
+
+void ConnectionGuard::refuse(QTcpSocket *socket, Watch &watch, HttpReply::Status status, const QString &why)
+{
+    watch.closing = true;
+    watch.since = m_clock.monotonic();
+    // Not a byte more of it reaches the server.
+    disconnect(socket, &QTcpSocket::readyRead, nullptr, nullptr);
+    HttpReply reply = HttpReply::text(status, QStringLiteral("Refused: %1.").arg(why));
+    reply.with("Connection", "close");
+    socket->write(reply.bytes());
+    socket->disconnectFromHost();
+    emit refused(socket->peerAddress().toString(), why);
+}
+
+void ConnectionGuard::sweep()
+{
+    const MonotonicTime now = m_clock.monotonic();
+    QList<QTcpSocket *> overdue;
+    for (auto it = m_watched.begin(); it != m_watched.end(); ++it) {
+        const Watch &watch = it.value();
+        const bool partial = watch.headBytes > 0 || watch.inBody;
+        if (now - watch.since < (partial || watch.closing ? m_limits.requestWithin : m_limits.idleFor))
+            continue;
+        // An idle connection is closed as any server closes one; a request left half sent is refused.
+        if (partial && !watch.closing)
+            emit refused(it.key()->peerAddress().toString(),
+                         QStringLiteral("a request took longer than %1 seconds to arrive").arg(seconds(m_limits.requestWithin)));
+        overdue.append(it.key());
+    }
+    for (QTcpSocket *socket : std::as_const(overdue))
+        socket->abort();
+}
+
+} // namespace Brolant

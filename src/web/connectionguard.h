@@ -1,0 +1,69 @@
+#pragma once
+
+#include "platform/clock.h"
+#include "web/httpreply.h"
+#include "web/weblimits.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QObject>
+#include <QTimer>
+
+#include <functional>
+
+class QTcpSocket;
+
+namespace Brolant {
+
+// Keeps every connection of the web server within its limits, since the HTTP server itself has
+// none: no more connections than allowed, no request larger than allowed, no request that takes
+// longer than allowed to arrive, and no kept connection idle for longer than allowed. It watches
+// each socket's bytes as they arrive, before the server reads them.
+class ConnectionGuard final : public QObject
+{
+    Q_OBJECT
+
+public:
+    // `elsewhere` counts the connections that left its watch for a push.
+    ConnectionGuard(const WebLimits &limits, const Clock &clock, std::function<int()> elsewhere,
+                    QObject *parent = nullptr);
+
+    // Whether one more connection may open.
+    bool admits() const;
+    // Closes a new connection that may not open.
+    void turnAway(qintptr handle);
+    // Watches a new connection from now on.
+    void watch(QTcpSocket *socket);
+    // A whole request arrived on `socket`: the next one starts from nothing.
+    void requestHandled(QTcpSocket *socket);
+    // The connection became a push: its own limits apply from now on.
+    void release(QTcpSocket *socket);
+    int watched() const { return int(m_watched.size()); }
+
+signals:
+    // A client was refused for `why`; the address is the client's.
+    void refused(const QString &address, const QString &why);
+
+private:
+    struct Watch
+    {
+        MonotonicTime since;   // of the request's first byte, else of the connection or the last request
+        qint64 headBytes = 0;  // of the request under way
+        qint64 bodyBytes = 0;
+        QByteArray headTail;   // the end of the head so far, to find the blank line across reads
+        bool inBody = false;
+        bool closing = false;
+    };
+    Watch fresh() const;
+    void received(QTcpSocket *socket);
+    void refuse(QTcpSocket *socket, Watch &watch, HttpReply::Status status, const QString &why);
+    void sweep();
+
+    WebLimits m_limits;
+    const Clock &m_clock;
+    std::function<int()> m_elsewhere;
+    QHash<QTcpSocket *, Watch> m_watched;
+    QTimer m_sweep;
+};
+
+} // namespace Brolant

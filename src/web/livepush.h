@@ -1,0 +1,60 @@
+#pragma once
+
+#include "platform/clock.h"
+#include "web/weblimits.h"
+
+#include <QList>
+#include <QObject>
+#include <QTimer>
+
+#include <memory>
+#include <optional>
+
+class QWebSocket;
+
+namespace Brolant {
+
+class LiveState;
+
+// The page's live readings pushed over WebSockets: "Now" at most once a second while anything
+// changes (the latest state, so nothing older is ever sent), each logged record at once. A client
+// that stops reading, or stops answering pings, is let go, so nothing piles up for it.
+class LivePush final : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr std::chrono::seconds kAtMostEvery{1};
+
+    LivePush(LiveState &state, const WebLimits &limits, QObject *parent = nullptr);
+    ~LivePush() override;
+
+    // Whether another client may join.
+    bool hasRoom() const { return m_clients.size() < m_limits.pushClients; }
+    // Takes a client that has just connected, and sends it "Now" at once.
+    void add(std::unique_ptr<QWebSocket> client);
+    int clients() const { return int(m_clients.size()); }
+    // Closes every client: the server stops.
+    void closeAll();
+
+private:
+    struct Client
+    {
+        QWebSocket *socket = nullptr;
+        MonotonicTime heard; // the last pong, or the connection
+    };
+    void stateChanged();
+    void sendLive();
+    void send(const QString &message);
+    void ping();
+    void drop(QWebSocket *socket);
+
+    LiveState &m_state;
+    WebLimits m_limits;
+    QList<Client> m_clients;
+    std::optional<MonotonicTime> m_lastLive;
+    QTimer m_pending; // a change came within the second: sent when the second is over
+    QTimer m_pings;
+};
+
+} // namespace Brolant

@@ -1,0 +1,134 @@
+#include "web/livestate.h"
+
+#include "acquisition/livelist.h"
+#include "alarms/alarmservice.h"
+#include "logging/readingpayload.h"
+#include "publishing/mqttpublishing.h"
+#include "session/loggersession.h"
+#include "text/rounding.h"
+#include "web/webjson.h"
+
+#include <QJsonArray>
+
+namespace Brolant {
+
+namespace {
+constexpr int kAgeDecimals = 1;
+
+QString portWord(PortIntent::Kind kind)
+{
+    switch (kind) {
+    case PortIntent::Kind::Open: return QStringLiteral("open");
+    case PortIntent::Kind::Failed: return QStringLiteral("failed");
+    case PortIntent::Kind::Retrying: return QStringLiteral("retrying");
+    case PortIntent::Kind::NoPort: return QStringLiteral("none");
+    case PortIntent::Kind::HeldByDialog: return QStringLiteral("held");
+    case PortIntent::Kind::Ending: return QStringLiteral("ending");
+    }
+    return QString();
+}
+
+QString brokerWord(BrokerState::Kind kind)
+{
+    switch (kind) {
+    case BrokerState::Kind::Off: return QStringLiteral("off");
+    case BrokerState::Kind::Connecting: return QStringLiteral("connecting");
+    case BrokerState::Kind::Connected: return QStringLiteral("connected");
+    case BrokerState::Kind::Refusing: return QStringLiteral("refusing");
+    case BrokerState::Kind::Unavailable: return QStringLiteral("unavailable");
+    }
+    return QString();
+}
+} // namespace
+
+LiveState::LiveState(LoggerSession &session, AlarmService &alarms, MqttPublishing &publishing, QObject *parent)
+    : QObject(parent), m_session(session), m_alarms(alarms)
+{
+    LoggerCore &core = session.core();
+    connect(&core.receiver, &FrameReceiver::frameAccepted, this, [this] {
+        m_readingTime = m_session.core().clock.now();
+        m_readingSeen = m_session.core().clock.monotonic();
+        emit changed();
+    });
+    connect(&core.logging, &LoggingCycle::intervalLogged, this, [this](const Record &record) {
+        emit recordLogged(WebJson::record(record));
+        emit changed();
+    });
+    connect(&publishing, &MqttPublishing::stateChanged, this, [this](const BrokerState &state) {
+        m_broker = state;
+        emit changed();
+    });
+    connect(&alarms.board(), &AlarmBoard::changed, this, &LiveState::changed);
+    connect(&session, &LoggerSession::portIntentChanged, this, &LiveState::changed);
+    connect(&session, &LoggerSession::loggingChanged, this, &LiveState::changed);
+}
+
+const AlarmBoard &LiveState::alarmBoard() const
+{
+    return m_alarms.board();
+}
+
+const QString &LiveState::programFolder() const
+{
+    return m_session.programFolder();
+}
+
+const Clock &LiveState::clock() const
+{
+    return m_session.core().clock;
+}
+
+QJsonObject LiveState::json() const
+{
+    const LoggerCore &core = m_session.core();
+    const Reading &reading = core.receiver.reading();
+    const double energy = core.energy.total();
+    QJsonObject object = ReadingPayload::live(reading, energy, m_readingTime);
+    QJsonValue age = QJsonValue::Null;
+    if (m_readingSeen) {
+        age = Rounding::halfAway(std::chrono::duration<double>(core.clock.monotonic() - *m_readingSeen).count(),
+                                 kAgeDecimals);
+    } else {
+        object.insert(PayloadName::kTime, QJsonValue::Null); // no reading yet
+    }
+    // The figures as the main window's list shows them, every row of it.
+    LiveListLayout layout;
+    layout.showsRpm = layout.showsWindSpeed = true;
+    const QStringList values = layout.values(reading, energy);
+    const QStringList names{PayloadName::kVolts, PayloadName::kAmps, PayloadName::kWatts,
+                            PayloadName::kWattHours, PayloadName::kRpm, PayloadName::kWind};
+    QJsonObject texts;
+    for (qsizetype at = 0; at < names.size(); ++at)
+        texts.insert(names[at], values.value(at));
+    const FrameHealth &health = core.receiver.health();
+    object.insert(QStringLiteral("today"), core.clock.now().date().toString(Qt::ISODate));
+    object.insert(QStringLiteral("age"), age);
+    object.insert(QStringLiteral("texts"), texts);
+    object.insert(QStringLiteral("windUnits"), m_session.settings().program.wsUnits.text());
+    object.insert(QStringLiteral("frames"), QJsonObject{{QStringLiteral("interval"), health.thisInterval.summary()},
+                                                        {QStringLiteral("sinceStart"), health.sinceStart.summary()}});
+    object.insert(QStringLiteral("port"), portJson());
+    object.insert(QStringLiteral("logging"), m_session.isLogging());
+    object.insert(QStringLiteral("interval"), m_session.intervalSeconds());
+    object.insert(QStringLiteral("alarms"), WebJson::alarms(m_alarms.board()).value(QStringLiteral("raised")));
+    object.insert(QStringLiteral("broker"), brokerJson());
+    return object;
+}
+
+QJsonObject LiveState::portJson() const
+{
+    const PortIntent &intent = m_session.portIntent();
+    return {{QStringLiteral("state"), portWord(intent.kind)}, {QStringLiteral("reason"), intent.reason}};
+}
+
+QJsonValue LiveState::brokerJson() const
+{
+    if (!m_broker || m_broker->kind == BrokerState::Kind::Off)
+        return QJsonValue::Null;
+    return QJsonObject{{QStringLiteral("state"), brokerWord(m_broker->kind)},
+                       {QStringLiteral("address"), m_broker->address},
+                       {QStringLiteral("reason"), m_broker->reason},
+                       {QStringLiteral("sharedSite"), m_broker->sharedSite}};
+}
+
+} // namespace Brolant

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "web/httpreply.h"
+#include "web/webroutes.h"
+
+namespace Brolant {
+
+struct WebLimits;
+
+// What each route answers, apart from the plumbing of the server: the page's files from the
+// program's resources, and the data that must be read from the logs, made where the read runs.
+namespace WebAnswers {
+
+// One of the page's own files.
+HttpReply asset(const WebRoute &route);
+// Whether the route reads the logs, and so is answered from a worker thread.
+bool readsLogs(WebRoute::Kind kind);
+// The answer of a route that reads the logs; runs on a worker thread.
+HttpReply fromLogs(const QString &programFolder, const WebRoute &route, const WebLimits &limits);
+
+} // namespace WebAnswers
+
+} // namespace Brolant

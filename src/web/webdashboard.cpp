@@ -1,0 +1,133 @@
+#include "web/webdashboard.h"
+
+#include "platform/programpaths.h"
+#include "session/loggersession.h"
+#include "web/connectionguard.h"
+#include "web/weblisteners.h"
+#include "web/webserver.h"
+
+#include <QFile>
+#include <QSslCertificate>
+#include <QSslKey>
+
+namespace Brolant {
+
+namespace {
+// A key file is a few kilobytes; anything far larger is not one.
+constexpr qint64 kLargestKeyFile = 64 * 1024;
+
+QSslConfiguration tlsConfiguration(const WebSettings &settings)
+{
+    const QList<QSslCertificate> chain = QSslCertificate::fromPath(settings.certFile, QSsl::Pem);
+    if (chain.isEmpty())
+        throw Failure{QStringLiteral("CertFile %1 holds no certificate in PEM form").arg(settings.certFile)};
+    QFile file(settings.keyFile);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Failure{QStringLiteral("KeyFile %1 cannot be read: %2").arg(settings.keyFile, file.errorString())};
+    const QByteArray bytes = file.read(kLargestKeyFile);
+    QSslKey key(bytes, QSsl::Rsa);
+    if (key.isNull())
+        key = QSslKey(bytes, QSsl::Ec);
+    if (key.isNull())
+        throw Failure{QStringLiteral("KeyFile %1 holds no private key in PEM form (RSA or EC, without a passphrase)")
+                          .arg(settings.keyFile)};
+    QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
+    configuration.setLocalCertificateChain(chain);
+    configuration.setPrivateKey(key);
+    configuration.setPeerVerifyMode(QSslSocket::VerifyNone); // browsers show no certificate of their own
+    return configuration;
+}
+} // namespace
+
+WebDashboard::WebDashboard(LoggerSession &session, AlarmService &alarms, MqttPublishing &publishing,
+                           const WebLimits &limits, QObject *parent)
+    : QObject(parent), m_session(session), m_state(session, alarms, publishing), m_limits(limits)
+{
+    m_retry.setInterval(kRetryEvery);
+    connect(&m_retry, &QTimer::timeout, this, &WebDashboard::retry);
+    connect(&session, &LoggerSession::settingsFileChanged, this, [this](const QString &fileName) {
+        if (fileName != FileName::kWebSettings || m_ended)
+            return;
+        m_lastProblem.clear(); // new settings: their trouble is news
+        serve();
+    });
+}
+
+WebDashboard::~WebDashboard() = default;
+
+void WebDashboard::start()
+{
+    m_ended = false;
+    serve();
+}
+
+void WebDashboard::end()
+{
+    m_ended = true;
+    m_retry.stop();
+    m_server.reset();
+}
+
+quint16 WebDashboard::port() const
+{
+    return m_server && !m_server->servers().isEmpty() ? m_server->servers().constFirst()->serverPort() : 0;
+}
+
+void WebDashboard::serve()
+{
+    m_retry.stop();
+    m_server.reset();
+    try {
+        if (const std::optional<WebSettings> settings = WebSettings::load(m_session.programFolder()))
+            listen(*settings);
+    } catch (const Failure &failure) {
+        report(failure.description);
+    }
+}
+
+void WebDashboard::report(const QString &problem)
+{
+    // The same trouble again is no news: one entry, then quiet retries.
+    if (problem != m_lastProblem)
+        emit problemFound(notStartedStage(), problem);
+    m_lastProblem = problem;
+}
+
+void WebDashboard::retry()
+{
+    if (!m_ended)
+        serve();
+}
+
+void WebDashboard::listen(const WebSettings &settings)
+{
+    auto server = std::make_unique<WebServer>(m_state, settings.password, m_limits);
+    connect(server.get(), &WebServer::problemFound, this, &WebDashboard::problemFound);
+    QTcpServer *listener = nullptr;
+    if (settings.secure()) {
+        auto *secure = new SecureListener(server->guard(), tlsConfiguration(settings), server.get());
+        secure->setHandshakeTimeout(int(m_limits.requestWithin.count()));
+        listener = secure;
+    } else {
+        listener = new PlainListener(server->guard(), server.get());
+    }
+    if (!listener->listen(settings.listenAddress(), quint16(settings.port))) {
+        if (listener->serverError() != QAbstractSocket::AddressInUseError)
+            throw Failure{QStringLiteral("cannot listen on port %1 of %2: %3")
+                              .arg(settings.port)
+                              .arg(settings.listen.isEmpty() ? QStringLiteral("every network") : settings.listen,
+                                   listener->errorString())};
+        // Another program may let it go (or an earlier Brolant still ending).
+        report(QStringLiteral("port %1 is in use by another program; tried again every %2 seconds")
+                   .arg(settings.port)
+                   .arg(kRetryEvery.count()));
+        m_retry.start();
+        return;
+    }
+    server->bind(listener);
+    m_server = std::move(server);
+    m_lastProblem.clear();
+    emit serving(settings.pageAddresses());
+}
+
+} // namespace Brolant

@@ -1,0 +1,56 @@
+#include "web/webhistory.h"
+
+#include "history/dayenergy.h"
+#include "history/historycsv.h"
+#include "history/historyloader.h"
+#include "history/powercurve.h"
+#include "logging/energyarchive.h"
+#include "viewer/viewersettings.h"
+
+namespace Brolant {
+
+namespace WebHistory {
+
+namespace {
+// The days' readings, read by the Energy History's own source (and its summaries on disk).
+std::vector<DayReading> readings(HistorySource &source, const std::vector<QDate> &days)
+{
+    return source.days(days, [](int) { return true; });
+}
+} // namespace
+
+MonthEnergy monthEnergy(const QString &programFolder, const QDate &month)
+{
+    const QDate first(month.year(), month.month(), 1);
+    const std::vector<QDate> days = HistoryFiles::daysBetween(first, first.addMonths(1).addDays(-1));
+    const QDate today = QDate::currentDate();
+    HistorySource source(programFolder);
+    const std::shared_ptr<const EnergyArchive> archive = source.archive();
+    const std::vector<DayEnergy> table
+        = EnergyTable::days(*archive, readings(source, EnergyTable::daysToRead(*archive, days, today)), days,
+                            ViewerSettings::read(programFolder).logDelaySeconds(), today);
+    MonthEnergy energy{first, {}, EnergyTable::total(table), EnergyTable::mean(table), archive->damagedLines,
+                       HistoryCsv::energyFileName(first), HistoryCsv::energyText(table)};
+    for (const DayEnergy &day : table) {
+        energy.days.push_back({day.day, day.hasValue() ? std::optional(day.wattHours) : std::nullopt,
+                               day.source == DayEnergy::Source::Computed
+                                   || day.source == DayEnergy::Source::PartlyComputed});
+    }
+    return energy;
+}
+
+PowerCurveData powerCurve(const QString &programFolder, const QDate &from, const QDate &to)
+{
+    HistorySource source(programFolder);
+    const std::vector<PowerBin> bins = PowerCurve::bins(readings(source, HistoryFiles::daysBetween(from, to)));
+    PowerCurveData curve{from, to, 0, {}, HistoryCsv::powerCurveFileName(from, to), HistoryCsv::powerCurveText(bins)};
+    for (const PowerBin &bin : bins) {
+        curve.records += bin.records;
+        curve.bins.push_back({bin.lowerEdge, bin.meanWind, bin.records, bin.meanWatts, bin.maxWatts, bin.faint()});
+    }
+    return curve;
+}
+
+} // namespace WebHistory
+
+} // namespace Brolant

@@ -1,0 +1,42 @@
+#include "web/weblisteners.h"
+
+#include "web/connectionguard.h"
+
+#include <QTcpSocket>
+
+namespace Brolant {
+
+PlainListener::PlainListener(ConnectionGuard &guard, QObject *parent) : QTcpServer(parent), m_guard(guard) {}
+
+void PlainListener::incomingConnection(qintptr handle)
+{
+    if (!m_guard.admits()) {
+        m_guard.turnAway(handle);
+        return;
+    }
+    auto *socket = new QTcpSocket(this);
+    if (!socket->setSocketDescriptor(handle)) {
+        delete socket;
+        return;
+    }
+    m_guard.watch(socket);
+    addPendingConnection(socket);
+}
+
+SecureListener::SecureListener(ConnectionGuard &guard, const QSslConfiguration &configuration, QObject *parent)
+    : QSslServer(parent), m_guard(guard)
+{
+    setSslConfiguration(configuration);
+    connect(this, &QSslServer::startedEncryptionHandshake, &guard, &ConnectionGuard::watch);
+}
+
+void SecureListener::incomingConnection(qintptr handle)
+{
+    if (!m_guard.admits()) {
+        m_guard.turnAway(handle);
+        return;
+    }
+    QSslServer::incomingConnection(handle);
+}
+
+} // namespace Brolant

@@ -1,0 +1,200 @@
+#include "web/webserver.h"
+
+#include "web/httpreply.h"
+#include "web/livestate.h"
+#include "web/webanswers.h"
+#include "web/webjson.h"
+#include "web/webroutes.h"
+
+#include <QHttpServerRequest>
+#include <QRandomGenerator>
+#include <QTcpSocket>
+#include <QWebSocket>
+
+namespace Brolant {
+
+namespace {
+using Status = HttpReply::Status;
+
+constexpr int kTicketBytes = 16;
+const QByteArray kBasic = QByteArrayLiteral("basic ");
+const QByteArray kTicketHeader = QByteArrayLiteral("X-Push-Ticket");
+const QString kTicketItem = QStringLiteral("ticket");
+
+// Compares in a time that does not tell how much of a guess was right.
+bool sameSecret(const QByteArray &given, const QByteArray &secret)
+{
+    unsigned char difference = given.size() == secret.size() ? 0 : 1;
+    for (qsizetype at = 0; at < given.size(); ++at)
+        difference |= (unsigned char)(given[at] ^ secret[at % std::max<qsizetype>(1, secret.size())]);
+    return difference == 0;
+}
+
+bool isWebSocket(const QHttpServerRequest &request)
+{
+    return request.value("upgrade").compare("websocket", Qt::CaseInsensitive) == 0;
+}
+
+bool closesAfter(const QHttpServerRequest &request)
+{
+    return request.value("connection").compare("close", Qt::CaseInsensitive) == 0;
+}
+
+void write(QTcpSocket *socket, const HttpReply &reply, bool withBody, bool close)
+{
+    socket->write(reply.bytes(withBody));
+    if (close)
+        socket->disconnectFromHost();
+}
+} // namespace
+
+WebServer::WebServer(LiveState &state, const QString &password, const WebLimits &limits, QObject *parent)
+    : QAbstractHttpServer(parent),
+      m_state(state),
+      m_password(password.toUtf8()),
+      m_limits(limits),
+      m_guard(limits, state.clock(), [this] { return m_push.clients(); }),
+      m_rates(limits.burst, limits.perSecond),
+      m_push(state, limits),
+      m_reads(limits.pendingReads)
+{
+    QByteArray ticket(kTicketBytes, Qt::Uninitialized);
+    QRandomGenerator::system()->fillRange(reinterpret_cast<quint32 *>(ticket.data()), kTicketBytes / sizeof(quint32));
+    m_pushTicket = ticket.toHex();
+    connect(&m_guard, &ConnectionGuard::refused, this, &WebServer::refused);
+    connect(this, &QAbstractHttpServer::newWebSocketConnection, this, &WebServer::acceptPushes);
+}
+
+WebServer::~WebServer()
+{
+    // Before the listeners and their sockets go: a push holds its client's socket.
+    m_push.closeAll();
+}
+
+WebServer::Password WebServer::password(const QHttpServerRequest &request) const
+{
+    const QByteArray header = request.value("authorization").trimmed();
+    if (header.isEmpty())
+        return Password::Missing;
+    if (!header.toLower().startsWith(kBasic))
+        return Password::Wrong;
+    // Any user name: the password alone opens the page.
+    const QByteArray credentials = QByteArray::fromBase64(header.mid(kBasic.size()).trimmed());
+    const qsizetype colon = credentials.indexOf(':');
+    return colon >= 0 && sameSecret(credentials.mid(colon + 1), m_password) ? Password::Right : Password::Wrong;
+}
+
+std::optional<HttpReply> WebServer::refusal(const QHttpServerRequest &request, QTcpSocket *socket, bool pushTicket)
+{
+    const QString address = socket->peerAddress().toString();
+    if (!m_rates.allows(socket->peerAddress(), m_state.clock().monotonic())) {
+        const QString why = QStringLiteral("more than %1 requests at once, or %2 a second")
+                                .arg(m_limits.burst)
+                                .arg(m_limits.perSecond);
+        refused(address, why);
+        HttpReply reply = HttpReply::text(Status::TooManyRequests, QStringLiteral("Too many requests: %1.").arg(why));
+        reply.with("Retry-After", "1");
+        return reply;
+    }
+    const auto method = request.method();
+    if (method != QHttpServerRequest::Method::Get && method != QHttpServerRequest::Method::Head) {
+        HttpReply reply = HttpReply::text(Status::MethodNotAllowed,
+                                          QStringLiteral("The page only reads: GET and HEAD."));
+        reply.with("Allow", "GET, HEAD");
+        return reply;
+    }
+    if (m_password.isEmpty() || pushTicket)
+        return std::nullopt;
+    const Password given = password(request);
+    if (given == Password::Right)
+        return std::nullopt;
+    // A browser asks without a password first; only a wrong one is news.
+    if (given == Password::Wrong)
+        refused(address, QStringLiteral("a wrong password"));
+    HttpReply reply = HttpReply::text(Status::Unauthorized, QStringLiteral("This page asks for its password."));
+    reply.with("WWW-Authenticate", "Basic realm=\"Brolant\", charset=\"UTF-8\"");
+    return reply;
+}
+
+bool WebServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *socket)
+{
+    m_guard.requestHandled(socket);
+    const bool withBody = request.method() != QHttpServerRequest::Method::Head;
+    const bool close = closesAfter(request);
+    const bool upgrade = isWebSocket(request);
+    const WebRoute route = WebRoute::of(request.url().path(), request.query(), m_state.clock().now().date(),
+                                        m_limits.longestRange);
+    const bool ticket = route.kind == WebRoute::Kind::Push && !m_password.isEmpty()
+                        && sameSecret(request.query().queryItemValue(kTicketItem).toLatin1(), m_pushTicket);
+    std::optional<HttpReply> reply = refusal(request, socket, ticket);
+    if (!reply && upgrade) {
+        if (route.kind == WebRoute::Kind::Push && m_push.hasRoom()) {
+            // The socket is the WebSocket's from here on, and the push's limits apply to it.
+            m_guard.release(socket);
+            return true;
+        }
+        reply = route.kind == WebRoute::Kind::Push
+                    ? HttpReply::text(Status::ServiceUnavailable, QStringLiteral("As many pages as can be served are open."))
+                    : HttpReply::text(Status::NotFound, QStringLiteral("Not found."));
+    }
+    if (reply) {
+        write(socket, *reply, withBody, close);
+        return !upgrade; // a refused upgrade is closed by the server
+    }
+    switch (route.kind) {
+    case WebRoute::Kind::Asset:
+        write(socket, WebAnswers::asset(route), withBody, close);
+        break;
+    case WebRoute::Kind::Live: {
+        HttpReply live = HttpReply::json(m_state.json());
+        if (!m_password.isEmpty())
+            live.with(kTicketHeader, m_pushTicket);
+        write(socket, live, withBody, close);
+        break;
+    }
+    case WebRoute::Kind::Alarms:
+        write(socket, HttpReply::json(WebJson::alarms(m_state.alarmBoard())), withBody, close);
+        break;
+    case WebRoute::Kind::Push:
+        write(socket, HttpReply::text(Status::BadRequest, QStringLiteral("/api/push is a WebSocket.")), withBody, close);
+        break;
+    case WebRoute::Kind::BadRequest:
+        write(socket, HttpReply::text(Status::BadRequest, route.problem), withBody, close);
+        break;
+    case WebRoute::Kind::NotFound:
+        write(socket, HttpReply::text(Status::NotFound, QStringLiteral("Not found.")), withBody, close);
+        break;
+    default:
+        if (!m_reads.start(socket, withBody, close,
+                           [folder = m_state.programFolder(), route, limits = m_limits] {
+                               return WebAnswers::fromLogs(folder, route, limits);
+                           })) {
+            HttpReply busy = HttpReply::text(Status::ServiceUnavailable, QStringLiteral("Busy reading: ask again in a moment."));
+            busy.with("Retry-After", "1");
+            write(socket, busy, withBody, close);
+        }
+    }
+    return true;
+}
+
+void WebServer::missingHandler(const QHttpServerRequest &, QTcpSocket *)
+{
+    // Every request is answered in handleRequest; a refused WebSocket was answered there too.
+}
+
+void WebServer::refused(const QString &address, const QString &why)
+{
+    if (m_episodes.startsEpisode(why, m_state.clock().monotonic()))
+        emit problemFound(refusedStage(),
+                          QStringLiteral("%1 from %2 (the same again within %3 minutes is not logged)")
+                              .arg(why, address)
+                              .arg(RefusalEpisodes::kQuiet.count()));
+}
+
+void WebServer::acceptPushes()
+{
+    while (hasPendingWebSocketConnections())
+        m_push.add(nextPendingWebSocketConnection());
+}
+
+} // namespace Brolant

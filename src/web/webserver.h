@@ -1,0 +1,65 @@
+#pragma once
+
+#include "web/backgroundreads.h"
+#include "web/connectionguard.h"
+#include "web/livepush.h"
+#include "web/ratelimiter.h"
+#include "web/refusalepisodes.h"
+#include "web/weblimits.h"
+
+#include <QAbstractHttpServer>
+
+namespace Brolant {
+
+class LiveState;
+struct HttpReply;
+
+// The live web page's server: the page's own files, its data, the daily logs and the history's
+// spreadsheets to download, and the push of live readings. Read-only: no request changes a file
+// or a setting. Every request is held to the limits, and asked for the password when there is
+// one; refusals that protect the logger are reported once per episode.
+class WebServer final : public QAbstractHttpServer
+{
+    Q_OBJECT
+
+public:
+    static QString refusedStage() { return QStringLiteral("web page refused a request"); }
+
+    WebServer(LiveState &state, const QString &password, const WebLimits &limits, QObject *parent = nullptr);
+    ~WebServer() override;
+
+    ConnectionGuard &guard() { return m_guard; }
+    int pushClients() const { return m_push.clients(); }
+    // The password's stand-in for the push's WebSocket, which not every browser opens with the
+    // password: given with /api/live, new each time the server starts.
+    const QByteArray &pushTicket() const { return m_pushTicket; }
+
+signals:
+    // One entry for the error log: the stage and the failure's description.
+    void problemFound(const QString &stage, const QString &description);
+
+protected:
+    bool handleRequest(const QHttpServerRequest &request, QTcpSocket *socket) override;
+    void missingHandler(const QHttpServerRequest &request, QTcpSocket *socket) override;
+
+private:
+    enum class Password { Right, Missing, Wrong };
+    Password password(const QHttpServerRequest &request) const;
+    // Why the request is refused before its route is looked at: too many, a method the page
+    // does not use, no password.
+    std::optional<HttpReply> refusal(const QHttpServerRequest &request, QTcpSocket *socket, bool pushTicket);
+    void refused(const QString &address, const QString &why);
+    void acceptPushes();
+
+    LiveState &m_state;
+    QByteArray m_password;
+    WebLimits m_limits;
+    QByteArray m_pushTicket;
+    ConnectionGuard m_guard;
+    RateLimiter m_rates;
+    RefusalEpisodes m_episodes;
+    LivePush m_push;
+    BackgroundReads m_reads;
+};
+
+} // namespace Brolant

@@ -1,0 +1,131 @@
+#include "web/websettings.h"
+
+#include "config/configfile.h"
+#include "config/settingsvalue.h"
+#include "config/tagvalue.h"
+#include "platform/programpaths.h"
+#include "platform/textfile.h"
+
+#include <QFileInfo>
+#include <QHostAddress>
+#include <QNetworkInterface>
+
+namespace Brolant {
+
+namespace {
+constexpr qsizetype kQuoted = 20; // how much of a refused value a message repeats
+
+QString existingFile(const QString &name, const QString &path)
+{
+    if (!path.isEmpty() && !QFileInfo(path).isFile())
+        throw Failure{QStringLiteral("%1 %2 is not a file").arg(name, path)};
+    return path;
+}
+
+QString urlHost(const QHostAddress &address)
+{
+    return address.protocol() == QAbstractSocket::IPv6Protocol ? u'[' + address.toString() + u']'
+                                                               : address.toString();
+}
+} // namespace
+
+QHostAddress WebSettings::listenAddress() const
+{
+    return listen.isEmpty() ? QHostAddress(QHostAddress::Any) : QHostAddress(listen);
+}
+
+QStringList WebSettings::pageAddresses() const
+{
+    QList<QHostAddress> hosts;
+    const QHostAddress listening = listenAddress();
+    if (listening == QHostAddress::Any || listening == QHostAddress::AnyIPv4 || listening == QHostAddress::AnyIPv6) {
+        for (const QHostAddress &address : QNetworkInterface::allAddresses())
+            if (!address.isLoopback() && !address.isLinkLocal() && address.protocol() == QAbstractSocket::IPv4Protocol)
+                hosts.append(address);
+        if (hosts.isEmpty())
+            hosts.append(QHostAddress(QHostAddress::LocalHost));
+    } else {
+        hosts.append(listening);
+    }
+    QStringList addresses;
+    for (const QHostAddress &host : hosts)
+        addresses.append(QStringLiteral("%1://%2:%3/").arg(secure() ? QStringLiteral("https") : QStringLiteral("http"),
+                                                           urlHost(host))
+                             .arg(port));
+    return addresses;
+}
+
+QStringList WebSettings::keys()
+{
+    return {WebTag::kEnabled, WebTag::kPort, WebTag::kListen, WebTag::kPassword, WebTag::kCertFile, WebTag::kKeyFile};
+}
+
+WebSettings WebSettings::fromText(const QString &content)
+{
+    return fromFile(ConfigFile(FileName::kWebSettings, content, keys()));
+}
+
+WebSettings WebSettings::fromFile(const ConfigFile &file)
+{
+    WebSettings settings;
+    const auto fileInto = [](const QString &tag, QString &into) {
+        return FieldStep::optional(tag, [&into, tag](const ConfigField &field) {
+            into = existingFile(tag, SettingsValue::plain(tag, field.text().trimmed()));
+        });
+    };
+    const MaybeFailure failure = file.applyInOrder({
+        FieldStep::optional(WebTag::kEnabled,
+                            [&](const ConfigField &field) { settings.enabled = SettingsValue::switchedOn(WebTag::kEnabled, field); }),
+        FieldStep::optional(WebTag::kPort,
+                            [&](const ConfigField &field) { settings.port = SettingsValue::port(WebTag::kPort, field); }),
+        FieldStep::optional(WebTag::kListen,
+                            [&](const ConfigField &field) {
+                                const QString text = field.text().trimmed();
+                                if (!text.isEmpty() && QHostAddress(text).isNull())
+                                    throw Failure{QStringLiteral("Listen must be an address of this computer such as "
+                                                                 "192.168.1.20, or empty for every network, not \"%1\"")
+                                                      .arg(text.left(kQuoted))};
+                                settings.listen = text;
+                            }),
+        FieldStep::optional(WebTag::kPassword,
+                            [&](const ConfigField &field) {
+                                settings.password = SettingsValue::plain(WebTag::kPassword, field.text());
+                            }),
+        fileInto(WebTag::kCertFile, settings.certFile),
+        fileInto(WebTag::kKeyFile, settings.keyFile),
+    });
+    if (failure)
+        throw *failure;
+    if (settings.certFile.isEmpty() != settings.keyFile.isEmpty())
+        throw Failure{QStringLiteral("CertFile and KeyFile go together: set both for HTTPS, or neither")};
+    return settings;
+}
+
+QString WebSettings::toFileText() const
+{
+    const QStringList lines{
+        QStringLiteral("Web Config File"),
+        QString(),
+        tagged(WebTag::kEnabled, QString::number(enabled ? 1 : 0)),
+        tagged(WebTag::kPort, QString::number(port)),
+        tagged(WebTag::kListen, listen),
+        tagged(WebTag::kPassword, password),
+        tagged(WebTag::kCertFile, certFile),
+        tagged(WebTag::kKeyFile, keyFile),
+        QString(),
+    };
+    return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+}
+
+std::optional<WebSettings> WebSettings::load(const QString &programFolder)
+{
+    const auto file = SettingsValue::switchedOnFile(ProgramPaths(programFolder).webSettings(), FileName::kWebSettings, keys(), WebTag::kEnabled);
+    return file ? std::optional(fromFile(*file)) : std::nullopt;
+}
+
+void WebSettings::save(const QString &programFolder) const
+{
+    TextFile::replace(ProgramPaths(programFolder).webSettings(), toFileText(), TextFile::Access::OwnerOnly);
+}
+
+} // namespace Brolant

@@ -1,0 +1,61 @@
+#include "webclient.h"
+
+#include <QDeadlineTimer>
+#include <QList>
+#include <QTcpSocket>
+#include <QTest>
+
+namespace {
+constexpr int kStepMilliseconds = 5;
+const QByteArray kHeadEnd = QByteArrayLiteral("\r\n\r\n");
+} // namespace
+
+QByteArray HttpAnswer::header(const QByteArray &name) const
+{
+    for (const QByteArray &line : head.split('\n')) {
+        const qsizetype colon = line.indexOf(':');
+        if (colon > 0 && line.left(colon).trimmed().compare(name, Qt::CaseInsensitive) == 0)
+            return line.mid(colon + 1).trimmed();
+    }
+    return QByteArray();
+}
+
+namespace WebClient {
+
+HttpAnswer exchange(int port, const QByteArray &request, int waitMilliseconds)
+{
+    HttpAnswer answer;
+    QTcpSocket socket;
+    socket.connectToHost(QStringLiteral("127.0.0.1"), quint16(port));
+    socket.write(request);
+    QByteArray received;
+    const QDeadlineTimer deadline(waitMilliseconds);
+    while (!deadline.hasExpired()) {
+        QTest::qWait(kStepMilliseconds);
+        received += socket.readAll();
+        answer.closed = socket.state() == QAbstractSocket::UnconnectedState;
+        const qsizetype headEnd = received.indexOf(kHeadEnd);
+        if (headEnd >= 0) {
+            answer.head = received.left(headEnd);
+            answer.body = received.mid(headEnd + kHeadEnd.size());
+            answer.status = answer.head.split(' ').value(1).toInt();
+            if (answer.body.size() >= answer.header("Content-Length").toLongLong())
+                break;
+        }
+        if (answer.closed)
+            break;
+    }
+    return answer;
+}
+
+HttpAnswer get(int port, const QString &target, const QByteArray &headers)
+{
+    return exchange(port, "GET " + target.toLatin1() + " HTTP/1.1\r\nHost: 127.0.0.1\r\n" + headers + "\r\n");
+}
+
+QByteArray password(const QByteArray &password)
+{
+    return "Authorization: Basic " + QByteArray("anyone:" + password).toBase64() + "\r\n";
+}
+
+} // namespace WebClient

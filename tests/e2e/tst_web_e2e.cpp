@@ -1,0 +1,129 @@
+#include "boardprocess.h"
+#include "loopback.h"
+#include "programfolder.h"
+
+#include <QDate>
+#include <QDeadlineTimer>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWebSocket>
+
+#include <csignal>
+
+namespace {
+const QByteArray kFrame("[<V>650</V><I>577</I><R>20</R><S>9</S><M>0</M><C>1256</C>]"); // 13.00 V
+constexpr int kStartMilliseconds = 15000;
+
+// brolant-logger, the headless program, logging every second from the simulated board on a
+// pseudo-terminal, with its web page on a free loopback port.
+struct LoggerWithPage
+{
+    ProgramFolder folder;
+    BoardProcess board;
+    QProcess logger;
+    int port = Loopback::freePort();
+
+    LoggerWithPage()
+    {
+        folder.writeProgramConfig("1", "0", "1");
+        folder.writeCalibration();
+        folder.write("web.cfg", "Web Config File\r\n\r\n<Enabled>1</Enabled><Listen>127.0.0.1</Listen><Port>"
+                                    + QByteArray::number(port) + "</Port>\r\n");
+    }
+    ~LoggerWithPage()
+    {
+        if (logger.state() != QProcess::NotRunning) {
+            ::kill(pid_t(logger.processId()), SIGTERM);
+            logger.waitForFinished(10000);
+        }
+    }
+    // Starts the board and the logger; with `waitForPage`, until the page answers.
+    bool start(bool waitForPage = true)
+    {
+        if (!board.start(folder.file("COM1"), {"--frame", QString(kFrame), "--rate", "5"})
+            || !QFile::copy(qEnvironmentVariable("BROLANT_BUILD_DIR") + "/brolant-logger", folder.file("brolant-logger")))
+            return false;
+        logger.start(folder.file("brolant-logger"), {});
+        const QDeadlineTimer deadline(kStartMilliseconds);
+        while (waitForPage && !Loopback::listens(port) && !deadline.hasExpired())
+            QTest::qWait(20);
+        return logger.waitForStarted() && (!waitForPage || Loopback::listens(port));
+    }
+    QString url(const QString &path) const { return QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(path); }
+};
+
+QJsonObject live(const QVariant &message)
+{
+    return QJsonDocument::fromJson(message.toString().toUtf8()).object()["live"].toObject();
+}
+} // namespace
+
+// The web page of the real headless logger, fed by the simulated board through a pseudo-terminal.
+class WebEndToEndTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void pushBringsTheBoardsFramesAtMostOnceASecond();
+    void browserShowsTheVoltsSent();
+    void portInUseIsReportedOnceAndLoggingGoesOn();
+};
+
+void WebEndToEndTest::pushBringsTheBoardsFramesAtMostOnceASecond()
+{
+    LoggerWithPage rig;
+    QVERIFY(rig.start());
+    QWebSocket client;
+    QSignalSpy messages(&client, &QWebSocket::textMessageReceived);
+    client.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/api/push").arg(rig.port)));
+    QTRY_VERIFY_WITH_TIMEOUT(!messages.isEmpty() && live(messages.last()[0])["texts"].toObject()["volts"] == "13.00", 5000);
+    messages.clear();
+    QTest::qWait(3200); // the board sends 16 frames meanwhile
+    int pushes = 0;
+    for (const QList<QVariant> &message : std::as_const(messages))
+        pushes += live(message[0]).isEmpty() ? 0 : 1;
+    QVERIFY2(pushes >= 2 && pushes <= 4, qPrintable(QString::number(pushes)));
+    QCOMPARE(live(messages.last()[0])["volts"].toDouble(), 13.0);
+}
+
+void WebEndToEndTest::browserShowsTheVoltsSent()
+{
+    LoggerWithPage rig;
+    QVERIFY(rig.start());
+    QTRY_VERIFY_WITH_TIMEOUT(rig.folder.read("logs/P_" + QDate::currentDate().toString("yyyy_MM_dd").toLatin1() + ".txt")
+                                 .contains("<V>13.00</V>"), 5000);
+    QTemporaryDir profile;
+    QProcess browser;
+    browser.start("chromium", {"--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+                               "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                               "--user-data-dir=" + profile.path(), "--virtual-time-budget=5000", "--dump-dom",
+                               rig.url("/")});
+    QVERIFY2(browser.waitForStarted(), "headless Chromium (Debian's chromium) is needed: scripts/test installs it");
+    QVERIFY(browser.waitForFinished(60000));
+    const QByteArray dom = browser.readAllStandardOutput();
+    QVERIFY2(dom.contains(R"(<span class="value" id="volts">13.00</span>)"), dom.left(2000));
+    QVERIFY(dom.contains(R"(<span class="value" id="watts">42.3</span>)"));
+    QVERIFY(dom.contains("records.")); // today's chart, from the log the logger is writing
+    QVERIFY(dom.contains(R"(<canvas)"));
+}
+
+void WebEndToEndTest::portInUseIsReportedOnceAndLoggingGoesOn()
+{
+    LoggerWithPage rig;
+    QTcpServer other;
+    QVERIFY(other.listen(QHostAddress::LocalHost, quint16(rig.port)));
+    QVERIFY(rig.start(false));
+    QTest::qWait(3500);
+    const QByteArray errors = rig.folder.read("errorlog.txt");
+    QCOMPARE(errors.count(QStringLiteral("port %1 is in use by another program").arg(rig.port).toLatin1()), 1);
+    const QByteArray day = rig.folder.read("logs/P_" + QDate::currentDate().toString("yyyy_MM_dd").toLatin1() + ".txt");
+    QVERIFY2(day.count("<V>13.00</V>") >= 2, day);
+}
+
+QTEST_MAIN(WebEndToEndTest)
+#include "tst_web_e2e.moc"

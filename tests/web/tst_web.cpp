@@ -1,0 +1,475 @@
+#include "alarms/alarmservice.h"
+#include "app/errorreporter.h"
+#include "dialogs/setup/ui/programsetup.h"
+#include "dialogs/web/webdialog.h"
+#include "fakeclock.h"
+#include "fakeseriallink.h"
+#include "loopback.h"
+#include "programfolder.h"
+#include "publishing/mqttpublishing.h"
+#include "recordingview.h"
+#include "screenreader.h"
+#include "session/loggersession.h"
+#include "scriptedprompts.h"
+#include "web/webdashboard.h"
+#include "web/webserver.h"
+#include "web/websettings.h"
+#include "webclient.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSslSocket>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWebSocket>
+
+using namespace Brolant;
+
+namespace {
+const QByteArray kFrame("[<V>650</V><I>577</I><R>20</R><S>9</S><M>0</M><C>1256</C>]"); // 13.00 V
+const QByteArray kPassword("s3cret");
+
+// A known day, a day of today's and the energy archive, written as the logger writes them: a
+// record with a miscounted rpm (read as 0), an empty line, and a record out of time order.
+const QByteArray kDay("<T>10:00</T><V>12.50</V><I>2.00</I><W>25.00</W><R>120</R><S>3.0</S><M>0</M>   10.0Wh\r\n"
+                      "<T>10:01</T><V>12.61</V><I>3.50</I><W>44.00</W><R>600</R><S>4.0</S><M>0</M>   10.7Wh\r\n"
+                      "\r\n"
+                      "<T>09:59</T><V>12.40</V><I>1.00</I><W>12.00</W><R>80</R><S>2.5</S><M>0</M>   9.9Wh\r\n");
+const QByteArray kToday("<T>14:03</T><V>13.00</V><I>3.30</I><W>42.00</W><R>300</R><S>5.0</S><M>0</M>   .1Wh\r\n"
+                        "<T>14:04</T><V>13.10</V><I>4.00</I><W>52.00</W><R>320</R><S>6.0</S><M>0</M>   .9Wh\r\n");
+const QByteArray kArchive("2026_12_06 10:05  40.5 Wh\r\n2026_12_07,00:00  1234.6 Wh\r\n");
+
+// A program folder with the known days and web.cfg for a free loopback port, written before the
+// logger starts (a change of web.cfg afterwards starts the page again).
+struct WebFolder
+{
+    ProgramFolder folder;
+    int port = Loopback::freePort();
+
+    explicit WebFolder(const QByteArray &settings)
+    {
+        folder.writeProgramConfig("1", "1", "60");
+        folder.writeCalibration();
+        folder.write("logs/P_2026_12_06.txt", kDay);
+        folder.write("logs/P_2026_12_07.txt", kToday);
+        folder.write("logs/Whours.txt", kArchive);
+        writeSettings(settings);
+    }
+    void writeSettings(const QByteArray &settings) const
+    {
+        // The first of two values wins: the test's own come first.
+        folder.write("web.cfg", "Web Config File\r\n\r\n" + settings + "<Enabled>1</Enabled><Listen>127.0.0.1</Listen><Port>"
+                                    + QByteArray::number(port) + "</Port>");
+    }
+};
+
+// A logger with its web page over such a folder, a port the test feeds and a clock the test sets.
+struct WebRig : WebFolder
+{
+    RecordingView view;
+    FakeSerialLink link;
+    FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(14, 5, 10))};
+    LoggerSession session{folder.path(), link, clock, Attendance::Unattended};
+    ErrorReporter errors{folder.path(), clock, view};
+    MqttPublishing publishing{session};
+    AlarmService alarms{session};
+    std::unique_ptr<WebDashboard> web;
+
+    explicit WebRig(const QByteArray &settings = QByteArray(), const WebLimits &limits = WebLimits())
+        : WebFolder(settings)
+    {
+        errors.listenTo(session);
+        session.startUp();
+        web = std::make_unique<WebDashboard>(session, alarms, publishing, limits);
+        QObject::connect(web.get(), &WebDashboard::problemFound, &errors,
+                         [this](const QString &stage, const QString &description) { errors.log(stage, description); });
+        web->start();
+    }
+    HttpAnswer get(const QString &target, const QByteArray &headers = QByteArray()) const
+    {
+        return WebClient::get(port, target, headers);
+    }
+    QByteArray errorLog() const { return folder.read("errorlog.txt"); }
+};
+
+QJsonObject json(const QByteArray &text)
+{
+    return QJsonDocument::fromJson(text).object();
+}
+} // namespace
+
+// The web page's server in the logger's own process: its settings, routes, limits and push.
+class WebTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void settingsFile_data();
+    void settingsFile();
+    void routes_data();
+    void routes();
+    void energyOfTheMonthAsTheHistoryCountsIt();
+    void hostileRequests_data();
+    void hostileRequests();
+    void slowAndIdleClientsAreCutOff();
+    void tooManyConnectionsAreTurnedAway();
+    void pushCarriesFramesAndRecords();
+    void pushWithAPasswordNeedsTheTicket();
+    void httpsWithACertificate();
+    void settingsApplyAtOnce();
+    void dialogShowsTheAddressAndSaves_data();
+    void dialogShowsTheAddressAndSaves();
+};
+
+void WebTest::settingsFile_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected"); // enabled port listen secure, or the refusal
+    QTest::newRow("empty file: the defaults") << "" << "0 8080  plain";
+    QTest::newRow("every value") << "<Enabled>1</Enabled><Port>8088</Port><Listen> 192.168.1.20 </Listen><Password>pw</Password>"
+                                 << "1 8088 192.168.1.20 plain";
+    QTest::newRow("port 0 refused") << "<Port>0</Port>" << "Port must be a whole number from 1 to 65535, not \"0\"";
+    QTest::newRow("port beyond the range refused") << "<Port>70000</Port>" << "Port must be a whole number from 1 to 65535, not \"70000\"";
+    QTest::newRow("a port too large for any number type") << "<Port>1e300</Port>"
+                                                          << "Port must be a whole number from 1 to 65535, not \"1e300\"";
+    QTest::newRow("enabled neither 0 nor 1") << "<Enabled>2</Enabled>" << "Enabled must be 0 or 1, not \"2\"";
+    QTest::newRow("listen on a name refused")
+        << "<Listen>shed.local</Listen>"
+        << "Listen must be an address of this computer such as 192.168.1.20, or empty for every network, not \"shed.local\"";
+    QTest::newRow("password with a line break") << "<Password>a\nb</Password>"
+                                                << "Password holds control characters or is longer than 255 characters";
+    QTest::newRow("certificate without a key") << "<CertFile>CERT</CertFile>"
+                                               << "CertFile and KeyFile go together: set both for HTTPS, or neither";
+    QTest::newRow("a key that is no file") << "<CertFile>CERT</CertFile><KeyFile>/nonexistent/key.pem</KeyFile>"
+                                           << "KeyFile /nonexistent/key.pem is not a file";
+    QTest::newRow("certificate and key: HTTPS") << "<CertFile>CERT</CertFile><KeyFile>CERT</KeyFile>" << "0 8080  secure";
+}
+
+void WebTest::settingsFile()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QTemporaryDir folder;
+    const QString certificate = folder.filePath("cert.pem");
+    QFile(certificate).open(QIODevice::WriteOnly);
+    QString outcome;
+    try {
+        const WebSettings settings = WebSettings::fromText(text.replace("CERT", certificate));
+        outcome = QStringLiteral("%1 %2 %3 %4")
+                      .arg(settings.enabled)
+                      .arg(settings.port)
+                      .arg(settings.listen, settings.secure() ? "secure" : "plain");
+    } catch (const Failure &failure) {
+        outcome = failure.description;
+    }
+    QCOMPARE(outcome, expected);
+}
+
+void WebTest::routes_data()
+{
+    QTest::addColumn<QByteArray>("request");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("body"); // exactly; empty: not looked at
+    const auto get = [](const QByteArray &target) { return "GET " + target + " HTTP/1.1\r\nHost: x\r\n\r\n"; };
+    QTest::newRow("a known day, column by column in file order")
+        << get("/api/day/2026-12-06") << 200
+        << QByteArray(R"({"amps":[2,3.5,1],"date":"2026-12-06","rpm":[120,0,80],"time":["10:00","10:01","09:59"],)"
+                      R"("volts":[12.5,12.61,12.4],"watts":[25,44,12],"wind":[3,4,2.5]})");
+    QTest::newRow("a day without a log has no records")
+        << get("/api/day/2026-12-08") << 200
+        << QByteArray(R"({"amps":[],"date":"2026-12-08","rpm":[],"time":[],"volts":[],"watts":[],"wind":[]})");
+    QTest::newRow("the day's log to download, as it is") << get("/api/day/2026-12-06.txt") << 200 << kDay;
+    QTest::newRow("the month's energy as the window exports it")
+        << get("/api/energy/2026-12.csv") << 200 << QByteArray("Date,Wh\r\n2026_12_06,1275.1\r\n2026_12_07,0.9\r\n");
+    QTest::newRow("the power curve of two days")
+        << get("/api/powercurve?from=2026-12-06&to=2026-12-07") << 200
+        << QByteArray(R"({"bins":[{"faint":true,"maxWatts":12,"meanWatts":12,"meanWind":2.5,"records":1,"wind":2},)"
+                      R"({"faint":true,"maxWatts":25,"meanWatts":25,"meanWind":3,"records":1,"wind":3},)"
+                      R"({"faint":true,"maxWatts":44,"meanWatts":44,"meanWind":4,"records":1,"wind":4},)"
+                      R"({"faint":true,"maxWatts":42,"meanWatts":42,"meanWind":5,"records":1,"wind":5},)"
+                      R"({"faint":true,"maxWatts":52,"meanWatts":52,"meanWind":6,"records":1,"wind":6}],)"
+                      R"("from":"2026-12-06","records":5,"to":"2026-12-07"})");
+    QTest::newRow("the power curve as the window exports it")
+        << get("/api/powercurve.csv?from=2026-12-07&to=2026-12-07") << 200
+        << QByteArray("Wind,Records,MeanWatts,MaxWatts\r\n5,1,42.0,42.0\r\n6,1,52.0,52.0\r\n");
+    QTest::newRow("no alarm raised") << get("/api/alarms") << 200 << QByteArray(R"({"cleared":[],"raised":[]})");
+    QTest::newRow("the page itself") << get("/") << 200 << QByteArray();
+    QTest::newRow("a day that does not exist")
+        << get("/api/day/2026-02-30") << 400
+        << QByteArray("Not a date: \"2026-02-30\". Write a day as yyyy-mm-dd, for example 2026-12-07.\n");
+    QTest::newRow("a month that does not exist")
+        << get("/api/energy/2026-13") << 400
+        << QByteArray("Not a month: \"2026-13\". Write a month as yyyy-mm, for example 2026-12.\n");
+    QTest::newRow("a range the wrong way round")
+        << get("/api/powercurve?from=2026-12-08&to=2026-12-07") << 400
+        << QByteArray("from (2026-12-08) is after to (2026-12-07).\n");
+    QTest::newRow("a range over a year")
+        << get("/api/powercurve?from=2025-01-01&to=2026-12-07") << 400
+        << QByteArray("At most 366 days at a time: 2025-01-01 to 2026-12-07 is 706 days.\n");
+    QTest::newRow("a range that is no date") << get("/api/powercurve?from=yesterday") << 400 << QByteArray();
+    QTest::newRow("a settings file beside the page") << get("/../prog.cfg") << 404 << QByteArray("Not found.\n");
+    QTest::newRow("the same, its dots encoded") << get("/%2e%2e/prog.cfg") << 404 << QByteArray("Not found.\n");
+    QTest::newRow("the same behind a day") << get("/api/day/../../prog.cfg") << 404 << QByteArray("Not found.\n");
+    QTest::newRow("web.cfg by its name") << get("/web.cfg") << 404 << QByteArray("Not found.\n");
+    QTest::newRow("a request that would change something")
+        << QByteArray("POST /api/live HTTP/1.1\r\nHost: x\r\nContent-Length: 2\r\n\r\n{}") << 405
+        << QByteArray("The page only reads: GET and HEAD.\n");
+}
+
+void WebTest::routes()
+{
+    QFETCH(QByteArray, request);
+    QFETCH(int, status);
+    QFETCH(QByteArray, body);
+    WebRig rig;
+    QVERIFY(rig.web->isServing());
+    const QByteArray before = rig.folder.read("logs/P_2026_12_06.txt") + rig.folder.read("prog.cfg");
+    const HttpAnswer answer = WebClient::exchange(rig.port, request);
+    QCOMPARE(answer.status, status);
+    if (!body.isEmpty())
+        QCOMPARE(answer.body, body);
+    QCOMPARE(rig.folder.read("logs/P_2026_12_06.txt") + rig.folder.read("prog.cfg"), before);
+    QCOMPARE(rig.errorLog(), QByteArray()); // a mistaken request is the asker's news, not the logger's
+}
+
+void WebTest::energyOfTheMonthAsTheHistoryCountsIt()
+{
+    WebRig rig;
+    const QJsonObject energy = json(rig.get("/api/energy/2026-12").body);
+    const QJsonArray days = energy["days"].toArray();
+    QCOMPARE(days.size(), 31);
+    QCOMPARE(days[0].toObject()["wh"], QJsonValue(QJsonValue::Null));
+    // The archive's exit line and the midnight line that closes the day.
+    QCOMPARE(days[5].toObject(), QJsonObject({{"date", "2026-12-06"}, {"wh", 1275.1}, {"computed", false}}));
+    // Today has no archive line: computed from its log, its first record left out.
+    QCOMPARE(days[6].toObject(), QJsonObject({{"date", "2026-12-07"}, {"wh", 0.9}, {"computed", true}}));
+    QCOMPARE(energy["total"].toDouble(), 1276.0);
+    QCOMPARE(energy["mean"].toDouble(), 638.0);
+}
+
+void WebTest::hostileRequests_data()
+{
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<QByteArray>("request");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("logged"); // in errorlog.txt once for three such requests; empty: never
+    const QByteArray get("GET /api/live HTTP/1.1\r\nHost: x\r\n");
+    QTest::newRow("headers larger than allowed")
+        << QByteArray() << get + "X-Padding: " + QByteArray(20000, 'a') + "\r\n\r\n" << 431
+        << "a request's headers were larger than 8192 bytes from 127.0.0.1";
+    QTest::newRow("a body larger than allowed")
+        << QByteArray() << get + "Content-Length: 5000\r\n\r\n" + QByteArray(5000, 'b') << 413
+        << "a request carried more than 1024 bytes from 127.0.0.1";
+    QTest::newRow("a wrong password") << "<Password>" + kPassword + "</Password>"
+                                      << get + WebClient::password("guess") + "\r\n" << 401
+                                      << "a wrong password from 127.0.0.1";
+    QTest::newRow("no password yet: a browser's first ask")
+        << "<Password>" + kPassword + "</Password>" << get + "\r\n" << 401 << QString();
+    QTest::newRow("the right password, any user name")
+        << "<Password>" + kPassword + "</Password>" << get + WebClient::password(kPassword) + "\r\n" << 200 << QString();
+}
+
+void WebTest::hostileRequests()
+{
+    QFETCH(QByteArray, settings);
+    QFETCH(QByteArray, request);
+    QFETCH(int, status);
+    QFETCH(QString, logged);
+    WebRig rig(settings);
+    for (int time = 0; time < 3; ++time)
+        QCOMPARE(WebClient::exchange(rig.port, request).status, status);
+    QCOMPARE(rig.errorLog().count(WebServer::refusedStage().toLatin1()), logged.isEmpty() ? 0 : 1);
+    QVERIFY2(rig.errorLog().contains(logged.toLatin1()), rig.errorLog());
+}
+
+void WebTest::slowAndIdleClientsAreCutOff()
+{
+    WebRig rig;
+    QTcpSocket slow;
+    QTcpSocket idle;
+    slow.connectToHost("127.0.0.1", quint16(rig.port));
+    idle.connectToHost("127.0.0.1", quint16(rig.port));
+    QVERIFY(slow.waitForConnected() && idle.waitForConnected());
+    slow.write("GET /api/live HTTP/1.1\r\nHost: x\r\n"); // and never the blank line
+    QTest::qWait(200);
+    rig.clock.advance(10'500); // the request's time is up
+    QTRY_COMPARE(slow.state(), QAbstractSocket::UnconnectedState);
+    QCOMPARE(idle.state(), QAbstractSocket::ConnectedState); // nothing asked: idle for a while yet
+    rig.clock.advance(20'000);
+    QTRY_COMPARE(idle.state(), QAbstractSocket::UnconnectedState);
+    // Only the half-sent request was refused; an idle connection closes as any server closes one.
+    QCOMPARE(rig.errorLog().count(WebServer::refusedStage().toLatin1()), 1);
+    QVERIFY(rig.errorLog().contains("a request took longer than 10 seconds to arrive from 127.0.0.1"));
+    QCOMPARE(rig.get("/api/live").status, 200);
+}
+
+void WebTest::tooManyConnectionsAreTurnedAway()
+{
+    WebLimits limits;
+    limits.connections = 2;
+    limits.burst = 3;
+    WebRig rig(QByteArray(), limits);
+    QTcpSocket first;
+    QTcpSocket second;
+    QTcpSocket third;
+    for (QTcpSocket *socket : {&first, &second, &third})
+        socket->connectToHost("127.0.0.1", quint16(rig.port));
+    QTRY_COMPARE(third.state(), QAbstractSocket::UnconnectedState);
+    QCOMPARE(first.state(), QAbstractSocket::ConnectedState);
+    first.abort();
+    second.abort();
+    QTRY_COMPARE(rig.web->server()->guard().watched(), 0);
+    // One client's requests: a burst, then no more until time has passed.
+    QList<int> statuses;
+    for (int request = 0; request < 5; ++request)
+        statuses << rig.get("/api/live").status;
+    QCOMPARE(statuses, QList<int>({200, 200, 200, 429, 429}));
+    rig.clock.advance(1000);
+    QCOMPARE(rig.get("/api/live").status, 200);
+    QCOMPARE(rig.errorLog().count(WebServer::refusedStage().toLatin1()), 2);
+    QVERIFY(rig.errorLog().contains("more than 2 connections at once from 127.0.0.1"));
+    QVERIFY(rig.errorLog().contains("more than 3 requests at once, or 20 a second from 127.0.0.1"));
+}
+
+void WebTest::pushCarriesFramesAndRecords()
+{
+    WebRig rig;
+    QWebSocket client;
+    QSignalSpy messages(&client, &QWebSocket::textMessageReceived);
+    client.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/api/push").arg(rig.port)));
+    QTRY_COMPARE(messages.size(), 1); // "Now" at once, before any frame
+    QCOMPARE(json(messages.takeFirst()[0].toString().toUtf8())["live"].toObject()["time"], QJsonValue(QJsonValue::Null));
+    rig.link.push(kFrame);
+    QTRY_COMPARE(messages.size(), 1);
+    const QJsonObject live = json(messages.takeFirst()[0].toString().toUtf8())["live"].toObject();
+    QCOMPARE(live["volts"].toDouble(), 13.0);
+    QCOMPARE(live["texts"].toObject()["volts"].toString(), QStringLiteral("13.00")); // as the window's list shows it
+    QCOMPARE(live["texts"].toObject()["watts"].toString(), QStringLiteral("42.3"));
+    rig.link.push(kFrame); // within the second: held back, then sent as it stands
+    QTest::qWait(300);
+    QCOMPARE(messages.size(), 0);
+    QTRY_COMPARE(messages.size(), 1);
+
+    // A logged record is pushed at once, exactly as the day's data will hold it.
+    rig.clock.set(QDateTime(QDate(2026, 12, 7), QTime(14, 6, 10)));
+    rig.session.core().logging.tick();
+    const auto recordPushed = [&messages] {
+        for (const QList<QVariant> &message : messages)
+            if (const QJsonObject pushed = json(message[0].toString().toUtf8()); pushed.contains("record"))
+                return pushed["record"].toObject();
+        return QJsonObject();
+    };
+    QTRY_VERIFY(!recordPushed().isEmpty());
+    const QJsonObject record = recordPushed();
+    const QJsonObject day = json(rig.get("/api/day/2026-12-07").body);
+    QCOMPARE(record["date"].toString(), day["date"].toString());
+    for (const char *name : {"time", "volts", "amps", "watts", "rpm", "wind"})
+        QCOMPARE(record[name], day[name].toArray().last());
+}
+
+void WebTest::pushWithAPasswordNeedsTheTicket()
+{
+    WebRig rig("<Password>" + kPassword + "</Password>");
+    const HttpAnswer live = rig.get("/api/live", WebClient::password(kPassword));
+    QCOMPARE(live.status, 200);
+    const QByteArray ticket = live.header("X-Push-Ticket");
+    QCOMPARE(ticket.size(), 32);
+    for (const QByteArray &given : {QByteArray("guess"), ticket}) {
+        QWebSocket client;
+        QSignalSpy connected(&client, &QWebSocket::connected);
+        QSignalSpy disconnected(&client, &QWebSocket::disconnected);
+        client.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/api/push?ticket=%2").arg(rig.port).arg(QString(given))));
+        QTRY_VERIFY(!connected.isEmpty() || !disconnected.isEmpty());
+        QCOMPARE(connected.size(), given == ticket ? 1 : 0);
+    }
+}
+
+void WebTest::httpsWithACertificate()
+{
+    QTemporaryDir certificates;
+    QVERIFY(Loopback::makeCertificates(certificates.path()));
+    WebRig rig("<CertFile>" + certificates.filePath("server.crt").toUtf8() + "</CertFile><KeyFile>"
+               + certificates.filePath("server.key").toUtf8() + "</KeyFile>");
+    QVERIFY(rig.web->isServing());
+    QSslSocket socket;
+    QSslConfiguration trusting = socket.sslConfiguration();
+    trusting.setCaCertificates(QSslCertificate::fromPath(certificates.filePath("ca.crt")));
+    socket.setSslConfiguration(trusting);
+    socket.connectToHostEncrypted("127.0.0.1", quint16(rig.port));
+    QTRY_VERIFY(socket.isEncrypted());
+    socket.write("GET /api/live HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n");
+    QByteArray answer;
+    QTRY_VERIFY((answer += socket.readAll()).contains("\"volts\""));
+    QVERIFY(answer.startsWith("HTTP/1.1 200 OK\r\n"));
+    QCOMPARE(WebClient::get(rig.port, "/api/live").status, 0); // no plain HTTP on it
+}
+
+void WebTest::settingsApplyAtOnce()
+{
+    WebRig rig;
+    QSignalSpy serving(rig.web.get(), &WebDashboard::serving);
+    const int before = rig.port;
+    rig.port = Loopback::freePort();
+    rig.writeSettings(QByteArray()); // another port: moved there
+    QTRY_COMPARE(rig.get("/api/live").status, 200);
+    QVERIFY(!Loopback::listens(before));
+    QCOMPARE(serving.size(), 1);
+    QCOMPARE(serving[0][0].toStringList(), QStringList({QStringLiteral("http://127.0.0.1:%1/").arg(rig.port)}));
+    rig.writeSettings("<Enabled>0</Enabled>"); // switched off: nothing served
+    QTRY_VERIFY(!rig.web->isServing());
+    QVERIFY(!Loopback::listens(rig.port));
+    QCOMPARE(rig.errorLog(), QByteArray());
+}
+
+void WebTest::dialogShowsTheAddressAndSaves_data()
+{
+    QTest::addColumn<QString>("port");
+    QTest::addColumn<QString>("listen");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QByteArray>("saved"); // empty: refused with the shown reason
+    QTest::newRow("an address of this computer")
+        << "8088" << "127.0.0.1" << "http://127.0.0.1:8088/"
+        << QByteArray("Web Config File\r\n\r\n<Enabled>1</Enabled>\r\n<Port>8088</Port>\r\n<Listen>127.0.0.1</Listen>\r\n"
+                      "<Password>pw</Password>\r\n<CertFile></CertFile>\r\n<KeyFile></KeyFile>\r\n\r\n");
+    QTest::newRow("a port out of range") << "0" << "" << "Port must be a whole number from 1 to 65535, not \"0\""
+                                         << QByteArray();
+}
+
+void WebTest::dialogShowsTheAddressAndSaves()
+{
+    QFETCH(QString, port);
+    QFETCH(QString, listen);
+    QFETCH(QString, shown);
+    QFETCH(QByteArray, saved);
+    ProgramFolder folder;
+    ScriptedPrompts messages;
+    ProgramSetup setup(folder.path(), messages);
+    QSignalSpy asked(&setup, &ProgramSetup::webRequested);
+    QTest::mouseClick(setup.findChild<QPushButton *>("Web"), Qt::LeftButton);
+    QCOMPARE(asked.size(), 1);
+
+    WebDialog dialog(folder.path(), messages);
+    dialog.show();
+    dialog.findChild<QCheckBox *>("Enabled")->setChecked(true);
+    dialog.findChild<QLineEdit *>("Port")->setText(port);
+    dialog.findChild<QLineEdit *>("Listen")->setText(listen);
+    dialog.findChild<QLineEdit *>("Password")->setText("pw");
+    QCOMPARE(dialog.findChild<QLabel *>("PageAddress")->text(), shown);
+    QCOMPARE(dialog.findChild<QLabel *>("PageLink")->isVisible(), !saved.isEmpty());
+    QCOMPARE(controlsHeardWrong(dialog), QStringList());
+    QTest::mouseClick(dialog.findChild<QPushButton *>("Save"), Qt::LeftButton);
+    QCOMPARE(folder.read("web.cfg"), saved);
+    QCOMPARE(messages.messages.size(), saved.isEmpty() ? 1 : 0);
+    if (!saved.isEmpty())
+        QCOMPARE(QFileInfo(folder.file("web.cfg")).permissions() & (QFile::ReadGroup | QFile::ReadOther), 0);
+}
+
+QTEST_MAIN(WebTest)
+#include "tst_web.moc"
