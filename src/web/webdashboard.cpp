@@ -50,6 +50,10 @@ WebDashboard::WebDashboard(LoggerSession &session, AlarmService &alarms, MqttPub
             return;
         m_lastProblem.clear(); // new settings: their trouble is news
         serve();
+        emit problemFound(QStringLiteral("web page settings changed"),
+                          QStringLiteral("the new settings in %1 apply: %2")
+                              .arg(FileName::kWebSettings, isServing() ? QStringLiteral("the page is served on port %1").arg(port())
+                                                                       : QStringLiteral("the page is not served")));
     });
 }
 
