@@ -16,6 +16,12 @@ AlarmThrottle::AlarmThrottle(const Clock &clock, QObject *parent) : QObject(pare
 void AlarmThrottle::offer(const AlarmChange &change)
 {
     Slot &slot = m_slots[size_t(change.kind)];
+    // Back where it was last said to be, after changes held back: nothing new to say, whether the
+    // period is over or not (a second "raised" would start the command and notify again).
+    if (slot.lastPassed && change.raised == slot.passedRaised) {
+        slot.held.reset();
+        return;
+    }
     if (quietSince(slot, m_clock.monotonic())) {
         pass(change);
         return;
@@ -45,15 +51,10 @@ void AlarmThrottle::releaseHeld()
     for (Slot &slot : m_slots) {
         if (!slot.held)
             continue;
-        if (!quietSince(slot, now)) {
-            stillHolding = true;
-            continue;
-        }
-        // Back where it was last said to be: nothing new to say.
-        if (slot.held->raised == slot.passedRaised)
-            slot.held.reset();
-        else
+        if (quietSince(slot, now))
             pass(*slot.held);
+        else
+            stillHolding = true;
     }
     if (!stillHolding)
         m_releaseCheck.stop();

@@ -397,19 +397,28 @@ private slots:
         QTRY_VERIFY(!running());
     }
 
+    void flappingAlarmIsToldAtMostOncePerQuietPeriod_data()
+    {
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<int>("settled");
+        QTest::newRow("flapping within one quiet period") << 10 << 10;
+        QTest::newRow("flapping on past its end: no second raised") << 12 << 23;
+    }
     void flappingAlarmIsToldAtMostOncePerQuietPeriod()
     {
+        QFETCH(int, seconds);
+        QFETCH(int, settled);
         ProgramFolder scripts;
         const QString script = writeScript(scripts, "alarm.sh", "#!/bin/sh\necho \"$1 $2\" >> runs.txt\n");
         AlarmRig rig("<Delay>0</Delay><NoData></NoData><Command>" + script.toUtf8() + "</Command>");
         QSignalSpy notified(&rig.service->board(), &AlarmBoard::notify);
         QSignalSpy finished(&rig.service->command(), &AlarmCommand::finished);
         constexpr int kFramesPerSecond = 19;
-        constexpr int kFrames = 10 * kFramesPerSecond; // across LowVolts' thresholds at every frame
-        for (int frame = 0; frame < kFrames; ++frame)
+        const int frames = seconds * kFramesPerSecond; // across LowVolts' thresholds at every frame
+        for (int frame = 0; frame < frames; ++frame)
             rig.readingAt(frame * 1000 / kFramesPerSecond, frame % 2 ? 13.0 : 11.0);
-        QCOMPARE(rig.folder.read("logs/alarms.txt").count('\n'), kFrames); // every change recorded
-        rig.clock.set(kStart.addSecs(10));
+        QCOMPARE(rig.folder.read("logs/alarms.txt").count('\n'), frames); // every change recorded
+        rig.clock.set(kStart.addSecs(settled));
         QTRY_COMPARE(finished.size(), 2);
         QCOMPARE(rig.folder.read("runs.txt"), QByteArray("LowVolts raised\nLowVolts cleared\n"));
         QCOMPARE(notified.size(), 2); // raised at once, and where it stands after the quiet period
