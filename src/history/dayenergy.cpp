@@ -9,6 +9,11 @@ namespace Brolant {
 
 namespace EnergyTable {
 namespace {
+// The archive counts every frame, the records their interval's mean: the two differ by a few
+// percent. Records that show more than this beyond the archive hold a run it never heard of (one
+// a power cut ended without a line), and the day is taken from them.
+constexpr double kRecordsBeyondArchive = 1.1;
+
 // The archive's word on a day, unless a line of it is dated after today (a clock's mistake,
 // left out of every total).
 const EnergyArchive::Day *archived(const EnergyArchive &archive, const QDate &day, const QDate &today)
@@ -26,6 +31,9 @@ DayEnergy dayEnergy(const EnergyArchive::Day *archive, const DayReading *reading
         return {day, archive->wattHours, DayEnergy::Source::Archive};
     if (archive) {
         const double after = records->energyAfter(archive->lastLine, logDelaySeconds);
+        const double recorded = records->energy(logDelaySeconds);
+        if (recorded > (archive->wattHours + after) * kRecordsBeyondArchive)
+            return {day, recorded, DayEnergy::Source::Computed};
         return {day, archive->wattHours + after,
                 after > 0 ? DayEnergy::Source::PartlyComputed : DayEnergy::Source::Archive};
     }

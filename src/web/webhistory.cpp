@@ -5,6 +5,7 @@
 #include "history/historyloader.h"
 #include "history/powercurve.h"
 #include "logging/energyarchive.h"
+#include "platform/programpaths.h"
 #include "viewer/viewersettings.h"
 
 namespace Brolant {
@@ -17,6 +18,16 @@ std::vector<DayReading> readings(HistorySource &source, const std::vector<QDate>
 {
     return source.days(days, [](int) { return true; });
 }
+
+// The logs among `read` that could not be read, so the page can say what its figures lack.
+std::vector<FileProblem> unreadableLogs(const std::vector<DayReading> &read)
+{
+    std::vector<FileProblem> problems;
+    for (const DayReading &day : read)
+        if (!day.problem.isEmpty())
+            problems.push_back({FileName::dailyLog(day.date), day.problem});
+    return problems;
+}
 } // namespace
 
 MonthEnergy monthEnergy(const QString &programFolder, const QDate &month)
@@ -26,11 +37,13 @@ MonthEnergy monthEnergy(const QString &programFolder, const QDate &month)
     const QDate today = QDate::currentDate();
     HistorySource source(programFolder);
     const std::shared_ptr<const EnergyArchive> archive = source.archive();
+    const std::vector<DayReading> read = readings(source, EnergyTable::daysToRead(*archive, days, today));
     const std::vector<DayEnergy> table
-        = EnergyTable::days(*archive, readings(source, EnergyTable::daysToRead(*archive, days, today)), days,
-                            ViewerSettings::read(programFolder).logDelaySeconds(), today);
+        = EnergyTable::days(*archive, read, days, ViewerSettings::read(programFolder).logDelaySeconds(), today);
     MonthEnergy energy{first, {}, EnergyTable::total(table), EnergyTable::mean(table), archive->damagedLines,
-                       HistoryCsv::energyFileName(first), HistoryCsv::energyText(table)};
+                       unreadableLogs(read), HistoryCsv::energyFileName(first), HistoryCsv::energyText(table)};
+    if (!archive->problem.isEmpty())
+        energy.unreadable.insert(energy.unreadable.begin(), FileProblem{FileName::kEnergyArchive, archive->problem});
     for (const DayEnergy &day : table) {
         energy.days.push_back({day.day, day.hasValue() ? std::optional(day.wattHours) : std::nullopt,
                                day.source == DayEnergy::Source::Computed
@@ -42,8 +55,10 @@ MonthEnergy monthEnergy(const QString &programFolder, const QDate &month)
 PowerCurveData powerCurve(const QString &programFolder, const QDate &from, const QDate &to)
 {
     HistorySource source(programFolder);
-    const std::vector<PowerBin> bins = PowerCurve::bins(readings(source, HistoryFiles::daysBetween(from, to)));
-    PowerCurveData curve{from, to, 0, {}, HistoryCsv::powerCurveFileName(from, to), HistoryCsv::powerCurveText(bins)};
+    const std::vector<DayReading> read = readings(source, HistoryFiles::daysBetween(from, to));
+    const std::vector<PowerBin> bins = PowerCurve::bins(read);
+    PowerCurveData curve{from, to, 0, {}, unreadableLogs(read), HistoryCsv::powerCurveFileName(from, to),
+                         HistoryCsv::powerCurveText(bins)};
     for (const PowerBin &bin : bins) {
         curve.records += bin.records;
         curve.bins.push_back({bin.lowerEdge, bin.meanWind, bin.records, bin.meanWatts, bin.maxWatts, bin.faint()});

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "history/historyloader.h"
+
 #include <QDate>
 #include <QString>
 
@@ -28,6 +30,7 @@ struct MonthEnergy
     std::optional<double> total; // nothing: no day has a value
     std::optional<double> mean;  // of the days that have a value
     int damagedLines = 0; // lines of the archive passed over
+    std::vector<FileProblem> unreadable; // Whours.txt or daily logs that could not be read
     QString csvFileName; // "energy_2026_12.csv"
     QString csv;         // as the window exports it
 };
@@ -48,6 +51,7 @@ struct PowerCurveData
     QDate to;
     long long records = 0;
     std::vector<WindBin> bins; // lowest first; bins without records left out
+    std::vector<FileProblem> unreadable; // daily logs that could not be read
     QString csvFileName; // "powercurve_2026_11_08_2026_12_07.csv"
     QString csv;         // as the window exports it
 };

@@ -42,6 +42,15 @@ QJsonValue alarm(const AlarmChange &change, bool acknowledged)
                        {PayloadName::kTime, ReadingPayload::isoTime(change.time)},
                        {QStringLiteral("acknowledged"), acknowledged}};
 }
+
+// The files a figure lacks: [{"file":"Whours.txt","reason":"Permission denied"}].
+QJsonArray unreadable(const std::vector<FileProblem> &problems)
+{
+    QJsonArray files;
+    for (const FileProblem &problem : problems)
+        files.append(QJsonObject{{QStringLiteral("file"), problem.file}, {QStringLiteral("reason"), problem.reason}});
+    return files;
+}
 } // namespace
 
 namespace WebJson {
@@ -93,7 +102,8 @@ QJsonObject energy(const WebHistory::MonthEnergy &energy)
             {QStringLiteral("days"), days},
             {QStringLiteral("total"), wattHoursOrNull(energy.total)},
             {QStringLiteral("mean"), wattHoursOrNull(energy.mean)},
-            {QStringLiteral("damagedLines"), energy.damagedLines}};
+            {QStringLiteral("damagedLines"), energy.damagedLines},
+            {QStringLiteral("unreadable"), unreadable(energy.unreadable)}};
 }
 
 QJsonObject powerCurve(const WebHistory::PowerCurveData &curve)
@@ -109,7 +119,8 @@ QJsonObject powerCurve(const WebHistory::PowerCurveData &curve)
     return {{QStringLiteral("from"), curve.from.toString(Qt::ISODate)},
             {QStringLiteral("to"), curve.to.toString(Qt::ISODate)},
             {QStringLiteral("records"), double(curve.records)},
-            {QStringLiteral("bins"), bins}};
+            {QStringLiteral("bins"), bins},
+            {QStringLiteral("unreadable"), unreadable(curve.unreadable)}};
 }
 
 QJsonObject alarms(const AlarmBoard &board)

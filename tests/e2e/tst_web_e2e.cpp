@@ -28,12 +28,12 @@ struct LoggerWithPage
     QProcess logger;
     int port = Loopback::freePort();
 
-    LoggerWithPage()
+    explicit LoggerWithPage(const QByteArray &password = {})
     {
         folder.writeProgramConfig("1", "0", "1");
         folder.writeCalibration();
         folder.write("web.cfg", "Web Config File\r\n\r\n<Enabled>1</Enabled><Listen>127.0.0.1</Listen><Port>"
-                                    + QByteArray::number(port) + "</Port>\r\n");
+                                    + QByteArray::number(port) + "</Port><Password>" + password + "</Password>\r\n");
     }
     ~LoggerWithPage()
     {
@@ -54,7 +54,11 @@ struct LoggerWithPage
             QTest::qWait(20);
         return logger.waitForStarted() && (!waitForPage || Loopback::listens(port));
     }
-    QString url(const QString &path) const { return QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(path); }
+    // `user`: "name:password@", as a bookmark may carry it.
+    QString url(const QString &path, const QString &user = {}) const
+    {
+        return "http://" + user + QStringLiteral("127.0.0.1:%1%2").arg(port).arg(path);
+    }
 };
 
 QJsonObject live(const QVariant &message)
@@ -70,6 +74,7 @@ class WebEndToEndTest : public QObject
 
 private slots:
     void pushBringsTheBoardsFramesAtMostOnceASecond();
+    void browserShowsTheVoltsSent_data();
     void browserShowsTheVoltsSent();
     void portInUseIsReportedOnceAndLoggingGoesOn();
 };
@@ -91,9 +96,19 @@ void WebEndToEndTest::pushBringsTheBoardsFramesAtMostOnceASecond()
     QCOMPARE(live(messages.last()[0])["volts"].toDouble(), 13.0);
 }
 
+void WebEndToEndTest::browserShowsTheVoltsSent_data()
+{
+    QTest::addColumn<QByteArray>("password");
+    QTest::addColumn<QString>("user");
+    QTest::newRow("no password") << QByteArray() << QString();
+    QTest::newRow("password in the bookmarked address") << QByteArray("secret") << QStringLiteral("any:secret@");
+}
+
 void WebEndToEndTest::browserShowsTheVoltsSent()
 {
-    LoggerWithPage rig;
+    QFETCH(QByteArray, password);
+    QFETCH(QString, user);
+    LoggerWithPage rig(password);
     QVERIFY(rig.start());
     QTRY_VERIFY_WITH_TIMEOUT(rig.folder.read("logs/P_" + QDate::currentDate().toString("yyyy_MM_dd").toLatin1() + ".txt")
                                  .contains("<V>13.00</V>"), 5000);
@@ -102,7 +117,7 @@ void WebEndToEndTest::browserShowsTheVoltsSent()
     browser.start("chromium", {"--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
                                "--disable-background-networking", "--disable-component-update", "--disable-sync",
                                "--user-data-dir=" + profile.path(), "--virtual-time-budget=5000", "--dump-dom",
-                               rig.url("/")});
+                               rig.url("/", user)});
     QVERIFY2(browser.waitForStarted(), "headless Chromium (Debian's chromium) is needed: scripts/test installs it");
     QVERIFY(browser.waitForFinished(60000));
     const QByteArray dom = browser.readAllStandardOutput();

@@ -151,9 +151,14 @@ private slots:
         // The day's log: 1,090 records a minute apart from 05:00, 100 W.
         QTest::newRow("a start and exit without readings")
             << QByteArray("2026_03_07 04:10  .0 Wh\r\n") << 1090 * 100.0 / 60 << DayEnergy::Source::PartlyComputed;
-        QTest::newRow("a run, a power cut and a restart")
-            << QByteArray("2026_03_07 12:00  50.0 Wh\r\n") << 50.0 + (1090 - 7 * 60 - 1) * 100.0 / 60
+        QTest::newRow("a restart at noon, the line of the run before kept")
+            << QByteArray("2026_03_07 12:00  700.0 Wh\r\n") << 700.0 + (1090 - 7 * 60 - 1) * 100.0 / 60
             << DayEnergy::Source::PartlyComputed;
+        // The run from 05:00 ended without a line; a short run after it wrote 50 Wh at noon.
+        QTest::newRow("a run, a power cut and a restart")
+            << QByteArray("2026_03_07 12:00  50.0 Wh\r\n") << (1090 - 1) * 100.0 / 60 << DayEnergy::Source::Computed;
+        QTest::newRow("a day closed without a midnight line, its records a little above its line")
+            << QByteArray("2026_03_07 23:30  1800.0 Wh\r\n") << 1800.0 << DayEnergy::Source::Archive;
         QTest::newRow("a day closed at midnight keeps its line")
             << QByteArray("2026_03_08,00:00  1234.5 Wh\r\n") << 1234.5 << DayEnergy::Source::Archive;
     }

@@ -17,6 +17,7 @@
 #include "webclient.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -116,6 +117,8 @@ private slots:
     void routes_data();
     void routes();
     void energyOfTheMonthAsTheHistoryCountsIt();
+    void unreadableFilesAreSaid_data();
+    void unreadableFilesAreSaid();
     void hostileRequests_data();
     void hostileRequests();
     void slowAndIdleClientsAreCutOff();
@@ -195,7 +198,7 @@ void WebTest::routes_data()
                       R"({"faint":true,"maxWatts":44,"meanWatts":44,"meanWind":4,"records":1,"wind":4},)"
                       R"({"faint":true,"maxWatts":42,"meanWatts":42,"meanWind":5,"records":1,"wind":5},)"
                       R"({"faint":true,"maxWatts":52,"meanWatts":52,"meanWind":6,"records":1,"wind":6}],)"
-                      R"("from":"2026-12-06","records":5,"to":"2026-12-07"})");
+                      R"("from":"2026-12-06","records":5,"to":"2026-12-07","unreadable":[]})");
     QTest::newRow("the power curve as the window exports it")
         << get("/api/powercurve.csv?from=2026-12-07&to=2026-12-07") << 200
         << QByteArray("Wind,Records,MeanWatts,MaxWatts\r\n5,1,42.0,42.0\r\n6,1,52.0,52.0\r\n");
@@ -252,6 +255,27 @@ void WebTest::energyOfTheMonthAsTheHistoryCountsIt()
     QCOMPARE(days[6].toObject(), QJsonObject({{"date", "2026-12-07"}, {"wh", 0.9}, {"computed", true}}));
     QCOMPARE(energy["total"].toDouble(), 1276.0);
     QCOMPARE(energy["mean"].toDouble(), 638.0);
+}
+
+void WebTest::unreadableFilesAreSaid_data()
+{
+    QTest::addColumn<QString>("file"); // made a folder, which no one can read as a file
+    QTest::addColumn<QString>("target");
+    QTest::newRow("Whours.txt, in the month's energy") << "logs/Whours.txt" << "/api/energy/2026-12";
+    QTest::newRow("today's log, in the month's energy") << "logs/P_2026_12_07.txt" << "/api/energy/2026-12";
+    QTest::newRow("a daily log, in the power curve") << "logs/P_2026_12_06.txt" << "/api/powercurve?from=2026-12-06&to=2026-12-07";
+}
+
+void WebTest::unreadableFilesAreSaid()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, target);
+    WebRig rig;
+    QVERIFY(QFile::remove(rig.folder.file(file)) && QDir().mkdir(rig.folder.file(file)));
+    const QJsonArray unreadable = json(rig.get(target).body)["unreadable"].toArray();
+    QCOMPARE(unreadable.size(), 1);
+    QCOMPARE(unreadable[0].toObject()["file"].toString(), QFileInfo(file).fileName());
+    QVERIFY(!unreadable[0].toObject()["reason"].toString().isEmpty());
 }
 
 void WebTest::hostileRequests_data()
