@@ -51,7 +51,7 @@
     }));
     $("frames").textContent = `This interval: ${live.frames.interval}`;
     $("port").textContent = portWords(live.port) + ".";
-    $("logging").textContent = live.logging ? `Logging every ${live.interval} s.` : "Not logging.";
+    $("logging").textContent = live.logging ? `Logging every ${live.interval}\u00a0s.` : "Not logging.";
     $("broker").textContent = brokerWords(live.broker);
     showAge();
     if (live.today !== page.today) {
