@@ -295,9 +295,8 @@ private slots:
         dialog.findChild<QLineEdit *>("Command")->setText("/usr/local/bin/dump-load on");
         dialog.saveClicked();
         QCOMPARE(folder.read("alarms.cfg"),
+                 // The thresholds left at their defaults are left out, so they follow Program Setup.
                  QByteArray("Alarms Config File\r\n\r\n<LowVolts>11.8</LowVolts>\r\n<LowVoltsClear>12.4</LowVoltsClear>\r\n"
-                            "<HighVolts>14.8</HighVolts>\r\n<HighVoltsClear>14.4</HighVoltsClear>\r\n"
-                            "<HighAmps>20</HighAmps>\r\n<HighAmpsClear>18</HighAmpsClear>\r\n"
                             "<HighRPM>450</HighRPM>\r\n<HighRPMClear>450</HighRPMClear>\r\n"
                             "<NoData>120</NoData>\r\n<Delay>10</Delay>\r\n<Command>/usr/local/bin/dump-load on</Command>\r\n\r\n"));
     }
