@@ -116,7 +116,7 @@ void AlarmBanner::notify(const QString &title, const QString &text)
     }
     const QString notifySend = QStandardPaths::findExecutable(kNotifySend);
     if (notifySend.isEmpty()) {
-        reportSilence(QStringLiteral("is not installed"));
+        reportSilence(QStringLiteral("is not installed (package libnotify-bin)"));
         return;
     }
     // Waited for, not detached: without a notification service (no desktop session bus) it
@@ -141,7 +141,7 @@ void AlarmBanner::reportSilence(const QString &why)
 {
     if (!std::exchange(m_silenceReported, true))
         emit problemFound(QStringLiteral("alarm notification not shown"),
-                          QStringLiteral("there is no system tray and %1 %2 (package libnotify-bin): alarms show only "
+                          QStringLiteral("there is no system tray and %1 %2: alarms show only "
                                          "in this window, alarms.txt and the alarm command")
                               .arg(kNotifySend, why));
 }
