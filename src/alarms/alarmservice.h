@@ -61,8 +61,6 @@ public:
     explicit AlarmService(LoggerSession &session, QObject *parent = nullptr);
 
     const AlarmSettings &settings() const { return m_settings; }
-    // What applies where alarms.cfg says nothing: sized to the logger's SV and MA.
-    const AlarmSettings &defaults() const { return m_defaults; }
     AlarmMonitor &monitor() { return m_monitor; }
     AlarmBoard &board() { return m_board; }
     AlarmCommand &command() { return m_command; }
@@ -93,6 +91,7 @@ private:
     void reportProblem(const MaybeFailure &problem);
 
     QString m_programFolder;
+    // What applies where alarms.cfg says nothing: sized to the logger's SV and MA.
     AlarmSettings m_defaults;
     AlarmSettings m_settings;
     AlarmMonitor m_monitor;

@@ -154,11 +154,15 @@ MaybeFailure AlarmSettings::problem() const
     return std::nullopt;
 }
 
-QString AlarmSettings::toFileText() const
+QString AlarmSettings::toFileText(const std::optional<AlarmSettings> &followed) const
 {
     QStringList lines{QStringLiteral("Alarms Config File"), QString()};
     for (int kind = 0; kind < kLevelAlarms; ++kind) {
         const Levels &at = levels[size_t(kind)];
+        // Compared as the reader will see them: a clear equal to the raise is no clear of its own.
+        if (followed && at.raise == followed->levels[size_t(kind)].raise
+            && at.clearAt() == followed->levels[size_t(kind)].clearAt())
+            continue;
         lines << tagged(kDefinitions[kind].name, numberText(at.raise))
               << tagged(kDefinitions[kind].clearTag, numberText(at.raise ? std::optional(at.clearAt()) : std::nullopt));
     }
@@ -180,9 +184,9 @@ AlarmSettings::Loaded AlarmSettings::load(const QString &programFolder, const Al
     }
 }
 
-void AlarmSettings::save(const QString &programFolder) const
+void AlarmSettings::save(const QString &programFolder, const std::optional<AlarmSettings> &followed) const
 {
-    TextFile::replace(ProgramPaths(programFolder).alarmSettings(), toFileText());
+    TextFile::replace(ProgramPaths(programFolder).alarmSettings(), toFileText(followed));
 }
 
 } // namespace Brolant

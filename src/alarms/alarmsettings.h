@@ -69,14 +69,16 @@ struct AlarmSettings
     static AlarmSettings fromText(const QString &content, const AlarmSettings &defaults);
     // What is wrong with these values, in words for the user; nothing when they can be used.
     MaybeFailure problem() const;
-    QString toFileText() const;
+    // The text of alarms.cfg. With `followed`, a threshold pair equal to its pair there is left
+    // out, so it goes on following the defaults when Program Setup changes the system.
+    QString toFileText(const std::optional<AlarmSettings> &followed = std::nullopt) const;
 
     struct Loaded;
     // The program folder's alarms over `defaults`: the file's, or the defaults when there is none
     // or it cannot be used. Never throws: a damaged file must not leave the battery unwatched.
     static Loaded load(const QString &programFolder, const AlarmSettings &defaults);
-    // Writes alarms.cfg atomically. Throws Failure when it cannot.
-    void save(const QString &programFolder) const;
+    // Writes alarms.cfg atomically, as toFileText(followed). Throws Failure when it cannot.
+    void save(const QString &programFolder, const std::optional<AlarmSettings> &followed = std::nullopt) const;
 };
 
 struct AlarmSettings::Loaded

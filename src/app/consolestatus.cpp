@@ -2,6 +2,7 @@
 
 #include "acquisition/framehealth.h"
 #include "alarms/alarmservice.h"
+#include "logging/errorlog.h"
 #include "logging/intervalmeans.h"
 #include "publishing/brokerstate.h"
 #include "text/numbermask.h"
@@ -67,7 +68,8 @@ void ConsoleStatus::printLine(const QString &text)
 
 void ConsoleStatus::setBrokerState(const BrokerState &state)
 {
-    m_brokerState = brokerWords(state);
+    // The reason may be the broker's or the TLS library's text: no control bytes to the terminal.
+    m_brokerState = ErrorLog::visible(brokerWords(state));
 }
 
 void ConsoleStatus::showError(const QString &text, ErrorTone tone)

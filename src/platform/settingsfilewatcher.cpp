@@ -20,8 +20,12 @@ SettingsFileWatcher::SettingsFileWatcher(const QString &programFolder, const QSt
     // The folder hears a file created, removed or renamed into place; the file itself hears an
     // edit in place, and is watched again each time it has been replaced.
     m_watcher.addPath(programFolder);
-    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &SettingsFileWatcher::look);
-    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, &SettingsFileWatcher::look);
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(kSettle);
+    connect(&m_settle, &QTimer::timeout, this, &SettingsFileWatcher::look);
+    const auto settle = [this] { m_settle.start(); };
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, settle);
+    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, settle);
     for (const QString &name : fileNames)
         m_seen.insert(name, fingerprint(name));
     look();

@@ -4,6 +4,9 @@
 #include <QHash>
 #include <QObject>
 #include <QStringList>
+#include <QTimer>
+
+#include <chrono>
 
 namespace Brolant {
 
@@ -15,6 +18,10 @@ class SettingsFileWatcher : public QObject
     Q_OBJECT
 
 public:
+    // An editor or a shell writing in place empties the file, then writes it: the files are read
+    // only once they have been quiet this long, so the empty file between is never news.
+    static constexpr std::chrono::milliseconds kSettle{500};
+
     SettingsFileWatcher(const QString &programFolder, const QStringList &fileNames, QObject *parent = nullptr);
 
 signals:
@@ -27,6 +34,7 @@ private:
     QString m_programFolder;
     QStringList m_fileNames;
     QFileSystemWatcher m_watcher;
+    QTimer m_settle;
     QHash<QString, QByteArray> m_seen;
 };
 

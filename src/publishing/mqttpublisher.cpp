@@ -101,8 +101,7 @@ void MqttPublisher::connectedToBroker()
     // Before this logger's own status replaces it: the status kept says who published last.
     m_client.subscribe(m_messages.statusTopic());
     m_client.publish(m_messages.status(true));
-    for (const MqttMessage &config : m_messages.discovery(m_core.logging.windSpeedUnits()))
-        m_client.publish(config);
+    publishDiscovery();
     publishAlarms();
     // Whatever was in flight on the lost connection goes again; nothing else sends it.
     m_inFlight.reset();
@@ -209,6 +208,19 @@ void MqttPublisher::refused(int messageId, const QString &topic, const QString &
         return;
     m_refusedTopics.insert(topic);
     emit problemFound(QStringLiteral("broker refuses messages"), what);
+}
+
+void MqttPublisher::publishDiscovery()
+{
+    m_discoveredUnits = m_core.logging.windSpeedUnits();
+    for (const MqttMessage &config : m_messages.discovery(m_discoveredUnits))
+        m_client.publish(config);
+}
+
+void MqttPublisher::followUnits()
+{
+    if (m_client.isConnected() && m_core.logging.windSpeedUnits() != m_discoveredUnits)
+        publishDiscovery();
 }
 
 void MqttPublisher::setAlarms(const QList<MqttAlarm> &alarms)

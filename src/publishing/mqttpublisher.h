@@ -47,6 +47,8 @@ public:
     void setAlarms(const QList<MqttAlarm> &alarms);
     // An alarm raised or cleared; the latest state of each alarm is said again on every connection.
     void alarmChanged(const QString &name, bool raised);
+    // The sensors' discovery again when the wind-speed units changed (Program Setup saved).
+    void followUnits();
     // Says "offline" and disconnects; the queue stays on disk for the next run.
     void end();
 
@@ -66,6 +68,7 @@ private:
     void delivered(int messageId);
     void refused(int messageId, const QString &topic, const QString &reason);
     void publishAlarms();
+    void publishDiscovery();
     void setState(BrokerState::Kind kind, const QString &reason = QString());
     QString address() const;
 
@@ -78,6 +81,7 @@ private:
     std::optional<int> m_inFlight; // the queue's front, sent and not yet answered
     QTimer m_refusedRetry;
     QList<MqttAlarm> m_alarms;
+    QString m_discoveredUnits; // the wind-speed units of the discovery published last
     QMap<QString, bool> m_alarmRaised;
     QSet<QString> m_refusedTopics;
     std::optional<MonotonicTime> m_lastLive;

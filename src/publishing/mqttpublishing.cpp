@@ -9,6 +9,10 @@ namespace Brolant {
 MqttPublishing::MqttPublishing(LoggerSession &session, QObject *parent) : QObject(parent), m_session(session)
 {
     connect(&session, &LoggerSession::settingsFileChanged, this, &MqttPublishing::fileChanged);
+    connect(&session, &LoggerSession::settingsChanged, this, [this] {
+        if (m_publisher)
+            m_publisher->followUnits();
+    });
 }
 
 void MqttPublishing::start()

@@ -1,6 +1,7 @@
 #include "modelrig.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace Brolant;
@@ -260,6 +261,11 @@ void StartupTest::errorLogEntry()
     QVERIFY(log.append(context, description, received).isEmpty());
     QFETCH(QByteArray, expected);
     QCOMPARE(folder.read(FileName::kErrorLog), expected + expected);
+
+    // Nor does the error line of the window and of brolant-logger's terminal.
+    RecordingView view;
+    ErrorReporter(folder.path(), clock, view).log(context, description);
+    QVERIFY2(!view.error.contains(QRegularExpression("[\\x00-\\x1f\\x7f]")), qPrintable(view.error));
 }
 
 void StartupTest::endClosesThePortOnce()

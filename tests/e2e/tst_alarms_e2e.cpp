@@ -155,25 +155,33 @@ private slots:
 void AlarmsEndToEndTest::defaultsFollowProgramSetup_data()
 {
     QTest::addColumn<bool>("firstStart"); // no prog.cfg: Program Setup is the first thing the user sees
+    QTest::addColumn<bool>("alarmsSaved"); // the Alarms dialog saved at 12 V, its thresholds untouched
     QTest::addColumn<int>("rawVolts");
     QTest::addColumn<QStringList>("alarms");
-    QTest::newRow("26 V is normal once Setup says 24 V") << false << 1300 << QStringList();
-    QTest::newRow("22 V is low once Setup says 24 V") << false << 1100 << QStringList{"LowVolts  raised  22.00 V"};
-    QTest::newRow("first start without prog.cfg") << true << 1300 << QStringList();
+    QTest::newRow("26 V is normal once Setup says 24 V") << false << false << 1300 << QStringList();
+    QTest::newRow("22 V is low once Setup says 24 V") << false << false << 1100 << QStringList{"LowVolts  raised  22.00 V"};
+    QTest::newRow("first start without prog.cfg") << true << false << 1300 << QStringList();
+    QTest::newRow("26 V is normal after the Alarms dialog saved") << false << true << 1300 << QStringList();
+    QTest::newRow("22 V is low after the Alarms dialog saved") << false << true << 1100 << QStringList{"LowVolts  raised  22.00 V"};
 }
 
 void AlarmsEndToEndTest::defaultsFollowProgramSetup()
 {
     QFETCH(bool, firstStart);
+    QFETCH(bool, alarmsSaved);
     QFETCH(int, rawVolts);
     QFETCH(QStringList, alarms);
     Program program;
     if (!firstStart)
         program.folder.writeProgramConfig("1"); // a 12 V system
     QVERIFY(program.board.start(program.folder.file("COM1"), {"--frame", frame(rawVolts), "--rate", "10"}));
-    const std::function<void(ProgramSetup &)> setUp24Volts = [](ProgramSetup &setup) {
+    const std::function<void(ProgramSetup &)> setUp24Volts = [alarmsSaved](ProgramSetup &setup) {
         setup.findChild<QLineEdit *>("PortNumber")->setText("1");
         setup.findChild<QCheckBox *>("LogOn")->setChecked(false);
+        if (alarmsSaved) { // while the form still says 12 V
+            whenShown<AlarmsDialog>([](AlarmsDialog &dialog) { dialog.saveClicked(); });
+            setup.findChild<QPushButton *>("AlarmsButton")->click();
+        }
         setup.findChild<QRadioButton *>("Option2")->setChecked(true);
         setup.findChild<QPushButton *>("Command1")->click();
     };
@@ -191,18 +199,22 @@ void AlarmsEndToEndTest::defaultsFollowProgramSetup()
     program.pass(11); // past the 10 s delay
     QCOMPARE(program.alarms(), alarms);
 
-    // The Alarms dialog shows the thresholds the logger watches.
-    QString shown;
+    // The Alarms dialog shows the thresholds the logger watches, and those of a system chosen
+    // on the form before it is saved.
+    QStringList shown;
     whenShown<ProgramSetup>([&](ProgramSetup &setup) {
-        whenShown<AlarmsDialog>([&](AlarmsDialog &dialog) {
-            shown = dialog.findChild<QLineEdit *>("LowVolts")->text() + u' ' + dialog.findChild<QLineEdit *>("HighVolts")->text();
-            dialog.reject();
-        });
-        setup.findChild<QPushButton *>("AlarmsButton")->click();
+        for (const char *systemVolts : {"Option2", "Option1"}) {
+            setup.findChild<QRadioButton *>(systemVolts)->setChecked(true);
+            whenShown<AlarmsDialog>([&](AlarmsDialog &dialog) {
+                shown << dialog.findChild<QLineEdit *>("LowVolts")->text() + u' ' + dialog.findChild<QLineEdit *>("HighVolts")->text();
+                dialog.reject();
+            });
+            setup.findChild<QPushButton *>("AlarmsButton")->click();
+        }
         setup.reject();
     });
     program.click("Setup");
-    QCOMPARE(shown, QString("23.6 29.6"));
+    QCOMPARE(shown, QStringList({"23.6 29.6", "11.8 14.8"}));
 }
 
 void AlarmsEndToEndTest::overspeedIsJudgedOnTheMeasuredSpeed()

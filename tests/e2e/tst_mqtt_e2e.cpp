@@ -67,6 +67,15 @@ void MqttEndToEndTest::statusAndDiscoveryAreRetained()
     const QJsonObject energy = payload(heard.filter("1 homeassistant/sensor/brolant_shed/wh/config ").value(0));
     QCOMPARE(energy["state_class"].toString(), QStringLiteral("total_increasing"));
     QCOMPARE(energy["unit_of_measurement"].toString(), QStringLiteral("Wh"));
+
+    // Program Setup saves other wind-speed units: Home Assistant hears them at once.
+    rig.folder.write("prog.cfg", rig.folder.read("prog.cfg").replace("<WSUnits>m/s<", "<WSUnits>mph<"));
+    rig.session.readSettings();
+    const auto windUnits = [&rig] {
+        const QStringList wind = rig.broker.heard().filter(" homeassistant/sensor/brolant_shed/wind/config ");
+        return wind.isEmpty() ? QString() : payload(wind.last())["unit_of_measurement"].toString();
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(windUnits(), QStringLiteral("mph"), kBrokerWait);
 }
 
 void MqttEndToEndTest::alarmsAreRetainedWithTheirDiscovery()

@@ -1,5 +1,6 @@
 #include "alarms/alarmservice.h"
 #include "modelrig.h"
+#include "platform/settingsfilewatcher.h"
 #include "platform/textfile.h"
 
 #include <QRegularExpression>
@@ -104,6 +105,7 @@ private slots:
         QTest::addColumn<int>("changes");
         QTest::newRow("replaced whole, as a dialog saves") << "replaced" << 1;
         QTest::newRow("edited in place, same size") << "in place" << 1;
+        QTest::newRow("emptied, then written (a shell's > or an editor)") << "emptied" << 1;
         QTest::newRow("removed") << "removed" << 1;
         QTest::newRow("written again unchanged") << "unchanged" << 0;
     }
@@ -123,6 +125,11 @@ private slots:
             QFile file(folder.file("alarms.cfg"));
             QVERIFY(file.open(QIODevice::ReadWrite)); // no truncation, no rename: an editor's save
             file.write("<Delay>30</Delay>");
+        } else if (how == "emptied") {
+            QFile file(folder.file("alarms.cfg"));
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            QTest::qWait(50); // the empty file, seen by the watcher
+            file.write("<Delay>30</Delay>");
         } else if (how == "removed") {
             QVERIFY(QFile::remove(folder.file("alarms.cfg")));
         } else {
@@ -130,7 +137,7 @@ private slots:
         }
         QFETCH(int, changes);
         QTRY_COMPARE(changed.size(), changes);
-        QTest::qWait(200);
+        QTest::qWait(2 * SettingsFileWatcher::kSettle.count());
         QCOMPARE(changed.size(), changes);
         if (changes)
             QCOMPARE(changed.at(0).at(0).toString(), QString("alarms.cfg"));

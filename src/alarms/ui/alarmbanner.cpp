@@ -115,14 +115,35 @@ void AlarmBanner::notify(const QString &title, const QString &text)
         return;
     }
     const QString notifySend = QStandardPaths::findExecutable(kNotifySend);
-    if (!notifySend.isEmpty() && QProcess::startDetached(notifySend, {title, text}))
+    if (notifySend.isEmpty()) {
+        reportSilence(QStringLiteral("is not installed (package libnotify-bin)"));
         return;
+    }
+    // Waited for, not detached: without a notification service (no desktop session bus) it
+    // fails, and only its exit says so.
+    auto *process = new QProcess(this);
+    connect(process, &QProcess::finished, this, [this, process](int exitCode, QProcess::ExitStatus status) {
+        if (status != QProcess::NormalExit || exitCode != 0)
+            reportSilence(QStringLiteral("failed: %1")
+                              .arg(QString::fromLocal8Bit(process->readAllStandardError()).trimmed().section(u'\n', 0, 0)));
+        process->deleteLater();
+    });
+    connect(process, &QProcess::errorOccurred, this, [this, process](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;
+        reportSilence(QStringLiteral("would not start"));
+        process->deleteLater();
+    });
+    process->start(notifySend, {title, text});
+}
+
+void AlarmBanner::reportSilence(const QString &why)
+{
     if (!std::exchange(m_silenceReported, true))
         emit problemFound(QStringLiteral("alarm notification not shown"),
-                          QStringLiteral("there is no system tray and %1 %2 (package libnotify-bin): alarms show only "
+                          QStringLiteral("there is no system tray and %1 %2: alarms show only "
                                          "in this window, alarms.txt and the alarm command")
-                              .arg(kNotifySend, notifySend.isEmpty() ? QStringLiteral("is not installed")
-                                                                     : QStringLiteral("would not start")));
+                              .arg(kNotifySend, why));
 }
 
 } // namespace Brolant

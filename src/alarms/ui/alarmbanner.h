@@ -14,7 +14,8 @@ class AlarmBoard;
 // The alarms where the user looks first: each raised alarm's name and value in red, every alarm
 // cleared since the last acknowledgement, and an Acknowledge button that silences the desktop
 // notifications. The desktop is told through the tray where there is one, else through
-// notify-send; where neither is, the error log says so once.
+// notify-send; where neither is, or notify-send fails (no notification service), the error log
+// says so once.
 class AlarmBanner final : public QFrame
 {
     Q_OBJECT
@@ -31,6 +32,8 @@ signals:
 private:
     void showBoard();
     void notify(const QString &title, const QString &text);
+    // Said once: the desktop cannot be told, because notify-send `why`.
+    void reportSilence(const QString &why);
     void fitHeight();
 
     AlarmBoard &m_board;

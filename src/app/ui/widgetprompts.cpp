@@ -78,8 +78,8 @@ void WidgetPrompts::runProgramSetup()
         settings.exec();
     });
     QObject::connect(&dialog, &ProgramSetup::alarmsRequested, &dialog, [this, &dialog] {
-        // The defaults the logger runs with, so the dialog shows what is watched.
-        AlarmsDialog settings(m_programFolder, m_logger.alarms.defaults(), *this, &dialog);
+        // The defaults of the system chosen on the form, which the logger watches once it is saved.
+        AlarmsDialog settings(m_programFolder, AlarmSettings::defaultsFor(dialog.chosen()), *this, &dialog);
         settings.exec();
     });
     dialog.exec();

@@ -113,7 +113,7 @@ AlarmSettings AlarmsDialog::typed() const
 void AlarmsDialog::saveClicked()
 {
     try {
-        typed().save(m_programFolder);
+        typed().save(m_programFolder, m_defaults);
     } catch (const Failure &failure) {
         m_messages.message(QStringLiteral("The alarms were not saved, and %1 is unchanged.\n\n%2")
                                .arg(FileName::kAlarmSettings, failure.description));

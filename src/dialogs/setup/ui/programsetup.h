@@ -20,6 +20,9 @@ class ProgramSetup final : public QDialog
 public:
     ProgramSetup(const QString &programFolder, Messages &messages, QWidget *parent = nullptr);
 
+    // The settings as chosen on the form now, saved or not.
+    ProgramConfig chosen() const { return form().toConfig(); }
+
 signals:
     void publishingRequested();
     void webRequested();
