@@ -119,6 +119,9 @@ MaybeFailure LoggerSession::openConfiguredPort()
     const ProgramConfig &program = m_settings.program;
     const auto port = program.port.int16();
     const auto baud = program.br.number();
+    // Without prog.cfg there is no port to speak of: say why the file gave none.
+    if (!program.port.isPresent() && m_settings.problem)
+        return Failure{QStringLiteral("no port set: %1").arg(m_settings.problem->description), portNotAvailable()};
     if (!port)
         return Failure{QStringLiteral("Port is not a port number: \"%1\"").arg(program.port.text()), portNotAvailable()};
     if (!baud || *baud < 1 || *baud != std::floor(*baud) || *baud > INT32_MAX)

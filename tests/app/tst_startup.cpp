@@ -171,7 +171,7 @@ void StartupTest::missingProgramConfigLeadsToSetup()
     rig.model.startUp();
 
     QCOMPARE(rig.prompts.setupRuns, 1);
-    QVERIFY(rig.errorLog().contains("  port not available  "));
+    QVERIFY(rig.errorLog().contains(("  port not available  no port set: " + rig.folder.file("prog.cfg")).toUtf8()));
     QVERIFY(rig.link.isOpen());
     QCOMPARE(rig.session.settings().program.port.text(), QStringLiteral("1"));
 }
