@@ -207,6 +207,7 @@ void MainWindowTest::logLampAndStartStopButtons()
     QCOMPARE(rig.find<QPushButton>("BlinkLog")->palette().color(QPalette::Button), QColor(255, 0, 0));
     QCOMPARE(rig.find<QLabel>("ErrorString")->text(),
              QStringLiteral("Caution Logging interval 2 short, Data Overflow may occur"));
+    QCOMPARE(rig.find<QLabel>("ErrorString")->toolTip(), rig.find<QLabel>("ErrorString")->text()); // read whole when cut
     QTest::mouseClick(rig.find<QCheckBox>("Check1"), Qt::LeftButton);
     QCOMPARE(rig.find<QLabel>("ErrorString")->text(), QString());
     QVERIFY(rig.window.height() < rig.find<QLabel>("ErrorString")->geometry().bottom());

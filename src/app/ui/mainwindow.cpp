@@ -198,12 +198,14 @@ void MainWindow::showStatus(const QString &text)
 void MainWindow::showError(const QString &text, ErrorTone tone)
 {
     styleErrorLine(tone);
-    m_error->setText(text);
+    showError(text);
 }
 
 void MainWindow::showError(const QString &text)
 {
     m_error->setText(text);
+    // The line holds two rows; a longer error (a device's whole path) is read whole on hovering.
+    m_error->setToolTip(text);
 }
 
 void MainWindow::setLoggingControls(bool logging)
