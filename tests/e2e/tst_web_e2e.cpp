@@ -89,11 +89,14 @@ void WebEndToEndTest::pushBringsTheBoardsFramesAtMostOnceASecond()
     QTRY_VERIFY_WITH_TIMEOUT(!messages.isEmpty() && live(messages.last()[0])["texts"].toObject()["volts"] == "13.00", 5000);
     messages.clear();
     QTest::qWait(3200); // the board sends 16 frames meanwhile
-    int pushes = 0;
-    for (const QList<QVariant> &message : std::as_const(messages))
-        pushes += live(message[0]).isEmpty() ? 0 : 1;
-    QVERIFY2(pushes >= 2 && pushes <= 4, qPrintable(QString::number(pushes)));
-    QCOMPARE(live(messages.last()[0])["volts"].toDouble(), 13.0);
+    // A logged record is pushed too, in a message of its own: only the live ones are counted.
+    QList<QJsonObject> pushes;
+    for (const QList<QVariant> &message : std::as_const(messages)) {
+        if (const QJsonObject reading = live(message[0]); !reading.isEmpty())
+            pushes << reading;
+    }
+    QVERIFY2(pushes.size() >= 2 && pushes.size() <= 4, qPrintable(QString::number(pushes.size())));
+    QCOMPARE(pushes.last()["volts"].toDouble(), 13.0);
 }
 
 void WebEndToEndTest::browserShowsTheVoltsSent_data()
