@@ -352,7 +352,9 @@ private slots:
         QTRY_VERIFY(rig.idle());
         QCOMPARE(table->rowCount(), 7);
         QCOMPARE(table->item(0, 0)->text(), QString("2026_03_09"));
+        QVERIFY(!button(rig.window->energy(), "Next >")->isEnabled()); // today's week is the last
         button(rig.window->energy(), "< Previous")->click();
+        QVERIFY(button(rig.window->energy(), "Next >")->isEnabled());
         button(rig.window->energy(), "Year")->click();
         button(rig.window->energy(), "< Previous")->click();
         QTRY_VERIFY(rig.idle());

@@ -112,7 +112,7 @@ EnergyTab::EnergyTab(HistorySource &source, const QString &programFolder, double
     m_periodName->setAlignment(Qt::AlignCenter);
     m_periodName->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("2026_12_28 to 2027_01_03")));
     controls->addWidget(m_periodName);
-    auto *next = button(QStringLiteral("Next >"), QStringLiteral("the week, month or year after"));
+    m_next = button(QStringLiteral("Next >"), QStringLiteral("the week, month or year after"));
     auto *spans = new QButtonGroup(this);
     const std::array<std::pair<QString, QString>, 3> spanButtons = {
         std::pair{QStringLiteral("Week"), QStringLiteral("the days of a week, Monday to Sunday")},
@@ -156,7 +156,7 @@ EnergyTab::EnergyTab(HistorySource &source, const QString &programFolder, double
     column->addWidget(m_status);
 
     connect(previous, &QPushButton::clicked, this, [this] { show(m_span, m_first.addDays(-1)); });
-    connect(next, &QPushButton::clicked, this, [this] { show(m_span, last().addDays(1)); });
+    connect(m_next, &QPushButton::clicked, this, [this] { show(m_span, last().addDays(1)); });
     connect(spans, &QButtonGroup::idToggled, this, [this](int id, bool on) {
         // The new span holds today when the old one did, else the old one's start.
         if (on && Span(id) != m_span)
@@ -200,6 +200,7 @@ void EnergyTab::show(Span span, const QDate &day)
         m_periodName->setText(QString::number(m_first.year()));
         break;
     }
+    m_next->setEnabled(last() < m_today);
     const QSignalBlocker quiet(m_spans[size_t(span)]->group());
     m_spans[size_t(span)]->setChecked(true);
     request();

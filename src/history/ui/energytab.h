@@ -68,6 +68,7 @@ private:
 
     QLabel *m_periodName = nullptr;
     std::array<QToolButton *, 3> m_spans{};
+    QPushButton *m_next = nullptr; // never past today: nothing is logged there yet
     QPushButton *m_export = nullptr;
     QLabel *m_summary = nullptr;
     QLabel *m_note = nullptr;
