@@ -27,6 +27,7 @@ const QColor kFaintColour(200, 30, 30, 70);
 constexpr int kScatterColumns = 480;
 constexpr int kScatterRows = 320;
 constexpr int kRecentDays = 30;
+constexpr double kHeadroom = 1.04;
 
 QString oneDecimal(double value)
 {
@@ -155,8 +156,11 @@ void PowerCurveTab::loaded()
         series->attachAxis(wind);
         series->attachAxis(watts);
     }
-    wind->applyNiceNumbers();
-    watts->applyNiceNumbers();
+    // Room beyond the highest point, so a point there is drawn whole rather than cut by the frame.
+    for (QValueAxis *axis : {wind, watts}) {
+        axis->setMax(axis->max() * kHeadroom);
+        axis->applyNiceNumbers();
+    }
 }
 
 void PowerCurveTab::exportClicked()
