@@ -11,11 +11,9 @@ void publishAlarms(AlarmService &alarms, MqttPublisher &publisher)
         QList<MqttAlarm> published;
         for (int kind = 0; kind < kAlarmKinds; ++kind) {
             const AlarmDefinition &definition = alarmDefinition(AlarmKind(kind));
-            const bool on = alarms.settings().isOn(AlarmKind(kind));
-            published.append({definition.name, definition.batteryLow, on});
-            // The state now, so a state the broker kept from an earlier run does not linger.
-            if (on)
-                publisher.alarmChanged(definition.name, alarms.monitor().isRaised(AlarmKind(kind)));
+            // With the state now, so a state the broker kept from an earlier run does not linger.
+            published.append({definition.name, definition.batteryLow, alarms.settings().isOn(AlarmKind(kind)),
+                              alarms.monitor().isRaised(AlarmKind(kind))});
         }
         publisher.setAlarms(published);
     };

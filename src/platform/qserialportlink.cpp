@@ -1,5 +1,7 @@
 #include "platform/qserialportlink.h"
 
+#include <QFileInfo>
+
 namespace Brolant {
 
 QSerialPortLink::QSerialPortLink(const QString &programFolder, QObject *parent)
@@ -64,8 +66,12 @@ void QSerialPortLink::onError(QSerialPort::SerialPortError error)
     // so either means the device is gone, and closing stops the storm of errors.
     const bool deviceGone = error == QSerialPort::ResourceError || error == QSerialPort::ReadError;
     if (deviceGone && m_port.isOpen()) {
-        const QString description = QStringLiteral("%1 stopped working: %2").arg(deviceNamed(),
-                                                                                 m_port.errorString());
+        // A device that vanished comes with whatever the last call failed on ("Unknown error",
+        // "Invalid argument"): say what happened instead.
+        const QString reason = QFileInfo::exists(m_device)
+                                   ? m_port.errorString()
+                                   : QStringLiteral("the device is no longer there (unplugged, or its power or driver failed)");
+        const QString description = QStringLiteral("%1 stopped working: %2").arg(deviceNamed(), reason);
         m_port.close();
         reportLost(description);
     }

@@ -191,7 +191,7 @@ QList<MqttMessage> MqttMessages::alarmDiscovery(const QList<MqttAlarm> &alarms) 
     if (m_discoveryPrefix.isEmpty())
         return {};
     QList<MqttMessage> messages;
-    for (const auto &[name, batteryLow, on] : alarms) {
+    for (const auto &[name, batteryLow, on, raised] : alarms) {
         const QString key = QStringLiteral("alarm_") + name.toLower();
         const QString configTopic = QStringLiteral("%1/binary_sensor/%2/%3/config").arg(m_discoveryPrefix, deviceId(), key);
         if (!on) {

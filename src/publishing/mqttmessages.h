@@ -34,6 +34,7 @@ struct MqttAlarm
     QString name;
     bool batteryLow = false;
     bool on = false;
+    bool raised = false; // its state now
 };
 
 // The topics and payloads Brolant publishes, built from numbers; T is the Topic and S the Site:

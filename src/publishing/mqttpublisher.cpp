@@ -226,6 +226,9 @@ void MqttPublisher::followUnits()
 void MqttPublisher::setAlarms(const QList<MqttAlarm> &alarms)
 {
     m_alarms = alarms;
+    for (const MqttAlarm &alarm : alarms)
+        if (alarm.on)
+            m_alarmRaised.insert(alarm.name, alarm.raised);
     publishAlarms();
 }
 

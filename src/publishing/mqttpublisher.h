@@ -43,7 +43,7 @@ public:
     void start();
     const BrokerState &state() const { return m_state; }
     qsizetype waitingRecords() const { return m_queue.size(); }
-    // The alarms whose discovery is published from now on (again on every connection).
+    // The alarms whose discovery and state are published now and again on every connection.
     void setAlarms(const QList<MqttAlarm> &alarms);
     // An alarm raised or cleared; the latest state of each alarm is said again on every connection.
     void alarmChanged(const QString &name, bool raised);

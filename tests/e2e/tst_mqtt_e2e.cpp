@@ -254,6 +254,12 @@ void MqttEndToEndTest::newSettingsApplyAtOnce()
                 .contains("MQTT settings changed  the new settings in mqtt.cfg apply: publishing to 127.0.0.1:"
                           + QByteArray::number(broker.port()) + " as site south"));
 
+    // New alarm settings: each alarm's state is said once more, not twice.
+    folder.write("alarms.cfg", "<Delay>0</Delay><HighRPM>400</HighRPM><HighRPMClear>300</HighRPMClear>");
+    QTRY_VERIFY_WITH_TIMEOUT(broker.heard().contains("0 brolant/south/alarm/HighRPM cleared"), kBrokerWait);
+    QTest::qWait(500); // anything said twice has arrived by now
+    QCOMPARE(broker.heard().count("0 brolant/south/alarm/HighVolts cleared"), 2);
+
     folder.write("mqtt.cfg", settings("0", "south"));
     QTRY_VERIFY_WITH_TIMEOUT(broker.heard().contains("0 brolant/south/status offline"), kBrokerWait);
     QVERIFY(!logger.publishing.publisher());

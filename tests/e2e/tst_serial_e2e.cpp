@@ -131,6 +131,7 @@ void SerialEndToEndTest::vanishedPortIsReopened()
     const QString lost = QStringLiteral("  port not available  Serial device %1 (linked as %2) stopped working: ")
                              .arg(device, folder.file("COM1"));
     QVERIFY2(entries.contains(lost.toLatin1()), entries.constData());
+    QVERIFY2(entries.contains("stopped working: the device is no longer there"), entries.constData());
     QCOMPARE(prompts.setupRuns, 0);
 
     board = std::make_unique<BoardProcess>(); // and plugged in again
