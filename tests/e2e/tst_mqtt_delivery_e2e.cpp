@@ -46,6 +46,7 @@ class MqttDeliveryTest : public QObject
 
 private slots:
     void recordOnceAfterAHalfOpenConnection();
+    void recordLoggedAtTheEndOfALongRunIsAnswered();
     void refusedRecordsWaitInTheQueue();
     void damagedOrHugeQueue_data();
     void damagedOrHugeQueue();
@@ -85,6 +86,22 @@ void MqttDeliveryTest::recordOnceAfterAHalfOpenConnection()
     QTest::qWait(1000); // time for a second copy to arrive
     QCOMPARE(volts(rig.records()), (QList<double>{12.0, 13.0, 14.0, 15.0}));
     publisher.end();
+}
+
+void MqttDeliveryTest::recordLoggedAtTheEndOfALongRunIsAnswered()
+{
+    PublishingRig rig("<Port>PORT</Port>");
+    QVERIFY(rig.broker.start());
+    rig.startPublishing();
+    QTRY_VERIFY_WITH_TIMEOUT(rig.connected(), kBrokerWait);
+    // A long run, shortened: every message published leaves libmosquitto a wake-up to spend.
+    constexpr int kRecords = 100;
+    for (int record = 0; record < kRecords; ++record)
+        rig.logInterval(600);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.publisher->waitingRecords(), 0, kBrokerWait);
+    rig.logInterval(650);
+    rig.publishing.end();
+    QCOMPARE(rig.publisher->waitingRecords(), 0); // answered before the end, so never sent again
 }
 
 void MqttDeliveryTest::refusedRecordsWaitInTheQueue()
