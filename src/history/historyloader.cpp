@@ -152,24 +152,34 @@ std::vector<DayReading> HistoryReader::days(const std::vector<QDate> &days)
         return !m_promise.isCanceled();
     });
     m_daysDone += int(days.size());
-    for (const DayReading &reading : readings) {
-        const QString file = FileName::dailyLog(reading.date);
-        if (!reading.problem.isEmpty())
-            m_report.problems.push_back({file, reading.problem});
-        else if (reading.summary)
-            m_report.filesRead.push_back(file);
-    }
+    m_report.add(readings);
     return readings;
 }
 
 std::shared_ptr<const EnergyArchive> HistoryReader::archive()
 {
     auto archive = m_source.archive();
-    if (!archive->problem.isEmpty())
-        m_report.problems.push_back({FileName::kEnergyArchive, archive->problem});
-    else
-        m_report.filesRead.push_back(FileName::kEnergyArchive);
+    m_report.add(*archive);
     return archive;
+}
+
+void LoadReport::add(const std::vector<DayReading> &readings)
+{
+    for (const DayReading &reading : readings) {
+        const QString file = FileName::dailyLog(reading.date);
+        if (!reading.problem.isEmpty())
+            problems.push_back({file, reading.problem});
+        else if (reading.summary)
+            filesRead.push_back(file);
+    }
+}
+
+void LoadReport::add(const EnergyArchive &archive)
+{
+    if (!archive.problem.isEmpty())
+        problems.push_back({FileName::kEnergyArchive, archive.problem});
+    else
+        filesRead.push_back(FileName::kEnergyArchive);
 }
 
 HistoryLoad::HistoryLoad(HistorySource &source, QObject *parent) : QObject(parent), m_source(source)

@@ -33,19 +33,22 @@ struct FileProblem
     QString reason;
 };
 
-// What a load found of the files it looked at: those it could not read, and those it read.
-struct LoadReport
-{
-    std::vector<FileProblem> problems;
-    std::vector<QString> filesRead;
-};
-
 // One day's log as the history knows it.
 struct DayReading
 {
     QDate date;
     std::shared_ptr<const DaySummary> summary; // none: no records (a missing or unreadable log)
     QString problem; // why the log could not be read; empty when it was, or is missing
+};
+
+// What a load found of the files it looked at: those it could not read, and those it read.
+struct LoadReport
+{
+    std::vector<FileProblem> problems;
+    std::vector<QString> filesRead;
+
+    void add(const std::vector<DayReading> &readings);
+    void add(const EnergyArchive &archive);
 };
 
 // The program folder's daily logs and energy archive, read on threads of their own and kept for

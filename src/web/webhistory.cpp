@@ -5,7 +5,6 @@
 #include "history/historyloader.h"
 #include "history/powercurve.h"
 #include "logging/energyarchive.h"
-#include "platform/programpaths.h"
 #include "viewer/viewersettings.h"
 
 namespace Brolant {
@@ -19,14 +18,14 @@ std::vector<DayReading> readings(HistorySource &source, const std::vector<QDate>
     return source.days(days, [](int) { return true; });
 }
 
-// The logs among `read` that could not be read, so the page can say what its figures lack.
-std::vector<FileProblem> unreadableLogs(const std::vector<DayReading> &read)
+// The files among those read that could not be, so the page can say what its figures lack.
+std::vector<FileProblem> unreadable(const std::vector<DayReading> &read, const EnergyArchive *archive = nullptr)
 {
-    std::vector<FileProblem> problems;
-    for (const DayReading &day : read)
-        if (!day.problem.isEmpty())
-            problems.push_back({FileName::dailyLog(day.date), day.problem});
-    return problems;
+    LoadReport report;
+    if (archive)
+        report.add(*archive);
+    report.add(read);
+    return report.problems;
 }
 } // namespace
 
@@ -41,9 +40,7 @@ MonthEnergy monthEnergy(const QString &programFolder, const QDate &month)
     const std::vector<DayEnergy> table
         = EnergyTable::days(*archive, read, days, ViewerSettings::read(programFolder).logDelaySeconds(), today);
     MonthEnergy energy{first, {}, EnergyTable::total(table), EnergyTable::mean(table), archive->damagedLines,
-                       unreadableLogs(read), HistoryCsv::energyFileName(first), HistoryCsv::energyText(table)};
-    if (!archive->problem.isEmpty())
-        energy.unreadable.insert(energy.unreadable.begin(), FileProblem{FileName::kEnergyArchive, archive->problem});
+                       unreadable(read, archive.get()), HistoryCsv::energyFileName(first), HistoryCsv::energyText(table)};
     for (const DayEnergy &day : table) {
         energy.days.push_back({day.day, day.hasValue() ? std::optional(day.wattHours) : std::nullopt,
                                day.source == DayEnergy::Source::Computed
@@ -57,7 +54,7 @@ PowerCurveData powerCurve(const QString &programFolder, const QDate &from, const
     HistorySource source(programFolder);
     const std::vector<DayReading> read = readings(source, HistoryFiles::daysBetween(from, to));
     const std::vector<PowerBin> bins = PowerCurve::bins(read);
-    PowerCurveData curve{from, to, 0, {}, unreadableLogs(read), HistoryCsv::powerCurveFileName(from, to),
+    PowerCurveData curve{from, to, 0, {}, unreadable(read), HistoryCsv::powerCurveFileName(from, to),
                          HistoryCsv::powerCurveText(bins)};
     for (const PowerBin &bin : bins) {
         curve.records += bin.records;
