@@ -261,7 +261,14 @@ void CalibrationTest::screenReaderHearsWhatIsShown()
     d.link.push("[<V>650</V><I>577</I><R>20</R><S>9</S><M>0</M><C>1256</C>]");
     QCOMPARE(d.text("txtBattVadjusted"), QStringLiteral("13 Volts"));
     QCOMPARE(d.text("OffsetV"), QStringLiteral("<i>0"));
+    QCOMPARE(d.text("Label15"), QStringLiteral("ie, for a 14 pulse generator, type in 14."));
     QCOMPARE(controlsHeardWrong(*d.dialog).join("; "), QString());
+    // Each divisor box is heard by the heading of its step.
+    const QList<QPair<const char *, const char *>> heard{
+        {"BatteryVolts", "Step 1. Set Voltage"}, {"BatteryCurrent", "Step 2. Set Current"},
+        {"PulseDivider", "Step 3. Set RPM"}, {"Pulse2Divider", "Step 4. Set Wind Speed"}};
+    for (const auto &[objectName, name] : heard)
+        QCOMPARE(QAccessible::queryAccessibleInterface(d.dialog->findChild<QWidget *>(objectName))->text(QAccessible::Name), QString(name));
 }
 
 void CalibrationTest::valuesShownWhole_data()

@@ -712,6 +712,12 @@ void ViewerTest::screenReaderHearsWhatIsShown()
     QCOMPARE(controlsHeardWrong(*viewer.graph).join("; "), QString());
     for (const char *separator : {"Label4", "Label5", "Label6", "Label8"})
         QCOMPARE(viewer.text(separator), QStringLiteral(":"));
+    // The time boxes are heard by the label of their row; the lists and the plot have none.
+    const QList<QPair<const char *, const char *>> heard{
+        {"Time1h", "From"}, {"Time1m", "From"}, {"Time2h", "To"}, {"Time2m", "To"},
+        {"Dir1", "Dir1"},   {"File1", "File1"}, {"Plot", "Plot"}};
+    for (const auto &[objectName, name] : heard)
+        QCOMPARE(QAccessible::queryAccessibleInterface(viewer.graph->findChild<QWidget *>(objectName))->text(QAccessible::Name), QString(name));
     auto *folders = viewer.graph->findChild<QListWidget *>("Dir1");
     const QString logs = QDir::toNativeSeparators(viewer.folder.file("logs"));
     QCOMPARE(folders->currentItem()->text(), logs);

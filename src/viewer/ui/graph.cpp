@@ -151,10 +151,11 @@ QWidget *Graph::buildFilePanel()
                timeBox("Time1m", QStringLiteral("00"), QStringLiteral("start minute")),
                timeBox("Time2h", QStringLiteral("23"), QStringLiteral("finish hour")),
                timeBox("Time2m", QStringLiteral("59"), QStringLiteral("finish minute"))};
-    range->addWidget(label(this, "Label2", QStringLiteral("From")), 0, 0);
+    // Each pair of boxes is heard by the label of its row, as it is seen.
+    range->addWidget(WidgetHelpers::labelFor(label(this, "Label2", QStringLiteral("From")), {m_times[0], m_times[1]}), 0, 0);
     range->addWidget(m_times[0], 0, 1);
     range->addWidget(m_times[1], 0, 3);
-    range->addWidget(label(this, "Label3", QStringLiteral("To")), 1, 0);
+    range->addWidget(WidgetHelpers::labelFor(label(this, "Label3", QStringLiteral("To")), {m_times[2], m_times[3]}), 1, 0);
     range->addWidget(m_times[2], 1, 1);
     range->addWidget(m_times[3], 1, 3);
     // The window has four separators for two places: each pair shares the cell between hour and minute.

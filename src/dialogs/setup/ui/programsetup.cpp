@@ -57,9 +57,7 @@ ProgramSetup::ProgramSetup(const QString &programFolder, Messages &messages, QWi
 
     int row = 1;
     auto addRow = [&](const QString &question, QWidget *control, const QString &remark = {}) {
-        auto *label = new QLabel(question, this);
-        label->setBuddy(control);
-        grid->addWidget(label, row, kQuestion);
+        grid->addWidget(WidgetHelpers::labelFor(new QLabel(question, this), {control}), row, kQuestion);
         grid->addWidget(control, row, kControl, Qt::AlignLeft);
         if (!remark.isEmpty())
             grid->addWidget(new QLabel(remark, this), row, kRemark);
@@ -153,13 +151,16 @@ QCheckBox *ProgramSetup::checkBox(const char *name, const QString &description)
 {
     auto *box = new QCheckBox(this);
     box->setObjectName(QLatin1String(name));
-    box->setAccessibleName(QLatin1String(name));
     box->setAccessibleDescription(description);
-    // Leaving the greyed state, by a click, a key or a screen reader, is for good: from then on
-    // the box is ticked or clear.
+    // Leaving the greyed state is for good: from then on the box is ticked or clear. A click or
+    // the space bar ticks a greyed box; a screen reader's Toggle would clear it (the box counts
+    // as checked while greyed), so it ticks it too: the same change whichever way it came.
     connect(box, &QCheckBox::stateChanged, box, [box](int state) {
-        if (state != Qt::PartiallyChecked)
-            box->setTristate(false);
+        if (state == Qt::PartiallyChecked || !box->isTristate())
+            return;
+        box->setTristate(false);
+        if (state == Qt::Unchecked)
+            box->setCheckState(Qt::Checked);
     });
     return box;
 }
