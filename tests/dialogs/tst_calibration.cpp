@@ -13,6 +13,7 @@
 #include "session/loggersession.h"
 #include "text/failure.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -62,6 +63,7 @@ private slots:
     void calibrateButton_data();
     void calibrateButton();
     void boardValuesShowInTheDialog();
+    void unpluggedPinnedBoardIsNoOtherDevice();
     void screenReaderHearsWhatIsShown();
     void valuesShownWhole_data();
     void valuesShownWhole();
@@ -251,6 +253,26 @@ void CalibrationTest::boardValuesShowInTheDialog()
     QCOMPARE(dialog.findChild<QLabel *>("txtBattAadjusted")->text(), QStringLiteral("3.25 Amps"));
     QCOMPARE(dialog.findChild<QLabel *>("txtWindmillRPM")->text(), QStringLiteral("300 RPM"));
     QCOMPARE(dialog.findChild<QLabel *>("txtWindSpeed")->text(), QStringLiteral("4.5 m/s"));
+}
+
+void CalibrationTest::unpluggedPinnedBoardIsNoOtherDevice()
+{
+    ProgramFolder folder;
+    folder.writeProgramConfig("1");
+    folder.writeCalibration();
+    QVERIFY(QFile::link(folder.file("board"), folder.file("COM1"))); // the board is not plugged in
+    QSerialPortLink link(folder.path());
+    CalibrationSession session;
+    ScriptedPrompts messages;
+    Calibrate dialog(folder.path(), link, session, messages);
+    try {
+        dialog.openPort();
+        QFAIL("the dialog opened another device");
+    } catch (const Failure &failure) {
+        QVERIFY2(failure.description.startsWith(folder.file("COM1") + " links to " + folder.file("board")),
+                 qPrintable(failure.description));
+    }
+    QVERIFY(!link.isOpen());
 }
 
 void CalibrationTest::screenReaderHearsWhatIsShown()

@@ -241,9 +241,14 @@ void ProgramSetup::describePort()
     else if (!number || *number < 1)
         description = QStringLiteral("not a port number");
     else {
-        const QString device = PortLocator(m_programFolder).devicePath(*number);
-        description = device.isEmpty() ? QStringLiteral("port %1: no such device").arg(*number)
-                                       : QStringLiteral("port %1 opens %2").arg(*number).arg(device);
+        const QString source = PortLocator(m_programFolder).source(*number);
+        const QString device = PortLocator::device(source);
+        if (source.isEmpty())
+            description = QStringLiteral("port %1: no such device").arg(*number);
+        else if (device.isEmpty())
+            description = QStringLiteral("port %1: %2").arg(QString::number(*number), PortLocator::whyGone(source));
+        else
+            description = QStringLiteral("port %1 opens %2").arg(QString::number(*number), device);
     }
     m_portDevice->setText(description);
 }
