@@ -145,6 +145,12 @@ MaybeFailure LoggerSession::reopenLastPort()
     return openPort(*m_openedPort);
 }
 
+void LoggerSession::switchPortOff()
+{
+    m_link.close();
+    setPortIntent(PortIntent::Kind::NoPort);
+}
+
 MaybeFailure LoggerSession::openPort(OpenedPort port)
 {
     if (const MaybeFailure failure = m_link.open(port.number, port.baud)) {

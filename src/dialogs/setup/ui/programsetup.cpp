@@ -228,7 +228,10 @@ void ProgramSetup::saveClicked()
 void ProgramSetup::abortClicked()
 {
     m_port->setText(QStringLiteral("0"));
-    saveClicked();
+    // Abort always leaves: when prog.cfg cannot be written (the user has been told), the port
+    // stays closed all the same, or the port-problem loop would have no way out.
+    m_model.save(form());
+    done(Aborted);
 }
 
 void ProgramSetup::describePort()
