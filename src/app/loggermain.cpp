@@ -3,7 +3,7 @@
 #include "app/consolestatus.h"
 #include "app/loggerparts.h"
 #include "platform/clock.h"
-#include "platform/programlocation.h"
+#include "platform/commandline.h"
 #include "platform/qserialportlink.h"
 #include "platform/terminationsignals.h"
 
@@ -16,7 +16,12 @@ using namespace Brolant;
 int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
-    const QString programFolder = ProgramLocation::folder(QCoreApplication::applicationDirPath());
+    const CommandLine::LoggerStart start = CommandLine::parseLogger(application, QStringLiteral(
+        "The Brolant data logger without a window: reads the board, logs and publishes until it is ended "
+        "by SIGTERM or SIGINT."));
+    if (start.exitCode)
+        return *start.exitCode;
+    const QString &programFolder = start.programFolder;
     QTextStream out(stdout);
     QTextStream errors(stderr);
     ConsoleStatus status(out, errors);

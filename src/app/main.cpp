@@ -4,7 +4,7 @@
 #include "app/ui/mainwindow.h"
 #include "app/ui/widgetprompts.h"
 #include "platform/clock.h"
-#include "platform/programlocation.h"
+#include "platform/commandline.h"
 #include "platform/qserialportlink.h"
 #include "platform/terminationsignals.h"
 
@@ -16,7 +16,11 @@ using namespace Brolant;
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    const QString programFolder = ProgramLocation::folder(QCoreApplication::applicationDirPath());
+    const CommandLine::LoggerStart start = CommandLine::parseLogger(application, QStringLiteral(
+        "Brolant: the data logger for a small wind-and-battery power system, with its window."));
+    if (start.exitCode)
+        return *start.exitCode;
+    const QString &programFolder = start.programFolder;
 
     MainWindow window;
     QSerialPortLink link(programFolder);

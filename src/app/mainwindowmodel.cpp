@@ -127,10 +127,16 @@ void MainWindowModel::portProblemLoop()
 {
     // Every turn waits for the user (a message, then the setup dialog), so this never spins.
     for (;;) {
-        handlePortProblem();
+        const SetupEnd setup = handlePortProblem();
         if (isEnding())
             return;
         showStartUpTexts();
+        if (setup == SetupEnd::Aborted) {
+            // No port, as asked, even when prog.cfg could not be written to say so.
+            m_session.readSettings();
+            m_session.switchPortOff();
+            return;
+        }
         const MaybeFailure failure = m_session.startUp();
         if (!failure)
             return;
@@ -138,14 +144,14 @@ void MainWindowModel::portProblemLoop()
     }
 }
 
-void MainWindowModel::handlePortProblem()
+SetupEnd MainWindowModel::handlePortProblem()
 {
     m_view.showStatus(kCommsProblem);
     m_prompts.message(QStringLiteral("There is a possible Port Number problem. Check available PORTS"));
     if (isEnding())
-        return;
+        return SetupEnd::Closed;
     m_session.holdPortFor(QStringLiteral("Program Setup"));
-    m_prompts.runProgramSetup();
+    return m_prompts.runProgramSetup();
 }
 
 void MainWindowModel::showIntervalText(const QString &text)
@@ -178,20 +184,25 @@ void MainWindowModel::messageLinesToggled(bool shown)
 
 void MainWindowModel::setupClicked()
 {
-    runDialogWithPortClosed(QStringLiteral("Program Setup"), &Prompts::runProgramSetup,
-                            [this] { return m_session.openConfiguredPort(); });
+    SetupEnd setup = SetupEnd::Closed;
+    runDialogWithPortClosed(QStringLiteral("Program Setup"), [&] { setup = m_prompts.runProgramSetup(); }, [&] {
+        if (setup != SetupEnd::Aborted)
+            return m_session.openConfiguredPort();
+        m_session.switchPortOff();
+        return MaybeFailure();
+    });
 }
 
 void MainWindowModel::calibrateClicked()
 {
-    runDialogWithPortClosed(QStringLiteral("Calibration"), &Prompts::runCalibration, [this] {
+    runDialogWithPortClosed(QStringLiteral("Calibration"), [this] { m_prompts.runCalibration(); }, [this] {
         m_view.showError(QString(), ErrorTone::Cleared);
         m_view.showStatus(QString());
         return m_session.reopenLastPort();
     });
 }
 
-void MainWindowModel::runDialogWithPortClosed(const QString &name, void (Prompts::*dialog)(),
+void MainWindowModel::runDialogWithPortClosed(const QString &name, const std::function<void()> &dialog,
                                               const std::function<MaybeFailure()> &reopen)
 {
     // The dialogs use the port or change what it is, so it is closed while they are open, and
@@ -199,7 +210,7 @@ void MainWindowModel::runDialogWithPortClosed(const QString &name, void (Prompts
     MaybeFailure failure;
     try {
         m_session.holdPortFor(name);
-        (m_prompts.*dialog)();
+        dialog();
     } catch (const Failure &dialogFailure) {
         failure = dialogFailure; // the dialog could not open (its files, or the port)
     }

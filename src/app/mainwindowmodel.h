@@ -55,10 +55,11 @@ private:
     void showLogged(const Record &record);
     void showIntervalText(const QString &text);
     void portProblemLoop();
-    void handlePortProblem();
+    // The message, then Program Setup; how the user left it.
+    SetupEnd handlePortProblem();
     // Closes the port while `dialog` runs, reads the settings it may have saved, and opens the
     // port again with `reopen`; a port that will not open leads into the port-problem loop.
-    void runDialogWithPortClosed(const QString &name, void (Prompts::*dialog)(),
+    void runDialogWithPortClosed(const QString &name, const std::function<void()> &dialog,
                                  const std::function<MaybeFailure()> &reopen);
 
     LoggerSession &m_session;

@@ -35,28 +35,47 @@ const ConfigField &ConfigFile::operator[](const QString &key) const
     return found == m_fields.constEnd() ? missing : *found;
 }
 
+MaybeFailure ConfigFile::apply(const FieldStep &step) const
+{
+    const ConfigField &field = (*this)[step.key];
+    if (!field.isPresent()) {
+        if (step.need == FieldStep::Need::Optional)
+            return std::nullopt;
+        return Failure{QStringLiteral("%1: no value for %2").arg(m_fileName, step.key)};
+    }
+    if (step.need == FieldStep::Need::Number && !field.number())
+        return Failure{QStringLiteral("%1: %2 is not a number: %3").arg(m_fileName, step.key, field.text())};
+    if (step.need == FieldStep::Need::Int16 && !field.int16())
+        return Failure{QStringLiteral("%1: %2 is not a whole number: %3").arg(m_fileName, step.key, field.text())};
+    try {
+        step.apply(field);
+    } catch (const Failure &failure) {
+        return failure;
+    }
+    return std::nullopt;
+}
+
 MaybeFailure ConfigFile::applyInOrder(const std::vector<FieldStep> &steps) const
 {
     if (m_readFailure)
         return m_readFailure;
     for (const FieldStep &step : steps) {
-        const ConfigField &field = (*this)[step.key];
-        if (!field.isPresent()) {
-            if (step.need == FieldStep::Need::Optional)
-                continue;
-            return Failure{QStringLiteral("%1: no value for %2").arg(m_fileName, step.key)};
-        }
-        if (step.need == FieldStep::Need::Number && !field.number())
-            return Failure{QStringLiteral("%1: %2 is not a number: %3").arg(m_fileName, step.key, field.text())};
-        if (step.need == FieldStep::Need::Int16 && !field.int16())
-            return Failure{QStringLiteral("%1: %2 is not a whole number: %3").arg(m_fileName, step.key, field.text())};
-        try {
-            step.apply(field);
-        } catch (const Failure &failure) {
+        if (MaybeFailure failure = apply(step))
             return failure;
-        }
     }
     return std::nullopt;
+}
+
+std::vector<Failure> ConfigFile::applyEach(const std::vector<FieldStep> &steps) const
+{
+    if (m_readFailure)
+        return {*m_readFailure};
+    std::vector<Failure> failures;
+    for (const FieldStep &step : steps) {
+        if (MaybeFailure failure = apply(step))
+            failures.push_back(*failure);
+    }
+    return failures;
 }
 
 } // namespace Brolant

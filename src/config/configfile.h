@@ -43,7 +43,8 @@ private:
 
 // A configuration file in the tag layout, read and parsed once: each of its keys looked up by the
 // tag rule and converted. Every reader then takes the values it needs in its own order through a
-// table of steps, and stops at its first failure, keeping what it had not come to yet.
+// table of steps, and stops at its first failure, keeping what it had not come to yet; a form the
+// user repairs takes every value that can be read instead.
 class ConfigFile
 {
 public:
@@ -60,8 +61,13 @@ public:
 
     // Applies the steps in order; returns the first failure, at which it stopped.
     MaybeFailure applyInOrder(const std::vector<FieldStep> &steps) const;
+    // Applies every step that can be applied, passing over those that fail; returns their
+    // failures, in order.
+    std::vector<Failure> applyEach(const std::vector<FieldStep> &steps) const;
 
 private:
+    MaybeFailure apply(const FieldStep &step) const;
+
     explicit ConfigFile(const QString &fileName, Failure readFailure);
 
     QString m_fileName;

@@ -38,11 +38,27 @@ QString PortLocator::whyNoDevice(int portNumber) const
 QString PortLocator::source(int portNumber) const
 {
     const QStringList paths = candidates(portNumber);
+    if (paths.isEmpty())
+        return {};
+    // The user's link pins the number: with its board unplugged the port is missing, and opening
+    // whatever other device has the number would read nothing from the board, silently.
+    const QFileInfo link(paths.first());
+    if (link.isSymLink() || link.exists())
+        return paths.first();
     for (const QString &path : paths) {
         if (!device(path).isEmpty())
             return path;
     }
     return {};
+}
+
+QString PortLocator::whyGone(const QString &source)
+{
+    const QFileInfo entry(source);
+    if (entry.isSymLink())
+        return QStringLiteral("%1 links to %2, which is not there (is the board plugged in?)")
+            .arg(source, entry.symLinkTarget());
+    return QStringLiteral("%1 is not there").arg(source);
 }
 
 QString PortLocator::device(const QString &source)

@@ -22,11 +22,16 @@ void seed(const QString &defaults, const QString &folder)
             QFile::copy(source, target);
     }
 }
+
+QString installedDefaults(const QString &executableFolder)
+{
+    return QDir::cleanPath(executableFolder + QStringLiteral("/../share/brolant"));
+}
 } // namespace
 
 QString folder(const QString &executableFolder)
 {
-    const QString defaults = QDir::cleanPath(executableFolder + QStringLiteral("/../share/brolant"));
+    const QString defaults = installedDefaults(executableFolder);
     const bool installed = QFileInfo::exists(defaults + QStringLiteral("/prog.cfg"));
     if (!installed && QFileInfo(executableFolder).isWritable())
         return executableFolder;
@@ -37,6 +42,14 @@ QString folder(const QString &executableFolder)
         seed(defaults, user);
     }
     return user;
+}
+
+QString chosen(const QString &folder, const QString &executableFolder)
+{
+    const QString absolute = QDir(folder).absolutePath();
+    QDir().mkpath(absolute);
+    seed(installedDefaults(executableFolder), absolute);
+    return absolute;
 }
 
 } // namespace ProgramLocation

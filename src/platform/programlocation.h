@@ -10,6 +10,9 @@ namespace Brolant {
 namespace ProgramLocation {
 
 QString folder(const QString &executableFolder);
+// The folder the user chose (--folder), as an absolute path: made when missing, and given the
+// installed default files it lacks, as a new ~/.local/share/brolant is.
+QString chosen(const QString &folder, const QString &executableFolder);
 
 } // namespace ProgramLocation
 

@@ -26,7 +26,7 @@ MaybeFailure QSerialPortLink::reopen()
     closeDevice();
     m_device = PortLocator::device(m_source);
     if (m_device.isEmpty())
-        return Failure{QStringLiteral("%1 is not there").arg(m_source)};
+        return Failure{PortLocator::whyGone(m_source)};
     const int baudRate = m_baudRate;
     m_port.setPortName(m_device);
     if (!m_port.setBaudRate(baudRate) || !m_port.setParity(QSerialPort::NoParity)

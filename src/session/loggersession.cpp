@@ -59,6 +59,11 @@ MaybeFailure LoggerSession::startUp()
     if (m_attendance == Attendance::Unattended) {
         if (const auto interval = LoggingIntervalText::from(m_intervalText))
             startLogging(*interval);
+        else // nobody watches a window here: not logging must not go unsaid
+            emit problemFound(QStringLiteral("logging not started"),
+                              QStringLiteral("LogDelay is not a number: \"%1\"; nothing is logged until it is "
+                                             "a number of seconds (1 to 600) and brolant-logger starts again")
+                                  .arg(m_intervalText));
         return std::nullopt;
     }
     if (!logOn.number())
@@ -138,6 +143,12 @@ MaybeFailure LoggerSession::reopenLastPort()
     if (!m_openedPort)
         return Failure{QStringLiteral("No port was open before calibrating"), portNotAvailable()};
     return openPort(*m_openedPort);
+}
+
+void LoggerSession::switchPortOff()
+{
+    m_link.close();
+    setPortIntent(PortIntent::Kind::NoPort);
 }
 
 MaybeFailure LoggerSession::openPort(OpenedPort port)

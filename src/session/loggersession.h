@@ -65,6 +65,9 @@ public:
     MaybeFailure openConfiguredPort();
     // Opens again exactly the port and speed opened last (port "0" leaves it closed).
     MaybeFailure reopenLastPort();
+    // Leaves the port closed as port "0" does, whatever prog.cfg says: "Abort" in Program Setup
+    // asks for no port even when prog.cfg could not be written to say so.
+    void switchPortOff();
 
     void startLogging(const LoggingIntervalText &interval);
     void stopLogging();

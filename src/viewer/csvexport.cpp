@@ -8,27 +8,21 @@
 
 #include <optional>
 
-#include <QRegularExpression>
 #include <QStringList>
 
 namespace Brolant {
 
 namespace CsvExport {
 
-std::optional<QString> fileName(const QString &dayFile, const QString &startHour,
-                                const QString &startMinute, const QString &finishHour,
-                                const QString &finishMinute)
+std::optional<QString> fileName(const QString &dayFile, const DayRecords &records, const ViewRange &range)
 {
     const qsizetype dot = dayFile.indexOf(u'.');
-    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,2}$"));
     if (dot <= 0 || dayFile.contains(u'/') || dayFile.contains(u'\\'))
         return std::nullopt;
-    for (const QString *box : {&startHour, &startMinute, &finishHour, &finishMinute}) {
-        if (!digits.match(*box).hasMatch())
-            return std::nullopt;
-    }
-    return QStringLiteral("%1_%2%3_%4%5.csv")
-        .arg(dayFile.left(dot), startHour, startMinute, finishHour, finishMinute);
+    const auto hhmm = [&records](double position) {
+        return records.timeText(long(Rounding::halfEven(position, 0))).remove(u':');
+    };
+    return QStringLiteral("%1_%2_%3.csv").arg(dayFile.left(dot), hhmm(range.first), hhmm(range.last));
 }
 
 QString text(const DayRecords &records, const ViewRange &range)

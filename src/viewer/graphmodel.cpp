@@ -49,6 +49,7 @@ void GraphModel::open()
 void GraphModel::folderChosen(const QString &path)
 {
     const QDir folder(path);
+    m_folder = folder.absolutePath();
     m_view.showFolder(folder.absolutePath(),
                       folder.entryList(QDir::Dirs | QDir::NoDot, QDir::Name),
                       folder.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name));
@@ -56,7 +57,8 @@ void GraphModel::folderChosen(const QString &path)
 
 void GraphModel::fileClicked(const QString &name)
 {
-    m_fileName = name;
+    // The day is read from the folder it was chosen in, whichever folder the list shows later.
+    m_dayFile = QDir(m_folder).filePath(name);
     m_view.showFileName(name);
     showStartTime(QStringLiteral("00"), QStringLiteral("00"));
     showFinishTime(QStringLiteral("23"), QStringLiteral("59"));
@@ -69,9 +71,8 @@ void GraphModel::displayClicked(const QStringList &typedTimes)
     display();
 }
 
-void GraphModel::exportClicked(const QStringList &typedTimes)
+void GraphModel::exportClicked()
 {
-    m_times = typedTimes;
     exportCsv();
 }
 
@@ -105,8 +106,8 @@ void GraphModel::display()
         return;
     }
     // The viewer only reads: a day that does not exist is no data, and no file is made for it.
-    const QFileInfo file(logsFolder() + u'/' + m_fileName);
-    if (m_fileName.isEmpty() || !file.isFile()) {
+    const QFileInfo file(m_dayFile);
+    if (m_dayFile.isEmpty() || !file.isFile()) {
         loadFailed(kNoData);
         return;
     }
@@ -188,6 +189,7 @@ void GraphModel::pressed(double x)
 {
     m_dragActive = true;
     if (!m_session.zoomApplying && m_session.records.count > 1) {
+        m_beforePress = BeforePress{m_range.first, m_times[0], m_times[1]};
         m_range.first = x;
         showStartTime(m_timeUnderPointer.left(2), m_timeUnderPointer.right(2));
     }
@@ -204,17 +206,22 @@ void GraphModel::released(double x)
         m_session.zoomApplying = true;
         redraw();
         display();
+    } else if (m_beforePress) {
+        // A press that zooms nothing leaves the view as it was, so the plot, its total, the
+        // readouts and the export go on agreeing on what is shown.
+        m_range.first = m_beforePress->first;
+        showStartTime(m_beforePress->hour, m_beforePress->minute);
+        m_view.clearDragMarks();
     }
+    m_beforePress.reset();
     m_session.zoomApplying = false;
 }
 
 void GraphModel::exportCsv()
 {
-    const QStringList &boxes = m_times;
-    const auto name = CsvExport::fileName(m_fileName, boxes[0], boxes[1], boxes[2], boxes[3]);
+    const auto name = CsvExport::fileName(QFileInfo(m_dayFile).fileName(), m_session.records, m_range);
     if (!name) {
-        m_view.message(QStringLiteral("Choose a day's log file and a time range of digits before "
-                                      "exporting."));
+        m_view.message(QStringLiteral("Choose a day's log file before exporting."));
         return;
     }
     // Exporting nothing leaves an earlier export of the same name as it was.

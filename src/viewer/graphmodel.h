@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace Brolant {
 
 class GraphView;
@@ -35,7 +37,8 @@ public:
     void fileClicked(const QString &name);
     // DISPLAY and .CSV, with the texts of the four time boxes as the user left them.
     void displayClicked(const QStringList &typedTimes);
-    void exportClicked(const QStringList &typedTimes);
+    // .CSV: the view shown, named for the times of its first and last record.
+    void exportClicked();
     void switchToggled(Switch which, bool ticked);
     void pointerMoved(double x);
     void pressed(double x);
@@ -53,6 +56,13 @@ private:
     void redraw();
     void loadFailed(const QString &message);
     QString logsFolder() const;
+    // What a press on the plot changed, put back when the release zooms nothing.
+    struct BeforePress
+    {
+        double first = 0.0;
+        QString hour;
+        QString minute;
+    };
 
     QString m_programFolder;
     ViewerSession &m_session;
@@ -62,7 +72,9 @@ private:
     ViewRange m_range;
     bool m_dragActive = false;
     QString m_timeUnderPointer;
-    QString m_fileName; // the day in text1
+    std::optional<BeforePress> m_beforePress;
+    QString m_folder;  // the folder the file list shows
+    QString m_dayFile; // the day in text1, in the folder it was chosen from
     // The time boxes: start hour and minute, finish hour and minute.
     QStringList m_times{QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("23"),
                         QStringLiteral("59")};

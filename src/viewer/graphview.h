@@ -29,6 +29,8 @@ public:
     virtual void showReadout(int which, const QString &text) = 0;
     // A red mark along the top edge between two x positions in plot coordinates.
     virtual void markDrag(double fromX, double toX) = 0;
+    // The plot as last drawn, without the marks of a drag.
+    virtual void clearDragMarks() = 0;
     virtual void message(const QString &text) = 0;
 };
 

@@ -46,7 +46,8 @@ std::optional<PlotPicture> PlotModel::redraw(const DayRecords &records, const Vi
 {
     const double first = range.first;
     const double last = range.last;
-    if (first >= last)
+    // Position 0 holds no record: a range up to it is nothing loaded in this opening.
+    if (first > last || last < 1)
         return std::nullopt;
     m_energy = 0.0;
 

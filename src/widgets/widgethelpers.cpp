@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QLineEdit>
+#include <QList>
 
 namespace Brolant {
 
@@ -21,6 +22,14 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, const QStr
     // Labels show received, file and typed text too: a frame starting "<I>" is not italics.
     label->setTextFormat(Qt::PlainText);
     label->setAccessibleDescription(description);
+    return label;
+}
+
+QLabel *labelFor(QLabel *label, const QList<QWidget *> &controls)
+{
+    label->setBuddy(controls.first());
+    for (QWidget *control : controls)
+        control->setAccessibleName(label->text());
     return label;
 }
 
@@ -40,7 +49,8 @@ QLineEdit *formEdit(QFormLayout *form, QWidget *parent, const char *name, const 
                     const QString &description, int widthChars)
 {
     QLineEdit *box = fixedWidthEdit(parent, name, description, widthChars);
-    form->addRow(question, box);
+    auto *label = new QLabel(question, parent);
+    form->addRow(labelFor(label, {box}), box);
     return box;
 }
 

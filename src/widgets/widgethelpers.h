@@ -4,6 +4,7 @@
 
 #include <functional>
 
+template<typename T> class QList;
 class QDialog;
 class QFormLayout;
 class QHBoxLayout;
@@ -15,12 +16,16 @@ namespace Brolant {
 
 // How every window makes its labels and short edit boxes, so a screen reader hears the same as a
 // sighted user sees: the design name is the objectName, a label's accessible name is left to Qt
-// (its text), a label shows its text as plain text, and a box without text is named by its
-// design name.
+// (its text), a label shows its text as plain text, a control with a label of its own is named by
+// the label's text, and only a control with no visible label at all by its design name.
 namespace WidgetHelpers {
 
 QLabel *label(QWidget *parent, const char *name, const QString &text,
               const QString &description = QString());
+
+// Makes `label` the visible label of `controls` (the first is its buddy): each is named by the
+// label's text, which is what a screen reader announces. Returns the label.
+QLabel *labelFor(QLabel *label, const QList<QWidget *> &controls);
 
 // A box `widthChars` digits wide.
 QLineEdit *fixedWidthEdit(QWidget *parent, const char *name, const QString &description,

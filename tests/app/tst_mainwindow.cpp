@@ -80,10 +80,11 @@ void MainWindowTest::screenReaderHearsWhatIsShown()
     rig.link.push(italicFirst.toLatin1());
     QCOMPARE(rig.find<QLabel>("Label2")->text(), italicFirst);
     QCOMPARE(controlsHeardWrong(rig.window).join("; "), QString());
-    // Controls without text are named by their design name; buttons by their captions.
+    // Controls without any text in sight are named by their design name, the interval box by
+    // its label, buttons by their captions.
     const QList<QPair<const char *, const char *>> named{
         {"ListView1", "ListView1"}, {"BlinkData", "BlinkData"}, {"BlinkLog", "BlinkLog"},
-        {"delay", "delay"},         {"StartLogging", "Start"},  {"Check1", "COMMs"}};
+        {"delay", "Interval"},      {"StartLogging", "Start"},  {"Check1", "COMMs"}};
     for (const auto &[objectName, heard] : named)
         QCOMPARE(QAccessible::queryAccessibleInterface(rig.find<QWidget>(objectName))->text(QAccessible::Name), QString(heard));
 }

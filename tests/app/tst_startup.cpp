@@ -15,7 +15,11 @@ struct Rig : ModelRig
 {
     Rig() { folder.writeCalibration(); }
     // The setup dialog's "Abort": prog.cfg with port 0.
-    void abortInSetup() { prompts.onSetup = [this](int) { folder.writeProgramConfig("0"); }; }
+    void abortInSetup()
+    {
+        prompts.onSetup = [this](int) { folder.writeProgramConfig("0"); };
+        prompts.setupEnd = [](int) { return SetupEnd::Aborted; };
+    }
 };
 } // namespace
 
@@ -31,6 +35,7 @@ private slots:
     void liveList_data();
     void liveList();
     void portProblemLoopEndsByAbort();
+    void abortEndsTheLoopWhenProgCfgCannotSayIt();
     void missingProgramConfigLeadsToSetup();
     void brokenCalibrationStopsAtFirstFailure();
     void setupAfterAbortLeavesPortClosed();
@@ -162,6 +167,26 @@ void StartupTest::portProblemLoopEndsByAbort()
         "error:   Last Error trapped  14:05  ---  port not available  No serial device for port 7")));
     QCOMPARE(rig.view.errorTone, ErrorTone::Notice); // the last start-up put the notice back
     QVERIFY(rig.view.journal.contains(QStringLiteral("status:      possible COMMS problem")));
+}
+
+void StartupTest::abortEndsTheLoopWhenProgCfgCannotSayIt()
+{
+    Rig rig;
+    rig.folder.writeProgramConfig("7");
+    // prog.cfg cannot be written, so "Abort" leaves the bad port in it; the third turn stops a
+    // loop that would not end.
+    rig.prompts.onSetup = [&](int run) {
+        if (run == 3)
+            rig.folder.writeProgramConfig("0");
+    };
+    rig.prompts.setupEnd = [](int) { return SetupEnd::Aborted; };
+    rig.model.startUp();
+
+    QCOMPARE(rig.prompts.setupRuns, 1);
+    QVERIFY(!rig.link.isOpen());
+    QCOMPARE(rig.session.portIntent().kind, PortIntent::Kind::NoPort);
+    QCOMPARE(rig.errorLog().count("port not available"), 1);
+    QCOMPARE(rig.view.errorTone, ErrorTone::Notice);
 }
 
 void StartupTest::missingProgramConfigLeadsToSetup()

@@ -7,7 +7,10 @@
 
 #include <signal.h>
 
-ProgramProcess::ProgramProcess(QString programFolder) : m_folder(std::move(programFolder)) {}
+ProgramProcess::ProgramProcess(QString programFolder, QString program)
+    : m_folder(std::move(programFolder)), m_program(std::move(program))
+{
+}
 
 ProgramProcess::~ProgramProcess()
 {
@@ -17,19 +20,17 @@ ProgramProcess::~ProgramProcess()
     }
 }
 
-bool ProgramProcess::start(const QStringList &wrapper)
+bool ProgramProcess::start(const QStringList &wrapper, const QStringList &arguments)
 {
-    const QString executable = m_folder + QStringLiteral("/brolant");
-    if (!QFile::exists(executable) && !install())
+    if (!QFile::exists(executable()) && !install())
         return false;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     m_process.setProcessEnvironment(environment);
-    m_process.setProcessChannelMode(QProcess::ForwardedChannels);
     if (wrapper.isEmpty())
-        m_process.start(executable, {});
+        m_process.start(executable(), arguments);
     else
-        m_process.start(wrapper.first(), wrapper.mid(1) + QStringList{executable});
+        m_process.start(wrapper.first(), wrapper.mid(1) + QStringList{executable()} + arguments);
     if (!m_process.waitForStarted())
         return false;
     QDeadlineTimer deadline(wrapper.isEmpty() ? 20000 : 1500);
@@ -45,8 +46,7 @@ bool ProgramProcess::start(const QStringList &wrapper)
 
 bool ProgramProcess::install()
 {
-    return QFile::copy(qEnvironmentVariable("BROLANT_BUILD_DIR") + QStringLiteral("/brolant"),
-                       m_folder + QStringLiteral("/brolant"));
+    return QFile::copy(qEnvironmentVariable("BROLANT_BUILD_DIR") + u'/' + m_program, executable());
 }
 
 bool ProgramProcess::endWith(int signal)
@@ -54,4 +54,11 @@ bool ProgramProcess::endWith(int signal)
     ::kill(pid_t(m_process.processId()), signal);
     return m_process.waitForFinished(10000) && m_process.exitStatus() == QProcess::NormalExit
            && m_process.exitCode() == 0;
+}
+
+QString ProgramProcess::output()
+{
+    m_out += m_process.readAllStandardOutput();
+    m_errors += m_process.readAllStandardError();
+    return QString::fromLocal8Bit(m_out + m_errors);
 }

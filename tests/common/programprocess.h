@@ -2,26 +2,35 @@
 
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 
-// The real brolant, copied into a test's program folder (it lives beside its executable) and run
-// offscreen.
+// A real program of the build (brolant by default, or brolant-logger), copied into a test's
+// program folder (it lives beside its executable) and run offscreen.
 class ProgramProcess
 {
 public:
-    explicit ProgramProcess(QString programFolder);
+    explicit ProgramProcess(QString programFolder, QString program = QStringLiteral("brolant"));
     ~ProgramProcess();
 
-    // Starts the program, through `wrapper` when given (for example prlimit or setpriv), and
-    // waits until it has started up (its data folders exist, or a moment when it cannot make them).
-    bool start(const QStringList &wrapper = {});
+    // Starts the program with `arguments`, through `wrapper` when given (for example prlimit or
+    // setpriv), and waits until it has started up (its data folders exist, or a moment when it
+    // cannot make them).
+    bool start(const QStringList &wrapper = {}, const QStringList &arguments = {});
     // Copies the program into its folder; start() does it when it has not been done.
     bool install();
     bool isRunning() const { return m_process.state() == QProcess::Running; }
     // Sends `signal` and waits for the end; true when the program ended by itself with code 0.
     bool endWith(int signal);
+    // What it printed so far, standard output then standard error.
+    QString output();
     QProcess &process() { return m_process; }
+    // Where the program is copied to.
+    QString executable() const { return m_folder + u'/' + m_program; }
 
 private:
     QString m_folder;
+    QString m_program;
     QProcess m_process;
+    QByteArray m_out;
+    QByteArray m_errors;
 };

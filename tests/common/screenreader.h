@@ -23,9 +23,10 @@ inline QString shownCaption(const QString &caption)
 }
 
 // What a screen reader hears from a window's controls with text (labels, buttons, check boxes,
-// radio buttons, group boxes) that differs from what they show: one
+// radio buttons, group boxes) and from the controls that labels name, that differs from what
+// they show: one
 // "objectName: heard \"...\", shown \"...\"" line per control; empty when it hears what it sees.
-// Controls without text (lamps, boxes beside a question) are named otherwise and left out.
+// Controls without text and without a label (lamps, lists) are named otherwise and left out.
 inline QStringList controlsHeardWrong(const QWidget &window)
 {
     QStringList wrong;
@@ -47,6 +48,12 @@ inline QStringList controlsHeardWrong(const QWidget &window)
     }
     for (QGroupBox *group : window.findChildren<QGroupBox *>())
         compare(group, shownCaption(group->title()));
+    // A control with a label of its own is heard by what the label shows, not by its design name:
+    // a screen reader announces the name, whatever label the control points to.
+    for (QLabel *label : window.findChildren<QLabel *>()) {
+        if (QWidget *control = label->buddy())
+            compare(control, shownCaption(label->text()));
+    }
     return wrong;
 }
 

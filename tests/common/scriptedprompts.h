@@ -14,11 +14,17 @@ class ScriptedPrompts final : public Prompts
 public:
     QStringList messages;
     int setupRuns = 0;
-    // What "the user" does in the setup dialog; by default closes it by its frame.
+    // What "the user" does in the setup dialog, and how the dialog ends; by default closes it by
+    // its frame.
     std::function<void(int run)> onSetup = [](int) {};
+    std::function<SetupEnd(int run)> setupEnd = [](int) { return SetupEnd::Closed; };
 
     void message(const QString &text) override { messages << text; }
-    void runProgramSetup() override { onSetup(++setupRuns); }
+    SetupEnd runProgramSetup() override
+    {
+        onSetup(++setupRuns);
+        return setupEnd(setupRuns);
+    }
     int viewerRuns = 0;
     void runLogViewer() override { ++viewerRuns; }
     int calibrationRuns = 0;

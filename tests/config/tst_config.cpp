@@ -22,8 +22,8 @@ private slots:
     void lookup();
     void programConfigLayout();
     void calibrationLayout();
-    void setupFormReadsInOrderAndStops_data();
-    void setupFormReadsInOrderAndStops();
+    void setupFormReadsEveryValueItCan_data();
+    void setupFormReadsEveryValueItCan();
     void readRefusesMissingAndHugeFiles();
     void failedWriteKeepsOldFile();
     void failedAppendLeavesNoHalfLine();
@@ -102,7 +102,7 @@ void ConfigTest::calibrationLayout()
                         "<RPMDivider>4</RPMDivider>\r\n<WSDivider></WSDivider>\r\n"));
 }
 
-void ConfigTest::setupFormReadsInOrderAndStops_data()
+void ConfigTest::setupFormReadsEveryValueItCan_data()
 {
     QTest::addColumn<QString>("content");
     QTest::addColumn<bool>("complete");
@@ -126,20 +126,20 @@ void ConfigTest::setupFormReadsInOrderAndStops_data()
     QTest::newRow("numeric comparison: 012 is 12")
         << QString(all).replace("<SV>12</SV>", "<SV>012</SV>") << true << "3" << "30" << 1 << 12
         << 57600;
-    QTest::newRow("stops at a broken LogOn")
+    QTest::newRow("a broken LogOn keeps the rest")
         << QString(all).replace("<LogOn>1</LogOn>", "<LogOn>7</LogOn>") << false << "3" << "30"
-        << 0 << 24 << 4800;
-    QTest::newRow("stops at a missing closing tag")
-        << QString(all).replace("</LogDelay>", "") << false << "3" << "60" << 0 << 24 << 4800;
+        << 0 << 12 << 57600;
+    QTest::newRow("a missing closing tag keeps the rest")
+        << QString(all).replace("</LogDelay>", "") << false << "3" << "60" << 1 << 12 << 57600;
     QTest::newRow("greyed box kept as 2")
         << QString(all).replace("<LogOn>1</LogOn>", "<LogOn>2</LogOn>") << true << "3" << "30"
         << 2 << 12 << 57600;
-    QTest::newRow("SV not a number stops")
+    QTest::newRow("SV not a number keeps the rest")
         << QString(all).replace("<SV>12</SV>", "<SV>abc</SV>") << false << "3" << "30" << 1 << 24
-        << 4800;
+        << 57600;
 }
 
-void ConfigTest::setupFormReadsInOrderAndStops()
+void ConfigTest::setupFormReadsEveryValueItCan()
 {
     QFETCH(QString, content);
     QFETCH(bool, complete);

@@ -13,6 +13,7 @@
 #include "session/loggersession.h"
 #include "text/failure.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -62,6 +63,7 @@ private slots:
     void calibrateButton_data();
     void calibrateButton();
     void boardValuesShowInTheDialog();
+    void unpluggedPinnedBoardIsNoOtherDevice();
     void screenReaderHearsWhatIsShown();
     void valuesShownWhole_data();
     void valuesShownWhole();
@@ -253,6 +255,26 @@ void CalibrationTest::boardValuesShowInTheDialog()
     QCOMPARE(dialog.findChild<QLabel *>("txtWindSpeed")->text(), QStringLiteral("4.5 m/s"));
 }
 
+void CalibrationTest::unpluggedPinnedBoardIsNoOtherDevice()
+{
+    ProgramFolder folder;
+    folder.writeProgramConfig("1");
+    folder.writeCalibration();
+    QVERIFY(QFile::link(folder.file("board"), folder.file("COM1"))); // the board is not plugged in
+    QSerialPortLink link(folder.path());
+    CalibrationSession session;
+    ScriptedPrompts messages;
+    Calibrate dialog(folder.path(), link, session, messages);
+    try {
+        dialog.openPort();
+        QFAIL("the dialog opened another device");
+    } catch (const Failure &failure) {
+        QVERIFY2(failure.description.startsWith(folder.file("COM1") + " links to " + folder.file("board")),
+                 qPrintable(failure.description));
+    }
+    QVERIFY(!link.isOpen());
+}
+
 void CalibrationTest::screenReaderHearsWhatIsShown()
 {
     // An offset in settings.cfg that reads as rich text is shown as it is in the file.
@@ -261,7 +283,14 @@ void CalibrationTest::screenReaderHearsWhatIsShown()
     d.link.push("[<V>650</V><I>577</I><R>20</R><S>9</S><M>0</M><C>1256</C>]");
     QCOMPARE(d.text("txtBattVadjusted"), QStringLiteral("13 Volts"));
     QCOMPARE(d.text("OffsetV"), QStringLiteral("<i>0"));
+    QCOMPARE(d.text("Label15"), QStringLiteral("ie, for a 14 pulse generator, type in 14."));
     QCOMPARE(controlsHeardWrong(*d.dialog).join("; "), QString());
+    // Each divisor box is heard by the heading of its step.
+    const QList<QPair<const char *, const char *>> heard{
+        {"BatteryVolts", "Step 1. Set Voltage"}, {"BatteryCurrent", "Step 2. Set Current"},
+        {"PulseDivider", "Step 3. Set RPM"}, {"Pulse2Divider", "Step 4. Set Wind Speed"}};
+    for (const auto &[objectName, name] : heard)
+        QCOMPARE(QAccessible::queryAccessibleInterface(d.dialog->findChild<QWidget *>(objectName))->text(QAccessible::Name), QString(name));
 }
 
 void CalibrationTest::valuesShownWhole_data()

@@ -70,9 +70,12 @@ private slots:
     void abortSavesPortZeroWithEdits();
     void frameCloseWritesNothing();
     void unknownOptionsFallBackToDesign();
+    void greyedBoxWrittenBackAsTwo_data();
     void greyedBoxWrittenBackAsTwo();
-    void brokenFieldKeepsEveryValueBeforeIt_data();
-    void brokenFieldKeepsEveryValueBeforeIt();
+    void brokenFieldKeepsEveryOtherValue_data();
+    void brokenFieldKeepsEveryOtherValue();
+    void abortClosesEvenWhenNothingCanBeWritten();
+    void controlsHeardByTheirLabels();
     void missingFileOpensWithDesignValues();
     void failedWriteKeepsTheOldFile();
     void portDeviceIsNamed();
@@ -185,7 +188,7 @@ void ProgramSetupTest::abortSavesPortZeroWithEdits()
     d.type("LogDelay", "30");
     d.click("Command2");
     QCOMPARE(d.file(), QByteArray(kSaved).replace("<Port>1<", "<Port>0<").replace(">60<", ">30<"));
-    QCOMPARE(d.dialog->result(), int(QDialog::Accepted));
+    QCOMPARE(d.dialog->result(), int(ProgramSetup::Aborted));
 }
 
 void ProgramSetupTest::frameCloseWritesNothing()
@@ -211,25 +214,34 @@ void ProgramSetupTest::unknownOptionsFallBackToDesign()
     QCOMPARE(d.file(), QByteArray(kSaved).replace("<SV>12<", "<SV>24<").replace("<MA>20<", "<MA>10<"));
 }
 
+void ProgramSetupTest::greyedBoxWrittenBackAsTwo_data()
+{
+    QTest::addColumn<QByteArray>("way");
+    for (const char *way : {"mouse", "space bar", "Toggle"})
+        QTest::newRow(way) << QByteArray(way);
+}
+
 void ProgramSetupTest::greyedBoxWrittenBackAsTwo()
 {
+    QFETCH(QByteArray, way);
     Dialog d;
     d.folder.write("prog.cfg", QByteArray(kSaved).replace("<LogOn>0<", "<LogOn>2<").replace("<SaveExcel>0<", "<SaveExcel>2<"));
     d.open();
     QCOMPARE(d.find<QCheckBox>("LogOn")->checkState(), Qt::PartiallyChecked);
-    d.click("SaveExcel"); // the user touches one of the two
+    // The user touches one of the two, whichever way: a greyed box is then ticked.
+    QVERIFY(changeBy(d.find<QCheckBox>("SaveExcel"), way));
     d.click("Command1");
     QCOMPARE(d.file(), QByteArray(kSaved).replace("<LogOn>0<", "<LogOn>2<").replace("<SaveExcel>0<", "<SaveExcel>1<"));
 }
 
-void ProgramSetupTest::brokenFieldKeepsEveryValueBeforeIt_data()
+void ProgramSetupTest::brokenFieldKeepsEveryOtherValue_data()
 {
     QTest::addColumn<QString>("brokenTag"); // the field whose value is no number
     for (const char *tag : {"Savehtml", "SaveExcel", "LogOn", "DisplayRPM", "DisplayWS", "SV", "MA", "BR", "dispMessages"})
         QTest::newRow(tag) << QString(tag);
 }
 
-void ProgramSetupTest::brokenFieldKeepsEveryValueBeforeIt()
+void ProgramSetupTest::brokenFieldKeepsEveryOtherValue()
 {
     QFETCH(QString, brokenTag);
     // No value equals the dialog's design value, so each line tells whether it was read.
@@ -239,15 +251,47 @@ void ProgramSetupTest::brokenFieldKeepsEveryValueBeforeIt()
                               {"DisplayWS", "1", "0"}, {"WSUnits", "km/h", ""}, {"SV", "12", "24"},
                               {"MA", "50", "20"}, {"BR", "9600", "4800"}, {"dispMessages", "1", "0"}};
     QString file = "Program Config File\r\n\r\n", expected = file;
-    bool readSoFar = true;
     for (const Field &field : fields) {
-        readSoFar = readSoFar && field.tag != brokenTag;
-        file += QStringLiteral("<%1>%2</%1>\r\n").arg(field.tag, field.tag == brokenTag ? "x" : field.inFile);
-        expected += QStringLiteral("<%1>%2</%1>\r\n").arg(field.tag, readSoFar ? field.inFile : field.design);
+        const bool broken = field.tag == brokenTag;
+        file += QStringLiteral("<%1>%2</%1>\r\n").arg(field.tag, broken ? "x" : field.inFile);
+        expected += QStringLiteral("<%1>%2</%1>\r\n").arg(field.tag, broken ? field.design : field.inFile);
     }
-    SetupForm form;
-    QVERIFY(form.takeFrom(ProgramConfig::fromText(file)));
-    QCOMPARE(form.toConfig().toFileText(), expected + "\r\n");
+    Dialog d;
+    d.folder.write("prog.cfg", file.toLatin1());
+    d.open();
+    QVERIFY(d.find<QLabel>("LoadProblem")->text().contains(brokenTag));
+    d.click("Command1");
+    QCOMPARE(d.file(), (expected + "\r\n").toLatin1());
+}
+
+void ProgramSetupTest::abortClosesEvenWhenNothingCanBeWritten()
+{
+    Dialog d;
+    d.folder.writeProgramConfig("7");
+    d.open();
+    {
+        const FileSizeLimit diskFull(16);
+        d.click("Command2");
+    }
+    QCOMPARE(d.messages.messages.size(), 1);
+    QVERIFY(d.messages.messages.first().startsWith("The settings could not be saved, and prog.cfg is unchanged."));
+    QVERIFY(!d.dialog->isVisible());
+    QCOMPARE(d.dialog->result(), int(ProgramSetup::Aborted));
+    QVERIFY(d.file().contains("<Port>7</Port>"));
+}
+
+void ProgramSetupTest::controlsHeardByTheirLabels()
+{
+    Dialog d;
+    d.folder.writeProgramConfig("1");
+    d.open();
+    const QList<QPair<const char *, const char *>> heard{
+        {"PortNumber", "Com port"}, {"Savehtml", "Save HTML page?"}, {"SaveExcel", "Save Excel File?"},
+        {"LogDelay", "Default Logging Interval"}, {"LogOn", "Start Logger Automatically?"},
+        {"DisplayRPM", "Display RPM?"}, {"DisplayMessages", "Display messages"},
+        {"DisplayWS", "Display Wind Speed?"}, {"WSUnits", "Wind Speed Units"}};
+    for (const auto &[objectName, name] : heard)
+        QCOMPARE(QAccessible::queryAccessibleInterface(d.find<QWidget>(objectName))->text(QAccessible::Name), QString(name));
 }
 
 void ProgramSetupTest::missingFileOpensWithDesignValues()

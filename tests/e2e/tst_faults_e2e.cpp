@@ -25,6 +25,8 @@ private slots:
     void brokenConfiguration();
     void fullDiskKeepsWholeLines();
     void readOnlyProgramFolder();
+    void unpluggedPinnedBoardIsNoOtherDevice_data();
+    void unpluggedPinnedBoardIsNoOtherDevice();
 };
 
 void FaultsTest::brokenConfiguration_data()
@@ -104,6 +106,34 @@ void FaultsTest::readOnlyProgramFolder()
     QVERIFY(program.endWith(SIGTERM));
     QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System, QDir::Name),
              (QStringList{"COM1", "brolant", "prog.cfg", "settings.cfg"}));
+}
+
+void FaultsTest::unpluggedPinnedBoardIsNoOtherDevice_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::newRow("brolant: the port-problem loop") << "brolant";
+    QTest::newRow("brolant-logger: retries until the board is there") << "brolant-logger";
+}
+
+void FaultsTest::unpluggedPinnedBoardIsNoOtherDevice()
+{
+    QFETCH(QString, program);
+    ProgramFolder folder;
+    folder.writeProgramConfig("1", "1", "1");
+    folder.writeCalibration();
+    // COM1 pins the board, which is not plugged in; this machine has other serial devices.
+    QVERIFY(QFile::link(folder.file("board"), folder.file("COM1")));
+    ProgramProcess process(folder.path(), program);
+    QVERIFY(process.start());
+    QTRY_VERIFY_WITH_TIMEOUT(folder.read("errorlog.txt").contains("port not available"), 10000);
+    QVERIFY2(folder.read("errorlog.txt").contains(folder.file("COM1").toLocal8Bit()), folder.read("errorlog.txt").constData());
+    BoardProcess board; // plugged in only for the logger, and until the end
+    if (program == "brolant-logger") {
+        QVERIFY(board.start(folder.file("board"), {"--frame", "[<V>650</V><I>577</I><R>20</R><S>9</S><M>0</M><C>1256</C>]", "--rate", "10"}));
+        QTRY_VERIFY_WITH_TIMEOUT(folder.read("logs/P_" + DateText::dateStamp(QDate::currentDate()) + ".txt").contains("<V>13.00</V>"), 12000);
+    }
+    QVERIFY(process.endWith(SIGTERM));
+    QCOMPARE(folder.read("errorlog.txt").count("port not available"), 1);
 }
 
 QTEST_GUILESS_MAIN(FaultsTest)

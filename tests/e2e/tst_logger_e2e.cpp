@@ -2,6 +2,7 @@
 #include "fakeclock.h"
 #include "fakeseriallink.h"
 #include "programfolder.h"
+#include "programprocess.h"
 #include "session/loggersession.h"
 
 #include <QDate>
@@ -43,6 +44,7 @@ class LoggerEndToEndTest : public QObject
 private slots:
     void logsLikeTheMainWindow();
     void waitsForItsPortWithoutAsking();
+    void saysWhyItDoesNotLog();
 };
 
 void LoggerEndToEndTest::logsLikeTheMainWindow()
@@ -107,6 +109,22 @@ void LoggerEndToEndTest::waitsForItsPortWithoutAsking()
     ::kill(pid_t(logger.processId()), SIGTERM);
     QVERIFY(logger.waitForFinished(10000));
     QCOMPARE(logger.exitCode(), 0);
+}
+
+void LoggerEndToEndTest::saysWhyItDoesNotLog()
+{
+    ProgramFolder folder;
+    folder.writeProgramConfig("1", "1", "abc");
+    folder.writeCalibration();
+    BoardProcess board;
+    QVERIFY(board.start(folder.file("COM1"), {"--frame", QString(kFrame), "--rate", "10"}));
+    ProgramProcess logger(folder.path(), "brolant-logger");
+    QVERIFY(logger.start());
+    const QString why = QStringLiteral("LogDelay is not a number: \"abc\"");
+    QTRY_VERIFY_WITH_TIMEOUT(folder.read("errorlog.txt").contains(why.toLatin1()), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(logger.output().contains(why), 10000);
+    QVERIFY(logger.endWith(SIGTERM));
+    QCOMPARE(folder.read("errorlog.txt").count("LogDelay"), 1);
 }
 
 QTEST_GUILESS_MAIN(LoggerEndToEndTest)

@@ -27,6 +27,16 @@ for f in usr/bin/brolant usr/bin/brolant-logger usr/bin/brolant-board usr/share/
          usr/share/doc/brolant/examples/brolant-logger.service; do
     [ -e "$root/$f" ] || { echo "missing from the package: $f"; exit 1; }
 done
+# Each program's manual page, which names every option the program answers.
+for program in brolant brolant-logger brolant-board; do
+    page="$root/usr/share/man/man1/$program.1.gz"
+    [ -e "$page" ] || { echo "missing from the package: the manual page of $program"; exit 1; }
+    options=$(QT_QPA_PLATFORM=offscreen "$root/usr/bin/$program" --help | grep -o -- '--[a-z-]*' | sort -u)
+    for option in $options; do
+        zcat "$page" | sed 's/\\-/-/g' | grep -q -- "$option" \
+            || { echo "the manual page of $program does not name $option"; exit 1; }
+    done
+done
 
 export HOME="$root/home"
 unset XDG_DATA_HOME

@@ -6,6 +6,7 @@
 #include "viewer/ui/graph.h"
 #include "viewer/plotmodel.h"
 #include "viewer/ui/plotwidget.h"
+#include "widgets/elidedlabel.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -14,7 +15,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextDocumentFragment>
 
 using namespace Brolant;
 
@@ -57,7 +60,20 @@ struct Viewer
     }
     GraphModel &model() { return graph->model(); }
     QString text(const char *name) const { return graph->findChild<QWidget *>(name)->property("text").toString(); }
+    QListWidget *list(const char *name) const { return graph->findChild<QListWidget *>(name); }
+    // A click on a row of the file list, as the user makes it.
+    void clickFile(int row) const
+    {
+        QListWidget *files = list("File1");
+        QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(files->item(row)).center());
+    }
 };
+
+// What a tooltip shows: rich text rendered, plain text as it is.
+QString shownTooltip(const QString &tooltip)
+{
+    return Qt::mightBeRichText(tooltip) ? QTextDocumentFragment::fromHtml(tooltip).toPlainText() : tooltip;
+}
 } // namespace
 
 class ViewerTest : public QObject
@@ -75,8 +91,14 @@ private slots:
     void plotNumbers();
     void fittedScales();
     void readoutAndZoom();
-    void releaseLeftOfPressMovesFirst();
+    void pressWithoutZoomChangesNothing_data();
+    void pressWithoutZoomChangesNothing();
     void clickOnThePlotNeverZooms();
+    void returnInTheFileListLoadsOnce_data();
+    void returnInTheFileListLoadsOnce();
+    void oneRecordDayShowsItsOwnTimes();
+    void dayIsReadFromTheFolderShown();
+    void longAndOddNamesShownWhole();
     void everyStepOfAViewIsDrawn();
     void switchesRedrawWhateverChangesThem_data();
     void switchesRedrawWhateverChangesThem();
@@ -223,7 +245,13 @@ void ViewerTest::plotNumbers()
     QCOMPARE(PlotModel::y(twelveToFourteen, 13.0), 1.05);
     QCOMPARE(PlotModel::y(twelveToFourteen, 12.0), 2.05);
 
-    QVERIFY(!plot.redraw(records, {1, 1}, PlotOptions(), settings)); // one record: nothing drawn
+    // One record: no line, but its own times and total.
+    const auto one = plot.redraw(records, {1, 1}, PlotOptions(), settings);
+    QVERIFY(one);
+    QCOMPARE(one->width, 0.0);
+    QCOMPARE(plot.texts().finish, QStringLiteral("00:01"));
+    QCOMPARE(plot.texts().energy, QStringLiteral("0 Wh"));
+    QVERIFY(!plot.redraw(records, {0, 0}, PlotOptions(), settings)); // nothing loaded in this opening
 }
 
 void ViewerTest::fittedScales()
@@ -276,15 +304,45 @@ void ViewerTest::readoutAndZoom()
     QVERIFY(!viewer.model().dragActive());
 }
 
-void ViewerTest::releaseLeftOfPressMovesFirst()
+void ViewerTest::pressWithoutZoomChangesNothing_data()
 {
+    QTest::addColumn<double>("press"); // share of the plot's width
+    QTest::addColumn<double>("release");
+    QTest::newRow("plain click") << 0.5 << 0.5;
+    QTest::newRow("release left of the press") << 0.5 << 0.25;
+}
+
+void ViewerTest::pressWithoutZoomChangesNothing()
+{
+    QFETCH(double, press);
+    QFETCH(double, release);
     Viewer viewer;
-    viewer.model().fileClicked("P_2010_03_07.txt");
-    viewer.model().pressed(30.0);
-    viewer.model().released(20.0);
-    QCOMPARE(viewer.model().range().first, 30.0);
+    viewer.clickFile(0);
+    const QStringList boxes = viewer.graph->times();
+    QCOMPARE(boxes, (QStringList{"00", "01", "01", "40"}));
+    QWidget *plot = viewer.graph->findChild<QWidget *>("Plot");
+    const QPoint pressAt(int(plot->width() * press), 50);
+    const QPoint releaseAt(int(plot->width() * release), 50);
+    QTest::mouseMove(plot, pressAt);
+    QTest::mousePress(plot, Qt::LeftButton, {}, pressAt);
+    QTest::mouseMove(plot, releaseAt);
+    QTest::mouseRelease(plot, Qt::LeftButton, {}, releaseAt);
+    QCOMPARE(viewer.graph->times(), boxes);
+    QCOMPARE(viewer.model().range().first, 1.0);
     QCOMPARE(viewer.model().range().last, 100.0);
-    QVERIFY(viewer.messages.messages.isEmpty());
+
+    // The plot, its total and the export still agree on the whole day.
+    auto *windSpeed = viewer.graph->findChild<QCheckBox *>("Check5");
+    windSpeed->setFocus();
+    QTest::keyClick(windSpeed, Qt::Key_Space);
+    QVERIFY(windSpeed->isChecked());
+    QCOMPARE(viewer.text("stime"), QStringLiteral("00:01"));
+    QCOMPARE(viewer.text("watts"), QStringLiteral("165 Wh"));
+    // Typed into the boxes but not displayed: the export is still named for the view shown.
+    viewer.graph->findChild<QLineEdit *>("Time1h")->setText("12");
+    QTest::mouseClick(viewer.graph->findChild<QPushButton *>("CSV"), Qt::LeftButton);
+    QCOMPARE(viewer.messages.messages, QStringList{"Done"});
+    QCOMPARE(viewer.folder.read("excel/P_2010_03_07_0001_0140.csv").count("\r\n"), 101);
 }
 
 void ViewerTest::clickOnThePlotNeverZooms()
@@ -292,19 +350,123 @@ void ViewerTest::clickOnThePlotNeverZooms()
     Viewer viewer;
     viewer.model().fileClicked("P_2010_03_07.txt");
     QWidget *plot = viewer.graph->findChild<QWidget *>("Plot");
+    const QStringList boxes = viewer.graph->times();
     QStringList zoomedAt;
     for (int x = 0; x < plot->width(); ++x) {
         const QPoint at(x, plot->height() / 2);
         QTest::mouseMove(plot, at);
         QTest::mousePress(plot, Qt::LeftButton, {}, at);
         QTest::mouseRelease(plot, Qt::LeftButton, {}, at);
-        if (viewer.model().range().last != 100.0 || !viewer.messages.messages.isEmpty()) {
+        if (viewer.model().range().first != 1.0 || viewer.model().range().last != 100.0
+            || viewer.graph->times() != boxes || !viewer.messages.messages.isEmpty()) {
             zoomedAt << QString::number(x);
             viewer.messages.messages.clear();
             viewer.model().fileClicked("P_2010_03_07.txt");
         }
     }
-    QVERIFY2(zoomedAt.isEmpty(), qPrintable("a click zoomed at pixels " + zoomedAt.join(", ")));
+    QVERIFY2(zoomedAt.isEmpty(), qPrintable("a click changed the view at pixels " + zoomedAt.join(", ")));
+}
+
+void ViewerTest::returnInTheFileListLoadsOnce_data()
+{
+    QTest::addColumn<QByteArray>("day");
+    QTest::addColumn<QString>("finish");
+    QTest::addColumn<QString>("energy");
+    QTest::newRow("100 records") << minutes(100) << "01:40" << "165 Wh";
+    QTest::newRow("two records") << minutes(2) << "00:02" << "2 Wh";
+}
+
+void ViewerTest::returnInTheFileListLoadsOnce()
+{
+    QFETCH(QByteArray, day);
+    Viewer viewer(day);
+    QListWidget *files = viewer.list("File1");
+    files->setFocus();
+    files->setCurrentRow(0);
+    QTest::keyClick(files, Qt::Key_Return);
+    QCOMPARE(viewer.messages.messages, QStringList());
+    QCOMPARE(viewer.text("stime"), QStringLiteral("00:01"));
+    QTEST(viewer.text("ftime"), "finish");
+    QTEST(viewer.text("watts"), "energy");
+}
+
+void ViewerTest::oneRecordDayShowsItsOwnTimes()
+{
+    Viewer viewer;
+    viewer.folder.write("logs/P_2010_03_08.txt", record("00:50"));
+    viewer.open();
+    viewer.clickFile(0);
+    QCOMPARE(viewer.text("watts"), QStringLiteral("165 Wh"));
+    viewer.clickFile(1);
+    QCOMPARE(viewer.text("text1"), QStringLiteral("P_2010_03_08.txt"));
+    QCOMPARE(viewer.text("stime"), QStringLiteral("00:50"));
+    QCOMPARE(viewer.text("ftime"), QStringLiteral("00:50"));
+    QCOMPARE(viewer.text("watts"), QStringLiteral("0 Wh"));
+    QCOMPARE(viewer.graph->times(), (QStringList{"00", "50", "00", "50"}));
+    QTest::mouseClick(viewer.graph->findChild<QPushButton *>("CSV"), Qt::LeftButton);
+    QCOMPARE(viewer.folder.read("excel/P_2010_03_08_0050_0050.csv"),
+             QByteArray("TIME,VOLTS,AMPS,WATTS,RPM,SPEED\r\n00:50,13.00,2.00,26.00,245,12.0\r\n"));
+}
+
+void ViewerTest::dayIsReadFromTheFolderShown()
+{
+    Viewer viewer;
+    viewer.folder.write("logs/archive/P_2010_03_07.txt", minutes(3, 600));
+    viewer.open();
+    QListWidget *folders = viewer.list("Dir1");
+    const QList<QListWidgetItem *> archive = folders->findItems("archive", Qt::MatchExactly);
+    QCOMPARE(archive.size(), 1);
+    folders->setFocus();
+    folders->setCurrentItem(archive.first());
+    QTest::keyClick(folders, Qt::Key_Return);
+    QCOMPARE(folders->currentItem()->text(), QDir::toNativeSeparators(viewer.folder.file("logs/archive")));
+    viewer.clickFile(0);
+    QCOMPARE(viewer.text("text1"), QStringLiteral("P_2010_03_07.txt"));
+    QCOMPARE(viewer.session.records.count, 3);
+    QCOMPARE(viewer.text("stime"), QStringLiteral("10:00"));
+    // The day stays the one shown, wherever the folder list goes next.
+    QTest::keyClick(folders, Qt::Key_Up);
+    QTest::keyClick(folders, Qt::Key_Return);
+    QTest::mouseClick(viewer.graph->findChild<QPushButton *>("Command1"), Qt::LeftButton);
+    QCOMPARE(viewer.session.records.count, 1); // 10:00 and 10:02 are now the limits
+    QCOMPARE(viewer.messages.messages, QStringList());
+}
+
+void ViewerTest::longAndOddNamesShownWhole()
+{
+    // A program folder whose path is far wider than the list, with a name that reads as markup.
+    ProgramFolder folder;
+    const QString program = folder.file("<b>" + QString(60, u'x') + "</b>/brolant");
+    QDir().mkpath(program + "/logs");
+    const QString day = "P_2010_03_07_from_the_old_laptop_before_the_move.txt";
+    QFile file(program + "/logs/" + day);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(minutes(10));
+    file.close();
+    ScriptedPrompts messages;
+    ViewerSession session;
+    Graph graph(program, session, messages);
+    graph.show();
+
+    auto *folders = graph.findChild<QListWidget *>("Dir1");
+    const QString logs = QDir::toNativeSeparators(program + "/logs");
+    QListWidgetItem *path = folders->currentItem();
+    QCOMPARE(path->text(), logs);
+    QVERIFY(folders->fontMetrics().horizontalAdvance(logs) > folders->viewport()->width());
+    // Drawn within the list, so its middle is what gives way, never the folder's own name.
+    QVERIFY(!folders->horizontalScrollBar()->isVisible());
+    QVERIFY(folders->visualItemRect(path).width() <= folders->viewport()->width());
+    QCOMPARE(shownTooltip(path->toolTip()), logs);
+
+    auto *files = graph.findChild<QListWidget *>("File1");
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(files->item(0)).center());
+    auto *name = graph.findChild<ElidedLabel *>("text1");
+    QVERIFY(name);
+    QCOMPARE(name->text(), day);
+    QVERIFY(name->shownText().startsWith("P_2010_"));
+    QVERIFY(name->shownText().endsWith(".txt"));
+    QVERIFY(name->shownText().contains(QChar(0x2026)));
+    QCOMPARE(shownTooltip(name->toolTip()), day);
 }
 
 void ViewerTest::everyStepOfAViewIsDrawn()
@@ -358,10 +520,10 @@ void ViewerTest::csvExport()
                     0, 86000, records);
     QCOMPARE(CsvExport::text(records, {1, 2}),
              QStringLiteral("TIME,VOLTS,AMPS,WATTS,RPM,SPEED\r\n06:15,13.46,2.10,28.25,,12.3\r\n06:16,.50,.00,.00,,.0\r\n"));
-    QCOMPARE(CsvExport::fileName("P_2010_03_07.txt", "06", "15", "18", "40"),
-             QStringLiteral("P_2010_03_07_0615_1840.csv"));
-    QVERIFY(!CsvExport::fileName("", "06", "15", "18", "40"));
-    QVERIFY(!CsvExport::fileName("P_2010_03_07.txt", "../", "15", "18", "40"));
+    QCOMPARE(CsvExport::fileName("P_2010_03_07.txt", records, {1, 2}), QStringLiteral("P_2010_03_07_0615_0616.csv"));
+    QCOMPARE(CsvExport::fileName("P_2010_03_07.txt", records, {1.4, 1.6}), QStringLiteral("P_2010_03_07_0615_0616.csv"));
+    QVERIFY(!CsvExport::fileName("", records, {1, 2}));
+    QVERIFY(!CsvExport::fileName("noname", records, {1, 2}));
 }
 
 void ViewerTest::exportOfNothingKeepsAnEarlierFile()
@@ -369,7 +531,7 @@ void ViewerTest::exportOfNothingKeepsAnEarlierFile()
     Viewer viewer(QByteArray("nothing here\r\n"));
     viewer.folder.write("excel/P_2010_03_07_0000_2359.csv", "earlier export");
     viewer.model().fileClicked("P_2010_03_07.txt");
-    viewer.model().exportClicked({"00", "00", "23", "59"});
+    viewer.model().exportClicked();
     QCOMPARE(viewer.messages.messages, (QStringList{"No data for that date", "No data for that date"}));
     QCOMPARE(viewer.folder.read("excel/P_2010_03_07_0000_2359.csv"), QByteArray("earlier export"));
 }
@@ -492,7 +654,7 @@ void ViewerTest::failedLoadLeavesNothingOfTheEarlierDay()
     viewer.model().pointerMoved(4.7);
     QCOMPARE(viewer.text("vv"), QStringLiteral("0"));
 
-    viewer.model().exportClicked({"00", "00", "23", "59"});
+    viewer.model().exportClicked();
     QCOMPARE(viewer.messages.messages.last(), QStringLiteral("No data for that date"));
     QCOMPARE(QDir(viewer.folder.file("excel")).entryList(QDir::Files), QStringList());
 }
@@ -550,13 +712,19 @@ void ViewerTest::screenReaderHearsWhatIsShown()
     QCOMPARE(controlsHeardWrong(*viewer.graph).join("; "), QString());
     for (const char *separator : {"Label4", "Label5", "Label6", "Label8"})
         QCOMPARE(viewer.text(separator), QStringLiteral(":"));
+    // The time boxes are heard by the label of their row; the lists and the plot have none.
+    const QList<QPair<const char *, const char *>> heard{
+        {"Time1h", "From"}, {"Time1m", "From"}, {"Time2h", "To"}, {"Time2m", "To"},
+        {"Dir1", "Dir1"},   {"File1", "File1"}, {"Plot", "Plot"}};
+    for (const auto &[objectName, name] : heard)
+        QCOMPARE(QAccessible::queryAccessibleInterface(viewer.graph->findChild<QWidget *>(objectName))->text(QAccessible::Name), QString(name));
     auto *folders = viewer.graph->findChild<QListWidget *>("Dir1");
     const QString logs = QDir::toNativeSeparators(viewer.folder.file("logs"));
     QCOMPARE(folders->currentItem()->text(), logs);
     // Drawn narrower than it is, the path keeps the folder's own name; the whole is a hover or a
     // screen reader's description away.
     QCOMPARE(folders->textElideMode(), Qt::ElideMiddle);
-    QCOMPARE(folders->currentItem()->toolTip(), logs);
+    QCOMPARE(shownTooltip(folders->currentItem()->toolTip()), logs);
     QAccessibleInterface *list = QAccessible::queryAccessibleInterface(folders);
     QAccessibleInterface *path = nullptr;
     for (int child = 0; child < list->childCount() && !path; ++child) {

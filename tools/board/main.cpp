@@ -3,6 +3,8 @@
 #include "framesource.h"
 #include "pseudoterminal.h"
 
+#include "platform/commandline.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -211,7 +213,6 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Simulated Brolant sensor board: sends frames on a pseudo-terminal reached through LINK."));
-    parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("LINK"), QStringLiteral("path of the link to create, for example demo/COM1"));
     parser.addOptions({
         {QStringLiteral("rate"), QStringLiteral("frames per second (0: as fast as the baud rate allows)"), QStringLiteral("fps"), QStringLiteral("1")},
@@ -228,9 +229,12 @@ int main(int argc, char *argv[])
         {QStringLiteral("delay"), QStringLiteral("wait this long before sending, so a reader can open the port"), QStringLiteral("ms"), QStringLiteral("0")},
         {QStringLiteral("exit"), QStringLiteral("exit when the frames or the script are done (else wait for a signal)")},
     });
-    parser.process(application);
-    if (parser.positionalArguments().size() != 1)
-        parser.showHelp(2);
+    if (const auto exitCode = Brolant::CommandLine::parse(parser, application, 1))
+        return *exitCode;
+    if (parser.positionalArguments().size() != 1) {
+        QTextStream(stderr) << "brolant-board: the LINK to make is missing\nTry 'brolant-board --help'.\n";
+        return Brolant::CommandLine::kUsageError;
+    }
 
     Options options;
     options.framesPerSecond = parser.value(QStringLiteral("rate")).toDouble();

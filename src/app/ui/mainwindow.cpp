@@ -90,10 +90,10 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     m_stop = button("StopLogging", QStringLiteral("Stop"), twips.rect(3540, 3390, 675, 315));
     m_logLamp = lamp("BlinkLog", twips.rect(4305, 3390, 150, 150), palette.color(QPalette::Button));
     m_logLamp->setAccessibleDescription(QStringLiteral("flashes on each log record"));
-    label("Label9", QStringLiteral("Interval"), twips.rect(480, 3795, 555, 255));
+    QLabel *intervalLabel = label("Label9", QStringLiteral("Interval"), twips.rect(480, 3795, 555, 255));
     m_interval = new QLineEdit(QStringLiteral("60"), this);
     m_interval->setObjectName(QStringLiteral("delay"));
-    m_interval->setAccessibleName(QStringLiteral("delay"));
+    WidgetHelpers::labelFor(intervalLabel, {m_interval});
     m_interval->setAccessibleDescription(QStringLiteral("logging interval in seconds"));
     m_interval->setGeometry(twips.rect(1110, 3705, 495, 315));
     label("Label10", QStringLiteral("Seconds"), twips.rect(1650, 3795, 795, 255));

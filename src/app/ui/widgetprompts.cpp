@@ -66,7 +66,7 @@ void WidgetPrompts::runCalibration()
     dialog.exec();
 }
 
-void WidgetPrompts::runProgramSetup()
+SetupEnd WidgetPrompts::runProgramSetup()
 {
     ProgramSetup dialog(m_programFolder, *this, &m_owner);
     QObject::connect(&dialog, &ProgramSetup::publishingRequested, &dialog, [this, &dialog] {
@@ -82,7 +82,14 @@ void WidgetPrompts::runProgramSetup()
         AlarmsDialog settings(m_programFolder, AlarmSettings::defaultsFor(dialog.chosen()), *this, &dialog);
         settings.exec();
     });
-    dialog.exec();
+    switch (dialog.exec()) {
+    case ProgramSetup::Aborted:
+        return SetupEnd::Aborted;
+    case QDialog::Accepted:
+        return SetupEnd::Saved;
+    default:
+        return SetupEnd::Closed;
+    }
 }
 
 } // namespace Brolant

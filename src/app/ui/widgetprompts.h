@@ -23,7 +23,7 @@ public:
     WidgetPrompts(QWidget &owner, LoggerParts &logger);
 
     void message(const QString &text) override;
-    void runProgramSetup() override;
+    SetupEnd runProgramSetup() override;
     void runLogViewer() override;
     // The viewer, with its History... button opening the Energy History beside it.
     std::unique_ptr<Graph> makeLogViewer();

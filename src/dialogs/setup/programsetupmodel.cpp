@@ -34,8 +34,8 @@ SetupForm ProgramSetupModel::load()
         m_loadProblem = QStringLiteral("%1 could not be read (%2): these are the starting values.")
                             .arg(FileName::kProgramConfig, file.readFailure()->description);
     } else if (const MaybeFailure stopped = form.takeFrom(file)) {
-        m_loadProblem = QStringLiteral("%1 could not be read completely (%2). Settings after "
-                                       "that point show their starting values.")
+        m_loadProblem = QStringLiteral("%1 could not be read completely (%2). Those settings "
+                                       "show their starting values; saving keeps all the others.")
                             .arg(FileName::kProgramConfig, stopped->description);
     }
     return form;

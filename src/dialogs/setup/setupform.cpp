@@ -4,6 +4,8 @@
 #include "text/failure.h"
 #include "text/numerictext.h"
 
+#include <QStringList>
+
 #include <algorithm>
 #include <iterator>
 
@@ -45,7 +47,7 @@ MaybeFailure SetupForm::takeFrom(const ConfigFile &file)
     const auto text = [](const QString &key, QString &into) {
         return FieldStep{key, FieldStep::Need::Text, [&into](const ConfigField &field) { into = field.text(); }};
     };
-    return file.applyInOrder({
+    const std::vector<Failure> failures = file.applyEach({
         text(ProgramTag::kPort, port),
         checkBox(ProgramTag::kSaveHtml, savehtml),
         checkBox(ProgramTag::kSaveExcel, saveExcel),
@@ -59,6 +61,12 @@ MaybeFailure SetupForm::takeFrom(const ConfigFile &file)
         option(ProgramTag::kBaudRate, br, kBaudRates),
         checkBox(ProgramTag::kDispMessages, dispMessages),
     });
+    if (failures.empty())
+        return std::nullopt;
+    QStringList reasons;
+    for (const Failure &failure : failures)
+        reasons << failure.description;
+    return Failure{reasons.join(QStringLiteral("; "))};
 }
 
 bool SetupForm::hasValidPort() const

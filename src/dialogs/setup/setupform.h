@@ -28,8 +28,9 @@ struct SetupForm
     static constexpr int kMaxAmps[] = {10, 20, 50};
     static constexpr int kBaudRates[] = {2400, 4800, 9600, 57600};
 
-    // Fills from prog.cfg in the file's key order, stopping at the first key that is missing or
-    // does not convert; what follows keeps its design value. The reason it stopped.
+    // Fills from prog.cfg every value that can be read; a key that is missing or does not convert
+    // keeps its design value, and the rest are still read, so saving repairs the file without
+    // losing them. Why some could not be read, when any could not.
     MaybeFailure takeFrom(const ConfigFile &file);
 
     // The port test before saving: the port text must be a number.

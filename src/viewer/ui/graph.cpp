@@ -2,18 +2,21 @@
 
 #include "platform/messages.h"
 #include "viewer/ui/plotwidget.h"
+#include "widgets/elidedlabel.h"
 #include "widgets/widgethelpers.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace Brolant {
@@ -112,7 +115,10 @@ QWidget *Graph::buildFilePanel()
 
     auto *fileRow = new QHBoxLayout;
     fileRow->addWidget(new QLabel(QStringLiteral("File"), panel));
-    m_fileName = label(this, "text1", QString(), QStringLiteral("the day being viewed"));
+    // A long name gives way in its middle, never at the date or the ".txt" at its ends.
+    m_fileName = new ElidedLabel(panel);
+    m_fileName->setObjectName(QStringLiteral("text1"));
+    m_fileName->setAccessibleDescription(QStringLiteral("the day being viewed"));
     fileRow->addWidget(m_fileName, 1);
     column->addLayout(fileRow);
 
@@ -122,8 +128,10 @@ QWidget *Graph::buildFilePanel()
     m_folders->setAccessibleDescription(
         QStringLiteral("the folder whose files are listed, first, then the folders in it"));
     m_folders->setMaximumHeight(80);
-    // A long path loses its middle, not the folder's own name at its end.
+    // A long path loses its middle, not the folder's own name at its end: its rows are drawn as
+    // wide as the list (see showFolder), never wider with a scroll bar.
     m_folders->setTextElideMode(Qt::ElideMiddle);
+    m_folders->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_files = new QListWidget(panel);
     m_files->setObjectName(QStringLiteral("File1"));
     m_files->setAccessibleName(QStringLiteral("File1"));
@@ -143,10 +151,11 @@ QWidget *Graph::buildFilePanel()
                timeBox("Time1m", QStringLiteral("00"), QStringLiteral("start minute")),
                timeBox("Time2h", QStringLiteral("23"), QStringLiteral("finish hour")),
                timeBox("Time2m", QStringLiteral("59"), QStringLiteral("finish minute"))};
-    range->addWidget(label(this, "Label2", QStringLiteral("From")), 0, 0);
+    // Each pair of boxes is heard by the label of its row, as it is seen.
+    range->addWidget(WidgetHelpers::labelFor(label(this, "Label2", QStringLiteral("From")), {m_times[0], m_times[1]}), 0, 0);
     range->addWidget(m_times[0], 0, 1);
     range->addWidget(m_times[1], 0, 3);
-    range->addWidget(label(this, "Label3", QStringLiteral("To")), 1, 0);
+    range->addWidget(WidgetHelpers::labelFor(label(this, "Label3", QStringLiteral("To")), {m_times[2], m_times[3]}), 1, 0);
     range->addWidget(m_times[2], 1, 1);
     range->addWidget(m_times[3], 1, 3);
     // The window has four separators for two places: each pair shares the cell between hour and minute.
@@ -168,7 +177,7 @@ QWidget *Graph::buildFilePanel()
         return button;
     };
     button("Command1", QStringLiteral("DISPLAY"), [this] { m_model.displayClicked(times()); })->setDefault(true);
-    button("CSV", QStringLiteral(".CSV"), [this] { m_model.exportClicked(times()); });
+    button("CSV", QStringLiteral(".CSV"), [this] { m_model.exportClicked(); });
     button("Command2", QStringLiteral("Exit"), [this] { close(); });
     column->addLayout(buttons);
     auto *history = new QPushButton(QStringLiteral("&History..."), panel);
@@ -226,13 +235,18 @@ void Graph::showFolder(const QString &path, const QStringList &subfolders, const
     const QString shown = QDir::toNativeSeparators(path);
     auto *current = new QListWidgetItem(style()->standardIcon(QStyle::SP_DirOpenIcon), shown, m_folders);
     current->setData(Qt::UserRole, path);
-    // The whole path, however narrow the list draws it.
-    current->setToolTip(shown);
+    // The whole path, however narrow the list draws it; a folder's name is never markup.
+    current->setToolTip(Qt::convertFromPlainText(shown, Qt::WhiteSpaceNoWrap));
     current->setData(Qt::AccessibleDescriptionRole, shown);
     for (const QString &subfolder : subfolders) {
         auto *item = new QListWidgetItem(style()->standardIcon(QStyle::SP_DirIcon), subfolder, m_folders);
         item->setData(Qt::UserRole, QDir(path).filePath(subfolder));
     }
+    // A list lays its rows out as wide as the widest text, and elides nothing then: rows that ask
+    // for no width are drawn as wide as the list, and a longer text loses its middle.
+    const int rowHeight = m_folders->sizeHintForRow(0);
+    for (int row = 0; row < m_folders->count(); ++row)
+        m_folders->item(row)->setSizeHint(QSize(1, rowHeight));
     m_folders->setCurrentItem(current);
     m_files->clear();
     m_files->addItems(files);
@@ -315,6 +329,23 @@ void Graph::showReadout(int which, const QString &text)
 void Graph::markDrag(double fromX, double toX)
 {
     m_plot->markDrag(fromX, toX);
+}
+
+void Graph::clearDragMarks()
+{
+    m_plot->clearMarks();
+}
+
+void Graph::keyPressEvent(QKeyEvent *event)
+{
+    // Return in a list has opened its folder or loaded its day already: it must not also press
+    // the default button, which would load the day again over the range just written back.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (focusWidget() == m_files || focusWidget() == m_folders)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void Graph::message(const QString &text)

@@ -14,6 +14,7 @@ class QListWidget;
 
 namespace Brolant {
 
+class ElidedLabel;
 class Messages;
 class PlotWidget;
 
@@ -41,11 +42,15 @@ public:
     void showPlot(const PlotPicture &picture, const PlotTexts &texts) override;
     void showReadout(int which, const QString &text) override;
     void markDrag(double fromX, double toX) override;
+    void clearDragMarks() override;
     void message(const QString &text) override;
 
 signals:
     // The user asked for the Energy History; whoever composes the windows opens it.
     void historyRequested();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QLineEdit *timeBox(const char *name, const QString &text, const QString &description);
@@ -54,7 +59,7 @@ private:
 
     Messages &m_messages;
     GraphModel m_model;
-    QLabel *m_fileName = nullptr;
+    ElidedLabel *m_fileName = nullptr;
     QListWidget *m_folders = nullptr;
     QListWidget *m_files = nullptr;
     std::array<QLineEdit *, 4> m_times{};

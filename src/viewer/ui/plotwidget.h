@@ -21,6 +21,8 @@ public:
     void clear();
     void showPicture(const PlotPicture &picture);
     void markDrag(double fromX, double toX);
+    // The picture as drawn, without the marks of a drag.
+    void clearMarks() { render(); }
 
 signals:
     void pointerMoved(double x);

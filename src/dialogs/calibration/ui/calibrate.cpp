@@ -148,7 +148,8 @@ void Calibrate::addStep(QGridLayout *grid, int &row, const char *heading, const 
                         const QList<QWidget *> &instructions, Display raw, Divisor divisor,
                         const char *sign, const char *equals, Display result)
 {
-    QLabel *title = label(this, heading, headingText);
+    // The step's heading is the label its divisor box is heard by.
+    QLabel *title = WidgetHelpers::labelFor(label(this, heading, headingText), {m_divisors[divisor]});
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);

@@ -57,9 +57,7 @@ ProgramSetup::ProgramSetup(const QString &programFolder, Messages &messages, QWi
 
     int row = 1;
     auto addRow = [&](const QString &question, QWidget *control, const QString &remark = {}) {
-        auto *label = new QLabel(question, this);
-        label->setBuddy(control);
-        grid->addWidget(label, row, kQuestion);
+        grid->addWidget(WidgetHelpers::labelFor(new QLabel(question, this), {control}), row, kQuestion);
         grid->addWidget(control, row, kControl, Qt::AlignLeft);
         if (!remark.isEmpty())
             grid->addWidget(new QLabel(remark, this), row, kRemark);
@@ -153,13 +151,16 @@ QCheckBox *ProgramSetup::checkBox(const char *name, const QString &description)
 {
     auto *box = new QCheckBox(this);
     box->setObjectName(QLatin1String(name));
-    box->setAccessibleName(QLatin1String(name));
     box->setAccessibleDescription(description);
-    // Leaving the greyed state, by a click, a key or a screen reader, is for good: from then on
-    // the box is ticked or clear.
+    // Leaving the greyed state is for good: from then on the box is ticked or clear. A click or
+    // the space bar ticks a greyed box; a screen reader's Toggle would clear it (the box counts
+    // as checked while greyed), so it ticks it too: the same change whichever way it came.
     connect(box, &QCheckBox::stateChanged, box, [box](int state) {
-        if (state != Qt::PartiallyChecked)
-            box->setTristate(false);
+        if (state == Qt::PartiallyChecked || !box->isTristate())
+            return;
+        box->setTristate(false);
+        if (state == Qt::Unchecked)
+            box->setCheckState(Qt::Checked);
     });
     return box;
 }
@@ -227,7 +228,10 @@ void ProgramSetup::saveClicked()
 void ProgramSetup::abortClicked()
 {
     m_port->setText(QStringLiteral("0"));
-    saveClicked();
+    // Abort always leaves: when prog.cfg cannot be written (the user has been told), the port
+    // stays closed all the same, or the port-problem loop would have no way out.
+    m_model.save(form());
+    done(Aborted);
 }
 
 void ProgramSetup::describePort()
@@ -240,9 +244,14 @@ void ProgramSetup::describePort()
     else if (!number || *number < 1)
         description = QStringLiteral("not a port number");
     else {
-        const QString device = PortLocator(m_programFolder).devicePath(*number);
-        description = device.isEmpty() ? QStringLiteral("port %1: no such device").arg(*number)
-                                       : QStringLiteral("port %1 opens %2").arg(*number).arg(device);
+        const QString source = PortLocator(m_programFolder).source(*number);
+        const QString device = PortLocator::device(source);
+        if (source.isEmpty())
+            description = QStringLiteral("port %1: no such device").arg(*number);
+        else if (device.isEmpty())
+            description = QStringLiteral("port %1: %2").arg(QString::number(*number), PortLocator::whyGone(source));
+        else
+            description = QStringLiteral("port %1 opens %2").arg(QString::number(*number), device);
     }
     m_portDevice->setText(description);
 }

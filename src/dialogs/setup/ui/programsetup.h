@@ -18,6 +18,9 @@ class ProgramSetup final : public QDialog
     Q_OBJECT
 
 public:
+    // The dialog's result after "Abort", beside Accepted (saved) and Rejected (closed by its frame).
+    static constexpr int Aborted = QDialog::Accepted + 1;
+
     ProgramSetup(const QString &programFolder, Messages &messages, QWidget *parent = nullptr);
 
     // The settings as chosen on the form now, saved or not.

@@ -1,0 +1,90 @@
+#include "boardprocess.h"
+#include "programfolder.h"
+#include "programprocess.h"
+
+#include <QDate>
+#include <QDir>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <csignal>
+
+// The three programs' command lines: --help and --version answer and end, anything unknown is an
+// error, and --folder runs a logger with another program folder.
+class CommandLineTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void answersAndEnds_data();
+    void answersAndEnds();
+    void folderOptionRunsThere_data();
+    void folderOptionRunsThere();
+};
+
+void CommandLineTest::answersAndEnds_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("printed"); // a pattern
+    for (const char *program : {"brolant", "brolant-logger", "brolant-board"}) {
+        QTest::addRow("%s --help", program) << program << QStringList{"--help"} << 0 << QStringLiteral("^Usage: \\S*%1 \\[options\\]").arg(program);
+        QTest::addRow("%s --version", program) << program << QStringList{"--version"} << 0 << QStringLiteral("^%1 \\d+\\.\\d+\\.\\d+\n").arg(program);
+        QTest::addRow("%s --bogus", program) << program << QStringList{"--bogus"} << 2 << QStringLiteral("Unknown option 'bogus'");
+    }
+    QTest::newRow("brolant-logger --help-all") << "brolant-logger" << QStringList{"--help-all"} << 0 << "^Usage: ";
+    QTest::newRow("brolant --help lists --folder") << "brolant" << QStringList{"--help"} << 0 << "--folder <DIR>";
+    QTest::newRow("brolant-logger --folder without a folder") << "brolant-logger" << QStringList{"--folder"} << 2 << "Missing value after '--folder'";
+    QTest::newRow("brolant-logger with an argument") << "brolant-logger" << QStringList{"logs"} << 2 << "Unexpected argument: logs";
+}
+
+void CommandLineTest::answersAndEnds()
+{
+    QFETCH(QString, program);
+    QFETCH(QStringList, arguments);
+    ProgramFolder folder;
+    ProgramProcess process(folder.path(), program);
+    QVERIFY(process.install());
+    QProcess &run = process.process();
+    run.start(process.executable(), arguments);
+    QVERIFY(run.waitForFinished(20000));
+    QCOMPARE(run.exitStatus(), QProcess::NormalExit);
+    QTEST(run.exitCode(), "exitCode");
+    QFETCH(QString, printed);
+    const QString output = process.output();
+    QVERIFY2(QRegularExpression(printed).match(output).hasMatch(), qPrintable(output));
+    // Answering is all it did: no program folder made beside it, nothing logged.
+    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{program});
+}
+
+void CommandLineTest::folderOptionRunsThere_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::newRow("brolant") << "brolant";
+    QTest::newRow("brolant-logger") << "brolant-logger";
+}
+
+void CommandLineTest::folderOptionRunsThere()
+{
+    QFETCH(QString, program);
+    ProgramFolder installed;
+    ProgramFolder secondBoard;
+    secondBoard.writeProgramConfig("1", "1", "1");
+    secondBoard.writeCalibration();
+    BoardProcess board;
+    QVERIFY(board.start(secondBoard.file("COM1"), {"--frame", "[<V>650</V><I>577</I><R>20</R><S>9</S><M>0</M><C>1256</C>]", "--rate", "10"}));
+    ProgramProcess process(installed.path(), program);
+    QVERIFY(process.install());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.process().setProcessEnvironment(environment);
+    process.process().start(process.executable(), {"--folder", secondBoard.path()});
+    const QString day = "logs/P_" + QDate::currentDate().toString("yyyy_MM_dd") + ".txt";
+    QTRY_VERIFY_WITH_TIMEOUT(secondBoard.read(day).contains("<V>13.00</V>"), 15000);
+    QVERIFY(process.endWith(SIGTERM));
+    QCOMPARE(QDir(installed.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{program});
+}
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "tst_commandline_e2e.moc"
