@@ -105,7 +105,7 @@ void WebDashboard::retry()
 
 void WebDashboard::listen(const WebSettings &settings)
 {
-    auto server = std::make_unique<WebServer>(m_state, settings.password, m_limits);
+    auto server = std::make_unique<WebServer>(m_state, settings, m_limits);
     connect(server.get(), &WebServer::problemFound, this, &WebDashboard::problemFound);
     QTcpServer *listener = nullptr;
     if (settings.secure()) {

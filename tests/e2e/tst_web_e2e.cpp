@@ -1,9 +1,11 @@
 #include "boardprocess.h"
 #include "loopback.h"
 #include "programfolder.h"
+#include "webclient.h"
 
 #include <QDate>
 #include <QDeadlineTimer>
+#include <QHostInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -14,6 +16,7 @@
 #include <QWebSocket>
 
 #include <csignal>
+#include <memory>
 
 namespace {
 const QByteArray kFrame("[<V>650</V><I>577</I><R>20</R><S>9</S><M>0</M><C>1256</C>]"); // 13.00 V
@@ -28,12 +31,13 @@ struct LoggerWithPage
     QProcess logger;
     int port = Loopback::freePort();
 
-    explicit LoggerWithPage(const QByteArray &password = {})
+    // `settings`: more of web.cfg, such as "<Password>secret</Password>".
+    explicit LoggerWithPage(const QByteArray &settings = {})
     {
         folder.writeProgramConfig("1", "0", "1");
         folder.writeCalibration();
         folder.write("web.cfg", "Web Config File\r\n\r\n<Enabled>1</Enabled><Listen>127.0.0.1</Listen><Port>"
-                                    + QByteArray::number(port) + "</Port><Password>" + password + "</Password>\r\n");
+                                    + QByteArray::number(port) + "</Port>" + settings + "\r\n");
     }
     ~LoggerWithPage()
     {
@@ -77,7 +81,23 @@ private slots:
     void browserShowsTheVoltsSent_data();
     void browserShowsTheVoltsSent();
     void portInUseIsReportedOnceAndLoggingGoesOn();
+    void namesAndOriginsAreChecked_data();
+    void namesAndOriginsAreChecked();
+
+private:
+    // One logger for the rows that only ask it, started by the first.
+    LoggerWithPage &sharedLogger();
+    std::unique_ptr<LoggerWithPage> m_shared;
 };
+
+LoggerWithPage &WebEndToEndTest::sharedLogger()
+{
+    if (!m_shared) {
+        m_shared = std::make_unique<LoggerWithPage>("<Hosts>shed.example.org</Hosts>");
+        m_shared->start();
+    }
+    return *m_shared;
+}
 
 void WebEndToEndTest::pushBringsTheBoardsFramesAtMostOnceASecond()
 {
@@ -101,17 +121,18 @@ void WebEndToEndTest::pushBringsTheBoardsFramesAtMostOnceASecond()
 
 void WebEndToEndTest::browserShowsTheVoltsSent_data()
 {
-    QTest::addColumn<QByteArray>("password");
+    QTest::addColumn<QByteArray>("settings");
     QTest::addColumn<QString>("user");
     QTest::newRow("no password") << QByteArray() << QString();
-    QTest::newRow("password in the bookmarked address") << QByteArray("secret") << QStringLiteral("any:secret@");
+    QTest::newRow("password in the bookmarked address") << QByteArray("<Password>secret</Password>")
+                                                        << QStringLiteral("any:secret@");
 }
 
 void WebEndToEndTest::browserShowsTheVoltsSent()
 {
-    QFETCH(QByteArray, password);
+    QFETCH(QByteArray, settings);
     QFETCH(QString, user);
-    LoggerWithPage rig(password);
+    LoggerWithPage rig(settings);
     QVERIFY(rig.start());
     QTRY_VERIFY_WITH_TIMEOUT(rig.folder.read("logs/P_" + QDate::currentDate().toString("yyyy_MM_dd").toLatin1() + ".txt")
                                  .contains("<V>13.00</V>"), 5000);
@@ -143,5 +164,47 @@ void WebEndToEndTest::portInUseIsReportedOnceAndLoggingGoesOn()
     QVERIFY2(day.count("<V>13.00</V>") >= 2, day);
 }
 
+void WebEndToEndTest::namesAndOriginsAreChecked_data()
+{
+    QTest::addColumn<QByteArray>("headers"); // of a GET of /api/live, or with "Upgrade" of the push's WebSocket; PORT is the page's
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("logged"); // once in errorlog.txt for three such requests; empty: not looked at
+    const QByteArray upgrade("Host: 127.0.0.1:PORT\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n"
+                             "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\nSec-WebSocket-Version: 13\r\n");
+    QTest::newRow("the address it listens on") << QByteArray("Host: 127.0.0.1:PORT\r\n") << 200 << QByteArray();
+    QTest::newRow("this computer's name") << "Host: " + QHostInfo::localHostName().toLatin1() + ":PORT\r\n" << 200
+                                          << QByteArray();
+    QTest::newRow("a name given in Hosts") << QByteArray("Host: shed.example.org:PORT\r\n") << 200 << QByteArray();
+    QTest::newRow("another site's name pointed here (DNS rebinding)")
+        << QByteArray("Host: attacker.example:PORT\r\n") << 421
+        << QByteArray("web page refused a request  the unknown name \"attacker.example\", to be added to Hosts in web.cfg "
+                      "if it is this computer's, from 127.0.0.1 (the same again within 10 minutes is not logged)");
+    QTest::newRow("the page opening its push") << upgrade + "Origin: http://127.0.0.1:PORT\r\n" << 101 << QByteArray();
+    QTest::newRow("a script opening the push, saying no page") << upgrade << 101 << QByteArray();
+    QTest::newRow("another site's page opening the push")
+        << upgrade + "Origin: http://attacker.example\r\n" << 403
+        << QByteArray("web page refused a request  a page of another site opening the live readings from 127.0.0.1");
+}
+
+void WebEndToEndTest::namesAndOriginsAreChecked()
+{
+    QFETCH(QByteArray, headers);
+    QFETCH(int, status);
+    QFETCH(QByteArray, logged);
+    LoggerWithPage &rig = sharedLogger();
+    const QByteArray target = headers.contains("Upgrade") ? "/api/push" : "/api/live";
+    const QByteArray request = "GET " + target + " HTTP/1.1\r\n" + headers.replace("PORT", QByteArray::number(rig.port)) + "\r\n";
+    for (int time = 0; time < 3; ++time) {
+        const HttpAnswer answer = WebClient::exchange(rig.port, request);
+        QCOMPARE(answer.status, status);
+        if (status == 421) // says what to do about it
+            QVERIFY2(answer.body.contains("\"attacker.example\"") && answer.body.contains("add it to Hosts in web.cfg"),
+                     answer.body);
+    }
+    if (!logged.isEmpty())
+        QCOMPARE(rig.folder.read("errorlog.txt").count(logged), 1);
+}
+
 QTEST_MAIN(WebEndToEndTest)
 #include "tst_web_e2e.moc"
+
