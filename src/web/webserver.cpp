@@ -57,9 +57,9 @@ WebServer::WebServer(LiveState &state, const WebSettings &settings, const WebLim
       m_limits(limits),
       m_hosts(settings.hosts),
       m_secure(settings.secure()),
-      m_guard(limits, state.clock(), [this] { return m_push.clients(); }),
-      m_rates(limits.burst, limits.perSecond),
       m_push(state, limits),
+      m_guard(limits, state.clock(), m_push),
+      m_rates(limits.burst, limits.perSecond),
       m_reads(limits.pendingReads)
 {
     QByteArray ticket(kTicketBytes, Qt::Uninitialized);
@@ -139,6 +139,7 @@ bool WebServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *soc
         if (!reply) {
             // The socket is the WebSocket's from here on, and the push's limits apply to it.
             m_guard.release(socket);
+            m_push.expect(socket);
             return true;
         }
     }
@@ -208,8 +209,10 @@ std::optional<HttpReply> WebServer::pushRefusal(const QHttpServerRequest &reques
         refused(address, QStringLiteral("a page of another site opening the live readings"));
         return HttpReply::text(Status::Forbidden, QStringLiteral("Refused: only the page itself may open the live readings."));
     }
-    if (!m_push.hasRoom())
+    if (!m_push.hasRoom()) {
+        refused(address, QStringLiteral("more than %1 pages open at once").arg(m_limits.pushClients));
         return HttpReply::text(Status::ServiceUnavailable, QStringLiteral("As many pages as can be served are open."));
+    }
     return std::nullopt;
 }
 

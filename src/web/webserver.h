@@ -66,10 +66,10 @@ private:
     KnownHosts m_hosts;
     bool m_secure = false;
     QByteArray m_pushTicket;
+    LivePush m_push;
     ConnectionGuard m_guard;
     RateLimiter m_rates;
     RefusalEpisodes m_episodes;
-    LivePush m_push;
     BackgroundReads m_reads;
 };
 

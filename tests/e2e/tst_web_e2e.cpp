@@ -11,12 +11,14 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWebSocket>
 
 #include <csignal>
 #include <memory>
+#include <vector>
 
 namespace {
 const QByteArray kFrame("[<V>650</V><I>577</I><R>20</R><S>9</S><M>0</M><C>1256</C>]"); // 13.00 V
@@ -83,6 +85,7 @@ private slots:
     void portInUseIsReportedOnceAndLoggingGoesOn();
     void namesAndOriginsAreChecked_data();
     void namesAndOriginsAreChecked();
+    void oneAddressCannotTakeThePageFromEveryone();
 
 private:
     // One logger for the rows that only ask it, started by the first.
@@ -203,6 +206,31 @@ void WebEndToEndTest::namesAndOriginsAreChecked()
     }
     if (!logged.isEmpty())
         QCOMPARE(rig.folder.read("errorlog.txt").count(logged), 1);
+}
+
+void WebEndToEndTest::oneAddressCannotTakeThePageFromEveryone()
+{
+    LoggerWithPage rig;
+    QVERIFY(rig.start());
+    // 40 requests left half sent from one address, as a slow attack holds them.
+    std::vector<std::unique_ptr<QTcpSocket>> held;
+    for (int connection = 0; connection < 40; ++connection) {
+        auto socket = std::make_unique<QTcpSocket>();
+        QVERIFY(socket->bind(QHostAddress("127.0.0.2")));
+        socket->connectToHost("127.0.0.1", quint16(rig.port));
+        socket->write("GET /api/live HTTP/1.1\r\nHost: 127.0.0.1\r\n");
+        held.push_back(std::move(socket));
+    }
+    const auto count = [&held](QAbstractSocket::SocketState state) {
+        return std::count_if(held.begin(), held.end(), [state](const auto &socket) { return socket->state() == state; });
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(count(QAbstractSocket::ConnectedState) == 32 && count(QAbstractSocket::UnconnectedState) == 8,
+                             5000);
+    // Another address is served meanwhile, every time.
+    for (int request = 0; request < 20; ++request)
+        QCOMPARE(WebClient::get(rig.port, "/api/live").status, 200);
+    QCOMPARE(count(QAbstractSocket::ConnectedState), 32);
+    QCOMPARE(rig.folder.read("errorlog.txt").count("a connection beyond the 32 one address may hold at once from 127.0.0.2"), 1);
 }
 
 QTEST_MAIN(WebEndToEndTest)

@@ -32,6 +32,9 @@
 #include <QTest>
 #include <QWebSocket>
 
+#include <memory>
+#include <vector>
+
 using namespace Brolant;
 
 namespace {
@@ -126,6 +129,7 @@ private slots:
     void tooManyConnectionsAreTurnedAway();
     void namesAndOrigins_data();
     void namesAndOrigins();
+    void pushesOpenedAtOnceKeepToTheLimit();
     void pushCarriesFramesAndRecords();
     void pushWithAPasswordNeedsTheTicket();
     void httpsWithACertificate();
@@ -405,6 +409,26 @@ void WebTest::namesAndOrigins()
     QFETCH(int, status);
     WebRig rig("<Hosts>shed.example.org</Hosts>");
     QCOMPARE(WebClient::exchange(rig.port, request.replace("PORT", QByteArray::number(rig.port))).status, status);
+}
+
+void WebTest::pushesOpenedAtOnceKeepToTheLimit()
+{
+    WebLimits limits;
+    limits.pushClients = 5;
+    WebRig rig(QByteArray(), limits);
+    // All asked for before the server has answered any.
+    std::vector<std::unique_ptr<QWebSocket>> clients;
+    for (int client = 0; client < 12; ++client) {
+        clients.push_back(std::make_unique<QWebSocket>());
+        clients.back()->open(QUrl(QStringLiteral("ws://127.0.0.1:%1/api/push").arg(rig.port)));
+    }
+    const auto count = [&clients](QAbstractSocket::SocketState state) {
+        return std::count_if(clients.begin(), clients.end(), [state](const auto &client) { return client->state() == state; });
+    };
+    QTRY_COMPARE(count(QAbstractSocket::ConnectedState) + count(QAbstractSocket::UnconnectedState), 12);
+    QCOMPARE(count(QAbstractSocket::ConnectedState), 5);
+    QCOMPARE(rig.web->server()->pushClients(), 5);
+    QCOMPARE(rig.errorLog().count("web page refused a request  more than 5 pages open at once from 127.0.0.1"), 1);
 }
 
 void WebTest::pushCarriesFramesAndRecords()
