@@ -65,6 +65,10 @@ struct LoggerWithPage
     {
         return "http://" + user + QStringLiteral("127.0.0.1:%1%2").arg(port).arg(path);
     }
+    QByteArray dayLog() const
+    {
+        return folder.read("logs/P_" + QDate::currentDate().toString("yyyy_MM_dd").toLatin1() + ".txt");
+    }
 };
 
 QJsonObject live(const QVariant &message)
@@ -86,6 +90,7 @@ private slots:
     void namesAndOriginsAreChecked_data();
     void namesAndOriginsAreChecked();
     void oneAddressCannotTakeThePageFromEveryone();
+    void aKeyThatIsNotTheCertificatesIsRefused();
 
 private:
     // One logger for the rows that only ask it, started by the first.
@@ -231,6 +236,25 @@ void WebEndToEndTest::oneAddressCannotTakeThePageFromEveryone()
         QCOMPARE(WebClient::get(rig.port, "/api/live").status, 200);
     QCOMPARE(count(QAbstractSocket::ConnectedState), 32);
     QCOMPARE(rig.folder.read("errorlog.txt").count("a connection beyond the 32 one address may hold at once from 127.0.0.2"), 1);
+}
+
+void WebEndToEndTest::aKeyThatIsNotTheCertificatesIsRefused()
+{
+    QTemporaryDir certificates;
+    QVERIFY(Loopback::makeCertificates(certificates.path()));
+    QVERIFY(Loopback::makeSignedCertificate(certificates.path(), "other", "/CN=other", "subjectAltName=DNS:other\n"));
+    LoggerWithPage rig("<CertFile>" + certificates.filePath("server.crt").toUtf8() + "</CertFile><KeyFile>"
+                       + certificates.filePath("other.key").toUtf8() + "</KeyFile>");
+    QVERIFY(rig.start(false));
+    QTRY_VERIFY_WITH_TIMEOUT(rig.folder.read("errorlog.txt").contains("web page not started"), 10000);
+    const QByteArray errors = rig.folder.read("errorlog.txt");
+    QVERIFY2(errors.contains("HTTPS does not start with CertFile " + certificates.filePath("server.crt").toUtf8()
+                             + " and KeyFile " + certificates.filePath("other.key").toUtf8()
+                             + " (is the key the certificate's own?): "),
+             errors);
+    QVERIFY(!errors.contains("served"));
+    QVERIFY(!Loopback::listens(rig.port));
+    QTRY_VERIFY_WITH_TIMEOUT(rig.dayLog().contains("<V>13.00</V>"), 5000); // the logger goes on
 }
 
 QTEST_MAIN(WebEndToEndTest)
