@@ -44,7 +44,7 @@ WebDashboard::WebDashboard(LoggerSession &session, AlarmService &alarms, MqttPub
                            const WebLimits &limits, QObject *parent)
     : QObject(parent), m_session(session), m_state(session, alarms, publishing), m_limits(limits)
 {
-    m_retry.setInterval(kRetryEvery);
+    m_retry.setInterval(m_limits.portRetry);
     connect(&m_retry, &QTimer::timeout, this, &WebDashboard::retry);
     connect(&session, &LoggerSession::settingsFileChanged, this, [this](const QString &fileName) {
         if (fileName != FileName::kWebSettings || m_ended)
@@ -159,14 +159,17 @@ void WebDashboard::listen(const WebSettings &settings, const std::optional<QSslC
         // Another program may let it go (or an earlier Brolant still ending).
         report(QStringLiteral("port %1 is in use by another program; tried again every %2 seconds")
                    .arg(settings.port)
-                   .arg(kRetryEvery.count()));
+                   .arg(std::chrono::duration_cast<std::chrono::seconds>(m_limits.portRetry).count()));
         settled();
         m_retry.start();
         return;
     }
     server->bind(listener);
     m_server = std::move(server);
-    m_lastProblem.clear();
+    // What the error log said last is no longer so.
+    if (!std::exchange(m_lastProblem, QString()).isEmpty())
+        emit problemFound(QStringLiteral("web page served"),
+                          QStringLiteral("port %1 is free again: the page is served on port %1").arg(settings.port));
     settled();
     emit serving(settings.pageAddresses());
 }

@@ -24,13 +24,13 @@ class WebServer;
 // address it names, over HTTPS with a certificate (once a handshake with itself shows that its
 // key is its own) and behind a password when it gives them; nothing while it does not. A change
 // to web.cfg applies at once, and is said once its outcome is known. A port another program holds
-// is reported once and tried again quietly; the logger goes on either way.
+// is reported once and tried again quietly, and said when it is served at last; the logger goes
+// on either way.
 class WebDashboard final : public QObject
 {
     Q_OBJECT
 
 public:
-    static constexpr std::chrono::seconds kRetryEvery{30};
     static QString notStartedStage() { return QStringLiteral("web page not started"); }
 
     WebDashboard(LoggerSession &session, AlarmService &alarms, MqttPublishing &publishing,

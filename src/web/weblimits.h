@@ -32,6 +32,8 @@ struct WebLimits
     qint64 largestDayLog = 16 * 1024 * 1024;
     // The most days one request may read.
     int longestRange = 366;
+    // How often a port another program holds is tried again.
+    std::chrono::milliseconds portRetry{30'000};
 };
 
 } // namespace Brolant

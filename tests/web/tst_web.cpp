@@ -27,6 +27,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSslSocket>
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
@@ -130,6 +131,7 @@ private slots:
     void namesAndOrigins_data();
     void namesAndOrigins();
     void pushesOpenedAtOnceKeepToTheLimit();
+    void portFreeAgainIsSaid();
     void pushCarriesFramesAndRecords();
     void pushWithAPasswordNeedsTheTicket();
     void httpsWithACertificate();
@@ -429,6 +431,27 @@ void WebTest::pushesOpenedAtOnceKeepToTheLimit()
     QCOMPARE(count(QAbstractSocket::ConnectedState), 5);
     QCOMPARE(rig.web->server()->pushClients(), 5);
     QCOMPARE(rig.errorLog().count("web page refused a request  more than 5 pages open at once from 127.0.0.1"), 1);
+}
+
+void WebTest::portFreeAgainIsSaid()
+{
+    WebLimits limits;
+    limits.portRetry = std::chrono::milliseconds(100);
+    WebRig rig(QByteArray(), limits);
+    QTcpServer other;
+    QVERIFY(other.listen(QHostAddress::LocalHost));
+    rig.port = other.serverPort();
+    rig.writeSettings(QByteArray()); // a port another program holds
+    const QByteArray inUse = QStringLiteral("port %1 is in use by another program").arg(rig.port).toLatin1();
+    QTRY_VERIFY(rig.errorLog().contains(inUse));
+    QVERIFY(rig.errorLog().contains("the new settings in web.cfg apply: the page is not served"));
+    other.close();
+    QTRY_VERIFY(rig.web->isServing());
+    QCOMPARE(rig.get("/api/live").status, 200);
+    // The log's last word on the page is that it is served.
+    QVERIFY(rig.errorLog().trimmed().split('\n').last().contains(
+        QStringLiteral("web page served  port %1 is free again: the page is served on port %1").arg(rig.port).toLatin1()));
+    QCOMPARE(rig.errorLog().count(inUse), 1);
 }
 
 void WebTest::pushCarriesFramesAndRecords()
