@@ -132,6 +132,8 @@ WebRoute WebRoute::of(const QString &path, const QUrlQuery &query, const QDate &
         return made(Kind::Alarms);
     if (path == u"/api/push")
         return made(Kind::Push);
+    if (path == u"/metrics")
+        return made(Kind::Metrics);
     if (path == u"/api/powercurve")
         return range(query, Kind::PowerCurve, today, longestRange);
     if (path == u"/api/powercurve.csv")

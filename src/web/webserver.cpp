@@ -4,6 +4,7 @@
 #include "web/livestate.h"
 #include "web/webanswers.h"
 #include "web/webjson.h"
+#include "web/webmetrics.h"
 #include "web/webroutes.h"
 #include "web/websettings.h"
 
@@ -158,6 +159,9 @@ bool WebServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *soc
         write(socket, live, withBody, close);
         break;
     }
+    case WebRoute::Kind::Metrics:
+        write(socket, {Status::Ok, WebMetrics::kContentType, WebMetrics::text(m_state), {}}, withBody, close);
+        break;
     case WebRoute::Kind::Alarms:
         write(socket, HttpReply::json(WebJson::alarms(m_state.alarmBoard())), withBody, close);
         break;

@@ -17,10 +17,10 @@ struct HttpReply;
 struct WebSettings;
 
 // The live web page's server: the page's own files, its data, the daily logs and the history's
-// spreadsheets to download, and the push of live readings. Read-only: no request changes a file
-// or a setting. Every request is held to the limits, must name a host this computer answers to,
-// and is asked for the password when there is one; a WebSocket must come from the page itself.
-// Refusals that protect the logger are reported once per episode.
+// spreadsheets to download, the push of live readings and the metrics. Read-only: no request
+// changes a file or a setting. Every request is held to the limits, must name a host this
+// computer answers to, and is asked for the password when there is one; a WebSocket must come
+// from the page itself. Refusals that protect the logger are reported once per episode.
 class WebServer final : public QAbstractHttpServer
 {
     Q_OBJECT

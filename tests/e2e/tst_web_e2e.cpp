@@ -91,6 +91,7 @@ private slots:
     void namesAndOriginsAreChecked();
     void oneAddressCannotTakeThePageFromEveryone();
     void aKeyThatIsNotTheCertificatesIsRefused();
+    void metricsTellTheSentFrame();
 
 private:
     // One logger for the rows that only ask it, started by the first.
@@ -255,6 +256,38 @@ void WebEndToEndTest::aKeyThatIsNotTheCertificatesIsRefused()
     QVERIFY(!errors.contains("served"));
     QVERIFY(!Loopback::listens(rig.port));
     QTRY_VERIFY_WITH_TIMEOUT(rig.dayLog().contains("<V>13.00</V>"), 5000); // the logger goes on
+}
+
+void WebEndToEndTest::metricsTellTheSentFrame()
+{
+    LoggerWithPage rig("<Password>secret</Password>");
+    QVERIFY(rig.start());
+    QCOMPARE(WebClient::get(rig.port, "/metrics").status, 401); // behind the page's password
+    HttpAnswer metrics;
+    QTRY_VERIFY_WITH_TIMEOUT((metrics = WebClient::get(rig.port, "/metrics", WebClient::password("secret")))
+                                     .body.contains("brolant_battery_volts 13\n")
+                                 && !metrics.body.contains("brolant_records_total 0\n"),
+                             5000);
+    QCOMPARE(metrics.status, 200);
+    QCOMPARE(metrics.header("Content-Type"), QByteArray("text/plain; version=0.0.4; charset=utf-8"));
+    for (const char *line : {"brolant_charge_amps 3.25\n", "brolant_power_watts 42.25\n", "brolant_turbine_rpm 300\n",
+                             "brolant_wind_speed 4.5\n", "brolant_frames_total{result=\"rejected\"} 0\n",
+                             "brolant_frames_total{result=\"checksum\"} 0\n", "brolant_logging 1\n",
+                             "brolant_alarm_raised{name=\"LowVolts\"} 0\n", "brolant_port_state{state=\"open\"} 1\n",
+                             "brolant_port_state{state=\"retrying\"} 0\n", "brolant_broker_state{state=\"off\"} 1\n",
+                             "# TYPE brolant_frames_total counter\n"})
+        QVERIFY2(metrics.body.contains(line), line);
+    QVERIFY(!metrics.body.contains("brolant_frames_total{result=\"accepted\"} 0\n"));
+
+    QProcess promtool;
+    promtool.setProcessChannelMode(QProcess::MergedChannels);
+    promtool.start("promtool", {"check", "metrics"});
+    QVERIFY2(promtool.waitForStarted(), "promtool (Debian's prometheus) is needed: scripts/test installs it");
+    promtool.write(metrics.body);
+    promtool.closeWriteChannel();
+    QVERIFY(promtool.waitForFinished());
+    QVERIFY2(promtool.exitCode() == 0, promtool.readAll());
+    QCOMPARE(promtool.readAll(), QByteArray()); // not a word of advice either
 }
 
 QTEST_MAIN(WebEndToEndTest)
