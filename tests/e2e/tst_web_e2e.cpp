@@ -1,11 +1,17 @@
 #include "boardprocess.h"
+#include "config/calibrationsettings.h"
+#include "headlessbrowser.h"
 #include "loopback.h"
+#include "platform/programpaths.h"
 #include "programfolder.h"
 #include "webclient.h"
 
 #include <QDate>
 #include <QDeadlineTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QHostInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -20,9 +26,16 @@
 #include <memory>
 #include <vector>
 
+using namespace Brolant;
+
 namespace {
 const QByteArray kFrame("[<V>650</V><I>577</I><R>20</R><S>9</S><M>0</M><C>1256</C>]"); // 13.00 V
 constexpr int kStartMilliseconds = 15000;
+constexpr int kBrowserMilliseconds = 30000;
+// With kLargeCalibration: 123450.00 V, 0.9 A, 111105.0 W, wind 123450, a watt-hour figure of hundreds.
+const QByteArray kLargeFrame("[<V>12345</V><I>9</I><R>20</R><S>12345</S><M>0</M><C>24719</C>]");
+const CalibrationSettings kLargeCalibration{QStringLiteral("0.1"), QStringLiteral("0"), QStringLiteral("10"),
+                                            QStringLiteral("1"), QStringLiteral("0.1")};
 
 // brolant-logger, the headless program, logging every second from the simulated board on a
 // pseudo-terminal, with its web page on a free loopback port.
@@ -49,9 +62,9 @@ struct LoggerWithPage
         }
     }
     // Starts the board and the logger; with `waitForPage`, until the page answers.
-    bool start(bool waitForPage = true)
+    bool start(bool waitForPage = true, const QByteArray &frame = kFrame)
     {
-        if (!board.start(folder.file("COM1"), {"--frame", QString(kFrame), "--rate", "5"})
+        if ((!frame.isEmpty() && !board.start(folder.file("COM1"), {"--frame", QString(frame), "--rate", "5"}))
             || !QFile::copy(qEnvironmentVariable("BROLANT_BUILD_DIR") + "/brolant-logger", folder.file("brolant-logger")))
             return false;
         logger.start(folder.file("brolant-logger"), {});
@@ -70,6 +83,44 @@ struct LoggerWithPage
         return folder.read("logs/P_" + QDate::currentDate().toString("yyyy_MM_dd").toLatin1() + ".txt");
     }
 };
+
+// The elements of the page wider than their box or than the view, and the figures whose unit no
+// longer stands beside them, as the page lays them out now.
+const QString kMeasure = QStringLiteral(R"js(
+(() => {
+  const view = document.documentElement.clientWidth;
+  const named = (e) => e.tagName.toLowerCase() + (e.id ? "#" + e.id : "")
+    + (typeof e.className === "string" && e.className.trim() ? "." + e.className.trim().split(/\s+/).join(".") : "");
+  const problems = [];
+  if (document.documentElement.scrollWidth > view)
+    problems.push(`the page is ${document.documentElement.scrollWidth} px wide in a view of ${view}`);
+  for (const element of document.body.querySelectorAll("*")) {
+    const box = element.getBoundingClientRect();
+    if (box.width === 0 || getComputedStyle(element).visibility === "hidden")
+      continue;
+    if (box.left < -0.5 || box.right > view + 0.5)
+      problems.push(`${named(element)} reaches out of the view: ${box.left} to ${box.right} of ${view}`);
+    const parent = element.parentElement.getBoundingClientRect();
+    if (box.left < parent.left - 0.5 || box.right > parent.right + 0.5)
+      problems.push(`${named(element)} is wider than ${named(element.parentElement)}: ${box.left} to ${box.right} in ${parent.left} to ${parent.right}`);
+  }
+  for (const figure of document.querySelectorAll(".figure")) {
+    const value = figure.querySelector(".value").getBoundingClientRect();
+    const unit = figure.querySelector(".unit").getBoundingClientRect();
+    if (unit.width > 0 && (unit.left < value.right - 0.5 || unit.top >= value.bottom))
+      problems.push(`the unit of ${figure.querySelector(".value").id} is not beside its figure`);
+  }
+  return problems;
+})()
+)js");
+
+QStringList texts(const QJsonValue &array)
+{
+    QStringList list;
+    for (const QJsonValue item : array.toArray())
+        list << item.toString();
+    return list;
+}
 
 QJsonObject live(const QVariant &message)
 {
@@ -92,6 +143,8 @@ private slots:
     void oneAddressCannotTakeThePageFromEveryone();
     void aKeyThatIsNotTheCertificatesIsRefused();
     void metricsTellTheSentFrame();
+    void pageFitsEveryScreen_data();
+    void pageFitsEveryScreen();
 
 private:
     // One logger for the rows that only ask it, started by the first.
@@ -288,6 +341,49 @@ void WebEndToEndTest::metricsTellTheSentFrame()
     QVERIFY(promtool.waitForFinished());
     QVERIFY2(promtool.exitCode() == 0, promtool.readAll());
     QCOMPARE(promtool.readAll(), QByteArray()); // not a word of advice either
+}
+
+void WebEndToEndTest::pageFitsEveryScreen_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<bool>("dark");
+    QTest::addColumn<bool>("portFails"); // a port of a long path that will not open
+    QTest::newRow("phone, figures of four to six digits") << 360 << 780 << false << false;
+    QTest::newRow("phone set to dark, a port of a long path that will not open") << 360 << 780 << true << true;
+    QTest::newRow("desktop, figures of four to six digits") << 1280 << 800 << false << false;
+}
+
+void WebEndToEndTest::pageFitsEveryScreen()
+{
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(bool, dark);
+    QFETCH(bool, portFails);
+    LoggerWithPage rig;
+    rig.folder.write(FileName::kCalibration, kLargeCalibration.toFileText().toLatin1());
+    if (portFails) { // a file, not a serial device, named as a device is under /dev/serial/by-id
+        const QString device = rig.folder.file("usb-Silicon_Labs_CP2102N_USB_to_UART_Bridge_Controller_"
+                                               "7a2b94c8d3e1ec11b2f0a3c1d4e5f6a7-if00-port0");
+        rig.folder.write(QFileInfo(device).fileName(), QByteArray());
+        QVERIFY(QFile::link(device, rig.folder.file("COM1")));
+    }
+    QVERIFY(rig.start(true, portFails ? QByteArray() : kLargeFrame));
+    HeadlessBrowser browser;
+    QVERIFY2(browser.start(), "headless Chromium (Debian's chromium) is needed: scripts/test installs it");
+    QVERIFY(browser.emulate(width, height, dark));
+    QVERIFY(browser.open(rig.url("/")));
+    // The figures, today's records and the month's energy shown.
+    const QString shown = portFails ? R"(document.getElementById("port").textContent.includes("CP2102N"))"
+                                    : R"(document.getElementById("volts").textContent === "123450.00"
+                                         && document.getElementById("watts").textContent === "111105.0"
+                                         && document.getElementById("wind").textContent === "123450")";
+    QTRY_VERIFY_WITH_TIMEOUT(browser.evaluate(shown + QStringLiteral(R"( && document.querySelectorAll("canvas").length === 3
+                                                                       && document.getElementById("energy-summary").textContent !== "")"))
+                                 .toBool(),
+                             kBrowserMilliseconds);
+    const QStringList problems = texts(browser.evaluate(kMeasure));
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
 }
 
 QTEST_MAIN(WebEndToEndTest)

@@ -43,6 +43,7 @@
       $(name).textContent = live.time === null ? "–" : live.texts[name];
     $("wind-unit").textContent = live.windUnits;
     UNITS.wind = live.windUnits;
+    fitFigures();
     const alarms = $("alarms");
     alarms.replaceChildren(...live.alarms.map((alarm) => {
       const item = document.createElement("li");
@@ -64,6 +65,23 @@
         loadCurve();
       }
     }
+  }
+
+  // A figure too wide for its box is drawn smaller, so that it fits beside its unit: six digits
+  // fit on a phone as on a desktop.
+  function fitFigure(value) {
+    value.style.fontSize = "";
+    const box = value.parentElement;
+    const style = getComputedStyle(box);
+    const room = box.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight)
+      - parseFloat(style.columnGap) - box.querySelector(".unit").getBoundingClientRect().width;
+    const width = value.getBoundingClientRect().width;
+    if (width > room)
+      value.style.fontSize = `${Math.floor(parseFloat(getComputedStyle(value).fontSize) * room / width)}px`;
+  }
+
+  function fitFigures() {
+    document.querySelectorAll(".figure .value").forEach(fitFigure);
   }
 
   function portWords(port) {
@@ -243,7 +261,9 @@
         show: shown(name),
         value: (u, v) => (v === null || v === undefined ? "–" : `${v} ${UNITS[name]}`),
       }))),
-      axes: [axis({ values: (u, ticks) => ticks.map(clockText) }), axis({ scale: "watts", label: "W" }), axis({ scale: "volts", side: 1, label: "V", grid: { show: false } })],
+      // Words, not unit letters, on the rotated axes: a "V" turned on its side reads "<".
+      axes: [axis({ values: (u, ticks) => ticks.map(clockText) }), valueAxis({ scale: "watts", label: "watts" }),
+             valueAxis({ scale: "volts", side: 1, label: "volts", grid: { show: false } })],
       legend: { live: true },
       hooks: { setSeries: [(u, at) => {
         if (at !== null)
@@ -255,6 +275,20 @@
   function axis(extra = {}) {
     const line = css("--line");
     return Object.assign({ stroke: css("--quiet"), grid: { stroke: line, width: 1 }, ticks: { stroke: line, width: 1 } }, extra);
+  }
+
+  // An upright axis as wide as its widest figure, so that "200,000" does not run into its label.
+  function valueAxis(extra) {
+    return axis(Object.assign({
+      size: (u, values, at, cycle) => {
+        const shown = u.axes[at];
+        if (cycle > 1)
+          return shown._size; // uPlot asks again after a resize of the axis: settle
+        u.ctx.font = shown.font[0];
+        const widest = Math.max(0, ...(values || []).map((value) => u.ctx.measureText(value).width));
+        return Math.ceil(shown.ticks.size + shown.gap + widest / devicePixelRatio);
+      },
+    }, extra));
   }
 
   // History
@@ -289,7 +323,7 @@
     const computed = energy.days.some((day) => day.computed);
     $("energy-summary").textContent = (counted === 0 ? "Nothing logged this month."
       : `Total ${energy.total.toFixed(1)} Wh, a mean of ${energy.mean.toFixed(1)} Wh a day`
-        + (computed ? "; the lighter bars are computed from the daily logs." : ".")
+        + (computed ? "; the fainter bars are computed from the daily logs." : ".")
         + (energy.damagedLines > 0 ? ` ${energy.damagedLines} damaged line(s) in Whours.txt passed over.` : ""))
       + unreadableWords(energy.unreadable);
     const days = energy.days.map((day) => Number(day.date.slice(8)));
@@ -298,7 +332,7 @@
     page.energyChart = replaceChart(page.energyChart, $("energy-chart"), {
       scales: { x: { time: false, range: [0.5, days.length + 0.5] }, y: { range: (u, low, high) => [0, Math.max(1, high * 1.1)] } },
       series: [{ label: "Day" }, bars("Wh", css("--watts")), bars("Wh computed", css("--computed"))],
-      axes: [axis({ values: (u, ticks) => ticks.map((tick) => (Number.isInteger(tick) ? tick : "")) }), axis({ label: "Wh" })],
+      axes: [axis({ values: (u, ticks) => ticks.map((tick) => (Number.isInteger(tick) ? tick : "")) }), valueAxis({ label: "watt-hours" })],
     }, [days, archived, fromLogs]);
   }
 
@@ -339,7 +373,7 @@
         { label: "Mean W, few records", stroke: colour, paths: () => null, points: { show: true, size: 7, fill: css("--panel") } },
         { label: "Max W", stroke: css("--volts"), paths: () => null, points: { show: true, size: 5 } },
       ],
-      axes: [axis({ label: `wind ${UNITS.wind}` }), axis({ label: "W" })],
+      axes: [axis({ label: `wind ${UNITS.wind}` }), valueAxis({ label: "watts" })],
     }, [wind, firm, faint, most]);
   }
 
@@ -378,11 +412,13 @@
   window.addEventListener("resize", () => {
     clearTimeout(resizing);
     resizing = setTimeout(() => {
+      fitFigures();
       for (const [chart, id] of [[page.dayChart, "day-chart"], [page.energyChart, "energy-chart"], [page.curveChart, "curve-chart"]])
         if (chart !== null)
           chart.setSize({ width: $(id).clientWidth, height: CHART_HEIGHT });
     }, 150);
   });
+  document.fonts.ready.then(fitFigures);
   setInterval(showAge, 1000);
 
   fetchJson("/api/live").then((live) => {
