@@ -33,6 +33,9 @@ constexpr std::array kAssets{
     Asset{"/uPlot-LICENSE.txt", ":/web/uplot/LICENSE", "text/plain; charset=utf-8"},
     Asset{"/favicon.ico", ":/web/icon.svg", "image/svg+xml"},
     Asset{"/icon.svg", ":/web/icon.svg", "image/svg+xml"},
+    Asset{"/manifest.webmanifest", ":/web/manifest.webmanifest", "application/manifest+json"},
+    Asset{"/icon-192.png", ":/web/icon-192.png", "image/png"},
+    Asset{"/icon-512.png", ":/web/icon-512.png", "image/png"},
 };
 
 WebRoute made(Kind kind)

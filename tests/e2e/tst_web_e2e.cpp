@@ -21,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWebSocket>
+#include <QtEndian>
 
 #include <csignal>
 #include <memory>
@@ -122,6 +123,16 @@ QStringList texts(const QJsonValue &array)
     return list;
 }
 
+// The size of a PNG picture, from its header.
+QSize pngSize(const QByteArray &png)
+{
+    constexpr int kWidthAt = 16;
+    constexpr int kHeightAt = 20;
+    const auto number = [&png](int at) { return qFromBigEndian<quint32>(png.constData() + at); };
+    return png.startsWith("\x89PNG\r\n\x1a\n") && png.size() > kHeightAt + 4 ? QSize(int(number(kWidthAt)), int(number(kHeightAt)))
+                                                                         : QSize();
+}
+
 QJsonObject live(const QVariant &message)
 {
     return QJsonDocument::fromJson(message.toString().toUtf8()).object()["live"].toObject();
@@ -143,8 +154,10 @@ private slots:
     void oneAddressCannotTakeThePageFromEveryone();
     void aKeyThatIsNotTheCertificatesIsRefused();
     void metricsTellTheSentFrame();
+    void thePageInstallsAsAnApp();
     void pageFitsEveryScreen_data();
     void pageFitsEveryScreen();
+    void pageSaysWhenTheLoggerIsGone();
 
 private:
     // One logger for the rows that only ask it, started by the first.
@@ -343,6 +356,35 @@ void WebEndToEndTest::metricsTellTheSentFrame()
     QCOMPARE(promtool.readAll(), QByteArray()); // not a word of advice either
 }
 
+void WebEndToEndTest::thePageInstallsAsAnApp()
+{
+    LoggerWithPage &rig = sharedLogger();
+    const QByteArray page = WebClient::get(rig.port, "/").body;
+    QVERIFY(page.contains(R"(<link rel="manifest" href="/manifest.webmanifest")"));
+    QVERIFY(page.contains(R"js(<meta name="theme-color" media="(prefers-color-scheme: light)")js"));
+    QVERIFY(page.contains(R"js(<meta name="theme-color" media="(prefers-color-scheme: dark)")js"));
+    const HttpAnswer answer = WebClient::get(rig.port, "/manifest.webmanifest");
+    QCOMPARE(answer.header("Content-Type"), QByteArray("application/manifest+json"));
+    const QJsonObject manifest = QJsonDocument::fromJson(answer.body).object();
+    QCOMPARE(manifest["short_name"].toString(), QStringLiteral("Brolant"));
+    QVERIFY(!manifest["name"].toString().isEmpty());
+    QCOMPARE(manifest["display"].toString(), QStringLiteral("standalone"));
+    QCOMPARE(manifest["start_url"].toString(), QStringLiteral("/"));
+    QVERIFY(!manifest["theme_color"].toString().isEmpty());
+    QVERIFY(!manifest["user_preferences"]["color_scheme_dark"]["theme_color"].toString().isEmpty());
+    QStringList sizes;
+    for (const QJsonValue icon : manifest["icons"].toArray()) {
+        if (icon["type"] != "image/png")
+            continue;
+        const HttpAnswer png = WebClient::get(rig.port, icon["src"].toString());
+        QCOMPARE(png.header("Content-Type"), QByteArray("image/png"));
+        const QSize size = pngSize(png.body);
+        QCOMPARE(QStringLiteral("%1x%2").arg(size.width()).arg(size.height()), icon["sizes"].toString());
+        sizes << icon["sizes"].toString();
+    }
+    QCOMPARE(sizes, QStringList({"192x192", "512x512"}));
+}
+
 void WebEndToEndTest::pageFitsEveryScreen_data()
 {
     QTest::addColumn<int>("width");
@@ -384,6 +426,24 @@ void WebEndToEndTest::pageFitsEveryScreen()
                              kBrowserMilliseconds);
     const QStringList problems = texts(browser.evaluate(kMeasure));
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+}
+
+void WebEndToEndTest::pageSaysWhenTheLoggerIsGone()
+{
+    LoggerWithPage rig;
+    QVERIFY(rig.start());
+    HeadlessBrowser browser;
+    QVERIFY(browser.start() && browser.emulate(360, 780) && browser.open(rig.url("/")));
+    const QString offline = QStringLiteral(R"(!document.getElementById("offline").hidden
+        && document.body.classList.contains("disconnected")
+        && document.getElementById("offline").textContent.startsWith("No connection to the logger since "))");
+    QTRY_VERIFY_WITH_TIMEOUT(browser.evaluate(R"(document.getElementById("connection").textContent === "live")").toBool(),
+                             kBrowserMilliseconds);
+    QVERIFY(!browser.evaluate(offline).toBool());
+    ::kill(pid_t(rig.logger.processId()), SIGTERM);
+    QVERIFY(rig.logger.waitForFinished(10000));
+    QTRY_VERIFY_WITH_TIMEOUT(browser.evaluate(offline).toBool(), 10000);
+    QCOMPARE(browser.evaluate(R"(document.getElementById("volts").textContent)").toString(), QStringLiteral("13.00"));
 }
 
 QTEST_MAIN(WebEndToEndTest)

@@ -5,6 +5,10 @@
 (() => {
   const POLL_EVERY_MS = 3000;
   const PUSH_RETRY_MS = 15000;
+  // A push silent this long is asked whether the logger is still there (a board may be quiet for
+  // hours, a network gone leaves the socket open for minutes); an answer takes at most so long.
+  const SILENT_PUSH_MS = 20000;
+  const ANSWER_WITHIN_MS = 5000;
   const DAY_RELOAD_MS = 60000; // while polling, today's records are fetched again this often
   const STALE_AFTER_S = 60;
   const CHART_HEIGHT = 260;
@@ -13,7 +17,8 @@
 
   const $ = (id) => document.getElementById(id);
   const page = {
-    ticket: null, today: null, live: null, liveAt: 0, pushing: false, polling: null,
+    ticket: null, today: null, live: null, liveAt: 0, socket: null, pushing: false, polling: null,
+    heardAt: null, lastMessage: 0, offline: false,
     day: null, dayChart: null, month: null, energy: null, energyChart: null, curve: null, curveChart: null,
   };
 
@@ -24,8 +29,8 @@
   // them (it sends the password it already knows instead).
   const pageUrl = (path) => new URL(path, location.origin);
 
-  async function fetchJson(url) {
-    const response = await fetch(pageUrl(url), { cache: "no-store" });
+  async function fetchJson(url, signal = undefined) {
+    const response = await fetch(pageUrl(url), { cache: "no-store", signal });
     if (!response.ok)
       throw new Error((await response.text()).trim() || response.statusText);
     const ticket = response.headers.get("X-Push-Ticket");
@@ -39,6 +44,7 @@
   function showLive(live) {
     page.live = live;
     page.liveAt = performance.now();
+    heard();
     for (const name of ["volts", "amps", "watts", "wh", "rpm", "wind"])
       $(name).textContent = live.time === null ? "–" : live.texts[name];
     $("wind-unit").textContent = live.windUnits;
@@ -128,6 +134,44 @@
     return `${Math.round(seconds / 3600)} h`;
   }
 
+  // Whether the logger answers. Without a connection the page says so, and since when, rather
+  // than show its last figures as if they were now.
+
+  function heard() {
+    page.heardAt = new Date();
+    $("connection").textContent = page.pushing ? "live" : page.polling !== null ? "updated every few seconds" : "connecting";
+    if (!page.offline)
+      return;
+    page.offline = false;
+    $("offline").hidden = true;
+    document.body.classList.remove("disconnected");
+  }
+
+  function lost() {
+    $("connection").textContent = "no connection";
+    if (page.offline)
+      return;
+    page.offline = true;
+    $("offline").textContent = page.heardAt === null ? "No connection to the logger."
+      : `No connection to the logger since ${page.heardAt.toLocaleTimeString()}: the figures below are from then, not now.`;
+    $("offline").hidden = false;
+    document.body.classList.add("disconnected");
+  }
+
+  function answerWithin() {
+    return AbortSignal.timeout ? AbortSignal.timeout(ANSWER_WITHIN_MS) : undefined;
+  }
+
+  // Asks the logger now: on waking, back online, or after a silent push.
+  function probe() {
+    page.lastMessage = performance.now();
+    fetchJson("/api/live", answerWithin()).then(showLive).catch(() => {
+      lost();
+      dropPush();
+      startPolling();
+    });
+  }
+
   // Push, and polling when there is none
 
   function connectPush() {
@@ -142,12 +186,18 @@
       startPolling();
       return;
     }
+    page.socket = socket;
     socket.onopen = () => {
+      if (socket !== page.socket)
+        return;
       page.pushing = true;
+      page.lastMessage = performance.now();
       stopPolling();
-      $("connection").textContent = "live";
     };
     socket.onmessage = (event) => {
+      if (socket !== page.socket)
+        return;
+      page.lastMessage = performance.now();
       const message = JSON.parse(event.data);
       if (message.live)
         showLive(message.live);
@@ -155,19 +205,34 @@
         addRecord(message.record);
     };
     socket.onclose = () => {
+      if (socket !== page.socket)
+        return;
+      page.socket = null;
       page.pushing = false;
       startPolling();
       setTimeout(connectPush, PUSH_RETRY_MS);
     };
   }
 
+  // Lets a push go that no longer brings anything; another is tried later.
+  function dropPush() {
+    const socket = page.socket;
+    if (socket === null)
+      return;
+    page.socket = null;
+    page.pushing = false;
+    socket.close();
+    setTimeout(connectPush, PUSH_RETRY_MS);
+  }
+
   function startPolling() {
     if (page.polling !== null)
       return;
-    $("connection").textContent = "updated every few seconds";
     let sinceDay = 0;
+    const poll = () => fetchJson("/api/live", answerWithin()).then(showLive).catch(lost);
+    poll();
     page.polling = setInterval(() => {
-      fetchJson("/api/live").then(showLive).catch(showOffline);
+      poll();
       sinceDay += POLL_EVERY_MS;
       if (sinceDay >= DAY_RELOAD_MS) {
         sinceDay = 0;
@@ -179,10 +244,6 @@
   function stopPolling() {
     clearInterval(page.polling);
     page.polling = null;
-  }
-
-  function showOffline() {
-    $("connection").textContent = "the logger does not answer";
   }
 
   // Today
@@ -420,12 +481,22 @@
   });
   document.fonts.ready.then(fitFigures);
   setInterval(showAge, 1000);
+  setInterval(() => {
+    if (page.pushing && performance.now() - page.lastMessage > SILENT_PUSH_MS)
+      probe();
+  }, ANSWER_WITHIN_MS);
+  document.addEventListener("visibilitychange", () => {
+    if (!document.hidden && page.live !== null)
+      probe();
+  });
+  window.addEventListener("offline", lost);
+  window.addEventListener("online", probe);
 
-  fetchJson("/api/live").then((live) => {
+  fetchJson("/api/live", answerWithin()).then((live) => {
     showLive(live);
     connectPush();
   }).catch(() => {
-    showOffline();
+    lost();
     startPolling();
   });
 })();
