@@ -1,6 +1,10 @@
 #include "web/connectionguard.h"
 
+#include "web/livepush.h"
+
 #include <QTcpSocket>
+
+#include <algorithm>
 
 namespace Brolant {
 
@@ -14,9 +18,8 @@ QString seconds(std::chrono::milliseconds duration)
 }
 } // namespace
 
-ConnectionGuard::ConnectionGuard(const WebLimits &limits, const Clock &clock, std::function<int()> elsewhere,
-                                 QObject *parent)
-    : QObject(parent), m_limits(limits), m_clock(clock), m_elsewhere(std::move(elsewhere))
+ConnectionGuard::ConnectionGuard(const WebLimits &limits, const Clock &clock, const LivePush &pushes, QObject *parent)
+    : QObject(parent), m_limits(limits), m_clock(clock), m_pushes(pushes)
 {
     m_sweep.setInterval(kSweepEvery);
     connect(&m_sweep, &QTimer::timeout, this, &ConnectionGuard::sweep);
@@ -25,7 +28,7 @@ ConnectionGuard::ConnectionGuard(const WebLimits &limits, const Clock &clock, st
 
 bool ConnectionGuard::admits() const
 {
-    return watched() + m_elsewhere() < m_limits.connections;
+    return watched() + m_pushes.connections() < m_limits.connections;
 }
 
 void ConnectionGuard::turnAway(qintptr handle)
@@ -37,18 +40,27 @@ void ConnectionGuard::turnAway(qintptr handle)
     emit refused(address, QStringLiteral("more than %1 connections at once").arg(m_limits.connections));
 }
 
-void ConnectionGuard::watch(QTcpSocket *socket)
+bool ConnectionGuard::watch(QTcpSocket *socket)
 {
-    m_watched.insert(socket, fresh());
+    const QHostAddress address = socket->peerAddress();
+    const auto held = std::count_if(m_watched.cbegin(), m_watched.cend(),
+                                    [&address](const Watch &watch) { return watch.address == address; });
+    if (held + m_pushes.connectionsFrom(address) >= m_limits.fromOneAddress) {
+        emit refused(address.toString(),
+                     QStringLiteral("a connection beyond the %1 one address may hold at once").arg(m_limits.fromOneAddress));
+        return false;
+    }
+    m_watched.insert(socket, fresh(address));
     // Before the server's own: the bytes are counted before they are read.
     connect(socket, &QTcpSocket::readyRead, this, [this, socket] { received(socket); });
     connect(socket, &QObject::destroyed, this, [this, socket] { m_watched.remove(socket); });
+    return true;
 }
 
 void ConnectionGuard::requestHandled(QTcpSocket *socket)
 {
     if (const auto found = m_watched.find(socket); found != m_watched.end() && !found->closing)
-        *found = fresh();
+        *found = fresh(found->address);
 }
 
 void ConnectionGuard::release(QTcpSocket *socket)
@@ -57,9 +69,10 @@ void ConnectionGuard::release(QTcpSocket *socket)
     m_watched.remove(socket);
 }
 
-ConnectionGuard::Watch ConnectionGuard::fresh() const
+ConnectionGuard::Watch ConnectionGuard::fresh(const QHostAddress &address) const
 {
     Watch watch;
+    watch.address = address;
     watch.since = m_clock.monotonic();
     return watch;
 }
@@ -106,7 +119,7 @@ void ConnectionGuard::refuse(QTcpSocket *socket, Watch &watch, HttpReply::Status
     reply.with("Connection", "close");
     socket->write(reply.bytes());
     socket->disconnectFromHost();
-    emit refused(socket->peerAddress().toString(), why);
+    emit refused(watch.address.toString(), why);
 }
 
 void ConnectionGuard::sweep()
@@ -120,7 +133,7 @@ void ConnectionGuard::sweep()
             continue;
         // An idle connection is closed as any server closes one; a request left half sent is refused.
         if (partial && !watch.closing)
-            emit refused(it.key()->peerAddress().toString(),
+            emit refused(watch.address.toString(),
                          QStringLiteral("a request took longer than %1 seconds to arrive").arg(seconds(m_limits.requestWithin)));
         overdue.append(it.key());
     }

@@ -6,34 +6,35 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QHostAddress>
 #include <QObject>
 #include <QTimer>
-
-#include <functional>
 
 class QTcpSocket;
 
 namespace Brolant {
 
+class LivePush;
+
 // Keeps every connection of the web server within its limits, since the HTTP server itself has
-// none: no more connections than allowed, no request larger than allowed, no request that takes
-// longer than allowed to arrive, and no kept connection idle for longer than allowed. It watches
-// each socket's bytes as they arrive, before the server reads them.
+// none: no more connections than allowed, in all and from one address, no request larger than
+// allowed, no request that takes longer than allowed to arrive, and no kept connection idle for
+// longer than allowed. It watches each socket's bytes as they arrive, before the server reads them.
 class ConnectionGuard final : public QObject
 {
     Q_OBJECT
 
 public:
-    // `elsewhere` counts the connections that left its watch for a push.
-    ConnectionGuard(const WebLimits &limits, const Clock &clock, std::function<int()> elsewhere,
-                    QObject *parent = nullptr);
+    // `pushes` holds the connections that left its watch for a push: they count too.
+    ConnectionGuard(const WebLimits &limits, const Clock &clock, const LivePush &pushes, QObject *parent = nullptr);
 
     // Whether one more connection may open.
     bool admits() const;
     // Closes a new connection that may not open.
     void turnAway(qintptr handle);
-    // Watches a new connection from now on.
-    void watch(QTcpSocket *socket);
+    // Watches a new connection from now on; false, and it is not watched, when its address holds
+    // as many connections as one address may: the caller closes it.
+    bool watch(QTcpSocket *socket);
     // A whole request arrived on `socket`: the next one starts from nothing.
     void requestHandled(QTcpSocket *socket);
     // The connection became a push: its own limits apply from now on.
@@ -47,6 +48,7 @@ signals:
 private:
     struct Watch
     {
+        QHostAddress address;  // the client's, kept: a closed socket forgets it
         MonotonicTime since;   // of the request's first byte, else of the connection or the last request
         qint64 headBytes = 0;  // of the request under way
         qint64 bodyBytes = 0;
@@ -54,14 +56,14 @@ private:
         bool inBody = false;
         bool closing = false;
     };
-    Watch fresh() const;
+    Watch fresh(const QHostAddress &address) const;
     void received(QTcpSocket *socket);
     void refuse(QTcpSocket *socket, Watch &watch, HttpReply::Status status, const QString &why);
     void sweep();
 
     WebLimits m_limits;
     const Clock &m_clock;
-    std::function<int()> m_elsewhere;
+    const LivePush &m_pushes;
     QHash<QTcpSocket *, Watch> m_watched;
     QTimer m_sweep;
 };

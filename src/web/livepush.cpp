@@ -3,7 +3,10 @@
 #include "web/livestate.h"
 
 #include <QJsonDocument>
+#include <QTcpSocket>
 #include <QWebSocket>
+
+#include <algorithm>
 
 namespace Brolant {
 
@@ -38,13 +41,28 @@ LivePush::~LivePush()
     closeAll();
 }
 
+bool LivePush::Arriving::underWay() const
+{
+    return socket && socket->state() != QAbstractSocket::UnconnectedState;
+}
+
+void LivePush::expect(QTcpSocket *socket)
+{
+    m_arriving.removeIf([](const Arriving &arriving) { return !arriving.underWay(); });
+    m_arriving.append({socket, socket->peerAddress(), socket->peerPort()});
+}
+
 void LivePush::add(std::unique_ptr<QWebSocket> client)
 {
     QWebSocket *socket = client.release();
     socket->setParent(this);
     socket->setMaxAllowedIncomingFrameSize(kLargestIncoming);
     socket->setMaxAllowedIncomingMessageSize(kLargestIncoming);
-    m_clients.append({socket, m_state.clock().monotonic()});
+    // Its place was held since its handshake began.
+    m_arriving.removeIf([socket](const Arriving &arriving) {
+        return !arriving.underWay() || (arriving.address == socket->peerAddress() && arriving.port == socket->peerPort());
+    });
+    m_clients.append({socket, socket->peerAddress(), m_state.clock().monotonic()});
     connect(socket, &QWebSocket::disconnected, this, [this, socket] { drop(socket); });
     connect(socket, &QWebSocket::pong, this, [this, socket] {
         for (Client &client : m_clients)
@@ -54,8 +72,25 @@ void LivePush::add(std::unique_ptr<QWebSocket> client)
     socket->sendTextMessage(message(QStringLiteral("live"), m_state.json()));
 }
 
+int LivePush::connections() const
+{
+    return clients() + int(std::count_if(m_arriving.begin(), m_arriving.end(), [](const Arriving &arriving) {
+               return arriving.underWay();
+           }));
+}
+
+int LivePush::connectionsFrom(const QHostAddress &address) const
+{
+    return int(std::count_if(m_clients.begin(), m_clients.end(),
+                             [&address](const Client &client) { return client.address == address; })
+               + std::count_if(m_arriving.begin(), m_arriving.end(), [&address](const Arriving &arriving) {
+                     return arriving.underWay() && arriving.address == address;
+                 }));
+}
+
 void LivePush::closeAll()
 {
+    m_arriving.clear();
     const QList<Client> clients = std::exchange(m_clients, {});
     for (const Client &client : clients) {
         client.socket->disconnect(this);

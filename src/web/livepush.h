@@ -3,13 +3,16 @@
 #include "platform/clock.h"
 #include "web/weblimits.h"
 
+#include <QHostAddress>
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 
 #include <memory>
 #include <optional>
 
+class QTcpSocket;
 class QWebSocket;
 
 namespace Brolant {
@@ -30,10 +33,16 @@ public:
     ~LivePush() override;
 
     // Whether another client may join.
-    bool hasRoom() const { return m_clients.size() < m_limits.pushClients; }
+    bool hasRoom() const { return connections() < m_limits.pushClients; }
+    // A connection whose WebSocket handshake is under way: it holds its place from now on, so
+    // that many opened at once cannot pass the limit while their handshakes run.
+    void expect(QTcpSocket *socket);
     // Takes a client that has just connected, and sends it "Now" at once.
     void add(std::unique_ptr<QWebSocket> client);
     int clients() const { return int(m_clients.size()); }
+    // The clients and the connections on their way to becoming one: all, or those of one address.
+    int connections() const;
+    int connectionsFrom(const QHostAddress &address) const;
     // Closes every client: the server stops.
     void closeAll();
 
@@ -41,7 +50,15 @@ private:
     struct Client
     {
         QWebSocket *socket = nullptr;
+        QHostAddress address;
         MonotonicTime heard; // the last pong, or the connection
+    };
+    struct Arriving
+    {
+        QPointer<QTcpSocket> socket; // gone, or closed, when its handshake failed
+        QHostAddress address;
+        quint16 port = 0;
+        bool underWay() const;
     };
     void stateChanged();
     void sendLive();
@@ -52,6 +69,7 @@ private:
     LiveState &m_state;
     WebLimits m_limits;
     QList<Client> m_clients;
+    QList<Arriving> m_arriving;
     std::optional<MonotonicTime> m_lastLive;
     QTimer m_pending; // a change came within the second: sent when the second is over
     QTimer m_pings;

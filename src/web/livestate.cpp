@@ -14,8 +14,9 @@ namespace Brolant {
 
 namespace {
 constexpr int kAgeDecimals = 1;
+} // namespace
 
-QString portWord(PortIntent::Kind kind)
+QString LiveState::portWord(PortIntent::Kind kind)
 {
     switch (kind) {
     case PortIntent::Kind::Open: return QStringLiteral("open");
@@ -28,7 +29,7 @@ QString portWord(PortIntent::Kind kind)
     return QString();
 }
 
-QString brokerWord(BrokerState::Kind kind)
+QString LiveState::brokerWord(BrokerState::Kind kind)
 {
     switch (kind) {
     case BrokerState::Kind::Off: return QStringLiteral("off");
@@ -39,7 +40,6 @@ QString brokerWord(BrokerState::Kind kind)
     }
     return QString();
 }
-} // namespace
 
 LiveState::LiveState(LoggerSession &session, AlarmService &alarms, MqttPublishing &publishing, QObject *parent)
     : QObject(parent), m_session(session), m_alarms(alarms)
@@ -51,6 +51,7 @@ LiveState::LiveState(LoggerSession &session, AlarmService &alarms, MqttPublishin
         emit changed();
     });
     connect(&core.logging, &LoggingCycle::intervalLogged, this, [this](const Record &record) {
+        ++m_recordsLogged;
         emit recordLogged(WebJson::record(record));
         emit changed();
     });
@@ -78,11 +79,41 @@ const Clock &LiveState::clock() const
     return m_session.core().clock;
 }
 
+const Reading &LiveState::reading() const
+{
+    return m_session.core().receiver.reading();
+}
+
+double LiveState::energyToday() const
+{
+    return m_session.core().energy.total();
+}
+
+const FrameCounts &LiveState::framesSinceStart() const
+{
+    return m_session.core().receiver.health().sinceStart;
+}
+
+const PortIntent &LiveState::portIntent() const
+{
+    return m_session.portIntent();
+}
+
+bool LiveState::isLogging() const
+{
+    return m_session.isLogging();
+}
+
+QString LiveState::windUnits() const
+{
+    return m_session.settings().program.wsUnits.text();
+}
+
 QJsonObject LiveState::json() const
 {
     const LoggerCore &core = m_session.core();
-    const Reading &reading = core.receiver.reading();
-    const double energy = core.energy.total();
+    const Reading &reading = this->reading();
+    const double energy = energyToday();
     QJsonObject object = ReadingPayload::live(reading, energy, m_readingTime);
     QJsonValue age = QJsonValue::Null;
     if (m_readingSeen) {
@@ -104,11 +135,11 @@ QJsonObject LiveState::json() const
     object.insert(QStringLiteral("today"), core.clock.now().date().toString(Qt::ISODate));
     object.insert(QStringLiteral("age"), age);
     object.insert(QStringLiteral("texts"), texts);
-    object.insert(QStringLiteral("windUnits"), m_session.settings().program.wsUnits.text());
+    object.insert(QStringLiteral("windUnits"), windUnits());
     object.insert(QStringLiteral("frames"), QJsonObject{{QStringLiteral("interval"), health.thisInterval.summary()},
                                                         {QStringLiteral("sinceStart"), health.sinceStart.summary()}});
     object.insert(QStringLiteral("port"), portJson());
-    object.insert(QStringLiteral("logging"), m_session.isLogging());
+    object.insert(QStringLiteral("logging"), isLogging());
     object.insert(QStringLiteral("interval"), m_session.intervalSeconds());
     object.insert(QStringLiteral("alarms"), WebJson::alarms(m_alarms.board()).value(QStringLiteral("raised")));
     object.insert(QStringLiteral("broker"), brokerJson());
@@ -117,7 +148,7 @@ QJsonObject LiveState::json() const
 
 QJsonObject LiveState::portJson() const
 {
-    const PortIntent &intent = m_session.portIntent();
+    const PortIntent &intent = portIntent();
     return {{QStringLiteral("state"), portWord(intent.kind)}, {QStringLiteral("reason"), intent.reason}};
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "acquisition/framehealth.h"
 #include "platform/clock.h"
 #include "publishing/brokerstate.h"
+#include "session/portintent.h"
 
 #include <QDateTime>
 #include <QJsonObject>
@@ -15,10 +17,12 @@ class AlarmBoard;
 class AlarmService;
 class LoggerSession;
 class MqttPublishing;
+struct Reading;
 
-// What the page's "Now" shows, kept from the parts' signals as they happen: the latest reading and
-// when it came, the frame health, the port, logging, the raised alarms and the broker's state. It
-// reaches into no window: it hears what every other listener hears.
+// What the page's "Now" and its metrics show, kept from the parts' signals as they happen: the
+// latest reading and when it came, the frame health, the records logged, the port, logging, the
+// raised alarms and the broker's state. It reaches into no window: it hears what every other
+// listener hears.
 class LiveState final : public QObject
 {
     Q_OBJECT
@@ -26,11 +30,28 @@ class LiveState final : public QObject
 public:
     LiveState(LoggerSession &session, AlarmService &alarms, MqttPublishing &publishing, QObject *parent = nullptr);
 
+    // The words of the port's and the broker's states, in the page's data and its metrics.
+    static QString portWord(PortIntent::Kind kind);
+    static QString brokerWord(BrokerState::Kind kind);
+
     // Everything "Now" shows, as /api/live gives it.
     QJsonObject json() const;
     const AlarmBoard &alarmBoard() const;
     const QString &programFolder() const;
     const Clock &clock() const;
+
+    const Reading &reading() const;
+    // When the latest reading came; invalid before the first.
+    const QDateTime &readingTime() const { return m_readingTime; }
+    // Today's watt-hours so far.
+    double energyToday() const;
+    const FrameCounts &framesSinceStart() const;
+    long long recordsLogged() const { return m_recordsLogged; }
+    const PortIntent &portIntent() const;
+    bool isLogging() const;
+    // Off while nothing is published.
+    BrokerState::Kind brokerKind() const { return m_broker ? m_broker->kind : BrokerState::Kind::Off; }
+    QString windUnits() const;
 
 signals:
     // Something "Now" shows has changed.
@@ -47,6 +68,7 @@ private:
     std::optional<BrokerState> m_broker; // nothing while nothing is published
     QDateTime m_readingTime;
     std::optional<MonotonicTime> m_readingSeen;
+    long long m_recordsLogged = 0;
 };
 
 } // namespace Brolant

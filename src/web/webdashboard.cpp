@@ -3,6 +3,7 @@
 #include "platform/programpaths.h"
 #include "session/loggersession.h"
 #include "web/connectionguard.h"
+#include "web/tlsselfcheck.h"
 #include "web/weblisteners.h"
 #include "web/webserver.h"
 
@@ -43,17 +44,14 @@ WebDashboard::WebDashboard(LoggerSession &session, AlarmService &alarms, MqttPub
                            const WebLimits &limits, QObject *parent)
     : QObject(parent), m_session(session), m_state(session, alarms, publishing), m_limits(limits)
 {
-    m_retry.setInterval(kRetryEvery);
+    m_retry.setInterval(m_limits.portRetry);
     connect(&m_retry, &QTimer::timeout, this, &WebDashboard::retry);
     connect(&session, &LoggerSession::settingsFileChanged, this, [this](const QString &fileName) {
         if (fileName != FileName::kWebSettings || m_ended)
             return;
         m_lastProblem.clear(); // new settings: their trouble is news
+        m_settingsChanged = true;
         serve();
-        emit problemFound(QStringLiteral("web page settings changed"),
-                          QStringLiteral("the new settings in %1 apply: %2")
-                              .arg(FileName::kWebSettings, isServing() ? QStringLiteral("the page is served on port %1").arg(port())
-                                                                       : QStringLiteral("the page is not served")));
     });
 }
 
@@ -69,6 +67,7 @@ void WebDashboard::end()
 {
     m_ended = true;
     m_retry.stop();
+    m_check.reset();
     m_server.reset();
 }
 
@@ -80,12 +79,38 @@ quint16 WebDashboard::port() const
 void WebDashboard::serve()
 {
     m_retry.stop();
+    m_check.reset();
     m_server.reset();
     try {
-        if (const std::optional<WebSettings> settings = WebSettings::load(m_session.programFolder()))
-            listen(*settings);
+        const std::optional<WebSettings> settings = WebSettings::load(m_session.programFolder());
+        if (!settings) {
+            settled();
+        } else if (!settings->secure()) {
+            listen(*settings, std::nullopt);
+        } else {
+            const QSslConfiguration tls = tlsConfiguration(*settings);
+            m_check = std::make_unique<TlsSelfCheck>(tls, m_limits.requestWithin);
+            connect(m_check.get(), &TlsSelfCheck::finished, this,
+                    [this, settings = *settings, tls](const QString &problem) { checked(settings, tls, problem); });
+        }
     } catch (const Failure &failure) {
         report(failure.description);
+        settled();
+    }
+}
+
+void WebDashboard::checked(const WebSettings &settings, const QSslConfiguration &tls, const QString &problem)
+{
+    m_check.release()->deleteLater(); // it is still emitting
+    try {
+        if (!problem.isEmpty())
+            throw Failure{QStringLiteral("HTTPS does not start with CertFile %1 and KeyFile %2 (is the key the "
+                                         "certificate's own?): %3")
+                              .arg(settings.certFile, settings.keyFile, problem)};
+        listen(settings, tls);
+    } catch (const Failure &failure) {
+        report(failure.description);
+        settled();
     }
 }
 
@@ -97,19 +122,29 @@ void WebDashboard::report(const QString &problem)
     m_lastProblem = problem;
 }
 
+void WebDashboard::settled()
+{
+    if (!std::exchange(m_settingsChanged, false))
+        return;
+    emit problemFound(QStringLiteral("web page settings changed"),
+                      QStringLiteral("the new settings in %1 apply: %2")
+                          .arg(FileName::kWebSettings, isServing() ? QStringLiteral("the page is served on port %1").arg(port())
+                                                                   : QStringLiteral("the page is not served")));
+}
+
 void WebDashboard::retry()
 {
     if (!m_ended)
         serve();
 }
 
-void WebDashboard::listen(const WebSettings &settings)
+void WebDashboard::listen(const WebSettings &settings, const std::optional<QSslConfiguration> &tls)
 {
-    auto server = std::make_unique<WebServer>(m_state, settings.password, m_limits);
+    auto server = std::make_unique<WebServer>(m_state, settings, m_limits);
     connect(server.get(), &WebServer::problemFound, this, &WebDashboard::problemFound);
     QTcpServer *listener = nullptr;
-    if (settings.secure()) {
-        auto *secure = new SecureListener(server->guard(), tlsConfiguration(settings), server.get());
+    if (tls) {
+        auto *secure = new SecureListener(server->guard(), *tls, server.get());
         secure->setHandshakeTimeout(int(m_limits.requestWithin.count()));
         listener = secure;
     } else {
@@ -124,13 +159,18 @@ void WebDashboard::listen(const WebSettings &settings)
         // Another program may let it go (or an earlier Brolant still ending).
         report(QStringLiteral("port %1 is in use by another program; tried again every %2 seconds")
                    .arg(settings.port)
-                   .arg(kRetryEvery.count()));
+                   .arg(std::chrono::duration_cast<std::chrono::seconds>(m_limits.portRetry).count()));
+        settled();
         m_retry.start();
         return;
     }
     server->bind(listener);
     m_server = std::move(server);
-    m_lastProblem.clear();
+    // What the error log said last is no longer so.
+    if (!std::exchange(m_lastProblem, QString()).isEmpty())
+        emit problemFound(QStringLiteral("web page served"),
+                          QStringLiteral("port %1 is free again: the page is served on port %1").arg(settings.port));
+    settled();
     emit serving(settings.pageAddresses());
 }
 

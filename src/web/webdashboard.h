@@ -5,28 +5,32 @@
 #include "web/websettings.h"
 
 #include <QObject>
+#include <QSslConfiguration>
 #include <QStringList>
 #include <QTimer>
 
 #include <memory>
+#include <optional>
 
 namespace Brolant {
 
 class AlarmService;
 class LoggerSession;
 class MqttPublishing;
+class TlsSelfCheck;
 class WebServer;
 
 // The live web page as web.cfg says: served while the file switches it on, on the port and
-// address it names, over HTTPS with a certificate and behind a password when it gives them;
-// nothing while it does not. A change to web.cfg applies at once. A port another program holds
-// is reported once and tried again quietly; the logger goes on either way.
+// address it names, over HTTPS with a certificate (once a handshake with itself shows that its
+// key is its own) and behind a password when it gives them; nothing while it does not. A change
+// to web.cfg applies at once, and is said once its outcome is known. A port another program holds
+// is reported once and tried again quietly, and said when it is served at last; the logger goes
+// on either way.
 class WebDashboard final : public QObject
 {
     Q_OBJECT
 
 public:
-    static constexpr std::chrono::seconds kRetryEvery{30};
     static QString notStartedStage() { return QStringLiteral("web page not started"); }
 
     WebDashboard(LoggerSession &session, AlarmService &alarms, MqttPublishing &publishing,
@@ -52,15 +56,20 @@ signals:
 private:
     void serve();
     void retry();
-    void listen(const WebSettings &settings);
+    void checked(const WebSettings &settings, const QSslConfiguration &tls, const QString &problem);
+    void listen(const WebSettings &settings, const std::optional<QSslConfiguration> &tls);
     void report(const QString &problem);
+    // The outcome of the settings is known: said once after a change of web.cfg.
+    void settled();
 
     LoggerSession &m_session;
     LiveState m_state;
     WebLimits m_limits;
     std::unique_ptr<WebServer> m_server;
+    std::unique_ptr<TlsSelfCheck> m_check;
     QTimer m_retry;
     QString m_lastProblem;
+    bool m_settingsChanged = false; // and the outcome not yet said
     bool m_ended = false;
 };
 

@@ -12,6 +12,9 @@ struct WebLimits
 {
     int connections = 128; // open at once, page requests and pushes together
     int pushClients = 100;
+    // A quarter of the connections: one address (a broken script, a hostile client) cannot take
+    // the page from everyone else.
+    int fromOneAddress = 32;
     qint64 largestHead = 8 * 1024; // the request line and the headers
     qint64 largestBody = 1024;     // the page asks with GET only: no request needs a body
     // From a request's first byte to its last; a client that sends more slowly is cut off.
@@ -29,6 +32,8 @@ struct WebLimits
     qint64 largestDayLog = 16 * 1024 * 1024;
     // The most days one request may read.
     int longestRange = 366;
+    // How often a port another program holds is tried again.
+    std::chrono::milliseconds portRetry{30'000};
 };
 
 } // namespace Brolant

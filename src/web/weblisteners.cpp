@@ -2,6 +2,7 @@
 
 #include "web/connectionguard.h"
 
+#include <QSslSocket>
 #include <QTcpSocket>
 
 namespace Brolant {
@@ -19,7 +20,11 @@ void PlainListener::incomingConnection(qintptr handle)
         delete socket;
         return;
     }
-    m_guard.watch(socket);
+    if (!m_guard.watch(socket)) {
+        socket->abort();
+        delete socket;
+        return;
+    }
     addPendingConnection(socket);
 }
 
@@ -27,7 +32,10 @@ SecureListener::SecureListener(ConnectionGuard &guard, const QSslConfiguration &
     : QSslServer(parent), m_guard(guard)
 {
     setSslConfiguration(configuration);
-    connect(this, &QSslServer::startedEncryptionHandshake, &guard, &ConnectionGuard::watch);
+    connect(this, &QSslServer::startedEncryptionHandshake, &guard, [&guard](QSslSocket *socket) {
+        if (!guard.watch(socket))
+            socket->close(); // the server lets it go
+    });
 }
 
 void SecureListener::incomingConnection(qintptr handle)

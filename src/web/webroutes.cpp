@@ -33,6 +33,9 @@ constexpr std::array kAssets{
     Asset{"/uPlot-LICENSE.txt", ":/web/uplot/LICENSE", "text/plain; charset=utf-8"},
     Asset{"/favicon.ico", ":/web/icon.svg", "image/svg+xml"},
     Asset{"/icon.svg", ":/web/icon.svg", "image/svg+xml"},
+    Asset{"/manifest.webmanifest", ":/web/manifest.webmanifest", "application/manifest+json"},
+    Asset{"/icon-192.png", ":/web/icon-192.png", "image/png"},
+    Asset{"/icon-512.png", ":/web/icon-512.png", "image/png"},
 };
 
 WebRoute made(Kind kind)
@@ -132,6 +135,8 @@ WebRoute WebRoute::of(const QString &path, const QUrlQuery &query, const QDate &
         return made(Kind::Alarms);
     if (path == u"/api/push")
         return made(Kind::Push);
+    if (path == u"/metrics")
+        return made(Kind::Metrics);
     if (path == u"/api/powercurve")
         return range(query, Kind::PowerCurve, today, longestRange);
     if (path == u"/api/powercurve.csv")

@@ -18,6 +18,7 @@ struct WebRoute
         Live,          // /api/live
         Alarms,        // /api/alarms
         Push,          // /api/push: the live readings as they come, over a WebSocket
+        Metrics,       // /metrics: the figures for Prometheus
         Day,           // /api/day/yyyy-mm-dd
         DayLog,        // /api/day/yyyy-mm-dd.txt: the daily log itself
         Energy,        // /api/energy/yyyy-mm

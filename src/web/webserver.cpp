@@ -4,7 +4,9 @@
 #include "web/livestate.h"
 #include "web/webanswers.h"
 #include "web/webjson.h"
+#include "web/webmetrics.h"
 #include "web/webroutes.h"
+#include "web/websettings.h"
 
 #include <QHttpServerRequest>
 #include <QRandomGenerator>
@@ -17,6 +19,7 @@ namespace {
 using Status = HttpReply::Status;
 
 constexpr int kTicketBytes = 16;
+constexpr qsizetype kQuoted = 64; // how much of a refused name a message repeats
 const QByteArray kBasic = QByteArrayLiteral("basic ");
 const QByteArray kTicketHeader = QByteArrayLiteral("X-Push-Ticket");
 const QString kTicketItem = QStringLiteral("ticket");
@@ -48,14 +51,16 @@ void write(QTcpSocket *socket, const HttpReply &reply, bool withBody, bool close
 }
 } // namespace
 
-WebServer::WebServer(LiveState &state, const QString &password, const WebLimits &limits, QObject *parent)
+WebServer::WebServer(LiveState &state, const WebSettings &settings, const WebLimits &limits, QObject *parent)
     : QAbstractHttpServer(parent),
       m_state(state),
-      m_password(password.toUtf8()),
+      m_password(settings.password.toUtf8()),
       m_limits(limits),
-      m_guard(limits, state.clock(), [this] { return m_push.clients(); }),
-      m_rates(limits.burst, limits.perSecond),
+      m_hosts(settings.hosts),
+      m_secure(settings.secure()),
       m_push(state, limits),
+      m_guard(limits, state.clock(), m_push),
+      m_rates(limits.burst, limits.perSecond),
       m_reads(limits.pendingReads)
 {
     QByteArray ticket(kTicketBytes, Qt::Uninitialized);
@@ -96,6 +101,8 @@ std::optional<HttpReply> WebServer::refusal(const QHttpServerRequest &request, Q
         reply.with("Retry-After", "1");
         return reply;
     }
+    if (std::optional<HttpReply> misdirected = hostRefusal(request, address))
+        return misdirected;
     const auto method = request.method();
     if (method != QHttpServerRequest::Method::Get && method != QHttpServerRequest::Method::Head) {
         HttpReply reply = HttpReply::text(Status::MethodNotAllowed,
@@ -128,14 +135,14 @@ bool WebServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *soc
                         && sameSecret(request.query().queryItemValue(kTicketItem).toLatin1(), m_pushTicket);
     std::optional<HttpReply> reply = refusal(request, socket, ticket);
     if (!reply && upgrade) {
-        if (route.kind == WebRoute::Kind::Push && m_push.hasRoom()) {
+        reply = route.kind == WebRoute::Kind::Push ? pushRefusal(request, socket->peerAddress().toString())
+                                                   : HttpReply::text(Status::NotFound, QStringLiteral("Not found."));
+        if (!reply) {
             // The socket is the WebSocket's from here on, and the push's limits apply to it.
             m_guard.release(socket);
+            m_push.expect(socket);
             return true;
         }
-        reply = route.kind == WebRoute::Kind::Push
-                    ? HttpReply::text(Status::ServiceUnavailable, QStringLiteral("As many pages as can be served are open."))
-                    : HttpReply::text(Status::NotFound, QStringLiteral("Not found."));
     }
     if (reply) {
         write(socket, *reply, withBody, close);
@@ -152,6 +159,9 @@ bool WebServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *soc
         write(socket, live, withBody, close);
         break;
     }
+    case WebRoute::Kind::Metrics:
+        write(socket, {Status::Ok, WebMetrics::kContentType, WebMetrics::text(m_state), {}}, withBody, close);
+        break;
     case WebRoute::Kind::Alarms:
         write(socket, HttpReply::json(WebJson::alarms(m_state.alarmBoard())), withBody, close);
         break;
@@ -177,6 +187,39 @@ bool WebServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *soc
     return true;
 }
 
+std::optional<HttpReply> WebServer::hostRefusal(const QHttpServerRequest &request, const QString &address)
+{
+    const QByteArray host = request.value("host");
+    if (m_hosts.accepts(host))
+        return std::nullopt;
+    const std::optional<KnownHosts::Host> named = KnownHosts::parse(host);
+    const QString name = named ? u'"' + named->name.left(kQuoted) + u'"' : QString();
+    refusedAs(QStringLiteral("unknown name"), address,
+              named ? QStringLiteral("the unknown name %1, to be added to Hosts in web.cfg if it is this computer's,").arg(name)
+                    : QStringLiteral("a Host header that is no name"));
+    return HttpReply::text(Status::MisdirectedRequest,
+                           QStringLiteral("This computer does not serve its page as %1. If that is one of its names "
+                                          "(given by a router or a dynamic DNS), add it to Hosts in web.cfg (in Brolant: "
+                                          "Program Setup, Web..., \"Other names\").")
+                               .arg(named ? name : QStringLiteral("that name")));
+}
+
+std::optional<HttpReply> WebServer::pushRefusal(const QHttpServerRequest &request, const QString &address)
+{
+    // A browser says which page opens a WebSocket, and lets any page open one to any address: a
+    // page of another site must not read the readings. A script says nothing, and may.
+    const QByteArray origin = request.value("origin");
+    if (!origin.isEmpty() && !KnownHosts::sameOrigin(origin, request.value("host"), m_secure)) {
+        refused(address, QStringLiteral("a page of another site opening the live readings"));
+        return HttpReply::text(Status::Forbidden, QStringLiteral("Refused: only the page itself may open the live readings."));
+    }
+    if (!m_push.hasRoom()) {
+        refused(address, QStringLiteral("more than %1 pages open at once").arg(m_limits.pushClients));
+        return HttpReply::text(Status::ServiceUnavailable, QStringLiteral("As many pages as can be served are open."));
+    }
+    return std::nullopt;
+}
+
 void WebServer::missingHandler(const QHttpServerRequest &, QTcpSocket *)
 {
     // Every request is answered in handleRequest; a refused WebSocket was answered there too.
@@ -184,7 +227,12 @@ void WebServer::missingHandler(const QHttpServerRequest &, QTcpSocket *)
 
 void WebServer::refused(const QString &address, const QString &why)
 {
-    if (m_episodes.startsEpisode(why, m_state.clock().monotonic()))
+    refusedAs(why, address, why);
+}
+
+void WebServer::refusedAs(const QString &kind, const QString &address, const QString &why)
+{
+    if (m_episodes.startsEpisode(kind, m_state.clock().monotonic()))
         emit problemFound(refusedStage(),
                           QStringLiteral("%1 from %2 (the same again within %3 minutes is not logged)")
                               .arg(why, address)

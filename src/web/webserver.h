@@ -2,6 +2,7 @@
 
 #include "web/backgroundreads.h"
 #include "web/connectionguard.h"
+#include "web/knownhosts.h"
 #include "web/livepush.h"
 #include "web/ratelimiter.h"
 #include "web/refusalepisodes.h"
@@ -13,11 +14,13 @@ namespace Brolant {
 
 class LiveState;
 struct HttpReply;
+struct WebSettings;
 
 // The live web page's server: the page's own files, its data, the daily logs and the history's
-// spreadsheets to download, and the push of live readings. Read-only: no request changes a file
-// or a setting. Every request is held to the limits, and asked for the password when there is
-// one; refusals that protect the logger are reported once per episode.
+// spreadsheets to download, the push of live readings and the metrics. Read-only: no request
+// changes a file or a setting. Every request is held to the limits, must name a host this
+// computer answers to, and is asked for the password when there is one; a WebSocket must come
+// from the page itself. Refusals that protect the logger are reported once per episode.
 class WebServer final : public QAbstractHttpServer
 {
     Q_OBJECT
@@ -25,7 +28,7 @@ class WebServer final : public QAbstractHttpServer
 public:
     static QString refusedStage() { return QStringLiteral("web page refused a request"); }
 
-    WebServer(LiveState &state, const QString &password, const WebLimits &limits, QObject *parent = nullptr);
+    WebServer(LiveState &state, const WebSettings &settings, const WebLimits &limits, QObject *parent = nullptr);
     ~WebServer() override;
 
     ConnectionGuard &guard() { return m_guard; }
@@ -45,20 +48,28 @@ protected:
 private:
     enum class Password { Right, Missing, Wrong };
     Password password(const QHttpServerRequest &request) const;
-    // Why the request is refused before its route is looked at: too many, a method the page
-    // does not use, no password.
+    // Why the request is refused before its route is looked at: too many, a name of another
+    // site, a method the page does not use, no password.
     std::optional<HttpReply> refusal(const QHttpServerRequest &request, QTcpSocket *socket, bool pushTicket);
+    // A request for a name this computer does not answer to: another site's (DNS rebinding).
+    std::optional<HttpReply> hostRefusal(const QHttpServerRequest &request, const QString &address);
+    // Why a WebSocket for the push is refused: opened by another site's page, or no room.
+    std::optional<HttpReply> pushRefusal(const QHttpServerRequest &request, const QString &address);
     void refused(const QString &address, const QString &why);
+    // The error log's line of a refusal, once per episode of `kind`.
+    void refusedAs(const QString &kind, const QString &address, const QString &why);
     void acceptPushes();
 
     LiveState &m_state;
     QByteArray m_password;
     WebLimits m_limits;
+    KnownHosts m_hosts;
+    bool m_secure = false;
     QByteArray m_pushTicket;
+    LivePush m_push;
     ConnectionGuard m_guard;
     RateLimiter m_rates;
     RefusalEpisodes m_episodes;
-    LivePush m_push;
     BackgroundReads m_reads;
 };
 

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QHostAddress>
 #include <QNetworkInterface>
+#include <QRegularExpression>
 
 namespace Brolant {
 
@@ -20,6 +21,25 @@ QString existingFile(const QString &name, const QString &path)
     if (!path.isEmpty() && !QFileInfo(path).isFile())
         throw Failure{QStringLiteral("%1 %2 is not a file").arg(name, path)};
     return path;
+}
+
+// A name as DNS, a router or /etc/hosts gives it: labels of letters, digits, hyphens and
+// underscores, separated by dots.
+QStringList hostNames(const QString &text)
+{
+    static const QRegularExpression name(QStringLiteral("^[A-Za-z0-9_](?:[A-Za-z0-9_-]{0,61}[A-Za-z0-9_])?"
+                                                        "(?:\\.[A-Za-z0-9_](?:[A-Za-z0-9_-]{0,61}[A-Za-z0-9_])?)*\\.?$"));
+    QStringList names;
+    for (const QString &entry : text.split(u',', Qt::SkipEmptyParts)) {
+        const QString trimmed = entry.trimmed();
+        if (trimmed.isEmpty())
+            continue;
+        if (!name.match(trimmed).hasMatch())
+            throw Failure{QStringLiteral("Hosts must be names separated by commas, such as shed.example.org, not \"%1\"")
+                              .arg(trimmed.left(kQuoted))};
+        names.append(trimmed);
+    }
+    return names;
 }
 
 QString urlHost(const QHostAddress &address)
@@ -57,7 +77,8 @@ QStringList WebSettings::pageAddresses() const
 
 QStringList WebSettings::keys()
 {
-    return {WebTag::kEnabled, WebTag::kPort, WebTag::kListen, WebTag::kPassword, WebTag::kCertFile, WebTag::kKeyFile};
+    return {WebTag::kEnabled, WebTag::kPort,    WebTag::kListen, WebTag::kPassword,
+            WebTag::kCertFile, WebTag::kKeyFile, WebTag::kHosts};
 }
 
 WebSettings WebSettings::fromText(const QString &content)
@@ -93,6 +114,10 @@ WebSettings WebSettings::fromFile(const ConfigFile &file)
                             }),
         fileInto(WebTag::kCertFile, settings.certFile),
         fileInto(WebTag::kKeyFile, settings.keyFile),
+        FieldStep::optional(WebTag::kHosts,
+                            [&](const ConfigField &field) {
+                                settings.hosts = hostNames(SettingsValue::plain(WebTag::kHosts, field.text()));
+                            }),
     });
     if (failure)
         throw *failure;
@@ -112,6 +137,7 @@ QString WebSettings::toFileText() const
         tagged(WebTag::kPassword, password),
         tagged(WebTag::kCertFile, certFile),
         tagged(WebTag::kKeyFile, keyFile),
+        tagged(WebTag::kHosts, hosts.join(QStringLiteral(", "))),
         QString(),
     };
     return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");

@@ -21,6 +21,7 @@ inline const QString kListen = QStringLiteral("Listen");
 inline const QString kPassword = QStringLiteral("Password");
 inline const QString kCertFile = QStringLiteral("CertFile");
 inline const QString kKeyFile = QStringLiteral("KeyFile");
+inline const QString kHosts = QStringLiteral("Hosts");
 } // namespace WebTag
 
 // Whether and where the live web page is served: web.cfg in the program folder, in the layout of
@@ -35,6 +36,9 @@ struct WebSettings
     QString password; // empty: no password asked
     QString certFile;
     QString keyFile;
+    // Names the page is opened by besides this computer's own (one a router or a dynamic DNS
+    // gives it); a request for any other name is refused.
+    QStringList hosts;
 
     bool secure() const { return !certFile.isEmpty() && !keyFile.isEmpty(); }
     // The address to listen on: Listen, or every interface.

@@ -36,5 +36,5 @@ QString BoardProcess::stop()
         if (!m_process.waitForFinished(5000))
             m_process.kill();
     }
-    return QString::fromLocal8Bit(m_process.readAllStandardOutput());
+    return m_process.isOpen() ? QString::fromLocal8Bit(m_process.readAllStandardOutput()) : QString(); // never started
 }

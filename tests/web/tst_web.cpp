@@ -19,6 +19,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QHostInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -26,10 +27,14 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSslSocket>
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWebSocket>
+
+#include <memory>
+#include <vector>
 
 using namespace Brolant;
 
@@ -123,6 +128,10 @@ private slots:
     void hostileRequests();
     void slowAndIdleClientsAreCutOff();
     void tooManyConnectionsAreTurnedAway();
+    void namesAndOrigins_data();
+    void namesAndOrigins();
+    void pushesOpenedAtOnceKeepToTheLimit();
+    void portFreeAgainIsSaid();
     void pushCarriesFramesAndRecords();
     void pushWithAPasswordNeedsTheTicket();
     void httpsWithACertificate();
@@ -153,6 +162,14 @@ void WebTest::settingsFile_data()
     QTest::newRow("a key that is no file") << "<CertFile>CERT</CertFile><KeyFile>/nonexistent/key.pem</KeyFile>"
                                            << "KeyFile /nonexistent/key.pem is not a file";
     QTest::newRow("certificate and key: HTTPS") << "<CertFile>CERT</CertFile><KeyFile>CERT</KeyFile>" << "0 8080  secure";
+    QTest::newRow("other names, blanks and an empty entry passed over")
+        << "<Hosts> shed.example.org,pi.fritz.box. , ,my_nas</Hosts>" << "0 8080  plain shed.example.org|pi.fritz.box.|my_nas";
+    QTest::newRow("a name with a blank refused")
+        << "<Hosts>shed.example.org, my shed</Hosts>"
+        << "Hosts must be names separated by commas, such as shed.example.org, not \"my shed\"";
+    QTest::newRow("a name with a port refused")
+        << "<Hosts>shed.example.org:8080</Hosts>"
+        << "Hosts must be names separated by commas, such as shed.example.org, not \"shed.example.org:808\"";
 }
 
 void WebTest::settingsFile()
@@ -169,6 +186,8 @@ void WebTest::settingsFile()
                       .arg(settings.enabled)
                       .arg(settings.port)
                       .arg(settings.listen, settings.secure() ? "secure" : "plain");
+        if (!settings.hosts.isEmpty())
+            outcome += u' ' + settings.hosts.join(u'|');
     } catch (const Failure &failure) {
         outcome = failure.description;
     }
@@ -180,7 +199,7 @@ void WebTest::routes_data()
     QTest::addColumn<QByteArray>("request");
     QTest::addColumn<int>("status");
     QTest::addColumn<QByteArray>("body"); // exactly; empty: not looked at
-    const auto get = [](const QByteArray &target) { return "GET " + target + " HTTP/1.1\r\nHost: x\r\n\r\n"; };
+    const auto get = [](const QByteArray &target) { return "GET " + target + " HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n"; };
     QTest::newRow("a known day, column by column in file order")
         << get("/api/day/2026-12-06") << 200
         << QByteArray(R"({"amps":[2,3.5,1],"date":"2026-12-06","rpm":[120,0,80],"time":["10:00","10:01","09:59"],)"
@@ -222,7 +241,7 @@ void WebTest::routes_data()
     QTest::newRow("the same behind a day") << get("/api/day/../../prog.cfg") << 404 << QByteArray("Not found.\n");
     QTest::newRow("web.cfg by its name") << get("/web.cfg") << 404 << QByteArray("Not found.\n");
     QTest::newRow("a request that would change something")
-        << QByteArray("POST /api/live HTTP/1.1\r\nHost: x\r\nContent-Length: 2\r\n\r\n{}") << 405
+        << QByteArray("POST /api/live HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Length: 2\r\n\r\n{}") << 405
         << QByteArray("The page only reads: GET and HEAD.\n");
 }
 
@@ -284,7 +303,7 @@ void WebTest::hostileRequests_data()
     QTest::addColumn<QByteArray>("request");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("logged"); // in errorlog.txt once for three such requests; empty: never
-    const QByteArray get("GET /api/live HTTP/1.1\r\nHost: x\r\n");
+    const QByteArray get("GET /api/live HTTP/1.1\r\nHost: 127.0.0.1\r\n");
     QTest::newRow("headers larger than allowed")
         << QByteArray() << get + "X-Padding: " + QByteArray(20000, 'a') + "\r\n\r\n" << 431
         << "a request's headers were larger than 8192 bytes from 127.0.0.1";
@@ -321,7 +340,7 @@ void WebTest::slowAndIdleClientsAreCutOff()
     slow.connectToHost("127.0.0.1", quint16(rig.port));
     idle.connectToHost("127.0.0.1", quint16(rig.port));
     QVERIFY(slow.waitForConnected() && idle.waitForConnected());
-    slow.write("GET /api/live HTTP/1.1\r\nHost: x\r\n"); // and never the blank line
+    slow.write("GET /api/live HTTP/1.1\r\nHost: 127.0.0.1\r\n"); // and never the blank line
     QTest::qWait(200);
     rig.clock.advance(10'500); // the request's time is up
     QTRY_COMPARE(slow.state(), QAbstractSocket::UnconnectedState);
@@ -360,6 +379,79 @@ void WebTest::tooManyConnectionsAreTurnedAway()
     QCOMPARE(rig.errorLog().count(WebServer::refusedStage().toLatin1()), 2);
     QVERIFY(rig.errorLog().contains("more than 2 connections at once from 127.0.0.1"));
     QVERIFY(rig.errorLog().contains("more than 3 requests at once, or 20 a second from 127.0.0.1"));
+}
+
+void WebTest::namesAndOrigins_data()
+{
+    QTest::addColumn<QByteArray>("request"); // PORT is the page's
+    QTest::addColumn<int>("status");
+    const QByteArray upgrade("GET /api/push HTTP/1.1\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n"
+                             "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\nSec-WebSocket-Version: 13\r\n");
+    const auto get = [](const QByteArray &host) { return "GET /api/live HTTP/1.1\r\nHost: " + host + "\r\n\r\n"; };
+    QTest::newRow("an IPv6 address in brackets") << get("[::1]:PORT") << 200;
+    QTest::newRow("an IPv6 address without its brackets") << get("::1") << 421;
+    QTest::newRow("a name in capitals, with its final dot") << get("LOCALHOST.:PORT") << 200;
+    QTest::newRow("this computer's name on the local network") << get(QHostInfo::localHostName().toLatin1() + ".local") << 200;
+    QTest::newRow("a name given in Hosts, without a port") << get("shed.example.org") << 200;
+    QTest::newRow("an address followed by another site's name") << get("127.0.0.1.attacker.example") << 421;
+    QTest::newRow("a port that is no port") << get("127.0.0.1:99999") << 421;
+    QTest::newRow("no name at all: a script") << QByteArray("GET /api/live HTTP/1.0\r\n\r\n") << 200;
+    QTest::newRow("the page's own origin, in capitals")
+        << upgrade + "Host: localhost:PORT\r\nOrigin: http://LOCALHOST:PORT\r\n\r\n" << 101;
+    QTest::newRow("the page's name on another port") << upgrade + "Host: 127.0.0.1:PORT\r\nOrigin: http://127.0.0.1:1\r\n\r\n"
+                                                     << 403;
+    QTest::newRow("a sandboxed page, its origin null") << upgrade + "Host: 127.0.0.1:PORT\r\nOrigin: null\r\n\r\n" << 403;
+    QTest::newRow("https where the page is plain")
+        << upgrade + "Host: 127.0.0.1:PORT\r\nOrigin: https://127.0.0.1:PORT\r\n\r\n" << 403;
+}
+
+void WebTest::namesAndOrigins()
+{
+    QFETCH(QByteArray, request);
+    QFETCH(int, status);
+    WebRig rig("<Hosts>shed.example.org</Hosts>");
+    QCOMPARE(WebClient::exchange(rig.port, request.replace("PORT", QByteArray::number(rig.port))).status, status);
+}
+
+void WebTest::pushesOpenedAtOnceKeepToTheLimit()
+{
+    WebLimits limits;
+    limits.pushClients = 5;
+    WebRig rig(QByteArray(), limits);
+    // All asked for before the server has answered any.
+    std::vector<std::unique_ptr<QWebSocket>> clients;
+    for (int client = 0; client < 12; ++client) {
+        clients.push_back(std::make_unique<QWebSocket>());
+        clients.back()->open(QUrl(QStringLiteral("ws://127.0.0.1:%1/api/push").arg(rig.port)));
+    }
+    const auto count = [&clients](QAbstractSocket::SocketState state) {
+        return std::count_if(clients.begin(), clients.end(), [state](const auto &client) { return client->state() == state; });
+    };
+    QTRY_COMPARE(count(QAbstractSocket::ConnectedState) + count(QAbstractSocket::UnconnectedState), 12);
+    QCOMPARE(count(QAbstractSocket::ConnectedState), 5);
+    QCOMPARE(rig.web->server()->pushClients(), 5);
+    QCOMPARE(rig.errorLog().count("web page refused a request  more than 5 pages open at once from 127.0.0.1"), 1);
+}
+
+void WebTest::portFreeAgainIsSaid()
+{
+    WebLimits limits;
+    limits.portRetry = std::chrono::milliseconds(100);
+    WebRig rig(QByteArray(), limits);
+    QTcpServer other;
+    QVERIFY(other.listen(QHostAddress::LocalHost));
+    rig.port = other.serverPort();
+    rig.writeSettings(QByteArray()); // a port another program holds
+    const QByteArray inUse = QStringLiteral("port %1 is in use by another program").arg(rig.port).toLatin1();
+    QTRY_VERIFY(rig.errorLog().contains(inUse));
+    QVERIFY(rig.errorLog().contains("the new settings in web.cfg apply: the page is not served"));
+    other.close();
+    QTRY_VERIFY(rig.web->isServing());
+    QCOMPARE(rig.get("/api/live").status, 200);
+    // The log's last word on the page is that it is served.
+    QVERIFY(rig.errorLog().trimmed().split('\n').last().contains(
+        QStringLiteral("web page served  port %1 is free again: the page is served on port %1").arg(rig.port).toLatin1()));
+    QCOMPARE(rig.errorLog().count(inUse), 1);
 }
 
 void WebTest::pushCarriesFramesAndRecords()
@@ -421,7 +513,7 @@ void WebTest::httpsWithACertificate()
     QVERIFY(Loopback::makeCertificates(certificates.path()));
     WebRig rig("<CertFile>" + certificates.filePath("server.crt").toUtf8() + "</CertFile><KeyFile>"
                + certificates.filePath("server.key").toUtf8() + "</KeyFile>");
-    QVERIFY(rig.web->isServing());
+    QTRY_VERIFY(rig.web->isServing()); // once a handshake with itself passed
     QSslSocket socket;
     QSslConfiguration trusting = socket.sslConfiguration();
     trusting.setCaCertificates(QSslCertificate::fromPath(certificates.filePath("ca.crt")));
@@ -460,13 +552,20 @@ void WebTest::dialogShowsTheAddressAndSaves_data()
 {
     QTest::addColumn<QString>("port");
     QTest::addColumn<QString>("listen");
+    QTest::addColumn<QString>("hosts");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QByteArray>("saved"); // empty: refused with the shown reason
-    QTest::newRow("an address of this computer")
-        << "8088" << "127.0.0.1" << "http://127.0.0.1:8088/"
-        << QByteArray("Web Config File\r\n\r\n<Enabled>1</Enabled>\r\n<Port>8088</Port>\r\n<Listen>127.0.0.1</Listen>\r\n"
-                      "<Password>pw</Password>\r\n<CertFile></CertFile>\r\n<KeyFile></KeyFile>\r\n\r\n");
-    QTest::newRow("a port out of range") << "0" << "" << "Port must be a whole number from 1 to 65535, not \"0\""
+    const QByteArray head("Web Config File\r\n\r\n<Enabled>1</Enabled>\r\n<Port>8088</Port>\r\n<Listen>127.0.0.1</Listen>\r\n"
+                          "<Password>pw</Password>\r\n<CertFile></CertFile>\r\n<KeyFile></KeyFile>\r\n");
+    QTest::newRow("an address of this computer") << "8088" << "127.0.0.1" << "" << "http://127.0.0.1:8088/"
+                                                 << head + "<Hosts></Hosts>\r\n\r\n";
+    QTest::newRow("other names of this computer")
+        << "8088" << "127.0.0.1" << "shed.example.org,pi.fritz.box" << "http://127.0.0.1:8088/"
+        << head + "<Hosts>shed.example.org, pi.fritz.box</Hosts>\r\n\r\n";
+    QTest::newRow("a name that is none") << "8088" << "127.0.0.1" << "my shed"
+                                         << "Hosts must be names separated by commas, such as shed.example.org, not \"my shed\""
+                                         << QByteArray();
+    QTest::newRow("a port out of range") << "0" << "" << "" << "Port must be a whole number from 1 to 65535, not \"0\""
                                          << QByteArray();
 }
 
@@ -474,6 +573,7 @@ void WebTest::dialogShowsTheAddressAndSaves()
 {
     QFETCH(QString, port);
     QFETCH(QString, listen);
+    QFETCH(QString, hosts);
     QFETCH(QString, shown);
     QFETCH(QByteArray, saved);
     ProgramFolder folder;
@@ -488,6 +588,7 @@ void WebTest::dialogShowsTheAddressAndSaves()
     dialog.findChild<QCheckBox *>("Enabled")->setChecked(true);
     dialog.findChild<QLineEdit *>("Port")->setText(port);
     dialog.findChild<QLineEdit *>("Listen")->setText(listen);
+    dialog.findChild<QLineEdit *>("Hosts")->setText(hosts);
     dialog.findChild<QLineEdit *>("Password")->setText("pw");
     QCOMPARE(dialog.findChild<QLabel *>("PageAddress")->text(), shown);
     QCOMPARE(dialog.findChild<QLabel *>("PageLink")->isVisible(), !saved.isEmpty());

@@ -42,6 +42,10 @@ WebDialog::WebDialog(const QString &programFolder, Messages &messages, QWidget *
     m_port = edit("Port", QStringLiteral("Port"), QStringLiteral("port the page is served on, usually 8080"), kNarrowChars);
     m_listen = edit("Listen", QStringLiteral("Listen on"),
                     QStringLiteral("address of this computer to serve on; empty for every network"), kWideChars);
+    m_hosts = edit("Hosts", QStringLiteral("Other names"),
+                   QStringLiteral("names the page is opened by besides this computer's own, separated by commas: one "
+                                  "a router or a dynamic DNS gives it"),
+                   kWideChars);
     m_password = edit("Password", QStringLiteral("Password"),
                       QStringLiteral("password the page asks for, any user name; empty for none"), kWideChars);
     m_password->setEchoMode(QLineEdit::Password);
@@ -92,6 +96,7 @@ void WebDialog::showSettings(const WebSettings &settings)
     m_password->setText(settings.password);
     m_certFile->setText(settings.certFile);
     m_keyFile->setText(settings.keyFile);
+    m_hosts->setText(settings.hosts.join(QStringLiteral(", ")));
 }
 
 WebSettings WebDialog::typed() const
@@ -101,7 +106,7 @@ WebSettings WebDialog::typed() const
                                  + tagged(WebTag::kPort, m_port->text()) + tagged(WebTag::kListen, m_listen->text())
                                  + tagged(WebTag::kPassword, m_password->text())
                                  + tagged(WebTag::kCertFile, m_certFile->text())
-                                 + tagged(WebTag::kKeyFile, m_keyFile->text()));
+                                 + tagged(WebTag::kKeyFile, m_keyFile->text()) + tagged(WebTag::kHosts, m_hosts->text()));
 }
 
 void WebDialog::showAddresses()

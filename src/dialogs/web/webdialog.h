@@ -34,6 +34,7 @@ private:
     QCheckBox *m_enabled = nullptr;
     QLineEdit *m_port = nullptr;
     QLineEdit *m_listen = nullptr;
+    QLineEdit *m_hosts = nullptr;
     QLineEdit *m_password = nullptr;
     QLineEdit *m_certFile = nullptr;
     QLineEdit *m_keyFile = nullptr;

@@ -5,6 +5,10 @@
 (() => {
   const POLL_EVERY_MS = 3000;
   const PUSH_RETRY_MS = 15000;
+  // A push silent this long is asked whether the logger is still there (a board may be quiet for
+  // hours, a network gone leaves the socket open for minutes); an answer takes at most so long.
+  const SILENT_PUSH_MS = 20000;
+  const ANSWER_WITHIN_MS = 5000;
   const DAY_RELOAD_MS = 60000; // while polling, today's records are fetched again this often
   const STALE_AFTER_S = 60;
   const CHART_HEIGHT = 260;
@@ -13,7 +17,8 @@
 
   const $ = (id) => document.getElementById(id);
   const page = {
-    ticket: null, today: null, live: null, liveAt: 0, pushing: false, polling: null,
+    ticket: null, today: null, live: null, liveAt: 0, socket: null, pushing: false, polling: null,
+    heardAt: null, lastMessage: 0, offline: false,
     day: null, dayChart: null, month: null, energy: null, energyChart: null, curve: null, curveChart: null,
   };
 
@@ -24,8 +29,8 @@
   // them (it sends the password it already knows instead).
   const pageUrl = (path) => new URL(path, location.origin);
 
-  async function fetchJson(url) {
-    const response = await fetch(pageUrl(url), { cache: "no-store" });
+  async function fetchJson(url, signal = undefined) {
+    const response = await fetch(pageUrl(url), { cache: "no-store", signal });
     if (!response.ok)
       throw new Error((await response.text()).trim() || response.statusText);
     const ticket = response.headers.get("X-Push-Ticket");
@@ -39,10 +44,12 @@
   function showLive(live) {
     page.live = live;
     page.liveAt = performance.now();
+    heard();
     for (const name of ["volts", "amps", "watts", "wh", "rpm", "wind"])
       $(name).textContent = live.time === null ? "–" : live.texts[name];
     $("wind-unit").textContent = live.windUnits;
     UNITS.wind = live.windUnits;
+    fitFigures();
     const alarms = $("alarms");
     alarms.replaceChildren(...live.alarms.map((alarm) => {
       const item = document.createElement("li");
@@ -64,6 +71,23 @@
         loadCurve();
       }
     }
+  }
+
+  // A figure too wide for its box is drawn smaller, so that it fits beside its unit: six digits
+  // fit on a phone as on a desktop.
+  function fitFigure(value) {
+    value.style.fontSize = "";
+    const box = value.parentElement;
+    const style = getComputedStyle(box);
+    const room = box.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight)
+      - parseFloat(style.columnGap) - box.querySelector(".unit").getBoundingClientRect().width;
+    const width = value.getBoundingClientRect().width;
+    if (width > room)
+      value.style.fontSize = `${Math.floor(parseFloat(getComputedStyle(value).fontSize) * room / width)}px`;
+  }
+
+  function fitFigures() {
+    document.querySelectorAll(".figure .value").forEach(fitFigure);
   }
 
   function portWords(port) {
@@ -110,6 +134,44 @@
     return `${Math.round(seconds / 3600)} h`;
   }
 
+  // Whether the logger answers. Without a connection the page says so, and since when, rather
+  // than show its last figures as if they were now.
+
+  function heard() {
+    page.heardAt = new Date();
+    $("connection").textContent = page.pushing ? "live" : page.polling !== null ? "updated every few seconds" : "connecting";
+    if (!page.offline)
+      return;
+    page.offline = false;
+    $("offline").hidden = true;
+    document.body.classList.remove("disconnected");
+  }
+
+  function lost() {
+    $("connection").textContent = "no connection";
+    if (page.offline)
+      return;
+    page.offline = true;
+    $("offline").textContent = page.heardAt === null ? "No connection to the logger."
+      : `No connection to the logger since ${page.heardAt.toLocaleTimeString()}: the figures below are from then, not now.`;
+    $("offline").hidden = false;
+    document.body.classList.add("disconnected");
+  }
+
+  function answerWithin() {
+    return AbortSignal.timeout ? AbortSignal.timeout(ANSWER_WITHIN_MS) : undefined;
+  }
+
+  // Asks the logger now: on waking, back online, or after a silent push.
+  function probe() {
+    page.lastMessage = performance.now();
+    fetchJson("/api/live", answerWithin()).then(showLive).catch(() => {
+      lost();
+      dropPush();
+      startPolling();
+    });
+  }
+
   // Push, and polling when there is none
 
   function connectPush() {
@@ -124,12 +186,18 @@
       startPolling();
       return;
     }
+    page.socket = socket;
     socket.onopen = () => {
+      if (socket !== page.socket)
+        return;
       page.pushing = true;
+      page.lastMessage = performance.now();
       stopPolling();
-      $("connection").textContent = "live";
     };
     socket.onmessage = (event) => {
+      if (socket !== page.socket)
+        return;
+      page.lastMessage = performance.now();
       const message = JSON.parse(event.data);
       if (message.live)
         showLive(message.live);
@@ -137,19 +205,34 @@
         addRecord(message.record);
     };
     socket.onclose = () => {
+      if (socket !== page.socket)
+        return;
+      page.socket = null;
       page.pushing = false;
       startPolling();
       setTimeout(connectPush, PUSH_RETRY_MS);
     };
   }
 
+  // Lets a push go that no longer brings anything; another is tried later.
+  function dropPush() {
+    const socket = page.socket;
+    if (socket === null)
+      return;
+    page.socket = null;
+    page.pushing = false;
+    socket.close();
+    setTimeout(connectPush, PUSH_RETRY_MS);
+  }
+
   function startPolling() {
     if (page.polling !== null)
       return;
-    $("connection").textContent = "updated every few seconds";
     let sinceDay = 0;
+    const poll = () => fetchJson("/api/live", answerWithin()).then(showLive).catch(lost);
+    poll();
     page.polling = setInterval(() => {
-      fetchJson("/api/live").then(showLive).catch(showOffline);
+      poll();
       sinceDay += POLL_EVERY_MS;
       if (sinceDay >= DAY_RELOAD_MS) {
         sinceDay = 0;
@@ -161,10 +244,6 @@
   function stopPolling() {
     clearInterval(page.polling);
     page.polling = null;
-  }
-
-  function showOffline() {
-    $("connection").textContent = "the logger does not answer";
   }
 
   // Today
@@ -243,7 +322,9 @@
         show: shown(name),
         value: (u, v) => (v === null || v === undefined ? "–" : `${v} ${UNITS[name]}`),
       }))),
-      axes: [axis({ values: (u, ticks) => ticks.map(clockText) }), axis({ scale: "watts", label: "W" }), axis({ scale: "volts", side: 1, label: "V", grid: { show: false } })],
+      // Words, not unit letters, on the rotated axes: a "V" turned on its side reads "<".
+      axes: [axis({ values: (u, ticks) => ticks.map(clockText) }), valueAxis({ scale: "watts", label: "watts" }),
+             valueAxis({ scale: "volts", side: 1, label: "volts", grid: { show: false } })],
       legend: { live: true },
       hooks: { setSeries: [(u, at) => {
         if (at !== null)
@@ -255,6 +336,20 @@
   function axis(extra = {}) {
     const line = css("--line");
     return Object.assign({ stroke: css("--quiet"), grid: { stroke: line, width: 1 }, ticks: { stroke: line, width: 1 } }, extra);
+  }
+
+  // An upright axis as wide as its widest figure, so that "200,000" does not run into its label.
+  function valueAxis(extra) {
+    return axis(Object.assign({
+      size: (u, values, at, cycle) => {
+        const shown = u.axes[at];
+        if (cycle > 1)
+          return shown._size; // uPlot asks again after a resize of the axis: settle
+        u.ctx.font = shown.font[0];
+        const widest = Math.max(0, ...(values || []).map((value) => u.ctx.measureText(value).width));
+        return Math.ceil(shown.ticks.size + shown.gap + widest / devicePixelRatio);
+      },
+    }, extra));
   }
 
   // History
@@ -289,7 +384,7 @@
     const computed = energy.days.some((day) => day.computed);
     $("energy-summary").textContent = (counted === 0 ? "Nothing logged this month."
       : `Total ${energy.total.toFixed(1)} Wh, a mean of ${energy.mean.toFixed(1)} Wh a day`
-        + (computed ? "; the lighter bars are computed from the daily logs." : ".")
+        + (computed ? "; the fainter bars are computed from the daily logs." : ".")
         + (energy.damagedLines > 0 ? ` ${energy.damagedLines} damaged line(s) in Whours.txt passed over.` : ""))
       + unreadableWords(energy.unreadable);
     const days = energy.days.map((day) => Number(day.date.slice(8)));
@@ -298,7 +393,7 @@
     page.energyChart = replaceChart(page.energyChart, $("energy-chart"), {
       scales: { x: { time: false, range: [0.5, days.length + 0.5] }, y: { range: (u, low, high) => [0, Math.max(1, high * 1.1)] } },
       series: [{ label: "Day" }, bars("Wh", css("--watts")), bars("Wh computed", css("--computed"))],
-      axes: [axis({ values: (u, ticks) => ticks.map((tick) => (Number.isInteger(tick) ? tick : "")) }), axis({ label: "Wh" })],
+      axes: [axis({ values: (u, ticks) => ticks.map((tick) => (Number.isInteger(tick) ? tick : "")) }), valueAxis({ label: "watt-hours" })],
     }, [days, archived, fromLogs]);
   }
 
@@ -339,7 +434,7 @@
         { label: "Mean W, few records", stroke: colour, paths: () => null, points: { show: true, size: 7, fill: css("--panel") } },
         { label: "Max W", stroke: css("--volts"), paths: () => null, points: { show: true, size: 5 } },
       ],
-      axes: [axis({ label: `wind ${UNITS.wind}` }), axis({ label: "W" })],
+      axes: [axis({ label: `wind ${UNITS.wind}` }), valueAxis({ label: "watts" })],
     }, [wind, firm, faint, most]);
   }
 
@@ -378,18 +473,30 @@
   window.addEventListener("resize", () => {
     clearTimeout(resizing);
     resizing = setTimeout(() => {
+      fitFigures();
       for (const [chart, id] of [[page.dayChart, "day-chart"], [page.energyChart, "energy-chart"], [page.curveChart, "curve-chart"]])
         if (chart !== null)
           chart.setSize({ width: $(id).clientWidth, height: CHART_HEIGHT });
     }, 150);
   });
+  document.fonts.ready.then(fitFigures);
   setInterval(showAge, 1000);
+  setInterval(() => {
+    if (page.pushing && performance.now() - page.lastMessage > SILENT_PUSH_MS)
+      probe();
+  }, ANSWER_WITHIN_MS);
+  document.addEventListener("visibilitychange", () => {
+    if (!document.hidden && page.live !== null)
+      probe();
+  });
+  window.addEventListener("offline", lost);
+  window.addEventListener("online", probe);
 
-  fetchJson("/api/live").then((live) => {
+  fetchJson("/api/live", answerWithin()).then((live) => {
     showLive(live);
     connectPush();
   }).catch(() => {
-    showOffline();
+    lost();
     startPolling();
   });
 })();
