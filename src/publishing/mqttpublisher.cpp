@@ -152,20 +152,30 @@ void MqttPublisher::publishLive(const Reading &reading)
 
 void MqttPublisher::enqueue(const QByteArray &payload)
 {
-    try {
-        // One entry an episode: from the first record dropped until the broker takes them again.
-        if (m_queue.push(payload) > 0 && !std::exchange(m_queueOverflowing, true))
-            emit problemFound(kQueueFull, QStringLiteral("%1 holds %2 records: until the broker takes them, the "
-                                                         "oldest is dropped for each new one")
-                                              .arg(FileName::kMqttQueue)
-                                              .arg(RecordQueue::kCapacity));
-        m_queueFailing = false;
-    } catch (const Failure &failure) {
-        // Still queued in memory; said once until the file can be written again.
-        if (!std::exchange(m_queueFailing, true))
-            emit problemFound(kQueueNotWritten, failure.description);
-    }
+    const RecordQueue::Pushed pushed = m_queue.push(payload);
+    // One entry an episode: from the first record dropped until the broker takes them again.
+    if (pushed.dropped > 0 && !std::exchange(m_queueOverflowing, true))
+        emit problemFound(kQueueFull, QStringLiteral("%1 holds %2 records: until the broker takes them, the "
+                                                     "oldest is dropped for each new one")
+                                          .arg(FileName::kMqttQueue)
+                                          .arg(RecordQueue::kCapacity));
+    queueWritten(pushed.problem);
     sendWaiting();
+}
+
+void MqttPublisher::queueWritten(const MaybeFailure &problem)
+{
+    if (problem)
+        queueNotWritten(*problem);
+    else
+        m_queueFailing = false;
+}
+
+void MqttPublisher::queueNotWritten(const Failure &failure)
+{
+    // Said once until the journal takes records again; what it could not take waits in memory.
+    if (!std::exchange(m_queueFailing, true))
+        emit problemFound(kQueueNotWritten, failure.description);
 }
 
 void MqttPublisher::sendWaiting()
@@ -181,7 +191,8 @@ void MqttPublisher::delivered(int messageId)
     if (!m_inFlight || *m_inFlight != messageId)
         return;
     m_inFlight.reset();
-    m_queue.pop();
+    if (const MaybeFailure problem = m_queue.pop())
+        queueNotWritten(*problem);
     if (!m_queue.isFull())
         m_queueOverflowing = false;
     if (std::exchange(m_recordsRefused, false)) {
@@ -255,11 +266,8 @@ void MqttPublisher::end()
 {
     m_ending = true;
     m_client.stop(m_messages.status(false));
-    try {
-        m_queue.save();
-    } catch (const Failure &failure) {
-        emit problemFound(kQueueNotWritten, failure.description);
-    }
+    if (const MaybeFailure problem = m_queue.writeHeld())
+        emit problemFound(kQueueNotWritten, problem->description);
 }
 
 } // namespace Brolant

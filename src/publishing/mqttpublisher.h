@@ -64,6 +64,9 @@ private:
     void heard(const MqttMessage &message);
     void publishLive(const Reading &reading);
     void enqueue(const QByteArray &payload);
+    // After a write of what the queue holds: one entry an episode.
+    void queueWritten(const MaybeFailure &problem);
+    void queueNotWritten(const Failure &failure);
     void sendWaiting();
     void delivered(int messageId);
     void refused(int messageId, const QString &topic, const QString &reason);

@@ -7,7 +7,10 @@
 
 #include <signal.h>
 
-ProgramProcess::ProgramProcess(QString programFolder) : m_folder(std::move(programFolder)) {}
+ProgramProcess::ProgramProcess(QString programFolder, QString program)
+    : m_folder(std::move(programFolder)), m_program(std::move(program))
+{
+}
 
 ProgramProcess::~ProgramProcess()
 {
@@ -19,7 +22,7 @@ ProgramProcess::~ProgramProcess()
 
 bool ProgramProcess::start(const QStringList &wrapper)
 {
-    const QString executable = m_folder + QStringLiteral("/brolant");
+    const QString executable = m_folder + u'/' + m_program;
     if (!QFile::exists(executable) && !install())
         return false;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -45,8 +48,7 @@ bool ProgramProcess::start(const QStringList &wrapper)
 
 bool ProgramProcess::install()
 {
-    return QFile::copy(qEnvironmentVariable("BROLANT_BUILD_DIR") + QStringLiteral("/brolant"),
-                       m_folder + QStringLiteral("/brolant"));
+    return QFile::copy(qEnvironmentVariable("BROLANT_BUILD_DIR") + u'/' + m_program, m_folder + u'/' + m_program);
 }
 
 bool ProgramProcess::endWith(int signal)

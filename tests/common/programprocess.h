@@ -3,12 +3,12 @@
 #include <QProcess>
 #include <QString>
 
-// The real brolant, copied into a test's program folder (it lives beside its executable) and run
-// offscreen.
+// The real brolant (or brolant-logger), copied into a test's program folder (it lives beside its
+// executable) and run offscreen.
 class ProgramProcess
 {
 public:
-    explicit ProgramProcess(QString programFolder);
+    explicit ProgramProcess(QString programFolder, QString program = QStringLiteral("brolant"));
     ~ProgramProcess();
 
     // Starts the program, through `wrapper` when given (for example prlimit or setpriv), and
@@ -23,5 +23,6 @@ public:
 
 private:
     QString m_folder;
+    QString m_program;
     QProcess m_process;
 };

@@ -1,11 +1,14 @@
 #include "app/consolestatus.h"
 #include "app/ui/mainwindow.h"
+#include "programprocess.h"
 #include "publishing/mqttsettings.h"
 #include "publishingrig.h"
 
 #include <QAccessible>
 #include <QLabel>
 #include <QTest>
+
+#include <csignal>
 
 using namespace Brolant;
 
@@ -27,6 +30,16 @@ QByteArray recordLines(int count)
     for (int n = 0; n < count; ++n)
         lines += recordLine(n) + "\r\n";
     return lines;
+}
+
+// A program folder for brolant-logger publishing to `broker` as site shed, with no board: it
+// publishes what waits in its queue and its status.
+void writeLoggerFolder(const ProgramFolder &folder, const BrokerProcess &broker)
+{
+    folder.writeProgramConfig("99", "0", "60");
+    folder.writeCalibration();
+    folder.write("mqtt.cfg", "<Enabled>1</Enabled><Host>127.0.0.1</Host><Port>" + QByteArray::number(broker.port())
+                                 + "</Port><User>logger</User><Password>s3cret</Password><Site>shed</Site>");
 }
 
 QList<double> volts(const QStringList &records)
@@ -53,6 +66,7 @@ private slots:
     void fullQueueIsSaidOncePerEpisode();
     void dayEnergySurvivesARestart();
     void twoLoggersOnOneSite();
+    void killedMidDrainSendsAtMostTheOneInFlightAgain();
 };
 
 void MqttDeliveryTest::recordOnceAfterAHalfOpenConnection()
@@ -236,6 +250,40 @@ void MqttDeliveryTest::twoLoggersOnOneSite()
                  QStringLiteral("MQTT: connected to 127.0.0.1:%1; another logger publishes as site shed")
                      .arg(first.broker.port()));
     }
+}
+
+void MqttDeliveryTest::killedMidDrainSendsAtMostTheOneInFlightAgain()
+{
+    ProgramFolder folder;
+    BrokerProcess broker;
+    QVERIFY(broker.start());
+    QVERIFY(broker.subscribe("brolant/shed/record"));
+    writeLoggerFolder(folder, broker);
+    constexpr int kBacklog = 8000;
+    constexpr int kKills = 3;
+    folder.write("mqtt-queue.txt", recordLines(kBacklog));
+    ProgramProcess logger(folder.path(), QStringLiteral("brolant-logger"));
+    for (int kill = 1; kill <= kKills; ++kill) {
+        QVERIFY(logger.start());
+        QTRY_VERIFY_WITH_TIMEOUT(broker.heard().size() >= kBacklog * kill / (kKills + 1), kBrokerWait);
+        logger.endWith(SIGKILL);
+    }
+    QVERIFY(broker.heard().size() < kBacklog); // each kill in the middle
+
+    QVERIFY(logger.start());
+    QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(folder.file("mqtt-queue.txt")), 3 * kBrokerWait);
+    const auto last = [&broker] {
+        const QStringList records = broker.heard();
+        return records.isEmpty() ? -1 : payload(records.last())["frames"].toInt();
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(last(), kBacklog - 1, kBrokerWait); // a copy sent again came before it
+    QSet<int> delivered;
+    for (const QString &record : broker.heard())
+        delivered.insert(payload(record)["frames"].toInt());
+    QCOMPARE(delivered.size(), kBacklog);
+    const qsizetype twice = broker.heard().size() - kBacklog;
+    QVERIFY2(twice <= kKills, qPrintable(QStringLiteral("%1 delivered twice").arg(twice)));
+    logger.endWith(SIGTERM);
 }
 
 QTEST_MAIN(MqttDeliveryTest)
