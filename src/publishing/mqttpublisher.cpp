@@ -43,6 +43,8 @@ MqttPublisher::MqttPublisher(const QString &programFolder, const MqttSettings &s
     m_refusedRetry.setSingleShot(true);
     m_refusedRetry.setInterval(kRefusedRetry);
     connect(&m_refusedRetry, &QTimer::timeout, this, &MqttPublisher::sendWaiting);
+    m_heldRetry.setInterval(kHeldRetry);
+    connect(&m_heldRetry, &QTimer::timeout, this, [this] { queueWritten(m_queue.writeHeld()); });
     qRegisterMetaType<BrokerState>();
 }
 
@@ -165,6 +167,12 @@ void MqttPublisher::enqueue(const QByteArray &payload)
 
 void MqttPublisher::queueWritten(const MaybeFailure &problem)
 {
+    // Records may stop coming (logging stopped): what the disk could not take is tried again
+    // on its own, so that a kill after the disk was freed loses none.
+    if (m_queue.holdsUnwritten())
+        m_heldRetry.start();
+    else
+        m_heldRetry.stop();
     if (problem)
         queueNotWritten(*problem);
     else
@@ -266,6 +274,7 @@ void MqttPublisher::end()
 {
     m_ending = true;
     m_client.stop(m_messages.status(false));
+    m_heldRetry.stop();
     if (const MaybeFailure problem = m_queue.writeHeld())
         emit problemFound(kQueueNotWritten, problem->description);
 }

@@ -32,6 +32,8 @@ class MqttPublisher : public QObject
 public:
     // A refused record is offered again after this, in case the broker's rights were put right.
     static constexpr std::chrono::seconds kRefusedRetry{60};
+    // Records the queue's file could not take (a full disk) are written again this often.
+    static constexpr std::chrono::seconds kHeldRetry{5};
 
     MqttPublisher(const QString &programFolder, const MqttSettings &settings, LoggerCore &core);
 
@@ -64,7 +66,8 @@ private:
     void heard(const MqttMessage &message);
     void publishLive(const Reading &reading);
     void enqueue(const QByteArray &payload);
-    // After a write of what the queue holds: one entry an episode.
+    // After a write of what the queue holds: the retry of what it could not write, and one entry
+    // an episode.
     void queueWritten(const MaybeFailure &problem);
     void queueNotWritten(const Failure &failure);
     void sendWaiting();
@@ -83,6 +86,7 @@ private:
     MqttClient m_client;
     std::optional<int> m_inFlight; // the queue's front, sent and not yet answered
     QTimer m_refusedRetry;
+    QTimer m_heldRetry;
     QList<MqttAlarm> m_alarms;
     QString m_discoveredUnits; // the wind-speed units of the discovery published last
     QMap<QString, bool> m_alarmRaised;

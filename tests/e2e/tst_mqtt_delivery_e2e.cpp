@@ -1,5 +1,6 @@
 #include "app/consolestatus.h"
 #include "app/ui/mainwindow.h"
+#include "filesizelimit.h"
 #include "programprocess.h"
 #include "publishing/mqttsettings.h"
 #include "publishingrig.h"
@@ -67,6 +68,7 @@ private slots:
     void dayEnergySurvivesARestart();
     void twoLoggersOnOneSite();
     void killedMidDrainSendsAtMostTheOneInFlightAgain();
+    void heldRecordsAreWrittenWhenTheDiskHasRoomAgain();
 };
 
 void MqttDeliveryTest::recordOnceAfterAHalfOpenConnection()
@@ -284,6 +286,22 @@ void MqttDeliveryTest::killedMidDrainSendsAtMostTheOneInFlightAgain()
     const qsizetype twice = broker.heard().size() - kBacklog;
     QVERIFY2(twice <= kKills, qPrintable(QStringLiteral("%1 delivered twice").arg(twice)));
     logger.endWith(SIGTERM);
+}
+
+void MqttDeliveryTest::heldRecordsAreWrittenWhenTheDiskHasRoomAgain()
+{
+    PublishingRig rig("<Port>PORT</Port>");
+    QVERIFY(rig.broker.start());
+    rig.broker.stop(); // nobody listens: the records wait
+    rig.startPublishing();
+    {
+        const FileSizeLimit diskFull(0);
+        rig.logInterval(600);
+        rig.logInterval(650);
+    }
+    // Logging stopped as the disk got room again: no record comes to take them along.
+    QTRY_COMPARE_WITH_TIMEOUT(rig.folder.read("mqtt-queue.txt").count("\r\n"), 2, kBrokerWait);
+    QVERIFY(rig.folder.read("mqtt-queue.txt").startsWith("{\"amps\":3.3,\"frames\":1,\"rpm\":300,\"time\":\"2026-12-07T14:05:10"));
 }
 
 QTEST_MAIN(MqttDeliveryTest)
