@@ -24,7 +24,8 @@ struct Record;
 // LiveEvery seconds, every logged record and every finished day's energy (queued on disk while
 // the broker is away or refuses them, sent once each and in order when it takes them), the status
 // with a last will, and Home Assistant discovery. It notices another logger publishing as the
-// same site. It listens to the core's signals only; the files of the logger do not change for it.
+// same site, and keeps the site online while either still publishes. It listens to the core's
+// signals only; the files of the logger do not change for it.
 class MqttPublisher : public QObject
 {
     Q_OBJECT
@@ -51,7 +52,8 @@ public:
     void alarmChanged(const QString &name, bool raised);
     // The sensors' discovery again when the wind-speed units changed (Program Setup saved).
     void followUnits();
-    // Says "offline" and disconnects; the queue stays on disk for the next run.
+    // Says "offline" and disconnects; the queue stays on disk for the next run. While another
+    // logger of this site publishes, the broker keeps its "online".
     void end();
 
 signals:
@@ -91,12 +93,14 @@ private:
     QString m_discoveredUnits; // the wind-speed units of the discovery published last
     QMap<QString, bool> m_alarmRaised;
     QSet<QString> m_refusedTopics;
+    QSet<QString> m_othersOnline; // instances of this site heard online, not since offline
     std::optional<MonotonicTime> m_lastLive;
     bool m_outage = false;
     bool m_recordsRefused = false;
     bool m_queueFailing = false;
     bool m_queueOverflowing = false;
     bool m_ending = false;
+    bool m_othersAnswered = false; // another of this site said online after this one said offline
     BrokerState m_state;
 };
 

@@ -43,6 +43,34 @@ void writeLoggerFolder(const ProgramFolder &folder, const BrokerProcess &broker)
                                  + "</Port><User>logger</User><Password>s3cret</Password><Site>shed</Site>");
 }
 
+// Two brolant-loggers publishing as site shed, each from a folder of its own, to a broker of the
+// test's own, which a subscriber to the status listens to.
+struct TwoLoggersOnOneSite
+{
+    BrokerProcess broker;
+    ProgramFolder firstFolder;
+    ProgramFolder secondFolder;
+    ProgramProcess first{firstFolder.path(), QStringLiteral("brolant-logger")};
+    ProgramProcess second{secondFolder.path(), QStringLiteral("brolant-logger")};
+
+    // Starts the broker and the loggers one after the other; true once each said online.
+    bool start()
+    {
+        if (!broker.start() || !broker.subscribe("brolant/shed/status"))
+            return false;
+        int online = 0;
+        for (auto [folder, logger] : {std::pair{&firstFolder, &first}, std::pair{&secondFolder, &second}}) {
+            writeLoggerFolder(*folder, broker);
+            if (!logger->start()
+                || !QTest::qWaitFor([&] { return broker.heard().count("0 brolant/shed/status online") == online + 1; },
+                                    kBrokerWait))
+                return false;
+            ++online;
+        }
+        return true;
+    }
+};
+
 QList<double> volts(const QStringList &records)
 {
     QList<double> values;
@@ -69,6 +97,9 @@ private slots:
     void twoLoggersOnOneSite();
     void killedMidDrainSendsAtMostTheOneInFlightAgain();
     void heldRecordsAreWrittenWhenTheDiskHasRoomAgain();
+    void siteStaysOnlineWhileALoggerPublishes_data();
+    void siteStaysOnlineWhileALoggerPublishes();
+    void siteGoesOfflineWhenBothEndAtOnce();
 };
 
 void MqttDeliveryTest::recordOnceAfterAHalfOpenConnection()
@@ -302,6 +333,41 @@ void MqttDeliveryTest::heldRecordsAreWrittenWhenTheDiskHasRoomAgain()
     // Logging stopped as the disk got room again: no record comes to take them along.
     QTRY_COMPARE_WITH_TIMEOUT(rig.folder.read("mqtt-queue.txt").count("\r\n"), 2, kBrokerWait);
     QVERIFY(rig.folder.read("mqtt-queue.txt").startsWith("{\"amps\":3.3,\"frames\":1,\"rpm\":300,\"time\":\"2026-12-07T14:05:10"));
+}
+
+void MqttDeliveryTest::siteStaysOnlineWhileALoggerPublishes_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("one ends") << int(SIGTERM);
+    QTest::newRow("one is killed: its last will") << int(SIGKILL);
+}
+
+void MqttDeliveryTest::siteStaysOnlineWhileALoggerPublishes()
+{
+    TwoLoggersOnOneSite site;
+    QVERIFY(site.start());
+    QFETCH(int, signal);
+    site.first.endWith(signal);
+    // The one still publishing says so again after the other's offline.
+    QTRY_VERIFY_WITH_TIMEOUT(site.broker.heard().contains("0 brolant/shed/status offline")
+                                 && site.broker.heard().constLast() == "0 brolant/shed/status online",
+                             kBrokerWait);
+    QCOMPARE(site.broker.retained("brolant/shed/status"), QByteArray("online"));
+
+    QVERIFY(site.second.endWith(SIGTERM)); // the last one to end
+    QCOMPARE(site.broker.retained("brolant/shed/status"), QByteArray("offline"));
+}
+
+void MqttDeliveryTest::siteGoesOfflineWhenBothEndAtOnce()
+{
+    TwoLoggersOnOneSite site;
+    QVERIFY(site.start());
+    // The computer shuts down: each knew the other online, and neither stays to say so.
+    for (ProgramProcess *logger : {&site.first, &site.second})
+        ::kill(pid_t(logger->process().processId()), SIGTERM);
+    for (ProgramProcess *logger : {&site.first, &site.second})
+        QVERIFY(logger->process().waitForFinished(kBrokerWait));
+    QCOMPARE(site.broker.retained("brolant/shed/status"), QByteArray("offline"));
 }
 
 QTEST_MAIN(MqttDeliveryTest)
