@@ -15,6 +15,8 @@ inline const QString kMqttSettings = QStringLiteral("mqtt.cfg");
 inline const QString kMqttQueue = QStringLiteral("mqtt-queue.txt");
 // Lines of mqtt-queue.txt that were no payload, set aside for whoever wants to look at them.
 inline const QString kMqttQueueDamaged = QStringLiteral("mqtt-queue-damaged.txt");
+// How far delivery of mqtt-queue.txt got.
+inline const QString kMqttQueueDelivered = QStringLiteral("mqtt-queue-delivered.txt");
 inline const QString kWebSettings = QStringLiteral("web.cfg");
 inline const QString kEnergyArchive = QStringLiteral("Whours.txt");
 inline const QString kAlarmLog = QStringLiteral("alarms.txt");
@@ -52,6 +54,7 @@ public:
     QString mqttSettings() const { return file(FileName::kMqttSettings); }
     QString mqttQueue() const { return file(FileName::kMqttQueue); }
     QString mqttQueueDamaged() const { return file(FileName::kMqttQueueDamaged); }
+    QString mqttQueueDelivered() const { return file(FileName::kMqttQueueDelivered); }
     QString webSettings() const { return file(FileName::kWebSettings); }
     QString dailyLog(const QDate &day) const { return inLogs(FileName::dailyLog(day)); }
     QString energyArchive() const { return inLogs(FileName::kEnergyArchive); }

@@ -60,6 +60,17 @@ void append(const QString &path, const QString &text)
     }
 }
 
+void overwrite(const QString &path, const QString &text)
+{
+    QFile file(path);
+    const QByteArray bytes = text.toLatin1();
+    // ReadWrite, because WriteOnly would truncate the file first.
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered) || file.write(bytes) != bytes.size())
+        fail(file, path);
+    if (file.size() > bytes.size() && !file.resize(bytes.size()))
+        fail(file, path);
+}
+
 } // namespace TextFile
 
 } // namespace Brolant

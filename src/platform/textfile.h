@@ -26,6 +26,11 @@ void replace(const QString &path, const QString &text, Access access = Access::U
 // taken back, so the file never ends in half a line.
 void append(const QString &path, const QString &text);
 
+// Writes `text` over the start of the file in one write, creating the file when missing, and cuts
+// off whatever lay beyond it. Never truncated first: a file as long as `text` needs no new disk
+// block, so this works on a full disk, and a kill cannot leave it half written.
+void overwrite(const QString &path, const QString &text);
+
 } // namespace TextFile
 
 } // namespace Brolant

@@ -203,6 +203,36 @@ void MqttClient::subscribe(const QString &topic)
         updateWriteWatch();
 }
 
+void MqttClient::awaitBriefly(const std::function<bool()> &done)
+{
+    if (m_connected)
+        turnWhile([&done] { return !done(); });
+}
+
+void MqttClient::turnWhile(const std::function<bool()> &waiting)
+{
+    // The socket is waited on as the event loop does, not by mosquitto_loop, which also wakes once
+    // for every message published since the start (a byte each in libmosquitto's wake-up pipe):
+    // after a long run its turns came back at once and the socket closed before the broker
+    // answered, so a delivered record went again.
+    const QDeadlineTimer deadline(kLastWordsMilliseconds);
+    while (m_client && waiting() && !deadline.hasExpired()) {
+        pollfd socket{mosquitto_socket(m_client.get()), POLLIN, 0};
+        if (socket.fd < 0)
+            return;
+        if (mosquitto_want_write(m_client.get()))
+            socket.events |= POLLOUT;
+        if (::poll(&socket, 1, int(std::min<qint64>(deadline.remainingTime(), kLastWordsStep))) < 0
+            && errno != EINTR)
+            return;
+        if ((socket.revents & (POLLIN | POLLERR | POLLHUP))
+            && mosquitto_loop_read(m_client.get(), 1) != MOSQ_ERR_SUCCESS)
+            return;
+        if ((socket.revents & POLLOUT) && m_client && mosquitto_loop_write(m_client.get(), 1) != MOSQ_ERR_SUCCESS)
+            return;
+    }
+}
+
 void MqttClient::stop(const std::optional<MqttMessage> &lastWords)
 {
     m_stopping = true;
@@ -211,28 +241,7 @@ void MqttClient::stop(const std::optional<MqttMessage> &lastWords)
         if (lastWords)
             publish(*lastWords);
         // The words, what is in flight and the disconnect are small: give them a moment to be
-        // taken, never longer. The socket is waited on as the event loop does, not by
-        // mosquitto_loop, which also wakes once for every message published since the start (a
-        // byte each in libmosquitto's wake-up pipe): after a long run its turns came back at once
-        // and the socket closed before the broker answered, so a delivered record went again.
-        const auto turnWhile = [this](const auto &waiting) {
-            const QDeadlineTimer deadline(kLastWordsMilliseconds);
-            while (m_client && waiting() && !deadline.hasExpired()) {
-                pollfd socket{mosquitto_socket(m_client.get()), POLLIN, 0};
-                if (socket.fd < 0)
-                    return;
-                if (mosquitto_want_write(m_client.get()))
-                    socket.events |= POLLOUT;
-                if (::poll(&socket, 1, int(std::min<qint64>(deadline.remainingTime(), kLastWordsStep))) < 0
-                    && errno != EINTR)
-                    return;
-                if ((socket.revents & (POLLIN | POLLERR | POLLHUP))
-                    && mosquitto_loop_read(m_client.get(), 1) != MOSQ_ERR_SUCCESS)
-                    return;
-                if ((socket.revents & POLLOUT) && m_client && mosquitto_loop_write(m_client.get(), 1) != MOSQ_ERR_SUCCESS)
-                    return;
-            }
-        };
+        // taken, never longer.
         turnWhile([this] { return !m_unanswered.isEmpty() || mosquitto_want_write(m_client.get()); });
         if (m_client) {
             mosquitto_disconnect(m_client.get());

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -42,6 +43,9 @@ public:
     // Says `lastWords`, waits briefly for them and for what is in flight to be taken, and
     // disconnects for good.
     void stop(const std::optional<MqttMessage> &lastWords = std::nullopt);
+    // Turns the connection until `done` says so, for at most the moment last words get: for an
+    // answer heard before the end.
+    void awaitBriefly(const std::function<bool()> &done);
     bool isConnected() const { return m_connected; }
     // Sends now when connected; the message id to expect in delivered() or refused() (QoS 1 and
     // 2), or nothing when it could not be sent.
@@ -71,6 +75,8 @@ private:
     void failed(const QString &reason);
     void failedWith(int errorCode);
     void updateWriteWatch();
+    // Turns the socket by hand, for the moment last words get, while `waiting` says so.
+    void turnWhile(const std::function<bool()> &waiting);
 
     static void onConnect(mosquitto *, void *self, int reasonCode, int flags, const struct mqtt5__property *);
     static void onPublish(mosquitto *, void *self, int messageId, int reasonCode, const struct mqtt5__property *);

@@ -43,6 +43,8 @@ MqttPublisher::MqttPublisher(const QString &programFolder, const MqttSettings &s
     m_refusedRetry.setSingleShot(true);
     m_refusedRetry.setInterval(kRefusedRetry);
     connect(&m_refusedRetry, &QTimer::timeout, this, &MqttPublisher::sendWaiting);
+    m_heldRetry.setInterval(kHeldRetry);
+    connect(&m_heldRetry, &QTimer::timeout, this, [this] { queueWritten(m_queue.writeHeld()); });
     qRegisterMetaType<BrokerState>();
 }
 
@@ -98,7 +100,9 @@ void MqttPublisher::connectedToBroker()
         emit problemFound(QStringLiteral("broker available again"), address());
     m_outage = false;
     setState(BrokerState::Kind::Connected);
-    // Before this logger's own status replaces it: the status kept says who published last.
+    // Who ended while the connection was away went unheard: known again from what they say now,
+    // and from the status kept, heard before this logger's own replaces it.
+    m_othersOnline.clear();
     m_client.subscribe(m_messages.statusTopic());
     m_client.publish(m_messages.status(true));
     publishDiscovery();
@@ -121,17 +125,25 @@ void MqttPublisher::brokerLost(const QString &reason)
 
 void MqttPublisher::heard(const MqttMessage &message)
 {
-    if (m_ending || message.topic != m_messages.statusTopic())
-        return;
     const QString instance = message.userProperties.value(MqttMessages::kInstanceProperty);
-    if (instance == m_instance) {
-        // The last will of a connection of ours the broker held on to after it was lost: this
-        // connection is up, so the status must say so.
-        if (message.payload == kOffline)
+    if (message.topic != m_messages.statusTopic() || instance.isEmpty())
+        return;
+    if (message.payload == kOffline) {
+        m_othersOnline.remove(instance);
+        // Ours: the last will of a connection the broker held on to after it was lost. Another's:
+        // its end, or its last will after a kill. Either way this logger still publishes.
+        if (!m_ending)
             m_client.publish(m_messages.status(true));
         return;
     }
-    if (instance.isEmpty() || message.payload != kOnline || !m_state.sharedSite.isEmpty())
+    if (instance == m_instance || message.payload != kOnline)
+        return;
+    if (m_ending) {
+        m_othersAnswered = true; // another heard this one go, and stays
+        return;
+    }
+    m_othersOnline.insert(instance);
+    if (!m_state.sharedSite.isEmpty())
         return;
     m_state.sharedSite = m_settings.site;
     emit problemFound(QStringLiteral("another logger publishes as site %1").arg(m_settings.site),
@@ -152,20 +164,36 @@ void MqttPublisher::publishLive(const Reading &reading)
 
 void MqttPublisher::enqueue(const QByteArray &payload)
 {
-    try {
-        // One entry an episode: from the first record dropped until the broker takes them again.
-        if (m_queue.push(payload) > 0 && !std::exchange(m_queueOverflowing, true))
-            emit problemFound(kQueueFull, QStringLiteral("%1 holds %2 records: until the broker takes them, the "
-                                                         "oldest is dropped for each new one")
-                                              .arg(FileName::kMqttQueue)
-                                              .arg(RecordQueue::kCapacity));
-        m_queueFailing = false;
-    } catch (const Failure &failure) {
-        // Still queued in memory; said once until the file can be written again.
-        if (!std::exchange(m_queueFailing, true))
-            emit problemFound(kQueueNotWritten, failure.description);
-    }
+    const RecordQueue::Pushed pushed = m_queue.push(payload);
+    // One entry an episode: from the first record dropped until the broker takes them again.
+    if (pushed.dropped > 0 && !std::exchange(m_queueOverflowing, true))
+        emit problemFound(kQueueFull, QStringLiteral("%1 holds %2 records: until the broker takes them, the "
+                                                     "oldest is dropped for each new one")
+                                          .arg(FileName::kMqttQueue)
+                                          .arg(RecordQueue::kCapacity));
+    queueWritten(pushed.problem);
     sendWaiting();
+}
+
+void MqttPublisher::queueWritten(const MaybeFailure &problem)
+{
+    // Records may stop coming (logging stopped): what the disk could not take is tried again
+    // on its own, so that a kill after the disk was freed loses none.
+    if (m_queue.holdsUnwritten())
+        m_heldRetry.start();
+    else
+        m_heldRetry.stop();
+    if (problem)
+        queueNotWritten(*problem);
+    else
+        m_queueFailing = false;
+}
+
+void MqttPublisher::queueNotWritten(const Failure &failure)
+{
+    // Said once until the journal takes records again; what it could not take waits in memory.
+    if (!std::exchange(m_queueFailing, true))
+        emit problemFound(kQueueNotWritten, failure.description);
 }
 
 void MqttPublisher::sendWaiting()
@@ -181,7 +209,8 @@ void MqttPublisher::delivered(int messageId)
     if (!m_inFlight || *m_inFlight != messageId)
         return;
     m_inFlight.reset();
-    m_queue.pop();
+    if (const MaybeFailure problem = m_queue.pop())
+        queueNotWritten(*problem);
     if (!m_queue.isFull())
         m_queueOverflowing = false;
     if (std::exchange(m_recordsRefused, false)) {
@@ -254,12 +283,20 @@ void MqttPublisher::publishAlarms()
 void MqttPublisher::end()
 {
     m_ending = true;
-    m_client.stop(m_messages.status(false));
-    try {
-        m_queue.save();
-    } catch (const Failure &failure) {
-        emit problemFound(kQueueNotWritten, failure.description);
+    MqttMessage offline = m_messages.status(false);
+    if (!m_othersOnline.isEmpty()) {
+        // Others of this site publish: the status the broker keeps stays theirs. They hear this
+        // one go (not kept) and say online again; that heard, nothing more is said. Unanswered
+        // (they end as well), the site goes offline after all.
+        offline.retained = false;
+        m_client.publish(offline);
+        m_client.awaitBriefly([this] { return m_othersAnswered || m_othersOnline.isEmpty(); });
+        offline.retained = true;
     }
+    m_client.stop(m_othersAnswered ? std::nullopt : std::optional(offline));
+    m_heldRetry.stop();
+    if (const MaybeFailure problem = m_queue.writeHeld())
+        emit problemFound(kQueueNotWritten, problem->description);
 }
 
 } // namespace Brolant

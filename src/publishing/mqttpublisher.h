@@ -24,7 +24,8 @@ struct Record;
 // LiveEvery seconds, every logged record and every finished day's energy (queued on disk while
 // the broker is away or refuses them, sent once each and in order when it takes them), the status
 // with a last will, and Home Assistant discovery. It notices another logger publishing as the
-// same site. It listens to the core's signals only; the files of the logger do not change for it.
+// same site, and keeps the site online while either still publishes. It listens to the core's
+// signals only; the files of the logger do not change for it.
 class MqttPublisher : public QObject
 {
     Q_OBJECT
@@ -32,6 +33,8 @@ class MqttPublisher : public QObject
 public:
     // A refused record is offered again after this, in case the broker's rights were put right.
     static constexpr std::chrono::seconds kRefusedRetry{60};
+    // Records the queue's file could not take (a full disk) are written again this often.
+    static constexpr std::chrono::seconds kHeldRetry{5};
 
     MqttPublisher(const QString &programFolder, const MqttSettings &settings, LoggerCore &core);
 
@@ -49,7 +52,8 @@ public:
     void alarmChanged(const QString &name, bool raised);
     // The sensors' discovery again when the wind-speed units changed (Program Setup saved).
     void followUnits();
-    // Says "offline" and disconnects; the queue stays on disk for the next run.
+    // Says "offline" and disconnects; the queue stays on disk for the next run. While another
+    // logger of this site publishes, the broker keeps its "online".
     void end();
 
 signals:
@@ -64,6 +68,10 @@ private:
     void heard(const MqttMessage &message);
     void publishLive(const Reading &reading);
     void enqueue(const QByteArray &payload);
+    // After a write of what the queue holds: the retry of what it could not write, and one entry
+    // an episode.
+    void queueWritten(const MaybeFailure &problem);
+    void queueNotWritten(const Failure &failure);
     void sendWaiting();
     void delivered(int messageId);
     void refused(int messageId, const QString &topic, const QString &reason);
@@ -80,16 +88,19 @@ private:
     MqttClient m_client;
     std::optional<int> m_inFlight; // the queue's front, sent and not yet answered
     QTimer m_refusedRetry;
+    QTimer m_heldRetry;
     QList<MqttAlarm> m_alarms;
     QString m_discoveredUnits; // the wind-speed units of the discovery published last
     QMap<QString, bool> m_alarmRaised;
     QSet<QString> m_refusedTopics;
+    QSet<QString> m_othersOnline; // instances of this site heard online, not since offline
     std::optional<MonotonicTime> m_lastLive;
     bool m_outage = false;
     bool m_recordsRefused = false;
     bool m_queueFailing = false;
     bool m_queueOverflowing = false;
     bool m_ending = false;
+    bool m_othersAnswered = false; // another of this site said online after this one said offline
     BrokerState m_state;
 };
 

@@ -5,50 +5,83 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 namespace Brolant {
 
 namespace {
-constexpr int kDeliveriesPerSave = 50;
+const QByteArray kLineEnd = QByteArrayLiteral("\r\n");
 
 QString lines(const QList<QByteArray> &payloads)
 {
     QByteArray text;
     for (const QByteArray &payload : payloads)
-        text += payload + "\r\n";
+        text += payload + kLineEnd;
     return QString::fromLatin1(text);
 }
 } // namespace
 
 RecordQueue::RecordQueue(QString programFolder, const std::function<bool(const QByteArray &)> &isPayload)
-    : m_programFolder(std::move(programFolder))
+    : m_programFolder(std::move(programFolder)), m_cursor(ProgramPaths(m_programFolder).mqttQueueDelivered())
 {
-    if (!QFile::exists(path()))
+    if (!QFile::exists(journalPath())) {
+        m_cursor.remove(); // left by a kill between the journal's removal and its own
         return;
+    }
     QList<QByteArray> damaged;
-    bool rewrite = readLines(damaged);
-    const QList<QByteArray> read = std::exchange(m_waiting, {});
-    for (const QByteArray &line : read)
-        (isPayload(line) ? m_waiting : damaged).append(line);
+    const std::optional<qint64> delivered = readLines(m_cursor.read(), damaged);
+    if (m_loaded.problem)
+        return;
+    const QList<Entry> read = std::exchange(m_waiting, {});
+    for (const Entry &entry : read) {
+        if (isPayload(entry.payload))
+            m_waiting.append(entry);
+        else
+            damaged.append(entry.payload);
+    }
     m_loaded.damaged = damaged.size();
-    rewrite = rewrite || !damaged.isEmpty();
-    try {
-        if (!damaged.isEmpty())
+    if (!damaged.isEmpty()) {
+        try {
             TextFile::append(ProgramPaths(m_programFolder).mqttQueueDamaged(), lines(damaged));
-        if (rewrite)
-            save();
-    } catch (const Failure &failure) {
-        m_loaded.problem = failure;
+        } catch (const Failure &failure) {
+            m_loaded.problem = failure; // they stay in the journal, for a later run to set aside
+            return;
+        }
+    }
+    if (m_waiting.isEmpty()) {
+        removeJournal();
+        return;
+    }
+    // The next line must not join a cut one, and what was dropped or set aside must not come back.
+    const bool putRight = m_loaded.dropped > 0 || m_endsMidLine || !damaged.isEmpty();
+    if (putRight || (delivered && *delivered >= kCompactAfter)) {
+        const MaybeFailure failed = compact();
+        if (putRight)
+            m_loaded.problem = failed;
+    } else if (!delivered) {
+        // A cursor missing (an older queue), torn or of another journal: it starts again here, and
+        // exists before the disk may fill.
+        try {
+            m_cursor.write(DeliveryCursor::start());
+        } catch (const Failure &) {
+            // The first delivery writes it.
+        }
     }
 }
 
-bool RecordQueue::readLines(QList<QByteArray> &damaged)
+std::optional<qint64> RecordQueue::readLines(const std::optional<DeliveryCursor::Position> &cursor,
+                                             QList<QByteArray> &damaged)
 {
-    QFile file(path());
+    QFile file(journalPath());
+    m_journalSize = file.size();
     if (!file.open(QIODevice::ReadOnly)) {
-        m_loaded.problem = Failure{QStringLiteral("%1 cannot be read: %2").arg(path(), file.errorString())};
-        return false;
+        m_loaded.problem = Failure{QStringLiteral("%1 cannot be read: %2").arg(journalPath(), file.errorString())};
+        return std::nullopt;
     }
-    bool rewrite = false;
+    // A cursor is believed only where the journal's line ending at its offset has its hash.
+    std::optional<qint64> delivered;
+    if (cursor && cursor->end == 0)
+        delivered = 0;
     while (!file.atEnd()) {
         // At most kLongestLine bytes (the size given counts a terminating zero).
         QByteArray line = file.readLine(kLongestLine + 1);
@@ -57,63 +90,159 @@ bool RecordQueue::readLines(QList<QByteArray> &damaged)
             while (!file.atEnd() && !file.readLine(kLongestLine + 1).endsWith('\n')) {
             }
             damaged.append(line);
-            rewrite = true;
             continue;
         }
-        rewrite = rewrite || !line.endsWith('\n'); // the next payload must not join it
+        m_endsMidLine = !line.endsWith('\n'); // only the last line can
         line = line.trimmed();
+        if (cursor && file.pos() == cursor->end && DeliveryCursor::hashOf(line) == cursor->hash) {
+            // Everything up to here was delivered.
+            m_waiting.clear();
+            damaged.clear();
+            m_loaded.dropped = 0;
+            delivered = cursor->end;
+            continue;
+        }
         if (line.isEmpty())
             continue;
-        m_waiting.append(line);
+        m_waiting.append({line, file.pos()});
         if (m_waiting.size() > kCapacity) {
             m_waiting.removeFirst();
             ++m_loaded.dropped;
-            rewrite = true;
         }
     }
-    return rewrite;
+    m_journalSize = file.pos();
+    return delivered;
 }
 
-QString RecordQueue::path() const
+QString RecordQueue::journalPath() const
 {
     return ProgramPaths(m_programFolder).mqttQueue();
 }
 
-qsizetype RecordQueue::push(const QByteArray &payload)
+RecordQueue::Pushed RecordQueue::push(const QByteArray &payload)
 {
-    m_waiting.append(payload);
-    qsizetype dropped = 0;
-    while (m_waiting.size() > kCapacity) {
-        m_waiting.removeFirst();
-        ++dropped;
+    m_waiting.append({payload});
+    ++m_held;
+    Pushed pushed{0, writeHeld()};
+    // The oldest go after the newest is in: killed in between, the next run finds one too many
+    // and drops it itself.
+    pushed.dropped = std::max<qsizetype>(0, m_waiting.size() - kCapacity);
+    if (pushed.dropped > 0) {
+        const MaybeFailure moved = passFront(pushed.dropped);
+        if (!pushed.problem)
+            pushed.problem = moved;
     }
-    if (dropped > 0)
-        save();
-    else
-        TextFile::append(path(), lines({payload}));
-    return dropped;
+    return pushed;
 }
 
-void RecordQueue::pop()
+MaybeFailure RecordQueue::writeHeld()
 {
-    m_waiting.removeFirst();
-    if (++m_deliveredSinceSave >= kDeliveriesPerSave || m_waiting.isEmpty()) {
+    if (m_held == 0)
+        return std::nullopt;
+    const bool starting = m_journalSize == 0;
+    QByteArray text = m_endsMidLine ? kLineEnd : QByteArray();
+    QList<qint64> ends;
+    for (qsizetype index = m_waiting.size() - m_held; index < m_waiting.size(); ++index) {
+        text += m_waiting.at(index).payload + kLineEnd;
+        ends.append(m_journalSize + text.size());
+    }
+    try {
+        // All or nothing: a write the disk cut short is taken back, so all stay held.
+        TextFile::append(journalPath(), QString::fromLatin1(text));
+    } catch (const Failure &failure) {
+        return failure;
+    }
+    for (qsizetype index = 0; index < ends.size(); ++index)
+        m_waiting[m_waiting.size() - m_held + index].end = ends.at(index);
+    m_journalSize += text.size();
+    m_held = 0;
+    m_endsMidLine = false;
+    if (starting) {
+        // Made now, while the disk takes the journal: moving it later needs no new space. Killed
+        // before this, the journal has no cursor and is delivered from its first line, as it should.
         try {
-            save();
+            m_cursor.write(DeliveryCursor::start());
         } catch (const Failure &) {
-            // Delivered records stay in the file until the next save: sent twice, never lost.
+            // The first delivery writes it.
         }
     }
+    return std::nullopt;
 }
 
-void RecordQueue::save()
+MaybeFailure RecordQueue::pop()
 {
-    m_deliveredSinceSave = 0;
-    if (m_waiting.isEmpty()) {
-        QFile::remove(path());
-        return;
+    return passFront(1);
+}
+
+MaybeFailure RecordQueue::passFront(qsizetype count)
+{
+    std::optional<DeliveryCursor::Position> passed;
+    for (; count > 0; --count) {
+        const Entry entry = m_waiting.takeFirst();
+        if (entry.end == kNotWritten)
+            --m_held; // delivered before the journal could take it: it is never written
+        else
+            passed = DeliveryCursor::Position{entry.end, DeliveryCursor::hashOf(entry.payload)};
     }
-    TextFile::replace(path(), lines(m_waiting));
+    if (m_waiting.size() == m_held && removeJournal())
+        return std::nullopt; // nothing in the journal waits any more
+    if (!passed)
+        return std::nullopt;
+    if (passed->end >= m_compactAt && !compact().has_value())
+        return std::nullopt; // the journal holds only what waits, and the cursor starts again
+    // The one write a delivery costs. Killed before it, the line delivered goes again: the one
+    // in flight.
+    try {
+        m_cursor.write(*passed);
+    } catch (const Failure &failure) {
+        return failure;
+    }
+    return std::nullopt;
+}
+
+MaybeFailure RecordQueue::compact()
+{
+    QByteArray text;
+    QList<qint64> ends;
+    for (const Entry &entry : std::as_const(m_waiting)) {
+        text += entry.payload + kLineEnd;
+        ends.append(text.size());
+    }
+    // Through a temporary file and a rename. Killed before the rename, the old journal and its
+    // cursor stand. Killed after it, the cursor names a line of the old journal, fails its check
+    // against the new one, and delivery starts at the new one's first line: the first waiting.
+    try {
+        TextFile::replace(journalPath(), QString::fromLatin1(text));
+    } catch (const Failure &failure) {
+        // The old journal stands, only longer; tried again once as much more was delivered.
+        m_compactAt = m_journalSize + kCompactAfter;
+        return failure;
+    }
+    for (qsizetype index = 0; index < ends.size(); ++index)
+        m_waiting[index].end = ends.at(index);
+    m_journalSize = text.size();
+    m_held = 0;
+    m_endsMidLine = false;
+    m_compactAt = kCompactAfter;
+    try {
+        m_cursor.write(DeliveryCursor::start());
+    } catch (const Failure &) {
+        // The old position fails its check against the new journal all the same.
+    }
+    return std::nullopt;
+}
+
+bool RecordQueue::removeJournal()
+{
+    // The journal first: killed before the cursor goes, the next run finds a cursor without a
+    // journal and removes it; killed the other way round, it would send the whole journal again.
+    if (QFile::exists(journalPath()) && !QFile::remove(journalPath()))
+        return false;
+    m_cursor.remove();
+    m_journalSize = 0;
+    m_endsMidLine = false;
+    m_compactAt = kCompactAfter;
+    return true;
 }
 
 } // namespace Brolant

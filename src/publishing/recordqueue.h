@@ -1,5 +1,6 @@
 #pragma once
 
+#include "publishing/deliverycursor.h"
 #include "text/failure.h"
 
 #include <QByteArray>
@@ -7,12 +8,16 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace Brolant {
 
 // Messages waiting for the broker (records and days' energy), kept on disk in the program folder
-// so that an outage or a restart loses none: one payload a line, oldest first. Bounded: beyond
-// kCapacity the oldest go.
+// so that an outage, a restart or a kill loses none. mqtt-queue.txt is a journal, one payload a
+// line, oldest first, only ever appended to; mqtt-queue-delivered.txt, a DeliveryCursor, says how
+// far delivery got and moves at each delivery, so a kill sends again at most the one in flight.
+// The journal is written anew with only what waits when its delivered lines grow many, and
+// removed when nothing waits. Bounded: beyond kCapacity the oldest go.
 class RecordQueue
 {
 public:
@@ -20,45 +25,78 @@ public:
     static constexpr qsizetype kCapacity = 20160;
     // Far longer than any payload this program writes.
     static constexpr qsizetype kLongestLine = 4096;
+    // The journal's delivered lines are dropped once they take this much: some thousands of
+    // records, so a backlog of two weeks is written anew only a few times while it drains.
+    static constexpr qint64 kCompactAfter = 1024 * 1024;
 
-    // What loading found in the file an earlier run left.
+    // What loading found in the files an earlier run left.
     struct Loaded
     {
         qsizetype damaged = 0; // lines that were no payload, set aside
         qsizetype dropped = 0; // the oldest, beyond kCapacity
-        MaybeFailure problem;  // the file could not be read, or not put right
+        MaybeFailure problem;  // the journal could not be read, or not put right
     };
 
-    // Loads what an earlier run left waiting. Every line kept is checked by `isPayload`: one it
+    // What push() did: how many of the oldest had to go to make room, and whether the journal
+    // could not be written (what it could not take is held in memory, in order).
+    struct Pushed
+    {
+        qsizetype dropped = 0;
+        MaybeFailure problem;
+    };
+
+    // Loads what an earlier run left waiting: the journal's lines after the cursor, or all of them
+    // when the cursor cannot be believed. Every line kept is checked by `isPayload`: one it
     // refuses (a cut line, bytes of something else) is set aside in mqtt-queue-damaged.txt and
     // never sent. Only the newest kCapacity lines are kept and checked, so a file of any size
     // costs no more than a full queue.
     RecordQueue(QString programFolder, const std::function<bool(const QByteArray &)> &isPayload);
 
     const Loaded &loaded() const { return m_loaded; }
-    // Adds a payload at the end; returns how many of the oldest had to go to make room.
-    // Throws Failure when the file cannot be written (the payload is still queued in memory).
-    qsizetype push(const QByteArray &payload);
+    // Adds a payload at the end, after those held back.
+    Pushed push(const QByteArray &payload);
+    // Appends the payloads held back by a journal that could not be written, oldest first; the
+    // failure when it still cannot.
+    MaybeFailure writeHeld();
+    bool holdsUnwritten() const { return m_held > 0; }
     bool isEmpty() const { return m_waiting.isEmpty(); }
     bool isFull() const { return m_waiting.size() >= kCapacity; }
     qsizetype size() const { return m_waiting.size(); }
-    const QByteArray &front() const { return m_waiting.constFirst(); }
-    // The front was delivered. The file catches up every few deliveries and when the queue
-    // empties, so a crash can at most send a few records twice, never lose one.
-    void pop();
-    // Writes the file as the queue stands. Throws Failure when it cannot.
-    void save();
+    const QByteArray &front() const { return m_waiting.constFirst().payload; }
+    // The front was delivered: the cursor moves past it. The failure when the cursor could not be
+    // moved (a kill would then send again what was delivered since; never lose one).
+    MaybeFailure pop();
 
 private:
-    QString path() const;
-    // Reads the file's lines, the newest kCapacity of them; true when the file needs writing
-    // again (it lost its last line end, or lines were dropped or set aside).
-    bool readLines(QList<QByteArray> &damaged);
+    static constexpr qint64 kNotWritten = -1;
+    struct Entry
+    {
+        QByteArray payload;
+        qint64 end = kNotWritten; // where its line ends in the journal
+    };
+
+    QString journalPath() const;
+    // Reads the journal's lines after `cursor`, the newest kCapacity of them (lines too long go
+    // to `damaged`); returns where the delivered lines end, or nothing when the cursor cannot be
+    // believed.
+    std::optional<qint64> readLines(const std::optional<DeliveryCursor::Position> &cursor,
+                                    QList<QByteArray> &damaged);
+    // Takes `count` off the front, delivered or dropped, and says so on disk.
+    MaybeFailure passFront(qsizetype count);
+    // Writes the journal anew with only what waits; the failure when it could not (the old one
+    // stands).
+    MaybeFailure compact();
+    // Removes the journal and the cursor once nothing in it waits; false when it could not.
+    bool removeJournal();
 
     QString m_programFolder;
-    QList<QByteArray> m_waiting;
+    DeliveryCursor m_cursor;
+    QList<Entry> m_waiting;
+    qsizetype m_held = 0;        // the newest entries, not in the journal yet
+    qint64 m_journalSize = 0;    // 0: no journal
+    bool m_endsMidLine = false;  // its last line lost its line end, and it could not be put right
+    qint64 m_compactAt = kCompactAfter;
     Loaded m_loaded;
-    int m_deliveredSinceSave = 0;
 };
 
 } // namespace Brolant

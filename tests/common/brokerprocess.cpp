@@ -121,6 +121,16 @@ bool BrokerProcess::subscribe(const QString &filter)
     return true;
 }
 
+QByteArray BrokerProcess::retained(const QString &topic)
+{
+    QProcess subscriber;
+    // A kept message comes at once on subscribing; without one, the subscriber gives up.
+    subscriber.start("mosquitto_sub", {"-h", "127.0.0.1", "-p", QString::number(m_port), "-u", kUser, "-P", kPassword,
+                                       "-t", topic, "--retained-only", "-C", "1", "-W", "2", "-F", "%p"});
+    subscriber.waitForFinished(kStartMilliseconds);
+    return subscriber.readAllStandardOutput().trimmed();
+}
+
 QStringList BrokerProcess::heard()
 {
     m_heard += m_subscriber.readAllStandardOutput();

@@ -44,6 +44,8 @@ public:
     // message the broker kept (retained) and 0 for one published now.
     bool subscribe(const QString &filter);
     QStringList heard();
+    // The payload the broker keeps on `topic` now; empty when it keeps none.
+    QByteArray retained(const QString &topic);
 
 private:
     QTemporaryDir m_dir;

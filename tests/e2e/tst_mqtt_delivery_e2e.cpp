@@ -1,11 +1,15 @@
 #include "app/consolestatus.h"
 #include "app/ui/mainwindow.h"
+#include "filesizelimit.h"
+#include "programprocess.h"
 #include "publishing/mqttsettings.h"
 #include "publishingrig.h"
 
 #include <QAccessible>
 #include <QLabel>
 #include <QTest>
+
+#include <csignal>
 
 using namespace Brolant;
 
@@ -28,6 +32,44 @@ QByteArray recordLines(int count)
         lines += recordLine(n) + "\r\n";
     return lines;
 }
+
+// A program folder for brolant-logger publishing to `broker` as site shed, with no board: it
+// publishes what waits in its queue and its status.
+void writeLoggerFolder(const ProgramFolder &folder, const BrokerProcess &broker)
+{
+    folder.writeProgramConfig("99", "0", "60");
+    folder.writeCalibration();
+    folder.write("mqtt.cfg", "<Enabled>1</Enabled><Host>127.0.0.1</Host><Port>" + QByteArray::number(broker.port())
+                                 + "</Port><User>logger</User><Password>s3cret</Password><Site>shed</Site>");
+}
+
+// Two brolant-loggers publishing as site shed, each from a folder of its own, to a broker of the
+// test's own, which a subscriber to the status listens to.
+struct TwoLoggersOnOneSite
+{
+    BrokerProcess broker;
+    ProgramFolder firstFolder;
+    ProgramFolder secondFolder;
+    ProgramProcess first{firstFolder.path(), QStringLiteral("brolant-logger")};
+    ProgramProcess second{secondFolder.path(), QStringLiteral("brolant-logger")};
+
+    // Starts the broker and the loggers one after the other; true once each said online.
+    bool start()
+    {
+        if (!broker.start() || !broker.subscribe("brolant/shed/status"))
+            return false;
+        int online = 0;
+        for (auto [folder, logger] : {std::pair{&firstFolder, &first}, std::pair{&secondFolder, &second}}) {
+            writeLoggerFolder(*folder, broker);
+            if (!logger->start()
+                || !QTest::qWaitFor([&] { return broker.heard().count("0 brolant/shed/status online") == online + 1; },
+                                    kBrokerWait))
+                return false;
+            ++online;
+        }
+        return true;
+    }
+};
 
 QList<double> volts(const QStringList &records)
 {
@@ -53,6 +95,11 @@ private slots:
     void fullQueueIsSaidOncePerEpisode();
     void dayEnergySurvivesARestart();
     void twoLoggersOnOneSite();
+    void killedMidDrainSendsAtMostTheOneInFlightAgain();
+    void heldRecordsAreWrittenWhenTheDiskHasRoomAgain();
+    void siteStaysOnlineWhileALoggerPublishes_data();
+    void siteStaysOnlineWhileALoggerPublishes();
+    void siteGoesOfflineWhenBothEndAtOnce();
 };
 
 void MqttDeliveryTest::recordOnceAfterAHalfOpenConnection()
@@ -236,6 +283,91 @@ void MqttDeliveryTest::twoLoggersOnOneSite()
                  QStringLiteral("MQTT: connected to 127.0.0.1:%1; another logger publishes as site shed")
                      .arg(first.broker.port()));
     }
+}
+
+void MqttDeliveryTest::killedMidDrainSendsAtMostTheOneInFlightAgain()
+{
+    ProgramFolder folder;
+    BrokerProcess broker;
+    QVERIFY(broker.start());
+    QVERIFY(broker.subscribe("brolant/shed/record"));
+    writeLoggerFolder(folder, broker);
+    constexpr int kBacklog = 8000;
+    constexpr int kKills = 3;
+    folder.write("mqtt-queue.txt", recordLines(kBacklog));
+    ProgramProcess logger(folder.path(), QStringLiteral("brolant-logger"));
+    for (int kill = 1; kill <= kKills; ++kill) {
+        QVERIFY(logger.start());
+        QTRY_VERIFY_WITH_TIMEOUT(broker.heard().size() >= kBacklog * kill / (kKills + 1), kBrokerWait);
+        logger.endWith(SIGKILL);
+    }
+    QVERIFY(broker.heard().size() < kBacklog); // each kill in the middle
+
+    QVERIFY(logger.start());
+    QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(folder.file("mqtt-queue.txt")), 3 * kBrokerWait);
+    const auto last = [&broker] {
+        const QStringList records = broker.heard();
+        return records.isEmpty() ? -1 : payload(records.last())["frames"].toInt();
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(last(), kBacklog - 1, kBrokerWait); // a copy sent again came before it
+    QSet<int> delivered;
+    for (const QString &record : broker.heard())
+        delivered.insert(payload(record)["frames"].toInt());
+    QCOMPARE(delivered.size(), kBacklog);
+    const qsizetype twice = broker.heard().size() - kBacklog;
+    QVERIFY2(twice <= kKills, qPrintable(QStringLiteral("%1 delivered twice").arg(twice)));
+    logger.endWith(SIGTERM);
+}
+
+void MqttDeliveryTest::heldRecordsAreWrittenWhenTheDiskHasRoomAgain()
+{
+    PublishingRig rig("<Port>PORT</Port>");
+    QVERIFY(rig.broker.start());
+    rig.broker.stop(); // nobody listens: the records wait
+    rig.startPublishing();
+    {
+        const FileSizeLimit diskFull(0);
+        rig.logInterval(600);
+        rig.logInterval(650);
+    }
+    // Logging stopped as the disk got room again: no record comes to take them along.
+    QTRY_COMPARE_WITH_TIMEOUT(rig.folder.read("mqtt-queue.txt").count("\r\n"), 2, kBrokerWait);
+    QVERIFY(rig.folder.read("mqtt-queue.txt").startsWith("{\"amps\":3.3,\"frames\":1,\"rpm\":300,\"time\":\"2026-12-07T14:05:10"));
+}
+
+void MqttDeliveryTest::siteStaysOnlineWhileALoggerPublishes_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("one ends") << int(SIGTERM);
+    QTest::newRow("one is killed: its last will") << int(SIGKILL);
+}
+
+void MqttDeliveryTest::siteStaysOnlineWhileALoggerPublishes()
+{
+    TwoLoggersOnOneSite site;
+    QVERIFY(site.start());
+    QFETCH(int, signal);
+    site.first.endWith(signal);
+    // The one still publishing says so again after the other's offline.
+    QTRY_VERIFY_WITH_TIMEOUT(site.broker.heard().contains("0 brolant/shed/status offline")
+                                 && site.broker.heard().constLast() == "0 brolant/shed/status online",
+                             kBrokerWait);
+    QCOMPARE(site.broker.retained("brolant/shed/status"), QByteArray("online"));
+
+    QVERIFY(site.second.endWith(SIGTERM)); // the last one to end
+    QCOMPARE(site.broker.retained("brolant/shed/status"), QByteArray("offline"));
+}
+
+void MqttDeliveryTest::siteGoesOfflineWhenBothEndAtOnce()
+{
+    TwoLoggersOnOneSite site;
+    QVERIFY(site.start());
+    // The computer shuts down: each knew the other online, and neither stays to say so.
+    for (ProgramProcess *logger : {&site.first, &site.second})
+        ::kill(pid_t(logger->process().processId()), SIGTERM);
+    for (ProgramProcess *logger : {&site.first, &site.second})
+        QVERIFY(logger->process().waitForFinished(kBrokerWait));
+    QCOMPARE(site.broker.retained("brolant/shed/status"), QByteArray("offline"));
 }
 
 QTEST_MAIN(MqttDeliveryTest)

@@ -1,17 +1,37 @@
 #include "fakeclock.h"
 #include "fakeseriallink.h"
+#include "filesizelimit.h"
 #include "programfolder.h"
 #include "publishing/mqttpublisher.h"
 #include "publishing/mqttpublishing.h"
+#include "publishing/deliverycursor.h"
 #include "publishing/mqttsettings.h"
 #include "publishing/recordqueue.h"
 #include "session/loggersession.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTest>
 
 using namespace Brolant;
+
+namespace {
+bool anyLine(const QByteArray &)
+{
+    return true;
+}
+
+// What a queue loaded from `folder` has waiting, front first: what the next run sends.
+QList<QByteArray> waitingAfterAKill(const ProgramFolder &folder)
+{
+    RecordQueue queue(folder.path(), &anyLine);
+    QList<QByteArray> waiting;
+    for (; !queue.isEmpty(); (void)queue.pop())
+        waiting << queue.front();
+    return waiting;
+}
+} // namespace
 
 class PublishingTest : public QObject
 {
@@ -25,6 +45,12 @@ private slots:
     void hugeFileIsRefused();
     void hostileFileStartsNothingAndSaysWhy();
     void queueKeepsTheNewestWhenFull();
+    void deliveredStayDeliveredAfterAKill();
+    void cursorIsBelievedOnlyWhereTheJournalAgrees_data();
+    void cursorIsBelievedOnlyWhereTheJournalAgrees();
+    void heldPayloadsReachTheJournalInOrder_data();
+    void heldPayloadsReachTheJournalInOrder();
+    void journalDropsItsDeliveredLines();
     void instanceIsTheFolders();
 };
 
@@ -134,17 +160,116 @@ void PublishingTest::queueKeepsTheNewestWhenFull()
 {
     ProgramFolder folder;
     {
-        RecordQueue queue(folder.path(), [](const QByteArray &) { return true; });
+        RecordQueue queue(folder.path(), &anyLine);
         for (qsizetype n = 0; n < RecordQueue::kCapacity; ++n)
-            QCOMPARE(queue.push(QByteArray::number(n)), 0);
-        QCOMPARE(queue.push("newest"), 1);
+            QCOMPARE(queue.push(QByteArray::number(n)).dropped, 0);
+        QCOMPARE(queue.push("newest").dropped, 1);
         QCOMPARE(queue.front(), QByteArray("1"));
-        queue.pop(); // delivered
-        queue.save(); // an orderly end
+        QVERIFY(!queue.pop()); // delivered
     }
-    RecordQueue restarted(folder.path(), [](const QByteArray &) { return true; }); // what the next run finds
+    RecordQueue restarted(folder.path(), &anyLine); // what the next run finds
     QCOMPARE(restarted.size(), RecordQueue::kCapacity - 1);
     QCOMPARE(restarted.front(), QByteArray("2"));
+}
+
+void PublishingTest::deliveredStayDeliveredAfterAKill()
+{
+    ProgramFolder folder;
+    {
+        RecordQueue queue(folder.path(), &anyLine);
+        for (const char *payload : {"a", "b", "c", "d"})
+            QVERIFY(!queue.push(payload).problem);
+        QVERIFY(!queue.pop());
+        QVERIFY(!queue.pop());
+    } // killed: nothing more is written
+    QCOMPARE(folder.read("mqtt-queue.txt"), QByteArray("a\r\nb\r\nc\r\nd\r\n")); // only ever appended to
+    QCOMPARE(waitingAfterAKill(folder), (QList<QByteArray>{"c", "d"}));
+    QVERIFY(!QFile::exists(folder.file("mqtt-queue.txt"))); // all delivered: gone
+    QVERIFY(!QFile::exists(folder.file("mqtt-queue-delivered.txt")));
+}
+
+void PublishingTest::cursorIsBelievedOnlyWhereTheJournalAgrees_data()
+{
+    QTest::addColumn<QByteArray>("journal"); // empty: none
+    QTest::addColumn<QByteArray>("cursor");  // empty: none
+    QTest::addColumn<QByteArrayList>("waiting");
+    const QByteArray journal("a\r\nb\r\nc\r\nd\r\n");
+    const QByteArrayList all{"a", "b", "c", "d"};
+    const auto cursor = [](qint64 end, const QByteArray &line) {
+        return QByteArray::number(end).rightJustified(19, '0') + ' ' + DeliveryCursor::hashOf(line) + "\r\n";
+    };
+    QTest::newRow("after the second line") << journal << cursor(6, "b") << QByteArrayList{"c", "d"};
+    QTest::newRow("none: a queue of an older version") << journal << QByteArray() << all;
+    QTest::newRow("torn") << journal << cursor(6, "b").left(12) << all;
+    QTest::newRow("the right offset, another line") << journal << cursor(6, "a") << all;
+    QTest::newRow("not at a line end") << journal << cursor(5, "b") << all;
+    QTest::newRow("beyond the journal") << journal << cursor(60, "b") << all;
+    QTest::newRow("killed after a rewrite's rename, before the cursor started again")
+        << QByteArray("c\r\nd\r\n") << cursor(6, "b") << QByteArrayList{"c", "d"};
+    QTest::newRow("all delivered") << journal << cursor(12, "d") << QByteArrayList{};
+    QTest::newRow("killed between the journal's removal and the cursor's") << QByteArray() << cursor(12, "d")
+                                                                          << QByteArrayList{};
+}
+
+void PublishingTest::cursorIsBelievedOnlyWhereTheJournalAgrees()
+{
+    QFETCH(QByteArray, journal);
+    QFETCH(QByteArray, cursor);
+    ProgramFolder folder;
+    if (!journal.isEmpty())
+        folder.write("mqtt-queue.txt", journal);
+    if (!cursor.isEmpty())
+        folder.write("mqtt-queue-delivered.txt", cursor);
+    QTEST(waitingAfterAKill(folder), "waiting");
+    QVERIFY(!QFile::exists(folder.file("mqtt-queue-delivered.txt")));
+}
+
+void PublishingTest::heldPayloadsReachTheJournalInOrder_data()
+{
+    QTest::addColumn<bool>("deliverFirst"); // the broker takes the first before the journal does
+    QTest::addColumn<bool>("anotherComes");  // a record comes once the disk has room again
+    QTest::addColumn<QByteArrayList>("waiting");
+    QTest::newRow("at the next record") << false << true << QByteArrayList{"a", "b", "c"};
+    QTest::newRow("when tried again, records having stopped") << false << false << QByteArrayList{"a", "b"};
+    QTest::newRow("one delivered before the journal took it is never written") << true << false
+                                                                                << QByteArrayList{"b"};
+}
+
+void PublishingTest::heldPayloadsReachTheJournalInOrder()
+{
+    QFETCH(bool, deliverFirst);
+    QFETCH(bool, anotherComes);
+    ProgramFolder folder;
+    {
+        RecordQueue queue(folder.path(), &anyLine);
+        {
+            const FileSizeLimit diskFull(0);
+            QVERIFY(queue.push("a").problem);
+            if (deliverFirst)
+                QVERIFY(!queue.pop());
+            QVERIFY(queue.push("b").problem);
+            QVERIFY(queue.holdsUnwritten());
+        }
+        QVERIFY(!(anotherComes ? queue.push("c").problem : queue.writeHeld()));
+        QVERIFY(!queue.holdsUnwritten());
+    } // killed
+    QTEST(waitingAfterAKill(folder), "waiting");
+}
+
+void PublishingTest::journalDropsItsDeliveredLines()
+{
+    ProgramFolder folder;
+    const QByteArray padding(1000, 'x');
+    constexpr int kPayloads = 1100; // beyond RecordQueue::kCompactAfter in all
+    {
+        RecordQueue queue(folder.path(), &anyLine);
+        for (int n = 0; n < kPayloads; ++n)
+            QVERIFY(!queue.push(QByteArray::number(n) + padding).problem);
+        for (int n = 0; n < kPayloads - 2; ++n)
+            QVERIFY(!queue.pop());
+    } // killed
+    QVERIFY(QFileInfo(folder.file("mqtt-queue.txt")).size() < RecordQueue::kCompactAfter / 10);
+    QCOMPARE(waitingAfterAKill(folder), (QByteArrayList{"1098" + padding, "1099" + padding}));
 }
 
 void PublishingTest::instanceIsTheFolders()

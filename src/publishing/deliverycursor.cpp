@@ -1,0 +1,61 @@
+#include "publishing/deliverycursor.h"
+
+#include "platform/textfile.h"
+#include "text/failure.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+
+#include <algorithm>
+
+namespace Brolant {
+
+namespace {
+// As many digits as the largest file offset has, so the file never changes its length.
+constexpr qsizetype kOffsetDigits = 19;
+// Enough to tell a journal's lines apart; a cursor wrongly believed would need the same line
+// ending at the same offset.
+constexpr qsizetype kHashDigits = 16;
+const QByteArray kLineEnd = QByteArrayLiteral("\r\n");
+constexpr qsizetype kWidth = kOffsetDigits + 1 + kHashDigits + 2;
+
+bool isDigits(const QByteArray &bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+} // namespace
+
+QByteArray DeliveryCursor::hashOf(const QByteArray &line)
+{
+    return QCryptographicHash::hash(line, QCryptographicHash::Sha256).toHex().left(kHashDigits);
+}
+
+std::optional<DeliveryCursor::Position> DeliveryCursor::read() const
+{
+    QByteArray text;
+    try {
+        text = TextFile::readBytes(m_path, kWidth);
+    } catch (const Failure &) {
+        return std::nullopt; // missing, unreadable or longer than a position
+    }
+    const QByteArray offset = text.left(kOffsetDigits);
+    const QByteArray hash = text.mid(kOffsetDigits + 1, kHashDigits);
+    if (text.size() != kWidth || text.at(kOffsetDigits) != ' ' || !text.endsWith(kLineEnd)
+        || !isDigits(offset) || QByteArray::fromHex(hash).toHex() != hash)
+        return std::nullopt;
+    return Position{offset.toLongLong(), hash};
+}
+
+void DeliveryCursor::write(const Position &position) const
+{
+    const QByteArray text = QByteArray::number(position.end).rightJustified(kOffsetDigits, '0') + ' '
+                            + position.hash.leftJustified(kHashDigits, '0', true) + kLineEnd;
+    TextFile::overwrite(m_path, QString::fromLatin1(text));
+}
+
+void DeliveryCursor::remove() const
+{
+    QFile::remove(m_path);
+}
+
+} // namespace Brolant
