@@ -165,6 +165,10 @@ void MqttPublisher::publishLive(const Reading &reading)
 void MqttPublisher::enqueue(const QByteArray &payload)
 {
     const RecordQueue::Pushed pushed = m_queue.push(payload);
+    // The oldest goes first, and the one in flight is the oldest: its answer, when it comes, must
+    // not take the record behind it off unsent.
+    if (pushed.dropped > 0)
+        m_inFlight.reset();
     // One entry an episode: from the first record dropped until the broker takes them again.
     if (pushed.dropped > 0 && !std::exchange(m_queueOverflowing, true))
         emit problemFound(kQueueFull, QStringLiteral("%1 holds %2 records: until the broker takes them, the "

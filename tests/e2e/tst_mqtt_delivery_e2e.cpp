@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QLabel>
+#include <QSet>
 #include <QTest>
 
 #include <csignal>
@@ -93,6 +94,7 @@ private slots:
     void damagedOrHugeQueue_data();
     void damagedOrHugeQueue();
     void fullQueueIsSaidOncePerEpisode();
+    void droppingTheRecordInFlightLosesNoOther();
     void dayEnergySurvivesARestart();
     void twoLoggersOnOneSite();
     void killedMidDrainSendsAtMostTheOneInFlightAgain();
@@ -238,6 +240,34 @@ void MqttDeliveryTest::fullQueueIsSaidOncePerEpisode()
         rig.logInterval(volts);
     QCOMPARE(rig.errorLog().count("MQTT queue full"), 1);
     QCOMPARE(rig.publisher->waitingRecords(), 20160);
+}
+
+void MqttDeliveryTest::droppingTheRecordInFlightLosesNoOther()
+{
+    PublishingRig rig("<Port>PORT</Port>");
+    rig.folder.write("mqtt-queue.txt", recordLines(20160));
+    QVERIFY(rig.broker.start());
+    QVERIFY(rig.broker.subscribe("brolant/shed/record"));
+    rig.startPublishing();
+    QTRY_VERIFY_WITH_TIMEOUT(rig.connected(), kBrokerWait);
+    rig.broker.pause(); // the front stays in flight, unanswered
+    // Full again, then one more: the oldest, the one in flight, has to go. What was delivered
+    // before the pause made room for as many: the front is the preloaded record `logged`.
+    int logged = 0;
+    for (; rig.publisher->waitingRecords() < 20160; ++logged)
+        rig.logInterval(600);
+    rig.logInterval(650);
+    rig.broker.resume();
+    // The broker's answer for the dropped record must not take the one behind it off unsent.
+    const auto heardPreloaded = [&rig] {
+        QSet<int> frames;
+        for (const QString &record : rig.records())
+            frames.insert(payload(record)["frames"].toInt());
+        return frames;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(heardPreloaded().contains(logged + 2), kHalfOpenWait);
+    QVERIFY(heardPreloaded().contains(logged + 1));
+    rig.publishing.end();
 }
 
 void MqttDeliveryTest::dayEnergySurvivesARestart()
