@@ -35,7 +35,7 @@ bool AlarmThrottle::quietSince(const Slot &slot, MonotonicTime now) const
     return !slot.lastPassed || now - *slot.lastPassed >= kQuietPeriod;
 }
 
-void AlarmThrottle::pass(const AlarmChange &change)
+void AlarmThrottle::pass(AlarmChange change)
 {
     Slot &slot = m_slots[size_t(change.kind)];
     slot.lastPassed = m_clock.monotonic();

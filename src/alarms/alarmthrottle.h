@@ -40,7 +40,8 @@ private:
         bool passedRaised = false;
         std::optional<AlarmChange> held;
     };
-    void pass(const AlarmChange &change);
+    // By value: the change may be the one held, which passing lets go of.
+    void pass(AlarmChange change);
     void releaseHeld();
     bool quietSince(const Slot &slot, MonotonicTime now) const;
 
