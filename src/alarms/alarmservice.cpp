@@ -145,6 +145,12 @@ void AlarmService::record(const AlarmChange &change)
     m_throttle.offer(change);
 }
 
+void AlarmService::end()
+{
+    m_throttle.passHeld();
+    m_command.letRunsFinish();
+}
+
 void AlarmService::announce(const AlarmChange &change)
 {
     m_command.run(change);

@@ -71,6 +71,9 @@ public:
     // Reads alarms.cfg again (the session says when it changed): the new thresholds apply from
     // the next reading on, and the error log says so.
     void reload();
+    // The program ends: the changes held back are told now, before the broker hears goodbye, and
+    // the commands running get a moment to finish.
+    void end();
 
 signals:
     // Every change, as alarms.txt records it.

@@ -44,6 +44,14 @@ void AlarmThrottle::pass(AlarmChange change)
     emit passed(change);
 }
 
+void AlarmThrottle::passHeld()
+{
+    m_releaseCheck.stop();
+    for (const Slot &slot : m_slots)
+        if (slot.held)
+            pass(*slot.held);
+}
+
 void AlarmThrottle::releaseHeld()
 {
     const MonotonicTime now = m_clock.monotonic();

@@ -29,6 +29,9 @@ public:
     explicit AlarmThrottle(const Clock &clock, QObject *parent = nullptr);
 
     void offer(const AlarmChange &change);
+    // Lets every change held back through now, quiet period or not: the program ends, and
+    // whoever listens must not be left on a state that no longer stands.
+    void passHeld();
 
 signals:
     void passed(const AlarmChange &change);

@@ -3,12 +3,15 @@
 #include "app/ui/mainwindow.h"
 #include "app/ui/widgetprompts.h"
 #include "boardprocess.h"
+#include "brokerprocess.h"
 #include "dialogs/alarms/alarmsdialog.h"
 #include "dialogs/calibration/ui/calibrate.h"
 #include "dialogs/setup/ui/programsetup.h"
 #include "fakeclock.h"
+#include "fakeseriallink.h"
 #include "platform/qserialportlink.h"
 #include "programfolder.h"
+#include "recordingview.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -17,6 +20,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -28,6 +32,7 @@ using namespace Brolant;
 
 namespace {
 const QDateTime kStart(QDate(2026, 12, 7), QTime(13, 0, 0));
+constexpr int kBrokerWait = 20000;
 
 // A frame of the board at its default calibration: volts x 50, rpm / 60 x 4.
 QString frame(int rawVolts, int rawRpm = 20)
@@ -150,6 +155,7 @@ private slots:
     void wallClockJumpsNeitherRaiseNorHide_data();
     void wallClockJumpsNeitherRaiseNorHide();
     void settingsEditedInPlaceApplyAndAreLogged();
+    void changeHeldBackIsToldAtTheEnd();
 };
 
 void AlarmsEndToEndTest::defaultsFollowProgramSetup_data()
@@ -321,6 +327,39 @@ void AlarmsEndToEndTest::settingsEditedInPlaceApplyAndAreLogged()
     file.close();
     QTRY_VERIFY_WITH_TIMEOUT(folder.read("errorlog.txt").contains("alarms.cfg changed  the new alarm settings apply"), 5000);
     QTRY_COMPARE_WITH_TIMEOUT(changes(folder.read("logs/alarms.txt")), QStringList{"HighVolts  raised  13.00 V"}, 5000);
+}
+
+void AlarmsEndToEndTest::changeHeldBackIsToldAtTheEnd()
+{
+    ProgramFolder folder;
+    folder.writeCalibration();
+    folder.writeProgramConfig("1", "1", "60");
+    folder.write("alarm.sh", "#!/bin/sh\necho \"$1 $2\" >> runs.txt\n");
+    QFile(folder.file("alarm.sh")).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    folder.write("alarms.cfg", "<Delay>0</Delay><NoData></NoData><Command>" + folder.file("alarm.sh").toUtf8() + "</Command>");
+    BrokerProcess broker;
+    QVERIFY(broker.start());
+    QVERIFY(broker.subscribe("brolant/held/alarm/LowVolts"));
+    folder.write("mqtt.cfg", broker.loggerSettings("held"));
+    FakeSerialLink link;
+    FakeClock clock(kStart);
+    RecordingView view;
+    LoggerParts logger(folder.path(), link, clock, view, Attendance::Unattended);
+    QSignalSpy told(&logger.alarms.board(), &AlarmBoard::notify); // the desktop
+    QSignalSpy ran(&logger.alarms.command(), &AlarmCommand::finished);
+    logger.start();
+    QVERIFY(!logger.session.startUp());
+    QTRY_VERIFY_WITH_TIMEOUT(broker.heard().contains("0 brolant/held/alarm/LowVolts cleared"), kBrokerWait);
+    link.push(frame(575).toLatin1()); // 11.5 V
+    QTRY_VERIFY_WITH_TIMEOUT(broker.heard().contains("0 brolant/held/alarm/LowVolts raised"), kBrokerWait);
+    QTRY_COMPARE(ran.size(), 1);
+    clock.advance(3000);
+    link.push(frame(650).toLatin1()); // 13 V, 3 seconds later: held back for the quiet period
+    QCOMPARE(broker.heard().last(), QString("0 brolant/held/alarm/LowVolts raised"));
+    logger.end();
+    QCOMPARE(folder.read("runs.txt"), QByteArray("LowVolts raised\nLowVolts cleared\n"));
+    QCOMPARE(told.last().at(0).toString(), QString("Brolant alarm cleared"));
+    QTRY_COMPARE_WITH_TIMEOUT(broker.heard().last(), QString("0 brolant/held/alarm/LowVolts cleared"), kBrokerWait);
 }
 
 QTEST_MAIN(AlarmsEndToEndTest)
