@@ -1,3 +1,4 @@
+#include "alarmstxt.h"
 #include "app/loggerparts.h"
 #include "app/mainwindowmodel.h"
 #include "app/ui/mainwindow.h"
@@ -41,17 +42,6 @@ QString frame(int rawVolts, int rawRpm = 20)
         .arg(rawVolts)
         .arg(rawRpm)
         .arg(rawVolts + 577 + rawRpm + 9);
-}
-
-// alarms.txt without dates and times: "LowVolts  raised  22.00 V".
-QStringList changes(const QByteArray &alarmsTxt)
-{
-    constexpr int kStampLength = 22;
-    QStringList lines;
-    for (const QByteArray &line : alarmsTxt.split('\n'))
-        if (!line.trimmed().isEmpty())
-            lines << QString::fromLatin1(line.mid(kStampLength).trimmed());
-    return lines;
 }
 
 // Plays the user at the next modal window of type T: waits until it is shown, then acts.
@@ -116,7 +106,7 @@ struct Program
         }
         QTest::qWait(1200);
     }
-    QStringList alarms() const { return changes(folder.read("logs/alarms.txt")); }
+    QStringList alarms() const { return alarmsTxtChanges(folder.read("logs/alarms.txt")); }
 };
 
 // brolant-logger, copied into its program folder and run there.
@@ -126,10 +116,18 @@ struct HeadlessLogger
 
     bool start(const ProgramFolder &folder)
     {
-        if (!QFile::copy(qEnvironmentVariable("BROLANT_BUILD_DIR") + "/brolant-logger", folder.file("brolant-logger")))
+        const QString program = folder.file("brolant-logger");
+        if (!QFile::exists(program)
+            && !QFile::copy(qEnvironmentVariable("BROLANT_BUILD_DIR") + "/brolant-logger", program))
             return false;
-        process.start(folder.file("brolant-logger"), {});
+        process.start(program, {});
         return process.waitForStarted();
+    }
+    // Ends it as a service is stopped; true when it ended in order.
+    bool end()
+    {
+        ::kill(pid_t(process.processId()), SIGTERM);
+        return process.waitForFinished(10000) && process.exitCode() == 0;
     }
     ~HeadlessLogger()
     {
@@ -155,6 +153,8 @@ private slots:
     void wallClockJumpsNeitherRaiseNorHide_data();
     void wallClockJumpsNeitherRaiseNorHide();
     void settingsEditedInPlaceApplyAndAreLogged();
+    void raisedAlarmStaysRaisedAcrossARestart_data();
+    void raisedAlarmStaysRaisedAcrossARestart();
     void changeHeldBackIsToldAtTheEnd();
 };
 
@@ -241,7 +241,7 @@ void AlarmsEndToEndTest::overspeedIsJudgedOnTheMeasuredSpeed()
     QVERIFY(logger.start(folder));
     QTRY_VERIFY_WITH_TIMEOUT(folder.read("logs/alarms.txt").contains("HighRPM"), 10000);
     QTest::qWait(2500); // still 510 rpm: still raised
-    QCOMPARE(changes(folder.read("logs/alarms.txt")), QStringList{"HighRPM  raised  510 RPM"});
+    QCOMPARE(alarmsTxtChanges(folder.read("logs/alarms.txt")), QStringList{"HighRPM  raised  510 RPM"});
 }
 
 void AlarmsEndToEndTest::silenceCountsOnlyWhileThePortIsMeantOpen_data()
@@ -326,7 +326,48 @@ void AlarmsEndToEndTest::settingsEditedInPlaceApplyAndAreLogged()
     file.write("<HighVolts>12.5</HighVolts><Delay>0</Delay><NoData></NoData>");
     file.close();
     QTRY_VERIFY_WITH_TIMEOUT(folder.read("errorlog.txt").contains("alarms.cfg changed  the new alarm settings apply"), 5000);
-    QTRY_COMPARE_WITH_TIMEOUT(changes(folder.read("logs/alarms.txt")), QStringList{"HighVolts  raised  13.00 V"}, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(alarmsTxtChanges(folder.read("logs/alarms.txt")), QStringList{"HighVolts  raised  13.00 V"}, 5000);
+}
+
+void AlarmsEndToEndTest::raisedAlarmStaysRaisedAcrossARestart_data()
+{
+    QTest::addColumn<QByteArray>("alarmsCfg"); // while the logger was stopped
+    QTest::addColumn<QStringList>("said");     // to the broker after the restart
+    QTest::addColumn<QStringList>("alarms");   // alarms.txt
+    const QByteArray watched("<HighVolts>12.5</HighVolts><Delay>2</Delay><NoData></NoData>");
+    QTest::newRow("still watched: still raised")
+        << watched << QStringList{"0 brolant/restart/alarm/HighVolts raised"} << QStringList{"HighVolts  raised  13.00 V"};
+    QTest::newRow("switched off meanwhile: ends as switched off")
+        << QByteArray("<HighVolts></HighVolts><Delay>2</Delay><NoData></NoData>")
+        << QStringList{"0 brolant/restart/alarm/HighVolts cleared"}
+        << QStringList{"HighVolts  raised  13.00 V", "HighVolts  switched off  13.00 V"};
+}
+
+void AlarmsEndToEndTest::raisedAlarmStaysRaisedAcrossARestart()
+{
+    QFETCH(QByteArray, alarmsCfg);
+    QFETCH(QStringList, said);
+    ProgramFolder folder;
+    folder.writeCalibration();
+    folder.writeProgramConfig("1");
+    folder.write("alarms.cfg", "<HighVolts>12.5</HighVolts><Delay>2</Delay><NoData></NoData>");
+    BrokerProcess broker;
+    QVERIFY(broker.start());
+    QVERIFY(broker.subscribe("brolant/restart/alarm/#"));
+    folder.write("mqtt.cfg", broker.loggerSettings("restart"));
+    BoardProcess board;
+    QVERIFY(board.start(folder.file("COM1"), {"--frame", frame(650), "--rate", "10"})); // 13 V: too high
+    HeadlessLogger logger;
+    QVERIFY(logger.start(folder));
+    QTRY_VERIFY_WITH_TIMEOUT(broker.heard().contains("0 brolant/restart/alarm/HighVolts raised"), kBrokerWait);
+    QVERIFY(logger.end());
+    folder.write("alarms.cfg", alarmsCfg);
+    const qsizetype before = broker.heard().size();
+    QVERIFY(logger.start(folder));
+    // Said on connection as it stands, and no "cleared" that was never judged.
+    QTRY_VERIFY_WITH_TIMEOUT(broker.heard().mid(before).contains(said.last()), kBrokerWait);
+    QCOMPARE(broker.heard().mid(before).filter("HighVolts"), said);
+    QTEST(alarmsTxtChanges(folder.read("logs/alarms.txt")), "alarms");
 }
 
 void AlarmsEndToEndTest::changeHeldBackIsToldAtTheEnd()
