@@ -2,6 +2,7 @@
 
 #include "alarms/alarmmonitor.h"
 
+#include <QDeadlineTimer>
 #include <QProcess>
 #include <QTimer>
 
@@ -54,6 +55,13 @@ AlarmCommand::~AlarmCommand()
         endWithItsGroup(*process);
         process->waitForFinished(kEndWait);
     }
+}
+
+void AlarmCommand::letRunsFinish()
+{
+    const QDeadlineTimer deadline(kEndGrace);
+    for (QProcess *process : findChildren<QProcess *>())
+        process->waitForFinished(int(deadline.remainingTime()));
 }
 
 void AlarmCommand::setCommand(const QString &command)

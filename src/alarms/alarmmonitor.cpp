@@ -51,15 +51,27 @@ AlarmMonitor::AlarmMonitor(const AlarmSettings &settings, const Clock &clock, QO
 void AlarmMonitor::setSettings(const AlarmSettings &settings)
 {
     m_settings = settings;
-    for (int kind = 0; kind < kAlarmKinds; ++kind) {
-        m_states[size_t(kind)].heldSince.reset();
-        if (isRaised(AlarmKind(kind)) && !m_settings.isOn(AlarmKind(kind)))
-            change({AlarmKind(kind), false, m_lastValues[size_t(kind)], m_clock.now(), true});
-    }
+    for (State &state : m_states)
+        state.heldSince.reset();
+    clearSwitchedOff();
     if (m_portMeantOpen && m_settings.isOn(AlarmKind::NoData))
         m_silenceTimer.start();
     else
         m_silenceTimer.stop();
+}
+
+void AlarmMonitor::goOnFrom(const AlarmChange &lastSaid)
+{
+    m_states[size_t(lastSaid.kind)] = {lastSaid.raised, std::nullopt};
+    m_lastValues[size_t(lastSaid.kind)] = lastSaid.value;
+}
+
+void AlarmMonitor::clearSwitchedOff()
+{
+    for (int kind = 0; kind < kAlarmKinds; ++kind) {
+        if (isRaised(AlarmKind(kind)) && !m_settings.isOn(AlarmKind(kind)))
+            change({AlarmKind(kind), false, m_lastValues[size_t(kind)], m_clock.now(), true});
+    }
 }
 
 void AlarmMonitor::setPortMeantOpen(bool meantOpen)

@@ -49,6 +49,12 @@ public:
     // New thresholds: conditions under way start again, and an alarm switched off while raised
     // is cleared.
     void setSettings(const AlarmSettings &settings);
+    // Goes on from what was last said of an alarm (by the run before): raised, it stays raised
+    // until its clear condition has held for the delay, or for NoData until a frame comes. Nothing
+    // is said now: it was said then.
+    void goOnFrom(const AlarmChange &lastSaid);
+    // Clears, as switched off, every alarm raised that the settings switch off.
+    void clearSwitchedOff();
     // Whether frames are expected: silence is counted only while the port is meant open, from
     // the moment it is. A pause (a dialog holding the port) keeps a raised NoData until a frame
     // clears it.

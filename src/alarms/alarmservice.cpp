@@ -1,9 +1,8 @@
 #include "alarms/alarmservice.h"
 
+#include "alarms/alarmlog.h"
 #include "platform/programpaths.h"
-#include "platform/textfile.h"
 #include "session/loggersession.h"
-#include "text/datetext.h"
 #include "text/failure.h"
 
 #include <chrono>
@@ -36,6 +35,13 @@ void AlarmBoard::apply(const AlarmChange &change)
                 change.text());
 }
 
+void AlarmBoard::keepRaised(const AlarmChange &raised)
+{
+    m_raised.append({raised, false});
+    m_reminder.start();
+    emit changed();
+}
+
 void AlarmBoard::acknowledge()
 {
     for (Entry &entry : m_raised)
@@ -66,18 +72,49 @@ AlarmService::AlarmService(LoggerSession &session, QObject *parent)
     const AlarmSettings::Loaded loaded = AlarmSettings::load(m_programFolder, m_defaults);
     apply(loaded.settings);
     connect(&m_command, &AlarmCommand::problemFound, this, &AlarmService::problemFound);
-    // Said once whoever builds the alarms has connected to it.
-    QMetaObject::invokeMethod(this, [this, problem = loaded.problem] { reportProblem(problem); }, Qt::QueuedConnection);
+    connect(&m_monitor, &AlarmMonitor::changed, this, &AlarmService::record);
+    connect(&m_throttle, &AlarmThrottle::passed, this, &AlarmService::announce);
+    // Before anyone asks for a state: the broker must never hear a clear that was not judged.
+    goOnFromAlarmsTxt();
+    // Said once whoever builds the alarms has connected to it; an alarm switched off while the
+    // program was not running ends then, where everyone hears it.
+    QMetaObject::invokeMethod(
+        this,
+        [this, problem = loaded.problem] {
+            reportProblem(problem);
+            m_monitor.clearSwitchedOff();
+        },
+        Qt::QueuedConnection);
     connect(&session, &LoggerSession::settingsFileChanged, this, [this](const QString &fileName) {
         if (fileName == FileName::kAlarmSettings)
             reload();
     });
     connect(&session, &LoggerSession::settingsChanged, this, &AlarmService::followProgram);
     connect(&session, &LoggerSession::portIntentChanged, this, &AlarmService::followPort);
-    followPort(session.portIntent());
+    // Not followPort: before its start-up the session's "no port" is no choice of the user's.
+    m_monitor.setPortMeantOpen(session.portIntent().meantOpen());
     connect(&session.core().receiver, &FrameReceiver::frameAccepted, &m_monitor, &AlarmMonitor::readingAccepted);
-    connect(&m_monitor, &AlarmMonitor::changed, this, &AlarmService::record);
-    connect(&m_throttle, &AlarmThrottle::passed, this, &AlarmService::announce);
+}
+
+void AlarmService::goOnFromAlarmsTxt()
+{
+    const AlarmLog::LastWords lastWords = AlarmLog::lastWords(m_programFolder);
+    if (lastWords.problem)
+        QMetaObject::invokeMethod(
+            this,
+            [this, problem = *lastWords.problem] {
+                emit problemFound(QStringLiteral("alarms.txt not read"),
+                                  problem.description + QStringLiteral(": every alarm starts cleared"));
+            },
+            Qt::QueuedConnection);
+    for (const std::optional<AlarmChange> &lastSaid : lastWords.changes) {
+        if (!lastSaid)
+            continue;
+        m_said[size_t(lastSaid->kind)] = true;
+        m_monitor.goOnFrom(*lastSaid);
+        if (lastSaid->raised)
+            m_board.keepRaised(*lastSaid);
+    }
 }
 
 void AlarmService::reload()
@@ -94,6 +131,8 @@ void AlarmService::reload()
 
 void AlarmService::followProgram(const ProgramSettings &settings)
 {
+    if (settings.noPort())
+        m_monitor.portRemoved();
     const AlarmSettings defaults = AlarmSettings::defaultsFor(settings.program);
     if (defaults == m_defaults)
         return;
@@ -127,22 +166,23 @@ void AlarmService::reportProblem(const MaybeFailure &problem)
                           problem->description + QStringLiteral("; the default alarms are on"));
 }
 
-QString AlarmService::logLine(const AlarmChange &change)
-{
-    return DateText::dateStamp(change.time.date()) + QStringLiteral("  ")
-           + change.time.time().toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("  ") + change.text();
-}
-
 void AlarmService::record(const AlarmChange &change)
 {
     try {
-        TextFile::append(ProgramPaths(m_programFolder).alarmLog(), logLine(change) + QStringLiteral("\r\n"));
+        AlarmLog::append(m_programFolder, change);
     } catch (const Failure &failure) {
         emit problemFound(QStringLiteral("alarm log not written"),
-                          QStringLiteral("%1; the line was: %2").arg(failure.description, logLine(change)));
+                          QStringLiteral("%1; the line was: %2").arg(failure.description, AlarmLog::line(change)));
     }
+    m_said[size_t(change.kind)] = true;
     emit changed(change);
     m_throttle.offer(change);
+}
+
+void AlarmService::end()
+{
+    m_throttle.passHeld();
+    m_command.letRunsFinish();
 }
 
 void AlarmService::announce(const AlarmChange &change)

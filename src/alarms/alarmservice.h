@@ -8,6 +8,8 @@
 #include <QList>
 #include <QObject>
 
+#include <array>
+
 namespace Brolant {
 
 class LoggerSession;
@@ -30,6 +32,9 @@ public:
     explicit AlarmBoard(QObject *parent = nullptr);
 
     void apply(const AlarmChange &change);
+    // Lists an alarm still raised from the run before, unacknowledged, without telling the
+    // desktop again: it was told when the alarm was raised, and is reminded as usual.
+    void keepRaised(const AlarmChange &raised);
     void acknowledge();
     const QList<Entry> &raised() const { return m_raised; }
     // Every alarm cleared since the user last acknowledged (the latest clear of each), in the
@@ -58,6 +63,7 @@ class AlarmService final : public QObject
     Q_OBJECT
 
 public:
+    // Goes on from the state alarms.txt last said of each alarm.
     explicit AlarmService(LoggerSession &session, QObject *parent = nullptr);
 
     const AlarmSettings &settings() const { return m_settings; }
@@ -65,12 +71,15 @@ public:
     AlarmBoard &board() { return m_board; }
     AlarmCommand &command() { return m_command; }
 
-    // "2026_12_07  13:02:05  LowVolts  raised  11.74 V": one line of alarms.txt, without its CR LF.
-    static QString logLine(const AlarmChange &change);
+    // Whether alarms.txt holds a word on the alarm, of this run or one before.
+    bool hasSaid(AlarmKind kind) const { return m_said[size_t(kind)]; }
 
     // Reads alarms.cfg again (the session says when it changed): the new thresholds apply from
     // the next reading on, and the error log says so.
     void reload();
+    // The program ends: the changes held back are told now, before the broker hears goodbye, and
+    // the commands running get a moment to finish.
+    void end();
 
 signals:
     // Every change, as alarms.txt records it.
@@ -83,6 +92,7 @@ signals:
     void problemFound(const QString &stage, const QString &description);
 
 private:
+    void goOnFromAlarmsTxt();
     void followProgram(const ProgramSettings &settings);
     void followPort(const PortIntent &intent);
     void apply(const AlarmSettings &settings);
@@ -98,6 +108,7 @@ private:
     AlarmThrottle m_throttle;
     AlarmCommand m_command;
     AlarmBoard m_board;
+    std::array<bool, kAlarmKinds> m_said{};
 };
 
 } // namespace Brolant

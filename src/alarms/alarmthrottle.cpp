@@ -35,13 +35,21 @@ bool AlarmThrottle::quietSince(const Slot &slot, MonotonicTime now) const
     return !slot.lastPassed || now - *slot.lastPassed >= kQuietPeriod;
 }
 
-void AlarmThrottle::pass(const AlarmChange &change)
+void AlarmThrottle::pass(AlarmChange change)
 {
     Slot &slot = m_slots[size_t(change.kind)];
     slot.lastPassed = m_clock.monotonic();
     slot.passedRaised = change.raised;
     slot.held.reset();
     emit passed(change);
+}
+
+void AlarmThrottle::passHeld()
+{
+    m_releaseCheck.stop();
+    for (const Slot &slot : m_slots)
+        if (slot.held)
+            pass(*slot.held);
 }
 
 void AlarmThrottle::releaseHeld()

@@ -29,6 +29,9 @@ public:
     explicit AlarmThrottle(const Clock &clock, QObject *parent = nullptr);
 
     void offer(const AlarmChange &change);
+    // Lets every change held back through now, quiet period or not: the program ends, and
+    // whoever listens must not be left on a state that no longer stands.
+    void passHeld();
 
 signals:
     void passed(const AlarmChange &change);
@@ -40,7 +43,8 @@ private:
         bool passedRaised = false;
         std::optional<AlarmChange> held;
     };
-    void pass(const AlarmChange &change);
+    // By value: the change may be the one held, which passing lets go of.
+    void pass(AlarmChange change);
     void releaseHeld();
     bool quietSince(const Slot &slot, MonotonicTime now) const;
 

@@ -11,9 +11,12 @@ void publishAlarms(AlarmService &alarms, MqttPublisher &publisher)
         QList<MqttAlarm> published;
         for (int kind = 0; kind < kAlarmKinds; ++kind) {
             const AlarmDefinition &definition = alarmDefinition(AlarmKind(kind));
-            // With the state now, so a state the broker kept from an earlier run does not linger.
-            published.append({definition.name, definition.batteryLow, alarms.settings().isOn(AlarmKind(kind)),
-                              alarms.monitor().isRaised(AlarmKind(kind))});
+            const bool on = alarms.settings().isOn(AlarmKind(kind));
+            // With the state now, so a state the broker kept from an earlier run does not linger:
+            // also for an alarm switched off since, whose "cleared" may not have reached it.
+            const bool stateKnown = on || alarms.hasSaid(AlarmKind(kind));
+            published.append({definition.name, definition.batteryLow, on,
+                              stateKnown ? std::optional(alarms.monitor().isRaised(AlarmKind(kind))) : std::nullopt});
         }
         publisher.setAlarms(published);
     };

@@ -1,7 +1,7 @@
 #include "app/consolestatus.h"
 
 #include "acquisition/framehealth.h"
-#include "alarms/alarmservice.h"
+#include "alarms/alarmlog.h"
 #include "logging/errorlog.h"
 #include "logging/intervalmeans.h"
 #include "publishing/brokerstate.h"
@@ -58,7 +58,7 @@ void ConsoleStatus::printIntervalLine(const Record &record)
 
 void ConsoleStatus::printAlarm(const AlarmChange &change)
 {
-    printLine(QStringLiteral("alarm: ") + AlarmService::logLine(change));
+    printLine(QStringLiteral("alarm: ") + AlarmLog::line(change));
 }
 
 void ConsoleStatus::printLine(const QString &text)

@@ -23,7 +23,8 @@ public:
 
     // Starts publishing and the web page (the session is started by whoever shows it).
     void start();
-    // Closes the web page, ends the session, then says goodbye to the broker.
+    // Closes the web page, ends the session, tells the alarms held back, then says goodbye to
+    // the broker.
     void end();
 
     LoggerSession session;

@@ -5,6 +5,7 @@
 #include "app/ui/widgetprompts.h"
 #include "platform/clock.h"
 #include "platform/commandline.h"
+#include "platform/exitguard.h"
 #include "platform/qserialportlink.h"
 #include "platform/terminationsignals.h"
 
@@ -42,6 +43,12 @@ int main(int argc, char *argv[])
         model.end();
         // Leaves every event loop, a modal dialog's included.
         QCoreApplication::exit(0);
+    });
+
+    // Logging off can take the display away before any window is closed: the end still comes.
+    const ExitGuard lostDisplay([&] {
+        model.end();
+        logger.end();
     });
 
     window.show();

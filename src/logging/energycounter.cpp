@@ -47,8 +47,9 @@ void EnergyCounter::tick()
         m_total += m_watts / kTicksPerHour;
 }
 
-QString EnergyCounter::exitLine() const
+QString EnergyCounter::exitLine()
 {
+    settleDay();
     return EnergyArchive::line(EnergyArchive::LineKind::Exit, m_clock.now(), m_total);
 }
 

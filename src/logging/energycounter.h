@@ -48,8 +48,9 @@ public:
     // fresh. A power that is not a finite positive number adds nothing.
     void tick();
 
-    // The line written when the program ends: the date, a blank, the time and the total.
-    QString exitLine() const;
+    // The line written when the program ends: the date, a blank, the time and the total. The day
+    // is settled first, so an end in the first seconds of a day closes yesterday before it.
+    QString exitLine();
 
 signals:
     // The finished day, its watt-hours, and the line it leaves in Whours.txt.

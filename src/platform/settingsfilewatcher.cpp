@@ -3,7 +3,6 @@
 #include "platform/programpaths.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 namespace Brolant {
 
@@ -15,17 +14,12 @@ constexpr qint64 kCompared = 64 * 1024;
 
 SettingsFileWatcher::SettingsFileWatcher(const QString &programFolder, const QStringList &fileNames,
                                          QObject *parent)
-    : QObject(parent), m_programFolder(programFolder), m_fileNames(fileNames)
+    : QObject(parent), m_programFolder(programFolder), m_fileNames(fileNames), m_watch(programFolder, fileNames)
 {
-    // The folder hears a file created, removed or renamed into place; the file itself hears an
-    // edit in place, and is watched again each time it has been replaced.
-    m_watcher.addPath(programFolder);
     m_settle.setSingleShot(true);
     m_settle.setInterval(kSettle);
     connect(&m_settle, &QTimer::timeout, this, &SettingsFileWatcher::look);
-    const auto settle = [this] { m_settle.start(); };
-    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, settle);
-    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, settle);
+    connect(&m_watch, &FinishedFileWatch::finished, this, [this] { m_settle.start(); });
     for (const QString &name : fileNames)
         m_seen.insert(name, fingerprint(name));
     look();
@@ -33,11 +27,8 @@ SettingsFileWatcher::SettingsFileWatcher(const QString &programFolder, const QSt
 
 void SettingsFileWatcher::look()
 {
-    const ProgramPaths paths(m_programFolder);
+    m_watch.follow();
     for (const QString &name : std::as_const(m_fileNames)) {
-        const QString path = paths.file(name);
-        if (QFileInfo::exists(path) && !m_watcher.files().contains(path))
-            m_watcher.addPath(path);
         QByteArray now = fingerprint(name);
         if (now == m_seen.value(name))
             continue;

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QFileSystemWatcher>
+#include "platform/finishedfilewatch.h"
+
 #include <QHash>
 #include <QObject>
 #include <QStringList>
@@ -12,14 +13,15 @@ namespace Brolant {
 
 // Tells when one of the program folder's settings files changed, however it was written: replaced
 // whole (a dialog's save renames a new file into place) or edited in place (a text editor on a
-// machine without a screen), created or removed.
+// machine without a screen, a shell writing it a piece at a time), created or removed. A file is
+// read once its writer is done with it, so only its final content is news.
 class SettingsFileWatcher : public QObject
 {
     Q_OBJECT
 
 public:
-    // An editor or a shell writing in place empties the file, then writes it: the files are read
-    // only once they have been quiet this long, so the empty file between is never news.
+    // Changes this close together are one: a save that writes one file and renames another,
+    // and, where the writer's end cannot be seen, an editor emptying the file before it writes.
     static constexpr std::chrono::milliseconds kSettle{500};
 
     SettingsFileWatcher(const QString &programFolder, const QStringList &fileNames, QObject *parent = nullptr);
@@ -33,7 +35,7 @@ private:
 
     QString m_programFolder;
     QStringList m_fileNames;
-    QFileSystemWatcher m_watcher;
+    FinishedFileWatch m_watch;
     QTimer m_settle;
     QHash<QString, QByteArray> m_seen;
 };

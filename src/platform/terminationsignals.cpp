@@ -36,6 +36,11 @@ TerminationSignals::TerminationSignals(QObject *parent) : QObject(parent)
     action.sa_flags = SA_RESTART;
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
+    // A hang-up ends the session the program was started from (its terminal closed, the ssh
+    // connection gone); one started with nohup keeps ignoring it.
+    struct sigaction hangUp = {};
+    if (sigaction(SIGHUP, nullptr, &hangUp) == 0 && hangUp.sa_handler != SIG_IGN)
+        sigaction(SIGHUP, &action, nullptr);
     // A file-size limit must make a write fail (and the record be kept), not end the program.
     signal(SIGXFSZ, SIG_IGN);
 }
@@ -44,6 +49,9 @@ TerminationSignals::~TerminationSignals()
 {
     signal(SIGINT, SIG_DFL);
     signal(SIGTERM, SIG_DFL);
+    struct sigaction hangUp = {};
+    if (sigaction(SIGHUP, nullptr, &hangUp) == 0 && hangUp.sa_handler == onSignal)
+        signal(SIGHUP, SIG_DFL);
 }
 
 void TerminationSignals::onNotified()

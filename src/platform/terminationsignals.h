@@ -6,9 +6,9 @@ class QSocketNotifier;
 
 namespace Brolant {
 
-// Turns SIGINT and SIGTERM into a Qt signal on the event loop, so the program can end in order
-// (write what exit writes, close the port) instead of dying mid-way; and keeps a file-size limit
-// from killing the program.
+// Turns SIGINT, SIGTERM and SIGHUP into a Qt signal on the event loop, so the program can end in
+// order (write what exit writes, close the port) instead of dying mid-way; and keeps a file-size
+// limit from killing the program.
 class TerminationSignals : public QObject
 {
     Q_OBJECT

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <chrono>
+#include <optional>
 
 class QDate;
 class QDateTime;
@@ -34,7 +35,9 @@ struct MqttAlarm
     QString name;
     bool batteryLow = false;
     bool on = false;
-    bool raised = false; // its state now
+    // Its state now, said on every connection; nothing for an alarm that is off and of which
+    // nothing was ever said.
+    std::optional<bool> raised;
 };
 
 // The topics and payloads Brolant publishes, built from numbers; T is the Topic and S the Site:

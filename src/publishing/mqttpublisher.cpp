@@ -260,8 +260,8 @@ void MqttPublisher::setAlarms(const QList<MqttAlarm> &alarms)
 {
     m_alarms = alarms;
     for (const MqttAlarm &alarm : alarms)
-        if (alarm.on)
-            m_alarmRaised.insert(alarm.name, alarm.raised);
+        if (alarm.raised)
+            m_alarmRaised.insert(alarm.name, *alarm.raised);
     publishAlarms();
 }
 
@@ -277,9 +277,10 @@ void MqttPublisher::publishAlarms()
         return;
     for (const MqttMessage &config : m_messages.alarmDiscovery(m_alarms))
         m_client.publish(config);
-    // Kept by the broker: said again on every connection, so none lost with a connection stays wrong.
+    // Kept by the broker: said again on every connection, so none lost with a connection stays
+    // wrong, that of an alarm switched off included.
     for (const MqttAlarm &alarm : std::as_const(m_alarms)) {
-        if (alarm.on && m_alarmRaised.contains(alarm.name))
+        if (m_alarmRaised.contains(alarm.name))
             m_client.publish(m_messages.alarm(alarm.name, m_alarmRaised.value(alarm.name)));
     }
 }

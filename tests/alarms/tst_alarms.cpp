@@ -1,6 +1,7 @@
 #include "acquisition/reading.h"
 #include "alarms/alarmservice.h"
 #include "alarms/ui/alarmbanner.h"
+#include "alarmstxt.h"
 #include "app/errorreporter.h"
 #include "config/programconfig.h"
 #include "dialogs/alarms/alarmsdialog.h"
@@ -70,12 +71,16 @@ struct AlarmRig
     std::unique_ptr<ErrorReporter> errors;
     std::unique_ptr<AlarmService> service;
 
-    explicit AlarmRig(const QByteArray &alarmsCfg = QByteArray(), const QString &port = "1")
+    // `alarmsTxt`: what the runs before wrote in logs/alarms.txt.
+    explicit AlarmRig(const QByteArray &alarmsCfg = QByteArray(), const QString &port = "1",
+                      const QByteArray &alarmsTxt = QByteArray())
     {
         folder.writeProgramConfig(port);
         QDir(folder.path()).mkpath("logs");
         if (!alarmsCfg.isNull())
             folder.write("alarms.cfg", alarmsCfg);
+        if (!alarmsTxt.isNull())
+            folder.write("logs/alarms.txt", alarmsTxt);
         session = std::make_unique<LoggerSession>(folder.path(), link, clock);
         errors = std::make_unique<ErrorReporter>(folder.path(), clock, view);
         service = std::make_unique<AlarmService>(*session);
@@ -176,6 +181,50 @@ private slots:
             shown << (levels.raise ? QString::number(*levels.raise) + u'/' + QString::number(levels.clearAt()) : "/");
         shown << QString::number(settings.noDataSeconds.value_or(-1)) << QString::number(settings.delaySeconds);
         QCOMPARE(shown.join(u' '), expected);
+    }
+
+    void restartGoesOnFromWhatAlarmsTxtSaid_data()
+    {
+        QTest::addColumn<QByteArray>("alarmsTxt"); // as the run before left it
+        QTest::addColumn<QByteArray>("alarmsCfg");
+        QTest::addColumn<QString>("steps");        // "second:volts" after the restart
+        QTest::addColumn<QStringList>("raised");   // on the board (the strip, the page) and in the monitor
+        QTest::addColumn<QStringList>("added");    // to alarms.txt
+        const QByteArray raised("2026_12_07  12:00:00  LowVolts  raised  11.50 V\r\n"
+                                "2026_12_07  12:05:00  LowVolts  cleared  12.30 V\r\n"
+                                "2026_12_07  12:10:00  HighVolts  raised  14.90 V\r\n");
+        const QByteArray cfg("<Delay>10</Delay><NoData></NoData>");
+        QTest::newRow("still between the thresholds: still raised")
+            << raised << cfg << "0:14.6 30:14.6" << QStringList{"HighVolts"} << QStringList();
+        QTest::newRow("cleared once its clear has held for the delay")
+            << raised << cfg << "0:13 5:13 10:13" << QStringList() << QStringList{"HighVolts  cleared  13.00 V"};
+        QTest::newRow("switched off meanwhile: ends as switched off")
+            << raised << QByteArray("<HighVolts></HighVolts>") + cfg << "0:14.6" << QStringList()
+            << QStringList{"HighVolts  switched off  14.90 V"};
+        QTest::newRow("cleared before the restart") << raised + "2026_12_07  12:20:00  HighVolts  cleared  14.30 V\r\n"
+                                                    << cfg << "0:14.6" << QStringList() << QStringList();
+        QTest::newRow("a line cut short is passed over")
+            << raised + "2026_12_07  12:20:00  HighVolts  cle" << cfg << "0:14.6" << QStringList{"HighVolts"} << QStringList();
+        QTest::newRow("no data at the end, frames at the restart")
+            << QByteArray("2026_12_07  12:00:00  NoData  raised  120 s\r\n") << QByteArray("<Delay>10</Delay>")
+            << "0:13" << QStringList() << QStringList{"NoData  cleared  0 s"};
+    }
+    void restartGoesOnFromWhatAlarmsTxtSaid()
+    {
+        QFETCH(QByteArray, alarmsTxt);
+        QFETCH(QByteArray, alarmsCfg);
+        QFETCH(QString, steps);
+        AlarmRig rig(alarmsCfg, "1", alarmsTxt);
+        QCoreApplication::processEvents(); // the event loop's first turn, before the first frame
+        for (const QString &step : steps.split(u' '))
+            rig.reading(step.section(u':', 0, 0).toInt(), step.section(u':', 1).toDouble());
+        QStringList raised;
+        for (const AlarmBoard::Entry &entry : rig.service->board().raised())
+            raised << entry.change.definition().name;
+        QTEST(raised, "raised");
+        for (int kind = 0; kind < kAlarmKinds; ++kind)
+            QCOMPARE(rig.service->monitor().isRaised(AlarmKind(kind)), raised.contains(alarmDefinition(AlarmKind(kind)).name));
+        QTEST(alarmsTxtChanges(rig.folder.read("logs/alarms.txt").mid(alarmsTxt.size())), "added");
     }
 
     void alarmsTxtLinesByteForByte()

@@ -20,6 +20,12 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 }
 } // namespace
 
+QByteArray BrokerProcess::loggerSettings(const QByteArray &site) const
+{
+    return "<Enabled>1</Enabled><Host>127.0.0.1</Host><Port>" + QByteArray::number(m_port) + "</Port><User>" + kUser
+           + "</User><Password>" + kPassword + "</Password><Site>" + site + "</Site>";
+}
+
 BrokerProcess::~BrokerProcess()
 {
     m_subscriber.kill();

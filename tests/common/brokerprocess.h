@@ -34,6 +34,8 @@ public:
     void pause();
     void resume();
     int port() const { return m_port; }
+    // mqtt.cfg for a logger that publishes here as `site`.
+    QByteArray loggerSettings(const QByteArray &site) const;
     QString caFile() const { return m_dir.filePath(QStringLiteral("ca.crt")); }
     QString clientCertFile() const { return m_dir.filePath(QStringLiteral("client.crt")); }
     QString clientKeyFile() const { return m_dir.filePath(QStringLiteral("client.key")); }

@@ -1,14 +1,18 @@
+#include "alarmstxt.h"
 #include "app/loggerparts.h"
 #include "app/mainwindowmodel.h"
 #include "app/ui/mainwindow.h"
 #include "app/ui/widgetprompts.h"
 #include "boardprocess.h"
+#include "brokerprocess.h"
 #include "dialogs/alarms/alarmsdialog.h"
 #include "dialogs/calibration/ui/calibrate.h"
 #include "dialogs/setup/ui/programsetup.h"
 #include "fakeclock.h"
+#include "fakeseriallink.h"
 #include "platform/qserialportlink.h"
 #include "programfolder.h"
+#include "recordingview.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -17,6 +21,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -28,6 +33,7 @@ using namespace Brolant;
 
 namespace {
 const QDateTime kStart(QDate(2026, 12, 7), QTime(13, 0, 0));
+constexpr int kBrokerWait = 20000;
 
 // A frame of the board at its default calibration: volts x 50, rpm / 60 x 4.
 QString frame(int rawVolts, int rawRpm = 20)
@@ -36,17 +42,6 @@ QString frame(int rawVolts, int rawRpm = 20)
         .arg(rawVolts)
         .arg(rawRpm)
         .arg(rawVolts + 577 + rawRpm + 9);
-}
-
-// alarms.txt without dates and times: "LowVolts  raised  22.00 V".
-QStringList changes(const QByteArray &alarmsTxt)
-{
-    constexpr int kStampLength = 22;
-    QStringList lines;
-    for (const QByteArray &line : alarmsTxt.split('\n'))
-        if (!line.trimmed().isEmpty())
-            lines << QString::fromLatin1(line.mid(kStampLength).trimmed());
-    return lines;
 }
 
 // Plays the user at the next modal window of type T: waits until it is shown, then acts.
@@ -111,7 +106,7 @@ struct Program
         }
         QTest::qWait(1200);
     }
-    QStringList alarms() const { return changes(folder.read("logs/alarms.txt")); }
+    QStringList alarms() const { return alarmsTxtChanges(folder.read("logs/alarms.txt")); }
 };
 
 // brolant-logger, copied into its program folder and run there.
@@ -121,10 +116,18 @@ struct HeadlessLogger
 
     bool start(const ProgramFolder &folder)
     {
-        if (!QFile::copy(qEnvironmentVariable("BROLANT_BUILD_DIR") + "/brolant-logger", folder.file("brolant-logger")))
+        const QString program = folder.file("brolant-logger");
+        if (!QFile::exists(program)
+            && !QFile::copy(qEnvironmentVariable("BROLANT_BUILD_DIR") + "/brolant-logger", program))
             return false;
-        process.start(folder.file("brolant-logger"), {});
+        process.start(program, {});
         return process.waitForStarted();
+    }
+    // Ends it as a service is stopped; true when it ended in order.
+    bool end()
+    {
+        ::kill(pid_t(process.processId()), SIGTERM);
+        return process.waitForFinished(10000) && process.exitCode() == 0;
     }
     ~HeadlessLogger()
     {
@@ -150,6 +153,9 @@ private slots:
     void wallClockJumpsNeitherRaiseNorHide_data();
     void wallClockJumpsNeitherRaiseNorHide();
     void settingsEditedInPlaceApplyAndAreLogged();
+    void raisedAlarmStaysRaisedAcrossARestart_data();
+    void raisedAlarmStaysRaisedAcrossARestart();
+    void changeHeldBackIsToldAtTheEnd();
 };
 
 void AlarmsEndToEndTest::defaultsFollowProgramSetup_data()
@@ -235,7 +241,7 @@ void AlarmsEndToEndTest::overspeedIsJudgedOnTheMeasuredSpeed()
     QVERIFY(logger.start(folder));
     QTRY_VERIFY_WITH_TIMEOUT(folder.read("logs/alarms.txt").contains("HighRPM"), 10000);
     QTest::qWait(2500); // still 510 rpm: still raised
-    QCOMPARE(changes(folder.read("logs/alarms.txt")), QStringList{"HighRPM  raised  510 RPM"});
+    QCOMPARE(alarmsTxtChanges(folder.read("logs/alarms.txt")), QStringList{"HighRPM  raised  510 RPM"});
 }
 
 void AlarmsEndToEndTest::silenceCountsOnlyWhileThePortIsMeantOpen_data()
@@ -320,7 +326,81 @@ void AlarmsEndToEndTest::settingsEditedInPlaceApplyAndAreLogged()
     file.write("<HighVolts>12.5</HighVolts><Delay>0</Delay><NoData></NoData>");
     file.close();
     QTRY_VERIFY_WITH_TIMEOUT(folder.read("errorlog.txt").contains("alarms.cfg changed  the new alarm settings apply"), 5000);
-    QTRY_COMPARE_WITH_TIMEOUT(changes(folder.read("logs/alarms.txt")), QStringList{"HighVolts  raised  13.00 V"}, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(alarmsTxtChanges(folder.read("logs/alarms.txt")), QStringList{"HighVolts  raised  13.00 V"}, 5000);
+}
+
+void AlarmsEndToEndTest::raisedAlarmStaysRaisedAcrossARestart_data()
+{
+    QTest::addColumn<QByteArray>("alarmsCfg"); // while the logger was stopped
+    QTest::addColumn<QStringList>("said");     // to the broker after the restart
+    QTest::addColumn<QStringList>("alarms");   // alarms.txt
+    const QByteArray watched("<HighVolts>12.5</HighVolts><Delay>2</Delay><NoData></NoData>");
+    QTest::newRow("still watched: still raised")
+        << watched << QStringList{"0 brolant/restart/alarm/HighVolts raised"} << QStringList{"HighVolts  raised  13.00 V"};
+    QTest::newRow("switched off meanwhile: ends as switched off")
+        << QByteArray("<HighVolts></HighVolts><Delay>2</Delay><NoData></NoData>")
+        << QStringList{"0 brolant/restart/alarm/HighVolts cleared"}
+        << QStringList{"HighVolts  raised  13.00 V", "HighVolts  switched off  13.00 V"};
+}
+
+void AlarmsEndToEndTest::raisedAlarmStaysRaisedAcrossARestart()
+{
+    QFETCH(QByteArray, alarmsCfg);
+    QFETCH(QStringList, said);
+    ProgramFolder folder;
+    folder.writeCalibration();
+    folder.writeProgramConfig("1");
+    folder.write("alarms.cfg", "<HighVolts>12.5</HighVolts><Delay>2</Delay><NoData></NoData>");
+    BrokerProcess broker;
+    QVERIFY(broker.start());
+    QVERIFY(broker.subscribe("brolant/restart/alarm/#"));
+    folder.write("mqtt.cfg", broker.loggerSettings("restart"));
+    BoardProcess board;
+    QVERIFY(board.start(folder.file("COM1"), {"--frame", frame(650), "--rate", "10"})); // 13 V: too high
+    HeadlessLogger logger;
+    QVERIFY(logger.start(folder));
+    QTRY_VERIFY_WITH_TIMEOUT(broker.heard().contains("0 brolant/restart/alarm/HighVolts raised"), kBrokerWait);
+    QVERIFY(logger.end());
+    folder.write("alarms.cfg", alarmsCfg);
+    const qsizetype before = broker.heard().size();
+    QVERIFY(logger.start(folder));
+    // Said on connection as it stands, and no "cleared" that was never judged.
+    QTRY_VERIFY_WITH_TIMEOUT(broker.heard().mid(before).contains(said.last()), kBrokerWait);
+    QCOMPARE(broker.heard().mid(before).filter("HighVolts"), said);
+    QTEST(alarmsTxtChanges(folder.read("logs/alarms.txt")), "alarms");
+}
+
+void AlarmsEndToEndTest::changeHeldBackIsToldAtTheEnd()
+{
+    ProgramFolder folder;
+    folder.writeCalibration();
+    folder.writeProgramConfig("1", "1", "60");
+    folder.write("alarm.sh", "#!/bin/sh\necho \"$1 $2\" >> runs.txt\n");
+    QFile(folder.file("alarm.sh")).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    folder.write("alarms.cfg", "<Delay>0</Delay><NoData></NoData><Command>" + folder.file("alarm.sh").toUtf8() + "</Command>");
+    BrokerProcess broker;
+    QVERIFY(broker.start());
+    QVERIFY(broker.subscribe("brolant/held/alarm/LowVolts"));
+    folder.write("mqtt.cfg", broker.loggerSettings("held"));
+    FakeSerialLink link;
+    FakeClock clock(kStart);
+    RecordingView view;
+    LoggerParts logger(folder.path(), link, clock, view, Attendance::Unattended);
+    QSignalSpy told(&logger.alarms.board(), &AlarmBoard::notify); // the desktop
+    QSignalSpy ran(&logger.alarms.command(), &AlarmCommand::finished);
+    logger.start();
+    QVERIFY(!logger.session.startUp());
+    QTRY_VERIFY_WITH_TIMEOUT(broker.heard().contains("0 brolant/held/alarm/LowVolts cleared"), kBrokerWait);
+    link.push(frame(575).toLatin1()); // 11.5 V
+    QTRY_VERIFY_WITH_TIMEOUT(broker.heard().contains("0 brolant/held/alarm/LowVolts raised"), kBrokerWait);
+    QTRY_COMPARE(ran.size(), 1);
+    clock.advance(3000);
+    link.push(frame(650).toLatin1()); // 13 V, 3 seconds later: held back for the quiet period
+    QCOMPARE(broker.heard().last(), QString("0 brolant/held/alarm/LowVolts raised"));
+    logger.end();
+    QCOMPARE(folder.read("runs.txt"), QByteArray("LowVolts raised\nLowVolts cleared\n"));
+    QCOMPARE(told.last().at(0).toString(), QString("Brolant alarm cleared"));
+    QTRY_COMPARE_WITH_TIMEOUT(broker.heard().last(), QString("0 brolant/held/alarm/LowVolts cleared"), kBrokerWait);
 }
 
 QTEST_MAIN(AlarmsEndToEndTest)

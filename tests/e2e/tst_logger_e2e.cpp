@@ -1,4 +1,5 @@
 #include "boardprocess.h"
+#include "brokerprocess.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"
 #include "programfolder.h"
@@ -7,6 +8,7 @@
 
 #include <QDate>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
@@ -30,6 +32,19 @@ QList<QByteArray> recordValues(const QByteArray &day)
     return values;
 }
 
+// Where Debian keeps libfaketime, whatever the architecture; empty when it is not installed.
+QString fakeTimeLibrary()
+{
+    const QDir lib("/usr/lib");
+    const QStringList folders = lib.entryList(QDir::Dirs | QDir::NoDotAndDotDot) << ".";
+    for (const QString &folder : folders) {
+        const QString path = lib.filePath(folder + "/faketime/libfaketime.so.1");
+        if (QFile::exists(path))
+            return path;
+    }
+    return QString();
+}
+
 QString today()
 {
     return QDate::currentDate().toString(QStringLiteral("yyyy_MM_dd"));
@@ -45,6 +60,7 @@ private slots:
     void logsLikeTheMainWindow();
     void waitsForItsPortWithoutAsking();
     void saysWhyItDoesNotLog();
+    void endJustAfterMidnightClosesTheDayFirst();
 };
 
 void LoggerEndToEndTest::logsLikeTheMainWindow()
@@ -125,6 +141,45 @@ void LoggerEndToEndTest::saysWhyItDoesNotLog()
     QTRY_VERIFY_WITH_TIMEOUT(logger.output().contains(why), 10000);
     QVERIFY(logger.endWith(SIGTERM));
     QCOMPARE(folder.read("errorlog.txt").count("LogDelay"), 1);
+}
+
+void LoggerEndToEndTest::endJustAfterMidnightClosesTheDayFirst()
+{
+    ProgramFolder folder;
+    folder.writeProgramConfig("1", "0", "60");
+    folder.writeCalibration();
+    BrokerProcess broker;
+    QVERIFY(broker.start());
+    QVERIFY(broker.subscribe("brolant/midnight/energy"));
+    folder.write("mqtt.cfg", broker.loggerSettings("midnight"));
+    BoardProcess board; // 24 V, 30 A: 720 W, a watt-hour an energy tick
+    QVERIFY(board.start(folder.file("COM1"),
+                        {"--frame", "[<V>1200</V><I>1112</I><R>0</R><S>0</S><M>0</M><C>2312</C>]", "--rate", "10"}));
+    QVERIFY(QFile::copy(qEnvironmentVariable("BROLANT_BUILD_DIR") + "/brolant-logger", folder.file("brolant-logger")));
+    // The wall clock starts at 23:59:53 and runs: one energy tick before midnight, the next at
+    // about 00:00:03. Durations stay on the real monotonic clock.
+    constexpr qint64 kToOneSecondPastMidnight = 8000;
+    const QString libfaketime = fakeTimeLibrary();
+    QVERIFY2(!libfaketime.isEmpty(), "libfaketime (Debian's faketime) is needed: scripts/test installs it");
+    QProcess logger;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LD_PRELOAD", libfaketime);
+    environment.insert("FAKETIME", "@2026-11-20 23:59:53");
+    environment.insert("DONT_FAKE_MONOTONIC", "1");
+    logger.setProcessEnvironment(environment);
+    logger.start(folder.file("brolant-logger"), {});
+    QVERIFY(logger.waitForStarted());
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    QTRY_VERIFY_WITH_TIMEOUT(sinceStart.hasExpired(kToOneSecondPastMidnight), 2 * kToOneSecondPastMidnight);
+    ::kill(pid_t(logger.processId()), SIGTERM);
+    QVERIFY(logger.waitForFinished(10000));
+    QCOMPARE(logger.exitCode(), 0);
+    const QString archive = QString::fromLatin1(folder.read("logs/Whours.txt"));
+    QVERIFY2(QRegularExpression("^2026_11_21,00:00  [0-9.]+ Wh\r\n2026_11_21 00:00  [0-9.]+ Wh\r\n$").match(archive).hasMatch(),
+             qPrintable(archive));
+    QTRY_COMPARE_WITH_TIMEOUT(broker.heard().filter(" brolant/midnight/energy ").size(), 1, 20000);
+    QVERIFY(broker.heard().first().contains("\"date\":\"2026-11-20\""));
 }
 
 QTEST_GUILESS_MAIN(LoggerEndToEndTest)

@@ -3,6 +3,8 @@
 #include "programprocess.h"
 
 #include <QDate>
+#include <QDir>
+#include <QProcess>
 #include <QTest>
 
 #include <csignal>
@@ -15,6 +17,7 @@ class ProgramEndToEndTest : public QObject
 private slots:
     void endsInOrderOnSignal_data();
     void endsInOrderOnSignal();
+    void endsInOrderWhenTheDisplayGoesAway();
 };
 
 void ProgramEndToEndTest::endsInOrderOnSignal_data()
@@ -25,6 +28,7 @@ void ProgramEndToEndTest::endsInOrderOnSignal_data()
     QTest::newRow("no port, SIGTERM") << "0" << "0" << SIGTERM;
     QTest::newRow("board on COM1, SIGINT") << "1" << "0" << SIGINT;
     QTest::newRow("board on COM1 logging, SIGTERM") << "1" << "1" << SIGTERM;
+    QTest::newRow("board on COM1, SIGHUP: its terminal closed") << "1" << "0" << SIGHUP;
 }
 
 void ProgramEndToEndTest::endsInOrderOnSignal()
@@ -42,6 +46,30 @@ void ProgramEndToEndTest::endsInOrderOnSignal()
     QTest::qWait(300);
     QVERIFY(program.endWith(signal));
     QVERIFY(folder.read("errorlog.txt").isEmpty());
+    const QByteArray archive = folder.read("logs/Whours.txt");
+    QCOMPARE(archive.count("\r\n"), 1);
+    QVERIFY2(archive.contains(QDate::currentDate().toString("yyyy_MM_dd ").toLatin1()), archive.constData());
+}
+
+void ProgramEndToEndTest::endsInOrderWhenTheDisplayGoesAway()
+{
+    // Logging off: the session's X server goes, and the program's windows with it.
+    QProcess display;
+    display.start("Xvfb", {"-displayfd", "1", "-nolisten", "tcp"});
+    QVERIFY2(display.waitForStarted(), "Xvfb (Debian's xvfb) is needed: scripts/deps installs it");
+    QTRY_VERIFY_WITH_TIMEOUT(display.canReadLine(), 10000);
+    const QString displayNumber = QString::fromLatin1(display.readLine().trimmed());
+    ProgramFolder folder;
+    folder.writeProgramConfig("1", "1");
+    folder.writeCalibration();
+    BoardProcess board;
+    QVERIFY(board.start(folder.file("COM1"), {"--rate", "10"}));
+    ProgramProcess program(folder.path());
+    QVERIFY(program.start({"env", "QT_QPA_PLATFORM=xcb", "DISPLAY=:" + displayNumber}));
+    QTRY_VERIFY(QDir(folder.file("html")).exists());
+    display.terminate();
+    QVERIFY(display.waitForFinished());
+    QVERIFY(program.process().waitForFinished(10000));
     const QByteArray archive = folder.read("logs/Whours.txt");
     QCOMPARE(archive.count("\r\n"), 1);
     QVERIFY2(archive.contains(QDate::currentDate().toString("yyyy_MM_dd ").toLatin1()), archive.constData());

@@ -65,6 +65,8 @@ private slots:
     void midnightWritesExactlyOneLine();
     void stalePowerIsNotCounted();
     void exitWritesTheExitLineOnce();
+    void endJustAfterMidnightClosesTheDayFirst_data();
+    void endJustAfterMidnightClosesTheDayFirst();
     void recordsAreKeptUntilTheLogsCanBeWritten();
     void historyPageAndSpreadsheet();
     void templatePlaceholders_data();
@@ -349,6 +351,42 @@ void LoggingTest::exitWritesTheExitLineOnce()
     QCOMPARE(logger.energyArchive(), QByteArray("2010_03_07 17:42  845.0 Wh\r\n"));
     QVERIFY(!logger.link.isOpen());
     QVERIFY(!logger.model.isLogging());
+}
+
+void LoggingTest::endJustAfterMidnightClosesTheDayFirst_data()
+{
+    QTest::addColumn<QList<QTime>>("ticks"); // the first on 7 March, the rest on 8 March
+    QTest::addColumn<QTime>("end");          // on 8 March
+    QTest::addColumn<QByteArray>("archive");
+    const QByteArray closed("2010_03_08,00:00  .1 Wh\r\n"); // one tick of 100 W
+    QTest::newRow("end at 00:00:01, before the first tick of the day")
+        << QList<QTime>{QTime(23, 59, 56)} << QTime(0, 0, 1) << closed + "2010_03_08 00:00  .0 Wh\r\n";
+    QTest::newRow("end at 00:00:09, one tick into the day")
+        << QList<QTime>{QTime(23, 59, 59), QTime(0, 0, 4)} << QTime(0, 0, 9) << closed + "2010_03_08 00:00  .1 Wh\r\n";
+    QTest::newRow("end at 00:00:11, two ticks into the day")
+        << QList<QTime>{QTime(23, 59, 56), QTime(0, 0, 1), QTime(0, 0, 6)} << QTime(0, 0, 11)
+        << closed + "2010_03_08 00:00  .3 Wh\r\n";
+    QTest::newRow("suspended over midnight, ended on waking")
+        << QList<QTime>{QTime(23, 59, 50)} << QTime(7, 12, 0)
+        << QByteArray("2010_03_08,07:12  .1 Wh\r\n2010_03_08 07:12  .0 Wh\r\n");
+}
+
+void LoggingTest::endJustAfterMidnightClosesTheDayFirst()
+{
+    QFETCH(QList<QTime>, ticks);
+    QFETCH(QTime, end);
+    Logger logger;
+    QSignalSpy closedDays(&logger.core.energy, &EnergyCounter::dayClosed); // what the broker is sent
+    for (int i = 0; i < ticks.size(); ++i) {
+        logger.clock.set(QDateTime(i == 0 ? kDay : kDay.addDays(1), ticks[i]));
+        logger.push({frame(1000, 612)}); // 20 V, 5 A: 100 W
+        logger.core.energy.tick();
+    }
+    logger.clock.set(QDateTime(kDay.addDays(1), end));
+    logger.model.end();
+    QTEST(logger.energyArchive(), "archive");
+    QCOMPARE(closedDays.size(), 1);
+    QCOMPARE(closedDays.at(0).at(0).toDate(), kDay);
 }
 
 void LoggingTest::recordsAreKeptUntilTheLogsCanBeWritten()

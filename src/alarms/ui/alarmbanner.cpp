@@ -20,6 +20,7 @@ namespace {
 const QString kRaisedStyle = QStringLiteral("QFrame { background-color: #c00000; } QLabel { color: white; font-weight: bold; }");
 const QString kClearedStyle = QStringLiteral("QFrame { background-color: #d8f0d8; } QLabel { color: #004000; }");
 const QString kNotifySend = QStringLiteral("notify-send");
+constexpr int kNotifyEndWait = 1000; // ms: notify-send hands its message over in a moment
 
 // "LowVolts 11.70 V" held together: a line may break between alarms, never inside one.
 QString unbroken(const QString &text)
@@ -64,6 +65,13 @@ AlarmBanner::AlarmBanner(AlarmBoard &board, QWidget *parent)
     connect(&board, &AlarmBoard::changed, this, &AlarmBanner::showBoard);
     connect(&board, &AlarmBoard::notify, this, &AlarmBanner::notify);
     showBoard();
+}
+
+AlarmBanner::~AlarmBanner()
+{
+    // Destroyed running, notify-send would be killed before its notification is out.
+    for (QProcess *process : findChildren<QProcess *>(Qt::FindDirectChildrenOnly))
+        process->waitForFinished(kNotifyEndWait);
 }
 
 QString AlarmBanner::text() const

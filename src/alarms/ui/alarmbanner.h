@@ -22,6 +22,8 @@ class AlarmBanner final : public QFrame
 
 public:
     AlarmBanner(AlarmBoard &board, QWidget *parent = nullptr);
+    // A notification told as the program ends goes out before it does.
+    ~AlarmBanner() override;
 
     QString text() const;
 

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+#include <memory>
+
+class QFileSystemWatcher;
+class QSocketNotifier;
+
+namespace Brolant {
+
+// Tells when one of some files of a folder may have changed and whoever changed it is done:
+// written and closed, renamed into place or away, linked or removed. On Linux, inotify says when
+// a writer closes the file, so a file written slowly is news once, whole. Elsewhere, or where
+// inotify cannot be had, QFileSystemWatcher tells of every write, and only a settle helps.
+class FinishedFileWatch : public QObject
+{
+    Q_OBJECT
+
+public:
+    FinishedFileWatch(const QString &folder, const QStringList &fileNames, QObject *parent = nullptr);
+    ~FinishedFileWatch() override;
+
+    // Watches the files as they are now: one replaced since, or reached through a link to
+    // another folder, is watched where it lives.
+    void follow();
+
+signals:
+    void finished();
+
+private:
+    bool watchWithInotify();
+    void readInotify();
+    bool isFinished(int watch, quint32 mask, const QString &name) const;
+
+    QString m_folder;
+    QStringList m_fileNames;
+    int m_inotify = -1;
+    int m_folderWatch = -1;
+    std::unique_ptr<QSocketNotifier> m_notifier;
+    std::unique_ptr<QFileSystemWatcher> m_fallback;
+};
+
+} // namespace Brolant
