@@ -16,6 +16,9 @@ deb=$(ls "$out"/brolant_*_amd64.deb)
 
 dpkg-deb --field "$deb" Recommends | grep -qw libnotify-bin \
     || { echo "the package does not recommend libnotify-bin (notify-send, for alarms without a tray)"; exit 1; }
+# Without dpkg-shlibdeps cpack leaves out every library the programs link, and says so only in passing.
+dpkg-deb --field "$deb" Depends | grep -qw libqt6core6 \
+    || { echo "the package does not depend on the libraries its programs link: $(dpkg-deb --field "$deb" Depends)"; exit 1; }
 
 root=$(mktemp -d)
 program=""
