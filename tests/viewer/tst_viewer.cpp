@@ -306,27 +306,31 @@ void ViewerTest::readoutAndZoom()
 
 void ViewerTest::pressWithoutZoomChangesNothing_data()
 {
-    QTest::addColumn<double>("press"); // share of the plot's width
-    QTest::addColumn<double>("release");
-    QTest::newRow("plain click") << 0.5 << 0.5;
-    QTest::newRow("release left of the press") << 0.5 << 0.25;
+    QTest::addColumn<int>("moved"); // pixels to the right of the press, at the plot's middle
+    QTest::addColumn<QList<Qt::MouseButton>>("buttons"); // pressed in this order, then released so
+    const QList<Qt::MouseButton> left{Qt::LeftButton};
+    QTest::newRow("plain click") << 0 << left;
+    QTest::newRow("release left of the press") << -185 << left;
+    QTest::newRow("left and right buttons") << 0 << QList<Qt::MouseButton>{Qt::LeftButton, Qt::RightButton};
 }
 
 void ViewerTest::pressWithoutZoomChangesNothing()
 {
-    QFETCH(double, press);
-    QFETCH(double, release);
+    QFETCH(int, moved);
+    QFETCH(QList<Qt::MouseButton>, buttons);
     Viewer viewer;
     viewer.clickFile(0);
     const QStringList boxes = viewer.graph->times();
     QCOMPARE(boxes, (QStringList{"00", "01", "01", "40"}));
     QWidget *plot = viewer.graph->findChild<QWidget *>("Plot");
-    const QPoint pressAt(int(plot->width() * press), 50);
-    const QPoint releaseAt(int(plot->width() * release), 50);
+    const QPoint pressAt(plot->width() / 2, 50);
+    const QPoint releaseAt = pressAt + QPoint(moved, 0);
     QTest::mouseMove(plot, pressAt);
-    QTest::mousePress(plot, Qt::LeftButton, {}, pressAt);
+    for (Qt::MouseButton button : buttons)
+        QTest::mousePress(plot, button, {}, pressAt);
     QTest::mouseMove(plot, releaseAt);
-    QTest::mouseRelease(plot, Qt::LeftButton, {}, releaseAt);
+    for (Qt::MouseButton button : buttons)
+        QTest::mouseRelease(plot, button, {}, releaseAt);
     QCOMPARE(viewer.graph->times(), boxes);
     QCOMPARE(viewer.model().range().first, 1.0);
     QCOMPARE(viewer.model().range().last, 100.0);

@@ -141,11 +141,17 @@ void PlotWidget::mouseMoveEvent(QMouseEvent *event)
 
 void PlotWidget::mousePressEvent(QMouseEvent *event)
 {
+    // One press and one release a drag, whichever buttons take part: a second button pressed
+    // meanwhile would otherwise start the drag again from where it is.
+    if (event->buttons() != event->button())
+        return;
     emit pressed(plotX(event));
 }
 
 void PlotWidget::mouseReleaseEvent(QMouseEvent *event)
 {
+    if (event->buttons() != Qt::NoButton)
+        return;
     emit released(plotX(event));
 }
 
