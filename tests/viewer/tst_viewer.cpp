@@ -8,6 +8,7 @@
 #include "viewer/ui/plotwidget.h"
 #include "widgets/elidedlabel.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
@@ -311,6 +312,8 @@ void ViewerTest::pressWithoutZoomChangesNothing_data()
     const QList<Qt::MouseButton> left{Qt::LeftButton};
     QTest::newRow("plain click") << 0 << left;
     QTest::newRow("release left of the press") << -185 << left;
+    QTest::newRow("hand moved a pixel") << 1 << left;
+    QTest::newRow("hand moved just under a drag") << QApplication::startDragDistance() - 1 << left;
     QTest::newRow("left and right buttons") << 0 << QList<Qt::MouseButton>{Qt::LeftButton, Qt::RightButton};
 }
 

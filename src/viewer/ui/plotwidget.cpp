@@ -1,5 +1,6 @@
 #include "viewer/ui/plotwidget.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -145,14 +146,18 @@ void PlotWidget::mousePressEvent(QMouseEvent *event)
     // meanwhile would otherwise start the drag again from where it is.
     if (event->buttons() != event->button())
         return;
-    emit pressed(plotX(event));
+    m_pressedAt = event->position().x();
+    m_pressX = plotX(event);
+    emit pressed(m_pressX);
 }
 
 void PlotWidget::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->buttons() != Qt::NoButton)
         return;
-    emit released(plotX(event));
+    // A hand never holds quite still: less than a drag across is a click, released where pressed.
+    const bool dragged = qAbs(event->position().x() - m_pressedAt) >= QApplication::startDragDistance();
+    emit released(dragged ? plotX(event) : m_pressX);
 }
 
 } // namespace Brolant
