@@ -4,42 +4,107 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QTextStream>
 
 namespace Brolant {
 
 namespace CommandLine {
 
-std::optional<int> parse(QCommandLineParser &parser, const QCoreApplication &application, int positionals)
+namespace {
+struct QtOption
+{
+    const char *name;
+    const char *valueName; // nullptr: the option takes no value
+    const char *description;
+};
+
+// Qt's own options for a program with windows, as QGuiApplication, QApplication and the X11
+// platform take them.
+constexpr QtOption kQtWindowOptions[] = {
+    {"platform", "platformName[:options]", "QPA plugin. See QGuiApplication documentation for available options for each plugin."},
+    {"platformpluginpath", "path", "Path to the platform plugins."},
+    {"platformtheme", "theme", "Platform theme."},
+    {"plugin", "plugin", "Additional plugins to load, can be specified multiple times."},
+    {"qwindowgeometry", "geometry", "Window geometry for the main window, using the X11-syntax, like 100x100+50+50."},
+    {"qwindowicon", "icon", "Default window icon."},
+    {"qwindowtitle", "title", "Title of the first window."},
+    {"reverse", nullptr, "Sets the application's layout direction to Qt::RightToLeft (debugging helper)."},
+    {"session", "session", "Restores the application from an earlier session."},
+    {"style", "style", "The widget style, for example Fusion."},
+    {"stylesheet", "file", "A style sheet file for every window."},
+    {"widgetcount", nullptr, "Says at the end how many widgets were left undestroyed (debugging helper)."},
+    {"display", "display", "Display name, overrides $DISPLAY."},
+    {"name", "name", "Instance name according to ICCCM 4.1.2.5."},
+    {"nograb", nullptr, "Disable mouse grabbing (useful in debuggers)."},
+    {"dograb", nullptr, "Force mouse grabbing (even when running in a debugger)."},
+    {"visual", "id", "ID of the X11 Visual to use."},
+    {"geometry", "geometry", "Alias for --qwindowgeometry."},
+    {"icon", "icon", "Alias for --qwindowicon."},
+    {"title", "title", "Alias for --qwindowtitle."},
+};
+
+// Qt's options are accepted, so that they reach Qt, but not listed.
+void addQtWindowOptions(QCommandLineParser &parser)
+{
+    // Qt writes its options with one dash (-platform offscreen).
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const QtOption &qt : kQtWindowOptions) {
+        QCommandLineOption option(QLatin1String(qt.name), QLatin1String(qt.description),
+                                  qt.valueName ? QLatin1String(qt.valueName) : QString());
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+QString programName(const QStringList &arguments)
+{
+    return QFileInfo(arguments.value(0)).fileName();
+}
+
+int refuse(const QStringList &arguments, const QString &problem)
+{
+    const QString name = programName(arguments);
+    QTextStream(stderr) << name << ": " << problem << "\nTry '" << name << " --help'.\n";
+    return kUsageError;
+}
+} // namespace
+
+QStringList arguments(int argc, char *argv[])
+{
+    QStringList list;
+    for (int at = 0; at < argc; ++at)
+        list << QString::fromLocal8Bit(argv[at]);
+    return list;
+}
+
+std::optional<int> parse(QCommandLineParser &parser, const QStringList &arguments, int positionals,
+                         QtOptions qtOptions)
 {
     QCoreApplication::setApplicationVersion(QStringLiteral(BROLANT_VERSION));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    const QString name = QCoreApplication::applicationName();
-    QTextStream errors(stderr);
-    if (!parser.parse(application.arguments())) {
-        errors << name << ": " << parser.errorText() << "\nTry '" << name << " --help'.\n";
-        return kUsageError;
-    }
-    if (parser.positionalArguments().size() > positionals) {
-        errors << name << ": Unexpected argument: " << parser.positionalArguments().value(positionals)
-               << "\nTry '" << name << " --help'.\n";
-        return kUsageError;
-    }
+    if (qtOptions == QtOptions::Windows)
+        addQtWindowOptions(parser);
+    if (!parser.parse(arguments))
+        return refuse(arguments, parser.errorText());
+    if (parser.positionalArguments().size() > positionals)
+        return refuse(arguments, QStringLiteral("Unexpected argument: ") + parser.positionalArguments().value(positionals));
     QTextStream out(stdout);
     // --help-all comes with the help option; the Qt options it would add are not this program's.
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
-        out << parser.helpText();
+        // Without an application object Qt cannot name the program in the usage line.
+        out << parser.helpText().replace(QStringLiteral("<executable_name>"), arguments.value(0));
         return 0;
     }
     if (parser.isSet(version)) {
-        out << name << ' ' << QCoreApplication::applicationVersion() << '\n';
+        out << programName(arguments) << ' ' << QCoreApplication::applicationVersion() << '\n';
         return 0;
     }
     return std::nullopt;
 }
 
-LoggerStart parseLogger(const QCoreApplication &application, const QString &description)
+LoggerStart parseLogger(const QStringList &arguments, const QString &description, QtOptions qtOptions)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(description);
@@ -49,12 +114,18 @@ LoggerStart parseLogger(const QCoreApplication &application, const QString &desc
                        "program or ~/.local/share/brolant; made, with the default settings, when it does not exist."),
         QStringLiteral("DIR"));
     parser.addOption(folder);
-    if (const auto exitCode = parse(parser, application))
-        return {QString(), exitCode};
+    if (const auto exitCode = parse(parser, arguments, 0, qtOptions))
+        return {std::nullopt, exitCode};
+    if (!parser.isSet(folder))
+        return {};
+    return {parser.value(folder), std::nullopt};
+}
+
+QString programFolder(const LoggerStart &start)
+{
     const QString executableFolder = QCoreApplication::applicationDirPath();
-    return {parser.isSet(folder) ? ProgramLocation::chosen(parser.value(folder), executableFolder)
-                                 : ProgramLocation::folder(executableFolder),
-            std::nullopt};
+    return start.folder ? ProgramLocation::chosen(*start.folder, executableFolder)
+                        : ProgramLocation::folder(executableFolder);
 }
 
 } // namespace CommandLine

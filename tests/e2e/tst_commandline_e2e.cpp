@@ -9,8 +9,19 @@
 
 #include <csignal>
 
+namespace {
+// A session without a display, nor a platform named to do without one.
+QProcessEnvironment withoutDisplay()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QLatin1String(variable));
+    return environment;
+}
+} // namespace
+
 // The three programs' command lines: --help and --version answer and end, anything unknown is an
-// error, and --folder runs a logger with another program folder.
+// error, all without a display; --folder runs a logger with another program folder.
 class CommandLineTest : public QObject
 {
     Q_OBJECT
@@ -34,6 +45,7 @@ void CommandLineTest::answersAndEnds_data()
         QTest::addRow("%s --bogus", program) << program << QStringList{"--bogus"} << 2 << QStringLiteral("Unknown option 'bogus'");
     }
     QTest::newRow("brolant-logger --help-all") << "brolant-logger" << QStringList{"--help-all"} << 0 << "^Usage: ";
+    QTest::newRow("brolant lets Qt's -platform through") << "brolant" << QStringList{"-platform", "offscreen", "--version"} << 0 << "^brolant \\d";
     QTest::newRow("brolant --help lists --folder") << "brolant" << QStringList{"--help"} << 0 << "--folder <DIR>";
     QTest::newRow("brolant-logger --folder without a folder") << "brolant-logger" << QStringList{"--folder"} << 2 << "Missing value after '--folder'";
     QTest::newRow("brolant-logger with an argument") << "brolant-logger" << QStringList{"logs"} << 2 << "Unexpected argument: logs";
@@ -47,6 +59,8 @@ void CommandLineTest::answersAndEnds()
     ProgramProcess process(folder.path(), program);
     QVERIFY(process.install());
     QProcess &run = process.process();
+    // Answering needs no display.
+    run.setProcessEnvironment(withoutDisplay());
     run.start(process.executable(), arguments);
     QVERIFY(run.waitForFinished(20000));
     QCOMPARE(run.exitStatus(), QProcess::NormalExit);
@@ -61,13 +75,15 @@ void CommandLineTest::answersAndEnds()
 void CommandLineTest::folderOptionRunsThere_data()
 {
     QTest::addColumn<QString>("program");
-    QTest::newRow("brolant") << "brolant";
-    QTest::newRow("brolant-logger") << "brolant-logger";
+    QTest::addColumn<QStringList>("qtOptions"); // handed on to Qt, without a display
+    QTest::newRow("brolant") << "brolant" << QStringList{"-platform", "offscreen"};
+    QTest::newRow("brolant-logger") << "brolant-logger" << QStringList();
 }
 
 void CommandLineTest::folderOptionRunsThere()
 {
     QFETCH(QString, program);
+    QFETCH(QStringList, qtOptions);
     ProgramFolder installed;
     ProgramFolder secondBoard;
     secondBoard.writeProgramConfig("1", "1", "1");
@@ -76,10 +92,8 @@ void CommandLineTest::folderOptionRunsThere()
     QVERIFY(board.start(secondBoard.file("COM1"), {"--frame", "[<V>650</V><I>577</I><R>20</R><S>9</S><M>0</M><C>1256</C>]", "--rate", "10"}));
     ProgramProcess process(installed.path(), program);
     QVERIFY(process.install());
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    process.process().setProcessEnvironment(environment);
-    process.process().start(process.executable(), {"--folder", secondBoard.path()});
+    process.process().setProcessEnvironment(withoutDisplay());
+    process.process().start(process.executable(), qtOptions + QStringList{"--folder", secondBoard.path()});
     const QString day = "logs/P_" + QDate::currentDate().toString("yyyy_MM_dd") + ".txt";
     QTRY_VERIFY_WITH_TIMEOUT(secondBoard.read(day).contains("<V>13.00</V>"), 15000);
     QVERIFY(process.endWith(SIGTERM));

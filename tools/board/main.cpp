@@ -229,7 +229,7 @@ int main(int argc, char *argv[])
         {QStringLiteral("delay"), QStringLiteral("wait this long before sending, so a reader can open the port"), QStringLiteral("ms"), QStringLiteral("0")},
         {QStringLiteral("exit"), QStringLiteral("exit when the frames or the script are done (else wait for a signal)")},
     });
-    if (const auto exitCode = Brolant::CommandLine::parse(parser, application, 1))
+    if (const auto exitCode = Brolant::CommandLine::parse(parser, application.arguments(), 1))
         return *exitCode;
     if (parser.positionalArguments().size() != 1) {
         QTextStream(stderr) << "brolant-board: the LINK to make is missing\nTry 'brolant-board --help'.\n";
