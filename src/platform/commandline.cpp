@@ -44,15 +44,17 @@ constexpr QtOption kQtWindowOptions[] = {
     {"title", "title", "Alias for --qwindowtitle."},
 };
 
-// Qt's options are accepted, so that they reach Qt, but not listed.
-void addQtWindowOptions(QCommandLineParser &parser)
+// Qt's options are accepted, so that they reach Qt, and listed by --help-all only.
+void addQtWindowOptions(QCommandLineParser &parser, bool listed)
 {
     // Qt writes its options with one dash (-platform offscreen).
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOption({QStringLiteral("help-all"), QStringLiteral("Displays help including Qt specific options.")});
     for (const QtOption &qt : kQtWindowOptions) {
         QCommandLineOption option(QLatin1String(qt.name), QLatin1String(qt.description),
                                   qt.valueName ? QLatin1String(qt.valueName) : QString());
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        if (!listed)
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
 }
@@ -82,17 +84,20 @@ std::optional<int> parse(QCommandLineParser &parser, const QStringList &argument
                          QtOptions qtOptions)
 {
     QCoreApplication::setApplicationVersion(QStringLiteral(BROLANT_VERSION));
-    const QCommandLineOption help = parser.addHelpOption();
+    // Not addHelpOption(): the --help-all it adds would list Qt options a console program has none of.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Displays help on commandline options."));
+    parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
+    const bool helpAll = arguments.contains(QStringLiteral("--help-all")) || arguments.contains(QStringLiteral("-help-all"));
     if (qtOptions == QtOptions::Windows)
-        addQtWindowOptions(parser);
+        addQtWindowOptions(parser, helpAll);
     if (!parser.parse(arguments))
         return refuse(arguments, parser.errorText());
     if (parser.positionalArguments().size() > positionals)
         return refuse(arguments, QStringLiteral("Unexpected argument: ") + parser.positionalArguments().value(positionals));
     QTextStream out(stdout);
-    // --help-all comes with the help option; the Qt options it would add are not this program's.
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+    if (parser.isSet(help) || (qtOptions == QtOptions::Windows && helpAll)) {
         // Without an application object Qt cannot name the program in the usage line.
         out << parser.helpText().replace(QStringLiteral("<executable_name>"), arguments.value(0));
         return 0;

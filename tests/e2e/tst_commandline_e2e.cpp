@@ -44,7 +44,8 @@ void CommandLineTest::answersAndEnds_data()
         QTest::addRow("%s --version", program) << program << QStringList{"--version"} << 0 << QStringLiteral("^%1 \\d+\\.\\d+\\.\\d+\n").arg(program);
         QTest::addRow("%s --bogus", program) << program << QStringList{"--bogus"} << 2 << QStringLiteral("Unknown option 'bogus'");
     }
-    QTest::newRow("brolant-logger --help-all") << "brolant-logger" << QStringList{"--help-all"} << 0 << "^Usage: ";
+    QTest::newRow("brolant --help-all lists Qt's options") << "brolant" << QStringList{"--help-all"} << 0 << "\n  --platform <platformName";
+    QTest::newRow("brolant-logger has no Qt options to list") << "brolant-logger" << QStringList{"--help-all"} << 2 << "Unknown option 'help-all'";
     QTest::newRow("brolant lets Qt's -platform through") << "brolant" << QStringList{"-platform", "offscreen", "--version"} << 0 << "^brolant \\d";
     QTest::newRow("brolant --help lists --folder") << "brolant" << QStringList{"--help"} << 0 << "--folder <DIR>";
     QTest::newRow("brolant-logger --folder without a folder") << "brolant-logger" << QStringList{"--folder"} << 2 << "Missing value after '--folder'";
