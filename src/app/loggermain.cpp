@@ -23,7 +23,10 @@ int main(int argc, char *argv[])
     if (start.exitCode)
         return *start.exitCode;
     QCoreApplication application(argc, argv);
-    const QString programFolder = CommandLine::programFolder(start);
+    const std::optional<QString> folder = CommandLine::programFolder(start);
+    if (!folder)
+        return CommandLine::kUsageError;
+    const QString &programFolder = *folder;
     QTextStream out(stdout);
     QTextStream errors(stderr);
     ConsoleStatus status(out, errors);

@@ -25,7 +25,10 @@ int main(int argc, char *argv[])
     if (start.exitCode)
         return *start.exitCode;
     QApplication application(argc, argv);
-    const QString programFolder = CommandLine::programFolder(start);
+    const std::optional<QString> folder = CommandLine::programFolder(start);
+    if (!folder)
+        return CommandLine::kUsageError;
+    const QString &programFolder = *folder;
 
     MainWindow window;
     QSerialPortLink link(programFolder);

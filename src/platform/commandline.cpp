@@ -1,6 +1,7 @@
 #include "platform/commandline.h"
 
 #include "platform/programlocation.h"
+#include "text/failure.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -119,18 +120,29 @@ LoggerStart parseLogger(const QStringList &arguments, const QString &description
                        "program or ~/.local/share/brolant; made, with the default settings, when it does not exist."),
         QStringLiteral("DIR"));
     parser.addOption(folder);
+    const QString program = programName(arguments);
     if (const auto exitCode = parse(parser, arguments, 0, qtOptions))
-        return {std::nullopt, exitCode};
+        return {program, std::nullopt, exitCode};
     if (!parser.isSet(folder))
-        return {};
-    return {parser.value(folder), std::nullopt};
+        return {program, std::nullopt, std::nullopt};
+    // An empty folder would be the current one: under a service manager, "/".
+    if (parser.value(folder).isEmpty())
+        return {program, std::nullopt, refuse(arguments, QStringLiteral("--folder needs a folder, not an empty text"))};
+    return {program, parser.value(folder), std::nullopt};
 }
 
-QString programFolder(const LoggerStart &start)
+std::optional<QString> programFolder(const LoggerStart &start)
 {
     const QString executableFolder = QCoreApplication::applicationDirPath();
-    return start.folder ? ProgramLocation::chosen(*start.folder, executableFolder)
-                        : ProgramLocation::folder(executableFolder);
+    if (!start.folder)
+        return ProgramLocation::folder(executableFolder);
+    try {
+        return ProgramLocation::chosen(*start.folder, executableFolder);
+    } catch (const Failure &failure) {
+        // A logger with nowhere to write would run for ever logging nothing.
+        QTextStream(stderr) << start.program << ": --folder: " << failure.description << '\n';
+        return std::nullopt;
+    }
 }
 
 } // namespace CommandLine

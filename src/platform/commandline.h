@@ -35,6 +35,7 @@ std::optional<int> parse(QCommandLineParser &parser, const QStringList &argument
 // end with at once.
 struct LoggerStart
 {
+    QString program; // its name, for what it says
     std::optional<QString> folder;
     std::optional<int> exitCode;
 };
@@ -44,8 +45,9 @@ struct LoggerStart
 LoggerStart parseLogger(const QStringList &arguments, const QString &description, QtOptions qtOptions);
 
 // The program folder to run with: the one --folder named, else the one found from the executable's
-// folder. Asks the application object where the executable is.
-QString programFolder(const LoggerStart &start);
+// folder. Asks the application object where the executable is. Nothing, said on standard error,
+// when --folder names a file or a folder that cannot be made.
+std::optional<QString> programFolder(const LoggerStart &start);
 
 } // namespace CommandLine
 

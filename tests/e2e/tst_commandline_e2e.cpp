@@ -49,6 +49,9 @@ void CommandLineTest::answersAndEnds_data()
     QTest::newRow("brolant lets Qt's -platform through") << "brolant" << QStringList{"-platform", "offscreen", "--version"} << 0 << "^brolant \\d";
     QTest::newRow("brolant --help lists --folder") << "brolant" << QStringList{"--help"} << 0 << "--folder <DIR>";
     QTest::newRow("brolant-logger --folder without a folder") << "brolant-logger" << QStringList{"--folder"} << 2 << "Missing value after '--folder'";
+    QTest::newRow("brolant-logger --folder= empty") << "brolant-logger" << QStringList{"--folder="} << 2 << "--folder needs a folder";
+    QTest::newRow("brolant-logger --folder a file") << "brolant-logger" << QStringList{"--folder", "/dev/null"} << 2 << "/dev/null is a file, not a folder";
+    QTest::newRow("brolant-logger --folder that cannot be made") << "brolant-logger" << QStringList{"--folder", "/proc/brolant"} << 2 << "/proc/brolant cannot be made";
     QTest::newRow("brolant-logger with an argument") << "brolant-logger" << QStringList{"logs"} << 2 << "Unexpected argument: logs";
 }
 
@@ -62,6 +65,7 @@ void CommandLineTest::answersAndEnds()
     QProcess &run = process.process();
     // Answering needs no display.
     run.setProcessEnvironment(withoutDisplay());
+    run.setWorkingDirectory(folder.path());
     run.start(process.executable(), arguments);
     QVERIFY(run.waitForFinished(20000));
     QCOMPARE(run.exitStatus(), QProcess::NormalExit);
@@ -85,10 +89,12 @@ void CommandLineTest::folderOptionRunsThere()
 {
     QFETCH(QString, program);
     QFETCH(QStringList, qtOptions);
+    // Run from a build: the default files beside the program, the new folder has none of its own.
     ProgramFolder installed;
+    installed.writeProgramConfig("1", "1", "1");
+    installed.writeCalibration();
+    installed.write("html/template.asp", "the page");
     ProgramFolder secondBoard;
-    secondBoard.writeProgramConfig("1", "1", "1");
-    secondBoard.writeCalibration();
     BoardProcess board;
     QVERIFY(board.start(secondBoard.file("COM1"), {"--frame", "[<V>650</V><I>577</I><R>20</R><S>9</S><M>0</M><C>1256</C>]", "--rate", "10"}));
     ProgramProcess process(installed.path(), program);
@@ -98,7 +104,9 @@ void CommandLineTest::folderOptionRunsThere()
     const QString day = "logs/P_" + QDate::currentDate().toString("yyyy_MM_dd") + ".txt";
     QTRY_VERIFY_WITH_TIMEOUT(secondBoard.read(day).contains("<V>13.00</V>"), 15000);
     QVERIFY(process.endWith(SIGTERM));
-    QCOMPARE(QDir(installed.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{program});
+    QCOMPARE(secondBoard.read("html/template.asp"), QByteArray("the page"));
+    QCOMPARE(QDir(installed.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             (QStringList{program, "html", "prog.cfg", "settings.cfg"}));
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)
