@@ -65,13 +65,14 @@ QString programName(const QStringList &arguments)
     return QFileInfo(arguments.value(0)).fileName();
 }
 
+} // namespace
+
 int refuse(const QStringList &arguments, const QString &problem)
 {
     const QString name = programName(arguments);
     QTextStream(stderr) << name << ": " << problem << "\nTry '" << name << " --help'.\n";
     return kUsageError;
 }
-} // namespace
 
 QStringList arguments(int argc, char *argv[])
 {

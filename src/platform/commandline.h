@@ -24,6 +24,10 @@ enum class QtOptions { None, Windows };
 // The command line as main() was given it, the program's path first.
 QStringList arguments(int argc, char *argv[]);
 
+// Says `problem` with the command line on standard error, and where to read the right one; the
+// exit code to end with (kUsageError).
+int refuse(const QStringList &arguments, const QString &problem);
+
 // Parses `arguments` with `parser` (its own options already added), allowing at most
 // `positionals` plain arguments. The exit code to end with at once when --help or --version was
 // asked (0) or the command line is wrong (kUsageError, said on standard error); nothing when the

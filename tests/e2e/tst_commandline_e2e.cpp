@@ -52,6 +52,7 @@ void CommandLineTest::answersAndEnds_data()
     QTest::newRow("brolant-logger --folder= empty") << "brolant-logger" << QStringList{"--folder="} << 2 << "--folder needs a folder";
     QTest::newRow("brolant-logger --folder a file") << "brolant-logger" << QStringList{"--folder", "/dev/null"} << 2 << "/dev/null is a file, not a folder";
     QTest::newRow("brolant-logger --folder that cannot be made") << "brolant-logger" << QStringList{"--folder", "/proc/brolant"} << 2 << "/proc/brolant cannot be made";
+    QTest::newRow("brolant-board --rate abc") << "brolant-board" << QStringList{"COM1", "--rate", "abc"} << 2 << "--rate needs a number, not 'abc'";
     QTest::newRow("brolant-logger with an argument") << "brolant-logger" << QStringList{"logs"} << 2 << "Unexpected argument: logs";
 }
 
