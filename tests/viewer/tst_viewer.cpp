@@ -98,6 +98,7 @@ private slots:
     void returnInTheFileListLoadsOnce_data();
     void returnInTheFileListLoadsOnce();
     void oneRecordDayShowsItsOwnTimes();
+    void dayIsReadFromTheFolderShown_data();
     void dayIsReadFromTheFolderShown();
     void longAndOddNamesShownWhole();
     void everyStepOfAViewIsDrawn();
@@ -415,18 +416,40 @@ void ViewerTest::oneRecordDayShowsItsOwnTimes()
              QByteArray("TIME,VOLTS,AMPS,WATTS,RPM,SPEED\r\n00:50,13.00,2.00,26.00,245,12.0\r\n"));
 }
 
+void ViewerTest::dayIsReadFromTheFolderShown_data()
+{
+    QTest::addColumn<QByteArray>("way"); // how the folder is opened
+    QTest::newRow("Return") << QByteArray("Return");
+    QTest::newRow("a click") << QByteArray("click");
+    QTest::newRow("a double click opens it once") << QByteArray("double click");
+}
+
 void ViewerTest::dayIsReadFromTheFolderShown()
 {
+    QFETCH(QByteArray, way);
     Viewer viewer;
     viewer.folder.write("logs/archive/P_2010_03_07.txt", minutes(3, 600));
+    // Where a double click's second click lands once the archive is listed.
+    QDir(viewer.folder.path()).mkpath("logs/archive/older");
     viewer.open();
     QListWidget *folders = viewer.list("Dir1");
     const QList<QListWidgetItem *> archive = folders->findItems("archive", Qt::MatchExactly);
     QCOMPARE(archive.size(), 1);
+    const QPoint at = folders->visualItemRect(archive.first()).center();
     folders->setFocus();
-    folders->setCurrentItem(archive.first());
-    QTest::keyClick(folders, Qt::Key_Return);
+    if (way == "Return") {
+        folders->setCurrentItem(archive.first());
+        QTest::keyClick(folders, Qt::Key_Return);
+    } else {
+        QTest::mouseClick(folders->viewport(), Qt::LeftButton, {}, at);
+        if (way == "double click") {
+            QTest::mouseDClick(folders->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseRelease(folders->viewport(), Qt::LeftButton, {}, at);
+        }
+    }
+    // The folder shown chosen is the one whose files are listed.
     QCOMPARE(folders->currentItem()->text(), QDir::toNativeSeparators(viewer.folder.file("logs/archive")));
+    QCOMPARE(viewer.list("File1")->count(), 1);
     viewer.clickFile(0);
     QCOMPARE(viewer.text("text1"), QStringLiteral("P_2010_03_07.txt"));
     QCOMPARE(viewer.session.records.count, 3);
