@@ -15,13 +15,18 @@ using namespace Brolant;
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication application(argc, argv);
-    const CommandLine::LoggerStart start = CommandLine::parseLogger(application, QStringLiteral(
-        "The Brolant data logger without a window: reads the board, logs and publishes until it is ended "
-        "by SIGTERM or SIGINT."));
+    const CommandLine::LoggerStart start = CommandLine::parseLogger(
+        CommandLine::arguments(argc, argv),
+        QStringLiteral("The Brolant data logger without a window: reads the board, logs and publishes until it "
+                       "is ended by SIGTERM or SIGINT."),
+        CommandLine::QtOptions::None);
     if (start.exitCode)
         return *start.exitCode;
-    const QString &programFolder = start.programFolder;
+    QCoreApplication application(argc, argv);
+    const std::optional<QString> folder = CommandLine::programFolder(start);
+    if (!folder)
+        return CommandLine::kUsageError;
+    const QString &programFolder = *folder;
     QTextStream out(stdout);
     QTextStream errors(stderr);
     ConsoleStatus status(out, errors);

@@ -16,12 +16,19 @@ using namespace Brolant;
 
 int main(int argc, char *argv[])
 {
-    QApplication application(argc, argv);
-    const CommandLine::LoggerStart start = CommandLine::parseLogger(application, QStringLiteral(
-        "Brolant: the data logger for a small wind-and-battery power system, with its window."));
+    // Answered before the window system is reached: --help, --version and a wrong option need no
+    // display. Qt's own options (-platform ...) go on to QApplication.
+    const CommandLine::LoggerStart start = CommandLine::parseLogger(
+        CommandLine::arguments(argc, argv),
+        QStringLiteral("Brolant: the data logger for a small wind-and-battery power system, with its window."),
+        CommandLine::QtOptions::Windows);
     if (start.exitCode)
         return *start.exitCode;
-    const QString &programFolder = start.programFolder;
+    QApplication application(argc, argv);
+    const std::optional<QString> folder = CommandLine::programFolder(start);
+    if (!folder)
+        return CommandLine::kUsageError;
+    const QString &programFolder = *folder;
 
     MainWindow window;
     QSerialPortLink link(programFolder);

@@ -1,45 +1,117 @@
 #include "platform/commandline.h"
 
 #include "platform/programlocation.h"
+#include "text/failure.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QTextStream>
 
 namespace Brolant {
 
 namespace CommandLine {
 
-std::optional<int> parse(QCommandLineParser &parser, const QCoreApplication &application, int positionals)
+namespace {
+struct QtOption
+{
+    const char *name;
+    const char *valueName; // nullptr: the option takes no value
+    const char *description;
+};
+
+// Qt's own options for a program with windows, as QGuiApplication, QApplication and the X11
+// platform take them.
+constexpr QtOption kQtWindowOptions[] = {
+    {"platform", "platformName[:options]", "QPA plugin. See QGuiApplication documentation for available options for each plugin."},
+    {"platformpluginpath", "path", "Path to the platform plugins."},
+    {"platformtheme", "theme", "Platform theme."},
+    {"plugin", "plugin", "Additional plugins to load, can be specified multiple times."},
+    {"qwindowgeometry", "geometry", "Window geometry for the main window, using the X11-syntax, like 100x100+50+50."},
+    {"qwindowicon", "icon", "Default window icon."},
+    {"qwindowtitle", "title", "Title of the first window."},
+    {"reverse", nullptr, "Sets the application's layout direction to Qt::RightToLeft (debugging helper)."},
+    {"session", "session", "Restores the application from an earlier session."},
+    {"style", "style", "The widget style, for example Fusion."},
+    {"stylesheet", "file", "A style sheet file for every window."},
+    {"widgetcount", nullptr, "Says at the end how many widgets were left undestroyed (debugging helper)."},
+    {"display", "display", "Display name, overrides $DISPLAY."},
+    {"name", "name", "Instance name according to ICCCM 4.1.2.5."},
+    {"nograb", nullptr, "Disable mouse grabbing (useful in debuggers)."},
+    {"dograb", nullptr, "Force mouse grabbing (even when running in a debugger)."},
+    {"visual", "id", "ID of the X11 Visual to use."},
+    {"geometry", "geometry", "Alias for --qwindowgeometry."},
+    {"icon", "icon", "Alias for --qwindowicon."},
+    {"title", "title", "Alias for --qwindowtitle."},
+};
+
+// Qt's options are accepted, so that they reach Qt, and listed by --help-all only.
+void addQtWindowOptions(QCommandLineParser &parser, bool listed)
+{
+    // Qt writes its options with one dash (-platform offscreen).
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOption({QStringLiteral("help-all"), QStringLiteral("Displays help including Qt specific options.")});
+    for (const QtOption &qt : kQtWindowOptions) {
+        QCommandLineOption option(QLatin1String(qt.name), QLatin1String(qt.description),
+                                  qt.valueName ? QLatin1String(qt.valueName) : QString());
+        if (!listed)
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+QString programName(const QStringList &arguments)
+{
+    return QFileInfo(arguments.value(0)).fileName();
+}
+
+} // namespace
+
+int refuse(const QStringList &arguments, const QString &problem)
+{
+    const QString name = programName(arguments);
+    QTextStream(stderr) << name << ": " << problem << "\nTry '" << name << " --help'.\n";
+    return kUsageError;
+}
+
+QStringList arguments(int argc, char *argv[])
+{
+    QStringList list;
+    for (int at = 0; at < argc; ++at)
+        list << QString::fromLocal8Bit(argv[at]);
+    return list;
+}
+
+std::optional<int> parse(QCommandLineParser &parser, const QStringList &arguments, int positionals,
+                         QtOptions qtOptions)
 {
     QCoreApplication::setApplicationVersion(QStringLiteral(BROLANT_VERSION));
-    const QCommandLineOption help = parser.addHelpOption();
+    // Not addHelpOption(): the --help-all it adds would list Qt options a console program has none of.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Displays help on commandline options."));
+    parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
-    const QString name = QCoreApplication::applicationName();
-    QTextStream errors(stderr);
-    if (!parser.parse(application.arguments())) {
-        errors << name << ": " << parser.errorText() << "\nTry '" << name << " --help'.\n";
-        return kUsageError;
-    }
-    if (parser.positionalArguments().size() > positionals) {
-        errors << name << ": Unexpected argument: " << parser.positionalArguments().value(positionals)
-               << "\nTry '" << name << " --help'.\n";
-        return kUsageError;
-    }
+    const bool helpAll = arguments.contains(QStringLiteral("--help-all")) || arguments.contains(QStringLiteral("-help-all"));
+    if (qtOptions == QtOptions::Windows)
+        addQtWindowOptions(parser, helpAll);
+    if (!parser.parse(arguments))
+        return refuse(arguments, parser.errorText());
+    if (parser.positionalArguments().size() > positionals)
+        return refuse(arguments, QStringLiteral("Unexpected argument: ") + parser.positionalArguments().value(positionals));
     QTextStream out(stdout);
-    // --help-all comes with the help option; the Qt options it would add are not this program's.
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
-        out << parser.helpText();
+    if (parser.isSet(help) || (qtOptions == QtOptions::Windows && helpAll)) {
+        // Without an application object Qt cannot name the program in the usage line.
+        out << parser.helpText().replace(QStringLiteral("<executable_name>"), arguments.value(0));
         return 0;
     }
     if (parser.isSet(version)) {
-        out << name << ' ' << QCoreApplication::applicationVersion() << '\n';
+        out << programName(arguments) << ' ' << QCoreApplication::applicationVersion() << '\n';
         return 0;
     }
     return std::nullopt;
 }
 
-LoggerStart parseLogger(const QCoreApplication &application, const QString &description)
+LoggerStart parseLogger(const QStringList &arguments, const QString &description, QtOptions qtOptions)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(description);
@@ -49,12 +121,29 @@ LoggerStart parseLogger(const QCoreApplication &application, const QString &desc
                        "program or ~/.local/share/brolant; made, with the default settings, when it does not exist."),
         QStringLiteral("DIR"));
     parser.addOption(folder);
-    if (const auto exitCode = parse(parser, application))
-        return {QString(), exitCode};
+    const QString program = programName(arguments);
+    if (const auto exitCode = parse(parser, arguments, 0, qtOptions))
+        return {program, std::nullopt, exitCode};
+    if (!parser.isSet(folder))
+        return {program, std::nullopt, std::nullopt};
+    // An empty folder would be the current one: under a service manager, "/".
+    if (parser.value(folder).isEmpty())
+        return {program, std::nullopt, refuse(arguments, QStringLiteral("--folder needs a folder, not an empty text"))};
+    return {program, parser.value(folder), std::nullopt};
+}
+
+std::optional<QString> programFolder(const LoggerStart &start)
+{
     const QString executableFolder = QCoreApplication::applicationDirPath();
-    return {parser.isSet(folder) ? ProgramLocation::chosen(parser.value(folder), executableFolder)
-                                 : ProgramLocation::folder(executableFolder),
-            std::nullopt};
+    if (!start.folder)
+        return ProgramLocation::folder(executableFolder);
+    try {
+        return ProgramLocation::chosen(*start.folder, executableFolder);
+    } catch (const Failure &failure) {
+        // A logger with nowhere to write would run for ever logging nothing.
+        QTextStream(stderr) << start.program << ": --folder: " << failure.description << '\n';
+        return std::nullopt;
+    }
 }
 
 } // namespace CommandLine

@@ -1,7 +1,8 @@
 #include "platform/programlocation.h"
 
+#include "text/failure.h"
+
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -10,36 +11,47 @@ namespace Brolant {
 
 namespace ProgramLocation {
 namespace {
-// Copies the defaults into a new program folder; never over a file that is already there.
-void seed(const QString &defaults, const QString &folder)
+QStringList defaultFiles()
 {
-    QDirIterator files(defaults, QDir::Files, QDirIterator::Subdirectories);
-    while (files.hasNext()) {
-        const QString source = files.next();
-        const QString target = folder + u'/' + QDir(defaults).relativeFilePath(source);
-        QDir().mkpath(QFileInfo(target).path());
-        if (!QFileInfo::exists(target))
-            QFile::copy(source, target);
-    }
+    return QStringLiteral(BROLANT_DEFAULT_FILES).split(u',');
+}
+
+bool holdsDefaults(const QString &folder)
+{
+    return QFileInfo::exists(folder + QStringLiteral("/prog.cfg"));
 }
 
 QString installedDefaults(const QString &executableFolder)
 {
     return QDir::cleanPath(executableFolder + QStringLiteral("/../share/brolant"));
 }
+
+// Copies the default files into a new program folder, from where they were installed, else from
+// beside the program (a build, an install of one program folder); never over a file that is
+// already there.
+void seed(const QString &executableFolder, const QString &folder)
+{
+    const QString installed = installedDefaults(executableFolder);
+    const QString defaults = holdsDefaults(installed) ? installed : executableFolder;
+    for (const QString &name : defaultFiles()) {
+        const QString target = folder + u'/' + name;
+        QDir().mkpath(QFileInfo(target).path());
+        if (!QFileInfo::exists(target))
+            QFile::copy(defaults + u'/' + name, target);
+    }
+}
 } // namespace
 
 QString folder(const QString &executableFolder)
 {
-    const QString defaults = installedDefaults(executableFolder);
-    const bool installed = QFileInfo::exists(defaults + QStringLiteral("/prog.cfg"));
+    const bool installed = holdsDefaults(installedDefaults(executableFolder));
     if (!installed && QFileInfo(executableFolder).isWritable())
         return executableFolder;
     const QString user = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
                          + QStringLiteral("/brolant");
     if (!QFileInfo::exists(user)) {
         QDir().mkpath(user);
-        seed(defaults, user);
+        seed(executableFolder, user);
     }
     return user;
 }
@@ -47,8 +59,12 @@ QString folder(const QString &executableFolder)
 QString chosen(const QString &folder, const QString &executableFolder)
 {
     const QString absolute = QDir(folder).absolutePath();
-    QDir().mkpath(absolute);
-    seed(installedDefaults(executableFolder), absolute);
+    const QFileInfo info(absolute);
+    if (info.exists() && !info.isDir())
+        throw Failure{QStringLiteral("%1 is a file, not a folder").arg(QDir::toNativeSeparators(absolute))};
+    if (!QDir().mkpath(absolute))
+        throw Failure{QStringLiteral("the folder %1 cannot be made").arg(QDir::toNativeSeparators(absolute))};
+    seed(executableFolder, absolute);
     return absolute;
 }
 

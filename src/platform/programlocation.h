@@ -6,12 +6,14 @@ namespace Brolant {
 
 // Where the program keeps its files. Beside the executable when that folder is writable and the
 // program is not installed system-wide; otherwise ~/.local/share/brolant, made on the first start
-// with the default files installed in <prefix>/share/brolant.
+// with the default files installed in <prefix>/share/brolant (or, without those, the ones beside
+// the program).
 namespace ProgramLocation {
 
 QString folder(const QString &executableFolder);
 // The folder the user chose (--folder), as an absolute path: made when missing, and given the
-// installed default files it lacks, as a new ~/.local/share/brolant is.
+// default files it lacks, as a new ~/.local/share/brolant is. Throws Failure when it is a file
+// or cannot be made.
 QString chosen(const QString &folder, const QString &executableFolder);
 
 } // namespace ProgramLocation

@@ -7,9 +7,11 @@
 #include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#endif
 
 namespace Brolant {
 
+#ifdef Q_OS_UNIX
 namespace {
 int g_signalPipe[2] = {-1, -1};
 

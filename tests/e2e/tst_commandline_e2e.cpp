@@ -9,8 +9,19 @@
 
 #include <csignal>
 
+namespace {
+// A session without a display, nor a platform named to do without one.
+QProcessEnvironment withoutDisplay()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QLatin1String(variable));
+    return environment;
+}
+} // namespace
+
 // The three programs' command lines: --help and --version answer and end, anything unknown is an
-// error, and --folder runs a logger with another program folder.
+// error, all without a display; --folder runs a logger with another program folder.
 class CommandLineTest : public QObject
 {
     Q_OBJECT
@@ -33,9 +44,15 @@ void CommandLineTest::answersAndEnds_data()
         QTest::addRow("%s --version", program) << program << QStringList{"--version"} << 0 << QStringLiteral("^%1 \\d+\\.\\d+\\.\\d+\n").arg(program);
         QTest::addRow("%s --bogus", program) << program << QStringList{"--bogus"} << 2 << QStringLiteral("Unknown option 'bogus'");
     }
-    QTest::newRow("brolant-logger --help-all") << "brolant-logger" << QStringList{"--help-all"} << 0 << "^Usage: ";
+    QTest::newRow("brolant --help-all lists Qt's options") << "brolant" << QStringList{"--help-all"} << 0 << "\n  --platform <platformName";
+    QTest::newRow("brolant-logger has no Qt options to list") << "brolant-logger" << QStringList{"--help-all"} << 2 << "Unknown option 'help-all'";
+    QTest::newRow("brolant lets Qt's -platform through") << "brolant" << QStringList{"-platform", "offscreen", "--version"} << 0 << "^brolant \\d";
     QTest::newRow("brolant --help lists --folder") << "brolant" << QStringList{"--help"} << 0 << "--folder <DIR>";
     QTest::newRow("brolant-logger --folder without a folder") << "brolant-logger" << QStringList{"--folder"} << 2 << "Missing value after '--folder'";
+    QTest::newRow("brolant-logger --folder= empty") << "brolant-logger" << QStringList{"--folder="} << 2 << "--folder needs a folder";
+    QTest::newRow("brolant-logger --folder a file") << "brolant-logger" << QStringList{"--folder", "/dev/null"} << 2 << "/dev/null is a file, not a folder";
+    QTest::newRow("brolant-logger --folder that cannot be made") << "brolant-logger" << QStringList{"--folder", "/proc/brolant"} << 2 << "/proc/brolant cannot be made";
+    QTest::newRow("brolant-board --rate abc") << "brolant-board" << QStringList{"COM1", "--rate", "abc"} << 2 << "--rate needs a number, not 'abc'";
     QTest::newRow("brolant-logger with an argument") << "brolant-logger" << QStringList{"logs"} << 2 << "Unexpected argument: logs";
 }
 
@@ -47,6 +64,9 @@ void CommandLineTest::answersAndEnds()
     ProgramProcess process(folder.path(), program);
     QVERIFY(process.install());
     QProcess &run = process.process();
+    // Answering needs no display.
+    run.setProcessEnvironment(withoutDisplay());
+    run.setWorkingDirectory(folder.path());
     run.start(process.executable(), arguments);
     QVERIFY(run.waitForFinished(20000));
     QCOMPARE(run.exitStatus(), QProcess::NormalExit);
@@ -61,29 +81,33 @@ void CommandLineTest::answersAndEnds()
 void CommandLineTest::folderOptionRunsThere_data()
 {
     QTest::addColumn<QString>("program");
-    QTest::newRow("brolant") << "brolant";
-    QTest::newRow("brolant-logger") << "brolant-logger";
+    QTest::addColumn<QStringList>("qtOptions"); // handed on to Qt, without a display
+    QTest::newRow("brolant") << "brolant" << QStringList{"-platform", "offscreen"};
+    QTest::newRow("brolant-logger") << "brolant-logger" << QStringList();
 }
 
 void CommandLineTest::folderOptionRunsThere()
 {
     QFETCH(QString, program);
+    QFETCH(QStringList, qtOptions);
+    // Run from a build: the default files beside the program, the new folder has none of its own.
     ProgramFolder installed;
+    installed.writeProgramConfig("1", "1", "1");
+    installed.writeCalibration();
+    installed.write("html/template.asp", "the page");
     ProgramFolder secondBoard;
-    secondBoard.writeProgramConfig("1", "1", "1");
-    secondBoard.writeCalibration();
     BoardProcess board;
     QVERIFY(board.start(secondBoard.file("COM1"), {"--frame", "[<V>650</V><I>577</I><R>20</R><S>9</S><M>0</M><C>1256</C>]", "--rate", "10"}));
     ProgramProcess process(installed.path(), program);
     QVERIFY(process.install());
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    process.process().setProcessEnvironment(environment);
-    process.process().start(process.executable(), {"--folder", secondBoard.path()});
+    process.process().setProcessEnvironment(withoutDisplay());
+    process.process().start(process.executable(), qtOptions + QStringList{"--folder", secondBoard.path()});
     const QString day = "logs/P_" + QDate::currentDate().toString("yyyy_MM_dd") + ".txt";
     QTRY_VERIFY_WITH_TIMEOUT(secondBoard.read(day).contains("<V>13.00</V>"), 15000);
     QVERIFY(process.endWith(SIGTERM));
-    QCOMPARE(QDir(installed.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{program});
+    QCOMPARE(secondBoard.read("html/template.asp"), QByteArray("the page"));
+    QCOMPARE(QDir(installed.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             (QStringList{program, "html", "prog.cfg", "settings.cfg"}));
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)

@@ -8,6 +8,7 @@
 #include "viewer/ui/plotwidget.h"
 #include "widgets/elidedlabel.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
@@ -97,6 +98,7 @@ private slots:
     void returnInTheFileListLoadsOnce_data();
     void returnInTheFileListLoadsOnce();
     void oneRecordDayShowsItsOwnTimes();
+    void dayIsReadFromTheFolderShown_data();
     void dayIsReadFromTheFolderShown();
     void longAndOddNamesShownWhole();
     void everyStepOfAViewIsDrawn();
@@ -306,27 +308,33 @@ void ViewerTest::readoutAndZoom()
 
 void ViewerTest::pressWithoutZoomChangesNothing_data()
 {
-    QTest::addColumn<double>("press"); // share of the plot's width
-    QTest::addColumn<double>("release");
-    QTest::newRow("plain click") << 0.5 << 0.5;
-    QTest::newRow("release left of the press") << 0.5 << 0.25;
+    QTest::addColumn<int>("moved"); // pixels to the right of the press, at the plot's middle
+    QTest::addColumn<QList<Qt::MouseButton>>("buttons"); // pressed in this order, then released so
+    const QList<Qt::MouseButton> left{Qt::LeftButton};
+    QTest::newRow("plain click") << 0 << left;
+    QTest::newRow("release left of the press") << -185 << left;
+    QTest::newRow("hand moved a pixel") << 1 << left;
+    QTest::newRow("hand moved just under a drag") << QApplication::startDragDistance() - 1 << left;
+    QTest::newRow("left and right buttons") << 0 << QList<Qt::MouseButton>{Qt::LeftButton, Qt::RightButton};
 }
 
 void ViewerTest::pressWithoutZoomChangesNothing()
 {
-    QFETCH(double, press);
-    QFETCH(double, release);
+    QFETCH(int, moved);
+    QFETCH(QList<Qt::MouseButton>, buttons);
     Viewer viewer;
     viewer.clickFile(0);
     const QStringList boxes = viewer.graph->times();
     QCOMPARE(boxes, (QStringList{"00", "01", "01", "40"}));
     QWidget *plot = viewer.graph->findChild<QWidget *>("Plot");
-    const QPoint pressAt(int(plot->width() * press), 50);
-    const QPoint releaseAt(int(plot->width() * release), 50);
+    const QPoint pressAt(plot->width() / 2, 50);
+    const QPoint releaseAt = pressAt + QPoint(moved, 0);
     QTest::mouseMove(plot, pressAt);
-    QTest::mousePress(plot, Qt::LeftButton, {}, pressAt);
+    for (Qt::MouseButton button : buttons)
+        QTest::mousePress(plot, button, {}, pressAt);
     QTest::mouseMove(plot, releaseAt);
-    QTest::mouseRelease(plot, Qt::LeftButton, {}, releaseAt);
+    for (Qt::MouseButton button : buttons)
+        QTest::mouseRelease(plot, button, {}, releaseAt);
     QCOMPARE(viewer.graph->times(), boxes);
     QCOMPARE(viewer.model().range().first, 1.0);
     QCOMPARE(viewer.model().range().last, 100.0);
@@ -408,18 +416,40 @@ void ViewerTest::oneRecordDayShowsItsOwnTimes()
              QByteArray("TIME,VOLTS,AMPS,WATTS,RPM,SPEED\r\n00:50,13.00,2.00,26.00,245,12.0\r\n"));
 }
 
+void ViewerTest::dayIsReadFromTheFolderShown_data()
+{
+    QTest::addColumn<QByteArray>("way"); // how the folder is opened
+    QTest::newRow("Return") << QByteArray("Return");
+    QTest::newRow("a click") << QByteArray("click");
+    QTest::newRow("a double click opens it once") << QByteArray("double click");
+}
+
 void ViewerTest::dayIsReadFromTheFolderShown()
 {
+    QFETCH(QByteArray, way);
     Viewer viewer;
     viewer.folder.write("logs/archive/P_2010_03_07.txt", minutes(3, 600));
+    // Where a double click's second click lands once the archive is listed.
+    QDir(viewer.folder.path()).mkpath("logs/archive/older");
     viewer.open();
     QListWidget *folders = viewer.list("Dir1");
     const QList<QListWidgetItem *> archive = folders->findItems("archive", Qt::MatchExactly);
     QCOMPARE(archive.size(), 1);
+    const QPoint at = folders->visualItemRect(archive.first()).center();
     folders->setFocus();
-    folders->setCurrentItem(archive.first());
-    QTest::keyClick(folders, Qt::Key_Return);
+    if (way == "Return") {
+        folders->setCurrentItem(archive.first());
+        QTest::keyClick(folders, Qt::Key_Return);
+    } else {
+        QTest::mouseClick(folders->viewport(), Qt::LeftButton, {}, at);
+        if (way == "double click") {
+            QTest::mouseDClick(folders->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseRelease(folders->viewport(), Qt::LeftButton, {}, at);
+        }
+    }
+    // The folder shown chosen is the one whose files are listed.
     QCOMPARE(folders->currentItem()->text(), QDir::toNativeSeparators(viewer.folder.file("logs/archive")));
+    QCOMPARE(viewer.list("File1")->count(), 1);
     viewer.clickFile(0);
     QCOMPARE(viewer.text("text1"), QStringLiteral("P_2010_03_07.txt"));
     QCOMPARE(viewer.session.records.count, 3);

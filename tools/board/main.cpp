@@ -13,8 +13,10 @@
 #include <QTextStream>
 
 #include <chrono>
+#include <cmath>
 #include <csignal>
 #include <thread>
+#include <type_traits>
 
 namespace {
 volatile std::sig_atomic_t g_stop = 0;
@@ -200,9 +202,23 @@ private:
     long m_dropped = 0;
 };
 
-double share(const QCommandLineParser &parser, const char *name)
+// Reads the number option `name` into `into`; false when its value is no number.
+template <typename Number>
+bool readNumber(const QCommandLineParser &parser, const char *name, Number &into)
 {
-    return parser.value(QLatin1String(name)).toDouble();
+    const QString text = parser.value(QLatin1String(name));
+    bool ok = false;
+    if constexpr (std::is_same_v<Number, double>) {
+        into = text.toDouble(&ok);
+        ok = ok && std::isfinite(into);
+    } else if constexpr (std::is_same_v<Number, long>) {
+        into = text.toLong(&ok);
+    } else if constexpr (std::is_same_v<Number, int>) {
+        into = text.toInt(&ok);
+    } else {
+        into = text.toUInt(&ok);
+    }
+    return ok;
 }
 } // namespace
 
@@ -229,7 +245,7 @@ int main(int argc, char *argv[])
         {QStringLiteral("delay"), QStringLiteral("wait this long before sending, so a reader can open the port"), QStringLiteral("ms"), QStringLiteral("0")},
         {QStringLiteral("exit"), QStringLiteral("exit when the frames or the script are done (else wait for a signal)")},
     });
-    if (const auto exitCode = Brolant::CommandLine::parse(parser, application, 1))
+    if (const auto exitCode = Brolant::CommandLine::parse(parser, application.arguments(), 1))
         return *exitCode;
     if (parser.positionalArguments().size() != 1) {
         QTextStream(stderr) << "brolant-board: the LINK to make is missing\nTry 'brolant-board --help'.\n";
@@ -237,18 +253,24 @@ int main(int argc, char *argv[])
     }
 
     Options options;
-    options.framesPerSecond = parser.value(QStringLiteral("rate")).toDouble();
-    options.count = parser.value(QStringLiteral("count")).toLong();
-    options.baud = parser.value(QStringLiteral("baud")).toInt();
+    quint32 seed = 0;
+    // A value that is no number would quietly become 0: --rate abc, frames as fast as they go.
+    const auto number = [&](const char *name, auto &into) {
+        if (readNumber(parser, name, into))
+            return true;
+        Brolant::CommandLine::refuse(application.arguments(), QStringLiteral("--%1 needs a number, not '%2'")
+                                                                   .arg(QLatin1String(name), parser.value(QLatin1String(name))));
+        return false;
+    };
+    if (!(number("rate", options.framesPerSecond) && number("count", options.count) && number("baud", options.baud)
+          && number("bad-checksums", options.badChecksums) && number("noise", options.noise)
+          && number("splits", options.splits) && number("pairs", options.pairs)
+          && number("missing", options.missingFields) && number("delay", options.startDelayMs)
+          && number("seed", seed)))
+        return Brolant::CommandLine::kUsageError;
     options.fixedFrame = parser.value(QStringLiteral("frame")).toLatin1();
     options.script = parser.value(QStringLiteral("script"));
-    options.badChecksums = share(parser, "bad-checksums");
-    options.noise = share(parser, "noise");
-    options.splits = share(parser, "splits");
-    options.pairs = share(parser, "pairs");
-    options.missingFields = share(parser, "missing");
     options.exitWhenDone = parser.isSet(QStringLiteral("exit"));
-    options.startDelayMs = parser.value(QStringLiteral("delay")).toInt();
 
     std::signal(SIGINT, requestStop);
     std::signal(SIGTERM, requestStop);
@@ -263,7 +285,7 @@ int main(int argc, char *argv[])
     QTextStream(stdout) << "brolant-board: " << line.slavePath() << " linked at "
                         << parser.positionalArguments().constFirst() << Qt::endl;
 
-    Board board(line, options, parser.value(QStringLiteral("seed")).toUInt());
+    Board board(line, options, seed);
     if (!options.script.isEmpty()) {
         QFile script(options.script);
         if (!script.open(QIODevice::ReadOnly)) {

@@ -126,7 +126,7 @@ QWidget *Graph::buildFilePanel()
     m_folders->setObjectName(QStringLiteral("Dir1"));
     m_folders->setAccessibleName(QStringLiteral("Dir1"));
     m_folders->setAccessibleDescription(
-        QStringLiteral("the folder whose files are listed, first, then the folders in it"));
+        QStringLiteral("the folder whose files are listed, first, then the folders in it; click one to open it"));
     m_folders->setMaximumHeight(80);
     // A long path loses its middle, not the folder's own name at its end: its rows are drawn as
     // wide as the list (see showFolder), never wider with a scroll bar.
@@ -138,9 +138,13 @@ QWidget *Graph::buildFilePanel()
     m_files->setAccessibleDescription(QStringLiteral("log files; click one to load that day"));
     column->addWidget(m_folders);
     column->addWidget(m_files, 1);
-    connect(m_folders, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) {
-        m_model.folderChosen(item->data(Qt::UserRole).toString());
-    });
+    // A click opens a folder, as Return does: the folder highlighted is always the one listed.
+    const auto openFolder = [this](QListWidgetItem *item) { m_model.folderChosen(item->data(Qt::UserRole).toString()); };
+    connect(m_folders, &QListWidget::itemClicked, this, openFolder);
+    connect(m_folders, &QListWidget::itemActivated, this, openFolder);
+    // The first click of a double click has opened the folder already; the second would land on
+    // whatever row of the new list lies under the pointer and open that too.
+    m_folders->viewport()->installEventFilter(this);
     connect(m_files, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { m_model.fileClicked(item->text()); });
     connect(m_files, &QListWidget::itemActivated, this,
@@ -334,6 +338,13 @@ void Graph::markDrag(double fromX, double toX)
 void Graph::clearDragMarks()
 {
     m_plot->clearMarks();
+}
+
+bool Graph::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_folders->viewport() && event->type() == QEvent::MouseButtonDblClick)
+        return true;
+    return QDialog::eventFilter(watched, event);
 }
 
 void Graph::keyPressEvent(QKeyEvent *event)

@@ -50,6 +50,7 @@ signals:
     void historyRequested();
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:

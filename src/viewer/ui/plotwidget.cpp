@@ -1,5 +1,6 @@
 #include "viewer/ui/plotwidget.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -141,12 +142,22 @@ void PlotWidget::mouseMoveEvent(QMouseEvent *event)
 
 void PlotWidget::mousePressEvent(QMouseEvent *event)
 {
-    emit pressed(plotX(event));
+    // One press and one release a drag, whichever buttons take part: a second button pressed
+    // meanwhile would otherwise start the drag again from where it is.
+    if (event->buttons() != event->button())
+        return;
+    m_pressedAt = event->position().x();
+    m_pressX = plotX(event);
+    emit pressed(m_pressX);
 }
 
 void PlotWidget::mouseReleaseEvent(QMouseEvent *event)
 {
-    emit released(plotX(event));
+    if (event->buttons() != Qt::NoButton)
+        return;
+    // A hand never holds quite still: less than a drag across is a click, released where pressed.
+    const bool dragged = qAbs(event->position().x() - m_pressedAt) >= QApplication::startDragDistance();
+    emit released(dragged ? plotX(event) : m_pressX);
 }
 
 } // namespace Brolant
