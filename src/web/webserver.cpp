@@ -145,8 +145,10 @@ bool WebServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *soc
         }
     }
     if (reply) {
-        write(socket, *reply, withBody, close);
-        return !upgrade; // a refused upgrade is closed by the server
+        write(socket, *reply, withBody, close || upgrade);
+        if (upgrade)
+            handOverRefused(socket);
+        return true;
     }
     switch (route.kind) {
     case WebRoute::Kind::Asset:
@@ -220,9 +222,21 @@ std::optional<HttpReply> WebServer::pushRefusal(const QHttpServerRequest &reques
     return std::nullopt;
 }
 
+void WebServer::handOverRefused(QTcpSocket *socket)
+{
+    // Qt hands every upgrade it is told was handled to its WebSocket server, and complains on
+    // standard error of every other: a hostile page would fill the journal. So the refused one is
+    // handled, and what the WebSocket server gets is a connection with nothing left to read,
+    // closing once the answer is out, which it then deletes.
+    m_guard.release(socket); // Qt cuts the socket's signals from here on
+    socket->commitTransaction();
+    socket->readAll(); // a request sent after it too
+    socket->startTransaction(); // what Qt rolls back to
+}
+
 void WebServer::missingHandler(const QHttpServerRequest &, QTcpSocket *)
 {
-    // Every request is answered in handleRequest; a refused WebSocket was answered there too.
+    // Every request is answered in handleRequest, a refused WebSocket too.
 }
 
 void WebServer::refused(const QString &address, const QString &why)

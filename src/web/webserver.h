@@ -58,6 +58,8 @@ private:
     void refused(const QString &address, const QString &why);
     // The error log's line of a refusal, once per episode of `kind`.
     void refusedAs(const QString &kind, const QString &address, const QString &why);
+    // Lets Qt hand a refused WebSocket, answered and closing, to its WebSocket server.
+    void handOverRefused(QTcpSocket *socket);
     void acceptPushes();
 
     LiveState &m_state;

@@ -25,6 +25,7 @@
 
 #include <csignal>
 #include <memory>
+#include <utility>
 #include <vector>
 
 using namespace Brolant;
@@ -152,6 +153,7 @@ private slots:
     void namesAndOriginsAreChecked_data();
     void namesAndOriginsAreChecked();
     void oneAddressCannotTakeThePageFromEveryone();
+    void refusedWebSocketsSayNoMoreThanTheirErrorLine();
     void aKeyThatIsNotTheCertificatesIsRefused();
     void metricsTellTheSentFrame();
     void thePageInstallsAsAnApp();
@@ -303,6 +305,34 @@ void WebEndToEndTest::oneAddressCannotTakeThePageFromEveryone()
         QCOMPARE(WebClient::get(rig.port, "/api/live").status, 200);
     QCOMPARE(count(QAbstractSocket::ConnectedState), 32);
     QCOMPARE(rig.folder.read("errorlog.txt").count("a connection beyond the 32 one address may hold at once from 127.0.0.2"), 1);
+}
+
+void WebEndToEndTest::refusedWebSocketsSayNoMoreThanTheirErrorLine()
+{
+    LoggerWithPage rig;
+    QVERIFY(rig.start());
+    const QByteArray upgrade("Upgrade: websocket\r\nConnection: Upgrade\r\nSec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n"
+                             "Sec-WebSocket-Version: 13\r\n");
+    const QByteArray host = "Host: 127.0.0.1:" + QByteArray::number(rig.port) + "\r\n";
+    // As a hostile page would, ten times each: another site's page, another site's name, no push there.
+    const QList<std::pair<QByteArray, int>> requests{
+        {"GET /api/push HTTP/1.1\r\n" + host + upgrade + "Origin: http://attacker.example\r\n\r\n", 403},
+        {"GET /api/push HTTP/1.1\r\nHost: attacker.example\r\n" + upgrade + "\r\n", 421},
+        {"GET /api/live HTTP/1.1\r\n" + host + upgrade + "\r\n", 404},
+    };
+    for (const auto &[request, status] : requests) {
+        for (int time = 0; time < 10; ++time)
+            QCOMPARE(WebClient::exchange(rig.port, request).status, status);
+    }
+    QCOMPARE(WebClient::get(rig.port, "/api/live").status, 200);
+    ::kill(pid_t(rig.logger.processId()), SIGTERM);
+    QVERIFY(rig.logger.waitForFinished(10000));
+    // The error log's line of each kind of refusal, and nothing else: under systemd this is the journal.
+    const QList<QByteArray> lines = rig.logger.readAllStandardError().trimmed().split('\n');
+    QCOMPARE(lines.size(), 2);
+    QVERIFY2(lines[0].contains("web page refused a request  a page of another site opening the live readings from 127.0.0.1"),
+             lines[0]);
+    QVERIFY2(lines[1].contains("web page refused a request  the unknown name \"attacker.example\""), lines[1]);
 }
 
 void WebEndToEndTest::aKeyThatIsNotTheCertificatesIsRefused()

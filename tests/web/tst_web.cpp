@@ -411,6 +411,8 @@ void WebTest::namesAndOrigins()
     QFETCH(int, status);
     WebRig rig("<Hosts>shed.example.org</Hosts>");
     QCOMPARE(WebClient::exchange(rig.port, request.replace("PORT", QByteArray::number(rig.port))).status, status);
+    // Nothing is left of a connection once it is answered, a refused WebSocket's included.
+    QTRY_COMPARE(rig.web->server()->findChildren<QTcpSocket *>().size(), 0);
 }
 
 void WebTest::pushesOpenedAtOnceKeepToTheLimit()
