@@ -304,6 +304,15 @@ void WebEndToEndTest::oneAddressCannotTakeThePageFromEveryone()
     for (int request = 0; request < 20; ++request)
         QCOMPARE(WebClient::get(rig.port, "/api/live").status, 200);
     QCOMPARE(count(QAbstractSocket::ConnectedState), 32);
+    // Those turned away were told why.
+    for (const auto &socket : held) {
+        if (socket->state() == QAbstractSocket::UnconnectedState) {
+            const QByteArray answer = socket->readAll();
+            QVERIFY2(answer.startsWith("HTTP/1.1 503 Service Unavailable\r\n")
+                         && answer.endsWith("\r\n\r\nAs many connections as one address may hold are open.\n"),
+                     answer);
+        }
+    }
     QCOMPARE(rig.folder.read("errorlog.txt").count("a connection beyond the 32 one address may hold at once from 127.0.0.2"), 1);
 }
 

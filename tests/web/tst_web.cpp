@@ -365,6 +365,10 @@ void WebTest::tooManyConnectionsAreTurnedAway()
     for (QTcpSocket *socket : {&first, &second, &third})
         socket->connectToHost("127.0.0.1", quint16(rig.port));
     QTRY_COMPARE(third.state(), QAbstractSocket::UnconnectedState);
+    const QByteArray answer = third.readAll();
+    QVERIFY2(answer.startsWith("HTTP/1.1 503 Service Unavailable\r\n")
+                 && answer.endsWith("\r\n\r\nAs many connections as can be served are open.\n"),
+             answer);
     QCOMPARE(first.state(), QAbstractSocket::ConnectedState);
     first.abort();
     second.abort();
