@@ -1,5 +1,6 @@
 #include "web/webserver.h"
 
+#include "logging/errorlog.h"
 #include "web/httpreply.h"
 #include "web/livestate.h"
 #include "web/webanswers.h"
@@ -19,7 +20,6 @@ namespace {
 using Status = HttpReply::Status;
 
 constexpr int kTicketBytes = 16;
-constexpr qsizetype kQuoted = 64; // how much of a refused name a message repeats
 const QByteArray kBasic = QByteArrayLiteral("basic ");
 const QByteArray kTicketHeader = QByteArrayLiteral("X-Push-Ticket");
 const QString kTicketItem = QStringLiteral("ticket");
@@ -195,7 +195,7 @@ std::optional<HttpReply> WebServer::hostRefusal(const QHttpServerRequest &reques
     if (m_hosts.accepts(host))
         return std::nullopt;
     const std::optional<KnownHosts::Host> named = KnownHosts::parse(host);
-    const QString name = named ? u'"' + named->name.left(kQuoted) + u'"' : QString();
+    const QString name = named ? ErrorLog::quoted(named->name) : QString();
     refusedAs(QStringLiteral("unknown name"), address,
               named ? QStringLiteral("the unknown name %1, to be added to Hosts in web.cfg if it is this computer's,").arg(name)
                     : QStringLiteral("a Host header that is no name"));

@@ -167,9 +167,12 @@ void WebTest::settingsFile_data()
     QTest::newRow("a name with a blank refused")
         << "<Hosts>shed.example.org, my shed</Hosts>"
         << "Hosts must be names separated by commas, such as shed.example.org, not \"my shed\"";
-    QTest::newRow("a name with a port refused")
-        << "<Hosts>shed.example.org:8080</Hosts>"
-        << "Hosts must be names separated by commas, such as shed.example.org, not \"shed.example.org:808\"";
+    QTest::newRow("a name with a port refused, quoted whole")
+        << "<Hosts>shed.dyndns.example:8080</Hosts>"
+        << "Hosts must be names separated by commas, such as shed.example.org, not \"shed.dyndns.example:8080\"";
+    QTest::newRow("a name too long to quote whole, cut visibly")
+        << "<Hosts>" + QString(70, u'a') + ":8080</Hosts>"
+        << "Hosts must be names separated by commas, such as shed.example.org, not \"" + QString(64, u'a') + "...\"";
 }
 
 void WebTest::settingsFile()
