@@ -62,7 +62,7 @@ ConnectionGuard::Room ConnectionGuard::watch(QTcpSocket *socket)
     const auto held = std::count_if(m_watched.cbegin(), m_watched.cend(),
                                     [&address](const Watch &watch) { return watch.address == address; });
     if (held + m_pushes.connectionsFrom(address) >= m_limits.fromOneAddress) {
-        emit refused(address.toString(),
+        emit refused(address,
                      QStringLiteral("a connection beyond the %1 one address may hold at once").arg(m_limits.fromOneAddress));
         return Room::FullForItsAddress;
     }
@@ -82,7 +82,7 @@ void ConnectionGuard::sendAway(QTcpSocket *socket, Room room)
 
 void ConnectionGuard::refusedForAll(const QHostAddress &address)
 {
-    emit refused(address.toString(), QStringLiteral("more than %1 connections at once").arg(m_limits.connections));
+    emit refused(address, QStringLiteral("more than %1 connections at once").arg(m_limits.connections));
 }
 
 void ConnectionGuard::requestHandled(QTcpSocket *socket)
@@ -147,7 +147,7 @@ void ConnectionGuard::refuse(QTcpSocket *socket, Watch &watch, HttpReply::Status
     reply.with("Connection", "close");
     socket->write(reply.bytes());
     socket->disconnectFromHost();
-    emit refused(watch.address.toString(), why);
+    emit refused(watch.address, why);
 }
 
 void ConnectionGuard::sweep()
@@ -161,7 +161,7 @@ void ConnectionGuard::sweep()
             continue;
         // An idle connection is closed as any server closes one; a request left half sent is refused.
         if (partial && !watch.closing)
-            emit refused(watch.address.toString(),
+            emit refused(watch.address,
                          QStringLiteral("a request took longer than %1 seconds to arrive").arg(seconds(m_limits.requestWithin)));
         overdue.append(it.key());
     }

@@ -50,7 +50,7 @@ public:
 
 signals:
     // A client was refused for `why`; the address is the client's.
-    void refused(const QString &address, const QString &why);
+    void refused(const QHostAddress &address, const QString &why);
 
 private:
     struct Watch

@@ -91,8 +91,8 @@ WebServer::Password WebServer::password(const QHttpServerRequest &request) const
 
 std::optional<HttpReply> WebServer::refusal(const QHttpServerRequest &request, QTcpSocket *socket, bool pushTicket)
 {
-    const QString address = socket->peerAddress().toString();
-    if (!m_rates.allows(socket->peerAddress(), m_state.clock().monotonic())) {
+    const QHostAddress address = socket->peerAddress();
+    if (!m_rates.allows(address, m_state.clock().monotonic())) {
         const QString why = QStringLiteral("more than %1 requests at once, or %2 a second")
                                 .arg(m_limits.burst)
                                 .arg(m_limits.perSecond);
@@ -135,7 +135,7 @@ bool WebServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *soc
                         && sameSecret(request.query().queryItemValue(kTicketItem).toLatin1(), m_pushTicket);
     std::optional<HttpReply> reply = refusal(request, socket, ticket);
     if (!reply && upgrade) {
-        reply = route.kind == WebRoute::Kind::Push ? pushRefusal(request, socket->peerAddress().toString())
+        reply = route.kind == WebRoute::Kind::Push ? pushRefusal(request, socket->peerAddress())
                                                    : HttpReply::text(Status::NotFound, QStringLiteral("Not found."));
         if (!reply) {
             // The socket is the WebSocket's from here on, and the push's limits apply to it.
@@ -189,7 +189,7 @@ bool WebServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *soc
     return true;
 }
 
-std::optional<HttpReply> WebServer::hostRefusal(const QHttpServerRequest &request, const QString &address)
+std::optional<HttpReply> WebServer::hostRefusal(const QHttpServerRequest &request, const QHostAddress &address)
 {
     const QByteArray host = request.value("host");
     if (m_hosts.accepts(host))
@@ -206,7 +206,7 @@ std::optional<HttpReply> WebServer::hostRefusal(const QHttpServerRequest &reques
                                .arg(named ? name : QStringLiteral("that name")));
 }
 
-std::optional<HttpReply> WebServer::pushRefusal(const QHttpServerRequest &request, const QString &address)
+std::optional<HttpReply> WebServer::pushRefusal(const QHttpServerRequest &request, const QHostAddress &address)
 {
     // A browser says which page opens a WebSocket, and lets any page open one to any address: a
     // page of another site must not read the readings. A script says nothing, and may.
@@ -239,18 +239,20 @@ void WebServer::missingHandler(const QHttpServerRequest &, QTcpSocket *)
     // Every request is answered in handleRequest, a refused WebSocket too.
 }
 
-void WebServer::refused(const QString &address, const QString &why)
+void WebServer::refused(const QHostAddress &address, const QString &why)
 {
     refusedAs(why, address, why);
 }
 
-void WebServer::refusedAs(const QString &kind, const QString &address, const QString &why)
+void WebServer::refusedAs(const QString &kind, const QHostAddress &address, const QString &why)
 {
-    if (m_episodes.startsEpisode(kind, m_state.clock().monotonic()))
-        emit problemFound(refusedStage(),
-                          QStringLiteral("%1 from %2 (the same again within %3 minutes is not logged)")
-                              .arg(why, address)
-                              .arg(RefusalEpisodes::kQuiet.count()));
+    if (!m_episodes.startsEpisode(kind, m_state.clock().monotonic()))
+        return;
+    bool isIPv4 = false;
+    const quint32 ipv4 = address.toIPv4Address(&isIPv4);
+    emit problemFound(refusedStage(), QStringLiteral("%1 from %2 (the same again within %3 minutes is not logged)")
+                                          .arg(why, isIPv4 ? QHostAddress(ipv4).toString() : address.toString())
+                                          .arg(RefusalEpisodes::kQuiet.count()));
 }
 
 void WebServer::acceptPushes()
