@@ -574,6 +574,10 @@ void WebTest::dialogShowsTheAddressAndSaves_data()
     QTest::newRow("a name that is none") << "8088" << "127.0.0.1" << "my shed"
                                          << "Hosts must be names separated by commas, such as shed.example.org, not \"my shed\""
                                          << QByteArray();
+    QTest::newRow("an entry too long to wrap") << "8088" << "127.0.0.1" << QString(80, u'x')
+                                               << "Hosts must be names separated by commas, such as shed.example.org, not \""
+                                                      + QString(64, u'x') + "...\""
+                                               << QByteArray();
     QTest::newRow("a port out of range") << "0" << "" << "" << "Port must be a whole number from 1 to 65535, not \"0\""
                                          << QByteArray();
 }
@@ -594,12 +598,15 @@ void WebTest::dialogShowsTheAddressAndSaves()
 
     WebDialog dialog(folder.path(), messages);
     dialog.show();
+    const int width = dialog.width();
     dialog.findChild<QCheckBox *>("Enabled")->setChecked(true);
     dialog.findChild<QLineEdit *>("Port")->setText(port);
     dialog.findChild<QLineEdit *>("Listen")->setText(listen);
     dialog.findChild<QLineEdit *>("Hosts")->setText(hosts);
     dialog.findChild<QLineEdit *>("Password")->setText("pw");
     QCOMPARE(dialog.findChild<QLabel *>("PageAddress")->text(), shown);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QCOMPARE(dialog.width(), width); // a long message wraps
     QCOMPARE(dialog.findChild<QLabel *>("PageLink")->isVisible(), !saved.isEmpty());
     QCOMPARE(controlsHeardWrong(dialog), QStringList());
     QTest::mouseClick(dialog.findChild<QPushButton *>("Save"), Qt::LeftButton);

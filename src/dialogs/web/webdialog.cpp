@@ -63,6 +63,11 @@ WebDialog::WebDialog(const QString &programFolder, Messages &messages, QWidget *
     column->addWidget(m_link);
     m_address = WidgetHelpers::label(this, "PageAddress", QString(), QStringLiteral("the page's address, to copy"));
     m_address->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // A message wraps in the dialog's width, and a path too long to wrap does not widen it.
+    m_address->setWordWrap(true);
+    QSizePolicy wrapping = m_address->sizePolicy();
+    wrapping.setHorizontalPolicy(QSizePolicy::Ignored);
+    m_address->setSizePolicy(wrapping);
     column->addWidget(m_address);
     QLabel *advice = WidgetHelpers::label(
         this, "Advice",
