@@ -599,6 +599,11 @@ void WebTest::dialogShowsTheAddressAndSaves()
     WebDialog dialog(folder.path(), messages);
     dialog.show();
     const int width = dialog.width();
+    // Hovering a box tells a sighted user what it is for, as a screen reader tells it.
+    for (QLineEdit *edit : dialog.findChildren<QLineEdit *>()) {
+        QVERIFY2(!edit->toolTip().isEmpty(), qPrintable(edit->objectName()));
+        QCOMPARE(edit->toolTip(), QAccessible::queryAccessibleInterface(edit)->text(QAccessible::Description));
+    }
     dialog.findChild<QCheckBox *>("Enabled")->setChecked(true);
     dialog.findChild<QLineEdit *>("Port")->setText(port);
     dialog.findChild<QLineEdit *>("Listen")->setText(listen);

@@ -33,6 +33,8 @@ WebDialog::WebDialog(const QString &programFolder, Messages &messages, QWidget *
     auto *form = new QFormLayout;
     const auto edit = [&](const char *name, const QString &question, const QString &description, int chars) {
         QLineEdit *box = WidgetHelpers::formEdit(form, this, name, question, description, chars);
+        // Terms such as "Listen on" and "Other names" need saying what they are for, to the eye too.
+        box->setToolTip(description);
         connect(box, &QLineEdit::textChanged, this, &WebDialog::showAddresses);
         return box;
     };
@@ -43,8 +45,8 @@ WebDialog::WebDialog(const QString &programFolder, Messages &messages, QWidget *
     m_listen = edit("Listen", QStringLiteral("Listen on"),
                     QStringLiteral("address of this computer to serve on; empty for every network"), kWideChars);
     m_hosts = edit("Hosts", QStringLiteral("Other names"),
-                   QStringLiteral("names the page is opened by besides this computer's own, separated by commas: one "
-                                  "a router or a dynamic DNS gives it"),
+                   QStringLiteral("names a router or a dynamic DNS gives this computer, separated by commas: the "
+                                  "page answers to them too"),
                    kWideChars);
     m_password = edit("Password", QStringLiteral("Password"),
                       QStringLiteral("password the page asks for, any user name; empty for none"), kWideChars);
