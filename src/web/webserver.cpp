@@ -33,9 +33,13 @@ bool sameSecret(const QByteArray &given, const QByteArray &secret)
     return difference == 0;
 }
 
-bool isWebSocket(const QHttpServerRequest &request)
+// Whether Qt takes the request for a WebSocket's handshake: then, once the request is handled, it
+// hands the connection to its WebSocket server, the request rolled back to be read again. Any
+// other request it has read for good (an "Upgrade: websocket" without "Connection: Upgrade" is
+// plain HTTP to it), so the open read tells the one from the other as Qt sees it.
+bool isHandshake(const QHttpServerRequest &request, const QTcpSocket *socket)
 {
-    return request.value("upgrade").compare("websocket", Qt::CaseInsensitive) == 0;
+    return request.value("upgrade").compare("websocket", Qt::CaseInsensitive) == 0 && socket->isTransactionStarted();
 }
 
 bool closesAfter(const QHttpServerRequest &request)
@@ -128,7 +132,7 @@ bool WebServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *soc
     m_guard.requestHandled(socket);
     const bool withBody = request.method() != QHttpServerRequest::Method::Head;
     const bool close = closesAfter(request);
-    const bool upgrade = isWebSocket(request);
+    const bool upgrade = isHandshake(request, socket);
     const WebRoute route = WebRoute::of(request.url().path(), request.query(), m_state.clock().now().date(),
                                         m_limits.longestRange);
     const bool ticket = route.kind == WebRoute::Kind::Push && !m_password.isEmpty()

@@ -329,6 +329,7 @@ void WebEndToEndTest::refusedWebSocketsSayNoMoreThanTheirErrorLine()
         {"GET /api/push HTTP/1.1\r\n" + host + upgrade + "Origin: http://attacker.example\r\n\r\n", 403},
         {"GET /api/push HTTP/1.1\r\nHost: attacker.example\r\n" + upgrade + "\r\n", 421},
         {"GET /api/live HTTP/1.1\r\n" + host + upgrade + "\r\n", 404},
+        {"GET /api/push HTTP/1.1\r\nHost: attacker.example\r\nUpgrade: websocket\r\n\r\n", 421}, // no handshake
     };
     for (const auto &[request, status] : requests) {
         for (int time = 0; time < 10; ++time)

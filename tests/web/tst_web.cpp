@@ -408,6 +408,8 @@ void WebTest::namesAndOrigins_data()
     QTest::newRow("the page's name on another port") << upgrade + "Host: 127.0.0.1:PORT\r\nOrigin: http://127.0.0.1:1\r\n\r\n"
                                                      << 403;
     QTest::newRow("a sandboxed page, its origin null") << upgrade + "Host: 127.0.0.1:PORT\r\nOrigin: null\r\n\r\n" << 403;
+    QTest::newRow("a WebSocket asked without Connection: Upgrade, which is no handshake")
+        << QByteArray("GET /api/push HTTP/1.1\r\nHost: 127.0.0.1:PORT\r\nUpgrade: websocket\r\n\r\n") << 400;
     QTest::newRow("https where the page is plain")
         << upgrade + "Host: 127.0.0.1:PORT\r\nOrigin: https://127.0.0.1:PORT\r\n\r\n" << 403;
 }
