@@ -31,6 +31,13 @@ QString ErrorLog::visible(const QString &text)
     return shown;
 }
 
+QString ErrorLog::quoted(const QString &value)
+{
+    constexpr qsizetype kLongest = 64;
+    const QString shown = visible(value);
+    return u'"' + (shown.size() > kLongest ? shown.left(kLongest) + QStringLiteral("...") : shown) + u'"';
+}
+
 QString ErrorLog::entry(const QString &dateStamp, const QString &time, const QString &context,
                         const QString &description, const QString &receivedText)
 {

@@ -20,6 +20,9 @@ public:
 
     // `text` with every control or binary character written as \xNN (beyond Latin-1: \uNNNN).
     static QString visible(const QString &text);
+    // A value a message repeats: in double quotes, visible as above, and past a length no name
+    // or number reaches cut with "...", so a pasted page does not become the message.
+    static QString quoted(const QString &value);
 
     // Appends one entry; returns the reason when the file could not be written, else empty.
     QString append(const QString &context, const QString &description,

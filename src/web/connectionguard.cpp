@@ -16,10 +16,22 @@ QString seconds(std::chrono::milliseconds duration)
 {
     return QString::number(double(duration.count()) / 1000.0);
 }
+
+QByteArray fullAnswer(const QString &sentence)
+{
+    HttpReply reply = HttpReply::text(HttpReply::Status::ServiceUnavailable, sentence);
+    reply.with("Retry-After", "1").with("Connection", "close");
+    return reply.bytes();
+}
 } // namespace
 
 ConnectionGuard::ConnectionGuard(const WebLimits &limits, const Clock &clock, const LivePush &pushes, QObject *parent)
-    : QObject(parent), m_limits(limits), m_clock(clock), m_pushes(pushes)
+    : QObject(parent),
+      m_limits(limits),
+      m_fullForAll(fullAnswer(QStringLiteral("As many connections as can be served are open."))),
+      m_fullForItsAddress(fullAnswer(QStringLiteral("As many connections as one address may hold are open."))),
+      m_clock(clock),
+      m_pushes(pushes)
 {
     m_sweep.setInterval(kSweepEvery);
     connect(&m_sweep, &QTimer::timeout, this, &ConnectionGuard::sweep);
@@ -35,26 +47,42 @@ void ConnectionGuard::turnAway(qintptr handle)
 {
     QTcpSocket socket;
     socket.setSocketDescriptor(handle);
-    const QString address = socket.peerAddress().toString();
+    const QHostAddress address = socket.peerAddress();
     socket.abort();
-    emit refused(address, QStringLiteral("more than %1 connections at once").arg(m_limits.connections));
+    refusedForAll(address);
 }
 
-bool ConnectionGuard::watch(QTcpSocket *socket)
+ConnectionGuard::Room ConnectionGuard::watch(QTcpSocket *socket)
 {
     const QHostAddress address = socket->peerAddress();
+    if (!admits()) {
+        refusedForAll(address);
+        return Room::FullForAll;
+    }
     const auto held = std::count_if(m_watched.cbegin(), m_watched.cend(),
                                     [&address](const Watch &watch) { return watch.address == address; });
     if (held + m_pushes.connectionsFrom(address) >= m_limits.fromOneAddress) {
-        emit refused(address.toString(),
+        emit refused(address,
                      QStringLiteral("a connection beyond the %1 one address may hold at once").arg(m_limits.fromOneAddress));
-        return false;
+        return Room::FullForItsAddress;
     }
     m_watched.insert(socket, fresh(address));
     // Before the server's own: the bytes are counted before they are read.
     connect(socket, &QTcpSocket::readyRead, this, [this, socket] { received(socket); });
     connect(socket, &QObject::destroyed, this, [this, socket] { m_watched.remove(socket); });
-    return true;
+    return Room::Open;
+}
+
+void ConnectionGuard::sendAway(QTcpSocket *socket, Room room)
+{
+    connect(socket, &QAbstractSocket::disconnected, socket, &QObject::deleteLater);
+    socket->write(room == Room::FullForAll ? m_fullForAll : m_fullForItsAddress);
+    socket->disconnectFromHost();
+}
+
+void ConnectionGuard::refusedForAll(const QHostAddress &address)
+{
+    emit refused(address, QStringLiteral("more than %1 connections at once").arg(m_limits.connections));
 }
 
 void ConnectionGuard::requestHandled(QTcpSocket *socket)
@@ -119,7 +147,7 @@ void ConnectionGuard::refuse(QTcpSocket *socket, Watch &watch, HttpReply::Status
     reply.with("Connection", "close");
     socket->write(reply.bytes());
     socket->disconnectFromHost();
-    emit refused(watch.address.toString(), why);
+    emit refused(watch.address, why);
 }
 
 void ConnectionGuard::sweep()
@@ -133,7 +161,7 @@ void ConnectionGuard::sweep()
             continue;
         // An idle connection is closed as any server closes one; a request left half sent is refused.
         if (partial && !watch.closing)
-            emit refused(watch.address.toString(),
+            emit refused(watch.address,
                          QStringLiteral("a request took longer than %1 seconds to arrive").arg(seconds(m_limits.requestWithin)));
         overdue.append(it.key());
     }

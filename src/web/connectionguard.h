@@ -28,13 +28,20 @@ public:
     // `pushes` holds the connections that left its watch for a push: they count too.
     ConnectionGuard(const WebLimits &limits, const Clock &clock, const LivePush &pushes, QObject *parent = nullptr);
 
+    // Whether a new connection may open, or why not.
+    enum class Room { Open, FullForAll, FullForItsAddress };
+
     // Whether one more connection may open.
     bool admits() const;
-    // Closes a new connection that may not open.
+    // Closes a new connection that may not open, before a byte of it is read: over TLS, where a
+    // plain answer cannot be read.
     void turnAway(qintptr handle);
-    // Watches a new connection from now on; false, and it is not watched, when its address holds
-    // as many connections as one address may: the caller closes it.
-    bool watch(QTcpSocket *socket);
+    // Watches a new connection from now on when there is room for it; otherwise it is not watched
+    // and the caller closes it, or sends it away.
+    Room watch(QTcpSocket *socket);
+    // Answers a plain connection there is no room for with 503 and a sentence, reads none of it
+    // and closes it: cheaply, since these come in floods. It deletes itself once closed.
+    void sendAway(QTcpSocket *socket, Room room);
     // A whole request arrived on `socket`: the next one starts from nothing.
     void requestHandled(QTcpSocket *socket);
     // The connection became a push: its own limits apply from now on.
@@ -43,7 +50,7 @@ public:
 
 signals:
     // A client was refused for `why`; the address is the client's.
-    void refused(const QString &address, const QString &why);
+    void refused(const QHostAddress &address, const QString &why);
 
 private:
     struct Watch
@@ -56,12 +63,15 @@ private:
         bool inBody = false;
         bool closing = false;
     };
+    void refusedForAll(const QHostAddress &address);
     Watch fresh(const QHostAddress &address) const;
     void received(QTcpSocket *socket);
     void refuse(QTcpSocket *socket, Watch &watch, HttpReply::Status status, const QString &why);
     void sweep();
 
     WebLimits m_limits;
+    QByteArray m_fullForAll;        // the answers of sendAway, made once
+    QByteArray m_fullForItsAddress;
     const Clock &m_clock;
     const LivePush &m_pushes;
     QHash<QTcpSocket *, Watch> m_watched;

@@ -11,18 +11,13 @@ PlainListener::PlainListener(ConnectionGuard &guard, QObject *parent) : QTcpServ
 
 void PlainListener::incomingConnection(qintptr handle)
 {
-    if (!m_guard.admits()) {
-        m_guard.turnAway(handle);
-        return;
-    }
     auto *socket = new QTcpSocket(this);
     if (!socket->setSocketDescriptor(handle)) {
         delete socket;
         return;
     }
-    if (!m_guard.watch(socket)) {
-        socket->abort();
-        delete socket;
+    if (const ConnectionGuard::Room room = m_guard.watch(socket); room != ConnectionGuard::Room::Open) {
+        m_guard.sendAway(socket, room);
         return;
     }
     addPendingConnection(socket);
@@ -33,7 +28,7 @@ SecureListener::SecureListener(ConnectionGuard &guard, const QSslConfiguration &
 {
     setSslConfiguration(configuration);
     connect(this, &QSslServer::startedEncryptionHandshake, &guard, [&guard](QSslSocket *socket) {
-        if (!guard.watch(socket))
+        if (guard.watch(socket) != ConnectionGuard::Room::Open)
             socket->close(); // the server lets it go
     });
 }

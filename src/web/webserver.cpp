@@ -1,5 +1,6 @@
 #include "web/webserver.h"
 
+#include "logging/errorlog.h"
 #include "web/httpreply.h"
 #include "web/livestate.h"
 #include "web/webanswers.h"
@@ -19,7 +20,6 @@ namespace {
 using Status = HttpReply::Status;
 
 constexpr int kTicketBytes = 16;
-constexpr qsizetype kQuoted = 64; // how much of a refused name a message repeats
 const QByteArray kBasic = QByteArrayLiteral("basic ");
 const QByteArray kTicketHeader = QByteArrayLiteral("X-Push-Ticket");
 const QString kTicketItem = QStringLiteral("ticket");
@@ -33,9 +33,13 @@ bool sameSecret(const QByteArray &given, const QByteArray &secret)
     return difference == 0;
 }
 
-bool isWebSocket(const QHttpServerRequest &request)
+// Whether Qt takes the request for a WebSocket's handshake: then, once the request is handled, it
+// hands the connection to its WebSocket server, the request rolled back to be read again. Any
+// other request it has read for good (an "Upgrade: websocket" without "Connection: Upgrade" is
+// plain HTTP to it), so the open read tells the one from the other as Qt sees it.
+bool isHandshake(const QHttpServerRequest &request, const QTcpSocket *socket)
 {
-    return request.value("upgrade").compare("websocket", Qt::CaseInsensitive) == 0;
+    return request.value("upgrade").compare("websocket", Qt::CaseInsensitive) == 0 && socket->isTransactionStarted();
 }
 
 bool closesAfter(const QHttpServerRequest &request)
@@ -91,8 +95,8 @@ WebServer::Password WebServer::password(const QHttpServerRequest &request) const
 
 std::optional<HttpReply> WebServer::refusal(const QHttpServerRequest &request, QTcpSocket *socket, bool pushTicket)
 {
-    const QString address = socket->peerAddress().toString();
-    if (!m_rates.allows(socket->peerAddress(), m_state.clock().monotonic())) {
+    const QHostAddress address = socket->peerAddress();
+    if (!m_rates.allows(address, m_state.clock().monotonic())) {
         const QString why = QStringLiteral("more than %1 requests at once, or %2 a second")
                                 .arg(m_limits.burst)
                                 .arg(m_limits.perSecond);
@@ -128,14 +132,14 @@ bool WebServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *soc
     m_guard.requestHandled(socket);
     const bool withBody = request.method() != QHttpServerRequest::Method::Head;
     const bool close = closesAfter(request);
-    const bool upgrade = isWebSocket(request);
+    const bool upgrade = isHandshake(request, socket);
     const WebRoute route = WebRoute::of(request.url().path(), request.query(), m_state.clock().now().date(),
                                         m_limits.longestRange);
     const bool ticket = route.kind == WebRoute::Kind::Push && !m_password.isEmpty()
                         && sameSecret(request.query().queryItemValue(kTicketItem).toLatin1(), m_pushTicket);
     std::optional<HttpReply> reply = refusal(request, socket, ticket);
     if (!reply && upgrade) {
-        reply = route.kind == WebRoute::Kind::Push ? pushRefusal(request, socket->peerAddress().toString())
+        reply = route.kind == WebRoute::Kind::Push ? pushRefusal(request, socket->peerAddress())
                                                    : HttpReply::text(Status::NotFound, QStringLiteral("Not found."));
         if (!reply) {
             // The socket is the WebSocket's from here on, and the push's limits apply to it.
@@ -145,8 +149,10 @@ bool WebServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *soc
         }
     }
     if (reply) {
-        write(socket, *reply, withBody, close);
-        return !upgrade; // a refused upgrade is closed by the server
+        write(socket, *reply, withBody, close || upgrade);
+        if (upgrade)
+            handOverRefused(socket);
+        return true;
     }
     switch (route.kind) {
     case WebRoute::Kind::Asset:
@@ -187,13 +193,13 @@ bool WebServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *soc
     return true;
 }
 
-std::optional<HttpReply> WebServer::hostRefusal(const QHttpServerRequest &request, const QString &address)
+std::optional<HttpReply> WebServer::hostRefusal(const QHttpServerRequest &request, const QHostAddress &address)
 {
     const QByteArray host = request.value("host");
     if (m_hosts.accepts(host))
         return std::nullopt;
     const std::optional<KnownHosts::Host> named = KnownHosts::parse(host);
-    const QString name = named ? u'"' + named->name.left(kQuoted) + u'"' : QString();
+    const QString name = named ? ErrorLog::quoted(named->name) : QString();
     refusedAs(QStringLiteral("unknown name"), address,
               named ? QStringLiteral("the unknown name %1, to be added to Hosts in web.cfg if it is this computer's,").arg(name)
                     : QStringLiteral("a Host header that is no name"));
@@ -204,7 +210,7 @@ std::optional<HttpReply> WebServer::hostRefusal(const QHttpServerRequest &reques
                                .arg(named ? name : QStringLiteral("that name")));
 }
 
-std::optional<HttpReply> WebServer::pushRefusal(const QHttpServerRequest &request, const QString &address)
+std::optional<HttpReply> WebServer::pushRefusal(const QHttpServerRequest &request, const QHostAddress &address)
 {
     // A browser says which page opens a WebSocket, and lets any page open one to any address: a
     // page of another site must not read the readings. A script says nothing, and may.
@@ -220,23 +226,37 @@ std::optional<HttpReply> WebServer::pushRefusal(const QHttpServerRequest &reques
     return std::nullopt;
 }
 
-void WebServer::missingHandler(const QHttpServerRequest &, QTcpSocket *)
+void WebServer::handOverRefused(QTcpSocket *socket)
 {
-    // Every request is answered in handleRequest; a refused WebSocket was answered there too.
+    // Qt hands every upgrade it is told was handled to its WebSocket server, and complains on
+    // standard error of every other: a hostile page would fill the journal. So the refused one is
+    // handled, and what the WebSocket server gets is a connection with nothing left to read,
+    // closing once the answer is out, which it then deletes.
+    m_guard.release(socket); // Qt cuts the socket's signals from here on
+    socket->commitTransaction();
+    socket->readAll(); // a request sent after it too
+    socket->startTransaction(); // what Qt rolls back to
 }
 
-void WebServer::refused(const QString &address, const QString &why)
+void WebServer::missingHandler(const QHttpServerRequest &, QTcpSocket *)
+{
+    // Every request is answered in handleRequest, a refused WebSocket too.
+}
+
+void WebServer::refused(const QHostAddress &address, const QString &why)
 {
     refusedAs(why, address, why);
 }
 
-void WebServer::refusedAs(const QString &kind, const QString &address, const QString &why)
+void WebServer::refusedAs(const QString &kind, const QHostAddress &address, const QString &why)
 {
-    if (m_episodes.startsEpisode(kind, m_state.clock().monotonic()))
-        emit problemFound(refusedStage(),
-                          QStringLiteral("%1 from %2 (the same again within %3 minutes is not logged)")
-                              .arg(why, address)
-                              .arg(RefusalEpisodes::kQuiet.count()));
+    if (!m_episodes.startsEpisode(kind, m_state.clock().monotonic()))
+        return;
+    bool isIPv4 = false;
+    const quint32 ipv4 = address.toIPv4Address(&isIPv4);
+    emit problemFound(refusedStage(), QStringLiteral("%1 from %2 (the same again within %3 minutes is not logged)")
+                                          .arg(why, isIPv4 ? QHostAddress(ipv4).toString() : address.toString())
+                                          .arg(RefusalEpisodes::kQuiet.count()));
 }
 
 void WebServer::acceptPushes()

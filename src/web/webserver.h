@@ -52,12 +52,15 @@ private:
     // site, a method the page does not use, no password.
     std::optional<HttpReply> refusal(const QHttpServerRequest &request, QTcpSocket *socket, bool pushTicket);
     // A request for a name this computer does not answer to: another site's (DNS rebinding).
-    std::optional<HttpReply> hostRefusal(const QHttpServerRequest &request, const QString &address);
+    std::optional<HttpReply> hostRefusal(const QHttpServerRequest &request, const QHostAddress &address);
     // Why a WebSocket for the push is refused: opened by another site's page, or no room.
-    std::optional<HttpReply> pushRefusal(const QHttpServerRequest &request, const QString &address);
-    void refused(const QString &address, const QString &why);
-    // The error log's line of a refusal, once per episode of `kind`.
-    void refusedAs(const QString &kind, const QString &address, const QString &why);
+    std::optional<HttpReply> pushRefusal(const QHttpServerRequest &request, const QHostAddress &address);
+    void refused(const QHostAddress &address, const QString &why);
+    // The error log's line of a refusal, once per episode of `kind`. An IPv4 client of a server
+    // on every network comes as an IPv6 address (::ffff:192.168.1.7): it is named as IPv4.
+    void refusedAs(const QString &kind, const QHostAddress &address, const QString &why);
+    // Lets Qt hand a refused WebSocket, answered and closing, to its WebSocket server.
+    void handOverRefused(QTcpSocket *socket);
     void acceptPushes();
 
     LiveState &m_state;

@@ -3,6 +3,7 @@
 #include "config/configfile.h"
 #include "config/settingsvalue.h"
 #include "config/tagvalue.h"
+#include "logging/errorlog.h"
 #include "platform/programpaths.h"
 #include "platform/textfile.h"
 
@@ -14,8 +15,6 @@
 namespace Brolant {
 
 namespace {
-constexpr qsizetype kQuoted = 20; // how much of a refused value a message repeats
-
 QString existingFile(const QString &name, const QString &path)
 {
     if (!path.isEmpty() && !QFileInfo(path).isFile())
@@ -35,8 +34,8 @@ QStringList hostNames(const QString &text)
         if (trimmed.isEmpty())
             continue;
         if (!name.match(trimmed).hasMatch())
-            throw Failure{QStringLiteral("Hosts must be names separated by commas, such as shed.example.org, not \"%1\"")
-                              .arg(trimmed.left(kQuoted))};
+            throw Failure{QStringLiteral("Hosts must be names separated by commas, such as shed.example.org, not %1")
+                              .arg(ErrorLog::quoted(trimmed))};
         names.append(trimmed);
     }
     return names;
@@ -104,8 +103,8 @@ WebSettings WebSettings::fromFile(const ConfigFile &file)
                                 const QString text = field.text().trimmed();
                                 if (!text.isEmpty() && QHostAddress(text).isNull())
                                     throw Failure{QStringLiteral("Listen must be an address of this computer such as "
-                                                                 "192.168.1.20, or empty for every network, not \"%1\"")
-                                                      .arg(text.left(kQuoted))};
+                                                                 "192.168.1.20, or empty for every network, not %1")
+                                                      .arg(ErrorLog::quoted(text))};
                                 settings.listen = text;
                             }),
         FieldStep::optional(WebTag::kPassword,

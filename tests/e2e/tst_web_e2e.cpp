@@ -25,6 +25,7 @@
 
 #include <csignal>
 #include <memory>
+#include <utility>
 #include <vector>
 
 using namespace Brolant;
@@ -47,13 +48,14 @@ struct LoggerWithPage
     QProcess logger;
     int port = Loopback::freePort();
 
-    // `settings`: more of web.cfg, such as "<Password>secret</Password>".
+    // `settings`: more of web.cfg, such as "<Password>secret</Password>"; the first of two values
+    // wins, so they come before the rig's own.
     explicit LoggerWithPage(const QByteArray &settings = {})
     {
         folder.writeProgramConfig("1", "0", "1");
         folder.writeCalibration();
-        folder.write("web.cfg", "Web Config File\r\n\r\n<Enabled>1</Enabled><Listen>127.0.0.1</Listen><Port>"
-                                    + QByteArray::number(port) + "</Port>" + settings + "\r\n");
+        folder.write("web.cfg", "Web Config File\r\n\r\n" + settings + "<Enabled>1</Enabled><Listen>127.0.0.1</Listen><Port>"
+                                    + QByteArray::number(port) + "</Port>\r\n");
     }
     ~LoggerWithPage()
     {
@@ -152,6 +154,7 @@ private slots:
     void namesAndOriginsAreChecked_data();
     void namesAndOriginsAreChecked();
     void oneAddressCannotTakeThePageFromEveryone();
+    void refusedWebSocketsSayNoMoreThanTheirErrorLine();
     void aKeyThatIsNotTheCertificatesIsRefused();
     void metricsTellTheSentFrame();
     void thePageInstallsAsAnApp();
@@ -282,7 +285,7 @@ void WebEndToEndTest::namesAndOriginsAreChecked()
 
 void WebEndToEndTest::oneAddressCannotTakeThePageFromEveryone()
 {
-    LoggerWithPage rig;
+    LoggerWithPage rig("<Listen></Listen>"); // every network: an IPv4 client comes as ::ffff:127.0.0.2
     QVERIFY(rig.start());
     // 40 requests left half sent from one address, as a slow attack holds them.
     std::vector<std::unique_ptr<QTcpSocket>> held;
@@ -302,7 +305,45 @@ void WebEndToEndTest::oneAddressCannotTakeThePageFromEveryone()
     for (int request = 0; request < 20; ++request)
         QCOMPARE(WebClient::get(rig.port, "/api/live").status, 200);
     QCOMPARE(count(QAbstractSocket::ConnectedState), 32);
-    QCOMPARE(rig.folder.read("errorlog.txt").count("a connection beyond the 32 one address may hold at once from 127.0.0.2"), 1);
+    // Those turned away were told why.
+    for (const auto &socket : held) {
+        if (socket->state() == QAbstractSocket::UnconnectedState) {
+            const QByteArray answer = socket->readAll();
+            QVERIFY2(answer.startsWith("HTTP/1.1 503 Service Unavailable\r\n")
+                         && answer.endsWith("\r\n\r\nAs many connections as one address may hold are open.\n"),
+                     answer);
+        }
+    }
+    QCOMPARE(rig.folder.read("errorlog.txt").count(" a connection beyond the 32 one address may hold at once from 127.0.0.2 "), 1);
+}
+
+void WebEndToEndTest::refusedWebSocketsSayNoMoreThanTheirErrorLine()
+{
+    LoggerWithPage rig;
+    QVERIFY(rig.start());
+    const QByteArray upgrade("Upgrade: websocket\r\nConnection: Upgrade\r\nSec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n"
+                             "Sec-WebSocket-Version: 13\r\n");
+    const QByteArray host = "Host: 127.0.0.1:" + QByteArray::number(rig.port) + "\r\n";
+    // As a hostile page would, ten times each: another site's page, another site's name, no push there.
+    const QList<std::pair<QByteArray, int>> requests{
+        {"GET /api/push HTTP/1.1\r\n" + host + upgrade + "Origin: http://attacker.example\r\n\r\n", 403},
+        {"GET /api/push HTTP/1.1\r\nHost: attacker.example\r\n" + upgrade + "\r\n", 421},
+        {"GET /api/live HTTP/1.1\r\n" + host + upgrade + "\r\n", 404},
+        {"GET /api/push HTTP/1.1\r\nHost: attacker.example\r\nUpgrade: websocket\r\n\r\n", 421}, // no handshake
+    };
+    for (const auto &[request, status] : requests) {
+        for (int time = 0; time < 10; ++time)
+            QCOMPARE(WebClient::exchange(rig.port, request).status, status);
+    }
+    QCOMPARE(WebClient::get(rig.port, "/api/live").status, 200);
+    ::kill(pid_t(rig.logger.processId()), SIGTERM);
+    QVERIFY(rig.logger.waitForFinished(10000));
+    // The error log's line of each kind of refusal, and nothing else: under systemd this is the journal.
+    const QList<QByteArray> lines = rig.logger.readAllStandardError().trimmed().split('\n');
+    QCOMPARE(lines.size(), 2);
+    QVERIFY2(lines[0].contains("web page refused a request  a page of another site opening the live readings from 127.0.0.1"),
+             lines[0]);
+    QVERIFY2(lines[1].contains("web page refused a request  the unknown name \"attacker.example\""), lines[1]);
 }
 
 void WebEndToEndTest::aKeyThatIsNotTheCertificatesIsRefused()

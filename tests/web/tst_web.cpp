@@ -167,9 +167,12 @@ void WebTest::settingsFile_data()
     QTest::newRow("a name with a blank refused")
         << "<Hosts>shed.example.org, my shed</Hosts>"
         << "Hosts must be names separated by commas, such as shed.example.org, not \"my shed\"";
-    QTest::newRow("a name with a port refused")
-        << "<Hosts>shed.example.org:8080</Hosts>"
-        << "Hosts must be names separated by commas, such as shed.example.org, not \"shed.example.org:808\"";
+    QTest::newRow("a name with a port refused, quoted whole")
+        << "<Hosts>shed.dyndns.example:8080</Hosts>"
+        << "Hosts must be names separated by commas, such as shed.example.org, not \"shed.dyndns.example:8080\"";
+    QTest::newRow("a name too long to quote whole, cut visibly")
+        << "<Hosts>" + QString(70, u'a') + ":8080</Hosts>"
+        << "Hosts must be names separated by commas, such as shed.example.org, not \"" + QString(64, u'a') + "...\"";
 }
 
 void WebTest::settingsFile()
@@ -365,6 +368,10 @@ void WebTest::tooManyConnectionsAreTurnedAway()
     for (QTcpSocket *socket : {&first, &second, &third})
         socket->connectToHost("127.0.0.1", quint16(rig.port));
     QTRY_COMPARE(third.state(), QAbstractSocket::UnconnectedState);
+    const QByteArray answer = third.readAll();
+    QVERIFY2(answer.startsWith("HTTP/1.1 503 Service Unavailable\r\n")
+                 && answer.endsWith("\r\n\r\nAs many connections as can be served are open.\n"),
+             answer);
     QCOMPARE(first.state(), QAbstractSocket::ConnectedState);
     first.abort();
     second.abort();
@@ -401,6 +408,8 @@ void WebTest::namesAndOrigins_data()
     QTest::newRow("the page's name on another port") << upgrade + "Host: 127.0.0.1:PORT\r\nOrigin: http://127.0.0.1:1\r\n\r\n"
                                                      << 403;
     QTest::newRow("a sandboxed page, its origin null") << upgrade + "Host: 127.0.0.1:PORT\r\nOrigin: null\r\n\r\n" << 403;
+    QTest::newRow("a WebSocket asked without Connection: Upgrade, which is no handshake")
+        << QByteArray("GET /api/push HTTP/1.1\r\nHost: 127.0.0.1:PORT\r\nUpgrade: websocket\r\n\r\n") << 400;
     QTest::newRow("https where the page is plain")
         << upgrade + "Host: 127.0.0.1:PORT\r\nOrigin: https://127.0.0.1:PORT\r\n\r\n" << 403;
 }
@@ -411,6 +420,8 @@ void WebTest::namesAndOrigins()
     QFETCH(int, status);
     WebRig rig("<Hosts>shed.example.org</Hosts>");
     QCOMPARE(WebClient::exchange(rig.port, request.replace("PORT", QByteArray::number(rig.port))).status, status);
+    // Nothing is left of a connection once it is answered, a refused WebSocket's included.
+    QTRY_COMPARE(rig.web->server()->findChildren<QTcpSocket *>().size(), 0);
 }
 
 void WebTest::pushesOpenedAtOnceKeepToTheLimit()
@@ -565,6 +576,10 @@ void WebTest::dialogShowsTheAddressAndSaves_data()
     QTest::newRow("a name that is none") << "8088" << "127.0.0.1" << "my shed"
                                          << "Hosts must be names separated by commas, such as shed.example.org, not \"my shed\""
                                          << QByteArray();
+    QTest::newRow("an entry too long to wrap") << "8088" << "127.0.0.1" << QString(80, u'x')
+                                               << "Hosts must be names separated by commas, such as shed.example.org, not \""
+                                                      + QString(64, u'x') + "...\""
+                                               << QByteArray();
     QTest::newRow("a port out of range") << "0" << "" << "" << "Port must be a whole number from 1 to 65535, not \"0\""
                                          << QByteArray();
 }
@@ -585,12 +600,20 @@ void WebTest::dialogShowsTheAddressAndSaves()
 
     WebDialog dialog(folder.path(), messages);
     dialog.show();
+    const int width = dialog.width();
+    // Hovering a box tells a sighted user what it is for, as a screen reader tells it.
+    for (QLineEdit *edit : dialog.findChildren<QLineEdit *>()) {
+        QVERIFY2(!edit->toolTip().isEmpty(), qPrintable(edit->objectName()));
+        QCOMPARE(edit->toolTip(), QAccessible::queryAccessibleInterface(edit)->text(QAccessible::Description));
+    }
     dialog.findChild<QCheckBox *>("Enabled")->setChecked(true);
     dialog.findChild<QLineEdit *>("Port")->setText(port);
     dialog.findChild<QLineEdit *>("Listen")->setText(listen);
     dialog.findChild<QLineEdit *>("Hosts")->setText(hosts);
     dialog.findChild<QLineEdit *>("Password")->setText("pw");
     QCOMPARE(dialog.findChild<QLabel *>("PageAddress")->text(), shown);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QCOMPARE(dialog.width(), width); // a long message wraps
     QCOMPARE(dialog.findChild<QLabel *>("PageLink")->isVisible(), !saved.isEmpty());
     QCOMPARE(controlsHeardWrong(dialog), QStringList());
     QTest::mouseClick(dialog.findChild<QPushButton *>("Save"), Qt::LeftButton);

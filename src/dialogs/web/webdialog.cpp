@@ -33,6 +33,8 @@ WebDialog::WebDialog(const QString &programFolder, Messages &messages, QWidget *
     auto *form = new QFormLayout;
     const auto edit = [&](const char *name, const QString &question, const QString &description, int chars) {
         QLineEdit *box = WidgetHelpers::formEdit(form, this, name, question, description, chars);
+        // Terms such as "Listen on" and "Other names" need saying what they are for, to the eye too.
+        box->setToolTip(description);
         connect(box, &QLineEdit::textChanged, this, &WebDialog::showAddresses);
         return box;
     };
@@ -43,8 +45,8 @@ WebDialog::WebDialog(const QString &programFolder, Messages &messages, QWidget *
     m_listen = edit("Listen", QStringLiteral("Listen on"),
                     QStringLiteral("address of this computer to serve on; empty for every network"), kWideChars);
     m_hosts = edit("Hosts", QStringLiteral("Other names"),
-                   QStringLiteral("names the page is opened by besides this computer's own, separated by commas: one "
-                                  "a router or a dynamic DNS gives it"),
+                   QStringLiteral("names a router or a dynamic DNS gives this computer, separated by commas: the "
+                                  "page answers to them too"),
                    kWideChars);
     m_password = edit("Password", QStringLiteral("Password"),
                       QStringLiteral("password the page asks for, any user name; empty for none"), kWideChars);
@@ -63,6 +65,11 @@ WebDialog::WebDialog(const QString &programFolder, Messages &messages, QWidget *
     column->addWidget(m_link);
     m_address = WidgetHelpers::label(this, "PageAddress", QString(), QStringLiteral("the page's address, to copy"));
     m_address->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // A message wraps in the dialog's width, and a path too long to wrap does not widen it.
+    m_address->setWordWrap(true);
+    QSizePolicy wrapping = m_address->sizePolicy();
+    wrapping.setHorizontalPolicy(QSizePolicy::Ignored);
+    m_address->setSizePolicy(wrapping);
     column->addWidget(m_address);
     QLabel *advice = WidgetHelpers::label(
         this, "Advice",
