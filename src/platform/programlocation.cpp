@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace Brolant {
 
 namespace ProgramLocation {
@@ -26,18 +28,22 @@ QString installedDefaults(const QString &executableFolder)
     return QDir::cleanPath(executableFolder + QStringLiteral("/../share/brolant"));
 }
 
-// Copies the default files into a new program folder, from where they were installed, else from
-// beside the program (a build, an install of one program folder); never over a file that is
-// already there.
+// Copies the default files into a program folder that holds none of them yet (new, or made by the
+// user only to put a COM link in), from where they were installed, else from beside the program (a
+// build, an install of one program folder). A folder that has some of them is the user's: a
+// prog.cfg removed there stays removed, so Program Setup asks for the settings.
 void seed(const QString &executableFolder, const QString &folder)
 {
+    const QStringList files = defaultFiles();
+    if (std::any_of(files.begin(), files.end(),
+                    [&](const QString &name) { return QFileInfo::exists(folder + u'/' + name); }))
+        return;
     const QString installed = installedDefaults(executableFolder);
     const QString defaults = holdsDefaults(installed) ? installed : executableFolder;
-    for (const QString &name : defaultFiles()) {
+    for (const QString &name : files) {
         const QString target = folder + u'/' + name;
         QDir().mkpath(QFileInfo(target).path());
-        if (!QFileInfo::exists(target))
-            QFile::copy(defaults + u'/' + name, target);
+        QFile::copy(defaults + u'/' + name, target);
     }
 }
 } // namespace
@@ -49,10 +55,8 @@ QString folder(const QString &executableFolder)
         return executableFolder;
     const QString user = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
                          + QStringLiteral("/brolant");
-    if (!QFileInfo::exists(user)) {
-        QDir().mkpath(user);
-        seed(executableFolder, user);
-    }
+    QDir().mkpath(user);
+    seed(executableFolder, user);
     return user;
 }
 

@@ -44,7 +44,10 @@ done
 export HOME="$root/home"
 unset XDG_DATA_HOME
 folder="$HOME/.local/share/brolant"
-mkdir -p "$HOME"
+# A user who made the folder first, only to pin the board's adapter by a link, still gets the
+# defaults.
+mkdir -p "$folder"
+ln -s /dev/serial/by-id/usb-adapter-not-plugged-in "$folder/COM9"
 QT_QPA_PLATFORM=offscreen "$root/usr/bin/brolant" 2>/dev/null &
 program=$!
 # It catches SIGTERM (bit 15 of its caught signals) once its program folder is made and its parts
