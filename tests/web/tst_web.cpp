@@ -341,7 +341,9 @@ void WebTest::slowAndIdleClientsAreCutOff()
     idle.connectToHost("127.0.0.1", quint16(rig.port));
     QVERIFY(slow.waitForConnected() && idle.waitForConnected());
     slow.write("GET /api/live HTTP/1.1\r\nHost: 127.0.0.1\r\n"); // and never the blank line
-    QTest::qWait(200);
+    QVERIFY(slow.waitForBytesWritten());
+    // A request answered after it: the server has read the half-sent one too, and timed its start.
+    QCOMPARE(rig.get("/api/live").status, 200);
     rig.clock.advance(10'500); // the request's time is up
     QTRY_COMPARE(slow.state(), QAbstractSocket::UnconnectedState);
     QCOMPARE(idle.state(), QAbstractSocket::ConnectedState); // nothing asked: idle for a while yet
@@ -469,7 +471,10 @@ void WebTest::pushCarriesFramesAndRecords()
     QCOMPARE(live["texts"].toObject()["volts"].toString(), QStringLiteral("13.00")); // as the window's list shows it
     QCOMPARE(live["texts"].toObject()["watts"].toString(), QStringLiteral("42.3"));
     rig.link.push(kFrame); // within the second: held back, then sent as it stands
-    QTest::qWait(300);
+    // The answer to a ping comes after anything the server sent before it.
+    QSignalSpy pongs(&client, &QWebSocket::pong);
+    client.ping();
+    QVERIFY(pongs.wait());
     QCOMPARE(messages.size(), 0);
     QTRY_COMPARE(messages.size(), 1);
 
