@@ -100,7 +100,8 @@ void FaultsTest::readOnlyProgramFolder()
     const QStringList wrapper = geteuid() == 0
         ? QStringList{"setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"}
         : QStringList{"env"};
-    QVERIFY(program.start(wrapper));
+    // Named: a program whose own folder is read-only would otherwise make one in the user's home.
+    QVERIFY(program.start(wrapper, {"--folder", folder.path()}));
     QTest::qWait(3000);
     QVERIFY(program.isRunning());
     QVERIFY(program.endWith(SIGTERM));
