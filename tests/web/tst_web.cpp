@@ -122,6 +122,7 @@ private slots:
     void routes_data();
     void routes();
     void energyOfTheMonthAsTheHistoryCountsIt();
+    void energyIsCountedOnTheLoggersDay();
     void unreadableFilesAreSaid_data();
     void unreadableFilesAreSaid();
     void hostileRequests_data();
@@ -274,6 +275,16 @@ void WebTest::energyOfTheMonthAsTheHistoryCountsIt()
     QCOMPARE(days[6].toObject(), QJsonObject({{"date", "2026-12-07"}, {"wh", 0.9}, {"computed", true}}));
     QCOMPARE(energy["total"].toDouble(), 1276.0);
     QCOMPARE(energy["mean"].toDouble(), 638.0);
+}
+
+void WebTest::energyIsCountedOnTheLoggersDay()
+{
+    WebRig rig;
+    // On the logger's 10 March 2010, a line dated the 20th is a clock's mistake, whatever the
+    // computer's own date.
+    rig.folder.write("logs/Whours.txt", "2010_03_05 18:00  100.0 Wh\r\n2010_03_20 18:00  200.0 Wh\r\n");
+    rig.clock.setWallClock(QDateTime(QDate(2010, 3, 10), QTime(12, 0)));
+    QCOMPARE(json(rig.get("/api/energy/2010-03").body)["total"].toDouble(), 100.0);
 }
 
 void WebTest::unreadableFilesAreSaid_data()
