@@ -377,13 +377,14 @@ private slots:
         ProgramFolder folder;
         folder.writeProgramConfig("0", "0", "60");
         QDir(folder.path()).mkpath("logs");
-        const QDate today = QDate::currentDate();
+        // The window opens on the logger's day, whatever the computer's own date.
+        FakeClock clock;
+        const QDate today = clock.now().date();
         folder.write(logName(today), logLines(8 * 3600, 9 * 3600 + 1, 60, 60.0));
         folder.write("logs/Whours.txt", today.toString("yyyy_MM_dd").toLatin1() + " 07:00  12.0 Wh\r\n");
         QDir(folder.path()).mkpath(logName(today.addDays(-1))); // a log that cannot be read
         MainWindow owner;
         FakeSerialLink link;
-        FakeClock clock;
         LoggerParts logger(folder.path(), link, clock, owner, Attendance::Attended);
         WidgetPrompts windows(owner, logger);
         const std::unique_ptr<Graph> graph = windows.makeLogViewer();
