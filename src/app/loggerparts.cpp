@@ -6,7 +6,8 @@ namespace Brolant {
 
 LoggerParts::LoggerParts(const QString &programFolder, SerialLink &link, const Clock &clock,
                          ErrorLine &errorLine, Attendance attendance)
-    : session(programFolder, link, clock, attendance),
+    : clock(clock),
+      session(programFolder, link, clock, attendance),
       errors(programFolder, clock, errorLine),
       publishing(session),
       alarms(session),

@@ -27,6 +27,8 @@ public:
     // the broker.
     void end();
 
+    // The one clock of the program: the windows opened beside the parts read it too.
+    const Clock &clock;
     LoggerSession session;
     ErrorReporter errors;
     MqttPublishing publishing;

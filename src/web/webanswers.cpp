@@ -67,7 +67,7 @@ bool readsLogs(WebRoute::Kind kind)
     }
 }
 
-HttpReply fromLogs(const QString &programFolder, const WebRoute &route, const WebLimits &limits)
+HttpReply fromLogs(const QString &programFolder, const WebRoute &route, const QDate &today, const WebLimits &limits)
 {
     switch (route.kind) {
     case Kind::Day:
@@ -75,7 +75,7 @@ HttpReply fromLogs(const QString &programFolder, const WebRoute &route, const We
         return dayLog(programFolder, route.from, limits, route.kind == Kind::Day);
     case Kind::Energy:
     case Kind::EnergyCsv: {
-        const WebHistory::MonthEnergy energy = WebHistory::monthEnergy(programFolder, route.from);
+        const WebHistory::MonthEnergy energy = WebHistory::monthEnergy(programFolder, route.from, today);
         return route.kind == Kind::Energy ? HttpReply::json(WebJson::energy(energy))
                                           : HttpReply::download(kCsv, energy.csvFileName, energy.csv.toLatin1());
     }

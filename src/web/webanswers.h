@@ -15,8 +15,8 @@ namespace WebAnswers {
 HttpReply asset(const WebRoute &route);
 // Whether the route reads the logs, and so is answered from a worker thread.
 bool readsLogs(WebRoute::Kind kind);
-// The answer of a route that reads the logs; runs on a worker thread.
-HttpReply fromLogs(const QString &programFolder, const WebRoute &route, const WebLimits &limits);
+// The answer of a route that reads the logs on the logger's `today`; runs on a worker thread.
+HttpReply fromLogs(const QString &programFolder, const WebRoute &route, const QDate &today, const WebLimits &limits);
 
 } // namespace WebAnswers
 

@@ -29,11 +29,10 @@ std::vector<FileProblem> unreadable(const std::vector<DayReading> &read, const E
 }
 } // namespace
 
-MonthEnergy monthEnergy(const QString &programFolder, const QDate &month)
+MonthEnergy monthEnergy(const QString &programFolder, const QDate &month, const QDate &today)
 {
     const QDate first(month.year(), month.month(), 1);
     const std::vector<QDate> days = HistoryFiles::daysBetween(first, first.addMonths(1).addDays(-1));
-    const QDate today = QDate::currentDate();
     HistorySource source(programFolder);
     const std::shared_ptr<const EnergyArchive> archive = source.archive();
     const std::vector<DayReading> read = readings(source, EnergyTable::daysToRead(*archive, days, today));

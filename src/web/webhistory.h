@@ -56,8 +56,9 @@ struct PowerCurveData
     QString csv;         // as the window exports it
 };
 
-// The energy of each day of `month`'s month, as the Energy History's table shows it.
-MonthEnergy monthEnergy(const QString &programFolder, const QDate &month);
+// The energy of each day of `month`'s month, as the Energy History's table shows it on `today`,
+// the logger's (archive lines dated after it are a clock's mistake).
+MonthEnergy monthEnergy(const QString &programFolder, const QDate &month, const QDate &today);
 // The power curve of the days from `from` to `to`, both included.
 PowerCurveData powerCurve(const QString &programFolder, const QDate &from, const QDate &to);
 

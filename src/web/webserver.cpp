@@ -133,8 +133,8 @@ bool WebServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *soc
     const bool withBody = request.method() != QHttpServerRequest::Method::Head;
     const bool close = closesAfter(request);
     const bool upgrade = isHandshake(request, socket);
-    const WebRoute route = WebRoute::of(request.url().path(), request.query(), m_state.clock().now().date(),
-                                        m_limits.longestRange);
+    const QDate today = m_state.clock().now().date();
+    const WebRoute route = WebRoute::of(request.url().path(), request.query(), today, m_limits.longestRange);
     const bool ticket = route.kind == WebRoute::Kind::Push && !m_password.isEmpty()
                         && sameSecret(request.query().queryItemValue(kTicketItem).toLatin1(), m_pushTicket);
     std::optional<HttpReply> reply = refusal(request, socket, ticket);
@@ -182,8 +182,8 @@ bool WebServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *soc
         break;
     default:
         if (!m_reads.start(socket, withBody, close,
-                           [folder = m_state.programFolder(), route, limits = m_limits] {
-                               return WebAnswers::fromLogs(folder, route, limits);
+                           [folder = m_state.programFolder(), route, today, limits = m_limits] {
+                               return WebAnswers::fromLogs(folder, route, today, limits);
                            })) {
             HttpReply busy = HttpReply::text(Status::ServiceUnavailable, QStringLiteral("Busy reading: ask again in a moment."));
             busy.with("Retry-After", "1");

@@ -11,7 +11,6 @@
 namespace {
 constexpr int kStartMilliseconds = 30000;
 constexpr int kAnswerMilliseconds = 30000;
-constexpr int kStepMilliseconds = 10;
 constexpr int kWidestPhone = 800;
 } // namespace
 
@@ -39,22 +38,24 @@ bool HeadlessBrowser::start()
     QFile portFile(m_profile.filePath("DevToolsActivePort"));
     QList<QByteArray> lines;
     const QDeadlineTimer deadline(kStartMilliseconds);
-    while (lines.size() < 2 && !deadline.hasExpired()) {
-        QTest::qWait(kStepMilliseconds);
-        if (portFile.open(QIODevice::ReadOnly)) {
-            lines = portFile.readAll().split('\n');
-            portFile.close();
-        }
-    }
+    const bool portWritten = QTest::qWaitFor(
+        [&] {
+            if (portFile.open(QIODevice::ReadOnly)) {
+                lines = portFile.readAll().split('\n');
+                portFile.close();
+            }
+            return lines.size() >= 2;
+        },
+        int(deadline.remainingTime()));
     const int port = lines.value(0).toInt();
     QString page;
-    while (page.isEmpty() && port > 0 && !deadline.hasExpired()) {
-        QTest::qWait(kStepMilliseconds);
+    const auto pageFound = [&] {
         for (const QJsonValue target : QJsonDocument::fromJson(WebClient::get(port, "/json/list").body).array())
             if (target["type"] == "page")
                 page = target["webSocketDebuggerUrl"].toString();
-    }
-    if (page.isEmpty())
+        return !page.isEmpty();
+    };
+    if (!portWritten || port <= 0 || !QTest::qWaitFor(pageFound, int(deadline.remainingTime())))
         return false;
     // The address names the host as it was asked for, without the port.
     QUrl pageUrl(page);
@@ -65,9 +66,8 @@ bool HeadlessBrowser::start()
             m_answers.insert(message["id"].toInt(), message);
     });
     m_socket.open(pageUrl);
-    while (m_socket.state() != QAbstractSocket::ConnectedState && !deadline.hasExpired())
-        QTest::qWait(kStepMilliseconds);
-    return m_socket.state() == QAbstractSocket::ConnectedState;
+    return QTest::qWaitFor([this] { return m_socket.state() == QAbstractSocket::ConnectedState; },
+                           int(deadline.remainingTime()));
 }
 
 QJsonObject HeadlessBrowser::command(const QString &method, const QJsonObject &parameters)
@@ -75,9 +75,8 @@ QJsonObject HeadlessBrowser::command(const QString &method, const QJsonObject &p
     const int id = ++m_lastId;
     m_socket.sendTextMessage(QJsonDocument(QJsonObject{{"id", id}, {"method", method}, {"params", parameters}})
                                  .toJson(QJsonDocument::Compact));
-    const QDeadlineTimer deadline(kAnswerMilliseconds);
-    while (!m_answers.contains(id) && !deadline.hasExpired())
-        QTest::qWait(kStepMilliseconds);
+    if (!QTest::qWaitFor([this, id] { return m_answers.contains(id); }, kAnswerMilliseconds))
+        return QJsonObject();
     return m_answers.take(id)["result"].toObject();
 }
 
@@ -93,10 +92,7 @@ bool HeadlessBrowser::emulate(int width, int height, bool dark)
 bool HeadlessBrowser::open(const QString &url)
 {
     command("Page.navigate", {{"url", url}});
-    const QDeadlineTimer deadline(kAnswerMilliseconds);
-    while (evaluate("document.readyState") != "complete" && !deadline.hasExpired())
-        QTest::qWait(kStepMilliseconds);
-    return !deadline.hasExpired();
+    return QTest::qWaitFor([this] { return evaluate("document.readyState") == "complete"; }, kAnswerMilliseconds);
 }
 
 QJsonValue HeadlessBrowser::evaluate(const QString &expression)

@@ -1,11 +1,24 @@
 #include "programprocess.h"
 
 #include <QDeadlineTimer>
-#include <QDir>
 #include <QFile>
 #include <QThread>
 
 #include <signal.h>
+
+namespace {
+// Whether the process has a handler for `signal`, as the kernel keeps account of it.
+bool catches(qint64 pid, int signal)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return false;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("SigCgt:"))
+            return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1;
+    return false;
+}
+} // namespace
 
 ProgramProcess::ProgramProcess(QString programFolder, QString program)
     : m_folder(std::move(programFolder)), m_program(std::move(program))
@@ -26,6 +39,7 @@ bool ProgramProcess::start(const QStringList &wrapper, const QStringList &argume
         return false;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("brolant.frames.info=true"));
     m_process.setProcessEnvironment(environment);
     if (wrapper.isEmpty())
         m_process.start(executable(), arguments);
@@ -33,12 +47,10 @@ bool ProgramProcess::start(const QStringList &wrapper, const QStringList &argume
         m_process.start(wrapper.first(), wrapper.mid(1) + QStringList{executable()} + arguments);
     if (!m_process.waitForStarted())
         return false;
-    QDeadlineTimer deadline(wrapper.isEmpty() ? 20000 : 1500);
-    while (!QDir(m_folder + QStringLiteral("/html")).exists()) {
-        if (m_process.state() == QProcess::NotRunning)
+    const QDeadlineTimer deadline(20000);
+    while (!catches(m_process.processId(), SIGTERM)) {
+        if (m_process.state() == QProcess::NotRunning || deadline.hasExpired())
             return false;
-        if (deadline.hasExpired())
-            return !wrapper.isEmpty();
         QThread::msleep(20);
     }
     return true;
@@ -61,4 +73,14 @@ QString ProgramProcess::output()
     m_out += m_process.readAllStandardOutput();
     m_errors += m_process.readAllStandardError();
     return QString::fromLocal8Bit(m_out + m_errors);
+}
+
+QStringList ProgramProcess::intervals()
+{
+    output();
+    QStringList lines;
+    for (const QByteArray &line : m_errors.split('\n'))
+        if (line.contains("interval: "))
+            lines << QString::fromLocal8Bit(line);
+    return lines;
 }

@@ -13,8 +13,8 @@ public:
     ~ProgramProcess();
 
     // Starts the program with `arguments`, through `wrapper` when given (for example prlimit or
-    // setpriv), and waits until it has started up (its data folders exist, or a moment when it
-    // cannot make them).
+    // setpriv), and waits until it catches SIGTERM: its parts are made, and from then on it ends
+    // in order. Its start-up (the data folders, the port) follows at once.
     bool start(const QStringList &wrapper = {}, const QStringList &arguments = {});
     // Copies the program into its folder; start() does it when it has not been done.
     bool install();
@@ -23,6 +23,9 @@ public:
     bool endWith(int signal);
     // What it printed so far, standard output then standard error.
     QString output();
+    // The lines it printed for each logging interval so far, oldest first ("interval: 5 frames,
+    // ...; since start-up: 12 frames, ..."): proof that an interval went by and was dealt with.
+    QStringList intervals();
     QProcess &process() { return m_process; }
     // Where the program is copied to.
     QString executable() const { return m_folder + u'/' + m_program; }

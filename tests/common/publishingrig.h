@@ -28,6 +28,7 @@ struct PublishingRig : ModelRig
     MqttPublishing publishing{session};
     MqttPublisher *publisher = nullptr; // the one at work
     QByteArray mqttSettings;
+    int unavailable = 0; // how often the broker was found away: at a loss, then at each retry that failed
 
     // `extraSettings` come first, so they win over the rig's own (PORT is the broker's port).
     explicit PublishingRig(const QByteArray &extraSettings = QByteArray())
@@ -36,6 +37,10 @@ struct PublishingRig : ModelRig
                          [this](const QString &stage, const QString &description) { errors.log(stage, description); });
         QObject::connect(&publishing, &MqttPublishing::started, &publishing,
                          [this](MqttPublisher &started) { publisher = &started; });
+        QObject::connect(&publishing, &MqttPublishing::stateChanged, &publishing, [this](const BrokerState &state) {
+            if (state.kind == BrokerState::Kind::Unavailable)
+                ++unavailable;
+        });
         folder.writeProgramConfig("1", "1", "60");
         folder.writeCalibration();
         model.startUp();

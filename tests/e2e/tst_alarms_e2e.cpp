@@ -12,15 +12,16 @@
 #include "fakeseriallink.h"
 #include "platform/qserialportlink.h"
 #include "programfolder.h"
+#include "programprocess.h"
 #include "recordingview.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -73,6 +74,9 @@ struct Program
     std::optional<WidgetPrompts> prompts;
     std::optional<MainWindowModel> model;
 
+    bool boardSends = false;
+    int framesAccepted = 0;
+
     Program() { folder.writeCalibration(); }
     ~Program()
     {
@@ -82,12 +86,15 @@ struct Program
     // The board sends `frame` ten times a second; none: a board that says nothing.
     bool startBoard(const QString &frame)
     {
+        boardSends = !frame.isEmpty();
         return board.start(folder.file("COM1"), frame.isEmpty() ? QStringList{"--delay", "3600000"}
                                                                 : QStringList{"--frame", frame, "--rate", "10"});
     }
     void start()
     {
         logger.emplace(folder.path(), link, clock, window, Attendance::Attended);
+        QObject::connect(&logger->session.core().receiver, &FrameReceiver::frameAccepted, &window,
+                         [this] { ++framesAccepted; });
         prompts.emplace(window, *logger);
         model.emplace(logger->session, logger->errors, window, *prompts);
         window.attach(*model);
@@ -95,48 +102,42 @@ struct Program
         model->startUp();
     }
     void click(const char *button) { QTest::mouseClick(window.findChild<QPushButton *>(button), Qt::LeftButton); }
-    // Lets time pass in steps the board's frames keep up with (the frames of now first), then
-    // gives the checks a turn.
-    void pass(int seconds)
+    // Lets time pass in steps the board's frames keep up with, then checks as at the end of it.
+    [[nodiscard]] bool pass(int seconds)
     {
         constexpr int kStep = 5;
         for (int done = 0; done < seconds; done += kStep) {
-            QTest::qWait(150);
+            if (!frameOfNow())
+                return false;
             clock.advance(std::min(kStep, seconds - done) * 1000);
         }
-        QTest::qWait(1200);
+        return check();
+    }
+    // The alarms judge the time now: a frame read now, where one is due, and the silence check
+    // the monitor makes every second.
+    [[nodiscard]] bool check()
+    {
+        if (!frameOfNow())
+            return false;
+        logger->alarms.monitor().checkSilence();
+        return true;
+    }
+    // A frame accepted at the clock's time, where the board sends and the port is open.
+    [[nodiscard]] bool frameOfNow()
+    {
+        const int before = framesAccepted;
+        return !boardSends || !link.isOpen() || QTest::qWaitFor([&] { return framesAccepted > before; }, 5000);
     }
     QStringList alarms() const { return alarmsTxtChanges(folder.read("logs/alarms.txt")); }
 };
 
-// brolant-logger, copied into its program folder and run there.
-struct HeadlessLogger
+// The frames the headless logger took since it started, as it told at its last interval.
+int framesTaken(ProgramProcess &logger)
 {
-    QProcess process;
-
-    bool start(const ProgramFolder &folder)
-    {
-        const QString program = folder.file("brolant-logger");
-        if (!QFile::exists(program)
-            && !QFile::copy(qEnvironmentVariable("BROLANT_BUILD_DIR") + "/brolant-logger", program))
-            return false;
-        process.start(program, {});
-        return process.waitForStarted();
-    }
-    // Ends it as a service is stopped; true when it ended in order.
-    bool end()
-    {
-        ::kill(pid_t(process.processId()), SIGTERM);
-        return process.waitForFinished(10000) && process.exitCode() == 0;
-    }
-    ~HeadlessLogger()
-    {
-        if (process.state() == QProcess::NotRunning)
-            return;
-        ::kill(pid_t(process.processId()), SIGTERM);
-        process.waitForFinished(10000);
-    }
-};
+    static const QRegularExpression sinceStart(QStringLiteral("since start-up: (\\d+) frames"));
+    const QStringList told = logger.intervals();
+    return told.isEmpty() ? 0 : sinceStart.match(told.last()).captured(1).toInt();
+}
 } // namespace
 
 // The alarms in the running program, with the board, the dialogs and the session's own signals.
@@ -180,7 +181,7 @@ void AlarmsEndToEndTest::defaultsFollowProgramSetup()
     Program program;
     if (!firstStart)
         program.folder.writeProgramConfig("1"); // a 12 V system
-    QVERIFY(program.board.start(program.folder.file("COM1"), {"--frame", frame(rawVolts), "--rate", "10"}));
+    QVERIFY(program.startBoard(frame(rawVolts)));
     const std::function<void(ProgramSetup &)> setUp24Volts = [alarmsSaved](ProgramSetup &setup) {
         setup.findChild<QLineEdit *>("PortNumber")->setText("1");
         setup.findChild<QCheckBox *>("LogOn")->setChecked(false);
@@ -202,7 +203,7 @@ void AlarmsEndToEndTest::defaultsFollowProgramSetup()
         whenShown(setUp24Volts);
         program.click("Setup");
     }
-    program.pass(11); // past the 10 s delay
+    QVERIFY(program.pass(11)); // past the 10 s delay
     QCOMPARE(program.alarms(), alarms);
 
     // The Alarms dialog shows the thresholds the logger watches, and those of a system chosen
@@ -227,7 +228,7 @@ void AlarmsEndToEndTest::overspeedIsJudgedOnTheMeasuredSpeed()
 {
     ProgramFolder folder;
     folder.writeCalibration();
-    folder.writeProgramConfig("1");
+    folder.writeProgramConfig("1", "0", "1"); // an interval a second, each told with the frames taken
     folder.write("alarms.cfg", "<HighRPM>450</HighRPM><Delay>2</Delay><NoData></NoData>");
     QStringList script;
     for (int second = 0; second < 10; ++second)
@@ -237,10 +238,11 @@ void AlarmsEndToEndTest::overspeedIsJudgedOnTheMeasuredSpeed()
     folder.write("board.txt", script.join(u'\n').toLatin1());
     BoardProcess board;
     QVERIFY(board.start(folder.file("COM1"), {"--script", folder.file("board.txt"), "--delay", "1500"}));
-    HeadlessLogger logger;
-    QVERIFY(logger.start(folder));
+    ProgramProcess logger(folder.path(), "brolant-logger");
+    QVERIFY(logger.start());
     QTRY_VERIFY_WITH_TIMEOUT(folder.read("logs/alarms.txt").contains("HighRPM"), 10000);
-    QTest::qWait(2500); // still 510 rpm: still raised
+    // Every frame judged, to the last at 510 rpm: still raised.
+    QTRY_VERIFY_WITH_TIMEOUT(framesTaken(logger) >= script.size(), 20000);
     QCOMPARE(alarmsTxtChanges(folder.read("logs/alarms.txt")), QStringList{"HighRPM  raised  510 RPM"});
 }
 
@@ -267,7 +269,7 @@ void AlarmsEndToEndTest::silenceCountsOnlyWhileThePortIsMeantOpen()
     program.start();
     if (user == "calibrates") {
         whenShown<Calibrate>([&](Calibrate &dialog) {
-            program.pass(61);
+            QVERIFY(program.pass(61));
             dialog.reject();
         });
         program.click("CalibrateButton");
@@ -278,7 +280,7 @@ void AlarmsEndToEndTest::silenceCountsOnlyWhileThePortIsMeantOpen()
         });
         program.click("Setup");
     }
-    program.pass(60);
+    QVERIFY(program.pass(60));
     QCOMPARE(program.alarms(), alarms);
 }
 
@@ -304,9 +306,9 @@ void AlarmsEndToEndTest::wallClockJumpsNeitherRaiseNorHide()
     QVERIFY(program.startBoard(rawVolts ? frame(rawVolts) : QString()));
     program.start();
     program.clock.setWallClock(kStart.addSecs(jump));
-    QTest::qWait(1200);
+    QVERIFY(program.check());
     QCOMPARE(program.alarms(), QStringList()); // no silence nor delay made up by the jump
-    program.pass(then);
+    QVERIFY(program.pass(then));
     QCOMPARE(program.alarms(), alarms); // nor any taken away
 }
 
@@ -318,9 +320,8 @@ void AlarmsEndToEndTest::settingsEditedInPlaceApplyAndAreLogged()
     folder.write("alarms.cfg", "<HighVolts>20</HighVolts><Delay>0</Delay><NoData></NoData>");
     BoardProcess board;
     QVERIFY(board.start(folder.file("COM1"), {"--frame", frame(650), "--rate", "10"})); // 13 V
-    HeadlessLogger logger;
-    QVERIFY(logger.start(folder));
-    QTest::qWait(1500); // running, and a new modification time whatever the file system's resolution
+    ProgramProcess logger(folder.path(), "brolant-logger");
+    QVERIFY(logger.start()); // its alarms read and its settings files watched
     QFile file(folder.file("alarms.cfg"));
     QVERIFY(file.open(QIODevice::WriteOnly)); // truncated and written, no rename: an editor's save
     file.write("<HighVolts>12.5</HighVolts><Delay>0</Delay><NoData></NoData>");
@@ -357,13 +358,13 @@ void AlarmsEndToEndTest::raisedAlarmStaysRaisedAcrossARestart()
     folder.write("mqtt.cfg", broker.loggerSettings("restart"));
     BoardProcess board;
     QVERIFY(board.start(folder.file("COM1"), {"--frame", frame(650), "--rate", "10"})); // 13 V: too high
-    HeadlessLogger logger;
-    QVERIFY(logger.start(folder));
+    ProgramProcess logger(folder.path(), "brolant-logger");
+    QVERIFY(logger.start());
     QTRY_VERIFY_WITH_TIMEOUT(broker.heard().contains("0 brolant/restart/alarm/HighVolts raised"), kBrokerWait);
-    QVERIFY(logger.end());
+    QVERIFY(logger.endWith(SIGTERM));
     folder.write("alarms.cfg", alarmsCfg);
     const qsizetype before = broker.heard().size();
-    QVERIFY(logger.start(folder));
+    QVERIFY(logger.start());
     // Said on connection as it stands, and no "cleared" that was never judged.
     QTRY_VERIFY_WITH_TIMEOUT(broker.heard().mid(before).contains(said.last()), kBrokerWait);
     QCOMPARE(broker.heard().mid(before).filter("HighVolts"), said);

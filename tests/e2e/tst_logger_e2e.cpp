@@ -70,12 +70,13 @@ void LoggerEndToEndTest::logsLikeTheMainWindow()
     QProcess logger;
     logger.start(folder.file("brolant-logger"), {});
     QVERIFY(logger.waitForStarted());
-    QTest::qWait(3600);
+    QString out;
+    const auto printed = [&] { return out += QString::fromLocal8Bit(logger.readAllStandardOutput()); };
+    QTRY_VERIFY2_WITH_TIMEOUT(printed().count(QStringLiteral(" Wh  (")) >= 2, qPrintable(out), 10000);
     ::kill(pid_t(logger.processId()), SIGTERM);
     QVERIFY(logger.waitForFinished(10000));
     QCOMPARE(logger.exitCode(), 0);
-    const QString out = QString::fromLocal8Bit(logger.readAllStandardOutput());
-    QVERIFY2(out.count(QStringLiteral(" Wh  (")) >= 2, qPrintable(out));
+    printed();
     QVERIFY(out.contains(QStringLiteral("13.00 V  3.3 A  42 W  300 rpm  5 wind")));
     QVERIFY(out.endsWith(QStringLiteral("brolant-logger: ended in order\n")));
     QCOMPARE(out.count(QRegularExpression("\nalarm: \\d{4}_\\d\\d_\\d\\d  \\d\\d:\\d\\d:\\d\\d  HighVolts  raised  13.00 V\n")), 1);
@@ -111,8 +112,8 @@ void LoggerEndToEndTest::waitsForItsPortWithoutAsking()
     QProcess logger;
     logger.start(folder.file("brolant-logger"), {});
     QVERIFY(logger.waitForStarted());
-    QTest::qWait(1000); // no board: one entry, then quiet retries every 5 seconds
-    QCOMPARE(folder.read("errorlog.txt").count("port not available"), 1);
+    // No board: one entry, then quiet retries every 5 seconds.
+    QTRY_COMPARE_WITH_TIMEOUT(folder.read("errorlog.txt").count("port not available"), 1, 10000);
     BoardProcess board;
     QVERIFY(board.start(folder.file("COM99"), {"--frame", QString(kFrame), "--rate", "10"}));
     QTRY_VERIFY_WITH_TIMEOUT(folder.read("logs/P_" + today() + ".txt").contains("<V>13.00</V>"), 9000);

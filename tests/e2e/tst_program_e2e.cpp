@@ -43,7 +43,8 @@ void ProgramEndToEndTest::endsInOrderOnSignal()
     QVERIFY(board.start(folder.file("COM1"), {"--rate", "10"}));
     ProgramProcess program(folder.path());
     QVERIFY(program.start());
-    QTest::qWait(300);
+    // Its start-up has begun (it makes the data folders first): the signal is dealt with after it.
+    QTRY_VERIFY(QDir(folder.file("html")).exists());
     QVERIFY(program.endWith(signal));
     QVERIFY(folder.read("errorlog.txt").isEmpty());
     const QByteArray archive = folder.read("logs/Whours.txt");

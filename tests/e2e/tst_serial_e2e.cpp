@@ -11,10 +11,28 @@
 #include <QFileInfo>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 using namespace Brolant;
 
 namespace {
+// Counts the ticks of the timers of the serial link's retry period, seen on their way to the
+// timer: a failed retry shows nowhere else.
+class RetryTicks final : public QObject
+{
+public:
+    RetryTicks() { QCoreApplication::instance()->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const auto *timer = qobject_cast<QTimer *>(watched);
+        count += event->type() == QEvent::Timer && timer && timer->intervalAsDuration() == SerialLink::kRetryEvery;
+        return false;
+    }
+};
+
 // The main window's model reading the real serial port of a temporary program folder.
 struct RealPortModel
 {
@@ -125,7 +143,11 @@ void SerialEndToEndTest::vanishedPortIsReopened()
     board.reset(); // the adapter is pulled out
     QTRY_COMPARE_WITH_TIMEOUT(view.status, QStringLiteral("     possible COMMS problem"), 5000);
     QVERIFY(!link.isOpen());
-    QTest::qWait(6000); // a failed retry or two: no more entries, no dialog
+    // Away past the link's first retry, which must fail without an entry or a dialog.
+    const RetryTicks retries;
+    QTRY_VERIFY_WITH_TIMEOUT(retries.count > 0, 3 * int(std::chrono::milliseconds(SerialLink::kRetryEvery).count()));
+    QCoreApplication::sendPostedEvents(); // anything the failed retry set off
+    QVERIFY(!link.isOpen());
     const QByteArray entries = folder.read("errorlog.txt");
     QCOMPARE(entries.count("\r\n"), 1);
     const QString lost = QStringLiteral("  port not available  Serial device %1 (linked as %2) stopped working: ")

@@ -331,10 +331,11 @@ private slots:
         load.cancel();
         load.request(1, count({first}));
         QVERIFY(loaded.wait());
-        QTest::qWait(50);
+        // Both requests have ended and all they posted has been delivered: no more can come.
+        source.requests().waitForDone();
+        QCoreApplication::sendPostedEvents();
         QCOMPARE(loaded.size(), 1); // the second request only
         QCOMPARE(load.result<size_t>(), size_t(1));
-        source.requests().waitForDone();
     }
 
 };

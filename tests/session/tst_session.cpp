@@ -1,5 +1,6 @@
 #include "alarms/alarmservice.h"
 #include "modelrig.h"
+#include "platform/programpaths.h"
 #include "platform/settingsfilewatcher.h"
 #include "platform/textfile.h"
 
@@ -119,9 +120,13 @@ private slots:
         FakeClock clock;
         LoggerSession session(folder.path(), link, clock);
         QStringList seen;
-        connect(&session, &LoggerSession::settingsFileChanged, this,
-                [&](const QString &name) { seen << QString::fromLatin1(folder.read(name)); });
-        QTest::qWait(1100); // a new modification time, whatever the file system's resolution
+        bool markerSeen = false;
+        connect(&session, &LoggerSession::settingsFileChanged, this, [&](const QString &name) {
+            if (name == FileName::kWebSettings)
+                markerSeen = true;
+            else
+                seen << QString::fromLatin1(folder.read(name));
+        });
         if (how == "replaced") {
             TextFile::replace(folder.file("alarms.cfg"), "<Delay>20</Delay>");
         } else if (how == "in place") {
@@ -131,14 +136,17 @@ private slots:
         } else if (how == "emptied") {
             QFile file(folder.file("alarms.cfg"));
             QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            QTest::qWait(50); // the empty file, seen by the watcher
+            // The truncation's news is there already: a watcher that read on every write reads it now.
+            QCoreApplication::processEvents();
             file.write("<Delay>30</Delay>");
         } else if (how == "slowly") {
             QFile file(folder.file("alarms.cfg"));
             QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
             file.write("<Delay>");
             file.flush();
-            QTest::qWait(1000); // a shell's { head; sleep 1; rest; } > alarms.cfg
+            // A shell's { head; sleep 1; rest; } > alarms.cfg: the writer pauses longer than any
+            // settling, so only its closing tells that it is done. The pause is the case itself.
+            QTest::qWait(2 * SettingsFileWatcher::kSettle.count());
             file.write("30</Delay>");
         } else if (how == "removed") {
             QVERIFY(QFile::remove(folder.file("alarms.cfg")));
@@ -147,7 +155,9 @@ private slots:
         }
         QFETCH(QStringList, read);
         QTRY_COMPARE(seen.size(), read.size());
-        QTest::qWait(2 * SettingsFileWatcher::kSettle.count());
+        // Another file written after it: its news comes after any more of alarms.cfg.
+        folder.write(FileName::kWebSettings, "Web Config File\r\n");
+        QTRY_VERIFY(markerSeen);
         QCOMPARE(seen, read);
     }
 

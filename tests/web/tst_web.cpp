@@ -122,6 +122,7 @@ private slots:
     void routes_data();
     void routes();
     void energyOfTheMonthAsTheHistoryCountsIt();
+    void energyIsCountedOnTheLoggersDay();
     void unreadableFilesAreSaid_data();
     void unreadableFilesAreSaid();
     void hostileRequests_data();
@@ -279,6 +280,16 @@ void WebTest::energyOfTheMonthAsTheHistoryCountsIt()
     QCOMPARE(energy["mean"].toDouble(), 638.0);
 }
 
+void WebTest::energyIsCountedOnTheLoggersDay()
+{
+    WebRig rig;
+    // On the logger's 10 March 2010, a line dated the 20th is a clock's mistake, whatever the
+    // computer's own date.
+    rig.folder.write("logs/Whours.txt", "2010_03_05 18:00  100.0 Wh\r\n2010_03_20 18:00  200.0 Wh\r\n");
+    rig.clock.setWallClock(QDateTime(QDate(2010, 3, 10), QTime(12, 0)));
+    QCOMPARE(json(rig.get("/api/energy/2010-03").body)["total"].toDouble(), 100.0);
+}
+
 void WebTest::unreadableFilesAreSaid_data()
 {
     QTest::addColumn<QString>("file"); // made a folder, which no one can read as a file
@@ -344,7 +355,9 @@ void WebTest::slowAndIdleClientsAreCutOff()
     idle.connectToHost("127.0.0.1", quint16(rig.port));
     QVERIFY(slow.waitForConnected() && idle.waitForConnected());
     slow.write("GET /api/live HTTP/1.1\r\nHost: 127.0.0.1\r\n"); // and never the blank line
-    QTest::qWait(200);
+    QVERIFY(slow.waitForBytesWritten());
+    // A request answered after it: the server has read the half-sent one too, and timed its start.
+    QCOMPARE(rig.get("/api/live").status, 200);
     rig.clock.advance(10'500); // the request's time is up
     QTRY_COMPARE(slow.state(), QAbstractSocket::UnconnectedState);
     QCOMPARE(idle.state(), QAbstractSocket::ConnectedState); // nothing asked: idle for a while yet
@@ -480,7 +493,10 @@ void WebTest::pushCarriesFramesAndRecords()
     QCOMPARE(live["texts"].toObject()["volts"].toString(), QStringLiteral("13.00")); // as the window's list shows it
     QCOMPARE(live["texts"].toObject()["watts"].toString(), QStringLiteral("42.3"));
     rig.link.push(kFrame); // within the second: held back, then sent as it stands
-    QTest::qWait(300);
+    // The answer to a ping comes after anything the server sent before it.
+    QSignalSpy pongs(&client, &QWebSocket::pong);
+    client.ping();
+    QVERIFY(pongs.wait());
     QCOMPARE(messages.size(), 0);
     QTRY_COMPARE(messages.size(), 1);
 

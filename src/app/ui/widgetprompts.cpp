@@ -7,11 +7,11 @@
 #include "dialogs/setup/ui/programsetup.h"
 #include "dialogs/web/webdialog.h"
 #include "history/ui/historywindow.h"
+#include "platform/clock.h"
 #include "platform/qserialportlink.h"
 #include "viewer/ui/graph.h"
 
 #include <QApplication>
-#include <QDate>
 #include <QMessageBox>
 
 namespace Brolant {
@@ -38,7 +38,7 @@ std::unique_ptr<Graph> WidgetPrompts::makeLogViewer()
         // One window at a time, kept open beside the viewer; it closes with the viewer.
         auto *history = graph->findChild<HistoryWindow *>();
         if (!history) {
-            history = new HistoryWindow(m_programFolder, QDate::currentDate(), *this, graph);
+            history = new HistoryWindow(m_programFolder, m_logger.clock.now().date(), *this, graph);
             history->setAttribute(Qt::WA_DeleteOnClose);
             QObject::connect(history, &HistoryWindow::problemFound, &m_logger.errors,
                              [this](const QString &stage, const QString &description) {
