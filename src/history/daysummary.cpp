@@ -172,8 +172,7 @@ DaySummary DaySummary::fromLog(QByteArrayView content, const QDate &date)
     for (size_t at = 0; at < read.size(); ++at) {
         const auto &values = read[at];
         const double energy = RecordSteps::wattHours(values[Watts], day.paceKnown ? steps[at] : 1.0);
-        if (at > 0)
-            day.wattHours += energy;
+        day.wattHours += energy;
         byMinute.add(times[at] / kSecondsPerMinute, values, energy);
         points.insert(pointKey(values[WindSpeed], values[Watts]));
         const int edge = int(std::clamp(std::floor(double(values[WindSpeed])), -kLargestKey, kLargestKey));

@@ -43,7 +43,7 @@ struct DaySummary
     // True when the records told their own pace; otherwise the energies below are for records
     // of one second each, to be scaled by the logging interval (energy()).
     bool paceKnown = true;
-    // The day as the viewer totals it: each record over its own step, the first left out.
+    // The day's energy: each record over its own step, the first of the day too.
     double wattHours = 0.0;
     std::vector<std::int16_t> minutes; // minutes of the day that hold records, ascending
     std::vector<double> minuteWattHours; // each of those minutes' records, over their steps

@@ -91,7 +91,7 @@ private slots:
                          "2026_11_05 08:00  abc Wh\r\n"
                          "2026_11_05 08:00  -3.0 Wh\r\n");
         rig.folder.write(logName(QDate(2026, 11, 2)), logLines(8 * 3600, 8 * 3600 + 660, 60, 999.0)); // closed: the archive wins
-        rig.folder.write(logName(QDate(2026, 11, 3)), logLines(8 * 3600, 8 * 3600 + 660, 60, 120.0)); // 10 intervals of a minute
+        rig.folder.write(logName(QDate(2026, 11, 3)), logLines(8 * 3600, 8 * 3600 + 600, 60, 120.0)); // ten records of a minute
         const EnergyArchive archive = EnergyArchive::read(rig.folder.path());
         QCOMPARE(archive.damagedLines, 4);
         const QDate today(2026, 11, 30);
@@ -131,6 +131,7 @@ private slots:
         QTest::newRow("5 s, a three-hour pause, then 10 s")
             << logLines(6 * 3600, 9 * 3600, 5, 351.0) + logLines(12 * 3600, 15 * 3600, 10, 100.0)
             << (351.0 * (3 * 3600 - 5) + 100.0 * 3 * 3600) / 3600;
+        QTest::newRow("ten records a minute apart: the first counts too") << logLines(3600, 4200, 60, 360.0) << 60.0;
     }
     void dayEnergyWeighsEachRecordByItsStep()
     {
@@ -156,7 +157,7 @@ private slots:
             << DayEnergy::Source::PartlyComputed;
         // The run from 05:00 ended without a line; a short run after it wrote 50 Wh at noon.
         QTest::newRow("a run, a power cut and a restart")
-            << QByteArray("2026_03_07 12:00  50.0 Wh\r\n") << (1090 - 1) * 100.0 / 60 << DayEnergy::Source::Computed;
+            << QByteArray("2026_03_07 12:00  50.0 Wh\r\n") << 1090 * 100.0 / 60 << DayEnergy::Source::Computed;
         QTest::newRow("a day closed without a midnight line, its records a little above its line")
             << QByteArray("2026_03_07 23:30  1800.0 Wh\r\n") << 1800.0 << DayEnergy::Source::Archive;
         QTest::newRow("a day closed at midnight keeps its line")
