@@ -179,6 +179,25 @@ private slots:
         QTEST(table[0].source, "source");
     }
 
+    void linesDatedAfterTodayLeftOut_data()
+    {
+        QTest::addColumn<QByteArray>("archive"); // today is 2026_03_11, with an exit line of 10 Wh
+        QTest::addColumn<double>("today");
+        QTest::addColumn<int>("linesAfter");
+        QTest::newRow("a midnight line dated tomorrow") << QByteArray("2026_03_12,00:00  20.0 Wh\r\n") << 10.0 << 1;
+        QTest::newRow("the days after today")
+            << QByteArray("2026_03_12,00:00  20.0 Wh\r\n2026_03_12 08:00  3.0 Wh\r\n2026_03_13,00:00  4.0 Wh\r\n")
+            << 10.0 << 3;
+    }
+    void linesDatedAfterTodayLeftOut()
+    {
+        QFETCH(QByteArray, archive);
+        const QDate today(2026, 3, 11);
+        const EnergyArchive known = EnergyArchive::parse("2026_03_11 07:00  10.0 Wh\r\n" + archive);
+        QTEST(EnergyTable::days(known, {}, {today}, 60.0, today)[0].wattHours, "today");
+        QTEST(EnergyTable::linesAfter(known, today), "linesAfter");
+    }
+
     void bins_data()
     {
         QTest::addColumn<Pairs>("windAndWatts");
