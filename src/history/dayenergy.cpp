@@ -40,10 +40,11 @@ DayEnergy dayEnergy(const std::optional<Archived> &archive, const DayReading *re
 {
     // A log without a single record says no more than a missing one.
     const DaySummary *records = reading && reading->summary && reading->summary->records > 0 ? reading->summary.get() : nullptr;
-    if (archive && (archive->closed || !records))
+    if (archive && !records)
         return {day, archive->wattHours, DayEnergy::Source::Archive};
     if (archive) {
-        const double after = records->energyAfter(archive->lastLine, logDelaySeconds);
+        // The midnight line that closed a day counted its records after the last exit line.
+        const double after = archive->closed ? 0.0 : records->energyAfter(archive->lastLine, logDelaySeconds);
         const double recorded = records->energy(logDelaySeconds);
         if (recorded > (archive->wattHours + after) * kRecordsBeyondArchive)
             return {day, recorded, DayEnergy::Source::Computed};
@@ -57,16 +58,6 @@ DayEnergy dayEnergy(const std::optional<Archived> &archive, const DayReading *re
     return {day, 0.0, DayEnergy::Source::None};
 }
 } // namespace
-
-std::vector<QDate> daysToRead(const EnergyArchive &archive, const std::vector<QDate> &days, const QDate &today)
-{
-    std::vector<QDate> open;
-    std::copy_if(days.begin(), days.end(), std::back_inserter(open), [&](const QDate &day) {
-        const auto known = archived(archive, day, today);
-        return !known || !known->closed;
-    });
-    return open;
-}
 
 std::vector<DayEnergy> days(const EnergyArchive &archive, const std::vector<DayReading> &readings,
                             const std::vector<QDate> &days, double logDelaySeconds, const QDate &today)

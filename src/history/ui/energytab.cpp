@@ -82,9 +82,8 @@ HistoryLoad::Work periodWork(const std::vector<QDate> &days, double logDelaySeco
     return [days, logDelaySeconds, today](HistoryReader &reader) -> std::any {
         const auto archive = reader.archive();
         const std::vector<QDate> before = yearBefore(days);
-        std::vector<QDate> both = EnergyTable::daysToRead(*archive, before, today);
-        const std::vector<QDate> shown = EnergyTable::daysToRead(*archive, days, today);
-        both.insert(both.end(), shown.begin(), shown.end());
+        std::vector<QDate> both = before;
+        both.insert(both.end(), days.begin(), days.end());
         const auto readings = reader.days(both);
         return EnergyTab::Period{EnergyTable::days(*archive, readings, days, logDelaySeconds, today),
                                  EnergyTable::days(*archive, readings, before, logDelaySeconds, today),
