@@ -439,6 +439,28 @@ private slots:
         QVERIFY2(readout->text() != before, qPrintable(before));
         QCOMPARE(controlsHeardWrong(*window), QStringList());
     }
+
+    void yearBeforeHoldsTheWholePeriod_data()
+    {
+        QTest::addColumn<EnergyTab::Span>("span");
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("February beside a leap February") << EnergyTab::Span::Month << "a year before 1100.0 Wh.";
+        QTest::newRow("a year beside a leap year") << EnergyTab::Span::Year << "the year before 1100.0 Wh.";
+    }
+    void yearBeforeHoldsTheWholePeriod()
+    {
+        QFETCH(EnergyTab::Span, span);
+        QFETCH(QString, summary);
+        HistoryRig rig;
+        rig.folder.write("logs/Whours.txt", "2024_02_29,00:00  100.0 Wh\r\n"   // closes the 28th
+                                            "2024_03_01,00:00  1000.0 Wh\r\n"  // and the 29th
+                                            "2025_02_10,00:00  1.0 Wh\r\n");
+        rig.open(QDate(2025, 3, 10));
+        rig.window->energy()->show(span, QDate(2025, 2, 10));
+        QTRY_VERIFY(rig.idle());
+        const QString text = rig.window->energy()->findChildren<QLabel *>().at(1)->text();
+        QVERIFY2(text.contains(summary), qPrintable(text));
+    }
 };
 
 QTEST_MAIN(HistoryWindowTest)

@@ -23,6 +23,8 @@
 #include <QValueAxis>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace Brolant {
 
 namespace {
@@ -67,21 +69,28 @@ QString sourceText(DayEnergy::Source source)
     return QStringLiteral("no data");
 }
 
-std::vector<QDate> yearBefore(const std::vector<QDate> &days)
+// The days from `first` to `last` a year before, all of them: a February beside a leap one
+// holds its 29th, as does a year beside a leap year.
+std::vector<QDate> yearBefore(const QDate &first, const QDate &last)
 {
-    std::vector<QDate> before;
-    for (const QDate &day : days)
-        if (before.empty() || before.back() != day.addYears(-1)) // 29 February and 1 March meet
-            before.push_back(day.addYears(-1));
-    return before;
+    return HistoryFiles::daysBetween(first.addYears(-1), last.addDays(1).addYears(-1).addDays(-1));
+}
+
+// The same day a year before, where there is one (29 February has none).
+DayEnergy sameDayBefore(const std::vector<DayEnergy> &yearBefore, const QDate &day)
+{
+    const QDate before(day.year() - 1, day.month(), day.day());
+    const auto found = std::find_if(yearBefore.begin(), yearBefore.end(),
+                                    [&](const DayEnergy &earlier) { return earlier.day == before; });
+    return found != yearBefore.end() ? *found : DayEnergy{before};
 }
 
 // Reads the period and the year before on the source's threads.
-HistoryLoad::Work periodWork(const std::vector<QDate> &days, double logDelaySeconds, const QDate &today)
+HistoryLoad::Work periodWork(const std::vector<QDate> &days, const std::vector<QDate> &before,
+                             double logDelaySeconds, const QDate &today)
 {
-    return [days, logDelaySeconds, today](HistoryReader &reader) -> std::any {
+    return [days, before, logDelaySeconds, today](HistoryReader &reader) -> std::any {
         const auto archive = reader.archive();
-        const std::vector<QDate> before = yearBefore(days);
         std::vector<QDate> both = before;
         both.insert(both.end(), days.begin(), days.end());
         const auto readings = reader.days(both);
@@ -210,8 +219,9 @@ void EnergyTab::request()
     m_export->setEnabled(false);
     m_written.clear();
     const auto days = HistoryFiles::daysBetween(m_first, last());
-    m_status->started(int(2 * days.size()));
-    m_load.request(int(2 * days.size()), periodWork(days, m_logDelaySeconds, m_today));
+    const auto before = yearBefore(m_first, last());
+    m_status->started(int(days.size() + before.size()));
+    m_load.request(int(days.size() + before.size()), periodWork(days, before, m_logDelaySeconds, m_today));
 }
 
 void EnergyTab::loaded()
@@ -284,7 +294,7 @@ void EnergyTab::showDays()
     QList<QStringList> rows;
     for (size_t at = 0; at < m_period.days.size(); ++at) {
         const DayEnergy &day = m_period.days[at];
-        const DayEnergy earlier = at < m_period.yearBefore.size() ? m_period.yearBefore[at] : DayEnergy{};
+        const DayEnergy earlier = sameDayBefore(m_period.yearBefore, day.day);
         categories << (m_span == Span::Week ? QLocale().dayName(day.day.dayOfWeek(), QLocale::ShortFormat)
                                             : QString::number(day.day.day()));
         *shown << valueOf(day).value_or(0.0);
