@@ -5,7 +5,6 @@
 #include "platform/programpaths.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QMutexLocker>
 #include <QThread>
 #include <QtConcurrent/QtConcurrentMap>
@@ -27,14 +26,6 @@ struct Outcome
     std::any result;
     LoadReport report;
 };
-
-std::optional<SummaryFile::LogStamp> stampOf(const QString &path)
-{
-    const QFileInfo info(path);
-    if (!info.exists())
-        return std::nullopt;
-    return SummaryFile::LogStamp{info.size(), info.lastModified().toMSecsSinceEpoch()};
-}
 
 // The log's bytes: mapped where the system allows (no copy of a day of seconds), else read.
 template <typename Use>
@@ -86,7 +77,7 @@ DayReading HistorySource::readDay(const QDate &day)
 {
     const ProgramPaths paths(m_programFolder);
     const QString path = paths.dailyLog(day);
-    const auto stamp = stampOf(path);
+    const auto stamp = SummaryFile::LogStamp::of(path);
     if (!stamp)
         return {day, nullptr, QString()};
     {
@@ -135,7 +126,7 @@ std::vector<DayReading> HistorySource::days(const std::vector<QDate> &days, cons
 
 std::shared_ptr<const EnergyArchive> HistorySource::archive()
 {
-    const auto stamp = stampOf(ProgramPaths(m_programFolder).energyArchive()).value_or(SummaryFile::LogStamp{-1, 0});
+    const auto stamp = SummaryFile::LogStamp::of(ProgramPaths(m_programFolder).energyArchive()).value_or(SummaryFile::LogStamp{-1});
     const QMutexLocker lock(&m_mutex);
     if (!m_archive || stamp != m_archiveStamp) {
         m_archive = std::make_shared<const EnergyArchive>(EnergyArchive::read(m_programFolder));

@@ -10,8 +10,11 @@
 #include "logging/energyarchive.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <QSignalSpy>
+
+#include <cstdio>
 
 using namespace Brolant;
 
@@ -258,30 +261,66 @@ private slots:
 
     void summaryFollowsItsLog_data()
     {
-        QTest::addColumn<QByteArray>("change");  // appended to the log after the first reading
-        QTest::addColumn<bool>("sameTime");      // its time set back to what it was
+        QTest::addColumn<QString>("change");
         QTest::addColumn<int>("records");
-        QTest::newRow("unchanged: the summary") << QByteArray() << true << 10;
-        QTest::newRow("grown: read again") << "\r\n" + logLine(9 * 3600, 100.0) << false << 11;
-        QTest::newRow("same size, new time: read again") << QByteArray() << false << 10;
+        QTest::newRow("unchanged: the summary") << "none" << 10;
+        QTest::newRow("grown: read again") << "append" << 11;
+        QTest::newRow("a record damaged in place, its time set back") << "edit" << 9;
+        QTest::newRow("replaced by a log of the same size and time") << "replace" << 9;
     }
     void summaryFollowsItsLog()
     {
-        QFETCH(QByteArray, change);
-        QFETCH(bool, sameTime);
+        QFETCH(QString, change);
         HistoryRig rig;
         const QDate day(2026, 3, 7);
         // Large enough to be summarised: ten records, and a long line that is none.
-        rig.folder.write(logName(day), logLines(8 * 3600, 8 * 3600 + 600, 60, 100.0) + QByteArray(1024 * 1024, 'x'));
+        const QByteArray log = logLines(8 * 3600, 8 * 3600 + 600, 60, 100.0) + QByteArray(1024 * 1024, 'x');
+        const QString path = rig.folder.file(logName(day));
+        rig.folder.write(logName(day), log);
         QCOMPARE(readDays(rig.folder.path(), {day})[0].summary->records, 10);
         QVERIFY(QFile::exists(rig.folder.file("summaries/P_2026_03_07.sum")));
-        QFile log(rig.folder.file(logName(day)));
-        const QDateTime written = QFileInfo(log).lastModified();
-        QVERIFY(log.open(QIODevice::Append));
-        log.write(change);
-        log.setFileTime(sameTime ? written : written.addSecs(5), QFileDevice::FileModificationTime);
-        log.close();
+        const QDateTime written = QFileInfo(path).lastModified();
+        // A change a moment later, as a user's would be: the file system's clock moves in ticks.
+        QTRY_VERIFY(QDateTime::currentDateTime() > QFileInfo(path).metadataChangeTime().addMSecs(20));
+        QByteArray damaged = log;
+        damaged[1] = 'X'; // "<X>": the first record is no longer one
+        if (change == "append") {
+            rig.folder.write(logName(day), log + "\r\n" + logLine(9 * 3600, 100.0));
+        } else if (change == "edit") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.write(damaged.left(3)) == 3 && file.flush());
+            QVERIFY(file.setFileTime(written, QFileDevice::FileModificationTime));
+        } else if (change == "replace") {
+            rig.folder.write(logName(day) + ".new", damaged);
+            QFile file(path + ".new");
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(written, QFileDevice::FileModificationTime));
+            file.close();
+            QCOMPARE(std::rename(QFile::encodeName(path + ".new").constData(), QFile::encodeName(path).constData()), 0);
+        }
         QTEST(readDays(rig.folder.path(), {day})[0].summary->records, "records");
+    }
+
+    void damagedSummaryIsMadeAgain()
+    {
+        HistoryRig rig;
+        const QDate day(2026, 3, 7);
+        rig.folder.write(logName(day), logLines(8 * 3600, 8 * 3600 + 600, 60, 100.0) + QByteArray(1024 * 1024, 'x'));
+        const double wattHours = readDays(rig.folder.path(), {day})[0].summary->wattHours;
+        // The day's total inside the summary changed.
+        QByteArray summary = rig.folder.read("summaries/P_2026_03_07.sum");
+        const QByteArray total(reinterpret_cast<const char *>(&wattHours), sizeof wattHours);
+        const double changed = wattHours * 2;
+        QCOMPARE(summary.count(total), 1);
+        summary.replace(total, QByteArray(reinterpret_cast<const char *>(&changed), sizeof changed));
+        rig.folder.write("summaries/P_2026_03_07.sum", summary);
+        QCOMPARE(readDays(rig.folder.path(), {day})[0].summary->wattHours, wattHours);
+
+        // A summary that cannot be replaced is left as it was, with nothing beside it.
+        QVERIFY(QFile::remove(rig.folder.file("summaries/P_2026_03_07.sum")));
+        QVERIFY(QDir(rig.folder.path()).mkpath("summaries/P_2026_03_07.sum"));
+        QCOMPARE(readDays(rig.folder.path(), {day})[0].summary->wattHours, wattHours);
+        QCOMPARE(QDir(rig.folder.file("summaries")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList{"P_2026_03_07.sum"});
     }
 
     void trendKeepsEverySpike()
