@@ -60,26 +60,24 @@ std::vector<QDate> daysBetween(const QDate &from, const QDate &to)
 }
 } // namespace HistoryFiles
 
-HistorySource::HistorySource(QString programFolder) : m_programFolder(std::move(programFolder))
+HistorySource::HistorySource(QString programFolder)
+    : m_programFolder(std::move(programFolder)),
+      // One reader a core; none of them is Qt's shared pool, which the painter draws with.
+      m_readers(QThread::idealThreadCount()), m_requests(1)
 {
-    // One reader a core; none of them is Qt's shared pool, which the painter draws with.
-    m_readers.setMaxThreadCount(QThread::idealThreadCount());
-    m_requests.setMaxThreadCount(1);
-}
-
-HistorySource::~HistorySource()
-{
-    m_requests.waitForDone();
-    m_readers.waitForDone();
 }
 
 DayReading HistorySource::readDay(const QDate &day)
 {
     const ProgramPaths paths(m_programFolder);
     const QString path = paths.dailyLog(day);
-    const auto stamp = SummaryFile::LogStamp::of(path);
+    bool special = false;
+    const auto stamp = SummaryFile::LogStamp::of(path, &special);
     if (!stamp)
         return {day, nullptr, QString()};
+    // A pipe or a device could keep its reader waiting for ever.
+    if (special)
+        return {day, nullptr, QStringLiteral("not a regular file")};
     {
         const QMutexLocker lock(&m_mutex);
         if (const auto kept = m_days.find(day); kept != m_days.end() && kept->second.first == *stamp)
@@ -120,7 +118,7 @@ std::vector<DayReading> HistorySource::days(const std::vector<QDate> &days, cons
             stopped = true;
         return reading;
     };
-    const QList<DayReading> read = QtConcurrent::blockingMapped<QList<DayReading>>(&m_readers, days, readOne);
+    const QList<DayReading> read = QtConcurrent::blockingMapped<QList<DayReading>>(&m_readers.pool(), days, readOne);
     return {read.begin(), read.end()};
 }
 
@@ -173,7 +171,8 @@ void LoadReport::add(const EnergyArchive &archive)
         filesRead.push_back(FileName::kEnergyArchive);
 }
 
-HistoryLoad::HistoryLoad(HistorySource &source, QObject *parent) : QObject(parent), m_source(source)
+HistoryLoad::HistoryLoad(std::shared_ptr<HistorySource> source, QObject *parent)
+    : QObject(parent), m_source(std::move(source))
 {
     connect(&m_watcher, &QFutureWatcherBase::progressValueChanged, this,
             [this](int done) { emit progressed(done, m_daysInAll); });
@@ -196,8 +195,8 @@ void HistoryLoad::request(int days, Work work)
 {
     cancel();
     m_daysInAll = days;
-    m_watcher.setFuture(QtConcurrent::run(&m_source.requests(),
-                                          [source = &m_source, days, work = std::move(work)](QPromise<std::any> &promise) {
+    m_watcher.setFuture(QtConcurrent::run(&m_source->requests(),
+                                          [source = m_source, days, work = std::move(work)](QPromise<std::any> &promise) {
         if (promise.isCanceled())
             return;
         promise.setProgressRange(0, days);
@@ -210,7 +209,7 @@ void HistoryLoad::request(int days, Work work)
 
 void HistoryLoad::cancel()
 {
-    // Not waited for: what it still reads ends soon, and its result is never reported.
+    // Not waited for: what it still reads ends on its own, and its result is never reported.
     m_watcher.cancel();
 }
 

@@ -25,8 +25,9 @@ struct LogStamp
     quint64 file = 0;    // which file it is on its file system (its inode)
     bool operator==(const LogStamp &) const = default;
 
-    // Nothing when there is no such file.
-    static std::optional<LogStamp> of(const QString &path);
+    // Nothing when there is no such file. `special`: whether it is a pipe, a device or a socket,
+    // which may keep whoever opens it waiting for ever.
+    static std::optional<LogStamp> of(const QString &path, bool *special = nullptr);
 };
 
 // Nothing when the file is missing, damaged or made from another state of the log.

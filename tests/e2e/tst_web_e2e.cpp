@@ -1,14 +1,17 @@
 #include "boardprocess.h"
 #include "loopback.h"
+#include "pipe.h"
 #include "programfolder.h"
 
 #include <QDate>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWebSocket>
@@ -77,6 +80,7 @@ private slots:
     void browserShowsTheVoltsSent_data();
     void browserShowsTheVoltsSent();
     void portInUseIsReportedOnceAndLoggingGoesOn();
+    void endsWhileAReadWaitsOnAFile();
 };
 
 void WebEndToEndTest::pushBringsTheBoardsFramesAtMostOnceASecond()
@@ -141,6 +145,24 @@ void WebEndToEndTest::portInUseIsReportedOnceAndLoggingGoesOn()
     QCOMPARE(errors.count(QStringLiteral("port %1 is in use by another program").arg(rig.port).toLatin1()), 1);
     const QByteArray day = rig.folder.read("logs/P_" + QDate::currentDate().toString("yyyy_MM_dd").toLatin1() + ".txt");
     QVERIFY2(day.count("<V>13.00</V>") >= 2, day);
+}
+
+void WebEndToEndTest::endsWhileAReadWaitsOnAFile()
+{
+    LoggerWithPage rig;
+    QDir(rig.folder.path()).mkpath("logs");
+    // Whours.txt makes whoever opens it wait, as a network share that hung would.
+    Pipe archive(rig.folder.file("logs/Whours.txt"));
+    QVERIFY(rig.start());
+    QTcpSocket asking;
+    asking.connectToHost(QHostAddress::LocalHost, quint16(rig.port));
+    QVERIFY(asking.waitForConnected());
+    asking.write(QStringLiteral("GET /api/energy/2026-12 HTTP/1.1\r\nHost: 127.0.0.1:%1\r\n\r\n").arg(rig.port).toLatin1());
+    QTRY_VERIFY(Pipe::hasWaitingReader(rig.logger.processId()));
+    ::kill(pid_t(rig.logger.processId()), SIGTERM);
+    QVERIFY(rig.logger.waitForFinished(10000));
+    QCOMPARE(rig.logger.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(rig.logger.exitCode(), 0);
 }
 
 QTEST_MAIN(WebEndToEndTest)

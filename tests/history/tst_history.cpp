@@ -380,7 +380,7 @@ private slots:
         const QDate first(2026, 1, 1);
         for (int at = 0; at < 40; ++at)
             folder.write(logName(first.addDays(at)), logLines(0, 86400, 60, 50.0));
-        HistorySource source(folder.path());
+        const auto source = std::make_shared<HistorySource>(folder.path());
         HistoryLoad load(source);
         QSignalSpy loaded(&load, &HistoryLoad::loaded);
         const auto count = [](const std::vector<QDate> &days) {
@@ -393,7 +393,7 @@ private slots:
         QTest::qWait(50);
         QCOMPARE(loaded.size(), 1); // the second request only
         QCOMPARE(load.result<size_t>(), size_t(1));
-        source.requests().waitForDone();
+        source->requests().waitForDone();
     }
 
 };

@@ -101,10 +101,10 @@ HistoryLoad::Work periodWork(const std::vector<QDate> &days, const std::vector<Q
 }
 } // namespace
 
-EnergyTab::EnergyTab(HistorySource &source, const QString &programFolder, double logDelaySeconds,
+EnergyTab::EnergyTab(std::shared_ptr<HistorySource> source, const QString &programFolder, double logDelaySeconds,
                      const QDate &today, Messages &messages, QWidget *parent)
     : QWidget(parent), m_programFolder(programFolder), m_logDelaySeconds(logDelaySeconds), m_today(today),
-      m_messages(messages), m_load(source, this)
+      m_messages(messages), m_load(std::move(source), this)
 {
     auto *column = new QVBoxLayout(this);
     auto *controls = new QHBoxLayout;

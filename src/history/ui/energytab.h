@@ -36,7 +36,7 @@ public:
         int linesAfterToday = 0;
     };
 
-    EnergyTab(HistorySource &source, const QString &programFolder, double logDelaySeconds,
+    EnergyTab(std::shared_ptr<HistorySource> source, const QString &programFolder, double logDelaySeconds,
               const QDate &today, Messages &messages, QWidget *parent = nullptr);
 
     // The week, month or year that holds `day`.
