@@ -193,7 +193,7 @@ HistoryLoad::~HistoryLoad()
 
 void HistoryLoad::request(int days, Work work)
 {
-    cancel();
+    m_watcher.cancel();
     m_daysInAll = days;
     m_watcher.setFuture(QtConcurrent::run(&m_source->requests(),
                                           [source = m_source, days, work = std::move(work)](QPromise<std::any> &promise) {
@@ -211,6 +211,7 @@ void HistoryLoad::cancel()
 {
     // Not waited for: what it still reads ends on its own, and its result is never reported.
     m_watcher.cancel();
+    emit cancelled();
 }
 
 } // namespace Brolant

@@ -102,7 +102,7 @@ private:
 
 // One tab's load: its work runs on the source's threads, so the window never waits; progress,
 // the report and the result come back as signals on the thread that asked. A new request, or
-// cancel(), ends the one before; a cancelled request reports nothing.
+// cancel() (the user's), ends the one before; a cancelled request reports nothing.
 class HistoryLoad final : public QObject
 {
     Q_OBJECT
@@ -129,11 +129,12 @@ signals:
     void progressed(int daysDone, int daysInAll);
     void reported(const Brolant::LoadReport &report);
     void loaded();
+    // What is shown stays what the last load that ended brought.
+    void cancelled();
 
 private:
     std::shared_ptr<HistorySource> m_source;
     QFutureWatcher<std::any> m_watcher;
-    std::shared_ptr<LoadReport> m_report;
     std::any m_result;
     int m_daysInAll = 0;
 };

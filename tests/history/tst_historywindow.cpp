@@ -450,6 +450,32 @@ private slots:
         logger.end();
         QVERIFY(!archive.waitedOut());
     }
+
+    void cancelKeepsThePeriodShown()
+    {
+        HistoryRig rig;
+        const QDate today(2026, 3, 11);
+        rig.folder.write("logs/Whours.txt", "2026_03_02,00:00  12.5 Wh\r\n");
+        rig.open(today);
+        QTRY_VERIFY(rig.idle());
+        EnergyTab *energy = rig.window->energy();
+        // Whours.txt changed into one that waits: the next load reads it again, and waits.
+        QVERIFY(QFile::remove(rig.folder.file("logs/Whours.txt")));
+        Pipe archive(rig.folder.file("logs/Whours.txt"));
+        button(energy, "Year")->click();
+        QTRY_VERIFY(Pipe::hasWaitingReader(QCoreApplication::applicationPid()));
+        button(energy, "Cancel")->click();
+        const auto labels = energy->findChildren<QLabel *>();
+        QVERIFY(std::any_of(labels.begin(), labels.end(), [](QLabel *label) { return label->text() == "March 2026"; }));
+        QVERIFY(button(energy, "Month")->isChecked());
+        auto *table = energy->findChild<QTableWidget *>();
+        QCOMPARE(table->rowCount(), 31);
+        QCOMPARE(table->item(0, 1)->text(), QString("12.5 Wh"));
+        QVERIFY(button(energy, "Export CSV")->isEnabled());
+        // A step from what is shown, not from the span that was cancelled.
+        button(energy, "< Previous")->click();
+        QVERIFY(std::any_of(labels.begin(), labels.end(), [](QLabel *label) { return label->text() == "February 2026"; }));
+    }
 };
 
 QTEST_MAIN(HistoryWindowTest)

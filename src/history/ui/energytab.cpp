@@ -175,6 +175,7 @@ EnergyTab::EnergyTab(std::shared_ptr<HistorySource> source, const QString &progr
         m_problems = HistoryWidgets::problemsText(report);
     });
     connect(&m_load, &HistoryLoad::loaded, this, &EnergyTab::loaded);
+    connect(&m_load, &HistoryLoad::cancelled, this, &EnergyTab::cancelled);
     show(Span::Month, today);
 }
 
@@ -197,21 +198,34 @@ void EnergyTab::show(Span span, const QDate &day)
     switch (span) {
     case Span::Week:
         m_first = day.addDays(1 - day.dayOfWeek());
-        m_periodName->setText(DateText::dateStamp(m_first) + QStringLiteral(" to ") + DateText::dateStamp(last()));
         break;
     case Span::Month:
         m_first = QDate(day.year(), day.month(), 1);
-        m_periodName->setText(QLocale().standaloneMonthName(m_first.month()) + u' ' + QString::number(m_first.year()));
         break;
     case Span::Year:
         m_first = QDate(day.year(), 1, 1);
+        break;
+    }
+    showPeriodName();
+    request();
+}
+
+void EnergyTab::showPeriodName()
+{
+    switch (m_span) {
+    case Span::Week:
+        m_periodName->setText(DateText::dateStamp(m_first) + QStringLiteral(" to ") + DateText::dateStamp(last()));
+        break;
+    case Span::Month:
+        m_periodName->setText(QLocale().standaloneMonthName(m_first.month()) + u' ' + QString::number(m_first.year()));
+        break;
+    case Span::Year:
         m_periodName->setText(QString::number(m_first.year()));
         break;
     }
     m_next->setEnabled(last() < m_today);
-    const QSignalBlocker quiet(m_spans[size_t(span)]->group());
-    m_spans[size_t(span)]->setChecked(true);
-    request();
+    const QSignalBlocker quiet(m_spans[size_t(m_span)]->group());
+    m_spans[size_t(m_span)]->setChecked(true);
 }
 
 void EnergyTab::request()
@@ -228,6 +242,8 @@ void EnergyTab::loaded()
 {
     m_status->finished();
     m_period = m_load.result<Period>();
+    m_shownSpan = m_span;
+    m_shownFirst = m_first;
     if (m_span == Span::Year) {
         showMonths();
     } else {
@@ -235,6 +251,17 @@ void EnergyTab::loaded()
         m_export->setEnabled(m_span == Span::Month);
     }
     showNote();
+}
+
+void EnergyTab::cancelled()
+{
+    // Nothing shown yet: the name of the period asked for stays over the empty table.
+    if (!m_shownFirst.isValid())
+        return;
+    m_span = m_shownSpan;
+    m_first = m_shownFirst;
+    showPeriodName();
+    m_export->setEnabled(m_span == Span::Month);
 }
 
 void EnergyTab::showNote()
