@@ -1,5 +1,6 @@
 #include "history/historyloader.h"
 
+#include "history/daylogreader.h"
 #include "logging/dailylogline.h"
 #include "logging/energyarchive.h"
 #include "platform/programpaths.h"
@@ -27,27 +28,6 @@ struct Outcome
     LoadReport report;
 };
 
-// The log's bytes: mapped where the system allows (no copy of a day of seconds), else read.
-template <typename Use>
-bool withContent(QFile &file, Use use)
-{
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    if (file.size() == 0) {
-        use(QByteArrayView());
-        return true;
-    }
-    if (uchar *mapped = file.map(0, file.size())) {
-        use(QByteArrayView(reinterpret_cast<const char *>(mapped), file.size()));
-        file.unmap(mapped);
-        return true;
-    }
-    const QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return false;
-    use(QByteArrayView(content));
-    return true;
-}
 } // namespace
 
 namespace HistoryFiles {
@@ -91,9 +71,10 @@ DayReading HistorySource::readDay(const QDate &day)
     auto summary = worthSummary ? SummaryFile::read(paths.daySummary(day), *stamp) : std::nullopt;
     if (!summary) {
         QFile file(path);
-        const bool read = withContent(file, [&](QByteArrayView content) { summary = DaySummary::fromLog(content, day); });
-        if (!read)
+        DayLogReader reader(day);
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered) || !reader.takeFile(file))
             return {day, nullptr, file.errorString()};
+        summary = reader.summary();
         if (worthSummary)
             SummaryFile::write(paths.daySummary(day), *summary, *stamp);
     }

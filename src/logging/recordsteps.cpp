@@ -8,28 +8,20 @@ namespace RecordSteps {
 namespace {
 constexpr int kMinute = 60;
 
-// The records that share one time stamp, [begin, end) in file order.
-struct Stamp
-{
-    int time = 0;
-    size_t begin = 0;
-    size_t end = 0;
-};
-
 std::vector<Stamp> stampsOf(std::span<const int> times)
 {
     std::vector<Stamp> stamps;
-    for (size_t at = 0; at < times.size(); ++at) {
-        if (stamps.empty() || stamps.back().time != times[at])
-            stamps.push_back({times[at], at, at + 1});
+    for (const int time : times) {
+        if (stamps.empty() || stamps.back().time != time)
+            stamps.push_back({time, 1});
         else
-            stamps.back().end = at + 1;
+            ++stamps.back().records;
     }
     return stamps;
 }
 
 // A gap longer than this is a pause; nothing when no stamp follows another.
-std::optional<int> longestStep(const std::vector<Stamp> &stamps)
+std::optional<int> longestStep(std::span<const Stamp> stamps)
 {
     std::vector<int> forward;
     for (size_t at = 1; at < stamps.size(); ++at)
@@ -43,24 +35,36 @@ std::optional<int> longestStep(const std::vector<Stamp> &stamps)
 }
 
 // The day's mean step outside its pauses: for a run of logging too short to tell its own.
-double dayStep(const std::vector<Stamp> &stamps, int longest)
+double dayStep(std::span<const Stamp> stamps, int longest)
 {
     long long span = 0;
-    size_t records = 0;
+    long long records = 0;
     for (size_t at = 1; at < stamps.size(); ++at) {
         const int gap = stamps[at].time - stamps[at - 1].time;
         if (gap > 0 && gap <= longest) {
             span += gap;
-            records += stamps[at].end - stamps[at].begin;
+            records += stamps[at].records;
         }
     }
-    return double(span) / double(std::max<size_t>(records, 1));
+    return double(span) / double(std::max<long long>(records, 1));
 }
 } // namespace
 
 std::vector<float> of(std::span<const int> times)
 {
     const std::vector<Stamp> stamps = stampsOf(times);
+    const std::vector<float> steps = ofStamps(stamps);
+    if (steps.empty())
+        return {};
+    std::vector<float> result;
+    result.reserve(times.size());
+    for (size_t at = 0; at < stamps.size(); ++at)
+        result.insert(result.end(), size_t(stamps[at].records), steps[at]);
+    return result;
+}
+
+std::vector<float> ofStamps(std::span<const Stamp> stamps)
+{
     const auto longest = longestStep(stamps);
     if (!longest)
         return {};
@@ -71,7 +75,7 @@ std::vector<float> of(std::span<const int> times)
         return gap <= 0 || gap > *longest;
     };
     const auto own = [&](size_t at) {
-        return double(stamps[at].time - stamps[at - 1].time) / double(stamps[at].end - stamps[at].begin);
+        return double(stamps[at].time - stamps[at - 1].time) / double(stamps[at].records);
     };
     std::vector<double> steps(stamps.size());
     for (size_t at = 0; at < stamps.size(); ++at) {
@@ -82,10 +86,8 @@ std::vector<float> of(std::span<const int> times)
         else
             steps[at] = last ? steps[at - 1] : own(at);
     }
-    std::vector<float> result(times.size());
-    for (size_t at = 0; at < stamps.size(); ++at)
-        std::fill(result.begin() + std::ptrdiff_t(stamps[at].begin), result.begin() + std::ptrdiff_t(stamps[at].end),
-                  float(steps[at]));
+    std::vector<float> result(steps.size());
+    std::transform(steps.begin(), steps.end(), result.begin(), [](double step) { return float(step); });
     return result;
 }
 

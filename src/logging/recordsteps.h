@@ -23,6 +23,16 @@ namespace RecordSteps {
 // records), where the caller's logging interval stands for every record.
 std::vector<float> of(std::span<const int> times);
 
+// The records that share one time stamp, one after another in the file.
+struct Stamp
+{
+    int time = 0;
+    int records = 0;
+};
+// The same for records already gathered by their stamps, in file order: the step of each stamp's
+// records, one per stamp; empty when the day cannot tell its pace.
+std::vector<float> ofStamps(std::span<const Stamp> stamps);
+
 // Watt-hours of `seconds` at `watts`.
 constexpr double wattHours(double watts, double seconds)
 {
