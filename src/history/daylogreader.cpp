@@ -11,7 +11,6 @@
 namespace Brolant {
 
 namespace {
-constexpr int kMinutesPerDay = 24 * 60;
 constexpr int kSecondsPerMinute = 60;
 constexpr double kLargestEdge = 2e9;
 // Small enough to stay in a core's cache while its lines are read, large enough that a read of
@@ -61,7 +60,8 @@ void DayLogReader::PointSet::grow()
     m_table.swap(larger);
 }
 
-DayLogReader::DayLogReader(const QDate &date) : m_date(date), m_minuteRecords(kMinutesPerDay)
+DayLogReader::DayLogReader(const QDate &date)
+    : m_date(date), m_day(date), m_minuteRecords(size_t((m_day.length() + kSecondsPerMinute - 1) / kSecondsPerMinute))
 {
     for (auto &series : m_extents)
         series.resize(m_minuteRecords.size());
@@ -93,7 +93,9 @@ void DayLogReader::takeLine(QByteArrayView line)
     ++m_records;
     std::array<float, DaySummary::kSeriesCount> values{};
     std::copy(record->values.begin(), record->values.end(), values.begin());
-    const int minute = record->time / kSecondsPerMinute;
+    m_steppedBack = m_steppedBack || record->time < m_lastTime;
+    m_lastTime = record->time;
+    const int minute = m_day.secondOf(record->time, m_steppedBack) / kSecondsPerMinute;
     const bool first = m_minuteRecords[size_t(minute)]++ == 0;
     for (size_t series = 0; series < values.size(); ++series) {
         Extent &extent = m_extents[series][size_t(minute)];

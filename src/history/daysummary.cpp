@@ -1,6 +1,7 @@
 #include "history/daysummary.h"
 
 #include "history/daylogreader.h"
+#include "history/localday.h"
 
 #include <algorithm>
 #include <cmath>
@@ -57,8 +58,9 @@ double DaySummary::energy(double logDelaySeconds) const
     return paceKnown ? wattHours : wattHours * logDelaySeconds;
 }
 
-double DaySummary::energyAfter(int second, double logDelaySeconds) const
+double DaySummary::energyAfter(int clockSecond, double logDelaySeconds) const
 {
+    const int second = LocalDay(date).secondOf(clockSecond, false);
     double sum = 0.0;
     for (size_t at = 0; at < minutes.size(); ++at)
         if (minutes[at] * kSecondsPerMinute > second)

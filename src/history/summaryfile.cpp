@@ -18,8 +18,9 @@ namespace Brolant {
 namespace SummaryFile {
 namespace {
 // Changes whenever the layout or the rules that make a summary change.
-constexpr std::uint64_t kMagic = 0x42524F4C53554D04ULL;
-constexpr int kMinutesPerDay = 24 * 60;
+constexpr std::uint64_t kMagic = 0x42524F4C53554D05ULL;
+// A day the clocks go back holds 25 hours; none holds more than 26.
+constexpr int kMostMinutes = 26 * 60;
 using Checksum = std::uint64_t;
 
 struct Header
@@ -127,10 +128,10 @@ std::optional<DaySummary> read(const QString &path, const LogStamp &log)
     day.paceKnown = header.paceKnown != 0;
     day.wattHours = header.wattHours;
     const qint64 most = qint64(body.size());
-    bool whole = reader.take(day.minutes, header.minutes, kMinutesPerDay)
-                 && reader.take(day.minuteWattHours, header.minutes, kMinutesPerDay);
+    bool whole = reader.take(day.minutes, header.minutes, kMostMinutes)
+                 && reader.take(day.minuteWattHours, header.minutes, kMostMinutes);
     for (auto &series : day.extents)
-        whole = whole && reader.take(series, header.minutes, kMinutesPerDay);
+        whole = whole && reader.take(series, header.minutes, kMostMinutes);
     whole = whole && reader.take(day.bins, header.bins, most) && reader.take(day.points, header.points, most);
     if (!whole || !reader.atEnd() || !day.date.isValid())
         return std::nullopt;

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QSignalSpy>
 
 #include <cstdio>
@@ -371,6 +372,44 @@ private slots:
             {1e9, "2026_12_02 09:00  12.5 V  1 A  30 W  100 RPM  3 mph"}};
         for (const auto &[second, expected] : cases)
             QCOMPARE(envelope.readout(*envelope.nearest(second), units), expected);
+    }
+
+    void trendAcrossAClockChange_data()
+    {
+        QTest::addColumn<QDate>("day");
+        QTest::addColumn<QByteArray>("log"); // a record every minute, as the clock showed it
+        // In London the clocks go forward from 01:00 to 02:00 on 29 March 2026, and back from
+        // 02:00 to 01:00 on 25 October.
+        QTest::newRow("clocks forward: 23 hours") << QDate(2026, 3, 29) << logLines(0, 3600, 60, 10.0) + logLines(7200, 86400, 60, 10.0);
+        QTest::newRow("clocks back: the hour twice") << QDate(2026, 10, 25) << logLines(0, 7200, 60, 10.0) + logLines(3600, 86400, 60, 10.0);
+    }
+    void trendAcrossAClockChange()
+    {
+        QFETCH(QDate, day);
+        QFETCH(QByteArray, log);
+        const QByteArray zone = qgetenv("TZ");
+        qputenv("TZ", "Europe/London");
+        const auto restore = qScopeGuard([&] { zone.isNull() ? qunsetenv("TZ") : qputenv("TZ", zone); });
+        QStringList logged; // each minute's time as the clock showed it
+        for (const QByteArray &line : log.split('\n'))
+            if (line.startsWith("<T>"))
+                logged << line.mid(3, 5);
+        const auto minutes = std::make_shared<const TrendMinutes>(
+            TrendMinutes::of({{day, std::make_shared<const DaySummary>(DaySummary::fromLog(log, day)), QString()}}));
+        // One minute after another, as time passed: no gap, nothing folded.
+        QCOMPARE(minutes->size(), size_t(logged.size()));
+        for (size_t at = 1; at < minutes->size(); ++at)
+            QCOMPARE(minutes->seconds[at] - minutes->seconds[at - 1], 60);
+        // Each time label at a round time, over the records logged at that time.
+        const TrendEnvelope envelope(minutes);
+        const auto labels = TrendPainter::timeLabels(QFontMetrics(QFont()), *minutes, envelope.start(), envelope.finish(), 800);
+        QVERIFY(labels.size() >= 4);
+        for (const auto &[second, text] : labels) {
+            const auto at = std::find(minutes->seconds.begin(), minutes->seconds.end(), second);
+            QVERIFY(at != minutes->seconds.end());
+            QCOMPARE(text, day.toString("MM-dd ") + logged[at - minutes->seconds.begin()]);
+            QVERIFY(text.endsWith(":00"));
+        }
     }
 
     void cancelledLoadReportsNothing()
