@@ -127,7 +127,11 @@ void DayLogReader::takeLine(QByteArrayView line)
 
 bool DayLogReader::takeFile(QIODevice &file)
 {
-    QByteArray buffer(kPiece, Qt::Uninitialized);
+    // Kept by the reading thread from one log to the next: a buffer a log cost each day of a year
+    // its pages' faults.
+    thread_local QByteArray buffer;
+    if (buffer.size() != kPiece)
+        buffer = QByteArray(kPiece, Qt::Uninitialized);
     qsizetype held = 0; // the start of a line still to come
     for (;;) {
         // A line longer than the buffer (no record is) is still one line.
@@ -164,6 +168,11 @@ DaySummary DayLogReader::summary()
         day.wattHours += energy;
         minuteWattHours[size_t(m_stamps[at].minute)] += energy;
     }
+    const auto filled = size_t(std::count_if(m_minuteRecords.begin(), m_minuteRecords.end(), [](int records) { return records > 0; }));
+    day.minutes.reserve(filled);
+    day.minuteWattHours.reserve(filled);
+    for (auto &series : day.extents)
+        series.reserve(filled);
     for (size_t minute = 0; minute < m_minuteRecords.size(); ++minute) {
         if (m_minuteRecords[minute] == 0)
             continue;

@@ -16,6 +16,13 @@ constexpr int kSecondsPerMinute = 60;
 TrendMinutes TrendMinutes::of(const std::vector<DayReading> &days)
 {
     TrendMinutes minutes;
+    // Made at their size at once: a year of minutes grown step by step is copied twice over.
+    size_t total = 0;
+    for (const DayReading &day : days)
+        total += day.summary ? day.summary->minutes.size() : 0;
+    minutes.seconds.reserve(total);
+    for (auto &series : minutes.extents)
+        series.reserve(total);
     for (const DayReading &day : days) {
         if (!day.summary || day.summary->minutes.empty())
             continue;
