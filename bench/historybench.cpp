@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QEventLoop>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -25,6 +26,7 @@
 #include <QTextStream>
 #include <QThread>
 #include <QThreadPool>
+#include <QTimer>
 #include <QtConcurrent/QtConcurrentMap>
 
 #include <algorithm>
@@ -93,9 +95,17 @@ std::unique_ptr<HistoryWindow> openOnDays(const QString &folder, int days)
     window->powerCurve()->showClicked();
     window->trend()->range()->setDates(kFirstDay, last);
     window->trend()->showClicked();
+    // An event loop that sleeps between events, as the program's own: processEvents() in a loop
+    // would spin and take a core from the readers.
     const auto statuses = window->findChildren<LoadStatus *>();
-    while (!idle(statuses))
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    QEventLoop shown;
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, &shown, [&] {
+        if (idle(statuses))
+            shown.quit();
+    });
+    look.start(1);
+    shown.exec();
     if (window->energy()->days().empty() || window->powerCurve()->bins().empty()
         || window->trend()->plot()->picture().columns[0].empty())
         qFatal("the history benchmark showed nothing");
