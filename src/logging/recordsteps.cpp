@@ -34,15 +34,26 @@ std::optional<int> longestStep(std::span<const Stamp> stamps)
     return std::max(2 * kMinute, 2 * *middle);
 }
 
+// Whether logging paused before the stamp at `at` (the day's first stamp starts a run too). A
+// minute without a record is a pause where a stamp beside it holds several: logging faster than
+// a minute leaves none empty, and the records after the gap were not spread over it.
+bool pauseBefore(std::span<const Stamp> stamps, size_t at, int longest)
+{
+    if (at == 0)
+        return true;
+    const int gap = stamps[at].time - stamps[at - 1].time;
+    const bool fasterThanAMinute = stamps[at].records > 1 || stamps[at - 1].records > 1;
+    return gap <= 0 || gap > longest || (fasterThanAMinute && gap > kMinute);
+}
+
 // The day's mean step outside its pauses: for a run of logging too short to tell its own.
 double dayStep(std::span<const Stamp> stamps, int longest)
 {
     long long span = 0;
     long long records = 0;
     for (size_t at = 1; at < stamps.size(); ++at) {
-        const int gap = stamps[at].time - stamps[at - 1].time;
-        if (gap > 0 && gap <= longest) {
-            span += gap;
+        if (!pauseBefore(stamps, at, longest)) {
+            span += stamps[at].time - stamps[at - 1].time;
             records += stamps[at].records;
         }
     }
@@ -68,19 +79,27 @@ std::vector<float> ofStamps(std::span<const Stamp> stamps)
     const auto longest = longestStep(stamps);
     if (!longest)
         return {};
-    const auto pauseBefore = [&](size_t at) {
-        if (at == 0)
-            return true;
-        const int gap = stamps[at].time - stamps[at - 1].time;
-        return gap <= 0 || gap > *longest;
-    };
+    const auto endsRun = [&](size_t at) { return at + 1 == stamps.size() || pauseBefore(stamps, at + 1, *longest); };
+    // The step of a stamp after the first of its run: the time since the stamp before, shared by
+    // its records. A stamp that holds at most half the records of one beside it in its run is a
+    // minute that logging entered or left part way (a start, a stop): its records took no longer
+    // than the fuller one's. A pace that does not divide a minute leaves neighbours one record
+    // apart, and a PC that stalled a few seconds a few records: those keep their own steps.
     const auto own = [&](size_t at) {
-        return double(stamps[at].time - stamps[at - 1].time) / double(stamps[at].records);
+        double step = double(stamps[at].time - stamps[at - 1].time) / double(stamps[at].records);
+        const int records = stamps[at].records;
+        for (const size_t beside : {at - 1, at + 1}) {
+            const int fuller = stamps[beside].records;
+            if ((beside > at && endsRun(at)) || fuller < std::max(records + 2, 2 * records))
+                continue;
+            step = std::min(step, double(kMinute) / double(fuller));
+        }
+        return step;
     };
     std::vector<double> steps(stamps.size());
     for (size_t at = 0; at < stamps.size(); ++at) {
-        const bool first = pauseBefore(at);
-        const bool last = at + 1 == stamps.size() || pauseBefore(at + 1);
+        const bool first = pauseBefore(stamps, at, *longest);
+        const bool last = endsRun(at);
         if (first)
             steps[at] = last ? dayStep(stamps, *longest) : own(at + 1);
         else

@@ -14,8 +14,9 @@ namespace Brolant {
 // sharing a stamp split the time since the stamp before. The last stamp of a run of logging
 // holds only the records up to its end, so it takes the step of the stamp before it. A gap much
 // longer than the usual step (over two minutes and twice the day's middle step) is a pause
-// (logging stopped, the PC off): the records after it take the step of the stamp that follows,
-// as logging went on at that pace.
+// (logging stopped, the PC off), and so is a minute without a record beside one that holds
+// several: the records after it take the step of the stamp that follows, as logging went on at
+// that pace.
 namespace RecordSteps {
 
 // `times`: the day's records' times of day in seconds, in file order. The step of each record,

@@ -68,6 +68,18 @@ std::shared_ptr<TrendMinutes> minutesOf(const std::vector<float> &watts)
     return made;
 }
 
+// Logging every 5 s started and stopped again and again in the middle of minutes: 90 s of each
+// three minutes from 06:00:40, at 100, 200, 300 and 400 W in turn, forty runs.
+QByteArray stopStartLog()
+{
+    QByteArray log;
+    for (int run = 0; run < 40; ++run) {
+        const int start = 6 * 3600 + 40 + run * 180;
+        log += logLines(start, start + 90, 5, 100.0 * (1 + run % 4));
+    }
+    return log;
+}
+
 std::vector<DayReading> readDays(const QString &folder, const std::vector<QDate> &days)
 {
     HistorySource source(folder);
@@ -134,6 +146,16 @@ private slots:
             << logLines(6 * 3600, 9 * 3600, 5, 351.0) + logLines(12 * 3600, 15 * 3600, 10, 100.0)
             << (351.0 * (3 * 3600 - 5) + 100.0 * 3 * 3600) / 3600;
         QTest::newRow("ten records a minute apart: the first counts too") << logLines(3600, 4200, 60, 360.0) << 60.0;
+        QTest::newRow("1 s for a minute and a half: the half minute ends the run")
+            << logLines(36000, 36090, 1, 720.0) << 720.0 * 90 / 3600;
+        QTest::newRow("5 s, a minute and a half logged of every three, the power changing") << stopStartLog()
+            << 90.0 * (100 + 200 + 300 + 400) * 10 / 3600;
+        QTest::newRow("5 s, the PC stalled 20 s: its records took the time")
+            << logLines(6 * 3600, 6 * 3600 + 300, 5, 360.0) + logLines(6 * 3600 + 320, 6 * 3600 + 600, 5, 360.0)
+            << 360.0 * 600 / 3600;
+        QTest::newRow("5 s, a whole minute without a record")
+            << logLines(6 * 3600, 6 * 3600 + 600, 5, 360.0) + logLines(6 * 3600 + 660, 6 * 3600 + 1200, 5, 360.0)
+            << 360.0 * 1140 / 3600;
     }
     void dayEnergyWeighsEachRecordByItsStep()
     {

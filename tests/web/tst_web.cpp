@@ -117,6 +117,7 @@ private slots:
     void routes_data();
     void routes();
     void energyOfTheMonthAsTheHistoryCountsIt();
+    void todaysLaterRecordsCountTheirOwnSteps();
     void unreadableFilesAreSaid_data();
     void unreadableFilesAreSaid();
     void hostileRequests_data();
@@ -255,6 +256,24 @@ void WebTest::energyOfTheMonthAsTheHistoryCountsIt()
     QCOMPARE(days[6].toObject(), QJsonObject({{"date", "2026-12-07"}, {"wh", 1.6}, {"computed", true}}));
     QCOMPARE(energy["total"].toDouble(), 1276.7);
     QCOMPARE(energy["mean"].toDouble(), 638.3);
+}
+
+void WebTest::todaysLaterRecordsCountTheirOwnSteps()
+{
+    WebRig rig;
+    const QDate today = QDate::currentDate();
+    // A run ended with its line at 06:00; then logging every 5 s at 400 W, started and stopped
+    // in the middle of minutes: 90 s of every three minutes, 10 Wh each time, twenty times.
+    QByteArray log;
+    for (int run = 0; run < 20; ++run)
+        for (int second = 6 * 3600 + 100 + run * 180, end = second + 90; second < end; second += 5)
+            log += "<T>" + QTime(0, 0).addSecs(second).toString("HH:mm").toLatin1()
+                   + "</T><V>12.50</V><I>32.00</I><W>400.00</W><R>300</R><S>9.0</S><M>0</M>   1.0Wh\r\n";
+    rig.folder.write("logs/P_" + today.toString("yyyy_MM_dd") + ".txt", log);
+    rig.folder.write("logs/Whours.txt", today.toString("yyyy_MM_dd").toLatin1() + " 06:00  100.0 Wh\r\n");
+    const QJsonArray days = json(rig.get("/api/energy/" + today.toString("yyyy-MM")).body)["days"].toArray();
+    QCOMPARE(days[today.day() - 1].toObject(),
+             QJsonObject({{"date", today.toString(Qt::ISODate)}, {"wh", 300.0}, {"computed", true}}));
 }
 
 void WebTest::unreadableFilesAreSaid_data()
