@@ -123,6 +123,7 @@ private slots:
     void routes();
     void energyOfTheMonthAsTheHistoryCountsIt();
     void energyIsCountedOnTheLoggersDay();
+    void todaysLaterRecordsCountTheirOwnSteps();
     void unreadableFilesAreSaid_data();
     void unreadableFilesAreSaid();
     void hostileRequests_data();
@@ -213,7 +214,7 @@ void WebTest::routes_data()
         << QByteArray(R"({"amps":[],"date":"2026-12-08","rpm":[],"time":[],"volts":[],"watts":[],"wind":[]})");
     QTest::newRow("the day's log to download, as it is") << get("/api/day/2026-12-06.txt") << 200 << kDay;
     QTest::newRow("the month's energy as the window exports it")
-        << get("/api/energy/2026-12.csv") << 200 << QByteArray("Date,Wh\r\n2026_12_06,1275.1\r\n2026_12_07,0.9\r\n");
+        << get("/api/energy/2026-12.csv") << 200 << QByteArray("Date,Wh\r\n2026_12_06,1275.1\r\n2026_12_07,1.6\r\n");
     QTest::newRow("the power curve of two days")
         << get("/api/powercurve?from=2026-12-06&to=2026-12-07") << 200
         << QByteArray(R"({"bins":[{"faint":true,"maxWatts":12,"meanWatts":12,"meanWind":2.5,"records":1,"wind":2},)"
@@ -274,10 +275,28 @@ void WebTest::energyOfTheMonthAsTheHistoryCountsIt()
     QCOMPARE(days[0].toObject()["wh"], QJsonValue(QJsonValue::Null));
     // The archive's exit line and the midnight line that closes the day.
     QCOMPARE(days[5].toObject(), QJsonObject({{"date", "2026-12-06"}, {"wh", 1275.1}, {"computed", false}}));
-    // Today has no archive line: computed from its log, its first record left out.
-    QCOMPARE(days[6].toObject(), QJsonObject({{"date", "2026-12-07"}, {"wh", 0.9}, {"computed", true}}));
-    QCOMPARE(energy["total"].toDouble(), 1276.0);
-    QCOMPARE(energy["mean"].toDouble(), 638.0);
+    // Today has no archive line: computed from its log, each record over its minute.
+    QCOMPARE(days[6].toObject(), QJsonObject({{"date", "2026-12-07"}, {"wh", 1.6}, {"computed", true}}));
+    QCOMPARE(energy["total"].toDouble(), 1276.7);
+    QCOMPARE(energy["mean"].toDouble(), 638.3);
+}
+
+void WebTest::todaysLaterRecordsCountTheirOwnSteps()
+{
+    WebRig rig;
+    const QDate today = rig.clock.now().date();
+    // A run ended with its line at 06:00; then logging every 5 s at 400 W, started and stopped
+    // in the middle of minutes: 90 s of every three minutes, 10 Wh each time, twenty times.
+    QByteArray log;
+    for (int run = 0; run < 20; ++run)
+        for (int second = 6 * 3600 + 100 + run * 180, end = second + 90; second < end; second += 5)
+            log += "<T>" + QTime(0, 0).addSecs(second).toString("HH:mm").toLatin1()
+                   + "</T><V>12.50</V><I>32.00</I><W>400.00</W><R>300</R><S>9.0</S><M>0</M>   1.0Wh\r\n";
+    rig.folder.write("logs/P_" + today.toString("yyyy_MM_dd") + ".txt", log);
+    rig.folder.write("logs/Whours.txt", today.toString("yyyy_MM_dd").toLatin1() + " 06:00  100.0 Wh\r\n");
+    const QJsonArray days = json(rig.get("/api/energy/" + today.toString("yyyy-MM")).body)["days"].toArray();
+    QCOMPARE(days[today.day() - 1].toObject(),
+             QJsonObject({{"date", today.toString(Qt::ISODate)}, {"wh", 300.0}, {"computed", true}}));
 }
 
 void WebTest::energyIsCountedOnTheLoggersDay()

@@ -18,15 +18,15 @@ const QString kStage = QStringLiteral("Energy History");
 
 HistoryWindow::HistoryWindow(const QString &programFolder, const QDate &today, Messages &messages,
                              QWidget *parent)
-    : QDialog(parent), m_source(std::make_unique<HistorySource>(programFolder))
+    : QDialog(parent), m_source(std::make_shared<HistorySource>(programFolder))
 {
     setObjectName(QStringLiteral("EnergyHistory"));
     setWindowTitle(QStringLiteral("Energy History"));
     const ViewerSettings settings = ViewerSettings::read(programFolder);
     m_tabs = new QTabWidget(this);
-    m_energy = new EnergyTab(*m_source, programFolder, settings.logDelaySeconds(), today, messages, m_tabs);
-    m_powerCurve = new PowerCurveTab(*m_source, programFolder, settings.wsUnits, today, messages, m_tabs);
-    m_trend = new TrendTab(*m_source, settings.seriesUnits(), today, m_tabs);
+    m_energy = new EnergyTab(m_source, programFolder, settings.logDelaySeconds(), today, messages, m_tabs);
+    m_powerCurve = new PowerCurveTab(m_source, programFolder, settings.wsUnits, today, messages, m_tabs);
+    m_trend = new TrendTab(m_source, settings.seriesUnits(), today, m_tabs);
     m_tabs->addTab(m_energy, QStringLiteral("&Energy"));
     m_tabs->addTab(m_powerCurve, QStringLiteral("&Power curve"));
     m_tabs->addTab(m_trend, QStringLiteral("&Trend"));
@@ -35,14 +35,6 @@ HistoryWindow::HistoryWindow(const QString &programFolder, const QDate &today, M
     for (HistoryLoad *load : findChildren<HistoryLoad *>())
         connect(load, &HistoryLoad::reported, this, &HistoryWindow::noteReport);
     resize(kOpeningSize);
-}
-
-HistoryWindow::~HistoryWindow()
-{
-    // The loads' work reads through the source: end it before the source goes.
-    for (HistoryLoad *load : findChildren<HistoryLoad *>())
-        load->cancel();
-    m_source->requests().waitForDone();
 }
 
 void HistoryWindow::noteReport(const LoadReport &report)

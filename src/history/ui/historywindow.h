@@ -29,7 +29,6 @@ class HistoryWindow final : public QDialog
 public:
     HistoryWindow(const QString &programFolder, const QDate &today, Messages &messages,
                   QWidget *parent = nullptr);
-    ~HistoryWindow() override;
 
     QTabWidget *tabs() const { return m_tabs; }
     EnergyTab *energy() const { return m_energy; }
@@ -43,7 +42,7 @@ signals:
 private:
     void noteReport(const LoadReport &report);
 
-    std::unique_ptr<HistorySource> m_source;
+    std::shared_ptr<HistorySource> m_source;
     std::map<QString, FailureEpisode> m_troubles; // by file name
     QTabWidget *m_tabs = nullptr;
     EnergyTab *m_energy = nullptr;
