@@ -6,6 +6,7 @@
 #include "fakeclock.h"
 #include "fakeseriallink.h"
 #include "memory.h"
+#include "problems/problemlog.h"
 #include "programfolder.h"
 #include "quietview.h"
 #include "scriptedprompts.h"
@@ -27,9 +28,10 @@ void benchLogging()
     FakeSerialLink link;
     FakeClock clock;
     ScriptedPrompts prompts;
-    LoggerSession session(folder.path(), link, clock);
+    ProblemLog problems(clock);
+    LoggerSession session(folder.path(), link, clock, problems);
     LoggerCore &core = session.core();
-    ErrorReporter errors(folder.path(), clock, view);
+    ErrorReporter errors(folder.path(), clock, problems, view);
     errors.listenTo(session);
     MainWindowModel model(session, errors, view, prompts);
     model.startUp();

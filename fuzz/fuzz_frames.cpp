@@ -5,6 +5,7 @@
 #include "acquisition/frameassembler.h"
 #include "app/consolestatus.h"
 #include "app/errorreporter.h"
+#include "problems/problemlog.h"
 #include "session/loggersession.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"
@@ -40,6 +41,7 @@ struct Rig
     ConsoleStatus status{out, out};
     FakeSerialLink link;
     FakeClock clock;
+    ProblemLog problems{clock};
     std::unique_ptr<LoggerSession> session;
     std::unique_ptr<ErrorReporter> errors;
     long long openings = 0;
@@ -57,8 +59,8 @@ struct Rig
                               "<BR>4800</BR><dispMessages>1</dispMessages>");
         writeFile("settings.cfg", "<VoltDivider>50</VoltDivider><VoltOffset>512</VoltOffset>"
                                   "<AmpDivider>20</AmpDivider><RPMDivider>4</RPMDivider><WSDivider>2</WSDivider>");
-        session = std::make_unique<LoggerSession>(folder.path(), link, clock, Attendance::Unattended);
-        errors = std::make_unique<ErrorReporter>(folder.path(), clock, status);
+        session = std::make_unique<LoggerSession>(folder.path(), link, clock, problems, Attendance::Unattended);
+        errors = std::make_unique<ErrorReporter>(folder.path(), clock, problems, status);
         errors->listenTo(*session);
         session->startUp();
     }

@@ -6,8 +6,9 @@ namespace Brolant {
 
 LoggerParts::LoggerParts(const QString &programFolder, SerialLink &link, const Clock &clock,
                          ErrorLine &errorLine, Attendance attendance)
-    : session(programFolder, link, clock, attendance),
-      errors(programFolder, clock, errorLine),
+    : problems(clock),
+      session(programFolder, link, clock, problems, attendance),
+      errors(programFolder, clock, problems, errorLine),
       publishing(session),
       alarms(session),
       web(session, alarms, publishing)

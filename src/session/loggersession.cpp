@@ -16,12 +16,12 @@ Q_LOGGING_CATEGORY(lcFrames, "brolant.frames", QtWarningMsg)
 } // namespace
 
 LoggerSession::LoggerSession(const QString &programFolder, SerialLink &link, const Clock &clock,
-                             Attendance attendance, QObject *parent)
+                             ProblemLog &problems, Attendance attendance, QObject *parent)
     : QObject(parent),
       m_programFolder(programFolder),
       m_link(link),
       m_attendance(attendance),
-      m_core(programFolder, link, clock),
+      m_core(programFolder, link, clock, problems),
       m_settingsFiles(programFolder, {FileName::kAlarmSettings, FileName::kMqttSettings, FileName::kWebSettings})
 {
     connect(&m_settingsFiles, &SettingsFileWatcher::changed, this, &LoggerSession::settingsFileChanged);

@@ -16,6 +16,7 @@
 namespace Brolant {
 
 class Clock;
+class ProblemLog;
 class SerialLink;
 
 // Whether somebody is at the screen. Unattended (the headless logger), logging starts at once
@@ -36,7 +37,7 @@ public:
     // The stage of every failure to open the board's port.
     static QString portNotAvailable() { return QStringLiteral("port not available"); }
 
-    LoggerSession(const QString &programFolder, SerialLink &link, const Clock &clock,
+    LoggerSession(const QString &programFolder, SerialLink &link, const Clock &clock, ProblemLog &problems,
                   Attendance attendance = Attendance::Attended, QObject *parent = nullptr);
 
     LoggerCore &core() { return m_core; }

@@ -7,6 +7,7 @@
 #include "dialogs/alarms/alarmsdialog.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"
+#include "problems/problemlog.h"
 #include "programfolder.h"
 #include "recordingview.h"
 #include "screenreader.h"
@@ -66,6 +67,7 @@ struct AlarmRig
     ProgramFolder folder;
     FakeSerialLink link;
     FakeClock clock{kStart};
+    ProblemLog problems{clock};
     RecordingView view;
     std::unique_ptr<LoggerSession> session;
     std::unique_ptr<ErrorReporter> errors;
@@ -81,8 +83,8 @@ struct AlarmRig
             folder.write("alarms.cfg", alarmsCfg);
         if (!alarmsTxt.isNull())
             folder.write("logs/alarms.txt", alarmsTxt);
-        session = std::make_unique<LoggerSession>(folder.path(), link, clock);
-        errors = std::make_unique<ErrorReporter>(folder.path(), clock, view);
+        session = std::make_unique<LoggerSession>(folder.path(), link, clock, problems);
+        errors = std::make_unique<ErrorReporter>(folder.path(), clock, problems, view);
         service = std::make_unique<AlarmService>(*session);
         QObject::connect(service.get(), &AlarmService::problemFound, errors.get(),
                          [this](const QString &stage, const QString &description) { errors->log(stage, description); });

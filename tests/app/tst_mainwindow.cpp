@@ -6,6 +6,7 @@
 #include "app/ui/widgetprompts.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"
+#include "problems/problemlog.h"
 #include "programfolder.h"
 #include "screenreader.h"
 #include "scriptedprompts.h"
@@ -49,9 +50,10 @@ private:
         FakeSerialLink link;
         FakeClock clock;
         ScriptedPrompts prompts;
-        LoggerSession session{folder.path(), link, clock};
+        ProblemLog problems{clock};
+        LoggerSession session{folder.path(), link, clock, problems};
         LoggerCore &core = session.core();
-        ErrorReporter errors{folder.path(), clock, window};
+        ErrorReporter errors{folder.path(), clock, problems, window};
         MainWindowModel model{session, errors, window, prompts};
         explicit Rig(const QString &logOn)
         {

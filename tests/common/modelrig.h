@@ -9,6 +9,7 @@
 #include "recordingview.h"
 #include "scriptedprompts.h"
 #include "app/errorreporter.h"
+#include "problems/problemlog.h"
 #include "session/loggersession.h"
 
 #include <QList>
@@ -24,9 +25,10 @@ struct ModelRig
     FakeSerialLink link;
     FakeClock clock;
     ScriptedPrompts prompts;
-    LoggerSession session{folder.path(), link, clock};
+    ProblemLog problems{clock};
+    LoggerSession session{folder.path(), link, clock, problems};
     LoggerCore &core = session.core();
-    ErrorReporter errors{folder.path(), clock, view};
+    ErrorReporter errors{folder.path(), clock, problems, view};
     MainWindowModel model{session, errors, view, prompts};
 
     ModelRig() { errors.listenTo(session); }

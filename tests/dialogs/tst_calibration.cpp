@@ -6,6 +6,7 @@
 #include "fakeseriallink.h"
 #include "filesizelimit.h"
 #include "platform/qserialportlink.h"
+#include "problems/problemlog.h"
 #include "programfolder.h"
 #include "recordingview.h"
 #include "screenreader.h"
@@ -206,9 +207,10 @@ void CalibrationTest::calibrateButton()
     FakeSerialLink link;
     FakeClock clock;
     ScriptedPrompts prompts;
-    LoggerSession session(folder.path(), link, clock);
+    ProblemLog problems(clock);
+    LoggerSession session(folder.path(), link, clock, problems);
     const LoggerCore &core = session.core();
-    ErrorReporter errors(folder.path(), clock, view);
+    ErrorReporter errors(folder.path(), clock, problems, view);
     errors.listenTo(session);
     MainWindowModel model(session, errors, view, prompts);
     model.startUp();

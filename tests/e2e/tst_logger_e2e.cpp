@@ -2,6 +2,7 @@
 #include "brokerprocess.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"
+#include "problems/problemlog.h"
 #include "programfolder.h"
 #include "programprocess.h"
 #include "session/loggersession.h"
@@ -95,7 +96,8 @@ void LoggerEndToEndTest::logsLikeTheMainWindow()
     reference.writeCalibration();
     FakeSerialLink link;
     FakeClock clock(QDateTime::currentDateTime());
-    LoggerSession session(reference.path(), link, clock, Attendance::Unattended);
+    ProblemLog problems(clock);
+    LoggerSession session(reference.path(), link, clock, problems, Attendance::Unattended);
     session.startUp();
     for (qsizetype record = 0; record < logged.size(); ++record) {
         for (int frame = 0; frame < 10; ++frame)

@@ -3,6 +3,7 @@
 #include "boardprocess.h"
 #include "fakeclock.h"
 #include "platform/qserialportlink.h"
+#include "problems/problemlog.h"
 #include "programfolder.h"
 #include "recordingview.h"
 #include "scriptedprompts.h"
@@ -23,9 +24,10 @@ struct RealPortModel
     QSerialPortLink link{folder.path()};
     FakeClock clock;
     ScriptedPrompts prompts;
-    LoggerSession session{folder.path(), link, clock};
+    ProblemLog problems{clock};
+    LoggerSession session{folder.path(), link, clock, problems};
     LoggerCore &core = session.core();
-    ErrorReporter errors{folder.path(), clock, view};
+    ErrorReporter errors{folder.path(), clock, problems, view};
     MainWindowModel model{session, errors, view, prompts};
 
     RealPortModel() { errors.listenTo(session); }
@@ -93,7 +95,7 @@ void SerialEndToEndTest::missingPortIsExplained()
 void SerialEndToEndTest::everyBoardFrameIsCounted()
 {
     RealPortModel rig;
-    auto &[folder, view, link, clock, prompts, session, core, errors, model] = rig;
+    auto &[folder, view, link, clock, prompts, problems, session, core, errors, model] = rig;
     folder.writeProgramConfig("1", "1", "600", "1", "1", "1", "57600");
     folder.writeCalibration();
     BoardProcess board;
@@ -113,7 +115,7 @@ void SerialEndToEndTest::everyBoardFrameIsCounted()
 void SerialEndToEndTest::vanishedPortIsReopened()
 {
     RealPortModel rig;
-    auto &[folder, view, link, clock, prompts, session, core, errors, model] = rig;
+    auto &[folder, view, link, clock, prompts, problems, session, core, errors, model] = rig;
     folder.writeProgramConfig("1", "1", "600");
     folder.writeCalibration();
     auto board = std::make_unique<BoardProcess>();

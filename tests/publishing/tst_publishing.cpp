@@ -1,6 +1,7 @@
 #include "fakeclock.h"
 #include "fakeseriallink.h"
 #include "filesizelimit.h"
+#include "problems/problemlog.h"
 #include "programfolder.h"
 #include "publishing/mqttpublisher.h"
 #include "publishing/mqttpublishing.h"
@@ -145,7 +146,8 @@ void PublishingTest::hostileFileStartsNothingAndSaysWhy()
     ProgramFolder folder;
     FakeSerialLink link;
     FakeClock clock;
-    LoggerSession session(folder.path(), link, clock);
+    ProblemLog problemLog(clock);
+    LoggerSession session(folder.path(), link, clock, problemLog);
     MqttPublishing publishing(session);
     QSignalSpy problems(&publishing, &MqttPublishing::problemFound);
     folder.write("mqtt.cfg", "<Enabled>1</Enabled><Host>localhost</Host><Topic>a/#</Topic>");

@@ -117,7 +117,8 @@ private slots:
         folder.write("alarms.cfg", "<Delay>10</Delay>");
         FakeSerialLink link;
         FakeClock clock;
-        LoggerSession session(folder.path(), link, clock);
+        ProblemLog problems(clock);
+        LoggerSession session(folder.path(), link, clock, problems);
         QStringList seen;
         connect(&session, &LoggerSession::settingsFileChanged, this,
                 [&](const QString &name) { seen << QString::fromLatin1(folder.read(name)); });

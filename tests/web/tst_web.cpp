@@ -5,6 +5,7 @@
 #include "fakeclock.h"
 #include "fakeseriallink.h"
 #include "loopback.h"
+#include "problems/problemlog.h"
 #include "programfolder.h"
 #include "publishing/mqttpublishing.h"
 #include "recordingview.h"
@@ -82,8 +83,9 @@ struct WebRig : WebFolder
     RecordingView view;
     FakeSerialLink link;
     FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(14, 5, 10))};
-    LoggerSession session{folder.path(), link, clock, Attendance::Unattended};
-    ErrorReporter errors{folder.path(), clock, view};
+    ProblemLog problems{clock};
+    LoggerSession session{folder.path(), link, clock, problems, Attendance::Unattended};
+    ErrorReporter errors{folder.path(), clock, problems, view};
     MqttPublishing publishing{session};
     AlarmService alarms{session};
     std::unique_ptr<WebDashboard> web;
