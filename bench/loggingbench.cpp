@@ -33,7 +33,7 @@ void benchLogging()
     LoggerCore &core = session.core();
     ErrorReporter errors(folder.path(), clock, problems, view);
     errors.listenTo(session);
-    MainWindowModel model(session, errors, view, prompts);
+    MainWindowModel model(session, problems, view, prompts);
     model.startUp();
     const QByteArray frame("[<V>650</V><I>577</I><R>20</R><S>9</S><M>0</M><C>1256</C>]");
 

@@ -77,7 +77,7 @@ template<typename View> void benchModel(const QList<QByteArray> &frames, View &v
     LoggerSession session(folder.path(), link, clock, problems);
     ErrorReporter errors(folder.path(), clock, problems, view);
     errors.listenTo(session);
-    MainWindowModel model(session, errors, view, prompts);
+    MainWindowModel model(session, problems, view, prompts);
     model.startUp();
     const Timing ns = nanosecondsPerRound(100'000, [&](long i) { link.push(frames[i % kFrames]); });
     report(name, ns, 1000.0, "us/frame");

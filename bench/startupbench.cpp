@@ -57,7 +57,7 @@ void benchStartUp()
         LoggerSession session(folder.path(), link, clock, problems);
         ErrorReporter errors(folder.path(), clock, problems, window);
         errors.listenTo(session);
-        MainWindowModel model(session, errors, window, prompts);
+        MainWindowModel model(session, problems, window, prompts);
         window.attach(model);
         window.show();
         model.startUp();

@@ -13,13 +13,11 @@ ErrorReporter::ErrorReporter(const QString &programFolder, const Clock &clock, c
                              ErrorLine &view, QObject *parent)
     : QObject(parent), m_log(programFolder, clock), m_clock(clock), m_view(view)
 {
-    connect(&problems, &ProblemLog::said, this, qOverload<const QString &, const QString &>(&ErrorReporter::log));
+    connect(&problems, &ProblemLog::said, this, &ErrorReporter::log);
 }
 
 void ErrorReporter::listenTo(const LoggerSession &session)
 {
-    const auto logIt = [this](const QString &stage, const QString &description) { log(stage, description); };
-    connect(&session, &LoggerSession::problemFound, this, logIt);
     connect(&session.core().receiver, &FrameReceiver::textReceived, this,
             [this](const QString &buffered) { m_receivedText = buffered; });
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "logging/errorlog.h"
-#include "text/failure.h"
 
 #include <QObject>
 #include <QString>
@@ -26,12 +25,9 @@ public:
 
     // Hears the session's parts: their trouble, and the text the board sent last.
     void listenTo(const LoggerSession &session);
-    // The characters received at the last read.
-    const QString &receivedText() const { return m_receivedText; }
 
     // One entry: the stage under way and the failure's description (empty for a check).
     void log(const QString &stage, const QString &description);
-    void log(const Failure &failure) { log(failure.stage, failure.description); }
 
 private:
     ErrorLog m_log;

@@ -35,7 +35,7 @@ int main(int argc, char *argv[])
     SystemClock clock;
     LoggerParts logger(programFolder, link, clock, window, Attendance::Attended);
     WidgetPrompts prompts(window, logger);
-    MainWindowModel model(logger.session, logger.errors, window, prompts);
+    MainWindowModel model(logger.session, logger.problems, window, prompts);
     window.attach(model);
     QObject::connect(&logger.publishing, &MqttPublishing::stateChanged, &window, &MainWindow::showBrokerState);
     logger.start();

@@ -1,8 +1,8 @@
 #include "app/mainwindowmodel.h"
 
 #include "acquisition/livelist.h"
-#include "app/errorreporter.h"
 #include "app/mainwindowview.h"
+#include "problems/problemlog.h"
 #include "session/loggersession.h"
 
 namespace Brolant {
@@ -14,9 +14,9 @@ const QString kCorruptData = QStringLiteral("possible corrupt COMMS data\r\n");
 const QString kCommsProblem = QStringLiteral("     possible COMMS problem");
 } // namespace
 
-MainWindowModel::MainWindowModel(LoggerSession &session, ErrorReporter &errors, MainWindowView &view,
+MainWindowModel::MainWindowModel(LoggerSession &session, ProblemLog &problems, MainWindowView &view,
                                  Prompts &prompts, QObject *parent)
-    : QObject(parent), m_session(session), m_errors(errors), m_view(view), m_prompts(prompts), m_lamps(view)
+    : QObject(parent), m_session(session), m_problems(problems), m_view(view), m_prompts(prompts), m_lamps(view)
 {
     wireSession();
 }
@@ -25,11 +25,12 @@ void MainWindowModel::wireSession()
 {
     const FrameReceiver &receiver = m_session.core().receiver;
     connect(&receiver, &FrameReceiver::textReceived, this, [this](const QString &buffered) {
+        m_receivedText = buffered;
         m_view.showStatus(buffered);
     });
     connect(&receiver, &FrameReceiver::frameArrived, this, [this] {
         m_lamps.flashData();
-        m_view.showStatus(m_errors.receivedText());
+        m_view.showStatus(m_receivedText);
     });
     connect(&receiver, &FrameReceiver::frameRejected, this,
             [this](const QString &text) { m_view.showStatus(kCorruptData + text); });
@@ -116,10 +117,10 @@ void MainWindowModel::showStartUpTexts()
 void MainWindowModel::startUp()
 {
     showStartUpTexts();
-    const MaybeFailure failure = m_session.startUp();
+    const std::optional<ProblemReport> failure = m_session.startUp();
     if (!failure)
         return;
-    m_errors.log(*failure);
+    m_problems.report(failure->problem, failure->detail);
     portProblemLoop();
 }
 
@@ -137,10 +138,10 @@ void MainWindowModel::portProblemLoop()
             m_session.switchPortOff();
             return;
         }
-        const MaybeFailure failure = m_session.startUp();
+        const std::optional<ProblemReport> failure = m_session.startUp();
         if (!failure)
             return;
-        m_errors.log(*failure);
+        m_problems.report(failure->problem, failure->detail);
     }
 }
 
@@ -224,7 +225,7 @@ void MainWindowModel::runDialogWithPortClosed(const QString &name, const std::fu
         failure = reopen();
     if (!failure)
         return;
-    m_errors.log(LoggerSession::portNotAvailable(), failure->description);
+    m_problems.report(Problem::PortNotAvailable, failure->description);
     portProblemLoop();
 }
 

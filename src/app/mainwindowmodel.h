@@ -11,9 +11,9 @@
 
 namespace Brolant {
 
-class ErrorReporter;
 class LoggerSession;
 class MainWindowView;
+class ProblemLog;
 struct ProgramSettings;
 struct Reading;
 struct Record;
@@ -26,7 +26,7 @@ class MainWindowModel : public QObject
     Q_OBJECT
 
 public:
-    MainWindowModel(LoggerSession &session, ErrorReporter &errors, MainWindowView &view, Prompts &prompts,
+    MainWindowModel(LoggerSession &session, ProblemLog &problems, MainWindowView &view, Prompts &prompts,
                     QObject *parent = nullptr);
 
     // Runs start-up; when the port cannot be opened, leads the user through the port-problem
@@ -63,11 +63,12 @@ private:
                                  const std::function<MaybeFailure()> &reopen);
 
     LoggerSession &m_session;
-    ErrorReporter &m_errors;
+    ProblemLog &m_problems;
     MainWindowView &m_view;
     Prompts &m_prompts;
     Lamps m_lamps;
     QString m_intervalText = QStringLiteral("60"); // the interval box's text, as the model set it
+    QString m_receivedText;                        // what the read left waiting, shown again for a frame
 };
 
 } // namespace Brolant

@@ -3,6 +3,7 @@
 #include "logging/energyarchive.h"
 #include "platform/programpaths.h"
 #include "platform/seriallink.h"
+#include "problems/problemlog.h"
 
 #include <QLoggingCategory>
 
@@ -20,6 +21,7 @@ LoggerSession::LoggerSession(const QString &programFolder, SerialLink &link, con
     : QObject(parent),
       m_programFolder(programFolder),
       m_link(link),
+      m_problems(problems),
       m_attendance(attendance),
       m_core(programFolder, link, clock, problems),
       m_settingsFiles(programFolder, {FileName::kAlarmSettings, FileName::kMqttSettings, FileName::kWebSettings})
@@ -28,7 +30,7 @@ LoggerSession::LoggerSession(const QString &programFolder, SerialLink &link, con
     qRegisterMetaType<ProgramSettings>();
     qRegisterMetaType<PortIntent>();
     m_startUpRetryTimer.setInterval(SerialLink::kRetryEvery); // the same patience as a lost port
-    connect(&m_startUpRetryTimer, &QTimer::timeout, this, &LoggerSession::retryStartUp);
+    connect(&m_startUpRetryTimer, &QTimer::timeout, this, &LoggerSession::startUpAndRetry);
     connect(&m_core.energy, &EnergyCounter::dayClosed, this,
             [this](const QDate &, double, const QString &line) { appendToEnergyArchive(line); });
     connect(&m_core.logging, &LoggingCycle::intervalLogged, this, [](const Record &record) {
@@ -38,12 +40,12 @@ LoggerSession::LoggerSession(const QString &programFolder, SerialLink &link, con
     connect(&link, &SerialLink::lost, this, [this](const QString &description) {
         // One entry for the break; the link retries by itself: no dialog waits for a user at 3 a.m.
         setPortIntent(PortIntent::Kind::Retrying, description);
-        emit problemFound(portNotAvailable(), description);
+        m_problems.report(Problem::PortNotAvailable, description);
     });
     connect(&link, &SerialLink::restored, this, [this] { setPortIntent(PortIntent::Kind::Open); });
 }
 
-MaybeFailure LoggerSession::startUp()
+std::optional<ProblemReport> LoggerSession::startUp()
 {
     // The energy counter is not reset: it starts at 0 once per run, and a start-up repeated by
     // the port-problem loop must not throw away the day's watt-hours.
@@ -51,23 +53,22 @@ MaybeFailure LoggerSession::startUp()
     ProgramPaths(m_programFolder).makeDataFolders();
     readSettings();
     if (const MaybeFailure failure = openConfiguredPort())
-        return failure;
+        return ProblemReport{Problem::PortNotAvailable, failure->description};
     if (m_portIntent.kind != PortIntent::Kind::Open)
         return std::nullopt; // port "0": nothing to open, nothing to log
-    // The port is open: a failure from here on has no stage.
     const ConfigField &logOn = m_settings.program.logOn;
     if (m_attendance == Attendance::Unattended) {
         if (const auto interval = LoggingIntervalText::from(m_intervalText))
             startLogging(*interval);
         else // nobody watches a window here: not logging must not go unsaid
-            emit problemFound(QStringLiteral("logging not started"),
+            m_problems.report(Problem::LoggingNotStarted,
                               QStringLiteral("LogDelay is not a number: \"%1\"; nothing is logged until it is "
                                              "a number of seconds (1 to 600) and brolant-logger starts again")
                                   .arg(m_intervalText));
         return std::nullopt;
     }
     if (!logOn.number())
-        return Failure{QStringLiteral("LogOn is not a number: \"%1\"").arg(logOn.text())};
+        return ProblemReport{Problem::LogOnNotANumber, QStringLiteral("LogOn is not a number: \"%1\"").arg(logOn.text())};
     // Unlike the Start button: no message for an interval that is no number.
     if (const auto interval = LoggingIntervalText::from(m_intervalText); interval && logOn.equals(1))
         startLogging(*interval);
@@ -76,25 +77,15 @@ MaybeFailure LoggerSession::startUp()
 
 void LoggerSession::startUpAndRetry()
 {
-    const MaybeFailure failure = startUp();
-    if (!failure)
-        return;
-    emit problemFound(failure->stage, failure->description);
-    m_lastStartUpFailure = failure->description;
-    m_startUpRetryTimer.start();
-}
-
-void LoggerSession::retryStartUp()
-{
-    const MaybeFailure failure = startUp();
-    if (!failure) {
-        m_startUpRetryTimer.stop();
+    // Unattended, start-up fails only at the port: the same trouble again is no news, so one
+    // entry, then quiet retries.
+    if (const std::optional<ProblemReport> failure = startUp()) {
+        m_problems.report(Problem::PortStillNotAvailable, failure->detail);
+        m_startUpRetryTimer.start();
         return;
     }
-    // The same trouble again is no news: one entry, then quiet retries.
-    if (failure->description != m_lastStartUpFailure)
-        emit problemFound(failure->stage, failure->description);
-    m_lastStartUpFailure = failure->description;
+    m_problems.resolved(Problem::PortStillNotAvailable);
+    m_startUpRetryTimer.stop();
 }
 
 void LoggerSession::readSettings()
@@ -126,11 +117,11 @@ MaybeFailure LoggerSession::openConfiguredPort()
     const auto baud = program.br.number();
     // Without prog.cfg there is no port to speak of: say why the file gave none.
     if (!program.port.isPresent() && m_settings.problem)
-        return Failure{QStringLiteral("no port set: %1").arg(m_settings.problem->description), portNotAvailable()};
+        return Failure{QStringLiteral("no port set: %1").arg(m_settings.problem->description)};
     if (!port)
-        return Failure{QStringLiteral("Port is not a port number: \"%1\"").arg(program.port.text()), portNotAvailable()};
+        return Failure{QStringLiteral("Port is not a port number: \"%1\"").arg(program.port.text())};
     if (!baud || *baud < 1 || *baud != std::floor(*baud) || *baud > INT32_MAX)
-        return Failure{QStringLiteral("BR is not a baud rate: \"%1\"").arg(program.br.text()), portNotAvailable()};
+        return Failure{QStringLiteral("BR is not a baud rate: \"%1\"").arg(program.br.text())};
     return openPort({*port, int(*baud)});
 }
 
@@ -141,7 +132,7 @@ MaybeFailure LoggerSession::reopenLastPort()
         return std::nullopt;
     }
     if (!m_openedPort)
-        return Failure{QStringLiteral("No port was open before calibrating"), portNotAvailable()};
+        return Failure{QStringLiteral("No port was open before calibrating")};
     return openPort(*m_openedPort);
 }
 
@@ -156,7 +147,7 @@ MaybeFailure LoggerSession::openPort(OpenedPort port)
     if (const MaybeFailure failure = m_link.open(port.number, port.baud)) {
         setPortIntent(m_attendance == Attendance::Unattended ? PortIntent::Kind::Retrying : PortIntent::Kind::Failed,
                       failure->description);
-        return Failure{failure->description, portNotAvailable()};
+        return failure;
     }
     m_openedPort = port;
     setPortIntent(PortIntent::Kind::Open);
@@ -191,7 +182,7 @@ void LoggerSession::appendToEnergyArchive(const QString &line)
         EnergyArchive::append(m_programFolder, line);
     } catch (const Failure &failure) {
         // The total is not lost while it stands in the error log.
-        emit problemFound(QStringLiteral("energy archive not written"),
+        m_problems.report(Problem::EnergyArchiveNotWritten,
                           QStringLiteral("%1; the line was: %2").arg(failure.description, line.trimmed()));
     }
 }

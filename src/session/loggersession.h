@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/settingsfilewatcher.h"
+#include "problems/problem.h"
 #include "session/loggercore.h"
 #include "session/loggingintervaltext.h"
 #include "session/portintent.h"
@@ -34,9 +35,6 @@ class LoggerSession : public QObject
     Q_OBJECT
 
 public:
-    // The stage of every failure to open the board's port.
-    static QString portNotAvailable() { return QStringLiteral("port not available"); }
-
     LoggerSession(const QString &programFolder, SerialLink &link, const Clock &clock, ProblemLog &problems,
                   Attendance attendance = Attendance::Attended, QObject *parent = nullptr);
 
@@ -51,9 +49,9 @@ public:
 
     // One pass of start-up: the reading starts again from 0, the data folders are made, both
     // settings files are read, and the port opens as prog.cfg says; logging starts when LogOn is 1
-    // (unattended: always). The failure, with its stage, when the port could not be opened or
-    // LogOn is no number; the caller decides what follows.
-    MaybeFailure startUp();
+    // (unattended: always). The problem when the port could not be opened or LogOn is no number;
+    // the caller decides what follows.
+    std::optional<ProblemReport> startUp();
     // Unattended: start-up, and when it fails, start-up again every few seconds until the port
     // opens. Each new failure is said once.
     void startUpAndRetry();
@@ -82,8 +80,6 @@ signals:
     void portIntentChanged(const PortIntent &intent);
     // Logging switched on (every `seconds`) or off.
     void loggingChanged(bool on, double seconds);
-    // One entry for the error log: the stage and the failure's description.
-    void problemFound(const QString &stage, const QString &description);
     // A settings file of a part beside the core (alarms.cfg, mqtt.cfg, web.cfg) was saved or edited: its
     // part reads it again, so new settings apply at once.
     void settingsFileChanged(const QString &fileName);
@@ -96,11 +92,11 @@ private:
     };
     MaybeFailure openPort(OpenedPort port);
     void setPortIntent(PortIntent::Kind kind, const QString &reason = QString());
-    void retryStartUp();
     void appendToEnergyArchive(const QString &line);
 
     QString m_programFolder;
     SerialLink &m_link;
+    ProblemLog &m_problems;
     Attendance m_attendance;
     LoggerCore m_core;
     ProgramSettings m_settings;
@@ -110,7 +106,6 @@ private:
     QString m_intervalText = QStringLiteral("60");
     SettingsFileWatcher m_settingsFiles;
     QTimer m_startUpRetryTimer;
-    QString m_lastStartUpFailure;
     bool m_ending = false;
 };
 

@@ -54,7 +54,7 @@ private:
         LoggerSession session{folder.path(), link, clock, problems};
         LoggerCore &core = session.core();
         ErrorReporter errors{folder.path(), clock, problems, window};
-        MainWindowModel model{session, errors, window, prompts};
+        MainWindowModel model{session, problems, window, prompts};
         explicit Rig(const QString &logOn)
         {
             errors.listenTo(session);

@@ -29,7 +29,7 @@ struct ModelRig
     LoggerSession session{folder.path(), link, clock, problems};
     LoggerCore &core = session.core();
     ErrorReporter errors{folder.path(), clock, problems, view};
-    MainWindowModel model{session, errors, view, prompts};
+    MainWindowModel model{session, problems, view, prompts};
 
     ModelRig() { errors.listenTo(session); }
 

@@ -212,7 +212,7 @@ void CalibrationTest::calibrateButton()
     const LoggerCore &core = session.core();
     ErrorReporter errors(folder.path(), clock, problems, view);
     errors.listenTo(session);
-    MainWindowModel model(session, errors, view, prompts);
+    MainWindowModel model(session, problems, view, prompts);
     model.startUp();
     prompts.onCalibration = [&](int run) {
         QVERIFY(!link.isOpen());

@@ -89,7 +89,7 @@ struct Program
     {
         logger.emplace(folder.path(), link, clock, window, Attendance::Attended);
         prompts.emplace(window, *logger);
-        model.emplace(logger->session, logger->errors, window, *prompts);
+        model.emplace(logger->session, logger->problems, window, *prompts);
         window.attach(*model);
         window.show();
         model->startUp();

@@ -28,7 +28,7 @@ struct RealPortModel
     LoggerSession session{folder.path(), link, clock, problems};
     LoggerCore &core = session.core();
     ErrorReporter errors{folder.path(), clock, problems, view};
-    MainWindowModel model{session, errors, view, prompts};
+    MainWindowModel model{session, problems, view, prompts};
 
     RealPortModel() { errors.listenTo(session); }
 };
