@@ -9,13 +9,12 @@ LoggerParts::LoggerParts(const QString &programFolder, SerialLink &link, const C
     : problems(clock),
       session(programFolder, link, clock, problems, attendance),
       errors(programFolder, clock, problems, errorLine),
-      publishing(session),
+      publishing(session, problems),
       alarms(session),
       web(session, alarms, publishing)
 {
     errors.listenTo(session);
     const auto logIt = [this](const QString &stage, const QString &description) { errors.log(stage, description); };
-    QObject::connect(&publishing, &MqttPublishing::problemFound, &errors, logIt);
     QObject::connect(&alarms, &AlarmService::problemFound, &errors, logIt);
     QObject::connect(&web, &WebDashboard::problemFound, &errors, logIt);
     QObject::connect(&publishing, &MqttPublishing::started, &alarms,

@@ -38,7 +38,7 @@ ProblemKind ProblemKind::of(Problem problem)
     case Problem::MqttQueueNotWritten: return {u"MQTT queue not written", OncePerEpisode};
     case Problem::MqttQueueHeldLost: return {u"MQTT queue not written", EveryTime};
     case Problem::BrokerNotAvailable: return {u"broker not available", OncePerEpisode, u"broker available again"};
-    case Problem::SharedSite: return {u"another logger publishes as site %1", OncePerEpisode};
+    case Problem::SharedSite: return {u"another logger publishes as site %1", EveryTime};
     case Problem::BrokerRefusesRecords:
         return {u"broker refuses records", OncePerEpisode, u"broker takes records again"};
     case Problem::BrokerRefusesMessages: return {u"broker refuses messages", OncePerEpisode};

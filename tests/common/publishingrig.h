@@ -25,15 +25,13 @@ inline QJsonObject payload(const QString &heardLine)
 struct PublishingRig : ModelRig
 {
     BrokerProcess broker;
-    MqttPublishing publishing{session};
+    MqttPublishing publishing{session, problems};
     MqttPublisher *publisher = nullptr; // the one at work
     QByteArray mqttSettings;
 
     // `extraSettings` come first, so they win over the rig's own (PORT is the broker's port).
     explicit PublishingRig(const QByteArray &extraSettings = QByteArray())
     {
-        QObject::connect(&publishing, &MqttPublishing::problemFound, &errors,
-                         [this](const QString &stage, const QString &description) { errors.log(stage, description); });
         QObject::connect(&publishing, &MqttPublishing::started, &publishing,
                          [this](MqttPublisher &started) { publisher = &started; });
         folder.writeProgramConfig("1", "1", "60");

@@ -55,8 +55,7 @@ void ProblemsTest::recurrence_data()
         << QStringList{"report a a", "report b b", "report a a", "resolved a -", "report a a", "report b b"}
         << QStringList{"Energy History: a", "Energy History: b", "Energy History: a"};
     QTest::newRow("a stage that names its subject")
-        << Problem::SharedSite << QStringList{"report shed mixed", "report shed mixed"}
-        << QStringList{"another logger publishes as site shed: mixed"};
+        << Problem::SharedSite << QStringList{"report shed mixed"} << QStringList{"another logger publishes as site shed: mixed"};
 }
 
 void ProblemsTest::recurrence()

@@ -148,8 +148,8 @@ void PublishingTest::hostileFileStartsNothingAndSaysWhy()
     FakeClock clock;
     ProblemLog problemLog(clock);
     LoggerSession session(folder.path(), link, clock, problemLog);
-    MqttPublishing publishing(session);
-    QSignalSpy problems(&publishing, &MqttPublishing::problemFound);
+    MqttPublishing publishing(session, problemLog);
+    QSignalSpy problems(&problemLog, &ProblemLog::said);
     folder.write("mqtt.cfg", "<Enabled>1</Enabled><Host>localhost</Host><Topic>a/#</Topic>");
     publishing.start();
     QVERIFY(!publishing.publisher()); // so no connection is tried

@@ -86,7 +86,7 @@ struct WebRig : WebFolder
     ProblemLog problems{clock};
     LoggerSession session{folder.path(), link, clock, problems, Attendance::Unattended};
     ErrorReporter errors{folder.path(), clock, problems, view};
-    MqttPublishing publishing{session};
+    MqttPublishing publishing{session, problems};
     AlarmService alarms{session};
     std::unique_ptr<WebDashboard> web;
 
