@@ -99,7 +99,7 @@ struct PageRig
         writeMonth(folder);
         session = std::make_unique<LoggerSession>(folder.path(), link, clock, problems, Attendance::Unattended);
         publishing = std::make_unique<MqttPublishing>(*session, problems);
-        alarms = std::make_unique<AlarmService>(*session);
+        alarms = std::make_unique<AlarmService>(*session, problems);
         WebLimits limits;
         limits.burst = 1'000'000;
         limits.perSecond = 1'000'000.0;

@@ -13,6 +13,7 @@
 namespace Brolant {
 
 class LoggerSession;
+class ProblemLog;
 struct PortIntent;
 struct ProgramSettings;
 
@@ -64,7 +65,7 @@ class AlarmService final : public QObject
 
 public:
     // Goes on from the state alarms.txt last said of each alarm.
-    explicit AlarmService(LoggerSession &session, QObject *parent = nullptr);
+    AlarmService(LoggerSession &session, ProblemLog &problems, QObject *parent = nullptr);
 
     const AlarmSettings &settings() const { return m_settings; }
     AlarmMonitor &monitor() { return m_monitor; }
@@ -88,8 +89,6 @@ signals:
     // every few seconds (see AlarmThrottle).
     void announced(const AlarmChange &change);
     void settingsChanged();
-    // One entry for the error log: the stage and the failure's description.
-    void problemFound(const QString &stage, const QString &description);
 
 private:
     void goOnFromAlarmsTxt();
@@ -101,6 +100,7 @@ private:
     void reportProblem(const MaybeFailure &problem);
 
     QString m_programFolder;
+    ProblemLog &m_problems;
     // What applies where alarms.cfg says nothing: sized to the logger's SV and MA.
     AlarmSettings m_defaults;
     AlarmSettings m_settings;

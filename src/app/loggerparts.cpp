@@ -10,12 +10,11 @@ LoggerParts::LoggerParts(const QString &programFolder, SerialLink &link, const C
       session(programFolder, link, clock, problems, attendance),
       errors(programFolder, clock, problems, errorLine),
       publishing(session, problems),
-      alarms(session),
+      alarms(session, problems),
       web(session, alarms, publishing)
 {
     errors.listenTo(session);
     const auto logIt = [this](const QString &stage, const QString &description) { errors.log(stage, description); };
-    QObject::connect(&alarms, &AlarmService::problemFound, &errors, logIt);
     QObject::connect(&web, &WebDashboard::problemFound, &errors, logIt);
     QObject::connect(&publishing, &MqttPublishing::started, &alarms,
                      [this](MqttPublisher &publisher) { publishAlarms(alarms, publisher); });

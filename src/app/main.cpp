@@ -39,11 +39,9 @@ int main(int argc, char *argv[])
     window.attach(model);
     QObject::connect(&logger.publishing, &MqttPublishing::stateChanged, &window, &MainWindow::showBrokerState);
     logger.start();
-    AlarmBanner banner(logger.alarms.board(), &window);
+    AlarmBanner banner(logger.alarms.board(), logger.problems, &window);
     banner.setGeometry(window.alarmArea());
     banner.setMinimumHeight(window.alarmArea().height());
-    QObject::connect(&banner, &AlarmBanner::problemFound, &logger.errors,
-                     [&logger](const QString &stage, const QString &description) { logger.errors.log(stage, description); });
 
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &application, [&] {

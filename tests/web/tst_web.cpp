@@ -87,7 +87,7 @@ struct WebRig : WebFolder
     LoggerSession session{folder.path(), link, clock, problems, Attendance::Unattended};
     ErrorReporter errors{folder.path(), clock, problems, view};
     MqttPublishing publishing{session, problems};
-    AlarmService alarms{session};
+    AlarmService alarms{session, problems};
     std::unique_ptr<WebDashboard> web;
 
     explicit WebRig(const QByteArray &settings = QByteArray(), const WebLimits &limits = WebLimits())
