@@ -103,7 +103,7 @@ struct PageRig
         WebLimits limits;
         limits.burst = 1'000'000;
         limits.perSecond = 1'000'000.0;
-        web = std::make_unique<WebDashboard>(*session, *alarms, *publishing, limits);
+        web = std::make_unique<WebDashboard>(*session, problems, *alarms, *publishing, limits);
         session->startUp();
         web->start();
     }

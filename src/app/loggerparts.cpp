@@ -11,11 +11,9 @@ LoggerParts::LoggerParts(const QString &programFolder, SerialLink &link, const C
       errors(programFolder, clock, problems, errorLine),
       publishing(session, problems),
       alarms(session, problems),
-      web(session, alarms, publishing)
+      web(session, problems, alarms, publishing)
 {
     errors.listenTo(session);
-    const auto logIt = [this](const QString &stage, const QString &description) { errors.log(stage, description); };
-    QObject::connect(&web, &WebDashboard::problemFound, &errors, logIt);
     QObject::connect(&publishing, &MqttPublishing::started, &alarms,
                      [this](MqttPublisher &publisher) { publishAlarms(alarms, publisher); });
 }

@@ -95,9 +95,7 @@ struct WebRig : WebFolder
     {
         errors.listenTo(session);
         session.startUp();
-        web = std::make_unique<WebDashboard>(session, alarms, publishing, limits);
-        QObject::connect(web.get(), &WebDashboard::problemFound, &errors,
-                         [this](const QString &stage, const QString &description) { errors.log(stage, description); });
+        web = std::make_unique<WebDashboard>(session, problems, alarms, publishing, limits);
         web->start();
     }
     HttpAnswer get(const QString &target, const QByteArray &headers = QByteArray()) const
@@ -330,7 +328,7 @@ void WebTest::hostileRequests()
     WebRig rig(settings);
     for (int time = 0; time < 3; ++time)
         QCOMPARE(WebClient::exchange(rig.port, request).status, status);
-    QCOMPARE(rig.errorLog().count(WebServer::refusedStage().toLatin1()), logged.isEmpty() ? 0 : 1);
+    QCOMPARE(rig.errorLog().count(ProblemKind::of(Problem::WebRequestRefused).stage.toLatin1()), logged.isEmpty() ? 0 : 1);
     QVERIFY2(rig.errorLog().contains(logged.toLatin1()), rig.errorLog());
 }
 
@@ -350,7 +348,7 @@ void WebTest::slowAndIdleClientsAreCutOff()
     rig.clock.advance(20'000);
     QTRY_COMPARE(idle.state(), QAbstractSocket::UnconnectedState);
     // Only the half-sent request was refused; an idle connection closes as any server closes one.
-    QCOMPARE(rig.errorLog().count(WebServer::refusedStage().toLatin1()), 1);
+    QCOMPARE(rig.errorLog().count(ProblemKind::of(Problem::WebRequestRefused).stage.toLatin1()), 1);
     QVERIFY(rig.errorLog().contains("a request took longer than 10 seconds to arrive from 127.0.0.1"));
     QCOMPARE(rig.get("/api/live").status, 200);
 }
@@ -378,7 +376,7 @@ void WebTest::tooManyConnectionsAreTurnedAway()
     QCOMPARE(statuses, QList<int>({200, 200, 200, 429, 429}));
     rig.clock.advance(1000);
     QCOMPARE(rig.get("/api/live").status, 200);
-    QCOMPARE(rig.errorLog().count(WebServer::refusedStage().toLatin1()), 2);
+    QCOMPARE(rig.errorLog().count(ProblemKind::of(Problem::WebRequestRefused).stage.toLatin1()), 2);
     QVERIFY(rig.errorLog().contains("more than 2 connections at once from 127.0.0.1"));
     QVERIFY(rig.errorLog().contains("more than 3 requests at once, or 20 a second from 127.0.0.1"));
 }
