@@ -18,7 +18,7 @@ ErrorReporter::ErrorReporter(const QString &programFolder, const Clock &clock, c
 
 void ErrorReporter::listenTo(const LoggerSession &session)
 {
-    connect(&session.core().receiver, &FrameReceiver::textReceived, this,
+    connect(&session, &LoggerSession::textReceived, this,
             [this](const QString &buffered) { m_receivedText = buffered; });
 }
 

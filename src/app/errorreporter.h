@@ -23,7 +23,7 @@ public:
     ErrorReporter(const QString &programFolder, const Clock &clock, const ProblemLog &problems, ErrorLine &view,
                   QObject *parent = nullptr);
 
-    // Hears the session's parts: their trouble, and the text the board sent last.
+    // Hears the text the board sent last, which every entry ends with.
     void listenTo(const LoggerSession &session);
 
     // One entry: the stage under way and the failure's description (empty for a check).

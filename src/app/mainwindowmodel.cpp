@@ -23,21 +23,20 @@ MainWindowModel::MainWindowModel(LoggerSession &session, ProblemLog &problems, M
 
 void MainWindowModel::wireSession()
 {
-    const FrameReceiver &receiver = m_session.core().receiver;
-    connect(&receiver, &FrameReceiver::textReceived, this, [this](const QString &buffered) {
+    connect(&m_session, &LoggerSession::textReceived, this, [this](const QString &buffered) {
         m_receivedText = buffered;
         m_view.showStatus(buffered);
     });
-    connect(&receiver, &FrameReceiver::frameArrived, this, [this] {
+    connect(&m_session, &LoggerSession::frameArrived, this, [this] {
         m_lamps.flashData();
         m_view.showStatus(m_receivedText);
     });
-    connect(&receiver, &FrameReceiver::frameRejected, this,
+    connect(&m_session, &LoggerSession::frameRejected, this,
             [this](const QString &text) { m_view.showStatus(kCorruptData + text); });
-    connect(&receiver, &FrameReceiver::frameAccepted, this, &MainWindowModel::showReading);
-    connect(&receiver, &FrameReceiver::healthChanged, this,
+    connect(&m_session, &LoggerSession::readingTaken, this, &MainWindowModel::showReading);
+    connect(&m_session, &LoggerSession::healthChanged, this,
             [this](const FrameHealth &health) { m_view.showFrameHealth(health.summary()); });
-    connect(&m_session.core().logging, &LoggingCycle::intervalLogged, this, &MainWindowModel::showLogged);
+    connect(&m_session, &LoggerSession::recordLogged, this, &MainWindowModel::showLogged);
     connect(&m_session, &LoggerSession::settingsChanged, this, &MainWindowModel::showSettings);
     connect(&m_session, &LoggerSession::loggingChanged, this, [this](bool on) { showLogging(on); });
     connect(&m_session, &LoggerSession::portIntentChanged, this, [this, before = PortIntent()](const PortIntent &intent) mutable {
@@ -78,13 +77,13 @@ void MainWindowModel::showLogging(bool on)
     }
 }
 
-void MainWindowModel::showReading(const Reading &reading)
+void MainWindowModel::showReading(const LiveReading &live)
 {
     // The rows as the settings now say, even when a reading that stopped half-way left the list
     // as it was built before.
     const LiveListLayout layout = LiveListLayout::forSettings(m_session.settings().program);
-    m_view.showLiveRows(layout.values(reading, m_session.core().energy.total()), layout.labels);
-    m_view.showCaption(liveCaption(reading));
+    m_view.showLiveRows(layout.values(live.reading, live.energyToday), layout.labels);
+    m_view.showCaption(liveCaption(live.reading));
     m_view.showMode(QString());
 }
 

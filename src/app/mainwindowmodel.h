@@ -14,8 +14,8 @@ namespace Brolant {
 class LoggerSession;
 class MainWindowView;
 class ProblemLog;
+struct LiveReading;
 struct ProgramSettings;
-struct Reading;
 struct Record;
 
 // The main window's handlers: its start-up texts, the logging controls, the dialogs it opens,
@@ -51,7 +51,7 @@ private:
     void showStartUpTexts();
     void showSettings(const ProgramSettings &settings);
     void showLogging(bool on);
-    void showReading(const Reading &reading);
+    void showReading(const LiveReading &live);
     void showLogged(const Record &record);
     void showIntervalText(const QString &text);
     void portProblemLoop();

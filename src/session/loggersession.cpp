@@ -31,11 +31,23 @@ LoggerSession::LoggerSession(const QString &programFolder, SerialLink &link, con
     qRegisterMetaType<PortIntent>();
     m_startUpRetryTimer.setInterval(SerialLink::kRetryEvery); // the same patience as a lost port
     connect(&m_startUpRetryTimer, &QTimer::timeout, this, &LoggerSession::startUpAndRetry);
+    const FrameReceiver &receiver = m_core.receiver;
+    connect(&receiver, &FrameReceiver::textReceived, this, &LoggerSession::textReceived);
+    connect(&receiver, &FrameReceiver::frameArrived, this, &LoggerSession::frameArrived);
+    connect(&receiver, &FrameReceiver::frameRejected, this, &LoggerSession::frameRejected);
+    connect(&receiver, &FrameReceiver::healthChanged, this, &LoggerSession::healthChanged);
+    connect(&receiver, &FrameReceiver::frameAccepted, this, [this](const Reading &reading) {
+        emit readingTaken({reading, m_core.energy.total(), m_core.clock.now(), m_core.clock.monotonic()});
+    });
     connect(&m_core.energy, &EnergyCounter::dayClosed, this,
-            [this](const QDate &, double, const QString &line) { appendToEnergyArchive(line); });
-    connect(&m_core.logging, &LoggingCycle::intervalLogged, this, [](const Record &record) {
+            [this](const QDate &day, double wattHours, const QString &line) {
+                appendToEnergyArchive(line);
+                emit dayClosed(day, wattHours);
+            });
+    connect(&m_core.logging, &LoggingCycle::intervalLogged, this, [this](const Record &record) {
         qCInfo(lcFrames, "interval: %s; since start-up: %s", qPrintable(record.health.thisInterval.summary()),
                qPrintable(record.health.sinceStart.summary()));
+        emit recordLogged(record);
     });
     connect(&link, &SerialLink::lost, this, [this](const QString &description) {
         // One entry for the break; the link retries by itself: no dialog waits for a user at 3 a.m.

@@ -1,13 +1,16 @@
 #pragma once
 
+#include "logging/intervalmeans.h"
 #include "platform/settingsfilewatcher.h"
 #include "problems/problem.h"
+#include "session/livereading.h"
 #include "session/loggercore.h"
 #include "session/loggingintervaltext.h"
 #include "session/portintent.h"
 #include "session/programsettings.h"
 #include "text/failure.h"
 
+#include <QDate>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -27,9 +30,10 @@ enum class Attendance { Attended, Unattended };
 
 // The logger itself, without a window: it reads the settings (again whenever asked, after Program
 // Setup or Calibration saved), knows whether the port is meant to be open and why not, opens it,
-// starts and stops logging, writes the energy archive's lines and ends in order. It says each
-// change by a signal, so a window, the headless logger's status line, the alarms and the
-// publisher all learn the same thing at the same moment and never guess it from the files.
+// starts and stops logging, writes the energy archive's lines and ends in order. It says what
+// happened by signals carrying values, so a window, the headless logger's status line, the
+// alarms, the publisher and the page all learn the same thing at the same moment, never reach
+// into its working parts and never guess it from the files.
 class LoggerSession : public QObject
 {
     Q_OBJECT
@@ -46,6 +50,9 @@ public:
     bool isLogging() const { return m_core.logging.isRunning(); }
     double intervalSeconds() const { return m_core.logging.intervalSeconds(); }
     bool isEnding() const { return m_ending; }
+    // Today's watt-hours now, for whoever answers a question about now (the page); a listener of
+    // readings has them with each reading.
+    double energyToday() const { return m_core.energy.total(); }
 
     // One pass of start-up: the reading starts again from 0, the data folders are made, both
     // settings files are read, and the port opens as prog.cfg says; logging starts when LogOn is 1
@@ -83,8 +90,23 @@ signals:
     // A settings file of a part beside the core (alarms.cfg, mqtt.cfg, web.cfg) was saved or edited: its
     // part reads it again, so new settings apply at once.
     void settingsFileChanged(const QString &fileName);
+    // What the read left waiting, shown as it grows.
+    void textReceived(const QString &buffered);
+    // A whole frame was cut out, before it is checked.
+    void frameArrived();
+    // Text given up; empty for a frame trapped after its text was shown.
+    void frameRejected(const QString &text);
+    // A frame passed the checks and became the reading.
+    void readingTaken(const LiveReading &reading);
+    // How the frames have been arriving, this interval and since start-up.
+    void healthChanged(const FrameHealth &health);
+    // An interval's record went to the daily log (or waits to).
+    void recordLogged(const Record &record);
+    // A day is over: its watt-hours went to the energy archive.
+    void dayClosed(const QDate &day, double wattHours);
 
 private:
+
     struct OpenedPort
     {
         int number = 0;
