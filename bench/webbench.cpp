@@ -99,11 +99,11 @@ struct PageRig
         writeMonth(folder);
         session = std::make_unique<LoggerSession>(folder.path(), link, clock, problems, Attendance::Unattended);
         publishing = std::make_unique<MqttPublishing>(*session, problems);
-        alarms = std::make_unique<AlarmService>(*session, problems);
+        alarms = std::make_unique<AlarmService>(*session, clock, problems);
         WebLimits limits;
         limits.burst = 1'000'000;
         limits.perSecond = 1'000'000.0;
-        web = std::make_unique<WebDashboard>(*session, problems, *alarms, *publishing, limits);
+        web = std::make_unique<WebDashboard>(*session, clock, problems, *alarms, *publishing, limits);
         session->startUp();
         web->start();
     }

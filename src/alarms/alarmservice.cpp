@@ -63,10 +63,10 @@ void AlarmBoard::remind()
         emit notify(QStringLiteral("Brolant alarm"), waiting.join(u'\n'));
 }
 
-AlarmService::AlarmService(LoggerSession &session, ProblemLog &problems, QObject *parent)
+AlarmService::AlarmService(const LoggerSession &session, const Clock &clock, ProblemLog &problems, QObject *parent)
     : QObject(parent), m_programFolder(session.programFolder()), m_problems(problems),
       m_defaults(AlarmSettings::defaultsFor(session.settings().program)), m_settings(m_defaults),
-      m_monitor(m_settings, session.core().clock), m_throttle(session.core().clock),
+      m_monitor(m_settings, clock), m_throttle(clock),
       m_command(m_settings.command, m_programFolder, problems)
 {
     const AlarmSettings::Loaded loaded = AlarmSettings::load(m_programFolder, m_defaults);
@@ -87,7 +87,8 @@ AlarmService::AlarmService(LoggerSession &session, ProblemLog &problems, QObject
     connect(&session, &LoggerSession::portIntentChanged, this, &AlarmService::followPort);
     // Not followPort: before its start-up the session's "no port" is no choice of the user's.
     m_monitor.setPortMeantOpen(session.portIntent().meantOpen());
-    connect(&session.core().receiver, &FrameReceiver::frameAccepted, &m_monitor, &AlarmMonitor::readingAccepted);
+    connect(&session, &LoggerSession::readingTaken, &m_monitor,
+            [this](const LiveReading &live) { m_monitor.readingAccepted(live.reading); });
 }
 
 void AlarmService::goOnFromAlarmsTxt()

@@ -12,6 +12,7 @@
 
 namespace Brolant {
 
+class Clock;
 class LoggerSession;
 class ProblemLog;
 struct PortIntent;
@@ -57,7 +58,7 @@ private:
 };
 
 // The alarms of one logger: settings from alarms.cfg over defaults sized to the system the
-// logger runs with, the monitor on the core's signals, logs/alarms.txt, the command and the
+// logger runs with, the monitor on the session's readings, logs/alarms.txt, the command and the
 // board. It listens to the session only.
 class AlarmService final : public QObject
 {
@@ -65,7 +66,7 @@ class AlarmService final : public QObject
 
 public:
     // Goes on from the state alarms.txt last said of each alarm.
-    AlarmService(LoggerSession &session, ProblemLog &problems, QObject *parent = nullptr);
+    AlarmService(const LoggerSession &session, const Clock &clock, ProblemLog &problems, QObject *parent = nullptr);
 
     const AlarmSettings &settings() const { return m_settings; }
     AlarmMonitor &monitor() { return m_monitor; }

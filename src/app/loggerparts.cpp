@@ -10,8 +10,8 @@ LoggerParts::LoggerParts(const QString &programFolder, SerialLink &link, const C
       session(programFolder, link, clock, problems, attendance),
       errors(programFolder, clock, problems, errorLine),
       publishing(session, problems),
-      alarms(session, problems),
-      web(session, problems, alarms, publishing)
+      alarms(session, clock, problems),
+      web(session, clock, problems, alarms, publishing)
 {
     errors.listenTo(session);
     QObject::connect(&publishing, &MqttPublishing::started, &alarms,

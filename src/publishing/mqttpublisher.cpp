@@ -1,9 +1,8 @@
 #include "publishing/mqttpublisher.h"
 
-#include "platform/clock.h"
 #include "platform/programpaths.h"
 #include "problems/problemlog.h"
-#include "session/loggercore.h"
+#include "session/loggersession.h"
 #include "text/failure.h"
 
 #include <QCryptographicHash>
@@ -22,9 +21,9 @@ constexpr Problem kEpisodes[] = {Problem::BrokerNotAvailable, Problem::BrokerRef
 constexpr qsizetype kInstanceHexDigits = 12;
 } // namespace
 
-MqttPublisher::MqttPublisher(const QString &programFolder, const MqttSettings &settings, LoggerCore &core,
+MqttPublisher::MqttPublisher(const QString &programFolder, const MqttSettings &settings, const LoggerSession &session,
                              ProblemLog &problems)
-    : m_core(core),
+    : m_session(session),
       m_problems(problems),
       m_settings(settings),
       m_instance(instanceId(programFolder)),
@@ -37,12 +36,11 @@ MqttPublisher::MqttPublisher(const QString &programFolder, const MqttSettings &s
     connect(&m_client, &MqttClient::delivered, this, &MqttPublisher::delivered);
     connect(&m_client, &MqttClient::refused, this, &MqttPublisher::refused);
     connect(&m_client, &MqttClient::received, this, &MqttPublisher::heard);
-    connect(&core.receiver, &FrameReceiver::frameAccepted, this, &MqttPublisher::publishLive);
-    connect(&core.logging, &LoggingCycle::intervalLogged, this,
+    connect(&session, &LoggerSession::readingTaken, this, &MqttPublisher::publishLive);
+    connect(&session, &LoggerSession::recordLogged, this,
             [this](const Record &record) { enqueue(m_messages.record(record).payload); });
-    connect(&core.energy, &EnergyCounter::dayClosed, this, [this](const QDate &day, double wattHours, const QString &) {
-        enqueue(m_messages.dayEnergy(day, wattHours).payload);
-    });
+    connect(&session, &LoggerSession::dayClosed, this,
+            [this](const QDate &day, double wattHours) { enqueue(m_messages.dayEnergy(day, wattHours).payload); });
     m_refusedRetry.setSingleShot(true);
     m_refusedRetry.setInterval(kRefusedRetry);
     connect(&m_refusedRetry, &QTimer::timeout, this, &MqttPublisher::sendWaiting);
@@ -157,14 +155,13 @@ void MqttPublisher::heard(const MqttMessage &message)
     emit stateChanged(m_state);
 }
 
-void MqttPublisher::publishLive(const Reading &reading)
+void MqttPublisher::publishLive(const LiveReading &live)
 {
-    const MonotonicTime now = m_core.clock.monotonic();
     if (m_settings.liveEvery.count() == 0 || !m_client.isConnected()
-        || (m_lastLive && now - *m_lastLive < m_settings.liveEvery))
+        || (m_lastLive && live.seen - *m_lastLive < m_settings.liveEvery))
         return;
-    m_lastLive = now;
-    m_client.publish(m_messages.live(reading, m_core.energy.total(), m_core.clock.now()));
+    m_lastLive = live.seen;
+    m_client.publish(m_messages.live(live.reading, live.energyToday, live.time));
 }
 
 void MqttPublisher::enqueue(const QByteArray &payload)
@@ -236,16 +233,21 @@ void MqttPublisher::refused(int messageId, const QString &topic, const QString &
     m_problems.report(Problem::BrokerRefusesMessages, ProblemLog::Subject{topic}, what);
 }
 
+QString MqttPublisher::windUnits() const
+{
+    return m_session.settings().program.wsUnits.text();
+}
+
 void MqttPublisher::publishDiscovery()
 {
-    m_discoveredUnits = m_core.logging.windSpeedUnits();
+    m_discoveredUnits = windUnits();
     for (const MqttMessage &config : m_messages.discovery(m_discoveredUnits))
         m_client.publish(config);
 }
 
 void MqttPublisher::followUnits()
 {
-    if (m_client.isConnected() && m_core.logging.windSpeedUnits() != m_discoveredUnits)
+    if (m_client.isConnected() && windUnits() != m_discoveredUnits)
         publishDiscovery();
 }
 

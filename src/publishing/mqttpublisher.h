@@ -17,16 +17,16 @@
 
 namespace Brolant {
 
+class LoggerSession;
 class ProblemLog;
-struct LoggerCore;
-struct Reading;
+struct LiveReading;
 struct Record;
 
 // Publishes the logger's readings to an MQTT broker: the live reading at most once every
 // LiveEvery seconds, every logged record and every finished day's energy (queued on disk while
 // the broker is away or refuses them, sent once each and in order when it takes them), the status
 // with a last will, and Home Assistant discovery. It notices another logger publishing as the
-// same site, and keeps the site online while either still publishes. It listens to the core's
+// same site, and keeps the site online while either still publishes. It listens to the session's
 // signals only; the files of the logger do not change for it.
 class MqttPublisher : public QObject
 {
@@ -38,7 +38,8 @@ public:
     // Records the queue's file could not take (a full disk) are written again this often.
     static constexpr std::chrono::seconds kHeldRetry{5};
 
-    MqttPublisher(const QString &programFolder, const MqttSettings &settings, LoggerCore &core, ProblemLog &problems);
+    MqttPublisher(const QString &programFolder, const MqttSettings &settings, const LoggerSession &session,
+                  ProblemLog &problems);
     // Its trouble ends with it: a publisher with new settings says its own.
     ~MqttPublisher() override;
 
@@ -68,7 +69,7 @@ private:
     void connectedToBroker();
     void brokerLost(const QString &reason);
     void heard(const MqttMessage &message);
-    void publishLive(const Reading &reading);
+    void publishLive(const LiveReading &live);
     void enqueue(const QByteArray &payload);
     // After a write of what the queue holds: the retry of what it could not write, and its trouble.
     void queueWritten(const MaybeFailure &problem);
@@ -77,10 +78,12 @@ private:
     void refused(int messageId, const QString &topic, const QString &reason);
     void publishAlarms();
     void publishDiscovery();
+    // The wind-speed units the logger's settings name now.
+    QString windUnits() const;
     void setState(BrokerState::Kind kind, const QString &reason = QString());
     QString address() const;
 
-    LoggerCore &m_core;
+    const LoggerSession &m_session;
     ProblemLog &m_problems;
     MqttSettings m_settings;
     QString m_instance;

@@ -7,7 +7,7 @@
 
 namespace Brolant {
 
-MqttPublishing::MqttPublishing(LoggerSession &session, ProblemLog &problems, QObject *parent)
+MqttPublishing::MqttPublishing(const LoggerSession &session, ProblemLog &problems, QObject *parent)
     : QObject(parent), m_session(session), m_problems(problems)
 {
     connect(&session, &LoggerSession::settingsFileChanged, this, &MqttPublishing::fileChanged);
@@ -64,8 +64,7 @@ void MqttPublishing::apply(const Wanted &wanted)
         emit stateChanged(BrokerState{});
         return;
     }
-    m_publisher = std::make_unique<MqttPublisher>(m_session.programFolder(), *wanted.settings, m_session.core(),
-                                                  m_problems);
+    m_publisher = std::make_unique<MqttPublisher>(m_session.programFolder(), *wanted.settings, m_session, m_problems);
     connect(m_publisher.get(), &MqttPublisher::stateChanged, this, &MqttPublishing::stateChanged);
     emit started(*m_publisher);
     m_publisher->start();

@@ -22,7 +22,7 @@ class MqttPublishing : public QObject
     Q_OBJECT
 
 public:
-    MqttPublishing(LoggerSession &session, ProblemLog &problems, QObject *parent = nullptr);
+    MqttPublishing(const LoggerSession &session, ProblemLog &problems, QObject *parent = nullptr);
 
     // Reads mqtt.cfg and starts publishing when it says so.
     void start();
@@ -49,7 +49,7 @@ private:
     void apply(const Wanted &wanted);
     void fileChanged(const QString &fileName);
 
-    LoggerSession &m_session;
+    const LoggerSession &m_session;
     ProblemLog &m_problems;
     std::unique_ptr<MqttPublisher> m_publisher;
     std::optional<Wanted> m_applied; // nothing before start() and after end()

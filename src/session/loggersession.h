@@ -53,6 +53,8 @@ public:
     // Today's watt-hours now, for whoever answers a question about now (the page); a listener of
     // readings has them with each reading.
     double energyToday() const { return m_core.energy.total(); }
+    // How the frames have been arriving up to now, for the same.
+    const FrameHealth &frameHealth() const { return m_core.receiver.health(); }
 
     // One pass of start-up: the reading starts again from 0, the data folders are made, both
     // settings files are read, and the port opens as prog.cfg says; logging starts when LogOn is 1

@@ -41,9 +41,10 @@ QSslConfiguration tlsConfiguration(const WebSettings &settings)
 }
 } // namespace
 
-WebDashboard::WebDashboard(LoggerSession &session, ProblemLog &problems, AlarmService &alarms,
-                           MqttPublishing &publishing, const WebLimits &limits, QObject *parent)
-    : QObject(parent), m_session(session), m_problems(problems), m_state(session, alarms, publishing), m_limits(limits)
+WebDashboard::WebDashboard(const LoggerSession &session, const Clock &clock, ProblemLog &problems,
+                           AlarmService &alarms, MqttPublishing &publishing, const WebLimits &limits, QObject *parent)
+    : QObject(parent), m_session(session), m_problems(problems), m_state(session, clock, alarms, publishing),
+      m_limits(limits)
 {
     m_retry.setInterval(m_limits.portRetry);
     connect(&m_retry, &QTimer::timeout, this, &WebDashboard::retry);

@@ -15,6 +15,7 @@
 namespace Brolant {
 
 class AlarmService;
+class Clock;
 class LoggerSession;
 class MqttPublishing;
 class ProblemLog;
@@ -32,8 +33,8 @@ class WebDashboard final : public QObject
     Q_OBJECT
 
 public:
-    WebDashboard(LoggerSession &session, ProblemLog &problems, AlarmService &alarms, MqttPublishing &publishing,
-                 const WebLimits &limits = WebLimits(), QObject *parent = nullptr);
+    WebDashboard(const LoggerSession &session, const Clock &clock, ProblemLog &problems, AlarmService &alarms,
+                 MqttPublishing &publishing, const WebLimits &limits = WebLimits(), QObject *parent = nullptr);
     ~WebDashboard() override;
 
     // Reads web.cfg and serves the page when it says so.
@@ -58,7 +59,7 @@ private:
     // The outcome of the settings is known: said once after a change of web.cfg.
     void settled();
 
-    LoggerSession &m_session;
+    const LoggerSession &m_session;
     ProblemLog &m_problems;
     LiveState m_state;
     WebLimits m_limits;

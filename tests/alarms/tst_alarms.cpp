@@ -85,7 +85,7 @@ struct AlarmRig
             folder.write("logs/alarms.txt", alarmsTxt);
         session = std::make_unique<LoggerSession>(folder.path(), link, clock, problems);
         errors = std::make_unique<ErrorReporter>(folder.path(), clock, problems, view);
-        service = std::make_unique<AlarmService>(*session, problems);
+        service = std::make_unique<AlarmService>(*session, clock, problems);
     }
     void reading(int second, double volts) { readingAt(second * 1000, volts); }
     void readingAt(qint64 milliseconds, double volts)

@@ -87,7 +87,7 @@ struct WebRig : WebFolder
     LoggerSession session{folder.path(), link, clock, problems, Attendance::Unattended};
     ErrorReporter errors{folder.path(), clock, problems, view};
     MqttPublishing publishing{session, problems};
-    AlarmService alarms{session, problems};
+    AlarmService alarms{session, clock, problems};
     std::unique_ptr<WebDashboard> web;
 
     explicit WebRig(const QByteArray &settings = QByteArray(), const WebLimits &limits = WebLimits())
@@ -95,7 +95,7 @@ struct WebRig : WebFolder
     {
         errors.listenTo(session);
         session.startUp();
-        web = std::make_unique<WebDashboard>(session, problems, alarms, publishing, limits);
+        web = std::make_unique<WebDashboard>(session, clock, problems, alarms, publishing, limits);
         web->start();
     }
     HttpAnswer get(const QString &target, const QByteArray &headers = QByteArray()) const
