@@ -11,6 +11,7 @@
 #include "quietview.h"
 #include "scriptedprompts.h"
 #include "session/loggersession.h"
+#include "sessionprobe.h"
 
 using namespace Brolant;
 
@@ -30,7 +31,7 @@ void benchLogging()
     ScriptedPrompts prompts;
     ProblemLog problems(clock);
     LoggerSession session(folder.path(), link, clock, problems);
-    LoggerCore &core = session.core();
+    LoggerCore &core = SessionProbe::core(session);
     ErrorReporter errors(folder.path(), clock, problems, view);
     errors.listenTo(session);
     MainWindowModel model(session, problems, view, prompts);

@@ -7,6 +7,7 @@
 #include "app/errorreporter.h"
 #include "problems/problemlog.h"
 #include "session/loggersession.h"
+#include "sessionprobe.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"
 
@@ -87,9 +88,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         ++rig.reads;
         rig.link.push(read);
         rig.clock.advance(5000);
-        rig.session->core().energy.tick();
+        SessionProbe::core(*rig.session).energy.tick();
 
-        const LoggerCore &core = rig.session->core();
+        const LoggerCore &core = SessionProbe::core(*rig.session);
         const Reading &r = core.receiver.reading();
         for (double value : {r.volts, r.amps, r.watts, r.rpm, r.windSpeed, r.modeVolts})
             check(std::isfinite(value), "a reading is finite");

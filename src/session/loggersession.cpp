@@ -1,6 +1,7 @@
 #include "session/loggersession.h"
 
 #include "logging/energyarchive.h"
+#include "session/loggercore.h"
 #include "platform/programpaths.h"
 #include "platform/seriallink.h"
 #include "problems/problemlog.h"
@@ -23,7 +24,7 @@ LoggerSession::LoggerSession(const QString &programFolder, SerialLink &link, con
       m_link(link),
       m_problems(problems),
       m_attendance(attendance),
-      m_core(programFolder, link, clock, problems),
+      m_core(std::make_unique<LoggerCore>(programFolder, link, clock, problems)),
       m_settingsFiles(programFolder, {FileName::kAlarmSettings, FileName::kMqttSettings, FileName::kWebSettings})
 {
     connect(&m_settingsFiles, &SettingsFileWatcher::changed, this, &LoggerSession::settingsFileChanged);
@@ -31,20 +32,20 @@ LoggerSession::LoggerSession(const QString &programFolder, SerialLink &link, con
     qRegisterMetaType<PortIntent>();
     m_startUpRetryTimer.setInterval(SerialLink::kRetryEvery); // the same patience as a lost port
     connect(&m_startUpRetryTimer, &QTimer::timeout, this, &LoggerSession::startUpAndRetry);
-    const FrameReceiver &receiver = m_core.receiver;
+    const FrameReceiver &receiver = m_core->receiver;
     connect(&receiver, &FrameReceiver::textReceived, this, &LoggerSession::textReceived);
     connect(&receiver, &FrameReceiver::frameArrived, this, &LoggerSession::frameArrived);
     connect(&receiver, &FrameReceiver::frameRejected, this, &LoggerSession::frameRejected);
     connect(&receiver, &FrameReceiver::healthChanged, this, &LoggerSession::healthChanged);
     connect(&receiver, &FrameReceiver::frameAccepted, this, [this](const Reading &reading) {
-        emit readingTaken({reading, m_core.energy.total(), m_core.clock.now(), m_core.clock.monotonic()});
+        emit readingTaken({reading, m_core->energy.total(), m_core->clock.now(), m_core->clock.monotonic()});
     });
-    connect(&m_core.energy, &EnergyCounter::dayClosed, this,
+    connect(&m_core->energy, &EnergyCounter::dayClosed, this,
             [this](const QDate &day, double wattHours, const QString &line) {
                 appendToEnergyArchive(line);
                 emit dayClosed(day, wattHours);
             });
-    connect(&m_core.logging, &LoggingCycle::intervalLogged, this, [this](const Record &record) {
+    connect(&m_core->logging, &LoggingCycle::intervalLogged, this, [this](const Record &record) {
         qCInfo(lcFrames, "interval: %s; since start-up: %s", qPrintable(record.health.thisInterval.summary()),
                qPrintable(record.health.sinceStart.summary()));
         emit recordLogged(record);
@@ -57,11 +58,33 @@ LoggerSession::LoggerSession(const QString &programFolder, SerialLink &link, con
     connect(&link, &SerialLink::restored, this, [this] { setPortIntent(PortIntent::Kind::Open); });
 }
 
+LoggerSession::~LoggerSession() = default;
+
+bool LoggerSession::isLogging() const
+{
+    return m_core->logging.isRunning();
+}
+
+double LoggerSession::intervalSeconds() const
+{
+    return m_core->logging.intervalSeconds();
+}
+
+double LoggerSession::energyToday() const
+{
+    return m_core->energy.total();
+}
+
+const FrameHealth &LoggerSession::frameHealth() const
+{
+    return m_core->receiver.health();
+}
+
 std::optional<ProblemReport> LoggerSession::startUp()
 {
     // The energy counter is not reset: it starts at 0 once per run, and a start-up repeated by
     // the port-problem loop must not throw away the day's watt-hours.
-    m_core.resetReading();
+    m_core->resetReading();
     ProgramPaths(m_programFolder).makeDataFolders();
     readSettings();
     if (const MaybeFailure failure = openConfiguredPort())
@@ -104,8 +127,8 @@ void LoggerSession::readSettings()
 {
     m_settings = ProgramSettings::read(m_programFolder, m_settings);
     const ProgramConfig &program = m_settings.program;
-    m_core.logging.setOutputs(program.savehtml.equals(1), program.saveExcel.equals(1), program.wsUnits.text());
-    m_core.receiver.setCalibration(m_settings.calibration);
+    m_core->logging.setOutputs(program.savehtml.equals(1), program.saveExcel.equals(1), program.wsUnits.text());
+    m_core->receiver.setCalibration(m_settings.calibration);
     if (m_settings.took(ProgramTag::kLogDelay))
         m_intervalText = program.logDelay.text();
     emit settingsChanged(m_settings);
@@ -178,14 +201,14 @@ void LoggerSession::setPortIntent(PortIntent::Kind kind, const QString &reason)
 void LoggerSession::startLogging(const LoggingIntervalText &interval)
 {
     m_intervalText = interval.text;
-    m_core.logging.start(interval.seconds);
+    m_core->logging.start(interval.seconds);
     emit loggingChanged(true, interval.seconds);
 }
 
 void LoggerSession::stopLogging()
 {
-    m_core.logging.stop();
-    emit loggingChanged(false, m_core.logging.intervalSeconds());
+    m_core->logging.stop();
+    emit loggingChanged(false, m_core->logging.intervalSeconds());
 }
 
 void LoggerSession::appendToEnergyArchive(const QString &line)
@@ -205,15 +228,15 @@ void LoggerSession::end()
         return;
     m_ending = true;
     const bool wasLogging = isLogging();
-    m_core.logging.end(); // the held records are older than the exit line
-    appendToEnergyArchive(m_core.energy.exitLine());
-    m_core.energy.stop();
+    m_core->logging.end(); // the held records are older than the exit line
+    appendToEnergyArchive(m_core->energy.exitLine());
+    m_core->energy.stop();
     m_startUpRetryTimer.stop();
     m_link.close();
     setPortIntent(PortIntent::Kind::Ending);
     if (wasLogging)
-        emit loggingChanged(false, m_core.logging.intervalSeconds());
-    qCInfo(lcFrames, "at the end: since start-up: %s", qPrintable(m_core.receiver.health().sinceStart.summary()));
+        emit loggingChanged(false, m_core->logging.intervalSeconds());
+    qCInfo(lcFrames, "at the end: since start-up: %s", qPrintable(m_core->receiver.health().sinceStart.summary()));
 }
 
 } // namespace Brolant

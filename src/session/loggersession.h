@@ -1,10 +1,10 @@
 #pragma once
 
+#include "acquisition/framehealth.h"
 #include "logging/intervalmeans.h"
 #include "platform/settingsfilewatcher.h"
 #include "problems/problem.h"
 #include "session/livereading.h"
-#include "session/loggercore.h"
 #include "session/loggingintervaltext.h"
 #include "session/portintent.h"
 #include "session/programsettings.h"
@@ -15,6 +15,7 @@
 #include <QString>
 #include <QTimer>
 
+#include <memory>
 #include <optional>
 
 namespace Brolant {
@@ -22,6 +23,7 @@ namespace Brolant {
 class Clock;
 class ProblemLog;
 class SerialLink;
+struct LoggerCore;
 
 // Whether somebody is at the screen. Unattended (the headless logger), logging starts at once
 // whatever LogOn says, and a port that will not open is retried every few seconds instead of
@@ -41,20 +43,19 @@ class LoggerSession : public QObject
 public:
     LoggerSession(const QString &programFolder, SerialLink &link, const Clock &clock, ProblemLog &problems,
                   Attendance attendance = Attendance::Attended, QObject *parent = nullptr);
+    ~LoggerSession() override;
 
-    LoggerCore &core() { return m_core; }
-    const LoggerCore &core() const { return m_core; }
     const QString &programFolder() const { return m_programFolder; }
     const ProgramSettings &settings() const { return m_settings; }
     const PortIntent &portIntent() const { return m_portIntent; }
-    bool isLogging() const { return m_core.logging.isRunning(); }
-    double intervalSeconds() const { return m_core.logging.intervalSeconds(); }
+    bool isLogging() const;
+    double intervalSeconds() const;
     bool isEnding() const { return m_ending; }
     // Today's watt-hours now, for whoever answers a question about now (the page); a listener of
     // readings has them with each reading.
-    double energyToday() const { return m_core.energy.total(); }
+    double energyToday() const;
     // How the frames have been arriving up to now, for the same.
-    const FrameHealth &frameHealth() const { return m_core.receiver.health(); }
+    const FrameHealth &frameHealth() const;
 
     // One pass of start-up: the reading starts again from 0, the data folders are made, both
     // settings files are read, and the port opens as prog.cfg says; logging starts when LogOn is 1
@@ -108,6 +109,8 @@ signals:
     void dayClosed(const QDate &day, double wattHours);
 
 private:
+    // Tests, benchmarks and fuzzers drive the working parts' timers by hand.
+    friend struct SessionProbe;
 
     struct OpenedPort
     {
@@ -122,7 +125,7 @@ private:
     SerialLink &m_link;
     ProblemLog &m_problems;
     Attendance m_attendance;
-    LoggerCore m_core;
+    std::unique_ptr<LoggerCore> m_core; // the working parts: no one outside reaches into them
     ProgramSettings m_settings;
     PortIntent m_portIntent;
     std::optional<OpenedPort> m_openedPort;

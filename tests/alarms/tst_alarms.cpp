@@ -13,6 +13,7 @@
 #include "screenreader.h"
 #include "scriptedprompts.h"
 #include "session/loggersession.h"
+#include "sessionprobe.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -93,7 +94,7 @@ struct AlarmRig
         clock.set(kStart.addMSecs(milliseconds));
         Reading reading;
         reading.volts = volts;
-        emit session->core().receiver.frameAccepted(reading);
+        emit SessionProbe::core(*session).receiver.frameAccepted(reading);
     }
 };
 } // namespace

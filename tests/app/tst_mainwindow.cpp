@@ -11,6 +11,7 @@
 #include "screenreader.h"
 #include "scriptedprompts.h"
 #include "session/loggersession.h"
+#include "sessionprobe.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -52,7 +53,7 @@ private:
         ScriptedPrompts prompts;
         ProblemLog problems{clock};
         LoggerSession session{folder.path(), link, clock, problems};
-        LoggerCore &core = session.core();
+        LoggerCore &core = SessionProbe::core(session);
         ErrorReporter errors{folder.path(), clock, problems, window};
         MainWindowModel model{session, problems, window, prompts};
         explicit Rig(const QString &logOn)

@@ -11,6 +11,7 @@
 #include "app/errorreporter.h"
 #include "problems/problemlog.h"
 #include "session/loggersession.h"
+#include "sessionprobe.h"
 
 #include <QList>
 
@@ -27,7 +28,7 @@ struct ModelRig
     ScriptedPrompts prompts;
     ProblemLog problems{clock};
     LoggerSession session{folder.path(), link, clock, problems};
-    LoggerCore &core = session.core();
+    LoggerCore &core = SessionProbe::core(session);
     ErrorReporter errors{folder.path(), clock, problems, view};
     MainWindowModel model{session, problems, view, prompts};
 

@@ -12,6 +12,7 @@
 #include "screenreader.h"
 #include "scriptedprompts.h"
 #include "session/loggersession.h"
+#include "sessionprobe.h"
 #include "text/failure.h"
 
 #include <QFile>
@@ -209,7 +210,7 @@ void CalibrationTest::calibrateButton()
     ScriptedPrompts prompts;
     ProblemLog problems(clock);
     LoggerSession session(folder.path(), link, clock, problems);
-    const LoggerCore &core = session.core();
+    const LoggerCore &core = SessionProbe::core(session);
     ErrorReporter errors(folder.path(), clock, problems, view);
     errors.listenTo(session);
     MainWindowModel model(session, problems, view, prompts);

@@ -6,6 +6,7 @@
 #include "programfolder.h"
 #include "programprocess.h"
 #include "session/loggersession.h"
+#include "sessionprobe.h"
 
 #include <QDate>
 #include <QDir>
@@ -102,7 +103,7 @@ void LoggerEndToEndTest::logsLikeTheMainWindow()
     for (qsizetype record = 0; record < logged.size(); ++record) {
         for (int frame = 0; frame < 10; ++frame)
             link.push(kFrame);
-        session.core().logging.tick();
+        SessionProbe::core(session).logging.tick();
     }
     QCOMPARE(logged.mid(1), recordValues(reference.read("logs/P_" + today() + ".txt")).mid(1));
     QVERIFY(QRegularExpression("^\\d{4}_\\d\\d_\\d\\d \\d\\d:\\d\\d  [0-9.]+ Wh\r\n$")

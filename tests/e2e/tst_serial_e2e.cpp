@@ -8,6 +8,7 @@
 #include "recordingview.h"
 #include "scriptedprompts.h"
 #include "session/loggersession.h"
+#include "sessionprobe.h"
 
 #include <QFileInfo>
 #include <QSignalSpy>
@@ -26,7 +27,7 @@ struct RealPortModel
     ScriptedPrompts prompts;
     ProblemLog problems{clock};
     LoggerSession session{folder.path(), link, clock, problems};
-    LoggerCore &core = session.core();
+    LoggerCore &core = SessionProbe::core(session);
     ErrorReporter errors{folder.path(), clock, problems, view};
     MainWindowModel model{session, problems, view, prompts};
 

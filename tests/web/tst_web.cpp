@@ -11,6 +11,7 @@
 #include "recordingview.h"
 #include "screenreader.h"
 #include "session/loggersession.h"
+#include "sessionprobe.h"
 #include "scriptedprompts.h"
 #include "web/webdashboard.h"
 #include "web/webserver.h"
@@ -478,7 +479,7 @@ void WebTest::pushCarriesFramesAndRecords()
 
     // A logged record is pushed at once, exactly as the day's data will hold it.
     rig.clock.set(QDateTime(QDate(2026, 12, 7), QTime(14, 6, 10)));
-    rig.session.core().logging.tick();
+    SessionProbe::core(rig.session).logging.tick();
     const auto recordPushed = [&messages] {
         for (const QList<QVariant> &message : messages)
             if (const QJsonObject pushed = json(message[0].toString().toUtf8()); pushed.contains("record"))
