@@ -7,17 +7,14 @@ namespace Brolant {
 LoggerParts::LoggerParts(const QString &programFolder, SerialLink &link, const Clock &clock,
                          ErrorLine &errorLine, Attendance attendance)
     : clock(clock),
-      session(programFolder, link, clock, attendance),
-      errors(programFolder, clock, errorLine),
-      publishing(session),
-      alarms(session),
-      web(session, alarms, publishing)
+      problems(clock),
+      session(programFolder, link, clock, problems, attendance),
+      errors(programFolder, clock, problems, errorLine),
+      publishing(session, problems),
+      alarms(session, clock, problems),
+      web(session, clock, problems, alarms, publishing)
 {
     errors.listenTo(session);
-    const auto logIt = [this](const QString &stage, const QString &description) { errors.log(stage, description); };
-    QObject::connect(&publishing, &MqttPublishing::problemFound, &errors, logIt);
-    QObject::connect(&alarms, &AlarmService::problemFound, &errors, logIt);
-    QObject::connect(&web, &WebDashboard::problemFound, &errors, logIt);
     QObject::connect(&publishing, &MqttPublishing::started, &alarms,
                      [this](MqttPublisher &publisher) { publishAlarms(alarms, publisher); });
 }

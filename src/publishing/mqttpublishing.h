@@ -11,6 +11,7 @@
 namespace Brolant {
 
 class LoggerSession;
+class ProblemLog;
 
 // Publishing as mqtt.cfg says: a publisher while the file switches publishing on, nothing while
 // it does not; a file that cannot be used starts nothing and says why. A change of the file
@@ -21,7 +22,7 @@ class MqttPublishing : public QObject
     Q_OBJECT
 
 public:
-    explicit MqttPublishing(LoggerSession &session, QObject *parent = nullptr);
+    MqttPublishing(const LoggerSession &session, ProblemLog &problems, QObject *parent = nullptr);
 
     // Reads mqtt.cfg and starts publishing when it says so.
     void start();
@@ -34,8 +35,6 @@ signals:
     // A publisher starts: whoever publishes through it joins it now (again after each change).
     void started(MqttPublisher &publisher);
     void stateChanged(const BrokerState &state);
-    // One entry for the error log: the stage and the failure's description.
-    void problemFound(const QString &stage, const QString &description);
 
 private:
     // What mqtt.cfg asks for: settings while it switches publishing on, else nothing, with the
@@ -50,7 +49,8 @@ private:
     void apply(const Wanted &wanted);
     void fileChanged(const QString &fileName);
 
-    LoggerSession &m_session;
+    const LoggerSession &m_session;
+    ProblemLog &m_problems;
     std::unique_ptr<MqttPublisher> m_publisher;
     std::optional<Wanted> m_applied; // nothing before start() and after end()
 };

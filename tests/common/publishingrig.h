@@ -25,7 +25,7 @@ inline QJsonObject payload(const QString &heardLine)
 struct PublishingRig : ModelRig
 {
     BrokerProcess broker;
-    MqttPublishing publishing{session};
+    MqttPublishing publishing{session, problems};
     MqttPublisher *publisher = nullptr; // the one at work
     QByteArray mqttSettings;
     int unavailable = 0; // how often the broker was found away: at a loss, then at each retry that failed
@@ -33,8 +33,6 @@ struct PublishingRig : ModelRig
     // `extraSettings` come first, so they win over the rig's own (PORT is the broker's port).
     explicit PublishingRig(const QByteArray &extraSettings = QByteArray())
     {
-        QObject::connect(&publishing, &MqttPublishing::problemFound, &errors,
-                         [this](const QString &stage, const QString &description) { errors.log(stage, description); });
         QObject::connect(&publishing, &MqttPublishing::started, &publishing,
                          [this](MqttPublisher &started) { publisher = &started; });
         QObject::connect(&publishing, &MqttPublishing::stateChanged, &publishing, [this](const BrokerState &state) {

@@ -82,7 +82,7 @@ void MqttEndToEndTest::alarmsAreRetainedWithTheirDiscovery()
 {
     PublishingRig rig("<Port>PORT</Port>");
     rig.folder.write("alarms.cfg", "<Delay>0</Delay>");
-    AlarmService alarms(rig.session);
+    AlarmService alarms(rig.session, rig.clock, rig.problems);
     QVERIFY(rig.broker.start());
     rig.startPublishing();
     publishAlarms(alarms, *rig.publisher);

@@ -118,7 +118,8 @@ private slots:
         folder.write("alarms.cfg", "<Delay>10</Delay>");
         FakeSerialLink link;
         FakeClock clock;
-        LoggerSession session(folder.path(), link, clock);
+        ProblemLog problems(clock);
+        LoggerSession session(folder.path(), link, clock, problems);
         QStringList seen;
         bool markerSeen = false;
         connect(&session, &LoggerSession::settingsFileChanged, this, [&](const QString &name) {
@@ -175,7 +176,7 @@ private slots:
         rig.folder.writeProgramConfig("1", "1", "60");
         rig.folder.writeCalibration();
         rig.folder.write("alarms.cfg", "<Delay>10</Delay><NoData>120</NoData>");
-        AlarmService alarms(rig.session);
+        AlarmService alarms(rig.session, rig.clock, rig.problems);
         QSignalSpy changes(&alarms, &AlarmService::changed);
         rig.model.startUp();
         rig.push({kLowFrame});

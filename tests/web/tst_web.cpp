@@ -5,11 +5,13 @@
 #include "fakeclock.h"
 #include "fakeseriallink.h"
 #include "loopback.h"
+#include "problems/problemlog.h"
 #include "programfolder.h"
 #include "publishing/mqttpublishing.h"
 #include "recordingview.h"
 #include "screenreader.h"
 #include "session/loggersession.h"
+#include "sessionprobe.h"
 #include "scriptedprompts.h"
 #include "web/webdashboard.h"
 #include "web/webserver.h"
@@ -82,10 +84,11 @@ struct WebRig : WebFolder
     RecordingView view;
     FakeSerialLink link;
     FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(14, 5, 10))};
-    LoggerSession session{folder.path(), link, clock, Attendance::Unattended};
-    ErrorReporter errors{folder.path(), clock, view};
-    MqttPublishing publishing{session};
-    AlarmService alarms{session};
+    ProblemLog problems{clock};
+    LoggerSession session{folder.path(), link, clock, problems, Attendance::Unattended};
+    ErrorReporter errors{folder.path(), clock, problems, view};
+    MqttPublishing publishing{session, problems};
+    AlarmService alarms{session, clock, problems};
     std::unique_ptr<WebDashboard> web;
 
     explicit WebRig(const QByteArray &settings = QByteArray(), const WebLimits &limits = WebLimits())
@@ -93,9 +96,7 @@ struct WebRig : WebFolder
     {
         errors.listenTo(session);
         session.startUp();
-        web = std::make_unique<WebDashboard>(session, alarms, publishing, limits);
-        QObject::connect(web.get(), &WebDashboard::problemFound, &errors,
-                         [this](const QString &stage, const QString &description) { errors.log(stage, description); });
+        web = std::make_unique<WebDashboard>(session, clock, problems, alarms, publishing, limits);
         web->start();
     }
     HttpAnswer get(const QString &target, const QByteArray &headers = QByteArray()) const
@@ -361,7 +362,7 @@ void WebTest::hostileRequests()
     WebRig rig(settings);
     for (int time = 0; time < 3; ++time)
         QCOMPARE(WebClient::exchange(rig.port, request).status, status);
-    QCOMPARE(rig.errorLog().count(WebServer::refusedStage().toLatin1()), logged.isEmpty() ? 0 : 1);
+    QCOMPARE(rig.errorLog().count(ProblemKind::of(Problem::WebRequestRefused).stage.toLatin1()), logged.isEmpty() ? 0 : 1);
     QVERIFY2(rig.errorLog().contains(logged.toLatin1()), rig.errorLog());
 }
 
@@ -383,7 +384,7 @@ void WebTest::slowAndIdleClientsAreCutOff()
     rig.clock.advance(20'000);
     QTRY_COMPARE(idle.state(), QAbstractSocket::UnconnectedState);
     // Only the half-sent request was refused; an idle connection closes as any server closes one.
-    QCOMPARE(rig.errorLog().count(WebServer::refusedStage().toLatin1()), 1);
+    QCOMPARE(rig.errorLog().count(ProblemKind::of(Problem::WebRequestRefused).stage.toLatin1()), 1);
     QVERIFY(rig.errorLog().contains("a request took longer than 10 seconds to arrive from 127.0.0.1"));
     QCOMPARE(rig.get("/api/live").status, 200);
 }
@@ -415,7 +416,7 @@ void WebTest::tooManyConnectionsAreTurnedAway()
     QCOMPARE(statuses, QList<int>({200, 200, 200, 429, 429}));
     rig.clock.advance(1000);
     QCOMPARE(rig.get("/api/live").status, 200);
-    QCOMPARE(rig.errorLog().count(WebServer::refusedStage().toLatin1()), 2);
+    QCOMPARE(rig.errorLog().count(ProblemKind::of(Problem::WebRequestRefused).stage.toLatin1()), 2);
     QVERIFY(rig.errorLog().contains("more than 2 connections at once from 127.0.0.1"));
     QVERIFY(rig.errorLog().contains("more than 3 requests at once, or 20 a second from 127.0.0.1"));
 }
@@ -511,6 +512,9 @@ void WebTest::pushCarriesFramesAndRecords()
     QCOMPARE(live["volts"].toDouble(), 13.0);
     QCOMPARE(live["texts"].toObject()["volts"].toString(), QStringLiteral("13.00")); // as the window's list shows it
     QCOMPARE(live["texts"].toObject()["watts"].toString(), QStringLiteral("42.3"));
+    // The counts include the frame that made the reading, though the receiver says them after it.
+    QCOMPARE(live["frames"].toObject()["sinceStart"].toString(),
+             QStringLiteral("1 frames, 0 rejected, 0 checksum errors, 0 characters dropped"));
     rig.link.push(kFrame); // within the second: held back, then sent as it stands
     // The answer to a ping comes after anything the server sent before it.
     QSignalSpy pongs(&client, &QWebSocket::pong);
@@ -521,7 +525,7 @@ void WebTest::pushCarriesFramesAndRecords()
 
     // A logged record is pushed at once, exactly as the day's data will hold it.
     rig.clock.set(QDateTime(QDate(2026, 12, 7), QTime(14, 6, 10)));
-    rig.session.core().logging.tick();
+    SessionProbe::core(rig.session).logging.tick();
     const auto recordPushed = [&messages] {
         for (const QList<QVariant> &message : messages)
             if (const QJsonObject pushed = json(message[0].toString().toUtf8()); pushed.contains("record"))
