@@ -11,8 +11,10 @@
 #include "history/ui/trendtab.h"
 #include "history/ui/trendwidget.h"
 #include "memory.h"
+#include "platform/clock.h"
 #include "platform/messages.h"
 #include "platform/programpaths.h"
+#include "problems/problemlog.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -86,8 +88,10 @@ bool idle(const QList<LoadStatus *> &statuses)
 std::unique_ptr<HistoryWindow> openOnDays(const QString &folder, int days)
 {
     static QuietMessages messages;
+    static SystemClock clock;
+    static ProblemLog problems(clock);
     const QDate last = kFirstDay.addDays(days - 1);
-    auto window = std::make_unique<HistoryWindow>(folder, last, messages);
+    auto window = std::make_unique<HistoryWindow>(folder, last, messages, problems);
     window->resize(kWindowSize);
     window->show();
     window->energy()->show(days > 31 ? EnergyTab::Span::Year : EnergyTab::Span::Month, kFirstDay);

@@ -1,6 +1,6 @@
 #include "app/loggerparts.h"
 
-#include "app/alarmpublishing.h"
+#include "app/alarmfeed.h"
 
 namespace Brolant {
 
@@ -12,11 +12,12 @@ LoggerParts::LoggerParts(const QString &programFolder, SerialLink &link, const C
       errors(programFolder, clock, problems, errorLine),
       publishing(session, problems),
       alarms(session, clock, problems),
+      alarmPublishing([this] { return alarmsAtBroker(alarms); }),
       web(session, clock, problems, alarms, publishing)
 {
     errors.listenTo(session);
-    QObject::connect(&publishing, &MqttPublishing::started, &alarms,
-                     [this](MqttPublisher &publisher) { publishAlarms(alarms, publisher); });
+    feedAlarms(alarms, alarmPublishing);
+    QObject::connect(&publishing, &MqttPublishing::started, &alarmPublishing, &AlarmPublishing::publishTo);
 }
 
 void LoggerParts::start()

@@ -3,6 +3,7 @@
 #include "alarms/alarmservice.h"
 #include "app/errorreporter.h"
 #include "problems/problemlog.h"
+#include "publishing/alarmpublishing.h"
 #include "publishing/mqttpublishing.h"
 #include "session/loggersession.h"
 #include "web/webdashboard.h"
@@ -35,6 +36,7 @@ public:
     ErrorReporter errors;
     MqttPublishing publishing;
     AlarmService alarms;
+    AlarmPublishing alarmPublishing;
     WebDashboard web;
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/lamps.h"
-#include "platform/prompts.h"
+#include "app/prompts.h"
 #include "text/failure.h"
 
 #include <QObject>

@@ -2,7 +2,7 @@
 
 #include "logging/dailylogline.h"
 #include "logging/energycounter.h"
-#include "logging/publishing.h"
+#include "logging/recordoutputs.h"
 #include "platform/clock.h"
 #include "problems/problemlog.h"
 #include "text/datetext.h"
@@ -64,11 +64,12 @@ void LoggingCycle::tick()
         m_problems.report(Problem::NoValidData);
     writeDailyRecord(record);
     if (m_saveHtml) {
-        attempt(Problem::WebPageNotWritten, [&] { Publishing::writeHtml(m_programFolder, record, m_windSpeedUnits); });
+        attempt(Problem::WebPageNotWritten,
+                [&] { RecordOutputs::writeHtml(m_programFolder, record, m_windSpeedUnits); });
     }
     if (m_saveExcel) {
         attempt(Problem::SpreadsheetNotWritten,
-                [&] { Publishing::writeSpreadsheetRow(m_programFolder, record, m_windSpeedUnits); });
+                [&] { RecordOutputs::writeSpreadsheetRow(m_programFolder, record, m_windSpeedUnits); });
     }
     m_lastMeans = record.means;
     m_sums.clear();

@@ -84,7 +84,9 @@ private:
     std::unique_ptr<HistoryWindow> yearWindow(const QSize &size)
     {
         static RecordedMessages messages;
-        auto window = std::make_unique<HistoryWindow>(m_year.path(), m_yearEnd, messages);
+        static FakeClock clock;
+        static ProblemLog problems(clock);
+        auto window = std::make_unique<HistoryWindow>(m_year.path(), m_yearEnd, messages, problems);
         window->resize(size);
         window->show();
         window->powerCurve()->range()->setDates(QDate(2026, 1, 1), m_yearEnd);
@@ -165,7 +167,7 @@ private slots:
         rig.folder.write(logName(today), logLines(8 * 3600, 9 * 3600, 60, 100.0));
         Pipe fifo(rig.folder.file(logName(today.addDays(-3))), std::chrono::seconds(10)); // never to be opened
         rig.open(today);
-        QSignalSpy problems(rig.window.get(), &HistoryWindow::problemFound);
+        QSignalSpy problems(&rig.problems, &ProblemLog::said);
         QTRY_VERIFY(rig.idle());
         const auto said = [&] {
             QStringList lines;
@@ -197,6 +199,10 @@ private slots:
         button(rig.window->trend(), "Show")->click();
         QTRY_VERIFY(rig.idle());
         QCOMPARE(said(), QStringList{"Energy History: P_2026_03_05.txt could not be read: file to open is a directory"});
+        // A window opened anew says again what it cannot read.
+        rig.open(today);
+        QTRY_VERIFY(rig.idle());
+        QCOMPARE(said().size(), 4);
         QVERIFY(!fifo.waitedOut());
     }
 
