@@ -84,10 +84,10 @@ void AlarmCommand::run(const AlarmChange &change)
     // One entry per change, whichever way the run goes wrong first.
     const ProblemLog::Subject run{QString::number(++m_runs)};
     const auto report = [this, what, run](const QString &why) {
-        m_problems.report(Problem::AlarmCommandFailed, run, QStringLiteral("%1 (for %2): %3").arg(m_command, what, why));
+        m_problems.reportAbout(Problem::AlarmCommandFailed, run, QStringLiteral("%1 (for %2): %3").arg(m_command, what, why));
     };
     const auto ended = [this, process, run] {
-        m_problems.resolved(Problem::AlarmCommandFailed, run);
+        m_problems.resolvedAbout(Problem::AlarmCommandFailed, run);
         process->deleteLater();
         emit finished();
     };

@@ -8,10 +8,10 @@ ProblemLog::ProblemLog(const Clock &clock, QObject *parent) : QObject(parent), m
 
 void ProblemLog::report(Problem problem, const QString &detail)
 {
-    report(problem, Subject(), detail);
+    reportAbout(problem, Subject(), detail);
 }
 
-void ProblemLog::report(Problem problem, const Subject &subject, const QString &detail)
+void ProblemLog::reportAbout(Problem problem, const Subject &subject, const QString &detail)
 {
     const ProblemKind kind = ProblemKind::of(problem);
     if (!isNews(kind, {problem, subject.name}, detail))
@@ -50,7 +50,7 @@ void ProblemLog::resolved(Problem problem, const QString &detail)
     end({problem, QString()}, detail);
 }
 
-void ProblemLog::resolved(Problem problem, const Subject &subject)
+void ProblemLog::resolvedAbout(Problem problem, const Subject &subject)
 {
     end({problem, subject.name}, QString());
 }

@@ -33,11 +33,12 @@ public:
     explicit ProblemLog(const Clock &clock, QObject *parent = nullptr);
 
     void report(Problem problem, const QString &detail = QString());
-    void report(Problem problem, const Subject &subject, const QString &detail = QString());
+    // Named apart from report() and resolved(): a braced {name} would pick their QString detail.
+    void reportAbout(Problem problem, const Subject &subject, const QString &detail = QString());
     // The trouble is over: the next report is news again. When an episode was open and the
     // problem has a line for its end, that line is said with `detail`.
     void resolved(Problem problem, const QString &detail = QString());
-    void resolved(Problem problem, const Subject &subject);
+    void resolvedAbout(Problem problem, const Subject &subject);
     // Ends every episode of `problem` without a word: what they were about is gone (a publisher
     // or a window that reported it was replaced), so the next report is news.
     void forget(Problem problem);

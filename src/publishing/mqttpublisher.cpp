@@ -149,7 +149,7 @@ void MqttPublisher::heard(const MqttMessage &message)
     if (!m_state.sharedSite.isEmpty())
         return;
     m_state.sharedSite = m_settings.site;
-    m_problems.report(Problem::SharedSite, ProblemLog::Subject{m_settings.site},
+    m_problems.reportAbout(Problem::SharedSite, ProblemLog::Subject{m_settings.site},
                       QStringLiteral("its records and these mix on %1: give each logger a Site of its own")
                           .arg(m_messages.recordTopic()));
     emit stateChanged(m_state);
@@ -230,7 +230,7 @@ void MqttPublisher::refused(int messageId, const QString &topic, const QString &
         setState(BrokerState::Kind::Refusing, what);
         return;
     }
-    m_problems.report(Problem::BrokerRefusesMessages, ProblemLog::Subject{topic}, what);
+    m_problems.reportAbout(Problem::BrokerRefusesMessages, ProblemLog::Subject{topic}, what);
 }
 
 QString MqttPublisher::windUnits() const

@@ -256,7 +256,7 @@ void WebServer::refusedAs(const QString &kind, const QHostAddress &address, cons
 {
     bool isIPv4 = false;
     const quint32 ipv4 = address.toIPv4Address(&isIPv4);
-    m_problems.report(Problem::WebRequestRefused, ProblemLog::Subject{kind},
+    m_problems.reportAbout(Problem::WebRequestRefused, ProblemLog::Subject{kind},
                       QStringLiteral("%1 from %2 (the same again within %3 minutes is not logged)")
                           .arg(why, isIPv4 ? QHostAddress(ipv4).toString() : address.toString())
                           .arg(ProblemLog::kQuietPeriod.count()));

@@ -77,9 +77,9 @@ void ProblemsTest::recurrence()
         else if (words[0] == QStringLiteral("forget"))
             log.forget(problem);
         else if (words[0] == QStringLiteral("report"))
-            subject ? log.report(problem, *subject, word(2)) : log.report(problem, word(2));
+            subject ? log.reportAbout(problem, *subject, word(2)) : log.report(problem, word(2));
         else
-            subject ? log.resolved(problem, *subject) : log.resolved(problem, word(2));
+            subject ? log.resolvedAbout(problem, *subject) : log.resolved(problem, word(2));
     }
     QTEST(said, "said");
 }

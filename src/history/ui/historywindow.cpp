@@ -46,10 +46,10 @@ HistoryWindow::~HistoryWindow()
 void HistoryWindow::noteReport(const LoadReport &report)
 {
     for (const FileProblem &problem : report.problems)
-        m_problems.report(Problem::HistoryFileNotRead, ProblemLog::Subject{problem.file},
+        m_problems.reportAbout(Problem::HistoryFileNotRead, ProblemLog::Subject{problem.file},
                           problem.file + QStringLiteral(" could not be read: ") + problem.reason);
     for (const QString &file : report.filesRead)
-        m_problems.resolved(Problem::HistoryFileNotRead, ProblemLog::Subject{file});
+        m_problems.resolvedAbout(Problem::HistoryFileNotRead, ProblemLog::Subject{file});
 }
 
 } // namespace Brolant
