@@ -1,7 +1,6 @@
 #include "alarms/alarmservice.h"
 
 #include "alarms/alarmlog.h"
-#include "platform/programpaths.h"
 #include "session/loggersession.h"
 #include "text/failure.h"
 
@@ -63,13 +62,13 @@ void AlarmBoard::remind()
         emit notify(QStringLiteral("Brolant alarm"), waiting.join(u'\n'));
 }
 
-AlarmService::AlarmService(LoggerSession &session, QObject *parent)
-    : QObject(parent), m_programFolder(session.programFolder()),
+AlarmService::AlarmService(LoggerSession &session, const AlarmsFile &file, QObject *parent)
+    : QObject(parent), m_programFolder(session.programFolder()), m_file(file),
       m_defaults(AlarmSettings::defaultsFor(session.settings().program)), m_settings(m_defaults),
       m_monitor(m_settings, session.core().clock), m_throttle(session.core().clock),
       m_command(m_settings.command, m_programFolder)
 {
-    const AlarmSettings::Loaded loaded = AlarmSettings::load(m_programFolder, m_defaults);
+    const AlarmSettings::Loaded loaded = AlarmSettings::over(m_file, m_defaults);
     apply(loaded.settings);
     connect(&m_command, &AlarmCommand::problemFound, this, &AlarmService::problemFound);
     connect(&m_monitor, &AlarmMonitor::changed, this, &AlarmService::record);
@@ -85,10 +84,6 @@ AlarmService::AlarmService(LoggerSession &session, QObject *parent)
             m_monitor.clearSwitchedOff();
         },
         Qt::QueuedConnection);
-    connect(&session, &LoggerSession::settingsFileChanged, this, [this](const QString &fileName) {
-        if (fileName == FileName::kAlarmSettings)
-            reload();
-    });
     connect(&session, &LoggerSession::settingsChanged, this, &AlarmService::followProgram);
     connect(&session, &LoggerSession::portIntentChanged, this, &AlarmService::followPort);
     // Not followPort: before its start-up the session's "no port" is no choice of the user's.
@@ -117,9 +112,10 @@ void AlarmService::goOnFromAlarmsTxt()
     }
 }
 
-void AlarmService::reload()
+void AlarmService::follow(const AlarmsFile &file)
 {
-    const AlarmSettings::Loaded loaded = AlarmSettings::load(m_programFolder, m_defaults);
+    m_file = file;
+    const AlarmSettings::Loaded loaded = AlarmSettings::over(m_file, m_defaults);
     apply(loaded.settings);
     if (loaded.problem)
         reportProblem(loaded.problem);
@@ -138,7 +134,7 @@ void AlarmService::followProgram(const ProgramSettings &settings)
         return;
     // Whatever alarms.cfg leaves out follows the system at once, as the logger itself does.
     m_defaults = defaults;
-    apply(AlarmSettings::load(m_programFolder, m_defaults).settings);
+    apply(AlarmSettings::over(m_file, m_defaults).settings);
 }
 
 void AlarmService::followPort(const PortIntent &intent)

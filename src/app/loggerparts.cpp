@@ -8,9 +8,10 @@ LoggerParts::LoggerParts(const QString &programFolder, SerialLink &link, const C
                          ErrorLine &errorLine, Attendance attendance)
     : clock(clock),
       session(programFolder, link, clock, attendance),
+      settings(programFolder),
       errors(programFolder, clock, errorLine),
       publishing(session),
-      alarms(session),
+      alarms(session, settings.alarms()),
       web(session, alarms, publishing)
 {
     errors.listenTo(session);
@@ -18,14 +19,17 @@ LoggerParts::LoggerParts(const QString &programFolder, SerialLink &link, const C
     QObject::connect(&publishing, &MqttPublishing::problemFound, &errors, logIt);
     QObject::connect(&alarms, &AlarmService::problemFound, &errors, logIt);
     QObject::connect(&web, &WebDashboard::problemFound, &errors, logIt);
+    QObject::connect(&settings, &SettingsStore::mqttSettingsChanged, &publishing, &MqttPublishing::follow);
+    QObject::connect(&settings, &SettingsStore::alarmSettingsChanged, &alarms, &AlarmService::follow);
+    QObject::connect(&settings, &SettingsStore::webSettingsChanged, &web, &WebDashboard::follow);
     QObject::connect(&publishing, &MqttPublishing::started, &alarms,
                      [this](MqttPublisher &publisher) { publishAlarms(alarms, publisher); });
 }
 
 void LoggerParts::start()
 {
-    publishing.start();
-    web.start();
+    publishing.start(settings.mqtt());
+    web.start(settings.web());
 }
 
 void LoggerParts::end()

@@ -4,6 +4,7 @@
 #include "app/errorreporter.h"
 #include "publishing/mqttpublishing.h"
 #include "session/loggersession.h"
+#include "settings/settingsstore.h"
 #include "web/webdashboard.h"
 
 namespace Brolant {
@@ -12,9 +13,9 @@ class Clock;
 class ErrorLine;
 class SerialLink;
 
-// A running logger apart from its screen: the session, the one error reporter every part reports
-// to, and the parts that listen beside the core (publishing, alarms and the web page), wired to
-// each other once here for both programs.
+// A running logger apart from its screen: the session, the settings store, the one error reporter
+// every part reports to, and the parts that listen beside the core (publishing, alarms and the web
+// page), wired to each other once here for both programs.
 class LoggerParts
 {
 public:
@@ -30,6 +31,7 @@ public:
     // The one clock of the program: the windows opened beside the parts read it too.
     const Clock &clock;
     LoggerSession session;
+    SettingsStore settings;
     ErrorReporter errors;
     MqttPublishing publishing;
     AlarmService alarms;

@@ -2,6 +2,7 @@
 
 #include "publishing/brokerstate.h"
 #include "publishing/mqttpublisher.h"
+#include "publishing/mqttsettings.h"
 
 #include <QObject>
 
@@ -14,8 +15,8 @@ class LoggerSession;
 
 // Publishing as mqtt.cfg says: a publisher while the file switches publishing on, nothing while
 // it does not; a file that cannot be used starts nothing and says why. A change of the file
-// applies at once: the publisher at work ends in order and one with the new settings (or none)
-// takes over.
+// (given by the settings store) applies at once: the publisher at work ends in order and one
+// with the new settings (or none) takes over.
 class MqttPublishing : public QObject
 {
     Q_OBJECT
@@ -23,8 +24,10 @@ class MqttPublishing : public QObject
 public:
     explicit MqttPublishing(LoggerSession &session, QObject *parent = nullptr);
 
-    // Reads mqtt.cfg and starts publishing when it says so.
-    void start();
+    // Starts publishing when mqtt.cfg, as `reading` holds it, says so.
+    void start(const MqttReading &reading);
+    // mqtt.cfg changed (saved or edited).
+    void follow(const MqttReading &reading);
     // The publisher at work; nothing while publishing is off.
     MqttPublisher *publisher() const { return m_publisher.get(); }
     // Says goodbye to the broker; the queue stays on disk for the next run.
@@ -38,21 +41,11 @@ signals:
     void problemFound(const QString &stage, const QString &description);
 
 private:
-    // What mqtt.cfg asks for: settings while it switches publishing on, else nothing, with the
-    // reason when the file cannot be used.
-    struct Wanted
-    {
-        std::optional<MqttSettings> settings;
-        QString problem;
-        bool operator==(const Wanted &) const = default;
-    };
-    Wanted read() const;
-    void apply(const Wanted &wanted);
-    void fileChanged(const QString &fileName);
+    void apply(const MqttReading &wanted);
 
     LoggerSession &m_session;
     std::unique_ptr<MqttPublisher> m_publisher;
-    std::optional<Wanted> m_applied; // nothing before start() and after end()
+    std::optional<MqttReading> m_applied; // nothing before start() and after end()
 };
 
 } // namespace Brolant

@@ -21,10 +21,8 @@ LoggerSession::LoggerSession(const QString &programFolder, SerialLink &link, con
       m_programFolder(programFolder),
       m_link(link),
       m_attendance(attendance),
-      m_core(programFolder, link, clock),
-      m_settingsFiles(programFolder, {FileName::kAlarmSettings, FileName::kMqttSettings, FileName::kWebSettings})
+      m_core(programFolder, link, clock)
 {
-    connect(&m_settingsFiles, &SettingsFileWatcher::changed, this, &LoggerSession::settingsFileChanged);
     qRegisterMetaType<ProgramSettings>();
     qRegisterMetaType<PortIntent>();
     m_startUpRetryTimer.setInterval(SerialLink::kRetryEvery); // the same patience as a lost port

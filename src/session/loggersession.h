@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/settingsfilewatcher.h"
 #include "session/loggercore.h"
 #include "session/loggingintervaltext.h"
 #include "session/portintent.h"
@@ -83,9 +82,6 @@ signals:
     void loggingChanged(bool on, double seconds);
     // One entry for the error log: the stage and the failure's description.
     void problemFound(const QString &stage, const QString &description);
-    // A settings file of a part beside the core (alarms.cfg, mqtt.cfg, web.cfg) was saved or edited: its
-    // part reads it again, so new settings apply at once.
-    void settingsFileChanged(const QString &fileName);
 
 private:
     struct OpenedPort
@@ -107,7 +103,6 @@ private:
     std::optional<OpenedPort> m_openedPort;
     // The interval last given: LogDelay as read, or the one the user started logging with.
     QString m_intervalText = QStringLiteral("60");
-    SettingsFileWatcher m_settingsFiles;
     QTimer m_startUpRetryTimer;
     QString m_lastStartUpFailure;
     bool m_ending = false;

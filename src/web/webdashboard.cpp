@@ -42,24 +42,28 @@ QSslConfiguration tlsConfiguration(const WebSettings &settings)
 
 WebDashboard::WebDashboard(LoggerSession &session, AlarmService &alarms, MqttPublishing &publishing,
                            const WebLimits &limits, QObject *parent)
-    : QObject(parent), m_session(session), m_state(session, alarms, publishing), m_limits(limits)
+    : QObject(parent), m_state(session, alarms, publishing), m_limits(limits)
 {
     m_retry.setInterval(m_limits.portRetry);
     connect(&m_retry, &QTimer::timeout, this, &WebDashboard::retry);
-    connect(&session, &LoggerSession::settingsFileChanged, this, [this](const QString &fileName) {
-        if (fileName != FileName::kWebSettings || m_ended)
-            return;
-        m_lastProblem.clear(); // new settings: their trouble is news
-        m_settingsChanged = true;
-        serve();
-    });
 }
 
 WebDashboard::~WebDashboard() = default;
 
-void WebDashboard::start()
+void WebDashboard::start(const WebReading &reading)
 {
     m_ended = false;
+    m_reading = reading;
+    serve();
+}
+
+void WebDashboard::follow(const WebReading &reading)
+{
+    if (m_ended)
+        return;
+    m_reading = reading;
+    m_lastProblem.clear(); // new settings: their trouble is news
+    m_settingsChanged = true;
     serve();
 }
 
@@ -82,7 +86,9 @@ void WebDashboard::serve()
     m_check.reset();
     m_server.reset();
     try {
-        const std::optional<WebSettings> settings = WebSettings::load(m_session.programFolder());
+        if (!m_reading.problem.isEmpty())
+            throw Failure{m_reading.problem};
+        const std::optional<WebSettings> &settings = m_reading.settings;
         if (!settings) {
             settled();
         } else if (!settings->secure()) {

@@ -7,6 +7,7 @@
 #include "publishing/deliverycursor.h"
 #include "publishing/mqttsettings.h"
 #include "publishing/recordqueue.h"
+#include "settings/settingsstore.h"
 #include "session/loggersession.h"
 
 #include <QFile>
@@ -149,7 +150,7 @@ void PublishingTest::hostileFileStartsNothingAndSaysWhy()
     MqttPublishing publishing(session);
     QSignalSpy problems(&publishing, &MqttPublishing::problemFound);
     folder.write("mqtt.cfg", "<Enabled>1</Enabled><Host>localhost</Host><Topic>a/#</Topic>");
-    publishing.start();
+    publishing.start(SettingsStore(folder.path()).mqtt());
     QVERIFY(!publishing.publisher()); // so no connection is tried
     QCOMPARE(problems.size(), 1);
     QCOMPARE(problems.at(0).at(0).toString(), QString("MQTT publishing not started"));

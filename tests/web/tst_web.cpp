@@ -10,6 +10,7 @@
 #include "recordingview.h"
 #include "screenreader.h"
 #include "session/loggersession.h"
+#include "settings/settingsstore.h"
 #include "scriptedprompts.h"
 #include "web/webdashboard.h"
 #include "web/webserver.h"
@@ -84,8 +85,9 @@ struct WebRig : WebFolder
     FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(14, 5, 10))};
     LoggerSession session{folder.path(), link, clock, Attendance::Unattended};
     ErrorReporter errors{folder.path(), clock, view};
+    SettingsStore store{folder.path()};
     MqttPublishing publishing{session};
-    AlarmService alarms{session};
+    AlarmService alarms{session, store.alarms()};
     std::unique_ptr<WebDashboard> web;
 
     explicit WebRig(const QByteArray &settings = QByteArray(), const WebLimits &limits = WebLimits())
@@ -96,7 +98,8 @@ struct WebRig : WebFolder
         web = std::make_unique<WebDashboard>(session, alarms, publishing, limits);
         QObject::connect(web.get(), &WebDashboard::problemFound, &errors,
                          [this](const QString &stage, const QString &description) { errors.log(stage, description); });
-        web->start();
+        QObject::connect(&store, &SettingsStore::webSettingsChanged, web.get(), &WebDashboard::follow);
+        web->start(store.web());
     }
     HttpAnswer get(const QString &target, const QByteArray &headers = QByteArray()) const
     {
@@ -614,7 +617,8 @@ void WebTest::dialogShowsTheAddressAndSaves()
     QTest::mouseClick(setup.findChild<QPushButton *>("Web"), Qt::LeftButton);
     QCOMPARE(asked.size(), 1);
 
-    WebDialog dialog(folder.path(), messages);
+    SettingsStore store(folder.path());
+    WebDialog dialog(store, messages);
     dialog.show();
     const int width = dialog.width();
     // Hovering a box tells a sighted user what it is for, as a screen reader tells it.
