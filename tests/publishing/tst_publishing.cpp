@@ -68,6 +68,8 @@ void PublishingTest::settingsFromFile_data()
                                  << "" << "10.0.0.5:8883 farm/wind/north ";
     QTest::newRow("port 70000") << on + "<Port>70000</Port>" << "Port must be a whole number from 1 to 65535, not \"70000\"" << "";
     QTest::newRow("port 18.5") << on + "<Port>18.5</Port>" << "Port must be a whole number from 1 to 65535, not \"18.5\"" << "";
+    QTest::newRow("two unusable: the first in the file's order") << on + "<TLS>2</TLS><Port>0</Port>"
+                                                                 << "Port must be a whole number from 1 to 65535, not \"0\"" << "";
     QTest::newRow("topic with #") << on + "<Topic>a/#</Topic>" << "Topic must not contain # or +" << "";
     QTest::newRow("topic with +") << on + "<Topic>+/x</Topic>" << "Topic must not contain # or +" << "";
     QTest::newRow("topic with an empty level") << on + "<Topic>a//b</Topic>" << "Topic must not start or end with / or hold an empty level" << "";
