@@ -6,10 +6,12 @@
 #include "fakeclock.h"
 #include "fakeseriallink.h"
 #include "memory.h"
+#include "problems/problemlog.h"
 #include "programfolder.h"
 #include "quietview.h"
 #include "scriptedprompts.h"
 #include "session/loggersession.h"
+#include "sessionprobe.h"
 
 using namespace Brolant;
 
@@ -27,11 +29,12 @@ void benchLogging()
     FakeSerialLink link;
     FakeClock clock;
     ScriptedPrompts prompts;
-    LoggerSession session(folder.path(), link, clock);
-    LoggerCore &core = session.core();
-    ErrorReporter errors(folder.path(), clock, view);
+    ProblemLog problems(clock);
+    LoggerSession session(folder.path(), link, clock, problems);
+    LoggerCore &core = SessionProbe::core(session);
+    ErrorReporter errors(folder.path(), clock, problems, view);
     errors.listenTo(session);
-    MainWindowModel model(session, errors, view, prompts);
+    MainWindowModel model(session, problems, view, prompts);
     model.startUp();
     const QByteArray frame("[<V>650</V><I>577</I><R>20</R><S>9</S><M>0</M><C>1256</C>]");
 

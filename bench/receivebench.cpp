@@ -12,6 +12,7 @@
 #include "fakeclock.h"
 #include "fakeseriallink.h"
 #include "framesource.h"
+#include "problems/problemlog.h"
 #include "programfolder.h"
 #include "quietview.h"
 #include "scriptedprompts.h"
@@ -72,10 +73,11 @@ template<typename View> void benchModel(const QList<QByteArray> &frames, View &v
     FakeSerialLink link;
     FakeClock clock;
     ScriptedPrompts prompts;
-    LoggerSession session(folder.path(), link, clock);
-    ErrorReporter errors(folder.path(), clock, view);
+    ProblemLog problems(clock);
+    LoggerSession session(folder.path(), link, clock, problems);
+    ErrorReporter errors(folder.path(), clock, problems, view);
     errors.listenTo(session);
-    MainWindowModel model(session, errors, view, prompts);
+    MainWindowModel model(session, problems, view, prompts);
     model.startUp();
     const Timing ns = nanosecondsPerRound(100'000, [&](long i) { link.push(frames[i % kFrames]); });
     report(name, ns, 1000.0, "us/frame");

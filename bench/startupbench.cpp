@@ -7,6 +7,7 @@
 #include "fakeclock.h"
 #include "fakeseriallink.h"
 #include "memory.h"
+#include "problems/problemlog.h"
 #include "programfolder.h"
 #include "scriptedprompts.h"
 #include "session/loggersession.h"
@@ -52,10 +53,11 @@ void benchStartUp()
         FakeSerialLink link;
         FakeClock clock;
         ScriptedPrompts prompts;
-        LoggerSession session(folder.path(), link, clock);
-            ErrorReporter errors(folder.path(), clock, window);
+        ProblemLog problems(clock);
+        LoggerSession session(folder.path(), link, clock, problems);
+        ErrorReporter errors(folder.path(), clock, problems, window);
         errors.listenTo(session);
-        MainWindowModel model(session, errors, window, prompts);
+        MainWindowModel model(session, problems, window, prompts);
         window.attach(model);
         window.show();
         model.startUp();

@@ -6,6 +6,7 @@
 #include "loopback.h"
 #include "memory.h"
 #include "platform/clock.h"
+#include "problems/problemlog.h"
 #include "programfolder.h"
 #include "publishing/mqttpublishing.h"
 #include "session/loggersession.h"
@@ -85,6 +86,7 @@ struct PageRig
     FakeSerialLink link;
     SystemClock clock;
     int port = Loopback::freePort();
+    ProblemLog problems{clock};
     std::unique_ptr<LoggerSession> session;
     std::unique_ptr<MqttPublishing> publishing;
     std::unique_ptr<AlarmService> alarms;
@@ -96,13 +98,13 @@ struct PageRig
         folder.writeCalibration();
         folder.write("web.cfg", "<Enabled>1</Enabled><Listen>127.0.0.1</Listen><Port>" + QByteArray::number(port) + "</Port>");
         writeMonth(folder);
-        session = std::make_unique<LoggerSession>(folder.path(), link, clock, Attendance::Unattended);
-        publishing = std::make_unique<MqttPublishing>(*session);
-        alarms = std::make_unique<AlarmService>(*session, AlarmSettings::readFile(folder.path()));
+        session = std::make_unique<LoggerSession>(folder.path(), link, clock, problems, Attendance::Unattended);
+        publishing = std::make_unique<MqttPublishing>(*session, problems);
+        alarms = std::make_unique<AlarmService>(*session, clock, problems, AlarmSettings::readFile(folder.path()));
         WebLimits limits;
         limits.burst = 1'000'000;
         limits.perSecond = 1'000'000.0;
-        web = std::make_unique<WebDashboard>(*session, *alarms, *publishing, limits);
+        web = std::make_unique<WebDashboard>(*session, clock, problems, *alarms, *publishing, limits);
         session->startUp();
         web->start(SettingsStore(folder.path()).web());
     }

@@ -5,7 +5,9 @@
 #include "acquisition/frameassembler.h"
 #include "app/consolestatus.h"
 #include "app/errorreporter.h"
+#include "problems/problemlog.h"
 #include "session/loggersession.h"
+#include "sessionprobe.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"
 
@@ -40,6 +42,7 @@ struct Rig
     ConsoleStatus status{out, out};
     FakeSerialLink link;
     FakeClock clock;
+    ProblemLog problems{clock};
     std::unique_ptr<LoggerSession> session;
     std::unique_ptr<ErrorReporter> errors;
     long long openings = 0;
@@ -57,8 +60,8 @@ struct Rig
                               "<BR>4800</BR><dispMessages>1</dispMessages>");
         writeFile("settings.cfg", "<VoltDivider>50</VoltDivider><VoltOffset>512</VoltOffset>"
                                   "<AmpDivider>20</AmpDivider><RPMDivider>4</RPMDivider><WSDivider>2</WSDivider>");
-        session = std::make_unique<LoggerSession>(folder.path(), link, clock, Attendance::Unattended);
-        errors = std::make_unique<ErrorReporter>(folder.path(), clock, status);
+        session = std::make_unique<LoggerSession>(folder.path(), link, clock, problems, Attendance::Unattended);
+        errors = std::make_unique<ErrorReporter>(folder.path(), clock, problems, status);
         errors->listenTo(*session);
         session->startUp();
     }
@@ -85,9 +88,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         ++rig.reads;
         rig.link.push(read);
         rig.clock.advance(5000);
-        rig.session->core().energy.tick();
+        SessionProbe::core(*rig.session).energy.tick();
 
-        const LoggerCore &core = rig.session->core();
+        const LoggerCore &core = SessionProbe::core(*rig.session);
         const Reading &r = core.receiver.reading();
         for (double value : {r.volts, r.amps, r.watts, r.rpm, r.windSpeed, r.modeVolts})
             check(std::isfinite(value), "a reading is finite");

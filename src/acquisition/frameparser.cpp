@@ -49,12 +49,12 @@ public:
     explicit Reader(QStringView frame) : m_frame(frame) {}
 
     // Takes a field's value (0 unless it is a number); false when the frame must stop.
-    bool take(const Tag &tag, const QString &context, double &value, Field *field = nullptr)
+    bool take(const Tag &tag, Problem problem, double &value, Field *field = nullptr)
     {
         const auto found = extract(m_frame, tag);
         if (!found) {
             m_parsed.findings.append(
-                {context,
+                {problem,
                  QStringLiteral("closing tag </%1> before its opening tag").arg(QLatin1Char(tag.name)),
                  true});
             return false;
@@ -66,17 +66,17 @@ public:
     }
 
     // V and I must carry a reading: an empty field, a missing one or exactly "0" is suspicious.
-    bool takeReading(const Tag &tag, const QString &context, double &value)
+    bool takeReading(const Tag &tag, Problem problem, double &value)
     {
         Field field;
-        if (!take(tag, context, value, &field))
+        if (!take(tag, problem, value, &field))
             return false;
         if (field.text.isEmpty() || field.text == QLatin1String("0"))
-            m_parsed.findings.append({context, QString(), false});
+            note(problem);
         return true;
     }
 
-    void note(const QString &context) { m_parsed.findings.append({context, QString(), false}); }
+    void note(Problem problem) { m_parsed.findings.append({problem, QString(), false}); }
 
     ParsedFrame &parsed() { return m_parsed; }
 
@@ -91,19 +91,19 @@ ParsedFrame parse(QStringView frame)
 {
     Reader reader(frame);
     FrameValues &values = reader.parsed().values;
-    if (!reader.takeReading(kV, kVoltsContext, values.v)
-        || !reader.takeReading(kI, kAmpsContext, values.i)
-        || !reader.take(kR, kRevsContext, values.r) || !reader.take(kM, kRevsContext, values.m)
-        || !reader.take(kS, kRevsContext, values.s))
+    if (!reader.takeReading(kV, Problem::CorruptVolts, values.v)
+        || !reader.takeReading(kI, Problem::CorruptAmps, values.i)
+        || !reader.take(kR, Problem::CorruptRevs, values.r) || !reader.take(kM, Problem::CorruptRevs, values.m)
+        || !reader.take(kS, Problem::CorruptRevs, values.s))
         return reader.parsed();
 
     Field checksum;
-    if (!reader.take(kC, kChecksumContext, values.c, &checksum))
+    if (!reader.take(kC, Problem::ChecksumError, values.c, &checksum))
         return reader.parsed();
     // Only a numeric checksum that was sent is checked; a frame without one is taken as it is.
     if (checksum.present && NumericText::isNumber(checksum.text)
         && values.c != values.v + values.i + values.r + values.s)
-        reader.note(kChecksumContext);
+        reader.note(Problem::ChecksumError);
     return reader.parsed();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "problems/problem.h"
+
 #include <QList>
 #include <QString>
 #include <QStringView>
@@ -18,10 +20,10 @@ struct FrameValues
 };
 
 // What the parser noticed in a frame, in the order the fields are taken out. Each finding is one
-// error-log entry with its context; a trapped finding ends the frame's handling.
+// error-log entry: the field's problem; a trapped finding ends the frame's handling.
 struct FrameFinding
 {
-    QString context;
+    Problem problem;
     QString description; // empty for a suspicious value, the reason for a trapped failure
     bool trapped = false;
 };
@@ -34,12 +36,6 @@ struct ParsedFrame
 };
 
 namespace FrameParser {
-
-// The contexts under which the fields are taken out, as the error log names them.
-inline const QString kVoltsContext = QStringLiteral("corrupt Volts COMM data");
-inline const QString kAmpsContext = QStringLiteral("corrupt Amps COMM data");
-inline const QString kRevsContext = QStringLiteral(" corrupt revs, or windspeed data in string");
-inline const QString kChecksumContext = QStringLiteral("checksum error");
 
 // Takes the fields out of one frame: V and I must not be empty or "0", and the checksum must
 // hold when a numeric C is present. A suspicious field is logged and the frame still used; a

@@ -3,11 +3,16 @@
 #include "acquisition/frameparser.h"
 #include "acquisition/scaling.h"
 #include "platform/seriallink.h"
+#include "problems/problemlog.h"
 #include "text/failure.h"
 
 namespace Brolant {
 
-FrameReceiver::FrameReceiver(SerialLink &link, QObject *parent) : QObject(parent), m_link(link)
+// The error log's stage for an overflow names the capacity.
+static_assert(FrameAssembler::kCapacity == 4096);
+
+FrameReceiver::FrameReceiver(SerialLink &link, ProblemLog &problems, QObject *parent)
+    : QObject(parent), m_link(link), m_problems(problems)
 {
     connect(&m_link, &SerialLink::dataArrived, this, &FrameReceiver::receive);
 }
@@ -30,7 +35,7 @@ void FrameReceiver::receive()
     m_assembler.append(QString::fromLatin1(m_link.readAll()));
     emit textReceived(m_assembler.buffer());
     if (m_assembler.lacksOpening()) {
-        reject(QStringLiteral(" [ missing "), m_assembler.buffer());
+        reject(Problem::OpeningMissing, m_assembler.buffer());
         m_assembler.clear();
         emit healthChanged(m_health);
         return;
@@ -44,12 +49,10 @@ void FrameReceiver::receive()
             emit healthChanged(m_health);
             return;
         case FrameAssembler::Piece::ClosingFirst:
-            reject(QStringLiteral(" braces in wrong positions  corrupt COMMS"), piece.text);
+            reject(Problem::ClosingFirst, piece.text);
             break;
         case FrameAssembler::Piece::Overflow:
-            reject(QStringLiteral(" receive buffer overflow, no ] within %1 characters")
-                       .arg(FrameAssembler::kCapacity),
-                   piece.text);
+            reject(Problem::BufferOverflow, piece.text);
             break;
         case FrameAssembler::Piece::Frame:
             handleFrame(piece.text);
@@ -58,11 +61,11 @@ void FrameReceiver::receive()
     }
 }
 
-void FrameReceiver::reject(const QString &context, const QString &text)
+void FrameReceiver::reject(Problem problem, const QString &text)
 {
     m_health.rejected();
     m_health.dropped(text.size());
-    emit problemFound(context, QString());
+    m_problems.report(problem);
     emit frameRejected(text);
 }
 
@@ -71,8 +74,8 @@ void FrameReceiver::handleFrame(const QString &frame)
     emit frameArrived();
     const ParsedFrame parsed = FrameParser::parse(frame);
     for (const FrameFinding &finding : parsed.findings) {
-        emit problemFound(finding.context, finding.description);
-        if (finding.context == FrameParser::kChecksumContext && !finding.trapped)
+        m_problems.report(finding.problem, finding.description);
+        if (finding.problem == Problem::ChecksumError && !finding.trapped)
             m_health.checksumError();
     }
     if (!parsed.usable()) {
@@ -86,7 +89,7 @@ void FrameReceiver::handleFrame(const QString &frame)
         Scaling::apply(parsed.values, m_calibration, m_reading);
     } catch (const Failure &failure) {
         // What this frame had done stays done; the frames behind it are still handled.
-        emit problemFound(QStringLiteral("calculations error"), failure.description);
+        m_problems.report(Problem::CalculationsError, failure.description);
         emit frameRejected(QString());
         return;
     }

@@ -4,22 +4,24 @@
 #include "acquisition/framehealth.h"
 #include "acquisition/reading.h"
 #include "config/calibrationsettings.h"
+#include "problems/problem.h"
 
 #include <QObject>
 
 namespace Brolant {
 
+class ProblemLog;
 class SerialLink;
 
 // The receive path: reads the port, cuts and checks frames, scales them into the reading with the
 // calibration, and counts how the frames arrive. It owns all of that and tells what happened
-// through its signals; it shows nothing and writes nothing itself.
+// through its signals and the problem log; it shows nothing and writes nothing itself.
 class FrameReceiver : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit FrameReceiver(SerialLink &link, QObject *parent = nullptr);
+    FrameReceiver(SerialLink &link, ProblemLog &problems, QObject *parent = nullptr);
 
     void setCalibration(const CalibrationSettings &calibration) { m_calibration = calibration; }
     const CalibrationSettings &calibration() const { return m_calibration; }
@@ -39,8 +41,6 @@ signals:
     void textReceived(const QString &buffered);
     // A whole frame was cut out, before it is checked.
     void frameArrived();
-    // One entry for the error log: the stage and the failure's description (empty for a check).
-    void problemFound(const QString &context, const QString &description);
     // Text given up; empty for a frame trapped after its text was shown.
     void frameRejected(const QString &text);
     // A frame passed the checks and is about to be scaled: the interval counts it.
@@ -49,10 +49,11 @@ signals:
     void healthChanged(const FrameHealth &health);
 
 private:
-    void reject(const QString &context, const QString &text);
+    void reject(Problem problem, const QString &text);
     void handleFrame(const QString &frame);
 
     SerialLink &m_link;
+    ProblemLog &m_problems;
     FrameAssembler m_assembler;
     FrameHealth m_health;
     Reading m_reading;

@@ -1,12 +1,11 @@
 #include "alarms/alarmcommand.h"
 
 #include "alarms/alarmmonitor.h"
+#include "problems/problemlog.h"
 
 #include <QDeadlineTimer>
 #include <QProcess>
 #include <QTimer>
-
-#include <memory>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
@@ -16,7 +15,6 @@
 namespace Brolant {
 
 namespace {
-const QString kCommandStage = QStringLiteral("alarm command failed");
 constexpr int kEndWait = 1000; // ms for a killed command to be reaped at the program's end
 
 // A script's own children (a sleep, a mail program) share its group, so ending the group ends
@@ -42,9 +40,9 @@ void endWithItsGroup(QProcess &process)
 }
 } // namespace
 
-AlarmCommand::AlarmCommand(QString command, QString programFolder, std::chrono::milliseconds longestRun,
-                           QObject *parent)
-    : QObject(parent), m_command(std::move(command)), m_programFolder(std::move(programFolder)),
+AlarmCommand::AlarmCommand(QString command, QString programFolder, ProblemLog &problems,
+                           std::chrono::milliseconds longestRun, QObject *parent)
+    : QObject(parent), m_command(std::move(command)), m_programFolder(std::move(programFolder)), m_problems(problems),
       m_longestRun(longestRun)
 {
 }
@@ -84,10 +82,14 @@ void AlarmCommand::run(const AlarmChange &change)
     startInItsOwnGroup(*process);
     const QString what = change.definition().name + u' ' + change.stateText();
     // One entry per change, whichever way the run goes wrong first.
-    auto reported = std::make_shared<bool>(false);
-    const auto report = [this, what, reported](const QString &why) {
-        if (!std::exchange(*reported, true))
-            emit problemFound(kCommandStage, QStringLiteral("%1 (for %2): %3").arg(m_command, what, why));
+    const ProblemLog::Subject run{QString::number(++m_runs)};
+    const auto report = [this, what, run](const QString &why) {
+        m_problems.report(Problem::AlarmCommandFailed, run, QStringLiteral("%1 (for %2): %3").arg(m_command, what, why));
+    };
+    const auto ended = [this, process, run] {
+        m_problems.resolved(Problem::AlarmCommandFailed, run);
+        process->deleteLater();
+        emit finished();
     };
     auto *deadline = new QTimer(process);
     deadline->setSingleShot(true);
@@ -96,20 +98,18 @@ void AlarmCommand::run(const AlarmChange &change)
                    .arg(std::chrono::duration<double>(m_longestRun).count()));
         endWithItsGroup(*process);
     });
-    connect(process, &QProcess::errorOccurred, this, [this, process, report](QProcess::ProcessError error) {
+    connect(process, &QProcess::errorOccurred, this, [process, report, ended](QProcess::ProcessError error) {
         if (error != QProcess::FailedToStart)
             return;
         report(process->errorString());
-        process->deleteLater();
-        emit finished();
+        ended();
     });
-    connect(process, &QProcess::finished, this, [this, process, report](int exitCode, QProcess::ExitStatus status) {
+    connect(process, &QProcess::finished, this, [report, ended](int exitCode, QProcess::ExitStatus status) {
         if (status == QProcess::CrashExit)
             report(QStringLiteral("it ended abnormally"));
         else if (exitCode != 0)
             report(QStringLiteral("it ended with exit code %1").arg(exitCode));
-        process->deleteLater();
-        emit finished();
+        ended();
     });
     deadline->start(m_longestRun);
     process->start();

@@ -7,6 +7,7 @@
 
 namespace Brolant {
 
+class ProblemLog;
 struct AlarmChange;
 
 // Runs the alarm command on a change, without a shell and never holding up logging: the command
@@ -23,8 +24,8 @@ public:
     // At the program's end, for a run just started (a change told at the end) to do its work.
     static constexpr std::chrono::seconds kEndGrace{2};
 
-    AlarmCommand(QString command, QString programFolder, std::chrono::milliseconds longestRun = kLongestRun,
-                 QObject *parent = nullptr);
+    AlarmCommand(QString command, QString programFolder, ProblemLog &problems,
+                 std::chrono::milliseconds longestRun = kLongestRun, QObject *parent = nullptr);
     ~AlarmCommand() override;
 
     void setCommand(const QString &command);
@@ -35,13 +36,13 @@ public:
 
 signals:
     void finished(); // a run ended, however it went (for tests and an orderly end)
-    // One entry for the error log: the stage and the failure's description.
-    void problemFound(const QString &stage, const QString &description);
 
 private:
     QString m_command;
     QString m_programFolder;
+    ProblemLog &m_problems;
     std::chrono::milliseconds m_longestRun;
+    long long m_runs = 0; // each run's trouble is an episode of its own
 };
 
 } // namespace Brolant

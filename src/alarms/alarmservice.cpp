@@ -1,6 +1,7 @@
 #include "alarms/alarmservice.h"
 
 #include "alarms/alarmlog.h"
+#include "problems/problemlog.h"
 #include "session/loggersession.h"
 #include "text/failure.h"
 
@@ -10,7 +11,6 @@ namespace Brolant {
 
 namespace {
 constexpr std::chrono::minutes kReminderEvery{5};
-const QString kSettingsChanged = QStringLiteral("alarms.cfg changed");
 } // namespace
 
 AlarmBoard::AlarmBoard(QObject *parent) : QObject(parent)
@@ -62,46 +62,37 @@ void AlarmBoard::remind()
         emit notify(QStringLiteral("Brolant alarm"), waiting.join(u'\n'));
 }
 
-AlarmService::AlarmService(LoggerSession &session, const AlarmsFile &file, QObject *parent)
-    : QObject(parent), m_programFolder(session.programFolder()), m_file(file),
+AlarmService::AlarmService(const LoggerSession &session, const Clock &clock, ProblemLog &problems,
+                           const AlarmsFile &file, QObject *parent)
+    : QObject(parent), m_programFolder(session.programFolder()), m_problems(problems), m_file(file),
       m_defaults(AlarmSettings::defaultsFor(session.settings().program)), m_settings(m_defaults),
-      m_monitor(m_settings, session.core().clock), m_throttle(session.core().clock),
-      m_command(m_settings.command, m_programFolder)
+      m_monitor(m_settings, clock), m_throttle(clock),
+      m_command(m_settings.command, m_programFolder, problems)
 {
     const AlarmSettings::Loaded loaded = AlarmSettings::over(m_file, m_defaults);
     apply(loaded.settings);
-    connect(&m_command, &AlarmCommand::problemFound, this, &AlarmService::problemFound);
     connect(&m_monitor, &AlarmMonitor::changed, this, &AlarmService::record);
     connect(&m_throttle, &AlarmThrottle::passed, this, &AlarmService::announce);
     // Before anyone asks for a state: the broker must never hear a clear that was not judged.
     goOnFromAlarmsTxt();
-    // Said once whoever builds the alarms has connected to it; an alarm switched off while the
-    // program was not running ends then, where everyone hears it.
-    QMetaObject::invokeMethod(
-        this,
-        [this, problem = loaded.problem] {
-            reportProblem(problem);
-            m_monitor.clearSwitchedOff();
-        },
-        Qt::QueuedConnection);
+    reportProblem(loaded.problem);
+    // An alarm switched off while the program was not running ends once whoever builds the
+    // alarms has connected to them, where everyone hears it.
+    QMetaObject::invokeMethod(this, [this] { m_monitor.clearSwitchedOff(); }, Qt::QueuedConnection);
     connect(&session, &LoggerSession::settingsChanged, this, &AlarmService::followProgram);
     connect(&session, &LoggerSession::portIntentChanged, this, &AlarmService::followPort);
     // Not followPort: before its start-up the session's "no port" is no choice of the user's.
     m_monitor.setPortMeantOpen(session.portIntent().meantOpen());
-    connect(&session.core().receiver, &FrameReceiver::frameAccepted, &m_monitor, &AlarmMonitor::readingAccepted);
+    connect(&session, &LoggerSession::readingTaken, &m_monitor,
+            [this](const LiveReading &live) { m_monitor.readingAccepted(live.reading); });
 }
 
 void AlarmService::goOnFromAlarmsTxt()
 {
     const AlarmLog::LastWords lastWords = AlarmLog::lastWords(m_programFolder);
     if (lastWords.problem)
-        QMetaObject::invokeMethod(
-            this,
-            [this, problem = *lastWords.problem] {
-                emit problemFound(QStringLiteral("alarms.txt not read"),
-                                  problem.description + QStringLiteral(": every alarm starts cleared"));
-            },
-            Qt::QueuedConnection);
+        m_problems.report(Problem::AlarmsTxtNotRead,
+                          lastWords.problem->description + QStringLiteral(": every alarm starts cleared"));
     for (const std::optional<AlarmChange> &lastSaid : lastWords.changes) {
         if (!lastSaid)
             continue;
@@ -120,9 +111,9 @@ void AlarmService::follow(const AlarmsFile &file)
     if (loaded.problem)
         reportProblem(loaded.problem);
     else if (loaded.fromFile)
-        emit problemFound(kSettingsChanged, QStringLiteral("the new alarm settings apply"));
+        m_problems.report(Problem::AlarmSettingsChanged, QStringLiteral("the new alarm settings apply"));
     else
-        emit problemFound(kSettingsChanged, QStringLiteral("the file was removed: the default alarms apply"));
+        m_problems.report(Problem::AlarmSettingsChanged, QStringLiteral("the file was removed: the default alarms apply"));
 }
 
 void AlarmService::followProgram(const ProgramSettings &settings)
@@ -158,7 +149,7 @@ void AlarmService::apply(const AlarmSettings &settings)
 void AlarmService::reportProblem(const MaybeFailure &problem)
 {
     if (problem)
-        emit problemFound(QStringLiteral("alarms.cfg not used"),
+        m_problems.report(Problem::AlarmSettingsNotUsed,
                           problem->description + QStringLiteral("; the default alarms are on"));
 }
 
@@ -167,7 +158,7 @@ void AlarmService::record(const AlarmChange &change)
     try {
         AlarmLog::append(m_programFolder, change);
     } catch (const Failure &failure) {
-        emit problemFound(QStringLiteral("alarm log not written"),
+        m_problems.report(Problem::AlarmLogNotWritten,
                           QStringLiteral("%1; the line was: %2").arg(failure.description, AlarmLog::line(change)));
     }
     m_said[size_t(change.kind)] = true;

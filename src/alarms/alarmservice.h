@@ -12,7 +12,9 @@
 
 namespace Brolant {
 
+class Clock;
 class LoggerSession;
+class ProblemLog;
 struct PortIntent;
 struct ProgramSettings;
 
@@ -56,7 +58,7 @@ private:
 };
 
 // The alarms of one logger: settings from alarms.cfg over defaults sized to the system the
-// logger runs with, the monitor on the core's signals, logs/alarms.txt, the command and the
+// logger runs with, the monitor on the session's readings, logs/alarms.txt, the command and the
 // board. It listens to the session, and takes alarms.cfg as the settings store gives it.
 class AlarmService final : public QObject
 {
@@ -64,7 +66,8 @@ class AlarmService final : public QObject
 
 public:
     // Goes on from the state alarms.txt last said of each alarm, with alarms.cfg as `file` holds it.
-    AlarmService(LoggerSession &session, const AlarmsFile &file, QObject *parent = nullptr);
+    AlarmService(const LoggerSession &session, const Clock &clock, ProblemLog &problems, const AlarmsFile &file,
+                 QObject *parent = nullptr);
 
     const AlarmSettings &settings() const { return m_settings; }
     AlarmMonitor &monitor() { return m_monitor; }
@@ -88,8 +91,6 @@ signals:
     // every few seconds (see AlarmThrottle).
     void announced(const AlarmChange &change);
     void settingsChanged();
-    // One entry for the error log: the stage and the failure's description.
-    void problemFound(const QString &stage, const QString &description);
 
 private:
     void goOnFromAlarmsTxt();
@@ -101,6 +102,7 @@ private:
     void reportProblem(const MaybeFailure &problem);
 
     QString m_programFolder;
+    ProblemLog &m_problems;
     AlarmsFile m_file;
     // What applies where alarms.cfg says nothing: sized to the logger's SV and MA.
     AlarmSettings m_defaults;

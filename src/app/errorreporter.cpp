@@ -3,23 +3,22 @@
 #include "app/mainwindowview.h"
 #include "platform/clock.h"
 #include "platform/programpaths.h"
+#include "problems/problemlog.h"
 #include "session/loggersession.h"
 #include "text/datetext.h"
 
 namespace Brolant {
 
-ErrorReporter::ErrorReporter(const QString &programFolder, const Clock &clock, ErrorLine &view, QObject *parent)
+ErrorReporter::ErrorReporter(const QString &programFolder, const Clock &clock, const ProblemLog &problems,
+                             ErrorLine &view, QObject *parent)
     : QObject(parent), m_log(programFolder, clock), m_clock(clock), m_view(view)
 {
+    connect(&problems, &ProblemLog::said, this, &ErrorReporter::log);
 }
 
 void ErrorReporter::listenTo(const LoggerSession &session)
 {
-    const auto logIt = [this](const QString &stage, const QString &description) { log(stage, description); };
-    connect(&session, &LoggerSession::problemFound, this, logIt);
-    connect(&session.core().receiver, &FrameReceiver::problemFound, this, logIt);
-    connect(&session.core().logging, &LoggingCycle::problemFound, this, logIt);
-    connect(&session.core().receiver, &FrameReceiver::textReceived, this,
+    connect(&session, &LoggerSession::textReceived, this,
             [this](const QString &buffered) { m_receivedText = buffered; });
 }
 

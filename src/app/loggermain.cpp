@@ -36,8 +36,7 @@ int main(int argc, char *argv[])
     SystemClock clock;
     LoggerParts logger(programFolder, link, clock, status, Attendance::Unattended);
     QObject::connect(&logger.alarms, &AlarmService::changed, &status, &ConsoleStatus::printAlarm);
-    QObject::connect(&logger.session.core().logging, &LoggingCycle::intervalLogged, &status,
-                     &ConsoleStatus::printIntervalLine);
+    QObject::connect(&logger.session, &LoggerSession::recordLogged, &status, &ConsoleStatus::printIntervalLine);
     QObject::connect(&logger.publishing, &MqttPublishing::stateChanged, &status, &ConsoleStatus::setBrokerState);
     QObject::connect(&logger.web, &WebDashboard::serving, &status, [&status](const QStringList &addresses) {
         status.printLine(QStringLiteral("brolant-logger: the live page is at ") + addresses.join(QStringLiteral(" and ")));

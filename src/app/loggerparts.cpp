@@ -1,29 +1,27 @@
 #include "app/loggerparts.h"
 
-#include "app/alarmpublishing.h"
+#include "app/alarmfeed.h"
 
 namespace Brolant {
 
 LoggerParts::LoggerParts(const QString &programFolder, SerialLink &link, const Clock &clock,
                          ErrorLine &errorLine, Attendance attendance)
     : clock(clock),
-      session(programFolder, link, clock, attendance),
+      problems(clock),
+      session(programFolder, link, clock, problems, attendance),
       settings(programFolder),
-      errors(programFolder, clock, errorLine),
-      publishing(session),
-      alarms(session, settings.alarms()),
-      web(session, alarms, publishing)
+      errors(programFolder, clock, problems, errorLine),
+      publishing(session, problems),
+      alarms(session, clock, problems, settings.alarms()),
+      alarmPublishing([this] { return alarmsAtBroker(alarms); }),
+      web(session, clock, problems, alarms, publishing)
 {
     errors.listenTo(session);
-    const auto logIt = [this](const QString &stage, const QString &description) { errors.log(stage, description); };
-    QObject::connect(&publishing, &MqttPublishing::problemFound, &errors, logIt);
-    QObject::connect(&alarms, &AlarmService::problemFound, &errors, logIt);
-    QObject::connect(&web, &WebDashboard::problemFound, &errors, logIt);
     QObject::connect(&settings, &SettingsStore::mqttSettingsChanged, &publishing, &MqttPublishing::follow);
     QObject::connect(&settings, &SettingsStore::alarmSettingsChanged, &alarms, &AlarmService::follow);
     QObject::connect(&settings, &SettingsStore::webSettingsChanged, &web, &WebDashboard::follow);
-    QObject::connect(&publishing, &MqttPublishing::started, &alarms,
-                     [this](MqttPublisher &publisher) { publishAlarms(alarms, publisher); });
+    feedAlarms(alarms, alarmPublishing);
+    QObject::connect(&publishing, &MqttPublishing::started, &alarmPublishing, &AlarmPublishing::publishTo);
 }
 
 void LoggerParts::start()

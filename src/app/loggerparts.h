@@ -2,6 +2,8 @@
 
 #include "alarms/alarmservice.h"
 #include "app/errorreporter.h"
+#include "problems/problemlog.h"
+#include "publishing/alarmpublishing.h"
 #include "publishing/mqttpublishing.h"
 #include "session/loggersession.h"
 #include "settings/settingsstore.h"
@@ -13,9 +15,10 @@ class Clock;
 class ErrorLine;
 class SerialLink;
 
-// A running logger apart from its screen: the session, the settings store, the one error reporter
-// every part reports to, and the parts that listen beside the core (publishing, alarms and the web
-// page), wired to each other once here for both programs.
+// A running logger apart from its screen: the problem log every part reports to, the session,
+// the settings store, the error reporter that writes what the problem log says, and the parts that
+// listen beside the core (publishing, alarms and the web page), wired to each other once here for
+// both programs.
 class LoggerParts
 {
 public:
@@ -30,11 +33,13 @@ public:
 
     // The one clock of the program: the windows opened beside the parts read it too.
     const Clock &clock;
+    ProblemLog problems;
     LoggerSession session;
     SettingsStore settings;
     ErrorReporter errors;
     MqttPublishing publishing;
     AlarmService alarms;
+    AlarmPublishing alarmPublishing;
     WebDashboard web;
 };
 

@@ -35,15 +35,13 @@ int main(int argc, char *argv[])
     SystemClock clock;
     LoggerParts logger(programFolder, link, clock, window, Attendance::Attended);
     WidgetPrompts prompts(window, logger);
-    MainWindowModel model(logger.session, logger.errors, window, prompts);
+    MainWindowModel model(logger.session, logger.problems, window, prompts);
     window.attach(model);
     QObject::connect(&logger.publishing, &MqttPublishing::stateChanged, &window, &MainWindow::showBrokerState);
     logger.start();
-    AlarmBanner banner(logger.alarms.board(), &window);
+    AlarmBanner banner(logger.alarms.board(), logger.problems, &window);
     banner.setGeometry(window.alarmArea());
     banner.setMinimumHeight(window.alarmArea().height());
-    QObject::connect(&banner, &AlarmBanner::problemFound, &logger.errors,
-                     [&logger](const QString &stage, const QString &description) { logger.errors.log(stage, description); });
 
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &application, [&] {

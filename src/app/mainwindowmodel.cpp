@@ -1,8 +1,8 @@
 #include "app/mainwindowmodel.h"
 
 #include "acquisition/livelist.h"
-#include "app/errorreporter.h"
 #include "app/mainwindowview.h"
+#include "problems/problemlog.h"
 #include "session/loggersession.h"
 
 namespace Brolant {
@@ -14,29 +14,29 @@ const QString kCorruptData = QStringLiteral("possible corrupt COMMS data\r\n");
 const QString kCommsProblem = QStringLiteral("     possible COMMS problem");
 } // namespace
 
-MainWindowModel::MainWindowModel(LoggerSession &session, ErrorReporter &errors, MainWindowView &view,
+MainWindowModel::MainWindowModel(LoggerSession &session, ProblemLog &problems, MainWindowView &view,
                                  Prompts &prompts, QObject *parent)
-    : QObject(parent), m_session(session), m_errors(errors), m_view(view), m_prompts(prompts), m_lamps(view)
+    : QObject(parent), m_session(session), m_problems(problems), m_view(view), m_prompts(prompts), m_lamps(view)
 {
     wireSession();
 }
 
 void MainWindowModel::wireSession()
 {
-    const FrameReceiver &receiver = m_session.core().receiver;
-    connect(&receiver, &FrameReceiver::textReceived, this, [this](const QString &buffered) {
+    connect(&m_session, &LoggerSession::textReceived, this, [this](const QString &buffered) {
+        m_receivedText = buffered;
         m_view.showStatus(buffered);
     });
-    connect(&receiver, &FrameReceiver::frameArrived, this, [this] {
+    connect(&m_session, &LoggerSession::frameArrived, this, [this] {
         m_lamps.flashData();
-        m_view.showStatus(m_errors.receivedText());
+        m_view.showStatus(m_receivedText);
     });
-    connect(&receiver, &FrameReceiver::frameRejected, this,
+    connect(&m_session, &LoggerSession::frameRejected, this,
             [this](const QString &text) { m_view.showStatus(kCorruptData + text); });
-    connect(&receiver, &FrameReceiver::frameAccepted, this, &MainWindowModel::showReading);
-    connect(&receiver, &FrameReceiver::healthChanged, this,
+    connect(&m_session, &LoggerSession::readingTaken, this, &MainWindowModel::showReading);
+    connect(&m_session, &LoggerSession::healthChanged, this,
             [this](const FrameHealth &health) { m_view.showFrameHealth(health.summary()); });
-    connect(&m_session.core().logging, &LoggingCycle::intervalLogged, this, &MainWindowModel::showLogged);
+    connect(&m_session, &LoggerSession::recordLogged, this, &MainWindowModel::showLogged);
     connect(&m_session, &LoggerSession::settingsChanged, this, &MainWindowModel::showSettings);
     connect(&m_session, &LoggerSession::loggingChanged, this, [this](bool on) { showLogging(on); });
     connect(&m_session, &LoggerSession::portIntentChanged, this, [this, before = PortIntent()](const PortIntent &intent) mutable {
@@ -77,13 +77,13 @@ void MainWindowModel::showLogging(bool on)
     }
 }
 
-void MainWindowModel::showReading(const Reading &reading)
+void MainWindowModel::showReading(const LiveReading &live)
 {
     // The rows as the settings now say, even when a reading that stopped half-way left the list
     // as it was built before.
     const LiveListLayout layout = LiveListLayout::forSettings(m_session.settings().program);
-    m_view.showLiveRows(layout.values(reading, m_session.core().energy.total()), layout.labels);
-    m_view.showCaption(liveCaption(reading));
+    m_view.showLiveRows(layout.values(live.reading, live.energyToday), layout.labels);
+    m_view.showCaption(liveCaption(live.reading));
     m_view.showMode(QString());
 }
 
@@ -116,10 +116,10 @@ void MainWindowModel::showStartUpTexts()
 void MainWindowModel::startUp()
 {
     showStartUpTexts();
-    const MaybeFailure failure = m_session.startUp();
+    const std::optional<ProblemReport> failure = m_session.startUp();
     if (!failure)
         return;
-    m_errors.log(*failure);
+    m_problems.report(failure->problem, failure->detail);
     portProblemLoop();
 }
 
@@ -137,10 +137,10 @@ void MainWindowModel::portProblemLoop()
             m_session.switchPortOff();
             return;
         }
-        const MaybeFailure failure = m_session.startUp();
+        const std::optional<ProblemReport> failure = m_session.startUp();
         if (!failure)
             return;
-        m_errors.log(*failure);
+        m_problems.report(failure->problem, failure->detail);
     }
 }
 
@@ -224,7 +224,7 @@ void MainWindowModel::runDialogWithPortClosed(const QString &name, const std::fu
         failure = reopen();
     if (!failure)
         return;
-    m_errors.log(LoggerSession::portNotAvailable(), failure->description);
+    m_problems.report(Problem::PortNotAvailable, failure->description);
     portProblemLoop();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/lamps.h"
-#include "platform/prompts.h"
+#include "app/prompts.h"
 #include "text/failure.h"
 
 #include <QObject>
@@ -11,11 +11,11 @@
 
 namespace Brolant {
 
-class ErrorReporter;
 class LoggerSession;
 class MainWindowView;
+class ProblemLog;
+struct LiveReading;
 struct ProgramSettings;
-struct Reading;
 struct Record;
 
 // The main window's handlers: its start-up texts, the logging controls, the dialogs it opens,
@@ -26,7 +26,7 @@ class MainWindowModel : public QObject
     Q_OBJECT
 
 public:
-    MainWindowModel(LoggerSession &session, ErrorReporter &errors, MainWindowView &view, Prompts &prompts,
+    MainWindowModel(LoggerSession &session, ProblemLog &problems, MainWindowView &view, Prompts &prompts,
                     QObject *parent = nullptr);
 
     // Runs start-up; when the port cannot be opened, leads the user through the port-problem
@@ -51,7 +51,7 @@ private:
     void showStartUpTexts();
     void showSettings(const ProgramSettings &settings);
     void showLogging(bool on);
-    void showReading(const Reading &reading);
+    void showReading(const LiveReading &live);
     void showLogged(const Record &record);
     void showIntervalText(const QString &text);
     void portProblemLoop();
@@ -63,11 +63,12 @@ private:
                                  const std::function<MaybeFailure()> &reopen);
 
     LoggerSession &m_session;
-    ErrorReporter &m_errors;
+    ProblemLog &m_problems;
     MainWindowView &m_view;
     Prompts &m_prompts;
     Lamps m_lamps;
     QString m_intervalText = QStringLiteral("60"); // the interval box's text, as the model set it
+    QString m_receivedText;                        // what the read left waiting, shown again for a frame
 };
 
 } // namespace Brolant

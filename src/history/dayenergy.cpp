@@ -14,23 +14,37 @@ namespace {
 // a power cut ended without a line), and the day is taken from them.
 constexpr double kRecordsBeyondArchive = 1.1;
 
-// The archive's word on a day, unless a line of it is dated after today (a clock's mistake,
-// left out of every total).
-const EnergyArchive::Day *archived(const EnergyArchive &archive, const QDate &day, const QDate &today)
+// The archive's word on a day as of `today`: its lines dated after today (a clock's mistake) are
+// left out of every total, and the midnight line that closes today is dated tomorrow.
+struct Archived
+{
+    double wattHours = 0.0;
+    int lastLine = 0;
+    bool closed = false;
+};
+
+std::optional<Archived> archived(const EnergyArchive &archive, const QDate &day, const QDate &today)
 {
     const auto found = archive.days.find(day);
-    return found != archive.days.end() && found->second.latestDated <= today ? &found->second : nullptr;
+    if (found == archive.days.end() || day > today)
+        return std::nullopt;
+    const EnergyArchive::Day &known = found->second;
+    const bool closed = known.closed() && day < today;
+    if (!closed && known.lines == 0)
+        return std::nullopt;
+    return Archived{known.wattHours + (closed ? known.closingWattHours : 0.0), known.lastLine, closed};
 }
 
-DayEnergy dayEnergy(const EnergyArchive::Day *archive, const DayReading *reading, const QDate &day,
+DayEnergy dayEnergy(const std::optional<Archived> &archive, const DayReading *reading, const QDate &day,
                     double logDelaySeconds)
 {
     // A log without a single record says no more than a missing one.
     const DaySummary *records = reading && reading->summary && reading->summary->records > 0 ? reading->summary.get() : nullptr;
-    if (archive && (archive->closed() || !records))
+    if (archive && !records)
         return {day, archive->wattHours, DayEnergy::Source::Archive};
     if (archive) {
-        const double after = records->energyAfter(archive->lastLine, logDelaySeconds);
+        // The midnight line that closed a day counted its records after the last exit line.
+        const double after = archive->closed ? 0.0 : records->energyAfter(archive->lastLine, logDelaySeconds);
         const double recorded = records->energy(logDelaySeconds);
         if (recorded > (archive->wattHours + after) * kRecordsBeyondArchive)
             return {day, recorded, DayEnergy::Source::Computed};
@@ -44,16 +58,6 @@ DayEnergy dayEnergy(const EnergyArchive::Day *archive, const DayReading *reading
     return {day, 0.0, DayEnergy::Source::None};
 }
 } // namespace
-
-std::vector<QDate> daysToRead(const EnergyArchive &archive, const std::vector<QDate> &days, const QDate &today)
-{
-    std::vector<QDate> open;
-    std::copy_if(days.begin(), days.end(), std::back_inserter(open), [&](const QDate &day) {
-        const EnergyArchive::Day *known = archived(archive, day, today);
-        return !known || !known->closed();
-    });
-    return open;
-}
 
 std::vector<DayEnergy> days(const EnergyArchive &archive, const std::vector<DayReading> &readings,
                             const std::vector<QDate> &days, double logDelaySeconds, const QDate &today)
@@ -72,8 +76,7 @@ int linesAfter(const EnergyArchive &archive, const QDate &today)
 {
     int lines = 0;
     for (const auto &[day, known] : archive.days)
-        if (known.latestDated > today)
-            lines += known.lines;
+        lines += (day > today ? known.lines : 0) + (day >= today ? known.closingLines : 0);
     return lines;
 }
 

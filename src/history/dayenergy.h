@@ -30,12 +30,10 @@ struct DayEnergy
 
 namespace EnergyTable {
 
-// The days whose logs must be read: those the archive has not closed with a midnight line.
-std::vector<QDate> daysToRead(const EnergyArchive &archive, const std::vector<QDate> &days, const QDate &today);
-
 // One row per day of `days`: the archive's total where it closed the day; its total and the
-// energy of the records logged after its last line where it did not (a day's value is never
-// less than its records show); else computed from the day's log (`readings`, by date), else none.
+// energy of the records logged after its last line where it did not; else computed from the
+// day's log (`readings`, by date), else none. A day's value is never well below its records: where
+// they show over a tenth more (a run a power cut ended without a line), the day is computed.
 // `logDelaySeconds` stands for each record of a day whose records cannot tell their pace.
 std::vector<DayEnergy> days(const EnergyArchive &archive, const std::vector<DayReading> &readings,
                             const std::vector<QDate> &days, double logDelaySeconds, const QDate &today);

@@ -43,9 +43,11 @@ struct DaySummary
     // True when the records told their own pace; otherwise the energies below are for records
     // of one second each, to be scaled by the logging interval (energy()).
     bool paceKnown = true;
-    // The day as the viewer totals it: each record over its own step, the first left out.
+    // The day's energy: each record over its own step, the first of the day too.
     double wattHours = 0.0;
-    std::vector<std::int16_t> minutes; // minutes of the day that hold records, ascending
+    // The minutes that hold records, counted from midnight as the day passed (past 1439 on the
+    // day the clocks go back), ascending.
+    std::vector<std::int16_t> minutes;
     std::vector<double> minuteWattHours; // each of those minutes' records, over their steps
     std::array<std::vector<Extent>, kSeriesCount> extents; // per series, one per minute
     std::vector<BinSums> bins; // ascending, only those with records
@@ -55,8 +57,8 @@ struct DaySummary
     static DaySummary fromLog(QByteArrayView content, const QDate &date);
 
     double energy(double logDelaySeconds) const;
-    // The energy of the records logged after `second` of the day.
-    double energyAfter(int second, double logDelaySeconds) const;
+    // The energy of the records logged after the clock showed `clockSecond` of the day.
+    double energyAfter(int clockSecond, double logDelaySeconds) const;
 
     static std::uint64_t pointKey(float wind, float watts);
     static std::pair<float, float> pointOf(std::uint64_t key);

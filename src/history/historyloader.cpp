@@ -1,11 +1,11 @@
 #include "history/historyloader.h"
 
+#include "history/daylogreader.h"
 #include "logging/dailylogline.h"
 #include "logging/energyarchive.h"
 #include "platform/programpaths.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QMutexLocker>
 #include <QThread>
 #include <QtConcurrent/QtConcurrentMap>
@@ -28,35 +28,6 @@ struct Outcome
     LoadReport report;
 };
 
-std::optional<SummaryFile::LogStamp> stampOf(const QString &path)
-{
-    const QFileInfo info(path);
-    if (!info.exists())
-        return std::nullopt;
-    return SummaryFile::LogStamp{info.size(), info.lastModified().toMSecsSinceEpoch()};
-}
-
-// The log's bytes: mapped where the system allows (no copy of a day of seconds), else read.
-template <typename Use>
-bool withContent(QFile &file, Use use)
-{
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    if (file.size() == 0) {
-        use(QByteArrayView());
-        return true;
-    }
-    if (uchar *mapped = file.map(0, file.size())) {
-        use(QByteArrayView(reinterpret_cast<const char *>(mapped), file.size()));
-        file.unmap(mapped);
-        return true;
-    }
-    const QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return false;
-    use(QByteArrayView(content));
-    return true;
-}
 } // namespace
 
 namespace HistoryFiles {
@@ -69,26 +40,24 @@ std::vector<QDate> daysBetween(const QDate &from, const QDate &to)
 }
 } // namespace HistoryFiles
 
-HistorySource::HistorySource(QString programFolder) : m_programFolder(std::move(programFolder))
+HistorySource::HistorySource(QString programFolder)
+    : m_programFolder(std::move(programFolder)),
+      // One reader a core; none of them is Qt's shared pool, which the painter draws with.
+      m_readers(QThread::idealThreadCount()), m_requests(1)
 {
-    // One reader a core; none of them is Qt's shared pool, which the painter draws with.
-    m_readers.setMaxThreadCount(QThread::idealThreadCount());
-    m_requests.setMaxThreadCount(1);
-}
-
-HistorySource::~HistorySource()
-{
-    m_requests.waitForDone();
-    m_readers.waitForDone();
 }
 
 DayReading HistorySource::readDay(const QDate &day)
 {
     const ProgramPaths paths(m_programFolder);
     const QString path = paths.dailyLog(day);
-    const auto stamp = stampOf(path);
+    bool special = false;
+    const auto stamp = SummaryFile::LogStamp::of(path, &special);
     if (!stamp)
         return {day, nullptr, QString()};
+    // A pipe or a device could keep its reader waiting for ever.
+    if (special)
+        return {day, nullptr, QStringLiteral("not a regular file")};
     {
         const QMutexLocker lock(&m_mutex);
         if (const auto kept = m_days.find(day); kept != m_days.end() && kept->second.first == *stamp)
@@ -102,9 +71,10 @@ DayReading HistorySource::readDay(const QDate &day)
     auto summary = worthSummary ? SummaryFile::read(paths.daySummary(day), *stamp) : std::nullopt;
     if (!summary) {
         QFile file(path);
-        const bool read = withContent(file, [&](QByteArrayView content) { summary = DaySummary::fromLog(content, day); });
-        if (!read)
+        DayLogReader reader(day);
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered) || !reader.takeFile(file))
             return {day, nullptr, file.errorString()};
+        summary = reader.summary();
         if (worthSummary)
             SummaryFile::write(paths.daySummary(day), *summary, *stamp);
     }
@@ -129,13 +99,13 @@ std::vector<DayReading> HistorySource::days(const std::vector<QDate> &days, cons
             stopped = true;
         return reading;
     };
-    const QList<DayReading> read = QtConcurrent::blockingMapped<QList<DayReading>>(&m_readers, days, readOne);
+    const QList<DayReading> read = QtConcurrent::blockingMapped<QList<DayReading>>(&m_readers.pool(), days, readOne);
     return {read.begin(), read.end()};
 }
 
 std::shared_ptr<const EnergyArchive> HistorySource::archive()
 {
-    const auto stamp = stampOf(ProgramPaths(m_programFolder).energyArchive()).value_or(SummaryFile::LogStamp{-1, 0});
+    const auto stamp = SummaryFile::LogStamp::of(ProgramPaths(m_programFolder).energyArchive()).value_or(SummaryFile::LogStamp{-1});
     const QMutexLocker lock(&m_mutex);
     if (!m_archive || stamp != m_archiveStamp) {
         m_archive = std::make_shared<const EnergyArchive>(EnergyArchive::read(m_programFolder));
@@ -182,7 +152,8 @@ void LoadReport::add(const EnergyArchive &archive)
         filesRead.push_back(FileName::kEnergyArchive);
 }
 
-HistoryLoad::HistoryLoad(HistorySource &source, QObject *parent) : QObject(parent), m_source(source)
+HistoryLoad::HistoryLoad(std::shared_ptr<HistorySource> source, QObject *parent)
+    : QObject(parent), m_source(std::move(source))
 {
     connect(&m_watcher, &QFutureWatcherBase::progressValueChanged, this,
             [this](int done) { emit progressed(done, m_daysInAll); });
@@ -203,10 +174,10 @@ HistoryLoad::~HistoryLoad()
 
 void HistoryLoad::request(int days, Work work)
 {
-    cancel();
+    m_watcher.cancel();
     m_daysInAll = days;
-    m_watcher.setFuture(QtConcurrent::run(&m_source.requests(),
-                                          [source = &m_source, days, work = std::move(work)](QPromise<std::any> &promise) {
+    m_watcher.setFuture(QtConcurrent::run(&m_source->requests(),
+                                          [source = m_source, days, work = std::move(work)](QPromise<std::any> &promise) {
         if (promise.isCanceled())
             return;
         promise.setProgressRange(0, days);
@@ -219,8 +190,9 @@ void HistoryLoad::request(int days, Work work)
 
 void HistoryLoad::cancel()
 {
-    // Not waited for: what it still reads ends soon, and its result is never reported.
+    // Not waited for: what it still reads ends on its own, and its result is never reported.
     m_watcher.cancel();
+    emit cancelled();
 }
 
 } // namespace Brolant

@@ -2,6 +2,7 @@
 
 #include "history/daysummary.h"
 #include "history/summaryfile.h"
+#include "platform/readthreads.h"
 
 #include <QDate>
 #include <QFutureWatcher>
@@ -9,7 +10,6 @@
 #include <QObject>
 #include <QPromise>
 #include <QString>
-#include <QThreadPool>
 
 #include <any>
 #include <functional>
@@ -53,12 +53,12 @@ struct LoadReport
 
 // The program folder's daily logs and energy archive, read on threads of their own and kept for
 // every tab: a day is read again only when its log changed, Whours.txt only when it changed.
-// What a log gave is also kept in the summaries folder, so the next opening reads little.
+// What a log gave is also kept in the summaries folder, so the next opening reads little. Its
+// owner never waits for its reads: the loads' work keeps it while it runs (shared_ptr).
 class HistorySource
 {
 public:
     explicit HistorySource(QString programFolder);
-    ~HistorySource();
 
     // The days' readings in the order asked, a few days at once. `progress` (called from any of
     // the reading threads) is told how many days are done and answers false to stop; the days
@@ -67,14 +67,14 @@ public:
     std::shared_ptr<const EnergyArchive> archive();
 
     // Where the loads run, one after another, so a day asked by two tabs is read once.
-    QThreadPool &requests() { return m_requests; }
+    QThreadPool &requests() { return m_requests.pool(); }
 
 private:
     DayReading readDay(const QDate &day);
 
     QString m_programFolder;
-    QThreadPool m_readers;
-    QThreadPool m_requests;
+    ReadThreads m_readers;
+    ReadThreads m_requests;
     QMutex m_mutex;
     std::map<QDate, std::pair<SummaryFile::LogStamp, std::shared_ptr<const DaySummary>>> m_days;
     SummaryFile::LogStamp m_archiveStamp;
@@ -102,7 +102,7 @@ private:
 
 // One tab's load: its work runs on the source's threads, so the window never waits; progress,
 // the report and the result come back as signals on the thread that asked. A new request, or
-// cancel(), ends the one before; a cancelled request reports nothing.
+// cancel() (the user's), ends the one before; a cancelled request reports nothing.
 class HistoryLoad final : public QObject
 {
     Q_OBJECT
@@ -110,8 +110,8 @@ class HistoryLoad final : public QObject
 public:
     using Work = std::function<std::any(HistoryReader &)>;
 
-    // `source` outlives the load's work (its owner waits for its requests to end).
-    explicit HistoryLoad(HistorySource &source, QObject *parent = nullptr);
+    // The load's work keeps `source` while it runs, so no one need wait for it to end.
+    explicit HistoryLoad(std::shared_ptr<HistorySource> source, QObject *parent = nullptr);
     ~HistoryLoad() override;
 
     // `days`: how many days the work will read, for the progress bar.
@@ -129,11 +129,12 @@ signals:
     void progressed(int daysDone, int daysInAll);
     void reported(const Brolant::LoadReport &report);
     void loaded();
+    // What is shown stays what the last load that ended brought.
+    void cancelled();
 
 private:
-    HistorySource &m_source;
+    std::shared_ptr<HistorySource> m_source;
     QFutureWatcher<std::any> m_watcher;
-    std::shared_ptr<LoadReport> m_report;
     std::any m_result;
     int m_daysInAll = 0;
 };

@@ -3,24 +3,30 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHashFunctions>
 
 #include <cstdio>
 #include <cstring>
 #include <type_traits>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace Brolant {
 
 namespace SummaryFile {
 namespace {
 // Changes whenever the layout or the rules that make a summary change.
-constexpr std::uint64_t kMagic = 0x42524F4C53554D03ULL;
-constexpr int kMinutesPerDay = 24 * 60;
+constexpr std::uint64_t kMagic = 0x42524F4C53554D05ULL;
+// A day the clocks go back holds 25 hours; none holds more than 26.
+constexpr int kMostMinutes = 26 * 60;
+using Checksum = std::uint64_t;
 
 struct Header
 {
     std::uint64_t magic = kMagic;
-    qint64 logSize = 0;
-    qint64 logModified = 0;
+    LogStamp log;
     qint64 julianDay = 0;
     qint64 records = 0;
     qint64 paceKnown = 0;
@@ -37,11 +43,18 @@ void put(QByteArray &bytes, const std::vector<T> &values)
     bytes.append(reinterpret_cast<const char *>(values.data()), qsizetype(values.size() * sizeof(T)));
 }
 
+// What a summary's bytes before it hash to, the last value of the file: a summary changed or cut
+// short since it was written is never believed.
+Checksum checksumOf(QByteArrayView bytes)
+{
+    return Checksum(qHashBits(bytes.data(), size_t(bytes.size())));
+}
+
 // Reads values one after another, refusing to run past the end.
 class Reader
 {
 public:
-    explicit Reader(const QByteArray &bytes) : m_bytes(bytes) {}
+    explicit Reader(QByteArrayView bytes) : m_bytes(bytes) {}
     template <typename T>
     bool take(T *into, size_t count)
     {
@@ -64,10 +77,35 @@ public:
     bool atEnd() const { return m_at == size_t(m_bytes.size()); }
 
 private:
-    const QByteArray &m_bytes;
+    QByteArrayView m_bytes;
     size_t m_at = 0;
 };
 } // namespace
+
+std::optional<LogStamp> LogStamp::of(const QString &path, bool *special)
+{
+#ifdef Q_OS_UNIX
+    struct stat status = {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return std::nullopt;
+    if (special)
+        *special = !S_ISREG(status.st_mode) && !S_ISDIR(status.st_mode);
+    const auto nanoseconds = [](const timespec &time) { return qint64(time.tv_sec) * 1000000000 + time.tv_nsec; };
+    return LogStamp{qint64(status.st_size), nanoseconds(status.st_mtim), nanoseconds(status.st_ctim),
+                    quint64(status.st_ino)};
+#else
+    // No inode here: the time the file was made tells one file from another.
+    constexpr qint64 kNanosecondsPerMillisecond = 1000 * 1000;
+    const QFileInfo info(path);
+    if (!info.exists())
+        return std::nullopt;
+    if (special)
+        *special = !info.isFile() && !info.isDir();
+    return LogStamp{info.size(), info.lastModified().toMSecsSinceEpoch() * kNanosecondsPerMillisecond,
+                    info.metadataChangeTime().toMSecsSinceEpoch() * kNanosecondsPerMillisecond,
+                    quint64(info.birthTime().toMSecsSinceEpoch())};
+#endif
+}
 
 std::optional<DaySummary> read(const QString &path, const LogStamp &log)
 {
@@ -75,21 +113,25 @@ std::optional<DaySummary> read(const QString &path, const LogStamp &log)
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     const QByteArray bytes = file.readAll();
-    Reader reader(bytes);
+    Checksum written = 0;
+    if (bytes.size() < qsizetype(sizeof written))
+        return std::nullopt;
+    const QByteArrayView body = QByteArrayView(bytes).chopped(sizeof written);
+    std::memcpy(&written, bytes.constData() + body.size(), sizeof written);
+    Reader reader(body);
     Header header;
-    if (!reader.take(&header, 1) || header.magic != kMagic || header.logSize != log.size
-        || header.logModified != log.modified)
+    if (written != checksumOf(body) || !reader.take(&header, 1) || header.magic != kMagic || header.log != log)
         return std::nullopt;
     DaySummary day;
     day.date = QDate::fromJulianDay(header.julianDay);
     day.records = int(header.records);
     day.paceKnown = header.paceKnown != 0;
     day.wattHours = header.wattHours;
-    const qint64 most = qint64(bytes.size());
-    bool whole = reader.take(day.minutes, header.minutes, kMinutesPerDay)
-                 && reader.take(day.minuteWattHours, header.minutes, kMinutesPerDay);
+    const qint64 most = qint64(body.size());
+    bool whole = reader.take(day.minutes, header.minutes, kMostMinutes)
+                 && reader.take(day.minuteWattHours, header.minutes, kMostMinutes);
     for (auto &series : day.extents)
-        whole = whole && reader.take(series, header.minutes, kMinutesPerDay);
+        whole = whole && reader.take(series, header.minutes, kMostMinutes);
     whole = whole && reader.take(day.bins, header.bins, most) && reader.take(day.points, header.points, most);
     if (!whole || !reader.atEnd() || !day.date.isValid())
         return std::nullopt;
@@ -99,8 +141,7 @@ std::optional<DaySummary> read(const QString &path, const LogStamp &log)
 void write(const QString &path, const DaySummary &summary, const LogStamp &log)
 {
     Header header;
-    header.logSize = log.size;
-    header.logModified = log.modified;
+    header.log = log;
     header.julianDay = summary.date.toJulianDay();
     header.records = summary.records;
     header.paceKnown = summary.paceKnown ? 1 : 0;
@@ -115,17 +156,17 @@ void write(const QString &path, const DaySummary &summary, const LogStamp &log)
         put(bytes, series);
     put(bytes, summary.bins);
     put(bytes, summary.points);
+    const Checksum checksum = checksumOf(bytes);
+    bytes.append(reinterpret_cast<const char *>(&checksum), sizeof checksum);
     // Written beside and renamed into place, without waiting for the disk: a summary lost in a
-    // crash is only made again, and one cut short fails its size check.
+    // crash is only made again, and one cut short fails its checksum.
     QDir().mkpath(QFileInfo(path).path());
     const QString part = path + QStringLiteral(".part");
     QFile file(part);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-        file.remove();
-        return;
-    }
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
     file.close();
-    std::rename(QFile::encodeName(part).constData(), QFile::encodeName(path).constData());
+    if (!written || std::rename(QFile::encodeName(part).constData(), QFile::encodeName(path).constData()) != 0)
+        file.remove();
 }
 
 } // namespace SummaryFile

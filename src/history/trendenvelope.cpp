@@ -10,19 +10,25 @@
 namespace Brolant {
 
 namespace {
-constexpr std::int64_t kSecondsPerDay = 86400;
 constexpr int kSecondsPerMinute = 60;
 } // namespace
 
 TrendMinutes TrendMinutes::of(const std::vector<DayReading> &days)
 {
     TrendMinutes minutes;
+    // Made at their size at once: a year of minutes grown step by step is copied twice over.
+    size_t total = 0;
+    for (const DayReading &day : days)
+        total += day.summary ? day.summary->minutes.size() : 0;
+    minutes.seconds.reserve(total);
+    for (auto &series : minutes.extents)
+        series.reserve(total);
     for (const DayReading &day : days) {
         if (!day.summary || day.summary->minutes.empty())
             continue;
         if (!minutes.firstDay.isValid())
             minutes.firstDay = day.date;
-        const std::int64_t dayStart = minutes.firstDay.daysTo(day.date) * kSecondsPerDay;
+        const std::int64_t dayStart = minutes.secondsTo(day.date);
         for (const std::int16_t minute : day.summary->minutes)
             minutes.seconds.push_back(std::int32_t(dayStart + minute * kSecondsPerMinute));
         for (size_t series = 0; series < minutes.extents.size(); ++series)
@@ -32,11 +38,14 @@ TrendMinutes TrendMinutes::of(const std::vector<DayReading> &days)
     return minutes;
 }
 
-QDateTime TrendMinutes::time(size_t at) const
+QDateTime TrendMinutes::timeAt(std::int64_t second) const
 {
-    const std::int64_t second = seconds[at];
-    return QDateTime(firstDay.addDays(second / kSecondsPerDay),
-                     QTime::fromMSecsSinceStartOfDay(int(second % kSecondsPerDay) * 1000));
+    return QDateTime(firstDay, QTime(0, 0)).addSecs(second);
+}
+
+std::int64_t TrendMinutes::secondsTo(const QDate &day) const
+{
+    return QDateTime(firstDay, QTime(0, 0)).secsTo(QDateTime(day, QTime(0, 0)));
 }
 
 size_t TrendMinutes::firstAtOrAfter(std::int64_t second) const

@@ -21,14 +21,20 @@ struct TrendMinutes
     static constexpr int kSeriesCount = DaySummary::kSeriesCount;
 
     QDate firstDay;
-    std::vector<std::int32_t> seconds; // each minute's start, from midnight of firstDay
+    // Each minute's start in seconds from midnight of firstDay, as time passed: a day the clocks
+    // go forward is an hour shorter, a day they go back an hour longer.
+    std::vector<std::int32_t> seconds;
     std::array<std::vector<Extent>, kSeriesCount> extents;
 
     // `days` in ascending order; those without records are left out.
     static TrendMinutes of(const std::vector<DayReading> &days);
 
     size_t size() const { return seconds.size(); }
-    QDateTime time(size_t at) const;
+    QDateTime time(size_t at) const { return timeAt(seconds[at]); }
+    // The local date and time `second` seconds after midnight of firstDay.
+    QDateTime timeAt(std::int64_t second) const;
+    // Seconds from midnight of firstDay to midnight of `day`.
+    std::int64_t secondsTo(const QDate &day) const;
     // The first minute starting at or after `second` (size() when none).
     size_t firstAtOrAfter(std::int64_t second) const;
 };

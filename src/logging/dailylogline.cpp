@@ -35,66 +35,69 @@ std::optional<QByteArrayView> field(QByteArrayView line, const char *opening, co
     return found.value;
 }
 
-// "-12.53", ".50", "245": a plain decimal of up to 15 digits. Its digits as a whole number are
-// exact in a double, and so is the power of ten: one correctly rounded division gives the very
-// value std::from_chars gives, in a fraction of the time. Nothing for any other text.
-std::optional<double> shortDecimal(QByteArrayView text)
+// "-12.53", ".50", "245": a plain decimal of up to 15 digits, read from `at` up to `end` or the
+// '<' of the tag after it, where `at` is left. Its digits as a whole number are exact in a double,
+// and so is the power of ten: one correctly rounded division gives the very value std::from_chars
+// gives, in a fraction of the time. Nothing for any other text.
+std::optional<double> shortDecimal(const char *&at, const char *end)
 {
     static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8,
                                               1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     constexpr int kMostDigits = 15;
-    const char *at = text.data();
-    const char *end = at + text.size();
     const bool negative = at != end && *at == '-';
     at += negative;
     std::uint64_t digits = 0;
-    int count = 0;
-    int decimals = -1;
-    for (; at != end; ++at) {
-        if (*at == '.' && decimals < 0) {
-            decimals = 0;
-            continue;
-        }
-        if (*at < '0' || *at > '9' || ++count > kMostDigits)
+    const auto readDigits = [&] {
+        const char *const first = at;
+        for (; at != end && unsigned(*at - '0') <= 9; ++at)
+            digits = digits * 10 + unsigned(*at - '0');
+        return int(at - first);
+    };
+    const int whole = readDigits();
+    int decimals = 0;
+    if (at != end && *at == '.') {
+        ++at;
+        // A point with no digits after it is no plain decimal.
+        if ((decimals = readDigits()) == 0)
             return std::nullopt;
-        digits = digits * 10 + std::uint64_t(*at - '0');
-        decimals += decimals >= 0 ? 1 : 0;
     }
-    if (count == 0 || decimals == 0)
+    if ((at != end && *at != '<') || whole + decimals == 0 || whole + decimals > kMostDigits)
         return std::nullopt;
-    const double value = double(digits) / kPowersOfTen[std::max(decimals, 0)];
+    // A whole number (an rpm) needs no division.
+    const double value = decimals == 0 ? double(digits) : double(digits) / kPowersOfTen[decimals];
     return negative ? -value : value;
 }
 
-// A field as the logging cycle writes it ("-12.53") is read straight from the bytes; anything
-// else goes through the general number rule. Both give the same value for the plain form, but
-// a year of records must not build a string per field.
+double bounded(double value)
+{
+    return std::fabs(value) <= kLargestValue ? value : 0.0;
+}
+
+// A field that is no plain decimal of a written line: a plain number through std::from_chars,
+// anything else through the general number rule, which gives the same value for the plain form
+// but builds a string.
 double fieldValue(QByteArrayView text)
 {
     // An empty field (0 rpm is written so) is 0 by either rule.
     if (text.isEmpty())
         return 0.0;
-    double value = 0.0;
-    if (const auto decimal = shortDecimal(text)) {
-        value = *decimal;
-    } else {
-        const char *begin = text.data();
-        const char *end = begin + text.size();
-        const char *at = begin + (*begin == '-');
-        const char *digits = at;
+    const char *begin = text.data();
+    const char *end = begin + text.size();
+    const char *at = begin + (*begin == '-');
+    const char *digits = at;
+    while (at != end && *at >= '0' && *at <= '9')
+        ++at;
+    bool plain = at != digits;
+    if (plain && at != end && *at == '.') {
+        const char *fraction = ++at;
         while (at != end && *at >= '0' && *at <= '9')
             ++at;
-        bool plain = at != digits;
-        if (plain && at != end && *at == '.') {
-            const char *fraction = ++at;
-            while (at != end && *at >= '0' && *at <= '9')
-                ++at;
-            plain = at != fraction;
-        }
-        if (!plain || at != end || std::from_chars(begin, end, value).ec != std::errc())
-            value = NumericText::valueOrZero(QString::fromLatin1(text));
+        plain = at != fraction;
     }
-    return std::fabs(value) <= kLargestValue ? value : 0.0;
+    double value = 0.0;
+    if (!plain || at != end || std::from_chars(begin, end, value).ec != std::errc())
+        value = NumericText::valueOrZero(QString::fromLatin1(text));
+    return bounded(value);
 }
 
 double number(QByteArrayView line, const char *opening, const char *closing)
@@ -121,35 +124,45 @@ std::optional<int> timeOfDay(QByteArrayView text)
 // A line as the logging cycle writes it, read by position: the tags in their order, each once,
 // the values plain numbers. Any other line goes the general way, which gives the same values
 // for this one (every tag's first occurrence is where it stands here).
-std::optional<DailyLogLine::Read> parseWritten(QByteArrayView line)
+// Fills `read` in place: a year of records must not copy each one about.
+bool parseWritten(QByteArrayView line, DailyLogLine::Read &read)
 {
     static constexpr QByteArrayView kTags[] = {"</T><V>", "</V><I>", "</I><W>", "</W><R>", "</R><S>", "</S><M>"};
+    // One length for all, so comparing a tag costs a few instructions rather than a call.
+    constexpr size_t kTagLength = 7;
+    static_assert(std::all_of(std::begin(kTags), std::end(kTags), [](QByteArrayView tag) { return tag.size() == kTagLength; }));
     constexpr qsizetype kTimeStart = 3;
     constexpr qsizetype kTimeLength = 5;
-    if (!line.startsWith("<T>") || line.size() < kTimeStart + kTimeLength)
-        return std::nullopt;
+    if (line.size() < kTimeStart + kTimeLength || std::memcmp(line.data(), "<T>", kTimeStart) != 0)
+        return false;
     const auto time = timeOfDay(line.sliced(kTimeStart, kTimeLength));
     if (!time)
-        return std::nullopt;
-    DailyLogLine::Read read{*time, {}};
+        return false;
+    read.time = *time;
     const char *const end = line.data() + line.size();
     const char *at = line.data() + kTimeStart + kTimeLength;
     for (size_t tag = 0; tag < std::size(kTags); ++tag) {
-        const QByteArrayView expected = kTags[tag];
-        if (end - at < expected.size() || std::memcmp(at, expected.data(), size_t(expected.size())) != 0)
-            return std::nullopt;
+        if (size_t(end - at) < kTagLength || std::memcmp(at, kTags[tag].data(), kTagLength) != 0)
+            return false;
         if (tag + 1 == std::size(kTags))
             break;
-        at += expected.size();
-        const auto *close = static_cast<const char *>(std::memchr(at, '<', size_t(end - at)));
-        if (!close)
-            return std::nullopt;
-        read.values[tag] = fieldValue(QByteArrayView(at, close - at));
-        at = close;
+        // A field as the logging cycle writes it ("-12.53") is read straight from the bytes, while
+        // the tag's end is looked for: a year of records must not pass over each field twice.
+        const char *const field = at + kTagLength;
+        at = field;
+        if (const auto decimal = shortDecimal(at, end)) {
+            read.values[tag] = bounded(*decimal);
+        } else {
+            while (at != end && *at != '<')
+                ++at;
+            read.values[tag] = fieldValue(QByteArrayView(field, at - field));
+        }
+        if (at == end)
+            return false;
     }
     if (read.values[3] > kHighestRpm)
         read.values[3] = 0.0;
-    return read;
+    return true;
 }
 
 } // namespace
@@ -169,17 +182,22 @@ QString DailyLogLine::format(const Record &record)
 
 std::optional<DailyLogLine::Read> DailyLogLine::parse(QByteArrayView line)
 {
-    if (auto written = parseWritten(line))
-        return written;
+    // One object returned by every path, so it is made where the caller keeps it.
+    std::optional<Read> read(std::in_place);
+    if (parseWritten(line, *read))
+        return read;
     // A line without a time (the empty lines between loads) is no record; it would stand at
     // 00:00, which no range of the viewer takes in.
     const auto timeText = field(line, "<T>", "</T>");
     const auto time = timeText ? timeOfDay(*timeText) : std::nullopt;
-    if (!time)
-        return std::nullopt;
-    return Read{*time,
-                {number(line, "<V>", "</V>"), number(line, "<I>", "</I>"), number(line, "<W>", "</W>"),
-                 countedRpm(number(line, "<R>", "</R>")), number(line, "<S>", "</S>")}};
+    if (!time) {
+        read.reset();
+        return read;
+    }
+    *read = Read{*time,
+                 {number(line, "<V>", "</V>"), number(line, "<I>", "</I>"), number(line, "<W>", "</W>"),
+                  countedRpm(number(line, "<R>", "</R>")), number(line, "<S>", "</S>")}};
+    return read;
 }
 
 } // namespace Brolant

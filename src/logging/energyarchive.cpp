@@ -101,10 +101,15 @@ void EnergyArchive::take(QByteArrayView raw)
         ++damagedLines;
         return;
     }
-    Day &day = days[read->closesDay ? read->dated.addDays(-1) : read->dated];
+    if (read->closesDay) {
+        Day &day = days[read->dated.addDays(-1)];
+        day.closingWattHours += read->wattHours;
+        ++day.closingLines;
+        return;
+    }
+    Day &day = days[read->dated];
     day.wattHours += read->wattHours;
-    day.lastLine = std::max(day.lastLine, read->closesDay ? kDayEnd : read->second);
-    day.latestDated = std::max(day.latestDated, read->dated);
+    day.lastLine = std::max(day.lastLine, read->second);
     ++day.lines;
 }
 

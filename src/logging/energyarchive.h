@@ -18,18 +18,19 @@ namespace Brolant {
 struct EnergyArchive
 {
     enum class LineKind { Exit, Midnight };
-    static constexpr int kDayEnd = 24 * 3600;
 
-    // What the archive knows of one day.
+    // What the archive knows of one day: the exit lines dated that day, and the midnight line
+    // that closes it, dated the day after (a clock that ran ahead may have written either early).
     struct Day
     {
-        double wattHours = 0.0;
-        // Seconds of the day of its latest line; kDayEnd once a midnight line closed it. Energy
-        // logged after it is missing from wattHours (today, or a run that ended without a line).
+        double wattHours = 0.0; // of its exit lines
+        // Seconds of the day of its latest exit line. Energy logged after it is missing from
+        // wattHours until a midnight line closes the day (today, or a run that ended without a line).
         int lastLine = 0;
-        QDate latestDated; // the latest date written on its lines
         int lines = 0;
-        bool closed() const { return lastLine >= kDayEnd; }
+        double closingWattHours = 0.0; // of the midnight line that closed it
+        int closingLines = 0;
+        bool closed() const { return closingLines > 0; }
     };
 
     std::map<QDate, Day> days;

@@ -2,8 +2,9 @@
 
 #include "logging/dailylogline.h"
 #include "logging/energycounter.h"
-#include "logging/publishing.h"
+#include "logging/recordoutputs.h"
 #include "platform/clock.h"
+#include "problems/problemlog.h"
 #include "text/datetext.h"
 #include "text/failure.h"
 
@@ -13,15 +14,15 @@ namespace Brolant {
 
 namespace {
 constexpr double kMillisecondsPerSecond = 1000.0;
-const QString kDailyLogNotWritten = QStringLiteral("daily log not written");
 } // namespace
 
 LoggingCycle::LoggingCycle(const QString &programFolder, EnergyCounter &energy, const Clock &clock,
-                           QObject *parent)
+                           ProblemLog &problems, QObject *parent)
     : QObject(parent),
       m_programFolder(programFolder),
       m_energy(energy),
       m_clock(clock),
+      m_problems(problems),
       m_dailyLog(programFolder)
 {
     m_timer.setObjectName(QStringLiteral("Timer1"));
@@ -60,15 +61,15 @@ void LoggingCycle::tick()
     record.energy = m_energy.total();
     record.health = m_health;
     if (record.repeated)
-        emit problemFound(QStringLiteral(" No valid data recieved during logging interval"), QString());
+        m_problems.report(Problem::NoValidData);
     writeDailyRecord(record);
     if (m_saveHtml) {
-        attempt(m_webPageFailing, QStringLiteral("web page not written"),
-                [&] { Publishing::writeHtml(m_programFolder, record, m_windSpeedUnits); });
+        attempt(Problem::WebPageNotWritten,
+                [&] { RecordOutputs::writeHtml(m_programFolder, record, m_windSpeedUnits); });
     }
     if (m_saveExcel) {
-        attempt(m_spreadsheetFailing, QStringLiteral("spreadsheet not written"),
-                [&] { Publishing::writeSpreadsheetRow(m_programFolder, record, m_windSpeedUnits); });
+        attempt(Problem::SpreadsheetNotWritten,
+                [&] { RecordOutputs::writeSpreadsheetRow(m_programFolder, record, m_windSpeedUnits); });
     }
     m_lastMeans = record.means;
     m_sums.clear();
@@ -79,21 +80,19 @@ void LoggingCycle::tick()
 void LoggingCycle::writeDailyRecord(const Record &record)
 {
     const QString line = DailyLogLine::format(record);
-    attempt(m_dailyLogFailing, kDailyLogNotWritten, [&] { m_dailyLog.append(record.time.date(), line); },
+    attempt(Problem::DailyLogNotWritten, [&] { m_dailyLog.append(record.time.date(), line); },
             QStringLiteral("records are kept until it can be written"));
 }
 
-void LoggingCycle::attempt(FailureEpisode &episode, const QString &context,
-                           const std::function<void()> &write, const QString &note)
+void LoggingCycle::attempt(Problem problem, const std::function<void()> &write, const QString &note)
 {
     try {
         write();
-        episode.succeeded();
+        m_problems.resolved(problem);
     } catch (const Failure &failure) {
-        // The next interval tries again; one entry when the trouble starts, not one per interval.
-        if (episode.failed())
-            emit problemFound(context, note.isEmpty() ? failure.description
-                                                      : QStringLiteral("%1; %2").arg(failure.description, note));
+        // The next interval tries again; the problem log says it once while it lasts.
+        m_problems.report(problem, note.isEmpty() ? failure.description
+                                                  : QStringLiteral("%1; %2").arg(failure.description, note));
     }
 }
 
@@ -105,7 +104,7 @@ void LoggingCycle::end()
     } catch (const Failure &failure) {
         // The last place left: each record whole in the error log, so none is gone without a trace.
         for (const DailyLog::Record &record : m_dailyLog.takeKept())
-            emit problemFound(kDailyLogNotWritten,
+            m_problems.report(Problem::DailyLogRecordLost,
                               QStringLiteral("%1; the record for %2 was: %3")
                                   .arg(failure.description, record.fileName, record.line.trimmed()));
     }

@@ -3,8 +3,8 @@
 #include "acquisition/framehealth.h"
 #include "acquisition/reading.h"
 #include "logging/dailylog.h"
-#include "logging/failureepisode.h"
 #include "logging/intervalmeans.h"
+#include "problems/problem.h"
 
 #include <QObject>
 #include <QTimer>
@@ -15,6 +15,7 @@ namespace Brolant {
 
 class Clock;
 class EnergyCounter;
+class ProblemLog;
 
 // Logging: every interval the sums become one averaged record in the day's log, and, where
 // switched on, a history line, a web page and a spreadsheet row. It owns the interval's sums,
@@ -25,7 +26,7 @@ class LoggingCycle : public QObject
     Q_OBJECT
 
 public:
-    LoggingCycle(const QString &programFolder, EnergyCounter &energy, const Clock &clock,
+    LoggingCycle(const QString &programFolder, EnergyCounter &energy, const Clock &clock, ProblemLog &problems,
                  QObject *parent = nullptr);
 
     // Which optional outputs each interval writes, and the wind-speed unit they name.
@@ -55,18 +56,16 @@ public:
 signals:
     void intervalStarted();
     void intervalLogged(const Record &record);
-    // One entry for the error log: the stage and the failure's description.
-    void problemFound(const QString &context, const QString &description);
 
 private:
     void writeDailyRecord(const Record &record);
-    // Runs one write; a failure is reported under `context` when it starts an episode.
-    void attempt(FailureEpisode &episode, const QString &context, const std::function<void()> &write,
-                 const QString &note = QString());
+    // Runs one write; a failure is reported as `problem`, a success ends it.
+    void attempt(Problem problem, const std::function<void()> &write, const QString &note = QString());
 
     QString m_programFolder;
     EnergyCounter &m_energy; // settles the day before a record, and gives its total
     const Clock &m_clock;
+    ProblemLog &m_problems;
     QTimer m_timer; // Timer1
     double m_seconds = 0.0;
     IntervalSums m_sums;
@@ -76,9 +75,6 @@ private:
     bool m_saveHtml = false;
     bool m_saveExcel = false;
     QString m_windSpeedUnits;
-    FailureEpisode m_dailyLogFailing;
-    FailureEpisode m_webPageFailing;
-    FailureEpisode m_spreadsheetFailing;
 };
 
 } // namespace Brolant

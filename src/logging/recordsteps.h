@@ -14,14 +14,25 @@ namespace Brolant {
 // sharing a stamp split the time since the stamp before. The last stamp of a run of logging
 // holds only the records up to its end, so it takes the step of the stamp before it. A gap much
 // longer than the usual step (over two minutes and twice the day's middle step) is a pause
-// (logging stopped, the PC off): the records after it take the step of the stamp that follows,
-// as logging went on at that pace.
+// (logging stopped, the PC off), and so is a minute without a record beside one that holds
+// several: the records after it take the step of the stamp that follows, as logging went on at
+// that pace.
 namespace RecordSteps {
 
 // `times`: the day's records' times of day in seconds, in file order. The step of each record,
 // in the same order; empty when the day cannot tell its pace (fewer than two minutes with
 // records), where the caller's logging interval stands for every record.
 std::vector<float> of(std::span<const int> times);
+
+// The records that share one time stamp, one after another in the file.
+struct Stamp
+{
+    int time = 0;
+    int records = 0;
+};
+// The same for records already gathered by their stamps, in file order: the step of each stamp's
+// records, one per stamp; empty when the day cannot tell its pace.
+std::vector<float> ofStamps(std::span<const Stamp> stamps);
 
 // Watt-hours of `seconds` at `watts`.
 constexpr double wattHours(double watts, double seconds)

@@ -1,8 +1,8 @@
 #include "publishing/mqttpublisher.h"
 
-#include "platform/clock.h"
 #include "platform/programpaths.h"
-#include "session/loggercore.h"
+#include "problems/problemlog.h"
+#include "session/loggersession.h"
 #include "text/failure.h"
 
 #include <QCryptographicHash>
@@ -12,17 +12,19 @@
 namespace Brolant {
 
 namespace {
-const QString kBrokerNotAvailable = QStringLiteral("broker not available");
-const QString kQueueFull = QStringLiteral("MQTT queue full");
-const QString kQueueNotWritten = QStringLiteral("MQTT queue not written");
 const QByteArray kOnline = QByteArrayLiteral("online");
 const QByteArray kOffline = QByteArrayLiteral("offline");
+// What a publisher says once while it lasts: a publisher that takes over says it again.
+constexpr Problem kEpisodes[] = {Problem::BrokerNotAvailable, Problem::BrokerRefusesRecords,
+                                 Problem::BrokerRefusesMessages, Problem::MqttQueueFull, Problem::MqttQueueNotWritten};
 // Enough of the hash to tell a few loggers apart, short enough for any broker's client ids.
 constexpr qsizetype kInstanceHexDigits = 12;
 } // namespace
 
-MqttPublisher::MqttPublisher(const QString &programFolder, const MqttSettings &settings, LoggerCore &core)
-    : m_core(core),
+MqttPublisher::MqttPublisher(const QString &programFolder, const MqttSettings &settings, const LoggerSession &session,
+                             ProblemLog &problems)
+    : m_session(session),
+      m_problems(problems),
       m_settings(settings),
       m_instance(instanceId(programFolder)),
       m_messages(settings, m_instance),
@@ -34,18 +36,23 @@ MqttPublisher::MqttPublisher(const QString &programFolder, const MqttSettings &s
     connect(&m_client, &MqttClient::delivered, this, &MqttPublisher::delivered);
     connect(&m_client, &MqttClient::refused, this, &MqttPublisher::refused);
     connect(&m_client, &MqttClient::received, this, &MqttPublisher::heard);
-    connect(&core.receiver, &FrameReceiver::frameAccepted, this, &MqttPublisher::publishLive);
-    connect(&core.logging, &LoggingCycle::intervalLogged, this,
+    connect(&session, &LoggerSession::readingTaken, this, &MqttPublisher::publishLive);
+    connect(&session, &LoggerSession::recordLogged, this,
             [this](const Record &record) { enqueue(m_messages.record(record).payload); });
-    connect(&core.energy, &EnergyCounter::dayClosed, this, [this](const QDate &day, double wattHours, const QString &) {
-        enqueue(m_messages.dayEnergy(day, wattHours).payload);
-    });
+    connect(&session, &LoggerSession::dayClosed, this,
+            [this](const QDate &day, double wattHours) { enqueue(m_messages.dayEnergy(day, wattHours).payload); });
     m_refusedRetry.setSingleShot(true);
     m_refusedRetry.setInterval(kRefusedRetry);
     connect(&m_refusedRetry, &QTimer::timeout, this, &MqttPublisher::sendWaiting);
     m_heldRetry.setInterval(kHeldRetry);
     connect(&m_heldRetry, &QTimer::timeout, this, [this] { queueWritten(m_queue.writeHeld()); });
     qRegisterMetaType<BrokerState>();
+}
+
+MqttPublisher::~MqttPublisher()
+{
+    for (const Problem problem : kEpisodes)
+        m_problems.forget(problem);
 }
 
 QString MqttPublisher::instanceId(const QString &programFolder)
@@ -73,17 +80,17 @@ void MqttPublisher::reportQueueLoaded()
 {
     const RecordQueue::Loaded &loaded = m_queue.loaded();
     if (loaded.damaged > 0)
-        emit problemFound(QStringLiteral("MQTT queue damaged"),
+        m_problems.report(Problem::MqttQueueDamaged,
                           QStringLiteral("%1 line(s) of %2 were no records and are not sent; they are set aside in %3")
                               .arg(loaded.damaged)
                               .arg(FileName::kMqttQueue, FileName::kMqttQueueDamaged));
     if (loaded.dropped > 0)
-        emit problemFound(kQueueFull, QStringLiteral("%1 held more than %2 records: the oldest %3 were dropped")
-                                          .arg(FileName::kMqttQueue)
-                                          .arg(RecordQueue::kCapacity)
-                                          .arg(loaded.dropped));
+        m_problems.report(Problem::MqttQueueTrimmed, QStringLiteral("%1 held more than %2 records: the oldest %3 were dropped")
+                                                         .arg(FileName::kMqttQueue)
+                                                         .arg(RecordQueue::kCapacity)
+                                                         .arg(loaded.dropped));
     if (loaded.problem)
-        emit problemFound(kQueueNotWritten, loaded.problem->description);
+        m_problems.report(Problem::MqttQueueNotLoaded, loaded.problem->description);
 }
 
 void MqttPublisher::setState(BrokerState::Kind kind, const QString &reason)
@@ -96,9 +103,7 @@ void MqttPublisher::setState(BrokerState::Kind kind, const QString &reason)
 
 void MqttPublisher::connectedToBroker()
 {
-    if (m_outage)
-        emit problemFound(QStringLiteral("broker available again"), address());
-    m_outage = false;
+    m_problems.resolved(Problem::BrokerNotAvailable, address());
     setState(BrokerState::Kind::Connected);
     // Who ended while the connection was away went unheard: known again from what they say now,
     // and from the status kept, heard before this logger's own replaces it.
@@ -116,9 +121,7 @@ void MqttPublisher::connectedToBroker()
 void MqttPublisher::brokerLost(const QString &reason)
 {
     // One entry an outage, however often the retries fail; logging goes on regardless.
-    if (!m_outage)
-        emit problemFound(kBrokerNotAvailable, reason);
-    m_outage = true;
+    m_problems.report(Problem::BrokerNotAvailable, reason);
     m_inFlight.reset();
     setState(BrokerState::Kind::Unavailable, reason);
 }
@@ -146,20 +149,19 @@ void MqttPublisher::heard(const MqttMessage &message)
     if (!m_state.sharedSite.isEmpty())
         return;
     m_state.sharedSite = m_settings.site;
-    emit problemFound(QStringLiteral("another logger publishes as site %1").arg(m_settings.site),
+    m_problems.report(Problem::SharedSite, ProblemLog::Subject{m_settings.site},
                       QStringLiteral("its records and these mix on %1: give each logger a Site of its own")
                           .arg(m_messages.recordTopic()));
     emit stateChanged(m_state);
 }
 
-void MqttPublisher::publishLive(const Reading &reading)
+void MqttPublisher::publishLive(const LiveReading &live)
 {
-    const MonotonicTime now = m_core.clock.monotonic();
     if (m_settings.liveEvery.count() == 0 || !m_client.isConnected()
-        || (m_lastLive && now - *m_lastLive < m_settings.liveEvery))
+        || (m_lastLive && live.seen - *m_lastLive < m_settings.liveEvery))
         return;
-    m_lastLive = now;
-    m_client.publish(m_messages.live(reading, m_core.energy.total(), m_core.clock.now()));
+    m_lastLive = live.seen;
+    m_client.publish(m_messages.live(live.reading, live.energyToday, live.time));
 }
 
 void MqttPublisher::enqueue(const QByteArray &payload)
@@ -170,11 +172,11 @@ void MqttPublisher::enqueue(const QByteArray &payload)
     if (pushed.dropped > 0)
         m_inFlight.reset();
     // One entry an episode: from the first record dropped until the broker takes them again.
-    if (pushed.dropped > 0 && !std::exchange(m_queueOverflowing, true))
-        emit problemFound(kQueueFull, QStringLiteral("%1 holds %2 records: until the broker takes them, the "
-                                                     "oldest is dropped for each new one")
-                                          .arg(FileName::kMqttQueue)
-                                          .arg(RecordQueue::kCapacity));
+    if (pushed.dropped > 0)
+        m_problems.report(Problem::MqttQueueFull, QStringLiteral("%1 holds %2 records: until the broker takes them, the "
+                                                                 "oldest is dropped for each new one")
+                                                      .arg(FileName::kMqttQueue)
+                                                      .arg(RecordQueue::kCapacity));
     queueWritten(pushed.problem);
     sendWaiting();
 }
@@ -187,17 +189,11 @@ void MqttPublisher::queueWritten(const MaybeFailure &problem)
         m_heldRetry.start();
     else
         m_heldRetry.stop();
-    if (problem)
-        queueNotWritten(*problem);
-    else
-        m_queueFailing = false;
-}
-
-void MqttPublisher::queueNotWritten(const Failure &failure)
-{
     // Said once until the journal takes records again; what it could not take waits in memory.
-    if (!std::exchange(m_queueFailing, true))
-        emit problemFound(kQueueNotWritten, failure.description);
+    if (problem)
+        m_problems.report(Problem::MqttQueueNotWritten, problem->description);
+    else
+        m_problems.resolved(Problem::MqttQueueNotWritten);
 }
 
 void MqttPublisher::sendWaiting()
@@ -214,13 +210,12 @@ void MqttPublisher::delivered(int messageId)
         return;
     m_inFlight.reset();
     if (const MaybeFailure problem = m_queue.pop())
-        queueNotWritten(*problem);
+        m_problems.report(Problem::MqttQueueNotWritten, problem->description);
     if (!m_queue.isFull())
-        m_queueOverflowing = false;
-    if (std::exchange(m_recordsRefused, false)) {
-        emit problemFound(QStringLiteral("broker takes records again"), address());
+        m_problems.resolved(Problem::MqttQueueFull);
+    m_problems.resolved(Problem::BrokerRefusesRecords, address());
+    if (m_state.kind == BrokerState::Kind::Refusing)
         setState(BrokerState::Kind::Connected);
-    }
     sendWaiting();
 }
 
@@ -231,28 +226,28 @@ void MqttPublisher::refused(int messageId, const QString &topic, const QString &
         // Only the broker's yes counts: the record stays first in the queue.
         m_inFlight.reset();
         m_refusedRetry.start();
-        if (!std::exchange(m_recordsRefused, true))
-            emit problemFound(QStringLiteral("broker refuses records"),
-                              QStringLiteral("%1; they wait in %2").arg(what, FileName::kMqttQueue));
+        m_problems.report(Problem::BrokerRefusesRecords, QStringLiteral("%1; they wait in %2").arg(what, FileName::kMqttQueue));
         setState(BrokerState::Kind::Refusing, what);
         return;
     }
-    if (m_refusedTopics.contains(topic))
-        return;
-    m_refusedTopics.insert(topic);
-    emit problemFound(QStringLiteral("broker refuses messages"), what);
+    m_problems.report(Problem::BrokerRefusesMessages, ProblemLog::Subject{topic}, what);
+}
+
+QString MqttPublisher::windUnits() const
+{
+    return m_session.settings().program.wsUnits.text();
 }
 
 void MqttPublisher::publishDiscovery()
 {
-    m_discoveredUnits = m_core.logging.windSpeedUnits();
+    m_discoveredUnits = windUnits();
     for (const MqttMessage &config : m_messages.discovery(m_discoveredUnits))
         m_client.publish(config);
 }
 
 void MqttPublisher::followUnits()
 {
-    if (m_client.isConnected() && m_core.logging.windSpeedUnits() != m_discoveredUnits)
+    if (m_client.isConnected() && windUnits() != m_discoveredUnits)
         publishDiscovery();
 }
 
@@ -301,7 +296,7 @@ void MqttPublisher::end()
     m_client.stop(m_othersAnswered ? std::nullopt : std::optional(offline));
     m_heldRetry.stop();
     if (const MaybeFailure problem = m_queue.writeHeld())
-        emit problemFound(kQueueNotWritten, problem->description);
+        m_problems.report(Problem::MqttQueueHeldLost, problem->description);
 }
 
 } // namespace Brolant

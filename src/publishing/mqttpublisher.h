@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/clock.h"
+#include "problems/problem.h"
 #include "publishing/brokerstate.h"
 #include "publishing/mqttclient.h"
 #include "publishing/mqttmessages.h"
@@ -16,15 +17,16 @@
 
 namespace Brolant {
 
-struct LoggerCore;
-struct Reading;
+class LoggerSession;
+class ProblemLog;
+struct LiveReading;
 struct Record;
 
 // Publishes the logger's readings to an MQTT broker: the live reading at most once every
 // LiveEvery seconds, every logged record and every finished day's energy (queued on disk while
 // the broker is away or refuses them, sent once each and in order when it takes them), the status
 // with a last will, and Home Assistant discovery. It notices another logger publishing as the
-// same site, and keeps the site online while either still publishes. It listens to the core's
+// same site, and keeps the site online while either still publishes. It listens to the session's
 // signals only; the files of the logger do not change for it.
 class MqttPublisher : public QObject
 {
@@ -36,7 +38,10 @@ public:
     // Records the queue's file could not take (a full disk) are written again this often.
     static constexpr std::chrono::seconds kHeldRetry{5};
 
-    MqttPublisher(const QString &programFolder, const MqttSettings &settings, LoggerCore &core);
+    MqttPublisher(const QString &programFolder, const MqttSettings &settings, const LoggerSession &session,
+                  ProblemLog &problems);
+    // Its trouble ends with it: a publisher with new settings says its own.
+    ~MqttPublisher() override;
 
     // Who this logger is at the broker (its client id and the instance in its status): the same
     // for a program folder from run to run, another for every other folder or computer.
@@ -58,29 +63,28 @@ public:
 
 signals:
     void stateChanged(const BrokerState &state);
-    // One entry for the error log: the stage and the failure's description.
-    void problemFound(const QString &stage, const QString &description);
 
 private:
     void reportQueueLoaded();
     void connectedToBroker();
     void brokerLost(const QString &reason);
     void heard(const MqttMessage &message);
-    void publishLive(const Reading &reading);
+    void publishLive(const LiveReading &live);
     void enqueue(const QByteArray &payload);
-    // After a write of what the queue holds: the retry of what it could not write, and one entry
-    // an episode.
+    // After a write of what the queue holds: the retry of what it could not write, and its trouble.
     void queueWritten(const MaybeFailure &problem);
-    void queueNotWritten(const Failure &failure);
     void sendWaiting();
     void delivered(int messageId);
     void refused(int messageId, const QString &topic, const QString &reason);
     void publishAlarms();
     void publishDiscovery();
+    // The wind-speed units the logger's settings name now.
+    QString windUnits() const;
     void setState(BrokerState::Kind kind, const QString &reason = QString());
     QString address() const;
 
-    LoggerCore &m_core;
+    const LoggerSession &m_session;
+    ProblemLog &m_problems;
     MqttSettings m_settings;
     QString m_instance;
     MqttMessages m_messages;
@@ -92,13 +96,8 @@ private:
     QList<MqttAlarm> m_alarms;
     QString m_discoveredUnits; // the wind-speed units of the discovery published last
     QMap<QString, bool> m_alarmRaised;
-    QSet<QString> m_refusedTopics;
     QSet<QString> m_othersOnline; // instances of this site heard online, not since offline
     std::optional<MonotonicTime> m_lastLive;
-    bool m_outage = false;
-    bool m_recordsRefused = false;
-    bool m_queueFailing = false;
-    bool m_queueOverflowing = false;
     bool m_ending = false;
     bool m_othersAnswered = false; // another of this site said online after this one said offline
     BrokerState m_state;

@@ -1,12 +1,14 @@
 #include "publishing/mqttpublishing.h"
 
 #include "platform/programpaths.h"
+#include "problems/problemlog.h"
 #include "publishing/mqttsettings.h"
 #include "session/loggersession.h"
 
 namespace Brolant {
 
-MqttPublishing::MqttPublishing(LoggerSession &session, QObject *parent) : QObject(parent), m_session(session)
+MqttPublishing::MqttPublishing(const LoggerSession &session, ProblemLog &problems, QObject *parent)
+    : QObject(parent), m_session(session), m_problems(problems)
 {
     connect(&session, &LoggerSession::settingsChanged, this, [this] {
         if (m_publisher)
@@ -35,7 +37,7 @@ void MqttPublishing::follow(const MqttReading &wanted)
                                    .arg(wanted.settings->port)
                                    .arg(wanted.settings->site)
                              : QStringLiteral("publishing off");
-    emit problemFound(QStringLiteral("MQTT settings changed"),
+    m_problems.report(Problem::MqttSettingsChanged,
                       QStringLiteral("the new settings in %1 apply: %2").arg(FileName::kMqttSettings, what));
     apply(wanted);
 }
@@ -45,14 +47,13 @@ void MqttPublishing::apply(const MqttReading &wanted)
     m_applied = wanted;
     // Nothing is tried with a file that cannot be used.
     if (!wanted.problem.isEmpty())
-        emit problemFound(QStringLiteral("MQTT publishing not started"),
+        m_problems.report(Problem::MqttNotStarted,
                           QStringLiteral("%1 cannot be used: %2").arg(FileName::kMqttSettings, wanted.problem));
     if (!wanted.settings) {
         emit stateChanged(BrokerState{});
         return;
     }
-    m_publisher = std::make_unique<MqttPublisher>(m_session.programFolder(), *wanted.settings, m_session.core());
-    connect(m_publisher.get(), &MqttPublisher::problemFound, this, &MqttPublishing::problemFound);
+    m_publisher = std::make_unique<MqttPublisher>(m_session.programFolder(), *wanted.settings, m_session, m_problems);
     connect(m_publisher.get(), &MqttPublisher::stateChanged, this, &MqttPublishing::stateChanged);
     emit started(*m_publisher);
     m_publisher->start();

@@ -12,6 +12,7 @@
 namespace Brolant {
 
 class LoggerSession;
+class ProblemLog;
 
 // Publishing as mqtt.cfg says: a publisher while the file switches publishing on, nothing while
 // it does not; a file that cannot be used starts nothing and says why. A change of the file
@@ -22,7 +23,7 @@ class MqttPublishing : public QObject
     Q_OBJECT
 
 public:
-    explicit MqttPublishing(LoggerSession &session, QObject *parent = nullptr);
+    MqttPublishing(const LoggerSession &session, ProblemLog &problems, QObject *parent = nullptr);
 
     // Starts publishing when mqtt.cfg, as `reading` holds it, says so.
     void start(const MqttReading &reading);
@@ -37,13 +38,12 @@ signals:
     // A publisher starts: whoever publishes through it joins it now (again after each change).
     void started(MqttPublisher &publisher);
     void stateChanged(const BrokerState &state);
-    // One entry for the error log: the stage and the failure's description.
-    void problemFound(const QString &stage, const QString &description);
 
 private:
     void apply(const MqttReading &wanted);
 
-    LoggerSession &m_session;
+    const LoggerSession &m_session;
+    ProblemLog &m_problems;
     std::unique_ptr<MqttPublisher> m_publisher;
     std::optional<MqttReading> m_applied; // nothing before start() and after end()
 };

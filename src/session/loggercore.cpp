@@ -2,8 +2,8 @@
 
 namespace Brolant {
 
-LoggerCore::LoggerCore(const QString &programFolder, SerialLink &link, const Clock &clock)
-    : link(link), clock(clock), receiver(link), energy(clock), logging(programFolder, energy, clock)
+LoggerCore::LoggerCore(const QString &programFolder, SerialLink &link, const Clock &clock, ProblemLog &problems)
+    : link(link), clock(clock), receiver(link, problems), energy(clock), logging(programFolder, energy, clock, problems)
 {
     QObject::connect(&receiver, &FrameReceiver::frameCounted, &logging, &LoggingCycle::countFrame);
     QObject::connect(&receiver, &FrameReceiver::frameAccepted, &logging, &LoggingCycle::addReading);

@@ -7,6 +7,7 @@
 namespace Brolant {
 
 class Clock;
+class ProblemLog;
 class SerialLink;
 
 // The logger's working parts, each owning its state and speaking in signals, wired to each
@@ -14,7 +15,7 @@ class SerialLink;
 // logger's status line, publishing, alarms) connects to their signals directly.
 struct LoggerCore
 {
-    LoggerCore(const QString &programFolder, SerialLink &link, const Clock &clock);
+    LoggerCore(const QString &programFolder, SerialLink &link, const Clock &clock, ProblemLog &problems);
 
     // Start-up: the reading starts from 0 and the counter waits for a fresh power.
     void resetReading();

@@ -1,8 +1,10 @@
 #include "session/loggersession.h"
 
 #include "logging/energyarchive.h"
+#include "session/loggercore.h"
 #include "platform/programpaths.h"
 #include "platform/seriallink.h"
+#include "problems/problemlog.h"
 
 #include <QLoggingCategory>
 
@@ -16,56 +18,90 @@ Q_LOGGING_CATEGORY(lcFrames, "brolant.frames", QtWarningMsg)
 } // namespace
 
 LoggerSession::LoggerSession(const QString &programFolder, SerialLink &link, const Clock &clock,
-                             Attendance attendance, QObject *parent)
+                             ProblemLog &problems, Attendance attendance, QObject *parent)
     : QObject(parent),
       m_programFolder(programFolder),
       m_link(link),
+      m_problems(problems),
       m_attendance(attendance),
-      m_core(programFolder, link, clock)
+      m_core(std::make_unique<LoggerCore>(programFolder, link, clock, problems))
 {
     qRegisterMetaType<ProgramSettings>();
     qRegisterMetaType<PortIntent>();
     m_startUpRetryTimer.setInterval(SerialLink::kRetryEvery); // the same patience as a lost port
-    connect(&m_startUpRetryTimer, &QTimer::timeout, this, &LoggerSession::retryStartUp);
-    connect(&m_core.energy, &EnergyCounter::dayClosed, this,
-            [this](const QDate &, double, const QString &line) { appendToEnergyArchive(line); });
-    connect(&m_core.logging, &LoggingCycle::intervalLogged, this, [](const Record &record) {
+    connect(&m_startUpRetryTimer, &QTimer::timeout, this, &LoggerSession::startUpAndRetry);
+    const FrameReceiver &receiver = m_core->receiver;
+    connect(&receiver, &FrameReceiver::textReceived, this, &LoggerSession::textReceived);
+    connect(&receiver, &FrameReceiver::frameArrived, this, &LoggerSession::frameArrived);
+    connect(&receiver, &FrameReceiver::frameRejected, this, &LoggerSession::frameRejected);
+    connect(&receiver, &FrameReceiver::healthChanged, this, &LoggerSession::healthChanged);
+    connect(&receiver, &FrameReceiver::frameAccepted, this, [this](const Reading &reading) {
+        emit readingTaken({reading, m_core->energy.total(), m_core->clock.now(), m_core->clock.monotonic()});
+    });
+    connect(&m_core->energy, &EnergyCounter::dayClosed, this,
+            [this](const QDate &day, double wattHours, const QString &line) {
+                appendToEnergyArchive(line);
+                emit dayClosed(day, wattHours);
+            });
+    connect(&m_core->logging, &LoggingCycle::intervalLogged, this, [this](const Record &record) {
         qCInfo(lcFrames, "interval: %s; since start-up: %s", qPrintable(record.health.thisInterval.summary()),
                qPrintable(record.health.sinceStart.summary()));
+        emit recordLogged(record);
     });
     connect(&link, &SerialLink::lost, this, [this](const QString &description) {
         // One entry for the break; the link retries by itself: no dialog waits for a user at 3 a.m.
         setPortIntent(PortIntent::Kind::Retrying, description);
-        emit problemFound(portNotAvailable(), description);
+        m_problems.report(Problem::PortNotAvailable, description);
     });
     connect(&link, &SerialLink::restored, this, [this] { setPortIntent(PortIntent::Kind::Open); });
 }
 
-MaybeFailure LoggerSession::startUp()
+LoggerSession::~LoggerSession() = default;
+
+bool LoggerSession::isLogging() const
+{
+    return m_core->logging.isRunning();
+}
+
+double LoggerSession::intervalSeconds() const
+{
+    return m_core->logging.intervalSeconds();
+}
+
+double LoggerSession::energyToday() const
+{
+    return m_core->energy.total();
+}
+
+const FrameHealth &LoggerSession::frameHealth() const
+{
+    return m_core->receiver.health();
+}
+
+std::optional<ProblemReport> LoggerSession::startUp()
 {
     // The energy counter is not reset: it starts at 0 once per run, and a start-up repeated by
     // the port-problem loop must not throw away the day's watt-hours.
-    m_core.resetReading();
+    m_core->resetReading();
     ProgramPaths(m_programFolder).makeDataFolders();
     readSettings();
     if (const MaybeFailure failure = openConfiguredPort())
-        return failure;
+        return ProblemReport{Problem::PortNotAvailable, failure->description};
     if (m_portIntent.kind != PortIntent::Kind::Open)
         return std::nullopt; // port "0": nothing to open, nothing to log
-    // The port is open: a failure from here on has no stage.
     const ConfigField &logOn = m_settings.program.logOn;
     if (m_attendance == Attendance::Unattended) {
         if (const auto interval = LoggingIntervalText::from(m_intervalText))
             startLogging(*interval);
         else // nobody watches a window here: not logging must not go unsaid
-            emit problemFound(QStringLiteral("logging not started"),
+            m_problems.report(Problem::LoggingNotStarted,
                               QStringLiteral("LogDelay is not a number: \"%1\"; nothing is logged until it is "
                                              "a number of seconds (1 to 600) and brolant-logger starts again")
                                   .arg(m_intervalText));
         return std::nullopt;
     }
     if (!logOn.number())
-        return Failure{QStringLiteral("LogOn is not a number: \"%1\"").arg(logOn.text())};
+        return ProblemReport{Problem::LogOnNotANumber, QStringLiteral("LogOn is not a number: \"%1\"").arg(logOn.text())};
     // Unlike the Start button: no message for an interval that is no number.
     if (const auto interval = LoggingIntervalText::from(m_intervalText); interval && logOn.equals(1))
         startLogging(*interval);
@@ -74,33 +110,23 @@ MaybeFailure LoggerSession::startUp()
 
 void LoggerSession::startUpAndRetry()
 {
-    const MaybeFailure failure = startUp();
-    if (!failure)
-        return;
-    emit problemFound(failure->stage, failure->description);
-    m_lastStartUpFailure = failure->description;
-    m_startUpRetryTimer.start();
-}
-
-void LoggerSession::retryStartUp()
-{
-    const MaybeFailure failure = startUp();
-    if (!failure) {
-        m_startUpRetryTimer.stop();
+    // Unattended, start-up fails only at the port: the same trouble again is no news, so one
+    // entry, then quiet retries.
+    if (const std::optional<ProblemReport> failure = startUp()) {
+        m_problems.report(Problem::PortStillNotAvailable, failure->detail);
+        m_startUpRetryTimer.start();
         return;
     }
-    // The same trouble again is no news: one entry, then quiet retries.
-    if (failure->description != m_lastStartUpFailure)
-        emit problemFound(failure->stage, failure->description);
-    m_lastStartUpFailure = failure->description;
+    m_problems.resolved(Problem::PortStillNotAvailable);
+    m_startUpRetryTimer.stop();
 }
 
 void LoggerSession::readSettings()
 {
     m_settings = ProgramSettings::read(m_programFolder, m_settings);
     const ProgramConfig &program = m_settings.program;
-    m_core.logging.setOutputs(program.savehtml.equals(1), program.saveExcel.equals(1), program.wsUnits.text());
-    m_core.receiver.setCalibration(m_settings.calibration);
+    m_core->logging.setOutputs(program.savehtml.equals(1), program.saveExcel.equals(1), program.wsUnits.text());
+    m_core->receiver.setCalibration(m_settings.calibration);
     if (m_settings.took(ProgramTag::kLogDelay))
         m_intervalText = program.logDelay.text();
     emit settingsChanged(m_settings);
@@ -124,11 +150,11 @@ MaybeFailure LoggerSession::openConfiguredPort()
     const auto baud = program.br.number();
     // Without prog.cfg there is no port to speak of: say why the file gave none.
     if (!program.port.isPresent() && m_settings.problem)
-        return Failure{QStringLiteral("no port set: %1").arg(m_settings.problem->description), portNotAvailable()};
+        return Failure{QStringLiteral("no port set: %1").arg(m_settings.problem->description)};
     if (!port)
-        return Failure{QStringLiteral("Port is not a port number: \"%1\"").arg(program.port.text()), portNotAvailable()};
+        return Failure{QStringLiteral("Port is not a port number: \"%1\"").arg(program.port.text())};
     if (!baud || *baud < 1 || *baud != std::floor(*baud) || *baud > INT32_MAX)
-        return Failure{QStringLiteral("BR is not a baud rate: \"%1\"").arg(program.br.text()), portNotAvailable()};
+        return Failure{QStringLiteral("BR is not a baud rate: \"%1\"").arg(program.br.text())};
     return openPort({*port, int(*baud)});
 }
 
@@ -139,7 +165,7 @@ MaybeFailure LoggerSession::reopenLastPort()
         return std::nullopt;
     }
     if (!m_openedPort)
-        return Failure{QStringLiteral("No port was open before calibrating"), portNotAvailable()};
+        return Failure{QStringLiteral("No port was open before calibrating")};
     return openPort(*m_openedPort);
 }
 
@@ -154,7 +180,7 @@ MaybeFailure LoggerSession::openPort(OpenedPort port)
     if (const MaybeFailure failure = m_link.open(port.number, port.baud)) {
         setPortIntent(m_attendance == Attendance::Unattended ? PortIntent::Kind::Retrying : PortIntent::Kind::Failed,
                       failure->description);
-        return Failure{failure->description, portNotAvailable()};
+        return failure;
     }
     m_openedPort = port;
     setPortIntent(PortIntent::Kind::Open);
@@ -173,14 +199,14 @@ void LoggerSession::setPortIntent(PortIntent::Kind kind, const QString &reason)
 void LoggerSession::startLogging(const LoggingIntervalText &interval)
 {
     m_intervalText = interval.text;
-    m_core.logging.start(interval.seconds);
+    m_core->logging.start(interval.seconds);
     emit loggingChanged(true, interval.seconds);
 }
 
 void LoggerSession::stopLogging()
 {
-    m_core.logging.stop();
-    emit loggingChanged(false, m_core.logging.intervalSeconds());
+    m_core->logging.stop();
+    emit loggingChanged(false, m_core->logging.intervalSeconds());
 }
 
 void LoggerSession::appendToEnergyArchive(const QString &line)
@@ -189,7 +215,7 @@ void LoggerSession::appendToEnergyArchive(const QString &line)
         EnergyArchive::append(m_programFolder, line);
     } catch (const Failure &failure) {
         // The total is not lost while it stands in the error log.
-        emit problemFound(QStringLiteral("energy archive not written"),
+        m_problems.report(Problem::EnergyArchiveNotWritten,
                           QStringLiteral("%1; the line was: %2").arg(failure.description, line.trimmed()));
     }
 }
@@ -200,15 +226,15 @@ void LoggerSession::end()
         return;
     m_ending = true;
     const bool wasLogging = isLogging();
-    m_core.logging.end(); // the held records are older than the exit line
-    appendToEnergyArchive(m_core.energy.exitLine());
-    m_core.energy.stop();
+    m_core->logging.end(); // the held records are older than the exit line
+    appendToEnergyArchive(m_core->energy.exitLine());
+    m_core->energy.stop();
     m_startUpRetryTimer.stop();
     m_link.close();
     setPortIntent(PortIntent::Kind::Ending);
     if (wasLogging)
-        emit loggingChanged(false, m_core.logging.intervalSeconds());
-    qCInfo(lcFrames, "at the end: since start-up: %s", qPrintable(m_core.receiver.health().sinceStart.summary()));
+        emit loggingChanged(false, m_core->logging.intervalSeconds());
+    qCInfo(lcFrames, "at the end: since start-up: %s", qPrintable(m_core->receiver.health().sinceStart.summary()));
 }
 
 } // namespace Brolant

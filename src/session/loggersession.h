@@ -1,21 +1,28 @@
 #pragma once
 
-#include "session/loggercore.h"
+#include "acquisition/framehealth.h"
+#include "logging/intervalmeans.h"
+#include "problems/problem.h"
+#include "session/livereading.h"
 #include "session/loggingintervaltext.h"
 #include "session/portintent.h"
 #include "session/programsettings.h"
 #include "text/failure.h"
 
+#include <QDate>
 #include <QObject>
 #include <QString>
 #include <QTimer>
 
+#include <memory>
 #include <optional>
 
 namespace Brolant {
 
 class Clock;
+class ProblemLog;
 class SerialLink;
+struct LoggerCore;
 
 // Whether somebody is at the screen. Unattended (the headless logger), logging starts at once
 // whatever LogOn says, and a port that will not open is retried every few seconds instead of
@@ -24,34 +31,36 @@ enum class Attendance { Attended, Unattended };
 
 // The logger itself, without a window: it reads the settings (again whenever asked, after Program
 // Setup or Calibration saved), knows whether the port is meant to be open and why not, opens it,
-// starts and stops logging, writes the energy archive's lines and ends in order. It says each
-// change by a signal, so a window, the headless logger's status line, the alarms and the
-// publisher all learn the same thing at the same moment and never guess it from the files.
+// starts and stops logging, writes the energy archive's lines and ends in order. It says what
+// happened by signals carrying values, so a window, the headless logger's status line, the
+// alarms, the publisher and the page all learn the same thing at the same moment, never reach
+// into its working parts and never guess it from the files.
 class LoggerSession : public QObject
 {
     Q_OBJECT
 
 public:
-    // The stage of every failure to open the board's port.
-    static QString portNotAvailable() { return QStringLiteral("port not available"); }
-
-    LoggerSession(const QString &programFolder, SerialLink &link, const Clock &clock,
+    LoggerSession(const QString &programFolder, SerialLink &link, const Clock &clock, ProblemLog &problems,
                   Attendance attendance = Attendance::Attended, QObject *parent = nullptr);
+    ~LoggerSession() override;
 
-    LoggerCore &core() { return m_core; }
-    const LoggerCore &core() const { return m_core; }
     const QString &programFolder() const { return m_programFolder; }
     const ProgramSettings &settings() const { return m_settings; }
     const PortIntent &portIntent() const { return m_portIntent; }
-    bool isLogging() const { return m_core.logging.isRunning(); }
-    double intervalSeconds() const { return m_core.logging.intervalSeconds(); }
+    bool isLogging() const;
+    double intervalSeconds() const;
     bool isEnding() const { return m_ending; }
+    // Today's watt-hours now, for whoever answers a question about now (the page); a listener of
+    // readings has them with each reading.
+    double energyToday() const;
+    // How the frames have been arriving up to now, for the same.
+    const FrameHealth &frameHealth() const;
 
     // One pass of start-up: the reading starts again from 0, the data folders are made, both
     // settings files are read, and the port opens as prog.cfg says; logging starts when LogOn is 1
-    // (unattended: always). The failure, with its stage, when the port could not be opened or
-    // LogOn is no number; the caller decides what follows.
-    MaybeFailure startUp();
+    // (unattended: always). The problem when the port could not be opened or LogOn is no number;
+    // the caller decides what follows.
+    std::optional<ProblemReport> startUp();
     // Unattended: start-up, and when it fails, start-up again every few seconds until the port
     // opens. Each new failure is said once.
     void startUpAndRetry();
@@ -80,10 +89,25 @@ signals:
     void portIntentChanged(const PortIntent &intent);
     // Logging switched on (every `seconds`) or off.
     void loggingChanged(bool on, double seconds);
-    // One entry for the error log: the stage and the failure's description.
-    void problemFound(const QString &stage, const QString &description);
+    // What the read left waiting, shown as it grows.
+    void textReceived(const QString &buffered);
+    // A whole frame was cut out, before it is checked.
+    void frameArrived();
+    // Text given up; empty for a frame trapped after its text was shown.
+    void frameRejected(const QString &text);
+    // A frame passed the checks and became the reading.
+    void readingTaken(const LiveReading &reading);
+    // How the frames have been arriving, this interval and since start-up.
+    void healthChanged(const FrameHealth &health);
+    // An interval's record went to the daily log (or waits to).
+    void recordLogged(const Record &record);
+    // A day is over: its watt-hours went to the energy archive.
+    void dayClosed(const QDate &day, double wattHours);
 
 private:
+    // Tests, benchmarks and fuzzers drive the working parts' timers by hand.
+    friend struct SessionProbe;
+
     struct OpenedPort
     {
         int number = 0;
@@ -91,20 +115,19 @@ private:
     };
     MaybeFailure openPort(OpenedPort port);
     void setPortIntent(PortIntent::Kind kind, const QString &reason = QString());
-    void retryStartUp();
     void appendToEnergyArchive(const QString &line);
 
     QString m_programFolder;
     SerialLink &m_link;
+    ProblemLog &m_problems;
     Attendance m_attendance;
-    LoggerCore m_core;
+    std::unique_ptr<LoggerCore> m_core; // the working parts: no one outside reaches into them
     ProgramSettings m_settings;
     PortIntent m_portIntent;
     std::optional<OpenedPort> m_openedPort;
     // The interval last given: LogDelay as read, or the one the user started logging with.
     QString m_intervalText = QStringLiteral("60");
     QTimer m_startUpRetryTimer;
-    QString m_lastStartUpFailure;
     bool m_ending = false;
 };
 

@@ -12,14 +12,9 @@ namespace {
 constexpr int kThreads = 2;
 } // namespace
 
-BackgroundReads::BackgroundReads(int mostPending, QObject *parent) : QObject(parent), m_mostPending(mostPending)
+BackgroundReads::BackgroundReads(int mostPending, QObject *parent)
+    : QObject(parent), m_threads(kThreads), m_mostPending(mostPending)
 {
-    m_threads.setMaxThreadCount(kThreads);
-}
-
-BackgroundReads::~BackgroundReads()
-{
-    m_threads.waitForDone();
 }
 
 bool BackgroundReads::start(QTcpSocket *client, bool withBody, bool close, std::function<HttpReply()> read)
@@ -37,7 +32,7 @@ bool BackgroundReads::start(QTcpSocket *client, bool withBody, bool close, std::
         if (close)
             socket->disconnectFromHost();
     });
-    watcher->setFuture(QtConcurrent::run(&m_threads, std::move(read)));
+    watcher->setFuture(QtConcurrent::run(&m_threads.pool(), std::move(read)));
     return true;
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "platform/readthreads.h"
 #include "web/httpreply.h"
 
 #include <QObject>
-#include <QThreadPool>
 
 #include <functional>
 
@@ -12,15 +12,15 @@ class QTcpSocket;
 namespace Brolant {
 
 // The page's reads of logs, on threads of their own (never the shared pool, which the painter
-// uses), so the logger never waits on a file: each read makes its reply where it runs, and the
-// reply goes to its client when it is ready, if the client is still there. Only so many may wait.
+// uses), so the logger never waits on a file, not even when the page closes: each read makes its
+// reply where it runs, and the reply goes to its client when it is ready, if the client and the
+// page are still there. Only so many may wait.
 class BackgroundReads final : public QObject
 {
     Q_OBJECT
 
 public:
     explicit BackgroundReads(int mostPending, QObject *parent = nullptr);
-    ~BackgroundReads() override;
 
     // Runs `read` and writes its reply to `client` (closing the connection after it when `close`);
     // false when too many reads are waiting already.
@@ -28,7 +28,7 @@ public:
     int pending() const { return m_pending; }
 
 private:
-    QThreadPool m_threads;
+    ReadThreads m_threads;
     int m_mostPending;
     int m_pending = 0;
 };

@@ -41,16 +41,17 @@ QString LiveState::brokerWord(BrokerState::Kind kind)
     return QString();
 }
 
-LiveState::LiveState(LoggerSession &session, AlarmService &alarms, MqttPublishing &publishing, QObject *parent)
-    : QObject(parent), m_session(session), m_alarms(alarms)
+LiveState::LiveState(const LoggerSession &session, const Clock &clock, AlarmService &alarms,
+                     MqttPublishing &publishing, QObject *parent)
+    : QObject(parent), m_session(session), m_clock(clock), m_alarms(alarms)
 {
-    LoggerCore &core = session.core();
-    connect(&core.receiver, &FrameReceiver::frameAccepted, this, [this] {
-        m_readingTime = m_session.core().clock.now();
-        m_readingSeen = m_session.core().clock.monotonic();
+    connect(&session, &LoggerSession::readingTaken, this, [this](const LiveReading &live) {
+        m_reading = live.reading;
+        m_readingTime = live.time;
+        m_readingSeen = live.seen;
         emit changed();
     });
-    connect(&core.logging, &LoggingCycle::intervalLogged, this, [this](const Record &record) {
+    connect(&session, &LoggerSession::recordLogged, this, [this](const Record &record) {
         ++m_recordsLogged;
         emit recordLogged(WebJson::record(record));
         emit changed();
@@ -74,24 +75,14 @@ const QString &LiveState::programFolder() const
     return m_session.programFolder();
 }
 
-const Clock &LiveState::clock() const
-{
-    return m_session.core().clock;
-}
-
-const Reading &LiveState::reading() const
-{
-    return m_session.core().receiver.reading();
-}
-
 double LiveState::energyToday() const
 {
-    return m_session.core().energy.total();
+    return m_session.energyToday();
 }
 
 const FrameCounts &LiveState::framesSinceStart() const
 {
-    return m_session.core().receiver.health().sinceStart;
+    return m_session.frameHealth().sinceStart;
 }
 
 const PortIntent &LiveState::portIntent() const
@@ -111,13 +102,12 @@ QString LiveState::windUnits() const
 
 QJsonObject LiveState::json() const
 {
-    const LoggerCore &core = m_session.core();
     const Reading &reading = this->reading();
     const double energy = energyToday();
     QJsonObject object = ReadingPayload::live(reading, energy, m_readingTime);
     QJsonValue age = QJsonValue::Null;
     if (m_readingSeen) {
-        age = Rounding::halfAway(std::chrono::duration<double>(core.clock.monotonic() - *m_readingSeen).count(),
+        age = Rounding::halfAway(std::chrono::duration<double>(m_clock.monotonic() - *m_readingSeen).count(),
                                  kAgeDecimals);
     } else {
         object.insert(PayloadName::kTime, QJsonValue::Null); // no reading yet
@@ -131,11 +121,11 @@ QJsonObject LiveState::json() const
     QJsonObject texts;
     for (qsizetype at = 0; at < names.size(); ++at)
         texts.insert(names[at], values.value(at));
-    const FrameHealth &health = core.receiver.health();
-    object.insert(QStringLiteral("today"), core.clock.now().date().toString(Qt::ISODate));
+    object.insert(QStringLiteral("today"), m_clock.now().date().toString(Qt::ISODate));
     object.insert(QStringLiteral("age"), age);
     object.insert(QStringLiteral("texts"), texts);
     object.insert(QStringLiteral("windUnits"), windUnits());
+    const FrameHealth &health = m_session.frameHealth();
     object.insert(QStringLiteral("frames"), QJsonObject{{QStringLiteral("interval"), health.thisInterval.summary()},
                                                         {QStringLiteral("sinceStart"), health.sinceStart.summary()}});
     object.insert(QStringLiteral("port"), portJson());

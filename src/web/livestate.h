@@ -1,6 +1,7 @@
 #pragma once
 
 #include "acquisition/framehealth.h"
+#include "acquisition/reading.h"
 #include "platform/clock.h"
 #include "publishing/brokerstate.h"
 #include "session/portintent.h"
@@ -17,18 +18,21 @@ class AlarmBoard;
 class AlarmService;
 class LoggerSession;
 class MqttPublishing;
-struct Reading;
+struct LiveReading;
 
-// What the page's "Now" and its metrics show, kept from the parts' signals as they happen: the
-// latest reading and when it came, the frame health, the records logged, the port, logging, the
-// raised alarms and the broker's state. It reaches into no window: it hears what every other
-// listener hears.
+// What the page's "Now" and its metrics show, kept from the signals of the session and the parts
+// beside it as they happen: the latest reading and when it came, the records logged, the port,
+// logging, the raised alarms and the broker's state. Today's watt-hours and the frame counts are
+// asked of the session when a page asks, so they are right at any moment (a read's counts change
+// after its reading is said; the energy starts again at midnight). It reaches into no window: it
+// hears what every other listener hears.
 class LiveState final : public QObject
 {
     Q_OBJECT
 
 public:
-    LiveState(LoggerSession &session, AlarmService &alarms, MqttPublishing &publishing, QObject *parent = nullptr);
+    LiveState(const LoggerSession &session, const Clock &clock, AlarmService &alarms, MqttPublishing &publishing,
+              QObject *parent = nullptr);
 
     // The words of the port's and the broker's states, in the page's data and its metrics.
     static QString portWord(PortIntent::Kind kind);
@@ -38,9 +42,9 @@ public:
     QJsonObject json() const;
     const AlarmBoard &alarmBoard() const;
     const QString &programFolder() const;
-    const Clock &clock() const;
+    const Clock &clock() const { return m_clock; }
 
-    const Reading &reading() const;
+    const Reading &reading() const { return m_reading; }
     // When the latest reading came; invalid before the first.
     const QDateTime &readingTime() const { return m_readingTime; }
     // Today's watt-hours so far.
@@ -63,9 +67,11 @@ private:
     QJsonObject portJson() const;
     QJsonValue brokerJson() const;
 
-    LoggerSession &m_session;
+    const LoggerSession &m_session;
+    const Clock &m_clock;
     AlarmService &m_alarms;
     std::optional<BrokerState> m_broker; // nothing while nothing is published
+    Reading m_reading;
     QDateTime m_readingTime;
     std::optional<MonotonicTime> m_readingSeen;
     long long m_recordsLogged = 0;

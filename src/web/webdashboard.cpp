@@ -1,6 +1,7 @@
 #include "web/webdashboard.h"
 
 #include "platform/programpaths.h"
+#include "problems/problemlog.h"
 #include "session/loggersession.h"
 #include "web/connectionguard.h"
 #include "web/tlsselfcheck.h"
@@ -40,9 +41,9 @@ QSslConfiguration tlsConfiguration(const WebSettings &settings)
 }
 } // namespace
 
-WebDashboard::WebDashboard(LoggerSession &session, AlarmService &alarms, MqttPublishing &publishing,
-                           const WebLimits &limits, QObject *parent)
-    : QObject(parent), m_state(session, alarms, publishing), m_limits(limits)
+WebDashboard::WebDashboard(const LoggerSession &session, const Clock &clock, ProblemLog &problems,
+                           AlarmService &alarms, MqttPublishing &publishing, const WebLimits &limits, QObject *parent)
+    : QObject(parent), m_problems(problems), m_state(session, clock, alarms, publishing), m_limits(limits)
 {
     m_retry.setInterval(m_limits.portRetry);
     connect(&m_retry, &QTimer::timeout, this, &WebDashboard::retry);
@@ -62,7 +63,7 @@ void WebDashboard::follow(const WebReading &reading)
     if (m_ended)
         return;
     m_reading = reading;
-    m_lastProblem.clear(); // new settings: their trouble is news
+    m_problems.forget(Problem::WebNotStarted); // new settings: their trouble is news
     m_settingsChanged = true;
     serve();
 }
@@ -100,7 +101,7 @@ void WebDashboard::serve()
                     [this, settings = *settings, tls](const QString &problem) { checked(settings, tls, problem); });
         }
     } catch (const Failure &failure) {
-        report(failure.description);
+        m_problems.report(Problem::WebNotStarted, failure.description);
         settled();
     }
 }
@@ -115,24 +116,16 @@ void WebDashboard::checked(const WebSettings &settings, const QSslConfiguration 
                               .arg(settings.certFile, settings.keyFile, problem)};
         listen(settings, tls);
     } catch (const Failure &failure) {
-        report(failure.description);
+        m_problems.report(Problem::WebNotStarted, failure.description);
         settled();
     }
-}
-
-void WebDashboard::report(const QString &problem)
-{
-    // The same trouble again is no news: one entry, then quiet retries.
-    if (problem != m_lastProblem)
-        emit problemFound(notStartedStage(), problem);
-    m_lastProblem = problem;
 }
 
 void WebDashboard::settled()
 {
     if (!std::exchange(m_settingsChanged, false))
         return;
-    emit problemFound(QStringLiteral("web page settings changed"),
+    m_problems.report(Problem::WebSettingsChanged,
                       QStringLiteral("the new settings in %1 apply: %2")
                           .arg(FileName::kWebSettings, isServing() ? QStringLiteral("the page is served on port %1").arg(port())
                                                                    : QStringLiteral("the page is not served")));
@@ -146,8 +139,7 @@ void WebDashboard::retry()
 
 void WebDashboard::listen(const WebSettings &settings, const std::optional<QSslConfiguration> &tls)
 {
-    auto server = std::make_unique<WebServer>(m_state, settings, m_limits);
-    connect(server.get(), &WebServer::problemFound, this, &WebDashboard::problemFound);
+    auto server = std::make_unique<WebServer>(m_state, settings, m_limits, m_problems);
     QTcpServer *listener = nullptr;
     if (tls) {
         auto *secure = new SecureListener(server->guard(), *tls, server.get());
@@ -162,8 +154,9 @@ void WebDashboard::listen(const WebSettings &settings, const std::optional<QSslC
                               .arg(settings.port)
                               .arg(settings.listen.isEmpty() ? QStringLiteral("every network") : settings.listen,
                                    listener->errorString())};
-        // Another program may let it go (or an earlier Brolant still ending).
-        report(QStringLiteral("port %1 is in use by another program; tried again every %2 seconds")
+        // Another program may let it go (or an earlier Brolant still ending); the same trouble
+        // again is no news: one entry, then quiet retries.
+        m_problems.report(Problem::WebNotStarted, QStringLiteral("port %1 is in use by another program; tried again every %2 seconds")
                    .arg(settings.port)
                    .arg(std::chrono::duration_cast<std::chrono::seconds>(m_limits.portRetry).count()));
         settled();
@@ -173,9 +166,8 @@ void WebDashboard::listen(const WebSettings &settings, const std::optional<QSslC
     server->bind(listener);
     m_server = std::move(server);
     // What the error log said last is no longer so.
-    if (!std::exchange(m_lastProblem, QString()).isEmpty())
-        emit problemFound(QStringLiteral("web page served"),
-                          QStringLiteral("port %1 is free again: the page is served on port %1").arg(settings.port));
+    m_problems.resolved(Problem::WebNotStarted,
+                        QStringLiteral("port %1 is free again: the page is served on port %1").arg(settings.port));
     settled();
     emit serving(settings.pageAddresses());
 }

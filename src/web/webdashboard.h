@@ -15,8 +15,10 @@
 namespace Brolant {
 
 class AlarmService;
+class Clock;
 class LoggerSession;
 class MqttPublishing;
+class ProblemLog;
 class TlsSelfCheck;
 class WebServer;
 
@@ -31,10 +33,8 @@ class WebDashboard final : public QObject
     Q_OBJECT
 
 public:
-    static QString notStartedStage() { return QStringLiteral("web page not started"); }
-
-    WebDashboard(LoggerSession &session, AlarmService &alarms, MqttPublishing &publishing,
-                 const WebLimits &limits = WebLimits(), QObject *parent = nullptr);
+    WebDashboard(const LoggerSession &session, const Clock &clock, ProblemLog &problems, AlarmService &alarms,
+                 MqttPublishing &publishing, const WebLimits &limits = WebLimits(), QObject *parent = nullptr);
     ~WebDashboard() override;
 
     // Serves the page when web.cfg, as `reading` holds it, says so.
@@ -52,25 +52,22 @@ public:
 signals:
     // The page is served now, at these addresses.
     void serving(const QStringList &addresses);
-    // One entry for the error log: the stage and the failure's description.
-    void problemFound(const QString &stage, const QString &description);
 
 private:
     void serve();
     void retry();
     void checked(const WebSettings &settings, const QSslConfiguration &tls, const QString &problem);
     void listen(const WebSettings &settings, const std::optional<QSslConfiguration> &tls);
-    void report(const QString &problem);
     // The outcome of the settings is known: said once after a change of web.cfg.
     void settled();
 
+    ProblemLog &m_problems;
     LiveState m_state;
     WebLimits m_limits;
     std::unique_ptr<WebServer> m_server;
     std::unique_ptr<TlsSelfCheck> m_check;
     QTimer m_retry;
     WebReading m_reading;
-    QString m_lastProblem;
     bool m_settingsChanged = false; // and the outcome not yet said
     bool m_ended = false;
 };

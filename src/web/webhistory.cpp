@@ -35,7 +35,7 @@ MonthEnergy monthEnergy(const QString &programFolder, const QDate &month, const 
     const std::vector<QDate> days = HistoryFiles::daysBetween(first, first.addMonths(1).addDays(-1));
     HistorySource source(programFolder);
     const std::shared_ptr<const EnergyArchive> archive = source.archive();
-    const std::vector<DayReading> read = readings(source, EnergyTable::daysToRead(*archive, days, today));
+    const std::vector<DayReading> read = readings(source, days);
     const std::vector<DayEnergy> table
         = EnergyTable::days(*archive, read, days, ViewerSettings::read(programFolder).logDelaySeconds(), today);
     MonthEnergy energy{first, {}, EnergyTable::total(table), EnergyTable::mean(table), archive->damagedLines,

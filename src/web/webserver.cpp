@@ -1,6 +1,7 @@
 #include "web/webserver.h"
 
 #include "logging/errorlog.h"
+#include "problems/problemlog.h"
 #include "web/httpreply.h"
 #include "web/livestate.h"
 #include "web/webanswers.h"
@@ -55,9 +56,11 @@ void write(QTcpSocket *socket, const HttpReply &reply, bool withBody, bool close
 }
 } // namespace
 
-WebServer::WebServer(LiveState &state, const WebSettings &settings, const WebLimits &limits, QObject *parent)
+WebServer::WebServer(LiveState &state, const WebSettings &settings, const WebLimits &limits, ProblemLog &problems,
+                     QObject *parent)
     : QAbstractHttpServer(parent),
       m_state(state),
+      m_problems(problems),
       m_password(settings.password.toUtf8()),
       m_limits(limits),
       m_hosts(settings.hosts),
@@ -78,6 +81,7 @@ WebServer::~WebServer()
 {
     // Before the listeners and their sockets go: a push holds its client's socket.
     m_push.closeAll();
+    m_problems.forget(Problem::WebRequestRefused);
 }
 
 WebServer::Password WebServer::password(const QHttpServerRequest &request) const
@@ -250,13 +254,12 @@ void WebServer::refused(const QHostAddress &address, const QString &why)
 
 void WebServer::refusedAs(const QString &kind, const QHostAddress &address, const QString &why)
 {
-    if (!m_episodes.startsEpisode(kind, m_state.clock().monotonic()))
-        return;
     bool isIPv4 = false;
     const quint32 ipv4 = address.toIPv4Address(&isIPv4);
-    emit problemFound(refusedStage(), QStringLiteral("%1 from %2 (the same again within %3 minutes is not logged)")
-                                          .arg(why, isIPv4 ? QHostAddress(ipv4).toString() : address.toString())
-                                          .arg(RefusalEpisodes::kQuiet.count()));
+    m_problems.report(Problem::WebRequestRefused, ProblemLog::Subject{kind},
+                      QStringLiteral("%1 from %2 (the same again within %3 minutes is not logged)")
+                          .arg(why, isIPv4 ? QHostAddress(ipv4).toString() : address.toString())
+                          .arg(ProblemLog::kQuietPeriod.count()));
 }
 
 void WebServer::acceptPushes()

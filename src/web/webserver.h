@@ -5,7 +5,6 @@
 #include "web/knownhosts.h"
 #include "web/livepush.h"
 #include "web/ratelimiter.h"
-#include "web/refusalepisodes.h"
 #include "web/weblimits.h"
 
 #include <QAbstractHttpServer>
@@ -13,6 +12,7 @@
 namespace Brolant {
 
 class LiveState;
+class ProblemLog;
 struct HttpReply;
 struct WebSettings;
 
@@ -20,15 +20,15 @@ struct WebSettings;
 // spreadsheets to download, the push of live readings and the metrics. Read-only: no request
 // changes a file or a setting. Every request is held to the limits, must name a host this
 // computer answers to, and is asked for the password when there is one; a WebSocket must come
-// from the page itself. Refusals that protect the logger are reported once per episode.
+// from the page itself. Refusals that protect the logger are reported once per quiet period.
 class WebServer final : public QAbstractHttpServer
 {
     Q_OBJECT
 
 public:
-    static QString refusedStage() { return QStringLiteral("web page refused a request"); }
-
-    WebServer(LiveState &state, const WebSettings &settings, const WebLimits &limits, QObject *parent = nullptr);
+    WebServer(LiveState &state, const WebSettings &settings, const WebLimits &limits, ProblemLog &problems,
+              QObject *parent = nullptr);
+    // Its refusals end with it: a server with new settings says its own.
     ~WebServer() override;
 
     ConnectionGuard &guard() { return m_guard; }
@@ -36,10 +36,6 @@ public:
     // The password's stand-in for the push's WebSocket, which not every browser opens with the
     // password: given with /api/live, new each time the server starts.
     const QByteArray &pushTicket() const { return m_pushTicket; }
-
-signals:
-    // One entry for the error log: the stage and the failure's description.
-    void problemFound(const QString &stage, const QString &description);
 
 protected:
     bool handleRequest(const QHttpServerRequest &request, QTcpSocket *socket) override;
@@ -56,14 +52,15 @@ private:
     // Why a WebSocket for the push is refused: opened by another site's page, or no room.
     std::optional<HttpReply> pushRefusal(const QHttpServerRequest &request, const QHostAddress &address);
     void refused(const QHostAddress &address, const QString &why);
-    // The error log's line of a refusal, once per episode of `kind`. An IPv4 client of a server
-    // on every network comes as an IPv6 address (::ffff:192.168.1.7): it is named as IPv4.
+    // The error log's line of a refusal, once per quiet period of `kind`. An IPv4 client of a
+    // server on every network comes as an IPv6 address (::ffff:192.168.1.7): it is named as IPv4.
     void refusedAs(const QString &kind, const QHostAddress &address, const QString &why);
     // Lets Qt hand a refused WebSocket, answered and closing, to its WebSocket server.
     void handOverRefused(QTcpSocket *socket);
     void acceptPushes();
 
     LiveState &m_state;
+    ProblemLog &m_problems;
     QByteArray m_password;
     WebLimits m_limits;
     KnownHosts m_hosts;
@@ -72,7 +69,6 @@ private:
     LivePush m_push;
     ConnectionGuard m_guard;
     RateLimiter m_rates;
-    RefusalEpisodes m_episodes;
     BackgroundReads m_reads;
 };
 

@@ -165,12 +165,14 @@ void AcquisitionTest::splitFrameShowsTheGrowingText()
 void AcquisitionTest::splitFrameSignalsInOrder()
 {
     FakeSerialLink link;
-    FrameReceiver receiver(link);
+    FakeClock clock;
+    ProblemLog problems(clock);
+    FrameReceiver receiver(link, problems);
     receiver.setCalibration({QString("50"), QString("512"), QString("20"), QString("4"), QString("2")});
     QStringList heard;
     connect(&receiver, &FrameReceiver::textReceived, this, [&](const QString &text) { heard << "text " + text; });
     connect(&receiver, &FrameReceiver::frameArrived, this, [&] { heard << "arrived"; });
-    connect(&receiver, &FrameReceiver::problemFound, this, [&](const QString &context, const QString &) { heard << "problem" + context; });
+    connect(&problems, &ProblemLog::said, this, [&](const QString &stage, const QString &) { heard << "problem" + stage; });
     connect(&receiver, &FrameReceiver::frameCounted, this, [&] { heard << "counted"; });
     connect(&receiver, &FrameReceiver::frameAccepted, this,
             [&](const Reading &reading) { heard << QStringLiteral("accepted %1 V %2 A").arg(reading.volts).arg(reading.amps); });

@@ -7,11 +7,13 @@
 #include "dialogs/alarms/alarmsdialog.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"
+#include "problems/problemlog.h"
 #include "programfolder.h"
 #include "recordingview.h"
 #include "screenreader.h"
 #include "scriptedprompts.h"
 #include "session/loggersession.h"
+#include "sessionprobe.h"
 #include "settings/settingsstore.h"
 
 #include <QFile>
@@ -68,6 +70,7 @@ struct AlarmRig
     ProgramFolder folder;
     FakeSerialLink link;
     FakeClock clock{kStart};
+    ProblemLog problems{clock};
     RecordingView view;
     std::unique_ptr<LoggerSession> session;
     std::unique_ptr<ErrorReporter> errors;
@@ -84,13 +87,11 @@ struct AlarmRig
             folder.write("alarms.cfg", alarmsCfg);
         if (!alarmsTxt.isNull())
             folder.write("logs/alarms.txt", alarmsTxt);
-        session = std::make_unique<LoggerSession>(folder.path(), link, clock);
-        errors = std::make_unique<ErrorReporter>(folder.path(), clock, view);
+        session = std::make_unique<LoggerSession>(folder.path(), link, clock, problems);
+        errors = std::make_unique<ErrorReporter>(folder.path(), clock, problems, view);
         store = std::make_unique<SettingsStore>(folder.path());
-        service = std::make_unique<AlarmService>(*session, store->alarms());
+        service = std::make_unique<AlarmService>(*session, clock, problems, store->alarms());
         QObject::connect(store.get(), &SettingsStore::alarmSettingsChanged, service.get(), &AlarmService::follow);
-        QObject::connect(service.get(), &AlarmService::problemFound, errors.get(),
-                         [this](const QString &stage, const QString &description) { errors->log(stage, description); });
     }
     void reading(int second, double volts) { readingAt(second * 1000, volts); }
     void readingAt(qint64 milliseconds, double volts)
@@ -98,7 +99,7 @@ struct AlarmRig
         clock.set(kStart.addMSecs(milliseconds));
         Reading reading;
         reading.volts = volts;
-        emit session->core().receiver.frameAccepted(reading);
+        emit SessionProbe::core(*session).receiver.frameAccepted(reading);
     }
 };
 } // namespace
@@ -361,7 +362,9 @@ private slots:
         QWidget window;
         window.resize(400, 300);
         AlarmBoard board;
-        AlarmBanner banner(board, &window);
+        FakeClock clock;
+        ProblemLog problems(clock);
+        AlarmBanner banner(board, problems, &window);
         window.show();
         QVERIFY(!banner.isVisible());
         QSignalSpy notified(&board, &AlarmBoard::notify);
@@ -407,8 +410,10 @@ private slots:
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", bin.path().toLocal8Bit());
         AlarmBoard board;
-        AlarmBanner banner(board);
-        QSignalSpy problems(&banner, &AlarmBanner::problemFound);
+        FakeClock clock;
+        ProblemLog problemLog(clock);
+        AlarmBanner banner(board, problemLog);
+        QSignalSpy problems(&problemLog, &ProblemLog::said);
         board.apply({AlarmKind::LowVolts, true, 11.74, kStart});
         board.apply({AlarmKind::LowVolts, false, 12.3, kStart});
         qputenv("PATH", path);
@@ -439,7 +444,9 @@ private slots:
         QFETCH(bool, timesOut);
         ProgramFolder folder;
         const QString script = writeScript(folder, "alarm.sh", "#!/bin/sh\nsleep 300 &\necho $! > child.pid\nsleep 300\n");
-        auto command = std::make_unique<AlarmCommand>(script, folder.path(),
+        FakeClock clock;
+        ProblemLog problems(clock);
+        auto command = std::make_unique<AlarmCommand>(script, folder.path(), problems,
                                                       timesOut ? std::chrono::milliseconds(500) : AlarmCommand::kLongestRun);
         QSignalSpy finished(command.get(), &AlarmCommand::finished);
         command->run({AlarmKind::LowVolts, true, 11.5, kStart});

@@ -6,10 +6,12 @@
 #include "app/ui/widgetprompts.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"
+#include "problems/problemlog.h"
 #include "programfolder.h"
 #include "screenreader.h"
 #include "scriptedprompts.h"
 #include "session/loggersession.h"
+#include "sessionprobe.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -49,10 +51,11 @@ private:
         FakeSerialLink link;
         FakeClock clock;
         ScriptedPrompts prompts;
-        LoggerSession session{folder.path(), link, clock};
-        LoggerCore &core = session.core();
-        ErrorReporter errors{folder.path(), clock, window};
-        MainWindowModel model{session, errors, window, prompts};
+        ProblemLog problems{clock};
+        LoggerSession session{folder.path(), link, clock, problems};
+        LoggerCore &core = SessionProbe::core(session);
+        ErrorReporter errors{folder.path(), clock, problems, window};
+        MainWindowModel model{session, problems, window, prompts};
         explicit Rig(const QString &logOn)
         {
             errors.listenTo(session);

@@ -289,7 +289,8 @@ void StartupTest::errorLogEntry()
 
     // Nor does the error line of the window and of brolant-logger's terminal.
     RecordingView view;
-    ErrorReporter(folder.path(), clock, view).log(context, description);
+    ProblemLog problems(clock);
+    ErrorReporter(folder.path(), clock, problems, view).log(context, description);
     QVERIFY2(!view.error.contains(QRegularExpression("[\\x00-\\x1f\\x7f]")), qPrintable(view.error));
 }
 

@@ -9,7 +9,9 @@
 #include "recordingview.h"
 #include "scriptedprompts.h"
 #include "app/errorreporter.h"
+#include "problems/problemlog.h"
 #include "session/loggersession.h"
+#include "sessionprobe.h"
 
 #include <QList>
 
@@ -24,10 +26,11 @@ struct ModelRig
     FakeSerialLink link;
     FakeClock clock;
     ScriptedPrompts prompts;
-    LoggerSession session{folder.path(), link, clock};
-    LoggerCore &core = session.core();
-    ErrorReporter errors{folder.path(), clock, view};
-    MainWindowModel model{session, errors, view, prompts};
+    ProblemLog problems{clock};
+    LoggerSession session{folder.path(), link, clock, problems};
+    LoggerCore &core = SessionProbe::core(session);
+    ErrorReporter errors{folder.path(), clock, problems, view};
+    MainWindowModel model{session, problems, view, prompts};
 
     ModelRig() { errors.listenTo(session); }
 

@@ -27,7 +27,7 @@ struct PublishingRig : ModelRig
 {
     BrokerProcess broker;
     SettingsStore store{folder.path()};
-    MqttPublishing publishing{session};
+    MqttPublishing publishing{session, problems};
     MqttPublisher *publisher = nullptr; // the one at work
     QByteArray mqttSettings;
     int unavailable = 0; // how often the broker was found away: at a loss, then at each retry that failed
@@ -36,8 +36,6 @@ struct PublishingRig : ModelRig
     explicit PublishingRig(const QByteArray &extraSettings = QByteArray())
     {
         QObject::connect(&store, &SettingsStore::mqttSettingsChanged, &publishing, &MqttPublishing::follow);
-        QObject::connect(&publishing, &MqttPublishing::problemFound, &errors,
-                         [this](const QString &stage, const QString &description) { errors.log(stage, description); });
         QObject::connect(&publishing, &MqttPublishing::started, &publishing,
                          [this](MqttPublisher &started) { publisher = &started; });
         QObject::connect(&publishing, &MqttPublishing::stateChanged, &publishing, [this](const BrokerState &state) {

@@ -6,11 +6,13 @@
 #include "fakeseriallink.h"
 #include "filesizelimit.h"
 #include "platform/qserialportlink.h"
+#include "problems/problemlog.h"
 #include "programfolder.h"
 #include "recordingview.h"
 #include "screenreader.h"
 #include "scriptedprompts.h"
 #include "session/loggersession.h"
+#include "sessionprobe.h"
 #include "text/failure.h"
 
 #include <QFile>
@@ -206,11 +208,12 @@ void CalibrationTest::calibrateButton()
     FakeSerialLink link;
     FakeClock clock;
     ScriptedPrompts prompts;
-    LoggerSession session(folder.path(), link, clock);
-    const LoggerCore &core = session.core();
-    ErrorReporter errors(folder.path(), clock, view);
+    ProblemLog problems(clock);
+    LoggerSession session(folder.path(), link, clock, problems);
+    const LoggerCore &core = SessionProbe::core(session);
+    ErrorReporter errors(folder.path(), clock, problems, view);
     errors.listenTo(session);
-    MainWindowModel model(session, errors, view, prompts);
+    MainWindowModel model(session, problems, view, prompts);
     model.startUp();
     prompts.onCalibration = [&](int run) {
         QVERIFY(!link.isOpen());

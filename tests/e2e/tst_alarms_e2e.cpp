@@ -14,6 +14,7 @@
 #include "programfolder.h"
 #include "programprocess.h"
 #include "recordingview.h"
+#include "sessionprobe.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -93,10 +94,10 @@ struct Program
     void start()
     {
         logger.emplace(folder.path(), link, clock, window, Attendance::Attended);
-        QObject::connect(&logger->session.core().receiver, &FrameReceiver::frameAccepted, &window,
+        QObject::connect(&SessionProbe::core(logger->session).receiver, &FrameReceiver::frameAccepted, &window,
                          [this] { ++framesAccepted; });
         prompts.emplace(window, *logger);
-        model.emplace(logger->session, logger->errors, window, *prompts);
+        model.emplace(logger->session, logger->problems, window, *prompts);
         window.attach(*model);
         window.show();
         model->startUp();

@@ -2,9 +2,11 @@
 #include "brokerprocess.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"
+#include "problems/problemlog.h"
 #include "programfolder.h"
 #include "programprocess.h"
 #include "session/loggersession.h"
+#include "sessionprobe.h"
 
 #include <QDate>
 #include <QDir>
@@ -91,12 +93,13 @@ void LoggerEndToEndTest::logsLikeTheMainWindow()
     reference.writeCalibration();
     FakeSerialLink link;
     FakeClock clock(QDateTime::currentDateTime());
-    LoggerSession session(reference.path(), link, clock, Attendance::Unattended);
+    ProblemLog problems(clock);
+    LoggerSession session(reference.path(), link, clock, problems, Attendance::Unattended);
     session.startUp();
     for (qsizetype record = 0; record < logged.size(); ++record) {
         for (int frame = 0; frame < 10; ++frame)
             link.push(kFrame);
-        session.core().logging.tick();
+        SessionProbe::core(session).logging.tick();
     }
     QCOMPARE(logged.mid(1), recordValues(reference.read("logs/P_" + today() + ".txt")).mid(1));
     QVERIFY(QRegularExpression("^\\d{4}_\\d\\d_\\d\\d \\d\\d:\\d\\d  [0-9.]+ Wh\r\n$")

@@ -111,9 +111,7 @@ void MqttDeliveryTest::recordOnceAfterAHalfOpenConnection()
     QVERIFY(rig.broker.subscribe("brolant/shed/record"));
     MqttSettings settings = MqttSettings::fromText(QString::fromLatin1(rig.settingsText()));
     settings.keepAlive = std::chrono::seconds(5); // the shortest libmosquitto takes
-    MqttPublisher publisher(rig.folder.path(), settings, rig.core);
-    QObject::connect(&publisher, &MqttPublisher::problemFound, &rig.errors,
-                     [&rig](const QString &stage, const QString &description) { rig.errors.log(stage, description); });
+    MqttPublisher publisher(rig.folder.path(), settings, rig.session, rig.problems);
     publisher.start();
     QTRY_COMPARE_WITH_TIMEOUT(publisher.state().kind, BrokerState::Kind::Connected, kBrokerWait);
     rig.logInterval(600);

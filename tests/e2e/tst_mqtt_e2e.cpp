@@ -1,5 +1,5 @@
 #include "alarms/alarmservice.h"
-#include "app/alarmpublishing.h"
+#include "app/alarmfeed.h"
 #include "app/consolestatus.h"
 #include "app/loggerparts.h"
 #include "boardprocess.h"
@@ -83,10 +83,12 @@ void MqttEndToEndTest::alarmsAreRetainedWithTheirDiscovery()
 {
     PublishingRig rig("<Port>PORT</Port>");
     rig.folder.write("alarms.cfg", "<Delay>0</Delay>");
-    AlarmService alarms(rig.session, rig.store.alarms());
+    AlarmService alarms(rig.session, rig.clock, rig.problems, rig.store.alarms());
     QVERIFY(rig.broker.start());
     rig.startPublishing();
-    publishAlarms(alarms, *rig.publisher);
+    AlarmPublishing published([&alarms] { return alarmsAtBroker(alarms); });
+    feedAlarms(alarms, published);
+    published.publishTo(*rig.publisher);
     QTRY_VERIFY_WITH_TIMEOUT(rig.connected(), kBrokerWait);
     rig.push({"[</V>580<V><I>577</I>]"}); // tags the wrong way round: rejected, no reading
     QVERIFY(!alarms.monitor().isRaised(AlarmKind::LowVolts));

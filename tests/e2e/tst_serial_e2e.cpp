@@ -3,10 +3,12 @@
 #include "boardprocess.h"
 #include "fakeclock.h"
 #include "platform/qserialportlink.h"
+#include "problems/problemlog.h"
 #include "programfolder.h"
 #include "recordingview.h"
 #include "scriptedprompts.h"
 #include "session/loggersession.h"
+#include "sessionprobe.h"
 
 #include <QFileInfo>
 #include <QSignalSpy>
@@ -41,10 +43,11 @@ struct RealPortModel
     QSerialPortLink link{folder.path()};
     FakeClock clock;
     ScriptedPrompts prompts;
-    LoggerSession session{folder.path(), link, clock};
-    LoggerCore &core = session.core();
-    ErrorReporter errors{folder.path(), clock, view};
-    MainWindowModel model{session, errors, view, prompts};
+    ProblemLog problems{clock};
+    LoggerSession session{folder.path(), link, clock, problems};
+    LoggerCore &core = SessionProbe::core(session);
+    ErrorReporter errors{folder.path(), clock, problems, view};
+    MainWindowModel model{session, problems, view, prompts};
 
     RealPortModel() { errors.listenTo(session); }
 };
@@ -111,7 +114,7 @@ void SerialEndToEndTest::missingPortIsExplained()
 void SerialEndToEndTest::everyBoardFrameIsCounted()
 {
     RealPortModel rig;
-    auto &[folder, view, link, clock, prompts, session, core, errors, model] = rig;
+    auto &[folder, view, link, clock, prompts, problems, session, core, errors, model] = rig;
     folder.writeProgramConfig("1", "1", "600", "1", "1", "1", "57600");
     folder.writeCalibration();
     BoardProcess board;
@@ -131,7 +134,7 @@ void SerialEndToEndTest::everyBoardFrameIsCounted()
 void SerialEndToEndTest::vanishedPortIsReopened()
 {
     RealPortModel rig;
-    auto &[folder, view, link, clock, prompts, session, core, errors, model] = rig;
+    auto &[folder, view, link, clock, prompts, problems, session, core, errors, model] = rig;
     folder.writeProgramConfig("1", "1", "600");
     folder.writeCalibration();
     auto board = std::make_unique<BoardProcess>();

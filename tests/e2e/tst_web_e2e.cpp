@@ -3,10 +3,13 @@
 #include "headlessbrowser.h"
 #include "loopback.h"
 #include "platform/programpaths.h"
+#include "pipe.h"
 #include "programfolder.h"
 #include "webclient.h"
 
 #include <QDate>
+#include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHostInfo>
@@ -148,6 +151,7 @@ private slots:
     void browserShowsTheVoltsSent_data();
     void browserShowsTheVoltsSent();
     void portInUseIsReportedOnceAndLoggingGoesOn();
+    void endsWhileAReadWaitsOnAFile();
     void namesAndOriginsAreChecked_data();
     void namesAndOriginsAreChecked();
     void oneAddressCannotTakeThePageFromEveryone();
@@ -490,6 +494,24 @@ void WebEndToEndTest::pageSaysWhenTheLoggerIsGone()
     QVERIFY(rig.logger.waitForFinished(10000));
     QTRY_VERIFY_WITH_TIMEOUT(browser.evaluate(offline).toBool(), 10000);
     QCOMPARE(browser.evaluate(R"(document.getElementById("volts").textContent)").toString(), QStringLiteral("13.00"));
+}
+
+void WebEndToEndTest::endsWhileAReadWaitsOnAFile()
+{
+    LoggerWithPage rig;
+    QDir(rig.folder.path()).mkpath("logs");
+    // Whours.txt makes whoever opens it wait, as a network share that hung would.
+    Pipe archive(rig.folder.file("logs/Whours.txt"));
+    QVERIFY(rig.start());
+    QTcpSocket asking;
+    asking.connectToHost(QHostAddress::LocalHost, quint16(rig.port));
+    QVERIFY(asking.waitForConnected());
+    asking.write(QStringLiteral("GET /api/energy/2026-12 HTTP/1.1\r\nHost: 127.0.0.1:%1\r\n\r\n").arg(rig.port).toLatin1());
+    QTRY_VERIFY(Pipe::hasWaitingReader(rig.logger.processId()));
+    ::kill(pid_t(rig.logger.processId()), SIGTERM);
+    QVERIFY(rig.logger.waitForFinished(10000));
+    QCOMPARE(rig.logger.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(rig.logger.exitCode(), 0);
 }
 
 QTEST_MAIN(WebEndToEndTest)

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "fakeclock.h"
 #include "history/ui/historywindow.h"
 #include "history/ui/loadstatus.h"
 #include "platform/messages.h"
+#include "problems/problemlog.h"
 #include "programfolder.h"
 
 #include <QDir>
@@ -49,6 +51,8 @@ struct HistoryRig
 {
     ProgramFolder folder;
     RecordedMessages messages;
+    Brolant::FakeClock clock;
+    Brolant::ProblemLog problems{clock};
     std::unique_ptr<Brolant::HistoryWindow> window;
 
     HistoryRig()
@@ -58,7 +62,8 @@ struct HistoryRig
     }
     void open(const QDate &today, const QSize &size = QSize(960, 680))
     {
-        window = std::make_unique<Brolant::HistoryWindow>(folder.path(), today, messages);
+        window.reset();
+        window = std::make_unique<Brolant::HistoryWindow>(folder.path(), today, messages, problems);
         window->resize(size);
         window->show();
     }

@@ -10,8 +10,12 @@
 #include "logging/energyarchive.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QSignalSpy>
+
+#include <cstdio>
 
 using namespace Brolant;
 
@@ -64,6 +68,18 @@ std::shared_ptr<TrendMinutes> minutesOf(const std::vector<float> &watts)
     return made;
 }
 
+// Logging every 5 s started and stopped again and again in the middle of minutes: 90 s of each
+// three minutes from 06:00:40, at 100, 200, 300 and 400 W in turn, forty runs.
+QByteArray stopStartLog()
+{
+    QByteArray log;
+    for (int run = 0; run < 40; ++run) {
+        const int start = 6 * 3600 + 40 + run * 180;
+        log += logLines(start, start + 90, 5, 100.0 * (1 + run % 4));
+    }
+    return log;
+}
+
 std::vector<DayReading> readDays(const QString &folder, const std::vector<QDate> &days)
 {
     HistorySource source(folder);
@@ -90,15 +106,13 @@ private slots:
                          "2026_13_01 08:00  5.0 Wh\r\n"
                          "2026_11_05 08:00  abc Wh\r\n"
                          "2026_11_05 08:00  -3.0 Wh\r\n");
-        rig.folder.write(logName(QDate(2026, 11, 2)), logLines(8 * 3600, 8 * 3600 + 660, 60, 999.0)); // closed: the archive wins
-        rig.folder.write(logName(QDate(2026, 11, 3)), logLines(8 * 3600, 8 * 3600 + 660, 60, 120.0)); // 10 intervals of a minute
+        rig.folder.write(logName(QDate(2026, 11, 2)), logLines(8 * 3600, 8 * 3600 + 600, 60, 2.0)); // closed, within a tenth
+        rig.folder.write(logName(QDate(2026, 11, 3)), logLines(8 * 3600, 8 * 3600 + 600, 60, 120.0)); // ten records of a minute
         const EnergyArchive archive = EnergyArchive::read(rig.folder.path());
         QCOMPARE(archive.damagedLines, 4);
         const QDate today(2026, 11, 30);
         const auto days = HistoryFiles::daysBetween(QDate(2026, 11, 1), QDate(2026, 11, 4));
-        const auto missing = EnergyTable::daysToRead(archive, days, today);
-        QCOMPARE(missing, (std::vector<QDate>{QDate(2026, 11, 3), QDate(2026, 11, 4)}));
-        const auto table = EnergyTable::days(archive, readDays(rig.folder.path(), missing), days, 60.0, today);
+        const auto table = EnergyTable::days(archive, readDays(rig.folder.path(), days), days, 60.0, today);
         using S = DayEnergy::Source;
         const std::vector<std::pair<double, S>> expected = {{350.5, S::Archive}, {0.4, S::Archive},
                                                             {20.0, S::Computed}, {0.0, S::None}};
@@ -131,6 +145,17 @@ private slots:
         QTest::newRow("5 s, a three-hour pause, then 10 s")
             << logLines(6 * 3600, 9 * 3600, 5, 351.0) + logLines(12 * 3600, 15 * 3600, 10, 100.0)
             << (351.0 * (3 * 3600 - 5) + 100.0 * 3 * 3600) / 3600;
+        QTest::newRow("ten records a minute apart: the first counts too") << logLines(3600, 4200, 60, 360.0) << 60.0;
+        QTest::newRow("1 s for a minute and a half: the half minute ends the run")
+            << logLines(36000, 36090, 1, 720.0) << 720.0 * 90 / 3600;
+        QTest::newRow("5 s, a minute and a half logged of every three, the power changing") << stopStartLog()
+            << 90.0 * (100 + 200 + 300 + 400) * 10 / 3600;
+        QTest::newRow("5 s, the PC stalled 20 s: its records took the time")
+            << logLines(6 * 3600, 6 * 3600 + 300, 5, 360.0) + logLines(6 * 3600 + 320, 6 * 3600 + 600, 5, 360.0)
+            << 360.0 * 600 / 3600;
+        QTest::newRow("5 s, a whole minute without a record")
+            << logLines(6 * 3600, 6 * 3600 + 600, 5, 360.0) + logLines(6 * 3600 + 660, 6 * 3600 + 1200, 5, 360.0)
+            << 360.0 * 1140 / 3600;
     }
     void dayEnergyWeighsEachRecordByItsStep()
     {
@@ -156,11 +181,14 @@ private slots:
             << DayEnergy::Source::PartlyComputed;
         // The run from 05:00 ended without a line; a short run after it wrote 50 Wh at noon.
         QTest::newRow("a run, a power cut and a restart")
-            << QByteArray("2026_03_07 12:00  50.0 Wh\r\n") << (1090 - 1) * 100.0 / 60 << DayEnergy::Source::Computed;
+            << QByteArray("2026_03_07 12:00  50.0 Wh\r\n") << 1090 * 100.0 / 60 << DayEnergy::Source::Computed;
         QTest::newRow("a day closed without a midnight line, its records a little above its line")
             << QByteArray("2026_03_07 23:30  1800.0 Wh\r\n") << 1800.0 << DayEnergy::Source::Archive;
-        QTest::newRow("a day closed at midnight keeps its line")
-            << QByteArray("2026_03_08,00:00  1234.5 Wh\r\n") << 1234.5 << DayEnergy::Source::Archive;
+        QTest::newRow("a day closed at midnight, its records within a tenth of its line")
+            << QByteArray("2026_03_08,00:00  1750.0 Wh\r\n") << 1750.0 << DayEnergy::Source::Archive;
+        // The run from 05:00 ended without a line; the run after the restart closed the day.
+        QTest::newRow("a day closed at midnight after a power cut")
+            << QByteArray("2026_03_08,00:00  50.0 Wh\r\n") << 1090 * 100.0 / 60 << DayEnergy::Source::Computed;
     }
     void dayNeverBelowItsRecords()
     {
@@ -172,10 +200,28 @@ private slots:
         rig.folder.write(logName(day), logLines(5 * 3600, 5 * 3600 + 1090 * 60, 60, 100.0));
         HistorySource source(rig.folder.path());
         const auto known = source.archive();
-        const auto table = EnergyTable::days(*known, source.days(EnergyTable::daysToRead(*known, {day}, today), {}),
-                                             {day}, 60.0, today);
+        const auto table = EnergyTable::days(*known, source.days({day}, {}), {day}, 60.0, today);
         QTEST(table[0].wattHours, "wattHours");
         QTEST(table[0].source, "source");
+    }
+
+    void linesDatedAfterTodayLeftOut_data()
+    {
+        QTest::addColumn<QByteArray>("archive"); // today is 2026_03_11, with an exit line of 10 Wh
+        QTest::addColumn<double>("today");
+        QTest::addColumn<int>("linesAfter");
+        QTest::newRow("a midnight line dated tomorrow") << QByteArray("2026_03_12,00:00  20.0 Wh\r\n") << 10.0 << 1;
+        QTest::newRow("the days after today")
+            << QByteArray("2026_03_12,00:00  20.0 Wh\r\n2026_03_12 08:00  3.0 Wh\r\n2026_03_13,00:00  4.0 Wh\r\n")
+            << 10.0 << 3;
+    }
+    void linesDatedAfterTodayLeftOut()
+    {
+        QFETCH(QByteArray, archive);
+        const QDate today(2026, 3, 11);
+        const EnergyArchive known = EnergyArchive::parse("2026_03_11 07:00  10.0 Wh\r\n" + archive);
+        QTEST(EnergyTable::days(known, {}, {today}, 60.0, today)[0].wattHours, "today");
+        QTEST(EnergyTable::linesAfter(known, today), "linesAfter");
     }
 
     void bins_data()
@@ -238,30 +284,66 @@ private slots:
 
     void summaryFollowsItsLog_data()
     {
-        QTest::addColumn<QByteArray>("change");  // appended to the log after the first reading
-        QTest::addColumn<bool>("sameTime");      // its time set back to what it was
+        QTest::addColumn<QString>("change");
         QTest::addColumn<int>("records");
-        QTest::newRow("unchanged: the summary") << QByteArray() << true << 10;
-        QTest::newRow("grown: read again") << "\r\n" + logLine(9 * 3600, 100.0) << false << 11;
-        QTest::newRow("same size, new time: read again") << QByteArray() << false << 10;
+        QTest::newRow("unchanged: the summary") << "none" << 10;
+        QTest::newRow("grown: read again") << "append" << 11;
+        QTest::newRow("a record damaged in place, its time set back") << "edit" << 9;
+        QTest::newRow("replaced by a log of the same size and time") << "replace" << 9;
     }
     void summaryFollowsItsLog()
     {
-        QFETCH(QByteArray, change);
-        QFETCH(bool, sameTime);
+        QFETCH(QString, change);
         HistoryRig rig;
         const QDate day(2026, 3, 7);
         // Large enough to be summarised: ten records, and a long line that is none.
-        rig.folder.write(logName(day), logLines(8 * 3600, 8 * 3600 + 600, 60, 100.0) + QByteArray(1024 * 1024, 'x'));
+        const QByteArray log = logLines(8 * 3600, 8 * 3600 + 600, 60, 100.0) + QByteArray(1024 * 1024, 'x');
+        const QString path = rig.folder.file(logName(day));
+        rig.folder.write(logName(day), log);
         QCOMPARE(readDays(rig.folder.path(), {day})[0].summary->records, 10);
         QVERIFY(QFile::exists(rig.folder.file("summaries/P_2026_03_07.sum")));
-        QFile log(rig.folder.file(logName(day)));
-        const QDateTime written = QFileInfo(log).lastModified();
-        QVERIFY(log.open(QIODevice::Append));
-        log.write(change);
-        log.setFileTime(sameTime ? written : written.addSecs(5), QFileDevice::FileModificationTime);
-        log.close();
+        const QDateTime written = QFileInfo(path).lastModified();
+        // A change a moment later, as a user's would be: the file system's clock moves in ticks.
+        QTRY_VERIFY(QDateTime::currentDateTime() > QFileInfo(path).metadataChangeTime().addMSecs(20));
+        QByteArray damaged = log;
+        damaged[1] = 'X'; // "<X>": the first record is no longer one
+        if (change == "append") {
+            rig.folder.write(logName(day), log + "\r\n" + logLine(9 * 3600, 100.0));
+        } else if (change == "edit") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.write(damaged.left(3)) == 3 && file.flush());
+            QVERIFY(file.setFileTime(written, QFileDevice::FileModificationTime));
+        } else if (change == "replace") {
+            rig.folder.write(logName(day) + ".new", damaged);
+            QFile file(path + ".new");
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(written, QFileDevice::FileModificationTime));
+            file.close();
+            QCOMPARE(std::rename(QFile::encodeName(path + ".new").constData(), QFile::encodeName(path).constData()), 0);
+        }
         QTEST(readDays(rig.folder.path(), {day})[0].summary->records, "records");
+    }
+
+    void damagedSummaryIsMadeAgain()
+    {
+        HistoryRig rig;
+        const QDate day(2026, 3, 7);
+        rig.folder.write(logName(day), logLines(8 * 3600, 8 * 3600 + 600, 60, 100.0) + QByteArray(1024 * 1024, 'x'));
+        const double wattHours = readDays(rig.folder.path(), {day})[0].summary->wattHours;
+        // The day's total inside the summary changed.
+        QByteArray summary = rig.folder.read("summaries/P_2026_03_07.sum");
+        const QByteArray total(reinterpret_cast<const char *>(&wattHours), sizeof wattHours);
+        const double changed = wattHours * 2;
+        QCOMPARE(summary.count(total), 1);
+        summary.replace(total, QByteArray(reinterpret_cast<const char *>(&changed), sizeof changed));
+        rig.folder.write("summaries/P_2026_03_07.sum", summary);
+        QCOMPARE(readDays(rig.folder.path(), {day})[0].summary->wattHours, wattHours);
+
+        // A summary that cannot be replaced is left as it was, with nothing beside it.
+        QVERIFY(QFile::remove(rig.folder.file("summaries/P_2026_03_07.sum")));
+        QVERIFY(QDir(rig.folder.path()).mkpath("summaries/P_2026_03_07.sum"));
+        QCOMPARE(readDays(rig.folder.path(), {day})[0].summary->wattHours, wattHours);
+        QCOMPARE(QDir(rig.folder.file("summaries")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList{"P_2026_03_07.sum"});
     }
 
     void trendKeepsEverySpike()
@@ -314,6 +396,44 @@ private slots:
             QCOMPARE(envelope.readout(*envelope.nearest(second), units), expected);
     }
 
+    void trendAcrossAClockChange_data()
+    {
+        QTest::addColumn<QDate>("day");
+        QTest::addColumn<QByteArray>("log"); // a record every minute, as the clock showed it
+        // In London the clocks go forward from 01:00 to 02:00 on 29 March 2026, and back from
+        // 02:00 to 01:00 on 25 October.
+        QTest::newRow("clocks forward: 23 hours") << QDate(2026, 3, 29) << logLines(0, 3600, 60, 10.0) + logLines(7200, 86400, 60, 10.0);
+        QTest::newRow("clocks back: the hour twice") << QDate(2026, 10, 25) << logLines(0, 7200, 60, 10.0) + logLines(3600, 86400, 60, 10.0);
+    }
+    void trendAcrossAClockChange()
+    {
+        QFETCH(QDate, day);
+        QFETCH(QByteArray, log);
+        const QByteArray zone = qgetenv("TZ");
+        qputenv("TZ", "Europe/London");
+        const auto restore = qScopeGuard([&] { zone.isNull() ? qunsetenv("TZ") : qputenv("TZ", zone); });
+        QStringList logged; // each minute's time as the clock showed it
+        for (const QByteArray &line : log.split('\n'))
+            if (line.startsWith("<T>"))
+                logged << line.mid(3, 5);
+        const auto minutes = std::make_shared<const TrendMinutes>(
+            TrendMinutes::of({{day, std::make_shared<const DaySummary>(DaySummary::fromLog(log, day)), QString()}}));
+        // One minute after another, as time passed: no gap, nothing folded.
+        QCOMPARE(minutes->size(), size_t(logged.size()));
+        for (size_t at = 1; at < minutes->size(); ++at)
+            QCOMPARE(minutes->seconds[at] - minutes->seconds[at - 1], 60);
+        // Each time label at a round time, over the records logged at that time.
+        const TrendEnvelope envelope(minutes);
+        const auto labels = TrendPainter::timeLabels(QFontMetrics(QFont()), *minutes, envelope.start(), envelope.finish(), 800);
+        QVERIFY(labels.size() >= 4);
+        for (const auto &[second, text] : labels) {
+            const auto at = std::find(minutes->seconds.begin(), minutes->seconds.end(), second);
+            QVERIFY(at != minutes->seconds.end());
+            QCOMPARE(text, day.toString("MM-dd ") + logged[at - minutes->seconds.begin()]);
+            QVERIFY(text.endsWith(":00"));
+        }
+    }
+
     void cancelledLoadReportsNothing()
     {
         ProgramFolder folder;
@@ -321,7 +441,7 @@ private slots:
         const QDate first(2026, 1, 1);
         for (int at = 0; at < 40; ++at)
             folder.write(logName(first.addDays(at)), logLines(0, 86400, 60, 50.0));
-        HistorySource source(folder.path());
+        const auto source = std::make_shared<HistorySource>(folder.path());
         HistoryLoad load(source);
         QSignalSpy loaded(&load, &HistoryLoad::loaded);
         const auto count = [](const std::vector<QDate> &days) {
@@ -332,7 +452,7 @@ private slots:
         load.request(1, count({first}));
         QVERIFY(loaded.wait());
         // Both requests have ended and all they posted has been delivered: no more can come.
-        source.requests().waitForDone();
+        source->requests().waitForDone();
         QCoreApplication::sendPostedEvents();
         QCOMPARE(loaded.size(), 1); // the second request only
         QCOMPARE(load.result<size_t>(), size_t(1));

@@ -12,6 +12,7 @@
 #include "history/ui/trendwidget.h"
 #include "historyrig.h"
 #include "logging/energyarchive.h"
+#include "pipe.h"
 #include "screenreader.h"
 #include "viewer/ui/graph.h"
 
@@ -27,15 +28,9 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTimer>
 
-#include <algorithm>
-#include <atomic>
 #include <chrono>
-#include <thread>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace Brolant;
 
@@ -67,45 +62,6 @@ int pixelsOf(const QImage &image, const QColor &colour, const QRect &within)
     return count;
 }
 
-// A named pipe standing for a file: whoever reads it waits until a writer comes. The writer
-// comes when asked, after `patience` if given (to free a reader that should never have been
-// waiting), and at the latest when this ends, so a failing test never hangs.
-class Pipe
-{
-public:
-    explicit Pipe(const QString &path, std::chrono::milliseconds patience = {}) : m_path(QFile::encodeName(path))
-    {
-        QVERIFY(mkfifo(m_path.constData(), 0600) == 0);
-        if (patience.count() > 0)
-            m_watchdog = std::thread([this, patience] {
-                std::this_thread::sleep_for(patience);
-                m_waitedOut = release();
-            });
-    }
-    ~Pipe()
-    {
-        if (m_watchdog.joinable())
-            m_watchdog.join();
-        release();
-    }
-    // Writes `text` for a reader waiting in open(); false when none was.
-    bool release(const QByteArray &text = {})
-    {
-        const int pipe = ::open(m_path.constData(), O_WRONLY | O_NONBLOCK);
-        if (pipe < 0)
-            return false;
-        const bool written = ::write(pipe, text.constData(), size_t(text.size())) == text.size();
-        ::close(pipe);
-        return written;
-    }
-    bool waitedOut() const { return m_waitedOut; }
-
-private:
-    QByteArray m_path;
-    std::atomic<bool> m_waitedOut = false;
-    std::thread m_watchdog;
-};
-
 QAbstractButton *button(QWidget *tab, const QString &text)
 {
     for (auto *found : tab->findChildren<QAbstractButton *>())
@@ -128,7 +84,9 @@ private:
     std::unique_ptr<HistoryWindow> yearWindow(const QSize &size)
     {
         static RecordedMessages messages;
-        auto window = std::make_unique<HistoryWindow>(m_year.path(), m_yearEnd, messages);
+        static FakeClock clock;
+        static ProblemLog problems(clock);
+        auto window = std::make_unique<HistoryWindow>(m_year.path(), m_yearEnd, messages, problems);
         window->resize(size);
         window->show();
         window->powerCurve()->range()->setDates(QDate(2026, 1, 1), m_yearEnd);
@@ -158,21 +116,15 @@ private slots:
 
     void loadsLeaveTheSharedPoolFree()
     {
-        // Today's log is a pipe: reading it waits for a writer, so the load stays busy.
+        // Whours.txt is a pipe: reading it waits for a writer, so the load stays busy.
         HistoryRig rig;
         const QDate today(2026, 3, 7);
-        Pipe log(rig.folder.file(logName(today)));
+        Pipe archive(rig.folder.file("logs/Whours.txt"));
         rig.open(today);
-        // Until the load waits in the pipe, and while it does, Qt's shared pool runs nothing.
-        int sharedThreads = 0;
-        bool busy = true;
-        QVERIFY(QTest::qWaitFor([&] {
-            sharedThreads = std::max(sharedThreads, QThreadPool::globalInstance()->activeThreadCount());
-            busy = busy && !rig.idle();
-            return log.release();
-        }));
-        QVERIFY(busy);
-        QCOMPARE(sharedThreads, 0);
+        QTRY_VERIFY(Pipe::hasWaitingReader(QCoreApplication::applicationPid()));
+        QVERIFY(!rig.idle());
+        QCOMPARE(QThreadPool::globalInstance()->activeThreadCount(), 0);
+        QVERIFY(archive.release());
         QTRY_VERIFY(rig.idle());
     }
 
@@ -213,8 +165,9 @@ private slots:
         QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(600LL * 1024 * 1024));
         huge.close();
         rig.folder.write(logName(today), logLines(8 * 3600, 9 * 3600, 60, 100.0));
+        Pipe fifo(rig.folder.file(logName(today.addDays(-3))), std::chrono::seconds(10)); // never to be opened
         rig.open(today);
-        QSignalSpy problems(rig.window.get(), &HistoryWindow::problemFound);
+        QSignalSpy problems(&rig.problems, &ProblemLog::said);
         QTRY_VERIFY(rig.idle());
         const auto said = [&] {
             QStringList lines;
@@ -225,7 +178,8 @@ private slots:
             return lines;
         };
         // Three tabs read the same days: each file is said once.
-        QCOMPARE(said(), (QStringList{"Energy History: P_2026_03_05.txt could not be read: file to open is a directory",
+        QCOMPARE(said(), (QStringList{"Energy History: P_2026_03_04.txt could not be read: not a regular file",
+                                      "Energy History: P_2026_03_05.txt could not be read: file to open is a directory",
                                       "Energy History: P_2026_03_06.txt could not be read: larger than 512 MB, too large to be a day's log",
                                       "Energy History: Whours.txt could not be read: file to open is a directory"}));
         const QString note = rig.window->energy()->findChild<QLabel *>("Note")->text();
@@ -245,6 +199,11 @@ private slots:
         button(rig.window->trend(), "Show")->click();
         QTRY_VERIFY(rig.idle());
         QCOMPARE(said(), QStringList{"Energy History: P_2026_03_05.txt could not be read: file to open is a directory"});
+        // A window opened anew says again what it cannot read.
+        rig.open(today);
+        QTRY_VERIFY(rig.idle());
+        QCOMPARE(said().size(), 4);
+        QVERIFY(!fifo.waitedOut());
     }
 
     void trendOfAYearInLanes_data()
@@ -446,6 +405,83 @@ private slots:
         // The pointer stayed where it was, over another record of the narrower span.
         QVERIFY2(readout->text() != before, qPrintable(before));
         QCOMPARE(controlsHeardWrong(*window), QStringList());
+    }
+
+    void yearBeforeHoldsTheWholePeriod_data()
+    {
+        QTest::addColumn<EnergyTab::Span>("span");
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("February beside a leap February") << EnergyTab::Span::Month << "a year before 1100.0 Wh.";
+        QTest::newRow("a year beside a leap year") << EnergyTab::Span::Year << "the year before 1100.0 Wh.";
+    }
+    void yearBeforeHoldsTheWholePeriod()
+    {
+        QFETCH(EnergyTab::Span, span);
+        QFETCH(QString, summary);
+        HistoryRig rig;
+        rig.folder.write("logs/Whours.txt", "2024_02_29,00:00  100.0 Wh\r\n"   // closes the 28th
+                                            "2024_03_01,00:00  1000.0 Wh\r\n"  // and the 29th
+                                            "2025_02_10,00:00  1.0 Wh\r\n");
+        rig.open(QDate(2025, 3, 10));
+        rig.window->energy()->show(span, QDate(2025, 2, 10));
+        QTRY_VERIFY(rig.idle());
+        const QString text = rig.window->energy()->findChildren<QLabel *>().at(1)->text();
+        QVERIFY2(text.contains(summary), qPrintable(text));
+    }
+
+    void closingDuringALoadHoldsNothing()
+    {
+        ProgramFolder folder;
+        folder.writeProgramConfig("0", "0", "60");
+        QDir(folder.path()).mkpath("logs");
+        // Whours.txt makes whoever opens it wait, as a network share that hung would.
+        Pipe archive(folder.file("logs/Whours.txt"), std::chrono::seconds(10));
+        MainWindow owner;
+        FakeSerialLink link;
+        FakeClock clock;
+        LoggerParts logger(folder.path(), link, clock, owner, Attendance::Attended);
+        WidgetPrompts windows(owner, logger);
+        std::unique_ptr<Graph> graph = windows.makeLogViewer();
+        graph->show();
+        graph->findChild<QPushButton *>("History")->click();
+        QTRY_VERIFY(Pipe::hasWaitingReader(QCoreApplication::applicationPid()));
+        // The viewer's Exit: the viewer goes, and its Energy History with it, in the middle of the load.
+        graph->findChild<QPushButton *>("Command2")->click();
+        graph.reset();
+        QVERIFY(!archive.waitedOut());
+        bool answered = false;
+        QTimer::singleShot(0, &owner, [&] { answered = true; });
+        QTRY_VERIFY(answered);
+        // The program ends in order while the read still waits.
+        QVERIFY(Pipe::hasWaitingReader(QCoreApplication::applicationPid()));
+        logger.end();
+        QVERIFY(!archive.waitedOut());
+    }
+
+    void cancelKeepsThePeriodShown()
+    {
+        HistoryRig rig;
+        const QDate today(2026, 3, 11);
+        rig.folder.write("logs/Whours.txt", "2026_03_02,00:00  12.5 Wh\r\n");
+        rig.open(today);
+        QTRY_VERIFY(rig.idle());
+        EnergyTab *energy = rig.window->energy();
+        // Whours.txt changed into one that waits: the next load reads it again, and waits.
+        QVERIFY(QFile::remove(rig.folder.file("logs/Whours.txt")));
+        Pipe archive(rig.folder.file("logs/Whours.txt"));
+        button(energy, "Year")->click();
+        QTRY_VERIFY(Pipe::hasWaitingReader(QCoreApplication::applicationPid()));
+        button(energy, "Cancel")->click();
+        const auto labels = energy->findChildren<QLabel *>();
+        QVERIFY(std::any_of(labels.begin(), labels.end(), [](QLabel *label) { return label->text() == "March 2026"; }));
+        QVERIFY(button(energy, "Month")->isChecked());
+        auto *table = energy->findChild<QTableWidget *>();
+        QCOMPARE(table->rowCount(), 31);
+        QCOMPARE(table->item(0, 1)->text(), QString("12.5 Wh"));
+        QVERIFY(button(energy, "Export CSV")->isEnabled());
+        // A step from what is shown, not from the span that was cancelled.
+        button(energy, "< Previous")->click();
+        QVERIFY(std::any_of(labels.begin(), labels.end(), [](QLabel *label) { return label->text() == "February 2026"; }));
     }
 };
 

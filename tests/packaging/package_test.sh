@@ -27,7 +27,8 @@ dpkg -x "$deb" "$root"
 for f in usr/bin/brolant usr/bin/brolant-logger usr/bin/brolant-board usr/share/applications/brolant.desktop \
          usr/share/icons/hicolor/scalable/apps/brolant.svg usr/share/brolant/prog.cfg \
          usr/share/brolant/settings.cfg usr/share/brolant/html/template.asp \
-         usr/share/doc/brolant/examples/brolant-logger.service usr/share/doc/brolant/examples/brolant-grafana.json; do
+         usr/share/doc/brolant/examples/brolant-logger.service usr/share/doc/brolant/examples/brolant-grafana.json \
+         usr/share/doc/brolant/copyright; do
     [ -e "$root/$f" ] || { echo "missing from the package: $f"; exit 1; }
 done
 # Each program's manual page, which names every option the program answers.

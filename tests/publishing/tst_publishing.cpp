@@ -1,6 +1,7 @@
 #include "fakeclock.h"
 #include "fakeseriallink.h"
 #include "filesizelimit.h"
+#include "problems/problemlog.h"
 #include "programfolder.h"
 #include "publishing/mqttpublisher.h"
 #include "publishing/mqttpublishing.h"
@@ -148,9 +149,10 @@ void PublishingTest::hostileFileStartsNothingAndSaysWhy()
     ProgramFolder folder;
     FakeSerialLink link;
     FakeClock clock;
-    LoggerSession session(folder.path(), link, clock);
-    MqttPublishing publishing(session);
-    QSignalSpy problems(&publishing, &MqttPublishing::problemFound);
+    ProblemLog problemLog(clock);
+    LoggerSession session(folder.path(), link, clock, problemLog);
+    MqttPublishing publishing(session, problemLog);
+    QSignalSpy problems(&problemLog, &ProblemLog::said);
     folder.write("mqtt.cfg", "<Enabled>1</Enabled><Host>localhost</Host><Topic>a/#</Topic>");
     publishing.start(SettingsStore(folder.path()).mqtt());
     QVERIFY(!publishing.publisher()); // so no connection is tried

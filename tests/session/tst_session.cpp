@@ -111,7 +111,7 @@ private slots:
         rig.folder.writeProgramConfig("1", "1", "60");
         rig.folder.writeCalibration();
         rig.folder.write("alarms.cfg", "<Delay>10</Delay><NoData>120</NoData>");
-        AlarmService alarms(rig.session, AlarmSettings::readFile(rig.folder.path()));
+        AlarmService alarms(rig.session, rig.clock, rig.problems, AlarmSettings::readFile(rig.folder.path()));
         QSignalSpy changes(&alarms, &AlarmService::changed);
         rig.model.startUp();
         rig.push({kLowFrame});

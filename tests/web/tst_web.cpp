@@ -5,11 +5,13 @@
 #include "fakeclock.h"
 #include "fakeseriallink.h"
 #include "loopback.h"
+#include "problems/problemlog.h"
 #include "programfolder.h"
 #include "publishing/mqttpublishing.h"
 #include "recordingview.h"
 #include "screenreader.h"
 #include "session/loggersession.h"
+#include "sessionprobe.h"
 #include "settings/settingsstore.h"
 #include "scriptedprompts.h"
 #include "web/webdashboard.h"
@@ -83,11 +85,12 @@ struct WebRig : WebFolder
     RecordingView view;
     FakeSerialLink link;
     FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(14, 5, 10))};
-    LoggerSession session{folder.path(), link, clock, Attendance::Unattended};
-    ErrorReporter errors{folder.path(), clock, view};
+    ProblemLog problems{clock};
+    LoggerSession session{folder.path(), link, clock, problems, Attendance::Unattended};
+    ErrorReporter errors{folder.path(), clock, problems, view};
     SettingsStore store{folder.path()};
-    MqttPublishing publishing{session};
-    AlarmService alarms{session, store.alarms()};
+    MqttPublishing publishing{session, problems};
+    AlarmService alarms{session, clock, problems, store.alarms()};
     std::unique_ptr<WebDashboard> web;
 
     explicit WebRig(const QByteArray &settings = QByteArray(), const WebLimits &limits = WebLimits())
@@ -95,9 +98,7 @@ struct WebRig : WebFolder
     {
         errors.listenTo(session);
         session.startUp();
-        web = std::make_unique<WebDashboard>(session, alarms, publishing, limits);
-        QObject::connect(web.get(), &WebDashboard::problemFound, &errors,
-                         [this](const QString &stage, const QString &description) { errors.log(stage, description); });
+        web = std::make_unique<WebDashboard>(session, clock, problems, alarms, publishing, limits);
         QObject::connect(&store, &SettingsStore::webSettingsChanged, web.get(), &WebDashboard::follow);
         web->start(store.web());
     }
@@ -126,6 +127,7 @@ private slots:
     void routes();
     void energyOfTheMonthAsTheHistoryCountsIt();
     void energyIsCountedOnTheLoggersDay();
+    void todaysLaterRecordsCountTheirOwnSteps();
     void unreadableFilesAreSaid_data();
     void unreadableFilesAreSaid();
     void hostileRequests_data();
@@ -216,7 +218,7 @@ void WebTest::routes_data()
         << QByteArray(R"({"amps":[],"date":"2026-12-08","rpm":[],"time":[],"volts":[],"watts":[],"wind":[]})");
     QTest::newRow("the day's log to download, as it is") << get("/api/day/2026-12-06.txt") << 200 << kDay;
     QTest::newRow("the month's energy as the window exports it")
-        << get("/api/energy/2026-12.csv") << 200 << QByteArray("Date,Wh\r\n2026_12_06,1275.1\r\n2026_12_07,0.9\r\n");
+        << get("/api/energy/2026-12.csv") << 200 << QByteArray("Date,Wh\r\n2026_12_06,1275.1\r\n2026_12_07,1.6\r\n");
     QTest::newRow("the power curve of two days")
         << get("/api/powercurve?from=2026-12-06&to=2026-12-07") << 200
         << QByteArray(R"({"bins":[{"faint":true,"maxWatts":12,"meanWatts":12,"meanWind":2.5,"records":1,"wind":2},)"
@@ -277,10 +279,28 @@ void WebTest::energyOfTheMonthAsTheHistoryCountsIt()
     QCOMPARE(days[0].toObject()["wh"], QJsonValue(QJsonValue::Null));
     // The archive's exit line and the midnight line that closes the day.
     QCOMPARE(days[5].toObject(), QJsonObject({{"date", "2026-12-06"}, {"wh", 1275.1}, {"computed", false}}));
-    // Today has no archive line: computed from its log, its first record left out.
-    QCOMPARE(days[6].toObject(), QJsonObject({{"date", "2026-12-07"}, {"wh", 0.9}, {"computed", true}}));
-    QCOMPARE(energy["total"].toDouble(), 1276.0);
-    QCOMPARE(energy["mean"].toDouble(), 638.0);
+    // Today has no archive line: computed from its log, each record over its minute.
+    QCOMPARE(days[6].toObject(), QJsonObject({{"date", "2026-12-07"}, {"wh", 1.6}, {"computed", true}}));
+    QCOMPARE(energy["total"].toDouble(), 1276.7);
+    QCOMPARE(energy["mean"].toDouble(), 638.3);
+}
+
+void WebTest::todaysLaterRecordsCountTheirOwnSteps()
+{
+    WebRig rig;
+    const QDate today = rig.clock.now().date();
+    // A run ended with its line at 06:00; then logging every 5 s at 400 W, started and stopped
+    // in the middle of minutes: 90 s of every three minutes, 10 Wh each time, twenty times.
+    QByteArray log;
+    for (int run = 0; run < 20; ++run)
+        for (int second = 6 * 3600 + 100 + run * 180, end = second + 90; second < end; second += 5)
+            log += "<T>" + QTime(0, 0).addSecs(second).toString("HH:mm").toLatin1()
+                   + "</T><V>12.50</V><I>32.00</I><W>400.00</W><R>300</R><S>9.0</S><M>0</M>   1.0Wh\r\n";
+    rig.folder.write("logs/P_" + today.toString("yyyy_MM_dd") + ".txt", log);
+    rig.folder.write("logs/Whours.txt", today.toString("yyyy_MM_dd").toLatin1() + " 06:00  100.0 Wh\r\n");
+    const QJsonArray days = json(rig.get("/api/energy/" + today.toString("yyyy-MM")).body)["days"].toArray();
+    QCOMPARE(days[today.day() - 1].toObject(),
+             QJsonObject({{"date", today.toString(Qt::ISODate)}, {"wh", 300.0}, {"computed", true}}));
 }
 
 void WebTest::energyIsCountedOnTheLoggersDay()
@@ -345,7 +365,7 @@ void WebTest::hostileRequests()
     WebRig rig(settings);
     for (int time = 0; time < 3; ++time)
         QCOMPARE(WebClient::exchange(rig.port, request).status, status);
-    QCOMPARE(rig.errorLog().count(WebServer::refusedStage().toLatin1()), logged.isEmpty() ? 0 : 1);
+    QCOMPARE(rig.errorLog().count(ProblemKind::of(Problem::WebRequestRefused).stage.toLatin1()), logged.isEmpty() ? 0 : 1);
     QVERIFY2(rig.errorLog().contains(logged.toLatin1()), rig.errorLog());
 }
 
@@ -367,7 +387,7 @@ void WebTest::slowAndIdleClientsAreCutOff()
     rig.clock.advance(20'000);
     QTRY_COMPARE(idle.state(), QAbstractSocket::UnconnectedState);
     // Only the half-sent request was refused; an idle connection closes as any server closes one.
-    QCOMPARE(rig.errorLog().count(WebServer::refusedStage().toLatin1()), 1);
+    QCOMPARE(rig.errorLog().count(ProblemKind::of(Problem::WebRequestRefused).stage.toLatin1()), 1);
     QVERIFY(rig.errorLog().contains("a request took longer than 10 seconds to arrive from 127.0.0.1"));
     QCOMPARE(rig.get("/api/live").status, 200);
 }
@@ -399,7 +419,7 @@ void WebTest::tooManyConnectionsAreTurnedAway()
     QCOMPARE(statuses, QList<int>({200, 200, 200, 429, 429}));
     rig.clock.advance(1000);
     QCOMPARE(rig.get("/api/live").status, 200);
-    QCOMPARE(rig.errorLog().count(WebServer::refusedStage().toLatin1()), 2);
+    QCOMPARE(rig.errorLog().count(ProblemKind::of(Problem::WebRequestRefused).stage.toLatin1()), 2);
     QVERIFY(rig.errorLog().contains("more than 2 connections at once from 127.0.0.1"));
     QVERIFY(rig.errorLog().contains("more than 3 requests at once, or 20 a second from 127.0.0.1"));
 }
@@ -495,6 +515,9 @@ void WebTest::pushCarriesFramesAndRecords()
     QCOMPARE(live["volts"].toDouble(), 13.0);
     QCOMPARE(live["texts"].toObject()["volts"].toString(), QStringLiteral("13.00")); // as the window's list shows it
     QCOMPARE(live["texts"].toObject()["watts"].toString(), QStringLiteral("42.3"));
+    // The counts include the frame that made the reading, though the receiver says them after it.
+    QCOMPARE(live["frames"].toObject()["sinceStart"].toString(),
+             QStringLiteral("1 frames, 0 rejected, 0 checksum errors, 0 characters dropped"));
     rig.link.push(kFrame); // within the second: held back, then sent as it stands
     // The answer to a ping comes after anything the server sent before it.
     QSignalSpy pongs(&client, &QWebSocket::pong);
@@ -505,7 +528,7 @@ void WebTest::pushCarriesFramesAndRecords()
 
     // A logged record is pushed at once, exactly as the day's data will hold it.
     rig.clock.set(QDateTime(QDate(2026, 12, 7), QTime(14, 6, 10)));
-    rig.session.core().logging.tick();
+    SessionProbe::core(rig.session).logging.tick();
     const auto recordPushed = [&messages] {
         for (const QList<QVariant> &message : messages)
             if (const QJsonObject pushed = json(message[0].toString().toUtf8()); pushed.contains("record"))

@@ -1,6 +1,7 @@
 #include "alarms/ui/alarmbanner.h"
 
 #include "alarms/alarmservice.h"
+#include "problems/problemlog.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -12,7 +13,6 @@
 #include <QSystemTrayIcon>
 
 #include <algorithm>
-#include <utility>
 
 namespace Brolant {
 
@@ -41,8 +41,8 @@ QString shownCleared(const AlarmChange &change)
 }
 } // namespace
 
-AlarmBanner::AlarmBanner(AlarmBoard &board, QWidget *parent)
-    : QFrame(parent), m_board(board), m_text(new QLabel(this)),
+AlarmBanner::AlarmBanner(AlarmBoard &board, ProblemLog &problems, QWidget *parent)
+    : QFrame(parent), m_board(board), m_problems(problems), m_text(new QLabel(this)),
       m_acknowledge(new QPushButton(QStringLiteral("Acknowledge"), this))
 {
     setObjectName(QStringLiteral("AlarmBanner"));
@@ -147,11 +147,10 @@ void AlarmBanner::notify(const QString &title, const QString &text)
 
 void AlarmBanner::reportSilence(const QString &why)
 {
-    if (!std::exchange(m_silenceReported, true))
-        emit problemFound(QStringLiteral("alarm notification not shown"),
-                          QStringLiteral("there is no system tray and %1 %2: alarms show only "
-                                         "in this window, alarms.txt and the alarm command")
-                              .arg(kNotifySend, why));
+    m_problems.report(Problem::AlarmNotificationNotShown,
+                      QStringLiteral("there is no system tray and %1 %2: alarms show only "
+                                     "in this window, alarms.txt and the alarm command")
+                          .arg(kNotifySend, why));
 }
 
 } // namespace Brolant

@@ -10,6 +10,7 @@ namespace Brolant {
 
 struct AlarmChange;
 class AlarmBoard;
+class ProblemLog;
 
 // The alarms where the user looks first: each raised alarm's name and value in red, every alarm
 // cleared since the last acknowledgement, and an Acknowledge button that silences the desktop
@@ -21,15 +22,11 @@ class AlarmBanner final : public QFrame
     Q_OBJECT
 
 public:
-    AlarmBanner(AlarmBoard &board, QWidget *parent = nullptr);
+    AlarmBanner(AlarmBoard &board, ProblemLog &problems, QWidget *parent = nullptr);
     // A notification told as the program ends goes out before it does.
     ~AlarmBanner() override;
 
     QString text() const;
-
-signals:
-    // One entry for the error log: the stage and the failure's description.
-    void problemFound(const QString &stage, const QString &description);
 
 private:
     void showBoard();
@@ -39,10 +36,10 @@ private:
     void fitHeight();
 
     AlarmBoard &m_board;
+    ProblemLog &m_problems;
     QLabel *m_text = nullptr;
     QPushButton *m_acknowledge = nullptr;
     QSystemTrayIcon *m_tray = nullptr;
-    bool m_silenceReported = false;
 };
 
 } // namespace Brolant

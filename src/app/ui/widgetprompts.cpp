@@ -38,12 +38,8 @@ std::unique_ptr<Graph> WidgetPrompts::makeLogViewer()
         // One window at a time, kept open beside the viewer; it closes with the viewer.
         auto *history = graph->findChild<HistoryWindow *>();
         if (!history) {
-            history = new HistoryWindow(m_programFolder, m_logger.clock.now().date(), *this, graph);
+            history = new HistoryWindow(m_programFolder, m_logger.clock.now().date(), *this, m_logger.problems, graph);
             history->setAttribute(Qt::WA_DeleteOnClose);
-            QObject::connect(history, &HistoryWindow::problemFound, &m_logger.errors,
-                             [this](const QString &stage, const QString &description) {
-                                 m_logger.errors.log(stage, description);
-                             });
         }
         history->show();
         history->raise();

@@ -23,6 +23,8 @@
 #include <QValueAxis>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace Brolant {
 
 namespace {
@@ -67,24 +69,30 @@ QString sourceText(DayEnergy::Source source)
     return QStringLiteral("no data");
 }
 
-std::vector<QDate> yearBefore(const std::vector<QDate> &days)
+// The days from `first` to `last` a year before, all of them: a February beside a leap one
+// holds its 29th, as does a year beside a leap year.
+std::vector<QDate> yearBefore(const QDate &first, const QDate &last)
 {
-    std::vector<QDate> before;
-    for (const QDate &day : days)
-        if (before.empty() || before.back() != day.addYears(-1)) // 29 February and 1 March meet
-            before.push_back(day.addYears(-1));
-    return before;
+    return HistoryFiles::daysBetween(first.addYears(-1), last.addDays(1).addYears(-1).addDays(-1));
+}
+
+// The same day a year before, where there is one (29 February has none).
+DayEnergy sameDayBefore(const std::vector<DayEnergy> &yearBefore, const QDate &day)
+{
+    const QDate before(day.year() - 1, day.month(), day.day());
+    const auto found = std::find_if(yearBefore.begin(), yearBefore.end(),
+                                    [&](const DayEnergy &earlier) { return earlier.day == before; });
+    return found != yearBefore.end() ? *found : DayEnergy{before};
 }
 
 // Reads the period and the year before on the source's threads.
-HistoryLoad::Work periodWork(const std::vector<QDate> &days, double logDelaySeconds, const QDate &today)
+HistoryLoad::Work periodWork(const std::vector<QDate> &days, const std::vector<QDate> &before,
+                             double logDelaySeconds, const QDate &today)
 {
-    return [days, logDelaySeconds, today](HistoryReader &reader) -> std::any {
+    return [days, before, logDelaySeconds, today](HistoryReader &reader) -> std::any {
         const auto archive = reader.archive();
-        const std::vector<QDate> before = yearBefore(days);
-        std::vector<QDate> both = EnergyTable::daysToRead(*archive, before, today);
-        const std::vector<QDate> shown = EnergyTable::daysToRead(*archive, days, today);
-        both.insert(both.end(), shown.begin(), shown.end());
+        std::vector<QDate> both = before;
+        both.insert(both.end(), days.begin(), days.end());
         const auto readings = reader.days(both);
         return EnergyTab::Period{EnergyTable::days(*archive, readings, days, logDelaySeconds, today),
                                  EnergyTable::days(*archive, readings, before, logDelaySeconds, today),
@@ -93,10 +101,10 @@ HistoryLoad::Work periodWork(const std::vector<QDate> &days, double logDelaySeco
 }
 } // namespace
 
-EnergyTab::EnergyTab(HistorySource &source, const QString &programFolder, double logDelaySeconds,
+EnergyTab::EnergyTab(std::shared_ptr<HistorySource> source, const QString &programFolder, double logDelaySeconds,
                      const QDate &today, Messages &messages, QWidget *parent)
     : QWidget(parent), m_programFolder(programFolder), m_logDelaySeconds(logDelaySeconds), m_today(today),
-      m_messages(messages), m_load(source, this)
+      m_messages(messages), m_load(std::move(source), this)
 {
     auto *column = new QVBoxLayout(this);
     auto *controls = new QHBoxLayout;
@@ -167,6 +175,7 @@ EnergyTab::EnergyTab(HistorySource &source, const QString &programFolder, double
         m_problems = HistoryWidgets::problemsText(report);
     });
     connect(&m_load, &HistoryLoad::loaded, this, &EnergyTab::loaded);
+    connect(&m_load, &HistoryLoad::cancelled, this, &EnergyTab::cancelled);
     show(Span::Month, today);
 }
 
@@ -189,21 +198,34 @@ void EnergyTab::show(Span span, const QDate &day)
     switch (span) {
     case Span::Week:
         m_first = day.addDays(1 - day.dayOfWeek());
-        m_periodName->setText(DateText::dateStamp(m_first) + QStringLiteral(" to ") + DateText::dateStamp(last()));
         break;
     case Span::Month:
         m_first = QDate(day.year(), day.month(), 1);
-        m_periodName->setText(QLocale().standaloneMonthName(m_first.month()) + u' ' + QString::number(m_first.year()));
         break;
     case Span::Year:
         m_first = QDate(day.year(), 1, 1);
+        break;
+    }
+    showPeriodName();
+    request();
+}
+
+void EnergyTab::showPeriodName()
+{
+    switch (m_span) {
+    case Span::Week:
+        m_periodName->setText(DateText::dateStamp(m_first) + QStringLiteral(" to ") + DateText::dateStamp(last()));
+        break;
+    case Span::Month:
+        m_periodName->setText(QLocale().standaloneMonthName(m_first.month()) + u' ' + QString::number(m_first.year()));
+        break;
+    case Span::Year:
         m_periodName->setText(QString::number(m_first.year()));
         break;
     }
     m_next->setEnabled(last() < m_today);
-    const QSignalBlocker quiet(m_spans[size_t(span)]->group());
-    m_spans[size_t(span)]->setChecked(true);
-    request();
+    const QSignalBlocker quiet(m_spans[size_t(m_span)]->group());
+    m_spans[size_t(m_span)]->setChecked(true);
 }
 
 void EnergyTab::request()
@@ -211,14 +233,17 @@ void EnergyTab::request()
     m_export->setEnabled(false);
     m_written.clear();
     const auto days = HistoryFiles::daysBetween(m_first, last());
-    m_status->started(int(2 * days.size()));
-    m_load.request(int(2 * days.size()), periodWork(days, m_logDelaySeconds, m_today));
+    const auto before = yearBefore(m_first, last());
+    m_status->started(int(days.size() + before.size()));
+    m_load.request(int(days.size() + before.size()), periodWork(days, before, m_logDelaySeconds, m_today));
 }
 
 void EnergyTab::loaded()
 {
     m_status->finished();
     m_period = m_load.result<Period>();
+    m_shownSpan = m_span;
+    m_shownFirst = m_first;
     if (m_span == Span::Year) {
         showMonths();
     } else {
@@ -226,6 +251,17 @@ void EnergyTab::loaded()
         m_export->setEnabled(m_span == Span::Month);
     }
     showNote();
+}
+
+void EnergyTab::cancelled()
+{
+    // Nothing shown yet: the name of the period asked for stays over the empty table.
+    if (!m_shownFirst.isValid())
+        return;
+    m_span = m_shownSpan;
+    m_first = m_shownFirst;
+    showPeriodName();
+    m_export->setEnabled(m_span == Span::Month);
 }
 
 void EnergyTab::showNote()
@@ -285,7 +321,7 @@ void EnergyTab::showDays()
     QList<QStringList> rows;
     for (size_t at = 0; at < m_period.days.size(); ++at) {
         const DayEnergy &day = m_period.days[at];
-        const DayEnergy earlier = at < m_period.yearBefore.size() ? m_period.yearBefore[at] : DayEnergy{};
+        const DayEnergy earlier = sameDayBefore(m_period.yearBefore, day.day);
         categories << (m_span == Span::Week ? QLocale().dayName(day.day.dayOfWeek(), QLocale::ShortFormat)
                                             : QString::number(day.day.day()));
         *shown << valueOf(day).value_or(0.0);

@@ -36,7 +36,7 @@ public:
         int linesAfterToday = 0;
     };
 
-    EnergyTab(HistorySource &source, const QString &programFolder, double logDelaySeconds,
+    EnergyTab(std::shared_ptr<HistorySource> source, const QString &programFolder, double logDelaySeconds,
               const QDate &today, Messages &messages, QWidget *parent = nullptr);
 
     // The week, month or year that holds `day`.
@@ -47,8 +47,10 @@ public:
     Span span() const { return m_span; }
 
 private:
+    void showPeriodName();
     void request();
     void loaded();
+    void cancelled();
     void showDays();
     void showMonths();
     void showBars(QBarSet *shown, QBarSet *before, const QStringList &categories, const QString &categoryTitle);
@@ -61,7 +63,10 @@ private:
     Messages &m_messages;
     HistoryLoad m_load;
     Span m_span = Span::Month;
-    QDate m_first; // the first day of the period shown
+    QDate m_first; // the first day of the period asked for
+    // The period whose load ended last: what the table and the chart show.
+    Span m_shownSpan = Span::Month;
+    QDate m_shownFirst;
     Period m_period;
     QString m_problems;
     QString m_written;

@@ -4,6 +4,7 @@
 #include "history/ui/energytab.h"
 #include "history/ui/powercurvetab.h"
 #include "history/ui/trendtab.h"
+#include "problems/problemlog.h"
 #include "viewer/viewersettings.h"
 
 #include <QTabWidget>
@@ -13,20 +14,19 @@ namespace Brolant {
 
 namespace {
 const QSize kOpeningSize(960, 680);
-const QString kStage = QStringLiteral("Energy History");
 } // namespace
 
 HistoryWindow::HistoryWindow(const QString &programFolder, const QDate &today, Messages &messages,
-                             QWidget *parent)
-    : QDialog(parent), m_source(std::make_unique<HistorySource>(programFolder))
+                             ProblemLog &problems, QWidget *parent)
+    : QDialog(parent), m_problems(problems), m_source(std::make_shared<HistorySource>(programFolder))
 {
     setObjectName(QStringLiteral("EnergyHistory"));
     setWindowTitle(QStringLiteral("Energy History"));
     const ViewerSettings settings = ViewerSettings::read(programFolder);
     m_tabs = new QTabWidget(this);
-    m_energy = new EnergyTab(*m_source, programFolder, settings.logDelaySeconds(), today, messages, m_tabs);
-    m_powerCurve = new PowerCurveTab(*m_source, programFolder, settings.wsUnits, today, messages, m_tabs);
-    m_trend = new TrendTab(*m_source, settings.seriesUnits(), today, m_tabs);
+    m_energy = new EnergyTab(m_source, programFolder, settings.logDelaySeconds(), today, messages, m_tabs);
+    m_powerCurve = new PowerCurveTab(m_source, programFolder, settings.wsUnits, today, messages, m_tabs);
+    m_trend = new TrendTab(m_source, settings.seriesUnits(), today, m_tabs);
     m_tabs->addTab(m_energy, QStringLiteral("&Energy"));
     m_tabs->addTab(m_powerCurve, QStringLiteral("&Power curve"));
     m_tabs->addTab(m_trend, QStringLiteral("&Trend"));
@@ -39,19 +39,17 @@ HistoryWindow::HistoryWindow(const QString &programFolder, const QDate &today, M
 
 HistoryWindow::~HistoryWindow()
 {
-    // The loads' work reads through the source: end it before the source goes.
-    for (HistoryLoad *load : findChildren<HistoryLoad *>())
-        load->cancel();
-    m_source->requests().waitForDone();
+    // The next window reads the files afresh: what it cannot read is news again.
+    m_problems.forget(Problem::HistoryFileNotRead);
 }
 
 void HistoryWindow::noteReport(const LoadReport &report)
 {
     for (const FileProblem &problem : report.problems)
-        if (m_troubles[problem.file].failed())
-            emit problemFound(kStage, problem.file + QStringLiteral(" could not be read: ") + problem.reason);
+        m_problems.report(Problem::HistoryFileNotRead, ProblemLog::Subject{problem.file},
+                          problem.file + QStringLiteral(" could not be read: ") + problem.reason);
     for (const QString &file : report.filesRead)
-        m_troubles[file].succeeded();
+        m_problems.resolved(Problem::HistoryFileNotRead, ProblemLog::Subject{file});
 }
 
 } // namespace Brolant

@@ -47,10 +47,10 @@ HistoryLoad::Work curveWork(const std::vector<QDate> &days)
 }
 } // namespace
 
-PowerCurveTab::PowerCurveTab(HistorySource &source, const QString &programFolder, const QString &windUnits,
+PowerCurveTab::PowerCurveTab(std::shared_ptr<HistorySource> source, const QString &programFolder, const QString &windUnits,
                              const QDate &today, Messages &messages, QWidget *parent)
     : QWidget(parent), m_programFolder(programFolder), m_windUnits(windUnits), m_messages(messages),
-      m_load(source, this)
+      m_load(std::move(source), this)
 {
     auto *column = new QVBoxLayout(this);
     auto *controls = new QHBoxLayout;

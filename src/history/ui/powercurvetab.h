@@ -30,7 +30,7 @@ public:
         long long records = 0;
     };
 
-    PowerCurveTab(HistorySource &source, const QString &programFolder, const QString &windUnits,
+    PowerCurveTab(std::shared_ptr<HistorySource> source, const QString &programFolder, const QString &windUnits,
                   const QDate &today, Messages &messages, QWidget *parent = nullptr);
 
     void showClicked();

@@ -38,8 +38,8 @@ HistoryLoad::Work trendWork(const std::vector<QDate> &days)
 }
 } // namespace
 
-TrendTab::TrendTab(HistorySource &source, const std::array<QString, 5> &units, const QDate &today, QWidget *parent)
-    : QWidget(parent), m_units(units), m_load(source, this)
+TrendTab::TrendTab(std::shared_ptr<HistorySource> source, const std::array<QString, 5> &units, const QDate &today, QWidget *parent)
+    : QWidget(parent), m_units(units), m_load(std::move(source), this)
 {
     const auto names = seriesNames(units);
     auto *column = new QVBoxLayout(this);

@@ -25,7 +25,7 @@ class TrendTab final : public QWidget
     Q_OBJECT
 
 public:
-    TrendTab(HistorySource &source, const std::array<QString, 5> &units, const QDate &today,
+    TrendTab(std::shared_ptr<HistorySource> source, const std::array<QString, 5> &units, const QDate &today,
              QWidget *parent = nullptr);
 
     void showClicked();

@@ -1,5 +1,7 @@
 #include "history/ui/trendwidget.h"
 
+#include "history/localday.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -57,22 +59,30 @@ const TimeStep &timeStep(const QFontMetrics &metrics, double pixelsPerSecond)
     return kTimeSteps[std::size(kTimeSteps) - 1];
 }
 
-// The ticks of the span as seconds from the first day's midnight.
-std::vector<std::int64_t> timeTicks(const TimeStep &step, const QDate &firstDay, std::int64_t from, std::int64_t to)
+// The ticks of the span as seconds from the first day's midnight, at round times of the local
+// clock: a day the clocks change is an hour shorter or longer, and its ticks keep to the clock.
+std::vector<std::int64_t> timeTicks(const TimeStep &step, const TrendMinutes &minutes, std::int64_t from, std::int64_t to)
 {
     std::vector<std::int64_t> ticks;
-    if (step.months == 0) {
-        for (std::int64_t tick = (from + step.seconds - 1) / step.seconds * step.seconds; tick < to; tick += step.seconds)
+    const auto take = [&](std::int64_t tick) {
+        if (tick >= from && tick < to && (ticks.empty() || tick > ticks.back()))
             ticks.push_back(tick);
+    };
+    // From a day early, as clock changes may have moved midnights.
+    const std::int64_t fromDay = std::max<std::int64_t>(0, from / kSecondsPerDay - 1);
+    if (step.months > 0) {
+        const QDate start = minutes.firstDay.addDays(fromDay);
+        for (QDate month(start.year(), 1, 1); minutes.secondsTo(month) < to; month = month.addMonths(step.months))
+            take(minutes.secondsTo(month));
         return ticks;
     }
-    const QDate start = firstDay.addDays(from / kSecondsPerDay);
-    for (QDate month(start.year(), 1, 1);; month = month.addMonths(step.months)) {
-        const std::int64_t tick = firstDay.daysTo(month) * kSecondsPerDay;
-        if (tick >= to)
-            break;
-        if (tick >= from)
-            ticks.push_back(tick);
+    const std::int64_t everyDays = std::max<std::int64_t>(1, step.seconds / kSecondsPerDay);
+    for (QDate day = minutes.firstDay.addDays(fromDay / everyDays * everyDays); minutes.secondsTo(day) < to;
+         day = day.addDays(everyDays)) {
+        const std::int64_t midnight = minutes.secondsTo(day);
+        const LocalDay local(day);
+        for (std::int64_t clockSecond = 0; clockSecond < kSecondsPerDay; clockSecond += std::min(step.seconds, kSecondsPerDay))
+            take(midnight + local.secondOf(int(clockSecond), false));
     }
     return ticks;
 }
@@ -81,17 +91,13 @@ void paintTimeAxis(QPainter &painter, const QSize &size, const QRect &area, cons
                    const TrendPicture &picture)
 {
     const double span = double(picture.to - picture.from);
-    const TimeStep &step = timeStep(painter.fontMetrics(), area.width() / span);
-    const QDate firstDay = minutes.firstDay.isValid() ? minutes.firstDay : QDate(2000, 1, 1);
-    const QDateTime origin(firstDay, QTime(0, 0));
     double labelEnd = -1.0;
-    for (const std::int64_t tick : timeTicks(step, firstDay, picture.from, picture.to)) {
+    for (const auto &[tick, text] : TrendPainter::timeLabels(painter.fontMetrics(), minutes, picture.from, picture.to, area.width())) {
         const double x = area.left() + double(tick - picture.from) / span * area.width();
         painter.setPen(kGrid);
         painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
         painter.setPen(Qt::black);
         painter.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() + kTickLength));
-        const QString text = origin.addSecs(tick).toString(step.format);
         const double width = painter.fontMetrics().horizontalAdvance(text);
         const double left = std::clamp(x - width / 2, 0.0, double(size.width()) - width);
         // Never over the label before it, whatever the width.
@@ -159,6 +165,18 @@ void paintLane(QPainter &painter, const QRect &lane, const TrendPicture &picture
 } // namespace
 
 namespace TrendPainter {
+
+std::vector<TimeLabel> timeLabels(const QFontMetrics &metrics, const TrendMinutes &minutes, std::int64_t from,
+                                  std::int64_t to, int width)
+{
+    const TimeStep &step = timeStep(metrics, width / double(std::max<std::int64_t>(to - from, 1)));
+    std::vector<TimeLabel> labels;
+    if (!minutes.firstDay.isValid())
+        return labels;
+    for (const std::int64_t tick : timeTicks(step, minutes, from, to))
+        labels.push_back({tick, minutes.timeAt(tick).toString(QLatin1String(step.format))});
+    return labels;
+}
 
 QRect plotArea(const QSize &size)
 {

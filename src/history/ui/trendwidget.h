@@ -26,6 +26,17 @@ QRect plotArea(const QSize &size);
 std::vector<std::pair<int, QRect>> lanes(const QSize &size, const Shown &shown, int titleHeight);
 // Round values from `low` to `high`, at most about `most` of them, covering both ends.
 std::vector<double> ticks(double low, double high, int most);
+// A tick of the time axis: where it stands, in seconds from midnight of the first day, and its
+// label, the local clock's time there.
+struct TimeLabel
+{
+    std::int64_t second = 0;
+    QString text;
+};
+// The ticks of the time axis from `from` to `to`, `width` pixels wide, at round times of the
+// clock and spaced so their labels, at their widest, never meet.
+std::vector<TimeLabel> timeLabels(const QFontMetrics &metrics, const TrendMinutes &minutes, std::int64_t from,
+                                  std::int64_t to, int width);
 // `names` are the five series' names with their units ("Volts (V)" ...).
 void paint(QPainter &painter, const QSize &size, const TrendMinutes &minutes, const TrendPicture &picture,
            const std::array<QString, 5> &names, const Shown &shown);

@@ -1,4 +1,4 @@
-#include "logging/publishing.h"
+#include "logging/recordoutputs.h"
 
 #include "logging/intervalmeans.h"
 #include "platform/programpaths.h"
@@ -14,7 +14,7 @@
 
 namespace Brolant {
 
-namespace Publishing {
+namespace RecordOutputs {
 namespace {
 const QString kLineEnd = QStringLiteral("\r\n");
 // A page template is a web page; anything larger is not one.
@@ -107,6 +107,6 @@ void writeSpreadsheetRow(const QString &programFolder, const Record &record, con
     TextFile::append(path, spreadsheetRow(record));
 }
 
-} // namespace Publishing
+} // namespace RecordOutputs
 
 } // namespace Brolant

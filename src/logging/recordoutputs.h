@@ -10,7 +10,7 @@ struct Record;
 
 // The optional outputs of each logging interval: a history line and a web page in html/, and a
 // row of the day's spreadsheet in excel/. Nothing reads them back.
-namespace Publishing {
+namespace RecordOutputs {
 
 // "history7_03_2010.txt": the date as d/MM/yyyy with every "/" made "_".
 QString historyFileName(const QDate &date);
@@ -28,6 +28,6 @@ void writeHtml(const QString &programFolder, const Record &record, const QString
 // Throws Failure when the row could not be written.
 void writeSpreadsheetRow(const QString &programFolder, const Record &record, const QString &units);
 
-} // namespace Publishing
+} // namespace RecordOutputs
 
 } // namespace Brolant

@@ -1,0 +1,72 @@
+#include "problems/problemlog.h"
+
+namespace Brolant {
+
+ProblemLog::ProblemLog(const Clock &clock, QObject *parent) : QObject(parent), m_clock(clock)
+{
+}
+
+void ProblemLog::report(Problem problem, const QString &detail)
+{
+    report(problem, Subject(), detail);
+}
+
+void ProblemLog::report(Problem problem, const Subject &subject, const QString &detail)
+{
+    const ProblemKind kind = ProblemKind::of(problem);
+    if (!isNews(kind, {problem, subject.name}, detail))
+        return;
+    const QString stage = kind.stage.toString();
+    emit said(stage.contains(QStringLiteral("%1")) ? stage.arg(subject.name) : stage, detail);
+}
+
+bool ProblemLog::isNews(const ProblemKind &kind, const Key &key, const QString &detail)
+{
+    if (kind.recurrence == Recurrence::EveryTime)
+        return true;
+    const MonotonicTime now = m_clock.monotonic();
+    const auto [episode, started] = m_episodes.try_emplace(key, Episode{detail, now});
+    if (started)
+        return true;
+    bool news = false;
+    switch (kind.recurrence) {
+    case Recurrence::EveryTime:
+    case Recurrence::OncePerEpisode:
+        break;
+    case Recurrence::WhenItChanges:
+        news = episode->second.detail != detail;
+        break;
+    case Recurrence::OncePerQuietPeriod:
+        news = now - episode->second.lastSeen >= kQuietPeriod;
+        break;
+    }
+    // A refusal every minute keeps its episode going: the quiet is measured from the last one.
+    episode->second = {detail, now};
+    return news;
+}
+
+void ProblemLog::resolved(Problem problem, const QString &detail)
+{
+    end({problem, QString()}, detail);
+}
+
+void ProblemLog::resolved(Problem problem, const Subject &subject)
+{
+    end({problem, subject.name}, QString());
+}
+
+void ProblemLog::end(const Key &key, const QString &detail)
+{
+    if (m_episodes.erase(key) == 0)
+        return;
+    const ProblemKind kind = ProblemKind::of(key.first);
+    if (!kind.resolution.isEmpty())
+        emit said(kind.resolution.toString(), detail);
+}
+
+void ProblemLog::forget(Problem problem)
+{
+    std::erase_if(m_episodes, [problem](const auto &episode) { return episode.first.first == problem; });
+}
+
+} // namespace Brolant

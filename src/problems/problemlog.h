@@ -1,0 +1,64 @@
+#pragma once
+
+#include "platform/clock.h"
+#include "problems/problem.h"
+
+#include <QObject>
+#include <QString>
+
+#include <chrono>
+#include <map>
+#include <utility>
+
+namespace Brolant {
+
+// Where every part says its trouble. It keeps the episodes, so a part only says what it found
+// and when it is over: the log decides, by the problem's recurrence, whether that is news, and
+// says each line that is by one signal, which the error log, the error line and the console hear.
+class ProblemLog final : public QObject
+{
+    Q_OBJECT
+
+public:
+    // A problem said once per quiet period is said again after this long without it.
+    static constexpr std::chrono::minutes kQuietPeriod{10};
+
+    // What one problem is about where it has several at once (a file, a topic, a kind of
+    // request): each has episodes of its own.
+    struct Subject
+    {
+        QString name;
+    };
+
+    explicit ProblemLog(const Clock &clock, QObject *parent = nullptr);
+
+    void report(Problem problem, const QString &detail = QString());
+    void report(Problem problem, const Subject &subject, const QString &detail = QString());
+    // The trouble is over: the next report is news again. When an episode was open and the
+    // problem has a line for its end, that line is said with `detail`.
+    void resolved(Problem problem, const QString &detail = QString());
+    void resolved(Problem problem, const Subject &subject);
+    // Ends every episode of `problem` without a word: what they were about is gone (a publisher
+    // or a window that reported it was replaced), so the next report is news.
+    void forget(Problem problem);
+
+signals:
+    // One line for the error log: the stage and the detail.
+    void said(const QString &stage, const QString &detail);
+
+private:
+    struct Episode
+    {
+        QString detail;
+        MonotonicTime lastSeen;
+    };
+    using Key = std::pair<Problem, QString>;
+
+    bool isNews(const ProblemKind &kind, const Key &key, const QString &detail);
+    void end(const Key &key, const QString &detail);
+
+    const Clock &m_clock;
+    std::map<Key, Episode> m_episodes;
+};
+
+} // namespace Brolant
