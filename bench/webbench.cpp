@@ -10,6 +10,7 @@
 #include "programfolder.h"
 #include "publishing/mqttpublishing.h"
 #include "session/loggersession.h"
+#include "settings/settingsstore.h"
 #include "web/webdashboard.h"
 
 #include <QDate>
@@ -99,13 +100,13 @@ struct PageRig
         writeMonth(folder);
         session = std::make_unique<LoggerSession>(folder.path(), link, clock, problems, Attendance::Unattended);
         publishing = std::make_unique<MqttPublishing>(*session, problems);
-        alarms = std::make_unique<AlarmService>(*session, clock, problems);
+        alarms = std::make_unique<AlarmService>(*session, clock, problems, AlarmSettings::readFile(folder.path()));
         WebLimits limits;
         limits.burst = 1'000'000;
         limits.perSecond = 1'000'000.0;
         web = std::make_unique<WebDashboard>(*session, clock, problems, *alarms, *publishing, limits);
         session->startUp();
-        web->start();
+        web->start(SettingsStore(folder.path()).web());
     }
 };
 

@@ -1,7 +1,6 @@
 #include "alarms/alarmservice.h"
 
 #include "alarms/alarmlog.h"
-#include "platform/programpaths.h"
 #include "problems/problemlog.h"
 #include "session/loggersession.h"
 #include "text/failure.h"
@@ -63,13 +62,14 @@ void AlarmBoard::remind()
         emit notify(QStringLiteral("Brolant alarm"), waiting.join(u'\n'));
 }
 
-AlarmService::AlarmService(const LoggerSession &session, const Clock &clock, ProblemLog &problems, QObject *parent)
-    : QObject(parent), m_programFolder(session.programFolder()), m_problems(problems),
+AlarmService::AlarmService(const LoggerSession &session, const Clock &clock, ProblemLog &problems,
+                           const AlarmsFile &file, QObject *parent)
+    : QObject(parent), m_programFolder(session.programFolder()), m_problems(problems), m_file(file),
       m_defaults(AlarmSettings::defaultsFor(session.settings().program)), m_settings(m_defaults),
       m_monitor(m_settings, clock), m_throttle(clock),
       m_command(m_settings.command, m_programFolder, problems)
 {
-    const AlarmSettings::Loaded loaded = AlarmSettings::load(m_programFolder, m_defaults);
+    const AlarmSettings::Loaded loaded = AlarmSettings::over(m_file, m_defaults);
     apply(loaded.settings);
     connect(&m_monitor, &AlarmMonitor::changed, this, &AlarmService::record);
     connect(&m_throttle, &AlarmThrottle::passed, this, &AlarmService::announce);
@@ -79,10 +79,6 @@ AlarmService::AlarmService(const LoggerSession &session, const Clock &clock, Pro
     // An alarm switched off while the program was not running ends once whoever builds the
     // alarms has connected to them, where everyone hears it.
     QMetaObject::invokeMethod(this, [this] { m_monitor.clearSwitchedOff(); }, Qt::QueuedConnection);
-    connect(&session, &LoggerSession::settingsFileChanged, this, [this](const QString &fileName) {
-        if (fileName == FileName::kAlarmSettings)
-            reload();
-    });
     connect(&session, &LoggerSession::settingsChanged, this, &AlarmService::followProgram);
     connect(&session, &LoggerSession::portIntentChanged, this, &AlarmService::followPort);
     // Not followPort: before its start-up the session's "no port" is no choice of the user's.
@@ -107,9 +103,10 @@ void AlarmService::goOnFromAlarmsTxt()
     }
 }
 
-void AlarmService::reload()
+void AlarmService::follow(const AlarmsFile &file)
 {
-    const AlarmSettings::Loaded loaded = AlarmSettings::load(m_programFolder, m_defaults);
+    m_file = file;
+    const AlarmSettings::Loaded loaded = AlarmSettings::over(m_file, m_defaults);
     apply(loaded.settings);
     if (loaded.problem)
         reportProblem(loaded.problem);
@@ -128,7 +125,7 @@ void AlarmService::followProgram(const ProgramSettings &settings)
         return;
     // Whatever alarms.cfg leaves out follows the system at once, as the logger itself does.
     m_defaults = defaults;
-    apply(AlarmSettings::load(m_programFolder, m_defaults).settings);
+    apply(AlarmSettings::over(m_file, m_defaults).settings);
 }
 
 void AlarmService::followPort(const PortIntent &intent)

@@ -59,14 +59,15 @@ private:
 
 // The alarms of one logger: settings from alarms.cfg over defaults sized to the system the
 // logger runs with, the monitor on the session's readings, logs/alarms.txt, the command and the
-// board. It listens to the session only.
+// board. It listens to the session, and takes alarms.cfg as the settings store gives it.
 class AlarmService final : public QObject
 {
     Q_OBJECT
 
 public:
-    // Goes on from the state alarms.txt last said of each alarm.
-    AlarmService(const LoggerSession &session, const Clock &clock, ProblemLog &problems, QObject *parent = nullptr);
+    // Goes on from the state alarms.txt last said of each alarm, with alarms.cfg as `file` holds it.
+    AlarmService(const LoggerSession &session, const Clock &clock, ProblemLog &problems, const AlarmsFile &file,
+                 QObject *parent = nullptr);
 
     const AlarmSettings &settings() const { return m_settings; }
     AlarmMonitor &monitor() { return m_monitor; }
@@ -76,9 +77,9 @@ public:
     // Whether alarms.txt holds a word on the alarm, of this run or one before.
     bool hasSaid(AlarmKind kind) const { return m_said[size_t(kind)]; }
 
-    // Reads alarms.cfg again (the session says when it changed): the new thresholds apply from
-    // the next reading on, and the error log says so.
-    void reload();
+    // alarms.cfg changed (saved or edited): the new thresholds apply from the next reading on,
+    // and the error log says so.
+    void follow(const AlarmsFile &file);
     // The program ends: the changes held back are told now, before the broker hears goodbye, and
     // the commands running get a moment to finish.
     void end();
@@ -102,6 +103,7 @@ private:
 
     QString m_programFolder;
     ProblemLog &m_problems;
+    AlarmsFile m_file;
     // What applies where alarms.cfg says nothing: sized to the logger's SV and MA.
     AlarmSettings m_defaults;
     AlarmSettings m_settings;

@@ -1,7 +1,6 @@
 #include "alarms/alarmsettings.h"
 
 #include "config/configfile.h"
-#include "config/configreading.h"
 #include "config/programconfig.h"
 #include "config/tagvalue.h"
 #include "logging/recordmasks.h"
@@ -93,6 +92,13 @@ QStringList AlarmSettings::keys()
 
 AlarmSettings AlarmSettings::fromText(const QString &content, const AlarmSettings &defaults)
 {
+    return fromFile(ConfigFile(FileName::kAlarmSettings, content, keys()), defaults);
+}
+
+AlarmSettings AlarmSettings::fromFile(const ConfigFile &file, const AlarmSettings &defaults)
+{
+    if (file.readFailure())
+        throw *file.readFailure();
     AlarmSettings settings = defaults;
     std::vector<FieldStep> steps;
     for (int kind = 0; kind < kLevelAlarms; ++kind) {
@@ -117,7 +123,6 @@ AlarmSettings AlarmSettings::fromText(const QString &content, const AlarmSetting
     }));
     steps.push_back(FieldStep::optional(AlarmTag::kCommand,
                                         [&](const ConfigField &field) { settings.command = field.text().trimmed(); }));
-    const ConfigFile file(FileName::kAlarmSettings, content, keys());
     // A file of something else entirely (a binary, a wrong file copied over it) is no setting.
     if (std::ranges::none_of(keys(), [&file](const QString &key) { return file[key].isPresent(); }))
         throw Failure{QStringLiteral("the file holds no alarm settings (no tag such as <%1>)").arg(kDefinitions[0].name)};
@@ -172,21 +177,30 @@ QString AlarmSettings::toFileText(const std::optional<AlarmSettings> &followed) 
     return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }
 
-AlarmSettings::Loaded AlarmSettings::load(const QString &programFolder, const AlarmSettings &defaults)
+AlarmsFile AlarmSettings::readFile(const QString &programFolder)
 {
     const QString path = ProgramPaths(programFolder).alarmSettings();
     if (!QFileInfo::exists(path))
+        return std::nullopt;
+    return ConfigFile::read(path, FileName::kAlarmSettings, keys());
+}
+
+AlarmSettings::Loaded AlarmSettings::over(const AlarmsFile &file, const AlarmSettings &defaults)
+{
+    if (!file)
         return {defaults, false, std::nullopt};
     try {
-        return {fromText(readConfigFile(path), defaults), true, std::nullopt};
+        return {fromFile(*file, defaults), true, std::nullopt};
     } catch (const Failure &failure) {
         return {defaults, true, failure};
     }
 }
 
-void AlarmSettings::save(const QString &programFolder, const std::optional<AlarmSettings> &followed) const
+ConfigFile AlarmSettings::save(const QString &programFolder, const std::optional<AlarmSettings> &followed) const
 {
-    TextFile::replace(ProgramPaths(programFolder).alarmSettings(), toFileText(followed));
+    const QString text = toFileText(followed);
+    TextFile::replace(ProgramPaths(programFolder).alarmSettings(), text);
+    return ConfigFile(FileName::kAlarmSettings, text, keys());
 }
 
 } // namespace Brolant

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/configfile.h"
 #include "text/failure.h"
 
 #include <QString>
@@ -28,6 +29,10 @@ struct AlarmDefinition
     bool batteryLow;   // raised means the battery is low (and nothing else does)
 };
 const AlarmDefinition &alarmDefinition(AlarmKind kind);
+
+// alarms.cfg as read, for its values to be taken over the defaults of the system in use; nothing
+// when there is no file.
+using AlarmsFile = std::optional<ConfigFile>;
 
 // The tag names of alarms.cfg, each written once.
 namespace AlarmTag {
@@ -67,6 +72,7 @@ struct AlarmSettings
     // Reads alarms.cfg's text over `defaults`; throws Failure naming the first value that
     // cannot be used, or saying that the text holds no setting at all.
     static AlarmSettings fromText(const QString &content, const AlarmSettings &defaults);
+    static AlarmSettings fromFile(const ConfigFile &file, const AlarmSettings &defaults);
     // What is wrong with these values, in words for the user; nothing when they can be used.
     MaybeFailure problem() const;
     // The text of alarms.cfg. With `followed`, a threshold pair equal to its pair there is left
@@ -74,11 +80,14 @@ struct AlarmSettings
     QString toFileText(const std::optional<AlarmSettings> &followed = std::nullopt) const;
 
     struct Loaded;
-    // The program folder's alarms over `defaults`: the file's, or the defaults when there is none
-    // or it cannot be used. Never throws: a damaged file must not leave the battery unwatched.
-    static Loaded load(const QString &programFolder, const AlarmSettings &defaults);
-    // Writes alarms.cfg atomically, as toFileText(followed). Throws Failure when it cannot.
-    void save(const QString &programFolder, const std::optional<AlarmSettings> &followed = std::nullopt) const;
+    // The program folder's alarms.cfg, read once.
+    static AlarmsFile readFile(const QString &programFolder);
+    // The alarms of `file` over `defaults`: the file's, or the defaults when there is none or it
+    // cannot be used. Never throws: a damaged file must not leave the battery unwatched.
+    static Loaded over(const AlarmsFile &file, const AlarmSettings &defaults);
+    // Writes alarms.cfg atomically, as toFileText(followed), and gives the file as written.
+    // Throws Failure when it cannot.
+    ConfigFile save(const QString &programFolder, const std::optional<AlarmSettings> &followed = std::nullopt) const;
 };
 
 struct AlarmSettings::Loaded

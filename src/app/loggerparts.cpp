@@ -9,21 +9,25 @@ LoggerParts::LoggerParts(const QString &programFolder, SerialLink &link, const C
     : clock(clock),
       problems(clock),
       session(programFolder, link, clock, problems, attendance),
+      settings(programFolder),
       errors(programFolder, clock, problems, errorLine),
       publishing(session, problems),
-      alarms(session, clock, problems),
+      alarms(session, clock, problems, settings.alarms()),
       alarmPublishing([this] { return alarmsAtBroker(alarms); }),
       web(session, clock, problems, alarms, publishing)
 {
     errors.listenTo(session);
+    QObject::connect(&settings, &SettingsStore::mqttSettingsChanged, &publishing, &MqttPublishing::follow);
+    QObject::connect(&settings, &SettingsStore::alarmSettingsChanged, &alarms, &AlarmService::follow);
+    QObject::connect(&settings, &SettingsStore::webSettingsChanged, &web, &WebDashboard::follow);
     feedAlarms(alarms, alarmPublishing);
     QObject::connect(&publishing, &MqttPublishing::started, &alarmPublishing, &AlarmPublishing::publishTo);
 }
 
 void LoggerParts::start()
 {
-    publishing.start();
-    web.start();
+    publishing.start(settings.mqtt());
+    web.start(settings.web());
 }
 
 void LoggerParts::end()

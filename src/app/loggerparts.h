@@ -6,6 +6,7 @@
 #include "publishing/alarmpublishing.h"
 #include "publishing/mqttpublishing.h"
 #include "session/loggersession.h"
+#include "settings/settingsstore.h"
 #include "web/webdashboard.h"
 
 namespace Brolant {
@@ -15,8 +16,9 @@ class ErrorLine;
 class SerialLink;
 
 // A running logger apart from its screen: the problem log every part reports to, the session,
-// the error reporter that writes what the problem log says, and the parts that listen beside the
-// core (publishing, alarms and the web page), wired to each other once here for both programs.
+// the settings store, the error reporter that writes what the problem log says, and the parts that
+// listen beside the core (publishing, alarms and the web page), wired to each other once here for
+// both programs.
 class LoggerParts
 {
 public:
@@ -33,6 +35,7 @@ public:
     const Clock &clock;
     ProblemLog problems;
     LoggerSession session;
+    SettingsStore settings;
     ErrorReporter errors;
     MqttPublishing publishing;
     AlarmService alarms;

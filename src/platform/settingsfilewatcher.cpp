@@ -37,6 +37,15 @@ void SettingsFileWatcher::look()
     }
 }
 
+bool SettingsFileWatcher::take(const QString &fileName)
+{
+    QByteArray now = fingerprint(fileName);
+    if (now == m_seen.value(fileName))
+        return false;
+    m_seen.insert(fileName, std::move(now));
+    return true;
+}
+
 QByteArray SettingsFileWatcher::fingerprint(const QString &fileName) const
 {
     QFile file(ProgramPaths(m_programFolder).file(fileName));

@@ -26,6 +26,10 @@ public:
 
     SettingsFileWatcher(const QString &programFolder, const QStringList &fileNames, QObject *parent = nullptr);
 
+    // The program itself has just written `fileName`, and says so itself: that change is no news
+    // here. Whether the file differs from what was seen of it last.
+    bool take(const QString &fileName);
+
 signals:
     void changed(const QString &fileName);
 

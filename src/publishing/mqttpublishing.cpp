@@ -10,32 +10,21 @@ namespace Brolant {
 MqttPublishing::MqttPublishing(const LoggerSession &session, ProblemLog &problems, QObject *parent)
     : QObject(parent), m_session(session), m_problems(problems)
 {
-    connect(&session, &LoggerSession::settingsFileChanged, this, &MqttPublishing::fileChanged);
     connect(&session, &LoggerSession::settingsChanged, this, [this] {
         if (m_publisher)
             m_publisher->followUnits();
     });
 }
 
-void MqttPublishing::start()
+void MqttPublishing::start(const MqttReading &reading)
 {
-    apply(read());
+    apply(reading);
 }
 
-MqttPublishing::Wanted MqttPublishing::read() const
+void MqttPublishing::follow(const MqttReading &wanted)
 {
-    try {
-        return {MqttSettings::load(m_session.programFolder()), QString()};
-    } catch (const Failure &failure) {
-        return {std::nullopt, failure.description};
-    }
-}
-
-void MqttPublishing::fileChanged(const QString &fileName)
-{
-    if (fileName != FileName::kMqttSettings || !m_applied)
+    if (!m_applied)
         return;
-    const Wanted wanted = read();
     if (wanted == *m_applied)
         return; // written again, or changed where it does not matter
     if (m_publisher) {
@@ -53,7 +42,7 @@ void MqttPublishing::fileChanged(const QString &fileName)
     apply(wanted);
 }
 
-void MqttPublishing::apply(const Wanted &wanted)
+void MqttPublishing::apply(const MqttReading &wanted)
 {
     m_applied = wanted;
     // Nothing is tried with a file that cannot be used.

@@ -2,6 +2,7 @@
 
 #include "publishing/brokerstate.h"
 #include "publishing/mqttpublisher.h"
+#include "publishing/mqttsettings.h"
 
 #include <QObject>
 
@@ -15,8 +16,8 @@ class ProblemLog;
 
 // Publishing as mqtt.cfg says: a publisher while the file switches publishing on, nothing while
 // it does not; a file that cannot be used starts nothing and says why. A change of the file
-// applies at once: the publisher at work ends in order and one with the new settings (or none)
-// takes over.
+// (given by the settings store) applies at once: the publisher at work ends in order and one
+// with the new settings (or none) takes over.
 class MqttPublishing : public QObject
 {
     Q_OBJECT
@@ -24,8 +25,10 @@ class MqttPublishing : public QObject
 public:
     MqttPublishing(const LoggerSession &session, ProblemLog &problems, QObject *parent = nullptr);
 
-    // Reads mqtt.cfg and starts publishing when it says so.
-    void start();
+    // Starts publishing when mqtt.cfg, as `reading` holds it, says so.
+    void start(const MqttReading &reading);
+    // mqtt.cfg changed (saved or edited).
+    void follow(const MqttReading &reading);
     // The publisher at work; nothing while publishing is off.
     MqttPublisher *publisher() const { return m_publisher.get(); }
     // Says goodbye to the broker; the queue stays on disk for the next run.
@@ -37,22 +40,12 @@ signals:
     void stateChanged(const BrokerState &state);
 
 private:
-    // What mqtt.cfg asks for: settings while it switches publishing on, else nothing, with the
-    // reason when the file cannot be used.
-    struct Wanted
-    {
-        std::optional<MqttSettings> settings;
-        QString problem;
-        bool operator==(const Wanted &) const = default;
-    };
-    Wanted read() const;
-    void apply(const Wanted &wanted);
-    void fileChanged(const QString &fileName);
+    void apply(const MqttReading &wanted);
 
     const LoggerSession &m_session;
     ProblemLog &m_problems;
     std::unique_ptr<MqttPublisher> m_publisher;
-    std::optional<Wanted> m_applied; // nothing before start() and after end()
+    std::optional<MqttReading> m_applied; // nothing before start() and after end()
 };
 
 } // namespace Brolant

@@ -1,8 +1,8 @@
 #include "publishing/mqttsettings.h"
 
 #include "config/configfile.h"
+#include "config/settingslayout.h"
 #include "config/settingsvalue.h"
-#include "config/tagvalue.h"
 #include "platform/programpaths.h"
 #include "platform/textfile.h"
 
@@ -27,12 +27,41 @@ QString MqttSettings::defaultSite()
     return site.isEmpty() ? QStringLiteral("brolant") : site;
 }
 
+namespace {
+const SettingsLayout<MqttSettings> &layout()
+{
+    using Key = SettingsLayout<MqttSettings>::Key;
+    static const SettingsLayout<MqttSettings> layout(
+        QStringLiteral("MQTT Config File"),
+        {
+            Key::onOff(MqttTag::kEnabled, &MqttSettings::enabled),
+            Key::plain(MqttTag::kHost, &MqttSettings::host, true),
+            Key::port(MqttTag::kPort, &MqttSettings::port),
+            Key::plain(MqttTag::kUser, &MqttSettings::user, false),
+            Key::plain(MqttTag::kPassword, &MqttSettings::password, false),
+            Key::onOff(MqttTag::kTls, &MqttSettings::tls),
+            Key::plain(MqttTag::kCaFile, &MqttSettings::caFile, true),
+            Key::plain(MqttTag::kCertFile, &MqttSettings::certFile, true),
+            Key::plain(MqttTag::kKeyFile, &MqttSettings::keyFile, true),
+            Key::plain(MqttTag::kTopic, &MqttSettings::topic, true),
+            {MqttTag::kSite, [](MqttSettings &settings, const ConfigField &field) { settings.site = MqttSettings::reducedSite(field.text()); },
+             [](const MqttSettings &settings) { return settings.site; }},
+            Key::plain(MqttTag::kDiscovery, &MqttSettings::discovery, true),
+            {MqttTag::kLiveEvery,
+             [](MqttSettings &settings, const ConfigField &field) {
+                 settings.liveEvery = std::chrono::seconds(
+                     SettingsValue::wholeNumber(MqttTag::kLiveEvery, field, 0, int(MqttSettings::kLongestLiveEvery.count()),
+                                                QStringLiteral("a whole number of seconds")));
+             },
+             [](const MqttSettings &settings) { return QString::number(settings.liveEvery.count()); }},
+        });
+    return layout;
+}
+} // namespace
+
 QStringList MqttSettings::keys()
 {
-    return {MqttTag::kEnabled, MqttTag::kHost,     MqttTag::kPort,    MqttTag::kUser,
-            MqttTag::kPassword, MqttTag::kTls,     MqttTag::kCaFile,  MqttTag::kCertFile,
-            MqttTag::kKeyFile, MqttTag::kTopic,    MqttTag::kSite,    MqttTag::kDiscovery,
-            MqttTag::kLiveEvery};
+    return layout().tags();
 }
 
 MqttSettings MqttSettings::fromText(const QString &content)
@@ -43,37 +72,7 @@ MqttSettings MqttSettings::fromText(const QString &content)
 MqttSettings MqttSettings::fromFile(const ConfigFile &file)
 {
     MqttSettings settings;
-    const auto plainInto = [](const QString &tag, QString &into, bool trimmed) {
-        return FieldStep::optional(tag, [&into, tag, trimmed](const ConfigField &field) {
-            into = SettingsValue::plain(tag, trimmed ? field.text().trimmed() : field.text());
-        });
-    };
-    const auto switchInto = [](const QString &tag, bool &into) {
-        return FieldStep::optional(tag, [&into, tag](const ConfigField &field) { into = SettingsValue::switchedOn(tag, field); });
-    };
-    const MaybeFailure failure = file.applyInOrder({
-        switchInto(MqttTag::kEnabled, settings.enabled),
-        plainInto(MqttTag::kHost, settings.host, true),
-        FieldStep::optional(MqttTag::kPort,
-                            [&](const ConfigField &field) { settings.port = SettingsValue::port(MqttTag::kPort, field); }),
-        plainInto(MqttTag::kUser, settings.user, false),
-        plainInto(MqttTag::kPassword, settings.password, false),
-        switchInto(MqttTag::kTls, settings.tls),
-        plainInto(MqttTag::kCaFile, settings.caFile, true),
-        plainInto(MqttTag::kCertFile, settings.certFile, true),
-        plainInto(MqttTag::kKeyFile, settings.keyFile, true),
-        plainInto(MqttTag::kTopic, settings.topic, true),
-        FieldStep::optional(MqttTag::kSite, [&](const ConfigField &field) { settings.site = reducedSite(field.text()); }),
-        plainInto(MqttTag::kDiscovery, settings.discovery, true),
-        FieldStep::optional(MqttTag::kLiveEvery,
-                            [&](const ConfigField &field) {
-                                settings.liveEvery = std::chrono::seconds(SettingsValue::wholeNumber(
-                                    MqttTag::kLiveEvery, field, 0, int(kLongestLiveEvery.count()),
-                                    QStringLiteral("a whole number of seconds")));
-                            }),
-    });
-    if (failure)
-        throw *failure;
+    layout().read(file, settings);
     if (const MaybeFailure problem = settings.problem())
         throw *problem;
     return settings;
@@ -115,25 +114,7 @@ MaybeFailure MqttSettings::problem() const
 
 QString MqttSettings::toFileText() const
 {
-    const QStringList lines{
-        QStringLiteral("MQTT Config File"),
-        QString(),
-        tagged(MqttTag::kEnabled, QString::number(enabled ? 1 : 0)),
-        tagged(MqttTag::kHost, host),
-        tagged(MqttTag::kPort, QString::number(port)),
-        tagged(MqttTag::kUser, user),
-        tagged(MqttTag::kPassword, password),
-        tagged(MqttTag::kTls, QString::number(tls ? 1 : 0)),
-        tagged(MqttTag::kCaFile, caFile),
-        tagged(MqttTag::kCertFile, certFile),
-        tagged(MqttTag::kKeyFile, keyFile),
-        tagged(MqttTag::kTopic, topic),
-        tagged(MqttTag::kSite, site),
-        tagged(MqttTag::kDiscovery, discovery),
-        tagged(MqttTag::kLiveEvery, QString::number(liveEvery.count())),
-        QString(),
-    };
-    return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+    return layout().text(*this);
 }
 
 std::optional<MqttSettings> MqttSettings::load(const QString &programFolder)

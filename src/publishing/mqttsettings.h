@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/settingsreading.h"
 #include "text/failure.h"
 
 #include <QString>
@@ -78,5 +79,8 @@ struct MqttSettings
 
     bool operator==(const MqttSettings &) const = default;
 };
+
+// mqtt.cfg as the publisher takes it.
+using MqttReading = SettingsReading<MqttSettings>;
 
 } // namespace Brolant

@@ -24,10 +24,8 @@ LoggerSession::LoggerSession(const QString &programFolder, SerialLink &link, con
       m_link(link),
       m_problems(problems),
       m_attendance(attendance),
-      m_core(std::make_unique<LoggerCore>(programFolder, link, clock, problems)),
-      m_settingsFiles(programFolder, {FileName::kAlarmSettings, FileName::kMqttSettings, FileName::kWebSettings})
+      m_core(std::make_unique<LoggerCore>(programFolder, link, clock, problems))
 {
-    connect(&m_settingsFiles, &SettingsFileWatcher::changed, this, &LoggerSession::settingsFileChanged);
     qRegisterMetaType<ProgramSettings>();
     qRegisterMetaType<PortIntent>();
     m_startUpRetryTimer.setInterval(SerialLink::kRetryEvery); // the same patience as a lost port

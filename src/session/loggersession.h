@@ -2,7 +2,6 @@
 
 #include "acquisition/framehealth.h"
 #include "logging/intervalmeans.h"
-#include "platform/settingsfilewatcher.h"
 #include "problems/problem.h"
 #include "session/livereading.h"
 #include "session/loggingintervaltext.h"
@@ -90,9 +89,6 @@ signals:
     void portIntentChanged(const PortIntent &intent);
     // Logging switched on (every `seconds`) or off.
     void loggingChanged(bool on, double seconds);
-    // A settings file of a part beside the core (alarms.cfg, mqtt.cfg, web.cfg) was saved or edited: its
-    // part reads it again, so new settings apply at once.
-    void settingsFileChanged(const QString &fileName);
     // What the read left waiting, shown as it grows.
     void textReceived(const QString &buffered);
     // A whole frame was cut out, before it is checked.
@@ -131,7 +127,6 @@ private:
     std::optional<OpenedPort> m_openedPort;
     // The interval last given: LogDelay as read, or the one the user started logging with.
     QString m_intervalText = QStringLiteral("60");
-    SettingsFileWatcher m_settingsFiles;
     QTimer m_startUpRetryTimer;
     bool m_ending = false;
 };

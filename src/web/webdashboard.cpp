@@ -43,25 +43,28 @@ QSslConfiguration tlsConfiguration(const WebSettings &settings)
 
 WebDashboard::WebDashboard(const LoggerSession &session, const Clock &clock, ProblemLog &problems,
                            AlarmService &alarms, MqttPublishing &publishing, const WebLimits &limits, QObject *parent)
-    : QObject(parent), m_session(session), m_problems(problems), m_state(session, clock, alarms, publishing),
-      m_limits(limits)
+    : QObject(parent), m_problems(problems), m_state(session, clock, alarms, publishing), m_limits(limits)
 {
     m_retry.setInterval(m_limits.portRetry);
     connect(&m_retry, &QTimer::timeout, this, &WebDashboard::retry);
-    connect(&session, &LoggerSession::settingsFileChanged, this, [this](const QString &fileName) {
-        if (fileName != FileName::kWebSettings || m_ended)
-            return;
-        m_problems.forget(Problem::WebNotStarted); // new settings: their trouble is news
-        m_settingsChanged = true;
-        serve();
-    });
 }
 
 WebDashboard::~WebDashboard() = default;
 
-void WebDashboard::start()
+void WebDashboard::start(const WebReading &reading)
 {
     m_ended = false;
+    m_reading = reading;
+    serve();
+}
+
+void WebDashboard::follow(const WebReading &reading)
+{
+    if (m_ended)
+        return;
+    m_reading = reading;
+    m_problems.forget(Problem::WebNotStarted); // new settings: their trouble is news
+    m_settingsChanged = true;
     serve();
 }
 
@@ -84,7 +87,9 @@ void WebDashboard::serve()
     m_check.reset();
     m_server.reset();
     try {
-        const std::optional<WebSettings> settings = WebSettings::load(m_session.programFolder());
+        if (!m_reading.problem.isEmpty())
+            throw Failure{m_reading.problem};
+        const std::optional<WebSettings> &settings = m_reading.settings;
         if (!settings) {
             settled();
         } else if (!settings->secure()) {

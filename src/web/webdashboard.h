@@ -37,8 +37,10 @@ public:
                  MqttPublishing &publishing, const WebLimits &limits = WebLimits(), QObject *parent = nullptr);
     ~WebDashboard() override;
 
-    // Reads web.cfg and serves the page when it says so.
-    void start();
+    // Serves the page when web.cfg, as `reading` holds it, says so.
+    void start(const WebReading &reading);
+    // web.cfg changed (saved or edited).
+    void follow(const WebReading &reading);
     // Stops serving: every connection is closed.
     void end();
 
@@ -59,13 +61,13 @@ private:
     // The outcome of the settings is known: said once after a change of web.cfg.
     void settled();
 
-    const LoggerSession &m_session;
     ProblemLog &m_problems;
     LiveState m_state;
     WebLimits m_limits;
     std::unique_ptr<WebServer> m_server;
     std::unique_ptr<TlsSelfCheck> m_check;
     QTimer m_retry;
+    WebReading m_reading;
     bool m_settingsChanged = false; // and the outcome not yet said
     bool m_ended = false;
 };

@@ -1,8 +1,8 @@
 #include "web/websettings.h"
 
 #include "config/configfile.h"
+#include "config/settingslayout.h"
 #include "config/settingsvalue.h"
-#include "config/tagvalue.h"
 #include "logging/errorlog.h"
 #include "platform/programpaths.h"
 #include "platform/textfile.h"
@@ -74,10 +74,47 @@ QStringList WebSettings::pageAddresses() const
     return addresses;
 }
 
+namespace {
+const SettingsLayout<WebSettings> &layout()
+{
+    using Key = SettingsLayout<WebSettings>::Key;
+    const auto file = [](const QString &tag, QString WebSettings::*member) {
+        return Key{tag, [tag, member](WebSettings &settings, const ConfigField &field) {
+                       settings.*member = existingFile(tag, SettingsValue::plain(tag, field.text().trimmed()));
+                   },
+                   [member](const WebSettings &settings) { return settings.*member; }};
+    };
+    static const SettingsLayout<WebSettings> layout(
+        QStringLiteral("Web Config File"),
+        {
+            Key::onOff(WebTag::kEnabled, &WebSettings::enabled),
+            Key::port(WebTag::kPort, &WebSettings::port),
+            {WebTag::kListen,
+             [](WebSettings &settings, const ConfigField &field) {
+                 const QString text = field.text().trimmed();
+                 if (!text.isEmpty() && QHostAddress(text).isNull())
+                     throw Failure{QStringLiteral("Listen must be an address of this computer such as "
+                                                  "192.168.1.20, or empty for every network, not %1")
+                                       .arg(ErrorLog::quoted(text))};
+                 settings.listen = text;
+             },
+             [](const WebSettings &settings) { return settings.listen; }},
+            Key::plain(WebTag::kPassword, &WebSettings::password, false),
+            file(WebTag::kCertFile, &WebSettings::certFile),
+            file(WebTag::kKeyFile, &WebSettings::keyFile),
+            {WebTag::kHosts,
+             [](WebSettings &settings, const ConfigField &field) {
+                 settings.hosts = hostNames(SettingsValue::plain(WebTag::kHosts, field.text()));
+             },
+             [](const WebSettings &settings) { return settings.hosts.join(QStringLiteral(", ")); }},
+        });
+    return layout;
+}
+} // namespace
+
 QStringList WebSettings::keys()
 {
-    return {WebTag::kEnabled, WebTag::kPort,    WebTag::kListen, WebTag::kPassword,
-            WebTag::kCertFile, WebTag::kKeyFile, WebTag::kHosts};
+    return layout().tags();
 }
 
 WebSettings WebSettings::fromText(const QString &content)
@@ -88,38 +125,7 @@ WebSettings WebSettings::fromText(const QString &content)
 WebSettings WebSettings::fromFile(const ConfigFile &file)
 {
     WebSettings settings;
-    const auto fileInto = [](const QString &tag, QString &into) {
-        return FieldStep::optional(tag, [&into, tag](const ConfigField &field) {
-            into = existingFile(tag, SettingsValue::plain(tag, field.text().trimmed()));
-        });
-    };
-    const MaybeFailure failure = file.applyInOrder({
-        FieldStep::optional(WebTag::kEnabled,
-                            [&](const ConfigField &field) { settings.enabled = SettingsValue::switchedOn(WebTag::kEnabled, field); }),
-        FieldStep::optional(WebTag::kPort,
-                            [&](const ConfigField &field) { settings.port = SettingsValue::port(WebTag::kPort, field); }),
-        FieldStep::optional(WebTag::kListen,
-                            [&](const ConfigField &field) {
-                                const QString text = field.text().trimmed();
-                                if (!text.isEmpty() && QHostAddress(text).isNull())
-                                    throw Failure{QStringLiteral("Listen must be an address of this computer such as "
-                                                                 "192.168.1.20, or empty for every network, not %1")
-                                                      .arg(ErrorLog::quoted(text))};
-                                settings.listen = text;
-                            }),
-        FieldStep::optional(WebTag::kPassword,
-                            [&](const ConfigField &field) {
-                                settings.password = SettingsValue::plain(WebTag::kPassword, field.text());
-                            }),
-        fileInto(WebTag::kCertFile, settings.certFile),
-        fileInto(WebTag::kKeyFile, settings.keyFile),
-        FieldStep::optional(WebTag::kHosts,
-                            [&](const ConfigField &field) {
-                                settings.hosts = hostNames(SettingsValue::plain(WebTag::kHosts, field.text()));
-                            }),
-    });
-    if (failure)
-        throw *failure;
+    layout().read(file, settings);
     if (settings.certFile.isEmpty() != settings.keyFile.isEmpty())
         throw Failure{QStringLiteral("CertFile and KeyFile go together: set both for HTTPS, or neither")};
     return settings;
@@ -127,19 +133,7 @@ WebSettings WebSettings::fromFile(const ConfigFile &file)
 
 QString WebSettings::toFileText() const
 {
-    const QStringList lines{
-        QStringLiteral("Web Config File"),
-        QString(),
-        tagged(WebTag::kEnabled, QString::number(enabled ? 1 : 0)),
-        tagged(WebTag::kPort, QString::number(port)),
-        tagged(WebTag::kListen, listen),
-        tagged(WebTag::kPassword, password),
-        tagged(WebTag::kCertFile, certFile),
-        tagged(WebTag::kKeyFile, keyFile),
-        tagged(WebTag::kHosts, hosts.join(QStringLiteral(", "))),
-        QString(),
-    };
-    return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+    return layout().text(*this);
 }
 
 std::optional<WebSettings> WebSettings::load(const QString &programFolder)

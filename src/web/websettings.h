@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/settingsreading.h"
 #include "text/failure.h"
 
 #include <QString>
@@ -60,5 +61,8 @@ struct WebSettings
     // Writes web.cfg atomically, readable by its owner only (it holds a password).
     void save(const QString &programFolder) const;
 };
+
+// web.cfg as the page takes it.
+using WebReading = SettingsReading<WebSettings>;
 
 } // namespace Brolant

@@ -14,6 +14,7 @@
 #include "scriptedprompts.h"
 #include "session/loggersession.h"
 #include "sessionprobe.h"
+#include "settings/settingsstore.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -73,6 +74,7 @@ struct AlarmRig
     RecordingView view;
     std::unique_ptr<LoggerSession> session;
     std::unique_ptr<ErrorReporter> errors;
+    std::unique_ptr<SettingsStore> store;
     std::unique_ptr<AlarmService> service;
 
     // `alarmsTxt`: what the runs before wrote in logs/alarms.txt.
@@ -87,7 +89,9 @@ struct AlarmRig
             folder.write("logs/alarms.txt", alarmsTxt);
         session = std::make_unique<LoggerSession>(folder.path(), link, clock, problems);
         errors = std::make_unique<ErrorReporter>(folder.path(), clock, problems, view);
-        service = std::make_unique<AlarmService>(*session, clock, problems);
+        store = std::make_unique<SettingsStore>(folder.path());
+        service = std::make_unique<AlarmService>(*session, clock, problems, store->alarms());
+        QObject::connect(store.get(), &SettingsStore::alarmSettingsChanged, service.get(), &AlarmService::follow);
     }
     void reading(int second, double volts) { readingAt(second * 1000, volts); }
     void readingAt(qint64 milliseconds, double volts)
@@ -317,8 +321,8 @@ private slots:
         AlarmSettings settings = rig.service->settings();
         settings.levels[size_t(AlarmKind::LowVolts)] = {};
         settings.levels[size_t(AlarmKind::HighVolts)] = {13.0, 12.8};
-        settings.save(rig.folder.path());
-        QVERIFY(reloaded.wait()); // seen by the folder watcher, as when the Alarms dialog saves
+        rig.store->saveAlarms(settings, std::nullopt);
+        QCOMPARE(reloaded.size(), 1); // at once, as when the Alarms dialog saves
         rig.reading(5, 13.5);
         QCOMPARE(rig.folder.read("logs/alarms.txt"),
                  QByteArray("2026_12_07  13:00:00  LowVolts  raised  11.50 V\r\n"
@@ -331,7 +335,8 @@ private slots:
         ProgramFolder folder;
         folder.writeProgramConfig("1");
         ScriptedPrompts messages;
-        AlarmsDialog dialog(folder.path(), AlarmSettings::defaults(12, 20), messages);
+        SettingsStore store(folder.path());
+        AlarmsDialog dialog(store, AlarmSettings::defaults(12, 20), messages);
         dialog.show();
         QCOMPARE(controlsHeardWrong(dialog).join("; "), QString());
         auto *clear = dialog.findChild<QLineEdit *>("LowVoltsClear");

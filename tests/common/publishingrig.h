@@ -3,6 +3,7 @@
 #include "brokerprocess.h"
 #include "modelrig.h"
 #include "publishing/mqttpublishing.h"
+#include "settings/settingsstore.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -25,6 +26,7 @@ inline QJsonObject payload(const QString &heardLine)
 struct PublishingRig : ModelRig
 {
     BrokerProcess broker;
+    SettingsStore store{folder.path()};
     MqttPublishing publishing{session, problems};
     MqttPublisher *publisher = nullptr; // the one at work
     QByteArray mqttSettings;
@@ -33,6 +35,7 @@ struct PublishingRig : ModelRig
     // `extraSettings` come first, so they win over the rig's own (PORT is the broker's port).
     explicit PublishingRig(const QByteArray &extraSettings = QByteArray())
     {
+        QObject::connect(&store, &SettingsStore::mqttSettingsChanged, &publishing, &MqttPublishing::follow);
         QObject::connect(&publishing, &MqttPublishing::started, &publishing,
                          [this](MqttPublisher &started) { publisher = &started; });
         QObject::connect(&publishing, &MqttPublishing::stateChanged, &publishing, [this](const BrokerState &state) {
@@ -55,7 +58,7 @@ struct PublishingRig : ModelRig
     void startPublishing(int port = 0)
     {
         folder.write("mqtt.cfg", settingsText(port));
-        publishing.start();
+        publishing.start(store.mqtt());
     }
     bool connected() const { return publisher && publisher->state().kind == BrokerState::Kind::Connected; }
     // A logging interval of one frame at volts/50, a minute after the last.

@@ -43,6 +43,7 @@ private slots:
     void dialogTestsTheValuesAsTyped_data();
     void dialogTestsTheValuesAsTyped();
     void dialogSavesOrRefuses();
+    void dialogSaveAppliesAtOnce();
 };
 
 void MqttEndToEndTest::statusAndDiscoveryAreRetained()
@@ -82,7 +83,7 @@ void MqttEndToEndTest::alarmsAreRetainedWithTheirDiscovery()
 {
     PublishingRig rig("<Port>PORT</Port>");
     rig.folder.write("alarms.cfg", "<Delay>0</Delay>");
-    AlarmService alarms(rig.session, rig.clock, rig.problems);
+    AlarmService alarms(rig.session, rig.clock, rig.problems, rig.store.alarms());
     QVERIFY(rig.broker.start());
     rig.startPublishing();
     AlarmPublishing published([&alarms] { return alarmsAtBroker(alarms); });
@@ -311,7 +312,8 @@ void MqttEndToEndTest::dialogTestsTheValuesAsTyped()
     QVERIFY(broker.start());
     if (!brokerUp)
         broker.stop();
-    MqttDialog dialog(folder.path(), messages);
+    SettingsStore store(folder.path());
+    MqttDialog dialog(store, messages);
     dialog.show();
     const auto type = [&](const char *name, const QString &text) { dialog.findChild<QLineEdit *>(name)->setText(text); };
     type("Host", "127.0.0.1");
@@ -329,7 +331,8 @@ void MqttEndToEndTest::dialogSavesOrRefuses()
 {
     ProgramFolder folder;
     ScriptedPrompts messages;
-    MqttDialog dialog(folder.path(), messages);
+    SettingsStore store(folder.path());
+    MqttDialog dialog(store, messages);
     dialog.show();
     QCOMPARE(controlsHeardWrong(dialog).join("; "), QString());
     dialog.findChild<QCheckBox *>("Enabled")->setChecked(true);
@@ -351,6 +354,36 @@ void MqttEndToEndTest::dialogSavesOrRefuses()
     QVERIFY(saved.contains("<Host>broker.local</Host>\r\n<Port>1884</Port>"));
     QVERIFY(saved.contains("<CertFile>/etc/brolant/logger.crt</CertFile>\r\n<KeyFile>/etc/brolant/logger.key</KeyFile>"));
     QVERIFY(saved.contains("<LiveEvery>10</LiveEvery>"));
+}
+
+void MqttEndToEndTest::dialogSaveAppliesAtOnce()
+{
+    ProgramFolder folder;
+    BrokerProcess broker;
+    QVERIFY(broker.start());
+    QVERIFY(broker.subscribe("brolant/+/status"));
+    FakeSerialLink link;
+    FakeClock clock;
+    RecordingView view;
+    LoggerParts logger(folder.path(), link, clock, view, Attendance::Unattended);
+    logger.start();
+    QVERIFY(!logger.publishing.publisher());
+    ScriptedPrompts messages;
+    MqttDialog dialog(logger.settings, messages);
+    dialog.findChild<QCheckBox *>("Enabled")->setChecked(true);
+    dialog.findChild<QLineEdit *>("Host")->setText("127.0.0.1");
+    dialog.findChild<QLineEdit *>("Port")->setText(QString::number(broker.port()));
+    dialog.findChild<QLineEdit *>("User")->setText("logger");
+    dialog.findChild<QLineEdit *>("Password")->setText("s3cret");
+    dialog.findChild<QLineEdit *>("Site")->setText("barn");
+    QTest::mouseClick(dialog.findChild<QPushButton *>("Save"), Qt::LeftButton);
+    QVERIFY(logger.publishing.publisher()); // before any event: the save itself started it
+    QTRY_VERIFY_WITH_TIMEOUT(broker.heard().contains("0 brolant/barn/status online"), kBrokerWait);
+    // Well past the watcher's settling: the save is said once, not again when the watcher sees it.
+    folder.write("web.cfg", "<Enabled>0</Enabled>");
+    QTRY_VERIFY(folder.read("errorlog.txt").contains("web page settings changed"));
+    QCOMPARE(folder.read("errorlog.txt").count("MQTT settings changed  the new settings in mqtt.cfg apply"), 1);
+    logger.end();
 }
 
 QTEST_MAIN(MqttEndToEndTest)

@@ -95,7 +95,7 @@ void MqttTlsTest::tlsOutcome()
     outcome = filledIn(outcome, rig.broker, rig.folder);
 
     ScriptedPrompts messages;
-    MqttDialog dialog(rig.folder.path(), messages);
+    MqttDialog dialog(rig.store, messages);
     const auto type = [&](const char *name, const QString &text) { dialog.findChild<QLineEdit *>(name)->setText(text); };
     type("Host", "127.0.0.1");
     type("Port", QString::number(rig.broker.port()));

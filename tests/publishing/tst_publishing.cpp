@@ -8,6 +8,7 @@
 #include "publishing/deliverycursor.h"
 #include "publishing/mqttsettings.h"
 #include "publishing/recordqueue.h"
+#include "settings/settingsstore.h"
 #include "session/loggersession.h"
 
 #include <QFile>
@@ -68,6 +69,8 @@ void PublishingTest::settingsFromFile_data()
                                  << "" << "10.0.0.5:8883 farm/wind/north ";
     QTest::newRow("port 70000") << on + "<Port>70000</Port>" << "Port must be a whole number from 1 to 65535, not \"70000\"" << "";
     QTest::newRow("port 18.5") << on + "<Port>18.5</Port>" << "Port must be a whole number from 1 to 65535, not \"18.5\"" << "";
+    QTest::newRow("two unusable: the first in the file's order") << on + "<TLS>2</TLS><Port>0</Port>"
+                                                                 << "Port must be a whole number from 1 to 65535, not \"0\"" << "";
     QTest::newRow("topic with #") << on + "<Topic>a/#</Topic>" << "Topic must not contain # or +" << "";
     QTest::newRow("topic with +") << on + "<Topic>+/x</Topic>" << "Topic must not contain # or +" << "";
     QTest::newRow("topic with an empty level") << on + "<Topic>a//b</Topic>" << "Topic must not start or end with / or hold an empty level" << "";
@@ -151,7 +154,7 @@ void PublishingTest::hostileFileStartsNothingAndSaysWhy()
     MqttPublishing publishing(session, problemLog);
     QSignalSpy problems(&problemLog, &ProblemLog::said);
     folder.write("mqtt.cfg", "<Enabled>1</Enabled><Host>localhost</Host><Topic>a/#</Topic>");
-    publishing.start();
+    publishing.start(SettingsStore(folder.path()).mqtt());
     QVERIFY(!publishing.publisher()); // so no connection is tried
     QCOMPARE(problems.size(), 1);
     QCOMPARE(problems.at(0).at(0).toString(), QString("MQTT publishing not started"));

@@ -1,8 +1,5 @@
 #include "alarms/alarmservice.h"
 #include "modelrig.h"
-#include "platform/programpaths.h"
-#include "platform/settingsfilewatcher.h"
-#include "platform/textfile.h"
 
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -100,68 +97,6 @@ private slots:
         QCOMPARE(intents, QStringList{"held"});
     }
 
-    void settingsFilesAreNoticedHoweverWritten_data()
-    {
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<QStringList>("read"); // the file as it was when each change was said
-        QTest::newRow("replaced whole, as a dialog saves") << "replaced" << QStringList{"<Delay>20</Delay>"};
-        QTest::newRow("edited in place, same size") << "in place" << QStringList{"<Delay>30</Delay>"};
-        QTest::newRow("emptied, then written (a shell's > or an editor)") << "emptied" << QStringList{"<Delay>30</Delay>"};
-        QTest::newRow("written in two pieces a second apart") << "slowly" << QStringList{"<Delay>30</Delay>"};
-        QTest::newRow("removed") << "removed" << QStringList{""};
-        QTest::newRow("written again unchanged") << "unchanged" << QStringList();
-    }
-    void settingsFilesAreNoticedHoweverWritten()
-    {
-        QFETCH(QString, how);
-        ProgramFolder folder;
-        folder.write("alarms.cfg", "<Delay>10</Delay>");
-        FakeSerialLink link;
-        FakeClock clock;
-        ProblemLog problems(clock);
-        LoggerSession session(folder.path(), link, clock, problems);
-        QStringList seen;
-        bool markerSeen = false;
-        connect(&session, &LoggerSession::settingsFileChanged, this, [&](const QString &name) {
-            if (name == FileName::kWebSettings)
-                markerSeen = true;
-            else
-                seen << QString::fromLatin1(folder.read(name));
-        });
-        if (how == "replaced") {
-            TextFile::replace(folder.file("alarms.cfg"), "<Delay>20</Delay>");
-        } else if (how == "in place") {
-            QFile file(folder.file("alarms.cfg"));
-            QVERIFY(file.open(QIODevice::ReadWrite)); // no truncation, no rename: an editor's save
-            file.write("<Delay>30</Delay>");
-        } else if (how == "emptied") {
-            QFile file(folder.file("alarms.cfg"));
-            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            // The truncation's news is there already: a watcher that read on every write reads it now.
-            QCoreApplication::processEvents();
-            file.write("<Delay>30</Delay>");
-        } else if (how == "slowly") {
-            QFile file(folder.file("alarms.cfg"));
-            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            file.write("<Delay>");
-            file.flush();
-            // A shell's { head; sleep 1; rest; } > alarms.cfg: the writer pauses longer than any
-            // settling, so only its closing tells that it is done. The pause is the case itself.
-            QTest::qWait(2 * SettingsFileWatcher::kSettle.count());
-            file.write("30</Delay>");
-        } else if (how == "removed") {
-            QVERIFY(QFile::remove(folder.file("alarms.cfg")));
-        } else {
-            folder.write("alarms.cfg", "<Delay>10</Delay>");
-        }
-        QFETCH(QStringList, read);
-        QTRY_COMPARE(seen.size(), read.size());
-        // Another file written after it: its news comes after any more of alarms.cfg.
-        folder.write(FileName::kWebSettings, "Web Config File\r\n");
-        QTRY_VERIFY(markerSeen);
-        QCOMPARE(seen, read);
-    }
-
     void wallClockJumpsNeitherRaiseNorHideAlarms_data()
     {
         QTest::addColumn<int>("jumpSeconds");
@@ -176,7 +111,7 @@ private slots:
         rig.folder.writeProgramConfig("1", "1", "60");
         rig.folder.writeCalibration();
         rig.folder.write("alarms.cfg", "<Delay>10</Delay><NoData>120</NoData>");
-        AlarmService alarms(rig.session, rig.clock, rig.problems);
+        AlarmService alarms(rig.session, rig.clock, rig.problems, AlarmSettings::readFile(rig.folder.path()));
         QSignalSpy changes(&alarms, &AlarmService::changed);
         rig.model.startUp();
         rig.push({kLowFrame});

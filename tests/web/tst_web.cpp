@@ -12,6 +12,7 @@
 #include "screenreader.h"
 #include "session/loggersession.h"
 #include "sessionprobe.h"
+#include "settings/settingsstore.h"
 #include "scriptedprompts.h"
 #include "web/webdashboard.h"
 #include "web/webserver.h"
@@ -87,8 +88,9 @@ struct WebRig : WebFolder
     ProblemLog problems{clock};
     LoggerSession session{folder.path(), link, clock, problems, Attendance::Unattended};
     ErrorReporter errors{folder.path(), clock, problems, view};
+    SettingsStore store{folder.path()};
     MqttPublishing publishing{session, problems};
-    AlarmService alarms{session, clock, problems};
+    AlarmService alarms{session, clock, problems, store.alarms()};
     std::unique_ptr<WebDashboard> web;
 
     explicit WebRig(const QByteArray &settings = QByteArray(), const WebLimits &limits = WebLimits())
@@ -97,7 +99,8 @@ struct WebRig : WebFolder
         errors.listenTo(session);
         session.startUp();
         web = std::make_unique<WebDashboard>(session, clock, problems, alarms, publishing, limits);
-        web->start();
+        QObject::connect(&store, &SettingsStore::webSettingsChanged, web.get(), &WebDashboard::follow);
+        web->start(store.web());
     }
     HttpAnswer get(const QString &target, const QByteArray &headers = QByteArray()) const
     {
@@ -637,7 +640,8 @@ void WebTest::dialogShowsTheAddressAndSaves()
     QTest::mouseClick(setup.findChild<QPushButton *>("Web"), Qt::LeftButton);
     QCOMPARE(asked.size(), 1);
 
-    WebDialog dialog(folder.path(), messages);
+    SettingsStore store(folder.path());
+    WebDialog dialog(store, messages);
     dialog.show();
     const int width = dialog.width();
     // Hovering a box tells a sighted user what it is for, as a screen reader tells it.

@@ -66,16 +66,16 @@ SetupEnd WidgetPrompts::runProgramSetup()
 {
     ProgramSetup dialog(m_programFolder, *this, &m_owner);
     QObject::connect(&dialog, &ProgramSetup::publishingRequested, &dialog, [this, &dialog] {
-        MqttDialog settings(m_programFolder, *this, &dialog);
+        MqttDialog settings(m_logger.settings, *this, &dialog);
         settings.exec();
     });
     QObject::connect(&dialog, &ProgramSetup::webRequested, &dialog, [this, &dialog] {
-        WebDialog settings(m_programFolder, *this, &dialog);
+        WebDialog settings(m_logger.settings, *this, &dialog);
         settings.exec();
     });
     QObject::connect(&dialog, &ProgramSetup::alarmsRequested, &dialog, [this, &dialog] {
         // The defaults of the system chosen on the form, which the logger watches once it is saved.
-        AlarmsDialog settings(m_programFolder, AlarmSettings::defaultsFor(dialog.chosen()), *this, &dialog);
+        AlarmsDialog settings(m_logger.settings, AlarmSettings::defaultsFor(dialog.chosen()), *this, &dialog);
         settings.exec();
     });
     switch (dialog.exec()) {

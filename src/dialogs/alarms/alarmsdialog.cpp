@@ -4,6 +4,7 @@
 #include "config/tagvalue.h"
 #include "platform/messages.h"
 #include "platform/programpaths.h"
+#include "settings/settingsstore.h"
 #include "text/numerictext.h"
 #include "widgets/widgethelpers.h"
 
@@ -27,9 +28,9 @@ QString numberText(const std::optional<double> &value)
 }
 } // namespace
 
-AlarmsDialog::AlarmsDialog(const QString &programFolder, const AlarmSettings &defaults, Messages &messages,
+AlarmsDialog::AlarmsDialog(SettingsStore &store, const AlarmSettings &defaults, Messages &messages,
                            QWidget *parent)
-    : QDialog(parent), m_programFolder(programFolder), m_messages(messages), m_defaults(defaults)
+    : QDialog(parent), m_store(store), m_messages(messages), m_defaults(defaults)
 {
     setObjectName(QStringLiteral("Alarms"));
     setWindowTitle(QStringLiteral("Alarms"));
@@ -79,7 +80,7 @@ AlarmsDialog::AlarmsDialog(const QString &programFolder, const AlarmSettings &de
 
     column->addLayout(WidgetHelpers::abortAndSave(this, [this] { saveClicked(); }));
 
-    const AlarmSettings::Loaded loaded = AlarmSettings::load(programFolder, m_defaults);
+    const AlarmSettings::Loaded loaded = AlarmSettings::over(store.alarms(), m_defaults);
     if (loaded.problem)
         m_problem->setText(QStringLiteral("%1 could not be used (%2): these are the default values.")
                                .arg(FileName::kAlarmSettings, loaded.problem->description));
@@ -113,7 +114,7 @@ AlarmSettings AlarmsDialog::typed() const
 void AlarmsDialog::saveClicked()
 {
     try {
-        typed().save(m_programFolder, m_defaults);
+        m_store.saveAlarms(typed(), m_defaults);
     } catch (const Failure &failure) {
         m_messages.message(QStringLiteral("The alarms were not saved, and %1 is unchanged.\n\n%2")
                                .arg(FileName::kAlarmSettings, failure.description));

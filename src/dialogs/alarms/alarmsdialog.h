@@ -12,6 +12,7 @@ class QLineEdit;
 namespace Brolant {
 
 class Messages;
+class SettingsStore;
 
 // The "Alarms" dialog: every threshold, the delay and the command of alarms.cfg, checked by the
 // file's own rules, saved atomically or left as they were. Where the file says nothing it shows
@@ -21,7 +22,7 @@ class AlarmsDialog final : public QDialog
     Q_OBJECT
 
 public:
-    AlarmsDialog(const QString &programFolder, const AlarmSettings &defaults, Messages &messages,
+    AlarmsDialog(SettingsStore &store, const AlarmSettings &defaults, Messages &messages,
                  QWidget *parent = nullptr);
 
     void saveClicked();
@@ -30,7 +31,7 @@ private:
     // The values as typed; throws Failure naming the first that cannot be used.
     AlarmSettings typed() const;
 
-    QString m_programFolder;
+    SettingsStore &m_store;
     Messages &m_messages;
     AlarmSettings m_defaults;
     QLabel *m_problem = nullptr;

@@ -4,6 +4,7 @@
 #include "config/tagvalue.h"
 #include "platform/messages.h"
 #include "platform/programpaths.h"
+#include "settings/settingsstore.h"
 #include "widgets/widgethelpers.h"
 
 #include <QCheckBox>
@@ -29,8 +30,8 @@ QCheckBox *checkBox(QWidget *parent, const char *name, const QString &caption)
 }
 } // namespace
 
-MqttDialog::MqttDialog(const QString &programFolder, Messages &messages, QWidget *parent)
-    : QDialog(parent), m_programFolder(programFolder), m_messages(messages)
+MqttDialog::MqttDialog(SettingsStore &store, Messages &messages, QWidget *parent)
+    : QDialog(parent), m_store(store), m_messages(messages)
 {
     setObjectName(QStringLiteral("MqttPublishing"));
     setWindowTitle(QStringLiteral("MQTT Publishing"));
@@ -81,7 +82,7 @@ MqttDialog::MqttDialog(const QString &programFolder, Messages &messages, QWidget
     connect(&m_test, &ConnectionTest::finished, m_outcome, &QLabel::setText);
 
     MqttSettings settings;
-    const QString path = ProgramPaths(programFolder).mqttSettings();
+    const QString path = ProgramPaths(store.programFolder()).mqttSettings();
     QString unusable;
     try {
         if (QFileInfo::exists(path))
@@ -139,7 +140,7 @@ void MqttDialog::testClicked()
 void MqttDialog::saveClicked()
 {
     try {
-        typed().save(m_programFolder);
+        m_store.saveMqtt(typed());
     } catch (const Failure &failure) {
         m_messages.message(QStringLiteral("The publishing settings were not saved, and %1 is unchanged.\n\n%2")
                                .arg(FileName::kMqttSettings, failure.description));

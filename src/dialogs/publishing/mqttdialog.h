@@ -11,6 +11,7 @@ class QLineEdit;
 namespace Brolant {
 
 class Messages;
+class SettingsStore;
 
 // The "MQTT Publishing" dialog: edits mqtt.cfg, tries a connection with the values as typed, and
 // saves them (atomically, readable by their owner only) or leaves the file as it was.
@@ -19,7 +20,7 @@ class MqttDialog final : public QDialog
     Q_OBJECT
 
 public:
-    MqttDialog(const QString &programFolder, Messages &messages, QWidget *parent = nullptr);
+    MqttDialog(SettingsStore &store, Messages &messages, QWidget *parent = nullptr);
 
 private:
     void showSettings(const MqttSettings &settings);
@@ -28,7 +29,7 @@ private:
     void testClicked();
     void saveClicked();
 
-    QString m_programFolder;
+    SettingsStore &m_store;
     Messages &m_messages;
     ConnectionTest m_test;
     QLabel *m_problem = nullptr;

@@ -4,6 +4,7 @@
 #include "config/tagvalue.h"
 #include "platform/messages.h"
 #include "platform/programpaths.h"
+#include "settings/settingsstore.h"
 #include "web/websettings.h"
 #include "widgets/widgethelpers.h"
 
@@ -21,8 +22,8 @@ constexpr int kNarrowChars = 6;
 constexpr int kWideChars = 28;
 } // namespace
 
-WebDialog::WebDialog(const QString &programFolder, Messages &messages, QWidget *parent)
-    : QDialog(parent), m_programFolder(programFolder), m_messages(messages)
+WebDialog::WebDialog(SettingsStore &store, Messages &messages, QWidget *parent)
+    : QDialog(parent), m_store(store), m_messages(messages)
 {
     setObjectName(QStringLiteral("WebDashboard"));
     setWindowTitle(QStringLiteral("Web Dashboard"));
@@ -82,7 +83,7 @@ WebDialog::WebDialog(const QString &programFolder, Messages &messages, QWidget *
     connect(m_enabled, &QCheckBox::toggled, this, &WebDialog::showAddresses);
 
     WebSettings settings;
-    const QString path = ProgramPaths(programFolder).webSettings();
+    const QString path = ProgramPaths(store.programFolder()).webSettings();
     QString unusable;
     try {
         if (QFileInfo::exists(path))
@@ -138,7 +139,7 @@ void WebDialog::showAddresses()
 void WebDialog::saveClicked()
 {
     try {
-        typed().save(m_programFolder);
+        m_store.saveWeb(typed());
     } catch (const Failure &failure) {
         m_messages.message(QStringLiteral("The web page settings were not saved, and %1 is unchanged.\n\n%2")
                                .arg(FileName::kWebSettings, failure.description));

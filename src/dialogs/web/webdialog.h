@@ -9,6 +9,7 @@ class QLineEdit;
 namespace Brolant {
 
 class Messages;
+class SettingsStore;
 struct WebSettings;
 
 // The "Web Dashboard" dialog: edits web.cfg, shows where the page will be opened from a phone (as
@@ -19,7 +20,7 @@ class WebDialog final : public QDialog
     Q_OBJECT
 
 public:
-    WebDialog(const QString &programFolder, Messages &messages, QWidget *parent = nullptr);
+    WebDialog(SettingsStore &store, Messages &messages, QWidget *parent = nullptr);
 
 private:
     void showSettings(const WebSettings &settings);
@@ -28,7 +29,7 @@ private:
     void showAddresses();
     void saveClicked();
 
-    QString m_programFolder;
+    SettingsStore &m_store;
     Messages &m_messages;
     QLabel *m_problem = nullptr;
     QCheckBox *m_enabled = nullptr;

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "alarms/alarmsettings.h"
+#include "platform/settingsfilewatcher.h"
+#include "publishing/mqttsettings.h"
+#include "web/websettings.h"
+
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+namespace Brolant {
+
+// The settings files of the parts beside the core (alarms.cfg, mqtt.cfg, web.cfg) as values. A
+// dialog saves through the store, which says the saved values at once; an edit by hand is seen by
+// the one watcher and said the same way once the file is read. The parts take what they are given
+// and never read a file back. prog.cfg and settings.cfg are read again only when the window asks
+// the session to (after its dialogs, or a port problem), so their edits by hand are not watched.
+class SettingsStore : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit SettingsStore(const QString &programFolder, QObject *parent = nullptr);
+
+    const QString &programFolder() const { return m_programFolder; }
+
+    // Each file as it is now.
+    MqttReading mqtt() const;
+    WebReading web() const;
+    AlarmsFile alarms() const;
+
+    // Each writes its file atomically (owner-only where it holds a password) and says the new
+    // values at once when they differ from the file's. Throws Failure, the file unchanged, when
+    // it cannot be written.
+    void saveMqtt(const MqttSettings &settings);
+    void saveWeb(const WebSettings &settings);
+    // `followed`: the defaults whose threshold pairs are left out of the file (see toFileText).
+    void saveAlarms(const AlarmSettings &settings, const std::optional<AlarmSettings> &followed);
+
+signals:
+    void mqttSettingsChanged(const MqttReading &reading);
+    void webSettingsChanged(const WebReading &reading);
+    void alarmSettingsChanged(const AlarmsFile &file);
+
+private:
+    void fileChanged(const QString &fileName);
+
+    QString m_programFolder;
+    SettingsFileWatcher m_watcher;
+};
+
+} // namespace Brolant
