@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The Energy History: a year of minutes and a month of seconds to the energy table, the power

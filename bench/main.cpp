@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // brolant-bench: prints one line per figure, "name: value unit". With an argument (history,
 // startup, receive, viewer, logging) only that group runs.
 

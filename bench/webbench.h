@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The live web page: a page load on the loopback, a frame's way to a push client, the logger's

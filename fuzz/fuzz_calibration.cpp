@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calibration dialog's forgiving reader fed random bytes in random chunks.
 
 #include "dialogs/calibration/calibrationreader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The log viewer fed random day files and time ranges: loading, plotting and exporting, checking
 // that every loaded value and the view's energy are finite numbers.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The logger's receive path and energy tick fed random bytes in random chunks, checking
 // after every chunk what must always hold: the reading and the energy finite, amps and energy
 // never negative, the buffer within its cap, and no more frames counted than were fed.

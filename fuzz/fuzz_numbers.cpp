@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number texts and masks: random texts parsed, random values formatted with random masks.
 
 #include "text/numbermask.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration readers fed random files: the lookup, typed reads, the setup form, the
 // alarm and web page settings, the web page's addresses and the energy archive.
 

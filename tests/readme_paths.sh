@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every file of the source tree that README.md names is there: a README that points at a file
 # that was moved or never written sends its reader nowhere.
 #

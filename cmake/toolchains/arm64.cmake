@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-building for arm64 (aarch64-linux-gnu: a Raspberry Pi with a 64-bit system) on a Debian
 # amd64 machine: Debian's cross compiler, the arm64 libraries installed beside the machine's own
 # through multi-arch (/usr/lib/aarch64-linux-gnu), and Qt's code generators (moc, rcc, uic) from

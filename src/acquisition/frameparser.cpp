@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "acquisition/frameparser.h"
 
 #include "text/numerictext.h"

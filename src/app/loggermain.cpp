@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // brolant-logger: the same logger as brolant, without a window, for an always-on machine.
 
 #include "app/consolestatus.h"

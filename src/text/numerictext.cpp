@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/numerictext.h"
 
 #include "text/rounding.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "acquisition/reading.h"
 #include "alarms/alarmservice.h"
 #include "alarms/ui/alarmbanner.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The tests of a build for another architecture (cmake/toolchains/), run here under emulation, and
 # compared with this machine's own build of brolant-logger and brolant-board, which
 # BROLANT_HOST_BUILD_DIR names (scripts/cross-test makes one).

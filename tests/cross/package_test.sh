@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package of a build for another architecture, packed from that build: named and marked
 # for it, depending on its libraries (dpkg-shlibdeps read the programs); then its brolant-logger,
 # unpacked with dpkg-deb -x and run under emulation, logs what this machine's own logs.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # brolant-logger of another architecture, under emulation, against this machine's own: each with a
 # simulated board of its own on a pseudo-terminal, sending the same frame. Their daily logs must be
 # the same, byte for byte. What could tell two runs apart is the clock: the records carry the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/errorreporter.h"
 #include "app/mainwindowmodel.h"
 #include "boardprocess.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "brokerprocess.h"
 #include "dialogs/publishing/mqttdialog.h"
 #include "publishing/mqttclient.h"

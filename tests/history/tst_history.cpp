@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "alarms/alarmservice.h"
 #include "app/ui/widgetprompts.h"
 #include "history/dayenergy.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Packs the Debian package from the build the tests run in (no second build) into <build>/package,
 # unpacks it into a temporary root, and starts the installed program offscreen from there with a
 # fresh home: it must make its program folder with the defaults, run, and end in order on SIGTERM.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/programpaths.h"
 #include "platform/settingsfilewatcher.h"
 #include "platform/textfile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/datetext.h"
 #include "text/numbermask.h"
 #include "text/numerictext.h"

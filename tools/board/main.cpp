@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // brolant-board: a simulated sensor board on a pseudo-terminal, for the demo and the tests.
 
 #include "framesource.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/ui/trendtab.h"
 
 #include "history/ui/historywidgets.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The live page: "Now" pushed over a WebSocket (or asked for every few seconds when that fails),
 // today's records as a chart that grows as they are logged, and the energy of past days. Every
 // number shown is made by the logger as its windows show it; this only lays them out.
