@@ -49,8 +49,8 @@ inline void report(const char *name, double value, const char *unit)
 // A timing per round in `unit`s of `nanosecondsPerUnit`: "name: best unit (median M)".
 inline void report(const char *name, const Timing &timing, double nanosecondsPerUnit, const char *unit)
 {
-    QTextStream(stdout) << name << ": " << figure(timing.best / nanosecondsPerUnit) << ' ' << unit
-                        << " (median " << figure(timing.median / nanosecondsPerUnit) << ')' << Qt::endl;
+    QTextStream(stdout) << name << ": " << figure(timing.best / nanosecondsPerUnit) << ' ' << unit << " (median "
+                        << figure(timing.median / nanosecondsPerUnit) << ')' << Qt::endl;
 }
 
 // A timing per round as rounds a second.

@@ -65,7 +65,8 @@ void writeLogs(const QString &folder, int days, int step)
             const double amps = std::max(0.0, wind * 1.5 - 4);
             const int minute = second / 60;
             char line[128];
-            const int length = std::snprintf(line, sizeof line,
+            const int length = std::snprintf(
+                line, sizeof line,
                 "<T>%02d:%02d</T><V>%.2f</V><I>%.2f</I><W>%.2f</W><R>%d</R><S>%.1f</S><M>0</M>   %.1fWh\r\n",
                 minute / 60, minute % 60, 12.4 + amps * 0.05, amps, amps * 12.6, int(wind * 40), wind, second / 100.0);
             text.append(line, length);
@@ -182,15 +183,16 @@ long long countLines(const QString &folder, int days)
         long long lines = 0;
         if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
             qFatal("cannot read the benchmark's logs");
-        for (qint64 read = file.read(piece.data(), piece.size()); read > 0; read = file.read(piece.data(), piece.size()))
-            for (const char *at = piece.constData(), *end = at + read; (at = static_cast<const char *>(std::memchr(at, '\n', size_t(end - at))));
-                 ++at)
+        for (qint64 read = file.read(piece.data(), piece.size()); read > 0;
+             read = file.read(piece.data(), piece.size()))
+            for (const char *at = piece.constData(), *end = at + read;
+                 (at = static_cast<const char *>(std::memchr(at, '\n', size_t(end - at)))); ++at)
                 ++lines;
         return lines;
     };
     return QtConcurrent::blockingMappedReduced<long long>(
-        &threads, HistoryFiles::daysBetween(kFirstDay, kFirstDay.addDays(days - 1)), std::function<long long(const QDate &)>(count),
-        [](long long &sum, long long lines) { sum += lines; });
+        &threads, HistoryFiles::daysBetween(kFirstDay, kFirstDay.addDays(days - 1)),
+        std::function<long long(const QDate &)>(count), [](long long &sum, long long lines) { sum += lines; });
 }
 } // namespace
 
@@ -208,9 +210,8 @@ void benchHistory()
     report("history month of seconds", month, 1e6, "ms");
     report("history month memory", residentMebibytes(), "MiB");
 
-    const auto envelope = std::make_shared<const TrendEnvelope>(
-        std::make_shared<const TrendMinutes>(TrendMinutes::of(HistorySource(year.path()).days(
-            HistoryFiles::daysBetween(kFirstDay, kFirstDay.addDays(29)), {}))));
+    const auto envelope = std::make_shared<const TrendEnvelope>(std::make_shared<const TrendMinutes>(TrendMinutes::of(
+        HistorySource(year.path()).days(HistoryFiles::daysBetween(kFirstDay, kFirstDay.addDays(29)), {}))));
     QImage image(kPlotSize, QImage::Format_RGB32);
     const TrendPainter::Shown all{true, true, true, true, true};
     const Timing redraw = nanosecondsPerRound(20, [&](long i) {
@@ -224,7 +225,8 @@ void benchHistory()
     report("history redraw", redraw, 1e6, "ms");
     const std::array<QString, 5> units = {" V", " A", " W", " RPM", " mph"};
     const Timing move = nanosecondsPerRound(20000, [&](long i) {
-        const auto at = envelope->nearest(double(envelope->start() + (i * 7919) % (envelope->finish() - envelope->start())));
+        const auto at = envelope->nearest(
+            double(envelope->start() + (i * 7919) % (envelope->finish() - envelope->start())));
         if (envelope->readout(*at, units).isEmpty())
             qFatal("no readout");
     });

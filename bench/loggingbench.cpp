@@ -24,7 +24,8 @@ void benchLogging()
     QByteArray config = folder.read("prog.cfg");
     folder.write("prog.cfg", config.replace("<Savehtml>0<", "<Savehtml>1<").replace("<SaveExcel>0<", "<SaveExcel>1<"));
     folder.writeCalibration();
-    folder.write("html/template.asp", QByteArray("<html><body>V <VV> I <II> W <WW> E <WH> R <RR> S <SS> T <TT> M <MM></body></html>"));
+    folder.write("html/template.asp",
+                 QByteArray("<html><body>V <VV> I <II> W <WW> E <WH> R <RR> S <SS> T <TT> M <MM></body></html>"));
 
     QuietView view;
     FakeSerialLink link;

@@ -17,9 +17,9 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     // History first, so the month's memory is the history's own and not what earlier figures left.
-    const std::pair<const char *, void (*)()> groups[] = {
-        {"history", benchHistory}, {"startup", benchStartUp}, {"receive", benchReceivePath},
-        {"viewer", benchViewer},   {"logging", benchLogging}, {"web", benchWeb}};
+    const std::pair<const char *, void (*)()> groups[] = {{"history", benchHistory},     {"startup", benchStartUp},
+                                                          {"receive", benchReceivePath}, {"viewer", benchViewer},
+                                                          {"logging", benchLogging},     {"web", benchWeb}};
     const QString only = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     for (const auto &[name, bench] : groups)
         if (only.isEmpty() || only == QLatin1String(name))

@@ -46,8 +46,7 @@ void benchCore(const QList<QByteArray> &frames)
         texts << QString::fromLatin1(frame);
     const Timing ns = nanosecondsPerRound(1'000'000, [&](long i) {
         assembler.append(texts[i % kFrames]);
-        for (auto piece = assembler.next(); piece.kind == FrameAssembler::Piece::Frame;
-             piece = assembler.next()) {
+        for (auto piece = assembler.next(); piece.kind == FrameAssembler::Piece::Frame; piece = assembler.next()) {
             const ParsedFrame parsed = FrameParser::parse(piece.text);
             ++sums.count;
             Scaling::apply(parsed.values, settings, reading);
@@ -66,7 +65,8 @@ void benchCore(const QList<QByteArray> &frames)
     report("core frame path to a plain bracket scan", ns.median / scan.median, "times");
 }
 
-template<typename View> void benchModel(const QList<QByteArray> &frames, View &view, const char *name)
+template <typename View>
+void benchModel(const QList<QByteArray> &frames, View &view, const char *name)
 {
     ProgramFolder folder;
     folder.writeProgramConfig("1", "1", "600", "1", "1");

@@ -50,7 +50,10 @@ constexpr int kDistinctFrames = 200;
 QByteArray frame(int sequence)
 {
     const int volts = kLowestRaw + sequence % kDistinctFrames;
-    return QStringLiteral("[<V>%1</V><I>577</I><R>20</R><S>9</S><M>0</M><C>%2</C>]").arg(volts).arg(volts + 606).toLatin1();
+    return QStringLiteral("[<V>%1</V><I>577</I><R>20</R><S>9</S><M>0</M><C>%2</C>]")
+        .arg(volts)
+        .arg(volts + 606)
+        .toLatin1();
 }
 
 int frameOf(double volts)
@@ -97,7 +100,8 @@ struct PageRig
     {
         folder.writeProgramConfig("1", "1", "60");
         folder.writeCalibration();
-        folder.write("web.cfg", "<Enabled>1</Enabled><Listen>127.0.0.1</Listen><Port>" + QByteArray::number(port) + "</Port>");
+        folder.write("web.cfg",
+                     "<Enabled>1</Enabled><Listen>127.0.0.1</Listen><Port>" + QByteArray::number(port) + "</Port>");
         writeMonth(folder);
         session = std::make_unique<LoggerSession>(folder.path(), link, clock, problems, Attendance::Unattended);
         publishing = std::make_unique<MqttPublishing>(*session, problems);
@@ -150,8 +154,15 @@ QTcpSocket *connected(int port)
 void benchPageLoad(const PageRig &rig)
 {
     const QByteArray today = QDate::currentDate().toString(Qt::ISODate).toLatin1();
-    const QList<QByteArray> page{"/", "/app.css", "/uPlot.min.css", "/uPlot.iife.min.js", "/app.js", "/api/live",
-                                 "/api/day/" + today, "/api/energy/" + today.left(7), "/api/powercurve"};
+    const QList<QByteArray> page{"/",
+                                 "/app.css",
+                                 "/uPlot.min.css",
+                                 "/uPlot.iife.min.js",
+                                 "/app.js",
+                                 "/api/live",
+                                 "/api/day/" + today,
+                                 "/api/energy/" + today.left(7),
+                                 "/api/powercurve"};
     Timing timing;
     bool complete = true;
     alongside([&] {
@@ -161,9 +172,11 @@ void benchPageLoad(const PageRig &rig)
                 complete = fetch(*socket, target) && complete;
         });
     });
-    report(complete ? "web page load on the loopback (its 5 files, now, today, the month and the power curve, one after another)"
-                    : "web page load FAILED, a request was not answered",
-           timing, 1e6, "ms");
+    report(
+        complete
+            ? "web page load on the loopback (its 5 files, now, today, the month and the power curve, one after another)"
+            : "web page load FAILED, a request was not answered",
+        timing, 1e6, "ms");
 }
 
 void benchFrameToClient(PageRig &rig)
@@ -195,7 +208,8 @@ void benchFrameToClient(PageRig &rig)
     // Each frame waits for the first push that carries it or a newer one.
     std::vector<double> waits;
     for (int frame = 0; frame < int(sent.size()); ++frame) {
-        const auto shown = std::find_if(heard.begin(), heard.end(), [frame](const auto &push) { return push.second >= frame; });
+        const auto shown = std::find_if(heard.begin(), heard.end(),
+                                        [frame](const auto &push) { return push.second >= frame; });
         if (shown != heard.end())
             waits.push_back(std::chrono::duration<double, std::milli>(shown->first - sent[size_t(frame)]).count());
     }

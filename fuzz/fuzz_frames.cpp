@@ -98,8 +98,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         check(r.amps >= 0.0, "amps are never negative");
         check(std::isfinite(core.energy.total()) && core.energy.total() >= 0.0,
               "the energy is finite and never negative");
-        check(core.receiver.bufferedCharacters() <= FrameAssembler::kCapacity,
-              "the buffer stays within its cap");
+        check(core.receiver.bufferedCharacters() <= FrameAssembler::kCapacity, "the buffer stays within its cap");
         const FrameCounts &counts = core.receiver.health().sinceStart;
         check(counts.accepted <= rig.openings && counts.accepted <= rig.closings,
               "every accepted frame had its brackets");

@@ -37,7 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const ConfigFile file(QStringLiteral("prog.cfg"), content, {name});
     for (const auto need : {FieldStep::Need::Text, FieldStep::Need::Number, FieldStep::Need::Int16}) {
         ConfigField taken;
-        const MaybeFailure failure = file.applyInOrder({{name, need, [&](const ConfigField &field) { taken = field; }}});
+        const MaybeFailure failure = file.applyInOrder(
+            {{name, need, [&](const ConfigField &field) { taken = field; }}});
         check(failure.has_value() != taken.isPresent(), "a step either takes the value or says why not");
         check(!taken.isPresent() || taken.text() == value, "a value is taken as written");
     }
@@ -55,7 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     try {
         const WebSettings web = WebSettings::fromText(content);
-        check(WebSettings::fromText(web.toFileText()).toFileText() == web.toFileText(), "web settings read back as written");
+        check(WebSettings::fromText(web.toFileText()).toFileText() == web.toFileText(),
+              "web settings read back as written");
     } catch (const Failure &) {
     }
     // Whatever a request names, it is one of the page's own addresses, or refused.
@@ -65,8 +67,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
           "a page's file comes from the program's resources");
     check(route.kind != WebRoute::Kind::PowerCurve || route.from.daysTo(route.to) < 366, "a range is bounded");
     for (const auto &[day, archived] : EnergyArchive::parse(QByteArray(rest.data(), qsizetype(rest.size()))).days)
-        check(day.isValid() && std::isfinite(archived.wattHours) && archived.wattHours >= 0
-                  && archived.lastLine >= 0 && archived.lastLine <= EnergyArchive::kDayEnd,
+        check(day.isValid() && std::isfinite(archived.wattHours) && archived.wattHours >= 0 && archived.lastLine >= 0
+                  && archived.lastLine <= EnergyArchive::kDayEnd,
               "an archived day is a date with finite energy and a time of day");
     return 0;
 }

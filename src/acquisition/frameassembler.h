@@ -16,11 +16,12 @@ public:
 
     struct Piece
     {
-        enum Kind {
-            Incomplete,    // nothing more to take until more characters arrive
-            ClosingFirst,  // a "]" before any "[": the text through that "]" is rejected
-            Overflow,      // a "[" and no "]" within the capacity: the text before the last "[" is rejected
-            Frame,         // a frame, from "[" through "]"
+        enum Kind
+        {
+            Incomplete,   // nothing more to take until more characters arrive
+            ClosingFirst, // a "]" before any "[": the text through that "]" is rejected
+            Overflow,     // a "[" and no "]" within the capacity: the text before the last "[" is rejected
+            Frame,        // a frame, from "[" through "]"
         };
         Kind kind = Incomplete;
         QString text;

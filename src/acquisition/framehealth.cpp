@@ -14,8 +14,7 @@ QString FrameCounts::summary() const
 
 QString FrameHealth::summary() const
 {
-    return QStringLiteral("This interval: %1\nSince start-up: %2")
-        .arg(thisInterval.summary(), sinceStart.summary());
+    return QStringLiteral("This interval: %1\nSince start-up: %2").arg(thisInterval.summary(), sinceStart.summary());
 }
 
 } // namespace Brolant

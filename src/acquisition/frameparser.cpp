@@ -55,9 +55,7 @@ public:
         const auto found = extract(m_frame, tag);
         if (!found) {
             m_parsed.findings.append(
-                {problem,
-                 QStringLiteral("closing tag </%1> before its opening tag").arg(QLatin1Char(tag.name)),
-                 true});
+                {problem, QStringLiteral("closing tag </%1> before its opening tag").arg(QLatin1Char(tag.name)), true});
             return false;
         }
         value = NumericText::valueOrZero(found->text);
@@ -93,9 +91,8 @@ ParsedFrame parse(QStringView frame)
     Reader reader(frame);
     FrameValues &values = reader.parsed().values;
     if (!reader.takeReading(kV, Problem::CorruptVolts, values.v)
-        || !reader.takeReading(kI, Problem::CorruptAmps, values.i)
-        || !reader.take(kR, Problem::CorruptRevs, values.r) || !reader.take(kM, Problem::CorruptRevs, values.m)
-        || !reader.take(kS, Problem::CorruptRevs, values.s))
+        || !reader.takeReading(kI, Problem::CorruptAmps, values.i) || !reader.take(kR, Problem::CorruptRevs, values.r)
+        || !reader.take(kM, Problem::CorruptRevs, values.m) || !reader.take(kS, Problem::CorruptRevs, values.s))
         return reader.parsed();
 
     Field checksum;

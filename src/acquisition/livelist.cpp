@@ -18,11 +18,11 @@ LiveListLayout LiveListLayout::forSettings(const ProgramConfig &program)
     LiveListLayout layout;
     layout.showsRpm = program.displayRpm.equals(1);
     layout.showsWindSpeed = program.displayWs.equals(1);
-    layout.fontPoints = layout.showsRpm && layout.showsWindSpeed ? kPointsTwoExtraRows
+    layout.fontPoints = layout.showsRpm && layout.showsWindSpeed   ? kPointsTwoExtraRows
                         : layout.showsRpm || layout.showsWindSpeed ? kPointsOneExtraRow
                                                                    : kPointsFourRows;
-    layout.labels = QStringList{QStringLiteral("Volts"), QStringLiteral("Amps"),
-                                QStringLiteral("Watts"), QStringLiteral("WattHours")};
+    layout.labels = QStringList{QStringLiteral("Volts"), QStringLiteral("Amps"), QStringLiteral("Watts"),
+                                QStringLiteral("WattHours")};
     if (layout.showsRpm)
         layout.labels << QStringLiteral("RPM");
     if (layout.showsWindSpeed)
@@ -32,10 +32,8 @@ LiveListLayout LiveListLayout::forSettings(const ProgramConfig &program)
 
 QStringList LiveListLayout::values(const Reading &reading, double energyCounter) const
 {
-    QStringList values{NumberMask::format(reading.volts, u"##.00"),
-                       NumberMask::format(reading.amps, u"##0.0"),
-                       NumberMask::format(reading.watts, u"####0.0"),
-                       NumberMask::format(energyCounter, u"#####0.0")};
+    QStringList values{NumberMask::format(reading.volts, u"##.00"), NumberMask::format(reading.amps, u"##0.0"),
+                       NumberMask::format(reading.watts, u"####0.0"), NumberMask::format(energyCounter, u"#####0.0")};
     if (showsRpm)
         values << NumberMask::format(reading.rpm, u"##0");
     if (showsWindSpeed)

@@ -44,8 +44,7 @@ void apply(const FrameValues &raw, const CalibrationSettings &settings, Reading 
 {
     reading.volts = Rounding::halfEven(divide(raw.v, settings.voltDivider), 2);
     reading.modeVolts = Rounding::halfEven(divide(raw.m, settings.voltDivider), 2);
-    reading.amps = Rounding::halfEven(
-        divide(raw.i - number(settings.voltOffset), settings.ampDivider), 2);
+    reading.amps = Rounding::halfEven(divide(raw.i - number(settings.voltOffset), settings.ampDivider), 2);
     if (reading.amps < 0)
         reading.amps = 0.0;
     reading.measuredRpm = Rounding::halfEven(finite(divide(raw.r, settings.rpmDivider) * kSecondsPerMinute), 1);

@@ -43,7 +43,10 @@ void endWithItsGroup(QProcess &process)
 
 AlarmCommand::AlarmCommand(QString command, QString programFolder, ProblemLog &problems,
                            std::chrono::milliseconds longestRun, QObject *parent)
-    : QObject(parent), m_command(std::move(command)), m_programFolder(std::move(programFolder)), m_problems(problems),
+    : QObject(parent),
+      m_command(std::move(command)),
+      m_programFolder(std::move(programFolder)),
+      m_problems(problems),
       m_longestRun(longestRun)
 {
 }
@@ -85,7 +88,8 @@ void AlarmCommand::run(const AlarmChange &change)
     // One entry per change, whichever way the run goes wrong first.
     const ProblemLog::Subject run{QString::number(++m_runs)};
     const auto report = [this, what, run](const QString &why) {
-        m_problems.reportAbout(Problem::AlarmCommandFailed, run, QStringLiteral("%1 (for %2): %3").arg(m_command, what, why));
+        m_problems.reportAbout(Problem::AlarmCommandFailed, run,
+                               QStringLiteral("%1 (for %2): %3").arg(m_command, what, why));
     };
     const auto ended = [this, process, run] {
         m_problems.resolvedAbout(Problem::AlarmCommandFailed, run);

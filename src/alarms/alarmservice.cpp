@@ -65,9 +65,14 @@ void AlarmBoard::remind()
 
 AlarmService::AlarmService(const LoggerSession &session, const Clock &clock, ProblemLog &problems,
                            const AlarmsFile &file, QObject *parent)
-    : QObject(parent), m_programFolder(session.programFolder()), m_problems(problems), m_file(file),
-      m_defaults(AlarmSettings::defaultsFor(session.settings().program)), m_settings(m_defaults),
-      m_monitor(m_settings, clock), m_throttle(clock),
+    : QObject(parent),
+      m_programFolder(session.programFolder()),
+      m_problems(problems),
+      m_file(file),
+      m_defaults(AlarmSettings::defaultsFor(session.settings().program)),
+      m_settings(m_defaults),
+      m_monitor(m_settings, clock),
+      m_throttle(clock),
       m_command(m_settings.command, m_programFolder, problems)
 {
     const AlarmSettings::Loaded loaded = AlarmSettings::over(m_file, m_defaults);
@@ -79,7 +84,8 @@ AlarmService::AlarmService(const LoggerSession &session, const Clock &clock, Pro
     reportProblem(loaded.problem);
     // An alarm switched off while the program was not running ends once whoever builds the
     // alarms has connected to them, where everyone hears it.
-    QMetaObject::invokeMethod(this, [this] { m_monitor.clearSwitchedOff(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { m_monitor.clearSwitchedOff(); }, Qt::QueuedConnection);
     connect(&session, &LoggerSession::settingsChanged, this, &AlarmService::followProgram);
     connect(&session, &LoggerSession::portIntentChanged, this, &AlarmService::followPort);
     // Not followPort: before its start-up the session's "no port" is no choice of the user's.
@@ -114,7 +120,8 @@ void AlarmService::follow(const AlarmsFile &file)
     else if (loaded.fromFile)
         m_problems.report(Problem::AlarmSettingsChanged, QStringLiteral("the new alarm settings apply"));
     else
-        m_problems.report(Problem::AlarmSettingsChanged, QStringLiteral("the file was removed: the default alarms apply"));
+        m_problems.report(Problem::AlarmSettingsChanged,
+                          QStringLiteral("the file was removed: the default alarms apply"));
 }
 
 void AlarmService::followProgram(const ProgramSettings &settings)

@@ -25,10 +25,14 @@ constexpr qsizetype kLongestCommand = 1000;
 // Whole numbers for speed and silence, zero included (the daily log's speed mask leaves a zero out).
 constexpr char16_t kWholeMask[] = u"###0";
 const AlarmDefinition kDefinitions[kAlarmKinds] = {
-    {AlarmKind::LowVolts, QStringLiteral("LowVolts"), QStringLiteral("LowVoltsClear"), QStringLiteral("V"), RecordMasks::kVolts, true, true},
-    {AlarmKind::HighVolts, QStringLiteral("HighVolts"), QStringLiteral("HighVoltsClear"), QStringLiteral("V"), RecordMasks::kVolts, false, false},
-    {AlarmKind::HighAmps, QStringLiteral("HighAmps"), QStringLiteral("HighAmpsClear"), QStringLiteral("A"), RecordMasks::kAmps, false, false},
-    {AlarmKind::HighRpm, QStringLiteral("HighRPM"), QStringLiteral("HighRPMClear"), QStringLiteral("RPM"), kWholeMask, false, false},
+    {AlarmKind::LowVolts, QStringLiteral("LowVolts"), QStringLiteral("LowVoltsClear"), QStringLiteral("V"),
+     RecordMasks::kVolts, true, true},
+    {AlarmKind::HighVolts, QStringLiteral("HighVolts"), QStringLiteral("HighVoltsClear"), QStringLiteral("V"),
+     RecordMasks::kVolts, false, false},
+    {AlarmKind::HighAmps, QStringLiteral("HighAmps"), QStringLiteral("HighAmpsClear"), QStringLiteral("A"),
+     RecordMasks::kAmps, false, false},
+    {AlarmKind::HighRpm, QStringLiteral("HighRPM"), QStringLiteral("HighRPMClear"), QStringLiteral("RPM"), kWholeMask,
+     false, false},
     {AlarmKind::NoData, AlarmTag::kNoData, QString(), QStringLiteral("s"), kWholeMask, false, false},
 };
 constexpr double kSystemVoltages[] = {12, 24, 48};
@@ -126,7 +130,8 @@ AlarmSettings AlarmSettings::fromFile(const ConfigFile &file, const AlarmSetting
                                         [&](const ConfigField &field) { settings.command = field.text().trimmed(); }));
     // A file of something else entirely (a binary, a wrong file copied over it) is no setting.
     if (std::ranges::none_of(keys(), [&file](const QString &key) { return file[key].isPresent(); }))
-        throw Failure{QStringLiteral("the file holds no alarm settings (no tag such as <%1>)").arg(kDefinitions[0].name)};
+        throw Failure{
+            QStringLiteral("the file holds no alarm settings (no tag such as <%1>)").arg(kDefinitions[0].name)};
     if (const MaybeFailure failure = file.applyInOrder(steps))
         throw *failure;
     if (const MaybeFailure problem = settings.problem())
@@ -141,8 +146,9 @@ MaybeFailure AlarmSettings::problem() const
         const Levels &at = levels[size_t(kind)];
         if (!at.raise) {
             if (at.clear)
-                return Failure{QStringLiteral("%1 is set but %2 is empty: set both, or empty both to switch the alarm off")
-                                   .arg(definition.clearTag, definition.name)};
+                return Failure{
+                    QStringLiteral("%1 is set but %2 is empty: set both, or empty both to switch the alarm off")
+                        .arg(definition.clearTag, definition.name)};
             continue;
         }
         if (definition.low ? at.clearAt() < *at.raise : at.clearAt() > *at.raise)
@@ -173,8 +179,8 @@ QString AlarmSettings::toFileText(const std::optional<AlarmSettings> &followed) 
               << tagged(kDefinitions[kind].clearTag, numberText(at.raise ? std::optional(at.clearAt()) : std::nullopt));
     }
     lines << tagged(AlarmTag::kNoData, numberText(noDataSeconds))
-          << tagged(AlarmTag::kDelay, NumericText::shortest(delaySeconds))
-          << tagged(AlarmTag::kCommand, command) << QString();
+          << tagged(AlarmTag::kDelay, NumericText::shortest(delaySeconds)) << tagged(AlarmTag::kCommand, command)
+          << QString();
     return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }
 

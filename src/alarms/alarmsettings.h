@@ -15,19 +15,26 @@ namespace Brolant {
 struct ProgramConfig;
 
 // The alarms Brolant watches: four on the readings, one on the board falling silent.
-enum class AlarmKind { LowVolts, HighVolts, HighAmps, HighRpm, NoData };
+enum class AlarmKind
+{
+    LowVolts,
+    HighVolts,
+    HighAmps,
+    HighRpm,
+    NoData
+};
 inline constexpr int kAlarmKinds = 5;
 inline constexpr int kLevelAlarms = 4; // the ones with a raise and a clear threshold
 
 struct AlarmDefinition
 {
     AlarmKind kind;
-    QString name;      // as written in alarms.cfg, alarms.txt and the topic
-    QString clearTag;  // empty for NoData
+    QString name;     // as written in alarms.cfg, alarms.txt and the topic
+    QString clearTag; // empty for NoData
     QString unit;
     const char16_t *mask; // how its value is written: as the daily log writes volts and amps
-    bool low;          // raised below its threshold rather than above
-    bool batteryLow;   // raised means the battery is low (and nothing else does)
+    bool low;             // raised below its threshold rather than above
+    bool batteryLow;      // raised means the battery is low (and nothing else does)
 };
 const AlarmDefinition &alarmDefinition(AlarmKind kind);
 

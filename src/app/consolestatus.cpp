@@ -22,9 +22,8 @@ QString ConsoleStatus::statusLine(const Record &record, const QString &brokerSta
 {
     const IntervalMeans::Texts means = record.means.texts();
     return QStringLiteral("%1  %2 V  %3 A  %4 W  %5 rpm  %6 wind  %7 Wh  (%8)")
-        .arg(record.time.toString(QStringLiteral("HH:mm:ss")), means.volts, means.amps, means.watts,
-             means.rpm, means.windSpeed, NumberMask::format(record.energy, u"0.0"),
-             record.health.thisInterval.summary())
+               .arg(record.time.toString(QStringLiteral("HH:mm:ss")), means.volts, means.amps, means.watts, means.rpm,
+                    means.windSpeed, NumberMask::format(record.energy, u"0.0"), record.health.thisInterval.summary())
            + (brokerState.isEmpty() ? QString() : QStringLiteral("  MQTT: ") + brokerState);
 }
 

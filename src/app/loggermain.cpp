@@ -40,7 +40,8 @@ int main(int argc, char *argv[])
     QObject::connect(&logger.session, &LoggerSession::recordLogged, &status, &ConsoleStatus::printIntervalLine);
     QObject::connect(&logger.publishing, &MqttPublishing::stateChanged, &status, &ConsoleStatus::setBrokerState);
     QObject::connect(&logger.web, &WebDashboard::serving, &status, [&status](const QStringList &addresses) {
-        status.printLine(QStringLiteral("brolant-logger: the live page is at ") + addresses.join(QStringLiteral(" and ")));
+        status.printLine(QStringLiteral("brolant-logger: the live page is at ")
+                         + addresses.join(QStringLiteral(" and ")));
     });
     logger.start();
 

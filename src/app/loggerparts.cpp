@@ -5,8 +5,8 @@
 
 namespace Brolant {
 
-LoggerParts::LoggerParts(const QString &programFolder, SerialLink &link, const Clock &clock,
-                         ErrorLine &errorLine, Attendance attendance)
+LoggerParts::LoggerParts(const QString &programFolder, SerialLink &link, const Clock &clock, ErrorLine &errorLine,
+                         Attendance attendance)
     : clock(clock),
       problems(clock),
       session(programFolder, link, clock, problems, attendance),

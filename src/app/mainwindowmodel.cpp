@@ -15,8 +15,8 @@ const QString kCorruptData = QStringLiteral("possible corrupt COMMS data\r\n");
 const QString kCommsProblem = QStringLiteral("     possible COMMS problem");
 } // namespace
 
-MainWindowModel::MainWindowModel(LoggerSession &session, ProblemLog &problems, MainWindowView &view,
-                                 Prompts &prompts, QObject *parent)
+MainWindowModel::MainWindowModel(LoggerSession &session, ProblemLog &problems, MainWindowView &view, Prompts &prompts,
+                                 QObject *parent)
     : QObject(parent), m_session(session), m_problems(problems), m_view(view), m_prompts(prompts), m_lamps(view)
 {
     wireSession();
@@ -40,14 +40,15 @@ void MainWindowModel::wireSession()
     connect(&m_session, &LoggerSession::recordLogged, this, &MainWindowModel::showLogged);
     connect(&m_session, &LoggerSession::settingsChanged, this, &MainWindowModel::showSettings);
     connect(&m_session, &LoggerSession::loggingChanged, this, [this](bool on) { showLogging(on); });
-    connect(&m_session, &LoggerSession::portIntentChanged, this, [this, before = PortIntent()](const PortIntent &intent) mutable {
-        // A lost port is retried by itself, without a dialog: the status line says so.
-        if (intent.kind == PortIntent::Kind::Retrying)
-            m_view.showStatus(kCommsProblem);
-        else if (intent.kind == PortIntent::Kind::Open && before.kind == PortIntent::Kind::Retrying)
-            m_view.showStatus(QStringLiteral("COMMS port back after a break: reading again"));
-        before = intent;
-    });
+    connect(&m_session, &LoggerSession::portIntentChanged, this,
+            [this, before = PortIntent()](const PortIntent &intent) mutable {
+                // A lost port is retried by itself, without a dialog: the status line says so.
+                if (intent.kind == PortIntent::Kind::Retrying)
+                    m_view.showStatus(kCommsProblem);
+                else if (intent.kind == PortIntent::Kind::Open && before.kind == PortIntent::Kind::Retrying)
+                    m_view.showStatus(QStringLiteral("COMMS port back after a break: reading again"));
+                before = intent;
+            });
 }
 
 void MainWindowModel::showSettings(const ProgramSettings &settings)
@@ -186,21 +187,25 @@ void MainWindowModel::messageLinesToggled(bool shown)
 void MainWindowModel::setupClicked()
 {
     SetupEnd setup = SetupEnd::Closed;
-    runDialogWithPortClosed(QStringLiteral("Program Setup"), [&] { setup = m_prompts.runProgramSetup(); }, [&] {
-        if (setup != SetupEnd::Aborted)
-            return m_session.openConfiguredPort();
-        m_session.switchPortOff();
-        return MaybeFailure();
-    });
+    runDialogWithPortClosed(
+        QStringLiteral("Program Setup"), [&] { setup = m_prompts.runProgramSetup(); },
+        [&] {
+            if (setup != SetupEnd::Aborted)
+                return m_session.openConfiguredPort();
+            m_session.switchPortOff();
+            return MaybeFailure();
+        });
 }
 
 void MainWindowModel::calibrateClicked()
 {
-    runDialogWithPortClosed(QStringLiteral("Calibration"), [this] { m_prompts.runCalibration(); }, [this] {
-        m_view.showError(QString(), ErrorTone::Cleared);
-        m_view.showStatus(QString());
-        return m_session.reopenLastPort();
-    });
+    runDialogWithPortClosed(
+        QStringLiteral("Calibration"), [this] { m_prompts.runCalibration(); },
+        [this] {
+            m_view.showError(QString(), ErrorTone::Cleared);
+            m_view.showStatus(QString());
+            return m_session.reopenLastPort();
+        });
 }
 
 void MainWindowModel::runDialogWithPortClosed(const QString &name, const std::function<void()> &dialog,

@@ -9,7 +9,12 @@ namespace Brolant {
 struct LiveListLayout;
 
 // How the error line is coloured: a notice (blue) at start-up, an error (red), or cleared (green).
-enum class ErrorTone { Notice, Error, Cleared };
+enum class ErrorTone
+{
+    Notice,
+    Error,
+    Cleared
+};
 
 // The second message line, the last trapped error: all the error reporter needs of a screen.
 class ErrorLine

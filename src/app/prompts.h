@@ -7,7 +7,12 @@ namespace Brolant {
 
 // How Program Setup was left: saved, closed by its frame, or "Abort", which asks for no port
 // whether or not prog.cfg could be written to say so.
-enum class SetupEnd { Saved, Closed, Aborted };
+enum class SetupEnd
+{
+    Saved,
+    Closed,
+    Aborted
+};
 
 // What the main window asks of the user: OK-only messages and its modal dialogs. Each call
 // returns when the user has closed what it showed.

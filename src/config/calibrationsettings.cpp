@@ -9,9 +9,8 @@ namespace Brolant {
 QString CalibrationSettings::toFileText() const
 {
     const QString lineEnd = QStringLiteral("\r\n");
-    return QStringLiteral("Calibration Settings\r\n\r\n\r\n")
-           + tagged(CalibrationTag::kVoltDivider, voltDivider.text()) + lineEnd
-           + tagged(CalibrationTag::kVoltOffset, voltOffset.text()) + lineEnd
+    return QStringLiteral("Calibration Settings\r\n\r\n\r\n") + tagged(CalibrationTag::kVoltDivider, voltDivider.text())
+           + lineEnd + tagged(CalibrationTag::kVoltOffset, voltOffset.text()) + lineEnd
            + tagged(CalibrationTag::kAmpDivider, ampDivider.text()) + lineEnd
            + tagged(CalibrationTag::kRpmDivider, rpmDivider.text()) + lineEnd
            + tagged(CalibrationTag::kWsDivider, wsDivider.text()) + lineEnd;

@@ -15,8 +15,7 @@ ConfigFile ConfigFile::read(const QString &path, const QString &fileName, const 
     }
 }
 
-ConfigFile::ConfigFile(const QString &fileName, const QString &content, const QStringList &keys)
-    : m_fileName(fileName)
+ConfigFile::ConfigFile(const QString &fileName, const QString &content, const QStringList &keys) : m_fileName(fileName)
 {
     for (const QString &key : keys) {
         if (const auto value = tagValue(content, key))

@@ -17,7 +17,8 @@ namespace Brolant {
 // (which may throw Failure for a check of its own).
 struct FieldStep
 {
-    enum class Need {
+    enum class Need
+    {
         Text,     // present
         Number,   // present and a number
         Int16,    // present and a 16-bit whole number

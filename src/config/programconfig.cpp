@@ -32,10 +32,9 @@ QString ProgramConfig::toFileText() const
 
 QStringList ProgramConfig::keys()
 {
-    return {ProgramTag::kPort,       ProgramTag::kSaveHtml,   ProgramTag::kSaveExcel,
-            ProgramTag::kLogDelay,   ProgramTag::kLogOn,      ProgramTag::kDisplayRpm,
-            ProgramTag::kDisplayWs,  ProgramTag::kWsUnits,    ProgramTag::kSystemVolts,
-            ProgramTag::kMaxAmps,    ProgramTag::kBaudRate,   ProgramTag::kDispMessages};
+    return {ProgramTag::kPort,        ProgramTag::kSaveHtml,   ProgramTag::kSaveExcel, ProgramTag::kLogDelay,
+            ProgramTag::kLogOn,       ProgramTag::kDisplayRpm, ProgramTag::kDisplayWs, ProgramTag::kWsUnits,
+            ProgramTag::kSystemVolts, ProgramTag::kMaxAmps,    ProgramTag::kBaudRate,  ProgramTag::kDispMessages};
 }
 
 ConfigFile ProgramConfig::read(const QString &programFolder)

@@ -30,7 +30,8 @@ public:
         // A switch: 0 or 1.
         static Key onOff(const QString &tag, bool Settings::*member)
         {
-            return {tag, [tag, member](Settings &settings, const ConfigField &field) {
+            return {tag,
+                    [tag, member](Settings &settings, const ConfigField &field) {
                         settings.*member = SettingsValue::switchedOn(tag, field);
                     },
                     [member](const Settings &settings) { return QString::number(settings.*member ? 1 : 0); }};
@@ -38,7 +39,8 @@ public:
         // A text that goes into a connection or a header; blanks around it dropped when `trimmed`.
         static Key plain(const QString &tag, QString Settings::*member, bool trimmed)
         {
-            return {tag, [tag, member, trimmed](Settings &settings, const ConfigField &field) {
+            return {tag,
+                    [tag, member, trimmed](Settings &settings, const ConfigField &field) {
                         settings.*member = SettingsValue::plain(tag, trimmed ? field.text().trimmed() : field.text());
                     },
                     [member](const Settings &settings) { return settings.*member; }};
@@ -46,7 +48,8 @@ public:
         // A TCP port.
         static Key port(const QString &tag, int Settings::*member)
         {
-            return {tag, [tag, member](Settings &settings, const ConfigField &field) {
+            return {tag,
+                    [tag, member](Settings &settings, const ConfigField &field) {
                         settings.*member = SettingsValue::port(tag, field);
                     },
                     [member](const Settings &settings) { return QString::number(settings.*member); }};

@@ -24,9 +24,8 @@ QString SettingsValue::plain(const QString &name, const QString &value)
         return c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() < 0xa0);
     });
     if (control || value.size() > kLongestText)
-        throw Failure{QStringLiteral("%1 holds control characters or is longer than %2 characters")
-                          .arg(name)
-                          .arg(kLongestText)};
+        throw Failure{
+            QStringLiteral("%1 holds control characters or is longer than %2 characters").arg(name).arg(kLongestText)};
     return value;
 }
 
@@ -57,7 +56,7 @@ int SettingsValue::port(const QString &name, const ConfigField &field)
 }
 
 std::optional<ConfigFile> SettingsValue::switchedOnFile(const QString &path, const QString &fileName,
-                                                       const QStringList &keys, const QString &enabledKey)
+                                                        const QStringList &keys, const QString &enabledKey)
 {
     if (!QFileInfo::exists(path))
         return std::nullopt;

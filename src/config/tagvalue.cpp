@@ -7,8 +7,7 @@ namespace Brolant {
 
 std::optional<QString> tagValue(QStringView content, QStringView key)
 {
-    const auto found = TagLookup::between(content, QStringLiteral("<%1>").arg(key),
-                                           QStringLiteral("</%1>").arg(key));
+    const auto found = TagLookup::between(content, QStringLiteral("<%1>").arg(key), QStringLiteral("</%1>").arg(key));
     if (!found.found())
         return std::nullopt;
     return found.value.toString();

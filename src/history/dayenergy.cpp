@@ -40,7 +40,8 @@ DayEnergy dayEnergy(const std::optional<Archived> &archive, const DayReading *re
                     double logDelaySeconds)
 {
     // A log without a single record says no more than a missing one.
-    const DaySummary *records = reading && reading->summary && reading->summary->records > 0 ? reading->summary.get() : nullptr;
+    const DaySummary *records = reading && reading->summary && reading->summary->records > 0 ? reading->summary.get()
+                                                                                             : nullptr;
     if (archive && !records)
         return {day, archive->wattHours, DayEnergy::Source::Archive};
     if (archive) {
@@ -67,8 +68,8 @@ std::vector<DayEnergy> days(const EnergyArchive &archive, const std::vector<DayR
     for (const QDate &day : days) {
         const auto reading = std::find_if(readings.begin(), readings.end(),
                                           [&](const DayReading &read) { return read.date == day; });
-        table.push_back(dayEnergy(archived(archive, day, today), reading == readings.end() ? nullptr : &*reading,
-                                  day, logDelaySeconds));
+        table.push_back(dayEnergy(archived(archive, day, today), reading == readings.end() ? nullptr : &*reading, day,
+                                  logDelaySeconds));
     }
     return table;
 }

@@ -14,7 +14,8 @@ struct EnergyArchive;
 
 struct DayEnergy
 {
-    enum class Source {
+    enum class Source
+    {
         Archive,        // what Whours.txt says
         PartlyComputed, // Whours.txt, and the records its last line for the day does not cover
         Computed,       // the daily log alone

@@ -34,7 +34,8 @@ std::vector<std::uint64_t> DayLogReader::PointSet::sorted() const
 {
     std::vector<std::uint64_t> keys;
     keys.reserve(m_count);
-    std::copy_if(m_table.begin(), m_table.end(), std::back_inserter(keys), [](std::uint64_t key) { return key != kNoKey; });
+    std::copy_if(m_table.begin(), m_table.end(), std::back_inserter(keys),
+                 [](std::uint64_t key) { return key != kNoKey; });
     std::sort(keys.begin(), keys.end());
     return keys;
 }
@@ -169,7 +170,8 @@ DaySummary DayLogReader::summary()
         day.wattHours += energy;
         minuteWattHours[size_t(m_stamps[at].minute)] += energy;
     }
-    const auto filled = size_t(std::count_if(m_minuteRecords.begin(), m_minuteRecords.end(), [](int records) { return records > 0; }));
+    const auto filled = size_t(
+        std::count_if(m_minuteRecords.begin(), m_minuteRecords.end(), [](int records) { return records > 0; }));
     day.minutes.reserve(filled);
     day.minuteWattHours.reserve(filled);
     for (auto &series : day.extents)

@@ -68,7 +68,7 @@ private:
     LocalDay m_day;
     int m_records = 0;
     int m_lastTime = 0;
-    bool m_steppedBack = false; // the clock went back: what follows is the repeated hour's second time
+    bool m_steppedBack = false;       // the clock went back: what follows is the repeated hour's second time
     std::vector<int> m_minuteRecords; // one slot for every minute of the day
     std::array<std::vector<Extent>, DaySummary::kSeriesCount> m_extents;
     std::vector<StampSums> m_stamps;

@@ -41,8 +41,7 @@ std::uint64_t DaySummary::pointKey(float wind, float watts)
 
 std::pair<float, float> DaySummary::pointOf(std::uint64_t key)
 {
-    return {float(std::int32_t(std::uint32_t(key >> 32))) / kWindKeysPerUnit,
-            float(std::int32_t(std::uint32_t(key)))};
+    return {float(std::int32_t(std::uint32_t(key >> 32))) / kWindKeysPerUnit, float(std::int32_t(std::uint32_t(key)))};
 }
 
 DaySummary DaySummary::fromLog(QByteArrayView content, const QDate &date)

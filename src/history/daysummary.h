@@ -37,7 +37,14 @@ struct BinSums
 struct DaySummary
 {
     static constexpr int kSeriesCount = 5;
-    enum Series { Volts, Amps, Watts, Rpm, WindSpeed };
+    enum Series
+    {
+        Volts,
+        Amps,
+        Watts,
+        Rpm,
+        WindSpeed
+    };
 
     QDate date;
     int records = 0;
@@ -49,9 +56,9 @@ struct DaySummary
     // The minutes that hold records, counted from midnight as the day passed (past 1439 on the
     // day the clocks go back), ascending.
     std::vector<std::int16_t> minutes;
-    std::vector<double> minuteWattHours; // each of those minutes' records, over their steps
+    std::vector<double> minuteWattHours;                   // each of those minutes' records, over their steps
     std::array<std::vector<Extent>, kSeriesCount> extents; // per series, one per minute
-    std::vector<BinSums> bins; // ascending, only those with records
+    std::vector<BinSums> bins;                             // ascending, only those with records
     // Every record's (wind, watts) rounded to a tenth and a whole watt, each pair once, sorted.
     std::vector<std::uint64_t> points;
 

@@ -43,8 +43,8 @@ QString powerCurveText(const std::vector<PowerBin> &bins)
 {
     QString text = QStringLiteral("Wind,Records,MeanWatts,MaxWatts") + kLineEnd;
     for (const PowerBin &bin : bins)
-        text += QString::number(bin.lowerEdge) + u',' + QString::number(bin.records) + u','
-                + oneDecimal(bin.meanWatts) + u',' + oneDecimal(bin.maxWatts) + kLineEnd;
+        text += QString::number(bin.lowerEdge) + u',' + QString::number(bin.records) + u',' + oneDecimal(bin.meanWatts)
+                + u',' + oneDecimal(bin.maxWatts) + kLineEnd;
     return text;
 }
 

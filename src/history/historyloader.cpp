@@ -44,7 +44,8 @@ std::vector<QDate> daysBetween(const QDate &from, const QDate &to)
 HistorySource::HistorySource(QString programFolder)
     : m_programFolder(std::move(programFolder)),
       // One reader a core; none of them is Qt's shared pool, which the painter draws with.
-      m_readers(QThread::idealThreadCount()), m_requests(1)
+      m_readers(QThread::idealThreadCount()),
+      m_requests(1)
 {
 }
 
@@ -66,7 +67,8 @@ DayReading HistorySource::readDay(const QDate &day)
     }
     if (stamp->size > DailyLogLine::kLargestFile)
         return {day, nullptr,
-                QStringLiteral("larger than %1 MB, too large to be a day's log").arg(DailyLogLine::kLargestFile / (1024 * 1024))};
+                QStringLiteral("larger than %1 MB, too large to be a day's log")
+                    .arg(DailyLogLine::kLargestFile / (1024 * 1024))};
     // A small log reads as fast as its summary would: only large ones are summarised on disk.
     const bool worthSummary = stamp->size >= kSummaryWorthFrom;
     auto summary = worthSummary ? SummaryFile::read(paths.daySummary(day), *stamp) : std::nullopt;
@@ -106,7 +108,8 @@ std::vector<DayReading> HistorySource::days(const std::vector<QDate> &days, cons
 
 std::shared_ptr<const EnergyArchive> HistorySource::archive()
 {
-    const auto stamp = SummaryFile::LogStamp::of(ProgramPaths(m_programFolder).energyArchive()).value_or(SummaryFile::LogStamp{-1});
+    const auto stamp = SummaryFile::LogStamp::of(ProgramPaths(m_programFolder).energyArchive())
+                           .value_or(SummaryFile::LogStamp{-1});
     const QMutexLocker lock(&m_mutex);
     if (!m_archive || stamp != m_archiveStamp) {
         m_archive = std::make_shared<const EnergyArchive>(EnergyArchive::read(m_programFolder));
@@ -177,16 +180,16 @@ void HistoryLoad::request(int days, Work work)
 {
     m_watcher.cancel();
     m_daysInAll = days;
-    m_watcher.setFuture(QtConcurrent::run(&m_source->requests(),
-                                          [source = m_source, days, work = std::move(work)](QPromise<std::any> &promise) {
-        if (promise.isCanceled())
-            return;
-        promise.setProgressRange(0, days);
-        HistoryReader reader(*source, promise);
-        std::any result = work(reader);
-        if (!promise.isCanceled())
-            promise.addResult(std::any(Outcome{std::move(result), reader.report()}));
-    }));
+    m_watcher.setFuture(QtConcurrent::run(
+        &m_source->requests(), [source = m_source, days, work = std::move(work)](QPromise<std::any> &promise) {
+            if (promise.isCanceled())
+                return;
+            promise.setProgressRange(0, days);
+            HistoryReader reader(*source, promise);
+            std::any result = work(reader);
+            if (!promise.isCanceled())
+                promise.addResult(std::any(Outcome{std::move(result), reader.report()}));
+        }));
 }
 
 void HistoryLoad::cancel()

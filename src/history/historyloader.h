@@ -39,7 +39,7 @@ struct DayReading
 {
     QDate date;
     std::shared_ptr<const DaySummary> summary; // none: no records (a missing or unreadable log)
-    QString problem; // why the log could not be read; empty when it was, or is missing
+    QString problem;                           // why the log could not be read; empty when it was, or is missing
 };
 
 // What a load found of the files it looked at: those it could not read, and those it read.

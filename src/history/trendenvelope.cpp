@@ -109,7 +109,8 @@ TrendPicture TrendEnvelope::picture(std::int64_t from, std::int64_t to, int widt
     const double secondsPerColumn = double(picture.to - picture.from) / width;
     std::vector<size_t> edges(size_t(width) + 1);
     for (int column = 0; column <= width; ++column)
-        edges[size_t(column)] = m_minutes->firstAtOrAfter(picture.from + std::int64_t(std::ceil(column * secondsPerColumn)));
+        edges[size_t(column)] = m_minutes->firstAtOrAfter(picture.from
+                                                          + std::int64_t(std::ceil(column * secondsPerColumn)));
     for (int series = 0; series < TrendMinutes::kSeriesCount; ++series) {
         const auto &extents = m_minutes->extents[size_t(series)];
         auto &columns = picture.columns[size_t(series)];
@@ -148,7 +149,8 @@ std::optional<TrendRecord> TrendEnvelope::nearest(double second) const
     return TrendRecord{after, false};
 }
 
-QString TrendEnvelope::readout(const TrendRecord &record, const std::array<QString, TrendMinutes::kSeriesCount> &units) const
+QString TrendEnvelope::readout(const TrendRecord &record,
+                               const std::array<QString, TrendMinutes::kSeriesCount> &units) const
 {
     const QDateTime when = m_minutes->time(record.minute);
     QString text = DateText::dateStamp(when.date()) + u' ' + DateText::hourMinute(when.time());

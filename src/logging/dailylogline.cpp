@@ -42,8 +42,8 @@ std::optional<QByteArrayView> field(QByteArrayView line, const char *opening, co
 // gives, in a fraction of the time. Nothing for any other text.
 std::optional<double> shortDecimal(const char *&at, const char *end)
 {
-    static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8,
-                                              1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     constexpr int kMostDigits = 15;
     const bool negative = at != end && *at == '-';
     at += negative;
@@ -111,8 +111,7 @@ double number(QByteArrayView line, const char *opening, const char *closing)
 std::optional<int> timeOfDay(QByteArrayView text)
 {
     const auto digit = [&](int at) { return text[at] >= '0' && text[at] <= '9' ? text[at] - '0' : -1; };
-    if (text.size() == 5 && text[2] == ':' && digit(0) >= 0 && digit(1) >= 0 && digit(3) >= 0
-        && digit(4) >= 0) {
+    if (text.size() == 5 && text[2] == ':' && digit(0) >= 0 && digit(1) >= 0 && digit(3) >= 0 && digit(4) >= 0) {
         const int hours = digit(0) * 10 + digit(1);
         const int minutes = digit(3) * 10 + digit(4);
         if (hours <= 23 && minutes <= 59)
@@ -131,7 +130,8 @@ bool parseWritten(QByteArrayView line, DailyLogLine::Read &read)
     static constexpr QByteArrayView kTags[] = {"</T><V>", "</V><I>", "</I><W>", "</W><R>", "</R><S>", "</S><M>"};
     // One length for all, so comparing a tag costs a few instructions rather than a call.
     constexpr size_t kTagLength = 7;
-    static_assert(std::all_of(std::begin(kTags), std::end(kTags), [](QByteArrayView tag) { return tag.size() == kTagLength; }));
+    static_assert(
+        std::all_of(std::begin(kTags), std::end(kTags), [](QByteArrayView tag) { return tag.size() == kTagLength; }));
     constexpr qsizetype kTimeStart = 3;
     constexpr qsizetype kTimeLength = 5;
     if (line.size() < kTimeStart + kTimeLength || std::memcmp(line.data(), "<T>", kTimeStart) != 0)
@@ -172,10 +172,8 @@ QString DailyLogLine::format(const Record &record)
 {
     const IntervalMeans &means = record.means;
     return QStringLiteral("<T>%1</T><V>%2</V><I>%3</I><W>%4</W><R>%5</R><S>%6</S><M>%7</M>   %8Wh\r\n")
-        .arg(DateText::hourMinute(record.time.time()),
-             NumberMask::format(means.volts, RecordMasks::kVolts),
-             NumberMask::format(means.amps, RecordMasks::kAmps),
-             NumberMask::format(means.watts, RecordMasks::kWatts),
+        .arg(DateText::hourMinute(record.time.time()), NumberMask::format(means.volts, RecordMasks::kVolts),
+             NumberMask::format(means.amps, RecordMasks::kAmps), NumberMask::format(means.watts, RecordMasks::kWatts),
              NumberMask::format(means.rpm, RecordMasks::kRpm),
              NumberMask::format(means.windSpeed, RecordMasks::kWindSpeed), QString::number(kMode),
              NumberMask::format(record.energy, u"######.0"));

@@ -46,8 +46,7 @@ std::optional<ArchiveLine> parseLine(QStringView line)
         return value;
     };
     if (line.size() < kValueStart + 4 || line[4] != u'_' || line[7] != u'_' || line[13] != u':'
-        || (line[10] != u' ' && line[10] != u',') || line[16] != u' ' || line[17] != u' '
-        || !line.endsWith(u" Wh"))
+        || (line[10] != u' ' && line[10] != u',') || line[16] != u' ' || line[17] != u' ' || !line.endsWith(u" Wh"))
         return std::nullopt;
     const int hours = digits(11, 2);
     const int minutes = digits(14, 2);
@@ -65,8 +64,7 @@ std::optional<ArchiveLine> parseLine(QStringView line)
     if (!dated.isValid() || hours < 0 || hours > 23 || minutes < 0 || minutes > 59 || !wattHours
         || !std::isfinite(*wattHours) || *wattHours < 0)
         return std::nullopt;
-    return ArchiveLine{dated, hours * kSecondsPerHour + minutes * kSecondsPerMinute, line[10] == u',',
-                       *wattHours};
+    return ArchiveLine{dated, hours * kSecondsPerHour + minutes * kSecondsPerMinute, line[10] == u',', *wattHours};
 }
 template <typename Take>
 void forEachLine(QByteArrayView text, Take take)
@@ -83,8 +81,8 @@ void forEachLine(QByteArrayView text, Take take)
 QString EnergyArchive::line(LineKind kind, const QDateTime &written, double wattHours)
 {
     const QChar separator = kind == LineKind::Midnight ? u',' : u' ';
-    return DateText::dateStamp(written.date()) + separator + DateText::hourMinute(written.time())
-           + QStringLiteral("  ") + NumberMask::format(wattHours, u"#####.0") + QStringLiteral(" Wh\r\n");
+    return DateText::dateStamp(written.date()) + separator + DateText::hourMinute(written.time()) + QStringLiteral("  ")
+           + NumberMask::format(wattHours, u"#####.0") + QStringLiteral(" Wh\r\n");
 }
 
 void EnergyArchive::append(const QString &programFolder, const QString &line)

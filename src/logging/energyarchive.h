@@ -18,7 +18,11 @@ namespace Brolant {
 // the midnight line that closes it.
 struct EnergyArchive
 {
-    enum class LineKind { Exit, Midnight };
+    enum class LineKind
+    {
+        Exit,
+        Midnight
+    };
 
     // What the archive knows of one day: the exit lines dated that day, and the midnight line
     // that closes it, dated the day after (a clock that ran ahead may have written either early).

@@ -26,8 +26,7 @@ public:
     static QString quoted(const QString &value);
 
     // Appends one entry; returns the reason when the file could not be written, else empty.
-    QString append(const QString &context, const QString &description,
-                   const QString &receivedText) const;
+    QString append(const QString &context, const QString &description, const QString &receivedText) const;
 
 
 private:

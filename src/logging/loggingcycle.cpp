@@ -81,8 +81,9 @@ void LoggingCycle::tick()
 void LoggingCycle::writeDailyRecord(const Record &record)
 {
     const QString line = DailyLogLine::format(record);
-    attempt(Problem::DailyLogNotWritten, [&] { m_dailyLog.append(record.time.date(), line); },
-            QStringLiteral("records are kept until it can be written"));
+    attempt(
+        Problem::DailyLogNotWritten, [&] { m_dailyLog.append(record.time.date(), line); },
+        QStringLiteral("records are kept until it can be written"));
 }
 
 void LoggingCycle::attempt(Problem problem, const std::function<void()> &write, const QString &note)

@@ -25,9 +25,12 @@ double ReadingPayload::wattHours(double energy)
 
 QJsonObject ReadingPayload::live(const Reading &reading, double energy, const QDateTime &time)
 {
-    return {{PayloadName::kTime, isoTime(time)},       {PayloadName::kVolts, reading.volts},
-            {PayloadName::kAmps, reading.amps},         {PayloadName::kWatts, reading.watts},
-            {PayloadName::kRpm, reading.rpm},           {PayloadName::kWind, reading.windSpeed},
+    return {{PayloadName::kTime, isoTime(time)},
+            {PayloadName::kVolts, reading.volts},
+            {PayloadName::kAmps, reading.amps},
+            {PayloadName::kWatts, reading.watts},
+            {PayloadName::kRpm, reading.rpm},
+            {PayloadName::kWind, reading.windSpeed},
             {PayloadName::kWattHours, wattHours(energy)}};
 }
 

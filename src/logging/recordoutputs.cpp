@@ -69,8 +69,7 @@ QString spreadsheetRow(const Record &record)
     const IntervalMeans::Texts means = record.means.texts();
     return QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td><td>%6</td>"
                           "<td>%7</td></tr>\r\n\r\n")
-        .arg(means.volts, means.amps, means.watts, means.rpm, means.windSpeed, kMode,
-             longTime(record.time.time()));
+        .arg(means.volts, means.amps, means.watts, means.rpm, means.windSpeed, kMode, longTime(record.time.time()));
 }
 
 void writeHtml(const QString &programFolder, const Record &record, const QString &units)
@@ -90,8 +89,7 @@ void writeHtml(const QString &programFolder, const Record &record, const QString
         // No template: the page is written empty, as a sign that it is missing.
     }
     try {
-        TextFile::replace(paths.inHtml(QStringLiteral("log.asp")),
-                          page(templateText, record) + kLineEnd);
+        TextFile::replace(paths.inHtml(QStringLiteral("log.asp")), page(templateText, record) + kLineEnd);
     } catch (const Failure &failure) {
         failures.append(failure.description);
     }
@@ -101,8 +99,8 @@ void writeHtml(const QString &programFolder, const Record &record, const QString
 
 void writeSpreadsheetRow(const QString &programFolder, const Record &record, const QString &units)
 {
-    const QString path = ProgramPaths(programFolder).inExcel(DateText::dateStamp(record.time.date())
-                                                             + QStringLiteral(".xls"));
+    const QString path = ProgramPaths(programFolder)
+                             .inExcel(DateText::dateStamp(record.time.date()) + QStringLiteral(".xls"));
     if (!QFileInfo::exists(path))
         TextFile::append(path, spreadsheetHeader(units));
     TextFile::append(path, spreadsheetRow(record));

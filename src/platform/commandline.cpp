@@ -24,7 +24,8 @@ struct QtOption
 // Qt's own options for a program with windows, as QGuiApplication, QApplication and the X11
 // platform take them.
 constexpr QtOption kQtWindowOptions[] = {
-    {"platform", "platformName[:options]", "QPA plugin. See QGuiApplication documentation for available options for each plugin."},
+    {"platform", "platformName[:options]",
+     "QPA plugin. See QGuiApplication documentation for available options for each plugin."},
     {"platformpluginpath", "path", "Path to the platform plugins."},
     {"platformtheme", "theme", "Platform theme."},
     {"plugin", "plugin", "Additional plugins to load, can be specified multiple times."},
@@ -83,8 +84,7 @@ QStringList arguments(int argc, char *argv[])
     return list;
 }
 
-std::optional<int> parse(QCommandLineParser &parser, const QStringList &arguments, int positionals,
-                         QtOptions qtOptions)
+std::optional<int> parse(QCommandLineParser &parser, const QStringList &arguments, int positionals, QtOptions qtOptions)
 {
     QCoreApplication::setApplicationVersion(QStringLiteral(BROLANT_VERSION));
     // Not addHelpOption(): the --help-all it adds would list Qt options a console program has none of.
@@ -92,13 +92,15 @@ std::optional<int> parse(QCommandLineParser &parser, const QStringList &argument
                                   QStringLiteral("Displays help on commandline options."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
-    const bool helpAll = arguments.contains(QStringLiteral("--help-all")) || arguments.contains(QStringLiteral("-help-all"));
+    const bool helpAll = arguments.contains(QStringLiteral("--help-all"))
+                         || arguments.contains(QStringLiteral("-help-all"));
     if (qtOptions == QtOptions::Windows)
         addQtWindowOptions(parser, helpAll);
     if (!parser.parse(arguments))
         return refuse(arguments, parser.errorText());
     if (parser.positionalArguments().size() > positionals)
-        return refuse(arguments, QStringLiteral("Unexpected argument: ") + parser.positionalArguments().value(positionals));
+        return refuse(arguments,
+                      QStringLiteral("Unexpected argument: ") + parser.positionalArguments().value(positionals));
     QTextStream out(stdout);
     if (parser.isSet(help) || (qtOptions == QtOptions::Windows && helpAll)) {
         // Without an application object Qt cannot name the program in the usage line.

@@ -20,7 +20,11 @@ constexpr int kUsageError = 2;
 
 // Which of Qt's own options a program takes: none (the console programs), or those of a program
 // with windows (-platform, -style ...), handed on to Qt untouched.
-enum class QtOptions { None, Windows };
+enum class QtOptions
+{
+    None,
+    Windows
+};
 
 // The command line as main() was given it, the program's path first.
 QStringList arguments(int argc, char *argv[]);

@@ -78,11 +78,9 @@ QStringList PortLocator::systemPorts()
     QStringList ports;
     const auto infos = QSerialPortInfo::availablePorts();
     for (const QSerialPortInfo &info : infos) {
-        const QString description = info.description().isEmpty() ? info.manufacturer()
-                                                                  : info.description();
+        const QString description = info.description().isEmpty() ? info.manufacturer() : info.description();
         ports << (description.isEmpty() ? info.systemLocation()
-                                        : QStringLiteral("%1 (%2)").arg(info.systemLocation(),
-                                                                        description));
+                                        : QStringLiteral("%1 (%2)").arg(info.systemLocation(), description));
     }
     return ports;
 }

@@ -71,7 +71,8 @@ void QSerialPortLink::onError(QSerialPort::SerialPortError error)
         // "Invalid argument"): say what happened instead.
         const QString reason = QFileInfo::exists(m_device)
                                    ? m_port.errorString()
-                                   : QStringLiteral("the device is no longer there (unplugged, or its power or driver failed)");
+                                   : QStringLiteral(
+                                       "the device is no longer there (unplugged, or its power or driver failed)");
         const QString description = QStringLiteral("%1 stopped working: %2").arg(deviceNamed(), reason);
         m_port.close();
         reportLost(description);

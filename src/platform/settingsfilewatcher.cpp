@@ -13,8 +13,7 @@ namespace {
 constexpr qint64 kCompared = 64 * 1024;
 } // namespace
 
-SettingsFileWatcher::SettingsFileWatcher(const QString &programFolder, const QStringList &fileNames,
-                                         QObject *parent)
+SettingsFileWatcher::SettingsFileWatcher(const QString &programFolder, const QStringList &fileNames, QObject *parent)
     : QObject(parent), m_programFolder(programFolder), m_fileNames(fileNames), m_watch(programFolder, fileNames)
 {
     m_settle.setSingleShot(true);

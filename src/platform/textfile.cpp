@@ -41,8 +41,7 @@ void replace(const QString &path, const QString &text, Access access)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         fail(file, path);
     // Set on the new file before a byte is written: a secret is never readable by others.
-    if (access == Access::OwnerOnly
-        && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+    if (access == Access::OwnerOnly && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
         fail(file, path);
     if (file.write(bytes) != bytes.size() || !file.commit())
         fail(file, path); // without commit, QSaveFile drops its temporary file

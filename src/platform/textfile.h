@@ -20,7 +20,11 @@ inline QString read(const QString &path, qint64 largest)
 // Replaces the file atomically: readers see the old file or the new one, never half of one.
 // The old file is intact when this throws.
 // Who may read the file: the usual, or only its owner (a file that holds a password).
-enum class Access { Usual, OwnerOnly };
+enum class Access
+{
+    Usual,
+    OwnerOnly
+};
 void replace(const QString &path, const QString &text, Access access = Access::Usual);
 
 // Appends `text`, creating the file when missing. A write that stops part-way (a full disk) is

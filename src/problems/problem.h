@@ -8,7 +8,8 @@ namespace Brolant {
 
 // Every kind of trouble the error log records. Where one text is said in two ways (at every
 // attempt, or once while it lasts), each way is a problem of its own.
-enum class Problem {
+enum class Problem
+{
     // Reading the board: each rejected or suspicious frame is a line.
     OpeningMissing,
     ClosingFirst,
@@ -59,7 +60,8 @@ enum class Problem {
 };
 
 // How often a problem that goes on is said.
-enum class Recurrence {
+enum class Recurrence
+{
     EveryTime,          // each report is a line
     OncePerEpisode,     // said once; said again only after it was resolved
     WhenItChanges,      // as an episode, and again whenever its detail changes

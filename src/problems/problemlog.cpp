@@ -3,9 +3,7 @@
 
 namespace Brolant {
 
-ProblemLog::ProblemLog(const Clock &clock, QObject *parent) : QObject(parent), m_clock(clock)
-{
-}
+ProblemLog::ProblemLog(const Clock &clock, QObject *parent) : QObject(parent), m_clock(clock) {}
 
 void ProblemLog::report(Problem problem, const QString &detail)
 {

@@ -10,17 +10,18 @@ namespace Brolant {
 // headless logger each put it in their own words.
 struct BrokerState
 {
-    enum class Kind {
-        Off,         // mqtt.cfg does not switch publishing on, or cannot be used
+    enum class Kind
+    {
+        Off, // mqtt.cfg does not switch publishing on, or cannot be used
         Connecting,
         Connected,
-        Refusing,    // connected, but the broker does not take the records
+        Refusing, // connected, but the broker does not take the records
         Unavailable,
     };
 
     Kind kind = Kind::Off;
-    QString address; // host:port
-    QString reason;  // Refusing and Unavailable: why, in plain words
+    QString address;    // host:port
+    QString reason;     // Refusing and Unavailable: why, in plain words
     QString sharedSite; // the site, once another logger was seen publishing as it too
 
     bool operator==(const BrokerState &) const = default;

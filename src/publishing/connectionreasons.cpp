@@ -30,8 +30,9 @@ QString libraryWords(int reasonCode)
 
 bool said(const QStringList &errors, const char *words)
 {
-    return std::any_of(errors.begin(), errors.end(),
-                       [words](const QString &error) { return error.contains(QLatin1String(words), Qt::CaseInsensitive); });
+    return std::any_of(errors.begin(), errors.end(), [words](const QString &error) {
+        return error.contains(QLatin1String(words), Qt::CaseInsensitive);
+    });
 }
 
 // A broker that wants a client certificate, or does not take the one given, ends the connection
@@ -39,7 +40,8 @@ bool said(const QStringList &errors, const char *words)
 // timing, so both ways get the same words.
 QString closedUnanswered(const MqttSettings &settings)
 {
-    const QString closed = QStringLiteral("the broker at %1 closed the TLS connection unanswered: ").arg(address(settings));
+    const QString closed = QStringLiteral("the broker at %1 closed the TLS connection unanswered: ")
+                               .arg(address(settings));
     if (settings.certFile.isEmpty())
         return closed + QStringLiteral("it may want a client certificate (CertFile and KeyFile)");
     return closed + QStringLiteral("it may not accept the client certificate %1").arg(settings.certFile);
@@ -69,8 +71,10 @@ QString forTls(const QStringList &errors, const MqttSettings &settings)
     // A plain listener closes on the TLS greeting, or answers it with plain MQTT.
     if (said(errors, "unexpected eof") || said(errors, "wrong version number") || said(errors, "packet length too long")
         || said(errors, "record layer failure"))
-        return QStringLiteral("no TLS at %1: the broker there does not encrypt (its TLS port is often 8883)").arg(where);
-    return QStringLiteral("TLS failed at %1%2").arg(where, errors.isEmpty() ? QString() : QStringLiteral(": ") + errors.last());
+        return QStringLiteral("no TLS at %1: the broker there does not encrypt (its TLS port is often 8883)")
+            .arg(where);
+    return QStringLiteral("TLS failed at %1%2")
+        .arg(where, errors.isEmpty() ? QString() : QStringLiteral(": ") + errors.last());
 }
 
 } // namespace
@@ -83,7 +87,8 @@ QString ConnectionReasons::forFailure(const ConnectionFailure &failure, const Mq
     if (failure.errorCode == MOSQ_ERR_TLS || (settings.tls && said(errors, "OpenSSL Error")))
         return forTls(errors, settings);
     const bool broken = failure.errorCode == MOSQ_ERR_CONN_LOST
-                        || (failure.errorCode == MOSQ_ERR_ERRNO && (failure.savedErrno == EPROTO || failure.savedErrno == ECONNRESET));
+                        || (failure.errorCode == MOSQ_ERR_ERRNO
+                            && (failure.savedErrno == EPROTO || failure.savedErrno == ECONNRESET));
     if (settings.tls && !failure.answered && broken)
         return closedUnanswered(settings);
     switch (failure.errorCode) {

@@ -28,11 +28,13 @@ void ConnectionTest::start(const MqttSettings &settings)
     // A client id of its own, so the test never pushes a running logger off the broker, and no
     // last will: a test says nothing about the site.
     m_client = std::make_unique<MqttClient>(
-        settings, QStringLiteral("brolant-test-%1").arg(QRandomGenerator::global()->generate(), kIdDigits, kHex, QChar(u'0')),
+        settings,
+        QStringLiteral("brolant-test-%1").arg(QRandomGenerator::global()->generate(), kIdDigits, kHex, QChar(u'0')),
         std::nullopt);
     // Queued: the client says these from inside libmosquitto, which must be left before stopping it.
-    connect(m_client.get(), &MqttClient::connected, this, [this] { finish(QStringLiteral("connected")); },
-            Qt::QueuedConnection);
+    connect(
+        m_client.get(), &MqttClient::connected, this, [this] { finish(QStringLiteral("connected")); },
+        Qt::QueuedConnection);
     connect(m_client.get(), &MqttClient::disconnected, this, &ConnectionTest::finish, Qt::QueuedConnection);
     disconnect(&m_patience, nullptr, this, nullptr);
     connect(&m_patience, &QTimer::timeout, this, [this, settings] {

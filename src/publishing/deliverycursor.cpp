@@ -41,8 +41,8 @@ std::optional<DeliveryCursor::Position> DeliveryCursor::read() const
     }
     const QByteArray offset = text.left(kOffsetDigits);
     const QByteArray hash = text.mid(kOffsetDigits + 1, kHashDigits);
-    if (text.size() != kWidth || text.at(kOffsetDigits) != ' ' || !text.endsWith(kLineEnd)
-        || !isDigits(offset) || QByteArray::fromHex(hash).toHex() != hash)
+    if (text.size() != kWidth || text.at(kOffsetDigits) != ' ' || !text.endsWith(kLineEnd) || !isDigits(offset)
+        || QByteArray::fromHex(hash).toHex() != hash)
         return std::nullopt;
     return Position{offset.toLongLong(), hash};
 }

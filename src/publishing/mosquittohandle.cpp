@@ -97,21 +97,23 @@ MosquittoHandle MosquittoSetup::make(const MqttSettings &settings, const QString
     initialiseLibraryOnce();
     MosquittoHandle handle(mosquitto_new(clientId.toUtf8().constData(), true, owner));
     if (!handle)
-        throw Failure{QStringLiteral("the MQTT client could not be made: %1").arg(QString::fromLocal8Bit(std::strerror(errno)))};
+        throw Failure{
+            QStringLiteral("the MQTT client could not be made: %1").arg(QString::fromLocal8Bit(std::strerror(errno)))};
     mosquitto *client = handle.get();
     // MQTT 5: the broker says which message it refused, and the status carries who sent it.
     check(mosquitto_int_option(client, MOSQ_OPT_PROTOCOL_VERSION, MQTT_PROTOCOL_V5),
           QStringLiteral("MQTT 5 cannot be set"));
     if (!settings.user.isEmpty())
-        check(mosquitto_username_pw_set(client, settings.user.toUtf8().constData(), settings.password.toUtf8().constData()),
+        check(mosquitto_username_pw_set(client, settings.user.toUtf8().constData(),
+                                        settings.password.toUtf8().constData()),
               QStringLiteral("the user name and password cannot be set"));
     if (settings.tls)
         setUpTls(client, settings);
     if (lastWill) {
         MqttProperties properties(lastWill->userProperties);
-        const int result = mosquitto_will_set_v5(client, lastWill->topic.toUtf8().constData(), int(lastWill->payload.size()),
-                                                 lastWill->payload.constData(), lastWill->qos, lastWill->retained,
-                                                 properties.list());
+        const int result = mosquitto_will_set_v5(client, lastWill->topic.toUtf8().constData(),
+                                                 int(lastWill->payload.size()), lastWill->payload.constData(),
+                                                 lastWill->qos, lastWill->retained, properties.list());
         check(result, QStringLiteral("the last will cannot be set"));
         properties.handedOver(); // libmosquitto owns them once it accepted them
     }
@@ -133,7 +135,8 @@ void MosquittoSetup::setUpTls(mosquitto *handle, const MqttSettings &settings)
     const auto orNull = [](const QByteArray &path) { return path.isEmpty() ? nullptr : path.constData(); };
     const QByteArray certFile = local(settings.certFile);
     const QByteArray keyFile = local(settings.keyFile);
-    check(mosquitto_tls_set(handle, local(settings.caFile).constData(), nullptr, orNull(certFile), orNull(keyFile), &noPassword),
+    check(mosquitto_tls_set(handle, local(settings.caFile).constData(), nullptr, orNull(certFile), orNull(keyFile),
+                            &noPassword),
           QStringLiteral("TLS cannot be set up with %1 %2").arg(MqttTag::kCaFile, settings.caFile));
 }
 

@@ -223,8 +223,7 @@ void MqttClient::turnWhile(const std::function<bool()> &waiting)
             return;
         if (mosquitto_want_write(m_client.get()))
             socket.events |= POLLOUT;
-        if (::poll(&socket, 1, int(std::min<qint64>(deadline.remainingTime(), kLastWordsStep))) < 0
-            && errno != EINTR)
+        if (::poll(&socket, 1, int(std::min<qint64>(deadline.remainingTime(), kLastWordsStep))) < 0 && errno != EINTR)
             return;
         if ((socket.revents & (POLLIN | POLLERR | POLLHUP))
             && mosquitto_loop_read(m_client.get(), 1) != MOSQ_ERR_SUCCESS)

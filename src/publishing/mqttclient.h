@@ -36,8 +36,8 @@ public:
     static constexpr std::chrono::seconds kLongestRetry{60};
 
     // `lastWill` is what the broker says for this client when it vanishes without a word.
-    MqttClient(const MqttSettings &settings, const QString &clientId,
-               const std::optional<MqttMessage> &lastWill, QObject *parent = nullptr);
+    MqttClient(const MqttSettings &settings, const QString &clientId, const std::optional<MqttMessage> &lastWill,
+               QObject *parent = nullptr);
     ~MqttClient() override;
 
     void start();
@@ -95,8 +95,8 @@ private:
     QTimer m_retryTimer;
     QTimer m_keepAliveTimer;
     std::chrono::seconds m_nextRetry = kFirstRetry;
-    QString m_refusal; // the broker's answer to the last attempt, when it said no
-    QStringList m_libraryErrors; // what libmosquitto logged as errors since the attempt began
+    QString m_refusal;                // the broker's answer to the last attempt, when it said no
+    QStringList m_libraryErrors;      // what libmosquitto logged as errors since the attempt began
     QHash<int, QString> m_unanswered; // message id -> topic, until the broker answers
     bool m_connected = false;
     bool m_stopping = false;

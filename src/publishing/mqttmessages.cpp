@@ -27,9 +27,8 @@ QByteArray json(const QJsonObject &object)
 }
 
 // The fields of a queued payload, in the order keys() gives them.
-const QStringList kRecordFields{PayloadName::kAmps,  PayloadName::kFrames, PayloadName::kRpm,
-                                PayloadName::kTime,  PayloadName::kVolts,  PayloadName::kWatts,
-                                PayloadName::kWattHours, PayloadName::kWind};
+const QStringList kRecordFields{PayloadName::kAmps,  PayloadName::kFrames, PayloadName::kRpm,       PayloadName::kTime,
+                                PayloadName::kVolts, PayloadName::kWatts,  PayloadName::kWattHours, PayloadName::kWind};
 const QStringList kEnergyFields{kDate, PayloadName::kWattHours};
 
 bool allNumbers(const QJsonObject &object, const QStringList &fields, const QString &except)
@@ -41,8 +40,8 @@ bool allNumbers(const QJsonObject &object, const QStringList &fields, const QStr
 // Wind-speed units Home Assistant knows as a wind speed.
 bool isWindSpeedUnit(const QString &units)
 {
-    return QStringList{QStringLiteral("m/s"), QStringLiteral("km/h"), QStringLiteral("mph"),
-                       QStringLiteral("kn"), QStringLiteral("ft/s")}
+    return QStringList{QStringLiteral("m/s"), QStringLiteral("km/h"), QStringLiteral("mph"), QStringLiteral("kn"),
+                       QStringLiteral("ft/s")}
         .contains(units);
 }
 } // namespace
@@ -161,8 +160,8 @@ QList<MqttMessage> MqttMessages::discovery(const QString &windSpeedUnits) const
             config.insert(QStringLiteral("expire_after"), qint64(kLiveIntervalsToExpiry * m_liveEvery.count()));
         if (*sensor.deviceClass)
             config.insert(QStringLiteral("device_class"), QLatin1String(sensor.deviceClass));
-        messages.append({QStringLiteral("%1/sensor/%2/%3/config").arg(m_discoveryPrefix, deviceId, key),
-                         json(config), kAtLeastOnce, true});
+        messages.append({QStringLiteral("%1/sensor/%2/%3/config").arg(m_discoveryPrefix, deviceId, key), json(config),
+                         kAtLeastOnce, true});
     }
     return messages;
 }
@@ -183,8 +182,8 @@ QJsonObject MqttMessages::device() const
 
 MqttMessage MqttMessages::alarm(const QString &name, bool raised) const
 {
-    return {topic(QStringLiteral("alarm/") + name), raised ? QByteArray("raised") : QByteArray("cleared"),
-            kAtLeastOnce, true};
+    return {topic(QStringLiteral("alarm/") + name), raised ? QByteArray("raised") : QByteArray("cleared"), kAtLeastOnce,
+            true};
 }
 
 QList<MqttMessage> MqttMessages::alarmDiscovery(const QList<MqttAlarm> &alarms) const
@@ -194,19 +193,21 @@ QList<MqttMessage> MqttMessages::alarmDiscovery(const QList<MqttAlarm> &alarms) 
     QList<MqttMessage> messages;
     for (const auto &[name, batteryLow, on, raised] : alarms) {
         const QString key = QStringLiteral("alarm_") + name.toLower();
-        const QString configTopic = QStringLiteral("%1/binary_sensor/%2/%3/config").arg(m_discoveryPrefix, deviceId(), key);
+        const QString configTopic = QStringLiteral("%1/binary_sensor/%2/%3/config")
+                                        .arg(m_discoveryPrefix, deviceId(), key);
         if (!on) {
             messages.append({configTopic, QByteArray(), kAtLeastOnce, true});
             continue;
         }
-        const QJsonObject config{{QStringLiteral("name"), QStringLiteral("Alarm ") + name},
-                                 {QStringLiteral("unique_id"), deviceId() + u'_' + key},
-                                 {QStringLiteral("state_topic"), topic(QStringLiteral("alarm/") + name)},
-                                 {QStringLiteral("payload_on"), QStringLiteral("raised")},
-                                 {QStringLiteral("payload_off"), QStringLiteral("cleared")},
-                                 {QStringLiteral("availability_topic"), statusTopic()},
-                                 {QStringLiteral("device_class"), batteryLow ? QStringLiteral("battery") : QStringLiteral("problem")},
-                                 {QStringLiteral("device"), device()}};
+        const QJsonObject config{
+            {QStringLiteral("name"), QStringLiteral("Alarm ") + name},
+            {QStringLiteral("unique_id"), deviceId() + u'_' + key},
+            {QStringLiteral("state_topic"), topic(QStringLiteral("alarm/") + name)},
+            {QStringLiteral("payload_on"), QStringLiteral("raised")},
+            {QStringLiteral("payload_off"), QStringLiteral("cleared")},
+            {QStringLiteral("availability_topic"), statusTopic()},
+            {QStringLiteral("device_class"), batteryLow ? QStringLiteral("battery") : QStringLiteral("problem")},
+            {QStringLiteral("device"), device()}};
         messages.append({configTopic, json(config), kAtLeastOnce, true});
     }
     return messages;

@@ -62,7 +62,8 @@ QString MqttPublisher::instanceId(const QString &programFolder)
     const QByteArray who = QSysInfo::machineUniqueId() + '\n' + QSysInfo::machineHostName().toUtf8() + '\n'
                            + (folder.exists() ? folder.canonicalFilePath() : folder.absoluteFilePath()).toUtf8();
     return QStringLiteral("brolant-")
-           + QString::fromLatin1(QCryptographicHash::hash(who, QCryptographicHash::Sha256).toHex().left(kInstanceHexDigits));
+           + QString::fromLatin1(
+               QCryptographicHash::hash(who, QCryptographicHash::Sha256).toHex().left(kInstanceHexDigits));
 }
 
 QString MqttPublisher::address() const
@@ -86,10 +87,11 @@ void MqttPublisher::reportQueueLoaded()
                               .arg(loaded.damaged)
                               .arg(FileName::kMqttQueue, FileName::kMqttQueueDamaged));
     if (loaded.dropped > 0)
-        m_problems.report(Problem::MqttQueueTrimmed, QStringLiteral("%1 held more than %2 records: the oldest %3 were dropped")
-                                                         .arg(FileName::kMqttQueue)
-                                                         .arg(RecordQueue::kCapacity)
-                                                         .arg(loaded.dropped));
+        m_problems.report(Problem::MqttQueueTrimmed,
+                          QStringLiteral("%1 held more than %2 records: the oldest %3 were dropped")
+                              .arg(FileName::kMqttQueue)
+                              .arg(RecordQueue::kCapacity)
+                              .arg(loaded.dropped));
     if (loaded.problem)
         m_problems.report(Problem::MqttQueueNotLoaded, loaded.problem->description);
 }
@@ -151,8 +153,8 @@ void MqttPublisher::heard(const MqttMessage &message)
         return;
     m_state.sharedSite = m_settings.site;
     m_problems.reportAbout(Problem::SharedSite, ProblemLog::Subject{m_settings.site},
-                      QStringLiteral("its records and these mix on %1: give each logger a Site of its own")
-                          .arg(m_messages.recordTopic()));
+                           QStringLiteral("its records and these mix on %1: give each logger a Site of its own")
+                               .arg(m_messages.recordTopic()));
     emit stateChanged(m_state);
 }
 
@@ -174,10 +176,11 @@ void MqttPublisher::enqueue(const QByteArray &payload)
         m_inFlight.reset();
     // One entry an episode: from the first record dropped until the broker takes them again.
     if (pushed.dropped > 0)
-        m_problems.report(Problem::MqttQueueFull, QStringLiteral("%1 holds %2 records: until the broker takes them, the "
-                                                                 "oldest is dropped for each new one")
-                                                      .arg(FileName::kMqttQueue)
-                                                      .arg(RecordQueue::kCapacity));
+        m_problems.report(Problem::MqttQueueFull,
+                          QStringLiteral("%1 holds %2 records: until the broker takes them, the "
+                                         "oldest is dropped for each new one")
+                              .arg(FileName::kMqttQueue)
+                              .arg(RecordQueue::kCapacity));
     queueWritten(pushed.problem);
     sendWaiting();
 }
@@ -227,7 +230,8 @@ void MqttPublisher::refused(int messageId, const QString &topic, const QString &
         // Only the broker's yes counts: the record stays first in the queue.
         m_inFlight.reset();
         m_refusedRetry.start();
-        m_problems.report(Problem::BrokerRefusesRecords, QStringLiteral("%1; they wait in %2").arg(what, FileName::kMqttQueue));
+        m_problems.report(Problem::BrokerRefusesRecords,
+                          QStringLiteral("%1; they wait in %2").arg(what, FileName::kMqttQueue));
         setState(BrokerState::Kind::Refusing, what);
         return;
     }

@@ -32,12 +32,11 @@ void MqttPublishing::follow(const MqttReading &wanted)
         m_publisher->end();
         m_publisher.reset();
     }
-    const QString what = wanted.settings
-                             ? QStringLiteral("publishing to %1:%2 as site %3")
-                                   .arg(wanted.settings->host)
-                                   .arg(wanted.settings->port)
-                                   .arg(wanted.settings->site)
-                             : QStringLiteral("publishing off");
+    const QString what = wanted.settings ? QStringLiteral("publishing to %1:%2 as site %3")
+                                               .arg(wanted.settings->host)
+                                               .arg(wanted.settings->port)
+                                               .arg(wanted.settings->site)
+                                         : QStringLiteral("publishing off");
     m_problems.report(Problem::MqttSettingsChanged,
                       QStringLiteral("the new settings in %1 apply: %2").arg(FileName::kMqttSettings, what));
     apply(wanted);

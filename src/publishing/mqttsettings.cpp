@@ -45,14 +45,17 @@ const SettingsLayout<MqttSettings> &layout()
             Key::plain(MqttTag::kCertFile, &MqttSettings::certFile, true),
             Key::plain(MqttTag::kKeyFile, &MqttSettings::keyFile, true),
             Key::plain(MqttTag::kTopic, &MqttSettings::topic, true),
-            {MqttTag::kSite, [](MqttSettings &settings, const ConfigField &field) { settings.site = MqttSettings::reducedSite(field.text()); },
+            {MqttTag::kSite,
+             [](MqttSettings &settings, const ConfigField &field) {
+                 settings.site = MqttSettings::reducedSite(field.text());
+             },
              [](const MqttSettings &settings) { return settings.site; }},
             Key::plain(MqttTag::kDiscovery, &MqttSettings::discovery, true),
             {MqttTag::kLiveEvery,
              [](MqttSettings &settings, const ConfigField &field) {
-                 settings.liveEvery = std::chrono::seconds(
-                     SettingsValue::wholeNumber(MqttTag::kLiveEvery, field, 0, int(MqttSettings::kLongestLiveEvery.count()),
-                                                QStringLiteral("a whole number of seconds")));
+                 settings.liveEvery = std::chrono::seconds(SettingsValue::wholeNumber(
+                     MqttTag::kLiveEvery, field, 0, int(MqttSettings::kLongestLiveEvery.count()),
+                     QStringLiteral("a whole number of seconds")));
              },
              [](const MqttSettings &settings) { return QString::number(settings.liveEvery.count()); }},
         });
@@ -88,7 +91,8 @@ MaybeFailure MqttSettings::problem() const
         if (text.contains(u'#') || text.contains(u'+'))
             return Failure{QStringLiteral("%1 must not contain # or +").arg(name)};
         if (text.startsWith(u'$'))
-            return Failure{QStringLiteral("%1 must not start with $: the broker keeps those topics for itself").arg(name)};
+            return Failure{
+                QStringLiteral("%1 must not start with $: the broker keeps those topics for itself").arg(name)};
         if (text.startsWith(u'/') || text.endsWith(u'/') || text.contains(QStringLiteral("//")))
             return Failure{QStringLiteral("%1 must not start or end with / or hold an empty level").arg(name)};
         return std::nullopt;
@@ -120,7 +124,8 @@ QString MqttSettings::toFileText() const
 
 std::optional<MqttSettings> MqttSettings::load(const QString &programFolder)
 {
-    const auto file = SettingsValue::switchedOnFile(ProgramPaths(programFolder).mqttSettings(), FileName::kMqttSettings, keys(), MqttTag::kEnabled);
+    const auto file = SettingsValue::switchedOnFile(ProgramPaths(programFolder).mqttSettings(), FileName::kMqttSettings,
+                                                    keys(), MqttTag::kEnabled);
     return file ? std::optional(fromFile(*file)) : std::nullopt;
 }
 

@@ -80,8 +80,7 @@ private:
     // Reads the journal's lines after `cursor`, the newest kCapacity of them (lines too long go
     // to `damaged`); returns where the delivered lines end, or nothing when the cursor cannot be
     // believed.
-    std::optional<qint64> readLines(const std::optional<DeliveryCursor::Position> &cursor,
-                                    QList<QByteArray> &damaged);
+    std::optional<qint64> readLines(const std::optional<DeliveryCursor::Position> &cursor, QList<QByteArray> &damaged);
     // Takes `count` off the front, delivered or dropped, and says so on disk.
     MaybeFailure passFront(qsizetype count);
     // Writes the journal anew with only what waits; the failure when it could not (the old one
@@ -93,9 +92,9 @@ private:
     QString m_programFolder;
     DeliveryCursor m_cursor;
     QList<Entry> m_waiting;
-    qsizetype m_held = 0;        // the newest entries, not in the journal yet
-    qint64 m_journalSize = 0;    // 0: no journal
-    bool m_endsMidLine = false;  // its last line lost its line end, and it could not be put right
+    qsizetype m_held = 0;       // the newest entries, not in the journal yet
+    qint64 m_journalSize = 0;   // 0: no journal
+    bool m_endsMidLine = false; // its last line lost its line end, and it could not be put right
     qint64 m_compactAt = kCompactAfter;
     Loaded m_loaded;
 };

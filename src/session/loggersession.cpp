@@ -18,8 +18,8 @@ namespace {
 Q_LOGGING_CATEGORY(lcFrames, "brolant.frames", QtWarningMsg)
 } // namespace
 
-LoggerSession::LoggerSession(const QString &programFolder, SerialLink &link, const Clock &clock,
-                             ProblemLog &problems, Attendance attendance, QObject *parent)
+LoggerSession::LoggerSession(const QString &programFolder, SerialLink &link, const Clock &clock, ProblemLog &problems,
+                             Attendance attendance, QObject *parent)
     : QObject(parent),
       m_programFolder(programFolder),
       m_link(link),
@@ -102,7 +102,8 @@ std::optional<ProblemReport> LoggerSession::startUp()
         return std::nullopt;
     }
     if (!logOn.number())
-        return ProblemReport{Problem::LogOnNotANumber, QStringLiteral("LogOn is not a number: \"%1\"").arg(logOn.text())};
+        return ProblemReport{Problem::LogOnNotANumber,
+                             QStringLiteral("LogOn is not a number: \"%1\"").arg(logOn.text())};
     // Unlike the Start button: no message for an interval that is no number.
     if (const auto interval = LoggingIntervalText::from(m_intervalText); interval && logOn.equals(1))
         startLogging(*interval);

@@ -28,7 +28,11 @@ struct LoggerCore;
 // Whether somebody is at the screen. Unattended (the headless logger), logging starts at once
 // whatever LogOn says, and a port that will not open is retried every few seconds instead of
 // leading anyone through messages and the setup dialog.
-enum class Attendance { Attended, Unattended };
+enum class Attendance
+{
+    Attended,
+    Unattended
+};
 
 // The logger itself, without a window: it reads the settings (again whenever asked, after Program
 // Setup or Calibration saved), knows whether the port is meant to be open and why not, opens it,

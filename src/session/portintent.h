@@ -10,7 +10,8 @@ namespace Brolant {
 // board from a port that the user, a dialog or the end of the program closed.
 struct PortIntent
 {
-    enum class Kind {
+    enum class Kind
+    {
         Open,         // meant open, and open
         Failed,       // meant open, but it would not open: the user is being asked what to do
         Retrying,     // meant open, but not working: tried again every few seconds

@@ -6,7 +6,8 @@
 namespace Brolant {
 
 SettingsStore::SettingsStore(const QString &programFolder, QObject *parent)
-    : QObject(parent), m_programFolder(programFolder),
+    : QObject(parent),
+      m_programFolder(programFolder),
       m_watcher(programFolder, {FileName::kAlarmSettings, FileName::kMqttSettings, FileName::kWebSettings})
 {
     connect(&m_watcher, &SettingsFileWatcher::changed, this, &SettingsStore::fileChanged);

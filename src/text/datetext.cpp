@@ -48,8 +48,7 @@ std::optional<int> secondsOfDay(QStringView text)
     int hours = 0;
     int minutes = 0;
     int seconds = 0;
-    if (!twoDigitsOrOne(parts[0], 23, hours) || parts[1].size() != 2
-        || !twoDigitsOrOne(parts[1], 59, minutes)
+    if (!twoDigitsOrOne(parts[0], 23, hours) || parts[1].size() != 2 || !twoDigitsOrOne(parts[1], 59, minutes)
         || (parts.size() == 3 && (parts[2].size() != 2 || !twoDigitsOrOne(parts[2], 59, seconds))))
         return std::nullopt;
     return hours * kSecondsPerHour + minutes * kSecondsPerMinute + seconds;

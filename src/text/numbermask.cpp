@@ -45,8 +45,8 @@ std::string fixedDigits(double magnitude, int decimals)
 {
     // 309 integer digits at most, the point, the decimals.
     std::string buffer(size_t(330 + decimals), '\0');
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                      std::chars_format::fixed, decimals);
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude, std::chars_format::fixed,
+                                      decimals);
     buffer.resize(size_t(result.ptr - buffer.data()));
     return buffer;
 }
@@ -66,8 +66,7 @@ QString format(double value, QStringView mask)
     std::string fraction = point == std::string::npos ? std::string() : digits.substr(point + 1);
 
     const auto firstSignificant = integerPart.find_first_not_of('0');
-    integerPart = firstSignificant == std::string::npos ? std::string()
-                                                        : integerPart.substr(firstSignificant);
+    integerPart = firstSignificant == std::string::npos ? std::string() : integerPart.substr(firstSignificant);
     if (int(integerPart.size()) < shape.minimumIntegerDigits)
         integerPart.insert(0, size_t(shape.minimumIntegerDigits) - integerPart.size(), '0');
     while (int(fraction.size()) > shape.minimumDecimals && fraction.back() == '0')

@@ -13,8 +13,14 @@ namespace Brolant {
 namespace NumericText {
 namespace {
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
 
 // Scans the longest number at the start of `text` (after blanks) and reports where it ends.
 // Builds the ASCII form that std::from_chars takes: no "+", no blanks.
@@ -103,8 +109,7 @@ std::optional<double> convert(const Scan &scan)
     if (scan.allZero)
         return scan.ascii.starts_with('-') ? -0.0 : 0.0;
     double value = 0.0;
-    const auto [ptr, ec] =
-        std::from_chars(scan.ascii.data(), scan.ascii.data() + scan.ascii.size(), value);
+    const auto [ptr, ec] = std::from_chars(scan.ascii.data(), scan.ascii.data() + scan.ascii.size(), value);
     if (ec == std::errc::result_out_of_range) {
         if (scan.magnitude <= 0)
             return scan.ascii.starts_with('-') ? -0.0 : 0.0;
@@ -136,8 +141,7 @@ std::optional<std::int16_t> toInt16(QStringView text)
     if (!value)
         return std::nullopt;
     const double rounded = Rounding::halfEven(*value, 0);
-    if (rounded < std::numeric_limits<std::int16_t>::min()
-        || rounded > std::numeric_limits<std::int16_t>::max())
+    if (rounded < std::numeric_limits<std::int16_t>::min() || rounded > std::numeric_limits<std::int16_t>::max())
         return std::nullopt;
     return static_cast<std::int16_t>(rounded);
 }

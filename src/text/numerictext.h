@@ -18,13 +18,22 @@ namespace NumericText {
 // and for a number beyond the double range (an underflow is a number: 0).
 std::optional<double> parse(QStringView text);
 
-inline bool isNumber(QStringView text) { return parse(text).has_value(); }
+inline bool isNumber(QStringView text)
+{
+    return parse(text).has_value();
+}
 
 // The value of a number text, 0 for anything else: how frame fields and log values are taken.
-inline double valueOrZero(QStringView text) { return parse(text).value_or(0.0); }
+inline double valueOrZero(QStringView text)
+{
+    return parse(text).value_or(0.0);
+}
 
 // Whether the text is a number equal to `value`: how switches such as "1" are compared.
-inline bool equals(QStringView text, double value) { return parse(text) == value; }
+inline bool equals(QStringView text, double value)
+{
+    return parse(text) == value;
+}
 
 // A number text rounded half to even to a whole 16-bit number, as port numbers and switches
 // are read; nothing when the text is no number or the result does not fit.

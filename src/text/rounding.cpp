@@ -13,7 +13,7 @@ constexpr int kLargestExactScale = 22; // 10^22 is the last exact power of ten
 
 // Rounds to `decimals` with `nearest`, which settles the halves. A value with no fraction left at
 // that scale is already as exact as a double can be.
-template<typename Nearest>
+template <typename Nearest>
 double roundWith(double value, int decimals, Nearest nearest)
 {
     if (decimals > kLargestExactScale)

@@ -10,13 +10,14 @@ namespace Brolant {
 // (QStringView, QByteArrayView) with tags of a matching kind.
 namespace TagLookup {
 
-enum class Outcome {
+enum class Outcome
+{
     Missing,  // either tag does not occur
     Reversed, // the closing tag comes before the end of the opening tag
     Found,
 };
 
-template<typename View>
+template <typename View>
 struct Result
 {
     Outcome outcome = Outcome::Missing;
@@ -25,7 +26,7 @@ struct Result
     bool found() const { return outcome == Outcome::Found; }
 };
 
-template<typename View, typename Tag>
+template <typename View, typename Tag>
 Result<View> between(View text, const Tag &opening, const Tag &closing)
 {
     const qsizetype open = text.indexOf(opening);

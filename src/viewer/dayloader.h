@@ -11,7 +11,12 @@ class DayRecords;
 // It only reads; a missing file is no data, never a new file.
 namespace DayLoader {
 
-enum class Outcome { Loaded, NoData, TooMany };
+enum class Outcome
+{
+    Loaded,
+    NoData,
+    TooMany
+};
 
 // "Over 10,000 records ..." as the user is told; the text ends with a blank.
 QString tooManyMessage();

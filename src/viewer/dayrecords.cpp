@@ -31,8 +31,7 @@ double DayRecords::value(Series series, long position) const
     return position >= 0 && position <= kCapacity ? m_values[series][size_t(position)] : 0.0;
 }
 
-void DayRecords::set(int position, int time, const std::array<double, SeriesCount> &values,
-                     std::optional<double> step)
+void DayRecords::set(int position, int time, const std::array<double, SeriesCount> &values, std::optional<double> step)
 {
     m_times[size_t(position)] = time;
     m_steps[size_t(position)] = step;

@@ -18,7 +18,15 @@ public:
     static constexpr int kCapacity = 10000;
     static constexpr int kMostRecords = 9999;
 
-    enum Series { Volts, Amps, Watts, Rpm, WindSpeed, SeriesCount };
+    enum Series
+    {
+        Volts,
+        Amps,
+        Watts,
+        Rpm,
+        WindSpeed,
+        SeriesCount
+    };
 
     DayRecords();
 

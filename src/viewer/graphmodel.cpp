@@ -51,8 +51,7 @@ void GraphModel::folderChosen(const QString &path)
 {
     const QDir folder(path);
     m_folder = folder.absolutePath();
-    m_view.showFolder(folder.absolutePath(),
-                      folder.entryList(QDir::Dirs | QDir::NoDot, QDir::Name),
+    m_view.showFolder(folder.absolutePath(), folder.entryList(QDir::Dirs | QDir::NoDot, QDir::Name),
                       folder.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name));
 }
 
@@ -158,8 +157,8 @@ void GraphModel::redraw()
 
 void GraphModel::switchToggled(Switch which, bool ticked)
 {
-    bool *flags[] = {&m_options.volts, &m_options.amps, &m_options.watts, &m_options.rpm,
-                     &m_options.windSpeed, &m_options.scaled};
+    bool *flags[] = {&m_options.volts, &m_options.amps,      &m_options.watts,
+                     &m_options.rpm,   &m_options.windSpeed, &m_options.scaled};
     *flags[which] = ticked;
     if (which == ScaledBox)
         m_view.showScaledCaption(ticked ? QStringLiteral("Scaled") : QStringLiteral("Unscaled"));
@@ -180,8 +179,8 @@ void GraphModel::pointerMoved(double x)
     const long m = long(Rounding::halfEven(std::floor(x) + m_range.first, 0));
     const auto units = m_settings.seriesUnits();
     for (int series = 0; series < DayRecords::SeriesCount; ++series)
-        m_view.showReadout(VoltsReadout + series,
-                           DayRecords::readoutText(records.value(DayRecords::Series(series), m)) + units[size_t(series)]);
+        m_view.showReadout(VoltsReadout + series, DayRecords::readoutText(records.value(DayRecords::Series(series), m))
+                                                      + units[size_t(series)]);
     if (!m_session.zoomApplying && m_dragActive)
         m_view.markDrag(m_range.first, x);
 }
@@ -231,8 +230,7 @@ void GraphModel::exportCsv()
         return;
     }
     try {
-        TextFile::replace(ProgramPaths(m_programFolder).inExcel(*name),
-                          CsvExport::text(m_session.records, m_range));
+        TextFile::replace(ProgramPaths(m_programFolder).inExcel(*name), CsvExport::text(m_session.records, m_range));
     } catch (const Failure &failure) {
         m_view.message(QStringLiteral("The export could not be written: %1").arg(failure.description));
         return;

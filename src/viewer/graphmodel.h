@@ -28,8 +28,24 @@ struct ViewerSession
 class GraphModel
 {
 public:
-    enum Switch { VoltsBox, AmpsBox, WattsBox, RpmBox, WindSpeedBox, ScaledBox };
-    enum Readout { TimeReadout, VoltsReadout, AmpsReadout, WattsReadout, RpmReadout, WindSpeedReadout };
+    enum Switch
+    {
+        VoltsBox,
+        AmpsBox,
+        WattsBox,
+        RpmBox,
+        WindSpeedBox,
+        ScaledBox
+    };
+    enum Readout
+    {
+        TimeReadout,
+        VoltsReadout,
+        AmpsReadout,
+        WattsReadout,
+        RpmReadout,
+        WindSpeedReadout
+    };
 
     GraphModel(QString programFolder, ViewerSession &session, GraphView &view);
 
@@ -77,8 +93,7 @@ private:
     QString m_folder;  // the folder the file list shows
     QString m_dayFile; // the day in text1, in the folder it was chosen from
     // The time boxes: start hour and minute, finish hour and minute.
-    QStringList m_times{QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("23"),
-                        QStringLiteral("59")};
+    QStringList m_times{QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("23"), QStringLiteral("59")};
 };
 
 } // namespace Brolant

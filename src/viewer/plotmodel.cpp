@@ -21,7 +21,7 @@ long position(double at)
 
 // Calls step(at, n) for the positions at = from + n, n = 0, 1, ... while at <= to. Each is worked
 // out afresh: adding 1 again and again drifts, and the last record of a view would drop out.
-template<typename Step>
+template <typename Step>
 void forEachPosition(double from, double to, Step step)
 {
     for (int n = 0; from + n <= to; ++n)
@@ -30,8 +30,7 @@ void forEachPosition(double from, double to, Step step)
 
 std::array<double, DayRecords::SeriesCount> ceilings(const ViewerSettings &settings)
 {
-    return {settings.voltScaleMax, double(settings.maxAmps), kWattsCeiling, kRpmCeiling,
-            kWindSpeedCeiling};
+    return {settings.voltScaleMax, double(settings.maxAmps), kWattsCeiling, kRpmCeiling, kWindSpeedCeiling};
 }
 } // namespace
 
@@ -42,8 +41,7 @@ double PlotModel::y(const SeriesScale &scale, double value)
 }
 
 std::optional<PlotPicture> PlotModel::redraw(const DayRecords &records, const ViewRange &range,
-                                             const PlotOptions &options,
-                                             const ViewerSettings &settings)
+                                             const PlotOptions &options, const ViewerSettings &settings)
 {
     const double first = range.first;
     const double last = range.last;
@@ -78,8 +76,7 @@ std::optional<PlotPicture> PlotModel::redraw(const DayRecords &records, const Vi
     const char16_t *masks[] = {u"#0.00", u"##0.0", u"###0", u"##0", u"##0"};
     for (size_t series = 0; series < size_t(DayRecords::SeriesCount); ++series) {
         m_texts.tops[series] = NumberMask::format(m_scales[series].top, masks[series]) + units[series];
-        m_texts.bottoms[series] =
-            NumberMask::format(m_scales[series].bottom, masks[series]) + units[series];
+        m_texts.bottoms[series] = NumberMask::format(m_scales[series].bottom, masks[series]) + units[series];
     }
 
     PlotPicture picture;

@@ -64,8 +64,8 @@ class PlotModel
 public:
     // Nothing when the range holds no record (first > last, or nothing loaded): the plot is only
     // cleared. A range of one record draws no line but has its times, scales and total.
-    std::optional<PlotPicture> redraw(const DayRecords &records, const ViewRange &range,
-                                      const PlotOptions &options, const ViewerSettings &settings);
+    std::optional<PlotPicture> redraw(const DayRecords &records, const ViewRange &range, const PlotOptions &options,
+                                      const ViewerSettings &settings);
     const PlotTexts &texts() const { return m_texts; }
     const std::array<SeriesScale, DayRecords::SeriesCount> &scales() const { return m_scales; }
     double energy() const { return m_energy; }

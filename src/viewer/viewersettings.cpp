@@ -15,13 +15,19 @@ ViewerSettings ViewerSettings::read(const QString &programFolder)
 {
     ViewerSettings settings;
     using Need = FieldStep::Need;
-    MaybeFailure failure = ProgramConfig::read(programFolder).applyInOrder({
-        {ProgramTag::kLogDelay, Need::Text, [&](const ConfigField &field) { settings.logDelay = field.text(); }},
-        {ProgramTag::kSystemVolts, Need::Number,
-         [&](const ConfigField &field) { settings.voltScaleMax = *field.number() * kVoltScalePerSystemVolt; }},
-        {ProgramTag::kMaxAmps, Need::Int16, [&](const ConfigField &field) { settings.maxAmps = *field.int16(); }},
-        {ProgramTag::kWsUnits, Need::Text, [&](const ConfigField &field) { settings.wsUnits = field.text(); }},
-    });
+    MaybeFailure failure = ProgramConfig::read(programFolder)
+                               .applyInOrder({
+                                   {ProgramTag::kLogDelay, Need::Text,
+                                    [&](const ConfigField &field) { settings.logDelay = field.text(); }},
+                                   {ProgramTag::kSystemVolts, Need::Number,
+                                    [&](const ConfigField &field) {
+                                        settings.voltScaleMax = *field.number() * kVoltScalePerSystemVolt;
+                                    }},
+                                   {ProgramTag::kMaxAmps, Need::Int16,
+                                    [&](const ConfigField &field) { settings.maxAmps = *field.int16(); }},
+                                   {ProgramTag::kWsUnits, Need::Text,
+                                    [&](const ConfigField &field) { settings.wsUnits = field.text(); }},
+                               });
     if (!failure && !NumericText::isNumber(settings.logDelay))
         failure = Failure{QStringLiteral("the logging interval is not a number: \"%1\"").arg(settings.logDelay)};
     if (failure)
@@ -57,8 +63,7 @@ bool PlotOptions::shows(int series) const
 
 std::array<QString, 5> ViewerSettings::seriesUnits() const
 {
-    return {QStringLiteral(" V"), QStringLiteral(" A"), QStringLiteral(" W"), QStringLiteral(" RPM"),
-            u' ' + wsUnits};
+    return {QStringLiteral(" V"), QStringLiteral(" A"), QStringLiteral(" W"), QStringLiteral(" RPM"), u' ' + wsUnits};
 }
 
 } // namespace Brolant

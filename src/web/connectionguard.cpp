@@ -63,8 +63,9 @@ ConnectionGuard::Room ConnectionGuard::watch(QTcpSocket *socket)
     const auto held = std::count_if(m_watched.cbegin(), m_watched.cend(),
                                     [&address](const Watch &watch) { return watch.address == address; });
     if (held + m_pushes.connectionsFrom(address) >= m_limits.fromOneAddress) {
-        emit refused(address,
-                     QStringLiteral("a connection beyond the %1 one address may hold at once").arg(m_limits.fromOneAddress));
+        emit refused(
+            address,
+            QStringLiteral("a connection beyond the %1 one address may hold at once").arg(m_limits.fromOneAddress));
         return Room::FullForItsAddress;
     }
     m_watched.insert(socket, fresh(address));
@@ -162,8 +163,9 @@ void ConnectionGuard::sweep()
             continue;
         // An idle connection is closed as any server closes one; a request left half sent is refused.
         if (partial && !watch.closing)
-            emit refused(watch.address,
-                         QStringLiteral("a request took longer than %1 seconds to arrive").arg(seconds(m_limits.requestWithin)));
+            emit refused(
+                watch.address,
+                QStringLiteral("a request took longer than %1 seconds to arrive").arg(seconds(m_limits.requestWithin)));
         overdue.append(it.key());
     }
     for (QTcpSocket *socket : std::as_const(overdue))

@@ -30,7 +30,12 @@ public:
     ConnectionGuard(const WebLimits &limits, const Clock &clock, const LivePush &pushes, QObject *parent = nullptr);
 
     // Whether a new connection may open, or why not.
-    enum class Room { Open, FullForAll, FullForItsAddress };
+    enum class Room
+    {
+        Open,
+        FullForAll,
+        FullForItsAddress
+    };
 
     // Whether one more connection may open.
     bool admits() const;
@@ -56,11 +61,11 @@ signals:
 private:
     struct Watch
     {
-        QHostAddress address;  // the client's, kept: a closed socket forgets it
-        MonotonicTime since;   // of the request's first byte, else of the connection or the last request
-        qint64 headBytes = 0;  // of the request under way
+        QHostAddress address; // the client's, kept: a closed socket forgets it
+        MonotonicTime since;  // of the request's first byte, else of the connection or the last request
+        qint64 headBytes = 0; // of the request under way
         qint64 bodyBytes = 0;
-        QByteArray headTail;   // the end of the head so far, to find the blank line across reads
+        QByteArray headTail; // the end of the head so far, to find the blank line across reads
         bool inBody = false;
         bool closing = false;
     };
@@ -71,7 +76,7 @@ private:
     void sweep();
 
     WebLimits m_limits;
-    QByteArray m_fullForAll;        // the answers of sendAway, made once
+    QByteArray m_fullForAll; // the answers of sendAway, made once
     QByteArray m_fullForItsAddress;
     const Clock &m_clock;
     const LivePush &m_pushes;

@@ -12,20 +12,34 @@ using Status = HttpReply::Status;
 QByteArray reasonPhrase(Status status)
 {
     switch (status) {
-    case Status::Ok: return "OK";
-    case Status::BadRequest: return "Bad Request";
-    case Status::Unauthorized: return "Unauthorized";
-    case Status::Forbidden: return "Forbidden";
-    case Status::NotFound: return "Not Found";
-    case Status::MethodNotAllowed: return "Method Not Allowed";
-    case Status::PayloadTooLarge: return "Payload Too Large";
-    case Status::MisdirectedRequest: return "Misdirected Request";
-    case Status::TooManyRequests: return "Too Many Requests";
-    case Status::RequestHeaderFieldsTooLarge: return "Request Header Fields Too Large";
-    case Status::UnprocessableEntity: return "Unprocessable Entity";
-    case Status::InternalServerError: return "Internal Server Error";
-    case Status::ServiceUnavailable: return "Service Unavailable";
-    default: return "Error";
+    case Status::Ok:
+        return "OK";
+    case Status::BadRequest:
+        return "Bad Request";
+    case Status::Unauthorized:
+        return "Unauthorized";
+    case Status::Forbidden:
+        return "Forbidden";
+    case Status::NotFound:
+        return "Not Found";
+    case Status::MethodNotAllowed:
+        return "Method Not Allowed";
+    case Status::PayloadTooLarge:
+        return "Payload Too Large";
+    case Status::MisdirectedRequest:
+        return "Misdirected Request";
+    case Status::TooManyRequests:
+        return "Too Many Requests";
+    case Status::RequestHeaderFieldsTooLarge:
+        return "Request Header Fields Too Large";
+    case Status::UnprocessableEntity:
+        return "Unprocessable Entity";
+    case Status::InternalServerError:
+        return "Internal Server Error";
+    case Status::ServiceUnavailable:
+        return "Service Unavailable";
+    default:
+        return "Error";
     }
 }
 } // namespace

@@ -61,7 +61,8 @@ void LivePush::add(std::unique_ptr<QWebSocket> client)
     socket->setMaxAllowedIncomingMessageSize(kLargestIncoming);
     // Its place was held since its handshake began.
     m_arriving.removeIf([socket](const Arriving &arriving) {
-        return !arriving.underWay() || (arriving.address == socket->peerAddress() && arriving.port == socket->peerPort());
+        return !arriving.underWay()
+               || (arriving.address == socket->peerAddress() && arriving.port == socket->peerPort());
     });
     m_clients.append({socket, socket->peerAddress(), m_state.clock().monotonic()});
     connect(socket, &QWebSocket::disconnected, this, [this, socket] { drop(socket); });

@@ -20,12 +20,18 @@ constexpr int kAgeDecimals = 1;
 QString LiveState::portWord(PortIntent::Kind kind)
 {
     switch (kind) {
-    case PortIntent::Kind::Open: return QStringLiteral("open");
-    case PortIntent::Kind::Failed: return QStringLiteral("failed");
-    case PortIntent::Kind::Retrying: return QStringLiteral("retrying");
-    case PortIntent::Kind::NoPort: return QStringLiteral("none");
-    case PortIntent::Kind::HeldByDialog: return QStringLiteral("held");
-    case PortIntent::Kind::Ending: return QStringLiteral("ending");
+    case PortIntent::Kind::Open:
+        return QStringLiteral("open");
+    case PortIntent::Kind::Failed:
+        return QStringLiteral("failed");
+    case PortIntent::Kind::Retrying:
+        return QStringLiteral("retrying");
+    case PortIntent::Kind::NoPort:
+        return QStringLiteral("none");
+    case PortIntent::Kind::HeldByDialog:
+        return QStringLiteral("held");
+    case PortIntent::Kind::Ending:
+        return QStringLiteral("ending");
     }
     return QString();
 }
@@ -33,17 +39,22 @@ QString LiveState::portWord(PortIntent::Kind kind)
 QString LiveState::brokerWord(BrokerState::Kind kind)
 {
     switch (kind) {
-    case BrokerState::Kind::Off: return QStringLiteral("off");
-    case BrokerState::Kind::Connecting: return QStringLiteral("connecting");
-    case BrokerState::Kind::Connected: return QStringLiteral("connected");
-    case BrokerState::Kind::Refusing: return QStringLiteral("refusing");
-    case BrokerState::Kind::Unavailable: return QStringLiteral("unavailable");
+    case BrokerState::Kind::Off:
+        return QStringLiteral("off");
+    case BrokerState::Kind::Connecting:
+        return QStringLiteral("connecting");
+    case BrokerState::Kind::Connected:
+        return QStringLiteral("connected");
+    case BrokerState::Kind::Refusing:
+        return QStringLiteral("refusing");
+    case BrokerState::Kind::Unavailable:
+        return QStringLiteral("unavailable");
     }
     return QString();
 }
 
-LiveState::LiveState(const LoggerSession &session, const Clock &clock, AlarmService &alarms,
-                     MqttPublishing &publishing, QObject *parent)
+LiveState::LiveState(const LoggerSession &session, const Clock &clock, AlarmService &alarms, MqttPublishing &publishing,
+                     QObject *parent)
     : QObject(parent), m_session(session), m_clock(clock), m_alarms(alarms)
 {
     connect(&session, &LoggerSession::readingTaken, this, [this](const LiveReading &live) {
@@ -117,8 +128,8 @@ QJsonObject LiveState::json() const
     LiveListLayout layout;
     layout.showsRpm = layout.showsWindSpeed = true;
     const QStringList values = layout.values(reading, energy);
-    const QStringList names{PayloadName::kVolts, PayloadName::kAmps, PayloadName::kWatts,
-                            PayloadName::kWattHours, PayloadName::kRpm, PayloadName::kWind};
+    const QStringList names{PayloadName::kVolts,     PayloadName::kAmps, PayloadName::kWatts,
+                            PayloadName::kWattHours, PayloadName::kRpm,  PayloadName::kWind};
     QJsonObject texts;
     for (qsizetype at = 0; at < names.size(); ++at)
         texts.insert(names[at], values.value(at));

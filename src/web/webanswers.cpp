@@ -35,8 +35,9 @@ HttpReply dayLog(const QString &programFolder, const QDate &day, const WebLimits
     if (file.open(QIODevice::ReadOnly))
         content = file.read(limits.largestDayLog);
     if (file.error() != QFileDevice::NoError)
-        return HttpReply::text(Status::InternalServerError,
-                               QStringLiteral("The daily log of %1 could not be read: %2").arg(dayText, file.errorString()));
+        return HttpReply::text(
+            Status::InternalServerError,
+            QStringLiteral("The daily log of %1 could not be read: %2").arg(dayText, file.errorString()));
     if (asData)
         return HttpReply::json(WebJson::day(day, content));
     return HttpReply::download(kLog, FileName::dailyLog(day), content);

@@ -42,8 +42,8 @@ QSslConfiguration tlsConfiguration(const WebSettings &settings)
 }
 } // namespace
 
-WebDashboard::WebDashboard(const LoggerSession &session, const Clock &clock, ProblemLog &problems,
-                           AlarmService &alarms, MqttPublishing &publishing, const WebLimits &limits, QObject *parent)
+WebDashboard::WebDashboard(const LoggerSession &session, const Clock &clock, ProblemLog &problems, AlarmService &alarms,
+                           MqttPublishing &publishing, const WebLimits &limits, QObject *parent)
     : QObject(parent), m_problems(problems), m_state(session, clock, alarms, publishing), m_limits(limits)
 {
     m_retry.setInterval(m_limits.portRetry);
@@ -128,8 +128,9 @@ void WebDashboard::settled()
         return;
     m_problems.report(Problem::WebSettingsChanged,
                       QStringLiteral("the new settings in %1 apply: %2")
-                          .arg(FileName::kWebSettings, isServing() ? QStringLiteral("the page is served on port %1").arg(port())
-                                                                   : QStringLiteral("the page is not served")));
+                          .arg(FileName::kWebSettings, isServing()
+                                                           ? QStringLiteral("the page is served on port %1").arg(port())
+                                                           : QStringLiteral("the page is not served")));
 }
 
 void WebDashboard::retry()
@@ -157,9 +158,10 @@ void WebDashboard::listen(const WebSettings &settings, const std::optional<QSslC
                                    listener->errorString())};
         // Another program may let it go (or an earlier Brolant still ending); the same trouble
         // again is no news: one entry, then quiet retries.
-        m_problems.report(Problem::WebNotStarted, QStringLiteral("port %1 is in use by another program; tried again every %2 seconds")
-                   .arg(settings.port)
-                   .arg(std::chrono::duration_cast<std::chrono::seconds>(m_limits.portRetry).count()));
+        m_problems.report(Problem::WebNotStarted,
+                          QStringLiteral("port %1 is in use by another program; tried again every %2 seconds")
+                              .arg(settings.port)
+                              .arg(std::chrono::duration_cast<std::chrono::seconds>(m_limits.portRetry).count()));
         settled();
         m_retry.start();
         return;

@@ -37,14 +37,20 @@ MonthEnergy monthEnergy(const QString &programFolder, const QDate &month, const 
     HistorySource source(programFolder);
     const std::shared_ptr<const EnergyArchive> archive = source.archive();
     const std::vector<DayReading> read = readings(source, days);
-    const std::vector<DayEnergy> table
-        = EnergyTable::days(*archive, read, days, ViewerSettings::read(programFolder).logDelaySeconds(), today);
-    MonthEnergy energy{first, {}, EnergyTable::total(table), EnergyTable::mean(table), archive->damagedLines,
-                       unreadable(read, archive.get()), HistoryCsv::energyFileName(first), HistoryCsv::energyText(table)};
+    const std::vector<DayEnergy> table = EnergyTable::days(
+        *archive, read, days, ViewerSettings::read(programFolder).logDelaySeconds(), today);
+    MonthEnergy energy{first,
+                       {},
+                       EnergyTable::total(table),
+                       EnergyTable::mean(table),
+                       archive->damagedLines,
+                       unreadable(read, archive.get()),
+                       HistoryCsv::energyFileName(first),
+                       HistoryCsv::energyText(table)};
     for (const DayEnergy &day : table) {
-        energy.days.push_back({day.day, day.hasValue() ? std::optional(day.wattHours) : std::nullopt,
-                               day.source == DayEnergy::Source::Computed
-                                   || day.source == DayEnergy::Source::PartlyComputed});
+        energy.days.push_back(
+            {day.day, day.hasValue() ? std::optional(day.wattHours) : std::nullopt,
+             day.source == DayEnergy::Source::Computed || day.source == DayEnergy::Source::PartlyComputed});
     }
     return energy;
 }
@@ -54,8 +60,8 @@ PowerCurveData powerCurve(const QString &programFolder, const QDate &from, const
     HistorySource source(programFolder);
     const std::vector<DayReading> read = readings(source, HistoryFiles::daysBetween(from, to));
     const std::vector<PowerBin> bins = PowerCurve::bins(read);
-    PowerCurveData curve{from, to, 0, {}, unreadable(read), HistoryCsv::powerCurveFileName(from, to),
-                         HistoryCsv::powerCurveText(bins)};
+    PowerCurveData curve{
+        from, to, 0, {}, unreadable(read), HistoryCsv::powerCurveFileName(from, to), HistoryCsv::powerCurveText(bins)};
     for (const PowerBin &bin : bins) {
         curve.records += bin.records;
         curve.bins.push_back({bin.lowerEdge, bin.meanWind, bin.records, bin.meanWatts, bin.maxWatts, bin.faint()});

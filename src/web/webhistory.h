@@ -26,19 +26,19 @@ struct DayWattHours
 
 struct MonthEnergy
 {
-    QDate month; // its first day
-    std::vector<DayWattHours> days; // every day of the month
-    std::optional<double> total; // nothing: no day has a value
-    std::optional<double> mean;  // of the days that have a value
-    int damagedLines = 0; // lines of the archive passed over
+    QDate month;                         // its first day
+    std::vector<DayWattHours> days;      // every day of the month
+    std::optional<double> total;         // nothing: no day has a value
+    std::optional<double> mean;          // of the days that have a value
+    int damagedLines = 0;                // lines of the archive passed over
     std::vector<FileProblem> unreadable; // Whours.txt or daily logs that could not be read
-    QString csvFileName; // "energy_2026_12.csv"
-    QString csv;         // as the window exports it
+    QString csvFileName;                 // "energy_2026_12.csv"
+    QString csv;                         // as the window exports it
 };
 
 struct WindBin
 {
-    int wind = 0; // wind speeds from this (included) to the next whole unit
+    int wind = 0;          // wind speeds from this (included) to the next whole unit
     double meanWind = 0.0; // where the bin's mean stands: its records' mean wind speed
     int records = 0;
     double meanWatts = 0.0;
@@ -51,10 +51,10 @@ struct PowerCurveData
     QDate from;
     QDate to;
     long long records = 0;
-    std::vector<WindBin> bins; // lowest first; bins without records left out
+    std::vector<WindBin> bins;           // lowest first; bins without records left out
     std::vector<FileProblem> unreadable; // daily logs that could not be read
-    QString csvFileName; // "powercurve_2026_11_08_2026_12_07.csv"
-    QString csv;         // as the window exports it
+    QString csvFileName;                 // "powercurve_2026_11_08_2026_12_07.csv"
+    QString csv;                         // as the window exports it
 };
 
 // The energy of each day of `month`'s month, as the Energy History's table shows it on `today`,

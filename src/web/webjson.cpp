@@ -19,8 +19,8 @@ namespace Brolant {
 
 namespace {
 // The series of a daily log record, in the reader's order.
-const std::array<QString, 5> kSeries{PayloadName::kVolts, PayloadName::kAmps, PayloadName::kWatts,
-                                     PayloadName::kRpm, PayloadName::kWind};
+const std::array<QString, 5> kSeries{PayloadName::kVolts, PayloadName::kAmps, PayloadName::kWatts, PayloadName::kRpm,
+                                     PayloadName::kWind};
 constexpr int kMillisecondsPerSecond = 1000;
 constexpr int kBinDecimals = 1; // as the power curve's spreadsheet writes its watts
 

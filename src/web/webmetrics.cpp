@@ -69,12 +69,14 @@ QByteArray text(const LiveState &state)
     if (state.readingTime().isValid()) {
         const Reading &reading = state.reading();
         gauge(out, "brolant_battery_volts", QStringLiteral("Battery voltage of the latest reading."), reading.volts);
-        gauge(out, "brolant_charge_amps", QStringLiteral("Charging current of the latest reading, in amperes."), reading.amps);
+        gauge(out, "brolant_charge_amps", QStringLiteral("Charging current of the latest reading, in amperes."),
+              reading.amps);
         gauge(out, "brolant_power_watts", QStringLiteral("Charging power of the latest reading."), reading.watts);
-        gauge(out, "brolant_turbine_rpm", QStringLiteral("Turbine speed of the latest reading, in revolutions a minute."),
-              reading.rpm);
+        gauge(out, "brolant_turbine_rpm",
+              QStringLiteral("Turbine speed of the latest reading, in revolutions a minute."), reading.rpm);
         gauge(out, "brolant_wind_speed",
-              QStringLiteral("Wind speed of the latest reading, in %1 (the unit set in Program Setup).").arg(state.windUnits()),
+              QStringLiteral("Wind speed of the latest reading, in %1 (the unit set in Program Setup).")
+                  .arg(state.windUnits()),
               reading.windSpeed);
         gauge(out, "brolant_last_reading_timestamp_seconds",
               QStringLiteral("When the latest reading came, in seconds since 1970-01-01 UTC."),
@@ -100,8 +102,9 @@ QByteArray text(const LiveState &state)
     QList<Labelled> alarms;
     for (int kind = 0; kind < kAlarmKinds; ++kind) {
         const QString &name = alarmDefinition(AlarmKind(kind)).name;
-        const bool raised = std::any_of(state.alarmBoard().raised().begin(), state.alarmBoard().raised().end(),
-                                        [&name](const AlarmBoard::Entry &entry) { return entry.change.definition().name == name; });
+        const bool raised = std::any_of(
+            state.alarmBoard().raised().begin(), state.alarmBoard().raised().end(),
+            [&name](const AlarmBoard::Entry &entry) { return entry.change.definition().name == name; });
         alarms.append({name, raised ? 1 : 0});
     }
     Family(out, "brolant_alarm_raised", "gauge", QStringLiteral("Whether each alarm is raised (1) or not (0)."))

@@ -96,8 +96,8 @@ WebRoute range(const QUrlQuery &query, Kind kind, const QDate &today, int longes
         return bad(QStringLiteral("from and to must be days written as yyyy-mm-dd, for example "
                                   "?from=2026-11-08&to=2026-12-07."));
     if (*from > *to)
-        return bad(QStringLiteral("from (%1) is after to (%2).")
-                       .arg(from->toString(Qt::ISODate), to->toString(Qt::ISODate)));
+        return bad(
+            QStringLiteral("from (%1) is after to (%2).").arg(from->toString(Qt::ISODate), to->toString(Qt::ISODate)));
     if (from->daysTo(*to) + 1 > longestRange)
         return bad(QStringLiteral("At most %1 days at a time: %2 to %3 is %4 days.")
                        .arg(longestRange)

@@ -14,7 +14,8 @@ namespace Brolant {
 // a date becomes a QDate, and a file is one of the page's own by its fixed name.
 struct WebRoute
 {
-    enum class Kind {
+    enum class Kind
+    {
         Asset,         // one of the page's files
         Live,          // /api/live
         Alarms,        // /api/alarms

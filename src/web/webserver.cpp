@@ -177,7 +177,8 @@ bool WebServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *soc
         write(socket, HttpReply::json(WebJson::alarms(m_state.alarmBoard())), withBody, close);
         break;
     case WebRoute::Kind::Push:
-        write(socket, HttpReply::text(Status::BadRequest, QStringLiteral("/api/push is a WebSocket.")), withBody, close);
+        write(socket, HttpReply::text(Status::BadRequest, QStringLiteral("/api/push is a WebSocket.")), withBody,
+              close);
         break;
     case WebRoute::Kind::BadRequest:
         write(socket, HttpReply::text(Status::BadRequest, route.problem), withBody, close);
@@ -190,7 +191,8 @@ bool WebServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *soc
                            [folder = m_state.programFolder(), route, today, limits = m_limits] {
                                return WebAnswers::fromLogs(folder, route, today, limits);
                            })) {
-            HttpReply busy = HttpReply::text(Status::ServiceUnavailable, QStringLiteral("Busy reading: ask again in a moment."));
+            HttpReply busy = HttpReply::text(Status::ServiceUnavailable,
+                                             QStringLiteral("Busy reading: ask again in a moment."));
             busy.with("Retry-After", "1");
             write(socket, busy, withBody, close);
         }
@@ -205,14 +207,17 @@ std::optional<HttpReply> WebServer::hostRefusal(const QHttpServerRequest &reques
         return std::nullopt;
     const std::optional<KnownHosts::Host> named = KnownHosts::parse(host);
     const QString name = named ? ErrorLog::quoted(named->name) : QString();
-    refusedAs(QStringLiteral("unknown name"), address,
-              named ? QStringLiteral("the unknown name %1, to be added to Hosts in web.cfg if it is this computer's,").arg(name)
-                    : QStringLiteral("a Host header that is no name"));
-    return HttpReply::text(Status::MisdirectedRequest,
-                           QStringLiteral("This computer does not serve its page as %1. If that is one of its names "
-                                          "(given by a router or a dynamic DNS), add it to Hosts in web.cfg (in Brolant: "
-                                          "Program Setup, Web..., \"Other names\").")
-                               .arg(named ? name : QStringLiteral("that name")));
+    refusedAs(
+        QStringLiteral("unknown name"), address,
+        named
+            ? QStringLiteral("the unknown name %1, to be added to Hosts in web.cfg if it is this computer's,").arg(name)
+            : QStringLiteral("a Host header that is no name"));
+    return HttpReply::text(
+        Status::MisdirectedRequest,
+        QStringLiteral("This computer does not serve its page as %1. If that is one of its names "
+                       "(given by a router or a dynamic DNS), add it to Hosts in web.cfg (in Brolant: "
+                       "Program Setup, Web..., \"Other names\").")
+            .arg(named ? name : QStringLiteral("that name")));
 }
 
 std::optional<HttpReply> WebServer::pushRefusal(const QHttpServerRequest &request, const QHostAddress &address)
@@ -222,7 +227,8 @@ std::optional<HttpReply> WebServer::pushRefusal(const QHttpServerRequest &reques
     const QByteArray origin = request.value("origin");
     if (!origin.isEmpty() && !KnownHosts::sameOrigin(origin, request.value("host"), m_secure)) {
         refused(address, QStringLiteral("a page of another site opening the live readings"));
-        return HttpReply::text(Status::Forbidden, QStringLiteral("Refused: only the page itself may open the live readings."));
+        return HttpReply::text(Status::Forbidden,
+                               QStringLiteral("Refused: only the page itself may open the live readings."));
     }
     if (!m_push.hasRoom()) {
         refused(address, QStringLiteral("more than %1 pages open at once").arg(m_limits.pushClients));
@@ -239,7 +245,7 @@ void WebServer::handOverRefused(QTcpSocket *socket)
     // closing once the answer is out, which it then deletes.
     m_guard.release(socket); // Qt cuts the socket's signals from here on
     socket->commitTransaction();
-    socket->readAll(); // a request sent after it too
+    socket->readAll();          // a request sent after it too
     socket->startTransaction(); // what Qt rolls back to
 }
 
@@ -258,9 +264,9 @@ void WebServer::refusedAs(const QString &kind, const QHostAddress &address, cons
     bool isIPv4 = false;
     const quint32 ipv4 = address.toIPv4Address(&isIPv4);
     m_problems.reportAbout(Problem::WebRequestRefused, ProblemLog::Subject{kind},
-                      QStringLiteral("%1 from %2 (the same again within %3 minutes is not logged)")
-                          .arg(why, isIPv4 ? QHostAddress(ipv4).toString() : address.toString())
-                          .arg(ProblemLog::kQuietPeriod.count()));
+                           QStringLiteral("%1 from %2 (the same again within %3 minutes is not logged)")
+                               .arg(why, isIPv4 ? QHostAddress(ipv4).toString() : address.toString())
+                               .arg(ProblemLog::kQuietPeriod.count()));
 }
 
 void WebServer::acceptPushes()

@@ -43,7 +43,12 @@ protected:
     void missingHandler(const QHttpServerRequest &request, QTcpSocket *socket) override;
 
 private:
-    enum class Password { Right, Missing, Wrong };
+    enum class Password
+    {
+        Right,
+        Missing,
+        Wrong
+    };
     Password password(const QHttpServerRequest &request) const;
     // Why the request is refused before its route is looked at: too many, a name of another
     // site, a method the page does not use, no password.

@@ -27,8 +27,9 @@ QString existingFile(const QString &name, const QString &path)
 // underscores, separated by dots.
 QStringList hostNames(const QString &text)
 {
-    static const QRegularExpression name(QStringLiteral("^[A-Za-z0-9_](?:[A-Za-z0-9_-]{0,61}[A-Za-z0-9_])?"
-                                                        "(?:\\.[A-Za-z0-9_](?:[A-Za-z0-9_-]{0,61}[A-Za-z0-9_])?)*\\.?$"));
+    static const QRegularExpression name(
+        QStringLiteral("^[A-Za-z0-9_](?:[A-Za-z0-9_-]{0,61}[A-Za-z0-9_])?"
+                       "(?:\\.[A-Za-z0-9_](?:[A-Za-z0-9_-]{0,61}[A-Za-z0-9_])?)*\\.?$"));
     QStringList names;
     for (const QString &entry : text.split(u',', Qt::SkipEmptyParts)) {
         const QString trimmed = entry.trimmed();
@@ -44,8 +45,7 @@ QStringList hostNames(const QString &text)
 
 QString urlHost(const QHostAddress &address)
 {
-    return address.protocol() == QAbstractSocket::IPv6Protocol ? u'[' + address.toString() + u']'
-                                                               : address.toString();
+    return address.protocol() == QAbstractSocket::IPv6Protocol ? u'[' + address.toString() + u']' : address.toString();
 }
 } // namespace
 
@@ -69,8 +69,8 @@ QStringList WebSettings::pageAddresses() const
     }
     QStringList addresses;
     for (const QHostAddress &host : hosts)
-        addresses.append(QStringLiteral("%1://%2:%3/").arg(secure() ? QStringLiteral("https") : QStringLiteral("http"),
-                                                           urlHost(host))
+        addresses.append(QStringLiteral("%1://%2:%3/")
+                             .arg(secure() ? QStringLiteral("https") : QStringLiteral("http"), urlHost(host))
                              .arg(port));
     return addresses;
 }
@@ -80,7 +80,8 @@ const SettingsLayout<WebSettings> &layout()
 {
     using Key = SettingsLayout<WebSettings>::Key;
     const auto file = [](const QString &tag, QString WebSettings::*member) {
-        return Key{tag, [tag, member](WebSettings &settings, const ConfigField &field) {
+        return Key{tag,
+                   [tag, member](WebSettings &settings, const ConfigField &field) {
                        settings.*member = existingFile(tag, SettingsValue::plain(tag, field.text().trimmed()));
                    },
                    [member](const WebSettings &settings) { return settings.*member; }};
@@ -139,7 +140,8 @@ QString WebSettings::toFileText() const
 
 std::optional<WebSettings> WebSettings::load(const QString &programFolder)
 {
-    const auto file = SettingsValue::switchedOnFile(ProgramPaths(programFolder).webSettings(), FileName::kWebSettings, keys(), WebTag::kEnabled);
+    const auto file = SettingsValue::switchedOnFile(ProgramPaths(programFolder).webSettings(), FileName::kWebSettings,
+                                                    keys(), WebTag::kEnabled);
     return file ? std::optional(fromFile(*file)) : std::nullopt;
 }
 

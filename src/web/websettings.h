@@ -34,7 +34,7 @@ struct WebSettings
 
     bool enabled = false;
     int port = kDefaultPort;
-    QString listen; // an address of this computer; empty: every network it is on
+    QString listen;   // an address of this computer; empty: every network it is on
     QString password; // empty: no password asked
     QString certFile;
     QString keyFile;

@@ -34,15 +34,13 @@ QLabel *labelFor(QLabel *label, const QList<QWidget *> &controls)
     return label;
 }
 
-QLineEdit *fixedWidthEdit(QWidget *parent, const char *name, const QString &description,
-                          int widthChars)
+QLineEdit *fixedWidthEdit(QWidget *parent, const char *name, const QString &description, int widthChars)
 {
     auto *edit = new QLineEdit(parent);
     edit->setObjectName(QLatin1String(name));
     edit->setAccessibleName(QLatin1String(name));
     edit->setAccessibleDescription(description);
-    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * widthChars
-                        + kEditFramePixels);
+    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * widthChars + kEditFramePixels);
     return edit;
 }
 
@@ -57,9 +55,9 @@ QLineEdit *formEdit(QFormLayout *form, QWidget *parent, const char *name, const 
 
 void showUnusable(QLabel *problemLine, const QString &fileName, const QString &why)
 {
-    problemLine->setText(why.isEmpty() ? QString()
-                                       : QStringLiteral("%1 could not be used (%2): these are the starting values.")
-                                             .arg(fileName, why));
+    problemLine->setText(
+        why.isEmpty() ? QString()
+                      : QStringLiteral("%1 could not be used (%2): these are the starting values.").arg(fileName, why));
     problemLine->setVisible(!why.isEmpty());
 }
 

@@ -5,7 +5,8 @@
 
 #include <functional>
 
-template<typename T> class QList;
+template <typename T>
+class QList;
 class QDialog;
 class QFormLayout;
 class QHBoxLayout;
@@ -21,16 +22,14 @@ namespace Brolant {
 // the label's text, and only a control with no visible label at all by its design name.
 namespace WidgetHelpers {
 
-QLabel *label(QWidget *parent, const char *name, const QString &text,
-              const QString &description = QString());
+QLabel *label(QWidget *parent, const char *name, const QString &text, const QString &description = QString());
 
 // Makes `label` the visible label of `controls` (the first is its buddy): each is named by the
 // label's text, which is what a screen reader announces. Returns the label.
 QLabel *labelFor(QLabel *label, const QList<QWidget *> &controls);
 
 // A box `widthChars` digits wide.
-QLineEdit *fixedWidthEdit(QWidget *parent, const char *name, const QString &description,
-                          int widthChars);
+QLineEdit *fixedWidthEdit(QWidget *parent, const char *name, const QString &description, int widthChars);
 
 // A box `widthChars` digits wide on a row of a settings dialog's form, after its question.
 QLineEdit *formEdit(QFormLayout *form, QWidget *parent, const char *name, const QString &question,

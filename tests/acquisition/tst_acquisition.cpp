@@ -24,8 +24,7 @@ const QByteArray kCorrupt("possible corrupt COMMS data\r\n");
 
 QByteArray entry(const char *context, const char *description, const QByteArray &received)
 {
-    return "2010_03_07  14:05  " + QByteArray(context) + "  " + description + " <RB>  <IM> "
-           + received + "\r\n";
+    return "2010_03_07  14:05  " + QByteArray(context) + "  " + description + " <RB>  <IM> " + received + "\r\n";
 }
 
 // The main window's model on a fake port, started with the worked example's calibration.
@@ -75,39 +74,54 @@ void AcquisitionTest::frameRules_data()
 
     const QByteArray twoFrames = kSmall + kExample;
     QTest::newRow("worked example") << QList<QByteArray>{kExample} << QByteArray() << QString(kExample) << 1 << 13.0;
-    QTest::newRow("split frame") << QList<QByteArray>{"[<V>51", "2</V><I>300</I>", "<R>20</R><S>5</S><M>0</M><C>837</C>]"}
-                                 << QByteArray() << "[<V>512</V><I>300</I><R>20</R><S>5</S><M>0</M><C>837</C>]" << 1 << 10.24;
-    QTest::newRow("noise before [") << QList<QByteArray>{"xx" + kExample} << QByteArray() << "xx" + QString(kExample) << 1 << 13.0;
+    QTest::newRow("split frame") << QList<QByteArray>{"[<V>51", "2</V><I>300</I>",
+                                                      "<R>20</R><S>5</S><M>0</M><C>837</C>]"}
+                                 << QByteArray() << "[<V>512</V><I>300</I><R>20</R><S>5</S><M>0</M><C>837</C>]" << 1
+                                 << 10.24;
+    QTest::newRow("noise before [") << QList<QByteArray>{"xx" + kExample} << QByteArray() << "xx" + QString(kExample)
+                                    << 1 << 13.0;
     QTest::newRow("no [ at all") << QList<QByteArray>{"\r\n"} << entry(" [ missing ", "", "\\x0d\\x0a")
                                  << QString(kCorrupt + "\r\n") << 0 << 0.0;
-    QTest::newRow("two frames in one read both counted") << QList<QByteArray>{twoFrames} << QByteArray() << QString(twoFrames) << 2 << 13.0;
+    QTest::newRow("two frames in one read both counted")
+        << QList<QByteArray>{twoFrames} << QByteArray() << QString(twoFrames) << 2 << 13.0;
     QTest::newRow("tail then new frame keeps the new frame")
-        << QList<QByteArray>{"<C>837</C>]" + kExample} << entry(" braces in wrong positions  corrupt COMMS", "", "<C>837</C>]" + kExample)
+        << QList<QByteArray>{"<C>837</C>]" + kExample}
+        << entry(" braces in wrong positions  corrupt COMMS", "", "<C>837</C>]" + kExample)
         << QString("<C>837</C>]" + kExample) << 1 << 13.0;
-    QTest::newRow("garbage behind a frame dropped silently") << QList<QByteArray>{kExample + "\r\nxyz"} << QByteArray()
-                                                             << QString(kExample + "\r\nxyz") << 1 << 13.0;
+    QTest::newRow("garbage behind a frame dropped silently")
+        << QList<QByteArray>{kExample + "\r\nxyz"} << QByteArray() << QString(kExample + "\r\nxyz") << 1 << 13.0;
     QTest::newRow("V is 0") << QList<QByteArray>{"[<V>0</V><I>577</I><R>20</R><S>9</S><C>606</C>]"}
-                            << entry("corrupt Volts COMM data", "", "[<V>0</V><I>577</I><R>20</R><S>9</S><C>606</C>]") << "[<V>0</V><I>577</I><R>20</R><S>9</S><C>606</C>]" << 1 << 0.0;
+                            << entry("corrupt Volts COMM data", "", "[<V>0</V><I>577</I><R>20</R><S>9</S><C>606</C>]")
+                            << "[<V>0</V><I>577</I><R>20</R><S>9</S><C>606</C>]" << 1 << 0.0;
     QTest::newRow("V empty") << QList<QByteArray>{"[<V></V><I>577</I><C>577</C>]"}
-                             << entry("corrupt Volts COMM data", "", "[<V></V><I>577</I><C>577</C>]") << "[<V></V><I>577</I><C>577</C>]" << 1 << 0.0;
-    QTest::newRow("no V field") << QList<QByteArray>{"[<I>577</I>]"} << entry("corrupt Volts COMM data", "", "[<I>577</I>]") << "[<I>577</I>]" << 1 << 0.0;
+                             << entry("corrupt Volts COMM data", "", "[<V></V><I>577</I><C>577</C>]")
+                             << "[<V></V><I>577</I><C>577</C>]" << 1 << 0.0;
+    QTest::newRow("no V field") << QList<QByteArray>{"[<I>577</I>]"}
+                                << entry("corrupt Volts COMM data", "", "[<I>577</I>]") << "[<I>577</I>]" << 1 << 0.0;
     QTest::newRow("I is 0") << QList<QByteArray>{"[<V>650</V><I>0</I><C>650</C>]"}
-                            << entry("corrupt Amps COMM data", "", "[<V>650</V><I>0</I><C>650</C>]") << "[<V>650</V><I>0</I><C>650</C>]" << 1 << 13.0;
-    QTest::newRow("V blank 0 is not exactly 0") << QList<QByteArray>{"[<V> 0</V><I>577</I>]"} << QByteArray() << "[<V> 0</V><I>577</I>]" << 1 << 0.0;
-    QTest::newRow("V abc is 0 without an entry") << QList<QByteArray>{"[<V>abc</V><I>577</I><R>20</R><S>9</S><C>606</C>]"} << QByteArray()
-                                                 << "[<V>abc</V><I>577</I><R>20</R><S>9</S><C>606</C>]" << 1 << 0.0;
+                            << entry("corrupt Amps COMM data", "", "[<V>650</V><I>0</I><C>650</C>]")
+                            << "[<V>650</V><I>0</I><C>650</C>]" << 1 << 13.0;
+    QTest::newRow("V blank 0 is not exactly 0")
+        << QList<QByteArray>{"[<V> 0</V><I>577</I>]"} << QByteArray() << "[<V> 0</V><I>577</I>]" << 1 << 0.0;
+    QTest::newRow("V abc is 0 without an entry")
+        << QList<QByteArray>{"[<V>abc</V><I>577</I><R>20</R><S>9</S><C>606</C>]"} << QByteArray()
+        << "[<V>abc</V><I>577</I><R>20</R><S>9</S><C>606</C>]" << 1 << 0.0;
     QTest::newRow("R x and no S") << QList<QByteArray>{"[<V>650</V><I>577</I><R>x</R><C>1227</C>]"} << QByteArray()
                                   << "[<V>650</V><I>577</I><R>x</R><C>1227</C>]" << 1 << 13.0;
-    QTest::newRow("no M field") << QList<QByteArray>{"[<V>512</V><I>300</I><R>20</R><S>5</S><C>837</C>]"} << QByteArray()
-                                << "[<V>512</V><I>300</I><R>20</R><S>5</S><C>837</C>]" << 1 << 10.24;
-    QTest::newRow("no C field: no check") << QList<QByteArray>{"[<V>650</V><I>577</I>]"} << QByteArray() << "[<V>650</V><I>577</I>]" << 1 << 13.0;
-    QTest::newRow("C not a number: no check") << QList<QByteArray>{"[<V>650</V><I>577</I><C>x</C>]"} << QByteArray() << "[<V>650</V><I>577</I><C>x</C>]" << 1 << 13.0;
+    QTest::newRow("no M field") << QList<QByteArray>{"[<V>512</V><I>300</I><R>20</R><S>5</S><C>837</C>]"}
+                                << QByteArray() << "[<V>512</V><I>300</I><R>20</R><S>5</S><C>837</C>]" << 1 << 10.24;
+    QTest::newRow("no C field: no check")
+        << QList<QByteArray>{"[<V>650</V><I>577</I>]"} << QByteArray() << "[<V>650</V><I>577</I>]" << 1 << 13.0;
+    QTest::newRow("C not a number: no check") << QList<QByteArray>{"[<V>650</V><I>577</I><C>x</C>]"} << QByteArray()
+                                              << "[<V>650</V><I>577</I><C>x</C>]" << 1 << 13.0;
     QTest::newRow("checksum mismatch still scaled")
-        << QList<QByteArray>{"[<V>650</V><I>577</I><R>20</R><S>9</S><C>1257</C>]"} << entry("checksum error", "", "[<V>650</V><I>577</I><R>20</R><S>9</S><C>1257</C>]")
+        << QList<QByteArray>{"[<V>650</V><I>577</I><R>20</R><S>9</S><C>1257</C>]"}
+        << entry("checksum error", "", "[<V>650</V><I>577</I><R>20</R><S>9</S><C>1257</C>]")
         << "[<V>650</V><I>577</I><R>20</R><S>9</S><C>1257</C>]" << 1 << 13.0;
-    QTest::newRow("M not in the checksum") << QList<QByteArray>{"[<V>650</V><I>577</I><M>5</M><C>1227</C>]"} << QByteArray()
-                                           << "[<V>650</V><I>577</I><M>5</M><C>1227</C>]" << 1 << 13.0;
-    QTest::newRow("stray ] behind a frame dropped") << QList<QByteArray>{"[<V>6", "50</V><I>577</I>]]"} << QByteArray() << "[<V>650</V><I>577</I>]]" << 1 << 13.0;
+    QTest::newRow("M not in the checksum") << QList<QByteArray>{"[<V>650</V><I>577</I><M>5</M><C>1227</C>]"}
+                                           << QByteArray() << "[<V>650</V><I>577</I><M>5</M><C>1227</C>]" << 1 << 13.0;
+    QTest::newRow("stray ] behind a frame dropped")
+        << QList<QByteArray>{"[<V>6", "50</V><I>577</I>]]"} << QByteArray() << "[<V>650</V><I>577</I>]]" << 1 << 13.0;
 }
 
 void AcquisitionTest::frameRules()
@@ -129,13 +143,18 @@ void AcquisitionTest::trappedFailures_data()
 
     const QByteArray closingFirst("[<V>1</V></I>12<I>]");
     QTest::newRow("closing tag before opening tag")
-        << closingFirst << entry("corrupt Amps COMM data", "closing tag </I> before its opening tag", closingFirst) << 0;
+        << closingFirst << entry("corrupt Amps COMM data", "closing tag </I> before its opening tag", closingFirst)
+        << 0;
     const QByteArray withV0("[<V>0</V><I>577</I></C>1<C>]");
     QTest::newRow("entries in order, then the trap")
-        << withV0 << entry("corrupt Volts COMM data", "", withV0) + entry("checksum error", "closing tag </C> before its opening tag", withV0) << 0;
+        << withV0
+        << entry("corrupt Volts COMM data", "", withV0)
+               + entry("checksum error", "closing tag </C> before its opening tag", withV0)
+        << 0;
     const QByteArray trappedThenGood = "[</V>12<V>]" + kExample;
     QTest::newRow("frames behind a trapped one are handled")
-        << trappedThenGood << entry("corrupt Volts COMM data", "closing tag </V> before its opening tag", trappedThenGood) << 1;
+        << trappedThenGood
+        << entry("corrupt Volts COMM data", "closing tag </V> before its opening tag", trappedThenGood) << 1;
 }
 
 void AcquisitionTest::trappedFailures()
@@ -173,10 +192,12 @@ void AcquisitionTest::splitFrameSignalsInOrder()
     QStringList heard;
     connect(&receiver, &FrameReceiver::textReceived, this, [&](const QString &text) { heard << "text " + text; });
     connect(&receiver, &FrameReceiver::frameArrived, this, [&] { heard << "arrived"; });
-    connect(&problems, &ProblemLog::said, this, [&](const QString &stage, const QString &) { heard << "problem" + stage; });
+    connect(&problems, &ProblemLog::said, this,
+            [&](const QString &stage, const QString &) { heard << "problem" + stage; });
     connect(&receiver, &FrameReceiver::frameCounted, this, [&] { heard << "counted"; });
-    connect(&receiver, &FrameReceiver::frameAccepted, this,
-            [&](const Reading &reading) { heard << QStringLiteral("accepted %1 V %2 A").arg(reading.volts).arg(reading.amps); });
+    connect(&receiver, &FrameReceiver::frameAccepted, this, [&](const Reading &reading) {
+        heard << QStringLiteral("accepted %1 V %2 A").arg(reading.volts).arg(reading.amps);
+    });
     link.push("[<V>650</V><I>5");
     link.push("77</I><C>1</C>]");
     QCOMPARE(heard, (QStringList{"text [<V>650</V><I>5", "text [<V>650</V><I>577</I><C>1</C>]", "arrived",
@@ -190,14 +211,20 @@ void AcquisitionTest::scaling_data()
     QTest::addColumn<QStringList>("shown"); // volts, amps, watts, energy, rpm, wind speed
     QTest::addColumn<double>("watts");
 
-    QTest::newRow("worked example") << "[<V>650</V><I>577</I><R>20</R><S>9</S>]" << "4"
-                                    << QStringList{"13.00", "3.3", "42.3", "0.0", "300", "5"} << 42.25;
-    QTest::newRow("500 rpm stays") << "[<V>650</V><I>577</I><R>50</R>]" << "6" << QStringList{"13.00", "3.3", "42.3", "0.0", "500", "0"} << 42.25;
-    QTest::newRow("500.1 rpm is 0") << "[<V>650</V><I>577</I><R>50.01</R>]" << "6" << QStringList{"13.00", "3.3", "42.3", "0.0", "0", "0"} << 42.25;
-    QTest::newRow("V 649") << "[<V>649</V><I>512</I>]" << "4" << QStringList{"12.98", "0.0", "0.0", "0.0", "0", "0"} << 0.0;
-    QTest::newRow("V 20 below one volt") << "[<V>20</V><I>512</I>]" << "4" << QStringList{".40", "0.0", "0.0", "0.0", "0", "0"} << 0.0;
-    QTest::newRow("I below the offset") << "[<V>650</V><I>500</I>]" << "4" << QStringList{"13.00", "0.0", "0.0", "0.0", "0", "0"} << 0.0;
-    QTest::newRow("amps half to even") << "[<V>650</V><I>554.5</I>]" << "4" << QStringList{"13.00", "2.1", "27.6", "0.0", "0", "0"} << 27.56;
+    QTest::newRow("worked example") << "[<V>650</V><I>577</I><R>20</R><S>9</S>]"
+                                    << "4" << QStringList{"13.00", "3.3", "42.3", "0.0", "300", "5"} << 42.25;
+    QTest::newRow("500 rpm stays") << "[<V>650</V><I>577</I><R>50</R>]"
+                                   << "6" << QStringList{"13.00", "3.3", "42.3", "0.0", "500", "0"} << 42.25;
+    QTest::newRow("500.1 rpm is 0") << "[<V>650</V><I>577</I><R>50.01</R>]"
+                                    << "6" << QStringList{"13.00", "3.3", "42.3", "0.0", "0", "0"} << 42.25;
+    QTest::newRow("V 649") << "[<V>649</V><I>512</I>]"
+                           << "4" << QStringList{"12.98", "0.0", "0.0", "0.0", "0", "0"} << 0.0;
+    QTest::newRow("V 20 below one volt") << "[<V>20</V><I>512</I>]"
+                                         << "4" << QStringList{".40", "0.0", "0.0", "0.0", "0", "0"} << 0.0;
+    QTest::newRow("I below the offset") << "[<V>650</V><I>500</I>]"
+                                        << "4" << QStringList{"13.00", "0.0", "0.0", "0.0", "0", "0"} << 0.0;
+    QTest::newRow("amps half to even") << "[<V>650</V><I>554.5</I>]"
+                                       << "4" << QStringList{"13.00", "2.1", "27.6", "0.0", "0", "0"} << 27.56;
 }
 
 void AcquisitionTest::scaling()
@@ -257,8 +284,9 @@ void AcquisitionTest::badCalibrationKeepsThePreviousDisplay()
 {
     Receiver receiver(QStringLiteral("1"));
     receiver.push({kExample});
-    receiver.folder.write("settings.cfg", "<VoltDivider>50</VoltDivider><VoltOffset>512</VoltOffset>"
-                                          "<AmpDivider>0</AmpDivider><RPMDivider>4</RPMDivider><WSDivider>2</WSDivider>");
+    receiver.folder.write("settings.cfg",
+                          "<VoltDivider>50</VoltDivider><VoltOffset>512</VoltOffset>"
+                          "<AmpDivider>0</AmpDivider><RPMDivider>4</RPMDivider><WSDivider>2</WSDivider>");
     receiver.model.setupClicked(); // reloads both files
     const QByteArray frame("[<V>700</V><I>577</I>]");
     receiver.push({frame});
@@ -298,8 +326,10 @@ void AcquisitionTest::overflowingValuesNeverReachTheEnergy()
     receiver.push({kExample}); // 42.25 W
     const QByteArray overflowing("[<V>1e200</V><I>1e200</I><R>1e306</R><S>9</S><M>0</M><C>0</C>]");
     for (const char *rpmDivider : {"4", "0.01"}) {
-        receiver.folder.write("settings.cfg", "<VoltDivider>50</VoltDivider><VoltOffset>512</VoltOffset><AmpDivider>20</AmpDivider>"
-                                              "<RPMDivider>" + QByteArray(rpmDivider) + "</RPMDivider><WSDivider>2</WSDivider>");
+        receiver.folder.write("settings.cfg",
+                              "<VoltDivider>50</VoltDivider><VoltOffset>512</VoltOffset><AmpDivider>20</AmpDivider>"
+                              "<RPMDivider>"
+                                  + QByteArray(rpmDivider) + "</RPMDivider><WSDivider>2</WSDivider>");
         receiver.model.setupClicked(); // reloads both files
         receiver.push({overflowing});
         QVERIFY(receiver.errorLog().contains("calculations error  Overflow <RB>"));
@@ -350,7 +380,9 @@ void AcquisitionTest::untrustedValuesNeverCrash_data()
     QTest::newRow("nan") << QByteArray("[<V>nan</V><I>NaN</I>]");
     QTest::newRow("10,000 digits") << "[<V>" + QByteArray(10000, '9') + "</V><I>1</I>]";
     QTest::newRow("huge but finite") << QByteArray("[<V>1e300</V><I>1e300</I>]");
-    QTest::newRow("NUL bytes") << QByteArray("[<V>6\0" "50</V><I>\0</I>]", 24);
+    QTest::newRow("NUL bytes") << QByteArray("[<V>6\0"
+                                             "50</V><I>\0</I>]",
+                                             24);
     QTest::newRow("non-ASCII bytes") << QByteArray("[<V>\xb5\xff</V><I>\x80</I>]");
 }
 

@@ -115,19 +115,24 @@ private slots:
         QTest::addColumn<double>("delay");
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("said");
-        QTest::newRow("raised only after the delay") << 10.0 << "0:11.7 5:11.7 9:11.6 10:11.5" << "10:LowVolts raised 11.5";
-        QTest::newRow("condition breaks off before the delay") << 10.0 << "0:11.7 5:12 10:11.7 19:11.7" << "";
+        QTest::newRow("raised only after the delay") << 10.0 << "0:11.7 5:11.7 9:11.6 10:11.5"
+                                                     << "10:LowVolts raised 11.5";
+        QTest::newRow("condition breaks off before the delay") << 10.0 << "0:11.7 5:12 10:11.7 19:11.7"
+                                                               << "";
         QTest::newRow("between the thresholds nothing flaps")
-            << 10.0 << "0:11.7 10:11.7 11:12.1 40:11.9 80:12.19 200:11.81" << "10:LowVolts raised 11.7";
-        QTest::newRow("cleared after the delay")
-            << 10.0 << "0:11.7 10:11.7 20:12.2 25:12.3 29:12.3 30:12.25" << "10:LowVolts raised 11.7 30:LowVolts cleared 12.25";
+            << 10.0 << "0:11.7 10:11.7 11:12.1 40:11.9 80:12.19 200:11.81"
+            << "10:LowVolts raised 11.7";
+        QTest::newRow("cleared after the delay") << 10.0 << "0:11.7 10:11.7 20:12.2 25:12.3 29:12.3 30:12.25"
+                                                 << "10:LowVolts raised 11.7 30:LowVolts cleared 12.25";
         QTest::newRow("clearing breaks off and starts again")
             << 10.0 << "0:11.7 10:11.7 20:12.3 25:12.1 30:12.3 39:12.3 40:12.4"
             << "10:LowVolts raised 11.7 40:LowVolts cleared 12.4";
-        QTest::newRow("high volts, its own thresholds")
-            << 10.0 << "0:14.9 10:14.81 15:14.5 30:14.6 31:14.4 41:14.4" << "10:HighVolts raised 14.81 41:HighVolts cleared 14.4";
-        QTest::newRow("exactly at the raise threshold is no alarm") << 10.0 << "0:11.8 20:11.8 0:14.8" << "";
-        QTest::newRow("no delay: the first reading decides") << 0.0 << "0:11.7 1:12.2" << "0:LowVolts raised 11.7 1:LowVolts cleared 12.2";
+        QTest::newRow("high volts, its own thresholds") << 10.0 << "0:14.9 10:14.81 15:14.5 30:14.6 31:14.4 41:14.4"
+                                                        << "10:HighVolts raised 14.81 41:HighVolts cleared 14.4";
+        QTest::newRow("exactly at the raise threshold is no alarm") << 10.0 << "0:11.8 20:11.8 0:14.8"
+                                                                    << "";
+        QTest::newRow("no delay: the first reading decides") << 0.0 << "0:11.7 1:12.2"
+                                                             << "0:LowVolts raised 11.7 1:LowVolts cleared 12.2";
     }
     void delayAndHysteresis()
     {
@@ -169,10 +174,18 @@ private slots:
         QTest::addColumn<QString>("sv");
         QTest::addColumn<QString>("ma");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("12 V") << "12" << "50" << "11.8/12.2 14.8/14.4 50/45 / 120 10";
-        QTest::newRow("24 V") << "24" << "100" << "23.6/24.4 29.6/28.8 100/90 / 120 10";
-        QTest::newRow("48 V") << "48" << "0" << "47.2/48.8 59.2/57.6 / / 120 10";
-        QTest::newRow("no usable SV: 12 V") << "abc" << "" << "11.8/12.2 14.8/14.4 / / 120 10";
+        QTest::newRow("12 V") << "12"
+                              << "50"
+                              << "11.8/12.2 14.8/14.4 50/45 / 120 10";
+        QTest::newRow("24 V") << "24"
+                              << "100"
+                              << "23.6/24.4 29.6/28.8 100/90 / 120 10";
+        QTest::newRow("48 V") << "48"
+                              << "0"
+                              << "47.2/48.8 59.2/57.6 / / 120 10";
+        QTest::newRow("no usable SV: 12 V") << "abc"
+                                            << ""
+                                            << "11.8/12.2 14.8/14.4 / / 120 10";
     }
     void defaultsFollowTheSystem()
     {
@@ -194,9 +207,9 @@ private slots:
     {
         QTest::addColumn<QByteArray>("alarmsTxt"); // as the run before left it
         QTest::addColumn<QByteArray>("alarmsCfg");
-        QTest::addColumn<QString>("steps");        // "second:volts" after the restart
-        QTest::addColumn<QStringList>("raised");   // on the board (the strip, the page) and in the monitor
-        QTest::addColumn<QStringList>("added");    // to alarms.txt
+        QTest::addColumn<QString>("steps");      // "second:volts" after the restart
+        QTest::addColumn<QStringList>("raised"); // on the board (the strip, the page) and in the monitor
+        QTest::addColumn<QStringList>("added");  // to alarms.txt
         const QByteArray raised("2026_12_07  12:00:00  LowVolts  raised  11.50 V\r\n"
                                 "2026_12_07  12:05:00  LowVolts  cleared  12.30 V\r\n"
                                 "2026_12_07  12:10:00  HighVolts  raised  14.90 V\r\n");
@@ -210,8 +223,8 @@ private slots:
             << QStringList{"HighVolts  switched off  14.90 V"};
         QTest::newRow("cleared before the restart") << raised + "2026_12_07  12:20:00  HighVolts  cleared  14.30 V\r\n"
                                                     << cfg << "0:14.6" << QStringList() << QStringList();
-        QTest::newRow("a line cut short is passed over")
-            << raised + "2026_12_07  12:20:00  HighVolts  cle" << cfg << "0:14.6" << QStringList{"HighVolts"} << QStringList();
+        QTest::newRow("a line cut short is passed over") << raised + "2026_12_07  12:20:00  HighVolts  cle" << cfg
+                                                         << "0:14.6" << QStringList{"HighVolts"} << QStringList();
         QTest::newRow("no data at the end, frames at the restart")
             << QByteArray("2026_12_07  12:00:00  NoData  raised  120 s\r\n") << QByteArray("<Delay>10</Delay>")
             << "0:13" << QStringList() << QStringList{"NoData  cleared  0 s"};
@@ -230,7 +243,8 @@ private slots:
             raised << entry.change.definition().name;
         QTEST(raised, "raised");
         for (int kind = 0; kind < kAlarmKinds; ++kind)
-            QCOMPARE(rig.service->monitor().isRaised(AlarmKind(kind)), raised.contains(alarmDefinition(AlarmKind(kind)).name));
+            QCOMPARE(rig.service->monitor().isRaised(AlarmKind(kind)),
+                     raised.contains(alarmDefinition(AlarmKind(kind)).name));
         QTEST(alarmsTxtChanges(rig.folder.read("logs/alarms.txt").mid(alarmsTxt.size())), "added");
     }
 
@@ -254,12 +268,13 @@ private slots:
         QTest::addColumn<QByteArray>("script"); // empty: a program that does not exist
         QTest::addColumn<QByteArray>("heard");
         QTest::addColumn<QString>("logged");
-        QTest::newRow("runs in the program folder")
-            << QByteArray("#!/bin/sh\necho \"$(pwd) $*\" >> heard.txt\n") << QByteArray("FOLDER --relay 4 LowVolts raised 11.70 V\n")
-            << "";
-        QTest::newRow("fails: exit code") << QByteArray("#!/bin/sh\nexit 3\n") << QByteArray()
-                                          << "alarm command failed  COMMAND (for LowVolts raised): it ended with exit code 3";
-        QTest::newRow("cannot start") << QByteArray() << QByteArray() << "alarm command failed  COMMAND (for LowVolts raised): ";
+        QTest::newRow("runs in the program folder") << QByteArray("#!/bin/sh\necho \"$(pwd) $*\" >> heard.txt\n")
+                                                    << QByteArray("FOLDER --relay 4 LowVolts raised 11.70 V\n") << "";
+        QTest::newRow("fails: exit code")
+            << QByteArray("#!/bin/sh\nexit 3\n") << QByteArray()
+            << "alarm command failed  COMMAND (for LowVolts raised): it ended with exit code 3";
+        QTest::newRow("cannot start") << QByteArray() << QByteArray()
+                                      << "alarm command failed  COMMAND (for LowVolts raised): ";
     }
     void commandRunsWithTheChangeAsArguments()
     {
@@ -287,17 +302,23 @@ private slots:
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("message");
-        QTest::newRow("not a number") << QByteArray("<HighVolts>abc</HighVolts>") << "HighVolts must be a number or empty, not \"abc\"";
-        QTest::newRow("clear below a low raise") << QByteArray("<LowVolts>12</LowVolts><LowVoltsClear>11</LowVoltsClear>")
-                                                 << "LowVoltsClear (11) must be at or above LowVolts (12)";
-        QTest::newRow("clear above a high raise") << QByteArray("<HighRPM>400</HighRPM><HighRPMClear>450</HighRPMClear>")
-                                                  << "HighRPMClear (450) must be at or below HighRPM (400)";
+        QTest::newRow("not a number") << QByteArray("<HighVolts>abc</HighVolts>")
+                                      << "HighVolts must be a number or empty, not \"abc\"";
+        QTest::newRow("clear below a low raise")
+            << QByteArray("<LowVolts>12</LowVolts><LowVoltsClear>11</LowVoltsClear>")
+            << "LowVoltsClear (11) must be at or above LowVolts (12)";
+        QTest::newRow("clear above a high raise")
+            << QByteArray("<HighRPM>400</HighRPM><HighRPMClear>450</HighRPMClear>")
+            << "HighRPMClear (450) must be at or below HighRPM (400)";
         QTest::newRow("clear without raise") << QByteArray("<HighAmps></HighAmps><HighAmpsClear>5</HighAmpsClear>")
                                              << "HighAmpsClear is set but HighAmps is empty";
         QTest::newRow("negative delay") << QByteArray("<Delay>-5</Delay>") << "Delay must be from 0 to 86400 seconds";
         QTest::newRow("infinite") << QByteArray("<LowVolts>1e999</LowVolts>") << "LowVolts must be a number or empty";
-        QTest::newRow("binary") << QByteArray("<NoData>\x01\xff\x00</NoData>", 22) << "NoData must be a number or empty";
-        QTest::newRow("binary without a tag") << QByteArray("\x7f" "ELF\x02\x01\x00<\xff>", 11)
+        QTest::newRow("binary") << QByteArray("<NoData>\x01\xff\x00</NoData>", 22)
+                                << "NoData must be a number or empty";
+        QTest::newRow("binary without a tag") << QByteArray("\x7f"
+                                                            "ELF\x02\x01\x00<\xff>",
+                                                            11)
                                               << "the file holds no alarm settings (no tag such as <LowVolts>)";
     }
     void hostileFilesGiveAMessageAndTheDefaults()
@@ -351,11 +372,13 @@ private slots:
         dialog.findChild<QLineEdit *>("HighRPM")->setText("450");
         dialog.findChild<QLineEdit *>("Command")->setText("/usr/local/bin/dump-load on");
         dialog.saveClicked();
-        QCOMPARE(folder.read("alarms.cfg"),
-                 // The thresholds left at their defaults are left out, so they follow Program Setup.
-                 QByteArray("Alarms Config File\r\n\r\n<LowVolts>11.8</LowVolts>\r\n<LowVoltsClear>12.4</LowVoltsClear>\r\n"
-                            "<HighRPM>450</HighRPM>\r\n<HighRPMClear>450</HighRPMClear>\r\n"
-                            "<NoData>120</NoData>\r\n<Delay>10</Delay>\r\n<Command>/usr/local/bin/dump-load on</Command>\r\n\r\n"));
+        QCOMPARE(
+            folder.read("alarms.cfg"),
+            // The thresholds left at their defaults are left out, so they follow Program Setup.
+            QByteArray(
+                "Alarms Config File\r\n\r\n<LowVolts>11.8</LowVolts>\r\n<LowVoltsClear>12.4</LowVoltsClear>\r\n"
+                "<HighRPM>450</HighRPM>\r\n<HighRPMClear>450</HighRPMClear>\r\n"
+                "<NoData>120</NoData>\r\n<Delay>10</Delay>\r\n<Command>/usr/local/bin/dump-load on</Command>\r\n\r\n"));
     }
 
     void bannerListsEveryAlarmAndEveryClearUntilAcknowledged()
@@ -380,7 +403,9 @@ private slots:
         banner.findChild<QPushButton *>()->click();
         QCOMPARE(shown(), QString("ALARM: LowVolts_11.74_V, HighRPM_480_RPM, HighAmps_25.00_A (acknowledged)"));
         board.apply({AlarmKind::HighRpm, false, 300, kStart.addSecs(65)});
-        QCOMPARE(shown(), QString("ALARM: LowVolts_11.74_V, HighAmps_25.00_A (acknowledged). Cleared: HighRPM_300_RPM_at_13:01:05"));
+        QCOMPARE(
+            shown(),
+            QString("ALARM: LowVolts_11.74_V, HighAmps_25.00_A (acknowledged). Cleared: HighRPM_300_RPM_at_13:01:05"));
         board.apply({AlarmKind::LowVolts, false, 12.3, kStart.addSecs(70)});
         board.apply({AlarmKind::HighAmps, false, 25, kStart.addSecs(70), true});
         QCOMPARE(shown(), QString("Cleared: HighRPM_300_RPM_at_13:01:05, LowVolts_12.30_V_at_13:01:10, "
@@ -394,8 +419,10 @@ private slots:
     {
         QTest::addColumn<QString>("notifySend"); // the script; none: not installed
         QTest::addColumn<QString>("silence");    // what the error log says once; none: nothing
-        QTest::newRow("told through notify-send") << "echo \"$@\" >> \"${0%/*}/heard.txt\"" << "";
-        QTest::newRow("no notify-send: said once in the error log") << "" << "notify-send is not installed";
+        QTest::newRow("told through notify-send") << "echo \"$@\" >> \"${0%/*}/heard.txt\""
+                                                  << "";
+        QTest::newRow("no notify-send: said once in the error log") << ""
+                                                                    << "notify-send is not installed";
         QTest::newRow("notify-send fails: said once in the error log")
             << "echo 'Failed to execute child process \"dbus-launch\"' >&2; exit 1"
             << "notify-send failed: Failed to execute child process \"dbus-launch\"";
@@ -426,12 +453,13 @@ private slots:
         };
         if (silence.isEmpty())
             QTRY_COMPARE(heard(), (QList<QByteArray>{"", "Brolant alarm LowVolts  raised  11.74 V",
-                                                      "Brolant alarm cleared LowVolts  cleared  12.30 V"}));
+                                                     "Brolant alarm cleared LowVolts  cleared  12.30 V"}));
         // Each notify-send is let go once its exit was heard: then both exits have had their say.
         QTRY_VERIFY(banner.findChildren<QProcess *>().isEmpty());
         QCOMPARE(problems.size(), silence.isEmpty() ? 0 : 1); // once, for two notifications
         if (!silence.isEmpty())
-            QVERIFY2(problems.at(0).at(1).toString().contains("there is no system tray and " + silence), qPrintable(problems.at(0).at(1).toString()));
+            QVERIFY2(problems.at(0).at(1).toString().contains("there is no system tray and " + silence),
+                     qPrintable(problems.at(0).at(1).toString()));
     }
 
     void commandEndsWithEverythingItStarted_data()
@@ -444,11 +472,12 @@ private slots:
     {
         QFETCH(bool, timesOut);
         ProgramFolder folder;
-        const QString script = writeScript(folder, "alarm.sh", "#!/bin/sh\nsleep 300 &\necho $! > child.pid\nsleep 300\n");
+        const QString script = writeScript(folder, "alarm.sh",
+                                           "#!/bin/sh\nsleep 300 &\necho $! > child.pid\nsleep 300\n");
         FakeClock clock;
         ProblemLog problems(clock);
-        auto command = std::make_unique<AlarmCommand>(script, folder.path(), problems,
-                                                      timesOut ? std::chrono::milliseconds(500) : AlarmCommand::kLongestRun);
+        auto command = std::make_unique<AlarmCommand>(
+            script, folder.path(), problems, timesOut ? std::chrono::milliseconds(500) : AlarmCommand::kLongestRun);
         QSignalSpy finished(command.get(), &AlarmCommand::finished);
         command->run({AlarmKind::LowVolts, true, 11.5, kStart});
         QTRY_VERIFY(folder.read("child.pid").endsWith('\n'));

@@ -66,7 +66,8 @@ private:
             window.show();
             model.startUp();
         }
-        template<typename T> T *find(const char *name) const
+        template <typename T>
+        T *find(const char *name) const
         {
             return window.findChild<T *>(QLatin1String(name));
         }
@@ -86,11 +87,12 @@ void MainWindowTest::screenReaderHearsWhatIsShown()
     QCOMPARE(controlsHeardWrong(rig.window).join("; "), QString());
     // Controls without any text in sight are named by their design name, the interval box by
     // its label, buttons by their captions.
-    const QList<QPair<const char *, const char *>> named{
-        {"ListView1", "ListView1"}, {"BlinkData", "BlinkData"}, {"BlinkLog", "BlinkLog"},
-        {"delay", "Interval"},      {"StartLogging", "Start"},  {"Check1", "COMMs"}};
+    const QList<QPair<const char *, const char *>> named{{"ListView1", "ListView1"}, {"BlinkData", "BlinkData"},
+                                                         {"BlinkLog", "BlinkLog"},   {"delay", "Interval"},
+                                                         {"StartLogging", "Start"},  {"Check1", "COMMs"}};
     for (const auto &[objectName, heard] : named)
-        QCOMPARE(QAccessible::queryAccessibleInterface(rig.find<QWidget>(objectName))->text(QAccessible::Name), QString(heard));
+        QCOMPARE(QAccessible::queryAccessibleInterface(rig.find<QWidget>(objectName))->text(QAccessible::Name),
+                 QString(heard));
 }
 
 void MainWindowTest::messageLinesFollowTheBoxWhateverChangesIt_data()
@@ -212,7 +214,8 @@ void MainWindowTest::logLampAndStartStopButtons()
     QCOMPARE(rig.find<QPushButton>("BlinkLog")->palette().color(QPalette::Button), QColor(255, 0, 0));
     QCOMPARE(rig.find<QLabel>("ErrorString")->text(),
              QStringLiteral("Caution Logging interval 2 short, Data Overflow may occur"));
-    QCOMPARE(rig.find<QLabel>("ErrorString")->toolTip(), rig.find<QLabel>("ErrorString")->text()); // read whole when cut
+    QCOMPARE(rig.find<QLabel>("ErrorString")->toolTip(),
+             rig.find<QLabel>("ErrorString")->text()); // read whole when cut
     QTest::mouseClick(rig.find<QCheckBox>("Check1"), Qt::LeftButton);
     QCOMPARE(rig.find<QLabel>("ErrorString")->text(), QString());
     QVERIFY(rig.window.height() < rig.find<QLabel>("ErrorString")->geometry().bottom());

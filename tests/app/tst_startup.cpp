@@ -8,8 +8,7 @@
 using namespace Brolant;
 
 namespace {
-const QString kPortProblemMessage =
-    QStringLiteral("There is a possible Port Number problem. Check available PORTS");
+const QString kPortProblemMessage = QStringLiteral("There is a possible Port Number problem. Check available PORTS");
 
 // One start-up's world: a program folder, the model and its fakes.
 struct Rig : ModelRig
@@ -54,13 +53,20 @@ void StartupTest::outcomes_data()
     QTest::addColumn<bool>("logging");
     QTest::addColumn<int>("setupRuns");
 
-    QTest::newRow("port 0: no port, no error") << "0" << "1" << false << false << 0;
-    QTest::newRow("port opened, LogOn 0") << "1" << "0" << true << false << 0;
-    QTest::newRow("port opened, LogOn 1") << "1" << "1" << true << true << 0;
-    QTest::newRow("port 1.4 rounds to 1") << "1.4" << "0" << true << false << 0;
-    QTest::newRow("port that does not exist") << "5" << "1" << false << false << 1;
-    QTest::newRow("port text COM1") << "COM1" << "0" << false << false << 1;
-    QTest::newRow("port -1") << "-1" << "0" << false << false << 1;
+    QTest::newRow("port 0: no port, no error") << "0"
+                                               << "1" << false << false << 0;
+    QTest::newRow("port opened, LogOn 0") << "1"
+                                          << "0" << true << false << 0;
+    QTest::newRow("port opened, LogOn 1") << "1"
+                                          << "1" << true << true << 0;
+    QTest::newRow("port 1.4 rounds to 1") << "1.4"
+                                          << "0" << true << false << 0;
+    QTest::newRow("port that does not exist") << "5"
+                                              << "1" << false << false << 1;
+    QTest::newRow("port text COM1") << "COM1"
+                                    << "0" << false << false << 1;
+    QTest::newRow("port -1") << "-1"
+                             << "0" << false << false << 1;
 }
 
 void StartupTest::outcomes()
@@ -97,11 +103,16 @@ void StartupTest::loggingInterval_data()
     QTest::addColumn<bool>("logging");
     QTest::addColumn<int>("milliseconds");
 
-    QTest::newRow("60") << "60" << "60" << true << 60000;
-    QTest::newRow("700 clamps to 600") << "700" << "600" << true << 600000;
-    QTest::newRow("0.5 clamps to 1") << "0.5" << "1" << true << 1000;
-    QTest::newRow("2.5 gives 2500 ms") << "2.5" << "2.5" << true << 2500;
-    QTest::newRow("abc: logging stays off") << "abc" << "abc" << false << 0;
+    QTest::newRow("60") << "60"
+                        << "60" << true << 60000;
+    QTest::newRow("700 clamps to 600") << "700"
+                                       << "600" << true << 600000;
+    QTest::newRow("0.5 clamps to 1") << "0.5"
+                                     << "1" << true << 1000;
+    QTest::newRow("2.5 gives 2500 ms") << "2.5"
+                                       << "2.5" << true << 2500;
+    QTest::newRow("abc: logging stays off") << "abc"
+                                            << "abc" << false << 0;
 }
 
 void StartupTest::loggingInterval()
@@ -129,11 +140,16 @@ void StartupTest::liveList_data()
     QTest::addColumn<QStringList>("labels");
 
     const QStringList four{"Volts", "Amps", "Watts", "WattHours"};
-    QTest::newRow("four rows") << "0" << "0" << 24 << four;
-    QTest::newRow("RPM only") << "1" << "0" << 20 << four + QStringList{"RPM"};
-    QTest::newRow("wind speed only") << "0" << "1" << 20 << four + QStringList{"m/s"};
-    QTest::newRow("both") << "1" << "1" << 18 << four + QStringList{"RPM", "m/s"};
-    QTest::newRow("compared as numbers") << "1.0" << " 0 " << 20 << four + QStringList{"RPM"};
+    QTest::newRow("four rows") << "0"
+                               << "0" << 24 << four;
+    QTest::newRow("RPM only") << "1"
+                              << "0" << 20 << four + QStringList{"RPM"};
+    QTest::newRow("wind speed only") << "0"
+                                     << "1" << 20 << four + QStringList{"m/s"};
+    QTest::newRow("both") << "1"
+                          << "1" << 18 << four + QStringList{"RPM", "m/s"};
+    QTest::newRow("compared as numbers") << "1.0"
+                                         << " 0 " << 20 << four + QStringList{"RPM"};
 }
 
 void StartupTest::liveList()
@@ -164,8 +180,8 @@ void StartupTest::portProblemLoopEndsByAbort()
     QCOMPARE(entries.size(), 3); // two entries and the empty text after the last line end
     QCOMPARE(entries[0], QByteArray("2010_03_07  14:05  port not available  "
                                     "No serial device for port 7 <RB>  <IM> \r"));
-    QVERIFY(rig.view.journal.contains(QStringLiteral(
-        "error:   Last Error trapped  14:05  ---  port not available  No serial device for port 7")));
+    QVERIFY(rig.view.journal.contains(
+        QStringLiteral("error:   Last Error trapped  14:05  ---  port not available  No serial device for port 7")));
     QCOMPARE(rig.view.errorTone, ErrorTone::Notice); // the last start-up put the notice back
     QVERIFY(rig.view.journal.contains(QStringLiteral("status:      possible COMMS problem")));
 }
@@ -261,18 +277,23 @@ void StartupTest::errorLogEntry_data()
     QTest::addColumn<QByteArray>("expected");
 
     QTest::newRow("failure with a description")
-        << "port not available" << "Permission denied" << ""
-        << QByteArray("2010_03_07  09:05  port not available  Permission denied <RB>  <IM> \r\n");
+        << "port not available"
+        << "Permission denied"
+        << "" << QByteArray("2010_03_07  09:05  port not available  Permission denied <RB>  <IM> \r\n");
     QTest::newRow("rejected frame has no description; control bytes shown, the entry on one line")
-        << " [ missing " << "" << "xx\r\n"
+        << " [ missing "
+        << ""
+        << "xx\r\n"
         << QByteArray("2010_03_07  09:05   [ missing    <RB>  <IM> xx\\x0d\\x0a\r\n");
     QTest::newRow("binary bytes in a description and beyond Latin-1")
         << "alarm command failed" << QString("a\x01 \x7f\u00b0\u20ac") << ""
         << QByteArray("2010_03_07  09:05  alarm command failed  a\\x01 \\x7f\xb0\\u20ac <RB>  <IM> \r\n");
-    QTest::newRow("empty interval")
-        << " No valid data recieved during logging interval" << "" << "[<V>1</V>]"
-        << QByteArray("2010_03_07  09:05   No valid data recieved during logging interval   "
-                      "<RB>  <IM> [<V>1</V>]\r\n");
+    QTest::newRow("empty interval") << " No valid data recieved during logging interval"
+                                    << ""
+                                    << "[<V>1</V>]"
+                                    << QByteArray(
+                                           "2010_03_07  09:05   No valid data recieved during logging interval   "
+                                           "<RB>  <IM> [<V>1</V>]\r\n");
 }
 
 void StartupTest::errorLogEntry()

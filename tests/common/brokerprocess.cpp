@@ -113,8 +113,9 @@ QByteArray BrokerProcess::log()
 bool BrokerProcess::subscribe(const QString &filter)
 {
     // Line by line: a pipe would otherwise hold the subscriber's output until a buffer fills.
-    QStringList arguments{"-oL", "mosquitto_sub", "-h", "127.0.0.1", "-p", QString::number(m_port), "-u", kUser, "-P", kPassword,
-                          "-t", filter, "-F", "%r %t %p", "-d"}; // -d: it says when it is subscribed
+    QStringList arguments{"-oL", "mosquitto_sub", "-h", "127.0.0.1", "-p", QString::number(m_port),
+                          "-u",  kUser,           "-P", kPassword,   "-t", filter,
+                          "-F",  "%r %t %p",      "-d"}; // -d: it says when it is subscribed
     if (QFile::exists(caFile()))
         arguments << "--cafile" << caFile();
     m_subscriber.start("stdbuf", arguments);

@@ -17,7 +17,8 @@ public:
 
     // How the broker listens. The TLS ones use certificates made by the test: caFile() is the
     // authority that signed the broker's certificate (and the client's).
-    enum class Listener {
+    enum class Listener
+    {
         Plain,
         Tls,                         // a certificate for 127.0.0.1 and localhost
         TlsForAnotherName,           // a certificate for broker.elsewhere.invalid only

@@ -10,10 +10,7 @@ namespace Brolant {
 class FakeClock final : public Clock
 {
 public:
-    explicit FakeClock(QDateTime now = QDateTime(QDate(2010, 3, 7), QTime(14, 5, 30)))
-        : m_now(std::move(now))
-    {
-    }
+    explicit FakeClock(QDateTime now = QDateTime(QDate(2010, 3, 7), QTime(14, 5, 30))) : m_now(std::move(now)) {}
     QDateTime now() const override { return m_now; }
     MonotonicTime monotonic() const override { return MonotonicTime(m_elapsed); }
 

@@ -85,8 +85,9 @@ bool HeadlessBrowser::emulate(int width, int height, bool dark)
 {
     command("Emulation.setDeviceMetricsOverride",
             {{"width", width}, {"height", height}, {"deviceScaleFactor", 1}, {"mobile", width < kWidestPhone}});
-    command("Emulation.setEmulatedMedia",
-            {{"features", QJsonArray{QJsonObject{{"name", "prefers-color-scheme"}, {"value", dark ? "dark" : "light"}}}}});
+    command(
+        "Emulation.setEmulatedMedia",
+        {{"features", QJsonArray{QJsonObject{{"name", "prefers-color-scheme"}, {"value", dark ? "dark" : "light"}}}}});
     return m_socket.state() == QAbstractSocket::ConnectedState;
 }
 

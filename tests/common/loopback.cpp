@@ -49,22 +49,25 @@ bool run(const QString &program, const QStringList &arguments)
 
 bool makeCertificates(const QString &folder)
 {
-    return run("openssl", {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj", "/CN=Brolant test CA",
-                           "-keyout", folder + "/ca.key", "-out", folder + "/ca.crt"})
+    return run("openssl", {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj",
+                           "/CN=Brolant test CA", "-keyout", folder + "/ca.key", "-out", folder + "/ca.crt"})
            && makeSignedCertificate(folder, "server", "/CN=localhost", "subjectAltName=IP:127.0.0.1,DNS:localhost\n");
 }
 
-bool makeSignedCertificate(const QString &folder, const QString &name, const QString &subject, const QByteArray &extensions)
+bool makeSignedCertificate(const QString &folder, const QString &name, const QString &subject,
+                           const QByteArray &extensions)
 {
     const QString path = folder + u'/' + name;
     QFile extensionFile(path + ".ext");
-    const bool written = extensionFile.open(QIODevice::WriteOnly) && extensionFile.write(extensions) == extensions.size();
+    const bool written = extensionFile.open(QIODevice::WriteOnly)
+                         && extensionFile.write(extensions) == extensions.size();
     extensionFile.close();
     return written
-           && run("openssl", {"req", "-newkey", "rsa:2048", "-nodes", "-subj", subject, "-keyout", path + ".key", "-out",
-                              path + ".csr"})
-           && run("openssl", {"x509", "-req", "-in", path + ".csr", "-CA", folder + "/ca.crt", "-CAkey", folder + "/ca.key",
-                              "-CAcreateserial", "-days", "2", "-extfile", path + ".ext", "-out", path + ".crt"});
+           && run("openssl", {"req", "-newkey", "rsa:2048", "-nodes", "-subj", subject, "-keyout", path + ".key",
+                              "-out", path + ".csr"})
+           && run("openssl",
+                  {"x509", "-req", "-in", path + ".csr", "-CA", folder + "/ca.crt", "-CAkey", folder + "/ca.key",
+                   "-CAcreateserial", "-days", "2", "-extfile", path + ".ext", "-out", path + ".crt"});
 }
 
 } // namespace Loopback

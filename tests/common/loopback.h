@@ -18,6 +18,7 @@ bool run(const QString &program, const QStringList &arguments);
 bool makeCertificates(const QString &folder);
 // `name`.crt and its key `name`.key for `subject`, with openssl's `extensions`, signed by the
 // authority makeCertificates() made in `folder`.
-bool makeSignedCertificate(const QString &folder, const QString &name, const QString &subject, const QByteArray &extensions);
+bool makeSignedCertificate(const QString &folder, const QString &name, const QString &subject,
+                           const QByteArray &extensions);
 
 } // namespace Loopback

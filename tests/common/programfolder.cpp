@@ -27,9 +27,8 @@ QByteArray ProgramFolder::read(const QString &name) const
     return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
 }
 
-void ProgramFolder::writeProgramConfig(const QString &port, const QString &logOn,
-                                       const QString &logDelay, const QString &displayRpm,
-                                       const QString &displayWs, const QString &dispMessages,
+void ProgramFolder::writeProgramConfig(const QString &port, const QString &logOn, const QString &logDelay,
+                                       const QString &displayRpm, const QString &displayWs, const QString &dispMessages,
                                        const QString &baud) const
 {
     ProgramConfig config;
@@ -49,7 +48,7 @@ void ProgramFolder::writeProgramConfig(const QString &port, const QString &logOn
 
 void ProgramFolder::writeCalibration() const
 {
-    const CalibrationSettings settings{QStringLiteral("50"), QStringLiteral("512"),
-                                       QStringLiteral("20"), QStringLiteral("4"), QStringLiteral("2")};
+    const CalibrationSettings settings{QStringLiteral("50"), QStringLiteral("512"), QStringLiteral("20"),
+                                       QStringLiteral("4"), QStringLiteral("2")};
     write(FileName::kCalibration, settings.toFileText().toLatin1());
 }

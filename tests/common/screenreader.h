@@ -41,8 +41,9 @@ inline QStringList controlsHeardWrong(const QWidget &window)
     };
     for (QLabel *label : window.findChildren<QLabel *>())
         // A link is rich text: the reader hears what it shows, not its markup.
-        compare(label, label->textFormat() == Qt::RichText ? QTextDocumentFragment::fromHtml(label->text()).toPlainText()
-                                                            : label->text());
+        compare(label, label->textFormat() == Qt::RichText
+                           ? QTextDocumentFragment::fromHtml(label->text()).toPlainText()
+                           : label->text());
     for (QAbstractButton *button : window.findChildren<QAbstractButton *>()) {
         if (!button->text().isEmpty())
             compare(button, shownCaption(button->text()));

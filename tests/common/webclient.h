@@ -7,7 +7,7 @@
 // What the web page's server answered one request.
 struct HttpAnswer
 {
-    int status = 0; // 0: no answer came
+    int status = 0;  // 0: no answer came
     QByteArray head; // the status line and the headers
     QByteArray body;
     bool closed = false; // the server closed the connection after it

@@ -37,24 +37,31 @@ void ConfigTest::lookup_data()
     QTest::addColumn<bool>("found");
     QTest::addColumn<QString>("value");
 
-    QTest::newRow("plain") << "<Port>1</Port>" << "Port" << true << "1";
-    QTest::newRow("empty value") << "<WSUnits></WSUnits>" << "WSUnits" << true << "";
-    QTest::newRow("trailing blank kept") << "<WSUnits>m/s </WSUnits>" << "WSUnits" << true << "m/s ";
+    QTest::newRow("plain") << "<Port>1</Port>"
+                           << "Port" << true << "1";
+    QTest::newRow("empty value") << "<WSUnits></WSUnits>"
+                                 << "WSUnits" << true << "";
+    QTest::newRow("trailing blank kept") << "<WSUnits>m/s </WSUnits>"
+                                         << "WSUnits" << true << "m/s ";
     QTest::newRow("first of two wins") << "<LogDelay>30</LogDelay>\r\n<LogDelay>60</LogDelay>"
                                        << "LogDelay" << true << "30";
-    QTest::newRow("other order, LF only, no header")
-        << "<BR>9600</BR>\n<Port>2</Port>\n" << "Port" << true << "2";
-    QTest::newRow("case-sensitive") << "<port>1</port>" << "Port" << false << "";
-    QTest::newRow("closing tag missing") << "<Port>1" << "Port" << false << "";
-    QTest::newRow("both missing") << "garbage" << "Port" << false << "";
-    QTest::newRow("opening tag missing") << "1</Port>" << "Port" << false << "";
-    QTest::newRow("closing before opening") << "</Port>1<Port>" << "Port" << false << "";
-    QTest::newRow("value with a line end") << "<WSUnits>a\r\nb</WSUnits>" << "WSUnits" << true
-                                           << "a\r\nb";
-    QTest::newRow("binary bytes around") << QString::fromLatin1("\x01\xff<SV>12</SV>\x00", 14)
-                                         << "SV" << true << "12";
-    QTest::newRow("prefix of another key") << "<PortX>5</PortX><Port>1</Port>" << "Port" << true
-                                           << "1";
+    QTest::newRow("other order, LF only, no header") << "<BR>9600</BR>\n<Port>2</Port>\n"
+                                                     << "Port" << true << "2";
+    QTest::newRow("case-sensitive") << "<port>1</port>"
+                                    << "Port" << false << "";
+    QTest::newRow("closing tag missing") << "<Port>1"
+                                         << "Port" << false << "";
+    QTest::newRow("both missing") << "garbage"
+                                  << "Port" << false << "";
+    QTest::newRow("opening tag missing") << "1</Port>"
+                                         << "Port" << false << "";
+    QTest::newRow("closing before opening") << "</Port>1<Port>"
+                                            << "Port" << false << "";
+    QTest::newRow("value with a line end") << "<WSUnits>a\r\nb</WSUnits>"
+                                           << "WSUnits" << true << "a\r\nb";
+    QTest::newRow("binary bytes around") << QString::fromLatin1("\x01\xff<SV>12</SV>\x00", 14) << "SV" << true << "12";
+    QTest::newRow("prefix of another key") << "<PortX>5</PortX><Port>1</Port>"
+                                           << "Port" << true << "1";
 }
 
 void ConfigTest::lookup()
@@ -94,9 +101,8 @@ void ConfigTest::programConfigLayout()
 
 void ConfigTest::calibrationLayout()
 {
-    const CalibrationSettings settings{QStringLiteral("50"), QStringLiteral("512"),
-                                       QStringLiteral("0.05"), QStringLiteral("4"),
-                                       QStringLiteral("")};
+    const CalibrationSettings settings{QStringLiteral("50"), QStringLiteral("512"), QStringLiteral("0.05"),
+                                       QStringLiteral("4"), QStringLiteral("")};
     QCOMPARE(settings.toFileText().toLatin1(),
              QByteArray("Calibration Settings\r\n\r\n\r\n<VoltDivider>50</VoltDivider>\r\n"
                         "<VoltOffset>512</VoltOffset>\r\n<AmpDivider>0.05</AmpDivider>\r\n"
@@ -117,27 +123,24 @@ void ConfigTest::setupFormReadsEveryValueItCan_data()
         "<Port>3</Port><Savehtml>1</Savehtml><SaveExcel>0</SaveExcel><LogDelay>30</LogDelay>"
         "<LogOn>1</LogOn><DisplayRPM>0</DisplayRPM><DisplayWS>0</DisplayWS><WSUnits>x</WSUnits>"
         "<SV>12</SV><MA>50</MA><BR>57600</BR><dispMessages>1</dispMessages>");
-    QTest::newRow("everything read") << all << true << "3" << "30" << 1 << 12 << 57600;
-    QTest::newRow("unknown voltage keeps 24")
-        << QString(all).replace("<SV>12</SV>", "<SV>36</SV>") << true << "3" << "30" << 1 << 24
-        << 57600;
-    QTest::newRow("unknown baud keeps 4800")
-        << QString(all).replace("<BR>57600</BR>", "<BR>19200</BR>") << true << "3" << "30" << 1
-        << 12 << 4800;
-    QTest::newRow("numeric comparison: 012 is 12")
-        << QString(all).replace("<SV>12</SV>", "<SV>012</SV>") << true << "3" << "30" << 1 << 12
-        << 57600;
+    QTest::newRow("everything read") << all << true << "3"
+                                     << "30" << 1 << 12 << 57600;
+    QTest::newRow("unknown voltage keeps 24") << QString(all).replace("<SV>12</SV>", "<SV>36</SV>") << true << "3"
+                                              << "30" << 1 << 24 << 57600;
+    QTest::newRow("unknown baud keeps 4800") << QString(all).replace("<BR>57600</BR>", "<BR>19200</BR>") << true << "3"
+                                             << "30" << 1 << 12 << 4800;
+    QTest::newRow("numeric comparison: 012 is 12") << QString(all).replace("<SV>12</SV>", "<SV>012</SV>") << true << "3"
+                                                   << "30" << 1 << 12 << 57600;
     QTest::newRow("a broken LogOn keeps the rest")
-        << QString(all).replace("<LogOn>1</LogOn>", "<LogOn>7</LogOn>") << false << "3" << "30"
-        << 0 << 12 << 57600;
-    QTest::newRow("a missing closing tag keeps the rest")
-        << QString(all).replace("</LogDelay>", "") << false << "3" << "60" << 1 << 12 << 57600;
-    QTest::newRow("greyed box kept as 2")
-        << QString(all).replace("<LogOn>1</LogOn>", "<LogOn>2</LogOn>") << true << "3" << "30"
-        << 2 << 12 << 57600;
+        << QString(all).replace("<LogOn>1</LogOn>", "<LogOn>7</LogOn>") << false << "3"
+        << "30" << 0 << 12 << 57600;
+    QTest::newRow("a missing closing tag keeps the rest") << QString(all).replace("</LogDelay>", "") << false << "3"
+                                                          << "60" << 1 << 12 << 57600;
+    QTest::newRow("greyed box kept as 2") << QString(all).replace("<LogOn>1</LogOn>", "<LogOn>2</LogOn>") << true << "3"
+                                          << "30" << 2 << 12 << 57600;
     QTest::newRow("SV not a number keeps the rest")
-        << QString(all).replace("<SV>12</SV>", "<SV>abc</SV>") << false << "3" << "30" << 1 << 24
-        << 57600;
+        << QString(all).replace("<SV>12</SV>", "<SV>abc</SV>") << false << "3"
+        << "30" << 1 << 24 << 57600;
 }
 
 void ConfigTest::setupFormReadsEveryValueItCan()
@@ -169,8 +172,7 @@ void ConfigTest::failedWriteKeepsOldFile()
     folder.write("prog.cfg", "old");
     {
         const FileSizeLimit diskFull(4);
-        QVERIFY_THROWS_EXCEPTION(Failure,
-                                 TextFile::replace(folder.file("prog.cfg"), "new and longer"));
+        QVERIFY_THROWS_EXCEPTION(Failure, TextFile::replace(folder.file("prog.cfg"), "new and longer"));
     }
     QCOMPARE(folder.read("prog.cfg"), QByteArray("old"));
     TextFile::replace(folder.file("prog.cfg"), "new and longer");
@@ -183,8 +185,7 @@ void ConfigTest::failedAppendLeavesNoHalfLine()
     folder.write("errorlog.txt", "line one\r\n");
     {
         const FileSizeLimit diskFull(14);
-        QVERIFY_THROWS_EXCEPTION(Failure,
-                                 TextFile::append(folder.file("errorlog.txt"), "line two\r\n"));
+        QVERIFY_THROWS_EXCEPTION(Failure, TextFile::append(folder.file("errorlog.txt"), "line two\r\n"));
     }
     QCOMPARE(folder.read("errorlog.txt"), QByteArray("line one\r\n"));
 }

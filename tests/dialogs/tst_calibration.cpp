@@ -93,24 +93,29 @@ void CalibrationTest::frames_data()
 
     const QStringList usual{"50", "10", "14", "4"};
     QTest::newRow("the worked frame") << QList<QByteArray>{"[<V>650</V><I>100</I><R>28</R><S>40</S>]"} << usual
-                                      << QStringList{"650", "100", "28", "40", "13 Volts", "10 Amps", "120 RPM", "10 m/s"};
-    QTest::newRow("split: shown when ] arrives") << QList<QByteArray>{"[<V>650</V>", "<I>100</I>]"} << usual
-                                                 << QStringList{"650", "100", "", "", "13 Volts", "10 Amps", "0 RPM", "0 m/s"};
-    QTest::newRow("tail and start of the next") << QList<QByteArray>{"<S>40</S>][<V>13"} << usual
-                                                << QStringList{"0", "0", "", "40", "0 Volts", "0 Amps", "0 RPM", "10 m/s"};
-    QTest::newRow("no ] yet: nothing changes") << QList<QByteArray>{"[<V>650</V><I>100</I>"} << usual
-                                               << QStringList{"0", "0", "0", "0", "", "", "", ""};
+                                      << QStringList{"650",      "100",     "28",      "40",
+                                                     "13 Volts", "10 Amps", "120 RPM", "10 m/s"};
+    QTest::newRow("split: shown when ] arrives")
+        << QList<QByteArray>{"[<V>650</V>", "<I>100</I>]"} << usual
+        << QStringList{"650", "100", "", "", "13 Volts", "10 Amps", "0 RPM", "0 m/s"};
+    QTest::newRow("tail and start of the next")
+        << QList<QByteArray>{"<S>40</S>][<V>13"} << usual
+        << QStringList{"0", "0", "", "40", "0 Volts", "0 Amps", "0 RPM", "10 m/s"};
+    QTest::newRow("no ] yet: nothing changes")
+        << QList<QByteArray>{"[<V>650</V><I>100</I>"} << usual << QStringList{"0", "0", "0", "0", "", "", "", ""};
     QTest::newRow("rpm divisor empty") << QList<QByteArray>{"[<R>28</R>]"} << QStringList{"50", "10", "", "4"}
                                        << QStringList{"0", "0", "28", "", "0 Volts", "0 Amps", "1 RPM", "0 m/s"};
     QTest::newRow("rpm divisor 0, volts -50, amps -10")
         << QList<QByteArray>{"[<V>650</V><I>100</I><R>28</R>]"} << QStringList{"-50", "-10", "0", "4"}
         << QStringList{"650", "100", "28", "", "", "-10 Amps", "1 RPM", "0 m/s"};
-    QTest::newRow("abc divisors keep the old text") << QList<QByteArray>{"[<V>650</V><I>100</I>]"} << QStringList{"abc", "abc", "abc", "abc"}
-                                                    << QStringList{"650", "100", "", "", "", "", "1 RPM", "0 m/s"};
+    QTest::newRow("abc divisors keep the old text")
+        << QList<QByteArray>{"[<V>650</V><I>100</I>]"} << QStringList{"abc", "abc", "abc", "abc"}
+        << QStringList{"650", "100", "", "", "", "", "1 RPM", "0 m/s"};
     QTest::newRow("V abc is 0") << QList<QByteArray>{"[<V>abc</V>]"} << usual
                                 << QStringList{"0", "0", "", "", "0 Volts", "0 Amps", "0 RPM", "0 m/s"};
-    QTest::newRow("closing tag first is missing") << QList<QByteArray>{"[</V>650<V><I>105.555</I>]"} << usual
-                                                  << QStringList{"0", "105.56", "", "", "0 Volts", "10.56 Amps", "0 RPM", "0 m/s"};
+    QTest::newRow("closing tag first is missing")
+        << QList<QByteArray>{"[</V>650<V><I>105.555</I>]"} << usual
+        << QStringList{"0", "105.56", "", "", "0 Volts", "10.56 Amps", "0 RPM", "0 m/s"};
 }
 
 void CalibrationTest::frames()
@@ -124,8 +129,8 @@ void CalibrationTest::frames()
         d.type(boxes[i], divisors[i]);
     for (const QByteArray &read : reads)
         d.link.push(read);
-    const char *displays[] = {"txtBattV", "txtShuntV", "txtPulsess", "txtPulsess2", "txtBattVadjusted",
-                              "txtBattAadjusted", "txtWindmillRPM", "txtWindSpeed"};
+    const char *displays[] = {"txtBattV",         "txtShuntV",        "txtPulsess",     "txtPulsess2",
+                              "txtBattVadjusted", "txtBattAadjusted", "txtWindmillRPM", "txtWindSpeed"};
     QStringList actual;
     for (const char *display : displays)
         actual << d.text(display);
@@ -154,9 +159,10 @@ void CalibrationTest::zeroAndSaveByteForByte()
     d.type("BatteryCurrent", " 20 ");
     d.type("PulseDivider", "abc");
     d.click("Command1");
-    QCOMPARE(d.folder.read("settings.cfg"),
-             QByteArray("Calibration Settings\r\n\r\n\r\n<VoltDivider>49.5</VoltDivider>\r\n<VoltOffset>512</VoltOffset>\r\n"
-                        "<AmpDivider> 20 </AmpDivider>\r\n<RPMDivider>abc</RPMDivider>\r\n<WSDivider>4</WSDivider>\r\n"));
+    QCOMPARE(
+        d.folder.read("settings.cfg"),
+        QByteArray("Calibration Settings\r\n\r\n\r\n<VoltDivider>49.5</VoltDivider>\r\n<VoltOffset>512</VoltOffset>\r\n"
+                   "<AmpDivider> 20 </AmpDivider>\r\n<RPMDivider>abc</RPMDivider>\r\n<WSDivider>4</WSDivider>\r\n"));
     QVERIFY(!d.dialog->isVisible());
     QVERIFY(!d.link.isOpen());
 }
@@ -244,7 +250,8 @@ void CalibrationTest::boardValuesShowInTheDialog()
     folder.writeProgramConfig("1", "0", "60", "1", "1", "1", "9600");
     folder.writeCalibration();
     BoardProcess board;
-    QVERIFY(board.start(folder.file("COM1"), {"--frame", "[<V>650</V><I>577</I><R>20</R><S>9</S><M>0</M><C>1256</C>]", "--rate", "20"}));
+    QVERIFY(board.start(folder.file("COM1"),
+                        {"--frame", "[<V>650</V><I>577</I><R>20</R><S>9</S><M>0</M><C>1256</C>]", "--rate", "20"}));
     QSerialPortLink link(folder.path());
     CalibrationSession session;
     ScriptedPrompts messages;
@@ -290,18 +297,23 @@ void CalibrationTest::screenReaderHearsWhatIsShown()
     QCOMPARE(d.text("Label15"), QStringLiteral("ie, for a 14 pulse generator, type in 14."));
     QCOMPARE(controlsHeardWrong(*d.dialog).join("; "), QString());
     // Each divisor box is heard by the heading of its step.
-    const QList<QPair<const char *, const char *>> heard{
-        {"BatteryVolts", "Step 1. Set Voltage"}, {"BatteryCurrent", "Step 2. Set Current"},
-        {"PulseDivider", "Step 3. Set RPM"}, {"Pulse2Divider", "Step 4. Set Wind Speed"}};
+    const QList<QPair<const char *, const char *>> heard{{"BatteryVolts", "Step 1. Set Voltage"},
+                                                         {"BatteryCurrent", "Step 2. Set Current"},
+                                                         {"PulseDivider", "Step 3. Set RPM"},
+                                                         {"Pulse2Divider", "Step 4. Set Wind Speed"}};
     for (const auto &[objectName, name] : heard)
-        QCOMPARE(QAccessible::queryAccessibleInterface(d.dialog->findChild<QWidget *>(objectName))->text(QAccessible::Name), QString(name));
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(d.dialog->findChild<QWidget *>(objectName))->text(QAccessible::Name),
+            QString(name));
 }
 
 void CalibrationTest::valuesShownWhole_data()
 {
     QTest::addColumn<QByteArray>("frame");
-    QTest::newRow("large readings") << QByteArray("[<V>123456789</V><I>987654321.5</I><R>123456789</R><S>987654321</S>]");
-    QTest::newRow("negative fractions") << QByteArray("[<V>-1234567.891</V><I>-7654321.987</I><R>-12345.678</R><S>-98765.4321</S>]");
+    QTest::newRow("large readings") << QByteArray(
+        "[<V>123456789</V><I>987654321.5</I><R>123456789</R><S>987654321</S>]");
+    QTest::newRow("negative fractions") << QByteArray(
+        "[<V>-1234567.891</V><I>-7654321.987</I><R>-12345.678</R><S>-98765.4321</S>]");
 }
 
 void CalibrationTest::valuesShownWhole()
@@ -315,7 +327,10 @@ void CalibrationTest::valuesShownWhole()
     for (QLabel *label : d.dialog->findChildren<QLabel *>()) {
         const int needed = label->fontMetrics().horizontalAdvance(label->text());
         if (label->contentsRect().width() < needed)
-            cut << QStringLiteral("%1 \"%2\" (%3 of %4 pixels)").arg(label->objectName(), label->text()).arg(label->contentsRect().width()).arg(needed);
+            cut << QStringLiteral("%1 \"%2\" (%3 of %4 pixels)")
+                       .arg(label->objectName(), label->text())
+                       .arg(label->contentsRect().width())
+                       .arg(needed);
     }
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(", ")));
 }

@@ -38,7 +38,8 @@ struct Dialog
         dialog = std::make_unique<ProgramSetup>(folder.path(), messages);
         dialog->show();
     }
-    template<typename T> T *find(const char *name) const
+    template <typename T>
+    T *find(const char *name) const
     {
         auto *widget = dialog->findChild<T *>(QLatin1String(name));
         if (!widget)
@@ -129,17 +130,28 @@ void ProgramSetupTest::edits_data()
     QTest::addColumn<QByteArray>("from");
     QTest::addColumn<QByteArray>("to");
 
-    QTest::newRow("port 9 written without complaint") << "PortNumber" << "9" << QByteArray("<Port>1<") << QByteArray("<Port>9<");
-    QTest::newRow("port with blanks kept") << "PortNumber" << " 2 " << QByteArray("<Port>1<") << QByteArray("<Port> 2 <");
-    QTest::newRow("port 1.5 passes") << "PortNumber" << "1.5" << QByteArray("<Port>1<") << QByteArray("<Port>1.5<");
-    QTest::newRow("interval as typed") << "LogDelay" << "abc" << QByteArray(">60<") << QByteArray(">abc<");
-    QTest::newRow("units as typed") << "WSUnits" << "km/h " << QByteArray(">m/s<") << QByteArray(">km/h <");
-    QTest::newRow("tick Save HTML") << "Savehtml" << "" << QByteArray("<Savehtml>0<") << QByteArray("<Savehtml>1<");
-    QTest::newRow("tick Excel") << "SaveExcel" << "" << QByteArray("<SaveExcel>0<") << QByteArray("<SaveExcel>1<");
-    QTest::newRow("clear messages") << "DisplayMessages" << "" << QByteArray("<dispMessages>1<") << QByteArray("<dispMessages>0<");
-    QTest::newRow("48 volts") << "Option3" << "" << QByteArray("<SV>12<") << QByteArray("<SV>48<");
-    QTest::newRow("50 amps") << "Option6" << "" << QByteArray("<MA>20<") << QByteArray("<MA>50<");
-    QTest::newRow("9600 baud") << "Option9" << "" << QByteArray("<BR>4800<") << QByteArray("<BR>9600<");
+    QTest::newRow("port 9 written without complaint") << "PortNumber"
+                                                      << "9" << QByteArray("<Port>1<") << QByteArray("<Port>9<");
+    QTest::newRow("port with blanks kept") << "PortNumber"
+                                           << " 2 " << QByteArray("<Port>1<") << QByteArray("<Port> 2 <");
+    QTest::newRow("port 1.5 passes") << "PortNumber"
+                                     << "1.5" << QByteArray("<Port>1<") << QByteArray("<Port>1.5<");
+    QTest::newRow("interval as typed") << "LogDelay"
+                                       << "abc" << QByteArray(">60<") << QByteArray(">abc<");
+    QTest::newRow("units as typed") << "WSUnits"
+                                    << "km/h " << QByteArray(">m/s<") << QByteArray(">km/h <");
+    QTest::newRow("tick Save HTML") << "Savehtml"
+                                    << "" << QByteArray("<Savehtml>0<") << QByteArray("<Savehtml>1<");
+    QTest::newRow("tick Excel") << "SaveExcel"
+                                << "" << QByteArray("<SaveExcel>0<") << QByteArray("<SaveExcel>1<");
+    QTest::newRow("clear messages") << "DisplayMessages"
+                                    << "" << QByteArray("<dispMessages>1<") << QByteArray("<dispMessages>0<");
+    QTest::newRow("48 volts") << "Option3"
+                              << "" << QByteArray("<SV>12<") << QByteArray("<SV>48<");
+    QTest::newRow("50 amps") << "Option6"
+                             << "" << QByteArray("<MA>20<") << QByteArray("<MA>50<");
+    QTest::newRow("9600 baud") << "Option9"
+                               << "" << QByteArray("<BR>4800<") << QByteArray("<BR>9600<");
 }
 
 void ProgramSetupTest::edits()
@@ -206,7 +218,10 @@ void ProgramSetupTest::frameCloseWritesNothing()
 void ProgramSetupTest::unknownOptionsFallBackToDesign()
 {
     Dialog d;
-    d.folder.write("prog.cfg", QByteArray(kSaved).replace("<SV>12<", "<SV>36<").replace("<BR>4800<", "<BR>19200<").replace("<MA>20<", "<MA>010<"));
+    d.folder.write("prog.cfg", QByteArray(kSaved)
+                                   .replace("<SV>12<", "<SV>36<")
+                                   .replace("<BR>4800<", "<BR>19200<")
+                                   .replace("<MA>20<", "<MA>010<"));
     d.open();
     QVERIFY(d.find<QRadioButton>("Option2")->isChecked());
     QVERIFY(d.find<QRadioButton>("Option4")->isChecked());
@@ -226,7 +241,8 @@ void ProgramSetupTest::greyedBoxWrittenBackAsTwo()
 {
     QFETCH(QByteArray, way);
     Dialog d;
-    d.folder.write("prog.cfg", QByteArray(kSaved).replace("<LogOn>0<", "<LogOn>2<").replace("<SaveExcel>0<", "<SaveExcel>2<"));
+    d.folder.write("prog.cfg",
+                   QByteArray(kSaved).replace("<LogOn>0<", "<LogOn>2<").replace("<SaveExcel>0<", "<SaveExcel>2<"));
     d.open();
     QCOMPARE(d.find<QCheckBox>("LogOn")->checkState(), Qt::PartiallyChecked);
     // The user touches one of the two, whichever way: a greyed box is then ticked.
@@ -238,7 +254,8 @@ void ProgramSetupTest::greyedBoxWrittenBackAsTwo()
 void ProgramSetupTest::brokenFieldKeepsEveryOtherValue_data()
 {
     QTest::addColumn<QString>("brokenTag"); // the field whose value is no number
-    for (const char *tag : {"Savehtml", "SaveExcel", "LogOn", "DisplayRPM", "DisplayWS", "SV", "MA", "BR", "dispMessages"})
+    for (const char *tag :
+         {"Savehtml", "SaveExcel", "LogOn", "DisplayRPM", "DisplayWS", "SV", "MA", "BR", "dispMessages"})
         QTest::newRow(tag) << QString(tag);
 }
 
@@ -246,11 +263,14 @@ void ProgramSetupTest::brokenFieldKeepsEveryOtherValue()
 {
     QFETCH(QString, brokenTag);
     // No value equals the dialog's design value, so each line tells whether it was read.
-    struct Field { QString tag, inFile, design; };
-    const QList<Field> fields{{"Port", "3", ""}, {"Savehtml", "1", "0"}, {"SaveExcel", "1", "0"},
-                              {"LogDelay", "30", "60"}, {"LogOn", "1", "0"}, {"DisplayRPM", "1", "0"},
-                              {"DisplayWS", "1", "0"}, {"WSUnits", "km/h", ""}, {"SV", "12", "24"},
-                              {"MA", "50", "20"}, {"BR", "9600", "4800"}, {"dispMessages", "1", "0"}};
+    struct Field
+    {
+        QString tag, inFile, design;
+    };
+    const QList<Field> fields{{"Port", "3", ""},        {"Savehtml", "1", "0"},  {"SaveExcel", "1", "0"},
+                              {"LogDelay", "30", "60"}, {"LogOn", "1", "0"},     {"DisplayRPM", "1", "0"},
+                              {"DisplayWS", "1", "0"},  {"WSUnits", "km/h", ""}, {"SV", "12", "24"},
+                              {"MA", "50", "20"},       {"BR", "9600", "4800"},  {"dispMessages", "1", "0"}};
     QString file = "Program Config File\r\n\r\n", expected = file;
     for (const Field &field : fields) {
         const bool broken = field.tag == brokenTag;
@@ -286,13 +306,18 @@ void ProgramSetupTest::controlsHeardByTheirLabels()
     Dialog d;
     d.folder.writeProgramConfig("1");
     d.open();
-    const QList<QPair<const char *, const char *>> heard{
-        {"PortNumber", "Com port"}, {"Savehtml", "Save HTML page?"}, {"SaveExcel", "Save Excel File?"},
-        {"LogDelay", "Default Logging Interval"}, {"LogOn", "Start Logger Automatically?"},
-        {"DisplayRPM", "Display RPM?"}, {"DisplayMessages", "Display messages"},
-        {"DisplayWS", "Display Wind Speed?"}, {"WSUnits", "Wind Speed Units"}};
+    const QList<QPair<const char *, const char *>> heard{{"PortNumber", "Com port"},
+                                                         {"Savehtml", "Save HTML page?"},
+                                                         {"SaveExcel", "Save Excel File?"},
+                                                         {"LogDelay", "Default Logging Interval"},
+                                                         {"LogOn", "Start Logger Automatically?"},
+                                                         {"DisplayRPM", "Display RPM?"},
+                                                         {"DisplayMessages", "Display messages"},
+                                                         {"DisplayWS", "Display Wind Speed?"},
+                                                         {"WSUnits", "Wind Speed Units"}};
     for (const auto &[objectName, name] : heard)
-        QCOMPARE(QAccessible::queryAccessibleInterface(d.find<QWidget>(objectName))->text(QAccessible::Name), QString(name));
+        QCOMPARE(QAccessible::queryAccessibleInterface(d.find<QWidget>(objectName))->text(QAccessible::Name),
+                 QString(name));
 }
 
 void ProgramSetupTest::missingFileOpensWithDesignValues()
@@ -344,7 +369,8 @@ void ProgramSetupTest::portDeviceIsNamed()
     d.type("PortNumber", "99");
     QCOMPARE(device->text(), QStringLiteral("port 99: no such device"));
     d.type("PortNumber", "3");
-    QCOMPARE(device->text(), QStringLiteral("port 3 opens %1").arg(QFileInfo(d.folder.file("<i>device")).canonicalFilePath()));
+    QCOMPARE(device->text(),
+             QStringLiteral("port 3 opens %1").arg(QFileInfo(d.folder.file("<i>device")).canonicalFilePath()));
     QCOMPARE(controlsHeardWrong(*d.dialog).join("; "), QString());
     d.type("PortNumber", "0");
     QCOMPARE(device->text(), QStringLiteral("0: no serial port"));

@@ -48,7 +48,8 @@ QString frame(int rawVolts, int rawRpm = 20)
 }
 
 // Plays the user at the next modal window of type T: waits until it is shown, then acts.
-template<typename T> void whenShown(std::function<void(T &)> act)
+template <typename T>
+void whenShown(std::function<void(T &)> act)
 {
     auto *poll = new QTimer;
     poll->setInterval(20);
@@ -163,15 +164,17 @@ private slots:
 
 void AlarmsEndToEndTest::defaultsFollowProgramSetup_data()
 {
-    QTest::addColumn<bool>("firstStart"); // no prog.cfg: Program Setup is the first thing the user sees
+    QTest::addColumn<bool>("firstStart");  // no prog.cfg: Program Setup is the first thing the user sees
     QTest::addColumn<bool>("alarmsSaved"); // the Alarms dialog saved at 12 V, its thresholds untouched
     QTest::addColumn<int>("rawVolts");
     QTest::addColumn<QStringList>("alarms");
     QTest::newRow("26 V is normal once Setup says 24 V") << false << false << 1300 << QStringList();
-    QTest::newRow("22 V is low once Setup says 24 V") << false << false << 1100 << QStringList{"LowVolts  raised  22.00 V"};
+    QTest::newRow("22 V is low once Setup says 24 V")
+        << false << false << 1100 << QStringList{"LowVolts  raised  22.00 V"};
     QTest::newRow("first start without prog.cfg") << true << false << 1300 << QStringList();
     QTest::newRow("26 V is normal after the Alarms dialog saved") << false << true << 1300 << QStringList();
-    QTest::newRow("22 V is low after the Alarms dialog saved") << false << true << 1100 << QStringList{"LowVolts  raised  22.00 V"};
+    QTest::newRow("22 V is low after the Alarms dialog saved")
+        << false << true << 1100 << QStringList{"LowVolts  raised  22.00 V"};
 }
 
 void AlarmsEndToEndTest::defaultsFollowProgramSetup()
@@ -215,7 +218,8 @@ void AlarmsEndToEndTest::defaultsFollowProgramSetup()
         for (const char *systemVolts : {"Option2", "Option1"}) {
             setup.findChild<QRadioButton *>(systemVolts)->setChecked(true);
             whenShown<AlarmsDialog>([&](AlarmsDialog &dialog) {
-                shown << dialog.findChild<QLineEdit *>("LowVolts")->text() + u' ' + dialog.findChild<QLineEdit *>("HighVolts")->text();
+                shown << dialog.findChild<QLineEdit *>("LowVolts")->text() + u' '
+                             + dialog.findChild<QLineEdit *>("HighVolts")->text();
                 dialog.reject();
             });
             setup.findChild<QPushButton *>("AlarmsButton")->click();
@@ -253,10 +257,12 @@ void AlarmsEndToEndTest::silenceCountsOnlyWhileThePortIsMeantOpen_data()
     QTest::addColumn<QString>("port"); // at the start
     QTest::addColumn<QString>("user");
     QTest::addColumn<QStringList>("alarms");
-    QTest::newRow("calibration holds the port") << "1" << "calibrates" << QStringList();
-    QTest::newRow("Abort in Setup leaves no port") << "1" << "aborts Setup" << QStringList();
-    QTest::newRow("a port given in Setup, the board silent")
-        << "0" << "gives a port" << QStringList{"NoData  raised  60 s"};
+    QTest::newRow("calibration holds the port") << "1"
+                                                << "calibrates" << QStringList();
+    QTest::newRow("Abort in Setup leaves no port") << "1"
+                                                   << "aborts Setup" << QStringList();
+    QTest::newRow("a port given in Setup, the board silent") << "0"
+                                                             << "gives a port" << QStringList{"NoData  raised  60 s"};
 }
 
 void AlarmsEndToEndTest::silenceCountsOnlyWhileThePortIsMeantOpen()
@@ -293,7 +299,8 @@ void AlarmsEndToEndTest::wallClockJumpsNeitherRaiseNorHide_data()
     QTest::addColumn<int>("then");     // seconds that pass after the jump
     QTest::addColumn<QStringList>("alarms");
     QTest::newRow("silent board, clock set forward an hour") << 3600 << 0 << 60 << QStringList{"NoData  raised  60 s"};
-    QTest::newRow("low battery, clock set back an hour") << -3600 << 575 << 10 << QStringList{"LowVolts  raised  11.50 V"};
+    QTest::newRow("low battery, clock set back an hour")
+        << -3600 << 575 << 10 << QStringList{"LowVolts  raised  11.50 V"};
 }
 
 void AlarmsEndToEndTest::wallClockJumpsNeitherRaiseNorHide()
@@ -328,8 +335,10 @@ void AlarmsEndToEndTest::settingsEditedInPlaceApplyAndAreLogged()
     QVERIFY(file.open(QIODevice::WriteOnly)); // truncated and written, no rename: an editor's save
     file.write("<HighVolts>12.5</HighVolts><Delay>0</Delay><NoData></NoData>");
     file.close();
-    QTRY_VERIFY_WITH_TIMEOUT(folder.read("errorlog.txt").contains("alarms.cfg changed  the new alarm settings apply"), 5000);
-    QTRY_COMPARE_WITH_TIMEOUT(alarmsTxtChanges(folder.read("logs/alarms.txt")), QStringList{"HighVolts  raised  13.00 V"}, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(folder.read("errorlog.txt").contains("alarms.cfg changed  the new alarm settings apply"),
+                             5000);
+    QTRY_COMPARE_WITH_TIMEOUT(alarmsTxtChanges(folder.read("logs/alarms.txt")),
+                              QStringList{"HighVolts  raised  13.00 V"}, 5000);
 }
 
 void AlarmsEndToEndTest::raisedAlarmStaysRaisedAcrossARestart_data()
@@ -338,8 +347,8 @@ void AlarmsEndToEndTest::raisedAlarmStaysRaisedAcrossARestart_data()
     QTest::addColumn<QStringList>("said");     // to the broker after the restart
     QTest::addColumn<QStringList>("alarms");   // alarms.txt
     const QByteArray watched("<HighVolts>12.5</HighVolts><Delay>2</Delay><NoData></NoData>");
-    QTest::newRow("still watched: still raised")
-        << watched << QStringList{"0 brolant/restart/alarm/HighVolts raised"} << QStringList{"HighVolts  raised  13.00 V"};
+    QTest::newRow("still watched: still raised") << watched << QStringList{"0 brolant/restart/alarm/HighVolts raised"}
+                                                 << QStringList{"HighVolts  raised  13.00 V"};
     QTest::newRow("switched off meanwhile: ends as switched off")
         << QByteArray("<HighVolts></HighVolts><Delay>2</Delay><NoData></NoData>")
         << QStringList{"0 brolant/restart/alarm/HighVolts cleared"}
@@ -380,7 +389,8 @@ void AlarmsEndToEndTest::changeHeldBackIsToldAtTheEnd()
     folder.writeProgramConfig("1", "1", "60");
     folder.write("alarm.sh", "#!/bin/sh\necho \"$1 $2\" >> runs.txt\n");
     QFile(folder.file("alarm.sh")).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-    folder.write("alarms.cfg", "<Delay>0</Delay><NoData></NoData><Command>" + folder.file("alarm.sh").toUtf8() + "</Command>");
+    folder.write("alarms.cfg",
+                 "<Delay>0</Delay><NoData></NoData><Command>" + folder.file("alarm.sh").toUtf8() + "</Command>");
     BrokerProcess broker;
     QVERIFY(broker.start());
     QVERIFY(broker.subscribe("brolant/held/alarm/LowVolts"));

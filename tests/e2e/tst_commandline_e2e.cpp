@@ -41,20 +41,32 @@ void CommandLineTest::answersAndEnds_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("printed"); // a pattern
     for (const char *program : {"brolant", "brolant-logger", "brolant-board"}) {
-        QTest::addRow("%s --help", program) << program << QStringList{"--help"} << 0 << QStringLiteral("^Usage: \\S*%1 \\[options\\]").arg(program);
-        QTest::addRow("%s --version", program) << program << QStringList{"--version"} << 0 << QStringLiteral("^%1 \\d+\\.\\d+\\.\\d+\n").arg(program);
-        QTest::addRow("%s --bogus", program) << program << QStringList{"--bogus"} << 2 << QStringLiteral("Unknown option 'bogus'");
+        QTest::addRow("%s --help", program)
+            << program << QStringList{"--help"} << 0 << QStringLiteral("^Usage: \\S*%1 \\[options\\]").arg(program);
+        QTest::addRow("%s --version", program)
+            << program << QStringList{"--version"} << 0 << QStringLiteral("^%1 \\d+\\.\\d+\\.\\d+\n").arg(program);
+        QTest::addRow("%s --bogus", program)
+            << program << QStringList{"--bogus"} << 2 << QStringLiteral("Unknown option 'bogus'");
     }
-    QTest::newRow("brolant --help-all lists Qt's options") << "brolant" << QStringList{"--help-all"} << 0 << "\n  --platform <platformName";
-    QTest::newRow("brolant-logger has no Qt options to list") << "brolant-logger" << QStringList{"--help-all"} << 2 << "Unknown option 'help-all'";
-    QTest::newRow("brolant lets Qt's -platform through") << "brolant" << QStringList{"-platform", "offscreen", "--version"} << 0 << "^brolant \\d";
+    QTest::newRow("brolant --help-all lists Qt's options")
+        << "brolant" << QStringList{"--help-all"} << 0 << "\n  --platform <platformName";
+    QTest::newRow("brolant-logger has no Qt options to list")
+        << "brolant-logger" << QStringList{"--help-all"} << 2 << "Unknown option 'help-all'";
+    QTest::newRow("brolant lets Qt's -platform through")
+        << "brolant" << QStringList{"-platform", "offscreen", "--version"} << 0 << "^brolant \\d";
     QTest::newRow("brolant --help lists --folder") << "brolant" << QStringList{"--help"} << 0 << "--folder <DIR>";
-    QTest::newRow("brolant-logger --folder without a folder") << "brolant-logger" << QStringList{"--folder"} << 2 << "Missing value after '--folder'";
-    QTest::newRow("brolant-logger --folder= empty") << "brolant-logger" << QStringList{"--folder="} << 2 << "--folder needs a folder";
-    QTest::newRow("brolant-logger --folder a file") << "brolant-logger" << QStringList{"--folder", "/dev/null"} << 2 << "/dev/null is a file, not a folder";
-    QTest::newRow("brolant-logger --folder that cannot be made") << "brolant-logger" << QStringList{"--folder", "/proc/brolant"} << 2 << "/proc/brolant cannot be made";
-    QTest::newRow("brolant-board --rate abc") << "brolant-board" << QStringList{"COM1", "--rate", "abc"} << 2 << "--rate needs a number, not 'abc'";
-    QTest::newRow("brolant-logger with an argument") << "brolant-logger" << QStringList{"logs"} << 2 << "Unexpected argument: logs";
+    QTest::newRow("brolant-logger --folder without a folder")
+        << "brolant-logger" << QStringList{"--folder"} << 2 << "Missing value after '--folder'";
+    QTest::newRow("brolant-logger --folder= empty")
+        << "brolant-logger" << QStringList{"--folder="} << 2 << "--folder needs a folder";
+    QTest::newRow("brolant-logger --folder a file")
+        << "brolant-logger" << QStringList{"--folder", "/dev/null"} << 2 << "/dev/null is a file, not a folder";
+    QTest::newRow("brolant-logger --folder that cannot be made")
+        << "brolant-logger" << QStringList{"--folder", "/proc/brolant"} << 2 << "/proc/brolant cannot be made";
+    QTest::newRow("brolant-board --rate abc")
+        << "brolant-board" << QStringList{"COM1", "--rate", "abc"} << 2 << "--rate needs a number, not 'abc'";
+    QTest::newRow("brolant-logger with an argument")
+        << "brolant-logger" << QStringList{"logs"} << 2 << "Unexpected argument: logs";
 }
 
 void CommandLineTest::answersAndEnds()
@@ -98,7 +110,8 @@ void CommandLineTest::folderOptionRunsThere()
     installed.write("html/template.asp", "the page");
     ProgramFolder secondBoard;
     BoardProcess board;
-    QVERIFY(board.start(secondBoard.file("COM1"), {"--frame", "[<V>650</V><I>577</I><R>20</R><S>9</S><M>0</M><C>1256</C>]", "--rate", "10"}));
+    QVERIFY(board.start(secondBoard.file("COM1"),
+                        {"--frame", "[<V>650</V><I>577</I><R>20</R><S>9</S><M>0</M><C>1256</C>]", "--rate", "10"}));
     ProgramProcess process(installed.path(), program);
     QVERIFY(process.install());
     process.process().setProcessEnvironment(withoutDisplay());

@@ -99,12 +99,11 @@ void FaultsTest::readOnlyProgramFolder()
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::WriteOther);
     ProgramProcess program(folder.path());
     QVERIFY(program.install());
-    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther
-                                             | QFile::ExeOther);
+    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
     // Root writes anywhere, so as root the program runs as nobody to meet the read-only folder.
     const QStringList wrapper = geteuid() == 0
-        ? QStringList{"setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"}
-        : QStringList{"env"};
+                                    ? QStringList{"setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"}
+                                    : QStringList{"env"};
     // Named: a program whose own folder is read-only would otherwise make one in the user's home.
     QVERIFY(program.start(wrapper, {"--folder", folder.path()}));
     // Logging every second, with nowhere to write.
@@ -132,11 +131,15 @@ void FaultsTest::unpluggedPinnedBoardIsNoOtherDevice()
     ProgramProcess process(folder.path(), program);
     QVERIFY(process.start());
     QTRY_VERIFY_WITH_TIMEOUT(folder.read("errorlog.txt").contains("port not available"), 10000);
-    QVERIFY2(folder.read("errorlog.txt").contains(folder.file("COM1").toLocal8Bit()), folder.read("errorlog.txt").constData());
+    QVERIFY2(folder.read("errorlog.txt").contains(folder.file("COM1").toLocal8Bit()),
+             folder.read("errorlog.txt").constData());
     BoardProcess board; // plugged in only for the logger, and until the end
     if (program == "brolant-logger") {
-        QVERIFY(board.start(folder.file("board"), {"--frame", "[<V>650</V><I>577</I><R>20</R><S>9</S><M>0</M><C>1256</C>]", "--rate", "10"}));
-        QTRY_VERIFY_WITH_TIMEOUT(folder.read("logs/P_" + DateText::dateStamp(QDate::currentDate()) + ".txt").contains("<V>13.00</V>"), 12000);
+        QVERIFY(board.start(folder.file("board"),
+                            {"--frame", "[<V>650</V><I>577</I><R>20</R><S>9</S><M>0</M><C>1256</C>]", "--rate", "10"}));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            folder.read("logs/P_" + DateText::dateStamp(QDate::currentDate()) + ".txt").contains("<V>13.00</V>"),
+            12000);
     }
     QVERIFY(process.endWith(SIGTERM));
     QCOMPARE(folder.read("errorlog.txt").count("port not available"), 1);

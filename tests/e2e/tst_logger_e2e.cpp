@@ -82,7 +82,9 @@ void LoggerEndToEndTest::logsLikeTheMainWindow()
     printed();
     QVERIFY(out.contains(QStringLiteral("13.00 V  3.3 A  42 W  300 rpm  5 wind")));
     QVERIFY(out.endsWith(QStringLiteral("brolant-logger: ended in order\n")));
-    QCOMPARE(out.count(QRegularExpression("\nalarm: \\d{4}_\\d\\d_\\d\\d  \\d\\d:\\d\\d:\\d\\d  HighVolts  raised  13.00 V\n")), 1);
+    QCOMPARE(out.count(QRegularExpression(
+                 "\nalarm: \\d{4}_\\d\\d_\\d\\d  \\d\\d:\\d\\d:\\d\\d  HighVolts  raised  13.00 V\n")),
+             1);
 
     const QByteArray day = folder.read("logs/P_" + today() + ".txt");
     const QList<QByteArray> logged = recordValues(day);
@@ -104,7 +106,8 @@ void LoggerEndToEndTest::logsLikeTheMainWindow()
     }
     QCOMPARE(logged.mid(1), recordValues(reference.read("logs/P_" + today() + ".txt")).mid(1));
     QVERIFY(QRegularExpression("^\\d{4}_\\d\\d_\\d\\d \\d\\d:\\d\\d  [0-9.]+ Wh\r\n$")
-                .match(QString::fromLatin1(folder.read("logs/Whours.txt"))).hasMatch());
+                .match(QString::fromLatin1(folder.read("logs/Whours.txt")))
+                .hasMatch());
 }
 
 void LoggerEndToEndTest::waitsForItsPortWithoutAsking()
@@ -176,7 +179,9 @@ void LoggerEndToEndTest::endJustAfterMidnightClosesTheDayFirst()
     QVERIFY(logger.waitForFinished(10000));
     QCOMPARE(logger.exitCode(), 0);
     const QString archive = QString::fromLatin1(folder.read("logs/Whours.txt"));
-    QVERIFY2(QRegularExpression("^2026_11_21,00:00  [0-9.]+ Wh\r\n2026_11_21 00:00  [0-9.]+ Wh\r\n$").match(archive).hasMatch(),
+    QVERIFY2(QRegularExpression("^2026_11_21,00:00  [0-9.]+ Wh\r\n2026_11_21 00:00  [0-9.]+ Wh\r\n$")
+                 .match(archive)
+                 .hasMatch(),
              qPrintable(archive));
     QTRY_COMPARE_WITH_TIMEOUT(broker.heard().filter(" brolant/midnight/energy ").size(), 1, 20000);
     QVERIFY(broker.heard().first().contains("\"date\":\"2026-11-20\""));

@@ -192,20 +192,21 @@ void MqttDeliveryTest::damagedOrHugeQueue_data()
     const QByteArray binary = QByteArrayLiteral("\x01\xfe\xff\x00\r\n");
 
     QTest::newRow("a garbage line, binary bytes and a cut last line")
-        << recordLine(1) + "\r\ngarbage\r\n" + binary + recordLine(2) + "\r\n" + recordLine(3).left(40)
-        << 2 << QByteArray("MQTT queue damaged  3 line(s) of mqtt-queue.txt were no records and are not sent; they are "
-                           "set aside in mqtt-queue-damaged.txt")
+        << recordLine(1) + "\r\ngarbage\r\n" + binary + recordLine(2) + "\r\n" + recordLine(3).left(40) << 2
+        << QByteArray("MQTT queue damaged  3 line(s) of mqtt-queue.txt were no records and are not sent; they are "
+                      "set aside in mqtt-queue-damaged.txt")
         << "garbage\r\n" + binary + recordLine(3).left(40) + "\r\n";
     QTest::newRow("a line longer than any record")
-        << QByteArray(10000, 'x') + "\r\n" + recordLine(1) + "\r\n" << 1
-        << QByteArray("1 line(s) of mqtt-queue.txt were no records") << QByteArray(4096, 'x') + "\r\n";
+        << QByteArray(10000, 'x') + "\r\n" + recordLine(1) + "\r\n"
+        << 1 << QByteArray("1 line(s) of mqtt-queue.txt were no records") << QByteArray(4096, 'x') + "\r\n";
     QTest::newRow("25,000 records") << recordLines(25000) << 20160
                                     << QByteArray("MQTT queue full  mqtt-queue.txt held more than 20160 records: the "
                                                   "oldest 4840 were dropped")
                                     << QByteArray();
     const QByteArray huge = recordLines(500000); // some 70 MB
     QTest::newRow("70 MB of records") << huge << 20160
-                                      << QByteArray("the oldest ") + QByteArray::number(500000 - 20160) + " were dropped"
+                                      << QByteArray("the oldest ") + QByteArray::number(500000 - 20160)
+                                             + " were dropped"
                                       << QByteArray();
 }
 
@@ -307,7 +308,8 @@ void MqttDeliveryTest::twoLoggersOnOneSite()
     // other's connection, and that logger would have said so before any answer came.
     for (PublishingRig *rig : {&first, &second})
         rig->logInterval(600);
-    QTRY_VERIFY_WITH_TIMEOUT(first.publisher->waitingRecords() == 0 && second.publisher->waitingRecords() == 0, kBrokerWait);
+    QTRY_VERIFY_WITH_TIMEOUT(first.publisher->waitingRecords() == 0 && second.publisher->waitingRecords() == 0,
+                             kBrokerWait);
     for (PublishingRig *rig : {&first, &second})
         QTRY_VERIFY_WITH_TIMEOUT(rig->errorLog().contains("another logger publishes as site shed"), kBrokerWait);
     MainWindow window;
@@ -372,7 +374,8 @@ void MqttDeliveryTest::heldRecordsAreWrittenWhenTheDiskHasRoomAgain()
     }
     // Logging stopped as the disk got room again: no record comes to take them along.
     QTRY_COMPARE_WITH_TIMEOUT(rig.folder.read("mqtt-queue.txt").count("\r\n"), 2, kBrokerWait);
-    QVERIFY(rig.folder.read("mqtt-queue.txt").startsWith("{\"amps\":3.3,\"frames\":1,\"rpm\":300,\"time\":\"2026-12-07T14:05:10"));
+    QVERIFY(rig.folder.read("mqtt-queue.txt")
+                .startsWith("{\"amps\":3.3,\"frames\":1,\"rpm\":300,\"time\":\"2026-12-07T14:05:10"));
 }
 
 void MqttDeliveryTest::siteStaysOnlineWhileALoggerPublishes_data()

@@ -97,11 +97,13 @@ void MqttEndToEndTest::alarmsAreRetainedWithTheirDiscovery()
     QVERIFY(alarms.monitor().isRaised(AlarmKind::LowVolts));
     QVERIFY(rig.broker.subscribe("#")); // after the fact: only what the broker kept
     QTRY_VERIFY_WITH_TIMEOUT(rig.broker.heard().contains("1 brolant/shed/alarm/LowVolts raised"), kBrokerWait);
-    QTRY_COMPARE_WITH_TIMEOUT(rig.broker.heard().filter(QRegularExpression("^1 .*/binary_sensor/")).size(), 4, kBrokerWait);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.broker.heard().filter(QRegularExpression("^1 .*/binary_sensor/")).size(), 4,
+                              kBrokerWait);
     const QStringList heard = rig.broker.heard();
     QVERIFY(heard.contains("1 brolant/shed/alarm/HighVolts cleared"));
     QVERIFY(heard.filter("alarm/HighRPM").isEmpty()); // off by default
-    const QJsonObject low = payload(heard.filter("1 homeassistant/binary_sensor/brolant_shed/alarm_lowvolts/config ").value(0));
+    const QJsonObject low = payload(
+        heard.filter("1 homeassistant/binary_sensor/brolant_shed/alarm_lowvolts/config ").value(0));
     QCOMPARE(low["device_class"].toString(), QStringLiteral("battery"));
     QCOMPARE(low["state_topic"].toString(), QStringLiteral("brolant/shed/alarm/LowVolts"));
     QCOMPARE(low["payload_on"].toString(), QStringLiteral("raised"));
@@ -125,7 +127,8 @@ void MqttEndToEndTest::recordCarriesWhatTheDailyLogHolds()
     QTRY_COMPARE_WITH_TIMEOUT(rig.records().size(), 1, kBrokerWait);
     const QJsonObject record = payload(rig.records().first());
     const QByteArray line = rig.folder.read("logs/P_2026_12_07.txt");
-    QCOMPARE(line, QByteArray("<T>14:05</T><V>12.53</V><I>3.30</I><W>41.00</W><R>300</R><S>5.0</S><M>0</M>   .1Wh\r\n"));
+    QCOMPARE(line,
+             QByteArray("<T>14:05</T><V>12.53</V><I>3.30</I><W>41.00</W><R>300</R><S>5.0</S><M>0</M>   .1Wh\r\n"));
     QCOMPARE(record["volts"].toDouble(), 12.53);
     QCOMPARE(record["amps"].toDouble(), 3.3);
     QCOMPARE(record["watts"].toDouble(), 41.0);
@@ -235,8 +238,8 @@ void MqttEndToEndTest::newSettingsApplyAtOnce()
     QVERIFY(broker.subscribe("brolant/#"));
     const auto settings = [&](const char *enabled, const char *site) {
         return QByteArray("<Enabled>") + enabled + "</Enabled><Host>127.0.0.1</Host><Port>"
-               + QByteArray::number(broker.port()) + "</Port><User>logger</User><Password>s3cret</Password><Site>" + site
-               + "</Site>";
+               + QByteArray::number(broker.port()) + "</Port><User>logger</User><Password>s3cret</Password><Site>"
+               + site + "</Site>";
     };
     folder.write("mqtt.cfg", settings("1", "north"));
     FakeSerialLink link;
@@ -316,7 +319,9 @@ void MqttEndToEndTest::dialogTestsTheValuesAsTyped()
     SettingsStore store(folder.path());
     MqttDialog dialog(store, messages);
     dialog.show();
-    const auto type = [&](const char *name, const QString &text) { dialog.findChild<QLineEdit *>(name)->setText(text); };
+    const auto type = [&](const char *name, const QString &text) {
+        dialog.findChild<QLineEdit *>(name)->setText(text);
+    };
     type("Host", "127.0.0.1");
     type("Port", QString::number(broker.port()));
     type("User", "logger");
@@ -353,7 +358,8 @@ void MqttEndToEndTest::dialogSavesOrRefuses()
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     const QByteArray saved = folder.read("mqtt.cfg");
     QVERIFY(saved.contains("<Host>broker.local</Host>\r\n<Port>1884</Port>"));
-    QVERIFY(saved.contains("<CertFile>/etc/brolant/logger.crt</CertFile>\r\n<KeyFile>/etc/brolant/logger.key</KeyFile>"));
+    QVERIFY(
+        saved.contains("<CertFile>/etc/brolant/logger.crt</CertFile>\r\n<KeyFile>/etc/brolant/logger.key</KeyFile>"));
     QVERIFY(saved.contains("<LiveEvery>10</LiveEvery>"));
 }
 

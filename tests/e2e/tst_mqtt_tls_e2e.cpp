@@ -62,20 +62,24 @@ void MqttTlsTest::tlsOutcome_data()
     QTest::addColumn<QString>("settings"); // CAFile, CertFile, KeyFile
     QTest::addColumn<QString>("outcome");  // in the dialog's Test and the error log
 
-    QTest::newRow("CAFile names the authority") << Listener::Tls << "@CA@||" << "connected";
+    QTest::newRow("CAFile names the authority") << Listener::Tls << "@CA@||"
+                                                << "connected";
     QTest::newRow("the system's certificates do not know it")
         << Listener::Tls << "||"
         << "certificate not trusted: the broker's certificate is not signed by an authority this computer trusts";
-    QTest::newRow("CAFile holds no certificate") << Listener::Tls << "@NOTCERT@||" << "CAFile @NOTCERT@ holds no certificate";
-    QTest::newRow("CAFile is missing")
-        << Listener::Tls << "/nowhere/ca.crt||" << "CAFile /nowhere/ca.crt cannot be read: No such file or directory";
+    QTest::newRow("CAFile holds no certificate") << Listener::Tls << "@NOTCERT@||"
+                                                 << "CAFile @NOTCERT@ holds no certificate";
+    QTest::newRow("CAFile is missing") << Listener::Tls << "/nowhere/ca.crt||"
+                                       << "CAFile /nowhere/ca.crt cannot be read: No such file or directory";
     QTest::newRow("TLS on against a plain port")
         << Listener::Plain << "||"
         << "no TLS at 127.0.0.1:PORT: the broker there does not encrypt (its TLS port is often 8883)";
     QTest::newRow("the certificate is made out to another name")
-        << Listener::TlsForAnotherName << "@CA@||" << "the broker's certificate is not made out to 127.0.0.1";
-    QTest::newRow("a client certificate the broker wants") << Listener::TlsWantingClientCertificate << "@CA@|@CERT@|@KEY@"
-                                                           << "connected";
+        << Listener::TlsForAnotherName << "@CA@||"
+        << "the broker's certificate is not made out to 127.0.0.1";
+    QTest::newRow("a client certificate the broker wants")
+        << Listener::TlsWantingClientCertificate << "@CA@|@CERT@|@KEY@"
+        << "connected";
     QTest::newRow("no client certificate for a broker that wants one")
         << Listener::TlsWantingClientCertificate << "@CA@||"
         << "the broker at 127.0.0.1:PORT closed the TLS connection unanswered: it may want a client certificate "
@@ -97,7 +101,9 @@ void MqttTlsTest::tlsOutcome()
 
     ScriptedPrompts messages;
     MqttDialog dialog(rig.store, messages);
-    const auto type = [&](const char *name, const QString &text) { dialog.findChild<QLineEdit *>(name)->setText(text); };
+    const auto type = [&](const char *name, const QString &text) {
+        dialog.findChild<QLineEdit *>(name)->setText(text);
+    };
     type("Host", "127.0.0.1");
     type("Port", QString::number(rig.broker.port()));
     type("User", "logger");
@@ -110,7 +116,8 @@ void MqttTlsTest::tlsOutcome()
     QTRY_COMPARE_WITH_TIMEOUT(dialog.findChild<QLabel *>("Outcome")->text(), outcome, kBrokerWait);
 
     rig.mqttSettings = "<Port>PORT</Port><TLS>1</TLS><CAFile>" + files[0].toUtf8() + "</CAFile><CertFile>"
-                       + files[1].toUtf8() + "</CertFile><KeyFile>" + files[2].toUtf8() + "</KeyFile>" + rig.mqttSettings;
+                       + files[1].toUtf8() + "</CertFile><KeyFile>" + files[2].toUtf8() + "</KeyFile>"
+                       + rig.mqttSettings;
     rig.startPublishing();
     if (outcome == "connected") {
         QTRY_VERIFY_WITH_TIMEOUT(rig.connected(), kBrokerWait);
@@ -144,8 +151,9 @@ void MqttTlsTest::unreadableCaFileIsNoPlainConnection()
         logger.start("setpriv", {"--reuid=nobody", "--regid=nogroup", "--clear-groups", folder.file("brolant-logger")});
     else
         logger.start(folder.file("brolant-logger"), {});
-    QTRY_VERIFY2_WITH_TIMEOUT(folder.read("errorlog.txt").contains("broker not available  CAFile " + folder.file("ca.crt").toUtf8()
-                                                                   + " cannot be read: Permission denied"),
+    QTRY_VERIFY2_WITH_TIMEOUT(folder.read("errorlog.txt")
+                                  .contains("broker not available  CAFile " + folder.file("ca.crt").toUtf8()
+                                            + " cannot be read: Permission denied"),
                               folder.read("errorlog.txt").constData(), kBrokerWait);
     // Its retries show nowhere outside it (it reaches neither the broker nor the error log again).
     QTest::qWait(kFirstRetryPassed);

@@ -26,10 +26,14 @@ void ProgramEndToEndTest::endsInOrderOnSignal_data()
     QTest::addColumn<QString>("port");
     QTest::addColumn<QString>("logOn");
     QTest::addColumn<int>("signal");
-    QTest::newRow("no port, SIGTERM") << "0" << "0" << SIGTERM;
-    QTest::newRow("board on COM1, SIGINT") << "1" << "0" << SIGINT;
-    QTest::newRow("board on COM1 logging, SIGTERM") << "1" << "1" << SIGTERM;
-    QTest::newRow("board on COM1, SIGHUP: its terminal closed") << "1" << "0" << SIGHUP;
+    QTest::newRow("no port, SIGTERM") << "0"
+                                      << "0" << SIGTERM;
+    QTest::newRow("board on COM1, SIGINT") << "1"
+                                           << "0" << SIGINT;
+    QTest::newRow("board on COM1 logging, SIGTERM") << "1"
+                                                    << "1" << SIGTERM;
+    QTest::newRow("board on COM1, SIGHUP: its terminal closed") << "1"
+                                                                << "0" << SIGHUP;
 }
 
 void ProgramEndToEndTest::endsInOrderOnSignal()

@@ -73,8 +73,7 @@ void SerialEndToEndTest::opensTheBoardByPortNumber()
     ProgramFolder folder;
     BoardProcess board;
     QVERIFY(board.start(folder.file("COM1"),
-                        {"--frame", "[<V>650</V><I>577</I><R>20</R><S>9</S><M>0</M><C>1256</C>]",
-                         "--rate", "20"}));
+                        {"--frame", "[<V>650</V><I>577</I><R>20</R><S>9</S><M>0</M><C>1256</C>]", "--rate", "20"}));
     QSerialPortLink link(folder.path());
     const MaybeFailure failure = link.open(1, 4800);
     QVERIFY2(!failure, qPrintable(failure->description));
@@ -94,8 +93,9 @@ void SerialEndToEndTest::missingPortIsExplained_data()
 {
     QTest::addColumn<int>("port");
     QTest::addColumn<QString>("description"); // FOLDER: the program folder
-    QTest::newRow("port 2") << 2 << "No serial device for port 2: looked for FOLDER/COM2, /dev/ttyUSB1, "
-                                    "/dev/ttyACM1 and /dev/ttyS1, and none is there";
+    QTest::newRow("port 2") << 2
+                            << "No serial device for port 2: looked for FOLDER/COM2, /dev/ttyUSB1, "
+                               "/dev/ttyACM1 and /dev/ttyS1, and none is there";
     QTest::newRow("port 0") << 0 << "Port 0 means no serial port, so there is no device to open";
     QTest::newRow("port -1") << -1 << "Port -1 is not a port number: they start at 1";
 }

@@ -57,8 +57,9 @@ struct LoggerWithPage
     {
         folder.writeProgramConfig("1", "0", "1");
         folder.writeCalibration();
-        folder.write("web.cfg", "Web Config File\r\n\r\n" + settings + "<Enabled>1</Enabled><Listen>127.0.0.1</Listen><Port>"
-                                    + QByteArray::number(port) + "</Port>\r\n");
+        folder.write("web.cfg", "Web Config File\r\n\r\n" + settings
+                                    + "<Enabled>1</Enabled><Listen>127.0.0.1</Listen><Port>" + QByteArray::number(port)
+                                    + "</Port>\r\n");
     }
     ~LoggerWithPage()
     {
@@ -71,7 +72,8 @@ struct LoggerWithPage
     bool start(bool waitForPage = true, const QByteArray &frame = kFrame)
     {
         if ((!frame.isEmpty() && !board.start(folder.file("COM1"), {"--frame", QString(frame), "--rate", "5"}))
-            || !QFile::copy(qEnvironmentVariable("BROLANT_BUILD_DIR") + "/brolant-logger", folder.file("brolant-logger")))
+            || !QFile::copy(qEnvironmentVariable("BROLANT_BUILD_DIR") + "/brolant-logger",
+                            folder.file("brolant-logger")))
             return false;
         logger.start(folder.file("brolant-logger"), {});
         return logger.waitForStarted()
@@ -132,8 +134,9 @@ QSize pngSize(const QByteArray &png)
     constexpr int kWidthAt = 16;
     constexpr int kHeightAt = 20;
     const auto number = [&png](int at) { return qFromBigEndian<quint32>(png.constData() + at); };
-    return png.startsWith("\x89PNG\r\n\x1a\n") && png.size() > kHeightAt + 4 ? QSize(int(number(kWidthAt)), int(number(kHeightAt)))
-                                                                         : QSize();
+    return png.startsWith("\x89PNG\r\n\x1a\n") && png.size() > kHeightAt + 4
+               ? QSize(int(number(kWidthAt)), int(number(kHeightAt)))
+               : QSize();
 }
 
 QJsonObject live(const QVariant &message)
@@ -186,7 +189,8 @@ void WebEndToEndTest::pushBringsTheBoardsFramesAtMostOnceASecond()
     QWebSocket client;
     QSignalSpy messages(&client, &QWebSocket::textMessageReceived);
     client.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/api/push").arg(rig.port)));
-    QTRY_VERIFY_WITH_TIMEOUT(!messages.isEmpty() && live(messages.last()[0])["texts"].toObject()["volts"] == "13.00", 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!messages.isEmpty() && live(messages.last()[0])["texts"].toObject()["volts"] == "13.00",
+                             5000);
     messages.clear();
     // A logged record is pushed too, in a message of its own: only the live ones are counted.
     QList<QJsonObject> pushes;
@@ -200,7 +204,8 @@ void WebEndToEndTest::pushBringsTheBoardsFramesAtMostOnceASecond()
     // When each was sent, on the logger's clocks: the reading's time and its age then.
     QList<QDateTime> sent;
     for (const QJsonObject &push : std::as_const(pushes))
-        sent << QDateTime::fromString(push["time"].toString(), Qt::ISODateWithMs).addMSecs(qRound64(push["age"].toDouble() * 1000));
+        sent << QDateTime::fromString(push["time"].toString(), Qt::ISODateWithMs)
+                    .addMSecs(qRound64(push["age"].toDouble() * 1000));
     // At most once a second; each age is rounded to a tenth of a second.
     for (qsizetype at = 1; at < sent.size(); ++at)
         QVERIFY2(sent[at - 1].msecsTo(sent[at]) >= 890, qPrintable(QString::number(sent[at - 1].msecsTo(sent[at]))));
@@ -212,8 +217,8 @@ void WebEndToEndTest::browserShowsTheVoltsSent_data()
     QTest::addColumn<QByteArray>("settings");
     QTest::addColumn<QString>("user");
     QTest::newRow("no password") << QByteArray() << QString();
-    QTest::newRow("password in the bookmarked address") << QByteArray("<Password>secret</Password>")
-                                                        << QStringLiteral("any:secret@");
+    QTest::newRow("password in the bookmarked address")
+        << QByteArray("<Password>secret</Password>") << QStringLiteral("any:secret@");
 }
 
 void WebEndToEndTest::browserShowsTheVoltsSent()
@@ -222,8 +227,10 @@ void WebEndToEndTest::browserShowsTheVoltsSent()
     QFETCH(QString, user);
     LoggerWithPage rig(settings);
     QVERIFY(rig.start());
-    QTRY_VERIFY_WITH_TIMEOUT(rig.folder.read("logs/P_" + QDate::currentDate().toString("yyyy_MM_dd").toLatin1() + ".txt")
-                                 .contains("<V>13.00</V>"), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        rig.folder.read("logs/P_" + QDate::currentDate().toString("yyyy_MM_dd").toLatin1() + ".txt")
+            .contains("<V>13.00</V>"),
+        5000);
     QTemporaryDir profile;
     QProcess browser;
     browser.start("chromium", {"--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
@@ -254,23 +261,26 @@ void WebEndToEndTest::portInUseIsReportedOnceAndLoggingGoesOn()
 
 void WebEndToEndTest::namesAndOriginsAreChecked_data()
 {
-    QTest::addColumn<QByteArray>("headers"); // of a GET of /api/live, or with "Upgrade" of the push's WebSocket; PORT is the page's
+    QTest::addColumn<QByteArray>(
+        "headers"); // of a GET of /api/live, or with "Upgrade" of the push's WebSocket; PORT is the page's
     QTest::addColumn<int>("status");
     QTest::addColumn<QByteArray>("logged"); // once in errorlog.txt for three such requests; empty: not looked at
     const QByteArray upgrade("Host: 127.0.0.1:PORT\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n"
                              "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\nSec-WebSocket-Version: 13\r\n");
     QTest::newRow("the address it listens on") << QByteArray("Host: 127.0.0.1:PORT\r\n") << 200 << QByteArray();
-    QTest::newRow("this computer's name") << "Host: " + QHostInfo::localHostName().toLatin1() + ":PORT\r\n" << 200
-                                          << QByteArray();
+    QTest::newRow("this computer's name") << "Host: " + QHostInfo::localHostName().toLatin1() + ":PORT\r\n"
+                                          << 200 << QByteArray();
     QTest::newRow("a name given in Hosts") << QByteArray("Host: shed.example.org:PORT\r\n") << 200 << QByteArray();
     QTest::newRow("another site's name pointed here (DNS rebinding)")
         << QByteArray("Host: attacker.example:PORT\r\n") << 421
-        << QByteArray("web page refused a request  the unknown name \"attacker.example\", to be added to Hosts in web.cfg "
-                      "if it is this computer's, from 127.0.0.1 (the same again within 10 minutes is not logged)");
+        << QByteArray(
+               "web page refused a request  the unknown name \"attacker.example\", to be added to Hosts in web.cfg "
+               "if it is this computer's, from 127.0.0.1 (the same again within 10 minutes is not logged)");
     QTest::newRow("the page opening its push") << upgrade + "Origin: http://127.0.0.1:PORT\r\n" << 101 << QByteArray();
     QTest::newRow("a script opening the push, saying no page") << upgrade << 101 << QByteArray();
     QTest::newRow("another site's page opening the push")
-        << upgrade + "Origin: http://attacker.example\r\n" << 403
+        << upgrade + "Origin: http://attacker.example\r\n"
+        << 403
         << QByteArray("web page refused a request  a page of another site opening the live readings from 127.0.0.1");
 }
 
@@ -281,7 +291,8 @@ void WebEndToEndTest::namesAndOriginsAreChecked()
     QFETCH(QByteArray, logged);
     LoggerWithPage &rig = sharedLogger();
     const QByteArray target = headers.contains("Upgrade") ? "/api/push" : "/api/live";
-    const QByteArray request = "GET " + target + " HTTP/1.1\r\n" + headers.replace("PORT", QByteArray::number(rig.port)) + "\r\n";
+    const QByteArray request = "GET " + target + " HTTP/1.1\r\n" + headers.replace("PORT", QByteArray::number(rig.port))
+                               + "\r\n";
     for (int time = 0; time < 3; ++time) {
         const HttpAnswer answer = WebClient::exchange(rig.port, request);
         QCOMPARE(answer.status, status);
@@ -307,10 +318,11 @@ void WebEndToEndTest::oneAddressCannotTakeThePageFromEveryone()
         held.push_back(std::move(socket));
     }
     const auto count = [&held](QAbstractSocket::SocketState state) {
-        return std::count_if(held.begin(), held.end(), [state](const auto &socket) { return socket->state() == state; });
+        return std::count_if(held.begin(), held.end(),
+                             [state](const auto &socket) { return socket->state() == state; });
     };
-    QTRY_VERIFY_WITH_TIMEOUT(count(QAbstractSocket::ConnectedState) == 32 && count(QAbstractSocket::UnconnectedState) == 8,
-                             5000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        count(QAbstractSocket::ConnectedState) == 32 && count(QAbstractSocket::UnconnectedState) == 8, 5000);
     // Another address is served meanwhile, every time.
     for (int request = 0; request < 20; ++request)
         QCOMPARE(WebClient::get(rig.port, "/api/live").status, 200);
@@ -324,15 +336,18 @@ void WebEndToEndTest::oneAddressCannotTakeThePageFromEveryone()
                      answer);
         }
     }
-    QCOMPARE(rig.folder.read("errorlog.txt").count(" a connection beyond the 32 one address may hold at once from 127.0.0.2 "), 1);
+    QCOMPARE(rig.folder.read("errorlog.txt")
+                 .count(" a connection beyond the 32 one address may hold at once from 127.0.0.2 "),
+             1);
 }
 
 void WebEndToEndTest::refusedWebSocketsSayNoMoreThanTheirErrorLine()
 {
     LoggerWithPage rig;
     QVERIFY(rig.start());
-    const QByteArray upgrade("Upgrade: websocket\r\nConnection: Upgrade\r\nSec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n"
-                             "Sec-WebSocket-Version: 13\r\n");
+    const QByteArray upgrade(
+        "Upgrade: websocket\r\nConnection: Upgrade\r\nSec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n"
+        "Sec-WebSocket-Version: 13\r\n");
     const QByteArray host = "Host: 127.0.0.1:" + QByteArray::number(rig.port) + "\r\n";
     // As a hostile page would, ten times each: another site's page, another site's name, no push there.
     const QList<std::pair<QByteArray, int>> requests{
@@ -351,7 +366,8 @@ void WebEndToEndTest::refusedWebSocketsSayNoMoreThanTheirErrorLine()
     // The error log's line of each kind of refusal, and nothing else: under systemd this is the journal.
     const QList<QByteArray> lines = rig.logger.readAllStandardError().trimmed().split('\n');
     QCOMPARE(lines.size(), 2);
-    QVERIFY2(lines[0].contains("web page refused a request  a page of another site opening the live readings from 127.0.0.1"),
+    QVERIFY2(lines[0].contains(
+                 "web page refused a request  a page of another site opening the live readings from 127.0.0.1"),
              lines[0]);
     QVERIFY2(lines[1].contains("web page refused a request  the unknown name \"attacker.example\""), lines[1]);
 }
@@ -471,10 +487,12 @@ void WebEndToEndTest::pageFitsEveryScreen()
                                     : R"(document.getElementById("volts").textContent === "123450.00"
                                          && document.getElementById("watts").textContent === "111105.0"
                                          && document.getElementById("wind").textContent === "123450")";
-    QTRY_VERIFY_WITH_TIMEOUT(browser.evaluate(shown + QStringLiteral(R"( && document.querySelectorAll("canvas").length === 3
+    QTRY_VERIFY_WITH_TIMEOUT(
+        browser
+            .evaluate(shown + QStringLiteral(R"( && document.querySelectorAll("canvas").length === 3
                                                                        && document.getElementById("energy-summary").textContent !== "")"))
-                                 .toBool(),
-                             kBrowserMilliseconds);
+            .toBool(),
+        kBrowserMilliseconds);
     const QStringList problems = texts(browser.evaluate(kMeasure));
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
 }
@@ -488,8 +506,9 @@ void WebEndToEndTest::pageSaysWhenTheLoggerIsGone()
     const QString offline = QStringLiteral(R"(!document.getElementById("offline").hidden
         && document.body.classList.contains("disconnected")
         && document.getElementById("offline").textContent.startsWith("No connection to the logger since "))");
-    QTRY_VERIFY_WITH_TIMEOUT(browser.evaluate(R"(document.getElementById("connection").textContent === "live")").toBool(),
-                             kBrowserMilliseconds);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        browser.evaluate(R"(document.getElementById("connection").textContent === "live")").toBool(),
+        kBrowserMilliseconds);
     QVERIFY(!browser.evaluate(offline).toBool());
     ::kill(pid_t(rig.logger.processId()), SIGTERM);
     QVERIFY(rig.logger.waitForFinished(10000));
@@ -507,7 +526,8 @@ void WebEndToEndTest::endsWhileAReadWaitsOnAFile()
     QTcpSocket asking;
     asking.connectToHost(QHostAddress::LocalHost, quint16(rig.port));
     QVERIFY(asking.waitForConnected());
-    asking.write(QStringLiteral("GET /api/energy/2026-12 HTTP/1.1\r\nHost: 127.0.0.1:%1\r\n\r\n").arg(rig.port).toLatin1());
+    asking.write(
+        QStringLiteral("GET /api/energy/2026-12 HTTP/1.1\r\nHost: 127.0.0.1:%1\r\n\r\n").arg(rig.port).toLatin1());
     QTRY_VERIFY(Pipe::hasWaitingReader(rig.logger.processId()));
     ::kill(pid_t(rig.logger.processId()), SIGTERM);
     QVERIFY(rig.logger.waitForFinished(10000));
@@ -517,4 +537,3 @@ void WebEndToEndTest::endsWhileAReadWaitsOnAFile()
 
 QTEST_MAIN(WebEndToEndTest)
 #include "tst_web_e2e.moc"
-

@@ -50,7 +50,11 @@ QString binsText(const std::vector<PowerBin> &bins)
     QStringList text;
     for (const PowerBin &bin : bins)
         text << QStringLiteral("%1:%2:%3:%4 at %5%6")
-                    .arg(bin.lowerEdge).arg(bin.records).arg(bin.meanWatts).arg(bin.maxWatts).arg(bin.meanWind)
+                    .arg(bin.lowerEdge)
+                    .arg(bin.records)
+                    .arg(bin.meanWatts)
+                    .arg(bin.maxWatts)
+                    .arg(bin.meanWind)
                     .arg(bin.faint() ? " faint" : "");
     return text.join(' ');
 }
@@ -98,25 +102,27 @@ private slots:
     {
         HistoryRig rig;
         rig.folder.write("logs/Whours.txt",
-                         "2026_11_01 08:00  100.0 Wh\r\n"    // two runs ended on the 1st
+                         "2026_11_01 08:00  100.0 Wh\r\n" // two runs ended on the 1st
                          "2026_11_01 12:30  50.5 Wh\r\n"
-                         "2026_11_02,00:00  200.0 Wh\r\n"    // the midnight line closes the 1st
-                         "2026_11_03,00:00  .4 Wh\r\n"       // and this one the 2nd
+                         "2026_11_02,00:00  200.0 Wh\r\n" // the midnight line closes the 1st
+                         "2026_11_03,00:00  .4 Wh\r\n"    // and this one the 2nd
                          "\r\n"
                          "garbage\r\n"
                          "2026_13_01 08:00  5.0 Wh\r\n"
                          "2026_11_05 08:00  abc Wh\r\n"
                          "2026_11_05 08:00  -3.0 Wh\r\n");
-        rig.folder.write(logName(QDate(2026, 11, 2)), logLines(8 * 3600, 8 * 3600 + 600, 60, 2.0)); // closed, within a tenth
-        rig.folder.write(logName(QDate(2026, 11, 3)), logLines(8 * 3600, 8 * 3600 + 600, 60, 120.0)); // ten records of a minute
+        rig.folder.write(logName(QDate(2026, 11, 2)),
+                         logLines(8 * 3600, 8 * 3600 + 600, 60, 2.0)); // closed, within a tenth
+        rig.folder.write(logName(QDate(2026, 11, 3)),
+                         logLines(8 * 3600, 8 * 3600 + 600, 60, 120.0)); // ten records of a minute
         const EnergyArchive archive = EnergyArchive::read(rig.folder.path());
         QCOMPARE(archive.damagedLines, 4);
         const QDate today(2026, 11, 30);
         const auto days = HistoryFiles::daysBetween(QDate(2026, 11, 1), QDate(2026, 11, 4));
         const auto table = EnergyTable::days(archive, readDays(rig.folder.path(), days), days, 60.0, today);
         using S = DayEnergy::Source;
-        const std::vector<std::pair<double, S>> expected = {{350.5, S::Archive}, {0.4, S::Archive},
-                                                            {20.0, S::Computed}, {0.0, S::None}};
+        const std::vector<std::pair<double, S>> expected = {
+            {350.5, S::Archive}, {0.4, S::Archive}, {20.0, S::Computed}, {0.0, S::None}};
         QCOMPARE(table.size(), expected.size());
         for (size_t at = 0; at < table.size(); ++at) {
             QCOMPARE(table[at].wattHours, expected[at].first);
@@ -149,8 +155,8 @@ private slots:
         QTest::newRow("ten records a minute apart: the first counts too") << logLines(3600, 4200, 60, 360.0) << 60.0;
         QTest::newRow("1 s for a minute and a half: the half minute ends the run")
             << logLines(36000, 36090, 1, 720.0) << 720.0 * 90 / 3600;
-        QTest::newRow("5 s, a minute and a half logged of every three, the power changing") << stopStartLog()
-            << 90.0 * (100 + 200 + 300 + 400) * 10 / 3600;
+        QTest::newRow("5 s, a minute and a half logged of every three, the power changing")
+            << stopStartLog() << 90.0 * (100 + 200 + 300 + 400) * 10 / 3600;
         QTest::newRow("5 s, the PC stalled 20 s: its records took the time")
             << logLines(6 * 3600, 6 * 3600 + 300, 5, 360.0) + logLines(6 * 3600 + 320, 6 * 3600 + 600, 5, 360.0)
             << 360.0 * 600 / 3600;
@@ -235,8 +241,7 @@ private slots:
             << Pairs{{0.5, 0}, {5.5, 50}} << "0:1:0:0 at 0.5 faint 5:1:50:50 at 5.5 faint";
         QTest::newRow("nine records faint, ten firm, each at its mean wind")
             << repeated(9, 4.2, 40) + repeated(10, 6.0, 60) << "4:9:40:40 at 4.2 faint 6:10:60:60 at 6";
-        QTest::newRow("mean and max of negative watts")
-            << Pairs{{1.5, -4}, {1.5, -2}} << "1:2:-3:-2 at 1.5 faint";
+        QTest::newRow("mean and max of negative watts") << Pairs{{1.5, -4}, {1.5, -2}} << "1:2:-3:-2 at 1.5 faint";
         QTest::newRow("no records") << Pairs{} << "";
     }
     void bins()
@@ -274,7 +279,8 @@ private slots:
         const QString energy = HistoryCsv::write(folder.path(), HistoryCsv::energyFileName(QDate(2026, 12, 7)),
                                                  HistoryCsv::energyText(days));
         QCOMPARE(energy, folder.file("excel/energy_2026_12.csv"));
-        QCOMPARE(folder.read("excel/energy_2026_12.csv"), QByteArray("Date,Wh\r\n2026_12_01,1234.6\r\n2026_12_03,0.0\r\n"));
+        QCOMPARE(folder.read("excel/energy_2026_12.csv"),
+                 QByteArray("Date,Wh\r\n2026_12_01,1234.6\r\n2026_12_03,0.0\r\n"));
 
         const std::vector<PowerBin> bins = {{3, 120, 45.24, 80.0, 3.0}, {4, 2, 60.05, 61.96, 4.0}};
         HistoryCsv::write(folder.path(), HistoryCsv::powerCurveFileName(QDate(2026, 11, 8), QDate(2026, 12, 7)),
@@ -385,7 +391,7 @@ private slots:
     {
         auto made = minutesOf({10, 20, 30});
         made->seconds = {8 * 3600, 8 * 3600 + 60, 86400 + 9 * 3600}; // the third on the next day
-        made->extents[DaySummary::Watts][1] = {20, 25, 19, 26};     // a minute of several records
+        made->extents[DaySummary::Watts][1] = {20, 25, 19, 26};      // a minute of several records
         const TrendEnvelope envelope(made);
         const std::array<QString, 5> units = {" V", " A", " W", " RPM", " mph"};
         const QList<QPair<double, QString>> cases = {
@@ -403,8 +409,10 @@ private slots:
         QTest::addColumn<QByteArray>("log"); // a record every minute, as the clock showed it
         // In London the clocks go forward from 01:00 to 02:00 on 29 March 2026, and back from
         // 02:00 to 01:00 on 25 October.
-        QTest::newRow("clocks forward: 23 hours") << QDate(2026, 3, 29) << logLines(0, 3600, 60, 10.0) + logLines(7200, 86400, 60, 10.0);
-        QTest::newRow("clocks back: the hour twice") << QDate(2026, 10, 25) << logLines(0, 7200, 60, 10.0) + logLines(3600, 86400, 60, 10.0);
+        QTest::newRow("clocks forward: 23 hours")
+            << QDate(2026, 3, 29) << logLines(0, 3600, 60, 10.0) + logLines(7200, 86400, 60, 10.0);
+        QTest::newRow("clocks back: the hour twice")
+            << QDate(2026, 10, 25) << logLines(0, 7200, 60, 10.0) + logLines(3600, 86400, 60, 10.0);
     }
     void trendAcrossAClockChange()
     {
@@ -425,7 +433,8 @@ private slots:
             QCOMPARE(minutes->seconds[at] - minutes->seconds[at - 1], 60);
         // Each time label at a round time, over the records logged at that time.
         const TrendEnvelope envelope(minutes);
-        const auto labels = TrendPainter::timeLabels(QFontMetrics(QFont()), *minutes, envelope.start(), envelope.finish(), 800);
+        const auto labels = TrendPainter::timeLabels(QFontMetrics(QFont()), *minutes, envelope.start(),
+                                                     envelope.finish(), 800);
         QVERIFY(labels.size() >= 4);
         for (const auto &[second, text] : labels) {
             const auto at = std::find(minutes->seconds.begin(), minutes->seconds.end(), second);
@@ -458,7 +467,6 @@ private slots:
         QCOMPARE(loaded.size(), 1); // the second request only
         QCOMPARE(load.result<size_t>(), size_t(1));
     }
-
 };
 
 QTEST_MAIN(HistoryTest)

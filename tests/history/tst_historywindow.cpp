@@ -179,12 +179,16 @@ private slots:
             return lines;
         };
         // Three tabs read the same days: each file is said once.
-        QCOMPARE(said(), (QStringList{"Energy History: P_2026_03_04.txt could not be read: not a regular file",
-                                      "Energy History: P_2026_03_05.txt could not be read: file to open is a directory",
-                                      "Energy History: P_2026_03_06.txt could not be read: larger than 512 MB, too large to be a day's log",
-                                      "Energy History: Whours.txt could not be read: file to open is a directory"}));
+        QCOMPARE(
+            said(),
+            (QStringList{
+                "Energy History: P_2026_03_04.txt could not be read: not a regular file",
+                "Energy History: P_2026_03_05.txt could not be read: file to open is a directory",
+                "Energy History: P_2026_03_06.txt could not be read: larger than 512 MB, too large to be a day's log",
+                "Energy History: Whours.txt could not be read: file to open is a directory"}));
         const QString note = rig.window->energy()->findChild<QLabel *>("Note")->text();
-        QVERIFY2(note.contains("Whours.txt could not be read (file to open is a directory): every day is computed"), qPrintable(note));
+        QVERIFY2(note.contains("Whours.txt could not be read (file to open is a directory): every day is computed"),
+                 qPrintable(note));
         QCOMPARE(rig.window->energy()->days()[4].source, DayEnergy::Source::Unreadable);
 
         // Still unreadable: not said again. Read, then unreadable again: a new episode.
@@ -199,7 +203,8 @@ private slots:
         QDir(rig.folder.path()).mkpath(logName(today.addDays(-2)));
         button(rig.window->trend(), "Show")->click();
         QTRY_VERIFY(rig.idle());
-        QCOMPARE(said(), QStringList{"Energy History: P_2026_03_05.txt could not be read: file to open is a directory"});
+        QCOMPARE(said(),
+                 QStringList{"Energy History: P_2026_03_05.txt could not be read: file to open is a directory"});
         // A window opened anew says again what it cannot read.
         rig.open(today);
         QTRY_VERIFY(rig.idle());
@@ -232,7 +237,8 @@ private slots:
         const QRect area = TrendPainter::plotArea(plot->size());
         // Each series drawn in its own lane only.
         for (int series = 0; series < TrendMinutes::kSeriesCount; ++series) {
-            const auto lane = std::find_if(lanes.begin(), lanes.end(), [&](const auto &at) { return at.first == series; });
+            const auto lane = std::find_if(lanes.begin(), lanes.end(),
+                                           [&](const auto &at) { return at.first == series; });
             const QRgb colour = TrendPainter::colour(series).rgb();
             int inside = 0;
             for (int y = 0; y < image.height(); ++y)
@@ -261,7 +267,8 @@ private slots:
         auto *chart = window->energy()->findChild<QChartView *>();
         const auto bars = [&] {
             const QImage image = chart->grab().toImage();
-            return std::pair{pixelsOf(image, QColor(33, 102, 172), image.rect()), pixelsOf(image, QColor(190, 190, 190), image.rect())};
+            return std::pair{pixelsOf(image, QColor(33, 102, 172), image.rect()),
+                             pixelsOf(image, QColor(190, 190, 190), image.rect())};
         };
         // December 2026, each day beside the same day of December 2025 (the tab's load may end
         // after the other tabs').
@@ -277,7 +284,8 @@ private slots:
         const auto monthNames = [&] {
             const QImage image = chart->grab().toImage();
             const auto plot = chart->chart()->plotArea().toRect();
-            auto names = textRuns(image, plot.bottom() + 4, plot.bottom() + 4 + chart->fontMetrics().height(), plot.left());
+            auto names = textRuns(image, plot.bottom() + 4, plot.bottom() + 4 + chart->fontMetrics().height(),
+                                  plot.left());
             names.removeIf([](const QPair<int, int> &run) { return run.second - run.first < 4; }); // the ticks
             return names.size();
         };
@@ -300,9 +308,9 @@ private slots:
     {
         HistoryRig rig;
         const QDate today(2026, 3, 11);
-        rig.folder.write("logs/Whours.txt", "2026_03_02,00:00  12345.6 Wh\r\n"  // closes the 1st
+        rig.folder.write("logs/Whours.txt", "2026_03_02,00:00  12345.6 Wh\r\n" // closes the 1st
                                             "2026_03_03,00:00  842.5 Wh\r\n"
-                                            "2026_03_20 08:00  99.0 Wh\r\n"      // a clock ahead
+                                            "2026_03_20 08:00  99.0 Wh\r\n" // a clock ahead
                                             "2026_03_21,00:00  5.0 Wh\r\n");
         rig.open(today);
         QTRY_VERIFY(rig.idle());
@@ -313,7 +321,8 @@ private slots:
         const QString note = rig.window->energy()->findChild<QLabel *>("Note")->text();
         QVERIFY2(note.contains("2 line(s) in Whours.txt dated after today left out"), qPrintable(note));
         auto *summary = rig.window->energy()->findChildren<QLabel *>().at(1);
-        QVERIFY2(summary->text().startsWith("Month total 13.19 kWh, mean 6594.1 Wh a day"), qPrintable(summary->text()));
+        QVERIFY2(summary->text().startsWith("Month total 13.19 kWh, mean 6594.1 Wh a day"),
+                 qPrintable(summary->text()));
         QVERIFY(!table->tabKeyNavigation());
 
         // A week: Monday to Sunday. A year before: no data at all.
@@ -363,8 +372,9 @@ private slots:
         QVERIFY(window && window->isVisible());
         QCOMPARE(window->windowTitle(), QString("Energy History"));
         // What the window finds wrong goes to the program's one error log.
-        QTRY_VERIFY(folder.read("errorlog.txt").contains("  Energy History  P_" + today.addDays(-1).toString("yyyy_MM_dd").toLatin1()
-                                                         + ".txt could not be read: file to open is a directory"));
+        QTRY_VERIFY(folder.read("errorlog.txt")
+                        .contains("  Energy History  P_" + today.addDays(-1).toString("yyyy_MM_dd").toLatin1()
+                                  + ".txt could not be read: file to open is a directory"));
 
         auto *energyTable = window->energy()->findChild<QTableWidget *>();
         QTRY_VERIFY(energyTable->rowCount() >= 28);
@@ -422,8 +432,8 @@ private slots:
         QFETCH(EnergyTab::Span, span);
         QFETCH(QString, summary);
         HistoryRig rig;
-        rig.folder.write("logs/Whours.txt", "2024_02_29,00:00  100.0 Wh\r\n"   // closes the 28th
-                                            "2024_03_01,00:00  1000.0 Wh\r\n"  // and the 29th
+        rig.folder.write("logs/Whours.txt", "2024_02_29,00:00  100.0 Wh\r\n"  // closes the 28th
+                                            "2024_03_01,00:00  1000.0 Wh\r\n" // and the 29th
                                             "2025_02_10,00:00  1.0 Wh\r\n");
         rig.open(QDate(2025, 3, 10));
         rig.window->energy()->show(span, QDate(2025, 2, 10));
@@ -484,7 +494,8 @@ private slots:
         QVERIFY(button(energy, "Export CSV")->isEnabled());
         // A step from what is shown, not from the span that was cancelled.
         button(energy, "< Previous")->click();
-        QVERIFY(std::any_of(labels.begin(), labels.end(), [](QLabel *label) { return label->text() == "February 2026"; }));
+        QVERIFY(
+            std::any_of(labels.begin(), labels.end(), [](QLabel *label) { return label->text() == "February 2026"; }));
     }
 };
 

@@ -21,8 +21,7 @@ QByteArray frame(int v, double i, double r = 0, int s = 0)
 // The main window's model, logging, with a clock the test moves.
 struct Logger : ModelRig
 {
-    explicit Logger(const QString &savehtml = "0", const QString &saveExcel = "0",
-                    const QString &logDelay = "60")
+    explicit Logger(const QString &savehtml = "0", const QString &saveExcel = "0", const QString &logDelay = "60")
     {
         clock.set(QDateTime(kDay, QTime(14, 5, 10)));
         folder.writeProgramConfig("1", "1", logDelay, "1", "1");
@@ -87,17 +86,21 @@ void LoggingTest::dailyLogLineRead_data()
     QTest::addColumn<QByteArray>("line");
     QTest::addColumn<QString>("read"); // the time in seconds, then the five values
     const QString written = "50700 12.53 5.3 66 245 12";
-    QTest::newRow("as written")
-        << QByteArray("<T>14:05</T><V>12.53</V><I>5.30</I><W>66.00</W><R>245</R><S>12.0</S><M>0</M>   1234.6Wh") << written;
+    QTest::newRow("as written") << QByteArray(
+        "<T>14:05</T><V>12.53</V><I>5.30</I><W>66.00</W><R>245</R><S>12.0</S><M>0</M>   1234.6Wh")
+                                << written;
     QTest::newRow("tags in another order: the same values")
         << QByteArray("<T>14:05</T><I>5.30</I><V>12.53</V><W>66.00</W><S>12.0</S><R>245</R>") << written;
     QTest::newRow("0 rpm empty, no leading digits")
-        << QByteArray("<T>00:01</T><V>.50</V><I>-2.00</I><W>-1.00</W><R></R><S>.0</S><M>0</M>   .0Wh") << "60 0.5 -2 -1 0 0";
+        << QByteArray("<T>00:01</T><V>.50</V><I>-2.00</I><W>-1.00</W><R></R><S>.0</S><M>0</M>   .0Wh")
+        << "60 0.5 -2 -1 0 0";
     QTest::newRow("rpm over the limit") << QByteArray("<T>00:01</T><V>1</V><I>1</I><W>1</W><R>9999</R><S>1</S><M>0</M>")
                                         << "60 1 1 1 0 1";
-    QTest::newRow("sixteen digits") << QByteArray("<T>00:01</T><V>1234567.123456789</V><I>1</I><W>1</W><R>1</R><S>1</S><M>0</M>")
+    QTest::newRow("sixteen digits") << QByteArray(
+        "<T>00:01</T><V>1234567.123456789</V><I>1</I><W>1</W><R>1</R><S>1</S><M>0</M>")
                                     << "60 1234567.123456789 1 1 1 1";
-    QTest::newRow("seconds in the time") << QByteArray("<T>14:05:30</T><V>1</V><I>1</I><W>1</W><R>1</R><S>1</S><M>0</M>")
+    QTest::newRow("seconds in the time") << QByteArray(
+        "<T>14:05:30</T><V>1</V><I>1</I><W>1</W><R>1</R><S>1</S><M>0</M>")
                                          << "50730 1 1 1 1 1";
     QTest::newRow("no time: no record") << QByteArray("<V>1</V><I>1</I><W>1</W><R>1</R><S>1</S><M>0</M>") << "";
 }
@@ -164,7 +167,7 @@ void LoggingTest::intervalLoggedCarriesTheNumbers()
     QCOMPARE(record.means.amps, 5.0); // 4.96 to one decimal, as every output shows it
     QCOMPARE(record.means.rpm, 150.0);
     QCOMPARE(record.means.windSpeed, 2.0); // 2.25 to a whole number
-    QCOMPARE(record.energy, 64.48 / 720); // the last frame: 13 V x 4.96 A for one tick
+    QCOMPARE(record.energy, 64.48 / 720);  // the last frame: 13 V x 4.96 A for one tick
     QCOMPARE(record.health.thisInterval.accepted, 2);
     QVERIFY(!record.repeated);
 }
@@ -180,10 +183,13 @@ void LoggingTest::emptyIntervalRepeatsTheLastMeans()
     logger.tick();
     const QList<QByteArray> lines = logger.day().split('\n');
     QCOMPARE(lines.size(), 3);
-    QCOMPARE(lines[0], QByteArray("<T>14:05</T><V>13.00</V><I>3.30</I><W>42.00</W><R>300</R><S>5.0</S><M>0</M>   .1Wh\r"));
-    QCOMPARE(lines[1], QByteArray("<T>14:06</T><V>13.00</V><I>3.30</I><W>42.00</W><R>300</R><S>5.0</S><M>0</M>   .1Wh\r"));
-    QCOMPARE(logger.errorLog(), QByteArray("2010_03_07  14:06   No valid data recieved during logging interval   <RB>  <IM> "
-                                           "[<V>650</V><I>577</I><R>20</R><S>9</S>]\r\n"));
+    QCOMPARE(lines[0],
+             QByteArray("<T>14:05</T><V>13.00</V><I>3.30</I><W>42.00</W><R>300</R><S>5.0</S><M>0</M>   .1Wh\r"));
+    QCOMPARE(lines[1],
+             QByteArray("<T>14:06</T><V>13.00</V><I>3.30</I><W>42.00</W><R>300</R><S>5.0</S><M>0</M>   .1Wh\r"));
+    QCOMPARE(logger.errorLog(),
+             QByteArray("2010_03_07  14:06   No valid data recieved during logging interval   <RB>  <IM> "
+                        "[<V>650</V><I>577</I><R>20</R><S>9</S>]\r\n"));
 }
 
 void LoggingTest::firstIntervalWithoutFramesWritesZeros()
@@ -306,9 +312,8 @@ void LoggingTest::midnightWritesExactlyOneLine_data()
     QTest::newRow("ticks at 23:59:58, 00:00:03, 00:00:08, 00:00:13")
         << QList<QTime>{QTime(23, 59, 58), QTime(0, 0, 3), QTime(0, 0, 8), QTime(0, 0, 13)}
         << QByteArray("2010_03_08,00:00  .1 Wh\r\n") << 3 * 100.0 / 720.0;
-    QTest::newRow("suspended over midnight")
-        << QList<QTime>{QTime(23, 59, 50), QTime(7, 12, 0)} << QByteArray("2010_03_08,07:12  .1 Wh\r\n")
-        << 100.0 / 720.0;
+    QTest::newRow("suspended over midnight") << QList<QTime>{QTime(23, 59, 50), QTime(7, 12, 0)}
+                                             << QByteArray("2010_03_08,07:12  .1 Wh\r\n") << 100.0 / 720.0;
 }
 
 void LoggingTest::midnightWritesExactlyOneLine()
@@ -431,11 +436,13 @@ void LoggingTest::historyPageAndSpreadsheet()
                         "0.50V\t\t5.3A\t\t3W\t\t300RPM\t\t5m/s\t\t\t\t14:06:10\r\n"));
     QCOMPARE(logger.folder.read("html/log.asp"),
              QByteArray("V=0.50 I=5.3 W=3 E=0.00363888888888889 R=300 S=5 T=14:06:10 M=.\r\n"));
-    QCOMPARE(logger.folder.read("excel/2010_03_07.xls"),
-             QByteArray("<html><body><table><tr><td><b>Volts</b></td><td><b>Amps</b></td><td><b>Watts</b></td>"
-                        "<td><b>RPM</b></td><td><b>m/s</b></td><td><b>Mode</b></td><td><b>Time</b></td></tr>\r\n\r\n"
-                        "<tr><td>0.50</td><td>5.3</td><td>3</td><td>300</td><td>5</td><td></td><td>14:05:10</td></tr>\r\n\r\n"
-                        "<tr><td>0.50</td><td>5.3</td><td>3</td><td>300</td><td>5</td><td></td><td>14:06:10</td></tr>\r\n\r\n"));
+    QCOMPARE(
+        logger.folder.read("excel/2010_03_07.xls"),
+        QByteArray(
+            "<html><body><table><tr><td><b>Volts</b></td><td><b>Amps</b></td><td><b>Watts</b></td>"
+            "<td><b>RPM</b></td><td><b>m/s</b></td><td><b>Mode</b></td><td><b>Time</b></td></tr>\r\n\r\n"
+            "<tr><td>0.50</td><td>5.3</td><td>3</td><td>300</td><td>5</td><td></td><td>14:05:10</td></tr>\r\n\r\n"
+            "<tr><td>0.50</td><td>5.3</td><td>3</td><td>300</td><td>5</td><td></td><td>14:06:10</td></tr>\r\n\r\n"));
 }
 
 void LoggingTest::templatePlaceholders_data()

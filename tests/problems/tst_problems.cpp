@@ -25,9 +25,9 @@ void ProblemsTest::recurrence_data()
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QStringList>("said"); // "stage: detail"
 
-    QTest::newRow("every time: each report a line")
-        << Problem::NoValidData << QStringList{"report - -", "report - -"}
-        << QStringList{" No valid data recieved during logging interval: ", " No valid data recieved during logging interval: "};
+    QTest::newRow("every time: each report a line") << Problem::NoValidData << QStringList{"report - -", "report - -"}
+                                                    << QStringList{" No valid data recieved during logging interval: ",
+                                                                   " No valid data recieved during logging interval: "};
     QTest::newRow("episode: once, however it goes on")
         << Problem::DailyLogNotWritten << QStringList{"report - full", "report - gone", "report - full"}
         << QStringList{"daily log not written: full"};
@@ -43,20 +43,20 @@ void ProblemsTest::recurrence_data()
         << Problem::BrokerNotAvailable << QStringList{"report - refused", "forget", "report - refused"}
         << QStringList{"broker not available: refused", "broker not available: refused"};
     QTest::newRow("when it changes: the same again is quiet")
-        << Problem::PortStillNotAvailable
-        << QStringList{"report - gone", "report - gone", "report - busy", "report - gone", "resolved - -", "report - gone"}
+        << Problem::PortStillNotAvailable << QStringList{"report - gone", "report - gone", "report - busy",
+                                                         "report - gone", "resolved - -",  "report - gone"}
         << QStringList{"port not available: gone", "port not available: busy", "port not available: gone",
                        "port not available: gone"};
     QTest::newRow("quiet period: said again only after it was quiet")
-        << Problem::WebRequestRefused
-        << QStringList{"report host x", "wait 9", "report host x", "wait 9", "report host x", "wait 10", "report host x"}
+        << Problem::WebRequestRefused << QStringList{"report host x", "wait 9",  "report host x", "wait 9",
+                                                     "report host x", "wait 10", "report host x"}
         << QStringList{"web page refused a request: x", "web page refused a request: x"};
-    QTest::newRow("subjects apart")
-        << Problem::HistoryFileNotRead
-        << QStringList{"report a a", "report b b", "report a a", "resolved a -", "report a a", "report b b"}
-        << QStringList{"Energy History: a", "Energy History: b", "Energy History: a"};
-    QTest::newRow("a stage that names its subject")
-        << Problem::SharedSite << QStringList{"report shed mixed"} << QStringList{"another logger publishes as site shed: mixed"};
+    QTest::newRow("subjects apart") << Problem::HistoryFileNotRead
+                                    << QStringList{"report a a",   "report b b", "report a a",
+                                                   "resolved a -", "report a a", "report b b"}
+                                    << QStringList{"Energy History: a", "Energy History: b", "Energy History: a"};
+    QTest::newRow("a stage that names its subject") << Problem::SharedSite << QStringList{"report shed mixed"}
+                                                    << QStringList{"another logger publishes as site shed: mixed"};
 }
 
 void ProblemsTest::recurrence()
@@ -71,8 +71,9 @@ void ProblemsTest::recurrence()
     for (const QString &step : std::as_const(steps)) {
         const QStringList words = step.split(u' ');
         const auto word = [&words](qsizetype at) { return words.value(at) == u'-' ? QString() : words.value(at); };
-        const std::optional<ProblemLog::Subject> subject =
-            word(1).isEmpty() ? std::nullopt : std::optional(ProblemLog::Subject{word(1)});
+        const std::optional<ProblemLog::Subject> subject = word(1).isEmpty()
+                                                               ? std::nullopt
+                                                               : std::optional(ProblemLog::Subject{word(1)});
         if (words[0] == QStringLiteral("wait"))
             clock.advance(words[1].toLongLong() * 60 * 1000);
         else if (words[0] == QStringLiteral("forget"))

@@ -64,34 +64,62 @@ void PublishingTest::settingsFromFile_data()
     QTest::addColumn<QString>("summary"); // host:port topic/site discovery
 
     const QByteArray on("<Enabled>1</Enabled><Host>broker.local</Host>");
-    QTest::newRow("defaults") << on + "<Site>Shed PC #2</Site>" << "" << "broker.local:1883 brolant/shedpc2 homeassistant";
-    QTest::newRow("every value") << QByteArray("<Enabled>1</Enabled><Host> 10.0.0.5 </Host><Port>8883</Port><Topic>farm/wind</Topic>"
-                                               "<Site>north</Site><Discovery></Discovery>")
-                                 << "" << "10.0.0.5:8883 farm/wind/north ";
-    QTest::newRow("port 70000") << on + "<Port>70000</Port>" << "Port must be a whole number from 1 to 65535, not \"70000\"" << "";
-    QTest::newRow("port 18.5") << on + "<Port>18.5</Port>" << "Port must be a whole number from 1 to 65535, not \"18.5\"" << "";
-    QTest::newRow("two unusable: the first in the file's order") << on + "<TLS>2</TLS><Port>0</Port>"
-                                                                 << "Port must be a whole number from 1 to 65535, not \"0\"" << "";
-    QTest::newRow("topic with #") << on + "<Topic>a/#</Topic>" << "Topic must not contain # or +" << "";
-    QTest::newRow("topic with +") << on + "<Topic>+/x</Topic>" << "Topic must not contain # or +" << "";
-    QTest::newRow("topic with an empty level") << on + "<Topic>a//b</Topic>" << "Topic must not start or end with / or hold an empty level" << "";
+    QTest::newRow("defaults") << on + "<Site>Shed PC #2</Site>"
+                              << ""
+                              << "broker.local:1883 brolant/shedpc2 homeassistant";
+    QTest::newRow("every value") << QByteArray(
+        "<Enabled>1</Enabled><Host> 10.0.0.5 </Host><Port>8883</Port><Topic>farm/wind</Topic>"
+        "<Site>north</Site><Discovery></Discovery>")
+                                 << ""
+                                 << "10.0.0.5:8883 farm/wind/north ";
+    QTest::newRow("port 70000") << on + "<Port>70000</Port>"
+                                << "Port must be a whole number from 1 to 65535, not \"70000\""
+                                << "";
+    QTest::newRow("port 18.5") << on + "<Port>18.5</Port>"
+                               << "Port must be a whole number from 1 to 65535, not \"18.5\""
+                               << "";
+    QTest::newRow("two unusable: the first in the file's order")
+        << on + "<TLS>2</TLS><Port>0</Port>"
+        << "Port must be a whole number from 1 to 65535, not \"0\""
+        << "";
+    QTest::newRow("topic with #") << on + "<Topic>a/#</Topic>"
+                                  << "Topic must not contain # or +"
+                                  << "";
+    QTest::newRow("topic with +") << on + "<Topic>+/x</Topic>"
+                                  << "Topic must not contain # or +"
+                                  << "";
+    QTest::newRow("topic with an empty level") << on + "<Topic>a//b</Topic>"
+                                               << "Topic must not start or end with / or hold an empty level"
+                                               << "";
     QTest::newRow("binary bytes in the host") << QByteArray("<Enabled>1</Enabled><Host>br\x01oker\xff</Host>")
-                                             << "Host holds control characters or is longer than 255 characters" << "";
-    QTest::newRow("no host") << QByteArray("<Enabled>1</Enabled>") << "Host must name the broker (a host name or an address)" << "";
-    QTest::newRow("site of nothing usable") << on + "<Site>!!!</Site>" << "Site must hold at least one of a-z, 0-9, _ and -" << "";
-    QTest::newRow("TLS 2") << on + "<TLS>2</TLS>" << "TLS must be 0 or 1, not \"2\"" << "";
+                                              << "Host holds control characters or is longer than 255 characters"
+                                              << "";
+    QTest::newRow("no host") << QByteArray("<Enabled>1</Enabled>")
+                             << "Host must name the broker (a host name or an address)"
+                             << "";
+    QTest::newRow("site of nothing usable") << on + "<Site>!!!</Site>"
+                                            << "Site must hold at least one of a-z, 0-9, _ and -"
+                                            << "";
+    QTest::newRow("TLS 2") << on + "<TLS>2</TLS>"
+                           << "TLS must be 0 or 1, not \"2\""
+                           << "";
     QTest::newRow("topic $SYS") << on + "<Topic>$SYS</Topic>"
-                                << "Topic must not start with $: the broker keeps those topics for itself" << "";
+                                << "Topic must not start with $: the broker keeps those topics for itself"
+                                << "";
     QTest::newRow("discovery under $") << on + "<Discovery>$share/ha</Discovery>"
-                                       << "Discovery must not start with $: the broker keeps those topics for itself" << "";
+                                       << "Discovery must not start with $: the broker keeps those topics for itself"
+                                       << "";
     QTest::newRow("LiveEvery -1") << on + "<LiveEvery>-1</LiveEvery>"
-                                  << "LiveEvery must be a whole number of seconds from 0 to 3600, not \"-1\"" << "";
+                                  << "LiveEvery must be a whole number of seconds from 0 to 3600, not \"-1\""
+                                  << "";
     QTest::newRow("a certificate without its key")
         << on + "<TLS>1</TLS><CAFile>ca.crt</CAFile><CertFile>me.crt</CertFile>"
-        << "CertFile and KeyFile go together: give both or neither" << "";
+        << "CertFile and KeyFile go together: give both or neither"
+        << "";
     QTest::newRow("a client certificate without TLS")
         << on + "<CAFile>ca.crt</CAFile><CertFile>me.crt</CertFile><KeyFile>me.key</KeyFile>"
-        << "a client certificate needs TLS 1 and a CAFile, the authority that signed the broker's certificate" << "";
+        << "a client certificate needs TLS 1 and a CAFile, the authority that signed the broker's certificate"
+        << "";
 }
 
 void PublishingTest::settingsFromFile()
@@ -101,7 +129,11 @@ void PublishingTest::settingsFromFile()
     try {
         const MqttSettings settings = MqttSettings::fromText(QString::fromLatin1(content));
         QCOMPARE(QString(), problem);
-        QTEST(QStringLiteral("%1:%2 %3/%4 %5").arg(settings.host).arg(settings.port).arg(settings.topic, settings.site, settings.discovery), "summary");
+        QTEST(QStringLiteral("%1:%2 %3/%4 %5")
+                  .arg(settings.host)
+                  .arg(settings.port)
+                  .arg(settings.topic, settings.site, settings.discovery),
+              "summary");
     } catch (const Failure &failure) {
         QCOMPARE(failure.description, problem);
     }
@@ -125,11 +157,12 @@ void PublishingTest::savedOwnerOnlyAndReadBack()
     settings.password = QStringLiteral("s3cret");
     settings.site = QStringLiteral("shed");
     settings.save(folder.path());
-    QCOMPARE(folder.read("mqtt.cfg"),
-             QByteArray("MQTT Config File\r\n\r\n<Enabled>1</Enabled>\r\n<Host>localhost</Host>\r\n<Port>1883</Port>\r\n"
-                        "<User>logger</User>\r\n<Password>s3cret</Password>\r\n<TLS>0</TLS>\r\n<CAFile></CAFile>\r\n"
-                        "<CertFile></CertFile>\r\n<KeyFile></KeyFile>\r\n<Topic>brolant</Topic>\r\n<Site>shed</Site>\r\n"
-                        "<Discovery>homeassistant</Discovery>\r\n<LiveEvery>1</LiveEvery>\r\n\r\n"));
+    QCOMPARE(
+        folder.read("mqtt.cfg"),
+        QByteArray("MQTT Config File\r\n\r\n<Enabled>1</Enabled>\r\n<Host>localhost</Host>\r\n<Port>1883</Port>\r\n"
+                   "<User>logger</User>\r\n<Password>s3cret</Password>\r\n<TLS>0</TLS>\r\n<CAFile></CAFile>\r\n"
+                   "<CertFile></CertFile>\r\n<KeyFile></KeyFile>\r\n<Topic>brolant</Topic>\r\n<Site>shed</Site>\r\n"
+                   "<Discovery>homeassistant</Discovery>\r\n<LiveEvery>1</LiveEvery>\r\n\r\n"));
     const QFileDevice::Permissions permissions = QFile::permissions(folder.file("mqtt.cfg"));
     QVERIFY(permissions.testFlags(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
     QVERIFY(!(permissions & (QFileDevice::ReadGroup | QFileDevice::ReadOther))); // it holds a password
@@ -187,7 +220,7 @@ void PublishingTest::deliveredStayDeliveredAfterAKill()
             QVERIFY(!queue.push(payload).problem);
         QVERIFY(!queue.pop());
         QVERIFY(!queue.pop());
-    } // killed: nothing more is written
+    }                                                                            // killed: nothing more is written
     QCOMPARE(folder.read("mqtt-queue.txt"), QByteArray("a\r\nb\r\nc\r\nd\r\n")); // only ever appended to
     QCOMPARE(waitingAfterAKill(folder), (QList<QByteArray>{"c", "d"}));
     QVERIFY(!QFile::exists(folder.file("mqtt-queue.txt"))); // all delivered: gone
@@ -213,8 +246,8 @@ void PublishingTest::cursorIsBelievedOnlyWhereTheJournalAgrees_data()
     QTest::newRow("killed after a rewrite's rename, before the cursor started again")
         << QByteArray("c\r\nd\r\n") << cursor(6, "b") << QByteArrayList{"c", "d"};
     QTest::newRow("all delivered") << journal << cursor(12, "d") << QByteArrayList{};
-    QTest::newRow("killed between the journal's removal and the cursor's") << QByteArray() << cursor(12, "d")
-                                                                          << QByteArrayList{};
+    QTest::newRow("killed between the journal's removal and the cursor's")
+        << QByteArray() << cursor(12, "d") << QByteArrayList{};
 }
 
 void PublishingTest::cursorIsBelievedOnlyWhereTheJournalAgrees()
@@ -233,12 +266,11 @@ void PublishingTest::cursorIsBelievedOnlyWhereTheJournalAgrees()
 void PublishingTest::heldPayloadsReachTheJournalInOrder_data()
 {
     QTest::addColumn<bool>("deliverFirst"); // the broker takes the first before the journal does
-    QTest::addColumn<bool>("anotherComes");  // a record comes once the disk has room again
+    QTest::addColumn<bool>("anotherComes"); // a record comes once the disk has room again
     QTest::addColumn<QByteArrayList>("waiting");
     QTest::newRow("at the next record") << false << true << QByteArrayList{"a", "b", "c"};
     QTest::newRow("when tried again, records having stopped") << false << false << QByteArrayList{"a", "b"};
-    QTest::newRow("one delivered before the journal took it is never written") << true << false
-                                                                                << QByteArrayList{"b"};
+    QTest::newRow("one delivered before the journal took it is never written") << true << false << QByteArrayList{"b"};
 }
 
 void PublishingTest::heldPayloadsReachTheJournalInOrder()

@@ -47,11 +47,14 @@ private slots:
         QTest::addColumn<QString>("savedPort"); // empty: the dialog saves nothing
         QTest::addColumn<QStringList>("said");
         QTest::newRow("Program Setup saves 24 V")
-            << "setup" << "1" << QStringList{"port held Program Setup", "settings port 1 SV 24", "port open"};
+            << "setup"
+            << "1" << QStringList{"port held Program Setup", "settings port 1 SV 24", "port open"};
         QTest::newRow("Abort in Program Setup: no port")
-            << "setup" << "0" << QStringList{"port held Program Setup", "settings port 0 SV 24", "port no port"};
+            << "setup"
+            << "0" << QStringList{"port held Program Setup", "settings port 0 SV 24", "port no port"};
         QTest::newRow("Calibration gives the port back")
-            << "calibration" << "" << QStringList{"port held Calibration", "settings port 1 SV 12", "port open"};
+            << "calibration"
+            << "" << QStringList{"port held Calibration", "settings port 1 SV 12", "port open"};
     }
     void dialogsTakeThePortAndGiveItBack()
     {
@@ -93,8 +96,8 @@ private slots:
         rig.model.startUp();
         // Failed while the message waits for somebody (a silent board is still news), held by the
         // dialog, then no port after Abort.
-        QCOMPARE(heard.said.filter(QRegularExpression("^port ")), (QStringList{"port failed No serial device for port 5", "port held Program Setup",
-                                                         "port no port"}));
+        QCOMPARE(heard.said.filter(QRegularExpression("^port ")),
+                 (QStringList{"port failed No serial device for port 5", "port held Program Setup", "port no port"}));
         QCOMPARE(intents, QStringList{"held"});
     }
 

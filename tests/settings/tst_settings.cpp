@@ -24,20 +24,23 @@ struct Heard
     explicit Heard(SettingsStore &store)
     {
         QObject::connect(&store, &SettingsStore::mqttSettingsChanged, &store, [this](const MqttReading &reading) {
-            said << withProblem("mqtt " + (reading.settings ? reading.settings->host + ':'
-                                                                  + QString::number(reading.settings->port)
-                                                            : QStringLiteral("off")),
+            said << withProblem("mqtt "
+                                    + (reading.settings
+                                           ? reading.settings->host + ':' + QString::number(reading.settings->port)
+                                           : QStringLiteral("off")),
                                 reading.problem);
         });
         QObject::connect(&store, &SettingsStore::webSettingsChanged, &store, [this](const WebReading &reading) {
-            said << withProblem("web " + (reading.settings ? QString::number(reading.settings->port) : QStringLiteral("off")),
-                                reading.problem);
+            said << withProblem(
+                "web " + (reading.settings ? QString::number(reading.settings->port) : QStringLiteral("off")),
+                reading.problem);
         });
         QObject::connect(&store, &SettingsStore::alarmSettingsChanged, &store, [this](const AlarmsFile &file) {
             const AlarmSettings::Loaded loaded = AlarmSettings::over(file, AlarmSettings::defaults(12, 0));
-            said << withProblem("alarms " + (file ? QStringLiteral("delay %1").arg(loaded.settings.delaySeconds)
-                                                   : QStringLiteral("none")),
-                                loaded.problem ? loaded.problem->description : QString());
+            said << withProblem(
+                "alarms "
+                    + (file ? QStringLiteral("delay %1").arg(loaded.settings.delaySeconds) : QStringLiteral("none")),
+                loaded.problem ? loaded.problem->description : QString());
         });
     }
 };
@@ -108,16 +111,17 @@ private slots:
         QTest::addColumn<QString>("said");       // empty: nothing, as before
         QTest::newRow("mqtt.cfg") << "mqtt.cfg" << QByteArray("<Enabled>1</Enabled><Host>10.0.0.2</Host>")
                                   << "mqtt 10.0.0.2:1883";
-        QTest::newRow("mqtt.cfg unusable") << "mqtt.cfg" << QByteArray("<Enabled>1</Enabled><Host>h</Host><Port>0</Port>")
-                                           << "mqtt off: Port must be a whole number from 1 to 65535, not \"0\"";
+        QTest::newRow("mqtt.cfg unusable")
+            << "mqtt.cfg" << QByteArray("<Enabled>1</Enabled><Host>h</Host><Port>0</Port>")
+            << "mqtt off: Port must be a whole number from 1 to 65535, not \"0\"";
         QTest::newRow("web.cfg") << "web.cfg" << QByteArray("<Enabled>1</Enabled><Port>8090</Port>") << "web 8090";
         QTest::newRow("alarms.cfg") << "alarms.cfg" << QByteArray("<Delay>30</Delay>") << "alarms delay 30";
         QTest::newRow("alarms.cfg unusable") << "alarms.cfg" << QByteArray("<Delay>-1</Delay>")
                                              << "alarms delay 10: Delay must be from 0 to 86400 seconds";
         QTest::newRow("alarms.cfg removed") << "alarms.cfg" << QByteArray() << "alarms none";
         QTest::newRow("prog.cfg: read when the window asks") << "prog.cfg" << QByteArray("<Port>3</Port>") << "";
-        QTest::newRow("settings.cfg: read when the window asks") << "settings.cfg" << QByteArray("<VoltDivider>5</VoltDivider>")
-                                                                  << "";
+        QTest::newRow("settings.cfg: read when the window asks")
+            << "settings.cfg" << QByteArray("<VoltDivider>5</VoltDivider>") << "";
     }
     void handEditsAreSaid()
     {
@@ -147,7 +151,8 @@ private slots:
         QTest::addColumn<QStringList>("read"); // the file as it was when each change was said
         QTest::newRow("replaced whole, as a dialog saves") << "replaced" << QStringList{"<Delay>20</Delay>"};
         QTest::newRow("edited in place, same size") << "in place" << QStringList{"<Delay>30</Delay>"};
-        QTest::newRow("emptied, then written (a shell's > or an editor)") << "emptied" << QStringList{"<Delay>30</Delay>"};
+        QTest::newRow("emptied, then written (a shell's > or an editor)")
+            << "emptied" << QStringList{"<Delay>30</Delay>"};
         QTest::newRow("written in two pieces a second apart") << "slowly" << QStringList{"<Delay>30</Delay>"};
         QTest::newRow("removed") << "removed" << QStringList{""};
         QTest::newRow("written again unchanged") << "unchanged" << QStringList();

@@ -126,30 +126,54 @@ void TextTest::masks_data()
     QTest::addColumn<QString>("mask");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("below one has no leading digit") << 0.5 << "##.00" << ".50";
-    QTest::newRow("zero with decimals") << 0.0 << "##.00" << ".00";
-    QTest::newRow("zero under all-# mask is empty") << 0.0 << "####" << "";
-    QTest::newRow("zero with a 0 before the point") << 0.0 << "##0.0" << "0.0";
-    QTest::newRow("half away from zero, whole") << 499.5 << "##0" << "500";
-    QTest::newRow("half away from zero, one decimal") << 0.25 << "##0.0" << "0.3";
-    QTest::newRow("wind speed half") << 4.5 << "##0" << "5";
-    QTest::newRow("two decimals") << 12.345 << "##.00" << "12.35";
-    QTest::newRow("volts") << 13.0 << "##.00" << "13.00";
-    QTest::newRow("integer part never cut") << 12345.0 << "####" << "12345";
-    QTest::newRow("negative") << -3.25 << "##0.0" << "-3.3";
-    QTest::newRow("negative below one") << -0.5 << "##.00" << "-.50";
-    QTest::newRow("negative rounding to zero has no sign") << -0.04 << "##0.0" << "0.0";
-    QTest::newRow("energy below one") << 0.44 << "#####.0" << ".4";
-    QTest::newRow("energy") << 1234.56 << "######.0" << "1234.6";
-    QTest::newRow("second decimal always 0") << 5.3 << "###.00" << "5.30";
-    QTest::newRow("optional decimals trimmed") << 1.5 << "0.0#" << "1.5";
-    QTest::newRow("two-digit day") << 7.0 << "00" << "07";
-    QTest::newRow("huge value") << 1e20 << "##0" << "100000000000000000000";
-    QTest::newRow("largest double") << std::numeric_limits<double>::max() << "0" << QString::number(std::numeric_limits<double>::max(), 'f', 0);
-    QTest::newRow("not a number shows zero") << std::nan("") << "##0.0" << "0.0";
-    QTest::newRow("infinity shows zero") << std::numeric_limits<double>::infinity() << "##0" << "0";
-    QTest::newRow("no placeholders") << 5.0 << "" << "5";
-    QTest::newRow("other characters left out") << 5.0 << "x#0y" << "5";
+    QTest::newRow("below one has no leading digit") << 0.5 << "##.00"
+                                                    << ".50";
+    QTest::newRow("zero with decimals") << 0.0 << "##.00"
+                                        << ".00";
+    QTest::newRow("zero under all-# mask is empty") << 0.0 << "####"
+                                                    << "";
+    QTest::newRow("zero with a 0 before the point") << 0.0 << "##0.0"
+                                                    << "0.0";
+    QTest::newRow("half away from zero, whole") << 499.5 << "##0"
+                                                << "500";
+    QTest::newRow("half away from zero, one decimal") << 0.25 << "##0.0"
+                                                      << "0.3";
+    QTest::newRow("wind speed half") << 4.5 << "##0"
+                                     << "5";
+    QTest::newRow("two decimals") << 12.345 << "##.00"
+                                  << "12.35";
+    QTest::newRow("volts") << 13.0 << "##.00"
+                           << "13.00";
+    QTest::newRow("integer part never cut") << 12345.0 << "####"
+                                            << "12345";
+    QTest::newRow("negative") << -3.25 << "##0.0"
+                              << "-3.3";
+    QTest::newRow("negative below one") << -0.5 << "##.00"
+                                        << "-.50";
+    QTest::newRow("negative rounding to zero has no sign") << -0.04 << "##0.0"
+                                                           << "0.0";
+    QTest::newRow("energy below one") << 0.44 << "#####.0"
+                                      << ".4";
+    QTest::newRow("energy") << 1234.56 << "######.0"
+                            << "1234.6";
+    QTest::newRow("second decimal always 0") << 5.3 << "###.00"
+                                             << "5.30";
+    QTest::newRow("optional decimals trimmed") << 1.5 << "0.0#"
+                                               << "1.5";
+    QTest::newRow("two-digit day") << 7.0 << "00"
+                                   << "07";
+    QTest::newRow("huge value") << 1e20 << "##0"
+                                << "100000000000000000000";
+    QTest::newRow("largest double") << std::numeric_limits<double>::max() << "0"
+                                    << QString::number(std::numeric_limits<double>::max(), 'f', 0);
+    QTest::newRow("not a number shows zero") << std::nan("") << "##0.0"
+                                             << "0.0";
+    QTest::newRow("infinity shows zero") << std::numeric_limits<double>::infinity() << "##0"
+                                         << "0";
+    QTest::newRow("no placeholders") << 5.0 << ""
+                                     << "5";
+    QTest::newRow("other characters left out") << 5.0 << "x#0y"
+                                               << "5";
     QTest::newRow("many decimals") << 0.125 << "0." + QString(40, u'0') << "0.125" + QString(37, u'0');
 }
 

@@ -24,11 +24,11 @@
 using namespace Brolant;
 
 namespace {
-QByteArray record(const char *time, const char *volts = "13.00", const char *amps = "2.00",
-                  const char *watts = "26.00", const char *rpm = "245", const char *wind = "12.0")
+QByteArray record(const char *time, const char *volts = "13.00", const char *amps = "2.00", const char *watts = "26.00",
+                  const char *rpm = "245", const char *wind = "12.0")
 {
-    return QByteArray("<T>") + time + "</T><V>" + volts + "</V><I>" + amps + "</I><W>" + watts
-           + "</W><R>" + rpm + "</R><S>" + wind + "</S><M>0</M>   1.0Wh\r\n";
+    return QByteArray("<T>") + time + "</T><V>" + volts + "</V><I>" + amps + "</I><W>" + watts + "</W><R>" + rpm
+           + "</R><S>" + wind + "</S><M>0</M>   1.0Wh\r\n";
 }
 
 QByteArray minutes(int count, int fromMinute = 1, const char *watts = "100.00")
@@ -125,11 +125,15 @@ void ViewerTest::loading_data()
     QTest::addColumn<double>("firstVolts");
     QTest::addColumn<double>("firstRpm");
 
-    QTest::newRow("00:00 and 23:59 left out") << record("00:00") + record("12:00") + record("23:59") << 1 << 13.0 << 245.0;
+    QTest::newRow("00:00 and 23:59 left out")
+        << record("00:00") + record("12:00") + record("23:59") << 1 << 13.0 << 245.0;
     QTest::newRow("empty and abc fields are 0") << record("12:00", "", "abc") << 1 << 0.0 << 245.0;
-    QTest::newRow("rpm 600 loads as 0, 500 stays") << record("12:00", "13", "2", "26", "600") + record("12:01", "13", "2", "26", "500") << 2 << 13.0 << 0.0;
-    QTest::newRow("lines without a valid time skipped") << QByteArray("junk\r\n\r\n<T>25:00</T><V>9</V>\r\n") + record("12:00") << 1 << 13.0 << 245.0;
-    QTest::newRow("a value beyond any measurement is 0") << record("12:00", "1e300", "2", "-1e300") << 1 << 0.0 << 245.0;
+    QTest::newRow("rpm 600 loads as 0, 500 stays")
+        << record("12:00", "13", "2", "26", "600") + record("12:01", "13", "2", "26", "500") << 2 << 13.0 << 0.0;
+    QTest::newRow("lines without a valid time skipped")
+        << QByteArray("junk\r\n\r\n<T>25:00</T><V>9</V>\r\n") + record("12:00") << 1 << 13.0 << 245.0;
+    QTest::newRow("a value beyond any measurement is 0")
+        << record("12:00", "1e300", "2", "-1e300") << 1 << 0.0 << 245.0;
     QTest::newRow("closing tag first is a missing field") << QByteArray("<T>12:00</T></V>14<V>\r\n") << 1 << 0.0 << 0.0;
 }
 
@@ -193,11 +197,17 @@ void ViewerTest::badInputGivesAMessage_data()
     QTest::addColumn<QByteArray>("config"); // empty: keep the good one
     QTest::addColumn<QString>("hour");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("hour ab") << QByteArray() << "ab" << "is not a range of times of day";
-    QTest::newRow("hour 25") << QByteArray() << "25" << "is not a range of times of day";
-    QTest::newRow("no prog.cfg") << QByteArray("gone") << "00" << "could not use them";
-    QTest::newRow("LogDelay abc") << QByteArray("<LogDelay>abc</LogDelay><SV>12</SV><MA>20</MA><WSUnits></WSUnits>") << "00" << "not a number";
-    QTest::newRow("SV abc") << QByteArray("<LogDelay>60</LogDelay><SV>abc</SV><MA>20</MA><WSUnits></WSUnits>") << "00" << "SV is not a number";
+    QTest::newRow("hour ab") << QByteArray() << "ab"
+                             << "is not a range of times of day";
+    QTest::newRow("hour 25") << QByteArray() << "25"
+                             << "is not a range of times of day";
+    QTest::newRow("no prog.cfg") << QByteArray("gone") << "00"
+                                 << "could not use them";
+    QTest::newRow("LogDelay abc") << QByteArray("<LogDelay>abc</LogDelay><SV>12</SV><MA>20</MA><WSUnits></WSUnits>")
+                                  << "00"
+                                  << "not a number";
+    QTest::newRow("SV abc") << QByteArray("<LogDelay>60</LogDelay><SV>abc</SV><MA>20</MA><WSUnits></WSUnits>") << "00"
+                            << "SV is not a number";
 }
 
 void ViewerTest::badInputGivesAMessage()
@@ -213,8 +223,7 @@ void ViewerTest::badInputGivesAMessage()
     viewer.model().displayClicked({hour, "00", "23", "59"});
     QFETCH(QString, expected);
     QCOMPARE(viewer.messages.messages.size(), 1);
-    QVERIFY2(viewer.messages.messages.first().contains(expected),
-             qPrintable(viewer.messages.messages.first()));
+    QVERIFY2(viewer.messages.messages.first().contains(expected), qPrintable(viewer.messages.messages.first()));
     QCOMPARE(viewer.model().range().last, 0.0);
 }
 
@@ -309,7 +318,7 @@ void ViewerTest::readoutAndZoom()
 
 void ViewerTest::pressWithoutZoomChangesNothing_data()
 {
-    QTest::addColumn<int>("moved"); // pixels to the right of the press, at the plot's middle
+    QTest::addColumn<int>("moved");                      // pixels to the right of the press, at the plot's middle
     QTest::addColumn<QList<Qt::MouseButton>>("buttons"); // pressed in this order, then released so
     const QList<Qt::MouseButton> left{Qt::LeftButton};
     QTest::newRow("plain click") << 0 << left;
@@ -381,8 +390,10 @@ void ViewerTest::returnInTheFileListLoadsOnce_data()
     QTest::addColumn<QByteArray>("day");
     QTest::addColumn<QString>("finish");
     QTest::addColumn<QString>("energy");
-    QTest::newRow("100 records") << minutes(100) << "01:40" << "165 Wh";
-    QTest::newRow("two records") << minutes(2) << "00:02" << "2 Wh";
+    QTest::newRow("100 records") << minutes(100) << "01:40"
+                                 << "165 Wh";
+    QTest::newRow("two records") << minutes(2) << "00:02"
+                                 << "2 Wh";
 }
 
 void ViewerTest::returnInTheFileListLoadsOnce()
@@ -547,12 +558,15 @@ void ViewerTest::switchesRedrawWhateverChangesThem()
 void ViewerTest::csvExport()
 {
     DayRecords records;
-    DayLoader::load(record("06:15", "13.456", "2.1", "28.25", "0", "12.34") + record("06:16", "0.5", "0", "0", "0", "0"),
+    DayLoader::load(record("06:15", "13.456", "2.1", "28.25", "0", "12.34")
+                        + record("06:16", "0.5", "0", "0", "0", "0"),
                     0, 86000, records);
-    QCOMPARE(CsvExport::text(records, {1, 2}),
-             QStringLiteral("TIME,VOLTS,AMPS,WATTS,RPM,SPEED\r\n06:15,13.46,2.10,28.25,,12.3\r\n06:16,.50,.00,.00,,.0\r\n"));
+    QCOMPARE(
+        CsvExport::text(records, {1, 2}),
+        QStringLiteral("TIME,VOLTS,AMPS,WATTS,RPM,SPEED\r\n06:15,13.46,2.10,28.25,,12.3\r\n06:16,.50,.00,.00,,.0\r\n"));
     QCOMPARE(CsvExport::fileName("P_2010_03_07.txt", records, {1, 2}), QStringLiteral("P_2010_03_07_0615_0616.csv"));
-    QCOMPARE(CsvExport::fileName("P_2010_03_07.txt", records, {1.4, 1.6}), QStringLiteral("P_2010_03_07_0615_0616.csv"));
+    QCOMPARE(CsvExport::fileName("P_2010_03_07.txt", records, {1.4, 1.6}),
+             QStringLiteral("P_2010_03_07_0615_0616.csv"));
     QVERIFY(!CsvExport::fileName("", records, {1, 2}));
     QVERIFY(!CsvExport::fileName("noname", records, {1, 2}));
 }
@@ -594,7 +608,8 @@ void ViewerTest::clickDragExportThroughTheWidgets()
     QTest::mouseClick(viewer.graph->findChild<QPushButton *>("CSV"), Qt::LeftButton);
     QCOMPARE(viewer.messages.messages, QStringList{"Done"});
     const QStringList boxes = viewer.graph->times();
-    const QByteArray csv = viewer.folder.read("excel/P_2010_03_07_" + boxes[0] + boxes[1] + "_" + boxes[2] + boxes[3] + ".csv");
+    const QByteArray csv = viewer.folder.read("excel/P_2010_03_07_" + boxes[0] + boxes[1] + "_" + boxes[2] + boxes[3]
+                                              + ".csv");
     QCOMPARE(csv.count("\r\n"), int(shown) + 1);
 
     // Closing and opening again keeps the day loaded.
@@ -604,7 +619,7 @@ void ViewerTest::clickDragExportThroughTheWidgets()
 
 void ViewerTest::energyUsesTheDaysOwnInterval_data()
 {
-    QTest::addColumn<int>("seconds");   // the interval the day was logged at
+    QTest::addColumn<int>("seconds");    // the interval the day was logged at
     QTest::addColumn<int>("pauseAfter"); // records before a three-hour pause; 0 for none
     QTest::addColumn<QString>("energy"); // 100 W throughout; prog.cfg says 60 s today
     // 1,439 steps of 5 s from 08:00:05 to 10:00:00: 199.9 Wh, the minutes of the times give 200.
@@ -721,7 +736,9 @@ void ViewerTest::everySpikeIsDrawn()
         bool reached = false;
         for (int dx = -1; dx <= 1 && !reached; ++dx)
             for (int dy = -1; dy <= 1 && !reached; ++dy)
-                reached = qRed(image.pixel(qBound(0, column + dx, image.width() - 1), qBound(0, row + dy, image.height() - 1))) > 128;
+                reached = qRed(image.pixel(qBound(0, column + dx, image.width() - 1),
+                                           qBound(0, row + dy, image.height() - 1)))
+                          > 128;
         if (!reached)
             missed << QString::number(x);
     }
@@ -744,11 +761,13 @@ void ViewerTest::screenReaderHearsWhatIsShown()
     for (const char *separator : {"Label4", "Label5", "Label6", "Label8"})
         QCOMPARE(viewer.text(separator), QStringLiteral(":"));
     // The time boxes are heard by the label of their row; the lists and the plot have none.
-    const QList<QPair<const char *, const char *>> heard{
-        {"Time1h", "From"}, {"Time1m", "From"}, {"Time2h", "To"}, {"Time2m", "To"},
-        {"Dir1", "Dir1"},   {"File1", "File1"}, {"Plot", "Plot"}};
+    const QList<QPair<const char *, const char *>> heard{{"Time1h", "From"}, {"Time1m", "From"}, {"Time2h", "To"},
+                                                         {"Time2m", "To"},   {"Dir1", "Dir1"},   {"File1", "File1"},
+                                                         {"Plot", "Plot"}};
     for (const auto &[objectName, name] : heard)
-        QCOMPARE(QAccessible::queryAccessibleInterface(viewer.graph->findChild<QWidget *>(objectName))->text(QAccessible::Name), QString(name));
+        QCOMPARE(QAccessible::queryAccessibleInterface(viewer.graph->findChild<QWidget *>(objectName))
+                     ->text(QAccessible::Name),
+                 QString(name));
     auto *folders = viewer.graph->findChild<QListWidget *>("Dir1");
     const QString logs = QDir::toNativeSeparators(viewer.folder.file("logs"));
     QCOMPARE(folders->currentItem()->text(), logs);

@@ -75,8 +75,9 @@ struct WebFolder
     void writeSettings(const QByteArray &settings) const
     {
         // The first of two values wins: the test's own come first.
-        folder.write("web.cfg", "Web Config File\r\n\r\n" + settings + "<Enabled>1</Enabled><Listen>127.0.0.1</Listen><Port>"
-                                    + QByteArray::number(port) + "</Port>");
+        folder.write("web.cfg", "Web Config File\r\n\r\n" + settings
+                                    + "<Enabled>1</Enabled><Listen>127.0.0.1</Listen><Port>" + QByteArray::number(port)
+                                    + "</Port>");
     }
 };
 
@@ -151,14 +152,20 @@ void WebTest::settingsFile_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected"); // enabled port listen secure, or the refusal
-    QTest::newRow("empty file: the defaults") << "" << "0 8080  plain";
-    QTest::newRow("every value") << "<Enabled>1</Enabled><Port>8088</Port><Listen> 192.168.1.20 </Listen><Password>pw</Password>"
-                                 << "1 8088 192.168.1.20 plain";
-    QTest::newRow("port 0 refused") << "<Port>0</Port>" << "Port must be a whole number from 1 to 65535, not \"0\"";
-    QTest::newRow("port beyond the range refused") << "<Port>70000</Port>" << "Port must be a whole number from 1 to 65535, not \"70000\"";
-    QTest::newRow("a port too large for any number type") << "<Port>1e300</Port>"
-                                                          << "Port must be a whole number from 1 to 65535, not \"1e300\"";
-    QTest::newRow("enabled neither 0 nor 1") << "<Enabled>2</Enabled>" << "Enabled must be 0 or 1, not \"2\"";
+    QTest::newRow("empty file: the defaults") << ""
+                                              << "0 8080  plain";
+    QTest::newRow("every value")
+        << "<Enabled>1</Enabled><Port>8088</Port><Listen> 192.168.1.20 </Listen><Password>pw</Password>"
+        << "1 8088 192.168.1.20 plain";
+    QTest::newRow("port 0 refused") << "<Port>0</Port>"
+                                    << "Port must be a whole number from 1 to 65535, not \"0\"";
+    QTest::newRow("port beyond the range refused") << "<Port>70000</Port>"
+                                                   << "Port must be a whole number from 1 to 65535, not \"70000\"";
+    QTest::newRow("a port too large for any number type")
+        << "<Port>1e300</Port>"
+        << "Port must be a whole number from 1 to 65535, not \"1e300\"";
+    QTest::newRow("enabled neither 0 nor 1") << "<Enabled>2</Enabled>"
+                                             << "Enabled must be 0 or 1, not \"2\"";
     QTest::newRow("listen on a name refused")
         << "<Listen>shed.local</Listen>"
         << "Listen must be an address of this computer such as 192.168.1.20, or empty for every network, not \"shed.local\"";
@@ -168,9 +175,11 @@ void WebTest::settingsFile_data()
                                                << "CertFile and KeyFile go together: set both for HTTPS, or neither";
     QTest::newRow("a key that is no file") << "<CertFile>CERT</CertFile><KeyFile>/nonexistent/key.pem</KeyFile>"
                                            << "KeyFile /nonexistent/key.pem is not a file";
-    QTest::newRow("certificate and key: HTTPS") << "<CertFile>CERT</CertFile><KeyFile>CERT</KeyFile>" << "0 8080  secure";
+    QTest::newRow("certificate and key: HTTPS") << "<CertFile>CERT</CertFile><KeyFile>CERT</KeyFile>"
+                                                << "0 8080  secure";
     QTest::newRow("other names, blanks and an empty entry passed over")
-        << "<Hosts> shed.example.org,pi.fritz.box. , ,my_nas</Hosts>" << "0 8080  plain shed.example.org|pi.fritz.box.|my_nas";
+        << "<Hosts> shed.example.org,pi.fritz.box. , ,my_nas</Hosts>"
+        << "0 8080  plain shed.example.org|pi.fritz.box.|my_nas";
     QTest::newRow("a name with a blank refused")
         << "<Hosts>shed.example.org, my shed</Hosts>"
         << "Hosts must be names separated by commas, such as shed.example.org, not \"my shed\"";
@@ -239,12 +248,11 @@ void WebTest::routes_data()
     QTest::newRow("a month that does not exist")
         << get("/api/energy/2026-13") << 400
         << QByteArray("Not a month: \"2026-13\". Write a month as yyyy-mm, for example 2026-12.\n");
-    QTest::newRow("a range the wrong way round")
-        << get("/api/powercurve?from=2026-12-08&to=2026-12-07") << 400
-        << QByteArray("from (2026-12-08) is after to (2026-12-07).\n");
-    QTest::newRow("a range over a year")
-        << get("/api/powercurve?from=2025-01-01&to=2026-12-07") << 400
-        << QByteArray("At most 366 days at a time: 2025-01-01 to 2026-12-07 is 706 days.\n");
+    QTest::newRow("a range the wrong way round") << get("/api/powercurve?from=2026-12-08&to=2026-12-07") << 400
+                                                 << QByteArray("from (2026-12-08) is after to (2026-12-07).\n");
+    QTest::newRow("a range over a year") << get("/api/powercurve?from=2025-01-01&to=2026-12-07") << 400
+                                         << QByteArray(
+                                                "At most 366 days at a time: 2025-01-01 to 2026-12-07 is 706 days.\n");
     QTest::newRow("a range that is no date") << get("/api/powercurve?from=yesterday") << 400 << QByteArray();
     QTest::newRow("a settings file beside the page") << get("/../prog.cfg") << 404 << QByteArray("Not found.\n");
     QTest::newRow("the same, its dots encoded") << get("/%2e%2e/prog.cfg") << 404 << QByteArray("Not found.\n");
@@ -318,9 +326,12 @@ void WebTest::unreadableFilesAreSaid_data()
 {
     QTest::addColumn<QString>("file"); // made a folder, which no one can read as a file
     QTest::addColumn<QString>("target");
-    QTest::newRow("Whours.txt, in the month's energy") << "logs/Whours.txt" << "/api/energy/2026-12";
-    QTest::newRow("today's log, in the month's energy") << "logs/P_2026_12_07.txt" << "/api/energy/2026-12";
-    QTest::newRow("a daily log, in the power curve") << "logs/P_2026_12_06.txt" << "/api/powercurve?from=2026-12-06&to=2026-12-07";
+    QTest::newRow("Whours.txt, in the month's energy") << "logs/Whours.txt"
+                                                       << "/api/energy/2026-12";
+    QTest::newRow("today's log, in the month's energy") << "logs/P_2026_12_07.txt"
+                                                        << "/api/energy/2026-12";
+    QTest::newRow("a daily log, in the power curve") << "logs/P_2026_12_06.txt"
+                                                     << "/api/powercurve?from=2026-12-06&to=2026-12-07";
 }
 
 void WebTest::unreadableFilesAreSaid()
@@ -343,18 +354,19 @@ void WebTest::hostileRequests_data()
     QTest::addColumn<QString>("logged"); // in errorlog.txt once for three such requests; empty: never
     const QByteArray get("GET /api/live HTTP/1.1\r\nHost: 127.0.0.1\r\n");
     QTest::newRow("headers larger than allowed")
-        << QByteArray() << get + "X-Padding: " + QByteArray(20000, 'a') + "\r\n\r\n" << 431
-        << "a request's headers were larger than 8192 bytes from 127.0.0.1";
+        << QByteArray() << get + "X-Padding: " + QByteArray(20000, 'a') + "\r\n\r\n"
+        << 431 << "a request's headers were larger than 8192 bytes from 127.0.0.1";
     QTest::newRow("a body larger than allowed")
         << QByteArray() << get + "Content-Length: 5000\r\n\r\n" + QByteArray(5000, 'b') << 413
         << "a request carried more than 1024 bytes from 127.0.0.1";
     QTest::newRow("a wrong password") << "<Password>" + kPassword + "</Password>"
-                                      << get + WebClient::password("guess") + "\r\n" << 401
-                                      << "a wrong password from 127.0.0.1";
-    QTest::newRow("no password yet: a browser's first ask")
-        << "<Password>" + kPassword + "</Password>" << get + "\r\n" << 401 << QString();
+                                      << get + WebClient::password("guess") + "\r\n"
+                                      << 401 << "a wrong password from 127.0.0.1";
+    QTest::newRow("no password yet: a browser's first ask") << "<Password>" + kPassword + "</Password>" << get + "\r\n"
+                                                            << 401 << QString();
     QTest::newRow("the right password, any user name")
-        << "<Password>" + kPassword + "</Password>" << get + WebClient::password(kPassword) + "\r\n" << 200 << QString();
+        << "<Password>" + kPassword + "</Password>" << get + WebClient::password(kPassword) + "\r\n"
+        << 200 << QString();
 }
 
 void WebTest::hostileRequests()
@@ -366,7 +378,8 @@ void WebTest::hostileRequests()
     WebRig rig(settings);
     for (int time = 0; time < 3; ++time)
         QCOMPARE(WebClient::exchange(rig.port, request).status, status);
-    QCOMPARE(rig.errorLog().count(ProblemKind::of(Problem::WebRequestRefused).stage.toLatin1()), logged.isEmpty() ? 0 : 1);
+    QCOMPARE(rig.errorLog().count(ProblemKind::of(Problem::WebRequestRefused).stage.toLatin1()),
+             logged.isEmpty() ? 0 : 1);
     QVERIFY2(rig.errorLog().contains(logged.toLatin1()), rig.errorLog());
 }
 
@@ -435,20 +448,25 @@ void WebTest::namesAndOrigins_data()
     QTest::newRow("an IPv6 address in brackets") << get("[::1]:PORT") << 200;
     QTest::newRow("an IPv6 address without its brackets") << get("::1") << 421;
     QTest::newRow("a name in capitals, with its final dot") << get("LOCALHOST.:PORT") << 200;
-    QTest::newRow("this computer's name on the local network") << get(QHostInfo::localHostName().toLatin1() + ".local") << 200;
+    QTest::newRow("this computer's name on the local network")
+        << get(QHostInfo::localHostName().toLatin1() + ".local") << 200;
     QTest::newRow("a name given in Hosts, without a port") << get("shed.example.org") << 200;
     QTest::newRow("an address followed by another site's name") << get("127.0.0.1.attacker.example") << 421;
     QTest::newRow("a port that is no port") << get("127.0.0.1:99999") << 421;
     QTest::newRow("no name at all: a script") << QByteArray("GET /api/live HTTP/1.0\r\n\r\n") << 200;
     QTest::newRow("the page's own origin, in capitals")
-        << upgrade + "Host: localhost:PORT\r\nOrigin: http://LOCALHOST:PORT\r\n\r\n" << 101;
-    QTest::newRow("the page's name on another port") << upgrade + "Host: 127.0.0.1:PORT\r\nOrigin: http://127.0.0.1:1\r\n\r\n"
-                                                     << 403;
-    QTest::newRow("a sandboxed page, its origin null") << upgrade + "Host: 127.0.0.1:PORT\r\nOrigin: null\r\n\r\n" << 403;
+        << upgrade + "Host: localhost:PORT\r\nOrigin: http://LOCALHOST:PORT\r\n\r\n"
+        << 101;
+    QTest::newRow("the page's name on another port")
+        << upgrade + "Host: 127.0.0.1:PORT\r\nOrigin: http://127.0.0.1:1\r\n\r\n"
+        << 403;
+    QTest::newRow("a sandboxed page, its origin null") << upgrade + "Host: 127.0.0.1:PORT\r\nOrigin: null\r\n\r\n"
+                                                       << 403;
     QTest::newRow("a WebSocket asked without Connection: Upgrade, which is no handshake")
         << QByteArray("GET /api/push HTTP/1.1\r\nHost: 127.0.0.1:PORT\r\nUpgrade: websocket\r\n\r\n") << 400;
     QTest::newRow("https where the page is plain")
-        << upgrade + "Host: 127.0.0.1:PORT\r\nOrigin: https://127.0.0.1:PORT\r\n\r\n" << 403;
+        << upgrade + "Host: 127.0.0.1:PORT\r\nOrigin: https://127.0.0.1:PORT\r\n\r\n"
+        << 403;
 }
 
 void WebTest::namesAndOrigins()
@@ -473,7 +491,8 @@ void WebTest::pushesOpenedAtOnceKeepToTheLimit()
         clients.back()->open(QUrl(QStringLiteral("ws://127.0.0.1:%1/api/push").arg(rig.port)));
     }
     const auto count = [&clients](QAbstractSocket::SocketState state) {
-        return std::count_if(clients.begin(), clients.end(), [state](const auto &client) { return client->state() == state; });
+        return std::count_if(clients.begin(), clients.end(),
+                             [state](const auto &client) { return client->state() == state; });
     };
     QTRY_COMPARE(count(QAbstractSocket::ConnectedState) + count(QAbstractSocket::UnconnectedState), 12);
     QCOMPARE(count(QAbstractSocket::ConnectedState), 5);
@@ -498,7 +517,9 @@ void WebTest::portFreeAgainIsSaid()
     QCOMPARE(rig.get("/api/live").status, 200);
     // The log's last word on the page is that it is served.
     QVERIFY(rig.errorLog().trimmed().split('\n').last().contains(
-        QStringLiteral("web page served  port %1 is free again: the page is served on port %1").arg(rig.port).toLatin1()));
+        QStringLiteral("web page served  port %1 is free again: the page is served on port %1")
+            .arg(rig.port)
+            .toLatin1()));
     QCOMPARE(rig.errorLog().count(inUse), 1);
 }
 
@@ -509,7 +530,8 @@ void WebTest::pushCarriesFramesAndRecords()
     QSignalSpy messages(&client, &QWebSocket::textMessageReceived);
     client.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/api/push").arg(rig.port)));
     QTRY_COMPARE(messages.size(), 1); // "Now" at once, before any frame
-    QCOMPARE(json(messages.takeFirst()[0].toString().toUtf8())["live"].toObject()["time"], QJsonValue(QJsonValue::Null));
+    QCOMPARE(json(messages.takeFirst()[0].toString().toUtf8())["live"].toObject()["time"],
+             QJsonValue(QJsonValue::Null));
     rig.link.push(kFrame);
     QTRY_COMPARE(messages.size(), 1);
     const QJsonObject live = json(messages.takeFirst()[0].toString().toUtf8())["live"].toObject();
@@ -609,22 +631,32 @@ void WebTest::dialogShowsTheAddressAndSaves_data()
     QTest::addColumn<QString>("hosts");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QByteArray>("saved"); // empty: refused with the shown reason
-    const QByteArray head("Web Config File\r\n\r\n<Enabled>1</Enabled>\r\n<Port>8088</Port>\r\n<Listen>127.0.0.1</Listen>\r\n"
-                          "<Password>pw</Password>\r\n<CertFile></CertFile>\r\n<KeyFile></KeyFile>\r\n");
-    QTest::newRow("an address of this computer") << "8088" << "127.0.0.1" << "" << "http://127.0.0.1:8088/"
-                                                 << head + "<Hosts></Hosts>\r\n\r\n";
+    const QByteArray head(
+        "Web Config File\r\n\r\n<Enabled>1</Enabled>\r\n<Port>8088</Port>\r\n<Listen>127.0.0.1</Listen>\r\n"
+        "<Password>pw</Password>\r\n<CertFile></CertFile>\r\n<KeyFile></KeyFile>\r\n");
+    QTest::newRow("an address of this computer") << "8088"
+                                                 << "127.0.0.1"
+                                                 << ""
+                                                 << "http://127.0.0.1:8088/" << head + "<Hosts></Hosts>\r\n\r\n";
     QTest::newRow("other names of this computer")
-        << "8088" << "127.0.0.1" << "shed.example.org,pi.fritz.box" << "http://127.0.0.1:8088/"
-        << head + "<Hosts>shed.example.org, pi.fritz.box</Hosts>\r\n\r\n";
-    QTest::newRow("a name that is none") << "8088" << "127.0.0.1" << "my shed"
-                                         << "Hosts must be names separated by commas, such as shed.example.org, not \"my shed\""
-                                         << QByteArray();
-    QTest::newRow("an entry too long to wrap") << "8088" << "127.0.0.1" << QString(80, u'x')
-                                               << "Hosts must be names separated by commas, such as shed.example.org, not \""
-                                                      + QString(64, u'x') + "...\""
-                                               << QByteArray();
-    QTest::newRow("a port out of range") << "0" << "" << "" << "Port must be a whole number from 1 to 65535, not \"0\""
-                                         << QByteArray();
+        << "8088"
+        << "127.0.0.1"
+        << "shed.example.org,pi.fritz.box"
+        << "http://127.0.0.1:8088/" << head + "<Hosts>shed.example.org, pi.fritz.box</Hosts>\r\n\r\n";
+    QTest::newRow("a name that is none")
+        << "8088"
+        << "127.0.0.1"
+        << "my shed"
+        << "Hosts must be names separated by commas, such as shed.example.org, not \"my shed\"" << QByteArray();
+    QTest::newRow("an entry too long to wrap")
+        << "8088"
+        << "127.0.0.1" << QString(80, u'x')
+        << "Hosts must be names separated by commas, such as shed.example.org, not \"" + QString(64, u'x') + "...\""
+        << QByteArray();
+    QTest::newRow("a port out of range") << "0"
+                                         << ""
+                                         << ""
+                                         << "Port must be a whole number from 1 to 65535, not \"0\"" << QByteArray();
 }
 
 void WebTest::dialogShowsTheAddressAndSaves()

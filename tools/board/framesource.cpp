@@ -42,8 +42,7 @@ QByteArray FrameSource::frame(const Raw &raw, long checksumError, const char *mi
     auto field = [&](const char *tag, long value) {
         if (missingField && qstrcmp(tag, missingField) == 0)
             return;
-        text += '<' + QByteArray(tag) + '>' + QByteArray::number(qlonglong(value)) + "</"
-                + QByteArray(tag) + '>';
+        text += '<' + QByteArray(tag) + '>' + QByteArray::number(qlonglong(value)) + "</" + QByteArray(tag) + '>';
     };
     field("V", raw.v);
     field("I", raw.i);

@@ -21,7 +21,10 @@
 
 namespace {
 volatile std::sig_atomic_t g_stop = 0;
-void requestStop(int) { g_stop = 1; }
+void requestStop(int)
+{
+    g_stop = 1;
+}
 
 constexpr std::chrono::milliseconds kSleepSlice{20};
 constexpr double kBitsPerCharacter = 10.0; // start bit, 8 data bits, stop bit
@@ -136,8 +139,8 @@ public:
     void report() const
     {
         QTextStream(stdout) << "brolant-board: sent " << m_frames << " frames (" << m_badChecksums
-                            << " with a bad checksum, " << m_bytes << " bytes), dropped "
-                            << m_dropped << " writes" << Qt::endl;
+                            << " with a bad checksum, " << m_bytes << " bytes), dropped " << m_dropped << " writes"
+                            << Qt::endl;
     }
 
 private:
@@ -228,23 +231,36 @@ int main(int argc, char *argv[])
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("brolant-board"));
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Simulated Brolant sensor board: sends frames on a pseudo-terminal reached through LINK."));
-    parser.addPositionalArgument(QStringLiteral("LINK"), QStringLiteral("path of the link to create, for example demo/COM1"));
+    parser.setApplicationDescription(
+        QStringLiteral("Simulated Brolant sensor board: sends frames on a pseudo-terminal reached through LINK."));
+    parser.addPositionalArgument(QStringLiteral("LINK"),
+                                 QStringLiteral("path of the link to create, for example demo/COM1"));
     parser.addOptions({
-        {QStringLiteral("rate"), QStringLiteral("frames per second (0: as fast as the baud rate allows)"), QStringLiteral("fps"), QStringLiteral("1")},
-        {QStringLiteral("count"), QStringLiteral("frames to send (0: endless)"), QStringLiteral("n"), QStringLiteral("0")},
-        {QStringLiteral("baud"), QStringLiteral("pace the bytes as a serial line at this baud rate"), QStringLiteral("baud"), QStringLiteral("0")},
+        {QStringLiteral("rate"), QStringLiteral("frames per second (0: as fast as the baud rate allows)"),
+         QStringLiteral("fps"), QStringLiteral("1")},
+        {QStringLiteral("count"), QStringLiteral("frames to send (0: endless)"), QStringLiteral("n"),
+         QStringLiteral("0")},
+        {QStringLiteral("baud"), QStringLiteral("pace the bytes as a serial line at this baud rate"),
+         QStringLiteral("baud"), QStringLiteral("0")},
         {QStringLiteral("frame"), QStringLiteral("send this fixed frame text"), QStringLiteral("text")},
-        {QStringLiteral("script"), QStringLiteral("send the chunks of FILE: lines of 'delay-ms chunk' (\\r \\n \\t \\xHH escapes)"), QStringLiteral("file")},
-        {QStringLiteral("bad-checksums"), QStringLiteral("share of frames with a wrong checksum"), QStringLiteral("share"), QStringLiteral("0")},
-        {QStringLiteral("noise"), QStringLiteral("share of frames with noise before them"), QStringLiteral("share"), QStringLiteral("0")},
-        {QStringLiteral("splits"), QStringLiteral("share of frames split across two writes"), QStringLiteral("share"), QStringLiteral("0")},
-        {QStringLiteral("pairs"), QStringLiteral("share of writes carrying two frames"), QStringLiteral("share"), QStringLiteral("0")},
-        {QStringLiteral("missing"), QStringLiteral("share of frames with one field left out"), QStringLiteral("share"), QStringLiteral("0")},
+        {QStringLiteral("script"),
+         QStringLiteral("send the chunks of FILE: lines of 'delay-ms chunk' (\\r \\n \\t \\xHH escapes)"),
+         QStringLiteral("file")},
+        {QStringLiteral("bad-checksums"), QStringLiteral("share of frames with a wrong checksum"),
+         QStringLiteral("share"), QStringLiteral("0")},
+        {QStringLiteral("noise"), QStringLiteral("share of frames with noise before them"), QStringLiteral("share"),
+         QStringLiteral("0")},
+        {QStringLiteral("splits"), QStringLiteral("share of frames split across two writes"), QStringLiteral("share"),
+         QStringLiteral("0")},
+        {QStringLiteral("pairs"), QStringLiteral("share of writes carrying two frames"), QStringLiteral("share"),
+         QStringLiteral("0")},
+        {QStringLiteral("missing"), QStringLiteral("share of frames with one field left out"), QStringLiteral("share"),
+         QStringLiteral("0")},
         {QStringLiteral("seed"), QStringLiteral("random seed"), QStringLiteral("n"), QStringLiteral("1")},
-        {QStringLiteral("delay"), QStringLiteral("wait this long before sending, so a reader can open the port"), QStringLiteral("ms"), QStringLiteral("0")},
-        {QStringLiteral("exit"), QStringLiteral("exit when the frames or the script are done (else wait for a signal)")},
+        {QStringLiteral("delay"), QStringLiteral("wait this long before sending, so a reader can open the port"),
+         QStringLiteral("ms"), QStringLiteral("0")},
+        {QStringLiteral("exit"),
+         QStringLiteral("exit when the frames or the script are done (else wait for a signal)")},
     });
     if (const auto exitCode = Brolant::CommandLine::parse(parser, application.arguments(), 1))
         return *exitCode;
@@ -259,15 +275,15 @@ int main(int argc, char *argv[])
     const auto number = [&](const char *name, auto &into) {
         if (readNumber(parser, name, into))
             return true;
-        Brolant::CommandLine::refuse(application.arguments(), QStringLiteral("--%1 needs a number, not '%2'")
-                                                                   .arg(QLatin1String(name), parser.value(QLatin1String(name))));
+        Brolant::CommandLine::refuse(application.arguments(),
+                                     QStringLiteral("--%1 needs a number, not '%2'")
+                                         .arg(QLatin1String(name), parser.value(QLatin1String(name))));
         return false;
     };
     if (!(number("rate", options.framesPerSecond) && number("count", options.count) && number("baud", options.baud)
           && number("bad-checksums", options.badChecksums) && number("noise", options.noise)
           && number("splits", options.splits) && number("pairs", options.pairs)
-          && number("missing", options.missingFields) && number("delay", options.startDelayMs)
-          && number("seed", seed)))
+          && number("missing", options.missingFields) && number("delay", options.startDelayMs) && number("seed", seed)))
         return Brolant::CommandLine::kUsageError;
     options.fixedFrame = parser.value(QStringLiteral("frame")).toLatin1();
     options.script = parser.value(QStringLiteral("script"));

@@ -18,7 +18,8 @@
 namespace Brolant {
 
 namespace {
-const QString kRaisedStyle = QStringLiteral("QFrame { background-color: #c00000; } QLabel { color: white; font-weight: bold; }");
+const QString kRaisedStyle = QStringLiteral(
+    "QFrame { background-color: #c00000; } QLabel { color: white; font-weight: bold; }");
 const QString kClearedStyle = QStringLiteral("QFrame { background-color: #d8f0d8; } QLabel { color: #004000; }");
 const QString kNotifySend = QStringLiteral("notify-send");
 constexpr int kNotifyEndWait = 1000; // ms: notify-send hands its message over in a moment
@@ -43,7 +44,10 @@ QString shownCleared(const AlarmChange &change)
 } // namespace
 
 AlarmBanner::AlarmBanner(AlarmBoard &board, ProblemLog &problems, QWidget *parent)
-    : QFrame(parent), m_board(board), m_problems(problems), m_text(new QLabel(this)),
+    : QFrame(parent),
+      m_board(board),
+      m_problems(problems),
+      m_text(new QLabel(this)),
       m_acknowledge(new QPushButton(QStringLiteral("Acknowledge"), this))
 {
     setObjectName(QStringLiteral("AlarmBanner"));
@@ -52,7 +56,8 @@ AlarmBanner::AlarmBanner(AlarmBoard &board, ProblemLog &problems, QWidget *paren
     m_text->setAccessibleDescription(QStringLiteral("alarms"));
     m_text->setTextFormat(Qt::PlainText);
     m_text->setWordWrap(true);
-    m_acknowledge->setAccessibleDescription(QStringLiteral("silence the alarm notifications; alarms stay listed until they clear"));
+    m_acknowledge->setAccessibleDescription(
+        QStringLiteral("silence the alarm notifications; alarms stay listed until they clear"));
     m_acknowledge->setAutoDefault(false);
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(6, 2, 6, 2);
@@ -133,8 +138,9 @@ void AlarmBanner::notify(const QString &title, const QString &text)
     auto *process = new QProcess(this);
     connect(process, &QProcess::finished, this, [this, process](int exitCode, QProcess::ExitStatus status) {
         if (status != QProcess::NormalExit || exitCode != 0)
-            reportSilence(QStringLiteral("failed: %1")
-                              .arg(QString::fromLocal8Bit(process->readAllStandardError()).trimmed().section(u'\n', 0, 0)));
+            reportSilence(
+                QStringLiteral("failed: %1")
+                    .arg(QString::fromLocal8Bit(process->readAllStandardError()).trimmed().section(u'\n', 0, 0)));
         process->deleteLater();
     });
     connect(process, &QProcess::errorOccurred, this, [this, process](QProcess::ProcessError error) {

@@ -100,8 +100,7 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     label("Label10", QStringLiteral("Seconds"), twips.rect(1650, 3795, 795, 255));
     m_showLogs = button("ShowLogs", QStringLiteral("Show Logs"), twips.rect(2820, 3750, 1410, 330));
     m_setup = button("Setup", QStringLiteral("Program Setup"), twips.rect(45, 4170, 1275, 285));
-    m_calibrate =
-        button("CalibrateButton", QStringLiteral("Calibrate"), twips.rect(1350, 4170, 1140, 285));
+    m_calibrate = button("CalibrateButton", QStringLiteral("Calibrate"), twips.rect(1350, 4170, 1140, 285));
     m_messagesShown = new QCheckBox(QStringLiteral("COMMs"), this);
     m_messagesShown->setObjectName(QStringLiteral("Check1"));
     m_messagesShown->setAccessibleDescription(QStringLiteral("show the message lines"));
@@ -140,8 +139,7 @@ void MainWindow::showBrokerState(const BrokerState &state)
 void MainWindow::attach(MainWindowModel &model)
 {
     m_model = &model;
-    connect(m_start, &QPushButton::clicked, &model,
-            [this, &model] { model.startLoggingClicked(m_interval->text()); });
+    connect(m_start, &QPushButton::clicked, &model, [this, &model] { model.startLoggingClicked(m_interval->text()); });
     connect(m_stop, &QPushButton::clicked, &model, &MainWindowModel::stopLoggingClicked);
     connect(m_setup, &QPushButton::clicked, &model, &MainWindowModel::setupClicked);
     connect(m_showLogs, &QPushButton::clicked, &model, &MainWindowModel::showLogsClicked);

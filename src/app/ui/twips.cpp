@@ -14,10 +14,7 @@ constexpr double kTwipsPerInch = 1440.0;
 constexpr double kDesignScale = 1.35;
 } // namespace
 
-Twips::Twips(const QWidget &widget)
-    : m_pixelsPerTwip(widget.logicalDpiY() * kDesignScale / kTwipsPerInch)
-{
-}
+Twips::Twips(const QWidget &widget) : m_pixelsPerTwip(widget.logicalDpiY() * kDesignScale / kTwipsPerInch) {}
 
 int Twips::operator()(int twips) const
 {

@@ -26,8 +26,7 @@ void WidgetPrompts::message(const QString &text)
 {
     // Centred on the window that raised it: an open dialog, else the main window.
     QWidget *raiser = QApplication::activeModalWidget();
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Brolant"), text, QMessageBox::Ok,
-                    raiser ? raiser : &m_owner);
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Brolant"), text, QMessageBox::Ok, raiser ? raiser : &m_owner);
     box.exec();
 }
 

@@ -20,8 +20,8 @@ namespace Brolant {
 
 namespace {
 constexpr int kNumberChars = 7;
-const char *const kQuestions[kLevelAlarms] = {"Battery low: below", "Battery high: above",
-                                              "Current high: above", "Turbine speed high: above"};
+const char *const kQuestions[kLevelAlarms] = {"Battery low: below", "Battery high: above", "Current high: above",
+                                              "Turbine speed high: above"};
 
 QString numberText(const std::optional<double> &value)
 {
@@ -29,8 +29,7 @@ QString numberText(const std::optional<double> &value)
 }
 } // namespace
 
-AlarmsDialog::AlarmsDialog(SettingsStore &store, const AlarmSettings &defaults, Messages &messages,
-                           QWidget *parent)
+AlarmsDialog::AlarmsDialog(SettingsStore &store, const AlarmSettings &defaults, Messages &messages, QWidget *parent)
     : QDialog(parent), m_store(store), m_messages(messages), m_defaults(defaults)
 {
     setObjectName(QStringLiteral("Alarms"));
@@ -38,7 +37,8 @@ AlarmsDialog::AlarmsDialog(SettingsStore &store, const AlarmSettings &defaults, 
     auto *column = new QVBoxLayout(this);
     m_problem = WidgetHelpers::problemLine(this);
     column->addWidget(m_problem);
-    column->addWidget(WidgetHelpers::label(this, "Hint", QStringLiteral("Leave a threshold empty to switch its alarm off.")));
+    column->addWidget(
+        WidgetHelpers::label(this, "Hint", QStringLiteral("Leave a threshold empty to switch its alarm off.")));
 
     auto *grid = new QGridLayout;
     grid->addWidget(WidgetHelpers::label(this, "RaiseHeading", QStringLiteral("Raise")), 0, 1);
@@ -73,8 +73,10 @@ AlarmsDialog::AlarmsDialog(SettingsStore &store, const AlarmSettings &defaults, 
             grid->addWidget(WidgetHelpers::label(this, "", unit), row, 2);
         return box;
     };
-    m_noData = single(kLevelAlarms + 1, QStringLiteral("No data from the board for"), "NoData", QStringLiteral("seconds"), kNumberChars);
-    m_delay = single(kLevelAlarms + 2, QStringLiteral("Raise and clear after"), "Delay", QStringLiteral("seconds"), kNumberChars);
+    m_noData = single(kLevelAlarms + 1, QStringLiteral("No data from the board for"), "NoData",
+                      QStringLiteral("seconds"), kNumberChars);
+    m_delay = single(kLevelAlarms + 2, QStringLiteral("Raise and clear after"), "Delay", QStringLiteral("seconds"),
+                     kNumberChars);
     m_command = single(kLevelAlarms + 3, QStringLiteral("Command to run on a change"), "Command", QString(), 30);
     m_command->setPlaceholderText(QStringLiteral("none"));
     column->addLayout(grid);

@@ -23,8 +23,7 @@ class AlarmsDialog final : public QDialog
     Q_OBJECT
 
 public:
-    AlarmsDialog(SettingsStore &store, const AlarmSettings &defaults, Messages &messages,
-                 QWidget *parent = nullptr);
+    AlarmsDialog(SettingsStore &store, const AlarmSettings &defaults, Messages &messages, QWidget *parent = nullptr);
 
     void saveClicked();
 

@@ -30,14 +30,9 @@ std::optional<double> positive(const QString &text)
 }
 } // namespace
 
-CalibrationModel::CalibrationModel(QString programFolder, SerialLink &link,
-                                   CalibrationSession &session, CalibrationView &view,
-                                   QObject *parent)
-    : QObject(parent),
-      m_programFolder(std::move(programFolder)),
-      m_link(link),
-      m_session(session),
-      m_view(view)
+CalibrationModel::CalibrationModel(QString programFolder, SerialLink &link, CalibrationSession &session,
+                                   CalibrationView &view, QObject *parent)
+    : QObject(parent), m_programFolder(std::move(programFolder)), m_link(link), m_session(session), m_view(view)
 {
     connect(&m_link, &SerialLink::dataArrived, this, &CalibrationModel::receive);
 }
@@ -47,11 +42,12 @@ void CalibrationModel::open()
     ConfigField port;
     ConfigField baud;
     ConfigField wsUnits;
-    const MaybeFailure programFailure = ProgramConfig::read(m_programFolder).applyInOrder({
-        FieldStep::int16(ProgramTag::kPort, port),
-        FieldStep::number(ProgramTag::kBaudRate, baud),
-        FieldStep::text(ProgramTag::kWsUnits, wsUnits),
-    });
+    const MaybeFailure programFailure = ProgramConfig::read(m_programFolder)
+                                            .applyInOrder({
+                                                FieldStep::int16(ProgramTag::kPort, port),
+                                                FieldStep::number(ProgramTag::kBaudRate, baud),
+                                                FieldStep::text(ProgramTag::kWsUnits, wsUnits),
+                                            });
     if (programFailure)
         throw *programFailure;
     m_wsUnits = wsUnits.text();
@@ -62,7 +58,8 @@ void CalibrationModel::open()
     // The box shows the current divisor in its shortest form, so it must be a number.
     if (const MaybeFailure failure = settings.takeFrom(calibration))
         throw *failure;
-    if (const MaybeFailure failure = calibration.applyInOrder({FieldStep::number(CalibrationTag::kAmpDivider, ampDivider)}))
+    if (const MaybeFailure failure = calibration.applyInOrder(
+            {FieldStep::number(CalibrationTag::kAmpDivider, ampDivider)}))
         throw *failure;
     m_workingOffset = settings.voltOffset.text();
 
@@ -119,11 +116,10 @@ void CalibrationModel::zeroClicked()
 
 void CalibrationModel::saveClicked()
 {
-    const CalibrationSettings settings{ConfigField(m_divisors[CalibrationView::VoltDivisor]),
-                                       ConfigField(m_workingOffset),
-                                       ConfigField(m_divisors[CalibrationView::AmpDivisor]),
-                                       ConfigField(m_divisors[CalibrationView::RpmDivisor]),
-                                       ConfigField(m_divisors[CalibrationView::WindDivisor])};
+    const CalibrationSettings settings{
+        ConfigField(m_divisors[CalibrationView::VoltDivisor]), ConfigField(m_workingOffset),
+        ConfigField(m_divisors[CalibrationView::AmpDivisor]), ConfigField(m_divisors[CalibrationView::RpmDivisor]),
+        ConfigField(m_divisors[CalibrationView::WindDivisor])};
     try {
         TextFile::replace(ProgramPaths(m_programFolder).calibration(), settings.toFileText());
     } catch (const Failure &failure) {

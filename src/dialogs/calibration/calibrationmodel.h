@@ -26,8 +26,8 @@ class CalibrationModel : public QObject
     Q_OBJECT
 
 public:
-    CalibrationModel(QString programFolder, SerialLink &link, CalibrationSession &session,
-                     CalibrationView &view, QObject *parent = nullptr);
+    CalibrationModel(QString programFolder, SerialLink &link, CalibrationSession &session, CalibrationView &view,
+                     QObject *parent = nullptr);
 
     // Reads both files and opens the port; throws Failure when any of it fails (the dialog is
     // then not shown).
@@ -49,7 +49,7 @@ private:
     CalibrationReader m_reader;
     QString m_wsUnits;
     QString m_workingOffset;
-    std::array<QString, 4> m_divisors; // the texts of the divisor boxes: volts, amps, rpm, wind
+    std::array<QString, 4> m_divisors;               // the texts of the divisor boxes: volts, amps, rpm, wind
     QString m_rawCurrentShown = QStringLiteral("0"); // what "Zero" takes as the offset
 };
 

@@ -9,8 +9,7 @@ namespace Brolant {
 namespace {
 std::optional<double> field(QStringView frame, QChar tag)
 {
-    const auto found = TagLookup::between(frame, QStringLiteral("<%1>").arg(tag),
-                                           QStringLiteral("</%1>").arg(tag));
+    const auto found = TagLookup::between(frame, QStringLiteral("<%1>").arg(tag), QStringLiteral("</%1>").arg(tag));
     if (!found.found())
         return std::nullopt;
     return NumericText::valueOrZero(found.value);
@@ -29,8 +28,7 @@ std::optional<QString> CalibrationReader::append(QStringView characters)
 
 CalibrationReader::Fields CalibrationReader::fields(QStringView frame)
 {
-    return {field(frame, u'V').value_or(0.0), field(frame, u'I').value_or(0.0), field(frame, u'R'),
-            field(frame, u'S')};
+    return {field(frame, u'V').value_or(0.0), field(frame, u'I').value_or(0.0), field(frame, u'R'), field(frame, u'S')};
 }
 
 } // namespace Brolant

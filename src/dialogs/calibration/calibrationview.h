@@ -9,19 +9,26 @@ namespace Brolant {
 class CalibrationView
 {
 public:
-    enum Display {
-        RawVolts,     // txtBattV
-        RawCurrent,   // txtShuntV
-        RawPulses,    // txtPulsess
-        Rpm,          // txtWindmillRPM
-        RawWindPulses,// txtPulsess2
-        WindSpeed,    // txtWindSpeed
-        Volts,        // txtBattVadjusted
-        Amps,         // txtBattAadjusted
-        Offset,       // OffsetV
-        WindQuestion, // Label23
+    enum Display
+    {
+        RawVolts,      // txtBattV
+        RawCurrent,    // txtShuntV
+        RawPulses,     // txtPulsess
+        Rpm,           // txtWindmillRPM
+        RawWindPulses, // txtPulsess2
+        WindSpeed,     // txtWindSpeed
+        Volts,         // txtBattVadjusted
+        Amps,          // txtBattAadjusted
+        Offset,        // OffsetV
+        WindQuestion,  // Label23
     };
-    enum Divisor { VoltDivisor, AmpDivisor, RpmDivisor, WindDivisor };
+    enum Divisor
+    {
+        VoltDivisor,
+        AmpDivisor,
+        RpmDivisor,
+        WindDivisor
+    };
 
     virtual ~CalibrationView() = default;
     virtual void setText(Display display, const QString &text) = 0;

@@ -47,8 +47,10 @@ MqttDialog::MqttDialog(SettingsStore &store, Messages &messages, QWidget *parent
     m_enabled = checkBox(this, "Enabled", QStringLiteral("Publish readings to a broker"));
     form->addRow(m_enabled);
     m_host = edit("Host", QStringLiteral("Broker"), QStringLiteral("host name or address of the broker"), kWideChars);
-    m_port = edit("Port", QStringLiteral("Port"), QStringLiteral("broker port, usually 1883, or 8883 with TLS"), kNarrowChars);
-    m_user = edit("User", QStringLiteral("User name"), QStringLiteral("user name at the broker, empty for none"), kWideChars);
+    m_port = edit("Port", QStringLiteral("Port"), QStringLiteral("broker port, usually 1883, or 8883 with TLS"),
+                  kNarrowChars);
+    m_user = edit("User", QStringLiteral("User name"), QStringLiteral("user name at the broker, empty for none"),
+                  kWideChars);
     m_password = edit("Password", QStringLiteral("Password"), QStringLiteral("password at the broker"), kWideChars);
     m_password->setEchoMode(QLineEdit::Password);
     m_tls = checkBox(this, "TLS", QStringLiteral("Encrypt the connection (TLS)"));
@@ -56,9 +58,11 @@ MqttDialog::MqttDialog(SettingsStore &store, Messages &messages, QWidget *parent
     m_caFile = edit("CAFile", QStringLiteral("Certificate authority file"),
                     QStringLiteral("certificate authority file; empty uses the system's certificates"), kWideChars);
     m_certFile = edit("CertFile", QStringLiteral("Client certificate file"),
-                      QStringLiteral("this logger's certificate, for a broker that wants one; empty for none"), kWideChars);
+                      QStringLiteral("this logger's certificate, for a broker that wants one; empty for none"),
+                      kWideChars);
     m_keyFile = edit("KeyFile", QStringLiteral("Client key file"),
-                     QStringLiteral("the private key of the client certificate, not protected by a password"), kWideChars);
+                     QStringLiteral("the private key of the client certificate, not protected by a password"),
+                     kWideChars);
     m_topic = edit("Topic", QStringLiteral("Topic"), QStringLiteral("first level of every topic"), kWideChars);
     m_site = edit("Site", QStringLiteral("Site"), QStringLiteral("this logger's name, a-z, 0-9, _ and -"), kWideChars);
     m_discovery = edit("Discovery", QStringLiteral("Discovery prefix"),

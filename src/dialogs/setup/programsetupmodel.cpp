@@ -45,8 +45,8 @@ SetupForm ProgramSetupModel::load()
 bool ProgramSetupModel::save(const SetupForm &form)
 {
     if (!form.hasValidPort()) {
-        m_messages.message(QStringLiteral(
-            "There is a bad number for Port Number. Must be between 1 and 8 ( 1 or 2 most common )"));
+        m_messages.message(
+            QStringLiteral("There is a bad number for Port Number. Must be between 1 and 8 ( 1 or 2 most common )"));
         return false;
     }
     try {

@@ -24,7 +24,7 @@ int checkState(const QString &key, const ConfigField &field)
 }
 
 // Selects the option equal to `value`; compared as numbers, so "012" selects 12.
-template<std::size_t N>
+template <std::size_t N>
 void selectOption(int &selected, double value, const int (&options)[N])
 {
     if (std::find(std::begin(options), std::end(options), value) != std::end(options))
@@ -35,9 +35,8 @@ void selectOption(int &selected, double value, const int (&options)[N])
 MaybeFailure SetupForm::takeFrom(const ConfigFile &file)
 {
     const auto checkBox = [](const QString &key, int &into) {
-        return FieldStep{key, FieldStep::Need::Int16, [&into, key](const ConfigField &field) {
-                             into = checkState(key, field);
-                         }};
+        return FieldStep{key, FieldStep::Need::Int16,
+                         [&into, key](const ConfigField &field) { into = checkState(key, field); }};
     };
     // Each option applied as soon as it is read: a broken BR must not throw away good SV and MA.
     const auto option = [](const QString &key, int &selected, const auto &options) {

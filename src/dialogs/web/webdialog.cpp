@@ -43,7 +43,8 @@ WebDialog::WebDialog(SettingsStore &store, Messages &messages, QWidget *parent)
     m_enabled = new QCheckBox(QStringLiteral("Serve the live page to phones and computers on the network"), this);
     m_enabled->setObjectName(QStringLiteral("Enabled"));
     form->addRow(m_enabled);
-    m_port = edit("Port", QStringLiteral("Port"), QStringLiteral("port the page is served on, usually 8080"), kNarrowChars);
+    m_port = edit("Port", QStringLiteral("Port"), QStringLiteral("port the page is served on, usually 8080"),
+                  kNarrowChars);
     m_listen = edit("Listen", QStringLiteral("Listen on"),
                     QStringLiteral("address of this computer to serve on; empty for every network"), kWideChars);
     m_hosts = edit("Hosts", QStringLiteral("Other names"),
@@ -111,11 +112,11 @@ void WebDialog::showSettings(const WebSettings &settings)
 WebSettings WebDialog::typed() const
 {
     // Through the file's own rules, so the dialog accepts exactly what the file would.
-    return WebSettings::fromText(tagged(WebTag::kEnabled, m_enabled->isChecked() ? u"1" : u"0")
-                                 + tagged(WebTag::kPort, m_port->text()) + tagged(WebTag::kListen, m_listen->text())
-                                 + tagged(WebTag::kPassword, m_password->text())
-                                 + tagged(WebTag::kCertFile, m_certFile->text())
-                                 + tagged(WebTag::kKeyFile, m_keyFile->text()) + tagged(WebTag::kHosts, m_hosts->text()));
+    return WebSettings::fromText(
+        tagged(WebTag::kEnabled, m_enabled->isChecked() ? u"1" : u"0") + tagged(WebTag::kPort, m_port->text())
+        + tagged(WebTag::kListen, m_listen->text()) + tagged(WebTag::kPassword, m_password->text())
+        + tagged(WebTag::kCertFile, m_certFile->text()) + tagged(WebTag::kKeyFile, m_keyFile->text())
+        + tagged(WebTag::kHosts, m_hosts->text()));
 }
 
 void WebDialog::showAddresses()

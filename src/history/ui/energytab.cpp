@@ -87,8 +87,8 @@ DayEnergy sameDayBefore(const std::vector<DayEnergy> &yearBefore, const QDate &d
 }
 
 // Reads the period and the year before on the source's threads.
-HistoryLoad::Work periodWork(const std::vector<QDate> &days, const std::vector<QDate> &before,
-                             double logDelaySeconds, const QDate &today)
+HistoryLoad::Work periodWork(const std::vector<QDate> &days, const std::vector<QDate> &before, double logDelaySeconds,
+                             const QDate &today)
 {
     return [days, before, logDelaySeconds, today](HistoryReader &reader) -> std::any {
         const auto archive = reader.archive();
@@ -104,8 +104,12 @@ HistoryLoad::Work periodWork(const std::vector<QDate> &days, const std::vector<Q
 
 EnergyTab::EnergyTab(std::shared_ptr<HistorySource> source, const QString &programFolder, double logDelaySeconds,
                      const QDate &today, Messages &messages, QWidget *parent)
-    : QWidget(parent), m_programFolder(programFolder), m_logDelaySeconds(logDelaySeconds), m_today(today),
-      m_messages(messages), m_load(std::move(source), this)
+    : QWidget(parent),
+      m_programFolder(programFolder),
+      m_logDelaySeconds(logDelaySeconds),
+      m_today(today),
+      m_messages(messages),
+      m_load(std::move(source), this)
 {
     auto *column = new QVBoxLayout(this);
     auto *controls = new QHBoxLayout;
@@ -154,11 +158,12 @@ EnergyTab::EnergyTab(std::shared_ptr<HistorySource> source, const QString &progr
     m_note->setTextFormat(Qt::PlainText);
     m_chart = HistoryWidgets::chartView(
         this, QStringLiteral("Energy chart"),
-        QStringLiteral("energy per day or month as bars, each beside the same period a year before; the same values are in the table below"));
+        QStringLiteral(
+            "energy per day or month as bars, each beside the same period a year before; the same values are in the table below"));
     column->addWidget(m_chart, 4);
-    m_table = HistoryWidgets::table(this, QStringLiteral("Energy per day"),
-                                    {QStringLiteral("Date"), QStringLiteral("Energy"), QStringLiteral("A year before"),
-                                     QStringLiteral("Source")});
+    m_table = HistoryWidgets::table(
+        this, QStringLiteral("Energy per day"),
+        {QStringLiteral("Date"), QStringLiteral("Energy"), QStringLiteral("A year before"), QStringLiteral("Source")});
     column->addWidget(m_table, 1);
     column->addWidget(m_note);
     m_status = new LoadStatus(m_load, this);
@@ -172,9 +177,8 @@ EnergyTab::EnergyTab(std::shared_ptr<HistorySource> source, const QString &progr
             show(Span(id), m_today >= m_first && m_today <= last() ? m_today : m_first);
     });
     connect(m_export, &QPushButton::clicked, this, &EnergyTab::exportClicked);
-    connect(&m_load, &HistoryLoad::reported, this, [this](const LoadReport &report) {
-        m_problems = HistoryWidgets::problemsText(report);
-    });
+    connect(&m_load, &HistoryLoad::reported, this,
+            [this](const LoadReport &report) { m_problems = HistoryWidgets::problemsText(report); });
     connect(&m_load, &HistoryLoad::loaded, this, &EnergyTab::loaded);
     connect(&m_load, &HistoryLoad::cancelled, this, &EnergyTab::cancelled);
     show(Span::Month, today);
@@ -335,11 +339,14 @@ void EnergyTab::showDays()
     HistoryWidgets::setRows(m_table, rows);
     const QString name = m_span == Span::Week ? QStringLiteral("Week") : QStringLiteral("Month");
     const auto total = EnergyTable::total(m_period.days);
-    m_summary->setText(total ? QStringLiteral("%1 total %2, mean %3 a day; a year before %4. Light bars are computed from the daily logs.")
-                                   .arg(name, energyText(total), energyText(EnergyTable::mean(m_period.days)),
-                                        energyText(EnergyTable::total(m_period.yearBefore)))
-                             : QStringLiteral("%1: no data.").arg(name));
-    showBars(shown, before, categories, m_span == Span::Week ? QStringLiteral("Day") : QStringLiteral("Day of the month"));
+    m_summary->setText(
+        total ? QStringLiteral(
+                    "%1 total %2, mean %3 a day; a year before %4. Light bars are computed from the daily logs.")
+                    .arg(name, energyText(total), energyText(EnergyTable::mean(m_period.days)),
+                         energyText(EnergyTable::total(m_period.yearBefore)))
+              : QStringLiteral("%1: no data.").arg(name));
+    showBars(shown, before, categories,
+             m_span == Span::Week ? QStringLiteral("Day") : QStringLiteral("Day of the month"));
 }
 
 void EnergyTab::showMonths()
@@ -357,7 +364,8 @@ void EnergyTab::showMonths()
         categories << name;
         *shown << totals[size_t(month - 1)].value_or(0.0);
         *before << earlier[size_t(month - 1)].value_or(0.0);
-        rows << QStringList{name, energyText(totals[size_t(month - 1)]), energyText(earlier[size_t(month - 1)]), QString()};
+        rows << QStringList{name, energyText(totals[size_t(month - 1)]), energyText(earlier[size_t(month - 1)]),
+                            QString()};
     }
     HistoryWidgets::setRows(m_table, rows);
     const auto total = EnergyTable::total(m_period.days);

@@ -26,7 +26,12 @@ class EnergyTab final : public QWidget
     Q_OBJECT
 
 public:
-    enum class Span { Week, Month, Year };
+    enum class Span
+    {
+        Week,
+        Month,
+        Year
+    };
 
     // What a load found for the period shown and the same period a year before.
     struct Period

@@ -71,7 +71,8 @@ QString problemsText(const LoadReport &report)
         const bool archive = problem.file == FileName::kEnergyArchive;
         lines << QStringLiteral("%1 could not be read (%2): %3.")
                      .arg(problem.file, problem.reason,
-                          archive ? QStringLiteral("every day is computed from its daily log, and days known only from it are missing")
+                          archive ? QStringLiteral(
+                              "every day is computed from its daily log, and days known only from it are missing")
                                   : QStringLiteral("its day has no records here"));
     }
     return lines.join(u'\n');

@@ -17,8 +17,8 @@ namespace {
 const QSize kOpeningSize(960, 680);
 } // namespace
 
-HistoryWindow::HistoryWindow(const QString &programFolder, const QDate &today, Messages &messages,
-                             ProblemLog &problems, QWidget *parent)
+HistoryWindow::HistoryWindow(const QString &programFolder, const QDate &today, Messages &messages, ProblemLog &problems,
+                             QWidget *parent)
     : QDialog(parent), m_problems(problems), m_source(std::make_shared<HistorySource>(programFolder))
 {
     setObjectName(QStringLiteral("EnergyHistory"));
@@ -48,7 +48,7 @@ void HistoryWindow::noteReport(const LoadReport &report)
 {
     for (const FileProblem &problem : report.problems)
         m_problems.reportAbout(Problem::HistoryFileNotRead, ProblemLog::Subject{problem.file},
-                          problem.file + QStringLiteral(" could not be read: ") + problem.reason);
+                               problem.file + QStringLiteral(" could not be read: ") + problem.reason);
     for (const QString &file : report.filesRead)
         m_problems.resolvedAbout(Problem::HistoryFileNotRead, ProblemLog::Subject{file});
 }

@@ -11,8 +11,10 @@
 namespace Brolant {
 
 LoadStatus::LoadStatus(HistoryLoad &load, QWidget *parent)
-    : QWidget(parent), m_caption(new QLabel(QStringLiteral("Reading the daily logs..."), this)),
-      m_bar(new QProgressBar(this)), m_cancel(new QPushButton(QStringLiteral("Cancel"), this))
+    : QWidget(parent),
+      m_caption(new QLabel(QStringLiteral("Reading the daily logs..."), this)),
+      m_bar(new QProgressBar(this)),
+      m_cancel(new QPushButton(QStringLiteral("Cancel"), this))
 {
     m_bar->setAccessibleName(QStringLiteral("Days read"));
     m_cancel->setAccessibleDescription(QStringLiteral("stop reading the daily logs"));

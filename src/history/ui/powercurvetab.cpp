@@ -48,9 +48,12 @@ HistoryLoad::Work curveWork(const std::vector<QDate> &days)
 }
 } // namespace
 
-PowerCurveTab::PowerCurveTab(std::shared_ptr<HistorySource> source, const QString &programFolder, const QString &windUnits,
-                             const QDate &today, Messages &messages, QWidget *parent)
-    : QWidget(parent), m_programFolder(programFolder), m_windUnits(windUnits), m_messages(messages),
+PowerCurveTab::PowerCurveTab(std::shared_ptr<HistorySource> source, const QString &programFolder,
+                             const QString &windUnits, const QDate &today, Messages &messages, QWidget *parent)
+    : QWidget(parent),
+      m_programFolder(programFolder),
+      m_windUnits(windUnits),
+      m_messages(messages),
       m_load(std::move(source), this)
 {
     auto *column = new QVBoxLayout(this);
@@ -69,7 +72,8 @@ PowerCurveTab::PowerCurveTab(std::shared_ptr<HistorySource> source, const QStrin
     column->addWidget(m_summary);
     m_chart = HistoryWidgets::chartView(
         this, QStringLiteral("Power curve chart"),
-        QStringLiteral("watts against wind speed for every record, and the mean watts per bin; the bins are in the table below"));
+        QStringLiteral(
+            "watts against wind speed for every record, and the mean watts per bin; the bins are in the table below"));
     column->addWidget(m_chart, 4);
     m_table = HistoryWidgets::table(this, QStringLiteral("Power curve bins"),
                                     {QStringLiteral("Wind from"), QStringLiteral("Records"),
@@ -139,8 +143,8 @@ void PowerCurveTab::loaded()
             faint->append(at);
         else
             mean->append(at);
-        rows << QStringList{QString::number(bin.lowerEdge), QString::number(bin.records),
-                            oneDecimal(bin.meanWatts), oneDecimal(bin.maxWatts)};
+        rows << QStringList{QString::number(bin.lowerEdge), QString::number(bin.records), oneDecimal(bin.meanWatts),
+                            oneDecimal(bin.maxWatts)};
     }
     HistoryWidgets::setRows(m_table, rows);
 

@@ -34,12 +34,14 @@ std::array<QString, 5> seriesNames(const std::array<QString, 5> &units)
 HistoryLoad::Work trendWork(const std::vector<QDate> &days)
 {
     return [days](HistoryReader &reader) -> std::any {
-        return std::make_shared<const TrendEnvelope>(std::make_shared<const TrendMinutes>(TrendMinutes::of(reader.days(days))));
+        return std::make_shared<const TrendEnvelope>(
+            std::make_shared<const TrendMinutes>(TrendMinutes::of(reader.days(days))));
     };
 }
 } // namespace
 
-TrendTab::TrendTab(std::shared_ptr<HistorySource> source, const std::array<QString, 5> &units, const QDate &today, QWidget *parent)
+TrendTab::TrendTab(std::shared_ptr<HistorySource> source, const std::array<QString, 5> &units, const QDate &today,
+                   QWidget *parent)
     : QWidget(parent), m_units(units), m_load(std::move(source), this)
 {
     const auto names = seriesNames(units);

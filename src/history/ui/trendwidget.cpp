@@ -23,8 +23,8 @@ constexpr int kLeastZoomPixels = 4;
 constexpr std::int64_t kSecondsPerHour = 3600;
 constexpr std::int64_t kSecondsPerDay = 86400;
 constexpr int kShortestMonthDays = 28;
-const QColor kSeriesColours[] = {QColor(200, 0, 0), QColor(0, 130, 0), QColor(0, 0, 220),
-                                 QColor(190, 110, 0), QColor(140, 0, 160)};
+const QColor kSeriesColours[] = {QColor(200, 0, 0), QColor(0, 130, 0), QColor(0, 0, 220), QColor(190, 110, 0),
+                                 QColor(140, 0, 160)};
 const QColor kGrid(225, 225, 225);
 const QColor kDragBand(0, 120, 215, 50);
 
@@ -36,13 +36,23 @@ struct TimeStep
     const char *format = "";
 };
 
-const TimeStep kTimeSteps[] = {
-    {60, 0, "MM-dd HH:mm"},          {5 * 60, 0, "MM-dd HH:mm"},      {15 * 60, 0, "MM-dd HH:mm"},
-    {30 * 60, 0, "MM-dd HH:mm"},     {kSecondsPerHour, 0, "MM-dd HH:mm"}, {3 * kSecondsPerHour, 0, "MM-dd HH:mm"},
-    {6 * kSecondsPerHour, 0, "MM-dd HH:mm"}, {12 * kSecondsPerHour, 0, "MM-dd HH:mm"},
-    {kSecondsPerDay, 0, "yyyy-MM-dd"}, {2 * kSecondsPerDay, 0, "yyyy-MM-dd"}, {7 * kSecondsPerDay, 0, "yyyy-MM-dd"},
-    {14 * kSecondsPerDay, 0, "yyyy-MM-dd"}, {0, 1, "MMM yyyy"}, {0, 2, "MMM yyyy"}, {0, 3, "MMM yyyy"},
-    {0, 6, "MMM yyyy"},               {0, 12, "yyyy"}};
+const TimeStep kTimeSteps[] = {{60, 0, "MM-dd HH:mm"},
+                               {5 * 60, 0, "MM-dd HH:mm"},
+                               {15 * 60, 0, "MM-dd HH:mm"},
+                               {30 * 60, 0, "MM-dd HH:mm"},
+                               {kSecondsPerHour, 0, "MM-dd HH:mm"},
+                               {3 * kSecondsPerHour, 0, "MM-dd HH:mm"},
+                               {6 * kSecondsPerHour, 0, "MM-dd HH:mm"},
+                               {12 * kSecondsPerHour, 0, "MM-dd HH:mm"},
+                               {kSecondsPerDay, 0, "yyyy-MM-dd"},
+                               {2 * kSecondsPerDay, 0, "yyyy-MM-dd"},
+                               {7 * kSecondsPerDay, 0, "yyyy-MM-dd"},
+                               {14 * kSecondsPerDay, 0, "yyyy-MM-dd"},
+                               {0, 1, "MMM yyyy"},
+                               {0, 2, "MMM yyyy"},
+                               {0, 3, "MMM yyyy"},
+                               {0, 6, "MMM yyyy"},
+                               {0, 12, "yyyy"}};
 
 double stepPixels(const TimeStep &step, double pixelsPerSecond)
 {
@@ -62,7 +72,8 @@ const TimeStep &timeStep(const QFontMetrics &metrics, double pixelsPerSecond)
 
 // The ticks of the span as seconds from the first day's midnight, at round times of the local
 // clock: a day the clocks change is an hour shorter or longer, and its ticks keep to the clock.
-std::vector<std::int64_t> timeTicks(const TimeStep &step, const TrendMinutes &minutes, std::int64_t from, std::int64_t to)
+std::vector<std::int64_t> timeTicks(const TimeStep &step, const TrendMinutes &minutes, std::int64_t from,
+                                    std::int64_t to)
 {
     std::vector<std::int64_t> ticks;
     const auto take = [&](std::int64_t tick) {
@@ -82,7 +93,8 @@ std::vector<std::int64_t> timeTicks(const TimeStep &step, const TrendMinutes &mi
          day = day.addDays(everyDays)) {
         const std::int64_t midnight = minutes.secondsTo(day);
         const LocalDay local(day);
-        for (std::int64_t clockSecond = 0; clockSecond < kSecondsPerDay; clockSecond += std::min(step.seconds, kSecondsPerDay))
+        for (std::int64_t clockSecond = 0; clockSecond < kSecondsPerDay;
+             clockSecond += std::min(step.seconds, kSecondsPerDay))
             take(midnight + local.secondOf(int(clockSecond), false));
     }
     return ticks;
@@ -93,7 +105,8 @@ void paintTimeAxis(QPainter &painter, const QSize &size, const QRect &area, cons
 {
     const double span = double(picture.to - picture.from);
     double labelEnd = -1.0;
-    for (const auto &[tick, text] : TrendPainter::timeLabels(painter.fontMetrics(), minutes, picture.from, picture.to, area.width())) {
+    for (const auto &[tick, text] :
+         TrendPainter::timeLabels(painter.fontMetrics(), minutes, picture.from, picture.to, area.width())) {
         const double x = area.left() + double(tick - picture.from) / span * area.width();
         painter.setPen(kGrid);
         painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
@@ -119,9 +132,9 @@ QString tickText(double value, double step)
 void paintLane(QPainter &painter, const QRect &lane, const TrendPicture &picture, int series, const QString &name)
 {
     const auto &columns = picture.columns[size_t(series)];
-    const std::vector<double> values =
-        TrendPainter::ticks(picture.lowest[size_t(series)], picture.highest[size_t(series)],
-                            std::max(2, lane.height() / kLeastTickSpacing));
+    const std::vector<double> values = TrendPainter::ticks(picture.lowest[size_t(series)],
+                                                           picture.highest[size_t(series)],
+                                                           std::max(2, lane.height() / kLeastTickSpacing));
     const double low = values.front();
     const double high = values.back();
     const auto yOf = [&](double value) { return lane.bottom() - (value - low) / (high - low) * (lane.height() - 1); };
@@ -132,8 +145,9 @@ void paintLane(QPainter &painter, const QRect &lane, const TrendPicture &picture
         painter.setPen(kGrid);
         painter.drawLine(QPointF(lane.left(), y), QPointF(lane.right(), y));
         painter.setPen(colour);
-        painter.drawText(QRectF(0, y - painter.fontMetrics().height() / 2.0, lane.left() - 6, painter.fontMetrics().height()),
-                         Qt::AlignRight | Qt::AlignVCenter, tickText(value, step));
+        painter.drawText(
+            QRectF(0, y - painter.fontMetrics().height() / 2.0, lane.left() - 6, painter.fontMetrics().height()),
+            Qt::AlignRight | Qt::AlignVCenter, tickText(value, step));
     }
     painter.setPen(Qt::black);
     painter.drawRect(lane.adjusted(0, 0, -1, -1));
@@ -197,7 +211,8 @@ std::vector<std::pair<int, QRect>> lanes(const QSize &size, const Shown &shown, 
     for (int series = 0; series < int(shown.size()); ++series) {
         if (!shown[size_t(series)])
             continue;
-        result.emplace_back(series, QRect(area.left(), top + titleHeight, area.width(), std::max(1, each - titleHeight)));
+        result.emplace_back(series,
+                            QRect(area.left(), top + titleHeight, area.width(), std::max(1, each - titleHeight)));
         top += each + kLaneGap;
     }
     return result;
@@ -239,7 +254,8 @@ void paint(QPainter &painter, const QSize &size, const TrendMinutes &minutes, co
         painter.drawText(area, Qt::AlignCenter, QStringLiteral("Tick a series to draw it."));
         return;
     }
-    paintTimeAxis(painter, size, QRect(area.left(), area.top(), area.width(), shownLanes.back().second.bottom() - area.top() + 1),
+    paintTimeAxis(painter, size,
+                  QRect(area.left(), area.top(), area.width(), shownLanes.back().second.bottom() - area.top() + 1),
                   minutes, picture);
     for (const auto &[series, lane] : shownLanes) {
         const QString range = QStringLiteral("  (%1 to %2)")
@@ -251,8 +267,7 @@ void paint(QPainter &painter, const QSize &size, const TrendMinutes &minutes, co
 
 } // namespace TrendPainter
 
-TrendWidget::TrendWidget(const std::array<QString, 5> &names, QWidget *parent)
-    : QWidget(parent), m_names(names)
+TrendWidget::TrendWidget(const std::array<QString, 5> &names, QWidget *parent) : QWidget(parent), m_names(names)
 {
     setAccessibleName(QStringLiteral("Trend plot"));
     setAccessibleDescription(QStringLiteral(

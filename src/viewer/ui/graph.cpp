@@ -33,29 +33,30 @@ constexpr int kTimeBoxChars = 3;
 const char *const kSwitchNames[] = {"Check1", "Check2", "Check3", "Check4", "Check5", "Check6"};
 const char *const kSwitchCaptions[] = {"Volts", "Amps", "Watts", "RPM", "WS", "Scaled"};
 // The check boxes double as the legend.
-const char *const kSwitchStyles[] = {
-    "background-color: rgb(255, 0, 0);",     "background-color: rgb(0, 255, 0);",
-    "background-color: rgb(128, 128, 255);", "background-color: rgb(255, 255, 0);",
-    "",                                      "background-color: rgb(128, 128, 128); color: white;"};
+const char *const kSwitchStyles[] = {"background-color: rgb(255, 0, 0);",
+                                     "background-color: rgb(0, 255, 0);",
+                                     "background-color: rgb(128, 128, 255);",
+                                     "background-color: rgb(255, 255, 0);",
+                                     "",
+                                     "background-color: rgb(128, 128, 128); color: white;"};
 const char *const kTopNames[] = {"VMax1", "AMax1", "WMax1", "RMax1", "SMax1"};
 const char *const kBottomNames[] = {"VMin1", "AMin1", "WMin1", "RMin1", "SMin1"};
 const char *const kSeriesNames[] = {"volts", "amps", "watts", "rpm", "wind speed"};
 const char *const kReadoutNames[] = {"vt", "vv", "av", "wv", "rv", "sv"};
 const char *const kReadoutDescriptions[] = {"time under the pointer", "volts under the pointer",
                                             "amps under the pointer", "watts under the pointer",
-                                            "rpm under the pointer", "wind speed under the pointer"};
+                                            "rpm under the pointer",  "wind speed under the pointer"};
 // What the labels show before a day is loaded, and again after a load that found nothing.
 const QString kScaleStartText = QStringLiteral("0");
-const QString kReadoutStartTexts[] = {QString(), kScaleStartText, kScaleStartText, kScaleStartText, kScaleStartText, kScaleStartText};
+const QString kReadoutStartTexts[] = {QString(),       kScaleStartText, kScaleStartText,
+                                      kScaleStartText, kScaleStartText, kScaleStartText};
 const QString kStartText = QStringLiteral("Start");
 const QString kFinishText = QStringLiteral("Finish");
 const QString kEnergyText = QStringLiteral("Wh");
 } // namespace
 
-Graph::Graph(const QString &programFolder, ViewerSession &session, Messages &messages,
-             QWidget *parent)
-    : QDialog(parent), m_messages(messages),
-      m_model(programFolder, session, *this)
+Graph::Graph(const QString &programFolder, ViewerSession &session, Messages &messages, QWidget *parent)
+    : QDialog(parent), m_messages(messages), m_model(programFolder, session, *this)
 {
     setObjectName(QStringLiteral("Graph"));
     setWindowTitle(QStringLiteral("Graph"));
@@ -140,7 +141,9 @@ QWidget *Graph::buildFilePanel()
     column->addWidget(m_folders);
     column->addWidget(m_files, 1);
     // A click opens a folder, as Return does: the folder highlighted is always the one listed.
-    const auto openFolder = [this](QListWidgetItem *item) { m_model.folderChosen(item->data(Qt::UserRole).toString()); };
+    const auto openFolder = [this](QListWidgetItem *item) {
+        m_model.folderChosen(item->data(Qt::UserRole).toString());
+    };
     connect(m_folders, &QListWidget::itemClicked, this, openFolder);
     connect(m_folders, &QListWidget::itemActivated, this, openFolder);
     // The first click of a double click has opened the folder already; the second would land on
@@ -157,10 +160,12 @@ QWidget *Graph::buildFilePanel()
                timeBox("Time2h", QStringLiteral("23"), QStringLiteral("finish hour")),
                timeBox("Time2m", QStringLiteral("59"), QStringLiteral("finish minute"))};
     // Each pair of boxes is heard by the label of its row, as it is seen.
-    range->addWidget(WidgetHelpers::labelFor(label(this, "Label2", QStringLiteral("From")), {m_times[0], m_times[1]}), 0, 0);
+    range->addWidget(WidgetHelpers::labelFor(label(this, "Label2", QStringLiteral("From")), {m_times[0], m_times[1]}),
+                     0, 0);
     range->addWidget(m_times[0], 0, 1);
     range->addWidget(m_times[1], 0, 3);
-    range->addWidget(WidgetHelpers::labelFor(label(this, "Label3", QStringLiteral("To")), {m_times[2], m_times[3]}), 1, 0);
+    range->addWidget(WidgetHelpers::labelFor(label(this, "Label3", QStringLiteral("To")), {m_times[2], m_times[3]}), 1,
+                     0);
     range->addWidget(m_times[2], 1, 1);
     range->addWidget(m_times[3], 1, 3);
     // The window has four separators for two places: each pair shares the cell between hour and minute.
@@ -217,9 +222,8 @@ QWidget *Graph::buildLegend()
         m_switches[size_t(which)] = box;
         // On the change itself: the space bar and a screen reader's "Toggle" change a box
         // without a click.
-        connect(box, &QCheckBox::toggled, this, [this, which](bool ticked) {
-            m_model.switchToggled(GraphModel::Switch(which), ticked);
-        });
+        connect(box, &QCheckBox::toggled, this,
+                [this, which](bool ticked) { m_model.switchToggled(GraphModel::Switch(which), ticked); });
         if (which < 5) {
             const QString series = QLatin1String(kSeriesNames[which]);
             m_tops[size_t(which)] = label(this, kTopNames[which], kScaleStartText,
@@ -281,8 +285,7 @@ QStringList Graph::times() const
 
 void Graph::setPlotOptionsShown(const PlotOptions &options)
 {
-    const bool ticked[] = {options.volts, options.amps, options.watts, options.rpm,
-                           options.windSpeed, options.scaled};
+    const bool ticked[] = {options.volts, options.amps, options.watts, options.rpm, options.windSpeed, options.scaled};
     for (size_t which = 0; which < m_switches.size(); ++which) {
         // The model set these itself: not a change for it to handle again.
         const QSignalBlocker quiet(m_switches[which]);

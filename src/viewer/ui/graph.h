@@ -25,8 +25,7 @@ class Graph final : public QDialog, public GraphView
     Q_OBJECT
 
 public:
-    Graph(const QString &programFolder, ViewerSession &session, Messages &messages,
-          QWidget *parent = nullptr);
+    Graph(const QString &programFolder, ViewerSession &session, Messages &messages, QWidget *parent = nullptr);
 
     GraphModel &model() { return m_model; }
 

@@ -9,8 +9,8 @@ namespace Brolant {
 
 namespace {
 const QColor kBackground(64, 64, 64);
-const QColor kSeriesColours[] = {QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 0, 255),
-                                 QColor(255, 255, 0), QColor(255, 255, 255)};
+const QColor kSeriesColours[] = {QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 0, 255), QColor(255, 255, 0),
+                                 QColor(255, 255, 255)};
 // Apart from all five series.
 const QColor kZeroLine(255, 0, 255);
 const QColor kDragMark(255, 0, 0);
@@ -30,9 +30,7 @@ QPen linePen(const QColor &colour)
 QPolygonF toPixels(const QList<QPointF> &points, double xScale, double yScale)
 {
     QPolygonF pixels;
-    const auto pixel = [&](qsizetype at) {
-        return QPointF(points[at].x() * xScale, points[at].y() * yScale);
-    };
+    const auto pixel = [&](qsizetype at) { return QPointF(points[at].x() * xScale, points[at].y() * yScale); };
     for (qsizetype at = 0; at < points.size();) {
         const QPointF first = pixel(at);
         const int column = int(first.x());

@@ -42,7 +42,7 @@ private:
     double plotX(const QMouseEvent *event) const;
 
     std::optional<PlotPicture> m_picture;
-    double m_width = 1.0; // the horizontal extent last set by a drawn picture
+    double m_width = 1.0;     // the horizontal extent last set by a drawn picture
     double m_pressedAt = 0.0; // where the drag's first button went down, in pixels
     double m_pressX = 0.0;    // the same in plot coordinates
     QPixmap m_pixmap;

@@ -17,16 +17,21 @@ namespace Brolant {
 using WidgetHelpers::label;
 
 namespace {
-const char *const kDisplayNames[] = {"txtBattV",  "txtShuntV",        "txtPulsess",
-                                     "txtWindmillRPM", "txtPulsess2", "txtWindSpeed",
-                                     "txtBattVadjusted", "txtBattAadjusted", "OffsetV", "Label23"};
-const char *const kDisplayDescriptions[] = {
-    "battery reading from the board", "current reading from the board",
-    "generator pulses from the board", "generator rpm", "wind sensor pulses from the board",
-    "wind speed", "battery volts", "battery amps", "current offset", ""};
+const char *const kDisplayNames[] = {"txtBattV",    "txtShuntV",    "txtPulsess",       "txtWindmillRPM",
+                                     "txtPulsess2", "txtWindSpeed", "txtBattVadjusted", "txtBattAadjusted",
+                                     "OffsetV",     "Label23"};
+const char *const kDisplayDescriptions[] = {"battery reading from the board",
+                                            "current reading from the board",
+                                            "generator pulses from the board",
+                                            "generator rpm",
+                                            "wind sensor pulses from the board",
+                                            "wind speed",
+                                            "battery volts",
+                                            "battery amps",
+                                            "current offset",
+                                            ""};
 const char *const kDivisorNames[] = {"BatteryVolts", "BatteryCurrent", "PulseDivider", "Pulse2Divider"};
-const char *const kDivisorDescriptions[] = {"voltage divisor", "current divisor",
-                                            "generator pulses per revolution",
+const char *const kDivisorDescriptions[] = {"voltage divisor", "current divisor", "generator pulses per revolution",
                                             "wind sensor pulses per unit"};
 constexpr int kDivisorChars = 8;
 constexpr int kBesideDivisors = 4; // the grid column right of the divisor boxes
@@ -65,18 +70,17 @@ QFrame *line(QWidget *parent)
 }
 } // namespace
 
-Calibrate::Calibrate(const QString &programFolder, SerialLink &link, CalibrationSession &session,
-                     Messages &messages, QWidget *parent)
+Calibrate::Calibrate(const QString &programFolder, SerialLink &link, CalibrationSession &session, Messages &messages,
+                     QWidget *parent)
     : QDialog(parent), m_messages(messages), m_model(programFolder, link, session, *this)
 {
     setObjectName(QStringLiteral("Calibrate"));
     setWindowTitle(QStringLiteral("Calibration"));
     for (size_t which = 0; which < m_displays.size(); ++which)
-        m_displays[which] = label(this, kDisplayNames[which], QString(),
-                                  QLatin1String(kDisplayDescriptions[which]));
+        m_displays[which] = label(this, kDisplayNames[which], QString(), QLatin1String(kDisplayDescriptions[which]));
     for (size_t which = 0; which < m_divisors.size(); ++which) {
-        m_divisors[which] = WidgetHelpers::fixedWidthEdit(
-            this, kDivisorNames[which], QLatin1String(kDivisorDescriptions[which]), kDivisorChars);
+        m_divisors[which] = WidgetHelpers::fixedWidthEdit(this, kDivisorNames[which],
+                                                          QLatin1String(kDivisorDescriptions[which]), kDivisorChars);
         connect(m_divisors[which], &QLineEdit::textChanged, this,
                 [this, which](const QString &text) { m_model.divisorEdited(int(which), text); });
     }
@@ -92,9 +96,8 @@ Calibrate::Calibrate(const QString &programFolder, SerialLink &link, Calibration
     grid->setColumnStretch(0, 1);
     // Room beside the divisor boxes for an everyday result; a longer one widens the dialog
     // rather than being cut, as a label's own minimum is its whole text.
-    grid->setColumnMinimumWidth(kBesideDivisors,
-                                std::max(0, fontMetrics().horizontalAdvance(kEverydayResult)
-                                                - m_divisors[VoltDivisor]->width()));
+    grid->setColumnMinimumWidth(kBesideDivisors, std::max(0, fontMetrics().horizontalAdvance(kEverydayResult)
+                                                                 - m_divisors[VoltDivisor]->width()));
     int row = 0;
     addStep(grid, row, "Label8", QStringLiteral("Step 1. Set Voltage"),
             {label(this, "Label2", QStringLiteral("Measure your battery voltage, and then adjust")),
@@ -126,8 +129,8 @@ Calibrate::Calibrate(const QString &programFolder, SerialLink &link, Calibration
              label(this, "Label15", QStringLiteral("ie, for a 14 pulse generator, type in 14."))},
             RawPulses, RpmDivisor, "Picture3", "Label16", Rpm);
     grid->addWidget(line(this), row++, 0, 1, 5);
-    addStep(grid, row, "Label21", QStringLiteral("Step 4. Set Wind Speed"),
-            {m_displays[WindQuestion]}, RawWindPulses, WindDivisor, "Picture4", "Label4", WindSpeed);
+    addStep(grid, row, "Label21", QStringLiteral("Step 4. Set Wind Speed"), {m_displays[WindQuestion]}, RawWindPulses,
+            WindDivisor, "Picture4", "Label4", WindSpeed);
     grid->addWidget(line(this), row++, 0, 1, 5);
 
     auto *exit = new QPushButton(QStringLiteral("Exit ( dont save )"), this);
@@ -146,8 +149,8 @@ Calibrate::Calibrate(const QString &programFolder, SerialLink &link, Calibration
 }
 
 void Calibrate::addStep(QGridLayout *grid, int &row, const char *heading, const QString &headingText,
-                        const QList<QWidget *> &instructions, Display raw, Divisor divisor,
-                        const char *sign, const char *equals, Display result)
+                        const QList<QWidget *> &instructions, Display raw, Divisor divisor, const char *sign,
+                        const char *equals, Display result)
 {
     // The step's heading is the label its divisor box is heard by.
     QLabel *title = WidgetHelpers::labelFor(label(this, heading, headingText), {m_divisors[divisor]});

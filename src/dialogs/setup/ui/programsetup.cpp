@@ -20,7 +20,12 @@
 namespace Brolant {
 
 namespace {
-enum Column { kQuestion, kControl, kRemark };
+enum Column
+{
+    kQuestion,
+    kControl,
+    kRemark
+};
 constexpr int kNarrowEditChars = 6;
 constexpr int kWideEditChars = 12;
 
@@ -65,16 +70,18 @@ ProgramSetup::ProgramSetup(const QString &programFolder, Messages &messages, QWi
         ++row;
     };
 
-    m_port = WidgetHelpers::fixedWidthEdit(this, "PortNumber", QStringLiteral("serial port number, 0 for none"), kNarrowEditChars);
+    m_port = WidgetHelpers::fixedWidthEdit(this, "PortNumber", QStringLiteral("serial port number, 0 for none"),
+                                           kNarrowEditChars);
     addRow(QStringLiteral("Com port"), m_port);
-    m_portDevice = WidgetHelpers::label(this, "PortDevice", QString(), QStringLiteral("the device the port number opens"));
+    m_portDevice = WidgetHelpers::label(this, "PortDevice", QString(),
+                                        QStringLiteral("the device the port number opens"));
     grid->addWidget(m_portDevice, row - 1, kRemark);
     const QStringList systemPorts = PortLocator::systemPorts();
-    QLabel *ports = WidgetHelpers::label(this, "SystemPorts",
-                                         systemPorts.isEmpty()
-                                             ? QStringLiteral("No serial ports found on this computer.")
-                                             : QStringLiteral("Serial ports on this computer: %1")
-                                                   .arg(systemPorts.join(QStringLiteral(", "))));
+    QLabel *ports = WidgetHelpers::label(
+        this, "SystemPorts",
+        systemPorts.isEmpty()
+            ? QStringLiteral("No serial ports found on this computer.")
+            : QStringLiteral("Serial ports on this computer: %1").arg(systemPorts.join(QStringLiteral(", "))));
     ports->setWordWrap(true);
     grid->addWidget(ports, row++, 0, 1, 3);
 
@@ -82,9 +89,9 @@ ProgramSetup::ProgramSetup(const QString &programFolder, Messages &messages, QWi
     addRow(QStringLiteral("Save HTML page?"), m_savehtml, QStringLiteral("Saved to /html folder"));
     m_saveExcel = checkBox("SaveExcel", QStringLiteral("save Excel file"));
     addRow(QStringLiteral("Save Excel File?"), m_saveExcel, QStringLiteral("Saved to /Excel folder"));
-    m_logDelay = WidgetHelpers::fixedWidthEdit(this, "LogDelay", QStringLiteral("default logging interval in seconds"), kNarrowEditChars);
-    addRow(QStringLiteral("Default Logging Interval"), m_logDelay,
-           QStringLiteral("Seconds ( 1 - 600 )"));
+    m_logDelay = WidgetHelpers::fixedWidthEdit(this, "LogDelay", QStringLiteral("default logging interval in seconds"),
+                                               kNarrowEditChars);
+    addRow(QStringLiteral("Default Logging Interval"), m_logDelay, QStringLiteral("Seconds ( 1 - 600 )"));
     m_logOn = checkBox("LogOn", QStringLiteral("start logging automatically"));
     addRow(QStringLiteral("Start Logger Automatically?"), m_logOn);
     m_displayRpm = checkBox("DisplayRPM", QStringLiteral("display RPM"));
@@ -96,8 +103,8 @@ ProgramSetup::ProgramSetup(const QString &programFolder, Messages &messages, QWi
     m_wsUnits = WidgetHelpers::fixedWidthEdit(this, "WSUnits", QStringLiteral("wind speed units"), kWideEditChars);
     addRow(QStringLiteral("Wind Speed Units"), m_wsUnits);
 
-    m_systemVolts = optionGroup("Frame2", QStringLiteral("System Voltage"), 1,
-                                SetupForm::kSystemVolts, int(std::size(SetupForm::kSystemVolts)), row++);
+    m_systemVolts = optionGroup("Frame2", QStringLiteral("System Voltage"), 1, SetupForm::kSystemVolts,
+                                int(std::size(SetupForm::kSystemVolts)), row++);
     m_maxAmps = optionGroup("Frame1", QStringLiteral("Max System Amps"), 4, SetupForm::kMaxAmps,
                             int(std::size(SetupForm::kMaxAmps)), row++);
     m_baudRate = optionGroup("Frame3", QStringLiteral("Baud rate"), 7, SetupForm::kBaudRates,
@@ -127,7 +134,8 @@ ProgramSetup::ProgramSetup(const QString &programFolder, Messages &messages, QWi
     opens("Web", QStringLiteral("Web..."), QStringLiteral("the live page for phones and computers on the network"),
           &ProgramSetup::webRequested);
     opens("AlarmsButton", QStringLiteral("Alarms..."),
-          QStringLiteral("when to warn of a low or high battery, a high current, an overspeeding turbine or a silent board"),
+          QStringLiteral(
+              "when to warn of a low or high battery, a high current, an overspeeding turbine or a silent board"),
           &ProgramSetup::alarmsRequested);
     more->addStretch();
     grid->addLayout(more, row++, 0, 1, 3);
@@ -166,8 +174,8 @@ QCheckBox *ProgramSetup::checkBox(const char *name, const QString &description)
     return box;
 }
 
-QButtonGroup *ProgramSetup::optionGroup(const char *frameName, const QString &caption,
-                                        int firstOption, const int *values, int count, int row)
+QButtonGroup *ProgramSetup::optionGroup(const char *frameName, const QString &caption, int firstOption,
+                                        const int *values, int count, int row)
 {
     auto *frame = new QGroupBox(caption, this);
     frame->setObjectName(QLatin1String(frameName));

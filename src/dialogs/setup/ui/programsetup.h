@@ -40,8 +40,8 @@ private:
     void describePort();
 
     QCheckBox *checkBox(const char *name, const QString &question);
-    QButtonGroup *optionGroup(const char *frameName, const QString &caption, int firstOption,
-                              const int *values, int count, int row);
+    QButtonGroup *optionGroup(const char *frameName, const QString &caption, int firstOption, const int *values,
+                              int count, int row);
 
     QString m_programFolder;
     Messages &m_messages;
