@@ -90,10 +90,11 @@ std::vector<float> ofStamps(std::span<const Stamp> stamps)
         double step = double(stamps[at].time - stamps[at - 1].time) / double(stamps[at].records);
         const int records = stamps[at].records;
         for (const size_t beside : {at - 1, at + 1}) {
+            if (beside > at && endsRun(at))
+                continue; // none after it in its run, maybe none at all
             const int fuller = stamps[beside].records;
-            if ((beside > at && endsRun(at)) || fuller < std::max(records + 2, 2 * records))
-                continue;
-            step = std::min(step, double(kMinute) / double(fuller));
+            if (fuller >= std::max(records + 2, 2 * records))
+                step = std::min(step, double(kMinute) / double(fuller));
         }
         return step;
     };
