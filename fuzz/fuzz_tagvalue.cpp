@@ -67,8 +67,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
           "a page's file comes from the program's resources");
     check(route.kind != WebRoute::Kind::PowerCurve || route.from.daysTo(route.to) < 366, "a range is bounded");
     for (const auto &[day, archived] : EnergyArchive::parse(QByteArray(rest.data(), qsizetype(rest.size()))).days)
-        check(day.isValid() && std::isfinite(archived.wattHours) && archived.wattHours >= 0 && archived.lastLine >= 0
-                  && archived.lastLine <= EnergyArchive::kDayEnd,
+        check(day.isValid() && std::isfinite(archived.wattHours) && archived.wattHours >= 0
+                  && std::isfinite(archived.closingWattHours) && archived.closingWattHours >= 0
+                  && archived.lastLine >= 0 && archived.lastLine < 24 * 3600,
               "an archived day is a date with finite energy and a time of day");
     return 0;
 }
