@@ -3,6 +3,11 @@
 
 namespace Brolant {
 
+ProgramFiles ProgramFiles::read(const QString &programFolder)
+{
+    return {ProgramConfig::read(programFolder), CalibrationSettings::read(programFolder)};
+}
+
 ProgramSettings ProgramSettings::read(const QString &programFolder, const ProgramSettings &earlier)
 {
     ProgramSettings settings = earlier;

@@ -10,6 +10,16 @@
 
 namespace Brolant {
 
+// prog.cfg and settings.cfg, each read and parsed once, for the settings to be taken from.
+struct ProgramFiles
+{
+    ConfigFile program;
+    ConfigFile calibration;
+
+    // Both files of the program folder as they are now.
+    static ProgramFiles read(const QString &programFolder);
+};
+
 // The settings the logger runs with. prog.cfg is taken in the logger's own order and the reading
 // stops at the first value that is missing or does not convert: what it had not come to keeps
 // the value of the earlier reading (a partly broken file must behave as it always has), and

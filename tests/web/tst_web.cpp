@@ -668,12 +668,12 @@ void WebTest::dialogShowsTheAddressAndSaves()
     QFETCH(QByteArray, saved);
     ProgramFolder folder;
     ScriptedPrompts messages;
-    ProgramSetup setup(folder.path(), messages);
+    SettingsStore store(folder.path());
+    ProgramSetup setup(store, messages);
     QSignalSpy asked(&setup, &ProgramSetup::webRequested);
     QTest::mouseClick(setup.findChild<QPushButton *>("Web"), Qt::LeftButton);
     QCOMPARE(asked.size(), 1);
 
-    SettingsStore store(folder.path());
     WebDialog dialog(store, messages);
     dialog.show();
     const int width = dialog.width();
