@@ -18,8 +18,9 @@ namespace Brolant {
 // with, and those of the parts beside the core (alarms.cfg, mqtt.cfg, web.cfg). A dialog saves
 // through the store, which says the saved values at once; an edit by hand is seen by the one
 // watcher and said the same way once the file is read. The parts take what they are given and
-// never read a file back, except the session, which still reads prog.cfg and settings.cfg itself
-// when it starts up and when the window asks it to (after its dialogs, or a port problem).
+// never read a file back. The session takes prog.cfg and settings.cfg from here only at start-up
+// and when the window asks it to (after its dialogs, or a port problem): an edit by hand applies
+// then.
 class SettingsStore : public QObject
 {
     Q_OBJECT

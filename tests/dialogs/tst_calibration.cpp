@@ -222,7 +222,7 @@ void CalibrationTest::calibrateButton()
     FakeClock clock;
     ScriptedPrompts prompts;
     ProblemLog problems(clock);
-    LoggerSession session(folder.path(), link, clock, problems);
+    LoggerSession session(folder.path(), link, clock, problems, folder.programFiles());
     const LoggerCore &core = SessionProbe::core(session);
     ErrorReporter errors(folder.path(), clock, problems, view);
     errors.listenTo(session);

@@ -88,7 +88,7 @@ struct WebRig : WebFolder
     FakeSerialLink link;
     FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(14, 5, 10))};
     ProblemLog problems{clock};
-    LoggerSession session{folder.path(), link, clock, problems, Attendance::Unattended};
+    LoggerSession session{folder.path(), link, clock, problems, folder.programFiles(), Attendance::Unattended};
     ErrorReporter errors{folder.path(), clock, problems, view};
     SettingsStore store{folder.path()};
     MqttPublishing publishing{session, problems};
