@@ -47,8 +47,7 @@ void SettingsStore::saveProgramFile(const QString &fileName, const QString &text
 {
     TextFile::replace(ProgramPaths(m_programFolder).file(fileName), text);
     kept = parse(QString::fromLatin1(text.toLatin1())); // as the file holds it: a byte a character
-    if (m_watcher.take(fileName))
-        emit programFilesChanged(m_programFiles);
+    m_watcher.take(fileName);
 }
 
 void SettingsStore::saveMqtt(const MqttSettings &settings)
@@ -74,13 +73,11 @@ void SettingsStore::saveAlarms(const AlarmSettings &settings, const std::optiona
 
 void SettingsStore::fileChanged(const QString &fileName)
 {
-    if (fileName == FileName::kProgramConfig) {
+    if (fileName == FileName::kProgramConfig)
         m_programFiles.program = ProgramConfig::read(m_programFolder);
-        emit programFilesChanged(m_programFiles);
-    } else if (fileName == FileName::kCalibration) {
+    else if (fileName == FileName::kCalibration)
         m_programFiles.calibration = CalibrationSettings::read(m_programFolder);
-        emit programFilesChanged(m_programFiles);
-    } else if (fileName == FileName::kMqttSettings)
+    else if (fileName == FileName::kMqttSettings)
         emit mqttSettingsChanged(mqtt());
     else if (fileName == FileName::kWebSettings)
         emit webSettingsChanged(web());

@@ -16,9 +16,9 @@ namespace Brolant {
 
 // The program folder's settings files as values: prog.cfg and settings.cfg, which the logger runs
 // with, and those of the parts beside the core (alarms.cfg, mqtt.cfg, web.cfg). A dialog saves
-// through the store, which says the saved values at once; an edit by hand is seen by the one
-// watcher and said the same way once the file is read. The parts take what they are given and
-// never read a file back. The session takes prog.cfg and settings.cfg from here only at start-up
+// through the store, which says the saved values at once (prog.cfg and settings.cfg: holds them);
+// an edit by hand is seen by the one watcher and said the same way once the file is read. The
+// parts take what they are given and never read a file back. The session takes prog.cfg and settings.cfg from here only at start-up
 // and when the window asks it to (after its dialogs, or a port problem): an edit by hand applies
 // then.
 class SettingsStore : public QObject
@@ -47,7 +47,6 @@ public:
     void saveAlarms(const AlarmSettings &settings, const std::optional<AlarmSettings> &followed);
 
 signals:
-    void programFilesChanged(const ProgramFiles &files);
     void mqttSettingsChanged(const MqttReading &reading);
     void webSettingsChanged(const WebReading &reading);
     void alarmSettingsChanged(const AlarmsFile &file);
