@@ -32,7 +32,7 @@ void benchLogging()
     FakeClock clock;
     ScriptedPrompts prompts;
     ProblemLog problems(clock);
-    LoggerSession session(folder.path(), link, clock, problems);
+    LoggerSession session(folder.path(), link, clock, problems, folder.programFiles());
     LoggerCore &core = SessionProbe::core(session);
     ErrorReporter errors(folder.path(), clock, problems, view);
     errors.listenTo(session);

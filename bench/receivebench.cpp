@@ -75,7 +75,7 @@ void benchModel(const QList<QByteArray> &frames, View &view, const char *name)
     FakeClock clock;
     ScriptedPrompts prompts;
     ProblemLog problems(clock);
-    LoggerSession session(folder.path(), link, clock, problems);
+    LoggerSession session(folder.path(), link, clock, problems, folder.programFiles());
     ErrorReporter errors(folder.path(), clock, problems, view);
     errors.listenTo(session);
     MainWindowModel model(session, problems, view, prompts);

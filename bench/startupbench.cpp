@@ -55,7 +55,7 @@ void benchStartUp()
         FakeClock clock;
         ScriptedPrompts prompts;
         ProblemLog problems(clock);
-        LoggerSession session(folder.path(), link, clock, problems);
+        LoggerSession session(folder.path(), link, clock, problems, folder.programFiles());
         ErrorReporter errors(folder.path(), clock, problems, window);
         errors.listenTo(session);
         MainWindowModel model(session, problems, window, prompts);

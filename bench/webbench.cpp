@@ -103,7 +103,8 @@ struct PageRig
         folder.write("web.cfg",
                      "<Enabled>1</Enabled><Listen>127.0.0.1</Listen><Port>" + QByteArray::number(port) + "</Port>");
         writeMonth(folder);
-        session = std::make_unique<LoggerSession>(folder.path(), link, clock, problems, Attendance::Unattended);
+        session = std::make_unique<LoggerSession>(folder.path(), link, clock, problems, folder.programFiles(),
+                                                  Attendance::Unattended);
         publishing = std::make_unique<MqttPublishing>(*session, problems);
         alarms = std::make_unique<AlarmService>(*session, clock, problems, AlarmSettings::readFile(folder.path()));
         WebLimits limits;

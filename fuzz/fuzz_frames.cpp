@@ -61,7 +61,9 @@ struct Rig
                               "<BR>4800</BR><dispMessages>1</dispMessages>");
         writeFile("settings.cfg", "<VoltDivider>50</VoltDivider><VoltOffset>512</VoltOffset>"
                                   "<AmpDivider>20</AmpDivider><RPMDivider>4</RPMDivider><WSDivider>2</WSDivider>");
-        session = std::make_unique<LoggerSession>(folder.path(), link, clock, problems, Attendance::Unattended);
+        session = std::make_unique<LoggerSession>(
+            folder.path(), link, clock, problems, [path = folder.path()] { return ProgramFiles::read(path); },
+            Attendance::Unattended);
         errors = std::make_unique<ErrorReporter>(folder.path(), clock, problems, status);
         errors->listenTo(*session);
         session->startUp();

@@ -9,8 +9,9 @@ LoggerParts::LoggerParts(const QString &programFolder, SerialLink &link, const C
                          Attendance attendance)
     : clock(clock),
       problems(clock),
-      session(programFolder, link, clock, problems, attendance),
       settings(programFolder),
+      session(
+          programFolder, link, clock, problems, [this] { return settings.programFiles(); }, attendance),
       errors(programFolder, clock, problems, errorLine),
       publishing(session, problems),
       alarms(session, clock, problems, settings.alarms()),

@@ -16,10 +16,10 @@ class Clock;
 class ErrorLine;
 class SerialLink;
 
-// A running logger apart from its screen: the problem log every part reports to, the session,
-// the settings store, the error reporter that writes what the problem log says, and the parts that
-// listen beside the core (publishing, alarms and the web page), wired to each other once here for
-// both programs.
+// A running logger apart from its screen: the problem log every part reports to, the settings
+// store, the session that takes prog.cfg and settings.cfg from it, the error reporter that writes
+// what the problem log says, and the parts that listen beside the core (publishing, alarms and the
+// web page), wired to each other once here for both programs.
 class LoggerParts
 {
 public:
@@ -35,8 +35,8 @@ public:
     // The one clock of the program: the windows opened beside the parts read it too.
     const Clock &clock;
     ProblemLog problems;
-    LoggerSession session;
     SettingsStore settings;
+    LoggerSession session;
     ErrorReporter errors;
     MqttPublishing publishing;
     AlarmService alarms;

@@ -135,7 +135,7 @@ void MainWindowModel::portProblemLoop()
         showStartUpTexts();
         if (setup == SetupEnd::Aborted) {
             // No port, as asked, even when prog.cfg could not be written to say so.
-            m_session.readSettings();
+            m_session.takeSettings();
             m_session.switchPortOff();
             return;
         }
@@ -212,7 +212,7 @@ void MainWindowModel::runDialogWithPortClosed(const QString &name, const std::fu
                                               const std::function<MaybeFailure()> &reopen)
 {
     // The dialogs use the port or change what it is, so it is closed while they are open, and
-    // the files they write are read again afterwards.
+    // the settings they save are taken again afterwards.
     MaybeFailure failure;
     try {
         m_session.holdPortFor(name);
@@ -223,7 +223,7 @@ void MainWindowModel::runDialogWithPortClosed(const QString &name, const std::fu
     if (isEnding())
         return;
     if (!failure) {
-        m_session.readSettings();
+        m_session.takeSettings();
         failure = m_session.settings().problem;
     }
     if (!failure)

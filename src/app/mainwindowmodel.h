@@ -58,7 +58,7 @@ private:
     void portProblemLoop();
     // The message, then Program Setup; how the user left it.
     SetupEnd handlePortProblem();
-    // Closes the port while `dialog` runs, reads the settings it may have saved, and opens the
+    // Closes the port while `dialog` runs, takes the settings it may have saved, and opens the
     // port again with `reopen`; a port that will not open leads into the port-problem loop.
     void runDialogWithPortClosed(const QString &name, const std::function<void()> &dialog,
                                  const std::function<MaybeFailure()> &reopen);

@@ -16,11 +16,20 @@ QString CalibrationSettings::toFileText() const
            + tagged(CalibrationTag::kWsDivider, wsDivider.text()) + lineEnd;
 }
 
+QStringList CalibrationSettings::keys()
+{
+    return {CalibrationTag::kVoltDivider, CalibrationTag::kVoltOffset, CalibrationTag::kAmpDivider,
+            CalibrationTag::kRpmDivider, CalibrationTag::kWsDivider};
+}
+
 ConfigFile CalibrationSettings::read(const QString &programFolder)
 {
-    return ConfigFile::read(ProgramPaths(programFolder).calibration(), FileName::kCalibration,
-                            {CalibrationTag::kVoltDivider, CalibrationTag::kVoltOffset, CalibrationTag::kAmpDivider,
-                             CalibrationTag::kRpmDivider, CalibrationTag::kWsDivider});
+    return ConfigFile::read(ProgramPaths(programFolder).calibration(), FileName::kCalibration, keys());
+}
+
+ConfigFile CalibrationSettings::fromText(const QString &content)
+{
+    return ConfigFile(FileName::kCalibration, content, keys());
 }
 
 MaybeFailure CalibrationSettings::takeFrom(const ConfigFile &file)

@@ -5,6 +5,7 @@
 #include "config/configfile.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace Brolant {
 
@@ -29,8 +30,12 @@ struct CalibrationSettings
     // The whole file text in its fixed layout: CR LF after every line, no empty line at the end.
     QString toFileText() const;
 
+    // Every key of settings.cfg, in the file's order.
+    static QStringList keys();
     // The program folder's settings.cfg, read once.
     static ConfigFile read(const QString &programFolder);
+    // settings.cfg's text, parsed once.
+    static ConfigFile fromText(const QString &content);
     // Takes the five values in file order and stops at the first missing one: the values before
     // it are taken, the rest keep what they had. The failure it stopped at.
     MaybeFailure takeFrom(const ConfigFile &file);

@@ -19,9 +19,10 @@ Q_LOGGING_CATEGORY(lcFrames, "brolant.frames", QtWarningMsg)
 } // namespace
 
 LoggerSession::LoggerSession(const QString &programFolder, SerialLink &link, const Clock &clock, ProblemLog &problems,
-                             Attendance attendance, QObject *parent)
+                             SettingsSource settingsSource, Attendance attendance, QObject *parent)
     : QObject(parent),
       m_programFolder(programFolder),
+      m_settingsSource(std::move(settingsSource)),
       m_link(link),
       m_problems(problems),
       m_attendance(attendance),
@@ -85,7 +86,7 @@ std::optional<ProblemReport> LoggerSession::startUp()
     // the port-problem loop must not throw away the day's watt-hours.
     m_core->resetReading();
     ProgramPaths(m_programFolder).makeDataFolders();
-    readSettings();
+    takeSettings();
     if (const MaybeFailure failure = openConfiguredPort())
         return ProblemReport{Problem::PortNotAvailable, failure->description};
     if (m_portIntent.kind != PortIntent::Kind::Open)
@@ -123,9 +124,9 @@ void LoggerSession::startUpAndRetry()
     m_startUpRetryTimer.stop();
 }
 
-void LoggerSession::readSettings()
+void LoggerSession::takeSettings()
 {
-    m_settings = ProgramSettings::read(m_programFolder, m_settings);
+    m_settings = ProgramSettings::take(m_settingsSource(), m_settings);
     const ProgramConfig &program = m_settings.program;
     m_core->logging.setOutputs(program.savehtml.equals(1), program.saveExcel.equals(1), program.wsUnits.text());
     m_core->receiver.setCalibration(m_settings.calibration);

@@ -15,6 +15,7 @@
 #include <QString>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -34,19 +35,25 @@ enum class Attendance
     Unattended
 };
 
-// The logger itself, without a window: it reads the settings (again whenever asked, after Program
-// Setup or Calibration saved), knows whether the port is meant to be open and why not, opens it,
-// starts and stops logging, writes the energy archive's lines and ends in order. It says what
-// happened by signals carrying values, so a window, the headless logger's status line, the
-// alarms, the publisher and the page all learn the same thing at the same moment, never reach
-// into its working parts and never guess it from the files.
+// The logger itself, without a window: it takes the settings at start-up and again whenever asked
+// (after Program Setup or Calibration, or a port problem), from prog.cfg and settings.cfg as its
+// source holds them (the settings store, which reads and saves the files: the session reads
+// neither itself, so an edit by hand applies only when it takes them), knows whether the port is
+// meant to be open and why not, opens it, starts and stops logging, writes the energy archive's
+// lines and ends in order. It says what happened by signals carrying values, so a window, the
+// headless logger's status line, the alarms, the publisher and the page all learn the same thing
+// at the same moment, never reach into its working parts and never guess it from the files.
 class LoggerSession : public QObject
 {
     Q_OBJECT
 
 public:
+    // prog.cfg and settings.cfg as the source holds them now.
+    using SettingsSource = std::function<ProgramFiles()>;
+
     LoggerSession(const QString &programFolder, SerialLink &link, const Clock &clock, ProblemLog &problems,
-                  Attendance attendance = Attendance::Attended, QObject *parent = nullptr);
+                  SettingsSource settingsSource, Attendance attendance = Attendance::Attended,
+                  QObject *parent = nullptr);
     ~LoggerSession() override;
 
     const QString &programFolder() const { return m_programFolder; }
@@ -62,7 +69,7 @@ public:
     const FrameHealth &frameHealth() const;
 
     // One pass of start-up: the reading starts again from 0, the data folders are made, both
-    // settings files are read, and the port opens as prog.cfg says; logging starts when LogOn is 1
+    // settings files are taken, and the port opens as prog.cfg says; logging starts when LogOn is 1
     // (unattended: always). The problem when the port could not be opened or LogOn is no number;
     // the caller decides what follows.
     std::optional<ProblemReport> startUp();
@@ -70,8 +77,9 @@ public:
     // opens. Each new failure is said once.
     void startUpAndRetry();
 
-    // Reads prog.cfg and settings.cfg again; the new settings apply at once.
-    void readSettings();
+    // Takes prog.cfg and settings.cfg again as the source has them now; the new settings apply at
+    // once.
+    void takeSettings();
     // Closes the port while `dialog` uses it or changes what it is.
     void holdPortFor(const QString &dialog);
     // Opens the port prog.cfg names now; port "0" leaves it closed.
@@ -123,6 +131,7 @@ private:
     void appendToEnergyArchive(const QString &line);
 
     QString m_programFolder;
+    SettingsSource m_settingsSource;
     SerialLink &m_link;
     ProblemLog &m_problems;
     Attendance m_attendance;

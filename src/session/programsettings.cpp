@@ -3,11 +3,16 @@
 
 namespace Brolant {
 
-ProgramSettings ProgramSettings::read(const QString &programFolder, const ProgramSettings &earlier)
+ProgramFiles ProgramFiles::read(const QString &programFolder)
+{
+    return {ProgramConfig::read(programFolder), CalibrationSettings::read(programFolder)};
+}
+
+ProgramSettings ProgramSettings::take(const ProgramFiles &files, const ProgramSettings &earlier)
 {
     ProgramSettings settings = earlier;
     settings.taken.clear();
-    const ConfigFile file = ProgramConfig::read(programFolder);
+    const ConfigFile &file = files.program;
     settings.programRead = !file.readFailure();
     ProgramConfig &program = settings.program;
     // The port first, so that a file broken further down still opens the board.
@@ -34,7 +39,7 @@ ProgramSettings ProgramSettings::read(const QString &programFolder, const Progra
     program.sv = file[ProgramTag::kSystemVolts];
     program.ma = file[ProgramTag::kMaxAmps];
     if (!settings.problem)
-        settings.problem = settings.calibration.takeFrom(CalibrationSettings::read(programFolder));
+        settings.problem = settings.calibration.takeFrom(files.calibration);
     return settings;
 }
 

@@ -10,10 +10,20 @@
 
 namespace Brolant {
 
+// prog.cfg and settings.cfg, each read and parsed once, for the settings to be taken from.
+struct ProgramFiles
+{
+    ConfigFile program;
+    ConfigFile calibration;
+
+    // Both files of the program folder as they are now.
+    static ProgramFiles read(const QString &programFolder);
+};
+
 // The settings the logger runs with. prog.cfg is taken in the logger's own order and the reading
 // stops at the first value that is missing or does not convert: what it had not come to keeps
 // the value of the earlier reading (a partly broken file must behave as it always has), and
-// settings.cfg is read only when prog.cfg was read whole. SV and MA are not the logger's own, so
+// settings.cfg is taken only when prog.cfg was taken whole. SV and MA are not the logger's own, so
 // they stand as the file has them, for the parts that size themselves to the system.
 struct ProgramSettings
 {
@@ -23,8 +33,8 @@ struct ProgramSettings
     QStringList taken;        // the logger's keys taken from the last reading, in order
     MaybeFailure problem;     // where the last reading stopped; nothing when it read everything
 
-    // Reads both files over `earlier`.
-    static ProgramSettings read(const QString &programFolder, const ProgramSettings &earlier);
+    // Takes both files over `earlier`.
+    static ProgramSettings take(const ProgramFiles &files, const ProgramSettings &earlier);
 
     bool took(const QString &key) const { return taken.contains(key); }
     // Whether every value the logger takes from prog.cfg was taken.

@@ -2,13 +2,16 @@
 #include "settings/settingsstore.h"
 
 #include "platform/programpaths.h"
+#include "platform/textfile.h"
 
 namespace Brolant {
 
 SettingsStore::SettingsStore(const QString &programFolder, QObject *parent)
     : QObject(parent),
       m_programFolder(programFolder),
-      m_watcher(programFolder, {FileName::kAlarmSettings, FileName::kMqttSettings, FileName::kWebSettings})
+      m_watcher(programFolder, {FileName::kProgramConfig, FileName::kCalibration, FileName::kAlarmSettings,
+                                FileName::kMqttSettings, FileName::kWebSettings}),
+      m_programFiles(ProgramFiles::read(programFolder))
 {
     connect(&m_watcher, &SettingsFileWatcher::changed, this, &SettingsStore::fileChanged);
 }
@@ -26,6 +29,25 @@ WebReading SettingsStore::web() const
 AlarmsFile SettingsStore::alarms() const
 {
     return AlarmSettings::readFile(m_programFolder);
+}
+
+void SettingsStore::saveProgram(const ProgramConfig &config)
+{
+    saveProgramFile(FileName::kProgramConfig, config.toFileText(), &ProgramConfig::fromText, m_programFiles.program);
+}
+
+void SettingsStore::saveCalibration(const CalibrationSettings &settings)
+{
+    saveProgramFile(FileName::kCalibration, settings.toFileText(), &CalibrationSettings::fromText,
+                    m_programFiles.calibration);
+}
+
+void SettingsStore::saveProgramFile(const QString &fileName, const QString &text, ConfigFile (*parse)(const QString &),
+                                    ConfigFile &kept)
+{
+    TextFile::replace(ProgramPaths(m_programFolder).file(fileName), text);
+    kept = parse(QString::fromLatin1(text.toLatin1())); // as the file holds it: a byte a character
+    m_watcher.take(fileName);
 }
 
 void SettingsStore::saveMqtt(const MqttSettings &settings)
@@ -51,7 +73,11 @@ void SettingsStore::saveAlarms(const AlarmSettings &settings, const std::optiona
 
 void SettingsStore::fileChanged(const QString &fileName)
 {
-    if (fileName == FileName::kMqttSettings)
+    if (fileName == FileName::kProgramConfig)
+        m_programFiles.program = ProgramConfig::read(m_programFolder);
+    else if (fileName == FileName::kCalibration)
+        m_programFiles.calibration = CalibrationSettings::read(m_programFolder);
+    else if (fileName == FileName::kMqttSettings)
         emit mqttSettingsChanged(mqtt());
     else if (fileName == FileName::kWebSettings)
         emit webSettingsChanged(web());

@@ -88,7 +88,7 @@ struct AlarmRig
             folder.write("alarms.cfg", alarmsCfg);
         if (!alarmsTxt.isNull())
             folder.write("logs/alarms.txt", alarmsTxt);
-        session = std::make_unique<LoggerSession>(folder.path(), link, clock, problems);
+        session = std::make_unique<LoggerSession>(folder.path(), link, clock, problems, folder.programFiles());
         errors = std::make_unique<ErrorReporter>(folder.path(), clock, problems, view);
         store = std::make_unique<SettingsStore>(folder.path());
         service = std::make_unique<AlarmService>(*session, clock, problems, store->alarms());

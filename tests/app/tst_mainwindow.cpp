@@ -53,7 +53,7 @@ private:
         FakeClock clock;
         ScriptedPrompts prompts;
         ProblemLog problems{clock};
-        LoggerSession session{folder.path(), link, clock, problems};
+        LoggerSession session{folder.path(), link, clock, problems, folder.programFiles()};
         LoggerCore &core = SessionProbe::core(session);
         ErrorReporter errors{folder.path(), clock, problems, window};
         MainWindowModel model{session, problems, window, prompts};

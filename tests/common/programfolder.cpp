@@ -52,3 +52,8 @@ void ProgramFolder::writeCalibration() const
                                        QStringLiteral("4"), QStringLiteral("2")};
     write(FileName::kCalibration, settings.toFileText().toLatin1());
 }
+
+std::function<ProgramFiles()> ProgramFolder::programFiles() const
+{
+    return [folder = path()] { return ProgramFiles::read(folder); };
+}

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "session/programsettings.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
+
+#include <functional>
 
 // A temporary program folder with the files a test puts in it.
 class ProgramFolder
@@ -25,6 +29,10 @@ public:
                             const QString &baud = QStringLiteral("4800")) const;
     // settings.cfg with the divisors of the worked example: 50, 512, 20, 4, 2.
     void writeCalibration() const;
+    // prog.cfg and settings.cfg read from here each time a session takes them: the settings
+    // source of a session composed without a settings store, which sees a file the test writes
+    // at once.
+    std::function<Brolant::ProgramFiles()> programFiles() const;
 
 private:
     QTemporaryDir m_dir;

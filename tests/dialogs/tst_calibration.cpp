@@ -14,6 +14,7 @@
 #include "scriptedprompts.h"
 #include "session/loggersession.h"
 #include "sessionprobe.h"
+#include "settings/settingsstore.h"
 #include "text/failure.h"
 
 #include <QFile>
@@ -22,6 +23,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+
+#include <optional>
 
 using namespace Brolant;
 
@@ -33,6 +36,7 @@ struct Dialog
     FakeSerialLink link;
     CalibrationSession session;
     ScriptedPrompts messages;
+    std::optional<SettingsStore> store;
     std::unique_ptr<Calibrate> dialog;
 
     explicit Dialog(const QByteArray &settings = "Calibration Settings\r\n\r\n\r\n<VoltDivider>50</VoltDivider>\r\n"
@@ -41,7 +45,8 @@ struct Dialog
     {
         folder.writeProgramConfig("1", "0", "60", "1", "1", "1", "57600");
         folder.write("settings.cfg", settings);
-        dialog = std::make_unique<Calibrate>(folder.path(), link, session, messages);
+        store.emplace(folder.path());
+        dialog = std::make_unique<Calibrate>(*store, link, session, messages);
         dialog->openPort();
         dialog->show();
     }
@@ -188,7 +193,8 @@ void CalibrationTest::openingFailsWithoutTheFiles()
     FakeSerialLink link;
     CalibrationSession session;
     ScriptedPrompts messages;
-    Calibrate dialog(folder.path(), link, session, messages);
+    SettingsStore store(folder.path());
+    Calibrate dialog(store, link, session, messages);
     QVERIFY_THROWS_EXCEPTION(Failure, dialog.openPort()); // no settings.cfg
     QVERIFY(link.openings.isEmpty());
 }
@@ -216,7 +222,7 @@ void CalibrationTest::calibrateButton()
     FakeClock clock;
     ScriptedPrompts prompts;
     ProblemLog problems(clock);
-    LoggerSession session(folder.path(), link, clock, problems);
+    LoggerSession session(folder.path(), link, clock, problems, folder.programFiles());
     const LoggerCore &core = SessionProbe::core(session);
     ErrorReporter errors(folder.path(), clock, problems, view);
     errors.listenTo(session);
@@ -255,7 +261,8 @@ void CalibrationTest::boardValuesShowInTheDialog()
     QSerialPortLink link(folder.path());
     CalibrationSession session;
     ScriptedPrompts messages;
-    Calibrate dialog(folder.path(), link, session, messages);
+    SettingsStore store(folder.path());
+    Calibrate dialog(store, link, session, messages);
     dialog.openPort();
     dialog.show();
     auto *volts = dialog.findChild<QLabel *>("txtBattVadjusted");
@@ -275,7 +282,8 @@ void CalibrationTest::unpluggedPinnedBoardIsNoOtherDevice()
     QSerialPortLink link(folder.path());
     CalibrationSession session;
     ScriptedPrompts messages;
-    Calibrate dialog(folder.path(), link, session, messages);
+    SettingsStore store(folder.path());
+    Calibrate dialog(store, link, session, messages);
     try {
         dialog.openPort();
         QFAIL("the dialog opened another device");

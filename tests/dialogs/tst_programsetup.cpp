@@ -5,6 +5,7 @@
 #include "programfolder.h"
 #include "screenreader.h"
 #include "scriptedprompts.h"
+#include "settings/settingsstore.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -13,6 +14,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+
+#include <optional>
 
 using namespace Brolant;
 
@@ -31,11 +34,14 @@ struct Dialog
 {
     ProgramFolder folder;
     ScriptedPrompts messages;
+    std::optional<SettingsStore> store; // made at the first opening, once the test wrote its files
     std::unique_ptr<ProgramSetup> dialog;
 
     void open()
     {
-        dialog = std::make_unique<ProgramSetup>(folder.path(), messages);
+        if (!store)
+            store.emplace(folder.path());
+        dialog = std::make_unique<ProgramSetup>(*store, messages);
         dialog->show();
     }
     template <typename T>

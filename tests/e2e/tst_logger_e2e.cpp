@@ -97,7 +97,7 @@ void LoggerEndToEndTest::logsLikeTheMainWindow()
     FakeSerialLink link;
     FakeClock clock(QDateTime::currentDateTime());
     ProblemLog problems(clock);
-    LoggerSession session(reference.path(), link, clock, problems, Attendance::Unattended);
+    LoggerSession session(reference.path(), link, clock, problems, reference.programFiles(), Attendance::Unattended);
     session.startUp();
     for (qsizetype record = 0; record < logged.size(); ++record) {
         for (int frame = 0; frame < 10; ++frame)

@@ -45,7 +45,7 @@ struct RealPortModel
     FakeClock clock;
     ScriptedPrompts prompts;
     ProblemLog problems{clock};
-    LoggerSession session{folder.path(), link, clock, problems};
+    LoggerSession session{folder.path(), link, clock, problems, folder.programFiles()};
     LoggerCore &core = SessionProbe::core(session);
     ErrorReporter errors{folder.path(), clock, problems, view};
     MainWindowModel model{session, problems, view, prompts};

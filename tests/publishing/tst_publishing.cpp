@@ -184,7 +184,7 @@ void PublishingTest::hostileFileStartsNothingAndSaysWhy()
     FakeSerialLink link;
     FakeClock clock;
     ProblemLog problemLog(clock);
-    LoggerSession session(folder.path(), link, clock, problemLog);
+    LoggerSession session(folder.path(), link, clock, problemLog, folder.programFiles());
     MqttPublishing publishing(session, problemLog);
     QSignalSpy problems(&problemLog, &ProblemLog::said);
     folder.write("mqtt.cfg", "<Enabled>1</Enabled><Host>localhost</Host><Topic>a/#</Topic>");

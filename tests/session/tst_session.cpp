@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "alarms/alarmservice.h"
+#include "app/loggerparts.h"
+#include "dialogs/setup/programsetupmodel.h"
 #include "modelrig.h"
 
 #include <QRegularExpression>
@@ -80,6 +82,69 @@ private slots:
             rig.model.calibrateClicked();
         QTEST(heard.said, "said");
         QCOMPARE(rig.link.isOpen(), rig.session.portIntent().meantOpen());
+    }
+
+    void savesAndHandEditsAreTakenWhenTheWindowAsks_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("tag");
+        QTest::newRow("Program Setup") << "setup"
+                                       << "prog.cfg"
+                                       << "LogDelay";
+        QTest::newRow("Calibration") << "calibration"
+                                     << "settings.cfg"
+                                     << "VoltDivider";
+    }
+    void savesAndHandEditsAreTakenWhenTheWindowAsks()
+    {
+        QFETCH(QString, dialog);
+        QFETCH(QString, file);
+        QFETCH(QString, tag);
+        ProgramFolder folder;
+        folder.writeProgramConfig("1");
+        folder.writeCalibration();
+        FakeSerialLink link;
+        FakeClock clock;
+        RecordingView view;
+        ScriptedPrompts prompts;
+        LoggerParts logger(folder.path(), link, clock, view, Attendance::Attended);
+        MainWindowModel model(logger.session, logger.problems, view, prompts);
+        model.startUp();
+        const bool setup = dialog == "setup";
+        const auto stored = [&] {
+            const ProgramFiles &files = logger.settings.programFiles();
+            return (setup ? files.program : files.calibration)[tag].text();
+        };
+        const auto taken = [&] {
+            const ProgramSettings &settings = logger.session.settings();
+            return setup ? settings.program.logDelay.text() : settings.calibration.voltDivider.text();
+        };
+        // The dialog saves 30, then an editor writes 45 before the dialog closes.
+        const auto saveThenEdit = [&](int run) {
+            if (run > 1)
+                return;
+            if (setup) {
+                ProgramSetupModel setupModel(logger.settings, prompts);
+                SetupForm form = setupModel.load();
+                form.logDelay = "30";
+                QVERIFY(setupModel.save(form));
+            } else {
+                logger.settings.saveCalibration({QStringLiteral("30"), QStringLiteral("512"), QStringLiteral("20"),
+                                                 QStringLiteral("4"), QStringLiteral("2")});
+            }
+            const QByteArray key = tag.toLatin1();
+            folder.write(file, folder.read(file).replace("<" + key + ">30<", "<" + key + ">45<"));
+        };
+        prompts.onSetup = saveThenEdit;
+        prompts.onCalibration = saveThenEdit;
+        const auto runDialog = [&] { setup ? model.setupClicked() : model.calibrateClicked(); };
+        runDialog();
+        QCOMPARE(taken(), QStringLiteral("30")); // what was saved, not the file read back
+        QTRY_COMPARE(stored(), QStringLiteral("45"));
+        QCOMPARE(taken(), QStringLiteral("30")); // an edit by hand waits for the next dialog
+        runDialog();
+        QCOMPARE(taken(), QStringLiteral("45"));
     }
 
     void portThatWillNotOpenIsMeantOpenUntilTheUserIsAsked()

@@ -88,7 +88,7 @@ struct WebRig : WebFolder
     FakeSerialLink link;
     FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(14, 5, 10))};
     ProblemLog problems{clock};
-    LoggerSession session{folder.path(), link, clock, problems, Attendance::Unattended};
+    LoggerSession session{folder.path(), link, clock, problems, folder.programFiles(), Attendance::Unattended};
     ErrorReporter errors{folder.path(), clock, problems, view};
     SettingsStore store{folder.path()};
     MqttPublishing publishing{session, problems};
@@ -668,12 +668,12 @@ void WebTest::dialogShowsTheAddressAndSaves()
     QFETCH(QByteArray, saved);
     ProgramFolder folder;
     ScriptedPrompts messages;
-    ProgramSetup setup(folder.path(), messages);
+    SettingsStore store(folder.path());
+    ProgramSetup setup(store, messages);
     QSignalSpy asked(&setup, &ProgramSetup::webRequested);
     QTest::mouseClick(setup.findChild<QPushButton *>("Web"), Qt::LeftButton);
     QCOMPARE(asked.size(), 1);
 
-    SettingsStore store(folder.path());
     WebDialog dialog(store, messages);
     dialog.show();
     const int width = dialog.width();

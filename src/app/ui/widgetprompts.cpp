@@ -57,14 +57,14 @@ void WidgetPrompts::runCalibration()
 {
     // The dialog reads the board through a port of its own while the main window's is closed.
     QSerialPortLink link(m_programFolder);
-    Calibrate dialog(m_programFolder, link, m_calibrationSession, *this, &m_owner);
+    Calibrate dialog(m_logger.settings, link, m_calibrationSession, *this, &m_owner);
     dialog.openPort();
     dialog.exec();
 }
 
 SetupEnd WidgetPrompts::runProgramSetup()
 {
-    ProgramSetup dialog(m_programFolder, *this, &m_owner);
+    ProgramSetup dialog(m_logger.settings, *this, &m_owner);
     QObject::connect(&dialog, &ProgramSetup::publishingRequested, &dialog, [this, &dialog] {
         MqttDialog settings(m_logger.settings, *this, &dialog);
         settings.exec();

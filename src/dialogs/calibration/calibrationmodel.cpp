@@ -6,7 +6,7 @@
 #include "dialogs/calibration/calibrationview.h"
 #include "platform/programpaths.h"
 #include "platform/seriallink.h"
-#include "platform/textfile.h"
+#include "settings/settingsstore.h"
 #include "text/failure.h"
 #include "text/numerictext.h"
 #include "text/rounding.h"
@@ -30,9 +30,9 @@ std::optional<double> positive(const QString &text)
 }
 } // namespace
 
-CalibrationModel::CalibrationModel(QString programFolder, SerialLink &link, CalibrationSession &session,
+CalibrationModel::CalibrationModel(SettingsStore &store, SerialLink &link, CalibrationSession &session,
                                    CalibrationView &view, QObject *parent)
-    : QObject(parent), m_programFolder(std::move(programFolder)), m_link(link), m_session(session), m_view(view)
+    : QObject(parent), m_store(store), m_link(link), m_session(session), m_view(view)
 {
     connect(&m_link, &SerialLink::dataArrived, this, &CalibrationModel::receive);
 }
@@ -42,17 +42,17 @@ void CalibrationModel::open()
     ConfigField port;
     ConfigField baud;
     ConfigField wsUnits;
-    const MaybeFailure programFailure = ProgramConfig::read(m_programFolder)
-                                            .applyInOrder({
-                                                FieldStep::int16(ProgramTag::kPort, port),
-                                                FieldStep::number(ProgramTag::kBaudRate, baud),
-                                                FieldStep::text(ProgramTag::kWsUnits, wsUnits),
-                                            });
+    const ProgramFiles &files = m_store.programFiles();
+    const MaybeFailure programFailure = files.program.applyInOrder({
+        FieldStep::int16(ProgramTag::kPort, port),
+        FieldStep::number(ProgramTag::kBaudRate, baud),
+        FieldStep::text(ProgramTag::kWsUnits, wsUnits),
+    });
     if (programFailure)
         throw *programFailure;
     m_wsUnits = wsUnits.text();
 
-    const ConfigFile calibration = CalibrationSettings::read(m_programFolder);
+    const ConfigFile &calibration = files.calibration;
     CalibrationSettings settings;
     ConfigField ampDivider;
     // The box shows the current divisor in its shortest form, so it must be a number.
@@ -121,7 +121,7 @@ void CalibrationModel::saveClicked()
         ConfigField(m_divisors[CalibrationView::AmpDivisor]), ConfigField(m_divisors[CalibrationView::RpmDivisor]),
         ConfigField(m_divisors[CalibrationView::WindDivisor])};
     try {
-        TextFile::replace(ProgramPaths(m_programFolder).calibration(), settings.toFileText());
+        m_store.saveCalibration(settings);
     } catch (const Failure &failure) {
         m_view.message(QStringLiteral("The calibration could not be saved, and %1 is unchanged.\n\n%2")
                            .arg(FileName::kCalibration, failure.description));

@@ -12,6 +12,7 @@ namespace Brolant {
 
 class CalibrationView;
 class SerialLink;
+class SettingsStore;
 
 // What the calibration dialog keeps for the whole run: the last wind speed it computed.
 struct CalibrationSession
@@ -26,11 +27,11 @@ class CalibrationModel : public QObject
     Q_OBJECT
 
 public:
-    CalibrationModel(QString programFolder, SerialLink &link, CalibrationSession &session, CalibrationView &view,
+    CalibrationModel(SettingsStore &store, SerialLink &link, CalibrationSession &session, CalibrationView &view,
                      QObject *parent = nullptr);
 
-    // Reads both files and opens the port; throws Failure when any of it fails (the dialog is
-    // then not shown).
+    // Takes both files from the store and opens the port; throws Failure when any of it fails
+    // (the dialog is then not shown).
     void open();
     void receive();
     // The user typed into a divisor box (or the model filled it).
@@ -42,7 +43,7 @@ public:
 private:
     void showFrame(const QString &frame);
 
-    QString m_programFolder;
+    SettingsStore &m_store;
     SerialLink &m_link;
     CalibrationSession &m_session;
     CalibrationView &m_view;

@@ -3,21 +3,18 @@
 
 #include "platform/messages.h"
 #include "platform/programpaths.h"
-#include "platform/textfile.h"
+#include "settings/settingsstore.h"
 #include "text/failure.h"
 
 #include <QFileInfo>
 
 namespace Brolant {
 
-ProgramSetupModel::ProgramSetupModel(QString programFolder, Messages &messages)
-    : m_programFolder(std::move(programFolder)), m_messages(messages)
-{
-}
+ProgramSetupModel::ProgramSetupModel(SettingsStore &store, Messages &messages) : m_store(store), m_messages(messages) {}
 
 QString ProgramSetupModel::configPath() const
 {
-    return ProgramPaths(m_programFolder).programConfig();
+    return ProgramPaths(m_store.programFolder()).programConfig();
 }
 
 SetupForm ProgramSetupModel::load()
@@ -30,7 +27,7 @@ SetupForm ProgramSetupModel::load()
                             .arg(FileName::kProgramConfig);
         return form;
     }
-    const ConfigFile file = ProgramConfig::read(m_programFolder);
+    const ConfigFile &file = m_store.programFiles().program;
     if (file.readFailure()) {
         m_loadProblem = QStringLiteral("%1 could not be read (%2): these are the starting values.")
                             .arg(FileName::kProgramConfig, file.readFailure()->description);
@@ -50,7 +47,7 @@ bool ProgramSetupModel::save(const SetupForm &form)
         return false;
     }
     try {
-        TextFile::replace(configPath(), form.toConfig().toFileText());
+        m_store.saveProgram(form.toConfig());
     } catch (const Failure &failure) {
         m_messages.message(QStringLiteral("The settings could not be saved, and %1 is unchanged.\n\n%2")
                                .arg(FileName::kProgramConfig, failure.description));

@@ -8,12 +8,13 @@
 namespace Brolant {
 
 class Messages;
+class SettingsStore;
 
 // The setup dialog's logic: what it opens with, and whether and how it saves.
 class ProgramSetupModel
 {
 public:
-    ProgramSetupModel(QString programFolder, Messages &messages);
+    ProgramSetupModel(SettingsStore &store, Messages &messages);
 
     // The values to show. A missing or broken prog.cfg still gives a usable form (its design
     // values for whatever could not be read), so the user can always repair the file by saving.
@@ -21,14 +22,15 @@ public:
     // Why load() could not read everything, in words for the user; empty when it could.
     QString loadProblem() const { return m_loadProblem; }
 
-    // Checks the port and writes prog.cfg whole. True when written: the dialog may close.
+    // Checks the port and saves prog.cfg whole through the store. True when written: the dialog
+    // may close.
     // Otherwise the user has been told why and the old file is unchanged.
     bool save(const SetupForm &form);
 
     QString configPath() const;
 
 private:
-    QString m_programFolder;
+    SettingsStore &m_store;
     Messages &m_messages;
     QString m_loadProblem;
 };

@@ -70,9 +70,9 @@ QFrame *line(QWidget *parent)
 }
 } // namespace
 
-Calibrate::Calibrate(const QString &programFolder, SerialLink &link, CalibrationSession &session, Messages &messages,
+Calibrate::Calibrate(SettingsStore &store, SerialLink &link, CalibrationSession &session, Messages &messages,
                      QWidget *parent)
-    : QDialog(parent), m_messages(messages), m_model(programFolder, link, session, *this)
+    : QDialog(parent), m_messages(messages), m_model(store, link, session, *this)
 {
     setObjectName(QStringLiteral("Calibrate"));
     setWindowTitle(QStringLiteral("Calibration"));

@@ -22,10 +22,10 @@ class Calibrate final : public QDialog, public CalibrationView
     Q_OBJECT
 
 public:
-    Calibrate(const QString &programFolder, SerialLink &link, CalibrationSession &session, Messages &messages,
+    Calibrate(SettingsStore &store, SerialLink &link, CalibrationSession &session, Messages &messages,
               QWidget *parent = nullptr);
 
-    // Reads the files and opens the port; throws Failure when that fails (the dialog is not shown).
+    // Takes the files and opens the port; throws Failure when that fails (the dialog is not shown).
     void openPort() { m_model.open(); }
     CalibrationModel &model() { return m_model; }
 

@@ -2,6 +2,7 @@
 #include "dialogs/setup/ui/programsetup.h"
 
 #include "platform/portlocator.h"
+#include "settings/settingsstore.h"
 #include "text/numerictext.h"
 #include "widgets/widgethelpers.h"
 
@@ -51,8 +52,8 @@ int checkValue(const QCheckBox *box)
 
 } // namespace
 
-ProgramSetup::ProgramSetup(const QString &programFolder, Messages &messages, QWidget *parent)
-    : QDialog(parent), m_programFolder(programFolder), m_messages(messages), m_model(programFolder, messages)
+ProgramSetup::ProgramSetup(SettingsStore &store, Messages &messages, QWidget *parent)
+    : QDialog(parent), m_programFolder(store.programFolder()), m_messages(messages), m_model(store, messages)
 {
     setObjectName(QStringLiteral("ProgramSetup"));
     setWindowTitle(QStringLiteral("Brolant Setup"));

@@ -22,7 +22,7 @@ public:
     // The dialog's result after "Abort", beside Accepted (saved) and Rejected (closed by its frame).
     static constexpr int Aborted = QDialog::Accepted + 1;
 
-    ProgramSetup(const QString &programFolder, Messages &messages, QWidget *parent = nullptr);
+    ProgramSetup(SettingsStore &store, Messages &messages, QWidget *parent = nullptr);
 
     // The settings as chosen on the form now, saved or not.
     ProgramConfig chosen() const { return form().toConfig(); }
