@@ -10,10 +10,6 @@
 #include <cstring>
 #include <type_traits>
 
-#ifdef Q_OS_UNIX
-#include <sys/stat.h>
-#endif
-
 namespace Brolant {
 
 namespace SummaryFile {
@@ -82,31 +78,6 @@ private:
     size_t m_at = 0;
 };
 } // namespace
-
-std::optional<LogStamp> LogStamp::of(const QString &path, bool *special)
-{
-#ifdef Q_OS_UNIX
-    struct stat status = {};
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
-        return std::nullopt;
-    if (special)
-        *special = !S_ISREG(status.st_mode) && !S_ISDIR(status.st_mode);
-    const auto nanoseconds = [](const timespec &time) { return qint64(time.tv_sec) * 1000000000 + time.tv_nsec; };
-    return LogStamp{qint64(status.st_size), nanoseconds(status.st_mtim), nanoseconds(status.st_ctim),
-                    quint64(status.st_ino)};
-#else
-    // No inode here: the time the file was made tells one file from another.
-    constexpr qint64 kNanosecondsPerMillisecond = 1000 * 1000;
-    const QFileInfo info(path);
-    if (!info.exists())
-        return std::nullopt;
-    if (special)
-        *special = !info.isFile() && !info.isDir();
-    return LogStamp{info.size(), info.lastModified().toMSecsSinceEpoch() * kNanosecondsPerMillisecond,
-                    info.metadataChangeTime().toMSecsSinceEpoch() * kNanosecondsPerMillisecond,
-                    quint64(info.birthTime().toMSecsSinceEpoch())};
-#endif
-}
 
 std::optional<DaySummary> read(const QString &path, const LogStamp &log)
 {
