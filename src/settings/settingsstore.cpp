@@ -11,7 +11,8 @@ SettingsStore::SettingsStore(const QString &programFolder, QObject *parent)
       m_programFolder(programFolder),
       m_watcher(programFolder, {FileName::kProgramConfig, FileName::kCalibration, FileName::kAlarmSettings,
                                 FileName::kMqttSettings, FileName::kWebSettings}),
-      m_programFiles(ProgramFiles::read(programFolder))
+      m_program(keep(FileName::kProgramConfig, &ProgramConfig::read, &ProgramConfig::fromText)),
+      m_calibration(keep(FileName::kCalibration, &CalibrationSettings::read, &CalibrationSettings::fromText))
 {
     connect(&m_watcher, &SettingsFileWatcher::changed, this, &SettingsStore::fileChanged);
 }
@@ -31,23 +32,46 @@ AlarmsFile SettingsStore::alarms() const
     return AlarmSettings::readFile(m_programFolder);
 }
 
+ProgramFiles SettingsStore::programFiles()
+{
+    refresh(m_program);
+    refresh(m_calibration);
+    return {m_program.values, m_calibration.values};
+}
+
 void SettingsStore::saveProgram(const ProgramConfig &config)
 {
-    saveProgramFile(FileName::kProgramConfig, config.toFileText(), &ProgramConfig::fromText, m_programFiles.program);
+    save(m_program, config.toFileText());
 }
 
 void SettingsStore::saveCalibration(const CalibrationSettings &settings)
 {
-    saveProgramFile(FileName::kCalibration, settings.toFileText(), &CalibrationSettings::fromText,
-                    m_programFiles.calibration);
+    save(m_calibration, settings.toFileText());
 }
 
-void SettingsStore::saveProgramFile(const QString &fileName, const QString &text, ConfigFile (*parse)(const QString &),
-                                    ConfigFile &kept)
+SettingsStore::KeptFile SettingsStore::keep(const QString &fileName, ConfigFile (*read)(const QString &),
+                                            ConfigFile (*parse)(const QString &)) const
 {
-    TextFile::replace(ProgramPaths(m_programFolder).file(fileName), text);
-    kept = parse(QString::fromLatin1(text.toLatin1())); // as the file holds it: a byte a character
-    m_watcher.take(fileName);
+    // The stamp before the reading: an edit in between is read again next time, never missed.
+    std::optional<FileStamp> stamp = FileStamp::of(ProgramPaths(m_programFolder).file(fileName));
+    return {fileName, read, parse, stamp, read(m_programFolder)};
+}
+
+void SettingsStore::refresh(KeptFile &kept)
+{
+    // The watcher may not have heard of an edit yet (it waits for the writer to settle), nor
+    // ever (through a link, or from another computer on a shared folder): the file system says.
+    if (FileStamp::of(ProgramPaths(m_programFolder).file(kept.fileName)) != kept.stamp)
+        kept = keep(kept.fileName, kept.read, kept.parse);
+}
+
+void SettingsStore::save(KeptFile &kept, const QString &text)
+{
+    const QString path = ProgramPaths(m_programFolder).file(kept.fileName);
+    TextFile::replace(path, text);
+    kept.stamp = FileStamp::of(path);
+    kept.values = kept.parse(QString::fromLatin1(text.toLatin1())); // as the file holds it: a byte a character
+    m_watcher.take(kept.fileName);
 }
 
 void SettingsStore::saveMqtt(const MqttSettings &settings)
@@ -74,9 +98,9 @@ void SettingsStore::saveAlarms(const AlarmSettings &settings, const std::optiona
 void SettingsStore::fileChanged(const QString &fileName)
 {
     if (fileName == FileName::kProgramConfig)
-        m_programFiles.program = ProgramConfig::read(m_programFolder);
+        refresh(m_program);
     else if (fileName == FileName::kCalibration)
-        m_programFiles.calibration = CalibrationSettings::read(m_programFolder);
+        refresh(m_calibration);
     else if (fileName == FileName::kMqttSettings)
         emit mqttSettingsChanged(mqtt());
     else if (fileName == FileName::kWebSettings)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "alarms/alarmsettings.h"
+#include "platform/filestamp.h"
 #include "platform/settingsfilewatcher.h"
 #include "publishing/mqttsettings.h"
 #include "session/programsettings.h"
@@ -16,11 +17,12 @@ namespace Brolant {
 
 // The program folder's settings files as values: prog.cfg and settings.cfg, which the logger runs
 // with, and those of the parts beside the core (alarms.cfg, mqtt.cfg, web.cfg). A dialog saves
-// through the store, which says the saved values at once (prog.cfg and settings.cfg: holds them);
-// an edit by hand is seen by the one watcher and said the same way once the file is read. The
-// parts take what they are given and never read a file back. The session takes prog.cfg and settings.cfg from here only at start-up
-// and when the window asks it to (after its dialogs, or a port problem): an edit by hand applies
-// then.
+// through the store, which says the saved values at once; an edit by hand is seen by the one
+// watcher and said the same way once the file is read. The parts take what they are given and
+// never read a file back. prog.cfg and settings.cfg are taken when asked for (the session asks at
+// start-up and when the window asks it to, after its dialogs or a port problem): the store keeps
+// them as it read or saved them, and reads one again only when the file system says it changed
+// since, so an edit by hand applies then, whatever way it was made.
 class SettingsStore : public QObject
 {
     Q_OBJECT
@@ -31,7 +33,7 @@ public:
     const QString &programFolder() const { return m_programFolder; }
 
     // Each file as it is now.
-    const ProgramFiles &programFiles() const { return m_programFiles; }
+    ProgramFiles programFiles();
     MqttReading mqtt() const;
     WebReading web() const;
     AlarmsFile alarms() const;
@@ -52,14 +54,28 @@ signals:
     void alarmSettingsChanged(const AlarmsFile &file);
 
 private:
+    // prog.cfg or settings.cfg as read or saved last, with what the file system said of it then.
+    struct KeptFile
+    {
+        QString fileName;
+        ConfigFile (*read)(const QString &programFolder);
+        ConfigFile (*parse)(const QString &text);
+        std::optional<FileStamp> stamp;
+        ConfigFile values;
+    };
+
     void fileChanged(const QString &fileName);
-    // Writes `text` as `fileName` and keeps it, parsed by `parse`, as the file's values.
-    void saveProgramFile(const QString &fileName, const QString &text, ConfigFile (*parse)(const QString &),
-                         ConfigFile &kept);
+    KeptFile keep(const QString &fileName, ConfigFile (*read)(const QString &),
+                  ConfigFile (*parse)(const QString &)) const;
+    // Reads the file again when it is not the one kept (an edit, a rename over it, a new file).
+    void refresh(KeptFile &kept);
+    // Writes `text` as the file and keeps it as the file's values.
+    void save(KeptFile &kept, const QString &text);
 
     QString m_programFolder;
     SettingsFileWatcher m_watcher;
-    ProgramFiles m_programFiles; // read after the watcher looked, so no edit falls between
+    KeptFile m_program;
+    KeptFile m_calibration;
 };
 
 } // namespace Brolant

@@ -42,7 +42,7 @@ void CalibrationModel::open()
     ConfigField port;
     ConfigField baud;
     ConfigField wsUnits;
-    const ProgramFiles &files = m_store.programFiles();
+    const ProgramFiles files = m_store.programFiles();
     const MaybeFailure programFailure = files.program.applyInOrder({
         FieldStep::int16(ProgramTag::kPort, port),
         FieldStep::number(ProgramTag::kBaudRate, baud),

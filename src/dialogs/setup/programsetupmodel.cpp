@@ -27,7 +27,8 @@ SetupForm ProgramSetupModel::load()
                             .arg(FileName::kProgramConfig);
         return form;
     }
-    const ConfigFile &file = m_store.programFiles().program;
+    const ProgramFiles files = m_store.programFiles();
+    const ConfigFile &file = files.program;
     if (file.readFailure()) {
         m_loadProblem = QStringLiteral("%1 could not be read (%2): these are the starting values.")
                             .arg(FileName::kProgramConfig, file.readFailure()->description);
