@@ -44,19 +44,10 @@ bool ConnectionGuard::admits() const
     return watched() + m_pushes.connections() < m_limits.connections;
 }
 
-void ConnectionGuard::turnAway(qintptr handle)
-{
-    QTcpSocket socket;
-    socket.setSocketDescriptor(handle);
-    const QHostAddress address = socket.peerAddress();
-    socket.abort();
-    refusedForAll(address);
-}
-
 ConnectionGuard::Room ConnectionGuard::watch(QTcpSocket *socket)
 {
     const QHostAddress address = socket->peerAddress();
-    if (!admits()) {
+    if (!admits() && !makeRoomFor(address)) {
         refusedForAll(address);
         return Room::FullForAll;
     }
@@ -73,6 +64,45 @@ ConnectionGuard::Room ConnectionGuard::watch(QTcpSocket *socket)
     connect(socket, &QTcpSocket::readyRead, this, [this, socket] { received(socket); });
     connect(socket, &QObject::destroyed, this, [this, socket] { m_watched.remove(socket); });
     return Room::Open;
+}
+
+bool ConnectionGuard::makeRoomFor(const QHostAddress &address)
+{
+    QHash<QHostAddress, int> held;
+    for (const Watch &watch : std::as_const(m_watched))
+        ++held[watch.address];
+    const auto busiest = std::max_element(held.cbegin(), held.cend());
+    if (busiest == held.cend() || *busiest <= held.value(address) + 1)
+        return false;
+    // Its longest idle connection; one with a request under way only when it has no idle one.
+    QTcpSocket *given = nullptr;
+    const Watch *oldest = nullptr;
+    for (auto it = m_watched.cbegin(); it != m_watched.cend(); ++it) {
+        const Watch &watch = it.value();
+        const bool busy = watch.headBytes > 0 || watch.inBody;
+        if (watch.address != busiest.key())
+            continue;
+        const bool busyOldest = oldest && (oldest->headBytes > 0 || oldest->inBody);
+        if (!oldest || (busyOldest && !busy) || (busyOldest == busy && watch.since < oldest->since)) {
+            oldest = &watch;
+            given = it.key();
+        }
+    }
+    emit refused(busiest.key(), QStringLiteral("its longest idle connection closed, all %1 places being taken, for "
+                                               "an address that held fewer")
+                                    .arg(m_limits.connections));
+    m_watched.remove(given);
+    given->abort();
+    return true;
+}
+
+void ConnectionGuard::cutSlowHandshake(QTcpSocket *socket)
+{
+    if (const auto found = m_watched.constFind(socket); found != m_watched.cend())
+        emit refused(
+            found->address,
+            QStringLiteral("a TLS handshake took longer than %1 seconds").arg(seconds(m_limits.requestWithin)));
+    socket->abort();
 }
 
 void ConnectionGuard::sendAway(QTcpSocket *socket, Room room)

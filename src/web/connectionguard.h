@@ -37,17 +37,14 @@ public:
         FullForItsAddress
     };
 
-    // Whether one more connection may open.
-    bool admits() const;
-    // Closes a new connection that may not open, before a byte of it is read: over TLS, where a
-    // plain answer cannot be read.
-    void turnAway(qintptr handle);
     // Watches a new connection from now on when there is room for it; otherwise it is not watched
     // and the caller closes it, or sends it away.
     Room watch(QTcpSocket *socket);
     // Answers a plain connection there is no room for with 503 and a sentence, reads none of it
     // and closes it: cheaply, since these come in floods. It deletes itself once closed.
     void sendAway(QTcpSocket *socket, Room room);
+    // A TLS handshake that did not end in time: cut off, and said.
+    void cutSlowHandshake(QTcpSocket *socket);
     // A whole request arrived on `socket`: the next one starts from nothing.
     void requestHandled(QTcpSocket *socket);
     // The connection became a push: its own limits apply from now on.
@@ -69,6 +66,11 @@ private:
         bool inBody = false;
         bool closing = false;
     };
+    bool admits() const;
+    // When all places are taken: the address holding the most gives up its longest idle
+    // connection to one that holds fewer, so a host with many addresses cannot take the page from
+    // the house. False when no address holds more than `address` would.
+    bool makeRoomFor(const QHostAddress &address);
     void refusedForAll(const QHostAddress &address);
     Watch fresh(const QHostAddress &address) const;
     void received(QTcpSocket *socket);

@@ -144,9 +144,7 @@ void WebDashboard::listen(const WebSettings &settings, const std::optional<QSslC
     auto server = std::make_unique<WebServer>(m_state, settings, m_limits, m_problems);
     QTcpServer *listener = nullptr;
     if (tls) {
-        auto *secure = new SecureListener(server->guard(), *tls, server.get());
-        secure->setHandshakeTimeout(int(m_limits.requestWithin.count()));
-        listener = secure;
+        listener = new SecureListener(server->guard(), *tls, m_limits.requestWithin, server.get());
     } else {
         listener = new PlainListener(server->guard(), server.get());
     }

@@ -5,6 +5,7 @@
 
 #include <QSslSocket>
 #include <QTcpSocket>
+#include <QTimer>
 
 namespace Brolant {
 
@@ -24,23 +25,40 @@ void PlainListener::incomingConnection(qintptr handle)
     addPendingConnection(socket);
 }
 
-SecureListener::SecureListener(ConnectionGuard &guard, const QSslConfiguration &configuration, QObject *parent)
-    : QSslServer(parent), m_guard(guard)
+SecureListener::SecureListener(ConnectionGuard &guard, const QSslConfiguration &configuration,
+                               std::chrono::milliseconds handshakeWithin, QObject *parent)
+    : QTcpServer(parent), m_guard(guard), m_configuration(configuration), m_handshakeWithin(handshakeWithin)
 {
-    setSslConfiguration(configuration);
-    connect(this, &QSslServer::startedEncryptionHandshake, &guard, [&guard](QSslSocket *socket) {
-        if (guard.watch(socket) != ConnectionGuard::Room::Open)
-            socket->close(); // the server lets it go
-    });
 }
 
 void SecureListener::incomingConnection(qintptr handle)
 {
-    if (!m_guard.admits()) {
-        m_guard.turnAway(handle);
+    auto *socket = new QSslSocket(this);
+    if (!socket->setSocketDescriptor(handle)) {
+        delete socket;
         return;
     }
-    QSslServer::incomingConnection(handle);
+    if (m_guard.watch(socket) != ConnectionGuard::Room::Open) {
+        socket->abort();
+        socket->deleteLater();
+        return;
+    }
+    socket->setSslConfiguration(m_configuration);
+    auto *deadline = new QTimer(socket);
+    deadline->setSingleShot(true);
+    connect(deadline, &QTimer::timeout, socket, [this, socket] {
+        m_guard.cutSlowHandshake(socket);
+        socket->deleteLater();
+    });
+    // Until the server has it, a connection that goes is this listener's to delete.
+    const auto dropped = connect(socket, &QAbstractSocket::disconnected, socket, &QObject::deleteLater);
+    connect(socket, &QSslSocket::encrypted, this, [this, socket, deadline, dropped] {
+        deadline->stop();
+        disconnect(dropped);
+        addPendingConnection(socket);
+    });
+    deadline->start(m_handshakeWithin);
+    socket->startServerEncryption();
 }
 
 } // namespace Brolant

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QSslServer>
+#include <QSslConfiguration>
 #include <QTcpServer>
+
+#include <chrono>
 
 namespace Brolant {
 
@@ -24,21 +26,27 @@ private:
     ConnectionGuard &m_guard;
 };
 
-// The same over TLS: the handshake, too, must end within the time a request may take. One too
-// many is closed unanswered: a plain answer could not be read, and a handshake to answer it is
-// what the limit spares.
-class SecureListener final : public QSslServer
+// The same over TLS. A connection counts against its address from the moment it is accepted, so
+// connections that never send a byte (no ClientHello) hold their places too; the handshake must end
+// within `handshakeWithin`, and the server is handed only connections whose handshake ended, so
+// handshakes under way never stop it accepting. (Qt's own TLS server stops accepting for good once
+// some 30 handshakes wait.) One too many is closed unanswered: a plain answer could not be read, and
+// a handshake to answer it is what the limit spares.
+class SecureListener final : public QTcpServer
 {
     Q_OBJECT
 
 public:
-    SecureListener(ConnectionGuard &guard, const QSslConfiguration &configuration, QObject *parent = nullptr);
+    SecureListener(ConnectionGuard &guard, const QSslConfiguration &configuration,
+                   std::chrono::milliseconds handshakeWithin, QObject *parent = nullptr);
 
 protected:
     void incomingConnection(qintptr handle) override;
 
 private:
     ConnectionGuard &m_guard;
+    QSslConfiguration m_configuration;
+    std::chrono::milliseconds m_handshakeWithin;
 };
 
 } // namespace Brolant

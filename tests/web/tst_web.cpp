@@ -143,6 +143,8 @@ private slots:
     void pushCarriesFramesAndRecords();
     void pushWithAPasswordNeedsTheTicket();
     void httpsWithACertificate();
+    void silentConnectionsLeaveHttpsServed();
+    void manyAddressesLeaveRoomForAnother();
     void settingsApplyAtOnce();
     void dialogShowsTheAddressAndSaves_data();
     void dialogShowsTheAddressAndSaves();
@@ -601,6 +603,63 @@ void WebTest::httpsWithACertificate()
     QTRY_VERIFY((answer += socket.readAll()).contains("\"volts\""));
     QVERIFY(answer.startsWith("HTTP/1.1 200 OK\r\n"));
     QCOMPARE(WebClient::get(rig.port, "/api/live").status, 0); // no plain HTTP on it
+}
+
+namespace {
+// A client at another loopback address than the page's own tests use.
+void connectFrom(QTcpSocket &socket, const char *address, int port)
+{
+    socket.bind(QHostAddress(QString::fromLatin1(address)));
+    socket.connectToHost("127.0.0.1", quint16(port));
+}
+} // namespace
+
+// Connections that never send a ClientHello once stopped Qt's TLS server from accepting anyone:
+// another address must be served all the while, and the silent ones are cut off in time.
+void WebTest::silentConnectionsLeaveHttpsServed()
+{
+    QTemporaryDir certificates;
+    QVERIFY(Loopback::makeCertificates(certificates.path()));
+    WebLimits limits;
+    limits.requestWithin = std::chrono::milliseconds(1500);
+    WebRig rig("<CertFile>" + certificates.filePath("server.crt").toUtf8() + "</CertFile><KeyFile>"
+                   + certificates.filePath("server.key").toUtf8() + "</KeyFile>",
+               limits);
+    QTRY_VERIFY(rig.web->isServing());
+    std::vector<std::unique_ptr<QTcpSocket>> silent;
+    for (int n = 0; n < 31; ++n) {
+        silent.push_back(std::make_unique<QTcpSocket>());
+        connectFrom(*silent.back(), "127.0.0.2", rig.port);
+    }
+    QTRY_COMPARE(rig.web->server()->guard().watched(), 31); // each counted from its accept
+    QSslSocket house;
+    QSslConfiguration trusting = house.sslConfiguration();
+    trusting.setCaCertificates(QSslCertificate::fromPath(certificates.filePath("ca.crt")));
+    house.setSslConfiguration(trusting);
+    house.bind(QHostAddress(QStringLiteral("127.0.0.3")));
+    house.connectToHostEncrypted("127.0.0.1", quint16(rig.port));
+    QTRY_VERIFY(house.isEncrypted());
+    QTRY_COMPARE(rig.web->server()->guard().watched(), 1); // the silent ones cut off
+    QCOMPARE(rig.errorLog().count("a TLS handshake took longer than 1.5 seconds from 127.0.0.2"), 1);
+}
+
+// One host with many addresses, each holding all it may, must not take the page from the house.
+void WebTest::manyAddressesLeaveRoomForAnother()
+{
+    WebLimits limits;
+    limits.connections = 8;
+    limits.fromOneAddress = 4;
+    WebRig rig(QByteArray(), limits);
+    std::vector<std::unique_ptr<QTcpSocket>> held;
+    for (const char *address : {"127.0.0.2", "127.0.0.3"}) {
+        for (int n = 0; n < 4; ++n) {
+            held.push_back(std::make_unique<QTcpSocket>());
+            connectFrom(*held.back(), address, rig.port);
+        }
+    }
+    QTRY_COMPARE(rig.web->server()->guard().watched(), 8);
+    QCOMPARE(rig.get("/api/live").status, 200);
+    QVERIFY(rig.errorLog().contains("its longest idle connection closed"));
 }
 
 void WebTest::settingsApplyAtOnce()
