@@ -24,9 +24,10 @@ QString line(const AlarmChange &change)
            + QStringLiteral("  ") + change.text();
 }
 
-void append(const QString &programFolder, const AlarmChange &change)
+std::optional<TextFile::TornEnd> append(const QString &programFolder, const AlarmChange &change)
 {
-    TextFile::append(ProgramPaths(programFolder).alarmLog(), line(change) + QStringLiteral("\r\n"));
+    return TextFile::append(ProgramPaths(programFolder).alarmLog(), line(change) + QStringLiteral("\r\n"),
+                            TextFile::Sync::ToDisk);
 }
 
 std::optional<AlarmChange> parse(QStringView text)

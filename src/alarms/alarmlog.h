@@ -2,6 +2,7 @@
 #pragma once
 
 #include "alarms/alarmmonitor.h"
+#include "platform/textfile.h"
 #include "text/failure.h"
 
 #include <QString>
@@ -22,8 +23,9 @@ inline constexpr qint64 kTail = 1024 * 1024;
 
 // One line, without its CR LF.
 QString line(const AlarmChange &change);
-// Appends the change's line; throws Failure when it cannot.
-void append(const QString &programFolder, const AlarmChange &change);
+// Appends the change's line, on the disk before this returns (the command and the broker hear of
+// it next); throws Failure when it cannot. Returns the torn end the log had, put right.
+std::optional<TextFile::TornEnd> append(const QString &programFolder, const AlarmChange &change);
 
 // The change a line tells; nothing for a line that is none (damaged, or cut by a full disk).
 std::optional<AlarmChange> parse(QStringView line);

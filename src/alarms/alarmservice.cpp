@@ -164,7 +164,7 @@ void AlarmService::reportProblem(const MaybeFailure &problem)
 void AlarmService::record(const AlarmChange &change)
 {
     try {
-        AlarmLog::append(m_programFolder, change);
+        m_problems.reportTornEnd(AlarmLog::append(m_programFolder, change));
     } catch (const Failure &failure) {
         m_problems.report(Problem::AlarmLogNotWritten,
                           QStringLiteral("%1; the line was: %2").arg(failure.description, AlarmLog::line(change)));

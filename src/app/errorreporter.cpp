@@ -25,7 +25,12 @@ void ErrorReporter::listenTo(const LoggerSession &session)
 
 void ErrorReporter::log(const QString &stage, const QString &description)
 {
-    const QString writeFailure = m_log.append(stage, description, m_receivedText);
+    const ErrorLog::Appended appended = m_log.append(stage, description, m_receivedText);
+    const QString &writeFailure = appended.failure;
+    // The log's own torn end is said in the log itself, after the entry that put it right.
+    if (appended.tornEnd)
+        m_log.append(ProblemKind::of(Problem::TornLineEnded).stage.toString(), appended.tornEnd->description(),
+                     m_receivedText);
     // As errorlog.txt shows it: an escape sequence read from a file must not drive the terminal
     // of brolant-logger, nor a control byte hide in the window's error line.
     QString caption = QStringLiteral("  Last Error trapped  %1  ---  %2  %3")

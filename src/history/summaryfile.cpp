@@ -15,7 +15,7 @@ namespace Brolant {
 namespace SummaryFile {
 namespace {
 // Changes whenever the layout or the rules that make a summary change.
-constexpr std::uint64_t kMagic = 0x42524F4C53554D05ULL;
+constexpr std::uint64_t kMagic = 0x42524F4C53554D06ULL;
 // A day the clocks go back holds 25 hours; none holds more than 26.
 constexpr int kMostMinutes = 26 * 60;
 using Checksum = std::uint64_t;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "logging/dailylog.h"
 
+#include "logging/dailylogline.h"
 #include "platform/programpaths.h"
-#include "platform/textfile.h"
 
 #include <QDir>
 
@@ -10,22 +10,33 @@ namespace Brolant {
 
 DailyLog::DailyLog(QString programFolder) : m_programFolder(std::move(programFolder)) {}
 
-void DailyLog::append(const QDate &day, const QString &line)
+DailyLog::Written DailyLog::append(const Record &record)
 {
-    m_kept.append({FileName::dailyLog(day), line});
-    flush();
+    m_kept.append({FileName::dailyLog(record.time.date()), DailyLogLine::format(record), record});
+    return flush();
 }
 
-void DailyLog::flush()
+DailyLog::Written DailyLog::flush()
 {
+    Written written;
     // A logs folder removed while running is made again rather than losing records.
     if (!m_kept.isEmpty())
         QDir().mkdir(ProgramPaths(m_programFolder).logs());
     while (!m_kept.isEmpty()) {
-        const Record &record = m_kept.constFirst();
-        TextFile::append(ProgramPaths(m_programFolder).inLogs(record.fileName), record.line);
+        const Kept &kept = m_kept.constFirst();
+        try {
+            // Synced: the broker hears of a record only once a power cut cannot take it back.
+            if (auto torn = TextFile::append(ProgramPaths(m_programFolder).inLogs(kept.fileName), kept.line,
+                                             TextFile::Sync::ToDisk))
+                written.tornEnds.append(*torn);
+        } catch (const Failure &failure) {
+            written.failure = failure;
+            break;
+        }
+        written.stored.append(kept.record);
         m_kept.removeFirst();
     }
+    return written;
 }
 
 } // namespace Brolant

@@ -121,11 +121,20 @@ std::optional<int> timeOfDay(QByteArrayView text)
     return DateText::secondsOfDay(QString::fromLatin1(text));
 }
 
+enum class Layout
+{
+    Written, // as the logging cycle writes it
+    // The start of a written line that stops before its last value is whole: the power failed
+    // while it was written. Read, it would be a record of zeros where its values were cut off.
+    Torn,
+    Other,
+};
+
 // A line as the logging cycle writes it, read by position: the tags in their order, each once,
 // the values plain numbers. Any other line goes the general way, which gives the same values
 // for this one (every tag's first occurrence is where it stands here).
 // Fills `read` in place: a year of records must not copy each one about.
-bool parseWritten(QByteArrayView line, DailyLogLine::Read &read)
+Layout parseWritten(QByteArrayView line, DailyLogLine::Read &read)
 {
     static constexpr QByteArrayView kTags[] = {"</T><V>", "</V><I>", "</I><W>", "</W><R>", "</R><S>", "</S><M>"};
     // One length for all, so comparing a tag costs a few instructions rather than a call.
@@ -134,17 +143,24 @@ bool parseWritten(QByteArrayView line, DailyLogLine::Read &read)
         std::all_of(std::begin(kTags), std::end(kTags), [](QByteArrayView tag) { return tag.size() == kTagLength; }));
     constexpr qsizetype kTimeStart = 3;
     constexpr qsizetype kTimeLength = 5;
+    // The last value is whole once its closing tag is: the mode and the energy after it are not read.
+    constexpr size_t kLastValueClosed = 4; // "</S>"
     if (line.size() < kTimeStart + kTimeLength || std::memcmp(line.data(), "<T>", kTimeStart) != 0)
-        return false;
+        return Layout::Other;
     const auto time = timeOfDay(line.sliced(kTimeStart, kTimeLength));
     if (!time)
-        return false;
+        return Layout::Other;
     read.time = *time;
     const char *const end = line.data() + line.size();
     const char *at = line.data() + kTimeStart + kTimeLength;
     for (size_t tag = 0; tag < std::size(kTags); ++tag) {
-        if (size_t(end - at) < kTagLength || std::memcmp(at, kTags[tag].data(), kTagLength) != 0)
-            return false;
+        const size_t left = size_t(end - at);
+        if (left < kTagLength || std::memcmp(at, kTags[tag].data(), kTagLength) != 0) {
+            const bool last = tag + 1 == std::size(kTags);
+            const bool cutHere = left < (last ? kLastValueClosed : kTagLength)
+                                 && std::memcmp(at, kTags[tag].data(), left) == 0;
+            return cutHere ? Layout::Torn : Layout::Other;
+        }
         if (tag + 1 == std::size(kTags))
             break;
         // A field as the logging cycle writes it ("-12.53") is read straight from the bytes, while
@@ -159,11 +175,11 @@ bool parseWritten(QByteArrayView line, DailyLogLine::Read &read)
             read.values[tag] = fieldValue(QByteArrayView(field, at - field));
         }
         if (at == end)
-            return false;
+            return Layout::Torn; // cut in the middle of a value
     }
     if (read.values[3] > kHighestRpm)
         read.values[3] = 0.0;
-    return true;
+    return Layout::Written;
 }
 
 } // namespace
@@ -183,8 +199,18 @@ std::optional<DailyLogLine::Read> DailyLogLine::parse(QByteArrayView line)
 {
     // One object returned by every path, so it is made where the caller keeps it.
     std::optional<Read> read(std::in_place);
-    if (parseWritten(line, *read))
+    // NUL bytes are never data: what a lost write leaves after a line it cut.
+    while (!line.isEmpty() && line.back() == '\0')
+        line.chop(1);
+    switch (parseWritten(line, *read)) {
+    case Layout::Written:
         return read;
+    case Layout::Torn:
+        read.reset();
+        return read;
+    case Layout::Other:
+        break;
+    }
     // A line without a time (the empty lines between loads) is no record; it would stand at
     // 00:00, which no range of the viewer takes in.
     const auto timeText = field(line, "<T>", "</T>");

@@ -27,7 +27,8 @@ struct Read
     int time = 0;
     std::array<double, 5> values{};
 };
-// Nothing for a line that is no record or whose time is not valid.
+// Nothing for a line that is no record, whose time is not valid, or that a power cut tore before
+// its last value was whole.
 std::optional<Read> parse(QByteArrayView line);
 
 } // namespace DailyLogLine

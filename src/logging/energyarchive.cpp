@@ -85,9 +85,9 @@ QString EnergyArchive::line(LineKind kind, const QDateTime &written, double watt
            + NumberMask::format(wattHours, u"#####.0") + QStringLiteral(" Wh\r\n");
 }
 
-void EnergyArchive::append(const QString &programFolder, const QString &line)
+std::optional<TextFile::TornEnd> EnergyArchive::append(const QString &programFolder, const QString &line)
 {
-    TextFile::append(ProgramPaths(programFolder).energyArchive(), line);
+    return TextFile::append(ProgramPaths(programFolder).energyArchive(), line, TextFile::Sync::ToDisk);
 }
 
 void EnergyArchive::take(QByteArrayView raw)

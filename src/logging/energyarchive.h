@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/textfile.h"
+
 #include <QByteArray>
 #include <QDate>
 #include <QString>
@@ -45,8 +47,9 @@ struct EnergyArchive
 
     // One line, CR LF included.
     static QString line(LineKind kind, const QDateTime &written, double wattHours);
-    // Appends one line; throws Failure when it cannot.
-    static void append(const QString &programFolder, const QString &line);
+    // Appends one line, on the disk before this returns; throws Failure when it cannot. Returns
+    // the torn end the archive had, put right.
+    static std::optional<TextFile::TornEnd> append(const QString &programFolder, const QString &line);
 
     static EnergyArchive parse(const QByteArray &content);
     // The program folder's archive, read a piece at a time so a huge file costs no memory; a

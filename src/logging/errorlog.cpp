@@ -48,16 +48,17 @@ QString ErrorLog::entry(const QString &dateStamp, const QString &time, const QSt
            + QStringLiteral("\r\n");
 }
 
-QString ErrorLog::append(const QString &context, const QString &description, const QString &receivedText) const
+ErrorLog::Appended ErrorLog::append(const QString &context, const QString &description,
+                                    const QString &receivedText) const
 {
     const QDateTime now = m_clock.now();
     try {
-        TextFile::append(m_path, entry(DateText::dateStamp(now.date()), DateText::hourMinute(now.time()), context,
-                                       description, receivedText));
+        return {{},
+                TextFile::append(m_path, entry(DateText::dateStamp(now.date()), DateText::hourMinute(now.time()),
+                                               context, description, receivedText))};
     } catch (const Failure &failure) {
-        return failure.description;
+        return {failure.description, {}};
     }
-    return {};
 }
 
 } // namespace Brolant

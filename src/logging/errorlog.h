@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/textfile.h"
+
 #include <QString>
 
 namespace Brolant {
@@ -25,8 +27,16 @@ public:
     // or number reaches cut with "...", so a pasted page does not become the message.
     static QString quoted(const QString &value);
 
-    // Appends one entry; returns the reason when the file could not be written, else empty.
-    QString append(const QString &context, const QString &description, const QString &receivedText) const;
+    // What append did: the reason when the file could not be written (else empty), and the torn
+    // end the log had, put right before the entry.
+    struct Appended
+    {
+        QString failure;
+        std::optional<TextFile::TornEnd> tornEnd;
+    };
+    // Appends one entry. Not synced: an entry is no record, and a problem that repeats every
+    // frame must not wear out an SD card.
+    Appended append(const QString &context, const QString &description, const QString &receivedText) const;
 
 
 private:

@@ -28,6 +28,8 @@ LoggingCycle::LoggingCycle(const QString &programFolder, EnergyCounter &energy, 
 {
     m_timer.setObjectName(QStringLiteral("Timer1"));
     connect(&m_timer, &QTimer::timeout, this, &LoggingCycle::tick);
+    m_keptRetry.setInterval(kKeptRetry);
+    connect(&m_keptRetry, &QTimer::timeout, this, &LoggingCycle::writeKept);
 }
 
 void LoggingCycle::setOutputs(bool saveHtml, bool saveExcel, const QString &windSpeedUnits)
@@ -63,53 +65,72 @@ void LoggingCycle::tick()
     record.health = m_health;
     if (record.repeated)
         m_problems.report(Problem::NoValidData);
-    writeDailyRecord(record);
+    const QList<Record> stored = reportWritten(m_dailyLog.append(record));
     if (m_saveHtml) {
         attempt(Problem::WebPageNotWritten,
-                [&] { RecordOutputs::writeHtml(m_programFolder, record, m_windSpeedUnits); });
+                [&] { m_problems.reportTornEnd(RecordOutputs::writeHtml(m_programFolder, record, m_windSpeedUnits)); });
     }
     if (m_saveExcel) {
-        attempt(Problem::SpreadsheetNotWritten,
-                [&] { RecordOutputs::writeSpreadsheetRow(m_programFolder, record, m_windSpeedUnits); });
+        attempt(Problem::SpreadsheetNotWritten, [&] {
+            m_problems.reportTornEnd(RecordOutputs::writeSpreadsheetRow(m_programFolder, record, m_windSpeedUnits));
+        });
     }
     m_lastMeans = record.means;
     m_sums.clear();
     emit intervalLogged(record);
+    for (const Record &written : stored)
+        emit recordStored(written);
     emit intervalStarted();
 }
 
-void LoggingCycle::writeDailyRecord(const Record &record)
+QList<Record> LoggingCycle::reportWritten(const DailyLog::Written &written)
 {
-    const QString line = DailyLogLine::format(record);
-    attempt(
-        Problem::DailyLogNotWritten, [&] { m_dailyLog.append(record.time.date(), line); },
-        QStringLiteral("records are kept until it can be written"));
+    for (const TextFile::TornEnd &torn : written.tornEnds)
+        m_problems.reportTornEnd(torn);
+    if (written.failure)
+        m_problems.report(
+            Problem::DailyLogNotWritten,
+            QStringLiteral("%1; records are kept until it can be written").arg(written.failure->description));
+    else
+        m_problems.resolved(Problem::DailyLogNotWritten);
+    if (written.failure)
+        m_keptRetry.start();
+    else
+        m_keptRetry.stop();
+    return written.stored;
 }
 
-void LoggingCycle::attempt(Problem problem, const std::function<void()> &write, const QString &note)
+void LoggingCycle::writeKept()
+{
+    for (const Record &record : reportWritten(m_dailyLog.flush()))
+        emit recordStored(record);
+}
+
+void LoggingCycle::attempt(Problem problem, const std::function<void()> &write)
 {
     try {
         write();
         m_problems.resolved(problem);
     } catch (const Failure &failure) {
         // The next interval tries again; the problem log says it once while it lasts.
-        m_problems.report(problem, note.isEmpty() ? failure.description
-                                                  : QStringLiteral("%1; %2").arg(failure.description, note));
+        m_problems.report(problem, failure.description);
     }
 }
 
 void LoggingCycle::end()
 {
     stop();
-    try {
-        m_dailyLog.flush();
-    } catch (const Failure &failure) {
-        // The last place left: each record whole in the error log, so none is gone without a trace.
-        for (const DailyLog::Record &record : m_dailyLog.takeKept())
-            m_problems.report(Problem::DailyLogRecordLost,
-                              QStringLiteral("%1; the record for %2 was: %3")
-                                  .arg(failure.description, record.fileName, record.line.trimmed()));
-    }
+    const DailyLog::Written written = m_dailyLog.flush();
+    for (const Record &record : reportWritten(written))
+        emit recordStored(record);
+    m_keptRetry.stop();
+    if (!written.failure)
+        return;
+    // The last place left: each record whole in the error log, so none is gone without a trace.
+    for (const DailyLog::Kept &kept : m_dailyLog.takeKept())
+        m_problems.report(Problem::DailyLogRecordLost,
+                          QStringLiteral("%1; the record for %2 was: %3")
+                              .arg(written.failure->description, kept.fileName, kept.line.trimmed()));
 }
 
 } // namespace Brolant

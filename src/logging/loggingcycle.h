@@ -27,6 +27,8 @@ class LoggingCycle : public QObject
     Q_OBJECT
 
 public:
+    static constexpr std::chrono::seconds kKeptRetry{5};
+
     LoggingCycle(const QString &programFolder, EnergyCounter &energy, const Clock &clock, ProblemLog &problems,
                  QObject *parent = nullptr);
 
@@ -57,17 +59,26 @@ public:
 signals:
     void intervalStarted();
     void intervalLogged(const Record &record);
+    // The record's daily-log line is on the disk, so a power cut cannot take it back: what may
+    // leave this computer (the broker) waits for this. After intervalLogged; later, in order, for
+    // records the daily log could not take at once.
+    void recordStored(const Record &record);
 
 private:
-    void writeDailyRecord(const Record &record);
+    // Reports what the daily log found and whether it took the records; returns those it took.
+    QList<Record> reportWritten(const DailyLog::Written &written);
+    void writeKept();
     // Runs one write; a failure is reported as `problem`, a success ends it.
-    void attempt(Problem problem, const std::function<void()> &write, const QString &note = QString());
+    void attempt(Problem problem, const std::function<void()> &write);
 
     QString m_programFolder;
     EnergyCounter &m_energy; // settles the day before a record, and gives its total
     const Clock &m_clock;
     ProblemLog &m_problems;
     QTimer m_timer; // Timer1
+    // Records the daily log could not take are tried again on their own: logging may stop, and
+    // the broker waits for them.
+    QTimer m_keptRetry;
     double m_seconds = 0.0;
     IntervalSums m_sums;
     FrameHealth m_health;

@@ -72,12 +72,13 @@ QString spreadsheetRow(const Record &record)
         .arg(means.volts, means.amps, means.watts, means.rpm, means.windSpeed, kMode, longTime(record.time.time()));
 }
 
-void writeHtml(const QString &programFolder, const Record &record, const QString &units)
+std::optional<TextFile::TornEnd> writeHtml(const QString &programFolder, const Record &record, const QString &units)
 {
     const ProgramPaths paths(programFolder);
     QStringList failures;
+    std::optional<TextFile::TornEnd> torn;
     try {
-        TextFile::append(paths.inHtml(historyFileName(record.time.date())), historyLine(record, units));
+        torn = TextFile::append(paths.inHtml(historyFileName(record.time.date())), historyLine(record, units));
     } catch (const Failure &failure) {
         // Each output stands alone: the page is still attempted.
         failures.append(failure.description);
@@ -95,15 +96,16 @@ void writeHtml(const QString &programFolder, const Record &record, const QString
     }
     if (!failures.isEmpty())
         throw Failure{failures.join(QStringLiteral("; "))};
+    return torn;
 }
 
-void writeSpreadsheetRow(const QString &programFolder, const Record &record, const QString &units)
+std::optional<TextFile::TornEnd> writeSpreadsheetRow(const QString &programFolder, const Record &record,
+                                                     const QString &units)
 {
     const QString path = ProgramPaths(programFolder)
                              .inExcel(DateText::dateStamp(record.time.date()) + QStringLiteral(".xls"));
-    if (!QFileInfo::exists(path))
-        TextFile::append(path, spreadsheetHeader(units));
-    TextFile::append(path, spreadsheetRow(record));
+    const QString header = QFileInfo::exists(path) ? QString() : spreadsheetHeader(units);
+    return TextFile::append(path, header + spreadsheetRow(record));
 }
 
 } // namespace RecordOutputs

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/textfile.h"
+
 #include <QString>
 
 class QDate;
@@ -23,11 +25,13 @@ QString spreadsheetRow(const Record &record);
 
 // The history line, then log.asp rebuilt from template.asp. Each step on its own: a step that
 // fails is skipped and the next still runs (a missing template gives a page of one line end).
-// Throws Failure naming what could not be written, once both were tried.
-void writeHtml(const QString &programFolder, const Record &record, const QString &units);
+// Throws Failure naming what could not be written, once both were tried. Returns the torn end the
+// history file had, put right.
+std::optional<TextFile::TornEnd> writeHtml(const QString &programFolder, const Record &record, const QString &units);
 // The day's spreadsheet row, the file made with its header first when missing.
-// Throws Failure when the row could not be written.
-void writeSpreadsheetRow(const QString &programFolder, const Record &record, const QString &units);
+// Throws Failure when the row could not be written. Returns the torn end it had, put right.
+std::optional<TextFile::TornEnd> writeSpreadsheetRow(const QString &programFolder, const Record &record,
+                                                     const QString &units);
 
 } // namespace RecordOutputs
 

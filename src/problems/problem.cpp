@@ -38,6 +38,8 @@ ProblemKind ProblemKind::of(Problem problem)
         return {u"spreadsheet not written", OncePerEpisode};
     case Problem::EnergyArchiveNotWritten:
         return {u"energy archive not written", EveryTime};
+    case Problem::TornLineEnded:
+        return {u"file ended in half a line", EveryTime};
 
     case Problem::PortNotAvailable:
         return {u"port not available", EveryTime};

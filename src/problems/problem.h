@@ -26,6 +26,7 @@ enum class Problem
     WebPageNotWritten,
     SpreadsheetNotWritten,
     EnergyArchiveNotWritten,
+    TornLineEnded, // a file a power cut left in half a line, put right before the next line
     // The port and start-up.
     PortNotAvailable,
     PortStillNotAvailable, // unattended start-up, tried again every few seconds

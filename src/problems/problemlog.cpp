@@ -44,6 +44,12 @@ bool ProblemLog::isNews(const ProblemKind &kind, const Key &key, const QString &
     return news;
 }
 
+void ProblemLog::reportTornEnd(const std::optional<TextFile::TornEnd> &torn)
+{
+    if (torn)
+        report(Problem::TornLineEnded, torn->description());
+}
+
 void ProblemLog::resolved(Problem problem, const QString &detail)
 {
     end({problem, QString()}, detail);

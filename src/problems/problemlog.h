@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/clock.h"
+#include "platform/textfile.h"
 #include "problems/problem.h"
 
 #include <QObject>
@@ -40,6 +41,8 @@ public:
     // problem has a line for its end, that line is said with `detail`.
     void resolved(Problem problem, const QString &detail = QString());
     void resolvedAbout(Problem problem, const Subject &subject);
+    // An append that found its file torn (a power cut) and put it right first; nothing when not.
+    void reportTornEnd(const std::optional<TextFile::TornEnd> &torn);
     // Ends every episode of `problem` without a word: what they were about is gone (a publisher
     // or a window that reported it was replaced), so the next report is news.
     void forget(Problem problem);

@@ -51,7 +51,9 @@ void DeliveryCursor::write(const Position &position) const
 {
     const QByteArray text = QByteArray::number(position.end).rightJustified(kOffsetDigits, '0') + ' '
                             + position.hash.leftJustified(kHashDigits, '0', true) + kLineEnd;
-    TextFile::overwrite(m_path, QString::fromLatin1(text));
+    // On the disk before the broker's acknowledgement counts: otherwise a power cut would send
+    // again what was delivered since the last position that reached it.
+    TextFile::overwrite(m_path, QString::fromLatin1(text), TextFile::Sync::ToDisk);
 }
 
 void DeliveryCursor::remove() const

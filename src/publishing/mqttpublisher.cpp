@@ -38,7 +38,7 @@ MqttPublisher::MqttPublisher(const QString &programFolder, const MqttSettings &s
     connect(&m_client, &MqttClient::refused, this, &MqttPublisher::refused);
     connect(&m_client, &MqttClient::received, this, &MqttPublisher::heard);
     connect(&session, &LoggerSession::readingTaken, this, &MqttPublisher::publishLive);
-    connect(&session, &LoggerSession::recordLogged, this,
+    connect(&session, &LoggerSession::recordStored, this,
             [this](const Record &record) { enqueue(m_messages.record(record).payload); });
     connect(&session, &LoggerSession::dayClosed, this,
             [this](const QDate &day, double wattHours) { enqueue(m_messages.dayEnergy(day, wattHours).payload); });
@@ -94,6 +94,13 @@ void MqttPublisher::reportQueueLoaded()
                               .arg(loaded.dropped));
     if (loaded.problem)
         m_problems.report(Problem::MqttQueueNotLoaded, loaded.problem->description);
+    reportTornEnds();
+}
+
+void MqttPublisher::reportTornEnds()
+{
+    for (const TextFile::TornEnd &torn : m_queue.takeTornEnds())
+        m_problems.reportTornEnd(torn);
 }
 
 void MqttPublisher::setState(BrokerState::Kind kind, const QString &reason)
@@ -193,6 +200,7 @@ void MqttPublisher::queueWritten(const MaybeFailure &problem)
         m_heldRetry.start();
     else
         m_heldRetry.stop();
+    reportTornEnds();
     // Said once until the journal takes records again; what it could not take waits in memory.
     if (problem)
         m_problems.report(Problem::MqttQueueNotWritten, problem->description);

@@ -67,6 +67,7 @@ signals:
 
 private:
     void reportQueueLoaded();
+    void reportTornEnds();
     void connectedToBroker();
     void brokerLost(const QString &reason);
     void heard(const MqttMessage &message);

@@ -5,6 +5,7 @@
 #include "platform/textfile.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -43,7 +44,7 @@ RecordQueue::RecordQueue(QString programFolder, const std::function<bool(const Q
     m_loaded.damaged = damaged.size();
     if (!damaged.isEmpty()) {
         try {
-            TextFile::append(ProgramPaths(m_programFolder).mqttQueueDamaged(), lines(damaged));
+            keepTornEnd(TextFile::append(ProgramPaths(m_programFolder).mqttQueueDamaged(), lines(damaged)));
         } catch (const Failure &failure) {
             m_loaded.problem = failure; // they stay in the journal, for a later run to set aside
             return;
@@ -115,6 +116,12 @@ std::optional<qint64> RecordQueue::readLines(const std::optional<DeliveryCursor:
     return delivered;
 }
 
+void RecordQueue::keepTornEnd(std::optional<TextFile::TornEnd> torn)
+{
+    if (torn)
+        m_tornEnds.append(std::move(*torn));
+}
+
 QString RecordQueue::journalPath() const
 {
     return ProgramPaths(m_programFolder).mqttQueue();
@@ -141,21 +148,25 @@ MaybeFailure RecordQueue::writeHeld()
     if (m_held == 0)
         return std::nullopt;
     const bool starting = m_journalSize == 0;
-    QByteArray text = m_endsMidLine ? kLineEnd : QByteArray();
-    QList<qint64> ends;
+    QByteArray text;
+    QList<qint64> ends; // in `text`
     for (qsizetype index = m_waiting.size() - m_held; index < m_waiting.size(); ++index) {
         text += m_waiting.at(index).payload + kLineEnd;
-        ends.append(m_journalSize + text.size());
+        ends.append(text.size());
     }
     try {
-        // All or nothing: a write the disk cut short is taken back, so all stay held.
-        TextFile::append(journalPath(), QString::fromLatin1(text));
+        // All or nothing: a write the disk cut short is taken back, so all stay held. On the disk
+        // before any of them is published: the broker never holds what a power cut took back.
+        keepTornEnd(TextFile::append(journalPath(), QString::fromLatin1(text), TextFile::Sync::ToDisk));
     } catch (const Failure &failure) {
         return failure;
     }
+    // Where the text landed: after a torn end the append put right, the file is not as long as
+    // the queue last knew it.
+    const qint64 textStart = QFileInfo(journalPath()).size() - text.size();
     for (qsizetype index = 0; index < ends.size(); ++index)
-        m_waiting[m_waiting.size() - m_held + index].end = ends.at(index);
-    m_journalSize += text.size();
+        m_waiting[m_waiting.size() - m_held + index].end = textStart + ends.at(index);
+    m_journalSize = textStart + text.size();
     m_held = 0;
     m_endsMidLine = false;
     if (starting) {

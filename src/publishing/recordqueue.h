@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/textfile.h"
 #include "publishing/deliverycursor.h"
 #include "text/failure.h"
 
@@ -64,6 +65,8 @@ public:
     bool isFull() const { return m_waiting.size() >= kCapacity; }
     qsizetype size() const { return m_waiting.size(); }
     const QByteArray &front() const { return m_waiting.constFirst().payload; }
+    // The torn ends its files had, put right by its writes since the last call: to be reported.
+    QList<TextFile::TornEnd> takeTornEnds() { return std::exchange(m_tornEnds, {}); }
     // The front was delivered: the cursor moves past it. The failure when the cursor could not be
     // moved (a kill would then send again what was delivered since; never lose one).
     MaybeFailure pop();
@@ -77,6 +80,7 @@ private:
     };
 
     QString journalPath() const;
+    void keepTornEnd(std::optional<TextFile::TornEnd> torn);
     // Reads the journal's lines after `cursor`, the newest kCapacity of them (lines too long go
     // to `damaged`); returns where the delivered lines end, or nothing when the cursor cannot be
     // believed.
@@ -97,6 +101,7 @@ private:
     bool m_endsMidLine = false; // its last line lost its line end, and it could not be put right
     qint64 m_compactAt = kCompactAfter;
     Loaded m_loaded;
+    QList<TextFile::TornEnd> m_tornEnds;
 };
 
 } // namespace Brolant

@@ -50,6 +50,7 @@ LoggerSession::LoggerSession(const QString &programFolder, SerialLink &link, con
                qPrintable(record.health.sinceStart.summary()));
         emit recordLogged(record);
     });
+    connect(&m_core->logging, &LoggingCycle::recordStored, this, &LoggerSession::recordStored);
     connect(&link, &SerialLink::lost, this, [this](const QString &description) {
         // One entry for the break; the link retries by itself: no dialog waits for a user at 3 a.m.
         setPortIntent(PortIntent::Kind::Retrying, description);
@@ -215,7 +216,7 @@ void LoggerSession::stopLogging()
 void LoggerSession::appendToEnergyArchive(const QString &line)
 {
     try {
-        EnergyArchive::append(m_programFolder, line);
+        m_problems.reportTornEnd(EnergyArchive::append(m_programFolder, line));
     } catch (const Failure &failure) {
         // The total is not lost while it stands in the error log.
         m_problems.report(Problem::EnergyArchiveNotWritten,

@@ -114,6 +114,9 @@ signals:
     void healthChanged(const FrameHealth &health);
     // An interval's record went to the daily log (or waits to).
     void recordLogged(const Record &record);
+    // The record's daily-log line reached the disk (after recordLogged; later for a record the
+    // disk would not take at once): what leaves this computer waits for it.
+    void recordStored(const Record &record);
     // A day is over: its watt-hours went to the energy archive.
     void dayClosed(const QDate &day, double wattHours);
 

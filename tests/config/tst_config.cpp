@@ -28,6 +28,8 @@ private slots:
     void readRefusesMissingAndHugeFiles();
     void failedWriteKeepsOldFile();
     void failedAppendLeavesNoHalfLine();
+    void appendEndsATornLineFirst_data();
+    void appendEndsATornLineFirst();
 };
 
 void ConfigTest::lookup_data()
@@ -185,9 +187,48 @@ void ConfigTest::failedAppendLeavesNoHalfLine()
     folder.write("errorlog.txt", "line one\r\n");
     {
         const FileSizeLimit diskFull(14);
-        QVERIFY_THROWS_EXCEPTION(Failure, TextFile::append(folder.file("errorlog.txt"), "line two\r\n"));
+        QVERIFY_THROWS_EXCEPTION(Failure, (void)TextFile::append(folder.file("errorlog.txt"), "line two\r\n"));
     }
     QCOMPARE(folder.read("errorlog.txt"), QByteArray("line one\r\n"));
+}
+
+void ConfigTest::appendEndsATornLineFirst_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<QByteArray>("tornLine"); // what the report quotes; "-" for no report
+    QTest::addColumn<qint64>("nulBytes");
+    const QByteArray nuls(40, '\0');
+    QTest::newRow("whole lines: as before")
+        << QByteArray("one\r\n") << QByteArray("one\r\nnew\r\n") << QByteArray("-") << qint64(0);
+    QTest::newRow("empty file") << QByteArray() << QByteArray("new\r\n") << QByteArray("-") << qint64(0);
+    QTest::newRow("cut in a line") << QByteArray("one\r\ntw") << QByteArray("one\r\ntw\r\nnew\r\n") << QByteArray("tw")
+                                   << qint64(0);
+    QTest::newRow("cut between CR and LF")
+        << QByteArray("one\r\ntwo\r") << QByteArray("one\r\ntwo\r\nnew\r\n") << QByteArray("two\r") << qint64(0);
+    QTest::newRow("NUL bytes after a whole line")
+        << QByteArray("one\r\n") + nuls << QByteArray("one\r\nnew\r\n") << QByteArray() << qint64(40);
+    QTest::newRow("NUL bytes after a torn line")
+        << QByteArray("one\r\ntw") + nuls << QByteArray("one\r\ntw\r\nnew\r\n") << QByteArray("tw") << qint64(40);
+    QTest::newRow("nothing but NUL bytes, more than one piece")
+        << QByteArray(200000, '\0') << QByteArray("new\r\n") << QByteArray() << qint64(200000);
+}
+
+// A power cut leaves a file in half a line or in NUL bytes: the next line must not be glued on.
+void ConfigTest::appendEndsATornLineFirst()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, tornLine);
+    ProgramFolder folder;
+    folder.write("file.txt", before);
+    const auto torn = TextFile::append(folder.file("file.txt"), "new\r\n", TextFile::Sync::ToDisk);
+    QTEST(folder.read("file.txt"), "after");
+    QCOMPARE(torn.has_value(), tornLine != "-");
+    if (!torn)
+        return;
+    QCOMPARE(torn->line, tornLine);
+    QTEST(torn->nulBytes, "nulBytes");
+    QVERIFY(torn->description().contains(folder.file("file.txt")));
 }
 
 QTEST_APPLESS_MAIN(ConfigTest)

@@ -3,6 +3,7 @@
 #include "brokerprocess.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"
+#include "logging/dailylogline.h"
 #include "problems/problemlog.h"
 #include "programfolder.h"
 #include "programprocess.h"
@@ -12,6 +13,7 @@
 #include <QDate>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
@@ -59,6 +61,7 @@ private slots:
     void waitsForItsPortWithoutAsking();
     void saysWhyItDoesNotLog();
     void endJustAfterMidnightClosesTheDayFirst();
+    void startsCleanlyAfterAPowerCut();
 };
 
 void LoggerEndToEndTest::logsLikeTheMainWindow()
@@ -144,6 +147,49 @@ void LoggerEndToEndTest::saysWhyItDoesNotLog()
     QTRY_VERIFY_WITH_TIMEOUT(logger.output().contains(why), 10000);
     QVERIFY(logger.endWith(SIGTERM));
     QCOMPARE(folder.read("errorlog.txt").count("LogDelay"), 1);
+}
+
+// What a power cut leaves, files in half a line and NUL bytes where unsynced data was, met by
+// the real logger at its next start: each torn line is ended, new lines start on their own, the
+// readers get every whole record, and the error log names each file once.
+void LoggerEndToEndTest::startsCleanlyAfterAPowerCut()
+{
+    ProgramFolder folder;
+    folder.writeProgramConfig("1", "0", "1");
+    folder.writeCalibration();
+    folder.write("alarms.cfg", "<HighVolts>12.5</HighVolts><Delay>0</Delay>");
+    const QByteArray date = today().toLatin1();
+    const QByteArray dayLog = "logs/P_" + date + ".txt";
+    const QByteArray whole = "<T>00:00</T><V>13.00</V><I>3.30</I><W>42.00</W><R>300</R><S>5.0</S><M>0</M>   .1Wh\r\n";
+    const QByteArray tornRecord = "<T>00:01</T><V>13.00</V><I>3.3";
+    folder.write(dayLog, whole + tornRecord + QByteArray(40, '\0'));
+    folder.write("logs/Whours.txt", date + " 00:01  1.0 Wh\r\n" + date + " 00:0");
+    folder.write("logs/alarms.txt", date + "  00:01:00  HighVolts  cleared  12.00 V\r\n" + date + "  00:01:05  High");
+    BoardProcess board;
+    QVERIFY(board.start(folder.file("COM1"), {"--frame", QString(kFrame), "--rate", "10"}));
+    ProgramProcess logger(folder.path(), "brolant-logger");
+    QVERIFY(logger.start());
+    QTRY_VERIFY_WITH_TIMEOUT(folder.read(dayLog).count("<T>") >= 4 && folder.read("logs/alarms.txt").contains("raised"),
+                             10000);
+    QVERIFY(logger.endWith(SIGTERM));
+
+    const QList<QByteArray> lines = folder.read(dayLog).split('\n');
+    QVERIFY(folder.read(dayLog).startsWith(whole + tornRecord + "\r\n<T>"));
+    QVERIFY(!folder.read(dayLog).contains('\0'));
+    int records = 0;
+    for (const QByteArray &line : lines)
+        records += DailyLogLine::parse(line.chopped(line.endsWith('\r'))).has_value();
+    QCOMPARE(records, lines.size() - 2); // all but the torn line and the empty end
+    QVERIFY(folder.read("logs/Whours.txt").startsWith(date + " 00:01  1.0 Wh\r\n" + date + " 00:0\r\n" + date + " "));
+    QVERIFY(folder.read("logs/alarms.txt").contains("  High\r\n" + date));
+    // Raised once: the torn line is no word on the alarm, the cleared before it is.
+    QCOMPARE(folder.read("logs/alarms.txt").count("HighVolts  raised"), 1);
+    const QByteArray errors = folder.read("errorlog.txt");
+    QCOMPARE(errors.count("file ended in half a line"), 3);
+    for (const QByteArray &file : {dayLog, QByteArray("logs/Whours.txt"), QByteArray("logs/alarms.txt")})
+        QVERIFY2(errors.contains(QFileInfo(folder.file(QString::fromLatin1(file))).fileName().toLatin1()),
+                 errors.constData());
+    QVERIFY(errors.contains("40 NUL bytes"));
 }
 
 void LoggerEndToEndTest::endJustAfterMidnightClosesTheDayFirst()

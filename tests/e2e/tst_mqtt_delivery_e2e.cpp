@@ -100,6 +100,7 @@ private slots:
     void twoLoggersOnOneSite();
     void killedMidDrainSendsAtMostTheOneInFlightAgain();
     void heldRecordsAreWrittenWhenTheDiskHasRoomAgain();
+    void recordWaitsForItsDailyLogLine();
     void siteStaysOnlineWhileALoggerPublishes_data();
     void siteStaysOnlineWhileALoggerPublishes();
     void siteGoesOfflineWhenBothEndAtOnce();
@@ -376,6 +377,24 @@ void MqttDeliveryTest::heldRecordsAreWrittenWhenTheDiskHasRoomAgain()
     QTRY_COMPARE_WITH_TIMEOUT(rig.folder.read("mqtt-queue.txt").count("\r\n"), 2, kBrokerWait);
     QVERIFY(rig.folder.read("mqtt-queue.txt")
                 .startsWith("{\"amps\":3.3,\"frames\":1,\"rpm\":300,\"time\":\"2026-12-07T14:05:10"));
+}
+
+// The broker hears of a record only once its daily-log line is on the disk: otherwise a power cut
+// could leave the broker a record that the logs never had.
+void MqttDeliveryTest::recordWaitsForItsDailyLogLine()
+{
+    PublishingRig rig("<Port>PORT</Port>");
+    QVERIFY(rig.broker.start());
+    QVERIFY(rig.broker.subscribe("brolant/shed/record"));
+    rig.startPublishing();
+    QTRY_VERIFY_WITH_TIMEOUT(rig.connected(), kBrokerWait);
+    const QString dayLog = rig.folder.file("logs/P_2026_12_07.txt");
+    QVERIFY(QDir().mkpath(dayLog)); // a folder where the day's log goes: it cannot be written
+    rig.logInterval(600);
+    QCOMPARE(rig.publisher->waitingRecords(), 0);
+    QVERIFY(QDir(dayLog).removeRecursively());
+    QTRY_COMPARE_WITH_TIMEOUT(rig.records().size(), 1, kBrokerWait);
+    QVERIFY(rig.folder.read("logs/P_2026_12_07.txt").startsWith("<T>14:05</T><V>12.00</V>"));
 }
 
 void MqttDeliveryTest::siteStaysOnlineWhileALoggerPublishes_data()

@@ -103,6 +103,21 @@ void LoggingTest::dailyLogLineRead_data()
         "<T>14:05:30</T><V>1</V><I>1</I><W>1</W><R>1</R><S>1</S><M>0</M>")
                                          << "50730 1 1 1 1 1";
     QTest::newRow("no time: no record") << QByteArray("<V>1</V><I>1</I><W>1</W><R>1</R><S>1</S><M>0</M>") << "";
+    // A power cut leaves a written line cut off: read, it would be a false dip to 0.
+    QTest::newRow("torn in a value") << QByteArray("<T>18:14</T><V>24.00</V><I>30.00</I><W>720.00</W><R>30") << "";
+    QTest::newRow("torn in a tag") << QByteArray("<T>18:14</T><V>24.00</V><I>30.00</I><W>720.00</W><R") << "";
+    QTest::newRow("torn before the last value closed")
+        << QByteArray("<T>18:14</T><V>24.00</V><I>30.00</I><W>720.00</W><R>30</R><S>4.0</") << "";
+    QTest::newRow("torn, NUL bytes after it")
+        << QByteArray("<T>18:14</T><V>24.00</V><I>30.", 30) + QByteArray(8, '\0') << "";
+    QTest::newRow("cut after the last value: all of it read")
+        << QByteArray("<T>18:14</T><V>24.00</V><I>30.00</I><W>720.00</W><R>300</R><S>4.0</S><M")
+        << "65640 24 30 720 300 4";
+    QTest::newRow("whole, NUL bytes after it")
+        << QByteArray("<T>18:14</T><V>24.00</V><I>30.00</I><W>720.00</W><R>300</R><S>4.0</S><M>0</M>   1.0Wh")
+               + QByteArray(2, '\0')
+        << "65640 24 30 720 300 4";
+    QTest::newRow("a field missing by hand is still 0") << QByteArray("<T>14:05</T><I>5.30</I>") << "50700 0 5.3 0 0 0";
 }
 
 void LoggingTest::dailyLogLineRead()
