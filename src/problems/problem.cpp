@@ -56,6 +56,8 @@ ProblemKind ProblemKind::of(Problem problem)
         return {u"MQTT publishing not started", EveryTime};
     case Problem::MqttQueueDamaged:
         return {u"MQTT queue damaged", EveryTime};
+    case Problem::MqttQueueRequeued:
+        return {u"MQTT queue made good", EveryTime};
     case Problem::MqttQueueTrimmed:
         return {u"MQTT queue full", EveryTime};
     case Problem::MqttQueueFull:

@@ -18,7 +18,11 @@ constexpr qsizetype kOffsetDigits = 19;
 // ending at the same offset.
 constexpr qsizetype kHashDigits = 16;
 const QByteArray kLineEnd = QByteArrayLiteral("\r\n");
-constexpr qsizetype kWidth = kOffsetDigits + 1 + kHashDigits + 2;
+// The words have one length, so the file keeps its length when a publisher opens or closes it.
+const QByteArray kOpen = QByteArrayLiteral("open");
+const QByteArray kClosed = QByteArrayLiteral("shut");
+constexpr qsizetype kClosedWidth = kOffsetDigits + 1 + kHashDigits + 2; // an older version's: closed
+constexpr qsizetype kWidth = kClosedWidth + 1 + 4;
 
 bool isDigits(const QByteArray &bytes)
 {
@@ -41,16 +45,19 @@ std::optional<DeliveryCursor::Position> DeliveryCursor::read() const
     }
     const QByteArray offset = text.left(kOffsetDigits);
     const QByteArray hash = text.mid(kOffsetDigits + 1, kHashDigits);
-    if (text.size() != kWidth || text.at(kOffsetDigits) != ' ' || !text.endsWith(kLineEnd) || !isDigits(offset)
-        || QByteArray::fromHex(hash).toHex() != hash)
+    const QByteArray state = text.size() == kWidth ? text.mid(kClosedWidth - 1, 4) : kClosed;
+    if ((text.size() != kWidth && text.size() != kClosedWidth) || text.at(kOffsetDigits) != ' '
+        || !text.endsWith(kLineEnd) || !isDigits(offset) || QByteArray::fromHex(hash).toHex() != hash
+        || (text.size() == kWidth && text.at(kClosedWidth - 2) != ' ') || (state != kOpen && state != kClosed))
         return std::nullopt;
-    return Position{offset.toLongLong(), hash};
+    return Position{offset.toLongLong(), hash, state == kOpen};
 }
 
 void DeliveryCursor::write(const Position &position) const
 {
     const QByteArray text = QByteArray::number(position.end).rightJustified(kOffsetDigits, '0') + ' '
-                            + position.hash.leftJustified(kHashDigits, '0', true) + kLineEnd;
+                            + position.hash.leftJustified(kHashDigits, '0', true) + ' '
+                            + (position.open ? kOpen : kClosed) + kLineEnd;
     // On the disk before the broker's acknowledgement counts: otherwise a power cut would send
     // again what was delivered since the last position that reached it.
     TextFile::overwrite(m_path, QString::fromLatin1(text), TextFile::Sync::ToDisk);

@@ -29,6 +29,9 @@ QByteArray json(const QJsonObject &object)
 // The fields of a queued payload, in the order keys() gives them.
 const QStringList kRecordFields{PayloadName::kAmps,  PayloadName::kFrames, PayloadName::kRpm,       PayloadName::kTime,
                                 PayloadName::kVolts, PayloadName::kWatts,  PayloadName::kWattHours, PayloadName::kWind};
+const QStringList kLoggedRecordFields{PayloadName::kAmps,  PayloadName::kRpm,   PayloadName::kTime,
+                                      PayloadName::kVolts, PayloadName::kWatts, PayloadName::kWattHours,
+                                      PayloadName::kWind};
 const QStringList kEnergyFields{kDate, PayloadName::kWattHours};
 
 bool allNumbers(const QJsonObject &object, const QStringList &fields, const QString &except)
@@ -91,9 +94,23 @@ MqttMessage MqttMessages::record(const Record &record) const
 
 MqttMessage MqttMessages::dayEnergy(const QDate &day, double wattHours) const
 {
-    const QJsonObject object{{kDate, day.toString(Qt::ISODate)},
-                             {PayloadName::kWattHours, ReadingPayload::wattHours(wattHours)}};
-    return {topic(QStringLiteral("energy")), json(object), kExactlyOnce, true};
+    return {topic(QStringLiteral("energy")), dayEnergyPayload(day, wattHours), kExactlyOnce, true};
+}
+
+QByteArray MqttMessages::dayEnergyPayload(const QDate &day, double wattHours)
+{
+    return json({{kDate, day.toString(Qt::ISODate)}, {PayloadName::kWattHours, ReadingPayload::wattHours(wattHours)}});
+}
+
+QByteArray MqttMessages::loggedRecord(const QDateTime &time, const std::array<double, 5> &values, double wattHours)
+{
+    return json({{PayloadName::kTime, ReadingPayload::isoTime(time)},
+                 {PayloadName::kVolts, values[0]},
+                 {PayloadName::kAmps, values[1]},
+                 {PayloadName::kWatts, values[2]},
+                 {PayloadName::kRpm, values[3]},
+                 {PayloadName::kWind, values[4]},
+                 {PayloadName::kWattHours, ReadingPayload::wattHours(wattHours)}});
 }
 
 MqttMessage MqttMessages::queued(const QByteArray &payload) const
@@ -111,7 +128,7 @@ bool MqttMessages::isQueuedPayload(const QByteArray &line)
         return false;
     const QJsonObject object = document.object();
     const QStringList fields = object.keys();
-    if (fields == kRecordFields)
+    if (fields == kRecordFields || fields == kLoggedRecordFields)
         return allNumbers(object, fields, PayloadName::kTime)
                && QDateTime::fromString(object.value(PayloadName::kTime).toString(), Qt::ISODateWithMs).isValid();
     if (fields == kEnergyFields)

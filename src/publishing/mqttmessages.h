@@ -2,11 +2,14 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDate>
+#include <QDateTime>
 #include <QJsonObject>
 #include <QList>
 #include <QMap>
 #include <QString>
 
+#include <array>
 #include <chrono>
 #include <optional>
 
@@ -68,9 +71,13 @@ public:
     MqttMessage dayEnergy(const QDate &day, double wattHours) const;
     // A record's or a day's energy payload as it waited in the queue, on its own topic.
     MqttMessage queued(const QByteArray &payload) const;
-    // Whether a line of the queue file is a payload record() or dayEnergy() made: a JSON object
-    // with exactly their fields, a valid time or date and numbers.
+    // Whether a line of the queue file is a payload record(), dayEnergy() or loggedRecord() made:
+    // a JSON object with exactly their fields, a valid time or date and numbers.
     static bool isQueuedPayload(const QByteArray &line);
+    // A record as the daily log kept it, queued again after a power cut took it from the queue:
+    // its time to the minute, and no frame count, which the daily log does not hold.
+    static QByteArray loggedRecord(const QDateTime &time, const std::array<double, 5> &values, double wattHours);
+    static QByteArray dayEnergyPayload(const QDate &day, double wattHours);
     // One retained config per sensor, so Home Assistant finds them by itself; none when
     // discovery is off. The sensors read the live messages and expire when those stop (the board
     // went quiet), or, with no live messages, the records.

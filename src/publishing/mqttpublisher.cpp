@@ -29,7 +29,8 @@ MqttPublisher::MqttPublisher(const QString &programFolder, const MqttSettings &s
       m_settings(settings),
       m_instance(instanceId(programFolder)),
       m_messages(settings, m_instance),
-      m_queue(programFolder, &MqttMessages::isQueuedPayload),
+      m_logged(programFolder),
+      m_queue(programFolder, &MqttMessages::isQueuedPayload, &m_logged),
       m_client(settings, m_instance, m_messages.status(false))
 {
     connect(&m_client, &MqttClient::connected, this, &MqttPublisher::connectedToBroker);
@@ -86,6 +87,12 @@ void MqttPublisher::reportQueueLoaded()
                           QStringLiteral("%1 line(s) of %2 were no records and are not sent; they are set aside in %3")
                               .arg(loaded.damaged)
                               .arg(FileName::kMqttQueue, FileName::kMqttQueueDamaged));
+    if (loaded.requeued > 0)
+        m_problems.report(Problem::MqttQueueRequeued,
+                          QStringLiteral("%1 record(s) or days' energy in the daily logs and %2 were missing from %3 "
+                                         "(the power failed?) and are queued again")
+                              .arg(loaded.requeued)
+                              .arg(FileName::kEnergyArchive, FileName::kMqttQueue));
     if (loaded.dropped > 0)
         m_problems.report(Problem::MqttQueueTrimmed,
                           QStringLiteral("%1 held more than %2 records: the oldest %3 were dropped")
@@ -310,6 +317,7 @@ void MqttPublisher::end()
     m_heldRetry.stop();
     if (const MaybeFailure problem = m_queue.writeHeld())
         m_problems.report(Problem::MqttQueueHeldLost, problem->description);
+    m_queue.close();
 }
 
 } // namespace Brolant

@@ -90,6 +90,7 @@ private:
     MqttSettings m_settings;
     QString m_instance;
     MqttMessages m_messages;
+    LoggedPayloads m_logged;
     RecordQueue m_queue;
     MqttClient m_client;
     std::optional<int> m_inFlight; // the queue's front, sent and not yet answered

@@ -3,7 +3,10 @@
 
 #include "platform/programpaths.h"
 #include "problems/problemlog.h"
+#include "publishing/loggedpayloads.h"
+#include "publishing/mqttmessages.h"
 #include "publishing/mqttsettings.h"
+#include "publishing/recordqueue.h"
 #include "session/loggersession.h"
 
 namespace Brolant {
@@ -50,6 +53,7 @@ void MqttPublishing::apply(const MqttReading &wanted)
         m_problems.report(Problem::MqttNotStarted,
                           QStringLiteral("%1 cannot be used: %2").arg(FileName::kMqttSettings, wanted.problem));
     if (!wanted.settings) {
+        closeQueueLeftOpen();
         emit stateChanged(BrokerState{});
         return;
     }
@@ -57,6 +61,15 @@ void MqttPublishing::apply(const MqttReading &wanted)
     connect(m_publisher.get(), &MqttPublisher::stateChanged, this, &MqttPublishing::stateChanged);
     emit started(*m_publisher);
     m_publisher->start();
+}
+
+void MqttPublishing::closeQueueLeftOpen()
+{
+    // A publisher killed with publishing on left it open: what it lost is taken again now, to wait
+    // for publishing to come back, and the records logged from now on, unpublished, are not.
+    const LoggedPayloads logged(m_session.programFolder());
+    RecordQueue queue(m_session.programFolder(), &MqttMessages::isQueuedPayload, &logged);
+    queue.close();
 }
 
 void MqttPublishing::end()

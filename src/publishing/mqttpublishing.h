@@ -42,6 +42,8 @@ signals:
 
 private:
     void apply(const MqttReading &wanted);
+    // With publishing off, a queue left open by a killed publisher is made good and closed.
+    void closeQueueLeftOpen();
 
     const LoggerSession &m_session;
     ProblemLog &m_problems;

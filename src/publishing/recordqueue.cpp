@@ -23,15 +23,20 @@ QString lines(const QList<QByteArray> &payloads)
 }
 } // namespace
 
-RecordQueue::RecordQueue(QString programFolder, const std::function<bool(const QByteArray &)> &isPayload)
+RecordQueue::RecordQueue(QString programFolder, const std::function<bool(const QByteArray &)> &isPayload,
+                         const LoggedPayloads *logged)
     : m_programFolder(std::move(programFolder)), m_cursor(ProgramPaths(m_programFolder).mqttQueueDelivered())
 {
     if (!QFile::exists(journalPath())) {
-        m_cursor.remove(); // left by a kill between the journal's removal and its own
+        m_cursor.remove(); // of a journal removed by hand
         return;
     }
+    const std::optional<DeliveryCursor::Position> cursor = m_cursor.read();
+    // Left open: the publisher before was killed or lost its power, and what it queued last may
+    // be missing from the journal while the daily log has it.
+    const bool leftOpen = !cursor || cursor->open;
     QList<QByteArray> damaged;
-    const std::optional<qint64> delivered = readLines(m_cursor.read(), damaged);
+    const std::optional<qint64> delivered = readLines(cursor, damaged);
     if (m_loaded.problem)
         return;
     const QList<Entry> read = std::exchange(m_waiting, {});
@@ -50,25 +55,55 @@ RecordQueue::RecordQueue(QString programFolder, const std::function<bool(const Q
             return;
         }
     }
-    if (m_waiting.isEmpty()) {
-        removeJournal();
-        return;
-    }
+    if (leftOpen && logged)
+        queueLoggedAfter(*logged);
     // The next line must not join a cut one, and what was dropped or set aside must not come back.
     const bool putRight = m_loaded.dropped > 0 || m_endsMidLine || !damaged.isEmpty();
     if (putRight || (delivered && *delivered >= kCompactAfter)) {
         const MaybeFailure failed = compact();
         if (putRight)
             m_loaded.problem = failed;
-    } else if (!delivered) {
-        // A cursor missing (an older queue), torn or of another journal: it starts again here, and
-        // exists before the disk may fill.
-        try {
-            m_cursor.write(DeliveryCursor::start());
-        } catch (const Failure &) {
-            // The first delivery writes it.
-        }
+        return;
     }
+    if (const MaybeFailure failed = writeHeld())
+        m_loaded.problem = failed;
+    // Open from here on. A cursor missing (an older queue), torn or of another journal starts again
+    // here, and exists before the disk may fill.
+    DeliveryCursor::Position position = delivered && cursor && cursor->end == *delivered ? *cursor
+                                                                                         : DeliveryCursor::start();
+    position.open = true;
+    // Failing, the first delivery writes it.
+    (void)moveCursor(position);
+}
+
+void RecordQueue::queueLoggedAfter(const LoggedPayloads &logged)
+{
+    const QByteArray &anchor = m_waiting.isEmpty() ? m_lastDelivered : m_waiting.constLast().payload;
+    if (anchor.isEmpty())
+        return;
+    const QList<QByteArray> lost = logged.after(anchor);
+    for (const QByteArray &payload : lost)
+        m_waiting.append({payload});
+    m_held += lost.size();
+    m_loaded.requeued = lost.size();
+    const qsizetype beyond = m_waiting.size() - kCapacity;
+    if (beyond > 0) {
+        // The oldest go, as for a queue that grew too long; those dropped from the held are unwritten.
+        const qsizetype written = m_waiting.size() - m_held;
+        m_waiting.remove(0, beyond);
+        m_held -= std::max<qsizetype>(0, beyond - written);
+        m_loaded.dropped += beyond;
+    }
+}
+
+void RecordQueue::close()
+{
+    if (!QFile::exists(journalPath()))
+        return;
+    DeliveryCursor::Position closed = m_position;
+    closed.open = false;
+    // Failing, it stays open: the next run looks in the daily logs and finds nothing the journal lacks.
+    (void)moveCursor(closed);
 }
 
 std::optional<qint64> RecordQueue::readLines(const std::optional<DeliveryCursor::Position> &cursor,
@@ -98,6 +133,7 @@ std::optional<qint64> RecordQueue::readLines(const std::optional<DeliveryCursor:
         line = line.trimmed();
         if (cursor && file.pos() == cursor->end && DeliveryCursor::hashOf(line) == cursor->hash) {
             // Everything up to here was delivered.
+            m_lastDelivered = line;
             m_waiting.clear();
             damaged.clear();
             m_loaded.dropped = 0;
@@ -169,15 +205,10 @@ MaybeFailure RecordQueue::writeHeld()
     m_journalSize = textStart + text.size();
     m_held = 0;
     m_endsMidLine = false;
-    if (starting) {
+    if (starting)
         // Made now, while the disk takes the journal: moving it later needs no new space. Killed
         // before this, the journal has no cursor and is delivered from its first line, as it should.
-        try {
-            m_cursor.write(DeliveryCursor::start());
-        } catch (const Failure &) {
-            // The first delivery writes it.
-        }
-    }
+        moveCursor(DeliveryCursor::start());
     return std::nullopt;
 }
 
@@ -194,27 +225,39 @@ MaybeFailure RecordQueue::passFront(qsizetype count)
         if (entry.end == kNotWritten)
             --m_held; // delivered before the journal could take it: it is never written
         else
-            passed = DeliveryCursor::Position{entry.end, DeliveryCursor::hashOf(entry.payload)};
+            passed = DeliveryCursor::Position{entry.end, DeliveryCursor::hashOf(entry.payload), true};
+        m_lastDelivered = entry.payload;
     }
-    if (m_waiting.size() == m_held && removeJournal())
-        return std::nullopt; // nothing in the journal waits any more
     if (!passed)
         return std::nullopt;
     if (passed->end >= m_compactAt && !compact().has_value())
         return std::nullopt; // the journal holds only what waits, and the cursor starts again
     // The one write a delivery costs. Killed before it, the line delivered goes again: the one
-    // in flight.
+    // in flight. The journal stays when all is delivered: its last line tells the next run, after
+    // a power cut, where the daily logs go on beyond the queue.
+    return moveCursor(*passed);
+}
+
+MaybeFailure RecordQueue::moveCursor(const DeliveryCursor::Position &position)
+{
     try {
-        m_cursor.write(*passed);
+        m_cursor.write(position);
     } catch (const Failure &failure) {
         return failure;
     }
+    m_position = position;
     return std::nullopt;
 }
 
 MaybeFailure RecordQueue::compact()
 {
-    QByteArray text;
+    // The last line delivered stays first, delivered: what the queue held last must stay known.
+    // Killed after the rename and before the cursor moves, that line goes once more.
+    QByteArray text = m_lastDelivered.isEmpty() ? QByteArray() : m_lastDelivered + kLineEnd;
+    const DeliveryCursor::Position start = m_lastDelivered.isEmpty()
+                                               ? DeliveryCursor::start()
+                                               : DeliveryCursor::Position{
+                                                   text.size(), DeliveryCursor::hashOf(m_lastDelivered), true};
     QList<qint64> ends;
     for (const Entry &entry : std::as_const(m_waiting)) {
         text += entry.payload + kLineEnd;
@@ -236,25 +279,9 @@ MaybeFailure RecordQueue::compact()
     m_held = 0;
     m_endsMidLine = false;
     m_compactAt = kCompactAfter;
-    try {
-        m_cursor.write(DeliveryCursor::start());
-    } catch (const Failure &) {
-        // The old position fails its check against the new journal all the same.
-    }
+    // Failing, the old position fails its check against the new journal all the same.
+    (void)moveCursor(start);
     return std::nullopt;
-}
-
-bool RecordQueue::removeJournal()
-{
-    // The journal first: killed before the cursor goes, the next run finds a cursor without a
-    // journal and removes it; killed the other way round, it would send the whole journal again.
-    if (QFile::exists(journalPath()) && !QFile::remove(journalPath()))
-        return false;
-    m_cursor.remove();
-    m_journalSize = 0;
-    m_endsMidLine = false;
-    m_compactAt = kCompactAfter;
-    return true;
 }
 
 } // namespace Brolant

@@ -3,6 +3,7 @@
 
 #include "platform/textfile.h"
 #include "publishing/deliverycursor.h"
+#include "publishing/loggedpayloads.h"
 #include "text/failure.h"
 
 #include <QByteArray>
@@ -18,8 +19,10 @@ namespace Brolant {
 // so that an outage, a restart or a kill loses none. mqtt-queue.txt is a journal, one payload a
 // line, oldest first, only ever appended to; mqtt-queue-delivered.txt, a DeliveryCursor, says how
 // far delivery got and moves at each delivery, so a kill sends again at most the one in flight.
-// The journal is written anew with only what waits when its delivered lines grow many, and
-// removed when nothing waits. Bounded: beyond kCapacity the oldest go.
+// The journal is written anew with only its last delivered line and what waits when its delivered
+// lines grow many. Its last line is what was queued last: a queue its publisher left open (a kill,
+// a power cut) takes again what the daily logs hold beyond it. Bounded: beyond kCapacity the
+// oldest go.
 class RecordQueue
 {
 public:
@@ -34,9 +37,10 @@ public:
     // What loading found in the files an earlier run left.
     struct Loaded
     {
-        qsizetype damaged = 0; // lines that were no payload, set aside
-        qsizetype dropped = 0; // the oldest, beyond kCapacity
-        MaybeFailure problem;  // the journal could not be read, or not put right
+        qsizetype damaged = 0;  // lines that were no payload, set aside
+        qsizetype dropped = 0;  // the oldest, beyond kCapacity
+        qsizetype requeued = 0; // taken again from the daily logs
+        MaybeFailure problem;   // the journal could not be read, or not put right
     };
 
     // What push() did: how many of the oldest had to go to make room, and whether the journal
@@ -52,7 +56,12 @@ public:
     // refuses (a cut line, bytes of something else) is set aside in mqtt-queue-damaged.txt and
     // never sent. Only the newest kCapacity lines are kept and checked, so a file of any size
     // costs no more than a full queue.
-    RecordQueue(QString programFolder, const std::function<bool(const QByteArray &)> &isPayload);
+    // A queue left open (its publisher was killed or lost its power) takes again, from `logged`,
+    // what the daily logs hold after its last line.
+    RecordQueue(QString programFolder, const std::function<bool(const QByteArray &)> &isPayload,
+                const LoggedPayloads *logged = nullptr);
+    // The publisher ends in order: nothing logged is missing from the journal.
+    void close();
 
     const Loaded &loaded() const { return m_loaded; }
     // Adds a payload at the end, after those held back.
@@ -90,8 +99,9 @@ private:
     // Writes the journal anew with only what waits; the failure when it could not (the old one
     // stands).
     MaybeFailure compact();
-    // Removes the journal and the cursor once nothing in it waits; false when it could not.
-    bool removeJournal();
+    // Takes again what the daily logs hold after the journal's last line.
+    void queueLoggedAfter(const LoggedPayloads &logged);
+    MaybeFailure moveCursor(const DeliveryCursor::Position &position);
 
     QString m_programFolder;
     DeliveryCursor m_cursor;
@@ -102,6 +112,8 @@ private:
     qint64 m_compactAt = kCompactAfter;
     Loaded m_loaded;
     QList<TextFile::TornEnd> m_tornEnds;
+    DeliveryCursor::Position m_position = DeliveryCursor::start(); // as written last
+    QByteArray m_lastDelivered;                                    // the journal's line before the cursor
 };
 
 } // namespace Brolant

@@ -3,6 +3,7 @@
 
 #include "acquisition/reading.h"
 #include "alarms/alarmservice.h"
+#include "text/windspeedunit.h"
 #include "web/livestate.h"
 
 #include <QDateTime>
@@ -13,6 +14,7 @@
 namespace Brolant {
 
 namespace {
+constexpr double kJoulesPerWattHour = 3600.0;
 using Labelled = std::pair<QString, double>; // a label's value and the sample's
 
 constexpr std::array kPortKinds{PortIntent::Kind::Open,   PortIntent::Kind::Failed,       PortIntent::Kind::Retrying,
@@ -69,22 +71,24 @@ QByteArray text(const LiveState &state)
     if (state.readingTime().isValid()) {
         const Reading &reading = state.reading();
         gauge(out, "brolant_battery_volts", QStringLiteral("Battery voltage of the latest reading."), reading.volts);
-        gauge(out, "brolant_charge_amps", QStringLiteral("Charging current of the latest reading, in amperes."),
-              reading.amps);
+        gauge(out, "brolant_charge_amperes", QStringLiteral("Charging current of the latest reading."), reading.amps);
         gauge(out, "brolant_power_watts", QStringLiteral("Charging power of the latest reading."), reading.watts);
         gauge(out, "brolant_turbine_rpm",
               QStringLiteral("Turbine speed of the latest reading, in revolutions a minute."), reading.rpm);
-        gauge(out, "brolant_wind_speed",
-              QStringLiteral("Wind speed of the latest reading, in %1 (the unit set in Program Setup).")
-                  .arg(state.windUnits()),
-              reading.windSpeed);
+        // In the base unit, so speeds from loggers set to other units compare; a unit that says no
+        // speed (a sensor's own count) has no series rather than one that lies.
+        if (const auto metresPerSecond = WindSpeedUnit::toMetresPerSecond(state.windUnits()))
+            gauge(
+                out, "brolant_wind_speed_meters_per_second",
+                QStringLiteral("Wind speed of the latest reading (set in Program Setup in %1).").arg(state.windUnits()),
+                reading.windSpeed * *metresPerSecond);
         gauge(out, "brolant_last_reading_timestamp_seconds",
               QStringLiteral("When the latest reading came, in seconds since 1970-01-01 UTC."),
               double(state.readingTime().toMSecsSinceEpoch()) / kMillisecondsPerSecond);
     }
-    gauge(out, "brolant_energy_today_watthours",
-          QStringLiteral("Energy delivered today (since midnight, or since the logger started), in watt-hours."),
-          state.energyToday());
+    gauge(out, "brolant_energy_today_joules",
+          QStringLiteral("Energy delivered today (since midnight, or since the logger started)."),
+          state.energyToday() * kJoulesPerWattHour);
     const FrameCounts &frames = state.framesSinceStart();
     Family(out, "brolant_frames_total", "counter",
            QStringLiteral("Frames from the board since the logger started: accepted (used), rejected (given up), "

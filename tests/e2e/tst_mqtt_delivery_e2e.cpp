@@ -347,12 +347,11 @@ void MqttDeliveryTest::killedMidDrainSendsAtMostTheOneInFlightAgain()
     QVERIFY(broker.heard().size() < kBacklog); // each kill in the middle
 
     QVERIFY(logger.start());
-    QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(folder.file("mqtt-queue.txt")), 3 * kBrokerWait);
     const auto last = [&broker] {
         const QStringList records = broker.heard();
         return records.isEmpty() ? -1 : payload(records.last())["frames"].toInt();
     };
-    QTRY_COMPARE_WITH_TIMEOUT(last(), kBacklog - 1, kBrokerWait); // a copy sent again came before it
+    QTRY_COMPARE_WITH_TIMEOUT(last(), kBacklog - 1, 3 * kBrokerWait); // a copy sent again came before it
     QSet<int> delivered;
     for (const QString &record : broker.heard())
         delivered.insert(payload(record)["frames"].toInt());

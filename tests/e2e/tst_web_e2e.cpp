@@ -403,12 +403,13 @@ void WebEndToEndTest::metricsTellTheSentFrame()
                              5000);
     QCOMPARE(metrics.status, 200);
     QCOMPARE(metrics.header("Content-Type"), QByteArray("text/plain; version=0.0.4; charset=utf-8"));
-    for (const char *line : {"brolant_charge_amps 3.25\n", "brolant_power_watts 42.25\n", "brolant_turbine_rpm 300\n",
-                             "brolant_wind_speed 4.5\n", "brolant_frames_total{result=\"rejected\"} 0\n",
-                             "brolant_frames_total{result=\"checksum\"} 0\n", "brolant_logging 1\n",
-                             "brolant_alarm_raised{name=\"LowVolts\"} 0\n", "brolant_port_state{state=\"open\"} 1\n",
-                             "brolant_port_state{state=\"retrying\"} 0\n", "brolant_broker_state{state=\"off\"} 1\n",
-                             "# TYPE brolant_frames_total counter\n"})
+    for (const char *line :
+         {"brolant_charge_amperes 3.25\n", "brolant_power_watts 42.25\n", "brolant_turbine_rpm 300\n",
+          "brolant_wind_speed_meters_per_second 4.5\n", "brolant_frames_total{result=\"rejected\"} 0\n",
+          "brolant_frames_total{result=\"checksum\"} 0\n", "brolant_logging 1\n",
+          "brolant_alarm_raised{name=\"LowVolts\"} 0\n", "brolant_port_state{state=\"open\"} 1\n",
+          "brolant_port_state{state=\"retrying\"} 0\n", "brolant_broker_state{state=\"off\"} 1\n",
+          "# TYPE brolant_frames_total counter\n"})
         QVERIFY2(metrics.body.contains(line), line);
     QVERIFY(!metrics.body.contains("brolant_frames_total{result=\"accepted\"} 0\n"));
 

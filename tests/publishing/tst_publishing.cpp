@@ -1,5 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fakeclock.h"
+#include "logging/dailylogline.h"
+#include "logging/intervalmeans.h"
+#include "logging/readingpayload.h"
+#include "publishing/loggedpayloads.h"
 #include "fakeseriallink.h"
 #include "filesizelimit.h"
 #include "problems/problemlog.h"
@@ -14,6 +18,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -54,6 +60,8 @@ private slots:
     void heldPayloadsReachTheJournalInOrder_data();
     void heldPayloadsReachTheJournalInOrder();
     void journalDropsItsDeliveredLines();
+    void queueLeftOpenTakesAgainWhatTheLogsHold_data();
+    void queueLeftOpenTakesAgainWhatTheLogsHold();
     void instanceIsTheFolders();
 };
 
@@ -223,8 +231,7 @@ void PublishingTest::deliveredStayDeliveredAfterAKill()
     }                                                                            // killed: nothing more is written
     QCOMPARE(folder.read("mqtt-queue.txt"), QByteArray("a\r\nb\r\nc\r\nd\r\n")); // only ever appended to
     QCOMPARE(waitingAfterAKill(folder), (QList<QByteArray>{"c", "d"}));
-    QVERIFY(!QFile::exists(folder.file("mqtt-queue.txt"))); // all delivered: gone
-    QVERIFY(!QFile::exists(folder.file("mqtt-queue-delivered.txt")));
+    QCOMPARE(waitingAfterAKill(folder), QList<QByteArray>{}); // all delivered: none goes again
 }
 
 void PublishingTest::cursorIsBelievedOnlyWhereTheJournalAgrees_data()
@@ -260,7 +267,7 @@ void PublishingTest::cursorIsBelievedOnlyWhereTheJournalAgrees()
     if (!cursor.isEmpty())
         folder.write("mqtt-queue-delivered.txt", cursor);
     QTEST(waitingAfterAKill(folder), "waiting");
-    QVERIFY(!QFile::exists(folder.file("mqtt-queue-delivered.txt")));
+    QCOMPARE(waitingAfterAKill(folder), QList<QByteArray>{});
 }
 
 void PublishingTest::heldPayloadsReachTheJournalInOrder_data()
@@ -308,6 +315,72 @@ void PublishingTest::journalDropsItsDeliveredLines()
     } // killed
     QVERIFY(QFileInfo(folder.file("mqtt-queue.txt")).size() < RecordQueue::kCompactAfter / 10);
     QCOMPARE(waitingAfterAKill(folder), (QByteArrayList{"1098" + padding, "1099" + padding}));
+}
+
+void PublishingTest::queueLeftOpenTakesAgainWhatTheLogsHold_data()
+{
+    QTest::addColumn<QByteArray>("state"); // of the cursor; empty: no cursor
+    QTest::addColumn<bool>("tornTail");    // the cut tore the journal's last line
+    QTest::addColumn<QStringList>("requeued");
+    const QStringList lost{"2026-12-07T23:59 10.4", "energy 2026-12-07 10.5", "2026-12-08T00:00 0.1"};
+    QTest::newRow("left open: what was logged after its last line, the day's energy between the days")
+        << QByteArray("open") << false << lost;
+    QTest::newRow("no cursor: left open as well") << QByteArray() << false << lost;
+    QTest::newRow("its last line torn: after the last whole one") << QByteArray("open") << true << lost;
+    QTest::newRow("closed in order: nothing") << QByteArray("shut") << false << QStringList{};
+}
+
+// A power cut between a record's daily-log line and its queue line: the daily log has it, the
+// queue does not, and the next run must deliver it all the same.
+void PublishingTest::queueLeftOpenTakesAgainWhatTheLogsHold()
+{
+    QFETCH(QByteArray, state);
+    QFETCH(bool, tornTail);
+    ProgramFolder folder;
+    const auto record = [](const QDate &day, QTime time, double energy) {
+        Record logged{QDateTime(day, time), {}, false, energy, {}};
+        logged.means.volts = 13;
+        logged.means.amps = 3.3;
+        logged.means.watts = 42;
+        logged.means.rpm = 300;
+        logged.means.windSpeed = 5;
+        logged.health.thisInterval.accepted = 10;
+        return logged;
+    };
+    const QDate day(2026, 12, 7);
+    const QList<Record> first{record(day, QTime(23, 58, 10), 10.0), record(day, QTime(23, 58, 40), 10.2),
+                              record(day, QTime(23, 59, 10), 10.4)};
+    QByteArray log;
+    for (const Record &logged : first)
+        log += DailyLogLine::format(logged).toLatin1();
+    folder.write("logs/P_2026_12_07.txt", log);
+    folder.write("logs/P_2026_12_08.txt",
+                 DailyLogLine::format(record(day.addDays(1), QTime(0, 0, 10), 0.1)).toLatin1());
+    folder.write("logs/Whours.txt", "2026_12_08,00:00  10.5 Wh\r\n");
+    // The first two were queued, the first delivered.
+    const auto payload = [](const Record &logged) {
+        return QJsonDocument(ReadingPayload::record(logged)).toJson(QJsonDocument::Compact);
+    };
+    const QByteArray delivered = payload(first.at(0)) + "\r\n";
+    folder.write("mqtt-queue.txt",
+                 delivered + payload(first.at(1)) + "\r\n" + (tornTail ? QByteArray("{\"amps\":3.") : QByteArray()));
+    if (!state.isEmpty())
+        folder.write("mqtt-queue-delivered.txt", QByteArray::number(delivered.size()).rightJustified(19, '0') + ' '
+                                                     + DeliveryCursor::hashOf(payload(first.at(0))) + ' ' + state
+                                                     + "\r\n");
+    const LoggedPayloads logged(folder.path());
+    RecordQueue queue(folder.path(), &MqttMessages::isQueuedPayload, &logged);
+    QStringList waiting;
+    for (; !queue.isEmpty(); (void)queue.pop()) {
+        const QJsonObject object = QJsonDocument::fromJson(queue.front()).object();
+        waiting << (object.contains("date") ? "energy " + object.value("date").toString()
+                                            : object.value("time").toString().left(16))
+                       + ' ' + QString::number(object.value("wh").toDouble());
+    }
+    QFETCH(QStringList, requeued);
+    QCOMPARE(queue.loaded().requeued, requeued.size());
+    QCOMPARE(waiting.mid(waiting.size() - requeued.size()), requeued);
+    QCOMPARE(waiting.indexOf("2026-12-07T23:58 10.2"), waiting.size() - 1 - requeued.size()); // the last queued
 }
 
 void PublishingTest::instanceIsTheFolders()

@@ -3,6 +3,7 @@
 #include "text/numbermask.h"
 #include "text/numerictext.h"
 #include "text/rounding.h"
+#include "text/windspeedunit.h"
 
 #include <QDate>
 #include <QTest>
@@ -28,6 +29,8 @@ private slots:
     void halfEven_data();
     void halfEven();
     void dateAndTime();
+    void windSpeedUnits_data();
+    void windSpeedUnits();
 };
 
 void TextTest::numericText_data()
@@ -207,6 +210,32 @@ void TextTest::halfEven()
     QFETCH(int, decimals);
     QFETCH(double, expected);
     QCOMPARE(Rounding::halfEven(value, decimals), expected);
+}
+
+void TextTest::windSpeedUnits_data()
+{
+    QTest::addColumn<QString>("units");
+    QTest::addColumn<double>("metresPerSecond"); // 0: not a known unit
+    QTest::newRow("m/s") << "m/s" << 1.0;
+    QTest::newRow("km/h, blanks and case ignored") << " KM / h" << 1 / 3.6;
+    QTest::newRow("kph") << "kph" << 1 / 3.6;
+    QTest::newRow("mph") << "MPH" << 0.44704;
+    QTest::newRow("knots") << "Knots" << 1852.0 / 3600;
+    QTest::newRow("kn") << "kn" << 1852.0 / 3600;
+    QTest::newRow("kts") << "kts" << 1852.0 / 3600;
+    QTest::newRow("ft/s") << "ft/s" << 0.3048;
+    QTest::newRow("a sensor's own count") << "pulses" << 0.0;
+    QTest::newRow("empty") << "" << 0.0;
+}
+
+void TextTest::windSpeedUnits()
+{
+    QFETCH(QString, units);
+    QFETCH(double, metresPerSecond);
+    const auto known = WindSpeedUnit::toMetresPerSecond(units);
+    QCOMPARE(known.has_value(), metresPerSecond != 0.0);
+    if (known)
+        QCOMPARE(*known, metresPerSecond);
 }
 
 void TextTest::dateAndTime()
