@@ -368,6 +368,24 @@ private slots:
         QCOMPARE(rig.messages.messages.size(), 1);
     }
 
+    void tabReachesEverySpan()
+    {
+        HistoryRig rig;
+        rig.open(QDate(2026, 3, 11));
+        QTRY_VERIFY(rig.idle());
+        QVERIFY(QTest::qWaitForWindowActive(rig.window.get()));
+        EnergyTab *energy = rig.window->energy();
+        button(energy, "< Previous")->setFocus(Qt::TabFocusReason);
+        QStringList reached;
+        for (int step = 0; step < 4; ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            auto *focused = qobject_cast<QAbstractButton *>(QApplication::focusWidget());
+            reached << (focused ? focused->text() : QString());
+        }
+        // Next > is off: the month shown holds today.
+        QCOMPARE(reached, (QStringList{"Week", "Month", "Year", "Export CSV"}));
+    }
+
     void windowFromTheViewerSwitchesTabsAndExports()
     {
         ProgramFolder folder;
