@@ -135,8 +135,7 @@ void MainWindowModel::portProblemLoop()
         showStartUpTexts();
         if (setup == SetupEnd::Aborted) {
             // No port, as asked, even when prog.cfg could not be written to say so.
-            m_session.takeSettings();
-            m_session.switchPortOff();
+            m_session.startUpWithoutPort();
             return;
         }
         const std::optional<ProblemReport> failure = m_session.startUp();

@@ -2,6 +2,7 @@
 #include "logging/energyarchive.h"
 
 #include "logging/dailylogline.h"
+#include "platform/filestamp.h"
 #include "platform/programpaths.h"
 #include "platform/textfile.h"
 #include "text/datetext.h"
@@ -123,10 +124,17 @@ EnergyArchive EnergyArchive::read(const QString &programFolder)
 {
     EnergyArchive archive;
     QFile file(ProgramPaths(programFolder).energyArchive());
-    if (!file.exists())
+    bool special = false;
+    const auto stamp = FileStamp::of(file.fileName(), &special);
+    if (!stamp)
         return archive;
+    // A pipe or a device could keep its reader waiting for ever.
+    if (special) {
+        archive.problem = QStringLiteral("not a regular file");
+        return archive;
+    }
     // Two lines a day would take millennia to reach this: anything larger is not the archive.
-    if (file.size() > DailyLogLine::kLargestFile) {
+    if (stamp->size > DailyLogLine::kLargestFile) {
         archive.problem = QStringLiteral("larger than %1 MB, too large to be the energy archive")
                               .arg(DailyLogLine::kLargestFile / (1024 * 1024));
         return archive;

@@ -112,6 +112,14 @@ std::optional<ProblemReport> LoggerSession::startUp()
     return std::nullopt;
 }
 
+void LoggerSession::startUpWithoutPort()
+{
+    // The last power before the port closed would otherwise go on counting for a minute.
+    m_core->resetReading();
+    takeSettings();
+    switchPortOff();
+}
+
 void LoggerSession::startUpAndRetry()
 {
     // Unattended, start-up fails only at the port: the same trouble again is no news, so one

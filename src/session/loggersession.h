@@ -73,6 +73,9 @@ public:
     // (unattended: always). The problem when the port could not be opened or LogOn is no number;
     // the caller decides what follows.
     std::optional<ProblemReport> startUp();
+    // A pass of start-up after "Abort" in Program Setup: the reading starts again from 0, the
+    // settings are taken, and the port stays closed whatever prog.cfg says (see switchPortOff).
+    void startUpWithoutPort();
     // Unattended: start-up, and when it fails, start-up again every few seconds until the port
     // opens. Each new failure is said once.
     void startUpAndRetry();

@@ -40,6 +40,7 @@ private slots:
     void brokenCalibrationStopsAtFirstFailure();
     void setupAfterAbortLeavesPortClosed();
     void setupWithBadPortRunsTheLoop();
+    void abortInTheLoopForgetsThePower();
     void errorLogEntry_data();
     void errorLogEntry();
     void endClosesThePortOnce();
@@ -267,6 +268,33 @@ void StartupTest::setupWithBadPortRunsTheLoop()
     QVERIFY(rig.link.isOpen());
     QCOMPARE(rig.link.openings.last().port, 1);
     QCOMPARE(rig.link.openings.last().baud, 4800);
+}
+
+void StartupTest::abortInTheLoopForgetsThePower()
+{
+    Rig rig;
+    rig.folder.writeProgramConfig("1");
+    rig.model.startUp();
+    rig.link.push("[<V>650</V><I>577</I><R>20</R><S>9</S><M>0</M><C>1256</C>]");
+    QVERIFY(rig.core.receiver.reading().watts > 0);
+    rig.core.energy.tick();
+    const double counted = rig.session.energyToday();
+    QVERIFY(counted > 0);
+
+    // Setup names a port that is not there; in the loop that follows, "Abort".
+    rig.prompts.onSetup = [&](int run) { rig.folder.writeProgramConfig(run == 1 ? "7" : "0"); };
+    rig.prompts.setupEnd = [](int run) { return run == 1 ? SetupEnd::Saved : SetupEnd::Aborted; };
+    rig.model.setupClicked();
+    QCOMPARE(rig.prompts.setupRuns, 2);
+    QVERIFY(!rig.link.isOpen());
+
+    // With no port open nothing is measured: the day's watt-hours stay as they were.
+    QCOMPARE(rig.core.receiver.reading().watts, 0.0);
+    for (int tick = 0; tick < 20; ++tick) {
+        rig.clock.advance(std::chrono::milliseconds(EnergyCounter::kTick).count());
+        rig.core.energy.tick();
+    }
+    QCOMPARE(rig.session.energyToday(), counted);
 }
 
 void StartupTest::errorLogEntry_data()

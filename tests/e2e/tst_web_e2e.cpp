@@ -4,7 +4,7 @@
 #include "headlessbrowser.h"
 #include "loopback.h"
 #include "platform/programpaths.h"
-#include "pipe.h"
+#include "hangingfile.h"
 #include "programfolder.h"
 #include "webclient.h"
 
@@ -521,15 +521,16 @@ void WebEndToEndTest::endsWhileAReadWaitsOnAFile()
 {
     LoggerWithPage rig;
     QDir(rig.folder.path()).mkpath("logs");
-    // Whours.txt makes whoever opens it wait, as a network share that hung would.
-    Pipe archive(rig.folder.file("logs/Whours.txt"));
+    // A day's log of the month asked for makes whoever opens it wait, as a network share that hung
+    // would (not Whours.txt: the logger's own exit line goes there).
+    HangingFile day(rig.folder.file("logs/P_2026_12_01.txt"), HangingFile::Kind::Leased);
     QVERIFY(rig.start());
     QTcpSocket asking;
     asking.connectToHost(QHostAddress::LocalHost, quint16(rig.port));
     QVERIFY(asking.waitForConnected());
     asking.write(
         QStringLiteral("GET /api/energy/2026-12 HTTP/1.1\r\nHost: 127.0.0.1:%1\r\n\r\n").arg(rig.port).toLatin1());
-    QTRY_VERIFY(Pipe::hasWaitingReader(rig.logger.processId()));
+    QTRY_VERIFY(HangingFile::hasWaitingReader(rig.logger.processId()));
     ::kill(pid_t(rig.logger.processId()), SIGTERM);
     QVERIFY(rig.logger.waitForFinished(10000));
     QCOMPARE(rig.logger.exitStatus(), QProcess::NormalExit);

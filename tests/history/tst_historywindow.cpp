@@ -13,7 +13,7 @@
 #include "history/ui/trendwidget.h"
 #include "historyrig.h"
 #include "logging/energyarchive.h"
-#include "pipe.h"
+#include "hangingfile.h"
 #include "screenreader.h"
 #include "viewer/ui/graph.h"
 
@@ -117,12 +117,12 @@ private slots:
 
     void loadsLeaveTheSharedPoolFree()
     {
-        // Whours.txt is a pipe: reading it waits for a writer, so the load stays busy.
+        // Whours.txt hangs whoever opens it, so the load stays busy.
         HistoryRig rig;
         const QDate today(2026, 3, 7);
-        Pipe archive(rig.folder.file("logs/Whours.txt"));
+        HangingFile archive(rig.folder.file("logs/Whours.txt"), HangingFile::Kind::Leased);
         rig.open(today);
-        QTRY_VERIFY(Pipe::hasWaitingReader(QCoreApplication::applicationPid()));
+        QTRY_VERIFY(HangingFile::hasWaitingReader(QCoreApplication::applicationPid()));
         QVERIFY(!rig.idle());
         QCOMPARE(QThreadPool::globalInstance()->activeThreadCount(), 0);
         QVERIFY(archive.release());
@@ -135,8 +135,8 @@ private slots:
         const QDate today(2026, 3, 7);
         const QString archivePath = rig.folder.file("logs/Whours.txt");
         {
-            // Were the window to read the pipe itself, it would wait here until the watchdog writes.
-            Pipe archive(archivePath, std::chrono::seconds(10));
+            // Were the window to read the file itself, it would wait here until the watchdog lets go.
+            HangingFile archive(archivePath, HangingFile::Kind::Leased, std::chrono::seconds(10));
             rig.open(today);
             QVERIFY(!archive.waitedOut());
             bool written = false; // written once, however often the condition is asked
@@ -156,6 +156,23 @@ private slots:
         QCOMPARE(source.archive()->days.at(today).wattHours, 13.0);
     }
 
+    void pipeAsArchiveLeavesDaysToTheirLogs()
+    {
+        HistoryRig rig;
+        const QDate today(2026, 3, 7);
+        HangingFile archive(rig.folder.file("logs/Whours.txt"), HangingFile::Kind::Pipe, std::chrono::seconds(10));
+        rig.folder.write(logName(today), logLines(8 * 3600, 9 * 3600, 60, 100.0));
+        rig.open(today);
+        QTRY_VERIFY(rig.idle());
+        QVERIFY(!archive.waitedOut());
+        const QString note = rig.window->energy()->findChild<QLabel *>("Note")->text();
+        QVERIFY2(note.contains("Whours.txt could not be read (not a regular file): every day is computed"),
+                 qPrintable(note));
+        const DayEnergy &day = rig.window->energy()->days()[6];
+        QCOMPARE(day.source, DayEnergy::Source::Computed);
+        QVERIFY(day.wattHours > 0);
+    }
+
     void unreadableFilesAreSaidOncePerEpisode()
     {
         HistoryRig rig;
@@ -166,7 +183,8 @@ private slots:
         QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(600LL * 1024 * 1024));
         huge.close();
         rig.folder.write(logName(today), logLines(8 * 3600, 9 * 3600, 60, 100.0));
-        Pipe fifo(rig.folder.file(logName(today.addDays(-3))), std::chrono::seconds(10)); // never to be opened
+        HangingFile fifo(rig.folder.file(logName(today.addDays(-3))), HangingFile::Kind::Pipe,
+                         std::chrono::seconds(10)); // never to be opened
         rig.open(today);
         QSignalSpy problems(&rig.problems, &ProblemLog::said);
         QTRY_VERIFY(rig.idle());
@@ -350,6 +368,24 @@ private slots:
         QCOMPARE(rig.messages.messages.size(), 1);
     }
 
+    void tabReachesEverySpan()
+    {
+        HistoryRig rig;
+        rig.open(QDate(2026, 3, 11));
+        QTRY_VERIFY(rig.idle());
+        QVERIFY(QTest::qWaitForWindowActive(rig.window.get()));
+        EnergyTab *energy = rig.window->energy();
+        button(energy, "< Previous")->setFocus(Qt::TabFocusReason);
+        QStringList reached;
+        for (int step = 0; step < 4; ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            auto *focused = qobject_cast<QAbstractButton *>(QApplication::focusWidget());
+            reached << (focused ? focused->text() : QString());
+        }
+        // Next > is off: the month shown holds today.
+        QCOMPARE(reached, (QStringList{"Week", "Month", "Year", "Export CSV"}));
+    }
+
     void windowFromTheViewerSwitchesTabsAndExports()
     {
         ProgramFolder folder;
@@ -447,28 +483,29 @@ private slots:
         ProgramFolder folder;
         folder.writeProgramConfig("0", "0", "60");
         QDir(folder.path()).mkpath("logs");
-        // Whours.txt makes whoever opens it wait, as a network share that hung would.
-        Pipe archive(folder.file("logs/Whours.txt"), std::chrono::seconds(10));
+        FakeClock clock;
+        // Yesterday's log makes whoever opens it wait, as a network share that hung would.
+        HangingFile yesterday(folder.file(logName(clock.now().date().addDays(-1))), HangingFile::Kind::Leased,
+                              std::chrono::seconds(10));
         MainWindow owner;
         FakeSerialLink link;
-        FakeClock clock;
         LoggerParts logger(folder.path(), link, clock, owner, Attendance::Attended);
         WidgetPrompts windows(owner, logger);
         std::unique_ptr<Graph> graph = windows.makeLogViewer();
         graph->show();
         graph->findChild<QPushButton *>("History")->click();
-        QTRY_VERIFY(Pipe::hasWaitingReader(QCoreApplication::applicationPid()));
+        QTRY_VERIFY(HangingFile::hasWaitingReader(QCoreApplication::applicationPid()));
         // The viewer's Exit: the viewer goes, and its Energy History with it, in the middle of the load.
         graph->findChild<QPushButton *>("Command2")->click();
         graph.reset();
-        QVERIFY(!archive.waitedOut());
+        QVERIFY(!yesterday.waitedOut());
         bool answered = false;
         QTimer::singleShot(0, &owner, [&] { answered = true; });
         QTRY_VERIFY(answered);
         // The program ends in order while the read still waits.
-        QVERIFY(Pipe::hasWaitingReader(QCoreApplication::applicationPid()));
+        QVERIFY(HangingFile::hasWaitingReader(QCoreApplication::applicationPid()));
         logger.end();
-        QVERIFY(!archive.waitedOut());
+        QVERIFY(!yesterday.waitedOut());
     }
 
     void cancelKeepsThePeriodShown()
@@ -481,9 +518,9 @@ private slots:
         EnergyTab *energy = rig.window->energy();
         // Whours.txt changed into one that waits: the next load reads it again, and waits.
         QVERIFY(QFile::remove(rig.folder.file("logs/Whours.txt")));
-        Pipe archive(rig.folder.file("logs/Whours.txt"));
+        HangingFile archive(rig.folder.file("logs/Whours.txt"), HangingFile::Kind::Leased);
         button(energy, "Year")->click();
-        QTRY_VERIFY(Pipe::hasWaitingReader(QCoreApplication::applicationPid()));
+        QTRY_VERIFY(HangingFile::hasWaitingReader(QCoreApplication::applicationPid()));
         button(energy, "Cancel")->click();
         const auto labels = energy->findChildren<QLabel *>();
         QVERIFY(std::any_of(labels.begin(), labels.end(), [](QLabel *label) { return label->text() == "March 2026"; }));

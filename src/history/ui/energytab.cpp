@@ -12,7 +12,6 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
-#include <QButtonGroup>
 #include <QChartView>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -126,7 +125,6 @@ EnergyTab::EnergyTab(std::shared_ptr<HistorySource> source, const QString &progr
     m_periodName->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("2026_12_28 to 2027_01_03")));
     controls->addWidget(m_periodName);
     m_next = button(QStringLiteral("Next >"), QStringLiteral("the week, month or year after"));
-    auto *spans = new QButtonGroup(this);
     const std::array<std::pair<QString, QString>, 3> spanButtons = {
         std::pair{QStringLiteral("Week"), QStringLiteral("the days of a week, Monday to Sunday")},
         std::pair{QStringLiteral("Month"), QStringLiteral("the days of a month")},
@@ -138,7 +136,7 @@ EnergyTab::EnergyTab(std::shared_ptr<HistorySource> source, const QString &progr
         m_spans[at]->setAccessibleDescription(spanButtons[at].second);
         m_spans[at]->setCheckable(true);
         controls->addWidget(m_spans[at]);
-        spans->addButton(m_spans[at], int(at));
+        connect(m_spans[at], &QToolButton::toggled, this, [this, at](bool on) { spanToggled(Span(at), on); });
     }
     controls->addStretch(1);
     column->addLayout(controls);
@@ -171,11 +169,6 @@ EnergyTab::EnergyTab(std::shared_ptr<HistorySource> source, const QString &progr
 
     connect(previous, &QPushButton::clicked, this, [this] { show(m_span, m_first.addDays(-1)); });
     connect(m_next, &QPushButton::clicked, this, [this] { show(m_span, last().addDays(1)); });
-    connect(spans, &QButtonGroup::idToggled, this, [this](int id, bool on) {
-        // The new span holds today when the old one did, else the old one's start.
-        if (on && Span(id) != m_span)
-            show(Span(id), m_today >= m_first && m_today <= last() ? m_today : m_first);
-    });
     connect(m_export, &QPushButton::clicked, this, &EnergyTab::exportClicked);
     connect(&m_load, &HistoryLoad::reported, this,
             [this](const LoadReport &report) { m_problems = HistoryWidgets::problemsText(report); });
@@ -229,8 +222,26 @@ void EnergyTab::showPeriodName()
         break;
     }
     m_next->setEnabled(last() < m_today);
-    const QSignalBlocker quiet(m_spans[size_t(m_span)]->group());
-    m_spans[size_t(m_span)]->setChecked(true);
+    checkSpanShown();
+}
+
+void EnergyTab::spanToggled(Span span, bool on)
+{
+    // The new span holds today when the old one did, else the old one's start. The span shown
+    // cannot be switched off, only replaced.
+    if (on && span != m_span)
+        show(span, m_today >= m_first && m_today <= last() ? m_today : m_first);
+    else if (!on && span == m_span)
+        checkSpanShown();
+}
+
+void EnergyTab::checkSpanShown()
+{
+    // Not a button group: Qt's Tab reaches only one button of a group, the others by arrow keys alone.
+    for (size_t at = 0; at < m_spans.size(); ++at) {
+        const QSignalBlocker quiet(m_spans[at]);
+        m_spans[at]->setChecked(at == size_t(m_span));
+    }
 }
 
 void EnergyTab::request()

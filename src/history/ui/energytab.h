@@ -54,6 +54,9 @@ public:
 
 private:
     void showPeriodName();
+    void spanToggled(Span span, bool on);
+    // Checks the span shown, and only it.
+    void checkSpanShown();
     void request();
     void loaded();
     void cancelled();

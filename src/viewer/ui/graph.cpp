@@ -116,7 +116,8 @@ QWidget *Graph::buildFilePanel()
     column->addWidget(title);
 
     auto *fileRow = new QHBoxLayout;
-    fileRow->addWidget(new QLabel(QStringLiteral("File"), panel));
+    auto *fileLabel = new QLabel(QStringLiteral("File"), panel);
+    fileRow->addWidget(fileLabel);
     // A long name gives way in its middle, never at the date or the ".txt" at its ends.
     m_fileName = new ElidedLabel(panel);
     m_fileName->setObjectName(QStringLiteral("text1"));
@@ -126,7 +127,6 @@ QWidget *Graph::buildFilePanel()
 
     m_folders = new QListWidget(panel);
     m_folders->setObjectName(QStringLiteral("Dir1"));
-    m_folders->setAccessibleName(QStringLiteral("Dir1"));
     m_folders->setAccessibleDescription(
         QStringLiteral("the folder whose files are listed, first, then the folders in it; click one to open it"));
     m_folders->setMaximumHeight(80);
@@ -136,8 +136,10 @@ QWidget *Graph::buildFilePanel()
     m_folders->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_files = new QListWidget(panel);
     m_files->setObjectName(QStringLiteral("File1"));
-    m_files->setAccessibleName(QStringLiteral("File1"));
     m_files->setAccessibleDescription(QStringLiteral("log files; click one to load that day"));
+    // Each list is heard by the label shown above it.
+    WidgetHelpers::labelFor(title, {m_folders});
+    WidgetHelpers::labelFor(fileLabel, {m_files});
     column->addWidget(m_folders);
     column->addWidget(m_files, 1);
     // A click opens a folder, as Return does: the folder highlighted is always the one listed.
@@ -171,8 +173,12 @@ QWidget *Graph::buildFilePanel()
     // The window has four separators for two places: each pair shares the cell between hour and minute.
     const char *separators[][2] = {{"Label4", "Label6"}, {"Label5", "Label8"}};
     for (int row = 0; row < 2; ++row) {
-        for (const char *name : separators[row])
-            range->addWidget(label(this, name, QStringLiteral(":")), row, 2);
+        for (const char *name : separators[row]) {
+            QLabel *separator = label(this, name, QStringLiteral(":"));
+            range->addWidget(separator, row, 2);
+            // The second lies on the first: hidden, it is not read out a second time.
+            separator->setVisible(name == separators[row][0]);
+        }
     }
     range->setColumnStretch(4, 1);
     column->addLayout(range);
