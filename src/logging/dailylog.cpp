@@ -25,7 +25,7 @@ DailyLog::Written DailyLog::flush()
     while (!m_kept.isEmpty()) {
         const Kept &kept = m_kept.constFirst();
         try {
-            // Synced: the broker hears of a record only once a power cut cannot take it back.
+            // Synced: the broker is told of a record only once a power cut cannot lose it.
             if (auto torn = TextFile::append(ProgramPaths(m_programFolder).inLogs(kept.fileName), kept.line,
                                              TextFile::Sync::ToDisk))
                 written.tornEnds.append(*torn);

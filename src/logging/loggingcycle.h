@@ -59,13 +59,13 @@ public:
 signals:
     void intervalStarted();
     void intervalLogged(const Record &record);
-    // The record's daily-log line is on the disk, so a power cut cannot take it back: what may
+    // The record's daily-log line is on the disk, so a power cut cannot lose it: what may
     // leave this computer (the broker) waits for this. After intervalLogged; later, in order, for
-    // records the daily log could not take at once.
+    // records the daily log could not write at once.
     void recordStored(const Record &record);
 
 private:
-    // Reports what the daily log found and whether it took the records; returns those it took.
+    // Reports what the daily log found and whether it wrote the records; returns those it wrote.
     QList<Record> reportWritten(const DailyLog::Written &written);
     void writeKept();
     // Runs one write; a failure is reported as `problem`, a success ends it.
@@ -76,7 +76,7 @@ private:
     const Clock &m_clock;
     ProblemLog &m_problems;
     QTimer m_timer; // Timer1
-    // Records the daily log could not take are tried again on their own: logging may stop, and
+    // Records the daily log could not write are tried again on their own: logging may stop, and
     // the broker waits for them.
     QTimer m_keptRetry;
     double m_seconds = 0.0;

@@ -28,7 +28,7 @@ namespace {
     throw Failure{QStringLiteral("%1: %2").arg(path, reason)};
 }
 
-// The file's data on the disk; false (errno set) when the disk would not take it.
+// The file's data on the disk; false (errno set) when the disk failed to store it.
 bool syncData(const QFileDevice &file)
 {
 #if defined(Q_OS_LINUX)
@@ -147,7 +147,7 @@ std::optional<TornEnd> append(const QString &path, const QString &text, Sync syn
         fail(file, path);
     std::optional<TornEnd> torn;
     // One write for the torn line's end and the new text: one sync, and no moment where the file
-    // ends in a line end of its own that a reader could take for a whole line.
+    // ends in a line end of its own that a reader could mistake for a whole line.
     const QByteArray bytes = putRightTornEnd(file, path, torn) + text.toLatin1();
     const qint64 sizeBefore = file.size();
     if (file.write(bytes) != bytes.size()) {

@@ -36,7 +36,7 @@ enum class Problem
     MqttSettingsChanged,
     MqttNotStarted,
     MqttQueueDamaged,
-    MqttQueueRequeued,  // at start: records the daily logs hold and a power cut took from the queue
+    MqttQueueRequeued,  // at start: records the daily logs hold and a power cut lost from the queue
     MqttQueueTrimmed,   // at start: the oldest beyond the capacity dropped
     MqttQueueFull,      // while publishing: the oldest dropped for each new record
     MqttQueueNotLoaded, // at start: the journal could not be read or put right

@@ -10,8 +10,8 @@
 namespace Brolant {
 
 // What the daily logs and Whours.txt hold after a payload of the queue, as the queue's payloads.
-// A power cut can take a record from the queue that the daily log already kept (its line reaches
-// the disk first); the queue takes it again from here at start-up.
+// A power cut can lose a record from the queue that the daily log already kept (its line reaches
+// the disk first); the queue is given it again from here at start-up.
 class LoggedPayloads
 {
 public:

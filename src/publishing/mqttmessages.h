@@ -74,7 +74,7 @@ public:
     // Whether a line of the queue file is a payload record(), dayEnergy() or loggedRecord() made:
     // a JSON object with exactly their fields, a valid time or date and numbers.
     static bool isQueuedPayload(const QByteArray &line);
-    // A record as the daily log kept it, queued again after a power cut took it from the queue:
+    // A record as the daily log kept it, queued again after a power cut lost it from the queue:
     // its time to the minute, and no frame count, which the daily log does not hold.
     static QByteArray loggedRecord(const QDateTime &time, const std::array<double, 5> &values, double wattHours);
     static QByteArray dayEnergyPayload(const QDate &day, double wattHours);

@@ -65,7 +65,7 @@ void MqttPublishing::apply(const MqttReading &wanted)
 
 void MqttPublishing::closeQueueLeftOpen()
 {
-    // A publisher killed with publishing on left it open: what it lost is taken again now, to wait
+    // A publisher killed with publishing on left it open: what it lost is queued again now, to wait
     // for publishing to come back, and the records logged from now on, unpublished, are not.
     const LoggedPayloads logged(m_session.programFolder());
     RecordQueue queue(m_session.programFolder(), &MqttMessages::isQueuedPayload, &logged);

@@ -192,7 +192,7 @@ MaybeFailure RecordQueue::writeHeld()
     }
     try {
         // All or nothing: a write the disk cut short is taken back, so all stay held. On the disk
-        // before any of them is published: the broker never holds what a power cut took back.
+        // before any of them is published: the broker never holds what a power cut lost.
         keepTornEnd(TextFile::append(journalPath(), QString::fromLatin1(text), TextFile::Sync::ToDisk));
     } catch (const Failure &failure) {
         return failure;
@@ -208,7 +208,7 @@ MaybeFailure RecordQueue::writeHeld()
     if (starting)
         // Made now, while the disk takes the journal: moving it later needs no new space. Killed
         // before this, the journal has no cursor and is delivered from its first line, as it should.
-        moveCursor(DeliveryCursor::start());
+        (void)moveCursor(DeliveryCursor::start());
     return std::nullopt;
 }
 

@@ -21,7 +21,7 @@ namespace Brolant {
 // far delivery got and moves at each delivery, so a kill sends again at most the one in flight.
 // The journal is written anew with only its last delivered line and what waits when its delivered
 // lines grow many. Its last line is what was queued last: a queue its publisher left open (a kill,
-// a power cut) takes again what the daily logs hold beyond it. Bounded: beyond kCapacity the
+// a power cut) queues again what the daily logs hold beyond it. Bounded: beyond kCapacity the
 // oldest go.
 class RecordQueue
 {
@@ -39,7 +39,7 @@ public:
     {
         qsizetype damaged = 0;  // lines that were no payload, set aside
         qsizetype dropped = 0;  // the oldest, beyond kCapacity
-        qsizetype requeued = 0; // taken again from the daily logs
+        qsizetype requeued = 0; // queued again from the daily logs
         MaybeFailure problem;   // the journal could not be read, or not put right
     };
 
@@ -56,7 +56,7 @@ public:
     // refuses (a cut line, bytes of something else) is set aside in mqtt-queue-damaged.txt and
     // never sent. Only the newest kCapacity lines are kept and checked, so a file of any size
     // costs no more than a full queue.
-    // A queue left open (its publisher was killed or lost its power) takes again, from `logged`,
+    // A queue left open (its publisher was killed or lost its power) queues again, from `logged`,
     // what the daily logs hold after its last line.
     RecordQueue(QString programFolder, const std::function<bool(const QByteArray &)> &isPayload,
                 const LoggedPayloads *logged = nullptr);
@@ -99,7 +99,7 @@ private:
     // Writes the journal anew with only what waits; the failure when it could not (the old one
     // stands).
     MaybeFailure compact();
-    // Takes again what the daily logs hold after the journal's last line.
+    // Queues again what the daily logs hold after the journal's last line.
     void queueLoggedAfter(const LoggedPayloads &logged);
     MaybeFailure moveCursor(const DeliveryCursor::Position &position);
 
