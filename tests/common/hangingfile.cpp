@@ -27,7 +27,7 @@ HangingFile::HangingFile(const QString &path, Kind kind, std::chrono::millisecon
         m_watchdog = std::thread([this, patience] {
             std::unique_lock lock(m_mutex);
             if (!m_ended.wait_for(lock, patience, [this] { return m_ending; }))
-                m_waitedOut = release();
+                m_waitedOut = letGo({}, false);
         });
 }
 
@@ -40,10 +40,15 @@ HangingFile::~HangingFile()
     m_ended.notify_all();
     if (m_watchdog.joinable())
         m_watchdog.join();
-    release();
+    letGo({}, false);
 }
 
 bool HangingFile::release(const QByteArray &text)
+{
+    return letGo(text, true);
+}
+
+bool HangingFile::letGo(const QByteArray &text, bool onlyToAnOpener)
 {
     if (m_kind == Kind::Pipe) {
         const int pipe = ::open(m_path.constData(), O_WRONLY | O_NONBLOCK);
@@ -53,11 +58,14 @@ bool HangingFile::release(const QByteArray &text)
         ::close(pipe);
         return written;
     }
-    const int leased = m_leased.exchange(-1);
+    const int leased = m_leased.load();
     if (leased < 0)
         return false;
     // While an opener waits, the lease reads as what it is being broken to.
     const bool waiting = ::fcntl(leased, F_GETLEASE) != F_WRLCK;
+    // Asked before the opener came, the lease stays, so the caller can ask again.
+    if ((!waiting && onlyToAnOpener) || m_leased.exchange(-1) != leased)
+        return false;
     const bool written = ::write(leased, text.constData(), size_t(text.size())) == text.size();
     ::close(leased);
     return waiting && written;

@@ -27,7 +27,8 @@ public:
     explicit HangingFile(const QString &path, Kind kind, std::chrono::milliseconds patience = {});
     ~HangingFile();
 
-    // Gives `text` to a reader waiting in open(); false when none was.
+    // Gives `text` to a reader waiting in open(); false, and the file still hanging, when none
+    // waits yet.
     bool release(const QByteArray &text = {});
     bool waitedOut() const { return m_waitedOut; }
 
@@ -35,6 +36,10 @@ public:
     static bool hasWaitingReader(qint64 pid);
 
 private:
+    // Lets the file go: only to an opener that waits, or (at the end, or when the watchdog's
+    // patience ran out) whatever waits.
+    bool letGo(const QByteArray &text, bool onlyToAnOpener);
+
     QByteArray m_path;
     Kind m_kind;
     std::atomic<int> m_leased = -1; // the descriptor holding the lease, while it is held
