@@ -2,6 +2,7 @@
 #include "history/trendenvelope.h"
 
 #include "history/historyloader.h"
+#include "logging/recordsteps.h"
 #include "text/datetext.h"
 #include "viewer/dayrecords.h"
 
@@ -12,6 +13,16 @@ namespace Brolant {
 
 namespace {
 constexpr int kSecondsPerMinute = 60;
+
+// The longest gap between a day's minutes that is no pause, as the day's energy counts pauses.
+int longestStep(const std::vector<std::int16_t> &minutes)
+{
+    std::vector<RecordSteps::Stamp> stamps;
+    stamps.reserve(minutes.size());
+    for (const std::int16_t minute : minutes)
+        stamps.push_back({minute * kSecondsPerMinute, 1});
+    return RecordSteps::longestStep(stamps).value_or(0);
+}
 } // namespace
 
 TrendMinutes TrendMinutes::of(const std::vector<DayReading> &days)
@@ -22,6 +33,7 @@ TrendMinutes TrendMinutes::of(const std::vector<DayReading> &days)
     for (const DayReading &day : days)
         total += day.summary ? day.summary->minutes.size() : 0;
     minutes.seconds.reserve(total);
+    minutes.breaksBefore.reserve(total);
     for (auto &series : minutes.extents)
         series.reserve(total);
     for (const DayReading &day : days) {
@@ -30,8 +42,12 @@ TrendMinutes TrendMinutes::of(const std::vector<DayReading> &days)
         if (!minutes.firstDay.isValid())
             minutes.firstDay = day.date;
         const std::int64_t dayStart = minutes.secondsTo(day.date);
-        for (const std::int16_t minute : day.summary->minutes)
-            minutes.seconds.push_back(std::int32_t(dayStart + minute * kSecondsPerMinute));
+        const int longest = longestStep(day.summary->minutes);
+        for (const std::int16_t minute : day.summary->minutes) {
+            const auto second = std::int32_t(dayStart + minute * kSecondsPerMinute);
+            minutes.breaksBefore.push_back(minutes.seconds.empty() || second - minutes.seconds.back() > longest);
+            minutes.seconds.push_back(second);
+        }
         for (size_t series = 0; series < minutes.extents.size(); ++series)
             minutes.extents[series].insert(minutes.extents[series].end(), day.summary->extents[series].begin(),
                                            day.summary->extents[series].end());
@@ -122,7 +138,8 @@ TrendPicture TrendEnvelope::picture(std::int64_t from, std::int64_t to, int widt
             if (begin >= end)
                 continue;
             const Extremes found = extremes(series, begin, end);
-            columns[column] = {extents[begin].first, extents[end - 1].last, found.low, found.high, true};
+            const bool joins = any && !m_minutes->breaksBefore[begin];
+            columns[column] = {extents[begin].first, extents[end - 1].last, found.low, found.high, true, joins};
             float &lowest = picture.lowest[size_t(series)];
             float &highest = picture.highest[size_t(series)];
             lowest = any ? std::min(lowest, found.low) : found.low;

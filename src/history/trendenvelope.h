@@ -26,6 +26,9 @@ struct TrendMinutes
     // go forward is an hour shorter, a day they go back an hour longer.
     std::vector<std::int32_t> seconds;
     std::array<std::vector<Extent>, kSeriesCount> extents;
+    // True where the line breaks before a minute: the first, and each after a pause (a gap over
+    // two minutes and twice its day's middle step: a day logged every 5 minutes has none).
+    std::vector<bool> breaksBefore;
 
     // `days` in ascending order; those without records are left out.
     static TrendMinutes of(const std::vector<DayReading> &days);
@@ -55,7 +58,8 @@ struct TrendColumn
     float last = 0.0F;
     float low = 0.0F;
     float high = 0.0F;
-    bool filled = false; // false: no record falls in the column (a pause), the line breaks
+    bool filled = false;        // false: no record falls in the column
+    bool joinsPrevious = false; // the line runs on from the filled column before: no pause between
 };
 
 // The trend of a time span at a given width: each series reduced to its pixel columns, with the

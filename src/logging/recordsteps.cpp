@@ -21,20 +21,6 @@ std::vector<Stamp> stampsOf(std::span<const int> times)
     return stamps;
 }
 
-// A gap longer than this is a pause; nothing when no stamp follows another.
-std::optional<int> longestStep(std::span<const Stamp> stamps)
-{
-    std::vector<int> forward;
-    for (size_t at = 1; at < stamps.size(); ++at)
-        if (stamps[at].time > stamps[at - 1].time)
-            forward.push_back(stamps[at].time - stamps[at - 1].time);
-    if (forward.empty())
-        return std::nullopt;
-    const auto middle = forward.begin() + std::ptrdiff_t(forward.size() / 2);
-    std::nth_element(forward.begin(), middle, forward.end());
-    return std::max(2 * kMinute, 2 * *middle);
-}
-
 // Whether logging paused before the stamp at `at` (the day's first stamp starts a run too). A
 // minute without a record is a pause where a stamp beside it holds several: logging faster than
 // a minute leaves none empty, and the records after the gap were not spread over it.
@@ -61,6 +47,19 @@ double dayStep(std::span<const Stamp> stamps, int longest)
     return double(span) / double(std::max<long long>(records, 1));
 }
 } // namespace
+
+std::optional<int> longestStep(std::span<const Stamp> stamps)
+{
+    std::vector<int> forward;
+    for (size_t at = 1; at < stamps.size(); ++at)
+        if (stamps[at].time > stamps[at - 1].time)
+            forward.push_back(stamps[at].time - stamps[at - 1].time);
+    if (forward.empty())
+        return std::nullopt;
+    const auto middle = forward.begin() + std::ptrdiff_t(forward.size() / 2);
+    std::nth_element(forward.begin(), middle, forward.end());
+    return std::max(2 * kMinute, 2 * *middle);
+}
 
 std::vector<float> of(std::span<const int> times)
 {

@@ -31,6 +31,10 @@ struct Stamp
     int time = 0;
     int records = 0;
 };
+// The longest gap between stamps that is no pause (over two minutes and twice the day's middle
+// step is one); nothing when no stamp follows another.
+std::optional<int> longestStep(std::span<const Stamp> stamps);
+
 // The same for records already gathered by their stamps, in file order: the step of each stamp's
 // records, one per stamp; empty when the day cannot tell its pace.
 std::vector<float> ofStamps(std::span<const Stamp> stamps);

@@ -65,6 +65,7 @@ std::shared_ptr<TrendMinutes> minutesOf(const std::vector<float> &watts)
     auto made = std::make_shared<TrendMinutes>();
     made->firstDay = QDate(2026, 12, 1);
     for (const float value : watts) {
+        made->breaksBefore.push_back(made->seconds.empty());
         made->seconds.push_back(std::int32_t(made->size() * 60));
         const float values[] = {12.5F, 1.0F, value, 100.0F, 3.0F};
         for (int series = 0; series < TrendMinutes::kSeriesCount; ++series)
@@ -385,6 +386,51 @@ private slots:
             spikeColumns << int(double(at) * 60 / (envelope.finish() - envelope.start()) * area.width());
         for (int column = 0; column < area.width(); ++column)
             QVERIFY2(peakDrawn(column) == spikeColumns.contains(column), qPrintable(QString::number(column)));
+    }
+
+    void zoomedTrendJoinsItsRecords_data()
+    {
+        QTest::addColumn<QByteArray>("log");
+        QTest::addColumn<QList<int>>("drawn"); // seconds of the day, zoomed to 10:00 to 12:00
+        QTest::addColumn<QList<int>>("blank");
+        QTest::newRow("every minute") << logLines(0, 86400, 60, 100.0) << QList<int>{36030, 39630, 43110}
+                                      << QList<int>{};
+        QTest::newRow("every five minutes")
+            << logLines(0, 86400, 300, 100.0) << QList<int>{36150, 39750, 42900} << QList<int>{};
+        QTest::newRow("a pause of half an hour") << logLines(0, 39600, 60, 100.0) + logLines(41400, 86400, 60, 100.0)
+                                                 << QList<int>{39000, 42000} << QList<int>{40500};
+        QTest::newRow("a lone record") << logLines(0, 3600, 60, 100.0) + logLine(39600, 100.0) << QList<int>{39600}
+                                       << QList<int>{38000, 41000};
+    }
+    void zoomedTrendJoinsItsRecords()
+    {
+        QFETCH(QByteArray, log);
+        const QDate day(2026, 12, 1);
+        const TrendEnvelope envelope(std::make_shared<const TrendMinutes>(
+            TrendMinutes::of({{day, std::make_shared<const DaySummary>(DaySummary::fromLog(log, day)), QString()}})));
+        const QSize size(900, 300);
+        const TrendPainter::Shown wattsOnly{false, false, true, false, false};
+        const std::int64_t from = 10 * 3600;
+        const std::int64_t to = 12 * 3600;
+        QImage image(size, QImage::Format_RGB32);
+        QPainter painter(&image);
+        const QRect lane = TrendPainter::lanes(size, wattsOnly, painter.fontMetrics().height()).front().second;
+        TrendPainter::paint(painter, size, envelope.minutes(), envelope.picture(from, to, lane.width()),
+                            {"V", "A", "W", "R", "S"}, wattsOnly);
+        painter.end();
+        const auto drawnAt = [&](int second) {
+            const int x = lane.left() + int(double(second - from) / double(to - from) * lane.width());
+            for (int y = lane.top() + 1; y < lane.bottom(); ++y)
+                if (image.pixel(x, y) == TrendPainter::colour(DaySummary::Watts).rgb())
+                    return true;
+            return false;
+        };
+        QFETCH(QList<int>, drawn);
+        QFETCH(QList<int>, blank);
+        for (const int second : drawn)
+            QVERIFY2(drawnAt(second), qPrintable(QString::number(second)));
+        for (const int second : blank)
+            QVERIFY2(!drawnAt(second), qPrintable(QString::number(second)));
     }
 
     void pointerReadsTheNearestRecord()

@@ -20,6 +20,7 @@ constexpr int kLeastTickSpacing = 28; // pixels between value ticks in a lane
 constexpr int kLabelGap = 16;         // pixels at least between two time labels
 constexpr int kTickLength = 4;
 constexpr int kLeastZoomPixels = 4;
+constexpr double kDotWidth = 3.0; // a lone record's dot, in pixels
 constexpr std::int64_t kSecondsPerHour = 3600;
 constexpr std::int64_t kSecondsPerDay = 86400;
 constexpr int kShortestMonthDays = 28;
@@ -160,21 +161,32 @@ void paintLane(QPainter &painter, const QRect &lane, const TrendPicture &picture
     painter.setClipRect(lane);
     QPen pen(colour, 1.0);
     pen.setCosmetic(true);
-    painter.setPen(pen);
+    QPen dot(colour, kDotWidth, Qt::SolidLine, Qt::RoundCap);
+    dot.setCosmetic(true);
     QPolygonF line;
+    int lineColumns = 0;
+    const auto drawLine = [&] {
+        // A lone column of equal values would be a line of no length: a dot shows it.
+        painter.setPen(lineColumns == 1 ? dot : pen);
+        painter.drawPolyline(line);
+        if (lineColumns == 1)
+            painter.drawPoint(line.back());
+        line.clear();
+        lineColumns = 0;
+    };
     for (size_t column = 0; column < columns.size(); ++column) {
         const TrendColumn &at = columns[column];
-        if (!at.filled) {
-            // A pause: the line breaks rather than bridging hours without records.
-            painter.drawPolyline(line);
-            line.clear();
+        if (!at.filled)
             continue;
-        }
+        // A pause: the line breaks rather than bridging hours without records.
+        if (!at.joinsPrevious)
+            drawLine();
         const double x = lane.left() + double(column) + 0.5;
         line << QPointF(x, yOf(at.first)) << QPointF(x, yOf(at.low)) << QPointF(x, yOf(at.high))
              << QPointF(x, yOf(at.last));
+        ++lineColumns;
     }
-    painter.drawPolyline(line);
+    drawLine();
     painter.restore();
 }
 } // namespace
