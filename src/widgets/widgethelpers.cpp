@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QLineEdit>
 #include <QList>
+#include <QTextLayout>
 
 namespace Brolant {
 
@@ -51,6 +52,40 @@ QLineEdit *formEdit(QFormLayout *form, QWidget *parent, const char *name, const 
     auto *label = new QLabel(question, parent);
     form->addRow(labelFor(label, {box}), box);
     return box;
+}
+
+void showWholeRows(QLabel *label, const QString &text)
+{
+    const QRect area = label->contentsRect();
+    const QFontMetrics metrics(label->font());
+    QTextLayout layout(text, label->font());
+    QTextOption wrap;
+    wrap.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(wrap);
+    QStringList rows;
+    int height = 0;
+    int rest = -1; // where the text left over starts
+    layout.beginLayout();
+    for (QTextLine row = layout.createLine(); row.isValid(); row = layout.createLine()) {
+        row.setLineWidth(area.width());
+        if (!rows.isEmpty() && height + metrics.height() > area.height()) {
+            rest = rows.size() - 1;
+            break;
+        }
+        rows << text.mid(row.textStart(), row.textLength()).trimmed();
+        height += metrics.lineSpacing();
+    }
+    layout.endLayout();
+    if (rest < 0) {
+        label->setText(text);
+    } else {
+        // The last row that fits takes the rest, cut short.
+        const int start = layout.lineAt(rest).textStart();
+        rows.back() = metrics.elidedText(text.mid(start).simplified(), Qt::ElideRight, area.width());
+        label->setText(rows.join(u'\n'));
+    }
+    label->setToolTip(text);
+    label->setAccessibleName(text);
 }
 
 void showUnusable(QLabel *problemLine, const QString &fileName, const QString &why)

@@ -35,6 +35,10 @@ QLineEdit *fixedWidthEdit(QWidget *parent, const char *name, const QString &desc
 QLineEdit *formEdit(QFormLayout *form, QWidget *parent, const char *name, const QString &question,
                     const QString &description, int widthChars);
 
+// Shows on a wrapping `label` of fixed size as many whole rows of `text` as fit, the last ending
+// in "…" when some is left; the whole text is its tooltip and what a screen reader reads.
+void showWholeRows(QLabel *label, const QString &text);
+
 // A wrapping dark-red line that says why a settings file could not be used.
 QLabel *problemLine(QWidget *parent);
 // Says on such a line that `fileName` could not be used and why, and that the dialog shows its

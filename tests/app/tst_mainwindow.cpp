@@ -43,6 +43,7 @@ private slots:
     void setupButtonRunsTheDialog();
     void closingByTheFrameEndsInOrder();
     void logLampAndStartStopButtons();
+    void longErrorShowsWholeRows();
 
 private:
     struct Rig
@@ -219,6 +220,21 @@ void MainWindowTest::logLampAndStartStopButtons()
     QTest::mouseClick(rig.find<QCheckBox>("Check1"), Qt::LeftButton);
     QCOMPARE(rig.find<QLabel>("ErrorString")->text(), QString());
     QVERIFY(rig.window.height() < rig.find<QLabel>("ErrorString")->geometry().bottom());
+}
+
+void MainWindowTest::longErrorShowsWholeRows()
+{
+    Rig rig("0");
+    const QString error = QStringLiteral("Serial Port Error - could not open /dev/serial/by-id/"
+                                         "usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0: Permission denied, add "
+                                         "yourself to the group dialout and log in again");
+    rig.window.showError(error);
+    auto *line = rig.find<QLabel>("ErrorString");
+    const QRect area = line->contentsRect();
+    QVERIFY(line->fontMetrics().boundingRect(area, Qt::TextWordWrap, line->text()).height() <= area.height());
+    QVERIFY2(line->text().endsWith(QChar(0x2026)), qPrintable(line->text()));
+    QCOMPARE(line->toolTip(), error);
+    QCOMPARE(QAccessible::queryAccessibleInterface(line)->text(QAccessible::Name), error);
 }
 
 QTEST_MAIN(MainWindowTest)

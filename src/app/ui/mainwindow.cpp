@@ -202,9 +202,8 @@ void MainWindow::showError(const QString &text, ErrorTone tone)
 
 void MainWindow::showError(const QString &text)
 {
-    m_error->setText(text);
     // The line holds two rows; a longer error (a device's whole path) is read whole on hovering.
-    m_error->setToolTip(text);
+    WidgetHelpers::showWholeRows(m_error, text);
 }
 
 void MainWindow::setLoggingControls(bool logging)
