@@ -20,7 +20,8 @@ constexpr int kLeastTickSpacing = 28; // pixels between value ticks in a lane
 constexpr int kLabelGap = 16;         // pixels at least between two time labels
 constexpr int kTickLength = 4;
 constexpr int kLeastZoomPixels = 4;
-constexpr double kDotWidth = 3.0; // a lone record's dot, in pixels
+constexpr double kDotWidth = 4.0; // a lone record's dot, in pixels
+constexpr int kFrameRoom = 3;     // pixels between a lane's frame and its extreme values
 constexpr std::int64_t kSecondsPerHour = 3600;
 constexpr std::int64_t kSecondsPerDay = 86400;
 constexpr int kShortestMonthDays = 28;
@@ -138,7 +139,10 @@ void paintLane(QPainter &painter, const QRect &lane, const TrendPicture &picture
                                                            std::max(2, lane.height() / kLeastTickSpacing));
     const double low = values.front();
     const double high = values.back();
-    const auto yOf = [&](double value) { return lane.bottom() - (value - low) / (high - low) * (lane.height() - 1); };
+    // Inside the frame: a record at the scale's end is not hidden under it.
+    const auto yOf = [&](double value) {
+        return lane.bottom() - kFrameRoom - (value - low) / (high - low) * (lane.height() - 1 - 2 * kFrameRoom);
+    };
     const QColor colour = TrendPainter::colour(series);
     const double step = values.size() > 1 ? values[1] - values[0] : 1.0;
     for (const double value : values) {
