@@ -72,7 +72,11 @@ void showWholeRows(QLabel *label, const QString &text)
             rest = rows.size() - 1;
             break;
         }
-        rows << text.mid(row.textStart(), row.textLength()).trimmed();
+        QString shown = text.mid(row.textStart(), row.textLength());
+        // The row's blanks at its end only: a message's own indent stays.
+        while (!shown.isEmpty() && shown.back().isSpace())
+            shown.chop(1);
+        rows << shown;
         height += metrics.lineSpacing();
     }
     layout.endLayout();
@@ -81,7 +85,7 @@ void showWholeRows(QLabel *label, const QString &text)
     } else {
         // The last row that fits takes the rest, cut short.
         const int start = layout.lineAt(rest).textStart();
-        rows.back() = metrics.elidedText(text.mid(start).simplified(), Qt::ElideRight, area.width());
+        rows.back() = metrics.elidedText(text.mid(start), Qt::ElideRight, area.width());
         label->setText(rows.join(u'\n'));
     }
     label->setToolTip(text);
