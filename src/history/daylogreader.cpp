@@ -67,6 +67,8 @@ DayLogReader::DayLogReader(const QDate &date)
 {
     for (auto &series : m_extents)
         series.resize(m_minuteRecords.size());
+    m_minuteWind.resize(m_minuteRecords.size());
+    m_minuteWatts.resize(m_minuteRecords.size());
 }
 
 qsizetype DayLogReader::takeLines(QByteArrayView bytes)
@@ -112,6 +114,8 @@ void DayLogReader::takeLine(QByteArrayView line)
     }
     const float watts = values[DaySummary::Watts];
     const float wind = values[DaySummary::WindSpeed];
+    m_minuteWind[size_t(minute)] += wind;
+    m_minuteWatts[size_t(minute)] += watts;
     if (m_stamps.empty() || m_stamps.back().stamp.time != record->time)
         m_stamps.push_back({{record->time, 0}, minute, 0.0});
     ++m_stamps.back().stamp.records;
@@ -166,7 +170,9 @@ DaySummary DayLogReader::summary()
     day.paceKnown = !steps.empty();
     std::vector<double> minuteWattHours(m_minuteRecords.size());
     for (size_t at = 0; at < m_stamps.size(); ++at) {
-        const double energy = RecordSteps::wattHours(m_stamps[at].watts, day.paceKnown ? steps[at] : 1.0);
+        const double step = day.paceKnown ? steps[at] : 1.0;
+        const double energy = RecordSteps::wattHours(m_stamps[at].watts, step);
+        day.loggedSeconds += step * m_stamps[at].stamp.records;
         day.wattHours += energy;
         minuteWattHours[size_t(m_stamps[at].minute)] += energy;
     }
@@ -174,6 +180,8 @@ DaySummary DayLogReader::summary()
         std::count_if(m_minuteRecords.begin(), m_minuteRecords.end(), [](int records) { return records > 0; }));
     day.minutes.reserve(filled);
     day.minuteWattHours.reserve(filled);
+    day.minuteMeanWind.reserve(filled);
+    day.minuteMeanWatts.reserve(filled);
     for (auto &series : day.extents)
         series.reserve(filled);
     for (size_t minute = 0; minute < m_minuteRecords.size(); ++minute) {
@@ -181,6 +189,9 @@ DaySummary DayLogReader::summary()
             continue;
         day.minutes.push_back(std::int16_t(minute));
         day.minuteWattHours.push_back(minuteWattHours[minute]);
+        const double records = m_minuteRecords[minute];
+        day.minuteMeanWind.push_back(float(m_minuteWind[minute] / records));
+        day.minuteMeanWatts.push_back(float(m_minuteWatts[minute] / records));
         for (size_t series = 0; series < day.extents.size(); ++series)
             day.extents[series].push_back(m_extents[series][minute]);
     }

@@ -70,6 +70,8 @@ private:
     int m_lastTime = 0;
     bool m_steppedBack = false;       // the clock went back: what follows is the repeated hour's second time
     std::vector<int> m_minuteRecords; // one slot for every minute of the day
+    std::vector<double> m_minuteWind; // the sums of each minute's records
+    std::vector<double> m_minuteWatts;
     std::array<std::vector<Extent>, DaySummary::kSeriesCount> m_extents;
     std::vector<StampSums> m_stamps;
     PointSet m_points;

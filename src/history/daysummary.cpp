@@ -58,6 +58,12 @@ double DaySummary::energy(double logDelaySeconds) const
     return paceKnown ? wattHours : wattHours * logDelaySeconds;
 }
 
+double DaySummary::hoursLogged(double logDelaySeconds) const
+{
+    constexpr double kSecondsPerHour = 3600.0;
+    return (paceKnown ? loggedSeconds : loggedSeconds * logDelaySeconds) / kSecondsPerHour;
+}
+
 double DaySummary::energyAfter(int clockSecond, double logDelaySeconds) const
 {
     const int second = LocalDay(date).secondOf(clockSecond, false);

@@ -58,13 +58,19 @@ struct DaySummary
     std::vector<std::int16_t> minutes;
     std::vector<double> minuteWattHours;                   // each of those minutes' records, over their steps
     std::array<std::vector<Extent>, kSeriesCount> extents; // per series, one per minute
-    std::vector<BinSums> bins;                             // ascending, only those with records
+    std::vector<float> minuteMeanWind;                     // each of those minutes' mean, as logged
+    std::vector<float> minuteMeanWatts;
+    // The time the records stand for, each over its own step (of one second each where the
+    // pace is not known, as the energies).
+    double loggedSeconds = 0.0;
+    std::vector<BinSums> bins; // ascending, only those with records
     // Every record's (wind, watts) rounded to a tenth and a whole watt, each pair once, sorted.
     std::vector<std::uint64_t> points;
 
     static DaySummary fromLog(QByteArrayView content, const QDate &date);
 
     double energy(double logDelaySeconds) const;
+    double hoursLogged(double logDelaySeconds) const;
     // The energy of the records logged after the clock showed `clockSecond` of the day.
     double energyAfter(int clockSecond, double logDelaySeconds) const;
 

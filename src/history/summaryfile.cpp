@@ -15,7 +15,7 @@ namespace Brolant {
 namespace SummaryFile {
 namespace {
 // Changes whenever the layout or the rules that make a summary change.
-constexpr std::uint64_t kMagic = 0x42524F4C53554D06ULL;
+constexpr std::uint64_t kMagic = 0x42524F4C53554D07ULL;
 // A day the clocks go back holds 25 hours; none holds more than 26.
 constexpr int kMostMinutes = 26 * 60;
 using Checksum = std::uint64_t;
@@ -28,6 +28,7 @@ struct Header
     qint64 records = 0;
     qint64 paceKnown = 0;
     double wattHours = 0.0;
+    double loggedSeconds = 0.0;
     qint64 minutes = 0;
     qint64 bins = 0;
     qint64 points = 0;
@@ -99,9 +100,12 @@ std::optional<DaySummary> read(const QString &path, const LogStamp &log)
     day.records = int(header.records);
     day.paceKnown = header.paceKnown != 0;
     day.wattHours = header.wattHours;
+    day.loggedSeconds = header.loggedSeconds;
     const qint64 most = qint64(body.size());
     bool whole = reader.take(day.minutes, header.minutes, kMostMinutes)
-                 && reader.take(day.minuteWattHours, header.minutes, kMostMinutes);
+                 && reader.take(day.minuteWattHours, header.minutes, kMostMinutes)
+                 && reader.take(day.minuteMeanWind, header.minutes, kMostMinutes)
+                 && reader.take(day.minuteMeanWatts, header.minutes, kMostMinutes);
     for (auto &series : day.extents)
         whole = whole && reader.take(series, header.minutes, kMostMinutes);
     whole = whole && reader.take(day.bins, header.bins, most) && reader.take(day.points, header.points, most);
@@ -118,12 +122,15 @@ void write(const QString &path, const DaySummary &summary, const LogStamp &log)
     header.records = summary.records;
     header.paceKnown = summary.paceKnown ? 1 : 0;
     header.wattHours = summary.wattHours;
+    header.loggedSeconds = summary.loggedSeconds;
     header.minutes = qint64(summary.minutes.size());
     header.bins = qint64(summary.bins.size());
     header.points = qint64(summary.points.size());
     QByteArray bytes(reinterpret_cast<const char *>(&header), sizeof header);
     put(bytes, summary.minutes);
     put(bytes, summary.minuteWattHours);
+    put(bytes, summary.minuteMeanWind);
+    put(bytes, summary.minuteMeanWatts);
     for (const auto &series : summary.extents)
         put(bytes, series);
     put(bytes, summary.bins);
