@@ -48,6 +48,52 @@ QString powerCurveText(const std::vector<PowerBin> &bins)
     return text;
 }
 
+QString performanceFileName(const QDate &from, const QDate &to)
+{
+    return QStringLiteral("performance_") + DateText::dateStamp(from) + u'_' + DateText::dateStamp(to)
+           + QStringLiteral(".csv");
+}
+
+QString performanceText(const TurbinePerformance::Report &report, const RatedCurve &rated)
+{
+    using TurbinePerformance::figure;
+    namespace Decimals = TurbinePerformance::Decimals;
+    const auto line = [](const QStringList &fields) { return fields.join(u',') + kLineEnd; };
+    QString text = line({QStringLiteral("BinMs"), QStringLiteral("Minutes"), QStringLiteral("MeanMs"),
+                         QStringLiteral("MeanWatts"), QStringLiteral("SdWatts"), QStringLiteral("RatedWatts"),
+                         QStringLiteral("PercentOfRated")});
+    for (const TurbinePerformance::Bin &bin : report.bins)
+        text += line({figure(bin.centre, 1), QString::number(bin.minutes), figure(bin.meanMs, Decimals::kMs),
+                      figure(bin.meanWatts, Decimals::kWatts), figure(bin.sdWatts, Decimals::kWatts),
+                      figure(bin.ratedWatts, Decimals::kWatts), figure(bin.ratedPercent, Decimals::kPercent)});
+    text += kLineEnd + line({QStringLiteral("RatedMs"), QStringLiteral("RatedWatts")});
+    for (const auto &[speed, watts] : rated.points)
+        text += line({QString::number(speed), QString::number(watts)});
+    text += kLineEnd
+            + line({QStringLiteral("RayleighMeanMs"), QStringLiteral("MeasuredKWh"), QStringLiteral("RatedKWh"),
+                    QStringLiteral("PercentOfRated")});
+    for (const TurbinePerformance::AnnualEnergy &year : report.annual)
+        text += line({figure(year.meanMs, 0), figure(year.measuredKWh, Decimals::kKWh),
+                      figure(year.ratedKWh, Decimals::kKWh), figure(year.percentOfRated(), Decimals::kPercent)});
+    const auto weibull = [&](double TurbinePerformance::Weibull::*member, int decimals) {
+        return report.weibull ? figure((*report.weibull).*member, decimals) : QString();
+    };
+    text += kLineEnd + line({QStringLiteral("Figure"), QStringLiteral("Value")});
+    const std::pair<const char *, QString> figures[] = {
+        {"ToMetresPerSecond", report.toMetresPerSecond ? QString::number(*report.toMetresPerSecond) : QString()},
+        {"WeibullK", weibull(&TurbinePerformance::Weibull::k, Decimals::kShape)},
+        {"WeibullC", weibull(&TurbinePerformance::Weibull::c, Decimals::kMs)},
+        {"SiteMeasuredKWh", figure(report.siteMeasuredKWh, Decimals::kKWh)},
+        {"SiteRatedKWh", figure(report.siteRatedKWh, Decimals::kKWh)},
+        {"EnergyKWh", figure(report.energyKWh, Decimals::kEnergyKWh)},
+        {"Hours", figure(report.hours, Decimals::kHours)},
+        {"RatedPower", figure(report.ratedPower, Decimals::kWatts)},
+        {"CapacityFactor", figure(report.capacityFactor, Decimals::kCapacityFactor)}};
+    for (const auto &[name, value] : figures)
+        text += line({QLatin1String(name), value});
+    return text;
+}
+
 QString write(const QString &programFolder, const QString &name, const QString &text)
 {
     const QString folder = ProgramPaths(programFolder).excel();

@@ -19,6 +19,8 @@ inline const QString kMqttQueueDamaged = QStringLiteral("mqtt-queue-damaged.txt"
 // How far delivery of mqtt-queue.txt got.
 inline const QString kMqttQueueDelivered = QStringLiteral("mqtt-queue-delivered.txt");
 inline const QString kWebSettings = QStringLiteral("web.cfg");
+// The turbine's rated curve, for the Energy History's power curve.
+inline const QString kTurbineSettings = QStringLiteral("turbine.cfg");
 inline const QString kEnergyArchive = QStringLiteral("Whours.txt");
 inline const QString kAlarmLog = QStringLiteral("alarms.txt");
 // "P_2010_03_07.txt": the daily log of a date.
@@ -57,6 +59,7 @@ public:
     QString mqttQueueDamaged() const { return file(FileName::kMqttQueueDamaged); }
     QString mqttQueueDelivered() const { return file(FileName::kMqttQueueDelivered); }
     QString webSettings() const { return file(FileName::kWebSettings); }
+    QString turbineSettings() const { return file(FileName::kTurbineSettings); }
     QString dailyLog(const QDate &day) const { return inLogs(FileName::dailyLog(day)); }
     QString energyArchive() const { return inLogs(FileName::kEnergyArchive); }
     QString alarmLog() const { return inLogs(FileName::kAlarmLog); }

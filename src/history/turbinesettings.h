@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "config/settingsreading.h"
+
+#include <QString>
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace Brolant {
+
+// The power curve a turbine was sold with: watts at wind speeds in m/s, as its certificate
+// gives them, and its rated power.
+struct RatedCurve
+{
+    std::vector<std::pair<double, double>> points; // (m/s, W), speeds ascending
+    double ratedPower = 0.0;
+
+    bool isEmpty() const { return points.empty(); }
+    // The curve's watts at `ms`, joined straight between its points; nothing outside them.
+    std::optional<double> wattsAt(double ms) const;
+
+    // Pairs of m/s and W as typed, pasted or in a CSV of two columns: a pair a line, the two
+    // split by a comma, a semicolon, a tab or blanks, a first line of headings passed over.
+    // An empty `ratedPower` takes the curve's highest watts. Throws Failure saying what is wrong.
+    static RatedCurve fromText(const QString &pairs, const QString &ratedPower);
+    // The pairs a line, as fromText reads them.
+    QString pairsText() const;
+};
+
+// The turbine's figures kept in turbine.cfg, in the layout of prog.cfg: its rated curve and,
+// where WSUnits names no unit the program knows, which unit it is.
+struct TurbineSettings
+{
+    RatedCurve rated;
+    QString unitsAsked; // the WSUnits the answer below was given for
+    QString unitsMean;  // a known unit: "mph"
+
+    // One unit of `wsUnits` in m/s: a known unit's, or the answer given for these units;
+    // nothing while neither says.
+    std::optional<double> toMetresPerSecond(const QString &wsUnits) const;
+
+    // The program folder's turbine.cfg; the starting values when there is none. Throws Failure
+    // when the file or a value cannot be used.
+    static TurbineSettings load(const QString &programFolder);
+    static TurbineSettings fromText(const QString &content);
+    QString toFileText() const;
+    // Writes turbine.cfg atomically. Throws Failure, the file unchanged, when it cannot.
+    void save(const QString &programFolder) const;
+};
+
+// turbine.cfg as the Energy History and the web page take it: no settings when it cannot be used.
+using TurbineReading = SettingsReading<TurbineSettings>;
+
+} // namespace Brolant
