@@ -424,7 +424,7 @@ private slots:
                  "Date,Wh\r\n" + today.toString("yyyy_MM_dd").toLatin1() + ",73.0\r\n");
 
         window->tabs()->setCurrentWidget(window->powerCurve());
-        auto *bins = window->powerCurve()->findChild<QTableWidget *>();
+        auto *bins = window->powerCurve()->findChild<QTableWidget *>("Bins");
         QTRY_COMPARE(bins->rowCount(), 7);
         QTRY_VERIFY(button(window->powerCurve(), "Export CSV")->isEnabled());
         // Each bin's mean stands at the mean wind of its records, which sit on its lower edge.

@@ -26,7 +26,8 @@ HistoryWindow::HistoryWindow(const QString &programFolder, const QDate &today, M
     const ViewerSettings settings = ViewerSettings::read(programFolder);
     m_tabs = new QTabWidget(this);
     m_energy = new EnergyTab(m_source, programFolder, settings.logDelaySeconds(), today, messages, m_tabs);
-    m_powerCurve = new PowerCurveTab(m_source, programFolder, settings.wsUnits, today, messages, m_tabs);
+    m_powerCurve = new PowerCurveTab(m_source, programFolder, settings.wsUnits, settings.logDelaySeconds(), today,
+                                     messages, m_tabs);
     m_trend = new TrendTab(m_source, settings.seriesUnits(), today, m_tabs);
     m_tabs->addTab(m_energy, QStringLiteral("&Energy"));
     m_tabs->addTab(m_powerCurve, QStringLiteral("&Power curve"));

@@ -2,18 +2,23 @@
 #include "history/ui/powercurvetab.h"
 
 #include "history/historycsv.h"
+#include "history/ui/ratedcurvedialog.h"
 #include "history/ui/historywidgets.h"
 #include "history/ui/loadstatus.h"
 #include "platform/messages.h"
+#include "widgets/widgethelpers.h"
 #include "text/failure.h"
+#include "text/windspeedunit.h"
 
 #include <QChartView>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineSeries>
 #include <QLocale>
 #include <QPushButton>
 #include <QScatterSeries>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QValueAxis>
 #include <QVBoxLayout>
@@ -25,22 +30,49 @@ namespace {
 const QColor kRecordColour(150, 190, 230);
 const QColor kMeanColour(200, 30, 30);
 const QColor kFaintColour(200, 30, 30, 70);
+const QColor kMethodColour(0, 110, 0);
+const QColor kMethodFaintColour(0, 110, 0, 70);
+const QColor kRatedColour(40, 40, 40);
+const QStringList kKnownUnits{QStringLiteral("m/s"), QStringLiteral("km/h"), QStringLiteral("mph"),
+                              QStringLiteral("knots"), QStringLiteral("ft/s")};
 constexpr int kScatterColumns = 480;
 constexpr int kScatterRows = 320;
 constexpr int kRecentDays = 30;
 constexpr double kHeadroom = 1.04;
+
+// A line of bins' means, with their points shown.
+QLineSeries *meanLine(const QString &name, const QColor &colour)
+{
+    auto *line = new QLineSeries;
+    line->setName(name);
+    line->setPen(QPen(colour, 2));
+    line->setPointsVisible(true);
+    return line;
+}
+
+QScatterSeries *dots(const QString &name, const QColor &colour, qreal size)
+{
+    auto *dots = new QScatterSeries;
+    dots->setName(name);
+    dots->setColor(colour);
+    dots->setBorderColor(colour);
+    dots->setMarkerSize(size);
+    return dots;
+}
 
 QString oneDecimal(double value)
 {
     return QString::number(value, 'f', 1);
 }
 
-HistoryLoad::Work curveWork(const std::vector<QDate> &days)
+HistoryLoad::Work curveWork(const std::vector<QDate> &days, std::optional<double> toMs, const RatedCurve &rated,
+                            double logDelaySeconds)
 {
-    return [days](HistoryReader &reader) -> std::any {
+    return [days, toMs, rated, logDelaySeconds](HistoryReader &reader) -> std::any {
         const auto readings = reader.days(days);
         PowerCurveTab::Curve curve{PowerCurve::bins(readings),
-                                   PowerCurve::scatter(readings, kScatterColumns, kScatterRows), 0};
+                                   PowerCurve::scatter(readings, kScatterColumns, kScatterRows), 0,
+                                   TurbinePerformance::of(readings, toMs, rated, logDelaySeconds)};
         for (const PowerBin &bin : curve.bins)
             curve.records += bin.records;
         return curve;
@@ -49,10 +81,12 @@ HistoryLoad::Work curveWork(const std::vector<QDate> &days)
 } // namespace
 
 PowerCurveTab::PowerCurveTab(std::shared_ptr<HistorySource> source, const QString &programFolder,
-                             const QString &windUnits, const QDate &today, Messages &messages, QWidget *parent)
+                             const QString &windUnits, double logDelaySeconds, const QDate &today, Messages &messages,
+                             QWidget *parent)
     : QWidget(parent),
       m_programFolder(programFolder),
       m_windUnits(windUnits),
+      m_logDelaySeconds(logDelaySeconds),
       m_messages(messages),
       m_load(std::move(source), this)
 {
@@ -78,12 +112,57 @@ PowerCurveTab::PowerCurveTab(std::shared_ptr<HistorySource> source, const QStrin
     m_table = HistoryWidgets::table(this, QStringLiteral("Power curve bins"),
                                     {QStringLiteral("Wind from"), QStringLiteral("Records"),
                                      QStringLiteral("Mean watts"), QStringLiteral("Max watts")});
-    column->addWidget(m_table, 1);
+
+    const auto reading = TurbineReading::from([&] { return TurbineSettings::load(programFolder); });
+    m_turbine = reading.settings.value_or(TurbineSettings());
+    m_turbineProblem = reading.problem;
+    auto *rating = new QHBoxLayout;
+    m_rated = new QPushButton(QStringLiteral("Rated curve..."), this);
+    m_rated->setAccessibleDescription(QStringLiteral("type, paste or import the turbine's rated power curve"));
+    m_rated->setAutoDefault(false);
+    rating->addWidget(m_rated, 0, Qt::AlignTop);
+    if (!WindSpeedUnit::toMetresPerSecond(windUnits)) {
+        // Asked once: the answer is kept in turbine.cfg for these units.
+        auto *unitLabel = new QLabel(QStringLiteral("Wind unit \"%1\" is:").arg(windUnits.trimmed()), this);
+        m_unit = new QComboBox(this);
+        m_unit->addItem(QStringLiteral("(not known)"));
+        m_unit->addItems(kKnownUnits);
+        if (m_turbine.toMetresPerSecond(windUnits))
+            m_unit->setCurrentText(m_turbine.unitsMean);
+        WidgetHelpers::labelFor(unitLabel, {m_unit});
+        rating->addWidget(unitLabel, 0, Qt::AlignTop);
+        rating->addWidget(m_unit, 0, Qt::AlignTop);
+        connect(m_unit, &QComboBox::activated, this, [this] { unitChosen(m_unit->currentText()); });
+    }
+    m_figures = new QLabel(this);
+    m_figures->setWordWrap(true);
+    m_figures->setTextFormat(Qt::PlainText);
+    m_figures->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    rating->addWidget(m_figures, 1);
+    column->addLayout(rating);
+    // Three tables under the chart, a page each: the window still fits a small screen.
+    auto *tables = new QTabWidget(this);
+    m_table->setObjectName(QStringLiteral("Bins"));
+    tables->addTab(m_table, QStringLiteral("Bins of 1 unit"));
+    m_methodBins = HistoryWidgets::table(this, QStringLiteral("Method of bins"),
+                                         {QStringLiteral("Bin (m/s)"), QStringLiteral("Minutes"),
+                                          QStringLiteral("Mean wind (m/s)"), QStringLiteral("Mean watts"),
+                                          QStringLiteral("SD watts"), QStringLiteral("Rated watts"),
+                                          QStringLiteral("% of rated")});
+    tables->addTab(m_methodBins, QStringLiteral("Method of bins"));
+    m_annual = HistoryWidgets::table(this, QStringLiteral("Annual energy"),
+                                     {QStringLiteral("Mean wind (m/s)"), QStringLiteral("Measured (kWh)"),
+                                      QStringLiteral("Rated (kWh)"), QStringLiteral("% of rated")});
+    tables->addTab(m_annual, QStringLiteral("Annual energy"));
+    m_methodBins->setObjectName(QStringLiteral("MethodBins"));
+    m_annual->setObjectName(QStringLiteral("AnnualEnergy"));
+    column->addWidget(tables, 2);
     m_status = new LoadStatus(m_load, this);
     column->addWidget(m_status);
 
     connect(m_range, &DayRangeBar::showClicked, this, &PowerCurveTab::showClicked);
     connect(m_export, &QPushButton::clicked, this, &PowerCurveTab::exportClicked);
+    connect(m_rated, &QPushButton::clicked, this, &PowerCurveTab::ratedCurveClicked);
     connect(&m_load, &HistoryLoad::reported, this,
             [this](const LoadReport &report) { m_problems = HistoryWidgets::problemsText(report); });
     connect(&m_load, &HistoryLoad::loaded, this, &PowerCurveTab::loaded);
@@ -98,7 +177,113 @@ void PowerCurveTab::showClicked()
     m_written.clear();
     const auto days = HistoryFiles::daysBetween(m_from, m_to);
     m_status->started(int(days.size()));
-    m_load.request(int(days.size()), curveWork(days));
+    m_load.request(int(days.size()),
+                   curveWork(days, m_turbine.toMetresPerSecond(m_windUnits), m_turbine.rated, m_logDelaySeconds));
+}
+
+void PowerCurveTab::ratedCurveClicked()
+{
+    RatedCurveDialog dialog(m_programFolder, m_turbine, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_turbine = dialog.settings();
+    m_turbineProblem.clear();
+    showClicked();
+}
+
+void PowerCurveTab::unitChosen(const QString &unit)
+{
+    TurbineSettings changed = m_turbine;
+    changed.unitsAsked = kKnownUnits.contains(unit) ? m_windUnits.simplified() : QString();
+    changed.unitsMean = kKnownUnits.contains(unit) ? unit : QString();
+    try {
+        changed.save(m_programFolder);
+    } catch (const Failure &failure) {
+        m_messages.message(QStringLiteral("The wind unit could not be kept: ") + failure.description);
+        return;
+    }
+    m_turbine = changed;
+    showClicked();
+}
+
+void PowerCurveTab::showPerformance()
+{
+    using TurbinePerformance::figure;
+    namespace Decimals = TurbinePerformance::Decimals;
+    const TurbinePerformance::Report &report = m_curve.performance;
+    QStringList lines;
+    if (!m_turbineProblem.isEmpty())
+        lines << QStringLiteral("turbine.cfg could not be used (%1).").arg(m_turbineProblem);
+    if (!report.toMetresPerSecond) {
+        lines << QStringLiteral("Choose which unit the wind speed is logged in to see the method of bins.");
+    } else {
+        lines << QStringLiteral("Method of bins (IEC 61400-12-1): 1-minute means in bins 0.5 m/s wide; bins of "
+                                "fewer than %1 minutes are drawn faint.")
+                     .arg(TurbinePerformance::kFirmMinutes);
+        if (report.slowerThanAMinute)
+            lines << QStringLiteral("Logged less often than once a minute: each record is used as it is.");
+    }
+    if (report.weibull) {
+        QString site = QStringLiteral("Site's wind: Weibull k %1, c %2 m/s; a year of it gives %3 kWh measured")
+                           .arg(figure(report.weibull->k, Decimals::kShape), figure(report.weibull->c, Decimals::kMs),
+                                figure(report.siteMeasuredKWh, Decimals::kKWh));
+        if (report.siteRatedKWh)
+            site += QStringLiteral(", %1 kWh rated").arg(figure(report.siteRatedKWh, Decimals::kKWh));
+        lines << site + u'.';
+    }
+    QString energy = QStringLiteral("%1 kWh in %2 hours logged")
+                         .arg(figure(report.energyKWh, Decimals::kEnergyKWh), figure(report.hours, Decimals::kHours));
+    if (report.capacityFactor)
+        energy += QStringLiteral("; capacity factor %1 at %2 W rated")
+                      .arg(figure(report.capacityFactor, Decimals::kCapacityFactor),
+                           figure(report.ratedPower, Decimals::kWatts));
+    else
+        energy += QStringLiteral("; enter the rated curve to hold them against it");
+    lines << energy + u'.';
+    m_figures->setText(lines.join(u'\n'));
+
+    QList<QStringList> rows;
+    for (const TurbinePerformance::Bin &bin : report.bins)
+        rows << QStringList{figure(bin.centre, 1),
+                            QString::number(bin.minutes),
+                            figure(bin.meanMs, Decimals::kMs),
+                            figure(bin.meanWatts, Decimals::kWatts),
+                            figure(bin.sdWatts, Decimals::kWatts),
+                            figure(bin.ratedWatts, Decimals::kWatts),
+                            figure(bin.ratedPercent, Decimals::kPercent)};
+    HistoryWidgets::setRows(m_methodBins, rows);
+    rows.clear();
+    for (const TurbinePerformance::AnnualEnergy &year : report.annual)
+        rows << QStringList{figure(year.meanMs, 0), figure(year.measuredKWh, Decimals::kKWh),
+                            figure(year.ratedKWh, Decimals::kKWh), figure(year.percentOfRated(), Decimals::kPercent)};
+    HistoryWidgets::setRows(m_annual, rows);
+}
+
+void PowerCurveTab::drawPerformance(QChart *chart, QValueAxis *wind, QValueAxis *watts)
+{
+    const TurbinePerformance::Report &report = m_curve.performance;
+    if (!report.toMetresPerSecond || *report.toMetresPerSecond <= 0)
+        return;
+    const double perUnit = *report.toMetresPerSecond;
+    QLineSeries *method = meanLine(QStringLiteral("Method of bins (0.5 m/s)"), kMethodColour);
+    QScatterSeries *faint = dots(QStringLiteral("Bin of fewer than %1 minutes").arg(TurbinePerformance::kFirmMinutes),
+                                 kMethodFaintColour, 7);
+    for (const TurbinePerformance::Bin &bin : report.bins)
+        (bin.faint() ? static_cast<QXYSeries *>(faint) : method)->append(bin.meanMs / perUnit, bin.meanWatts);
+    std::vector<QXYSeries *> series{method, faint};
+    if (!m_turbine.rated.isEmpty()) {
+        auto *rated = new QLineSeries;
+        rated->setName(QStringLiteral("Rated curve"));
+        rated->setPen(QPen(kRatedColour, 2, Qt::DashLine));
+        for (const auto &[speed, power] : m_turbine.rated.points)
+            rated->append(speed / perUnit, power);
+        series.push_back(rated);
+    }
+    for (QXYSeries *each : series) {
+        chart->addSeries(each);
+        each->attachAxis(wind);
+        each->attachAxis(watts);
+    }
 }
 
 void PowerCurveTab::showSummary()
@@ -119,22 +304,13 @@ void PowerCurveTab::loaded()
     m_curve = m_load.result<Curve>();
     m_export->setEnabled(true);
     showSummary();
+    showPerformance();
 
-    auto *points = new QScatterSeries;
-    points->setName(QStringLiteral("Records"));
-    points->setColor(kRecordColour);
-    points->setBorderColor(kRecordColour);
-    points->setMarkerSize(4);
+    QScatterSeries *points = dots(QStringLiteral("Records"), kRecordColour, 4);
     points->replace(QList<QPointF>(m_curve.points.begin(), m_curve.points.end()));
-    auto *mean = new QLineSeries;
-    mean->setName(QStringLiteral("Mean watts per bin"));
-    mean->setPen(QPen(kMeanColour, 2));
-    mean->setPointsVisible(true);
-    auto *faint = new QScatterSeries;
-    faint->setName(QStringLiteral("Mean of fewer than %1 records").arg(PowerBin::kFirmRecords));
-    faint->setColor(kFaintColour);
-    faint->setBorderColor(kFaintColour);
-    faint->setMarkerSize(8);
+    QLineSeries *mean = meanLine(QStringLiteral("Mean watts per bin"), kMeanColour);
+    QScatterSeries *faint = dots(QStringLiteral("Mean of fewer than %1 records").arg(PowerBin::kFirmRecords),
+                                 kFaintColour, 8);
     QList<QStringList> rows;
     for (const PowerBin &bin : m_curve.bins) {
         // At the bin's mean wind speed, among its own records.
@@ -161,6 +337,7 @@ void PowerCurveTab::loaded()
         series->attachAxis(wind);
         series->attachAxis(watts);
     }
+    drawPerformance(chart, wind, watts);
     // Room beyond the highest point, so a point there is drawn whole rather than cut by the frame.
     for (QValueAxis *axis : {wind, watts}) {
         axis->setMax(axis->max() * kHeadroom);
@@ -171,9 +348,12 @@ void PowerCurveTab::loaded()
 void PowerCurveTab::exportClicked()
 {
     try {
-        m_written = QStringLiteral("Written: ")
-                    + HistoryCsv::write(m_programFolder, HistoryCsv::powerCurveFileName(m_from, m_to),
-                                        HistoryCsv::powerCurveText(m_curve.bins));
+        const QString bins = HistoryCsv::write(m_programFolder, HistoryCsv::powerCurveFileName(m_from, m_to),
+                                               HistoryCsv::powerCurveText(m_curve.bins));
+        const QString performance = HistoryCsv::write(
+            m_programFolder, HistoryCsv::performanceFileName(m_from, m_to),
+            HistoryCsv::performanceText(m_curve.performance, m_turbine.rated));
+        m_written = QStringLiteral("Written: %1 and %2").arg(bins, performance);
         showSummary();
     } catch (const Failure &failure) {
         m_written.clear();
