@@ -63,6 +63,8 @@ bool readsLogs(WebRoute::Kind kind)
     case Kind::EnergyCsv:
     case Kind::PowerCurve:
     case Kind::PowerCurveCsv:
+    case Kind::Performance:
+    case Kind::PerformanceCsv:
         return true;
     default:
         return false;
@@ -86,6 +88,13 @@ HttpReply fromLogs(const QString &programFolder, const WebRoute &route, const QD
         const WebHistory::PowerCurveData curve = WebHistory::powerCurve(programFolder, route.from, route.to);
         return route.kind == Kind::PowerCurve ? HttpReply::json(WebJson::powerCurve(curve))
                                               : HttpReply::download(kCsv, curve.csvFileName, curve.csv.toLatin1());
+    }
+    case Kind::Performance:
+    case Kind::PerformanceCsv: {
+        const WebHistory::PerformanceData performance = WebHistory::performance(programFolder, route.from, route.to);
+        return route.kind == Kind::Performance
+                   ? HttpReply::json(WebJson::performance(performance))
+                   : HttpReply::download(kCsv, performance.csvFileName, performance.csv.toLatin1());
     }
     default:
         return HttpReply::text(Status::NotFound, QStringLiteral("Not found."));

@@ -5,6 +5,8 @@
 #include "history/historycsv.h"
 #include "history/historyloader.h"
 #include "history/powercurve.h"
+#include "history/turbineperformance.h"
+#include "history/turbinesettings.h"
 #include "logging/energyarchive.h"
 #include "viewer/viewersettings.h"
 
@@ -67,6 +69,23 @@ PowerCurveData powerCurve(const QString &programFolder, const QDate &from, const
         curve.bins.push_back({bin.lowerEdge, bin.meanWind, bin.records, bin.meanWatts, bin.maxWatts, bin.faint()});
     }
     return curve;
+}
+
+PerformanceData performance(const QString &programFolder, const QDate &from, const QDate &to)
+{
+    PerformanceData data{from, to, {}, {}, {}, {}, HistoryCsv::performanceFileName(from, to), {}};
+    const auto reading = TurbineReading::from([&] { return TurbineSettings::load(programFolder); });
+    const TurbineSettings turbine = reading.settings.value_or(TurbineSettings());
+    data.problem = reading.problem;
+    const ViewerSettings viewer = ViewerSettings::read(programFolder);
+    data.windUnits = viewer.wsUnits.trimmed();
+    HistorySource source(programFolder);
+    const std::vector<DayReading> read = readings(source, HistoryFiles::daysBetween(from, to));
+    data.report = TurbinePerformance::of(read, turbine.toMetresPerSecond(viewer.wsUnits), turbine.rated,
+                                         viewer.logDelaySeconds());
+    data.unreadable = unreadable(read);
+    data.csv = HistoryCsv::performanceText(data.report, turbine.rated);
+    return data;
 }
 
 } // namespace WebHistory

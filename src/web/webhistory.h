@@ -2,6 +2,7 @@
 #pragma once
 
 #include "history/historyloader.h"
+#include "history/turbineperformance.h"
 
 #include <QDate>
 #include <QString>
@@ -57,11 +58,26 @@ struct PowerCurveData
     QString csv;                         // as the window exports it
 };
 
+struct PerformanceData
+{
+    QDate from;
+    QDate to;
+    QString windUnits; // WSUnits, as logged
+    TurbinePerformance::Report report;
+    QString problem;                     // why turbine.cfg could not be used; empty when it could
+    std::vector<FileProblem> unreadable; // daily logs that could not be read
+    QString csvFileName;                 // "performance_2026_11_08_2026_12_07.csv"
+    QString csv;                         // as the window exports it
+};
+
 // The energy of each day of `month`'s month, as the Energy History's table shows it on `today`,
 // the logger's (archive lines dated after it are a clock's mistake).
 MonthEnergy monthEnergy(const QString &programFolder, const QDate &month, const QDate &today);
 // The power curve of the days from `from` to `to`, both included.
 PowerCurveData powerCurve(const QString &programFolder, const QDate &from, const QDate &to);
+
+// The turbine held against its rated curve over the days from `from` to `to`, both included.
+PerformanceData performance(const QString &programFolder, const QDate &from, const QDate &to);
 
 } // namespace WebHistory
 

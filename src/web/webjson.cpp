@@ -124,6 +124,53 @@ QJsonObject powerCurve(const WebHistory::PowerCurveData &curve)
             {QStringLiteral("unreadable"), unreadable(curve.unreadable)}};
 }
 
+QJsonObject performance(const WebHistory::PerformanceData &data)
+{
+    namespace Decimals = TurbinePerformance::Decimals;
+    const TurbinePerformance::Report &report = data.report;
+    const auto rounded = [](const std::optional<double> &value, int decimals) -> QJsonValue {
+        return value ? QJsonValue(Rounding::halfAway(*value, decimals)) : QJsonValue(QJsonValue::Null);
+    };
+    QJsonArray bins;
+    for (const TurbinePerformance::Bin &bin : report.bins)
+        bins.append(QJsonObject{{QStringLiteral("ms"), bin.centre},
+                                {QStringLiteral("meanMs"), rounded(bin.meanMs, Decimals::kMs)},
+                                {QStringLiteral("meanWatts"), rounded(bin.meanWatts, Decimals::kWatts)},
+                                {QStringLiteral("sdWatts"), rounded(bin.sdWatts, Decimals::kWatts)},
+                                {QStringLiteral("minutes"), bin.minutes},
+                                {QStringLiteral("ratedWatts"), rounded(bin.ratedWatts, Decimals::kWatts)},
+                                {QStringLiteral("ratedPercent"), rounded(bin.ratedPercent, Decimals::kPercent)}});
+    QJsonArray annual;
+    for (const TurbinePerformance::AnnualEnergy &year : report.annual)
+        annual.append(
+            QJsonObject{{QStringLiteral("meanMs"), year.meanMs},
+                        {QStringLiteral("measuredKWh"), rounded(year.measuredKWh, Decimals::kKWh)},
+                        {QStringLiteral("ratedKWh"), rounded(year.ratedKWh, Decimals::kKWh)},
+                        {QStringLiteral("percentOfRated"), rounded(year.percentOfRated(), Decimals::kPercent)}});
+    const QJsonValue weibull = report.weibull ? QJsonValue(
+                                   QJsonObject{{QStringLiteral("k"), rounded(report.weibull->k, Decimals::kShape)},
+                                               {QStringLiteral("c"), rounded(report.weibull->c, Decimals::kMs)}})
+                                              : QJsonValue(QJsonValue::Null);
+    return {{QStringLiteral("from"), data.from.toString(Qt::ISODate)},
+            {QStringLiteral("to"), data.to.toString(Qt::ISODate)},
+            {QStringLiteral("windUnits"), data.windUnits},
+            {QStringLiteral("toMetresPerSecond"),
+             report.toMetresPerSecond ? QJsonValue(*report.toMetresPerSecond) : QJsonValue(QJsonValue::Null)},
+            {QStringLiteral("slowerThanAMinute"), report.slowerThanAMinute},
+            {QStringLiteral("bins"), bins},
+            {QStringLiteral("aep"), annual},
+            {QStringLiteral("weibull"), weibull},
+            {QStringLiteral("siteKWh"),
+             QJsonObject{{QStringLiteral("measured"), rounded(report.siteMeasuredKWh, Decimals::kKWh)},
+                         {QStringLiteral("rated"), rounded(report.siteRatedKWh, Decimals::kKWh)}}},
+            {QStringLiteral("energyKWh"), rounded(report.energyKWh, Decimals::kEnergyKWh)},
+            {QStringLiteral("hours"), rounded(report.hours, Decimals::kHours)},
+            {QStringLiteral("capacityFactor"), rounded(report.capacityFactor, Decimals::kCapacityFactor)},
+            {QStringLiteral("ratedPower"), rounded(report.ratedPower, Decimals::kWatts)},
+            {QStringLiteral("problem"), data.problem},
+            {QStringLiteral("unreadable"), unreadable(data.unreadable)}};
+}
+
 QJsonObject alarms(const AlarmBoard &board)
 {
     QJsonArray raised;

@@ -14,6 +14,7 @@ struct Record;
 namespace WebHistory {
 struct MonthEnergy;
 struct PowerCurveData;
+struct PerformanceData;
 } // namespace WebHistory
 
 // The JSON behind the web page, for the page and for anyone who scripts against it. A reading's
@@ -33,6 +34,8 @@ QJsonObject record(const Record &record);
 QJsonObject energy(const WebHistory::MonthEnergy &energy);
 // {"from":...,"to":...,"records":N,"bins":[{"wind":3,"records":120,"meanWatts":45.2,"maxWatts":80,"faint":false},...]}
 QJsonObject powerCurve(const WebHistory::PowerCurveData &curve);
+// The turbine against its rating: the same figures as the Power curve tab and its spreadsheet.
+QJsonObject performance(const WebHistory::PerformanceData &data);
 // {"raised":[{"name":"LowVolts","value":11.74,"unit":"V","text":"11.74 V","time":...,"acknowledged":false}],
 //  "cleared":[the alarms cleared since they were last acknowledged, alike]}
 QJsonObject alarms(const AlarmBoard &board);

@@ -142,6 +142,10 @@ WebRoute WebRoute::of(const QString &path, const QUrlQuery &query, const QDate &
         return range(query, Kind::PowerCurve, today, longestRange);
     if (path == u"/api/powercurve.csv")
         return range(query, Kind::PowerCurveCsv, today, longestRange);
+    if (path == u"/api/performance")
+        return range(query, Kind::Performance, today, longestRange);
+    if (path == u"/api/performance.csv")
+        return range(query, Kind::PerformanceCsv, today, longestRange);
     if (const auto text = segmentAfter(path, u"/api/day/"))
         return text->endsWith(kLogSuffix) ? day(text->chopped(kLogSuffix.size()), Kind::DayLog) : day(*text, Kind::Day);
     if (const auto text = segmentAfter(path, u"/api/energy/"))

@@ -16,17 +16,19 @@ struct WebRoute
 {
     enum class Kind
     {
-        Asset,         // one of the page's files
-        Live,          // /api/live
-        Alarms,        // /api/alarms
-        Push,          // /api/push: the live readings as they come, over a WebSocket
-        Metrics,       // /metrics: the figures for Prometheus
-        Day,           // /api/day/yyyy-mm-dd
-        DayLog,        // /api/day/yyyy-mm-dd.txt: the daily log itself
-        Energy,        // /api/energy/yyyy-mm
-        EnergyCsv,     // /api/energy/yyyy-mm.csv
-        PowerCurve,    // /api/powercurve?from=yyyy-mm-dd&to=yyyy-mm-dd
-        PowerCurveCsv, // /api/powercurve.csv?from=...&to=...
+        Asset,          // one of the page's files
+        Live,           // /api/live
+        Alarms,         // /api/alarms
+        Push,           // /api/push: the live readings as they come, over a WebSocket
+        Metrics,        // /metrics: the figures for Prometheus
+        Day,            // /api/day/yyyy-mm-dd
+        DayLog,         // /api/day/yyyy-mm-dd.txt: the daily log itself
+        Energy,         // /api/energy/yyyy-mm
+        EnergyCsv,      // /api/energy/yyyy-mm.csv
+        PowerCurve,     // /api/powercurve?from=yyyy-mm-dd&to=yyyy-mm-dd
+        PowerCurveCsv,  // /api/powercurve.csv?from=...&to=...
+        Performance,    // /api/performance?from=yyyy-mm-dd&to=yyyy-mm-dd
+        PerformanceCsv, // /api/performance.csv?from=...&to=...
         NotFound,
         BadRequest,
     };

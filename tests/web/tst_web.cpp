@@ -3,6 +3,9 @@
 #include "app/errorreporter.h"
 #include "dialogs/setup/ui/programsetup.h"
 #include "dialogs/web/webdialog.h"
+#include "history/historyloader.h"
+#include "history/ui/historywidgets.h"
+#include "history/ui/powercurvetab.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"
 #include "loopback.h"
@@ -31,6 +34,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSslSocket>
+#include <QTableWidget>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -146,6 +150,7 @@ private slots:
     void silentConnectionsLeaveHttpsServed();
     void manyAddressesLeaveRoomForAnother();
     void settingsApplyAtOnce();
+    void performanceIsTheSameOnThePageInTheTabAndItsCsv();
     void dialogShowsTheAddressAndSaves_data();
     void dialogShowsTheAddressAndSaves();
 };
@@ -660,6 +665,90 @@ void WebTest::manyAddressesLeaveRoomForAnother()
     QTRY_COMPARE(rig.web->server()->guard().watched(), 8);
     QCOMPARE(rig.get("/api/live").status, 200);
     QVERIFY(rig.errorLog().contains("its longest idle connection closed"));
+}
+
+void WebTest::performanceIsTheSameOnThePageInTheTabAndItsCsv()
+{
+    WebRig rig;
+    // Logged every 10 s, the wind rising through the bins and the watts with it.
+    QByteArray log;
+    for (int second = 6 * 3600; second < 18 * 3600; second += 10) {
+        const double wind = 2.0 + (second - 6 * 3600) / 3600.0 + (second % 70) / 100.0;
+        log += QStringLiteral("<T>%1</T><V>12.50</V><I>1.00</I><W>%2</W><R>100</R><S>%3</S><M>0</M>   1.0Wh\r\n")
+                   .arg(QTime(0, 0).addSecs(second).toString("HH:mm"))
+                   .arg(0.3 * wind * wind * wind, 0, 'f', 2)
+                   .arg(wind, 0, 'f', 1)
+                   .toLatin1();
+    }
+    rig.folder.write("logs/P_2026_12_05.txt", log);
+    rig.folder.write("turbine.cfg", "Turbine Config File\r\n\r\n<RatedPower>600</RatedPower>\r\n"
+                                    "<RatedCurve>3 0; 6 60; 9 250; 12 600; 15 600</RatedCurve>\r\n");
+    const HttpAnswer answer = rig.get("/api/performance?from=2026-12-05&to=2026-12-07");
+    QCOMPARE(answer.status, 200);
+    const QJsonObject page = json(answer.body);
+
+    ScriptedPrompts prompts;
+    PowerCurveTab tab(std::make_shared<HistorySource>(rig.folder.path()), rig.folder.path(), "m/s", 60,
+                      QDate(2026, 12, 7), prompts);
+    tab.range()->setDates(QDate(2026, 12, 5), QDate(2026, 12, 7));
+    tab.showClicked();
+    auto *exportButton = tab.findChild<QPushButton *>();
+    for (QPushButton *button : tab.findChildren<QPushButton *>())
+        if (button->text() == "Export CSV")
+            exportButton = button;
+    QTRY_VERIFY(exportButton->isEnabled());
+    exportButton->click();
+    const QList<QByteArray> csv = rig.folder.read("excel/performance_2026_12_05_2026_12_07.csv").split('\n');
+
+    // Each table in the tab, its lines in the spreadsheet and its array on the page, figure by figure.
+    const auto pageText = [](const QJsonValue &value, int decimals) {
+        return value.isNull() ? QString() : TurbinePerformance::figure(value.toDouble(), decimals);
+    };
+    namespace Decimals = TurbinePerformance::Decimals;
+    const struct
+    {
+        const char *table;
+        const char *array;
+        int firstLine; // of its rows in the spreadsheet
+        QList<QPair<const char *, int>> fields;
+    } tables[] = {{"MethodBins",
+                   "bins",
+                   1,
+                   {{"ms", 1},
+                    {"minutes", 0},
+                    {"meanMs", Decimals::kMs},
+                    {"meanWatts", Decimals::kWatts},
+                    {"sdWatts", Decimals::kWatts},
+                    {"ratedWatts", Decimals::kWatts},
+                    {"ratedPercent", Decimals::kPercent}}},
+                  {"AnnualEnergy",
+                   "aep",
+                   -1,
+                   {{"meanMs", 0},
+                    {"measuredKWh", Decimals::kKWh},
+                    {"ratedKWh", Decimals::kKWh},
+                    {"percentOfRated", Decimals::kPercent}}}};
+    for (const auto &each : tables) {
+        auto *table = tab.findChild<QTableWidget *>(each.table);
+        const QJsonArray rows = page[each.array].toArray();
+        QVERIFY(rows.size() >= 8);
+        QCOMPARE(table->rowCount(), rows.size());
+        const int first = each.firstLine >= 0
+                              ? each.firstLine
+                              : int(csv.indexOf("RayleighMeanMs,MeasuredKWh,RatedKWh,PercentOfRated\r")) + 1;
+        for (int row = 0; row < rows.size(); ++row) {
+            const QStringList line = QString::fromLatin1(csv[first + row]).trimmed().split(',');
+            for (int field = 0; field < each.fields.size(); ++field) {
+                const auto &[name, decimals] = each.fields[field];
+                const QString shown = table->item(row, field)->text();
+                QCOMPARE(line[field], shown);
+                QCOMPARE(pageText(rows[row].toObject()[name], decimals), shown);
+            }
+        }
+    }
+    QVERIFY(csv.contains("CapacityFactor," + pageText(page["capacityFactor"], Decimals::kCapacityFactor).toLatin1()
+                         + "\r"));
+    QVERIFY(!page["capacityFactor"].isNull() && !page["weibull"].isNull());
 }
 
 void WebTest::settingsApplyAtOnce()
