@@ -16,6 +16,7 @@
 #include "platform/messages.h"
 #include "platform/programpaths.h"
 #include "problems/problemlog.h"
+#include "web/webhistory.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -282,4 +283,20 @@ void benchHistory()
         kept = openOnDays(minutes.path(), 365);
     });
     report("history year", minuteYear, 1e6, "ms");
+    kept.reset();
+
+    // The turbine against its rating over that year, as the page's /api/performance answers it.
+    QFile turbine(ProgramPaths(minutes.path()).turbineSettings());
+    if (!turbine.open(QIODevice::WriteOnly)
+        || turbine.write("Turbine Config File\r\n\r\n<RatedCurve>3 0; 6 60; 9 250; 12 600</RatedCurve>\r\n"
+                         "<UnitsMean>m/s</UnitsMean>\r\n")
+               < 0)
+        qFatal("cannot write the benchmark's turbine.cfg");
+    turbine.close();
+    const Timing performance = nanosecondsPerRound(1, [&](long) {
+        const auto answer = WebHistory::performance(minutes.path(), kFirstDay, kFirstDay.addDays(364));
+        if (answer.report.bins.empty() || !answer.report.capacityFactor)
+            qFatal("the benchmark's year gave no performance");
+    });
+    report("history performance of a year of minutes", performance, 1e6, "ms");
 }
