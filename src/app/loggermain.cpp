@@ -6,6 +6,7 @@
 #include "platform/clock.h"
 #include "platform/commandline.h"
 #include "platform/qserialportlink.h"
+#include "platform/servicenotifier.h"
 #include "platform/terminationsignals.h"
 
 #include <QCoreApplication>
@@ -24,6 +25,8 @@ int main(int argc, char *argv[])
     if (start.exitCode)
         return *start.exitCode;
     QCoreApplication application(argc, argv);
+    // First: it takes systemd's variables away before anything could start a program.
+    ServiceNotifier service;
     const std::optional<QString> folder = CommandLine::programFolder(start);
     if (!folder)
         return CommandLine::kUsageError;
@@ -47,11 +50,16 @@ int main(int argc, char *argv[])
 
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &application, [&] {
+        service.stopping();
         logger.end();
         status.printLine(QStringLiteral("brolant-logger: ended in order"));
         QCoreApplication::exit(0);
     });
 
-    QTimer::singleShot(0, &logger.session, &LoggerSession::startUpAndRetry);
+    QTimer::singleShot(0, &logger.session, [&] {
+        logger.session.startUpAndRetry();
+        // Running from here on, whether the port opened or is being tried again.
+        service.ready();
+    });
     return application.exec();
 }

@@ -38,7 +38,10 @@ bool ProgramProcess::start(const QStringList &wrapper, const QStringList &argume
 {
     if (!QFile::exists(executable()) && !install())
         return false;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    // What the test set for it, or this process's own.
+    QProcessEnvironment environment = m_process.processEnvironment();
+    if (environment.isEmpty())
+        environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("brolant.frames.info=true"));
     m_process.setProcessEnvironment(environment);

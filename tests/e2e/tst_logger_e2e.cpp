@@ -13,12 +13,17 @@
 #include <QDate>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
 
 #include <csignal>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 using namespace Brolant;
 
@@ -49,6 +54,37 @@ QString today()
 {
     return QDate::currentDate().toString(QStringLiteral("yyyy_MM_dd"));
 }
+// A socket of the test's own standing for systemd's: the logger's notifications, one datagram
+// each, as they come.
+class NotifySocket
+{
+public:
+    explicit NotifySocket(const QString &path) : m_path(path)
+    {
+        m_socket = socket(AF_UNIX, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray name = QFile::encodeName(path);
+        std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+        m_bound = bind(m_socket, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
+    }
+    ~NotifySocket() { close(m_socket); }
+    bool isBound() const { return m_bound; }
+    // What arrived since the last call.
+    QStringList received()
+    {
+        QStringList messages;
+        char buffer[512];
+        for (ssize_t size; (size = recv(m_socket, buffer, sizeof buffer, 0)) > 0;)
+            messages << QString::fromLatin1(buffer, qsizetype(size));
+        return messages;
+    }
+
+private:
+    QString m_path;
+    int m_socket = -1;
+    bool m_bound = false;
+};
 } // namespace
 
 // brolant-logger, the headless program, against the simulated board.
@@ -62,7 +98,41 @@ private slots:
     void saysWhyItDoesNotLog();
     void endJustAfterMidnightClosesTheDayFirst();
     void startsCleanlyAfterAPowerCut();
+    void tellsSystemdItRunsAndFeedsTheWatchdog();
 };
+
+// Run by systemd as a Type=notify service with a watchdog: READY once it runs, WATCHDOG from its
+// event loop, none while the loop is stopped (then systemd restarts it), STOPPING at its end.
+void LoggerEndToEndTest::tellsSystemdItRunsAndFeedsTheWatchdog()
+{
+    ProgramFolder folder;
+    folder.writeProgramConfig("0", "1", "60");
+    folder.writeCalibration();
+    NotifySocket notify(folder.file("notify"));
+    QVERIFY(notify.isBound());
+    ProgramProcess logger(folder.path(), "brolant-logger");
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("NOTIFY_SOCKET", folder.file("notify"));
+    environment.insert("WATCHDOG_USEC", "400000");
+    logger.process().setProcessEnvironment(environment);
+    QVERIFY(logger.start());
+    QStringList messages;
+    QTRY_VERIFY_WITH_TIMEOUT((messages += notify.received()).count("WATCHDOG=1") >= 3, 10000);
+    QCOMPARE(messages.first(), QString("READY=1"));
+
+    // A loop that stops feeds nothing.
+    QCOMPARE(::kill(pid_t(logger.process().processId()), SIGSTOP), 0);
+    QTest::qWait(300);
+    notify.received(); // what was on its way before the stop
+    QTest::qWait(1000);
+    QCOMPARE(notify.received(), QStringList());
+    QCOMPARE(::kill(pid_t(logger.process().processId()), SIGCONT), 0);
+    messages.clear();
+    QTRY_VERIFY_WITH_TIMEOUT((messages += notify.received()).contains("WATCHDOG=1"), 5000);
+
+    QVERIFY(logger.endWith(SIGTERM));
+    QVERIFY(notify.received().contains("STOPPING=1"));
+}
 
 void LoggerEndToEndTest::logsLikeTheMainWindow()
 {
