@@ -37,20 +37,23 @@ struct BinTotals
     }
 };
 
-// Whether the days' records came more slowly than once a minute: their minutes lie further
-// apart than one, as a rule.
+// Whether any day's records came more slowly than once a minute: its minutes lie further apart
+// than one, as a rule.
 bool slowerThanAMinute(const std::vector<DayReading> &days)
 {
     std::vector<int> gaps;
-    for (const DayReading &day : days)
-        if (day.summary)
-            for (size_t at = 1; at < day.summary->minutes.size(); ++at)
-                gaps.push_back(day.summary->minutes[at] - day.summary->minutes[at - 1]);
-    if (gaps.empty())
-        return false;
-    const auto middle = gaps.begin() + std::ptrdiff_t(gaps.size() / 2);
-    std::nth_element(gaps.begin(), middle, gaps.end());
-    return *middle > 1;
+    for (const DayReading &day : days) {
+        if (!day.summary || day.summary->minutes.size() < 2)
+            continue;
+        gaps.clear();
+        for (size_t at = 1; at < day.summary->minutes.size(); ++at)
+            gaps.push_back(day.summary->minutes[at] - day.summary->minutes[at - 1]);
+        const auto middle = gaps.begin() + std::ptrdiff_t(gaps.size() / 2);
+        std::nth_element(gaps.begin(), middle, gaps.end());
+        if (*middle > 1)
+            return true;
+    }
+    return false;
 }
 
 std::vector<Bin> binsOf(const std::vector<DayReading> &days, double toMs, std::vector<double> &speeds)
@@ -187,7 +190,8 @@ Report of(const std::vector<DayReading> &days, std::optional<double> toMetresPer
             bin.ratedPercent = 100.0 * bin.meanWatts / *bin.ratedWatts;
     }
     const auto measured = curveOf(report.bins);
-    for (int meanMs = kLowestRayleighMean; meanMs <= kHighestRayleighMean; ++meanMs) {
+    // No minutes, no year: 0 kWh would read as a turbine that gave nothing.
+    for (int meanMs = kLowestRayleighMean; !measured.empty() && meanMs <= kHighestRayleighMean; ++meanMs) {
         const auto share = [meanMs](double ms) { return rayleighShare(ms, meanMs); };
         report.annual.push_back({double(meanMs), annualKWh(measured, share),
                                  rated.isEmpty() ? std::nullopt : std::optional(annualKWh(rated.points, share))});

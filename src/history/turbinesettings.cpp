@@ -111,8 +111,9 @@ RatedCurve RatedCurve::fromText(const QString &pairs, const QString &ratedPower)
         const auto speed = fields.size() == 2 ? number(fields[0]) : std::nullopt;
         const auto watts = fields.size() == 2 ? number(fields[1]) : std::nullopt;
         if (!speed || !watts) {
-            if (at == 0)
-                continue; // the headings of a CSV
+            // The headings of a CSV hold no figure; a first pair mistyped is still refused.
+            if (at == 0 && !lines[at].contains(QRegularExpression(QStringLiteral("\\d"))))
+                continue;
             throw Failure{QStringLiteral("line %1 is not a wind speed in m/s and a power in W: \"%2\"")
                               .arg(at + 1)
                               .arg(lines[at].trimmed().left(40))};
@@ -127,13 +128,19 @@ RatedCurve RatedCurve::fromText(const QString &pairs, const QString &ratedPower)
         throw Failure{QStringLiteral("a rated curve needs at least two pairs of wind speed and power")};
     if (curve.points.size() > size_t(kMostPoints))
         throw Failure{QStringLiteral("a rated curve has at most %1 pairs").arg(kMostPoints)};
-    const double highest = std::max_element(curve.points.begin(), curve.points.end(), [](const auto &a, const auto &b) {
-                               return a.second < b.second;
-                           })->second;
+    const double highest = curve.highestWatts();
     if (ratedPower.trimmed().isEmpty() && highest <= 0)
         throw Failure{QStringLiteral("a rated curve of 0 W everywhere is no curve")};
     curve.ratedPower = ratedPower.trimmed().isEmpty() ? highest : ratedWatts(ratedPower);
     return curve;
+}
+
+double RatedCurve::highestWatts() const
+{
+    double highest = 0.0;
+    for (const auto &point : points)
+        highest = std::max(highest, point.second);
+    return highest;
 }
 
 QString RatedCurve::pairsText() const

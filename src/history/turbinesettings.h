@@ -19,6 +19,7 @@ struct RatedCurve
     double ratedPower = 0.0;
 
     bool isEmpty() const { return points.empty(); }
+    double highestWatts() const;
     // The curve's watts at `ms`, joined straight between its points; nothing outside them.
     std::optional<double> wattsAt(double ms) const;
 

@@ -95,7 +95,7 @@ PowerCurveTab::PowerCurveTab(std::shared_ptr<HistorySource> source, const QStrin
     m_range = new DayRangeBar(today.addDays(-(kRecentDays - 1)), today, this);
     controls->addWidget(m_range, 1);
     m_export = new QPushButton(QStringLiteral("Export CSV"), this);
-    m_export->setAccessibleDescription(QStringLiteral("write the bin table to the excel folder"));
+    m_export->setAccessibleDescription(QStringLiteral("write the bin tables to the excel folder"));
     m_export->setAutoDefault(false);
     m_export->setEnabled(false);
     controls->addWidget(m_export);
@@ -107,15 +107,11 @@ PowerCurveTab::PowerCurveTab(std::shared_ptr<HistorySource> source, const QStrin
     m_chart = HistoryWidgets::chartView(
         this, QStringLiteral("Power curve chart"),
         QStringLiteral(
-            "watts against wind speed for every record, and the mean watts per bin; the bins are in the table below"));
+            "watts against wind speed for every record, the mean watts per bin, the method of bins and the rated "
+            "curve; the bins are in the tables below"));
     column->addWidget(m_chart, 4);
-    m_table = HistoryWidgets::table(this, QStringLiteral("Power curve bins"),
-                                    {QStringLiteral("Wind from"), QStringLiteral("Records"),
-                                     QStringLiteral("Mean watts"), QStringLiteral("Max watts")});
 
-    const auto reading = TurbineReading::from([&] { return TurbineSettings::load(programFolder); });
-    m_turbine = reading.settings.value_or(TurbineSettings());
-    m_turbineProblem = reading.problem;
+    readTurbine();
     auto *rating = new QHBoxLayout;
     m_rated = new QPushButton(QStringLiteral("Rated curve..."), this);
     m_rated->setAccessibleDescription(QStringLiteral("type, paste or import the turbine's rated power curve"));
@@ -142,6 +138,10 @@ PowerCurveTab::PowerCurveTab(std::shared_ptr<HistorySource> source, const QStrin
     column->addLayout(rating);
     // Three tables under the chart, a page each: the window still fits a small screen.
     auto *tables = new QTabWidget(this);
+    // Made after the controls above them, so Tab reaches them in the order they are shown.
+    m_table = HistoryWidgets::table(this, QStringLiteral("Power curve bins"),
+                                    {QStringLiteral("Wind from"), QStringLiteral("Records"),
+                                     QStringLiteral("Mean watts"), QStringLiteral("Max watts")});
     m_table->setObjectName(QStringLiteral("Bins"));
     tables->addTab(m_table, QStringLiteral("Bins of 1 unit"));
     m_methodBins = HistoryWidgets::table(this, QStringLiteral("Method of bins"),
@@ -169,8 +169,17 @@ PowerCurveTab::PowerCurveTab(std::shared_ptr<HistorySource> source, const QStrin
     showClicked();
 }
 
+void PowerCurveTab::readTurbine()
+{
+    const auto reading = TurbineReading::from([this] { return TurbineSettings::load(m_programFolder); });
+    m_turbine = reading.settings.value_or(TurbineSettings());
+    m_turbineProblem = reading.problem;
+}
+
 void PowerCurveTab::showClicked()
 {
+    // As the file is now: an edit by hand applies on Show, as on the page.
+    readTurbine();
     m_from = m_range->from();
     m_to = m_range->to();
     m_export->setEnabled(false);
@@ -237,7 +246,7 @@ void PowerCurveTab::showPerformance()
         energy += QStringLiteral("; capacity factor %1 at %2 W rated")
                       .arg(figure(report.capacityFactor, Decimals::kCapacityFactor),
                            figure(report.ratedPower, Decimals::kWatts));
-    else
+    else if (m_turbine.rated.isEmpty())
         energy += QStringLiteral("; enter the rated curve to hold them against it");
     lines << energy + u'.';
     m_figures->setText(lines.join(u'\n'));

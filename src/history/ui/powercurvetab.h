@@ -54,6 +54,7 @@ public:
 private:
     void loaded();
     void showSummary();
+    void readTurbine();
     void showPerformance();
     // The bins of the method and the rated curve, drawn in the logged unit of wind.
     void drawPerformance(QChart *chart, QValueAxis *wind, QValueAxis *watts);

@@ -43,7 +43,8 @@ RatedCurveDialog::RatedCurveDialog(const QString &programFolder, const TurbineSe
     auto *form = new QFormLayout;
     m_ratedPower = WidgetHelpers::formEdit(form, this, "RatedPower", QStringLiteral("Rated power (W):"),
                                            QStringLiteral("empty: the curve's highest watts"), kPowerDigits);
-    if (!m_settings.rated.isEmpty())
+    // Left empty when it is the curve's highest watts, so a new curve brings its own.
+    if (!m_settings.rated.isEmpty() && m_settings.rated.ratedPower != m_settings.rated.highestWatts())
         m_ratedPower->setText(QString::number(m_settings.rated.ratedPower, 'g', 10));
     column->addLayout(form);
     m_problem = WidgetHelpers::problemLine(this);
