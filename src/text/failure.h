@@ -4,14 +4,66 @@
 #include <QString>
 
 #include <optional>
+#include <utility>
+#include <variant>
 
 namespace Brolant {
 
-// A stage that fails throws this; the handler that owns the stage catches it, reports the
-// description as the problem of its stage and carries on.
+// Why something could not be done, in words for the error log and the user.
 struct Failure
 {
     QString description;
+
+    bool operator==(const Failure &) const = default;
+};
+
+// What a step that can fail returns to the caller that handles it: the value, or the failure
+// with its reason. Exceptions are kept for a failure that crosses a logging stage's one catch
+// point; everywhere else a failure travels as this.
+template <typename T = void>
+class [[nodiscard]] Result
+{
+public:
+    Result(T value) : m_outcome(std::in_place_index<0>, std::move(value)) {}
+    Result(Failure failure) : m_outcome(std::in_place_index<1>, std::move(failure)) {}
+
+    bool ok() const { return m_outcome.index() == 0; }
+    explicit operator bool() const { return ok(); }
+
+    // Only when ok().
+    const T &value() const & { return std::get<0>(m_outcome); }
+    T &value() & { return std::get<0>(m_outcome); }
+    T &&value() && { return std::get<0>(std::move(m_outcome)); }
+    const T &operator*() const & { return value(); }
+    const T *operator->() const { return &value(); }
+    T valueOr(T fallback) const { return ok() ? value() : std::move(fallback); }
+
+    // Only when !ok().
+    const Failure &failure() const { return std::get<1>(m_outcome); }
+
+    bool operator==(const Result &) const = default;
+
+private:
+    std::variant<T, Failure> m_outcome;
+};
+
+// A step that gives nothing back: done, or the failure.
+template <>
+class [[nodiscard]] Result<void>
+{
+public:
+    Result() = default;
+    Result(Failure failure) : m_failure(std::move(failure)) {}
+
+    bool ok() const { return !m_failure; }
+    explicit operator bool() const { return ok(); }
+    // Only when !ok().
+    const Failure &failure() const { return *m_failure; }
+
+    bool operator==(const Result &) const = default;
+
+private:
+    std::optional<Failure> m_failure;
 };
 
 // What a step that may fail returns where nobody traps: nothing, or the failure with its reason.
