@@ -54,23 +54,6 @@ HttpReply asset(const WebRoute &route)
     return {Status::Ok, route.contentType, file.readAll(), {}};
 }
 
-bool readsLogs(WebRoute::Kind kind)
-{
-    switch (kind) {
-    case Kind::Day:
-    case Kind::DayLog:
-    case Kind::Energy:
-    case Kind::EnergyCsv:
-    case Kind::PowerCurve:
-    case Kind::PowerCurveCsv:
-    case Kind::Performance:
-    case Kind::PerformanceCsv:
-        return true;
-    default:
-        return false;
-    }
-}
-
 HttpReply fromLogs(const QString &programFolder, const WebRoute &route, const QDate &today, const WebLimits &limits)
 {
     switch (route.kind) {
@@ -96,9 +79,16 @@ HttpReply fromLogs(const QString &programFolder, const WebRoute &route, const QD
                    ? HttpReply::json(WebJson::performance(performance))
                    : HttpReply::download(kCsv, performance.csvFileName, performance.csv.toLatin1());
     }
-    default:
-        return HttpReply::text(Status::NotFound, QStringLiteral("Not found."));
+    case Kind::Asset:
+    case Kind::Live:
+    case Kind::Alarms:
+    case Kind::Push:
+    case Kind::Metrics:
+    case Kind::NotFound:
+    case Kind::BadRequest:
+        break;
     }
+    return HttpReply::text(Status::NotFound, QStringLiteral("Not found."));
 }
 
 } // namespace WebAnswers

@@ -14,8 +14,6 @@ namespace WebAnswers {
 
 // One of the page's own files.
 HttpReply asset(const WebRoute &route);
-// Whether the route reads the logs, and so is answered from a worker thread.
-bool readsLogs(WebRoute::Kind kind);
 // The answer of a route that reads the logs on the logger's `today`; runs on a worker thread.
 HttpReply fromLogs(const QString &programFolder, const WebRoute &route, const QDate &today, const WebLimits &limits);
 

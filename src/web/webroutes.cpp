@@ -15,8 +15,6 @@ using Kind = WebRoute::Kind;
 // The range of the power curve when the query names none: the last 30 days.
 constexpr int kDefaultDays = 30;
 constexpr qsizetype kQuoted = 20; // how much of a refused value a message repeats
-const QString kLogSuffix = QStringLiteral(".txt");
-const QString kCsvSuffix = QStringLiteral(".csv");
 
 struct Asset
 {
@@ -109,15 +107,68 @@ WebRoute range(const QUrlQuery &query, Kind kind, const QDate &today, int longes
     return route;
 }
 
-// The rest of `path` after `prefix`, when it starts so and the rest is one segment.
-std::optional<QString> segmentAfter(const QString &path, QStringView prefix)
+// How a route's path is matched, and what of the request it reads.
+enum class Shape
 {
-    if (!path.startsWith(prefix))
+    Fixed, // the path alone
+    Range, // the path, with the days from and to in the query
+    Day,   // the path followed by one segment, a day yyyy-mm-dd, then the suffix
+    Month, // the path followed by one segment, a month yyyy-mm, then the suffix
+};
+
+struct Route
+{
+    QStringView path;
+    Shape shape;
+    Kind kind;
+    QStringView suffix = {}; // Day and Month: what ends the segment, or nothing
+};
+
+// Every data route, first match first: a segment with its suffix before the same without.
+constexpr std::array kRoutes{
+    Route{u"/api/live", Shape::Fixed, Kind::Live},
+    Route{u"/api/alarms", Shape::Fixed, Kind::Alarms},
+    Route{u"/api/push", Shape::Fixed, Kind::Push},
+    Route{u"/metrics", Shape::Fixed, Kind::Metrics},
+    Route{u"/api/powercurve", Shape::Range, Kind::PowerCurve},
+    Route{u"/api/powercurve.csv", Shape::Range, Kind::PowerCurveCsv},
+    Route{u"/api/performance", Shape::Range, Kind::Performance},
+    Route{u"/api/performance.csv", Shape::Range, Kind::PerformanceCsv},
+    Route{u"/api/day/", Shape::Day, Kind::DayLog, u".txt"},
+    Route{u"/api/day/", Shape::Day, Kind::Day},
+    Route{u"/api/energy/", Shape::Month, Kind::EnergyCsv, u".csv"},
+    Route{u"/api/energy/", Shape::Month, Kind::Energy},
+};
+
+// The segment of `path` after the route's path and before its suffix, when the path has one.
+std::optional<QString> segmentOf(const QString &path, const Route &route)
+{
+    if (!path.startsWith(route.path) || !path.endsWith(route.suffix))
         return std::nullopt;
-    const QString rest = path.mid(prefix.size());
+    const QString rest = path.mid(route.path.size());
     if (rest.isEmpty() || rest.contains(u'/'))
         return std::nullopt;
-    return rest;
+    return rest.chopped(route.suffix.size());
+}
+
+std::optional<WebRoute> matched(const Route &route, const QString &path, const QUrlQuery &query, const QDate &today,
+                                int longestRange)
+{
+    switch (route.shape) {
+    case Shape::Fixed:
+        return path == route.path ? std::optional(made(route.kind)) : std::nullopt;
+    case Shape::Range:
+        return path == route.path ? std::optional(range(query, route.kind, today, longestRange)) : std::nullopt;
+    case Shape::Day:
+        if (const auto text = segmentOf(path, route))
+            return day(*text, route.kind);
+        return std::nullopt;
+    case Shape::Month:
+        if (const auto text = segmentOf(path, route))
+            return month(*text, route.kind);
+        return std::nullopt;
+    }
+    return std::nullopt;
 }
 } // namespace
 
@@ -130,27 +181,9 @@ WebRoute WebRoute::of(const QString &path, const QUrlQuery &query, const QDate &
             route.contentType = asset.contentType;
             return route;
         }
-    if (path == u"/api/live")
-        return made(Kind::Live);
-    if (path == u"/api/alarms")
-        return made(Kind::Alarms);
-    if (path == u"/api/push")
-        return made(Kind::Push);
-    if (path == u"/metrics")
-        return made(Kind::Metrics);
-    if (path == u"/api/powercurve")
-        return range(query, Kind::PowerCurve, today, longestRange);
-    if (path == u"/api/powercurve.csv")
-        return range(query, Kind::PowerCurveCsv, today, longestRange);
-    if (path == u"/api/performance")
-        return range(query, Kind::Performance, today, longestRange);
-    if (path == u"/api/performance.csv")
-        return range(query, Kind::PerformanceCsv, today, longestRange);
-    if (const auto text = segmentAfter(path, u"/api/day/"))
-        return text->endsWith(kLogSuffix) ? day(text->chopped(kLogSuffix.size()), Kind::DayLog) : day(*text, Kind::Day);
-    if (const auto text = segmentAfter(path, u"/api/energy/"))
-        return text->endsWith(kCsvSuffix) ? month(text->chopped(kCsvSuffix.size()), Kind::EnergyCsv)
-                                          : month(*text, Kind::Energy);
+    for (const Route &route : kRoutes)
+        if (std::optional<WebRoute> found = matched(route, path, query, today, longestRange))
+            return *found;
     return made(Kind::NotFound);
 }
 

@@ -186,7 +186,15 @@ bool WebServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *soc
     case WebRoute::Kind::NotFound:
         write(socket, HttpReply::text(Status::NotFound, QStringLiteral("Not found.")), withBody, close);
         break;
-    default:
+    // Every route is named here, without a default: a new one does not build until it is answered.
+    case WebRoute::Kind::Day:
+    case WebRoute::Kind::DayLog:
+    case WebRoute::Kind::Energy:
+    case WebRoute::Kind::EnergyCsv:
+    case WebRoute::Kind::PowerCurve:
+    case WebRoute::Kind::PowerCurveCsv:
+    case WebRoute::Kind::Performance:
+    case WebRoute::Kind::PerformanceCsv:
         if (!m_reads.start(socket, withBody, close,
                            [folder = m_state.programFolder(), route, today, limits = m_limits] {
                                return WebAnswers::fromLogs(folder, route, today, limits);
