@@ -49,6 +49,11 @@ HttpReply HttpReply::text(Status status, const QString &message)
     return {status, "text/plain; charset=utf-8", message.toUtf8() + '\n', {}};
 }
 
+HttpReply HttpReply::notFound()
+{
+    return text(Status::NotFound, QStringLiteral("Not found."));
+}
+
 HttpReply HttpReply::json(const QJsonObject &object)
 {
     return {Status::Ok, "application/json", QJsonDocument(object).toJson(QJsonDocument::Compact), {}};

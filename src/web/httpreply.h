@@ -26,6 +26,8 @@ struct HttpReply
 
     // A plain message for a person, such as why a request was refused.
     static HttpReply text(Status status, const QString &message);
+    // What the page answers for a path it does not have.
+    static HttpReply notFound();
     static HttpReply json(const QJsonObject &object);
     // A file to save, under `fileName`.
     static HttpReply download(const QByteArray &contentType, const QString &fileName, const QByteArray &body);

@@ -50,7 +50,7 @@ HttpReply asset(const WebRoute &route)
 {
     QFile file(route.resource);
     if (!file.open(QIODevice::ReadOnly))
-        return HttpReply::text(Status::NotFound, QStringLiteral("Not found."));
+        return HttpReply::notFound();
     return {Status::Ok, route.contentType, file.readAll(), {}};
 }
 
@@ -88,7 +88,7 @@ HttpReply fromLogs(const QString &programFolder, const WebRoute &route, const QD
     case Kind::BadRequest:
         break;
     }
-    return HttpReply::text(Status::NotFound, QStringLiteral("Not found."));
+    return HttpReply::notFound();
 }
 
 } // namespace WebAnswers

@@ -145,7 +145,7 @@ bool WebServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *soc
     std::optional<HttpReply> reply = refusal(request, socket, ticket);
     if (!reply && upgrade) {
         reply = route.kind == WebRoute::Kind::Push ? pushRefusal(request, socket->peerAddress())
-                                                   : HttpReply::text(Status::NotFound, QStringLiteral("Not found."));
+                                                   : HttpReply::notFound();
         if (!reply) {
             // The socket is the WebSocket's from here on, and the push's limits apply to it.
             m_guard.release(socket);
@@ -159,6 +159,12 @@ bool WebServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *soc
             handOverRefused(socket);
         return true;
     }
+    answer(socket, route, today, withBody, close);
+    return true;
+}
+
+void WebServer::answer(QTcpSocket *socket, const WebRoute &route, const QDate &today, bool withBody, bool close)
+{
     switch (route.kind) {
     case WebRoute::Kind::Asset:
         write(socket, WebAnswers::asset(route), withBody, close);
@@ -184,7 +190,7 @@ bool WebServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *soc
         write(socket, HttpReply::text(Status::BadRequest, route.problem), withBody, close);
         break;
     case WebRoute::Kind::NotFound:
-        write(socket, HttpReply::text(Status::NotFound, QStringLiteral("Not found.")), withBody, close);
+        write(socket, HttpReply::notFound(), withBody, close);
         break;
     // Every route is named here, without a default: a new one does not build until it is answered.
     case WebRoute::Kind::Day:
@@ -205,7 +211,6 @@ bool WebServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *soc
             write(socket, busy, withBody, close);
         }
     }
-    return true;
 }
 
 std::optional<HttpReply> WebServer::hostRefusal(const QHttpServerRequest &request, const QHostAddress &address)

@@ -7,6 +7,7 @@
 #include "web/livepush.h"
 #include "web/ratelimiter.h"
 #include "web/weblimits.h"
+#include "web/webroutes.h"
 
 #include <QAbstractHttpServer>
 
@@ -50,6 +51,9 @@ private:
         Wrong
     };
     Password password(const QHttpServerRequest &request) const;
+    // The answer to a request that was not refused: at once, or from a read of the logs on a
+    // worker thread.
+    void answer(QTcpSocket *socket, const WebRoute &route, const QDate &today, bool withBody, bool close);
     // Why the request is refused before its route is looked at: too many, a name of another
     // site, a method the page does not use, no password.
     std::optional<HttpReply> refusal(const QHttpServerRequest &request, QTcpSocket *socket, bool pushTicket);
