@@ -14,7 +14,7 @@ ErrorReporter::ErrorReporter(const QString &programFolder, const Clock &clock, c
                              ErrorLine &view, QObject *parent)
     : QObject(parent), m_log(programFolder, clock), m_clock(clock), m_view(view)
 {
-    connect(&problems, &ProblemLog::said, this, &ErrorReporter::log);
+    connect(&problems, &ProblemLog::reported, this, &ErrorReporter::log);
 }
 
 void ErrorReporter::listenTo(const LoggerSession &session)

@@ -316,7 +316,7 @@ void MqttPublisher::end()
     m_client.stop(m_othersAnswered ? std::nullopt : std::optional(offline));
     m_heldRetry.stop();
     if (const MaybeFailure problem = m_queue.writeHeld())
-        m_problems.report(Problem::MqttQueueHeldLost, problem->description);
+        m_problems.report(Problem::MqttQueueUnwrittenLost, problem->description);
     m_queue.close();
 }
 

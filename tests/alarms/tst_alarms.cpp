@@ -441,7 +441,7 @@ private slots:
         FakeClock clock;
         ProblemLog problemLog(clock);
         AlarmBanner banner(board, problemLog);
-        QSignalSpy problems(&problemLog, &ProblemLog::said);
+        QSignalSpy problems(&problemLog, &ProblemLog::reported);
         board.apply({AlarmKind::LowVolts, true, 11.74, kStart});
         board.apply({AlarmKind::LowVolts, false, 12.3, kStart});
         qputenv("PATH", path);
