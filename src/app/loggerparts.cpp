@@ -20,7 +20,7 @@ LoggerParts::LoggerParts(const QString &programFolder, SerialLink &link, const C
 {
     errors.listenTo(session);
     QObject::connect(&settings, &SettingsStore::mqttSettingsChanged, &publishing, &MqttPublishing::follow);
-    QObject::connect(&settings, &SettingsStore::alarmSettingsChanged, &alarms, &AlarmService::follow);
+    QObject::connect(&settings, &SettingsStore::alarmSettingsChanged, &alarms, &AlarmService::apply);
     QObject::connect(&settings, &SettingsStore::webSettingsChanged, &web, &WebDashboard::follow);
     feedAlarms(alarms, alarmPublishing);
     QObject::connect(&publishing, &MqttPublishing::started, &alarmPublishing, &AlarmPublishing::publishTo);
