@@ -36,7 +36,7 @@ void LoggerParts::end()
 {
     web.end();
     session.end();
-    // What the alarms held back, and the day the session closed, reach the broker before goodbye.
+    // The pending alarms, and the day the session closed, reach the broker before goodbye.
     alarms.end();
     publishing.end();
 }
