@@ -19,7 +19,7 @@ LoggerParts::LoggerParts(const QString &programFolder, SerialLink &link, const C
       web(session, clock, problems, alarms, publishing)
 {
     errors.listenTo(session);
-    QObject::connect(&settings, &SettingsStore::mqttSettingsChanged, &publishing, &MqttPublishing::follow);
+    QObject::connect(&settings, &SettingsStore::mqttSettingsChanged, &publishing, &MqttPublishing::apply);
     QObject::connect(&settings, &SettingsStore::alarmSettingsChanged, &alarms, &AlarmService::apply);
     QObject::connect(&settings, &SettingsStore::webSettingsChanged, &web, &WebDashboard::follow);
     feedAlarms(alarms, alarmPublishing);
