@@ -18,7 +18,7 @@ public:
     {
         enum Kind
         {
-            Incomplete,   // nothing more to take until more characters arrive
+            Incomplete,   // nothing more to read until more characters arrive
             ClosingFirst, // a "]" before any "[": the text through that "]" is rejected
             Overflow,     // a "[" and no "]" within the capacity: the text before the last "[" is rejected
             Frame,        // a frame, from "[" through "]"
@@ -30,17 +30,17 @@ public:
     void append(QStringView characters);
     // The buffer as it stands, for display.
     const QString &buffer() const { return m_buffer; }
-    // True when the buffer holds no "[" at all: how a read that brings no frame is told apart.
+    // True when the buffer contains no "[" at all: how a read that brings no frame is recognised.
     bool lacksOpening() const { return !m_buffer.contains(QLatin1Char('[')); }
 
-    // Takes the next piece off the front of the buffer. After a frame, whatever stands before
+    // Removes the next piece from the front of the buffer. After a frame, whatever stands before
     // the next "[" is dropped, and a remainder without "[" is dropped silently.
     Piece next();
     void clear() { m_buffer.clear(); }
 
-    // The characters dropped without a rejection since the last call: noise before a frame and
-    // remainders that hold no "[".
-    qsizetype takeDroppedCharacters() { return std::exchange(m_dropped, 0); }
+    // The characters dropped without a rejection since the last call, which resets the count: noise
+    // before a frame and remainders that contain no "[".
+    qsizetype consumeDroppedCharacters() { return std::exchange(m_dropped, 0); }
 
 private:
     QString m_buffer;

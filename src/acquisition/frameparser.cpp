@@ -49,8 +49,8 @@ class Reader
 public:
     explicit Reader(QStringView frame) : m_frame(frame) {}
 
-    // Takes a field's value (0 unless it is a number); false when the frame must stop.
-    bool take(const Tag &tag, Problem problem, double &value, Field *field = nullptr)
+    // Reads a field's value (0 unless it is a number); false when the frame must stop.
+    bool read(const Tag &tag, Problem problem, double &value, Field *field = nullptr)
     {
         const auto found = extract(m_frame, tag);
         if (!found) {
@@ -65,10 +65,10 @@ public:
     }
 
     // V and I must carry a reading: an empty field, a missing one or exactly "0" is suspicious.
-    bool takeReading(const Tag &tag, Problem problem, double &value)
+    bool readReading(const Tag &tag, Problem problem, double &value)
     {
         Field field;
-        if (!take(tag, problem, value, &field))
+        if (!read(tag, problem, value, &field))
             return false;
         if (field.text.isEmpty() || field.text == QLatin1String("0"))
             note(problem);
@@ -90,15 +90,15 @@ ParsedFrame parse(QStringView frame)
 {
     Reader reader(frame);
     FrameValues &values = reader.parsed().values;
-    if (!reader.takeReading(kV, Problem::CorruptVolts, values.v)
-        || !reader.takeReading(kI, Problem::CorruptAmps, values.i) || !reader.take(kR, Problem::CorruptRevs, values.r)
-        || !reader.take(kM, Problem::CorruptRevs, values.m) || !reader.take(kS, Problem::CorruptRevs, values.s))
+    if (!reader.readReading(kV, Problem::CorruptVolts, values.v)
+        || !reader.readReading(kI, Problem::CorruptAmps, values.i) || !reader.read(kR, Problem::CorruptRevs, values.r)
+        || !reader.read(kM, Problem::CorruptRevs, values.m) || !reader.read(kS, Problem::CorruptRevs, values.s))
         return reader.parsed();
 
     Field checksum;
-    if (!reader.take(kC, Problem::ChecksumError, values.c, &checksum))
+    if (!reader.read(kC, Problem::ChecksumError, values.c, &checksum))
         return reader.parsed();
-    // Only a numeric checksum that was sent is checked; a frame without one is taken as it is.
+    // Only a numeric checksum that was sent is checked; a frame without one is used as it is.
     if (checksum.present && NumericText::isNumber(checksum.text)
         && values.c != values.v + values.i + values.r + values.s)
         reader.note(Problem::ChecksumError);

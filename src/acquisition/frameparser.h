@@ -20,7 +20,7 @@ struct FrameValues
     double c = 0.0;
 };
 
-// What the parser noticed in a frame, in the order the fields are taken out. Each finding is one
+// What the parser noticed in a frame, in the order the fields are read. Each finding is one
 // error-log entry: the field's problem; a trapped finding ends the frame's handling.
 struct FrameFinding
 {
@@ -38,8 +38,8 @@ struct ParsedFrame
 
 namespace FrameParser {
 
-// Takes the fields out of one frame: V and I must not be empty or "0", and the checksum must
-// hold when a numeric C is present. A suspicious field is logged and the frame still used; a
+// Reads the fields of one frame: V and I must not be empty or "0", and the checksum must
+// match when a numeric C is present. A suspicious field is logged and the frame still used; a
 // closing tag before its opening tag stops the frame.
 ParsedFrame parse(QStringView frame);
 

@@ -46,7 +46,7 @@ void FrameReceiver::receive()
         const FrameAssembler::Piece piece = m_assembler.next();
         switch (piece.kind) {
         case FrameAssembler::Piece::Incomplete:
-            m_health.dropped(m_assembler.takeDroppedCharacters());
+            m_health.dropped(m_assembler.consumeDroppedCharacters());
             emit healthChanged(m_health);
             return;
         case FrameAssembler::Piece::ClosingFirst:

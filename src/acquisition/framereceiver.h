@@ -15,7 +15,7 @@ class ProblemLog;
 class SerialLink;
 
 // The receive path: reads the port, cuts and checks frames, scales them into the reading with the
-// calibration, and counts how the frames arrive. It owns all of that and tells what happened
+// calibration, and counts how the frames arrive. It owns all of that and reports what happened
 // through its signals and the problem log; it shows nothing and writes nothing itself.
 class FrameReceiver : public QObject
 {

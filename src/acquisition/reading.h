@@ -6,14 +6,14 @@ namespace Brolant {
 // Faster than this is a miscount, read as 0: by the live readings and by the log viewer alike.
 inline constexpr double kHighestRpm = 500.0;
 
-// The speed as the readings, the logs and the viewer take it: a miscount reads as 0.
+// The speed as the readings, the logs and the viewer use it: a miscount reads as 0.
 inline double countedRpm(double measuredRpm)
 {
     return measuredRpm > kHighestRpm ? 0.0 : measuredRpm;
 }
 
 // The scaled values of a frame: the latest reading, and the six values that an interval's sums
-// and means hold too.
+// and means contain too.
 struct Reading
 {
     double volts = 0.0;

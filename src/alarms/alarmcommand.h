@@ -11,7 +11,7 @@ namespace Brolant {
 class ProblemLog;
 struct AlarmChange;
 
-// Runs the alarm command on a change, without a shell and never holding up logging: the command
+// Runs the alarm command on a change, without a shell and never delaying logging: the command
 // gets the alarm's name, "raised" or "cleared", the value and its unit as arguments, runs in the
 // program folder in a process group of its own, and is ended with everything it started after
 // `longestRun`, or at the program's end after a short grace. A command that cannot start, fails
@@ -22,7 +22,7 @@ class AlarmCommand final : public QObject
 
 public:
     static constexpr std::chrono::seconds kLongestRun{30};
-    // At the program's end, for a run just started (a change told at the end) to do its work.
+    // At the program's end, for a run just started (a change announced at the end) to do its work.
     static constexpr std::chrono::seconds kEndGrace{2};
 
     AlarmCommand(QString command, QString programFolder, ProblemLog &problems,

@@ -53,33 +53,33 @@ std::optional<AlarmChange> parse(QStringView text)
     return std::nullopt;
 }
 
-LastWords lastWords(const QString &programFolder)
+LastChanges lastChanges(const QString &programFolder)
 {
-    LastWords words;
+    LastChanges last;
     QFile file(ProgramPaths(programFolder).alarmLog());
     if (!file.exists())
-        return words;
+        return last;
     if (!file.open(QIODevice::ReadOnly) || !file.seek(std::max<qint64>(0, file.size() - kTail))) {
-        words.problem = Failure{file.errorString()};
-        return words;
+        last.problem = Failure{file.errorString()};
+        return last;
     }
     const bool fromTheStart = file.pos() == 0;
     QList<QByteArray> lines = file.read(kTail).split('\n');
     if (file.error() != QFileDevice::NoError) {
-        words.problem = Failure{file.errorString()};
-        return words;
+        last.problem = Failure{file.errorString()};
+        return last;
     }
     if (!fromTheStart && !lines.isEmpty())
         lines.removeFirst(); // the end of a line before the tail
     int found = 0;
     for (auto line = lines.crbegin(); line != lines.crend() && found < kAlarmKinds; ++line) {
         const std::optional<AlarmChange> change = parse(QString::fromLatin1(line->trimmed()));
-        if (!change || words.changes[size_t(change->kind)])
+        if (!change || last.changes[size_t(change->kind)])
             continue;
-        words.changes[size_t(change->kind)] = change;
+        last.changes[size_t(change->kind)] = change;
         ++found;
     }
-    return words;
+    return last;
 }
 
 } // namespace AlarmLog

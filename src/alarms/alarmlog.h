@@ -15,29 +15,29 @@ namespace Brolant {
 
 // logs/alarms.txt, one line for every change of every alarm, only ever appended to
 // ("2026_12_07  13:02:05  LowVolts  raised  11.74 V"); and, read back from its end, the last
-// word it holds on each alarm, so a run goes on from what the run before said.
+// change it records of each alarm, so a run goes on from what the run before logged.
 namespace AlarmLog {
 
-// Only this much of the log's end is read for the last words: some twenty thousand changes.
+// Only this much of the log's end is read for the last changes: some twenty thousand changes.
 inline constexpr qint64 kTail = 1024 * 1024;
 
 // One line, without its CR LF.
 QString line(const AlarmChange &change);
-// Appends the change's line, on the disk before this returns (the command and the broker hear of
-// it next); throws Failure when it cannot. Returns the torn end the log had, put right.
+// Appends the change's line, on the disk before this returns (the command and the broker are
+// informed next); throws Failure when it cannot. Returns the torn end the log had, put right.
 std::optional<TextFile::TornEnd> append(const QString &programFolder, const AlarmChange &change);
 
-// The change a line tells; nothing for a line that is none (damaged, or cut by a full disk).
+// The change a line records; nothing for a line that is none (damaged, or cut by a full disk).
 std::optional<AlarmChange> parse(QStringView line);
 
-struct LastWords
+struct LastChanges
 {
     std::array<std::optional<AlarmChange>, kAlarmKinds> changes{};
     MaybeFailure problem; // why the log could not be read
 };
-// The last change of each alarm in the log's last kTail bytes; lines that tell none are passed
-// over. A missing log holds no word.
-LastWords lastWords(const QString &programFolder);
+// The last change of each alarm in the log's last kTail bytes; lines that record none are
+// skipped. A missing log records none.
+LastChanges lastChanges(const QString &programFolder);
 
 } // namespace AlarmLog
 

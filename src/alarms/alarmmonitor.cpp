@@ -53,7 +53,7 @@ void AlarmMonitor::setSettings(const AlarmSettings &settings)
 {
     m_settings = settings;
     for (State &state : m_states)
-        state.heldSince.reset();
+        state.metSince.reset();
     clearSwitchedOff();
     if (m_portMeantOpen && m_settings.isOn(AlarmKind::NoData))
         m_silenceTimer.start();
@@ -61,10 +61,10 @@ void AlarmMonitor::setSettings(const AlarmSettings &settings)
         m_silenceTimer.stop();
 }
 
-void AlarmMonitor::goOnFrom(const AlarmChange &lastSaid)
+void AlarmMonitor::goOnFrom(const AlarmChange &lastLogged)
 {
-    m_states[size_t(lastSaid.kind)] = {lastSaid.raised, std::nullopt};
-    m_lastValues[size_t(lastSaid.kind)] = lastSaid.value;
+    m_states[size_t(lastLogged.kind)] = {lastLogged.raised, std::nullopt};
+    m_lastValues[size_t(lastLogged.kind)] = lastLogged.value;
 }
 
 void AlarmMonitor::clearSwitchedOff()
@@ -86,8 +86,8 @@ void AlarmMonitor::setPortMeantOpen(bool meantOpen)
     }
     // A raised NoData goes on counting from the last frame; otherwise the time the port was
     // closed on purpose is no silence.
-    if (!isRaised(AlarmKind::NoData) || !m_lastHeard)
-        m_lastHeard = m_clock.monotonic();
+    if (!isRaised(AlarmKind::NoData) || !m_lastReceived)
+        m_lastReceived = m_clock.monotonic();
     if (m_settings.isOn(AlarmKind::NoData))
         m_silenceTimer.start();
 }
@@ -102,7 +102,7 @@ void AlarmMonitor::readingAccepted(const Reading &reading)
 {
     if (isRaised(AlarmKind::NoData))
         change({AlarmKind::NoData, false, silentSeconds(), m_clock.now()});
-    m_lastHeard = m_clock.monotonic();
+    m_lastReceived = m_clock.monotonic();
     judge(AlarmKind::LowVolts, reading.volts);
     judge(AlarmKind::HighVolts, reading.volts);
     judge(AlarmKind::HighAmps, reading.amps);
@@ -111,7 +111,7 @@ void AlarmMonitor::readingAccepted(const Reading &reading)
 
 void AlarmMonitor::checkSilence()
 {
-    if (!m_portMeantOpen || !m_lastHeard || !m_settings.noDataSeconds || isRaised(AlarmKind::NoData))
+    if (!m_portMeantOpen || !m_lastReceived || !m_settings.noDataSeconds || isRaised(AlarmKind::NoData))
         return;
     const double silent = silentSeconds();
     m_lastValues[size_t(AlarmKind::NoData)] = silent;
@@ -121,7 +121,7 @@ void AlarmMonitor::checkSilence()
 
 double AlarmMonitor::silentSeconds() const
 {
-    return m_lastHeard ? secondsBetween(*m_lastHeard, m_clock.monotonic()) : 0.0;
+    return m_lastReceived ? secondsBetween(*m_lastReceived, m_clock.monotonic()) : 0.0;
 }
 
 void AlarmMonitor::judge(AlarmKind kind, double value)
@@ -136,13 +136,13 @@ void AlarmMonitor::judge(AlarmKind kind, double value)
     const bool leaning = state.raised ? (low ? value >= levels.clearAt() : value <= levels.clearAt())
                                       : (low ? value < *levels.raise : value > *levels.raise);
     if (!leaning) {
-        state.heldSince.reset();
+        state.metSince.reset();
         return;
     }
     const MonotonicTime now = m_clock.monotonic();
-    if (!state.heldSince)
-        state.heldSince = now;
-    if (std::chrono::duration<double>(now - *state.heldSince).count() >= m_settings.delaySeconds)
+    if (!state.metSince)
+        state.metSince = now;
+    if (std::chrono::duration<double>(now - *state.metSince).count() >= m_settings.delaySeconds)
         change({kind, !state.raised, value, m_clock.now()});
 }
 
@@ -150,7 +150,7 @@ void AlarmMonitor::change(AlarmChange change)
 {
     State &state = m_states[size_t(change.kind)];
     state.raised = change.raised;
-    state.heldSince.reset();
+    state.metSince.reset();
     emit changed(change);
 }
 

@@ -29,7 +29,7 @@ struct AlarmChange
     QString numberText() const;
     // "11.70 V".
     QString valueText() const;
-    // "raised", "cleared" or "switched off", as the log says it.
+    // "raised", "cleared" or "switched off", as the log writes it.
     QString stateText() const;
     // "raised" or "cleared": what the alarm is now, for a command or a broker that know only these.
     QString stateWord() const;
@@ -37,7 +37,7 @@ struct AlarmChange
     QString text() const;
 };
 
-// Watches the readings of accepted frames and the silence between them. A condition must hold
+// Watches the readings of accepted frames and the silence between them. A condition must be met
 // for the delay before its alarm is raised, and its clear condition as long before it is
 // cleared; a reading between the two thresholds changes nothing, so an alarm never flaps.
 class AlarmMonitor final : public QObject
@@ -50,14 +50,14 @@ public:
     // New thresholds: conditions under way start again, and an alarm switched off while raised
     // is cleared.
     void setSettings(const AlarmSettings &settings);
-    // Goes on from what was last said of an alarm (by the run before): raised, it stays raised
-    // until its clear condition has held for the delay, or for NoData until a frame comes. Nothing
-    // is said now: it was said then.
-    void goOnFrom(const AlarmChange &lastSaid);
+    // Goes on from the alarm's last logged change (by the run before): raised, it stays raised
+    // until its clear condition has been met for the delay, or for NoData until a frame comes.
+    // Nothing is logged now: it was logged then.
+    void goOnFrom(const AlarmChange &lastLogged);
     // Clears, as switched off, every alarm raised that the settings switch off.
     void clearSwitchedOff();
     // Whether frames are expected: silence is counted only while the port is meant open, from
-    // the moment it is. A pause (a dialog holding the port) keeps a raised NoData until a frame
+    // the moment it is. A pause (a dialog using the port) keeps a raised NoData until a frame
     // clears it.
     void setPortMeantOpen(bool meantOpen);
     // The user chose to have no port: a board nobody expects is no alarm, so NoData clears.
@@ -75,7 +75,7 @@ private:
     struct State
     {
         bool raised = false;
-        std::optional<MonotonicTime> heldSince; // when the condition that would change it began
+        std::optional<MonotonicTime> metSince; // when the condition that would change it began
     };
     void judge(AlarmKind kind, double value);
     void change(AlarmChange change);
@@ -87,7 +87,7 @@ private:
     std::array<double, kAlarmKinds> m_lastValues{}; // what each alarm last judged
     bool m_portMeantOpen = false;
     // The last frame, or when the port came to be meant open (with no NoData raised).
-    std::optional<MonotonicTime> m_lastHeard;
+    std::optional<MonotonicTime> m_lastReceived;
     QTimer m_silenceTimer;
 };
 

@@ -76,19 +76,19 @@ AlarmService::AlarmService(const LoggerSession &session, const Clock &clock, Pro
       m_command(m_settings.command, m_programFolder, problems)
 {
     const AlarmSettings::Loaded loaded = AlarmSettings::over(m_file, m_defaults);
-    apply(loaded.settings);
+    applySettings(loaded.settings);
     connect(&m_monitor, &AlarmMonitor::changed, this, &AlarmService::record);
     connect(&m_throttle, &AlarmThrottle::passed, this, &AlarmService::announce);
-    // Before anyone asks for a state: the broker must never hear a clear that was not judged.
+    // Before anyone asks for a state: the broker must never receive a clear that was not judged.
     goOnFromAlarmsTxt();
     reportProblem(loaded.problem);
     // An alarm switched off while the program was not running ends once whoever builds the
-    // alarms has connected to them, where everyone hears it.
+    // alarms has connected to them, where everyone receives it.
     QMetaObject::invokeMethod(
         this, [this] { m_monitor.clearSwitchedOff(); }, Qt::QueuedConnection);
-    connect(&session, &LoggerSession::settingsChanged, this, &AlarmService::followProgram);
-    connect(&session, &LoggerSession::portIntentChanged, this, &AlarmService::followPort);
-    // Not followPort: before its start-up the session's "no port" is no choice of the user's.
+    connect(&session, &LoggerSession::settingsChanged, this, &AlarmService::applyProgram);
+    connect(&session, &LoggerSession::portIntentChanged, this, &AlarmService::applyPortIntent);
+    // Not applyPortIntent: before its start-up the session's "no port" is no choice of the user's.
     m_monitor.setPortMeantOpen(session.portIntent().meantOpen());
     connect(&session, &LoggerSession::readingTaken, &m_monitor,
             [this](const LiveReading &live) { m_monitor.readingAccepted(live.reading); });
@@ -96,25 +96,25 @@ AlarmService::AlarmService(const LoggerSession &session, const Clock &clock, Pro
 
 void AlarmService::goOnFromAlarmsTxt()
 {
-    const AlarmLog::LastWords lastWords = AlarmLog::lastWords(m_programFolder);
-    if (lastWords.problem)
+    const AlarmLog::LastChanges lastChanges = AlarmLog::lastChanges(m_programFolder);
+    if (lastChanges.problem)
         m_problems.report(Problem::AlarmsTxtNotRead,
-                          lastWords.problem->description + QStringLiteral(": every alarm starts cleared"));
-    for (const std::optional<AlarmChange> &lastSaid : lastWords.changes) {
-        if (!lastSaid)
+                          lastChanges.problem->description + QStringLiteral(": every alarm starts cleared"));
+    for (const std::optional<AlarmChange> &lastLogged : lastChanges.changes) {
+        if (!lastLogged)
             continue;
-        m_said[size_t(lastSaid->kind)] = true;
-        m_monitor.goOnFrom(*lastSaid);
-        if (lastSaid->raised)
-            m_board.keepRaised(*lastSaid);
+        m_logged[size_t(lastLogged->kind)] = true;
+        m_monitor.goOnFrom(*lastLogged);
+        if (lastLogged->raised)
+            m_board.keepRaised(*lastLogged);
     }
 }
 
-void AlarmService::follow(const AlarmsFile &file)
+void AlarmService::apply(const AlarmsFile &file)
 {
     m_file = file;
     const AlarmSettings::Loaded loaded = AlarmSettings::over(m_file, m_defaults);
-    apply(loaded.settings);
+    applySettings(loaded.settings);
     if (loaded.problem)
         reportProblem(loaded.problem);
     else if (loaded.fromFile)
@@ -124,19 +124,19 @@ void AlarmService::follow(const AlarmsFile &file)
                           QStringLiteral("the file was removed: the default alarms apply"));
 }
 
-void AlarmService::followProgram(const ProgramSettings &settings)
+void AlarmService::applyProgram(const ProgramSettings &settings)
 {
     if (settings.noPort())
         m_monitor.portRemoved();
     const AlarmSettings defaults = AlarmSettings::defaultsFor(settings.program);
     if (defaults == m_defaults)
         return;
-    // Whatever alarms.cfg leaves out follows the system at once, as the logger itself does.
+    // Whatever alarms.cfg leaves out changes with the system at once, as the logger itself does.
     m_defaults = defaults;
-    apply(AlarmSettings::over(m_file, m_defaults).settings);
+    applySettings(AlarmSettings::over(m_file, m_defaults).settings);
 }
 
-void AlarmService::followPort(const PortIntent &intent)
+void AlarmService::applyPortIntent(const PortIntent &intent)
 {
     // A port the user or a dialog closed is no silence of the board.
     m_monitor.setPortMeantOpen(intent.meantOpen());
@@ -144,7 +144,7 @@ void AlarmService::followPort(const PortIntent &intent)
         m_monitor.portRemoved();
 }
 
-void AlarmService::apply(const AlarmSettings &settings)
+void AlarmService::applySettings(const AlarmSettings &settings)
 {
     if (settings == m_settings)
         return;
@@ -169,14 +169,14 @@ void AlarmService::record(const AlarmChange &change)
         m_problems.report(Problem::AlarmLogNotWritten,
                           QStringLiteral("%1; the line was: %2").arg(failure.description, AlarmLog::line(change)));
     }
-    m_said[size_t(change.kind)] = true;
+    m_logged[size_t(change.kind)] = true;
     emit changed(change);
     m_throttle.offer(change);
 }
 
 void AlarmService::end()
 {
-    m_throttle.passHeld();
+    m_throttle.passPending();
     m_command.letRunsFinish();
 }
 

@@ -35,8 +35,8 @@ public:
     explicit AlarmBoard(QObject *parent = nullptr);
 
     void apply(const AlarmChange &change);
-    // Lists an alarm still raised from the run before, unacknowledged, without telling the
-    // desktop again: it was told when the alarm was raised, and is reminded as usual.
+    // Lists an alarm still raised from the run before, unacknowledged, without notifying the
+    // desktop again: it was notified when the alarm was raised, and is reminded as usual.
     void keepRaised(const AlarmChange &raised);
     void acknowledge();
     const QList<Entry> &raised() const { return m_raised; }
@@ -46,7 +46,7 @@ public:
 
 signals:
     void changed();
-    // Something the desktop should be told of: every change, and every few minutes an alarm
+    // Something the desktop should be notified of: every change, and every few minutes an alarm
     // nobody has acknowledged.
     void notify(const QString &title, const QString &text);
 
@@ -60,13 +60,13 @@ private:
 
 // The alarms of one logger: settings from alarms.cfg over defaults sized to the system the
 // logger runs with, the monitor on the session's readings, logs/alarms.txt, the command and the
-// board. It listens to the session, and takes alarms.cfg as the settings store gives it.
+// board. It listens to the session, and applies alarms.cfg as the settings store reads it.
 class AlarmService final : public QObject
 {
     Q_OBJECT
 
 public:
-    // Goes on from the state alarms.txt last said of each alarm, with alarms.cfg as `file` holds it.
+    // Goes on from the state alarms.txt last logged of each alarm, with alarms.cfg as in `file`.
     AlarmService(const LoggerSession &session, const Clock &clock, ProblemLog &problems, const AlarmsFile &file,
                  QObject *parent = nullptr);
 
@@ -75,29 +75,29 @@ public:
     AlarmBoard &board() { return m_board; }
     AlarmCommand &command() { return m_command; }
 
-    // Whether alarms.txt holds a word on the alarm, of this run or one before.
-    bool hasSaid(AlarmKind kind) const { return m_said[size_t(kind)]; }
+    // Whether alarms.txt records a change of the alarm, of this run or one before.
+    bool hasLogged(AlarmKind kind) const { return m_logged[size_t(kind)]; }
 
     // alarms.cfg changed (saved or edited): the new thresholds apply from the next reading on,
-    // and the error log says so.
-    void follow(const AlarmsFile &file);
-    // The program ends: the changes held back are told now, before the broker hears goodbye, and
-    // the commands running get a moment to finish.
+    // and the error log reports it.
+    void apply(const AlarmsFile &file);
+    // The program ends: the changes still waiting are announced now, before the broker receives
+    // goodbye, and the commands running get a moment to finish.
     void end();
 
 signals:
     // Every change, as alarms.txt records it.
     void changed(const AlarmChange &change);
-    // The changes the command, the desktop and the broker are told of: at most one per alarm
+    // The changes the command, the desktop and the broker are informed of: at most one per alarm
     // every few seconds (see AlarmThrottle).
     void announced(const AlarmChange &change);
     void settingsChanged();
 
 private:
     void goOnFromAlarmsTxt();
-    void followProgram(const ProgramSettings &settings);
-    void followPort(const PortIntent &intent);
-    void apply(const AlarmSettings &settings);
+    void applyProgram(const ProgramSettings &settings);
+    void applyPortIntent(const PortIntent &intent);
+    void applySettings(const AlarmSettings &settings);
     void record(const AlarmChange &change);
     void announce(const AlarmChange &change);
     void reportProblem(const MaybeFailure &problem);
@@ -105,14 +105,14 @@ private:
     QString m_programFolder;
     ProblemLog &m_problems;
     AlarmsFile m_file;
-    // What applies where alarms.cfg says nothing: sized to the logger's SV and MA.
+    // What applies where alarms.cfg sets nothing: sized to the logger's SV and MA.
     AlarmSettings m_defaults;
     AlarmSettings m_settings;
     AlarmMonitor m_monitor;
     AlarmThrottle m_throttle;
     AlarmCommand m_command;
     AlarmBoard m_board;
-    std::array<bool, kAlarmKinds> m_said{};
+    std::array<bool, kAlarmKinds> m_logged{};
 };
 
 } // namespace Brolant

@@ -11,23 +11,23 @@ constexpr std::chrono::seconds kReleaseCheck{1};
 AlarmThrottle::AlarmThrottle(const Clock &clock, QObject *parent) : QObject(parent), m_clock(clock)
 {
     m_releaseCheck.setInterval(kReleaseCheck);
-    connect(&m_releaseCheck, &QTimer::timeout, this, &AlarmThrottle::releaseHeld);
+    connect(&m_releaseCheck, &QTimer::timeout, this, &AlarmThrottle::releasePending);
 }
 
 void AlarmThrottle::offer(const AlarmChange &change)
 {
     Slot &slot = m_slots[size_t(change.kind)];
-    // Back where it was last said to be, after changes held back: nothing new to say, whether the
+    // Back where it was last reported to be, after changes kept back: nothing new to report, whether the
     // period is over or not (a second "raised" would start the command and notify again).
     if (slot.lastPassed && change.raised == slot.passedRaised) {
-        slot.held.reset();
+        slot.pending.reset();
         return;
     }
     if (quietSince(slot, m_clock.monotonic())) {
         pass(change);
         return;
     }
-    slot.held = change;
+    slot.pending = change;
     m_releaseCheck.start();
 }
 
@@ -41,31 +41,31 @@ void AlarmThrottle::pass(AlarmChange change)
     Slot &slot = m_slots[size_t(change.kind)];
     slot.lastPassed = m_clock.monotonic();
     slot.passedRaised = change.raised;
-    slot.held.reset();
+    slot.pending.reset();
     emit passed(change);
 }
 
-void AlarmThrottle::passHeld()
+void AlarmThrottle::passPending()
 {
     m_releaseCheck.stop();
     for (const Slot &slot : m_slots)
-        if (slot.held)
-            pass(*slot.held);
+        if (slot.pending)
+            pass(*slot.pending);
 }
 
-void AlarmThrottle::releaseHeld()
+void AlarmThrottle::releasePending()
 {
     const MonotonicTime now = m_clock.monotonic();
-    bool stillHolding = false;
+    bool stillPending = false;
     for (Slot &slot : m_slots) {
-        if (!slot.held)
+        if (!slot.pending)
             continue;
         if (quietSince(slot, now))
-            pass(*slot.held);
+            pass(*slot.pending);
         else
-            stillHolding = true;
+            stillPending = true;
     }
-    if (!stillHolding)
+    if (!stillPending)
         m_releaseCheck.stop();
 }
 

@@ -15,14 +15,14 @@ namespace Brolant {
 
 // Lets the changes of each alarm through to the command, the desktop and the broker at most once
 // per quiet period, so an alarm flapping across its threshold does not start a process, a
-// notification and a message for every frame. A change held back is let through at the end of
+// notification and a message for every frame. A change kept back is let through at the end of
 // the period when the alarm still stands that way, so whoever listens always ends on the truth.
 class AlarmThrottle final : public QObject
 {
     Q_OBJECT
 
 public:
-    // Ten seconds: the default Delay, so with the default settings nothing is ever held back,
+    // Ten seconds: the default Delay, so with the default settings nothing is ever kept back,
     // while a flapping alarm with no delay still starts its command at most six times a minute,
     // which a relay, a mail server and a person reading notifications can all bear.
     static constexpr std::chrono::seconds kQuietPeriod{10};
@@ -30,9 +30,9 @@ public:
     explicit AlarmThrottle(const Clock &clock, QObject *parent = nullptr);
 
     void offer(const AlarmChange &change);
-    // Lets every change held back through now, quiet period or not: the program ends, and
+    // Lets every pending change through now, quiet period or not: the program ends, and
     // whoever listens must not be left on a state that no longer stands.
-    void passHeld();
+    void passPending();
 
 signals:
     void passed(const AlarmChange &change);
@@ -42,11 +42,11 @@ private:
     {
         std::optional<MonotonicTime> lastPassed;
         bool passedRaised = false;
-        std::optional<AlarmChange> held;
+        std::optional<AlarmChange> pending;
     };
-    // By value: the change may be the one held, which passing lets go of.
+    // By value: the change may be the pending one, which passing resets.
     void pass(AlarmChange change);
-    void releaseHeld();
+    void releasePending();
     bool quietSince(const Slot &slot, MonotonicTime now) const;
 
     const Clock &m_clock;

@@ -14,7 +14,7 @@ QList<MqttAlarm> alarmsAtBroker(AlarmService &alarms)
         const bool on = alarms.settings().isOn(AlarmKind(kind));
         // With the state now, so a state the broker kept from an earlier run does not linger:
         // also for an alarm switched off since, whose "cleared" may not have reached it.
-        const bool stateKnown = on || alarms.hasSaid(AlarmKind(kind));
+        const bool stateKnown = on || alarms.hasLogged(AlarmKind(kind));
         published.append({definition.name, definition.batteryLow, on,
                           stateKnown ? std::optional(alarms.monitor().isRaised(AlarmKind(kind))) : std::nullopt});
     }

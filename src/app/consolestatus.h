@@ -14,7 +14,7 @@ struct AlarmChange;
 struct BrokerState;
 struct Record;
 
-// What the headless logger says on its terminal: one status line per logging interval on
+// What the headless logger prints on its terminal: one status line per logging interval on
 // standard output, each alarm as it changes, and every trapped error on standard error.
 class ConsoleStatus final : public QObject, public ErrorLine
 {

@@ -14,7 +14,7 @@ ErrorReporter::ErrorReporter(const QString &programFolder, const Clock &clock, c
                              ErrorLine &view, QObject *parent)
     : QObject(parent), m_log(programFolder, clock), m_clock(clock), m_view(view)
 {
-    connect(&problems, &ProblemLog::said, this, &ErrorReporter::log);
+    connect(&problems, &ProblemLog::reported, this, &ErrorReporter::log);
 }
 
 void ErrorReporter::listenTo(const LoggerSession &session)
@@ -27,7 +27,7 @@ void ErrorReporter::log(const QString &stage, const QString &description)
 {
     const ErrorLog::Appended appended = m_log.append(stage, description, m_receivedText);
     const QString &writeFailure = appended.failure;
-    // The log's own torn end is said in the log itself, after the entry that put it right.
+    // The log's own torn end is reported in the log itself, after the entry that put it right.
     if (appended.tornEnd)
         m_log.append(ProblemKind::of(Problem::TornLineEnded).stage.toString(), appended.tornEnd->description(),
                      m_receivedText);

@@ -13,7 +13,7 @@ class ErrorLine;
 class LoggerSession;
 class ProblemLog;
 
-// The program's one way of recording trouble: each line the problem log says becomes an entry in
+// The program's one way of recording trouble: each line the problem log reports becomes an entry in
 // errorlog.txt with the text received last, and the error shown on the error line (the window's,
 // or brolant-logger's terminal).
 class ErrorReporter : public QObject
@@ -24,7 +24,7 @@ public:
     ErrorReporter(const QString &programFolder, const Clock &clock, const ProblemLog &problems, ErrorLine &view,
                   QObject *parent = nullptr);
 
-    // Hears the text the board sent last, which every entry ends with.
+    // Receives the text the board sent last, which every entry ends with.
     void listenTo(const LoggerSession &session);
 
     // One entry: the stage under way and the failure's description (empty for a check).

@@ -19,8 +19,8 @@ LoggerParts::LoggerParts(const QString &programFolder, SerialLink &link, const C
       web(session, clock, problems, alarms, publishing)
 {
     errors.listenTo(session);
-    QObject::connect(&settings, &SettingsStore::mqttSettingsChanged, &publishing, &MqttPublishing::follow);
-    QObject::connect(&settings, &SettingsStore::alarmSettingsChanged, &alarms, &AlarmService::follow);
+    QObject::connect(&settings, &SettingsStore::mqttSettingsChanged, &publishing, &MqttPublishing::apply);
+    QObject::connect(&settings, &SettingsStore::alarmSettingsChanged, &alarms, &AlarmService::apply);
     QObject::connect(&settings, &SettingsStore::webSettingsChanged, &web, &WebDashboard::follow);
     feedAlarms(alarms, alarmPublishing);
     QObject::connect(&publishing, &MqttPublishing::started, &alarmPublishing, &AlarmPublishing::publishTo);
@@ -36,7 +36,7 @@ void LoggerParts::end()
 {
     web.end();
     session.end();
-    // What the alarms held back, and the day the session closed, reach the broker before goodbye.
+    // The pending alarms, and the day the session closed, reach the broker before goodbye.
     alarms.end();
     publishing.end();
 }

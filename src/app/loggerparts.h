@@ -17,8 +17,8 @@ class ErrorLine;
 class SerialLink;
 
 // A running logger apart from its screen: the problem log every part reports to, the settings
-// store, the session that takes prog.cfg and settings.cfg from it, the error reporter that writes
-// what the problem log says, and the parts that listen beside the core (publishing, alarms and the
+// store, the session that reads prog.cfg and settings.cfg from it, the error reporter that writes
+// what the problem log reports, and the parts that listen beside the core (publishing, alarms and the
 // web page), wired to each other once here for both programs.
 class LoggerParts
 {
@@ -28,7 +28,7 @@ public:
 
     // Starts publishing and the web page (the session is started by whoever shows it).
     void start();
-    // Closes the web page, ends the session, tells the alarms held back, then says goodbye to
+    // Closes the web page, ends the session, announces the pending alarms, then disconnects from
     // the broker.
     void end();
 

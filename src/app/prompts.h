@@ -6,7 +6,7 @@
 namespace Brolant {
 
 // How Program Setup was left: saved, closed by its frame, or "Abort", which asks for no port
-// whether or not prog.cfg could be written to say so.
+// whether or not prog.cfg could be written to record it.
 enum class SetupEnd
 {
     Saved,

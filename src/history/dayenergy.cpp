@@ -11,11 +11,11 @@ namespace Brolant {
 namespace EnergyTable {
 namespace {
 // The archive counts every frame, the records their interval's mean: the two differ by a few
-// percent. Records that show more than this beyond the archive hold a run it never heard of (one
-// a power cut ended without a line), and the day is taken from them.
+// percent. Records that show more than this beyond the archive contain a run it never recorded
+// (one a power cut ended without a line), and the day is computed from them.
 constexpr double kRecordsBeyondArchive = 1.1;
 
-// The archive's word on a day as of `today`: its lines dated after today (a clock's mistake) are
+// What the archive records of a day as of `today`: its lines dated after today (a clock's mistake) are
 // left out of every total, and the midnight line that closes today is dated tomorrow.
 struct Archived
 {
@@ -39,7 +39,7 @@ std::optional<Archived> archived(const EnergyArchive &archive, const QDate &day,
 DayEnergy dayEnergy(const std::optional<Archived> &archive, const DayReading *reading, const QDate &day,
                     double logDelaySeconds)
 {
-    // A log without a single record says no more than a missing one.
+    // A log without a single record shows no more than a missing one.
     const DaySummary *records = reading && reading->summary && reading->summary->records > 0 ? reading->summary.get()
                                                                                              : nullptr;
     if (archive && !records)

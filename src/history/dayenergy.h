@@ -16,7 +16,7 @@ struct DayEnergy
 {
     enum class Source
     {
-        Archive,        // what Whours.txt says
+        Archive,        // what Whours.txt records
         PartlyComputed, // Whours.txt, and the records its last line for the day does not cover
         Computed,       // the daily log alone
         None,           // neither has the day
@@ -36,7 +36,7 @@ namespace EnergyTable {
 // energy of the records logged after its last line where it did not; else computed from the
 // day's log (`readings`, by date), else none. A day's value is never well below its records: where
 // they show over a tenth more (a run a power cut ended without a line), the day is computed.
-// `logDelaySeconds` stands for each record of a day whose records cannot tell their pace.
+// `logDelaySeconds` stands for each record of a day whose records do not show their pace.
 std::vector<DayEnergy> days(const EnergyArchive &archive, const std::vector<DayReading> &readings,
                             const std::vector<QDate> &days, double logDelaySeconds, const QDate &today);
 

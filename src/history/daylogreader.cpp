@@ -71,7 +71,7 @@ DayLogReader::DayLogReader(const QDate &date)
     m_minuteWatts.resize(m_minuteRecords.size());
 }
 
-qsizetype DayLogReader::takeLines(QByteArrayView bytes)
+qsizetype DayLogReader::readLines(QByteArrayView bytes)
 {
     const char *begin = bytes.data();
     const char *end = begin + bytes.size();
@@ -82,14 +82,14 @@ qsizetype DayLogReader::takeLines(QByteArrayView bytes)
             break;
         at = newline + 1;
         if (newline > from && newline[-1] == '\r') {
-            takeLine(QByteArrayView(from, newline - 1 - from));
+            readLine(QByteArrayView(from, newline - 1 - from));
             from = at;
         }
     }
     return from - begin;
 }
 
-void DayLogReader::takeLine(QByteArrayView line)
+void DayLogReader::readLine(QByteArrayView line)
 {
     const auto record = DailyLogLine::parse(line);
     if (!record)
@@ -138,23 +138,23 @@ bool DayLogReader::takeFile(QIODevice &file)
     thread_local QByteArray buffer;
     if (buffer.size() != kPiece)
         buffer = QByteArray(kPiece, Qt::Uninitialized);
-    qsizetype held = 0; // the start of a line still to come
+    qsizetype pending = 0; // the start of a line still to come
     for (;;) {
         // A line longer than the buffer (no record is) is still one line.
-        if (held == buffer.size())
+        if (pending == buffer.size())
             buffer.resize(2 * buffer.size());
-        const qint64 read = file.read(buffer.data() + held, buffer.size() - held);
+        const qint64 read = file.read(buffer.data() + pending, buffer.size() - pending);
         if (read < 0)
             return false;
         if (read == 0)
             break;
-        const qsizetype end = held + qsizetype(read);
-        const qsizetype taken = takeLines(QByteArrayView(buffer.constData(), end));
-        held = end - taken;
-        std::memmove(buffer.data(), buffer.constData() + taken, size_t(held));
+        const qsizetype end = pending + qsizetype(read);
+        const qsizetype used = readLines(QByteArrayView(buffer.constData(), end));
+        pending = end - used;
+        std::memmove(buffer.data(), buffer.constData() + used, size_t(pending));
     }
-    if (held > 0)
-        takeLine(QByteArrayView(buffer.constData(), held));
+    if (pending > 0)
+        readLine(QByteArrayView(buffer.constData(), pending));
     return true;
 }
 

@@ -26,11 +26,11 @@ class DayLogReader
 public:
     explicit DayLogReader(const QDate &date);
 
-    // Takes the lines of `bytes` that end in CR LF; how many bytes they took (the rest is the
+    // Reads the lines of `bytes` that end in CR LF; how many bytes they used (the rest is the
     // start of a line still to come).
-    qsizetype takeLines(QByteArrayView bytes);
+    qsizetype readLines(QByteArrayView bytes);
     // One line, without its CR LF.
-    void takeLine(QByteArrayView line);
+    void readLine(QByteArrayView line);
     // The whole of `file`, a piece at a time; false when it could not be read.
     bool takeFile(QIODevice &file);
 
@@ -68,7 +68,7 @@ private:
     LocalDay m_day;
     int m_records = 0;
     int m_lastTime = 0;
-    bool m_steppedBack = false;       // the clock went back: what follows is the repeated hour's second time
+    bool m_steppedBack = false;       // the clock went back: what comes next is the repeated hour's second time
     std::vector<int> m_minuteRecords; // one slot for every minute of the day
     std::vector<double> m_minuteWind; // the sums of each minute's records
     std::vector<double> m_minuteWatts;

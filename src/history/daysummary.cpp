@@ -47,9 +47,9 @@ std::pair<float, float> DaySummary::pointOf(std::uint64_t key)
 DaySummary DaySummary::fromLog(QByteArrayView content, const QDate &date)
 {
     DayLogReader reader(date);
-    const qsizetype taken = reader.takeLines(content);
-    if (taken < content.size())
-        reader.takeLine(content.sliced(taken));
+    const qsizetype used = reader.readLines(content);
+    if (used < content.size())
+        reader.readLine(content.sliced(used));
     return reader.summary();
 }
 

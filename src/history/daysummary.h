@@ -32,8 +32,8 @@ struct BinSums
 };
 
 // What the Energy History keeps of one day's log, made in one pass over it: its energy, each
-// minute's extent of every series (the finest the log's time stamps tell) and the power
-// curve's sums. A year of such days takes a few tens of megabytes however fast it was logged.
+// minute's extent of every series (the finest the log's time stamps show) and the power
+// curve's sums. A year of such days uses a few tens of megabytes however fast it was logged.
 struct DaySummary
 {
     static constexpr int kSeriesCount = 5;
@@ -48,12 +48,12 @@ struct DaySummary
 
     QDate date;
     int records = 0;
-    // True when the records told their own pace; otherwise the energies below are for records
+    // True when the records showed their own pace; otherwise the energies below are for records
     // of one second each, to be scaled by the logging interval (energy()).
     bool paceKnown = true;
     // The day's energy: each record over its own step, the first of the day too.
     double wattHours = 0.0;
-    // The minutes that hold records, counted from midnight as the day passed (past 1439 on the
+    // The minutes that contain records, counted from midnight as the day passed (past 1439 on the
     // day the clocks go back), ascending.
     std::vector<std::int16_t> minutes;
     std::vector<double> minuteWattHours;                   // each of those minutes' records, over their steps

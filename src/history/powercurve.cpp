@@ -46,13 +46,13 @@ std::vector<QPointF> scatter(const std::vector<DayReading> &days, int columns, i
         all.begin(), all.end(), [](const auto &a, const auto &b) { return a.second < b.second; });
     const double windStep = std::max(double(windHigh->first - windLow->first), 1e-9) / columns;
     const double wattsStep = std::max(double(wattsHigh->second - wattsLow->second), 1e-9) / rows;
-    std::vector<bool> taken(size_t(columns + 1) * size_t(rows + 1));
+    std::vector<bool> used(size_t(columns + 1) * size_t(rows + 1));
     for (const auto &[wind, watts] : all) {
         const auto column = size_t((wind - windLow->first) / windStep);
         const auto row = size_t((watts - wattsLow->second) / wattsStep);
         const size_t cell = row * size_t(columns + 1) + column;
-        if (!taken[cell]) {
-            taken[cell] = true;
+        if (!used[cell]) {
+            used[cell] = true;
             points.emplace_back(wind, watts);
         }
     }

@@ -26,7 +26,7 @@ struct PowerBin
 
 namespace PowerCurve {
 
-// The bins one unit of wind speed wide that hold records, lowest first; empty bins are left out.
+// The bins one unit of wind speed wide that contain records, lowest first; empty bins are left out.
 std::vector<PowerBin> bins(const std::vector<DayReading> &days);
 
 // The records as points (wind speed, watts) thinned to one per cell of a `columns` x `rows`

@@ -16,7 +16,7 @@ namespace SummaryFile {
 namespace {
 // Changes whenever the layout or the rules that make a summary change.
 constexpr std::uint64_t kMagic = 0x42524F4C53554D07ULL;
-// A day the clocks go back holds 25 hours; none holds more than 26.
+// A day the clocks go back has 25 hours; none has more than 26.
 constexpr int kMostMinutes = 26 * 60;
 using Checksum = std::uint64_t;
 
@@ -54,7 +54,7 @@ class Reader
 public:
     explicit Reader(QByteArrayView bytes) : m_bytes(bytes) {}
     template <typename T>
-    bool take(T *into, size_t count)
+    bool read(T *into, size_t count)
     {
         static_assert(std::is_trivially_copyable_v<T>);
         const size_t size = count * sizeof(T);
@@ -65,12 +65,12 @@ public:
         return true;
     }
     template <typename T>
-    bool take(std::vector<T> &into, qint64 count, qint64 most)
+    bool read(std::vector<T> &into, qint64 count, qint64 most)
     {
         if (count < 0 || count > most || size_t(count) * sizeof(T) > size_t(m_bytes.size()) - m_at)
             return false;
         into.resize(size_t(count));
-        return take(into.data(), into.size());
+        return read(into.data(), into.size());
     }
     bool atEnd() const { return m_at == size_t(m_bytes.size()); }
 
@@ -93,7 +93,7 @@ std::optional<DaySummary> read(const QString &path, const LogStamp &log)
     std::memcpy(&written, bytes.constData() + body.size(), sizeof written);
     Reader reader(body);
     Header header;
-    if (written != checksumOf(body) || !reader.take(&header, 1) || header.magic != kMagic || header.log != log)
+    if (written != checksumOf(body) || !reader.read(&header, 1) || header.magic != kMagic || header.log != log)
         return std::nullopt;
     DaySummary day;
     day.date = QDate::fromJulianDay(header.julianDay);
@@ -102,13 +102,13 @@ std::optional<DaySummary> read(const QString &path, const LogStamp &log)
     day.wattHours = header.wattHours;
     day.loggedSeconds = header.loggedSeconds;
     const qint64 most = qint64(body.size());
-    bool whole = reader.take(day.minutes, header.minutes, kMostMinutes)
-                 && reader.take(day.minuteWattHours, header.minutes, kMostMinutes)
-                 && reader.take(day.minuteMeanWind, header.minutes, kMostMinutes)
-                 && reader.take(day.minuteMeanWatts, header.minutes, kMostMinutes);
+    bool whole = reader.read(day.minutes, header.minutes, kMostMinutes)
+                 && reader.read(day.minuteWattHours, header.minutes, kMostMinutes)
+                 && reader.read(day.minuteMeanWind, header.minutes, kMostMinutes)
+                 && reader.read(day.minuteMeanWatts, header.minutes, kMostMinutes);
     for (auto &series : day.extents)
-        whole = whole && reader.take(series, header.minutes, kMostMinutes);
-    whole = whole && reader.take(day.bins, header.bins, most) && reader.take(day.points, header.points, most);
+        whole = whole && reader.read(series, header.minutes, kMostMinutes);
+    whole = whole && reader.read(day.bins, header.bins, most) && reader.read(day.points, header.points, most);
     if (!whole || !reader.atEnd() || !day.date.isValid())
         return std::nullopt;
     return day;

@@ -16,7 +16,7 @@ namespace Brolant {
 // read back only by the same build of it, and only whole: one changed or cut short is made again.
 namespace SummaryFile {
 
-// What the file system says of the log a summary was made from.
+// What the file system reports of the log a summary was made from.
 using LogStamp = FileStamp;
 
 // Nothing when the file is missing, damaged or made from another state of the log.

@@ -99,20 +99,20 @@ TrendEnvelope::Extremes TrendEnvelope::extremes(int series, size_t begin, size_t
 {
     const auto &extents = m_minutes->extents[size_t(series)];
     Extremes result{extents[begin].low, extents[begin].high};
-    const auto take = [&](float low, float high) {
+    const auto widen = [&](float low, float high) {
         result.low = std::min(result.low, low);
         result.high = std::max(result.high, high);
     };
     // Loose minutes up to a block edge, whole blocks, then loose minutes again.
     size_t at = begin;
     for (; at < end && at % kBlock != 0; ++at)
-        take(extents[at].low, extents[at].high);
+        widen(extents[at].low, extents[at].high);
     for (; at + kBlock <= end; at += kBlock) {
         const Extremes &block = m_blocks[size_t(series)][at / kBlock];
-        take(block.low, block.high);
+        widen(block.low, block.high);
     }
     for (; at < end; ++at)
-        take(extents[at].low, extents[at].high);
+        widen(extents[at].low, extents[at].high);
     return result;
 }
 

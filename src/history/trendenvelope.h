@@ -16,7 +16,7 @@ namespace Brolant {
 
 struct DayReading;
 
-// The minutes of many days that hold records, in time order: what the trend draws and reads.
+// The minutes of many days that contain records, in time order: what the trend draws and reads.
 struct TrendMinutes
 {
     static constexpr int kSeriesCount = DaySummary::kSeriesCount;

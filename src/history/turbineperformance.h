@@ -14,7 +14,7 @@ namespace Brolant {
 
 struct DayReading;
 
-// The turbine held against its rating by the method of bins of the small-turbine power
+// The turbine measured against its rating by the method of bins of the small-turbine power
 // performance standard (IEC 61400-12-1, Annex H): 1-minute means of wind in m/s and of watts,
 // sorted into bins 0.5 m/s wide centred on whole multiples of 0.5 m/s; the year's energy at
 // Rayleigh mean wind speeds from 4 to 11 m/s and at the site's own wind (a Weibull fit); and the
@@ -44,7 +44,7 @@ QString figure(const std::optional<double> &value, int decimals);
 
 struct Bin
 {
-    double centre = 0.0; // m/s: the 5.0 bin holds 4.75 up to, not including, 5.25
+    double centre = 0.0; // m/s: the 5.0 bin covers 4.75 up to, not including, 5.25
     int minutes = 0;
     double meanMs = 0.0;
     double meanWatts = 0.0;
@@ -90,7 +90,7 @@ struct Report
 };
 
 // `toMetresPerSecond`: one logged unit of wind in m/s (nothing leaves the bins empty); `rated`
-// empty for none; `logDelaySeconds` the logging interval, for days that cannot tell their pace.
+// empty for none; `logDelaySeconds` the logging interval, for days that do not show their pace.
 Report of(const std::vector<DayReading> &days, std::optional<double> toMetresPerSecond, const RatedCurve &rated,
           double logDelaySeconds);
 

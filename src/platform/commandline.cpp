@@ -17,12 +17,12 @@ namespace {
 struct QtOption
 {
     const char *name;
-    const char *valueName; // nullptr: the option takes no value
+    const char *valueName; // nullptr: the option has no value
     const char *description;
 };
 
 // Qt's own options for a program with windows, as QGuiApplication, QApplication and the X11
-// platform take them.
+// platform accept them.
 constexpr QtOption kQtWindowOptions[] = {
     {"platform", "platformName[:options]",
      "QPA plugin. See QGuiApplication documentation for available options for each plugin."},

@@ -18,7 +18,7 @@ namespace CommandLine {
 // The usage error's exit code, as command-line programs use it.
 constexpr int kUsageError = 2;
 
-// Which of Qt's own options a program takes: none (the console programs), or those of a program
+// Which of Qt's own options a program accepts: none (the console programs), or those of a program
 // with windows (-platform, -style ...), handed on to Qt untouched.
 enum class QtOptions
 {
@@ -29,13 +29,13 @@ enum class QtOptions
 // The command line as main() was given it, the program's path first.
 QStringList arguments(int argc, char *argv[]);
 
-// Says `problem` with the command line on standard error, and where to read the right one; the
+// Reports `problem` with the command line on standard error, and where to read the right one; the
 // exit code to end with (kUsageError).
 int refuse(const QStringList &arguments, const QString &problem);
 
 // Parses `arguments` with `parser` (its own options already added), allowing at most
 // `positionals` plain arguments. The exit code to end with at once when --help or --version was
-// asked (0) or the command line is wrong (kUsageError, said on standard error); nothing when the
+// asked (0) or the command line is wrong (kUsageError, reported on standard error); nothing when the
 // program is to run.
 std::optional<int> parse(QCommandLineParser &parser, const QStringList &arguments, int positionals = 0,
                          QtOptions qtOptions = QtOptions::None);
@@ -44,7 +44,7 @@ std::optional<int> parse(QCommandLineParser &parser, const QStringList &argument
 // end with at once.
 struct LoggerStart
 {
-    QString program; // its name, for what it says
+    QString program; // its name, for what it prints
     std::optional<QString> folder;
     std::optional<int> exitCode;
 };
@@ -54,7 +54,7 @@ struct LoggerStart
 LoggerStart parseLogger(const QStringList &arguments, const QString &description, QtOptions qtOptions);
 
 // The program folder to run with: the one --folder named, else the one found from the executable's
-// folder. Asks the application object where the executable is. Nothing, said on standard error,
+// folder. Asks the application object where the executable is. Nothing, reported on standard error,
 // when --folder names a file or a folder that cannot be made.
 std::optional<QString> programFolder(const LoggerStart &start);
 

@@ -22,7 +22,7 @@ std::optional<FileStamp> FileStamp::of(const QString &path, bool *special)
     return FileStamp{qint64(status.st_size), nanoseconds(status.st_mtim), nanoseconds(status.st_ctim),
                      quint64(status.st_ino)};
 #else
-    // No inode here: the time the file was made tells one file from another.
+    // No inode here: the time the file was made distinguishes one file from another.
     constexpr qint64 kNanosecondsPerMillisecond = 1000 * 1000;
     const QFileInfo info(path);
     if (!info.exists())

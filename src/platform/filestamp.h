@@ -8,7 +8,7 @@
 
 namespace Brolant {
 
-// What the file system says of a file, enough to tell any change since: an edit that kept the
+// What the file system reports of a file, enough to detect any change since: an edit that kept the
 // size and set the time back still moves the change time (no user can set that), and a file
 // replaced by another of the same size and time (a rename over it, through a link too) is another
 // file. Kept as it is in files of this program: its layout does not change.

@@ -19,7 +19,7 @@ namespace {
 #ifdef Q_OS_LINUX
 // What ends a change of a file in the folder. Not IN_MODIFY, nor IN_ATTRIB, which opening with
 // truncation also gives: whoever writes is not done then. IN_CREATE counts only for a link (see
-// isFinished): a new file of its own is news when its writer closes it.
+// isFinished): a new file of its own is a change when its writer closes it.
 constexpr quint32 kFolderEvents = IN_CLOSE_WRITE | IN_MOVED_TO | IN_MOVED_FROM | IN_DELETE | IN_CREATE | IN_ONLYDIR;
 // A file reached through a link lives where the folder's watch does not see it written.
 constexpr quint32 kLinkedFileEvents = IN_CLOSE_WRITE;
@@ -30,7 +30,7 @@ bool isLink(const QString &path)
 {
     struct stat status = {};
     if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
-        return false; // gone already: its removal or rename is news of its own
+        return false; // gone already: its removal or rename is a change of its own
     return !S_ISREG(status.st_mode) || status.st_nlink > 1;
 }
 #endif
@@ -40,7 +40,7 @@ FinishedFileWatch::FinishedFileWatch(const QString &folder, const QStringList &f
     : QObject(parent), m_folder(folder), m_fileNames(fileNames)
 {
     if (!watchWithInotify()) {
-        // The folder hears a file created, removed or renamed into place; each file an edit in place.
+        // The folder reports a file created, removed or renamed into place; each file an edit in place.
         m_fallback = std::make_unique<QFileSystemWatcher>(QStringList{folder});
         connect(m_fallback.get(), &QFileSystemWatcher::directoryChanged, this, &FinishedFileWatch::finished);
         connect(m_fallback.get(), &QFileSystemWatcher::fileChanged, this, &FinishedFileWatch::finished);

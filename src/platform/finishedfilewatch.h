@@ -11,10 +11,10 @@ class QSocketNotifier;
 
 namespace Brolant {
 
-// Tells when one of some files of a folder may have changed and whoever changed it is done:
-// written and closed, renamed into place or away, linked or removed. On Linux, inotify says when
-// a writer closes the file, so a file written slowly is news once, whole. Elsewhere, or where
-// inotify cannot be had, QFileSystemWatcher tells of every write, and only a settle helps.
+// Signals when one of some files of a folder may have changed and whoever changed it is done:
+// written and closed, renamed into place or away, linked or removed. On Linux, inotify reports
+// when a writer closes the file, so a file written slowly is a change once, whole. Elsewhere, or
+// where inotify is unavailable, QFileSystemWatcher reports every write, and only a settle helps.
 class FinishedFileWatch : public QObject
 {
     Q_OBJECT

@@ -66,7 +66,7 @@ QString PortLocator::device(const QString &source)
 {
 #ifdef Q_OS_WIN
     if (!source.contains(u'/') && !source.contains(u'\\'))
-        return source; // a bare COM name: only opening it can tell whether it exists
+        return source; // a bare COM name: only opening it shows whether it exists
 #endif
     // Resolving the link lets the port lock name the real device, so two numbers pinned to one
     // adapter cannot both open it.

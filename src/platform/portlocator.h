@@ -21,7 +21,7 @@ public:
     static QString device(const QString &source);
     // Why a source leads to no device now: a link and where it points, or the path that is gone.
     static QString whyGone(const QString &source);
-    // Every place that was tried for `portNumber`, in order, for messages that say where we looked.
+    // Every place that was tried for `portNumber`, in order, for messages that show where we looked.
     QStringList candidates(int portNumber) const;
     // Why `portNumber` opens no device, for the error log: where we looked, or that the number
     // names no port at all.

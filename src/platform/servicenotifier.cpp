@@ -10,9 +10,9 @@
 namespace Brolant {
 
 namespace {
-// The environment systemd gives a service: read once, and taken away so that a program this
+// The environment systemd gives a service: read once, and removed so that a program this
 // one starts (the alarm command) does not speak for it.
-QByteArray takeVariable(const char *name)
+QByteArray readAndUnset(const char *name)
 {
     const QByteArray value = qgetenv(name);
     qunsetenv(name);
@@ -22,9 +22,9 @@ QByteArray takeVariable(const char *name)
 
 ServiceNotifier::ServiceNotifier(QObject *parent) : QObject(parent)
 {
-    const QByteArray socket = takeVariable("NOTIFY_SOCKET");
-    const QByteArray watchdog = takeVariable("WATCHDOG_USEC");
-    const QByteArray watchdogPid = takeVariable("WATCHDOG_PID");
+    const QByteArray socket = readAndUnset("NOTIFY_SOCKET");
+    const QByteArray watchdog = readAndUnset("WATCHDOG_USEC");
+    const QByteArray watchdogPid = readAndUnset("WATCHDOG_PID");
     if (socket.isEmpty() || (socket[0] != '/' && socket[0] != '@')
         || socket.size() >= qsizetype(sizeof(sockaddr_un::sun_path)))
         return;

@@ -9,7 +9,7 @@
 
 namespace Brolant {
 
-// Tells systemd, when it started the program as a Type=notify service, how the program is:
+// Informs systemd, when it started the program as a Type=notify service, how the program is:
 // READY=1 once it runs, STOPPING=1 as it ends, and WATCHDOG=1 from the event loop at half the
 // unit's WatchdogSec, so a logger whose loop stops (a blocked read, a stuck call) is killed and
 // started again. The messages are datagrams to $NOTIFY_SOCKET, as systemd's protocol has them; with

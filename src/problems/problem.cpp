@@ -6,7 +6,7 @@ namespace Brolant {
 ProblemKind ProblemKind::of(Problem problem)
 {
     using enum Recurrence;
-    // The stage texts are what errorlog.txt has always said, blanks and misspellings included:
+    // The stage texts are what errorlog.txt has always contained, blanks and misspellings included:
     // people search their logs for them.
     switch (problem) {
     case Problem::OpeningMissing:
@@ -66,7 +66,7 @@ ProblemKind ProblemKind::of(Problem problem)
         return {u"MQTT queue not written", EveryTime};
     case Problem::MqttQueueNotWritten:
         return {u"MQTT queue not written", OncePerEpisode};
-    case Problem::MqttQueueHeldLost:
+    case Problem::MqttQueueUnwrittenLost:
         return {u"MQTT queue not written", EveryTime};
     case Problem::BrokerNotAvailable:
         return {u"broker not available", OncePerEpisode, u"broker available again"};

@@ -6,7 +6,7 @@
 
 namespace Brolant {
 
-// Every kind of trouble the error log records. Where one text is said in two ways (at every
+// Every kind of trouble the error log records. Where one text is logged in two ways (at every
 // attempt, or once while it lasts), each way is a problem of its own.
 enum class Problem
 {
@@ -22,7 +22,7 @@ enum class Problem
     // Logging.
     NoValidData,
     DailyLogNotWritten,
-    DailyLogRecordLost, // at the end: each record the daily log never took
+    DailyLogRecordLost, // at the end: each record the daily log never accepted
     WebPageNotWritten,
     SpreadsheetNotWritten,
     EnergyArchiveNotWritten,
@@ -36,12 +36,12 @@ enum class Problem
     MqttSettingsChanged,
     MqttNotStarted,
     MqttQueueDamaged,
-    MqttQueueRequeued,  // at start: records the daily logs hold and a power cut lost from the queue
+    MqttQueueRequeued,  // at start: records the daily logs contain and a power cut lost from the queue
     MqttQueueTrimmed,   // at start: the oldest beyond the capacity dropped
     MqttQueueFull,      // while publishing: the oldest dropped for each new record
     MqttQueueNotLoaded, // at start: the journal could not be read or put right
     MqttQueueNotWritten,
-    MqttQueueHeldLost, // at the end: what the journal held back could not be written
+    MqttQueueUnwrittenLost, // at the end: the records kept in memory could not be written
     BrokerNotAvailable,
     SharedSite,
     BrokerRefusesRecords,
@@ -61,18 +61,18 @@ enum class Problem
     HistoryFileNotRead,
 };
 
-// How often a problem that goes on is said.
+// How often a problem that goes on is logged.
 enum class Recurrence
 {
     EveryTime,          // each report is a line
-    OncePerEpisode,     // said once; said again only after it was resolved
+    OncePerEpisode,     // logged once; logged again only after it was resolved
     WhenItChanges,      // as an episode, and again whenever its detail changes
-    OncePerQuietPeriod, // said again only after a quiet period without it
+    OncePerQuietPeriod, // logged again only after a quiet period without it
 };
 
 // A problem's line in the error log: the stage as the log has always named it (a "%1" in it
-// stands for the subject), how it recurs, and the stage of the line that says it is over (none
-// where nothing is said).
+// stands for the subject), how it recurs, and the stage of the line that reports it is over
+// (none where nothing is logged).
 struct ProblemKind
 {
     QStringView stage;
@@ -82,7 +82,7 @@ struct ProblemKind
     static ProblemKind of(Problem problem);
 };
 
-// A problem that the caller reports, for steps whose caller decides what follows.
+// A problem that the caller reports, for steps whose caller decides what happens next.
 struct ProblemReport
 {
     Problem problem;

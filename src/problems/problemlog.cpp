@@ -13,13 +13,13 @@ void ProblemLog::report(Problem problem, const QString &detail)
 void ProblemLog::reportAbout(Problem problem, const Subject &subject, const QString &detail)
 {
     const ProblemKind kind = ProblemKind::of(problem);
-    if (!isNews(kind, {problem, subject.name}, detail))
+    if (!isWorthReporting(kind, {problem, subject.name}, detail))
         return;
     const QString stage = kind.stage.toString();
-    emit said(stage.contains(QStringLiteral("%1")) ? stage.arg(subject.name) : stage, detail);
+    emit reported(stage.contains(QStringLiteral("%1")) ? stage.arg(subject.name) : stage, detail);
 }
 
-bool ProblemLog::isNews(const ProblemKind &kind, const Key &key, const QString &detail)
+bool ProblemLog::isWorthReporting(const ProblemKind &kind, const Key &key, const QString &detail)
 {
     if (kind.recurrence == Recurrence::EveryTime)
         return true;
@@ -27,21 +27,21 @@ bool ProblemLog::isNews(const ProblemKind &kind, const Key &key, const QString &
     const auto [episode, started] = m_episodes.try_emplace(key, Episode{detail, now});
     if (started)
         return true;
-    bool news = false;
+    bool worthReporting = false;
     switch (kind.recurrence) {
     case Recurrence::EveryTime:
     case Recurrence::OncePerEpisode:
         break;
     case Recurrence::WhenItChanges:
-        news = episode->second.detail != detail;
+        worthReporting = episode->second.detail != detail;
         break;
     case Recurrence::OncePerQuietPeriod:
-        news = now - episode->second.lastSeen >= kQuietPeriod;
+        worthReporting = now - episode->second.lastSeen >= kQuietPeriod;
         break;
     }
     // A refusal every minute keeps its episode going: the quiet is measured from the last one.
     episode->second = {detail, now};
-    return news;
+    return worthReporting;
 }
 
 void ProblemLog::reportTornEnd(const std::optional<TextFile::TornEnd> &torn)
@@ -66,7 +66,7 @@ void ProblemLog::end(const Key &key, const QString &detail)
         return;
     const ProblemKind kind = ProblemKind::of(key.first);
     if (!kind.resolution.isEmpty())
-        emit said(kind.resolution.toString(), detail);
+        emit reported(kind.resolution.toString(), detail);
 }
 
 void ProblemLog::forget(Problem problem)

@@ -27,10 +27,10 @@ public:
 
     explicit AlarmPublishing(AlarmsNow alarmsNow, QObject *parent = nullptr);
 
-    // From now on the alarms go through `publisher`, which is told every alarm at once: the
-    // publisher that took over after mqtt.cfg changed knows nothing of them yet.
+    // From now on the alarms go through `publisher`, which receives every alarm at once: the
+    // publisher that replaced the last one after mqtt.cfg changed knows nothing of them yet.
     void publishTo(MqttPublisher &publisher);
-    // The alarms' settings changed: every alarm is said anew.
+    // The alarms' settings changed: every alarm is published anew.
     void settingsChanged();
     // An alarm was raised or cleared, as announced.
     void alarmChanged(const QString &name, bool raised);

@@ -26,12 +26,12 @@ void ConnectionTest::start(const MqttSettings &settings)
         return;
     }
     // A client id of its own, so the test never pushes a running logger off the broker, and no
-    // last will: a test says nothing about the site.
+    // last will: a test publishes nothing about the site.
     m_client = std::make_unique<MqttClient>(
         settings,
         QStringLiteral("brolant-test-%1").arg(QRandomGenerator::global()->generate(), kIdDigits, kHex, QChar(u'0')),
         std::nullopt);
-    // Queued: the client says these from inside libmosquitto, which must be left before stopping it.
+    // Queued: the client emits these from inside libmosquitto, which must be left before stopping it.
     connect(
         m_client.get(), &MqttClient::connected, this, [this] { finish(QStringLiteral("connected")); },
         Qt::QueuedConnection);
@@ -50,7 +50,7 @@ void ConnectionTest::start(const MqttSettings &settings)
 void ConnectionTest::finish(const QString &outcome)
 {
     if (!m_client)
-        return; // already said: what the finished client says later is no news
+        return; // already reported: what the finished client reports later is no change
     m_patience.stop();
     // Done with it: no retries.
     m_client->disconnect(this);

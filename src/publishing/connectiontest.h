@@ -11,7 +11,7 @@
 
 namespace Brolant {
 
-// One connection attempt with settings as typed, for a Test button: says what happened in plain
+// One connection attempt with settings as typed, for a Test button: reports what happened in plain
 // words ("connected", "wrong user name or password", "no broker at host:port", ...), without
 // waiting in the window's thread.
 class ConnectionTest : public QObject

@@ -172,7 +172,7 @@ QList<MqttMessage> MqttMessages::discovery(const QString &windSpeedUnits) const
                            {QStringLiteral("device"), device}};
         if (!sensor.unit.isEmpty())
             config.insert(QStringLiteral("unit_of_measurement"), sensor.unit);
-        // The status says whether the logger is there; this, whether the board still speaks.
+        // The status shows whether the logger is there; this, whether the board still sends.
         if (live)
             config.insert(QStringLiteral("expire_after"), qint64(kLiveIntervalsToExpiry * m_liveEvery.count()));
         if (*sensor.deviceClass)

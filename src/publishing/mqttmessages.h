@@ -22,7 +22,7 @@ struct MqttSettings;
 struct Reading;
 struct Record;
 
-// One message for the broker: where it goes, what it says, and how it is kept.
+// One message for the broker: where it goes, what it contains, and how it is kept.
 struct MqttMessage
 {
     QString topic;
@@ -39,8 +39,8 @@ struct MqttAlarm
     QString name;
     bool batteryLow = false;
     bool on = false;
-    // Its state now, said on every connection; nothing for an alarm that is off and of which
-    // nothing was ever said.
+    // Its state now, published on every connection; nothing for an alarm that is off and of which
+    // nothing was ever published.
     std::optional<bool> raised;
 };
 
@@ -60,7 +60,7 @@ public:
 
     QString statusTopic() const;
     QString recordTopic() const;
-    // "online" when connected; the broker's last will says "offline". Both carry the instance.
+    // "online" when connected; the broker's last will publishes "offline". Both carry the instance.
     MqttMessage status(bool online) const;
     // The latest reading, at most one a second: not kept, lost when nobody listens.
     MqttMessage live(const Reading &reading, double energy, const QDateTime &time) const;
@@ -75,7 +75,7 @@ public:
     // a JSON object with exactly their fields, a valid time or date and numbers.
     static bool isQueuedPayload(const QByteArray &line);
     // A record as the daily log kept it, queued again after a power cut lost it from the queue:
-    // its time to the minute, and no frame count, which the daily log does not hold.
+    // its time to the minute, and no frame count, which the daily log does not record.
     static QByteArray loggedRecord(const QDateTime &time, const std::array<double, 5> &values, double wattHours);
     static QByteArray dayEnergyPayload(const QDate &day, double wattHours);
     // One retained config per sensor, so Home Assistant finds them by itself; none when

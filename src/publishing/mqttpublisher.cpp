@@ -15,10 +15,10 @@ namespace Brolant {
 namespace {
 const QByteArray kOnline = QByteArrayLiteral("online");
 const QByteArray kOffline = QByteArrayLiteral("offline");
-// What a publisher says once while it lasts: a publisher that takes over says it again.
+// What a publisher reports once while it lasts: a publisher that replaces it reports it again.
 constexpr Problem kEpisodes[] = {Problem::BrokerNotAvailable, Problem::BrokerRefusesRecords,
                                  Problem::BrokerRefusesMessages, Problem::MqttQueueFull, Problem::MqttQueueNotWritten};
-// Enough of the hash to tell a few loggers apart, short enough for any broker's client ids.
+// Enough of the hash to distinguish a few loggers, short enough for any broker's client ids.
 constexpr qsizetype kInstanceHexDigits = 12;
 } // namespace
 
@@ -37,7 +37,7 @@ MqttPublisher::MqttPublisher(const QString &programFolder, const MqttSettings &s
     connect(&m_client, &MqttClient::disconnected, this, &MqttPublisher::brokerLost);
     connect(&m_client, &MqttClient::delivered, this, &MqttPublisher::delivered);
     connect(&m_client, &MqttClient::refused, this, &MqttPublisher::refused);
-    connect(&m_client, &MqttClient::received, this, &MqttPublisher::heard);
+    connect(&m_client, &MqttClient::received, this, &MqttPublisher::onMessage);
     connect(&session, &LoggerSession::readingTaken, this, &MqttPublisher::publishLive);
     connect(&session, &LoggerSession::recordStored, this,
             [this](const Record &record) { enqueue(m_messages.record(record).payload); });
@@ -46,8 +46,8 @@ MqttPublisher::MqttPublisher(const QString &programFolder, const MqttSettings &s
     m_refusedRetry.setSingleShot(true);
     m_refusedRetry.setInterval(kRefusedRetry);
     connect(&m_refusedRetry, &QTimer::timeout, this, &MqttPublisher::sendWaiting);
-    m_heldRetry.setInterval(kHeldRetry);
-    connect(&m_heldRetry, &QTimer::timeout, this, [this] { queueWritten(m_queue.writeHeld()); });
+    m_unwrittenRetry.setInterval(kUnwrittenRetry);
+    connect(&m_unwrittenRetry, &QTimer::timeout, this, [this] { queueWritten(m_queue.writeHeld()); });
     qRegisterMetaType<BrokerState>();
 }
 
@@ -122,8 +122,8 @@ void MqttPublisher::connectedToBroker()
 {
     m_problems.resolved(Problem::BrokerNotAvailable, address());
     setState(BrokerState::Kind::Connected);
-    // Who ended while the connection was away went unheard: known again from what they say now,
-    // and from the status kept, heard before this logger's own replaces it.
+    // Who ended while the connection was away went unnoticed: known again from what they publish
+    // now, and from the retained status, received before this logger's own replaces it.
     m_othersOnline.clear();
     m_client.subscribe(m_messages.statusTopic());
     m_client.publish(m_messages.status(true));
@@ -143,14 +143,14 @@ void MqttPublisher::brokerLost(const QString &reason)
     setState(BrokerState::Kind::Unavailable, reason);
 }
 
-void MqttPublisher::heard(const MqttMessage &message)
+void MqttPublisher::onMessage(const MqttMessage &message)
 {
     const QString instance = message.userProperties.value(MqttMessages::kInstanceProperty);
     if (message.topic != m_messages.statusTopic() || instance.isEmpty())
         return;
     if (message.payload == kOffline) {
         m_othersOnline.remove(instance);
-        // Ours: the last will of a connection the broker held on to after it was lost. Another's:
+        // Ours: the last will of a connection the broker kept after it was lost. Another's:
         // its end, or its last will after a kill. Either way this logger still publishes.
         if (!m_ending)
             m_client.publish(m_messages.status(true));
@@ -159,7 +159,7 @@ void MqttPublisher::heard(const MqttMessage &message)
     if (instance == m_instance || message.payload != kOnline)
         return;
     if (m_ending) {
-        m_othersAnswered = true; // another heard this one go, and stays
+        m_othersAnswered = true; // another saw this one go, and stays
         return;
     }
     m_othersOnline.insert(instance);
@@ -185,10 +185,10 @@ void MqttPublisher::enqueue(const QByteArray &payload)
 {
     const RecordQueue::Pushed pushed = m_queue.push(payload);
     // The oldest goes first, and the one in flight is the oldest: its answer, when it comes, must
-    // not take the record behind it off unsent.
+    // not remove the record behind it unsent.
     if (pushed.dropped > 0)
         m_inFlight.reset();
-    // One entry an episode: from the first record dropped until the broker takes them again.
+    // One entry an episode: from the first record dropped until the broker accepts them again.
     if (pushed.dropped > 0)
         m_problems.report(Problem::MqttQueueFull,
                           QStringLiteral("%1 holds %2 records: until the broker takes them, the "
@@ -201,14 +201,14 @@ void MqttPublisher::enqueue(const QByteArray &payload)
 
 void MqttPublisher::queueWritten(const MaybeFailure &problem)
 {
-    // Records may stop coming (logging stopped): what the disk could not take is tried again
+    // Records may stop coming (logging stopped): what the disk could not store is tried again
     // on its own, so that a kill after the disk was freed loses none.
     if (m_queue.holdsUnwritten())
-        m_heldRetry.start();
+        m_unwrittenRetry.start();
     else
-        m_heldRetry.stop();
+        m_unwrittenRetry.stop();
     reportTornEnds();
-    // Said once until the journal takes records again; what it could not take waits in memory.
+    // Reported once until the journal stores records again; what it could not store waits in memory.
     if (problem)
         m_problems.report(Problem::MqttQueueNotWritten, problem->description);
     else
@@ -265,7 +265,7 @@ void MqttPublisher::publishDiscovery()
         m_client.publish(config);
 }
 
-void MqttPublisher::followUnits()
+void MqttPublisher::applyUnits()
 {
     if (m_client.isConnected() && windUnits() != m_discoveredUnits)
         publishDiscovery();
@@ -292,7 +292,7 @@ void MqttPublisher::publishAlarms()
         return;
     for (const MqttMessage &config : m_messages.alarmDiscovery(m_alarms))
         m_client.publish(config);
-    // Kept by the broker: said again on every connection, so none lost with a connection stays
+    // Kept by the broker: published again on every connection, so none lost with a connection stays
     // wrong, that of an alarm switched off included.
     for (const MqttAlarm &alarm : std::as_const(m_alarms)) {
         if (m_alarmRaised.contains(alarm.name))
@@ -305,18 +305,18 @@ void MqttPublisher::end()
     m_ending = true;
     MqttMessage offline = m_messages.status(false);
     if (!m_othersOnline.isEmpty()) {
-        // Others of this site publish: the status the broker keeps stays theirs. They hear this
-        // one go (not kept) and say online again; that heard, nothing more is said. Unanswered
-        // (they end as well), the site goes offline after all.
+        // Others of this site publish: the status the broker keeps stays theirs. They receive this
+        // one's offline (not kept) and publish online again; once that is received, nothing more is
+        // sent. Unanswered (they end as well), the site goes offline after all.
         offline.retained = false;
         m_client.publish(offline);
         m_client.awaitBriefly([this] { return m_othersAnswered || m_othersOnline.isEmpty(); });
         offline.retained = true;
     }
     m_client.stop(m_othersAnswered ? std::nullopt : std::optional(offline));
-    m_heldRetry.stop();
+    m_unwrittenRetry.stop();
     if (const MaybeFailure problem = m_queue.writeHeld())
-        m_problems.report(Problem::MqttQueueHeldLost, problem->description);
+        m_problems.report(Problem::MqttQueueUnwrittenLost, problem->description);
     m_queue.close();
 }
 

@@ -25,7 +25,7 @@ struct Record;
 
 // Publishes the logger's readings to an MQTT broker: the live reading at most once every
 // LiveEvery seconds, every logged record and every finished day's energy (queued on disk while
-// the broker is away or refuses them, sent once each and in order when it takes them), the status
+// the broker is away or refuses them, sent once each and in order when it accepts them), the status
 // with a last will, and Home Assistant discovery. It notices another logger publishing as the
 // same site, and keeps the site online while either still publishes. It listens to the session's
 // signals only; the files of the logger do not change for it.
@@ -36,29 +36,29 @@ class MqttPublisher : public QObject
 public:
     // A refused record is offered again after this, in case the broker's rights were put right.
     static constexpr std::chrono::seconds kRefusedRetry{60};
-    // Records the queue's file could not take (a full disk) are written again this often.
-    static constexpr std::chrono::seconds kHeldRetry{5};
+    // Records the queue's file could not store (a full disk) are written again this often.
+    static constexpr std::chrono::seconds kUnwrittenRetry{5};
 
     MqttPublisher(const QString &programFolder, const MqttSettings &settings, const LoggerSession &session,
                   ProblemLog &problems);
-    // Its trouble ends with it: a publisher with new settings says its own.
+    // Its trouble ends with it: a publisher with new settings reports its own.
     ~MqttPublisher() override;
 
     // Who this logger is at the broker (its client id and the instance in its status): the same
     // for a program folder from run to run, another for every other folder or computer.
     static QString instanceId(const QString &programFolder);
 
-    // Starts connecting; what happens is said by the signals, so connect to them first.
+    // Starts connecting; what happens is reported by the signals, so connect to them first.
     void start();
     const BrokerState &state() const { return m_state; }
     qsizetype waitingRecords() const { return m_queue.size(); }
     // The alarms whose discovery and state are published now and again on every connection.
     void setAlarms(const QList<MqttAlarm> &alarms);
-    // An alarm raised or cleared; the latest state of each alarm is said again on every connection.
+    // An alarm raised or cleared; the latest state of each alarm is published again on every connection.
     void alarmChanged(const QString &name, bool raised);
     // The sensors' discovery again when the wind-speed units changed (Program Setup saved).
-    void followUnits();
-    // Says "offline" and disconnects; the queue stays on disk for the next run. While another
+    void applyUnits();
+    // Publishes "offline" and disconnects; the queue stays on disk for the next run. While another
     // logger of this site publishes, the broker keeps its "online".
     void end();
 
@@ -70,10 +70,10 @@ private:
     void reportTornEnds();
     void connectedToBroker();
     void brokerLost(const QString &reason);
-    void heard(const MqttMessage &message);
+    void onMessage(const MqttMessage &message);
     void publishLive(const LiveReading &live);
     void enqueue(const QByteArray &payload);
-    // After a write of what the queue holds: the retry of what it could not write, and its trouble.
+    // After a write of what the queue keeps: the retry of what it could not write, and its trouble.
     void queueWritten(const MaybeFailure &problem);
     void sendWaiting();
     void delivered(int messageId);
@@ -95,14 +95,14 @@ private:
     MqttClient m_client;
     std::optional<int> m_inFlight; // the queue's front, sent and not yet answered
     QTimer m_refusedRetry;
-    QTimer m_heldRetry;
+    QTimer m_unwrittenRetry;
     QList<MqttAlarm> m_alarms;
     QString m_discoveredUnits; // the wind-speed units of the discovery published last
     QMap<QString, bool> m_alarmRaised;
-    QSet<QString> m_othersOnline; // instances of this site heard online, not since offline
+    QSet<QString> m_othersOnline; // instances of this site seen online, not since offline
     std::optional<MonotonicTime> m_lastLive;
     bool m_ending = false;
-    bool m_othersAnswered = false; // another of this site said online after this one said offline
+    bool m_othersAnswered = false; // another of this site published online after this one published offline
     BrokerState m_state;
 };
 

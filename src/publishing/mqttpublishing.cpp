@@ -16,16 +16,16 @@ MqttPublishing::MqttPublishing(const LoggerSession &session, ProblemLog &problem
 {
     connect(&session, &LoggerSession::settingsChanged, this, [this] {
         if (m_publisher)
-            m_publisher->followUnits();
+            m_publisher->applyUnits();
     });
 }
 
 void MqttPublishing::start(const MqttReading &reading)
 {
-    apply(reading);
+    startWith(reading);
 }
 
-void MqttPublishing::follow(const MqttReading &wanted)
+void MqttPublishing::apply(const MqttReading &wanted)
 {
     if (!m_applied)
         return;
@@ -42,10 +42,10 @@ void MqttPublishing::follow(const MqttReading &wanted)
                                          : QStringLiteral("publishing off");
     m_problems.report(Problem::MqttSettingsChanged,
                       QStringLiteral("the new settings in %1 apply: %2").arg(FileName::kMqttSettings, what));
-    apply(wanted);
+    startWith(wanted);
 }
 
-void MqttPublishing::apply(const MqttReading &wanted)
+void MqttPublishing::startWith(const MqttReading &wanted)
 {
     m_applied = wanted;
     // Nothing is tried with a file that cannot be used.

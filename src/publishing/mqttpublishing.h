@@ -15,10 +15,10 @@ namespace Brolant {
 class LoggerSession;
 class ProblemLog;
 
-// Publishing as mqtt.cfg says: a publisher while the file switches publishing on, nothing while
-// it does not; a file that cannot be used starts nothing and says why. A change of the file
+// Publishing as mqtt.cfg sets it: a publisher while the file switches publishing on, nothing while
+// it does not; a file that cannot be used starts nothing and reports why. A change of the file
 // (given by the settings store) applies at once: the publisher at work ends in order and one
-// with the new settings (or none) takes over.
+// with the new settings (or none) replaces it.
 class MqttPublishing : public QObject
 {
     Q_OBJECT
@@ -26,13 +26,13 @@ class MqttPublishing : public QObject
 public:
     MqttPublishing(const LoggerSession &session, ProblemLog &problems, QObject *parent = nullptr);
 
-    // Starts publishing when mqtt.cfg, as `reading` holds it, says so.
+    // Starts publishing when mqtt.cfg, as in `reading`, switches it on.
     void start(const MqttReading &reading);
     // mqtt.cfg changed (saved or edited).
-    void follow(const MqttReading &reading);
+    void apply(const MqttReading &reading);
     // The publisher at work; nothing while publishing is off.
     MqttPublisher *publisher() const { return m_publisher.get(); }
-    // Says goodbye to the broker; the queue stays on disk for the next run.
+    // Disconnects from the broker; the queue stays on disk for the next run.
     void end();
 
 signals:
@@ -41,7 +41,7 @@ signals:
     void stateChanged(const BrokerState &state);
 
 private:
-    void apply(const MqttReading &wanted);
+    void startWith(const MqttReading &wanted);
     // With publishing off, a queue left open by a killed publisher is made good and closed.
     void closeQueueLeftOpen();
 

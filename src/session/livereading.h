@@ -8,7 +8,7 @@
 
 namespace Brolant {
 
-// A reading as the logger took it, with what its listeners would otherwise ask for afterwards:
+// A reading as the logger received it, with what its listeners would otherwise ask for afterwards:
 // today's watt-hours at that moment, and when it came on both clocks.
 struct LiveReading
 {

@@ -122,7 +122,7 @@ void LoggerSession::startUpWithoutPort()
 
 void LoggerSession::startUpAndRetry()
 {
-    // Unattended, start-up fails only at the port: the same trouble again is no news, so one
+    // Unattended, start-up fails only at the port: the same trouble again is no change, so one
     // entry, then quiet retries.
     if (const std::optional<ProblemReport> failure = startUp()) {
         m_problems.report(Problem::PortStillNotAvailable, failure->detail);
@@ -160,7 +160,7 @@ MaybeFailure LoggerSession::openConfiguredPort()
     const ProgramConfig &program = m_settings.program;
     const auto port = program.port.int16();
     const auto baud = program.br.number();
-    // Without prog.cfg there is no port to speak of: say why the file gave none.
+    // Without prog.cfg there is no port to speak of: report why the file gave none.
     if (!program.port.isPresent() && m_settings.problem)
         return Failure{QStringLiteral("no port set: %1").arg(m_settings.problem->description)};
     if (!port)
@@ -238,7 +238,7 @@ void LoggerSession::end()
         return;
     m_ending = true;
     const bool wasLogging = isLogging();
-    m_core->logging.end(); // the held records are older than the exit line
+    m_core->logging.end(); // the pending records are older than the exit line
     appendToEnergyArchive(m_core->energy.exitLine());
     m_core->energy.stop();
     m_startUpRetryTimer.stop();

@@ -6,7 +6,7 @@
 
 namespace Brolant {
 
-// Whether the board's port is meant to be open, and when it is not, why: what tells a silent
+// Whether the board's port is meant to be open, and when it is not, why: what distinguishes a silent
 // board from a port that the user, a dialog or the end of the program closed.
 struct PortIntent
 {

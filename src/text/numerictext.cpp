@@ -23,13 +23,13 @@ bool isDigit(QChar c)
 }
 
 // Scans the longest number at the start of `text` (after blanks) and reports where it ends.
-// Builds the ASCII form that std::from_chars takes: no "+", no blanks.
+// Builds the ASCII form that std::from_chars accepts: no "+", no blanks.
 struct Scan
 {
     std::string ascii;
     qsizetype end = 0;
     bool hasDigits = false;
-    // Decimal position of the first significant digit, to tell overflow from underflow.
+    // Decimal position of the first significant digit, to distinguish overflow from underflow.
     long long magnitude = 0;
     bool allZero = true;
 };

@@ -11,7 +11,7 @@ namespace Brolant {
 
 // The one rule for what counts as a number in text from the board, the files and the user:
 // blanks around it, an optional sign, digits with an optional "." and fraction, and an optional
-// exponent. "." is always the decimal point, whatever the system locale says.
+// exponent. "." is always the decimal point, whatever the system locale uses.
 namespace NumericText {
 
 // The value of a text that is a number; nothing for anything else, the empty text included,
@@ -23,7 +23,7 @@ inline bool isNumber(QStringView text)
     return parse(text).has_value();
 }
 
-// The value of a number text, 0 for anything else: how frame fields and log values are taken.
+// The value of a number text, 0 for anything else: how frame fields and log values are read.
 inline double valueOrZero(QStringView text)
 {
     return parse(text).value_or(0.0);

@@ -7,7 +7,7 @@
 
 namespace Brolant {
 
-// The wind-speed units people type into Program Setup (WSUnits) that say a speed: m/s, km/h,
+// The wind-speed units people type into Program Setup (WSUnits) that name a speed: m/s, km/h,
 // kph, mph, knots, kn, kts and ft/s, letter case and blanks ignored. Anything else (a sensor's own
 // count, an empty box) is no known unit.
 namespace WindSpeedUnit {

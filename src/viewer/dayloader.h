@@ -18,7 +18,7 @@ enum class Outcome
     TooMany
 };
 
-// "Over 10,000 records ..." as the user is told; the text ends with a blank.
+// "Over 10,000 records ..." as the user is shown it; the text ends with a blank.
 QString tooManyMessage();
 
 // Loads the records of `content` whose time lies strictly between `start` and `finish`

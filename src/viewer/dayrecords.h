@@ -36,7 +36,7 @@ public:
     int time(long position) const;
     double value(Series series, long position) const;
     // `step`: the seconds the record stands for, from its whole day (see RecordSteps); nothing
-    // when the day cannot tell.
+    // when the day does not show it.
     void set(int position, int time, const std::array<double, SeriesCount> &values,
              std::optional<double> step = std::nullopt);
     std::optional<double> step(long position) const;

@@ -45,7 +45,7 @@ std::optional<PlotPicture> PlotModel::redraw(const DayRecords &records, const Vi
 {
     const double first = range.first;
     const double last = range.last;
-    // Position 0 holds no record: a range up to it is nothing loaded in this opening.
+    // Position 0 contains no record: a range up to it is nothing loaded in this opening.
     if (first > last || last < 1)
         return std::nullopt;
     m_energy = 0.0;
@@ -104,7 +104,7 @@ std::optional<PlotPicture> PlotModel::redraw(const DayRecords &records, const Vi
     }
 
     // Each record over its own step in the day, whatever the setting is today; the setting only
-    // when the day cannot tell.
+    // when the day does not show it.
     forEachPosition(first, last, [&](double at, int n) {
         if (n == 0) // the record at the left edge is not counted
             return;

@@ -62,7 +62,7 @@ struct PlotTexts
 class PlotModel
 {
 public:
-    // Nothing when the range holds no record (first > last, or nothing loaded): the plot is only
+    // Nothing when the range contains no record (first > last, or nothing loaded): the plot is only
     // cleared. A range of one record draws no line but has its times, scales and total.
     std::optional<PlotPicture> redraw(const DayRecords &records, const ViewRange &range, const PlotOptions &options,
                                       const ViewerSettings &settings);

@@ -9,7 +9,7 @@
 namespace Brolant {
 
 namespace {
-// Two reads at once: a year's power curve does not hold up a day's chart, and the logger keeps a core.
+// Two reads at once: a year's power curve does not delay a day's chart, and the logger keeps a core.
 constexpr int kThreads = 2;
 } // namespace
 

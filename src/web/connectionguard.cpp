@@ -51,9 +51,9 @@ ConnectionGuard::Room ConnectionGuard::watch(QTcpSocket *socket)
         refusedForAll(address);
         return Room::FullForAll;
     }
-    const auto held = std::count_if(m_watched.cbegin(), m_watched.cend(),
-                                    [&address](const Watch &watch) { return watch.address == address; });
-    if (held + m_pushes.connectionsFrom(address) >= m_limits.fromOneAddress) {
+    const auto openFromAddress = std::count_if(m_watched.cbegin(), m_watched.cend(),
+                                               [&address](const Watch &watch) { return watch.address == address; });
+    if (openFromAddress + m_pushes.connectionsFrom(address) >= m_limits.fromOneAddress) {
         emit refused(
             address,
             QStringLiteral("a connection beyond the %1 one address may hold at once").arg(m_limits.fromOneAddress));
@@ -68,11 +68,11 @@ ConnectionGuard::Room ConnectionGuard::watch(QTcpSocket *socket)
 
 bool ConnectionGuard::makeRoomFor(const QHostAddress &address)
 {
-    QHash<QHostAddress, int> held;
+    QHash<QHostAddress, int> openPerAddress;
     for (const Watch &watch : std::as_const(m_watched))
-        ++held[watch.address];
-    const auto busiest = std::max_element(held.cbegin(), held.cend());
-    if (busiest == held.cend() || *busiest <= held.value(address) + 1)
+        ++openPerAddress[watch.address];
+    const auto busiest = std::max_element(openPerAddress.cbegin(), openPerAddress.cend());
+    if (busiest == openPerAddress.cend() || *busiest <= openPerAddress.value(address) + 1)
         return false;
     // Its longest idle connection; one with a request under way only when it has no idle one.
     QTcpSocket *given = nullptr;

@@ -19,14 +19,14 @@ class LivePush;
 
 // Keeps every connection of the web server within its limits, since the HTTP server itself has
 // none: no more connections than allowed, in all and from one address, no request larger than
-// allowed, no request that takes longer than allowed to arrive, and no kept connection idle for
+// allowed, no request that needs longer than allowed to arrive, and no kept connection idle for
 // longer than allowed. It watches each socket's bytes as they arrive, before the server reads them.
 class ConnectionGuard final : public QObject
 {
     Q_OBJECT
 
 public:
-    // `pushes` holds the connections that left its watch for a push: they count too.
+    // `pushes` keeps the connections that left its watch for a push: they count too.
     ConnectionGuard(const WebLimits &limits, const Clock &clock, const LivePush &pushes, QObject *parent = nullptr);
 
     // Whether a new connection may open, or why not.
@@ -43,7 +43,7 @@ public:
     // Answers a plain connection there is no room for with 503 and a sentence, reads none of it
     // and closes it: cheaply, since these come in floods. It deletes itself once closed.
     void sendAway(QTcpSocket *socket, Room room);
-    // A TLS handshake that did not end in time: cut off, and said.
+    // A TLS handshake that did not end in time: cut off, and reported.
     void cutSlowHandshake(QTcpSocket *socket);
     // A whole request arrived on `socket`: the next one starts from nothing.
     void requestHandled(QTcpSocket *socket);
@@ -67,9 +67,9 @@ private:
         bool closing = false;
     };
     bool admits() const;
-    // When all places are taken: the address holding the most gives up its longest idle
-    // connection to one that holds fewer, so a host with many addresses cannot take the page from
-    // the house. False when no address holds more than `address` would.
+    // When all places are in use: the address with the most open gives up its longest idle
+    // connection to one with fewer, so a host with many addresses cannot monopolise the page. False
+    // when no address has more open than `address` would.
     bool makeRoomFor(const QHostAddress &address);
     void refusedForAll(const QHostAddress &address);
     Watch fresh(const QHostAddress &address) const;

@@ -69,7 +69,7 @@ std::optional<KnownHosts::Host> KnownHosts::parse(const QByteArray &header)
         host.name = colon < 0 ? text : text.left(colon);
         rest = colon < 0 ? QStringView() : QStringView(text).sliced(colon);
         if (!name.match(host.name).hasMatch())
-            return std::nullopt; // a bare IPv6 address too: without brackets its port cannot be told
+            return std::nullopt; // a bare IPv6 address too: without brackets its port cannot be separated
         host.name = withoutFinalDot(host.name);
         host.address = ipv4.match(host.name).hasMatch() && !QHostAddress(host.name).isNull();
     }

@@ -59,7 +59,7 @@ void LivePush::add(std::unique_ptr<QWebSocket> client)
     socket->setParent(this);
     socket->setMaxAllowedIncomingFrameSize(kLargestIncoming);
     socket->setMaxAllowedIncomingMessageSize(kLargestIncoming);
-    // Its place was held since its handshake began.
+    // Its place was reserved since its handshake began.
     m_arriving.removeIf([socket](const Arriving &arriving) {
         return !arriving.underWay()
                || (arriving.address == socket->peerAddress() && arriving.port == socket->peerPort());
@@ -69,7 +69,7 @@ void LivePush::add(std::unique_ptr<QWebSocket> client)
     connect(socket, &QWebSocket::pong, this, [this, socket] {
         for (Client &client : m_clients)
             if (client.socket == socket)
-                client.heard = m_state.clock().monotonic();
+                client.lastReceived = m_state.clock().monotonic();
     });
     socket->sendTextMessage(message(QStringLiteral("live"), m_state.json()));
 }
@@ -136,7 +136,7 @@ void LivePush::ping()
     const MonotonicTime now = m_state.clock().monotonic();
     const QList<Client> clients = m_clients;
     for (const Client &client : clients) {
-        if (now - client.heard > kSilentFor)
+        if (now - client.lastReceived > kSilentFor)
             client.socket->abort();
         else
             client.socket->ping();

@@ -35,10 +35,10 @@ public:
 
     // Whether another client may join.
     bool hasRoom() const { return connections() < m_limits.pushClients; }
-    // A connection whose WebSocket handshake is under way: it holds its place from now on, so
+    // A connection whose WebSocket handshake is under way: it reserves its place from now on, so
     // that many opened at once cannot pass the limit while their handshakes run.
     void expect(QTcpSocket *socket);
-    // Takes a client that has just connected, and sends it "Now" at once.
+    // Accepts a client that has just connected, and sends it "Now" at once.
     void add(std::unique_ptr<QWebSocket> client);
     int clients() const { return int(m_clients.size()); }
     // The clients and the connections on their way to becoming one: all, or those of one address.
@@ -52,7 +52,7 @@ private:
     {
         QWebSocket *socket = nullptr;
         QHostAddress address;
-        MonotonicTime heard; // the last pong, or the connection
+        MonotonicTime lastReceived; // the last pong, or the connection
     };
     struct Arriving
     {

@@ -25,8 +25,8 @@ struct LiveReading;
 // beside it as they happen: the latest reading and when it came, the records logged, the port,
 // logging, the raised alarms and the broker's state. Today's watt-hours and the frame counts are
 // asked of the session when a page asks, so they are right at any moment (a read's counts change
-// after its reading is said; the energy starts again at midnight). It reaches into no window: it
-// hears what every other listener hears.
+// after its reading is reported; the energy starts again at midnight). It reaches into no window:
+// it receives what every other listener receives.
 class LiveState final : public QObject
 {
     Q_OBJECT
@@ -61,7 +61,7 @@ public:
 signals:
     // Something "Now" shows has changed.
     void changed();
-    // An interval was logged: the record as the day's data holds it (WebJson::record).
+    // An interval was logged: the record as the day's data contains it (WebJson::record).
     void recordLogged(const QJsonObject &record);
 
 private:

@@ -10,7 +10,7 @@ TlsSelfCheck::TlsSelfCheck(const QSslConfiguration &configuration, std::chrono::
 {
     m_server.setSslConfiguration(configuration);
     m_server.setHandshakeTimeout(int(within.count()));
-    // The server's side says what is wrong with its own certificate and key; the client only
+    // The server's side reports what is wrong with its own certificate and key; the client only
     // sees the connection closed.
     connect(&m_server, &QSslServer::errorOccurred, this,
             [this](QSslSocket *socket, QAbstractSocket::SocketError) { finish(socket->errorString()); });

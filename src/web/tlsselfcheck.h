@@ -22,8 +22,8 @@ public:
     TlsSelfCheck(const QSslConfiguration &configuration, std::chrono::milliseconds within, QObject *parent = nullptr);
 
 signals:
-    // The handshake ended: `problem` says why it failed, empty when it succeeded (or could not be
-    // tried here: the browsers' handshakes will tell).
+    // The handshake ended: `problem` gives why it failed, empty when it succeeded (or could not be
+    // tried here: the browsers' handshakes will show).
     void finished(const QString &problem);
 
 private:

@@ -21,7 +21,7 @@ std::vector<DayReading> readings(HistorySource &source, const std::vector<QDate>
     return source.days(days, [](int) { return true; });
 }
 
-// The files among those read that could not be, so the page can say what its figures lack.
+// The files among those read that could not be, so the page can show what its figures lack.
 std::vector<FileProblem> unreadable(const std::vector<DayReading> &read, const EnergyArchive *archive = nullptr)
 {
     LoadReport report;

@@ -14,7 +14,7 @@ namespace Brolant {
 
 // The Energy History's rules as the web page shows them: the energy of each day of a month and
 // the power curve of a range of days, with the same spreadsheets the window exports. The one
-// place where the web page calls the history library; everything here reads files and may take
+// place where the web page calls the history library; everything here reads files and may need
 // a while, so it runs on a worker thread.
 namespace WebHistory {
 
@@ -76,7 +76,7 @@ MonthEnergy monthEnergy(const QString &programFolder, const QDate &month, const 
 // The power curve of the days from `from` to `to`, both included.
 PowerCurveData powerCurve(const QString &programFolder, const QDate &from, const QDate &to);
 
-// The turbine held against its rated curve over the days from `from` to `to`, both included.
+// The turbine measured against its rated curve over the days from `from` to `to`, both included.
 PerformanceData performance(const QString &programFolder, const QDate &from, const QDate &to);
 
 } // namespace WebHistory

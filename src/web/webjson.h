@@ -26,7 +26,7 @@ namespace WebJson {
 // A day's records from its log, column by column in file order:
 // {"date":"2026-12-07","time":["14:05",...],"volts":[12.53,...],"amps":[...],"watts":[...],"rpm":[...],"wind":[...]}
 QJsonObject day(const QDate &date, const QByteArray &content);
-// One logged interval exactly as the day's data will hold it once read back from the log:
+// One logged interval exactly as the day's data will contain it once read back from the log:
 // {"date":"2026-12-07","time":"14:05","volts":12.53,...}
 QJsonObject record(const Record &record);
 // {"month":"2026-12","days":[{"date":"2026-12-01","wh":1234.6,"computed":false},{"date":...,"wh":null},...],

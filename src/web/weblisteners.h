@@ -10,7 +10,7 @@ namespace Brolant {
 
 class ConnectionGuard;
 
-// Where the web server takes its connections: each new one is counted and watched by the guard
+// Where the web server accepts its connections: each new one is counted and watched by the guard
 // before the server reads a byte of it, or answered 503 when there are too many.
 class PlainListener final : public QTcpServer
 {
@@ -27,7 +27,7 @@ private:
 };
 
 // The same over TLS. A connection counts against its address from the moment it is accepted, so
-// connections that never send a byte (no ClientHello) hold their places too; the handshake must end
+// connections that never send a byte (no ClientHello) keep their places too; the handshake must end
 // within `handshakeWithin`, and the server is handed only connections whose handshake ended, so
 // handshakes under way never stop it accepting. (Qt's own TLS server stops accepting for good once
 // some 30 handshakes wait.) One too many is closed unanswered: a plain answer could not be read, and

@@ -75,7 +75,7 @@ QByteArray text(const LiveState &state)
         gauge(out, "brolant_power_watts", QStringLiteral("Charging power of the latest reading."), reading.watts);
         gauge(out, "brolant_turbine_rpm",
               QStringLiteral("Turbine speed of the latest reading, in revolutions a minute."), reading.rpm);
-        // In the base unit, so speeds from loggers set to other units compare; a unit that says no
+        // In the base unit, so speeds from loggers set to other units compare; a unit that names no
         // speed (a sensor's own count) has no series rather than one that lies.
         if (const auto metresPerSecond = WindSpeedUnit::toMetresPerSecond(state.windUnits()))
             gauge(

@@ -8,7 +8,7 @@ namespace Brolant {
 class LiveState;
 
 // The logger's figures for Prometheus (and so Grafana): /metrics in the Prometheus text format,
-// each family with its HELP and TYPE, from what the page's "Now" holds. A figure not known yet
+// each family with its HELP and TYPE, from what the page's "Now" contains. A figure not known yet
 // (the readings before the first frame) is left out rather than given as 0.
 namespace WebMetrics {
 

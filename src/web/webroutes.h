@@ -40,7 +40,7 @@ struct WebRoute
     QDate to;               // PowerCurve: the last day
     QString problem;        // BadRequest: what is wrong, for the person who asked
 
-    // `today` is the logger's: the power curve's range ends there unless the query says otherwise.
+    // `today` is the logger's: the power curve's range ends there unless the query asks otherwise.
     static WebRoute of(const QString &path, const QUrlQuery &query, const QDate &today, int longestRange);
 };
 

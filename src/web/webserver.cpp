@@ -26,7 +26,7 @@ const QByteArray kBasic = QByteArrayLiteral("basic ");
 const QByteArray kTicketHeader = QByteArrayLiteral("X-Push-Ticket");
 const QString kTicketItem = QStringLiteral("ticket");
 
-// Compares in a time that does not tell how much of a guess was right.
+// Compares in a time that does not reveal how much of a guess was right.
 bool sameSecret(const QByteArray &given, const QByteArray &secret)
 {
     unsigned char difference = given.size() == secret.size() ? 0 : 1;
@@ -35,10 +35,10 @@ bool sameSecret(const QByteArray &given, const QByteArray &secret)
     return difference == 0;
 }
 
-// Whether Qt takes the request for a WebSocket's handshake: then, once the request is handled, it
+// Whether Qt treats the request as a WebSocket's handshake: then, once the request is handled, it
 // hands the connection to its WebSocket server, the request rolled back to be read again. Any
 // other request it has read for good (an "Upgrade: websocket" without "Connection: Upgrade" is
-// plain HTTP to it), so the open read tells the one from the other as Qt sees it.
+// plain HTTP to it), so the open read distinguishes the one from the other as Qt sees it.
 bool isHandshake(const QHttpServerRequest &request, const QTcpSocket *socket)
 {
     return request.value("upgrade").compare("websocket", Qt::CaseInsensitive) == 0 && socket->isTransactionStarted();
@@ -80,7 +80,7 @@ WebServer::WebServer(LiveState &state, const WebSettings &settings, const WebLim
 
 WebServer::~WebServer()
 {
-    // Before the listeners and their sockets go: a push holds its client's socket.
+    // Before the listeners and their sockets go: a push owns its client's socket.
     m_push.closeAll();
     m_problems.forget(Problem::WebRequestRefused);
 }
@@ -124,7 +124,7 @@ std::optional<HttpReply> WebServer::refusal(const QHttpServerRequest &request, Q
     const Password given = password(request);
     if (given == Password::Right)
         return std::nullopt;
-    // A browser asks without a password first; only a wrong one is news.
+    // A browser asks without a password first; only a wrong one is worth reporting.
     if (given == Password::Wrong)
         refused(address, QStringLiteral("a wrong password"));
     HttpReply reply = HttpReply::text(Status::Unauthorized, QStringLiteral("This page asks for its password."));
@@ -235,8 +235,8 @@ std::optional<HttpReply> WebServer::hostRefusal(const QHttpServerRequest &reques
 
 std::optional<HttpReply> WebServer::pushRefusal(const QHttpServerRequest &request, const QHostAddress &address)
 {
-    // A browser says which page opens a WebSocket, and lets any page open one to any address: a
-    // page of another site must not read the readings. A script says nothing, and may.
+    // A browser sends which page opens a WebSocket, and lets any page open one to any address: a
+    // page of another site must not read the readings. A script sends no origin, and may.
     const QByteArray origin = request.value("origin");
     if (!origin.isEmpty() && !KnownHosts::sameOrigin(origin, request.value("host"), m_secure)) {
         refused(address, QStringLiteral("a page of another site opening the live readings"));
@@ -252,7 +252,7 @@ std::optional<HttpReply> WebServer::pushRefusal(const QHttpServerRequest &reques
 
 void WebServer::handOverRefused(QTcpSocket *socket)
 {
-    // Qt hands every upgrade it is told was handled to its WebSocket server, and complains on
+    // Qt hands every upgrade reported as handled to its WebSocket server, and complains on
     // standard error of every other: a hostile page would fill the journal. So the refused one is
     // handled, and what the WebSocket server gets is a connection with nothing left to read,
     // closing once the answer is out, which it then deletes.

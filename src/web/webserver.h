@@ -20,7 +20,7 @@ struct WebSettings;
 
 // The live web page's server: the page's own files, its data, the daily logs and the history's
 // spreadsheets to download, the push of live readings and the metrics. Read-only: no request
-// changes a file or a setting. Every request is held to the limits, must name a host this
+// changes a file or a setting. Every request is kept within the limits, must name a host this
 // computer answers to, and is asked for the password when there is one; a WebSocket must come
 // from the page itself. Refusals that protect the logger are reported once per quiet period.
 class WebServer final : public QAbstractHttpServer
@@ -30,7 +30,7 @@ class WebServer final : public QAbstractHttpServer
 public:
     WebServer(LiveState &state, const WebSettings &settings, const WebLimits &limits, ProblemLog &problems,
               QObject *parent = nullptr);
-    // Its refusals end with it: a server with new settings says its own.
+    // Its refusals end with it: a server with new settings reports its own.
     ~WebServer() override;
 
     ConnectionGuard &guard() { return m_guard; }

@@ -192,7 +192,7 @@ void AcquisitionTest::splitFrameSignalsInOrder()
     QStringList heard;
     connect(&receiver, &FrameReceiver::textReceived, this, [&](const QString &text) { heard << "text " + text; });
     connect(&receiver, &FrameReceiver::frameArrived, this, [&] { heard << "arrived"; });
-    connect(&problems, &ProblemLog::said, this,
+    connect(&problems, &ProblemLog::reported, this,
             [&](const QString &stage, const QString &) { heard << "problem" + stage; });
     connect(&receiver, &FrameReceiver::frameCounted, this, [&] { heard << "counted"; });
     connect(&receiver, &FrameReceiver::frameAccepted, this, [&](const Reading &reading) {

@@ -92,7 +92,7 @@ struct AlarmRig
         errors = std::make_unique<ErrorReporter>(folder.path(), clock, problems, view);
         store = std::make_unique<SettingsStore>(folder.path());
         service = std::make_unique<AlarmService>(*session, clock, problems, store->alarms());
-        QObject::connect(store.get(), &SettingsStore::alarmSettingsChanged, service.get(), &AlarmService::follow);
+        QObject::connect(store.get(), &SettingsStore::alarmSettingsChanged, service.get(), &AlarmService::apply);
     }
     void reading(int second, double volts) { readingAt(second * 1000, volts); }
     void readingAt(qint64 milliseconds, double volts)
@@ -441,7 +441,7 @@ private slots:
         FakeClock clock;
         ProblemLog problemLog(clock);
         AlarmBanner banner(board, problemLog);
-        QSignalSpy problems(&problemLog, &ProblemLog::said);
+        QSignalSpy problems(&problemLog, &ProblemLog::reported);
         board.apply({AlarmKind::LowVolts, true, 11.74, kStart});
         board.apply({AlarmKind::LowVolts, false, 12.3, kStart});
         qputenv("PATH", path);

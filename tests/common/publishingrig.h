@@ -36,7 +36,7 @@ struct PublishingRig : ModelRig
     // `extraSettings` come first, so they win over the rig's own (PORT is the broker's port).
     explicit PublishingRig(const QByteArray &extraSettings = QByteArray())
     {
-        QObject::connect(&store, &SettingsStore::mqttSettingsChanged, &publishing, &MqttPublishing::follow);
+        QObject::connect(&store, &SettingsStore::mqttSettingsChanged, &publishing, &MqttPublishing::apply);
         QObject::connect(&publishing, &MqttPublishing::started, &publishing,
                          [this](MqttPublisher &started) { publisher = &started; });
         QObject::connect(&publishing, &MqttPublishing::stateChanged, &publishing, [this](const BrokerState &state) {

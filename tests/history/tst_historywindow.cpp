@@ -186,7 +186,7 @@ private slots:
         HangingFile fifo(rig.folder.file(logName(today.addDays(-3))), HangingFile::Kind::Pipe,
                          std::chrono::seconds(10)); // never to be opened
         rig.open(today);
-        QSignalSpy problems(&rig.problems, &ProblemLog::said);
+        QSignalSpy problems(&rig.problems, &ProblemLog::reported);
         QTRY_VERIFY(rig.idle());
         const auto said = [&] {
             QStringList lines;

@@ -66,7 +66,7 @@ void ProblemsTest::recurrence()
     FakeClock clock;
     ProblemLog log(clock);
     QStringList said;
-    connect(&log, &ProblemLog::said, this,
+    connect(&log, &ProblemLog::reported, this,
             [&said](const QString &stage, const QString &detail) { said << stage + QStringLiteral(": ") + detail; });
     for (const QString &step : std::as_const(steps)) {
         const QStringList words = step.split(u' ');

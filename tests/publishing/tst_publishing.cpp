@@ -194,7 +194,7 @@ void PublishingTest::hostileFileStartsNothingAndSaysWhy()
     ProblemLog problemLog(clock);
     LoggerSession session(folder.path(), link, clock, problemLog, folder.programFiles());
     MqttPublishing publishing(session, problemLog);
-    QSignalSpy problems(&problemLog, &ProblemLog::said);
+    QSignalSpy problems(&problemLog, &ProblemLog::reported);
     folder.write("mqtt.cfg", "<Enabled>1</Enabled><Host>localhost</Host><Topic>a/#</Topic>");
     publishing.start(SettingsStore(folder.path()).mqtt());
     QVERIFY(!publishing.publisher()); // so no connection is tried

@@ -7,7 +7,7 @@
   const POLL_EVERY_MS = 3000;
   const PUSH_RETRY_MS = 15000;
   // A push silent this long is asked whether the logger is still there (a board may be quiet for
-  // hours, a network gone leaves the socket open for minutes); an answer takes at most so long.
+  // hours, a network gone leaves the socket open for minutes); an answer may need at most so long.
   const SILENT_PUSH_MS = 20000;
   const ANSWER_WITHIN_MS = 5000;
   const DAY_RELOAD_MS = 60000; // while polling, today's records are fetched again this often
@@ -19,7 +19,7 @@
   const $ = (id) => document.getElementById(id);
   const page = {
     ticket: null, today: null, live: null, liveAt: 0, socket: null, pushing: false, polling: null,
-    heardAt: null, lastMessage: 0, offline: false,
+    receivedAt: null, lastMessage: 0, offline: false,
     day: null, dayChart: null, month: null, energy: null, energyChart: null, curve: null, curveChart: null,
   };
 
@@ -45,7 +45,7 @@
   function showLive(live) {
     page.live = live;
     page.liveAt = performance.now();
-    heard();
+    markReceived();
     for (const name of ["volts", "amps", "watts", "wh", "rpm", "wind"])
       $(name).textContent = live.time === null ? "–" : live.texts[name];
     $("wind-unit").textContent = live.windUnits;
@@ -135,11 +135,11 @@
     return `${Math.round(seconds / 3600)} h`;
   }
 
-  // Whether the logger answers. Without a connection the page says so, and since when, rather
+  // Whether the logger answers. Without a connection the page shows it, and since when, rather
   // than show its last figures as if they were now.
 
-  function heard() {
-    page.heardAt = new Date();
+  function markReceived() {
+    page.receivedAt = new Date();
     $("connection").textContent = page.pushing ? "live" : page.polling !== null ? "updated every few seconds" : "connecting";
     if (!page.offline)
       return;
@@ -153,8 +153,8 @@
     if (page.offline)
       return;
     page.offline = true;
-    $("offline").textContent = page.heardAt === null ? "No connection to the logger."
-      : `No connection to the logger since ${page.heardAt.toLocaleTimeString()}: the figures below are from then, not now.`;
+    $("offline").textContent = page.receivedAt === null ? "No connection to the logger."
+      : `No connection to the logger since ${page.receivedAt.toLocaleTimeString()}: the figures below are from then, not now.`;
     $("offline").hidden = false;
     document.body.classList.add("disconnected");
   }
@@ -398,7 +398,7 @@
     }, [days, archived, fromLogs]);
   }
 
-  // What a figure lacks, said rather than silently left out.
+  // What a figure lacks, shown rather than silently left out.
   function unreadableWords(files) {
     return files.map((file) => ` ${file.file} could not be read (${file.reason}): what it holds is missing here.`).join("");
   }
