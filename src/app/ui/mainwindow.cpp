@@ -64,6 +64,17 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     setFont(controls);
     const Twips twips(*this);
 
+    addTitle(twips);
+    addLiveList(twips);
+    addLoggingControls(twips);
+    addButtonRow(twips);
+    addStatusLines(twips);
+
+    setFixedSize(twips(kClientWidth), twips(kHeightWithMessages));
+}
+
+void MainWindow::addTitle(const Twips &twips)
+{
     QLabel *title = label("Label11", QStringLiteral("Brolant"), twips.rect(90, 0, 1305, 555));
     m_title = title;
     QFont titleFont(QStringLiteral("Palatino Linotype"), kTitlePoints, QFont::Bold);
@@ -72,7 +83,10 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     m_mode = label("txtMode", QString(), twips.rect(2205, 0, 1410, 375));
     m_mode->setStyleSheet(QStringLiteral("color: red;"));
     m_mode->setAccessibleDescription(QStringLiteral("mode"));
+}
 
+void MainWindow::addLiveList(const Twips &twips)
+{
     m_liveList = new QTreeWidget(this);
     m_liveList->setObjectName(QStringLiteral("ListView1"));
     m_liveList->setAccessibleName(QStringLiteral("ListView1"));
@@ -86,10 +100,14 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
 
     m_dataLamp = lamp("BlinkData", twips.rect(4320, 600, 150, 150), Qt::white);
     m_dataLamp->setAccessibleDescription(QStringLiteral("flashes on each reading received"));
+}
+
+void MainWindow::addLoggingControls(const Twips &twips)
+{
     label("Label14", QStringLiteral("Logging"), twips.rect(90, 3390, 1230, 285));
     m_start = button("StartLogging", QStringLiteral("Start"), twips.rect(2820, 3390, 675, 315));
     m_stop = button("StopLogging", QStringLiteral("Stop"), twips.rect(3540, 3390, 675, 315));
-    m_logLamp = lamp("BlinkLog", twips.rect(4305, 3390, 150, 150), palette.color(QPalette::Button));
+    m_logLamp = lamp("BlinkLog", twips.rect(4305, 3390, 150, 150), palette().color(QPalette::Button));
     m_logLamp->setAccessibleDescription(QStringLiteral("flashes on each log record"));
     QLabel *intervalLabel = label("Label9", QStringLiteral("Interval"), twips.rect(480, 3795, 555, 255));
     m_interval = new QLineEdit(QStringLiteral("60"), this);
@@ -99,6 +117,10 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     m_interval->setGeometry(twips.rect(1110, 3705, 495, 315));
     label("Label10", QStringLiteral("Seconds"), twips.rect(1650, 3795, 795, 255));
     m_showLogs = button("ShowLogs", QStringLiteral("Show Logs"), twips.rect(2820, 3750, 1410, 330));
+}
+
+void MainWindow::addButtonRow(const Twips &twips)
+{
     m_setup = button("Setup", QStringLiteral("Program Setup"), twips.rect(45, 4170, 1275, 285));
     m_calibrate = button("CalibrateButton", QStringLiteral("Calibrate"), twips.rect(1350, 4170, 1140, 285));
     m_messagesShown = new QCheckBox(QStringLiteral("COMMs"), this);
@@ -108,7 +130,10 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     m_messagesShown->setGeometry(twips.rect(2520, 4200, 975, 255));
     m_messagesShown->setStyleSheet(QStringLiteral("color: white;"));
     m_exit = button("Exit", QStringLiteral("Exit"), twips.rect(3540, 4170, 975, 300));
+}
 
+void MainWindow::addStatusLines(const Twips &twips)
+{
     m_status = label("Label2", QString(), twips.rect(0, 4560, 4575, 495));
     m_status->setStyleSheet(styleSheetFor(Qt::black, kStatusBackground));
     m_status->setAccessibleDescription(QStringLiteral("received data and serial status"));
@@ -119,8 +144,6 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
         line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         line->setWordWrap(true);
     }
-
-    setFixedSize(twips(kClientWidth), twips(kHeightWithMessages));
 }
 
 QRect MainWindow::alarmArea() const

@@ -14,6 +14,7 @@ class QTreeWidget;
 namespace Brolant {
 
 class MainWindowModel;
+class Twips;
 struct BrokerState;
 
 // The main window's widgets, laid out as designed. Shows what the model asks and forwards the
@@ -52,6 +53,12 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // The window's rows, top to bottom, at their places on the design.
+    void addTitle(const Twips &twips);
+    void addLiveList(const Twips &twips);
+    void addLoggingControls(const Twips &twips);
+    void addButtonRow(const Twips &twips);
+    void addStatusLines(const Twips &twips);
     QLabel *label(const char *name, const QString &text, const QRect &geometry);
     QPushButton *button(const char *name, const QString &caption, const QRect &geometry);
     QPushButton *lamp(const char *name, const QRect &geometry, const QColor &colour);

@@ -40,6 +40,15 @@ AlarmsDialog::AlarmsDialog(SettingsStore &store, const AlarmSettings &defaults, 
     column->addWidget(
         WidgetHelpers::label(this, "Hint", QStringLiteral("Leave a threshold empty to switch its alarm off.")));
 
+    column->addLayout(buildThresholdGrid());
+
+    column->addLayout(WidgetHelpers::abortAndSave(this, [this] { saveClicked(); }));
+
+    showSavedSettings();
+}
+
+QLayout *AlarmsDialog::buildThresholdGrid()
+{
     auto *grid = new QGridLayout;
     grid->addWidget(WidgetHelpers::label(this, "RaiseHeading", QStringLiteral("Raise")), 0, 1);
     grid->addWidget(WidgetHelpers::label(this, "ClearHeading", QStringLiteral("Clear")), 0, 2);
@@ -62,28 +71,33 @@ AlarmsDialog::AlarmsDialog(SettingsStore &store, const AlarmSettings &defaults, 
         grid->addWidget(m_clear[size_t(kind)], kind + 1, 2);
         grid->addWidget(WidgetHelpers::label(this, "", definition.unit), kind + 1, 3);
     }
-    const auto single = [&](int row, const QString &question, const char *name, const QString &unit, int chars) {
-        auto *caption = WidgetHelpers::label(this, "", question);
-        QLineEdit *box = WidgetHelpers::fixedWidthEdit(this, name, question, chars);
-        box->setAccessibleName(question);
-        caption->setBuddy(box);
-        grid->addWidget(caption, row, 0);
-        grid->addWidget(box, row, 1, 1, chars > kNumberChars ? 3 : 1);
-        if (!unit.isEmpty())
-            grid->addWidget(WidgetHelpers::label(this, "", unit), row, 2);
-        return box;
-    };
-    m_noData = single(kLevelAlarms + 1, QStringLiteral("No data from the board for"), "NoData",
-                      QStringLiteral("seconds"), kNumberChars);
-    m_delay = single(kLevelAlarms + 2, QStringLiteral("Raise and clear after"), "Delay", QStringLiteral("seconds"),
-                     kNumberChars);
-    m_command = single(kLevelAlarms + 3, QStringLiteral("Command to run on a change"), "Command", QString(), 30);
+    m_noData = addSingleRow(grid, kLevelAlarms + 1, QStringLiteral("No data from the board for"), "NoData",
+                            QStringLiteral("seconds"), kNumberChars);
+    m_delay = addSingleRow(grid, kLevelAlarms + 2, QStringLiteral("Raise and clear after"), "Delay",
+                           QStringLiteral("seconds"), kNumberChars);
+    m_command = addSingleRow(grid, kLevelAlarms + 3, QStringLiteral("Command to run on a change"), "Command", QString(),
+                             30);
     m_command->setPlaceholderText(QStringLiteral("none"));
-    column->addLayout(grid);
+    return grid;
+}
 
-    column->addLayout(WidgetHelpers::abortAndSave(this, [this] { saveClicked(); }));
+QLineEdit *AlarmsDialog::addSingleRow(QGridLayout *grid, int row, const QString &question, const char *name,
+                                      const QString &unit, int chars)
+{
+    auto *caption = WidgetHelpers::label(this, "", question);
+    QLineEdit *box = WidgetHelpers::fixedWidthEdit(this, name, question, chars);
+    box->setAccessibleName(question);
+    caption->setBuddy(box);
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(box, row, 1, 1, chars > kNumberChars ? 3 : 1);
+    if (!unit.isEmpty())
+        grid->addWidget(WidgetHelpers::label(this, "", unit), row, 2);
+    return box;
+}
 
-    const AlarmSettings::Loaded loaded = AlarmSettings::over(store.alarms(), m_defaults);
+void AlarmsDialog::showSavedSettings()
+{
+    const AlarmSettings::Loaded loaded = AlarmSettings::over(m_store.alarms(), m_defaults);
     if (loaded.problem)
         m_problem->setText(QStringLiteral("%1 could not be used (%2): these are the default values.")
                                .arg(FileName::kAlarmSettings, loaded.problem->description));

@@ -7,7 +7,9 @@
 
 #include <array>
 
+class QGridLayout;
 class QLabel;
+class QLayout;
 class QLineEdit;
 
 namespace Brolant {
@@ -28,6 +30,12 @@ public:
     void saveClicked();
 
 private:
+    // The thresholds of each alarm, then the no-data time, the delay and the command.
+    QLayout *buildThresholdGrid();
+    QLineEdit *addSingleRow(QGridLayout *grid, int row, const QString &question, const char *name, const QString &unit,
+                            int chars);
+    // Shows alarms.cfg as saved, or the defaults and why the file could not be used.
+    void showSavedSettings();
     // The values as typed; throws Failure naming the first that cannot be used.
     AlarmSettings typed() const;
 

@@ -40,6 +40,18 @@ MqttDialog::MqttDialog(SettingsStore &store, Messages &messages, QWidget *parent
     m_problem = WidgetHelpers::problemLine(this);
     column->addWidget(m_problem);
 
+    column->addLayout(buildForm());
+    column->addLayout(buildTestRow());
+
+    column->addLayout(WidgetHelpers::abortAndSave(this, [this] { saveClicked(); }));
+
+    connect(&m_test, &ConnectionTest::finished, m_outcome, &QLabel::setText);
+
+    showSavedSettings();
+}
+
+QLayout *MqttDialog::buildForm()
+{
     auto *form = new QFormLayout;
     const auto edit = [&](const char *name, const QString &question, const QString &description, int chars) {
         return WidgetHelpers::formEdit(form, this, name, question, description, chars);
@@ -69,8 +81,11 @@ MqttDialog::MqttDialog(SettingsStore &store, Messages &messages, QWidget *parent
                        QStringLiteral("Home Assistant discovery prefix; empty turns discovery off"), kWideChars);
     m_liveEvery = edit("LiveEvery", QStringLiteral("Live reading every (s)"),
                        QStringLiteral("seconds between live readings at most; 0 for none"), kNarrowChars);
-    column->addLayout(form);
+    return form;
+}
 
+QLayout *MqttDialog::buildTestRow()
+{
     auto *testRow = new QHBoxLayout;
     auto *test = new QPushButton(QStringLiteral("Test"), this);
     test->setObjectName(QStringLiteral("Test"));
@@ -79,15 +94,14 @@ MqttDialog::MqttDialog(SettingsStore &store, Messages &messages, QWidget *parent
     m_outcome = WidgetHelpers::label(this, "Outcome", QString(), QStringLiteral("what the test found"));
     testRow->addWidget(test);
     testRow->addWidget(m_outcome, 1);
-    column->addLayout(testRow);
-
-    column->addLayout(WidgetHelpers::abortAndSave(this, [this] { saveClicked(); }));
-
     connect(test, &QPushButton::clicked, this, &MqttDialog::testClicked);
-    connect(&m_test, &ConnectionTest::finished, m_outcome, &QLabel::setText);
+    return testRow;
+}
 
+void MqttDialog::showSavedSettings()
+{
     MqttSettings settings;
-    const QString path = ProgramPaths(store.programFolder()).mqttSettings();
+    const QString path = ProgramPaths(m_store.programFolder()).mqttSettings();
     QString unusable;
     try {
         if (QFileInfo::exists(path))

@@ -7,6 +7,7 @@
 
 class QCheckBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 
 namespace Brolant {
@@ -24,6 +25,11 @@ public:
     MqttDialog(SettingsStore &store, Messages &messages, QWidget *parent = nullptr);
 
 private:
+    // The settings' boxes, and under them the Test button with what it found.
+    QLayout *buildForm();
+    QLayout *buildTestRow();
+    // Shows mqtt.cfg as saved, or the starting values and why the file could not be used.
+    void showSavedSettings();
     void showSettings(const MqttSettings &settings);
     // The values as typed; throws Failure naming the first that cannot be used.
     MqttSettings typed() const;

@@ -32,6 +32,17 @@ WebDialog::WebDialog(SettingsStore &store, Messages &messages, QWidget *parent)
     m_problem = WidgetHelpers::problemLine(this);
     column->addWidget(m_problem);
 
+    column->addLayout(buildForm());
+    addAddressLines(column);
+
+    column->addLayout(WidgetHelpers::abortAndSave(this, [this] { saveClicked(); }));
+    connect(m_enabled, &QCheckBox::toggled, this, &WebDialog::showAddresses);
+
+    showSavedSettings();
+}
+
+QLayout *WebDialog::buildForm()
+{
     auto *form = new QFormLayout;
     const auto edit = [&](const char *name, const QString &question, const QString &description, int chars) {
         QLineEdit *box = WidgetHelpers::formEdit(form, this, name, question, description, chars);
@@ -58,8 +69,11 @@ WebDialog::WebDialog(SettingsStore &store, Messages &messages, QWidget *parent)
                       QStringLiteral("certificate for HTTPS, in PEM form; empty for plain HTTP"), kWideChars);
     m_keyFile = edit("KeyFile", QStringLiteral("Key file"),
                      QStringLiteral("private key of the certificate, in PEM form"), kWideChars);
-    column->addLayout(form);
+    return form;
+}
 
+void WebDialog::addAddressLines(QVBoxLayout *column)
+{
     column->addWidget(WidgetHelpers::label(this, "AddressCaption", QStringLiteral("Open the page at:")));
     m_link = WidgetHelpers::label(this, "PageLink", QString(), QStringLiteral("the page's address, opens a browser"));
     // A link the user can click: rich text made only of escaped addresses.
@@ -80,12 +94,12 @@ WebDialog::WebDialog(SettingsStore &store, Messages &messages, QWidget *parent)
                        "crosses the network readable."));
     advice->setWordWrap(true);
     column->addWidget(advice);
+}
 
-    column->addLayout(WidgetHelpers::abortAndSave(this, [this] { saveClicked(); }));
-    connect(m_enabled, &QCheckBox::toggled, this, &WebDialog::showAddresses);
-
+void WebDialog::showSavedSettings()
+{
     WebSettings settings;
-    const QString path = ProgramPaths(store.programFolder()).webSettings();
+    const QString path = ProgramPaths(m_store.programFolder()).webSettings();
     QString unusable;
     try {
         if (QFileInfo::exists(path))

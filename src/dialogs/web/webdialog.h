@@ -5,7 +5,9 @@
 
 class QCheckBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
+class QVBoxLayout;
 
 namespace Brolant {
 
@@ -24,6 +26,11 @@ public:
     WebDialog(SettingsStore &store, Messages &messages, QWidget *parent = nullptr);
 
 private:
+    // The settings' boxes, and under them the page's address and the advice on a password.
+    QLayout *buildForm();
+    void addAddressLines(QVBoxLayout *column);
+    // Shows web.cfg as saved, or the starting values and why the file could not be used.
+    void showSavedSettings();
     void showSettings(const WebSettings &settings);
     // The values as typed; throws Failure naming the first that cannot be used.
     WebSettings typed() const;

@@ -111,6 +111,35 @@ EnergyTab::EnergyTab(std::shared_ptr<HistorySource> source, const QString &progr
       m_load(std::move(source), this)
 {
     auto *column = new QVBoxLayout(this);
+    column->addLayout(buildControls());
+    column->addLayout(buildSummaryRow());
+    m_note = new QLabel(this);
+    m_note->setObjectName(QStringLiteral("Note"));
+    m_note->setWordWrap(true);
+    m_note->setTextFormat(Qt::PlainText);
+    m_chart = HistoryWidgets::chartView(
+        this, QStringLiteral("Energy chart"),
+        QStringLiteral(
+            "energy per day or month as bars, each beside the same period a year before; the same values are in the table below"));
+    column->addWidget(m_chart, 4);
+    m_table = HistoryWidgets::table(
+        this, QStringLiteral("Energy per day"),
+        {QStringLiteral("Date"), QStringLiteral("Energy"), QStringLiteral("A year before"), QStringLiteral("Source")});
+    column->addWidget(m_table, 1);
+    column->addWidget(m_note);
+    m_status = new LoadStatus(m_load, this);
+    column->addWidget(m_status);
+
+    connect(m_export, &QPushButton::clicked, this, &EnergyTab::exportClicked);
+    connect(&m_load, &HistoryLoad::reported, this,
+            [this](const LoadReport &report) { m_problems = HistoryWidgets::problemsText(report); });
+    connect(&m_load, &HistoryLoad::loaded, this, &EnergyTab::loaded);
+    connect(&m_load, &HistoryLoad::cancelled, this, &EnergyTab::cancelled);
+    show(Span::Month, today);
+}
+
+QLayout *EnergyTab::buildControls()
+{
     auto *controls = new QHBoxLayout;
     const auto button = [&](const QString &caption, const QString &description) {
         auto *button = new QPushButton(caption, this);
@@ -139,8 +168,13 @@ EnergyTab::EnergyTab(std::shared_ptr<HistorySource> source, const QString &progr
         connect(m_spans[at], &QToolButton::toggled, this, [this, at](bool on) { spanToggled(Span(at), on); });
     }
     controls->addStretch(1);
-    column->addLayout(controls);
+    connect(previous, &QPushButton::clicked, this, [this] { show(m_span, m_first.addDays(-1)); });
+    connect(m_next, &QPushButton::clicked, this, [this] { show(m_span, last().addDays(1)); });
+    return controls;
+}
 
+QLayout *EnergyTab::buildSummaryRow()
+{
     auto *summaryRow = new QHBoxLayout;
     m_summary = new QLabel(this);
     m_summary->setWordWrap(true);
@@ -149,32 +183,7 @@ EnergyTab::EnergyTab(std::shared_ptr<HistorySource> source, const QString &progr
     m_export->setAccessibleDescription(QStringLiteral("write the month's days to the excel folder"));
     m_export->setAutoDefault(false);
     summaryRow->addWidget(m_export);
-    column->addLayout(summaryRow);
-    m_note = new QLabel(this);
-    m_note->setObjectName(QStringLiteral("Note"));
-    m_note->setWordWrap(true);
-    m_note->setTextFormat(Qt::PlainText);
-    m_chart = HistoryWidgets::chartView(
-        this, QStringLiteral("Energy chart"),
-        QStringLiteral(
-            "energy per day or month as bars, each beside the same period a year before; the same values are in the table below"));
-    column->addWidget(m_chart, 4);
-    m_table = HistoryWidgets::table(
-        this, QStringLiteral("Energy per day"),
-        {QStringLiteral("Date"), QStringLiteral("Energy"), QStringLiteral("A year before"), QStringLiteral("Source")});
-    column->addWidget(m_table, 1);
-    column->addWidget(m_note);
-    m_status = new LoadStatus(m_load, this);
-    column->addWidget(m_status);
-
-    connect(previous, &QPushButton::clicked, this, [this] { show(m_span, m_first.addDays(-1)); });
-    connect(m_next, &QPushButton::clicked, this, [this] { show(m_span, last().addDays(1)); });
-    connect(m_export, &QPushButton::clicked, this, &EnergyTab::exportClicked);
-    connect(&m_load, &HistoryLoad::reported, this,
-            [this](const LoadReport &report) { m_problems = HistoryWidgets::problemsText(report); });
-    connect(&m_load, &HistoryLoad::loaded, this, &EnergyTab::loaded);
-    connect(&m_load, &HistoryLoad::cancelled, this, &EnergyTab::cancelled);
-    show(Span::Month, today);
+    return summaryRow;
 }
 
 QDate EnergyTab::last() const

@@ -10,6 +10,7 @@
 class QBarSet;
 class QChartView;
 class QLabel;
+class QLayout;
 class QPushButton;
 class QTableWidget;
 class QToolButton;
@@ -53,6 +54,9 @@ public:
     Span span() const { return m_span; }
 
 private:
+    // The row of period buttons, and the summary with the export button under it.
+    QLayout *buildControls();
+    QLayout *buildSummaryRow();
     void showPeriodName();
     void spanToggled(Span span, bool on);
     // Checks the span shown, and only it.

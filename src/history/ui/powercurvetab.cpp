@@ -112,6 +112,22 @@ PowerCurveTab::PowerCurveTab(std::shared_ptr<HistorySource> source, const QStrin
     column->addWidget(m_chart, 4);
 
     readTurbine();
+    column->addLayout(buildRatingRow(windUnits));
+    column->addWidget(buildTables(), 2);
+    m_status = new LoadStatus(m_load, this);
+    column->addWidget(m_status);
+
+    connect(m_range, &DayRangeBar::showClicked, this, &PowerCurveTab::showClicked);
+    connect(m_export, &QPushButton::clicked, this, &PowerCurveTab::exportClicked);
+    connect(m_rated, &QPushButton::clicked, this, &PowerCurveTab::ratedCurveClicked);
+    connect(&m_load, &HistoryLoad::reported, this,
+            [this](const LoadReport &report) { m_problems = HistoryWidgets::problemsText(report); });
+    connect(&m_load, &HistoryLoad::loaded, this, &PowerCurveTab::loaded);
+    showClicked();
+}
+
+QLayout *PowerCurveTab::buildRatingRow(const QString &windUnits)
+{
     auto *rating = new QHBoxLayout;
     m_rated = new QPushButton(QStringLiteral("Rated curve..."), this);
     m_rated->setAccessibleDescription(QStringLiteral("type, paste or import the turbine's rated power curve"));
@@ -135,7 +151,11 @@ PowerCurveTab::PowerCurveTab(std::shared_ptr<HistorySource> source, const QStrin
     m_figures->setTextFormat(Qt::PlainText);
     m_figures->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     rating->addWidget(m_figures, 1);
-    column->addLayout(rating);
+    return rating;
+}
+
+QWidget *PowerCurveTab::buildTables()
+{
     // Three tables under the chart, a page each: the window still fits a small screen.
     auto *tables = new QTabWidget(this);
     // Made after the controls above them, so Tab reaches them in the order they are shown.
@@ -156,17 +176,7 @@ PowerCurveTab::PowerCurveTab(std::shared_ptr<HistorySource> source, const QStrin
     tables->addTab(m_annual, QStringLiteral("Annual energy"));
     m_methodBins->setObjectName(QStringLiteral("MethodBins"));
     m_annual->setObjectName(QStringLiteral("AnnualEnergy"));
-    column->addWidget(tables, 2);
-    m_status = new LoadStatus(m_load, this);
-    column->addWidget(m_status);
-
-    connect(m_range, &DayRangeBar::showClicked, this, &PowerCurveTab::showClicked);
-    connect(m_export, &QPushButton::clicked, this, &PowerCurveTab::exportClicked);
-    connect(m_rated, &QPushButton::clicked, this, &PowerCurveTab::ratedCurveClicked);
-    connect(&m_load, &HistoryLoad::reported, this,
-            [this](const LoadReport &report) { m_problems = HistoryWidgets::problemsText(report); });
-    connect(&m_load, &HistoryLoad::loaded, this, &PowerCurveTab::loaded);
-    showClicked();
+    return tables;
 }
 
 void PowerCurveTab::readTurbine()

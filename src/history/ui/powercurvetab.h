@@ -13,6 +13,7 @@ class QChartView;
 class QValueAxis;
 class QComboBox;
 class QLabel;
+class QLayout;
 class QPushButton;
 class QTableWidget;
 
@@ -52,6 +53,9 @@ public:
     const TurbinePerformance::Report &performance() const { return m_curve.performance; }
 
 private:
+    // The parts under the chart, top to bottom.
+    QLayout *buildRatingRow(const QString &windUnits);
+    QWidget *buildTables();
     void loaded();
     void showSummary();
     void readTurbine();

@@ -131,22 +131,20 @@ QString tickText(double value, double step)
     return QString::number(value, 'f', decimals);
 }
 
-void paintLane(QPainter &painter, const QRect &lane, const TrendPicture &picture, int series, const QString &name)
+// Where `value` lies in the lane from `low` to `high`, inside the frame: a record at the scale's
+// end is not hidden under it.
+double laneY(const QRect &lane, double low, double high, double value)
 {
-    const auto &columns = picture.columns[size_t(series)];
-    const std::vector<double> values = TrendPainter::ticks(picture.lowest[size_t(series)],
-                                                           picture.highest[size_t(series)],
-                                                           std::max(2, lane.height() / kLeastTickSpacing));
-    const double low = values.front();
-    const double high = values.back();
-    // Inside the frame: a record at the scale's end is not hidden under it.
-    const auto yOf = [&](double value) {
-        return lane.bottom() - kFrameRoom - (value - low) / (high - low) * (lane.height() - 1 - 2 * kFrameRoom);
-    };
-    const QColor colour = TrendPainter::colour(series);
+    return lane.bottom() - kFrameRoom - (value - low) / (high - low) * (lane.height() - 1 - 2 * kFrameRoom);
+}
+
+// The lane's grid and tick labels at `values`, its frame and its title.
+void paintLaneScale(QPainter &painter, const QRect &lane, const std::vector<double> &values, const QColor &colour,
+                    const QString &name)
+{
     const double step = values.size() > 1 ? values[1] - values[0] : 1.0;
     for (const double value : values) {
-        const double y = yOf(value);
+        const double y = laneY(lane, values.front(), values.back(), value);
         painter.setPen(kGrid);
         painter.drawLine(QPointF(lane.left(), y), QPointF(lane.right(), y));
         painter.setPen(colour);
@@ -160,7 +158,13 @@ void paintLane(QPainter &painter, const QRect &lane, const TrendPicture &picture
     const int titleHeight = painter.fontMetrics().height();
     painter.drawText(QRect(lane.left(), lane.top() - titleHeight, lane.width(), titleHeight),
                      Qt::AlignLeft | Qt::AlignBottom, name);
+}
 
+// The series as a line through its columns, scaled from `low` to `high` of the lane.
+void paintLaneLine(QPainter &painter, const QRect &lane, const std::vector<TrendColumn> &columns, const QColor &colour,
+                   double low, double high)
+{
+    const auto yOf = [&](double value) { return laneY(lane, low, high, value); };
     painter.save();
     painter.setClipRect(lane);
     QPen pen(colour, 1.0);
@@ -192,6 +196,16 @@ void paintLane(QPainter &painter, const QRect &lane, const TrendPicture &picture
     }
     drawLine();
     painter.restore();
+}
+
+void paintLane(QPainter &painter, const QRect &lane, const TrendPicture &picture, int series, const QString &name)
+{
+    const std::vector<double> values = TrendPainter::ticks(picture.lowest[size_t(series)],
+                                                           picture.highest[size_t(series)],
+                                                           std::max(2, lane.height() / kLeastTickSpacing));
+    const QColor colour = TrendPainter::colour(series);
+    paintLaneScale(painter, lane, values, colour, name);
+    paintLaneLine(painter, lane, picture.columns[size_t(series)], colour, values.front(), values.back());
 }
 } // namespace
 

@@ -115,6 +115,16 @@ QWidget *Graph::buildFilePanel()
     title->setFont(titleFont);
     column->addWidget(title);
 
+    addDayLists(panel, column, title);
+    column->addLayout(buildRangeGrid());
+    column->addLayout(buildButtonRow(panel));
+    column->addWidget(buildHistoryButton(panel));
+    column->addLayout(buildReadoutGrid());
+    return panel;
+}
+
+void Graph::addDayLists(QWidget *panel, QVBoxLayout *column, QLabel *title)
+{
     auto *fileRow = new QHBoxLayout;
     auto *fileLabel = new QLabel(QStringLiteral("File"), panel);
     fileRow->addWidget(fileLabel);
@@ -155,7 +165,10 @@ QWidget *Graph::buildFilePanel()
             [this](QListWidgetItem *item) { m_model.fileClicked(item->text()); });
     connect(m_files, &QListWidget::itemActivated, this,
             [this](QListWidgetItem *item) { m_model.fileClicked(item->text()); });
+}
 
+QLayout *Graph::buildRangeGrid()
+{
     auto *range = new QGridLayout;
     m_times = {timeBox("Time1h", QStringLiteral("00"), QStringLiteral("start hour")),
                timeBox("Time1m", QStringLiteral("00"), QStringLiteral("start minute")),
@@ -181,8 +194,11 @@ QWidget *Graph::buildFilePanel()
         }
     }
     range->setColumnStretch(4, 1);
-    column->addLayout(range);
+    return range;
+}
 
+QLayout *Graph::buildButtonRow(QWidget *panel)
+{
     auto *buttons = new QHBoxLayout;
     auto button = [&](const char *name, const QString &caption, auto handler) {
         auto *button = new QPushButton(caption, panel);
@@ -195,14 +211,21 @@ QWidget *Graph::buildFilePanel()
     button("Command1", QStringLiteral("DISPLAY"), [this] { m_model.displayClicked(times()); })->setDefault(true);
     button("CSV", QStringLiteral(".CSV"), [this] { m_model.exportClicked(); });
     button("Command2", QStringLiteral("Exit"), [this] { close(); });
-    column->addLayout(buttons);
+    return buttons;
+}
+
+QWidget *Graph::buildHistoryButton(QWidget *panel)
+{
     auto *history = new QPushButton(QStringLiteral("&History..."), panel);
     history->setObjectName(QStringLiteral("History"));
     history->setAccessibleDescription(QStringLiteral("energy per day, the power curve and the trend of many days"));
     history->setAutoDefault(false);
     connect(history, &QPushButton::clicked, this, &Graph::historyRequested);
-    column->addWidget(history);
+    return history;
+}
 
+QLayout *Graph::buildReadoutGrid()
+{
     auto *readouts = new QGridLayout;
     readouts->addWidget(label(this, "Label7", QStringLiteral("Time")), 0, 0);
     for (size_t which = 0; which < m_readouts.size(); ++which) {
@@ -211,8 +234,7 @@ QWidget *Graph::buildFilePanel()
         readouts->addWidget(m_readouts[which], int(which), 1);
     }
     readouts->setColumnStretch(1, 1);
-    column->addLayout(readouts);
-    return panel;
+    return readouts;
 }
 
 QWidget *Graph::buildLegend()

@@ -10,8 +10,10 @@
 
 class QCheckBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QListWidget;
+class QVBoxLayout;
 
 namespace Brolant {
 
@@ -55,7 +57,14 @@ protected:
 
 private:
     QLineEdit *timeBox(const char *name, const QString &text, const QString &description);
+    // The panel left of the plot, top to bottom: the day's file, the time range, the buttons
+    // and the readouts.
     QWidget *buildFilePanel();
+    void addDayLists(QWidget *panel, QVBoxLayout *column, QLabel *title);
+    QLayout *buildRangeGrid();
+    QLayout *buildButtonRow(QWidget *panel);
+    QWidget *buildHistoryButton(QWidget *panel);
+    QLayout *buildReadoutGrid();
     QWidget *buildLegend();
 
     Messages &m_messages;

@@ -76,6 +76,36 @@ Calibrate::Calibrate(SettingsStore &store, SerialLink &link, CalibrationSession 
 {
     setObjectName(QStringLiteral("Calibrate"));
     setWindowTitle(QStringLiteral("Calibration"));
+    buildReadings();
+
+    auto *grid = new QGridLayout(this);
+    grid->setColumnStretch(0, 1);
+    // Room beside the divisor boxes for an everyday result; a longer one widens the dialog
+    // rather than being cut, as a label's own minimum is its whole text.
+    grid->setColumnMinimumWidth(kBesideDivisors, std::max(0, fontMetrics().horizontalAdvance(kEverydayResult)
+                                                                 - m_divisors[VoltDivisor]->width()));
+    int row = 0;
+    addStep(grid, row, "Label8", QStringLiteral("Step 1. Set Voltage"),
+            {label(this, "Label2", QStringLiteral("Measure your battery voltage, and then adjust")),
+             label(this, "Label9", QStringLiteral("this value until the correct battery voltage")),
+             label(this, "Label10", QStringLiteral("is displayed"))},
+            RawVolts, VoltDivisor, "Picture1", "Label6", Volts);
+    grid->addWidget(line(this), row++, 0, 1, 5);
+    addCurrentStep(grid, row);
+    grid->addWidget(line(this), row++, 0, 1, 5);
+    addStep(grid, row, "Label14", QStringLiteral("Step 3. Set RPM"),
+            {label(this, "Label3", QStringLiteral("How many pulses per revolution?")),
+             label(this, "Label15", QStringLiteral("ie, for a 14 pulse generator, type in 14."))},
+            RawPulses, RpmDivisor, "Picture3", "Label16", Rpm);
+    grid->addWidget(line(this), row++, 0, 1, 5);
+    addStep(grid, row, "Label21", QStringLiteral("Step 4. Set Wind Speed"), {m_displays[WindQuestion]}, RawWindPulses,
+            WindDivisor, "Picture4", "Label4", WindSpeed);
+    grid->addWidget(line(this), row++, 0, 1, 5);
+    grid->addLayout(buildButtonRow(), row, 0, 1, 5);
+}
+
+void Calibrate::buildReadings()
+{
     for (size_t which = 0; which < m_displays.size(); ++which)
         m_displays[which] = label(this, kDisplayNames[which], QString(), QLatin1String(kDisplayDescriptions[which]));
     for (size_t which = 0; which < m_divisors.size(); ++which) {
@@ -91,21 +121,10 @@ Calibrate::Calibrate(SettingsStore &store, SerialLink &link, CalibrationSession 
     m_divisors[AmpDivisor]->setText(QStringLiteral("0"));
     m_divisors[RpmDivisor]->setText(QStringLiteral("1"));
     m_divisors[WindDivisor]->setText(QStringLiteral("1"));
+}
 
-    auto *grid = new QGridLayout(this);
-    grid->setColumnStretch(0, 1);
-    // Room beside the divisor boxes for an everyday result; a longer one widens the dialog
-    // rather than being cut, as a label's own minimum is its whole text.
-    grid->setColumnMinimumWidth(kBesideDivisors, std::max(0, fontMetrics().horizontalAdvance(kEverydayResult)
-                                                                 - m_divisors[VoltDivisor]->width()));
-    int row = 0;
-    addStep(grid, row, "Label8", QStringLiteral("Step 1. Set Voltage"),
-            {label(this, "Label2", QStringLiteral("Measure your battery voltage, and then adjust")),
-             label(this, "Label9", QStringLiteral("this value until the correct battery voltage")),
-             label(this, "Label10", QStringLiteral("is displayed"))},
-            RawVolts, VoltDivisor, "Picture1", "Label6", Volts);
-    grid->addWidget(line(this), row++, 0, 1, 5);
-
+void Calibrate::addCurrentStep(QGridLayout *grid, int &row)
+{
     auto *zero = new QPushButton(QStringLiteral("Zero"), this);
     zero->setObjectName(QStringLiteral("Command2"));
     zero->setAccessibleDescription(QStringLiteral("take the current reading as zero amps"));
@@ -122,17 +141,10 @@ Calibrate::Calibrate(SettingsStore &store, SerialLink &link, CalibrationSession 
     offsetRow->addWidget(m_displays[Offset]);
     offsetRow->addStretch();
     grid->addLayout(offsetRow, row++, 0);
-    grid->addWidget(line(this), row++, 0, 1, 5);
+}
 
-    addStep(grid, row, "Label14", QStringLiteral("Step 3. Set RPM"),
-            {label(this, "Label3", QStringLiteral("How many pulses per revolution?")),
-             label(this, "Label15", QStringLiteral("ie, for a 14 pulse generator, type in 14."))},
-            RawPulses, RpmDivisor, "Picture3", "Label16", Rpm);
-    grid->addWidget(line(this), row++, 0, 1, 5);
-    addStep(grid, row, "Label21", QStringLiteral("Step 4. Set Wind Speed"), {m_displays[WindQuestion]}, RawWindPulses,
-            WindDivisor, "Picture4", "Label4", WindSpeed);
-    grid->addWidget(line(this), row++, 0, 1, 5);
-
+QLayout *Calibrate::buildButtonRow()
+{
     auto *exit = new QPushButton(QStringLiteral("Exit ( dont save )"), this);
     exit->setObjectName(QStringLiteral("Command6"));
     exit->setAutoDefault(false);
@@ -145,7 +157,7 @@ Calibrate::Calibrate(SettingsStore &store, SerialLink &link, CalibrationSession 
     buttons->addWidget(exit);
     buttons->addStretch();
     buttons->addWidget(save);
-    grid->addLayout(buttons, row, 0, 1, 5);
+    return buttons;
 }
 
 void Calibrate::addStep(QGridLayout *grid, int &row, const char *heading, const QString &headingText,

@@ -10,6 +10,7 @@
 
 class QGridLayout;
 class QLabel;
+class QLayout;
 class QLineEdit;
 
 namespace Brolant {
@@ -38,6 +39,12 @@ protected:
     void done(int result) override;
 
 private:
+    // The boxes of the readings and the divisors, with their starting texts.
+    void buildReadings();
+    // Step 2, with the Zero button and the offset under it.
+    void addCurrentStep(QGridLayout *grid, int &row);
+    // "Exit ( dont save )" and "Save Calibration".
+    QLayout *buildButtonRow();
     void addStep(QGridLayout *grid, int &row, const char *heading, const QString &headingText,
                  const QList<QWidget *> &instructions, Display raw, Divisor divisor, const char *sign,
                  const char *equals, Display result);

@@ -63,17 +63,42 @@ ProgramSetup::ProgramSetup(SettingsStore &store, Messages &messages, QWidget *pa
     grid->addWidget(m_problem, 0, 0, 1, 3);
 
     int row = 1;
-    auto addRow = [&](const QString &question, QWidget *control, const QString &remark = {}) {
-        grid->addWidget(WidgetHelpers::labelFor(new QLabel(question, this), {control}), row, kQuestion);
-        grid->addWidget(control, row, kControl, Qt::AlignLeft);
-        if (!remark.isEmpty())
-            grid->addWidget(new QLabel(remark, this), row, kRemark);
-        ++row;
-    };
+    addPortRows(grid, row);
+    addSettingRows(grid, row);
+    m_systemVolts = optionGroup("Frame2", QStringLiteral("System Voltage"), 1, SetupForm::kSystemVolts,
+                                int(std::size(SetupForm::kSystemVolts)), row++);
+    m_maxAmps = optionGroup("Frame1", QStringLiteral("Max System Amps"), 4, SetupForm::kMaxAmps,
+                            int(std::size(SetupForm::kMaxAmps)), row++);
+    m_baudRate = optionGroup("Frame3", QStringLiteral("Baud rate"), 7, SetupForm::kBaudRates,
+                             int(std::size(SetupForm::kBaudRates)), row++);
 
+    // Abort and Save are made before the row above them, so Tab reaches them first.
+    QLayout *buttons = buildButtonRow();
+    grid->addLayout(buildMoreRow(), row++, 0, 1, 3);
+    grid->addLayout(buttons, row, 0, 1, 3);
+    grid->setColumnStretch(kRemark, 1);
+
+    connect(m_port, &QLineEdit::textChanged, this, &ProgramSetup::describePort);
+
+    showForm(m_model.load());
+    m_problem->setText(m_model.loadProblem());
+    m_problem->setVisible(!m_model.loadProblem().isEmpty());
+}
+
+void ProgramSetup::addRow(QGridLayout *grid, int &row, const QString &question, QWidget *control, const QString &remark)
+{
+    grid->addWidget(WidgetHelpers::labelFor(new QLabel(question, this), {control}), row, kQuestion);
+    grid->addWidget(control, row, kControl, Qt::AlignLeft);
+    if (!remark.isEmpty())
+        grid->addWidget(new QLabel(remark, this), row, kRemark);
+    ++row;
+}
+
+void ProgramSetup::addPortRows(QGridLayout *grid, int &row)
+{
     m_port = WidgetHelpers::fixedWidthEdit(this, "PortNumber", QStringLiteral("serial port number, 0 for none"),
                                            kNarrowEditChars);
-    addRow(QStringLiteral("Com port"), m_port);
+    addRow(grid, row, QStringLiteral("Com port"), m_port);
     m_portDevice = WidgetHelpers::label(this, "PortDevice", QString(),
                                         QStringLiteral("the device the port number opens"));
     grid->addWidget(m_portDevice, row - 1, kRemark);
@@ -85,32 +110,31 @@ ProgramSetup::ProgramSetup(SettingsStore &store, Messages &messages, QWidget *pa
             : QStringLiteral("Serial ports on this computer: %1").arg(systemPorts.join(QStringLiteral(", "))));
     ports->setWordWrap(true);
     grid->addWidget(ports, row++, 0, 1, 3);
+}
 
+void ProgramSetup::addSettingRows(QGridLayout *grid, int &row)
+{
     m_savehtml = checkBox("Savehtml", QStringLiteral("save HTML page"));
-    addRow(QStringLiteral("Save HTML page?"), m_savehtml, QStringLiteral("Saved to /html folder"));
+    addRow(grid, row, QStringLiteral("Save HTML page?"), m_savehtml, QStringLiteral("Saved to /html folder"));
     m_saveExcel = checkBox("SaveExcel", QStringLiteral("save Excel file"));
-    addRow(QStringLiteral("Save Excel File?"), m_saveExcel, QStringLiteral("Saved to /Excel folder"));
+    addRow(grid, row, QStringLiteral("Save Excel File?"), m_saveExcel, QStringLiteral("Saved to /Excel folder"));
     m_logDelay = WidgetHelpers::fixedWidthEdit(this, "LogDelay", QStringLiteral("default logging interval in seconds"),
                                                kNarrowEditChars);
-    addRow(QStringLiteral("Default Logging Interval"), m_logDelay, QStringLiteral("Seconds ( 1 - 600 )"));
+    addRow(grid, row, QStringLiteral("Default Logging Interval"), m_logDelay, QStringLiteral("Seconds ( 1 - 600 )"));
     m_logOn = checkBox("LogOn", QStringLiteral("start logging automatically"));
-    addRow(QStringLiteral("Start Logger Automatically?"), m_logOn);
+    addRow(grid, row, QStringLiteral("Start Logger Automatically?"), m_logOn);
     m_displayRpm = checkBox("DisplayRPM", QStringLiteral("display RPM"));
-    addRow(QStringLiteral("Display RPM?"), m_displayRpm);
+    addRow(grid, row, QStringLiteral("Display RPM?"), m_displayRpm);
     m_displayMessages = checkBox("DisplayMessages", QStringLiteral("display messages"));
-    addRow(QStringLiteral("Display messages"), m_displayMessages);
+    addRow(grid, row, QStringLiteral("Display messages"), m_displayMessages);
     m_displayWs = checkBox("DisplayWS", QStringLiteral("display wind speed"));
-    addRow(QStringLiteral("Display Wind Speed?"), m_displayWs);
+    addRow(grid, row, QStringLiteral("Display Wind Speed?"), m_displayWs);
     m_wsUnits = WidgetHelpers::fixedWidthEdit(this, "WSUnits", QStringLiteral("wind speed units"), kWideEditChars);
-    addRow(QStringLiteral("Wind Speed Units"), m_wsUnits);
+    addRow(grid, row, QStringLiteral("Wind Speed Units"), m_wsUnits);
+}
 
-    m_systemVolts = optionGroup("Frame2", QStringLiteral("System Voltage"), 1, SetupForm::kSystemVolts,
-                                int(std::size(SetupForm::kSystemVolts)), row++);
-    m_maxAmps = optionGroup("Frame1", QStringLiteral("Max System Amps"), 4, SetupForm::kMaxAmps,
-                            int(std::size(SetupForm::kMaxAmps)), row++);
-    m_baudRate = optionGroup("Frame3", QStringLiteral("Baud rate"), 7, SetupForm::kBaudRates,
-                             int(std::size(SetupForm::kBaudRates)), row++);
-
+QLayout *ProgramSetup::buildButtonRow()
+{
     auto *abort = new QPushButton(QStringLiteral("Abort"), this);
     abort->setObjectName(QStringLiteral("Command2"));
     abort->setAccessibleDescription(QStringLiteral("save with no serial port and close"));
@@ -118,6 +142,17 @@ ProgramSetup::ProgramSetup(SettingsStore &store, Messages &messages, QWidget *pa
     auto *save = new QPushButton(QStringLiteral("Save Setings"), this);
     save->setObjectName(QStringLiteral("Command1"));
     save->setDefault(true);
+    connect(save, &QPushButton::clicked, this, &ProgramSetup::saveClicked);
+    connect(abort, &QPushButton::clicked, this, &ProgramSetup::abortClicked);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(abort);
+    buttons->addStretch();
+    buttons->addWidget(save);
+    return buttons;
+}
+
+QLayout *ProgramSetup::buildMoreRow()
+{
     // The settings beyond the program's own, each in a dialog of its own file, which whoever
     // composes the windows opens on request.
     auto *more = new QHBoxLayout;
@@ -139,22 +174,7 @@ ProgramSetup::ProgramSetup(SettingsStore &store, Messages &messages, QWidget *pa
               "when to warn of a low or high battery, a high current, an overspeeding turbine or a silent board"),
           &ProgramSetup::alarmsRequested);
     more->addStretch();
-    grid->addLayout(more, row++, 0, 1, 3);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(abort);
-    buttons->addStretch();
-    buttons->addWidget(save);
-    grid->addLayout(buttons, row, 0, 1, 3);
-    grid->setColumnStretch(kRemark, 1);
-
-    connect(save, &QPushButton::clicked, this, &ProgramSetup::saveClicked);
-    connect(abort, &QPushButton::clicked, this, &ProgramSetup::abortClicked);
-    connect(m_port, &QLineEdit::textChanged, this, &ProgramSetup::describePort);
-
-    showForm(m_model.load());
-    m_problem->setText(m_model.loadProblem());
-    m_problem->setVisible(!m_model.loadProblem().isEmpty());
+    return more;
 }
 
 QCheckBox *ProgramSetup::checkBox(const char *name, const QString &description)

@@ -7,7 +7,9 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QGridLayout;
 class QLabel;
+class QLayout;
 class QLineEdit;
 
 namespace Brolant {
@@ -39,6 +41,14 @@ private:
     void abortClicked();
     void describePort();
 
+    // The form's rows, top to bottom; `row` is the grid row each starts on, and is left after it.
+    void addRow(QGridLayout *grid, int &row, const QString &question, QWidget *control, const QString &remark = {});
+    void addPortRows(QGridLayout *grid, int &row);
+    void addSettingRows(QGridLayout *grid, int &row);
+    // "Abort" and "Save Setings".
+    QLayout *buildButtonRow();
+    // The buttons that open the other settings dialogs.
+    QLayout *buildMoreRow();
     QCheckBox *checkBox(const char *name, const QString &question);
     QButtonGroup *optionGroup(const char *frameName, const QString &caption, int firstOption, const int *values,
                               int count, int row);
