@@ -45,7 +45,7 @@ FinishedFileWatch::FinishedFileWatch(const QString &folder, const QStringList &f
         connect(m_fallback.get(), &QFileSystemWatcher::directoryChanged, this, &FinishedFileWatch::finished);
         connect(m_fallback.get(), &QFileSystemWatcher::fileChanged, this, &FinishedFileWatch::finished);
     }
-    follow();
+    watchCurrentFiles();
 }
 
 FinishedFileWatch::~FinishedFileWatch()
@@ -77,7 +77,7 @@ bool FinishedFileWatch::watchWithInotify()
 #endif
 }
 
-void FinishedFileWatch::follow()
+void FinishedFileWatch::watchCurrentFiles()
 {
     const QDir folder(m_folder);
     for (const QString &name : std::as_const(m_fileNames)) {

@@ -25,7 +25,7 @@ public:
 
     // Watches the files as they are now: one replaced since, or reached through a link to
     // another folder, is watched where it lives.
-    void follow();
+    void watchCurrentFiles();
 
 signals:
     void finished();

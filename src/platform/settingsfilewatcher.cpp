@@ -27,7 +27,7 @@ SettingsFileWatcher::SettingsFileWatcher(const QString &programFolder, const QSt
 
 void SettingsFileWatcher::look()
 {
-    m_watch.follow();
+    m_watch.watchCurrentFiles();
     for (const QString &name : std::as_const(m_fileNames)) {
         QByteArray now = fingerprint(name);
         if (now == m_seen.value(name))
