@@ -50,12 +50,12 @@ void MqttClient::attempt()
     m_refusal.clear();
     m_libraryErrors.clear();
     m_unanswered.clear();
-    try {
-        m_client = MosquittoSetup::make(m_settings, m_clientId, m_lastWill, this);
-    } catch (const Failure &failure) {
-        failed(failure.description); // nothing was sent: the settings could not all be applied
+    Result<MosquittoHandle> made = MosquittoSetup::make(m_settings, m_clientId, m_lastWill, this);
+    if (!made) {
+        failed(made.failure().description); // nothing was sent: the settings could not all be applied
         return;
     }
+    m_client = std::move(made).value();
     mosquitto *client = m_client.get();
     mosquitto_connect_v5_callback_set(client, &MqttClient::onConnect);
     mosquitto_publish_v5_callback_set(client, &MqttClient::onPublish);
