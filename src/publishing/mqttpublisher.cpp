@@ -99,8 +99,8 @@ void MqttPublisher::reportQueueLoaded()
                               .arg(FileName::kMqttQueue)
                               .arg(RecordQueue::kCapacity)
                               .arg(loaded.dropped));
-    if (loaded.problem)
-        m_problems.report(Problem::MqttQueueNotLoaded, loaded.problem->description);
+    if (!loaded.journal)
+        m_problems.report(Problem::MqttQueueNotLoaded, loaded.journal.failure().description);
     reportTornEnds();
 }
 
@@ -195,11 +195,11 @@ void MqttPublisher::enqueue(const QByteArray &payload)
                                          "oldest is dropped for each new one")
                               .arg(FileName::kMqttQueue)
                               .arg(RecordQueue::kCapacity));
-    queueWritten(pushed.problem);
+    queueWritten(pushed.written);
     sendWaiting();
 }
 
-void MqttPublisher::queueWritten(const MaybeFailure &problem)
+void MqttPublisher::queueWritten(const Result<> &written)
 {
     // Records may stop coming (logging stopped): what the disk could not take is tried again
     // on its own, so that a kill after the disk was freed loses none.
@@ -209,8 +209,8 @@ void MqttPublisher::queueWritten(const MaybeFailure &problem)
         m_heldRetry.stop();
     reportTornEnds();
     // Said once until the journal takes records again; what it could not take waits in memory.
-    if (problem)
-        m_problems.report(Problem::MqttQueueNotWritten, problem->description);
+    if (!written)
+        m_problems.report(Problem::MqttQueueNotWritten, written.failure().description);
     else
         m_problems.resolved(Problem::MqttQueueNotWritten);
 }
@@ -228,8 +228,8 @@ void MqttPublisher::delivered(int messageId)
     if (!m_inFlight || *m_inFlight != messageId)
         return;
     m_inFlight.reset();
-    if (const MaybeFailure problem = m_queue.pop())
-        m_problems.report(Problem::MqttQueueNotWritten, problem->description);
+    if (const Result<> popped = m_queue.pop(); !popped)
+        m_problems.report(Problem::MqttQueueNotWritten, popped.failure().description);
     if (!m_queue.isFull())
         m_problems.resolved(Problem::MqttQueueFull);
     m_problems.resolved(Problem::BrokerRefusesRecords, address());
@@ -315,8 +315,8 @@ void MqttPublisher::end()
     }
     m_client.stop(m_othersAnswered ? std::nullopt : std::optional(offline));
     m_heldRetry.stop();
-    if (const MaybeFailure problem = m_queue.writeHeld())
-        m_problems.report(Problem::MqttQueueHeldLost, problem->description);
+    if (const Result<> written = m_queue.writeHeld(); !written)
+        m_problems.report(Problem::MqttQueueHeldLost, written.failure().description);
     m_queue.close();
 }
 

@@ -74,7 +74,7 @@ private:
     void publishLive(const LiveReading &live);
     void enqueue(const QByteArray &payload);
     // After a write of what the queue holds: the retry of what it could not write, and its trouble.
-    void queueWritten(const MaybeFailure &problem);
+    void queueWritten(const Result<> &written);
     void sendWaiting();
     void delivered(int messageId);
     void refused(int messageId, const QString &topic, const QString &reason);
