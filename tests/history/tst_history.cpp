@@ -278,14 +278,15 @@ private slots:
                                              {QDate(2026, 12, 2), 0.0, DayEnergy::Source::None},
                                              {QDate(2026, 12, 3), 0.04, DayEnergy::Source::Computed}};
         const QString energy = HistoryCsv::write(folder.path(), HistoryCsv::energyFileName(QDate(2026, 12, 7)),
-                                                 HistoryCsv::energyText(days));
+                                                 HistoryCsv::energyText(days))
+                                   .value();
         QCOMPARE(energy, folder.file("excel/energy_2026_12.csv"));
         QCOMPARE(folder.read("excel/energy_2026_12.csv"),
                  QByteArray("Date,Wh\r\n2026_12_01,1234.6\r\n2026_12_03,0.0\r\n"));
 
         const std::vector<PowerBin> bins = {{3, 120, 45.24, 80.0, 3.0}, {4, 2, 60.05, 61.96, 4.0}};
-        HistoryCsv::write(folder.path(), HistoryCsv::powerCurveFileName(QDate(2026, 11, 8), QDate(2026, 12, 7)),
-                          HistoryCsv::powerCurveText(bins));
+        QVERIFY(HistoryCsv::write(folder.path(), HistoryCsv::powerCurveFileName(QDate(2026, 11, 8), QDate(2026, 12, 7)),
+                                  HistoryCsv::powerCurveText(bins)));
         QCOMPARE(folder.read("excel/powercurve_2026_11_08_2026_12_07.csv"),
                  QByteArray("Wind,Records,MeanWatts,MaxWatts\r\n3,120,45.2,80.0\r\n4,2,60.0,62.0\r\n"));
     }

@@ -388,16 +388,12 @@ void EnergyTab::showMonths()
 
 void EnergyTab::exportClicked()
 {
-    try {
-        const QString path = HistoryCsv::write(m_programFolder, HistoryCsv::energyFileName(m_first),
-                                               HistoryCsv::energyText(m_period.days));
-        m_written = QStringLiteral("Written: ") + path;
-        showNote();
-    } catch (const Failure &failure) {
-        m_written.clear();
-        showNote();
-        m_messages.message(QStringLiteral("The CSV file could not be written: ") + failure.description);
-    }
+    const Result<QString> path = HistoryCsv::write(m_programFolder, HistoryCsv::energyFileName(m_first),
+                                                   HistoryCsv::energyText(m_period.days));
+    m_written = path ? QStringLiteral("Written: ") + *path : QString();
+    showNote();
+    if (!path)
+        m_messages.message(QStringLiteral("The CSV file could not be written: ") + path.failure().description);
 }
 
 } // namespace Brolant

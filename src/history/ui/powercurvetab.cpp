@@ -356,19 +356,20 @@ void PowerCurveTab::loaded()
 
 void PowerCurveTab::exportClicked()
 {
-    try {
-        const QString bins = HistoryCsv::write(m_programFolder, HistoryCsv::powerCurveFileName(m_from, m_to),
-                                               HistoryCsv::powerCurveText(m_curve.bins));
-        const QString performance = HistoryCsv::write(
-            m_programFolder, HistoryCsv::performanceFileName(m_from, m_to),
-            HistoryCsv::performanceText(m_curve.performance, m_turbine.rated));
-        m_written = QStringLiteral("Written: %1 and %2").arg(bins, performance);
-        showSummary();
-    } catch (const Failure &failure) {
+    const Result<QString> bins = HistoryCsv::write(m_programFolder, HistoryCsv::powerCurveFileName(m_from, m_to),
+                                                   HistoryCsv::powerCurveText(m_curve.bins));
+    const Result<QString> performance = bins.andThen([this](const QString &) {
+        return HistoryCsv::write(m_programFolder, HistoryCsv::performanceFileName(m_from, m_to),
+                                 HistoryCsv::performanceText(m_curve.performance, m_turbine.rated));
+    });
+    if (!performance) {
         m_written.clear();
         showSummary();
-        m_messages.message(QStringLiteral("The CSV file could not be written: ") + failure.description);
+        m_messages.message(QStringLiteral("The CSV file could not be written: ") + performance.failure().description);
+        return;
     }
+    m_written = QStringLiteral("Written: %1 and %2").arg(*bins, *performance);
+    showSummary();
 }
 
 } // namespace Brolant
