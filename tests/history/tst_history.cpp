@@ -499,10 +499,10 @@ private slots:
         for (int at = 0; at < 40; ++at)
             folder.write(logName(first.addDays(at)), logLines(0, 86400, 60, 50.0));
         const auto source = std::make_shared<HistorySource>(folder.path());
-        HistoryLoad load(source);
+        HistoryLoadOf<size_t> load(source);
         QSignalSpy loaded(&load, &HistoryLoad::loaded);
         const auto count = [](const std::vector<QDate> &days) {
-            return HistoryLoad::Work([days](HistoryReader &reader) -> std::any { return reader.days(days).size(); });
+            return HistoryLoadOf<size_t>::Work([days](HistoryReader &reader) { return reader.days(days).size(); });
         };
         load.request(40, count(HistoryFiles::daysBetween(first, first.addDays(39))));
         load.cancel();
@@ -512,7 +512,7 @@ private slots:
         source->requests().waitForDone();
         QCoreApplication::sendPostedEvents();
         QCOMPARE(loaded.size(), 1); // the second request only
-        QCOMPARE(load.result<size_t>(), size_t(1));
+        QCOMPARE(load.result(), size_t(1));
     }
 };
 

@@ -86,10 +86,10 @@ DayEnergy sameDayBefore(const std::vector<DayEnergy> &yearBefore, const QDate &d
 }
 
 // Reads the period and the year before on the source's threads.
-HistoryLoad::Work periodWork(const std::vector<QDate> &days, const std::vector<QDate> &before, double logDelaySeconds,
-                             const QDate &today)
+HistoryLoadOf<EnergyTab::Period>::Work periodWork(const std::vector<QDate> &days, const std::vector<QDate> &before,
+                                                  double logDelaySeconds, const QDate &today)
 {
-    return [days, before, logDelaySeconds, today](HistoryReader &reader) -> std::any {
+    return [days, before, logDelaySeconds, today](HistoryReader &reader) {
         const auto archive = reader.archive();
         std::vector<QDate> both = before;
         both.insert(both.end(), days.begin(), days.end());
@@ -257,7 +257,7 @@ void EnergyTab::request()
 void EnergyTab::loaded()
 {
     m_status->finished();
-    m_period = m_load.result<Period>();
+    m_period = m_load.result();
     m_shownSpan = m_span;
     m_shownFirst = m_first;
     if (m_span == Span::Year) {

@@ -65,10 +65,10 @@ QString oneDecimal(double value)
     return QString::number(value, 'f', 1);
 }
 
-HistoryLoad::Work curveWork(const std::vector<QDate> &days, std::optional<double> toMs, const RatedCurve &rated,
-                            double logDelaySeconds)
+HistoryLoadOf<PowerCurveTab::Curve>::Work curveWork(const std::vector<QDate> &days, std::optional<double> toMs,
+                                                    const RatedCurve &rated, double logDelaySeconds)
 {
-    return [days, toMs, rated, logDelaySeconds](HistoryReader &reader) -> std::any {
+    return [days, toMs, rated, logDelaySeconds](HistoryReader &reader) {
         const auto readings = reader.days(days);
         PowerCurveTab::Curve curve{PowerCurve::bins(readings),
                                    PowerCurve::scatter(readings, kScatterColumns, kScatterRows), 0,
@@ -310,7 +310,7 @@ void PowerCurveTab::showSummary()
 void PowerCurveTab::loaded()
 {
     m_status->finished();
-    m_curve = m_load.result<Curve>();
+    m_curve = m_load.result();
     m_export->setEnabled(true);
     showSummary();
     showPerformance();
