@@ -135,8 +135,9 @@ void MqttPublisher::connectedToBroker()
     sendWaiting();
 }
 
-void MqttPublisher::brokerLost(const QString &reason)
+void MqttPublisher::brokerLost(const Disconnection &disconnection)
 {
+    const QString reason = ConnectionReasons::text(disconnection, m_settings);
     // One entry an outage, however often the retries fail; logging goes on regardless.
     m_problems.report(Problem::BrokerNotAvailable, reason);
     m_inFlight.reset();

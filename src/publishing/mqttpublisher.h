@@ -69,7 +69,7 @@ private:
     void reportQueueLoaded();
     void reportTornEnds();
     void connectedToBroker();
-    void brokerLost(const QString &reason);
+    void brokerLost(const Disconnection &disconnection);
     void heard(const MqttMessage &message);
     void publishLive(const LiveReading &live);
     void enqueue(const QByteArray &payload);
