@@ -49,7 +49,7 @@ void benchCore(const QList<QByteArray> &frames)
         for (auto piece = assembler.next(); piece.kind == FrameAssembler::Piece::Frame; piece = assembler.next()) {
             const ParsedFrame parsed = FrameParser::parse(piece.text);
             ++sums.count;
-            Scaling::apply(parsed.values, settings, reading);
+            (void)Scaling::apply(parsed.values, settings, reading);
             sums.add(reading);
         }
     });

@@ -86,11 +86,9 @@ void FrameReceiver::handleFrame(const QString &frame)
     }
     m_health.accepted();
     emit frameCounted();
-    try {
-        Scaling::apply(parsed.values, m_calibration, m_reading);
-    } catch (const Failure &failure) {
+    if (const Result<> scaled = Scaling::apply(parsed.values, m_calibration, m_reading); !scaled) {
         // What this frame had done stays done; the frames behind it are still handled.
-        m_problems.report(Problem::CalculationsError, failure.description);
+        m_problems.report(Problem::CalculationsError, scaled.failure().description);
         emit frameRejected(QString());
         return;
     }

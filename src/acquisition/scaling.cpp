@@ -15,42 +15,67 @@ namespace Scaling {
 namespace {
 constexpr double kSecondsPerMinute = 60.0;
 
-double number(const ConfigField &setting)
+Result<double> number(const ConfigField &setting)
 {
     if (!setting.number())
-        throw Failure{QStringLiteral("Type mismatch")};
+        return Failure{QStringLiteral("Type mismatch")};
     return *setting.number();
 }
 
 // Every value passes here before it is stored: an infinity in the reading would be integrated
 // into the day's energy.
-double finite(double value)
+Result<double> finite(double value)
 {
     if (!std::isfinite(value))
-        throw Failure{QStringLiteral("Overflow")};
+        return Failure{QStringLiteral("Overflow")};
     return value;
 }
 
-double divide(double dividend, const ConfigField &divisorSetting)
+Result<double> divide(double dividend, const ConfigField &divisorSetting)
 {
-    const double divisor = number(divisorSetting);
-    if (divisor == 0.0)
-        throw Failure{QStringLiteral("Division by zero")};
-    return finite(dividend / divisor);
+    return number(divisorSetting).andThen([dividend](double divisor) -> Result<double> {
+        if (divisor == 0.0)
+            return Failure{QStringLiteral("Division by zero")};
+        return finite(dividend / divisor);
+    });
+}
+
+// Stores the value rounded to `decimals`, or passes its failure on.
+Result<> store(double &field, const Result<double> &value, int decimals)
+{
+    if (!value)
+        return value.failure();
+    field = Rounding::halfEven(*value, decimals);
+    return {};
 }
 } // namespace
 
-void apply(const FrameValues &raw, const CalibrationSettings &settings, Reading &reading)
+Result<> apply(const FrameValues &raw, const CalibrationSettings &settings, Reading &reading)
 {
-    reading.volts = Rounding::halfEven(divide(raw.v, settings.voltDivider), 2);
-    reading.modeVolts = Rounding::halfEven(divide(raw.m, settings.voltDivider), 2);
-    reading.amps = Rounding::halfEven(divide(raw.i - number(settings.voltOffset), settings.ampDivider), 2);
+    // Each field is stored before the next is worked out, so a failure leaves the ones before it.
+    Result<> stored = store(reading.volts, divide(raw.v, settings.voltDivider), 2);
+    if (stored)
+        stored = store(reading.modeVolts, divide(raw.m, settings.voltDivider), 2);
+    if (stored)
+        stored = store(reading.amps, number(settings.voltOffset).andThen([&](double offset) {
+            return divide(raw.i - offset, settings.ampDivider);
+        }),
+                       2);
+    if (!stored)
+        return stored;
     if (reading.amps < 0)
         reading.amps = 0.0;
-    reading.measuredRpm = Rounding::halfEven(finite(divide(raw.r, settings.rpmDivider) * kSecondsPerMinute), 1);
+    stored = store(reading.measuredRpm, divide(raw.r, settings.rpmDivider).andThen([](double perSecond) {
+        return finite(perSecond * kSecondsPerMinute);
+    }),
+                   1);
+    if (!stored)
+        return stored;
     reading.rpm = countedRpm(reading.measuredRpm);
-    reading.windSpeed = Rounding::halfEven(divide(raw.s, settings.wsDivider), 1);
-    reading.watts = Rounding::halfEven(finite(reading.amps * reading.volts), 2);
+    stored = store(reading.windSpeed, divide(raw.s, settings.wsDivider), 1);
+    if (stored)
+        stored = store(reading.watts, finite(reading.amps * reading.volts), 2);
+    return stored;
 }
 
 } // namespace Scaling

@@ -24,10 +24,10 @@ QString line(const AlarmChange &change)
            + QStringLiteral("  ") + change.text();
 }
 
-std::optional<TextFile::TornEnd> append(const QString &programFolder, const AlarmChange &change)
+Result<std::optional<TextFile::TornEnd>> append(const QString &programFolder, const AlarmChange &change)
 {
-    return TextFile::append(ProgramPaths(programFolder).alarmLog(), line(change) + QStringLiteral("\r\n"),
-                            TextFile::Sync::ToDisk);
+    return TextFile::tryAppend(ProgramPaths(programFolder).alarmLog(), line(change) + QStringLiteral("\r\n"),
+                               TextFile::Sync::ToDisk);
 }
 
 std::optional<AlarmChange> parse(QStringView text)
@@ -60,13 +60,13 @@ LastChanges lastChanges(const QString &programFolder)
     if (!file.exists())
         return last;
     if (!file.open(QIODevice::ReadOnly) || !file.seek(std::max<qint64>(0, file.size() - kTail))) {
-        last.problem = Failure{file.errorString()};
+        last.read = Failure{file.errorString()};
         return last;
     }
     const bool fromTheStart = file.pos() == 0;
     QList<QByteArray> lines = file.read(kTail).split('\n');
     if (file.error() != QFileDevice::NoError) {
-        last.problem = Failure{file.errorString()};
+        last.read = Failure{file.errorString()};
         return last;
     }
     if (!fromTheStart && !lines.isEmpty())

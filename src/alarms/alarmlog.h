@@ -24,8 +24,8 @@ inline constexpr qint64 kTail = 1024 * 1024;
 // One line, without its CR LF.
 QString line(const AlarmChange &change);
 // Appends the change's line, on the disk before this returns (the command and the broker are
-// informed next); throws Failure when it cannot. Returns the torn end the log had, put right.
-std::optional<TextFile::TornEnd> append(const QString &programFolder, const AlarmChange &change);
+// informed next). Gives the torn end the log had, put right.
+Result<std::optional<TextFile::TornEnd>> append(const QString &programFolder, const AlarmChange &change);
 
 // The change a line records; nothing for a line that is none (damaged, or cut by a full disk).
 std::optional<AlarmChange> parse(QStringView line);
@@ -33,7 +33,7 @@ std::optional<AlarmChange> parse(QStringView line);
 struct LastChanges
 {
     std::array<std::optional<AlarmChange>, kAlarmKinds> changes{};
-    MaybeFailure problem; // why the log could not be read
+    Result<> read; // fails with why the log could not be read
 };
 // The last change of each alarm in the log's last kTail bytes; lines that record none are
 // skipped. A missing log records none.

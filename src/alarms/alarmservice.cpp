@@ -97,9 +97,9 @@ AlarmService::AlarmService(const LoggerSession &session, const Clock &clock, Pro
 void AlarmService::goOnFromAlarmsTxt()
 {
     const AlarmLog::LastChanges lastChanges = AlarmLog::lastChanges(m_programFolder);
-    if (lastChanges.problem)
+    if (!lastChanges.read)
         m_problems.report(Problem::AlarmsTxtNotRead,
-                          lastChanges.problem->description + QStringLiteral(": every alarm starts cleared"));
+                          lastChanges.read.failure().description + QStringLiteral(": every alarm starts cleared"));
     for (const std::optional<AlarmChange> &lastLogged : lastChanges.changes) {
         if (!lastLogged)
             continue;
@@ -163,12 +163,13 @@ void AlarmService::reportProblem(const MaybeFailure &problem)
 
 void AlarmService::record(const AlarmChange &change)
 {
-    try {
-        m_problems.reportTornEnd(AlarmLog::append(m_programFolder, change));
-    } catch (const Failure &failure) {
-        m_problems.report(Problem::AlarmLogNotWritten,
-                          QStringLiteral("%1; the line was: %2").arg(failure.description, AlarmLog::line(change)));
-    }
+    const auto appended = AlarmLog::append(m_programFolder, change);
+    if (appended)
+        m_problems.reportTornEnd(*appended);
+    else
+        m_problems.report(
+            Problem::AlarmLogNotWritten,
+            QStringLiteral("%1; the line was: %2").arg(appended.failure().description, AlarmLog::line(change)));
     m_logged[size_t(change.kind)] = true;
     emit changed(change);
     m_throttle.offer(change);

@@ -25,20 +25,19 @@ void ErrorReporter::listenTo(const LoggerSession &session)
 
 void ErrorReporter::log(const QString &stage, const QString &description)
 {
-    const ErrorLog::Appended appended = m_log.append(stage, description, m_receivedText);
-    const QString &writeFailure = appended.failure;
+    const auto appended = m_log.append(stage, description, m_receivedText);
     // The log's own torn end is reported in the log itself, after the entry that put it right.
-    if (appended.tornEnd)
-        m_log.append(ProblemKind::of(Problem::TornLineEnded).stage.toString(), appended.tornEnd->description(),
-                     m_receivedText);
+    if (appended && *appended)
+        (void)m_log.append(ProblemKind::of(Problem::TornLineEnded).stage.toString(), (*appended)->description(),
+                           m_receivedText);
     // As errorlog.txt shows it: an escape sequence read from a file must not drive the terminal
     // of brolant-logger, nor a control byte hide in the window's error line.
     QString caption = QStringLiteral("  Last Error trapped  %1  ---  %2  %3")
                           .arg(DateText::hourMinute(m_clock.now().time()), ErrorLog::visible(stage),
                                ErrorLog::visible(description));
     // A log that cannot be written must not hide the error it was to record.
-    if (!writeFailure.isEmpty())
-        caption += QStringLiteral("  (not written to %1: %2)").arg(FileName::kErrorLog, writeFailure);
+    if (!appended)
+        caption += QStringLiteral("  (not written to %1: %2)").arg(FileName::kErrorLog, appended.failure().description);
     m_view.showError(caption, ErrorTone::Error);
 }
 

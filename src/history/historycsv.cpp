@@ -94,13 +94,12 @@ QString performanceText(const TurbinePerformance::Report &report, const RatedCur
     return text;
 }
 
-QString write(const QString &programFolder, const QString &name, const QString &text)
+Result<QString> write(const QString &programFolder, const QString &name, const QString &text)
 {
     const QString folder = ProgramPaths(programFolder).excel();
     QDir().mkpath(folder);
     const QString path = ProgramPaths(programFolder).inExcel(name);
-    TextFile::replace(path, text);
-    return path;
+    return TextFile::tryReplace(path, text).andThen([&path]() -> Result<QString> { return path; });
 }
 
 } // namespace HistoryCsv

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "text/failure.h"
+
 #include "history/dayenergy.h"
 #include "history/powercurve.h"
 #include "history/turbineperformance.h"
@@ -29,9 +31,8 @@ QString powerCurveText(const std::vector<PowerBin> &bins);
 QString performanceFileName(const QDate &from, const QDate &to);
 QString performanceText(const TurbinePerformance::Report &report, const RatedCurve &rated);
 
-// Writes `text` as excel/<name> in the program folder, atomically; the path written. Throws
-// Failure when it cannot.
-QString write(const QString &programFolder, const QString &name, const QString &text);
+// Writes `text` as excel/<name> in the program folder, atomically; the path written.
+Result<QString> write(const QString &programFolder, const QString &name, const QString &text);
 
 } // namespace HistoryCsv
 

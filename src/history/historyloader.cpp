@@ -22,13 +22,6 @@ namespace {
 // faster from its summary.
 constexpr qint64 kSummaryWorthFrom = 1024 * 1024;
 
-// What a load's future carries: the work's result and the report of the files it looked at.
-struct Outcome
-{
-    std::any result;
-    LoadReport report;
-};
-
 } // namespace
 
 namespace HistoryFiles {
@@ -122,8 +115,8 @@ std::vector<DayReading> HistoryReader::days(const std::vector<QDate> &days)
 {
     const int before = m_daysDone;
     auto readings = m_source.days(days, [this, before](int done) {
-        m_promise.setProgressValue(before + done);
-        return !m_promise.isCanceled();
+        m_progressed(before + done);
+        return !m_cancelled();
     });
     m_daysDone += int(days.size());
     m_report.add(readings);
@@ -156,46 +149,17 @@ void LoadReport::add(const EnergyArchive &archive)
         filesRead.push_back(FileName::kEnergyArchive);
 }
 
-HistoryLoad::HistoryLoad(std::shared_ptr<HistorySource> source, QObject *parent)
-    : QObject(parent), m_source(std::move(source))
+void HistoryLoad::watch(QFutureWatcherBase &watcher)
 {
-    connect(&m_watcher, &QFutureWatcherBase::progressValueChanged, this,
+    m_watcher = &watcher;
+    connect(m_watcher, &QFutureWatcherBase::progressValueChanged, this,
             [this](int done) { emit progressed(done, m_daysInAll); });
-    connect(&m_watcher, &QFutureWatcherBase::finished, this, [this] {
-        if (m_watcher.isCanceled() || m_watcher.future().resultCount() == 0)
-            return;
-        auto outcome = std::any_cast<Outcome>(m_watcher.result());
-        m_result = std::move(outcome.result);
-        emit reported(outcome.report);
-        emit loaded();
-    });
-}
-
-HistoryLoad::~HistoryLoad()
-{
-    m_watcher.cancel();
-}
-
-void HistoryLoad::request(int days, Work work)
-{
-    m_watcher.cancel();
-    m_daysInAll = days;
-    m_watcher.setFuture(QtConcurrent::run(
-        &m_source->requests(), [source = m_source, days, work = std::move(work)](QPromise<std::any> &promise) {
-            if (promise.isCanceled())
-                return;
-            promise.setProgressRange(0, days);
-            HistoryReader reader(*source, promise);
-            std::any result = work(reader);
-            if (!promise.isCanceled())
-                promise.addResult(std::any(Outcome{std::move(result), reader.report()}));
-        }));
 }
 
 void HistoryLoad::cancel()
 {
     // Not waited for: what it still reads ends on its own, and its result is never reported.
-    m_watcher.cancel();
+    m_watcher->cancel();
     emit cancelled();
 }
 

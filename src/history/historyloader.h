@@ -11,8 +11,8 @@
 #include <QObject>
 #include <QPromise>
 #include <QString>
+#include <QtConcurrent/QtConcurrentRun>
 
-#include <any>
 #include <functional>
 #include <map>
 #include <memory>
@@ -87,44 +87,33 @@ private:
 class HistoryReader
 {
 public:
-    HistoryReader(HistorySource &source, QPromise<std::any> &promise) : m_source(source), m_promise(promise) {}
+    // `progressed` is told how many days are done; `cancelled` says whether the load was cancelled.
+    HistoryReader(HistorySource &source, std::function<void(int)> progressed, std::function<bool()> cancelled)
+        : m_source(source), m_progressed(std::move(progressed)), m_cancelled(std::move(cancelled))
+    {
+    }
 
     std::vector<DayReading> days(const std::vector<QDate> &days);
     std::shared_ptr<const EnergyArchive> archive();
-    bool cancelled() const { return m_promise.isCanceled(); }
+    bool cancelled() const { return m_cancelled(); }
     const LoadReport &report() const { return m_report; }
 
 private:
     HistorySource &m_source;
-    QPromise<std::any> &m_promise;
+    std::function<void(int)> m_progressed;
+    std::function<bool()> m_cancelled;
     int m_daysDone = 0; // by earlier calls of days()
     LoadReport m_report;
 };
 
-// One tab's load: its work runs on the source's threads, so the window never waits; progress,
-// the report and the result come back as signals on the thread that asked. A new request, or
-// cancel() (the user's), ends the one before; a cancelled request reports nothing.
-class HistoryLoad final : public QObject
+// A load whatever its result's type: its signals and its cancel, for a tab's status row and the
+// history window.
+class HistoryLoad : public QObject
 {
     Q_OBJECT
 
 public:
-    using Work = std::function<std::any(HistoryReader &)>;
-
-    // The load's work keeps `source` while it runs, so no one need wait for it to end.
-    explicit HistoryLoad(std::shared_ptr<HistorySource> source, QObject *parent = nullptr);
-    ~HistoryLoad() override;
-
-    // `days`: how many days the work will read, for the progress bar.
-    void request(int days, Work work);
     void cancel();
-
-    // The last result, of the type the work returned.
-    template <typename Result>
-    const Result &result() const
-    {
-        return std::any_cast<const Result &>(m_result);
-    }
 
 signals:
     void progressed(int daysDone, int daysInAll);
@@ -133,11 +122,75 @@ signals:
     // What is shown stays what the last load that ended brought.
     void cancelled();
 
+protected:
+    using QObject::QObject;
+    // Called by the load once its watcher is made: the progress goes out as progressed().
+    void watch(QFutureWatcherBase &watcher);
+    void started(int daysInAll) { m_daysInAll = daysInAll; }
+
 private:
-    std::shared_ptr<HistorySource> m_source;
-    QFutureWatcher<std::any> m_watcher;
-    std::any m_result;
+    QFutureWatcherBase *m_watcher = nullptr;
     int m_daysInAll = 0;
+};
+
+// One tab's load: its work runs on the source's threads, so the window never waits; progress,
+// the report and the result of type `Value` come back as signals on the thread that asked. A new
+// request, or cancel() (the user's), ends the one before; a cancelled request reports nothing.
+template <typename Value>
+class HistoryLoadOf final : public HistoryLoad
+{
+public:
+    using Work = std::function<Value(HistoryReader &)>;
+
+    // The load's work keeps `source` while it runs, so no one need wait for it to end.
+    explicit HistoryLoadOf(std::shared_ptr<HistorySource> source, QObject *parent = nullptr)
+        : HistoryLoad(parent), m_source(std::move(source))
+    {
+        watch(m_watcher);
+        connect(&m_watcher, &QFutureWatcherBase::finished, this, [this] {
+            if (m_watcher.isCanceled() || m_watcher.future().resultCount() == 0)
+                return;
+            Outcome outcome = m_watcher.result();
+            m_result = std::move(outcome.result);
+            emit reported(outcome.report);
+            emit loaded();
+        });
+    }
+    ~HistoryLoadOf() override { m_watcher.cancel(); }
+
+    // `days`: how many days the work will read, for the progress bar.
+    void request(int days, Work work)
+    {
+        m_watcher.cancel();
+        started(days);
+        m_watcher.setFuture(QtConcurrent::run(
+            &m_source->requests(), [source = m_source, days, work = std::move(work)](QPromise<Outcome> &promise) {
+                if (promise.isCanceled())
+                    return;
+                promise.setProgressRange(0, days);
+                HistoryReader reader(
+                    *source, [&promise](int done) { promise.setProgressValue(done); },
+                    [&promise] { return promise.isCanceled(); });
+                Value result = work(reader);
+                if (!promise.isCanceled())
+                    promise.addResult(Outcome{std::move(result), reader.report()});
+            }));
+    }
+
+    // The last result.
+    const Value &result() const { return m_result; }
+
+private:
+    // What the future carries: the work's result and the report of the files it looked at.
+    struct Outcome
+    {
+        Value result;
+        LoadReport report;
+    };
+
+    std::shared_ptr<HistorySource> m_source;
+    QFutureWatcher<Outcome> m_watcher;
+    Value m_result;
 };
 
 } // namespace Brolant

@@ -24,15 +24,15 @@ DailyLog::Written DailyLog::flush()
         QDir().mkdir(ProgramPaths(m_programFolder).logs());
     while (!m_kept.isEmpty()) {
         const Kept &kept = m_kept.constFirst();
-        try {
-            // Synced: the broker is told of a record only once a power cut cannot lose it.
-            if (auto torn = TextFile::append(ProgramPaths(m_programFolder).inLogs(kept.fileName), kept.line,
-                                             TextFile::Sync::ToDisk))
-                written.tornEnds.append(*torn);
-        } catch (const Failure &failure) {
-            written.failure = failure;
+        // Synced: the broker is told of a record only once a power cut cannot lose it.
+        const auto appended = TextFile::tryAppend(ProgramPaths(m_programFolder).inLogs(kept.fileName), kept.line,
+                                                  TextFile::Sync::ToDisk);
+        if (!appended) {
+            written.flushed = appended.failure();
             break;
         }
+        if (*appended)
+            written.tornEnds.append(**appended);
         written.stored.append(kept.record);
         m_kept.removeFirst();
     }

@@ -24,12 +24,13 @@ public:
     };
 
     // What a write did: the records now on the disk, in order (those kept from earlier failures
-    // first), the torn ends it put right, and why it stopped when records are still kept.
+    // first), the torn ends it put right, and whether all were written (why it stopped when
+    // records are still kept).
     struct Written
     {
         QList<Record> stored;
         QList<TextFile::TornEnd> tornEnds;
-        MaybeFailure failure;
+        Result<> flushed;
     };
 
     explicit DailyLog(QString programFolder);

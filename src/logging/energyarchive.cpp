@@ -86,9 +86,9 @@ QString EnergyArchive::line(LineKind kind, const QDateTime &written, double watt
            + NumberMask::format(wattHours, u"#####.0") + QStringLiteral(" Wh\r\n");
 }
 
-std::optional<TextFile::TornEnd> EnergyArchive::append(const QString &programFolder, const QString &line)
+Result<std::optional<TextFile::TornEnd>> EnergyArchive::append(const QString &programFolder, const QString &line)
 {
-    return TextFile::append(ProgramPaths(programFolder).energyArchive(), line, TextFile::Sync::ToDisk);
+    return TextFile::tryAppend(ProgramPaths(programFolder).energyArchive(), line, TextFile::Sync::ToDisk);
 }
 
 void EnergyArchive::take(QByteArrayView raw)

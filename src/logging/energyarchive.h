@@ -49,7 +49,7 @@ struct EnergyArchive
     static QString line(LineKind kind, const QDateTime &written, double wattHours);
     // Appends one line, on the disk before this returns; throws Failure when it cannot. Returns
     // the torn end the archive had, put right.
-    static std::optional<TextFile::TornEnd> append(const QString &programFolder, const QString &line);
+    static Result<std::optional<TextFile::TornEnd>> append(const QString &programFolder, const QString &line);
 
     static EnergyArchive parse(const QByteArray &content);
     // The program folder's archive, read a piece at a time so a huge file costs no memory; a

@@ -48,17 +48,12 @@ QString ErrorLog::entry(const QString &dateStamp, const QString &time, const QSt
            + QStringLiteral("\r\n");
 }
 
-ErrorLog::Appended ErrorLog::append(const QString &context, const QString &description,
-                                    const QString &receivedText) const
+Result<std::optional<TextFile::TornEnd>> ErrorLog::append(const QString &context, const QString &description,
+                                                          const QString &receivedText) const
 {
     const QDateTime now = m_clock.now();
-    try {
-        return {{},
-                TextFile::append(m_path, entry(DateText::dateStamp(now.date()), DateText::hourMinute(now.time()),
-                                               context, description, receivedText))};
-    } catch (const Failure &failure) {
-        return {failure.description, {}};
-    }
+    return TextFile::tryAppend(m_path, entry(DateText::dateStamp(now.date()), DateText::hourMinute(now.time()), context,
+                                             description, receivedText));
 }
 
 } // namespace Brolant

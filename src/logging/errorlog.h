@@ -27,16 +27,10 @@ public:
     // or number reaches cut with "...", so a pasted page does not become the message.
     static QString quoted(const QString &value);
 
-    // What append did: the reason when the file could not be written (else empty), and the torn
-    // end the log had, put right before the entry.
-    struct Appended
-    {
-        QString failure;
-        std::optional<TextFile::TornEnd> tornEnd;
-    };
-    // Appends one entry. Not synced: an entry is no record, and a problem that repeats every
-    // frame must not wear out an SD card.
-    Appended append(const QString &context, const QString &description, const QString &receivedText) const;
+    // Appends one entry, and gives the torn end the log had, put right before it. Not synced: an
+    // entry is no record, and a problem that repeats every frame must not wear out an SD card.
+    Result<std::optional<TextFile::TornEnd>> append(const QString &context, const QString &description,
+                                                    const QString &receivedText) const;
 
 
 private:

@@ -87,13 +87,13 @@ QList<Record> LoggingCycle::reportWritten(const DailyLog::Written &written)
 {
     for (const TextFile::TornEnd &torn : written.tornEnds)
         m_problems.reportTornEnd(torn);
-    if (written.failure)
+    if (!written.flushed)
         m_problems.report(
             Problem::DailyLogNotWritten,
-            QStringLiteral("%1; records are kept until it can be written").arg(written.failure->description));
+            QStringLiteral("%1; records are kept until it can be written").arg(written.flushed.failure().description));
     else
         m_problems.resolved(Problem::DailyLogNotWritten);
-    if (written.failure)
+    if (!written.flushed)
         m_keptRetry.start();
     else
         m_keptRetry.stop();
@@ -124,13 +124,13 @@ void LoggingCycle::end()
     for (const Record &record : reportWritten(written))
         emit recordStored(record);
     m_keptRetry.stop();
-    if (!written.failure)
+    if (written.flushed)
         return;
     // The last place left: each record whole in the error log, so none is gone without a trace.
     for (const DailyLog::Kept &kept : m_dailyLog.takeKept())
         m_problems.report(Problem::DailyLogRecordLost,
                           QStringLiteral("%1; the record for %2 was: %3")
-                              .arg(written.failure->description, kept.fileName, kept.line.trimmed()));
+                              .arg(written.flushed.failure().description, kept.fileName, kept.line.trimmed()));
 }
 
 } // namespace Brolant

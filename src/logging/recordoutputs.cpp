@@ -76,27 +76,22 @@ std::optional<TextFile::TornEnd> writeHtml(const QString &programFolder, const R
 {
     const ProgramPaths paths(programFolder);
     QStringList failures;
-    std::optional<TextFile::TornEnd> torn;
-    try {
-        torn = TextFile::append(paths.inHtml(historyFileName(record.time.date())), historyLine(record, units));
-    } catch (const Failure &failure) {
-        // Each output stands alone: the page is still attempted.
-        failures.append(failure.description);
-    }
-    QString templateText;
-    try {
-        templateText = TextFile::read(paths.inHtml(QStringLiteral("template.asp")), kLargestTemplate);
-    } catch (const Failure &) {
-        // No template: the page is written empty, as a sign that it is missing.
-    }
-    try {
-        TextFile::replace(paths.inHtml(QStringLiteral("log.asp")), page(templateText, record) + kLineEnd);
-    } catch (const Failure &failure) {
-        failures.append(failure.description);
-    }
+    // Each output stands alone: the page is still attempted when the history line fails.
+    const auto appended = TextFile::tryAppend(paths.inHtml(historyFileName(record.time.date())),
+                                              historyLine(record, units));
+    if (!appended)
+        failures.append(appended.failure().description);
+    // No template: the page is written empty, as a sign that it is missing.
+    const QString templateText = QString::fromLatin1(
+        TextFile::tryReadBytes(paths.inHtml(QStringLiteral("template.asp")), kLargestTemplate).valueOr({}));
+    const Result<> replaced = TextFile::tryReplace(paths.inHtml(QStringLiteral("log.asp")),
+                                                   page(templateText, record) + kLineEnd);
+    if (!replaced)
+        failures.append(replaced.failure().description);
+    // To the logging cycle's one catch point for this output.
     if (!failures.isEmpty())
         throw Failure{failures.join(QStringLiteral("; "))};
-    return torn;
+    return *appended;
 }
 
 std::optional<TextFile::TornEnd> writeSpreadsheetRow(const QString &programFolder, const Record &record,

@@ -140,13 +140,12 @@ std::optional<QString> programFolder(const LoggerStart &start)
     const QString executableFolder = QCoreApplication::applicationDirPath();
     if (!start.folder)
         return ProgramLocation::folder(executableFolder);
-    try {
-        return ProgramLocation::chosen(*start.folder, executableFolder);
-    } catch (const Failure &failure) {
-        // A logger with nowhere to write would run for ever logging nothing.
-        QTextStream(stderr) << start.program << ": --folder: " << failure.description << '\n';
-        return std::nullopt;
-    }
+    const Result<QString> chosen = ProgramLocation::chosen(*start.folder, executableFolder);
+    if (chosen)
+        return *chosen;
+    // A logger with nowhere to write would run for ever logging nothing.
+    QTextStream(stderr) << start.program << ": --folder: " << chosen.failure().description << '\n';
+    return std::nullopt;
 }
 
 } // namespace CommandLine

@@ -61,14 +61,14 @@ QString folder(const QString &executableFolder)
     return user;
 }
 
-QString chosen(const QString &folder, const QString &executableFolder)
+Result<QString> chosen(const QString &folder, const QString &executableFolder)
 {
     const QString absolute = QDir(folder).absolutePath();
     const QFileInfo info(absolute);
     if (info.exists() && !info.isDir())
-        throw Failure{QStringLiteral("%1 is a file, not a folder").arg(QDir::toNativeSeparators(absolute))};
+        return Failure{QStringLiteral("%1 is a file, not a folder").arg(QDir::toNativeSeparators(absolute))};
     if (!QDir().mkpath(absolute))
-        throw Failure{QStringLiteral("the folder %1 cannot be made").arg(QDir::toNativeSeparators(absolute))};
+        return Failure{QStringLiteral("the folder %1 cannot be made").arg(QDir::toNativeSeparators(absolute))};
     seed(executableFolder, absolute);
     return absolute;
 }

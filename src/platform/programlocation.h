@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "text/failure.h"
+
 #include <QString>
 
 namespace Brolant {
@@ -13,9 +15,9 @@ namespace ProgramLocation {
 
 QString folder(const QString &executableFolder);
 // The folder the user chose (--folder), as an absolute path: made when missing, and given the
-// default files it lacks, as a new ~/.local/share/brolant is. Throws Failure when it is a file
-// or cannot be made.
-QString chosen(const QString &folder, const QString &executableFolder);
+// default files it lacks, as a new ~/.local/share/brolant is. Fails when it is a file or cannot
+// be made.
+Result<QString> chosen(const QString &folder, const QString &executableFolder);
 
 } // namespace ProgramLocation
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "text/failure.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -9,11 +11,17 @@
 namespace Brolant {
 
 // The program's files are 8-bit text (one byte per character), each opened, read or written and
-// closed within one call. Every failure throws Failure with the path and the reason.
+// closed within one call. Every failure carries the path and the reason. The forms without "try"
+// throw it, for a logging stage whose failure goes to its one catch point, and for the settings
+// files until they report it as a Result too.
 namespace TextFile {
 
 // The whole file. Refuses files larger than `largest` bytes.
-QByteArray readBytes(const QString &path, qint64 largest);
+Result<QByteArray> tryReadBytes(const QString &path, qint64 largest);
+inline QByteArray readBytes(const QString &path, qint64 largest)
+{
+    return orThrow(tryReadBytes(path, largest));
+}
 inline QString read(const QString &path, qint64 largest)
 {
     return QString::fromLatin1(readBytes(path, largest));
@@ -21,14 +29,18 @@ inline QString read(const QString &path, qint64 largest)
 
 // Replaces the file atomically: readers see the old file or the new one, never half of one, and
 // after a power cut too (the new file and its folder are synced). The old file is intact when this
-// throws.
+// fails.
 // Who may read the file: the usual, or only its owner (a file that holds a password).
 enum class Access
 {
     Usual,
     OwnerOnly
 };
-void replace(const QString &path, const QString &text, Access access = Access::Usual);
+Result<> tryReplace(const QString &path, const QString &text, Access access = Access::Usual);
+inline void replace(const QString &path, const QString &text, Access access = Access::Usual)
+{
+    orThrow(tryReplace(path, text, access));
+}
 
 // Whether a write returns only once it is on the disk. A power cut loses what is not: a line that
 // anything outside this computer hears of (the broker, a relay) must be synced first.
@@ -53,15 +65,19 @@ struct TornEnd
 // Appends `text` (whole lines), creating the file when missing, after putting a torn end right.
 // A write that stops part-way (a full disk) or that cannot be synced is taken back, so the file
 // never ends in half a line of its own making.
-[[nodiscard]] std::optional<TornEnd> append(const QString &path, const QString &text, Sync sync = Sync::Cached);
+Result<std::optional<TornEnd>> tryAppend(const QString &path, const QString &text, Sync sync = Sync::Cached);
+[[nodiscard]] inline std::optional<TornEnd> append(const QString &path, const QString &text, Sync sync = Sync::Cached)
+{
+    return orThrow(tryAppend(path, text, sync));
+}
 
 // Writes `text` over the start of the file in one write, creating the file when missing, and cuts
 // off whatever lay beyond it. Never truncated first: a file as long as `text` needs no new disk
 // block, so this works on a full disk, and a kill cannot leave it half written.
-void overwrite(const QString &path, const QString &text, Sync sync = Sync::Cached);
+Result<> tryOverwrite(const QString &path, const QString &text, Sync sync = Sync::Cached);
 
 // Makes the folder's entries durable: a file made in it, or renamed into it, outlives a power cut.
-void syncFolder(const QString &folder);
+Result<> syncFolder(const QString &folder);
 
 } // namespace TextFile
 

@@ -77,40 +77,22 @@ QString forTls(const QStringList &errors, const MqttSettings &settings)
         .arg(where, errors.isEmpty() ? QString() : QStringLiteral(": ") + errors.last());
 }
 
-} // namespace
-
-QString ConnectionReasons::forFailure(const ConnectionFailure &failure, const MqttSettings &settings)
+// The TLS library says what went wrong only in the log, whatever the code.
+bool isTlsError(const ConnectionFailure &failure, const MqttSettings &settings)
 {
-    const QString where = address(settings);
-    const QStringList &errors = failure.libraryErrors;
-    // The TLS library says what went wrong only in the log, whatever the code.
-    if (failure.errorCode == MOSQ_ERR_TLS || (settings.tls && said(errors, "OpenSSL Error")))
-        return forTls(errors, settings);
+    return failure.errorCode == MOSQ_ERR_TLS || (settings.tls && said(failure.libraryErrors, "OpenSSL Error"));
+}
+
+bool closedUnansweredByTls(const ConnectionFailure &failure, const MqttSettings &settings)
+{
     const bool broken = failure.errorCode == MOSQ_ERR_CONN_LOST
                         || (failure.errorCode == MOSQ_ERR_ERRNO
                             && (failure.savedErrno == EPROTO || failure.savedErrno == ECONNRESET));
-    if (settings.tls && !failure.answered && broken)
-        return closedUnanswered(settings);
-    switch (failure.errorCode) {
-    case MOSQ_ERR_ERRNO:
-        if (failure.savedErrno == ECONNREFUSED)
-            return QStringLiteral("no broker at %1").arg(where);
-        return QStringLiteral("%1: %2").arg(where, QString::fromLocal8Bit(std::strerror(failure.savedErrno)));
-    case MOSQ_ERR_EAI:
-        return QStringLiteral("no host called %1").arg(settings.host);
-    case MOSQ_ERR_KEEPALIVE:
-        return QStringLiteral("no answer from the broker at %1 within the keep-alive of %2 seconds")
-            .arg(where)
-            .arg(settings.keepAlive.count());
-    case MOSQ_ERR_CONN_LOST:
-    case MOSQ_ERR_NO_CONN:
-        return QStringLiteral("the connection to %1 was lost").arg(where);
-    default:
-        return QStringLiteral("%1: %2").arg(where, QString::fromUtf8(mosquitto_strerror(failure.errorCode)));
-    }
+    return settings.tls && !failure.answered && broken;
 }
 
-QString ConnectionReasons::forConnectRefusal(int reasonCode)
+// The broker said no to the connection: its MQTT 5 reason code.
+QString forConnectRefusal(int reasonCode)
 {
     switch (reasonCode) {
     // Mosquitto answers a wrong password with "not authorized"; to the user both mean the same.
@@ -122,6 +104,56 @@ QString ConnectionReasons::forConnectRefusal(int reasonCode)
     default:
         return libraryWords(reasonCode);
     }
+}
+
+} // namespace
+
+DisconnectReason ConnectionReasons::of(const ConnectionFailure &failure, const MqttSettings &settings)
+{
+    if (isTlsError(failure, settings) || closedUnansweredByTls(failure, settings))
+        return DisconnectReason::TlsFailed;
+    switch (failure.errorCode) {
+    case MOSQ_ERR_ERRNO:
+        return failure.savedErrno == ECONNREFUSED ? DisconnectReason::NoBroker : DisconnectReason::NetworkError;
+    case MOSQ_ERR_EAI:
+        return DisconnectReason::NoHost;
+    case MOSQ_ERR_KEEPALIVE:
+        return DisconnectReason::NoAnswer;
+    case MOSQ_ERR_CONN_LOST:
+    case MOSQ_ERR_NO_CONN:
+        return DisconnectReason::Lost;
+    default:
+        return DisconnectReason::NetworkError;
+    }
+}
+
+QString ConnectionReasons::text(const Disconnection &disconnection, const MqttSettings &settings)
+{
+    const QString where = address(settings);
+    const ConnectionFailure &failure = disconnection.failure;
+    switch (disconnection.reason) {
+    case DisconnectReason::NotSetUp:
+        return disconnection.notSetUp;
+    case DisconnectReason::Refused:
+        return forConnectRefusal(disconnection.refusalCode);
+    case DisconnectReason::TlsFailed:
+        return isTlsError(failure, settings) ? forTls(failure.libraryErrors, settings) : closedUnanswered(settings);
+    case DisconnectReason::NoBroker:
+        return QStringLiteral("no broker at %1").arg(where);
+    case DisconnectReason::NoHost:
+        return QStringLiteral("no host called %1").arg(settings.host);
+    case DisconnectReason::NoAnswer:
+        return QStringLiteral("no answer from the broker at %1 within the keep-alive of %2 seconds")
+            .arg(where)
+            .arg(settings.keepAlive.count());
+    case DisconnectReason::Lost:
+        return QStringLiteral("the connection to %1 was lost").arg(where);
+    case DisconnectReason::NetworkError:
+        break;
+    }
+    if (failure.errorCode == MOSQ_ERR_ERRNO)
+        return QStringLiteral("%1: %2").arg(where, QString::fromLocal8Bit(std::strerror(failure.savedErrno)));
+    return QStringLiteral("%1: %2").arg(where, QString::fromUtf8(mosquitto_strerror(failure.errorCode)));
 }
 
 QString ConnectionReasons::forMessageRefusal(int reasonCode)

@@ -17,12 +17,34 @@ struct ConnectionFailure
     bool answered = false;     // the broker had accepted the connection
 };
 
+// Why a connection attempt failed or a connection ended.
+enum class DisconnectReason
+{
+    NotSetUp,     // a setting could not be applied to the client: nothing was sent
+    Refused,      // the broker said no to the connection
+    TlsFailed,    // the TLS handshake failed, or the broker closed it unanswered
+    NoBroker,     // nothing listens at the address
+    NoHost,       // no host has the name
+    NoAnswer,     // the broker did not answer within the keep-alive
+    Lost,         // the connection broke
+    NetworkError, // any other error of the network or of libmosquitto
+};
+
+// The reason and what its words need.
+struct Disconnection
+{
+    DisconnectReason reason = DisconnectReason::Lost;
+    ConnectionFailure failure; // as libmosquitto told it
+    int refusalCode = 0;       // Refused: the broker's MQTT 5 reason code
+    QString notSetUp;          // NotSetUp: which setting, and why, in words for the user
+};
+
 // What went wrong with a broker, in words a user can act on: which file, which name, which port.
 namespace ConnectionReasons {
 
-QString forFailure(const ConnectionFailure &failure, const MqttSettings &settings);
-// The broker said no to the connection: its MQTT 5 reason code.
-QString forConnectRefusal(int reasonCode);
+DisconnectReason of(const ConnectionFailure &failure, const MqttSettings &settings);
+// What the error log and the status say of it.
+QString text(const Disconnection &disconnection, const MqttSettings &settings);
 // The broker said no to a message: its MQTT 5 reason code.
 QString forMessageRefusal(int reasonCode);
 

@@ -35,7 +35,12 @@ void ConnectionTest::start(const MqttSettings &settings)
     connect(
         m_client.get(), &MqttClient::connected, this, [this] { finish(QStringLiteral("connected")); },
         Qt::QueuedConnection);
-    connect(m_client.get(), &MqttClient::disconnected, this, &ConnectionTest::finish, Qt::QueuedConnection);
+    connect(
+        m_client.get(), &MqttClient::disconnected, this,
+        [this, settings](const Disconnection &disconnection) {
+            finish(ConnectionReasons::text(disconnection, settings));
+        },
+        Qt::QueuedConnection);
     disconnect(&m_patience, nullptr, this, nullptr);
     connect(&m_patience, &QTimer::timeout, this, [this, settings] {
         finish(QStringLiteral("no answer from %1:%2 within %3 seconds")

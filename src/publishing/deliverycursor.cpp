@@ -2,7 +2,6 @@
 #include "publishing/deliverycursor.h"
 
 #include "platform/textfile.h"
-#include "text/failure.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -37,12 +36,10 @@ QByteArray DeliveryCursor::hashOf(const QByteArray &line)
 
 std::optional<DeliveryCursor::Position> DeliveryCursor::read() const
 {
-    QByteArray text;
-    try {
-        text = TextFile::readBytes(m_path, kWidth);
-    } catch (const Failure &) {
+    const Result<QByteArray> read = TextFile::tryReadBytes(m_path, kWidth);
+    if (!read)
         return std::nullopt; // missing, unreadable or longer than a position
-    }
+    const QByteArray &text = *read;
     const QByteArray offset = text.left(kOffsetDigits);
     const QByteArray hash = text.mid(kOffsetDigits + 1, kHashDigits);
     const QByteArray state = text.size() == kWidth ? text.mid(kClosedWidth - 1, 4) : kClosed;
@@ -53,14 +50,14 @@ std::optional<DeliveryCursor::Position> DeliveryCursor::read() const
     return Position{offset.toLongLong(), hash, state == kOpen};
 }
 
-void DeliveryCursor::write(const Position &position) const
+Result<> DeliveryCursor::write(const Position &position) const
 {
     const QByteArray text = QByteArray::number(position.end).rightJustified(kOffsetDigits, '0') + ' '
                             + position.hash.leftJustified(kHashDigits, '0', true) + ' '
                             + (position.open ? kOpen : kClosed) + kLineEnd;
     // On the disk before the broker's acknowledgement counts: otherwise a power cut would send
     // again what was delivered since the last position that reached it.
-    TextFile::overwrite(m_path, QString::fromLatin1(text), TextFile::Sync::ToDisk);
+    return TextFile::tryOverwrite(m_path, QString::fromLatin1(text), TextFile::Sync::ToDisk);
 }
 
 void DeliveryCursor::remove() const

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "text/failure.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -32,8 +34,7 @@ public:
     static Position start() { return {0, hashOf({}), true}; }
     // What the file says; nothing when it is missing or not exactly a position (torn, edited).
     std::optional<Position> read() const;
-    // Throws Failure when it cannot.
-    void write(const Position &position) const;
+    Result<> write(const Position &position) const;
     void remove() const;
 
 private:

@@ -47,14 +47,11 @@ qint64 tenths(double wattHours)
 
 QList<LoggedLine> recordsOf(const QString &path)
 {
-    QByteArray content;
-    try {
-        content = TextFile::readBytes(path, DailyLogLine::kLargestFile);
-    } catch (const Failure &) {
+    const Result<QByteArray> content = TextFile::tryReadBytes(path, DailyLogLine::kLargestFile);
+    if (!content)
         return {}; // missing or unreadable: no record to give back
-    }
     QList<LoggedLine> lines;
-    for (const QByteArray &raw : content.split('\n')) {
+    for (const QByteArray &raw : content->split('\n')) {
         const QByteArrayView line = QByteArrayView(raw).chopped(raw.endsWith('\r') ? 1 : 0);
         if (const auto read = DailyLogLine::parse(line))
             lines.append({*read, energyOf(line).value_or(0.0)});

@@ -28,20 +28,22 @@ void initialiseLibraryOnce()
     Q_UNUSED(initialised);
 }
 
-void check(int result, const QString &what)
+Result<> check(int result, const QString &what)
 {
     if (result != MOSQ_ERR_SUCCESS)
-        throw Failure{QStringLiteral("%1: %2").arg(what, QString::fromUtf8(mosquitto_strerror(result)))};
+        return Failure{QStringLiteral("%1: %2").arg(what, QString::fromUtf8(mosquitto_strerror(result)))};
+    return {};
 }
 
 // The file `tag` names must be readable and hold `marker` (libmosquitto takes PEM files only).
-void checkTlsFile(const QString &tag, const QString &path, const QByteArray &marker, const QString &holds)
+Result<> checkTlsFile(const QString &tag, const QString &path, const QByteArray &marker, const QString &holds)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw Failure{QStringLiteral("%1 %2 cannot be read: %3").arg(tag, path, file.errorString())};
+        return Failure{QStringLiteral("%1 %2 cannot be read: %3").arg(tag, path, file.errorString())};
     if (file.size() > kLargestTlsFile || !file.read(kLargestTlsFile).contains(marker))
-        throw Failure{QStringLiteral("%1 %2 holds no %3").arg(tag, path, holds)};
+        return Failure{QStringLiteral("%1 %2 holds no %3").arg(tag, path, holds)};
+    return {};
 }
 
 QByteArray local(const QString &path)
@@ -91,53 +93,58 @@ QMap<QString, QString> MqttProperties::userProperties(const mqtt5__property *lis
     return properties;
 }
 
-MosquittoHandle MosquittoSetup::make(const MqttSettings &settings, const QString &clientId,
-                                     const std::optional<MqttMessage> &lastWill, void *owner)
+Result<MosquittoHandle> MosquittoSetup::make(const MqttSettings &settings, const QString &clientId,
+                                             const std::optional<MqttMessage> &lastWill, void *owner)
 {
     initialiseLibraryOnce();
     MosquittoHandle handle(mosquitto_new(clientId.toUtf8().constData(), true, owner));
     if (!handle)
-        throw Failure{
+        return Failure{
             QStringLiteral("the MQTT client could not be made: %1").arg(QString::fromLocal8Bit(std::strerror(errno)))};
     mosquitto *client = handle.get();
     // MQTT 5: the broker says which message it refused, and the status carries who sent it.
-    check(mosquitto_int_option(client, MOSQ_OPT_PROTOCOL_VERSION, MQTT_PROTOCOL_V5),
-          QStringLiteral("MQTT 5 cannot be set"));
-    if (!settings.user.isEmpty())
-        check(mosquitto_username_pw_set(client, settings.user.toUtf8().constData(),
-                                        settings.password.toUtf8().constData()),
-              QStringLiteral("the user name and password cannot be set"));
-    if (settings.tls)
-        setUpTls(client, settings);
-    if (lastWill) {
+    Result<> setUp = check(mosquitto_int_option(client, MOSQ_OPT_PROTOCOL_VERSION, MQTT_PROTOCOL_V5),
+                           QStringLiteral("MQTT 5 cannot be set"));
+    if (setUp && !settings.user.isEmpty())
+        setUp = check(mosquitto_username_pw_set(client, settings.user.toUtf8().constData(),
+                                                settings.password.toUtf8().constData()),
+                      QStringLiteral("the user name and password cannot be set"));
+    if (setUp && settings.tls)
+        setUp = setUpTls(client, settings);
+    if (setUp && lastWill) {
         MqttProperties properties(lastWill->userProperties);
         const int result = mosquitto_will_set_v5(client, lastWill->topic.toUtf8().constData(),
                                                  int(lastWill->payload.size()), lastWill->payload.constData(),
                                                  lastWill->qos, lastWill->retained, properties.list());
-        check(result, QStringLiteral("the last will cannot be set"));
-        properties.handedOver(); // libmosquitto owns them once it accepted them
+        setUp = check(result, QStringLiteral("the last will cannot be set"));
+        if (setUp)
+            properties.handedOver(); // libmosquitto owns them once it accepted them
     }
+    if (!setUp)
+        return setUp.failure();
     return handle;
 }
 
-void MosquittoSetup::setUpTls(mosquitto *handle, const MqttSettings &settings)
+Result<> MosquittoSetup::setUpTls(mosquitto *handle, const MqttSettings &settings)
 {
-    if (settings.caFile.isEmpty()) {
-        check(mosquitto_int_option(handle, MOSQ_OPT_TLS_USE_OS_CERTS, 1),
-              QStringLiteral("TLS cannot use the system's certificates"));
-        return;
-    }
-    checkTlsFile(MqttTag::kCaFile, settings.caFile, kCertificateMarker, QStringLiteral("certificate"));
-    if (!settings.certFile.isEmpty()) {
-        checkTlsFile(MqttTag::kCertFile, settings.certFile, kCertificateMarker, QStringLiteral("certificate"));
-        checkTlsFile(MqttTag::kKeyFile, settings.keyFile, kPrivateKeyMarker, QStringLiteral("private key"));
-    }
+    if (settings.caFile.isEmpty())
+        return check(mosquitto_int_option(handle, MOSQ_OPT_TLS_USE_OS_CERTS, 1),
+                     QStringLiteral("TLS cannot use the system's certificates"));
+    Result<> readable = checkTlsFile(MqttTag::kCaFile, settings.caFile, kCertificateMarker,
+                                     QStringLiteral("certificate"));
+    if (readable && !settings.certFile.isEmpty())
+        readable = checkTlsFile(MqttTag::kCertFile, settings.certFile, kCertificateMarker,
+                                QStringLiteral("certificate"));
+    if (readable && !settings.certFile.isEmpty())
+        readable = checkTlsFile(MqttTag::kKeyFile, settings.keyFile, kPrivateKeyMarker, QStringLiteral("private key"));
+    if (!readable)
+        return readable;
     const auto orNull = [](const QByteArray &path) { return path.isEmpty() ? nullptr : path.constData(); };
     const QByteArray certFile = local(settings.certFile);
     const QByteArray keyFile = local(settings.keyFile);
-    check(mosquitto_tls_set(handle, local(settings.caFile).constData(), nullptr, orNull(certFile), orNull(keyFile),
-                            &noPassword),
-          QStringLiteral("TLS cannot be set up with %1 %2").arg(MqttTag::kCaFile, settings.caFile));
+    return check(mosquitto_tls_set(handle, local(settings.caFile).constData(), nullptr, orNull(certFile),
+                                   orNull(keyFile), &noPassword),
+                 QStringLiteral("TLS cannot be set up with %1 %2").arg(MqttTag::kCaFile, settings.caFile));
 }
 
 } // namespace Brolant

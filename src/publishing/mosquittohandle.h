@@ -2,6 +2,7 @@
 #pragma once
 
 #include "publishing/mqttmessages.h"
+#include "text/failure.h"
 
 #include <QString>
 
@@ -48,12 +49,12 @@ private:
 class MosquittoSetup
 {
 public:
-    // Throws Failure with the reason, in words for the user.
-    static MosquittoHandle make(const MqttSettings &settings, const QString &clientId,
-                                const std::optional<MqttMessage> &lastWill, void *owner);
+    // The failure's reason is in words for the user.
+    static Result<MosquittoHandle> make(const MqttSettings &settings, const QString &clientId,
+                                        const std::optional<MqttMessage> &lastWill, void *owner);
 
 private:
-    static void setUpTls(mosquitto *handle, const MqttSettings &settings);
+    static Result<> setUpTls(mosquitto *handle, const MqttSettings &settings);
 };
 
 } // namespace Brolant

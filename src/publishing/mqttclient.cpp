@@ -47,15 +47,16 @@ void MqttClient::attempt()
 {
     m_retired.reset();
     m_client.reset();
-    m_refusal.clear();
+    m_refusal.reset();
     m_libraryErrors.clear();
     m_unanswered.clear();
-    try {
-        m_client = MosquittoSetup::make(m_settings, m_clientId, m_lastWill, this);
-    } catch (const Failure &failure) {
-        failed(failure.description); // nothing was sent: the settings could not all be applied
+    Result<MosquittoHandle> made = MosquittoSetup::make(m_settings, m_clientId, m_lastWill, this);
+    if (!made) {
+        // Nothing was sent: the settings could not all be applied.
+        failed({DisconnectReason::NotSetUp, {}, 0, made.failure().description});
         return;
     }
+    m_client = std::move(made).value();
     mosquitto *client = m_client.get();
     mosquitto_connect_v5_callback_set(client, &MqttClient::onConnect);
     mosquitto_publish_v5_callback_set(client, &MqttClient::onPublish);
@@ -119,12 +120,15 @@ void MqttClient::afterLoop(int result)
 void MqttClient::failedWith(int errorCode)
 {
     const int savedErrno = errno;
-    failed(m_refusal.isEmpty()
-               ? ConnectionReasons::forFailure({errorCode, savedErrno, m_libraryErrors, m_connected}, m_settings)
-               : m_refusal);
+    if (m_refusal) {
+        failed({DisconnectReason::Refused, {}, *m_refusal, {}});
+        return;
+    }
+    const ConnectionFailure failure{errorCode, savedErrno, m_libraryErrors, m_connected};
+    failed({ConnectionReasons::of(failure, m_settings), failure, 0, {}});
 }
 
-void MqttClient::failed(const QString &reason)
+void MqttClient::failed(const Disconnection &disconnection)
 {
     m_readWatch.reset();
     m_writeWatch.reset();
@@ -133,7 +137,7 @@ void MqttClient::failed(const QString &reason)
     m_retired = std::move(m_client);
     if (m_stopping)
         return;
-    emit disconnected(reason);
+    emit disconnected(disconnection);
     if (m_stopping)
         return; // a listener stopped it
     m_retryTimer.start(m_nextRetry);
@@ -149,7 +153,7 @@ void MqttClient::onConnect(mosquitto *, void *self, int reasonCode, int, const m
         emit client->connected();
         return;
     }
-    client->m_refusal = ConnectionReasons::forConnectRefusal(reasonCode);
+    client->m_refusal = reasonCode;
 }
 
 void MqttClient::onPublish(mosquitto *, void *self, int messageId, int reasonCode, const mqtt5__property *)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "publishing/connectionreasons.h"
 #include "publishing/mosquittohandle.h"
 #include "publishing/mqttmessages.h"
 #include "publishing/mqttsettings.h"
@@ -56,8 +57,8 @@ public:
 
 signals:
     void connected();
-    // An attempt failed or the connection broke, in plain words.
-    void disconnected(const QString &reason);
+    // An attempt failed or the connection broke; ConnectionReasons::text() gives it in words.
+    void disconnected(const Brolant::Disconnection &disconnection);
     // The broker took a QoS 1 or 2 message.
     void delivered(int messageId);
     // The broker said no to a QoS 1 or 2 message, in plain words.
@@ -73,7 +74,7 @@ private:
     void keepAlive();
     // After one turn of libmosquitto's loop: a failure, or the write watch as it now needs.
     void afterLoop(int result);
-    void failed(const QString &reason);
+    void failed(const Disconnection &disconnection);
     void failedWith(int errorCode);
     void updateWriteWatch();
     // Turns the socket by hand, for the moment last words get, while `waiting` says so.
@@ -95,7 +96,7 @@ private:
     QTimer m_retryTimer;
     QTimer m_keepAliveTimer;
     std::chrono::seconds m_nextRetry = kFirstRetry;
-    QString m_refusal;                // the broker's answer to the last attempt, when it said no
+    std::optional<int> m_refusal;     // the broker's answer to the last attempt, when it said no
     QStringList m_libraryErrors;      // what libmosquitto logged as errors since the attempt began
     QHash<int, QString> m_unanswered; // message id -> topic, until the broker answers
     bool m_connected = false;

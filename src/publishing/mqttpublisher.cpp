@@ -99,8 +99,8 @@ void MqttPublisher::reportQueueLoaded()
                               .arg(FileName::kMqttQueue)
                               .arg(RecordQueue::kCapacity)
                               .arg(loaded.dropped));
-    if (loaded.problem)
-        m_problems.report(Problem::MqttQueueNotLoaded, loaded.problem->description);
+    if (!loaded.journal)
+        m_problems.report(Problem::MqttQueueNotLoaded, loaded.journal.failure().description);
     reportTornEnds();
 }
 
@@ -135,8 +135,9 @@ void MqttPublisher::connectedToBroker()
     sendWaiting();
 }
 
-void MqttPublisher::brokerLost(const QString &reason)
+void MqttPublisher::brokerLost(const Disconnection &disconnection)
 {
+    const QString reason = ConnectionReasons::text(disconnection, m_settings);
     // One entry an outage, however often the retries fail; logging goes on regardless.
     m_problems.report(Problem::BrokerNotAvailable, reason);
     m_inFlight.reset();
@@ -195,11 +196,11 @@ void MqttPublisher::enqueue(const QByteArray &payload)
                                          "oldest is dropped for each new one")
                               .arg(FileName::kMqttQueue)
                               .arg(RecordQueue::kCapacity));
-    queueWritten(pushed.problem);
+    queueWritten(pushed.written);
     sendWaiting();
 }
 
-void MqttPublisher::queueWritten(const MaybeFailure &problem)
+void MqttPublisher::queueWritten(const Result<> &written)
 {
     // Records may stop coming (logging stopped): what the disk could not store is tried again
     // on its own, so that a kill after the disk was freed loses none.
@@ -209,8 +210,8 @@ void MqttPublisher::queueWritten(const MaybeFailure &problem)
         m_unwrittenRetry.stop();
     reportTornEnds();
     // Reported once until the journal stores records again; what it could not store waits in memory.
-    if (problem)
-        m_problems.report(Problem::MqttQueueNotWritten, problem->description);
+    if (!written)
+        m_problems.report(Problem::MqttQueueNotWritten, written.failure().description);
     else
         m_problems.resolved(Problem::MqttQueueNotWritten);
 }
@@ -228,8 +229,8 @@ void MqttPublisher::delivered(int messageId)
     if (!m_inFlight || *m_inFlight != messageId)
         return;
     m_inFlight.reset();
-    if (const MaybeFailure problem = m_queue.pop())
-        m_problems.report(Problem::MqttQueueNotWritten, problem->description);
+    if (const Result<> popped = m_queue.pop(); !popped)
+        m_problems.report(Problem::MqttQueueNotWritten, popped.failure().description);
     if (!m_queue.isFull())
         m_problems.resolved(Problem::MqttQueueFull);
     m_problems.resolved(Problem::BrokerRefusesRecords, address());
@@ -315,8 +316,8 @@ void MqttPublisher::end()
     }
     m_client.stop(m_othersAnswered ? std::nullopt : std::optional(offline));
     m_unwrittenRetry.stop();
-    if (const MaybeFailure problem = m_queue.writeHeld())
-        m_problems.report(Problem::MqttQueueUnwrittenLost, problem->description);
+    if (const Result<> written = m_queue.writeHeld(); !written)
+        m_problems.report(Problem::MqttQueueUnwrittenLost, written.failure().description);
     m_queue.close();
 }
 

@@ -69,12 +69,12 @@ private:
     void reportQueueLoaded();
     void reportTornEnds();
     void connectedToBroker();
-    void brokerLost(const QString &reason);
+    void brokerLost(const Disconnection &disconnection);
     void onMessage(const MqttMessage &message);
     void publishLive(const LiveReading &live);
     void enqueue(const QByteArray &payload);
     // After a write of what the queue keeps: the retry of what it could not write, and its trouble.
-    void queueWritten(const MaybeFailure &problem);
+    void queueWritten(const Result<> &written);
     void sendWaiting();
     void delivered(int messageId);
     void refused(int messageId, const QString &topic, const QString &reason);

@@ -37,7 +37,7 @@ RecordQueue::RecordQueue(QString programFolder, const std::function<bool(const Q
     const bool leftOpen = !cursor || cursor->open;
     QList<QByteArray> damaged;
     const std::optional<qint64> delivered = readLines(cursor, damaged);
-    if (m_loaded.problem)
+    if (!m_loaded.journal)
         return;
     const QList<Entry> read = std::exchange(m_waiting, {});
     for (const Entry &entry : read) {
@@ -48,25 +48,25 @@ RecordQueue::RecordQueue(QString programFolder, const std::function<bool(const Q
     }
     m_loaded.damaged = damaged.size();
     if (!damaged.isEmpty()) {
-        try {
-            keepTornEnd(TextFile::append(ProgramPaths(m_programFolder).mqttQueueDamaged(), lines(damaged)));
-        } catch (const Failure &failure) {
-            m_loaded.problem = failure; // they stay in the journal, for a later run to set aside
+        const auto setAside = TextFile::tryAppend(ProgramPaths(m_programFolder).mqttQueueDamaged(), lines(damaged));
+        if (!setAside) {
+            m_loaded.journal = setAside.failure(); // they stay in the journal, for a later run to set aside
             return;
         }
+        keepTornEnd(*setAside);
     }
     if (leftOpen && logged)
         queueLoggedAfter(*logged);
     // The next line must not join a cut one, and what was dropped or set aside must not come back.
     const bool putRight = m_loaded.dropped > 0 || m_endsMidLine || !damaged.isEmpty();
     if (putRight || (delivered && *delivered >= kCompactAfter)) {
-        const MaybeFailure failed = compact();
+        const Result<> compacted = compact();
         if (putRight)
-            m_loaded.problem = failed;
+            m_loaded.journal = compacted;
         return;
     }
-    if (const MaybeFailure failed = writeHeld())
-        m_loaded.problem = failed;
+    if (const Result<> written = writeHeld(); !written)
+        m_loaded.journal = written;
     // Open from here on. A cursor missing (an older queue), torn or of another journal starts again
     // here, and exists before the disk may fill.
     DeliveryCursor::Position position = delivered && cursor && cursor->end == *delivered ? *cursor
@@ -112,7 +112,7 @@ std::optional<qint64> RecordQueue::readLines(const std::optional<DeliveryCursor:
     QFile file(journalPath());
     m_journalSize = file.size();
     if (!file.open(QIODevice::ReadOnly)) {
-        m_loaded.problem = Failure{QStringLiteral("%1 cannot be read: %2").arg(journalPath(), file.errorString())};
+        m_loaded.journal = Failure{QStringLiteral("%1 cannot be read: %2").arg(journalPath(), file.errorString())};
         return std::nullopt;
     }
     // A cursor is believed only where the journal's line ending at its offset has its hash.
@@ -172,17 +172,17 @@ RecordQueue::Pushed RecordQueue::push(const QByteArray &payload)
     // and drops it itself.
     pushed.dropped = std::max<qsizetype>(0, m_waiting.size() - kCapacity);
     if (pushed.dropped > 0) {
-        const MaybeFailure moved = passFront(pushed.dropped);
-        if (!pushed.problem)
-            pushed.problem = moved;
+        const Result<> moved = passFront(pushed.dropped);
+        if (pushed.written)
+            pushed.written = moved;
     }
     return pushed;
 }
 
-MaybeFailure RecordQueue::writeHeld()
+Result<> RecordQueue::writeHeld()
 {
     if (m_held == 0)
-        return std::nullopt;
+        return {};
     const bool starting = m_journalSize == 0;
     QByteArray text;
     QList<qint64> ends; // in `text`
@@ -190,13 +190,12 @@ MaybeFailure RecordQueue::writeHeld()
         text += m_waiting.at(index).payload + kLineEnd;
         ends.append(text.size());
     }
-    try {
-        // All or nothing: a write the disk cut short is taken back, so all stay held. On the disk
-        // before any of them is published: the broker never holds what a power cut lost.
-        keepTornEnd(TextFile::append(journalPath(), QString::fromLatin1(text), TextFile::Sync::ToDisk));
-    } catch (const Failure &failure) {
-        return failure;
-    }
+    // All or nothing: a write the disk cut short is taken back, so all stay held. On the disk
+    // before any of them is published: the broker never holds what a power cut lost.
+    const auto appended = TextFile::tryAppend(journalPath(), QString::fromLatin1(text), TextFile::Sync::ToDisk);
+    if (!appended)
+        return appended.failure();
+    keepTornEnd(*appended);
     // Where the text landed: after a torn end the append put right, the file is not as long as
     // the queue last knew it.
     const qint64 textStart = QFileInfo(journalPath()).size() - text.size();
@@ -209,15 +208,15 @@ MaybeFailure RecordQueue::writeHeld()
         // Made now, while the disk takes the journal: moving it later needs no new space. Killed
         // before this, the journal has no cursor and is delivered from its first line, as it should.
         (void)moveCursor(DeliveryCursor::start());
-    return std::nullopt;
+    return {};
 }
 
-MaybeFailure RecordQueue::pop()
+Result<> RecordQueue::pop()
 {
     return passFront(1);
 }
 
-MaybeFailure RecordQueue::passFront(qsizetype count)
+Result<> RecordQueue::passFront(qsizetype count)
 {
     std::optional<DeliveryCursor::Position> passed;
     for (; count > 0; --count) {
@@ -229,27 +228,24 @@ MaybeFailure RecordQueue::passFront(qsizetype count)
         m_lastDelivered = entry.payload;
     }
     if (!passed)
-        return std::nullopt;
-    if (passed->end >= m_compactAt && !compact().has_value())
-        return std::nullopt; // the journal holds only what waits, and the cursor starts again
+        return {};
+    if (passed->end >= m_compactAt && compact())
+        return {}; // the journal holds only what waits, and the cursor starts again
     // The one write a delivery costs. Killed before it, the line delivered goes again: the one
     // in flight. The journal stays when all is delivered: its last line tells the next run, after
     // a power cut, where the daily logs go on beyond the queue.
     return moveCursor(*passed);
 }
 
-MaybeFailure RecordQueue::moveCursor(const DeliveryCursor::Position &position)
+Result<> RecordQueue::moveCursor(const DeliveryCursor::Position &position)
 {
-    try {
-        m_cursor.write(position);
-    } catch (const Failure &failure) {
-        return failure;
-    }
-    m_position = position;
-    return std::nullopt;
+    const Result<> written = m_cursor.write(position);
+    if (written)
+        m_position = position;
+    return written;
 }
 
-MaybeFailure RecordQueue::compact()
+Result<> RecordQueue::compact()
 {
     // The last line delivered stays first, delivered: what the queue held last must stay known.
     // Killed after the rename and before the cursor moves, that line goes once more.
@@ -266,12 +262,10 @@ MaybeFailure RecordQueue::compact()
     // Through a temporary file and a rename. Killed before the rename, the old journal and its
     // cursor stand. Killed after it, the cursor names a line of the old journal, fails its check
     // against the new one, and delivery starts at the new one's first line: the first waiting.
-    try {
-        TextFile::replace(journalPath(), QString::fromLatin1(text));
-    } catch (const Failure &failure) {
+    if (const Result<> replaced = TextFile::tryReplace(journalPath(), QString::fromLatin1(text)); !replaced) {
         // The old journal stands, only longer; tried again once as much more was delivered.
         m_compactAt = m_journalSize + kCompactAfter;
-        return failure;
+        return replaced;
     }
     for (qsizetype index = 0; index < ends.size(); ++index)
         m_waiting[index].end = ends.at(index);
@@ -281,7 +275,7 @@ MaybeFailure RecordQueue::compact()
     m_compactAt = kCompactAfter;
     // Failing, the old position fails its check against the new journal all the same.
     (void)moveCursor(start);
-    return std::nullopt;
+    return {};
 }
 
 } // namespace Brolant

@@ -40,15 +40,15 @@ public:
         qsizetype damaged = 0;  // lines that were no payload, set aside
         qsizetype dropped = 0;  // the oldest, beyond kCapacity
         qsizetype requeued = 0; // queued again from the daily logs
-        MaybeFailure problem;   // the journal could not be read, or not put right
+        Result<> journal;       // fails when the journal could not be read, or not put right
     };
 
     // What push() did: how many of the oldest had to go to make room, and whether the journal
-    // could not be written (what it could not take is held in memory, in order).
+    // took it (what it could not take is held in memory, in order).
     struct Pushed
     {
         qsizetype dropped = 0;
-        MaybeFailure problem;
+        Result<> written;
     };
 
     // Loads what an earlier run left waiting: the journal's lines after the cursor, or all of them
@@ -68,7 +68,7 @@ public:
     Pushed push(const QByteArray &payload);
     // Appends the payloads held back by a journal that could not be written, oldest first; the
     // failure when it still cannot.
-    MaybeFailure writeHeld();
+    Result<> writeHeld();
     bool holdsUnwritten() const { return m_held > 0; }
     bool isEmpty() const { return m_waiting.isEmpty(); }
     bool isFull() const { return m_waiting.size() >= kCapacity; }
@@ -78,7 +78,7 @@ public:
     QList<TextFile::TornEnd> takeTornEnds() { return std::exchange(m_tornEnds, {}); }
     // The front was delivered: the cursor moves past it. The failure when the cursor could not be
     // moved (a kill would then send again what was delivered since; never lose one).
-    MaybeFailure pop();
+    Result<> pop();
 
 private:
     static constexpr qint64 kNotWritten = -1;
@@ -95,13 +95,13 @@ private:
     // believed.
     std::optional<qint64> readLines(const std::optional<DeliveryCursor::Position> &cursor, QList<QByteArray> &damaged);
     // Takes `count` off the front, delivered or dropped, and says so on disk.
-    MaybeFailure passFront(qsizetype count);
+    Result<> passFront(qsizetype count);
     // Writes the journal anew with only what waits; the failure when it could not (the old one
     // stands).
-    MaybeFailure compact();
+    Result<> compact();
     // Queues again what the daily logs hold after the journal's last line.
     void queueLoggedAfter(const LoggedPayloads &logged);
-    MaybeFailure moveCursor(const DeliveryCursor::Position &position);
+    Result<> moveCursor(const DeliveryCursor::Position &position);
 
     QString m_programFolder;
     DeliveryCursor m_cursor;

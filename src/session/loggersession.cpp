@@ -223,13 +223,12 @@ void LoggerSession::stopLogging()
 
 void LoggerSession::appendToEnergyArchive(const QString &line)
 {
-    try {
-        m_problems.reportTornEnd(EnergyArchive::append(m_programFolder, line));
-    } catch (const Failure &failure) {
-        // The total is not lost while it stands in the error log.
+    const auto appended = EnergyArchive::append(m_programFolder, line);
+    if (appended)
+        m_problems.reportTornEnd(*appended);
+    else // the total is not lost while it stands in the error log
         m_problems.report(Problem::EnergyArchiveNotWritten,
-                          QStringLiteral("%1; the line was: %2").arg(failure.description, line.trimmed()));
-    }
+                          QStringLiteral("%1; the line was: %2").arg(appended.failure().description, line.trimmed()));
 }
 
 void LoggerSession::end()

@@ -38,6 +38,15 @@ public:
     const T *operator->() const { return &value(); }
     T valueOr(T fallback) const { return ok() ? value() : std::move(fallback); }
 
+    // The next step on the value, or this failure passed on: `step` takes a T and returns a Result.
+    template <typename Step>
+    auto andThen(Step step) const -> decltype(step(std::declval<const T &>()))
+    {
+        if (!ok())
+            return failure();
+        return step(value());
+    }
+
     // Only when !ok().
     const Failure &failure() const { return std::get<1>(m_outcome); }
 
@@ -57,6 +66,16 @@ public:
 
     bool ok() const { return !m_failure; }
     explicit operator bool() const { return ok(); }
+
+    // The next step, or this failure passed on: `step` takes nothing and returns a Result.
+    template <typename Step>
+    auto andThen(Step step) const -> decltype(step())
+    {
+        if (!ok())
+            return failure();
+        return step();
+    }
+
     // Only when !ok().
     const Failure &failure() const { return *m_failure; }
 
@@ -65,6 +84,20 @@ public:
 private:
     std::optional<Failure> m_failure;
 };
+
+// Where a failure goes on to a logging stage's one catch point: the value, or the failure thrown.
+template <typename T>
+T orThrow(Result<T> result)
+{
+    if (!result)
+        throw result.failure();
+    return std::move(result).value();
+}
+inline void orThrow(const Result<> &result)
+{
+    if (!result)
+        throw result.failure();
+}
 
 // What a step that may fail returns where nobody traps: nothing, or the failure with its reason.
 using MaybeFailure = std::optional<Failure>;

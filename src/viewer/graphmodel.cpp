@@ -111,15 +111,13 @@ void GraphModel::display()
         loadFailed(kNoData);
         return;
     }
-    QByteArray content;
-    try {
-        content = TextFile::readBytes(file.filePath(), DailyLogLine::kLargestFile);
-    } catch (const Failure &failure) {
-        loadFailed(QStringLiteral("The day could not be read: %1").arg(failure.description));
+    const Result<QByteArray> content = TextFile::tryReadBytes(file.filePath(), DailyLogLine::kLargestFile);
+    if (!content) {
+        loadFailed(QStringLiteral("The day could not be read: %1").arg(content.failure().description));
         return;
     }
     m_session.zoomApplying = false;
-    switch (DayLoader::load(content, *start, *finish, m_session.records)) {
+    switch (DayLoader::load(*content, *start, *finish, m_session.records)) {
     case DayLoader::Outcome::TooMany:
         loadFailed(DayLoader::tooManyMessage());
         return;
@@ -229,10 +227,10 @@ void GraphModel::exportCsv()
         m_view.message(kNoData);
         return;
     }
-    try {
-        TextFile::replace(ProgramPaths(m_programFolder).inExcel(*name), CsvExport::text(m_session.records, m_range));
-    } catch (const Failure &failure) {
-        m_view.message(QStringLiteral("The export could not be written: %1").arg(failure.description));
+    if (const Result<> written = TextFile::tryReplace(ProgramPaths(m_programFolder).inExcel(*name),
+                                                      CsvExport::text(m_session.records, m_range));
+        !written) {
+        m_view.message(QStringLiteral("The export could not be written: %1").arg(written.failure().description));
         return;
     }
     m_view.message(QStringLiteral("Done"));

@@ -19,21 +19,21 @@ namespace {
 // A key file is a few kilobytes; anything far larger is not one.
 constexpr qint64 kLargestKeyFile = 64 * 1024;
 
-QSslConfiguration tlsConfiguration(const WebSettings &settings)
+Result<QSslConfiguration> tlsConfiguration(const WebSettings &settings)
 {
     const QList<QSslCertificate> chain = QSslCertificate::fromPath(settings.certFile, QSsl::Pem);
     if (chain.isEmpty())
-        throw Failure{QStringLiteral("CertFile %1 holds no certificate in PEM form").arg(settings.certFile)};
+        return Failure{QStringLiteral("CertFile %1 holds no certificate in PEM form").arg(settings.certFile)};
     QFile file(settings.keyFile);
     if (!file.open(QIODevice::ReadOnly))
-        throw Failure{QStringLiteral("KeyFile %1 cannot be read: %2").arg(settings.keyFile, file.errorString())};
+        return Failure{QStringLiteral("KeyFile %1 cannot be read: %2").arg(settings.keyFile, file.errorString())};
     const QByteArray bytes = file.read(kLargestKeyFile);
     QSslKey key(bytes, QSsl::Rsa);
     if (key.isNull())
         key = QSslKey(bytes, QSsl::Ec);
     if (key.isNull())
-        throw Failure{QStringLiteral("KeyFile %1 holds no private key in PEM form (RSA or EC, without a passphrase)")
-                          .arg(settings.keyFile)};
+        return Failure{QStringLiteral("KeyFile %1 holds no private key in PEM form (RSA or EC, without a passphrase)")
+                           .arg(settings.keyFile)};
     QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
     configuration.setLocalCertificateChain(chain);
     configuration.setPrivateKey(key);
@@ -87,39 +87,47 @@ void WebDashboard::serve()
     m_retry.stop();
     m_check.reset();
     m_server.reset();
-    try {
-        if (!m_reading.problem.isEmpty())
-            throw Failure{m_reading.problem};
-        const std::optional<WebSettings> &settings = m_reading.settings;
-        if (!settings) {
-            settled();
-        } else if (!settings->secure()) {
-            listen(*settings, std::nullopt);
-        } else {
-            const QSslConfiguration tls = tlsConfiguration(*settings);
-            m_check = std::make_unique<TlsSelfCheck>(tls, m_limits.requestWithin);
-            connect(m_check.get(), &TlsSelfCheck::finished, this,
-                    [this, settings = *settings, tls](const QString &problem) { checked(settings, tls, problem); });
-        }
-    } catch (const Failure &failure) {
-        m_problems.report(Problem::WebNotStarted, failure.description);
-        settled();
+    if (!m_reading.problem.isEmpty()) {
+        notStarted(Failure{m_reading.problem});
+        return;
     }
+    const std::optional<WebSettings> &settings = m_reading.settings;
+    if (!settings) {
+        settled();
+        return;
+    }
+    if (!settings->secure()) {
+        if (const Result<> listening = listen(*settings, std::nullopt); !listening)
+            notStarted(listening.failure());
+        return;
+    }
+    const Result<QSslConfiguration> tls = tlsConfiguration(*settings);
+    if (!tls) {
+        notStarted(tls.failure());
+        return;
+    }
+    m_check = std::make_unique<TlsSelfCheck>(*tls, m_limits.requestWithin);
+    connect(m_check.get(), &TlsSelfCheck::finished, this,
+            [this, settings = *settings, tls = *tls](const QString &problem) { checked(settings, tls, problem); });
 }
 
 void WebDashboard::checked(const WebSettings &settings, const QSslConfiguration &tls, const QString &problem)
 {
     m_check.release()->deleteLater(); // it is still emitting
-    try {
-        if (!problem.isEmpty())
-            throw Failure{QStringLiteral("HTTPS does not start with CertFile %1 and KeyFile %2 (is the key the "
-                                         "certificate's own?): %3")
-                              .arg(settings.certFile, settings.keyFile, problem)};
-        listen(settings, tls);
-    } catch (const Failure &failure) {
-        m_problems.report(Problem::WebNotStarted, failure.description);
-        settled();
+    if (!problem.isEmpty()) {
+        notStarted(Failure{QStringLiteral("HTTPS does not start with CertFile %1 and KeyFile %2 (is the key the "
+                                          "certificate's own?): %3")
+                               .arg(settings.certFile, settings.keyFile, problem)});
+        return;
     }
+    if (const Result<> listening = listen(settings, tls); !listening)
+        notStarted(listening.failure());
+}
+
+void WebDashboard::notStarted(const Failure &failure)
+{
+    m_problems.report(Problem::WebNotStarted, failure.description);
+    settled();
 }
 
 void WebDashboard::settled()
@@ -139,7 +147,7 @@ void WebDashboard::retry()
         serve();
 }
 
-void WebDashboard::listen(const WebSettings &settings, const std::optional<QSslConfiguration> &tls)
+Result<> WebDashboard::listen(const WebSettings &settings, const std::optional<QSslConfiguration> &tls)
 {
     auto server = std::make_unique<WebServer>(m_state, settings, m_limits, m_problems);
     QTcpServer *listener = nullptr;
@@ -150,10 +158,10 @@ void WebDashboard::listen(const WebSettings &settings, const std::optional<QSslC
     }
     if (!listener->listen(settings.listenAddress(), quint16(settings.port))) {
         if (listener->serverError() != QAbstractSocket::AddressInUseError)
-            throw Failure{QStringLiteral("cannot listen on port %1 of %2: %3")
-                              .arg(settings.port)
-                              .arg(settings.listen.isEmpty() ? QStringLiteral("every network") : settings.listen,
-                                   listener->errorString())};
+            return Failure{QStringLiteral("cannot listen on port %1 of %2: %3")
+                               .arg(settings.port)
+                               .arg(settings.listen.isEmpty() ? QStringLiteral("every network") : settings.listen,
+                                    listener->errorString())};
         // Another program may let it go (or an earlier Brolant still ending); the same trouble
         // again is no news: one entry, then quiet retries.
         m_problems.report(Problem::WebNotStarted,
@@ -162,7 +170,7 @@ void WebDashboard::listen(const WebSettings &settings, const std::optional<QSslC
                               .arg(std::chrono::duration_cast<std::chrono::seconds>(m_limits.portRetry).count()));
         settled();
         m_retry.start();
-        return;
+        return {};
     }
     server->bind(listener);
     m_server = std::move(server);
@@ -171,6 +179,7 @@ void WebDashboard::listen(const WebSettings &settings, const std::optional<QSslC
                         QStringLiteral("port %1 is free again: the page is served on port %1").arg(settings.port));
     settled();
     emit serving(settings.pageAddresses());
+    return {};
 }
 
 } // namespace Brolant

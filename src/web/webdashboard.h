@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "text/failure.h"
 #include "web/livestate.h"
 #include "web/weblimits.h"
 #include "web/websettings.h"
@@ -58,7 +59,8 @@ private:
     void serve();
     void retry();
     void checked(const WebSettings &settings, const QSslConfiguration &tls, const QString &problem);
-    void listen(const WebSettings &settings, const std::optional<QSslConfiguration> &tls);
+    Result<> listen(const WebSettings &settings, const std::optional<QSslConfiguration> &tls);
+    void notStarted(const Failure &failure);
     // The outcome of the settings is known: said once after a change of web.cfg.
     void settled();
 

@@ -234,7 +234,7 @@ void AcquisitionTest::scaling()
     QFETCH(QStringList, shown);
     const CalibrationSettings settings{QString("50"), QString("512"), QString("20"), rpmDivider, QString("2")};
     Reading reading;
-    Scaling::apply(FrameParser::parse(frame).values, settings, reading);
+    QVERIFY(Scaling::apply(FrameParser::parse(frame).values, settings, reading));
     QTEST(reading.watts, "watts");
     ProgramConfig program;
     program.displayRpm = QString("1");

@@ -278,14 +278,15 @@ private slots:
                                              {QDate(2026, 12, 2), 0.0, DayEnergy::Source::None},
                                              {QDate(2026, 12, 3), 0.04, DayEnergy::Source::Computed}};
         const QString energy = HistoryCsv::write(folder.path(), HistoryCsv::energyFileName(QDate(2026, 12, 7)),
-                                                 HistoryCsv::energyText(days));
+                                                 HistoryCsv::energyText(days))
+                                   .value();
         QCOMPARE(energy, folder.file("excel/energy_2026_12.csv"));
         QCOMPARE(folder.read("excel/energy_2026_12.csv"),
                  QByteArray("Date,Wh\r\n2026_12_01,1234.6\r\n2026_12_03,0.0\r\n"));
 
         const std::vector<PowerBin> bins = {{3, 120, 45.24, 80.0, 3.0}, {4, 2, 60.05, 61.96, 4.0}};
-        HistoryCsv::write(folder.path(), HistoryCsv::powerCurveFileName(QDate(2026, 11, 8), QDate(2026, 12, 7)),
-                          HistoryCsv::powerCurveText(bins));
+        QVERIFY(HistoryCsv::write(folder.path(), HistoryCsv::powerCurveFileName(QDate(2026, 11, 8), QDate(2026, 12, 7)),
+                                  HistoryCsv::powerCurveText(bins)));
         QCOMPARE(folder.read("excel/powercurve_2026_11_08_2026_12_07.csv"),
                  QByteArray("Wind,Records,MeanWatts,MaxWatts\r\n3,120,45.2,80.0\r\n4,2,60.0,62.0\r\n"));
     }
@@ -498,10 +499,10 @@ private slots:
         for (int at = 0; at < 40; ++at)
             folder.write(logName(first.addDays(at)), logLines(0, 86400, 60, 50.0));
         const auto source = std::make_shared<HistorySource>(folder.path());
-        HistoryLoad load(source);
+        HistoryLoadOf<size_t> load(source);
         QSignalSpy loaded(&load, &HistoryLoad::loaded);
         const auto count = [](const std::vector<QDate> &days) {
-            return HistoryLoad::Work([days](HistoryReader &reader) -> std::any { return reader.days(days).size(); });
+            return HistoryLoadOf<size_t>::Work([days](HistoryReader &reader) { return reader.days(days).size(); });
         };
         load.request(40, count(HistoryFiles::daysBetween(first, first.addDays(39))));
         load.cancel();
@@ -511,7 +512,7 @@ private slots:
         source->requests().waitForDone();
         QCoreApplication::sendPostedEvents();
         QCOMPARE(loaded.size(), 1); // the second request only
-        QCOMPARE(load.result<size_t>(), size_t(1));
+        QCOMPARE(load.result(), size_t(1));
     }
 };
 

@@ -212,7 +212,7 @@ void PublishingTest::queueKeepsTheNewestWhenFull()
             QCOMPARE(queue.push(QByteArray::number(n)).dropped, 0);
         QCOMPARE(queue.push("newest").dropped, 1);
         QCOMPARE(queue.front(), QByteArray("1"));
-        QVERIFY(!queue.pop()); // delivered
+        QVERIFY(queue.pop()); // delivered
     }
     RecordQueue restarted(folder.path(), &anyLine); // what the next run finds
     QCOMPARE(restarted.size(), RecordQueue::kCapacity - 1);
@@ -225,9 +225,9 @@ void PublishingTest::deliveredStayDeliveredAfterAKill()
     {
         RecordQueue queue(folder.path(), &anyLine);
         for (const char *payload : {"a", "b", "c", "d"})
-            QVERIFY(!queue.push(payload).problem);
-        QVERIFY(!queue.pop());
-        QVERIFY(!queue.pop());
+            QVERIFY(queue.push(payload).written);
+        QVERIFY(queue.pop());
+        QVERIFY(queue.pop());
     }                                                                            // killed: nothing more is written
     QCOMPARE(folder.read("mqtt-queue.txt"), QByteArray("a\r\nb\r\nc\r\nd\r\n")); // only ever appended to
     QCOMPARE(waitingAfterAKill(folder), (QList<QByteArray>{"c", "d"}));
@@ -289,13 +289,13 @@ void PublishingTest::heldPayloadsReachTheJournalInOrder()
         RecordQueue queue(folder.path(), &anyLine);
         {
             const FileSizeLimit diskFull(0);
-            QVERIFY(queue.push("a").problem);
+            QVERIFY(!queue.push("a").written);
             if (deliverFirst)
-                QVERIFY(!queue.pop());
-            QVERIFY(queue.push("b").problem);
+                QVERIFY(queue.pop());
+            QVERIFY(!queue.push("b").written);
             QVERIFY(queue.holdsUnwritten());
         }
-        QVERIFY(!(anotherComes ? queue.push("c").problem : queue.writeHeld()));
+        QVERIFY(anotherComes ? queue.push("c").written : queue.writeHeld());
         QVERIFY(!queue.holdsUnwritten());
     } // killed
     QTEST(waitingAfterAKill(folder), "waiting");
@@ -309,9 +309,9 @@ void PublishingTest::journalDropsItsDeliveredLines()
     {
         RecordQueue queue(folder.path(), &anyLine);
         for (int n = 0; n < kPayloads; ++n)
-            QVERIFY(!queue.push(QByteArray::number(n) + padding).problem);
+            QVERIFY(queue.push(QByteArray::number(n) + padding).written);
         for (int n = 0; n < kPayloads - 2; ++n)
-            QVERIFY(!queue.pop());
+            QVERIFY(queue.pop());
     } // killed
     QVERIFY(QFileInfo(folder.file("mqtt-queue.txt")).size() < RecordQueue::kCompactAfter / 10);
     QCOMPARE(waitingAfterAKill(folder), (QByteArrayList{"1098" + padding, "1099" + padding}));

@@ -86,10 +86,10 @@ DayEnergy sameDayBefore(const std::vector<DayEnergy> &yearBefore, const QDate &d
 }
 
 // Reads the period and the year before on the source's threads.
-HistoryLoad::Work periodWork(const std::vector<QDate> &days, const std::vector<QDate> &before, double logDelaySeconds,
-                             const QDate &today)
+HistoryLoadOf<EnergyTab::Period>::Work periodWork(const std::vector<QDate> &days, const std::vector<QDate> &before,
+                                                  double logDelaySeconds, const QDate &today)
 {
-    return [days, before, logDelaySeconds, today](HistoryReader &reader) -> std::any {
+    return [days, before, logDelaySeconds, today](HistoryReader &reader) {
         const auto archive = reader.archive();
         std::vector<QDate> both = before;
         both.insert(both.end(), days.begin(), days.end());
@@ -266,7 +266,7 @@ void EnergyTab::request()
 void EnergyTab::loaded()
 {
     m_status->finished();
-    m_period = m_load.result<Period>();
+    m_period = m_load.result();
     m_shownSpan = m_span;
     m_shownFirst = m_first;
     if (m_span == Span::Year) {
@@ -397,16 +397,12 @@ void EnergyTab::showMonths()
 
 void EnergyTab::exportClicked()
 {
-    try {
-        const QString path = HistoryCsv::write(m_programFolder, HistoryCsv::energyFileName(m_first),
-                                               HistoryCsv::energyText(m_period.days));
-        m_written = QStringLiteral("Written: ") + path;
-        showNote();
-    } catch (const Failure &failure) {
-        m_written.clear();
-        showNote();
-        m_messages.message(QStringLiteral("The CSV file could not be written: ") + failure.description);
-    }
+    const Result<QString> path = HistoryCsv::write(m_programFolder, HistoryCsv::energyFileName(m_first),
+                                                   HistoryCsv::energyText(m_period.days));
+    m_written = path ? QStringLiteral("Written: ") + *path : QString();
+    showNote();
+    if (!path)
+        m_messages.message(QStringLiteral("The CSV file could not be written: ") + path.failure().description);
 }
 
 } // namespace Brolant

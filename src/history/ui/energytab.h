@@ -74,7 +74,7 @@ private:
     double m_logDelaySeconds;
     QDate m_today;
     Messages &m_messages;
-    HistoryLoad m_load;
+    HistoryLoadOf<Period> m_load;
     Span m_span = Span::Month;
     QDate m_first; // the first day of the period asked for
     // The period whose load ended last: what the table and the chart show.

@@ -65,10 +65,10 @@ QString oneDecimal(double value)
     return QString::number(value, 'f', 1);
 }
 
-HistoryLoad::Work curveWork(const std::vector<QDate> &days, std::optional<double> toMs, const RatedCurve &rated,
-                            double logDelaySeconds)
+HistoryLoadOf<PowerCurveTab::Curve>::Work curveWork(const std::vector<QDate> &days, std::optional<double> toMs,
+                                                    const RatedCurve &rated, double logDelaySeconds)
 {
-    return [days, toMs, rated, logDelaySeconds](HistoryReader &reader) -> std::any {
+    return [days, toMs, rated, logDelaySeconds](HistoryReader &reader) {
         const auto readings = reader.days(days);
         PowerCurveTab::Curve curve{PowerCurve::bins(readings),
                                    PowerCurve::scatter(readings, kScatterColumns, kScatterRows), 0,
@@ -320,7 +320,7 @@ void PowerCurveTab::showSummary()
 void PowerCurveTab::loaded()
 {
     m_status->finished();
-    m_curve = m_load.result<Curve>();
+    m_curve = m_load.result();
     m_export->setEnabled(true);
     showSummary();
     showPerformance();
@@ -366,19 +366,20 @@ void PowerCurveTab::loaded()
 
 void PowerCurveTab::exportClicked()
 {
-    try {
-        const QString bins = HistoryCsv::write(m_programFolder, HistoryCsv::powerCurveFileName(m_from, m_to),
-                                               HistoryCsv::powerCurveText(m_curve.bins));
-        const QString performance = HistoryCsv::write(
-            m_programFolder, HistoryCsv::performanceFileName(m_from, m_to),
-            HistoryCsv::performanceText(m_curve.performance, m_turbine.rated));
-        m_written = QStringLiteral("Written: %1 and %2").arg(bins, performance);
-        showSummary();
-    } catch (const Failure &failure) {
+    const Result<QString> bins = HistoryCsv::write(m_programFolder, HistoryCsv::powerCurveFileName(m_from, m_to),
+                                                   HistoryCsv::powerCurveText(m_curve.bins));
+    const Result<QString> performance = bins.andThen([this](const QString &) {
+        return HistoryCsv::write(m_programFolder, HistoryCsv::performanceFileName(m_from, m_to),
+                                 HistoryCsv::performanceText(m_curve.performance, m_turbine.rated));
+    });
+    if (!performance) {
         m_written.clear();
         showSummary();
-        m_messages.message(QStringLiteral("The CSV file could not be written: ") + failure.description);
+        m_messages.message(QStringLiteral("The CSV file could not be written: ") + performance.failure().description);
+        return;
     }
+    m_written = QStringLiteral("Written: %1 and %2").arg(*bins, *performance);
+    showSummary();
 }
 
 } // namespace Brolant

@@ -69,7 +69,7 @@ private:
     TurbineSettings m_turbine;
     QString m_turbineProblem; // why turbine.cfg could not be used
     Messages &m_messages;
-    HistoryLoad m_load;
+    HistoryLoadOf<Curve> m_load;
     QDate m_from; // the days of the curve shown
     QDate m_to;
     Curve m_curve;

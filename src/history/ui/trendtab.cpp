@@ -31,9 +31,9 @@ std::array<QString, 5> seriesNames(const std::array<QString, 5> &units)
     return named;
 }
 
-HistoryLoad::Work trendWork(const std::vector<QDate> &days)
+HistoryLoadOf<std::shared_ptr<const TrendEnvelope>>::Work trendWork(const std::vector<QDate> &days)
 {
-    return [days](HistoryReader &reader) -> std::any {
+    return [days](HistoryReader &reader) -> std::shared_ptr<const TrendEnvelope> {
         return std::make_shared<const TrendEnvelope>(
             std::make_shared<const TrendMinutes>(TrendMinutes::of(reader.days(days))));
     };
@@ -100,7 +100,7 @@ void TrendTab::showClicked()
 void TrendTab::loaded()
 {
     m_status->finished();
-    m_envelope = m_load.result<std::shared_ptr<const TrendEnvelope>>();
+    m_envelope = m_load.result();
     pointed(std::nullopt);
     m_plot->setEnvelope(m_envelope); // reads out the record under the pointer, if any
 }

@@ -38,7 +38,7 @@ private:
     void pointed(std::optional<TrendRecord> record);
 
     std::array<QString, 5> m_units;
-    HistoryLoad m_load;
+    HistoryLoadOf<std::shared_ptr<const TrendEnvelope>> m_load;
     std::shared_ptr<const TrendEnvelope> m_envelope;
     QString m_problems;
 
