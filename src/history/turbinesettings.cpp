@@ -169,14 +169,18 @@ TurbineSettings TurbineSettings::load(const QString &programFolder)
     if (file.readFailure())
         throw *file.readFailure();
     TurbineSettings settings;
-    layout().read(file, settings);
+    if (const Result<void> read = layout().read(file, settings); !read)
+        throw read.failure();
     return settings;
 }
 
 TurbineSettings TurbineSettings::fromText(const QString &content)
 {
     TurbineSettings settings;
-    layout().read(ConfigFile(FileName::kTurbineSettings, content, layout().tags()), settings);
+    if (const Result<void> read = layout().read(ConfigFile(FileName::kTurbineSettings, content, layout().tags()),
+                                                settings);
+        !read)
+        throw read.failure();
     return settings;
 }
 

@@ -76,7 +76,8 @@ MqttSettings MqttSettings::fromText(const QString &content)
 MqttSettings MqttSettings::fromFile(const ConfigFile &file)
 {
     MqttSettings settings;
-    layout().read(file, settings);
+    if (const Result<void> read = layout().read(file, settings); !read)
+        throw read.failure();
     if (const MaybeFailure problem = settings.problem())
         throw *problem;
     return settings;

@@ -127,7 +127,8 @@ WebSettings WebSettings::fromText(const QString &content)
 WebSettings WebSettings::fromFile(const ConfigFile &file)
 {
     WebSettings settings;
-    layout().read(file, settings);
+    if (const Result<void> read = layout().read(file, settings); !read)
+        throw read.failure();
     if (settings.certFile.isEmpty() != settings.keyFile.isEmpty())
         throw Failure{QStringLiteral("CertFile and KeyFile go together: set both for HTTPS, or neither")};
     return settings;
