@@ -97,13 +97,16 @@ QStringList AlarmSettings::keys()
 
 AlarmSettings AlarmSettings::fromText(const QString &content, const AlarmSettings &defaults)
 {
-    return fromFile(ConfigFile(FileName::kAlarmSettings, content, keys()), defaults);
+    Result<AlarmSettings> settings = fromFile(ConfigFile(FileName::kAlarmSettings, content, keys()), defaults);
+    if (!settings)
+        throw settings.failure();
+    return std::move(settings).value();
 }
 
-AlarmSettings AlarmSettings::fromFile(const ConfigFile &file, const AlarmSettings &defaults)
+Result<AlarmSettings> AlarmSettings::fromFile(const ConfigFile &file, const AlarmSettings &defaults)
 {
     if (file.readFailure())
-        throw *file.readFailure();
+        return *file.readFailure();
     AlarmSettings settings = defaults;
     std::vector<FieldStep> steps;
     for (int kind = 0; kind < kLevelAlarms; ++kind) {
@@ -130,12 +133,12 @@ AlarmSettings AlarmSettings::fromFile(const ConfigFile &file, const AlarmSetting
                                         [&](const ConfigField &field) { settings.command = field.text().trimmed(); }));
     // A file of something else entirely (a binary, a wrong file copied over it) is no setting.
     if (std::ranges::none_of(keys(), [&file](const QString &key) { return file[key].isPresent(); }))
-        throw Failure{
+        return Failure{
             QStringLiteral("the file holds no alarm settings (no tag such as <%1>)").arg(kDefinitions[0].name)};
-    if (const MaybeFailure failure = file.applyInOrder(steps))
-        throw *failure;
-    if (const MaybeFailure problem = settings.problem())
-        throw *problem;
+    if (MaybeFailure failure = file.applyInOrder(steps))
+        return *failure;
+    if (MaybeFailure problem = settings.problem())
+        return *problem;
     return settings;
 }
 
@@ -188,19 +191,23 @@ AlarmsFile AlarmSettings::readFile(const QString &programFolder)
 {
     const QString path = ProgramPaths(programFolder).alarmSettings();
     if (!QFileInfo::exists(path))
-        return std::nullopt;
-    return ConfigFile::read(path, FileName::kAlarmSettings, keys());
+        return {};
+    ConfigFile file = ConfigFile::read(path, FileName::kAlarmSettings, keys());
+    if (file.readFailure())
+        return {std::nullopt, file.readFailure()};
+    return {std::move(file), std::nullopt};
 }
 
 AlarmSettings::Loaded AlarmSettings::over(const AlarmsFile &file, const AlarmSettings &defaults)
 {
-    if (!file)
+    if (file.failure)
+        return {defaults, true, file.failure};
+    if (!file.settings)
         return {defaults, false, std::nullopt};
-    try {
-        return {fromFile(*file, defaults), true, std::nullopt};
-    } catch (const Failure &failure) {
-        return {defaults, true, failure};
-    }
+    const Result<AlarmSettings> settings = fromFile(*file.settings, defaults);
+    if (!settings)
+        return {defaults, true, settings.failure()};
+    return {settings.value(), true, std::nullopt};
 }
 
 ConfigFile AlarmSettings::save(const QString &programFolder, const std::optional<AlarmSettings> &followed) const

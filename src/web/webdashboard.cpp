@@ -52,14 +52,14 @@ WebDashboard::WebDashboard(const LoggerSession &session, const Clock &clock, Pro
 
 WebDashboard::~WebDashboard() = default;
 
-void WebDashboard::start(const WebReading &reading)
+void WebDashboard::start(const SettingsFileReading<WebSettings> &reading)
 {
     m_ended = false;
     m_reading = reading;
     serve();
 }
 
-void WebDashboard::follow(const WebReading &reading)
+void WebDashboard::follow(const SettingsFileReading<WebSettings> &reading)
 {
     if (m_ended)
         return;
@@ -88,8 +88,8 @@ void WebDashboard::serve()
     m_check.reset();
     m_server.reset();
     try {
-        if (!m_reading.problem.isEmpty())
-            throw Failure{m_reading.problem};
+        if (m_reading.failure)
+            throw *m_reading.failure;
         const std::optional<WebSettings> &settings = m_reading.settings;
         if (!settings) {
             settled();

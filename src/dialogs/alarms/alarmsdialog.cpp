@@ -84,9 +84,9 @@ AlarmsDialog::AlarmsDialog(SettingsStore &store, const AlarmSettings &defaults, 
     column->addLayout(WidgetHelpers::abortAndSave(this, [this] { saveClicked(); }));
 
     const AlarmSettings::Loaded loaded = AlarmSettings::over(store.alarms(), m_defaults);
-    if (loaded.problem)
+    if (loaded.failure)
         m_problem->setText(QStringLiteral("%1 could not be used (%2): these are the default values.")
-                               .arg(FileName::kAlarmSettings, loaded.problem->description));
+                               .arg(FileName::kAlarmSettings, loaded.failure->description));
     m_problem->setVisible(!m_problem->text().isEmpty());
     const AlarmSettings &settings = loaded.settings;
     for (int kind = 0; kind < kLevelAlarms; ++kind) {
