@@ -122,13 +122,16 @@ public:
         return file.applyEach(steps(settings, wanted, nullptr));
     }
 
-    QString text(const Settings &settings) const
+    // The file's text; without the keys `leftOut` names, where it is given.
+    QString text(const Settings &settings, const std::function<bool(const QString &tag)> &leftOut = {}) const
     {
         QStringList lines{m_heading};
         for (int line = 0; line < m_spacing.afterHeading; ++line)
             lines << QString();
-        for (const Key &key : m_keys)
-            lines << tagged(key.tag, key.write(settings));
+        for (const Key &key : m_keys) {
+            if (!leftOut || !leftOut(key.tag))
+                lines << tagged(key.tag, key.write(settings));
+        }
         if (m_spacing.atEnd)
             lines << QString();
         return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
