@@ -9,20 +9,18 @@ const SettingsLayout<ProgramConfig> &ProgramConfig::layout()
 {
     using Key = SettingsLayout<ProgramConfig>::Key;
     static const SettingsLayout<ProgramConfig> layout(
-        QStringLiteral("Program Config File"), {
-                                                   Key::field(ProgramTag::kPort, &ProgramConfig::port),
-                                                   Key::field(ProgramTag::kSaveHtml, &ProgramConfig::savehtml),
-                                                   Key::field(ProgramTag::kSaveExcel, &ProgramConfig::saveExcel),
-                                                   Key::field(ProgramTag::kLogDelay, &ProgramConfig::logDelay),
-                                                   Key::field(ProgramTag::kLogOn, &ProgramConfig::logOn),
-                                                   Key::field(ProgramTag::kDisplayRpm, &ProgramConfig::displayRpm),
-                                                   Key::field(ProgramTag::kDisplayWs, &ProgramConfig::displayWs),
-                                                   Key::field(ProgramTag::kWsUnits, &ProgramConfig::wsUnits),
-                                                   Key::field(ProgramTag::kSystemVolts, &ProgramConfig::sv),
-                                                   Key::field(ProgramTag::kMaxAmps, &ProgramConfig::ma),
-                                                   Key::field(ProgramTag::kBaudRate, &ProgramConfig::br),
-                                                   Key::field(ProgramTag::kDispMessages, &ProgramConfig::dispMessages),
-                                               });
+        QStringLiteral("Program Config File"),
+        {Key::field(ProgramTag::kPort, &ProgramConfig::port),
+         Key::field(ProgramTag::kSaveHtml, &ProgramConfig::savehtml),
+         Key::field(ProgramTag::kSaveExcel, &ProgramConfig::saveExcel),
+         Key::field(ProgramTag::kLogDelay, &ProgramConfig::logDelay),
+         Key::field(ProgramTag::kLogOn, &ProgramConfig::logOn),
+         Key::field(ProgramTag::kDisplayRpm, &ProgramConfig::displayRpm),
+         Key::field(ProgramTag::kDisplayWs, &ProgramConfig::displayWs),
+         Key::field(ProgramTag::kWsUnits, &ProgramConfig::wsUnits),
+         Key::field(ProgramTag::kSystemVolts, &ProgramConfig::sv), Key::field(ProgramTag::kMaxAmps, &ProgramConfig::ma),
+         Key::field(ProgramTag::kBaudRate, &ProgramConfig::br),
+         Key::field(ProgramTag::kDispMessages, &ProgramConfig::dispMessages)});
     return layout;
 }
 
