@@ -148,8 +148,6 @@ AlarmSettings AlarmSettings::fromText(const QString &content, const AlarmSetting
 
 Result<AlarmSettings> AlarmSettings::fromFile(const ConfigFile &file, const AlarmSettings &defaults)
 {
-    if (file.readFailure())
-        return *file.readFailure();
     AlarmSettings settings = defaults;
     // A file of something else entirely (a binary, a wrong file copied over it) is no setting.
     if (std::ranges::none_of(keys(), [&file](const QString &key) { return file[key].isPresent(); }))

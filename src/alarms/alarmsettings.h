@@ -82,6 +82,7 @@ struct AlarmSettings
     // Failure naming the first value that cannot be used, or saying that the text holds no
     // setting at all.
     static AlarmSettings fromText(const QString &content, const AlarmSettings &defaults);
+    // The same of a file that could be read.
     static Result<AlarmSettings> fromFile(const ConfigFile &file, const AlarmSettings &defaults);
     // What is wrong with these values, in words for the user; nothing when they can be used.
     MaybeFailure problem() const;
