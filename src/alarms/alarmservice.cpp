@@ -81,7 +81,7 @@ AlarmService::AlarmService(const LoggerSession &session, const Clock &clock, Pro
     connect(&m_throttle, &AlarmThrottle::passed, this, &AlarmService::announce);
     // Before anyone asks for a state: the broker must never receive a clear that was not judged.
     goOnFromAlarmsTxt();
-    reportProblem(loaded.problem);
+    reportProblem(loaded.failure);
     // An alarm switched off while the program was not running ends once whoever builds the
     // alarms has connected to them, where everyone receives it.
     QMetaObject::invokeMethod(
@@ -115,8 +115,8 @@ void AlarmService::apply(const AlarmsFile &file)
     m_file = file;
     const AlarmSettings::Loaded loaded = AlarmSettings::over(m_file, m_defaults);
     applySettings(loaded.settings);
-    if (loaded.problem)
-        reportProblem(loaded.problem);
+    if (loaded.failure)
+        reportProblem(loaded.failure);
     else if (loaded.fromFile)
         m_problems.report(Problem::AlarmSettingsChanged, QStringLiteral("the new alarm settings apply"));
     else

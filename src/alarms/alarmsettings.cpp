@@ -3,7 +3,7 @@
 
 #include "config/configfile.h"
 #include "config/programconfig.h"
-#include "config/tagvalue.h"
+#include "config/settingslayout.h"
 #include "logging/recordmasks.h"
 #include "platform/programpaths.h"
 #include "platform/textfile.h"
@@ -52,6 +52,52 @@ QString numberText(const std::optional<double> &value)
 {
     return value ? NumericText::shortest(*value) : QString();
 }
+
+// Each level alarm is a pair of keys, its raise and its clear threshold; a raise read alone is
+// cleared where it is raised.
+const SettingsLayout<AlarmSettings> &layout()
+{
+    using Key = SettingsLayout<AlarmSettings>::Key;
+    static const SettingsLayout<AlarmSettings> layout = [] {
+        std::vector<Key> keys;
+        for (size_t kind = 0; kind < size_t(kLevelAlarms); ++kind) {
+            const AlarmDefinition &definition = kDefinitions[kind];
+            keys.push_back({definition.name,
+                            [kind, &definition](AlarmSettings &settings, const ConfigField &field) {
+                                settings.levels[kind].raise = threshold(definition.name, field);
+                                settings.levels[kind].clear.reset();
+                            },
+                            [kind](const AlarmSettings &settings) { return numberText(settings.levels[kind].raise); }});
+            keys.push_back({definition.clearTag,
+                            [kind, &definition](AlarmSettings &settings, const ConfigField &field) {
+                                settings.levels[kind].clear = threshold(definition.clearTag, field);
+                            },
+                            [kind](const AlarmSettings &settings) {
+                                const AlarmSettings::Levels &at = settings.levels[kind];
+                                return numberText(at.raise ? std::optional(at.clearAt()) : std::nullopt);
+                            }});
+        }
+        keys.push_back({AlarmTag::kNoData,
+                        [](AlarmSettings &settings, const ConfigField &field) {
+                            settings.noDataSeconds = threshold(AlarmTag::kNoData, field);
+                        },
+                        [](const AlarmSettings &settings) { return numberText(settings.noDataSeconds); }});
+        keys.push_back({AlarmTag::kDelay,
+                        [](AlarmSettings &settings, const ConfigField &field) {
+                            const auto seconds = threshold(AlarmTag::kDelay, field);
+                            if (!seconds)
+                                throw Failure{QStringLiteral("Delay must be a number of seconds, not empty")};
+                            settings.delaySeconds = *seconds;
+                        },
+                        [](const AlarmSettings &settings) { return NumericText::shortest(settings.delaySeconds); }});
+        keys.push_back(
+            {AlarmTag::kCommand,
+             [](AlarmSettings &settings, const ConfigField &field) { settings.command = field.text().trimmed(); },
+             [](const AlarmSettings &settings) { return settings.command; }});
+        return SettingsLayout<AlarmSettings>(QStringLiteral("Alarms Config File"), std::move(keys));
+    }();
+    return layout;
+}
 } // namespace
 
 const AlarmDefinition &alarmDefinition(AlarmKind kind)
@@ -89,53 +135,28 @@ AlarmSettings AlarmSettings::defaultsFor(const ProgramConfig &program)
 
 QStringList AlarmSettings::keys()
 {
-    QStringList keys;
-    for (int kind = 0; kind < kLevelAlarms; ++kind)
-        keys << kDefinitions[kind].name << kDefinitions[kind].clearTag;
-    return keys << AlarmTag::kNoData << AlarmTag::kDelay << AlarmTag::kCommand;
+    return layout().tags();
 }
 
 AlarmSettings AlarmSettings::fromText(const QString &content, const AlarmSettings &defaults)
 {
-    return fromFile(ConfigFile(FileName::kAlarmSettings, content, keys()), defaults);
+    Result<AlarmSettings> settings = fromFile(ConfigFile(FileName::kAlarmSettings, content, keys()), defaults);
+    if (!settings)
+        throw settings.failure();
+    return std::move(settings).value();
 }
 
-AlarmSettings AlarmSettings::fromFile(const ConfigFile &file, const AlarmSettings &defaults)
+Result<AlarmSettings> AlarmSettings::fromFile(const ConfigFile &file, const AlarmSettings &defaults)
 {
-    if (file.readFailure())
-        throw *file.readFailure();
     AlarmSettings settings = defaults;
-    std::vector<FieldStep> steps;
-    for (int kind = 0; kind < kLevelAlarms; ++kind) {
-        const AlarmDefinition &definition = kDefinitions[kind];
-        Levels &levels = settings.levels[size_t(kind)];
-        steps.push_back(FieldStep::optional(definition.name, [&levels, &definition](const ConfigField &field) {
-            levels.raise = threshold(definition.name, field);
-            levels.clear.reset();
-        }));
-        steps.push_back(FieldStep::optional(definition.clearTag, [&levels, &definition](const ConfigField &field) {
-            levels.clear = threshold(definition.clearTag, field);
-        }));
-    }
-    steps.push_back(FieldStep::optional(AlarmTag::kNoData, [&](const ConfigField &field) {
-        settings.noDataSeconds = threshold(AlarmTag::kNoData, field);
-    }));
-    steps.push_back(FieldStep::optional(AlarmTag::kDelay, [&](const ConfigField &field) {
-        const auto seconds = threshold(AlarmTag::kDelay, field);
-        if (!seconds)
-            throw Failure{QStringLiteral("Delay must be a number of seconds, not empty")};
-        settings.delaySeconds = *seconds;
-    }));
-    steps.push_back(FieldStep::optional(AlarmTag::kCommand,
-                                        [&](const ConfigField &field) { settings.command = field.text().trimmed(); }));
     // A file of something else entirely (a binary, a wrong file copied over it) is no setting.
     if (std::ranges::none_of(keys(), [&file](const QString &key) { return file[key].isPresent(); }))
-        throw Failure{
+        return Failure{
             QStringLiteral("the file holds no alarm settings (no tag such as <%1>)").arg(kDefinitions[0].name)};
-    if (const MaybeFailure failure = file.applyInOrder(steps))
-        throw *failure;
-    if (const MaybeFailure problem = settings.problem())
-        throw *problem;
+    if (const Result<void> read = layout().read(file, settings); !read)
+        return read.failure();
+    if (MaybeFailure problem = settings.problem())
+        return *problem;
     return settings;
 }
 
@@ -168,39 +189,41 @@ MaybeFailure AlarmSettings::problem() const
 
 QString AlarmSettings::toFileText(const std::optional<AlarmSettings> &followed) const
 {
-    QStringList lines{QStringLiteral("Alarms Config File"), QString()};
-    for (int kind = 0; kind < kLevelAlarms; ++kind) {
-        const Levels &at = levels[size_t(kind)];
-        // Compared as the reader will see them: a clear equal to the raise is no clear of its own.
-        if (followed && at.raise == followed->levels[size_t(kind)].raise
-            && at.clearAt() == followed->levels[size_t(kind)].clearAt())
-            continue;
-        lines << tagged(kDefinitions[kind].name, numberText(at.raise))
-              << tagged(kDefinitions[kind].clearTag, numberText(at.raise ? std::optional(at.clearAt()) : std::nullopt));
-    }
-    lines << tagged(AlarmTag::kNoData, numberText(noDataSeconds))
-          << tagged(AlarmTag::kDelay, NumericText::shortest(delaySeconds)) << tagged(AlarmTag::kCommand, command)
-          << QString();
-    return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+    if (!followed)
+        return layout().text(*this);
+    return layout().text(*this, [this, &followed](const QString &tag) {
+        for (size_t kind = 0; kind < size_t(kLevelAlarms); ++kind) {
+            if (tag != kDefinitions[kind].name && tag != kDefinitions[kind].clearTag)
+                continue;
+            // Compared as the reader will see them: a clear equal to the raise is no clear of its own.
+            const Levels &at = levels[kind];
+            return at.raise == followed->levels[kind].raise && at.clearAt() == followed->levels[kind].clearAt();
+        }
+        return false;
+    });
 }
 
 AlarmsFile AlarmSettings::readFile(const QString &programFolder)
 {
     const QString path = ProgramPaths(programFolder).alarmSettings();
     if (!QFileInfo::exists(path))
-        return std::nullopt;
-    return ConfigFile::read(path, FileName::kAlarmSettings, keys());
+        return {};
+    ConfigFile file = ConfigFile::read(path, FileName::kAlarmSettings, keys());
+    if (file.readFailure())
+        return {std::nullopt, file.readFailure()};
+    return {std::move(file), std::nullopt};
 }
 
 AlarmSettings::Loaded AlarmSettings::over(const AlarmsFile &file, const AlarmSettings &defaults)
 {
-    if (!file)
+    if (file.failure)
+        return {defaults, true, file.failure};
+    if (!file.settings)
         return {defaults, false, std::nullopt};
-    try {
-        return {fromFile(*file, defaults), true, std::nullopt};
-    } catch (const Failure &failure) {
-        return {defaults, true, failure};
-    }
+    const Result<AlarmSettings> settings = fromFile(*file.settings, defaults);
+    if (!settings)
+        return {defaults, true, settings.failure()};
+    return {settings.value(), true, std::nullopt};
 }
 
 ConfigFile AlarmSettings::save(const QString &programFolder, const std::optional<AlarmSettings> &followed) const

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "config/configfile.h"
+#include "config/settingsfilereading.h"
 #include "text/failure.h"
 
 #include <QString>
@@ -40,7 +41,7 @@ const AlarmDefinition &alarmDefinition(AlarmKind kind);
 
 // alarms.cfg as read, for its values to be taken over the defaults of the system in use; nothing
 // when there is no file.
-using AlarmsFile = std::optional<ConfigFile>;
+using AlarmsFile = SettingsFileReading<ConfigFile>;
 
 // The tag names of alarms.cfg, each written once.
 namespace AlarmTag {
@@ -77,10 +78,12 @@ struct AlarmSettings
 
     // Every key of alarms.cfg, in the file's order.
     static QStringList keys();
-    // Reads alarms.cfg's text over `defaults`; throws Failure naming the first value that
-    // cannot be used, or saying that the text holds no setting at all.
+    // Reads alarms.cfg's text over `defaults` for a dialog, which shows the failure; throws
+    // Failure naming the first value that cannot be used, or saying that the text holds no
+    // setting at all.
     static AlarmSettings fromText(const QString &content, const AlarmSettings &defaults);
-    static AlarmSettings fromFile(const ConfigFile &file, const AlarmSettings &defaults);
+    // The same of a file that could be read.
+    static Result<AlarmSettings> fromFile(const ConfigFile &file, const AlarmSettings &defaults);
     // What is wrong with these values, in words for the user; nothing when they can be used.
     MaybeFailure problem() const;
     // The text of alarms.cfg. With `followed`, a threshold pair equal to its pair there is left
@@ -102,7 +105,7 @@ struct AlarmSettings::Loaded
 {
     AlarmSettings settings;
     bool fromFile = false; // false: there is no alarms.cfg
-    MaybeFailure problem;  // why the file was not used (then the settings are the defaults)
+    MaybeFailure failure;  // why the file was not used (then the settings are the defaults)
 };
 
 } // namespace Brolant

@@ -223,7 +223,7 @@ void MainWindowModel::runDialogWithPortClosed(const QString &name, const std::fu
         return;
     if (!failure) {
         m_session.takeSettings();
-        failure = m_session.settings().problem;
+        failure = m_session.settings().failure;
     }
     if (!failure)
         failure = reopen();

@@ -3,6 +3,7 @@
 
 #include "app/lamps.h"
 #include "app/prompts.h"
+#include "config/programconfig.h"
 #include "text/failure.h"
 
 #include <QObject>
@@ -68,8 +69,8 @@ private:
     MainWindowView &m_view;
     Prompts &m_prompts;
     Lamps m_lamps;
-    QString m_intervalText = QStringLiteral("60"); // the interval box's text, as the model set it
-    QString m_receivedText;                        // what the read left waiting, shown again for a frame
+    QString m_intervalText = ProgramDefault::kLogDelay; // the interval box's text, as the model set it
+    QString m_receivedText;                             // what the read left waiting, shown again for a frame
 };
 
 } // namespace Brolant

@@ -1,25 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/calibrationsettings.h"
 
-#include "config/tagvalue.h"
 #include "platform/programpaths.h"
 
 namespace Brolant {
 
+const SettingsLayout<CalibrationSettings> &CalibrationSettings::layout()
+{
+    using Key = SettingsLayout<CalibrationSettings>::Key;
+    static const SettingsLayout<CalibrationSettings> layout(
+        QStringLiteral("Calibration Settings"),
+        {
+            Key::field(CalibrationTag::kVoltDivider, &CalibrationSettings::voltDivider),
+            Key::field(CalibrationTag::kVoltOffset, &CalibrationSettings::voltOffset),
+            Key::field(CalibrationTag::kAmpDivider, &CalibrationSettings::ampDivider),
+            Key::field(CalibrationTag::kRpmDivider, &CalibrationSettings::rpmDivider),
+            Key::field(CalibrationTag::kWsDivider, &CalibrationSettings::wsDivider),
+        },
+        {2, false});
+    return layout;
+}
+
 QString CalibrationSettings::toFileText() const
 {
-    const QString lineEnd = QStringLiteral("\r\n");
-    return QStringLiteral("Calibration Settings\r\n\r\n\r\n") + tagged(CalibrationTag::kVoltDivider, voltDivider.text())
-           + lineEnd + tagged(CalibrationTag::kVoltOffset, voltOffset.text()) + lineEnd
-           + tagged(CalibrationTag::kAmpDivider, ampDivider.text()) + lineEnd
-           + tagged(CalibrationTag::kRpmDivider, rpmDivider.text()) + lineEnd
-           + tagged(CalibrationTag::kWsDivider, wsDivider.text()) + lineEnd;
+    return layout().text(*this);
 }
 
 QStringList CalibrationSettings::keys()
 {
-    return {CalibrationTag::kVoltDivider, CalibrationTag::kVoltOffset, CalibrationTag::kAmpDivider,
-            CalibrationTag::kRpmDivider, CalibrationTag::kWsDivider};
+    return layout().tags();
 }
 
 ConfigFile CalibrationSettings::read(const QString &programFolder)
@@ -32,15 +41,14 @@ ConfigFile CalibrationSettings::fromText(const QString &content)
     return ConfigFile(FileName::kCalibration, content, keys());
 }
 
-MaybeFailure CalibrationSettings::takeFrom(const ConfigFile &file)
+Result<void> CalibrationSettings::takeFrom(const ConfigFile &file)
 {
-    return file.applyInOrder({
-        FieldStep::text(CalibrationTag::kVoltDivider, voltDivider),
-        FieldStep::text(CalibrationTag::kVoltOffset, voltOffset),
-        FieldStep::text(CalibrationTag::kAmpDivider, ampDivider),
-        FieldStep::text(CalibrationTag::kRpmDivider, rpmDivider),
-        FieldStep::text(CalibrationTag::kWsDivider, wsDivider),
-    });
+    return layout().readInOrder(file, *this,
+                                {{CalibrationTag::kVoltDivider},
+                                 {CalibrationTag::kVoltOffset},
+                                 {CalibrationTag::kAmpDivider},
+                                 {CalibrationTag::kRpmDivider},
+                                 {CalibrationTag::kWsDivider}});
 }
 
 } // namespace Brolant

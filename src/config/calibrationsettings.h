@@ -3,6 +3,7 @@
 
 #include "config/configfield.h"
 #include "config/configfile.h"
+#include "config/settingslayout.h"
 
 #include <QString>
 #include <QStringList>
@@ -27,6 +28,9 @@ struct CalibrationSettings
     ConfigField rpmDivider;
     ConfigField wsDivider;
 
+    // settings.cfg's keys in the file's order, each a value as written.
+    static const SettingsLayout<CalibrationSettings> &layout();
+
     // The whole file text in its fixed layout: CR LF after every line, no empty line at the end.
     QString toFileText() const;
 
@@ -38,7 +42,7 @@ struct CalibrationSettings
     static ConfigFile fromText(const QString &content);
     // Takes the five values in file order and stops at the first missing one: the values before
     // it are taken, the rest keep what they had. The failure it stopped at.
-    MaybeFailure takeFrom(const ConfigFile &file);
+    Result<void> takeFrom(const ConfigFile &file);
 };
 
 } // namespace Brolant

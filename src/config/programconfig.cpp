@@ -1,40 +1,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/programconfig.h"
 
-#include "config/tagvalue.h"
 #include "platform/programpaths.h"
-
-#include <QStringList>
 
 namespace Brolant {
 
+const SettingsLayout<ProgramConfig> &ProgramConfig::layout()
+{
+    using Key = SettingsLayout<ProgramConfig>::Key;
+    static const SettingsLayout<ProgramConfig> layout(
+        QStringLiteral("Program Config File"),
+        {Key::field(ProgramTag::kPort, &ProgramConfig::port),
+         Key::field(ProgramTag::kSaveHtml, &ProgramConfig::savehtml),
+         Key::field(ProgramTag::kSaveExcel, &ProgramConfig::saveExcel),
+         Key::field(ProgramTag::kLogDelay, &ProgramConfig::logDelay),
+         Key::field(ProgramTag::kLogOn, &ProgramConfig::logOn),
+         Key::field(ProgramTag::kDisplayRpm, &ProgramConfig::displayRpm),
+         Key::field(ProgramTag::kDisplayWs, &ProgramConfig::displayWs),
+         Key::field(ProgramTag::kWsUnits, &ProgramConfig::wsUnits),
+         Key::field(ProgramTag::kSystemVolts, &ProgramConfig::sv), Key::field(ProgramTag::kMaxAmps, &ProgramConfig::ma),
+         Key::field(ProgramTag::kBaudRate, &ProgramConfig::br),
+         Key::field(ProgramTag::kDispMessages, &ProgramConfig::dispMessages)});
+    return layout;
+}
+
 QString ProgramConfig::toFileText() const
 {
-    const QStringList lines{
-        QStringLiteral("Program Config File"),
-        QString(),
-        tagged(ProgramTag::kPort, port.text()),
-        tagged(ProgramTag::kSaveHtml, savehtml.text()),
-        tagged(ProgramTag::kSaveExcel, saveExcel.text()),
-        tagged(ProgramTag::kLogDelay, logDelay.text()),
-        tagged(ProgramTag::kLogOn, logOn.text()),
-        tagged(ProgramTag::kDisplayRpm, displayRpm.text()),
-        tagged(ProgramTag::kDisplayWs, displayWs.text()),
-        tagged(ProgramTag::kWsUnits, wsUnits.text()),
-        tagged(ProgramTag::kSystemVolts, sv.text()),
-        tagged(ProgramTag::kMaxAmps, ma.text()),
-        tagged(ProgramTag::kBaudRate, br.text()),
-        tagged(ProgramTag::kDispMessages, dispMessages.text()),
-        QString(),
-    };
-    return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+    return layout().text(*this);
 }
 
 QStringList ProgramConfig::keys()
 {
-    return {ProgramTag::kPort,        ProgramTag::kSaveHtml,   ProgramTag::kSaveExcel, ProgramTag::kLogDelay,
-            ProgramTag::kLogOn,       ProgramTag::kDisplayRpm, ProgramTag::kDisplayWs, ProgramTag::kWsUnits,
-            ProgramTag::kSystemVolts, ProgramTag::kMaxAmps,    ProgramTag::kBaudRate,  ProgramTag::kDispMessages};
+    return layout().tags();
 }
 
 ConfigFile ProgramConfig::read(const QString &programFolder)

@@ -3,6 +3,7 @@
 
 #include "config/configfield.h"
 #include "config/configfile.h"
+#include "config/settingslayout.h"
 
 #include <QString>
 #include <QStringList>
@@ -25,6 +26,15 @@ inline const QString kBaudRate = QStringLiteral("BR");
 inline const QString kDispMessages = QStringLiteral("dispMessages");
 } // namespace ProgramTag
 
+// The values Program Setup starts from where prog.cfg gives none; the interval is also what the
+// window shows before prog.cfg is read.
+namespace ProgramDefault {
+inline const QString kLogDelay = QStringLiteral("60");
+inline constexpr int kSystemVolts = 24;
+inline constexpr int kMaxAmps = 20;
+inline constexpr int kBaudRate = 4800;
+} // namespace ProgramDefault
+
 // The values of prog.cfg, each as written and as it reads.
 struct ProgramConfig
 {
@@ -40,6 +50,9 @@ struct ProgramConfig
     ConfigField ma;
     ConfigField br;
     ConfigField dispMessages;
+
+    // prog.cfg's keys in the file's order, each a value as written: what every reader reads from.
+    static const SettingsLayout<ProgramConfig> &layout();
 
     // The whole file text in its fixed layout, CR LF line ends, ending with an empty line.
     QString toFileText() const;

@@ -7,16 +7,19 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
 namespace Brolant {
 
 // A settings file in the tag layout, declared once: its heading and, in the file's order, each
-// key with how its value is read (checked and converted, or Failure) and how it is written. Keys
-// are read in that order, and reading stops at the first value that cannot be used; a key the
-// file leaves out keeps the settings' default. The file is written whole in the same order: the
-// heading, an empty line, a key a line, an empty line, every line ending in CR LF.
+// key with how its value is read (checked and converted, or Failure) and how it is written.
+// read() takes the keys in the file's order, and stops at the first value that cannot be used; a
+// key the file leaves out keeps the settings' default. A reader with an order of its own lists
+// its keys, what each value must be, and reads them with readInOrder() or readEach(). The file is
+// written whole in the file's order: the heading, its empty lines, a key a line, and an empty
+// line at the end where the file has one, every line ending in CR LF.
 template <typename Settings>
 class SettingsLayout
 {
@@ -27,6 +30,12 @@ public:
         std::function<void(Settings &, const ConfigField &)> read;
         std::function<QString(const Settings &)> write;
 
+        // A value kept as written and as it reads, for its readers to check.
+        static Key field(const QString &tag, ConfigField Settings::*member)
+        {
+            return {tag, [member](Settings &settings, const ConfigField &field) { settings.*member = field; },
+                    [member](const Settings &settings) { return (settings.*member).text(); }};
+        }
         // A switch: 0 or 1.
         static Key onOff(const QString &tag, bool Settings::*member)
         {
@@ -56,7 +65,26 @@ public:
         }
     };
 
-    SettingsLayout(QString heading, std::vector<Key> keys) : m_heading(std::move(heading)), m_keys(std::move(keys)) {}
+    // The empty lines around the keys, as the file has always had them.
+    struct Spacing
+    {
+        int afterHeading = 1;
+        bool atEnd = true;
+    };
+
+    // A key a reader asks for: its tag, what its value must be, and a test of the reader's own
+    // (which throws Failure; nothing: none), made before the value is read into the settings.
+    struct Wanted
+    {
+        QString tag;
+        FieldStep::Need need = FieldStep::Need::Text;
+        std::function<void(const ConfigField &)> check = {};
+    };
+
+    SettingsLayout(QString heading, std::vector<Key> keys, Spacing spacing = {})
+        : m_heading(std::move(heading)), m_keys(std::move(keys)), m_spacing(spacing)
+    {
+    }
 
     QStringList tags() const
     {
@@ -66,29 +94,78 @@ public:
         return tags;
     }
 
-    // Takes the file's values into `settings`; throws Failure naming the first that cannot be used.
-    void read(const ConfigFile &file, Settings &settings) const
+    // Reads the file's values into `settings`, each key optional; the failure names the first
+    // that cannot be used.
+    Result<void> read(const ConfigFile &file, Settings &settings) const
     {
-        std::vector<FieldStep> steps;
+        std::vector<Wanted> wanted;
         for (const Key &key : m_keys)
-            steps.push_back(FieldStep::optional(
-                key.tag, [&key, &settings](const ConfigField &field) { key.read(settings, field); }));
-        if (const MaybeFailure failure = file.applyInOrder(steps))
-            throw *failure;
+            wanted.push_back({key.tag, FieldStep::Need::Optional});
+        return readInOrder(file, settings, wanted);
     }
 
-    QString text(const Settings &settings) const
+    // Reads the `wanted` keys in that order, and stops at the first that cannot be used: the
+    // keys before it are read, the rest keep what they had. `read`, when given, lists the keys
+    // read, in order.
+    Result<void> readInOrder(const ConfigFile &file, Settings &settings, const std::vector<Wanted> &wanted,
+                             QStringList *read = nullptr) const
     {
-        QStringList lines{m_heading, QString()};
-        for (const Key &key : m_keys)
-            lines << tagged(key.tag, key.write(settings));
-        lines << QString();
+        if (MaybeFailure failure = file.applyInOrder(steps(settings, wanted, read)))
+            return *failure;
+        return {};
+    }
+
+    // Reads every `wanted` key that can be read, passing over those that cannot; their failures,
+    // in order.
+    std::vector<Failure> readEach(const ConfigFile &file, Settings &settings, const std::vector<Wanted> &wanted) const
+    {
+        return file.applyEach(steps(settings, wanted, nullptr));
+    }
+
+    // The file's text; without the keys `leftOut` names, where it is given.
+    QString text(const Settings &settings, const std::function<bool(const QString &tag)> &leftOut = {}) const
+    {
+        QStringList lines{m_heading};
+        for (int line = 0; line < m_spacing.afterHeading; ++line)
+            lines << QString();
+        for (const Key &key : m_keys) {
+            if (!leftOut || !leftOut(key.tag))
+                lines << tagged(key.tag, key.write(settings));
+        }
+        if (m_spacing.atEnd)
+            lines << QString();
         return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
     }
 
 private:
+    std::vector<FieldStep> steps(Settings &settings, const std::vector<Wanted> &wanted, QStringList *read) const
+    {
+        std::vector<FieldStep> steps;
+        for (const Wanted &want : wanted) {
+            const Key &key = this->key(want.tag);
+            steps.push_back({want.tag, want.need, [&key, &settings, &want, read](const ConfigField &field) {
+                                 if (want.check)
+                                     want.check(field);
+                                 key.read(settings, field);
+                                 if (read)
+                                     read->append(key.tag);
+                             }});
+        }
+        return steps;
+    }
+
+    // Every tag a reader names is one of the file's: a typo is a fault of the program.
+    const Key &key(const QString &tag) const
+    {
+        const auto found = std::find_if(m_keys.begin(), m_keys.end(),
+                                        [&tag](const Key &key) { return key.tag == tag; });
+        Q_ASSERT(found != m_keys.end());
+        return *found;
+    }
+
     QString m_heading;
     std::vector<Key> m_keys;
+    Spacing m_spacing;
 };
 
 } // namespace Brolant

@@ -55,17 +55,17 @@ int SettingsValue::port(const QString &name, const ConfigField &field)
     return wholeNumber(name, field, 1, kHighestPort);
 }
 
-std::optional<ConfigFile> SettingsValue::switchedOnFile(const QString &path, const QString &fileName,
-                                                        const QStringList &keys, const QString &enabledKey)
+Result<std::optional<ConfigFile>> SettingsValue::switchedOnFile(const QString &path, const QString &fileName,
+                                                                const QStringList &keys, const QString &enabledKey)
 {
     if (!QFileInfo::exists(path))
-        return std::nullopt;
+        return std::optional<ConfigFile>();
     ConfigFile file = ConfigFile::read(path, fileName, keys);
     if (file.readFailure())
-        throw *file.readFailure();
+        return *file.readFailure();
     if (!file[enabledKey].equals(1))
-        return std::nullopt;
-    return file;
+        return std::optional<ConfigFile>();
+    return std::optional(std::move(file));
 }
 
 } // namespace Brolant

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "text/failure.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -29,10 +31,10 @@ int wholeNumber(const QString &name, const ConfigField &field, int lowest, int h
 int port(const QString &name, const ConfigField &field);
 
 // The settings file at `path` (named `fileName`, with `keys`) when its switch `enabledKey` is 1;
-// nothing when there is no file or it is switched off, whatever else it holds. Throws Failure
-// when the file cannot be read.
-std::optional<ConfigFile> switchedOnFile(const QString &path, const QString &fileName, const QStringList &keys,
-                                         const QString &enabledKey);
+// nothing when there is no file or it is switched off, whatever else it holds; the failure when
+// the file cannot be read.
+Result<std::optional<ConfigFile>> switchedOnFile(const QString &path, const QString &fileName, const QStringList &keys,
+                                                 const QString &enabledKey);
 
 } // namespace SettingsValue
 

@@ -84,6 +84,15 @@ const SettingsLayout<TurbineSettings> &layout()
         });
     return layout;
 }
+
+// A read failure stops the layout's reading before its first key.
+Result<TurbineSettings> fromFile(const ConfigFile &file)
+{
+    TurbineSettings settings;
+    if (const Result<void> read = layout().read(file, settings); !read)
+        return read.failure();
+    return settings;
+}
 } // namespace
 
 std::optional<double> RatedCurve::wattsAt(double ms) const
@@ -160,24 +169,20 @@ std::optional<double> TurbineSettings::toMetresPerSecond(const QString &wsUnits)
     return std::nullopt;
 }
 
-TurbineSettings TurbineSettings::load(const QString &programFolder)
+Result<TurbineSettings> TurbineSettings::load(const QString &programFolder)
 {
     const QString path = ProgramPaths(programFolder).turbineSettings();
     if (!QFileInfo::exists(path))
-        return {};
-    const ConfigFile file = ConfigFile::read(path, FileName::kTurbineSettings, layout().tags());
-    if (file.readFailure())
-        throw *file.readFailure();
-    TurbineSettings settings;
-    layout().read(file, settings);
-    return settings;
+        return TurbineSettings();
+    return fromFile(ConfigFile::read(path, FileName::kTurbineSettings, layout().tags()));
 }
 
 TurbineSettings TurbineSettings::fromText(const QString &content)
 {
-    TurbineSettings settings;
-    layout().read(ConfigFile(FileName::kTurbineSettings, content, layout().tags()), settings);
-    return settings;
+    Result<TurbineSettings> settings = fromFile(ConfigFile(FileName::kTurbineSettings, content, layout().tags()));
+    if (!settings)
+        throw settings.failure();
+    return std::move(settings).value();
 }
 
 QString TurbineSettings::toFileText() const

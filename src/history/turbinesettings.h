@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "config/settingsreading.h"
+#include "text/failure.h"
 
 #include <QString>
 
@@ -43,16 +43,14 @@ struct TurbineSettings
     // nothing while neither says.
     std::optional<double> toMetresPerSecond(const QString &wsUnits) const;
 
-    // The program folder's turbine.cfg; the starting values when there is none. Throws Failure
-    // when the file or a value cannot be used.
-    static TurbineSettings load(const QString &programFolder);
+    // The program folder's turbine.cfg; the starting values when there is none; the failure when
+    // the file or a value cannot be used.
+    static Result<TurbineSettings> load(const QString &programFolder);
+    // Throws Failure naming the first value that cannot be used.
     static TurbineSettings fromText(const QString &content);
     QString toFileText() const;
     // Writes turbine.cfg atomically. Throws Failure, the file unchanged, when it cannot.
     void save(const QString &programFolder) const;
 };
-
-// turbine.cfg as the Energy History and the web page take it: no settings when it cannot be used.
-using TurbineReading = SettingsReading<TurbineSettings>;
 
 } // namespace Brolant

@@ -20,12 +20,12 @@ MqttPublishing::MqttPublishing(const LoggerSession &session, ProblemLog &problem
     });
 }
 
-void MqttPublishing::start(const MqttReading &reading)
+void MqttPublishing::start(const SettingsFileReading<MqttSettings> &reading)
 {
     startWith(reading);
 }
 
-void MqttPublishing::apply(const MqttReading &wanted)
+void MqttPublishing::apply(const SettingsFileReading<MqttSettings> &wanted)
 {
     if (!m_applied)
         return;
@@ -45,13 +45,14 @@ void MqttPublishing::apply(const MqttReading &wanted)
     startWith(wanted);
 }
 
-void MqttPublishing::startWith(const MqttReading &wanted)
+void MqttPublishing::startWith(const SettingsFileReading<MqttSettings> &wanted)
 {
     m_applied = wanted;
     // Nothing is tried with a file that cannot be used.
-    if (!wanted.problem.isEmpty())
-        m_problems.report(Problem::MqttNotStarted,
-                          QStringLiteral("%1 cannot be used: %2").arg(FileName::kMqttSettings, wanted.problem));
+    if (wanted.failure)
+        m_problems.report(
+            Problem::MqttNotStarted,
+            QStringLiteral("%1 cannot be used: %2").arg(FileName::kMqttSettings, wanted.failure->description));
     if (!wanted.settings) {
         closeQueueLeftOpen();
         emit stateChanged(BrokerState{});

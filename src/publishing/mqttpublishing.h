@@ -27,9 +27,9 @@ public:
     MqttPublishing(const LoggerSession &session, ProblemLog &problems, QObject *parent = nullptr);
 
     // Starts publishing when mqtt.cfg, as in `reading`, switches it on.
-    void start(const MqttReading &reading);
+    void start(const SettingsFileReading<MqttSettings> &reading);
     // mqtt.cfg changed (saved or edited).
-    void apply(const MqttReading &reading);
+    void apply(const SettingsFileReading<MqttSettings> &reading);
     // The publisher at work; nothing while publishing is off.
     MqttPublisher *publisher() const { return m_publisher.get(); }
     // Disconnects from the broker; the queue stays on disk for the next run.
@@ -41,14 +41,14 @@ signals:
     void stateChanged(const BrokerState &state);
 
 private:
-    void startWith(const MqttReading &wanted);
+    void startWith(const SettingsFileReading<MqttSettings> &wanted);
     // With publishing off, a queue left open by a killed publisher is made good and closed.
     void closeQueueLeftOpen();
 
     const LoggerSession &m_session;
     ProblemLog &m_problems;
     std::unique_ptr<MqttPublisher> m_publisher;
-    std::optional<MqttReading> m_applied; // nothing before start() and after end()
+    std::optional<SettingsFileReading<MqttSettings>> m_applied; // nothing before start() and after end()
 };
 
 } // namespace Brolant

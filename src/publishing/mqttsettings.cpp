@@ -70,15 +70,19 @@ QStringList MqttSettings::keys()
 
 MqttSettings MqttSettings::fromText(const QString &content)
 {
-    return fromFile(ConfigFile(FileName::kMqttSettings, content, keys()));
+    Result<MqttSettings> settings = fromFile(ConfigFile(FileName::kMqttSettings, content, keys()));
+    if (!settings)
+        throw settings.failure();
+    return std::move(settings).value();
 }
 
-MqttSettings MqttSettings::fromFile(const ConfigFile &file)
+Result<MqttSettings> MqttSettings::fromFile(const ConfigFile &file)
 {
     MqttSettings settings;
-    layout().read(file, settings);
+    if (const Result<void> read = layout().read(file, settings); !read)
+        return read.failure();
     if (const MaybeFailure problem = settings.problem())
-        throw *problem;
+        return *problem;
     return settings;
 }
 
@@ -122,11 +126,12 @@ QString MqttSettings::toFileText() const
     return layout().text(*this);
 }
 
-std::optional<MqttSettings> MqttSettings::load(const QString &programFolder)
+SettingsFileReading<MqttSettings> MqttSettings::load(const QString &programFolder)
 {
-    const auto file = SettingsValue::switchedOnFile(ProgramPaths(programFolder).mqttSettings(), FileName::kMqttSettings,
-                                                    keys(), MqttTag::kEnabled);
-    return file ? std::optional(fromFile(*file)) : std::nullopt;
+    return SettingsFileReading<MqttSettings>::of(
+        SettingsValue::switchedOnFile(ProgramPaths(programFolder).mqttSettings(), FileName::kMqttSettings, keys(),
+                                      MqttTag::kEnabled),
+        &fromFile);
 }
 
 void MqttSettings::save(const QString &programFolder) const

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "config/settingsreading.h"
+#include "config/settingsfilereading.h"
 #include "text/failure.h"
 
 #include <QString>
@@ -64,24 +64,22 @@ struct MqttSettings
 
     // Every key of mqtt.cfg, in the file's order.
     static QStringList keys();
-    // Reads mqtt.cfg's text; throws Failure naming the first value that cannot be used.
+    // Reads mqtt.cfg's text for a dialog, which shows the failure; throws Failure naming the
+    // first value that cannot be used.
     static MqttSettings fromText(const QString &content);
-    static MqttSettings fromFile(const ConfigFile &file);
+    static Result<MqttSettings> fromFile(const ConfigFile &file);
     // What is wrong with these values for a connection, in words for the user; nothing when a
     // connection may be tried.
     MaybeFailure problem() const;
     QString toFileText() const;
 
     // The program folder's settings when publishing is switched on; nothing when there is no
-    // mqtt.cfg or Enabled is not 1. Throws Failure when the file or a value cannot be used.
-    static std::optional<MqttSettings> load(const QString &programFolder);
+    // mqtt.cfg or Enabled is not 1; the failure when the file or a value cannot be used.
+    static SettingsFileReading<MqttSettings> load(const QString &programFolder);
     // Writes mqtt.cfg atomically, readable by its owner only (it holds a password).
     void save(const QString &programFolder) const;
 
     bool operator==(const MqttSettings &) const = default;
 };
-
-// mqtt.cfg as the publisher takes it.
-using MqttReading = SettingsReading<MqttSettings>;
 
 } // namespace Brolant

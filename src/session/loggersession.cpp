@@ -161,8 +161,8 @@ MaybeFailure LoggerSession::openConfiguredPort()
     const auto port = program.port.int16();
     const auto baud = program.br.number();
     // Without prog.cfg there is no port to speak of: report why the file gave none.
-    if (!program.port.isPresent() && m_settings.problem)
-        return Failure{QStringLiteral("no port set: %1").arg(m_settings.problem->description)};
+    if (!program.port.isPresent() && m_settings.failure)
+        return Failure{QStringLiteral("no port set: %1").arg(m_settings.failure->description)};
     if (!port)
         return Failure{QStringLiteral("Port is not a port number: \"%1\"").arg(program.port.text())};
     if (!baud || *baud < 1 || *baud != std::floor(*baud) || *baud > INT32_MAX)

@@ -146,7 +146,7 @@ private:
     PortIntent m_portIntent;
     std::optional<OpenedPort> m_openedPort;
     // The interval last given: LogDelay as read, or the one the user started logging with.
-    QString m_intervalText = QStringLiteral("60");
+    QString m_intervalText = ProgramDefault::kLogDelay;
     QTimer m_startUpRetryTimer;
     bool m_ending = false;
 };

@@ -14,32 +14,26 @@ ProgramSettings ProgramSettings::take(const ProgramFiles &files, const ProgramSe
     settings.taken.clear();
     const ConfigFile &file = files.program;
     settings.programRead = !file.readFailure();
-    ProgramConfig &program = settings.program;
     // The port first, so that a file broken further down still opens the board.
-    const auto take = [&settings](FieldStep step) {
-        FieldStep::Apply apply = std::move(step.apply);
-        step.apply = [&settings, apply, key = step.key](const ConfigField &field) {
-            apply(field);
-            settings.taken.append(key);
-        };
-        return step;
-    };
-    settings.problem = file.applyInOrder({
-        take(FieldStep::text(ProgramTag::kPort, program.port)),
-        take(FieldStep::text(ProgramTag::kBaudRate, program.br)),
-        take(FieldStep::text(ProgramTag::kSaveHtml, program.savehtml)),
-        take(FieldStep::text(ProgramTag::kSaveExcel, program.saveExcel)),
-        take(FieldStep::text(ProgramTag::kLogDelay, program.logDelay)),
-        take(FieldStep::text(ProgramTag::kLogOn, program.logOn)),
-        take(FieldStep::text(ProgramTag::kDisplayRpm, program.displayRpm)),
-        take(FieldStep::text(ProgramTag::kDisplayWs, program.displayWs)),
-        take(FieldStep::text(ProgramTag::kWsUnits, program.wsUnits)),
-        take(FieldStep::int16(ProgramTag::kDispMessages, program.dispMessages)),
-    });
-    program.sv = file[ProgramTag::kSystemVolts];
-    program.ma = file[ProgramTag::kMaxAmps];
-    if (!settings.problem)
-        settings.problem = settings.calibration.takeFrom(files.calibration);
+    const Result<void> program = ProgramConfig::layout().readInOrder(
+        file, settings.program,
+        {
+            {ProgramTag::kPort},
+            {ProgramTag::kBaudRate},
+            {ProgramTag::kSaveHtml},
+            {ProgramTag::kSaveExcel},
+            {ProgramTag::kLogDelay},
+            {ProgramTag::kLogOn},
+            {ProgramTag::kDisplayRpm},
+            {ProgramTag::kDisplayWs},
+            {ProgramTag::kWsUnits},
+            {ProgramTag::kDispMessages, FieldStep::Need::Int16},
+        },
+        &settings.taken);
+    settings.program.sv = file[ProgramTag::kSystemVolts];
+    settings.program.ma = file[ProgramTag::kMaxAmps];
+    const Result<void> read = program ? settings.calibration.takeFrom(files.calibration) : program;
+    settings.failure = read ? MaybeFailure() : read.failure();
     return settings;
 }
 

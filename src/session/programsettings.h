@@ -31,7 +31,7 @@ struct ProgramSettings
     CalibrationSettings calibration;
     bool programRead = false; // whether prog.cfg could be read at all
     QStringList taken;        // the logger's keys taken from the last reading, in order
-    MaybeFailure problem;     // where the last reading stopped; nothing when it read everything
+    MaybeFailure failure;     // where the last reading stopped; nothing when it read everything
 
     // Takes both files over `earlier`.
     static ProgramSettings take(const ProgramFiles &files, const ProgramSettings &earlier);

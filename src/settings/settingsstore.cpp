@@ -17,14 +17,14 @@ SettingsStore::SettingsStore(const QString &programFolder, QObject *parent)
     connect(&m_watcher, &SettingsFileWatcher::changed, this, &SettingsStore::fileChanged);
 }
 
-MqttReading SettingsStore::mqtt() const
+SettingsFileReading<MqttSettings> SettingsStore::mqtt() const
 {
-    return MqttReading::from([this] { return MqttSettings::load(m_programFolder); });
+    return MqttSettings::load(m_programFolder);
 }
 
-WebReading SettingsStore::web() const
+SettingsFileReading<WebSettings> SettingsStore::web() const
 {
-    return WebReading::from([this] { return WebSettings::load(m_programFolder); });
+    return WebSettings::load(m_programFolder);
 }
 
 AlarmsFile SettingsStore::alarms() const
@@ -78,21 +78,21 @@ void SettingsStore::saveMqtt(const MqttSettings &settings)
 {
     settings.save(m_programFolder);
     if (m_watcher.take(FileName::kMqttSettings))
-        emit mqttSettingsChanged({settings.enabled ? std::optional(settings) : std::nullopt, QString()});
+        emit mqttSettingsChanged({settings.enabled ? std::optional(settings) : std::nullopt, std::nullopt});
 }
 
 void SettingsStore::saveWeb(const WebSettings &settings)
 {
     settings.save(m_programFolder);
     if (m_watcher.take(FileName::kWebSettings))
-        emit webSettingsChanged({settings.enabled ? std::optional(settings) : std::nullopt, QString()});
+        emit webSettingsChanged({settings.enabled ? std::optional(settings) : std::nullopt, std::nullopt});
 }
 
 void SettingsStore::saveAlarms(const AlarmSettings &settings, const std::optional<AlarmSettings> &followed)
 {
     const ConfigFile written = settings.save(m_programFolder, followed);
     if (m_watcher.take(FileName::kAlarmSettings))
-        emit alarmSettingsChanged(written);
+        emit alarmSettingsChanged({written, std::nullopt});
 }
 
 void SettingsStore::fileChanged(const QString &fileName)

@@ -34,8 +34,8 @@ public:
 
     // Each file as it is now.
     ProgramFiles programFiles();
-    MqttReading mqtt() const;
-    WebReading web() const;
+    SettingsFileReading<MqttSettings> mqtt() const;
+    SettingsFileReading<WebSettings> web() const;
     AlarmsFile alarms() const;
 
     // Each writes its file atomically (owner-only where it holds a password) and says the new
@@ -49,8 +49,8 @@ public:
     void saveAlarms(const AlarmSettings &settings, const std::optional<AlarmSettings> &followed);
 
 signals:
-    void mqttSettingsChanged(const MqttReading &reading);
-    void webSettingsChanged(const WebReading &reading);
+    void mqttSettingsChanged(const SettingsFileReading<MqttSettings> &reading);
+    void webSettingsChanged(const SettingsFileReading<WebSettings> &reading);
     void alarmSettingsChanged(const AlarmsFile &file);
 
 private:

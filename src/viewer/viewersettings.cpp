@@ -15,19 +15,20 @@ ViewerSettings ViewerSettings::read(const QString &programFolder)
 {
     ViewerSettings settings;
     using Need = FieldStep::Need;
-    MaybeFailure failure = ProgramConfig::read(programFolder)
-                               .applyInOrder({
-                                   {ProgramTag::kLogDelay, Need::Text,
-                                    [&](const ConfigField &field) { settings.logDelay = field.text(); }},
-                                   {ProgramTag::kSystemVolts, Need::Number,
-                                    [&](const ConfigField &field) {
-                                        settings.voltScaleMax = *field.number() * kVoltScalePerSystemVolt;
-                                    }},
-                                   {ProgramTag::kMaxAmps, Need::Int16,
-                                    [&](const ConfigField &field) { settings.maxAmps = *field.int16(); }},
-                                   {ProgramTag::kWsUnits, Need::Text,
-                                    [&](const ConfigField &field) { settings.wsUnits = field.text(); }},
-                               });
+    ProgramConfig program;
+    const Result<void> read = ProgramConfig::layout().readInOrder(ProgramConfig::read(programFolder), program,
+                                                                  {{ProgramTag::kLogDelay},
+                                                                   {ProgramTag::kSystemVolts, Need::Number},
+                                                                   {ProgramTag::kMaxAmps, Need::Int16},
+                                                                   {ProgramTag::kWsUnits}});
+    // What was read before a stop still counts, as the viewer has always shown it.
+    settings.logDelay = program.logDelay.text();
+    if (program.sv.isPresent())
+        settings.voltScaleMax = *program.sv.number() * kVoltScalePerSystemVolt;
+    if (program.ma.isPresent())
+        settings.maxAmps = *program.ma.int16();
+    settings.wsUnits = program.wsUnits.text();
+    MaybeFailure failure = read ? MaybeFailure() : read.failure();
     if (!failure && !NumericText::isNumber(settings.logDelay))
         failure = Failure{QStringLiteral("the logging interval is not a number: \"%1\"").arg(settings.logDelay)};
     if (failure)

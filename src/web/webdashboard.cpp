@@ -52,14 +52,14 @@ WebDashboard::WebDashboard(const LoggerSession &session, const Clock &clock, Pro
 
 WebDashboard::~WebDashboard() = default;
 
-void WebDashboard::start(const WebReading &reading)
+void WebDashboard::start(const SettingsFileReading<WebSettings> &reading)
 {
     m_ended = false;
     m_reading = reading;
     serve();
 }
 
-void WebDashboard::follow(const WebReading &reading)
+void WebDashboard::follow(const SettingsFileReading<WebSettings> &reading)
 {
     if (m_ended)
         return;
@@ -87,8 +87,8 @@ void WebDashboard::serve()
     m_retry.stop();
     m_check.reset();
     m_server.reset();
-    if (!m_reading.problem.isEmpty()) {
-        notStarted(Failure{m_reading.problem});
+    if (m_reading.failure) {
+        notStarted(*m_reading.failure);
         return;
     }
     const std::optional<WebSettings> &settings = m_reading.settings;

@@ -40,9 +40,9 @@ public:
     ~WebDashboard() override;
 
     // Serves the page when web.cfg, as `reading` holds it, says so.
-    void start(const WebReading &reading);
+    void start(const SettingsFileReading<WebSettings> &reading);
     // web.cfg changed (saved or edited).
-    void follow(const WebReading &reading);
+    void follow(const SettingsFileReading<WebSettings> &reading);
     // Stops serving: every connection is closed.
     void end();
 
@@ -70,7 +70,7 @@ private:
     std::unique_ptr<WebServer> m_server;
     std::unique_ptr<TlsSelfCheck> m_check;
     QTimer m_retry;
-    WebReading m_reading;
+    SettingsFileReading<WebSettings> m_reading;
     bool m_settingsChanged = false; // and the outcome not yet said
     bool m_ended = false;
 };

@@ -74,9 +74,9 @@ PowerCurveData powerCurve(const QString &programFolder, const QDate &from, const
 PerformanceData performance(const QString &programFolder, const QDate &from, const QDate &to)
 {
     PerformanceData data{from, to, {}, {}, {}, {}, HistoryCsv::performanceFileName(from, to), {}};
-    const auto reading = TurbineReading::from([&] { return TurbineSettings::load(programFolder); });
-    const TurbineSettings turbine = reading.settings.value_or(TurbineSettings());
-    data.problem = reading.problem;
+    const Result<TurbineSettings> turbineFile = TurbineSettings::load(programFolder);
+    const TurbineSettings turbine = turbineFile.valueOr(TurbineSettings());
+    data.problem = turbineFile ? QString() : turbineFile.failure().description;
     const ViewerSettings viewer = ViewerSettings::read(programFolder);
     data.windUnits = viewer.wsUnits.trimmed();
     HistorySource source(programFolder);

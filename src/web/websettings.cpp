@@ -121,15 +121,19 @@ QStringList WebSettings::keys()
 
 WebSettings WebSettings::fromText(const QString &content)
 {
-    return fromFile(ConfigFile(FileName::kWebSettings, content, keys()));
+    Result<WebSettings> settings = fromFile(ConfigFile(FileName::kWebSettings, content, keys()));
+    if (!settings)
+        throw settings.failure();
+    return std::move(settings).value();
 }
 
-WebSettings WebSettings::fromFile(const ConfigFile &file)
+Result<WebSettings> WebSettings::fromFile(const ConfigFile &file)
 {
     WebSettings settings;
-    layout().read(file, settings);
+    if (const Result<void> read = layout().read(file, settings); !read)
+        return read.failure();
     if (settings.certFile.isEmpty() != settings.keyFile.isEmpty())
-        throw Failure{QStringLiteral("CertFile and KeyFile go together: set both for HTTPS, or neither")};
+        return Failure{QStringLiteral("CertFile and KeyFile go together: set both for HTTPS, or neither")};
     return settings;
 }
 
@@ -138,11 +142,12 @@ QString WebSettings::toFileText() const
     return layout().text(*this);
 }
 
-std::optional<WebSettings> WebSettings::load(const QString &programFolder)
+SettingsFileReading<WebSettings> WebSettings::load(const QString &programFolder)
 {
-    const auto file = SettingsValue::switchedOnFile(ProgramPaths(programFolder).webSettings(), FileName::kWebSettings,
-                                                    keys(), WebTag::kEnabled);
-    return file ? std::optional(fromFile(*file)) : std::nullopt;
+    return SettingsFileReading<WebSettings>::of(SettingsValue::switchedOnFile(ProgramPaths(programFolder).webSettings(),
+                                                                              FileName::kWebSettings, keys(),
+                                                                              WebTag::kEnabled),
+                                                &fromFile);
 }
 
 void WebSettings::save(const QString &programFolder) const

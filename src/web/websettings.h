@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "config/settingsreading.h"
+#include "config/settingsfilereading.h"
 #include "text/failure.h"
 
 #include <QString>
@@ -51,19 +51,17 @@ struct WebSettings
 
     // Every key of web.cfg, in the file's order.
     static QStringList keys();
-    // Reads web.cfg's text; throws Failure naming the first value that cannot be used.
+    // Reads web.cfg's text for a dialog, which shows the failure; throws Failure naming the first
+    // value that cannot be used.
     static WebSettings fromText(const QString &content);
-    static WebSettings fromFile(const ConfigFile &file);
+    static Result<WebSettings> fromFile(const ConfigFile &file);
     QString toFileText() const;
 
     // The program folder's settings when the page is switched on; nothing when there is no
-    // web.cfg or Enabled is not 1. Throws Failure when the file or a value cannot be used.
-    static std::optional<WebSettings> load(const QString &programFolder);
+    // web.cfg or Enabled is not 1; the failure when the file or a value cannot be used.
+    static SettingsFileReading<WebSettings> load(const QString &programFolder);
     // Writes web.cfg atomically, readable by its owner only (it holds a password).
     void save(const QString &programFolder) const;
 };
-
-// web.cfg as the page takes it.
-using WebReading = SettingsReading<WebSettings>;
 
 } // namespace Brolant

@@ -23,24 +23,27 @@ struct Heard
 
     explicit Heard(SettingsStore &store)
     {
-        QObject::connect(&store, &SettingsStore::mqttSettingsChanged, &store, [this](const MqttReading &reading) {
-            said << withProblem("mqtt "
-                                    + (reading.settings
-                                           ? reading.settings->host + ':' + QString::number(reading.settings->port)
-                                           : QStringLiteral("off")),
-                                reading.problem);
-        });
-        QObject::connect(&store, &SettingsStore::webSettingsChanged, &store, [this](const WebReading &reading) {
-            said << withProblem(
-                "web " + (reading.settings ? QString::number(reading.settings->port) : QStringLiteral("off")),
-                reading.problem);
-        });
+        QObject::connect(&store, &SettingsStore::mqttSettingsChanged, &store,
+                         [this](const SettingsFileReading<MqttSettings> &reading) {
+                             said << withProblem("mqtt "
+                                                     + (reading.settings ? reading.settings->host + ':'
+                                                                               + QString::number(reading.settings->port)
+                                                                         : QStringLiteral("off")),
+                                                 reading.failure ? reading.failure->description : QString());
+                         });
+        QObject::connect(&store, &SettingsStore::webSettingsChanged, &store,
+                         [this](const SettingsFileReading<WebSettings> &reading) {
+                             said << withProblem("web "
+                                                     + (reading.settings ? QString::number(reading.settings->port)
+                                                                         : QStringLiteral("off")),
+                                                 reading.failure ? reading.failure->description : QString());
+                         });
         QObject::connect(&store, &SettingsStore::alarmSettingsChanged, &store, [this](const AlarmsFile &file) {
             const AlarmSettings::Loaded loaded = AlarmSettings::over(file, AlarmSettings::defaults(12, 0));
-            said << withProblem(
-                "alarms "
-                    + (file ? QStringLiteral("delay %1").arg(loaded.settings.delaySeconds) : QStringLiteral("none")),
-                loaded.problem ? loaded.problem->description : QString());
+            said << withProblem("alarms "
+                                    + (loaded.fromFile ? QStringLiteral("delay %1").arg(loaded.settings.delaySeconds)
+                                                       : QStringLiteral("none")),
+                                loaded.failure ? loaded.failure->description : QString());
         });
     }
 };

@@ -5,6 +5,7 @@
 #include "app/consolestatus.h"
 #include "app/mainwindowmodel.h"
 #include "app/ui/twips.h"
+#include "config/programconfig.h"
 #include "widgets/widgethelpers.h"
 
 #include <QCheckBox>
@@ -110,7 +111,7 @@ void MainWindow::addLoggingControls(const Twips &twips)
     m_logLamp = lamp("BlinkLog", twips.rect(4305, 3390, 150, 150), palette().color(QPalette::Button));
     m_logLamp->setAccessibleDescription(QStringLiteral("flashes on each log record"));
     QLabel *intervalLabel = label("Label9", QStringLiteral("Interval"), twips.rect(480, 3795, 555, 255));
-    m_interval = new QLineEdit(QStringLiteral("60"), this);
+    m_interval = new QLineEdit(ProgramDefault::kLogDelay, this);
     m_interval->setObjectName(QStringLiteral("delay"));
     WidgetHelpers::labelFor(intervalLabel, {m_interval});
     m_interval->setAccessibleDescription(QStringLiteral("logging interval in seconds"));

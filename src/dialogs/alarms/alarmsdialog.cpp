@@ -98,9 +98,9 @@ QLineEdit *AlarmsDialog::addSingleRow(QGridLayout *grid, int row, const QString 
 void AlarmsDialog::showSavedSettings()
 {
     const AlarmSettings::Loaded loaded = AlarmSettings::over(m_store.alarms(), m_defaults);
-    if (loaded.problem)
+    if (loaded.failure)
         m_problem->setText(QStringLiteral("%1 could not be used (%2): these are the default values.")
-                               .arg(FileName::kAlarmSettings, loaded.problem->description));
+                               .arg(FileName::kAlarmSettings, loaded.failure->description));
     m_problem->setVisible(!m_problem->text().isEmpty());
     const AlarmSettings &settings = loaded.settings;
     for (int kind = 0; kind < kLevelAlarms; ++kind) {

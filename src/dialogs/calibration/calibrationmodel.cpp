@@ -39,38 +39,36 @@ CalibrationModel::CalibrationModel(SettingsStore &store, SerialLink &link, Calib
 
 void CalibrationModel::open()
 {
-    ConfigField port;
-    ConfigField baud;
-    ConfigField wsUnits;
+    using Need = FieldStep::Need;
     const ProgramFiles files = m_store.programFiles();
-    const MaybeFailure programFailure = files.program.applyInOrder({
-        FieldStep::int16(ProgramTag::kPort, port),
-        FieldStep::number(ProgramTag::kBaudRate, baud),
-        FieldStep::text(ProgramTag::kWsUnits, wsUnits),
-    });
-    if (programFailure)
-        throw *programFailure;
-    m_wsUnits = wsUnits.text();
+    ProgramConfig program;
+    if (const Result<void> read = ProgramConfig::layout().readInOrder(
+            files.program, program,
+            {{ProgramTag::kPort, Need::Int16}, {ProgramTag::kBaudRate, Need::Number}, {ProgramTag::kWsUnits}});
+        !read)
+        throw read.failure();
+    m_wsUnits = program.wsUnits.text();
 
     const ConfigFile &calibration = files.calibration;
     CalibrationSettings settings;
-    ConfigField ampDivider;
+    if (const Result<void> read = settings.takeFrom(calibration); !read)
+        throw read.failure();
     // The box shows the current divisor in its shortest form, so it must be a number.
-    if (const MaybeFailure failure = settings.takeFrom(calibration))
-        throw *failure;
-    if (const MaybeFailure failure = calibration.applyInOrder(
-            {FieldStep::number(CalibrationTag::kAmpDivider, ampDivider)}))
-        throw *failure;
+    if (const Result<void> read = CalibrationSettings::layout().readInOrder(
+            calibration, settings, {{CalibrationTag::kAmpDivider, Need::Number}});
+        !read)
+        throw read.failure();
     m_workingOffset = settings.voltOffset.text();
 
     m_view.setText(CalibrationView::WindQuestion, QStringLiteral("How many pulses per %1?").arg(m_wsUnits));
-    if (*baud.number() < 1 || *baud.number() > INT32_MAX)
+    const double baud = *program.br.number();
+    if (baud < 1 || baud > INT32_MAX)
         throw Failure{QStringLiteral("BR is not a baud rate")};
-    if (const MaybeFailure failure = m_link.open(*port.int16(), int(*baud.number())))
+    if (const MaybeFailure failure = m_link.open(*program.port.int16(), int(baud)))
         throw *failure;
 
     m_view.setDivisor(CalibrationView::VoltDivisor, settings.voltDivider.text());
-    m_view.setDivisor(CalibrationView::AmpDivisor, shortest(*ampDivider.number()));
+    m_view.setDivisor(CalibrationView::AmpDivisor, shortest(*settings.ampDivider.number()));
     m_view.setText(CalibrationView::Offset, m_workingOffset);
     m_view.setDivisor(CalibrationView::RpmDivisor, settings.rpmDivider.text());
     m_view.setDivisor(CalibrationView::WindDivisor, settings.wsDivider.text());

@@ -15,12 +15,12 @@ namespace Brolant {
 namespace {
 constexpr int kGreyed = 2;
 
-int checkState(const QString &key, const ConfigField &field)
+// A check box's state: clear, ticked or greyed.
+void checkState(const QString &key, const ConfigField &field)
 {
     const int value = *field.int16();
     if (value < 0 || value > kGreyed)
         throw Failure{QStringLiteral("%1 must be 0, 1 or 2, not %2").arg(key).arg(value)};
-    return value;
 }
 
 // Selects the option equal to `value`; compared as numbers, so "012" selects 12.
@@ -34,33 +34,40 @@ void selectOption(int &selected, double value, const int (&options)[N])
 
 MaybeFailure SetupForm::takeFrom(const ConfigFile &file)
 {
-    const auto checkBox = [](const QString &key, int &into) {
-        return FieldStep{key, FieldStep::Need::Int16,
-                         [&into, key](const ConfigField &field) { into = checkState(key, field); }};
+    using Wanted = SettingsLayout<ProgramConfig>::Wanted;
+    using Need = FieldStep::Need;
+    const auto checkBox = [](const QString &key) {
+        return Wanted{key, Need::Int16, [key](const ConfigField &field) { checkState(key, field); }};
     };
-    // Each option applied as soon as it is read: a broken BR must not throw away good SV and MA.
-    const auto option = [](const QString &key, int &selected, const auto &options) {
-        return FieldStep{key, FieldStep::Need::Number, [&selected, &options](const ConfigField &field) {
-                             selectOption(selected, *field.number(), options);
-                         }};
-    };
-    const auto text = [](const QString &key, QString &into) {
-        return FieldStep{key, FieldStep::Need::Text, [&into](const ConfigField &field) { into = field.text(); }};
-    };
-    const std::vector<Failure> failures = file.applyEach({
-        text(ProgramTag::kPort, port),
-        checkBox(ProgramTag::kSaveHtml, savehtml),
-        checkBox(ProgramTag::kSaveExcel, saveExcel),
-        text(ProgramTag::kLogDelay, logDelay),
-        checkBox(ProgramTag::kLogOn, logOn),
-        checkBox(ProgramTag::kDisplayRpm, displayRpm),
-        checkBox(ProgramTag::kDisplayWs, displayWs),
-        text(ProgramTag::kWsUnits, wsUnits),
-        option(ProgramTag::kSystemVolts, sv, kSystemVolts),
-        option(ProgramTag::kMaxAmps, ma, kMaxAmps),
-        option(ProgramTag::kBaudRate, br, kBaudRates),
-        checkBox(ProgramTag::kDispMessages, dispMessages),
-    });
+    // Starting from the values shown, so that what cannot be read keeps them.
+    ProgramConfig config = toConfig();
+    const std::vector<Failure> failures = ProgramConfig::layout().readEach(file, config,
+                                                                           {
+                                                                               {ProgramTag::kPort},
+                                                                               checkBox(ProgramTag::kSaveHtml),
+                                                                               checkBox(ProgramTag::kSaveExcel),
+                                                                               {ProgramTag::kLogDelay},
+                                                                               checkBox(ProgramTag::kLogOn),
+                                                                               checkBox(ProgramTag::kDisplayRpm),
+                                                                               checkBox(ProgramTag::kDisplayWs),
+                                                                               {ProgramTag::kWsUnits},
+                                                                               {ProgramTag::kSystemVolts, Need::Number},
+                                                                               {ProgramTag::kMaxAmps, Need::Number},
+                                                                               {ProgramTag::kBaudRate, Need::Number},
+                                                                               checkBox(ProgramTag::kDispMessages),
+                                                                           });
+    port = config.port.text();
+    savehtml = *config.savehtml.int16();
+    saveExcel = *config.saveExcel.int16();
+    logDelay = config.logDelay.text();
+    logOn = *config.logOn.int16();
+    displayRpm = *config.displayRpm.int16();
+    displayWs = *config.displayWs.int16();
+    wsUnits = config.wsUnits.text();
+    selectOption(sv, *config.sv.number(), kSystemVolts);
+    selectOption(ma, *config.ma.number(), kMaxAmps);
+    selectOption(br, *config.br.number(), kBaudRates);
+    dispMessages = *config.dispMessages.int16();
     if (failures.empty())
         return std::nullopt;
     QStringList reasons;

@@ -14,14 +14,14 @@ struct SetupForm
     QString port;
     int savehtml = 0;
     int saveExcel = 0;
-    QString logDelay = QStringLiteral("60");
+    QString logDelay = ProgramDefault::kLogDelay;
     int logOn = 0;
     int displayRpm = 0;
     int displayWs = 0;
     QString wsUnits;
-    int sv = 24;
-    int ma = 20;
-    int br = 4800;
+    int sv = ProgramDefault::kSystemVolts;
+    int ma = ProgramDefault::kMaxAmps;
+    int br = ProgramDefault::kBaudRate;
     int dispMessages = 0;
 
     // The choices of the three option groups; a file value that matches none keeps the design one.

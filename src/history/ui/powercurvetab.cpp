@@ -181,9 +181,9 @@ QWidget *PowerCurveTab::buildTables()
 
 void PowerCurveTab::readTurbine()
 {
-    const auto reading = TurbineReading::from([this] { return TurbineSettings::load(m_programFolder); });
-    m_turbine = reading.settings.value_or(TurbineSettings());
-    m_turbineProblem = reading.problem;
+    const Result<TurbineSettings> turbine = TurbineSettings::load(m_programFolder);
+    m_turbine = turbine.valueOr(TurbineSettings());
+    m_turbineProblem = turbine ? QString() : turbine.failure().description;
 }
 
 void PowerCurveTab::showClicked()
