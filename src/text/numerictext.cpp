@@ -34,9 +34,18 @@ struct Scan
     bool allZero = true;
 };
 
-Scan scanNumber(QStringView text)
+// The integer digits from the first significant one, and the zeros after the point before the
+// first other digit: together they give the number's decimal magnitude.
+struct Digits
 {
-    Scan scan;
+    long long integer = 0;
+    long long leadingFractionZeros = 0;
+};
+
+// Scans the blanks, the sign, the integer part and the fraction, up to scan.end.
+Digits scanMantissa(QStringView text, Scan &scan)
+{
+    Digits digits;
     qsizetype i = 0;
     const qsizetype n = text.size();
     while (i < n && isBlank(text[i]))
@@ -46,13 +55,11 @@ Scan scanNumber(QStringView text)
             scan.ascii.push_back('-');
         ++i;
     }
-    long long integerDigits = 0;
-    long long leadingFractionZeros = 0;
     while (i < n && isDigit(text[i])) {
         const char d = char(text[i].unicode());
         if (d != '0' || !scan.allZero) {
             scan.allZero = false;
-            ++integerDigits;
+            ++digits.integer;
         }
         scan.ascii.push_back(d);
         scan.hasDigits = true;
@@ -65,7 +72,7 @@ Scan scanNumber(QStringView text)
             const char d = char(text[i].unicode());
             if (scan.allZero) {
                 if (d == '0')
-                    ++leadingFractionZeros;
+                    ++digits.leadingFractionZeros;
                 else
                     scan.allZero = false;
             }
@@ -75,32 +82,47 @@ Scan scanNumber(QStringView text)
         }
     }
     scan.end = i;
+    return digits;
+}
+
+// Scans an exponent at scan.end and returns it; 0, and nothing scanned, unless digits follow the
+// "e" (and its sign), so that "5e" and "5e+" end before the "e".
+long long scanExponent(QStringView text, Scan &scan)
+{
+    const qsizetype n = text.size();
+    qsizetype j = scan.end;
+    if (j >= n || (text[j] != u'e' && text[j] != u'E'))
+        return 0;
+    ++j;
+    bool negative = false;
+    if (j < n && (text[j] == u'+' || text[j] == u'-')) {
+        negative = text[j] == u'-';
+        ++j;
+    }
+    if (j >= n || !isDigit(text[j]))
+        return 0;
+    long long exponent = 0;
+    // Far beyond any double; saturating keeps a 10,000-digit exponent cheap and defined.
+    constexpr long long kExponentCeiling = 100000;
+    while (j < n && isDigit(text[j])) {
+        exponent = std::min(kExponentCeiling, exponent * 10 + (text[j].unicode() - '0'));
+        ++j;
+    }
+    if (negative)
+        exponent = -exponent;
+    scan.ascii += 'e' + std::to_string(exponent);
+    scan.end = j;
+    return exponent;
+}
+
+Scan scanNumber(QStringView text)
+{
+    Scan scan;
+    const Digits digits = scanMantissa(text, scan);
     if (!scan.hasDigits)
         return scan;
-
-    long long exponent = 0;
-    if (i < n && (text[i] == u'e' || text[i] == u'E')) {
-        qsizetype j = i + 1;
-        bool negative = false;
-        if (j < n && (text[j] == u'+' || text[j] == u'-')) {
-            negative = text[j] == u'-';
-            ++j;
-        }
-        if (j < n && isDigit(text[j])) {
-            std::string exponentText;
-            // Far beyond any double; saturating keeps a 10,000-digit exponent cheap and defined.
-            constexpr long long kExponentCeiling = 100000;
-            while (j < n && isDigit(text[j])) {
-                exponent = std::min(kExponentCeiling, exponent * 10 + (text[j].unicode() - '0'));
-                ++j;
-            }
-            if (negative)
-                exponent = -exponent;
-            scan.ascii += 'e' + std::to_string(exponent);
-            scan.end = j;
-        }
-    }
-    scan.magnitude = (integerDigits > 0 ? integerDigits : -leadingFractionZeros) + exponent;
+    const long long exponent = scanExponent(text, scan);
+    scan.magnitude = (digits.integer > 0 ? digits.integer : -digits.leadingFractionZeros) + exponent;
     return scan;
 }
 

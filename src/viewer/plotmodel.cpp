@@ -48,8 +48,16 @@ std::optional<PlotPicture> PlotModel::redraw(const DayRecords &records, const Vi
     // Position 0 contains no record: a range up to it is nothing loaded in this opening.
     if (first > last || last < 1)
         return std::nullopt;
-    m_energy = 0.0;
+    fitScales(records, range, options, settings);
+    writeLabels(records, range, settings);
+    PlotPicture picture = draw(records, range, options);
+    sumEnergy(records, range, settings);
+    return picture;
+}
 
+void PlotModel::fitScales(const DayRecords &records, const ViewRange &range, const PlotOptions &options,
+                          const ViewerSettings &settings)
+{
     const auto ceiling = ceilings(settings);
     for (int series = 0; series < DayRecords::SeriesCount; ++series) {
         SeriesScale &scale = m_scales[size_t(series)];
@@ -60,7 +68,7 @@ std::optional<PlotPicture> PlotModel::redraw(const DayRecords &records, const Vi
             // Fitted, but never above 0 at the top or below the fixed ceiling at the bottom.
             scale.top = 0.0;
             scale.bottom = ceiling[size_t(series)];
-            forEachPosition(first, last, [&](double at, int) {
+            forEachPosition(range.first, range.last, [&](double at, int) {
                 const double value = records.value(DayRecords::Series(series), position(at));
                 scale.top = std::max(scale.top, value);
                 scale.bottom = std::min(scale.bottom, value);
@@ -69,18 +77,24 @@ std::optional<PlotPicture> PlotModel::redraw(const DayRecords &records, const Vi
         const double extent = scale.top - scale.bottom;
         scale.height = extent > 0 ? extent + extent / 20.0 : kFlatHeight;
     }
+}
 
-    m_texts.start = records.timeText(position(first));
-    m_texts.finish = records.timeText(position(last));
+void PlotModel::writeLabels(const DayRecords &records, const ViewRange &range, const ViewerSettings &settings)
+{
+    m_texts.start = records.timeText(position(range.first));
+    m_texts.finish = records.timeText(position(range.last));
     const auto units = settings.seriesUnits();
     const char16_t *masks[] = {u"#0.00", u"##0.0", u"###0", u"##0", u"##0"};
     for (size_t series = 0; series < size_t(DayRecords::SeriesCount); ++series) {
         m_texts.tops[series] = NumberMask::format(m_scales[series].top, masks[series]) + units[series];
         m_texts.bottoms[series] = NumberMask::format(m_scales[series].bottom, masks[series]) + units[series];
     }
+}
 
+PlotPicture PlotModel::draw(const DayRecords &records, const ViewRange &range, const PlotOptions &options) const
+{
     PlotPicture picture;
-    picture.width = last - first;
+    picture.width = range.last - range.first;
     auto zeroLine = [this](int series) -> std::optional<PlotPicture::ZeroLine> {
         const SeriesScale &scale = m_scales[size_t(series)];
         if (scale.top > 0 && scale.bottom < 0)
@@ -96,16 +110,21 @@ std::optional<PlotPicture> PlotModel::redraw(const DayRecords &records, const Vi
         const SeriesScale &scale = m_scales[size_t(series)];
         PlotPicture::Line line{series, scale.height, {}};
         const bool flat = scale.top - scale.bottom <= 0;
-        forEachPosition(first, last, [&](double at, int x) {
+        forEachPosition(range.first, range.last, [&](double at, int x) {
             const double value = records.value(DayRecords::Series(series), position(at));
             line.points.append(QPointF(x, flat ? 1.0 : y(scale, value)));
         });
         picture.lines.append(line);
     }
+    return picture;
+}
 
+void PlotModel::sumEnergy(const DayRecords &records, const ViewRange &range, const ViewerSettings &settings)
+{
     // Each record over its own step in the day, whatever the setting is today; the setting only
     // when the day does not show it.
-    forEachPosition(first, last, [&](double at, int n) {
+    m_energy = 0.0;
+    forEachPosition(range.first, range.last, [&](double at, int n) {
         if (n == 0) // the record at the left edge is not counted
             return;
         const long record = position(at);
@@ -113,7 +132,6 @@ std::optional<PlotPicture> PlotModel::redraw(const DayRecords &records, const Vi
                                            records.step(record).value_or(settings.logDelaySeconds()));
     });
     m_texts.energy = NumberMask::format(m_energy, u"###0") + QStringLiteral(" Wh");
-    return picture;
 }
 
 } // namespace Brolant

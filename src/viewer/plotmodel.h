@@ -74,6 +74,12 @@ public:
     static double y(const SeriesScale &scale, double value);
 
 private:
+    void fitScales(const DayRecords &records, const ViewRange &range, const PlotOptions &options,
+                   const ViewerSettings &settings);
+    void writeLabels(const DayRecords &records, const ViewRange &range, const ViewerSettings &settings);
+    PlotPicture draw(const DayRecords &records, const ViewRange &range, const PlotOptions &options) const;
+    void sumEnergy(const DayRecords &records, const ViewRange &range, const ViewerSettings &settings);
+
     std::array<SeriesScale, DayRecords::SeriesCount> m_scales;
     PlotTexts m_texts;
     double m_energy = 0.0;

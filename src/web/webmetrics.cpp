@@ -61,13 +61,10 @@ void gauge(QByteArray &out, const char *name, const QString &help, double value)
 {
     Family(out, name, "gauge", help).sample(value);
 }
-} // namespace
 
-namespace WebMetrics {
-
-QByteArray text(const LiveState &state)
+// The latest reading's gauges, none before the first reading.
+void appendReading(QByteArray &out, const LiveState &state)
 {
-    QByteArray out;
     if (state.readingTime().isValid()) {
         const Reading &reading = state.reading();
         gauge(out, "brolant_battery_volts", QStringLiteral("Battery voltage of the latest reading."), reading.volts);
@@ -86,6 +83,11 @@ QByteArray text(const LiveState &state)
               QStringLiteral("When the latest reading came, in seconds since 1970-01-01 UTC."),
               double(state.readingTime().toMSecsSinceEpoch()) / kMillisecondsPerSecond);
     }
+}
+
+// The day's energy and the counts since the logger started.
+void appendCounts(QByteArray &out, const LiveState &state)
+{
     gauge(out, "brolant_energy_today_joules",
           QStringLiteral("Energy delivered today (since midnight, or since the logger started)."),
           state.energyToday() * kJoulesPerWattHour);
@@ -102,7 +104,11 @@ QByteArray text(const LiveState &state)
     Family(out, "brolant_records_total", "counter", QStringLiteral("Records logged since the logger started."))
         .sample(double(state.recordsLogged()));
     gauge(out, "brolant_logging", QStringLiteral("Whether logging runs (1) or not (0)."), state.isLogging() ? 1 : 0);
+}
 
+// One sample a possible state of the alarms, the port and the broker, 1 for the present one.
+void appendStates(QByteArray &out, const LiveState &state)
+{
     QList<Labelled> alarms;
     for (int kind = 0; kind < kAlarmKinds; ++kind) {
         const QString &name = alarmDefinition(AlarmKind(kind)).name;
@@ -128,6 +134,17 @@ QByteArray text(const LiveState &state)
            QStringLiteral("Publishing to the MQTT broker: 1 for the state it is in (off while nothing is published), "
                           "0 for the others."))
         .samples("state", broker);
+}
+} // namespace
+
+namespace WebMetrics {
+
+QByteArray text(const LiveState &state)
+{
+    QByteArray out;
+    appendReading(out, state);
+    appendCounts(out, state);
+    appendStates(out, state);
     return out;
 }
 

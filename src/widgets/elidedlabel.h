@@ -7,7 +7,7 @@ namespace Brolant {
 
 // A one-line plain-text label that, given less room than its text needs, draws the text with its
 // middle left out ("P_2010_…_move.txt") and offers the whole in its tooltip. Its text, and so
-// what a screen reader hears, stays whole.
+// what a screen reader announces, stays whole.
 class ElidedLabel final : public QLabel
 {
     Q_OBJECT

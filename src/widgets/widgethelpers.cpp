@@ -83,7 +83,7 @@ void showWholeRows(QLabel *label, const QString &text)
     if (rest < 0) {
         label->setText(text);
     } else {
-        // The last row that fits takes the rest, cut short.
+        // The last row that fits gets the rest, cut short.
         const int start = layout.lineAt(rest).textStart();
         rows.back() = metrics.elidedText(text.mid(start), Qt::ElideRight, area.width());
         label->setText(rows.join(u'\n'));

@@ -16,7 +16,7 @@ class QWidget;
 
 namespace Brolant {
 
-// How every window makes its labels and short edit boxes, so a screen reader hears the same as a
+// How every window makes its labels and short edit boxes, so a screen reader announces what a
 // sighted user sees: the design name is the objectName, a label's accessible name is left to Qt
 // (its text), a label shows its text as plain text, a control with a label of its own is named by
 // the label's text, and only a control with no visible label at all by its design name.
@@ -39,9 +39,9 @@ QLineEdit *formEdit(QFormLayout *form, QWidget *parent, const char *name, const 
 // in "…" when some is left; the whole text is its tooltip and what a screen reader reads.
 void showWholeRows(QLabel *label, const QString &text);
 
-// A wrapping dark-red line that says why a settings file could not be used.
+// A wrapping dark-red line that shows why a settings file could not be used.
 QLabel *problemLine(QWidget *parent);
-// Says on such a line that `fileName` could not be used and why, and that the dialog shows its
+// Shows on such a line that `fileName` could not be used and why, and that the dialog shows its
 // starting values instead; hides the line when `why` is empty.
 void showUnusable(QLabel *problemLine, const QString &fileName, const QString &why);
 

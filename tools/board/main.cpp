@@ -16,6 +16,7 @@
 #include <chrono>
 #include <cmath>
 #include <csignal>
+#include <optional>
 #include <thread>
 #include <type_traits>
 
@@ -224,13 +225,19 @@ bool readNumber(const QCommandLineParser &parser, const char *name, Number &into
     }
     return ok;
 }
-} // namespace
 
-int main(int argc, char *argv[])
+// What the command line asks of the board, or the exit code to end with at once (--help, --version
+// or a wrong command line, already reported).
+struct BoardStart
 {
-    QCoreApplication application(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("brolant-board"));
-    QCommandLineParser parser;
+    QString link{};
+    Options options{};
+    quint32 seed = 0;
+    std::optional<int> exitCode{};
+};
+
+void addOptions(QCommandLineParser &parser)
+{
     parser.setApplicationDescription(
         QStringLiteral("Simulated Brolant sensor board: sends frames on a pseudo-terminal reached through LINK."));
     parser.addPositionalArgument(QStringLiteral("LINK"),
@@ -262,32 +269,49 @@ int main(int argc, char *argv[])
         {QStringLiteral("exit"),
          QStringLiteral("exit when the frames or the script are done (else wait for a signal)")},
     });
-    if (const auto exitCode = Brolant::CommandLine::parse(parser, application.arguments(), 1))
-        return *exitCode;
+}
+
+BoardStart readCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    addOptions(parser);
+    if (const auto exitCode = Brolant::CommandLine::parse(parser, arguments, 1))
+        return {.exitCode = exitCode};
     if (parser.positionalArguments().size() != 1) {
         QTextStream(stderr) << "brolant-board: the LINK to make is missing\nTry 'brolant-board --help'.\n";
-        return Brolant::CommandLine::kUsageError;
+        return {.exitCode = Brolant::CommandLine::kUsageError};
     }
 
-    Options options;
-    quint32 seed = 0;
+    BoardStart start{.link = parser.positionalArguments().constFirst()};
+    Options &options = start.options;
     // A value that is no number would quietly become 0: --rate abc, frames as fast as they go.
     const auto number = [&](const char *name, auto &into) {
         if (readNumber(parser, name, into))
             return true;
-        Brolant::CommandLine::refuse(application.arguments(),
-                                     QStringLiteral("--%1 needs a number, not '%2'")
-                                         .arg(QLatin1String(name), parser.value(QLatin1String(name))));
+        Brolant::CommandLine::refuse(arguments, QStringLiteral("--%1 needs a number, not '%2'")
+                                                    .arg(QLatin1String(name), parser.value(QLatin1String(name))));
         return false;
     };
     if (!(number("rate", options.framesPerSecond) && number("count", options.count) && number("baud", options.baud)
           && number("bad-checksums", options.badChecksums) && number("noise", options.noise)
           && number("splits", options.splits) && number("pairs", options.pairs)
-          && number("missing", options.missingFields) && number("delay", options.startDelayMs) && number("seed", seed)))
-        return Brolant::CommandLine::kUsageError;
+          && number("missing", options.missingFields) && number("delay", options.startDelayMs)
+          && number("seed", start.seed)))
+        return {.exitCode = Brolant::CommandLine::kUsageError};
     options.fixedFrame = parser.value(QStringLiteral("frame")).toLatin1();
     options.script = parser.value(QStringLiteral("script"));
     options.exitWhenDone = parser.isSet(QStringLiteral("exit"));
+    return start;
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("brolant-board"));
+    const BoardStart start = readCommandLine(application.arguments());
+    if (start.exitCode)
+        return *start.exitCode;
 
     std::signal(SIGINT, requestStop);
     std::signal(SIGTERM, requestStop);
@@ -295,18 +319,17 @@ int main(int argc, char *argv[])
 
     PseudoTerminal line;
     QString error;
-    if (!line.open(parser.positionalArguments().constFirst(), &error)) {
+    if (!line.open(start.link, &error)) {
         QTextStream(stderr) << "brolant-board: " << error << '\n';
         return 1;
     }
-    QTextStream(stdout) << "brolant-board: " << line.slavePath() << " linked at "
-                        << parser.positionalArguments().constFirst() << Qt::endl;
+    QTextStream(stdout) << "brolant-board: " << line.slavePath() << " linked at " << start.link << Qt::endl;
 
-    Board board(line, options, seed);
-    if (!options.script.isEmpty()) {
-        QFile script(options.script);
+    Board board(line, start.options, start.seed);
+    if (!start.options.script.isEmpty()) {
+        QFile script(start.options.script);
         if (!script.open(QIODevice::ReadOnly)) {
-            QTextStream(stderr) << "brolant-board: cannot read " << options.script << '\n';
+            QTextStream(stderr) << "brolant-board: cannot read " << start.options.script << '\n';
             return 1;
         }
         board.runScript(script);
@@ -314,7 +337,7 @@ int main(int argc, char *argv[])
         board.runFrames();
     }
     board.report();
-    while (!options.exitWhenDone && !g_stop)
+    while (!start.options.exitWhenDone && !g_stop)
         std::this_thread::sleep_for(kSleepSlice);
     return 0;
 }

@@ -24,7 +24,7 @@ const QString kClearedStyle = QStringLiteral("QFrame { background-color: #d8f0d8
 const QString kNotifySend = QStringLiteral("notify-send");
 constexpr int kNotifyEndWait = 1000; // ms: notify-send hands its message over in a moment
 
-// "LowVolts 11.70 V" held together: a line may break between alarms, never inside one.
+// "LowVolts 11.70 V" kept on one line: a line may break between alarms, never inside one.
 QString unbroken(const QString &text)
 {
     return QString(text).replace(u' ', QChar::Nbsp);
@@ -134,7 +134,7 @@ void AlarmBanner::notify(const QString &title, const QString &text)
         return;
     }
     // Waited for, not detached: without a notification service (no desktop session bus) it
-    // fails, and only its exit says so.
+    // fails, and only its exit code reports it.
     auto *process = new QProcess(this);
     connect(process, &QProcess::finished, this, [this, process](int exitCode, QProcess::ExitStatus status) {
         if (status != QProcess::NormalExit || exitCode != 0)

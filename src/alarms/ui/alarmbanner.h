@@ -15,16 +15,16 @@ class ProblemLog;
 
 // The alarms where the user looks first: each raised alarm's name and value in red, every alarm
 // cleared since the last acknowledgement, and an Acknowledge button that silences the desktop
-// notifications. The desktop is told through the tray where there is one, else through
+// notifications. The desktop is notified through the tray where there is one, else through
 // notify-send; where neither is, or notify-send fails (no notification service), the error log
-// says so once.
+// reports it once.
 class AlarmBanner final : public QFrame
 {
     Q_OBJECT
 
 public:
     AlarmBanner(AlarmBoard &board, ProblemLog &problems, QWidget *parent = nullptr);
-    // A notification told as the program ends goes out before it does.
+    // A notification sent as the program ends goes out before it does.
     ~AlarmBanner() override;
 
     QString text() const;
@@ -32,7 +32,7 @@ public:
 private:
     void showBoard();
     void notify(const QString &title, const QString &text);
-    // Said once: the desktop cannot be told, because notify-send `why`.
+    // Logs once that the desktop cannot be notified, because notify-send `why`.
     void reportSilence(const QString &why);
     void fitHeight();
 

@@ -41,7 +41,7 @@ HistoryWindow::HistoryWindow(const QString &programFolder, const QDate &today, M
 
 HistoryWindow::~HistoryWindow()
 {
-    // The next window reads the files afresh: what it cannot read is news again.
+    // The next window reads the files afresh: what it cannot read is worth reporting again.
     m_problems.forget(Problem::HistoryFileNotRead);
 }
 

@@ -24,7 +24,7 @@ std::array<QString, 5> seriesNames(const std::array<QString, 5> &units)
     for (size_t series = 0; series < named.size(); ++series) {
         const QString unit = units[series].trimmed();
         named[series] = QLatin1String(names[series]);
-        // "RPM (RPM)" would say it twice.
+        // "RPM (RPM)" would name the unit twice.
         if (!unit.isEmpty() && unit.compare(named[series], Qt::CaseInsensitive) != 0)
             named[series] += QStringLiteral(" (") + unit + u')';
     }

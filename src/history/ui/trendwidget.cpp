@@ -78,7 +78,7 @@ std::vector<std::int64_t> timeTicks(const TimeStep &step, const TrendMinutes &mi
                                     std::int64_t to)
 {
     std::vector<std::int64_t> ticks;
-    const auto take = [&](std::int64_t tick) {
+    const auto addTick = [&](std::int64_t tick) {
         if (tick >= from && tick < to && (ticks.empty() || tick > ticks.back()))
             ticks.push_back(tick);
     };
@@ -87,7 +87,7 @@ std::vector<std::int64_t> timeTicks(const TimeStep &step, const TrendMinutes &mi
     if (step.months > 0) {
         const QDate start = minutes.firstDay.addDays(fromDay);
         for (QDate month(start.year(), 1, 1); minutes.secondsTo(month) < to; month = month.addMonths(step.months))
-            take(minutes.secondsTo(month));
+            addTick(minutes.secondsTo(month));
         return ticks;
     }
     const std::int64_t everyDays = std::max<std::int64_t>(1, step.seconds / kSecondsPerDay);
@@ -97,7 +97,7 @@ std::vector<std::int64_t> timeTicks(const TimeStep &step, const TrendMinutes &mi
         const LocalDay local(day);
         for (std::int64_t clockSecond = 0; clockSecond < kSecondsPerDay;
              clockSecond += std::min(step.seconds, kSecondsPerDay))
-            take(midnight + local.secondOf(int(clockSecond), false));
+            addTick(midnight + local.secondOf(int(clockSecond), false));
     }
     return ticks;
 }

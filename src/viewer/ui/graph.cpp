@@ -147,7 +147,7 @@ void Graph::addDayLists(QWidget *panel, QVBoxLayout *column, QLabel *title)
     m_files = new QListWidget(panel);
     m_files->setObjectName(QStringLiteral("File1"));
     m_files->setAccessibleDescription(QStringLiteral("log files; click one to load that day"));
-    // Each list is heard by the label shown above it.
+    // A screen reader names each list by the label shown above it.
     WidgetHelpers::labelFor(title, {m_folders});
     WidgetHelpers::labelFor(fileLabel, {m_files});
     column->addWidget(m_folders);
@@ -174,7 +174,7 @@ QLayout *Graph::buildRangeGrid()
                timeBox("Time1m", QStringLiteral("00"), QStringLiteral("start minute")),
                timeBox("Time2h", QStringLiteral("23"), QStringLiteral("finish hour")),
                timeBox("Time2m", QStringLiteral("59"), QStringLiteral("finish minute"))};
-    // Each pair of boxes is heard by the label of its row, as it is seen.
+    // A screen reader names each pair of boxes by the label of its row, as it is seen.
     range->addWidget(WidgetHelpers::labelFor(label(this, "Label2", QStringLiteral("From")), {m_times[0], m_times[1]}),
                      0, 0);
     range->addWidget(m_times[0], 0, 1);
@@ -268,7 +268,7 @@ QWidget *Graph::buildLegend()
 void Graph::showFolder(const QString &path, const QStringList &subfolders, const QStringList &files)
 {
     m_folders->clear();
-    // The folder itself first and chosen, so the list says where it is.
+    // The folder itself first and chosen, so the list shows where it is.
     const QString shown = QDir::toNativeSeparators(path);
     auto *current = new QListWidgetItem(style()->standardIcon(QStyle::SP_DirOpenIcon), shown, m_folders);
     current->setData(Qt::UserRole, path);

@@ -15,7 +15,7 @@ const QColor kSeriesColours[] = {QColor(255, 0, 0), QColor(0, 255, 0), QColor(0,
 const QColor kZeroLine(255, 0, 255);
 const QColor kDragMark(255, 0, 0);
 
-// A one-pixel cosmetic pen takes Qt's fast antialiased line path; a wider pen builds and fills
+// A one-pixel cosmetic pen uses Qt's fast antialiased line path; a wider pen builds and fills
 // the outline of the whole polyline, a hundred times slower for a full day.
 QPen linePen(const QColor &colour)
 {
@@ -141,7 +141,7 @@ void PlotWidget::mouseMoveEvent(QMouseEvent *event)
 
 void PlotWidget::mousePressEvent(QMouseEvent *event)
 {
-    // One press and one release a drag, whichever buttons take part: a second button pressed
+    // One press and one release a drag, whichever buttons are used: a second button pressed
     // meanwhile would otherwise start the drag again from where it is.
     if (event->buttons() != event->button())
         return;
