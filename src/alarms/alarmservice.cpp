@@ -90,7 +90,7 @@ AlarmService::AlarmService(const LoggerSession &session, const Clock &clock, Pro
     connect(&session, &LoggerSession::portIntentChanged, this, &AlarmService::applyPortIntent);
     // Not applyPortIntent: before its start-up the session's "no port" is no choice of the user's.
     m_monitor.setPortMeantOpen(session.portIntent().meantOpen());
-    connect(&session, &LoggerSession::readingTaken, &m_monitor,
+    connect(&session, &LoggerSession::readingReceived, &m_monitor,
             [this](const LiveReading &live) { m_monitor.readingAccepted(live.reading); });
 }
 

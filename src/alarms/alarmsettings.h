@@ -39,7 +39,7 @@ struct AlarmDefinition
 };
 const AlarmDefinition &alarmDefinition(AlarmKind kind);
 
-// alarms.cfg as read, for its values to be taken over the defaults of the system in use; nothing
+// alarms.cfg as read, for its values to be applied over the defaults of the system in use; nothing
 // when there is no file.
 using AlarmsFile = SettingsFileReading<ConfigFile>;
 
@@ -73,7 +73,7 @@ struct AlarmSettings
     // (0: no high-current alarm).
     static AlarmSettings defaults(double systemVolts, double maxAmps);
     // The defaults for the system the logger runs with, as its SV and MA say (12 V and no
-    // current alarm when they cannot tell).
+    // current alarm when they cannot know).
     static AlarmSettings defaultsFor(const ProgramConfig &program);
 
     // Every key of alarms.cfg, in the file's order.

@@ -25,7 +25,7 @@ int main(int argc, char *argv[])
     if (start.exitCode)
         return *start.exitCode;
     QCoreApplication application(argc, argv);
-    // First: it takes systemd's variables away before anything could start a program.
+    // First: it removes systemd's variables before anything could start a program.
     ServiceNotifier service;
     const std::optional<QString> folder = CommandLine::programFolder(start);
     if (!folder)

@@ -21,7 +21,7 @@ LoggerParts::LoggerParts(const QString &programFolder, SerialLink &link, const C
     errors.listenTo(session);
     QObject::connect(&settings, &SettingsStore::mqttSettingsChanged, &publishing, &MqttPublishing::apply);
     QObject::connect(&settings, &SettingsStore::alarmSettingsChanged, &alarms, &AlarmService::apply);
-    QObject::connect(&settings, &SettingsStore::webSettingsChanged, &web, &WebDashboard::follow);
+    QObject::connect(&settings, &SettingsStore::webSettingsChanged, &web, &WebDashboard::apply);
     feedAlarms(alarms, alarmPublishing);
     QObject::connect(&publishing, &MqttPublishing::started, &alarmPublishing, &AlarmPublishing::publishTo);
 }

@@ -34,7 +34,7 @@ void MainWindowModel::wireSession()
     });
     connect(&m_session, &LoggerSession::frameRejected, this,
             [this](const QString &text) { m_view.showStatus(kCorruptData + text); });
-    connect(&m_session, &LoggerSession::readingTaken, this, &MainWindowModel::showReading);
+    connect(&m_session, &LoggerSession::readingReceived, this, &MainWindowModel::showReading);
     connect(&m_session, &LoggerSession::healthChanged, this,
             [this](const FrameHealth &health) { m_view.showFrameHealth(health.summary()); });
     connect(&m_session, &LoggerSession::recordLogged, this, &MainWindowModel::showLogged);
@@ -42,7 +42,7 @@ void MainWindowModel::wireSession()
     connect(&m_session, &LoggerSession::loggingChanged, this, [this](bool on) { showLogging(on); });
     connect(&m_session, &LoggerSession::portIntentChanged, this,
             [this, before = PortIntent()](const PortIntent &intent) mutable {
-                // A lost port is retried by itself, without a dialog: the status line says so.
+                // A lost port is retried by itself, without a dialog: the status line shows so.
                 if (intent.kind == PortIntent::Kind::Retrying)
                     m_view.showStatus(kCommsProblem);
                 else if (intent.kind == PortIntent::Kind::Open && before.kind == PortIntent::Kind::Retrying)
@@ -57,7 +57,7 @@ void MainWindowModel::showSettings(const ProgramSettings &settings)
     if (!settings.programRead)
         return;
     m_view.setIntervalEditable(true);
-    if (settings.took(ProgramTag::kLogDelay))
+    if (settings.hasRead(ProgramTag::kLogDelay))
         showIntervalText(settings.program.logDelay.text());
     if (!settings.programComplete())
         return;
@@ -151,7 +151,7 @@ SetupEnd MainWindowModel::handlePortProblem()
     m_prompts.message(QStringLiteral("There is a possible Port Number problem. Check available PORTS"));
     if (isEnding())
         return SetupEnd::Closed;
-    m_session.holdPortFor(QStringLiteral("Program Setup"));
+    m_session.releasePortFor(QStringLiteral("Program Setup"));
     return m_prompts.runProgramSetup();
 }
 
@@ -211,10 +211,10 @@ void MainWindowModel::runDialogWithPortClosed(const QString &name, const std::fu
                                               const std::function<MaybeFailure()> &reopen)
 {
     // The dialogs use the port or change what it is, so it is closed while they are open, and
-    // the settings they save are taken again afterwards.
+    // the settings they save are read again afterwards.
     MaybeFailure failure;
     try {
-        m_session.holdPortFor(name);
+        m_session.releasePortFor(name);
         dialog();
     } catch (const Failure &dialogFailure) {
         failure = dialogFailure; // the dialog could not open (its files, or the port)
@@ -222,7 +222,7 @@ void MainWindowModel::runDialogWithPortClosed(const QString &name, const std::fu
     if (isEnding())
         return;
     if (!failure) {
-        m_session.takeSettings();
+        m_session.reloadSettings();
         failure = m_session.settings().failure;
     }
     if (!failure)

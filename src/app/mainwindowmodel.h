@@ -22,7 +22,7 @@ struct Record;
 
 // The main window's handlers: its start-up texts, the logging controls, the dialogs it opens,
 // the port-problem loop's questions, the lamps and the labels. The logger itself is the session:
-// this shows what the session says and asks it for the rest, and never draws.
+// this shows what the session reports and asks it for the rest, and never draws.
 class MainWindowModel : public QObject
 {
     Q_OBJECT
@@ -59,7 +59,7 @@ private:
     void portProblemLoop();
     // The message, then Program Setup; how the user left it.
     SetupEnd handlePortProblem();
-    // Closes the port while `dialog` runs, takes the settings it may have saved, and opens the
+    // Closes the port while `dialog` runs, reloads the settings it may have saved, and opens the
     // port again with `reopen`; a port that will not open leads into the port-problem loop.
     void runDialogWithPortClosed(const QString &name, const std::function<void()> &dialog,
                                  const std::function<MaybeFailure()> &reopen);

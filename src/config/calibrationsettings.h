@@ -41,7 +41,7 @@ struct CalibrationSettings
     // settings.cfg's text, parsed once.
     static ConfigFile fromText(const QString &content);
     // Takes the five values in file order and stops at the first missing one: the values before
-    // it are taken, the rest keep what they had. The failure it stopped at.
+    // it are read, the rest keep what they had. The failure it stopped at.
     Result<void> takeFrom(const ConfigFile &file);
 };
 

@@ -13,7 +13,7 @@
 
 namespace Brolant {
 
-// One step of a reader: the key it takes next, what the value must be, and what it does with it
+// One step of a reader: the key it reads next, what the value must be, and what it does with it
 // (which may throw Failure for a check of its own).
 struct FieldStep
 {
@@ -44,9 +44,9 @@ private:
 };
 
 // A configuration file in the tag layout, read and parsed once: each of its keys looked up by the
-// tag rule and converted. Every reader then takes the values it needs in its own order through a
+// tag rule and converted. Every reader then reads the values it needs in its own order through a
 // table of steps, and stops at its first failure, keeping what it had not come to yet; a form the
-// user repairs takes every value that can be read instead.
+// user repairs reads every value that can be read instead.
 class ConfigFile
 {
 public:

@@ -59,7 +59,7 @@ struct ProgramConfig
 
     // Every key of prog.cfg, in the file's order.
     static QStringList keys();
-    // The program folder's prog.cfg, read once, for the readers to take their values from.
+    // The program folder's prog.cfg, read once, for the readers to read their values from.
     static ConfigFile read(const QString &programFolder);
     // prog.cfg's text, parsed once.
     static ConfigFile fromText(const QString &content);

@@ -15,7 +15,7 @@ namespace Brolant {
 
 // A settings file in the tag layout, declared once: its heading and, in the file's order, each
 // key with how its value is read (checked and converted, or Failure) and how it is written.
-// read() takes the keys in the file's order, and stops at the first value that cannot be used; a
+// read() reads the keys in the file's order, and stops at the first value that cannot be used; a
 // key the file leaves out keeps the settings' default. A reader with an order of its own lists
 // its keys, what each value must be, and reads them with readInOrder() or readEach(). The file is
 // written whole in the file's order: the heading, its empty lines, a key a line, and an empty

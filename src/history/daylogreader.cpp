@@ -131,7 +131,7 @@ void DayLogReader::readLine(QByteArrayView line)
     m_bin->add({edge, 1, watts, wind, watts});
 }
 
-bool DayLogReader::takeFile(QIODevice &file)
+bool DayLogReader::readFile(QIODevice &file)
 {
     // Kept by the reading thread from one log to the next: a buffer a log cost each day of a year
     // its pages' faults.

@@ -32,7 +32,7 @@ public:
     // One line, without its CR LF.
     void readLine(QByteArrayView line);
     // The whole of `file`, a piece at a time; false when it could not be read.
-    bool takeFile(QIODevice &file);
+    bool readFile(QIODevice &file);
 
     DaySummary summary();
 

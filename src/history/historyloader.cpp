@@ -55,8 +55,8 @@ DayReading HistorySource::readDay(const QDate &day)
         return {day, nullptr, QStringLiteral("not a regular file")};
     {
         const QMutexLocker lock(&m_mutex);
-        if (const auto kept = m_days.find(day); kept != m_days.end() && kept->second.first == *stamp)
-            return {day, kept->second.second, QString()};
+        if (const auto known = m_days.find(day); known != m_days.end() && known->second.stamp == *stamp)
+            return {day, known->second.summary, QString()};
     }
     if (stamp->size > DailyLogLine::kLargestFile)
         return {day, nullptr,
@@ -68,7 +68,7 @@ DayReading HistorySource::readDay(const QDate &day)
     if (!summary) {
         QFile file(path);
         DayLogReader reader(day);
-        if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered) || !reader.takeFile(file))
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered) || !reader.readFile(file))
             return {day, nullptr, file.errorString()};
         summary = reader.summary();
         if (worthSummary)

@@ -62,13 +62,13 @@ public:
     explicit HistorySource(QString programFolder);
 
     // The days' readings in the order asked, a few days at once. `progress` (called from any of
-    // the reading threads) is told how many days are done and answers false to stop; the days
+    // the reading threads) receives how many days are done and answers false to stop; the days
     // not read by then have no summary.
     std::vector<DayReading> days(const std::vector<QDate> &days, const std::function<bool(int)> &progress);
     std::shared_ptr<const EnergyArchive> archive();
 
     // Where the loads run, one after another, so a day asked by two tabs is read once.
-    QThreadPool &requests() { return m_requests.pool(); }
+    QThreadPool &threadPool() { return m_requests.pool(); }
 
 private:
     DayReading readDay(const QDate &day);
@@ -77,7 +77,13 @@ private:
     ReadThreads m_readers;
     ReadThreads m_requests;
     QMutex m_mutex;
-    std::map<QDate, std::pair<SummaryFile::LogStamp, std::shared_ptr<const DaySummary>>> m_days;
+    // A day's summary, with the stamp of the log it was made from.
+    struct KnownDay
+    {
+        SummaryFile::LogStamp stamp;
+        std::shared_ptr<const DaySummary> summary;
+    };
+    std::map<QDate, KnownDay> m_days;
     SummaryFile::LogStamp m_archiveStamp;
     std::shared_ptr<const EnergyArchive> m_archive;
 };
@@ -87,7 +93,7 @@ private:
 class HistoryReader
 {
 public:
-    // `progressed` is told how many days are done; `cancelled` says whether the load was cancelled.
+    // `progressed` receives how many days are done; `cancelled` returns whether the load was cancelled.
     HistoryReader(HistorySource &source, std::function<void(int)> progressed, std::function<bool()> cancelled)
         : m_source(source), m_progressed(std::move(progressed)), m_cancelled(std::move(cancelled))
     {
@@ -164,7 +170,7 @@ public:
         m_watcher.cancel();
         started(days);
         m_watcher.setFuture(QtConcurrent::run(
-            &m_source->requests(), [source = m_source, days, work = std::move(work)](QPromise<Outcome> &promise) {
+            &m_source->threadPool(), [source = m_source, days, work = std::move(work)](QPromise<Outcome> &promise) {
                 if (promise.isCanceled())
                     return;
                 promise.setProgressRange(0, days);

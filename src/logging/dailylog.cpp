@@ -24,7 +24,7 @@ DailyLog::Written DailyLog::flush()
         QDir().mkdir(ProgramPaths(m_programFolder).logs());
     while (!m_kept.isEmpty()) {
         const Kept &kept = m_kept.constFirst();
-        // Synced: the broker is told of a record only once a power cut cannot lose it.
+        // Synced: the broker is sent a record only once a power cut cannot lose it.
         const auto appended = TextFile::tryAppend(ProgramPaths(m_programFolder).inLogs(kept.fileName), kept.line,
                                                   TextFile::Sync::ToDisk);
         if (!appended) {

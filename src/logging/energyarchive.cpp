@@ -91,7 +91,7 @@ Result<std::optional<TextFile::TornEnd>> EnergyArchive::append(const QString &pr
     return TextFile::tryAppend(ProgramPaths(programFolder).energyArchive(), line, TextFile::Sync::ToDisk);
 }
 
-void EnergyArchive::take(QByteArrayView raw)
+void EnergyArchive::addLine(QByteArrayView raw)
 {
     const QString text = QString::fromLatin1(raw).trimmed();
     if (text.isEmpty())
@@ -116,7 +116,7 @@ void EnergyArchive::take(QByteArrayView raw)
 EnergyArchive EnergyArchive::parse(const QByteArray &content)
 {
     EnergyArchive archive;
-    forEachLine(content, [&](QByteArrayView line) { archive.take(line); });
+    forEachLine(content, [&](QByteArrayView line) { archive.addLine(line); });
     return archive;
 }
 
@@ -148,7 +148,7 @@ EnergyArchive EnergyArchive::read(const QString &programFolder)
         rest += piece;
         const qsizetype lastEnd = rest.lastIndexOf('\n');
         if (lastEnd >= 0) {
-            forEachLine(QByteArrayView(rest).first(lastEnd), [&](QByteArrayView line) { archive.take(line); });
+            forEachLine(QByteArrayView(rest).first(lastEnd), [&](QByteArrayView line) { archive.addLine(line); });
             rest.remove(0, lastEnd + 1);
         } else if (rest.size() > kLongestLine) {
             // No line is this long: count it damaged rather than hold a file's worth of it.
@@ -161,7 +161,7 @@ EnergyArchive EnergyArchive::read(const QString &programFolder)
         archive.problem = file.errorString();
         return archive;
     }
-    archive.take(rest);
+    archive.addLine(rest);
     return archive;
 }
 

@@ -57,7 +57,7 @@ struct EnergyArchive
     static EnergyArchive read(const QString &programFolder);
 
 private:
-    void take(QByteArrayView line);
+    void addLine(QByteArrayView line);
 };
 
 } // namespace Brolant

@@ -112,7 +112,7 @@ void LoggingCycle::attempt(Problem problem, const std::function<void()> &write)
         write();
         m_problems.resolved(problem);
     } catch (const Failure &failure) {
-        // The next interval tries again; the problem log says it once while it lasts.
+        // The next interval tries again; the problem log reports it once while it lasts.
         m_problems.report(problem, failure.description);
     }
 }

@@ -47,11 +47,11 @@ public:
 
     // The end of an interval.
     void tick();
-    // Stops, and makes a last try at the records the daily log could not take; what still cannot
+    // Stops, and makes a last try at the records the daily log could not store; what still cannot
     // be written is reported, one entry a record.
     void end();
 
-    // What the receive path tells: a frame that passed the checks, its reading, the frame counts.
+    // What the receive path reports: a frame that passed the checks, its reading, the frame counts.
     void countFrame() { ++m_sums.count; }
     void addReading(const Reading &reading);
     void noteHealth(const FrameHealth &health) { m_health = health; }

@@ -33,7 +33,7 @@ bool pauseBefore(std::span<const Stamp> stamps, size_t at, int longest)
     return gap <= 0 || gap > longest || (fasterThanAMinute && gap > kMinute);
 }
 
-// The day's mean step outside its pauses: for a run of logging too short to tell its own.
+// The day's mean step outside its pauses: for a run of logging too short to show its own.
 double dayStep(std::span<const Stamp> stamps, int longest)
 {
     long long span = 0;

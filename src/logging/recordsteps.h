@@ -21,7 +21,7 @@ namespace Brolant {
 namespace RecordSteps {
 
 // `times`: the day's records' times of day in seconds, in file order. The step of each record,
-// in the same order; empty when the day cannot tell its pace (fewer than two minutes with
+// in the same order; empty when the day cannot show its pace (fewer than two minutes with
 // records), where the caller's logging interval stands for every record.
 std::vector<float> of(std::span<const int> times);
 
@@ -36,7 +36,7 @@ struct Stamp
 std::optional<int> longestStep(std::span<const Stamp> stamps);
 
 // The same for records already gathered by their stamps, in file order: the step of each stamp's
-// records, one per stamp; empty when the day cannot tell its pace.
+// records, one per stamp; empty when the day cannot show its pace.
 std::vector<float> ofStamps(std::span<const Stamp> stamps);
 
 // Watt-hours of `seconds` at `watts`.

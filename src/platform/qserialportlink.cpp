@@ -62,7 +62,7 @@ QByteArray QSerialPortLink::readAll()
 
 void QSerialPortLink::onError(QSerialPort::SerialPortError error)
 {
-    // Only a failure of an open port is news here; open() reports its own failures. A pulled
+    // Only a failure of an open port is reported here; open() reports its own failures. A pulled
     // USB adapter is a resource error; a vanished pseudo-terminal keeps failing every read,
     // so either means the device is gone, and closing stops the storm of errors.
     const bool deviceGone = error == QSerialPort::ResourceError || error == QSerialPort::ReadError;

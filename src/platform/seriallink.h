@@ -25,7 +25,7 @@ public:
     explicit SerialLink(QObject *parent = nullptr);
 
     // Opens port `portNumber` at `baudRate` with no parity, 8 data bits and 1 stop bit; on
-    // failure, says why.
+    // failure, with why.
     virtual MaybeFailure open(int portNumber, int baudRate) = 0;
     // Opens again, at the same speed, the very device the last open() found (following a link
     // afresh), never another device that happens to have the same number.

@@ -8,8 +8,8 @@
 namespace Brolant {
 
 namespace {
-// A settings file is a few hundred bytes: its start and its size tell an edit from a file written
-// again unchanged, which is no news.
+// A settings file is a few hundred bytes: its start and its size distinguish an edit from a file written
+// again unchanged, which is no change.
 constexpr qint64 kCompared = 64 * 1024;
 } // namespace
 
@@ -37,7 +37,7 @@ void SettingsFileWatcher::look()
     }
 }
 
-bool SettingsFileWatcher::take(const QString &fileName)
+bool SettingsFileWatcher::changedSinceLastCheck(const QString &fileName)
 {
     QByteArray now = fingerprint(fileName);
     if (now == m_seen.value(fileName))

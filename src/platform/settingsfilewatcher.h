@@ -15,7 +15,7 @@ namespace Brolant {
 // Tells when one of the program folder's settings files changed, however it was written: replaced
 // whole (a dialog's save renames a new file into place) or edited in place (a text editor on a
 // machine without a screen, a shell writing it a piece at a time), created or removed. A file is
-// read once its writer is done with it, so only its final content is news.
+// read once its writer is done with it, so only its final content counts as a change.
 class SettingsFileWatcher : public QObject
 {
     Q_OBJECT
@@ -27,9 +27,9 @@ public:
 
     SettingsFileWatcher(const QString &programFolder, const QStringList &fileNames, QObject *parent = nullptr);
 
-    // The program itself has just written `fileName`, and says so itself: that change is no news
+    // The program itself has just written `fileName`, and reports so itself: that is no change to report
     // here. Whether the file differs from what was seen of it last.
-    bool take(const QString &fileName);
+    bool changedSinceLastCheck(const QString &fileName);
 
 signals:
     void changed(const QString &fileName);

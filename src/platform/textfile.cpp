@@ -41,7 +41,7 @@ bool syncData(const QFileDevice &file)
 #endif
 }
 
-// Made right after the sync that failed, while errno still tells why.
+// Made right after the sync that failed, while errno still holds why.
 Failure notSynced(const QString &path)
 {
     return Failure{

@@ -63,7 +63,7 @@ struct TornEnd
 };
 
 // Appends `text` (whole lines), creating the file when missing, after putting a torn end right.
-// A write that stops part-way (a full disk) or that cannot be synced is taken back, so the file
+// A write that stops part-way (a full disk) or that cannot be synced is undone, so the file
 // never ends in half a line of its own making.
 Result<std::optional<TornEnd>> tryAppend(const QString &path, const QString &text, Sync sync = Sync::Cached);
 [[nodiscard]] inline std::optional<TornEnd> append(const QString &path, const QString &text, Sync sync = Sync::Cached)

@@ -15,7 +15,7 @@ struct BrokerState
         Off, // mqtt.cfg does not switch publishing on, or cannot be used
         Connecting,
         Connected,
-        Refusing, // connected, but the broker does not take the records
+        Refusing, // connected, but the broker does not accept the records
         Unavailable,
     };
 

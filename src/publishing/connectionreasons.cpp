@@ -35,7 +35,7 @@ bool said(const QStringList &errors, const char *words)
     });
 }
 
-// A broker that wants a client certificate, or does not take the one given, ends the connection
+// A broker that wants a client certificate, or does not accept the one given, ends the connection
 // after the TLS greeting; whether its alert is read before the connection goes is a matter of
 // timing, so both ways get the same words.
 QString closedUnanswered(const MqttSettings &settings)
@@ -77,7 +77,7 @@ QString forTls(const QStringList &errors, const MqttSettings &settings)
         .arg(where, errors.isEmpty() ? QString() : QStringLiteral(": ") + errors.last());
 }
 
-// The TLS library says what went wrong only in the log, whatever the code.
+// The TLS library reports what went wrong only in its log, whatever the code.
 bool isTlsError(const ConnectionFailure &failure, const MqttSettings &settings)
 {
     return failure.errorCode == MOSQ_ERR_TLS || (settings.tls && said(failure.libraryErrors, "OpenSSL Error"));
@@ -91,7 +91,7 @@ bool closedUnansweredByTls(const ConnectionFailure &failure, const MqttSettings 
     return settings.tls && !failure.answered && broken;
 }
 
-// The broker said no to the connection: its MQTT 5 reason code.
+// The broker refused the connection: its MQTT 5 reason code.
 QString forConnectRefusal(int reasonCode)
 {
     switch (reasonCode) {

@@ -8,7 +8,7 @@ namespace Brolant {
 
 struct MqttSettings;
 
-// A failed connection attempt or a lost connection, as libmosquitto tells it.
+// A failed connection attempt or a lost connection, as libmosquitto reports it.
 struct ConnectionFailure
 {
     int errorCode = 0;
@@ -21,7 +21,7 @@ struct ConnectionFailure
 enum class DisconnectReason
 {
     NotSetUp,     // a setting could not be applied to the client: nothing was sent
-    Refused,      // the broker said no to the connection
+    Refused,      // the broker refused the connection
     TlsFailed,    // the TLS handshake failed, or the broker closed it unanswered
     NoBroker,     // nothing listens at the address
     NoHost,       // no host has the name
@@ -34,7 +34,7 @@ enum class DisconnectReason
 struct Disconnection
 {
     DisconnectReason reason = DisconnectReason::Lost;
-    ConnectionFailure failure; // as libmosquitto told it
+    ConnectionFailure failure; // as libmosquitto reported it
     int refusalCode = 0;       // Refused: the broker's MQTT 5 reason code
     QString notSetUp;          // NotSetUp: which setting, and why, in words for the user
 };
@@ -45,7 +45,7 @@ namespace ConnectionReasons {
 DisconnectReason of(const ConnectionFailure &failure, const MqttSettings &settings);
 // What the error log and the status say of it.
 QString text(const Disconnection &disconnection, const MqttSettings &settings);
-// The broker said no to a message: its MQTT 5 reason code.
+// The broker refused a message: its MQTT 5 reason code.
 QString forMessageRefusal(int reasonCode);
 
 } // namespace ConnectionReasons

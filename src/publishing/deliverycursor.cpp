@@ -13,7 +13,7 @@ namespace Brolant {
 namespace {
 // As many digits as the largest file offset has, so the file never changes its length.
 constexpr qsizetype kOffsetDigits = 19;
-// Enough to tell a journal's lines apart; a cursor wrongly believed would need the same line
+// Enough to distinguish a journal's lines; a cursor wrongly believed would need the same line
 // ending at the same offset.
 constexpr qsizetype kHashDigits = 16;
 const QByteArray kLineEnd = QByteArrayLiteral("\r\n");

@@ -32,7 +32,7 @@ public:
     static QByteArray hashOf(const QByteArray &line);
     // Nothing delivered: delivery starts at the journal's first line.
     static Position start() { return {0, hashOf({}), true}; }
-    // What the file says; nothing when it is missing or not exactly a position (torn, edited).
+    // What the file records; nothing when it is missing or not exactly a position (torn, edited).
     std::optional<Position> read() const;
     Result<> write(const Position &position) const;
     void remove() const;

@@ -35,7 +35,7 @@ Result<> check(int result, const QString &what)
     return {};
 }
 
-// The file `tag` names must be readable and hold `marker` (libmosquitto takes PEM files only).
+// The file `tag` names must be readable and hold `marker` (libmosquitto reads PEM files only).
 Result<> checkTlsFile(const QString &tag, const QString &path, const QByteArray &marker, const QString &holds)
 {
     QFile file(path);
@@ -102,7 +102,7 @@ Result<MosquittoHandle> MosquittoSetup::make(const MqttSettings &settings, const
         return Failure{
             QStringLiteral("the MQTT client could not be made: %1").arg(QString::fromLocal8Bit(std::strerror(errno)))};
     mosquitto *client = handle.get();
-    // MQTT 5: the broker says which message it refused, and the status carries who sent it.
+    // MQTT 5: the broker names the message it refused, and the status carries who sent it.
     Result<> setUp = check(mosquitto_int_option(client, MOSQ_OPT_PROTOCOL_VERSION, MQTT_PROTOCOL_V5),
                            QStringLiteral("MQTT 5 cannot be set"));
     if (setUp && !settings.user.isEmpty())

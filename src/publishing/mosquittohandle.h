@@ -20,7 +20,7 @@ struct MosquittoDeleter
 {
     void operator()(mosquitto *handle) const;
 };
-// One libmosquitto client, destroyed with its connection and everything it still held.
+// One libmosquitto client, destroyed with its connection and everything it still had.
 using MosquittoHandle = std::unique_ptr<mosquitto, MosquittoDeleter>;
 
 // A message's user properties in libmosquitto's form, freed when done.
@@ -33,7 +33,7 @@ public:
     MqttProperties &operator=(const MqttProperties &) = delete;
 
     mqtt5__property *list() const { return m_list; }
-    // libmosquitto took the list over.
+    // libmosquitto owns the list now.
     void handedOver() { m_list = nullptr; }
     // What `list` holds as user properties.
     static QMap<QString, QString> userProperties(const mqtt5__property *list);

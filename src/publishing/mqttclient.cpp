@@ -193,7 +193,7 @@ std::optional<int> MqttClient::publish(const MqttMessage &message)
         return std::nullopt;
     if (message.qos > 0)
         m_unanswered.insert(messageId, message.topic);
-    // libmosquitto writes at once what the socket takes, except inside its own callbacks, where
+    // libmosquitto writes at once what the socket accepts, except inside its own callbacks, where
     // running its loop would wait on itself: the rest goes when the socket is writable.
     updateWriteWatch();
     return messageId;
@@ -245,7 +245,7 @@ void MqttClient::stop(const std::optional<MqttMessage> &lastWords)
         if (lastWords)
             publish(*lastWords);
         // The words, what is in flight and the disconnect are small: give them a moment to be
-        // taken, never longer.
+        // acknowledged, never longer.
         turnWhile([this] { return !m_unanswered.isEmpty() || mosquitto_want_write(m_client.get()); });
         if (m_client) {
             mosquitto_disconnect(m_client.get());

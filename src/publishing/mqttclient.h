@@ -36,17 +36,17 @@ public:
     static constexpr std::chrono::seconds kFirstRetry{1};
     static constexpr std::chrono::seconds kLongestRetry{60};
 
-    // `lastWill` is what the broker says for this client when it vanishes without a word.
+    // `lastWill` is what the broker publishes for this client when it vanishes without a word.
     MqttClient(const MqttSettings &settings, const QString &clientId, const std::optional<MqttMessage> &lastWill,
                QObject *parent = nullptr);
     ~MqttClient() override;
 
     void start();
-    // Says `lastWords`, waits briefly for them and for what is in flight to be taken, and
+    // Sends `lastWords`, waits briefly for them and for what is in flight to be acknowledged, and
     // disconnects for good.
     void stop(const std::optional<MqttMessage> &lastWords = std::nullopt);
-    // Turns the connection until `done` says so, for at most the moment last words get: for an
-    // answer heard before the end.
+    // Turns the connection until `done` returns true, for at most the moment last words get: for an
+    // answer received before the end.
     void awaitBriefly(const std::function<bool()> &done);
     bool isConnected() const { return m_connected; }
     // Sends now when connected; the message id to expect in delivered() or refused() (QoS 1 and
@@ -59,9 +59,9 @@ signals:
     void connected();
     // An attempt failed or the connection broke; ConnectionReasons::text() gives it in words.
     void disconnected(const Brolant::Disconnection &disconnection);
-    // The broker took a QoS 1 or 2 message.
+    // The broker acknowledged a QoS 1 or 2 message.
     void delivered(int messageId);
-    // The broker said no to a QoS 1 or 2 message, in plain words.
+    // The broker refused a QoS 1 or 2 message, in plain words.
     void refused(int messageId, const QString &topic, const QString &reason);
     // A message on a subscribed topic.
     void received(const MqttMessage &message);
@@ -77,7 +77,7 @@ private:
     void failed(const Disconnection &disconnection);
     void failedWith(int errorCode);
     void updateWriteWatch();
-    // Turns the socket by hand, for the moment last words get, while `waiting` says so.
+    // Turns the socket by hand, for the moment last words get, while `waiting` returns true.
     void turnWhile(const std::function<bool()> &waiting);
 
     static void onConnect(mosquitto *, void *self, int reasonCode, int flags, const struct mqtt5__property *);
@@ -96,7 +96,7 @@ private:
     QTimer m_retryTimer;
     QTimer m_keepAliveTimer;
     std::chrono::seconds m_nextRetry = kFirstRetry;
-    std::optional<int> m_refusal;     // the broker's answer to the last attempt, when it said no
+    std::optional<int> m_refusal;     // the broker's answer to the last attempt, when it refused
     QStringList m_libraryErrors;      // what libmosquitto logged as errors since the attempt began
     QHash<int, QString> m_unanswered; // message id -> topic, until the broker answers
     bool m_connected = false;

@@ -38,7 +38,7 @@ MqttPublisher::MqttPublisher(const QString &programFolder, const MqttSettings &s
     connect(&m_client, &MqttClient::delivered, this, &MqttPublisher::delivered);
     connect(&m_client, &MqttClient::refused, this, &MqttPublisher::refused);
     connect(&m_client, &MqttClient::received, this, &MqttPublisher::onMessage);
-    connect(&session, &LoggerSession::readingTaken, this, &MqttPublisher::publishLive);
+    connect(&session, &LoggerSession::readingReceived, this, &MqttPublisher::publishLive);
     connect(&session, &LoggerSession::recordStored, this,
             [this](const Record &record) { enqueue(m_messages.record(record).payload); });
     connect(&session, &LoggerSession::dayClosed, this,
@@ -47,7 +47,7 @@ MqttPublisher::MqttPublisher(const QString &programFolder, const MqttSettings &s
     m_refusedRetry.setInterval(kRefusedRetry);
     connect(&m_refusedRetry, &QTimer::timeout, this, &MqttPublisher::sendWaiting);
     m_unwrittenRetry.setInterval(kUnwrittenRetry);
-    connect(&m_unwrittenRetry, &QTimer::timeout, this, [this] { queueWritten(m_queue.writeHeld()); });
+    connect(&m_unwrittenRetry, &QTimer::timeout, this, [this] { queueWritten(m_queue.writeUnwritten()); });
     qRegisterMetaType<BrokerState>();
 }
 
@@ -106,7 +106,7 @@ void MqttPublisher::reportQueueLoaded()
 
 void MqttPublisher::reportTornEnds()
 {
-    for (const TextFile::TornEnd &torn : m_queue.takeTornEnds())
+    for (const TextFile::TornEnd &torn : m_queue.consumeTornEnds())
         m_problems.reportTornEnd(torn);
 }
 
@@ -316,7 +316,7 @@ void MqttPublisher::end()
     }
     m_client.stop(m_othersAnswered ? std::nullopt : std::optional(offline));
     m_unwrittenRetry.stop();
-    if (const Result<> written = m_queue.writeHeld(); !written)
+    if (const Result<> written = m_queue.writeUnwritten(); !written)
         m_problems.report(Problem::MqttQueueUnwrittenLost, written.failure().description);
     m_queue.close();
 }

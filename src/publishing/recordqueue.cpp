@@ -65,7 +65,7 @@ RecordQueue::RecordQueue(QString programFolder, const std::function<bool(const Q
             m_loaded.journal = compacted;
         return;
     }
-    if (const Result<> written = writeHeld(); !written)
+    if (const Result<> written = writeUnwritten(); !written)
         m_loaded.journal = written;
     // Open from here on. A cursor missing (an older queue), torn or of another journal starts again
     // here, and exists before the disk may fill.
@@ -88,7 +88,7 @@ void RecordQueue::queueLoggedAfter(const LoggedPayloads &logged)
     m_loaded.requeued = lost.size();
     const qsizetype beyond = m_waiting.size() - kCapacity;
     if (beyond > 0) {
-        // The oldest go, as for a queue that grew too long; those dropped from the held are unwritten.
+        // The oldest go, as for a queue that grew too long; those dropped from the unwritten are never written.
         const qsizetype written = m_waiting.size() - m_held;
         m_waiting.remove(0, beyond);
         m_held -= std::max<qsizetype>(0, beyond - written);
@@ -167,19 +167,19 @@ RecordQueue::Pushed RecordQueue::push(const QByteArray &payload)
 {
     m_waiting.append({payload});
     ++m_held;
-    Pushed pushed{0, writeHeld()};
+    Pushed pushed{0, writeUnwritten()};
     // The oldest go after the newest is in: killed in between, the next run finds one too many
     // and drops it itself.
     pushed.dropped = std::max<qsizetype>(0, m_waiting.size() - kCapacity);
     if (pushed.dropped > 0) {
-        const Result<> moved = passFront(pushed.dropped);
+        const Result<> moved = dropFront(pushed.dropped);
         if (pushed.written)
             pushed.written = moved;
     }
     return pushed;
 }
 
-Result<> RecordQueue::writeHeld()
+Result<> RecordQueue::writeUnwritten()
 {
     if (m_held == 0)
         return {};
@@ -190,7 +190,7 @@ Result<> RecordQueue::writeHeld()
         text += m_waiting.at(index).payload + kLineEnd;
         ends.append(text.size());
     }
-    // All or nothing: a write the disk cut short is taken back, so all stay held. On the disk
+    // All or nothing: a write the disk cut short is undone, so all stay in memory. On the disk
     // before any of them is published: the broker never holds what a power cut lost.
     const auto appended = TextFile::tryAppend(journalPath(), QString::fromLatin1(text), TextFile::Sync::ToDisk);
     if (!appended)
@@ -205,7 +205,7 @@ Result<> RecordQueue::writeHeld()
     m_held = 0;
     m_endsMidLine = false;
     if (starting)
-        // Made now, while the disk takes the journal: moving it later needs no new space. Killed
+        // Made now, while the disk accepts the journal: moving it later needs no new space. Killed
         // before this, the journal has no cursor and is delivered from its first line, as it should.
         (void)moveCursor(DeliveryCursor::start());
     return {};
@@ -213,16 +213,16 @@ Result<> RecordQueue::writeHeld()
 
 Result<> RecordQueue::pop()
 {
-    return passFront(1);
+    return dropFront(1);
 }
 
-Result<> RecordQueue::passFront(qsizetype count)
+Result<> RecordQueue::dropFront(qsizetype count)
 {
     std::optional<DeliveryCursor::Position> passed;
     for (; count > 0; --count) {
         const Entry entry = m_waiting.takeFirst();
         if (entry.end == kNotWritten)
-            --m_held; // delivered before the journal could take it: it is never written
+            --m_held; // delivered before the journal could store it: it is never written
         else
             passed = DeliveryCursor::Position{entry.end, DeliveryCursor::hashOf(entry.payload), true};
         m_lastDelivered = entry.payload;
@@ -232,7 +232,7 @@ Result<> RecordQueue::passFront(qsizetype count)
     if (passed->end >= m_compactAt && compact())
         return {}; // the journal holds only what waits, and the cursor starts again
     // The one write a delivery costs. Killed before it, the line delivered goes again: the one
-    // in flight. The journal stays when all is delivered: its last line tells the next run, after
+    // in flight. The journal stays when all is delivered: its last line shows the next run, after
     // a power cut, where the daily logs go on beyond the queue.
     return moveCursor(*passed);
 }
@@ -247,7 +247,7 @@ Result<> RecordQueue::moveCursor(const DeliveryCursor::Position &position)
 
 Result<> RecordQueue::compact()
 {
-    // The last line delivered stays first, delivered: what the queue held last must stay known.
+    // The last line delivered stays first, delivered: what the queue kept last must stay known.
     // Killed after the rename and before the cursor moves, that line goes once more.
     QByteArray text = m_lastDelivered.isEmpty() ? QByteArray() : m_lastDelivered + kLineEnd;
     const DeliveryCursor::Position start = m_lastDelivered.isEmpty()

@@ -17,7 +17,7 @@ namespace Brolant {
 
 // Messages waiting for the broker (records and days' energy), kept on disk in the program folder
 // so that an outage, a restart or a kill loses none. mqtt-queue.txt is a journal, one payload a
-// line, oldest first, only ever appended to; mqtt-queue-delivered.txt, a DeliveryCursor, says how
+// line, oldest first, only ever appended to; mqtt-queue-delivered.txt, a DeliveryCursor, records how
 // far delivery got and moves at each delivery, so a kill sends again at most the one in flight.
 // The journal is written anew with only its last delivered line and what waits when its delivered
 // lines grow many. Its last line is what was queued last: a queue its publisher left open (a kill,
@@ -30,7 +30,7 @@ public:
     static constexpr qsizetype kCapacity = 20160;
     // Far longer than any payload this program writes.
     static constexpr qsizetype kLongestLine = 4096;
-    // The journal's delivered lines are dropped once they take this much: some thousands of
+    // The journal's delivered lines are dropped once they fill this much: some thousands of
     // records, so a backlog of two weeks is written anew only a few times while it drains.
     static constexpr qint64 kCompactAfter = 1024 * 1024;
 
@@ -44,7 +44,7 @@ public:
     };
 
     // What push() did: how many of the oldest had to go to make room, and whether the journal
-    // took it (what it could not take is held in memory, in order).
+    // stored it (what it could not store is kept in memory, in order).
     struct Pushed
     {
         qsizetype dropped = 0;
@@ -64,18 +64,18 @@ public:
     void close();
 
     const Loaded &loaded() const { return m_loaded; }
-    // Adds a payload at the end, after those held back.
+    // Adds a payload at the end, after those waiting in memory.
     Pushed push(const QByteArray &payload);
-    // Appends the payloads held back by a journal that could not be written, oldest first; the
+    // Appends the payloads kept in memory by a journal that could not be written, oldest first; the
     // failure when it still cannot.
-    Result<> writeHeld();
+    Result<> writeUnwritten();
     bool holdsUnwritten() const { return m_held > 0; }
     bool isEmpty() const { return m_waiting.isEmpty(); }
     bool isFull() const { return m_waiting.size() >= kCapacity; }
     qsizetype size() const { return m_waiting.size(); }
     const QByteArray &front() const { return m_waiting.constFirst().payload; }
     // The torn ends its files had, put right by its writes since the last call: to be reported.
-    QList<TextFile::TornEnd> takeTornEnds() { return std::exchange(m_tornEnds, {}); }
+    QList<TextFile::TornEnd> consumeTornEnds() { return std::exchange(m_tornEnds, {}); }
     // The front was delivered: the cursor moves past it. The failure when the cursor could not be
     // moved (a kill would then send again what was delivered since; never lose one).
     Result<> pop();
@@ -94,8 +94,8 @@ private:
     // to `damaged`); returns where the delivered lines end, or nothing when the cursor cannot be
     // believed.
     std::optional<qint64> readLines(const std::optional<DeliveryCursor::Position> &cursor, QList<QByteArray> &damaged);
-    // Takes `count` off the front, delivered or dropped, and says so on disk.
-    Result<> passFront(qsizetype count);
+    // Removes `count` from the front, delivered or dropped, and records so on disk.
+    Result<> dropFront(qsizetype count);
     // Writes the journal anew with only what waits; the failure when it could not (the old one
     // stands).
     Result<> compact();

@@ -38,7 +38,7 @@ LoggerSession::LoggerSession(const QString &programFolder, SerialLink &link, con
     connect(&receiver, &FrameReceiver::frameRejected, this, &LoggerSession::frameRejected);
     connect(&receiver, &FrameReceiver::healthChanged, this, &LoggerSession::healthChanged);
     connect(&receiver, &FrameReceiver::frameAccepted, this, [this](const Reading &reading) {
-        emit readingTaken({reading, m_core->energy.total(), m_core->clock.now(), m_core->clock.monotonic()});
+        emit readingReceived({reading, m_core->energy.total(), m_core->clock.now(), m_core->clock.monotonic()});
     });
     connect(&m_core->energy, &EnergyCounter::dayClosed, this,
             [this](const QDate &day, double wattHours, const QString &line) {
@@ -87,7 +87,7 @@ std::optional<ProblemReport> LoggerSession::startUp()
     // the port-problem loop must not throw away the day's watt-hours.
     m_core->resetReading();
     ProgramPaths(m_programFolder).makeDataFolders();
-    takeSettings();
+    reloadSettings();
     if (const MaybeFailure failure = openConfiguredPort())
         return ProblemReport{Problem::PortNotAvailable, failure->description};
     if (m_portIntent.kind != PortIntent::Kind::Open)
@@ -116,7 +116,7 @@ void LoggerSession::startUpWithoutPort()
 {
     // The last power before the port closed would otherwise go on counting for a minute.
     m_core->resetReading();
-    takeSettings();
+    reloadSettings();
     switchPortOff();
 }
 
@@ -133,18 +133,18 @@ void LoggerSession::startUpAndRetry()
     m_startUpRetryTimer.stop();
 }
 
-void LoggerSession::takeSettings()
+void LoggerSession::reloadSettings()
 {
-    m_settings = ProgramSettings::take(m_settingsSource(), m_settings);
+    m_settings = ProgramSettings::read(m_settingsSource(), m_settings);
     const ProgramConfig &program = m_settings.program;
     m_core->logging.setOutputs(program.savehtml.equals(1), program.saveExcel.equals(1), program.wsUnits.text());
     m_core->receiver.setCalibration(m_settings.calibration);
-    if (m_settings.took(ProgramTag::kLogDelay))
+    if (m_settings.hasRead(ProgramTag::kLogDelay))
         m_intervalText = program.logDelay.text();
     emit settingsChanged(m_settings);
 }
 
-void LoggerSession::holdPortFor(const QString &dialog)
+void LoggerSession::releasePortFor(const QString &dialog)
 {
     m_link.close();
     setPortIntent(PortIntent::Kind::HeldByDialog, dialog);

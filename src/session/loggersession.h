@@ -27,7 +27,7 @@ class SerialLink;
 struct LoggerCore;
 
 // Whether somebody is at the screen. Unattended (the headless logger), logging starts at once
-// whatever LogOn says, and a port that will not open is retried every few seconds instead of
+// whatever LogOn is, and a port that will not open is retried every few seconds instead of
 // leading anyone through messages and the setup dialog.
 enum class Attendance
 {
@@ -35,12 +35,12 @@ enum class Attendance
     Unattended
 };
 
-// The logger itself, without a window: it takes the settings at start-up and again whenever asked
+// The logger itself, without a window: it reads the settings at start-up and again whenever asked
 // (after Program Setup or Calibration, or a port problem), from prog.cfg and settings.cfg as its
 // source holds them (the settings store, which reads and saves the files: the session reads
-// neither itself, so an edit by hand applies only when it takes them), knows whether the port is
+// neither itself, so an edit by hand applies only when it reads them), knows whether the port is
 // meant to be open and why not, opens it, starts and stops logging, writes the energy archive's
-// lines and ends in order. It says what happened by signals carrying values, so a window, the
+// lines and ends in order. It reports what happened by signals carrying values, so a window, the
 // headless logger's status line, the alarms, the publisher and the page all learn the same thing
 // at the same moment, never reach into its working parts and never guess it from the files.
 class LoggerSession : public QObject
@@ -69,22 +69,22 @@ public:
     const FrameHealth &frameHealth() const;
 
     // One pass of start-up: the reading starts again from 0, the data folders are made, both
-    // settings files are taken, and the port opens as prog.cfg says; logging starts when LogOn is 1
+    // settings files are read, and the port opens as prog.cfg sets; logging starts when LogOn is 1
     // (unattended: always). The problem when the port could not be opened or LogOn is no number;
     // the caller decides what follows.
     std::optional<ProblemReport> startUp();
     // A pass of start-up after "Abort" in Program Setup: the reading starts again from 0, the
-    // settings are taken, and the port stays closed whatever prog.cfg says (see switchPortOff).
+    // settings are read, and the port stays closed whatever prog.cfg sets (see switchPortOff).
     void startUpWithoutPort();
     // Unattended: start-up, and when it fails, start-up again every few seconds until the port
-    // opens. Each new failure is said once.
+    // opens. Each new failure is reported once.
     void startUpAndRetry();
 
     // Takes prog.cfg and settings.cfg again as the source has them now; the new settings apply at
     // once.
-    void takeSettings();
+    void reloadSettings();
     // Closes the port while `dialog` uses it or changes what it is.
-    void holdPortFor(const QString &dialog);
+    void releasePortFor(const QString &dialog);
     // Opens the port prog.cfg names now; port "0" leaves it closed.
     MaybeFailure openConfiguredPort();
     // Opens again exactly the port and speed opened last (port "0" leaves it closed).
@@ -96,7 +96,7 @@ public:
     void startLogging(const LoggingIntervalText &interval);
     void stopLogging();
 
-    // Ends in order, however the end came: the held records are written, the energy exit line
+    // Ends in order, however the end came: the records in memory are written, the energy exit line
     // goes into Whours.txt and the port is closed. Only the first call does anything.
     void end();
 
@@ -112,13 +112,13 @@ signals:
     // Text given up; empty for a frame trapped after its text was shown.
     void frameRejected(const QString &text);
     // A frame passed the checks and became the reading.
-    void readingTaken(const LiveReading &reading);
+    void readingReceived(const LiveReading &reading);
     // How the frames have been arriving, this interval and since start-up.
     void healthChanged(const FrameHealth &health);
     // An interval's record went to the daily log (or waits to).
     void recordLogged(const Record &record);
     // The record's daily-log line reached the disk (after recordLogged; later for a record the
-    // disk would not take at once): what leaves this computer waits for it.
+    // disk would not accept at once): what leaves this computer waits for it.
     void recordStored(const Record &record);
     // A day is over: its watt-hours went to the energy archive.
     void dayClosed(const QDate &day, double wattHours);

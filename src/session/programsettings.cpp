@@ -8,10 +8,10 @@ ProgramFiles ProgramFiles::read(const QString &programFolder)
     return {ProgramConfig::read(programFolder), CalibrationSettings::read(programFolder)};
 }
 
-ProgramSettings ProgramSettings::take(const ProgramFiles &files, const ProgramSettings &earlier)
+ProgramSettings ProgramSettings::read(const ProgramFiles &files, const ProgramSettings &earlier)
 {
     ProgramSettings settings = earlier;
-    settings.taken.clear();
+    settings.keysRead.clear();
     const ConfigFile &file = files.program;
     settings.programRead = !file.readFailure();
     // The port first, so that a file broken further down still opens the board.
@@ -29,7 +29,7 @@ ProgramSettings ProgramSettings::take(const ProgramFiles &files, const ProgramSe
             {ProgramTag::kWsUnits},
             {ProgramTag::kDispMessages, FieldStep::Need::Int16},
         },
-        &settings.taken);
+        &settings.keysRead);
     settings.program.sv = file[ProgramTag::kSystemVolts];
     settings.program.ma = file[ProgramTag::kMaxAmps];
     const Result<void> read = program ? settings.calibration.takeFrom(files.calibration) : program;
@@ -39,7 +39,7 @@ ProgramSettings ProgramSettings::take(const ProgramFiles &files, const ProgramSe
 
 bool ProgramSettings::programComplete() const
 {
-    return took(ProgramTag::kDispMessages); // the last the logger takes
+    return hasRead(ProgramTag::kDispMessages); // the last the logger reads
 }
 
 } // namespace Brolant

@@ -59,8 +59,8 @@ SettingsStore::KeptFile SettingsStore::keep(const QString &fileName, ConfigFile 
 
 void SettingsStore::refresh(KeptFile &kept)
 {
-    // The watcher may not have heard of an edit yet (it waits for the writer to settle), nor
-    // ever (through a link, or from another computer on a shared folder): the file system says.
+    // The watcher may not have noticed an edit yet (it waits for the writer to settle), nor
+    // ever (through a link, or from another computer on a shared folder): the file system knows.
     if (FileStamp::of(ProgramPaths(m_programFolder).file(kept.fileName)) != kept.stamp)
         kept = keep(kept.fileName, kept.read, kept.parse);
 }
@@ -71,27 +71,27 @@ void SettingsStore::save(KeptFile &kept, const QString &text)
     TextFile::replace(path, text);
     kept.stamp = FileStamp::of(path);
     kept.values = kept.parse(QString::fromLatin1(text.toLatin1())); // as the file holds it: a byte a character
-    m_watcher.take(kept.fileName);
+    m_watcher.changedSinceLastCheck(kept.fileName);
 }
 
 void SettingsStore::saveMqtt(const MqttSettings &settings)
 {
     settings.save(m_programFolder);
-    if (m_watcher.take(FileName::kMqttSettings))
+    if (m_watcher.changedSinceLastCheck(FileName::kMqttSettings))
         emit mqttSettingsChanged({settings.enabled ? std::optional(settings) : std::nullopt, std::nullopt});
 }
 
 void SettingsStore::saveWeb(const WebSettings &settings)
 {
     settings.save(m_programFolder);
-    if (m_watcher.take(FileName::kWebSettings))
+    if (m_watcher.changedSinceLastCheck(FileName::kWebSettings))
         emit webSettingsChanged({settings.enabled ? std::optional(settings) : std::nullopt, std::nullopt});
 }
 
 void SettingsStore::saveAlarms(const AlarmSettings &settings, const std::optional<AlarmSettings> &followed)
 {
     const ConfigFile written = settings.save(m_programFolder, followed);
-    if (m_watcher.take(FileName::kAlarmSettings))
+    if (m_watcher.changedSinceLastCheck(FileName::kAlarmSettings))
         emit alarmSettingsChanged({written, std::nullopt});
 }
 

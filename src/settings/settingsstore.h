@@ -17,11 +17,11 @@ namespace Brolant {
 
 // The program folder's settings files as values: prog.cfg and settings.cfg, which the logger runs
 // with, and those of the parts beside the core (alarms.cfg, mqtt.cfg, web.cfg). A dialog saves
-// through the store, which says the saved values at once; an edit by hand is seen by the one
-// watcher and said the same way once the file is read. The parts take what they are given and
-// never read a file back. prog.cfg and settings.cfg are taken when asked for (the session asks at
+// through the store, which reports the saved values at once; an edit by hand is seen by the one
+// watcher and reported the same way once the file is read. The parts use what they are given and
+// never read a file back. prog.cfg and settings.cfg are handed out when asked for (the session asks at
 // start-up and when the window asks it to, after its dialogs or a port problem): the store keeps
-// them as it read or saved them, and reads one again only when the file system says it changed
+// them as it read or saved them, and reads one again only when the file system reports it changed
 // since, so an edit by hand applies then, whatever way it was made.
 class SettingsStore : public QObject
 {
@@ -38,7 +38,7 @@ public:
     SettingsFileReading<WebSettings> web() const;
     AlarmsFile alarms() const;
 
-    // Each writes its file atomically (owner-only where it holds a password) and says the new
+    // Each writes its file atomically (owner-only where it holds a password) and reports the new
     // values at once when they differ from the file's. Throws Failure, the file unchanged, when
     // it cannot be written.
     void saveProgram(const ProgramConfig &config);
@@ -54,7 +54,7 @@ signals:
     void alarmSettingsChanged(const AlarmsFile &file);
 
 private:
-    // prog.cfg or settings.cfg as read or saved last, with what the file system said of it then.
+    // prog.cfg or settings.cfg as read or saved last, with what the file system reported of it then.
     struct KeptFile
     {
         QString fileName;

@@ -57,7 +57,7 @@ LiveState::LiveState(const LoggerSession &session, const Clock &clock, AlarmServ
                      QObject *parent)
     : QObject(parent), m_session(session), m_clock(clock), m_alarms(alarms)
 {
-    connect(&session, &LoggerSession::readingTaken, this, [this](const LiveReading &live) {
+    connect(&session, &LoggerSession::readingReceived, this, [this](const LiveReading &live) {
         m_reading = live.reading;
         m_readingTime = live.time;
         m_readingSeen = live.seen;

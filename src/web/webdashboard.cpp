@@ -59,12 +59,12 @@ void WebDashboard::start(const SettingsFileReading<WebSettings> &reading)
     serve();
 }
 
-void WebDashboard::follow(const SettingsFileReading<WebSettings> &reading)
+void WebDashboard::apply(const SettingsFileReading<WebSettings> &reading)
 {
     if (m_ended)
         return;
     m_reading = reading;
-    m_problems.forget(Problem::WebNotStarted); // new settings: their trouble is news
+    m_problems.forget(Problem::WebNotStarted); // new settings: their trouble is reported again
     m_settingsChanged = true;
     serve();
 }
@@ -163,7 +163,7 @@ Result<> WebDashboard::listen(const WebSettings &settings, const std::optional<Q
                                .arg(settings.listen.isEmpty() ? QStringLiteral("every network") : settings.listen,
                                     listener->errorString())};
         // Another program may let it go (or an earlier Brolant still ending); the same trouble
-        // again is no news: one entry, then quiet retries.
+        // again is not reported again: one entry, then quiet retries.
         m_problems.report(Problem::WebNotStarted,
                           QStringLiteral("port %1 is in use by another program; tried again every %2 seconds")
                               .arg(settings.port)
@@ -174,7 +174,7 @@ Result<> WebDashboard::listen(const WebSettings &settings, const std::optional<Q
     }
     server->bind(listener);
     m_server = std::move(server);
-    // What the error log said last is no longer so.
+    // What the error log recorded last is no longer so.
     m_problems.resolved(Problem::WebNotStarted,
                         QStringLiteral("port %1 is free again: the page is served on port %1").arg(settings.port));
     settled();

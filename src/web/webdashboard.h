@@ -24,11 +24,11 @@ class ProblemLog;
 class TlsSelfCheck;
 class WebServer;
 
-// The live web page as web.cfg says: served while the file switches it on, on the port and
+// The live web page as web.cfg sets it: served while the file switches it on, on the port and
 // address it names, over HTTPS with a certificate (once a handshake with itself shows that its
 // key is its own) and behind a password when it gives them; nothing while it does not. A change
-// to web.cfg applies at once, and is said once its outcome is known. A port another program holds
-// is reported once and tried again quietly, and said when it is served at last; the logger goes
+// to web.cfg applies at once, and is reported once its outcome is known. A port another program holds
+// is reported once and tried again quietly, and reported when it is served at last; the logger goes
 // on either way.
 class WebDashboard final : public QObject
 {
@@ -39,10 +39,10 @@ public:
                  MqttPublishing &publishing, const WebLimits &limits = WebLimits(), QObject *parent = nullptr);
     ~WebDashboard() override;
 
-    // Serves the page when web.cfg, as `reading` holds it, says so.
+    // Serves the page when web.cfg, as `reading` has it, switches it on.
     void start(const SettingsFileReading<WebSettings> &reading);
     // web.cfg changed (saved or edited).
-    void follow(const SettingsFileReading<WebSettings> &reading);
+    void apply(const SettingsFileReading<WebSettings> &reading);
     // Stops serving: every connection is closed.
     void end();
 
@@ -61,7 +61,7 @@ private:
     void checked(const WebSettings &settings, const QSslConfiguration &tls, const QString &problem);
     Result<> listen(const WebSettings &settings, const std::optional<QSslConfiguration> &tls);
     void notStarted(const Failure &failure);
-    // The outcome of the settings is known: said once after a change of web.cfg.
+    // The outcome of the settings is known: reported once after a change of web.cfg.
     void settled();
 
     ProblemLog &m_problems;
@@ -71,7 +71,7 @@ private:
     std::unique_ptr<TlsSelfCheck> m_check;
     QTimer m_retry;
     SettingsFileReading<WebSettings> m_reading;
-    bool m_settingsChanged = false; // and the outcome not yet said
+    bool m_settingsChanged = false; // and the outcome not yet reported
     bool m_ended = false;
 };
 

@@ -72,7 +72,7 @@ void MqttEndToEndTest::statusAndDiscoveryAreRetained()
 
     // Program Setup saves other wind-speed units: Home Assistant hears them at once.
     rig.folder.write("prog.cfg", rig.folder.read("prog.cfg").replace("<WSUnits>m/s<", "<WSUnits>mph<"));
-    rig.session.takeSettings();
+    rig.session.reloadSettings();
     const auto windUnits = [&rig] {
         const QStringList wind = rig.broker.heard().filter(" homeassistant/sensor/brolant_shed/wind/config ");
         return wind.isEmpty() ? QString() : payload(wind.last())["unit_of_measurement"].toString();

@@ -509,7 +509,7 @@ private slots:
         load.request(1, count({first}));
         QVERIFY(loaded.wait());
         // Both requests have ended and all they posted has been delivered: no more can come.
-        source->requests().waitForDone();
+        source->threadPool().waitForDone();
         QCoreApplication::sendPostedEvents();
         QCOMPARE(loaded.size(), 1); // the second request only
         QCOMPARE(load.result(), size_t(1));

@@ -295,7 +295,7 @@ void PublishingTest::heldPayloadsReachTheJournalInOrder()
             QVERIFY(!queue.push("b").written);
             QVERIFY(queue.holdsUnwritten());
         }
-        QVERIFY(anotherComes ? queue.push("c").written : queue.writeHeld());
+        QVERIFY(anotherComes ? queue.push("c").written : queue.writeUnwritten());
         QVERIFY(!queue.holdsUnwritten());
     } // killed
     QTEST(waitingAfterAKill(folder), "waiting");

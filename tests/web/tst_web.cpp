@@ -105,7 +105,7 @@ struct WebRig : WebFolder
         errors.listenTo(session);
         session.startUp();
         web = std::make_unique<WebDashboard>(session, clock, problems, alarms, publishing, limits);
-        QObject::connect(&store, &SettingsStore::webSettingsChanged, web.get(), &WebDashboard::follow);
+        QObject::connect(&store, &SettingsStore::webSettingsChanged, web.get(), &WebDashboard::apply);
         web->start(store.web());
     }
     HttpAnswer get(const QString &target, const QByteArray &headers = QByteArray()) const

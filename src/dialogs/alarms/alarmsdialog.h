@@ -18,7 +18,7 @@ class Messages;
 class SettingsStore;
 
 // The "Alarms" dialog: every threshold, the delay and the command of alarms.cfg, checked by the
-// file's own rules, saved atomically or left as they were. Where the file says nothing it shows
+// file's own rules, saved atomically or left as they were. Where the file has no value it shows
 // `defaults`: those the logger uses.
 class AlarmsDialog final : public QDialog
 {

@@ -24,7 +24,7 @@ public:
 
     // Checks the port and saves prog.cfg whole through the store. True when written: the dialog
     // may close.
-    // Otherwise the user has been told why and the old file is unchanged.
+    // Otherwise the user has been shown why and the old file is unchanged.
     bool save(const SetupForm &form);
 
     QString configPath() const;

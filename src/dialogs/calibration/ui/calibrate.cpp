@@ -164,7 +164,7 @@ void Calibrate::addStep(QGridLayout *grid, int &row, const char *heading, const 
                         const QList<QWidget *> &instructions, Display raw, Divisor divisor, const char *sign,
                         const char *equals, Display result)
 {
-    // The step's heading is the label its divisor box is heard by.
+    // The step's heading is the label a screen reader names its divisor box by.
     QLabel *title = WidgetHelpers::labelFor(label(this, heading, headingText), {m_divisors[divisor]});
     QFont bold = title->font();
     bold.setBold(true);

@@ -258,7 +258,7 @@ void ProgramSetup::saveClicked()
 void ProgramSetup::abortClicked()
 {
     m_port->setText(QStringLiteral("0"));
-    // Abort always leaves: when prog.cfg cannot be written (the user has been told), the port
+    // Abort always leaves: when prog.cfg cannot be written (the user has been shown why), the port
     // stays closed all the same, or the port-problem loop would have no way out.
     m_model.save(form());
     done(Aborted);
