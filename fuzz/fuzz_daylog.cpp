@@ -10,9 +10,8 @@
 #include "viewer/plotmodel.h"
 #include "viewer/viewersettings.h"
 
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include <cmath>
+#include <fuzzer/FuzzedDataProvider.h>
 
 using namespace Brolant;
 

@@ -6,11 +6,12 @@
 #include "acquisition/frameassembler.h"
 #include "app/consolestatus.h"
 #include "app/errorreporter.h"
+#include "fakeclock.h"
+#include "fakeseriallink.h"
+#include "invariant.h"
 #include "problems/problemlog.h"
 #include "session/loggersession.h"
 #include "sessionprobe.h"
-#include "fakeclock.h"
-#include "fakeseriallink.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -19,12 +20,9 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
-#include "invariant.h"
-
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include <cmath>
 #include <cstdlib>
+#include <fuzzer/FuzzedDataProvider.h>
 
 using namespace Brolant;
 

@@ -14,12 +14,11 @@
 #include "web/webroutes.h"
 #include "web/websettings.h"
 
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include <QUrl>
 #include <QUrlQuery>
 
 #include <cmath>
+#include <fuzzer/FuzzedDataProvider.h>
 
 using namespace Brolant;
 

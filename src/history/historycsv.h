@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "text/failure.h"
-
 #include "history/dayenergy.h"
 #include "history/powercurve.h"
 #include "history/turbineperformance.h"
+#include "text/failure.h"
 
 #include <QDate>
 #include <QString>

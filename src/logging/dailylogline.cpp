@@ -11,9 +11,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <cmath>
 
 namespace Brolant {
 

@@ -3,12 +3,11 @@
 
 #include "publishing/mqttsettings.h"
 
-#include <mosquitto.h>
-#include <mqtt_protocol.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <mosquitto.h>
+#include <mqtt_protocol.h>
 
 namespace Brolant {
 

@@ -6,12 +6,11 @@
 
 #include <QFile>
 
-#include <mosquitto.h>
-#include <mqtt_protocol.h>
-
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <mosquitto.h>
+#include <mqtt_protocol.h>
 
 namespace Brolant {
 

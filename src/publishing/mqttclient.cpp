@@ -7,11 +7,9 @@
 #include <QDeadlineTimer>
 #include <QSocketNotifier>
 
-#include <mosquitto.h>
-
 #include <algorithm>
 #include <cerrno>
-
+#include <mosquitto.h>
 #include <poll.h>
 
 namespace Brolant {

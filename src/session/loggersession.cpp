@@ -2,10 +2,10 @@
 #include "session/loggersession.h"
 
 #include "logging/energyarchive.h"
-#include "session/loggercore.h"
 #include "platform/programpaths.h"
 #include "platform/seriallink.h"
 #include "problems/problemlog.h"
+#include "session/loggercore.h"
 
 #include <QLoggingCategory>
 

@@ -7,9 +7,9 @@
 #include "viewer/dayrecords.h"
 #include "viewer/viewersettings.h"
 
-#include <optional>
-
 #include <QStringList>
+
+#include <optional>
 
 namespace Brolant {
 

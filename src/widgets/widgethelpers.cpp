@@ -5,9 +5,9 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QLineEdit>
 #include <QList>
+#include <QPushButton>
 #include <QTextLayout>
 
 namespace Brolant {

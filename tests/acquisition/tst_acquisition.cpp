@@ -11,9 +11,9 @@
 #include "text/failure.h"
 
 #include <QRandomGenerator>
+#include <QTest>
 
 #include <cmath>
-#include <QTest>
 
 using namespace Brolant;
 

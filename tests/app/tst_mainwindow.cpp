@@ -17,12 +17,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
-#include <QMessageBox>
-#include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 using namespace Brolant;

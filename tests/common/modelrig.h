@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/errorreporter.h"
 #include "app/mainwindowmodel.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"
 #include "logging/errorlog.h"
 #include "platform/programpaths.h"
+#include "problems/problemlog.h"
 #include "programfolder.h"
 #include "recordingview.h"
 #include "scriptedprompts.h"
-#include "app/errorreporter.h"
-#include "problems/problemlog.h"
 #include "session/loggersession.h"
 #include "sessionprobe.h"
 

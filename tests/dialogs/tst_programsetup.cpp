@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dialogs/setup/ui/programsetup.h"
 #include "dialogs/setup/setupform.h"
+#include "dialogs/setup/ui/programsetup.h"
 #include "filesizelimit.h"
 #include "programfolder.h"
 #include "screenreader.h"

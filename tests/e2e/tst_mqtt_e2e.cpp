@@ -12,11 +12,11 @@
 
 #include <QCheckBox>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QJsonObject>
 #include <QProcess>
+#include <QPushButton>
 #include <QTest>
 
 using namespace Brolant;

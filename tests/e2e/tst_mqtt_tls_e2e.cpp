@@ -15,7 +15,6 @@
 #include <QTest>
 
 #include <chrono>
-
 #include <unistd.h>
 
 using namespace Brolant;

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "boardprocess.h"
 #include "config/calibrationsettings.h"
+#include "hangingfile.h"
 #include "headlessbrowser.h"
 #include "loopback.h"
 #include "platform/programpaths.h"
-#include "hangingfile.h"
 #include "programfolder.h"
 #include "webclient.h"
 

@@ -4,6 +4,7 @@
 #include "app/ui/widgetprompts.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"
+#include "hangingfile.h"
 #include "history/dayenergy.h"
 #include "history/historyloader.h"
 #include "history/ui/energytab.h"
@@ -13,7 +14,6 @@
 #include "history/ui/trendwidget.h"
 #include "historyrig.h"
 #include "logging/energyarchive.h"
-#include "hangingfile.h"
 #include "screenreader.h"
 #include "viewer/ui/graph.h"
 

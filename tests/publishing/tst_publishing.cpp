@@ -1,20 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fakeclock.h"
+#include "fakeseriallink.h"
+#include "filesizelimit.h"
 #include "logging/dailylogline.h"
 #include "logging/intervalmeans.h"
 #include "logging/readingpayload.h"
-#include "publishing/loggedpayloads.h"
-#include "fakeseriallink.h"
-#include "filesizelimit.h"
 #include "problems/problemlog.h"
 #include "programfolder.h"
+#include "publishing/deliverycursor.h"
+#include "publishing/loggedpayloads.h"
 #include "publishing/mqttpublisher.h"
 #include "publishing/mqttpublishing.h"
-#include "publishing/deliverycursor.h"
 #include "publishing/mqttsettings.h"
 #include "publishing/recordqueue.h"
-#include "settings/settingsstore.h"
 #include "session/loggersession.h"
+#include "settings/settingsstore.h"
 
 #include <QFile>
 #include <QFileInfo>

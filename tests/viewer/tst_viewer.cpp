@@ -4,8 +4,8 @@
 #include "scriptedprompts.h"
 #include "viewer/csvexport.h"
 #include "viewer/dayloader.h"
-#include "viewer/ui/graph.h"
 #include "viewer/plotmodel.h"
+#include "viewer/ui/graph.h"
 #include "viewer/ui/plotwidget.h"
 #include "widgets/elidedlabel.h"
 

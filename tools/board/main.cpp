@@ -2,9 +2,8 @@
 // brolant-board: a simulated sensor board on a pseudo-terminal, for the demo and the tests.
 
 #include "framesource.h"
-#include "pseudoterminal.h"
-
 #include "platform/commandline.h"
+#include "pseudoterminal.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -20,8 +20,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QToolButton>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 #include <algorithm>
 

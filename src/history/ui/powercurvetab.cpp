@@ -2,13 +2,13 @@
 #include "history/ui/powercurvetab.h"
 
 #include "history/historycsv.h"
-#include "history/ui/ratedcurvedialog.h"
 #include "history/ui/historywidgets.h"
 #include "history/ui/loadstatus.h"
+#include "history/ui/ratedcurvedialog.h"
 #include "platform/messages.h"
-#include "widgets/widgethelpers.h"
 #include "text/failure.h"
 #include "text/windspeedunit.h"
+#include "widgets/widgethelpers.h"
 
 #include <QChartView>
 #include <QComboBox>
@@ -20,8 +20,8 @@
 #include <QScatterSeries>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 namespace Brolant {
 
