@@ -23,7 +23,7 @@ namespace SettingsValue {
 QString plain(const QString &name, const QString &value);
 // A switch: 0 or 1, nothing else.
 bool switchedOn(const QString &name, const ConfigField &field);
-// A whole number from `lowest` to `highest`; `kind` says what it is in the message ("a whole
+// A whole number from `lowest` to `highest`; `kind` names what it is in the message ("a whole
 // number of seconds").
 int wholeNumber(const QString &name, const ConfigField &field, int lowest, int highest,
                 const QString &kind = QStringLiteral("a whole number"));

@@ -25,7 +25,7 @@ struct RatedCurve
 
     // Pairs of m/s and W as typed, pasted or in a CSV of two columns: a pair a line, the two
     // split by a comma, a semicolon, a tab or blanks, a first line of headings passed over.
-    // An empty `ratedPower` takes the curve's highest watts. Throws Failure naming what is wrong.
+    // An empty `ratedPower` means the curve's highest watts. Throws Failure naming what is wrong.
     static RatedCurve fromText(const QString &pairs, const QString &ratedPower);
     // The pairs a line, as fromText reads them.
     QString pairsText() const;

@@ -67,15 +67,15 @@ std::optional<ArchiveLine> parseLine(QStringView line)
         return std::nullopt;
     return ArchiveLine{dated, hours * kSecondsPerHour + minutes * kSecondsPerMinute, line[10] == u',', *wattHours};
 }
-template <typename Take>
-void forEachLine(QByteArrayView text, Take take)
+template <typename OnLine>
+void forEachLine(QByteArrayView text, OnLine onLine)
 {
     qsizetype from = 0;
     for (qsizetype end = text.indexOf('\n'); end >= 0; end = text.indexOf('\n', from)) {
-        take(text.sliced(from, end - from));
+        onLine(text.sliced(from, end - from));
         from = end + 1;
     }
-    take(text.sliced(from));
+    onLine(text.sliced(from));
 }
 } // namespace
 

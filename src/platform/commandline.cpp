@@ -36,7 +36,7 @@ constexpr QtOption kQtWindowOptions[] = {
     {"session", "session", "Restores the application from an earlier session."},
     {"style", "style", "The widget style, for example Fusion."},
     {"stylesheet", "file", "A style sheet file for every window."},
-    {"widgetcount", nullptr, "Says at the end how many widgets were left undestroyed (debugging helper)."},
+    {"widgetcount", nullptr, "Reports at the end how many widgets were left undestroyed (debugging helper)."},
     {"display", "display", "Display name, overrides $DISPLAY."},
     {"name", "name", "Instance name according to ICCCM 4.1.2.5."},
     {"nograb", nullptr, "Disable mouse grabbing (useful in debuggers)."},

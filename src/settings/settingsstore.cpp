@@ -88,9 +88,9 @@ void SettingsStore::saveWeb(const WebSettings &settings)
         emit webSettingsChanged({settings.enabled ? std::optional(settings) : std::nullopt, std::nullopt});
 }
 
-void SettingsStore::saveAlarms(const AlarmSettings &settings, const std::optional<AlarmSettings> &followed)
+void SettingsStore::saveAlarms(const AlarmSettings &settings, const std::optional<AlarmSettings> &systemDefaults)
 {
-    const ConfigFile written = settings.save(m_programFolder, followed);
+    const ConfigFile written = settings.save(m_programFolder, systemDefaults);
     if (m_watcher.changedSinceLastCheck(FileName::kAlarmSettings))
         emit alarmSettingsChanged({written, std::nullopt});
 }

@@ -45,8 +45,8 @@ public:
     void saveCalibration(const CalibrationSettings &settings);
     void saveMqtt(const MqttSettings &settings);
     void saveWeb(const WebSettings &settings);
-    // `followed`: the defaults whose threshold pairs are left out of the file (see toFileText).
-    void saveAlarms(const AlarmSettings &settings, const std::optional<AlarmSettings> &followed);
+    // `systemDefaults`: the defaults whose threshold pairs are left out of the file (see toFileText).
+    void saveAlarms(const AlarmSettings &settings, const std::optional<AlarmSettings> &systemDefaults);
 
 signals:
     void mqttSettingsChanged(const SettingsFileReading<MqttSettings> &reading);
