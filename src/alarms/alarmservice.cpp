@@ -154,7 +154,7 @@ void AlarmService::applySettings(const AlarmSettings &settings)
     emit settingsChanged();
 }
 
-void AlarmService::reportProblem(const MaybeFailure &problem)
+void AlarmService::reportProblem(const std::optional<Failure> &problem)
 {
     if (problem)
         m_problems.report(Problem::AlarmSettingsNotUsed,

@@ -100,7 +100,7 @@ private:
     void applySettings(const AlarmSettings &settings);
     void record(const AlarmChange &change);
     void announce(const AlarmChange &change);
-    void reportProblem(const MaybeFailure &problem);
+    void reportProblem(const std::optional<Failure> &problem);
 
     QString m_programFolder;
     ProblemLog &m_problems;

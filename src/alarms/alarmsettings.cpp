@@ -155,12 +155,12 @@ Result<AlarmSettings> AlarmSettings::fromFile(const ConfigFile &file, const Alar
             QStringLiteral("the file holds no alarm settings (no tag such as <%1>)").arg(kDefinitions[0].name)};
     if (const Result<void> read = layout().read(file, settings); !read)
         return read.failure();
-    if (MaybeFailure problem = settings.problem())
-        return *problem;
+    if (Result<> checked = settings.check(); !checked)
+        return checked.failure();
     return settings;
 }
 
-MaybeFailure AlarmSettings::problem() const
+Result<> AlarmSettings::check() const
 {
     for (int kind = 0; kind < kLevelAlarms; ++kind) {
         const AlarmDefinition &definition = kDefinitions[kind];
@@ -184,20 +184,21 @@ MaybeFailure AlarmSettings::problem() const
         return Failure{QStringLiteral("Delay must be from 0 to %1 seconds").arg(kLongestDelay)};
     if (command.size() > kLongestCommand || command.contains(u'\n') || command.contains(u'\r'))
         return Failure{QStringLiteral("Command must be one line of at most %1 characters").arg(kLongestCommand)};
-    return std::nullopt;
+    return {};
 }
 
-QString AlarmSettings::toFileText(const std::optional<AlarmSettings> &followed) const
+QString AlarmSettings::toFileText(const std::optional<AlarmSettings> &systemDefaults) const
 {
-    if (!followed)
+    if (!systemDefaults)
         return layout().text(*this);
-    return layout().text(*this, [this, &followed](const QString &tag) {
+    return layout().text(*this, [this, &systemDefaults](const QString &tag) {
         for (size_t kind = 0; kind < size_t(kLevelAlarms); ++kind) {
             if (tag != kDefinitions[kind].name && tag != kDefinitions[kind].clearTag)
                 continue;
             // Compared as the reader will see them: a clear equal to the raise is no clear of its own.
             const Levels &at = levels[kind];
-            return at.raise == followed->levels[kind].raise && at.clearAt() == followed->levels[kind].clearAt();
+            return at.raise == systemDefaults->levels[kind].raise
+                   && at.clearAt() == systemDefaults->levels[kind].clearAt();
         }
         return false;
     });
@@ -226,9 +227,9 @@ AlarmSettings::Loaded AlarmSettings::over(const AlarmsFile &file, const AlarmSet
     return {settings.value(), true, std::nullopt};
 }
 
-ConfigFile AlarmSettings::save(const QString &programFolder, const std::optional<AlarmSettings> &followed) const
+ConfigFile AlarmSettings::save(const QString &programFolder, const std::optional<AlarmSettings> &systemDefaults) const
 {
-    const QString text = toFileText(followed);
+    const QString text = toFileText(systemDefaults);
     TextFile::replace(ProgramPaths(programFolder).alarmSettings(), text);
     return ConfigFile(FileName::kAlarmSettings, text, keys());
 }

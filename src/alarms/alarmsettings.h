@@ -84,11 +84,11 @@ struct AlarmSettings
     static AlarmSettings fromText(const QString &content, const AlarmSettings &defaults);
     // The same of a file that could be read.
     static Result<AlarmSettings> fromFile(const ConfigFile &file, const AlarmSettings &defaults);
-    // What is wrong with these values, in words for the user; nothing when they can be used.
-    MaybeFailure problem() const;
-    // The text of alarms.cfg. With `followed`, a threshold pair equal to its pair there is left
-    // out, so it goes on following the defaults when Program Setup changes the system.
-    QString toFileText(const std::optional<AlarmSettings> &followed = std::nullopt) const;
+    // The values checked together: what is wrong with them, in words for the user.
+    Result<> check() const;
+    // The text of alarms.cfg. With `systemDefaults`, a threshold pair equal to its pair there is left
+    // out, so it keeps to the defaults when Program Setup changes the system.
+    QString toFileText(const std::optional<AlarmSettings> &systemDefaults = std::nullopt) const;
 
     struct Loaded;
     // The program folder's alarms.cfg, read once.
@@ -96,16 +96,17 @@ struct AlarmSettings
     // The alarms of `file` over `defaults`: the file's, or the defaults when there is none or it
     // cannot be used. Never throws: a damaged file must not leave the battery unwatched.
     static Loaded over(const AlarmsFile &file, const AlarmSettings &defaults);
-    // Writes alarms.cfg atomically, as toFileText(followed), and gives the file as written.
+    // Writes alarms.cfg atomically, as toFileText(systemDefaults), and gives the file as written.
     // Throws Failure when it cannot.
-    ConfigFile save(const QString &programFolder, const std::optional<AlarmSettings> &followed = std::nullopt) const;
+    ConfigFile save(const QString &programFolder,
+                    const std::optional<AlarmSettings> &systemDefaults = std::nullopt) const;
 };
 
 struct AlarmSettings::Loaded
 {
     AlarmSettings settings;
-    bool fromFile = false; // false: there is no alarms.cfg
-    MaybeFailure failure;  // why the file was not used (then the settings are the defaults)
+    bool fromFile = false;          // false: there is no alarms.cfg
+    std::optional<Failure> failure; // why the file was not used (then the settings are the defaults)
 };
 
 } // namespace Brolant

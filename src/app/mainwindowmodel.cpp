@@ -192,7 +192,7 @@ void MainWindowModel::setupClicked()
             if (setup != SetupEnd::Aborted)
                 return m_session.openConfiguredPort();
             m_session.switchPortOff();
-            return MaybeFailure();
+            return Result<>();
         });
 }
 
@@ -208,28 +208,29 @@ void MainWindowModel::calibrateClicked()
 }
 
 void MainWindowModel::runDialogWithPortClosed(const QString &name, const std::function<void()> &dialog,
-                                              const std::function<MaybeFailure()> &reopen)
+                                              const std::function<Result<>()> &reopen)
 {
     // The dialogs use the port or change what it is, so it is closed while they are open, and
     // the settings they save are read again afterwards.
-    MaybeFailure failure;
+    Result<> outcome;
     try {
         m_session.releasePortFor(name);
         dialog();
     } catch (const Failure &dialogFailure) {
-        failure = dialogFailure; // the dialog could not open (its files, or the port)
+        outcome = dialogFailure; // the dialog could not open (its files, or the port)
     }
     if (isEnding())
         return;
-    if (!failure) {
+    if (outcome) {
         m_session.reloadSettings();
-        failure = m_session.settings().failure;
+        if (const std::optional<Failure> &unread = m_session.settings().failure)
+            outcome = *unread;
     }
-    if (!failure)
-        failure = reopen();
-    if (!failure)
+    if (outcome)
+        outcome = reopen();
+    if (outcome)
         return;
-    m_problems.report(Problem::PortNotAvailable, failure->description);
+    m_problems.report(Problem::PortNotAvailable, outcome.failure().description);
     portProblemLoop();
 }
 

@@ -62,7 +62,7 @@ private:
     // Closes the port while `dialog` runs, reloads the settings it may have saved, and opens the
     // port again with `reopen`; a port that will not open leads into the port-problem loop.
     void runDialogWithPortClosed(const QString &name, const std::function<void()> &dialog,
-                                 const std::function<MaybeFailure()> &reopen);
+                                 const std::function<Result<>()> &reopen);
 
     LoggerSession &m_session;
     ProblemLog &m_problems;

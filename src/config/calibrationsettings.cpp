@@ -41,7 +41,7 @@ ConfigFile CalibrationSettings::fromText(const QString &content)
     return ConfigFile(FileName::kCalibration, content, keys());
 }
 
-Result<void> CalibrationSettings::takeFrom(const ConfigFile &file)
+Result<void> CalibrationSettings::readFrom(const ConfigFile &file)
 {
     return layout().readInOrder(file, *this,
                                 {{CalibrationTag::kVoltDivider},

@@ -40,9 +40,9 @@ struct CalibrationSettings
     static ConfigFile read(const QString &programFolder);
     // settings.cfg's text, parsed once.
     static ConfigFile fromText(const QString &content);
-    // Takes the five values in file order and stops at the first missing one: the values before
+    // Reads the five values in file order and stops at the first missing one: the values before
     // it are read, the rest keep what they had. The failure it stopped at.
-    Result<void> takeFrom(const ConfigFile &file);
+    Result<void> readFrom(const ConfigFile &file);
 };
 
 } // namespace Brolant

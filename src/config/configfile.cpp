@@ -35,12 +35,12 @@ const ConfigField &ConfigFile::operator[](const QString &key) const
     return found == m_fields.constEnd() ? missing : *found;
 }
 
-MaybeFailure ConfigFile::apply(const FieldStep &step) const
+Result<> ConfigFile::apply(const FieldStep &step) const
 {
     const ConfigField &field = (*this)[step.key];
     if (!field.isPresent()) {
         if (step.need == FieldStep::Need::Optional)
-            return std::nullopt;
+            return {};
         return Failure{QStringLiteral("%1: no value for %2").arg(m_fileName, step.key)};
     }
     if (step.need == FieldStep::Need::Number && !field.number())
@@ -52,18 +52,18 @@ MaybeFailure ConfigFile::apply(const FieldStep &step) const
     } catch (const Failure &failure) {
         return failure;
     }
-    return std::nullopt;
+    return {};
 }
 
-MaybeFailure ConfigFile::applyInOrder(const std::vector<FieldStep> &steps) const
+Result<> ConfigFile::applyInOrder(const std::vector<FieldStep> &steps) const
 {
     if (m_readFailure)
-        return m_readFailure;
+        return *m_readFailure;
     for (const FieldStep &step : steps) {
-        if (MaybeFailure failure = apply(step))
-            return failure;
+        if (Result<> applied = apply(step); !applied)
+            return applied;
     }
-    return std::nullopt;
+    return {};
 }
 
 std::vector<Failure> ConfigFile::applyEach(const std::vector<FieldStep> &steps) const
@@ -72,8 +72,8 @@ std::vector<Failure> ConfigFile::applyEach(const std::vector<FieldStep> &steps) 
         return {*m_readFailure};
     std::vector<Failure> failures;
     for (const FieldStep &step : steps) {
-        if (MaybeFailure failure = apply(step))
-            failures.push_back(*failure);
+        if (const Result<> applied = apply(step); !applied)
+            failures.push_back(applied.failure());
     }
     return failures;
 }

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace Brolant {
@@ -57,23 +58,23 @@ public:
 
     const QString &fileName() const { return m_fileName; }
     // Why the file could not be read at all; nothing when it was.
-    const MaybeFailure &readFailure() const { return m_readFailure; }
+    const std::optional<Failure> &readFailure() const { return m_readFailure; }
     // A key's value; a missing value for a key that is not among the file's keys.
     const ConfigField &operator[](const QString &key) const;
 
     // Applies the steps in order; returns the first failure, at which it stopped.
-    MaybeFailure applyInOrder(const std::vector<FieldStep> &steps) const;
+    Result<> applyInOrder(const std::vector<FieldStep> &steps) const;
     // Applies every step that can be applied, passing over those that fail; returns their
     // failures, in order.
     std::vector<Failure> applyEach(const std::vector<FieldStep> &steps) const;
 
 private:
-    MaybeFailure apply(const FieldStep &step) const;
+    Result<> apply(const FieldStep &step) const;
 
     explicit ConfigFile(const QString &fileName, Failure readFailure);
 
     QString m_fileName;
-    MaybeFailure m_readFailure;
+    std::optional<Failure> m_readFailure;
     QHash<QString, ConfigField> m_fields;
 };
 

@@ -13,7 +13,7 @@ template <typename Settings>
 struct SettingsFileReading
 {
     std::optional<Settings> settings;
-    MaybeFailure failure; // nothing when the file can be used
+    std::optional<Failure> failure; // nothing when the file can be used
 
     bool operator==(const SettingsFileReading &) const = default;
 

@@ -110,9 +110,7 @@ public:
     Result<void> readInOrder(const ConfigFile &file, Settings &settings, const std::vector<Wanted> &wanted,
                              QStringList *read = nullptr) const
     {
-        if (MaybeFailure failure = file.applyInOrder(steps(settings, wanted, read)))
-            return *failure;
-        return {};
+        return file.applyInOrder(steps(settings, wanted, read));
     }
 
     // Reads every `wanted` key that can be read, passing over those that cannot; their failures,

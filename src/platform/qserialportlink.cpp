@@ -12,7 +12,7 @@ QSerialPortLink::QSerialPortLink(const QString &programFolder, QObject *parent)
     connect(&m_port, &QSerialPort::errorOccurred, this, &QSerialPortLink::onError);
 }
 
-MaybeFailure QSerialPortLink::open(int portNumber, int baudRate)
+Result<> QSerialPortLink::open(int portNumber, int baudRate)
 {
     close(); // whatever was open or being retried makes way for the port asked for
     m_source = m_locator.source(portNumber);
@@ -22,7 +22,7 @@ MaybeFailure QSerialPortLink::open(int portNumber, int baudRate)
     return reopen();
 }
 
-MaybeFailure QSerialPortLink::reopen()
+Result<> QSerialPortLink::reopen()
 {
     closeDevice();
     m_device = PortLocator::device(m_source);
@@ -34,7 +34,7 @@ MaybeFailure QSerialPortLink::reopen()
         || !m_port.setDataBits(QSerialPort::Data8) || !m_port.setStopBits(QSerialPort::OneStop)
         || !m_port.setFlowControl(QSerialPort::NoFlowControl) || !m_port.open(QIODevice::ReadOnly))
         return Failure{QStringLiteral("%1 could not be opened: %2").arg(deviceNamed(), m_port.errorString())};
-    return std::nullopt;
+    return {};
 }
 
 QString QSerialPortLink::deviceNamed() const

@@ -16,8 +16,8 @@ class QSerialPortLink final : public SerialLink
 public:
     explicit QSerialPortLink(const QString &programFolder, QObject *parent = nullptr);
 
-    MaybeFailure open(int portNumber, int baudRate) override;
-    MaybeFailure reopen() override;
+    Result<> open(int portNumber, int baudRate) override;
+    Result<> reopen() override;
     bool isOpen() const override;
     QByteArray readAll() override;
 

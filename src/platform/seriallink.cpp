@@ -23,7 +23,7 @@ void SerialLink::reportLost(const QString &description)
 
 void SerialLink::retry()
 {
-    if (reopen())
+    if (!reopen())
         return; // still away: quietly again in 5 seconds
     m_retryTimer.stop();
     emit restored();

@@ -26,10 +26,10 @@ public:
 
     // Opens port `portNumber` at `baudRate` with no parity, 8 data bits and 1 stop bit; on
     // failure, with why.
-    virtual MaybeFailure open(int portNumber, int baudRate) = 0;
+    virtual Result<> open(int portNumber, int baudRate) = 0;
     // Opens again, at the same speed, the very device the last open() found (following a link
     // afresh), never another device that happens to have the same number.
-    virtual MaybeFailure reopen() = 0;
+    virtual Result<> reopen() = 0;
     // Closes the port and stops any retrying: a closed port is the user's choice.
     void close();
     virtual bool isOpen() const = 0;

@@ -21,8 +21,8 @@ ConnectionTest::~ConnectionTest() = default;
 void ConnectionTest::start(const MqttSettings &settings)
 {
     m_client.reset();
-    if (const MaybeFailure problem = settings.problem()) {
-        emit finished(problem->description);
+    if (const Result<> checked = settings.check(); !checked) {
+        emit finished(checked.failure().description);
         return;
     }
     // A client id of its own, so the test never pushes a running logger off the broker, and no

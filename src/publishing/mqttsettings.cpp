@@ -81,15 +81,15 @@ Result<MqttSettings> MqttSettings::fromFile(const ConfigFile &file)
     MqttSettings settings;
     if (const Result<void> read = layout().read(file, settings); !read)
         return read.failure();
-    if (const MaybeFailure problem = settings.problem())
-        return *problem;
+    if (const Result<> checked = settings.check(); !checked)
+        return checked.failure();
     return settings;
 }
 
-MaybeFailure MqttSettings::problem() const
+Result<> MqttSettings::check() const
 {
     // The topics are built from these: a wildcard or an empty level would publish elsewhere.
-    const auto topicProblem = [](const QString &name, const QString &text, bool emptyAllowed) -> MaybeFailure {
+    const auto topicProblem = [](const QString &name, const QString &text, bool emptyAllowed) -> Result<> {
         if (text.isEmpty() && !emptyAllowed)
             return Failure{QStringLiteral("%1 must not be empty").arg(name)};
         if (text.contains(u'#') || text.contains(u'+'))
@@ -99,18 +99,18 @@ MaybeFailure MqttSettings::problem() const
                 QStringLiteral("%1 must not start with $: the broker keeps those topics for itself").arg(name)};
         if (text.startsWith(u'/') || text.endsWith(u'/') || text.contains(QStringLiteral("//")))
             return Failure{QStringLiteral("%1 must not start or end with / or hold an empty level").arg(name)};
-        return std::nullopt;
+        return {};
     };
     if (enabled && host.isEmpty())
         return Failure{QStringLiteral("Host must name the broker (a host name or an address)")};
     if (host.contains(u' '))
         return Failure{QStringLiteral("Host must not contain blanks")};
-    if (const MaybeFailure failure = topicProblem(MqttTag::kTopic, topic, false))
-        return failure;
+    if (const Result<> checked = topicProblem(MqttTag::kTopic, topic, false); !checked)
+        return checked;
     if (site.isEmpty())
         return Failure{QStringLiteral("Site must hold at least one of a-z, 0-9, _ and -")};
-    if (const MaybeFailure failure = topicProblem(MqttTag::kDiscovery, discovery, true))
-        return failure;
+    if (const Result<> checked = topicProblem(MqttTag::kDiscovery, discovery, true); !checked)
+        return checked;
     // Whether the files can be read is found at each connection attempt, so a file put right is
     // used without a restart.
     if (certFile.isEmpty() != keyFile.isEmpty())
@@ -118,7 +118,7 @@ MaybeFailure MqttSettings::problem() const
     if (!certFile.isEmpty() && (!tls || caFile.isEmpty()))
         return Failure{QStringLiteral("a client certificate needs TLS 1 and a CAFile, the authority that signed "
                                       "the broker's certificate")};
-    return std::nullopt;
+    return {};
 }
 
 QString MqttSettings::toFileText() const

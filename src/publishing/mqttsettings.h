@@ -68,9 +68,8 @@ struct MqttSettings
     // first value that cannot be used.
     static MqttSettings fromText(const QString &content);
     static Result<MqttSettings> fromFile(const ConfigFile &file);
-    // What is wrong with these values for a connection, in words for the user; nothing when a
-    // connection may be tried.
-    MaybeFailure problem() const;
+    // The values checked for a connection: what is wrong with them, in words for the user.
+    Result<> check() const;
     QString toFileText() const;
 
     // The program folder's settings when publishing is switched on; nothing when there is no

@@ -88,8 +88,8 @@ std::optional<ProblemReport> LoggerSession::startUp()
     m_core->resetReading();
     ProgramPaths(m_programFolder).makeDataFolders();
     reloadSettings();
-    if (const MaybeFailure failure = openConfiguredPort())
-        return ProblemReport{Problem::PortNotAvailable, failure->description};
+    if (const Result<> opened = openConfiguredPort(); !opened)
+        return ProblemReport{Problem::PortNotAvailable, opened.failure().description};
     if (m_portIntent.kind != PortIntent::Kind::Open)
         return std::nullopt; // port "0": nothing to open, nothing to log
     const ConfigField &logOn = m_settings.program.logOn;
@@ -150,12 +150,12 @@ void LoggerSession::releasePortFor(const QString &dialog)
     setPortIntent(PortIntent::Kind::HeldByDialog, dialog);
 }
 
-MaybeFailure LoggerSession::openConfiguredPort()
+Result<> LoggerSession::openConfiguredPort()
 {
     if (m_settings.noPort()) {
         m_link.close();
         setPortIntent(PortIntent::Kind::NoPort);
-        return std::nullopt;
+        return {};
     }
     const ProgramConfig &program = m_settings.program;
     const auto port = program.port.int16();
@@ -170,11 +170,11 @@ MaybeFailure LoggerSession::openConfiguredPort()
     return openPort({*port, int(*baud)});
 }
 
-MaybeFailure LoggerSession::reopenLastPort()
+Result<> LoggerSession::reopenLastPort()
 {
     if (m_settings.noPort()) {
         setPortIntent(PortIntent::Kind::NoPort);
-        return std::nullopt;
+        return {};
     }
     if (!m_openedPort)
         return Failure{QStringLiteral("No port was open before calibrating")};
@@ -187,16 +187,16 @@ void LoggerSession::switchPortOff()
     setPortIntent(PortIntent::Kind::NoPort);
 }
 
-MaybeFailure LoggerSession::openPort(OpenedPort port)
+Result<> LoggerSession::openPort(OpenedPort port)
 {
-    if (const MaybeFailure failure = m_link.open(port.number, port.baud)) {
+    if (Result<> opened = m_link.open(port.number, port.baud); !opened) {
         setPortIntent(m_attendance == Attendance::Unattended ? PortIntent::Kind::Retrying : PortIntent::Kind::Failed,
-                      failure->description);
-        return failure;
+                      opened.failure().description);
+        return opened;
     }
     m_openedPort = port;
     setPortIntent(PortIntent::Kind::Open);
-    return std::nullopt;
+    return {};
 }
 
 void LoggerSession::setPortIntent(PortIntent::Kind kind, const QString &reason)

@@ -86,9 +86,9 @@ public:
     // Closes the port while `dialog` uses it or changes what it is.
     void releasePortFor(const QString &dialog);
     // Opens the port prog.cfg names now; port "0" leaves it closed.
-    MaybeFailure openConfiguredPort();
+    Result<> openConfiguredPort();
     // Opens again exactly the port and speed opened last (port "0" leaves it closed).
-    MaybeFailure reopenLastPort();
+    Result<> reopenLastPort();
     // Leaves the port closed as port "0" does, whatever prog.cfg says: "Abort" in Program Setup
     // asks for no port even when prog.cfg could not be written to say so.
     void switchPortOff();
@@ -132,7 +132,7 @@ private:
         int number = 0;
         int baud = 0;
     };
-    MaybeFailure openPort(OpenedPort port);
+    Result<> openPort(OpenedPort port);
     void setPortIntent(PortIntent::Kind kind, const QString &reason = QString());
     void appendToEnergyArchive(const QString &line);
 

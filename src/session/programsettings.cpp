@@ -32,8 +32,8 @@ ProgramSettings ProgramSettings::read(const ProgramFiles &files, const ProgramSe
         &settings.keysRead);
     settings.program.sv = file[ProgramTag::kSystemVolts];
     settings.program.ma = file[ProgramTag::kMaxAmps];
-    const Result<void> read = program ? settings.calibration.takeFrom(files.calibration) : program;
-    settings.failure = read ? MaybeFailure() : read.failure();
+    const Result<void> read = program ? settings.calibration.readFrom(files.calibration) : program;
+    settings.failure = read ? std::nullopt : std::optional(read.failure());
     return settings;
 }
 

@@ -29,9 +29,9 @@ struct ProgramSettings
 {
     ProgramConfig program;
     CalibrationSettings calibration;
-    bool programRead = false; // whether prog.cfg could be read at all
-    QStringList keysRead;     // the logger's keys read from the last reading, in order
-    MaybeFailure failure;     // where the last reading stopped; nothing when it read everything
+    bool programRead = false;       // whether prog.cfg could be read at all
+    QStringList keysRead;           // the logger's keys read from the last reading, in order
+    std::optional<Failure> failure; // where the last reading stopped; nothing when it read everything
 
     // Takes both files over `earlier`.
     static ProgramSettings read(const ProgramFiles &files, const ProgramSettings &earlier);

@@ -38,7 +38,7 @@ public:
     const T *operator->() const { return &value(); }
     T valueOr(T fallback) const { return ok() ? value() : std::move(fallback); }
 
-    // The next step on the value, or this failure passed on: `step` takes a T and returns a Result.
+    // The next step on the value, or this failure passed on: `step` is given a T and returns a Result.
     template <typename Step>
     auto andThen(Step step) const -> decltype(step(std::declval<const T &>()))
     {
@@ -67,7 +67,7 @@ public:
     bool ok() const { return !m_failure; }
     explicit operator bool() const { return ok(); }
 
-    // The next step, or this failure passed on: `step` takes nothing and returns a Result.
+    // The next step, or this failure passed on: `step` is given nothing and returns a Result.
     template <typename Step>
     auto andThen(Step step) const -> decltype(step())
     {
@@ -98,8 +98,5 @@ inline void orThrow(const Result<> &result)
     if (!result)
         throw result.failure();
 }
-
-// What a step that may fail returns where nobody traps: nothing, or the failure with its reason.
-using MaybeFailure = std::optional<Failure>;
 
 } // namespace Brolant

@@ -28,7 +28,7 @@ ViewerSettings ViewerSettings::read(const QString &programFolder)
     if (program.ma.isPresent())
         settings.maxAmps = *program.ma.int16();
     settings.wsUnits = program.wsUnits.text();
-    MaybeFailure failure = read ? MaybeFailure() : read.failure();
+    std::optional<Failure> failure = read ? std::nullopt : std::optional(read.failure());
     if (!failure && !NumericText::isNumber(settings.logDelay))
         failure = Failure{QStringLiteral("the logging interval is not a number: \"%1\"").arg(settings.logDelay)};
     if (failure)

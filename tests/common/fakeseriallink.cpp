@@ -3,13 +3,13 @@
 
 namespace Brolant {
 
-MaybeFailure FakeSerialLink::open(int portNumber, int baudRate)
+Result<> FakeSerialLink::open(int portNumber, int baudRate)
 {
     openings.append({portNumber, baudRate});
     if (!existingPorts.contains(portNumber))
         return Failure{QStringLiteral("No serial device for port %1").arg(portNumber)};
     m_open = true;
-    return std::nullopt;
+    return {};
 }
 
 QByteArray FakeSerialLink::readAll()

@@ -24,8 +24,8 @@ public:
     };
     QList<Opening> openings;
 
-    MaybeFailure open(int portNumber, int baudRate) override;
-    MaybeFailure reopen() override { return open(openings.last().port, openings.last().baud); }
+    Result<> open(int portNumber, int baudRate) override;
+    Result<> reopen() override { return open(openings.last().port, openings.last().baud); }
     bool isOpen() const override { return m_open; }
     QByteArray readAll() override;
 

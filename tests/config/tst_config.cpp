@@ -150,7 +150,7 @@ void ConfigTest::setupFormReadsEveryValueItCan()
     QFETCH(QString, content);
     QFETCH(bool, complete);
     SetupForm form;
-    QCOMPARE(!form.takeFrom(ProgramConfig::fromText(content)), complete);
+    QCOMPARE(bool(form.readFrom(ProgramConfig::fromText(content))), complete);
     QTEST(form.port, "port");
     QTEST(form.logDelay, "logDelay");
     QTEST(form.logOn, "logOn");

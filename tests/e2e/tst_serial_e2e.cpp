@@ -75,8 +75,8 @@ void SerialEndToEndTest::opensTheBoardByPortNumber()
     QVERIFY(board.start(folder.file("COM1"),
                         {"--frame", "[<V>650</V><I>577</I><R>20</R><S>9</S><M>0</M><C>1256</C>]", "--rate", "20"}));
     QSerialPortLink link(folder.path());
-    const MaybeFailure failure = link.open(1, 4800);
-    QVERIFY2(!failure, qPrintable(failure->description));
+    const Result<> opened = link.open(1, 4800);
+    QVERIFY2(opened, opened ? "" : qPrintable(opened.failure().description));
     QVERIFY(link.isOpen());
 
     QByteArray received;
@@ -106,9 +106,9 @@ void SerialEndToEndTest::missingPortIsExplained()
     QFETCH(QString, description);
     ProgramFolder folder;
     QSerialPortLink link(folder.path());
-    const MaybeFailure failure = link.open(port, 4800);
-    QVERIFY(failure);
-    QCOMPARE(failure->description, description.replace("FOLDER", folder.path()));
+    const Result<> opened = link.open(port, 4800);
+    QVERIFY(!opened);
+    QCOMPARE(opened.failure().description, description.replace("FOLDER", folder.path()));
     QVERIFY(!link.isOpen());
 }
 

@@ -51,7 +51,7 @@ void CalibrationModel::open()
 
     const ConfigFile &calibration = files.calibration;
     CalibrationSettings settings;
-    if (const Result<void> read = settings.takeFrom(calibration); !read)
+    if (const Result<void> read = settings.readFrom(calibration); !read)
         throw read.failure();
     // The box shows the current divisor in its shortest form, so it must be a number.
     if (const Result<void> read = CalibrationSettings::layout().readInOrder(
@@ -64,8 +64,7 @@ void CalibrationModel::open()
     const double baud = *program.br.number();
     if (baud < 1 || baud > INT32_MAX)
         throw Failure{QStringLiteral("BR is not a baud rate")};
-    if (const MaybeFailure failure = m_link.open(*program.port.int16(), int(baud)))
-        throw *failure;
+    orThrow(m_link.open(*program.port.int16(), int(baud)));
 
     m_view.setDivisor(CalibrationView::VoltDivisor, settings.voltDivider.text());
     m_view.setDivisor(CalibrationView::AmpDivisor, shortest(*settings.ampDivider.number()));

@@ -32,10 +32,10 @@ SetupForm ProgramSetupModel::load()
     if (file.readFailure()) {
         m_loadProblem = QStringLiteral("%1 could not be read (%2): these are the starting values.")
                             .arg(FileName::kProgramConfig, file.readFailure()->description);
-    } else if (const MaybeFailure stopped = form.takeFrom(file)) {
+    } else if (const Result<> read = form.readFrom(file); !read) {
         m_loadProblem = QStringLiteral("%1 could not be read completely (%2). Those settings "
                                        "show their starting values; saving keeps all the others.")
-                            .arg(FileName::kProgramConfig, stopped->description);
+                            .arg(FileName::kProgramConfig, read.failure().description);
     }
     return form;
 }

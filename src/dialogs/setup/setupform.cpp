@@ -32,7 +32,7 @@ void selectOption(int &selected, double value, const int (&options)[N])
 }
 } // namespace
 
-MaybeFailure SetupForm::takeFrom(const ConfigFile &file)
+Result<> SetupForm::readFrom(const ConfigFile &file)
 {
     using Wanted = SettingsLayout<ProgramConfig>::Wanted;
     using Need = FieldStep::Need;
@@ -69,7 +69,7 @@ MaybeFailure SetupForm::takeFrom(const ConfigFile &file)
     selectOption(br, *config.br.number(), kBaudRates);
     dispMessages = *config.dispMessages.int16();
     if (failures.empty())
-        return std::nullopt;
+        return {};
     QStringList reasons;
     for (const Failure &failure : failures)
         reasons << failure.description;

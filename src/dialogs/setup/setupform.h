@@ -32,7 +32,7 @@ struct SetupForm
     // Fills from prog.cfg every value that can be read; a key that is missing or does not convert
     // keeps its design value, and the rest are still read, so saving repairs the file without
     // losing them. Why some could not be read, when any could not.
-    MaybeFailure takeFrom(const ConfigFile &file);
+    Result<> readFrom(const ConfigFile &file);
 
     // The port test before saving: the port text must be a number.
     bool hasValidPort() const;
