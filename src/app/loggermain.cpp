@@ -8,6 +8,7 @@
 #include "platform/qserialportlink.h"
 #include "platform/servicenotifier.h"
 #include "platform/terminationsignals.h"
+#include "platform/translation.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -25,6 +26,7 @@ int main(int argc, char *argv[])
     if (start.exitCode)
         return *start.exitCode;
     QCoreApplication application(argc, argv);
+    const Translation translation(start.language);
     // First: it removes systemd's variables before anything could start a program.
     ServiceNotifier service;
     const std::optional<QString> folder = CommandLine::programFolder(start);

@@ -9,6 +9,7 @@
 #include "platform/exitguard.h"
 #include "platform/qserialportlink.h"
 #include "platform/terminationsignals.h"
+#include "platform/translation.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -26,6 +27,7 @@ int main(int argc, char *argv[])
     if (start.exitCode)
         return *start.exitCode;
     QApplication application(argc, argv);
+    const Translation translation(start.language);
     const std::optional<QString> folder = CommandLine::programFolder(start);
     if (!folder)
         return CommandLine::kUsageError;

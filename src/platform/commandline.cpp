@@ -2,6 +2,7 @@
 #include "platform/commandline.h"
 
 #include "platform/programlocation.h"
+#include "platform/translation.h"
 #include "text/failure.h"
 
 #include <QCommandLineParser>
@@ -67,6 +68,8 @@ QString programName(const QStringList &arguments)
     return QFileInfo(arguments.value(0)).fileName();
 }
 
+const QString kLanguage = QStringLiteral("language");
+
 } // namespace
 
 int refuse(const QStringList &arguments, const QString &problem)
@@ -92,6 +95,11 @@ std::optional<int> parse(QCommandLineParser &parser, const QStringList &argument
                                   QStringLiteral("Displays help on commandline options."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
+    parser.addOption({kLanguage,
+                      QStringLiteral("Speak CODE in windows and messages: %1, or C or en for English. Without it, "
+                                     "the system's language (LANGUAGE, LANG). The files stay English.")
+                          .arg(Translation::languages().join(QStringLiteral(", "))),
+                      QStringLiteral("CODE")});
     const bool helpAll = arguments.contains(QStringLiteral("--help-all"))
                          || arguments.contains(QStringLiteral("-help-all"));
     if (qtOptions == QtOptions::Windows)
@@ -101,6 +109,10 @@ std::optional<int> parse(QCommandLineParser &parser, const QStringList &argument
     if (parser.positionalArguments().size() > positionals)
         return refuse(arguments,
                       QStringLiteral("Unexpected argument: ") + parser.positionalArguments().value(positionals));
+    if (parser.isSet(kLanguage) && !Translation::isKnown(parser.value(kLanguage)))
+        return refuse(arguments,
+                      QStringLiteral("--language: no translation for \"%1\"; there are %2, and C or en")
+                          .arg(parser.value(kLanguage), Translation::languages().join(QStringLiteral(", "))));
     QTextStream out(stdout);
     if (parser.isSet(help) || (qtOptions == QtOptions::Windows && helpAll)) {
         // Without an application object Qt cannot name the program in the usage line.
@@ -112,6 +124,13 @@ std::optional<int> parse(QCommandLineParser &parser, const QStringList &argument
         return 0;
     }
     return std::nullopt;
+}
+
+std::optional<QString> language(const QCommandLineParser &parser)
+{
+    if (!parser.isSet(kLanguage))
+        return std::nullopt;
+    return parser.value(kLanguage);
 }
 
 LoggerStart parseLogger(const QStringList &arguments, const QString &description, QtOptions qtOptions)
@@ -126,13 +145,14 @@ LoggerStart parseLogger(const QStringList &arguments, const QString &description
     parser.addOption(folder);
     const QString program = programName(arguments);
     if (const auto exitCode = parse(parser, arguments, 0, qtOptions))
-        return {program, std::nullopt, exitCode};
+        return {program, std::nullopt, std::nullopt, exitCode};
     if (!parser.isSet(folder))
-        return {program, std::nullopt, std::nullopt};
+        return {program, std::nullopt, language(parser), std::nullopt};
     // An empty folder would be the current one: under a service manager, "/".
     if (parser.value(folder).isEmpty())
-        return {program, std::nullopt, refuse(arguments, QStringLiteral("--folder needs a folder, not an empty text"))};
-    return {program, parser.value(folder), std::nullopt};
+        return {program, std::nullopt, std::nullopt,
+                refuse(arguments, QStringLiteral("--folder needs a folder, not an empty text"))};
+    return {program, parser.value(folder), language(parser), std::nullopt};
 }
 
 std::optional<QString> programFolder(const LoggerStart &start)

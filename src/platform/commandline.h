@@ -33,24 +33,27 @@ QStringList arguments(int argc, char *argv[]);
 // exit code to end with (kUsageError).
 int refuse(const QStringList &arguments, const QString &problem);
 
-// Parses `arguments` with `parser` (its own options already added), allowing at most
-// `positionals` plain arguments. The exit code to end with at once when --help or --version was
+// Parses `arguments` with `parser` (its own options already added, --language added here),
+// allowing at most `positionals` plain arguments. The exit code to end with at once when --help or --version was
 // asked (0) or the command line is wrong (kUsageError, reported on standard error); nothing when the
 // program is to run.
 std::optional<int> parse(QCommandLineParser &parser, const QStringList &arguments, int positionals = 0,
                          QtOptions qtOptions = QtOptions::None);
+// The language --language named, after parse() accepted it; nothing for the system's.
+std::optional<QString> language(const QCommandLineParser &parser);
 
-// How a logger (brolant, brolant-logger) starts: the folder --folder named, or the exit code to
-// end with at once.
+// How a logger (brolant, brolant-logger) starts: the folder --folder named and the language
+// --language named, or the exit code to end with at once.
 struct LoggerStart
 {
     QString program; // its name, for what it prints
     std::optional<QString> folder;
+    std::optional<QString> language;
     std::optional<int> exitCode;
 };
 
 // A logger's command line: --folder DIR (the program folder, instead of the one found from the
-// executable's folder), --help and --version.
+// executable's folder), --language CODE, --help and --version.
 LoggerStart parseLogger(const QStringList &arguments, const QString &description, QtOptions qtOptions);
 
 // The program folder to run with: the one --folder named, else the one found from the executable's

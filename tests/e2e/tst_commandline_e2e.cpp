@@ -47,6 +47,9 @@ void CommandLineTest::answersAndEnds_data()
             << program << QStringList{"--version"} << 0 << QStringLiteral("^%1 \\d+\\.\\d+\\.\\d+\n").arg(program);
         QTest::addRow("%s --bogus", program)
             << program << QStringList{"--bogus"} << 2 << QStringLiteral("Unknown option 'bogus'");
+        QTest::addRow("%s --language it", program)
+            << program << QStringList{"--language", "it", "--version"} << 2
+            << QStringLiteral("--language: no translation for \"it\"; there are de, es, fr, nl, and C or en");
     }
     QTest::newRow("brolant --help-all lists Qt's options")
         << "brolant" << QStringList{"--help-all"} << 0 << "\n  --platform <platformName";

@@ -3,6 +3,7 @@
 
 #include "framesource.h"
 #include "platform/commandline.h"
+#include "platform/translation.h"
 #include "pseudoterminal.h"
 
 #include <QCommandLineParser>
@@ -232,6 +233,7 @@ struct BoardStart
     QString link{};
     Options options{};
     quint32 seed = 0;
+    std::optional<QString> language{};
     std::optional<int> exitCode{};
 };
 
@@ -281,7 +283,8 @@ BoardStart readCommandLine(const QStringList &arguments)
         return {.exitCode = Brolant::CommandLine::kUsageError};
     }
 
-    BoardStart start{.link = parser.positionalArguments().constFirst()};
+    BoardStart start{.link = parser.positionalArguments().constFirst(),
+                     .language = Brolant::CommandLine::language(parser)};
     Options &options = start.options;
     // A value that is no number would quietly become 0: --rate abc, frames as fast as they go.
     const auto number = [&](const char *name, auto &into) {
@@ -311,6 +314,7 @@ int main(int argc, char *argv[])
     const BoardStart start = readCommandLine(application.arguments());
     if (start.exitCode)
         return *start.exitCode;
+    const Brolant::Translation translation(start.language);
 
     std::signal(SIGINT, requestStop);
     std::signal(SIGTERM, requestStop);
