@@ -81,6 +81,7 @@ HttpReply fromLogs(const QString &programFolder, const WebRoute &route, const QD
     }
     case Kind::Asset:
     case Kind::Live:
+    case Kind::Texts:
     case Kind::Alarms:
     case Kind::Push:
     case Kind::Metrics:

@@ -127,6 +127,7 @@ struct Route
 // Every data route, first match first: a segment with its suffix before the same without.
 constexpr std::array kRoutes{
     Route{u"/api/live", Shape::Fixed, Kind::Live},
+    Route{u"/api/texts", Shape::Fixed, Kind::Texts},
     Route{u"/api/alarms", Shape::Fixed, Kind::Alarms},
     Route{u"/api/push", Shape::Fixed, Kind::Push},
     Route{u"/metrics", Shape::Fixed, Kind::Metrics},

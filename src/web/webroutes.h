@@ -18,6 +18,7 @@ struct WebRoute
     {
         Asset,          // one of the page's files
         Live,           // /api/live
+        Texts,          // /api/texts: the page's words in the browser's language
         Alarms,         // /api/alarms
         Push,           // /api/push: the live readings as they come, over a WebSocket
         Metrics,        // /metrics: the figures for Prometheus

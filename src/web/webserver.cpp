@@ -5,6 +5,7 @@
 #include "problems/problemlog.h"
 #include "web/httpreply.h"
 #include "web/livestate.h"
+#include "web/pagetexts.h"
 #include "web/webanswers.h"
 #include "web/webjson.h"
 #include "web/webmetrics.h"
@@ -159,11 +160,12 @@ bool WebServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *soc
             handOverRefused(socket);
         return true;
     }
-    answer(socket, route, today, withBody, close);
+    answer(socket, request, route, today, withBody, close);
     return true;
 }
 
-void WebServer::answer(QTcpSocket *socket, const WebRoute &route, const QDate &today, bool withBody, bool close)
+void WebServer::answer(QTcpSocket *socket, const QHttpServerRequest &request, const WebRoute &route, const QDate &today,
+                       bool withBody, bool close)
 {
     switch (route.kind) {
     case WebRoute::Kind::Asset:
@@ -174,6 +176,13 @@ void WebServer::answer(QTcpSocket *socket, const WebRoute &route, const QDate &t
         if (!m_password.isEmpty())
             live.with(kTicketHeader, m_pushTicket);
         write(socket, live, withBody, close);
+        break;
+    }
+    case WebRoute::Kind::Texts: {
+        HttpReply texts = HttpReply::json(
+            PageTexts::catalogue(PageTexts::languageFor(request.value("Accept-Language"))));
+        texts.with("Vary", "Accept-Language");
+        write(socket, texts, withBody, close);
         break;
     }
     case WebRoute::Kind::Metrics:

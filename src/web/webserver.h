@@ -53,7 +53,8 @@ private:
     Password password(const QHttpServerRequest &request) const;
     // The answer to a request that was not refused: at once, or from a read of the logs on a
     // worker thread.
-    void answer(QTcpSocket *socket, const WebRoute &route, const QDate &today, bool withBody, bool close);
+    void answer(QTcpSocket *socket, const QHttpServerRequest &request, const WebRoute &route, const QDate &today,
+                bool withBody, bool close);
     // Why the request is refused before its route is looked at: too many, a name of another
     // site, a method the page does not use, no password.
     std::optional<HttpReply> refusal(const QHttpServerRequest &request, QTcpSocket *socket, bool pushTicket);

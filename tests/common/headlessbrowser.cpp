@@ -81,8 +81,13 @@ QJsonObject HeadlessBrowser::command(const QString &method, const QJsonObject &p
     return m_answers.take(id)["result"].toObject();
 }
 
-bool HeadlessBrowser::emulate(int width, int height, bool dark)
+bool HeadlessBrowser::emulate(int width, int height, bool dark, const QString &language)
 {
+    if (!language.isEmpty()) {
+        command("Network.enable");
+        command("Network.setExtraHTTPHeaders", {{"headers", QJsonObject{{"Accept-Language", language}}}});
+        command("Emulation.setLocaleOverride", {{"locale", language}});
+    }
     command("Emulation.setDeviceMetricsOverride",
             {{"width", width}, {"height", height}, {"deviceScaleFactor", 1}, {"mobile", width < kWidestPhone}});
     command(

@@ -21,8 +21,9 @@ public:
     // Starts Chromium and connects to its page; false when it could not.
     bool start();
     // Lays pages out as a screen `width` by `height` pixels shows them (a touch screen below
-    // 800), in the light or the dark colour scheme.
-    bool emulate(int width, int height, bool dark = false);
+    // 800), in the light or the dark colour scheme, for a user of `language` (a code such as
+    // "de"; English without).
+    bool emulate(int width, int height, bool dark = false, const QString &language = {});
     // Opens `url` and waits until it has loaded.
     bool open(const QString &url);
     // `expression` evaluated in the page (a promise awaited); undefined when it threw.

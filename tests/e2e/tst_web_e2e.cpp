@@ -458,10 +458,23 @@ void WebEndToEndTest::pageFitsEveryScreen_data()
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("height");
     QTest::addColumn<bool>("dark");
-    QTest::addColumn<bool>("portFails"); // a port of a long path that will not open
-    QTest::newRow("phone, figures of four to six digits") << 360 << 780 << false << false;
-    QTest::newRow("phone set to dark, a port of a long path that will not open") << 360 << 780 << true << true;
-    QTest::newRow("desktop, figures of four to six digits") << 1280 << 800 << false << false;
+    QTest::addColumn<bool>("portFails");   // a port of a long path that will not open
+    QTest::addColumn<QString>("language"); // the browser's
+    QTest::addColumn<QString>("today");    // the caption of today's figure in that language
+    QTest::newRow("phone, figures of four to six digits") << 360 << 780 << false << false << ""
+                                                          << "Today";
+    QTest::newRow("phone set to dark, a port of a long path that will not open") << 360 << 780 << true << true << ""
+                                                                                 << "Today";
+    QTest::newRow("desktop, figures of four to six digits") << 1280 << 800 << false << false << ""
+                                                            << "Today";
+    QTest::newRow("phone in German") << 360 << 780 << false << false << "de-DE,de;q=0.9,en;q=0.5"
+                                     << "Heute";
+    QTest::newRow("phone in French, a port that will not open") << 360 << 780 << false << true << "fr"
+                                                                << "Aujourd’hui";
+    QTest::newRow("phone in Dutch") << 360 << 780 << true << false << "nl"
+                                    << "Vandaag";
+    QTest::newRow("phone in Spanish") << 360 << 780 << false << false << "es"
+                                      << "Hoy";
 }
 
 void WebEndToEndTest::pageFitsEveryScreen()
@@ -470,6 +483,8 @@ void WebEndToEndTest::pageFitsEveryScreen()
     QFETCH(int, height);
     QFETCH(bool, dark);
     QFETCH(bool, portFails);
+    QFETCH(QString, language);
+    QFETCH(QString, today);
     LoggerWithPage rig;
     rig.folder.write(FileName::kCalibration, kLargeCalibration.toFileText().toLatin1());
     if (portFails) { // a file, not a serial device, named as a device is under /dev/serial/by-id
@@ -481,7 +496,7 @@ void WebEndToEndTest::pageFitsEveryScreen()
     QVERIFY(rig.start(true, portFails ? QByteArray() : kLargeFrame));
     HeadlessBrowser browser;
     QVERIFY2(browser.start(), "headless Chromium (Debian's chromium) is needed: scripts/test installs it");
-    QVERIFY(browser.emulate(width, height, dark));
+    QVERIFY(browser.emulate(width, height, dark, language));
     QVERIFY(browser.open(rig.url("/")));
     // The figures, today's records and the month's energy shown.
     const QString shown = portFails ? R"(document.getElementById("port").textContent.includes("CP2102N"))"
@@ -494,6 +509,7 @@ void WebEndToEndTest::pageFitsEveryScreen()
                                                                        && document.getElementById("energy-summary").textContent !== "")"))
             .toBool(),
         kBrowserMilliseconds);
+    QCOMPARE(browser.evaluate(R"(document.querySelectorAll(".figure .name")[3].textContent)").toString(), today);
     const QStringList problems = texts(browser.evaluate(kMeasure));
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
 }

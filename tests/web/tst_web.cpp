@@ -18,6 +18,7 @@
 #include "session/loggersession.h"
 #include "sessionprobe.h"
 #include "settings/settingsstore.h"
+#include "web/pagetexts.h"
 #include "web/webdashboard.h"
 #include "web/webserver.h"
 #include "web/websettings.h"
@@ -32,6 +33,7 @@
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSslSocket>
 #include <QTableWidget>
@@ -127,6 +129,9 @@ class WebTest : public QObject
     Q_OBJECT
 
 private slots:
+    void pageLanguage_data();
+    void pageLanguage();
+    void everyPageTextIsTranslatable();
     void settingsFile_data();
     void settingsFile();
     void routes_data();
@@ -845,6 +850,51 @@ void WebTest::dialogShowsTheAddressAndSaves()
     QCOMPARE(messages.messages.size(), saved.isEmpty() ? 1 : 0);
     if (!saved.isEmpty())
         QCOMPARE(QFileInfo(folder.file("web.cfg")).permissions() & (QFile::ReadGroup | QFile::ReadOther), 0);
+}
+
+void WebTest::pageLanguage_data()
+{
+    QTest::addColumn<QByteArray>("acceptLanguage");
+    QTest::addColumn<QString>("language");
+    QTest::newRow("none asked") << QByteArray() << "en";
+    QTest::newRow("German of Switzerland") << QByteArray("de-CH") << "de";
+    QTest::newRow("English before Dutch") << QByteArray("en-GB,nl;q=0.8") << "en";
+    QTest::newRow("Italian, then French") << QByteArray("it-IT, it;q=0.9, fr;q=0.7") << "fr";
+    QTest::newRow("weights out of order") << QByteArray("nl;q=0.2, es;q=0.6") << "es";
+    QTest::newRow("refused language passed over") << QByteArray("de;q=0, nl") << "nl";
+    QTest::newRow("only languages without texts") << QByteArray("ja, zh-CN") << "en";
+}
+
+void WebTest::pageLanguage()
+{
+    QFETCH(QByteArray, acceptLanguage);
+    QTEST(PageTexts::languageFor(acceptLanguage), "language");
+}
+
+// A text the page shows that the logger does not offer for translation stays English in every
+// language: each one the page's files write is among PageTexts::sources().
+void WebTest::everyPageTextIsTranslatable()
+{
+    const auto read = [](const QString &path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    };
+    const QString script = read(QStringLiteral(":/web/app.js"));
+    const QString html = read(QStringLiteral(":/web/index.html"));
+    QVERIFY(!script.isEmpty() && !html.isEmpty());
+    QStringList used;
+    for (const auto &[text, pattern] : {std::pair{script, QStringLiteral(R"re(\bt\("((?:[^"\\]|\\.)*)")re")},
+                                        std::pair{html, QStringLiteral(R"re(data-t>([^<]*)<)re")},
+                                        std::pair{html, QStringLiteral(R"re(aria-label="([^"]*)")re")}})
+        for (const QRegularExpressionMatch &match : QRegularExpression(pattern).globalMatch(text))
+            used << match.captured(1)
+                        .replace(QStringLiteral("\\u00a0"), QStringLiteral("\u00a0"))
+                        .replace(QStringLiteral("&lt;"), QStringLiteral("<"))
+                        .replace(QStringLiteral("&gt;"), QStringLiteral(">"));
+    QVERIFY(used.size() > 40);
+    const QStringList offered = PageTexts::sources();
+    for (const QString &text : used)
+        QVERIFY2(offered.contains(text), qPrintable(text));
 }
 
 QTEST_MAIN(WebTest)

@@ -17,6 +17,10 @@
   const UNITS = { watts: "W", volts: "V", amps: "A", rpm: "rpm", wind: "" };
 
   const $ = (id) => document.getElementById(id);
+  // The page's texts in the browser's language, as the logger gives them (English until they come,
+  // and where it has none). %1, %2 ... stand for the values given after the text.
+  let texts = {};
+  const t = (text, ...values) => (texts[text] || text).replace(/%(\d)/g, (match, n) => values[n - 1]);
   const page = {
     ticket: null, today: null, live: null, liveAt: 0, socket: null, pushing: false, polling: null,
     receivedAt: null, lastMessage: 0, offline: false,
@@ -54,12 +58,12 @@
     const alarms = $("alarms");
     alarms.replaceChildren(...live.alarms.map((alarm) => {
       const item = document.createElement("li");
-      item.textContent = `ALARM: ${alarm.name} ${alarm.text}`;
+      item.textContent = t("ALARM: %1 %2", alarm.name, alarm.text);
       return item;
     }));
-    $("frames").textContent = `This interval: ${live.frames.interval}`;
+    $("frames").textContent = t("This interval: %1", live.frames.interval);
     $("port").textContent = portWords(live.port) + ".";
-    $("logging").textContent = live.logging ? `Logging every ${live.interval}\u00a0s.` : "Not logging.";
+    $("logging").textContent = live.logging ? t("Logging every %1\u00a0s.", live.interval) : t("Not logging.");
     $("broker").textContent = brokerWords(live.broker);
     showAge();
     if (live.today !== page.today) {
@@ -93,24 +97,24 @@
 
   function portWords(port) {
     switch (port.state) {
-    case "open": return "Board port open";
+    case "open": return t("Board port open");
     case "failed":
-    case "retrying": return `Board port not working (${port.reason})`;
-    case "held": return `Board port held by ${port.reason}`;
-    case "ending": return "The logger is ending";
-    default: return "No board port set";
+    case "retrying": return t("Board port not working (%1)", port.reason);
+    case "held": return t("Board port held by %1", port.reason);
+    case "ending": return t("The logger is ending");
+    default: return t("No board port set");
     }
   }
 
   function brokerWords(broker) {
     if (broker === null)
       return "";
-    const shared = broker.sharedSite ? ` Another logger publishes as site ${broker.sharedSite}.` : "";
+    const shared = broker.sharedSite ? t(" Another logger publishes as site %1.", broker.sharedSite) : "";
     switch (broker.state) {
-    case "connected": return `Publishing to ${broker.address}.${shared}`;
-    case "connecting": return `Connecting to the broker at ${broker.address}.${shared}`;
-    case "refusing": return `The broker at ${broker.address} refuses the records: ${broker.reason}.${shared}`;
-    default: return `Broker not available: ${broker.reason}.${shared}`;
+    case "connected": return t("Publishing to %1.", broker.address) + shared;
+    case "connecting": return t("Connecting to the broker at %1.", broker.address) + shared;
+    case "refusing": return t("The broker at %1 refuses the records: %2.", broker.address, broker.reason) + shared;
+    default: return t("Broker not available: %1.", broker.reason) + shared;
     }
   }
 
@@ -118,12 +122,12 @@
     const live = page.live;
     const age = $("age");
     if (live === null || live.age === null) {
-      age.textContent = "No reading yet.";
+      age.textContent = t("No reading yet.");
       age.className = "";
       return;
     }
     const seconds = live.age + (performance.now() - page.liveAt) / 1000;
-    age.textContent = seconds < 2 ? "Last reading just now." : `Last reading ${ageWords(seconds)} ago.`;
+    age.textContent = seconds < 2 ? t("Last reading just now.") : t("Last reading %1 ago.", ageWords(seconds));
     age.className = seconds > STALE_AFTER_S ? "stale" : "";
   }
 
@@ -140,7 +144,7 @@
 
   function markReceived() {
     page.receivedAt = new Date();
-    $("connection").textContent = page.pushing ? "live" : page.polling !== null ? "updated every few seconds" : "connecting";
+    $("connection").textContent = t(page.pushing ? "live" : page.polling !== null ? "updated every few seconds" : "connecting");
     if (!page.offline)
       return;
     page.offline = false;
@@ -149,12 +153,13 @@
   }
 
   function lost() {
-    $("connection").textContent = "no connection";
+    $("connection").textContent = t("no connection");
     if (page.offline)
       return;
     page.offline = true;
-    $("offline").textContent = page.receivedAt === null ? "No connection to the logger."
-      : `No connection to the logger since ${page.receivedAt.toLocaleTimeString()}: the figures below are from then, not now.`;
+    $("offline").textContent = page.receivedAt === null ? t("No connection to the logger.")
+      : t("No connection to the logger since %1: the figures below are from then, not now.",
+          page.receivedAt.toLocaleTimeString());
     $("offline").hidden = false;
     document.body.classList.add("disconnected");
   }
@@ -301,7 +306,7 @@
 
   function drawDay() {
     const day = page.day;
-    $("day-note").textContent = day.time.length === 0 ? "Nothing logged yet today." : `${day.time.length} records.`;
+    $("day-note").textContent = day.time.length === 0 ? t("Nothing logged yet today.") : t("%1 records.", day.time.length);
     const data = dayData(day);
     if (page.dayChart !== null && page.dayChart.series.length === SERIES.length + 1) {
       page.dayChart.setData(data);
@@ -316,7 +321,7 @@
       tzDate: (ts) => uPlot.tzDate(new Date(ts * 1000), "Etc/UTC"),
       scales: { x: { time: true, range: () => [midnight(page.day.date), midnight(page.day.date) + 86400] } },
       series: [{}].concat(SERIES.map((name) => ({
-        label: name === "wind" ? `Wind ${UNITS.wind}` : `${name[0].toUpperCase()}${name.slice(1)}`,
+        label: name === "wind" ? t("Wind %1", UNITS.wind) : t(`${name[0].toUpperCase()}${name.slice(1)}`),
         scale: name,
         stroke: css(`--${name}`),
         width: 1.5,
@@ -324,8 +329,8 @@
         value: (u, v) => (v === null || v === undefined ? "–" : `${v} ${UNITS[name]}`),
       }))),
       // Words, not unit letters, on the rotated axes: a "V" turned on its side reads "<".
-      axes: [axis({ values: (u, ticks) => ticks.map(clockText) }), valueAxis({ scale: "watts", label: "watts" }),
-             valueAxis({ scale: "volts", side: 1, label: "volts", grid: { show: false } })],
+      axes: [axis({ values: (u, ticks) => ticks.map(clockText) }), valueAxis({ scale: "watts", label: t("watts") }),
+             valueAxis({ scale: "volts", side: 1, label: t("volts"), grid: { show: false } })],
       legend: { live: true },
       hooks: { setSeries: [(u, at) => {
         if (at !== null)
@@ -383,24 +388,24 @@
     const energy = page.energy;
     const counted = energy.days.filter((day) => day.wh !== null).length;
     const computed = energy.days.some((day) => day.computed);
-    $("energy-summary").textContent = (counted === 0 ? "Nothing logged this month."
-      : `Total ${energy.total.toFixed(1)} Wh, a mean of ${energy.mean.toFixed(1)} Wh a day`
-        + (computed ? "; the fainter bars are computed from the daily logs." : ".")
-        + (energy.damagedLines > 0 ? ` ${energy.damagedLines} damaged line(s) in Whours.txt passed over.` : ""))
+    $("energy-summary").textContent = (counted === 0 ? t("Nothing logged this month.")
+      : t("Total %1 Wh, a mean of %2 Wh a day", energy.total.toFixed(1), energy.mean.toFixed(1))
+        + (computed ? t("; the fainter bars are computed from the daily logs.") : ".")
+        + (energy.damagedLines > 0 ? t(" %1 damaged line(s) in Whours.txt passed over.", energy.damagedLines) : ""))
       + unreadableWords(energy.unreadable);
     const days = energy.days.map((day) => Number(day.date.slice(8)));
     const archived = energy.days.map((day) => (day.wh !== null && !day.computed ? day.wh : null));
     const fromLogs = energy.days.map((day) => (day.computed ? day.wh : null));
     page.energyChart = replaceChart(page.energyChart, $("energy-chart"), {
       scales: { x: { time: false, range: [0.5, days.length + 0.5] }, y: { range: (u, low, high) => [0, Math.max(1, high * 1.1)] } },
-      series: [{ label: "Day" }, bars("Wh", css("--watts")), bars("Wh computed", css("--computed"))],
-      axes: [axis({ values: (u, ticks) => ticks.map((tick) => (Number.isInteger(tick) ? tick : "")) }), valueAxis({ label: "watt-hours" })],
+      series: [{ label: t("Day") }, bars("Wh", css("--watts")), bars(t("Wh computed"), css("--computed"))],
+      axes: [axis({ values: (u, ticks) => ticks.map((tick) => (Number.isInteger(tick) ? tick : "")) }), valueAxis({ label: t("watt-hours") })],
     }, [days, archived, fromLogs]);
   }
 
   // What a figure lacks, shown rather than silently left out.
   function unreadableWords(files) {
-    return files.map((file) => ` ${file.file} could not be read (${file.reason}): what it holds is missing here.`).join("");
+    return files.map((file) => t(" %1 could not be read (%2): what it holds is missing here.", file.file, file.reason)).join("");
   }
 
   function bars(label, colour) {
@@ -418,8 +423,8 @@
 
   function drawCurve() {
     const curve = page.curve;
-    $("curve-summary").textContent = (curve.bins.length === 0 ? `Nothing logged from ${curve.from} to ${curve.to}.`
-      : `${curve.records} records from ${curve.from} to ${curve.to}; hollow points stand on fewer than 10 records.`)
+    $("curve-summary").textContent = (curve.bins.length === 0 ? t("Nothing logged from %1 to %2.", curve.from, curve.to)
+      : t("%1 records from %2 to %3; hollow points stand on fewer than 10 records.", curve.records, curve.from, curve.to))
       + unreadableWords(curve.unreadable);
     // Each bin's figures stand at its records' mean wind speed, as in the Energy History.
     const wind = curve.bins.map((bin) => bin.meanWind);
@@ -430,12 +435,12 @@
     page.curveChart = replaceChart(page.curveChart, $("curve-chart"), {
       scales: { x: { time: false } },
       series: [
-        { label: `Wind ${UNITS.wind}` },
-        { label: "Mean W", stroke: colour, width: 2, spanGaps: true, points: { show: true, size: 7, fill: colour } },
-        { label: "Mean W, few records", stroke: colour, paths: () => null, points: { show: true, size: 7, fill: css("--panel") } },
-        { label: "Max W", stroke: css("--volts"), paths: () => null, points: { show: true, size: 5 } },
+        { label: t("Wind %1", UNITS.wind) },
+        { label: t("Mean W"), stroke: colour, width: 2, spanGaps: true, points: { show: true, size: 7, fill: colour } },
+        { label: t("Mean W, few records"), stroke: colour, paths: () => null, points: { show: true, size: 7, fill: css("--panel") } },
+        { label: t("Max W"), stroke: css("--volts"), paths: () => null, points: { show: true, size: 5 } },
       ],
-      axes: [axis({ label: `wind ${UNITS.wind}` }), valueAxis({ label: "watts" })],
+      axes: [axis({ label: t("wind %1", UNITS.wind) }), valueAxis({ label: t("watts") })],
     }, [wind, firm, faint, most]);
   }
 
@@ -447,6 +452,14 @@
   }
 
   // Start
+
+  // The page's own texts, marked data-t, and the charts' descriptions.
+  function translatePage() {
+    document.querySelectorAll("[data-t]").forEach((element) => { element.textContent = t(element.textContent); });
+    document.querySelectorAll("[aria-label]").forEach((element) => {
+      element.setAttribute("aria-label", t(element.getAttribute("aria-label")));
+    });
+  }
 
   function redrawAll() {
     if (page.dayChart !== null) {
@@ -493,11 +506,19 @@
   window.addEventListener("offline", lost);
   window.addEventListener("online", probe);
 
-  fetchJson("/api/live", answerWithin()).then((live) => {
-    showLive(live);
-    connectPush();
-  }).catch(() => {
-    lost();
-    startPolling();
+  // The texts first, so that nothing is shown in English before it is shown translated; a page
+  // whose texts do not come still works, in English.
+  fetchJson("/api/texts", answerWithin()).then((catalogue) => {
+    texts = catalogue.texts;
+    document.documentElement.lang = catalogue.language;
+    translatePage();
+  }).catch(() => {}).finally(() => {
+    fetchJson("/api/live", answerWithin()).then((live) => {
+      showLive(live);
+      connectPush();
+    }).catch(() => {
+      lost();
+      startPolling();
+    });
   });
 })();
