@@ -5,10 +5,19 @@
 #include "platform/clock.h"
 #include "text/numbermask.h"
 
+#include <QCoreApplication>
+
 namespace Brolant {
 
 namespace {
 constexpr std::chrono::seconds kSilenceCheck{1};
+
+constexpr const char *kTrContext = "Brolant::AlarmChange";
+// In the order of AlarmKind.
+const char *const kShownNames[kAlarmKinds] = {
+    QT_TRANSLATE_NOOP("Brolant::AlarmChange", "LowVolts"), QT_TRANSLATE_NOOP("Brolant::AlarmChange", "HighVolts"),
+    QT_TRANSLATE_NOOP("Brolant::AlarmChange", "HighAmps"), QT_TRANSLATE_NOOP("Brolant::AlarmChange", "HighRPM"),
+    QT_TRANSLATE_NOOP("Brolant::AlarmChange", "NoData")};
 
 // Whole seconds, as the silence is written in alarms.txt.
 double secondsBetween(MonotonicTime from, MonotonicTime to)
@@ -40,6 +49,24 @@ QString AlarmChange::stateWord() const
 QString AlarmChange::text() const
 {
     return definition().name + QStringLiteral("  ") + stateText() + QStringLiteral("  ") + valueText();
+}
+
+QString AlarmChange::shownName() const
+{
+    return QCoreApplication::translate(kTrContext, kShownNames[int(kind)]);
+}
+
+QString AlarmChange::shownState() const
+{
+    if (switchedOff)
+        return QCoreApplication::translate(kTrContext, "switched off");
+    return raised ? QCoreApplication::translate(kTrContext, "raised")
+                  : QCoreApplication::translate(kTrContext, "cleared");
+}
+
+QString AlarmChange::shownText() const
+{
+    return shownName() + QStringLiteral("  ") + shownState() + QStringLiteral("  ") + valueText();
 }
 
 AlarmMonitor::AlarmMonitor(const AlarmSettings &settings, const Clock &clock, QObject *parent)

@@ -35,6 +35,12 @@ struct AlarmChange
     QString stateWord() const;
     // "LowVolts  raised  11.70 V": the words of alarms.txt after its date and time.
     QString text() const;
+    // The alarm's name and state in the user's language, for the windows and notifications;
+    // the files, the command and the broker keep definition().name and stateText().
+    QString shownName() const;
+    QString shownState() const;
+    // text() in the user's language.
+    QString shownText() const;
 };
 
 // Watches the readings of accepted frames and the silence between them. A condition must be met

@@ -31,8 +31,7 @@ void AlarmBoard::apply(const AlarmChange &change)
         m_cleared.append(change);
     }
     emit changed();
-    emit notify(change.raised ? QStringLiteral("Brolant alarm") : QStringLiteral("Brolant alarm cleared"),
-                change.text());
+    emit notify(change.raised ? tr("Brolant alarm") : tr("Brolant alarm cleared"), change.shownText());
 }
 
 void AlarmBoard::keepRaised(const AlarmChange &raised)
@@ -56,11 +55,11 @@ void AlarmBoard::remind()
     QStringList waiting;
     for (const Entry &entry : std::as_const(m_raised))
         if (!entry.acknowledged)
-            waiting << entry.change.text();
+            waiting << entry.change.shownText();
     if (waiting.isEmpty())
         m_reminder.stop();
     else
-        emit notify(QStringLiteral("Brolant alarm"), waiting.join(u'\n'));
+        emit notify(tr("Brolant alarm"), waiting.join(u'\n'));
 }
 
 AlarmService::AlarmService(const LoggerSession &session, const Clock &clock, ProblemLog &problems,

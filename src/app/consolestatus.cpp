@@ -21,10 +21,10 @@ ConsoleStatus::ConsoleStatus(QTextStream &out, QTextStream &errors, QObject *par
 QString ConsoleStatus::statusLine(const Record &record, const QString &brokerState)
 {
     const IntervalMeans::Texts means = record.means.texts();
-    return QStringLiteral("%1  %2 V  %3 A  %4 W  %5 rpm  %6 wind  %7 Wh  (%8)")
+    return tr("%1  %2 V  %3 A  %4 W  %5 rpm  %6 wind  %7 Wh  (%8)")
                .arg(record.time.toString(QStringLiteral("HH:mm:ss")), means.volts, means.amps, means.watts, means.rpm,
                     means.windSpeed, NumberMask::format(record.energy, u"0.0"), record.health.thisInterval.summary())
-           + (brokerState.isEmpty() ? QString() : QStringLiteral("  MQTT: ") + brokerState);
+           + (brokerState.isEmpty() ? QString() : tr("  MQTT: ") + brokerState);
 }
 
 QString ConsoleStatus::brokerWords(const BrokerState &state)
@@ -34,20 +34,20 @@ QString ConsoleStatus::brokerWords(const BrokerState &state)
     case BrokerState::Kind::Off:
         return words;
     case BrokerState::Kind::Connecting:
-        words = QStringLiteral("connecting to %1").arg(state.address);
+        words = tr("connecting to %1").arg(state.address);
         break;
     case BrokerState::Kind::Connected:
-        words = QStringLiteral("connected to %1").arg(state.address);
+        words = tr("connected to %1").arg(state.address);
         break;
     case BrokerState::Kind::Refusing:
-        words = QStringLiteral("connected to %1, which refuses records: %2").arg(state.address, state.reason);
+        words = tr("connected to %1, which refuses records: %2").arg(state.address, state.reason);
         break;
     case BrokerState::Kind::Unavailable:
-        words = QStringLiteral("broker not available: %1").arg(state.reason);
+        words = tr("broker not available: %1").arg(state.reason);
         break;
     }
     if (!state.sharedSite.isEmpty())
-        words += QStringLiteral("; another logger publishes as site ") + state.sharedSite;
+        words += tr("; another logger publishes as site ") + state.sharedSite;
     return words;
 }
 
@@ -58,7 +58,7 @@ void ConsoleStatus::printIntervalLine(const Record &record)
 
 void ConsoleStatus::printAlarm(const AlarmChange &change)
 {
-    printLine(QStringLiteral("alarm: ") + AlarmLog::line(change));
+    printLine(tr("alarm: ") + AlarmLog::line(change));
 }
 
 void ConsoleStatus::printLine(const QString &text)

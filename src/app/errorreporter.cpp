@@ -32,12 +32,12 @@ void ErrorReporter::log(const QString &stage, const QString &description)
                            m_receivedText);
     // As errorlog.txt shows it: an escape sequence read from a file must not drive the terminal
     // of brolant-logger, nor a control byte hide in the window's error line.
-    QString caption = QStringLiteral("  Last Error trapped  %1  ---  %2  %3")
+    QString caption = tr("  Last Error trapped  %1  ---  %2  %3")
                           .arg(DateText::hourMinute(m_clock.now().time()), ErrorLog::visible(stage),
                                ErrorLog::visible(description));
     // A log that cannot be written must not hide the error it was to record.
     if (!appended)
-        caption += QStringLiteral("  (not written to %1: %2)").arg(FileName::kErrorLog, appended.failure().description);
+        caption += tr("  (not written to %1: %2)").arg(FileName::kErrorLog, appended.failure().description);
     m_view.showError(caption, ErrorTone::Error);
 }
 

@@ -36,7 +36,8 @@ int main(int argc, char *argv[])
     QTextStream out(stdout);
     QTextStream errors(stderr);
     ConsoleStatus status(out, errors);
-    status.printLine(QStringLiteral("brolant-logger: program folder ") + programFolder);
+    status.printLine(QCoreApplication::translate("Brolant::ConsoleStatus", "brolant-logger: program folder ")
+                     + programFolder);
 
     QSerialPortLink link(programFolder);
     SystemClock clock;
@@ -45,8 +46,8 @@ int main(int argc, char *argv[])
     QObject::connect(&logger.session, &LoggerSession::recordLogged, &status, &ConsoleStatus::printIntervalLine);
     QObject::connect(&logger.publishing, &MqttPublishing::stateChanged, &status, &ConsoleStatus::setBrokerState);
     QObject::connect(&logger.web, &WebDashboard::serving, &status, [&status](const QStringList &addresses) {
-        status.printLine(QStringLiteral("brolant-logger: the live page is at ")
-                         + addresses.join(QStringLiteral(" and ")));
+        status.printLine(QCoreApplication::translate("Brolant::ConsoleStatus", "brolant-logger: the live page is at ")
+                         + addresses.join(QCoreApplication::translate("Brolant::ConsoleStatus", " and ")));
     });
     logger.start();
 
@@ -54,7 +55,7 @@ int main(int argc, char *argv[])
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &application, [&] {
         service.stopping();
         logger.end();
-        status.printLine(QStringLiteral("brolant-logger: ended in order"));
+        status.printLine(QCoreApplication::translate("Brolant::ConsoleStatus", "brolant-logger: ended in order"));
         QCoreApplication::exit(0);
     });
 

@@ -11,8 +11,8 @@ namespace Brolant {
 namespace {
 // Below this many seconds a slow PC may not keep up with the board.
 constexpr double kShortestSafeInterval = 10.0;
-const QString kCorruptData = QStringLiteral("possible corrupt COMMS data\r\n");
-const QString kCommsProblem = QStringLiteral("     possible COMMS problem");
+const char *const kCorruptData = QT_TRANSLATE_NOOP("Brolant::MainWindowModel", "possible corrupt COMMS data");
+const char *const kCommsProblem = QT_TRANSLATE_NOOP("Brolant::MainWindowModel", "     possible COMMS problem");
 } // namespace
 
 MainWindowModel::MainWindowModel(LoggerSession &session, ProblemLog &problems, MainWindowView &view, Prompts &prompts,
@@ -33,7 +33,7 @@ void MainWindowModel::wireSession()
         m_view.showStatus(m_receivedText);
     });
     connect(&m_session, &LoggerSession::frameRejected, this,
-            [this](const QString &text) { m_view.showStatus(kCorruptData + text); });
+            [this](const QString &text) { m_view.showStatus(tr(kCorruptData) + QStringLiteral("\r\n") + text); });
     connect(&m_session, &LoggerSession::readingReceived, this, &MainWindowModel::showReading);
     connect(&m_session, &LoggerSession::healthChanged, this,
             [this](const FrameHealth &health) { m_view.showFrameHealth(health.summary()); });
@@ -44,9 +44,9 @@ void MainWindowModel::wireSession()
             [this, before = PortIntent()](const PortIntent &intent) mutable {
                 // A lost port is retried by itself, without a dialog: the status line shows so.
                 if (intent.kind == PortIntent::Kind::Retrying)
-                    m_view.showStatus(kCommsProblem);
+                    m_view.showStatus(tr(kCommsProblem));
                 else if (intent.kind == PortIntent::Kind::Open && before.kind == PortIntent::Kind::Retrying)
-                    m_view.showStatus(QStringLiteral("COMMS port back after a break: reading again"));
+                    m_view.showStatus(tr("COMMS port back after a break: reading again"));
                 before = intent;
             });
 }
@@ -92,9 +92,9 @@ void MainWindowModel::showReading(const LiveReading &live)
 void MainWindowModel::showLogged(const Record &)
 {
     m_lamps.flashLog();
-    m_view.showStatus(QStringLiteral("COMMS data buffer cleared"));
+    m_view.showStatus(tr("COMMS data buffer cleared"));
     if (m_session.intervalSeconds() < kShortestSafeInterval)
-        m_view.showError(QStringLiteral("Caution Logging interval 2 short, Data Overflow may occur"));
+        m_view.showError(tr("Caution Logging interval 2 short, Data Overflow may occur"));
 }
 
 bool MainWindowModel::isLogging() const
@@ -109,9 +109,9 @@ bool MainWindowModel::isEnding() const
 
 void MainWindowModel::showStartUpTexts()
 {
-    m_view.showCaption(QStringLiteral("Brolant - Waiting for Signal"));
-    m_view.showStatus(QStringLiteral(" Waiting for COMM data"));
-    m_view.showError(QStringLiteral(" Error trap message  -     "), ErrorTone::Notice);
+    m_view.showCaption(tr("Brolant - Waiting for Signal"));
+    m_view.showStatus(tr(" Waiting for COMM data"));
+    m_view.showError(tr(" Error trap message  -     "), ErrorTone::Notice);
     m_view.setLoggingControls(false);
 }
 
@@ -147,8 +147,8 @@ void MainWindowModel::portProblemLoop()
 
 SetupEnd MainWindowModel::handlePortProblem()
 {
-    m_view.showStatus(kCommsProblem);
-    m_prompts.message(QStringLiteral("There is a possible Port Number problem. Check available PORTS"));
+    m_view.showStatus(tr(kCommsProblem));
+    m_prompts.message(tr("There is a possible Port Number problem. Check available PORTS"));
     if (isEnding())
         return SetupEnd::Closed;
     m_session.releasePortFor(QStringLiteral("Program Setup"));
@@ -166,7 +166,7 @@ void MainWindowModel::startLoggingClicked(const QString &typedInterval)
     m_intervalText = typedInterval;
     const auto interval = LoggingIntervalText::from(typedInterval);
     if (!interval) {
-        m_prompts.message(QStringLiteral("Invalid delay period, needs to be a number between 1 and 600"));
+        m_prompts.message(tr("Invalid delay period, needs to be a number between 1 and 600"));
         return;
     }
     m_session.startLogging(*interval);

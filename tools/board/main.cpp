@@ -139,8 +139,14 @@ public:
 
     void report() const
     {
-        QTextStream(stdout) << "brolant-board: sent " << m_frames << " frames (" << m_badChecksums
-                            << " with a bad checksum, " << m_bytes << " bytes), dropped " << m_dropped << " writes"
+        QTextStream(stdout) << "brolant-board: "
+                            << QCoreApplication::translate(
+                                   "Brolant::Board",
+                                   "sent %1 frames (%2 with a bad checksum, %3 bytes), dropped %4 writes")
+                                   .arg(m_frames)
+                                   .arg(m_badChecksums)
+                                   .arg(m_bytes)
+                                   .arg(m_dropped)
                             << Qt::endl;
     }
 
@@ -326,13 +332,18 @@ int main(int argc, char *argv[])
         QTextStream(stderr) << "brolant-board: " << error << '\n';
         return 1;
     }
-    QTextStream(stdout) << "brolant-board: " << line.slavePath() << " linked at " << start.link << Qt::endl;
+    QTextStream(stdout)
+        << "brolant-board: "
+        << QCoreApplication::translate("Brolant::Board", "%1 linked at %2").arg(line.slavePath(), start.link)
+        << Qt::endl;
 
     Board board(line, start.options, start.seed);
     if (!start.options.script.isEmpty()) {
         QFile script(start.options.script);
         if (!script.open(QIODevice::ReadOnly)) {
-            QTextStream(stderr) << "brolant-board: cannot read " << start.options.script << '\n';
+            QTextStream(stderr)
+                << "brolant-board: "
+                << QCoreApplication::translate("Brolant::Board", "cannot read %1").arg(start.options.script) << '\n';
             return 1;
         }
         board.runScript(script);

@@ -32,14 +32,14 @@ QString unbroken(const QString &text)
 
 QString shown(const AlarmChange &change)
 {
-    return unbroken(change.definition().name + u' ' + change.valueText());
+    return unbroken(change.shownName() + u' ' + change.valueText());
 }
 
 QString shownCleared(const AlarmChange &change)
 {
-    const QString how = change.switchedOff ? QStringLiteral("switched off") : change.valueText();
-    return unbroken(change.definition().name + u' ' + how + QStringLiteral(" at ")
-                    + change.time.time().toString(QStringLiteral("HH:mm:ss")));
+    const QString how = change.switchedOff ? change.shownState() : change.valueText();
+    return unbroken(QCoreApplication::translate("Brolant::AlarmBanner", "%1 %2 at %3")
+                        .arg(change.shownName(), how, change.time.time().toString(QStringLiteral("HH:mm:ss"))));
 }
 } // namespace
 
@@ -48,16 +48,15 @@ AlarmBanner::AlarmBanner(AlarmBoard &board, ProblemLog &problems, QWidget *paren
       m_board(board),
       m_problems(problems),
       m_text(new QLabel(this)),
-      m_acknowledge(new QPushButton(QStringLiteral("Acknowledge"), this))
+      m_acknowledge(new QPushButton(tr("Acknowledge"), this))
 {
     setObjectName(QStringLiteral("AlarmBanner"));
     setAutoFillBackground(true);
     m_text->setObjectName(QStringLiteral("AlarmText"));
-    m_text->setAccessibleDescription(QStringLiteral("alarms"));
+    m_text->setAccessibleDescription(tr("alarms"));
     m_text->setTextFormat(Qt::PlainText);
     m_text->setWordWrap(true);
-    m_acknowledge->setAccessibleDescription(
-        QStringLiteral("silence the alarm notifications; alarms stay listed until they clear"));
+    m_acknowledge->setAccessibleDescription(tr("silence the alarm notifications; alarms stay listed until they clear"));
     m_acknowledge->setAutoDefault(false);
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(6, 2, 6, 2);
@@ -98,10 +97,10 @@ void AlarmBanner::showBoard()
         cleared << shownCleared(change);
     QStringList parts;
     if (!raised.isEmpty())
-        parts << QStringLiteral("ALARM: ") + raised.join(QStringLiteral(", "))
-                     + (allAcknowledged ? QStringLiteral(" (acknowledged)") : QString());
+        parts << tr("ALARM: ") + raised.join(QStringLiteral(", "))
+                     + (allAcknowledged ? tr(" (acknowledged)") : QString());
     if (!cleared.isEmpty())
-        parts << QStringLiteral("Cleared: ") + cleared.join(QStringLiteral(", "));
+        parts << tr("Cleared: ") + cleared.join(QStringLiteral(", "));
     m_text->setText(parts.join(QStringLiteral(". ")));
     setStyleSheet(raised.isEmpty() ? kClearedStyle : kRaisedStyle);
     m_acknowledge->setEnabled(!allAcknowledged || !cleared.isEmpty());

@@ -83,7 +83,7 @@ void MainWindow::addTitle(const Twips &twips)
     title->setFont(titleFont);
     m_mode = label("txtMode", QString(), twips.rect(2205, 0, 1410, 375));
     m_mode->setStyleSheet(QStringLiteral("color: red;"));
-    m_mode->setAccessibleDescription(QStringLiteral("mode"));
+    m_mode->setAccessibleDescription(tr("mode"));
 }
 
 void MainWindow::addLiveList(const Twips &twips)
@@ -91,7 +91,7 @@ void MainWindow::addLiveList(const Twips &twips)
     m_liveList = new QTreeWidget(this);
     m_liveList->setObjectName(QStringLiteral("ListView1"));
     m_liveList->setAccessibleName(QStringLiteral("ListView1"));
-    m_liveList->setAccessibleDescription(QStringLiteral("live readings"));
+    m_liveList->setAccessibleDescription(tr("live readings"));
     m_liveList->setGeometry(twips.rect(120, 600, 4200, 2685));
     m_liveList->setHeaderHidden(true);
     m_liveList->setRootIsDecorated(false);
@@ -100,46 +100,46 @@ void MainWindow::addLiveList(const Twips &twips)
     m_liveList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     m_dataLamp = lamp("BlinkData", twips.rect(4320, 600, 150, 150), Qt::white);
-    m_dataLamp->setAccessibleDescription(QStringLiteral("flashes on each reading received"));
+    m_dataLamp->setAccessibleDescription(tr("flashes on each reading received"));
 }
 
 void MainWindow::addLoggingControls(const Twips &twips)
 {
-    label("Label14", QStringLiteral("Logging"), twips.rect(90, 3390, 1230, 285));
-    m_start = button("StartLogging", QStringLiteral("Start"), twips.rect(2820, 3390, 675, 315));
-    m_stop = button("StopLogging", QStringLiteral("Stop"), twips.rect(3540, 3390, 675, 315));
+    label("Label14", tr("Logging"), twips.rect(90, 3390, 1230, 285));
+    m_start = button("StartLogging", tr("Start"), twips.rect(2820, 3390, 675, 315));
+    m_stop = button("StopLogging", tr("Stop"), twips.rect(3540, 3390, 675, 315));
     m_logLamp = lamp("BlinkLog", twips.rect(4305, 3390, 150, 150), palette().color(QPalette::Button));
-    m_logLamp->setAccessibleDescription(QStringLiteral("flashes on each log record"));
-    QLabel *intervalLabel = label("Label9", QStringLiteral("Interval"), twips.rect(480, 3795, 555, 255));
+    m_logLamp->setAccessibleDescription(tr("flashes on each log record"));
+    QLabel *intervalLabel = label("Label9", tr("Interval"), twips.rect(480, 3795, 555, 255));
     m_interval = new QLineEdit(ProgramDefault::kLogDelay, this);
     m_interval->setObjectName(QStringLiteral("delay"));
     WidgetHelpers::labelFor(intervalLabel, {m_interval});
-    m_interval->setAccessibleDescription(QStringLiteral("logging interval in seconds"));
+    m_interval->setAccessibleDescription(tr("logging interval in seconds"));
     m_interval->setGeometry(twips.rect(1110, 3705, 495, 315));
-    label("Label10", QStringLiteral("Seconds"), twips.rect(1650, 3795, 795, 255));
-    m_showLogs = button("ShowLogs", QStringLiteral("Show Logs"), twips.rect(2820, 3750, 1410, 330));
+    label("Label10", tr("Seconds"), twips.rect(1650, 3795, 795, 255));
+    m_showLogs = button("ShowLogs", tr("Show Logs"), twips.rect(2820, 3750, 1410, 330));
 }
 
 void MainWindow::addButtonRow(const Twips &twips)
 {
-    m_setup = button("Setup", QStringLiteral("Program Setup"), twips.rect(45, 4170, 1275, 285));
-    m_calibrate = button("CalibrateButton", QStringLiteral("Calibrate"), twips.rect(1350, 4170, 1140, 285));
-    m_messagesShown = new QCheckBox(QStringLiteral("COMMs"), this);
+    m_setup = button("Setup", tr("Program Setup"), twips.rect(45, 4170, 1275, 285));
+    m_calibrate = button("CalibrateButton", tr("Calibrate"), twips.rect(1350, 4170, 1140, 285));
+    m_messagesShown = new QCheckBox(tr("COMMs"), this);
     m_messagesShown->setObjectName(QStringLiteral("Check1"));
-    m_messagesShown->setAccessibleDescription(QStringLiteral("show the message lines"));
+    m_messagesShown->setAccessibleDescription(tr("show the message lines"));
     m_messagesShown->setChecked(true);
     m_messagesShown->setGeometry(twips.rect(2520, 4200, 975, 255));
     m_messagesShown->setStyleSheet(QStringLiteral("color: white;"));
-    m_exit = button("Exit", QStringLiteral("Exit"), twips.rect(3540, 4170, 975, 300));
+    m_exit = button("Exit", tr("Exit"), twips.rect(3540, 4170, 975, 300));
 }
 
 void MainWindow::addStatusLines(const Twips &twips)
 {
     m_status = label("Label2", QString(), twips.rect(0, 4560, 4575, 495));
     m_status->setStyleSheet(styleSheetFor(Qt::black, kStatusBackground));
-    m_status->setAccessibleDescription(QStringLiteral("received data and serial status"));
+    m_status->setAccessibleDescription(tr("received data and serial status"));
     m_error = label("ErrorString", QString(), twips.rect(0, 5160, 4575, 375));
-    m_error->setAccessibleDescription(QStringLiteral("last error"));
+    m_error->setAccessibleDescription(tr("last error"));
     styleErrorLine(ErrorTone::Notice);
     for (QLabel *line : {m_status, m_error}) {
         line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -155,7 +155,7 @@ QRect MainWindow::alarmArea() const
 void MainWindow::showBrokerState(const BrokerState &state)
 {
     const QString words = ConsoleStatus::brokerWords(state);
-    const QString text = words.isEmpty() ? QString() : QStringLiteral("MQTT: ") + words;
+    const QString text = words.isEmpty() ? QString() : tr("MQTT: ") + words;
     m_title->setToolTip(text);
     m_title->setAccessibleDescription(text);
 }

@@ -60,7 +60,7 @@ void CalibrationModel::open()
         throw read.failure();
     m_workingOffset = settings.voltOffset.text();
 
-    m_view.setText(CalibrationView::WindQuestion, QStringLiteral("How many pulses per %1?").arg(m_wsUnits));
+    m_view.setText(CalibrationView::WindQuestion, tr("How many pulses per %1?").arg(m_wsUnits));
     const double baud = *program.br.number();
     if (baud < 1 || baud > INT32_MAX)
         throw Failure{QStringLiteral("BR is not a baud rate")};
@@ -92,17 +92,17 @@ void CalibrationModel::showFrame(const QString &frame)
     m_rawCurrentShown = rounded(raw.i, 2);
     m_view.setText(CalibrationView::RawCurrent, m_rawCurrentShown);
     m_view.setText(CalibrationView::RawPulses, raw.r ? shortest(*raw.r) : QString());
-    m_view.setText(CalibrationView::Rpm, rounded(rpm, 1) + QStringLiteral(" RPM"));
+    m_view.setText(CalibrationView::Rpm, tr("%1 RPM").arg(rounded(rpm, 1)));
     m_view.setText(CalibrationView::RawWindPulses, raw.s ? shortest(*raw.s) : QString());
     m_view.setText(CalibrationView::WindSpeed, rounded(m_session.windSpeed, 1) + u' ' + m_wsUnits);
 
     // An unusable divisor leaves the result as it was, so the user sees the last good value.
     if (const auto divisor = positive(m_divisors[CalibrationView::VoltDivisor]))
-        m_view.setText(CalibrationView::Volts, rounded(raw.v / *divisor, 2) + QStringLiteral(" Volts"));
+        m_view.setText(CalibrationView::Volts, tr("%1 Volts").arg(rounded(raw.v / *divisor, 2)));
     const auto ampDivisor = NumericText::parse(m_divisors[CalibrationView::AmpDivisor]);
     const auto offset = NumericText::parse(m_workingOffset);
     if (ampDivisor && *ampDivisor != 0 && offset)
-        m_view.setText(CalibrationView::Amps, rounded((raw.i - *offset) / *ampDivisor, 2) + QStringLiteral(" Amps"));
+        m_view.setText(CalibrationView::Amps, tr("%1 Amps").arg(rounded((raw.i - *offset) / *ampDivisor, 2)));
 }
 
 void CalibrationModel::zeroClicked()
@@ -120,7 +120,7 @@ void CalibrationModel::saveClicked()
     try {
         m_store.saveCalibration(settings);
     } catch (const Failure &failure) {
-        m_view.message(QStringLiteral("The calibration could not be saved, and %1 is unchanged.\n\n%2")
+        m_view.message(tr("The calibration could not be saved, and %1 is unchanged.\n\n%2")
                            .arg(FileName::kCalibration, failure.description));
         return;
     }

@@ -22,19 +22,19 @@ SetupForm ProgramSetupModel::load()
     SetupForm form;
     m_loadProblem.clear();
     if (!QFileInfo::exists(configPath())) {
-        m_loadProblem = QStringLiteral("%1 does not exist yet: these are the starting values, and "
-                                       "saving creates the file.")
+        m_loadProblem = tr("%1 does not exist yet: these are the starting values, and "
+                           "saving creates the file.")
                             .arg(FileName::kProgramConfig);
         return form;
     }
     const ProgramFiles files = m_store.programFiles();
     const ConfigFile &file = files.program;
     if (file.readFailure()) {
-        m_loadProblem = QStringLiteral("%1 could not be read (%2): these are the starting values.")
+        m_loadProblem = tr("%1 could not be read (%2): these are the starting values.")
                             .arg(FileName::kProgramConfig, file.readFailure()->description);
     } else if (const Result<> read = form.readFrom(file); !read) {
-        m_loadProblem = QStringLiteral("%1 could not be read completely (%2). Those settings "
-                                       "show their starting values; saving keeps all the others.")
+        m_loadProblem = tr("%1 could not be read completely (%2). Those settings "
+                           "show their starting values; saving keeps all the others.")
                             .arg(FileName::kProgramConfig, read.failure().description);
     }
     return form;
@@ -43,14 +43,13 @@ SetupForm ProgramSetupModel::load()
 bool ProgramSetupModel::save(const SetupForm &form)
 {
     if (!form.hasValidPort()) {
-        m_messages.message(
-            QStringLiteral("There is a bad number for Port Number. Must be between 1 and 8 ( 1 or 2 most common )"));
+        m_messages.message(tr("There is a bad number for Port Number. Must be between 1 and 8 ( 1 or 2 most common )"));
         return false;
     }
     try {
         m_store.saveProgram(form.toConfig());
     } catch (const Failure &failure) {
-        m_messages.message(QStringLiteral("The settings could not be saved, and %1 is unchanged.\n\n%2")
+        m_messages.message(tr("The settings could not be saved, and %1 is unchanged.\n\n%2")
                                .arg(FileName::kProgramConfig, failure.description));
         return false;
     }

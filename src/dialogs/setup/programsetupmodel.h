@@ -3,6 +3,7 @@
 
 #include "dialogs/setup/setupform.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace Brolant {
@@ -13,6 +14,8 @@ class SettingsStore;
 // The setup dialog's logic: what it opens with, and whether and how it saves.
 class ProgramSetupModel
 {
+    Q_DECLARE_TR_FUNCTIONS(ProgramSetupModel)
+
 public:
     ProgramSetupModel(SettingsStore &store, Messages &messages);
 

@@ -56,7 +56,7 @@ ProgramSetup::ProgramSetup(SettingsStore &store, Messages &messages, QWidget *pa
     : QDialog(parent), m_programFolder(store.programFolder()), m_messages(messages), m_model(store, messages)
 {
     setObjectName(QStringLiteral("ProgramSetup"));
-    setWindowTitle(QStringLiteral("Brolant Setup"));
+    setWindowTitle(tr("Brolant Setup"));
     auto *grid = new QGridLayout(this);
 
     m_problem = WidgetHelpers::problemLine(this);
@@ -65,12 +65,12 @@ ProgramSetup::ProgramSetup(SettingsStore &store, Messages &messages, QWidget *pa
     int row = 1;
     addPortRows(grid, row);
     addSettingRows(grid, row);
-    m_systemVolts = optionGroup("Frame2", QStringLiteral("System Voltage"), 1, SetupForm::kSystemVolts,
+    m_systemVolts = optionGroup("Frame2", tr("System Voltage"), 1, SetupForm::kSystemVolts,
                                 int(std::size(SetupForm::kSystemVolts)), row++);
-    m_maxAmps = optionGroup("Frame1", QStringLiteral("Max System Amps"), 4, SetupForm::kMaxAmps,
+    m_maxAmps = optionGroup("Frame1", tr("Max System Amps"), 4, SetupForm::kMaxAmps,
                             int(std::size(SetupForm::kMaxAmps)), row++);
-    m_baudRate = optionGroup("Frame3", QStringLiteral("Baud rate"), 7, SetupForm::kBaudRates,
-                             int(std::size(SetupForm::kBaudRates)), row++);
+    m_baudRate = optionGroup("Frame3", tr("Baud rate"), 7, SetupForm::kBaudRates, int(std::size(SetupForm::kBaudRates)),
+                             row++);
 
     // Abort and Save are made before the row above them, so Tab reaches them first.
     QLayout *buttons = buildButtonRow();
@@ -96,50 +96,47 @@ void ProgramSetup::addRow(QGridLayout *grid, int &row, const QString &question, 
 
 void ProgramSetup::addPortRows(QGridLayout *grid, int &row)
 {
-    m_port = WidgetHelpers::fixedWidthEdit(this, "PortNumber", QStringLiteral("serial port number, 0 for none"),
-                                           kNarrowEditChars);
-    addRow(grid, row, QStringLiteral("Com port"), m_port);
-    m_portDevice = WidgetHelpers::label(this, "PortDevice", QString(),
-                                        QStringLiteral("the device the port number opens"));
+    m_port = WidgetHelpers::fixedWidthEdit(this, "PortNumber", tr("serial port number, 0 for none"), kNarrowEditChars);
+    addRow(grid, row, tr("Com port"), m_port);
+    m_portDevice = WidgetHelpers::label(this, "PortDevice", QString(), tr("the device the port number opens"));
     grid->addWidget(m_portDevice, row - 1, kRemark);
     const QStringList systemPorts = PortLocator::systemPorts();
     QLabel *ports = WidgetHelpers::label(
         this, "SystemPorts",
-        systemPorts.isEmpty()
-            ? QStringLiteral("No serial ports found on this computer.")
-            : QStringLiteral("Serial ports on this computer: %1").arg(systemPorts.join(QStringLiteral(", "))));
+        systemPorts.isEmpty() ? tr("No serial ports found on this computer.")
+                              : tr("Serial ports on this computer: %1").arg(systemPorts.join(QStringLiteral(", "))));
     ports->setWordWrap(true);
     grid->addWidget(ports, row++, 0, 1, 3);
 }
 
 void ProgramSetup::addSettingRows(QGridLayout *grid, int &row)
 {
-    m_savehtml = checkBox("Savehtml", QStringLiteral("save HTML page"));
-    addRow(grid, row, QStringLiteral("Save HTML page?"), m_savehtml, QStringLiteral("Saved to /html folder"));
-    m_saveExcel = checkBox("SaveExcel", QStringLiteral("save Excel file"));
-    addRow(grid, row, QStringLiteral("Save Excel File?"), m_saveExcel, QStringLiteral("Saved to /Excel folder"));
-    m_logDelay = WidgetHelpers::fixedWidthEdit(this, "LogDelay", QStringLiteral("default logging interval in seconds"),
+    m_savehtml = checkBox("Savehtml", tr("save HTML page"));
+    addRow(grid, row, tr("Save HTML page?"), m_savehtml, tr("Saved to /html folder"));
+    m_saveExcel = checkBox("SaveExcel", tr("save Excel file"));
+    addRow(grid, row, tr("Save Excel File?"), m_saveExcel, tr("Saved to /Excel folder"));
+    m_logDelay = WidgetHelpers::fixedWidthEdit(this, "LogDelay", tr("default logging interval in seconds"),
                                                kNarrowEditChars);
-    addRow(grid, row, QStringLiteral("Default Logging Interval"), m_logDelay, QStringLiteral("Seconds ( 1 - 600 )"));
-    m_logOn = checkBox("LogOn", QStringLiteral("start logging automatically"));
-    addRow(grid, row, QStringLiteral("Start Logger Automatically?"), m_logOn);
-    m_displayRpm = checkBox("DisplayRPM", QStringLiteral("display RPM"));
-    addRow(grid, row, QStringLiteral("Display RPM?"), m_displayRpm);
-    m_displayMessages = checkBox("DisplayMessages", QStringLiteral("display messages"));
-    addRow(grid, row, QStringLiteral("Display messages"), m_displayMessages);
-    m_displayWs = checkBox("DisplayWS", QStringLiteral("display wind speed"));
-    addRow(grid, row, QStringLiteral("Display Wind Speed?"), m_displayWs);
-    m_wsUnits = WidgetHelpers::fixedWidthEdit(this, "WSUnits", QStringLiteral("wind speed units"), kWideEditChars);
-    addRow(grid, row, QStringLiteral("Wind Speed Units"), m_wsUnits);
+    addRow(grid, row, tr("Default Logging Interval"), m_logDelay, tr("Seconds ( 1 - 600 )"));
+    m_logOn = checkBox("LogOn", tr("start logging automatically"));
+    addRow(grid, row, tr("Start Logger Automatically?"), m_logOn);
+    m_displayRpm = checkBox("DisplayRPM", tr("display RPM"));
+    addRow(grid, row, tr("Display RPM?"), m_displayRpm);
+    m_displayMessages = checkBox("DisplayMessages", tr("display messages"));
+    addRow(grid, row, tr("Display messages"), m_displayMessages);
+    m_displayWs = checkBox("DisplayWS", tr("display wind speed"));
+    addRow(grid, row, tr("Display Wind Speed?"), m_displayWs);
+    m_wsUnits = WidgetHelpers::fixedWidthEdit(this, "WSUnits", tr("wind speed units"), kWideEditChars);
+    addRow(grid, row, tr("Wind Speed Units"), m_wsUnits);
 }
 
 QLayout *ProgramSetup::buildButtonRow()
 {
-    auto *abort = new QPushButton(QStringLiteral("Abort"), this);
+    auto *abort = new QPushButton(tr("Abort"), this);
     abort->setObjectName(QStringLiteral("Command2"));
-    abort->setAccessibleDescription(QStringLiteral("save with no serial port and close"));
+    abort->setAccessibleDescription(tr("save with no serial port and close"));
     abort->setAutoDefault(false);
-    auto *save = new QPushButton(QStringLiteral("Save Setings"), this);
+    auto *save = new QPushButton(tr("Save Setings"), this);
     save->setObjectName(QStringLiteral("Command1"));
     save->setDefault(true);
     connect(save, &QPushButton::clicked, this, &ProgramSetup::saveClicked);
@@ -165,13 +162,12 @@ QLayout *ProgramSetup::buildMoreRow()
         connect(button, &QPushButton::clicked, this, request);
         more->addWidget(button);
     };
-    opens("Publishing", QStringLiteral("Publishing..."), QStringLiteral("where readings are published: MQTT"),
+    opens("Publishing", tr("Publishing..."), tr("where readings are published: MQTT"),
           &ProgramSetup::publishingRequested);
-    opens("Web", QStringLiteral("Web..."), QStringLiteral("the live page for phones and computers on the network"),
+    opens("Web", tr("Web..."), tr("the live page for phones and computers on the network"),
           &ProgramSetup::webRequested);
-    opens("AlarmsButton", QStringLiteral("Alarms..."),
-          QStringLiteral(
-              "when to warn of a low or high battery, a high current, an overspeeding turbine or a silent board"),
+    opens("AlarmsButton", tr("Alarms..."),
+          tr("when to warn of a low or high battery, a high current, an overspeeding turbine or a silent board"),
           &ProgramSetup::alarmsRequested);
     more->addStretch();
     return more;
@@ -270,18 +266,18 @@ void ProgramSetup::describePort()
     const auto number = NumericText::toInt16(text);
     QString description;
     if (text == QStringLiteral("0"))
-        description = QStringLiteral("0: no serial port");
+        description = tr("0: no serial port");
     else if (!number || *number < 1)
-        description = QStringLiteral("not a port number");
+        description = tr("not a port number");
     else {
         const QString source = PortLocator(m_programFolder).source(*number);
         const QString device = PortLocator::device(source);
         if (source.isEmpty())
-            description = QStringLiteral("port %1: no such device").arg(*number);
+            description = tr("port %1: no such device").arg(*number);
         else if (device.isEmpty())
-            description = QStringLiteral("port %1: %2").arg(QString::number(*number), PortLocator::whyGone(source));
+            description = tr("port %1: %2").arg(QString::number(*number), PortLocator::whyGone(source));
         else
-            description = QStringLiteral("port %1 opens %2").arg(QString::number(*number), device);
+            description = tr("port %1 opens %2").arg(QString::number(*number), device);
     }
     m_portDevice->setText(description);
 }
