@@ -2,6 +2,603 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
+    <name>Brolant::AlarmBanner</name>
+    <message>
+        <source>%1 %2 at %3</source>
+        <translation>%1 %2 om %3</translation>
+    </message>
+    <message>
+        <source>Acknowledge</source>
+        <translation>Bevestigen</translation>
+    </message>
+    <message>
+        <source>alarms</source>
+        <translation>alarmen</translation>
+    </message>
+    <message>
+        <source>silence the alarm notifications; alarms stay listed until they clear</source>
+        <translation>alarmmeldingen dempen; alarmen blijven vermeld tot ze opgeheven zijn</translation>
+    </message>
+    <message>
+        <source>ALARM: </source>
+        <translation>ALARM: </translation>
+    </message>
+    <message>
+        <source> (acknowledged)</source>
+        <translation> (bevestigd)</translation>
+    </message>
+    <message>
+        <source>Cleared: </source>
+        <translation>Opgeheven: </translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::AlarmBoard</name>
+    <message>
+        <source>Brolant alarm</source>
+        <translation>Brolant-alarm</translation>
+    </message>
+    <message>
+        <source>Brolant alarm cleared</source>
+        <translation>Brolant-alarm opgeheven</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::AlarmChange</name>
+    <message>
+        <source>LowVolts</source>
+        <translation>Spanning laag</translation>
+    </message>
+    <message>
+        <source>HighVolts</source>
+        <translation>Spanning hoog</translation>
+    </message>
+    <message>
+        <source>HighAmps</source>
+        <translation>Stroom hoog</translation>
+    </message>
+    <message>
+        <source>HighRPM</source>
+        <translation>Toerental hoog</translation>
+    </message>
+    <message>
+        <source>NoData</source>
+        <translation>Geen gegevens</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::Board</name>
+    <message>
+        <source>sent %1 frames (%2 with a bad checksum, %3 bytes), dropped %4 writes</source>
+        <translation>%1 frames verzonden (%2 met een foute checksum, %3 bytes), %4 schrijfacties verworpen</translation>
+    </message>
+    <message>
+        <source>%1 linked at %2</source>
+        <translation>%1 gekoppeld als %2</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>kan %1 niet lezen</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::Calibrate</name>
+    <message>
+        <source>battery reading from the board</source>
+        <translation>accumeting van de printplaat</translation>
+    </message>
+    <message>
+        <source>current reading from the board</source>
+        <translation>stroommeting van de printplaat</translation>
+    </message>
+    <message>
+        <source>generator pulses from the board</source>
+        <translation>generatorpulsen van de printplaat</translation>
+    </message>
+    <message>
+        <source>generator rpm</source>
+        <translation>toerental van de generator</translation>
+    </message>
+    <message>
+        <source>wind sensor pulses from the board</source>
+        <translation>windsensorpulsen van de printplaat</translation>
+    </message>
+    <message>
+        <source>wind speed</source>
+        <translation>windsnelheid</translation>
+    </message>
+    <message>
+        <source>battery volts</source>
+        <translation>accuspanning</translation>
+    </message>
+    <message>
+        <source>battery amps</source>
+        <translation>accustroom</translation>
+    </message>
+    <message>
+        <source>current offset</source>
+        <translation>stroomoffset</translation>
+    </message>
+    <message>
+        <source>voltage divisor</source>
+        <translation>spanningsdeler</translation>
+    </message>
+    <message>
+        <source>current divisor</source>
+        <translation>stroomdeler</translation>
+    </message>
+    <message>
+        <source>generator pulses per revolution</source>
+        <translation>generatorpulsen per omwenteling</translation>
+    </message>
+    <message>
+        <source>wind sensor pulses per unit</source>
+        <translation>windsensorpulsen per eenheid</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>gedeeld door</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Kalibratie</translation>
+    </message>
+    <message>
+        <source>%1 Volts</source>
+        <translation>%1 volt</translation>
+    </message>
+    <message>
+        <source>Step 1. Set Voltage</source>
+        <translation>Stap 1. Spanning instellen</translation>
+    </message>
+    <message>
+        <source>Measure your battery voltage, and then adjust</source>
+        <translation>Meet de accuspanning en pas dan</translation>
+    </message>
+    <message>
+        <source>this value until the correct battery voltage</source>
+        <translation>deze waarde aan tot de juiste accuspanning</translation>
+    </message>
+    <message>
+        <source>is displayed</source>
+        <translation>wordt getoond</translation>
+    </message>
+    <message>
+        <source>Step 3. Set RPM</source>
+        <translation>Stap 3. Toerental instellen</translation>
+    </message>
+    <message>
+        <source>How many pulses per revolution?</source>
+        <translation>Hoeveel pulsen per omwenteling?</translation>
+    </message>
+    <message>
+        <source>ie, for a 14 pulse generator, type in 14.</source>
+        <translation>bijv. voor een generator met 14 pulsen 14 invullen.</translation>
+    </message>
+    <message>
+        <source>Step 4. Set Wind Speed</source>
+        <translation>Stap 4. Windsnelheid instellen</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Nul</translation>
+    </message>
+    <message>
+        <source>take the current reading as zero amps</source>
+        <translation>de huidige meting als nul ampère nemen</translation>
+    </message>
+    <message>
+        <source>Step 2. Set Current</source>
+        <translation>Stap 2. Stroom instellen</translation>
+    </message>
+    <message>
+        <source>With no current flowing, press the Zero button..</source>
+        <translation>Zonder stroom op de knop Nul drukken..</translation>
+    </message>
+    <message>
+        <source>Apply a charging current, and adjust this</source>
+        <translation>Laat een laadstroom lopen en pas deze</translation>
+    </message>
+    <message>
+        <source>value until the correct amps is displayed.</source>
+        <translation>waarde aan tot de juiste stroom wordt getoond.</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Offset</translation>
+    </message>
+    <message>
+        <source>Exit ( dont save )</source>
+        <translation>Sluiten ( niet opslaan )</translation>
+    </message>
+    <message>
+        <source>Save Calibration</source>
+        <translation>Opslaan</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::CalibrationModel</name>
+    <message>
+        <source>How many pulses per %1?</source>
+        <translation>Hoeveel pulsen per %1?</translation>
+    </message>
+    <message>
+        <source>%1 RPM</source>
+        <translation>%1 RPM</translation>
+    </message>
+    <message>
+        <source>%1 Volts</source>
+        <translation>%1 volt</translation>
+    </message>
+    <message>
+        <source>%1 Amps</source>
+        <translation>%1 ampère</translation>
+    </message>
+    <message>
+        <source>The calibration could not be saved, and %1 is unchanged.
+
+%2</source>
+        <translation>De kalibratie kon niet worden opgeslagen, %1 is ongewijzigd.
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::ConsoleStatus</name>
+    <message>
+        <source>%1  %2 V  %3 A  %4 W  %5 rpm  %6 wind  %7 Wh  (%8)</source>
+        <translation>%1  %2 V  %3 A  %4 W  %5 rpm  %6 wind  %7 Wh  (%8)</translation>
+    </message>
+    <message>
+        <source>  MQTT: </source>
+        <translation>  MQTT: </translation>
+    </message>
+    <message>
+        <source>connecting to %1</source>
+        <translation>verbinden met %1</translation>
+    </message>
+    <message>
+        <source>connected to %1</source>
+        <translation>verbonden met %1</translation>
+    </message>
+    <message>
+        <source>connected to %1, which refuses records: %2</source>
+        <translation>verbonden met %1, die records weigert: %2</translation>
+    </message>
+    <message>
+        <source>broker not available: %1</source>
+        <translation>broker niet beschikbaar: %1</translation>
+    </message>
+    <message>
+        <source>; another logger publishes as site </source>
+        <translation>; een andere logger publiceert als locatie </translation>
+    </message>
+    <message>
+        <source>alarm: </source>
+        <translation>alarm: </translation>
+    </message>
+    <message>
+        <source>brolant-logger: program folder </source>
+        <translation>brolant-logger: programmamap </translation>
+    </message>
+    <message>
+        <source>brolant-logger: the live page is at </source>
+        <translation>brolant-logger: de live-pagina staat op </translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> en </translation>
+    </message>
+    <message>
+        <source>brolant-logger: ended in order</source>
+        <translation>brolant-logger: netjes beëindigd</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::ErrorReporter</name>
+    <message>
+        <source>  Last Error trapped  %1  ---  %2  %3</source>
+        <translation>  Laatste fout  %1  ---  %2  %3</translation>
+    </message>
+    <message>
+        <source>  (not written to %1: %2)</source>
+        <translation>  (niet naar %1 geschreven: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::MainWindow</name>
+    <message>
+        <source>mode</source>
+        <translation>modus</translation>
+    </message>
+    <message>
+        <source>live readings</source>
+        <translation>actuele metingen</translation>
+    </message>
+    <message>
+        <source>flashes on each reading received</source>
+        <translation>knippert bij elke ontvangen meting</translation>
+    </message>
+    <message>
+        <source>Logging</source>
+        <translation>Loggen</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>flashes on each log record</source>
+        <translation>knippert bij elk logrecord</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Interval</translation>
+    </message>
+    <message>
+        <source>logging interval in seconds</source>
+        <translation>loginterval in seconden</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>seconden</translation>
+    </message>
+    <message>
+        <source>Show Logs</source>
+        <translation>Logs tonen</translation>
+    </message>
+    <message>
+        <source>Program Setup</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>Calibrate</source>
+        <translation>Kalibreren</translation>
+    </message>
+    <message>
+        <source>COMMs</source>
+        <translation>COMMs</translation>
+    </message>
+    <message>
+        <source>show the message lines</source>
+        <translation>meldingsregels tonen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>received data and serial status</source>
+        <translation>ontvangen gegevens en status van de seriële poort</translation>
+    </message>
+    <message>
+        <source>last error</source>
+        <translation>laatste fout</translation>
+    </message>
+    <message>
+        <source>MQTT: </source>
+        <translation>MQTT: </translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::MainWindowModel</name>
+    <message>
+        <source>possible corrupt COMMS data</source>
+        <translation>mogelijk beschadigde COMMS-gegevens</translation>
+    </message>
+    <message>
+        <source>     possible COMMS problem</source>
+        <translation>     mogelijk COMMS-probleem</translation>
+    </message>
+    <message>
+        <source>COMMS port back after a break: reading again</source>
+        <translation>COMMS-poort terug na onderbreking: leest weer</translation>
+    </message>
+    <message>
+        <source>COMMS data buffer cleared</source>
+        <translation>COMMS-gegevensbuffer geleegd</translation>
+    </message>
+    <message>
+        <source>Caution Logging interval 2 short, Data Overflow may occur</source>
+        <translation>Let op: logintervaal te kort, gegevensoverloop mogelijk</translation>
+    </message>
+    <message>
+        <source>Brolant - Waiting for Signal</source>
+        <translation>Brolant - Wacht op signaal</translation>
+    </message>
+    <message>
+        <source> Waiting for COMM data</source>
+        <translation> Wacht op COMM-gegevens</translation>
+    </message>
+    <message>
+        <source> Error trap message  -     </source>
+        <translation> Foutmelding  -     </translation>
+    </message>
+    <message>
+        <source>There is a possible Port Number problem. Check available PORTS</source>
+        <translation>Mogelijk klopt het poortnummer niet. Controleer de beschikbare POORTEN</translation>
+    </message>
+    <message>
+        <source>Invalid delay period, needs to be a number between 1 and 600</source>
+        <translation>Ongeldig interval, moet een getal tussen 1 en 600 zijn</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::ProgramSetup</name>
+    <message>
+        <source>Brolant Setup</source>
+        <translation>Brolant-instellingen</translation>
+    </message>
+    <message>
+        <source>System Voltage</source>
+        <translation>Systeemspanning</translation>
+    </message>
+    <message>
+        <source>Max System Amps</source>
+        <translation>Max. systeemstroom (A)</translation>
+    </message>
+    <message>
+        <source>Baud rate</source>
+        <translation>Baudrate</translation>
+    </message>
+    <message>
+        <source>serial port number, 0 for none</source>
+        <translation>nummer van de seriële poort, 0 voor geen</translation>
+    </message>
+    <message>
+        <source>Com port</source>
+        <translation>COM-poort</translation>
+    </message>
+    <message>
+        <source>the device the port number opens</source>
+        <translation>het apparaat dat het poortnummer opent</translation>
+    </message>
+    <message>
+        <source>No serial ports found on this computer.</source>
+        <translation>Geen seriële poorten gevonden op deze computer.</translation>
+    </message>
+    <message>
+        <source>Serial ports on this computer: %1</source>
+        <translation>Seriële poorten op deze computer: %1</translation>
+    </message>
+    <message>
+        <source>save HTML page</source>
+        <translation>HTML-pagina opslaan</translation>
+    </message>
+    <message>
+        <source>Save HTML page?</source>
+        <translation>HTML-pagina opslaan?</translation>
+    </message>
+    <message>
+        <source>Saved to /html folder</source>
+        <translation>In map /html</translation>
+    </message>
+    <message>
+        <source>save Excel file</source>
+        <translation>Excel-bestand opslaan</translation>
+    </message>
+    <message>
+        <source>Save Excel File?</source>
+        <translation>Excel-bestand opslaan?</translation>
+    </message>
+    <message>
+        <source>Saved to /Excel folder</source>
+        <translation>In map /Excel</translation>
+    </message>
+    <message>
+        <source>default logging interval in seconds</source>
+        <translation>standaard loginterval in seconden</translation>
+    </message>
+    <message>
+        <source>Default Logging Interval</source>
+        <translation>Standaard loginterval</translation>
+    </message>
+    <message>
+        <source>Seconds ( 1 - 600 )</source>
+        <translation>Seconden ( 1 - 600 )</translation>
+    </message>
+    <message>
+        <source>start logging automatically</source>
+        <translation>loggen automatisch starten</translation>
+    </message>
+    <message>
+        <source>Start Logger Automatically?</source>
+        <translation>Automatisch starten?</translation>
+    </message>
+    <message>
+        <source>display RPM</source>
+        <translation>toerental tonen</translation>
+    </message>
+    <message>
+        <source>Display RPM?</source>
+        <translation>Toerental tonen?</translation>
+    </message>
+    <message>
+        <source>display messages</source>
+        <translation>meldingen tonen</translation>
+    </message>
+    <message>
+        <source>Display messages</source>
+        <translation>Meldingen tonen</translation>
+    </message>
+    <message>
+        <source>display wind speed</source>
+        <translation>windsnelheid tonen</translation>
+    </message>
+    <message>
+        <source>Display Wind Speed?</source>
+        <translation>Windsnelheid tonen?</translation>
+    </message>
+    <message>
+        <source>wind speed units</source>
+        <translation>eenheid van windsnelheid</translation>
+    </message>
+    <message>
+        <source>Wind Speed Units</source>
+        <translation>Windeenheid</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Afbreken</translation>
+    </message>
+    <message>
+        <source>save with no serial port and close</source>
+        <translation>opslaan zonder seriële poort en sluiten</translation>
+    </message>
+    <message>
+        <source>Save Setings</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Publishing...</source>
+        <translation>Publiceren...</translation>
+    </message>
+    <message>
+        <source>where readings are published: MQTT</source>
+        <translation>waar de metingen worden gepubliceerd: MQTT</translation>
+    </message>
+    <message>
+        <source>Web...</source>
+        <translation>Web...</translation>
+    </message>
+    <message>
+        <source>the live page for phones and computers on the network</source>
+        <translation>de live-pagina voor telefoons en computers in het netwerk</translation>
+    </message>
+    <message>
+        <source>Alarms...</source>
+        <translation>Alarmen...</translation>
+    </message>
+    <message>
+        <source>when to warn of a low or high battery, a high current, an overspeeding turbine or a silent board</source>
+        <translation>wanneer te waarschuwen voor een lage of hoge accu, een hoge stroom, een te snel draaiende windmolen of een stille printplaat</translation>
+    </message>
+    <message>
+        <source>0: no serial port</source>
+        <translation>0: geen seriële poort</translation>
+    </message>
+    <message>
+        <source>not a port number</source>
+        <translation>geen poortnummer</translation>
+    </message>
+    <message>
+        <source>port %1: no such device</source>
+        <translation>poort %1: apparaat bestaat niet</translation>
+    </message>
+    <message>
+        <source>port %1: %2</source>
+        <translation>poort %1: %2</translation>
+    </message>
+    <message>
+        <source>port %1 opens %2</source>
+        <translation>poort %1 opent %2</translation>
+    </message>
+</context>
+<context>
     <name>LivePage</name>
     <message>
         <source>connecting</source>
@@ -278,6 +875,33 @@
     <message>
         <source>Max W</source>
         <translation>Max. W</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramSetupModel</name>
+    <message>
+        <source>%1 does not exist yet: these are the starting values, and saving creates the file.</source>
+        <translation>%1 bestaat nog niet: dit zijn de beginwaarden, opslaan maakt het bestand aan.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2): these are the starting values.</source>
+        <translation>%1 kon niet worden gelezen (%2): dit zijn de beginwaarden.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read completely (%2). Those settings show their starting values; saving keeps all the others.</source>
+        <translation>%1 kon niet volledig worden gelezen (%2). Die instellingen tonen hun beginwaarden; opslaan behoudt alle andere.</translation>
+    </message>
+    <message>
+        <source>There is a bad number for Port Number. Must be between 1 and 8 ( 1 or 2 most common )</source>
+        <translation>Het poortnummer is ongeldig. Het moet tussen 1 en 8 liggen ( meestal 1 of 2 )</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved, and %1 is unchanged.
+
+%2</source>
+        <translation>De instellingen konden niet worden opgeslagen, %1 is ongewijzigd.
+
+%2</translation>
     </message>
 </context>
 </TS>
