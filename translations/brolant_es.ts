@@ -337,7 +337,7 @@
     </message>
     <message>
         <source>Interval</source>
-        <translation>Intervalo</translation>
+        <translation>Periodo</translation>
     </message>
     <message>
         <source>logging interval in seconds</source>

@@ -337,7 +337,7 @@
     </message>
     <message>
         <source>Interval</source>
-        <translation>Intervalle</translation>
+        <translation>Période</translation>
     </message>
     <message>
         <source>logging interval in seconds</source>
