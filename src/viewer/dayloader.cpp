@@ -6,6 +6,7 @@
 #include "viewer/dayrecords.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 
 #include <algorithm>
@@ -17,9 +18,10 @@ namespace DayLoader {
 
 QString tooManyMessage()
 {
-    return QStringLiteral("Over 10,000 records, too many to display. Please use a smaller time "
-                          "range. If you set you logging interval to 10 seconds or more, you wont "
-                          "have this problem in the future. ");
+    return QCoreApplication::translate("Brolant::DayLoader",
+                                       "Over 10,000 records, too many to display. Please use a smaller time "
+                                       "range. If you set you logging interval to 10 seconds or more, you wont "
+                                       "have this problem in the future. ");
 }
 
 Outcome load(const QByteArray &content, int start, int finish, DayRecords &records)

@@ -20,7 +20,7 @@
 namespace Brolant {
 
 namespace {
-const QString kNoData = QStringLiteral("No data for that date");
+const char *const kNoData = QT_TRANSLATE_NOOP("Brolant::GraphModel", "No data for that date");
 } // namespace
 
 GraphModel::GraphModel(QString programFolder, ViewerSession &session, GraphView &view)
@@ -41,7 +41,7 @@ void GraphModel::open()
     m_settings = ViewerSettings::read(m_programFolder);
     m_options = PlotOptions();
     m_view.setPlotOptionsShown(m_options);
-    m_view.showScaledCaption(QStringLiteral("Scaled"));
+    m_view.showScaledCaption(tr("Scaled"));
     // Records kept from an earlier opening: the plot is cleared, as the range is empty.
     if (m_session.records.count > 1)
         redraw();
@@ -100,20 +100,20 @@ void GraphModel::display()
     const auto start = DateText::secondsOfDay(boxes[0] + u':' + boxes[1]);
     const auto finish = DateText::secondsOfDay(boxes[2] + u':' + boxes[3]);
     if (!start || !finish) {
-        m_view.message(QStringLiteral("\"%1:%2\" to \"%3:%4\" is not a range of times of day. "
-                                      "Use hours 00 to 23 and minutes 00 to 59.")
+        m_view.message(tr("\"%1:%2\" to \"%3:%4\" is not a range of times of day. "
+                          "Use hours 00 to 23 and minutes 00 to 59.")
                            .arg(boxes[0], boxes[1], boxes[2], boxes[3]));
         return;
     }
     // The viewer only reads: a day that does not exist is no data, and no file is made for it.
     const QFileInfo file(m_dayFile);
     if (m_dayFile.isEmpty() || !file.isFile()) {
-        loadFailed(kNoData);
+        loadFailed(tr(kNoData));
         return;
     }
     const Result<QByteArray> content = TextFile::tryReadBytes(file.filePath(), DailyLogLine::kLargestFile);
     if (!content) {
-        loadFailed(QStringLiteral("The day could not be read: %1").arg(content.failure().description));
+        loadFailed(tr("The day could not be read: %1").arg(content.failure().description));
         return;
     }
     m_session.zoomApplying = false;
@@ -122,7 +122,7 @@ void GraphModel::display()
         loadFailed(DayLoader::tooManyMessage());
         return;
     case DayLoader::Outcome::NoData:
-        loadFailed(kNoData);
+        loadFailed(tr(kNoData));
         return;
     case DayLoader::Outcome::Loaded:
         break;
@@ -159,7 +159,7 @@ void GraphModel::switchToggled(Switch which, bool ticked)
                      &m_options.rpm,   &m_options.windSpeed, &m_options.scaled};
     *flags[which] = ticked;
     if (which == ScaledBox)
-        m_view.showScaledCaption(ticked ? QStringLiteral("Scaled") : QStringLiteral("Unscaled"));
+        m_view.showScaledCaption(ticked ? tr("Scaled") : tr("Unscaled"));
     if (m_session.records.count > 1)
         redraw();
 }
@@ -219,21 +219,21 @@ void GraphModel::exportCsv()
 {
     const auto name = CsvExport::fileName(QFileInfo(m_dayFile).fileName(), m_session.records, m_range);
     if (!name) {
-        m_view.message(QStringLiteral("Choose a day's log file before exporting."));
+        m_view.message(tr("Choose a day's log file before exporting."));
         return;
     }
     // Exporting nothing leaves an earlier export of the same name as it was.
     if (m_session.records.count == 0) {
-        m_view.message(kNoData);
+        m_view.message(tr(kNoData));
         return;
     }
     if (const Result<> written = TextFile::tryReplace(ProgramPaths(m_programFolder).inExcel(*name),
                                                       CsvExport::text(m_session.records, m_range));
         !written) {
-        m_view.message(QStringLiteral("The export could not be written: %1").arg(written.failure().description));
+        m_view.message(tr("The export could not be written: %1").arg(written.failure().description));
         return;
     }
-    m_view.message(QStringLiteral("Done"));
+    m_view.message(tr("Done"));
 }
 
 } // namespace Brolant

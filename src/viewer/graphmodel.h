@@ -5,6 +5,7 @@
 #include "viewer/plotmodel.h"
 #include "viewer/viewersettings.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -27,6 +28,8 @@ struct ViewerSession
 // scale switches, the readouts under the pointer, zooming by dragging, and the CSV export.
 class GraphModel
 {
+    Q_DECLARE_TR_FUNCTIONS(Brolant::GraphModel)
+
 public:
     enum Switch
     {

@@ -5,6 +5,8 @@
 #include "text/numerictext.h"
 #include "viewer/dayrecords.h"
 
+#include <QCoreApplication>
+
 namespace Brolant {
 
 namespace {
@@ -30,11 +32,14 @@ ViewerSettings ViewerSettings::read(const QString &programFolder)
     settings.wsUnits = program.wsUnits.text();
     std::optional<Failure> failure = read ? std::nullopt : std::optional(read.failure());
     if (!failure && !NumericText::isNumber(settings.logDelay))
-        failure = Failure{QStringLiteral("the logging interval is not a number: \"%1\"").arg(settings.logDelay)};
+        failure = Failure{
+            QCoreApplication::translate("Brolant::ViewerSettings", "the logging interval is not a number: \"%1\"")
+                .arg(settings.logDelay)};
     if (failure)
-        settings.problem = QStringLiteral("The viewer needs the logging interval, system voltage "
-                                          "and maximum current from prog.cfg, and could not use "
-                                          "them (%1). Correct them in Program Setup.")
+        settings.problem = QCoreApplication::translate("Brolant::ViewerSettings",
+                                                       "The viewer needs the logging interval, system voltage "
+                                                       "and maximum current from prog.cfg, and could not use "
+                                                       "them (%1). Correct them in Program Setup.")
                                .arg(failure->description);
     return settings;
 }

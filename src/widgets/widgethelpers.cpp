@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/widgethelpers.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -94,9 +95,11 @@ void showWholeRows(QLabel *label, const QString &text)
 
 void showUnusable(QLabel *problemLine, const QString &fileName, const QString &why)
 {
-    problemLine->setText(
-        why.isEmpty() ? QString()
-                      : QStringLiteral("%1 could not be used (%2): these are the starting values.").arg(fileName, why));
+    problemLine->setText(why.isEmpty()
+                             ? QString()
+                             : QCoreApplication::translate("Brolant::WidgetHelpers",
+                                                           "%1 could not be used (%2): these are the starting values.")
+                                   .arg(fileName, why));
     problemLine->setVisible(!why.isEmpty());
 }
 
@@ -111,11 +114,11 @@ QLabel *problemLine(QWidget *parent)
 QHBoxLayout *abortAndSave(QDialog *dialog, const std::function<void()> &save)
 {
     auto *buttons = new QHBoxLayout;
-    auto *abort = new QPushButton(QStringLiteral("Abort"), dialog);
+    auto *abort = new QPushButton(QCoreApplication::translate("Brolant::WidgetHelpers", "Abort"), dialog);
     abort->setObjectName(QStringLiteral("Abort"));
-    abort->setAccessibleDescription(QStringLiteral("close without saving"));
+    abort->setAccessibleDescription(QCoreApplication::translate("Brolant::WidgetHelpers", "close without saving"));
     abort->setAutoDefault(false);
-    auto *saveButton = new QPushButton(QStringLiteral("Save"), dialog);
+    auto *saveButton = new QPushButton(QCoreApplication::translate("Brolant::WidgetHelpers", "Save"), dialog);
     saveButton->setObjectName(QStringLiteral("Save"));
     saveButton->setDefault(true);
     buttons->addWidget(abort);

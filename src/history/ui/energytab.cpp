@@ -6,6 +6,7 @@
 #include "history/ui/loadstatus.h"
 #include "logging/energyarchive.h"
 #include "platform/messages.h"
+#include "platform/translation.h"
 #include "text/datetext.h"
 #include "text/failure.h"
 
@@ -13,10 +14,10 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLegendMarker>
-#include <QLocale>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QToolButton>
@@ -41,7 +42,7 @@ constexpr int kMonths = 12;
 QString energyText(std::optional<double> wattHours)
 {
     if (!wattHours)
-        return QStringLiteral("no data");
+        return QCoreApplication::translate("Brolant::EnergyTab", "no data");
     if (*wattHours >= kKiloFrom)
         return QString::number(*wattHours / kKilo, 'f', 2) + QStringLiteral(" kWh");
     return QString::number(*wattHours, 'f', 1) + QStringLiteral(" Wh");
@@ -58,15 +59,15 @@ QString sourceText(DayEnergy::Source source)
     case DayEnergy::Source::Archive:
         return QStringLiteral("Whours.txt");
     case DayEnergy::Source::PartlyComputed:
-        return QStringLiteral("Whours.txt and the daily log after its last line");
+        return QCoreApplication::translate("Brolant::EnergyTab", "Whours.txt and the daily log after its last line");
     case DayEnergy::Source::Computed:
-        return QStringLiteral("computed from the daily log");
+        return QCoreApplication::translate("Brolant::EnergyTab", "computed from the daily log");
     case DayEnergy::Source::Unreadable:
-        return QStringLiteral("the daily log could not be read");
+        return QCoreApplication::translate("Brolant::EnergyTab", "the daily log could not be read");
     case DayEnergy::Source::None:
         break;
     }
-    return QStringLiteral("no data");
+    return QCoreApplication::translate("Brolant::EnergyTab", "no data");
 }
 
 // The days from `first` to `last` a year before, all of them: a February beside a leap one
@@ -118,13 +119,11 @@ EnergyTab::EnergyTab(std::shared_ptr<HistorySource> source, const QString &progr
     m_note->setWordWrap(true);
     m_note->setTextFormat(Qt::PlainText);
     m_chart = HistoryWidgets::chartView(
-        this, QStringLiteral("Energy chart"),
-        QStringLiteral(
-            "energy per day or month as bars, each beside the same period a year before; the same values are in the table below"));
+        this, tr("Energy chart"),
+        tr("energy per day or month as bars, each beside the same period a year before; the same values are in the table below"));
     column->addWidget(m_chart, 4);
-    m_table = HistoryWidgets::table(
-        this, QStringLiteral("Energy per day"),
-        {QStringLiteral("Date"), QStringLiteral("Energy"), QStringLiteral("A year before"), QStringLiteral("Source")});
+    m_table = HistoryWidgets::table(this, tr("Energy per day"),
+                                    {tr("Date"), tr("Energy"), tr("A year before"), tr("Source")});
     column->addWidget(m_table, 1);
     column->addWidget(m_note);
     m_status = new LoadStatus(m_load, this);
@@ -148,16 +147,15 @@ QLayout *EnergyTab::buildControls()
         controls->addWidget(button);
         return button;
     };
-    auto *previous = button(QStringLiteral("< Previous"), QStringLiteral("the week, month or year before"));
+    auto *previous = button(tr("< Previous"), tr("the week, month or year before"));
     m_periodName = new QLabel(this);
     m_periodName->setAlignment(Qt::AlignCenter);
     m_periodName->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("2026_12_28 to 2027_01_03")));
     controls->addWidget(m_periodName);
-    m_next = button(QStringLiteral("Next >"), QStringLiteral("the week, month or year after"));
+    m_next = button(tr("Next >"), tr("the week, month or year after"));
     const std::array<std::pair<QString, QString>, 3> spanButtons = {
-        std::pair{QStringLiteral("Week"), QStringLiteral("the days of a week, Monday to Sunday")},
-        std::pair{QStringLiteral("Month"), QStringLiteral("the days of a month")},
-        std::pair{QStringLiteral("Year"), QStringLiteral("the months of a year")}};
+        std::pair{tr("Week"), tr("the days of a week, Monday to Sunday")},
+        std::pair{tr("Month"), tr("the days of a month")}, std::pair{tr("Year"), tr("the months of a year")}};
     for (size_t at = 0; at < m_spans.size(); ++at) {
         // Tool buttons: three push buttons' widths would not leave the row room in a small window.
         m_spans[at] = new QToolButton(this);
@@ -179,8 +177,8 @@ QLayout *EnergyTab::buildSummaryRow()
     m_summary = new QLabel(this);
     m_summary->setWordWrap(true);
     summaryRow->addWidget(m_summary, 1);
-    m_export = new QPushButton(QStringLiteral("Export CSV"), this);
-    m_export->setAccessibleDescription(QStringLiteral("write the month's days to the excel folder"));
+    m_export = new QPushButton(tr("Export CSV"), this);
+    m_export->setAccessibleDescription(tr("write the month's days to the excel folder"));
     m_export->setAutoDefault(false);
     summaryRow->addWidget(m_export);
     return summaryRow;
@@ -221,10 +219,11 @@ void EnergyTab::showPeriodName()
 {
     switch (m_span) {
     case Span::Week:
-        m_periodName->setText(DateText::dateStamp(m_first) + QStringLiteral(" to ") + DateText::dateStamp(last()));
+        m_periodName->setText(DateText::dateStamp(m_first) + tr(" to ") + DateText::dateStamp(last()));
         break;
     case Span::Month:
-        m_periodName->setText(QLocale().standaloneMonthName(m_first.month()) + u' ' + QString::number(m_first.year()));
+        m_periodName->setText(Translation::names().standaloneMonthName(m_first.month()) + u' '
+                              + QString::number(m_first.year()));
         break;
     case Span::Year:
         m_periodName->setText(QString::number(m_first.year()));
@@ -295,10 +294,10 @@ void EnergyTab::showNote()
     if (!m_problems.isEmpty())
         lines << m_problems;
     if (m_period.damagedLines > 0)
-        lines << QStringLiteral("%1 damaged line(s) in Whours.txt passed over.").arg(m_period.damagedLines);
+        lines << tr("%1 damaged line(s) in Whours.txt passed over.").arg(m_period.damagedLines);
     if (m_period.linesAfterToday > 0)
-        lines << QStringLiteral("%1 line(s) in Whours.txt dated after today left out of every total.")
-                     .arg(m_period.linesAfterToday);
+        lines
+            << tr("%1 line(s) in Whours.txt dated after today left out of every total.").arg(m_period.linesAfterToday);
     if (!m_written.isEmpty())
         lines << m_written;
     m_note->setText(lines.join(u'\n'));
@@ -337,7 +336,7 @@ void EnergyTab::showBars(QBarSet *shown, QBarSet *before, const QStringList &cat
 void EnergyTab::showDays()
 {
     auto *shown = new QBarSet(m_periodName->text());
-    auto *before = new QBarSet(QStringLiteral("A year before"));
+    auto *before = new QBarSet(tr("A year before"));
     shown->setColor(kShownColour);
     // A day computed from its log, wholly or in part, stands out in a second colour.
     shown->setSelectedColor(kComputedColour);
@@ -347,7 +346,7 @@ void EnergyTab::showDays()
     for (size_t at = 0; at < m_period.days.size(); ++at) {
         const DayEnergy &day = m_period.days[at];
         const DayEnergy earlier = sameDayBefore(m_period.yearBefore, day.day);
-        categories << (m_span == Span::Week ? QLocale().dayName(day.day.dayOfWeek(), QLocale::ShortFormat)
+        categories << (m_span == Span::Week ? Translation::names().dayName(day.day.dayOfWeek(), QLocale::ShortFormat)
                                             : QString::number(day.day.day()));
         *shown << valueOf(day).value_or(0.0);
         *before << valueOf(earlier).value_or(0.0);
@@ -357,16 +356,14 @@ void EnergyTab::showDays()
                             sourceText(day.source)};
     }
     HistoryWidgets::setRows(m_table, rows);
-    const QString name = m_span == Span::Week ? QStringLiteral("Week") : QStringLiteral("Month");
+    const QString name = m_span == Span::Week ? tr("Week") : tr("Month");
     const auto total = EnergyTable::total(m_period.days);
     m_summary->setText(
-        total ? QStringLiteral(
-                    "%1 total %2, mean %3 a day; a year before %4. Light bars are computed from the daily logs.")
+        total ? tr("%1 total %2, mean %3 a day; a year before %4. Light bars are computed from the daily logs.")
                     .arg(name, energyText(total), energyText(EnergyTable::mean(m_period.days)),
                          energyText(EnergyTable::total(m_period.yearBefore)))
-              : QStringLiteral("%1: no data.").arg(name));
-    showBars(shown, before, categories,
-             m_span == Span::Week ? QStringLiteral("Day") : QStringLiteral("Day of the month"));
+              : tr("%1: no data.").arg(name));
+    showBars(shown, before, categories, m_span == Span::Week ? tr("Day") : tr("Day of the month"));
 }
 
 void EnergyTab::showMonths()
@@ -380,7 +377,7 @@ void EnergyTab::showMonths()
     const auto totals = EnergyTable::monthTotals(m_period.days);
     const auto earlier = EnergyTable::monthTotals(m_period.yearBefore);
     for (int month = 1; month <= kMonths; ++month) {
-        const QString name = QLocale().standaloneMonthName(month, QLocale::ShortFormat);
+        const QString name = Translation::names().standaloneMonthName(month, QLocale::ShortFormat);
         categories << name;
         *shown << totals[size_t(month - 1)].value_or(0.0);
         *before << earlier[size_t(month - 1)].value_or(0.0);
@@ -389,20 +386,20 @@ void EnergyTab::showMonths()
     }
     HistoryWidgets::setRows(m_table, rows);
     const auto total = EnergyTable::total(m_period.days);
-    m_summary->setText(total ? QStringLiteral("Year total %1; the year before %2.")
+    m_summary->setText(total ? tr("Year total %1; the year before %2.")
                                    .arg(energyText(total), energyText(EnergyTable::total(m_period.yearBefore)))
-                             : QStringLiteral("Year: no data."));
-    showBars(shown, before, categories, QStringLiteral("Month"));
+                             : tr("Year: no data."));
+    showBars(shown, before, categories, tr("Month"));
 }
 
 void EnergyTab::exportClicked()
 {
     const Result<QString> path = HistoryCsv::write(m_programFolder, HistoryCsv::energyFileName(m_first),
                                                    HistoryCsv::energyText(m_period.days));
-    m_written = path ? QStringLiteral("Written: ") + *path : QString();
+    m_written = path ? tr("Written: %1").arg(*path) : QString();
     showNote();
     if (!path)
-        m_messages.message(QStringLiteral("The CSV file could not be written: ") + path.failure().description);
+        m_messages.message(tr("The CSV file could not be written: %1").arg(path.failure().description));
 }
 
 } // namespace Brolant

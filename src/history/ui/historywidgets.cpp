@@ -5,6 +5,7 @@
 #include "platform/programpaths.h"
 
 #include <QChartView>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -69,11 +70,13 @@ QString problemsText(const LoadReport &report)
     QStringList lines;
     for (const FileProblem &problem : report.problems) {
         const bool archive = problem.file == FileName::kEnergyArchive;
-        lines << QStringLiteral("%1 could not be read (%2): %3.")
+        lines << QCoreApplication::translate("Brolant::HistoryWidgets", "%1 could not be read (%2): %3.")
                      .arg(problem.file, problem.reason,
-                          archive ? QStringLiteral(
-                              "every day is computed from its daily log, and days known only from it are missing")
-                                  : QStringLiteral("its day has no records here"));
+                          archive
+                              ? QCoreApplication::translate(
+                                  "Brolant::HistoryWidgets",
+                                  "every day is computed from its daily log, and days known only from it are missing")
+                              : QCoreApplication::translate("Brolant::HistoryWidgets", "its day has no records here"));
     }
     return lines.join(u'\n');
 }
@@ -94,10 +97,10 @@ DayRangeBar::DayRangeBar(const QDate &from, const QDate &to, QWidget *parent)
         row->addWidget(label);
         row->addWidget(box);
     };
-    dateBox(m_from, QStringLiteral("From"));
-    dateBox(m_to, QStringLiteral("To"));
-    auto *show = new QPushButton(QStringLiteral("Show"), this);
-    show->setAccessibleDescription(QStringLiteral("read the daily logs from the first date to the second"));
+    dateBox(m_from, tr("From"));
+    dateBox(m_to, tr("To"));
+    auto *show = new QPushButton(tr("Show"), this);
+    show->setAccessibleDescription(tr("read the daily logs from the first date to the second"));
     show->setAutoDefault(false);
     row->addWidget(show);
     row->addStretch(1);

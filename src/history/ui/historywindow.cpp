@@ -22,16 +22,16 @@ HistoryWindow::HistoryWindow(const QString &programFolder, const QDate &today, M
     : QDialog(parent), m_problems(problems), m_source(std::make_shared<HistorySource>(programFolder))
 {
     setObjectName(QStringLiteral("EnergyHistory"));
-    setWindowTitle(QStringLiteral("Energy History"));
+    setWindowTitle(tr("Energy History"));
     const ViewerSettings settings = ViewerSettings::read(programFolder);
     m_tabs = new QTabWidget(this);
     m_energy = new EnergyTab(m_source, programFolder, settings.logDelaySeconds(), today, messages, m_tabs);
     m_powerCurve = new PowerCurveTab(m_source, programFolder, settings.wsUnits, settings.logDelaySeconds(), today,
                                      messages, m_tabs);
     m_trend = new TrendTab(m_source, settings.seriesUnits(), today, m_tabs);
-    m_tabs->addTab(m_energy, QStringLiteral("&Energy"));
-    m_tabs->addTab(m_powerCurve, QStringLiteral("&Power curve"));
-    m_tabs->addTab(m_trend, QStringLiteral("&Trend"));
+    m_tabs->addTab(m_energy, tr("&Energy"));
+    m_tabs->addTab(m_powerCurve, tr("&Power curve"));
+    m_tabs->addTab(m_trend, tr("&Trend"));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
     for (HistoryLoad *load : findChildren<HistoryLoad *>())

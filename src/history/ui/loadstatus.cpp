@@ -12,12 +12,12 @@ namespace Brolant {
 
 LoadStatus::LoadStatus(HistoryLoad &load, QWidget *parent)
     : QWidget(parent),
-      m_caption(new QLabel(QStringLiteral("Reading the daily logs..."), this)),
+      m_caption(new QLabel(tr("Reading the daily logs..."), this)),
       m_bar(new QProgressBar(this)),
-      m_cancel(new QPushButton(QStringLiteral("Cancel"), this))
+      m_cancel(new QPushButton(tr("Cancel"), this))
 {
-    m_bar->setAccessibleName(QStringLiteral("Days read"));
-    m_cancel->setAccessibleDescription(QStringLiteral("stop reading the daily logs"));
+    m_bar->setAccessibleName(tr("Days read"));
+    m_cancel->setAccessibleDescription(tr("stop reading the daily logs"));
     m_cancel->setAutoDefault(false);
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
@@ -30,7 +30,7 @@ LoadStatus::LoadStatus(HistoryLoad &load, QWidget *parent)
     });
     connect(m_cancel, &QPushButton::clicked, this, [this, &load] {
         load.cancel();
-        m_caption->setText(QStringLiteral("Reading cancelled; what is shown is from before."));
+        m_caption->setText(tr("Reading cancelled; what is shown is from before."));
         m_bar->hide();
         m_cancel->hide();
     });
@@ -39,7 +39,7 @@ LoadStatus::LoadStatus(HistoryLoad &load, QWidget *parent)
 
 void LoadStatus::started(int days)
 {
-    m_caption->setText(QStringLiteral("Reading the daily logs..."));
+    m_caption->setText(tr("Reading the daily logs..."));
     m_bar->setRange(0, days);
     m_bar->setValue(0);
     m_bar->show();

@@ -94,8 +94,8 @@ PowerCurveTab::PowerCurveTab(std::shared_ptr<HistorySource> source, const QStrin
     auto *controls = new QHBoxLayout;
     m_range = new DayRangeBar(today.addDays(-(kRecentDays - 1)), today, this);
     controls->addWidget(m_range, 1);
-    m_export = new QPushButton(QStringLiteral("Export CSV"), this);
-    m_export->setAccessibleDescription(QStringLiteral("write the bin tables to the excel folder"));
+    m_export = new QPushButton(tr("Export CSV"), this);
+    m_export->setAccessibleDescription(tr("write the bin tables to the excel folder"));
     m_export->setAutoDefault(false);
     m_export->setEnabled(false);
     controls->addWidget(m_export);
@@ -105,10 +105,9 @@ PowerCurveTab::PowerCurveTab(std::shared_ptr<HistorySource> source, const QStrin
     m_summary->setTextFormat(Qt::PlainText);
     column->addWidget(m_summary);
     m_chart = HistoryWidgets::chartView(
-        this, QStringLiteral("Power curve chart"),
-        QStringLiteral(
-            "watts against wind speed for every record, the mean watts per bin, the method of bins and the rated "
-            "curve; the bins are in the tables below"));
+        this, tr("Power curve chart"),
+        tr("watts against wind speed for every record, the mean watts per bin, the method of bins and the rated "
+           "curve; the bins are in the tables below"));
     column->addWidget(m_chart, 4);
 
     readTurbine();
@@ -129,15 +128,15 @@ PowerCurveTab::PowerCurveTab(std::shared_ptr<HistorySource> source, const QStrin
 QLayout *PowerCurveTab::buildRatingRow(const QString &windUnits)
 {
     auto *rating = new QHBoxLayout;
-    m_rated = new QPushButton(QStringLiteral("Rated curve..."), this);
-    m_rated->setAccessibleDescription(QStringLiteral("type, paste or import the turbine's rated power curve"));
+    m_rated = new QPushButton(tr("Rated curve..."), this);
+    m_rated->setAccessibleDescription(tr("type, paste or import the turbine's rated power curve"));
     m_rated->setAutoDefault(false);
     rating->addWidget(m_rated, 0, Qt::AlignTop);
     if (!WindSpeedUnit::toMetresPerSecond(windUnits)) {
         // Asked once: the answer is kept in turbine.cfg for these units.
-        auto *unitLabel = new QLabel(QStringLiteral("Wind unit \"%1\" is:").arg(windUnits.trimmed()), this);
+        auto *unitLabel = new QLabel(tr("Wind unit \"%1\" is:").arg(windUnits.trimmed()), this);
         m_unit = new QComboBox(this);
-        m_unit->addItem(QStringLiteral("(not known)"));
+        m_unit->addItem(tr("(not known)"));
         m_unit->addItems(kKnownUnits);
         if (m_turbine.toMetresPerSecond(windUnits))
             m_unit->setCurrentText(m_turbine.unitsMean);
@@ -159,21 +158,17 @@ QWidget *PowerCurveTab::buildTables()
     // Three tables under the chart, a page each: the window still fits a small screen.
     auto *tables = new QTabWidget(this);
     // Made after the controls above them, so Tab reaches them in the order they are shown.
-    m_table = HistoryWidgets::table(this, QStringLiteral("Power curve bins"),
-                                    {QStringLiteral("Wind from"), QStringLiteral("Records"),
-                                     QStringLiteral("Mean watts"), QStringLiteral("Max watts")});
+    m_table = HistoryWidgets::table(this, tr("Power curve bins"),
+                                    {tr("Wind from"), tr("Records"), tr("Mean watts"), tr("Max watts")});
     m_table->setObjectName(QStringLiteral("Bins"));
-    tables->addTab(m_table, QStringLiteral("Bins of 1 unit"));
-    m_methodBins = HistoryWidgets::table(this, QStringLiteral("Method of bins"),
-                                         {QStringLiteral("Bin (m/s)"), QStringLiteral("Minutes"),
-                                          QStringLiteral("Mean wind (m/s)"), QStringLiteral("Mean watts"),
-                                          QStringLiteral("SD watts"), QStringLiteral("Rated watts"),
-                                          QStringLiteral("% of rated")});
-    tables->addTab(m_methodBins, QStringLiteral("Method of bins"));
-    m_annual = HistoryWidgets::table(this, QStringLiteral("Annual energy"),
-                                     {QStringLiteral("Mean wind (m/s)"), QStringLiteral("Measured (kWh)"),
-                                      QStringLiteral("Rated (kWh)"), QStringLiteral("% of rated")});
-    tables->addTab(m_annual, QStringLiteral("Annual energy"));
+    tables->addTab(m_table, tr("Bins of 1 unit"));
+    m_methodBins = HistoryWidgets::table(this, tr("Method of bins"),
+                                         {tr("Bin (m/s)"), tr("Minutes"), tr("Mean wind (m/s)"), tr("Mean watts"),
+                                          tr("SD watts"), tr("Rated watts"), tr("% of rated")});
+    tables->addTab(m_methodBins, tr("Method of bins"));
+    m_annual = HistoryWidgets::table(
+        this, tr("Annual energy"), {tr("Mean wind (m/s)"), tr("Measured (kWh)"), tr("Rated (kWh)"), tr("% of rated")});
+    tables->addTab(m_annual, tr("Annual energy"));
     m_methodBins->setObjectName(QStringLiteral("MethodBins"));
     m_annual->setObjectName(QStringLiteral("AnnualEnergy"));
     return tables;
@@ -218,7 +213,7 @@ void PowerCurveTab::unitChosen(const QString &unit)
     try {
         changed.save(m_programFolder);
     } catch (const Failure &failure) {
-        m_messages.message(QStringLiteral("The wind unit could not be kept: ") + failure.description);
+        m_messages.message(tr("The wind unit could not be kept: ") + failure.description);
         return;
     }
     m_turbine = changed;
@@ -232,32 +227,32 @@ void PowerCurveTab::showPerformance()
     const TurbinePerformance::Report &report = m_curve.performance;
     QStringList lines;
     if (!m_turbineProblem.isEmpty())
-        lines << QStringLiteral("turbine.cfg could not be used (%1).").arg(m_turbineProblem);
+        lines << tr("turbine.cfg could not be used (%1).").arg(m_turbineProblem);
     if (!report.toMetresPerSecond) {
-        lines << QStringLiteral("Choose which unit the wind speed is logged in to see the method of bins.");
+        lines << tr("Choose which unit the wind speed is logged in to see the method of bins.");
     } else {
-        lines << QStringLiteral("Method of bins (IEC 61400-12-1): 1-minute means in bins 0.5 m/s wide; bins of "
-                                "fewer than %1 minutes are drawn faint.")
+        lines << tr("Method of bins (IEC 61400-12-1): 1-minute means in bins 0.5 m/s wide; bins of "
+                    "fewer than %1 minutes are drawn faint.")
                      .arg(TurbinePerformance::kFirmMinutes);
         if (report.slowerThanAMinute)
-            lines << QStringLiteral("Logged less often than once a minute: each record is used as it is.");
+            lines << tr("Logged less often than once a minute: each record is used as it is.");
     }
     if (report.weibull) {
-        QString site = QStringLiteral("Site's wind: Weibull k %1, c %2 m/s; a year of it gives %3 kWh measured")
+        QString site = tr("Site's wind: Weibull k %1, c %2 m/s; a year of it gives %3 kWh measured")
                            .arg(figure(report.weibull->k, Decimals::kShape), figure(report.weibull->c, Decimals::kMs),
                                 figure(report.siteMeasuredKWh, Decimals::kKWh));
         if (report.siteRatedKWh)
-            site += QStringLiteral(", %1 kWh rated").arg(figure(report.siteRatedKWh, Decimals::kKWh));
+            site += tr(", %1 kWh rated").arg(figure(report.siteRatedKWh, Decimals::kKWh));
         lines << site + u'.';
     }
-    QString energy = QStringLiteral("%1 kWh in %2 hours logged")
+    QString energy = tr("%1 kWh in %2 hours logged")
                          .arg(figure(report.energyKWh, Decimals::kEnergyKWh), figure(report.hours, Decimals::kHours));
     if (report.capacityFactor)
-        energy += QStringLiteral("; capacity factor %1 at %2 W rated")
+        energy += tr("; capacity factor %1 at %2 W rated")
                       .arg(figure(report.capacityFactor, Decimals::kCapacityFactor),
                            figure(report.ratedPower, Decimals::kWatts));
     else if (m_turbine.rated.isEmpty())
-        energy += QStringLiteral("; enter the rated curve to hold them against it");
+        energy += tr("; enter the rated curve to hold them against it");
     lines << energy + u'.';
     m_figures->setText(lines.join(u'\n'));
 
@@ -284,15 +279,15 @@ void PowerCurveTab::drawPerformance(QChart *chart, QValueAxis *wind, QValueAxis 
     if (!report.toMetresPerSecond || *report.toMetresPerSecond <= 0)
         return;
     const double perUnit = *report.toMetresPerSecond;
-    QLineSeries *method = meanLine(QStringLiteral("Method of bins (0.5 m/s)"), kMethodColour);
-    QScatterSeries *faint = dots(QStringLiteral("Bin of fewer than %1 minutes").arg(TurbinePerformance::kFirmMinutes),
+    QLineSeries *method = meanLine(tr("Method of bins (0.5 m/s)"), kMethodColour);
+    QScatterSeries *faint = dots(tr("Bin of fewer than %1 minutes").arg(TurbinePerformance::kFirmMinutes),
                                  kMethodFaintColour, 7);
     for (const TurbinePerformance::Bin &bin : report.bins)
         (bin.faint() ? static_cast<QXYSeries *>(faint) : method)->append(bin.meanMs / perUnit, bin.meanWatts);
     std::vector<QXYSeries *> series{method, faint};
     if (!m_turbine.rated.isEmpty()) {
         auto *rated = new QLineSeries;
-        rated->setName(QStringLiteral("Rated curve"));
+        rated->setName(tr("Rated curve"));
         rated->setPen(QPen(kRatedColour, 2, Qt::DashLine));
         for (const auto &[speed, power] : m_turbine.rated.points)
             rated->append(speed / perUnit, power);
@@ -307,7 +302,7 @@ void PowerCurveTab::drawPerformance(QChart *chart, QValueAxis *wind, QValueAxis 
 
 void PowerCurveTab::showSummary()
 {
-    QStringList lines{QStringLiteral("%1 records; bins with fewer than %2 are drawn faint.")
+    QStringList lines{tr("%1 records; bins with fewer than %2 are drawn faint.")
                           .arg(QLocale().toString(m_curve.records))
                           .arg(PowerBin::kFirmRecords)};
     if (!m_problems.isEmpty())
@@ -325,11 +320,10 @@ void PowerCurveTab::loaded()
     showSummary();
     showPerformance();
 
-    QScatterSeries *points = dots(QStringLiteral("Records"), kRecordColour, 4);
+    QScatterSeries *points = dots(tr("Records"), kRecordColour, 4);
     points->replace(QList<QPointF>(m_curve.points.begin(), m_curve.points.end()));
-    QLineSeries *mean = meanLine(QStringLiteral("Mean watts per bin"), kMeanColour);
-    QScatterSeries *faint = dots(QStringLiteral("Mean of fewer than %1 records").arg(PowerBin::kFirmRecords),
-                                 kFaintColour, 8);
+    QLineSeries *mean = meanLine(tr("Mean watts per bin"), kMeanColour);
+    QScatterSeries *faint = dots(tr("Mean of fewer than %1 records").arg(PowerBin::kFirmRecords), kFaintColour, 8);
     QList<QStringList> rows;
     for (const PowerBin &bin : m_curve.bins) {
         // At the bin's mean wind speed, among its own records.
@@ -345,10 +339,10 @@ void PowerCurveTab::loaded()
 
     QChart *chart = HistoryWidgets::emptied(m_chart);
     auto *wind = new QValueAxis;
-    wind->setTitleText(m_windUnits.trimmed().isEmpty() ? QStringLiteral("Wind speed")
-                                                       : QStringLiteral("Wind speed (%1)").arg(m_windUnits.trimmed()));
+    wind->setTitleText(m_windUnits.trimmed().isEmpty() ? tr("Wind speed")
+                                                       : tr("Wind speed (%1)").arg(m_windUnits.trimmed()));
     auto *watts = new QValueAxis;
-    watts->setTitleText(QStringLiteral("Watts (W)"));
+    watts->setTitleText(tr("Watts (W)"));
     chart->addAxis(wind, Qt::AlignBottom);
     chart->addAxis(watts, Qt::AlignLeft);
     for (QXYSeries *series : std::initializer_list<QXYSeries *>{points, mean, faint}) {
@@ -375,10 +369,10 @@ void PowerCurveTab::exportClicked()
     if (!performance) {
         m_written.clear();
         showSummary();
-        m_messages.message(QStringLiteral("The CSV file could not be written: ") + performance.failure().description);
+        m_messages.message(tr("The CSV file could not be written: %1").arg(performance.failure().description));
         return;
     }
-    m_written = QStringLiteral("Written: %1 and %2").arg(*bins, *performance);
+    m_written = tr("Written: %1 and %2").arg(*bins, *performance);
     showSummary();
 }
 

@@ -24,11 +24,10 @@ constexpr int kPowerDigits = 8;
 RatedCurveDialog::RatedCurveDialog(const QString &programFolder, const TurbineSettings &settings, QWidget *parent)
     : QDialog(parent), m_programFolder(programFolder), m_settings(settings)
 {
-    setWindowTitle(QStringLiteral("Rated curve"));
+    setWindowTitle(tr("Rated curve"));
     auto *column = new QVBoxLayout(this);
     auto *pairsLabel = new QLabel(
-        QStringLiteral("Wind speed (m/s) and power (W), a pair a line, as the turbine's certificate gives them:"),
-        this);
+        tr("Wind speed (m/s) and power (W), a pair a line, as the turbine's certificate gives them:"), this);
     pairsLabel->setWordWrap(true);
     column->addWidget(pairsLabel);
     m_pairs = new QPlainTextEdit(m_settings.rated.pairsText(), this);
@@ -36,13 +35,13 @@ RatedCurveDialog::RatedCurveDialog(const QString &programFolder, const TurbineSe
     m_pairs->setTabChangesFocus(true);
     WidgetHelpers::labelFor(pairsLabel, {m_pairs});
     column->addWidget(m_pairs, 1);
-    auto *import = new QPushButton(QStringLiteral("Import CSV..."), this);
-    import->setAccessibleDescription(QStringLiteral("read the pairs from a file of two columns"));
+    auto *import = new QPushButton(tr("Import CSV..."), this);
+    import->setAccessibleDescription(tr("read the pairs from a file of two columns"));
     import->setAutoDefault(false);
     column->addWidget(import, 0, Qt::AlignLeft);
     auto *form = new QFormLayout;
-    m_ratedPower = WidgetHelpers::formEdit(form, this, "RatedPower", QStringLiteral("Rated power (W):"),
-                                           QStringLiteral("empty: the curve's highest watts"), kPowerDigits);
+    m_ratedPower = WidgetHelpers::formEdit(form, this, "RatedPower", tr("Rated power (W):"),
+                                           tr("empty: the curve's highest watts"), kPowerDigits);
     // Left empty when it is the curve's highest watts, so a new curve brings its own.
     if (!m_settings.rated.isEmpty() && m_settings.rated.ratedPower != m_settings.rated.highestWatts())
         m_ratedPower->setText(QString::number(m_settings.rated.ratedPower, 'g', 10));
@@ -59,8 +58,8 @@ RatedCurveDialog::RatedCurveDialog(const QString &programFolder, const TurbineSe
 
 void RatedCurveDialog::importClicked()
 {
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Import a rated curve"), QString(),
-                                                      QStringLiteral("CSV files (*.csv *.txt);;All files (*)"));
+    const QString path = QFileDialog::getOpenFileName(this, tr("Import a rated curve"), QString(),
+                                                      tr("CSV files (*.csv *.txt);;All files (*)"));
     if (!path.isEmpty())
         importFile(path);
 }
@@ -75,11 +74,11 @@ bool RatedCurveDialog::importFile(const QString &path)
     };
     // Never a pipe or a device: the open would wait for a writer that never comes.
     if (!QFileInfo(path).isFile())
-        return refuse(QStringLiteral("%1 is no file.").arg(path));
+        return refuse(tr("%1 is no file.").arg(path));
     if (!file.open(QIODevice::ReadOnly))
-        return refuse(QStringLiteral("%1 could not be read (%2).").arg(path, file.errorString()));
+        return refuse(tr("%1 could not be read (%2).").arg(path, file.errorString()));
     if (file.size() > kLargestCsv)
-        return refuse(QStringLiteral("%1 is too large for a rated curve.").arg(path));
+        return refuse(tr("%1 is too large for a rated curve.").arg(path));
     m_pairs->setPlainText(QString::fromUtf8(file.readAll()));
     m_problem->hide();
     return true;
@@ -94,7 +93,7 @@ bool RatedCurveDialog::save()
                             : RatedCurve::fromText(m_pairs->toPlainText(), m_ratedPower->text());
         changed.save(m_programFolder);
     } catch (const Failure &failure) {
-        m_problem->setText(QStringLiteral("Not saved: %1.").arg(failure.description));
+        m_problem->setText(tr("Not saved: %1.").arg(failure.description));
         m_problem->show();
         return false;
     }

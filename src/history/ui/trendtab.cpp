@@ -6,6 +6,7 @@
 #include "history/ui/trendwidget.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -15,15 +16,18 @@ namespace Brolant {
 
 namespace {
 constexpr int kRecentDays = 30;
-const QString kNoReadout = QStringLiteral("Point at the plot to read a record.");
+const char *const kNoReadout = QT_TRANSLATE_NOOP("Brolant::TrendTab", "Point at the plot to read a record.");
 
 std::array<QString, 5> seriesNames(const std::array<QString, 5> &units)
 {
-    const char *const names[] = {"Volts", "Amps", "Watts", "RPM", "Wind"};
+    const char *const names[] = {
+        QT_TRANSLATE_NOOP("Brolant::TrendTab", "Volts"), QT_TRANSLATE_NOOP("Brolant::TrendTab", "Amps"),
+        QT_TRANSLATE_NOOP("Brolant::TrendTab", "Watts"), QT_TRANSLATE_NOOP("Brolant::TrendTab", "RPM"),
+        QT_TRANSLATE_NOOP("Brolant::TrendTab", "Wind")};
     std::array<QString, 5> named;
     for (size_t series = 0; series < named.size(); ++series) {
         const QString unit = units[series].trimmed();
-        named[series] = QLatin1String(names[series]);
+        named[series] = QCoreApplication::translate("Brolant::TrendTab", names[series]);
         // "RPM (RPM)" would name the unit twice.
         if (!unit.isEmpty() && unit.compare(named[series], Qt::CaseInsensitive) != 0)
             named[series] += QStringLiteral(" (") + unit + u')';
@@ -49,8 +53,8 @@ TrendTab::TrendTab(std::shared_ptr<HistorySource> source, const std::array<QStri
     auto *controls = new QHBoxLayout;
     m_range = new DayRangeBar(today.addDays(-(kRecentDays - 1)), today, this);
     controls->addWidget(m_range, 1);
-    m_zoomOut = new QPushButton(QStringLiteral("Zoom out"), this);
-    m_zoomOut->setAccessibleDescription(QStringLiteral("step back to the span before the last zoom"));
+    m_zoomOut = new QPushButton(tr("Zoom out"), this);
+    m_zoomOut->setAccessibleDescription(tr("step back to the span before the last zoom"));
     m_zoomOut->setAutoDefault(false);
     m_zoomOut->setEnabled(false);
     controls->addWidget(m_zoomOut);
@@ -60,16 +64,16 @@ TrendTab::TrendTab(std::shared_ptr<HistorySource> source, const std::array<QStri
     for (int at = 0; at < int(names.size()); ++at) {
         auto *box = new QCheckBox(names[size_t(at)], this);
         box->setChecked(true);
-        box->setAccessibleDescription(QStringLiteral("draw this series in a lane of its own"));
+        box->setAccessibleDescription(tr("draw this series in a lane of its own"));
         series->addWidget(box);
         connect(box, &QCheckBox::toggled, m_plot, [this, at](bool on) { m_plot->setShown(at, on); });
     }
     series->addStretch(1);
     column->addLayout(series);
     column->addWidget(m_plot, 1);
-    m_readout = new QLabel(kNoReadout, this);
+    m_readout = new QLabel(tr(kNoReadout), this);
     m_readout->setObjectName(QStringLiteral("Readout"));
-    m_readout->setAccessibleDescription(QStringLiteral("the record nearest the pointer"));
+    m_readout->setAccessibleDescription(tr("the record nearest the pointer"));
     m_readout->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_readout->setTextFormat(Qt::PlainText); // the wind speed's unit is the user's text
     column->addWidget(m_readout);
@@ -110,8 +114,8 @@ void TrendTab::pointed(std::optional<TrendRecord> record)
     if (record)
         m_readout->setText(m_envelope->readout(*record, m_units));
     else
-        m_readout->setText(m_envelope && m_envelope->minutes().size() == 0 ? QStringLiteral("No records in these days.")
-                                                                           : kNoReadout);
+        m_readout->setText(m_envelope && m_envelope->minutes().size() == 0 ? tr("No records in these days.")
+                                                                           : tr(kNoReadout));
 }
 
 } // namespace Brolant

@@ -2,7 +2,9 @@
 #include "history/ui/trendwidget.h"
 
 #include "history/localday.h"
+#include "platform/translation.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -67,7 +69,8 @@ const TimeStep &timeStep(const QFontMetrics &metrics, double pixelsPerSecond)
 {
     const QDateTime widest(QDate(2026, 12, 28), QTime(23, 58));
     for (const TimeStep &step : kTimeSteps)
-        if (stepPixels(step, pixelsPerSecond) >= metrics.horizontalAdvance(widest.toString(step.format)) + kLabelGap)
+        if (stepPixels(step, pixelsPerSecond)
+            >= metrics.horizontalAdvance(Translation::names().toString(widest, QLatin1String(step.format))) + kLabelGap)
             return step;
     return kTimeSteps[std::size(kTimeSteps) - 1];
 }
@@ -219,7 +222,8 @@ std::vector<TimeLabel> timeLabels(const QFontMetrics &metrics, const TrendMinute
     if (!minutes.firstDay.isValid())
         return labels;
     for (const std::int64_t tick : timeTicks(step, minutes, from, to))
-        labels.push_back({tick, minutes.timeAt(tick).toString(QLatin1String(step.format))});
+        // Month names in the language of the window; the digits are the same in every one.
+        labels.push_back({tick, Translation::names().toString(minutes.timeAt(tick), QLatin1String(step.format))});
     return labels;
 }
 
@@ -281,14 +285,15 @@ void paint(QPainter &painter, const QSize &size, const TrendMinutes &minutes, co
     const auto shownLanes = lanes(size, shown, painter.fontMetrics().height());
     if (shownLanes.empty()) {
         painter.setPen(Qt::black);
-        painter.drawText(area, Qt::AlignCenter, QStringLiteral("Tick a series to draw it."));
+        painter.drawText(area, Qt::AlignCenter,
+                         QCoreApplication::translate("Brolant::TrendWidget", "Tick a series to draw it."));
         return;
     }
     paintTimeAxis(painter, size,
                   QRect(area.left(), area.top(), area.width(), shownLanes.back().second.bottom() - area.top() + 1),
                   minutes, picture);
     for (const auto &[series, lane] : shownLanes) {
-        const QString range = QStringLiteral("  (%1 to %2)")
+        const QString range = QCoreApplication::translate("Brolant::TrendWidget", "  (%1 to %2)")
                                   .arg(picture.lowest[size_t(series)], 0, 'f', 1)
                                   .arg(picture.highest[size_t(series)], 0, 'f', 1);
         paintLane(painter, lane, picture, series, names[size_t(series)] + range);
@@ -299,8 +304,8 @@ void paint(QPainter &painter, const QSize &size, const TrendMinutes &minutes, co
 
 TrendWidget::TrendWidget(const std::array<QString, 5> &names, QWidget *parent) : QWidget(parent), m_names(names)
 {
-    setAccessibleName(QStringLiteral("Trend plot"));
-    setAccessibleDescription(QStringLiteral(
+    setAccessibleName(tr("Trend plot"));
+    setAccessibleDescription(tr(
         "each series ticked in a lane of its own over the chosen days; the readout below names the record under the pointer; drag from left to right to zoom"));
     setMouseTracking(true);
     setCursor(Qt::CrossCursor);

@@ -7,6 +7,7 @@
 #include "widgets/widgethelpers.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -31,7 +32,10 @@ constexpr int kPanelWidth = 240;
 constexpr int kTimeBoxChars = 3;
 
 const char *const kSwitchNames[] = {"Check1", "Check2", "Check3", "Check4", "Check5", "Check6"};
-const char *const kSwitchCaptions[] = {"Volts", "Amps", "Watts", "RPM", "WS", "Scaled"};
+const char *const kSwitchCaptions[] = {
+    QT_TRANSLATE_NOOP("Brolant::Graph", "Volts"), QT_TRANSLATE_NOOP("Brolant::Graph", "Amps"),
+    QT_TRANSLATE_NOOP("Brolant::Graph", "Watts"), QT_TRANSLATE_NOOP("Brolant::Graph", "RPM"),
+    QT_TRANSLATE_NOOP("Brolant::Graph", "WS"),    QT_TRANSLATE_NOOP("Brolant::Graph", "Scaled")};
 // The check boxes double as the legend.
 const char *const kSwitchStyles[] = {"background-color: rgb(255, 0, 0);",
                                      "background-color: rgb(0, 255, 0);",
@@ -41,25 +45,31 @@ const char *const kSwitchStyles[] = {"background-color: rgb(255, 0, 0);",
                                      "background-color: rgb(128, 128, 128); color: white;"};
 const char *const kTopNames[] = {"VMax1", "AMax1", "WMax1", "RMax1", "SMax1"};
 const char *const kBottomNames[] = {"VMin1", "AMin1", "WMin1", "RMin1", "SMin1"};
-const char *const kSeriesNames[] = {"volts", "amps", "watts", "rpm", "wind speed"};
+const char *const kSeriesNames[] = {
+    QT_TRANSLATE_NOOP("Brolant::Graph", "volts"), QT_TRANSLATE_NOOP("Brolant::Graph", "amps"),
+    QT_TRANSLATE_NOOP("Brolant::Graph", "watts"), QT_TRANSLATE_NOOP("Brolant::Graph", "rpm"),
+    QT_TRANSLATE_NOOP("Brolant::Graph", "wind speed")};
 const char *const kReadoutNames[] = {"vt", "vv", "av", "wv", "rv", "sv"};
-const char *const kReadoutDescriptions[] = {"time under the pointer", "volts under the pointer",
-                                            "amps under the pointer", "watts under the pointer",
-                                            "rpm under the pointer",  "wind speed under the pointer"};
+const char *const kReadoutDescriptions[] = {QT_TRANSLATE_NOOP("Brolant::Graph", "time under the pointer"),
+                                            QT_TRANSLATE_NOOP("Brolant::Graph", "volts under the pointer"),
+                                            QT_TRANSLATE_NOOP("Brolant::Graph", "amps under the pointer"),
+                                            QT_TRANSLATE_NOOP("Brolant::Graph", "watts under the pointer"),
+                                            QT_TRANSLATE_NOOP("Brolant::Graph", "rpm under the pointer"),
+                                            QT_TRANSLATE_NOOP("Brolant::Graph", "wind speed under the pointer")};
 // What the labels show before a day is loaded, and again after a load that found nothing.
 const QString kScaleStartText = QStringLiteral("0");
 const QString kReadoutStartTexts[] = {QString(),       kScaleStartText, kScaleStartText,
                                       kScaleStartText, kScaleStartText, kScaleStartText};
-const QString kStartText = QStringLiteral("Start");
-const QString kFinishText = QStringLiteral("Finish");
+const char *const kStartText = QT_TRANSLATE_NOOP("Brolant::Graph", "Start");
+const char *const kFinishText = QT_TRANSLATE_NOOP("Brolant::Graph", "Finish");
 const QString kEnergyText = QStringLiteral("Wh");
 } // namespace
 
 Graph::Graph(const QString &programFolder, ViewerSession &session, Messages &messages, QWidget *parent)
     : QDialog(parent), m_messages(messages), m_model(programFolder, session, *this)
 {
-    setObjectName(QStringLiteral("Graph"));
-    setWindowTitle(QStringLiteral("Graph"));
+    setObjectName(tr("Graph"));
+    setWindowTitle(tr("Graph"));
     setAutoFillBackground(true);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kBackground);
@@ -67,9 +77,9 @@ Graph::Graph(const QString &programFolder, ViewerSession &session, Messages &mes
 
     m_plot = new PlotWidget(this);
     m_plot->setFixedSize(kPlotSize);
-    m_start = label(this, "stime", kStartText, QStringLiteral("time of the first plotted record"));
-    m_finish = label(this, "ftime", kFinishText, QStringLiteral("time of the last plotted record"));
-    m_energy = label(this, "watts", kEnergyText, QStringLiteral("watt-hours of the plotted range"));
+    m_start = label(this, "stime", tr(kStartText), tr("time of the first plotted record"));
+    m_finish = label(this, "ftime", tr(kFinishText), tr("time of the last plotted record"));
+    m_energy = label(this, "watts", kEnergyText, tr("watt-hours of the plotted range"));
 
     auto *times = new QHBoxLayout;
     times->addWidget(m_start);
@@ -108,7 +118,7 @@ QWidget *Graph::buildFilePanel()
     auto *column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
 
-    QLabel *title = label(this, "Label15", QStringLiteral("Log History"));
+    QLabel *title = label(this, "Label15", tr("Log History"));
     QFont titleFont = title->font();
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
@@ -126,19 +136,19 @@ QWidget *Graph::buildFilePanel()
 void Graph::addDayLists(QWidget *panel, QVBoxLayout *column, QLabel *title)
 {
     auto *fileRow = new QHBoxLayout;
-    auto *fileLabel = new QLabel(QStringLiteral("File"), panel);
+    auto *fileLabel = new QLabel(tr("File"), panel);
     fileRow->addWidget(fileLabel);
     // A long name gives way in its middle, never at the date or the ".txt" at its ends.
     m_fileName = new ElidedLabel(panel);
     m_fileName->setObjectName(QStringLiteral("text1"));
-    m_fileName->setAccessibleDescription(QStringLiteral("the day being viewed"));
+    m_fileName->setAccessibleDescription(tr("the day being viewed"));
     fileRow->addWidget(m_fileName, 1);
     column->addLayout(fileRow);
 
     m_folders = new QListWidget(panel);
     m_folders->setObjectName(QStringLiteral("Dir1"));
     m_folders->setAccessibleDescription(
-        QStringLiteral("the folder whose files are listed, first, then the folders in it; click one to open it"));
+        tr("the folder whose files are listed, first, then the folders in it; click one to open it"));
     m_folders->setMaximumHeight(80);
     // A long path loses its middle, not the folder's own name at its end: its rows are drawn as
     // wide as the list (see showFolder), never wider with a scroll bar.
@@ -146,7 +156,7 @@ void Graph::addDayLists(QWidget *panel, QVBoxLayout *column, QLabel *title)
     m_folders->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_files = new QListWidget(panel);
     m_files->setObjectName(QStringLiteral("File1"));
-    m_files->setAccessibleDescription(QStringLiteral("log files; click one to load that day"));
+    m_files->setAccessibleDescription(tr("log files; click one to load that day"));
     // A screen reader names each list by the label shown above it.
     WidgetHelpers::labelFor(title, {m_folders});
     WidgetHelpers::labelFor(fileLabel, {m_files});
@@ -170,17 +180,15 @@ void Graph::addDayLists(QWidget *panel, QVBoxLayout *column, QLabel *title)
 QLayout *Graph::buildRangeGrid()
 {
     auto *range = new QGridLayout;
-    m_times = {timeBox("Time1h", QStringLiteral("00"), QStringLiteral("start hour")),
-               timeBox("Time1m", QStringLiteral("00"), QStringLiteral("start minute")),
-               timeBox("Time2h", QStringLiteral("23"), QStringLiteral("finish hour")),
-               timeBox("Time2m", QStringLiteral("59"), QStringLiteral("finish minute"))};
+    m_times = {timeBox("Time1h", QStringLiteral("00"), tr("start hour")),
+               timeBox("Time1m", QStringLiteral("00"), tr("start minute")),
+               timeBox("Time2h", QStringLiteral("23"), tr("finish hour")),
+               timeBox("Time2m", QStringLiteral("59"), tr("finish minute"))};
     // A screen reader names each pair of boxes by the label of its row, as it is seen.
-    range->addWidget(WidgetHelpers::labelFor(label(this, "Label2", QStringLiteral("From")), {m_times[0], m_times[1]}),
-                     0, 0);
+    range->addWidget(WidgetHelpers::labelFor(label(this, "Label2", tr("From")), {m_times[0], m_times[1]}), 0, 0);
     range->addWidget(m_times[0], 0, 1);
     range->addWidget(m_times[1], 0, 3);
-    range->addWidget(WidgetHelpers::labelFor(label(this, "Label3", QStringLiteral("To")), {m_times[2], m_times[3]}), 1,
-                     0);
+    range->addWidget(WidgetHelpers::labelFor(label(this, "Label3", tr("To")), {m_times[2], m_times[3]}), 1, 0);
     range->addWidget(m_times[2], 1, 1);
     range->addWidget(m_times[3], 1, 3);
     // The window has four separators for two places: each pair shares the cell between hour and minute.
@@ -208,17 +216,17 @@ QLayout *Graph::buildButtonRow(QWidget *panel)
         buttons->addWidget(button);
         return button;
     };
-    button("Command1", QStringLiteral("DISPLAY"), [this] { m_model.displayClicked(times()); })->setDefault(true);
+    button("Command1", tr("DISPLAY"), [this] { m_model.displayClicked(times()); })->setDefault(true);
     button("CSV", QStringLiteral(".CSV"), [this] { m_model.exportClicked(); });
-    button("Command2", QStringLiteral("Exit"), [this] { close(); });
+    button("Command2", tr("Exit"), [this] { close(); });
     return buttons;
 }
 
 QWidget *Graph::buildHistoryButton(QWidget *panel)
 {
-    auto *history = new QPushButton(QStringLiteral("&History..."), panel);
+    auto *history = new QPushButton(tr("&History..."), panel);
     history->setObjectName(QStringLiteral("History"));
-    history->setAccessibleDescription(QStringLiteral("energy per day, the power curve and the trend of many days"));
+    history->setAccessibleDescription(tr("energy per day, the power curve and the trend of many days"));
     history->setAutoDefault(false);
     connect(history, &QPushButton::clicked, this, &Graph::historyRequested);
     return history;
@@ -227,10 +235,10 @@ QWidget *Graph::buildHistoryButton(QWidget *panel)
 QLayout *Graph::buildReadoutGrid()
 {
     auto *readouts = new QGridLayout;
-    readouts->addWidget(label(this, "Label7", QStringLiteral("Time")), 0, 0);
+    readouts->addWidget(label(this, "Label7", tr("Time")), 0, 0);
     for (size_t which = 0; which < m_readouts.size(); ++which) {
         m_readouts[which] = label(this, kReadoutNames[which], kReadoutStartTexts[which],
-                                  QLatin1String(kReadoutDescriptions[which]));
+                                  tr(kReadoutDescriptions[which]));
         readouts->addWidget(m_readouts[which], int(which), 1);
     }
     readouts->setColumnStretch(1, 1);
@@ -243,7 +251,7 @@ QWidget *Graph::buildLegend()
     auto *grid = new QGridLayout(legend);
     grid->setContentsMargins(0, 0, 0, 0);
     for (int which = 0; which < 6; ++which) {
-        auto *box = new QCheckBox(QLatin1String(kSwitchCaptions[which]), legend);
+        auto *box = new QCheckBox(tr(kSwitchCaptions[which]), legend);
         box->setObjectName(QLatin1String(kSwitchNames[which]));
         box->setStyleSheet(QLatin1String(kSwitchStyles[which]));
         grid->addWidget(box, 0, which);
@@ -253,11 +261,11 @@ QWidget *Graph::buildLegend()
         connect(box, &QCheckBox::toggled, this,
                 [this, which](bool ticked) { m_model.switchToggled(GraphModel::Switch(which), ticked); });
         if (which < 5) {
-            const QString series = QLatin1String(kSeriesNames[which]);
+            const QString series = tr(kSeriesNames[which]);
             m_tops[size_t(which)] = label(this, kTopNames[which], kScaleStartText,
-                                          QStringLiteral("top of the %1 scale").arg(series));
+                                          tr("top of the %1 scale").arg(series));
             m_bottoms[size_t(which)] = label(this, kBottomNames[which], kScaleStartText,
-                                             QStringLiteral("bottom of the %1 scale").arg(series));
+                                             tr("bottom of the %1 scale").arg(series));
             grid->addWidget(m_tops[size_t(which)], 1, which);
             grid->addWidget(m_bottoms[size_t(which)], 2, which);
         }
@@ -340,8 +348,8 @@ void Graph::clearDay()
     }
     for (size_t which = 0; which < m_readouts.size(); ++which)
         m_readouts[which]->setText(kReadoutStartTexts[which]);
-    m_start->setText(kStartText);
-    m_finish->setText(kFinishText);
+    m_start->setText(tr(kStartText));
+    m_finish->setText(tr(kFinishText));
     m_energy->setText(kEnergyText);
 }
 

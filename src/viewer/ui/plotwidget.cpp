@@ -65,7 +65,7 @@ PlotWidget::PlotWidget(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Plot"));
     setAccessibleName(QStringLiteral("Plot"));
-    setAccessibleDescription(QStringLiteral("the day's readings; drag from left to right to zoom"));
+    setAccessibleDescription(tr("the day's readings; drag from left to right to zoom"));
     setMouseTracking(true);
     setCursor(Qt::CrossCursor);
     setAttribute(Qt::WA_OpaquePaintEvent);
