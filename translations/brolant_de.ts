@@ -295,6 +295,171 @@
     </message>
 </context>
 <context>
+    <name>Brolant::DayLoader</name>
+    <message>
+        <source>Over 10,000 records, too many to display. Please use a smaller time range. If you set you logging interval to 10 seconds or more, you wont have this problem in the future. </source>
+        <translation>Über 10.000 Datensätze, zu viele zum Anzeigen. Bitte wählen Sie einen kleineren Zeitbereich. Mit einem Logintervall von 10 Sekunden oder mehr tritt dieses Problem künftig nicht auf. </translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::DayRangeBar</name>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>read the daily logs from the first date to the second</source>
+        <translation>die Tageslogs vom ersten bis zum zweiten Datum lesen</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::EnergyTab</name>
+    <message>
+        <source>no data</source>
+        <translation>keine Daten</translation>
+    </message>
+    <message>
+        <source>Whours.txt and the daily log after its last line</source>
+        <translation>Whours.txt und danach das Tageslog</translation>
+    </message>
+    <message>
+        <source>computed from the daily log</source>
+        <translation>aus dem Tageslog berechnet</translation>
+    </message>
+    <message>
+        <source>the daily log could not be read</source>
+        <translation>das Tageslog konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Energy chart</source>
+        <translation>Energiediagramm</translation>
+    </message>
+    <message>
+        <source>energy per day or month as bars, each beside the same period a year before; the same values are in the table below</source>
+        <translation>Energie pro Tag oder Monat als Balken, jeweils neben demselben Zeitraum ein Jahr zuvor; dieselben Werte stehen in der Tabelle darunter</translation>
+    </message>
+    <message>
+        <source>Energy per day</source>
+        <translation>Energie pro Tag</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>Energie</translation>
+    </message>
+    <message>
+        <source>A year before</source>
+        <translation>Ein Jahr zuvor</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <source>&lt; Previous</source>
+        <translation>&lt; Zurück</translation>
+    </message>
+    <message>
+        <source>the week, month or year before</source>
+        <translation>die Woche, der Monat oder das Jahr davor</translation>
+    </message>
+    <message>
+        <source>Next &gt;</source>
+        <translation>Weiter &gt;</translation>
+    </message>
+    <message>
+        <source>the week, month or year after</source>
+        <translation>die Woche, der Monat oder das Jahr danach</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Woche</translation>
+    </message>
+    <message>
+        <source>the days of a week, Monday to Sunday</source>
+        <translation>die Tage einer Woche, Montag bis Sonntag</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>the days of a month</source>
+        <translation>die Tage eines Monats</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>the months of a year</source>
+        <translation>die Monate eines Jahres</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>write the month&apos;s days to the excel folder</source>
+        <translation>die Tage des Monats in den Ordner excel schreiben</translation>
+    </message>
+    <message>
+        <source> to </source>
+        <translation> bis </translation>
+    </message>
+    <message>
+        <source>%1 damaged line(s) in Whours.txt passed over.</source>
+        <translation>%1 beschädigte Zeile(n) in Whours.txt übergangen.</translation>
+    </message>
+    <message>
+        <source>%1 line(s) in Whours.txt dated after today left out of every total.</source>
+        <translation>%1 Zeile(n) in Whours.txt mit Datum nach heute aus allen Summen herausgelassen.</translation>
+    </message>
+    <message>
+        <source>%1 total %2, mean %3 a day; a year before %4. Light bars are computed from the daily logs.</source>
+        <translation>%1 gesamt %2, Mittel %3 pro Tag; ein Jahr zuvor %4. Helle Balken sind aus den Tageslogs berechnet.</translation>
+    </message>
+    <message>
+        <source>%1: no data.</source>
+        <translation>%1: keine Daten.</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Day of the month</source>
+        <translation>Tag des Monats</translation>
+    </message>
+    <message>
+        <source>Year total %1; the year before %2.</source>
+        <translation>Jahressumme %1; im Vorjahr %2.</translation>
+    </message>
+    <message>
+        <source>Year: no data.</source>
+        <translation>Jahr: keine Daten.</translation>
+    </message>
+    <message>
+        <source>Written: %1</source>
+        <translation>Geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>The CSV file could not be written: %1</source>
+        <translation>Die CSV-Datei konnte nicht geschrieben werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>Brolant::ErrorReporter</name>
     <message>
         <source>  Last Error trapped  %1  ---  %2  %3</source>
@@ -303,6 +468,265 @@
     <message>
         <source>  (not written to %1: %2)</source>
         <translation>  (nicht in %1 geschrieben: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::Graph</name>
+    <message>
+        <source>Volts</source>
+        <translation>Volt</translation>
+    </message>
+    <message>
+        <source>Amps</source>
+        <translation>Ampere</translation>
+    </message>
+    <message>
+        <source>Watts</source>
+        <translation>Watt</translation>
+    </message>
+    <message>
+        <source>RPM</source>
+        <translation>RPM</translation>
+    </message>
+    <message>
+        <source>WS</source>
+        <translation>WG</translation>
+    </message>
+    <message>
+        <source>Scaled</source>
+        <translation>Skaliert</translation>
+    </message>
+    <message>
+        <source>volts</source>
+        <translation>Volt</translation>
+    </message>
+    <message>
+        <source>amps</source>
+        <translation>Ampere</translation>
+    </message>
+    <message>
+        <source>watts</source>
+        <translation>Watt</translation>
+    </message>
+    <message>
+        <source>rpm</source>
+        <translation>rpm</translation>
+    </message>
+    <message>
+        <source>wind speed</source>
+        <translation>Windgeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>time under the pointer</source>
+        <translation>Zeit unter dem Zeiger</translation>
+    </message>
+    <message>
+        <source>volts under the pointer</source>
+        <translation>Volt unter dem Zeiger</translation>
+    </message>
+    <message>
+        <source>amps under the pointer</source>
+        <translation>Ampere unter dem Zeiger</translation>
+    </message>
+    <message>
+        <source>watts under the pointer</source>
+        <translation>Watt unter dem Zeiger</translation>
+    </message>
+    <message>
+        <source>rpm under the pointer</source>
+        <translation>rpm unter dem Zeiger</translation>
+    </message>
+    <message>
+        <source>wind speed under the pointer</source>
+        <translation>Windgeschwindigkeit unter dem Zeiger</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Grafik</translation>
+    </message>
+    <message>
+        <source>time of the first plotted record</source>
+        <translation>Zeit des ersten gezeichneten Datensatzes</translation>
+    </message>
+    <message>
+        <source>time of the last plotted record</source>
+        <translation>Zeit des letzten gezeichneten Datensatzes</translation>
+    </message>
+    <message>
+        <source>watt-hours of the plotted range</source>
+        <translation>Wattstunden des gezeichneten Bereichs</translation>
+    </message>
+    <message>
+        <source>Log History</source>
+        <translation>Log-Verlauf</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>the day being viewed</source>
+        <translation>der angezeigte Tag</translation>
+    </message>
+    <message>
+        <source>the folder whose files are listed, first, then the folders in it; click one to open it</source>
+        <translation>zuerst der Ordner, dessen Dateien aufgelistet sind, dann die Ordner darin; zum Öffnen einen anklicken</translation>
+    </message>
+    <message>
+        <source>log files; click one to load that day</source>
+        <translation>Logdateien; zum Laden des Tages eine anklicken</translation>
+    </message>
+    <message>
+        <source>start hour</source>
+        <translation>Startstunde</translation>
+    </message>
+    <message>
+        <source>start minute</source>
+        <translation>Startminute</translation>
+    </message>
+    <message>
+        <source>finish hour</source>
+        <translation>Endstunde</translation>
+    </message>
+    <message>
+        <source>finish minute</source>
+        <translation>Endminute</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>DISPLAY</source>
+        <translation>ANZEIGEN</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Verlauf...</translation>
+    </message>
+    <message>
+        <source>energy per day, the power curve and the trend of many days</source>
+        <translation>Energie pro Tag, die Leistungskurve und der Trend vieler Tage</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>top of the %1 scale</source>
+        <translation>oberes Ende der Skala %1</translation>
+    </message>
+    <message>
+        <source>bottom of the %1 scale</source>
+        <translation>unteres Ende der Skala %1</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::GraphModel</name>
+    <message>
+        <source>No data for that date</source>
+        <translation>Keine Daten für dieses Datum</translation>
+    </message>
+    <message>
+        <source>Scaled</source>
+        <translation>Skaliert</translation>
+    </message>
+    <message>
+        <source>&quot;%1:%2&quot; to &quot;%3:%4&quot; is not a range of times of day. Use hours 00 to 23 and minutes 00 to 59.</source>
+        <translation>&quot;%1:%2&quot; bis &quot;%3:%4&quot; ist kein Bereich von Uhrzeiten. Verwenden Sie Stunden 00 bis 23 und Minuten 00 bis 59.</translation>
+    </message>
+    <message>
+        <source>The day could not be read: %1</source>
+        <translation>Der Tag konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Unscaled</source>
+        <translation>Unskaliert</translation>
+    </message>
+    <message>
+        <source>Choose a day&apos;s log file before exporting.</source>
+        <translation>Wählen Sie vor dem Exportieren das Log eines Tages.</translation>
+    </message>
+    <message>
+        <source>The export could not be written: %1</source>
+        <translation>Der Export konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::HistoryWidgets</name>
+    <message>
+        <source>%1 could not be read (%2): %3.</source>
+        <translation>%1 konnte nicht gelesen werden (%2): %3.</translation>
+    </message>
+    <message>
+        <source>every day is computed from its daily log, and days known only from it are missing</source>
+        <translation>jeder Tag wird aus seinem Tageslog berechnet, und Tage, die nur darin stehen, fehlen</translation>
+    </message>
+    <message>
+        <source>its day has no records here</source>
+        <translation>sein Tag hat hier keine Datensätze</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::HistoryWindow</name>
+    <message>
+        <source>Energy History</source>
+        <translation>Energieverlauf</translation>
+    </message>
+    <message>
+        <source>&amp;Energy</source>
+        <translation>&amp;Energie</translation>
+    </message>
+    <message>
+        <source>&amp;Power curve</source>
+        <translation>&amp;Leistungskurve</translation>
+    </message>
+    <message>
+        <source>&amp;Trend</source>
+        <translation>&amp;Trend</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::LoadStatus</name>
+    <message>
+        <source>Reading the daily logs...</source>
+        <translation>Tageslogs werden gelesen...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Days read</source>
+        <translation>Gelesene Tage</translation>
+    </message>
+    <message>
+        <source>stop reading the daily logs</source>
+        <translation>das Lesen der Tageslogs beenden</translation>
+    </message>
+    <message>
+        <source>Reading cancelled; what is shown is from before.</source>
+        <translation>Lesen abgebrochen; angezeigt wird der vorige Stand.</translation>
     </message>
 </context>
 <context>
@@ -425,6 +849,196 @@
     <message>
         <source>Invalid delay period, needs to be a number between 1 and 600</source>
         <translation>Ungültiges Intervall, muss eine Zahl zwischen 1 und 600 sein</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::PlotWidget</name>
+    <message>
+        <source>the day&apos;s readings; drag from left to right to zoom</source>
+        <translation>die Messwerte des Tages; zum Zoomen von links nach rechts ziehen</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::PowerCurveTab</name>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>write the bin tables to the excel folder</source>
+        <translation>die Klassentabellen in den Ordner excel schreiben</translation>
+    </message>
+    <message>
+        <source>Power curve chart</source>
+        <translation>Leistungskurvendiagramm</translation>
+    </message>
+    <message>
+        <source>watts against wind speed for every record, the mean watts per bin, the method of bins and the rated curve; the bins are in the tables below</source>
+        <translation>Watt über der Windgeschwindigkeit für jeden Datensatz, die mittleren Watt je Klasse, die Klassenmethode und die Nennkurve; die Klassen stehen in den Tabellen darunter</translation>
+    </message>
+    <message>
+        <source>Rated curve...</source>
+        <translation>Nennkurve...</translation>
+    </message>
+    <message>
+        <source>type, paste or import the turbine&apos;s rated power curve</source>
+        <translation>die Nennleistungskurve des Windrads eingeben, einfügen oder importieren</translation>
+    </message>
+    <message>
+        <source>Wind unit &quot;%1&quot; is:</source>
+        <translation>Windeinheit &quot;%1&quot; ist:</translation>
+    </message>
+    <message>
+        <source>(not known)</source>
+        <translation>(unbekannt)</translation>
+    </message>
+    <message>
+        <source>Power curve bins</source>
+        <translation>Klassen der Leistungskurve</translation>
+    </message>
+    <message>
+        <source>Wind from</source>
+        <translation>Wind ab</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Datensätze</translation>
+    </message>
+    <message>
+        <source>Mean watts</source>
+        <translation>Mittel W</translation>
+    </message>
+    <message>
+        <source>Max watts</source>
+        <translation>Max. W</translation>
+    </message>
+    <message>
+        <source>Bins of 1 unit</source>
+        <translation>Klassen zu 1 Einheit</translation>
+    </message>
+    <message>
+        <source>Method of bins</source>
+        <translation>Klassenmethode</translation>
+    </message>
+    <message>
+        <source>Bin (m/s)</source>
+        <translation>Klasse (m/s)</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Mean wind (m/s)</source>
+        <translation>Mittl. Wind (m/s)</translation>
+    </message>
+    <message>
+        <source>SD watts</source>
+        <translation>SA W</translation>
+    </message>
+    <message>
+        <source>Rated watts</source>
+        <translation>Nenn-W</translation>
+    </message>
+    <message>
+        <source>% of rated</source>
+        <translation>% vom Nennwert</translation>
+    </message>
+    <message>
+        <source>Annual energy</source>
+        <translation>Jahresenergie</translation>
+    </message>
+    <message>
+        <source>Measured (kWh)</source>
+        <translation>Gemessen (kWh)</translation>
+    </message>
+    <message>
+        <source>Rated (kWh)</source>
+        <translation>Nenn (kWh)</translation>
+    </message>
+    <message>
+        <source>The wind unit could not be kept: </source>
+        <translation>Die Windeinheit konnte nicht gespeichert werden: </translation>
+    </message>
+    <message>
+        <source>turbine.cfg could not be used (%1).</source>
+        <translation>turbine.cfg konnte nicht verwendet werden (%1).</translation>
+    </message>
+    <message>
+        <source>Choose which unit the wind speed is logged in to see the method of bins.</source>
+        <translation>Wählen Sie, in welcher Einheit die Windgeschwindigkeit geloggt wird, um die Klassenmethode zu sehen.</translation>
+    </message>
+    <message>
+        <source>Method of bins (IEC 61400-12-1): 1-minute means in bins 0.5 m/s wide; bins of fewer than %1 minutes are drawn faint.</source>
+        <translation>Klassenmethode (IEC 61400-12-1): 1-Minuten-Mittel in Klassen von 0.5 m/s Breite; Klassen mit weniger als %1 Minuten sind blass gezeichnet.</translation>
+    </message>
+    <message>
+        <source>Logged less often than once a minute: each record is used as it is.</source>
+        <translation>Seltener als einmal pro Minute geloggt: jeder Datensatz wird so verwendet, wie er ist.</translation>
+    </message>
+    <message>
+        <source>Site&apos;s wind: Weibull k %1, c %2 m/s; a year of it gives %3 kWh measured</source>
+        <translation>Wind am Standort: Weibull k %1, c %2 m/s; ein Jahr davon ergibt %3 kWh gemessen</translation>
+    </message>
+    <message>
+        <source>, %1 kWh rated</source>
+        <translation>, %1 kWh nach Nennkurve</translation>
+    </message>
+    <message>
+        <source>%1 kWh in %2 hours logged</source>
+        <translation>%1 kWh in %2 geloggten Stunden</translation>
+    </message>
+    <message>
+        <source>; capacity factor %1 at %2 W rated</source>
+        <translation>; Kapazitätsfaktor %1 bei %2 W Nennleistung</translation>
+    </message>
+    <message>
+        <source>; enter the rated curve to hold them against it</source>
+        <translation>; die Nennkurve eingeben, um sie damit zu vergleichen</translation>
+    </message>
+    <message>
+        <source>Method of bins (0.5 m/s)</source>
+        <translation>Klassenmethode (0.5 m/s)</translation>
+    </message>
+    <message>
+        <source>Bin of fewer than %1 minutes</source>
+        <translation>Klasse mit weniger als %1 Minuten</translation>
+    </message>
+    <message>
+        <source>Rated curve</source>
+        <translation>Nennkurve</translation>
+    </message>
+    <message>
+        <source>%1 records; bins with fewer than %2 are drawn faint.</source>
+        <translation>%1 Datensätze; Klassen mit weniger als %2 sind blass gezeichnet.</translation>
+    </message>
+    <message>
+        <source>Mean watts per bin</source>
+        <translation>Mittlere Watt je Klasse</translation>
+    </message>
+    <message>
+        <source>Mean of fewer than %1 records</source>
+        <translation>Mittel aus weniger als %1 Datensätzen</translation>
+    </message>
+    <message>
+        <source>Wind speed</source>
+        <translation>Windgeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Wind speed (%1)</source>
+        <translation>Windgeschwindigkeit (%1)</translation>
+    </message>
+    <message>
+        <source>Watts (W)</source>
+        <translation>Watt (W)</translation>
+    </message>
+    <message>
+        <source>The CSV file could not be written: %1</source>
+        <translation>Die CSV-Datei konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Written: %1 and %2</source>
+        <translation>Geschrieben: %1 und %2</translation>
     </message>
 </context>
 <context>
@@ -596,6 +1210,153 @@
     <message>
         <source>port %1 opens %2</source>
         <translation>Port %1 öffnet %2</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::RatedCurveDialog</name>
+    <message>
+        <source>Rated curve</source>
+        <translation>Nennkurve</translation>
+    </message>
+    <message>
+        <source>Wind speed (m/s) and power (W), a pair a line, as the turbine&apos;s certificate gives them:</source>
+        <translation>Windgeschwindigkeit (m/s) und Leistung (W), ein Paar pro Zeile, wie im Zertifikat des Windrads:</translation>
+    </message>
+    <message>
+        <source>Import CSV...</source>
+        <translation>CSV importieren...</translation>
+    </message>
+    <message>
+        <source>read the pairs from a file of two columns</source>
+        <translation>die Paare aus einer Datei mit zwei Spalten lesen</translation>
+    </message>
+    <message>
+        <source>Rated power (W):</source>
+        <translation>Nennleistung (W):</translation>
+    </message>
+    <message>
+        <source>empty: the curve&apos;s highest watts</source>
+        <translation>leer: die höchsten Watt der Kurve</translation>
+    </message>
+    <message>
+        <source>Import a rated curve</source>
+        <translation>Nennkurve importieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv *.txt);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv *.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>%1 is no file.</source>
+        <translation>%1 ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2).</source>
+        <translation>%1 konnte nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a rated curve.</source>
+        <translation>%1 ist zu groß für eine Nennkurve.</translation>
+    </message>
+    <message>
+        <source>Not saved: %1.</source>
+        <translation>Nicht gespeichert: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::TrendTab</name>
+    <message>
+        <source>Point at the plot to read a record.</source>
+        <translation>Zeigen Sie auf das Diagramm, um einen Datensatz abzulesen.</translation>
+    </message>
+    <message>
+        <source>Volts</source>
+        <translation>Volt</translation>
+    </message>
+    <message>
+        <source>Amps</source>
+        <translation>Ampere</translation>
+    </message>
+    <message>
+        <source>Watts</source>
+        <translation>Watt</translation>
+    </message>
+    <message>
+        <source>RPM</source>
+        <translation>RPM</translation>
+    </message>
+    <message>
+        <source>Wind</source>
+        <translation>Wind</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>step back to the span before the last zoom</source>
+        <translation>zurück zum Zeitraum vor dem letzten Zoom</translation>
+    </message>
+    <message>
+        <source>draw this series in a lane of its own</source>
+        <translation>diese Reihe in einer eigenen Spur zeichnen</translation>
+    </message>
+    <message>
+        <source>the record nearest the pointer</source>
+        <translation>der Datensatz, der dem Zeiger am nächsten ist</translation>
+    </message>
+    <message>
+        <source>No records in these days.</source>
+        <translation>Keine Datensätze an diesen Tagen.</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::TrendWidget</name>
+    <message>
+        <source>Tick a series to draw it.</source>
+        <translation>Haken Sie eine Reihe an, um sie zu zeichnen.</translation>
+    </message>
+    <message>
+        <source>  (%1 to %2)</source>
+        <translation>  (%1 bis %2)</translation>
+    </message>
+    <message>
+        <source>Trend plot</source>
+        <translation>Trenddiagramm</translation>
+    </message>
+    <message>
+        <source>each series ticked in a lane of its own over the chosen days; the readout below names the record under the pointer; drag from left to right to zoom</source>
+        <translation>jede angehakte Reihe in einer eigenen Spur über die gewählten Tage; die Anzeige darunter nennt den Datensatz unter dem Zeiger; zum Zoomen von links nach rechts ziehen</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::ViewerSettings</name>
+    <message>
+        <source>the logging interval is not a number: &quot;%1&quot;</source>
+        <translation>das Logintervall ist keine Zahl: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The viewer needs the logging interval, system voltage and maximum current from prog.cfg, and could not use them (%1). Correct them in Program Setup.</source>
+        <translation>Die Anzeige braucht Logintervall, Systemspannung und Maximalstrom aus prog.cfg und konnte sie nicht verwenden (%1). Korrigieren Sie sie in der Programmeinrichtung.</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::WidgetHelpers</name>
+    <message>
+        <source>%1 could not be used (%2): these are the starting values.</source>
+        <translation>%1 konnte nicht verwendet werden (%2): dies sind die Startwerte.</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>close without saving</source>
+        <translation>ohne Speichern schließen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
     </message>
 </context>
 <context>

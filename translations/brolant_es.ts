@@ -295,6 +295,171 @@
     </message>
 </context>
 <context>
+    <name>Brolant::DayLoader</name>
+    <message>
+        <source>Over 10,000 records, too many to display. Please use a smaller time range. If you set you logging interval to 10 seconds or more, you wont have this problem in the future. </source>
+        <translation>Más de 10.000 registros, demasiados para mostrar. Use un intervalo de tiempo menor. Con un intervalo de registro de 10 segundos o más, no tendrá este problema en el futuro. </translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::DayRangeBar</name>
+    <message>
+        <source>From</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Hasta</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>read the daily logs from the first date to the second</source>
+        <translation>leer los registros diarios de la primera fecha a la segunda</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::EnergyTab</name>
+    <message>
+        <source>no data</source>
+        <translation>sin datos</translation>
+    </message>
+    <message>
+        <source>Whours.txt and the daily log after its last line</source>
+        <translation>Whours.txt y el registro diario tras su última línea</translation>
+    </message>
+    <message>
+        <source>computed from the daily log</source>
+        <translation>calculado del registro diario</translation>
+    </message>
+    <message>
+        <source>the daily log could not be read</source>
+        <translation>no se pudo leer el registro diario</translation>
+    </message>
+    <message>
+        <source>Energy chart</source>
+        <translation>Gráfico de energía</translation>
+    </message>
+    <message>
+        <source>energy per day or month as bars, each beside the same period a year before; the same values are in the table below</source>
+        <translation>energía por día o por mes en barras, cada una junto al mismo periodo un año antes; los mismos valores están en la tabla de abajo</translation>
+    </message>
+    <message>
+        <source>Energy per day</source>
+        <translation>Energía por día</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>Energía</translation>
+    </message>
+    <message>
+        <source>A year before</source>
+        <translation>Un año antes</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Origen</translation>
+    </message>
+    <message>
+        <source>&lt; Previous</source>
+        <translation>&lt; Anterior</translation>
+    </message>
+    <message>
+        <source>the week, month or year before</source>
+        <translation>la semana, el mes o el año anterior</translation>
+    </message>
+    <message>
+        <source>Next &gt;</source>
+        <translation>Siguiente &gt;</translation>
+    </message>
+    <message>
+        <source>the week, month or year after</source>
+        <translation>la semana, el mes o el año siguiente</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Semana</translation>
+    </message>
+    <message>
+        <source>the days of a week, Monday to Sunday</source>
+        <translation>los días de una semana, de lunes a domingo</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <source>the days of a month</source>
+        <translation>los días de un mes</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>the months of a year</source>
+        <translation>los meses de un año</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>write the month&apos;s days to the excel folder</source>
+        <translation>escribir los días del mes en la carpeta excel</translation>
+    </message>
+    <message>
+        <source> to </source>
+        <translation> a </translation>
+    </message>
+    <message>
+        <source>%1 damaged line(s) in Whours.txt passed over.</source>
+        <translation>%1 línea(s) dañada(s) de Whours.txt omitida(s).</translation>
+    </message>
+    <message>
+        <source>%1 line(s) in Whours.txt dated after today left out of every total.</source>
+        <translation>%1 línea(s) de Whours.txt con fecha posterior a hoy excluida(s) de todos los totales.</translation>
+    </message>
+    <message>
+        <source>%1 total %2, mean %3 a day; a year before %4. Light bars are computed from the daily logs.</source>
+        <translation>%1: total %2, media %3 al día; un año antes %4. Las barras claras se calculan de los registros diarios.</translation>
+    </message>
+    <message>
+        <source>%1: no data.</source>
+        <translation>%1: sin datos.</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <source>Day of the month</source>
+        <translation>Día del mes</translation>
+    </message>
+    <message>
+        <source>Year total %1; the year before %2.</source>
+        <translation>Total del año %1; el año anterior %2.</translation>
+    </message>
+    <message>
+        <source>Year: no data.</source>
+        <translation>Año: sin datos.</translation>
+    </message>
+    <message>
+        <source>Written: %1</source>
+        <translation>Escrito: %1</translation>
+    </message>
+    <message>
+        <source>The CSV file could not be written: %1</source>
+        <translation>No se pudo escribir el archivo CSV: %1</translation>
+    </message>
+</context>
+<context>
     <name>Brolant::ErrorReporter</name>
     <message>
         <source>  Last Error trapped  %1  ---  %2  %3</source>
@@ -303,6 +468,265 @@
     <message>
         <source>  (not written to %1: %2)</source>
         <translation>  (no escrito en %1: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::Graph</name>
+    <message>
+        <source>Volts</source>
+        <translation>Voltios</translation>
+    </message>
+    <message>
+        <source>Amps</source>
+        <translation>Amperios</translation>
+    </message>
+    <message>
+        <source>Watts</source>
+        <translation>Vatios</translation>
+    </message>
+    <message>
+        <source>RPM</source>
+        <translation>RPM</translation>
+    </message>
+    <message>
+        <source>WS</source>
+        <translation>VV</translation>
+    </message>
+    <message>
+        <source>Scaled</source>
+        <translation>Escalado</translation>
+    </message>
+    <message>
+        <source>volts</source>
+        <translation>voltios</translation>
+    </message>
+    <message>
+        <source>amps</source>
+        <translation>amperios</translation>
+    </message>
+    <message>
+        <source>watts</source>
+        <translation>vatios</translation>
+    </message>
+    <message>
+        <source>rpm</source>
+        <translation>rpm</translation>
+    </message>
+    <message>
+        <source>wind speed</source>
+        <translation>velocidad del viento</translation>
+    </message>
+    <message>
+        <source>time under the pointer</source>
+        <translation>hora bajo el puntero</translation>
+    </message>
+    <message>
+        <source>volts under the pointer</source>
+        <translation>voltios bajo el puntero</translation>
+    </message>
+    <message>
+        <source>amps under the pointer</source>
+        <translation>amperios bajo el puntero</translation>
+    </message>
+    <message>
+        <source>watts under the pointer</source>
+        <translation>vatios bajo el puntero</translation>
+    </message>
+    <message>
+        <source>rpm under the pointer</source>
+        <translation>rpm bajo el puntero</translation>
+    </message>
+    <message>
+        <source>wind speed under the pointer</source>
+        <translation>velocidad del viento bajo el puntero</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>time of the first plotted record</source>
+        <translation>hora del primer registro dibujado</translation>
+    </message>
+    <message>
+        <source>time of the last plotted record</source>
+        <translation>hora del último registro dibujado</translation>
+    </message>
+    <message>
+        <source>watt-hours of the plotted range</source>
+        <translation>vatios hora del intervalo dibujado</translation>
+    </message>
+    <message>
+        <source>Log History</source>
+        <translation>Historial</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>the day being viewed</source>
+        <translation>el día que se ve</translation>
+    </message>
+    <message>
+        <source>the folder whose files are listed, first, then the folders in it; click one to open it</source>
+        <translation>primero la carpeta cuyos archivos se listan, luego sus carpetas; haga clic en una para abrirla</translation>
+    </message>
+    <message>
+        <source>log files; click one to load that day</source>
+        <translation>archivos de registro; haga clic en uno para cargar ese día</translation>
+    </message>
+    <message>
+        <source>start hour</source>
+        <translation>hora de inicio</translation>
+    </message>
+    <message>
+        <source>start minute</source>
+        <translation>minuto de inicio</translation>
+    </message>
+    <message>
+        <source>finish hour</source>
+        <translation>hora de fin</translation>
+    </message>
+    <message>
+        <source>finish minute</source>
+        <translation>minuto de fin</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Hasta</translation>
+    </message>
+    <message>
+        <source>DISPLAY</source>
+        <translation>MOSTRAR</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Historial...</translation>
+    </message>
+    <message>
+        <source>energy per day, the power curve and the trend of many days</source>
+        <translation>energía por día, la curva de potencia y la tendencia de muchos días</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>top of the %1 scale</source>
+        <translation>parte alta de la escala de %1</translation>
+    </message>
+    <message>
+        <source>bottom of the %1 scale</source>
+        <translation>parte baja de la escala de %1</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::GraphModel</name>
+    <message>
+        <source>No data for that date</source>
+        <translation>No hay datos para esa fecha</translation>
+    </message>
+    <message>
+        <source>Scaled</source>
+        <translation>Escalado</translation>
+    </message>
+    <message>
+        <source>&quot;%1:%2&quot; to &quot;%3:%4&quot; is not a range of times of day. Use hours 00 to 23 and minutes 00 to 59.</source>
+        <translation>&quot;%1:%2&quot; a &quot;%3:%4&quot; no es un intervalo de horas del día. Use horas de 00 a 23 y minutos de 00 a 59.</translation>
+    </message>
+    <message>
+        <source>The day could not be read: %1</source>
+        <translation>No se pudo leer el día: %1</translation>
+    </message>
+    <message>
+        <source>Unscaled</source>
+        <translation>Sin escalar</translation>
+    </message>
+    <message>
+        <source>Choose a day&apos;s log file before exporting.</source>
+        <translation>Elija el registro de un día antes de exportar.</translation>
+    </message>
+    <message>
+        <source>The export could not be written: %1</source>
+        <translation>No se pudo escribir la exportación: %1</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hecho</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::HistoryWidgets</name>
+    <message>
+        <source>%1 could not be read (%2): %3.</source>
+        <translation>No se pudo leer %1 (%2): %3.</translation>
+    </message>
+    <message>
+        <source>every day is computed from its daily log, and days known only from it are missing</source>
+        <translation>cada día se calcula a partir de su registro diario, y faltan los días que solo constan en él</translation>
+    </message>
+    <message>
+        <source>its day has no records here</source>
+        <translation>su día no tiene registros aquí</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::HistoryWindow</name>
+    <message>
+        <source>Energy History</source>
+        <translation>Historial de energía</translation>
+    </message>
+    <message>
+        <source>&amp;Energy</source>
+        <translation>&amp;Energía</translation>
+    </message>
+    <message>
+        <source>&amp;Power curve</source>
+        <translation>Curva de &amp;potencia</translation>
+    </message>
+    <message>
+        <source>&amp;Trend</source>
+        <translation>&amp;Tendencia</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::LoadStatus</name>
+    <message>
+        <source>Reading the daily logs...</source>
+        <translation>Leyendo los registros diarios...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Days read</source>
+        <translation>Días leídos</translation>
+    </message>
+    <message>
+        <source>stop reading the daily logs</source>
+        <translation>dejar de leer los registros diarios</translation>
+    </message>
+    <message>
+        <source>Reading cancelled; what is shown is from before.</source>
+        <translation>Lectura cancelada; lo que se muestra es de antes.</translation>
     </message>
 </context>
 <context>
@@ -425,6 +849,196 @@
     <message>
         <source>Invalid delay period, needs to be a number between 1 and 600</source>
         <translation>Intervalo no válido: debe ser un número entre 1 y 600</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::PlotWidget</name>
+    <message>
+        <source>the day&apos;s readings; drag from left to right to zoom</source>
+        <translation>las lecturas del día; arrastre de izquierda a derecha para ampliar</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::PowerCurveTab</name>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>write the bin tables to the excel folder</source>
+        <translation>escribir las tablas de intervalos en la carpeta excel</translation>
+    </message>
+    <message>
+        <source>Power curve chart</source>
+        <translation>Gráfico de la curva de potencia</translation>
+    </message>
+    <message>
+        <source>watts against wind speed for every record, the mean watts per bin, the method of bins and the rated curve; the bins are in the tables below</source>
+        <translation>vatios frente a velocidad del viento para cada registro, los vatios medios por intervalo, el método de intervalos y la curva nominal; los intervalos están en las tablas de abajo</translation>
+    </message>
+    <message>
+        <source>Rated curve...</source>
+        <translation>Curva nominal...</translation>
+    </message>
+    <message>
+        <source>type, paste or import the turbine&apos;s rated power curve</source>
+        <translation>escribir, pegar o importar la curva de potencia nominal del aerogenerador</translation>
+    </message>
+    <message>
+        <source>Wind unit &quot;%1&quot; is:</source>
+        <translation>La unidad de viento &quot;%1&quot; es:</translation>
+    </message>
+    <message>
+        <source>(not known)</source>
+        <translation>(desconocida)</translation>
+    </message>
+    <message>
+        <source>Power curve bins</source>
+        <translation>Intervalos de la curva de potencia</translation>
+    </message>
+    <message>
+        <source>Wind from</source>
+        <translation>Viento desde</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Registros</translation>
+    </message>
+    <message>
+        <source>Mean watts</source>
+        <translation>W medios</translation>
+    </message>
+    <message>
+        <source>Max watts</source>
+        <translation>W máx.</translation>
+    </message>
+    <message>
+        <source>Bins of 1 unit</source>
+        <translation>Intervalos de 1 unidad</translation>
+    </message>
+    <message>
+        <source>Method of bins</source>
+        <translation>Método de intervalos</translation>
+    </message>
+    <message>
+        <source>Bin (m/s)</source>
+        <translation>Intervalo (m/s)</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutos</translation>
+    </message>
+    <message>
+        <source>Mean wind (m/s)</source>
+        <translation>Viento medio (m/s)</translation>
+    </message>
+    <message>
+        <source>SD watts</source>
+        <translation>DE W</translation>
+    </message>
+    <message>
+        <source>Rated watts</source>
+        <translation>W nominales</translation>
+    </message>
+    <message>
+        <source>% of rated</source>
+        <translation>% del nominal</translation>
+    </message>
+    <message>
+        <source>Annual energy</source>
+        <translation>Energía anual</translation>
+    </message>
+    <message>
+        <source>Measured (kWh)</source>
+        <translation>Medida (kWh)</translation>
+    </message>
+    <message>
+        <source>Rated (kWh)</source>
+        <translation>Nominal (kWh)</translation>
+    </message>
+    <message>
+        <source>The wind unit could not be kept: </source>
+        <translation>No se pudo guardar la unidad del viento: </translation>
+    </message>
+    <message>
+        <source>turbine.cfg could not be used (%1).</source>
+        <translation>No se pudo usar turbine.cfg (%1).</translation>
+    </message>
+    <message>
+        <source>Choose which unit the wind speed is logged in to see the method of bins.</source>
+        <translation>Elija en qué unidad se registra la velocidad del viento para ver el método de intervalos.</translation>
+    </message>
+    <message>
+        <source>Method of bins (IEC 61400-12-1): 1-minute means in bins 0.5 m/s wide; bins of fewer than %1 minutes are drawn faint.</source>
+        <translation>Método de intervalos (IEC 61400-12-1): medias de 1 minuto en intervalos de 0.5 m/s; los intervalos de menos de %1 minutos se dibujan tenues.</translation>
+    </message>
+    <message>
+        <source>Logged less often than once a minute: each record is used as it is.</source>
+        <translation>Registrado menos de una vez por minuto: cada registro se usa tal cual.</translation>
+    </message>
+    <message>
+        <source>Site&apos;s wind: Weibull k %1, c %2 m/s; a year of it gives %3 kWh measured</source>
+        <translation>Viento del lugar: Weibull k %1, c %2 m/s; un año de él da %3 kWh medidos</translation>
+    </message>
+    <message>
+        <source>, %1 kWh rated</source>
+        <translation>, %1 kWh nominales</translation>
+    </message>
+    <message>
+        <source>%1 kWh in %2 hours logged</source>
+        <translation>%1 kWh en %2 horas registradas</translation>
+    </message>
+    <message>
+        <source>; capacity factor %1 at %2 W rated</source>
+        <translation>; factor de capacidad %1 con %2 W nominales</translation>
+    </message>
+    <message>
+        <source>; enter the rated curve to hold them against it</source>
+        <translation>; introduzca la curva nominal para compararlos con ella</translation>
+    </message>
+    <message>
+        <source>Method of bins (0.5 m/s)</source>
+        <translation>Método de intervalos (0.5 m/s)</translation>
+    </message>
+    <message>
+        <source>Bin of fewer than %1 minutes</source>
+        <translation>Intervalo de menos de %1 minutos</translation>
+    </message>
+    <message>
+        <source>Rated curve</source>
+        <translation>Curva nominal</translation>
+    </message>
+    <message>
+        <source>%1 records; bins with fewer than %2 are drawn faint.</source>
+        <translation>%1 registros; los intervalos con menos de %2 se dibujan tenues.</translation>
+    </message>
+    <message>
+        <source>Mean watts per bin</source>
+        <translation>Vatios medios por intervalo</translation>
+    </message>
+    <message>
+        <source>Mean of fewer than %1 records</source>
+        <translation>Media de menos de %1 registros</translation>
+    </message>
+    <message>
+        <source>Wind speed</source>
+        <translation>Velocidad del viento</translation>
+    </message>
+    <message>
+        <source>Wind speed (%1)</source>
+        <translation>Velocidad del viento (%1)</translation>
+    </message>
+    <message>
+        <source>Watts (W)</source>
+        <translation>Vatios (W)</translation>
+    </message>
+    <message>
+        <source>The CSV file could not be written: %1</source>
+        <translation>No se pudo escribir el archivo CSV: %1</translation>
+    </message>
+    <message>
+        <source>Written: %1 and %2</source>
+        <translation>Escritos: %1 y %2</translation>
     </message>
 </context>
 <context>
@@ -596,6 +1210,153 @@
     <message>
         <source>port %1 opens %2</source>
         <translation>el puerto %1 abre %2</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::RatedCurveDialog</name>
+    <message>
+        <source>Rated curve</source>
+        <translation>Curva nominal</translation>
+    </message>
+    <message>
+        <source>Wind speed (m/s) and power (W), a pair a line, as the turbine&apos;s certificate gives them:</source>
+        <translation>Velocidad del viento (m/s) y potencia (W), un par por línea, como los da el certificado del aerogenerador:</translation>
+    </message>
+    <message>
+        <source>Import CSV...</source>
+        <translation>Importar CSV...</translation>
+    </message>
+    <message>
+        <source>read the pairs from a file of two columns</source>
+        <translation>leer los pares de un archivo de dos columnas</translation>
+    </message>
+    <message>
+        <source>Rated power (W):</source>
+        <translation>Potencia nominal (W):</translation>
+    </message>
+    <message>
+        <source>empty: the curve&apos;s highest watts</source>
+        <translation>vacío: los vatios más altos de la curva</translation>
+    </message>
+    <message>
+        <source>Import a rated curve</source>
+        <translation>Importar una curva nominal</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv *.txt);;All files (*)</source>
+        <translation>Archivos CSV (*.csv *.txt);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>%1 is no file.</source>
+        <translation>%1 no es un archivo.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2).</source>
+        <translation>No se pudo leer %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a rated curve.</source>
+        <translation>%1 es demasiado grande para una curva nominal.</translation>
+    </message>
+    <message>
+        <source>Not saved: %1.</source>
+        <translation>No guardado: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::TrendTab</name>
+    <message>
+        <source>Point at the plot to read a record.</source>
+        <translation>Señale el gráfico para leer un registro.</translation>
+    </message>
+    <message>
+        <source>Volts</source>
+        <translation>Voltios</translation>
+    </message>
+    <message>
+        <source>Amps</source>
+        <translation>Amperios</translation>
+    </message>
+    <message>
+        <source>Watts</source>
+        <translation>Vatios</translation>
+    </message>
+    <message>
+        <source>RPM</source>
+        <translation>RPM</translation>
+    </message>
+    <message>
+        <source>Wind</source>
+        <translation>Viento</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Alejar</translation>
+    </message>
+    <message>
+        <source>step back to the span before the last zoom</source>
+        <translation>volver al periodo anterior al último zoom</translation>
+    </message>
+    <message>
+        <source>draw this series in a lane of its own</source>
+        <translation>dibujar esta serie en una franja propia</translation>
+    </message>
+    <message>
+        <source>the record nearest the pointer</source>
+        <translation>el registro más cercano al puntero</translation>
+    </message>
+    <message>
+        <source>No records in these days.</source>
+        <translation>No hay registros en estos días.</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::TrendWidget</name>
+    <message>
+        <source>Tick a series to draw it.</source>
+        <translation>Marque una serie para dibujarla.</translation>
+    </message>
+    <message>
+        <source>  (%1 to %2)</source>
+        <translation>  (%1 a %2)</translation>
+    </message>
+    <message>
+        <source>Trend plot</source>
+        <translation>Gráfico de tendencia</translation>
+    </message>
+    <message>
+        <source>each series ticked in a lane of its own over the chosen days; the readout below names the record under the pointer; drag from left to right to zoom</source>
+        <translation>cada serie marcada en una franja propia durante los días elegidos; la lectura de abajo indica el registro bajo el puntero; arrastre de izquierda a derecha para ampliar</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::ViewerSettings</name>
+    <message>
+        <source>the logging interval is not a number: &quot;%1&quot;</source>
+        <translation>el intervalo de registro no es un número: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The viewer needs the logging interval, system voltage and maximum current from prog.cfg, and could not use them (%1). Correct them in Program Setup.</source>
+        <translation>El visor necesita el intervalo de registro, la tensión del sistema y la corriente máxima de prog.cfg, y no pudo usarlos (%1). Corríjalos en la configuración del programa.</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::WidgetHelpers</name>
+    <message>
+        <source>%1 could not be used (%2): these are the starting values.</source>
+        <translation>No se pudo usar %1 (%2): estos son los valores iniciales.</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>close without saving</source>
+        <translation>cerrar sin guardar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
     </message>
 </context>
 <context>

@@ -295,6 +295,171 @@
     </message>
 </context>
 <context>
+    <name>Brolant::DayLoader</name>
+    <message>
+        <source>Over 10,000 records, too many to display. Please use a smaller time range. If you set you logging interval to 10 seconds or more, you wont have this problem in the future. </source>
+        <translation>Plus de 10 000 enregistrements, trop pour l&apos;affichage. Choisissez une plage horaire plus courte. Avec un intervalle d&apos;enregistrement de 10 secondes ou plus, ce problème ne se posera plus. </translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::DayRangeBar</name>
+    <message>
+        <source>From</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Au</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>read the daily logs from the first date to the second</source>
+        <translation>lire les journaux quotidiens de la première date à la seconde</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::EnergyTab</name>
+    <message>
+        <source>no data</source>
+        <translation>pas de données</translation>
+    </message>
+    <message>
+        <source>Whours.txt and the daily log after its last line</source>
+        <translation>Whours.txt puis le journal quotidien après sa dernière ligne</translation>
+    </message>
+    <message>
+        <source>computed from the daily log</source>
+        <translation>calculé depuis le journal quotidien</translation>
+    </message>
+    <message>
+        <source>the daily log could not be read</source>
+        <translation>le journal quotidien n&apos;a pas pu être lu</translation>
+    </message>
+    <message>
+        <source>Energy chart</source>
+        <translation>Graphique de l&apos;énergie</translation>
+    </message>
+    <message>
+        <source>energy per day or month as bars, each beside the same period a year before; the same values are in the table below</source>
+        <translation>énergie par jour ou par mois en barres, chacune à côté de la même période un an plus tôt ; les mêmes valeurs sont dans le tableau ci-dessous</translation>
+    </message>
+    <message>
+        <source>Energy per day</source>
+        <translation>Énergie par jour</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>Énergie</translation>
+    </message>
+    <message>
+        <source>A year before</source>
+        <translation>Un an avant</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>&lt; Previous</source>
+        <translation>&lt; Précédent</translation>
+    </message>
+    <message>
+        <source>the week, month or year before</source>
+        <translation>la semaine, le mois ou l&apos;année d&apos;avant</translation>
+    </message>
+    <message>
+        <source>Next &gt;</source>
+        <translation>Suivant &gt;</translation>
+    </message>
+    <message>
+        <source>the week, month or year after</source>
+        <translation>la semaine, le mois ou l&apos;année d&apos;après</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Semaine</translation>
+    </message>
+    <message>
+        <source>the days of a week, Monday to Sunday</source>
+        <translation>les jours d&apos;une semaine, du lundi au dimanche</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>the days of a month</source>
+        <translation>les jours d&apos;un mois</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>the months of a year</source>
+        <translation>les mois d&apos;une année</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exporter CSV</translation>
+    </message>
+    <message>
+        <source>write the month&apos;s days to the excel folder</source>
+        <translation>écrire les jours du mois dans le dossier excel</translation>
+    </message>
+    <message>
+        <source> to </source>
+        <translation> au </translation>
+    </message>
+    <message>
+        <source>%1 damaged line(s) in Whours.txt passed over.</source>
+        <translation>%1 ligne(s) endommagée(s) de Whours.txt ignorée(s).</translation>
+    </message>
+    <message>
+        <source>%1 line(s) in Whours.txt dated after today left out of every total.</source>
+        <translation>%1 ligne(s) de Whours.txt datée(s) après aujourd&apos;hui exclue(s) de tous les totaux.</translation>
+    </message>
+    <message>
+        <source>%1 total %2, mean %3 a day; a year before %4. Light bars are computed from the daily logs.</source>
+        <translation>%1 : total %2, moyenne %3 par jour ; un an avant %4. Les barres claires sont calculées depuis les journaux quotidiens.</translation>
+    </message>
+    <message>
+        <source>%1: no data.</source>
+        <translation>%1 : pas de données.</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>Day of the month</source>
+        <translation>Jour du mois</translation>
+    </message>
+    <message>
+        <source>Year total %1; the year before %2.</source>
+        <translation>Total de l&apos;année %1 ; l&apos;année d&apos;avant %2.</translation>
+    </message>
+    <message>
+        <source>Year: no data.</source>
+        <translation>Année : pas de données.</translation>
+    </message>
+    <message>
+        <source>Written: %1</source>
+        <translation>Écrit : %1</translation>
+    </message>
+    <message>
+        <source>The CSV file could not be written: %1</source>
+        <translation>Le fichier CSV n&apos;a pas pu être écrit : %1</translation>
+    </message>
+</context>
+<context>
     <name>Brolant::ErrorReporter</name>
     <message>
         <source>  Last Error trapped  %1  ---  %2  %3</source>
@@ -303,6 +468,265 @@
     <message>
         <source>  (not written to %1: %2)</source>
         <translation>  (non écrit dans %1 : %2)</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::Graph</name>
+    <message>
+        <source>Volts</source>
+        <translation>Volts</translation>
+    </message>
+    <message>
+        <source>Amps</source>
+        <translation>Ampères</translation>
+    </message>
+    <message>
+        <source>Watts</source>
+        <translation>Watts</translation>
+    </message>
+    <message>
+        <source>RPM</source>
+        <translation>RPM</translation>
+    </message>
+    <message>
+        <source>WS</source>
+        <translation>VV</translation>
+    </message>
+    <message>
+        <source>Scaled</source>
+        <translation>Mis à l&apos;échelle</translation>
+    </message>
+    <message>
+        <source>volts</source>
+        <translation>volts</translation>
+    </message>
+    <message>
+        <source>amps</source>
+        <translation>ampères</translation>
+    </message>
+    <message>
+        <source>watts</source>
+        <translation>watts</translation>
+    </message>
+    <message>
+        <source>rpm</source>
+        <translation>rpm</translation>
+    </message>
+    <message>
+        <source>wind speed</source>
+        <translation>vitesse du vent</translation>
+    </message>
+    <message>
+        <source>time under the pointer</source>
+        <translation>heure sous le pointeur</translation>
+    </message>
+    <message>
+        <source>volts under the pointer</source>
+        <translation>volts sous le pointeur</translation>
+    </message>
+    <message>
+        <source>amps under the pointer</source>
+        <translation>ampères sous le pointeur</translation>
+    </message>
+    <message>
+        <source>watts under the pointer</source>
+        <translation>watts sous le pointeur</translation>
+    </message>
+    <message>
+        <source>rpm under the pointer</source>
+        <translation>rpm sous le pointeur</translation>
+    </message>
+    <message>
+        <source>wind speed under the pointer</source>
+        <translation>vitesse du vent sous le pointeur</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Graphique</translation>
+    </message>
+    <message>
+        <source>time of the first plotted record</source>
+        <translation>heure du premier enregistrement tracé</translation>
+    </message>
+    <message>
+        <source>time of the last plotted record</source>
+        <translation>heure du dernier enregistrement tracé</translation>
+    </message>
+    <message>
+        <source>watt-hours of the plotted range</source>
+        <translation>wattheures de la plage tracée</translation>
+    </message>
+    <message>
+        <source>Log History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>the day being viewed</source>
+        <translation>le jour affiché</translation>
+    </message>
+    <message>
+        <source>the folder whose files are listed, first, then the folders in it; click one to open it</source>
+        <translation>d&apos;abord le dossier dont les fichiers sont listés, puis ses sous-dossiers ; cliquez sur l&apos;un pour l&apos;ouvrir</translation>
+    </message>
+    <message>
+        <source>log files; click one to load that day</source>
+        <translation>fichiers journaux ; cliquez sur l&apos;un pour charger ce jour</translation>
+    </message>
+    <message>
+        <source>start hour</source>
+        <translation>heure de début</translation>
+    </message>
+    <message>
+        <source>start minute</source>
+        <translation>minute de début</translation>
+    </message>
+    <message>
+        <source>finish hour</source>
+        <translation>heure de fin</translation>
+    </message>
+    <message>
+        <source>finish minute</source>
+        <translation>minute de fin</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Au</translation>
+    </message>
+    <message>
+        <source>DISPLAY</source>
+        <translation>AFFICHER</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Historique...</translation>
+    </message>
+    <message>
+        <source>energy per day, the power curve and the trend of many days</source>
+        <translation>énergie par jour, courbe de puissance et tendance sur plusieurs jours</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>top of the %1 scale</source>
+        <translation>haut de l&apos;échelle : %1</translation>
+    </message>
+    <message>
+        <source>bottom of the %1 scale</source>
+        <translation>bas de l&apos;échelle : %1</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::GraphModel</name>
+    <message>
+        <source>No data for that date</source>
+        <translation>Pas de données pour cette date</translation>
+    </message>
+    <message>
+        <source>Scaled</source>
+        <translation>Mis à l&apos;échelle</translation>
+    </message>
+    <message>
+        <source>&quot;%1:%2&quot; to &quot;%3:%4&quot; is not a range of times of day. Use hours 00 to 23 and minutes 00 to 59.</source>
+        <translation>&quot;%1:%2&quot; à &quot;%3:%4&quot; n&apos;est pas une plage d&apos;heures du jour. Utilisez les heures 00 à 23 et les minutes 00 à 59.</translation>
+    </message>
+    <message>
+        <source>The day could not be read: %1</source>
+        <translation>Le jour n&apos;a pas pu être lu : %1</translation>
+    </message>
+    <message>
+        <source>Unscaled</source>
+        <translation>Non mis à l&apos;échelle</translation>
+    </message>
+    <message>
+        <source>Choose a day&apos;s log file before exporting.</source>
+        <translation>Choisissez le journal d&apos;un jour avant d&apos;exporter.</translation>
+    </message>
+    <message>
+        <source>The export could not be written: %1</source>
+        <translation>L&apos;export n&apos;a pas pu être écrit : %1</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::HistoryWidgets</name>
+    <message>
+        <source>%1 could not be read (%2): %3.</source>
+        <translation>%1 n&apos;a pas pu être lu (%2) : %3.</translation>
+    </message>
+    <message>
+        <source>every day is computed from its daily log, and days known only from it are missing</source>
+        <translation>chaque jour est calculé depuis son journal quotidien, et les jours connus seulement par ce fichier manquent</translation>
+    </message>
+    <message>
+        <source>its day has no records here</source>
+        <translation>son jour n&apos;a pas d&apos;enregistrements ici</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::HistoryWindow</name>
+    <message>
+        <source>Energy History</source>
+        <translation>Historique de l&apos;énergie</translation>
+    </message>
+    <message>
+        <source>&amp;Energy</source>
+        <translation>É&amp;nergie</translation>
+    </message>
+    <message>
+        <source>&amp;Power curve</source>
+        <translation>&amp;Courbe de puissance</translation>
+    </message>
+    <message>
+        <source>&amp;Trend</source>
+        <translation>&amp;Tendance</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::LoadStatus</name>
+    <message>
+        <source>Reading the daily logs...</source>
+        <translation>Lecture des journaux quotidiens...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Days read</source>
+        <translation>Jours lus</translation>
+    </message>
+    <message>
+        <source>stop reading the daily logs</source>
+        <translation>arrêter la lecture des journaux quotidiens</translation>
+    </message>
+    <message>
+        <source>Reading cancelled; what is shown is from before.</source>
+        <translation>Lecture annulée ; l&apos;affichage date d&apos;avant.</translation>
     </message>
 </context>
 <context>
@@ -425,6 +849,196 @@
     <message>
         <source>Invalid delay period, needs to be a number between 1 and 600</source>
         <translation>Intervalle non valide : il faut un nombre entre 1 et 600</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::PlotWidget</name>
+    <message>
+        <source>the day&apos;s readings; drag from left to right to zoom</source>
+        <translation>les mesures du jour ; glisser de gauche à droite pour zoomer</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::PowerCurveTab</name>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exporter CSV</translation>
+    </message>
+    <message>
+        <source>write the bin tables to the excel folder</source>
+        <translation>écrire les tableaux des classes dans le dossier excel</translation>
+    </message>
+    <message>
+        <source>Power curve chart</source>
+        <translation>Graphique de la courbe de puissance</translation>
+    </message>
+    <message>
+        <source>watts against wind speed for every record, the mean watts per bin, the method of bins and the rated curve; the bins are in the tables below</source>
+        <translation>watts selon la vitesse du vent pour chaque enregistrement, les watts moyens par classe, la méthode des classes et la courbe nominale ; les classes sont dans les tableaux ci-dessous</translation>
+    </message>
+    <message>
+        <source>Rated curve...</source>
+        <translation>Courbe nominale...</translation>
+    </message>
+    <message>
+        <source>type, paste or import the turbine&apos;s rated power curve</source>
+        <translation>saisir, coller ou importer la courbe de puissance nominale de l&apos;éolienne</translation>
+    </message>
+    <message>
+        <source>Wind unit &quot;%1&quot; is:</source>
+        <translation>L&apos;unité de vent &quot;%1&quot; est :</translation>
+    </message>
+    <message>
+        <source>(not known)</source>
+        <translation>(inconnue)</translation>
+    </message>
+    <message>
+        <source>Power curve bins</source>
+        <translation>Classes de la courbe de puissance</translation>
+    </message>
+    <message>
+        <source>Wind from</source>
+        <translation>Vent dès</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Enreg.</translation>
+    </message>
+    <message>
+        <source>Mean watts</source>
+        <translation>W moyens</translation>
+    </message>
+    <message>
+        <source>Max watts</source>
+        <translation>W max</translation>
+    </message>
+    <message>
+        <source>Bins of 1 unit</source>
+        <translation>Classes d&apos;1 unité</translation>
+    </message>
+    <message>
+        <source>Method of bins</source>
+        <translation>Méthode des classes</translation>
+    </message>
+    <message>
+        <source>Bin (m/s)</source>
+        <translation>Classe (m/s)</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutes</translation>
+    </message>
+    <message>
+        <source>Mean wind (m/s)</source>
+        <translation>Vent moyen (m/s)</translation>
+    </message>
+    <message>
+        <source>SD watts</source>
+        <translation>ÉT W</translation>
+    </message>
+    <message>
+        <source>Rated watts</source>
+        <translation>W nominaux</translation>
+    </message>
+    <message>
+        <source>% of rated</source>
+        <translation>% du nominal</translation>
+    </message>
+    <message>
+        <source>Annual energy</source>
+        <translation>Énergie annuelle</translation>
+    </message>
+    <message>
+        <source>Measured (kWh)</source>
+        <translation>Mesurée (kWh)</translation>
+    </message>
+    <message>
+        <source>Rated (kWh)</source>
+        <translation>Nominale (kWh)</translation>
+    </message>
+    <message>
+        <source>The wind unit could not be kept: </source>
+        <translation>L&apos;unité du vent n&apos;a pas pu être conservée : </translation>
+    </message>
+    <message>
+        <source>turbine.cfg could not be used (%1).</source>
+        <translation>turbine.cfg n&apos;a pas pu être utilisé (%1).</translation>
+    </message>
+    <message>
+        <source>Choose which unit the wind speed is logged in to see the method of bins.</source>
+        <translation>Choisissez l&apos;unité dans laquelle la vitesse du vent est enregistrée pour voir la méthode des classes.</translation>
+    </message>
+    <message>
+        <source>Method of bins (IEC 61400-12-1): 1-minute means in bins 0.5 m/s wide; bins of fewer than %1 minutes are drawn faint.</source>
+        <translation>Méthode des classes (CEI 61400-12-1) : moyennes sur 1 minute dans des classes de 0.5 m/s ; les classes de moins de %1 minutes sont pâles.</translation>
+    </message>
+    <message>
+        <source>Logged less often than once a minute: each record is used as it is.</source>
+        <translation>Enregistré moins d&apos;une fois par minute : chaque enregistrement est utilisé tel quel.</translation>
+    </message>
+    <message>
+        <source>Site&apos;s wind: Weibull k %1, c %2 m/s; a year of it gives %3 kWh measured</source>
+        <translation>Vent du site : Weibull k %1, c %2 m/s ; une année de ce vent donne %3 kWh mesurés</translation>
+    </message>
+    <message>
+        <source>, %1 kWh rated</source>
+        <translation>, %1 kWh nominaux</translation>
+    </message>
+    <message>
+        <source>%1 kWh in %2 hours logged</source>
+        <translation>%1 kWh en %2 heures enregistrées</translation>
+    </message>
+    <message>
+        <source>; capacity factor %1 at %2 W rated</source>
+        <translation>; facteur de charge %1 pour %2 W nominaux</translation>
+    </message>
+    <message>
+        <source>; enter the rated curve to hold them against it</source>
+        <translation>; saisissez la courbe nominale pour les comparer</translation>
+    </message>
+    <message>
+        <source>Method of bins (0.5 m/s)</source>
+        <translation>Méthode des classes (0.5 m/s)</translation>
+    </message>
+    <message>
+        <source>Bin of fewer than %1 minutes</source>
+        <translation>Classe de moins de %1 minutes</translation>
+    </message>
+    <message>
+        <source>Rated curve</source>
+        <translation>Courbe nominale</translation>
+    </message>
+    <message>
+        <source>%1 records; bins with fewer than %2 are drawn faint.</source>
+        <translation>%1 enregistrements ; les classes de moins de %2 sont pâles.</translation>
+    </message>
+    <message>
+        <source>Mean watts per bin</source>
+        <translation>Watts moyens par classe</translation>
+    </message>
+    <message>
+        <source>Mean of fewer than %1 records</source>
+        <translation>Moyenne de moins de %1 enregistrements</translation>
+    </message>
+    <message>
+        <source>Wind speed</source>
+        <translation>Vitesse du vent</translation>
+    </message>
+    <message>
+        <source>Wind speed (%1)</source>
+        <translation>Vitesse du vent (%1)</translation>
+    </message>
+    <message>
+        <source>Watts (W)</source>
+        <translation>Watts (W)</translation>
+    </message>
+    <message>
+        <source>The CSV file could not be written: %1</source>
+        <translation>Le fichier CSV n&apos;a pas pu être écrit : %1</translation>
+    </message>
+    <message>
+        <source>Written: %1 and %2</source>
+        <translation>Écrits : %1 et %2</translation>
     </message>
 </context>
 <context>
@@ -596,6 +1210,153 @@
     <message>
         <source>port %1 opens %2</source>
         <translation>le port %1 ouvre %2</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::RatedCurveDialog</name>
+    <message>
+        <source>Rated curve</source>
+        <translation>Courbe nominale</translation>
+    </message>
+    <message>
+        <source>Wind speed (m/s) and power (W), a pair a line, as the turbine&apos;s certificate gives them:</source>
+        <translation>Vitesse du vent (m/s) et puissance (W), une paire par ligne, comme le certificat de l&apos;éolienne les donne :</translation>
+    </message>
+    <message>
+        <source>Import CSV...</source>
+        <translation>Importer CSV...</translation>
+    </message>
+    <message>
+        <source>read the pairs from a file of two columns</source>
+        <translation>lire les paires depuis un fichier à deux colonnes</translation>
+    </message>
+    <message>
+        <source>Rated power (W):</source>
+        <translation>Puissance nominale (W) :</translation>
+    </message>
+    <message>
+        <source>empty: the curve&apos;s highest watts</source>
+        <translation>vide : les watts les plus hauts de la courbe</translation>
+    </message>
+    <message>
+        <source>Import a rated curve</source>
+        <translation>Importer une courbe nominale</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv *.txt);;All files (*)</source>
+        <translation>Fichiers CSV (*.csv *.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>%1 is no file.</source>
+        <translation>%1 n&apos;est pas un fichier.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2).</source>
+        <translation>%1 n&apos;a pas pu être lu (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a rated curve.</source>
+        <translation>%1 est trop grand pour une courbe nominale.</translation>
+    </message>
+    <message>
+        <source>Not saved: %1.</source>
+        <translation>Non enregistré : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::TrendTab</name>
+    <message>
+        <source>Point at the plot to read a record.</source>
+        <translation>Pointez le graphique pour lire un enregistrement.</translation>
+    </message>
+    <message>
+        <source>Volts</source>
+        <translation>Volts</translation>
+    </message>
+    <message>
+        <source>Amps</source>
+        <translation>Ampères</translation>
+    </message>
+    <message>
+        <source>Watts</source>
+        <translation>Watts</translation>
+    </message>
+    <message>
+        <source>RPM</source>
+        <translation>RPM</translation>
+    </message>
+    <message>
+        <source>Wind</source>
+        <translation>Vent</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Dézoomer</translation>
+    </message>
+    <message>
+        <source>step back to the span before the last zoom</source>
+        <translation>revenir à la période d&apos;avant le dernier zoom</translation>
+    </message>
+    <message>
+        <source>draw this series in a lane of its own</source>
+        <translation>tracer cette série dans sa propre bande</translation>
+    </message>
+    <message>
+        <source>the record nearest the pointer</source>
+        <translation>l&apos;enregistrement le plus proche du pointeur</translation>
+    </message>
+    <message>
+        <source>No records in these days.</source>
+        <translation>Aucun enregistrement ces jours-là.</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::TrendWidget</name>
+    <message>
+        <source>Tick a series to draw it.</source>
+        <translation>Cochez une série pour la tracer.</translation>
+    </message>
+    <message>
+        <source>  (%1 to %2)</source>
+        <translation>  (%1 à %2)</translation>
+    </message>
+    <message>
+        <source>Trend plot</source>
+        <translation>Graphique de tendance</translation>
+    </message>
+    <message>
+        <source>each series ticked in a lane of its own over the chosen days; the readout below names the record under the pointer; drag from left to right to zoom</source>
+        <translation>chaque série cochée dans sa propre bande sur les jours choisis ; la lecture en dessous donne l&apos;enregistrement sous le pointeur ; glisser de gauche à droite pour zoomer</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::ViewerSettings</name>
+    <message>
+        <source>the logging interval is not a number: &quot;%1&quot;</source>
+        <translation>l&apos;intervalle d&apos;enregistrement n&apos;est pas un nombre : &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The viewer needs the logging interval, system voltage and maximum current from prog.cfg, and could not use them (%1). Correct them in Program Setup.</source>
+        <translation>L&apos;affichage a besoin de l&apos;intervalle d&apos;enregistrement, de la tension du système et du courant maximal de prog.cfg, et n&apos;a pas pu les utiliser (%1). Corrigez-les dans la configuration du programme.</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::WidgetHelpers</name>
+    <message>
+        <source>%1 could not be used (%2): these are the starting values.</source>
+        <translation>%1 n&apos;a pas pu être utilisé (%2) : voici les valeurs de départ.</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>close without saving</source>
+        <translation>fermer sans enregistrer</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
     </message>
 </context>
 <context>

@@ -295,6 +295,171 @@
     </message>
 </context>
 <context>
+    <name>Brolant::DayLoader</name>
+    <message>
+        <source>Over 10,000 records, too many to display. Please use a smaller time range. If you set you logging interval to 10 seconds or more, you wont have this problem in the future. </source>
+        <translation>Meer dan 10.000 records, te veel om te tonen. Kies een kleiner tijdbereik. Met een loginterval van 10 seconden of meer hebt u dit probleem voortaan niet meer. </translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::DayRangeBar</name>
+    <message>
+        <source>From</source>
+        <translation>Van</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Tot</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Tonen</translation>
+    </message>
+    <message>
+        <source>read the daily logs from the first date to the second</source>
+        <translation>de dagelijkse logs van de eerste tot de tweede datum lezen</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::EnergyTab</name>
+    <message>
+        <source>no data</source>
+        <translation>geen gegevens</translation>
+    </message>
+    <message>
+        <source>Whours.txt and the daily log after its last line</source>
+        <translation>Whours.txt en de dagelijkse log na de laatste regel</translation>
+    </message>
+    <message>
+        <source>computed from the daily log</source>
+        <translation>berekend uit de dagelijkse log</translation>
+    </message>
+    <message>
+        <source>the daily log could not be read</source>
+        <translation>de dagelijkse log kon niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>Energy chart</source>
+        <translation>Energiegrafiek</translation>
+    </message>
+    <message>
+        <source>energy per day or month as bars, each beside the same period a year before; the same values are in the table below</source>
+        <translation>energie per dag of maand als staven, elk naast dezelfde periode een jaar eerder; dezelfde waarden staan in de tabel hieronder</translation>
+    </message>
+    <message>
+        <source>Energy per day</source>
+        <translation>Energie per dag</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>Energie</translation>
+    </message>
+    <message>
+        <source>A year before</source>
+        <translation>Een jaar eerder</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Bron</translation>
+    </message>
+    <message>
+        <source>&lt; Previous</source>
+        <translation>&lt; Vorige</translation>
+    </message>
+    <message>
+        <source>the week, month or year before</source>
+        <translation>de week, maand of het jaar ervoor</translation>
+    </message>
+    <message>
+        <source>Next &gt;</source>
+        <translation>Volgende &gt;</translation>
+    </message>
+    <message>
+        <source>the week, month or year after</source>
+        <translation>de week, maand of het jaar erna</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Week</translation>
+    </message>
+    <message>
+        <source>the days of a week, Monday to Sunday</source>
+        <translation>de dagen van een week, maandag tot en met zondag</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Maand</translation>
+    </message>
+    <message>
+        <source>the days of a month</source>
+        <translation>de dagen van een maand</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jaar</translation>
+    </message>
+    <message>
+        <source>the months of a year</source>
+        <translation>de maanden van een jaar</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exporteren</translation>
+    </message>
+    <message>
+        <source>write the month&apos;s days to the excel folder</source>
+        <translation>de dagen van de maand naar de map excel schrijven</translation>
+    </message>
+    <message>
+        <source> to </source>
+        <translation> t/m </translation>
+    </message>
+    <message>
+        <source>%1 damaged line(s) in Whours.txt passed over.</source>
+        <translation>%1 beschadigde regel(s) in Whours.txt overgeslagen.</translation>
+    </message>
+    <message>
+        <source>%1 line(s) in Whours.txt dated after today left out of every total.</source>
+        <translation>%1 regel(s) in Whours.txt met een datum na vandaag buiten elk totaal gelaten.</translation>
+    </message>
+    <message>
+        <source>%1 total %2, mean %3 a day; a year before %4. Light bars are computed from the daily logs.</source>
+        <translation>%1 totaal %2, gemiddeld %3 per dag; een jaar eerder %4. Lichte staven zijn berekend uit de dagelijkse logs.</translation>
+    </message>
+    <message>
+        <source>%1: no data.</source>
+        <translation>%1: geen gegevens.</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Dag</translation>
+    </message>
+    <message>
+        <source>Day of the month</source>
+        <translation>Dag van de maand</translation>
+    </message>
+    <message>
+        <source>Year total %1; the year before %2.</source>
+        <translation>Jaartotaal %1; het jaar ervoor %2.</translation>
+    </message>
+    <message>
+        <source>Year: no data.</source>
+        <translation>Jaar: geen gegevens.</translation>
+    </message>
+    <message>
+        <source>Written: %1</source>
+        <translation>Geschreven: %1</translation>
+    </message>
+    <message>
+        <source>The CSV file could not be written: %1</source>
+        <translation>Het CSV-bestand kon niet worden geschreven: %1</translation>
+    </message>
+</context>
+<context>
     <name>Brolant::ErrorReporter</name>
     <message>
         <source>  Last Error trapped  %1  ---  %2  %3</source>
@@ -303,6 +468,265 @@
     <message>
         <source>  (not written to %1: %2)</source>
         <translation>  (niet naar %1 geschreven: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::Graph</name>
+    <message>
+        <source>Volts</source>
+        <translation>Volt</translation>
+    </message>
+    <message>
+        <source>Amps</source>
+        <translation>Ampère</translation>
+    </message>
+    <message>
+        <source>Watts</source>
+        <translation>Watt</translation>
+    </message>
+    <message>
+        <source>RPM</source>
+        <translation>RPM</translation>
+    </message>
+    <message>
+        <source>WS</source>
+        <translation>WS</translation>
+    </message>
+    <message>
+        <source>Scaled</source>
+        <translation>Geschaald</translation>
+    </message>
+    <message>
+        <source>volts</source>
+        <translation>volt</translation>
+    </message>
+    <message>
+        <source>amps</source>
+        <translation>ampère</translation>
+    </message>
+    <message>
+        <source>watts</source>
+        <translation>watt</translation>
+    </message>
+    <message>
+        <source>rpm</source>
+        <translation>rpm</translation>
+    </message>
+    <message>
+        <source>wind speed</source>
+        <translation>windsnelheid</translation>
+    </message>
+    <message>
+        <source>time under the pointer</source>
+        <translation>tijd onder de aanwijzer</translation>
+    </message>
+    <message>
+        <source>volts under the pointer</source>
+        <translation>volt onder de aanwijzer</translation>
+    </message>
+    <message>
+        <source>amps under the pointer</source>
+        <translation>ampère onder de aanwijzer</translation>
+    </message>
+    <message>
+        <source>watts under the pointer</source>
+        <translation>watt onder de aanwijzer</translation>
+    </message>
+    <message>
+        <source>rpm under the pointer</source>
+        <translation>rpm onder de aanwijzer</translation>
+    </message>
+    <message>
+        <source>wind speed under the pointer</source>
+        <translation>windsnelheid onder de aanwijzer</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Begin</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>Einde</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Grafiek</translation>
+    </message>
+    <message>
+        <source>time of the first plotted record</source>
+        <translation>tijd van het eerste getekende record</translation>
+    </message>
+    <message>
+        <source>time of the last plotted record</source>
+        <translation>tijd van het laatste getekende record</translation>
+    </message>
+    <message>
+        <source>watt-hours of the plotted range</source>
+        <translation>wattuur van het getekende bereik</translation>
+    </message>
+    <message>
+        <source>Log History</source>
+        <translation>Loggeschiedenis</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Bestand</translation>
+    </message>
+    <message>
+        <source>the day being viewed</source>
+        <translation>de getoonde dag</translation>
+    </message>
+    <message>
+        <source>the folder whose files are listed, first, then the folders in it; click one to open it</source>
+        <translation>eerst de map waarvan de bestanden getoond worden, dan de mappen erin; klik op een map om die te openen</translation>
+    </message>
+    <message>
+        <source>log files; click one to load that day</source>
+        <translation>logbestanden; klik op een bestand om die dag te laden</translation>
+    </message>
+    <message>
+        <source>start hour</source>
+        <translation>beginuur</translation>
+    </message>
+    <message>
+        <source>start minute</source>
+        <translation>beginminuut</translation>
+    </message>
+    <message>
+        <source>finish hour</source>
+        <translation>einduur</translation>
+    </message>
+    <message>
+        <source>finish minute</source>
+        <translation>eindminuut</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Van</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Tot</translation>
+    </message>
+    <message>
+        <source>DISPLAY</source>
+        <translation>TONEN</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Geschiedenis...</translation>
+    </message>
+    <message>
+        <source>energy per day, the power curve and the trend of many days</source>
+        <translation>energie per dag, de vermogenscurve en de trend van veel dagen</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tijd</translation>
+    </message>
+    <message>
+        <source>top of the %1 scale</source>
+        <translation>bovenkant van de schaal %1</translation>
+    </message>
+    <message>
+        <source>bottom of the %1 scale</source>
+        <translation>onderkant van de schaal %1</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::GraphModel</name>
+    <message>
+        <source>No data for that date</source>
+        <translation>Geen gegevens voor die datum</translation>
+    </message>
+    <message>
+        <source>Scaled</source>
+        <translation>Geschaald</translation>
+    </message>
+    <message>
+        <source>&quot;%1:%2&quot; to &quot;%3:%4&quot; is not a range of times of day. Use hours 00 to 23 and minutes 00 to 59.</source>
+        <translation>&quot;%1:%2&quot; tot &quot;%3:%4&quot; is geen bereik van tijden van de dag. Gebruik uren 00 tot 23 en minuten 00 tot 59.</translation>
+    </message>
+    <message>
+        <source>The day could not be read: %1</source>
+        <translation>De dag kon niet worden gelezen: %1</translation>
+    </message>
+    <message>
+        <source>Unscaled</source>
+        <translation>Ongeschaald</translation>
+    </message>
+    <message>
+        <source>Choose a day&apos;s log file before exporting.</source>
+        <translation>Kies de log van een dag voordat u exporteert.</translation>
+    </message>
+    <message>
+        <source>The export could not be written: %1</source>
+        <translation>De export kon niet worden geschreven: %1</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Klaar</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::HistoryWidgets</name>
+    <message>
+        <source>%1 could not be read (%2): %3.</source>
+        <translation>%1 kon niet worden gelezen (%2): %3.</translation>
+    </message>
+    <message>
+        <source>every day is computed from its daily log, and days known only from it are missing</source>
+        <translation>elke dag wordt berekend uit zijn dagelijkse log, en dagen die alleen daarin staan ontbreken</translation>
+    </message>
+    <message>
+        <source>its day has no records here</source>
+        <translation>die dag heeft hier geen records</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::HistoryWindow</name>
+    <message>
+        <source>Energy History</source>
+        <translation>Energiegeschiedenis</translation>
+    </message>
+    <message>
+        <source>&amp;Energy</source>
+        <translation>&amp;Energie</translation>
+    </message>
+    <message>
+        <source>&amp;Power curve</source>
+        <translation>&amp;Vermogenscurve</translation>
+    </message>
+    <message>
+        <source>&amp;Trend</source>
+        <translation>&amp;Trend</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::LoadStatus</name>
+    <message>
+        <source>Reading the daily logs...</source>
+        <translation>Dagelijkse logs worden gelezen...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Days read</source>
+        <translation>Gelezen dagen</translation>
+    </message>
+    <message>
+        <source>stop reading the daily logs</source>
+        <translation>stoppen met het lezen van de dagelijkse logs</translation>
+    </message>
+    <message>
+        <source>Reading cancelled; what is shown is from before.</source>
+        <translation>Lezen geannuleerd; wat u ziet is van daarvoor.</translation>
     </message>
 </context>
 <context>
@@ -425,6 +849,196 @@
     <message>
         <source>Invalid delay period, needs to be a number between 1 and 600</source>
         <translation>Ongeldig interval, moet een getal tussen 1 en 600 zijn</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::PlotWidget</name>
+    <message>
+        <source>the day&apos;s readings; drag from left to right to zoom</source>
+        <translation>de metingen van de dag; sleep van links naar rechts om te zoomen</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::PowerCurveTab</name>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exporteren</translation>
+    </message>
+    <message>
+        <source>write the bin tables to the excel folder</source>
+        <translation>de klassentabellen naar de map excel schrijven</translation>
+    </message>
+    <message>
+        <source>Power curve chart</source>
+        <translation>Grafiek van de vermogenscurve</translation>
+    </message>
+    <message>
+        <source>watts against wind speed for every record, the mean watts per bin, the method of bins and the rated curve; the bins are in the tables below</source>
+        <translation>watt tegen windsnelheid voor elk record, de gemiddelde watt per klasse, de klassenmethode en de nominale curve; de klassen staan in de tabellen hieronder</translation>
+    </message>
+    <message>
+        <source>Rated curve...</source>
+        <translation>Nominale curve...</translation>
+    </message>
+    <message>
+        <source>type, paste or import the turbine&apos;s rated power curve</source>
+        <translation>de nominale vermogenscurve van de windturbine typen, plakken of importeren</translation>
+    </message>
+    <message>
+        <source>Wind unit &quot;%1&quot; is:</source>
+        <translation>Windeenheid &quot;%1&quot; is:</translation>
+    </message>
+    <message>
+        <source>(not known)</source>
+        <translation>(onbekend)</translation>
+    </message>
+    <message>
+        <source>Power curve bins</source>
+        <translation>Klassen van de vermogenscurve</translation>
+    </message>
+    <message>
+        <source>Wind from</source>
+        <translation>Wind vanaf</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Records</translation>
+    </message>
+    <message>
+        <source>Mean watts</source>
+        <translation>Gem. watt</translation>
+    </message>
+    <message>
+        <source>Max watts</source>
+        <translation>Max. watt</translation>
+    </message>
+    <message>
+        <source>Bins of 1 unit</source>
+        <translation>Klassen van 1 eenheid</translation>
+    </message>
+    <message>
+        <source>Method of bins</source>
+        <translation>Klassenmethode</translation>
+    </message>
+    <message>
+        <source>Bin (m/s)</source>
+        <translation>Klasse (m/s)</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Mean wind (m/s)</source>
+        <translation>Gem. wind (m/s)</translation>
+    </message>
+    <message>
+        <source>SD watts</source>
+        <translation>SD watt</translation>
+    </message>
+    <message>
+        <source>Rated watts</source>
+        <translation>Nominale watt</translation>
+    </message>
+    <message>
+        <source>% of rated</source>
+        <translation>% van nominaal</translation>
+    </message>
+    <message>
+        <source>Annual energy</source>
+        <translation>Jaarenergie</translation>
+    </message>
+    <message>
+        <source>Measured (kWh)</source>
+        <translation>Gemeten (kWh)</translation>
+    </message>
+    <message>
+        <source>Rated (kWh)</source>
+        <translation>Nominaal (kWh)</translation>
+    </message>
+    <message>
+        <source>The wind unit could not be kept: </source>
+        <translation>De windeenheid kon niet worden bewaard: </translation>
+    </message>
+    <message>
+        <source>turbine.cfg could not be used (%1).</source>
+        <translation>turbine.cfg kon niet worden gebruikt (%1).</translation>
+    </message>
+    <message>
+        <source>Choose which unit the wind speed is logged in to see the method of bins.</source>
+        <translation>Kies in welke eenheid de windsnelheid wordt gelogd om de klassenmethode te zien.</translation>
+    </message>
+    <message>
+        <source>Method of bins (IEC 61400-12-1): 1-minute means in bins 0.5 m/s wide; bins of fewer than %1 minutes are drawn faint.</source>
+        <translation>Klassenmethode (IEC 61400-12-1): 1-minuutgemiddelden in klassen van 0.5 m/s breed; klassen van minder dan %1 minuten zijn vaag getekend.</translation>
+    </message>
+    <message>
+        <source>Logged less often than once a minute: each record is used as it is.</source>
+        <translation>Minder vaak dan eens per minuut gelogd: elk record wordt gebruikt zoals het is.</translation>
+    </message>
+    <message>
+        <source>Site&apos;s wind: Weibull k %1, c %2 m/s; a year of it gives %3 kWh measured</source>
+        <translation>Wind op de locatie: Weibull k %1, c %2 m/s; een jaar ervan geeft %3 kWh gemeten</translation>
+    </message>
+    <message>
+        <source>, %1 kWh rated</source>
+        <translation>, %1 kWh nominaal</translation>
+    </message>
+    <message>
+        <source>%1 kWh in %2 hours logged</source>
+        <translation>%1 kWh in %2 gelogde uren</translation>
+    </message>
+    <message>
+        <source>; capacity factor %1 at %2 W rated</source>
+        <translation>; capaciteitsfactor %1 bij %2 W nominaal</translation>
+    </message>
+    <message>
+        <source>; enter the rated curve to hold them against it</source>
+        <translation>; voer de nominale curve in om ze ermee te vergelijken</translation>
+    </message>
+    <message>
+        <source>Method of bins (0.5 m/s)</source>
+        <translation>Klassenmethode (0.5 m/s)</translation>
+    </message>
+    <message>
+        <source>Bin of fewer than %1 minutes</source>
+        <translation>Klasse van minder dan %1 minuten</translation>
+    </message>
+    <message>
+        <source>Rated curve</source>
+        <translation>Nominale curve</translation>
+    </message>
+    <message>
+        <source>%1 records; bins with fewer than %2 are drawn faint.</source>
+        <translation>%1 records; klassen met minder dan %2 zijn vaag getekend.</translation>
+    </message>
+    <message>
+        <source>Mean watts per bin</source>
+        <translation>Gemiddelde watt per klasse</translation>
+    </message>
+    <message>
+        <source>Mean of fewer than %1 records</source>
+        <translation>Gemiddelde van minder dan %1 records</translation>
+    </message>
+    <message>
+        <source>Wind speed</source>
+        <translation>Windsnelheid</translation>
+    </message>
+    <message>
+        <source>Wind speed (%1)</source>
+        <translation>Windsnelheid (%1)</translation>
+    </message>
+    <message>
+        <source>Watts (W)</source>
+        <translation>Watt (W)</translation>
+    </message>
+    <message>
+        <source>The CSV file could not be written: %1</source>
+        <translation>Het CSV-bestand kon niet worden geschreven: %1</translation>
+    </message>
+    <message>
+        <source>Written: %1 and %2</source>
+        <translation>Geschreven: %1 en %2</translation>
     </message>
 </context>
 <context>
@@ -596,6 +1210,153 @@
     <message>
         <source>port %1 opens %2</source>
         <translation>poort %1 opent %2</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::RatedCurveDialog</name>
+    <message>
+        <source>Rated curve</source>
+        <translation>Nominale curve</translation>
+    </message>
+    <message>
+        <source>Wind speed (m/s) and power (W), a pair a line, as the turbine&apos;s certificate gives them:</source>
+        <translation>Windsnelheid (m/s) en vermogen (W), één paar per regel, zoals het certificaat van de windturbine ze geeft:</translation>
+    </message>
+    <message>
+        <source>Import CSV...</source>
+        <translation>CSV importeren...</translation>
+    </message>
+    <message>
+        <source>read the pairs from a file of two columns</source>
+        <translation>de paren uit een bestand met twee kolommen lezen</translation>
+    </message>
+    <message>
+        <source>Rated power (W):</source>
+        <translation>Nominaal vermogen (W):</translation>
+    </message>
+    <message>
+        <source>empty: the curve&apos;s highest watts</source>
+        <translation>leeg: de hoogste watt van de curve</translation>
+    </message>
+    <message>
+        <source>Import a rated curve</source>
+        <translation>Een nominale curve importeren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv *.txt);;All files (*)</source>
+        <translation>CSV-bestanden (*.csv *.txt);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>%1 is no file.</source>
+        <translation>%1 is geen bestand.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2).</source>
+        <translation>%1 kon niet worden gelezen (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a rated curve.</source>
+        <translation>%1 is te groot voor een nominale curve.</translation>
+    </message>
+    <message>
+        <source>Not saved: %1.</source>
+        <translation>Niet opgeslagen: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::TrendTab</name>
+    <message>
+        <source>Point at the plot to read a record.</source>
+        <translation>Wijs in de grafiek om een record af te lezen.</translation>
+    </message>
+    <message>
+        <source>Volts</source>
+        <translation>Volt</translation>
+    </message>
+    <message>
+        <source>Amps</source>
+        <translation>Ampère</translation>
+    </message>
+    <message>
+        <source>Watts</source>
+        <translation>Watt</translation>
+    </message>
+    <message>
+        <source>RPM</source>
+        <translation>RPM</translation>
+    </message>
+    <message>
+        <source>Wind</source>
+        <translation>Wind</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Uitzoomen</translation>
+    </message>
+    <message>
+        <source>step back to the span before the last zoom</source>
+        <translation>terug naar de periode van voor de laatste zoom</translation>
+    </message>
+    <message>
+        <source>draw this series in a lane of its own</source>
+        <translation>deze reeks in een eigen strook tekenen</translation>
+    </message>
+    <message>
+        <source>the record nearest the pointer</source>
+        <translation>het record het dichtst bij de aanwijzer</translation>
+    </message>
+    <message>
+        <source>No records in these days.</source>
+        <translation>Geen records op deze dagen.</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::TrendWidget</name>
+    <message>
+        <source>Tick a series to draw it.</source>
+        <translation>Vink een reeks aan om die te tekenen.</translation>
+    </message>
+    <message>
+        <source>  (%1 to %2)</source>
+        <translation>  (%1 tot %2)</translation>
+    </message>
+    <message>
+        <source>Trend plot</source>
+        <translation>Trendgrafiek</translation>
+    </message>
+    <message>
+        <source>each series ticked in a lane of its own over the chosen days; the readout below names the record under the pointer; drag from left to right to zoom</source>
+        <translation>elke aangevinkte reeks in een eigen strook over de gekozen dagen; de uitlezing eronder noemt het record onder de aanwijzer; sleep van links naar rechts om te zoomen</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::ViewerSettings</name>
+    <message>
+        <source>the logging interval is not a number: &quot;%1&quot;</source>
+        <translation>het loginterval is geen getal: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The viewer needs the logging interval, system voltage and maximum current from prog.cfg, and could not use them (%1). Correct them in Program Setup.</source>
+        <translation>De weergave heeft het loginterval, de systeemspanning en de maximale stroom uit prog.cfg nodig en kon ze niet gebruiken (%1). Corrigeer ze in de programma-instellingen.</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::WidgetHelpers</name>
+    <message>
+        <source>%1 could not be used (%2): these are the starting values.</source>
+        <translation>%1 kon niet worden gebruikt (%2): dit zijn de beginwaarden.</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>close without saving</source>
+        <translation>sluiten zonder op te slaan</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
     </message>
 </context>
 <context>
