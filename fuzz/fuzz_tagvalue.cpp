@@ -36,7 +36,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const ConfigFile file(QStringLiteral("prog.cfg"), content, {name});
     for (const auto need : {FieldStep::Need::Text, FieldStep::Need::Number, FieldStep::Need::Int16}) {
         ConfigField read;
-        const Result<> applied = file.applyInOrder({{name, need, [&](const ConfigField &field) { read = field; }}});
+        const Result<> applied = file.applyInOrder({{name, need, [&](const ConfigField &field) -> Result<> {
+                                                         read = field;
+                                                         return {};
+                                                     }}});
         check(applied.ok() == read.isPresent(), "a step either reads the value or gives the reason");
         check(!read.isPresent() || read.text() == value, "a value is read as written");
     }

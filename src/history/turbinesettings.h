@@ -25,8 +25,8 @@ struct RatedCurve
 
     // Pairs of m/s and W as typed, pasted or in a CSV of two columns: a pair a line, the two
     // split by a comma, a semicolon, a tab or blanks, a first line of headings passed over.
-    // An empty `ratedPower` means the curve's highest watts. Throws Failure naming what is wrong.
-    static RatedCurve fromText(const QString &pairs, const QString &ratedPower);
+    // An empty `ratedPower` means the curve's highest watts. The failure names what is wrong.
+    static Result<RatedCurve> fromText(const QString &pairs, const QString &ratedPower);
     // The pairs a line, as fromText reads them.
     QString pairsText() const;
 };

@@ -18,14 +18,6 @@ namespace TextFile {
 
 // The whole file. Refuses files larger than `largest` bytes.
 Result<QByteArray> tryReadBytes(const QString &path, qint64 largest);
-inline QByteArray readBytes(const QString &path, qint64 largest)
-{
-    return orThrow(tryReadBytes(path, largest));
-}
-inline QString read(const QString &path, qint64 largest)
-{
-    return QString::fromLatin1(readBytes(path, largest));
-}
 
 // Replaces the file atomically: readers see the old file or the new one, never half of one, and
 // after a power cut too (the new file and its folder are synced). The old file is intact when this

@@ -46,16 +46,18 @@ const SettingsLayout<MqttSettings> &layout()
             Key::plain(MqttTag::kKeyFile, &MqttSettings::keyFile, true),
             Key::plain(MqttTag::kTopic, &MqttSettings::topic, true),
             {MqttTag::kSite,
-             [](MqttSettings &settings, const ConfigField &field) {
+             [](MqttSettings &settings, const ConfigField &field) -> Result<> {
                  settings.site = MqttSettings::reducedSite(field.text());
+                 return {};
              },
              [](const MqttSettings &settings) { return settings.site; }},
             Key::plain(MqttTag::kDiscovery, &MqttSettings::discovery, true),
             {MqttTag::kLiveEvery,
              [](MqttSettings &settings, const ConfigField &field) {
-                 settings.liveEvery = std::chrono::seconds(SettingsValue::wholeNumber(
-                     MqttTag::kLiveEvery, field, 0, int(MqttSettings::kLongestLiveEvery.count()),
-                     QStringLiteral("a whole number of seconds")));
+                 return assignTo(settings.liveEvery,
+                                 SettingsValue::wholeNumber(MqttTag::kLiveEvery, field, 0,
+                                                            int(MqttSettings::kLongestLiveEvery.count()),
+                                                            QStringLiteral("a whole number of seconds")));
              },
              [](const MqttSettings &settings) { return QString::number(settings.liveEvery.count()); }},
         });

@@ -105,7 +105,7 @@ void MqttDialog::showSavedSettings()
     QString unusable;
     try {
         if (QFileInfo::exists(path))
-            settings = MqttSettings::fromText(readConfigFile(path));
+            settings = MqttSettings::fromText(orThrow(readConfigFile(path)));
     } catch (const Failure &failure) {
         unusable = failure.description;
     }

@@ -103,7 +103,7 @@ void WebDialog::showSavedSettings()
     QString unusable;
     try {
         if (QFileInfo::exists(path))
-            settings = WebSettings::fromText(readConfigFile(path));
+            settings = WebSettings::fromText(orThrow(readConfigFile(path)));
     } catch (const Failure &failure) {
         unusable = failure.description;
     }

@@ -91,7 +91,7 @@ bool RatedCurveDialog::save()
     try {
         changed.rated = m_pairs->toPlainText().trimmed().isEmpty()
                             ? RatedCurve()
-                            : RatedCurve::fromText(m_pairs->toPlainText(), m_ratedPower->text());
+                            : orThrow(RatedCurve::fromText(m_pairs->toPlainText(), m_ratedPower->text()));
         changed.save(m_programFolder);
     } catch (const Failure &failure) {
         m_problem->setText(QStringLiteral("Not saved: %1.").arg(failure.description));
