@@ -146,12 +146,9 @@ QStringList AlarmSettings::keys()
     return layout().tags();
 }
 
-AlarmSettings AlarmSettings::fromText(const QString &content, const AlarmSettings &defaults)
+Result<AlarmSettings> AlarmSettings::fromText(const QString &content, const AlarmSettings &defaults)
 {
-    Result<AlarmSettings> settings = fromFile(ConfigFile(FileName::kAlarmSettings, content, keys()), defaults);
-    if (!settings)
-        throw settings.failure();
-    return std::move(settings).value();
+    return fromFile(ConfigFile(FileName::kAlarmSettings, content, keys()), defaults);
 }
 
 Result<AlarmSettings> AlarmSettings::fromFile(const ConfigFile &file, const AlarmSettings &defaults)
@@ -235,10 +232,12 @@ AlarmSettings::Loaded AlarmSettings::over(const AlarmsFile &file, const AlarmSet
     return {settings.value(), true, std::nullopt};
 }
 
-ConfigFile AlarmSettings::save(const QString &programFolder, const std::optional<AlarmSettings> &systemDefaults) const
+Result<ConfigFile> AlarmSettings::save(const QString &programFolder,
+                                       const std::optional<AlarmSettings> &systemDefaults) const
 {
     const QString text = toFileText(systemDefaults);
-    TextFile::replace(ProgramPaths(programFolder).alarmSettings(), text);
+    if (const Result<> replaced = TextFile::tryReplace(ProgramPaths(programFolder).alarmSettings(), text); !replaced)
+        return replaced.failure();
     return ConfigFile(FileName::kAlarmSettings, text, keys());
 }
 

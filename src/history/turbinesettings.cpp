@@ -186,12 +186,9 @@ Result<TurbineSettings> TurbineSettings::load(const QString &programFolder)
     return fromFile(ConfigFile::read(path, FileName::kTurbineSettings, layout().tags()));
 }
 
-TurbineSettings TurbineSettings::fromText(const QString &content)
+Result<TurbineSettings> TurbineSettings::fromText(const QString &content)
 {
-    Result<TurbineSettings> settings = fromFile(ConfigFile(FileName::kTurbineSettings, content, layout().tags()));
-    if (!settings)
-        throw settings.failure();
-    return std::move(settings).value();
+    return fromFile(ConfigFile(FileName::kTurbineSettings, content, layout().tags()));
 }
 
 QString TurbineSettings::toFileText() const
@@ -199,9 +196,9 @@ QString TurbineSettings::toFileText() const
     return layout().text(*this);
 }
 
-void TurbineSettings::save(const QString &programFolder) const
+Result<> TurbineSettings::save(const QString &programFolder) const
 {
-    TextFile::replace(ProgramPaths(programFolder).turbineSettings(), toFileText());
+    return TextFile::tryReplace(ProgramPaths(programFolder).turbineSettings(), toFileText());
 }
 
 } // namespace Brolant

@@ -46,11 +46,11 @@ struct TurbineSettings
     // The program folder's turbine.cfg; the starting values when there is none; the failure when
     // the file or a value cannot be used.
     static Result<TurbineSettings> load(const QString &programFolder);
-    // Throws Failure naming the first value that cannot be used.
-    static TurbineSettings fromText(const QString &content);
+    // The failure names the first value that cannot be used.
+    static Result<TurbineSettings> fromText(const QString &content);
     QString toFileText() const;
-    // Writes turbine.cfg atomically. Throws Failure, the file unchanged, when it cannot.
-    void save(const QString &programFolder) const;
+    // Writes turbine.cfg atomically; the failure, the file unchanged, when it cannot.
+    Result<> save(const QString &programFolder) const;
 };
 
 } // namespace Brolant

@@ -70,12 +70,9 @@ QStringList MqttSettings::keys()
     return layout().tags();
 }
 
-MqttSettings MqttSettings::fromText(const QString &content)
+Result<MqttSettings> MqttSettings::fromText(const QString &content)
 {
-    Result<MqttSettings> settings = fromFile(ConfigFile(FileName::kMqttSettings, content, keys()));
-    if (!settings)
-        throw settings.failure();
-    return std::move(settings).value();
+    return fromFile(ConfigFile(FileName::kMqttSettings, content, keys()));
 }
 
 Result<MqttSettings> MqttSettings::fromFile(const ConfigFile &file)
@@ -136,9 +133,9 @@ SettingsFileReading<MqttSettings> MqttSettings::load(const QString &programFolde
         &fromFile);
 }
 
-void MqttSettings::save(const QString &programFolder) const
+Result<> MqttSettings::save(const QString &programFolder) const
 {
-    TextFile::replace(ProgramPaths(programFolder).mqttSettings(), toFileText(), TextFile::Access::OwnerOnly);
+    return TextFile::tryReplace(ProgramPaths(programFolder).mqttSettings(), toFileText(), TextFile::Access::OwnerOnly);
 }
 
 } // namespace Brolant

@@ -125,12 +125,9 @@ QStringList WebSettings::keys()
     return layout().tags();
 }
 
-WebSettings WebSettings::fromText(const QString &content)
+Result<WebSettings> WebSettings::fromText(const QString &content)
 {
-    Result<WebSettings> settings = fromFile(ConfigFile(FileName::kWebSettings, content, keys()));
-    if (!settings)
-        throw settings.failure();
-    return std::move(settings).value();
+    return fromFile(ConfigFile(FileName::kWebSettings, content, keys()));
 }
 
 Result<WebSettings> WebSettings::fromFile(const ConfigFile &file)
@@ -156,9 +153,9 @@ SettingsFileReading<WebSettings> WebSettings::load(const QString &programFolder)
                                                 &fromFile);
 }
 
-void WebSettings::save(const QString &programFolder) const
+Result<> WebSettings::save(const QString &programFolder) const
 {
-    TextFile::replace(ProgramPaths(programFolder).webSettings(), toFileText(), TextFile::Access::OwnerOnly);
+    return TextFile::tryReplace(ProgramPaths(programFolder).webSettings(), toFileText(), TextFile::Access::OwnerOnly);
 }
 
 } // namespace Brolant

@@ -387,7 +387,7 @@ private slots:
             settings.rated = RatedCurve::fromText(pairs, "1000").value();
         settings.unitsAsked = unitsAsked;
         settings.unitsMean = unitsMean;
-        const TurbineSettings back = TurbineSettings::fromText(settings.toFileText());
+        const TurbineSettings back = TurbineSettings::fromText(settings.toFileText()).value();
         QCOMPARE(back.rated.points, settings.rated.points);
         QCOMPARE(back.rated.ratedPower, settings.rated.ratedPower);
         QCOMPARE(back.unitsAsked, unitsAsked);

@@ -117,11 +117,9 @@ void CalibrationModel::saveClicked()
         ConfigField(m_divisors[CalibrationView::VoltDivisor]), ConfigField(m_workingOffset),
         ConfigField(m_divisors[CalibrationView::AmpDivisor]), ConfigField(m_divisors[CalibrationView::RpmDivisor]),
         ConfigField(m_divisors[CalibrationView::WindDivisor])};
-    try {
-        m_store.saveCalibration(settings);
-    } catch (const Failure &failure) {
+    if (const Result<> saved = m_store.saveCalibration(settings); !saved) {
         m_view.message(QStringLiteral("The calibration could not be saved, and %1 is unchanged.\n\n%2")
-                           .arg(FileName::kCalibration, failure.description));
+                           .arg(FileName::kCalibration, saved.failure().description));
         return;
     }
     m_link.close();
