@@ -36,7 +36,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const ConfigFile file(QStringLiteral("prog.cfg"), content, {name});
     for (const auto need : {FieldStep::Need::Text, FieldStep::Need::Number, FieldStep::Need::Int16}) {
         ConfigField read;
-        const Result<> applied = file.applyInOrder({{name, need, [&](const ConfigField &field) { read = field; }}});
+        const Result<> applied = file.applyInOrder({{name, need, [&](const ConfigField &field) -> Result<> {
+                                                         read = field;
+                                                         return {};
+                                                     }}});
         check(applied.ok() == read.isPresent(), "a step either reads the value or gives the reason");
         check(!read.isPresent() || read.text() == value, "a value is read as written");
     }
@@ -45,18 +48,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     form.toConfig().toFileText();
 
     // Alarm settings that are accepted are usable, and read back as written.
-    try {
-        const AlarmSettings alarms = AlarmSettings::fromText(content, AlarmSettings::defaults(12, 50));
-        check(!alarms.problem(), "accepted alarm settings have no problem");
-        const AlarmSettings again = AlarmSettings::fromText(alarms.toFileText(), AlarmSettings::defaults(24, 0));
-        check(again.toFileText() == alarms.toFileText(), "alarm settings read back as written");
-    } catch (const Failure &) {
+    if (const Result<AlarmSettings> alarms = AlarmSettings::fromText(content, AlarmSettings::defaults(12, 50))) {
+        check(alarms->check().ok(), "accepted alarm settings pass their check");
+        const Result<AlarmSettings> again = AlarmSettings::fromText(alarms->toFileText(),
+                                                                    AlarmSettings::defaults(24, 0));
+        check(!again || again->toFileText() == alarms->toFileText(), "alarm settings read back as written");
     }
-    try {
-        const WebSettings web = WebSettings::fromText(content);
-        check(WebSettings::fromText(web.toFileText()).toFileText() == web.toFileText(),
-              "web settings read back as written");
-    } catch (const Failure &) {
+    if (const Result<WebSettings> web = WebSettings::fromText(content)) {
+        const Result<WebSettings> again = WebSettings::fromText(web->toFileText());
+        check(!again || again->toFileText() == web->toFileText(), "web settings read back as written");
     }
     // Whatever a request names, it is one of the page's own addresses, or refused.
     const QUrl url(content);

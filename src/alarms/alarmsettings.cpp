@@ -38,13 +38,13 @@ const AlarmDefinition kDefinitions[kAlarmKinds] = {
 constexpr double kSystemVoltages[] = {12, 24, 48};
 
 // An empty value switches off; anything else must be a finite number.
-std::optional<double> threshold(const QString &tag, const ConfigField &field)
+Result<std::optional<double>> threshold(const QString &tag, const ConfigField &field)
 {
     if (field.text().trimmed().isEmpty())
-        return std::nullopt;
+        return std::optional<double>();
     const auto value = field.number();
     if (!value || !std::isfinite(*value))
-        throw Failure{QStringLiteral("%1 must be a number or empty, not \"%2\"").arg(tag, field.text().left(20))};
+        return Failure{QStringLiteral("%1 must be a number or empty, not \"%2\"").arg(tag, field.text().left(20))};
     return value;
 }
 
@@ -64,13 +64,16 @@ const SettingsLayout<AlarmSettings> &layout()
             const AlarmDefinition &definition = kDefinitions[kind];
             keys.push_back({definition.name,
                             [kind, &definition](AlarmSettings &settings, const ConfigField &field) {
-                                settings.levels[kind].raise = threshold(definition.name, field);
-                                settings.levels[kind].clear.reset();
+                                const Result<> stored = assignTo(settings.levels[kind].raise,
+                                                                 threshold(definition.name, field));
+                                if (stored)
+                                    settings.levels[kind].clear.reset();
+                                return stored;
                             },
                             [kind](const AlarmSettings &settings) { return numberText(settings.levels[kind].raise); }});
             keys.push_back({definition.clearTag,
                             [kind, &definition](AlarmSettings &settings, const ConfigField &field) {
-                                settings.levels[kind].clear = threshold(definition.clearTag, field);
+                                return assignTo(settings.levels[kind].clear, threshold(definition.clearTag, field));
                             },
                             [kind](const AlarmSettings &settings) {
                                 const AlarmSettings::Levels &at = settings.levels[kind];
@@ -79,21 +82,26 @@ const SettingsLayout<AlarmSettings> &layout()
         }
         keys.push_back({AlarmTag::kNoData,
                         [](AlarmSettings &settings, const ConfigField &field) {
-                            settings.noDataSeconds = threshold(AlarmTag::kNoData, field);
+                            return assignTo(settings.noDataSeconds, threshold(AlarmTag::kNoData, field));
                         },
                         [](const AlarmSettings &settings) { return numberText(settings.noDataSeconds); }});
         keys.push_back({AlarmTag::kDelay,
-                        [](AlarmSettings &settings, const ConfigField &field) {
-                            const auto seconds = threshold(AlarmTag::kDelay, field);
+                        [](AlarmSettings &settings, const ConfigField &field) -> Result<> {
+                            const Result<std::optional<double>> seconds = threshold(AlarmTag::kDelay, field);
                             if (!seconds)
-                                throw Failure{QStringLiteral("Delay must be a number of seconds, not empty")};
-                            settings.delaySeconds = *seconds;
+                                return seconds.failure();
+                            if (!*seconds)
+                                return Failure{QStringLiteral("Delay must be a number of seconds, not empty")};
+                            settings.delaySeconds = **seconds;
+                            return {};
                         },
                         [](const AlarmSettings &settings) { return NumericText::shortest(settings.delaySeconds); }});
-        keys.push_back(
-            {AlarmTag::kCommand,
-             [](AlarmSettings &settings, const ConfigField &field) { settings.command = field.text().trimmed(); },
-             [](const AlarmSettings &settings) { return settings.command; }});
+        keys.push_back({AlarmTag::kCommand,
+                        [](AlarmSettings &settings, const ConfigField &field) -> Result<> {
+                            settings.command = field.text().trimmed();
+                            return {};
+                        },
+                        [](const AlarmSettings &settings) { return settings.command; }});
         return SettingsLayout<AlarmSettings>(QStringLiteral("Alarms Config File"), std::move(keys));
     }();
     return layout;
@@ -138,12 +146,9 @@ QStringList AlarmSettings::keys()
     return layout().tags();
 }
 
-AlarmSettings AlarmSettings::fromText(const QString &content, const AlarmSettings &defaults)
+Result<AlarmSettings> AlarmSettings::fromText(const QString &content, const AlarmSettings &defaults)
 {
-    Result<AlarmSettings> settings = fromFile(ConfigFile(FileName::kAlarmSettings, content, keys()), defaults);
-    if (!settings)
-        throw settings.failure();
-    return std::move(settings).value();
+    return fromFile(ConfigFile(FileName::kAlarmSettings, content, keys()), defaults);
 }
 
 Result<AlarmSettings> AlarmSettings::fromFile(const ConfigFile &file, const AlarmSettings &defaults)
@@ -227,10 +232,12 @@ AlarmSettings::Loaded AlarmSettings::over(const AlarmsFile &file, const AlarmSet
     return {settings.value(), true, std::nullopt};
 }
 
-ConfigFile AlarmSettings::save(const QString &programFolder, const std::optional<AlarmSettings> &systemDefaults) const
+Result<ConfigFile> AlarmSettings::save(const QString &programFolder,
+                                       const std::optional<AlarmSettings> &systemDefaults) const
 {
     const QString text = toFileText(systemDefaults);
-    TextFile::replace(ProgramPaths(programFolder).alarmSettings(), text);
+    if (const Result<> replaced = TextFile::tryReplace(ProgramPaths(programFolder).alarmSettings(), text); !replaced)
+        return replaced.failure();
     return ConfigFile(FileName::kAlarmSettings, text, keys());
 }
 

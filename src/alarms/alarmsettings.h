@@ -78,10 +78,9 @@ struct AlarmSettings
 
     // Every key of alarms.cfg, in the file's order.
     static QStringList keys();
-    // Reads alarms.cfg's text over `defaults` for a dialog, which shows the failure; throws
-    // Failure naming the first value that cannot be used, or saying that the text holds no
-    // setting at all.
-    static AlarmSettings fromText(const QString &content, const AlarmSettings &defaults);
+    // Reads alarms.cfg's text over `defaults` for a dialog, which shows the failure: it names the
+    // first value that cannot be used, or says that the text holds no setting at all.
+    static Result<AlarmSettings> fromText(const QString &content, const AlarmSettings &defaults);
     // The same of a file that could be read.
     static Result<AlarmSettings> fromFile(const ConfigFile &file, const AlarmSettings &defaults);
     // The values checked together: what is wrong with them, in words for the user.
@@ -96,10 +95,10 @@ struct AlarmSettings
     // The alarms of `file` over `defaults`: the file's, or the defaults when there is none or it
     // cannot be used. Never throws: a damaged file must not leave the battery unwatched.
     static Loaded over(const AlarmsFile &file, const AlarmSettings &defaults);
-    // Writes alarms.cfg atomically, as toFileText(systemDefaults), and gives the file as written.
-    // Throws Failure when it cannot.
-    ConfigFile save(const QString &programFolder,
-                    const std::optional<AlarmSettings> &systemDefaults = std::nullopt) const;
+    // Writes alarms.cfg atomically, as toFileText(systemDefaults), and gives the file as written;
+    // the failure, the file unchanged, when it cannot.
+    Result<ConfigFile> save(const QString &programFolder,
+                            const std::optional<AlarmSettings> &systemDefaults = std::nullopt) const;
 };
 
 struct AlarmSettings::Loaded

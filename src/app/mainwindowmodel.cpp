@@ -187,7 +187,11 @@ void MainWindowModel::setupClicked()
 {
     SetupEnd setup = SetupEnd::Closed;
     runDialogWithPortClosed(
-        QStringLiteral("Program Setup"), [&] { setup = m_prompts.runProgramSetup(); },
+        QStringLiteral("Program Setup"),
+        [&] {
+            setup = m_prompts.runProgramSetup();
+            return Result<>();
+        },
         [&] {
             if (setup != SetupEnd::Aborted)
                 return m_session.openConfiguredPort();
@@ -199,7 +203,7 @@ void MainWindowModel::setupClicked()
 void MainWindowModel::calibrateClicked()
 {
     runDialogWithPortClosed(
-        QStringLiteral("Calibration"), [this] { m_prompts.runCalibration(); },
+        QStringLiteral("Calibration"), [this] { return m_prompts.runCalibration(); },
         [this] {
             m_view.showError(QString(), ErrorTone::Cleared);
             m_view.showStatus(QString());
@@ -207,18 +211,13 @@ void MainWindowModel::calibrateClicked()
         });
 }
 
-void MainWindowModel::runDialogWithPortClosed(const QString &name, const std::function<void()> &dialog,
+void MainWindowModel::runDialogWithPortClosed(const QString &name, const std::function<Result<>()> &dialog,
                                               const std::function<Result<>()> &reopen)
 {
     // The dialogs use the port or change what it is, so it is closed while they are open, and
     // the settings they save are read again afterwards.
-    Result<> outcome;
-    try {
-        m_session.releasePortFor(name);
-        dialog();
-    } catch (const Failure &dialogFailure) {
-        outcome = dialogFailure; // the dialog could not open (its files, or the port)
-    }
+    m_session.releasePortFor(name);
+    Result<> outcome = dialog(); // a failure: the dialog could not open (its files, or the port)
     if (isEnding())
         return;
     if (outcome) {

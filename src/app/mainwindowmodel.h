@@ -60,8 +60,9 @@ private:
     // The message, then Program Setup; how the user left it.
     SetupEnd handlePortProblem();
     // Closes the port while `dialog` runs, reloads the settings it may have saved, and opens the
-    // port again with `reopen`; a port that will not open leads into the port-problem loop.
-    void runDialogWithPortClosed(const QString &name, const std::function<void()> &dialog,
+    // port again with `reopen`; a dialog that could not open, or a port that will not, leads into
+    // the port-problem loop.
+    void runDialogWithPortClosed(const QString &name, const std::function<Result<>()> &dialog,
                                  const std::function<Result<>()> &reopen);
 
     LoggerSession &m_session;

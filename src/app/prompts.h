@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/messages.h"
+#include "text/failure.h"
 
 namespace Brolant {
 
@@ -21,8 +22,8 @@ class Prompts : public Messages
 public:
     virtual SetupEnd runProgramSetup() = 0;
     virtual void runLogViewer() = 0;
-    // Throws Failure when the dialog cannot open (its files, or the port).
-    virtual void runCalibration() = 0;
+    // The failure when the dialog cannot open (its files, or the port).
+    virtual Result<> runCalibration() = 0;
 };
 
 } // namespace Brolant

@@ -8,11 +8,10 @@ namespace Brolant {
 
 ConfigFile ConfigFile::read(const QString &path, const QString &fileName, const QStringList &keys)
 {
-    try {
-        return ConfigFile(fileName, readConfigFile(path), keys);
-    } catch (const Failure &failure) {
-        return ConfigFile(fileName, failure);
-    }
+    const Result<QString> read = readConfigFile(path);
+    if (!read)
+        return ConfigFile(fileName, read.failure());
+    return ConfigFile(fileName, *read, keys);
 }
 
 ConfigFile::ConfigFile(const QString &fileName, const QString &content, const QStringList &keys) : m_fileName(fileName)
@@ -47,12 +46,7 @@ Result<> ConfigFile::apply(const FieldStep &step) const
         return Failure{QStringLiteral("%1: %2 is not a number: %3").arg(m_fileName, step.key, field.text())};
     if (step.need == FieldStep::Need::Int16 && !field.int16())
         return Failure{QStringLiteral("%1: %2 is not a whole number: %3").arg(m_fileName, step.key, field.text())};
-    try {
-        step.apply(field);
-    } catch (const Failure &failure) {
-        return failure;
-    }
-    return {};
+    return step.apply(field);
 }
 
 Result<> ConfigFile::applyInOrder(const std::vector<FieldStep> &steps) const

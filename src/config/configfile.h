@@ -15,7 +15,7 @@
 namespace Brolant {
 
 // One step of a reader: the key it reads next, what the value must be, and what it does with it
-// (which may throw Failure for a check of its own).
+// (which may fail for a check of its own).
 struct FieldStep
 {
     enum class Need
@@ -25,7 +25,7 @@ struct FieldStep
         Int16,    // present and a 16-bit whole number
         Optional, // may be missing: then the step is passed over
     };
-    using Apply = std::function<void(const ConfigField &)>;
+    using Apply = std::function<Result<>(const ConfigField &)>;
 
     QString key;
     Need need = Need::Text;
@@ -40,7 +40,10 @@ struct FieldStep
 private:
     static Apply copyInto(ConfigField &into)
     {
-        return [&into](const ConfigField &field) { into = field; };
+        return [&into](const ConfigField &field) -> Result<> {
+            into = field;
+            return {};
+        };
     }
 };
 

@@ -9,9 +9,11 @@ namespace {
 constexpr qint64 kLargestConfigFile = 1024 * 1024;
 }
 
-QString readConfigFile(const QString &path)
+Result<QString> readConfigFile(const QString &path)
 {
-    return TextFile::read(path, kLargestConfigFile);
+    return TextFile::tryReadBytes(path, kLargestConfigFile).andThen([](const QByteArray &bytes) -> Result<QString> {
+        return QString::fromLatin1(bytes);
+    });
 }
 
 } // namespace Brolant

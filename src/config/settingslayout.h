@@ -14,7 +14,7 @@
 namespace Brolant {
 
 // A settings file in the tag layout, declared once: its heading and, in the file's order, each
-// key with how its value is read (checked and converted, or Failure) and how it is written.
+// key with how its value is read (checked and converted, or the failure) and how it is written.
 // read() reads the keys in the file's order, and stops at the first value that cannot be used; a
 // key the file leaves out keeps the settings' default. A reader with an order of its own lists
 // its keys, what each value must be, and reads them with readInOrder() or readEach(). The file is
@@ -27,13 +27,17 @@ public:
     struct Key
     {
         QString tag;
-        std::function<void(Settings &, const ConfigField &)> read;
+        std::function<Result<>(Settings &, const ConfigField &)> read;
         std::function<QString(const Settings &)> write;
 
         // A value kept as written and as it reads, for its readers to check.
         static Key field(const QString &tag, ConfigField Settings::*member)
         {
-            return {tag, [member](Settings &settings, const ConfigField &field) { settings.*member = field; },
+            return {tag,
+                    [member](Settings &settings, const ConfigField &field) -> Result<> {
+                        settings.*member = field;
+                        return {};
+                    },
                     [member](const Settings &settings) { return (settings.*member).text(); }};
         }
         // A switch: 0 or 1.
@@ -41,7 +45,7 @@ public:
         {
             return {tag,
                     [tag, member](Settings &settings, const ConfigField &field) {
-                        settings.*member = SettingsValue::switchedOn(tag, field);
+                        return assignTo(settings.*member, SettingsValue::switchedOn(tag, field));
                     },
                     [member](const Settings &settings) { return QString::number(settings.*member ? 1 : 0); }};
         }
@@ -50,7 +54,8 @@ public:
         {
             return {tag,
                     [tag, member, trimmed](Settings &settings, const ConfigField &field) {
-                        settings.*member = SettingsValue::plain(tag, trimmed ? field.text().trimmed() : field.text());
+                        return assignTo(settings.*member,
+                                        SettingsValue::plain(tag, trimmed ? field.text().trimmed() : field.text()));
                     },
                     [member](const Settings &settings) { return settings.*member; }};
         }
@@ -59,7 +64,7 @@ public:
         {
             return {tag,
                     [tag, member](Settings &settings, const ConfigField &field) {
-                        settings.*member = SettingsValue::port(tag, field);
+                        return assignTo(settings.*member, SettingsValue::port(tag, field));
                     },
                     [member](const Settings &settings) { return QString::number(settings.*member); }};
         }
@@ -73,12 +78,12 @@ public:
     };
 
     // A key a reader asks for: its tag, what its value must be, and a test of the reader's own
-    // (which throws Failure; nothing: none), made before the value is read into the settings.
+    // (its failure stops the key; nothing: none), made before the value is read into the settings.
     struct Wanted
     {
         QString tag;
         FieldStep::Need need = FieldStep::Need::Text;
-        std::function<void(const ConfigField &)> check = {};
+        std::function<Result<>(const ConfigField &)> check = {};
     };
 
     SettingsLayout(QString heading, std::vector<Key> keys, Spacing spacing = {})
@@ -142,11 +147,13 @@ private:
         for (const Wanted &want : wanted) {
             const Key &key = this->key(want.tag);
             steps.push_back({want.tag, want.need, [&key, &settings, &want, read](const ConfigField &field) {
-                                 if (want.check)
-                                     want.check(field);
-                                 key.read(settings, field);
-                                 if (read)
+                                 const Result<> checked = want.check ? want.check(field) : Result<>();
+                                 if (!checked)
+                                     return checked;
+                                 const Result<> stored = key.read(settings, field);
+                                 if (stored && read)
                                      read->append(key.tag);
+                                 return stored;
                              }});
         }
         return steps;

@@ -18,39 +18,39 @@ constexpr qsizetype kLongestText = 255;
 constexpr qsizetype kQuoted = 20; // how much of a refused value a message repeats
 } // namespace
 
-QString SettingsValue::plain(const QString &name, const QString &value)
+Result<QString> SettingsValue::plain(const QString &name, const QString &value)
 {
     const bool control = std::any_of(value.begin(), value.end(), [](QChar c) {
         return c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() < 0xa0);
     });
     if (control || value.size() > kLongestText)
-        throw Failure{
+        return Failure{
             QStringLiteral("%1 holds control characters or is longer than %2 characters").arg(name).arg(kLongestText)};
     return value;
 }
 
-bool SettingsValue::switchedOn(const QString &name, const ConfigField &field)
+Result<bool> SettingsValue::switchedOn(const QString &name, const ConfigField &field)
 {
     if (!field.equals(0) && !field.equals(1))
-        throw Failure{QStringLiteral("%1 must be 0 or 1, not \"%2\"").arg(name, field.text().left(kQuoted))};
+        return Failure{QStringLiteral("%1 must be 0 or 1, not \"%2\"").arg(name, field.text().left(kQuoted))};
     return field.equals(1);
 }
 
-int SettingsValue::wholeNumber(const QString &name, const ConfigField &field, int lowest, int highest,
-                               const QString &kind)
+Result<int> SettingsValue::wholeNumber(const QString &name, const ConfigField &field, int lowest, int highest,
+                                       const QString &kind)
 {
     const auto number = field.number();
     // In range before it is made an int: a huge number is no int at all.
     if (!number || *number < lowest || *number > highest || *number != std::floor(*number))
-        throw Failure{QStringLiteral("%1 must be %2 from %3 to %4, not \"%5\"")
-                          .arg(name, kind)
-                          .arg(lowest)
-                          .arg(highest)
-                          .arg(field.text().left(kQuoted))};
+        return Failure{QStringLiteral("%1 must be %2 from %3 to %4, not \"%5\"")
+                           .arg(name, kind)
+                           .arg(lowest)
+                           .arg(highest)
+                           .arg(field.text().left(kQuoted))};
     return int(*number);
 }
 
-int SettingsValue::port(const QString &name, const ConfigField &field)
+Result<int> SettingsValue::port(const QString &name, const ConfigField &field)
 {
     return wholeNumber(name, field, 1, kHighestPort);
 }

@@ -31,12 +31,12 @@ std::optional<double> number(const QString &text)
 }
 
 // A rated power as typed: watts above 0.
-double ratedWatts(const QString &text)
+Result<double> ratedWatts(const QString &text)
 {
     const auto watts = number(text.trimmed());
     if (!watts || *watts <= 0)
-        throw Failure{QStringLiteral("the rated power must be a number of watts above 0, not \"%1\"")
-                          .arg(text.trimmed().left(20))};
+        return Failure{QStringLiteral("the rated power must be a number of watts above 0, not \"%1\"")
+                           .arg(text.trimmed().left(20))};
     return *watts;
 }
 
@@ -52,33 +52,37 @@ const SettingsLayout<TurbineSettings> &layout()
         QStringLiteral("Turbine Config File"),
         {
             {kRatedPower,
-             [](TurbineSettings &settings, const ConfigField &field) {
-                 settings.rated.ratedPower = field.text().trimmed().isEmpty() ? 0.0 : ratedWatts(field.text());
+             [](TurbineSettings &settings, const ConfigField &field) -> Result<> {
+                 if (!field.text().trimmed().isEmpty())
+                     return assignTo(settings.rated.ratedPower, ratedWatts(field.text()));
+                 settings.rated.ratedPower = 0.0;
+                 return {};
              },
              [](const TurbineSettings &settings) {
                  return settings.rated.isEmpty() ? QString() : figure(settings.rated.ratedPower);
              }},
             {kRatedCurve,
-             [](TurbineSettings &settings, const ConfigField &field) {
+             [](TurbineSettings &settings, const ConfigField &field) -> Result<> {
                  const double ratedPower = settings.rated.ratedPower;
                  if (field.text().trimmed().isEmpty()) {
                      settings.rated = {};
-                     return;
+                     return {};
                  }
-                 settings.rated = RatedCurve::fromText(QString(field.text()).replace(u';', u'\n'),
-                                                       ratedPower > 0 ? figure(ratedPower) : QString());
+                 return assignTo(settings.rated, RatedCurve::fromText(QString(field.text()).replace(u';', u'\n'),
+                                                                      ratedPower > 0 ? figure(ratedPower) : QString()));
              },
              [](const TurbineSettings &settings) {
                  return settings.rated.pairsText().split(u'\n', Qt::SkipEmptyParts).join(kPairSeparator);
              }},
             Key::plain(kUnitsAsked, &TurbineSettings::unitsAsked, true),
             {kUnitsMean,
-             [](TurbineSettings &settings, const ConfigField &field) {
+             [](TurbineSettings &settings, const ConfigField &field) -> Result<> {
                  const QString unit = field.text().trimmed();
                  if (!unit.isEmpty() && !WindSpeedUnit::toMetresPerSecond(unit))
-                     throw Failure{QStringLiteral("UnitsMean must be one of m/s, km/h, mph, knots or ft/s, not \"%1\"")
-                                       .arg(unit.left(20))};
+                     return Failure{QStringLiteral("UnitsMean must be one of m/s, km/h, mph, knots or ft/s, not \"%1\"")
+                                        .arg(unit.left(20))};
                  settings.unitsMean = unit;
+                 return {};
              },
              [](const TurbineSettings &settings) { return settings.unitsMean; }},
         });
@@ -108,7 +112,7 @@ std::optional<double> RatedCurve::wattsAt(double ms) const
     return p0 + (p1 - p0) * (ms - v0) / (v1 - v0);
 }
 
-RatedCurve RatedCurve::fromText(const QString &pairs, const QString &ratedPower)
+Result<RatedCurve> RatedCurve::fromText(const QString &pairs, const QString &ratedPower)
 {
     static const QRegularExpression split(QStringLiteral("[,;\\t ]+"));
     RatedCurve curve;
@@ -123,24 +127,29 @@ RatedCurve RatedCurve::fromText(const QString &pairs, const QString &ratedPower)
             // The headings of a CSV hold no figure; a first pair mistyped is still refused.
             if (at == 0 && !lines[at].contains(QRegularExpression(QStringLiteral("\\d"))))
                 continue;
-            throw Failure{QStringLiteral("line %1 is not a wind speed in m/s and a power in W: \"%2\"")
-                              .arg(at + 1)
-                              .arg(lines[at].trimmed().left(40))};
+            return Failure{QStringLiteral("line %1 is not a wind speed in m/s and a power in W: \"%2\"")
+                               .arg(at + 1)
+                               .arg(lines[at].trimmed().left(40))};
         }
         if (*speed < 0 || *watts < 0)
-            throw Failure{QStringLiteral("line %1: a wind speed and a power are never below 0").arg(at + 1)};
+            return Failure{QStringLiteral("line %1: a wind speed and a power are never below 0").arg(at + 1)};
         if (!curve.points.empty() && *speed <= curve.points.back().first)
-            throw Failure{QStringLiteral("line %1: the wind speeds must rise from line to line").arg(at + 1)};
+            return Failure{QStringLiteral("line %1: the wind speeds must rise from line to line").arg(at + 1)};
         curve.points.emplace_back(*speed, *watts);
     }
     if (curve.points.size() < 2)
-        throw Failure{QStringLiteral("a rated curve needs at least two pairs of wind speed and power")};
+        return Failure{QStringLiteral("a rated curve needs at least two pairs of wind speed and power")};
     if (curve.points.size() > size_t(kMostPoints))
-        throw Failure{QStringLiteral("a rated curve has at most %1 pairs").arg(kMostPoints)};
+        return Failure{QStringLiteral("a rated curve has at most %1 pairs").arg(kMostPoints)};
     const double highest = curve.highestWatts();
     if (ratedPower.trimmed().isEmpty() && highest <= 0)
-        throw Failure{QStringLiteral("a rated curve of 0 W everywhere is no curve")};
-    curve.ratedPower = ratedPower.trimmed().isEmpty() ? highest : ratedWatts(ratedPower);
+        return Failure{QStringLiteral("a rated curve of 0 W everywhere is no curve")};
+    if (ratedPower.trimmed().isEmpty()) {
+        curve.ratedPower = highest;
+        return curve;
+    }
+    if (const Result<> stored = assignTo(curve.ratedPower, ratedWatts(ratedPower)); !stored)
+        return stored.failure();
     return curve;
 }
 
@@ -177,12 +186,9 @@ Result<TurbineSettings> TurbineSettings::load(const QString &programFolder)
     return fromFile(ConfigFile::read(path, FileName::kTurbineSettings, layout().tags()));
 }
 
-TurbineSettings TurbineSettings::fromText(const QString &content)
+Result<TurbineSettings> TurbineSettings::fromText(const QString &content)
 {
-    Result<TurbineSettings> settings = fromFile(ConfigFile(FileName::kTurbineSettings, content, layout().tags()));
-    if (!settings)
-        throw settings.failure();
-    return std::move(settings).value();
+    return fromFile(ConfigFile(FileName::kTurbineSettings, content, layout().tags()));
 }
 
 QString TurbineSettings::toFileText() const
@@ -190,9 +196,9 @@ QString TurbineSettings::toFileText() const
     return layout().text(*this);
 }
 
-void TurbineSettings::save(const QString &programFolder) const
+Result<> TurbineSettings::save(const QString &programFolder) const
 {
-    TextFile::replace(ProgramPaths(programFolder).turbineSettings(), toFileText());
+    return TextFile::tryReplace(ProgramPaths(programFolder).turbineSettings(), toFileText());
 }
 
 } // namespace Brolant

@@ -25,8 +25,8 @@ struct RatedCurve
 
     // Pairs of m/s and W as typed, pasted or in a CSV of two columns: a pair a line, the two
     // split by a comma, a semicolon, a tab or blanks, a first line of headings passed over.
-    // An empty `ratedPower` means the curve's highest watts. Throws Failure naming what is wrong.
-    static RatedCurve fromText(const QString &pairs, const QString &ratedPower);
+    // An empty `ratedPower` means the curve's highest watts. The failure names what is wrong.
+    static Result<RatedCurve> fromText(const QString &pairs, const QString &ratedPower);
     // The pairs a line, as fromText reads them.
     QString pairsText() const;
 };
@@ -46,11 +46,11 @@ struct TurbineSettings
     // The program folder's turbine.cfg; the starting values when there is none; the failure when
     // the file or a value cannot be used.
     static Result<TurbineSettings> load(const QString &programFolder);
-    // Throws Failure naming the first value that cannot be used.
-    static TurbineSettings fromText(const QString &content);
+    // The failure names the first value that cannot be used.
+    static Result<TurbineSettings> fromText(const QString &content);
     QString toFileText() const;
-    // Writes turbine.cfg atomically. Throws Failure, the file unchanged, when it cannot.
-    void save(const QString &programFolder) const;
+    // Writes turbine.cfg atomically; the failure, the file unchanged, when it cannot.
+    Result<> save(const QString &programFolder) const;
 };
 
 } // namespace Brolant

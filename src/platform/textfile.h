@@ -11,21 +11,12 @@
 namespace Brolant {
 
 // The program's files are 8-bit text (one byte per character), each opened, read or written and
-// closed within one call. Every failure carries the path and the reason. The forms without "try"
-// throw it, for a logging stage whose failure goes to its one catch point, and for the settings
-// files until they report it as a Result too.
+// closed within one call. Every failure carries the path and the reason. append() throws it, for
+// the spreadsheet row, whose failure goes to its logging stage's one catch point.
 namespace TextFile {
 
 // The whole file. Refuses files larger than `largest` bytes.
 Result<QByteArray> tryReadBytes(const QString &path, qint64 largest);
-inline QByteArray readBytes(const QString &path, qint64 largest)
-{
-    return orThrow(tryReadBytes(path, largest));
-}
-inline QString read(const QString &path, qint64 largest)
-{
-    return QString::fromLatin1(readBytes(path, largest));
-}
 
 // Replaces the file atomically: readers see the old file or the new one, never half of one, and
 // after a power cut too (the new file and its folder are synced). The old file is intact when this
@@ -37,10 +28,6 @@ enum class Access
     OwnerOnly
 };
 Result<> tryReplace(const QString &path, const QString &text, Access access = Access::Usual);
-inline void replace(const QString &path, const QString &text, Access access = Access::Usual)
-{
-    orThrow(tryReplace(path, text, access));
-}
 
 // Whether a write returns only once it is on the disk. A power cut loses what is not: a line that
 // anything outside this computer hears of (the broker, a relay) must be synced first.

@@ -46,16 +46,18 @@ const SettingsLayout<MqttSettings> &layout()
             Key::plain(MqttTag::kKeyFile, &MqttSettings::keyFile, true),
             Key::plain(MqttTag::kTopic, &MqttSettings::topic, true),
             {MqttTag::kSite,
-             [](MqttSettings &settings, const ConfigField &field) {
+             [](MqttSettings &settings, const ConfigField &field) -> Result<> {
                  settings.site = MqttSettings::reducedSite(field.text());
+                 return {};
              },
              [](const MqttSettings &settings) { return settings.site; }},
             Key::plain(MqttTag::kDiscovery, &MqttSettings::discovery, true),
             {MqttTag::kLiveEvery,
              [](MqttSettings &settings, const ConfigField &field) {
-                 settings.liveEvery = std::chrono::seconds(SettingsValue::wholeNumber(
-                     MqttTag::kLiveEvery, field, 0, int(MqttSettings::kLongestLiveEvery.count()),
-                     QStringLiteral("a whole number of seconds")));
+                 return assignTo(settings.liveEvery,
+                                 SettingsValue::wholeNumber(MqttTag::kLiveEvery, field, 0,
+                                                            int(MqttSettings::kLongestLiveEvery.count()),
+                                                            QStringLiteral("a whole number of seconds")));
              },
              [](const MqttSettings &settings) { return QString::number(settings.liveEvery.count()); }},
         });
@@ -68,12 +70,9 @@ QStringList MqttSettings::keys()
     return layout().tags();
 }
 
-MqttSettings MqttSettings::fromText(const QString &content)
+Result<MqttSettings> MqttSettings::fromText(const QString &content)
 {
-    Result<MqttSettings> settings = fromFile(ConfigFile(FileName::kMqttSettings, content, keys()));
-    if (!settings)
-        throw settings.failure();
-    return std::move(settings).value();
+    return fromFile(ConfigFile(FileName::kMqttSettings, content, keys()));
 }
 
 Result<MqttSettings> MqttSettings::fromFile(const ConfigFile &file)
@@ -134,9 +133,9 @@ SettingsFileReading<MqttSettings> MqttSettings::load(const QString &programFolde
         &fromFile);
 }
 
-void MqttSettings::save(const QString &programFolder) const
+Result<> MqttSettings::save(const QString &programFolder) const
 {
-    TextFile::replace(ProgramPaths(programFolder).mqttSettings(), toFileText(), TextFile::Access::OwnerOnly);
+    return TextFile::tryReplace(ProgramPaths(programFolder).mqttSettings(), toFileText(), TextFile::Access::OwnerOnly);
 }
 
 } // namespace Brolant

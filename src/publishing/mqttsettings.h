@@ -64,9 +64,9 @@ struct MqttSettings
 
     // Every key of mqtt.cfg, in the file's order.
     static QStringList keys();
-    // Reads mqtt.cfg's text for a dialog, which shows the failure; throws Failure naming the
-    // first value that cannot be used.
-    static MqttSettings fromText(const QString &content);
+    // Reads mqtt.cfg's text for a dialog, which shows the failure naming the first value that
+    // cannot be used.
+    static Result<MqttSettings> fromText(const QString &content);
     static Result<MqttSettings> fromFile(const ConfigFile &file);
     // The values checked for a connection: what is wrong with them, in words for the user.
     Result<> check() const;
@@ -75,8 +75,9 @@ struct MqttSettings
     // The program folder's settings when publishing is switched on; nothing when there is no
     // mqtt.cfg or Enabled is not 1; the failure when the file or a value cannot be used.
     static SettingsFileReading<MqttSettings> load(const QString &programFolder);
-    // Writes mqtt.cfg atomically, readable by its owner only (it holds a password).
-    void save(const QString &programFolder) const;
+    // Writes mqtt.cfg atomically, readable by its owner only (it holds a password); the failure,
+    // the file unchanged, when it cannot.
+    Result<> save(const QString &programFolder) const;
 
     bool operator==(const MqttSettings &) const = default;
 };

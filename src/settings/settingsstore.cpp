@@ -39,14 +39,14 @@ ProgramFiles SettingsStore::programFiles()
     return {m_program.values, m_calibration.values};
 }
 
-void SettingsStore::saveProgram(const ProgramConfig &config)
+Result<> SettingsStore::saveProgram(const ProgramConfig &config)
 {
-    save(m_program, config.toFileText());
+    return save(m_program, config.toFileText());
 }
 
-void SettingsStore::saveCalibration(const CalibrationSettings &settings)
+Result<> SettingsStore::saveCalibration(const CalibrationSettings &settings)
 {
-    save(m_calibration, settings.toFileText());
+    return save(m_calibration, settings.toFileText());
 }
 
 SettingsStore::KeptFile SettingsStore::keep(const QString &fileName, ConfigFile (*read)(const QString &),
@@ -65,34 +65,43 @@ void SettingsStore::refresh(KeptFile &kept)
         kept = keep(kept.fileName, kept.read, kept.parse);
 }
 
-void SettingsStore::save(KeptFile &kept, const QString &text)
+Result<> SettingsStore::save(KeptFile &kept, const QString &text)
 {
     const QString path = ProgramPaths(m_programFolder).file(kept.fileName);
-    TextFile::replace(path, text);
+    if (const Result<> replaced = TextFile::tryReplace(path, text); !replaced)
+        return replaced;
     kept.stamp = FileStamp::of(path);
     kept.values = kept.parse(QString::fromLatin1(text.toLatin1())); // as the file holds it: a byte a character
     m_watcher.changedSinceLastCheck(kept.fileName);
+    return {};
 }
 
-void SettingsStore::saveMqtt(const MqttSettings &settings)
+Result<> SettingsStore::saveMqtt(const MqttSettings &settings)
 {
-    settings.save(m_programFolder);
+    if (const Result<> saved = settings.save(m_programFolder); !saved)
+        return saved;
     if (m_watcher.changedSinceLastCheck(FileName::kMqttSettings))
         emit mqttSettingsChanged({settings.enabled ? std::optional(settings) : std::nullopt, std::nullopt});
+    return {};
 }
 
-void SettingsStore::saveWeb(const WebSettings &settings)
+Result<> SettingsStore::saveWeb(const WebSettings &settings)
 {
-    settings.save(m_programFolder);
+    if (const Result<> saved = settings.save(m_programFolder); !saved)
+        return saved;
     if (m_watcher.changedSinceLastCheck(FileName::kWebSettings))
         emit webSettingsChanged({settings.enabled ? std::optional(settings) : std::nullopt, std::nullopt});
+    return {};
 }
 
-void SettingsStore::saveAlarms(const AlarmSettings &settings, const std::optional<AlarmSettings> &systemDefaults)
+Result<> SettingsStore::saveAlarms(const AlarmSettings &settings, const std::optional<AlarmSettings> &systemDefaults)
 {
-    const ConfigFile written = settings.save(m_programFolder, systemDefaults);
+    const Result<ConfigFile> written = settings.save(m_programFolder, systemDefaults);
+    if (!written)
+        return written.failure();
     if (m_watcher.changedSinceLastCheck(FileName::kAlarmSettings))
-        emit alarmSettingsChanged({written, std::nullopt});
+        emit alarmSettingsChanged({*written, std::nullopt});
+    return {};
 }
 
 void SettingsStore::fileChanged(const QString &fileName)

@@ -39,14 +39,14 @@ public:
     AlarmsFile alarms() const;
 
     // Each writes its file atomically (owner-only where it holds a password) and reports the new
-    // values at once when they differ from the file's. Throws Failure, the file unchanged, when
-    // it cannot be written.
-    void saveProgram(const ProgramConfig &config);
-    void saveCalibration(const CalibrationSettings &settings);
-    void saveMqtt(const MqttSettings &settings);
-    void saveWeb(const WebSettings &settings);
+    // values at once when they differ from the file's. The failure, the file unchanged, when it
+    // cannot be written.
+    Result<> saveProgram(const ProgramConfig &config);
+    Result<> saveCalibration(const CalibrationSettings &settings);
+    Result<> saveMqtt(const MqttSettings &settings);
+    Result<> saveWeb(const WebSettings &settings);
     // `systemDefaults`: the defaults whose threshold pairs are left out of the file (see toFileText).
-    void saveAlarms(const AlarmSettings &settings, const std::optional<AlarmSettings> &systemDefaults);
+    Result<> saveAlarms(const AlarmSettings &settings, const std::optional<AlarmSettings> &systemDefaults);
 
 signals:
     void mqttSettingsChanged(const SettingsFileReading<MqttSettings> &reading);
@@ -70,7 +70,7 @@ private:
     // Reads the file again when it is not the one kept (an edit, a rename over it, a new file).
     void refresh(KeptFile &kept);
     // Writes `text` as the file and keeps it as the file's values.
-    void save(KeptFile &kept, const QString &text);
+    Result<> save(KeptFile &kept, const QString &text);
 
     QString m_programFolder;
     SettingsFileWatcher m_watcher;

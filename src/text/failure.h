@@ -85,6 +85,16 @@ private:
     std::optional<Failure> m_failure;
 };
 
+// Puts the value of `result` into `into`, or passes its failure on with `into` unchanged.
+template <typename Into, typename T>
+Result<> assignTo(Into &into, Result<T> result)
+{
+    if (!result)
+        return result.failure();
+    into = Into(std::move(result).value());
+    return {};
+}
+
 // Where a failure goes on to a logging stage's one catch point: the value, or the failure thrown.
 template <typename T>
 T orThrow(Result<T> result)

@@ -16,16 +16,16 @@
 namespace Brolant {
 
 namespace {
-QString existingFile(const QString &name, const QString &path)
+Result<QString> existingFile(const QString &name, const QString &path)
 {
     if (!path.isEmpty() && !QFileInfo(path).isFile())
-        throw Failure{QStringLiteral("%1 %2 is not a file").arg(name, path)};
+        return Failure{QStringLiteral("%1 %2 is not a file").arg(name, path)};
     return path;
 }
 
 // A name as DNS, a router or /etc/hosts gives it: labels of letters, digits, hyphens and
 // underscores, separated by dots.
-QStringList hostNames(const QString &text)
+Result<QStringList> hostNames(const QString &text)
 {
     static const QRegularExpression name(
         QStringLiteral("^[A-Za-z0-9_](?:[A-Za-z0-9_-]{0,61}[A-Za-z0-9_])?"
@@ -36,8 +36,8 @@ QStringList hostNames(const QString &text)
         if (trimmed.isEmpty())
             continue;
         if (!name.match(trimmed).hasMatch())
-            throw Failure{QStringLiteral("Hosts must be names separated by commas, such as shed.example.org, not %1")
-                              .arg(ErrorLog::quoted(trimmed))};
+            return Failure{QStringLiteral("Hosts must be names separated by commas, such as shed.example.org, not %1")
+                               .arg(ErrorLog::quoted(trimmed))};
         names.append(trimmed);
     }
     return names;
@@ -82,7 +82,11 @@ const SettingsLayout<WebSettings> &layout()
     const auto file = [](const QString &tag, QString WebSettings::*member) {
         return Key{tag,
                    [tag, member](WebSettings &settings, const ConfigField &field) {
-                       settings.*member = existingFile(tag, SettingsValue::plain(tag, field.text().trimmed()));
+                       return assignTo(
+                           settings.*member,
+                           SettingsValue::plain(tag, field.text().trimmed()).andThen([&tag](const QString &path) {
+                               return existingFile(tag, path);
+                           }));
                    },
                    [member](const WebSettings &settings) { return settings.*member; }};
     };
@@ -92,13 +96,14 @@ const SettingsLayout<WebSettings> &layout()
             Key::onOff(WebTag::kEnabled, &WebSettings::enabled),
             Key::port(WebTag::kPort, &WebSettings::port),
             {WebTag::kListen,
-             [](WebSettings &settings, const ConfigField &field) {
+             [](WebSettings &settings, const ConfigField &field) -> Result<> {
                  const QString text = field.text().trimmed();
                  if (!text.isEmpty() && QHostAddress(text).isNull())
-                     throw Failure{QStringLiteral("Listen must be an address of this computer such as "
-                                                  "192.168.1.20, or empty for every network, not %1")
-                                       .arg(ErrorLog::quoted(text))};
+                     return Failure{QStringLiteral("Listen must be an address of this computer such as "
+                                                   "192.168.1.20, or empty for every network, not %1")
+                                        .arg(ErrorLog::quoted(text))};
                  settings.listen = text;
+                 return {};
              },
              [](const WebSettings &settings) { return settings.listen; }},
             Key::plain(WebTag::kPassword, &WebSettings::password, false),
@@ -106,7 +111,8 @@ const SettingsLayout<WebSettings> &layout()
             file(WebTag::kKeyFile, &WebSettings::keyFile),
             {WebTag::kHosts,
              [](WebSettings &settings, const ConfigField &field) {
-                 settings.hosts = hostNames(SettingsValue::plain(WebTag::kHosts, field.text()));
+                 return assignTo(settings.hosts,
+                                 SettingsValue::plain(WebTag::kHosts, field.text()).andThen(&hostNames));
              },
              [](const WebSettings &settings) { return settings.hosts.join(QStringLiteral(", ")); }},
         });
@@ -119,12 +125,9 @@ QStringList WebSettings::keys()
     return layout().tags();
 }
 
-WebSettings WebSettings::fromText(const QString &content)
+Result<WebSettings> WebSettings::fromText(const QString &content)
 {
-    Result<WebSettings> settings = fromFile(ConfigFile(FileName::kWebSettings, content, keys()));
-    if (!settings)
-        throw settings.failure();
-    return std::move(settings).value();
+    return fromFile(ConfigFile(FileName::kWebSettings, content, keys()));
 }
 
 Result<WebSettings> WebSettings::fromFile(const ConfigFile &file)
@@ -150,9 +153,9 @@ SettingsFileReading<WebSettings> WebSettings::load(const QString &programFolder)
                                                 &fromFile);
 }
 
-void WebSettings::save(const QString &programFolder) const
+Result<> WebSettings::save(const QString &programFolder) const
 {
-    TextFile::replace(ProgramPaths(programFolder).webSettings(), toFileText(), TextFile::Access::OwnerOnly);
+    return TextFile::tryReplace(ProgramPaths(programFolder).webSettings(), toFileText(), TextFile::Access::OwnerOnly);
 }
 
 } // namespace Brolant

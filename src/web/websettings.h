@@ -51,17 +51,18 @@ struct WebSettings
 
     // Every key of web.cfg, in the file's order.
     static QStringList keys();
-    // Reads web.cfg's text for a dialog, which shows the failure; throws Failure naming the first
-    // value that cannot be used.
-    static WebSettings fromText(const QString &content);
+    // Reads web.cfg's text for a dialog, which shows the failure naming the first value that
+    // cannot be used.
+    static Result<WebSettings> fromText(const QString &content);
     static Result<WebSettings> fromFile(const ConfigFile &file);
     QString toFileText() const;
 
     // The program folder's settings when the page is switched on; nothing when there is no
     // web.cfg or Enabled is not 1; the failure when the file or a value cannot be used.
     static SettingsFileReading<WebSettings> load(const QString &programFolder);
-    // Writes web.cfg atomically, readable by its owner only (it holds a password).
-    void save(const QString &programFolder) const;
+    // Writes web.cfg atomically, readable by its owner only (it holds a password); the failure,
+    // the file unchanged, when it cannot.
+    Result<> save(const QString &programFolder) const;
 };
 
 } // namespace Brolant

@@ -343,7 +343,7 @@ private slots:
         AlarmSettings settings = rig.service->settings();
         settings.levels[size_t(AlarmKind::LowVolts)] = {};
         settings.levels[size_t(AlarmKind::HighVolts)] = {13.0, 12.8};
-        rig.store->saveAlarms(settings, std::nullopt);
+        QVERIFY(rig.store->saveAlarms(settings, std::nullopt));
         QCOMPARE(reloaded.size(), 1); // at once, as when the Alarms dialog saves
         rig.reading(5, 13.5);
         QCOMPARE(rig.folder.read("logs/alarms.txt"),

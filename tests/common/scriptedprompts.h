@@ -29,9 +29,17 @@ public:
     int viewerRuns = 0;
     void runLogViewer() override { ++viewerRuns; }
     int calibrationRuns = 0;
-    // What "the user" does in the calibration dialog; may throw Failure as a failed opening does.
+    // Whether the calibration dialog opens (its files and its port), and what "the user" does in
+    // it when it does; by default it opens.
+    std::function<Result<>(int run)> calibrationOpens = [](int) { return Result<>(); };
     std::function<void(int run)> onCalibration = [](int) {};
-    void runCalibration() override { onCalibration(++calibrationRuns); }
+    Result<> runCalibration() override
+    {
+        const Result<> opened = calibrationOpens(++calibrationRuns);
+        if (opened)
+            onCalibration(calibrationRuns);
+        return opened;
+    }
 };
 
 } // namespace Brolant

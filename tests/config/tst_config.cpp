@@ -161,11 +161,11 @@ void ConfigTest::setupFormReadsEveryValueItCan()
 void ConfigTest::readRefusesMissingAndHugeFiles()
 {
     ProgramFolder folder;
-    QVERIFY_THROWS_EXCEPTION(Failure, readConfigFile(folder.file("prog.cfg")));
+    QVERIFY(!readConfigFile(folder.file("prog.cfg")));
     folder.write("prog.cfg", QByteArray(2 * 1024 * 1024, 'x'));
-    QVERIFY_THROWS_EXCEPTION(Failure, readConfigFile(folder.file("prog.cfg")));
+    QVERIFY(!readConfigFile(folder.file("prog.cfg")));
     folder.write("prog.cfg", QByteArray("\xff\x00<Port>1</Port>", 16));
-    QCOMPARE(tagValue(readConfigFile(folder.file("prog.cfg")), QStringLiteral("Port")), QStringLiteral("1"));
+    QCOMPARE(tagValue(readConfigFile(folder.file("prog.cfg")).value(), QStringLiteral("Port")), QStringLiteral("1"));
 }
 
 void ConfigTest::failedWriteKeepsOldFile()
@@ -174,10 +174,10 @@ void ConfigTest::failedWriteKeepsOldFile()
     folder.write("prog.cfg", "old");
     {
         const FileSizeLimit diskFull(4);
-        QVERIFY_THROWS_EXCEPTION(Failure, TextFile::replace(folder.file("prog.cfg"), "new and longer"));
+        QVERIFY(!TextFile::tryReplace(folder.file("prog.cfg"), "new and longer"));
     }
     QCOMPARE(folder.read("prog.cfg"), QByteArray("old"));
-    TextFile::replace(folder.file("prog.cfg"), "new and longer");
+    QVERIFY(TextFile::tryReplace(folder.file("prog.cfg"), "new and longer"));
     QCOMPARE(folder.read("prog.cfg"), QByteArray("new and longer"));
 }
 

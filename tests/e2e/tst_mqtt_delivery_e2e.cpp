@@ -111,7 +111,7 @@ void MqttDeliveryTest::recordOnceAfterAHalfOpenConnection()
     PublishingRig rig("<Port>PORT</Port>");
     QVERIFY(rig.broker.start());
     QVERIFY(rig.broker.subscribe("brolant/shed/record"));
-    MqttSettings settings = MqttSettings::fromText(QString::fromLatin1(rig.settingsText()));
+    MqttSettings settings = MqttSettings::fromText(QString::fromLatin1(rig.settingsText())).value();
     settings.keepAlive = std::chrono::seconds(5); // the shortest libmosquitto takes
     MqttPublisher publisher(rig.folder.path(), settings, rig.session, rig.problems);
     publisher.start();

@@ -230,7 +230,7 @@ private slots:
         QFETCH(QByteArray, log);
         const auto report = TurbinePerformance::of(
             {readingOf(date, log)}, toMs > 0 ? std::optional(toMs) : std::nullopt,
-            ratedPower > 0 ? RatedCurve::fromText(kRatedText, QString::number(ratedPower)) : RatedCurve(),
+            ratedPower > 0 ? RatedCurve::fromText(kRatedText, QString::number(ratedPower)).value() : RatedCurve(),
             30); // the logging interval, for a day that cannot tell its pace
         const auto &got = report.bins;
         const auto want = toMs > 0 ? ownBins(minuteMeans(records, toMs)) : std::vector<Bin>();
@@ -285,7 +285,8 @@ private slots:
             readings.push_back(readingOf(QDate(2026, 6, 1).addDays(day), logOf(records)));
             all.insert(all.end(), records.begin(), records.end());
         }
-        const auto report = TurbinePerformance::of(readings, toMs, RatedCurve::fromText(kRatedText, "1000"), 60);
+        const auto report = TurbinePerformance::of(readings, toMs, RatedCurve::fromText(kRatedText, "1000").value(),
+                                                   60);
 
         const auto bins = ownBins(minuteMeans(all, toMs));
         QCOMPARE(report.bins.size(), bins.size());
@@ -344,13 +345,12 @@ private slots:
         QFETCH(QString, ratedPower);
         QFETCH(QString, expected);
         QString got;
-        try {
-            const RatedCurve curve = RatedCurve::fromText(pairs, ratedPower);
-            for (const auto &[ms, watts] : curve.points)
+        if (const Result<RatedCurve> curve = RatedCurve::fromText(pairs, ratedPower)) {
+            for (const auto &[ms, watts] : curve->points)
                 got += QStringLiteral("%1:%2 ").arg(ms).arg(watts);
-            got += QStringLiteral("@%1").arg(curve.ratedPower);
-        } catch (const Failure &failure) {
-            QVERIFY(!failure.description.isEmpty());
+            got += QStringLiteral("@%1").arg(curve->ratedPower);
+        } else {
+            QVERIFY(!curve.failure().description.isEmpty());
             got = "refused";
         }
         QCOMPARE(got, expected);
@@ -384,10 +384,10 @@ private slots:
         QFETCH(double, expected);
         TurbineSettings settings;
         if (!pairs.isEmpty())
-            settings.rated = RatedCurve::fromText(pairs, "1000");
+            settings.rated = RatedCurve::fromText(pairs, "1000").value();
         settings.unitsAsked = unitsAsked;
         settings.unitsMean = unitsMean;
-        const TurbineSettings back = TurbineSettings::fromText(settings.toFileText());
+        const TurbineSettings back = TurbineSettings::fromText(settings.toFileText()).value();
         QCOMPARE(back.rated.points, settings.rated.points);
         QCOMPARE(back.rated.ratedPower, settings.rated.ratedPower);
         QCOMPARE(back.unitsAsked, unitsAsked);

@@ -134,16 +134,15 @@ void PublishingTest::settingsFromFile()
 {
     QFETCH(QByteArray, content);
     QFETCH(QString, problem);
-    try {
-        const MqttSettings settings = MqttSettings::fromText(QString::fromLatin1(content));
+    if (const Result<MqttSettings> settings = MqttSettings::fromText(QString::fromLatin1(content))) {
         QCOMPARE(QString(), problem);
         QTEST(QStringLiteral("%1:%2 %3/%4 %5")
-                  .arg(settings.host)
-                  .arg(settings.port)
-                  .arg(settings.topic, settings.site, settings.discovery),
+                  .arg(settings->host)
+                  .arg(settings->port)
+                  .arg(settings->topic, settings->site, settings->discovery),
               "summary");
-    } catch (const Failure &failure) {
-        QCOMPARE(failure.description, problem);
+    } else {
+        QCOMPARE(settings.failure().description, problem);
     }
 }
 
@@ -164,7 +163,7 @@ void PublishingTest::savedOwnerOnlyAndReadBack()
     settings.user = QStringLiteral("logger");
     settings.password = QStringLiteral("s3cret");
     settings.site = QStringLiteral("shed");
-    settings.save(folder.path());
+    QVERIFY(settings.save(folder.path()));
     QCOMPARE(
         folder.read("mqtt.cfg"),
         QByteArray("MQTT Config File\r\n\r\n<Enabled>1</Enabled>\r\n<Host>localhost</Host>\r\n<Port>1883</Port>\r\n"

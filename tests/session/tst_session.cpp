@@ -140,8 +140,9 @@ private slots:
                 form.logDelay = "30";
                 QVERIFY(setupModel.save(form));
             } else {
-                logger.settings.saveCalibration({QStringLiteral("30"), QStringLiteral("512"), QStringLiteral("20"),
-                                                 QStringLiteral("4"), QStringLiteral("2")});
+                QVERIFY(
+                    logger.settings.saveCalibration({QStringLiteral("30"), QStringLiteral("512"), QStringLiteral("20"),
+                                                     QStringLiteral("4"), QStringLiteral("2")}));
             }
         };
         prompts.onSetup = saveOnce;

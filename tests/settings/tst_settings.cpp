@@ -86,16 +86,16 @@ private slots:
                 settings.enabled = file == "mqtt on";
                 settings.host = "broker.local";
                 settings.port = 1884;
-                store.saveMqtt(settings);
+                QVERIFY(store.saveMqtt(settings));
             } else if (file == "web") {
                 WebSettings settings;
                 settings.enabled = true;
                 settings.port = 8088;
-                store.saveWeb(settings);
+                QVERIFY(store.saveWeb(settings));
             } else {
                 AlarmSettings settings = AlarmSettings::defaults(12, 0);
                 settings.delaySeconds = 20;
-                store.saveAlarms(settings, AlarmSettings::defaults(12, 0));
+                QVERIFY(store.saveAlarms(settings, AlarmSettings::defaults(12, 0)));
             }
         }
         QFETCH(QStringList, said);
@@ -172,7 +172,7 @@ private slots:
                 [&] { seen << QString::fromLatin1(folder.read("alarms.cfg")); });
         connect(&store, &SettingsStore::webSettingsChanged, this, [&] { markerSeen = true; });
         if (how == "replaced") {
-            TextFile::replace(folder.file("alarms.cfg"), "<Delay>20</Delay>");
+            QVERIFY(TextFile::tryReplace(folder.file("alarms.cfg"), "<Delay>20</Delay>"));
         } else if (how == "in place") {
             QFile file(folder.file("alarms.cfg"));
             QVERIFY(file.open(QIODevice::ReadWrite)); // no truncation, no rename: an editor's save

@@ -211,16 +211,15 @@ void WebTest::settingsFile()
     const QString certificate = folder.filePath("cert.pem");
     QFile(certificate).open(QIODevice::WriteOnly);
     QString outcome;
-    try {
-        const WebSettings settings = WebSettings::fromText(text.replace("CERT", certificate));
+    if (const Result<WebSettings> settings = WebSettings::fromText(text.replace("CERT", certificate))) {
         outcome = QStringLiteral("%1 %2 %3 %4")
-                      .arg(settings.enabled)
-                      .arg(settings.port)
-                      .arg(settings.listen, settings.secure() ? "secure" : "plain");
-        if (!settings.hosts.isEmpty())
-            outcome += u' ' + settings.hosts.join(u'|');
-    } catch (const Failure &failure) {
-        outcome = failure.description;
+                      .arg(settings->enabled)
+                      .arg(settings->port)
+                      .arg(settings->listen, settings->secure() ? "secure" : "plain");
+        if (!settings->hosts.isEmpty())
+            outcome += u' ' + settings->hosts.join(u'|');
+    } else {
+        outcome = settings.failure().description;
     }
     QCOMPARE(outcome, expected);
 }

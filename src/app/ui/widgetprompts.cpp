@@ -53,13 +53,15 @@ void WidgetPrompts::runLogViewer()
     makeLogViewer()->exec();
 }
 
-void WidgetPrompts::runCalibration()
+Result<> WidgetPrompts::runCalibration()
 {
     // The dialog reads the board through a port of its own while the main window's is closed.
     QSerialPortLink link(m_programFolder);
     Calibrate dialog(m_logger.settings, link, m_calibrationSession, *this, &m_owner);
-    dialog.openPort();
+    if (const Result<> opened = dialog.openPort(); !opened)
+        return opened;
     dialog.exec();
+    return {};
 }
 
 SetupEnd WidgetPrompts::runProgramSetup()

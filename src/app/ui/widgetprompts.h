@@ -28,7 +28,7 @@ public:
     void runLogViewer() override;
     // The viewer, with its History... button opening the Energy History beside it.
     std::unique_ptr<Graph> makeLogViewer();
-    void runCalibration() override;
+    Result<> runCalibration() override;
 
 private:
     QString m_programFolder;

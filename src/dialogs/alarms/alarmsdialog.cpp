@@ -113,7 +113,7 @@ void AlarmsDialog::showSavedSettings()
     m_command->setText(settings.command);
 }
 
-AlarmSettings AlarmsDialog::typed() const
+Result<AlarmSettings> AlarmsDialog::typed() const
 {
     // Through the file's own rules, so the dialog accepts exactly what the file would.
     QString text;
@@ -130,11 +130,11 @@ AlarmSettings AlarmsDialog::typed() const
 
 void AlarmsDialog::saveClicked()
 {
-    try {
-        m_store.saveAlarms(typed(), m_defaults);
-    } catch (const Failure &failure) {
+    const Result<> saved = typed().andThen(
+        [this](const AlarmSettings &settings) { return m_store.saveAlarms(settings, m_defaults); });
+    if (!saved) {
         m_messages.message(QStringLiteral("The alarms were not saved, and %1 is unchanged.\n\n%2")
-                               .arg(FileName::kAlarmSettings, failure.description));
+                               .arg(FileName::kAlarmSettings, saved.failure().description));
         return;
     }
     accept();

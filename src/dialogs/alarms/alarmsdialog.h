@@ -36,8 +36,8 @@ private:
                             int chars);
     // Shows alarms.cfg as saved, or the defaults and why the file could not be used.
     void showSavedSettings();
-    // The values as typed; throws Failure naming the first that cannot be used.
-    AlarmSettings typed() const;
+    // The values as typed; the failure names the first that cannot be used.
+    Result<AlarmSettings> typed() const;
 
     SettingsStore &m_store;
     Messages &m_messages;

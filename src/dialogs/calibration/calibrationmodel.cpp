@@ -37,7 +37,7 @@ CalibrationModel::CalibrationModel(SettingsStore &store, SerialLink &link, Calib
     connect(&m_link, &SerialLink::dataArrived, this, &CalibrationModel::receive);
 }
 
-void CalibrationModel::open()
+Result<> CalibrationModel::open()
 {
     using Need = FieldStep::Need;
     const ProgramFiles files = m_store.programFiles();
@@ -46,31 +46,33 @@ void CalibrationModel::open()
             files.program, program,
             {{ProgramTag::kPort, Need::Int16}, {ProgramTag::kBaudRate, Need::Number}, {ProgramTag::kWsUnits}});
         !read)
-        throw read.failure();
+        return read;
     m_wsUnits = program.wsUnits.text();
 
     const ConfigFile &calibration = files.calibration;
     CalibrationSettings settings;
     if (const Result<void> read = settings.readFrom(calibration); !read)
-        throw read.failure();
+        return read;
     // The box shows the current divisor in its shortest form, so it must be a number.
     if (const Result<void> read = CalibrationSettings::layout().readInOrder(
             calibration, settings, {{CalibrationTag::kAmpDivider, Need::Number}});
         !read)
-        throw read.failure();
+        return read;
     m_workingOffset = settings.voltOffset.text();
 
     m_view.setText(CalibrationView::WindQuestion, tr("How many pulses per %1?").arg(m_wsUnits));
     const double baud = *program.br.number();
     if (baud < 1 || baud > INT32_MAX)
-        throw Failure{QStringLiteral("BR is not a baud rate")};
-    orThrow(m_link.open(*program.port.int16(), int(baud)));
+        return Failure{QStringLiteral("BR is not a baud rate")};
+    if (const Result<> opened = m_link.open(*program.port.int16(), int(baud)); !opened)
+        return opened;
 
     m_view.setDivisor(CalibrationView::VoltDivisor, settings.voltDivider.text());
     m_view.setDivisor(CalibrationView::AmpDivisor, shortest(*settings.ampDivider.number()));
     m_view.setText(CalibrationView::Offset, m_workingOffset);
     m_view.setDivisor(CalibrationView::RpmDivisor, settings.rpmDivider.text());
     m_view.setDivisor(CalibrationView::WindDivisor, settings.wsDivider.text());
+    return {};
 }
 
 void CalibrationModel::receive()
@@ -117,11 +119,9 @@ void CalibrationModel::saveClicked()
         ConfigField(m_divisors[CalibrationView::VoltDivisor]), ConfigField(m_workingOffset),
         ConfigField(m_divisors[CalibrationView::AmpDivisor]), ConfigField(m_divisors[CalibrationView::RpmDivisor]),
         ConfigField(m_divisors[CalibrationView::WindDivisor])};
-    try {
-        m_store.saveCalibration(settings);
-    } catch (const Failure &failure) {
+    if (const Result<> saved = m_store.saveCalibration(settings); !saved) {
         m_view.message(tr("The calibration could not be saved, and %1 is unchanged.\n\n%2")
-                           .arg(FileName::kCalibration, failure.description));
+                           .arg(FileName::kCalibration, saved.failure().description));
         return;
     }
     m_link.close();

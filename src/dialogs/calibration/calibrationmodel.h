@@ -2,6 +2,7 @@
 #pragma once
 
 #include "dialogs/calibration/calibrationreader.h"
+#include "text/failure.h"
 
 #include <QObject>
 #include <QString>
@@ -30,9 +31,9 @@ public:
     CalibrationModel(SettingsStore &store, SerialLink &link, CalibrationSession &session, CalibrationView &view,
                      QObject *parent = nullptr);
 
-    // Takes both files from the store and opens the port; throws Failure when any of it fails
-    // (the dialog is then not shown).
-    void open();
+    // Takes both files from the store and opens the port; the failure when any of it fails (the
+    // dialog is then not shown).
+    Result<> open();
     void receive();
     // The user typed into a divisor box (or the model filled it).
     void divisorEdited(int divisor, const QString &text) { m_divisors[size_t(divisor)] = text; }

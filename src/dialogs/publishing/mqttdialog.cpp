@@ -103,11 +103,12 @@ void MqttDialog::showSavedSettings()
     MqttSettings settings;
     const QString path = ProgramPaths(m_store.programFolder()).mqttSettings();
     QString unusable;
-    try {
-        if (QFileInfo::exists(path))
-            settings = MqttSettings::fromText(readConfigFile(path));
-    } catch (const Failure &failure) {
-        unusable = failure.description;
+    if (QFileInfo::exists(path)) {
+        const Result<MqttSettings> read = readConfigFile(path).andThen(&MqttSettings::fromText);
+        if (read)
+            settings = *read;
+        else
+            unusable = read.failure().description;
     }
     WidgetHelpers::showUnusable(m_problem, FileName::kMqttSettings, unusable);
     showSettings(settings);
@@ -130,7 +131,7 @@ void MqttDialog::showSettings(const MqttSettings &settings)
     m_liveEvery->setText(QString::number(settings.liveEvery.count()));
 }
 
-MqttSettings MqttDialog::typed() const
+Result<MqttSettings> MqttDialog::typed() const
 {
     // Through the file's own rules, so the dialog accepts exactly what the file would.
     const auto on = [](const QCheckBox *box) { return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0"); };
@@ -147,22 +148,21 @@ MqttSettings MqttDialog::typed() const
 void MqttDialog::testClicked()
 {
     m_outcome->setText(QStringLiteral("testing..."));
-    try {
-        MqttSettings settings = typed();
-        settings.enabled = true; // a test connects whether or not publishing is switched on
-        m_test.start(settings);
-    } catch (const Failure &failure) {
-        m_outcome->setText(failure.description);
+    Result<MqttSettings> settings = typed();
+    if (!settings) {
+        m_outcome->setText(settings.failure().description);
+        return;
     }
+    settings.value().enabled = true; // a test connects whether or not publishing is switched on
+    m_test.start(*settings);
 }
 
 void MqttDialog::saveClicked()
 {
-    try {
-        m_store.saveMqtt(typed());
-    } catch (const Failure &failure) {
+    const Result<> saved = typed().andThen([this](const MqttSettings &settings) { return m_store.saveMqtt(settings); });
+    if (!saved) {
         m_messages.message(QStringLiteral("The publishing settings were not saved, and %1 is unchanged.\n\n%2")
-                               .arg(FileName::kMqttSettings, failure.description));
+                               .arg(FileName::kMqttSettings, saved.failure().description));
         return;
     }
     accept();

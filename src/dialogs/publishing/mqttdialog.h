@@ -31,8 +31,8 @@ private:
     // Shows mqtt.cfg as saved, or the starting values and why the file could not be used.
     void showSavedSettings();
     void showSettings(const MqttSettings &settings);
-    // The values as typed; throws Failure naming the first that cannot be used.
-    MqttSettings typed() const;
+    // The values as typed; the failure names the first that cannot be used.
+    Result<MqttSettings> typed() const;
     void testClicked();
     void saveClicked();
 

@@ -46,11 +46,9 @@ bool ProgramSetupModel::save(const SetupForm &form)
         m_messages.message(tr("There is a bad number for Port Number. Must be between 1 and 8 ( 1 or 2 most common )"));
         return false;
     }
-    try {
-        m_store.saveProgram(form.toConfig());
-    } catch (const Failure &failure) {
+    if (const Result<> saved = m_store.saveProgram(form.toConfig()); !saved) {
         m_messages.message(tr("The settings could not be saved, and %1 is unchanged.\n\n%2")
-                               .arg(FileName::kProgramConfig, failure.description));
+                               .arg(FileName::kProgramConfig, saved.failure().description));
         return false;
     }
     return true;

@@ -16,11 +16,12 @@ namespace {
 constexpr int kGreyed = 2;
 
 // A check box's state: clear, ticked or greyed.
-void checkState(const QString &key, const ConfigField &field)
+Result<> checkState(const QString &key, const ConfigField &field)
 {
     const int value = *field.int16();
     if (value < 0 || value > kGreyed)
-        throw Failure{QStringLiteral("%1 must be 0, 1 or 2, not %2").arg(key).arg(value)};
+        return Failure{QStringLiteral("%1 must be 0, 1 or 2, not %2").arg(key).arg(value)};
+    return {};
 }
 
 // Selects the option equal to `value`; compared as numbers, so "012" selects 12.
@@ -37,7 +38,7 @@ Result<> SetupForm::readFrom(const ConfigFile &file)
     using Wanted = SettingsLayout<ProgramConfig>::Wanted;
     using Need = FieldStep::Need;
     const auto checkBox = [](const QString &key) {
-        return Wanted{key, Need::Int16, [key](const ConfigField &field) { checkState(key, field); }};
+        return Wanted{key, Need::Int16, [key](const ConfigField &field) { return checkState(key, field); }};
     };
     // Starting from the values shown, so that what cannot be read keeps them.
     ProgramConfig config = toConfig();

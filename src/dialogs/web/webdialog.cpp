@@ -101,11 +101,12 @@ void WebDialog::showSavedSettings()
     WebSettings settings;
     const QString path = ProgramPaths(m_store.programFolder()).webSettings();
     QString unusable;
-    try {
-        if (QFileInfo::exists(path))
-            settings = WebSettings::fromText(readConfigFile(path));
-    } catch (const Failure &failure) {
-        unusable = failure.description;
+    if (QFileInfo::exists(path)) {
+        const Result<WebSettings> read = readConfigFile(path).andThen(&WebSettings::fromText);
+        if (read)
+            settings = *read;
+        else
+            unusable = read.failure().description;
     }
     WidgetHelpers::showUnusable(m_problem, FileName::kWebSettings, unusable);
     showSettings(settings);
@@ -123,7 +124,7 @@ void WebDialog::showSettings(const WebSettings &settings)
     m_hosts->setText(settings.hosts.join(QStringLiteral(", ")));
 }
 
-WebSettings WebDialog::typed() const
+Result<WebSettings> WebDialog::typed() const
 {
     // Through the file's own rules, so the dialog accepts exactly what the file would.
     return WebSettings::fromText(
@@ -137,15 +138,14 @@ void WebDialog::showAddresses()
 {
     QStringList links;
     QString text;
-    try {
-        const WebSettings settings = typed();
-        const QStringList addresses = settings.pageAddresses();
+    if (const Result<WebSettings> settings = typed()) {
+        const QStringList addresses = settings->pageAddresses();
         for (const QString &address : addresses)
             links.append(QStringLiteral("<a href=\"%1\">%1</a>").arg(address.toHtmlEscaped()));
-        text = settings.enabled ? addresses.join(QStringLiteral("  "))
-                                : QStringLiteral("(not served until the box above is ticked and saved)");
-    } catch (const Failure &failure) {
-        text = failure.description;
+        text = settings->enabled ? addresses.join(QStringLiteral("  "))
+                                 : QStringLiteral("(not served until the box above is ticked and saved)");
+    } else {
+        text = settings.failure().description;
     }
     m_link->setText(links.join(QStringLiteral("<br>")));
     m_link->setVisible(!links.isEmpty() && m_enabled->isChecked());
@@ -154,11 +154,10 @@ void WebDialog::showAddresses()
 
 void WebDialog::saveClicked()
 {
-    try {
-        m_store.saveWeb(typed());
-    } catch (const Failure &failure) {
+    const Result<> saved = typed().andThen([this](const WebSettings &settings) { return m_store.saveWeb(settings); });
+    if (!saved) {
         m_messages.message(QStringLiteral("The web page settings were not saved, and %1 is unchanged.\n\n%2")
-                               .arg(FileName::kWebSettings, failure.description));
+                               .arg(FileName::kWebSettings, saved.failure().description));
         return;
     }
     accept();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "text/failure.h"
+
 #include <QDialog>
 
 class QCheckBox;
@@ -32,8 +34,8 @@ private:
     // Shows web.cfg as saved, or the starting values and why the file could not be used.
     void showSavedSettings();
     void showSettings(const WebSettings &settings);
-    // The values as typed; throws Failure naming the first that cannot be used.
-    WebSettings typed() const;
+    // The values as typed; the failure names the first that cannot be used.
+    Result<WebSettings> typed() const;
     void showAddresses();
     void saveClicked();
 

@@ -210,10 +210,8 @@ void PowerCurveTab::unitChosen(const QString &unit)
     TurbineSettings changed = m_turbine;
     changed.unitsAsked = kKnownUnits.contains(unit) ? m_windUnits.simplified() : QString();
     changed.unitsMean = kKnownUnits.contains(unit) ? unit : QString();
-    try {
-        changed.save(m_programFolder);
-    } catch (const Failure &failure) {
-        m_messages.message(tr("The wind unit could not be kept: ") + failure.description);
+    if (const Result<> saved = changed.save(m_programFolder); !saved) {
+        m_messages.message(tr("The wind unit could not be kept: ") + saved.failure().description);
         return;
     }
     m_turbine = changed;

@@ -87,13 +87,14 @@ bool RatedCurveDialog::importFile(const QString &path)
 bool RatedCurveDialog::save()
 {
     TurbineSettings changed = m_settings;
-    try {
-        changed.rated = m_pairs->toPlainText().trimmed().isEmpty()
-                            ? RatedCurve()
-                            : RatedCurve::fromText(m_pairs->toPlainText(), m_ratedPower->text());
-        changed.save(m_programFolder);
-    } catch (const Failure &failure) {
-        m_problem->setText(tr("Not saved: %1.").arg(failure.description));
+    const Result<RatedCurve> rated = m_pairs->toPlainText().trimmed().isEmpty()
+                                         ? Result<RatedCurve>(RatedCurve())
+                                         : RatedCurve::fromText(m_pairs->toPlainText(), m_ratedPower->text());
+    const Result<> saved = assignTo(changed.rated, rated).andThen([this, &changed] {
+        return changed.save(m_programFolder);
+    });
+    if (!saved) {
+        m_problem->setText(tr("Not saved: %1.").arg(saved.failure().description));
         m_problem->show();
         return false;
     }

@@ -26,8 +26,8 @@ public:
     Calibrate(SettingsStore &store, SerialLink &link, CalibrationSession &session, Messages &messages,
               QWidget *parent = nullptr);
 
-    // Takes the files and opens the port; throws Failure when that fails (the dialog is not shown).
-    void openPort() { m_model.open(); }
+    // Takes the files and opens the port; the failure when that fails (the dialog is not shown).
+    Result<> openPort() { return m_model.open(); }
     CalibrationModel &model() { return m_model; }
 
     void setText(Display display, const QString &text) override;
