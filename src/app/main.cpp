@@ -53,7 +53,7 @@ int main(int argc, char *argv[])
         QCoreApplication::exit(0);
     });
 
-    // Logging off can take the display away before any window is closed: the end still comes.
+    // Logging off can remove the display before any window is closed: the end still comes.
     const ExitGuard lostDisplay([&] {
         model.end();
         logger.end();

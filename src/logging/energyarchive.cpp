@@ -25,7 +25,7 @@ constexpr int kSecondsPerHour = 3600;
 constexpr int kSecondsPerMinute = 60;
 
 // "2026_12_07 13:02  1234.6 Wh" at exit, "2026_12_08,00:00  1234.6 Wh" at midnight, read by hand:
-// a regular expression per line made a large archive take minutes.
+// a regular expression per line made a large archive last minutes.
 struct ArchiveLine
 {
     QDate dated;
@@ -133,7 +133,7 @@ EnergyArchive EnergyArchive::read(const QString &programFolder)
         archive.problem = QStringLiteral("not a regular file");
         return archive;
     }
-    // Two lines a day would take millennia to reach this: anything larger is not the archive.
+    // Two lines a day would need millennia to reach this: anything larger is not the archive.
     if (stamp->size > DailyLogLine::kLargestFile) {
         archive.problem = QStringLiteral("larger than %1 MB, too large to be the energy archive")
                               .arg(DailyLogLine::kLargestFile / (1024 * 1024));

@@ -13,7 +13,7 @@ namespace Brolant {
 //
 // Records carry whole minutes, so a record's own step is read from the minute stamps: the records
 // sharing a stamp split the time since the stamp before. The last stamp of a run of logging
-// holds only the records up to its end, so it takes the step of the stamp before it. A gap much
+// holds only the records up to its end, so it uses the step of the stamp before it. A gap much
 // longer than the usual step (over two minutes and twice the day's middle step) is a pause
 // (logging stopped, the PC off), and so is a minute without a record beside one that holds
 // several: the records after it take the step of the stamp that follows, as logging went on at

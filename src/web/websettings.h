@@ -27,7 +27,7 @@ inline const QString kHosts = QStringLiteral("Hosts");
 } // namespace WebTag
 
 // Whether and where the live web page is served: web.cfg in the program folder, in the layout of
-// prog.cfg. A missing value takes its default; HTTPS when both CertFile and KeyFile are set.
+// prog.cfg. A missing value gets its default; HTTPS when both CertFile and KeyFile are set.
 struct WebSettings
 {
     static constexpr int kDefaultPort = 8080;
