@@ -30,6 +30,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
+#include <QValueAxis>
 
 #include <chrono>
 
@@ -476,6 +477,26 @@ private slots:
         QTRY_VERIFY(rig.idle());
         const QString text = rig.window->energy()->findChildren<QLabel *>().at(1)->text();
         QVERIFY2(text.contains(summary), qPrintable(text));
+    }
+
+    // A new installation has no records: each chart still shows an axis with round figures.
+    void emptyFolderDrawsValidAxes()
+    {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("invalid range|NaN")));
+        ProgramFolder folder;
+        RecordedMessages messages;
+        FakeClock clock;
+        ProblemLog problems(clock);
+        HistoryWindow window(folder.path(), clock.now().date(), messages, problems);
+        window.show();
+        for (QWidget *tab : std::initializer_list<QWidget *>{window.energy(), window.powerCurve()}) {
+            window.tabs()->setCurrentWidget(tab);
+            QTRY_VERIFY(tab->findChild<LoadStatus *>()->isHidden());
+            const auto axes = tab->findChild<QChartView *>()->chart()->axes(Qt::Vertical);
+            QVERIFY(!axes.isEmpty());
+            for (QAbstractAxis *axis : axes)
+                QVERIFY(qobject_cast<QValueAxis *>(axis)->max() > qobject_cast<QValueAxis *>(axis)->min());
+        }
     }
 
     void closingDuringALoadHoldsNothing()

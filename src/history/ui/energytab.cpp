@@ -330,7 +330,7 @@ void EnergyTab::showBars(QBarSet *shown, QBarSet *before, const QStringList &cat
     series->attachAxis(bars);
     series->attachAxis(energy);
     energy->setMin(0.0);
-    energy->applyNiceNumbers();
+    HistoryWidgets::roundRange(energy);
 }
 
 void EnergyTab::showDays()

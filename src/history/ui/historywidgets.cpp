@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QValueAxis>
 
 namespace Brolant {
 
@@ -63,6 +64,13 @@ QChart *emptied(QChartView *view)
         delete axis;
     }
     return chart;
+}
+
+void roundRange(QValueAxis *axis)
+{
+    if (!(axis->max() > axis->min()))
+        axis->setRange(axis->min(), axis->min() + 1.0);
+    axis->applyNiceNumbers();
 }
 
 QString problemsText(const LoadReport &report)

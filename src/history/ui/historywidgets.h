@@ -9,6 +9,7 @@ class QDateEdit;
 class QTableWidget;
 class QChart;
 class QChartView;
+class QValueAxis;
 
 namespace Brolant {
 
@@ -27,6 +28,10 @@ QChartView *chartView(QWidget *parent, const QString &name, const QString &descr
 
 // The view's chart without its series and axes, ready to be drawn anew.
 QChart *emptied(QChartView *view);
+
+// Round figures at both ends of the axis. An axis over nothing (no records, or all of them 0)
+// spans 0 to 1 instead, which Qt would otherwise round to an invalid range and warn about.
+void roundRange(QValueAxis *axis);
 
 // One line per file a load could not read, with the reason and what it means for what is shown.
 QString problemsText(const LoadReport &report);

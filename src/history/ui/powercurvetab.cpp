@@ -352,7 +352,7 @@ void PowerCurveTab::loaded()
     // Room beyond the highest point, so a point there is drawn whole rather than cut by the frame.
     for (QValueAxis *axis : {wind, watts}) {
         axis->setMax(axis->max() * kHeadroom);
-        axis->applyNiceNumbers();
+        HistoryWidgets::roundRange(axis);
     }
 }
 
