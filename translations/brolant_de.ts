@@ -67,6 +67,89 @@
     </message>
 </context>
 <context>
+    <name>Brolant::AlarmsDialog</name>
+    <message>
+        <source>Battery low: below</source>
+        <translation>Batterie niedrig: unter</translation>
+    </message>
+    <message>
+        <source>Battery high: above</source>
+        <translation>Batterie hoch: über</translation>
+    </message>
+    <message>
+        <source>Current high: above</source>
+        <translation>Strom hoch: über</translation>
+    </message>
+    <message>
+        <source>Turbine speed high: above</source>
+        <translation>Windrad-Drehzahl hoch: über</translation>
+    </message>
+    <message>
+        <source>Alarms</source>
+        <translation>Alarme</translation>
+    </message>
+    <message>
+        <source>Leave a threshold empty to switch its alarm off.</source>
+        <translation>Lassen Sie eine Schwelle leer, um ihren Alarm abzuschalten.</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Auslösen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Aufheben</translation>
+    </message>
+    <message>
+        <source>%1 raise threshold in %2</source>
+        <translation>%1: Auslöseschwelle in %2</translation>
+    </message>
+    <message>
+        <source>%1 clear threshold in %2</source>
+        <translation>%1: Aufhebeschwelle in %2</translation>
+    </message>
+    <message>
+        <source>cleared at or above</source>
+        <translation>aufgehoben bei oder über</translation>
+    </message>
+    <message>
+        <source>cleared at or below</source>
+        <translation>aufgehoben bei oder unter</translation>
+    </message>
+    <message>
+        <source>No data from the board for</source>
+        <translation>Keine Daten von der Platine für</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Raise and clear after</source>
+        <translation>Auslösen und aufheben nach</translation>
+    </message>
+    <message>
+        <source>Command to run on a change</source>
+        <translation>Befehl bei einer Änderung</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>%1 could not be used (%2): these are the default values.</source>
+        <translation>%1 konnte nicht verwendet werden (%2): dies sind die Standardwerte.</translation>
+    </message>
+    <message>
+        <source>The alarms were not saved, and %1 is unchanged.
+
+%2</source>
+        <translation>Die Alarme wurden nicht gespeichert, %1 ist unverändert.
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>Brolant::Board</name>
     <message>
         <source>sent %1 frames (%2 with a bad checksum, %3 bytes), dropped %4 writes</source>
@@ -241,6 +324,17 @@
         <translation>Die Kalibrierung konnte nicht gespeichert werden, %1 ist unverändert.
 
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::ConnectionTest</name>
+    <message>
+        <source>connected</source>
+        <translation>verbunden</translation>
+    </message>
+    <message>
+        <source>no answer from %1:%2 within %3 seconds</source>
+        <translation>keine Antwort von %1:%2 innerhalb von %3 Sekunden</translation>
     </message>
 </context>
 <context>
@@ -852,6 +946,133 @@
     </message>
 </context>
 <context>
+    <name>Brolant::MqttDialog</name>
+    <message>
+        <source>MQTT Publishing</source>
+        <translation>MQTT-Veröffentlichung</translation>
+    </message>
+    <message>
+        <source>Publish readings to a broker</source>
+        <translation>Messwerte an einen Broker senden</translation>
+    </message>
+    <message>
+        <source>Broker</source>
+        <translation>Broker</translation>
+    </message>
+    <message>
+        <source>host name or address of the broker</source>
+        <translation>Hostname oder Adresse des Brokers</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>broker port, usually 1883, or 8883 with TLS</source>
+        <translation>Port des Brokers, meist 1883, mit TLS 8883</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Benutzername</translation>
+    </message>
+    <message>
+        <source>user name at the broker, empty for none</source>
+        <translation>Benutzername beim Broker, leer für keinen</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>password at the broker</source>
+        <translation>Passwort beim Broker</translation>
+    </message>
+    <message>
+        <source>Encrypt the connection (TLS)</source>
+        <translation>Verbindung verschlüsseln (TLS)</translation>
+    </message>
+    <message>
+        <source>Certificate authority file</source>
+        <translation>Datei der Zertifizierungsstelle</translation>
+    </message>
+    <message>
+        <source>certificate authority file; empty uses the system&apos;s certificates</source>
+        <translation>Datei der Zertifizierungsstelle; leer nimmt die Zertifikate des Systems</translation>
+    </message>
+    <message>
+        <source>Client certificate file</source>
+        <translation>Client-Zertifikatsdatei</translation>
+    </message>
+    <message>
+        <source>this logger&apos;s certificate, for a broker that wants one; empty for none</source>
+        <translation>Zertifikat dieses Loggers, für einen Broker, der eines verlangt; leer für keines</translation>
+    </message>
+    <message>
+        <source>Client key file</source>
+        <translation>Client-Schlüsseldatei</translation>
+    </message>
+    <message>
+        <source>the private key of the client certificate, not protected by a password</source>
+        <translation>der private Schlüssel des Client-Zertifikats, nicht durch ein Passwort geschützt</translation>
+    </message>
+    <message>
+        <source>Topic</source>
+        <translation>Topic</translation>
+    </message>
+    <message>
+        <source>first level of every topic</source>
+        <translation>erste Ebene jedes Topics</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <source>this logger&apos;s name, a-z, 0-9, _ and -</source>
+        <translation>Name dieses Loggers, a-z, 0-9, _ und -</translation>
+    </message>
+    <message>
+        <source>Discovery prefix</source>
+        <translation>Discovery-Präfix</translation>
+    </message>
+    <message>
+        <source>Home Assistant discovery prefix; empty turns discovery off</source>
+        <translation>Discovery-Präfix von Home Assistant; leer schaltet Discovery ab</translation>
+    </message>
+    <message>
+        <source>Live reading every (s)</source>
+        <translation>Live-Messwert alle (s)</translation>
+    </message>
+    <message>
+        <source>seconds between live readings at most; 0 for none</source>
+        <translation>höchstens so viele Sekunden zwischen Live-Messwerten; 0 für keine</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Testen</translation>
+    </message>
+    <message>
+        <source>try to connect with the values as typed</source>
+        <translation>mit den eingegebenen Werten zu verbinden versuchen</translation>
+    </message>
+    <message>
+        <source>what the test found</source>
+        <translation>Ergebnis des Tests</translation>
+    </message>
+    <message>
+        <source>testing...</source>
+        <translation>teste...</translation>
+    </message>
+    <message>
+        <source>The publishing settings were not saved, and %1 is unchanged.
+
+%2</source>
+        <translation>Die Einstellungen zur Veröffentlichung wurden nicht gespeichert, %1 ist unverändert.
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>Brolant::PlotWidget</name>
     <message>
         <source>the day&apos;s readings; drag from left to right to zoom</source>
@@ -1338,6 +1559,93 @@
     <message>
         <source>The viewer needs the logging interval, system voltage and maximum current from prog.cfg, and could not use them (%1). Correct them in Program Setup.</source>
         <translation>Die Anzeige braucht Logintervall, Systemspannung und Maximalstrom aus prog.cfg und konnte sie nicht verwenden (%1). Korrigieren Sie sie in der Programmeinrichtung.</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::WebDialog</name>
+    <message>
+        <source>Web Dashboard</source>
+        <translation>Web-Dashboard</translation>
+    </message>
+    <message>
+        <source>Serve the live page to phones and computers on the network</source>
+        <translation>Die Live-Seite für Handys und Computer im Netzwerk bereitstellen</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>port the page is served on, usually 8080</source>
+        <translation>Port, auf dem die Seite bereitsteht, meist 8080</translation>
+    </message>
+    <message>
+        <source>Listen on</source>
+        <translation>Lauschen auf</translation>
+    </message>
+    <message>
+        <source>address of this computer to serve on; empty for every network</source>
+        <translation>Adresse dieses Computers, unter der die Seite bereitsteht; leer für alle Netzwerke</translation>
+    </message>
+    <message>
+        <source>Other names</source>
+        <translation>Weitere Namen</translation>
+    </message>
+    <message>
+        <source>names a router or a dynamic DNS gives this computer, separated by commas: the page answers to them too</source>
+        <translation>Namen, die ein Router oder ein dynamisches DNS diesem Computer gibt, durch Kommas getrennt: die Seite antwortet auch auf sie</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>password the page asks for, any user name; empty for none</source>
+        <translation>Passwort, das die Seite verlangt, bei beliebigem Benutzernamen; leer für keines</translation>
+    </message>
+    <message>
+        <source>Certificate file</source>
+        <translation>Zertifikatsdatei</translation>
+    </message>
+    <message>
+        <source>certificate for HTTPS, in PEM form; empty for plain HTTP</source>
+        <translation>Zertifikat für HTTPS, im PEM-Format; leer für einfaches HTTP</translation>
+    </message>
+    <message>
+        <source>Key file</source>
+        <translation>Schlüsseldatei</translation>
+    </message>
+    <message>
+        <source>private key of the certificate, in PEM form</source>
+        <translation>privater Schlüssel des Zertifikats, im PEM-Format</translation>
+    </message>
+    <message>
+        <source>Open the page at:</source>
+        <translation>Die Seite öffnen unter:</translation>
+    </message>
+    <message>
+        <source>the page&apos;s address, opens a browser</source>
+        <translation>Adresse der Seite, öffnet einen Browser</translation>
+    </message>
+    <message>
+        <source>the page&apos;s address, to copy</source>
+        <translation>Adresse der Seite, zum Kopieren</translation>
+    </message>
+    <message>
+        <source>With a password on a network you do not trust, use HTTPS: without it the password crosses the network readable.</source>
+        <translation>Mit einem Passwort in einem Netzwerk, dem Sie nicht trauen, nehmen Sie HTTPS: ohne geht das Passwort lesbar durch das Netzwerk.</translation>
+    </message>
+    <message>
+        <source>(not served until the box above is ticked and saved)</source>
+        <translation>(nicht bereitgestellt, bis das Kästchen oben angekreuzt und gespeichert ist)</translation>
+    </message>
+    <message>
+        <source>The web page settings were not saved, and %1 is unchanged.
+
+%2</source>
+        <translation>Die Einstellungen der Webseite wurden nicht gespeichert, %1 ist unverändert.
+
+%2</translation>
     </message>
 </context>
 <context>

@@ -67,6 +67,89 @@
     </message>
 </context>
 <context>
+    <name>Brolant::AlarmsDialog</name>
+    <message>
+        <source>Battery low: below</source>
+        <translation>Batería baja: por debajo de</translation>
+    </message>
+    <message>
+        <source>Battery high: above</source>
+        <translation>Batería alta: por encima de</translation>
+    </message>
+    <message>
+        <source>Current high: above</source>
+        <translation>Corriente alta: por encima de</translation>
+    </message>
+    <message>
+        <source>Turbine speed high: above</source>
+        <translation>Velocidad del aerogenerador alta: por encima de</translation>
+    </message>
+    <message>
+        <source>Alarms</source>
+        <translation>Alarmas</translation>
+    </message>
+    <message>
+        <source>Leave a threshold empty to switch its alarm off.</source>
+        <translation>Deje un umbral vacío para desactivar su alarma.</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Activar</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>%1 raise threshold in %2</source>
+        <translation>%1: umbral de activación en %2</translation>
+    </message>
+    <message>
+        <source>%1 clear threshold in %2</source>
+        <translation>%1: umbral de restablecimiento en %2</translation>
+    </message>
+    <message>
+        <source>cleared at or above</source>
+        <translation>restablecida en o por encima de</translation>
+    </message>
+    <message>
+        <source>cleared at or below</source>
+        <translation>restablecida en o por debajo de</translation>
+    </message>
+    <message>
+        <source>No data from the board for</source>
+        <translation>Sin datos de la placa durante</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>segundos</translation>
+    </message>
+    <message>
+        <source>Raise and clear after</source>
+        <translation>Activar y restablecer tras</translation>
+    </message>
+    <message>
+        <source>Command to run on a change</source>
+        <translation>Comando a ejecutar en cada cambio</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>%1 could not be used (%2): these are the default values.</source>
+        <translation>No se pudo usar %1 (%2): estos son los valores predeterminados.</translation>
+    </message>
+    <message>
+        <source>The alarms were not saved, and %1 is unchanged.
+
+%2</source>
+        <translation>Las alarmas no se guardaron y %1 no ha cambiado.
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>Brolant::Board</name>
     <message>
         <source>sent %1 frames (%2 with a bad checksum, %3 bytes), dropped %4 writes</source>
@@ -241,6 +324,17 @@
         <translation>No se pudo guardar la calibración; %1 no ha cambiado.
 
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::ConnectionTest</name>
+    <message>
+        <source>connected</source>
+        <translation>conectado</translation>
+    </message>
+    <message>
+        <source>no answer from %1:%2 within %3 seconds</source>
+        <translation>sin respuesta de %1:%2 en %3 segundos</translation>
     </message>
 </context>
 <context>
@@ -852,6 +946,133 @@
     </message>
 </context>
 <context>
+    <name>Brolant::MqttDialog</name>
+    <message>
+        <source>MQTT Publishing</source>
+        <translation>Publicación MQTT</translation>
+    </message>
+    <message>
+        <source>Publish readings to a broker</source>
+        <translation>Publicar las lecturas en un broker</translation>
+    </message>
+    <message>
+        <source>Broker</source>
+        <translation>Broker</translation>
+    </message>
+    <message>
+        <source>host name or address of the broker</source>
+        <translation>nombre de host o dirección del broker</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>broker port, usually 1883, or 8883 with TLS</source>
+        <translation>puerto del broker, normalmente 1883, o 8883 con TLS</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Usuario</translation>
+    </message>
+    <message>
+        <source>user name at the broker, empty for none</source>
+        <translation>usuario en el broker, vacío para ninguno</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>password at the broker</source>
+        <translation>contraseña en el broker</translation>
+    </message>
+    <message>
+        <source>Encrypt the connection (TLS)</source>
+        <translation>Cifrar la conexión (TLS)</translation>
+    </message>
+    <message>
+        <source>Certificate authority file</source>
+        <translation>Archivo de la autoridad de certificación</translation>
+    </message>
+    <message>
+        <source>certificate authority file; empty uses the system&apos;s certificates</source>
+        <translation>archivo de la autoridad de certificación; vacío usa los certificados del sistema</translation>
+    </message>
+    <message>
+        <source>Client certificate file</source>
+        <translation>Archivo del certificado de cliente</translation>
+    </message>
+    <message>
+        <source>this logger&apos;s certificate, for a broker that wants one; empty for none</source>
+        <translation>certificado de este registrador, para un broker que lo pida; vacío para ninguno</translation>
+    </message>
+    <message>
+        <source>Client key file</source>
+        <translation>Archivo de la clave de cliente</translation>
+    </message>
+    <message>
+        <source>the private key of the client certificate, not protected by a password</source>
+        <translation>la clave privada del certificado de cliente, sin contraseña</translation>
+    </message>
+    <message>
+        <source>Topic</source>
+        <translation>Tema</translation>
+    </message>
+    <message>
+        <source>first level of every topic</source>
+        <translation>primer nivel de cada tema</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Sitio</translation>
+    </message>
+    <message>
+        <source>this logger&apos;s name, a-z, 0-9, _ and -</source>
+        <translation>nombre de este registrador, a-z, 0-9, _ y -</translation>
+    </message>
+    <message>
+        <source>Discovery prefix</source>
+        <translation>Prefijo de descubrimiento</translation>
+    </message>
+    <message>
+        <source>Home Assistant discovery prefix; empty turns discovery off</source>
+        <translation>prefijo de descubrimiento de Home Assistant; vacío lo desactiva</translation>
+    </message>
+    <message>
+        <source>Live reading every (s)</source>
+        <translation>Lectura en vivo cada (s)</translation>
+    </message>
+    <message>
+        <source>seconds between live readings at most; 0 for none</source>
+        <translation>segundos como máximo entre lecturas en vivo; 0 para ninguna</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Probar</translation>
+    </message>
+    <message>
+        <source>try to connect with the values as typed</source>
+        <translation>intentar conectar con los valores escritos</translation>
+    </message>
+    <message>
+        <source>what the test found</source>
+        <translation>resultado de la prueba</translation>
+    </message>
+    <message>
+        <source>testing...</source>
+        <translation>probando...</translation>
+    </message>
+    <message>
+        <source>The publishing settings were not saved, and %1 is unchanged.
+
+%2</source>
+        <translation>Los ajustes de publicación no se guardaron y %1 no ha cambiado.
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>Brolant::PlotWidget</name>
     <message>
         <source>the day&apos;s readings; drag from left to right to zoom</source>
@@ -1338,6 +1559,93 @@
     <message>
         <source>The viewer needs the logging interval, system voltage and maximum current from prog.cfg, and could not use them (%1). Correct them in Program Setup.</source>
         <translation>El visor necesita el intervalo de registro, la tensión del sistema y la corriente máxima de prog.cfg, y no pudo usarlos (%1). Corríjalos en la configuración del programa.</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::WebDialog</name>
+    <message>
+        <source>Web Dashboard</source>
+        <translation>Panel web</translation>
+    </message>
+    <message>
+        <source>Serve the live page to phones and computers on the network</source>
+        <translation>Servir la página en vivo a teléfonos y ordenadores de la red</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>port the page is served on, usually 8080</source>
+        <translation>puerto en el que se sirve la página, normalmente 8080</translation>
+    </message>
+    <message>
+        <source>Listen on</source>
+        <translation>Escuchar en</translation>
+    </message>
+    <message>
+        <source>address of this computer to serve on; empty for every network</source>
+        <translation>dirección de este ordenador en la que servir; vacío para todas las redes</translation>
+    </message>
+    <message>
+        <source>Other names</source>
+        <translation>Otros nombres</translation>
+    </message>
+    <message>
+        <source>names a router or a dynamic DNS gives this computer, separated by commas: the page answers to them too</source>
+        <translation>nombres que un router o un DNS dinámico dan a este ordenador, separados por comas: la página también responde a ellos</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>password the page asks for, any user name; empty for none</source>
+        <translation>contraseña que pide la página, con cualquier usuario; vacío para ninguna</translation>
+    </message>
+    <message>
+        <source>Certificate file</source>
+        <translation>Archivo del certificado</translation>
+    </message>
+    <message>
+        <source>certificate for HTTPS, in PEM form; empty for plain HTTP</source>
+        <translation>certificado para HTTPS, en formato PEM; vacío para HTTP simple</translation>
+    </message>
+    <message>
+        <source>Key file</source>
+        <translation>Archivo de clave</translation>
+    </message>
+    <message>
+        <source>private key of the certificate, in PEM form</source>
+        <translation>clave privada del certificado, en formato PEM</translation>
+    </message>
+    <message>
+        <source>Open the page at:</source>
+        <translation>Abra la página en:</translation>
+    </message>
+    <message>
+        <source>the page&apos;s address, opens a browser</source>
+        <translation>dirección de la página, abre un navegador</translation>
+    </message>
+    <message>
+        <source>the page&apos;s address, to copy</source>
+        <translation>dirección de la página, para copiar</translation>
+    </message>
+    <message>
+        <source>With a password on a network you do not trust, use HTTPS: without it the password crosses the network readable.</source>
+        <translation>Con contraseña en una red de la que no se fía, use HTTPS: sin él, la contraseña cruza la red legible.</translation>
+    </message>
+    <message>
+        <source>(not served until the box above is ticked and saved)</source>
+        <translation>(no se sirve hasta marcar la casilla de arriba y guardar)</translation>
+    </message>
+    <message>
+        <source>The web page settings were not saved, and %1 is unchanged.
+
+%2</source>
+        <translation>Los ajustes de la página web no se guardaron y %1 no ha cambiado.
+
+%2</translation>
     </message>
 </context>
 <context>

@@ -67,6 +67,89 @@
     </message>
 </context>
 <context>
+    <name>Brolant::AlarmsDialog</name>
+    <message>
+        <source>Battery low: below</source>
+        <translation>Batterie faible : sous</translation>
+    </message>
+    <message>
+        <source>Battery high: above</source>
+        <translation>Batterie haute : au-dessus de</translation>
+    </message>
+    <message>
+        <source>Current high: above</source>
+        <translation>Courant élevé : au-dessus de</translation>
+    </message>
+    <message>
+        <source>Turbine speed high: above</source>
+        <translation>Vitesse éolienne élevée : au-dessus de</translation>
+    </message>
+    <message>
+        <source>Alarms</source>
+        <translation>Alarmes</translation>
+    </message>
+    <message>
+        <source>Leave a threshold empty to switch its alarm off.</source>
+        <translation>Laissez un seuil vide pour désactiver son alarme.</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Déclencher</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Lever</translation>
+    </message>
+    <message>
+        <source>%1 raise threshold in %2</source>
+        <translation>%1 : seuil de déclenchement en %2</translation>
+    </message>
+    <message>
+        <source>%1 clear threshold in %2</source>
+        <translation>%1 : seuil de levée en %2</translation>
+    </message>
+    <message>
+        <source>cleared at or above</source>
+        <translation>levée à ou au-dessus de</translation>
+    </message>
+    <message>
+        <source>cleared at or below</source>
+        <translation>levée à ou en dessous de</translation>
+    </message>
+    <message>
+        <source>No data from the board for</source>
+        <translation>Aucune donnée de la carte pendant</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>secondes</translation>
+    </message>
+    <message>
+        <source>Raise and clear after</source>
+        <translation>Déclencher et lever après</translation>
+    </message>
+    <message>
+        <source>Command to run on a change</source>
+        <translation>Commande à lancer à chaque changement</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>%1 could not be used (%2): these are the default values.</source>
+        <translation>%1 n&apos;a pas pu être utilisé (%2) : voici les valeurs par défaut.</translation>
+    </message>
+    <message>
+        <source>The alarms were not saved, and %1 is unchanged.
+
+%2</source>
+        <translation>Les alarmes n&apos;ont pas été enregistrées, et %1 est inchangé.
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>Brolant::Board</name>
     <message>
         <source>sent %1 frames (%2 with a bad checksum, %3 bytes), dropped %4 writes</source>
@@ -241,6 +324,17 @@
         <translation>L&apos;étalonnage n&apos;a pas pu être enregistré, %1 est inchangé.
 
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::ConnectionTest</name>
+    <message>
+        <source>connected</source>
+        <translation>connecté</translation>
+    </message>
+    <message>
+        <source>no answer from %1:%2 within %3 seconds</source>
+        <translation>pas de réponse de %1:%2 en %3 secondes</translation>
     </message>
 </context>
 <context>
@@ -852,6 +946,133 @@
     </message>
 </context>
 <context>
+    <name>Brolant::MqttDialog</name>
+    <message>
+        <source>MQTT Publishing</source>
+        <translation>Publication MQTT</translation>
+    </message>
+    <message>
+        <source>Publish readings to a broker</source>
+        <translation>Publier les mesures vers un broker</translation>
+    </message>
+    <message>
+        <source>Broker</source>
+        <translation>Broker</translation>
+    </message>
+    <message>
+        <source>host name or address of the broker</source>
+        <translation>nom d&apos;hôte ou adresse du broker</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>broker port, usually 1883, or 8883 with TLS</source>
+        <translation>port du broker, en général 1883, ou 8883 avec TLS</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Nom d&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>user name at the broker, empty for none</source>
+        <translation>nom d&apos;utilisateur sur le broker, vide pour aucun</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>password at the broker</source>
+        <translation>mot de passe sur le broker</translation>
+    </message>
+    <message>
+        <source>Encrypt the connection (TLS)</source>
+        <translation>Chiffrer la connexion (TLS)</translation>
+    </message>
+    <message>
+        <source>Certificate authority file</source>
+        <translation>Fichier de l&apos;autorité de certification</translation>
+    </message>
+    <message>
+        <source>certificate authority file; empty uses the system&apos;s certificates</source>
+        <translation>fichier de l&apos;autorité de certification ; vide utilise les certificats du système</translation>
+    </message>
+    <message>
+        <source>Client certificate file</source>
+        <translation>Fichier du certificat client</translation>
+    </message>
+    <message>
+        <source>this logger&apos;s certificate, for a broker that wants one; empty for none</source>
+        <translation>certificat de cet enregistreur, pour un broker qui en demande un ; vide pour aucun</translation>
+    </message>
+    <message>
+        <source>Client key file</source>
+        <translation>Fichier de la clé client</translation>
+    </message>
+    <message>
+        <source>the private key of the client certificate, not protected by a password</source>
+        <translation>la clé privée du certificat client, non protégée par un mot de passe</translation>
+    </message>
+    <message>
+        <source>Topic</source>
+        <translation>Topic</translation>
+    </message>
+    <message>
+        <source>first level of every topic</source>
+        <translation>premier niveau de chaque topic</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>this logger&apos;s name, a-z, 0-9, _ and -</source>
+        <translation>nom de cet enregistreur, a-z, 0-9, _ et -</translation>
+    </message>
+    <message>
+        <source>Discovery prefix</source>
+        <translation>Préfixe de découverte</translation>
+    </message>
+    <message>
+        <source>Home Assistant discovery prefix; empty turns discovery off</source>
+        <translation>préfixe de découverte de Home Assistant ; vide désactive la découverte</translation>
+    </message>
+    <message>
+        <source>Live reading every (s)</source>
+        <translation>Mesure en direct toutes les (s)</translation>
+    </message>
+    <message>
+        <source>seconds between live readings at most; 0 for none</source>
+        <translation>secondes au plus entre deux mesures en direct ; 0 pour aucune</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Tester</translation>
+    </message>
+    <message>
+        <source>try to connect with the values as typed</source>
+        <translation>essayer de se connecter avec les valeurs saisies</translation>
+    </message>
+    <message>
+        <source>what the test found</source>
+        <translation>résultat du test</translation>
+    </message>
+    <message>
+        <source>testing...</source>
+        <translation>test en cours...</translation>
+    </message>
+    <message>
+        <source>The publishing settings were not saved, and %1 is unchanged.
+
+%2</source>
+        <translation>Les réglages de publication n&apos;ont pas été enregistrés, et %1 est inchangé.
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>Brolant::PlotWidget</name>
     <message>
         <source>the day&apos;s readings; drag from left to right to zoom</source>
@@ -1157,7 +1378,7 @@
     </message>
     <message>
         <source>Abort</source>
-        <translation>Abandonner</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>save with no serial port and close</source>
@@ -1338,6 +1559,93 @@
     <message>
         <source>The viewer needs the logging interval, system voltage and maximum current from prog.cfg, and could not use them (%1). Correct them in Program Setup.</source>
         <translation>L&apos;affichage a besoin de l&apos;intervalle d&apos;enregistrement, de la tension du système et du courant maximal de prog.cfg, et n&apos;a pas pu les utiliser (%1). Corrigez-les dans la configuration du programme.</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::WebDialog</name>
+    <message>
+        <source>Web Dashboard</source>
+        <translation>Tableau de bord web</translation>
+    </message>
+    <message>
+        <source>Serve the live page to phones and computers on the network</source>
+        <translation>Servir la page en direct aux téléphones et ordinateurs du réseau</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>port the page is served on, usually 8080</source>
+        <translation>port sur lequel la page est servie, en général 8080</translation>
+    </message>
+    <message>
+        <source>Listen on</source>
+        <translation>Écouter sur</translation>
+    </message>
+    <message>
+        <source>address of this computer to serve on; empty for every network</source>
+        <translation>adresse de cet ordinateur où servir la page ; vide pour tous les réseaux</translation>
+    </message>
+    <message>
+        <source>Other names</source>
+        <translation>Autres noms</translation>
+    </message>
+    <message>
+        <source>names a router or a dynamic DNS gives this computer, separated by commas: the page answers to them too</source>
+        <translation>noms qu&apos;un routeur ou un DNS dynamique donne à cet ordinateur, séparés par des virgules : la page y répond aussi</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>password the page asks for, any user name; empty for none</source>
+        <translation>mot de passe demandé par la page, avec n&apos;importe quel nom d&apos;utilisateur ; vide pour aucun</translation>
+    </message>
+    <message>
+        <source>Certificate file</source>
+        <translation>Fichier du certificat</translation>
+    </message>
+    <message>
+        <source>certificate for HTTPS, in PEM form; empty for plain HTTP</source>
+        <translation>certificat pour HTTPS, au format PEM ; vide pour du HTTP simple</translation>
+    </message>
+    <message>
+        <source>Key file</source>
+        <translation>Fichier de clé</translation>
+    </message>
+    <message>
+        <source>private key of the certificate, in PEM form</source>
+        <translation>clé privée du certificat, au format PEM</translation>
+    </message>
+    <message>
+        <source>Open the page at:</source>
+        <translation>Ouvrir la page à :</translation>
+    </message>
+    <message>
+        <source>the page&apos;s address, opens a browser</source>
+        <translation>adresse de la page, ouvre un navigateur</translation>
+    </message>
+    <message>
+        <source>the page&apos;s address, to copy</source>
+        <translation>adresse de la page, à copier</translation>
+    </message>
+    <message>
+        <source>With a password on a network you do not trust, use HTTPS: without it the password crosses the network readable.</source>
+        <translation>Avec un mot de passe sur un réseau auquel vous ne faites pas confiance, utilisez HTTPS : sans lui, le mot de passe traverse le réseau en clair.</translation>
+    </message>
+    <message>
+        <source>(not served until the box above is ticked and saved)</source>
+        <translation>(non servie tant que la case ci-dessus n&apos;est pas cochée et enregistrée)</translation>
+    </message>
+    <message>
+        <source>The web page settings were not saved, and %1 is unchanged.
+
+%2</source>
+        <translation>Les réglages de la page web n&apos;ont pas été enregistrés, et %1 est inchangé.
+
+%2</translation>
     </message>
 </context>
 <context>

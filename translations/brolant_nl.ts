@@ -67,6 +67,89 @@
     </message>
 </context>
 <context>
+    <name>Brolant::AlarmsDialog</name>
+    <message>
+        <source>Battery low: below</source>
+        <translation>Accu laag: onder</translation>
+    </message>
+    <message>
+        <source>Battery high: above</source>
+        <translation>Accu hoog: boven</translation>
+    </message>
+    <message>
+        <source>Current high: above</source>
+        <translation>Stroom hoog: boven</translation>
+    </message>
+    <message>
+        <source>Turbine speed high: above</source>
+        <translation>Toerental windmolen hoog: boven</translation>
+    </message>
+    <message>
+        <source>Alarms</source>
+        <translation>Alarmen</translation>
+    </message>
+    <message>
+        <source>Leave a threshold empty to switch its alarm off.</source>
+        <translation>Laat een drempel leeg om het alarm ervan uit te zetten.</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Melden</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Opheffen</translation>
+    </message>
+    <message>
+        <source>%1 raise threshold in %2</source>
+        <translation>%1: meldingsdrempel in %2</translation>
+    </message>
+    <message>
+        <source>%1 clear threshold in %2</source>
+        <translation>%1: opheffingsdrempel in %2</translation>
+    </message>
+    <message>
+        <source>cleared at or above</source>
+        <translation>opgeheven bij of boven</translation>
+    </message>
+    <message>
+        <source>cleared at or below</source>
+        <translation>opgeheven bij of onder</translation>
+    </message>
+    <message>
+        <source>No data from the board for</source>
+        <translation>Geen gegevens van de printplaat gedurende</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>seconden</translation>
+    </message>
+    <message>
+        <source>Raise and clear after</source>
+        <translation>Melden en opheffen na</translation>
+    </message>
+    <message>
+        <source>Command to run on a change</source>
+        <translation>Opdracht bij een wijziging</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>geen</translation>
+    </message>
+    <message>
+        <source>%1 could not be used (%2): these are the default values.</source>
+        <translation>%1 kon niet worden gebruikt (%2): dit zijn de standaardwaarden.</translation>
+    </message>
+    <message>
+        <source>The alarms were not saved, and %1 is unchanged.
+
+%2</source>
+        <translation>De alarmen zijn niet opgeslagen en %1 is ongewijzigd.
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>Brolant::Board</name>
     <message>
         <source>sent %1 frames (%2 with a bad checksum, %3 bytes), dropped %4 writes</source>
@@ -241,6 +324,17 @@
         <translation>De kalibratie kon niet worden opgeslagen, %1 is ongewijzigd.
 
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::ConnectionTest</name>
+    <message>
+        <source>connected</source>
+        <translation>verbonden</translation>
+    </message>
+    <message>
+        <source>no answer from %1:%2 within %3 seconds</source>
+        <translation>geen antwoord van %1:%2 binnen %3 seconden</translation>
     </message>
 </context>
 <context>
@@ -852,6 +946,133 @@
     </message>
 </context>
 <context>
+    <name>Brolant::MqttDialog</name>
+    <message>
+        <source>MQTT Publishing</source>
+        <translation>MQTT-publicatie</translation>
+    </message>
+    <message>
+        <source>Publish readings to a broker</source>
+        <translation>Metingen naar een broker publiceren</translation>
+    </message>
+    <message>
+        <source>Broker</source>
+        <translation>Broker</translation>
+    </message>
+    <message>
+        <source>host name or address of the broker</source>
+        <translation>hostnaam of adres van de broker</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Poort</translation>
+    </message>
+    <message>
+        <source>broker port, usually 1883, or 8883 with TLS</source>
+        <translation>poort van de broker, meestal 1883, of 8883 met TLS</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Gebruikersnaam</translation>
+    </message>
+    <message>
+        <source>user name at the broker, empty for none</source>
+        <translation>gebruikersnaam bij de broker, leeg voor geen</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Wachtwoord</translation>
+    </message>
+    <message>
+        <source>password at the broker</source>
+        <translation>wachtwoord bij de broker</translation>
+    </message>
+    <message>
+        <source>Encrypt the connection (TLS)</source>
+        <translation>Verbinding versleutelen (TLS)</translation>
+    </message>
+    <message>
+        <source>Certificate authority file</source>
+        <translation>Bestand van de certificaatautoriteit</translation>
+    </message>
+    <message>
+        <source>certificate authority file; empty uses the system&apos;s certificates</source>
+        <translation>bestand van de certificaatautoriteit; leeg gebruikt de certificaten van het systeem</translation>
+    </message>
+    <message>
+        <source>Client certificate file</source>
+        <translation>Bestand met clientcertificaat</translation>
+    </message>
+    <message>
+        <source>this logger&apos;s certificate, for a broker that wants one; empty for none</source>
+        <translation>certificaat van deze logger, voor een broker die er een vraagt; leeg voor geen</translation>
+    </message>
+    <message>
+        <source>Client key file</source>
+        <translation>Bestand met clientsleutel</translation>
+    </message>
+    <message>
+        <source>the private key of the client certificate, not protected by a password</source>
+        <translation>de privésleutel van het clientcertificaat, niet met een wachtwoord beveiligd</translation>
+    </message>
+    <message>
+        <source>Topic</source>
+        <translation>Topic</translation>
+    </message>
+    <message>
+        <source>first level of every topic</source>
+        <translation>eerste niveau van elk topic</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Locatie</translation>
+    </message>
+    <message>
+        <source>this logger&apos;s name, a-z, 0-9, _ and -</source>
+        <translation>naam van deze logger, a-z, 0-9, _ en -</translation>
+    </message>
+    <message>
+        <source>Discovery prefix</source>
+        <translation>Discovery-voorvoegsel</translation>
+    </message>
+    <message>
+        <source>Home Assistant discovery prefix; empty turns discovery off</source>
+        <translation>discovery-voorvoegsel van Home Assistant; leeg zet discovery uit</translation>
+    </message>
+    <message>
+        <source>Live reading every (s)</source>
+        <translation>Live meting elke (s)</translation>
+    </message>
+    <message>
+        <source>seconds between live readings at most; 0 for none</source>
+        <translation>hoogstens zoveel seconden tussen live metingen; 0 voor geen</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Testen</translation>
+    </message>
+    <message>
+        <source>try to connect with the values as typed</source>
+        <translation>proberen te verbinden met de ingevoerde waarden</translation>
+    </message>
+    <message>
+        <source>what the test found</source>
+        <translation>uitkomst van de test</translation>
+    </message>
+    <message>
+        <source>testing...</source>
+        <translation>bezig met testen...</translation>
+    </message>
+    <message>
+        <source>The publishing settings were not saved, and %1 is unchanged.
+
+%2</source>
+        <translation>De publicatie-instellingen zijn niet opgeslagen en %1 is ongewijzigd.
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>Brolant::PlotWidget</name>
     <message>
         <source>the day&apos;s readings; drag from left to right to zoom</source>
@@ -1157,7 +1378,7 @@
     </message>
     <message>
         <source>Abort</source>
-        <translation>Afbreken</translation>
+        <translation>Annuleren</translation>
     </message>
     <message>
         <source>save with no serial port and close</source>
@@ -1338,6 +1559,93 @@
     <message>
         <source>The viewer needs the logging interval, system voltage and maximum current from prog.cfg, and could not use them (%1). Correct them in Program Setup.</source>
         <translation>De weergave heeft het loginterval, de systeemspanning en de maximale stroom uit prog.cfg nodig en kon ze niet gebruiken (%1). Corrigeer ze in de programma-instellingen.</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::WebDialog</name>
+    <message>
+        <source>Web Dashboard</source>
+        <translation>Webdashboard</translation>
+    </message>
+    <message>
+        <source>Serve the live page to phones and computers on the network</source>
+        <translation>De live pagina aanbieden aan telefoons en computers in het netwerk</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Poort</translation>
+    </message>
+    <message>
+        <source>port the page is served on, usually 8080</source>
+        <translation>poort waarop de pagina wordt aangeboden, meestal 8080</translation>
+    </message>
+    <message>
+        <source>Listen on</source>
+        <translation>Luisteren op</translation>
+    </message>
+    <message>
+        <source>address of this computer to serve on; empty for every network</source>
+        <translation>adres van deze computer om op aan te bieden; leeg voor elk netwerk</translation>
+    </message>
+    <message>
+        <source>Other names</source>
+        <translation>Andere namen</translation>
+    </message>
+    <message>
+        <source>names a router or a dynamic DNS gives this computer, separated by commas: the page answers to them too</source>
+        <translation>namen die een router of een dynamische DNS deze computer geeft, gescheiden door komma&apos;s: de pagina antwoordt ook daarop</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Wachtwoord</translation>
+    </message>
+    <message>
+        <source>password the page asks for, any user name; empty for none</source>
+        <translation>wachtwoord dat de pagina vraagt, met elke gebruikersnaam; leeg voor geen</translation>
+    </message>
+    <message>
+        <source>Certificate file</source>
+        <translation>Certificaatbestand</translation>
+    </message>
+    <message>
+        <source>certificate for HTTPS, in PEM form; empty for plain HTTP</source>
+        <translation>certificaat voor HTTPS, in PEM-vorm; leeg voor gewone HTTP</translation>
+    </message>
+    <message>
+        <source>Key file</source>
+        <translation>Sleutelbestand</translation>
+    </message>
+    <message>
+        <source>private key of the certificate, in PEM form</source>
+        <translation>privésleutel van het certificaat, in PEM-vorm</translation>
+    </message>
+    <message>
+        <source>Open the page at:</source>
+        <translation>Open de pagina op:</translation>
+    </message>
+    <message>
+        <source>the page&apos;s address, opens a browser</source>
+        <translation>adres van de pagina, opent een browser</translation>
+    </message>
+    <message>
+        <source>the page&apos;s address, to copy</source>
+        <translation>adres van de pagina, om te kopiëren</translation>
+    </message>
+    <message>
+        <source>With a password on a network you do not trust, use HTTPS: without it the password crosses the network readable.</source>
+        <translation>Met een wachtwoord op een netwerk dat u niet vertrouwt: gebruik HTTPS, anders gaat het wachtwoord leesbaar over het netwerk.</translation>
+    </message>
+    <message>
+        <source>(not served until the box above is ticked and saved)</source>
+        <translation>(niet aangeboden tot het vakje hierboven is aangevinkt en opgeslagen)</translation>
+    </message>
+    <message>
+        <source>The web page settings were not saved, and %1 is unchanged.
+
+%2</source>
+        <translation>De instellingen van de webpagina zijn niet opgeslagen en %1 is ongewijzigd.
+
+%2</translation>
     </message>
 </context>
 <context>

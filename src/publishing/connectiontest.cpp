@@ -33,8 +33,7 @@ void ConnectionTest::start(const MqttSettings &settings)
         std::nullopt);
     // Queued: the client emits these from inside libmosquitto, which must be left before stopping it.
     connect(
-        m_client.get(), &MqttClient::connected, this, [this] { finish(QStringLiteral("connected")); },
-        Qt::QueuedConnection);
+        m_client.get(), &MqttClient::connected, this, [this] { finish(tr("connected")); }, Qt::QueuedConnection);
     connect(
         m_client.get(), &MqttClient::disconnected, this,
         [this, settings](const Disconnection &disconnection) {
@@ -43,10 +42,8 @@ void ConnectionTest::start(const MqttSettings &settings)
         Qt::QueuedConnection);
     disconnect(&m_patience, nullptr, this, nullptr);
     connect(&m_patience, &QTimer::timeout, this, [this, settings] {
-        finish(QStringLiteral("no answer from %1:%2 within %3 seconds")
-                   .arg(settings.host)
-                   .arg(settings.port)
-                   .arg(kPatience.count()));
+        finish(
+            tr("no answer from %1:%2 within %3 seconds").arg(settings.host).arg(settings.port).arg(kPatience.count()));
     });
     m_patience.start();
     m_client->start();

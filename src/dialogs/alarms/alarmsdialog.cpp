@@ -20,8 +20,10 @@ namespace Brolant {
 
 namespace {
 constexpr int kNumberChars = 7;
-const char *const kQuestions[kLevelAlarms] = {"Battery low: below", "Battery high: above", "Current high: above",
-                                              "Turbine speed high: above"};
+const char *const kQuestions[kLevelAlarms] = {QT_TRANSLATE_NOOP("Brolant::AlarmsDialog", "Battery low: below"),
+                                              QT_TRANSLATE_NOOP("Brolant::AlarmsDialog", "Battery high: above"),
+                                              QT_TRANSLATE_NOOP("Brolant::AlarmsDialog", "Current high: above"),
+                                              QT_TRANSLATE_NOOP("Brolant::AlarmsDialog", "Turbine speed high: above")};
 
 QString numberText(const std::optional<double> &value)
 {
@@ -33,12 +35,11 @@ AlarmsDialog::AlarmsDialog(SettingsStore &store, const AlarmSettings &defaults, 
     : QDialog(parent), m_store(store), m_messages(messages), m_defaults(defaults)
 {
     setObjectName(QStringLiteral("Alarms"));
-    setWindowTitle(QStringLiteral("Alarms"));
+    setWindowTitle(tr("Alarms"));
     auto *column = new QVBoxLayout(this);
     m_problem = WidgetHelpers::problemLine(this);
     column->addWidget(m_problem);
-    column->addWidget(
-        WidgetHelpers::label(this, "Hint", QStringLiteral("Leave a threshold empty to switch its alarm off.")));
+    column->addWidget(WidgetHelpers::label(this, "Hint", tr("Leave a threshold empty to switch its alarm off.")));
 
     column->addLayout(buildThresholdGrid());
 
@@ -50,34 +51,32 @@ AlarmsDialog::AlarmsDialog(SettingsStore &store, const AlarmSettings &defaults, 
 QLayout *AlarmsDialog::buildThresholdGrid()
 {
     auto *grid = new QGridLayout;
-    grid->addWidget(WidgetHelpers::label(this, "RaiseHeading", QStringLiteral("Raise")), 0, 1);
-    grid->addWidget(WidgetHelpers::label(this, "ClearHeading", QStringLiteral("Clear")), 0, 2);
+    grid->addWidget(WidgetHelpers::label(this, "RaiseHeading", tr("Raise")), 0, 1);
+    grid->addWidget(WidgetHelpers::label(this, "ClearHeading", tr("Clear")), 0, 2);
     for (int kind = 0; kind < kLevelAlarms; ++kind) {
         const AlarmDefinition &definition = alarmDefinition(AlarmKind(kind));
-        const QString question = QLatin1String(kQuestions[kind]);
+        const QString question = tr(kQuestions[kind]);
         auto *caption = WidgetHelpers::label(this, "", question);
         m_raise[size_t(kind)] = WidgetHelpers::fixedWidthEdit(
-            this, "", QStringLiteral("%1 raise threshold in %2").arg(definition.name, definition.unit), kNumberChars);
+            this, "", tr("%1 raise threshold in %2").arg(definition.name, definition.unit), kNumberChars);
         m_clear[size_t(kind)] = WidgetHelpers::fixedWidthEdit(
-            this, "", QStringLiteral("%1 clear threshold in %2").arg(definition.name, definition.unit), kNumberChars);
+            this, "", tr("%1 clear threshold in %2").arg(definition.name, definition.unit), kNumberChars);
         m_raise[size_t(kind)]->setObjectName(definition.name);
         m_raise[size_t(kind)]->setAccessibleName(question);
         m_clear[size_t(kind)]->setObjectName(definition.clearTag);
-        m_clear[size_t(kind)]->setAccessibleName(definition.low ? QStringLiteral("cleared at or above")
-                                                                : QStringLiteral("cleared at or below"));
+        m_clear[size_t(kind)]->setAccessibleName(definition.low ? tr("cleared at or above")
+                                                                : tr("cleared at or below"));
         caption->setBuddy(m_raise[size_t(kind)]);
         grid->addWidget(caption, kind + 1, 0);
         grid->addWidget(m_raise[size_t(kind)], kind + 1, 1);
         grid->addWidget(m_clear[size_t(kind)], kind + 1, 2);
         grid->addWidget(WidgetHelpers::label(this, "", definition.unit), kind + 1, 3);
     }
-    m_noData = addSingleRow(grid, kLevelAlarms + 1, QStringLiteral("No data from the board for"), "NoData",
-                            QStringLiteral("seconds"), kNumberChars);
-    m_delay = addSingleRow(grid, kLevelAlarms + 2, QStringLiteral("Raise and clear after"), "Delay",
-                           QStringLiteral("seconds"), kNumberChars);
-    m_command = addSingleRow(grid, kLevelAlarms + 3, QStringLiteral("Command to run on a change"), "Command", QString(),
-                             30);
-    m_command->setPlaceholderText(QStringLiteral("none"));
+    m_noData = addSingleRow(grid, kLevelAlarms + 1, tr("No data from the board for"), "NoData", tr("seconds"),
+                            kNumberChars);
+    m_delay = addSingleRow(grid, kLevelAlarms + 2, tr("Raise and clear after"), "Delay", tr("seconds"), kNumberChars);
+    m_command = addSingleRow(grid, kLevelAlarms + 3, tr("Command to run on a change"), "Command", QString(), 30);
+    m_command->setPlaceholderText(tr("none"));
     return grid;
 }
 
@@ -99,7 +98,7 @@ void AlarmsDialog::showSavedSettings()
 {
     const AlarmSettings::Loaded loaded = AlarmSettings::over(m_store.alarms(), m_defaults);
     if (loaded.failure)
-        m_problem->setText(QStringLiteral("%1 could not be used (%2): these are the default values.")
+        m_problem->setText(tr("%1 could not be used (%2): these are the default values.")
                                .arg(FileName::kAlarmSettings, loaded.failure->description));
     m_problem->setVisible(!m_problem->text().isEmpty());
     const AlarmSettings &settings = loaded.settings;
@@ -133,7 +132,7 @@ void AlarmsDialog::saveClicked()
     const Result<> saved = typed().andThen(
         [this](const AlarmSettings &settings) { return m_store.saveAlarms(settings, m_defaults); });
     if (!saved) {
-        m_messages.message(QStringLiteral("The alarms were not saved, and %1 is unchanged.\n\n%2")
+        m_messages.message(tr("The alarms were not saved, and %1 is unchanged.\n\n%2")
                                .arg(FileName::kAlarmSettings, saved.failure().description));
         return;
     }

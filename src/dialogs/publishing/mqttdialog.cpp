@@ -35,7 +35,7 @@ MqttDialog::MqttDialog(SettingsStore &store, Messages &messages, QWidget *parent
     : QDialog(parent), m_store(store), m_messages(messages)
 {
     setObjectName(QStringLiteral("MqttPublishing"));
-    setWindowTitle(QStringLiteral("MQTT Publishing"));
+    setWindowTitle(tr("MQTT Publishing"));
     auto *column = new QVBoxLayout(this);
     m_problem = WidgetHelpers::problemLine(this);
     column->addWidget(m_problem);
@@ -56,42 +56,38 @@ QLayout *MqttDialog::buildForm()
     const auto edit = [&](const char *name, const QString &question, const QString &description, int chars) {
         return WidgetHelpers::formEdit(form, this, name, question, description, chars);
     };
-    m_enabled = checkBox(this, "Enabled", QStringLiteral("Publish readings to a broker"));
+    m_enabled = checkBox(this, "Enabled", tr("Publish readings to a broker"));
     form->addRow(m_enabled);
-    m_host = edit("Host", QStringLiteral("Broker"), QStringLiteral("host name or address of the broker"), kWideChars);
-    m_port = edit("Port", QStringLiteral("Port"), QStringLiteral("broker port, usually 1883, or 8883 with TLS"),
-                  kNarrowChars);
-    m_user = edit("User", QStringLiteral("User name"), QStringLiteral("user name at the broker, empty for none"),
-                  kWideChars);
-    m_password = edit("Password", QStringLiteral("Password"), QStringLiteral("password at the broker"), kWideChars);
+    m_host = edit("Host", tr("Broker"), tr("host name or address of the broker"), kWideChars);
+    m_port = edit("Port", tr("Port"), tr("broker port, usually 1883, or 8883 with TLS"), kNarrowChars);
+    m_user = edit("User", tr("User name"), tr("user name at the broker, empty for none"), kWideChars);
+    m_password = edit("Password", tr("Password"), tr("password at the broker"), kWideChars);
     m_password->setEchoMode(QLineEdit::Password);
-    m_tls = checkBox(this, "TLS", QStringLiteral("Encrypt the connection (TLS)"));
+    m_tls = checkBox(this, "TLS", tr("Encrypt the connection (TLS)"));
     form->addRow(m_tls);
-    m_caFile = edit("CAFile", QStringLiteral("Certificate authority file"),
-                    QStringLiteral("certificate authority file; empty uses the system's certificates"), kWideChars);
-    m_certFile = edit("CertFile", QStringLiteral("Client certificate file"),
-                      QStringLiteral("this logger's certificate, for a broker that wants one; empty for none"),
-                      kWideChars);
-    m_keyFile = edit("KeyFile", QStringLiteral("Client key file"),
-                     QStringLiteral("the private key of the client certificate, not protected by a password"),
-                     kWideChars);
-    m_topic = edit("Topic", QStringLiteral("Topic"), QStringLiteral("first level of every topic"), kWideChars);
-    m_site = edit("Site", QStringLiteral("Site"), QStringLiteral("this logger's name, a-z, 0-9, _ and -"), kWideChars);
-    m_discovery = edit("Discovery", QStringLiteral("Discovery prefix"),
-                       QStringLiteral("Home Assistant discovery prefix; empty turns discovery off"), kWideChars);
-    m_liveEvery = edit("LiveEvery", QStringLiteral("Live reading every (s)"),
-                       QStringLiteral("seconds between live readings at most; 0 for none"), kNarrowChars);
+    m_caFile = edit("CAFile", tr("Certificate authority file"),
+                    tr("certificate authority file; empty uses the system's certificates"), kWideChars);
+    m_certFile = edit("CertFile", tr("Client certificate file"),
+                      tr("this logger's certificate, for a broker that wants one; empty for none"), kWideChars);
+    m_keyFile = edit("KeyFile", tr("Client key file"),
+                     tr("the private key of the client certificate, not protected by a password"), kWideChars);
+    m_topic = edit("Topic", tr("Topic"), tr("first level of every topic"), kWideChars);
+    m_site = edit("Site", tr("Site"), tr("this logger's name, a-z, 0-9, _ and -"), kWideChars);
+    m_discovery = edit("Discovery", tr("Discovery prefix"),
+                       tr("Home Assistant discovery prefix; empty turns discovery off"), kWideChars);
+    m_liveEvery = edit("LiveEvery", tr("Live reading every (s)"),
+                       tr("seconds between live readings at most; 0 for none"), kNarrowChars);
     return form;
 }
 
 QLayout *MqttDialog::buildTestRow()
 {
     auto *testRow = new QHBoxLayout;
-    auto *test = new QPushButton(QStringLiteral("Test"), this);
+    auto *test = new QPushButton(tr("Test"), this);
     test->setObjectName(QStringLiteral("Test"));
-    test->setAccessibleDescription(QStringLiteral("try to connect with the values as typed"));
+    test->setAccessibleDescription(tr("try to connect with the values as typed"));
     test->setAutoDefault(false);
-    m_outcome = WidgetHelpers::label(this, "Outcome", QString(), QStringLiteral("what the test found"));
+    m_outcome = WidgetHelpers::label(this, "Outcome", QString(), tr("what the test found"));
     testRow->addWidget(test);
     testRow->addWidget(m_outcome, 1);
     connect(test, &QPushButton::clicked, this, &MqttDialog::testClicked);
@@ -147,7 +143,7 @@ Result<MqttSettings> MqttDialog::typed() const
 
 void MqttDialog::testClicked()
 {
-    m_outcome->setText(QStringLiteral("testing..."));
+    m_outcome->setText(tr("testing..."));
     Result<MqttSettings> settings = typed();
     if (!settings) {
         m_outcome->setText(settings.failure().description);
@@ -161,7 +157,7 @@ void MqttDialog::saveClicked()
 {
     const Result<> saved = typed().andThen([this](const MqttSettings &settings) { return m_store.saveMqtt(settings); });
     if (!saved) {
-        m_messages.message(QStringLiteral("The publishing settings were not saved, and %1 is unchanged.\n\n%2")
+        m_messages.message(tr("The publishing settings were not saved, and %1 is unchanged.\n\n%2")
                                .arg(FileName::kMqttSettings, saved.failure().description));
         return;
     }

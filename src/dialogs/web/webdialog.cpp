@@ -27,7 +27,7 @@ WebDialog::WebDialog(SettingsStore &store, Messages &messages, QWidget *parent)
     : QDialog(parent), m_store(store), m_messages(messages)
 {
     setObjectName(QStringLiteral("WebDashboard"));
-    setWindowTitle(QStringLiteral("Web Dashboard"));
+    setWindowTitle(tr("Web Dashboard"));
     auto *column = new QVBoxLayout(this);
     m_problem = WidgetHelpers::problemLine(this);
     column->addWidget(m_problem);
@@ -51,36 +51,34 @@ QLayout *WebDialog::buildForm()
         connect(box, &QLineEdit::textChanged, this, &WebDialog::showAddresses);
         return box;
     };
-    m_enabled = new QCheckBox(QStringLiteral("Serve the live page to phones and computers on the network"), this);
+    m_enabled = new QCheckBox(tr("Serve the live page to phones and computers on the network"), this);
     m_enabled->setObjectName(QStringLiteral("Enabled"));
     form->addRow(m_enabled);
-    m_port = edit("Port", QStringLiteral("Port"), QStringLiteral("port the page is served on, usually 8080"),
-                  kNarrowChars);
-    m_listen = edit("Listen", QStringLiteral("Listen on"),
-                    QStringLiteral("address of this computer to serve on; empty for every network"), kWideChars);
-    m_hosts = edit("Hosts", QStringLiteral("Other names"),
-                   QStringLiteral("names a router or a dynamic DNS gives this computer, separated by commas: the "
-                                  "page answers to them too"),
-                   kWideChars);
-    m_password = edit("Password", QStringLiteral("Password"),
-                      QStringLiteral("password the page asks for, any user name; empty for none"), kWideChars);
+    m_port = edit("Port", tr("Port"), tr("port the page is served on, usually 8080"), kNarrowChars);
+    m_listen = edit("Listen", tr("Listen on"), tr("address of this computer to serve on; empty for every network"),
+                    kWideChars);
+    m_hosts = edit(
+        "Hosts", tr("Other names"),
+        tr("names a router or a dynamic DNS gives this computer, separated by commas: the page answers to them too"),
+        kWideChars);
+    m_password = edit("Password", tr("Password"), tr("password the page asks for, any user name; empty for none"),
+                      kWideChars);
     m_password->setEchoMode(QLineEdit::Password);
-    m_certFile = edit("CertFile", QStringLiteral("Certificate file"),
-                      QStringLiteral("certificate for HTTPS, in PEM form; empty for plain HTTP"), kWideChars);
-    m_keyFile = edit("KeyFile", QStringLiteral("Key file"),
-                     QStringLiteral("private key of the certificate, in PEM form"), kWideChars);
+    m_certFile = edit("CertFile", tr("Certificate file"),
+                      tr("certificate for HTTPS, in PEM form; empty for plain HTTP"), kWideChars);
+    m_keyFile = edit("KeyFile", tr("Key file"), tr("private key of the certificate, in PEM form"), kWideChars);
     return form;
 }
 
 void WebDialog::addAddressLines(QVBoxLayout *column)
 {
-    column->addWidget(WidgetHelpers::label(this, "AddressCaption", QStringLiteral("Open the page at:")));
-    m_link = WidgetHelpers::label(this, "PageLink", QString(), QStringLiteral("the page's address, opens a browser"));
+    column->addWidget(WidgetHelpers::label(this, "AddressCaption", tr("Open the page at:")));
+    m_link = WidgetHelpers::label(this, "PageLink", QString(), tr("the page's address, opens a browser"));
     // A link the user can click: rich text made only of escaped addresses.
     m_link->setTextFormat(Qt::RichText);
     m_link->setOpenExternalLinks(true);
     column->addWidget(m_link);
-    m_address = WidgetHelpers::label(this, "PageAddress", QString(), QStringLiteral("the page's address, to copy"));
+    m_address = WidgetHelpers::label(this, "PageAddress", QString(), tr("the page's address, to copy"));
     m_address->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     // A message wraps in the dialog's width, and a path too long to wrap does not widen it.
     m_address->setWordWrap(true);
@@ -90,8 +88,7 @@ void WebDialog::addAddressLines(QVBoxLayout *column)
     column->addWidget(m_address);
     QLabel *advice = WidgetHelpers::label(
         this, "Advice",
-        QStringLiteral("With a password on a network you do not trust, use HTTPS: without it the password "
-                       "crosses the network readable."));
+        tr("With a password on a network you do not trust, use HTTPS: without it the password crosses the network readable."));
     advice->setWordWrap(true);
     column->addWidget(advice);
 }
@@ -143,7 +140,7 @@ void WebDialog::showAddresses()
         for (const QString &address : addresses)
             links.append(QStringLiteral("<a href=\"%1\">%1</a>").arg(address.toHtmlEscaped()));
         text = settings->enabled ? addresses.join(QStringLiteral("  "))
-                                 : QStringLiteral("(not served until the box above is ticked and saved)");
+                                 : tr("(not served until the box above is ticked and saved)");
     } else {
         text = settings.failure().description;
     }
@@ -156,7 +153,7 @@ void WebDialog::saveClicked()
 {
     const Result<> saved = typed().andThen([this](const WebSettings &settings) { return m_store.saveWeb(settings); });
     if (!saved) {
-        m_messages.message(QStringLiteral("The web page settings were not saved, and %1 is unchanged.\n\n%2")
+        m_messages.message(tr("The web page settings were not saved, and %1 is unchanged.\n\n%2")
                                .arg(FileName::kWebSettings, saved.failure().description));
         return;
     }
