@@ -27,7 +27,7 @@ QString libraryWords(int reasonCode)
     return words.isEmpty() ? words : words.front().toLower() + words.mid(1);
 }
 
-bool said(const QStringList &errors, const char *words)
+bool anyErrorContains(const QStringList &errors, const char *words)
 {
     return std::any_of(errors.begin(), errors.end(), [words](const QString &error) {
         return error.contains(QLatin1String(words), Qt::CaseInsensitive);
@@ -49,27 +49,27 @@ QString closedUnanswered(const MqttSettings &settings)
 QString forTls(const QStringList &errors, const MqttSettings &settings)
 {
     const QString where = address(settings);
-    if (said(errors, "Unable to load CA certificates"))
+    if (anyErrorContains(errors, "Unable to load CA certificates"))
         return QStringLiteral("%1 %2 holds no certificate that can be used").arg(MqttTag::kCaFile, settings.caFile);
-    if (said(errors, "Unable to load client certificate"))
+    if (anyErrorContains(errors, "Unable to load client certificate"))
         return QStringLiteral("%1 %2 holds no certificate that can be used").arg(MqttTag::kCertFile, settings.certFile);
-    if (said(errors, "key values mismatch") || said(errors, "certificate/key are inconsistent"))
+    if (anyErrorContains(errors, "key values mismatch") || anyErrorContains(errors, "certificate/key are inconsistent"))
         return QStringLiteral("%1 %2 is not the key of %3 %4")
             .arg(MqttTag::kKeyFile, settings.keyFile, MqttTag::kCertFile, settings.certFile);
-    if (said(errors, "Unable to load client key"))
+    if (anyErrorContains(errors, "Unable to load client key"))
         return QStringLiteral("%1 %2 holds no private key that can be used (it may be protected by a password)")
             .arg(MqttTag::kKeyFile, settings.keyFile);
-    if (said(errors, "host name verification failed"))
+    if (anyErrorContains(errors, "host name verification failed"))
         return QStringLiteral("the broker's certificate is not made out to %1").arg(settings.host);
-    if (said(errors, "certificate verify failed"))
+    if (anyErrorContains(errors, "certificate verify failed"))
         return QStringLiteral("certificate not trusted: the broker's certificate is not signed by %1")
             .arg(settings.caFile.isEmpty() ? QStringLiteral("an authority this computer trusts") : settings.caFile);
-    if (said(errors, "certificate required") || said(errors, "unknown ca") || said(errors, "bad certificate")
-        || said(errors, "certificate unknown"))
+    if (anyErrorContains(errors, "certificate required") || anyErrorContains(errors, "unknown ca")
+        || anyErrorContains(errors, "bad certificate") || anyErrorContains(errors, "certificate unknown"))
         return closedUnanswered(settings);
     // A plain listener closes on the TLS greeting, or answers it with plain MQTT.
-    if (said(errors, "unexpected eof") || said(errors, "wrong version number") || said(errors, "packet length too long")
-        || said(errors, "record layer failure"))
+    if (anyErrorContains(errors, "unexpected eof") || anyErrorContains(errors, "wrong version number")
+        || anyErrorContains(errors, "packet length too long") || anyErrorContains(errors, "record layer failure"))
         return QStringLiteral("no TLS at %1: the broker there does not encrypt (its TLS port is often 8883)")
             .arg(where);
     return QStringLiteral("TLS failed at %1%2")
@@ -79,7 +79,8 @@ QString forTls(const QStringList &errors, const MqttSettings &settings)
 // The TLS library reports what went wrong only in its log, whatever the code.
 bool isTlsError(const ConnectionFailure &failure, const MqttSettings &settings)
 {
-    return failure.errorCode == MOSQ_ERR_TLS || (settings.tls && said(failure.libraryErrors, "OpenSSL Error"));
+    return failure.errorCode == MOSQ_ERR_TLS
+           || (settings.tls && anyErrorContains(failure.libraryErrors, "OpenSSL Error"));
 }
 
 bool closedUnansweredByTls(const ConnectionFailure &failure, const MqttSettings &settings)
