@@ -276,7 +276,7 @@
     </message>
     <message>
         <source>With no current flowing, press the Zero button..</source>
-        <translation>Ohne Stromfluss die Taste Null drücken..</translation>
+        <translation>Ohne Stromfluss die Taste Null drücken.</translation>
     </message>
     <message>
         <source>Apply a charging current, and adjust this</source>
@@ -580,7 +580,7 @@
     </message>
     <message>
         <source>RPM</source>
-        <translation>RPM</translation>
+        <translation>U/min</translation>
     </message>
     <message>
         <source>WS</source>
@@ -798,6 +798,29 @@
     <message>
         <source>&amp;Trend</source>
         <translation>&amp;Trend</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::LiveList</name>
+    <message>
+        <source>Volts</source>
+        <translation>Volt</translation>
+    </message>
+    <message>
+        <source>Amps</source>
+        <translation>Ampere</translation>
+    </message>
+    <message>
+        <source>Watts</source>
+        <translation>Watt</translation>
+    </message>
+    <message>
+        <source>WattHours</source>
+        <translation>Wattstunden</translation>
+    </message>
+    <message>
+        <source>RPM</source>
+        <translation>U/min</translation>
     </message>
 </context>
 <context>
@@ -1223,7 +1246,7 @@
     </message>
     <message>
         <source>Bin of fewer than %1 minutes</source>
-        <translation>Klasse mit weniger als %1 Minuten</translation>
+        <translation>Klasse, &lt; %1 Minuten</translation>
     </message>
     <message>
         <source>Rated curve</source>
@@ -1239,7 +1262,7 @@
     </message>
     <message>
         <source>Mean of fewer than %1 records</source>
-        <translation>Mittel aus weniger als %1 Datensätzen</translation>
+        <translation>Mittel, &lt; %1 Datensätze</translation>
     </message>
     <message>
         <source>Wind speed</source>
@@ -1378,7 +1401,7 @@
     </message>
     <message>
         <source>Abort</source>
-        <translation>Abbrechen</translation>
+        <translation>Ohne Port</translation>
     </message>
     <message>
         <source>save with no serial port and close</source>
@@ -1390,7 +1413,7 @@
     </message>
     <message>
         <source>Publishing...</source>
-        <translation>Veröffentl...</translation>
+        <translation>MQTT...</translation>
     </message>
     <message>
         <source>where readings are published: MQTT</source>
@@ -1504,7 +1527,7 @@
     </message>
     <message>
         <source>RPM</source>
-        <translation>RPM</translation>
+        <translation>U/min</translation>
     </message>
     <message>
         <source>Wind</source>
@@ -1581,7 +1604,7 @@
     </message>
     <message>
         <source>Listen on</source>
-        <translation>Lauschen auf</translation>
+        <translation>Erreichbar unter</translation>
     </message>
     <message>
         <source>address of this computer to serve on; empty for every network</source>
@@ -1823,7 +1846,7 @@
     </message>
     <message>
         <source>Publishing to %1.</source>
-        <translation>Veröffentlicht an %1.</translation>
+        <translation>Sende an %1.</translation>
     </message>
     <message>
         <source>Connecting to the broker at %1.</source>
@@ -1944,6 +1967,10 @@
     <message>
         <source>Max W</source>
         <translation>Max. W</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
     </message>
 </context>
 <context>

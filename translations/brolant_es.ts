@@ -276,7 +276,7 @@
     </message>
     <message>
         <source>With no current flowing, press the Zero button..</source>
-        <translation>Sin corriente, pulse el botón Cero..</translation>
+        <translation>Sin corriente, pulse el botón Cero.</translation>
     </message>
     <message>
         <source>Apply a charging current, and adjust this</source>
@@ -660,7 +660,7 @@
     </message>
     <message>
         <source>Log History</source>
-        <translation>Historial</translation>
+        <translation>Historial de registros</translation>
     </message>
     <message>
         <source>File</source>
@@ -798,6 +798,29 @@
     <message>
         <source>&amp;Trend</source>
         <translation>&amp;Tendencia</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::LiveList</name>
+    <message>
+        <source>Volts</source>
+        <translation>Voltios</translation>
+    </message>
+    <message>
+        <source>Amps</source>
+        <translation>Amperios</translation>
+    </message>
+    <message>
+        <source>Watts</source>
+        <translation>Vatios</translation>
+    </message>
+    <message>
+        <source>WattHours</source>
+        <translation>Vatios-hora</translation>
+    </message>
+    <message>
+        <source>RPM</source>
+        <translation>RPM</translation>
     </message>
 </context>
 <context>
@@ -1219,11 +1242,11 @@
     </message>
     <message>
         <source>Method of bins (0.5 m/s)</source>
-        <translation>Método de intervalos (0.5 m/s)</translation>
+        <translation>Intervalos de 0.5 m/s</translation>
     </message>
     <message>
         <source>Bin of fewer than %1 minutes</source>
-        <translation>Intervalo de menos de %1 minutos</translation>
+        <translation>Intervalo, &lt; %1 min</translation>
     </message>
     <message>
         <source>Rated curve</source>
@@ -1239,7 +1262,7 @@
     </message>
     <message>
         <source>Mean of fewer than %1 records</source>
-        <translation>Media de menos de %1 registros</translation>
+        <translation>Media, &lt; %1 registros</translation>
     </message>
     <message>
         <source>Wind speed</source>
@@ -1378,7 +1401,7 @@
     </message>
     <message>
         <source>Abort</source>
-        <translation>Cancelar</translation>
+        <translation>Sin puerto</translation>
     </message>
     <message>
         <source>save with no serial port and close</source>
@@ -1944,6 +1967,10 @@
     <message>
         <source>Max W</source>
         <translation>W máx.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
     </message>
 </context>
 <context>

@@ -276,7 +276,7 @@
     </message>
     <message>
         <source>With no current flowing, press the Zero button..</source>
-        <translation>Sans courant, appuyez sur le bouton Zéro..</translation>
+        <translation>Sans courant, appuyez sur le bouton Zéro.</translation>
     </message>
     <message>
         <source>Apply a charging current, and adjust this</source>
@@ -580,7 +580,7 @@
     </message>
     <message>
         <source>RPM</source>
-        <translation>RPM</translation>
+        <translation>tr/min</translation>
     </message>
     <message>
         <source>WS</source>
@@ -660,7 +660,7 @@
     </message>
     <message>
         <source>Log History</source>
-        <translation>Historique</translation>
+        <translation>Historique des journaux</translation>
     </message>
     <message>
         <source>File</source>
@@ -798,6 +798,29 @@
     <message>
         <source>&amp;Trend</source>
         <translation>&amp;Tendance</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::LiveList</name>
+    <message>
+        <source>Volts</source>
+        <translation>Volts</translation>
+    </message>
+    <message>
+        <source>Amps</source>
+        <translation>Ampères</translation>
+    </message>
+    <message>
+        <source>Watts</source>
+        <translation>Watts</translation>
+    </message>
+    <message>
+        <source>WattHours</source>
+        <translation>Wattheures</translation>
+    </message>
+    <message>
+        <source>RPM</source>
+        <translation>tr/min</translation>
     </message>
 </context>
 <context>
@@ -1219,11 +1242,11 @@
     </message>
     <message>
         <source>Method of bins (0.5 m/s)</source>
-        <translation>Méthode des classes (0.5 m/s)</translation>
+        <translation>Classes de 0.5 m/s</translation>
     </message>
     <message>
         <source>Bin of fewer than %1 minutes</source>
-        <translation>Classe de moins de %1 minutes</translation>
+        <translation>Classe, &lt; %1 minutes</translation>
     </message>
     <message>
         <source>Rated curve</source>
@@ -1239,7 +1262,7 @@
     </message>
     <message>
         <source>Mean of fewer than %1 records</source>
-        <translation>Moyenne de moins de %1 enregistrements</translation>
+        <translation>Moyenne, &lt; %1 enreg.</translation>
     </message>
     <message>
         <source>Wind speed</source>
@@ -1378,7 +1401,7 @@
     </message>
     <message>
         <source>Abort</source>
-        <translation>Annuler</translation>
+        <translation>Sans port</translation>
     </message>
     <message>
         <source>save with no serial port and close</source>
@@ -1504,7 +1527,7 @@
     </message>
     <message>
         <source>RPM</source>
-        <translation>RPM</translation>
+        <translation>tr/min</translation>
     </message>
     <message>
         <source>Wind</source>
@@ -1944,6 +1967,10 @@
     <message>
         <source>Max W</source>
         <translation>W max.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
     </message>
 </context>
 <context>

@@ -276,7 +276,7 @@
     </message>
     <message>
         <source>With no current flowing, press the Zero button..</source>
-        <translation>Zonder stroom op de knop Nul drukken..</translation>
+        <translation>Zonder stroom op de knop Nul drukken.</translation>
     </message>
     <message>
         <source>Apply a charging current, and adjust this</source>
@@ -580,7 +580,7 @@
     </message>
     <message>
         <source>RPM</source>
-        <translation>RPM</translation>
+        <translation>Toeren</translation>
     </message>
     <message>
         <source>WS</source>
@@ -798,6 +798,29 @@
     <message>
         <source>&amp;Trend</source>
         <translation>&amp;Trend</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::LiveList</name>
+    <message>
+        <source>Volts</source>
+        <translation>Volt</translation>
+    </message>
+    <message>
+        <source>Amps</source>
+        <translation>Ampère</translation>
+    </message>
+    <message>
+        <source>Watts</source>
+        <translation>Watt</translation>
+    </message>
+    <message>
+        <source>WattHours</source>
+        <translation>Wattuur</translation>
+    </message>
+    <message>
+        <source>RPM</source>
+        <translation>Toeren</translation>
     </message>
 </context>
 <context>
@@ -1219,11 +1242,11 @@
     </message>
     <message>
         <source>Method of bins (0.5 m/s)</source>
-        <translation>Klassenmethode (0.5 m/s)</translation>
+        <translation>Klassen van 0.5 m/s</translation>
     </message>
     <message>
         <source>Bin of fewer than %1 minutes</source>
-        <translation>Klasse van minder dan %1 minuten</translation>
+        <translation>Klasse, &lt; %1 minuten</translation>
     </message>
     <message>
         <source>Rated curve</source>
@@ -1239,7 +1262,7 @@
     </message>
     <message>
         <source>Mean of fewer than %1 records</source>
-        <translation>Gemiddelde van minder dan %1 records</translation>
+        <translation>Gemiddelde, &lt; %1 metingen</translation>
     </message>
     <message>
         <source>Wind speed</source>
@@ -1378,7 +1401,7 @@
     </message>
     <message>
         <source>Abort</source>
-        <translation>Annuleren</translation>
+        <translation>Zonder poort</translation>
     </message>
     <message>
         <source>save with no serial port and close</source>
@@ -1504,7 +1527,7 @@
     </message>
     <message>
         <source>RPM</source>
-        <translation>RPM</translation>
+        <translation>Toeren</translation>
     </message>
     <message>
         <source>Wind</source>
@@ -1944,6 +1967,10 @@
     <message>
         <source>Max W</source>
         <translation>Max. W</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tijd</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,8 @@
 #include "config/programconfig.h"
 #include "text/numbermask.h"
 
+#include <QCoreApplication>
+
 namespace Brolant {
 
 namespace {
@@ -21,10 +23,14 @@ LiveListLayout LiveListLayout::forSettings(const ProgramConfig &program)
     layout.fontPoints = layout.showsRpm && layout.showsWindSpeed   ? kPointsTwoExtraRows
                         : layout.showsRpm || layout.showsWindSpeed ? kPointsOneExtraRow
                                                                    : kPointsFourRows;
-    layout.labels = QStringList{QStringLiteral("Volts"), QStringLiteral("Amps"), QStringLiteral("Watts"),
-                                QStringLiteral("WattHours")};
+    // In the user's language; the wind's row shows the units as the user wrote them.
+    const auto shown = [](const char *label) { return QCoreApplication::translate("Brolant::LiveList", label); };
+    layout.labels = QStringList{shown(QT_TRANSLATE_NOOP("Brolant::LiveList", "Volts")),
+                                shown(QT_TRANSLATE_NOOP("Brolant::LiveList", "Amps")),
+                                shown(QT_TRANSLATE_NOOP("Brolant::LiveList", "Watts")),
+                                shown(QT_TRANSLATE_NOOP("Brolant::LiveList", "WattHours"))};
     if (layout.showsRpm)
-        layout.labels << QStringLiteral("RPM");
+        layout.labels << shown(QT_TRANSLATE_NOOP("Brolant::LiveList", "RPM"));
     if (layout.showsWindSpeed)
         layout.labels << program.wsUnits.text();
     return layout;

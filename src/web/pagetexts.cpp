@@ -82,6 +82,7 @@ constexpr const char *kSources[] = {
     QT_TRANSLATE_NOOP("LivePage", "; the fainter bars are computed from the daily logs."),
     QT_TRANSLATE_NOOP("LivePage", " %1 damaged line(s) in Whours.txt passed over."),
     QT_TRANSLATE_NOOP("LivePage", "Day"),
+    QT_TRANSLATE_NOOP("LivePage", "Time"),
     QT_TRANSLATE_NOOP("LivePage", "Wh computed"),
     QT_TRANSLATE_NOOP("LivePage", "watt-hours"),
     QT_TRANSLATE_NOOP("LivePage", " %1 could not be read (%2): what it holds is missing here."),

@@ -28,8 +28,8 @@ std::array<QString, 5> seriesNames(const std::array<QString, 5> &units)
     for (size_t series = 0; series < named.size(); ++series) {
         const QString unit = units[series].trimmed();
         named[series] = QCoreApplication::translate("Brolant::TrendTab", names[series]);
-        // "RPM (RPM)" would name the unit twice.
-        if (!unit.isEmpty() && unit.compare(named[series], Qt::CaseInsensitive) != 0)
+        // "RPM (RPM)", or "U/min (RPM)", would name the unit twice.
+        if (!unit.isEmpty() && unit.compare(QLatin1String(names[series]), Qt::CaseInsensitive) != 0)
             named[series] += QStringLiteral(" (") + unit + u')';
     }
     return named;

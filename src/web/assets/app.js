@@ -320,7 +320,7 @@
       height: CHART_HEIGHT,
       tzDate: (ts) => uPlot.tzDate(new Date(ts * 1000), "Etc/UTC"),
       scales: { x: { time: true, range: () => [midnight(page.day.date), midnight(page.day.date) + 86400] } },
-      series: [{}].concat(SERIES.map((name) => ({
+      series: [{ label: t("Time") }].concat(SERIES.map((name) => ({
         label: name === "wind" ? t("Wind %1", UNITS.wind) : t(`${name[0].toUpperCase()}${name.slice(1)}`),
         scale: name,
         stroke: css(`--${name}`),
@@ -339,9 +339,16 @@
     }, data, target);
   }
 
+  // Figures with a decimal point in every language, as the tiles and the files write them (the
+  // chart library would follow the browser's language).
+  const figures = new Intl.NumberFormat("en-US", { maximumFractionDigits: 6 });
+
   function axis(extra = {}) {
     const line = css("--line");
-    return Object.assign({ stroke: css("--quiet"), grid: { stroke: line, width: 1 }, ticks: { stroke: line, width: 1 } }, extra);
+    return Object.assign({
+      stroke: css("--quiet"), grid: { stroke: line, width: 1 }, ticks: { stroke: line, width: 1 },
+      values: (u, ticks) => ticks.map((tick) => (tick === null ? "" : figures.format(tick))),
+    }, extra);
   }
 
   // An upright axis as wide as its widest figure, so that "200,000" does not run into its label.
@@ -362,7 +369,8 @@
 
   function monthName(month) {
     const [year, number] = month.split("-").map(Number);
-    return new Date(Date.UTC(year, number - 1, 1)).toLocaleDateString(undefined, { month: "long", year: "numeric", timeZone: "UTC" });
+    return new Date(Date.UTC(year, number - 1, 1)).toLocaleDateString(document.documentElement.lang || undefined,
+                                                                  { month: "long", year: "numeric", timeZone: "UTC" });
   }
 
   function shiftMonth(month, by) {

@@ -134,7 +134,9 @@ QLayout *ProgramSetup::buildButtonRow()
 {
     auto *abort = new QPushButton(tr("Abort"), this);
     abort->setObjectName(QStringLiteral("Command2"));
+    // The word alone reads as Cancel: say to the eye too that it saves, with port 0.
     abort->setAccessibleDescription(tr("save with no serial port and close"));
+    abort->setToolTip(abort->accessibleDescription());
     abort->setAutoDefault(false);
     auto *save = new QPushButton(tr("Save Setings"), this);
     save->setObjectName(QStringLiteral("Command1"));
