@@ -67,6 +67,49 @@
     </message>
 </context>
 <context>
+    <name>Brolant::AlarmSettings</name>
+    <message>
+        <source>%1 must be a number with a decimal point, not a comma: &quot;%2&quot;</source>
+        <translation>%1 muss eine Zahl mit Dezimalpunkt sein, nicht mit Komma: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1 must be a number or empty, not &quot;%2&quot;</source>
+        <translation>%1 muss eine Zahl oder leer sein, nicht &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Delay must be a number of seconds, not empty</source>
+        <translation>Delay muss eine Zahl von Sekunden sein, nicht leer</translation>
+    </message>
+    <message>
+        <source>the file holds no alarm settings (no tag such as &lt;%1&gt;)</source>
+        <translation>die Datei enthält keine Alarmeinstellungen (kein Tag wie &lt;%1&gt;)</translation>
+    </message>
+    <message>
+        <source>%1 is set but %2 is empty: set both, or empty both to switch the alarm off</source>
+        <translation>%1 ist gesetzt, aber %2 ist leer: beide setzen, oder beide leeren, um den Alarm abzuschalten</translation>
+    </message>
+    <message>
+        <source>%1 (%2) must be at or above %3 (%4), or the alarm could never clear</source>
+        <translation>%1 (%2) muss bei oder über %3 (%4) liegen, sonst könnte der Alarm nie aufgehoben werden</translation>
+    </message>
+    <message>
+        <source>%1 (%2) must be at or below %3 (%4), or the alarm could never clear</source>
+        <translation>%1 (%2) muss bei oder unter %3 (%4) liegen, sonst könnte der Alarm nie aufgehoben werden</translation>
+    </message>
+    <message>
+        <source>NoData must be at least 1 second, or empty to switch the alarm off</source>
+        <translation>NoData muss mindestens 1 Sekunde sein, oder leer, um den Alarm abzuschalten</translation>
+    </message>
+    <message>
+        <source>Delay must be from 0 to %1 seconds</source>
+        <translation>Delay muss zwischen 0 und %1 Sekunden liegen</translation>
+    </message>
+    <message>
+        <source>Command must be one line of at most %1 characters</source>
+        <translation>Command muss eine Zeile von höchstens %1 Zeichen sein</translation>
+    </message>
+</context>
+<context>
     <name>Brolant::AlarmsDialog</name>
     <message>
         <source>Battery low: below</source>
@@ -324,6 +367,21 @@
         <translation>Die Kalibrierung konnte nicht gespeichert werden, %1 ist unverändert.
 
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::ConfigFile</name>
+    <message>
+        <source>%1: no value for %2</source>
+        <translation>%1: kein Wert für %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a number: %3</source>
+        <translation>%1: %2 ist keine Zahl: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a whole number: %3</source>
+        <translation>%1: %2 ist keine ganze Zahl: %3</translation>
     </message>
 </context>
 <context>
@@ -1096,6 +1154,45 @@
     </message>
 </context>
 <context>
+    <name>Brolant::MqttSettings</name>
+    <message>
+        <source>%1 must not be empty</source>
+        <translation>%1 darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>%1 must not contain # or +</source>
+        <translation>%1 darf weder # noch + enthalten</translation>
+    </message>
+    <message>
+        <source>%1 must not start with $: the broker keeps those topics for itself</source>
+        <translation>%1 darf nicht mit $ beginnen: diese Topics behält der Broker sich vor</translation>
+    </message>
+    <message>
+        <source>%1 must not start or end with / or hold an empty level</source>
+        <translation>%1 darf nicht mit / beginnen oder enden und keine leere Ebene enthalten</translation>
+    </message>
+    <message>
+        <source>Host must name the broker (a host name or an address)</source>
+        <translation>Host (Broker) muss den Broker nennen (ein Hostname oder eine Adresse)</translation>
+    </message>
+    <message>
+        <source>Host must not contain blanks</source>
+        <translation>Host (Broker) darf keine Leerzeichen enthalten</translation>
+    </message>
+    <message>
+        <source>Site must hold at least one of a-z, 0-9, _ and -</source>
+        <translation>Site (Standort) muss mindestens eines von a-z, 0-9, _ und - enthalten</translation>
+    </message>
+    <message>
+        <source>CertFile and KeyFile go together: give both or neither</source>
+        <translation>CertFile und KeyFile gehören zusammen: beide angeben oder keines</translation>
+    </message>
+    <message>
+        <source>a client certificate needs TLS 1 and a CAFile, the authority that signed the broker&apos;s certificate</source>
+        <translation>ein Client-Zertifikat braucht TLS 1 und eine CAFile, die Stelle, die das Zertifikat des Brokers signiert hat</translation>
+    </message>
+</context>
+<context>
     <name>Brolant::PlotWidget</name>
     <message>
         <source>the day&apos;s readings; drag from left to right to zoom</source>
@@ -1508,6 +1605,32 @@
     </message>
 </context>
 <context>
+    <name>Brolant::SettingsValue</name>
+    <message>
+        <source>%1 holds control characters or is longer than %2 characters</source>
+        <translation>%1 enthält Steuerzeichen oder ist länger als %2 Zeichen</translation>
+    </message>
+    <message>
+        <source>%1 must be 0 or 1, not &quot;%2&quot;</source>
+        <translation>%1 muss 0 oder 1 sein, nicht &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from %2 to %3, not &quot;%4&quot;</source>
+        <translation>%1 muss eine ganze Zahl von %2 bis %3 sein, nicht &quot;%4&quot;</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number of seconds from %2 to %3, not &quot;%4&quot;</source>
+        <translation>%1 muss eine ganze Zahl von Sekunden von %2 bis %3 sein, nicht &quot;%4&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::SetupForm</name>
+    <message>
+        <source>%1 must be 0, 1 or 2, not %2</source>
+        <translation>%1 muss 0, 1 oder 2 sein, nicht %2</translation>
+    </message>
+</context>
+<context>
     <name>Brolant::TrendTab</name>
     <message>
         <source>Point at the plot to read a record.</source>
@@ -1571,6 +1694,41 @@
     <message>
         <source>each series ticked in a lane of its own over the chosen days; the readout below names the record under the pointer; drag from left to right to zoom</source>
         <translation>jede angehakte Reihe in einer eigenen Spur über die gewählten Tage; die Anzeige darunter nennt den Datensatz unter dem Zeiger; zum Zoomen von links nach rechts ziehen</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::TurbineSettings</name>
+    <message>
+        <source>the rated power must be a number of watts above 0, not &quot;%1&quot;</source>
+        <translation>die Nennleistung muss eine Zahl von Watt über 0 sein, nicht &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>UnitsMean must be one of m/s, km/h, mph, knots or ft/s, not &quot;%1&quot;</source>
+        <translation>UnitsMean muss m/s, km/h, mph, knots oder ft/s sein, nicht &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>line %1 is not a wind speed in m/s and a power in W: &quot;%2&quot;</source>
+        <translation>Zeile %1 ist keine Windgeschwindigkeit in m/s mit einer Leistung in W: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>line %1: a wind speed and a power are never below 0</source>
+        <translation>Zeile %1: Windgeschwindigkeit und Leistung sind nie unter 0</translation>
+    </message>
+    <message>
+        <source>line %1: the wind speeds must rise from line to line</source>
+        <translation>Zeile %1: die Windgeschwindigkeiten müssen von Zeile zu Zeile steigen</translation>
+    </message>
+    <message>
+        <source>a rated curve needs at least two pairs of wind speed and power</source>
+        <translation>eine Nennkurve braucht mindestens zwei Paare aus Windgeschwindigkeit und Leistung</translation>
+    </message>
+    <message>
+        <source>a rated curve has at most %1 pairs</source>
+        <translation>eine Nennkurve hat höchstens %1 Paare</translation>
+    </message>
+    <message>
+        <source>a rated curve of 0 W everywhere is no curve</source>
+        <translation>eine Nennkurve mit überall 0 W ist keine Kurve</translation>
     </message>
 </context>
 <context>
@@ -1669,6 +1827,25 @@
         <translation>Die Einstellungen der Webseite wurden nicht gespeichert, %1 ist unverändert.
 
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::WebSettings</name>
+    <message>
+        <source>%1 %2 is not a file</source>
+        <translation>%1 %2 ist keine Datei</translation>
+    </message>
+    <message>
+        <source>Hosts must be names separated by commas, such as shed.example.org, not %1</source>
+        <translation>Hosts (Weitere Namen) müssen durch Kommas getrennte Namen sein, etwa shed.example.org, nicht %1</translation>
+    </message>
+    <message>
+        <source>Listen must be an address of this computer such as 192.168.1.20, or empty for every network, not %1</source>
+        <translation>Listen muss eine Adresse dieses Computers sein, etwa 192.168.1.20, oder leer für alle Netzwerke, nicht %1</translation>
+    </message>
+    <message>
+        <source>CertFile and KeyFile go together: set both for HTTPS, or neither</source>
+        <translation>CertFile und KeyFile gehören zusammen: für HTTPS beide setzen, oder keines</translation>
     </message>
 </context>
 <context>

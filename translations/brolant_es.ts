@@ -67,6 +67,49 @@
     </message>
 </context>
 <context>
+    <name>Brolant::AlarmSettings</name>
+    <message>
+        <source>%1 must be a number with a decimal point, not a comma: &quot;%2&quot;</source>
+        <translation>%1 debe ser un número con punto decimal, no con coma: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1 must be a number or empty, not &quot;%2&quot;</source>
+        <translation>%1 debe ser un número o estar vacío, no &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Delay must be a number of seconds, not empty</source>
+        <translation>Delay debe ser un número de segundos, no vacío</translation>
+    </message>
+    <message>
+        <source>the file holds no alarm settings (no tag such as &lt;%1&gt;)</source>
+        <translation>el archivo no contiene ajustes de alarma (ninguna etiqueta como &lt;%1&gt;)</translation>
+    </message>
+    <message>
+        <source>%1 is set but %2 is empty: set both, or empty both to switch the alarm off</source>
+        <translation>%1 tiene valor pero %2 está vacío: rellene ambos, o vacíe ambos para desactivar la alarma</translation>
+    </message>
+    <message>
+        <source>%1 (%2) must be at or above %3 (%4), or the alarm could never clear</source>
+        <translation>%1 (%2) debe ser igual o mayor que %3 (%4), o la alarma nunca podría restablecerse</translation>
+    </message>
+    <message>
+        <source>%1 (%2) must be at or below %3 (%4), or the alarm could never clear</source>
+        <translation>%1 (%2) debe ser igual o menor que %3 (%4), o la alarma nunca podría restablecerse</translation>
+    </message>
+    <message>
+        <source>NoData must be at least 1 second, or empty to switch the alarm off</source>
+        <translation>NoData debe ser de al menos 1 segundo, o estar vacío para desactivar la alarma</translation>
+    </message>
+    <message>
+        <source>Delay must be from 0 to %1 seconds</source>
+        <translation>Delay debe estar entre 0 y %1 segundos</translation>
+    </message>
+    <message>
+        <source>Command must be one line of at most %1 characters</source>
+        <translation>Command debe ser una línea de %1 caracteres como máximo</translation>
+    </message>
+</context>
+<context>
     <name>Brolant::AlarmsDialog</name>
     <message>
         <source>Battery low: below</source>
@@ -324,6 +367,21 @@
         <translation>No se pudo guardar la calibración; %1 no ha cambiado.
 
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::ConfigFile</name>
+    <message>
+        <source>%1: no value for %2</source>
+        <translation>%1: sin valor para %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a number: %3</source>
+        <translation>%1: %2 no es un número: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a whole number: %3</source>
+        <translation>%1: %2 no es un número entero: %3</translation>
     </message>
 </context>
 <context>
@@ -1096,6 +1154,45 @@
     </message>
 </context>
 <context>
+    <name>Brolant::MqttSettings</name>
+    <message>
+        <source>%1 must not be empty</source>
+        <translation>%1 no debe estar vacío</translation>
+    </message>
+    <message>
+        <source>%1 must not contain # or +</source>
+        <translation>%1 no debe contener # ni +</translation>
+    </message>
+    <message>
+        <source>%1 must not start with $: the broker keeps those topics for itself</source>
+        <translation>%1 no debe empezar por $: el broker reserva esos temas para sí</translation>
+    </message>
+    <message>
+        <source>%1 must not start or end with / or hold an empty level</source>
+        <translation>%1 no debe empezar ni terminar con / ni contener un nivel vacío</translation>
+    </message>
+    <message>
+        <source>Host must name the broker (a host name or an address)</source>
+        <translation>Host (Broker) debe indicar el broker (un nombre de host o una dirección)</translation>
+    </message>
+    <message>
+        <source>Host must not contain blanks</source>
+        <translation>Host (Broker) no debe contener espacios</translation>
+    </message>
+    <message>
+        <source>Site must hold at least one of a-z, 0-9, _ and -</source>
+        <translation>Site (Sitio) debe contener al menos uno de a-z, 0-9, _ y -</translation>
+    </message>
+    <message>
+        <source>CertFile and KeyFile go together: give both or neither</source>
+        <translation>CertFile y KeyFile van juntos: indique ambos o ninguno</translation>
+    </message>
+    <message>
+        <source>a client certificate needs TLS 1 and a CAFile, the authority that signed the broker&apos;s certificate</source>
+        <translation>un certificado de cliente necesita TLS 1 y un CAFile, la autoridad que firmó el certificado del broker</translation>
+    </message>
+</context>
+<context>
     <name>Brolant::PlotWidget</name>
     <message>
         <source>the day&apos;s readings; drag from left to right to zoom</source>
@@ -1508,6 +1605,32 @@
     </message>
 </context>
 <context>
+    <name>Brolant::SettingsValue</name>
+    <message>
+        <source>%1 holds control characters or is longer than %2 characters</source>
+        <translation>%1 contiene caracteres de control o supera los %2 caracteres</translation>
+    </message>
+    <message>
+        <source>%1 must be 0 or 1, not &quot;%2&quot;</source>
+        <translation>%1 debe ser 0 o 1, no &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from %2 to %3, not &quot;%4&quot;</source>
+        <translation>%1 debe ser un número entero de %2 a %3, no &quot;%4&quot;</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number of seconds from %2 to %3, not &quot;%4&quot;</source>
+        <translation>%1 debe ser un número entero de segundos de %2 a %3, no &quot;%4&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::SetupForm</name>
+    <message>
+        <source>%1 must be 0, 1 or 2, not %2</source>
+        <translation>%1 debe ser 0, 1 o 2, no %2</translation>
+    </message>
+</context>
+<context>
     <name>Brolant::TrendTab</name>
     <message>
         <source>Point at the plot to read a record.</source>
@@ -1571,6 +1694,41 @@
     <message>
         <source>each series ticked in a lane of its own over the chosen days; the readout below names the record under the pointer; drag from left to right to zoom</source>
         <translation>cada serie marcada en una franja propia durante los días elegidos; la lectura de abajo indica el registro bajo el puntero; arrastre de izquierda a derecha para ampliar</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::TurbineSettings</name>
+    <message>
+        <source>the rated power must be a number of watts above 0, not &quot;%1&quot;</source>
+        <translation>la potencia nominal debe ser un número de vatios mayor que 0, no &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>UnitsMean must be one of m/s, km/h, mph, knots or ft/s, not &quot;%1&quot;</source>
+        <translation>UnitsMean debe ser m/s, km/h, mph, knots o ft/s, no &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>line %1 is not a wind speed in m/s and a power in W: &quot;%2&quot;</source>
+        <translation>la línea %1 no es una velocidad de viento en m/s y una potencia en W: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>line %1: a wind speed and a power are never below 0</source>
+        <translation>línea %1: una velocidad de viento y una potencia nunca son menores que 0</translation>
+    </message>
+    <message>
+        <source>line %1: the wind speeds must rise from line to line</source>
+        <translation>línea %1: las velocidades de viento deben subir de línea en línea</translation>
+    </message>
+    <message>
+        <source>a rated curve needs at least two pairs of wind speed and power</source>
+        <translation>una curva nominal necesita al menos dos pares de velocidad de viento y potencia</translation>
+    </message>
+    <message>
+        <source>a rated curve has at most %1 pairs</source>
+        <translation>una curva nominal tiene como máximo %1 pares</translation>
+    </message>
+    <message>
+        <source>a rated curve of 0 W everywhere is no curve</source>
+        <translation>una curva nominal de 0 W en todas partes no es una curva</translation>
     </message>
 </context>
 <context>
@@ -1669,6 +1827,25 @@
         <translation>Los ajustes de la página web no se guardaron y %1 no ha cambiado.
 
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::WebSettings</name>
+    <message>
+        <source>%1 %2 is not a file</source>
+        <translation>%1 %2 no es un archivo</translation>
+    </message>
+    <message>
+        <source>Hosts must be names separated by commas, such as shed.example.org, not %1</source>
+        <translation>Hosts (Otros nombres) deben ser nombres separados por comas, como shed.example.org, no %1</translation>
+    </message>
+    <message>
+        <source>Listen must be an address of this computer such as 192.168.1.20, or empty for every network, not %1</source>
+        <translation>Listen debe ser una dirección de este ordenador, como 192.168.1.20, o vacío para todas las redes, no %1</translation>
+    </message>
+    <message>
+        <source>CertFile and KeyFile go together: set both for HTTPS, or neither</source>
+        <translation>CertFile y KeyFile van juntos: indique ambos para HTTPS, o ninguno</translation>
     </message>
 </context>
 <context>

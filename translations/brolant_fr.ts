@@ -67,6 +67,49 @@
     </message>
 </context>
 <context>
+    <name>Brolant::AlarmSettings</name>
+    <message>
+        <source>%1 must be a number with a decimal point, not a comma: &quot;%2&quot;</source>
+        <translation>%1 doit être un nombre avec un point décimal, pas une virgule : &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1 must be a number or empty, not &quot;%2&quot;</source>
+        <translation>%1 doit être un nombre ou vide, pas &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Delay must be a number of seconds, not empty</source>
+        <translation>Delay doit être un nombre de secondes, pas vide</translation>
+    </message>
+    <message>
+        <source>the file holds no alarm settings (no tag such as &lt;%1&gt;)</source>
+        <translation>le fichier ne contient aucun réglage d&apos;alarme (aucune balise comme &lt;%1&gt;)</translation>
+    </message>
+    <message>
+        <source>%1 is set but %2 is empty: set both, or empty both to switch the alarm off</source>
+        <translation>%1 est renseigné mais %2 est vide : renseignez les deux, ou videz les deux pour désactiver l&apos;alarme</translation>
+    </message>
+    <message>
+        <source>%1 (%2) must be at or above %3 (%4), or the alarm could never clear</source>
+        <translation>%1 (%2) doit être supérieur ou égal à %3 (%4), sinon l&apos;alarme ne pourrait jamais être levée</translation>
+    </message>
+    <message>
+        <source>%1 (%2) must be at or below %3 (%4), or the alarm could never clear</source>
+        <translation>%1 (%2) doit être inférieur ou égal à %3 (%4), sinon l&apos;alarme ne pourrait jamais être levée</translation>
+    </message>
+    <message>
+        <source>NoData must be at least 1 second, or empty to switch the alarm off</source>
+        <translation>NoData doit valoir au moins 1 seconde, ou être vide pour désactiver l&apos;alarme</translation>
+    </message>
+    <message>
+        <source>Delay must be from 0 to %1 seconds</source>
+        <translation>Delay doit être compris entre 0 et %1 secondes</translation>
+    </message>
+    <message>
+        <source>Command must be one line of at most %1 characters</source>
+        <translation>Command doit tenir sur une ligne d&apos;au plus %1 caractères</translation>
+    </message>
+</context>
+<context>
     <name>Brolant::AlarmsDialog</name>
     <message>
         <source>Battery low: below</source>
@@ -324,6 +367,21 @@
         <translation>L&apos;étalonnage n&apos;a pas pu être enregistré, %1 est inchangé.
 
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::ConfigFile</name>
+    <message>
+        <source>%1: no value for %2</source>
+        <translation>%1 : aucune valeur pour %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a number: %3</source>
+        <translation>%1 : %2 n&apos;est pas un nombre : %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a whole number: %3</source>
+        <translation>%1 : %2 n&apos;est pas un nombre entier : %3</translation>
     </message>
 </context>
 <context>
@@ -1096,6 +1154,45 @@
     </message>
 </context>
 <context>
+    <name>Brolant::MqttSettings</name>
+    <message>
+        <source>%1 must not be empty</source>
+        <translation>%1 ne doit pas être vide</translation>
+    </message>
+    <message>
+        <source>%1 must not contain # or +</source>
+        <translation>%1 ne doit contenir ni # ni +</translation>
+    </message>
+    <message>
+        <source>%1 must not start with $: the broker keeps those topics for itself</source>
+        <translation>%1 ne doit pas commencer par $ : le broker se réserve ces topics</translation>
+    </message>
+    <message>
+        <source>%1 must not start or end with / or hold an empty level</source>
+        <translation>%1 ne doit ni commencer ni finir par / ni contenir de niveau vide</translation>
+    </message>
+    <message>
+        <source>Host must name the broker (a host name or an address)</source>
+        <translation>Host (Broker) doit désigner le broker (un nom d&apos;hôte ou une adresse)</translation>
+    </message>
+    <message>
+        <source>Host must not contain blanks</source>
+        <translation>Host (Broker) ne doit pas contenir d&apos;espaces</translation>
+    </message>
+    <message>
+        <source>Site must hold at least one of a-z, 0-9, _ and -</source>
+        <translation>Site doit contenir au moins un caractère parmi a-z, 0-9, _ et -</translation>
+    </message>
+    <message>
+        <source>CertFile and KeyFile go together: give both or neither</source>
+        <translation>CertFile et KeyFile vont ensemble : donnez les deux ou aucun</translation>
+    </message>
+    <message>
+        <source>a client certificate needs TLS 1 and a CAFile, the authority that signed the broker&apos;s certificate</source>
+        <translation>un certificat client exige TLS 1 et un CAFile, l&apos;autorité qui a signé le certificat du broker</translation>
+    </message>
+</context>
+<context>
     <name>Brolant::PlotWidget</name>
     <message>
         <source>the day&apos;s readings; drag from left to right to zoom</source>
@@ -1508,6 +1605,32 @@
     </message>
 </context>
 <context>
+    <name>Brolant::SettingsValue</name>
+    <message>
+        <source>%1 holds control characters or is longer than %2 characters</source>
+        <translation>%1 contient des caractères de contrôle ou dépasse %2 caractères</translation>
+    </message>
+    <message>
+        <source>%1 must be 0 or 1, not &quot;%2&quot;</source>
+        <translation>%1 doit valoir 0 ou 1, pas &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from %2 to %3, not &quot;%4&quot;</source>
+        <translation>%1 doit être un nombre entier de %2 à %3, pas &quot;%4&quot;</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number of seconds from %2 to %3, not &quot;%4&quot;</source>
+        <translation>%1 doit être un nombre entier de secondes de %2 à %3, pas &quot;%4&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::SetupForm</name>
+    <message>
+        <source>%1 must be 0, 1 or 2, not %2</source>
+        <translation>%1 doit valoir 0, 1 ou 2, pas %2</translation>
+    </message>
+</context>
+<context>
     <name>Brolant::TrendTab</name>
     <message>
         <source>Point at the plot to read a record.</source>
@@ -1571,6 +1694,41 @@
     <message>
         <source>each series ticked in a lane of its own over the chosen days; the readout below names the record under the pointer; drag from left to right to zoom</source>
         <translation>chaque série cochée dans sa propre bande sur les jours choisis ; la lecture en dessous donne l&apos;enregistrement sous le pointeur ; glisser de gauche à droite pour zoomer</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::TurbineSettings</name>
+    <message>
+        <source>the rated power must be a number of watts above 0, not &quot;%1&quot;</source>
+        <translation>la puissance nominale doit être un nombre de watts supérieur à 0, pas &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>UnitsMean must be one of m/s, km/h, mph, knots or ft/s, not &quot;%1&quot;</source>
+        <translation>UnitsMean doit être m/s, km/h, mph, knots ou ft/s, pas &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>line %1 is not a wind speed in m/s and a power in W: &quot;%2&quot;</source>
+        <translation>la ligne %1 n&apos;est pas une vitesse de vent en m/s suivie d&apos;une puissance en W : &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>line %1: a wind speed and a power are never below 0</source>
+        <translation>ligne %1 : une vitesse de vent et une puissance ne sont jamais inférieures à 0</translation>
+    </message>
+    <message>
+        <source>line %1: the wind speeds must rise from line to line</source>
+        <translation>ligne %1 : les vitesses de vent doivent croître d&apos;une ligne à l&apos;autre</translation>
+    </message>
+    <message>
+        <source>a rated curve needs at least two pairs of wind speed and power</source>
+        <translation>une courbe nominale demande au moins deux paires de vitesse de vent et de puissance</translation>
+    </message>
+    <message>
+        <source>a rated curve has at most %1 pairs</source>
+        <translation>une courbe nominale compte au plus %1 paires</translation>
+    </message>
+    <message>
+        <source>a rated curve of 0 W everywhere is no curve</source>
+        <translation>une courbe nominale à 0 W partout n&apos;est pas une courbe</translation>
     </message>
 </context>
 <context>
@@ -1669,6 +1827,25 @@
         <translation>Les réglages de la page web n&apos;ont pas été enregistrés, et %1 est inchangé.
 
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::WebSettings</name>
+    <message>
+        <source>%1 %2 is not a file</source>
+        <translation>%1 %2 n&apos;est pas un fichier</translation>
+    </message>
+    <message>
+        <source>Hosts must be names separated by commas, such as shed.example.org, not %1</source>
+        <translation>Hosts (Autres noms) doit contenir des noms séparés par des virgules, comme shed.example.org, pas %1</translation>
+    </message>
+    <message>
+        <source>Listen must be an address of this computer such as 192.168.1.20, or empty for every network, not %1</source>
+        <translation>Listen doit être une adresse de cet ordinateur, comme 192.168.1.20, ou vide pour tous les réseaux, pas %1</translation>
+    </message>
+    <message>
+        <source>CertFile and KeyFile go together: set both for HTTPS, or neither</source>
+        <translation>CertFile et KeyFile vont ensemble : renseignez les deux pour HTTPS, ou aucun</translation>
     </message>
 </context>
 <context>

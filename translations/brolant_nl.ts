@@ -67,6 +67,49 @@
     </message>
 </context>
 <context>
+    <name>Brolant::AlarmSettings</name>
+    <message>
+        <source>%1 must be a number with a decimal point, not a comma: &quot;%2&quot;</source>
+        <translation>%1 moet een getal met een decimale punt zijn, geen komma: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1 must be a number or empty, not &quot;%2&quot;</source>
+        <translation>%1 moet een getal of leeg zijn, niet &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Delay must be a number of seconds, not empty</source>
+        <translation>Delay moet een aantal seconden zijn, niet leeg</translation>
+    </message>
+    <message>
+        <source>the file holds no alarm settings (no tag such as &lt;%1&gt;)</source>
+        <translation>het bestand bevat geen alarminstellingen (geen tag zoals &lt;%1&gt;)</translation>
+    </message>
+    <message>
+        <source>%1 is set but %2 is empty: set both, or empty both to switch the alarm off</source>
+        <translation>%1 is ingevuld maar %2 is leeg: vul beide in, of maak beide leeg om het alarm uit te zetten</translation>
+    </message>
+    <message>
+        <source>%1 (%2) must be at or above %3 (%4), or the alarm could never clear</source>
+        <translation>%1 (%2) moet gelijk aan of boven %3 (%4) liggen, anders kan het alarm nooit worden opgeheven</translation>
+    </message>
+    <message>
+        <source>%1 (%2) must be at or below %3 (%4), or the alarm could never clear</source>
+        <translation>%1 (%2) moet gelijk aan of onder %3 (%4) liggen, anders kan het alarm nooit worden opgeheven</translation>
+    </message>
+    <message>
+        <source>NoData must be at least 1 second, or empty to switch the alarm off</source>
+        <translation>NoData moet minstens 1 seconde zijn, of leeg om het alarm uit te zetten</translation>
+    </message>
+    <message>
+        <source>Delay must be from 0 to %1 seconds</source>
+        <translation>Delay moet tussen 0 en %1 seconden liggen</translation>
+    </message>
+    <message>
+        <source>Command must be one line of at most %1 characters</source>
+        <translation>Command moet één regel van hoogstens %1 tekens zijn</translation>
+    </message>
+</context>
+<context>
     <name>Brolant::AlarmsDialog</name>
     <message>
         <source>Battery low: below</source>
@@ -324,6 +367,21 @@
         <translation>De kalibratie kon niet worden opgeslagen, %1 is ongewijzigd.
 
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::ConfigFile</name>
+    <message>
+        <source>%1: no value for %2</source>
+        <translation>%1: geen waarde voor %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a number: %3</source>
+        <translation>%1: %2 is geen getal: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a whole number: %3</source>
+        <translation>%1: %2 is geen geheel getal: %3</translation>
     </message>
 </context>
 <context>
@@ -1096,6 +1154,45 @@
     </message>
 </context>
 <context>
+    <name>Brolant::MqttSettings</name>
+    <message>
+        <source>%1 must not be empty</source>
+        <translation>%1 mag niet leeg zijn</translation>
+    </message>
+    <message>
+        <source>%1 must not contain # or +</source>
+        <translation>%1 mag geen # of + bevatten</translation>
+    </message>
+    <message>
+        <source>%1 must not start with $: the broker keeps those topics for itself</source>
+        <translation>%1 mag niet met $ beginnen: die topics houdt de broker voor zichzelf</translation>
+    </message>
+    <message>
+        <source>%1 must not start or end with / or hold an empty level</source>
+        <translation>%1 mag niet met / beginnen of eindigen en geen leeg niveau bevatten</translation>
+    </message>
+    <message>
+        <source>Host must name the broker (a host name or an address)</source>
+        <translation>Host (Broker) moet de broker noemen (een hostnaam of een adres)</translation>
+    </message>
+    <message>
+        <source>Host must not contain blanks</source>
+        <translation>Host (Broker) mag geen spaties bevatten</translation>
+    </message>
+    <message>
+        <source>Site must hold at least one of a-z, 0-9, _ and -</source>
+        <translation>Site (Locatie) moet minstens een van a-z, 0-9, _ en - bevatten</translation>
+    </message>
+    <message>
+        <source>CertFile and KeyFile go together: give both or neither</source>
+        <translation>CertFile en KeyFile horen bij elkaar: geef beide of geen van beide</translation>
+    </message>
+    <message>
+        <source>a client certificate needs TLS 1 and a CAFile, the authority that signed the broker&apos;s certificate</source>
+        <translation>een clientcertificaat vraagt TLS 1 en een CAFile, de autoriteit die het certificaat van de broker ondertekende</translation>
+    </message>
+</context>
+<context>
     <name>Brolant::PlotWidget</name>
     <message>
         <source>the day&apos;s readings; drag from left to right to zoom</source>
@@ -1508,6 +1605,32 @@
     </message>
 </context>
 <context>
+    <name>Brolant::SettingsValue</name>
+    <message>
+        <source>%1 holds control characters or is longer than %2 characters</source>
+        <translation>%1 bevat stuurtekens of is langer dan %2 tekens</translation>
+    </message>
+    <message>
+        <source>%1 must be 0 or 1, not &quot;%2&quot;</source>
+        <translation>%1 moet 0 of 1 zijn, niet &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from %2 to %3, not &quot;%4&quot;</source>
+        <translation>%1 moet een geheel getal van %2 tot %3 zijn, niet &quot;%4&quot;</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number of seconds from %2 to %3, not &quot;%4&quot;</source>
+        <translation>%1 moet een geheel aantal seconden van %2 tot %3 zijn, niet &quot;%4&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::SetupForm</name>
+    <message>
+        <source>%1 must be 0, 1 or 2, not %2</source>
+        <translation>%1 moet 0, 1 of 2 zijn, niet %2</translation>
+    </message>
+</context>
+<context>
     <name>Brolant::TrendTab</name>
     <message>
         <source>Point at the plot to read a record.</source>
@@ -1571,6 +1694,41 @@
     <message>
         <source>each series ticked in a lane of its own over the chosen days; the readout below names the record under the pointer; drag from left to right to zoom</source>
         <translation>elke aangevinkte reeks in een eigen strook over de gekozen dagen; de uitlezing eronder noemt het record onder de aanwijzer; sleep van links naar rechts om te zoomen</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::TurbineSettings</name>
+    <message>
+        <source>the rated power must be a number of watts above 0, not &quot;%1&quot;</source>
+        <translation>het nominale vermogen moet een aantal watt boven 0 zijn, niet &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>UnitsMean must be one of m/s, km/h, mph, knots or ft/s, not &quot;%1&quot;</source>
+        <translation>UnitsMean moet m/s, km/h, mph, knots of ft/s zijn, niet &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>line %1 is not a wind speed in m/s and a power in W: &quot;%2&quot;</source>
+        <translation>regel %1 is geen windsnelheid in m/s met een vermogen in W: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>line %1: a wind speed and a power are never below 0</source>
+        <translation>regel %1: een windsnelheid en een vermogen zijn nooit kleiner dan 0</translation>
+    </message>
+    <message>
+        <source>line %1: the wind speeds must rise from line to line</source>
+        <translation>regel %1: de windsnelheden moeten van regel tot regel stijgen</translation>
+    </message>
+    <message>
+        <source>a rated curve needs at least two pairs of wind speed and power</source>
+        <translation>een nominale curve heeft minstens twee paren van windsnelheid en vermogen nodig</translation>
+    </message>
+    <message>
+        <source>a rated curve has at most %1 pairs</source>
+        <translation>een nominale curve heeft hoogstens %1 paren</translation>
+    </message>
+    <message>
+        <source>a rated curve of 0 W everywhere is no curve</source>
+        <translation>een nominale curve van overal 0 W is geen curve</translation>
     </message>
 </context>
 <context>
@@ -1669,6 +1827,25 @@
         <translation>De instellingen van de webpagina zijn niet opgeslagen en %1 is ongewijzigd.
 
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::WebSettings</name>
+    <message>
+        <source>%1 %2 is not a file</source>
+        <translation>%1 %2 is geen bestand</translation>
+    </message>
+    <message>
+        <source>Hosts must be names separated by commas, such as shed.example.org, not %1</source>
+        <translation>Hosts (Andere namen) moeten namen zijn gescheiden door komma&apos;s, zoals shed.example.org, niet %1</translation>
+    </message>
+    <message>
+        <source>Listen must be an address of this computer such as 192.168.1.20, or empty for every network, not %1</source>
+        <translation>Listen moet een adres van deze computer zijn, zoals 192.168.1.20, of leeg voor elk netwerk, niet %1</translation>
+    </message>
+    <message>
+        <source>CertFile and KeyFile go together: set both for HTTPS, or neither</source>
+        <translation>CertFile en KeyFile horen bij elkaar: vul beide in voor HTTPS, of geen van beide</translation>
     </message>
 </context>
 <context>

@@ -18,6 +18,8 @@
 namespace Brolant {
 
 namespace {
+// The reasons' words for the windows.
+constexpr const char *kContext = "Brolant::AlarmSettings";
 constexpr double kVoltsPerNominal12 = 12.0;
 constexpr double kAmpsClearShare = 0.9;
 constexpr double kLongestDelay = 86400.0;
@@ -43,8 +45,16 @@ Result<std::optional<double>> threshold(const QString &tag, const ConfigField &f
     if (field.text().trimmed().isEmpty())
         return std::optional<double>();
     const auto value = field.number();
-    if (!value || !std::isfinite(*value))
-        return Failure{QStringLiteral("%1 must be a number or empty, not \"%2\"").arg(tag, field.text().left(20))};
+    if (!value || !std::isfinite(*value)) {
+        // A decimal comma, as typed where the windows speak another language than English.
+        const bool comma = NumericText::isNumber(QString(field.text()).replace(u',', u'.'));
+        return Failure::translated(
+            kContext,
+            comma ? QT_TRANSLATE_NOOP("Brolant::AlarmSettings",
+                                      "%1 must be a number with a decimal point, not a comma: \"%2\"")
+                  : QT_TRANSLATE_NOOP("Brolant::AlarmSettings", "%1 must be a number or empty, not \"%2\""),
+            [&](const QString &text) { return text.arg(tag, field.text().left(20)); });
+    }
     return value;
 }
 
@@ -91,7 +101,9 @@ const SettingsLayout<AlarmSettings> &layout()
                             if (!seconds)
                                 return seconds.failure();
                             if (!*seconds)
-                                return Failure{QStringLiteral("Delay must be a number of seconds, not empty")};
+                                return Failure::translated(
+                                    kContext, QT_TRANSLATE_NOOP("Brolant::AlarmSettings",
+                                                                "Delay must be a number of seconds, not empty"));
                             settings.delaySeconds = **seconds;
                             return {};
                         },
@@ -156,8 +168,10 @@ Result<AlarmSettings> AlarmSettings::fromFile(const ConfigFile &file, const Alar
     AlarmSettings settings = defaults;
     // A file of something else entirely (a binary, a wrong file copied over it) is no setting.
     if (std::ranges::none_of(keys(), [&file](const QString &key) { return file[key].isPresent(); }))
-        return Failure{
-            QStringLiteral("the file holds no alarm settings (no tag such as <%1>)").arg(kDefinitions[0].name)};
+        return Failure::translated(
+            kContext,
+            QT_TRANSLATE_NOOP("Brolant::AlarmSettings", "the file holds no alarm settings (no tag such as <%1>)"),
+            [](const QString &text) { return text.arg(kDefinitions[0].name); });
     if (const Result<void> read = layout().read(file, settings); !read)
         return read.failure();
     if (Result<> checked = settings.check(); !checked)
@@ -172,23 +186,38 @@ Result<> AlarmSettings::check() const
         const Levels &at = levels[size_t(kind)];
         if (!at.raise) {
             if (at.clear)
-                return Failure{
-                    QStringLiteral("%1 is set but %2 is empty: set both, or empty both to switch the alarm off")
-                        .arg(definition.clearTag, definition.name)};
+                return Failure::translated(
+                    kContext,
+                    QT_TRANSLATE_NOOP("Brolant::AlarmSettings",
+                                      "%1 is set but %2 is empty: set both, or empty both to switch the alarm off"),
+                    [&](const QString &text) { return text.arg(definition.clearTag, definition.name); });
             continue;
         }
         if (definition.low ? at.clearAt() < *at.raise : at.clearAt() > *at.raise)
-            return Failure{QStringLiteral("%1 (%2) must be %3 %4 (%5), or the alarm could never clear")
-                               .arg(definition.clearTag, NumericText::shortest(at.clearAt()),
-                                    definition.low ? QStringLiteral("at or above") : QStringLiteral("at or below"),
-                                    definition.name, NumericText::shortest(*at.raise))};
+            return Failure::translated(
+                kContext,
+                definition.low
+                    ? QT_TRANSLATE_NOOP("Brolant::AlarmSettings",
+                                        "%1 (%2) must be at or above %3 (%4), or the alarm could never clear")
+                    : QT_TRANSLATE_NOOP("Brolant::AlarmSettings",
+                                        "%1 (%2) must be at or below %3 (%4), or the alarm could never clear"),
+                [&](const QString &text) {
+                    return text.arg(definition.clearTag, NumericText::shortest(at.clearAt()), definition.name,
+                                    NumericText::shortest(*at.raise));
+                });
     }
     if (noDataSeconds && *noDataSeconds < 1)
-        return Failure{QStringLiteral("NoData must be at least 1 second, or empty to switch the alarm off")};
+        return Failure::translated(kContext, QT_TRANSLATE_NOOP("Brolant::AlarmSettings",
+                                                               "NoData must be at least 1 second, or empty to switch "
+                                                               "the alarm off"));
     if (delaySeconds < 0 || delaySeconds > kLongestDelay)
-        return Failure{QStringLiteral("Delay must be from 0 to %1 seconds").arg(kLongestDelay)};
+        return Failure::translated(kContext,
+                                   QT_TRANSLATE_NOOP("Brolant::AlarmSettings", "Delay must be from 0 to %1 seconds"),
+                                   [](const QString &text) { return text.arg(kLongestDelay); });
     if (command.size() > kLongestCommand || command.contains(u'\n') || command.contains(u'\r'))
-        return Failure{QStringLiteral("Command must be one line of at most %1 characters").arg(kLongestCommand)};
+        return Failure::translated(
+            kContext, QT_TRANSLATE_NOOP("Brolant::AlarmSettings", "Command must be one line of at most %1 characters"),
+            [](const QString &text) { return text.arg(kLongestCommand); });
     return {};
 }
 

@@ -37,7 +37,7 @@ void ErrorReporter::log(const QString &stage, const QString &description)
                                ErrorLog::visible(description));
     // A log that cannot be written must not hide the error it was to record.
     if (!appended)
-        caption += tr("  (not written to %1: %2)").arg(FileName::kErrorLog, appended.failure().description);
+        caption += tr("  (not written to %1: %2)").arg(FileName::kErrorLog, appended.failure().forUser());
     m_view.showError(caption, ErrorTone::Error);
 }
 

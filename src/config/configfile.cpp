@@ -34,18 +34,27 @@ const ConfigField &ConfigFile::operator[](const QString &key) const
     return found == m_fields.constEnd() ? missing : *found;
 }
 
+namespace {
+// The reasons' words for the windows.
+constexpr const char *kContext = "Brolant::ConfigFile";
+} // namespace
+
 Result<> ConfigFile::apply(const FieldStep &step) const
 {
     const ConfigField &field = (*this)[step.key];
     if (!field.isPresent()) {
         if (step.need == FieldStep::Need::Optional)
             return {};
-        return Failure{QStringLiteral("%1: no value for %2").arg(m_fileName, step.key)};
+        return Failure::translated(kContext, QT_TRANSLATE_NOOP("Brolant::ConfigFile", "%1: no value for %2"),
+                                   [&](const QString &text) { return text.arg(m_fileName, step.key); });
     }
     if (step.need == FieldStep::Need::Number && !field.number())
-        return Failure{QStringLiteral("%1: %2 is not a number: %3").arg(m_fileName, step.key, field.text())};
+        return Failure::translated(kContext, QT_TRANSLATE_NOOP("Brolant::ConfigFile", "%1: %2 is not a number: %3"),
+                                   [&](const QString &text) { return text.arg(m_fileName, step.key, field.text()); });
     if (step.need == FieldStep::Need::Int16 && !field.int16())
-        return Failure{QStringLiteral("%1: %2 is not a whole number: %3").arg(m_fileName, step.key, field.text())};
+        return Failure::translated(kContext,
+                                   QT_TRANSLATE_NOOP("Brolant::ConfigFile", "%1: %2 is not a whole number: %3"),
+                                   [&](const QString &text) { return text.arg(m_fileName, step.key, field.text()); });
     return step.apply(field);
 }
 

@@ -16,6 +16,7 @@ namespace {
 constexpr int kHighestPort = 65535;
 constexpr qsizetype kLongestText = 255;
 constexpr qsizetype kQuoted = 20; // how much of a refused value a message repeats
+constexpr const char *kContext = "Brolant::SettingsValue";
 } // namespace
 
 Result<QString> SettingsValue::plain(const QString &name, const QString &value)
@@ -24,29 +25,31 @@ Result<QString> SettingsValue::plain(const QString &name, const QString &value)
         return c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() < 0xa0);
     });
     if (control || value.size() > kLongestText)
-        return Failure{
-            QStringLiteral("%1 holds control characters or is longer than %2 characters").arg(name).arg(kLongestText)};
+        return Failure::translated(
+            kContext,
+            QT_TRANSLATE_NOOP("Brolant::SettingsValue", "%1 holds control characters or is longer than %2 characters"),
+            [&](const QString &text) { return text.arg(name).arg(kLongestText); });
     return value;
 }
 
 Result<bool> SettingsValue::switchedOn(const QString &name, const ConfigField &field)
 {
     if (!field.equals(0) && !field.equals(1))
-        return Failure{QStringLiteral("%1 must be 0 or 1, not \"%2\"").arg(name, field.text().left(kQuoted))};
+        return Failure::translated(kContext,
+                                   QT_TRANSLATE_NOOP("Brolant::SettingsValue", "%1 must be 0 or 1, not \"%2\""),
+                                   [&](const QString &text) { return text.arg(name, field.text().left(kQuoted)); });
     return field.equals(1);
 }
 
 Result<int> SettingsValue::wholeNumber(const QString &name, const ConfigField &field, int lowest, int highest,
-                                       const QString &kind)
+                                       const char *message)
 {
     const auto number = field.number();
     // In range before it is made an int: a huge number is no int at all.
     if (!number || *number < lowest || *number > highest || *number != std::floor(*number))
-        return Failure{QStringLiteral("%1 must be %2 from %3 to %4, not \"%5\"")
-                           .arg(name, kind)
-                           .arg(lowest)
-                           .arg(highest)
-                           .arg(field.text().left(kQuoted))};
+        return Failure::translated(kContext, message, [&](const QString &text) {
+            return text.arg(name).arg(lowest).arg(highest).arg(field.text().left(kQuoted));
+        });
     return int(*number);
 }
 

@@ -23,10 +23,11 @@ namespace SettingsValue {
 Result<QString> plain(const QString &name, const QString &value);
 // A switch: 0 or 1, nothing else.
 Result<bool> switchedOn(const QString &name, const ConfigField &field);
-// A whole number from `lowest` to `highest`; `kind` names what it is in the message ("a whole
-// number of seconds").
+// A whole number from `lowest` to `highest`. `message` (marked for translation in this context)
+// says what it must be: %1 the name, %2 and %3 the bounds, %4 the value refused.
 Result<int> wholeNumber(const QString &name, const ConfigField &field, int lowest, int highest,
-                        const QString &kind = QStringLiteral("a whole number"));
+                        const char *message = QT_TRANSLATE_NOOP("Brolant::SettingsValue",
+                                                                "%1 must be a whole number from %2 to %3, not \"%4\""));
 // A TCP port: a whole number from 1 to 65535.
 Result<int> port(const QString &name, const ConfigField &field);
 

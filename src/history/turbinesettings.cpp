@@ -15,6 +15,8 @@
 namespace Brolant {
 
 namespace {
+// The reasons' words for the windows.
+constexpr const char *kContext = "Brolant::TurbineSettings";
 const QString kRatedPower = QStringLiteral("RatedPower");
 const QString kRatedCurve = QStringLiteral("RatedCurve");
 const QString kUnitsAsked = QStringLiteral("UnitsAsked");
@@ -35,8 +37,10 @@ Result<double> ratedWatts(const QString &text)
 {
     const auto watts = number(text.trimmed());
     if (!watts || *watts <= 0)
-        return Failure{QStringLiteral("the rated power must be a number of watts above 0, not \"%1\"")
-                           .arg(text.trimmed().left(20))};
+        return Failure::translated(kContext,
+                                   QT_TRANSLATE_NOOP("Brolant::TurbineSettings",
+                                                     "the rated power must be a number of watts above 0, not \"%1\""),
+                                   [&](const QString &words) { return words.arg(text.trimmed().left(20)); });
     return *watts;
 }
 
@@ -79,8 +83,11 @@ const SettingsLayout<TurbineSettings> &layout()
              [](TurbineSettings &settings, const ConfigField &field) -> Result<> {
                  const QString unit = field.text().trimmed();
                  if (!unit.isEmpty() && !WindSpeedUnit::toMetresPerSecond(unit))
-                     return Failure{QStringLiteral("UnitsMean must be one of m/s, km/h, mph, knots or ft/s, not \"%1\"")
-                                        .arg(unit.left(20))};
+                     return Failure::translated(
+                         kContext,
+                         QT_TRANSLATE_NOOP("Brolant::TurbineSettings",
+                                           "UnitsMean must be one of m/s, km/h, mph, knots or ft/s, not \"%1\""),
+                         [&](const QString &text) { return text.arg(unit.left(20)); });
                  settings.unitsMean = unit;
                  return {};
              },
@@ -127,23 +134,36 @@ Result<RatedCurve> RatedCurve::fromText(const QString &pairs, const QString &rat
             // The headings of a CSV hold no figure; a first pair mistyped is still refused.
             if (at == 0 && !lines[at].contains(QRegularExpression(QStringLiteral("\\d"))))
                 continue;
-            return Failure{QStringLiteral("line %1 is not a wind speed in m/s and a power in W: \"%2\"")
-                               .arg(at + 1)
-                               .arg(lines[at].trimmed().left(40))};
+            return Failure::translated(
+                kContext,
+                QT_TRANSLATE_NOOP("Brolant::TurbineSettings",
+                                  "line %1 is not a wind speed in m/s and a power in W: \"%2\""),
+                [&](const QString &text) { return text.arg(at + 1).arg(lines[at].trimmed().left(40)); });
         }
         if (*speed < 0 || *watts < 0)
-            return Failure{QStringLiteral("line %1: a wind speed and a power are never below 0").arg(at + 1)};
+            return Failure::translated(
+                kContext,
+                QT_TRANSLATE_NOOP("Brolant::TurbineSettings", "line %1: a wind speed and a power are never below 0"),
+                [&](const QString &text) { return text.arg(at + 1); });
         if (!curve.points.empty() && *speed <= curve.points.back().first)
-            return Failure{QStringLiteral("line %1: the wind speeds must rise from line to line").arg(at + 1)};
+            return Failure::translated(
+                kContext,
+                QT_TRANSLATE_NOOP("Brolant::TurbineSettings", "line %1: the wind speeds must rise from line to line"),
+                [&](const QString &text) { return text.arg(at + 1); });
         curve.points.emplace_back(*speed, *watts);
     }
     if (curve.points.size() < 2)
-        return Failure{QStringLiteral("a rated curve needs at least two pairs of wind speed and power")};
+        return Failure::translated(kContext, QT_TRANSLATE_NOOP("Brolant::TurbineSettings",
+                                                               "a rated curve needs at least two pairs of wind speed "
+                                                               "and power"));
     if (curve.points.size() > size_t(kMostPoints))
-        return Failure{QStringLiteral("a rated curve has at most %1 pairs").arg(kMostPoints)};
+        return Failure::translated(kContext,
+                                   QT_TRANSLATE_NOOP("Brolant::TurbineSettings", "a rated curve has at most %1 pairs"),
+                                   [](const QString &text) { return text.arg(kMostPoints); });
     const double highest = curve.highestWatts();
     if (ratedPower.trimmed().isEmpty() && highest <= 0)
-        return Failure{QStringLiteral("a rated curve of 0 W everywhere is no curve")};
+        return Failure::translated(
+            kContext, QT_TRANSLATE_NOOP("Brolant::TurbineSettings", "a rated curve of 0 W everywhere is no curve"));
     if (ratedPower.trimmed().isEmpty()) {
         curve.ratedPower = highest;
         return curve;

@@ -164,7 +164,7 @@ std::optional<QString> programFolder(const LoggerStart &start)
     if (chosen)
         return *chosen;
     // A logger with nowhere to write would run for ever logging nothing.
-    QTextStream(stderr) << start.program << ": --folder: " << chosen.failure().description << '\n';
+    QTextStream(stderr) << start.program << ": --folder: " << chosen.failure().forUser() << '\n';
     return std::nullopt;
 }
 

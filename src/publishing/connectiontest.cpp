@@ -22,7 +22,7 @@ void ConnectionTest::start(const MqttSettings &settings)
 {
     m_client.reset();
     if (const Result<> checked = settings.check(); !checked) {
-        emit finished(checked.failure().description);
+        emit finished(checked.failure().forUser());
         return;
     }
     // A client id of its own, so the test never pushes a running logger off the broker, and no

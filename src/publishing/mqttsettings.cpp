@@ -29,6 +29,8 @@ QString MqttSettings::defaultSite()
 }
 
 namespace {
+// The reasons' words for the windows.
+constexpr const char *kContext = "Brolant::MqttSettings";
 const SettingsLayout<MqttSettings> &layout()
 {
     using Key = SettingsLayout<MqttSettings>::Key;
@@ -55,9 +57,10 @@ const SettingsLayout<MqttSettings> &layout()
             {MqttTag::kLiveEvery,
              [](MqttSettings &settings, const ConfigField &field) {
                  return assignTo(settings.liveEvery,
-                                 SettingsValue::wholeNumber(MqttTag::kLiveEvery, field, 0,
-                                                            int(MqttSettings::kLongestLiveEvery.count()),
-                                                            QStringLiteral("a whole number of seconds")));
+                                 SettingsValue::wholeNumber(
+                                     MqttTag::kLiveEvery, field, 0, int(MqttSettings::kLongestLiveEvery.count()),
+                                     QT_TRANSLATE_NOOP("Brolant::SettingsValue", "%1 must be a whole number of seconds "
+                                                                                 "from %2 to %3, not \"%4\"")));
              },
              [](const MqttSettings &settings) { return QString::number(settings.liveEvery.count()); }},
         });
@@ -90,33 +93,49 @@ Result<> MqttSettings::check() const
     // The topics are built from these: a wildcard or an empty level would publish elsewhere.
     const auto topicProblem = [](const QString &name, const QString &text, bool emptyAllowed) -> Result<> {
         if (text.isEmpty() && !emptyAllowed)
-            return Failure{QStringLiteral("%1 must not be empty").arg(name)};
+            return Failure::translated(kContext, QT_TRANSLATE_NOOP("Brolant::MqttSettings", "%1 must not be empty"),
+                                       [&](const QString &text) { return text.arg(name); });
         if (text.contains(u'#') || text.contains(u'+'))
-            return Failure{QStringLiteral("%1 must not contain # or +").arg(name)};
+            return Failure::translated(kContext,
+                                       QT_TRANSLATE_NOOP("Brolant::MqttSettings", "%1 must not contain # or +"),
+                                       [&](const QString &text) { return text.arg(name); });
         if (text.startsWith(u'$'))
-            return Failure{
-                QStringLiteral("%1 must not start with $: the broker keeps those topics for itself").arg(name)};
+            return Failure::translated(
+                kContext,
+                QT_TRANSLATE_NOOP("Brolant::MqttSettings",
+                                  "%1 must not start with $: the broker keeps those topics for itself"),
+                [&](const QString &text) { return text.arg(name); });
         if (text.startsWith(u'/') || text.endsWith(u'/') || text.contains(QStringLiteral("//")))
-            return Failure{QStringLiteral("%1 must not start or end with / or hold an empty level").arg(name)};
+            return Failure::translated(
+                kContext,
+                QT_TRANSLATE_NOOP("Brolant::MqttSettings", "%1 must not start or end with / or hold an empty level"),
+                [&](const QString &text) { return text.arg(name); });
         return {};
     };
     if (enabled && host.isEmpty())
-        return Failure{QStringLiteral("Host must name the broker (a host name or an address)")};
+        return Failure::translated(
+            kContext,
+            QT_TRANSLATE_NOOP("Brolant::MqttSettings", "Host must name the broker (a host name or an address)"));
     if (host.contains(u' '))
-        return Failure{QStringLiteral("Host must not contain blanks")};
+        return Failure::translated(kContext,
+                                   QT_TRANSLATE_NOOP("Brolant::MqttSettings", "Host must not contain blanks"));
     if (const Result<> checked = topicProblem(MqttTag::kTopic, topic, false); !checked)
         return checked;
     if (site.isEmpty())
-        return Failure{QStringLiteral("Site must hold at least one of a-z, 0-9, _ and -")};
+        return Failure::translated(
+            kContext, QT_TRANSLATE_NOOP("Brolant::MqttSettings", "Site must hold at least one of a-z, 0-9, _ and -"));
     if (const Result<> checked = topicProblem(MqttTag::kDiscovery, discovery, true); !checked)
         return checked;
     // Whether the files can be read is found at each connection attempt, so a file put right is
     // used without a restart.
     if (certFile.isEmpty() != keyFile.isEmpty())
-        return Failure{QStringLiteral("CertFile and KeyFile go together: give both or neither")};
+        return Failure::translated(
+            kContext,
+            QT_TRANSLATE_NOOP("Brolant::MqttSettings", "CertFile and KeyFile go together: give both or neither"));
     if (!certFile.isEmpty() && (!tls || caFile.isEmpty()))
-        return Failure{QStringLiteral("a client certificate needs TLS 1 and a CAFile, the authority that signed "
-                                      "the broker's certificate")};
+        return Failure::translated(kContext, QT_TRANSLATE_NOOP("Brolant::MqttSettings",
+                                                               "a client certificate needs TLS 1 and a CAFile, the "
+                                                               "authority that signed the broker's certificate"));
     return {};
 }
 

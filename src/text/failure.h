@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -9,10 +10,31 @@
 
 namespace Brolant {
 
-// Why something could not be done, in words for the error log and the user.
+// Why something could not be done: in English for the error log, and for the user in the
+// windows' language where its words are translated.
 struct Failure
 {
     QString description;
+    QString shown = {}; // empty when the windows show the description as it is
+
+    // The reason as a window shows it.
+    const QString &forUser() const { return shown.isEmpty() ? description : shown; }
+
+    // A reason marked with QT_TRANSLATE_NOOP in `context`; `fill` puts the same values into the
+    // English and the translated words.
+    template <typename Fill>
+    static Failure translated(const char *context, const char *text, Fill fill)
+    {
+        Failure failure{fill(QString::fromUtf8(text)), fill(QCoreApplication::translate(context, text))};
+        if (failure.shown == failure.description)
+            failure.shown.clear();
+        return failure;
+    }
+
+    static Failure translated(const char *context, const char *text)
+    {
+        return translated(context, text, [](const QString &words) { return words; });
+    }
 
     bool operator==(const Failure &) const = default;
 };

@@ -113,7 +113,7 @@ void GraphModel::display()
     }
     const Result<QByteArray> content = TextFile::tryReadBytes(file.filePath(), DailyLogLine::kLargestFile);
     if (!content) {
-        loadFailed(tr("The day could not be read: %1").arg(content.failure().description));
+        loadFailed(tr("The day could not be read: %1").arg(content.failure().forUser()));
         return;
     }
     m_session.zoomApplying = false;
@@ -230,7 +230,7 @@ void GraphModel::exportCsv()
     if (const Result<> written = TextFile::tryReplace(ProgramPaths(m_programFolder).inExcel(*name),
                                                       CsvExport::text(m_session.records, m_range));
         !written) {
-        m_view.message(tr("The export could not be written: %1").arg(written.failure().description));
+        m_view.message(tr("The export could not be written: %1").arg(written.failure().forUser()));
         return;
     }
     m_view.message(tr("Done"));

@@ -40,7 +40,7 @@ ViewerSettings ViewerSettings::read(const QString &programFolder)
                                                        "The viewer needs the logging interval, system voltage "
                                                        "and maximum current from prog.cfg, and could not use "
                                                        "them (%1). Correct them in Program Setup.")
-                               .arg(failure->description);
+                               .arg(failure->forUser());
     return settings;
 }
 

@@ -16,10 +16,13 @@
 namespace Brolant {
 
 namespace {
+// The reasons' words for the windows.
+constexpr const char *kContext = "Brolant::WebSettings";
 Result<QString> existingFile(const QString &name, const QString &path)
 {
     if (!path.isEmpty() && !QFileInfo(path).isFile())
-        return Failure{QStringLiteral("%1 %2 is not a file").arg(name, path)};
+        return Failure::translated(kContext, QT_TRANSLATE_NOOP("Brolant::WebSettings", "%1 %2 is not a file"),
+                                   [&](const QString &text) { return text.arg(name, path); });
     return path;
 }
 
@@ -36,8 +39,11 @@ Result<QStringList> hostNames(const QString &text)
         if (trimmed.isEmpty())
             continue;
         if (!name.match(trimmed).hasMatch())
-            return Failure{QStringLiteral("Hosts must be names separated by commas, such as shed.example.org, not %1")
-                               .arg(ErrorLog::quoted(trimmed))};
+            return Failure::translated(
+                kContext,
+                QT_TRANSLATE_NOOP("Brolant::WebSettings",
+                                  "Hosts must be names separated by commas, such as shed.example.org, not %1"),
+                [&](const QString &text) { return text.arg(ErrorLog::quoted(trimmed)); });
         names.append(trimmed);
     }
     return names;
@@ -99,9 +105,11 @@ const SettingsLayout<WebSettings> &layout()
              [](WebSettings &settings, const ConfigField &field) -> Result<> {
                  const QString text = field.text().trimmed();
                  if (!text.isEmpty() && QHostAddress(text).isNull())
-                     return Failure{QStringLiteral("Listen must be an address of this computer such as "
-                                                   "192.168.1.20, or empty for every network, not %1")
-                                        .arg(ErrorLog::quoted(text))};
+                     return Failure::translated(
+                         kContext,
+                         QT_TRANSLATE_NOOP("Brolant::WebSettings", "Listen must be an address of this computer such as "
+                                                                   "192.168.1.20, or empty for every network, not %1"),
+                         [&](const QString &words) { return words.arg(ErrorLog::quoted(text)); });
                  settings.listen = text;
                  return {};
              },
@@ -136,7 +144,9 @@ Result<WebSettings> WebSettings::fromFile(const ConfigFile &file)
     if (const Result<void> read = layout().read(file, settings); !read)
         return read.failure();
     if (settings.certFile.isEmpty() != settings.keyFile.isEmpty())
-        return Failure{QStringLiteral("CertFile and KeyFile go together: set both for HTTPS, or neither")};
+        return Failure::translated(
+            kContext, QT_TRANSLATE_NOOP("Brolant::WebSettings",
+                                        "CertFile and KeyFile go together: set both for HTTPS, or neither"));
     return settings;
 }
 

@@ -29,6 +29,7 @@
 #include <QDirIterator>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -143,6 +144,8 @@ class LanguagesTest : public QObject
 private slots:
     void everyWindowHoldsItsTexts_data();
     void everyWindowHoldsItsTexts();
+    void refusalsAreExplainedInTheLanguage_data();
+    void refusalsAreExplainedInTheLanguage();
     void filesAreTheSameInEveryLanguage();
 
 private:
@@ -251,6 +254,59 @@ void LanguagesTest::everyWindowHoldsItsTexts()
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
 }
 
+void LanguagesTest::refusalsAreExplainedInTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("explained"); // words of the reason in that language
+    QTest::newRow("a decimal comma") << "de"
+                                     << "Alarms"
+                                     << "LowVolts"
+                                     << "11,8"
+                                     << "mit Dezimalpunkt";
+    QTest::newRow("a high alarm that never clears") << "nl"
+                                                    << "Alarms"
+                                                    << "HighVoltsClear"
+                                                    << "20"
+                                                    << "gelijk aan of onder";
+    QTest::newRow("a port out of range") << "fr"
+                                         << "Web Dashboard"
+                                         << "Port"
+                                         << "99999x"
+                                         << "nombre entier de 1 à 65535";
+    QTest::newRow("no site") << "es"
+                             << "MQTT"
+                             << "Site"
+                             << ""
+                             << "debe contener al menos";
+}
+
+// A value the user typed is refused with its reason in the user's language, not only the words
+// around it.
+void LanguagesTest::refusalsAreExplainedInTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, window);
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(QString, explained);
+    const Translation translation(language);
+    for (const auto &[name, open] : windows()) {
+        if (QLatin1String(name) != window)
+            continue;
+        const Opened dialog = open();
+        dialog->findChild<QLineEdit *>(box)->setText(typed);
+        m_messages.messages.clear();
+        dialog->findChild<QPushButton *>(QStringLiteral("Save"))->click();
+        QCOMPARE(m_messages.messages.size(), 1);
+        QVERIFY2(m_messages.messages.first().contains(explained), qPrintable(m_messages.messages.first()));
+        return;
+    }
+    QFAIL("no such window");
+}
+
 std::map<QString, QByteArray> LanguagesTest::loggedFiles()
 {
     ProgramFolder folder;
@@ -262,6 +318,8 @@ std::map<QString, QByteArray> LanguagesTest::loggedFiles()
     folder.writeCalibration();
     folder.write("html/template.asp", "V=<VV> I=<II> W=<WW> E=<WH> R=<RR> S=<SS> T=<TT> M=<MM>.");
     folder.write("alarms.cfg", "<Delay>0</Delay><NoData>120</NoData>");
+    // A settings file that cannot be used: its reason goes to the error log.
+    folder.write("mqtt.cfg", "<Enabled>1</Enabled>");
     FakeSerialLink link;
     FakeClock clock(QDateTime(QDate(2026, 12, 7), QTime(23, 58, 10)));
     RecordingView view;
@@ -306,6 +364,7 @@ void LanguagesTest::filesAreTheSameInEveryLanguage()
     for (const char *wanted : {"errorlog.txt", "logs/alarms.txt", "logs/Whours.txt", "logs/P_2026_12_08.txt",
                                "html/log.asp", "excel/2026_12_08.xls"})
         QVERIFY2(english.count(QLatin1String(wanted)) && !english[QLatin1String(wanted)].isEmpty(), wanted);
+    QVERIFY(english["errorlog.txt"].contains("mqtt.cfg cannot be used: Host must name the broker"));
     for (const QString &language : Translation::languages()) {
         const Translation translation(language);
         const std::map<QString, QByteArray> files = loggedFiles();

@@ -99,7 +99,7 @@ void AlarmsDialog::showSavedSettings()
     const AlarmSettings::Loaded loaded = AlarmSettings::over(m_store.alarms(), m_defaults);
     if (loaded.failure)
         m_problem->setText(tr("%1 could not be used (%2): these are the default values.")
-                               .arg(FileName::kAlarmSettings, loaded.failure->description));
+                               .arg(FileName::kAlarmSettings, loaded.failure->forUser()));
     m_problem->setVisible(!m_problem->text().isEmpty());
     const AlarmSettings &settings = loaded.settings;
     for (int kind = 0; kind < kLevelAlarms; ++kind) {
@@ -133,7 +133,7 @@ void AlarmsDialog::saveClicked()
         [this](const AlarmSettings &settings) { return m_store.saveAlarms(settings, m_defaults); });
     if (!saved) {
         m_messages.message(tr("The alarms were not saved, and %1 is unchanged.\n\n%2")
-                               .arg(FileName::kAlarmSettings, saved.failure().description));
+                               .arg(FileName::kAlarmSettings, saved.failure().forUser()));
         return;
     }
     accept();

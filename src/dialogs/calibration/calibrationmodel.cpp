@@ -121,7 +121,7 @@ void CalibrationModel::saveClicked()
         ConfigField(m_divisors[CalibrationView::WindDivisor])};
     if (const Result<> saved = m_store.saveCalibration(settings); !saved) {
         m_view.message(tr("The calibration could not be saved, and %1 is unchanged.\n\n%2")
-                           .arg(FileName::kCalibration, saved.failure().description));
+                           .arg(FileName::kCalibration, saved.failure().forUser()));
         return;
     }
     m_link.close();

@@ -104,7 +104,7 @@ void MqttDialog::showSavedSettings()
         if (read)
             settings = *read;
         else
-            unusable = read.failure().description;
+            unusable = read.failure().forUser();
     }
     WidgetHelpers::showUnusable(m_problem, FileName::kMqttSettings, unusable);
     showSettings(settings);
@@ -146,7 +146,7 @@ void MqttDialog::testClicked()
     m_outcome->setText(tr("testing..."));
     Result<MqttSettings> settings = typed();
     if (!settings) {
-        m_outcome->setText(settings.failure().description);
+        m_outcome->setText(settings.failure().forUser());
         return;
     }
     settings.value().enabled = true; // a test connects whether or not publishing is switched on
@@ -158,7 +158,7 @@ void MqttDialog::saveClicked()
     const Result<> saved = typed().andThen([this](const MqttSettings &settings) { return m_store.saveMqtt(settings); });
     if (!saved) {
         m_messages.message(tr("The publishing settings were not saved, and %1 is unchanged.\n\n%2")
-                               .arg(FileName::kMqttSettings, saved.failure().description));
+                               .arg(FileName::kMqttSettings, saved.failure().forUser()));
         return;
     }
     accept();

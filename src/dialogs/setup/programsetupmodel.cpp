@@ -31,11 +31,11 @@ SetupForm ProgramSetupModel::load()
     const ConfigFile &file = files.program;
     if (file.readFailure()) {
         m_loadProblem = tr("%1 could not be read (%2): these are the starting values.")
-                            .arg(FileName::kProgramConfig, file.readFailure()->description);
+                            .arg(FileName::kProgramConfig, file.readFailure()->forUser());
     } else if (const Result<> read = form.readFrom(file); !read) {
         m_loadProblem = tr("%1 could not be read completely (%2). Those settings "
                            "show their starting values; saving keeps all the others.")
-                            .arg(FileName::kProgramConfig, read.failure().description);
+                            .arg(FileName::kProgramConfig, read.failure().forUser());
     }
     return form;
 }
@@ -48,7 +48,7 @@ bool ProgramSetupModel::save(const SetupForm &form)
     }
     if (const Result<> saved = m_store.saveProgram(form.toConfig()); !saved) {
         m_messages.message(tr("The settings could not be saved, and %1 is unchanged.\n\n%2")
-                               .arg(FileName::kProgramConfig, saved.failure().description));
+                               .arg(FileName::kProgramConfig, saved.failure().forUser()));
         return false;
     }
     return true;

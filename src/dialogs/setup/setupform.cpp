@@ -20,7 +20,9 @@ Result<> checkState(const QString &key, const ConfigField &field)
 {
     const int value = *field.int16();
     if (value < 0 || value > kGreyed)
-        return Failure{QStringLiteral("%1 must be 0, 1 or 2, not %2").arg(key).arg(value)};
+        return Failure::translated("Brolant::SetupForm",
+                                   QT_TRANSLATE_NOOP("Brolant::SetupForm", "%1 must be 0, 1 or 2, not %2"),
+                                   [&](const QString &text) { return text.arg(key).arg(value); });
     return {};
 }
 
@@ -72,9 +74,12 @@ Result<> SetupForm::readFrom(const ConfigFile &file)
     if (failures.empty())
         return {};
     QStringList reasons;
-    for (const Failure &failure : failures)
+    QStringList shown;
+    for (const Failure &failure : failures) {
         reasons << failure.description;
-    return Failure{reasons.join(QStringLiteral("; "))};
+        shown << failure.forUser();
+    }
+    return Failure{reasons.join(QStringLiteral("; ")), shown == reasons ? QString() : shown.join(QStringLiteral("; "))};
 }
 
 bool SetupForm::hasValidPort() const

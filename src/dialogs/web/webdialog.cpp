@@ -103,7 +103,7 @@ void WebDialog::showSavedSettings()
         if (read)
             settings = *read;
         else
-            unusable = read.failure().description;
+            unusable = read.failure().forUser();
     }
     WidgetHelpers::showUnusable(m_problem, FileName::kWebSettings, unusable);
     showSettings(settings);
@@ -142,7 +142,7 @@ void WebDialog::showAddresses()
         text = settings->enabled ? addresses.join(QStringLiteral("  "))
                                  : tr("(not served until the box above is ticked and saved)");
     } else {
-        text = settings.failure().description;
+        text = settings.failure().forUser();
     }
     m_link->setText(links.join(QStringLiteral("<br>")));
     m_link->setVisible(!links.isEmpty() && m_enabled->isChecked());
@@ -154,7 +154,7 @@ void WebDialog::saveClicked()
     const Result<> saved = typed().andThen([this](const WebSettings &settings) { return m_store.saveWeb(settings); });
     if (!saved) {
         m_messages.message(tr("The web page settings were not saved, and %1 is unchanged.\n\n%2")
-                               .arg(FileName::kWebSettings, saved.failure().description));
+                               .arg(FileName::kWebSettings, saved.failure().forUser()));
         return;
     }
     accept();

@@ -399,7 +399,7 @@ void EnergyTab::exportClicked()
     m_written = path ? tr("Written: %1").arg(*path) : QString();
     showNote();
     if (!path)
-        m_messages.message(tr("The CSV file could not be written: %1").arg(path.failure().description));
+        m_messages.message(tr("The CSV file could not be written: %1").arg(path.failure().forUser()));
 }
 
 } // namespace Brolant

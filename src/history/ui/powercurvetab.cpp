@@ -178,7 +178,7 @@ void PowerCurveTab::readTurbine()
 {
     const Result<TurbineSettings> turbine = TurbineSettings::load(m_programFolder);
     m_turbine = turbine.valueOr(TurbineSettings());
-    m_turbineProblem = turbine ? QString() : turbine.failure().description;
+    m_turbineProblem = turbine ? QString() : turbine.failure().forUser();
 }
 
 void PowerCurveTab::showClicked()
@@ -211,7 +211,7 @@ void PowerCurveTab::unitChosen(const QString &unit)
     changed.unitsAsked = kKnownUnits.contains(unit) ? m_windUnits.simplified() : QString();
     changed.unitsMean = kKnownUnits.contains(unit) ? unit : QString();
     if (const Result<> saved = changed.save(m_programFolder); !saved) {
-        m_messages.message(tr("The wind unit could not be kept: ") + saved.failure().description);
+        m_messages.message(tr("The wind unit could not be kept: ") + saved.failure().forUser());
         return;
     }
     m_turbine = changed;
@@ -367,7 +367,7 @@ void PowerCurveTab::exportClicked()
     if (!performance) {
         m_written.clear();
         showSummary();
-        m_messages.message(tr("The CSV file could not be written: %1").arg(performance.failure().description));
+        m_messages.message(tr("The CSV file could not be written: %1").arg(performance.failure().forUser()));
         return;
     }
     m_written = tr("Written: %1 and %2").arg(*bins, *performance);

@@ -94,7 +94,7 @@ bool RatedCurveDialog::save()
         return changed.save(m_programFolder);
     });
     if (!saved) {
-        m_problem->setText(tr("Not saved: %1.").arg(saved.failure().description));
+        m_problem->setText(tr("Not saved: %1.").arg(saved.failure().forUser()));
         m_problem->show();
         return false;
     }
