@@ -59,9 +59,9 @@ QString AlarmChange::shownName() const
 QString AlarmChange::shownState() const
 {
     if (switchedOff)
-        return QCoreApplication::translate(kTrContext, "switched off");
-    return raised ? QCoreApplication::translate(kTrContext, "raised")
-                  : QCoreApplication::translate(kTrContext, "cleared");
+        return QCoreApplication::translate("Brolant::AlarmChange", "switched off");
+    return raised ? QCoreApplication::translate("Brolant::AlarmChange", "raised")
+                  : QCoreApplication::translate("Brolant::AlarmChange", "cleared");
 }
 
 QString AlarmChange::shownText() const
