@@ -65,6 +65,18 @@
         <source>NoData</source>
         <translation>Keine Daten</translation>
     </message>
+    <message>
+        <source>switched off</source>
+        <translation>abgeschaltet</translation>
+    </message>
+    <message>
+        <source>raised</source>
+        <translation>ausgelöst</translation>
+    </message>
+    <message>
+        <source>cleared</source>
+        <translation>aufgehoben</translation>
+    </message>
 </context>
 <context>
     <name>Brolant::AlarmSettings</name>
@@ -620,6 +632,19 @@
     <message>
         <source>  (not written to %1: %2)</source>
         <translation>  (nicht in %1 geschrieben: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::FrameCounts</name>
+    <message>
+        <source>%1 frames, %2 rejected, %3 checksum errors, %4 characters dropped</source>
+        <translation>%1 Datenpakete, %2 abgelehnt, %3 Prüfsummenfehler, %4 Zeichen verworfen</translation>
+    </message>
+    <message>
+        <source>This interval: %1
+Since start-up: %2</source>
+        <translation>Dieses Intervall: %1
+Seit dem Start: %2</translation>
     </message>
 </context>
 <context>

@@ -65,6 +65,18 @@
         <source>NoData</source>
         <translation>Sin datos</translation>
     </message>
+    <message>
+        <source>switched off</source>
+        <translation>desactivada</translation>
+    </message>
+    <message>
+        <source>raised</source>
+        <translation>activada</translation>
+    </message>
+    <message>
+        <source>cleared</source>
+        <translation>restablecida</translation>
+    </message>
 </context>
 <context>
     <name>Brolant::AlarmSettings</name>
@@ -620,6 +632,19 @@
     <message>
         <source>  (not written to %1: %2)</source>
         <translation>  (no escrito en %1: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::FrameCounts</name>
+    <message>
+        <source>%1 frames, %2 rejected, %3 checksum errors, %4 characters dropped</source>
+        <translation>%1 tramas, %2 rechazadas, %3 errores de suma de comprobación, %4 caracteres descartados</translation>
+    </message>
+    <message>
+        <source>This interval: %1
+Since start-up: %2</source>
+        <translation>Este intervalo: %1
+Desde el arranque: %2</translation>
     </message>
 </context>
 <context>

@@ -65,6 +65,18 @@
         <source>NoData</source>
         <translation>Pas de données</translation>
     </message>
+    <message>
+        <source>switched off</source>
+        <translation>désactivée</translation>
+    </message>
+    <message>
+        <source>raised</source>
+        <translation>déclenchée</translation>
+    </message>
+    <message>
+        <source>cleared</source>
+        <translation>levée</translation>
+    </message>
 </context>
 <context>
     <name>Brolant::AlarmSettings</name>
@@ -620,6 +632,19 @@
     <message>
         <source>  (not written to %1: %2)</source>
         <translation>  (non écrit dans %1 : %2)</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::FrameCounts</name>
+    <message>
+        <source>%1 frames, %2 rejected, %3 checksum errors, %4 characters dropped</source>
+        <translation>%1 trames, %2 rejetées, %3 erreurs de somme de contrôle, %4 caractères perdus</translation>
+    </message>
+    <message>
+        <source>This interval: %1
+Since start-up: %2</source>
+        <translation>Cet intervalle : %1
+Depuis le démarrage : %2</translation>
     </message>
 </context>
 <context>

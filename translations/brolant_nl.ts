@@ -65,6 +65,18 @@
         <source>NoData</source>
         <translation>Geen gegevens</translation>
     </message>
+    <message>
+        <source>switched off</source>
+        <translation>uitgeschakeld</translation>
+    </message>
+    <message>
+        <source>raised</source>
+        <translation>actief</translation>
+    </message>
+    <message>
+        <source>cleared</source>
+        <translation>opgeheven</translation>
+    </message>
 </context>
 <context>
     <name>Brolant::AlarmSettings</name>
@@ -620,6 +632,19 @@
     <message>
         <source>  (not written to %1: %2)</source>
         <translation>  (niet naar %1 geschreven: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>Brolant::FrameCounts</name>
+    <message>
+        <source>%1 frames, %2 rejected, %3 checksum errors, %4 characters dropped</source>
+        <translation>%1 frames, %2 geweigerd, %3 checksumfouten, %4 tekens weggegooid</translation>
+    </message>
+    <message>
+        <source>This interval: %1
+Since start-up: %2</source>
+        <translation>Dit interval: %1
+Sinds het starten: %2</translation>
     </message>
 </context>
 <context>

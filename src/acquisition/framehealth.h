@@ -13,8 +13,10 @@ struct FrameCounts
     long long checksumErrors = 0;
     long long droppedCharacters = 0;
 
-    // "58 frames, 1 rejected, 0 checksum errors, 12 characters dropped"
+    // "58 frames, 1 rejected, 0 checksum errors, 12 characters dropped", as the page's data and
+    // the logs give it; shownSummary() in the user's language.
     QString summary() const;
+    QString shownSummary() const;
 };
 
 struct FrameHealth
@@ -30,7 +32,8 @@ struct FrameHealth
         sinceStart.droppedCharacters += characters;
         thisInterval.droppedCharacters += characters;
     }
-    QString summary() const;
+    // Both counts in the user's language, for the windows.
+    QString shownSummary() const;
 };
 
 } // namespace Brolant

@@ -18,10 +18,15 @@ const QString kTimeFormat = QStringLiteral("HH:mm:ss");
 const QString kSwitchedOff = QStringLiteral("switched off");
 } // namespace
 
-QString line(const AlarmChange &change)
+QString stamp(const AlarmChange &change)
 {
     return DateText::dateStamp(change.time.date()) + QStringLiteral("  ") + change.time.time().toString(kTimeFormat)
-           + QStringLiteral("  ") + change.text();
+           + QStringLiteral("  ");
+}
+
+QString line(const AlarmChange &change)
+{
+    return stamp(change) + change.text();
 }
 
 Result<std::optional<TextFile::TornEnd>> append(const QString &programFolder, const AlarmChange &change)

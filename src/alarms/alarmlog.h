@@ -23,6 +23,8 @@ inline constexpr qint64 kTail = 1024 * 1024;
 
 // One line, without its CR LF.
 QString line(const AlarmChange &change);
+// The line's date and time, with the blanks after them.
+QString stamp(const AlarmChange &change);
 // Appends the change's line, on the disk before this returns (the command and the broker are
 // informed next). Gives the torn end the log had, put right.
 Result<std::optional<TextFile::TornEnd>> append(const QString &programFolder, const AlarmChange &change);

@@ -23,7 +23,8 @@ QString ConsoleStatus::statusLine(const Record &record, const QString &brokerSta
     const IntervalMeans::Texts means = record.means.texts();
     return tr("%1  %2 V  %3 A  %4 W  %5 rpm  %6 wind  %7 Wh  (%8)")
                .arg(record.time.toString(QStringLiteral("HH:mm:ss")), means.volts, means.amps, means.watts, means.rpm,
-                    means.windSpeed, NumberMask::format(record.energy, u"0.0"), record.health.thisInterval.summary())
+                    means.windSpeed, NumberMask::format(record.energy, u"0.0"),
+                    record.health.thisInterval.shownSummary())
            + (brokerState.isEmpty() ? QString() : tr("  MQTT: ") + brokerState);
 }
 
@@ -58,7 +59,7 @@ void ConsoleStatus::printIntervalLine(const Record &record)
 
 void ConsoleStatus::printAlarm(const AlarmChange &change)
 {
-    printLine(tr("alarm: ") + AlarmLog::line(change));
+    printLine(tr("alarm: ") + AlarmLog::stamp(change) + change.shownText());
 }
 
 void ConsoleStatus::printLine(const QString &text)

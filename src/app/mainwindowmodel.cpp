@@ -36,7 +36,7 @@ void MainWindowModel::wireSession()
             [this](const QString &text) { m_view.showStatus(tr(kCorruptData) + QStringLiteral("\r\n") + text); });
     connect(&m_session, &LoggerSession::readingReceived, this, &MainWindowModel::showReading);
     connect(&m_session, &LoggerSession::healthChanged, this,
-            [this](const FrameHealth &health) { m_view.showFrameHealth(health.summary()); });
+            [this](const FrameHealth &health) { m_view.showFrameHealth(health.shownSummary()); });
     connect(&m_session, &LoggerSession::recordLogged, this, &MainWindowModel::showLogged);
     connect(&m_session, &LoggerSession::settingsChanged, this, &MainWindowModel::showSettings);
     connect(&m_session, &LoggerSession::loggingChanged, this, [this](bool on) { showLogging(on); });

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "alarms/alarmsettings.h"
+#include "app/consolestatus.h"
 #include "app/loggerparts.h"
 #include "app/ui/mainwindow.h"
 #include "dialogs/alarms/alarmsdialog.h"
@@ -146,6 +147,8 @@ private slots:
     void everyWindowHoldsItsTexts();
     void refusalsAreExplainedInTheLanguage_data();
     void refusalsAreExplainedInTheLanguage();
+    void loggerLinesAreInTheLanguage_data();
+    void loggerLinesAreInTheLanguage();
     void filesAreTheSameInEveryLanguage();
 
 private:
@@ -305,6 +308,38 @@ void LanguagesTest::refusalsAreExplainedInTheLanguage()
         return;
     }
     QFAIL("no such window");
+}
+
+void LanguagesTest::loggerLinesAreInTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("status"); // words of the interval's status line
+    QTest::addColumn<QString>("alarm");  // and of an alarm's
+    QTest::newRow("German") << "de"
+                            << "58 Datenpakete, 1 abgelehnt"
+                            << "2026_12_08  06:30:00  Spannung niedrig  ausgelöst";
+    QTest::newRow("French") << "fr"
+                            << "58 trames, 1 rejetées"
+                            << "2026_12_08  06:30:00  Tension basse  déclenchée";
+}
+
+// brolant-logger's terminal, its frame counts and alarms included, speaks the user's language.
+void LanguagesTest::loggerLinesAreInTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, status);
+    QFETCH(QString, alarm);
+    const Translation translation(language);
+    Record record;
+    record.health.thisInterval = FrameCounts{58, 1, 0, 0};
+    QVERIFY2(ConsoleStatus::statusLine(record).contains(status), qPrintable(ConsoleStatus::statusLine(record)));
+    QString printed;
+    QTextStream out(&printed);
+    QTextStream errors(stderr);
+    ConsoleStatus console(out, errors);
+    console.printAlarm(
+        AlarmChange{AlarmKind::LowVolts, true, 11.7, QDateTime(QDate(2026, 12, 8), QTime(6, 30)), false});
+    QVERIFY2(printed.contains(alarm), qPrintable(printed));
 }
 
 std::map<QString, QByteArray> LanguagesTest::loggedFiles()
