@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QRegularExpression>
 
 #include <clocale>
 
@@ -70,9 +71,23 @@ QLocale Translation::names()
     return g_names;
 }
 
+namespace {
+// The language of "de", or of a code as a system writes it: "de_AT", "de-AT.UTF-8", "DE".
+QString languageOf(const QString &code)
+{
+    return code.section(QRegularExpression(QStringLiteral("[_.@-]")), 0, 0).toLower();
+}
+
+bool isEnglish(const QString &language)
+{
+    return language == u"c" || language == u"en";
+}
+} // namespace
+
 bool Translation::isKnown(const QString &code)
 {
-    return code == u"C" || code == u"en" || languages().contains(code);
+    const QString language = languageOf(code);
+    return isEnglish(language) || languages().contains(language);
 }
 
 Translation::Translation(const std::optional<QString> &code)
@@ -82,9 +97,12 @@ Translation::Translation(const std::optional<QString> &code)
     std::setlocale(LC_NUMERIC, "C");
     // Numbers in the windows as in the files: with a decimal point.
     QLocale::setDefault(QLocale::c());
-    if (code && (*code == u"C" || *code == u"en"))
+    if (!code) {
+        install(QLocale::system());
         return;
-    install(code ? QLocale(*code) : QLocale::system());
+    }
+    if (const QString language = languageOf(*code); !isEnglish(language))
+        install(QLocale(language));
 }
 
 Translation::~Translation()

@@ -50,6 +50,11 @@ void CommandLineTest::answersAndEnds_data()
         QTest::addRow("%s --language it", program)
             << program << QStringList{"--language", "it", "--version"} << 2
             << QStringLiteral("--language: no translation for \"it\"; there are de, es, fr, nl, and C or en");
+        // A language as the system writes it, with its region, or in capitals.
+        QTest::addRow("%s --language de_AT", program) << program << QStringList{"--language", "de_AT", "--version"} << 0
+                                                      << QStringLiteral("^%1 \\d").arg(program);
+        QTest::addRow("%s --language FR", program)
+            << program << QStringList{"--language", "FR", "--version"} << 0 << QStringLiteral("^%1 \\d").arg(program);
     }
     QTest::newRow("brolant --help-all lists Qt's options")
         << "brolant" << QStringList{"--help-all"} << 0 << "\n  --platform <platformName";
