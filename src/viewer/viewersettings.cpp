@@ -2,6 +2,7 @@
 #include "viewer/viewersettings.h"
 
 #include "config/programconfig.h"
+#include "session/loggingintervaltext.h"
 #include "text/numerictext.h"
 #include "viewer/dayrecords.h"
 
@@ -46,7 +47,9 @@ ViewerSettings ViewerSettings::read(const QString &programFolder)
 
 double ViewerSettings::logDelaySeconds() const
 {
-    return NumericText::valueOrZero(logDelay);
+    // What the logger logs at: a LogDelay of 9999 is logged every 600 s.
+    const auto interval = LoggingIntervalText::from(logDelay);
+    return interval ? interval->seconds : 0.0;
 }
 
 bool PlotOptions::shows(int series) const

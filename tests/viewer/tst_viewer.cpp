@@ -110,6 +110,8 @@ private slots:
     void csvExport();
     void exportOfNothingKeepsAnEarlierFile();
     void clickDragExportThroughTheWidgets();
+    void historyWeighsByTheLoggedInterval_data();
+    void historyWeighsByTheLoggedInterval();
     void energyUsesTheDaysOwnInterval_data();
     void energyUsesTheDaysOwnInterval();
     void shortViewWeighsRecordsAsItsDay_data();
@@ -617,6 +619,27 @@ void ViewerTest::clickDragExportThroughTheWidgets()
     // Closing and opening again keeps the day loaded.
     viewer.open();
     QCOMPARE(viewer.session.records.count, int(shown));
+}
+
+void ViewerTest::historyWeighsByTheLoggedInterval_data()
+{
+    QTest::addColumn<QString>("logDelay");
+    QTest::addColumn<double>("seconds");
+    QTest::newRow("as written") << "60" << 60.0;
+    QTest::newRow("longer than the logger logs") << "9999" << 600.0;
+    QTest::newRow("shorter than the logger logs") << "0.2" << 1.0;
+    QTest::newRow("no number") << "abc" << 0.0;
+}
+
+// A record whose step the log does not show (a lone one) stands for the interval the logger
+// logged at, not for a LogDelay it never used.
+void ViewerTest::historyWeighsByTheLoggedInterval()
+{
+    QFETCH(QString, logDelay);
+    QFETCH(double, seconds);
+    ViewerSettings settings;
+    settings.logDelay = logDelay;
+    QCOMPARE(settings.logDelaySeconds(), seconds);
 }
 
 void ViewerTest::energyUsesTheDaysOwnInterval_data()
