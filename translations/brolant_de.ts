@@ -2174,6 +2174,14 @@ Seit dem Start: %2</translation>
         <source>Time</source>
         <translation>Zeit</translation>
     </message>
+    <message>
+        <source>Program Setup</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Kalibrierung</translation>
+    </message>
 </context>
 <context>
     <name>ProgramSetupModel</name>

@@ -2174,6 +2174,14 @@ Desde el arranque: %2</translation>
         <source>Time</source>
         <translation>Hora</translation>
     </message>
+    <message>
+        <source>Program Setup</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Calibración</translation>
+    </message>
 </context>
 <context>
     <name>ProgramSetupModel</name>

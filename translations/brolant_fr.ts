@@ -2174,6 +2174,14 @@ Depuis le démarrage : %2</translation>
         <source>Time</source>
         <translation>Heure</translation>
     </message>
+    <message>
+        <source>Program Setup</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Étalonnage</translation>
+    </message>
 </context>
 <context>
     <name>ProgramSetupModel</name>

@@ -2174,6 +2174,14 @@ Sinds het starten: %2</translation>
         <source>Time</source>
         <translation>Tijd</translation>
     </message>
+    <message>
+        <source>Program Setup</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Kalibratie</translation>
+    </message>
 </context>
 <context>
     <name>ProgramSetupModel</name>

@@ -56,6 +56,9 @@ constexpr const char *kSources[] = {
     QT_TRANSLATE_NOOP("LivePage", "Board port open"),
     QT_TRANSLATE_NOOP("LivePage", "Board port not working (%1)"),
     QT_TRANSLATE_NOOP("LivePage", "Board port held by %1"),
+    // The dialogs that hold the port, as the logger names them.
+    QT_TRANSLATE_NOOP("LivePage", "Program Setup"),
+    QT_TRANSLATE_NOOP("LivePage", "Calibration"),
     QT_TRANSLATE_NOOP("LivePage", "The logger is ending"),
     QT_TRANSLATE_NOOP("LivePage", "No board port set"),
     QT_TRANSLATE_NOOP("LivePage", " Another logger publishes as site %1."),

@@ -100,7 +100,7 @@
     case "open": return t("Board port open");
     case "failed":
     case "retrying": return t("Board port not working (%1)", port.reason);
-    case "held": return t("Board port held by %1", port.reason);
+    case "held": return t("Board port held by %1", t(port.reason)); // the dialog's name
     case "ending": return t("The logger is ending");
     default: return t("No board port set");
     }
