@@ -411,7 +411,7 @@
     <name>Brolant::ConsoleStatus</name>
     <message>
         <source>%1  %2 V  %3 A  %4 W  %5 rpm  %6 wind  %7 Wh  (%8)</source>
-        <translation>%1  %2 V  %3 A  %4 W  %5 rpm  %6 Wind  %7 Wh  (%8)</translation>
+        <translation>%1  %2 V  %3 A  %4 W  %5 U/min  %6 Wind  %7 Wh  (%8)</translation>
     </message>
     <message>
         <source>  MQTT: </source>
@@ -1368,7 +1368,7 @@ Seit dem Start: %2</translation>
     </message>
     <message>
         <source>Bin of fewer than %1 minutes</source>
-        <translation>Klasse, &lt; %1 Minuten</translation>
+        <translation>Klasse unter %1 Minuten</translation>
     </message>
     <message>
         <source>Rated curve</source>
@@ -1384,7 +1384,7 @@ Seit dem Start: %2</translation>
     </message>
     <message>
         <source>Mean of fewer than %1 records</source>
-        <translation>Mittel, &lt; %1 Datensätze</translation>
+        <translation>Mittel aus unter %1 Datensätzen</translation>
     </message>
     <message>
         <source>Wind speed</source>

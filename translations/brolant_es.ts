@@ -1368,7 +1368,7 @@ Desde el arranque: %2</translation>
     </message>
     <message>
         <source>Bin of fewer than %1 minutes</source>
-        <translation>Intervalo, &lt; %1 min</translation>
+        <translation>Intervalo, menos de %1 min</translation>
     </message>
     <message>
         <source>Rated curve</source>
@@ -1384,7 +1384,7 @@ Desde el arranque: %2</translation>
     </message>
     <message>
         <source>Mean of fewer than %1 records</source>
-        <translation>Media, &lt; %1 registros</translation>
+        <translation>Media, menos de %1 registros</translation>
     </message>
     <message>
         <source>Wind speed</source>

@@ -411,7 +411,7 @@
     <name>Brolant::ConsoleStatus</name>
     <message>
         <source>%1  %2 V  %3 A  %4 W  %5 rpm  %6 wind  %7 Wh  (%8)</source>
-        <translation>%1  %2 V  %3 A  %4 W  %5 rpm  %6 vent  %7 Wh  (%8)</translation>
+        <translation>%1  %2 V  %3 A  %4 W  %5 tr/min  %6 vent  %7 Wh  (%8)</translation>
     </message>
     <message>
         <source>  MQTT: </source>
@@ -1368,7 +1368,7 @@ Depuis le démarrage : %2</translation>
     </message>
     <message>
         <source>Bin of fewer than %1 minutes</source>
-        <translation>Classe, &lt; %1 minutes</translation>
+        <translation>Classe, moins de %1 min</translation>
     </message>
     <message>
         <source>Rated curve</source>
@@ -1384,7 +1384,7 @@ Depuis le démarrage : %2</translation>
     </message>
     <message>
         <source>Mean of fewer than %1 records</source>
-        <translation>Moyenne, &lt; %1 enreg.</translation>
+        <translation>Moyenne, moins de %1 enreg.</translation>
     </message>
     <message>
         <source>Wind speed</source>

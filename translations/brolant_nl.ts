@@ -411,7 +411,7 @@
     <name>Brolant::ConsoleStatus</name>
     <message>
         <source>%1  %2 V  %3 A  %4 W  %5 rpm  %6 wind  %7 Wh  (%8)</source>
-        <translation>%1  %2 V  %3 A  %4 W  %5 rpm  %6 wind  %7 Wh  (%8)</translation>
+        <translation>%1  %2 V  %3 A  %4 W  %5 tpm  %6 wind  %7 Wh  (%8)</translation>
     </message>
     <message>
         <source>  MQTT: </source>
@@ -1368,7 +1368,7 @@ Sinds het starten: %2</translation>
     </message>
     <message>
         <source>Bin of fewer than %1 minutes</source>
-        <translation>Klasse, &lt; %1 minuten</translation>
+        <translation>Klasse, onder %1 minuten</translation>
     </message>
     <message>
         <source>Rated curve</source>
@@ -1384,7 +1384,7 @@ Sinds het starten: %2</translation>
     </message>
     <message>
         <source>Mean of fewer than %1 records</source>
-        <translation>Gemiddelde, &lt; %1 metingen</translation>
+        <translation>Gemiddelde, onder %1 metingen</translation>
     </message>
     <message>
         <source>Wind speed</source>

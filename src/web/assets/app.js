@@ -339,9 +339,10 @@
     }, data, target);
   }
 
-  // Figures with a decimal point in every language, as the tiles and the files write them (the
-  // chart library would follow the browser's language).
-  const figures = new Intl.NumberFormat("en-US", { maximumFractionDigits: 6 });
+  // Figures with a decimal point and no thousands separator in every language, as the tiles and
+  // the files write them (the chart library would follow the browser's language, and "3,000"
+  // reads as 3 in most of Europe).
+  const figures = new Intl.NumberFormat("en-US", { maximumFractionDigits: 6, useGrouping: false });
 
   function axis(extra = {}) {
     const line = css("--line");
@@ -351,7 +352,7 @@
     }, extra);
   }
 
-  // An upright axis as wide as its widest figure, so that "200,000" does not run into its label.
+  // An upright axis as wide as its widest figure, so that "200000" does not run into its label.
   function valueAxis(extra) {
     return axis(Object.assign({
       size: (u, values, at, cycle) => {
