@@ -19,6 +19,12 @@ EnergyCounter::EnergyCounter(const Clock &clock, QObject *parent) : QObject(pare
     connect(&m_timer, &QTimer::timeout, this, &EnergyCounter::tick);
 }
 
+void EnergyCounter::start()
+{
+    m_startedAt = m_clock.now();
+    m_timer.start();
+}
+
 void EnergyCounter::powerMeasured(double watts)
 {
     m_watts = watts;
@@ -30,7 +36,11 @@ void EnergyCounter::settleDay()
     // Once per change of day, however late the look (a machine suspended over midnight
     // included), and never twice: the new day keeps all of its energy.
     const QDateTime now = m_clock.now();
-    const QDate finishedDay = m_lastSeenDate;
+    QDate finishedDay = m_lastSeenDate;
+    // A start seconds before midnight whose first look comes after it: that day is closed too.
+    if (!finishedDay.isValid() && m_startedAt.isValid() && m_startedAt <= now
+        && m_startedAt.secsTo(now) <= 2 * kTick.count())
+        finishedDay = m_startedAt.date();
     m_lastSeenDate = now.date();
     if (!finishedDay.isValid() || finishedDay == now.date())
         return;

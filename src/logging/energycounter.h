@@ -32,7 +32,7 @@ public:
 
     double total() const { return m_total; }
     // Runs the 5-second tick (Timer3) until stop().
-    void start() { m_timer.start(); }
+    void start();
     void stop() { m_timer.stop(); }
 
     // The latest power, from an accepted frame now.
@@ -64,6 +64,7 @@ private:
     double m_watts = 0.0;
     std::optional<MonotonicTime> m_powerTime;
     QDate m_lastSeenDate;
+    QDateTime m_startedAt;
 };
 
 } // namespace Brolant

@@ -63,6 +63,7 @@ private slots:
     void energyIntegratesEveryFiveSeconds();
     void midnightWritesExactlyOneLine_data();
     void midnightWritesExactlyOneLine();
+    void startJustBeforeMidnightClosesThatDay();
     void stalePowerIsNotCounted();
     void exitWritesTheExitLineOnce();
     void endJustAfterMidnightClosesTheDayFirst_data();
@@ -343,6 +344,17 @@ void LoggingTest::midnightWritesExactlyOneLine()
     QTEST(logger.energyArchive(), "archive");
     QFETCH(double, total);
     QCOMPARE(logger.core.energy.total(), total);
+}
+
+// The first tick of a logger started seconds before midnight comes after it.
+void LoggingTest::startJustBeforeMidnightClosesThatDay()
+{
+    Logger logger;
+    logger.clock.set(QDateTime(kDay, QTime(23, 59, 59)));
+    logger.core.energy.start();
+    logger.clock.set(QDateTime(kDay.addDays(1), QTime(0, 0, 4)));
+    logger.core.energy.tick();
+    QCOMPARE(logger.energyArchive(), QByteArray("2010_03_08,00:00  .0 Wh\r\n"));
 }
 
 void LoggingTest::stalePowerIsNotCounted()
